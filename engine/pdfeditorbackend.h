@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+// One page to write or render. A blank page has an empty path and index -1.
+struct PdfSourcePage
+{
+    QString filePath;
+    QString password;
+    int pageIndex = -1;
+    int rotation = 0; // clockwise, on top of the page's own /Rotate
+    QSizeF pageSize;  // points, as the page shows itself (own /Rotate applied)
+    bool blank = false;
+};
+
+struct PdfDocumentInfo
+{
+    QList<QSizeF> pageSizes; // points, own /Rotate applied, document order
+};
+
+enum class PdfBackendError : int {
+    NoError = 0,
+    FileNotFound = 1,
+    PasswordRequired = 2,
+    WrongPassword = 3,
+    CorruptOrUnsupported = 4,
+    RenderFailed = 5,
+    WriteFailed = 6,
+};
+
+// Document inspection, rendering and writing. Every function is safe to call from several
+// threads at once on different files; nothing is shared between threads but MuPDF's store.
+class PdfEditorBackend
+{
+public:
+    static bool inspectDocument(const QString &path, const QString &password, PdfDocumentInfo *info,
+                                PdfBackendError *error, QString *message);
+    static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
+                             PdfBackendError *error, QString *message);
+    static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
+                                     QList<QString> *errors);
+    static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
+                             QString *message);
+};

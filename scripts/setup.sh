@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, test and benchmark Velmora. Safe to run again.
+set -euo pipefail
+
+packages=(
+  build-essential g++ cmake ninja-build ccache pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-svg-dev qt6-translations-l10n libqt6svg6 libqt6opengl6-dev libgl-dev
+  libmupdf-dev libmujs-dev libgumbo-dev libopenjp2-7-dev libjbig2dec0-dev
+  libharfbuzz-dev libfreetype-dev libjpeg-dev zlib1g-dev
+  libqpdf-dev libsodium-dev
+  fonts-noto-cjk fonts-dejavu-core
+  xvfb xauth
+  qpdf mupdf-tools poppler-utils ghostscript time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#include "worklane.h"
+
+Worklane &Worklane::instance()
+{
+    static Worklane centre;
+    return centre;
+}
+
+Worklane::Worklane() = default;
