@@ -2,6 +2,8 @@
 
 #include "qpdfsupport.h"
 
+#include <QFileInfo>
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
@@ -22,7 +24,6 @@ struct InputDocument
     std::vector<QPDFObjectHandle> pages;
     std::vector<int> ownRotation;
     std::unique_ptr<QPDFAcroFormDocumentHelper> forms;
-    int uses = 0;
 };
 
 struct OutputPage
@@ -243,14 +244,15 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
                            .arg(spec.filePath);
             return Outcome::Failed;
         }
-        ++slot->uses;
         pageInputs.push_back(slot.get());
     }
 
-    // The most used source becomes the output, which keeps its catalog: outlines, names, forms.
-    InputDocument *primary = nullptr;
+    // One source becomes the output and keeps its catalog (outlines, names, forms): the file
+    // being saved over, else the source of the first page.
+    InputDocument *primary = order.empty() ? nullptr : order.front();
+    const QString target = QFileInfo(path).absoluteFilePath();
     for (InputDocument *input : order)
-        if (!primary || input->uses > primary->uses)
+        if (QFileInfo(input->source->path).absoluteFilePath() == target)
             primary = input;
     QPDF blankDocument;
     QPDF *out = primary ? primary->source->pdf.get() : &blankDocument;
