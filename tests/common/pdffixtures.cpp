@@ -194,7 +194,8 @@ bool write(const DocumentSpec &spec, const QString &path)
             outlines.replaceKey("/Count", Obj::newInteger(static_cast<long long>(items.size() + 1)));
             root.replaceKey("/Outlines", outlines);
         }
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        const QByteArray fileName = QFile::encodeName(path); // the writer keeps the pointer
+        QPDFWriter writer(pdf, fileName.constData());
         writer.setStaticID(true);
         writer.write();
         return true;
@@ -210,7 +211,8 @@ bool encrypt(const QString &in, const QString &out, Scheme scheme, const QString
     try {
         QPDF pdf;
         pdf.processFile(QFile::encodeName(in).constData());
-        QPDFWriter writer(pdf, QFile::encodeName(out).constData());
+        const QByteArray fileName = QFile::encodeName(out);
+        QPDFWriter writer(pdf, fileName.constData());
         const std::string u = user.toStdString();
         const std::string o = owner.toStdString();
         switch (scheme) {
