@@ -109,8 +109,13 @@ bool write(const DocumentSpec &spec, const QString &path)
             for (qsizetype i = 0; i < spec.namedLinks.size(); ++i) {
                 const std::string name = "dest" + std::to_string(i);
                 names.appendItem(Obj::newString(name));
-                names.appendItem(pdf.makeIndirectObject(
-                    explicitDest(pages[static_cast<size_t>(spec.namedLinks[i].second)])));
+                Obj target = explicitDest(pages[static_cast<size_t>(spec.namedLinks[i].second)]);
+                if (spec.namedDestsWrapped) {
+                    Obj wrapper = Obj::newDictionary();
+                    wrapper.replaceKey("/D", target);
+                    target = wrapper;
+                }
+                names.appendItem(pdf.makeIndirectObject(target));
                 Obj annot = Obj::newDictionary();
                 annot.replaceKey("/Type", Obj::newName("/Annot"));
                 annot.replaceKey("/Subtype", Obj::newName("/Link"));

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtConcurrent>
@@ -77,12 +78,15 @@ private slots:
     void saveReorganises();
     void saveOverItsOwnSource();
     void saveKeepsLinksOutlinesAndForms();
+    void saveRemapsLinksOfInsertedDocument_data();
     void saveRemapsLinksOfInsertedDocument();
     void saveDecryptsEncryptedSources_data();
     void saveDecryptsEncryptedSources();
     void saveFailureLeavesFilesUntouched_data();
     void saveFailureLeavesFilesUntouched();
     void saveFromRepairableSource();
+    void otherProducers_data();
+    void otherProducers();
 
     void concurrentRendersWhileSaving();
 
@@ -526,14 +530,23 @@ void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
     QCOMPARE(facts.pages[1].annotations, facts.pages[3].annotations);
 }
 
+void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument_data()
+{
+    QTest::addColumn<bool>("wrapped");
+    QTest::newRow("named destinations as arrays") << false;
+    QTest::newRow("named destinations as dictionaries") << true;
+}
+
 void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
 {
+    QFETCH(bool, wrapped);
     DocumentSpec main{fixtures::pagesOf(3)};
     main.outlines = true;
     const QString mainFile = make(QStringLiteral("main.pdf"), main);
     DocumentSpec inserted{fixtures::pagesOf(4)};
     inserted.links = {{0, 3}, {1, 2}};
     inserted.namedLinks = {{0, 1}};
+    inserted.namedDestsWrapped = wrapped;
     inserted.formFieldPage = 1;
     inserted.annotationPage = 0;
     const QString insertedFile = make(QStringLiteral("inserted.pdf"), inserted);
@@ -650,6 +663,63 @@ void TestPdfEditorBackend::saveFromRepairableSource()
     QVERIFY(readback::qpdfCheck(out));
     QCOMPARE(readback::inspect(out).pages.size(), 2);
     QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)), fixtures::colourFor(5)));
+}
+
+void TestPdfEditorBackend::otherProducers_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments"); // %in and %out are replaced
+
+    QTest::newRow("object streams") << QStringLiteral("qpdf")
+                                    << QStringList{QStringLiteral("--object-streams=generate"), QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("linearized") << QStringLiteral("qpdf")
+                                << QStringList{QStringLiteral("--linearize"), QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("uncompressed qdf") << QStringLiteral("qpdf")
+                                      << QStringList{QStringLiteral("--qdf"), QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("mupdf clean") << QStringLiteral("mutool")
+                                 << QStringList{QStringLiteral("clean"), QStringLiteral("-gggg"), QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("ghostscript") << QStringLiteral("gs")
+                                 << QStringList{QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"), QStringLiteral("-dSAFER"),
+                                                QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-sOutputFile=%out"), QStringLiteral("%in")};
+}
+
+void TestPdfEditorBackend::otherProducers()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    DocumentSpec spec{fixtures::pagesOf(4)};
+    spec.outlines = true;
+    spec.links = {{0, 2}};
+    spec.pages[1].rotate = 90;
+    const QString in = make(QStringLiteral("producer-in.pdf"), spec);
+    const QString produced = path(QStringLiteral("produced.pdf"));
+    QFile::remove(produced);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("%in"), in).replace(QLatin1String("%out"), produced);
+    QProcess process;
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(QFile::exists(produced), qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+
+    PdfDocumentInfo info;
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::inspectDocument(produced, {}, &info, &error, &message), qPrintable(message));
+    QCOMPARE(info.pageSizes.size(), 4);
+    QCOMPARE(info.pageSizes[1].toSize(), QSize(300, 200));
+    const QImage image = PdfEditorBackend::renderPage(sourcePage(produced, 1), QSize(60, 40), &error, &message);
+    QCOMPARE(readback::markerQuadrant(image), 1);
+
+    const QString out = path(QStringLiteral("produced-saved.pdf"));
+    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(produced, 3), sourcePage(produced, 1, 90), sourcePage(produced, 0)},
+                                            out, &error, &message),
+             qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QCOMPARE(facts.pages.size(), 3);
+    // Some producers bake /Rotate into the content; the page must still come out turned twice.
+    QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 1, 18)), 2);
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)), fixtures::colourFor(3)));
 }
 
 void TestPdfEditorBackend::concurrentRendersWhileSaving()
