@@ -35,7 +35,8 @@ int make(const QString &out, int pages)
         g.setColorAt(1, QColor(230, 160, 40));
         p.fillRect(photo.rect(), g);
         for (int i = 0; i < 60; ++i)
-            p.fillRect((i * 97) % 600, (i * 53) % 400, 40, 30, QColor::fromHsv((i * 37) % 360, 180, 220));
+            p.fillRect((i * 97) % 600, (i * 53) % 400, 40, 30,
+                       QColor::fromHsv((i * 37) % 360, 180, 220));
     }
     const QString text = u"Velmora renders and reorganises large documents. "_s.repeated(3);
     for (int page = 0; page < pages; ++page) {
@@ -50,7 +51,8 @@ int make(const QString &out, int pages)
             painter.drawImage(QRectF(120, 620, 360, 180), photo);
         painter.setPen(QPen(QColor(200, 40, 40), 2));
         for (int i = 0; i < 12; ++i)
-            painter.drawLine(QPointF(50 + i * 40, 810), QPointF(70 + i * 40, 790 - (i * page) % 30));
+            painter.drawLine(QPointF(50 + i * 40, 810),
+                             QPointF(70 + i * 40, 790 - (i * page) % 30));
         painter.setPen(Qt::black);
     }
     painter.end();
@@ -101,7 +103,8 @@ int render(const QString &in, int dpi, int threads)
         delete worker;
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
-    std::printf("inspect %lld ms; rendered %d pages at %d dpi on %d threads in %.2f s: %.1f pages/s (%d failed)\n",
+    std::printf("inspect %lld ms; rendered %d pages at %d dpi on %d threads in %.2f s: %.1f "
+                "pages/s (%d failed)\n",
                 inspectMs, count, dpi, threads, seconds, count / seconds, failed.load());
     return failed ? 1 : 0;
 }
@@ -154,6 +157,7 @@ int main(int argc, char *argv[])
         return render(args[2], args[3].toInt(), args[4].toInt());
     if (args.size() >= 4 && args[1] == "save"_L1)
         return save(args[2], args[3]);
-    std::fprintf(stderr, "usage: enginebench make OUT PAGES | render IN DPI THREADS | save IN OUT\n");
+    std::fprintf(stderr,
+                 "usage: enginebench make OUT PAGES | render IN DPI THREADS | save IN OUT\n");
     return 2;
 }

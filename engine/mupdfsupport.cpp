@@ -256,7 +256,8 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
         if (w <= 0 || h <= 0)
             fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
         ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
-        ctm = fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        ctm =
+            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
         pixmap = fz_new_pixmap_with_data(ctx, fz_device_bgr(ctx), width, height, nullptr, 1, stride,
                                          samples);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
@@ -323,17 +324,17 @@ QByteArray fileStamp(const QString &path)
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':'
-           + QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':'
-           + QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':'
-           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.'
-           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
+    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':' +
+           QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':' +
+           QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':' +
+           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
 #else
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    return QByteArray::number(info.size()) + ':'
-           + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+    return QByteArray::number(info.size()) + ':' +
+           QByteArray::number(info.lastModified().toMSecsSinceEpoch());
 #endif
 }
 
@@ -345,8 +346,7 @@ fz_context *threadContext()
 DocumentRef::DocumentRef(fz_context *ctx, pdf_document *doc)
     : m_ctx(ctx)
     , m_doc(doc)
-{
-}
+{}
 
 DocumentRef::DocumentRef(DocumentRef &&other) noexcept
     : m_ctx(other.m_ctx)
@@ -433,7 +433,8 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
     default:
         pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
-        *message = QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
+        *message =
+            QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
         return {};
     }
     if (countPages(ctx, doc, error) < 0) {
@@ -472,7 +473,8 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
     sizes->clear();
     sizes->reserve(count);
     std::vector<float> dims(2 * static_cast<size_t>(count));
-    const bool walked = count > 0 && treeSizes(doc.context(), doc.get(), dims.data(), count) == count;
+    const bool walked =
+        count > 0 && treeSizes(doc.context(), doc.get(), dims.data(), count) == count;
     for (int i = 0; i < count; ++i) {
         fz_rect bounds{0, 0, dims[2 * size_t(i)], dims[2 * size_t(i) + 1]};
         // A tree whose leaves disagree with its /Count is read the way rendering reads it.
@@ -498,7 +500,8 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     char error[kErrorTextSize] = {};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
                  static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
-        *message = QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
+        *message =
+            QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
         return false;
     }
     return true;

@@ -21,8 +21,8 @@ std::string pageContent(const PageSpec &page)
     const double w = page.size.width();
     const double h = page.size.height();
     std::string s;
-    s += num(page.colour.redF()) + " " + num(page.colour.greenF()) + " " + num(page.colour.blueF())
-         + " rg 0 0 " + num(w) + " " + num(h) + " re f\n";
+    s += num(page.colour.redF()) + " " + num(page.colour.greenF()) + " " +
+         num(page.colour.blueF()) + " rg 0 0 " + num(w) + " " + num(h) + " re f\n";
     s += "0 0 0 rg 0 " + num(h * 0.75) + " " + num(w / 4) + " " + num(h / 4) + " re f\n";
     return s;
 }
@@ -41,7 +41,7 @@ Obj explicitDest(Obj page)
 
 QColor colourFor(int index)
 {
-    static const QColor colours[] = {QColor(220, 40, 40), QColor(40, 170, 60),
+    static const QColor colours[] = {QColor(220, 40, 40),  QColor(40, 170, 60),
                                      QColor(40, 80, 220),  QColor(230, 200, 30),
                                      QColor(160, 60, 200), QColor(30, 190, 200)};
     return colours[index % 6];
@@ -196,7 +196,8 @@ bool write(const DocumentSpec &spec, const QString &path)
             items[0].replaceKey("/Count", Obj::newInteger(1));
             outlines.replaceKey("/First", items.front());
             outlines.replaceKey("/Last", items.back());
-            outlines.replaceKey("/Count", Obj::newInteger(static_cast<long long>(items.size() + 1)));
+            outlines.replaceKey("/Count",
+                                Obj::newInteger(static_cast<long long>(items.size() + 1)));
             root.replaceKey("/Outlines", outlines);
         }
         const QByteArray fileName = QFile::encodeName(path); // the writer keeps the pointer

@@ -15,22 +15,22 @@ namespace fixtures {
 struct PageSpec
 {
     QSizeF size{200, 300};
-    int rotate = 0;       // stored /Rotate
+    int rotate = 0; // stored /Rotate
     QColor colour = Qt::red;
-    QRectF cropBox;       // empty for none
+    QRectF cropBox; // empty for none
 };
 
 struct DocumentSpec
 {
     QList<PageSpec> pages;
-    bool outlines = false;              // "Page N" items pointing at each page; item 1 has a child
-    QList<QPair<int, int>> links;       // link on page a to page b (explicit destination)
-    QList<QPair<int, int>> namedLinks;  // link on page a to page b through a named destination
-    bool namedDestsWrapped = false;     // store named destinations as << /D [...] >>
-    int formFieldPage = -1;             // text field "field<N>" on that page
-    int annotationPage = -1;            // square annotation with a blue appearance
-    bool rotateOnPagesNode = false;     // pages[0].rotate stored on the /Pages node (inherited)
-    double userUnit = 0;                // /UserUnit on every page when > 0
+    bool outlines = false;             // "Page N" items pointing at each page; item 1 has a child
+    QList<QPair<int, int>> links;      // link on page a to page b (explicit destination)
+    QList<QPair<int, int>> namedLinks; // link on page a to page b through a named destination
+    bool namedDestsWrapped = false;    // store named destinations as << /D [...] >>
+    int formFieldPage = -1;            // text field "field<N>" on that page
+    int annotationPage = -1;           // square annotation with a blue appearance
+    bool rotateOnPagesNode = false;    // pages[0].rotate stored on the /Pages node (inherited)
+    double userUnit = 0;               // /UserUnit on every page when > 0
 };
 
 enum class Scheme { Rc4_40, Rc4_128, Aes128, Aes256 };

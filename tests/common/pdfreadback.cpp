@@ -66,8 +66,8 @@ int pageIndexOf(QPDF &pdf, const std::map<QPDFObjGen, int> &pages, Obj dest)
     return it == pages.end() ? -1 : it->second;
 }
 
-void walkOutlines(QPDF &pdf, const std::map<QPDFObjGen, int> &pages, Obj item,
-                  DocumentFacts &facts, int depth)
+void walkOutlines(QPDF &pdf, const std::map<QPDFObjGen, int> &pages, Obj item, DocumentFacts &facts,
+                  int depth)
 {
     int guard = 0;
     while (item.isDictionary() && guard++ < 10000 && depth < 20) {
@@ -142,18 +142,20 @@ bool qpdfCheck(const QString &path, QString *output)
     process.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
     process.waitForFinished(120000);
     if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+        *output = QString::fromLocal8Bit(process.readAllStandardOutput() +
+                                         process.readAllStandardError());
     // 0 clean, 3 warnings only.
-    return process.exitStatus() == QProcess::NormalExit
-           && (process.exitCode() == 0 || process.exitCode() == 3);
+    return process.exitStatus() == QProcess::NormalExit &&
+           (process.exitCode() == 0 || process.exitCode() == 3);
 }
 
 QImage renderPoppler(const QString &path, int page, int dpi, const QString &password)
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    QStringList args{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                     QString::number(page + 1), QStringLiteral("-l"), QString::number(page + 1),
+    QStringList args{QStringLiteral("-r"),   QString::number(dpi),
+                     QStringLiteral("-f"),   QString::number(page + 1),
+                     QStringLiteral("-l"),   QString::number(page + 1),
                      QStringLiteral("-png"), QStringLiteral("-singlefile")};
     if (!password.isEmpty())
         args << QStringLiteral("-upw") << password;
@@ -170,7 +172,9 @@ int markerQuadrant(const QImage &image)
         return -1;
     const int w = image.width();
     const int h = image.height();
-    const QPoint probes[] = {{w / 8, h / 8}, {w - 1 - w / 8, h / 8}, {w - 1 - w / 8, h - 1 - h / 8},
+    const QPoint probes[] = {{w / 8, h / 8},
+                             {w - 1 - w / 8, h / 8},
+                             {w - 1 - w / 8, h - 1 - h / 8},
                              {w / 8, h - 1 - h / 8}};
     int found = -1;
     for (int i = 0; i < 4; ++i) {
@@ -192,8 +196,8 @@ QColor centreColour(const QImage &image)
 
 bool similar(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-           && qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace readback

@@ -12,8 +12,8 @@ namespace readback {
 
 struct PageFacts
 {
-    QSizeF mediaBox;   // width/height of the MediaBox, unrotated
-    int rotate = 0;    // effective /Rotate, 0..270
+    QSizeF mediaBox; // width/height of the MediaBox, unrotated
+    int rotate = 0;  // effective /Rotate, 0..270
     int annotations = 0;
     QList<int> linkTargets; // page index each link jumps to, -1 when unresolved
 };
@@ -24,10 +24,10 @@ struct DocumentFacts
     bool encrypted = false;
     QString error;
     QList<PageFacts> pages;
-    QStringList outlineTitles;        // depth-first
-    QList<int> outlineTargets;        // page index per title, -1 when none
-    QStringList fieldNames;           // fully qualified names of terminal fields
-    QList<int> fieldPages;            // page index of each field's first widget, -1 when none
+    QStringList outlineTitles; // depth-first
+    QList<int> outlineTargets; // page index per title, -1 when none
+    QStringList fieldNames;    // fully qualified names of terminal fields
+    QList<int> fieldPages;     // page index of each field's first widget, -1 when none
 };
 
 DocumentFacts inspect(const QString &path, const QString &password = {});

@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QtConcurrent>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QtConcurrent>
 
 #include <atomic>
 
@@ -101,8 +101,8 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QString m_six;      // 6 pages, distinct colours, 200 x 300
-    QString m_mixed;    // mixed sizes and /Rotate
+    QString m_six;   // 6 pages, distinct colours, 200 x 300
+    QString m_mixed; // mixed sizes and /Rotate
 };
 
 void TestPdfEditorBackend::initTestCase()
@@ -140,19 +140,18 @@ void TestPdfEditorBackend::inspectReportsVisibleSizes_data()
     PageSpec overhang = plain;
     overhang.cropBox = QRectF(100, 100, 500, 500);
 
-    QTest::newRow("plain") << QList<PageSpec>{plain} << false << 0.0
-                           << QList<QSizeF>{{200, 300}};
+    QTest::newRow("plain") << QList<PageSpec>{plain} << false << 0.0 << QList<QSizeF>{{200, 300}};
     QTest::newRow("rotate 90 shows landscape")
         << QList<PageSpec>{plain, turned, upside} << false << 0.0
         << QList<QSizeF>{{200, 300}, {300, 200}, {200, 300}};
-    QTest::newRow("negative rotate") << QList<PageSpec>{odd} << false << 0.0
-                                     << QList<QSizeF>{{300, 200}};
-    QTest::newRow("inherited rotate") << QList<PageSpec>{turned, turned} << true << 0.0
-                                      << QList<QSizeF>{{300, 200}, {300, 200}};
+    QTest::newRow("negative rotate")
+        << QList<PageSpec>{odd} << false << 0.0 << QList<QSizeF>{{300, 200}};
+    QTest::newRow("inherited rotate")
+        << QList<PageSpec>{turned, turned} << true << 0.0 << QList<QSizeF>{{300, 200}, {300, 200}};
     QTest::newRow("crop box") << QList<PageSpec>{cropped} << false << 0.0
                               << QList<QSizeF>{{100, 120}};
-    QTest::newRow("crop box clipped to media box") << QList<PageSpec>{overhang} << false << 0.0
-                                                   << QList<QSizeF>{{100, 200}};
+    QTest::newRow("crop box clipped to media box")
+        << QList<PageSpec>{overhang} << false << 0.0 << QList<QSizeF>{{100, 200}};
     QTest::newRow("user unit") << QList<PageSpec>{plain} << false << 2.0
                                << QList<QSizeF>{{400, 600}};
 }
@@ -177,9 +176,12 @@ void TestPdfEditorBackend::inspectReportsVisibleSizes()
     QCOMPARE(error, PdfBackendError::NoError);
     QCOMPARE(info.pageSizes.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
-        QVERIFY2(qAbs(info.pageSizes[i].width() - expected[i].width()) < 0.5
-                     && qAbs(info.pageSizes[i].height() - expected[i].height()) < 0.5,
-                 qPrintable(QStringLiteral("page %1: %2 x %3").arg(i).arg(info.pageSizes[i].width()).arg(info.pageSizes[i].height())));
+        QVERIFY2(qAbs(info.pageSizes[i].width() - expected[i].width()) < 0.5 &&
+                     qAbs(info.pageSizes[i].height() - expected[i].height()) < 0.5,
+                 qPrintable(QStringLiteral("page %1: %2 x %3")
+                                .arg(i)
+                                .arg(info.pageSizes[i].width())
+                                .arg(info.pageSizes[i].height())));
     }
 }
 
@@ -196,14 +198,14 @@ void TestPdfEditorBackend::inspectRejectsBadInput_data()
                             << PdfBackendError::CorruptOrUnsupported;
     QTest::newRow("empty") << QStringLiteral("empty.pdf") << QByteArray("")
                            << PdfBackendError::CorruptOrUnsupported;
-    QTest::newRow("garbage") << QStringLiteral("garbage.pdf")
-                             << QByteArray(4096, '\x9c') << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("garbage") << QStringLiteral("garbage.pdf") << QByteArray(4096, '\x9c')
+                             << PdfBackendError::CorruptOrUnsupported;
     QTest::newRow("text") << QStringLiteral("text.pdf") << QByteArray("hello world\n")
                           << PdfBackendError::CorruptOrUnsupported;
     QTest::newRow("header only") << QStringLiteral("header.pdf") << QByteArray("%PDF-1.7\n")
                                  << PdfBackendError::CorruptOrUnsupported;
-    QTest::newRow("first bytes only") << QStringLiteral("cut.pdf") << good.left(40)
-                                      << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("first bytes only")
+        << QStringLiteral("cut.pdf") << good.left(40) << PdfBackendError::CorruptOrUnsupported;
 }
 
 void TestPdfEditorBackend::inspectRejectsBadInput()
@@ -226,10 +228,11 @@ void TestPdfEditorBackend::inspectRejectsBadInput()
     QVERIFY(!message.isEmpty());
 
     // Rendering and saving the same input fail cleanly as well.
-    QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message).isNull());
+    QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message)
+                .isNull());
     QVERIFY(!message.isEmpty());
-    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(file, 0)}, path(QStringLiteral("never.pdf")),
-                                            &error, &message));
+    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(file, 0)},
+                                            path(QStringLiteral("never.pdf")), &error, &message));
     QVERIFY(!QFile::exists(path(QStringLiteral("never.pdf"))));
 }
 
@@ -263,14 +266,14 @@ void TestPdfEditorBackend::passwords_data()
                                                      {"aes-128", Scheme::Aes128},
                                                      {"aes-256", Scheme::Aes256}};
     for (const auto &[name, scheme] : schemes) {
-        QTest::addRow("%s none", name) << scheme << QString() << false
-                                       << PdfBackendError::PasswordRequired;
-        QTest::addRow("%s wrong", name) << scheme << QStringLiteral("nope") << false
-                                        << PdfBackendError::WrongPassword;
-        QTest::addRow("%s user", name) << scheme << QStringLiteral("user") << true
-                                       << PdfBackendError::NoError;
-        QTest::addRow("%s owner", name) << scheme << QStringLiteral("owner") << true
-                                        << PdfBackendError::NoError;
+        QTest::addRow("%s none", name)
+            << scheme << QString() << false << PdfBackendError::PasswordRequired;
+        QTest::addRow("%s wrong", name)
+            << scheme << QStringLiteral("nope") << false << PdfBackendError::WrongPassword;
+        QTest::addRow("%s user", name)
+            << scheme << QStringLiteral("user") << true << PdfBackendError::NoError;
+        QTest::addRow("%s owner", name)
+            << scheme << QStringLiteral("owner") << true << PdfBackendError::NoError;
     }
 }
 
@@ -283,7 +286,8 @@ void TestPdfEditorBackend::passwords()
 
     const QString file = path(QStringLiteral("locked-%1.pdf").arg(int(scheme)));
     if (!QFile::exists(file))
-        QVERIFY(fixtures::encrypt(m_six, file, scheme, QStringLiteral("user"), QStringLiteral("owner")));
+        QVERIFY(fixtures::encrypt(m_six, file, scheme, QStringLiteral("user"),
+                                  QStringLiteral("owner")));
 
     PdfDocumentInfo info;
     PdfBackendError error = PdfBackendError::NoError;
@@ -298,8 +302,8 @@ void TestPdfEditorBackend::passwords()
         return;
     }
     QCOMPARE(info.pageSizes.size(), 6);
-    const QImage image =
-        PdfEditorBackend::renderPage(sourcePage(file, 2, 0, given), QSize(40, 60), &error, &message);
+    const QImage image = PdfEditorBackend::renderPage(sourcePage(file, 2, 0, given), QSize(40, 60),
+                                                      &error, &message);
     QVERIFY2(!image.isNull(), qPrintable(message));
     QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(2)));
 }
@@ -344,7 +348,8 @@ void TestPdfEditorBackend::renderMatchesSizeAndRotation()
     const QList<QImage> batch =
         PdfEditorBackend::renderPages({sourcePage(m_mixed, page, rotation)}, {size}, &errors);
     QCOMPARE(batch.size(), 1);
-    QCOMPARE(batch[0].convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(batch[0].convertToFormat(QImage::Format_RGB32),
+             image.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
@@ -354,11 +359,13 @@ void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
     const QString file = make(QStringLiteral("annotated.pdf"), spec);
     PdfBackendError error;
     QString message;
-    const QImage image = PdfEditorBackend::renderPage(sourcePage(file, 1), QSize(200, 300), &error, &message);
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 1), QSize(200, 300), &error, &message);
     QVERIFY2(!image.isNull(), qPrintable(message));
     QVERIFY(readback::similar(QColor(image.pixel(100, 150)), QColor(0, 0, 255)));
 
-    const QImage blank = PdfEditorBackend::renderPage(blankPage(QSizeF(100, 100), 90), QSize(33, 44), &error, &message);
+    const QImage blank = PdfEditorBackend::renderPage(blankPage(QSizeF(100, 100), 90),
+                                                      QSize(33, 44), &error, &message);
     QCOMPARE(blank.size(), QSize(33, 44));
     for (int y = 0; y < blank.height(); y += 7)
         for (int x = 0; x < blank.width(); x += 7)
@@ -367,9 +374,10 @@ void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
 
 void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()
 {
-    const QList<PdfSourcePage> pages{sourcePage(m_six, 0), sourcePage(path(QStringLiteral("gone.pdf")), 0),
-                                     sourcePage(m_six, 99), blankPage({10, 10}),
-                                     sourcePage(m_mixed, 1), sourcePage(m_six, 5)};
+    const QList<PdfSourcePage> pages{
+        sourcePage(m_six, 0),   sourcePage(path(QStringLiteral("gone.pdf")), 0),
+        sourcePage(m_six, 99),  blankPage({10, 10}),
+        sourcePage(m_mixed, 1), sourcePage(m_six, 5)};
     const QList<QSize> sizes{{20, 30}, {20, 30}, {20, 30}, {5, 5}, {40, 25}, {0, 0}};
     QList<QString> errors;
     const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, &errors);
@@ -391,7 +399,8 @@ void TestPdfEditorBackend::renderSeesFileReplacedOnDisk()
     QVERIFY(fixtures::write(first, file));
     PdfBackendError error;
     QString message;
-    QImage image = PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
+    QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
     QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(0)));
 
     DocumentSpec second{fixtures::pagesOf(2)};
@@ -405,17 +414,20 @@ void TestPdfEditorBackend::renderSeesFileReplacedOnDisk()
 
 void TestPdfEditorBackend::saveReorganises_data()
 {
-    QTest::addColumn<QList<int>>("order");     // source page per output page, -1 blank
+    QTest::addColumn<QList<int>>("order"); // source page per output page, -1 blank
     QTest::addColumn<QList<int>>("rotations");
     QTest::addColumn<bool>("fromMixed");
 
-    QTest::newRow("identity") << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{0, 0, 0, 0, 0, 0} << false;
-    QTest::newRow("reverse") << QList<int>{5, 4, 3, 2, 1, 0} << QList<int>{0, 0, 0, 0, 0, 0} << false;
+    QTest::newRow("identity") << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{0, 0, 0, 0, 0, 0}
+                              << false;
+    QTest::newRow("reverse") << QList<int>{5, 4, 3, 2, 1, 0} << QList<int>{0, 0, 0, 0, 0, 0}
+                             << false;
     QTest::newRow("subset rotated") << QList<int>{2, 0} << QList<int>{90, 270} << false;
     QTest::newRow("duplicates") << QList<int>{1, 1, 1, 0} << QList<int>{0, 90, 180, 0} << false;
     QTest::newRow("blank pages") << QList<int>{-1, 3, -1} << QList<int>{0, 0, 90} << false;
     QTest::newRow("only blank") << QList<int>{-1} << QList<int>{0} << false;
-    QTest::newRow("own rotate kept under user rotation") << QList<int>{2, 3, 2} << QList<int>{0, 90, 180} << true;
+    QTest::newRow("own rotate kept under user rotation")
+        << QList<int>{2, 3, 2} << QList<int>{0, 90, 180} << true;
 }
 
 void TestPdfEditorBackend::saveReorganises()
@@ -460,7 +472,8 @@ void TestPdfEditorBackend::saveReorganises()
             QCOMPARE(QColor(image.pixel(image.width() / 2, image.height() / 2)), QColor(Qt::white));
         } else {
             QCOMPARE(readback::markerQuadrant(image), turnedQuadrant(own + rotations[i]));
-            QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(order[i])));
+            QVERIFY(
+                readback::similar(readback::centreColour(image), fixtures::colourFor(order[i])));
         }
     }
 }
@@ -476,13 +489,15 @@ void TestPdfEditorBackend::saveOverItsOwnSource()
     QVERIFY(readback::qpdfCheck(file));
     const readback::DocumentFacts facts = readback::inspect(file);
     QCOMPARE(facts.pages.size(), 3);
-    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(file, 0, 18)), fixtures::colourFor(5)));
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(file, 0, 18)),
+                              fixtures::colourFor(5)));
     QCOMPARE(facts.pages[1].rotate, 90);
     // The engine's own reader sees the new file, not a cached copy of the old one.
     PdfDocumentInfo info;
     QVERIFY(PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message));
     QCOMPARE(info.pageSizes.size(), 3);
-    const QImage image = PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
     QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(5)));
 }
 
@@ -552,8 +567,8 @@ void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
     const QString insertedFile = make(QStringLiteral("inserted.pdf"), inserted);
 
     // main 0, inserted 0, inserted 3, main 1, inserted 0 again, main 2; inserted 1 and 2 not used.
-    const QList<PdfSourcePage> pages{sourcePage(mainFile, 0), sourcePage(insertedFile, 0),
-                                     sourcePage(insertedFile, 3), sourcePage(mainFile, 1),
+    const QList<PdfSourcePage> pages{sourcePage(mainFile, 0),          sourcePage(insertedFile, 0),
+                                     sourcePage(insertedFile, 3),      sourcePage(mainFile, 1),
                                      sourcePage(insertedFile, 0, 180), sourcePage(mainFile, 2),
                                      sourcePage(insertedFile, 1)};
     const QString out = path(QStringLiteral("combined.pdf"));
@@ -596,18 +611,20 @@ void TestPdfEditorBackend::saveDecryptsEncryptedSources()
     QFETCH(QString, password);
     const QString locked = path(QStringLiteral("save-locked.pdf"));
     QFile::remove(locked);
-    QVERIFY(fixtures::encrypt(m_six, locked, scheme, QStringLiteral("user"), QStringLiteral("owner")));
+    QVERIFY(
+        fixtures::encrypt(m_six, locked, scheme, QStringLiteral("user"), QStringLiteral("owner")));
     const QString out = path(QStringLiteral("unlocked.pdf"));
     PdfBackendError error;
     QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(locked, 4, 0, password), sourcePage(m_six, 1)},
-                                            out, &error, &message),
+    QVERIFY2(PdfEditorBackend::saveDocument(
+                 {sourcePage(locked, 4, 0, password), sourcePage(m_six, 1)}, out, &error, &message),
              qPrintable(message));
     const readback::DocumentFacts facts = readback::inspect(out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QVERIFY(!facts.encrypted);
     QCOMPARE(facts.pages.size(), 2);
-    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)), fixtures::colourFor(4)));
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(4)));
 
     // Without the password the save is refused with the password error.
     QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(locked, 0)}, out, &error, &message));
@@ -619,10 +636,14 @@ void TestPdfEditorBackend::saveFailureLeavesFilesUntouched_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("pageIndex");
     QTest::addColumn<PdfBackendError>("expected");
-    QTest::newRow("missing folder") << QStringLiteral("no/such/folder/out.pdf") << 0 << PdfBackendError::WriteFailed;
-    QTest::newRow("target is a folder") << QStringLiteral("a-folder") << 0 << PdfBackendError::WriteFailed;
-    QTest::newRow("page out of range") << QStringLiteral("existing.pdf") << 42 << PdfBackendError::CorruptOrUnsupported;
-    QTest::newRow("negative page") << QStringLiteral("existing.pdf") << -5 << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("missing folder")
+        << QStringLiteral("no/such/folder/out.pdf") << 0 << PdfBackendError::WriteFailed;
+    QTest::newRow("target is a folder")
+        << QStringLiteral("a-folder") << 0 << PdfBackendError::WriteFailed;
+    QTest::newRow("page out of range")
+        << QStringLiteral("existing.pdf") << 42 << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("negative page")
+        << QStringLiteral("existing.pdf") << -5 << PdfBackendError::CorruptOrUnsupported;
 }
 
 void TestPdfEditorBackend::saveFailureLeavesFilesUntouched()
@@ -640,7 +661,8 @@ void TestPdfEditorBackend::saveFailureLeavesFilesUntouched()
 
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(m_six, pageIndex)}, path(target), &error, &message));
+    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(m_six, pageIndex)}, path(target), &error,
+                                            &message));
     QCOMPARE(error, expected);
     QVERIFY(!message.isEmpty());
     QCOMPARE(fixtures::readBytes(existing), before);
@@ -658,11 +680,13 @@ void TestPdfEditorBackend::saveFromRepairableSource()
     const QString out = path(QStringLiteral("broken-saved.pdf"));
     PdfBackendError error;
     QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 5), sourcePage(file, 0)}, out, &error, &message),
+    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 5), sourcePage(file, 0)}, out, &error,
+                                            &message),
              qPrintable(message));
     QVERIFY(readback::qpdfCheck(out));
     QCOMPARE(readback::inspect(out).pages.size(), 2);
-    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)), fixtures::colourFor(5)));
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(5)));
 }
 
 void TestPdfEditorBackend::otherProducers_data()
@@ -671,16 +695,25 @@ void TestPdfEditorBackend::otherProducers_data()
     QTest::addColumn<QStringList>("arguments"); // %in and %out are replaced
 
     QTest::newRow("object streams") << QStringLiteral("qpdf")
-                                    << QStringList{QStringLiteral("--object-streams=generate"), QStringLiteral("%in"), QStringLiteral("%out")};
+                                    << QStringList{QStringLiteral("--object-streams=generate"),
+                                                   QStringLiteral("%in"), QStringLiteral("%out")};
     QTest::newRow("linearized") << QStringLiteral("qpdf")
-                                << QStringList{QStringLiteral("--linearize"), QStringLiteral("%in"), QStringLiteral("%out")};
-    QTest::newRow("uncompressed qdf") << QStringLiteral("qpdf")
-                                      << QStringList{QStringLiteral("--qdf"), QStringLiteral("%in"), QStringLiteral("%out")};
+                                << QStringList{QStringLiteral("--linearize"), QStringLiteral("%in"),
+                                               QStringLiteral("%out")};
+    QTest::newRow("uncompressed qdf")
+        << QStringLiteral("qpdf")
+        << QStringList{QStringLiteral("--qdf"), QStringLiteral("%in"), QStringLiteral("%out")};
     QTest::newRow("mupdf clean") << QStringLiteral("mutool")
-                                 << QStringList{QStringLiteral("clean"), QStringLiteral("-gggg"), QStringLiteral("%in"), QStringLiteral("%out")};
+                                 << QStringList{QStringLiteral("clean"), QStringLiteral("-gggg"),
+                                                QStringLiteral("%in"), QStringLiteral("%out")};
     QTest::newRow("ghostscript") << QStringLiteral("gs")
-                                 << QStringList{QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"), QStringLiteral("-dSAFER"),
-                                                QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-sOutputFile=%out"), QStringLiteral("%in")};
+                                 << QStringList{QStringLiteral("-q"),
+                                                QStringLiteral("-dNOPAUSE"),
+                                                QStringLiteral("-dBATCH"),
+                                                QStringLiteral("-dSAFER"),
+                                                QStringLiteral("-sDEVICE=pdfwrite"),
+                                                QStringLiteral("-sOutputFile=%out"),
+                                                QStringLiteral("%in")};
 }
 
 void TestPdfEditorBackend::otherProducers()
@@ -699,27 +732,32 @@ void TestPdfEditorBackend::otherProducers()
     QProcess process;
     process.start(program, arguments);
     QVERIFY(process.waitForFinished(60000));
-    QVERIFY2(QFile::exists(produced), qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+    QVERIFY2(QFile::exists(produced),
+             qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
 
     PdfDocumentInfo info;
     PdfBackendError error;
     QString message;
-    QVERIFY2(PdfEditorBackend::inspectDocument(produced, {}, &info, &error, &message), qPrintable(message));
+    QVERIFY2(PdfEditorBackend::inspectDocument(produced, {}, &info, &error, &message),
+             qPrintable(message));
     QCOMPARE(info.pageSizes.size(), 4);
     QCOMPARE(info.pageSizes[1].toSize(), QSize(300, 200));
-    const QImage image = PdfEditorBackend::renderPage(sourcePage(produced, 1), QSize(60, 40), &error, &message);
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(produced, 1), QSize(60, 40), &error, &message);
     QCOMPARE(readback::markerQuadrant(image), 1);
 
     const QString out = path(QStringLiteral("produced-saved.pdf"));
-    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(produced, 3), sourcePage(produced, 1, 90), sourcePage(produced, 0)},
-                                            out, &error, &message),
+    QVERIFY2(PdfEditorBackend::saveDocument(
+                 {sourcePage(produced, 3), sourcePage(produced, 1, 90), sourcePage(produced, 0)},
+                 out, &error, &message),
              qPrintable(message));
     QVERIFY(readback::qpdfCheck(out));
     const readback::DocumentFacts facts = readback::inspect(out);
     QCOMPARE(facts.pages.size(), 3);
     // Some producers bake /Rotate into the content; the page must still come out turned twice.
     QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 1, 18)), 2);
-    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)), fixtures::colourFor(3)));
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(3)));
 }
 
 void TestPdfEditorBackend::concurrentRendersWhileSaving()
@@ -748,8 +786,9 @@ void TestPdfEditorBackend::concurrentRendersWhileSaving()
                 const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, &errors);
                 for (int p = 0; p < 6; ++p) {
                     const int f = (t + round + p) % 4;
-                    if (images[p].isNull() || images[p].size() != sizes[p]
-                        || !readback::similar(readback::centreColour(images[p]), fixtures::colourFor(p + f)))
+                    if (images[p].isNull() || images[p].size() != sizes[p] ||
+                        !readback::similar(readback::centreColour(images[p]),
+                                           fixtures::colourFor(p + f)))
                         ++wrong;
                 }
                 ++round;
