@@ -47,8 +47,9 @@ QListWidget::item:selected { background: %5; color: %6; }
 
 void ComboPopup::fitToRows()
 {
-    m_list->setFixedHeight(m_list->count() * 48 + 16);
-    adjustSize();
+    const int height = m_list->count() * 48 + 16;
+    m_list->setFixedHeight(height);
+    setFixedHeight(height);
 }
 
 void ComboPopup::paintEvent(QPaintEvent *)

@@ -27,8 +27,8 @@ PasswordInput::PasswordInput(QWidget *parent)
 
     m_eye = new QAction(QIcon(u":/res/icons/modern/eye.png"_s), tr("显示密码"), this);
     m_eye->setObjectName(u"passwordEyeAction"_s);
-    m_eye->setVisible(false);
     m_lineEdit->addAction(m_eye, QLineEdit::TrailingPosition);
+    m_eye->setVisible(false);
     connect(m_eye, &QAction::triggered, this, [this] {
         const bool hidden = m_lineEdit->echoMode() == QLineEdit::Password;
         m_lineEdit->setEchoMode(hidden ? QLineEdit::Normal : QLineEdit::Password);
