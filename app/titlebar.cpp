@@ -87,7 +87,7 @@ QPushButton#closeBtn { border-top-right-radius: 11px; margin-right: 0px; }
 QPushButton#closeBtn:hover { background: %5; }
 QPushButton#closeBtn:pressed { background: %6; }
 )"_s.arg(Theme::windowBackground, Theme::chromeButtonHover, Theme::chromeButtonPressed,
-                  Theme::textSecondary, Theme::closeButtonHover, Theme::closeButtonPressed));
+         Theme::textSecondary, Theme::closeButtonHover, Theme::closeButtonPressed));
 
     retranslateUi();
 

@@ -4,11 +4,11 @@
 #include "theme.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -91,7 +91,8 @@ void PasswordInput::mousePressEvent(QMouseEvent *event)
 
 bool PasswordInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_lineEdit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (watched == m_lineEdit &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         update();
     return QWidget::eventFilter(watched, event);
 }

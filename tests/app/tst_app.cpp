@@ -66,7 +66,8 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint local, Qt::MouseButton
                Qt::MouseButtons buttons)
 {
     const QPointF global = target->mapToGlobal(QPointF(local));
-    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons,
+                      Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
@@ -102,6 +103,7 @@ private Q_SLOTS:
     void closeButtonFollowsMovedTab();
     void tabSizeHints_data();
     void tabSizeHints();
+    void tabBarHover();
 
     void titleBarTexts_data();
     void titleBarTexts();
@@ -461,6 +463,24 @@ void TestApp::tabSizeHints()
         QCOMPARE(bar->tabRect(i).size(), QSize(width, 42));
 }
 
+void TestApp::tabBarHover()
+{
+    MainPage page;
+    page.resize(1200, 600);
+    page.show();
+    page.onToolClicked(ToolType::Compress);
+    auto *bar = qobject_cast<CustomTabBar *>(page.tabWidget()->tabBar());
+    QVERIFY(bar);
+    QCOMPARE(bar->hoveredIndex(), -1);
+    QTest::mouseMove(bar, bar->tabRect(1).center());
+    QTRY_COMPARE(bar->hoveredIndex(), 1);
+    QTest::mouseMove(bar, bar->tabRect(0).center());
+    QTRY_COMPARE(bar->hoveredIndex(), 0);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(bar, &leave);
+    QCOMPARE(bar->hoveredIndex(), -1);
+}
+
 void TestApp::titleBarTexts_data()
 {
     QTest::addColumn<QString>("language");
@@ -475,8 +495,8 @@ void TestApp::titleBarTexts_data()
                               << u"someone@example.com"_s << u"ann"_s;
     QTest::newRow("email local part") << u"ar_SA"_s << u"AR"_s << u"t0k"_s << QString()
                                       << u"bob.lee@example.com"_s << u"bob.lee"_s;
-    QTest::newRow("email without at") << u"ja_JP"_s << u"JA"_s << u"t0k"_s << QString()
-                                      << u"carol"_s << u"carol"_s;
+    QTest::newRow("email without at")
+        << u"ja_JP"_s << u"JA"_s << u"t0k"_s << QString() << u"carol"_s << u"carol"_s;
 }
 
 void TestApp::titleBarTexts()
@@ -489,7 +509,10 @@ void TestApp::titleBarTexts()
     QFETCH(QString, accountText);
     ShellServices::instance().setLanguageHooks({{}, [=] { return language; }, {}});
     ShellServices::instance().setAccountHooks(
-        {[=] { return ShellServices::Account{token, username, email}; }, {}});
+        {[=] {
+             return ShellServices::Account{token, username, email};
+         },
+         {}});
     FramelessWindow window;
     auto *languageBtn = window.findChild<QToolButton *>(u"languageBtn"_s);
     auto *accountBtn = window.findChild<QToolButton *>(u"accountBtn"_s);
@@ -637,8 +660,7 @@ void TestApp::startupCommandLine_data()
     QTest::addColumn<int>("tabs");
     const QString existing = makeFile(u"start.pdf"_s);
     QTest::newRow("no argument") << QStringList{u"velmora"_s} << 1;
-    QTest::newRow("missing file") << QStringList{u"velmora"_s, m_dir.filePath(u"gone.pdf"_s)}
-                                  << 1;
+    QTest::newRow("missing file") << QStringList{u"velmora"_s, m_dir.filePath(u"gone.pdf"_s)} << 1;
     QTest::newRow("folder") << QStringList{u"velmora"_s, m_dir.path()} << 1;
     QTest::newRow("existing file") << QStringList{u"velmora"_s, existing} << 2;
 }
