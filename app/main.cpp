@@ -1,13 +1,18 @@
+#include "framelesswindow.h"
+#include "startup.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QLabel window(QStringLiteral("Velmora"));
+    Startup::configureApplication(app);
+
+    FramelessWindow window;
+    Startup::installMainPage(window);
     window.resize(1160, 780);
     window.show();
+    Startup::openCommandLineFile(window, QApplication::arguments());
+
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@ packages=(
   libharfbuzz-dev libfreetype-dev libjpeg-dev zlib1g-dev
   libqpdf-dev libsodium-dev
   fonts-noto-cjk fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth librsvg2-bin python3
   qpdf mupdf-tools poppler-utils ghostscript time
 )
 

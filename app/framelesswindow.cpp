@@ -1,0 +1,149 @@
+#include "framelesswindow.h"
+
+#include "theme.h"
+#include "titlebar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qreal cornerRadius = 12;
+
+} // namespace
+
+FramelessWindow::FramelessWindow(QWidget *parent)
+    : QWidget(parent)
+{
+    setMinimumSize(940, 600);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_titleBar = new TitleBar(this);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(1, 0, 1, 1);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(m_titleBar);
+
+    connect(m_titleBar, &TitleBar::minimizeRequested, this, &QWidget::showMinimized);
+    connect(m_titleBar, &TitleBar::maximizeRestoreRequested, this, [this] {
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+    });
+    connect(m_titleBar, &TitleBar::closeRequested, this, &QWidget::close);
+    connect(m_titleBar, &TitleBar::languageRequested, this,
+            [this] { ShellServices::instance().runLanguageDialog(this); });
+    connect(m_titleBar, &TitleBar::accountRequested, this,
+            [this] { ShellServices::instance().runAccountDialog(this); });
+    connect(&ShellServices::instance(), &ShellServices::accountChanged, this,
+            &FramelessWindow::refreshAccountText);
+    refreshAccountText();
+}
+
+void FramelessWindow::setContentWidget(QWidget *widget)
+{
+    if (!widget || widget == m_contentWidget)
+        return;
+    if (m_contentWidget) {
+        m_layout->removeWidget(m_contentWidget);
+        m_contentWidget->hide();
+        m_contentWidget->deleteLater();
+    }
+    m_contentWidget = widget;
+    widget->setParent(this);
+    m_layout->addWidget(widget);
+    widget->show();
+}
+
+QString FramelessWindow::accountButtonText(const ShellServices::Account &account)
+{
+    if (account.token.isEmpty())
+        return QString();
+    if (!account.username.isEmpty())
+        return account.username;
+    return account.email.section(u'@', 0, 0);
+}
+
+void FramelessWindow::refreshAccountText()
+{
+    m_titleBar->setAccountText(accountButtonText(ShellServices::instance().currentAccount()));
+}
+
+void FramelessWindow::updateMask()
+{
+    if (isMaximized()) {
+        clearMask();
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
+    setMask(QRegion(path.toFillPolygon().toPolygon()));
+}
+
+void FramelessWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = isMaximized() ? 0 : cornerRadius;
+    p.setBrush(Theme::color(Theme::borderStrong));
+    p.drawRoundedRect(outer, radius, radius);
+    const QRectF inner = outer.adjusted(1, 1, -1, -1);
+    const qreal innerRadius = qMax(radius - 1, 0.0);
+    p.setBrush(Theme::color(Theme::windowBackground));
+    p.drawRoundedRect(inner, innerRadius, innerRadius);
+}
+
+void FramelessWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && event->position().y() <= m_dragStripHeight) {
+        m_dragging = true;
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void FramelessWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void FramelessWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = false;
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void FramelessWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        m_titleBar->setMaximized(isMaximized());
+        // The new geometry arrives after the state change.
+        QTimer::singleShot(0, this, &FramelessWindow::updateMask);
+    }
+    QWidget::changeEvent(event);
+}
+
+void FramelessWindow::resizeEvent(QResizeEvent *event)
+{
+    updateMask();
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shellservices.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class QVBoxLayout;
+class TitleBar;
+
+// The main window: no system frame, a painted rounded border, a title bar, and one content
+// widget below it. It is moved by dragging its top strip and maximised through the title bar.
+class FramelessWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FramelessWindow(QWidget *parent = nullptr);
+
+    // Replaces the content; the old content is deleted later. Null is ignored.
+    void setContentWidget(QWidget *widget);
+    QWidget *contentWidget() const { return m_contentWidget; }
+    TitleBar *titleBar() const { return m_titleBar; }
+    bool isDragging() const { return m_dragging; }
+    void updateMask();
+
+    // The account button text for a session: empty without a token, else the username, else the
+    // part of the e-mail address before the at sign.
+    static QString accountButtonText(const ShellServices::Account &account);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void refreshAccountText();
+
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+    int m_dragStripHeight = 40;
+    TitleBar *m_titleBar = nullptr;
+    QWidget *m_contentWidget = nullptr;
+    QVBoxLayout *m_layout = nullptr;
+};

@@ -1,0 +1,203 @@
+#include "mainpage.h"
+
+#include "customtabbar.h"
+#include "customtabwidget.h"
+#include "homepage.h"
+#include "pdfshowpage.h"
+#include "theme.h"
+#include "tooltype.h"
+#include "workspacefactory.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char filePathProperty[] = "tesselFilePath";
+const char toolTypeProperty[] = "tesselToolType";
+
+} // namespace
+
+MainPage::MainPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(u"mainPage"_s);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(u"QWidget#mainPage { background: %1; border-bottom-left-radius: 12px; "
+                  u"border-bottom-right-radius: 12px; }"_s.arg(Theme::surface));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_tabWidget = new CustomTabWidget(this);
+    m_tabWidget->setObjectName(u"mainTabWidget"_s);
+    m_tabWidget->setStyleSheet(m_tabWidget->styleSheet() + uR"(
+QTabWidget#mainTabWidget, QTabWidget#mainTabWidget::pane { border-bottom-left-radius: 11px; border-bottom-right-radius: 11px; }
+QTabWidget#mainTabWidget SideNavigationBar { border-bottom-left-radius: 11px; }
+QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-radius: 11px; }
+)"_s.arg(Theme::surface));
+
+    m_homePage = new HomePage(this);
+    const int home =
+        m_tabWidget->addTab(m_homePage, QIcon(u":/res/icons/modern/home.png"_s), tr("首页"));
+    m_tabWidget->tabBar()->setTabData(home, CustomTabBar::HomeTabData);
+
+    layout->addWidget(m_tabWidget);
+
+    connect(m_homePage, &HomePage::toolClicked, this, &MainPage::onToolClicked);
+    connect(m_homePage, &HomePage::openFile, this, &MainPage::onFileOpen);
+    connect(m_homePage, &HomePage::fileClicked, this, &MainPage::onFileClicked);
+}
+
+QString MainPage::toolTabLabel(int toolType)
+{
+    switch (toolType) {
+    case ToolType::Compress:
+        return tr("压缩PDF");
+    case ToolType::PdfToOffice:
+        return tr("PDF转为Office");
+    case ToolType::OfficeToPdf:
+        return tr("Office转为PDF");
+    case ToolType::ImageToPdf:
+        return tr("图像转PDF");
+    case ToolType::PdfToImages:
+        return tr("PDF转为图像");
+    case ToolType::Decrypt:
+        return tr("PDF解密");
+    case ToolType::Encrypt:
+        return tr("PDF加密");
+    case ToolType::Merge:
+        return tr("合并PDF");
+    default:
+        return QString();
+    }
+}
+
+QString MainPage::toolTabIcon(int toolType)
+{
+    switch (toolType) {
+    case ToolType::Compress:
+        return u":/res/icons/modern/compress.png"_s;
+    case ToolType::PdfToOffice:
+    case ToolType::OfficeToPdf:
+        return u":/res/icons/modern/convert.png"_s;
+    case ToolType::ImageToPdf:
+    case ToolType::PdfToImages:
+        return u":/res/icons/modern/image.png"_s;
+    case ToolType::Decrypt:
+        return u":/res/icons/modern/decrypt.png"_s;
+    case ToolType::Encrypt:
+        return u":/res/icons/modern/encrypt.png"_s;
+    case ToolType::Merge:
+        return u":/res/icons/modern/merge.png"_s;
+    default:
+        return QString();
+    }
+}
+
+QString MainPage::normalisedPath(const QString &filePath)
+{
+    const QFileInfo info(filePath);
+    QString path = info.canonicalFilePath();
+    if (path.isEmpty())
+        path = info.absoluteFilePath();
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+int MainPage::toolTabIndex(int toolType) const
+{
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        const QVariant type = m_tabWidget->widget(i)->property(toolTypeProperty);
+        if (type.isValid() && type.toInt() == toolType)
+            return i;
+    }
+    return -1;
+}
+
+int MainPage::viewerTabIndex(const QString &normalisedPath) const
+{
+    if (normalisedPath.isEmpty())
+        return -1;
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        const QVariant path = m_tabWidget->widget(i)->property(filePathProperty);
+        if (path.isValid() && path.toString().compare(normalisedPath, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void MainPage::onToolClicked(int type)
+{
+    if (const int existing = toolTabIndex(type); existing >= 0) {
+        m_tabWidget->setCurrentIndex(existing);
+        return;
+    }
+    if (!ToolType::isValid(type))
+        return;
+    QWidget *page = WorkspaceFactory::createToolPage(type, this);
+    page->setProperty(toolTypeProperty, type);
+    const int index = m_tabWidget->addTab(page, QIcon(toolTabIcon(type)), toolTabLabel(type));
+    m_tabWidget->setCurrentIndex(index);
+}
+
+QString MainPage::openInViewerTab(const QString &filePath)
+{
+    const QString trimmed = filePath.trimmed();
+    if (trimmed.isEmpty())
+        return QString();
+    const QString path = normalisedPath(trimmed);
+    if (path.isEmpty())
+        return QString();
+    if (const int existing = viewerTabIndex(path); existing >= 0) {
+        m_tabWidget->setCurrentIndex(existing);
+        return path;
+    }
+
+    PdfShowPage *viewer = WorkspaceFactory::createViewerTab(this);
+    viewer->setProperty(filePathProperty, path);
+    if (!viewer->openFile(path)) {
+        viewer->deleteLater();
+        return QString();
+    }
+    connect(viewer, &PdfShowPage::toolRequested, this, &MainPage::onViewerToolRequested);
+    const int index = m_tabWidget->addTab(viewer, QIcon(u":/res/icons/modern/file-pdf.png"_s),
+                                          QFileInfo(path).fileName());
+    m_tabWidget->setCurrentIndex(index);
+    return path;
+}
+
+void MainPage::onFileOpen(const QString &filePath)
+{
+    // Only a file that is open in a tab belongs in the recent list.
+    const QString path = openInViewerTab(filePath);
+    if (!path.isEmpty())
+        m_homePage->recordOpenedFile(path);
+}
+
+void MainPage::onFileClicked(const QString &filePath)
+{
+    openInViewerTab(filePath);
+}
+
+void MainPage::onViewerToolRequested(int toolType, const QString &filePath)
+{
+    onToolClicked(toolType);
+    const int index = toolTabIndex(toolType);
+    if (index < 0)
+        return;
+    switch (toolType) {
+    case ToolType::Compress:
+    case ToolType::PdfToImages:
+    case ToolType::Decrypt:
+    case ToolType::Encrypt:
+        WorkspaceFactory::addFileToToolPage(m_tabWidget->widget(index), toolType, filePath);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class CustomTabWidget;
+class HomePage;
+
+// The window's content: one tab widget with the home tab first, then at most one tab per tool
+// type and one viewer tab per file.
+class MainPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainPage(QWidget *parent = nullptr);
+
+    CustomTabWidget *tabWidget() const { return m_tabWidget; }
+    HomePage *homePage() const { return m_homePage; }
+
+    // The tab index of the tool's tab or of the file's viewer tab, -1 when there is none.
+    int toolTabIndex(int toolType) const;
+    int viewerTabIndex(const QString &normalisedPath) const;
+
+    static QString toolTabLabel(int toolType);
+    static QString toolTabIcon(int toolType);
+    // Canonical path when the file exists, else the absolute one; "/" separators, cleaned.
+    static QString normalisedPath(const QString &filePath);
+
+public Q_SLOTS:
+    void onToolClicked(int type);
+    void onFileOpen(const QString &filePath);
+    void onFileClicked(const QString &filePath);
+    void onViewerToolRequested(int toolType, const QString &filePath);
+
+private:
+    // Opens or focuses the file's viewer tab; the normalised path, or empty when no tab shows it.
+    QString openInViewerTab(const QString &filePath);
+
+    CustomTabWidget *m_tabWidget = nullptr;
+    HomePage *m_homePage = nullptr;
+};

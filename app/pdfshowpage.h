@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+// A viewer tab: the page that hosts the PDF viewer of one open file and turns the viewer's tool
+// requests into tool types for the main page.
+//
+// The viewer widget plugs in by overriding openFile and confirmClose (or by a subclass made by
+// WorkspaceFactory); without it no file can be opened.
+class PdfShowPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PdfShowPage(QWidget *parent = nullptr);
+
+    // Opens the document with an empty password; false when it could not be opened (the viewer
+    // has told the user why).
+    virtual bool openFile(const QString &filePath);
+    // True when the tab may close: the document is unmodified, or saved or discarded on request.
+    virtual bool confirmClose();
+
+    // The tool type for one of the viewer's tool ids ("compress", "images", "encrypt",
+    // "decrypt"), 0 for any other.
+    static int toolTypeForViewerTool(const QString &toolId);
+
+Q_SIGNALS:
+    void toolRequested(int toolType, const QString &filePath);
+
+public Q_SLOTS:
+    // Targets for the viewer's convert-to-Office and external-tool requests.
+    void onConvertToOfficeRequested(const QString &filePath);
+    void onExternalToolRequested(const QString &toolId, const QString &filePath);
+
+protected:
+    QVBoxLayout *viewerLayout() const { return m_layout; }
+
+private:
+    QVBoxLayout *m_layout = nullptr;
+};

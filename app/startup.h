@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class FramelessWindow;
+class QApplication;
+
+// The steps of process start-up, kept out of main() so that tests can run them.
+namespace Startup {
+
+// Names, version, icon, the saved interface language, font, palette and the global style sheet.
+void configureApplication(QApplication &app);
+QString applicationStyleSheet();
+
+// Gives the window a main page, and a fresh one whenever the interface language changes.
+void installMainPage(FramelessWindow &window);
+
+// Opens the first command-line argument in a viewer tab when it names an existing file.
+void openCommandLineFile(FramelessWindow &window, const QStringList &arguments);
+
+} // namespace Startup

@@ -1,0 +1,64 @@
+#include "kitstyle.h"
+
+#include "theme.h"
+
+using namespace Qt::StringLiterals;
+
+namespace KitStyle {
+
+QFont font(int code, const QFont &base)
+{
+    QFont f = base;
+    if (!(code & KeepFamilyFlag))
+        f.setFamily(u"Arial"_s);
+    f.setPixelSize(code & 0xFF);
+    f.setWeight((code & BoldFlag) ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+QString dividerStyle()
+{
+    return u"QLabel{background-color:%1;}"_s.arg(Theme::kitDivider);
+}
+
+QString plainLabelStyle()
+{
+    return u"QLabel{background-color:transparent;color:%1;}"_s.arg(Theme::kitText);
+}
+
+QString colouredLabelStyle(QStringView colour)
+{
+    return u"QLabel{background-color:transparent;color:%1;}"_s.arg(colour);
+}
+
+static QString indicatorStyle(QLatin1StringView widget, int size, QLatin1StringView off,
+                              QLatin1StringView offHover, QLatin1StringView on,
+                              QLatin1StringView onHover, QLatin1StringView offState,
+                              QLatin1StringView onState)
+{
+    return uR"(%1{spacing:4px;padding-left:0px;}
+%1::indicator{width:%2px;height:%2px;margin-right:4px;}
+%1::indicator:%7{image:url(%3);}
+%1::indicator:%7:hover{image:url(%4);}
+%1::indicator:%8{image:url(%5);}
+%1::indicator:%8:hover{image:url(%6);}
+)"_s.arg(widget, QString::number(size), off, offHover, on, onHover, offState, onState);
+}
+
+QString checkBoxStyle()
+{
+    return indicatorStyle(
+        "QCheckBox"_L1, 20, ":/res/checkbox/checkbox-unchecked.png"_L1,
+        ":/res/checkbox/checkbox-unchecked-hover.png"_L1, ":/res/checkbox/checkbox-checked.png"_L1,
+        ":/res/checkbox/checkbox-checked-hover.png"_L1, "unchecked"_L1, "checked"_L1);
+}
+
+QString radioStyle()
+{
+    return indicatorStyle(
+        "QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
+        ":/res/checkbox/radio-button-off-hover.png"_L1, ":/res/checkbox/radio-button-on.png"_L1,
+        ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1, "checked"_L1);
+}
+
+} // namespace KitStyle

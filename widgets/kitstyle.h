@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// Fonts and style-sheet snippets shared by the kit controls and the pages built from them.
+namespace KitStyle {
+
+// Kit font codes pack a font into one int: the low 8 bits are the pixel size, 0x100 makes it bold
+// and 0x1000 keeps the family of `base` instead of Arial.
+enum FontCode : int {
+    Regular12 = 12,
+    Regular14 = 14,
+    Regular16 = 16,
+    Bold14 = 270,
+    Bold18 = 274,
+    BoldFlag = 0x100,
+    KeepFamilyFlag = 0x1000,
+};
+
+QFont font(int code, const QFont &base = QFont());
+
+QString dividerStyle();
+QString plainLabelStyle();
+QString colouredLabelStyle(QStringView colour);
+QString checkBoxStyle();
+QString radioStyle();
+
+} // namespace KitStyle

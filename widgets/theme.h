@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QLatin1StringView>
+
+// The program's colours by meaning. Painting code takes them as QColor (Theme::color), style sheets
+// take the names directly as QString::arg arguments.
+namespace Theme {
+
+using Name = QLatin1StringView;
+
+// The palette every part of the program shares.
+inline constexpr Name accent{"#4F46E5"};
+inline constexpr Name accentHover{"#6366F1"};
+inline constexpr Name accentPressed{"#4338CA"};
+inline constexpr Name accentSoft{"#EEF2FF"};
+inline constexpr Name textPrimary{"#172033"};
+inline constexpr Name textSecondary{"#475569"};
+inline constexpr Name textMuted{"#8490A3"};
+inline constexpr Name border{"#E2E7EF"};
+inline constexpr Name borderStrong{"#CBD3DF"};
+inline constexpr Name windowBackground{"#F7F8FC"};
+inline constexpr Name surface{"#FFFFFF"};
+inline constexpr Name rowSeparator{"#EDF0F5"};
+inline constexpr Name hoverSurface{"#E8EBF2"};
+inline constexpr Name lightSurface{"#F1F3F8"};
+inline constexpr Name viewBackground{"#E9EDF4"};
+inline constexpr Name success{"#20A66A"};
+inline constexpr Name warning{"#E89A3C"};
+inline constexpr Name danger{"#E05252"};
+
+// Window chrome: title bar, tab strip, menus and tool tips.
+inline constexpr Name chromeButtonHover{"#E4E6EB"};
+inline constexpr Name chromeButtonPressed{"#D8DBE0"};
+inline constexpr Name tabCloseHover{"#D8DBE0"};
+inline constexpr Name tabClosePressed{"#C8CCD2"};
+inline constexpr Name closeButtonHover{"#D94B4B"};
+inline constexpr Name closeButtonPressed{"#C93F3F"};
+inline constexpr Name tabWidgetBackground{"#F7F8FA"};
+inline constexpr Name paneLine{"#E5E6EB"};
+inline constexpr Name toolTipBackground{"#1D2129"};
+inline constexpr Name menuText{"#4E5969"};
+inline constexpr Name menuSelected{"#E8F1FF"};
+inline constexpr Name menuSelectedText{"#165DFF"};
+inline constexpr Name menuSeparator{"#EBEDF0"};
+
+// Message box card.
+inline constexpr Name cardBorder{"#D9DEE7"};
+inline constexpr Name cardTitle{"#111827"};
+inline constexpr Name cardText{"#1F2937"};
+inline constexpr Name cardDetails{"#8A94A6"};
+inline constexpr Name progressTrack{"#E8ECF3"};
+inline constexpr Name cancelBorder{"#D7DCE5"};
+inline constexpr Name cancelHover{"#F5F7FA"};
+inline constexpr Name cancelPressed{"#ECEFF4"};
+inline constexpr Name discardText{"#C9364F"};
+inline constexpr Name discardBorder{"#F1B7C1"};
+inline constexpr Name discardHover{"#FFF1F3"};
+inline constexpr Name discardPressed{"#FFE5E9"};
+inline constexpr Name dangerButton{"#F0445B"};
+inline constexpr Name dangerButtonHover{"#E73750"};
+inline constexpr Name dangerButtonPressed{"#CF2E45"};
+
+// Kit controls.
+inline constexpr Name kitText{"#1A1A1A"};
+inline constexpr Name kitDivider{"#E5E6EB"};
+inline constexpr Name kitHover{"#F2F3F5"};
+inline constexpr Name kitHoverBorder{"#C9CDD4"};
+inline constexpr Name kitSelected{"#E8F1FF"};
+inline constexpr Name kitSelectedHover{"#DCE9FF"};
+inline constexpr Name kitSelectedBorder{"#165DFF"};
+inline constexpr Name kitCardBorder{"#DDDDDD"};
+
+inline QColor color(Name name)
+{
+    return QColor(name);
+}
+
+} // namespace Theme
