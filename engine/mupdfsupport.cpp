@@ -1,1 +1,471 @@
 #include "mupdfsupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <list>
+#include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+extern "C" {
+#include <mupdf/fitz.h>
+#include <mupdf/pdf.h>
+}
+
+Q_LOGGING_CATEGORY(lcMupdf, "velmora.engine.mupdf", QtWarningMsg)
+
+namespace mupdf {
+namespace {
+
+constexpr int kCachedDocumentsPerThread = 4;
+constexpr size_t kErrorTextSize = 256;
+
+std::array<std::mutex, FZ_LOCK_MAX> g_locks;
+
+void lockMutex(void *, int lock)
+{
+    g_locks[static_cast<size_t>(lock)].lock();
+}
+
+void unlockMutex(void *, int lock)
+{
+    g_locks[static_cast<size_t>(lock)].unlock();
+}
+
+void logWarning(void *, const char *message)
+{
+    qCDebug(lcMupdf, "%s", message);
+}
+
+// Made once and never dropped: every thread's clone must outlive nothing but this.
+fz_context *baseContext()
+{
+    static fz_context *base = [] {
+        static fz_locks_context locks{nullptr, lockMutex, unlockMutex};
+        fz_context *ctx = fz_new_context(nullptr, &locks, FZ_STORE_DEFAULT);
+        if (!ctx)
+            return static_cast<fz_context *>(nullptr);
+        fz_set_warning_callback(ctx, logWarning, nullptr);
+        fz_set_error_callback(ctx, logWarning, nullptr);
+        int ok = 1;
+        fz_try(ctx) fz_register_document_handlers(ctx);
+        fz_catch(ctx) ok = 0;
+        if (!ok) {
+            fz_drop_context(ctx);
+            return static_cast<fz_context *>(nullptr);
+        }
+        return ctx;
+    }();
+    return base;
+}
+
+struct CachedDocument
+{
+    QString path;
+    QByteArray stamp;
+    QString password;
+    pdf_document *doc = nullptr;
+};
+
+// Per-thread state: the cloned context and the documents this thread has open.
+struct ThreadState
+{
+    fz_context *ctx = nullptr;
+    std::list<CachedDocument> documents; // most recently used first
+
+    ~ThreadState()
+    {
+        if (!ctx)
+            return;
+        for (CachedDocument &entry : documents)
+            pdf_drop_document(ctx, entry.doc);
+        documents.clear();
+        fz_drop_context(ctx);
+    }
+};
+
+ThreadState &threadState()
+{
+    thread_local ThreadState state;
+    if (!state.ctx) {
+        if (fz_context *base = baseContext())
+            state.ctx = fz_clone_context(base);
+    }
+    return state;
+}
+
+void copyMessage(fz_context *ctx, char *buffer)
+{
+    const char *text = fz_caught_message(ctx);
+    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
+    buffer[kErrorTextSize - 1] = '\0';
+}
+
+pdf_document *openRaw(fz_context *ctx, const char *path, char *error)
+{
+    pdf_document *doc = nullptr;
+    fz_var(doc);
+    fz_try(ctx)
+    {
+        doc = pdf_open_document(ctx, path);
+        // Forces repair of broken trees now rather than on the first page.
+        pdf_count_pages(ctx, doc);
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        pdf_drop_document(ctx, doc);
+        doc = nullptr;
+    }
+    return doc;
+}
+
+// 0 ok, 1 password required, 2 wrong password, -1 error
+int authenticate(fz_context *ctx, pdf_document *doc, const char *password, char *error)
+{
+    int result = 0;
+    fz_var(result);
+    fz_try(ctx)
+    {
+        if (pdf_needs_password(ctx, doc)) {
+            if (!password || !*password)
+                result = 1;
+            else if (!pdf_authenticate_password(ctx, doc, password))
+                result = 2;
+        }
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        result = -1;
+    }
+    return result;
+}
+
+int countPages(fz_context *ctx, pdf_document *doc, char *error)
+{
+    int count = -1;
+    fz_var(count);
+    fz_try(ctx)
+    {
+        count = pdf_count_pages(ctx, doc);
+        pdf_load_page_tree(ctx, doc);
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        count = -1;
+    }
+    return count;
+}
+
+int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
+{
+    int ok = 1;
+    fz_var(ok);
+    fz_try(ctx)
+    {
+        pdf_obj *page = pdf_lookup_page_obj(ctx, doc, index);
+        fz_rect box;
+        fz_matrix ctm;
+        pdf_page_obj_transform(ctx, page, &box, &ctm);
+        *bounds = fz_transform_rect(box, ctm);
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
+int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int width, int height,
+            int stride, unsigned char *samples, char *error)
+{
+    fz_page *page = nullptr;
+    fz_pixmap *pixmap = nullptr;
+    fz_device *device = nullptr;
+    int ok = 1;
+    fz_var(ok);
+    fz_var(page);
+    fz_var(pixmap);
+    fz_var(device);
+    fz_try(ctx)
+    {
+        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
+        const fz_rect bounds = fz_bound_page(ctx, page);
+        fz_matrix ctm = fz_rotate(static_cast<float>(rotation));
+        const fz_rect turned = fz_transform_rect(bounds, ctm);
+        const float w = turned.x1 - turned.x0;
+        const float h = turned.y1 - turned.y0;
+        if (w <= 0 || h <= 0)
+            fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
+        ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
+        ctm = fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        pixmap = fz_new_pixmap_with_data(ctx, fz_device_bgr(ctx), width, height, nullptr, 1, stride,
+                                         samples);
+        device = fz_new_draw_device(ctx, fz_identity, pixmap);
+        fz_run_page(ctx, page, device, ctm, nullptr);
+        fz_close_device(ctx, device);
+    }
+    fz_always(ctx)
+    {
+        fz_drop_device(ctx, device);
+        fz_drop_pixmap(ctx, pixmap);
+        fz_drop_page(ctx, page);
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
+int writeRepaired(fz_context *ctx, pdf_document *doc, fz_buffer **result, char *error)
+{
+    fz_buffer *buffer = nullptr;
+    fz_output *out = nullptr;
+    int ok = 1;
+    fz_var(ok);
+    fz_var(buffer);
+    fz_var(out);
+    fz_try(ctx)
+    {
+        buffer = fz_new_buffer(ctx, 1 << 16);
+        out = fz_new_output_with_buffer(ctx, buffer);
+        pdf_write_options options = pdf_default_write_options;
+        options.do_encrypt = PDF_ENCRYPT_NONE;
+        options.do_garbage = 1;
+        pdf_write_document(ctx, doc, out, &options);
+        fz_close_output(ctx, out);
+    }
+    fz_always(ctx)
+    {
+        fz_drop_output(ctx, out);
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        fz_drop_buffer(ctx, buffer);
+        buffer = nullptr;
+        ok = 0;
+    }
+    *result = buffer;
+    return ok;
+}
+
+QString text(const char *error)
+{
+    return QString::fromUtf8(error);
+}
+
+} // namespace
+
+QByteArray fileStamp(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':'
+           + QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':'
+           + QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':'
+           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.'
+           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return QByteArray::number(info.size()) + ':'
+           + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+#endif
+}
+
+fz_context *threadContext()
+{
+    return threadState().ctx;
+}
+
+DocumentRef::DocumentRef(fz_context *ctx, pdf_document *doc)
+    : m_ctx(ctx)
+    , m_doc(doc)
+{
+}
+
+DocumentRef::DocumentRef(DocumentRef &&other) noexcept
+    : m_ctx(other.m_ctx)
+    , m_doc(other.m_doc)
+{
+    other.m_doc = nullptr;
+}
+
+DocumentRef &DocumentRef::operator=(DocumentRef &&other) noexcept
+{
+    if (this != &other) {
+        if (m_doc)
+            pdf_drop_document(m_ctx, m_doc);
+        m_ctx = other.m_ctx;
+        m_doc = other.m_doc;
+        other.m_doc = nullptr;
+    }
+    return *this;
+}
+
+DocumentRef::~DocumentRef()
+{
+    if (m_doc)
+        pdf_drop_document(m_ctx, m_doc);
+}
+
+DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
+                         OpenStatus *status, QString *message)
+{
+    ThreadState &state = threadState();
+    fz_context *ctx = state.ctx;
+    if (!ctx) {
+        *status = OpenStatus::NoContext;
+        *message = QStringLiteral("The PDF engine could not start (out of memory).");
+        return {};
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *status = OpenStatus::NotFound;
+        *message = QStringLiteral("The file does not exist: %1").arg(path);
+        return {};
+    }
+    if (!info.isFile()) {
+        *status = OpenStatus::Corrupt;
+        *message = QStringLiteral("Not a file: %1").arg(path);
+        return {};
+    }
+    if (info.size() == 0) {
+        *status = OpenStatus::Corrupt;
+        *message = QStringLiteral("The file is empty: %1").arg(path);
+        return {};
+    }
+    const QByteArray stamp = fileStamp(path);
+    if (!fresh) {
+        for (auto it = state.documents.begin(); it != state.documents.end(); ++it) {
+            if (it->path == path && it->password == password && it->stamp == stamp) {
+                state.documents.splice(state.documents.begin(), state.documents, it);
+                *status = OpenStatus::Ok;
+                return DocumentRef(ctx, pdf_keep_document(ctx, it->doc));
+            }
+        }
+    }
+
+    char error[kErrorTextSize] = {};
+    pdf_document *doc = openRaw(ctx, QFile::encodeName(path).constData(), error);
+    if (!doc) {
+        *status = OpenStatus::Corrupt;
+        *message = QStringLiteral("The file is damaged or not a PDF (%1).").arg(text(error));
+        return {};
+    }
+    switch (authenticate(ctx, doc, password.toUtf8().constData(), error)) {
+    case 0:
+        break;
+    case 1:
+        pdf_drop_document(ctx, doc);
+        *status = OpenStatus::PasswordRequired;
+        *message = QStringLiteral("The document is protected by a password.");
+        return {};
+    case 2:
+        pdf_drop_document(ctx, doc);
+        *status = OpenStatus::WrongPassword;
+        *message = QStringLiteral("The password is not correct.");
+        return {};
+    default:
+        pdf_drop_document(ctx, doc);
+        *status = OpenStatus::Corrupt;
+        *message = QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
+        return {};
+    }
+    if (countPages(ctx, doc, error) < 0) {
+        pdf_drop_document(ctx, doc);
+        *status = OpenStatus::Corrupt;
+        *message = QStringLiteral("The page tree of the file is damaged (%1).").arg(text(error));
+        return {};
+    }
+
+    *status = OpenStatus::Ok;
+    if (fresh)
+        return DocumentRef(ctx, doc);
+    // Replace stale copies of this path; the cache keeps its own reference.
+    state.documents.remove_if([&](const CachedDocument &entry) {
+        if (entry.path != path || (entry.stamp == stamp && entry.password != password))
+            return false;
+        pdf_drop_document(ctx, entry.doc);
+        return true;
+    });
+    state.documents.push_front({path, stamp, password, pdf_keep_document(ctx, doc)});
+    while (state.documents.size() > kCachedDocumentsPerThread) {
+        pdf_drop_document(ctx, state.documents.back().doc);
+        state.documents.pop_back();
+    }
+    return DocumentRef(ctx, doc);
+}
+
+bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
+{
+    char error[kErrorTextSize] = {};
+    const int count = countPages(doc.context(), doc.get(), error);
+    if (count < 0) {
+        *message = text(error);
+        return false;
+    }
+    sizes->clear();
+    sizes->reserve(count);
+    for (int i = 0; i < count; ++i) {
+        fz_rect bounds;
+        if (!pageBounds(doc.context(), doc.get(), i, &bounds, error)) {
+            *message = QStringLiteral("Page %1 cannot be read (%2).").arg(i + 1).arg(text(error));
+            return false;
+        }
+        double w = std::abs(bounds.x1 - bounds.x0);
+        double h = std::abs(bounds.y1 - bounds.y0);
+        if (!(w >= 1 && h >= 1) || !std::isfinite(w) || !std::isfinite(h)) {
+            // MuPDF draws such pages at Letter size; report what will be drawn.
+            w = 612;
+            h = 792;
+        }
+        sizes->append(QSizeF(w, h));
+    }
+    return true;
+}
+
+bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message)
+{
+    image->fill(Qt::white);
+    char error[kErrorTextSize] = {};
+    if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
+                 static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
+        *message = QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
+        return false;
+    }
+    return true;
+}
+
+bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message)
+{
+    char error[kErrorTextSize] = {};
+    fz_buffer *buffer = nullptr;
+    if (!writeRepaired(doc.context(), doc.get(), &buffer, error)) {
+        *message = text(error);
+        return false;
+    }
+    unsigned char *data = nullptr;
+    const size_t length = fz_buffer_storage(doc.context(), buffer, &data);
+    *bytes = QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(length));
+    fz_drop_buffer(doc.context(), buffer);
+    return true;
+}
+
+} // namespace mupdf

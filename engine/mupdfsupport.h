@@ -1,1 +1,63 @@
 #pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QSizeF>
+#include <QString>
+
+extern "C" {
+typedef struct fz_context fz_context;
+typedef struct pdf_document pdf_document;
+}
+
+// MuPDF plumbing shared by the engine: one base context, a cloned context per thread, and a small
+// per-thread cache of open documents keyed by path, file stamp and password.
+namespace mupdf {
+
+enum class OpenStatus { Ok, NotFound, PasswordRequired, WrongPassword, Corrupt, NoContext };
+
+// Size, modification time and identity of a file; a changed stamp means a cached copy is stale.
+QByteArray fileStamp(const QString &path);
+
+// The calling thread's context, or nullptr when MuPDF could not make one.
+fz_context *threadContext();
+
+// A reference to an open, authenticated document owned by the calling thread.
+class DocumentRef
+{
+public:
+    DocumentRef() = default;
+    DocumentRef(fz_context *ctx, pdf_document *doc);
+    DocumentRef(const DocumentRef &) = delete;
+    DocumentRef &operator=(const DocumentRef &) = delete;
+    DocumentRef(DocumentRef &&other) noexcept;
+    DocumentRef &operator=(DocumentRef &&other) noexcept;
+    ~DocumentRef();
+
+    pdf_document *get() const { return m_doc; }
+    fz_context *context() const { return m_ctx; }
+    explicit operator bool() const { return m_doc != nullptr; }
+
+private:
+    fz_context *m_ctx = nullptr;
+    pdf_document *m_doc = nullptr;
+};
+
+// Opens through the thread's cache unless fresh is set (then the document is opened anew and
+// not cached). Never throws.
+DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
+                         OpenStatus *status, QString *message);
+
+// Page sizes in points as each page shows itself (CropBox within MediaBox, /UserUnit and the
+// page's own /Rotate applied).
+bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message);
+
+// Draws page index into image (already sized; its format must be RGB32 or ARGB32_Premultiplied)
+// over a white background, with an extra clockwise rotation, stretched to the image's size.
+bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message);
+
+// Writes a repaired, decrypted copy of the document into bytes, for readers stricter than MuPDF.
+bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message);
+
+} // namespace mupdf

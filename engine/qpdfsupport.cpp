@@ -1,1 +1,263 @@
 #include "qpdfsupport.h"
+
+#include "mupdfsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <qpdf/Pipeline.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFSystemError.hh>
+#include <qpdf/QPDFWriter.hh>
+#include <qpdf/QUtil.hh>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace qpdfsupport {
+namespace {
+
+class DevicePipeline : public Pipeline
+{
+public:
+    explicit DevicePipeline(QIODevice *device)
+        : Pipeline("velmora output", nullptr)
+        , m_device(device)
+    {
+    }
+
+    void write(unsigned char const *data, size_t len) override
+    {
+        if (m_device->write(reinterpret_cast<const char *>(data), static_cast<qint64>(len))
+            != static_cast<qint64>(len))
+            throw std::runtime_error(m_device->errorString().toStdString());
+    }
+
+    void finish() override {}
+
+private:
+    QIODevice *m_device;
+};
+
+enum class Attempt { Opened, PasswordRefused, Failed };
+
+Attempt process(QPDF &pdf, const QString &path, const std::string &password, QString *message)
+{
+    try {
+        pdf.processFile(QFile::encodeName(path).constData(), password.c_str());
+        return Attempt::Opened;
+    } catch (const QPDFExc &e) {
+        *message = QString::fromStdString(e.getMessageDetail());
+        return e.getErrorCode() == qpdf_e_password ? Attempt::PasswordRefused : Attempt::Failed;
+    } catch (const std::exception &e) {
+        *message = QString::fromStdString(e.what());
+        return Attempt::Failed;
+    }
+}
+
+std::unique_ptr<QPDF> newQpdf()
+{
+    auto pdf = std::make_unique<QPDF>();
+    pdf->setSuppressWarnings(true);
+    pdf->setAttemptRecovery(true);
+    return pdf;
+}
+
+} // namespace
+
+std::shared_ptr<Source> open(const QString &path, const QString &password, bool forceRepair,
+                             PdfBackendError *error, QString *message)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = PdfBackendError::FileNotFound;
+        *message = QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
+        return {};
+    }
+    if (!info.isFile() || info.size() == 0) {
+        *error = PdfBackendError::CorruptOrUnsupported;
+        *message = QStringLiteral("Not a PDF file: %1").arg(QDir::toNativeSeparators(path));
+        return {};
+    }
+
+    auto source = std::make_shared<Source>();
+    source->path = path;
+    source->pdf = newQpdf();
+    QString detail;
+    Attempt attempt = forceRepair ? Attempt::Failed
+                                  : process(*source->pdf, path, password.toStdString(), &detail);
+    if (attempt == Attempt::PasswordRefused && !password.isEmpty()) {
+        // Older encryption compares PDFDocEncoding bytes, not UTF-8.
+        std::string docEncoded;
+        if (QUtil::utf8_to_pdf_doc(password.toStdString(), docEncoded)
+            && docEncoded != password.toStdString()) {
+            source->pdf = newQpdf();
+            attempt = process(*source->pdf, path, docEncoded, &detail);
+        }
+    }
+    if (attempt == Attempt::Opened)
+        return source;
+    if (attempt == Attempt::PasswordRefused) {
+        *error = password.isEmpty() ? PdfBackendError::PasswordRequired
+                                    : PdfBackendError::WrongPassword;
+        *message = password.isEmpty() ? QStringLiteral("The document is protected by a password.")
+                                      : QStringLiteral("The password is not correct.");
+        return {};
+    }
+    {
+        mupdf::OpenStatus status;
+        QString mupdfMessage;
+        mupdf::DocumentRef doc = mupdf::openDocument(path, password, true, &status, &mupdfMessage);
+        if (!doc && status == mupdf::OpenStatus::PasswordRequired) {
+            *error = PdfBackendError::PasswordRequired;
+            *message = mupdfMessage;
+            return {};
+        }
+        if (!doc && status == mupdf::OpenStatus::WrongPassword) {
+            *error = PdfBackendError::WrongPassword;
+            *message = mupdfMessage;
+            return {};
+        }
+        if (doc && mupdf::repairedCopy(doc, &source->repairedBytes, &mupdfMessage)) {
+            source->pdf = newQpdf();
+            try {
+                source->pdf->processMemoryFile(QFile::encodeName(path).constData(),
+                                               source->repairedBytes.constData(),
+                                               static_cast<size_t>(source->repairedBytes.size()));
+                return source;
+            } catch (const std::exception &e) {
+                detail = QString::fromStdString(e.what());
+            }
+        }
+    }
+    *error = PdfBackendError::CorruptOrUnsupported;
+    *message = QStringLiteral("The file is damaged or not a PDF: %1 (%2)")
+                   .arg(QDir::toNativeSeparators(path), detail);
+    return {};
+}
+
+bool writeAtomically(QPDF &pdf, const QString &path,
+                     const std::function<void(QPDFWriter &)> &configure, PdfBackendError *error,
+                     QString *message, bool *sourceDamaged)
+{
+    if (sourceDamaged)
+        *sourceDamaged = false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = PdfBackendError::WriteFailed;
+        *message = QStringLiteral("Cannot write %1: %2")
+                       .arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    try {
+        DevicePipeline pipeline(&file);
+        QPDFWriter writer(pdf);
+        writer.setOutputPipeline(&pipeline);
+        if (configure)
+            configure(writer);
+        writer.write();
+    } catch (const std::exception &e) {
+        file.cancelWriting();
+        if (sourceDamaged)
+            *sourceDamaged = isDamage(e);
+        *error = PdfBackendError::WriteFailed;
+        *message = QStringLiteral("Writing %1 failed: %2")
+                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()));
+        return false;
+    }
+    if (!file.commit()) {
+        *error = PdfBackendError::WriteFailed;
+        *message = QStringLiteral("Cannot write %1: %2")
+                       .arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool isDamage(const std::exception &e)
+{
+    if (const auto *exc = dynamic_cast<const QPDFExc *>(&e))
+        return exc->getErrorCode() == qpdf_e_damaged_pdf || exc->getErrorCode() == qpdf_e_object
+               || exc->getErrorCode() == qpdf_e_pages;
+    return false;
+}
+
+} // namespace qpdfsupport
+
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
+
+namespace qpdfsupport {
+
+QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
+{
+    for (int depth = 0; depth < 4; ++depth) {
+        if (dest.isArray())
+            return dest;
+        if (dest.isDictionary()) {
+            dest = dest.getKey("/D");
+            continue;
+        }
+        QPDFObjectHandle root = pdf.getRoot();
+        QPDFObjectHandle found;
+        if (dest.isName()) {
+            QPDFObjectHandle dests = root.getKey("/Dests");
+            if (!dests.isDictionary())
+                return QPDFObjectHandle::newNull();
+            found = dests.getKey(dest.getName());
+        } else if (dest.isString()) {
+            QPDFObjectHandle tree = root.getKey("/Names").isDictionary()
+                                        ? root.getKey("/Names").getKey("/Dests")
+                                        : QPDFObjectHandle::newNull();
+            if (!tree.isDictionary())
+                return QPDFObjectHandle::newNull();
+            try {
+                QPDFNameTreeObjectHelper names(tree, pdf, false);
+                if (!names.findObject(dest.getUTF8Value(), found))
+                    return QPDFObjectHandle::newNull();
+            } catch (const std::exception &) {
+                return QPDFObjectHandle::newNull();
+            }
+        } else {
+            return QPDFObjectHandle::newNull();
+        }
+        dest = found;
+    }
+    return QPDFObjectHandle::newNull();
+}
+
+QPDFObjectHandle localDestination(QPDFObjectHandle item)
+{
+    if (!item.isDictionary())
+        return QPDFObjectHandle::newNull();
+    if (item.hasKey("/Dest"))
+        return item.getKey("/Dest");
+    QPDFObjectHandle action = item.getKey("/A");
+    if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+        return action.getKey("/D");
+    return QPDFObjectHandle::newNull();
+}
+
+void setLocalDestination(QPDFObjectHandle item, QPDFObjectHandle dest)
+{
+    if (item.hasKey("/Dest") || !item.getKey("/A").isDictionary()) {
+        item.replaceKey("/Dest", dest);
+        return;
+    }
+    // Actions may be shared between items: give this one its own.
+    QPDFObjectHandle action = QPDFObjectHandle::newDictionary();
+    action.replaceKey("/S", QPDFObjectHandle::newName("/GoTo"));
+    action.replaceKey("/D", dest);
+    item.replaceKey("/A", action);
+}
+
+int normalizedRotation(long long degrees)
+{
+    long long r = ((degrees % 360) + 360) % 360;
+    r = ((r + 45) / 90) * 90;
+    return static_cast<int>(r % 360);
+}
+
+} // namespace qpdfsupport
