@@ -180,6 +180,11 @@ void PdfRenderManager::clearCache()
     m_cache.clear();
 }
 
+bool PdfRenderManager::waitForIdle(int msecs)
+{
+    return m_pool.waitForDone(msecs);
+}
+
 QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targetSize,
                                    PdfRenderPurpose purpose)
 {

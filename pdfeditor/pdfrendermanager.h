@@ -36,6 +36,8 @@ public:
     // Drops queued work; results of jobs already running are discarded when they arrive.
     void cancelPending();
     void clearCache();
+    // Blocks until no job is running, e.g. before the sources are overwritten. -1 waits forever.
+    bool waitForIdle(int msecs = -1);
 
     int maxThreadCount() const { return m_pool.maxThreadCount(); }
 

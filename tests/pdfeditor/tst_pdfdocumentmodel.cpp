@@ -1,8 +1,8 @@
 #include "pdfdocumentmodel.h"
+#include "pagemodeltester.h"
 #include "testpdf.h"
 #include "testregistry.h"
 
-#include <QAbstractItemModelTester>
 #include <QDataStream>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -62,7 +62,7 @@ private:
     struct Loaded
     {
         PdfDocumentModel model;
-        QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+        PageModelTester tester{&model};
     };
     std::unique_ptr<Loaded> loadFour()
     {
@@ -127,7 +127,7 @@ private Q_SLOTS:
     void idsAreNeverReused()
     {
         PdfDocumentModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        PageModelTester tester(&model);
         QVERIFY(model.loadDocument(m_four, QString(), nullptr, nullptr));
         QCOMPARE(idsOf(model), QList<PdfPageId>({1, 2, 3, 4}));
         QVERIFY(model.loadDocument(m_two, QString(), nullptr, nullptr));

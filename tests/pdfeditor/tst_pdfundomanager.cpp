@@ -1,9 +1,9 @@
 #include "pdfdocumentmodel.h"
 #include "pdfundomanager.h"
+#include "pagemodeltester.h"
 #include "testpdf.h"
 #include "testregistry.h"
 
-#include <QAbstractItemModelTester>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -38,7 +38,7 @@ private:
     struct Session
     {
         PdfDocumentModel model;
-        QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+        PageModelTester tester{&model};
         PdfUndoManager undo{&model};
         QUndoStack &stack() { return *undo.undoStack(); }
     };
