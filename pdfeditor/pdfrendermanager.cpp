@@ -9,9 +9,12 @@
 
 namespace {
 
-// A long request is split into jobs of this many pages: each job is still one engine call, but
-// the first pages arrive early and every pool thread gets a share of the work.
-constexpr int PagesPerJob = 4;
+// A long request is split into jobs, each still one engine call: the first job of each pool
+// thread carries a single page so that something shows at once, later ones up to PagesPerJob
+// pages or JobPixelBytes of pixels, so that large pages are not held back by their neighbours and
+// few finished images wait in memory at a time.
+constexpr int PagesPerJob = 8;
+constexpr qint64 JobPixelBytes = 4 * 1024 * 1024;
 
 qsizetype imageCost(const QImage &image)
 {
@@ -71,6 +74,18 @@ QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entri
         return requestIds;
 
     RenderJob job;
+    qint64 jobBytes = 0;
+    int jobsStarted = 0;
+    const auto startFullJob = [&] {
+        const int pageLimit = jobsStarted < m_pool.maxThreadCount() ? 1 : PagesPerJob;
+        if (job.sources.size() < pageLimit && jobBytes < JobPixelBytes)
+            return;
+        job.purpose = purpose;
+        job.documentRevision = documentRevision;
+        startJob(std::exchange(job, {}), priority);
+        jobBytes = 0;
+        ++jobsStarted;
+    };
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const quint64 requestId = m_nextRequestId.fetch_add(1);
         requestIds[i] = requestId;
@@ -104,11 +119,8 @@ QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entri
         job.sizes.append(size);
         job.requestIds.append(requestId);
         job.keys.append(key);
-        if (job.sources.size() == PagesPerJob) {
-            job.purpose = purpose;
-            job.documentRevision = documentRevision;
-            startJob(std::exchange(job, {}), priority);
-        }
+        jobBytes += qint64(size.width()) * size.height() * 4;
+        startFullJob();
     }
 
     if (!job.sources.isEmpty()) {

@@ -26,14 +26,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-qint64 peakResidentKiB()
+qint64 residentKiB(const char *field)
 {
     QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
 }
@@ -94,9 +94,9 @@ RunResult run(PdfRenderManager &manager, const QList<PdfPageEntry> &entries,
         if (answered == entries.size())
             loop.quit();
     };
-    const auto renderedConnection = connect(&manager, &PdfRenderManager::pageRendered, &loop,
+    const auto renderedConnection = QObject::connect(&manager, &PdfRenderManager::pageRendered, &loop,
                                             [&] { ++result.rendered; answer(); });
-    const auto failedConnection = connect(&manager, &PdfRenderManager::pageRenderFailed, &loop,
+    const auto failedConnection = QObject::connect(&manager, &PdfRenderManager::pageRenderFailed, &loop,
                                           [&] { ++result.failed; answer(); });
     const double cpuBefore = cpuSeconds();
     timer.start();
@@ -110,11 +110,15 @@ RunResult run(PdfRenderManager &manager, const QList<PdfPageEntry> &entries,
     return result;
 }
 
+qint64 baseKiB = 0;
+
 void report(const char *name, const RunResult &result, int pages)
 {
-    std::printf("%-28s pages %5d  first %8.1f ms  total %9.1f ms  %8.1f pages/s  cpu/wall %.2f%s\n",
-                name, pages, result.firstMs, result.totalMs,
-                pages / (result.totalMs / 1000.0), result.cpuPerWall,
+    std::printf("%-26s %5d pages  first %7.1f ms  total %8.1f ms  %8.1f pages/s  cpu/wall %.2f"
+                "  resident +%.0f MiB (peak +%.0f)%s\n",
+                name, pages, result.firstMs, result.totalMs, pages / (result.totalMs / 1000.0),
+                result.cpuPerWall, double(residentKiB("VmRSS:") - baseKiB) / 1024.0,
+                double(residentKiB("VmHWM:") - baseKiB) / 1024.0,
                 result.failed ? qPrintable(u"  FAILED %1"_s.arg(result.failed)) : "");
 }
 
@@ -154,7 +158,7 @@ int main(int argc, char **argv)
     PdfRenderManager manager;
     std::printf("render pool: %d threads, cache bound %lld MiB\n", manager.maxThreadCount(),
                 qlonglong(PdfRenderManager::CacheMaxCost / 1024));
-    const qint64 baseKiB = peakResidentKiB();
+    baseKiB = residentKiB("VmHWM:");
     const QList<PdfPageEntry> entries = model.pages();
 
     const QList<QSize> thumbSizes(entries.size(), QSize(136, 166));
@@ -180,8 +184,5 @@ int main(int argc, char **argv)
     report("60 pages at 150 dpi", run(manager, stretch, stretchSizes, PdfRenderPurpose::Page, 20),
            int(stretch.size()));
 
-    const qint64 peakKiB = peakResidentKiB();
-    std::printf("peak resident above the loaded state: %.1f MiB (cache bound 256 MiB)\n",
-                double(peakKiB - baseKiB) / 1024.0);
     return 0;
 }
