@@ -163,21 +163,37 @@ private Q_SLOTS:
         QCOMPARE(answers.rendered.value(id).image.size(), QSize(60, 85));
     }
 
+    void batchAnswersEveryPage_data()
+    {
+        QTest::addColumn<int>("repeats");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("document of thumbnails") << 1 << QSize(40, 56);
+        QTest::newRow("many thumbnails") << 5 << QSize(68, 83);
+        QTest::newRow("large pages") << 2 << QSize(1100, 1560);
+    }
     void batchAnswersEveryPage()
     {
+        QFETCH(int, repeats);
+        QFETCH(QSize, size);
         PdfRenderManager manager;
         Answers answers(&manager);
-        const QList<PdfPageEntry> entries = entriesOf(m_coloured);
-        const QList<QSize> sizes(entries.size(), QSize(40, 56));
+        const QList<PdfPageEntry> pages = entriesOf(m_coloured);
+        QList<PdfPageEntry> entries;
+        for (int i = 0; i < repeats; ++i)
+            entries << pages;
+        const QList<QSize> sizes(entries.size(), size);
         const QList<quint64> ids = manager.requestRenders(entries, sizes, PdfRenderPurpose::Thumbnail, 3, 8);
         QCOMPARE(ids.size(), entries.size());
         QCOMPARE(QSet<quint64>(ids.begin(), ids.end()).size(), ids.size());
-        QTRY_COMPARE(answers.rendered.size(), int(entries.size()));
+        QTRY_COMPARE(answers.count(), int(entries.size()));
+        QVERIFY(answers.failed.isEmpty());
         for (int i = 0; i < ids.size(); ++i) {
             QVERIFY(ids.at(i) != 0);
-            QCOMPARE(answers.rendered.value(ids.at(i)).pageId, entries.at(i).id);
-            const QImage image = answers.rendered.value(ids.at(i)).image;
-            QVERIFY(near(image.pixelColor(20, 28), pageColour(i)));
+            const Answers::Rendered rendered = answers.rendered.value(ids.at(i));
+            QCOMPARE(rendered.pageId, entries.at(i).id);
+            QCOMPARE(rendered.image.size(), size);
+            QVERIFY(near(rendered.image.pixelColor(size.width() / 2, size.height() / 2),
+                         pageColour(i % int(pages.size()))));
         }
     }
 
