@@ -348,8 +348,8 @@ int PdfDocumentModel::rowCount(const QModelIndex &parent) const
 
 QVariant PdfDocumentModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() < 0
-        || index.row() >= m_pages.size())
+    if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() < 0 ||
+        index.row() >= m_pages.size())
         return {};
 
     const PdfPageEntry &entry = m_pages.at(index.row());
@@ -381,8 +381,8 @@ QVariant PdfDocumentModel::data(const QModelIndex &index, int role) const
 
 bool PdfDocumentModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() < 0
-        || index.row() >= m_pages.size())
+    if (!index.isValid() || index.parent().isValid() || index.column() != 0 || index.row() < 0 ||
+        index.row() >= m_pages.size())
         return false;
 
     bool selected = false;
@@ -404,8 +404,8 @@ Qt::ItemFlags PdfDocumentModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
-    return Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled
-           | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
+    return Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled |
+           Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
 }
 
 QHash<int, QByteArray> PdfDocumentModel::roleNames() const
@@ -467,8 +467,8 @@ std::optional<PdfPageId> PdfDocumentModel::firstPayloadId(const QMimeData *data)
     return PdfPageId(id);
 }
 
-bool PdfDocumentModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int row,
-                                       int, const QModelIndex &parent) const
+bool PdfDocumentModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
+                                       const QModelIndex &parent) const
 {
     if (action == Qt::IgnoreAction)
         return true;
@@ -515,8 +515,8 @@ Qt::DropActions PdfDocumentModel::supportedDragActions() const
 bool PdfDocumentModel::moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
                                 const QModelIndex &destinationParent, int destinationChild)
 {
-    if (sourceParent.isValid() || destinationParent.isValid() || count != 1
-        || !isMovePossible(sourceRow, destinationChild))
+    if (sourceParent.isValid() || destinationParent.isValid() || count != 1 ||
+        !isMovePossible(sourceRow, destinationChild))
         return false;
     moveOneRow(sourceRow, destinationChild);
     return true;

@@ -59,15 +59,15 @@ quint64 PdfRenderManager::requestRender(const PdfPageEntry &entry, const QSize &
                                         PdfRenderPurpose purpose, quint64 documentRevision,
                                         int priority)
 {
-    const QList<quint64> ids = requestRenders({entry}, {targetSize}, purpose, documentRevision,
-                                              priority);
+    const QList<quint64> ids =
+        requestRenders({entry}, {targetSize}, purpose, documentRevision, priority);
     return ids.value(0, 0);
 }
 
 QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entries,
                                                 const QList<QSize> &targetSizes,
-                                                PdfRenderPurpose purpose,
-                                                quint64 documentRevision, int priority)
+                                                PdfRenderPurpose purpose, quint64 documentRevision,
+                                                int priority)
 {
     QList<quint64> requestIds(entries.size(), 0);
     if (entries.size() != targetSizes.size() || entries.isEmpty())

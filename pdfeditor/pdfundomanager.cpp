@@ -16,8 +16,7 @@ public:
         , m_model(model)
         , m_before(before)
         , m_after(after)
-    {
-    }
+    {}
 
     ~PageSnapshotCommand() override = default;
 

@@ -42,8 +42,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 bool writeLongDocument(const QString &path, int pages)
@@ -57,7 +57,8 @@ bool writeLongDocument(const QString &path, int pages)
     QFont font(u"DejaVu Serif"_s);
     font.setPixelSize(10);
     painter.setFont(font);
-    const QString sentence = u"The quick brown fox jumps over the lazy dog while the page renders. "_s;
+    const QString sentence =
+        u"The quick brown fox jumps over the lazy dog while the page renders. "_s;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
@@ -94,10 +95,16 @@ RunResult run(PdfRenderManager &manager, const QList<PdfPageEntry> &entries,
         if (answered == entries.size())
             loop.quit();
     };
-    const auto renderedConnection = QObject::connect(&manager, &PdfRenderManager::pageRendered, &loop,
-                                            [&] { ++result.rendered; answer(); });
-    const auto failedConnection = QObject::connect(&manager, &PdfRenderManager::pageRenderFailed, &loop,
-                                          [&] { ++result.failed; answer(); });
+    const auto renderedConnection =
+        QObject::connect(&manager, &PdfRenderManager::pageRendered, &loop, [&] {
+            ++result.rendered;
+            answer();
+        });
+    const auto failedConnection =
+        QObject::connect(&manager, &PdfRenderManager::pageRenderFailed, &loop, [&] {
+            ++result.failed;
+            answer();
+        });
     const double cpuBefore = cpuSeconds();
     timer.start();
     manager.requestRenders(entries, sizes, purpose, 1, priority);
@@ -152,8 +159,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open %s: %s\n", qPrintable(path), qPrintable(message));
         return 1;
     }
-    std::printf("document %s: %d pages, inspected in %lld ms\n", qPrintable(path), model.pageCount(),
-                loadTimer.elapsed());
+    std::printf("document %s: %d pages, inspected in %lld ms\n", qPrintable(path),
+                model.pageCount(), loadTimer.elapsed());
 
     PdfRenderManager manager;
     std::printf("render pool: %d threads, cache bound %lld MiB\n", manager.maxThreadCount(),
@@ -162,10 +169,10 @@ int main(int argc, char **argv)
     const QList<PdfPageEntry> entries = model.pages();
 
     const QList<QSize> thumbSizes(entries.size(), QSize(136, 166));
-    report("all thumbnails 136x166", run(manager, entries, thumbSizes, PdfRenderPurpose::Thumbnail, 10),
-           int(entries.size()));
-    report("all thumbnails, cached", run(manager, entries, thumbSizes, PdfRenderPurpose::Thumbnail, 10),
-           int(entries.size()));
+    report("all thumbnails 136x166",
+           run(manager, entries, thumbSizes, PdfRenderPurpose::Thumbnail, 10), int(entries.size()));
+    report("all thumbnails, cached",
+           run(manager, entries, thumbSizes, PdfRenderPurpose::Thumbnail, 10), int(entries.size()));
 
     // One screen: the pages that a 1080-pixel-high view shows at 150 dpi, from the middle.
     const int middle = int(entries.size()) / 2;

@@ -9,10 +9,13 @@ int liveTesters = 0;
 
 bool isShiftedPageNumber(const QString &message)
 {
-    // The tester's neighbour checks: display data of the first row after the block, before and after.
-    return message.contains(QLatin1String("Expected (c.next)"))
-           && (message.contains(QLatin1String("Actual (model->data(model->index(end + 1, 0, c.parent)))"))
-               || message.contains(QLatin1String("Actual (model->data(model->index(start, 0, c.parent)))")));
+    // The tester's neighbour checks: display data of the first row after the block, before and
+    // after.
+    return message.contains(QLatin1String("Expected (c.next)")) &&
+           (message.contains(
+                QLatin1String("Actual (model->data(model->index(end + 1, 0, c.parent)))")) ||
+            message.contains(
+                QLatin1String("Actual (model->data(model->index(start, 0, c.parent)))")));
 }
 
 void handleMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -41,8 +44,7 @@ static int installHandler()
 PageModelTester::PageModelTester(QAbstractItemModel *model)
     : m_installed(installHandler())
     , m_tester(model, QAbstractItemModelTester::FailureReportingMode::Warning)
-{
-}
+{}
 
 PageModelTester::~PageModelTester()
 {

@@ -15,8 +15,7 @@ inline std::vector<TestFactory> &registeredTests()
     return tests;
 }
 
-template<typename T>
-struct TestRegistration
+template<typename T> struct TestRegistration
 {
     TestRegistration()
     {

@@ -1,5 +1,5 @@
-#include "pdfdocumentmodel.h"
 #include "pagemodeltester.h"
+#include "pdfdocumentmodel.h"
 #include "testpdf.h"
 #include "testregistry.h"
 
@@ -19,12 +19,12 @@ class SignalLog : public QObject
 public:
     explicit SignalLog(PdfDocumentModel *model)
     {
-        connect(model, &PdfDocumentModel::selectionChanged, this, [this] { names << u"selection"_s; });
+        connect(model, &PdfDocumentModel::selectionChanged, this,
+                [this] { names << u"selection"_s; });
         connect(model, &PdfDocumentModel::pageOrderChanged, this, [this] { names << u"order"_s; });
         connect(model, &PdfDocumentModel::documentReset, this, [this] { names << u"reset"_s; });
-        connect(model, &PdfDocumentModel::modifiedChanged, this, [this](bool modified) {
-            names << (modified ? u"modified:1"_s : u"modified:0"_s);
-        });
+        connect(model, &PdfDocumentModel::modifiedChanged, this,
+                [this](bool modified) { names << (modified ? u"modified:1"_s : u"modified:0"_s); });
     }
     QStringList names;
 };
@@ -81,8 +81,9 @@ private Q_SLOTS:
         m_four = m_dir.filePath(u"four.pdf"_s);
         m_two = m_dir.filePath(u"two.pdf"_s);
         m_empty = m_dir.filePath(u"empty.pdf"_s);
-        QVERIFY(TestPdf::write(m_four, {{QSizeF(595, 842)}, {QSizeF(612, 792)},
-                                        {QSizeF(300, 400)}, {QSizeF(595, 842)}}));
+        QVERIFY(TestPdf::write(
+            m_four,
+            {{QSizeF(595, 842)}, {QSizeF(612, 792)}, {QSizeF(300, 400)}, {QSizeF(595, 842)}}));
         QVERIFY(TestPdf::write(m_two, 2, QSizeF(200, 300)));
         QVERIFY(TestPdf::writeWithoutPages(m_empty));
     }
@@ -263,8 +264,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<PdfPageId>>("expected");
         QTest::addColumn<int>("revisionSteps");
         QTest::newRow("one") << QList<PdfPageId>{2} << QList<PdfPageId>{1, 3, 4} << 1;
-        QTest::newRow("repeated and unordered") << QList<PdfPageId>{4, 1, 4} << QList<PdfPageId>{2, 3} << 1;
-        QTest::newRow("unknown skipped") << QList<PdfPageId>{77, 3} << QList<PdfPageId>{1, 2, 4} << 1;
+        QTest::newRow("repeated and unordered")
+            << QList<PdfPageId>{4, 1, 4} << QList<PdfPageId>{2, 3} << 1;
+        QTest::newRow("unknown skipped")
+            << QList<PdfPageId>{77, 3} << QList<PdfPageId>{1, 2, 4} << 1;
         QTest::newRow("only unknown") << QList<PdfPageId>{77} << QList<PdfPageId>{1, 2, 3, 4} << 0;
         QTest::newRow("nothing") << QList<PdfPageId>{} << QList<PdfPageId>{1, 2, 3, 4} << 0;
     }
@@ -289,15 +292,16 @@ private Q_SLOTS:
         QTest::addColumn<QList<PdfPageId>>("ids");
         QTest::addColumn<QList<PdfPageId>>("order"); // 0 stands for a copy
         QTest::addColumn<QList<int>>("copyRows");
-        QTest::newRow("rows 1 and 3") << QList<PdfPageId>{2, 4} << QList<PdfPageId>{1, 2, 0, 3, 4, 0}
-                                      << QList<int>{2, 5};
-        QTest::newRow("given out of order") << QList<PdfPageId>{4, 2} << QList<PdfPageId>{1, 2, 0, 3, 4, 0}
-                                            << QList<int>{2, 5};
-        QTest::newRow("same page twice") << QList<PdfPageId>{1, 1} << QList<PdfPageId>{1, 0, 0, 2, 3, 4}
-                                         << QList<int>{1, 2};
-        QTest::newRow("unknown skipped") << QList<PdfPageId>{9, 3} << QList<PdfPageId>{1, 2, 3, 0, 4}
-                                         << QList<int>{3};
-        QTest::newRow("none found") << QList<PdfPageId>{9} << QList<PdfPageId>{1, 2, 3, 4} << QList<int>{};
+        QTest::newRow("rows 1 and 3")
+            << QList<PdfPageId>{2, 4} << QList<PdfPageId>{1, 2, 0, 3, 4, 0} << QList<int>{2, 5};
+        QTest::newRow("given out of order")
+            << QList<PdfPageId>{4, 2} << QList<PdfPageId>{1, 2, 0, 3, 4, 0} << QList<int>{2, 5};
+        QTest::newRow("same page twice")
+            << QList<PdfPageId>{1, 1} << QList<PdfPageId>{1, 0, 0, 2, 3, 4} << QList<int>{1, 2};
+        QTest::newRow("unknown skipped")
+            << QList<PdfPageId>{9, 3} << QList<PdfPageId>{1, 2, 3, 0, 4} << QList<int>{3};
+        QTest::newRow("none found")
+            << QList<PdfPageId>{9} << QList<PdfPageId>{1, 2, 3, 4} << QList<int>{};
     }
     void duplicate()
     {
@@ -507,9 +511,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("parentRow"); // -1: root
+        QTest::addColumn<int>("parentRow");             // -1: root
         QTest::addColumn<QList<PdfPageId>>("expected"); // empty: refused
-        QTest::newRow("first id only") << payloadOf({4, 1}) << 0 << -1 << QList<PdfPageId>{4, 1, 2, 3};
+        QTest::newRow("first id only")
+            << payloadOf({4, 1}) << 0 << -1 << QList<PdfPageId>{4, 1, 2, 3};
         QTest::newRow("to the end") << payloadOf({1}) << -1 << -1 << QList<PdfPageId>{2, 3, 4, 1};
         QTest::newRow("onto an item") << payloadOf({4}) << -1 << 1 << QList<PdfPageId>{1, 4, 2, 3};
         QTest::newRow("own position") << payloadOf({2}) << 1 << -1 << QList<PdfPageId>{};
@@ -518,7 +523,8 @@ private Q_SLOTS:
         QTest::newRow("unknown id") << payloadOf({99, 1}) << 0 << -1 << QList<PdfPageId>{};
         QTest::newRow("target past the end") << payloadOf({1}) << 7 << -1 << QList<PdfPageId>{};
         QTest::newRow("empty payload") << QByteArray() << 0 << -1 << QList<PdfPageId>{};
-        QTest::newRow("truncated payload") << QByteArray("\0\0\0", 3) << 0 << -1 << QList<PdfPageId>{};
+        QTest::newRow("truncated payload")
+            << QByteArray("\0\0\0", 3) << 0 << -1 << QList<PdfPageId>{};
     }
     void drop()
     {
@@ -683,7 +689,8 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().at(0).value<QModelIndex>().row(), 0);
         QCOMPARE(changed.first().at(1).value<QModelIndex>().row(), 4);
-        QCOMPARE(changed.first().at(2).value<QList<int>>(), QList<int>({PdfDocumentModel::EditedRole}));
+        QCOMPARE(changed.first().at(2).value<QList<int>>(),
+                 QList<int>({PdfDocumentModel::EditedRole}));
         for (const PdfPageEntry &entry : model.pages())
             QVERIFY(!entry.edited);
         QCOMPARE(model.pageAt(1)->rotation, 90);

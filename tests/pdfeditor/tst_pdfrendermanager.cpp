@@ -64,8 +64,8 @@ QColor pageColour(int page)
 
 bool near(QColor a, QColor b)
 {
-    return qAbs(a.red() - b.red()) <= 12 && qAbs(a.green() - b.green()) <= 12
-           && qAbs(a.blue() - b.blue()) <= 12;
+    return qAbs(a.red() - b.red()) <= 12 && qAbs(a.green() - b.green()) <= 12 &&
+           qAbs(a.blue() - b.blue()) <= 12;
 }
 
 } // namespace
@@ -119,7 +119,8 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("purpose");
         QTest::newRow("thumbnail") << 0 << 0 << QSize(136, 166) << int(PdfRenderPurpose::Thumbnail);
-        QTest::newRow("page at 150 dpi") << 1 << 0 << QSize(1240, 1754) << int(PdfRenderPurpose::Page);
+        QTest::newRow("page at 150 dpi")
+            << 1 << 0 << QSize(1240, 1754) << int(PdfRenderPurpose::Page);
         QTest::newRow("landscape page") << 2 << 0 << QSize(300, 212) << int(PdfRenderPurpose::Page);
         QTest::newRow("rotated") << 3 << 90 << QSize(166, 136) << int(PdfRenderPurpose::Thumbnail);
         QTest::newRow("one pixel") << 4 << 0 << QSize(1, 1) << int(PdfRenderPurpose::Thumbnail);
@@ -158,7 +159,8 @@ private Q_SLOTS:
         blank.id = 9;
         blank.pageSize = QSizeF(595, 842);
         blank.origin = PdfPageOrigin::Blank;
-        const quint64 id = manager.requestRender(blank, QSize(60, 85), PdfRenderPurpose::Thumbnail, 1, 0);
+        const quint64 id =
+            manager.requestRender(blank, QSize(60, 85), PdfRenderPurpose::Thumbnail, 1, 0);
         QTRY_VERIFY(answers.has(id));
         QCOMPARE(answers.rendered.value(id).image.size(), QSize(60, 85));
     }
@@ -182,7 +184,8 @@ private Q_SLOTS:
         for (int i = 0; i < repeats; ++i)
             entries << pages;
         const QList<QSize> sizes(entries.size(), size);
-        const QList<quint64> ids = manager.requestRenders(entries, sizes, PdfRenderPurpose::Thumbnail, 3, 8);
+        const QList<quint64> ids =
+            manager.requestRenders(entries, sizes, PdfRenderPurpose::Thumbnail, 3, 8);
         QCOMPARE(ids.size(), entries.size());
         QCOMPARE(QSet<quint64>(ids.begin(), ids.end()).size(), ids.size());
         QTRY_COMPARE(answers.count(), int(entries.size()));
@@ -197,7 +200,8 @@ private Q_SLOTS:
         }
     }
 
-    // The source file is deleted after the first answer: whatever still renders came from the cache.
+    // The source file is deleted after the first answer: whatever still renders came from the
+    // cache.
     void cacheKey_data()
     {
         QTest::addColumn<int>("rotation");
@@ -226,7 +230,8 @@ private Q_SLOTS:
         Answers answers(&manager);
 
         const PdfPageEntry entry = *model.pageAt(1);
-        const quint64 first = manager.requestRender(entry, QSize(100, 140), PdfRenderPurpose::Thumbnail, 1, 0);
+        const quint64 first =
+            manager.requestRender(entry, QSize(100, 140), PdfRenderPurpose::Thumbnail, 1, 0);
         QTRY_VERIFY(answers.has(first));
         QVERIFY(answers.rendered.contains(first));
         QVERIFY(manager.waitForIdle());
@@ -257,12 +262,14 @@ private Q_SLOTS:
         PdfRenderManager manager;
         Answers answers(&manager);
         const PdfPageEntry entry = entriesOf(path).value(0);
-        const quint64 first = manager.requestRender(entry, QSize(30, 40), PdfRenderPurpose::Page, 1, 0);
+        const quint64 first =
+            manager.requestRender(entry, QSize(30, 40), PdfRenderPurpose::Page, 1, 0);
         QTRY_VERIFY(answers.has(first));
         QVERIFY(manager.waitForIdle());
         QVERIFY(QFile::remove(path));
         manager.clearCache();
-        const quint64 again = manager.requestRender(entry, QSize(30, 40), PdfRenderPurpose::Page, 1, 0);
+        const quint64 again =
+            manager.requestRender(entry, QSize(30, 40), PdfRenderPurpose::Page, 1, 0);
         QTRY_VERIFY(answers.has(again));
         QVERIFY(answers.failed.contains(again));
     }
@@ -273,11 +280,12 @@ private Q_SLOTS:
         QTest::addColumn<QList<QSize>>("sizes");
         QTest::addColumn<QList<bool>>("idAssigned");
         QTest::newRow("empty size") << 1 << QList<QSize>{QSize(0, 100)} << QList<bool>{true};
-        QTest::newRow("negative size") << 2 << QList<QSize>{QSize(-1, 5), QSize(5, 0)} << QList<bool>{true, true};
-        QTest::newRow("more entries than sizes") << 3 << QList<QSize>{QSize(10, 10), QSize(10, 10)}
-                                                 << QList<bool>{false, false, false};
-        QTest::newRow("more sizes than entries") << 1 << QList<QSize>{QSize(10, 10), QSize(10, 10)}
-                                                 << QList<bool>{false};
+        QTest::newRow("negative size")
+            << 2 << QList<QSize>{QSize(-1, 5), QSize(5, 0)} << QList<bool>{true, true};
+        QTest::newRow("more entries than sizes")
+            << 3 << QList<QSize>{QSize(10, 10), QSize(10, 10)} << QList<bool>{false, false, false};
+        QTest::newRow("more sizes than entries")
+            << 1 << QList<QSize>{QSize(10, 10), QSize(10, 10)} << QList<bool>{false};
         QTest::newRow("nothing") << 0 << QList<QSize>{} << QList<bool>{};
     }
     void requestsWithoutWork()
@@ -288,7 +296,8 @@ private Q_SLOTS:
         PdfRenderManager manager;
         Answers answers(&manager);
         const QList<PdfPageEntry> pages = entriesOf(m_coloured).mid(0, entries);
-        const QList<quint64> ids = manager.requestRenders(pages, sizes, PdfRenderPurpose::Thumbnail, 1, 0);
+        const QList<quint64> ids =
+            manager.requestRenders(pages, sizes, PdfRenderPurpose::Thumbnail, 1, 0);
         QCOMPARE(ids.size(), idAssigned.size());
         for (int i = 0; i < ids.size(); ++i)
             QCOMPARE(ids.at(i) != 0, idAssigned.at(i));
@@ -328,8 +337,8 @@ private Q_SLOTS:
         bad.id = 1234;
         bad.sourcePath = m_dir.filePath(file);
         bad.sourcePageIndex = pageIndex;
-        const QList<quint64> ids = manager.requestRenders({bad, good}, {QSize(20, 20), QSize(20, 20)},
-                                                          PdfRenderPurpose::Page, 5, 0);
+        const QList<quint64> ids = manager.requestRenders(
+            {bad, good}, {QSize(20, 20), QSize(20, 20)}, PdfRenderPurpose::Page, 5, 0);
         QTRY_COMPARE(answers.count(), 2);
         QVERIFY(answers.failed.contains(ids.at(0)));
         QCOMPARE(answers.failed.value(ids.at(0)).pageId, PdfPageId(1234));
@@ -361,8 +370,8 @@ private Q_SLOTS:
             }
             manager.requestRenders(entries, sizes, PdfRenderPurpose::Page, 1, 0);
             if (answersBeforeCancel > 0) {
-                QVERIFY(QTest::qWaitFor([&] { return answers.count() >= answersBeforeCancel; },
-                                        20000));
+                QVERIFY(
+                    QTest::qWaitFor([&] { return answers.count() >= answersBeforeCancel; }, 20000));
             }
             const int before = answers.count();
             manager.cancelPending();
@@ -372,7 +381,8 @@ private Q_SLOTS:
             QVERIFY(answers.count() < 120);
 
             // The manager stays usable.
-            const quint64 later = manager.requestRender(pages.first(), QSize(10, 10), PdfRenderPurpose::Page, 2, 0);
+            const quint64 later =
+                manager.requestRender(pages.first(), QSize(10, 10), PdfRenderPurpose::Page, 2, 0);
             QTRY_VERIFY(answers.has(later));
         }
     }
@@ -382,9 +392,11 @@ private Q_SLOTS:
         PdfRenderManager manager;
         Answers answers(&manager);
         const PdfPageEntry entry = entriesOf(m_coloured).first();
-        const quint64 first = manager.requestRender(entry, QSize(12, 12), PdfRenderPurpose::Page, 1, 0);
+        const quint64 first =
+            manager.requestRender(entry, QSize(12, 12), PdfRenderPurpose::Page, 1, 0);
         QTRY_VERIFY(answers.has(first));
-        const quint64 cached = manager.requestRender(entry, QSize(12, 12), PdfRenderPurpose::Page, 1, 0);
+        const quint64 cached =
+            manager.requestRender(entry, QSize(12, 12), PdfRenderPurpose::Page, 1, 0);
         manager.cancelPending();
         QTRY_VERIFY(answers.rendered.contains(cached));
     }
@@ -410,10 +422,11 @@ private Q_SLOTS:
             }
             manager->requestRenders(entries, sizes, PdfRenderPurpose::Thumbnail, 1, 0);
             // A cached answer posted but not yet delivered must die with the manager too.
-            manager->requestRender(pages.first(), QSize(150 + round, 200), PdfRenderPurpose::Thumbnail, 1, 0);
+            manager->requestRender(pages.first(), QSize(150 + round, 200),
+                                   PdfRenderPurpose::Thumbnail, 1, 0);
             if (answersBeforeDestruction > 0) {
-                QVERIFY(QTest::qWaitFor(
-                    [&] { return answers.count() >= answersBeforeDestruction; }, 20000));
+                QVERIFY(QTest::qWaitFor([&] { return answers.count() >= answersBeforeDestruction; },
+                                        20000));
             }
             const int before = answers.count();
             manager.reset();
@@ -434,7 +447,8 @@ private Q_SLOTS:
             ++answers;
             delete guard.data();
         });
-        manager->requestRenders(pages.mid(0, 4), QList<QSize>(4, QSize(20, 20)), PdfRenderPurpose::Page, 1, 0);
+        manager->requestRenders(pages.mid(0, 4), QList<QSize>(4, QSize(20, 20)),
+                                PdfRenderPurpose::Page, 1, 0);
         QTRY_VERIFY(guard.isNull());
         QCoreApplication::processEvents();
         QCOMPARE(answers, 1);

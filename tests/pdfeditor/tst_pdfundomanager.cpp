@@ -1,6 +1,6 @@
+#include "pagemodeltester.h"
 #include "pdfdocumentmodel.h"
 #include "pdfundomanager.h"
-#include "pagemodeltester.h"
 #include "testpdf.h"
 #include "testregistry.h"
 
@@ -51,7 +51,15 @@ private:
         return session;
     }
 
-    enum class Edit { Duplicate, InsertBlank, InsertPdf, Remove, RemoveAll, RotateLeft, RotateRight };
+    enum class Edit {
+        Duplicate,
+        InsertBlank,
+        InsertPdf,
+        Remove,
+        RemoveAll,
+        RotateLeft,
+        RotateRight
+    };
 
     void apply(Session &session, Edit edit)
     {
@@ -145,12 +153,25 @@ private Q_SLOTS:
         const QList<PdfPageEntry> before = session->model.pages();
         QSignalSpy index(&session->stack(), &QUndoStack::indexChanged);
         switch (which) {
-        case 0: session->undo.removePages({42}); break;
-        case 1: QVERIFY(session->undo.duplicatePages({42}).isEmpty()); break;
-        case 2: session->undo.rotatePages({42}, 90); break;
-        case 3: QVERIFY(!session->undo.insertPdf(m_dir.filePath(u"gone.pdf"_s), 0, QString(), nullptr, nullptr)); break;
-        case 4: QVERIFY(!session->undo.insertPdf(m_empty, 0, QString(), nullptr, nullptr)); break;
-        case 5: session->undo.removePages({}); break;
+        case 0:
+            session->undo.removePages({42});
+            break;
+        case 1:
+            QVERIFY(session->undo.duplicatePages({42}).isEmpty());
+            break;
+        case 2:
+            session->undo.rotatePages({42}, 90);
+            break;
+        case 3:
+            QVERIFY(!session->undo.insertPdf(m_dir.filePath(u"gone.pdf"_s), 0, QString(), nullptr,
+                                             nullptr));
+            break;
+        case 4:
+            QVERIFY(!session->undo.insertPdf(m_empty, 0, QString(), nullptr, nullptr));
+            break;
+        case 5:
+            session->undo.removePages({});
+            break;
         }
         QCOMPARE(session->stack().count(), 0);
         QCOMPARE(index.size(), 0);
@@ -198,7 +219,7 @@ private Q_SLOTS:
 
     void modifiedFollowsCleanState_data()
     {
-        QTest::addColumn<QString>("script"); // e = edit, s = save, u = undo, r = redo
+        QTest::addColumn<QString>("script");   // e = edit, s = save, u = undo, r = redo
         QTest::addColumn<QString>("modified"); // flag after each step
         QTest::newRow("edit") << u"e"_s << u"1"_s;
         QTest::newRow("edit undo") << u"eu"_s << u"10"_s;
