@@ -39,7 +39,14 @@ RecentFileListView::RecentFileListView(QWidget *parent)
     m_treeView->setUniformRowHeights(true);
     m_treeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_treeView->setSortingEnabled(true);
-    m_treeView->setStyleSheet(u"QTreeView { background: %1; }"_s.arg(Theme::surface));
+    m_treeView->setStyleSheet(uR"(
+QTreeView { background: %1; }
+QScrollBar:vertical { background: transparent; width: 8px; margin: 2px 0; }
+QScrollBar::handle:vertical { background: %2; border-radius: 4px; min-height: 40px; }
+QScrollBar::handle:vertical:hover { background: %3; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
+)"_s.arg(Theme::surface, Theme::borderStrong, Theme::textMuted));
 
     QHeaderView *header = m_treeView->header();
     header->setSortIndicatorShown(false);
@@ -51,8 +58,8 @@ RecentFileListView::RecentFileListView(QWidget *parent)
     header->setSectionResizeMode(FileHistoryModel::ModifiedColumn, QHeaderView::Fixed);
     header->resizeSection(FileHistoryModel::SizeColumn, 100);
     header->resizeSection(FileHistoryModel::ModifiedColumn, 150);
-    header->setStyleSheet(u"QHeaderView::section { background: transparent; border: none; "
-                          u"color: %1; padding: 5px; font-weight: bold; }"_s
+    header->setStyleSheet(u"QHeaderView, QHeaderView::section { background: transparent; "
+                          u"border: none; color: %1; padding: 5px; font-weight: bold; }"_s
                               .arg(Theme::tableHeaderText));
 
     connect(m_treeView, &QTreeView::clicked, this, [this](const QModelIndex &index) {

@@ -5,6 +5,7 @@
 #include "framelesswindow.h"
 #include "homepage.h"
 #include "mainpage.h"
+#include "recentfilelistview.h"
 #include "recentfilespage.h"
 #include "searchbarwidget.h"
 #include "sidenavigationbar.h"
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -86,9 +88,15 @@ int main(int argc, char *argv[])
     }
     save(&window, out, u"home-files"_s);
 
+    // A selected row with the mouse over the next one.
+    QTreeView *table = home->recentFilesPage()->listView()->treeView();
+    table->setCurrentIndex(table->model()->index(1, 0));
+    QTest::mouseMove(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
+    save(home->recentFilesPage(), out, u"home-files-selected-hover"_s);
+
     SearchBarWidget *search = home->recentFilesPage()->searchBar();
     search->setFocus();
-    QTest::keyClicks(search, u"报告"_s);
+    search->insert(u"报告"_s);
     save(&window, out, u"home-search"_s);
     search->clear();
     QTest::keyClicks(search, u"no such file"_s);
