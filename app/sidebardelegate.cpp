@@ -8,8 +8,7 @@
 
 SidebarDelegate::SidebarDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
-{
-}
+{}
 
 void SidebarDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                             const QModelIndex &index) const

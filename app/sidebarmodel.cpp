@@ -2,8 +2,7 @@
 
 SidebarModel::SidebarModel(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{}
 
 void SidebarModel::addItem(int kind, const QString &text, const QIcon &icon, int toolType)
 {

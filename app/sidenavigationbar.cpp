@@ -75,10 +75,8 @@ void SideNavigationBar::fillModel()
                      ToolType::PdfToImages);
     m_model->addItem(SidebarModel::Tool, tr("图像转 PDF"), icon(u"image-big"_s),
                      ToolType::ImageToPdf);
-    m_model->addItem(SidebarModel::Tool, tr("加密PDF"), icon(u"encrypt-big"_s),
-                     ToolType::Encrypt);
-    m_model->addItem(SidebarModel::Tool, tr("解锁PDF"), icon(u"decrypt-big"_s),
-                     ToolType::Decrypt);
+    m_model->addItem(SidebarModel::Tool, tr("加密PDF"), icon(u"encrypt-big"_s), ToolType::Encrypt);
+    m_model->addItem(SidebarModel::Tool, tr("解锁PDF"), icon(u"decrypt-big"_s), ToolType::Decrypt);
     m_model->addItem(SidebarModel::Tool, tr("合并PDF"), icon(u"merge-big"_s), ToolType::Merge);
 }
 
@@ -89,8 +87,8 @@ void SideNavigationBar::onItemClicked(const QModelIndex &index)
 
 void SideNavigationBar::onOpenClicked()
 {
-    const QString path = DialogSeam::getOpenFileName(this, tr("打开 PDF 文件"), QString(),
-                                                     tr("PDF 文件 (*.pdf)"));
+    const QString path =
+        DialogSeam::getOpenFileName(this, tr("打开 PDF 文件"), QString(), tr("PDF 文件 (*.pdf)"));
     if (!path.isEmpty())
         Q_EMIT openFile(path);
 }

@@ -8,8 +8,7 @@
 
 FileDelegate::FileDelegate(QObject *parent)
     : QStyledItemDelegate(parent)
-{
-}
+{}
 
 void FileDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                          const QModelIndex &index) const

@@ -7,8 +7,7 @@ using namespace Qt::StringLiterals;
 
 FileHistoryModel::FileHistoryModel(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{}
 
 bool FileHistoryModel::addFile(const QString &path)
 {

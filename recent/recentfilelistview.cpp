@@ -59,8 +59,8 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: trans
     header->resizeSection(FileHistoryModel::SizeColumn, 100);
     header->resizeSection(FileHistoryModel::ModifiedColumn, 150);
     header->setStyleSheet(u"QHeaderView, QHeaderView::section { background: transparent; "
-                          u"border: none; color: %1; padding: 5px; font-weight: bold; }"_s
-                              .arg(Theme::tableHeaderText));
+                          u"border: none; color: %1; padding: 5px; font-weight: bold; }"_s.arg(
+                              Theme::tableHeaderText));
 
     connect(m_treeView, &QTreeView::clicked, this, [this](const QModelIndex &index) {
         const QString path = index.data(FileHistoryModel::PathRole).toString();
@@ -150,8 +150,8 @@ void RecentFileListView::updateEmptyState()
         m_emptySubtitle->setText(tr("打开的 PDF 文件会显示在这里"));
     }
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap = QPixmap(icon).scaled(QSize(56, 56) * ratio, Qt::KeepAspectRatio,
-                                          Qt::SmoothTransformation);
+    QPixmap pixmap =
+        QPixmap(icon).scaled(QSize(56, 56) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(ratio);
     m_emptyIcon->setPixmap(pixmap);
     m_stack->setCurrentWidget(m_emptyState);

@@ -10,8 +10,7 @@ using namespace Qt::StringLiterals;
 
 RecentFilesPage::RecentFilesPage(QWidget *parent)
     : RecentFilesPage(&RecentFileManager::instance(), parent)
-{
-}
+{}
 
 RecentFilesPage::RecentFilesPage(RecentFileManager *store, QWidget *parent)
     : QWidget(parent)

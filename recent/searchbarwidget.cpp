@@ -18,7 +18,7 @@ QLineEdit { border: 1px solid %1; border-radius: 8px; padding-left: 38px; font-s
 QLineEdit:hover { border-color: %4; }
 QLineEdit:focus { border-color: %5; background: %3; }
 )"_s.arg(Theme::searchBorder, Theme::searchText, Theme::surface, Theme::searchHoverBorder,
-                  Theme::searchFocusBorder));
+         Theme::searchFocusBorder));
 
     auto *icon = new QLabel(this);
     icon->setObjectName(u"searchIcon"_s);

@@ -173,9 +173,8 @@ void TestHome::itemClicksEmitToolIds()
     bar.resize(236, 760);
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    const QModelIndexList found =
-        bar.listView()->model()->match(bar.listView()->model()->index(0, 0), Qt::DisplayRole,
-                                       text, 1, Qt::MatchExactly);
+    const QModelIndexList found = bar.listView()->model()->match(
+        bar.listView()->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
 
     QSignalSpy clicked(&bar, &SideNavigationBar::toolClicked);
@@ -257,7 +256,9 @@ void TestHome::hoverHighlightFollowsMouse()
     const int mergeRow = view->model()->rowCount() - 1;
     const QRect merge = rowRect(view, mergeRow);
     const QPoint probe(merge.right() - 6, merge.center().y());
-    const auto fillAtProbe = [&] { return view->viewport()->grab().toImage().pixelColor(probe); };
+    const auto fillAtProbe = [&] {
+        return view->viewport()->grab().toImage().pixelColor(probe);
+    };
 
     const QColor before = fillAtProbe();
     QTest::mouseMove(view->viewport(), merge.center());
@@ -312,7 +313,8 @@ void TestHome::mainPageWiring()
     const QModelIndexList rows = table->model()->match(
         table->model()->index(0, 0), FileHistoryModel::PathRole, path, 1, Qt::MatchExactly);
     QCOMPARE(rows.size(), 1);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(rows.first()).center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(rows.first()).center());
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->currentIndex(), 2);
     QFile after(RecentFileManager::instance().filePath());

@@ -158,14 +158,15 @@ void TestRecent::fileLayout_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("empty") << QStringList() << QByteArray("{\n    \"recentFiles\": [\n    ]\n}\n");
-    QTest::newRow("two entries")
-        << QStringList{u"C:\\Docs\\say \"hi\".pdf"_s, u"/home/mei/报告.pdf"_s}
-        << QByteArray("{\n"
-                      "    \"recentFiles\": [\n"
-                      "        \"/home/mei/\xe6\x8a\xa5\xe5\x91\x8a.pdf\",\n"
-                      "        \"C:\\\\Docs\\\\say \\\"hi\\\".pdf\"\n"
-                      "    ]\n"
-                      "}\n");
+    QTest::newRow("two entries") << QStringList{u"C:\\Docs\\say \"hi\".pdf"_s,
+                                                u"/home/mei/报告.pdf"_s}
+                                 << QByteArray(
+                                        "{\n"
+                                        "    \"recentFiles\": [\n"
+                                        "        \"/home/mei/\xe6\x8a\xa5\xe5\x91\x8a.pdf\",\n"
+                                        "        \"C:\\\\Docs\\\\say \\\"hi\\\".pdf\"\n"
+                                        "    ]\n"
+                                        "}\n");
 }
 
 void TestRecent::fileLayout()
@@ -250,8 +251,9 @@ void TestRecent::trimming()
 void TestRecent::loadSkipsNonStrings()
 {
     QDir().mkpath(QFileInfo(storePath()).absolutePath());
-    writeAll(storePath(),
-             R"({"recentFiles": [1, "", "/a.pdf", null, true, {"p": "/x.pdf"}, ["/y.pdf"], "/b.pdf", "/a.pdf"]})");
+    writeAll(
+        storePath(),
+        R"({"recentFiles": [1, "", "/a.pdf", null, true, {"p": "/x.pdf"}, ["/y.pdf"], "/b.pdf", "/a.pdf"]})");
     QCOMPARE(newStore()->paths(), (QStringList{u"/a.pdf"_s, u"/b.pdf"_s, u"/a.pdf"_s}));
 }
 
@@ -392,7 +394,8 @@ void TestRecent::filter_data()
     QTest::newRow("nothing typed") << QString() << all;
     QTest::newRow("blanks only") << u"   "_s << all;
     QTest::newRow("other case") << u"REPORT"_s << QStringList{u"Report.pdf"_s};
-    QTest::newRow("surrounding blanks trimmed") << u"  2024 "_s << QStringList{u"budget 2024.pdf"_s};
+    QTest::newRow("surrounding blanks trimmed")
+        << u"  2024 "_s << QStringList{u"budget 2024.pdf"_s};
     QTest::newRow("inner blank kept") << u"t 2"_s << QStringList{u"budget 2024.pdf"_s};
     QTest::newRow("dot is a dot") << u"a.b"_s << QStringList{u"a.b.pdf"_s};
     QTest::newRow("no wildcards") << u"a*b"_s << QStringList();
@@ -557,8 +560,9 @@ void TestRecent::headerSortsByValue()
         QVariantList keys;
         for (const QVariant &path : columnValues(view, 0, FileHistoryModel::PathRole)) {
             const QFileInfo info(path.toString());
-            keys.append(column == 0 ? QVariant(info.fileName().toLower())
-                        : column == 1 ? QVariant(info.size()) : QVariant(info.lastModified()));
+            keys.append(column == 0   ? QVariant(info.fileName().toLower())
+                        : column == 1 ? QVariant(info.size())
+                                      : QVariant(info.lastModified()));
         }
         QCOMPARE(keys.size(), 3);
         const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
