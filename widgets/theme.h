@@ -80,6 +80,28 @@ inline constexpr Name searchFocusBorder{"#165DFF"};
 inline constexpr Name searchText{"#1D2129"};
 inline constexpr Name tableHeaderText{"#888888"};
 
+// Page organiser: thumbnail strip, page grid and operation side panel.
+inline constexpr Name dropZoneBorder{"#4F7DFF"};
+inline constexpr Name dropZoneActive{"#E2E9FF"};
+inline constexpr Name dropZoneActiveBorder{"#2559EB"};
+inline constexpr Name thumbnailPlaceholder{"#F5F6F9"};
+inline constexpr Name pageGridBackground{"#FAFBFC"};
+inline constexpr Name pageCardFill{"#F7F7F8"};
+inline constexpr Name pageMarker{"#125BF5"};
+inline constexpr Name splitLineIdle{"#4074EC"};
+inline constexpr Name splitMarkerIdle{"#486BC9"};
+inline constexpr Name zoomControlBackground{"#191919"};
+inline constexpr Name zoomControlBorder{"#323232"};
+inline constexpr Name zoomButtonHover{"#333333"};
+inline constexpr Name zoomButtonPressed{"#474747"};
+inline constexpr Name zoomTrack{"#4C4C4C"};
+inline constexpr Name gridScrollHandle{"#B8C0CE"};
+inline constexpr Name primaryAction{"#125BF5"};
+inline constexpr Name primaryActionHover{"#0D4DDB"};
+inline constexpr Name primaryActionDisabled{"#D5D8DE"};
+inline constexpr Name optionDisabledText{"#B4BBC7"};
+inline constexpr Name optionDisabledBackground{"#F7F8FA"};
+
 inline QColor color(Name name)
 {
     return QColor(name);
