@@ -9,6 +9,7 @@
 #include <cstring>
 #include <list>
 #include <mutex>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -156,7 +157,6 @@ int countPages(fz_context *ctx, pdf_document *doc, char *error)
     fz_try(ctx)
     {
         count = pdf_count_pages(ctx, doc);
-        pdf_load_page_tree(ctx, doc);
     }
     fz_catch(ctx)
     {
@@ -164,6 +164,54 @@ int countPages(fz_context *ctx, pdf_document *doc, char *error)
         count = -1;
     }
     return count;
+}
+
+struct TreeWalk
+{
+    float *sizes; // width, height per page
+    int capacity;
+    int found;
+    int budget; // nodes left to visit; guards against cycles
+};
+
+void walkPageTree(fz_context *ctx, pdf_obj *node, int depth, TreeWalk *walk)
+{
+    if (depth > 64 || --walk->budget < 0)
+        fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too deep or cyclic");
+    pdf_obj *kids = pdf_dict_get(ctx, node, PDF_NAME(Kids));
+    const int n = pdf_array_len(ctx, kids);
+    for (int i = 0; i < n; ++i) {
+        pdf_obj *kid = pdf_array_get(ctx, kids, i);
+        if (pdf_is_array(ctx, pdf_dict_get(ctx, kid, PDF_NAME(Kids)))) {
+            walkPageTree(ctx, kid, depth + 1, walk);
+            continue;
+        }
+        if (walk->found < walk->capacity) {
+            fz_rect box;
+            fz_matrix ctm;
+            pdf_page_obj_transform(ctx, kid, &box, &ctm);
+            const fz_rect shown = fz_transform_rect(box, ctm);
+            walk->sizes[2 * walk->found] = shown.x1 - shown.x0;
+            walk->sizes[2 * walk->found + 1] = shown.y1 - shown.y0;
+        }
+        ++walk->found;
+    }
+}
+
+// Sizes of all pages in one walk of the tree (looking pages up one by one is quadratic on the
+// flat trees most writers produce). Returns the number of pages found, -1 on error.
+int treeSizes(fz_context *ctx, pdf_document *doc, float *sizes, int capacity)
+{
+    TreeWalk walk{sizes, capacity, 0, 4 * capacity + 1024};
+    int found = -1;
+    fz_var(found);
+    fz_try(ctx)
+    {
+        walkPageTree(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), 0, &walk);
+        found = walk.found;
+    }
+    fz_catch(ctx) found = -1;
+    return found;
 }
 
 int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
@@ -208,7 +256,8 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
         if (w <= 0 || h <= 0)
             fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
         ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
-        ctm = fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        ctm =
+            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
         pixmap = fz_new_pixmap_with_data(ctx, fz_device_bgr(ctx), width, height, nullptr, 1, stride,
                                          samples);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
@@ -275,17 +324,17 @@ QByteArray fileStamp(const QString &path)
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':'
-           + QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':'
-           + QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':'
-           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.'
-           + QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
+    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':' +
+           QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':' +
+           QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':' +
+           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
 #else
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    return QByteArray::number(info.size()) + ':'
-           + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+    return QByteArray::number(info.size()) + ':' +
+           QByteArray::number(info.lastModified().toMSecsSinceEpoch());
 #endif
 }
 
@@ -297,8 +346,7 @@ fz_context *threadContext()
 DocumentRef::DocumentRef(fz_context *ctx, pdf_document *doc)
     : m_ctx(ctx)
     , m_doc(doc)
-{
-}
+{}
 
 DocumentRef::DocumentRef(DocumentRef &&other) noexcept
     : m_ctx(other.m_ctx)
@@ -385,7 +433,8 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
     default:
         pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
-        *message = QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
+        *message =
+            QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
         return {};
     }
     if (countPages(ctx, doc, error) < 0) {
@@ -423,9 +472,13 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
     }
     sizes->clear();
     sizes->reserve(count);
+    std::vector<float> dims(2 * static_cast<size_t>(count));
+    const bool walked =
+        count > 0 && treeSizes(doc.context(), doc.get(), dims.data(), count) == count;
     for (int i = 0; i < count; ++i) {
-        fz_rect bounds;
-        if (!pageBounds(doc.context(), doc.get(), i, &bounds, error)) {
+        fz_rect bounds{0, 0, dims[2 * size_t(i)], dims[2 * size_t(i) + 1]};
+        // A tree whose leaves disagree with its /Count is read the way rendering reads it.
+        if (!walked && !pageBounds(doc.context(), doc.get(), i, &bounds, error)) {
             *message = QStringLiteral("Page %1 cannot be read (%2).").arg(i + 1).arg(text(error));
             return false;
         }
@@ -447,7 +500,8 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     char error[kErrorTextSize] = {};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
                  static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
-        *message = QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
+        *message =
+            QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
         return false;
     }
     return true;

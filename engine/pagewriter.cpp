@@ -2,6 +2,8 @@
 
 #include "qpdfsupport.h"
 
+#include <QFileInfo>
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
@@ -22,7 +24,6 @@ struct InputDocument
     std::vector<QPDFObjectHandle> pages;
     std::vector<int> ownRotation;
     std::unique_ptr<QPDFAcroFormDocumentHelper> forms;
-    int uses = 0;
 };
 
 struct OutputPage
@@ -97,8 +98,7 @@ void resolveLinkTargets(const OutputPage &out,
 
 // Outline items whose destination page was dropped are removed, unless they still hold live
 // children. Returns the number of items that stay visible under parent.
-int pruneOutlineChildren(QPDF &pdf, QPDFObjectHandle parent, std::set<QPDFObjGen> &seen,
-                         int depth)
+int pruneOutlineChildren(QPDF &pdf, QPDFObjectHandle parent, std::set<QPDFObjGen> &seen, int depth)
 {
     std::vector<QPDFObjectHandle> kept;
     int visible = 0;
@@ -110,8 +110,8 @@ int pruneOutlineChildren(QPDF &pdf, QPDFObjectHandle parent, std::set<QPDFObjGen
         QPDFObjectHandle dest = qpdfsupport::localDestination(item);
         if (!dest.isNull()) {
             QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
-            dead = target.isArray() && target.getArrayNItems() > 0
-                   && target.getArrayItem(0).isNull();
+            dead =
+                target.isArray() && target.getArrayNItems() > 0 && target.getArrayItem(0).isNull();
         }
         const bool hasChildren = item.getKey("/First").isDictionary();
         if (!dead || hasChildren) {
@@ -199,7 +199,8 @@ QPDFObjectHandle blankPage(QPDF &pdf, const PdfSourcePage &spec)
     const double h = spec.pageSize.height() > 0 ? spec.pageSize.height() : 841.89;
     QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
     page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-    page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+    page.replaceKey("/MediaBox",
+                    QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
     page.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
     page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, std::string()));
     return pdf.makeIndirectObject(page);
@@ -222,7 +223,8 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
         auto &slot = inputs[{spec.filePath, spec.password}];
         if (!slot) {
             auto input = std::make_unique<InputDocument>();
-            input->source = qpdfsupport::open(spec.filePath, spec.password, forceRepair, error, message);
+            input->source =
+                qpdfsupport::open(spec.filePath, spec.password, forceRepair, error, message);
             if (!input->source)
                 return Outcome::Failed;
             input->source->pdf->pushInheritedAttributesToPage();
@@ -243,14 +245,15 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
                            .arg(spec.filePath);
             return Outcome::Failed;
         }
-        ++slot->uses;
         pageInputs.push_back(slot.get());
     }
 
-    // The most used source becomes the output, which keeps its catalog: outlines, names, forms.
-    InputDocument *primary = nullptr;
+    // One source becomes the output and keeps its catalog (outlines, names, forms): the file
+    // being saved over, else the source of the first page.
+    InputDocument *primary = order.empty() ? nullptr : order.front();
+    const QString target = QFileInfo(path).absoluteFilePath();
     for (InputDocument *input : order)
-        if (!primary || input->uses > primary->uses)
+        if (QFileInfo(input->source->path).absoluteFilePath() == target)
             primary = input;
     QPDF blankDocument;
     QPDF *out = primary ? primary->source->pdf.get() : &blankDocument;
@@ -321,7 +324,8 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
                 out->replaceObject(page.getObjGen(), QPDFObjectHandle::newNull());
     }
     pagesRoot.replaceKey("/Kids", QPDFObjectHandle::newArray(kids));
-    pagesRoot.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(kids.size())));
+    pagesRoot.replaceKey("/Count",
+                         QPDFObjectHandle::newInteger(static_cast<long long>(kids.size())));
     out->updateAllPagesCache();
 
     for (const OutputPage &entry : outputs)
@@ -337,11 +341,8 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
     PdfBackendError writeError = PdfBackendError::NoError;
     bool damaged = false;
     const bool ok = qpdfsupport::writeAtomically(
-        *out, path,
-        [&](QPDFWriter &writer) {
-            writer.setPreserveEncryption(false);
-        },
-        &writeError, message, &damaged);
+        *out, path, [&](QPDFWriter &writer) { writer.setPreserveEncryption(false); }, &writeError,
+        message, &damaged);
     if (ok)
         return Outcome::Written;
     *error = writeError;

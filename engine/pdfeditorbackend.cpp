@@ -26,8 +26,7 @@ PdfBackendError toError(mupdf::OpenStatus status)
     return PdfBackendError::CorruptOrUnsupported;
 }
 
-template<typename T>
-void put(T *target, T value)
+template<typename T> void put(T *target, T value)
 {
     if (target)
         *target = std::move(value);
@@ -37,8 +36,8 @@ constexpr qint64 kMaxPixels = qint64(1) << 28; // 1 GiB of RGB32
 
 bool validSize(const QSize &size)
 {
-    return size.width() > 0 && size.height() > 0
-           && qint64(size.width()) * size.height() <= kMaxPixels;
+    return size.width() > 0 && size.height() > 0 &&
+           qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
 QImage whiteImage(const QSize &size)
@@ -54,7 +53,8 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
                   QString *message)
 {
     if (!validSize(size)) {
-        *message = QStringLiteral("Invalid image size %1 x %2.").arg(size.width()).arg(size.height());
+        *message =
+            QStringLiteral("Invalid image size %1 x %2.").arg(size.width()).arg(size.height());
         return {};
     }
     QImage image = whiteImage(size);
@@ -146,8 +146,8 @@ QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
         const PdfSourcePage &page = pages[i];
         const QSize size = i < sizes.size() ? sizes[i] : QSize();
         QString text;
-        if (!page.blank && !page.filePath.isEmpty()
-            && (!doc || docPath != page.filePath || docPassword != page.password)) {
+        if (!page.blank && !page.filePath.isEmpty() &&
+            (!doc || docPath != page.filePath || docPassword != page.password)) {
             mupdf::OpenStatus status;
             doc = mupdf::openDocument(page.filePath, page.password, false, &status, &docError);
             docPath = page.filePath;

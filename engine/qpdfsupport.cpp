@@ -26,13 +26,12 @@ public:
     explicit DevicePipeline(QIODevice *device)
         : Pipeline("velmora output", nullptr)
         , m_device(device)
-    {
-    }
+    {}
 
     void write(unsigned char const *data, size_t len) override
     {
-        if (m_device->write(reinterpret_cast<const char *>(data), static_cast<qint64>(len))
-            != static_cast<qint64>(len))
+        if (m_device->write(reinterpret_cast<const char *>(data), static_cast<qint64>(len)) !=
+            static_cast<qint64>(len))
             throw std::runtime_error(m_device->errorString().toStdString());
     }
 
@@ -74,7 +73,8 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
     const QFileInfo info(path);
     if (!info.exists()) {
         *error = PdfBackendError::FileNotFound;
-        *message = QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
+        *message =
+            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
         return {};
     }
     if (!info.isFile() || info.size() == 0) {
@@ -92,8 +92,8 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
     if (attempt == Attempt::PasswordRefused && !password.isEmpty()) {
         // Older encryption compares PDFDocEncoding bytes, not UTF-8.
         std::string docEncoded;
-        if (QUtil::utf8_to_pdf_doc(password.toStdString(), docEncoded)
-            && docEncoded != password.toStdString()) {
+        if (QUtil::utf8_to_pdf_doc(password.toStdString(), docEncoded) &&
+            docEncoded != password.toStdString()) {
             source->pdf = newQpdf();
             attempt = process(*source->pdf, path, docEncoded, &detail);
         }
@@ -101,8 +101,8 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
     if (attempt == Attempt::Opened)
         return source;
     if (attempt == Attempt::PasswordRefused) {
-        *error = password.isEmpty() ? PdfBackendError::PasswordRequired
-                                    : PdfBackendError::WrongPassword;
+        *error =
+            password.isEmpty() ? PdfBackendError::PasswordRequired : PdfBackendError::WrongPassword;
         *message = password.isEmpty() ? QStringLiteral("The document is protected by a password.")
                                       : QStringLiteral("The password is not correct.");
         return {};
@@ -180,8 +180,8 @@ bool writeAtomically(QPDF &pdf, const QString &path,
 bool isDamage(const std::exception &e)
 {
     if (const auto *exc = dynamic_cast<const QPDFExc *>(&e))
-        return exc->getErrorCode() == qpdf_e_damaged_pdf || exc->getErrorCode() == qpdf_e_object
-               || exc->getErrorCode() == qpdf_e_pages;
+        return exc->getErrorCode() == qpdf_e_damaged_pdf || exc->getErrorCode() == qpdf_e_object ||
+               exc->getErrorCode() == qpdf_e_pages;
     return false;
 }
 

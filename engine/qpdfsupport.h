@@ -24,8 +24,9 @@ struct Source
 };
 
 // Opens path with password for reading. A file qpdf refuses is rebuilt by MuPDF (which
-// forgives more damage) and read from that copy; forceRepair reads from such a copy always. A wrong or missing password is reported as
-// PasswordRequired (none given) or WrongPassword; a user and an owner password both open.
+// forgives more damage) and read from that copy; forceRepair reads from such a copy always. A wrong
+// or missing password is reported as PasswordRequired (none given) or WrongPassword; a user and an
+// owner password both open.
 std::shared_ptr<Source> open(const QString &path, const QString &password, bool forceRepair,
                              PdfBackendError *error, QString *message);
 

@@ -1,0 +1,815 @@
+#include "pdfeditorbackend.h"
+#include "pdffixtures.h"
+#include "pdfreadback.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtConcurrent>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using fixtures::DocumentSpec;
+using fixtures::PageSpec;
+using fixtures::Scheme;
+
+Q_DECLARE_METATYPE(PdfBackendError)
+Q_DECLARE_METATYPE(Scheme)
+
+namespace {
+
+PdfSourcePage sourcePage(const QString &path, int index, int rotation = 0,
+                         const QString &password = {})
+{
+    PdfSourcePage page;
+    page.filePath = path;
+    page.password = password;
+    page.pageIndex = index;
+    page.rotation = rotation;
+    return page;
+}
+
+PdfSourcePage blankPage(QSizeF size, int rotation = 0)
+{
+    PdfSourcePage page;
+    page.blank = true;
+    page.pageSize = size;
+    page.rotation = rotation;
+    return page;
+}
+
+// Quadrant of the marker after turning a page clockwise by degrees.
+int turnedQuadrant(int degrees)
+{
+    return (((degrees % 360) + 360) % 360) / 90;
+}
+
+} // namespace
+
+class TestPdfEditorBackend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void inspectReportsVisibleSizes_data();
+    void inspectReportsVisibleSizes();
+    void inspectRejectsBadInput_data();
+    void inspectRejectsBadInput();
+    void inspectRepairsDamagedXref();
+    void passwords_data();
+    void passwords();
+
+    void renderMatchesSizeAndRotation_data();
+    void renderMatchesSizeAndRotation();
+    void renderDrawsAnnotationsAndBlankPages();
+    void renderPagesReportsFailuresInPlace();
+    void renderSeesFileReplacedOnDisk();
+
+    void saveReorganises_data();
+    void saveReorganises();
+    void saveOverItsOwnSource();
+    void saveKeepsLinksOutlinesAndForms();
+    void saveRemapsLinksOfInsertedDocument_data();
+    void saveRemapsLinksOfInsertedDocument();
+    void saveDecryptsEncryptedSources_data();
+    void saveDecryptsEncryptedSources();
+    void saveFailureLeavesFilesUntouched_data();
+    void saveFailureLeavesFilesUntouched();
+    void saveFromRepairableSource();
+    void otherProducers_data();
+    void otherProducers();
+
+    void concurrentRendersWhileSaving();
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString make(const QString &name, const DocumentSpec &spec)
+    {
+        const QString file = path(name);
+        if (!fixtures::write(spec, file))
+            return {};
+        return file;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_six;   // 6 pages, distinct colours, 200 x 300
+    QString m_mixed; // mixed sizes and /Rotate
+};
+
+void TestPdfEditorBackend::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_six = make(QStringLiteral("six.pdf"), DocumentSpec{fixtures::pagesOf(6)});
+    QVERIFY(!m_six.isEmpty());
+    DocumentSpec mixed;
+    mixed.pages = fixtures::pagesOf(4);
+    mixed.pages[1].size = QSizeF(400, 250);
+    mixed.pages[2].rotate = 90;
+    mixed.pages[3].rotate = 270;
+    mixed.pages[3].size = QSizeF(300, 500);
+    m_mixed = make(QStringLiteral("mixed.pdf"), mixed);
+    QVERIFY(!m_mixed.isEmpty());
+}
+
+void TestPdfEditorBackend::inspectReportsVisibleSizes_data()
+{
+    QTest::addColumn<QList<PageSpec>>("pages");
+    QTest::addColumn<bool>("onPagesNode");
+    QTest::addColumn<double>("userUnit");
+    QTest::addColumn<QList<QSizeF>>("expected");
+
+    PageSpec plain;
+    plain.size = {200, 300};
+    PageSpec turned = plain;
+    turned.rotate = 90;
+    PageSpec upside = plain;
+    upside.rotate = 180;
+    PageSpec odd = plain;
+    odd.rotate = -90;
+    PageSpec cropped = plain;
+    cropped.cropBox = QRectF(50, 50, 100, 120);
+    PageSpec overhang = plain;
+    overhang.cropBox = QRectF(100, 100, 500, 500);
+
+    QTest::newRow("plain") << QList<PageSpec>{plain} << false << 0.0 << QList<QSizeF>{{200, 300}};
+    QTest::newRow("rotate 90 shows landscape")
+        << QList<PageSpec>{plain, turned, upside} << false << 0.0
+        << QList<QSizeF>{{200, 300}, {300, 200}, {200, 300}};
+    QTest::newRow("negative rotate")
+        << QList<PageSpec>{odd} << false << 0.0 << QList<QSizeF>{{300, 200}};
+    QTest::newRow("inherited rotate")
+        << QList<PageSpec>{turned, turned} << true << 0.0 << QList<QSizeF>{{300, 200}, {300, 200}};
+    QTest::newRow("crop box") << QList<PageSpec>{cropped} << false << 0.0
+                              << QList<QSizeF>{{100, 120}};
+    QTest::newRow("crop box clipped to media box")
+        << QList<PageSpec>{overhang} << false << 0.0 << QList<QSizeF>{{100, 200}};
+    QTest::newRow("user unit") << QList<PageSpec>{plain} << false << 2.0
+                               << QList<QSizeF>{{400, 600}};
+}
+
+void TestPdfEditorBackend::inspectReportsVisibleSizes()
+{
+    QFETCH(QList<PageSpec>, pages);
+    QFETCH(bool, onPagesNode);
+    QFETCH(double, userUnit);
+    QFETCH(QList<QSizeF>, expected);
+
+    DocumentSpec spec;
+    spec.pages = pages;
+    spec.rotateOnPagesNode = onPagesNode;
+    spec.userUnit = userUnit;
+    const QString file = make(QStringLiteral("inspect.pdf"), spec);
+    PdfDocumentInfo info;
+    PdfBackendError error = PdfBackendError::RenderFailed;
+    QString message;
+    QVERIFY2(PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message),
+             qPrintable(message));
+    QCOMPARE(error, PdfBackendError::NoError);
+    QCOMPARE(info.pageSizes.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QVERIFY2(qAbs(info.pageSizes[i].width() - expected[i].width()) < 0.5 &&
+                     qAbs(info.pageSizes[i].height() - expected[i].height()) < 0.5,
+                 qPrintable(QStringLiteral("page %1: %2 x %3")
+                                .arg(i)
+                                .arg(info.pageSizes[i].width())
+                                .arg(info.pageSizes[i].height())));
+    }
+}
+
+void TestPdfEditorBackend::inspectRejectsBadInput_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<PdfBackendError>("expected");
+
+    const QByteArray good = fixtures::readBytes(m_six);
+    QTest::newRow("missing") << QStringLiteral("missing.pdf") << QByteArray()
+                             << PdfBackendError::FileNotFound;
+    QTest::newRow("folder") << QStringLiteral("folder.pdf") << QByteArray()
+                            << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("empty") << QStringLiteral("empty.pdf") << QByteArray("")
+                           << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("garbage") << QStringLiteral("garbage.pdf") << QByteArray(4096, '\x9c')
+                             << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("text") << QStringLiteral("text.pdf") << QByteArray("hello world\n")
+                          << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("header only") << QStringLiteral("header.pdf") << QByteArray("%PDF-1.7\n")
+                                 << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("first bytes only")
+        << QStringLiteral("cut.pdf") << good.left(40) << PdfBackendError::CorruptOrUnsupported;
+}
+
+void TestPdfEditorBackend::inspectRejectsBadInput()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(PdfBackendError, expected);
+
+    const QString file = path(name);
+    if (name == QLatin1String("folder.pdf"))
+        QVERIFY(QDir().mkpath(file));
+    else if (name != QLatin1String("missing.pdf"))
+        QVERIFY(fixtures::writeBytes(file, bytes));
+
+    PdfDocumentInfo info;
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QVERIFY(!PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message));
+    QCOMPARE(error, expected);
+    QVERIFY(!message.isEmpty());
+
+    // Rendering and saving the same input fail cleanly as well.
+    QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message)
+                .isNull());
+    QVERIFY(!message.isEmpty());
+    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(file, 0)},
+                                            path(QStringLiteral("never.pdf")), &error, &message));
+    QVERIFY(!QFile::exists(path(QStringLiteral("never.pdf"))));
+}
+
+void TestPdfEditorBackend::inspectRepairsDamagedXref()
+{
+    // Wrong xref offsets and a missing trailer: readers rebuild the table from the objects.
+    QByteArray bytes = fixtures::readBytes(m_six);
+    const qsizetype xref = bytes.lastIndexOf("xref");
+    QVERIFY(xref > 0);
+    bytes.truncate(xref);
+    const QString file = path(QStringLiteral("noxref.pdf"));
+    QVERIFY(fixtures::writeBytes(file, bytes));
+
+    PdfDocumentInfo info;
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message),
+             qPrintable(message));
+    QCOMPARE(info.pageSizes.size(), 6);
+}
+
+void TestPdfEditorBackend::passwords_data()
+{
+    QTest::addColumn<Scheme>("scheme");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<PdfBackendError>("expected");
+
+    const QList<QPair<const char *, Scheme>> schemes{{"rc4-40", Scheme::Rc4_40},
+                                                     {"rc4-128", Scheme::Rc4_128},
+                                                     {"aes-128", Scheme::Aes128},
+                                                     {"aes-256", Scheme::Aes256}};
+    for (const auto &[name, scheme] : schemes) {
+        QTest::addRow("%s none", name)
+            << scheme << QString() << false << PdfBackendError::PasswordRequired;
+        QTest::addRow("%s wrong", name)
+            << scheme << QStringLiteral("nope") << false << PdfBackendError::WrongPassword;
+        QTest::addRow("%s user", name)
+            << scheme << QStringLiteral("user") << true << PdfBackendError::NoError;
+        QTest::addRow("%s owner", name)
+            << scheme << QStringLiteral("owner") << true << PdfBackendError::NoError;
+    }
+}
+
+void TestPdfEditorBackend::passwords()
+{
+    QFETCH(Scheme, scheme);
+    QFETCH(QString, given);
+    QFETCH(bool, opens);
+    QFETCH(PdfBackendError, expected);
+
+    const QString file = path(QStringLiteral("locked-%1.pdf").arg(int(scheme)));
+    if (!QFile::exists(file))
+        QVERIFY(fixtures::encrypt(m_six, file, scheme, QStringLiteral("user"),
+                                  QStringLiteral("owner")));
+
+    PdfDocumentInfo info;
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QCOMPARE(PdfEditorBackend::inspectDocument(file, given, &info, &error, &message), opens);
+    QCOMPARE(error, expected);
+    if (!opens) {
+        QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, 0, 0, given), QSize(20, 30), &error,
+                                             &message)
+                    .isNull());
+        QCOMPARE(error, expected);
+        return;
+    }
+    QCOMPARE(info.pageSizes.size(), 6);
+    const QImage image = PdfEditorBackend::renderPage(sourcePage(file, 2, 0, given), QSize(40, 60),
+                                                      &error, &message);
+    QVERIFY2(!image.isNull(), qPrintable(message));
+    QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(2)));
+}
+
+void TestPdfEditorBackend::renderMatchesSizeAndRotation_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<QSize>("size");
+
+    // m_mixed: page 1 is landscape 400 x 250, page 2 carries /Rotate 90, page 3 /Rotate 270.
+    QTest::newRow("plain") << 0 << 0 << QSize(100, 150);
+    QTest::newRow("plain turned 90") << 0 << 90 << QSize(150, 100);
+    QTest::newRow("plain turned 180") << 0 << 180 << QSize(100, 150);
+    QTest::newRow("plain turned 270") << 0 << 270 << QSize(150, 100);
+    QTest::newRow("landscape page") << 1 << 0 << QSize(160, 100);
+    QTest::newRow("own rotate 90") << 2 << 0 << QSize(150, 100);
+    QTest::newRow("own rotate 90 turned 90") << 2 << 90 << QSize(100, 150);
+    QTest::newRow("own rotate 270 turned 180") << 3 << 180 << QSize(250, 150);
+    QTest::newRow("stretched to odd size") << 0 << 0 << QSize(37, 91);
+}
+
+void TestPdfEditorBackend::renderMatchesSizeAndRotation()
+{
+    QFETCH(int, page);
+    QFETCH(int, rotation);
+    QFETCH(QSize, size);
+    const int ownRotate[] = {0, 0, 90, 270};
+
+    PdfBackendError error;
+    QString message;
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(m_mixed, page, rotation), size, &error, &message);
+    QVERIFY2(!image.isNull(), qPrintable(message));
+    QCOMPARE(error, PdfBackendError::NoError);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(readback::markerQuadrant(image), turnedQuadrant(ownRotate[page] + rotation));
+    QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(page)));
+
+    // The batch call draws the same pixels.
+    QList<QString> errors;
+    const QList<QImage> batch =
+        PdfEditorBackend::renderPages({sourcePage(m_mixed, page, rotation)}, {size}, &errors);
+    QCOMPARE(batch.size(), 1);
+    QCOMPARE(batch[0].convertToFormat(QImage::Format_RGB32),
+             image.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
+{
+    DocumentSpec spec{fixtures::pagesOf(2)};
+    spec.annotationPage = 1;
+    const QString file = make(QStringLiteral("annotated.pdf"), spec);
+    PdfBackendError error;
+    QString message;
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 1), QSize(200, 300), &error, &message);
+    QVERIFY2(!image.isNull(), qPrintable(message));
+    QVERIFY(readback::similar(QColor(image.pixel(100, 150)), QColor(0, 0, 255)));
+
+    const QImage blank = PdfEditorBackend::renderPage(blankPage(QSizeF(100, 100), 90),
+                                                      QSize(33, 44), &error, &message);
+    QCOMPARE(blank.size(), QSize(33, 44));
+    for (int y = 0; y < blank.height(); y += 7)
+        for (int x = 0; x < blank.width(); x += 7)
+            QCOMPARE(QColor(blank.pixel(x, y)), QColor(Qt::white));
+}
+
+void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()
+{
+    const QList<PdfSourcePage> pages{
+        sourcePage(m_six, 0),   sourcePage(path(QStringLiteral("gone.pdf")), 0),
+        sourcePage(m_six, 99),  blankPage({10, 10}),
+        sourcePage(m_mixed, 1), sourcePage(m_six, 5)};
+    const QList<QSize> sizes{{20, 30}, {20, 30}, {20, 30}, {5, 5}, {40, 25}, {0, 0}};
+    QList<QString> errors;
+    const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, &errors);
+    QCOMPARE(images.size(), pages.size());
+    QCOMPARE(errors.size(), pages.size());
+    const bool failed[] = {false, true, true, false, false, true};
+    for (int i = 0; i < pages.size(); ++i) {
+        QCOMPARE(images[i].isNull(), failed[i]);
+        QCOMPARE(errors[i].isEmpty(), !failed[i]);
+    }
+    QCOMPARE(images[4].size(), QSize(40, 25));
+    QVERIFY(readback::similar(readback::centreColour(images[4]), fixtures::colourFor(1)));
+}
+
+void TestPdfEditorBackend::renderSeesFileReplacedOnDisk()
+{
+    const QString file = path(QStringLiteral("changing.pdf"));
+    DocumentSpec first{fixtures::pagesOf(1)};
+    QVERIFY(fixtures::write(first, file));
+    PdfBackendError error;
+    QString message;
+    QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
+    QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(0)));
+
+    DocumentSpec second{fixtures::pagesOf(2)};
+    second.pages[0].colour = fixtures::colourFor(3);
+    QVERIFY(fixtures::write(second, file + QStringLiteral(".new")));
+    QFile::remove(file);
+    QVERIFY(QFile::rename(file + QStringLiteral(".new"), file));
+    image = PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
+    QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(3)));
+}
+
+void TestPdfEditorBackend::saveReorganises_data()
+{
+    QTest::addColumn<QList<int>>("order"); // source page per output page, -1 blank
+    QTest::addColumn<QList<int>>("rotations");
+    QTest::addColumn<bool>("fromMixed");
+
+    QTest::newRow("identity") << QList<int>{0, 1, 2, 3, 4, 5} << QList<int>{0, 0, 0, 0, 0, 0}
+                              << false;
+    QTest::newRow("reverse") << QList<int>{5, 4, 3, 2, 1, 0} << QList<int>{0, 0, 0, 0, 0, 0}
+                             << false;
+    QTest::newRow("subset rotated") << QList<int>{2, 0} << QList<int>{90, 270} << false;
+    QTest::newRow("duplicates") << QList<int>{1, 1, 1, 0} << QList<int>{0, 90, 180, 0} << false;
+    QTest::newRow("blank pages") << QList<int>{-1, 3, -1} << QList<int>{0, 0, 90} << false;
+    QTest::newRow("only blank") << QList<int>{-1} << QList<int>{0} << false;
+    QTest::newRow("own rotate kept under user rotation")
+        << QList<int>{2, 3, 2} << QList<int>{0, 90, 180} << true;
+}
+
+void TestPdfEditorBackend::saveReorganises()
+{
+    QFETCH(QList<int>, order);
+    QFETCH(QList<int>, rotations);
+    QFETCH(bool, fromMixed);
+    const QString source = fromMixed ? m_mixed : m_six;
+    const int ownRotate[] = {0, 0, 90, 270};
+
+    PdfDocumentInfo info;
+    PdfBackendError error;
+    QString message;
+    QVERIFY(PdfEditorBackend::inspectDocument(source, {}, &info, &error, &message));
+
+    QList<PdfSourcePage> pages;
+    for (int i = 0; i < order.size(); ++i) {
+        if (order[i] < 0) {
+            pages.append(blankPage(QSizeF(150, 100), rotations[i]));
+        } else {
+            PdfSourcePage page = sourcePage(source, order[i], rotations[i]);
+            page.pageSize = info.pageSizes[order[i]];
+            pages.append(page);
+        }
+    }
+    const QString out = path(QStringLiteral("reorganised.pdf"));
+    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
+    QCOMPARE(error, PdfBackendError::NoError);
+    QVERIFY(readback::qpdfCheck(out));
+
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QCOMPARE(facts.pages.size(), order.size());
+    for (int i = 0; i < order.size(); ++i) {
+        const int own = (order[i] >= 0 && fromMixed) ? ownRotate[order[i]] : 0;
+        QCOMPARE(facts.pages[i].rotate, (own + rotations[i]) % 360);
+        const QImage image = readback::renderPoppler(out, i, 18);
+        QVERIFY(!image.isNull());
+        if (order[i] < 0) {
+            QCOMPARE(facts.pages[i].mediaBox, QSizeF(150, 100));
+            QCOMPARE(readback::markerQuadrant(image), -1);
+            QCOMPARE(QColor(image.pixel(image.width() / 2, image.height() / 2)), QColor(Qt::white));
+        } else {
+            QCOMPARE(readback::markerQuadrant(image), turnedQuadrant(own + rotations[i]));
+            QVERIFY(
+                readback::similar(readback::centreColour(image), fixtures::colourFor(order[i])));
+        }
+    }
+}
+
+void TestPdfEditorBackend::saveOverItsOwnSource()
+{
+    const QString file = path(QStringLiteral("self.pdf"));
+    QVERIFY(QFile::copy(m_six, file));
+    QList<PdfSourcePage> pages{sourcePage(file, 5), sourcePage(file, 0, 90), sourcePage(file, 5)};
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument(pages, file, &error, &message), qPrintable(message));
+    QVERIFY(readback::qpdfCheck(file));
+    const readback::DocumentFacts facts = readback::inspect(file);
+    QCOMPARE(facts.pages.size(), 3);
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(file, 0, 18)),
+                              fixtures::colourFor(5)));
+    QCOMPARE(facts.pages[1].rotate, 90);
+    // The engine's own reader sees the new file, not a cached copy of the old one.
+    PdfDocumentInfo info;
+    QVERIFY(PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message));
+    QCOMPARE(info.pageSizes.size(), 3);
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
+    QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(5)));
+}
+
+void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
+{
+    DocumentSpec spec{fixtures::pagesOf(5)};
+    spec.outlines = true;
+    spec.links = {{0, 3}, {2, 4}, {1, 0}};
+    spec.namedLinks = {{0, 2}};
+    spec.formFieldPage = 2;
+    spec.annotationPage = 1;
+    const QString file = make(QStringLiteral("rich.pdf"), spec);
+
+    // Output: 3, 2, 0, 2 (page 2 twice), page 1 and 4 dropped.
+    const QList<PdfSourcePage> pages{sourcePage(file, 3), sourcePage(file, 2), sourcePage(file, 0),
+                                     sourcePage(file, 2, 90)};
+    const QString out = path(QStringLiteral("rich-out.pdf"));
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QCOMPARE(facts.pages.size(), 4);
+
+    // Link on old page 0 to old page 3 now points at output page 0; the named one to page 2
+    // resolves to its first copy (output 1).
+    QCOMPARE(facts.pages[2].linkTargets, (QList<int>{0, 1}));
+    // Old page 2 linked to dropped page 4: the link no longer resolves. Both copies agree.
+    QCOMPARE(facts.pages[1].linkTargets, QList<int>{-1});
+    QCOMPARE(facts.pages[3].linkTargets, QList<int>{-1});
+
+    // Outline items of dropped pages are gone, the others point at their new places.
+    QCOMPARE(facts.outlineTitles,
+             (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 1 detail"),
+                          QStringLiteral("Page 3"), QStringLiteral("Page 4")}));
+    QCOMPARE(facts.outlineTargets, (QList<int>{2, 2, 1, 0}));
+
+    // The form field lives on both copies of its page, under distinct names.
+    QCOMPARE(facts.fieldNames.size(), 2);
+    QVERIFY(facts.fieldNames[0] != facts.fieldNames[1]);
+    QList<int> fieldPages = facts.fieldPages;
+    std::sort(fieldPages.begin(), fieldPages.end());
+    QCOMPARE(fieldPages, (QList<int>{1, 3}));
+    QCOMPARE(facts.pages[1].annotations, facts.pages[3].annotations);
+}
+
+void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument_data()
+{
+    QTest::addColumn<bool>("wrapped");
+    QTest::newRow("named destinations as arrays") << false;
+    QTest::newRow("named destinations as dictionaries") << true;
+}
+
+void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
+{
+    QFETCH(bool, wrapped);
+    DocumentSpec main{fixtures::pagesOf(3)};
+    main.outlines = true;
+    const QString mainFile = make(QStringLiteral("main.pdf"), main);
+    DocumentSpec inserted{fixtures::pagesOf(4)};
+    inserted.links = {{0, 3}, {1, 2}};
+    inserted.namedLinks = {{0, 1}};
+    inserted.namedDestsWrapped = wrapped;
+    inserted.formFieldPage = 1;
+    inserted.annotationPage = 0;
+    const QString insertedFile = make(QStringLiteral("inserted.pdf"), inserted);
+
+    // main 0, inserted 0, inserted 3, main 1, inserted 0 again, main 2; inserted 1 and 2 not used.
+    const QList<PdfSourcePage> pages{sourcePage(mainFile, 0),          sourcePage(insertedFile, 0),
+                                     sourcePage(insertedFile, 3),      sourcePage(mainFile, 1),
+                                     sourcePage(insertedFile, 0, 180), sourcePage(mainFile, 2),
+                                     sourcePage(insertedFile, 1)};
+    const QString out = path(QStringLiteral("combined.pdf"));
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QCOMPARE(facts.pages.size(), 7);
+    // Inserted page 0 links to its page 3 (output 2) and, by name, to its page 1 (output 6).
+    QCOMPARE(facts.pages[1].linkTargets, (QList<int>{2, 6}));
+    QCOMPARE(facts.pages[4].linkTargets, (QList<int>{2, 6}));
+    // Inserted page 1 linked to its page 2, which was not inserted.
+    QCOMPARE(facts.pages[6].linkTargets, QList<int>{-1});
+    QCOMPARE(facts.outlineTargets, (QList<int>{0, 0, 3, 5}));
+    QCOMPARE(facts.fieldNames.size(), 1);
+    QCOMPARE(facts.fieldPages, QList<int>{6});
+    for (int i = 0; i < 7; ++i) {
+        const int expected[] = {0, 0, 3, 1, 0, 2, 1};
+        QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, i, 18)),
+                                  fixtures::colourFor(expected[i])));
+    }
+    QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 4, 18)), 2);
+}
+
+void TestPdfEditorBackend::saveDecryptsEncryptedSources_data()
+{
+    QTest::addColumn<Scheme>("scheme");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("rc4-40 user") << Scheme::Rc4_40 << QStringLiteral("user");
+    QTest::newRow("rc4-128 owner") << Scheme::Rc4_128 << QStringLiteral("owner");
+    QTest::newRow("aes-128 user") << Scheme::Aes128 << QStringLiteral("user");
+    QTest::newRow("aes-256 owner") << Scheme::Aes256 << QStringLiteral("owner");
+}
+
+void TestPdfEditorBackend::saveDecryptsEncryptedSources()
+{
+    QFETCH(Scheme, scheme);
+    QFETCH(QString, password);
+    const QString locked = path(QStringLiteral("save-locked.pdf"));
+    QFile::remove(locked);
+    QVERIFY(
+        fixtures::encrypt(m_six, locked, scheme, QStringLiteral("user"), QStringLiteral("owner")));
+    const QString out = path(QStringLiteral("unlocked.pdf"));
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument(
+                 {sourcePage(locked, 4, 0, password), sourcePage(m_six, 1)}, out, &error, &message),
+             qPrintable(message));
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QVERIFY(!facts.encrypted);
+    QCOMPARE(facts.pages.size(), 2);
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(4)));
+
+    // Without the password the save is refused with the password error.
+    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(locked, 0)}, out, &error, &message));
+    QCOMPARE(error, PdfBackendError::PasswordRequired);
+}
+
+void TestPdfEditorBackend::saveFailureLeavesFilesUntouched_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("pageIndex");
+    QTest::addColumn<PdfBackendError>("expected");
+    QTest::newRow("missing folder")
+        << QStringLiteral("no/such/folder/out.pdf") << 0 << PdfBackendError::WriteFailed;
+    QTest::newRow("target is a folder")
+        << QStringLiteral("a-folder") << 0 << PdfBackendError::WriteFailed;
+    QTest::newRow("page out of range")
+        << QStringLiteral("existing.pdf") << 42 << PdfBackendError::CorruptOrUnsupported;
+    QTest::newRow("negative page")
+        << QStringLiteral("existing.pdf") << -5 << PdfBackendError::CorruptOrUnsupported;
+}
+
+void TestPdfEditorBackend::saveFailureLeavesFilesUntouched()
+{
+    QFETCH(QString, target);
+    QFETCH(int, pageIndex);
+    QFETCH(PdfBackendError, expected);
+    QVERIFY(QDir().mkpath(path(QStringLiteral("a-folder"))));
+    const QString existing = path(QStringLiteral("existing.pdf"));
+    QFile::remove(existing);
+    QVERIFY(QFile::copy(m_mixed, existing));
+    const QByteArray before = fixtures::readBytes(existing);
+    const QByteArray sourceBefore = fixtures::readBytes(m_six);
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(m_six, pageIndex)}, path(target), &error,
+                                            &message));
+    QCOMPARE(error, expected);
+    QVERIFY(!message.isEmpty());
+    QCOMPARE(fixtures::readBytes(existing), before);
+    QCOMPARE(fixtures::readBytes(m_six), sourceBefore);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+}
+
+void TestPdfEditorBackend::saveFromRepairableSource()
+{
+    QByteArray bytes = fixtures::readBytes(m_six);
+    bytes.truncate(bytes.lastIndexOf("xref"));
+    // Also break one object header, which strict readers refuse.
+    const QString file = path(QStringLiteral("broken.pdf"));
+    QVERIFY(fixtures::writeBytes(file, bytes));
+    const QString out = path(QStringLiteral("broken-saved.pdf"));
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 5), sourcePage(file, 0)}, out, &error,
+                                            &message),
+             qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    QCOMPARE(readback::inspect(out).pages.size(), 2);
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(5)));
+}
+
+void TestPdfEditorBackend::otherProducers_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments"); // %in and %out are replaced
+
+    QTest::newRow("object streams") << QStringLiteral("qpdf")
+                                    << QStringList{QStringLiteral("--object-streams=generate"),
+                                                   QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("linearized") << QStringLiteral("qpdf")
+                                << QStringList{QStringLiteral("--linearize"), QStringLiteral("%in"),
+                                               QStringLiteral("%out")};
+    QTest::newRow("uncompressed qdf")
+        << QStringLiteral("qpdf")
+        << QStringList{QStringLiteral("--qdf"), QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("mupdf clean") << QStringLiteral("mutool")
+                                 << QStringList{QStringLiteral("clean"), QStringLiteral("-gggg"),
+                                                QStringLiteral("%in"), QStringLiteral("%out")};
+    QTest::newRow("ghostscript") << QStringLiteral("gs")
+                                 << QStringList{QStringLiteral("-q"),
+                                                QStringLiteral("-dNOPAUSE"),
+                                                QStringLiteral("-dBATCH"),
+                                                QStringLiteral("-dSAFER"),
+                                                QStringLiteral("-sDEVICE=pdfwrite"),
+                                                QStringLiteral("-sOutputFile=%out"),
+                                                QStringLiteral("%in")};
+}
+
+void TestPdfEditorBackend::otherProducers()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    DocumentSpec spec{fixtures::pagesOf(4)};
+    spec.outlines = true;
+    spec.links = {{0, 2}};
+    spec.pages[1].rotate = 90;
+    const QString in = make(QStringLiteral("producer-in.pdf"), spec);
+    const QString produced = path(QStringLiteral("produced.pdf"));
+    QFile::remove(produced);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("%in"), in).replace(QLatin1String("%out"), produced);
+    QProcess process;
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(QFile::exists(produced),
+             qPrintable(QString::fromLocal8Bit(process.readAllStandardError())));
+
+    PdfDocumentInfo info;
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::inspectDocument(produced, {}, &info, &error, &message),
+             qPrintable(message));
+    QCOMPARE(info.pageSizes.size(), 4);
+    QCOMPARE(info.pageSizes[1].toSize(), QSize(300, 200));
+    const QImage image =
+        PdfEditorBackend::renderPage(sourcePage(produced, 1), QSize(60, 40), &error, &message);
+    QCOMPARE(readback::markerQuadrant(image), 1);
+
+    const QString out = path(QStringLiteral("produced-saved.pdf"));
+    QVERIFY2(PdfEditorBackend::saveDocument(
+                 {sourcePage(produced, 3), sourcePage(produced, 1, 90), sourcePage(produced, 0)},
+                 out, &error, &message),
+             qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QCOMPARE(facts.pages.size(), 3);
+    // Some producers bake /Rotate into the content; the page must still come out turned twice.
+    QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 1, 18)), 2);
+    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
+                              fixtures::colourFor(3)));
+}
+
+void TestPdfEditorBackend::concurrentRendersWhileSaving()
+{
+    QStringList files;
+    for (int f = 0; f < 4; ++f) {
+        DocumentSpec spec{fixtures::pagesOf(6)};
+        for (int p = 0; p < 6; ++p)
+            spec.pages[p].colour = fixtures::colourFor(p + f);
+        files << make(QStringLiteral("par-%1.pdf").arg(f), spec);
+    }
+    std::atomic<int> wrong{0};
+    std::atomic<bool> stop{false};
+    QList<QFuture<void>> workers;
+    for (int t = 0; t < 4; ++t) {
+        workers << QtConcurrent::run([&, t] {
+            int round = 0;
+            while (!stop.load() || round < 3) {
+                QList<PdfSourcePage> pages;
+                QList<QSize> sizes;
+                for (int p = 0; p < 6; ++p) {
+                    pages << sourcePage(files[(t + round + p) % 4], p, (p % 4) * 90);
+                    sizes << ((p % 2) ? QSize(45, 30) : QSize(30, 45));
+                }
+                QList<QString> errors;
+                const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, &errors);
+                for (int p = 0; p < 6; ++p) {
+                    const int f = (t + round + p) % 4;
+                    if (images[p].isNull() || images[p].size() != sizes[p] ||
+                        !readback::similar(readback::centreColour(images[p]),
+                                           fixtures::colourFor(p + f)))
+                        ++wrong;
+                }
+                ++round;
+            }
+        });
+    }
+    const QString out = path(QStringLiteral("par-out.pdf"));
+    for (int i = 0; i < 5; ++i) {
+        QList<PdfSourcePage> pages;
+        for (int p = 5; p >= 0; --p)
+            pages << sourcePage(m_six, p, 90);
+        PdfBackendError error;
+        QString message;
+        QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
+    }
+    stop = true;
+    for (QFuture<void> &w : workers)
+        w.waitForFinished();
+    QCOMPARE(wrong.load(), 0);
+    QCOMPARE(readback::inspect(out).pages.size(), 6);
+}
+
+VELMORA_TEST_MAIN(TestPdfEditorBackend, QGuiApplication)
+#include "tst_pdfeditorbackend.moc"
