@@ -102,6 +102,20 @@ inline constexpr Name primaryActionDisabled{"#D5D8DE"};
 inline constexpr Name optionDisabledText{"#B4BBC7"};
 inline constexpr Name optionDisabledBackground{"#F7F8FA"};
 
+// Tool pages: file and task lists, drop zone, location menu, option panels.
+inline constexpr Name dropZoneFill{"#FAFBFC"};
+inline constexpr Name listRowBorder{"#EBEDF0"};
+inline constexpr Name listRowHover{"#F7F8FA"};
+inline constexpr Name listSelectedText{"#1D2129"};
+inline constexpr Name scrollHandle{"#C9CDD4"};
+inline constexpr Name scrollHandleHover{"#86909C"};
+inline constexpr Name dragRowBorder{"#C7D2FE"};
+inline constexpr Name rowButtonHover{"#F0F0F1"};
+inline constexpr Name openButtonHover{"#F2F7FF"};
+inline constexpr Name openButtonHoverBorder{"#4080FF"};
+inline constexpr Name errorText{"#F53F3F"};
+inline constexpr Name locationMenuSelectedText{"#2559EB"};
+
 inline QColor color(Name name)
 {
     return QColor(name);
