@@ -662,3 +662,8 @@ void PdfPageManagerView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose p
     if (pending != m_pending.cend() && pending->requestId == requestId)
         m_pending.erase(pending);
 }
+
+PdfDocumentModel *PdfPageManagerView::documentModel() const
+{
+    return m_model;
+}

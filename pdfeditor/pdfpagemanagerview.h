@@ -43,7 +43,7 @@ public:
     void setWorkspaceMode(PdfWorkspaceMode mode);
     void setSplitEveryPage(bool enabled);
 
-    PdfDocumentModel *documentModel() const { return m_model; }
+    PdfDocumentModel *documentModel() const;
     PageManagerListView *grid() const { return m_grid; }
     PdfWorkspaceMode workspaceMode() const { return m_mode; }
     bool splitEveryPage() const { return m_splitEveryPage; }

@@ -388,3 +388,8 @@ void PdfThumbnailPanel::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose pu
     m_pending.erase(pending);
     scheduleSweep(AfterFailureDelayMs);
 }
+
+PdfDocumentModel *PdfThumbnailPanel::documentModel() const
+{
+    return m_model;
+}

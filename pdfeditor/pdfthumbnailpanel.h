@@ -34,7 +34,7 @@ public:
     void setRenderManager(PdfRenderManager *manager);
     void setCurrentPage(int row);
 
-    PdfDocumentModel *documentModel() const { return m_model; }
+    PdfDocumentModel *documentModel() const;
     QListView *listView() const { return m_list; }
     PdfInsertDropZone *insertDropZone() const { return m_dropZone; }
 
