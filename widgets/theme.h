@@ -71,6 +71,36 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// PDF viewer: document view, top tool bar and the floating bottom bar.
+inline constexpr Name pageShadow{"#200F172A"}; // RGBA(15, 23, 42, 32) as #AARRGGBB
+inline constexpr Name scrollHandle{"#B8C0CE"};
+inline constexpr Name scrollHandleHover{"#98A3B5"};
+inline constexpr Name toolChecked{"#E8F0FF"};
+inline constexpr Name toolCheckedText{"#2559EB"};
+inline constexpr Name toolCheckedBorder{"#D7E3FF"};
+inline constexpr Name toolDisabledText{"#C5CBD5"};
+inline constexpr Name viewModeBorder{"#DCE1E8"};
+inline constexpr Name viewModeHover{"#F1F4F9"};
+inline constexpr Name viewModeChecked{"#E5EEFF"};
+inline constexpr Name toolsButtonText{"#17191E"};
+inline constexpr Name toolsButton{"#F4F4F5"};
+inline constexpr Name toolsButtonHover{"#EDEEF1"};
+inline constexpr Name toolsButtonPressed{"#E4E6EA"};
+inline constexpr Name barBackground{"#18191C"};
+inline constexpr Name barBorder{"#303136"};
+inline constexpr Name barControl{"#4A4C50"};
+inline constexpr Name barControlEdge{"#242529"};
+inline constexpr Name barControlHover{"#606267"};
+inline constexpr Name barSelection{"#6B6D73"};
+inline constexpr Name barSeparator{"#3A3B40"};
+inline constexpr Name barToggleHover{"#34363C"};
+inline constexpr Name zoomComboBorder{"#C9CBD1"};
+inline constexpr Name zoomComboSelection{"#DCE7FF"};
+inline constexpr Name zoomPopupText{"#20242C"};
+inline constexpr Name zoomPopupBorder{"#D9DDE5"};
+inline constexpr Name zoomPopupSelectedText{"#245DE8"};
+inline constexpr Name zoomPopupSelected{"#EAF0FF"};
+
 inline QColor color(Name name)
 {
     return QColor(name);
