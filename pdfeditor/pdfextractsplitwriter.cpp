@@ -80,7 +80,7 @@ QList<int> PdfExtractSplitWriter::splitBoundaries(int pageCount, bool everyPage,
 
 QList<PdfExtractSplitWriter::OutputFile>
 PdfExtractSplitWriter::extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
-                                      const QString &directory)
+                                      const QString &directory, const QStringList &protectedPaths)
 {
     const QList<int> rows = model.selectedRows();
     const QString base = baseName(model.documentPath());
@@ -91,12 +91,13 @@ PdfExtractSplitWriter::extractionPlan(const PdfDocumentModel &model, bool combin
     } else {
         named.append({base + u"-extracted.pdf"_s, rows});
     }
-    return resolveTargets(model, directory, named);
+    return resolveTargets(model, directory, named, protectedPaths);
 }
 
 QList<PdfExtractSplitWriter::OutputFile>
 PdfExtractSplitWriter::splitPlan(const PdfDocumentModel &model, bool everyPage,
-                                 const QList<int> &beforeRows, const QString &directory)
+                                 const QList<int> &beforeRows, const QString &directory,
+                                 const QStringList &protectedPaths)
 {
     const int count = model.pageCount();
     if (count < 2)
@@ -120,12 +121,13 @@ PdfExtractSplitWriter::splitPlan(const PdfDocumentModel &model, bool everyPage,
         }
         start = boundary;
     }
-    return resolveTargets(model, directory, named);
+    return resolveTargets(model, directory, named, protectedPaths);
 }
 
 QList<PdfExtractSplitWriter::OutputFile>
 PdfExtractSplitWriter::resolveTargets(const PdfDocumentModel &model, const QString &directory,
-                                      const QList<QPair<QString, QList<int>>> &named)
+                                      const QList<QPair<QString, QList<int>>> &named,
+                                      const QStringList &protectedPaths)
 {
     QSet<QString> sources;
     const auto protect = [&sources](const QString &path) {
@@ -135,6 +137,8 @@ PdfExtractSplitWriter::resolveTargets(const PdfDocumentModel &model, const QStri
             sources.insert(key);
     };
     protect(model.documentPath());
+    for (const QString &path : protectedPaths)
+        protect(path);
     QSet<QString> seenPaths;
     for (const PdfPageEntry &entry : model.pages()) {
         if (!entry.sourcePath.isEmpty() && !seenPaths.contains(entry.sourcePath)) {
@@ -184,14 +188,15 @@ PdfExtractSplitWriter::jobsFor(const PdfDocumentModel &model, const QList<Output
 PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::extract(QWidget *parent,
                                                               const PdfDocumentModel *model,
                                                               bool combineIntoOne,
-                                                              const QString &directory)
+                                                              const QString &directory,
+                                                              const QStringList &protectedPaths)
 {
     if (!model || directory.isEmpty() || model->selectedRows().isEmpty())
         return {};
     const QString folder = QDir(directory).absolutePath();
     if (!prepareDirectory(parent, folder, tr("提取失败")))
         return {};
-    const QList<OutputFile> plan = extractionPlan(*model, combineIntoOne, folder);
+    const QList<OutputFile> plan = extractionPlan(*model, combineIntoOne, folder, protectedPaths);
     const Outcome outcome = run(parent, jobsFor(*model, plan), tr("正在提取页面"));
     showSummary(parent, outcome, folder, tr("提取完成"), tr("部分页面提取失败"));
     return outcome;
@@ -201,7 +206,8 @@ PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::split(QWidget *parent,
                                                             const PdfDocumentModel *model,
                                                             bool everyPage,
                                                             const QList<int> &beforeRows,
-                                                            const QString &directory)
+                                                            const QString &directory,
+                                                            const QStringList &protectedPaths)
 {
     if (!model || directory.isEmpty() || model->pageCount() < 2 ||
         splitBoundaries(model->pageCount(), everyPage, beforeRows).isEmpty())
@@ -209,7 +215,7 @@ PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::split(QWidget *parent,
     const QString folder = QDir(directory).absolutePath();
     if (!prepareDirectory(parent, folder, tr("拆分失败")))
         return {};
-    const QList<OutputFile> plan = splitPlan(*model, everyPage, beforeRows, folder);
+    const QList<OutputFile> plan = splitPlan(*model, everyPage, beforeRows, folder, protectedPaths);
     const Outcome outcome = run(parent, jobsFor(*model, plan), tr("正在拆分 PDF"));
     showSummary(parent, outcome, folder, tr("拆分完成"), tr("部分文件拆分失败"));
     return outcome;

@@ -41,19 +41,23 @@ public:
     static QList<int> splitBoundaries(int pageCount, bool everyPage, const QList<int> &beforeRows);
 
     // What extraction or splitting would write into directory. A target that names a file the
-    // document reads from (the document itself or an inserted PDF) is moved to the next free
-    // name, so writing never destroys a source.
+    // document reads from (the document itself, an inserted PDF, or any of protectedPaths, such
+    // as files only the undo history still refers to) is moved to the next free name, so
+    // writing never destroys a source.
     static QList<OutputFile> extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
-                                            const QString &directory);
+                                            const QString &directory,
+                                            const QStringList &protectedPaths = {});
     static QList<OutputFile> splitPlan(const PdfDocumentModel &model, bool everyPage,
-                                       const QList<int> &beforeRows, const QString &directory);
+                                       const QList<int> &beforeRows, const QString &directory,
+                                       const QStringList &protectedPaths = {});
 
     // Carry the operation out and report it in a summary box. Nothing happens without pages to
     // write or without a directory. Long runs show a progress box that cannot be dismissed.
     static Outcome extract(QWidget *parent, const PdfDocumentModel *model, bool combineIntoOne,
-                           const QString &directory);
+                           const QString &directory, const QStringList &protectedPaths = {});
     static Outcome split(QWidget *parent, const PdfDocumentModel *model, bool everyPage,
-                         const QList<int> &beforeRows, const QString &directory);
+                         const QList<int> &beforeRows, const QString &directory,
+                         const QStringList &protectedPaths = {});
 
 private:
     struct Job
@@ -64,7 +68,8 @@ private:
 
     static QList<OutputFile> resolveTargets(const PdfDocumentModel &model,
                                             const QString &directory,
-                                            const QList<QPair<QString, QList<int>>> &named);
+                                            const QList<QPair<QString, QList<int>>> &named,
+                                            const QStringList &protectedPaths);
     static QList<Job> jobsFor(const PdfDocumentModel &model, const QList<OutputFile> &files);
     static bool prepareDirectory(QWidget *parent, const QString &directory,
                                  const QString &failureTitle);

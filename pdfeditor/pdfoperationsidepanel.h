@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pdfworkspacemode.h"
+#include "pdfviewmode.h"
 
 #include <QPointer>
 #include <QWidget>

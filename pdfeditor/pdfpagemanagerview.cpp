@@ -50,7 +50,7 @@ QSlider#pdfPageGridZoomSlider::add-page:horizontal { background: %8; border-radi
 QSlider#pdfPageGridZoomSlider::handle:horizontal {
     width: 14px; height: 14px; margin: -5px 0px; border-radius: 7px; background: %5;
 }
-)"_s.arg(Theme::pageGridBackground, Theme::gridScrollHandle, Theme::zoomControlBackground,
+)"_s.arg(Theme::pageGridBackground, Theme::viewScrollHandle, Theme::zoomControlBackground,
          Theme::zoomControlBorder, Theme::surface, Theme::zoomButtonHover,
          Theme::zoomButtonPressed, Theme::zoomTrack);
 }

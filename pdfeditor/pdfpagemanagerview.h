@@ -2,7 +2,7 @@
 
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
-#include "pdfworkspacemode.h"
+#include "pdfviewmode.h"
 
 #include <QHash>
 #include <QImage>

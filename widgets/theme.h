@@ -95,7 +95,6 @@ inline constexpr Name zoomControlBorder{"#323232"};
 inline constexpr Name zoomButtonHover{"#333333"};
 inline constexpr Name zoomButtonPressed{"#474747"};
 inline constexpr Name zoomTrack{"#4C4C4C"};
-inline constexpr Name gridScrollHandle{"#B8C0CE"};
 inline constexpr Name primaryAction{"#125BF5"};
 inline constexpr Name primaryActionHover{"#0D4DDB"};
 inline constexpr Name primaryActionDisabled{"#D5D8DE"};
@@ -115,6 +114,36 @@ inline constexpr Name openButtonHover{"#F2F7FF"};
 inline constexpr Name openButtonHoverBorder{"#4080FF"};
 inline constexpr Name errorText{"#F53F3F"};
 inline constexpr Name locationMenuSelectedText{"#2559EB"};
+
+// PDF viewer: document view, top tool bar and the floating bottom bar.
+inline constexpr Name pageShadow{"#200F172A"}; // RGBA(15, 23, 42, 32) as #AARRGGBB
+inline constexpr Name viewScrollHandle{"#B8C0CE"};
+inline constexpr Name viewScrollHandleHover{"#98A3B5"};
+inline constexpr Name toolChecked{"#E8F0FF"};
+inline constexpr Name toolCheckedText{"#2559EB"};
+inline constexpr Name toolCheckedBorder{"#D7E3FF"};
+inline constexpr Name toolDisabledText{"#C5CBD5"};
+inline constexpr Name viewModeBorder{"#DCE1E8"};
+inline constexpr Name viewModeHover{"#F1F4F9"};
+inline constexpr Name viewModeChecked{"#E5EEFF"};
+inline constexpr Name toolsButtonText{"#17191E"};
+inline constexpr Name toolsButton{"#F4F4F5"};
+inline constexpr Name toolsButtonHover{"#EDEEF1"};
+inline constexpr Name toolsButtonPressed{"#E4E6EA"};
+inline constexpr Name barBackground{"#18191C"};
+inline constexpr Name barBorder{"#303136"};
+inline constexpr Name barControl{"#4A4C50"};
+inline constexpr Name barControlEdge{"#242529"};
+inline constexpr Name barControlHover{"#606267"};
+inline constexpr Name barSelection{"#6B6D73"};
+inline constexpr Name barSeparator{"#3A3B40"};
+inline constexpr Name barToggleHover{"#34363C"};
+inline constexpr Name zoomComboBorder{"#C9CBD1"};
+inline constexpr Name zoomComboSelection{"#DCE7FF"};
+inline constexpr Name zoomPopupText{"#20242C"};
+inline constexpr Name zoomPopupBorder{"#D9DDE5"};
+inline constexpr Name zoomPopupSelectedText{"#245DE8"};
+inline constexpr Name zoomPopupSelected{"#EAF0FF"};
 
 inline QColor color(Name name)
 {
