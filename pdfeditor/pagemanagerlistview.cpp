@@ -58,8 +58,7 @@ void PageManagerListView::paintEvent(QPaintEvent *event)
 
 void PageManagerListView::paintInsertMarker(QPainter &painter, const QRect &itemRect) const
 {
-    const QRect circle =
-        PdfPageManagerView::insertMarkerRect(itemRect, m_view->cardRect(itemRect));
+    const QRect circle = m_view->insertMarkerRect(itemRect);
     painter.setPen(QPen(Theme::color(Theme::surface), 2));
     painter.setBrush(Theme::color(Theme::pageMarker));
     painter.drawEllipse(QRectF(circle).adjusted(1, 1, -1, -1));
@@ -69,8 +68,7 @@ void PageManagerListView::paintInsertMarker(QPainter &painter, const QRect &item
 void PageManagerListView::paintSplitMarker(QPainter &painter, const QRect &itemRect,
                                            bool active) const
 {
-    const QRect card = m_view->cardRect(itemRect);
-    const QRect line = PdfPageManagerView::splitLineRect(itemRect, card);
+    const QRect line = m_view->splitLineRect(itemRect);
     const qreal x = line.left() + line.width() / 2.0;
     QPen linePen(Theme::color(active ? Theme::pageMarker : Theme::splitLineIdle), active ? 2 : 1);
     if (!active)
@@ -78,7 +76,7 @@ void PageManagerListView::paintSplitMarker(QPainter &painter, const QRect &itemR
     painter.setPen(linePen);
     painter.drawLine(QPointF(x, line.top()), QPointF(x, line.bottom() + 1));
 
-    const QRect circle = PdfPageManagerView::splitMarkerRect(itemRect, card);
+    const QRect circle = m_view->splitMarkerRect(itemRect);
     painter.setPen(QPen(Theme::color(Theme::surface), 2));
     painter.setBrush(Theme::color(active ? Theme::pageMarker : Theme::splitMarkerIdle));
     painter.drawEllipse(QRectF(circle).adjusted(1, 1, -1, -1));

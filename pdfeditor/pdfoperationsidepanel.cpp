@@ -48,6 +48,14 @@ QCheckBox[pdfOptionCheckBox="true"]::indicator:checked:hover {
 #pdfOperationSidePanel QListWidget {
     background: %1; border: 1px solid %4; border-radius: 7px; padding: 4px; outline: none;
 }
+#pdfOperationSidePanel QScrollBar:vertical { width: 10px; background: transparent; margin: 2px; }
+#pdfOperationSidePanel QScrollBar::handle:vertical {
+    background: %12; border-radius: 3px; min-height: 32px;
+}
+#pdfOperationSidePanel QScrollBar::add-line:vertical,
+#pdfOperationSidePanel QScrollBar::sub-line:vertical { height: 0px; border: none; }
+#pdfOperationSidePanel QScrollBar::add-page:vertical,
+#pdfOperationSidePanel QScrollBar::sub-page:vertical { background: transparent; }
 #pdfOperationSidePanel QListWidget::item {
     min-height: 42px; padding: 5px 8px; border: none; border-bottom: 1px solid %7; color: %2;
 }
@@ -66,7 +74,7 @@ QPushButton#pdfPrimaryAction:disabled {
 )"_s.arg(Theme::surface, Theme::textPrimary, Theme::textSecondary, Theme::border,
          Theme::optionDisabledText, Theme::optionDisabledBackground, Theme::rowSeparator,
          Theme::lightSurface, Theme::primaryAction)
-        .arg(Theme::primaryActionHover, Theme::primaryActionDisabled);
+        .arg(Theme::primaryActionHover, Theme::primaryActionDisabled, Theme::viewScrollHandle);
 }
 
 QLabel *label(const QString &text, const QString &objectName)
@@ -172,8 +180,9 @@ QWidget *PdfOperationSidePanel::buildPage(const QString &title, const QString &o
     layout->addWidget(label(optionsHeading, u"pdfOptionSectionTitle"_s));
     layout->addWidget(option);
     layout->addWidget(label(previewHeading, u"pdfOptionSectionTitle"_s));
-    layout->addWidget(preview);
-    layout->addStretch(1);
+    // The list takes the room first (the extract list only up to its limit).
+    layout->addWidget(preview, 1);
+    layout->addStretch(0);
     layout->addWidget(label(tr("文件位置"), u"pdfOptionSectionTitle"_s));
     layout->addWidget(location);
     layout->addWidget(action);

@@ -55,6 +55,13 @@ QSlider#pdfPageGridZoomSlider::handle:horizontal {
          Theme::zoomButtonPressed, Theme::zoomTrack);
 }
 
+// How far the gap markers of an item move right so that a marker at the grid's left edge shows.
+int splitShift(const QRect &itemRect)
+{
+    constexpr int MarkerHalf = 16;
+    return std::max(0, MarkerHalf - itemRect.left());
+}
+
 double scaleFor(int sliderValue)
 {
     return std::clamp(sliderValue, PdfPageManagerView::ZoomMinimum,
@@ -335,24 +342,33 @@ QRect PdfPageManagerView::pageNumberBand(const QRect &itemRect, const QRect &car
     return QRect(itemRect.left(), card.top() + card.height() + 7, itemRect.width(), 26);
 }
 
-QRect PdfPageManagerView::insertMarkerRect(const QRect &itemRect, const QRect &card)
+QRect PdfPageManagerView::insertMarkerRect(const QRect &itemRect) const
 {
-    return QRect(itemRect.left() + itemRect.width() - 16, card.center().y() - 17, 34, 34);
+    const QRect card = cardRect(itemRect);
+    QRect marker(itemRect.left() + itemRect.width() - 16, card.center().y() - 17, 34, 34);
+    const int overhang = marker.right() - (m_grid->viewport()->width() - 2);
+    if (overhang > 0)
+        marker.translate(-overhang, 0);
+    return marker;
 }
 
-QRect PdfPageManagerView::splitLineRect(const QRect &itemRect, const QRect &card)
+QRect PdfPageManagerView::splitLineRect(const QRect &itemRect) const
 {
-    return QRect(itemRect.left() - 12, card.top() + 42, 24, card.height() - 84);
+    const QRect card = cardRect(itemRect);
+    return QRect(itemRect.left() - 12 + splitShift(itemRect), card.top() + 42, 24,
+                 card.height() - 84);
 }
 
-QRect PdfPageManagerView::splitClickArea(const QRect &itemRect, const QRect &card)
+QRect PdfPageManagerView::splitClickArea(const QRect &itemRect) const
 {
-    return QRect(itemRect.left() - 14, card.top() + 42, 28, card.height() - 84);
+    const QRect card = cardRect(itemRect);
+    return QRect(itemRect.left() - 14 + splitShift(itemRect), card.top() + 42, 28,
+                 card.height() - 84);
 }
 
-QRect PdfPageManagerView::splitMarkerRect(const QRect &itemRect, const QRect &card)
+QRect PdfPageManagerView::splitMarkerRect(const QRect &itemRect) const
 {
-    const QPoint centre = splitLineRect(itemRect, card).center();
+    const QPoint centre = splitLineRect(itemRect).center();
     return QRect(centre.x() - 14, centre.y() - 14, 30, 30);
 }
 
@@ -417,7 +433,7 @@ bool PdfPageManagerView::handlePress(const QPoint &pos)
     if (m_mode == PdfWorkspaceMode::Split && count >= 2) {
         for (int row = 1; row < count; ++row) {
             const QRect item = m_grid->visualRect(m_model->index(row));
-            if (!splitClickArea(item, cardRect(item)).contains(pos))
+            if (!splitClickArea(item).contains(pos))
                 continue;
             if (m_splitEveryPage)
                 return true;
@@ -432,7 +448,7 @@ bool PdfPageManagerView::handlePress(const QPoint &pos)
     } else if (m_mode == PdfWorkspaceMode::Insert) {
         for (int row = 0; row < count; ++row) {
             const QRect item = m_grid->visualRect(m_model->index(row));
-            if (insertMarkerRect(item, cardRect(item)).contains(pos)) {
+            if (insertMarkerRect(item).contains(pos)) {
                 Q_EMIT insertAtRequested(row + 1, m_grid->viewport()->mapToGlobal(pos));
                 return true;
             }

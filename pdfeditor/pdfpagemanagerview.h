@@ -67,10 +67,12 @@ public:
     static QRect imageArea(const QRect &card);
     static QRect actionBarRect(const QRect &card);
     static QRect pageNumberBand(const QRect &itemRect, const QRect &card);
-    static QRect insertMarkerRect(const QRect &itemRect, const QRect &card);
-    static QRect splitLineRect(const QRect &itemRect, const QRect &card);
-    static QRect splitClickArea(const QRect &itemRect, const QRect &card);
-    static QRect splitMarkerRect(const QRect &itemRect, const QRect &card);
+    // The markers sit on the gaps between cards; at the grid's left and right edges they are
+    // moved inwards so that they can be seen and clicked in full.
+    QRect insertMarkerRect(const QRect &itemRect) const;
+    QRect splitLineRect(const QRect &itemRect) const;
+    QRect splitClickArea(const QRect &itemRect) const;
+    QRect splitMarkerRect(const QRect &itemRect) const;
     QSize thumbnailRequestBox() const;
     QSize thumbnailTargetSize(const PdfPageEntry &entry) const;
 

@@ -28,6 +28,14 @@ QString panelStyle()
 #pdfThumbnailPanel { background: %1; border: none; border-right: 1px solid %2; }
 QListView#pdfThumbnailList { background: transparent; border: none; outline: none; }
 QListView#pdfThumbnailList::item { background: transparent; border: none; }
+QListView#pdfThumbnailList QScrollBar:vertical { width: 10px; background: transparent; margin: 2px; }
+QListView#pdfThumbnailList QScrollBar::handle:vertical {
+    background: %8; border-radius: 3px; min-height: 32px;
+}
+QListView#pdfThumbnailList QScrollBar::add-line:vertical,
+QListView#pdfThumbnailList QScrollBar::sub-line:vertical { height: 0px; border: none; }
+QListView#pdfThumbnailList QScrollBar::add-page:vertical,
+QListView#pdfThumbnailList QScrollBar::sub-page:vertical { background: transparent; }
 QPushButton#pdfInsertDropZone {
     color: %3; background: %4; border: 2px dashed %5; border-radius: 10px;
     font-size: 13px; padding: 12px 4px;
@@ -37,7 +45,8 @@ QPushButton#pdfInsertDropZone:hover, QPushButton#pdfInsertDropZone[dragActive="t
     background: %6; border-color: %7;
 }
 )"_s.arg(Theme::windowBackground, Theme::border, Theme::accent, Theme::accentSoft,
-         Theme::dropZoneBorder, Theme::dropZoneActive, Theme::dropZoneActiveBorder);
+         Theme::dropZoneBorder, Theme::dropZoneActive, Theme::dropZoneActiveBorder,
+         Theme::viewScrollHandle);
 }
 
 } // namespace

@@ -231,6 +231,13 @@ void PdfViewerWidget::wireOrganising()
 
     connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView,
             &PdfDocumentView::goToPage);
+    // A reset (open, undo, redo) clears the strip's current card while the view may stay on its
+    // page without saying so again.
+    connect(m_model, &QAbstractItemModel::modelReset, strip, [this] {
+        QTimer::singleShot(0, m_thumbnailPanel, [this] {
+            m_thumbnailPanel->setCurrentPage(m_documentView->currentPage());
+        });
+    });
     const auto preview = [this](PdfPageId id) {
         showDocumentView();
         m_documentView->goToPage(m_model->rowOfPage(id));

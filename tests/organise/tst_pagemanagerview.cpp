@@ -28,13 +28,13 @@ QRect itemRect(const PdfPageManagerView &view, int row)
 QPoint splitPoint(const PdfPageManagerView &view, int row)
 {
     const QRect item = itemRect(view, row);
-    return PdfPageManagerView::splitClickArea(item, view.cardRect(item)).center();
+    return view.splitClickArea(item).center();
 }
 
 QPoint insertPoint(const PdfPageManagerView &view, int row)
 {
     const QRect item = itemRect(view, row);
-    return PdfPageManagerView::insertMarkerRect(item, view.cardRect(item)).center();
+    return view.insertMarkerRect(item).center();
 }
 
 QPoint checkBoxPoint(const PdfPageManagerView &view, int row)
@@ -173,9 +173,7 @@ private Q_SLOTS:
         // Nothing is drawn between cards: the area left of the only card is plain background.
         const QImage shot = view.grid()->viewport()->grab().toImage();
         const QRect item = itemRect(view, 0);
-        const QRect card = view.cardRect(item);
-        QCOMPARE(shot.pixelColor(PdfPageManagerView::splitLineRect(item, card).center() +
-                                 QPoint(14, 0)),
+        QCOMPARE(shot.pixelColor(view.splitLineRect(item).center()),
                  QColor(0xFA, 0xFB, 0xFC));
     }
 
@@ -204,6 +202,39 @@ private Q_SLOTS:
         QCOMPARE(insert.count(), 1);
         QCOMPARE(insert.first().at(0).toInt(), row + 1);
         QCOMPARE(insert.first().at(1).toPoint(), view.grid()->viewport()->mapToGlobal(at));
+    }
+
+    void markersAtTheEdgesAreWhole()
+    {
+        // The narrowest grid with four columns: the last column ends at the viewport's right
+        // border, so a gap marker there would hang over it; the first column starts at 0.
+        auto grid = makeGrid(30);
+        QVERIFY(grid);
+        PdfPageManagerView &view = grid->view;
+        QWidget *viewport = view.grid()->viewport();
+        const int cell = view.cellSize().width();
+        for (int width = 4 * cell - 20; width < 4 * cell + 100; ++width) {
+            view.resize(width, 700);
+            QCoreApplication::processEvents();
+            if (itemRect(view, 4).left() == 0)
+                break;
+        }
+        QCOMPARE(itemRect(view, 4).left(), 0);
+        QVERIFY(itemRect(view, 3).right() + 18 > viewport->width());
+
+        QVERIFY(viewport->rect().contains(view.insertMarkerRect(itemRect(view, 3))));
+        QVERIFY(viewport->rect().contains(view.splitMarkerRect(itemRect(view, 4))));
+        QVERIFY(viewport->rect().contains(view.splitClickArea(itemRect(view, 4))));
+
+        QSignalSpy points(&view, &PdfPageManagerView::splitPointsChanged);
+        view.setWorkspaceMode(PdfWorkspaceMode::Split);
+        mouseClick(viewport, view.splitClickArea(itemRect(view, 4)).topLeft() + QPoint(1, 1));
+        QCOMPARE(lastRows(points), QList<int>{4});
+        QSignalSpy insert(&view, &PdfPageManagerView::insertAtRequested);
+        view.setWorkspaceMode(PdfWorkspaceMode::Insert);
+        mouseClick(viewport, view.insertMarkerRect(itemRect(view, 3)).center());
+        QCOMPARE(insert.count(), 1);
+        QCOMPARE(insert.first().first().toInt(), 4);
     }
 
     void checkBoxTogglesOnePage()
