@@ -110,8 +110,14 @@ PdfPageManagerView::PdfPageManagerView(QWidget *parent)
     m_grid->setMouseTracking(true);
     m_grid->viewport()->setMouseTracking(true);
     m_grid->viewport()->installEventFilter(this);
-    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &PdfPageManagerView::requestPass);
+    // Cards passed while scrolling are not asked for: their requests would queue ahead of the
+    // cards the user stops at.
+    auto *scrollSettle = new QTimer(this);
+    scrollSettle->setSingleShot(true);
+    scrollSettle->setInterval(ScrollSettleMs);
+    connect(scrollSettle, &QTimer::timeout, this, &PdfPageManagerView::requestPass);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, scrollSettle,
+            qOverload<>(&QTimer::start));
 
     buildZoomControl();
 

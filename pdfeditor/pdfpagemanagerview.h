@@ -33,6 +33,8 @@ public:
     static constexpr int ZoomMaximum = 160;
     static constexpr int ZoomStart = 80;
     static constexpr int RerenderDelayMs = 180;
+    // The request pass waits until scrolling has rested this long.
+    static constexpr int ScrollSettleMs = 50;
     static constexpr int ActionCount = 4;
 
     explicit PdfPageManagerView(QWidget *parent = nullptr);

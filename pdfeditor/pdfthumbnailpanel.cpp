@@ -96,8 +96,14 @@ PdfThumbnailPanel::PdfThumbnailPanel(QWidget *parent)
 
     connect(m_list, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { Q_EMIT pageActivated(index.row()); });
-    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &PdfThumbnailPanel::onScreenPass);
+    // Cards passed while scrolling are not asked for: their requests would queue ahead of the
+    // cards the user stops at.
+    auto *scrollSettle = new QTimer(this);
+    scrollSettle->setSingleShot(true);
+    scrollSettle->setInterval(ScrollSettleMs);
+    connect(scrollSettle, &QTimer::timeout, this, &PdfThumbnailPanel::onScreenPass);
+    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, scrollSettle,
+            qOverload<>(&QTimer::start));
     connect(m_dropZone, &QPushButton::clicked, this,
             [this] { Q_EMIT chooseInsertFilesRequested(rowCount()); });
     connect(m_dropZone, &PdfInsertDropZone::pdfFilesDropped, this,
@@ -291,10 +297,25 @@ void PdfThumbnailPanel::onScreenPass()
     if (!m_model || !m_renderManager || rowCount() == 0)
         return;
     const int count = rowCount();
-    const QModelIndex first = m_list->indexAt(QPoint(4, 0));
-    const int start = std::max(0, (first.isValid() ? first.row() : 0) - 2);
-    const QModelIndex last = m_list->indexAt(QPoint(4, m_list->viewport()->height() - 1));
-    const int lastRow = last.isValid() ? last.row() : std::min(count - 1, 4);
+    const int height = m_list->viewport()->height();
+    // The edges of the viewport may fall into the spacing between cards or, at the end of the
+    // list, below the last card: look a little further in before giving up.
+    const auto rowNear = [this](int y, int step) {
+        for (int k = 0; k <= 8; ++k) {
+            const QModelIndex index = m_list->indexAt(QPoint(4, y + step * k));
+            if (index.isValid())
+                return index.row();
+        }
+        return -1;
+    };
+    const int first = rowNear(0, 1);
+    const int start = std::max(0, (first >= 0 ? first : 0) - 2);
+    int lastRow = rowNear(height - 1, -1);
+    if (lastRow < 0) {
+        const QRect lastCard = m_list->visualRect(m_model->index(count - 1));
+        lastRow = lastCard.isValid() && lastCard.top() < height ? count - 1
+                                                                : std::min(count - 1, 4);
+    }
     const int end = std::min(count - 1, lastRow + 4);
 
     QList<int> rows;

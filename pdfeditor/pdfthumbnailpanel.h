@@ -26,6 +26,8 @@ public:
     static constexpr int SweepPriority = -10;
     static constexpr int SweepBatch = 8;
     static constexpr int SweepPendingLimit = 18;
+    // The on-screen pass waits until scrolling has rested this long.
+    static constexpr int ScrollSettleMs = 50;
 
     explicit PdfThumbnailPanel(QWidget *parent = nullptr);
     ~PdfThumbnailPanel() override;

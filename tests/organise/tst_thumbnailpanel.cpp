@@ -32,6 +32,26 @@ QRect actionBarOf(const PdfThumbnailPanel &panel, int row)
         ThumbnailDelegate::cardRect(list->visualRect(list->model()->index(row, 0))));
 }
 
+// A render manager whose thread does not run while the test looks: requests are taken, but no
+// answer is delivered until it is released.
+struct ParkedRenderManager
+{
+    QThread parked;
+    PdfRenderManager *manager = new PdfRenderManager;
+
+    ParkedRenderManager() { manager->moveToThread(&parked); }
+    ~ParkedRenderManager()
+    {
+        parked.start();
+        QMetaObject::invokeMethod(
+            manager, [this] { manager->moveToThread(QCoreApplication::instance()->thread()); },
+            Qt::BlockingQueuedConnection);
+        parked.quit();
+        parked.wait();
+        delete manager;
+    }
+};
+
 } // namespace
 
 class ThumbnailPanelTest : public QObject
@@ -185,11 +205,7 @@ private Q_SLOTS:
     {
         auto model = loadFixture(m_dir, u"sweep.pdf"_s, 60);
         QVERIFY(model);
-        // A manager whose thread never runs: requests are made, answers are never delivered.
-        QThread parked;
-        auto *manager = new PdfRenderManager;
-        manager->moveToThread(&parked);
-
+        ParkedRenderManager parked;
         PdfThumbnailPanel panel;
         panel.resize(210, 500);
         panel.show();
@@ -197,7 +213,7 @@ private Q_SLOTS:
         auto *timer = panel.findChild<QTimer *>(u"pdfThumbnailSweepTimer"_s);
         QVERIFY(timer);
         panel.setDocumentModel(model.get());
-        panel.setRenderManager(manager);
+        panel.setRenderManager(parked.manager);
 
         QTRY_VERIFY(panel.pendingRequestCount() >= PdfThumbnailPanel::SweepPendingLimit);
         const int pending = panel.pendingRequestCount();
@@ -207,15 +223,28 @@ private Q_SLOTS:
         QTRY_VERIFY(steps.count() >= 3);
         QCOMPARE(panel.pendingRequestCount(), pending);
         QCOMPARE(timer->interval(), 50);
-
         panel.setRenderManager(nullptr);
-        parked.start();
-        QMetaObject::invokeMethod(
-            manager, [manager] { manager->moveToThread(QCoreApplication::instance()->thread()); },
-            Qt::BlockingQueuedConnection);
-        parked.quit();
-        parked.wait();
-        delete manager;
+    }
+
+    void cardsAtTheEndAreAskedFor()
+    {
+        // Scrolled to the end, the viewport's bottom edge lies below the last card.
+        auto model = loadFixture(m_dir, u"end.pdf"_s, 60);
+        QVERIFY(model);
+        ParkedRenderManager parked;
+        PdfThumbnailPanel panel;
+        panel.resize(210, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.setDocumentModel(model.get());
+        panel.setRenderManager(parked.manager);
+        QScrollBar *bar = panel.listView()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QVERIFY(!panel.listView()->indexAt(QPoint(4, panel.listView()->viewport()->height() - 1))
+                     .isValid());
+        QTRY_VERIFY(panel.isRequestPending(idAt(*model, 59)));
+        QVERIFY(panel.isRequestPending(idAt(*model, 57)));
+        panel.setRenderManager(nullptr);
     }
 
     void currentPageScrollsIntoView()
