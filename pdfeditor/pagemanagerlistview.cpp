@@ -1,8 +1,12 @@
 #include "pagemanagerlistview.h"
 
+#include "pdfdocumentmodel.h"
 #include "pdfpagemanagerview.h"
 #include "theme.h"
 
+#include <QDataStream>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -54,6 +58,39 @@ void PageManagerListView::paintEvent(QPaintEvent *event)
         else
             paintSplitMarker(painter, item, m_view->isSplitPoint(row));
     }
+}
+
+int PageManagerListView::dropRowAt(const QPoint &pos) const
+{
+    if (!model())
+        return 0;
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid())
+        return model()->rowCount();
+    return pos.x() < visualRect(index).center().x() ? index.row() : index.row() + 1;
+}
+
+void PageManagerListView::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (event->source() != this || !data ||
+        !data->hasFormat(PdfDocumentModel::PageIdMimeType)) {
+        QListView::dropEvent(event);
+        return;
+    }
+    QList<PdfPageId> ids;
+    QDataStream stream(data->data(PdfDocumentModel::PageIdMimeType));
+    while (!stream.atEnd()) {
+        qint64 id = 0;
+        stream >> id;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        ids.append(PdfPageId(id));
+    }
+    m_view->movePages(ids, dropRowAt(event->position().toPoint()));
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    viewport()->update();
 }
 
 void PageManagerListView::paintInsertMarker(QPainter &painter, const QRect &itemRect) const

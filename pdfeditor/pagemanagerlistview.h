@@ -5,7 +5,7 @@
 class PdfPageManagerView;
 
 // The page grid itself: a wrapping list that draws the insert and split markers of the current
-// workspace mode over its cards.
+// workspace mode over its cards, and moves every dragged page (not only the first) on a drop.
 class PageManagerListView : public QListView
 {
     Q_OBJECT
@@ -14,8 +14,13 @@ public:
     explicit PageManagerListView(PdfPageManagerView *view, QWidget *parent = nullptr);
     ~PageManagerListView() override;
 
+    // The row a drop at pos inserts before: the left half of a card means before it, the right
+    // half after it, anywhere past the last card the end.
+    int dropRowAt(const QPoint &pos) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void paintInsertMarker(QPainter &painter, const QRect &itemRect) const;

@@ -276,6 +276,41 @@ void PdfPageManagerView::setSplitEveryPage(bool enabled)
     emitSplitPoints();
 }
 
+void PdfPageManagerView::movePages(const QList<PdfPageId> &pageIds, int beforeRow)
+{
+    if (!m_model)
+        return;
+    QList<QPersistentModelIndex> moving;
+    for (PdfPageId id : pageIds) {
+        const int row = m_model->rowOfPage(id);
+        if (row >= 0 && !moving.contains(m_model->index(row)))
+            moving.append(m_model->index(row));
+    }
+    std::sort(moving.begin(), moving.end());
+    const int destination = std::clamp(beforeRow, 0, rowCount());
+    // Pages above the destination gather just before it, the nearest first; pages below it
+    // follow, the nearest first. Pages already in place are not moved, so a drop that changes
+    // nothing adds no undo step.
+    int above = destination;
+    for (auto it = moving.crbegin(); it != moving.crend(); ++it) {
+        const int source = it->row();
+        if (source >= destination)
+            continue;
+        if (source != above - 1)
+            m_model->moveRows(QModelIndex(), source, 1, QModelIndex(), above);
+        --above;
+    }
+    int below = destination;
+    for (const QPersistentModelIndex &index : std::as_const(moving)) {
+        const int source = index.row();
+        if (source < destination)
+            continue;
+        if (source != below)
+            m_model->moveRows(QModelIndex(), source, 1, QModelIndex(), below);
+        ++below;
+    }
+}
+
 QList<int> PdfPageManagerView::splitRows() const
 {
     QList<int> rows;

@@ -44,6 +44,9 @@ public:
     void setRenderManager(PdfRenderManager *manager);
     void setWorkspaceMode(PdfWorkspaceMode mode);
     void setSplitEveryPage(bool enabled);
+    // Moves the pages, in their document order, to stand together before beforeRow. Each move
+    // goes through the model's moveRows, so the undo manager makes one step of them.
+    void movePages(const QList<PdfPageId> &pageIds, int beforeRow);
 
     PdfDocumentModel *documentModel() const;
     PageManagerListView *grid() const { return m_grid; }

@@ -2,11 +2,13 @@
 #include "pagemanagerlistview.h"
 #include "pdfpagemanagerview.h"
 #include "pdfrendermanager.h"
+#include "pdfundomanager.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 using namespace organise;
@@ -300,6 +302,59 @@ private Q_SLOTS:
             QCOMPARE(spies[i]->count(), i == action ? 1 : 0);
         QCOMPARE(spies[action]->first().first().value<PdfPageId>(), idAt(*grid->model, 1));
         qDeleteAll(spies);
+    }
+
+    void movingSeveralPages_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("two pages forward") << QList<int>{0, 1} << 4 << u"CDABEF"_s;
+        QTest::newRow("two pages back") << QList<int>{4, 3} << 1 << u"ADEBCF"_s;
+        QTest::newRow("from both sides") << QList<int>{4, 1} << 3 << u"ACBEDF"_s;
+        QTest::newRow("to the end") << QList<int>{0, 2} << 6 << u"BDEFAC"_s;
+        QTest::newRow("already there") << QList<int>{2, 3} << 4 << u"ABCDEF"_s;
+    }
+
+    void movingSeveralPages()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(int, before);
+        QFETCH(QString, order);
+        auto grid = makeGrid(6);
+        QVERIFY(grid);
+        PdfDocumentModel &model = *grid->model;
+        PdfUndoManager undo(&model);
+        const QList<PdfPageEntry> original = model.pages();
+        const auto letters = [&] {
+            QString text;
+            for (const PdfPageEntry &entry : model.pages())
+                text += QChar(u'A' + entry.sourcePageIndex);
+            return text;
+        };
+        QList<PdfPageId> ids;
+        for (int row : rows)
+            ids.append(idAt(model, row));
+        // Dropped on the grid, the pages come in the order the drag carried them.
+        grid->view.movePages(ids, before);
+        QCOMPARE(letters(), order);
+
+        // All moves of one drop are one undo step.
+        QCoreApplication::processEvents();
+        QCOMPARE(undo.undoStack()->count(), order == u"ABCDEF"_s ? 0 : 1);
+        undo.undoStack()->undo();
+        QCOMPARE(model.pages(), original);
+    }
+
+    void dropPositions()
+    {
+        auto grid = makeGrid(5);
+        QVERIFY(grid);
+        PageManagerListView *list = grid->view.grid();
+        const QRect second = itemRect(grid->view, 1);
+        QCOMPARE(list->dropRowAt(second.center() - QPoint(20, 0)), 1);
+        QCOMPARE(list->dropRowAt(second.center() + QPoint(20, 0)), 2);
+        QCOMPARE(list->dropRowAt(list->viewport()->rect().bottomRight() - QPoint(2, 2)), 5);
     }
 
     void selectionFollowsBothWays()
