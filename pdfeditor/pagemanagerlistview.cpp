@@ -7,8 +7,8 @@
 #include <QDataStream>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -73,8 +73,7 @@ int PageManagerListView::dropRowAt(const QPoint &pos) const
 void PageManagerListView::dropEvent(QDropEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (event->source() != this || !data ||
-        !data->hasFormat(PdfDocumentModel::PageIdMimeType)) {
+    if (event->source() != this || !data || !data->hasFormat(PdfDocumentModel::PageIdMimeType)) {
         QListView::dropEvent(event);
         return;
     }

@@ -168,8 +168,8 @@ PdfExtractSplitWriter::resolveTargets(const PdfDocumentModel &model, const QStri
     return files;
 }
 
-QList<PdfExtractSplitWriter::Job>
-PdfExtractSplitWriter::jobsFor(const PdfDocumentModel &model, const QList<OutputFile> &files)
+QList<PdfExtractSplitWriter::Job> PdfExtractSplitWriter::jobsFor(const PdfDocumentModel &model,
+                                                                 const QList<OutputFile> &files)
 {
     QList<Job> jobs;
     jobs.reserve(files.size());
@@ -185,11 +185,9 @@ PdfExtractSplitWriter::jobsFor(const PdfDocumentModel &model, const QList<Output
     return jobs;
 }
 
-PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::extract(QWidget *parent,
-                                                              const PdfDocumentModel *model,
-                                                              bool combineIntoOne,
-                                                              const QString &directory,
-                                                              const QStringList &protectedPaths)
+PdfExtractSplitWriter::Outcome
+PdfExtractSplitWriter::extract(QWidget *parent, const PdfDocumentModel *model, bool combineIntoOne,
+                               const QString &directory, const QStringList &protectedPaths)
 {
     if (!model || directory.isEmpty() || model->selectedRows().isEmpty())
         return {};
@@ -202,12 +200,10 @@ PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::extract(QWidget *parent,
     return outcome;
 }
 
-PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::split(QWidget *parent,
-                                                            const PdfDocumentModel *model,
-                                                            bool everyPage,
-                                                            const QList<int> &beforeRows,
-                                                            const QString &directory,
-                                                            const QStringList &protectedPaths)
+PdfExtractSplitWriter::Outcome
+PdfExtractSplitWriter::split(QWidget *parent, const PdfDocumentModel *model, bool everyPage,
+                             const QList<int> &beforeRows, const QString &directory,
+                             const QStringList &protectedPaths)
 {
     if (!model || directory.isEmpty() || model->pageCount() < 2 ||
         splitBoundaries(model->pageCount(), everyPage, beforeRows).isEmpty())
@@ -231,8 +227,7 @@ bool PdfExtractSplitWriter::prepareDirectory(QWidget *parent, const QString &dir
     return false;
 }
 
-PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::run(QWidget *parent,
-                                                          const QList<Job> &jobs,
+PdfExtractSplitWriter::Outcome PdfExtractSplitWriter::run(QWidget *parent, const QList<Job> &jobs,
                                                           const QString &progressTitle)
 {
     // The writer thread works on its own copy of the page lists and writes only the outcome,
@@ -277,11 +272,11 @@ void PdfExtractSplitWriter::showSummary(QWidget *parent, const Outcome &outcome,
                                         const QString &partialTitle)
 {
     if (outcome.failed.isEmpty()) {
-        ModernMessageBox::showInformation(parent, successTitle,
-                                          tr("已生成 %1 个 PDF 文件。\n%2")
-                                              .arg(QString::number(outcome.written.size()),
-                                                   QDir::toNativeSeparators(directory)),
-                                          QString());
+        ModernMessageBox::showInformation(
+            parent, successTitle,
+            tr("已生成 %1 个 PDF 文件。\n%2")
+                .arg(QString::number(outcome.written.size()), QDir::toNativeSeparators(directory)),
+            QString());
         return;
     }
     ModernMessageBox::showWarning(parent, partialTitle,

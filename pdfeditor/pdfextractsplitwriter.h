@@ -66,8 +66,7 @@ private:
         QList<PdfSourcePage> pages;
     };
 
-    static QList<OutputFile> resolveTargets(const PdfDocumentModel &model,
-                                            const QString &directory,
+    static QList<OutputFile> resolveTargets(const PdfDocumentModel &model, const QString &directory,
                                             const QList<QPair<QString, QList<int>>> &named,
                                             const QStringList &protectedPaths);
     static QList<Job> jobsFor(const PdfDocumentModel &model, const QList<OutputFile> &files);

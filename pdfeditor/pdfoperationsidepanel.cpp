@@ -116,9 +116,9 @@ PdfOperationSidePanel::PdfOperationSidePanel(QWidget *parent)
     m_extractPreview->setMaximumHeight(250);
     m_splitPreview->setMinimumHeight(180);
 
-    m_extractPage = buildPage(tr("提取"), tr("文件提取选项"), m_combineCheckBox,
-                              tr("将选定页面另存为"), m_extractPreview, m_extractLocation,
-                              m_extractButton);
+    m_extractPage =
+        buildPage(tr("提取"), tr("文件提取选项"), m_combineCheckBox, tr("将选定页面另存为"),
+                  m_extractPreview, m_extractLocation, m_extractButton);
     m_extractPage->setObjectName(u"pdfExtractPage"_s);
     m_splitPage = buildPage(tr("拆分"), tr("文件拆分选项"), m_everyPageCheckBox, tr("输出预览"),
                             m_splitPreview, m_splitLocation, m_splitButton);
@@ -141,9 +141,8 @@ PdfOperationSidePanel::PdfOperationSidePanel(QWidget *parent)
         Q_EMIT everyPageSplitToggled(checked);
         refreshSplitPreview();
     });
-    connect(m_extractButton, &QPushButton::clicked, this, [this] {
-        Q_EMIT extractRequested(m_combineCheckBox->isChecked(), outputDirectory());
-    });
+    connect(m_extractButton, &QPushButton::clicked, this,
+            [this] { Q_EMIT extractRequested(m_combineCheckBox->isChecked(), outputDirectory()); });
     connect(m_splitButton, &QPushButton::clicked, this, [this] {
         Q_EMIT splitRequested(m_everyPageCheckBox->isChecked(), m_splitRows, outputDirectory());
     });
@@ -357,12 +356,12 @@ void PdfOperationSidePanel::refreshSplitPreview()
         const QString name = QFileInfo(file.path).fileName();
         const int first = file.rows.first() + 1;
         const int last = file.rows.last() + 1;
-        const QString text = name == u"%1-%2.pdf"_s.arg(base, QString::number(part + 1))
-                                 ? tr("%1-%2.pdf\n页面 %3-%4")
-                                       .arg(base, QString::number(part + 1),
-                                            QString::number(first), QString::number(last))
-                                 : tr("%1\n页面 %2-%3")
-                                       .arg(name, QString::number(first), QString::number(last));
+        const QString text =
+            name == u"%1-%2.pdf"_s.arg(base, QString::number(part + 1))
+                ? tr("%1-%2.pdf\n页面 %3-%4")
+                      .arg(base, QString::number(part + 1), QString::number(first),
+                           QString::number(last))
+                : tr("%1\n页面 %2-%3").arg(name, QString::number(first), QString::number(last));
         new QListWidgetItem(text, m_splitPreview);
     }
 }

@@ -51,8 +51,8 @@ QSlider#pdfPageGridZoomSlider::handle:horizontal {
     width: 14px; height: 14px; margin: -5px 0px; border-radius: 7px; background: %5;
 }
 )"_s.arg(Theme::pageGridBackground, Theme::viewScrollHandle, Theme::zoomControlBackground,
-         Theme::zoomControlBorder, Theme::surface, Theme::zoomButtonHover,
-         Theme::zoomButtonPressed, Theme::zoomTrack);
+         Theme::zoomControlBorder, Theme::surface, Theme::zoomButtonHover, Theme::zoomButtonPressed,
+         Theme::zoomTrack);
 }
 
 // How far the gap markers of an item move right so that a marker at the grid's left edge shows.
@@ -186,7 +186,9 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
 
     if (model) {
         // Before the grid's selection model connects, so that the flag is up when it reacts.
-        const auto changing = [this] { m_modelChanging = true; };
+        const auto changing = [this] {
+            m_modelChanging = true;
+        };
         connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
         connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, changing);
         connect(model, &QAbstractItemModel::modelAboutToBeReset, this, changing);
@@ -251,9 +253,8 @@ void PdfPageManagerView::setRenderManager(PdfRenderManager *manager)
         return;
     connect(manager, &PdfRenderManager::pageRendered, this,
             [this](PdfPageId pageId, QSize, PdfRenderPurpose purpose, qulonglong requestId,
-                   qulonglong, const QImage &image) {
-                onPageRendered(pageId, purpose, requestId, image);
-            });
+                   qulonglong,
+                   const QImage &image) { onPageRendered(pageId, purpose, requestId, image); });
     connect(manager, &PdfRenderManager::pageRenderFailed, this,
             [this](PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId) {
                 onPageRenderFailed(pageId, purpose, requestId);
@@ -359,8 +360,8 @@ QSize PdfPageManagerView::cardSizeFor(int sliderValue)
 
 QRect PdfPageManagerView::cardRect(const QRect &itemRect) const
 {
-    return QRect(itemRect.left() + (itemRect.width() - m_cardSize.width()) / 2,
-                 itemRect.top() + 12, m_cardSize.width(), m_cardSize.height());
+    return QRect(itemRect.left() + (itemRect.width() - m_cardSize.width()) / 2, itemRect.top() + 12,
+                 m_cardSize.width(), m_cardSize.height());
 }
 
 QRect PdfPageManagerView::checkBoxRect(const QRect &card)
@@ -507,9 +508,8 @@ bool PdfPageManagerView::handlePress(const QPoint &pos)
     }
     const QRect bar = actionBarRect(card);
     if (index.row() == m_hoverRow && bar.contains(pos)) {
-        const int part =
-            std::clamp((pos.x() - bar.left()) / std::max(bar.width() / ActionCount, 1), 0,
-                       ActionCount - 1);
+        const int part = std::clamp((pos.x() - bar.left()) / std::max(bar.width() / ActionCount, 1),
+                                    0, ActionCount - 1);
         switch (part) {
         case 0:
             Q_EMIT previewPageRequested(id);
@@ -631,8 +631,7 @@ void PdfPageManagerView::applyCardScale(int sliderValue)
 
 void PdfPageManagerView::placeZoomControl()
 {
-    const QRect viewport(m_grid->viewport()->mapTo(this, QPoint(0, 0)),
-                         m_grid->viewport()->size());
+    const QRect viewport(m_grid->viewport()->mapTo(this, QPoint(0, 0)), m_grid->viewport()->size());
     const int x = std::max(viewport.center().x() - m_zoomControl->width() / 2 + 1, 0);
     const int y = std::max(viewport.bottom() + 1 - 16 - m_zoomControl->height(), 0);
     m_zoomControl->move(x, y);
@@ -688,8 +687,8 @@ void PdfPageManagerView::modelSelectionToGrid()
         selection.select(m_model->index(rows.at(i)), m_model->index(rows.at(j)));
         i = j + 1;
     }
-    selectionModel->select(selection, QItemSelectionModel::ClearAndSelect |
-                                          QItemSelectionModel::Rows);
+    selectionModel->select(selection,
+                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_grid->viewport()->update();
     m_syncingSelection = false;
 }

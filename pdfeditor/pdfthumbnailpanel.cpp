@@ -188,8 +188,7 @@ QSize PdfThumbnailPanel::thumbnailTargetSize(const PdfPageEntry &entry)
     const QSizeF shown = PdfDocumentModel::displaySize(entry);
     if (shown.isEmpty())
         return {};
-    return shown.scaled(QSizeF(ThumbnailDelegate::ThumbnailBoxSize), Qt::KeepAspectRatio)
-        .toSize();
+    return shown.scaled(QSizeF(ThumbnailDelegate::ThumbnailBoxSize), Qt::KeepAspectRatio).toSize();
 }
 
 bool PdfThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
@@ -226,8 +225,8 @@ bool PdfThumbnailPanel::handleRelease(const QPoint &pos)
     const QModelIndex index = m_list->indexAt(pos);
     if (!index.isValid() || index.row() != m_hoverRow)
         return false;
-    const QRect bar = ThumbnailDelegate::actionBarRect(
-        ThumbnailDelegate::cardRect(m_list->visualRect(index)));
+    const QRect bar =
+        ThumbnailDelegate::actionBarRect(ThumbnailDelegate::cardRect(m_list->visualRect(index)));
     if (!bar.contains(pos))
         return false;
 
@@ -313,8 +312,8 @@ void PdfThumbnailPanel::onScreenPass()
     int lastRow = rowNear(height - 1, -1);
     if (lastRow < 0) {
         const QRect lastCard = m_list->visualRect(m_model->index(count - 1));
-        lastRow = lastCard.isValid() && lastCard.top() < height ? count - 1
-                                                                : std::min(count - 1, 4);
+        lastRow =
+            lastCard.isValid() && lastCard.top() < height ? count - 1 : std::min(count - 1, 4);
     }
     const int end = std::min(count - 1, lastRow + 4);
 

@@ -77,7 +77,8 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->drawRoundedRect(strokeRect(card, outline), 8, 8);
 
     const QRect box = thumbnailBox(card);
-    const QImage image = m_panel->thumbnail(index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>());
+    const QImage image =
+        m_panel->thumbnail(index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>());
     if (!image.isNull()) {
         const QSize fitted = image.size().scaled(box.size(), Qt::KeepAspectRatio);
         const QRect target(box.left() + (box.width() - fitted.width()) / 2,

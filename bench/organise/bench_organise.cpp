@@ -143,8 +143,7 @@ void report(const char *name, const Run &run, const char *extra = "")
 bool stripComplete(const PdfThumbnailPanel &strip, const PdfDocumentModel &model, int *cursor)
 {
     // Rows before the cursor were seen complete already; thumbnails are never dropped here.
-    while (*cursor < model.pageCount() &&
-           !strip.thumbnail(model.pageAt(*cursor)->id).isNull())
+    while (*cursor < model.pageCount() && !strip.thumbnail(model.pageAt(*cursor)->id).isNull())
         ++*cursor;
     return *cursor == model.pageCount();
 }
@@ -273,12 +272,12 @@ int main(int argc, char **argv)
         };
         report("grid, first screen", runUntil(screenDone, {}));
         bool atEnd = false;
-        const Run through = runUntil(
-            [&] { return atEnd && screenDone(); },
-            [&] {
-                bar->setValue(bar->value() + std::max(bar->maximum() / 60, 1));
-                atEnd = bar->value() >= bar->maximum();
-            });
+        const Run through =
+            runUntil([&] { return atEnd && screenDone(); },
+                     [&] {
+                         bar->setValue(bar->value() + std::max(bar->maximum() / 60, 1));
+                         atEnd = bar->value() >= bar->maximum();
+                     });
         report("grid, flung to the end", through);
     }
     return 0;

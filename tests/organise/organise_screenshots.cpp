@@ -2,6 +2,7 @@
 //   organise_screenshots [document.pdf] [folder]
 // Defaults: the bundled sample document and the current folder.
 
+#include "pagemanagerlistview.h"
 #include "pdfdocumentmodel.h"
 #include "pdfoperationsidepanel.h"
 #include "pdfpagemanagerview.h"
@@ -9,7 +10,6 @@
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfviewerwidget.h"
-#include "pagemanagerlistview.h"
 #include "thumbnaildelegate.h"
 
 #include <QApplication>
@@ -37,8 +37,8 @@ void save(QWidget *widget, const QString &name)
 
 void hover(QWidget *viewport, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
 }
 
@@ -101,7 +101,10 @@ int main(int argc, char **argv)
         strip.setRenderManager(&renderManager);
         strip.show();
         strip.setCurrentPage(0);
-        waitFor([&] { return strip.pendingRequestCount() == 0 && !strip.thumbnail(model.pageAt(2)->id).isNull(); });
+        waitFor([&] {
+            return strip.pendingRequestCount() == 0 &&
+                   !strip.thumbnail(model.pageAt(2)->id).isNull();
+        });
         QListView *list = strip.listView();
         const QRect bar = ThumbnailDelegate::actionBarRect(
             ThumbnailDelegate::cardRect(list->visualRect(model.index(1))));

@@ -25,8 +25,8 @@ bool holdsPages(const QString &path, const QList<int> &sources, QString *why)
     }
     const readback::DocumentFacts facts = readback::inspect(path);
     if (!facts.ok || facts.pages.size() != sources.size()) {
-        *why = u"%1 has %2 pages, expected %3"_s.arg(path).arg(facts.pages.size()).arg(
-            sources.size());
+        *why =
+            u"%1 has %2 pages, expected %3"_s.arg(path).arg(facts.pages.size()).arg(sources.size());
         return false;
     }
     for (int i = 0; i < sources.size(); ++i) {
@@ -132,14 +132,14 @@ private Q_SLOTS:
             ids.insert(idAt(*model, row));
         model->setSelectedPageIds(ids);
 
-        const auto outcome = PdfExtractSplitWriter::extract(nullptr, model.get(), combine,
-                                                            outFolder());
+        const auto outcome =
+            PdfExtractSplitWriter::extract(nullptr, model.get(), combine, outFolder());
         QCOMPARE(outcome.written.size(), names.size());
         QVERIFY(outcome.failed.isEmpty());
         verifyFiles(names, contents);
         QCOMPARE(lastBox().title, u"提取完成"_s);
-        QCOMPARE(lastBox().text, u"已生成 %1 个 PDF 文件。\n%2"_s.arg(names.size()).arg(
-                                     QDir::toNativeSeparators(outFolder())));
+        QCOMPARE(lastBox().text, u"已生成 %1 个 PDF 文件。\n%2"_s.arg(names.size())
+                                     .arg(QDir::toNativeSeparators(outFolder())));
     }
 
     void extractionNeedsSelectionAndFolder()
@@ -168,11 +168,10 @@ private Q_SLOTS:
             << 10 << QList<int>{0, 3, 3, 12} << false
             << QStringList{u"report-1.pdf"_s, u"report-2.pdf"_s}
             << Contents{range(0, 2), range(3, 9)};
-        QTest::newRow("every page of four")
-            << 4 << QList<int>{2} << true
-            << QStringList{u"report-1.pdf"_s, u"report-2.pdf"_s, u"report-3.pdf"_s,
-                           u"report-4.pdf"_s}
-            << Contents{{0}, {1}, {2}, {3}};
+        QTest::newRow("every page of four") << 4 << QList<int>{2} << true
+                                            << QStringList{u"report-1.pdf"_s, u"report-2.pdf"_s,
+                                                           u"report-3.pdf"_s, u"report-4.pdf"_s}
+                                            << Contents{{0}, {1}, {2}, {3}};
     }
 
     void splitting()
@@ -278,9 +277,9 @@ private Q_SLOTS:
         QVERIFY(outcome.failed.isEmpty());
         QCOMPARE(fixtures::readBytes(inserted), insertedBytes);
         QCOMPARE(fixtures::readBytes(model->documentPath()), documentBytes);
-        QCOMPARE(outcome.written, (QStringList{m_dir->filePath(u"x-1(1).pdf"_s),
-                                               m_dir->filePath(u"x-2.pdf"_s),
-                                               m_dir->filePath(u"x-3.pdf"_s)}));
+        QCOMPARE(outcome.written,
+                 (QStringList{m_dir->filePath(u"x-1(1).pdf"_s), m_dir->filePath(u"x-2.pdf"_s),
+                              m_dir->filePath(u"x-3.pdf"_s)}));
         QString why;
         QVERIFY2(holdsPages(outcome.written.at(0), {0, 1}, &why), qPrintable(why));
         QVERIFY2(holdsPages(outcome.written.at(1), {2, 0, 1, 2}, &why), qPrintable(why));
@@ -305,9 +304,9 @@ private Q_SLOTS:
         PdfExtractSplitWriter::extract(nullptr, &model, false, outFolder());
         PdfExtractSplitWriter::extract(nullptr, &model, true, outFolder());
         PdfExtractSplitWriter::split(nullptr, &model, false, {1}, outFolder());
-        verifyFiles({u"未命名-1.pdf"_s, u"未命名-3.pdf"_s, u"未命名-extracted.pdf"_s,
-                     u"未命名-2.pdf"_s},
-                    {{0}, {2}, {0, 2}, {1, 2}});
+        verifyFiles(
+            {u"未命名-1.pdf"_s, u"未命名-3.pdf"_s, u"未命名-extracted.pdf"_s, u"未命名-2.pdf"_s},
+            {{0}, {2}, {0, 2}, {1, 2}});
     }
 
     void partialFailureIsListed()

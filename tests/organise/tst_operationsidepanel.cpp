@@ -58,7 +58,8 @@ private:
         p->everyPage = p->panel.findChild<QCheckBox *>(u"pdfSplitEveryPageCheckBox"_s);
         p->extractLocation =
             p->panel.findChild<FileLocationSelector *>(u"pdfExtractLocationSelector"_s);
-        p->splitLocation = p->panel.findChild<FileLocationSelector *>(u"pdfSplitLocationSelector"_s);
+        p->splitLocation =
+            p->panel.findChild<FileLocationSelector *>(u"pdfSplitLocationSelector"_s);
         auto *extractPage = p->panel.findChild<QWidget *>(u"pdfExtractPage"_s);
         auto *splitPage = p->panel.findChild<QWidget *>(u"pdfSplitPage"_s);
         if (!p->combine || !p->everyPage || !p->extractLocation || !p->splitLocation ||
@@ -107,8 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("combineEnabled");
         QTest::newRow("nothing selected")
             << QList<int>{} << false << QStringList{u"请先选择要提取的页面"_s} << false;
-        QTest::newRow("one page")
-            << QList<int>{2} << false << QStringList{u"report-3.pdf\n第 3 页"_s} << false;
+        QTest::newRow("one page") << QList<int>{2} << false
+                                  << QStringList{u"report-3.pdf\n第 3 页"_s} << false;
         QTest::newRow("one page, combine asked")
             << QList<int>{2} << true << QStringList{u"report-3.pdf\n第 3 页"_s} << false;
         QTest::newRow("two pages separately")
@@ -173,16 +174,16 @@ private Q_SLOTS:
             << 5 << QList<int>{3, 3, 1} << false << QList<int>{1, 3}
             << QStringList{u"report-1.pdf\n页面 1-1"_s, u"report-2.pdf\n页面 2-3"_s,
                            u"report-3.pdf\n页面 4-5"_s};
-        QTest::newRow("no points") << 5 << QList<int>{} << false << QList<int>{}
-                                   << QStringList{hint};
+        QTest::newRow("no points")
+            << 5 << QList<int>{} << false << QList<int>{} << QStringList{hint};
         QTest::newRow("points at 0 and the page count")
             << 5 << QList<int>{5, 0} << false << QList<int>{0, 5} << QStringList{hint};
         QTest::newRow("every page of three")
             << 3 << QList<int>{} << true << QList<int>{}
             << QStringList{u"report-1.pdf\n页面 1-1"_s, u"report-2.pdf\n页面 2-2"_s,
                            u"report-3.pdf\n页面 3-3"_s};
-        QTest::newRow("every page of one") << 1 << QList<int>{} << true << QList<int>{}
-                                           << QStringList{hint};
+        QTest::newRow("every page of one")
+            << 1 << QList<int>{} << true << QList<int>{} << QStringList{hint};
     }
 
     void splitPreview()
@@ -271,7 +272,8 @@ private Q_SLOTS:
         panel.setDocumentModel(&model);
         model.selectAll();
         auto *list = panel.findChild<QListWidget *>(u"pdfExtractPreviewList"_s);
-        QCOMPARE(texts(list), (QStringList{u"未命名-1.pdf\n第 1 页"_s, u"未命名-2.pdf\n第 2 页"_s}));
+        QCOMPARE(texts(list),
+                 (QStringList{u"未命名-1.pdf\n第 1 页"_s, u"未命名-2.pdf\n第 2 页"_s}));
         QCOMPARE(panel.outputDirectory(), QDir::homePath());
     }
 };

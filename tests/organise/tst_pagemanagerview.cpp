@@ -142,6 +142,31 @@ private Q_SLOTS:
         QCOMPARE(lastRows(changed), expected);
     }
 
+    void splitPointsSurviveUndoButNotAnotherDocument()
+    {
+        auto grid = makeGrid(4);
+        QVERIFY(grid);
+        PdfPageManagerView &view = grid->view;
+        PdfDocumentModel &model = *grid->model;
+        PdfUndoManager undo(&model);
+        view.setWorkspaceMode(PdfWorkspaceMode::Split);
+        mouseClick(view.grid()->viewport(), splitPoint(view, 2));
+        QSignalSpy points(&view, &PdfPageManagerView::splitPointsChanged);
+
+        undo.removePages({idAt(model, 0)});
+        QCOMPARE(lastRows(points), QList<int>{1});
+        undo.undoStack()->undo(); // a snapshot restore resets the model
+        QCOMPARE(lastRows(points), QList<int>{2});
+        undo.undoStack()->redo();
+        QCOMPARE(lastRows(points), QList<int>{1});
+
+        PdfBackendError error = PdfBackendError::NoError;
+        QString message;
+        QVERIFY(model.loadDocument(writeFixture(m_dir, u"other.pdf"_s, 4), QString(), &error,
+                                   &message));
+        QCOMPARE(lastRows(points), QList<int>{});
+    }
+
     void splitEveryPage()
     {
         auto grid = makeGrid(4);
@@ -175,8 +200,7 @@ private Q_SLOTS:
         // Nothing is drawn between cards: the area left of the only card is plain background.
         const QImage shot = view.grid()->viewport()->grab().toImage();
         const QRect item = itemRect(view, 0);
-        QCOMPARE(shot.pixelColor(view.splitLineRect(item).center()),
-                 QColor(0xFA, 0xFB, 0xFC));
+        QCOMPARE(shot.pixelColor(view.splitLineRect(item).center()), QColor(0xFA, 0xFB, 0xFC));
     }
 
     void insertMarkers_data()
@@ -259,7 +283,8 @@ private Q_SLOTS:
 
         // A click on the card itself is the grid's: it selects that page alone.
         const QRect item = itemRect(view, 1);
-        mouseClick(view.grid()->viewport(), PdfPageManagerView::imageArea(view.cardRect(item)).center());
+        mouseClick(view.grid()->viewport(),
+                   PdfPageManagerView::imageArea(view.cardRect(item)).center());
         QCOMPARE(model.selectedRows(), QList<int>{1});
     }
 

@@ -2,6 +2,7 @@
 #include "pdfinsertdropzone.h"
 #include "pdfrendermanager.h"
 #include "pdfthumbnailpanel.h"
+#include "pdfundomanager.h"
 #include "thumbnaildelegate.h"
 
 #include <QListView>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -185,6 +187,30 @@ private Q_SLOTS:
         QCOMPARE(panel.thumbnail(id).cacheKey(), before);
     }
 
+    void undoKeepsThumbnailsOfUnchangedPages()
+    {
+        auto strip = makeStrip(3);
+        QVERIFY(strip);
+        PdfThumbnailPanel &panel = strip->panel;
+        PdfUndoManager undo(strip->model.get());
+        const PdfPageId turned = idAt(*strip->model, 0);
+        const PdfPageId kept = idAt(*strip->model, 1);
+        QTRY_COMPARE(panel.pendingRequestCount(), 0);
+        QTRY_VERIFY(!panel.thumbnail(kept).isNull());
+        const qint64 keptKey = panel.thumbnail(kept).cacheKey();
+
+        undo.rotatePages({turned}, 90);
+        QTRY_VERIFY(!panel.thumbnail(turned).isNull());
+        QVERIFY(panel.thumbnail(turned).width() > panel.thumbnail(turned).height());
+
+        undo.undoStack()->undo();
+        // The turned page shows its upright thumbnail again; the others were never dropped.
+        QCOMPARE(panel.thumbnail(kept).cacheKey(), keptKey);
+        QVERIFY(panel.thumbnail(turned).isNull());
+        QTRY_VERIFY(!panel.thumbnail(turned).isNull());
+        QVERIFY(panel.thumbnail(turned).height() > panel.thumbnail(turned).width());
+    }
+
     void sweepFetchesEveryPage()
     {
         auto strip = makeStrip(40, 500);
@@ -240,7 +266,8 @@ private Q_SLOTS:
         panel.setRenderManager(parked.manager);
         QScrollBar *bar = panel.listView()->verticalScrollBar();
         bar->setValue(bar->maximum());
-        QVERIFY(!panel.listView()->indexAt(QPoint(4, panel.listView()->viewport()->height() - 1))
+        QVERIFY(!panel.listView()
+                     ->indexAt(QPoint(4, panel.listView()->viewport()->height() - 1))
                      .isValid());
         QTRY_VERIFY(panel.isRequestPending(idAt(*model, 59)));
         QVERIFY(panel.isRequestPending(idAt(*model, 57)));
