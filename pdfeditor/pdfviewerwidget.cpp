@@ -166,11 +166,14 @@ void PdfViewerWidget::wire()
             [this] { showPageManagerFor(PdfWorkspaceMode::Extract); });
     connect(toolBar, &PdfTopToolBar::splitModeRequested, this,
             [this] { showPageManagerFor(PdfWorkspaceMode::Split); });
-    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this, &PdfViewerWidget::showThumbnailPanel);
-    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this,
-            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90); });
-    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this,
-            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90); });
+    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this,
+            &PdfViewerWidget::showThumbnailPanel);
+    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this, [this] {
+        m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90);
+    });
+    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this, [this] {
+        m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90);
+    });
     connect(toolBar, &PdfTopToolBar::deleteRequested, this,
             [this] { m_undoManager->removePages(m_model->selectedPageIds().values()); });
     connect(toolBar, &PdfTopToolBar::selectAllToggled, this, [this](bool selected) {
@@ -199,8 +202,9 @@ void PdfViewerWidget::wire()
     connect(toolBar, &PdfTopToolBar::convertToOfficeRequested, this,
             [this] { Q_EMIT convertPdfToOfficeRequested(m_model->documentPath()); });
     const auto forwardTool = [this, toolBar](void (PdfTopToolBar::*signal)(), QString toolId) {
-        connect(toolBar, signal, this,
-                [this, toolId] { Q_EMIT externalToolRequested(toolId, m_model->documentPath()); });
+        connect(toolBar, signal, this, [this, toolId] {
+            Q_EMIT externalToolRequested(toolId, m_model->documentPath());
+        });
     };
     forwardTool(&PdfTopToolBar::compressRequested, u"compress"_s);
     forwardTool(&PdfTopToolBar::convertToImagesRequested, u"images"_s);
@@ -225,7 +229,8 @@ void PdfViewerWidget::wireOrganising()
     PdfPageManagerView *grid = m_pageManagerView;
     PdfOperationSidePanel *side = m_sidePanel;
 
-    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView, &PdfDocumentView::goToPage);
+    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView,
+            &PdfDocumentView::goToPage);
     // A reset (open, undo, redo) clears the strip's current card while the view may stay on its
     // page without saying so again.
     connect(m_model, &QAbstractItemModel::modelReset, strip, [this] {
@@ -237,12 +242,8 @@ void PdfViewerWidget::wireOrganising()
         showDocumentView();
         m_documentView->goToPage(m_model->rowOfPage(id));
     };
-    const auto rotate = [this](PdfPageId id) {
-        m_undoManager->rotatePages({id}, 90);
-    };
-    const auto remove = [this](PdfPageId id) {
-        m_undoManager->removePages({id});
-    };
+    const auto rotate = [this](PdfPageId id) { m_undoManager->rotatePages({id}, 90); };
+    const auto remove = [this](PdfPageId id) { m_undoManager->removePages({id}); };
     connect(strip, &PdfThumbnailPanel::previewPageRequested, this, preview);
     connect(grid, &PdfPageManagerView::previewPageRequested, this, preview);
     connect(strip, &PdfThumbnailPanel::rotatePageRequested, this, rotate);
@@ -255,13 +256,16 @@ void PdfViewerWidget::wireOrganising()
             &PdfViewerWidget::chooseAndInsertPdf);
     connect(strip, &PdfThumbnailPanel::insertFilesRequested, this,
             &PdfViewerWidget::insertPdfFiles);
-    connect(grid, &PdfPageManagerView::insertAtRequested, this, &PdfViewerWidget::showInsertMenu);
+    connect(grid, &PdfPageManagerView::insertAtRequested, this,
+            &PdfViewerWidget::showInsertMenu);
     connect(grid, &PdfPageManagerView::splitPointsChanged, side,
             &PdfOperationSidePanel::setSplitPoints);
     connect(side, &PdfOperationSidePanel::everyPageSplitToggled, grid,
             &PdfPageManagerView::setSplitEveryPage);
-    connect(side, &PdfOperationSidePanel::extractRequested, this, &PdfViewerWidget::extractPages);
-    connect(side, &PdfOperationSidePanel::splitRequested, this, &PdfViewerWidget::splitDocument);
+    connect(side, &PdfOperationSidePanel::extractRequested, this,
+            &PdfViewerWidget::extractPages);
+    connect(side, &PdfOperationSidePanel::splitRequested, this,
+            &PdfViewerWidget::splitDocument);
 }
 
 void PdfViewerWidget::extractPages(bool combineIntoOne, const QString &outputDirectory)
@@ -487,8 +491,8 @@ bool PdfViewerWidget::saveAs(const QString &path)
     const auto result = std::make_shared<SaveResult>();
 
     QThread *writer = QThread::create([pages, target, result] {
-        result->ok =
-            PdfEditorBackend::saveDocument(pages, target, &result->error, &result->message);
+        result->ok = PdfEditorBackend::saveDocument(pages, target, &result->error,
+                                                    &result->message);
     });
 
     MessageBoxOptions options;
@@ -610,8 +614,8 @@ void PdfViewerWidget::doPlaceBottomBar()
         return;
     m_bottomBar->adjustSize();
     const int x = std::max((m_viewStack->width() - m_bottomBar->width()) / 2, 0);
-    const int y =
-        std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(), BottomBarTopLimit);
+    const int y = std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(),
+                           BottomBarTopLimit);
     m_bottomBar->move(x, y);
     m_bottomBar->show();
     m_bottomBar->raise();
