@@ -71,6 +71,17 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// Language dialog.
+inline constexpr Name languageCardBorder{"#DDE2EA"};
+inline constexpr Name languageChoiceText{"#283347"};
+inline constexpr Name languageChoiceBorder{"#E0E5ED"};
+inline constexpr Name languageChoiceHover{"#F7F7FF"};
+inline constexpr Name languageChoiceHoverBorder{"#B8B3F5"};
+inline constexpr Name languageChoiceChecked{"#F2F1FF"};
+inline constexpr Name languageCancelText{"#334155"};
+inline constexpr Name languageCancelBorder{"#D8DEE8"};
+inline constexpr Name languageCancelHover{"#F4F6F9"};
+
 inline QColor color(Name name)
 {
     return QColor(name);

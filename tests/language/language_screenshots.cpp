@@ -1,0 +1,177 @@
+// Renders the window, the language dialog and its message boxes in every interface language, for
+// a reader of each language to check wording and fit (scripts/language-screenshots.sh).
+// Usage: velmora_language_screenshots <output folder>
+
+#include "customtabwidget.h"
+#include "framelesswindow.h"
+#include "languagedialog.h"
+#include "languagemanager.h"
+#include "mainpage.h"
+#include "modernmessagebox.h"
+#include "pdfshowpage.h"
+#include "startup.h"
+#include "titlebar.h"
+#include "tooltype.h"
+#include "workspacefactory.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString outDir;
+
+void save(const QPixmap &pixmap, const QString &name)
+{
+    const QString path = QDir(outDir).filePath(name + u".png"_s);
+    if (!pixmap.save(path))
+        qWarning() << "could not write" << path;
+    else
+        qInfo().noquote() << path;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+// A dialog drawn where it sits over the window, since dialogs are translucent around their card.
+QPixmap over(QWidget *window, QWidget *dialog)
+{
+    settle();
+    QPixmap canvas = window->grab();
+    QPainter p(&canvas);
+    p.fillRect(canvas.rect(), QColor(15, 23, 42, 40));
+    const QPoint at = dialog->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0));
+    p.drawPixmap(at, dialog->grab());
+    return canvas;
+}
+
+class PictureViewerTab : public PdfShowPage
+{
+public:
+    using PdfShowPage::PdfShowPage;
+    bool openFile(const QString &) override { return true; }
+};
+
+// Grabs the next message box that opens and answers it.
+void grabNextBox(QWidget *window, const QString &name, bool confirm)
+{
+    QTimer::singleShot(0, window, [=] {
+        auto *box = qobject_cast<ModernMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            qWarning() << "no message box for" << name;
+            return;
+        }
+        save(over(window, box), name);
+        if (confirm)
+            box->findChild<QPushButton *>(u"messageBoxConfirmButton"_s)->click();
+        else
+            box->reject();
+    });
+}
+
+void shootLanguage(const QString &code)
+{
+    LanguageManager::instance().setLanguage(code);
+    const QString tag = code.section(u'_', 0, 0);
+
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.resize(1160, 780);
+    window.move(40, 40);
+    window.show();
+    settle();
+    save(window.grab(), tag + u"-home"_s);
+
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    page->onToolClicked(ToolType::Compress);
+    page->onToolClicked(ToolType::Merge);
+    page->onFileOpen(u"/tmp/Quarterly report 2024 - final version.pdf"_s);
+    settle();
+    save(window.grab(QRect(0, 0, 1160, 90)), tag + u"-tabs-wide"_s);
+    for (int t : {ToolType::PdfToOffice, ToolType::OfficeToPdf, ToolType::ImageToPdf,
+                  ToolType::PdfToImages, ToolType::Decrypt, ToolType::Encrypt})
+        page->onToolClicked(t);
+    settle();
+    QTabBar *bar = page->tabWidget()->tabBar();
+    const QPixmap strip = bar->grab();
+    // The narrow tab bar is wider than the window: two halves, one under the other.
+    QPixmap two(strip.width() / 2 + 1, strip.height() * 2);
+    two.fill(Qt::white);
+    {
+        QPainter p(&two);
+        p.drawPixmap(0, 0, strip, 0, 0, strip.width() / 2 + 1, strip.height());
+        p.drawPixmap(0, strip.height(), strip, strip.width() / 2, 0, strip.width() / 2 + 1,
+                     strip.height());
+    }
+    save(two.scaled(two.size() * 2), tag + u"-tabs-narrow"_s);
+    save(window.titleBar()->grab().scaled(window.titleBar()->size() * 2), tag + u"-titlebar"_s);
+
+    LanguageDialog dialog(&window);
+    dialog.show();
+    settle();
+    save(over(&window, &dialog), tag + u"-dialog"_s);
+
+    // The confirmation, asked for the language after this one.
+    const QList<LanguageManager::Language> &languages = LanguageManager::languages();
+    int next = 0;
+    for (int i = 0; i < languages.size(); ++i) {
+        if (languages.at(i).code == code)
+            next = (i + 1) % languages.size();
+    }
+    const auto buttons = dialog.findChildren<QRadioButton *>();
+    for (QRadioButton *button : buttons) {
+        if (button->property("languageCode").toString() == languages.at(next).code)
+            button->click();
+    }
+    settle();
+    grabNextBox(&window, tag + u"-confirm"_s, false);
+    dialog.applyLanguage();
+
+    // A switch that cannot load its catalogue.
+    LanguageManager::setCatalogueFolder(u"/nonexistent"_s);
+    grabNextBox(&window, tag + u"-confirm-again"_s, true);
+    QTimer::singleShot(300, &window,
+                       [&window, tag] { grabNextBox(&window, tag + u"-error"_s, false); });
+    dialog.applyLanguage();
+    LanguageManager::setCatalogueFolder(QString());
+    dialog.reject();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    Startup::configureApplication(app);
+    outDir = app.arguments().value(1, u"screenshots"_s);
+    QDir().mkpath(outDir);
+    WorkspaceFactory::setViewerTabMaker(
+        [](QWidget *parent) { return new PictureViewerTab(parent); });
+
+    const QStringList codes = app.arguments().size() > 2 ? app.arguments().mid(2) : [] {
+        QStringList all;
+        for (const LanguageManager::Language &l : LanguageManager::languages())
+            all.append(l.code);
+        return all;
+    }();
+    for (const QString &code : codes)
+        shootLanguage(code);
+    return 0;
+}

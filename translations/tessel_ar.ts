@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_SA" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>الصينية المبسطة</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>الألمانية</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>الفرنسية</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>الإسبانية</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>اليابانية</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>إعدادات اللغة</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>اختر لغة واجهة Velmora</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>تغيير اللغة؟</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>ستتغيّر لغة الواجهة إلى «%1».</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>سيتم إغلاق علامات تبويب الأدوات المفتوحة.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>تغيير</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>تعذّر تغيير اللغة</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>تعذّر تحميل ملف الترجمة للغة المحددة.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>ضغط PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>تحويل PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>تحويل Office إلى PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>تحويل الصور إلى PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>تحويل PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>دمج PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>اختيار مجلد</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>اختيار الموقع...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>إظهار كلمة المرور</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>إخفاء كلمة المرور</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>لا يحتوي ملف PDF هذا على أي صفحات، ولا يمكن إدراجه.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>تكرار الصفحات</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>إدراج صفحة فارغة</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>إدراج PDF</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>حذف الصفحات</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>تدوير الصفحات إلى اليسار</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>تدوير الصفحات إلى اليمين</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>نقل الصفحات</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>إعدادات اللغة</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>الحساب والاشتراك</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Spracheinstellungen</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Wählen Sie die Sprache der Velmora-Oberfläche</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>Sprache wechseln?</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>Die Sprache der Oberfläche wird auf „%1“ umgestellt.</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>Geöffnete Werkzeug-Tabs werden geschlossen.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Wechseln</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>Sprache kann nicht gewechselt werden</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>Die Übersetzungsdatei der gewählten Sprache konnte nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDF komprimieren</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDF in Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>Office in PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>Bilder in PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDF in Bilder</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>PDF entsperren</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>PDF verschlüsseln</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDF zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>Speicherort auswählen...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Passwort anzeigen</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Passwort verbergen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>Diese PDF-Datei enthält keine Seiten und kann nicht eingefügt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>Seiten duplizieren</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>Leere Seite einfügen</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDF einfügen</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>Seiten löschen</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>Seiten nach links drehen</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>Seiten nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>Seiten verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Spracheinstellungen</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>Konto und Abonnement</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Language settings</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Choose the language of the Velmora interface</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>Switch language?</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>The interface language will be switched to “%1”.</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>Open tool tabs will be closed.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>Cannot switch language</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>The translation file for the selected language could not be loaded.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Compress PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDF to Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>Office to PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>Images to PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDF to images</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>Unlock PDF</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>Encrypt PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Merge PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>Choose location...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Hide password</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>This PDF file has no pages and cannot be inserted.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>Duplicate pages</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>Insert blank page</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insert PDF</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>Delete pages</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>Rotate pages left</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>Rotate pages right</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>Move pages</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Language settings</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>Account and subscription</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+</TS>

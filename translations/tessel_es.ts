@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>Chino simplificado</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Configuración de idioma</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Elija el idioma de la interfaz de Velmora</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>¿Cambiar de idioma?</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>El idioma de la interfaz cambiará a «%1».</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>Se cerrarán las pestañas de herramientas abiertas.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>No se puede cambiar de idioma</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>No se pudo cargar el archivo de traducción del idioma seleccionado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Comprimir PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDF a Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>Office a PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>Imágenes a PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDF a imágenes</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>Desbloquear PDF</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>Cifrar PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Combinar PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Elegir carpeta</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>Elegir ubicación...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Mostrar contraseña</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Ocultar contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>Este archivo PDF no tiene páginas y no se puede insertar.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>Duplicar páginas</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>Insertar página en blanco</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insertar PDF</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>Eliminar páginas</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>Girar páginas a la izquierda</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>Girar páginas a la derecha</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>Mover páginas</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Configuración de idioma</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>Cuenta y suscripción</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+</TS>

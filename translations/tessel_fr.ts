@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>Chinois simplifié</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Paramètres de langue</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Choisissez la langue de l’interface de Velmora</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>Changer de langue&#xa0;?</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>La langue de l’interface deviendra «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>Les onglets d’outils ouverts seront fermés.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>Impossible de changer de langue</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>Le fichier de traduction de la langue choisie n’a pas pu être chargé.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Compresser PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDF en Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>Office en PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>Images en PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDF en images</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>Déverrouiller PDF</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>Chiffrer PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Fusionner PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>Choisir un emplacement...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Masquer le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>Ce fichier PDF ne contient aucune page et ne peut pas être inséré.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>Dupliquer les pages</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>Insérer une page blanche</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insérer un PDF</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>Supprimer les pages</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>Faire pivoter les pages à gauche</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>Faire pivoter les pages à droite</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>Déplacer les pages</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Paramètres de langue</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>Compte et abonnement</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>簡体字中国語</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>アラビア語</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>言語設定</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Velmora の表示言語を選択してください</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>言語を切り替えますか？</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>表示言語を「%1」に切り替えます。</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>開いているツールのタブは閉じられます。</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>切り替える</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>言語を切り替えられません</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>選択した言語の翻訳ファイルを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDFを圧縮</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDFをOfficeに変換</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>OfficeをPDFに変換</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>画像をPDFに変換</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDFを画像に変換</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>PDFのロック解除</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDFを結合</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>場所を選択...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>パスワードを表示</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>パスワードを隠す</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>このPDFファイルにはページがないため、挿入できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>ページを複製</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDFを挿入</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>ページを削除</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>ページを左に回転</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>ページを右に回転</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>ページを移動</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>元のサイズに戻す</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>言語設定</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>アカウントとサブスクリプション</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+</TS>
