@@ -83,7 +83,7 @@
     <name>MainPage</name>
     <message>
         <source>首页</source>
-        <translation>الرئيسية</translation>
+        <translation>البداية</translation>
     </message>
     <message>
         <source>压缩PDF</source>
@@ -91,19 +91,19 @@
     </message>
     <message>
         <source>PDF转为Office</source>
-        <translation>تحويل PDF إلى Office</translation>
+        <translation>‏PDF إلى Office</translation>
     </message>
     <message>
         <source>Office转为PDF</source>
-        <translation>تحويل Office إلى PDF</translation>
+        <translation>‏Office إلى PDF</translation>
     </message>
     <message>
         <source>图像转PDF</source>
-        <translation>تحويل الصور إلى PDF</translation>
+        <translation>صور إلى PDF</translation>
     </message>
     <message>
         <source>PDF转为图像</source>
-        <translation>تحويل PDF إلى صور</translation>
+        <translation>‏PDF إلى صور</translation>
     </message>
     <message>
         <source>PDF解密</source>

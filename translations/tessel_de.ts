@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>界面语言将切换为“%1”。</source>
-        <translation>Die Sprache der Oberfläche wird auf „%1“ umgestellt.</translation>
+        <translation>Die Sprache der Oberfläche wird auf &quot;%1&quot; umgestellt.</translation>
     </message>
     <message>
         <source>当前打开的工具标签页将关闭。</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>压缩PDF</source>
-        <translation>PDF komprimieren</translation>
+        <translation>Komprimieren</translation>
     </message>
     <message>
         <source>PDF转为Office</source>
@@ -107,15 +107,15 @@
     </message>
     <message>
         <source>PDF解密</source>
-        <translation>PDF entsperren</translation>
+        <translation>Entsperren</translation>
     </message>
     <message>
         <source>PDF加密</source>
-        <translation>PDF verschlüsseln</translation>
+        <translation>Verschlüsseln</translation>
     </message>
     <message>
         <source>合并PDF</source>
-        <translation>PDF zusammenführen</translation>
+        <translation>Kombinieren</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>界面语言将切换为“%1”。</source>
-        <translation>The interface language will be switched to “%1”.</translation>
+        <translation>The interface language will be switched to &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>当前打开的工具标签页将关闭。</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>压缩PDF</source>
-        <translation>Comprimir PDF</translation>
+        <translation>Comprimir</translation>
     </message>
     <message>
         <source>PDF转为Office</source>
@@ -107,15 +107,15 @@
     </message>
     <message>
         <source>PDF解密</source>
-        <translation>Desbloquear PDF</translation>
+        <translation>Desbloquear</translation>
     </message>
     <message>
         <source>PDF加密</source>
-        <translation>Cifrar PDF</translation>
+        <translation>Cifrar</translation>
     </message>
     <message>
         <source>合并PDF</source>
-        <translation>Combinar PDF</translation>
+        <translation>Combinar</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>选择 Velmora 的界面语言</source>
-        <translation>Choisissez la langue de l’interface de Velmora</translation>
+        <translation>Choisissez la langue de l&apos;interface de Velmora</translation>
     </message>
     <message>
         <source>取消</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>界面语言将切换为“%1”。</source>
-        <translation>La langue de l’interface deviendra «&#xa0;%1&#xa0;».</translation>
+        <translation>La langue de l&apos;interface deviendra «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>当前打开的工具标签页将关闭。</source>
-        <translation>Les onglets d’outils ouverts seront fermés.</translation>
+        <translation>Les onglets d&apos;outils ouverts seront fermés.</translation>
     </message>
     <message>
         <source>切换</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>未能加载所选语言的翻译文件。</source>
-        <translation>Le fichier de traduction de la langue choisie n’a pas pu être chargé.</translation>
+        <translation>Le fichier de traduction de la langue choisie n&apos;a pas pu être chargé.</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>压缩PDF</source>
-        <translation>Compresser PDF</translation>
+        <translation>Compresser</translation>
     </message>
     <message>
         <source>PDF转为Office</source>
@@ -107,15 +107,15 @@
     </message>
     <message>
         <source>PDF解密</source>
-        <translation>Déverrouiller PDF</translation>
+        <translation>Déverrouiller</translation>
     </message>
     <message>
         <source>PDF加密</source>
-        <translation>Chiffrer PDF</translation>
+        <translation>Chiffrer</translation>
     </message>
     <message>
         <source>合并PDF</source>
-        <translation>Fusionner PDF</translation>
+        <translation>Fusionner</translation>
     </message>
 </context>
 <context>

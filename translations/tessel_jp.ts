@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>选择 Velmora 的界面语言</source>
-        <translation>Velmora の表示言語を選択してください</translation>
+        <translation>Velmoraの表示言語を選択してください</translation>
     </message>
     <message>
         <source>取消</source>
@@ -91,23 +91,23 @@
     </message>
     <message>
         <source>PDF转为Office</source>
-        <translation>PDFをOfficeに変換</translation>
+        <translation>PDFからOffice</translation>
     </message>
     <message>
         <source>Office转为PDF</source>
-        <translation>OfficeをPDFに変換</translation>
+        <translation>OfficeからPDF</translation>
     </message>
     <message>
         <source>图像转PDF</source>
-        <translation>画像をPDFに変換</translation>
+        <translation>画像からPDF</translation>
     </message>
     <message>
         <source>PDF转为图像</source>
-        <translation>PDFを画像に変換</translation>
+        <translation>PDFから画像</translation>
     </message>
     <message>
         <source>PDF解密</source>
-        <translation>PDFのロック解除</translation>
+        <translation>PDFロック解除</translation>
     </message>
     <message>
         <source>PDF加密</source>

@@ -25,11 +25,33 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 QString outDir;
+// The tab strips of every language, for one sheet at the end.
+QList<QPixmap> tabStrips;
+
+QPixmap stacked(const QList<QPixmap> &pixmaps)
+{
+    int width = 0, height = 0;
+    for (const QPixmap &pm : pixmaps) {
+        width = qMax(width, pm.width());
+        height += pm.height();
+    }
+    QPixmap sheet(width, height);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    int y = 0;
+    for (const QPixmap &pm : pixmaps) {
+        p.drawPixmap(0, y, pm);
+        y += pm.height();
+    }
+    return sheet;
+}
 
 void save(const QPixmap &pixmap, const QString &name)
 {
@@ -67,16 +89,22 @@ public:
     bool openFile(const QString &) override { return true; }
 };
 
-// Grabs the next message box that opens and answers it.
-void grabNextBox(QWidget *window, const QString &name, bool confirm)
+// Waits for the next message box, grabs it and answers it; then runs `then`.
+void grabNextBox(QWidget *window, const QString &name, bool confirm,
+                 std::function<void()> then = {}, int attempt = 0)
 {
-    QTimer::singleShot(0, window, [=] {
+    QTimer::singleShot(50, window, [=] {
         auto *box = qobject_cast<ModernMessageBox *>(QApplication::activeModalWidget());
         if (!box) {
-            qWarning() << "no message box for" << name;
+            if (attempt < 200)
+                grabNextBox(window, name, confirm, then, attempt + 1);
+            else
+                qWarning() << "no message box for" << name;
             return;
         }
         save(over(window, box), name);
+        if (then)
+            then();
         if (confirm)
             box->findChild<QPushButton *>(u"messageBoxConfirmButton"_s)->click();
         else
@@ -97,17 +125,30 @@ void shootLanguage(const QString &code)
     settle();
     save(window.grab(), tag + u"-home"_s);
 
+    // Below seven tabs every tab is wide: all eight tool names in two rounds.
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
-    page->onToolClicked(ToolType::Compress);
-    page->onToolClicked(ToolType::Merge);
-    page->onFileOpen(u"/tmp/Quarterly report 2024 - final version.pdf"_s);
-    settle();
-    save(window.grab(QRect(0, 0, 1160, 90)), tag + u"-tabs-wide"_s);
-    for (int t : {ToolType::PdfToOffice, ToolType::OfficeToPdf, ToolType::ImageToPdf,
-                  ToolType::PdfToImages, ToolType::Decrypt, ToolType::Encrypt})
+    for (int t : {ToolType::Compress, ToolType::PdfToOffice, ToolType::OfficeToPdf,
+                  ToolType::ImageToPdf, ToolType::PdfToImages})
         page->onToolClicked(t);
     settle();
     QTabBar *bar = page->tabWidget()->tabBar();
+    const QPixmap wide1 = bar->grab();
+    window.setContentWidget(new MainPage);
+    settle();
+    page = qobject_cast<MainPage *>(window.contentWidget());
+    for (int t : {ToolType::Decrypt, ToolType::Encrypt, ToolType::Merge})
+        page->onToolClicked(t);
+    page->onFileOpen(u"/tmp/Quarterly report 2024 - final version.pdf"_s);
+    settle();
+    bar = page->tabWidget()->tabBar();
+    const QPixmap wide2 = bar->grab();
+    tabStrips.append(wide1);
+    tabStrips.append(wide2);
+
+    for (int t : {ToolType::Compress, ToolType::PdfToOffice, ToolType::OfficeToPdf,
+                  ToolType::ImageToPdf, ToolType::PdfToImages})
+        page->onToolClicked(t);
+    settle();
     const QPixmap strip = bar->grab();
     // The narrow tab bar is wider than the window: two halves, one under the other.
     QPixmap two(strip.width() / 2 + 1, strip.height() * 2);
@@ -118,7 +159,7 @@ void shootLanguage(const QString &code)
         p.drawPixmap(0, strip.height(), strip, strip.width() / 2, 0, strip.width() / 2 + 1,
                      strip.height());
     }
-    save(two.scaled(two.size() * 2), tag + u"-tabs-narrow"_s);
+    save(stacked({wide1, wide2, two}), tag + u"-tabs"_s);
     save(window.titleBar()->grab().scaled(window.titleBar()->size() * 2), tag + u"-titlebar"_s);
 
     LanguageDialog dialog(&window);
@@ -126,12 +167,12 @@ void shootLanguage(const QString &code)
     settle();
     save(over(&window, &dialog), tag + u"-dialog"_s);
 
-    // The confirmation, asked for the language after this one.
+    // The confirmation, asked for the next language that has a catalogue.
     const QList<LanguageManager::Language> &languages = LanguageManager::languages();
     int next = 0;
     for (int i = 0; i < languages.size(); ++i) {
         if (languages.at(i).code == code)
-            next = (i + 1) % languages.size();
+            next = i + 1 < languages.size() ? i + 1 : 1;
     }
     const auto buttons = dialog.findChildren<QRadioButton *>();
     for (QRadioButton *button : buttons) {
@@ -144,9 +185,8 @@ void shootLanguage(const QString &code)
 
     // A switch that cannot load its catalogue.
     LanguageManager::setCatalogueFolder(u"/nonexistent"_s);
-    grabNextBox(&window, tag + u"-confirm-again"_s, true);
-    QTimer::singleShot(300, &window,
-                       [&window, tag] { grabNextBox(&window, tag + u"-error"_s, false); });
+    grabNextBox(&window, tag + u"-confirm-again"_s, true,
+                [&window, tag] { grabNextBox(&window, tag + u"-error"_s, false); });
     dialog.applyLanguage();
     LanguageManager::setCatalogueFolder(QString());
     dialog.reject();
@@ -173,5 +213,6 @@ int main(int argc, char *argv[])
     }();
     for (const QString &code : codes)
         shootLanguage(code);
+    save(stacked(tabStrips), u"tabs-all-languages"_s);
     return 0;
 }
