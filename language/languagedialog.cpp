@@ -167,17 +167,16 @@ void LanguageDialog::applyLanguage()
     }
 
     const QString label = checked->text().section(u'\n', 0, 0);
-    const int answer = ModernMessageBox::confirm(
-        this, tr("切换语言？"), tr("界面语言将切换为“%1”。").arg(label),
-        tr("当前打开的工具标签页将关闭。"), tr("切换"), tr("取消"));
+    const int answer =
+        ModernMessageBox::confirm(this, tr("切换语言？"), tr("界面语言将切换为“%1”。").arg(label),
+                                  tr("当前打开的工具标签页将关闭。"), tr("切换"), tr("取消"));
     if (answer != ModernMessageBox::Confirmed)
         return;
     if (m_switchGuard && !m_switchGuard())
         return;
 
     if (!manager.setLanguage(code)) {
-        ModernMessageBox::showError(this, tr("无法切换语言"),
-                                    tr("未能加载所选语言的翻译文件。"));
+        ModernMessageBox::showError(this, tr("无法切换语言"), tr("未能加载所选语言的翻译文件。"));
         return;
     }
     accept();

@@ -102,8 +102,7 @@ bool LanguageManager::apply(const QString &code)
 
 void LanguageManager::loadSaved(const QLocale &systemLocale)
 {
-    const QString saved =
-        QSettings().value(settingsKey, defaultLanguage(systemLocale)).toString();
+    const QString saved = QSettings().value(settingsKey, defaultLanguage(systemLocale)).toString();
     if (!apply(saved))
         apply(u"zh_CN"_s);
 }

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>无法切换语言</source>
-        <translation>Sprache kann nicht gewechselt werden</translation>
+        <translation>Sprachwechsel nicht möglich</translation>
     </message>
     <message>
         <source>未能加载所选语言的翻译文件。</source>

@@ -40,9 +40,12 @@ const QString settingsKey = u"appearance/language"_s;
 QString titleIn(const QString &code)
 {
     static const QHash<QString, QString> titles{
-        {u"zh_CN"_s, u"语言设置"_s},           {u"en_US"_s, u"Language settings"_s},
-        {u"de_DE"_s, u"Spracheinstellungen"_s}, {u"fr_FR"_s, u"Paramètres de langue"_s},
-        {u"es_ES"_s, u"Configuración de idioma"_s}, {u"ar_SA"_s, u"إعدادات اللغة"_s},
+        {u"zh_CN"_s, u"语言设置"_s},
+        {u"en_US"_s, u"Language settings"_s},
+        {u"de_DE"_s, u"Spracheinstellungen"_s},
+        {u"fr_FR"_s, u"Paramètres de langue"_s},
+        {u"es_ES"_s, u"Configuración de idioma"_s},
+        {u"ar_SA"_s, u"إعدادات اللغة"_s},
         {u"ja_JP"_s, u"言語設定"_s},
     };
     return titles.value(code);
@@ -130,7 +133,8 @@ QList<Message> readCatalogue(const QString &path, QString *error)
         if (name == "name"_L1) {
             context = xml.readElementText();
         } else if (name == "message"_L1) {
-            current = Message{context, {}, {}, {}, xml.attributes().value("numerus"_L1) == "yes"_L1, {}};
+            current =
+                Message{context, {}, {}, {}, xml.attributes().value("numerus"_L1) == "yes"_L1, {}};
         } else if (name == "source"_L1) {
             current.source = xml.readElementText();
         } else if (name == "translation"_L1) {
@@ -659,15 +663,17 @@ void TestLanguage::cataloguesComplete()
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"LUPDATE"_s, QStringLiteral(VELMORA_LUPDATE));
         update.setProcessEnvironment(env);
-        update.start(u"bash"_s, {QStringLiteral(VELMORA_SOURCE_DIR "/scripts/update-translations.sh"),
-                                 m_updated.path()});
+        update.start(u"bash"_s,
+                     {QStringLiteral(VELMORA_SOURCE_DIR "/scripts/update-translations.sh"),
+                      m_updated.path()});
         if (!update.waitForFinished(120000) || update.exitCode() != 0)
             m_updateError = QString::fromLocal8Bit(update.readAll());
     }
     QVERIFY2(m_updateError.isEmpty(), qPrintable(m_updateError));
 
     QString error;
-    const QList<Message> messages = readCatalogue(QDir(m_updated.path()).filePath(catalogue), &error);
+    const QList<Message> messages =
+        readCatalogue(QDir(m_updated.path()).filePath(catalogue), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QVERIFY(messages.size() > 40);
 
@@ -678,7 +684,8 @@ void TestLanguage::cataloguesComplete()
         const QString where = m.context + u": \""_s + m.source + u'"';
         const QStringList texts = m.numerus ? m.forms : QStringList{m.translation};
         if (m.type == u"unfinished"_s || texts.isEmpty() ||
-            std::any_of(texts.cbegin(), texts.cend(), [](const QString &t) { return t.isEmpty(); })) {
+            std::any_of(texts.cbegin(), texts.cend(),
+                        [](const QString &t) { return t.isEmpty(); })) {
             problems.append(where + u" is not translated"_s);
             continue;
         }
@@ -694,9 +701,11 @@ void TestLanguage::cataloguesComplete()
                 problems.append(where + u" has other placeholders: \""_s + text + u'"');
         }
     }
-    QVERIFY2(problems.isEmpty(),
-             qPrintable(u"\n  "_s + problems.join(u"\n  "_s) +
-                        u"\nRun scripts/update-translations.sh and translate (translations/GLOSSARY.md)."_s));
+    QVERIFY2(
+        problems.isEmpty(),
+        qPrintable(
+            u"\n  "_s + problems.join(u"\n  "_s) +
+            u"\nRun scripts/update-translations.sh and translate (translations/GLOSSARY.md)."_s));
 }
 
 QTEST_MAIN(TestLanguage)
