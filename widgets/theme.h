@@ -71,6 +71,15 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// Home tab: side navigation, search field and recent files table.
+inline constexpr Name destinationHover{"#DCE9FF"};
+inline constexpr Name homeDivider{"#E5E6EB"};
+inline constexpr Name searchBorder{"#E5E6EB"};
+inline constexpr Name searchHoverBorder{"#C9CDD4"};
+inline constexpr Name searchFocusBorder{"#165DFF"};
+inline constexpr Name searchText{"#1D2129"};
+inline constexpr Name tableHeaderText{"#888888"};
+
 // Language dialog.
 inline constexpr Name languageCardBorder{"#DDE2EA"};
 inline constexpr Name languageChoiceText{"#283347"};
