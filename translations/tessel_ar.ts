@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 غيغابايت</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>آخر تعديل</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>نقل الصفحات</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>لا توجد ملفات مطابقة</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>جرّب كلمات بحث أخرى</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>لا توجد ملفات حديثة</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>ستظهر هنا ملفات PDF التي تفتحها</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>البحث في الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> فتح</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>الملفات</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>كل المستندات</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>ضغط PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>‏PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>‏Office إلى PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>‏PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>صور إلى PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>دمج PDF</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>فتح ملف PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

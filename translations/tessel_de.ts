@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>Seiten verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>Keine passenden Dateien</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>Versuchen Sie andere Suchbegriffe</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>Keine zuletzt verwendeten Dateien</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>Geöffnete PDF-Dateien werden hier angezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>Dateien suchen</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> Öffnen</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>Alle Dokumente</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Komprimieren</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDF in Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>Office in PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDF in Bilder</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>Bilder in PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>Verschlüsseln</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>Entsperren</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Kombinieren</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>PDF-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>

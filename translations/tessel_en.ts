@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>Last modified</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>Move pages</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>No matching files</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>Try other search terms</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>No recent files</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>PDF files you open will appear here</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>Search files</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> Open</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>All documents</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Compress PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDF to Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>Office to PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDF to images</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>Images to PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>Encrypt PDF</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>Unlock PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Merge PDF</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>Open PDF file</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
     </message>
 </context>
 <context>

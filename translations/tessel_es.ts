@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>Modificado</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>Mover páginas</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>No hay archivos coincidentes</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>Pruebe con otras palabras clave</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>Los archivos PDF que abra aparecerán aquí</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>Buscar archivos</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> Abrir</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>Todos los documentos</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Comprimir</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDF a Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>Office a PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDF a imágenes</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>Imágenes a PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>Cifrar</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>Desbloquear</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>Abrir archivo PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

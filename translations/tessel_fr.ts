@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>Modifié le</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>Déplacer les pages</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>Aucun fichier correspondant</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>Essayez d&apos;autres mots-clés</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>Les fichiers PDF que vous ouvrez apparaîtront ici</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>Rechercher des fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> Ouvrir</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>Tous les documents</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>Compresser</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDF en Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>Office en PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDF en images</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>Images en PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>Chiffrer</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>Déverrouiller</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>Ouvrir un fichier PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

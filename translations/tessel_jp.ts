@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>最終更新日時</translation>
+    </message>
+</context>
+<context>
     <name>LanguageDialog</name>
     <message>
         <source>简体中文</source>
@@ -191,6 +222,91 @@
     <message>
         <source>移动页面</source>
         <translation>ページを移動</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>一致するファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>別のキーワードで検索してください</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>最近使ったファイルはありません</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>開いたPDFファイルがここに表示されます</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>ファイルを検索</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> 開く</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>すべてのドキュメント</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDFを圧縮</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDFからOffice</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>OfficeからPDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDFから画像</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>画像からPDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>PDFロック解除</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDFを結合</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>PDFファイルを開く</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,14 @@
 
 #include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "homepage.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
 #include "mainpage.h"
 #include "modernmessagebox.h"
 #include "pdfshowpage.h"
+#include "recentfilespage.h"
+#include "searchbarwidget.h"
 #include "startup.h"
 #include "titlebar.h"
 #include "tooltype.h"
@@ -16,10 +19,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +129,14 @@ void shootLanguage(const QString &code)
     window.show();
     settle();
     save(window.grab(), tag + u"-home"_s);
+    SearchBarWidget *search = qobject_cast<MainPage *>(window.contentWidget())
+                                  ->homePage()
+                                  ->recentFilesPage()
+                                  ->searchBar();
+    search->setText(u"no such file"_s);
+    settle();
+    save(window.grab(), tag + u"-home-no-match"_s);
+    search->clear();
 
     // Below seven tabs every tab is wide: all eight tool names in two rounds.
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
@@ -138,7 +151,7 @@ void shootLanguage(const QString &code)
     page = qobject_cast<MainPage *>(window.contentWidget());
     for (int t : {ToolType::Decrypt, ToolType::Encrypt, ToolType::Merge})
         page->onToolClicked(t);
-    page->onFileOpen(u"/tmp/Quarterly report 2024 - final version.pdf"_s);
+    page->onFileOpen(QDir::temp().filePath(u"Quarterly report 2024 - final version.pdf"_s));
     settle();
     bar = page->tabWidget()->tabBar();
     const QPixmap wide2 = bar->grab();
@@ -197,6 +210,9 @@ void shootLanguage(const QString &code)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Scratch settings and recent files: the pictures must not touch the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Startup::configureApplication(app);
@@ -204,6 +220,27 @@ int main(int argc, char *argv[])
     QDir().mkpath(outDir);
     WorkspaceFactory::setViewerTabMaker(
         [](QWidget *parent) { return new PictureViewerTab(parent); });
+
+    // A few recent files of different sizes, recorded by opening them.
+    QTemporaryDir files;
+    {
+        FramelessWindow window;
+        Startup::installMainPage(window);
+        auto *page = qobject_cast<MainPage *>(window.contentWidget());
+        const QList<std::pair<QString, qint64>> names{
+            {u"Quarterly report 2024 - final version.pdf"_s, 2'458'112},
+            {u"invoice_10482.pdf"_s, 1023},
+            {u"合同-最终版.pdf"_s, 845'331},
+            {u"scan_0001.pdf"_s, 3'221'225'472},
+        };
+        for (const auto &[name, size] : names) {
+            QFile file(files.filePath(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.resize(size);
+            file.close();
+            page->onFileOpen(file.fileName());
+        }
+    }
 
     const QStringList codes = app.arguments().size() > 2 ? app.arguments().mid(2) : [] {
         QStringList all;

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -215,6 +216,8 @@ private:
 void TestLanguage::initTestCase()
 {
     QVERIFY(m_settingsDir.isValid() && m_emptyCatalogues.isValid() && m_updated.isValid());
+    // Opening a file records it in the recent list: keep that out of the user's configuration.
+    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setApplicationName(u"Velmora"_s);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
