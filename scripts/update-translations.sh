@@ -17,7 +17,8 @@ if [[ $# -ge 1 ]]; then
 fi
 
 folders=()
-for dir in app widgets tools pdfeditor recent language account; do
+# Every folder of the program: a tr() anywhere in it must reach the catalogues.
+for dir in app widgets tools pdfeditor recent language account engine taskengine; do
   [[ -d $dir ]] && folders+=("$dir")
 done
 

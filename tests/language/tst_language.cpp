@@ -197,6 +197,7 @@ private Q_SLOTS:
     void shellFollowsSwitch();
     void titleBarDialogEndToEnd();
     void unsavedViewerKeepsLanguage();
+    void startupInstallsSavedLanguage();
 
     void cataloguesLoad_data();
     void cataloguesLoad();
@@ -619,6 +620,18 @@ void TestLanguage::unsavedViewerKeepsLanguage()
     }
     QCOMPARE(LanguageManager::instance().currentLanguage(), u"en_US"_s);
     QVERIFY(window.contentWidget() != page);
+}
+
+// Start-up installs the saved language before the first widget is made.
+void TestLanguage::startupInstallsSavedLanguage()
+{
+    QSettings().setValue(settingsKey, u"es_ES"_s);
+    Startup::configureApplication(*qApp);
+    QCOMPARE(LanguageManager::instance().currentLanguage(), u"es_ES"_s);
+    QCOMPARE(ShellServices::instance().currentLanguageCode(), u"es_ES"_s);
+    MainPage page;
+    QCOMPARE(page.tabWidget()->tabText(0), u"Inicio"_s);
+    qApp->setStyleSheet(QString());
 }
 
 void TestLanguage::cataloguesLoad_data()
