@@ -156,6 +156,7 @@ QPushButton *AccountDialog::makeLinkButton(const QString &text, const QString &o
 void AccountDialog::updateView()
 {
     const bool signedIn = m_service.isSignedIn();
+    const bool switching = m_signedInPage->isHidden() == signedIn;
     m_signInPage->setVisible(!signedIn);
     m_signedInPage->setVisible(signedIn);
 
@@ -187,4 +188,10 @@ void AccountDialog::updateView()
                           "open-access period.");
     }
     m_subscriptionLabel->setText(subscription);
+
+    // The two pages differ in height; fit the window to the one now shown.
+    if (switching && isVisible()) {
+        layout()->activate();
+        resize(width(), qMax(minimumHeight(), heightForWidth(width())));
+    }
 }

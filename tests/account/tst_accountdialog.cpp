@@ -121,6 +121,9 @@ void TestAccountDialog::signInSwitchesPagesWithoutClosing()
     QVERIFY(part<QPushButton>(dialog, "signOutButton")->isEnabled());
     QCOMPARE(part<QLabel>(dialog, "accountLabel")->text(),
              u"Signed in as alice.w  <alice@example.com>"_s);
+    // The window fits the page it now shows.
+    auto *signOut = part<QPushButton>(dialog, "signOutButton");
+    QVERIFY(dialog.rect().contains(QRect(signOut->mapTo(&dialog, QPoint()), signOut->size())));
     QVERIFY(DialogSeam::requests().isEmpty());
 }
 
