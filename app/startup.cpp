@@ -24,7 +24,7 @@ QMenu::item { background-color: transparent; border-radius: 4px; color: %4; padd
 QMenu::item:selected { background-color: %5; color: %6; }
 QMenu::separator { height: 1px; background: %7; margin: 5px 10px; }
 )"_s.arg(Theme::toolTipBackground, Theme::surface, Theme::paneLine, Theme::menuText,
-                  Theme::menuSelected, Theme::menuSelectedText, Theme::menuSeparator);
+         Theme::menuSelected, Theme::menuSelectedText, Theme::menuSeparator);
 }
 
 void configureApplication(QApplication &app)

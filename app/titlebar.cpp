@@ -61,7 +61,6 @@ TitleBar::TitleBar(QWidget *parent)
     m_minimizeButton->setObjectName(u"minimizeBtn"_s);
     m_maximizeButton = makeWindowButton(maximizeIcon, QString());
     m_maximizeButton->setObjectName(u"maximizeBtn"_s);
-    m_maximizeButton->setProperty("maximized", false);
     m_closeButton = makeWindowButton(u":/res/icons/modern/close_20_hover.png"_s, QString());
     m_closeButton->setObjectName(u"closeBtn"_s);
 
@@ -88,7 +87,7 @@ QPushButton#closeBtn { border-top-right-radius: 11px; margin-right: 0px; }
 QPushButton#closeBtn:hover { background: %5; }
 QPushButton#closeBtn:pressed { background: %6; }
 )"_s.arg(Theme::windowBackground, Theme::chromeButtonHover, Theme::chromeButtonPressed,
-                  Theme::textSecondary, Theme::closeButtonHover, Theme::closeButtonPressed));
+         Theme::textSecondary, Theme::closeButtonHover, Theme::closeButtonPressed));
 
     retranslateUi();
 
@@ -118,13 +117,8 @@ void TitleBar::setAccountText(const QString &text)
 void TitleBar::setMaximized(bool maximized)
 {
     m_maximizeButton->setStyleSheet(imageStyle(maximized ? restoreIcon : maximizeIcon));
-    m_maximizeButton->setProperty("maximized", maximized);
+    m_maximized = maximized;
     m_maximizeButton->setToolTip(maximized ? tr("还原") : tr("最大化"));
-}
-
-bool TitleBar::isMaximized() const
-{
-    return m_maximizeButton->property("maximized").toBool();
 }
 
 void TitleBar::retranslateUi()
@@ -136,7 +130,7 @@ void TitleBar::retranslateUi()
     m_accountButton->setToolTip(tr("Account and subscription"));
     setAccountText(m_accountText);
     m_minimizeButton->setToolTip(tr("最小化"));
-    m_maximizeButton->setToolTip(isMaximized() ? tr("还原") : tr("最大化"));
+    m_maximizeButton->setToolTip(m_maximized ? tr("还原") : tr("最大化"));
     m_closeButton->setToolTip(tr("关闭"));
 }
 

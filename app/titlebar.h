@@ -18,7 +18,9 @@ public:
     // An empty text shows "Sign in".
     void setAccountText(const QString &text);
     void setMaximized(bool maximized);
-    bool isMaximized() const;
+    // Whether the maximise button shows its restore face. (QWidget's own read-only "maximized"
+    // property shadows a dynamic property of that name, so the face is kept here.)
+    bool showsRestore() const { return m_maximized; }
     void retranslateUi();
 
 Q_SIGNALS:
@@ -42,4 +44,5 @@ private:
     QPushButton *m_maximizeButton = nullptr;
     QPushButton *m_closeButton = nullptr;
     QString m_accountText;
+    bool m_maximized = false;
 };

@@ -12,8 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-CardRadioButton::CardRadioButton(const QString &title, const QString &description,
-                                 QWidget *parent)
+CardRadioButton::CardRadioButton(const QString &title, const QString &description, QWidget *parent)
     : QWidget(parent)
 {
     setFixedHeight(70);

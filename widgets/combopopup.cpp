@@ -23,8 +23,8 @@ QListWidget { border: 1px solid %1; border-radius: 8px; outline: none; backgroun
 QListWidget::item { height: 36px; padding: 6px; border-radius: 6px; color: %3; }
 QListWidget::item:hover { background: %4; }
 QListWidget::item:selected { background: %5; color: %6; }
-)"_s.arg(Theme::kitDivider, Theme::surface, Theme::menuText, Theme::kitHover,
-                                   Theme::kitSelected, Theme::kitSelectedBorder));
+)"_s.arg(Theme::kitDivider, Theme::surface, Theme::menuText, Theme::kitHover, Theme::kitSelected,
+         Theme::kitSelectedBorder));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->horizontalScrollBar()->setEnabled(false);
@@ -47,8 +47,9 @@ QListWidget::item:selected { background: %5; color: %6; }
 
 void ComboPopup::fitToRows()
 {
-    m_list->setFixedHeight(m_list->count() * 48 + 16);
-    adjustSize();
+    const int height = m_list->count() * 48 + 16;
+    m_list->setFixedHeight(height);
+    setFixedHeight(height);
 }
 
 void ComboPopup::paintEvent(QPaintEvent *)

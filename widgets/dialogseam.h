@@ -30,8 +30,8 @@ public:
 
     static QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                                    const QString &filter);
-    static QStringList getOpenFileNames(QWidget *parent, const QString &caption,
-                                        const QString &dir, const QString &filter);
+    static QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                        const QString &filter);
     static QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                    const QString &filter);
     static QString getExistingDirectory(QWidget *parent, const QString &caption,

@@ -47,20 +47,18 @@ static QString indicatorStyle(QLatin1StringView widget, int size, QLatin1StringV
 
 QString checkBoxStyle()
 {
-    return indicatorStyle("QCheckBox"_L1, 20, ":/res/checkbox/checkbox-unchecked.png"_L1,
-                          ":/res/checkbox/checkbox-unchecked-hover.png"_L1,
-                          ":/res/checkbox/checkbox-checked.png"_L1,
-                          ":/res/checkbox/checkbox-checked-hover.png"_L1, "unchecked"_L1,
-                          "checked"_L1);
+    return indicatorStyle(
+        "QCheckBox"_L1, 20, ":/res/checkbox/checkbox-unchecked.png"_L1,
+        ":/res/checkbox/checkbox-unchecked-hover.png"_L1, ":/res/checkbox/checkbox-checked.png"_L1,
+        ":/res/checkbox/checkbox-checked-hover.png"_L1, "unchecked"_L1, "checked"_L1);
 }
 
 QString radioStyle()
 {
-    return indicatorStyle("QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
-                          ":/res/checkbox/radio-button-off-hover.png"_L1,
-                          ":/res/checkbox/radio-button-on.png"_L1,
-                          ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1,
-                          "checked"_L1);
+    return indicatorStyle(
+        "QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
+        ":/res/checkbox/radio-button-off-hover.png"_L1, ":/res/checkbox/radio-button-on.png"_L1,
+        ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1, "checked"_L1);
 }
 
 } // namespace KitStyle

@@ -21,8 +21,7 @@ ModernComboBox::ModernComboBox(QWidget *parent, bool popupAbove)
     setFont(KitStyle::font(KitStyle::Regular14, font()));
     m_arrow = QIcon(u":/res/icons/modern/down.png"_s).pixmap(24, 24);
     m_popup = new ComboPopup(this);
-    connect(m_popup->listWidget(), &QListWidget::itemClicked, this,
-            &ModernComboBox::onItemClicked);
+    connect(m_popup->listWidget(), &QListWidget::itemClicked, this, &ModernComboBox::onItemClicked);
 }
 
 void ModernComboBox::addItem(const QString &text, const QIcon &icon, bool folderChoice)

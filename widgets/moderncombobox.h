@@ -16,7 +16,11 @@ class ModernComboBox : public QPushButton
 
 public:
     // Item data roles.
-    enum Role : int { IconRole = Qt::UserRole, TextRole = Qt::UserRole + 1, ModeRole = Qt::UserRole + 4 };
+    enum Role : int {
+        IconRole = Qt::UserRole,
+        TextRole = Qt::UserRole + 1,
+        ModeRole = Qt::UserRole + 4
+    };
     static constexpr int FolderChoiceMode = 3;
 
     explicit ModernComboBox(QWidget *parent = nullptr, bool popupAbove = false);

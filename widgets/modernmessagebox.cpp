@@ -29,8 +29,8 @@ QProgressBar#messageBoxProgress { background: %7; border: none; border-radius: 4
 QProgressBar#messageBoxProgress::chunk { background: %8; border: none; border-radius: 4px; }
 QPushButton { padding: 0 20px; border-radius: 21px; font-size: 15px; font-weight: 600; }
 )"_s.arg(Theme::surface, Theme::cardBorder, accent, Theme::cardTitle, Theme::cardText,
-                Theme::cardDetails, Theme::progressTrack, Theme::accent)
-        + uR"(
+           Theme::cardDetails, Theme::progressTrack, Theme::accent) +
+           uR"(
 QPushButton#messageBoxCancelButton { color: %1; background: %2; border: 1px solid %3; }
 QPushButton#messageBoxCancelButton:hover { background: %4; }
 QPushButton#messageBoxCancelButton:pressed { background: %5; }
@@ -38,9 +38,9 @@ QPushButton#messageBoxDiscardButton { color: %6; background: %2; border: 1px sol
 QPushButton#messageBoxDiscardButton:hover { background: %8; }
 QPushButton#messageBoxDiscardButton:pressed { background: %9; }
 )"_s.arg(Theme::cardText, Theme::surface, Theme::cancelBorder, Theme::cancelHover,
-                Theme::cancelPressed, Theme::discardText, Theme::discardBorder,
-                Theme::discardHover, Theme::discardPressed)
-        + uR"(
+           Theme::cancelPressed, Theme::discardText, Theme::discardBorder, Theme::discardHover,
+           Theme::discardPressed) +
+           uR"(
 QPushButton#messageBoxConfirmButton { color: %1; background: %2; border: 1px solid %2; }
 QPushButton#messageBoxConfirmButton:hover { background: %3; border-color: %3; }
 QPushButton#messageBoxConfirmButton:pressed { background: %4; border-color: %4; }
@@ -48,8 +48,8 @@ QPushButton#messageBoxConfirmButton[danger="true"] { background: %5; border-colo
 QPushButton#messageBoxConfirmButton[danger="true"]:hover { background: %7; }
 QPushButton#messageBoxConfirmButton[danger="true"]:pressed { background: %8; }
 )"_s.arg(Theme::surface, Theme::accent, Theme::accentHover, Theme::accentPressed,
-                Theme::dangerButton, Theme::cardTitle, Theme::dangerButtonHover,
-                Theme::dangerButtonPressed);
+           Theme::dangerButton, Theme::cardTitle, Theme::dangerButtonHover,
+           Theme::dangerButtonPressed);
 }
 
 QLabel *wrappedLabel(const QString &text, const QString &objectName, QWidget *parent)

@@ -4,11 +4,11 @@
 #include "theme.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -27,8 +27,8 @@ PasswordInput::PasswordInput(QWidget *parent)
 
     m_eye = new QAction(QIcon(u":/res/icons/modern/eye.png"_s), tr("显示密码"), this);
     m_eye->setObjectName(u"passwordEyeAction"_s);
-    m_eye->setVisible(false);
     m_lineEdit->addAction(m_eye, QLineEdit::TrailingPosition);
+    m_eye->setVisible(false);
     connect(m_eye, &QAction::triggered, this, [this] {
         const bool hidden = m_lineEdit->echoMode() == QLineEdit::Password;
         m_lineEdit->setEchoMode(hidden ? QLineEdit::Normal : QLineEdit::Password);
@@ -91,7 +91,8 @@ void PasswordInput::mousePressEvent(QMouseEvent *event)
 
 bool PasswordInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_lineEdit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (watched == m_lineEdit &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         update();
     return QWidget::eventFilter(watched, event);
 }

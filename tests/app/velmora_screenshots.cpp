@@ -10,8 +10,8 @@
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "mainpage.h"
-#include "modernmessagebox.h"
 #include "moderncombobox.h"
+#include "modernmessagebox.h"
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "pdfshowpage.h"
@@ -146,9 +146,10 @@ void messageBoxes(FramelessWindow *window)
     progress.showProgress = true;
     progress.mayReject = false;
 
-    const Scene scenes[] = {{"messagebox-question", question},   {"messagebox-information", info},
-                            {"messagebox-warning", warning},     {"messagebox-error", error},
-                            {"messagebox-title-only", titleOnly}, {"messagebox-progress", progress}};
+    const Scene scenes[] = {
+        {"messagebox-question", question},    {"messagebox-information", info},
+        {"messagebox-warning", warning},      {"messagebox-error", error},
+        {"messagebox-title-only", titleOnly}, {"messagebox-progress", progress}};
     for (const Scene &scene : scenes) {
         ModernMessageBox box(scene.options, window);
         save(withBackdrop(window, box), QString::fromLatin1(scene.name));
@@ -197,9 +198,9 @@ QPixmap kitSheet()
     auto *empty = new IconButton(QString(), line);
     auto *buttons = new QHBoxLayout(line);
     buttons->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : {static_cast<QWidget *>(open), static_cast<QWidget *>(add),
-                       static_cast<QWidget *>(clear), static_cast<QWidget *>(disabled),
-                       static_cast<QWidget *>(empty)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(open), static_cast<QWidget *>(add), static_cast<QWidget *>(clear),
+          static_cast<QWidget *>(disabled), static_cast<QWidget *>(empty)})
         buttons->addWidget(w);
     buttons->addStretch();
 
@@ -389,7 +390,8 @@ int main(int argc, char *argv[])
     save(zoomed(window->titleBar()->grab()), u"titlebar"_s);
 
     auto *page = qobject_cast<MainPage *>(window->contentWidget());
-    WorkspaceFactory::setViewerTabMaker([](QWidget *parent) { return new PictureViewerTab(parent); });
+    WorkspaceFactory::setViewerTabMaker(
+        [](QWidget *parent) { return new PictureViewerTab(parent); });
     page->onToolClicked(ToolType::Compress);
     page->onToolClicked(ToolType::Merge);
     page->onFileOpen(u"/tmp/Quarterly report 2024 - final version.pdf"_s);

@@ -3,8 +3,8 @@
 #include "dialogseam.h"
 #include "iconbutton.h"
 #include "kitstyle.h"
-#include "modernmessagebox.h"
 #include "moderncombobox.h"
+#include "modernmessagebox.h"
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "selectbutton.h"
@@ -44,9 +44,12 @@ QColor centrePixel(QWidget *w)
 // An antialiased one-pixel outline on a half-pixel boundary lands between its colour and the fill.
 bool between(const QColor &actual, const QColor &a, const QColor &b)
 {
-    const auto inRange = [](int v, int x, int y) { return v >= qMin(x, y) - 2 && v <= qMax(x, y) + 2; };
-    return actual != b && inRange(actual.red(), a.red(), b.red())
-        && inRange(actual.green(), a.green(), b.green()) && inRange(actual.blue(), a.blue(), b.blue());
+    const auto inRange = [](int v, int x, int y) {
+        return v >= qMin(x, y) - 2 && v <= qMax(x, y) + 2;
+    };
+    return actual != b && inRange(actual.red(), a.red(), b.red()) &&
+           inRange(actual.green(), a.green(), b.green()) &&
+           inRange(actual.blue(), a.blue(), b.blue());
 }
 
 void sendEnter(QWidget *w)
@@ -234,8 +237,8 @@ void TestWidgets::messageBoxLayout()
     auto *title = box.findChild<QLabel *>(u"messageBoxTitle"_s);
     auto *confirm = box.findChild<QPushButton *>(u"messageBoxConfirmButton"_s);
     QVERIFY(title && confirm);
-    QCOMPARE(confirm->mapTo(&box, QPoint(0, 0)).y() - title->mapTo(&box, QPoint(0, 0)).y()
-                 - title->height(),
+    QCOMPARE(confirm->mapTo(&box, QPoint(0, 0)).y() - title->mapTo(&box, QPoint(0, 0)).y() -
+                 title->height(),
              28);
     QVERIFY(box.width() >= 560 && box.width() <= 680);
     QVERIFY(confirm->isDefault());
@@ -357,12 +360,12 @@ void TestWidgets::dialogSeamText()
     DialogSeam::answerText(u"secret"_s);
     DialogSeam::answerText(QString(), false);
     bool ok = false;
-    QCOMPARE(DialogSeam::getText(m_window, u"密码"_s, u"输入密码"_s, QLineEdit::Password,
-                                 QString(), &ok),
+    QCOMPARE(DialogSeam::getText(m_window, u"密码"_s, u"输入密码"_s, QLineEdit::Password, QString(),
+                                 &ok),
              u"secret"_s);
     QVERIFY(ok);
-    QCOMPARE(DialogSeam::getText(m_window, u"密码"_s, u"输入密码"_s, QLineEdit::Password,
-                                 QString(), &ok),
+    QCOMPARE(DialogSeam::getText(m_window, u"密码"_s, u"输入密码"_s, QLineEdit::Password, QString(),
+                                 &ok),
              QString());
     QVERIFY(!ok);
 }
@@ -492,7 +495,8 @@ void TestWidgets::moreOption()
     option.resize(300, 80);
     option.show();
     QCOMPARE(option.checkBox()->text(), u"合并为一个 PDF 文件"_s);
-    QTest::mouseClick(option.checkBox(), Qt::LeftButton, {}, QPoint(8, option.checkBox()->height() / 2));
+    QTest::mouseClick(option.checkBox(), Qt::LeftButton, {},
+                      QPoint(8, option.checkBox()->height() / 2));
     QVERIFY(option.checkBox()->isChecked());
     QVERIFY(between(pixelAt(&option, QPoint(1, 40)), QColor(u"#DDDDDD"_s), Qt::white));
 }
@@ -640,8 +644,8 @@ void TestWidgets::namedImagesLoad()
     const QRegularExpression named(uR"(:/res/(?:checkbox|icons)/[A-Za-z0-9_@./-]+\.png)"_s);
     for (const QString &dir : {u"app"_s, u"widgets"_s, u"tools"_s, u"pdfeditor"_s, u"recent"_s,
                                u"language"_s, u"account"_s}) {
-        QDirIterator it(QStringLiteral(VELMORA_SOURCE_DIR) + u'/' + dir,
-                        {u"*.cpp"_s, u"*.h"_s}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(VELMORA_SOURCE_DIR) + u'/' + dir, {u"*.cpp"_s, u"*.h"_s},
+                        QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -652,34 +656,81 @@ void TestWidgets::namedImagesLoad()
     }
     QVERIFY(paths.size() > 10);
 
-    const char *artwork[] = {
-        "checkbox/checkbox-checked", "checkbox/checkbox-checked-hover",
-        "checkbox/checkbox-unchecked", "checkbox/checkbox-unchecked-hover",
-        "checkbox/radio-button-on", "checkbox/radio-button-on-hover", "checkbox/radio-button-off",
-        "checkbox/radio-button-off-hover", "icons/modern/add-file", "icons/modern/addfile",
-        "icons/modern/chevron-down", "icons/modern/close", "icons/modern/close_20_hover",
-        "icons/modern/completed", "icons/modern/compress", "icons/modern/compress-big",
-        "icons/modern/convert", "icons/modern/convert-big", "icons/modern/decrypt",
-        "icons/modern/decrypt-big", "icons/modern/documents", "icons/modern/documents-big",
-        "icons/modern/documents-big@3x", "icons/modern/down", "icons/modern/encrypt",
-        "icons/modern/encrypt-big", "icons/modern/eye", "icons/modern/failed",
-        "icons/modern/file-excel", "icons/modern/file-image", "icons/modern/file-pdf",
-        "icons/modern/file-ppt", "icons/modern/file-word", "icons/modern/folder",
-        "icons/modern/home", "icons/modern/image", "icons/modern/image-big", "icons/modern/lock",
-        "icons/modern/logo", "icons/modern/maximize", "icons/modern/merge",
-        "icons/modern/merge-big", "icons/modern/minimize", "icons/modern/open-file",
-        "icons/modern/open-folder", "icons/modern/pdf", "icons/modern/restart",
-        "icons/modern/restore", "icons/modern/search", "icons/modern/search@3x",
-        "icons/modern/trash", "icons/pdfviewer/document-view", "icons/pdfviewer/expand",
-        "icons/pdfviewer/fit-height", "icons/pdfviewer/fit-width", "icons/pdfviewer/hand",
-        "icons/pdfviewer/insert-plus", "icons/pdfviewer/more", "icons/pdfviewer/next",
-        "icons/pdfviewer/next-disabled", "icons/pdfviewer/previous",
-        "icons/pdfviewer/previous-disabled", "icons/pdfviewer/page-grid",
-        "icons/pdfviewer/print", "icons/pdfviewer/redo", "icons/pdfviewer/undo",
-        "icons/pdfviewer/rotate-left", "icons/pdfviewer/rotate-right", "icons/pdfviewer/save",
-        "icons/pdfviewer/save-as", "icons/pdfviewer/split-scissors",
-        "icons/pdfviewer/thumbnail-panel", "icons/pdfviewer/tools-grid",
-        "icons/pdfviewer/zoom-in", "icons/pdfviewer/zoom-out"};
+    const char *artwork[] = {"checkbox/checkbox-checked",
+                             "checkbox/checkbox-checked-hover",
+                             "checkbox/checkbox-unchecked",
+                             "checkbox/checkbox-unchecked-hover",
+                             "checkbox/radio-button-on",
+                             "checkbox/radio-button-on-hover",
+                             "checkbox/radio-button-off",
+                             "checkbox/radio-button-off-hover",
+                             "icons/modern/add-file",
+                             "icons/modern/addfile",
+                             "icons/modern/chevron-down",
+                             "icons/modern/close",
+                             "icons/modern/close_20_hover",
+                             "icons/modern/completed",
+                             "icons/modern/compress",
+                             "icons/modern/compress-big",
+                             "icons/modern/convert",
+                             "icons/modern/convert-big",
+                             "icons/modern/decrypt",
+                             "icons/modern/decrypt-big",
+                             "icons/modern/documents",
+                             "icons/modern/documents-big",
+                             "icons/modern/documents-big@3x",
+                             "icons/modern/down",
+                             "icons/modern/encrypt",
+                             "icons/modern/encrypt-big",
+                             "icons/modern/eye",
+                             "icons/modern/failed",
+                             "icons/modern/file-excel",
+                             "icons/modern/file-image",
+                             "icons/modern/file-pdf",
+                             "icons/modern/file-ppt",
+                             "icons/modern/file-word",
+                             "icons/modern/folder",
+                             "icons/modern/home",
+                             "icons/modern/image",
+                             "icons/modern/image-big",
+                             "icons/modern/lock",
+                             "icons/modern/logo",
+                             "icons/modern/maximize",
+                             "icons/modern/merge",
+                             "icons/modern/merge-big",
+                             "icons/modern/minimize",
+                             "icons/modern/open-file",
+                             "icons/modern/open-folder",
+                             "icons/modern/pdf",
+                             "icons/modern/restart",
+                             "icons/modern/restore",
+                             "icons/modern/search",
+                             "icons/modern/search@3x",
+                             "icons/modern/trash",
+                             "icons/pdfviewer/document-view",
+                             "icons/pdfviewer/expand",
+                             "icons/pdfviewer/fit-height",
+                             "icons/pdfviewer/fit-width",
+                             "icons/pdfviewer/hand",
+                             "icons/pdfviewer/insert-plus",
+                             "icons/pdfviewer/more",
+                             "icons/pdfviewer/next",
+                             "icons/pdfviewer/next-disabled",
+                             "icons/pdfviewer/previous",
+                             "icons/pdfviewer/previous-disabled",
+                             "icons/pdfviewer/page-grid",
+                             "icons/pdfviewer/print",
+                             "icons/pdfviewer/redo",
+                             "icons/pdfviewer/undo",
+                             "icons/pdfviewer/rotate-left",
+                             "icons/pdfviewer/rotate-right",
+                             "icons/pdfviewer/save",
+                             "icons/pdfviewer/save-as",
+                             "icons/pdfviewer/split-scissors",
+                             "icons/pdfviewer/thumbnail-panel",
+                             "icons/pdfviewer/tools-grid",
+                             "icons/pdfviewer/zoom-in",
+                             "icons/pdfviewer/zoom-out"};
     QCOMPARE(std::size(artwork), size_t(75));
     for (const char *name : artwork)
         paths.insert(u":/res/"_s + QString::fromLatin1(name) + u".png"_s);
