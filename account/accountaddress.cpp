@@ -42,8 +42,8 @@ bool isLoopbackHost(const QString &host)
 
 bool isAcceptable(const QUrl &base)
 {
-    if (!base.isValid() || base.host().isEmpty() || !base.userInfo().isEmpty() || base.hasQuery()
-        || base.hasFragment()) {
+    if (!base.isValid() || base.host().isEmpty() || !base.userInfo().isEmpty() || base.hasQuery() ||
+        base.hasFragment()) {
         return false;
     }
     const QString scheme = base.scheme();

@@ -15,8 +15,7 @@ using namespace Qt::StringLiterals;
 
 AccountDialog::AccountDialog(QWidget *parent)
     : AccountDialog(AccountService::instance(), parent)
-{
-}
+{}
 
 AccountDialog::AccountDialog(AccountService &service, QWidget *parent)
     : QDialog(parent)
@@ -65,8 +64,8 @@ void AccountDialog::buildUi()
     m_passwordEdit->setPlaceholderText(tr("Password"));
     m_signInButton = new QPushButton(tr("Sign in"), m_signInPage);
     m_signInButton->setObjectName(u"primaryButton"_s);
-    QPushButton *createAccount = makeLinkButton(tr("Create account"), u"createAccountButton"_s,
-                                                u"/register", m_signInPage);
+    QPushButton *createAccount =
+        makeLinkButton(tr("Create account"), u"createAccountButton"_s, u"/register", m_signInPage);
 
     auto *signInRow = new QHBoxLayout;
     signInRow->addWidget(m_signInButton);
@@ -136,9 +135,9 @@ QPushButton#primaryButton { color: white; background: %8; border-color: %8; }
 QPushButton#primaryButton:hover { background: %10; }
 QPushButton:disabled { color: %11; background: %12; }
 )"_s.arg(Theme::surface, Theme::accountText, Theme::accountNoteText, Theme::accountNoteBackground,
-                  Theme::accountNoteBorder, Theme::accountError, Theme::accountFieldBorder,
-                  Theme::accountPrimary, Theme::accountButtonHover, Theme::accountPrimaryHover,
-                  Theme::accountDisabledText, Theme::accountDisabledBackground));
+         Theme::accountNoteBorder, Theme::accountError, Theme::accountFieldBorder,
+         Theme::accountPrimary, Theme::accountButtonHover, Theme::accountPrimaryHover,
+         Theme::accountDisabledText, Theme::accountDisabledBackground));
 }
 
 QPushButton *AccountDialog::makeLinkButton(const QString &text, const QString &objectName,
@@ -147,9 +146,8 @@ QPushButton *AccountDialog::makeLinkButton(const QString &text, const QString &o
     auto *button = new QPushButton(text, parent);
     button->setObjectName(objectName);
     button->setProperty("secondary", true);
-    connect(button, &QPushButton::clicked, this, [path = path.toString()] {
-        QDesktopServices::openUrl(AccountService::webPage(path));
-    });
+    connect(button, &QPushButton::clicked, this,
+            [path = path.toString()] { QDesktopServices::openUrl(AccountService::webPage(path)); });
     return button;
 }
 

@@ -31,7 +31,9 @@ bool sodiumReady()
 class Key
 {
 public:
-    Key() : m_bytes(keySize, '\0') {}
+    Key()
+        : m_bytes(keySize, '\0')
+    {}
     ~Key() { sodium_memzero(m_bytes.data(), size_t(m_bytes.size())); }
     Key(const Key &) = delete;
     Key &operator=(const Key &) = delete;
@@ -73,8 +75,8 @@ bool createKey(const QString &path, Key &key)
         return false;
     }
     randombytes_buf(key.data(), keySize);
-    const bool ok = file.write(reinterpret_cast<const char *>(key.data()), keySize) == keySize
-        && file.flush();
+    const bool ok =
+        file.write(reinterpret_cast<const char *>(key.data()), keySize) == keySize && file.flush();
     file.close();
     if (!ok) {
         QFile::remove(path);
@@ -87,8 +89,7 @@ bool createKey(const QString &path, Key &key)
 
 QString SessionVault::keyFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-        + u"/session.key"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u"/session.key"_s;
 }
 
 QByteArray SessionVault::seal(const QByteArray &plain)
@@ -103,7 +104,8 @@ QByteArray SessionVault::seal(const QByteArray &plain)
     QByteArray sealed(nonceSize + macSize + plain.size(), Qt::Uninitialized);
     auto *nonce = reinterpret_cast<unsigned char *>(sealed.data());
     randombytes_buf(nonce, nonceSize);
-    crypto_secretbox_easy(nonce + nonceSize, reinterpret_cast<const unsigned char *>(plain.constData()),
+    crypto_secretbox_easy(nonce + nonceSize,
+                          reinterpret_cast<const unsigned char *>(plain.constData()),
                           quint64(plain.size()), nonce, key.data());
     return sealed;
 }
@@ -118,9 +120,9 @@ QByteArray SessionVault::open(const QByteArray &sealed)
 
     const auto *nonce = reinterpret_cast<const unsigned char *>(sealed.constData());
     QByteArray plain(sealed.size() - nonceSize - macSize, Qt::Uninitialized);
-    if (crypto_secretbox_open_easy(reinterpret_cast<unsigned char *>(plain.data()), nonce + nonceSize,
-                                   quint64(sealed.size() - nonceSize), nonce, key.data())
-        != 0) {
+    if (crypto_secretbox_open_easy(reinterpret_cast<unsigned char *>(plain.data()),
+                                   nonce + nonceSize, quint64(sealed.size() - nonceSize), nonce,
+                                   key.data()) != 0) {
         return {};
     }
     return plain;

@@ -17,7 +17,8 @@ QByteArray takeBlob(DATA_BLOB &blob)
 
 QByteArray SessionVault::seal(const QByteArray &plain)
 {
-    DATA_BLOB in{DWORD(plain.size()), reinterpret_cast<BYTE *>(const_cast<char *>(plain.constData()))};
+    DATA_BLOB in{DWORD(plain.size()),
+                 reinterpret_cast<BYTE *>(const_cast<char *>(plain.constData()))};
     DATA_BLOB out{};
     if (!CryptProtectData(&in, L"Velmora account session", nullptr, nullptr, nullptr,
                           CRYPTPROTECT_UI_FORBIDDEN, &out)) {
@@ -30,7 +31,8 @@ QByteArray SessionVault::open(const QByteArray &sealed)
 {
     if (sealed.isEmpty())
         return {};
-    DATA_BLOB in{DWORD(sealed.size()), reinterpret_cast<BYTE *>(const_cast<char *>(sealed.constData()))};
+    DATA_BLOB in{DWORD(sealed.size()),
+                 reinterpret_cast<BYTE *>(const_cast<char *>(sealed.constData()))};
     DATA_BLOB out{};
     if (!CryptUnprotectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
                             &out)) {

@@ -10,7 +10,7 @@ namespace {
 
 AccountService &service()
 {
-    static AccountService &shared = [] () -> AccountService & {
+    static AccountService &shared = []() -> AccountService & {
         AccountService &s = AccountService::instance();
         QObject::connect(&s, &AccountService::accountChanged, &ShellServices::instance(),
                          &ShellServices::accountChanged);

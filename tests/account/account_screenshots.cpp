@@ -19,8 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template<typename Condition>
-void waitUntil(Condition condition)
+template<typename Condition> void waitUntil(Condition condition)
 {
     if (!QTest::qWaitFor(condition))
         qWarning("gave up waiting");
@@ -47,8 +46,10 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
 
     FakeAccountServer server;
-    server.addAccount({u"alice@example.com"_s, u"pw"_s, u"alice.w"_s, true, u"pro"_s, u"2027-03-01"_s});
-    server.addAccount({u"bob.smith@example.com"_s, u"pw"_s, QString(), false, QString(), QString()});
+    server.addAccount(
+        {u"alice@example.com"_s, u"pw"_s, u"alice.w"_s, true, u"pro"_s, u"2027-03-01"_s});
+    server.addAccount(
+        {u"bob.smith@example.com"_s, u"pw"_s, QString(), false, QString(), QString()});
     if (!server.listen())
         return 1;
     qputenv("VELMORA_ACCOUNT_SERVICE_URL", server.baseUrl().toString().toUtf8());

@@ -14,22 +14,23 @@ namespace AccountTesting {
 
 const Person &alice()
 {
-    static const Person p{u"alice@example.com"_s, u"correct horse battery"_s, u"alice.w"_s, true,
-                          u"pro"_s, u"2027-03-01"_s};
+    static const Person p{
+        u"alice@example.com"_s, u"correct horse battery"_s, u"alice.w"_s, true, u"pro"_s,
+        u"2027-03-01"_s};
     return p;
 }
 
 const Person &bob()
 {
-    static const Person p{u"bob.smith@example.com"_s, u"s3cret!"_s, QString(), false, QString(),
-                          QString()};
+    static const Person p{
+        u"bob.smith@example.com"_s, u"s3cret!"_s, QString(), false, QString(), QString()};
     return p;
 }
 
 const Person &carol()
 {
-    static const Person p{u"carol@example.com"_s, u"pa55word"_s, u"Carol"_s, true, u"team"_s,
-                          QString()};
+    static const Person p{
+        u"carol@example.com"_s, u"pa55word"_s, u"Carol"_s, true, u"team"_s, QString()};
     return p;
 }
 
@@ -53,8 +54,8 @@ std::unique_ptr<FakeAccountServer> start(bool tls)
         qWarning() << "no test certificate:" << certificate().error;
         return nullptr;
     }
-    const bool listening = tls ? server->listenTls(certificate().certificate, certificate().key)
-                               : server->listen();
+    const bool listening =
+        tls ? server->listenTls(certificate().certificate, certificate().key) : server->listen();
     if (!listening) {
         qWarning() << "the local account service cannot listen:" << server->errorString();
         return nullptr;

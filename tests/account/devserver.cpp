@@ -25,10 +25,10 @@ int main(int argc, char *argv[])
 
     FakeAccountServer server;
     server.setDelay(parser.value(delayOption).toInt());
-    server.addAccount({u"demo@velmora.test"_s, u"demo-password"_s, u"demo"_s, true, u"pro"_s,
-                       u"2027-01-31"_s});
-    server.addAccount({u"free.user@velmora.test"_s, u"free-password"_s, QString(), false,
-                       QString(), QString()});
+    server.addAccount(
+        {u"demo@velmora.test"_s, u"demo-password"_s, u"demo"_s, true, u"pro"_s, u"2027-01-31"_s});
+    server.addAccount(
+        {u"free.user@velmora.test"_s, u"free-password"_s, QString(), false, QString(), QString()});
     if (!server.listen(quint16(parser.value(portOption).toUInt()))) {
         QTextStream(stderr) << "cannot listen: " << server.errorString() << '\n';
         return 1;

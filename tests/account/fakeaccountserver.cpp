@@ -20,20 +20,34 @@ const QString logoutPath = u"/api/desktop/auth/logout"_s;
 QByteArray reasonPhrase(int status)
 {
     switch (status) {
-    case 200: return "OK";
-    case 204: return "No Content";
-    case 301: return "Moved Permanently";
-    case 302: return "Found";
-    case 307: return "Temporary Redirect";
-    case 308: return "Permanent Redirect";
-    case 400: return "Bad Request";
-    case 401: return "Unauthorized";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 500: return "Internal Server Error";
-    case 503: return "Service Unavailable";
-    default: return "Status";
+    case 200:
+        return "OK";
+    case 204:
+        return "No Content";
+    case 301:
+        return "Moved Permanently";
+    case 302:
+        return "Found";
+    case 307:
+        return "Temporary Redirect";
+    case 308:
+        return "Permanent Redirect";
+    case 400:
+        return "Bad Request";
+    case 401:
+        return "Unauthorized";
+    case 403:
+        return "Forbidden";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    case 500:
+        return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
     }
 }
 
@@ -58,8 +72,7 @@ QJsonObject FakeAccountServer::Request::json() const
 
 FakeAccountServer::FakeAccountServer(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 FakeAccountServer::~FakeAccountServer()
 {
@@ -148,7 +161,8 @@ QList<FakeAccountServer::Request> FakeAccountServer::requests(const QString &pat
 
 FakeAccountServer::Reply FakeAccountServer::jsonReply(int status, const QJsonObject &object)
 {
-    return {status, QJsonDocument(object).toJson(QJsonDocument::Compact),
+    return {status,
+            QJsonDocument(object).toJson(QJsonDocument::Compact),
             {{"Content-Type", "application/json"}}};
 }
 
@@ -231,7 +245,8 @@ FakeAccountServer::Reply FakeAccountServer::answer(const Request &request)
         return request.method == "GET" ? me(request) : errorReply(405, u"Use GET."_s);
     if (request.path == logoutPath)
         return request.method == "POST" ? logout(request) : errorReply(405, u"Use POST."_s);
-    if (request.method == "GET" && (request.path == u"/register"_s || request.path == u"/account"_s)) {
+    if (request.method == "GET" &&
+        (request.path == u"/register"_s || request.path == u"/account"_s)) {
         return {200,
                 "<!doctype html><title>Velmora account</title><p>This is the local test account "
                 "service. Its accounts are set up by the program that started it.</p>",
@@ -253,25 +268,24 @@ FakeAccountServer::Reply FakeAccountServer::login(const Request &request)
 
     const QString token = newToken();
     m_tokens.insert(token, account->email.toLower());
-    return jsonReply(200, {{u"token"_s, token},
-                           {u"expires_at"_s, QDateTime::currentDateTimeUtc().addDays(30).toString(
-                                                 Qt::ISODate)},
-                           {u"user"_s, userObject(*account)},
-                           {u"entitlement"_s, entitlementObject(*account)}});
+    return jsonReply(
+        200, {{u"token"_s, token},
+              {u"expires_at"_s, QDateTime::currentDateTimeUtc().addDays(30).toString(Qt::ISODate)},
+              {u"user"_s, userObject(*account)},
+              {u"entitlement"_s, entitlementObject(*account)}});
 }
 
 FakeAccountServer::Reply FakeAccountServer::me(const Request &request)
 {
     const QByteArray authorization = request.header("authorization");
-    const QString token = authorization.startsWith("Bearer ")
-        ? QString::fromUtf8(authorization.mid(7))
-        : QString();
+    const QString token =
+        authorization.startsWith("Bearer ") ? QString::fromUtf8(authorization.mid(7)) : QString();
     const auto email = m_tokens.constFind(token);
     if (token.isEmpty() || email == m_tokens.cend() || !m_accounts.contains(*email))
         return errorReply(401, u"Your session has ended."_s);
     const Account &account = m_accounts[*email];
-    return jsonReply(200, {{u"user"_s, userObject(account)},
-                           {u"entitlement"_s, entitlementObject(account)}});
+    return jsonReply(
+        200, {{u"user"_s, userObject(account)}, {u"entitlement"_s, entitlementObject(account)}});
 }
 
 FakeAccountServer::Reply FakeAccountServer::logout(const Request &request)
@@ -301,8 +315,8 @@ void FakeAccountServer::send(QTcpSocket *socket, const QString &path, const Repl
 {
     if (socket->state() != QAbstractSocket::ConnectedState)
         return;
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' '
-        + reasonPhrase(reply.status) + "\r\n";
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reasonPhrase(reply.status) + "\r\n";
     for (const auto &[name, value] : reply.headers)
         head += name + ": " + value + "\r\n";
     head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";

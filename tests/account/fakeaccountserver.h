@@ -111,8 +111,8 @@ private:
     QTcpServer *m_server = nullptr;
     bool m_tls = false;
     QString m_error;
-    QHash<QString, Account> m_accounts;  // by e-mail address
-    QHash<QString, QString> m_tokens;     // token -> e-mail address
+    QHash<QString, Account> m_accounts; // by e-mail address
+    QHash<QString, QString> m_tokens;   // token -> e-mail address
     QHash<QString, QList<Reply>> m_queued;
     QHash<QTcpSocket *, Connection> m_connections;
     QList<Held> m_held;

@@ -20,14 +20,14 @@ TestCertificate TestCertificate::create()
     const QString keyPath = dir.filePath(u"key.pem"_s);
     const QString certificatePath = dir.filePath(u"certificate.pem"_s);
     QProcess process;
-    process.start(openssl,
-                  {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s,
-                   u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s, u"-days"_s, u"2"_s,
-                   u"-subj"_s, u"/CN=127.0.0.1"_s, u"-addext"_s,
-                   u"subjectAltName=IP:127.0.0.1,IP:::1,DNS:localhost"_s, u"-keyout"_s, keyPath,
-                   u"-out"_s, certificatePath});
+    process.start(openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s,
+                            u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s, u"-days"_s, u"2"_s,
+                            u"-subj"_s, u"/CN=127.0.0.1"_s, u"-addext"_s,
+                            u"subjectAltName=IP:127.0.0.1,IP:::1,DNS:localhost"_s, u"-keyout"_s,
+                            keyPath, u"-out"_s, certificatePath});
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        result.error = u"openssl failed: "_s + QString::fromLocal8Bit(process.readAllStandardError());
+        result.error =
+            u"openssl failed: "_s + QString::fromLocal8Bit(process.readAllStandardError());
         return result;
     }
     QFile keyFile(keyPath);

@@ -31,8 +31,7 @@ public Q_SLOTS:
     void open(const QUrl &url) { opened.append(url); }
 };
 
-template<typename T>
-T *part(QWidget &dialog, const char *name)
+template<typename T> T *part(QWidget &dialog, const char *name)
 {
     return dialog.findChild<T *>(QString::fromLatin1(name));
 }
@@ -204,8 +203,9 @@ void TestAccountDialog::accountAndSubscriptionTexts_data()
     QTest::newRow("active with end")
         << u"alice"_s << u"Signed in as alice.w  <alice@example.com>"_s
         << u"Subscription active (pro). Current period ends 2027-03-01."_s;
-    QTest::newRow("active without end") << u"carol"_s << u"Signed in as Carol  <carol@example.com>"_s
-                                        << u"Subscription active (team)"_s;
+    QTest::newRow("active without end")
+        << u"carol"_s << u"Signed in as Carol  <carol@example.com>"_s
+        << u"Subscription active (team)"_s;
     QTest::newRow("free, no username")
         << u"bob"_s << u"Signed in as bob.smith@example.com"_s
         << u"Free account. All tools remain available during the current open-access period."_s;

@@ -150,20 +150,25 @@ void TestAccountService::baseAddress_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<bool>("acceptable");
 
-    QTest::newRow("https") << u"https://accounts.example.com"_s << u"https://accounts.example.com"_s << true;
+    QTest::newRow("https") << u"https://accounts.example.com"_s << u"https://accounts.example.com"_s
+                           << true;
     QTest::newRow("trailing slashes") << u"https://accounts.example.com/desk//"_s
                                       << u"https://accounts.example.com/desk"_s << true;
-    QTest::newRow("http loopback v4") << u"http://127.0.0.1:8080"_s << u"http://127.0.0.1:8080"_s << true;
+    QTest::newRow("http loopback v4")
+        << u"http://127.0.0.1:8080"_s << u"http://127.0.0.1:8080"_s << true;
     QTest::newRow("http loopback v6") << u"http://[::1]:8080"_s << u"http://[::1]:8080"_s << true;
     QTest::newRow("http localhost") << u"http://LOCALHOST:9"_s << u"http://localhost:9"_s << true;
-    QTest::newRow("http elsewhere") << u"http://accounts.example.com"_s << u"http://accounts.example.com"_s << false;
-    QTest::newRow("http private net") << u"http://192.168.1.10"_s << u"http://192.168.1.10"_s << false;
+    QTest::newRow("http elsewhere")
+        << u"http://accounts.example.com"_s << u"http://accounts.example.com"_s << false;
+    QTest::newRow("http private net")
+        << u"http://192.168.1.10"_s << u"http://192.168.1.10"_s << false;
     QTest::newRow("http any address") << u"http://0.0.0.0:80"_s << u"http://0.0.0.0:80"_s << false;
-    QTest::newRow("loopback look-alike") << u"http://127.0.0.1.example.com"_s
-                                         << u"http://127.0.0.1.example.com"_s << false;
+    QTest::newRow("loopback look-alike")
+        << u"http://127.0.0.1.example.com"_s << u"http://127.0.0.1.example.com"_s << false;
     QTest::newRow("user info") << u"https://me:pw@accounts.example.com"_s
                                << u"https://me:pw@accounts.example.com"_s << false;
-    QTest::newRow("other scheme") << u"ftp://accounts.example.com"_s << u"ftp://accounts.example.com"_s << false;
+    QTest::newRow("other scheme") << u"ftp://accounts.example.com"_s
+                                  << u"ftp://accounts.example.com"_s << false;
     QTest::newRow("no host") << u"https:///path"_s << u"https:///path"_s << false;
     QTest::newRow("default") << QString() << AccountAddress::defaultBaseUrl().toString() << true;
 }
@@ -314,23 +319,23 @@ void TestAccountService::replyHandling_data()
     QTest::newRow("login 401 uses the service's text")
         << false << 401 << R"({"error":"Incorrect email address or password."})"_ba << false
         << u"Incorrect email address or password."_s;
-    QTest::newRow("login 500 padded error") << false << 500
-                                            << R"({"error":"  Down for maintenance. \n"})"_ba
-                                            << false << u"Down for maintenance."_s;
-    QTest::newRow("login unparsable 200") << false << 200 << "<html>oops</html>"_ba << false
-                                          << incompleteText;
+    QTest::newRow("login 500 padded error")
+        << false << 500 << R"({"error":"  Down for maintenance. \n"})"_ba << false
+        << u"Down for maintenance."_s;
+    QTest::newRow("login unparsable 200")
+        << false << 200 << "<html>oops</html>"_ba << false << incompleteText;
     QTest::newRow("login 200 without e-mail")
-        << false << 200 << R"({"token":"t","expires_at":"x","user":{"username":"a"}})"_ba
-        << false << incompleteText;
-    QTest::newRow("refresh 401 signs out") << true << 401 << R"({"error":"gone"})"_ba << false
-                                           << expiredText;
-    QTest::newRow("refresh 401 without body") << true << 401 << QByteArray() << false
-                                              << expiredText;
-    QTest::newRow("refresh 500 keeps session") << true << 500 << R"({"error":"Busy, retry."})"_ba
-                                               << true << u"Busy, retry."_s;
+        << false << 200 << R"({"token":"t","expires_at":"x","user":{"username":"a"}})"_ba << false
+        << incompleteText;
+    QTest::newRow("refresh 401 signs out")
+        << true << 401 << R"({"error":"gone"})"_ba << false << expiredText;
+    QTest::newRow("refresh 401 without body")
+        << true << 401 << QByteArray() << false << expiredText;
+    QTest::newRow("refresh 500 keeps session")
+        << true << 500 << R"({"error":"Busy, retry."})"_ba << true << u"Busy, retry."_s;
     QTest::newRow("refresh unparsable 200") << true << 200 << "{"_ba << true << incompleteText;
-    QTest::newRow("refresh error is not an object") << true << 503 << R"(["error"])"_ba << true
-                                                    << u"*Service Unavailable*"_s;
+    QTest::newRow("refresh error is not an object")
+        << true << 503 << R"(["error"])"_ba << true << u"*Service Unavailable*"_s;
 }
 
 void TestAccountService::replyHandling()
@@ -355,7 +360,8 @@ void TestAccountService::replyHandling()
 
     QCOMPARE(service->isSignedIn(), signedInAfter);
     if (error.startsWith(u'*'))
-        QVERIFY2(service->errorMessage().contains(error.mid(1).chopped(1)), qPrintable(service->errorMessage()));
+        QVERIFY2(service->errorMessage().contains(error.mid(1).chopped(1)),
+                 qPrintable(service->errorMessage()));
     else
         QCOMPARE(service->errorMessage(), error);
     QCOMPARE(errors.size(), 1);
@@ -397,9 +403,9 @@ void TestAccountService::redirects()
     const auto location = [&](const QString &to) {
         if (target == u"relative"_s)
             return to.toUtf8();
-        const QUrl base = target == u"plain"_s ? plain->baseUrl()
-            : target == u"other"_s             ? other->baseUrl()
-                                               : m_server->baseUrl();
+        const QUrl base = target == u"plain"_s   ? plain->baseUrl()
+                          : target == u"other"_s ? other->baseUrl()
+                                                 : m_server->baseUrl();
         return AccountAddress::endpoint(base, to).toEncoded();
     };
 
@@ -542,7 +548,8 @@ void TestAccountService::sessionSurvivesRestart()
     QVERIFY(restarted.isBusy());
     QVERIFY(!restarted.entitlementActive());
     QTRY_COMPARE(m_server->requests(mePath).size(), 1);
-    QCOMPARE(m_server->requests(mePath).first().header("authorization"), "Bearer "_ba + token.toUtf8());
+    QCOMPARE(m_server->requests(mePath).first().header("authorization"),
+             "Bearer "_ba + token.toUtf8());
     m_server->releaseHeld();
     QVERIFY(waitIdle(restarted));
     QVERIFY(restarted.entitlementActive());
@@ -617,8 +624,8 @@ void TestAccountService::keyFileIsPrivate()
     QFile key(SessionVault::keyFilePath());
     QVERIFY(key.exists());
     QCOMPARE(key.size(), 32);
-    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-        | QFileDevice::WriteUser;
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ReadUser | QFileDevice::WriteUser;
     QCOMPARE(key.permissions(), ownerOnly);
 
     // A key file someone opened up is closed again the next time it is used.
