@@ -37,8 +37,10 @@ bool isSafeRedirect(const QUrl &from, const QUrl &to)
 {
     if (from.host().compare(to.host(), Qt::CaseInsensitive) != 0)
         return false;
-    if (to.scheme() == from.scheme())
-        return to.port() == from.port();
+    if (to.scheme() == from.scheme()) {
+        const int standardPort = from.scheme() == u"https"_s ? 443 : 80;
+        return to.port(standardPort) == from.port(standardPort);
+    }
     return from.scheme() == u"http"_s && to.scheme() == u"https"_s;
 }
 
