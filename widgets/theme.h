@@ -80,6 +80,19 @@ inline constexpr Name searchFocusBorder{"#165DFF"};
 inline constexpr Name searchText{"#1D2129"};
 inline constexpr Name tableHeaderText{"#888888"};
 
+// Account dialog.
+inline constexpr Name accountText{"#1D2129"};
+inline constexpr Name accountNoteText{"#4E5969"};
+inline constexpr Name accountNoteBackground{"#F2F7FF"};
+inline constexpr Name accountNoteBorder{"#D9E8FF"};
+inline constexpr Name accountError{"#B42318"};
+inline constexpr Name accountFieldBorder{"#D8DEE8"};
+inline constexpr Name accountPrimary{"#165DFF"};
+inline constexpr Name accountPrimaryHover{"#0E4ED8"};
+inline constexpr Name accountButtonHover{"#F5F7FA"};
+inline constexpr Name accountDisabledText{"#9CA3AF"};
+inline constexpr Name accountDisabledBackground{"#F3F4F6"};
+
 // Language dialog.
 inline constexpr Name languageCardBorder{"#DDE2EA"};
 inline constexpr Name languageChoiceText{"#283347"};
