@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>حساب Velmora</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>الحساب والاشتراك</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>جميع أدوات PDF متاحة حاليًا لكل المستخدمين. تسجيل الدخول يقتصر على مزامنة حالة حسابك واشتراكك.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>إنشاء حساب</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>تحديث الحالة</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>إدارة الاشتراك</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>جارٍ تسجيل الدخول...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>تم تسجيل الدخول باسم %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>الاشتراك نشط (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. تنتهي الفترة الحالية في %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>حساب مجاني. تظل جميع الأدوات متاحة خلال فترة الوصول المفتوح الحالية.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>أدخل بريدك الإلكتروني وكلمة المرور.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>عنوان خدمة الحساب غير آمن. يُسمح بعناوين https فقط.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>انتهت صلاحية تسجيل دخولك. يُرجى تسجيل الدخول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>أعادت خدمة الحساب التوجيه إلى عنوان غير مسموح به.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>أعادت خدمة الحساب معلومات حساب غير مكتملة.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>أعادت خدمة الحساب جلسة غير صالحة.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>أعادت خدمة الحساب استجابة غير صالحة.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

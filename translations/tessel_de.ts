@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Velmora-Konto</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>Konto und Abonnement</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>Alle PDF-Werkzeuge stehen derzeit allen Nutzern zur Verfügung. Die Anmeldung gleicht nur den Status Ihres Kontos und Abonnements ab.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>Konto erstellen</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>Status aktualisieren</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>Abonnement verwalten</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Anmeldung läuft...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Angemeldet als %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>Abonnement aktiv (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. Der aktuelle Zeitraum endet am %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>Kostenloses Konto. Während des aktuellen offenen Zugangs bleiben alle Werkzeuge verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>Geben Sie Ihre E-Mail-Adresse und Ihr Passwort ein.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>Die Adresse des Kontodienstes ist nicht sicher. Nur https-Adressen sind zulässig.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>Ihre Anmeldung ist abgelaufen. Bitte melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>Der Kontodienst hat an eine nicht zulässige Adresse weitergeleitet.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>Der Kontodienst hat unvollständige Kontodaten geliefert.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>Der Kontodienst hat eine ungültige Sitzung geliefert.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>Der Kontodienst hat eine ungültige Antwort geliefert.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

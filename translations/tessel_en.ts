@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Velmora account</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>Account &amp; subscription</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>Create account</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>Refresh status</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>Manage subscription</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Sign out</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Signing in...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Signed in as %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>Subscription active (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. Current period ends %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>Free account. All tools remain available during the current open-access period.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>Enter your email address and password.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>The account service address is not secure. Only https addresses are allowed.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>Your sign-in has expired. Please sign in again.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>The account service redirected to an address that is not allowed.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>The account service returned incomplete account information.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>The account service returned an invalid session.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>The account service returned an invalid response.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Cuenta de Velmora</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>Cuenta y suscripción</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>Todas las herramientas PDF están disponibles actualmente para todos los usuarios. Iniciar sesión solo sincroniza el estado de su cuenta y su suscripción.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nombre@ejemplo.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>Crear cuenta</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>Actualizar estado</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>Gestionar suscripción</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Iniciando sesión...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Sesión iniciada como %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>Suscripción activa (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. El periodo actual termina el %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>Cuenta gratuita. Todas las herramientas siguen disponibles durante el periodo actual de acceso abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>Introduzca su correo electrónico y su contraseña.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>La dirección del servicio de cuentas no es segura. Solo se permiten direcciones https.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>Su sesión ha caducado. Vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>El servicio de cuentas redirigió a una dirección no permitida.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>El servicio de cuentas devolvió información de cuenta incompleta.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>El servicio de cuentas devolvió una sesión no válida.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>El servicio de cuentas devolvió una respuesta no válida.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

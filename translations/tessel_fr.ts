@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Compte Velmora</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>Compte et abonnement</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>Tous les outils PDF sont actuellement accessibles à tous. La connexion sert uniquement à synchroniser l&apos;état de votre compte et de votre abonnement.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>nom@exemple.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>Créer un compte</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>Actualiser l&apos;état</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>Gérer l&apos;abonnement</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Connexion...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>Connecté en tant que %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>Abonnement actif (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. La période en cours se termine le %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>Compte gratuit. Tous les outils restent disponibles pendant la période d&apos;accès libre en cours.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>Saisissez votre adresse e-mail et votre mot de passe.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>L&apos;adresse du service de compte n&apos;est pas sécurisée. Seules les adresses https sont autorisées.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>Votre session a expiré. Veuillez vous reconnecter.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>Le service de compte a redirigé vers une adresse non autorisée.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>Le service de compte a renvoyé des informations de compte incomplètes.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>Le service de compte a renvoyé une session non valide.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>Le service de compte a renvoyé une réponse non valide.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
 <context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Velmoraアカウント</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>アカウントとサブスクリプション</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>現在、すべてのPDFツールをどなたでもご利用いただけます。サインインすると、アカウントとサブスクリプションの状態が同期されるだけです。</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>アカウントを作成</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>状態を更新</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>サブスクリプションを管理</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>サインインしています...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>%1 としてサインイン中</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>サブスクリプション有効（%1）</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>。現在の期間は%1に終了します。</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>無料アカウントです。現在の無料公開期間中は、すべてのツールをご利用いただけます。</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>メールアドレスとパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>アカウントサービスのアドレスが安全ではありません。httpsのアドレスのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>サインインの有効期限が切れました。もう一度サインインしてください。</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>アカウントサービスが許可されていないアドレスにリダイレクトしました。</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>アカウントサービスから返されたアカウント情報が不完全です。</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>アカウントサービスから無効なセッションが返されました。</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>アカウントサービスから無効な応答が返されました。</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>

@@ -2,6 +2,7 @@
 // a reader of each language to check wording and fit (scripts/language-screenshots.sh).
 // Usage: velmora_language_screenshots <output folder>
 
+#include "accountdialog.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "homepage.h"
@@ -174,6 +175,13 @@ void shootLanguage(const QString &code)
     }
     save(stacked({wide1, wide2, two}), tag + u"-tabs"_s);
     save(window.titleBar()->grab().scaled(window.titleBar()->size() * 2), tag + u"-titlebar"_s);
+
+    {
+        AccountDialog account(&window);
+        account.show();
+        settle();
+        save(over(&window, &account), tag + u"-account"_s);
+    }
 
     LanguageDialog dialog(&window);
     dialog.show();
