@@ -92,7 +92,7 @@ ColorKind kindOf(fz_context *ctx, fz_colorspace *cs)
 
 // Decodes into a pixmap the caller drops; null on failure.
 fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int toDisplay,
-                     char *error)
+                     int minWidth, int minHeight, char *error)
 {
     pdf_obj *ref = nullptr;
     fz_image *image = nullptr;
@@ -104,7 +104,14 @@ fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int t
     {
         ref = pdf_new_indirect(ctx, doc, num, gen);
         image = pdf_load_image(ctx, doc, ref);
-        pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
+        if (minWidth > 0 && minHeight > 0) {
+            fz_matrix ctm = fz_scale(static_cast<float>(minWidth), static_cast<float>(minHeight));
+            int w = 0;
+            int h = 0;
+            pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, &ctm, &w, &h);
+        } else {
+            pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
+        }
         fz_colorspace *cs = fz_pixmap_colorspace(ctx, pixmap);
         if (toDisplay && cs && !fz_pixmap_alpha(ctx, pixmap)
             && fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_GRAY
@@ -271,11 +278,13 @@ mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message)
 }
 
 bool decodeImage(const mupdf::DocumentRef &doc, int num, int gen, Pixels *pixels, QString *message,
-                 bool toDisplay)
+                 bool toDisplay, QSize atLeast)
 {
     fz_context *ctx = doc.context();
     char error[kErrorSize] = {};
-    fz_pixmap *pixmap = decodeRaw(ctx, doc.get(), num, gen, toDisplay ? 1 : 0, error);
+    fz_pixmap *pixmap = decodeRaw(ctx, doc.get(), num, gen, toDisplay ? 1 : 0,
+                                  atLeast.isValid() ? atLeast.width() : 0,
+                                  atLeast.isValid() ? atLeast.height() : 0, error);
     if (!pixmap) {
         *message = QString::fromUtf8(error);
         return false;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 // MuPDF helpers for the batch operations: encryption state, image decoding by object number and
@@ -37,9 +38,11 @@ bool passwordState(const QString &path, const QString &password, bool *encrypted
 mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message);
 
 // Decodes the image object num/gen (/Decode and indexed colours applied). With toDisplay set,
-// colours other than gray and RGB are converted to RGB.
+// colours other than gray and RGB are converted to RGB. A non-empty atLeast lets the decoder
+// halve the image (JPEGs are then decoded at a fraction of their size, much faster) as long as
+// the result stays at least that large.
 bool decodeImage(const mupdf::DocumentRef &doc, int num, int gen, Pixels *pixels, QString *message,
-                 bool toDisplay = false);
+                 bool toDisplay = false, QSize atLeast = QSize());
 
 // The JPEG file inside the image object when it is a baseline-usable gray or RGB JPEG that
 // needs no further decoding; empty otherwise.
