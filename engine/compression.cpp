@@ -380,9 +380,21 @@ public:
     {
     }
 
+    // Pages that list pictures their content never draws; only their resources need pruning.
+    const std::vector<QPDFObjectHandle> &pagesWithUnusedImages() const { return m_unusedOn; }
+
     void run(const std::vector<QPDFObjectHandle> &pages)
     {
         const UsageMap usage = findPlacements(pages);
+        for (QPDFObjectHandle page : pages) {
+            bool unused = false;
+            QPDFPageObjectHelper(page).forEachImage(
+                false, [&](QPDFObjectHandle &image, QPDFObjectHandle &, std::string const &) {
+                    unused = unused || usage.find(image.getObjGen()) == usage.end();
+                });
+            if (unused)
+                m_unusedOn.push_back(page);
+        }
         std::map<QPDFObjGen, QPDFObjectHandle> images;
         std::map<QPDFObjGen, int> maskUsers;
         for (QPDFObjectHandle page : pages) {
@@ -532,6 +544,7 @@ private:
     QPDF &m_pdf;
     const mupdf::DocumentRef &m_doc;
     Level m_level;
+    std::vector<QPDFObjectHandle> m_unusedOn;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -703,9 +716,17 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
                                      : mupdftools::openMemory(input->repairedBytes, &message);
         const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
         mergeDuplicateStreams(pdf);
-        if (doc)
-            ImageRewriter(pdf, doc, level).run(pages);
-        QPDFPageDocumentHelper(pdf).removeUnreferencedResources();
+        if (doc) {
+            ImageRewriter images(pdf, doc, level);
+            images.run(pages);
+            // Pruning parses every content stream; it pays only where pictures go unused.
+            for (QPDFObjectHandle page : images.pagesWithUnusedImages()) {
+                try {
+                    QPDFPageObjectHelper(page).removeUnreferencedResources();
+                } catch (const std::exception &) {
+                }
+            }
+        }
         dropEditorData(pdf, pages);
     }
     recompressFlate(pdf);
