@@ -221,9 +221,7 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return fail(request, staged.errorString());
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    const bool written = qpdfsupport::writeAtomically(
-        out, staged.path(),
-        [](QPDFWriter &writer) { writer.setObjectStreamMode(qpdf_o_generate); }, &error, &message);
+    const bool written = qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message);
     inputs.clear();
     if (!written)
         return fail(request, message);
