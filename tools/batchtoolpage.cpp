@@ -8,6 +8,7 @@
 #include "taskstatus.h"
 #include "worklane.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -99,7 +100,10 @@ void BatchToolPage::onStart()
         // A request the centre refuses still gets a row, so no file silently drops out.
         if (refused)
             id = QUuid::createUuid().toString();
-        m_taskList->addTask({id, request.type, request.outputPath});
+        QString source = QDir::fromNativeSeparators(request.inputFile);
+        if (source.isEmpty() && request.inputFiles.size() == 1)
+            source = QDir::fromNativeSeparators(request.inputFiles.constFirst());
+        m_taskList->addTask({id, request.type, request.outputPath, source});
         if (refused)
             m_taskList->updateTaskStatus(id, TaskStatus::Failed);
     }

@@ -162,6 +162,12 @@ void FileLocationSelector::showMenu()
         QAction *action = menu->addAction(folderIcon, modeName(mode));
         action->setCheckable(true);
         action->setChecked(m_mode == mode);
+        // With an icon beside it, a menu entry shows no check mark; the weight marks it instead.
+        if (m_mode == mode) {
+            QFont bold = menu->font();
+            bold.setBold(true);
+            action->setFont(bold);
+        }
         action->setData(int(mode));
         connect(action, &QAction::triggered, this, [this, mode] { setLocation(mode); });
     }

@@ -114,6 +114,7 @@ TaskListItem::TaskListItem(QWidget *parent)
 void TaskListItem::setTask(const TaskItemInfo &info)
 {
     m_taskId = info.taskId;
+    m_sourceFile = info.sourceFile;
     setOutputPath(info.outputPath);
     setStatus(TaskStatus::Waiting);
 }
@@ -132,10 +133,14 @@ void TaskListItem::setOutputPath(const QString &path)
 
     if (!isFile && !pendingPdf) {
         m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/folder.png"_s, 32));
-        m_sizeLabel->clear();
-        m_sizeLabel->hide();
+        // A folder has no size; the file it came from tells rows into one folder apart.
+        const QString source = QFileInfo(m_sourceFile).fileName();
+        m_sizeLabel->setText(source);
+        m_sizeLabel->setToolTip(QDir::toNativeSeparators(m_sourceFile));
+        m_sizeLabel->setVisible(!source.isEmpty());
         return;
     }
+    m_sizeLabel->setToolTip(QString());
     m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
     if (isFile) {
         m_sizeLabel->setText(FileSizeText::format(info.size()));

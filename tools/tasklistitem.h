@@ -37,6 +37,7 @@ private:
 
     QString m_outputPath;
     QString m_taskId;
+    QString m_sourceFile;
     int m_status = -1;
     QString m_statusColour;
     QLabel *m_fileIconLabel = nullptr;
