@@ -17,6 +17,21 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+BatchToolPage::SubmissionObserver &submissionObserver()
+{
+    static BatchToolPage::SubmissionObserver observer;
+    return observer;
+}
+
+} // namespace
+
+void BatchToolPage::setSubmissionObserver(SubmissionObserver observer)
+{
+    submissionObserver() = std::move(observer);
+}
+
 BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     : QWidget(parent)
     , m_panel(panel)
@@ -64,8 +79,7 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     connect(&Worklane::instance(), &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
 }
 
-void BatchToolPage::setIntake(const QString &prompt, const QString &filter,
-                              const QString &caption)
+void BatchToolPage::setIntake(const QString &prompt, const QString &filter, const QString &caption)
 {
     m_dropZone->setPromptText(prompt);
     if (!filter.isEmpty()) {
@@ -96,6 +110,8 @@ void BatchToolPage::onStart()
     rows->setUpdatesEnabled(false);
     for (const TaskRequest &request : requests) {
         QString id = Worklane::instance().submitTask(request);
+        if (submissionObserver())
+            submissionObserver()(request, id);
         const bool refused = id.isEmpty();
         // A request the centre refuses still gets a row, so no file silently drops out.
         if (refused)

@@ -79,9 +79,9 @@ TaskListItem::TaskListItem(QWidget *parent)
 
     m_openFileButton = openButton(u"taskOpenFileButton"_s, u":/res/icons/modern/open-file.png"_s,
                                   tr("打开文件"), this);
-    m_openFolderButton = openButton(u"taskOpenFolderButton"_s,
-                                    u":/res/icons/modern/open-folder.png"_s, tr("打开所在文件夹"),
-                                    this);
+    m_openFolderButton =
+        openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
+                   tr("打开所在文件夹"), this);
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);
@@ -256,8 +256,8 @@ QPixmap TaskListItem::recolouredIcon(const QString &resource, const QColor &colo
         }
     }
     const int side = qRound(20 * ratio);
-    QPixmap pixmap = QPixmap::fromImage(
-        image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

@@ -91,13 +91,15 @@ int main(int argc, char *argv[])
     QDir().mkpath(outDir);
 
     QTemporaryDir work;
-    const auto file = [&](const QString &name) { return work.filePath(name); };
+    const auto file = [&](const QString &name) {
+        return work.filePath(name);
+    };
     using namespace fixtures;
     const QString report = textPdf(file(u"年度报告 2024.pdf"_s), 12);
     const QString contract = textPdf(file(u"contract.pdf"_s), 3);
     const QString slides = textPdf(file(u"presentation-slides-final-version-with-notes.pdf"_s), 30);
-    const QString scan = photoPdf(file(u"scan-0001.pdf"_s), 2, QSize(1600, 1200), QSizeF(595, 446),
-                                  Embedding::Jpeg);
+    const QString scan =
+        photoPdf(file(u"scan-0001.pdf"_s), 2, QSize(1600, 1200), QSizeF(595, 446), Embedding::Jpeg);
     const QString broken = file(u"broken.pdf"_s);
     writeGarbage(broken);
     const QString locked = file(u"locked.pdf"_s);
