@@ -63,12 +63,13 @@ bool waitUntilFinished(TaskListWidget *list, int timeoutMs)
 {
     return QTest::qWaitFor(
         [list] {
-            const auto rows = list->findChildren<TaskListItem *>();
-            for (const TaskListItem *row : rows) {
-                if (row->status() != 3 && row->status() != 4)
+            QListWidget *view = list->listWidget();
+            for (int i = 0; i < view->count(); ++i) {
+                const int status = list->status(view->item(i)->data(Qt::UserRole).toString());
+                if (status != 3 && status != 4)
                     return false;
             }
-            return !rows.isEmpty();
+            return view->count() > 0;
         },
         timeoutMs);
 }
@@ -80,6 +81,8 @@ QStringList rowLabels(TaskListWidget *list, const QString &name)
     QStringList texts;
     QListWidget *view = list->listWidget();
     for (int i = 0; i < view->count(); ++i) {
+        // Rows are read as a user reads them: scrolled into view.
+        view->scrollToItem(view->item(i));
         QWidget *row = view->itemWidget(view->item(i));
         auto *label = row ? row->findChild<QLabel *>(name) : nullptr;
         texts.append(label ? label->text() : QString());

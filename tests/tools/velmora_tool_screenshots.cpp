@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -57,12 +58,12 @@ void save(QWidget *widget, const QString &name)
 
 bool allFinished(const BatchToolPage *page)
 {
-    const auto rows = page->taskList()->findChildren<TaskListItem *>();
-    for (const TaskListItem *row : rows) {
-        if (row->status() < 3)
+    QListWidget *view = page->taskList()->listWidget();
+    for (int i = 0; i < view->count(); ++i) {
+        if (page->taskList()->status(view->item(i)->data(Qt::UserRole).toString()) < 3)
             return false;
     }
-    return !rows.isEmpty();
+    return view->count() > 0;
 }
 
 void writeGarbage(const QString &path)
@@ -148,6 +149,23 @@ int main(int argc, char *argv[])
         typePassword(page, "passwordInput", u"secret"_s);
         typePassword(page, "confirmPasswordInput", u"secret"_s);
         save(&window, name + u"-files"_s);
+        if (tool.type == 1) {
+            // A row half-way through a drag, over the last row.
+            QListWidget *view = page->fileList()->listWidget();
+            QWidget *row = view->itemWidget(view->item(0));
+            const QPoint start = row->rect().center();
+            const auto send = [row](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+                QMouseEvent event(type, QPointF(pos), QPointF(row->mapToGlobal(pos)),
+                                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                                  buttons, Qt::NoModifier);
+                QApplication::sendEvent(row, &event);
+            };
+            send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+            send(QEvent::MouseMove, start + QPoint(0, 20), Qt::LeftButton);
+            send(QEvent::MouseMove, start + QPoint(0, 170), Qt::LeftButton);
+            save(&window, name + u"-dragging"_s);
+            send(QEvent::MouseButtonRelease, start + QPoint(0, 170), Qt::NoButton);
+        }
         page->optionsPanel()->startButton()->click();
         settle();
         if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
