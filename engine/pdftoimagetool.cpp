@@ -25,6 +25,7 @@ namespace {
 
 constexpr double kDpi = 150.0;
 constexpr int kJpegQuality = 90;
+constexpr int kDotsPerMeter = 5906; // 150 dpi, recorded in the files
 
 struct Job
 {
@@ -43,10 +44,8 @@ bool writeImage(const QImage &image, const QString &path, bool png, QString *mes
         return false;
     }
     QImageWriter writer(&file, png ? "png" : "jpeg");
-    if (!png) {
+    if (!png)
         writer.setQuality(kJpegQuality);
-        writer.setOptimizedWrite(true);
-    }
     if (!writer.write(image)) {
         *message = writer.errorString();
         return false;
@@ -122,8 +121,10 @@ bool renderPages(const TaskRequest &request, const Job &job)
             QString error = openMessage;
             bool ok = static_cast<bool>(doc);
             if (ok) {
-                QImage image(pixelSize(sizes[i]), QImage::Format_RGB32);
-                ok = !image.isNull() && mupdf::drawPage(doc, i, 0, &image, &error)
+                QImage image(pixelSize(sizes[i]), QImage::Format_RGB888);
+                image.setDotsPerMeterX(kDotsPerMeter);
+                image.setDotsPerMeterY(kDotsPerMeter);
+                ok = !image.isNull() && mupdftools::drawPageRgb(doc, i, &image, &error)
                      && writeImage(image, staged[static_cast<size_t>(i)]->path(), job.png, &error);
                 if (image.isNull())
                     error = QStringLiteral("not enough memory for page %1").arg(i + 1);

@@ -286,6 +286,55 @@ QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embed
     return path;
 }
 
+QString redundantPdf(const QString &path)
+{
+    QPDF pdf;
+    pdf.emptyPDF();
+    const std::string jpeg = bytes(jpegBytes(picture(QSize(120, 90)), 90));
+    const std::string big = bytes(jpegBytes(picture(QSize(1600, 1200)), 90));
+    auto image = [&pdf](const std::string &data, int w, int h) {
+        QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
+        QPDFObjectHandle dict = stream.getDict();
+        dict.replaceKey("/Type", name("/XObject"));
+        dict.replaceKey("/Subtype", name("/Image"));
+        dict.replaceKey("/Width", QPDFObjectHandle::newInteger(w));
+        dict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+        dict.replaceKey("/ColorSpace", name("/DeviceRGB"));
+        stream.replaceStreamData(data, name("/DCTDecode"), QPDFObjectHandle::newNull());
+        return stream;
+    };
+    for (int i = 0; i < 2; ++i) {
+        QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Im0", image(jpeg, 120, 90));
+        if (i == 0)
+            xobjects.replaceKey("/Unused", image(big, 1600, 1200));
+        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/XObject", xobjects);
+        QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+        page.replaceKey("/Type", name("/Page"));
+        page.replaceKey("/MediaBox", rect(0, 0, 300, 300));
+        page.replaceKey("/Resources", resources);
+        page.replaceKey("/Contents",
+                        QPDFObjectHandle::newStream(&pdf, std::string("q 240 180 0 0 30 30 cm /Im0 Do Q\n")));
+        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+    }
+    QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+    writer.write();
+    return path;
+}
+
+int imageObjectCount(const QString &path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    int count = 0;
+    for (QPDFObjectHandle object : pdf.getAllObjects())
+        if (object.isStream() && object.getDict().getKey("/Subtype").isNameAndEquals("/Image"))
+            ++count;
+    return count;
+}
+
 void addNavigation(const QString &path, const QString &field)
 {
     QPDF pdf;

@@ -711,8 +711,12 @@ private slots:
         }
         QCOMPARE(masked, embedding == int(Embedding::FlateWithAlpha));
         for (int page = 1; page <= 2; ++page) {
-            const double difference = meanDifference(renderPage(source, page, 48), renderPage(out, page, 48));
+            const QImage after = renderPage(out, page, 48);
+            const double difference = meanDifference(renderPage(source, page, 48), after);
             QVERIFY2(difference < 8, qPrintable(QString::number(difference)));
+            // The picture's top-left quarter is still red, whatever its colour space.
+            const QColor corner = after.pixelColor(72, 60);
+            QVERIFY2(near(corner, QColor(220, 30, 30), 70), qPrintable(corner.name()));
         }
     }
 
@@ -757,6 +761,22 @@ private slots:
         QVERIFY(QFileInfo(source).size() < size / 2);
         QVERIFY(qpdfCheck(source));
         QCOMPARE(visibleFiles(folder), QStringList{u"big.pdf"_s});
+    }
+
+    void compressDropsUnusedAndDuplicateImages()
+    {
+        const QString folder = freshFolder(u"compress-redundant"_s);
+        const QString source = redundantPdf(QDir(folder).filePath(u"r.pdf"_s));
+        QCOMPARE(imageObjectCount(source), 3);
+        TaskRequest r = request(TaskType::Compress);
+        r.inputFile = source;
+        r.outputPath = QDir(folder).filePath(u"r(1).pdf"_s);
+        r.options = {{u"compressLevel"_s, 0}, {u"saveOption"_s, 1}};
+        QVERIFY(Inkwell::compress(r));
+        QCOMPARE(imageObjectCount(r.outputPath), 1);
+        QCOMPARE(pageCount(r.outputPath), 2);
+        for (int page = 1; page <= 2; ++page)
+            QVERIFY(meanDifference(renderPage(source, page, 48), renderPage(r.outputPath, page, 48)) < 2);
     }
 
     void compressFailures_data()
