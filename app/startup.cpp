@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "accountwiring.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
 #include "shellservices.h"
@@ -37,6 +38,7 @@ void configureApplication(QApplication &app)
 
     // Before any widget exists, so every widget is built in the saved language.
     ShellServices::instance().installSavedLanguage();
+    AccountWiring::install();
 
     QFont font = QApplication::font();
     // The second family only matters where the first is missing (anything but Windows).

@@ -85,6 +85,28 @@ inline constexpr Name openButtonHoverBorder{"#4080FF"};
 inline constexpr Name errorText{"#F53F3F"};
 inline constexpr Name locationMenuSelectedText{"#2559EB"};
 
+// Home tab: side navigation, search field and recent files table.
+inline constexpr Name destinationHover{"#DCE9FF"};
+inline constexpr Name homeDivider{"#E5E6EB"};
+inline constexpr Name searchBorder{"#E5E6EB"};
+inline constexpr Name searchHoverBorder{"#C9CDD4"};
+inline constexpr Name searchFocusBorder{"#165DFF"};
+inline constexpr Name searchText{"#1D2129"};
+inline constexpr Name tableHeaderText{"#888888"};
+
+// Account dialog.
+inline constexpr Name accountText{"#1D2129"};
+inline constexpr Name accountNoteText{"#4E5969"};
+inline constexpr Name accountNoteBackground{"#F2F7FF"};
+inline constexpr Name accountNoteBorder{"#D9E8FF"};
+inline constexpr Name accountError{"#B42318"};
+inline constexpr Name accountFieldBorder{"#D8DEE8"};
+inline constexpr Name accountPrimary{"#165DFF"};
+inline constexpr Name accountPrimaryHover{"#0E4ED8"};
+inline constexpr Name accountButtonHover{"#F5F7FA"};
+inline constexpr Name accountDisabledText{"#9CA3AF"};
+inline constexpr Name accountDisabledBackground{"#F3F4F6"};
+
 inline QColor color(Name name)
 {
     return QColor(name);

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
+
+#include <QAbstractListModel>
+#include <QSet>
+
+#include <optional>
+
+// The page list of the one document a viewer tab edits. Pages are never rewritten in place:
+// each entry names a page of some source file (or a blank page) plus the user's rotation.
+// GUI thread only.
+class PdfDocumentModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role {
+        PageIdRole = Qt::UserRole + 1,
+        SourcePathRole,
+        SourcePageIndexRole,
+        RotationRole,
+        SelectedRole,
+        PageSizeRole,
+        OriginRole,
+        EditedRole,
+    };
+
+    static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");
+    static constexpr QSizeF DefaultBlankPageSize{595.0, 842.0};
+
+    explicit PdfDocumentModel(QObject *parent = nullptr);
+    ~PdfDocumentModel() override;
+
+    QString documentPath() const { return m_documentPath; }
+    QString documentPassword() const { return m_documentPassword; }
+    int pageCount() const { return int(m_pages.size()); }
+    std::optional<PdfPageEntry> pageAt(int row) const;
+    int rowOfPage(PdfPageId id) const;
+    QList<PdfPageEntry> pages() const { return m_pages; }
+    QList<PdfSourcePage> sourcePages() const;
+    quint64 revision() const { return m_revision; }
+    bool isModified() const { return m_modified; }
+    QSet<PdfPageId> selectedPageIds() const;
+    QList<int> selectedRows() const;
+
+    static PdfSourcePage toSourcePage(const PdfPageEntry &entry);
+    static QSizeF displaySize(const PdfPageEntry &entry);
+    static int normalizedRotation(qint64 degrees);
+
+    bool loadDocument(const QString &path, const QString &password, PdfBackendError *error,
+                      QString *message);
+    PdfPageId insertBlankPage(int row, const QSizeF &size = QSizeF());
+    bool insertPdf(const QString &path, int row, const QString &password, PdfBackendError *error,
+                   QString *message);
+    QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
+    void removePages(const QList<PdfPageId> &ids);
+    void rotatePages(const QList<PdfPageId> &ids, int degrees);
+
+    void setPageSelected(PdfPageId id, bool selected);
+    void setSelectedPageIds(const QSet<PdfPageId> &ids);
+    void selectAll();
+    void clearSelection();
+
+    void setModified(bool modified);
+    void markSaved(const QString &path);
+    void restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified);
+
+    // QAbstractItemModel
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QHash<int, QByteArray> roleNames() const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                         const QModelIndex &parent) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+    bool moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
+                  const QModelIndex &destinationParent, int destinationChild) override;
+
+Q_SIGNALS:
+    void selectionChanged();
+    void pageOrderChanged();
+    void modifiedChanged(bool modified);
+    void documentReset();
+
+private:
+    PdfPageId takeNextId() { return m_nextId++; }
+    int clampedInsertRow(int row) const;
+    bool isMovePossible(int sourceRow, int destination) const;
+    void moveOneRow(int sourceRow, int destination);
+    void setSelectedAt(int row, bool selected);
+    void markPagesChanged();
+    // The page a payload names, or no value when it names none of this model's pages.
+    std::optional<PdfPageId> firstPayloadId(const QMimeData *data) const;
+
+    QList<PdfPageEntry> m_pages;
+    QString m_documentPath;
+    QString m_documentPassword;
+    PdfPageId m_nextId = 1;
+    quint64 m_revision = 0;
+    bool m_modified = false;
+};

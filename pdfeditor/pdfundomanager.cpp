@@ -1,0 +1,173 @@
+#include "pdfundomanager.h"
+
+#include "pdfdocumentmodel.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace {
+
+class PageSnapshotCommand : public QUndoCommand
+{
+public:
+    PageSnapshotCommand(PdfDocumentModel *model, const QString &text,
+                        const QList<PdfPageEntry> &before, const QList<PdfPageEntry> &after)
+        : QUndoCommand(text)
+        , m_model(model)
+        , m_before(before)
+        , m_after(after)
+    {}
+
+    ~PageSnapshotCommand() override = default;
+
+    void undo() override
+    {
+        if (m_model)
+            m_model->restoreSnapshot(m_before, true);
+    }
+
+    void redo() override
+    {
+        // The push itself calls redo while the model already shows the edited list.
+        if (m_skipFirstRedo) {
+            m_skipFirstRedo = false;
+            return;
+        }
+        if (m_model)
+            m_model->restoreSnapshot(m_after, true);
+    }
+
+private:
+    QPointer<PdfDocumentModel> m_model;
+    QList<PdfPageEntry> m_before;
+    QList<PdfPageEntry> m_after;
+    bool m_skipFirstRedo = true;
+};
+
+} // namespace
+
+PdfUndoManager::PdfUndoManager(PdfDocumentModel *model, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_stack(new QUndoStack(this))
+{
+    connect(m_stack, &QUndoStack::indexChanged, this, [this] {
+        if (m_model)
+            m_model->setModified(!m_stack->isClean());
+    });
+    if (!model)
+        return;
+    connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, &PdfUndoManager::beginMove);
+    connect(model, &QAbstractItemModel::rowsMoved, this, [this] {
+        // Deferred so that the step is recorded after the view has finished its drop, and so
+        // that several moves of one drop become one step.
+        QMetaObject::invokeMethod(this, &PdfUndoManager::flushPendingMove, Qt::QueuedConnection);
+    });
+}
+
+PdfUndoManager::~PdfUndoManager() = default;
+
+void PdfUndoManager::clear()
+{
+    m_movePending = false;
+    m_pendingMoveSnapshot.clear();
+    m_stack->clear();
+    if (m_model)
+        m_model->setModified(false);
+}
+
+void PdfUndoManager::setClean()
+{
+    flushPendingMove();
+    m_stack->setClean();
+    if (m_model)
+        m_model->setModified(false);
+}
+
+QList<PdfPageId> PdfUndoManager::duplicatePages(const QList<PdfPageId> &ids)
+{
+    if (!m_model)
+        return {};
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    const QList<PdfPageId> created = m_model->duplicatePages(ids);
+    pushSnapshot(tr("复制页面"), before, revision);
+    return created;
+}
+
+PdfPageId PdfUndoManager::insertBlankPage(int row, const QSizeF &size)
+{
+    if (!m_model)
+        return 0;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    const PdfPageId id = m_model->insertBlankPage(row, size);
+    pushSnapshot(tr("插入空白页"), before, revision);
+    return id;
+}
+
+bool PdfUndoManager::insertPdf(const QString &path, int row, const QString &password,
+                               PdfBackendError *error, QString *message)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    if (!m_model->insertPdf(path, row, password, error, message))
+        return false;
+    pushSnapshot(tr("插入 PDF"), before, revision);
+    return true;
+}
+
+void PdfUndoManager::removePages(const QList<PdfPageId> &ids)
+{
+    if (!m_model)
+        return;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    m_model->removePages(ids);
+    pushSnapshot(tr("删除页面"), before, revision);
+}
+
+void PdfUndoManager::rotatePages(const QList<PdfPageId> &ids, int degrees)
+{
+    if (!m_model)
+        return;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    m_model->rotatePages(ids, degrees);
+    pushSnapshot(degrees < 0 ? tr("向左旋转页面") : tr("向右旋转页面"), before, revision);
+}
+
+void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
+                                  quint64 beforeRevision)
+{
+    if (!m_model || m_model->revision() == beforeRevision)
+        return;
+    m_stack->push(new PageSnapshotCommand(m_model, text, before, m_model->pages()));
+}
+
+void PdfUndoManager::beginMove()
+{
+    if (m_movePending || !m_model)
+        return;
+    m_movePending = true;
+    m_pendingMoveSnapshot = m_model->pages();
+    m_pendingMoveRevision = m_model->revision();
+}
+
+// Also called before every other edit: a move still waiting for its queued step must land on
+// the stack before the edit that follows it, or undo would unwind the two in the wrong order.
+void PdfUndoManager::flushPendingMove()
+{
+    if (!m_movePending)
+        return;
+    m_movePending = false;
+    const QList<PdfPageEntry> before = std::exchange(m_pendingMoveSnapshot, {});
+    pushSnapshot(tr("移动页面"), before, m_pendingMoveRevision);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
+
+#include <QObject>
+#include <QPointer>
+
+class PdfDocumentModel;
+class QUndoStack;
+
+// Makes every page edit of one document undoable by whole-list snapshots. Edits go through
+// here; page moves made by item views straight on the model are picked up from its
+// notifications and folded into one step per event-loop turn.
+class PdfUndoManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PdfUndoManager(PdfDocumentModel *model, QObject *parent = nullptr);
+    ~PdfUndoManager() override;
+
+    QUndoStack *undoStack() const { return m_stack; }
+
+    void clear();
+    void setClean();
+
+    QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
+    PdfPageId insertBlankPage(int row, const QSizeF &size = QSizeF());
+    bool insertPdf(const QString &path, int row, const QString &password, PdfBackendError *error,
+                   QString *message);
+    void removePages(const QList<PdfPageId> &ids);
+    void rotatePages(const QList<PdfPageId> &ids, int degrees);
+
+private:
+    void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
+                      quint64 beforeRevision);
+    void beginMove();
+    void flushPendingMove();
+
+    QPointer<PdfDocumentModel> m_model;
+    QUndoStack *m_stack = nullptr;
+    QList<PdfPageEntry> m_pendingMoveSnapshot;
+    quint64 m_pendingMoveRevision = 0;
+    bool m_movePending = false;
+};
