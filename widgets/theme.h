@@ -71,6 +71,20 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// Tool pages: file and task lists, drop zone, location menu, option panels.
+inline constexpr Name dropZoneFill{"#FAFBFC"};
+inline constexpr Name listRowBorder{"#EBEDF0"};
+inline constexpr Name listRowHover{"#F7F8FA"};
+inline constexpr Name listSelectedText{"#1D2129"};
+inline constexpr Name scrollHandle{"#C9CDD4"};
+inline constexpr Name scrollHandleHover{"#86909C"};
+inline constexpr Name dragRowBorder{"#C7D2FE"};
+inline constexpr Name rowButtonHover{"#F0F0F1"};
+inline constexpr Name openButtonHover{"#F2F7FF"};
+inline constexpr Name openButtonHoverBorder{"#4080FF"};
+inline constexpr Name errorText{"#F53F3F"};
+inline constexpr Name locationMenuSelectedText{"#2559EB"};
+
 // Home tab: side navigation, search field and recent files table.
 inline constexpr Name destinationHover{"#DCE9FF"};
 inline constexpr Name homeDivider{"#E5E6EB"};
