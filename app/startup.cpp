@@ -3,10 +3,14 @@
 #include "accountwiring.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "customtabwidget.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
 #include "mainpage.h"
+#include "pdfdocumentview.h"
+#include "pdfrendermanager.h"
 #include "pdfshowpage.h"
+#include "pdfviewerwidget.h"
 #include "shellservices.h"
 #include "theme.h"
 
@@ -14,6 +18,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -117,6 +123,36 @@ void openCommandLineFile(FramelessWindow &window, const QStringList &arguments)
         return;
     if (auto *page = qobject_cast<MainPage *>(window.contentWidget()))
         page->onFileOpen(arguments.at(1));
+}
+
+bool armFirstPageCapture(FramelessWindow &window)
+{
+    const QString target = qEnvironmentVariable("VELMORA_CAPTURE_FIRST_PAGE");
+    if (target.isEmpty())
+        return false;
+    bool ok = false;
+    int timeout = qEnvironmentVariableIntValue("VELMORA_CAPTURE_TIMEOUT_MS", &ok);
+    if (!ok || timeout <= 0)
+        timeout = 30000;
+    QTimer::singleShot(timeout, &window, [] { QApplication::exit(3); });
+
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    auto *tab = page ? qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget()) : nullptr;
+    if (!tab)
+        return true;
+    PdfViewerWidget *viewer = tab->viewer();
+    QObject::connect(
+        viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
+        [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
+            if (purpose != PdfRenderPurpose::Page || !viewer->documentView()->hasPageImage(id))
+                return;
+            // After the view has painted the page.
+            QTimer::singleShot(0, &window, [&window, target] {
+                const bool saved = window.grab().save(target, "PNG");
+                QApplication::exit(saved ? 0 : 4);
+            });
+        });
+    return true;
 }
 
 } // namespace Startup
