@@ -115,15 +115,6 @@ inline constexpr Name openButtonHoverBorder{"#4080FF"};
 inline constexpr Name errorText{"#F53F3F"};
 inline constexpr Name locationMenuSelectedText{"#2559EB"};
 
-// Home tab: side navigation, search field and recent files table.
-inline constexpr Name destinationHover{"#DCE9FF"};
-inline constexpr Name homeDivider{"#E5E6EB"};
-inline constexpr Name searchBorder{"#E5E6EB"};
-inline constexpr Name searchHoverBorder{"#C9CDD4"};
-inline constexpr Name searchFocusBorder{"#165DFF"};
-inline constexpr Name searchText{"#1D2129"};
-inline constexpr Name tableHeaderText{"#888888"};
-
 // Account dialog.
 inline constexpr Name accountText{"#1D2129"};
 inline constexpr Name accountNoteText{"#4E5969"};
