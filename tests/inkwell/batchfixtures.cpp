@@ -62,7 +62,9 @@ void writeInPlace(QPDF &pdf, const QString &path)
 {
     const QString temp = path + u".tmp"_s;
     {
-        QPDFWriter writer(pdf, QFile::encodeName(temp).constData());
+        // The writer keeps the name pointer until it is done.
+        const QByteArray fileName = QFile::encodeName(temp);
+        QPDFWriter writer(pdf, fileName.constData());
         writer.write();
     }
     QFile::remove(path);
@@ -285,7 +287,9 @@ QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embed
         QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
                                             false);
     }
-    QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+    // The writer keeps the name pointer until it is done.
+    const QByteArray fileName = QFile::encodeName(path);
+    QPDFWriter writer(pdf, fileName.constData());
     writer.write();
     return path;
 }
@@ -324,7 +328,9 @@ QString redundantPdf(const QString &path)
         QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
                                             false);
     }
-    QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+    // The writer keeps the name pointer until it is done.
+    const QByteArray fileName = QFile::encodeName(path);
+    QPDFWriter writer(pdf, fileName.constData());
     writer.write();
     return path;
 }
@@ -422,7 +428,9 @@ void encrypt(const QString &from, const QString &to, const QString &user, const 
 {
     QPDF pdf;
     pdf.processFile(QFile::encodeName(from).constData());
-    QPDFWriter writer(pdf, QFile::encodeName(to).constData());
+    // The writer keeps the name pointer until it is done.
+    const QByteArray fileName = QFile::encodeName(to);
+    QPDFWriter writer(pdf, fileName.constData());
     const std::string u = user.toStdString();
     const std::string o = owner.toStdString();
     if (revision == 6)
