@@ -35,6 +35,11 @@ measure() {
   echo "$best" | awk '{printf "%.2f\n", $3 + $4}' > "$work/cpu.txt"
   echo "$best" | awk '{printf "%s %d\n", $1, $2/1024}'
 }
+# One run only, for the long compress jobs.
+measure1() {
+  /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>&1 || echo "FAILED: $*" >&2
+  awk '{printf "%s %d\n", $1, $2/1024}' "$work/time.txt"
+}
 ratio() { python3 -c "a,b=$1,$2; print(f'{a/b:.2f}' if b > 0 else 'n/a')"; }
 size() { stat -c %s "$1"; }
 row() { printf '  %-34s %7.2f s wall %7.2f s cpu %6d MB\n' "$1" "$2" "$(cat "$work/cpu.txt")" "$3"; }
@@ -79,8 +84,8 @@ for doc in photos scans text; do
   render96 "$in" "$work/c/ref"
   for level in 0 1; do
     setting=$([ $level -eq 0 ] && echo ebook || echo screen)
-    read -r gs_s gs_m < <(measure gs -q -dNOPAUSE -dBATCH -sDEVICE=pdfwrite -dPDFSETTINGS=/$setting -sOutputFile="$work/c/gs$level.pdf" "$in")
-    read -r v_s v_m < <(measure "$bb" compress "$in" "$work/c/v$level.pdf" $level)
+    read -r gs_s gs_m < <(measure1 gs -q -dNOPAUSE -dBATCH -sDEVICE=pdfwrite -dPDFSETTINGS=/$setting -sOutputFile="$work/c/gs$level.pdf" "$in")
+    read -r v_s v_m < <(measure1 "$bb" compress "$in" "$work/c/v$level.pdf" $level)
     render96 "$work/c/gs$level.pdf" "$work/c/g"; gq=$(quality "$work/c/ref" "$work/c/g")
     render96 "$work/c/v$level.pdf" "$work/c/v"; vq=$(quality "$work/c/ref" "$work/c/v")
     printf '  %-7s %-6s  in %9d  gs %9d (ssim %s, %6.2f s)  velmora %9d (ssim %s, %6.2f s)  size x%s  time x%s\n' \

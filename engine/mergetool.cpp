@@ -244,7 +244,8 @@ bool MergeTool::execute(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, QStringLiteral("the input does not exist: %1").arg(path));
         if (samePath(path, target))
-            return fail(request, QStringLiteral("the output would overwrite an input: %1").arg(path));
+            return fail(request,
+                        QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
     try {
         return merge(request, paths, target);
