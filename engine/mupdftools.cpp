@@ -92,7 +92,7 @@ ColorKind kindOf(fz_context *ctx, fz_colorspace *cs)
 
 // Decodes into a pixmap the caller drops; null on failure.
 fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int toDisplay,
-                     char *error)
+                     int minWidth, int minHeight, char *error)
 {
     pdf_obj *ref = nullptr;
     fz_image *image = nullptr;
@@ -104,11 +104,18 @@ fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int t
     {
         ref = pdf_new_indirect(ctx, doc, num, gen);
         image = pdf_load_image(ctx, doc, ref);
-        pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
+        if (minWidth > 0 && minHeight > 0) {
+            fz_matrix ctm = fz_scale(static_cast<float>(minWidth), static_cast<float>(minHeight));
+            int w = 0;
+            int h = 0;
+            pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, &ctm, &w, &h);
+        } else {
+            pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
+        }
         fz_colorspace *cs = fz_pixmap_colorspace(ctx, pixmap);
-        if (toDisplay && cs && !fz_pixmap_alpha(ctx, pixmap)
-            && fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_GRAY
-            && fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_RGB) {
+        if (toDisplay && cs && !fz_pixmap_alpha(ctx, pixmap) &&
+            fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_GRAY &&
+            fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_RGB) {
             fz_pixmap *rgb = fz_convert_pixmap(ctx, pixmap, fz_device_rgb(ctx), nullptr, nullptr,
                                                fz_default_color_params, 0);
             fz_drop_pixmap(ctx, pixmap);
@@ -143,10 +150,10 @@ int jpegRaw(fz_context *ctx, pdf_document *doc, int num, int gen, fz_buffer **ou
         ref = pdf_new_indirect(ctx, doc, num, gen);
         image = pdf_load_image(ctx, doc, ref);
         fz_compressed_buffer *compressed = fz_compressed_image_buffer(ctx, image);
-        if (compressed && compressed->buffer && compressed->params.type == FZ_IMAGE_JPEG
-            && (image->n == 1 || image->n == 3) && image->bpc == 8 && !image->use_decode
-            && !image->use_colorkey && !image->imagemask
-            && compressed->params.u.jpeg.color_transform != 0) {
+        if (compressed && compressed->buffer && compressed->params.type == FZ_IMAGE_JPEG &&
+            (image->n == 1 || image->n == 3) && image->bpc == 8 && !image->use_decode &&
+            !image->use_colorkey && !image->imagemask &&
+            compressed->params.u.jpeg.color_transform != 0) {
             *out = fz_keep_buffer(ctx, compressed->buffer);
             found = 1;
         }
@@ -204,8 +211,8 @@ void collect(fz_context *ctx, pdf_obj *resources, std::vector<ImageRef> &images,
             if (seen.insert(num).second)
                 images.push_back({num, pdf_to_gen(ctx, xobject),
                                   pdf_dict_get_bool(ctx, xobject, PDF_NAME(ImageMask)) != 0});
-        } else if (pdf_name_eq(ctx, subtype, PDF_NAME(Form)) && depth < 32
-                   && seen.insert(num).second) {
+        } else if (pdf_name_eq(ctx, subtype, PDF_NAME(Form)) && depth < 32 &&
+                   seen.insert(num).second) {
             collect(ctx, pdf_dict_get(ctx, xobject, PDF_NAME(Resources)), images, seen, depth + 1);
         }
     }
@@ -230,7 +237,64 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
     return ok;
 }
 
+int drawRgbRaw(fz_context *ctx, pdf_document *doc, int index, int width, int height, int stride,
+               unsigned char *samples, char *error)
+{
+    fz_page *page = nullptr;
+    fz_pixmap *pixmap = nullptr;
+    fz_device *device = nullptr;
+    int ok = 1;
+    fz_var(ok);
+    fz_var(page);
+    fz_var(pixmap);
+    fz_var(device);
+    fz_try(ctx)
+    {
+        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
+        const fz_rect bounds = fz_bound_page(ctx, page);
+        const float w = bounds.x1 - bounds.x0;
+        const float h = bounds.y1 - bounds.y0;
+        if (w <= 0 || h <= 0)
+            fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
+        fz_matrix ctm = fz_translate(-bounds.x0, -bounds.y0);
+        ctm =
+            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0, stride,
+                                         samples);
+        fz_clear_pixmap_with_value(ctx, pixmap, 255);
+        device = fz_new_draw_device(ctx, fz_identity, pixmap);
+        fz_run_page(ctx, page, device, ctm, nullptr);
+        fz_close_device(ctx, device);
+    }
+    fz_always(ctx)
+    {
+        fz_drop_device(ctx, device);
+        fz_drop_pixmap(ctx, pixmap);
+        fz_drop_page(ctx, page);
+    }
+    fz_catch(ctx)
+    {
+        caught(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
 } // namespace
+
+bool drawPageRgb(const mupdf::DocumentRef &doc, int index, QImage *image, QString *message)
+{
+    char error[kErrorSize] = {};
+    if (image->format() != QImage::Format_RGB888 ||
+        !drawRgbRaw(doc.context(), doc.get(), index, image->width(), image->height(),
+                    static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
+        *message = QStringLiteral("Page %1 could not be drawn (%2).")
+                       .arg(index + 1)
+                       .arg(QString::fromUtf8(error));
+        return false;
+    }
+    return true;
+}
 
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
                    QString *message)
@@ -271,11 +335,13 @@ mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message)
 }
 
 bool decodeImage(const mupdf::DocumentRef &doc, int num, int gen, Pixels *pixels, QString *message,
-                 bool toDisplay)
+                 bool toDisplay, QSize atLeast)
 {
     fz_context *ctx = doc.context();
     char error[kErrorSize] = {};
-    fz_pixmap *pixmap = decodeRaw(ctx, doc.get(), num, gen, toDisplay ? 1 : 0, error);
+    fz_pixmap *pixmap = decodeRaw(ctx, doc.get(), num, gen, toDisplay ? 1 : 0,
+                                  atLeast.isValid() ? atLeast.width() : 0,
+                                  atLeast.isValid() ? atLeast.height() : 0, error);
     if (!pixmap) {
         *message = QString::fromUtf8(error);
         return false;

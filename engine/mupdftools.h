@@ -3,7 +3,9 @@
 #include "mupdfsupport.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 // MuPDF helpers for the batch operations: encryption state, image decoding by object number and
@@ -37,9 +39,11 @@ bool passwordState(const QString &path, const QString &password, bool *encrypted
 mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message);
 
 // Decodes the image object num/gen (/Decode and indexed colours applied). With toDisplay set,
-// colours other than gray and RGB are converted to RGB.
+// colours other than gray and RGB are converted to RGB. A non-empty atLeast lets the decoder
+// halve the image (JPEGs are then decoded at a fraction of their size, much faster) as long as
+// the result stays at least that large.
 bool decodeImage(const mupdf::DocumentRef &doc, int num, int gen, Pixels *pixels, QString *message,
-                 bool toDisplay = false);
+                 bool toDisplay = false, QSize atLeast = QSize());
 
 // The JPEG file inside the image object when it is a baseline-usable gray or RGB JPEG that
 // needs no further decoding; empty otherwise.
@@ -47,6 +51,10 @@ QByteArray embeddedJpeg(const mupdf::DocumentRef &doc, int num, int gen);
 
 // The object number of an image's /SMask, or 0.
 int softMaskOf(const mupdf::DocumentRef &doc, int num, int gen, int *maskGen);
+
+// Draws page index (annotations included) over white into image, an RGB888 image of the size
+// wanted: the page is stretched to it.
+bool drawPageRgb(const mupdf::DocumentRef &doc, int index, QImage *image, QString *message);
 
 // For every page, the image XObjects it draws from its resources (form XObjects followed), in
 // order of first appearance in the resource dictionaries.

@@ -8,6 +8,7 @@
 #include "taskstatus.h"
 #include "worklane.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +16,21 @@
 #include <QUuid>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+BatchToolPage::SubmissionObserver &submissionObserver()
+{
+    static BatchToolPage::SubmissionObserver observer;
+    return observer;
+}
+
+} // namespace
+
+void BatchToolPage::setSubmissionObserver(SubmissionObserver observer)
+{
+    submissionObserver() = std::move(observer);
+}
 
 BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     : QWidget(parent)
@@ -63,8 +79,7 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     connect(&Worklane::instance(), &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
 }
 
-void BatchToolPage::setIntake(const QString &prompt, const QString &filter,
-                              const QString &caption)
+void BatchToolPage::setIntake(const QString &prompt, const QString &filter, const QString &caption)
 {
     m_dropZone->setPromptText(prompt);
     if (!filter.isEmpty()) {
@@ -95,11 +110,16 @@ void BatchToolPage::onStart()
     rows->setUpdatesEnabled(false);
     for (const TaskRequest &request : requests) {
         QString id = Worklane::instance().submitTask(request);
+        if (submissionObserver())
+            submissionObserver()(request, id);
         const bool refused = id.isEmpty();
         // A request the centre refuses still gets a row, so no file silently drops out.
         if (refused)
             id = QUuid::createUuid().toString();
-        m_taskList->addTask({id, request.type, request.outputPath});
+        QString source = QDir::fromNativeSeparators(request.inputFile);
+        if (source.isEmpty() && request.inputFiles.size() == 1)
+            source = QDir::fromNativeSeparators(request.inputFiles.constFirst());
+        m_taskList->addTask({id, request.type, request.outputPath, source});
         if (refused)
             m_taskList->updateTaskStatus(id, TaskStatus::Failed);
     }

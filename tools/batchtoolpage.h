@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class BatchOptionsPanel;
 class FileDropZoneWidget;
 class FileListWidget;
@@ -28,6 +30,11 @@ public:
     TaskListWidget *taskList() const { return m_taskList; }
     QStackedWidget *stack() const { return m_stack; }
     BatchOptionsPanel *optionsPanel() const { return m_panel; }
+
+    // Sees every request a page submits, with the identifier it got (tests read requests back
+    // here); an empty observer removes it.
+    using SubmissionObserver = std::function<void(const TaskRequest &, const QString &taskId)>;
+    static void setSubmissionObserver(SubmissionObserver observer);
 
 protected:
     // The requests of one start, in submission order, for the files in list order.

@@ -29,6 +29,7 @@ FileDropZoneWidget::FileDropZoneWidget(QWidget *parent)
     m_iconLabel = new QLabel(this);
     m_iconLabel->setPixmap(QIcon(u":/res/icons/modern/pdf.png"_s).pixmap(128, 128));
     m_iconLabel->setAlignment(Qt::AlignCenter);
+    m_iconLabel->setStyleSheet(u"QLabel{background-color:transparent;}"_s);
 
     m_promptLabel = new QLabel(tr("从你的桌面上添加或拖放PDF文件，开始转换。"), this);
     m_promptLabel->setObjectName(u"dropZonePrompt"_s);
@@ -46,11 +47,13 @@ FileDropZoneWidget::FileDropZoneWidget(QWidget *parent)
     m_addButton->setHoverColor(Theme::color(Theme::accentHover));
 
     auto *layout = new QVBoxLayout(this);
-    layout->setAlignment(Qt::AlignCenter);
+    // Inside the dashed frame, which is inset by 40 pixels.
+    layout->setContentsMargins(60, 60, 60, 60);
     layout->setSpacing(20);
     layout->addStretch();
     layout->addWidget(m_iconLabel, 0, Qt::AlignCenter);
-    layout->addWidget(m_promptLabel, 0, Qt::AlignCenter);
+    // Full width, so the prompt wraps only where the zone is really too narrow for it.
+    layout->addWidget(m_promptLabel);
     layout->addWidget(m_addButton, 0, Qt::AlignCenter);
     layout->addStretch();
 

@@ -17,9 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString rowStyle()
+QString FileListItem::styleRules()
 {
     return uR"(
 FileListItem {
@@ -33,19 +31,21 @@ FileListItem[dragging="true"] {
     border-color: %2;
 }
 
-QPushButton {
+FileListItem QPushButton {
     border: none;
     background: transparent;
     border-radius: 4px;
 }
 
-QPushButton:hover {
+FileListItem QPushButton:hover {
     background: %3;
 }
-)"_s.arg(Theme::accentSoft, Theme::dragRowBorder, Theme::rowButtonHover);
-}
 
-} // namespace
+FileListItem QLabel { background-color: transparent; color: %4; }
+FileListItem QLabel#fileListItemHandle { color: %5; background: transparent; }
+)"_s.arg(Theme::accentSoft, Theme::dragRowBorder, Theme::rowButtonHover, Theme::kitText,
+         Theme::textMuted);
+}
 
 FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     : QWidget(parent)
@@ -53,31 +53,23 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
 {
     setAttribute(Qt::WA_StyledBackground);
     setCursor(Qt::OpenHandCursor);
-    setStyleSheet(rowStyle());
-
-    const QString labelStyle = KitStyle::plainLabelStyle();
 
     m_handleLabel = new QLabel(QString(QChar(0x283F)), this);
     m_handleLabel->setObjectName(u"fileListItemHandle"_s);
     m_handleLabel->setFixedWidth(14);
     m_handleLabel->setAlignment(Qt::AlignCenter);
     m_handleLabel->setToolTip(tr("拖动排序"));
-    m_handleLabel->setStyleSheet(
-        u"QLabel { color: %1; background: transparent; }"_s.arg(Theme::textMuted));
 
     m_iconLabel = new QLabel(this);
     m_iconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
-    m_iconLabel->setStyleSheet(labelStyle);
 
     m_nameLabel = new QLabel(QFileInfo(filePath).fileName(), this);
     m_nameLabel->setObjectName(u"fileListItemName"_s);
     m_nameLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
-    m_nameLabel->setStyleSheet(labelStyle);
 
     m_sizeLabel = new QLabel(FileSizeText::ofFile(filePath), this);
     m_sizeLabel->setObjectName(u"fileListItemSize"_s);
     m_sizeLabel->setFont(KitStyle::font(KitStyle::Regular12, font()));
-    m_sizeLabel->setStyleSheet(labelStyle);
 
     // Presses on the labels belong to the row, so a row can be dragged by its text.
     for (QLabel *label : {m_handleLabel, m_iconLabel, m_nameLabel, m_sizeLabel})

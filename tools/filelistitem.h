@@ -17,6 +17,8 @@ public:
 
     QString filePath() const { return m_filePath; }
     bool isDragging() const { return m_dragging; }
+    // The look of the rows, set once on the list that holds them.
+    static QString styleRules();
     // Enters or leaves the dragging look; the list ends a drag through here too.
     void setDragging(bool dragging);
 

@@ -4,6 +4,7 @@
 #include "filelistitem.h"
 #include "iconbutton.h"
 #include "kitstyle.h"
+#include "lazyrowwidgets.h"
 #include "listviewstyle.h"
 #include "theme.h"
 #include "toolpixmaps.h"
@@ -56,9 +57,11 @@ FileListWidget::FileListWidget(QWidget *parent)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(u"fileListView"_s);
-    ListViewStyle::apply(m_list);
+    ListViewStyle::apply(m_list, FileListItem::styleRules());
     m_list->setAutoScroll(true);
     m_list->setAutoScrollMargin(autoScrollMargin);
+    m_rows = new LazyRowWidgets(m_list, rowHeight,
+                                [this](QListWidgetItem *item) { return makeRow(item); });
 
     auto *top = new QHBoxLayout;
     top->setContentsMargins(15, 0, 15, 0);
@@ -80,33 +83,29 @@ FileListWidget::FileListWidget(QWidget *parent)
 
 void FileListWidget::addFiles(const QStringList &paths)
 {
-    // Rows are laid out once for the whole batch, not once per file.
-    m_list->setUpdatesEnabled(false);
     const QStringList current = files();
     QSet<QString> listed(current.cbegin(), current.cend());
     for (const QString &path : paths) {
         if (listed.contains(path))
             continue;
         listed.insert(path);
-        addFile(path);
+        auto *item = new QListWidgetItem;
+        item->setSizeHint(QSize(0, rowHeight));
+        item->setData(Qt::UserRole, path);
+        m_list->addItem(item);
     }
-    m_list->setUpdatesEnabled(true);
+    m_rows->update();
 }
 
-void FileListWidget::addFile(const QString &path)
+QWidget *FileListWidget::makeRow(QListWidgetItem *item)
 {
-    auto *item = new QListWidgetItem;
-    item->setSizeHint(QSize(0, rowHeight));
-    item->setData(Qt::UserRole, path);
-    m_list->addItem(item);
-
-    auto *row = new FileListItem(path);
-    m_list->setItemWidget(item, row);
+    auto *row = new FileListItem(item->data(Qt::UserRole).toString());
     connect(row, &FileListItem::close, this, [this, row] { removeRow(row); });
     connect(row, &FileListItem::dragStarted, this, [this, row] { onDragStarted(row); });
     connect(row, &FileListItem::dragMoved, this,
             [this, row](const QPoint &globalPosition) { onDragMoved(row, globalPosition); });
     connect(row, &FileListItem::dragFinished, this, [this, row] { onDragFinished(row); });
+    return row;
 }
 
 QStringList FileListWidget::files() const
@@ -160,6 +159,7 @@ void FileListWidget::removeRow(FileListItem *row)
     if (row == m_dragRow)
         onDragFinished(row);
     delete m_list->takeItem(index);
+    m_rows->update();
     Q_EMIT fileCountChange(m_list->count());
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class IconButton;
+class LazyRowWidgets;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -41,8 +42,7 @@ public Q_SLOTS:
     void clearFiles();
 
 private:
-    // Appends a row for a path that is not listed yet.
-    void addFile(const QString &path);
+    QWidget *makeRow(QListWidgetItem *item);
     void removeRow(FileListItem *row);
     void onDragStarted(FileListItem *row);
     void onDragMoved(FileListItem *row, const QPoint &globalPosition);
@@ -54,6 +54,7 @@ private:
     IconButton *m_clearButton = nullptr;
     QLabel *m_separator = nullptr;
     QListWidget *m_list = nullptr;
+    LazyRowWidgets *m_rows = nullptr;
     QString m_filter;
     QString m_caption;
     QListWidgetItem *m_dragItem = nullptr;

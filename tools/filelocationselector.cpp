@@ -162,6 +162,12 @@ void FileLocationSelector::showMenu()
         QAction *action = menu->addAction(folderIcon, modeName(mode));
         action->setCheckable(true);
         action->setChecked(m_mode == mode);
+        // With an icon beside it, a menu entry shows no check mark; the weight marks it instead.
+        if (m_mode == mode) {
+            QFont bold = menu->font();
+            bold.setBold(true);
+            action->setFont(bold);
+        }
         action->setData(int(mode));
         connect(action, &QAction::triggered, this, [this, mode] { setLocation(mode); });
     }
@@ -215,8 +221,7 @@ void FileLocationSelector::paintEvent(QPaintEvent *)
     title.setBold(true);
     p.setFont(title);
     p.setPen(Theme::color(Theme::textPrimary));
-    p.drawText(QRect(left, 8, columnWidth, 21), Qt::AlignLeft | Qt::AlignVCenter,
-               modeName(m_mode));
+    p.drawText(QRect(left, 8, columnWidth, 21), Qt::AlignLeft | Qt::AlignVCenter, modeName(m_mode));
 
     QFont detail = font();
     if (detail.pointSizeF() > 2)
@@ -225,8 +230,8 @@ void FileLocationSelector::paintEvent(QPaintEvent *)
         detail.setPixelSize(detail.pixelSize() - 2);
     p.setFont(detail);
     p.setPen(Theme::color(Theme::textMuted));
-    const QString folder = QFontMetrics(detail).elidedText(
-        QDir::toNativeSeparators(directory()), Qt::ElideMiddle, columnWidth);
+    const QString folder = QFontMetrics(detail).elidedText(QDir::toNativeSeparators(directory()),
+                                                           Qt::ElideMiddle, columnWidth);
     p.drawText(QRect(left, 31, columnWidth, 20), Qt::AlignLeft | Qt::AlignVCenter, folder);
 
     const QRect chevron(width() - 31, (height() - 16) / 2, 16, 16);

@@ -37,8 +37,10 @@ ImageToPdfOptionsPanel::ImageToPdfOptionsPanel(QWidget *parent)
         row->addWidget(button);
     }
     m_portrait->setSelected(true);
-    connect(m_portrait, &SelectButton::sigSelected, this, [this] { m_landscape->setSelected(false); });
-    connect(m_landscape, &SelectButton::sigSelected, this, [this] { m_portrait->setSelected(false); });
+    connect(m_portrait, &SelectButton::sigSelected, this,
+            [this] { m_landscape->setSelected(false); });
+    connect(m_landscape, &SelectButton::sigSelected, this,
+            [this] { m_portrait->setSelected(false); });
     addControl(orientation);
 
     addSection(tr("更多选项"));

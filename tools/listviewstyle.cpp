@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace ListViewStyle {
 
-void apply(QListWidget *list)
+void apply(QListWidget *list, const QString &rowRules)
 {
     list->setFrameShape(QFrame::NoFrame);
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -29,7 +29,8 @@ void apply(QListWidget *list)
         u"QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
         u"QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent;}"_s
             .arg(Theme::surface, Theme::listRowBorder, Theme::listRowHover, Theme::kitSelected,
-                 Theme::listSelectedText, Theme::scrollHandle, Theme::scrollHandleHover));
+                 Theme::listSelectedText, Theme::scrollHandle, Theme::scrollHandleHover) +
+        rowRules);
 }
 
 } // namespace ListViewStyle

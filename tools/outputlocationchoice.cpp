@@ -69,8 +69,7 @@ int OutputLocationChoice::currentMode() const
 
 QString OutputLocationChoice::programFolder()
 {
-    const QString documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder = QDir(documents).filePath(u"Velmora"_s);
     // A folder that cannot be made is still named; the job then fails and says so.
     QDir().mkpath(folder);

@@ -28,8 +28,7 @@ QList<TaskRequest> PdfDecryPage::makeRequests(const QStringList &files)
         request.type = TaskType::Decrypt;
         request.inputFile = QDir::toNativeSeparators(file);
         // The engine names the unlocked file inside this folder.
-        request.outputPath =
-            QDir::toNativeSeparators(OutputNaming::outputFolder(request, file));
+        request.outputPath = QDir::toNativeSeparators(OutputNaming::outputFolder(request, file));
         requests.append(request);
     }
     return requests;

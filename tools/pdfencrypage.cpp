@@ -29,8 +29,7 @@ QList<TaskRequest> PdfEncryPage::makeRequests(const QStringList &files)
         request.inputFiles = {file};
         request.inputFile = QDir::toNativeSeparators(file);
         // The engine names the protected file inside this folder.
-        request.outputPath =
-            QDir::toNativeSeparators(OutputNaming::outputFolder(request, file));
+        request.outputPath = QDir::toNativeSeparators(OutputNaming::outputFolder(request, file));
         requests.append(request);
     }
     return requests;

@@ -19,7 +19,7 @@ QList<TaskRequest> PdfMergePage::makeRequests(const QStringList &files)
     TaskRequest request = m_panel->buildRequest();
     request.type = TaskType::Merge;
     request.inputFiles = files;
-    request.outputPath = naming.pdfFile(OutputNaming::outputFolder(request, files.constFirst()),
-                                        u"pdf_merge"_s);
+    request.outputPath =
+        naming.pdfFile(OutputNaming::outputFolder(request, files.constFirst()), u"pdf_merge"_s);
     return {request};
 }

@@ -14,22 +14,13 @@
 #include <QLabel>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString openButtonStyle()
-{
-    return u"QPushButton{border: 1px solid %1;border-radius: 6px;background-color: %2;padding:5px;}"
-           u"QPushButton:enabled:hover{background-color: %3;border: 1px solid %4;}"
-           u"QPushButton:!enabled{background-color: %5;border: 1px solid %1;}"
-           u"QPushButton:focus{outline:none;}"_s.arg(Theme::kitDivider, Theme::surface,
-                                                     Theme::openButtonHover,
-                                                     Theme::openButtonHoverBorder, Theme::kitHover);
-}
 
 QPushButton *openButton(const QString &objectName, const QString &icon, const QString &toolTip,
                         QWidget *parent)
@@ -41,32 +32,43 @@ QPushButton *openButton(const QString &objectName, const QString &icon, const QS
     button->setIconSize(QSize(18, 18));
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(toolTip);
-    button->setStyleSheet(openButtonStyle());
     button->hide();
     return button;
 }
 
 } // namespace
 
+QString TaskListItem::styleRules()
+{
+    const QString statusColour =
+        u"TaskListItem QLabel#taskStatusText[status=\"%1\"] { color: %2; }\n"_s;
+    return uR"(
+TaskListItem QLabel { background-color: transparent; color: %1; }
+TaskListItem QPushButton { border: 1px solid %2; border-radius: 6px; background-color: %3; padding: 5px; }
+TaskListItem QPushButton:enabled:hover { background-color: %4; border: 1px solid %5; }
+TaskListItem QPushButton:!enabled { background-color: %6; border: 1px solid %2; }
+TaskListItem QPushButton:focus { outline: none; }
+)"_s.arg(Theme::kitText, Theme::kitDivider, Theme::surface, Theme::openButtonHover,
+           Theme::openButtonHoverBorder, Theme::kitHover) +
+           statusColour.arg(0).arg(Theme::accent) + statusColour.arg(1).arg(Theme::accent) +
+           statusColour.arg(2).arg(Theme::warning) + statusColour.arg(3).arg(Theme::success) +
+           statusColour.arg(4).arg(Theme::danger) + statusColour.arg(5).arg(Theme::danger);
+}
+
 TaskListItem::TaskListItem(QWidget *parent)
     : QWidget(parent)
 {
-    const QString labelStyle = KitStyle::plainLabelStyle();
-
     m_fileIconLabel = new QLabel(this);
     m_fileIconLabel->setObjectName(u"taskFileIcon"_s);
     m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
-    m_fileIconLabel->setStyleSheet(labelStyle);
 
     m_nameLabel = new QLabel(this);
     m_nameLabel->setObjectName(u"taskName"_s);
     m_nameLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
-    m_nameLabel->setStyleSheet(labelStyle);
 
     m_sizeLabel = new QLabel(this);
     m_sizeLabel->setObjectName(u"taskSize"_s);
     m_sizeLabel->setFont(KitStyle::font(KitStyle::Regular12, font()));
-    m_sizeLabel->setStyleSheet(labelStyle);
 
     m_statusTextLabel = new QLabel(this);
     m_statusTextLabel->setObjectName(u"taskStatusText"_s);
@@ -74,14 +76,13 @@ TaskListItem::TaskListItem(QWidget *parent)
 
     m_statusIconLabel = new QLabel(this);
     m_statusIconLabel->setObjectName(u"taskStatusIcon"_s);
-    m_statusIconLabel->setStyleSheet(u"QLabel{background-color:transparent;}"_s);
     m_statusIconLabel->hide();
 
     m_openFileButton = openButton(u"taskOpenFileButton"_s, u":/res/icons/modern/open-file.png"_s,
                                   tr("打开文件"), this);
-    m_openFolderButton = openButton(u"taskOpenFolderButton"_s,
-                                    u":/res/icons/modern/open-folder.png"_s, tr("打开所在文件夹"),
-                                    this);
+    m_openFolderButton =
+        openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
+                   tr("打开所在文件夹"), this);
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);
@@ -114,6 +115,7 @@ TaskListItem::TaskListItem(QWidget *parent)
 void TaskListItem::setTask(const TaskItemInfo &info)
 {
     m_taskId = info.taskId;
+    m_sourceFile = info.sourceFile;
     setOutputPath(info.outputPath);
     setStatus(TaskStatus::Waiting);
 }
@@ -132,10 +134,14 @@ void TaskListItem::setOutputPath(const QString &path)
 
     if (!isFile && !pendingPdf) {
         m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/folder.png"_s, 32));
-        m_sizeLabel->clear();
-        m_sizeLabel->hide();
+        // A folder has no size; the file it came from tells rows into one folder apart.
+        const QString source = QFileInfo(m_sourceFile).fileName();
+        m_sizeLabel->setText(source);
+        m_sizeLabel->setToolTip(QDir::toNativeSeparators(m_sourceFile));
+        m_sizeLabel->setVisible(!source.isEmpty());
         return;
     }
+    m_sizeLabel->setToolTip(QString());
     m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
     if (isFile) {
         m_sizeLabel->setText(FileSizeText::format(info.size()));
@@ -184,11 +190,12 @@ void TaskListItem::setStatus(int status)
         setOutputPath(m_outputPath);
 
     m_statusTextLabel->setText(text);
-    const QString colourName = Theme::color(colour).name();
-    // Restyling is the costly part of a status change; many rows change status at once.
-    if (colourName != m_statusColour) {
-        m_statusColour = colourName;
-        m_statusTextLabel->setStyleSheet(KitStyle::colouredLabelStyle(colourName));
+    // The list's style sheet colours the text by this property.
+    if (m_statusTextLabel->property("status").toInt() != status ||
+        !m_statusTextLabel->property("status").isValid()) {
+        m_statusTextLabel->setProperty("status", status);
+        m_statusTextLabel->style()->unpolish(m_statusTextLabel);
+        m_statusTextLabel->style()->polish(m_statusTextLabel);
     }
     if (icon.isEmpty()) {
         m_statusIconLabel->hide();
@@ -251,8 +258,8 @@ QPixmap TaskListItem::recolouredIcon(const QString &resource, const QColor &colo
         }
     }
     const int side = qRound(20 * ratio);
-    QPixmap pixmap = QPixmap::fromImage(
-        image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

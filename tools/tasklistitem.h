@@ -28,6 +28,8 @@ public:
     // folder holding it; empty without an output.
     QString folderToOpen() const;
 
+    // The look of the rows, set once on the list that holds them.
+    static QString styleRules();
     // The status icon: the icon file's dark strokes in the given colour, light areas clear.
     static QPixmap recolouredIcon(const QString &resource, const QColor &colour);
 
@@ -37,8 +39,8 @@ private:
 
     QString m_outputPath;
     QString m_taskId;
+    QString m_sourceFile;
     int m_status = -1;
-    QString m_statusColour;
     QLabel *m_fileIconLabel = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_sizeLabel = nullptr;

@@ -2,8 +2,10 @@
 
 #include "iconbutton.h"
 #include "kitstyle.h"
+#include "lazyrowwidgets.h"
 #include "listviewstyle.h"
 #include "tasklistitem.h"
+#include "taskstatus.h"
 #include "theme.h"
 #include "toolpixmaps.h"
 
@@ -34,7 +36,9 @@ TaskListWidget::TaskListWidget(QWidget *parent)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(u"taskListView"_s);
-    ListViewStyle::apply(m_list);
+    ListViewStyle::apply(m_list, TaskListItem::styleRules());
+    m_rows =
+        new LazyRowWidgets(m_list, 80, [this](QListWidgetItem *item) { return makeRow(item); });
 
     auto *top = new QHBoxLayout;
     top->setContentsMargins(15, 0, 15, 0);
@@ -52,23 +56,64 @@ TaskListWidget::TaskListWidget(QWidget *parent)
     connect(m_restartButton, &QPushButton::clicked, this, &TaskListWidget::restart);
 }
 
+namespace {
+
+// What a row shows, kept with its item until the row is on screen and has its widget.
+enum Role : int {
+    TaskIdRole = Qt::UserRole,
+    TypeRole = Qt::UserRole + 1,
+    OutputRole = Qt::UserRole + 2,
+    SourceRole = Qt::UserRole + 3,
+    StatusRole = Qt::UserRole + 4,
+};
+
+} // namespace
+
 void TaskListWidget::addTask(const TaskItemInfo &info)
 {
     auto *item = new QListWidgetItem;
     item->setSizeHint(QSize(0, 80));
-    item->setData(Qt::UserRole, info.taskId);
+    item->setData(TaskIdRole, info.taskId);
+    item->setData(TypeRole, info.type);
+    item->setData(OutputRole, info.outputPath);
+    item->setData(SourceRole, info.sourceFile);
+    item->setData(StatusRole, int(TaskStatus::Waiting));
     m_list->addItem(item);
+    m_items.insert(info.taskId, item);
+    m_rows->update();
+}
 
+QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
+{
     auto *row = new TaskListItem;
-    row->setTask(info);
-    m_list->setItemWidget(item, row);
-    m_items.insert(info.taskId, row);
+    row->setTask({item->data(TaskIdRole).toString(), item->data(TypeRole).toInt(),
+                  item->data(OutputRole).toString(), item->data(SourceRole).toString()});
+    const int status = item->data(StatusRole).toInt();
+    if (status != TaskStatus::Waiting)
+        row->setStatus(status);
+    return row;
 }
 
 void TaskListWidget::updateTaskStatus(const QString &taskId, int status)
 {
-    if (TaskListItem *row = m_items.value(taskId))
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item || status < TaskStatus::Waiting || status > TaskStatus::Cancelled)
+        return;
+    item->setData(StatusRole, status);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
         row->setStatus(status);
+}
+
+TaskListItem *TaskListWidget::item(const QString &taskId) const
+{
+    QListWidgetItem *row = m_items.value(taskId);
+    return row ? qobject_cast<TaskListItem *>(m_list->itemWidget(row)) : nullptr;
+}
+
+int TaskListWidget::status(const QString &taskId) const
+{
+    QListWidgetItem *row = m_items.value(taskId);
+    return row ? row->data(StatusRole).toInt() : -1;
 }
 
 int TaskListWidget::count() const

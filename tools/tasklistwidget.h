@@ -6,8 +6,10 @@
 #include <QWidget>
 
 class IconButton;
+class LazyRowWidgets;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class TaskListItem;
 
 // The jobs a tool page submitted, one row each, following the statuses the page passes on.
@@ -23,7 +25,10 @@ public:
     void updateTaskStatus(const QString &taskId, int status);
 
     bool hasTask(const QString &taskId) const { return m_items.contains(taskId); }
-    TaskListItem *item(const QString &taskId) const { return m_items.value(taskId); }
+    // The row's widget; rows get theirs when they first come near the screen.
+    TaskListItem *item(const QString &taskId) const;
+    // The last status the row was given, -1 for an identifier not listed.
+    int status(const QString &taskId) const;
     int count() const;
     QListWidget *listWidget() const { return m_list; }
 
@@ -32,9 +37,11 @@ Q_SIGNALS:
 
 private:
     void restart();
+    QWidget *makeRow(QListWidgetItem *item);
 
     IconButton *m_restartButton = nullptr;
     QLabel *m_separator = nullptr;
     QListWidget *m_list = nullptr;
-    QMap<QString, TaskListItem *> m_items;
+    LazyRowWidgets *m_rows = nullptr;
+    QMap<QString, QListWidgetItem *> m_items;
 };

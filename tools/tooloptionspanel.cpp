@@ -50,8 +50,7 @@ ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startTex
     m_locationCombo = new ModernComboBox(this, true);
     m_locationCombo->setObjectName(u"locationComboBox"_s);
     m_locationCombo->setFixedHeight(48);
-    m_location =
-        new OutputLocationChoice(m_locationCombo, location == Location::WithSourceFolder);
+    m_location = new OutputLocationChoice(m_locationCombo, location == Location::WithSourceFolder);
 
     m_startButton = new IconButton(startText, this, true);
     m_startButton->setObjectName(u"optionsStartButton"_s);

@@ -115,6 +115,29 @@ inline constexpr Name openButtonHoverBorder{"#4080FF"};
 inline constexpr Name errorText{"#F53F3F"};
 inline constexpr Name locationMenuSelectedText{"#2559EB"};
 
+// Account dialog.
+inline constexpr Name accountText{"#1D2129"};
+inline constexpr Name accountNoteText{"#4E5969"};
+inline constexpr Name accountNoteBackground{"#F2F7FF"};
+inline constexpr Name accountNoteBorder{"#D9E8FF"};
+inline constexpr Name accountError{"#B42318"};
+inline constexpr Name accountFieldBorder{"#D8DEE8"};
+inline constexpr Name accountPrimary{"#165DFF"};
+inline constexpr Name accountPrimaryHover{"#0E4ED8"};
+inline constexpr Name accountButtonHover{"#F5F7FA"};
+inline constexpr Name accountDisabledText{"#9CA3AF"};
+inline constexpr Name accountDisabledBackground{"#F3F4F6"};
+
+// Language dialog.
+inline constexpr Name languageCardBorder{"#DDE2EA"};
+inline constexpr Name languageChoiceText{"#283347"};
+inline constexpr Name languageChoiceBorder{"#E0E5ED"};
+inline constexpr Name languageChoiceHover{"#F7F7FF"};
+inline constexpr Name languageChoiceHoverBorder{"#B8B3F5"};
+inline constexpr Name languageChoiceChecked{"#F2F1FF"};
+inline constexpr Name languageCancelText{"#334155"};
+inline constexpr Name languageCancelBorder{"#D8DEE8"};
+inline constexpr Name languageCancelHover{"#F4F6F9"};
 // PDF viewer: document view, top tool bar and the floating bottom bar.
 inline constexpr Name pageShadow{"#200F172A"}; // RGBA(15, 23, 42, 32) as #AARRGGBB
 inline constexpr Name viewScrollHandle{"#B8C0CE"};

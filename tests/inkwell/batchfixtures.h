@@ -29,6 +29,10 @@ QString textPdf(const QString &path, int pages, const QSizeF &points = QSizeF(59
 enum class Embedding { Jpeg, Flate, FlateWithAlpha, CmykJpeg };
 QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embedding embedding);
 
+// Two pages showing the same small JPEG through two separate but identical image objects; the
+// first page also lists a large picture it never draws.
+QString redundantPdf(const QString &path);
+
 // Adds an outline (one item per page, the first with a child) and on page 1 a link to the
 // last page and a text field called field.
 void addNavigation(const QString &path, const QString &field);
@@ -56,6 +60,8 @@ QStringList fieldNames(const QString &path);
 // Target page index of each link annotation on page index page.
 QList<int> linkTargets(const QString &path, int page);
 QByteArray firstImageRawData(const QString &path, QString *filter);
+// Image XObjects stored in the file, used or not.
+int imageObjectCount(const QString &path);
 
 struct ListedImage
 {
