@@ -486,12 +486,19 @@ void TestDocumentView::largePageRequestBounded()
     QVERIFY(f.load({tall}));
     QSignalSpy rendered(&f.manager, &PdfRenderManager::pageRendered);
     QSignalSpy failed(&f.manager, &PdfRenderManager::pageRenderFailed);
-    f.show();
+    // Zoomed before it is shown: the only sharp request is the large one.
     f.view.setZoomFactor(5.0);
-    QTRY_VERIFY_WITH_TIMEOUT(rendered.count() + failed.count() > 0 &&
-                                 f.view.hasPageImage(f.model.pageAt(0)->id),
-                             30000);
-    const QSize size = rendered.last().at(1).toSize();
+    f.show();
+    const auto sharp = [&rendered] {
+        for (const QList<QVariant> &args : std::as_const(rendered)) {
+            if (args.at(1).toSize().height() > 4000)
+                return args.at(1).toSize();
+        }
+        return QSize();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(sharp().isValid() || failed.count() > 0, 30000);
+    QCOMPARE(failed.count(), 0);
+    const QSize size = sharp();
     QCOMPARE(f.view.pageRect(0).size(), QSize(3000, 40000));
     QVERIFY(size.height() <= 8192);
     QVERIFY(qint64(size.width()) * size.height() <= 33554432);
