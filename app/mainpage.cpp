@@ -131,6 +131,20 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
     return -1;
 }
 
+bool MainPage::confirmCloseViewers()
+{
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
+        if (!viewer)
+            continue;
+        // Show the document the question is about.
+        m_tabWidget->setCurrentIndex(i);
+        if (!viewer->confirmClose())
+            return false;
+    }
+    return true;
+}
+
 void MainPage::onToolClicked(int type)
 {
     if (const int existing = toolTabIndex(type); existing >= 0) {

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void viewerToolRequestsOpenToolTabs_data();
     void viewerToolRequestsOpenToolTabs();
     void commandLineOpensFile();
+    void closingWindowAsksForModifiedDocuments_data();
+    void closingWindowAsksForModifiedDocuments();
 
 private:
     QString makePdf(const QString &name, int pages);
@@ -225,6 +227,41 @@ void TestViewerTabs::commandLineOpensFile()
     Startup::openCommandLineFile(window, {u"velmora"_s, m_dir.filePath(u"gone.pdf"_s)});
     QCOMPARE(page->tabWidget()->count(), 2);
     QVERIFY(DialogSeam::requests().isEmpty());
+}
+
+void TestViewerTabs::closingWindowAsksForModifiedDocuments_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("cancel keeps the window") << int(ModernMessageBox::Cancelled) << false;
+    QTest::newRow("discard lets it close") << int(ModernMessageBox::Discarded) << true;
+}
+
+void TestViewerTabs::closingWindowAsksForModifiedDocuments()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    const QString clean = makePdf(u"clean.pdf"_s, 1);
+    const QString edited = makePdf(u"edited.pdf"_s, 2);
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.show();
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    page->onFileOpen(edited);
+    page->onFileOpen(clean);
+    PdfViewerWidget *viewer = viewerAt(*page, 1);
+    viewer->undoManager()->rotatePages({viewer->documentModel()->pageAt(0)->id}, 90);
+    DialogSeam::answerMessageBox(answer);
+    QCOMPARE(window.close(), closes);
+    QCOMPARE(window.isVisible(), !closes);
+    int questions = 0;
+    for (const DialogSeam::Request &request : DialogSeam::requests())
+        questions += request.title == u"保存修改"_s ? 1 : 0;
+    QCOMPARE(questions, 1);
+    // Cancelled, the edited document is left in front.
+    if (!closes)
+        QCOMPARE(page->tabWidget()->currentIndex(), 1);
+    QCOMPARE(page->tabWidget()->count(), 3);
 }
 
 VELMORA_VIEWER_TEST(TestViewerTabs);
