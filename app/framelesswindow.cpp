@@ -137,7 +137,8 @@ void FramelessWindow::mouseReleaseEvent(QMouseEvent *event)
 void FramelessWindow::closeEvent(QCloseEvent *event)
 {
     // Unsaved documents are not dropped with the window without asking.
-    if (auto *page = qobject_cast<MainPage *>(contentWidget()); page && !page->confirmCloseViewers()) {
+    if (auto *page = qobject_cast<MainPage *>(contentWidget());
+        page && !page->confirmCloseViewers()) {
         event->ignore();
         return;
     }

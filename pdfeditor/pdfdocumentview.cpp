@@ -304,8 +304,8 @@ void PdfDocumentView::requestVisiblePages()
         if (preview && i < onScreen && !target.isEmpty()) {
             const QSize small(std::max(int(std::ceil(shown.width() * PreviewScale)), 1),
                               std::max(int(std::ceil(shown.height() * PreviewScale)), 1));
-            const quint64 id = m_renderManager->requestRender(
-                *entry, small, PdfRenderPurpose::Page, m_model->revision(), PreviewPriority);
+            const quint64 id = m_renderManager->requestRender(*entry, small, PdfRenderPurpose::Page,
+                                                              m_model->revision(), PreviewPriority);
             m_previewRequests.insert(entry->id, id);
             if (id != 0)
                 m_inFlight.insert(id, now);
@@ -626,8 +626,8 @@ void PdfDocumentView::wheelEvent(QWheelEvent *event)
         QPointF target = content * (m_zoom / oldZoom);
         if (row >= 0 && row < m_pageRects.size()) {
             const QRect r = m_pageRects.at(row);
-            target = QPointF(r.left() + relative.x() * r.width(),
-                             r.top() + relative.y() * r.height());
+            target =
+                QPointF(r.left() + relative.x() * r.width(), r.top() + relative.y() * r.height());
         }
         horizontal->setValue(qRound(target.x() - pointer.x()));
         vertical->setValue(qRound(target.y() - pointer.y()));
@@ -651,8 +651,8 @@ void PdfDocumentView::wheelEvent(QWheelEvent *event)
 
 void PdfDocumentView::mousePressEvent(QMouseEvent *event)
 {
-    const bool pan = (event->button() == Qt::LeftButton && m_handTool) ||
-                     event->button() == Qt::MiddleButton;
+    const bool pan =
+        (event->button() == Qt::LeftButton && m_handTool) || event->button() == Qt::MiddleButton;
     if (pan) {
         m_panning = true;
         m_lastPointer = event->position().toPoint();
@@ -689,8 +689,7 @@ void PdfDocumentView::mouseMoveEvent(QMouseEvent *event)
 
 void PdfDocumentView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_panning &&
-        (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
+    if (m_panning && (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
         m_panning = false;
         viewport()->setCursor(m_handTool ? Qt::OpenHandCursor : Qt::ArrowCursor);
         event->accept();

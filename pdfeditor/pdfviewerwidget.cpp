@@ -152,14 +152,11 @@ void PdfViewerWidget::wire()
             [this] { showPageManagerFor(PdfWorkspaceMode::Extract); });
     connect(toolBar, &PdfTopToolBar::splitModeRequested, this,
             [this] { showPageManagerFor(PdfWorkspaceMode::Split); });
-    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this,
-            &PdfViewerWidget::showThumbnailPanel);
-    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this, [this] {
-        m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90);
-    });
-    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this, [this] {
-        m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90);
-    });
+    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this, &PdfViewerWidget::showThumbnailPanel);
+    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this,
+            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90); });
+    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this,
+            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90); });
     connect(toolBar, &PdfTopToolBar::deleteRequested, this,
             [this] { m_undoManager->removePages(m_model->selectedPageIds().values()); });
     connect(toolBar, &PdfTopToolBar::selectAllToggled, this, [this](bool selected) {
@@ -188,9 +185,8 @@ void PdfViewerWidget::wire()
     connect(toolBar, &PdfTopToolBar::convertToOfficeRequested, this,
             [this] { Q_EMIT convertPdfToOfficeRequested(m_model->documentPath()); });
     const auto forwardTool = [this, toolBar](void (PdfTopToolBar::*signal)(), QString toolId) {
-        connect(toolBar, signal, this, [this, toolId] {
-            Q_EMIT externalToolRequested(toolId, m_model->documentPath());
-        });
+        connect(toolBar, signal, this,
+                [this, toolId] { Q_EMIT externalToolRequested(toolId, m_model->documentPath()); });
     };
     forwardTool(&PdfTopToolBar::compressRequested, u"compress"_s);
     forwardTool(&PdfTopToolBar::convertToImagesRequested, u"images"_s);
@@ -417,8 +413,8 @@ bool PdfViewerWidget::saveAs(const QString &path)
     const auto result = std::make_shared<SaveResult>();
 
     QThread *writer = QThread::create([pages, target, result] {
-        result->ok = PdfEditorBackend::saveDocument(pages, target, &result->error,
-                                                    &result->message);
+        result->ok =
+            PdfEditorBackend::saveDocument(pages, target, &result->error, &result->message);
     });
 
     MessageBoxOptions options;
@@ -540,8 +536,8 @@ void PdfViewerWidget::doPlaceBottomBar()
         return;
     m_bottomBar->adjustSize();
     const int x = std::max((m_viewStack->width() - m_bottomBar->width()) / 2, 0);
-    const int y = std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(),
-                           BottomBarTopLimit);
+    const int y =
+        std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(), BottomBarTopLimit);
     m_bottomBar->move(x, y);
     m_bottomBar->show();
     m_bottomBar->raise();

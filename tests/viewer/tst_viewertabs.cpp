@@ -67,8 +67,9 @@ void TestViewerTabs::init()
     DialogSeam::reset();
     DialogSeam::setScripted(true);
     m_added.clear();
-    WorkspaceFactory::setToolFileAdder(
-        [this](QWidget *, int type, const QString &path) { m_added.append({type, path}); });
+    WorkspaceFactory::setToolFileAdder([this](QWidget *, int type, const QString &path) {
+        m_added.append({type, path});
+    });
 }
 
 void TestViewerTabs::cleanup()
@@ -94,7 +95,8 @@ void TestViewerTabs::openingAddsViewerTab()
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(tabs->tabText(1), u"Report.pdf"_s);
-    QCOMPARE(tabs->widget(1)->property("tesselFilePath").toString(), MainPage::normalisedPath(path));
+    QCOMPARE(tabs->widget(1)->property("tesselFilePath").toString(),
+             MainPage::normalisedPath(path));
     PdfViewerWidget *viewer = viewerAt(page, 1);
     QVERIFY(viewer);
     QCOMPARE(viewer->documentModel()->pageCount(), 3);

@@ -62,8 +62,7 @@ bool pagesShown(PdfViewerWidget *viewer)
                         view->viewport()->width(), view->viewport()->height());
     const PdfDocumentModel *model = viewer->documentModel();
     for (int row = 0; row < model->pageCount(); ++row) {
-        if (view->pageRect(row).intersects(visible) &&
-            !view->hasPageImage(model->pageAt(row)->id))
+        if (view->pageRect(row).intersects(visible) && !view->hasPageImage(model->pageAt(row)->id))
             return false;
     }
     return true;
@@ -141,8 +140,8 @@ int main(int argc, char *argv[])
 
     PdfTopToolBar *toolBar = viewer->topToolBar();
     save(toolBar->grab(), u"viewer-toolbar"_s);
-    save(viewer->bottomBar()->grab().scaled(viewer->bottomBar()->size() * 2,
-                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+    save(viewer->bottomBar()->grab().scaled(viewer->bottomBar()->size() * 2, Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation),
          u"viewer-bottom-bar-2x"_s);
 
     auto *tools = toolBar->findChild<QPushButton *>(u"pdfToolsButton"_s);
@@ -186,9 +185,8 @@ int main(int argc, char *argv[])
     PdfViewerWidget *longViewer = currentViewer(page);
     if (longViewer) {
         waitForPages(longViewer);
-        QTimer::singleShot(150, &window, [&window] {
-            save(screenAround(&window), u"viewer-save-progress"_s);
-        });
+        QTimer::singleShot(150, &window,
+                           [&window] { save(screenAround(&window), u"viewer-save-progress"_s); });
         longViewer->saveAs(QDir(outDir).filePath(u"long-saved.pdf"_s));
         QFile::remove(QDir(outDir).filePath(u"long-saved.pdf"_s));
     }
