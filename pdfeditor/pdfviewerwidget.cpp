@@ -443,12 +443,15 @@ bool PdfViewerWidget::saveAs(const QString &path)
         showBackendError(tr("保存 PDF 失败"), result->error, result->message);
         return false;
     }
+    const QString previous = m_model->documentPath();
     if (m_sessionSources.contains(sourceKey(target))) {
         rebaseOnSavedFile(target);
     } else {
         m_model->markSaved(target);
         m_undoManager->setClean();
     }
+    if (sourceKey(previous) != sourceKey(target))
+        Q_EMIT documentPathChanged(target);
     return true;
 }
 

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void viewerToolRequestsOpenToolTabs_data();
     void viewerToolRequestsOpenToolTabs();
     void commandLineOpensFile();
+    void saveAsRenamesTab();
     void closingWindowAsksForModifiedDocuments_data();
     void closingWindowAsksForModifiedDocuments();
 
@@ -229,6 +230,24 @@ void TestViewerTabs::commandLineOpensFile()
     Startup::openCommandLineFile(window, {u"velmora"_s, m_dir.filePath(u"gone.pdf"_s)});
     QCOMPARE(page->tabWidget()->count(), 2);
     QVERIFY(DialogSeam::requests().isEmpty());
+}
+
+void TestViewerTabs::saveAsRenamesTab()
+{
+    const QString path = makePdf(u"draft.pdf"_s, 2);
+    MainPage page;
+    page.onFileOpen(path);
+    PdfViewerWidget *viewer = viewerAt(page, 1);
+    const QString copy = m_dir.filePath(u"final.pdf"_s);
+    DialogSeam::answerFiles({copy});
+    QVERIFY(viewer->saveAsWithDialog());
+    QCOMPARE(page.tabWidget()->tabText(1), u"final.pdf"_s);
+    QCOMPARE(page.viewerTabIndex(MainPage::normalisedPath(copy)), 1);
+    // The saved file now has its tab; the draft gets a tab of its own again.
+    page.onFileOpen(copy);
+    QCOMPARE(page.tabWidget()->count(), 2);
+    page.onFileOpen(path);
+    QCOMPARE(page.tabWidget()->count(), 3);
 }
 
 void TestViewerTabs::closingWindowAsksForModifiedDocuments_data()
