@@ -1,8 +1,10 @@
 #include "framelesswindow.h"
 
+#include "mainpage.h"
 #include "theme.h"
 #include "titlebar.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -130,6 +132,17 @@ void FramelessWindow::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void FramelessWindow::closeEvent(QCloseEvent *event)
+{
+    // Unsaved documents are not dropped with the window without asking.
+    if (auto *page = qobject_cast<MainPage *>(contentWidget());
+        page && !page->confirmCloseViewers()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void FramelessWindow::changeEvent(QEvent *event)

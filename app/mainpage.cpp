@@ -131,6 +131,20 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
     return -1;
 }
 
+bool MainPage::confirmCloseViewers()
+{
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
+        if (!viewer)
+            continue;
+        // Show the document the question is about.
+        m_tabWidget->setCurrentIndex(i);
+        if (!viewer->confirmClose())
+            return false;
+    }
+    return true;
+}
+
 void MainPage::onToolClicked(int type)
 {
     if (const int existing = toolTabIndex(type); existing >= 0) {
@@ -165,6 +179,13 @@ QString MainPage::openInViewerTab(const QString &filePath)
         return QString();
     }
     connect(viewer, &PdfShowPage::toolRequested, this, &MainPage::onViewerToolRequested);
+    // Saved under a new name, the tab stands for the new file.
+    connect(viewer, &PdfShowPage::filePathChanged, this, [this, viewer](const QString &newPath) {
+        const QString normalised = normalisedPath(newPath);
+        viewer->setProperty(filePathProperty, normalised);
+        if (const int at = m_tabWidget->indexOf(viewer); at >= 0)
+            m_tabWidget->setTabText(at, QFileInfo(normalised).fileName());
+    });
     const int index = m_tabWidget->addTab(viewer, QIcon(u":/res/icons/modern/file-pdf.png"_s),
                                           QFileInfo(path).fileName());
     m_tabWidget->setCurrentIndex(index);

@@ -21,6 +21,10 @@ public:
     int toolTabIndex(int toolType) const;
     int viewerTabIndex(const QString &normalisedPath) const;
 
+    // Asks every viewer tab in turn to close (saving or discarding changes); false as soon as
+    // one refuses. The tabs stay; this only answers whether the window may go.
+    bool confirmCloseViewers();
+
     static QString toolTabLabel(int toolType);
     static QString toolTabIcon(int toolType);
     // Canonical path when the file exists, else the absolute one; "/" separators, cleaned.

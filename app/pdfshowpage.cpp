@@ -19,6 +19,7 @@ PdfShowPage::PdfShowPage(QWidget *parent)
             &PdfShowPage::onConvertToOfficeRequested);
     connect(m_viewer, &PdfViewerWidget::externalToolRequested, this,
             &PdfShowPage::onExternalToolRequested);
+    connect(m_viewer, &PdfViewerWidget::documentPathChanged, this, &PdfShowPage::filePathChanged);
 }
 
 bool PdfShowPage::openFile(const QString &filePath)

@@ -29,6 +29,8 @@ public:
 
 Q_SIGNALS:
     void toolRequested(int toolType, const QString &filePath);
+    // The document was saved under another name.
+    void filePathChanged(const QString &filePath);
 
 public Q_SLOTS:
     // Targets for the viewer's convert-to-Office and external-tool requests.

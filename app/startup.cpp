@@ -3,7 +3,6 @@
 #include "accountwiring.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
-#include "customtabwidget.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
 #include "mainpage.h"
@@ -141,17 +140,17 @@ bool armFirstPageCapture(FramelessWindow &window)
     if (!tab)
         return true;
     PdfViewerWidget *viewer = tab->viewer();
-    QObject::connect(
-        viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
-        [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
-            if (purpose != PdfRenderPurpose::Page || !viewer->documentView()->hasPageImage(id))
-                return;
-            // After the view has painted the page.
-            QTimer::singleShot(0, &window, [&window, target] {
-                const bool saved = window.grab().save(target, "PNG");
-                QApplication::exit(saved ? 0 : 4);
-            });
-        });
+    QObject::connect(viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
+                     [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
+                         if (purpose != PdfRenderPurpose::Page ||
+                             !viewer->documentView()->hasPageImage(id))
+                             return;
+                         // After the view has painted the page.
+                         QTimer::singleShot(0, &window, [&window, target] {
+                             const bool saved = window.grab().save(target, "PNG");
+                             QApplication::exit(saved ? 0 : 4);
+                         });
+                     });
     return true;
 }
 

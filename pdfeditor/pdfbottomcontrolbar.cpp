@@ -38,7 +38,7 @@ QString barStyleSheet()
 #pdfPageCountLabel { color: #FFFFFF; background: transparent; font-size: 16px; }
 #pdfBottomSeparator { background: %7; }
 )"_s.arg(Theme::barBackground, Theme::barBorder, Theme::barControl, Theme::barControlEdge,
-           Theme::barControlHover, Theme::barSelection, Theme::barSeparator);
+         Theme::barControlHover, Theme::barSelection, Theme::barSeparator);
     sheet += uR"(
 #pdfZoomCombo { color: %1; background: %2; border: 1px solid %3; border-radius: 6px; padding: 0 26px 0 10px; font-size: 15px; selection-background-color: %4; }
 #pdfZoomCombo::drop-down { width: 26px; border: none; }
@@ -47,8 +47,8 @@ QString barStyleSheet()
 #pdfFitToggleButton[fitWidth="true"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-width.png); }
 #pdfFitToggleButton[fitWidth="false"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-height.png); }
 #pdfFitToggleButton:hover { background: %5; }
-)"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder,
-           Theme::zoomComboSelection, Theme::barToggleHover);
+)"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder, Theme::zoomComboSelection,
+         Theme::barToggleHover);
     return sheet;
 }
 
@@ -57,8 +57,8 @@ QString popupStyleSheet()
     return uR"(
 QAbstractItemView { color: %1; background: %2; border: 1px solid %3; border-radius: 7px; outline: none; padding: 5px; selection-color: %4; selection-background-color: %5; }
 QAbstractItemView::item { min-height: 30px; padding: 0 10px; border-radius: 4px; }
-)"_s.arg(Theme::zoomPopupText, Theme::surface, Theme::zoomPopupBorder,
-           Theme::zoomPopupSelectedText, Theme::zoomPopupSelected);
+)"_s.arg(Theme::zoomPopupText, Theme::surface, Theme::zoomPopupBorder, Theme::zoomPopupSelectedText,
+         Theme::zoomPopupSelected);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -36,6 +37,28 @@ constexpr qint64 InFlightExpiryMs = 10000;
 // Images are kept for pages this many viewport heights around the visible area; further out
 // they are let go so that reading through a long document keeps memory bounded.
 constexpr int KeepViewportHeights = 2;
+// Beyond the visible pages, images held by the view stay under this many bytes.
+constexpr qint64 ImageBudgetBytes = qint64(256) << 20;
+// The first screenful of a document is first asked for at this fraction of its shown size, so
+// that something readable appears while the sharp images are rendered.
+constexpr double PreviewScale = 0.5;
+constexpr int PreviewPriority = PdfDocumentView::RenderPriority + 1;
+constexpr int ZoomSettleMs = 150;
+
+// Draws only the part of the image that falls inside the clip: scaling a whole large image to
+// paint a corner of it costs far more than the corner.
+void drawClipped(QPainter &painter, const QRect &rect, const QImage &image, const QRect &clip)
+{
+    const QRectF target(rect);
+    const QRectF shown = target.intersected(QRectF(clip));
+    if (shown.isEmpty())
+        return;
+    const double sx = image.width() / target.width();
+    const double sy = image.height() / target.height();
+    const QRectF source((shown.x() - target.x()) * sx, (shown.y() - target.y()) * sy,
+                        shown.width() * sx, shown.height() * sy);
+    painter.drawImage(shown, image, source);
+}
 
 bool sameZoom(double a, double b)
 {
@@ -77,6 +100,9 @@ PdfDocumentView::PdfDocumentView(QWidget *parent)
     viewport()->setCursor(Qt::ArrowCursor);
     setStyleSheet(viewStyleSheet());
     m_contentSize = QSize();
+    m_settleTimer = new QTimer(this);
+    m_settleTimer->setSingleShot(true);
+    connect(m_settleTimer, &QTimer::timeout, this, &PdfDocumentView::requestVisiblePages);
 }
 
 PdfDocumentView::~PdfDocumentView() = default;
@@ -141,6 +167,7 @@ bool PdfDocumentView::adoptZoom(double zoom)
     if (sameZoom(zoom, m_zoom))
         return false;
     m_zoom = zoom;
+    m_zoomClock.start();
     Q_EMIT zoomFactorChanged(m_zoom);
     return true;
 }
@@ -218,8 +245,8 @@ void PdfDocumentView::requestVisiblePages()
     checkPixelRatio();
     const double dpr = m_requestPixelRatio;
 
-    const QRect keep = bandRect(KeepViewportHeights);
-    dropImagesOutside(keep);
+    const QRect visible = bandRect(0);
+    dropImagesOutside(bandRect(KeepViewportHeights), visible);
 
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
@@ -231,7 +258,6 @@ void PdfDocumentView::requestVisiblePages()
 
     // Pages on screen first, then those within a viewport above and below.
     const QRect band = bandRect(1);
-    const QRect visible = bandRect(0);
     QList<int> rows;
     for (int row = 0; row < m_pageRects.size(); ++row) {
         if (m_pageRects.at(row).intersects(visible))
@@ -243,6 +269,10 @@ void PdfDocumentView::requestVisiblePages()
             rows.append(row);
     }
 
+    const qint64 settleLeft =
+        m_zoomClock.isValid() ? ZoomSettleMs - m_zoomClock.elapsed() : qint64(0);
+    bool deferred = false;
+    const bool preview = !m_previewDone && m_images.isEmpty();
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
             break;
@@ -264,8 +294,22 @@ void PdfDocumentView::requestVisiblePages()
             continue;
         if (m_requestedSizes.contains(entry->id) && m_requestedSizes.value(entry->id) == target)
             continue;
+        // A page that shows an older image keeps it until the zoom comes to rest.
+        if (settleLeft > 0 && m_images.contains(entry->id)) {
+            deferred = true;
+            continue;
+        }
         if (m_inFlight.size() >= MaxInFlight)
             break;
+        if (preview && i < onScreen && !target.isEmpty()) {
+            const QSize small(std::max(int(std::ceil(shown.width() * PreviewScale)), 1),
+                              std::max(int(std::ceil(shown.height() * PreviewScale)), 1));
+            const quint64 id = m_renderManager->requestRender(*entry, small, PdfRenderPurpose::Page,
+                                                              m_model->revision(), PreviewPriority);
+            m_previewRequests.insert(entry->id, id);
+            if (id != 0)
+                m_inFlight.insert(id, now);
+        }
         m_requestedSizes.insert(entry->id, target);
         const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Page,
                                                           m_model->revision(), RenderPriority);
@@ -273,24 +317,40 @@ void PdfDocumentView::requestVisiblePages()
         if (id != 0 && !target.isEmpty())
             m_inFlight.insert(id, now);
     }
+    if (preview && onScreen > 0)
+        m_previewDone = true;
+    if (deferred)
+        m_settleTimer->start(int(settleLeft) + 1);
 }
 
 void PdfDocumentView::refreshRenders()
 {
     m_requestedSizes.clear();
     m_pendingRequests.clear();
+    m_previewRequests.clear();
     m_inFlight.clear();
     requestVisiblePages();
 }
 
-void PdfDocumentView::dropImagesOutside(const QRect &keep)
+void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
 {
     QSet<PdfPageId> kept;
+    QSet<PdfPageId> onScreen;
+    // Pages kept but not on screen, nearest to the visible area first.
+    QList<QPair<int, PdfPageId>> byDistance;
+    const int middle = visible.center().y();
     for (int row = 0; row < m_pageRects.size(); ++row) {
-        if (!m_pageRects.at(row).intersects(keep))
+        const QRect &r = m_pageRects.at(row);
+        if (!r.intersects(keep))
             continue;
-        if (const auto entry = m_model->pageAt(row))
-            kept.insert(entry->id);
+        const auto entry = m_model->pageAt(row);
+        if (!entry)
+            continue;
+        kept.insert(entry->id);
+        if (r.intersects(visible))
+            onScreen.insert(entry->id);
+        else
+            byDistance.append({std::abs(r.center().y() - middle), entry->id});
     }
     const auto prune = [&kept](auto &hash) {
         for (auto it = hash.begin(); it != hash.end();) {
@@ -304,7 +364,22 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep)
     prune(m_renderedSizes);
     prune(m_requestedSizes);
     prune(m_pendingRequests);
-    prune(m_displayImages);
+    prune(m_previewRequests);
+
+    // Very large images (deep zoom) could still add up: let the farthest go first.
+    qint64 bytes = 0;
+    for (const QImage &image : std::as_const(m_images))
+        bytes += image.sizeInBytes();
+    if (bytes <= ImageBudgetBytes)
+        return;
+    std::sort(byDistance.begin(), byDistance.end(),
+              [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (const auto &[distance, id] : std::as_const(byDistance)) {
+        if (bytes <= ImageBudgetBytes)
+            break;
+        bytes -= m_images.value(id).sizeInBytes();
+        forgetPage(id);
+    }
 }
 
 void PdfDocumentView::checkPixelRatio()
@@ -320,7 +395,6 @@ void PdfDocumentView::checkPixelRatio()
     m_renderedSizes.clear();
     m_requestedSizes.clear();
     m_pendingRequests.clear();
-    m_displayImages.clear();
     viewport()->update();
 }
 
@@ -334,17 +408,21 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
 
     const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRect band = bandRect(1);
-    const double dpr = viewport()->devicePixelRatioF();
-    QSet<PdfPageId> painted;
+    const QRect area = viewport()->rect();
+    const QColor shadow = Theme::color(Theme::pageShadow);
+    const QColor outline = Theme::color(Theme::border);
     for (int row = 0; row < m_pageRects.size(); ++row) {
         const QRect content = m_pageRects.at(row);
         if (!content.intersects(band))
             continue;
         const QRect rect = content.translated(-scroll);
-        painter.fillRect(rect.translated(0, 3), Theme::color(Theme::pageShadow));
-        painter.fillRect(rect, Qt::white);
-        painter.setPen(QPen(Theme::color(Theme::border), 1));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        // Only what is on screen is filled: at a deep zoom a page is many windows large.
+        painter.fillRect(rect.translated(0, 3) & area, shadow);
+        painter.fillRect(rect & area, Qt::white);
+        painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1) & area, outline);
+        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1) & area, outline);
+        painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()) & area, outline);
+        painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()) & area, outline);
 
         const auto entry = m_model->pageAt(row);
         const auto image = entry ? m_images.constFind(entry->id) : m_images.constEnd();
@@ -353,26 +431,9 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
             painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
             continue;
         }
-        painted.insert(entry->id);
-        const QSize device(qRound(rect.width() * dpr), qRound(rect.height() * dpr));
-        if (image->size() == device) {
-            painter.drawImage(rect, *image);
-            continue;
-        }
-        DisplayImage &shown = m_displayImages[entry->id];
-        if (shown.sourceKey != image->cacheKey() || shown.pixmap.size() != device) {
-            shown.sourceKey = image->cacheKey();
-            shown.pixmap = QPixmap::fromImage(
-                image->scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            shown.pixmap.setDevicePixelRatio(dpr);
-        }
-        painter.drawPixmap(rect, shown.pixmap);
-    }
-    for (auto it = m_displayImages.begin(); it != m_displayImages.end();) {
-        if (painted.contains(it.key()))
-            ++it;
-        else
-            it = m_displayImages.erase(it);
+        // An image of another size (an older zoom, or the first rough one) is scaled while
+        // painting until its replacement arrives.
+        drawClipped(painter, rect, *image, area);
     }
     painter.end();
     requestVisiblePages();
@@ -386,6 +447,16 @@ void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRend
     m_inFlight.remove(requestId);
     if (!m_model)
         return;
+    const auto preview = m_previewRequests.constFind(pageId);
+    if (preview != m_previewRequests.constEnd() && preview.value() == requestId) {
+        m_previewRequests.remove(pageId);
+        // Shown only until the sharp image arrives; the size request stays pending.
+        if (!m_images.contains(pageId)) {
+            m_images.insert(pageId, image);
+            viewport()->update();
+        }
+        return;
+    }
     const auto pending = m_pendingRequests.constFind(pageId);
     if (pending == m_pendingRequests.constEnd() || pending.value() != requestId ||
         m_requestedSizes.value(pageId) != targetSize) {
@@ -404,6 +475,10 @@ void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purp
     if (purpose != PdfRenderPurpose::Page)
         return;
     m_inFlight.remove(requestId);
+    if (m_previewRequests.value(pageId) == requestId) {
+        m_previewRequests.remove(pageId);
+        return;
+    }
     const auto pending = m_pendingRequests.constFind(pageId);
     if (pending == m_pendingRequests.constEnd() || pending.value() != requestId)
         return;
@@ -551,8 +626,8 @@ void PdfDocumentView::wheelEvent(QWheelEvent *event)
         QPointF target = content * (m_zoom / oldZoom);
         if (row >= 0 && row < m_pageRects.size()) {
             const QRect r = m_pageRects.at(row);
-            target = QPointF(r.left() + relative.x() * r.width(),
-                             r.top() + relative.y() * r.height());
+            target =
+                QPointF(r.left() + relative.x() * r.width(), r.top() + relative.y() * r.height());
         }
         horizontal->setValue(qRound(target.x() - pointer.x()));
         vertical->setValue(qRound(target.y() - pointer.y()));
@@ -576,8 +651,8 @@ void PdfDocumentView::wheelEvent(QWheelEvent *event)
 
 void PdfDocumentView::mousePressEvent(QMouseEvent *event)
 {
-    const bool pan = (event->button() == Qt::LeftButton && m_handTool) ||
-                     event->button() == Qt::MiddleButton;
+    const bool pan =
+        (event->button() == Qt::LeftButton && m_handTool) || event->button() == Qt::MiddleButton;
     if (pan) {
         m_panning = true;
         m_lastPointer = event->position().toPoint();
@@ -614,8 +689,7 @@ void PdfDocumentView::mouseMoveEvent(QMouseEvent *event)
 
 void PdfDocumentView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_panning &&
-        (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
+    if (m_panning && (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
         m_panning = false;
         viewport()->setCursor(m_handTool ? Qt::OpenHandCursor : Qt::ArrowCursor);
         event->accept();
@@ -630,17 +704,18 @@ void PdfDocumentView::clearPageState()
     m_renderedSizes.clear();
     m_requestedSizes.clear();
     m_pendingRequests.clear();
-    m_displayImages.clear();
+    m_previewRequests.clear();
     m_inFlight.clear();
+    m_previewDone = false;
 }
 
 void PdfDocumentView::forgetPage(PdfPageId id)
 {
+    m_previewRequests.remove(id);
     m_images.remove(id);
     m_renderedSizes.remove(id);
     m_requestedSizes.remove(id);
     m_pendingRequests.remove(id);
-    m_displayImages.remove(id);
 }
 
 void PdfDocumentView::onModelReset()

@@ -4,14 +4,15 @@
 #include "pdfrenderpurpose.h"
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
-#include <QPixmap>
 #include <QPointer>
 #include <QRect>
 
 class PdfDocumentModel;
 class PdfRenderManager;
+class QTimer;
 
 enum class PdfFitMode : int {
     NoFit = 0,
@@ -89,7 +90,7 @@ private:
     void updateCurrentPage();
     QRect bandRect(int viewportHeightsAround) const;
     int rowNearestTo(int contentY) const;
-    void dropImagesOutside(const QRect &keep);
+    void dropImagesOutside(const QRect &keep, const QRect &visible);
     void clearPageState();
     void forgetPage(PdfPageId id);
 
@@ -112,13 +113,12 @@ private:
     // Requests sent and not yet answered; bounded so that fast scrolling cannot queue up
     // renders of pages long gone from the screen ahead of the ones now shown.
     QHash<quint64, qint64> m_inFlight; // request id -> when it was sent (ms since epoch)
-    // Images scaled once to the size they are painted at, so a repaint never rescales.
-    struct DisplayImage
-    {
-        qint64 sourceKey = 0;
-        QPixmap pixmap;
-    };
-    QHash<PdfPageId, DisplayImage> m_displayImages;
+    // Low-resolution first images asked for when a document first comes on screen.
+    QHash<PdfPageId, quint64> m_previewRequests;
+    bool m_previewDone = false;
+    // While the zoom keeps changing, pages that have an image wait before asking for a new one.
+    QElapsedTimer m_zoomClock;
+    QTimer *m_settleTimer = nullptr;
     QSize m_contentSize;
     double m_zoom = 1.0;
     PdfFitMode m_fitMode = PdfFitMode::FitWidth;

@@ -75,16 +75,16 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
         return;
 
     bool started = false;
-    const QString error = printRows(model, &printer,
-                                    pageRange(answer.fromPage, answer.toPage, count), &started);
+    const QString error =
+        printRows(model, &printer, pageRange(answer.fromPage, answer.toPage, count), &started);
     if (!started) {
         ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印失败"),
                                       QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
         return;
     }
     if (!error.isEmpty())
-        ModernMessageBox::showWarning(
-            parent, QApplication::translate("PdfPrintJob", "打印未完成"), error);
+        ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
+                                      error);
 }
 
 QString PdfPrintJob::printRows(const PdfDocumentModel *model, QPrinter *printer, Range range,
@@ -118,10 +118,10 @@ QString PdfPrintJob::printRows(const PdfDocumentModel *model, QPrinter *printer,
             image = PdfEditorBackend::renderPage(PdfDocumentModel::toSourcePage(*entry), target,
                                                  &renderError, &message);
             if (image.isNull()) {
-                error = !message.isEmpty() ? message
-                                           : QApplication::translate("PdfPrintJob",
-                                                                     "第 %1 页渲染失败。")
-                                                 .arg(row + 1);
+                error =
+                    !message.isEmpty()
+                        ? message
+                        : QApplication::translate("PdfPrintJob", "第 %1 页渲染失败。").arg(row + 1);
                 break;
             }
         }

@@ -36,8 +36,8 @@ QString barStyleSheet()
 #pdfTopToolBar QPushButton:checked { color: %6; background: %7; border-color: %8; }
 #pdfTopToolBar QPushButton:disabled { color: %9; background: transparent; border-color: transparent; }
 )"_s.arg(Theme::surface, Theme::textPrimary, Theme::lightSurface, Theme::border,
-           Theme::hoverSurface, Theme::toolCheckedText, Theme::toolChecked,
-           Theme::toolCheckedBorder, Theme::toolDisabledText);
+         Theme::hoverSurface, Theme::toolCheckedText, Theme::toolChecked, Theme::toolCheckedBorder,
+         Theme::toolDisabledText);
     sheet += uR"(
 #pdfTopToolBar #pdfViewModeGroup { background: %1; border: 1px solid %2; border-radius: 8px; }
 #pdfTopToolBar #pdfViewModeGroup QPushButton { min-width: 48px; min-height: 40px; padding: 0; background: transparent; border: none; border-radius: 0; }
@@ -49,7 +49,7 @@ QString barStyleSheet()
 #pdfTopToolBar #pdfThumbnailButton:hover { background: %3; border-color: transparent; }
 #pdfTopToolBar #pdfThumbnailButton:checked { color: %4; background: %5; border-color: transparent; }
 )"_s.arg(Theme::surface, Theme::viewModeBorder, Theme::viewModeHover, Theme::textPrimary,
-           Theme::viewModeChecked);
+         Theme::viewModeChecked);
     sheet += uR"(
 #pdfTopToolBar #pdfToolsButton { color: %1; background: %2; border: none; border-radius: 8px; padding: 0 27px 0 11px; font-size: 16px; }
 #pdfTopToolBar #pdfToolsButton:hover { background: %3; border: none; }
@@ -61,8 +61,8 @@ QMenu::item { min-width: 210px; min-height: 34px; padding: 3px 14px; border-radi
 QMenu::item:selected { background: %7; color: %8; }
 QMenu::separator { height: 1px; background: %5; margin: 5px 8px; }
 )"_s.arg(Theme::toolsButtonText, Theme::toolsButton, Theme::toolsButtonHover,
-           Theme::toolsButtonPressed, Theme::border, Theme::textPrimary, Theme::accentSoft,
-           Theme::toolCheckedText);
+         Theme::toolsButtonPressed, Theme::border, Theme::textPrimary, Theme::accentSoft,
+         Theme::toolCheckedText);
     return sheet;
 }
 
@@ -75,7 +75,7 @@ QMenu#pdfToolsMenu::item:selected { background: %4; color: %5; }
 QMenu#pdfToolsMenu::icon { left: 8px; width: 28px; height: 28px; }
 QMenu#pdfToolsMenu::separator { height: 1px; background: %3; margin: 5px 10px; }
 )"_s.arg(Theme::surface, Theme::textPrimary, Theme::border, Theme::accentSoft,
-           Theme::toolCheckedText);
+         Theme::toolCheckedText);
 }
 
 } // namespace
@@ -240,8 +240,7 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     connect(m_extractButton, &QPushButton::clicked, this, &PdfTopToolBar::extractModeRequested);
     connect(m_splitButton, &QPushButton::clicked, this, &PdfTopToolBar::splitModeRequested);
     connect(m_rotateLeftButton, &QPushButton::clicked, this, &PdfTopToolBar::rotateLeftRequested);
-    connect(m_rotateRightButton, &QPushButton::clicked, this,
-            &PdfTopToolBar::rotateRightRequested);
+    connect(m_rotateRightButton, &QPushButton::clicked, this, &PdfTopToolBar::rotateRightRequested);
     connect(m_deleteButton, &QPushButton::clicked, this, &PdfTopToolBar::deleteRequested);
     connect(m_selectAllButton, &QPushButton::toggled, this, [this](bool checked) {
         updateSelectAllImage();
@@ -254,8 +253,8 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     setViewMode(PdfViewMode::DocumentView);
 }
 
-QPushButton *PdfTopToolBar::makeButton(const QString &text, const QString &toolTip,
-                                       bool checkable, const QString &iconName)
+QPushButton *PdfTopToolBar::makeButton(const QString &text, const QString &toolTip, bool checkable,
+                                       const QString &iconName)
 {
     auto *button = new QPushButton(text, this);
     button->setToolTip(toolTip);
@@ -359,8 +358,7 @@ void PdfTopToolBar::showMoreMenu()
 
 void PdfTopToolBar::updateSelectAllImage()
 {
-    setIconPath(m_selectAllButton,
-                m_selectAllButton->isChecked() ? CheckedImage : UncheckedImage);
+    setIconPath(m_selectAllButton, m_selectAllButton->isChecked() ? CheckedImage : UncheckedImage);
 }
 
 void PdfTopToolBar::setViewMode(PdfViewMode mode)
@@ -387,10 +385,10 @@ void PdfTopToolBar::setWorkspaceMode(PdfWorkspaceMode mode)
 
 void PdfTopToolBar::setDocumentActionsEnabled(bool enabled)
 {
-    for (QWidget *widget : {static_cast<QWidget *>(m_pageManageViewButton),
-                            static_cast<QWidget *>(m_thumbnailButton),
-                            static_cast<QWidget *>(m_toolsButton), m_annotationGroup,
-                            m_pageTaskGroup, static_cast<QWidget *>(m_moreButton)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_pageManageViewButton), static_cast<QWidget *>(m_thumbnailButton),
+          static_cast<QWidget *>(m_toolsButton), m_annotationGroup, m_pageTaskGroup,
+          static_cast<QWidget *>(m_moreButton)})
         widget->setEnabled(enabled);
 }
 

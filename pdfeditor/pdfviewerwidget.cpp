@@ -166,14 +166,11 @@ void PdfViewerWidget::wire()
             [this] { showPageManagerFor(PdfWorkspaceMode::Extract); });
     connect(toolBar, &PdfTopToolBar::splitModeRequested, this,
             [this] { showPageManagerFor(PdfWorkspaceMode::Split); });
-    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this,
-            &PdfViewerWidget::showThumbnailPanel);
-    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this, [this] {
-        m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90);
-    });
-    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this, [this] {
-        m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90);
-    });
+    connect(toolBar, &PdfTopToolBar::thumbnailToggled, this, &PdfViewerWidget::showThumbnailPanel);
+    connect(toolBar, &PdfTopToolBar::rotateLeftRequested, this,
+            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), -90); });
+    connect(toolBar, &PdfTopToolBar::rotateRightRequested, this,
+            [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90); });
     connect(toolBar, &PdfTopToolBar::deleteRequested, this,
             [this] { m_undoManager->removePages(m_model->selectedPageIds().values()); });
     connect(toolBar, &PdfTopToolBar::selectAllToggled, this, [this](bool selected) {
@@ -202,9 +199,8 @@ void PdfViewerWidget::wire()
     connect(toolBar, &PdfTopToolBar::convertToOfficeRequested, this,
             [this] { Q_EMIT convertPdfToOfficeRequested(m_model->documentPath()); });
     const auto forwardTool = [this, toolBar](void (PdfTopToolBar::*signal)(), QString toolId) {
-        connect(toolBar, signal, this, [this, toolId] {
-            Q_EMIT externalToolRequested(toolId, m_model->documentPath());
-        });
+        connect(toolBar, signal, this,
+                [this, toolId] { Q_EMIT externalToolRequested(toolId, m_model->documentPath()); });
     };
     forwardTool(&PdfTopToolBar::compressRequested, u"compress"_s);
     forwardTool(&PdfTopToolBar::convertToImagesRequested, u"images"_s);
@@ -491,8 +487,8 @@ bool PdfViewerWidget::saveAs(const QString &path)
     const auto result = std::make_shared<SaveResult>();
 
     QThread *writer = QThread::create([pages, target, result] {
-        result->ok = PdfEditorBackend::saveDocument(pages, target, &result->error,
-                                                    &result->message);
+        result->ok =
+            PdfEditorBackend::saveDocument(pages, target, &result->error, &result->message);
     });
 
     MessageBoxOptions options;
@@ -521,12 +517,15 @@ bool PdfViewerWidget::saveAs(const QString &path)
         showBackendError(tr("保存 PDF 失败"), result->error, result->message);
         return false;
     }
+    const QString previous = m_model->documentPath();
     if (m_sessionSources.contains(sourceKey(target))) {
         rebaseOnSavedFile(target);
     } else {
         m_model->markSaved(target);
         m_undoManager->setClean();
     }
+    if (sourceKey(previous) != sourceKey(target))
+        Q_EMIT documentPathChanged(target);
     return true;
 }
 
@@ -614,8 +613,8 @@ void PdfViewerWidget::doPlaceBottomBar()
         return;
     m_bottomBar->adjustSize();
     const int x = std::max((m_viewStack->width() - m_bottomBar->width()) / 2, 0);
-    const int y = std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(),
-                           BottomBarTopLimit);
+    const int y =
+        std::max(m_viewStack->height() - BottomBarGap - m_bottomBar->height(), BottomBarTopLimit);
     m_bottomBar->move(x, y);
     m_bottomBar->show();
     m_bottomBar->raise();

@@ -76,6 +76,8 @@ Q_SIGNALS:
     void documentClosed();
     void convertPdfToOfficeRequested(const QString &path);
     void externalToolRequested(const QString &toolId, const QString &path);
+    // The document now lives in another file (saved under a new name).
+    void documentPathChanged(const QString &path);
 
 public Q_SLOTS:
     void setCurrentPage(int page);

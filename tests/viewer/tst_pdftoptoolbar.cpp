@@ -71,10 +71,9 @@ void TestTopToolBar::documentActions()
     QFETCH(bool, enabled);
     PdfTopToolBar bar;
     bar.setDocumentActionsEnabled(enabled);
-    for (const QString &name :
-         {u"pdfPageManageViewButton"_s, u"pdfThumbnailButton"_s, u"pdfToolsButton"_s,
-          u"pdfHandToolButton"_s, u"pdfInsertButton"_s, u"pdfSplitButton"_s,
-          u"pdfSelectAllButton"_s, u"pdfMoreButton"_s})
+    for (const QString &name : {u"pdfPageManageViewButton"_s, u"pdfThumbnailButton"_s,
+                                u"pdfToolsButton"_s, u"pdfHandToolButton"_s, u"pdfInsertButton"_s,
+                                u"pdfSplitButton"_s, u"pdfSelectAllButton"_s, u"pdfMoreButton"_s})
         QVERIFY2(button(bar, name)->isEnabledTo(&bar) == enabled, qPrintable(name));
     QVERIFY(button(bar, u"pdfDocumentViewButton"_s)->isEnabled());
 }
@@ -141,16 +140,14 @@ void TestTopToolBar::buttonSignals_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("signal");
-    QTest::newRow("document view") << u"pdfDocumentViewButton"_s
-                                   << QByteArray("documentViewRequested");
+    QTest::newRow("document view")
+        << u"pdfDocumentViewButton"_s << QByteArray("documentViewRequested");
     QTest::newRow("page manager") << u"pdfPageManageViewButton"_s
                                   << QByteArray("pageManageViewRequested");
     QTest::newRow("insert") << u"pdfInsertButton"_s << QByteArray("insertModeRequested");
-    QTest::newRow("extract") << u"pdfExtractButton"_s
-                             << QByteArray("extractModeRequested");
+    QTest::newRow("extract") << u"pdfExtractButton"_s << QByteArray("extractModeRequested");
     QTest::newRow("split") << u"pdfSplitButton"_s << QByteArray("splitModeRequested");
-    QTest::newRow("thumbnails") << u"pdfThumbnailButton"_s
-                                << QByteArray("thumbnailToggled");
+    QTest::newRow("thumbnails") << u"pdfThumbnailButton"_s << QByteArray("thumbnailToggled");
     QTest::newRow("hand") << u"pdfHandToolButton"_s << QByteArray("handToolToggled");
 }
 
@@ -174,9 +171,9 @@ void TestTopToolBar::toolsMenuEntries()
     QStringList texts;
     for (QAction *action : menu->actions())
         texts << (action->isSeparator() ? u"-"_s : action->text());
-    QCOMPARE(texts, (QStringList{u"压缩"_s, u"PDF 转为 Office"_s, u"PDF 转为图像"_s,
-                                 u"加密 PDF"_s, u"解锁 PDF"_s, u"页面编号"_s, u"-"_s, u"插入"_s,
-                                 u"提取"_s, u"拆分"_s}));
+    QCOMPARE(texts,
+             (QStringList{u"压缩"_s, u"PDF 转为 Office"_s, u"PDF 转为图像"_s, u"加密 PDF"_s,
+                          u"解锁 PDF"_s, u"页面编号"_s, u"-"_s, u"插入"_s, u"提取"_s, u"拆分"_s}));
     QVERIFY(menu->testAttribute(Qt::WA_TranslucentBackground));
     QVERIFY(menu->windowFlags() & Qt::NoDropShadowWindowHint);
     PdfToolsMenuStyle style;
@@ -195,8 +192,7 @@ void TestTopToolBar::toolsMenuSignals_data()
     QTest::newRow("encrypt") << 3 << QByteArray("encryptRequested");
     QTest::newRow("decrypt") << 4 << QByteArray("decryptRequested");
     QTest::newRow("page numbers") << 5 << QByteArray("pageNumberRequested");
-    QTest::newRow("insert, as the insert button") << 7
-                                                  << QByteArray("insertModeRequested");
+    QTest::newRow("insert, as the insert button") << 7 << QByteArray("insertModeRequested");
     QTest::newRow("extract") << 8 << QByteArray("extractModeRequested");
     QTest::newRow("split") << 9 << QByteArray("splitModeRequested");
 }
@@ -218,8 +214,7 @@ void TestTopToolBar::moreMenuEntries()
     QCOMPARE(menu->objectName(), u"pdfMoreMenu"_s);
     const QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), 4);
-    const QList<QByteArray> signals_{"saveRequested", "saveAsRequested",
-                                     "printRequested",
+    const QList<QByteArray> signals_{"saveRequested", "saveAsRequested", "printRequested",
                                      "revealInFolderRequested"};
     const QStringList texts{u"保存文件"_s, u"将文件保存为…"_s, u"打印"_s, u"在文件夹中显示"_s};
     for (int i = 0; i < 4; ++i) {

@@ -124,7 +124,7 @@ QString TestViewerWidget::makeEncrypted(const QString &name, const QString &pass
     const QString plain = makePdf(u"plain-"_s + name, 2, {200, 300}, 3);
     const QString path = m_dir.filePath(name);
     return fixtures::encrypt(plain, path, fixtures::Scheme::Aes256, password, password) ? path
-                                                                                         : QString();
+                                                                                        : QString();
 }
 
 void TestViewerWidget::layoutAndStart()
@@ -338,8 +338,8 @@ void TestViewerWidget::saveOverOpenFile()
                                                  -view->verticalScrollBar()->value());
     const QImage page = view->viewport()->grab().toImage().copy(r.adjusted(2, 2, -2, -2));
     QCOMPARE(page.width() > page.height(), true);
-    QCOMPARE(readback::markerQuadrant(page), readback::markerQuadrant(
-                                                 readback::renderPoppler(path, 0, 36)));
+    QCOMPARE(readback::markerQuadrant(page),
+             readback::markerQuadrant(readback::renderPoppler(path, 0, 36)));
     // The old places of the pages are gone from the file: there is nothing to undo into.
     QVERIFY(!viewer.undoManager()->undoStack()->canUndo());
 
@@ -382,8 +382,7 @@ void TestViewerWidget::failedSaveOverKeepsOriginal()
     QVERIFY(!viewer.save());
     QCOMPARE(fixtures::readBytes(path), original);
     QVERIFY(viewer.documentModel()->isModified());
-    QCOMPARE(requestsOf(DialogSeam::Kind::MessageBox).value(0).text,
-             u"文件不存在或已被移动。"_s);
+    QCOMPARE(requestsOf(DialogSeam::Kind::MessageBox).value(0).text, u"文件不存在或已被移动。"_s);
 }
 
 void TestViewerWidget::saveNeverSavedAsksForName()

@@ -41,6 +41,9 @@ private Q_SLOTS:
     void viewerToolRequestsOpenToolTabs_data();
     void viewerToolRequestsOpenToolTabs();
     void commandLineOpensFile();
+    void saveAsRenamesTab();
+    void closingWindowAsksForModifiedDocuments_data();
+    void closingWindowAsksForModifiedDocuments();
 
 private:
     QString makePdf(const QString &name, int pages);
@@ -65,8 +68,9 @@ void TestViewerTabs::init()
     DialogSeam::reset();
     DialogSeam::setScripted(true);
     m_added.clear();
-    WorkspaceFactory::setToolFileAdder(
-        [this](QWidget *, int type, const QString &path) { m_added.append({type, path}); });
+    WorkspaceFactory::setToolFileAdder([this](QWidget *, int type, const QString &path) {
+        m_added.append({type, path});
+    });
 }
 
 void TestViewerTabs::cleanup()
@@ -92,7 +96,8 @@ void TestViewerTabs::openingAddsViewerTab()
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(tabs->tabText(1), u"Report.pdf"_s);
-    QCOMPARE(tabs->widget(1)->property("tesselFilePath").toString(), MainPage::normalisedPath(path));
+    QCOMPARE(tabs->widget(1)->property("tesselFilePath").toString(),
+             MainPage::normalisedPath(path));
     PdfViewerWidget *viewer = viewerAt(page, 1);
     QVERIFY(viewer);
     QCOMPARE(viewer->documentModel()->pageCount(), 3);
@@ -225,6 +230,59 @@ void TestViewerTabs::commandLineOpensFile()
     Startup::openCommandLineFile(window, {u"velmora"_s, m_dir.filePath(u"gone.pdf"_s)});
     QCOMPARE(page->tabWidget()->count(), 2);
     QVERIFY(DialogSeam::requests().isEmpty());
+}
+
+void TestViewerTabs::saveAsRenamesTab()
+{
+    const QString path = makePdf(u"draft.pdf"_s, 2);
+    MainPage page;
+    page.onFileOpen(path);
+    PdfViewerWidget *viewer = viewerAt(page, 1);
+    const QString copy = m_dir.filePath(u"final.pdf"_s);
+    DialogSeam::answerFiles({copy});
+    QVERIFY(viewer->saveAsWithDialog());
+    QCOMPARE(page.tabWidget()->tabText(1), u"final.pdf"_s);
+    QCOMPARE(page.viewerTabIndex(MainPage::normalisedPath(copy)), 1);
+    // The saved file now has its tab; the draft gets a tab of its own again.
+    page.onFileOpen(copy);
+    QCOMPARE(page.tabWidget()->count(), 2);
+    page.onFileOpen(path);
+    QCOMPARE(page.tabWidget()->count(), 3);
+}
+
+void TestViewerTabs::closingWindowAsksForModifiedDocuments_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("cancel keeps the window") << int(ModernMessageBox::Cancelled) << false;
+    QTest::newRow("discard lets it close") << int(ModernMessageBox::Discarded) << true;
+}
+
+void TestViewerTabs::closingWindowAsksForModifiedDocuments()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    const QString clean = makePdf(u"clean.pdf"_s, 1);
+    const QString edited = makePdf(u"edited.pdf"_s, 2);
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.show();
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    page->onFileOpen(edited);
+    page->onFileOpen(clean);
+    PdfViewerWidget *viewer = viewerAt(*page, 1);
+    viewer->undoManager()->rotatePages({viewer->documentModel()->pageAt(0)->id}, 90);
+    DialogSeam::answerMessageBox(answer);
+    QCOMPARE(window.close(), closes);
+    QCOMPARE(window.isVisible(), !closes);
+    int questions = 0;
+    for (const DialogSeam::Request &request : DialogSeam::requests())
+        questions += request.title == u"保存修改"_s ? 1 : 0;
+    QCOMPARE(questions, 1);
+    // Cancelled, the edited document is left in front.
+    if (!closes)
+        QCOMPARE(page->tabWidget()->currentIndex(), 1);
+    QCOMPARE(page->tabWidget()->count(), 3);
 }
 
 VELMORA_VIEWER_TEST(TestViewerTabs);

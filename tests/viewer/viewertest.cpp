@@ -45,10 +45,10 @@ bool waitForVisibleImages(PdfDocumentView *view, const PdfDocumentModel *model, 
 QColor paintedPageCentre(PdfDocumentView *view, int row)
 {
     const QImage shot = view->viewport()->grab().toImage();
-    const QRect rect = view->pageRect(row)
-                           .translated(-view->horizontalScrollBar()->value(),
-                                       -view->verticalScrollBar()->value())
-                           .intersected(view->viewport()->rect());
+    const QRect rect =
+        view->pageRect(row)
+            .translated(-view->horizontalScrollBar()->value(), -view->verticalScrollBar()->value())
+            .intersected(view->viewport()->rect());
     return rect.isEmpty() ? QColor() : shot.pixelColor(rect.center());
 }
 

@@ -1,0 +1,194 @@
+// Renders the viewer for review: scripts/viewer-screenshots.sh runs it under Xvfb so that menus,
+// popups and modal dialogs appear as real windows. Not a test.
+//
+// Usage: viewer_screenshots <output folder> <document.pdf> <encrypted.pdf> <long.pdf>
+
+#include "customtabwidget.h"
+#include "framelesswindow.h"
+#include "mainpage.h"
+#include "pdfbottomcontrolbar.h"
+#include "pdfdocumentmodel.h"
+#include "pdfdocumentview.h"
+#include "pdfshowpage.h"
+#include "pdftoptoolbar.h"
+#include "pdfviewerwidget.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString outDir;
+
+void save(const QPixmap &pixmap, const QString &name)
+{
+    const QString path = QDir(outDir).filePath(name + u".png"_s);
+    if (!pixmap.save(path))
+        qWarning() << "could not write" << path;
+    else
+        qInfo().noquote() << path;
+}
+
+void settle(int rounds = 5)
+{
+    for (int i = 0; i < rounds; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(40);
+    }
+}
+
+QPixmap screenAround(QWidget *window, int margin = 12)
+{
+    settle();
+    const QRect r = window->frameGeometry().adjusted(-margin, -margin, margin, margin);
+    return window->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+}
+
+bool pagesShown(PdfViewerWidget *viewer)
+{
+    PdfDocumentView *view = viewer->documentView();
+    const QRect visible(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value(),
+                        view->viewport()->width(), view->viewport()->height());
+    const PdfDocumentModel *model = viewer->documentModel();
+    for (int row = 0; row < model->pageCount(); ++row) {
+        if (view->pageRect(row).intersects(visible) && !view->hasPageImage(model->pageAt(row)->id))
+            return false;
+    }
+    return true;
+}
+
+void waitForPages(PdfViewerWidget *viewer)
+{
+    if (!QTest::qWaitFor([viewer] { return pagesShown(viewer); }, 20000))
+        qWarning("pages did not arrive in time");
+    settle();
+}
+
+PdfViewerWidget *currentViewer(MainPage *page)
+{
+    auto *tab = qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget());
+    return tab ? tab->viewer() : nullptr;
+}
+
+// Grabs the screen once a modal dialog has come up, then closes it.
+void grabModalLater(QWidget *window, const QString &name, int delayMs)
+{
+    QTimer::singleShot(delayMs, window, [window, name] {
+        save(screenAround(window), name);
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Startup::configureApplication(app);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 5) {
+        qWarning("usage: viewer_screenshots <out> <document.pdf> <encrypted.pdf> <long.pdf>");
+        return 2;
+    }
+    outDir = args.at(1);
+    QDir().mkpath(outDir);
+
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.resize(1160, 780);
+    window.move(100, 50);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    page->onFileOpen(args.at(2));
+    PdfViewerWidget *viewer = currentViewer(page);
+    if (!viewer)
+        return 1;
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-fit-width"_s);
+
+    viewer->fitPage();
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-fit-page"_s);
+
+    viewer->setZoomFactor(1.5);
+    viewer->goToPage(1);
+    viewer->documentView()->horizontalScrollBar()->setValue(120);
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-zoomed-150"_s);
+
+    viewer->setZoomFactor(0.25);
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-zoomed-25"_s);
+    viewer->fitWidth();
+    waitForPages(viewer);
+
+    PdfTopToolBar *toolBar = viewer->topToolBar();
+    save(toolBar->grab(), u"viewer-toolbar"_s);
+    save(viewer->bottomBar()->grab().scaled(viewer->bottomBar()->size() * 2, Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation),
+         u"viewer-bottom-bar-2x"_s);
+
+    auto *tools = toolBar->findChild<QPushButton *>(u"pdfToolsButton"_s);
+    // The button runs its menu modally: grab and close it from inside.
+    QTimer::singleShot(400, &window, [&window, toolBar] {
+        save(screenAround(&window), u"viewer-menu-tools"_s);
+        toolBar->toolsMenu()->close();
+    });
+    tools->showMenu();
+    settle();
+
+    toolBar->findChild<QPushButton *>(u"pdfMoreButton"_s)->click();
+    settle();
+    save(screenAround(&window), u"viewer-menu-more"_s);
+    toolBar->moreMenu()->close();
+    settle();
+
+    auto *zoom = viewer->bottomBar()->findChild<QComboBox *>(u"pdfZoomCombo"_s);
+    viewer->setZoomFactor(0.333);
+    zoom->showPopup();
+    settle();
+    save(screenAround(&window), u"viewer-zoom-popup"_s);
+    zoom->hidePopup();
+    viewer->fitWidth();
+    settle();
+
+    viewer->setViewMode(PdfViewMode::PageManageView);
+    viewer->setWorkspaceMode(PdfWorkspaceMode::Extract);
+    settle();
+    save(screenAround(&window), u"viewer-page-manager-mode"_s);
+    viewer->setViewMode(PdfViewMode::DocumentView);
+    settle();
+
+    // A password prompt: opening the encrypted file shows it; the grab closes it again.
+    grabModalLater(&window, u"viewer-password-prompt"_s, 600);
+    page->onFileOpen(args.at(3));
+    settle();
+
+    // The save progress box, while a long document is written.
+    page->onFileOpen(args.at(4));
+    PdfViewerWidget *longViewer = currentViewer(page);
+    if (longViewer) {
+        waitForPages(longViewer);
+        QTimer::singleShot(150, &window,
+                           [&window] { save(screenAround(&window), u"viewer-save-progress"_s); });
+        longViewer->saveAs(QDir(outDir).filePath(u"long-saved.pdf"_s));
+        QFile::remove(QDir(outDir).filePath(u"long-saved.pdf"_s));
+    }
+    return 0;
+}
