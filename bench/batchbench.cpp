@@ -18,8 +18,8 @@
 #include <QRandomGenerator>
 
 #include <cmath>
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -51,8 +51,9 @@ QImage photo(int w, int h, int seed)
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int n = int(random.bounded(13)) - 6;
-            row[x] = qRgb(std::clamp(qRed(row[x]) + n, 0, 255), std::clamp(qGreen(row[x]) + n, 0, 255),
-                          std::clamp(qBlue(row[x]) + n, 0, 255));
+            row[x] =
+                qRgb(std::clamp(qRed(row[x]) + n, 0, 255), std::clamp(qGreen(row[x]) + n, 0, 255),
+                     std::clamp(qBlue(row[x]) + n, 0, 255));
         }
     }
     return image;
@@ -96,8 +97,10 @@ int makeScans(const QString &out, int pages)
         QPainter p(&scan);
         p.setFont(QFont(u"DejaVu Serif"_s, 11));
         for (int line = 0; line < 80; ++line)
-            p.drawText(QRectF(200, 200 + line * 40, 2100, 40),
-                       u"Scanned text line %1 of page %2, as a flatbed would capture it."_s.arg(line).arg(page));
+            p.drawText(
+                QRectF(200, 200 + line * 40, 2100, 40),
+                u"Scanned text line %1 of page %2, as a flatbed would capture it."_s.arg(line).arg(
+                    page));
         p.end();
         QRandomGenerator random{quint32(page)};
         for (int y = 0; y < scan.height(); ++y) {
@@ -138,7 +141,8 @@ double ssim(const QImage &a, const QImage &b)
             const double n = 64;
             const double ma = sa / n, mb = sb / n;
             const double va = saa / n - ma * ma, vb = sbb / n - mb * mb, cov = sab / n - ma * mb;
-            total += ((2 * ma * mb + c1) * (2 * cov + c2)) / ((ma * ma + mb * mb + c1) * (va + vb + c2));
+            total +=
+                ((2 * ma * mb + c1) * (2 * cov + c2)) / ((ma * ma + mb * mb + c1) * (va + vb + c2));
             ++windows;
         }
     }
@@ -168,7 +172,8 @@ TaskRequest baseRequest(int type)
 int main(int argc, char **argv)
 {
     // Only drawing the inputs needs the GUI; the timed operations run as a tool would.
-    const bool draws = argc > 1 && (qstrcmp(argv[1], "photos") == 0 || qstrcmp(argv[1], "scans") == 0);
+    const bool draws =
+        argc > 1 && (qstrcmp(argv[1], "photos") == 0 || qstrcmp(argv[1], "scans") == 0);
     std::unique_ptr<QCoreApplication> app(draws ? new QGuiApplication(argc, argv)
                                                 : new QCoreApplication(argc, argv));
     const QStringList args = QCoreApplication::arguments().mid(1);

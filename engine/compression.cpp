@@ -75,8 +75,7 @@ public:
         , m_usage(usage)
         , m_openForms(openForms)
         , m_depth(depth)
-    {
-    }
+    {}
 
     void handleObject(QPDFObjectHandle object, size_t, size_t) override
     {
@@ -125,8 +124,8 @@ private:
             Usage &usage = m_usage[xobject.getObjGen()];
             usage.width = std::max(usage.width, std::hypot(m_ctm.m11(), m_ctm.m12()));
             usage.height = std::max(usage.height, std::hypot(m_ctm.m21(), m_ctm.m22()));
-        } else if (dict.getKey("/Subtype").isNameAndEquals("/Form") && m_depth < kMaxFormDepth
-                   && m_openForms.insert(xobject.getObjGen()).second) {
+        } else if (dict.getKey("/Subtype").isNameAndEquals("/Form") && m_depth < kMaxFormDepth &&
+                   m_openForms.insert(xobject.getObjGen()).second) {
             QTransform matrix;
             QPDFObjectHandle m = dict.getKey("/Matrix");
             if (m.isArray() && m.getArrayNItems() == 6) {
@@ -199,9 +198,9 @@ QByteArray downsample(const QByteArray &samples, int w, int h, int n, int newW, 
             const int o = std::min(to - 1, static_cast<int>(std::floor(s / scale)));
             const double edge = (o + 1) * scale;
             const double inFirst = std::min(1.0, std::max(0.0, edge - s));
-            result[static_cast<size_t>(s)] = {o, static_cast<float>(inFirst / scale),
-                                              o + 1 < to ? static_cast<float>((1.0 - inFirst) / scale)
-                                                         : 0.0f};
+            result[static_cast<size_t>(s)] = {
+                o, static_cast<float>(inFirst / scale),
+                o + 1 < to ? static_cast<float>((1.0 - inFirst) / scale) : 0.0f};
         }
         return result;
     };
@@ -285,8 +284,7 @@ class JpegSettings final : public Pl_DCT::CompressConfig
 public:
     explicit JpegSettings(int quality)
         : m_quality(quality)
-    {
-    }
+    {}
     void apply(jpeg_compress_struct *info) override
     {
         jpeg_set_quality(info, m_quality, TRUE);
@@ -343,23 +341,24 @@ std::vector<std::string> filters(QPDFObjectHandle dict)
 // The colour space to keep for decoded samples of n components, or null for a device space.
 QPDFObjectHandle keptColorSpace(QPDFObjectHandle space, int n)
 {
-    if (space.isArray() && space.getArrayNItems() >= 2
-        && space.getArrayItem(0).isNameAndEquals("/Indexed"))
+    if (space.isArray() && space.getArrayNItems() >= 2 &&
+        space.getArrayItem(0).isNameAndEquals("/Indexed"))
         space = space.getArrayItem(1);
     if (space.isName()) {
         const std::string s = space.getName();
-        if ((s == "/DeviceGray" && n == 1) || (s == "/DeviceRGB" && n == 3)
-            || (s == "/DeviceCMYK" && n == 4))
+        if ((s == "/DeviceGray" && n == 1) || (s == "/DeviceRGB" && n == 3) ||
+            (s == "/DeviceCMYK" && n == 4))
             return space;
         return QPDFObjectHandle::newNull();
     }
     if (space.isArray() && space.getArrayNItems() >= 2) {
         QPDFObjectHandle family = space.getArrayItem(0);
         QPDFObjectHandle arg = space.getArrayItem(1);
-        if (family.isNameAndEquals("/ICCBased") && arg.isStream()
-            && arg.getDict().getKey("/N").isInteger() && arg.getDict().getKey("/N").getIntValue() == n)
+        if (family.isNameAndEquals("/ICCBased") && arg.isStream() &&
+            arg.getDict().getKey("/N").isInteger() && arg.getDict().getKey("/N").getIntValue() == n)
             return space;
-        if ((family.isNameAndEquals("/CalRGB") && n == 3) || (family.isNameAndEquals("/CalGray") && n == 1))
+        if ((family.isNameAndEquals("/CalRGB") && n == 3) ||
+            (family.isNameAndEquals("/CalGray") && n == 1))
             return space;
     }
     return QPDFObjectHandle::newNull();
@@ -377,8 +376,7 @@ public:
         : m_pdf(pdf)
         , m_doc(doc)
         , m_level(level)
-    {
-    }
+    {}
 
     // Pages that list pictures their content never draws; only their resources need pruning.
     const std::vector<QPDFObjectHandle> &pagesWithUnusedImages() const { return m_unusedOn; }
@@ -465,11 +463,10 @@ private:
         // The decoder halves only while the result stays a little larger than asked (it keeps
         // room for rounding); asking for a few pixels less lets an exact half through.
         if (!mupdftools::decodeImage(m_doc, id.getObj(), id.getGen(), &pixels, &message, false,
-                                     reduce ? QSize(newW - 3, newH - 3) : QSize())
-            || pixels.kind == mupdftools::ColorKind::Other || pixels.width < newW - 3
-            || pixels.height < newH - 3 || pixels.width > w || pixels.height > h)
+                                     reduce ? QSize(newW - 3, newH - 3) : QSize()) ||
+            pixels.kind == mupdftools::ColorKind::Other || pixels.width < newW - 3 ||
+            pixels.height < newH - 3 || pixels.width > w || pixels.height > h)
             return;
-        qCDebug(lcBatch, "decoded %d x %d for %d x %d", pixels.width, pixels.height, newW, newH);
         newW = std::min(newW, pixels.width);
         newH = std::min(newH, pixels.height);
         const bool grayed = reduceToGray(pixels);
@@ -483,7 +480,8 @@ private:
             pixels.height = newH;
         }
 
-        const std::string encoded = photo ? encodeJpeg(pixels, m_level.quality) : deflate(pixels.samples);
+        const std::string encoded =
+            photo ? encodeJpeg(pixels, m_level.quality) : deflate(pixels.samples);
         QPDFObjectHandle length = dict.getKey("/Length");
         const size_t before = length.isInteger() && length.getIntValue() > 0
                                   ? static_cast<size_t>(length.getIntValue())
@@ -493,8 +491,9 @@ private:
         if (encoded.size() >= before && reduce && !photo)
             return;
 
-        QPDFObjectHandle space = grayed ? QPDFObjectHandle::newNull()
-                                        : keptColorSpace(dict.getKey("/ColorSpace"), pixels.components);
+        QPDFObjectHandle space =
+            grayed ? QPDFObjectHandle::newNull()
+                   : keptColorSpace(dict.getKey("/ColorSpace"), pixels.components);
         if (space.isNull())
             space = deviceSpace(pixels.components);
         image.replaceStreamData(encoded, name(photo ? "/DCTDecode" : "/FlateDecode"),
@@ -517,21 +516,21 @@ private:
     void shrinkMask(QPDFObjectHandle mask, int w, int h, int newW, int newH)
     {
         QPDFObjectHandle dict = mask.getDict();
-        if (!dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != w
-            || !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != h)
+        if (!dict.getKey("/Width").isInteger() || dict.getKey("/Width").getIntValue() != w ||
+            !dict.getKey("/Height").isInteger() || dict.getKey("/Height").getIntValue() != h)
             return;
         const QPDFObjGen id = mask.getObjGen();
         mupdftools::Pixels pixels;
         QString message;
         if (!mupdftools::decodeImage(m_doc, id.getObj(), id.getGen(), &pixels, &message, false,
-                                     QSize(newW, newH))
-            || pixels.components != 1 || pixels.width < newW || pixels.height < newH
-            || pixels.width > w || pixels.height > h)
+                                     QSize(newW, newH)) ||
+            pixels.components != 1 || pixels.width < newW || pixels.height < newH ||
+            pixels.width > w || pixels.height > h)
             return;
-        const QByteArray reduced = pixels.width == newW && pixels.height == newH
-                                       ? pixels.samples
-                                       : downsample(pixels.samples, pixels.width, pixels.height, 1,
-                                                    newW, newH);
+        const QByteArray reduced =
+            pixels.width == newW && pixels.height == newH
+                ? pixels.samples
+                : downsample(pixels.samples, pixels.width, pixels.height, 1, newW, newH);
         mask.replaceStreamData(deflate(reduced), name("/FlateDecode"), QPDFObjectHandle::newNull());
         dict.replaceKey("/Width", QPDFObjectHandle::newInteger(newW));
         dict.replaceKey("/Height", QPDFObjectHandle::newInteger(newH));
@@ -556,8 +555,8 @@ bool skipStream(QPDFObjectHandle dict)
     return type.isNameAndEquals("/ObjStm") || type.isNameAndEquals("/XRef");
 }
 
-void replaceReferences(QPDFObjectHandle container, const std::map<QPDFObjGen, QPDFObjectHandle> &map,
-                       int depth)
+void replaceReferences(QPDFObjectHandle container,
+                       const std::map<QPDFObjGen, QPDFObjectHandle> &map, int depth)
 {
     if (depth > 64)
         return;
@@ -643,9 +642,10 @@ bool plainFlate(QPDFObjectHandle dict)
     if (parms.isNull())
         return true;
     // Predictors make images compress far better; recompressing would lose them.
-    QPDFObjectHandle predictor = parms.isDictionary() ? parms.getKey("/Predictor")
-                                                      : QPDFObjectHandle::newNull();
-    return parms.isDictionary() && (predictor.isNull() || (predictor.isInteger() && predictor.getIntValue() == 1));
+    QPDFObjectHandle predictor =
+        parms.isDictionary() ? parms.getKey("/Predictor") : QPDFObjectHandle::newNull();
+    return parms.isDictionary() &&
+           (predictor.isNull() || (predictor.isInteger() && predictor.getIntValue() == 1));
 }
 
 // Flate streams are packed again at the highest level, on the fly while writing.
@@ -711,9 +711,10 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
 
     {
         mupdf::OpenStatus status;
-        mupdf::DocumentRef doc = input->repairedBytes.isEmpty()
-                                     ? mupdf::openDocument(source, QString(), true, &status, &message)
-                                     : mupdftools::openMemory(input->repairedBytes, &message);
+        mupdf::DocumentRef doc =
+            input->repairedBytes.isEmpty()
+                ? mupdf::openDocument(source, QString(), true, &status, &message)
+                : mupdftools::openMemory(input->repairedBytes, &message);
         const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
         mergeDuplicateStreams(pdf);
         if (doc) {
@@ -769,8 +770,8 @@ bool compress(const TaskRequest &request)
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return fail(request, QStringLiteral("the source does not exist: %1").arg(source));
     const bool replace = saveOption(request) == ReplaceSource;
-    const QString target = replace ? source
-                                   : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target =
+        replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     if (target.isEmpty())
         return fail(request, QStringLiteral("no output file"));
     if (!replace && samePath(source, target))

@@ -31,11 +31,20 @@ void filterRow(int type, const unsigned char *row, const unsigned char *prior, q
         const int c = (prior && i >= bpp) ? prior[i - bpp] : 0;
         int predicted = 0;
         switch (type) {
-        case 1: predicted = a; break;
-        case 2: predicted = b; break;
-        case 3: predicted = (a + b) / 2; break;
-        case 4: predicted = paeth(a, b, c); break;
-        default: break;
+        case 1:
+            predicted = a;
+            break;
+        case 2:
+            predicted = b;
+            break;
+        case 3:
+            predicted = (a + b) / 2;
+            break;
+        case 4:
+            predicted = paeth(a, b, c);
+            break;
+        default:
+            break;
         }
         d[i] = static_cast<unsigned char>(row[i] - predicted);
     }

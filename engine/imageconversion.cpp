@@ -45,8 +45,8 @@ int be16(const QByteArray &b, qsizetype at)
 // extended or progressive).
 bool jpegInfo(const QByteArray &bytes, JpegInfo *info)
 {
-    if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF
-        || static_cast<unsigned char>(bytes[1]) != 0xD8)
+    if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
+        static_cast<unsigned char>(bytes[1]) != 0xD8)
         return false;
     qsizetype pos = 2;
     while (pos + 4 <= bytes.size()) {
@@ -66,17 +66,17 @@ bool jpegInfo(const QByteArray &bytes, JpegInfo *info)
             return false;
         if (marker == 0xEE && length >= 7 && bytes.mid(pos + 4, 5) == "Adobe")
             info->adobe = true;
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8
-                           && marker != 0xCC;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
-            if (length < 8 || (marker != 0xC0 && marker != 0xC1 && marker != 0xC2)
-                || static_cast<unsigned char>(bytes[pos + 4]) != 8)
+            if (length < 8 || (marker != 0xC0 && marker != 0xC1 && marker != 0xC2) ||
+                static_cast<unsigned char>(bytes[pos + 4]) != 8)
                 return false;
             info->height = be16(bytes, pos + 5);
             info->width = be16(bytes, pos + 7);
             info->components = static_cast<unsigned char>(bytes[pos + 9]);
-            return info->width > 0 && info->height > 0
-                   && (info->components == 1 || info->components == 3 || info->components == 4);
+            return info->width > 0 && info->height > 0 &&
+                   (info->components == 1 || info->components == 3 || info->components == 4);
         }
         if (marker == 0xDA || marker == 0xD9)
             return false;
@@ -128,7 +128,8 @@ QPDFObjectHandle flateParms(int colors, int bits, int columns)
 }
 
 QPDFObjectHandle imageStream(QPDF &pdf, int width, int height, int bits, QPDFObjectHandle space,
-                             const QByteArray &data, QPDFObjectHandle filter, QPDFObjectHandle parms)
+                             const QByteArray &data, QPDFObjectHandle filter,
+                             QPDFObjectHandle parms)
 {
     QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf);
     QPDFObjectHandle dict = image.getDict();
@@ -204,12 +205,12 @@ QPDFObjectHandle losslessImage(QPDF &pdf, const QImage &decoded)
         }
         if (palette.isEmpty())
             palette = QByteArray(3, '\0');
-        QPDFObjectHandle space = QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{
-            name("/Indexed"), name("/DeviceRGB"),
-            QPDFObjectHandle::newInteger(palette.size() / 3 - 1),
-            QPDFObjectHandle::newString(palette.toStdString())});
-        const QByteArray data = flateimage::encode(decoded.constBits(), decoded.bytesPerLine(), w,
-                                                   h, 1);
+        QPDFObjectHandle space = QPDFObjectHandle::newArray(
+            std::vector<QPDFObjectHandle>{name("/Indexed"), name("/DeviceRGB"),
+                                          QPDFObjectHandle::newInteger(palette.size() / 3 - 1),
+                                          QPDFObjectHandle::newString(palette.toStdString())});
+        const QByteArray data =
+            flateimage::encode(decoded.constBits(), decoded.bytesPerLine(), w, h, 1);
         return imageStream(pdf, w, h, 8, space, data, name("/FlateDecode"), flateParms(1, 8, w));
     }
 
@@ -250,9 +251,9 @@ QPDFObjectHandle losslessImage(QPDF &pdf, const QImage &decoded)
     }
     if (color.isEmpty())
         return {};
-    QPDFObjectHandle image = imageStream(pdf, w, h, bits,
-                                         name(channels == 1 ? "/DeviceGray" : "/DeviceRGB"), color,
-                                         name("/FlateDecode"), flateParms(channels, bits, w));
+    QPDFObjectHandle image =
+        imageStream(pdf, w, h, bits, name(channels == 1 ? "/DeviceGray" : "/DeviceRGB"), color,
+                    name("/FlateDecode"), flateParms(channels, bits, w));
     if (hasAlpha) {
         QPDFObjectHandle mask = imageStream(pdf, w, h, bits, name("/DeviceGray"), alpha,
                                             name("/FlateDecode"), flateParms(1, bits, w));
@@ -293,7 +294,8 @@ bool loadPicture(QPDF &pdf, const QString &path, Picture *picture, QString *mess
                     decode.push_back(QPDFObjectHandle::newInteger(1));
                     decode.push_back(QPDFObjectHandle::newInteger(0));
                 }
-                picture->xobject.getDict().replaceKey("/Decode", QPDFObjectHandle::newArray(decode));
+                picture->xobject.getDict().replaceKey("/Decode",
+                                                      QPDFObjectHandle::newArray(decode));
             }
             picture->orientation = jpegOrientation(bytes);
             picture->width = jpeg.width;
@@ -426,7 +428,8 @@ bool imagesToPdf(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, QStringLiteral("the image does not exist: %1").arg(path));
         if (samePath(path, target))
-            return fail(request, QStringLiteral("the output would overwrite an input: %1").arg(path));
+            return fail(request,
+                        QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
     return convert(request, images, target);
 }

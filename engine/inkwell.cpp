@@ -14,8 +14,7 @@ namespace {
 
 // Failures are answered, never thrown: a job that runs out of memory or meets a library error
 // has failed like any other.
-template<typename Operation>
-bool guarded(const TaskRequest &request, Operation operation)
+template<typename Operation> bool guarded(const TaskRequest &request, Operation operation)
 {
     try {
         return operation();
@@ -33,8 +32,7 @@ class GuardedTool final : public IPfdfTool
 public:
     explicit GuardedTool(std::unique_ptr<IPfdfTool> tool)
         : m_tool(std::move(tool))
-    {
-    }
+    {}
     bool execute(const TaskRequest &request) override
     {
         return guarded(request, [&] { return m_tool->execute(request); });

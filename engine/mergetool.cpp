@@ -221,9 +221,7 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return fail(request, staged.errorString());
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    const bool written = qpdfsupport::writeAtomically(
-        out, staged.path(),
-        [](QPDFWriter &writer) { writer.setObjectStreamMode(qpdf_o_generate); }, &error, &message);
+    const bool written = qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message);
     inputs.clear();
     if (!written)
         return fail(request, message);
@@ -246,7 +244,8 @@ bool MergeTool::execute(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, QStringLiteral("the input does not exist: %1").arg(path));
         if (samePath(path, target))
-            return fail(request, QStringLiteral("the output would overwrite an input: %1").arg(path));
+            return fail(request,
+                        QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
     try {
         return merge(request, paths, target);

@@ -113,9 +113,9 @@ fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int t
             pixmap = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
         }
         fz_colorspace *cs = fz_pixmap_colorspace(ctx, pixmap);
-        if (toDisplay && cs && !fz_pixmap_alpha(ctx, pixmap)
-            && fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_GRAY
-            && fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_RGB) {
+        if (toDisplay && cs && !fz_pixmap_alpha(ctx, pixmap) &&
+            fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_GRAY &&
+            fz_colorspace_type(ctx, cs) != FZ_COLORSPACE_RGB) {
             fz_pixmap *rgb = fz_convert_pixmap(ctx, pixmap, fz_device_rgb(ctx), nullptr, nullptr,
                                                fz_default_color_params, 0);
             fz_drop_pixmap(ctx, pixmap);
@@ -150,10 +150,10 @@ int jpegRaw(fz_context *ctx, pdf_document *doc, int num, int gen, fz_buffer **ou
         ref = pdf_new_indirect(ctx, doc, num, gen);
         image = pdf_load_image(ctx, doc, ref);
         fz_compressed_buffer *compressed = fz_compressed_image_buffer(ctx, image);
-        if (compressed && compressed->buffer && compressed->params.type == FZ_IMAGE_JPEG
-            && (image->n == 1 || image->n == 3) && image->bpc == 8 && !image->use_decode
-            && !image->use_colorkey && !image->imagemask
-            && compressed->params.u.jpeg.color_transform != 0) {
+        if (compressed && compressed->buffer && compressed->params.type == FZ_IMAGE_JPEG &&
+            (image->n == 1 || image->n == 3) && image->bpc == 8 && !image->use_decode &&
+            !image->use_colorkey && !image->imagemask &&
+            compressed->params.u.jpeg.color_transform != 0) {
             *out = fz_keep_buffer(ctx, compressed->buffer);
             found = 1;
         }
@@ -211,8 +211,8 @@ void collect(fz_context *ctx, pdf_obj *resources, std::vector<ImageRef> &images,
             if (seen.insert(num).second)
                 images.push_back({num, pdf_to_gen(ctx, xobject),
                                   pdf_dict_get_bool(ctx, xobject, PDF_NAME(ImageMask)) != 0});
-        } else if (pdf_name_eq(ctx, subtype, PDF_NAME(Form)) && depth < 32
-                   && seen.insert(num).second) {
+        } else if (pdf_name_eq(ctx, subtype, PDF_NAME(Form)) && depth < 32 &&
+                   seen.insert(num).second) {
             collect(ctx, pdf_dict_get(ctx, xobject, PDF_NAME(Resources)), images, seen, depth + 1);
         }
     }
@@ -257,7 +257,8 @@ int drawRgbRaw(fz_context *ctx, pdf_document *doc, int index, int width, int hei
         if (w <= 0 || h <= 0)
             fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
         fz_matrix ctm = fz_translate(-bounds.x0, -bounds.y0);
-        ctm = fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        ctm =
+            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
         pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0, stride,
                                          samples);
         fz_clear_pixmap_with_value(ctx, pixmap, 255);
@@ -284,10 +285,12 @@ int drawRgbRaw(fz_context *ctx, pdf_document *doc, int index, int width, int hei
 bool drawPageRgb(const mupdf::DocumentRef &doc, int index, QImage *image, QString *message)
 {
     char error[kErrorSize] = {};
-    if (image->format() != QImage::Format_RGB888
-        || !drawRgbRaw(doc.context(), doc.get(), index, image->width(), image->height(),
-                       static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
-        *message = QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(QString::fromUtf8(error));
+    if (image->format() != QImage::Format_RGB888 ||
+        !drawRgbRaw(doc.context(), doc.get(), index, image->width(), image->height(),
+                    static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
+        *message = QStringLiteral("Page %1 could not be drawn (%2).")
+                       .arg(index + 1)
+                       .arg(QString::fromUtf8(error));
         return false;
     }
     return true;

@@ -15,8 +15,7 @@ using namespace batchsupport;
 
 PasswordTool::PasswordTool(Mode mode)
     : m_mode(mode)
-{
-}
+{}
 
 bool PasswordTool::execute(const TaskRequest &request)
 {
@@ -50,8 +49,8 @@ bool PasswordTool::execute(const TaskRequest &request)
         bool encrypted = false;
         if (input->repairedBytes.isEmpty()) {
             encrypted = input->pdf->isEncrypted();
-            if (encrypted && !password.isEmpty() && !input->pdf->userPasswordMatched()
-                && !input->pdf->ownerPasswordMatched())
+            if (encrypted && !password.isEmpty() && !input->pdf->userPasswordMatched() &&
+                !input->pdf->ownerPasswordMatched())
                 return fail(request, QStringLiteral("the password is not correct"));
         } else {
             bool accepted = false;
@@ -62,7 +61,8 @@ bool PasswordTool::execute(const TaskRequest &request)
         }
         // Even where the file opens without one (owner password only), unlocking takes a password.
         if (encrypted && password.isEmpty())
-            return fail(request, QStringLiteral("the document is protected and no password was given"));
+            return fail(request,
+                        QStringLiteral("the document is protected and no password was given"));
     }
 
     StagedFile staged(folder);

@@ -89,7 +89,8 @@ bool renderPages(const TaskRequest &request, const Job &job)
     QString message;
     QList<QSizeF> sizes;
     {
-        mupdf::DocumentRef doc = mupdf::openDocument(job.source, QString(), true, &status, &message);
+        mupdf::DocumentRef doc =
+            mupdf::openDocument(job.source, QString(), true, &status, &message);
         if (!doc || !mupdf::pageSizes(doc, &sizes, &message))
             return fail(request, message);
     }
@@ -124,8 +125,8 @@ bool renderPages(const TaskRequest &request, const Job &job)
                 QImage image(pixelSize(sizes[i]), QImage::Format_RGB888);
                 image.setDotsPerMeterX(kDotsPerMeter);
                 image.setDotsPerMeterY(kDotsPerMeter);
-                ok = !image.isNull() && mupdftools::drawPageRgb(doc, i, &image, &error)
-                     && writeImage(image, staged[static_cast<size_t>(i)]->path(), job.png, &error);
+                ok = !image.isNull() && mupdftools::drawPageRgb(doc, i, &image, &error) &&
+                     writeImage(image, staged[static_cast<size_t>(i)]->path(), job.png, &error);
                 if (image.isNull())
                     error = QStringLiteral("not enough memory for page %1").arg(i + 1);
             }
@@ -184,7 +185,9 @@ QImage withMask(const QImage &color, QImage mask, bool keepAlpha)
         auto *to = reinterpret_cast<QRgb *>(flat.scanLine(y));
         for (int x = 0; x < result.width(); ++x) {
             const int a = qAlpha(from[x]);
-            auto blend = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+            auto blend = [a](int c) {
+                return (c * a + 255 * (255 - a) + 127) / 255;
+            };
             to[x] = qRgb(blend(qRed(from[x])), blend(qGreen(from[x])), blend(qBlue(from[x])));
         }
     }
@@ -228,9 +231,9 @@ bool extractImages(const TaskRequest &request, const Job &job)
                     const int maskNum = mupdftools::softMaskOf(doc, ref.num, ref.gen, &maskGen);
                     mupdftools::Pixels maskPixels;
                     QString maskError;
-                    if (!image.isNull() && maskNum > 0
-                        && mupdftools::decodeImage(doc, maskNum, maskGen, &maskPixels, &maskError)
-                        && maskPixels.components == 1)
+                    if (!image.isNull() && maskNum > 0 &&
+                        mupdftools::decodeImage(doc, maskNum, maskGen, &maskPixels, &maskError) &&
+                        maskPixels.components == 1)
                         image = withMask(image, toImage(maskPixels), job.png);
                     ok = !image.isNull() && writeImage(image, file->path(), job.png, &error);
                 }
@@ -242,8 +245,12 @@ bool extractImages(const TaskRequest &request, const Job &job)
                 continue;
             }
             ++k;
-            names.append(QDir(job.folder).filePath(
-                QStringLiteral("%1_p%2_%3.%4").arg(job.base).arg(page + 1).arg(k).arg(suffix)));
+            names.append(QDir(job.folder)
+                             .filePath(QStringLiteral("%1_p%2_%3.%4")
+                                           .arg(job.base)
+                                           .arg(page + 1)
+                                           .arg(k)
+                                           .arg(suffix)));
             staged.push_back(std::move(file));
         }
     }
@@ -263,7 +270,8 @@ bool PdfToImageTool::execute(const TaskRequest &request)
     if (job.source.isEmpty() || !QFileInfo(job.source).isFile())
         return fail(request, QStringLiteral("the source does not exist: %1").arg(job.source));
     if (job.folder.isEmpty() || !QFileInfo(job.folder).isDir())
-        return fail(request, QStringLiteral("the output folder does not exist: %1").arg(job.folder));
+        return fail(request,
+                    QStringLiteral("the output folder does not exist: %1").arg(job.folder));
     job.base = QFileInfo(job.source).completeBaseName();
     if (request.options.value(QStringLiteral("saveAsSeparateFiles")).toBool())
         return extractImages(request, job);

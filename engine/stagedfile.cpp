@@ -30,9 +30,9 @@ StagedFile::StagedFile(const QString &folder)
         return;
     }
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral(".velmora-%1.part")
-                                 .arg(QRandomGenerator::global()->generate64(), 16, 16,
-                                      QLatin1Char('0'));
+        const QString name =
+            QStringLiteral(".velmora-%1.part")
+                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
         QFile file(QDir(folder).filePath(name));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             m_path = file.fileName();
@@ -63,8 +63,9 @@ bool StagedFile::commitTo(const QString &target)
     std::error_code error;
     std::filesystem::rename(fsPath(m_path), fsPath(target), error);
     if (error) {
-        m_error = QStringLiteral("Cannot replace %1: %2")
-                      .arg(QDir::toNativeSeparators(target), QString::fromStdString(error.message()));
+        m_error =
+            QStringLiteral("Cannot replace %1: %2")
+                .arg(QDir::toNativeSeparators(target), QString::fromStdString(error.message()));
         return false;
     }
     m_path.clear();
@@ -92,6 +93,7 @@ QString StagedFile::commitToFreeName(const QString &folder, const QString &base)
             return {};
         }
     }
-    m_error = QStringLiteral("No free file name for %1 in %2").arg(base, QDir::toNativeSeparators(folder));
+    m_error = QStringLiteral("No free file name for %1 in %2")
+                  .arg(base, QDir::toNativeSeparators(folder));
     return {};
 }

@@ -4,8 +4,7 @@
 
 TaskBase::TaskBase(const TaskRequest &request)
     : request(request)
-{
-}
+{}
 
 TaskBase::~TaskBase() = default;
 

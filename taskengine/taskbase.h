@@ -1,7 +1,7 @@
 #pragma once
 
-#include "taskresult.h"
 #include "taskrequest.h"
+#include "taskresult.h"
 #include "worklane_global.h"
 
 #include <functional>

@@ -39,7 +39,9 @@ QString Worklane::submitTask(TaskRequest request)
         emit taskError(taskId, tr("invalid task"));
         return {};
     }
-    task->progressCallback = [this, taskId](int progress) { emit taskProgress(taskId, progress); };
+    task->progressCallback = [this, taskId](int progress) {
+        emit taskProgress(taskId, progress);
+    };
     {
         QMutexLocker lock(&m_registryMutex);
         m_registry.insert(taskId, task);
@@ -49,7 +51,9 @@ QString Worklane::submitTask(TaskRequest request)
     auto onStatus = [this](const std::string &id, int status) {
         emit taskStatus(QString::fromStdString(id), status);
     };
-    auto onResult = [this](const TaskResult &result) { finishTask(result); };
+    auto onResult = [this](const TaskResult &result) {
+        finishTask(result);
+    };
     m_pool.start(new Worker(std::move(task), onResult, onStatus, taskId.toStdString()), 0);
     return taskId;
 }
@@ -68,6 +72,5 @@ void Worklane::finishTask(const TaskResult &result)
         QMutexLocker lock(&m_registryMutex);
         m_registry.remove(result.taskId);
     }
-    emit taskStatus(result.taskId,
-                    result.success ? TaskStatus::Completed : TaskStatus::Failed);
+    emit taskStatus(result.taskId, result.success ? TaskStatus::Completed : TaskStatus::Failed);
 }

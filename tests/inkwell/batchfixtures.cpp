@@ -100,10 +100,10 @@ QString textPdf(const QString &path, int pages, const QSizeF &points)
         painter.drawText(QPointF(40, 200), u"Page %1"_s.arg(i + 1));
         painter.setFont(QFont(u"DejaVu Sans"_s, 10));
         for (int line = 0; line < 30; ++line)
-            painter.drawText(QPointF(40, 240 + line * 14),
-                             u"Line %1 of page %2: the quick brown fox jumps over the lazy dog."_s
-                                 .arg(line + 1)
-                                 .arg(i + 1));
+            painter.drawText(
+                QPointF(40, 240 + line * 14),
+                u"Line %1 of page %2: the quick brown fox jumps over the lazy dog."_s.arg(line + 1)
+                    .arg(i + 1));
     }
     painter.end();
     return path;
@@ -122,7 +122,9 @@ QImage picture(QSize size, bool alpha)
             const QColor &c = corners[quadrant];
             // Texture and grain, so the picture has the many colours of a photograph.
             const int t = int(12 * std::sin(x * 0.05) * std::cos(y * 0.07));
-            auto grain = [&random] { return int(random.bounded(17)) - 8; };
+            auto grain = [&random] {
+                return int(random.bounded(17)) - 8;
+            };
             const int a = alpha ? (x < size.width() / 2 ? 255 : 96) : 255;
             row[x] = qRgba(std::clamp(c.red() + t + grain(), 0, 255),
                            std::clamp(c.green() + t + grain(), 0, 255),
@@ -146,7 +148,7 @@ QByteArray jpegBytes(const QImage &image, int quality)
 QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)
 {
     QByteArray tiff("MM\0*\0\0\0\x08", 8);
-    tiff.append(QByteArray("\0\x01", 2));                  // one entry
+    tiff.append(QByteArray("\0\x01", 2));                   // one entry
     tiff.append(QByteArray("\x01\x12\0\x03\0\0\0\x01", 8)); // orientation, SHORT, 1 value
     tiff.append(char(0));
     tiff.append(char(orientation));
@@ -171,9 +173,9 @@ void hugeGrayPng(const QString &path, int w, int h)
         QByteArray body = QByteArray(type, 4) + data;
         file.write(body);
         uchar crc[4];
-        qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()),
-                                            uInt(body.size()))),
-                              crc);
+        qToBigEndian<quint32>(
+            quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+            crc);
         file.write(reinterpret_cast<const char *>(crc), 4);
     };
     file.write("\x89PNG\r\n\x1a\n", 8);
@@ -235,7 +237,8 @@ QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embed
             Pl_Buffer buffer("jpeg");
             Pl_DCT dct("dct", &buffer, JDIMENSION(pixels.width()), JDIMENSION(pixels.height()), 4,
                        JCS_CMYK);
-            dct.write(reinterpret_cast<const unsigned char *>(cmyk.constData()), size_t(cmyk.size()));
+            dct.write(reinterpret_cast<const unsigned char *>(cmyk.constData()),
+                      size_t(cmyk.size()));
             dct.finish();
             dict.replaceKey("/ColorSpace", name("/DeviceCMYK"));
             std::unique_ptr<Buffer> data(buffer.getBuffer());
@@ -279,7 +282,8 @@ QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embed
         page.replaceKey("/MediaBox", rect(0, 0, box.width() + 72, box.height() + 72));
         page.replaceKey("/Resources", resources);
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
-        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
+                                            false);
     }
     QPDFWriter writer(pdf, QFile::encodeName(path).constData());
     writer.write();
@@ -315,9 +319,10 @@ QString redundantPdf(const QString &path)
         page.replaceKey("/Type", name("/Page"));
         page.replaceKey("/MediaBox", rect(0, 0, 300, 300));
         page.replaceKey("/Resources", resources);
-        page.replaceKey("/Contents",
-                        QPDFObjectHandle::newStream(&pdf, std::string("q 240 180 0 0 30 30 cm /Im0 Do Q\n")));
-        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(
+                                         &pdf, std::string("q 240 180 0 0 30 30 cm /Im0 Do Q\n")));
+        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
+                                            false);
     }
     QPDFWriter writer(pdf, QFile::encodeName(path).constData());
     writer.write();
@@ -361,8 +366,8 @@ void addNavigation(const QString &path, const QString &field)
     }
     QPDFObjectHandle child = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
     child.replaceKey("/Title", QPDFObjectHandle::newUnicodeString("Section 1.1"));
-    child.replaceKey("/Dest", QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{
-                                  pages.back(), name("/Fit")}));
+    child.replaceKey("/Dest", QPDFObjectHandle::newArray(
+                                  std::vector<QPDFObjectHandle>{pages.back(), name("/Fit")}));
     child.replaceKey("/Parent", items.front());
     items.front().replaceKey("/First", child);
     items.front().replaceKey("/Last", child);
@@ -370,7 +375,8 @@ void addNavigation(const QString &path, const QString &field)
     outlines.replaceKey("/Type", name("/Outlines"));
     outlines.replaceKey("/First", items.front());
     outlines.replaceKey("/Last", items.back());
-    outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(items.size()) + 1));
+    outlines.replaceKey("/Count",
+                        QPDFObjectHandle::newInteger(static_cast<long long>(items.size()) + 1));
     root.replaceKey("/Outlines", outlines);
 
     QPDFObjectHandle link = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
@@ -378,26 +384,29 @@ void addNavigation(const QString &path, const QString &field)
     link.replaceKey("/Subtype", name("/Link"));
     link.replaceKey("/Rect", rect(40, 40, 160, 120));
     link.replaceKey("/Border", QPDFObjectHandle::parse("[0 0 0]"));
-    link.replaceKey("/Dest", QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{
-                                 pages.back(), name("/Fit")}));
+    link.replaceKey("/Dest", QPDFObjectHandle::newArray(
+                                 std::vector<QPDFObjectHandle>{pages.back(), name("/Fit")}));
 
     QPDFObjectHandle widget = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
     widget.replaceKey("/Type", name("/Annot"));
     widget.replaceKey("/Subtype", name("/Widget"));
     widget.replaceKey("/FT", name("/Tx"));
     widget.replaceKey("/T", QPDFObjectHandle::newUnicodeString(field.toStdString()));
-    widget.replaceKey("/V", QPDFObjectHandle::newUnicodeString(QFileInfo(path).baseName().toStdString()));
+    widget.replaceKey("/V",
+                      QPDFObjectHandle::newUnicodeString(QFileInfo(path).baseName().toStdString()));
     widget.replaceKey("/Rect", rect(200, 700, 400, 730));
     widget.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 12 Tf 0 g"));
     widget.replaceKey("/P", pages.front());
     widget.replaceKey("/F", QPDFObjectHandle::newInteger(4));
 
-    QPDFObjectHandle annots = QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{link, widget});
+    QPDFObjectHandle annots =
+        QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{link, widget});
     pages.front().replaceKey("/Annots", annots);
     QPDFObjectHandle helv = QPDFObjectHandle::parse(
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
     QPDFObjectHandle acroForm = QPDFObjectHandle::newDictionary();
-    acroForm.replaceKey("/Fields", QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{widget}));
+    acroForm.replaceKey("/Fields",
+                        QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{widget}));
     acroForm.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 12 Tf 0 g"));
     QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
     fonts.replaceKey("/Helv", pdf.makeIndirectObject(helv));
@@ -588,8 +597,8 @@ QImage renderPage(const QString &path, int page, int dpi, const QString &passwor
 {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(u"page"_s);
-    QStringList args{u"-r"_s, QString::number(dpi), u"-f"_s, QString::number(page), u"-l"_s,
-                     QString::number(page), u"-png"_s, u"-singlefile"_s};
+    QStringList args{u"-r"_s, QString::number(dpi),  u"-f"_s,   QString::number(page),
+                     u"-l"_s, QString::number(page), u"-png"_s, u"-singlefile"_s};
     if (!password.isEmpty())
         args << u"-upw"_s << password;
     args << path << prefix;
@@ -609,17 +618,18 @@ double meanDifference(const QImage &a, const QImage &b)
         const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
         const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col)
-            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
-                   + std::abs(qBlue(p[col]) - qBlue(q[col]));
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) +
+                   std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                   std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum / (3.0 * x.width() * x.height());
 }
 
 bool near(QColor actual, QColor expected, int tolerance)
 {
-    return std::abs(actual.red() - expected.red()) <= tolerance
-           && std::abs(actual.green() - expected.green()) <= tolerance
-           && std::abs(actual.blue() - expected.blue()) <= tolerance;
+    return std::abs(actual.red() - expected.red()) <= tolerance &&
+           std::abs(actual.green() - expected.green()) <= tolerance &&
+           std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
 QByteArray fileHash(const QString &path)

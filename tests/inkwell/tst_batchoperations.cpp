@@ -54,7 +54,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         for (const char *tool : {"qpdf", "pdfimages", "pdftoppm"})
-            QVERIFY2(run(QString::fromLatin1(tool), {u"-v"_s}) || run(QString::fromLatin1(tool), {u"--version"_s}),
+            QVERIFY2(run(QString::fromLatin1(tool), {u"-v"_s}) ||
+                         run(QString::fromLatin1(tool), {u"--version"_s}),
                      tool);
     }
 
@@ -99,12 +100,16 @@ private slots:
         QFETCH(int, saveOption);
         QFETCH(bool, outputInSourceFolder);
         QFETCH(QString, expectedName);
-        const QString folder = freshFolder(u"enc-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString folder =
+            freshFolder(u"enc-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
         const QString source = textPdf(QDir(folder).filePath(u"doc.pdf"_s), 3);
         QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         const QFileDevice::Permissions permissions = QFile::permissions(source);
         const QByteArray before = fileHash(source);
-        const QString outFolder = outputInSourceFolder ? folder : freshFolder(u"enc-out-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString outFolder =
+            outputInSourceFolder
+                ? folder
+                : freshFolder(u"enc-out-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
 
         TaskRequest r = request(TaskType::Encrypt);
         r.inputFiles = {source};
@@ -195,11 +200,14 @@ private slots:
         QTest::newRow("RC4, owner password") << 3 << u"u1"_s << u"o1"_s << u"o1"_s << 1 << true;
         QTest::newRow("owner password only") << 6 << QString() << u"o1"_s << u"o1"_s << 1 << true;
         QTest::newRow("replace the source") << 6 << u"u1"_s << u"o1"_s << u"u1"_s << 0 << true;
-        QTest::newRow("not encrypted: plain copy") << 0 << QString() << QString() << QString() << 1 << true;
+        QTest::newRow("not encrypted: plain copy")
+            << 0 << QString() << QString() << QString() << 1 << true;
         QTest::newRow("wrong password") << 6 << u"u1"_s << u"o1"_s << u"nope"_s << 1 << false;
         QTest::newRow("empty password") << 4 << u"u1"_s << u"o1"_s << QString() << 1 << false;
-        QTest::newRow("owner only, empty password") << 6 << QString() << u"o1"_s << QString() << 1 << false;
-        QTest::newRow("owner only, wrong password") << 4 << QString() << u"o1"_s << u"x"_s << 1 << false;
+        QTest::newRow("owner only, empty password")
+            << 6 << QString() << u"o1"_s << QString() << 1 << false;
+        QTest::newRow("owner only, wrong password")
+            << 4 << QString() << u"o1"_s << u"x"_s << 1 << false;
     }
 
     void unlock()
@@ -210,7 +218,8 @@ private slots:
         QFETCH(QString, given);
         QFETCH(int, saveOption);
         QFETCH(bool, succeeds);
-        const QString folder = freshFolder(u"unlock-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString folder =
+            freshFolder(u"unlock-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
         const QString plain = textPdf(QDir(folder).filePath(u"plain.pdf"_s), 2);
         QString source = plain;
         if (revision) {
@@ -226,7 +235,8 @@ private slots:
         r.options = {{u"password"_s, given}, {u"saveOption"_s, saveOption}};
         QCOMPARE(runTool(TaskType::Decrypt, r), succeeds);
         const QString base = QFileInfo(source).completeBaseName();
-        const QString output = saveOption == 0 ? source : QDir(folder).filePath(base + u"(1).pdf"_s);
+        const QString output =
+            saveOption == 0 ? source : QDir(folder).filePath(base + u"(1).pdf"_s);
         if (!succeeds) {
             QCOMPARE(fileHash(source), before);
             QCOMPARE(visibleFiles(folder).size(), 1);
@@ -341,10 +351,14 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QSizeF>("expectedPage");
         QTest::addColumn<double>("inset");
-        QTest::newRow("A4 portrait, no margin, JPEG") << 0 << 0 << 0 << u"jpg"_s << QSizeF(595.276, 841.89) << 0.0;
-        QTest::newRow("A4 landscape, narrow, PNG") << 0 << 1 << 1 << u"png"_s << QSizeF(841.89, 595.276) << 36.0;
-        QTest::newRow("Letter portrait, wide, PNG") << 1 << 0 << 2 << u"png"_s << QSizeF(612, 792) << 72.0;
-        QTest::newRow("Letter landscape, wide, JPEG") << 1 << 1 << 2 << u"jpg"_s << QSizeF(792, 612) << 72.0;
+        QTest::newRow("A4 portrait, no margin, JPEG")
+            << 0 << 0 << 0 << u"jpg"_s << QSizeF(595.276, 841.89) << 0.0;
+        QTest::newRow("A4 landscape, narrow, PNG")
+            << 0 << 1 << 1 << u"png"_s << QSizeF(841.89, 595.276) << 36.0;
+        QTest::newRow("Letter portrait, wide, PNG")
+            << 1 << 0 << 2 << u"png"_s << QSizeF(612, 792) << 72.0;
+        QTest::newRow("Letter landscape, wide, JPEG")
+            << 1 << 1 << 2 << u"jpg"_s << QSizeF(792, 612) << 72.0;
     }
 
     // The picture (4:3, corners red/green/blue/yellow) is fitted inside the margins, centred.
@@ -356,7 +370,8 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QSizeF, expectedPage);
         QFETCH(double, inset);
-        const QString folder = freshFolder(u"img-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString folder =
+            freshFolder(u"img-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
         const QImage image = picture(QSize(400, 300));
         const QString file = QDir(folder).filePath(u"photo."_s + format);
         if (format == u"jpg"_s) {
@@ -370,8 +385,10 @@ private slots:
         TaskRequest r = request(TaskType::ImageToPdf);
         r.inputFiles = {QDir::toNativeSeparators(file)};
         r.outputPath = QDir::toNativeSeparators(pdf);
-        r.options = {{u"pageSize"_s, pageSize}, {u"pageMargin"_s, margin},
-                     {u"pageOrientation"_s, orientation}, {u"singlePdf"_s, false}};
+        r.options = {{u"pageSize"_s, pageSize},
+                     {u"pageMargin"_s, margin},
+                     {u"pageOrientation"_s, orientation},
+                     {u"singlePdf"_s, false}};
         QVERIFY(Inkwell::imageToPdf(r));
         QVERIFY(qpdfCheck(pdf));
         const QList<QSizeF> sizes = pageSizes(pdf);
@@ -398,9 +415,11 @@ private slots:
         QVERIFY(near(at(0.8, 0.8), QColor(235, 220, 30)));
         // Outside the picture the page stays white.
         if (placed.x() > 4)
-            QVERIFY(near(page.pixelColor(int(placed.x() - 3), int(placed.center().y())), Qt::white, 10));
+            QVERIFY(near(page.pixelColor(int(placed.x() - 3), int(placed.center().y())), Qt::white,
+                         10));
         if (placed.bottom() + 4 < page.height())
-            QVERIFY(near(page.pixelColor(int(placed.center().x()), int(placed.bottom() + 3)), Qt::white, 10));
+            QVERIFY(near(page.pixelColor(int(placed.center().x()), int(placed.bottom() + 3)),
+                         Qt::white, 10));
 
         const QList<ListedImage> images = listImages(pdf);
         QCOMPARE(images.size(), 1);
@@ -429,7 +448,8 @@ private slots:
     void exifOrientation_data()
     {
         QTest::addColumn<int>("orientation");
-        QTest::addColumn<QList<QColor>>("corners"); // top left, top right, bottom left, bottom right
+        QTest::addColumn<QList<QColor>>(
+            "corners"); // top left, top right, bottom left, bottom right
         const QColor red(220, 30, 30), green(30, 190, 40), blue(30, 40, 210), yellow(235, 220, 30);
         QTest::newRow("1 upright") << 1 << QList<QColor>{red, green, blue, yellow};
         QTest::newRow("3 upside down") << 3 << QList<QColor>{yellow, blue, green, red};
@@ -463,7 +483,8 @@ private slots:
         const bool turned = orientation >= 5;
         QVERIFY(turned ? box.height() > box.width() : box.width() > box.height());
         auto at = [&](double fx, double fy) {
-            return page.pixelColor(box.x() + int(fx * box.width()), box.y() + int(fy * box.height()));
+            return page.pixelColor(box.x() + int(fx * box.width()),
+                                   box.y() + int(fy * box.height()));
         };
         QVERIFY2(near(at(0.2, 0.2), corners[0]), qPrintable(at(0.2, 0.2).name()));
         QVERIFY(near(at(0.8, 0.2), corners[1]));
@@ -499,7 +520,8 @@ private slots:
             QVERIFY(near(page.pixelColor(page.width() / 4, page.height() / 2), expected[i], 10));
         }
         const QImage middle = renderPage(r.outputPath, 2, 24);
-        QVERIFY(near(middle.pixelColor(middle.width() * 3 / 4, middle.height() / 2), Qt::white, 10));
+        QVERIFY(
+            near(middle.pixelColor(middle.width() * 3 / 4, middle.height() / 2), Qt::white, 10));
         bool hasMask = false;
         for (const ListedImage &image : listImages(r.outputPath))
             hasMask = hasMask || image.type == u"smask"_s;
@@ -555,12 +577,12 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<int>("pages");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("JPG, 3 pages") << 2 << 3 << QStringList{u"a_1.jpg"_s, u"a_2.jpg"_s, u"a_3.jpg"_s};
+        QTest::newRow("JPG, 3 pages")
+            << 2 << 3 << QStringList{u"a_1.jpg"_s, u"a_2.jpg"_s, u"a_3.jpg"_s};
         QTest::newRow("PNG, 12 pages")
-            << 3 << 12
-            << QStringList{u"a_01.png"_s, u"a_02.png"_s, u"a_03.png"_s, u"a_04.png"_s,
-                           u"a_05.png"_s, u"a_06.png"_s, u"a_07.png"_s, u"a_08.png"_s,
-                           u"a_09.png"_s, u"a_10.png"_s, u"a_11.png"_s, u"a_12.png"_s};
+            << 3 << 12 << QStringList{u"a_01.png"_s, u"a_02.png"_s, u"a_03.png"_s, u"a_04.png"_s,
+                                      u"a_05.png"_s, u"a_06.png"_s, u"a_07.png"_s, u"a_08.png"_s,
+                                      u"a_09.png"_s, u"a_10.png"_s, u"a_11.png"_s, u"a_12.png"_s};
     }
 
     void pdfToImages()
@@ -684,7 +706,8 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, embedding);
         QFETCH(int, maxPpi);
-        const QString folder = freshFolder(u"compress-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString folder =
+            freshFolder(u"compress-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
         // 1200 x 900 pixels over 4 x 3 inches: 300 ppi.
         const QString source = photoPdf(QDir(folder).filePath(u"photos.pdf"_s), 2, QSize(1200, 900),
                                         QSizeF(288, 216), Embedding(embedding));
@@ -706,7 +729,8 @@ private slots:
                 masked = true;
                 continue;
             }
-            QVERIFY2(image.xppi <= maxPpi && image.xppi >= maxPpi - 15, qPrintable(QString::number(image.xppi)));
+            QVERIFY2(image.xppi <= maxPpi && image.xppi >= maxPpi - 15,
+                     qPrintable(QString::number(image.xppi)));
             QCOMPARE(image.encoding, u"jpeg"_s);
         }
         QCOMPARE(masked, embedding == int(Embedding::FlateWithAlpha));
@@ -776,7 +800,8 @@ private slots:
         QCOMPARE(imageObjectCount(r.outputPath), 1);
         QCOMPARE(pageCount(r.outputPath), 2);
         for (int page = 1; page <= 2; ++page)
-            QVERIFY(meanDifference(renderPage(source, page, 48), renderPage(r.outputPath, page, 48)) < 2);
+            QVERIFY(meanDifference(renderPage(source, page, 48),
+                                   renderPage(r.outputPath, page, 48)) < 2);
     }
 
     void compressFailures_data()

@@ -33,18 +33,19 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        connect(&Worklane::instance(), &Worklane::taskStatus, this, [this](const QString &id, int status) {
-            if (status == TaskStatus::Completed || status == TaskStatus::Failed)
-                m_final.insert(id, status);
-        });
+        connect(&Worklane::instance(), &Worklane::taskStatus, this,
+                [this](const QString &id, int status) {
+                    if (status == TaskStatus::Completed || status == TaskStatus::Failed)
+                        m_final.insert(id, status);
+                });
     }
 
     void everyOperation()
     {
         const QString a = textPdf(file(u"a.pdf"_s), 2);
         const QString b = textPdf(file(u"b.pdf"_s), 3);
-        const QString photos = photoPdf(file(u"photos.pdf"_s), 2, QSize(1200, 900), QSizeF(288, 216),
-                                        Embedding::Jpeg);
+        const QString photos =
+            photoPdf(file(u"photos.pdf"_s), 2, QSize(1200, 900), QSizeF(288, 216), Embedding::Jpeg);
         const QString png = file(u"pic.png"_s);
         QVERIFY(picture(QSize(64, 48)).save(png));
         QDir(m_dir.path()).mkpath(u"enc"_s);
@@ -73,7 +74,9 @@ private slots:
         images.type = TaskType::ImageToPdf;
         images.inputFiles = {png};
         images.outputPath = file(u"pic.pdf"_s);
-        images.options = {{u"pageSize"_s, 0}, {u"pageMargin"_s, 1}, {u"pageOrientation"_s, 0},
+        images.options = {{u"pageSize"_s, 0},
+                          {u"pageMargin"_s, 1},
+                          {u"pageOrientation"_s, 0},
                           {u"singlePdf"_s, false}};
 
         TaskRequest render;
@@ -102,7 +105,8 @@ private slots:
         QCOMPARE(finalStatusOf(imagesId), int(TaskStatus::Completed));
         QCOMPARE(pageCount(images.outputPath), 1);
         QCOMPARE(finalStatusOf(renderId), int(TaskStatus::Completed));
-        QCOMPARE(QDir(file(u"a"_s)).entryList(QDir::Files), (QStringList{u"a_1.png"_s, u"a_2.png"_s}));
+        QCOMPARE(QDir(file(u"a"_s)).entryList(QDir::Files),
+                 (QStringList{u"a_1.png"_s, u"a_2.png"_s}));
         QCOMPARE(finalStatusOf(brokenId), int(TaskStatus::Failed));
 
         // Unlock what was encrypted, through the centre as well.
@@ -132,7 +136,8 @@ private slots:
             ids.append(Worklane::instance().submitTask(r));
         }
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(finalStatusOf(ids[i]), int(i % 2 ? TaskStatus::Failed : TaskStatus::Completed));
+            QCOMPARE(finalStatusOf(ids[i]),
+                     int(i % 2 ? TaskStatus::Failed : TaskStatus::Completed));
             QCOMPARE(pageCount(sources[i]), 1);
         }
     }

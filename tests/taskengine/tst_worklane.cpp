@@ -99,8 +99,9 @@ public:
             if (status == TaskStatus::Completed || status == TaskStatus::Failed)
                 stillRegisteredAtEnd.append(Worklane::instance().liveTaskIds().contains(id));
         });
-        connect(&lane, &Worklane::taskFinished, this,
-                [this](const QString &id, bool) { events.append({u"finished"_s, id}); });
+        connect(&lane, &Worklane::taskFinished, this, [this](const QString &id, bool) {
+            events.append({u"finished"_s, id});
+        });
         connect(&lane, &Worklane::taskError, this, [this](const QString &id, const QString &text) {
             events.append({u"error"_s, id});
             errorTexts.append(text);
@@ -168,11 +169,12 @@ class TestWorklane : public QObject
 private slots:
     void initTestCase()
     {
-        TaskFactory::setCreatorForTesting([](const TaskRequest &request) -> std::shared_ptr<TaskBase> {
-            if (!request.options.contains(kTestOption))
-                return {};
-            return std::make_shared<ScriptedTask>(request);
-        });
+        TaskFactory::setCreatorForTesting(
+            [](const TaskRequest &request) -> std::shared_ptr<TaskBase> {
+                if (!request.options.contains(kTestOption))
+                    return {};
+                return std::make_shared<ScriptedTask>(request);
+            });
     }
 
     void cleanupTestCase() { TaskFactory::setCreatorForTesting({}); }
@@ -276,8 +278,8 @@ private slots:
         // The fifth got a thread only after one of the first four had reported its end.
         int firstEnd = -1;
         for (int i = 0; i < recorder.events.size() && firstEnd < 0; ++i)
-            if (recorder.events[i].kind == u"status"_s
-                && recorder.events[i].value == TaskStatus::Completed)
+            if (recorder.events[i].kind == u"status"_s &&
+                recorder.events[i].value == TaskStatus::Completed)
                 firstEnd = i;
         QVERIFY(firstEnd >= 0);
         QVERIFY(firstEnd < recorder.indexOf(fifth, TaskStatus::Running));
