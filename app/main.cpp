@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     window.resize(1160, 780);
     window.show();
     Startup::openCommandLineFile(window, QApplication::arguments());
+    Startup::armFirstPageCapture(window);
 
     return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 #include "pdfshowpage.h"
 
+#include "pdfviewerwidget.h"
 #include "tooltype.h"
 
-#include <QDebug>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -13,17 +13,22 @@ PdfShowPage::PdfShowPage(QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
+    m_viewer = new PdfViewerWidget(this);
+    m_layout->addWidget(m_viewer);
+    connect(m_viewer, &PdfViewerWidget::convertPdfToOfficeRequested, this,
+            &PdfShowPage::onConvertToOfficeRequested);
+    connect(m_viewer, &PdfViewerWidget::externalToolRequested, this,
+            &PdfShowPage::onExternalToolRequested);
 }
 
 bool PdfShowPage::openFile(const QString &filePath)
 {
-    qWarning() << "no PDF viewer is available to open" << filePath;
-    return false;
+    return m_viewer->openDocument(filePath, QString());
 }
 
 bool PdfShowPage::confirmClose()
 {
-    return true;
+    return m_viewer->confirmClose();
 }
 
 int PdfShowPage::toolTypeForViewerTool(const QString &toolId)

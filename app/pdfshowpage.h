@@ -2,13 +2,12 @@
 
 #include <QWidget>
 
+class PdfViewerWidget;
 class QVBoxLayout;
 
 // A viewer tab: the page that hosts the PDF viewer of one open file and turns the viewer's tool
-// requests into tool types for the main page.
-//
-// The viewer widget plugs in by overriding openFile and confirmClose (or by a subclass made by
-// WorkspaceFactory); without it no file can be opened.
+// requests into tool types for the main page. Tests may replace it through WorkspaceFactory
+// with a subclass that answers openFile and confirmClose itself.
 class PdfShowPage : public QWidget
 {
     Q_OBJECT
@@ -26,6 +25,8 @@ public:
     // "decrypt"), 0 for any other.
     static int toolTypeForViewerTool(const QString &toolId);
 
+    PdfViewerWidget *viewer() const { return m_viewer; }
+
 Q_SIGNALS:
     void toolRequested(int toolType, const QString &filePath);
 
@@ -39,4 +40,5 @@ protected:
 
 private:
     QVBoxLayout *m_layout = nullptr;
+    PdfViewerWidget *m_viewer = nullptr;
 };

@@ -1,8 +1,16 @@
 #include "startup.h"
 
 #include "accountwiring.h"
+#include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "customtabwidget.h"
+#include "languagedialog.h"
+#include "languagemanager.h"
 #include "mainpage.h"
+#include "pdfdocumentview.h"
+#include "pdfrendermanager.h"
+#include "pdfshowpage.h"
+#include "pdfviewerwidget.h"
 #include "shellservices.h"
 #include "theme.h"
 
@@ -10,8 +18,33 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A switch replaces the main page with all its tabs, so every viewer gets the chance to save
+// (or to keep the switch from happening) first.
+bool viewersMayClose(QWidget *window)
+{
+    auto *frameless = qobject_cast<FramelessWindow *>(window);
+    auto *page = frameless ? qobject_cast<MainPage *>(frameless->contentWidget()) : nullptr;
+    if (!page)
+        return true;
+    QTabWidget *tabs = page->tabWidget();
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (auto *viewer = qobject_cast<PdfShowPage *>(tabs->widget(i))) {
+            tabs->setCurrentIndex(i);
+            if (!viewer->confirmClose())
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 namespace Startup {
 
@@ -37,6 +70,7 @@ void configureApplication(QApplication &app)
     QApplication::setWindowIcon(QIcon(u":/res/icons/modern/logo.png"_s));
 
     // Before any widget exists, so every widget is built in the saved language.
+    installLanguageManager();
     ShellServices::instance().installSavedLanguage();
     AccountWiring::install();
 
@@ -61,6 +95,21 @@ void configureApplication(QApplication &app)
     app.setStyleSheet(applicationStyleSheet());
 }
 
+void installLanguageManager()
+{
+    ShellServices::instance().setLanguageHooks(
+        {[] { LanguageManager::instance().loadSaved(); },
+         [] { return LanguageManager::instance().currentLanguage(); },
+         [](QWidget *parent) {
+             LanguageDialog dialog(parent);
+             dialog.setSwitchGuard([parent] { return viewersMayClose(parent); });
+             dialog.exec();
+         }});
+    QObject::connect(&LanguageManager::instance(), &LanguageManager::languageChanged,
+                     &ShellServices::instance(), &ShellServices::languageChanged,
+                     Qt::UniqueConnection);
+}
+
 void installMainPage(FramelessWindow &window)
 {
     window.setContentWidget(new MainPage);
@@ -74,6 +123,36 @@ void openCommandLineFile(FramelessWindow &window, const QStringList &arguments)
         return;
     if (auto *page = qobject_cast<MainPage *>(window.contentWidget()))
         page->onFileOpen(arguments.at(1));
+}
+
+bool armFirstPageCapture(FramelessWindow &window)
+{
+    const QString target = qEnvironmentVariable("VELMORA_CAPTURE_FIRST_PAGE");
+    if (target.isEmpty())
+        return false;
+    bool ok = false;
+    int timeout = qEnvironmentVariableIntValue("VELMORA_CAPTURE_TIMEOUT_MS", &ok);
+    if (!ok || timeout <= 0)
+        timeout = 30000;
+    QTimer::singleShot(timeout, &window, [] { QApplication::exit(3); });
+
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    auto *tab = page ? qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget()) : nullptr;
+    if (!tab)
+        return true;
+    PdfViewerWidget *viewer = tab->viewer();
+    QObject::connect(
+        viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
+        [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
+            if (purpose != PdfRenderPurpose::Page || !viewer->documentView()->hasPageImage(id))
+                return;
+            // After the view has painted the page.
+            QTimer::singleShot(0, &window, [&window, target] {
+                const bool saved = window.grab().save(target, "PNG");
+                QApplication::exit(saved ? 0 : 4);
+            });
+        });
+    return true;
 }
 
 } // namespace Startup

@@ -71,6 +71,36 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// Home tab: side navigation, search field and recent files table.
+inline constexpr Name destinationHover{"#DCE9FF"};
+inline constexpr Name homeDivider{"#E5E6EB"};
+inline constexpr Name searchBorder{"#E5E6EB"};
+inline constexpr Name searchHoverBorder{"#C9CDD4"};
+inline constexpr Name searchFocusBorder{"#165DFF"};
+inline constexpr Name searchText{"#1D2129"};
+inline constexpr Name tableHeaderText{"#888888"};
+
+// Page organiser: thumbnail strip, page grid and operation side panel.
+inline constexpr Name dropZoneBorder{"#4F7DFF"};
+inline constexpr Name dropZoneActive{"#E2E9FF"};
+inline constexpr Name dropZoneActiveBorder{"#2559EB"};
+inline constexpr Name thumbnailPlaceholder{"#F5F6F9"};
+inline constexpr Name pageGridBackground{"#FAFBFC"};
+inline constexpr Name pageCardFill{"#F7F7F8"};
+inline constexpr Name pageMarker{"#125BF5"};
+inline constexpr Name splitLineIdle{"#4074EC"};
+inline constexpr Name splitMarkerIdle{"#486BC9"};
+inline constexpr Name zoomControlBackground{"#191919"};
+inline constexpr Name zoomControlBorder{"#323232"};
+inline constexpr Name zoomButtonHover{"#333333"};
+inline constexpr Name zoomButtonPressed{"#474747"};
+inline constexpr Name zoomTrack{"#4C4C4C"};
+inline constexpr Name primaryAction{"#125BF5"};
+inline constexpr Name primaryActionHover{"#0D4DDB"};
+inline constexpr Name primaryActionDisabled{"#D5D8DE"};
+inline constexpr Name optionDisabledText{"#B4BBC7"};
+inline constexpr Name optionDisabledBackground{"#F7F8FA"};
+
 // Tool pages: file and task lists, drop zone, location menu, option panels.
 inline constexpr Name dropZoneFill{"#FAFBFC"};
 inline constexpr Name listRowBorder{"#EBEDF0"};
@@ -106,6 +136,46 @@ inline constexpr Name accountPrimaryHover{"#0E4ED8"};
 inline constexpr Name accountButtonHover{"#F5F7FA"};
 inline constexpr Name accountDisabledText{"#9CA3AF"};
 inline constexpr Name accountDisabledBackground{"#F3F4F6"};
+
+// Language dialog.
+inline constexpr Name languageCardBorder{"#DDE2EA"};
+inline constexpr Name languageChoiceText{"#283347"};
+inline constexpr Name languageChoiceBorder{"#E0E5ED"};
+inline constexpr Name languageChoiceHover{"#F7F7FF"};
+inline constexpr Name languageChoiceHoverBorder{"#B8B3F5"};
+inline constexpr Name languageChoiceChecked{"#F2F1FF"};
+inline constexpr Name languageCancelText{"#334155"};
+inline constexpr Name languageCancelBorder{"#D8DEE8"};
+inline constexpr Name languageCancelHover{"#F4F6F9"};
+// PDF viewer: document view, top tool bar and the floating bottom bar.
+inline constexpr Name pageShadow{"#200F172A"}; // RGBA(15, 23, 42, 32) as #AARRGGBB
+inline constexpr Name viewScrollHandle{"#B8C0CE"};
+inline constexpr Name viewScrollHandleHover{"#98A3B5"};
+inline constexpr Name toolChecked{"#E8F0FF"};
+inline constexpr Name toolCheckedText{"#2559EB"};
+inline constexpr Name toolCheckedBorder{"#D7E3FF"};
+inline constexpr Name toolDisabledText{"#C5CBD5"};
+inline constexpr Name viewModeBorder{"#DCE1E8"};
+inline constexpr Name viewModeHover{"#F1F4F9"};
+inline constexpr Name viewModeChecked{"#E5EEFF"};
+inline constexpr Name toolsButtonText{"#17191E"};
+inline constexpr Name toolsButton{"#F4F4F5"};
+inline constexpr Name toolsButtonHover{"#EDEEF1"};
+inline constexpr Name toolsButtonPressed{"#E4E6EA"};
+inline constexpr Name barBackground{"#18191C"};
+inline constexpr Name barBorder{"#303136"};
+inline constexpr Name barControl{"#4A4C50"};
+inline constexpr Name barControlEdge{"#242529"};
+inline constexpr Name barControlHover{"#606267"};
+inline constexpr Name barSelection{"#6B6D73"};
+inline constexpr Name barSeparator{"#3A3B40"};
+inline constexpr Name barToggleHover{"#34363C"};
+inline constexpr Name zoomComboBorder{"#C9CBD1"};
+inline constexpr Name zoomComboSelection{"#DCE7FF"};
+inline constexpr Name zoomPopupText{"#20242C"};
+inline constexpr Name zoomPopupBorder{"#D9DDE5"};
+inline constexpr Name zoomPopupSelectedText{"#245DE8"};
+inline constexpr Name zoomPopupSelected{"#EAF0FF"};
 
 inline QColor color(Name name)
 {

@@ -1,0 +1,278 @@
+#include "pdfbottomcontrolbar.h"
+
+#include "theme.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const int ZoomPresets[] = {25, 50, 75, 100, 125, 150, 200, 300, 400};
+
+QString barStyleSheet()
+{
+    QString sheet = uR"(
+#pdfBottomControlBar { background: %1; border: 1px solid %2; border-radius: 8px; }
+#pdfPageNavigation { background: %3; border-radius: 5px; }
+#pdfPreviousPageButton, #pdfNextPageButton { padding: 0; color: #FFFFFF; background: transparent; border: none; border-radius: 0; }
+#pdfPreviousPageButton { border-top-left-radius: 5px; border-bottom-left-radius: 5px; border-right: 1px solid %4; qproperty-icon: url(:/res/icons/pdfviewer/previous.png); }
+#pdfNextPageButton { border-top-right-radius: 5px; border-bottom-right-radius: 5px; border-left: 1px solid %4; qproperty-icon: url(:/res/icons/pdfviewer/next.png); }
+#pdfPreviousPageButton:hover, #pdfNextPageButton:hover { background: %5; }
+#pdfPreviousPageButton:disabled, #pdfNextPageButton:disabled { background: transparent; }
+#pdfPreviousPageButton:disabled { qproperty-icon: url(:/res/icons/pdfviewer/previous-disabled.png); }
+#pdfNextPageButton:disabled { qproperty-icon: url(:/res/icons/pdfviewer/next-disabled.png); }
+#pdfPageNumberEdit { color: #FFFFFF; background: %3; border: none; border-radius: 0; font-size: 16px; selection-background-color: %6; }
+#pdfPageCountLabel { color: #FFFFFF; background: transparent; font-size: 16px; }
+#pdfBottomSeparator { background: %7; }
+)"_s.arg(Theme::barBackground, Theme::barBorder, Theme::barControl, Theme::barControlEdge,
+           Theme::barControlHover, Theme::barSelection, Theme::barSeparator);
+    sheet += uR"(
+#pdfZoomCombo { color: %1; background: %2; border: 1px solid %3; border-radius: 6px; padding: 0 26px 0 10px; font-size: 15px; selection-background-color: %4; }
+#pdfZoomCombo::drop-down { width: 26px; border: none; }
+#pdfZoomCombo::down-arrow { image: url(:/res/icons/modern/chevron-down.png); width: 14px; height: 14px; }
+#pdfFitToggleButton { padding: 0; background: transparent; border: none; border-radius: 5px; }
+#pdfFitToggleButton[fitWidth="true"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-width.png); }
+#pdfFitToggleButton[fitWidth="false"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-height.png); }
+#pdfFitToggleButton:hover { background: %5; }
+)"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder,
+           Theme::zoomComboSelection, Theme::barToggleHover);
+    return sheet;
+}
+
+QString popupStyleSheet()
+{
+    return uR"(
+QAbstractItemView { color: %1; background: %2; border: 1px solid %3; border-radius: 7px; outline: none; padding: 5px; selection-color: %4; selection-background-color: %5; }
+QAbstractItemView::item { min-height: 30px; padding: 0 10px; border-radius: 4px; }
+)"_s.arg(Theme::zoomPopupText, Theme::surface, Theme::zoomPopupBorder,
+           Theme::zoomPopupSelectedText, Theme::zoomPopupSelected);
+}
+
+} // namespace
+
+PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(u"pdfBottomControlBar"_s);
+    setAttribute(Qt::WA_StyledBackground);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedHeight(52);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(0);
+
+    auto *navigation = new QWidget(this);
+    navigation->setObjectName(u"pdfPageNavigation"_s);
+    navigation->setAttribute(Qt::WA_StyledBackground);
+    auto *navigationLayout = new QHBoxLayout(navigation);
+    navigationLayout->setContentsMargins(0, 0, 0, 0);
+    navigationLayout->setSpacing(0);
+
+    m_previousButton = makeButton(tr("上一页"), u"pdfPreviousPageButton"_s);
+    m_previousButton->setIconSize(QSize(20, 20));
+    m_previousButton->setFixedSize(38, 38);
+    m_nextButton = makeButton(tr("下一页"), u"pdfNextPageButton"_s);
+    m_nextButton->setIconSize(QSize(20, 20));
+    m_nextButton->setFixedSize(38, 38);
+
+    m_pageEdit = new QLineEdit(u"1"_s, navigation);
+    m_pageEdit->setObjectName(u"pdfPageNumberEdit"_s);
+    m_pageEdit->setAlignment(Qt::AlignCenter);
+    m_pageValidator = new QIntValidator(1, 1, m_pageEdit);
+    m_pageEdit->setValidator(m_pageValidator);
+    m_pageEdit->setFixedSize(54, 38);
+
+    m_previousButton->setParent(navigation);
+    m_nextButton->setParent(navigation);
+    navigationLayout->addWidget(m_previousButton);
+    navigationLayout->addWidget(m_pageEdit);
+    navigationLayout->addWidget(m_nextButton);
+
+    m_pageCountLabel = new QLabel(u"/0"_s, this);
+    m_pageCountLabel->setObjectName(u"pdfPageCountLabel"_s);
+    m_pageCountLabel->setAlignment(Qt::AlignCenter);
+    m_pageCountLabel->setFixedSize(48, 38);
+
+    auto *separator = new QWidget(this);
+    separator->setObjectName(u"pdfBottomSeparator"_s);
+    separator->setAttribute(Qt::WA_StyledBackground);
+    separator->setFixedSize(1, 34);
+
+    m_zoomCombo = new QComboBox(this);
+    m_zoomCombo->setObjectName(u"pdfZoomCombo"_s);
+    m_zoomCombo->setEditable(false);
+    m_zoomCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_zoomCombo->setMaxVisibleItems(9);
+    m_zoomCombo->setFixedSize(110, 36);
+    for (const int percent : ZoomPresets)
+        m_zoomCombo->addItem(u"%1%"_s.arg(percent), percent);
+    m_zoomCombo->setCurrentIndex(m_zoomCombo->findData(100));
+    QAbstractItemView *popup = m_zoomCombo->view();
+    popup->setObjectName(u"pdfZoomPopup"_s);
+    popup->setMinimumWidth(110);
+    popup->setStyleSheet(popupStyleSheet());
+
+    m_fitToggle = makeButton(QString(), u"pdfFitToggleButton"_s);
+    m_fitToggle->setFixedSize(38, 38);
+    m_fitToggle->setIconSize(QSize(23, 23));
+
+    layout->addWidget(navigation);
+    layout->addWidget(m_pageCountLabel);
+    layout->addSpacing(8);
+    layout->addWidget(separator);
+    layout->addSpacing(10);
+    layout->addWidget(m_zoomCombo);
+    layout->addSpacing(6);
+    layout->addWidget(m_fitToggle);
+
+    setStyleSheet(barStyleSheet());
+
+    connect(m_previousButton, &QPushButton::clicked, this,
+            &PdfBottomControlBar::previousPageRequested);
+    connect(m_nextButton, &QPushButton::clicked, this, &PdfBottomControlBar::nextPageRequested);
+    connect(m_pageEdit, &QLineEdit::returnPressed, this, &PdfBottomControlBar::commitPage);
+    connect(m_pageEdit, &QLineEdit::editingFinished, this, &PdfBottomControlBar::commitPage);
+    connect(m_zoomCombo, &QComboBox::activated, this, &PdfBottomControlBar::chooseZoom);
+    connect(m_fitToggle, &QPushButton::clicked, this, &PdfBottomControlBar::toggleFit);
+    // The line edit only reports input its validator accepts; a number beyond the last page or
+    // a 0 must still lead somewhere instead of sitting in the edit.
+    m_pageEdit->installEventFilter(this);
+
+    setFitWidth(true);
+    setPageCount(0);
+}
+
+QPushButton *PdfBottomControlBar::makeButton(const QString &toolTip, const QString &objectName)
+{
+    auto *button = new QPushButton(this);
+    button->setObjectName(objectName);
+    button->setToolTip(toolTip);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+bool PdfBottomControlBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pageEdit && !m_pageEdit->hasAcceptableInput()) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                commitPage();
+        } else if (event->type() == QEvent::FocusOut) {
+            commitPage();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PdfBottomControlBar::updateButtonStates()
+{
+    m_previousButton->setEnabled(m_pageCount > 0 && m_currentPage >= 1);
+    m_nextButton->setEnabled(m_pageCount > 0 && m_currentPage + 1 < m_pageCount);
+}
+
+void PdfBottomControlBar::showCurrentPage()
+{
+    const QSignalBlocker blocker(m_pageEdit);
+    m_pageEdit->setText(QString::number(m_currentPage + 1));
+}
+
+void PdfBottomControlBar::setPageCount(int count)
+{
+    m_pageCount = std::max(count, 0);
+    m_pageCountLabel->setText(u"/%1"_s.arg(m_pageCount));
+    m_pageValidator->setRange(1, std::max(m_pageCount, 1));
+    m_pageEdit->setEnabled(m_pageCount > 0);
+    m_currentPage =
+        m_pageCount > 0 ? std::clamp(std::max(m_currentPage, 0), 0, m_pageCount - 1) : -1;
+    showCurrentPage();
+    updateButtonStates();
+}
+
+void PdfBottomControlBar::setCurrentPage(int row)
+{
+    m_currentPage = m_pageCount > 0 ? std::clamp(row, 0, m_pageCount - 1) : -1;
+    showCurrentPage();
+    updateButtonStates();
+}
+
+void PdfBottomControlBar::commitPage()
+{
+    if (m_pageCount <= 0)
+        return;
+    bool ok = false;
+    int value = m_pageEdit->text().toInt(&ok, 10);
+    if (!ok)
+        value = 0;
+    const int row = std::max(std::min(m_pageCount, value) - 1, 0);
+    {
+        const QSignalBlocker blocker(m_pageEdit);
+        m_pageEdit->setText(QString::number(row + 1));
+    }
+    if (row == m_currentPage)
+        return;
+    m_currentPage = row;
+    updateButtonStates();
+    Q_EMIT pageRequested(row);
+}
+
+void PdfBottomControlBar::chooseZoom(int index)
+{
+    const int value = m_zoomCombo->itemData(index).toInt();
+    if (value < 1)
+        return;
+    Q_EMIT zoomRequested(value / 100.0);
+}
+
+void PdfBottomControlBar::showZoomFactor(double factor)
+{
+    const QSignalBlocker blocker(m_zoomCombo);
+    // std::round rounds halves away from zero.
+    const int percent = std::min(std::max(int(std::round(factor * 100.0)), 10), 500);
+    for (int i = m_zoomCombo->count() - 1; i >= 0; --i) {
+        if (m_zoomCombo->itemData(i, CustomItemRole).toBool())
+            m_zoomCombo->removeItem(i);
+    }
+    for (int i = 0; i < m_zoomCombo->count(); ++i) {
+        if (m_zoomCombo->itemData(i).toInt() == percent) {
+            m_zoomCombo->setCurrentIndex(i);
+            return;
+        }
+    }
+    m_zoomCombo->insertItem(0, u"%1%"_s.arg(percent), percent);
+    m_zoomCombo->setItemData(0, true, CustomItemRole);
+    m_zoomCombo->setCurrentIndex(0);
+}
+
+void PdfBottomControlBar::setFitWidth(bool fitWidth)
+{
+    m_fitWidth = fitWidth;
+    m_fitToggle->setProperty("fitWidth", fitWidth);
+    m_fitToggle->style()->unpolish(m_fitToggle);
+    m_fitToggle->style()->polish(m_fitToggle);
+    m_fitToggle->setToolTip(fitWidth ? tr("切换为适合高度") : tr("切换为适合宽度"));
+}
+
+void PdfBottomControlBar::toggleFit()
+{
+    setFitWidth(!m_fitWidth);
+    if (!m_fitWidth)
+        Q_EMIT fitPageRequested();
+    else
+        Q_EMIT fitWidthRequested();
+}

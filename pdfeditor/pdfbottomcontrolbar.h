@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QIntValidator;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The small dark bar floating over the bottom of the document view: page stepping and entry,
+// zoom presets and the fit toggle. It keeps no document state beyond what the viewer pushes in.
+class PdfBottomControlBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CustomItemRole = Qt::UserRole + 1;
+
+    explicit PdfBottomControlBar(QWidget *parent = nullptr);
+
+    void setPageCount(int count);
+    void setCurrentPage(int row);
+    void showZoomFactor(double factor);
+    void setFitWidth(bool fitWidth);
+
+    int pageCount() const { return m_pageCount; }
+    int currentPage() const { return m_currentPage; }
+    bool isFitWidth() const { return m_fitWidth; }
+
+Q_SIGNALS:
+    void previousPageRequested();
+    void nextPageRequested();
+    void pageRequested(int page);
+    void zoomRequested(double factor);
+    void fitWidthRequested();
+    void fitPageRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QPushButton *makeButton(const QString &toolTip, const QString &objectName);
+    void updateButtonStates();
+    void showCurrentPage();
+    void commitPage();
+    void chooseZoom(int index);
+    void toggleFit();
+
+    QPushButton *m_previousButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QLineEdit *m_pageEdit = nullptr;
+    QLabel *m_pageCountLabel = nullptr;
+    QComboBox *m_zoomCombo = nullptr;
+    QIntValidator *m_pageValidator = nullptr;
+    QPushButton *m_fitToggle = nullptr;
+    int m_pageCount = 0;
+    int m_currentPage = -1;
+    bool m_fitWidth = true;
+};

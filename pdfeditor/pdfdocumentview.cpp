@@ -1,0 +1,669 @@
+#include "pdfdocumentview.h"
+
+#include "pdfdocumentmodel.h"
+#include "pdfrendermanager.h"
+#include "theme.h"
+
+#include <QDateTime>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QSizeF FallbackPageSize{595.0, 842.0};
+constexpr int FitMargin = 64;
+constexpr int TopSpace = 32;
+constexpr int PageGap = 18;
+constexpr int BottomExtra = 14;
+constexpr int WidthMargin = 64;
+constexpr int GoToTopSpace = 32;
+constexpr double MinRenderPixelRatio = 1.5;
+constexpr double MaxImageSide = 8192.0;
+constexpr double MaxImageArea = 33554432.0; // 2^25 pixels
+constexpr double PixelRatioTolerance = 0.01;
+constexpr double WheelPixelsPerAngleUnit = 1.5;
+// Requests that may be outstanding at once, and how long one may stay unanswered before the
+// view stops counting it (a request dropped by cancelPending is never answered).
+constexpr int MaxInFlight = 12;
+constexpr qint64 InFlightExpiryMs = 10000;
+// Images are kept for pages this many viewport heights around the visible area; further out
+// they are let go so that reading through a long document keeps memory bounded.
+constexpr int KeepViewportHeights = 2;
+
+bool sameZoom(double a, double b)
+{
+    return qFuzzyCompare(a, b);
+}
+
+QSizeF displaySizeAt(const PdfDocumentModel *model, int row)
+{
+    if (const auto entry = model->pageAt(row))
+        return PdfDocumentModel::displaySize(*entry);
+    return FallbackPageSize;
+}
+
+QString viewStyleSheet()
+{
+    return uR"(
+QAbstractScrollArea { background: %1; border: none; }
+QScrollBar:vertical { width: 10px; background: transparent; margin: 2px; border: none; }
+QScrollBar:horizontal { height: 10px; background: transparent; margin: 2px; border: none; }
+QScrollBar::handle:vertical { background: %2; border-radius: 4px; min-height: 32px; }
+QScrollBar::handle:horizontal { background: %2; border-radius: 4px; min-width: 32px; }
+QScrollBar::handle:vertical:hover { background: %3; }
+QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; background: transparent; }
+QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }
+)"_s.arg(Theme::viewBackground, Theme::viewScrollHandle, Theme::viewScrollHandleHover);
+}
+
+} // namespace
+
+PdfDocumentView::PdfDocumentView(QWidget *parent)
+    : QAbstractScrollArea(parent)
+{
+    setObjectName(u"pdfDocumentView"_s);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setCursor(Qt::ArrowCursor);
+    setStyleSheet(viewStyleSheet());
+    m_contentSize = QSize();
+}
+
+PdfDocumentView::~PdfDocumentView() = default;
+
+void PdfDocumentView::setDocumentModel(PdfDocumentModel *model)
+{
+    if (m_model == model)
+        return;
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    if (m_model) {
+        connect(m_model, &QAbstractItemModel::modelReset, this, &PdfDocumentView::onModelReset);
+        connect(m_model, &QAbstractItemModel::rowsInserted, this, &PdfDocumentView::onRowsChanged);
+        connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PdfDocumentView::onRowsChanged);
+        connect(m_model, &QAbstractItemModel::rowsMoved, this, &PdfDocumentView::onRowsChanged);
+        connect(m_model, &QAbstractItemModel::dataChanged, this, &PdfDocumentView::onDataChanged);
+    }
+    clearPageState();
+    layoutPages(false);
+}
+
+void PdfDocumentView::setRenderManager(PdfRenderManager *manager)
+{
+    if (m_renderManager == manager)
+        return;
+    if (m_renderManager)
+        disconnect(m_renderManager, nullptr, this, nullptr);
+    m_renderManager = manager;
+    m_inFlight.clear();
+    if (m_renderManager) {
+        connect(m_renderManager, &PdfRenderManager::pageRendered, this,
+                &PdfDocumentView::onPageRendered);
+        connect(m_renderManager, &PdfRenderManager::pageRenderFailed, this,
+                &PdfDocumentView::onPageRenderFailed);
+    }
+}
+
+void PdfDocumentView::setHandToolEnabled(bool enabled)
+{
+    m_handTool = enabled;
+    if (!m_panning)
+        viewport()->setCursor(enabled ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
+double PdfDocumentView::fitZoomFor(int row, PdfFitMode mode) const
+{
+    if (!m_model || m_model->pageCount() == 0)
+        return 1.0;
+    row = std::clamp(row, 0, m_model->pageCount() - 1);
+    const QSizeF size = displaySizeAt(m_model, row);
+    const QSize area = viewport()->size();
+    const double w = double(area.width() - FitMargin) / std::max(size.width(), 1.0);
+    double candidate = w;
+    if (mode == PdfFitMode::FitPage)
+        candidate = std::min(w, double(area.height() - FitMargin) / std::max(size.height(), 1.0));
+    return std::max(std::min(candidate, MaxZoom), MinZoom);
+}
+
+bool PdfDocumentView::adoptZoom(double zoom)
+{
+    if (sameZoom(zoom, m_zoom))
+        return false;
+    m_zoom = zoom;
+    Q_EMIT zoomFactorChanged(m_zoom);
+    return true;
+}
+
+void PdfDocumentView::layoutPages(bool keepPosition)
+{
+    QScrollBar *vertical = verticalScrollBar();
+    double ratio = 0.0;
+    if (keepPosition)
+        ratio = double(vertical->value()) / std::max(m_contentSize.height(), 1);
+
+    m_pageRects.clear();
+    const QSize area = viewport()->size();
+    if (!m_model || m_model->pageCount() == 0) {
+        m_contentSize = area;
+        updateScrollBars();
+        viewport()->update();
+        return;
+    }
+
+    const int rows = m_model->pageCount();
+    QList<QSize> sizes;
+    sizes.reserve(rows);
+    int widest = 0;
+    for (int row = 0; row < rows; ++row) {
+        const QSizeF points = displaySizeAt(m_model, row);
+        const QSize pixels(std::max(qRound(points.width() * m_zoom), 1),
+                           std::max(qRound(points.height() * m_zoom), 1));
+        widest = std::max(widest, pixels.width());
+        sizes.append(pixels);
+    }
+
+    const int contentWidth = std::max(area.width(), widest + WidthMargin);
+    m_pageRects.reserve(rows);
+    int y = TopSpace;
+    for (const QSize &size : std::as_const(sizes)) {
+        const int x = (contentWidth - size.width()) / 2;
+        m_pageRects.append(QRect(QPoint(x, y), size));
+        y += size.height() + PageGap;
+    }
+    m_contentSize = QSize(contentWidth, y + BottomExtra);
+
+    updateScrollBars();
+    if (keepPosition)
+        vertical->setValue(qRound(m_contentSize.height() * ratio));
+    viewport()->update();
+    requestVisiblePages();
+}
+
+void PdfDocumentView::updateScrollBars()
+{
+    const QSize area = viewport()->size();
+    QScrollBar *horizontal = horizontalScrollBar();
+    QScrollBar *vertical = verticalScrollBar();
+    horizontal->setPageStep(area.width());
+    vertical->setPageStep(area.height());
+    horizontal->setRange(0, std::max(0, m_contentSize.width() - area.width()));
+    vertical->setRange(0, std::max(0, m_contentSize.height() - area.height()));
+}
+
+QRect PdfDocumentView::bandRect(int viewportHeightsAround) const
+{
+    const QSize area = viewport()->size();
+    const QRect visible(horizontalScrollBar()->value(), verticalScrollBar()->value(), area.width(),
+                        area.height());
+    const int extra = area.height() * viewportHeightsAround;
+    return visible.adjusted(0, -extra, 0, extra);
+}
+
+void PdfDocumentView::requestVisiblePages()
+{
+    // A hidden view (a tab in the background, a view not shown yet) asks for nothing.
+    if (!m_model || !m_renderManager || m_pageRects.isEmpty() || !isVisible())
+        return;
+    checkPixelRatio();
+    const double dpr = m_requestPixelRatio;
+
+    const QRect keep = bandRect(KeepViewportHeights);
+    dropImagesOutside(keep);
+
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
+        if (now - it.value() > InFlightExpiryMs)
+            it = m_inFlight.erase(it);
+        else
+            ++it;
+    }
+
+    // Pages on screen first, then those within a viewport above and below.
+    const QRect band = bandRect(1);
+    const QRect visible = bandRect(0);
+    QList<int> rows;
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        if (m_pageRects.at(row).intersects(visible))
+            rows.append(row);
+    }
+    const qsizetype onScreen = rows.size();
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        if (m_pageRects.at(row).intersects(band) && !m_pageRects.at(row).intersects(visible))
+            rows.append(row);
+    }
+
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
+            break;
+        const int row = rows.at(i);
+        const auto entry = m_model->pageAt(row);
+        if (!entry)
+            continue;
+        const QSize shown = m_pageRects.at(row).size();
+        QSize target;
+        if (!shown.isEmpty()) {
+            const double w = shown.width();
+            const double h = shown.height();
+            const double scale = std::min({dpr, MaxImageSide / std::max({w, h, 1.0}),
+                                           std::sqrt(MaxImageArea / std::max(w * h, 1.0))});
+            target = QSize(std::max(int(std::ceil(w * scale)), 1),
+                           std::max(int(std::ceil(h * scale)), 1));
+        }
+        if (m_renderedSizes.contains(entry->id) && m_renderedSizes.value(entry->id) == target)
+            continue;
+        if (m_requestedSizes.contains(entry->id) && m_requestedSizes.value(entry->id) == target)
+            continue;
+        if (m_inFlight.size() >= MaxInFlight)
+            break;
+        m_requestedSizes.insert(entry->id, target);
+        const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Page,
+                                                          m_model->revision(), RenderPriority);
+        m_pendingRequests.insert(entry->id, id);
+        if (id != 0 && !target.isEmpty())
+            m_inFlight.insert(id, now);
+    }
+}
+
+void PdfDocumentView::refreshRenders()
+{
+    m_requestedSizes.clear();
+    m_pendingRequests.clear();
+    m_inFlight.clear();
+    requestVisiblePages();
+}
+
+void PdfDocumentView::dropImagesOutside(const QRect &keep)
+{
+    QSet<PdfPageId> kept;
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        if (!m_pageRects.at(row).intersects(keep))
+            continue;
+        if (const auto entry = m_model->pageAt(row))
+            kept.insert(entry->id);
+    }
+    const auto prune = [&kept](auto &hash) {
+        for (auto it = hash.begin(); it != hash.end();) {
+            if (kept.contains(it.key()))
+                ++it;
+            else
+                it = hash.erase(it);
+        }
+    };
+    prune(m_images);
+    prune(m_renderedSizes);
+    prune(m_requestedSizes);
+    prune(m_pendingRequests);
+    prune(m_displayImages);
+}
+
+void PdfDocumentView::checkPixelRatio()
+{
+    const double dpr = std::max(viewport()->devicePixelRatioF(), MinRenderPixelRatio);
+    if (std::abs(dpr - m_requestPixelRatio) <= PixelRatioTolerance)
+        return;
+    const bool hadRatio = m_requestPixelRatio > 0.0;
+    m_requestPixelRatio = dpr;
+    if (!hadRatio)
+        return;
+    // New sizes for every page; the images stay on screen until their replacements arrive.
+    m_renderedSizes.clear();
+    m_requestedSizes.clear();
+    m_pendingRequests.clear();
+    m_displayImages.clear();
+    viewport()->update();
+}
+
+void PdfDocumentView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Theme::color(Theme::viewBackground));
+    if (!m_model)
+        return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QRect band = bandRect(1);
+    const double dpr = viewport()->devicePixelRatioF();
+    QSet<PdfPageId> painted;
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        const QRect content = m_pageRects.at(row);
+        if (!content.intersects(band))
+            continue;
+        const QRect rect = content.translated(-scroll);
+        painter.fillRect(rect.translated(0, 3), Theme::color(Theme::pageShadow));
+        painter.fillRect(rect, Qt::white);
+        painter.setPen(QPen(Theme::color(Theme::border), 1));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+
+        const auto entry = m_model->pageAt(row);
+        const auto image = entry ? m_images.constFind(entry->id) : m_images.constEnd();
+        if (image == m_images.constEnd()) {
+            painter.setPen(Theme::color(Theme::textMuted));
+            painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
+            continue;
+        }
+        painted.insert(entry->id);
+        const QSize device(qRound(rect.width() * dpr), qRound(rect.height() * dpr));
+        if (image->size() == device) {
+            painter.drawImage(rect, *image);
+            continue;
+        }
+        DisplayImage &shown = m_displayImages[entry->id];
+        if (shown.sourceKey != image->cacheKey() || shown.pixmap.size() != device) {
+            shown.sourceKey = image->cacheKey();
+            shown.pixmap = QPixmap::fromImage(
+                image->scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            shown.pixmap.setDevicePixelRatio(dpr);
+        }
+        painter.drawPixmap(rect, shown.pixmap);
+    }
+    for (auto it = m_displayImages.begin(); it != m_displayImages.end();) {
+        if (painted.contains(it.key()))
+            ++it;
+        else
+            it = m_displayImages.erase(it);
+    }
+    painter.end();
+    requestVisiblePages();
+}
+
+void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRenderPurpose purpose,
+                                     qulonglong requestId, qulonglong, const QImage &image)
+{
+    if (purpose != PdfRenderPurpose::Page)
+        return;
+    m_inFlight.remove(requestId);
+    if (!m_model)
+        return;
+    const auto pending = m_pendingRequests.constFind(pageId);
+    if (pending == m_pendingRequests.constEnd() || pending.value() != requestId ||
+        m_requestedSizes.value(pageId) != targetSize) {
+        // Room for another request may have opened up.
+        requestVisiblePages();
+        return;
+    }
+    m_images.insert(pageId, image);
+    m_renderedSizes.insert(pageId, targetSize);
+    viewport()->update();
+}
+
+void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose,
+                                         qulonglong requestId, const QString &)
+{
+    if (purpose != PdfRenderPurpose::Page)
+        return;
+    m_inFlight.remove(requestId);
+    const auto pending = m_pendingRequests.constFind(pageId);
+    if (pending == m_pendingRequests.constEnd() || pending.value() != requestId)
+        return;
+    m_requestedSizes.remove(pageId);
+    m_pendingRequests.remove(pageId);
+}
+
+void PdfDocumentView::updateCurrentPage()
+{
+    if (m_pageRects.isEmpty() || m_scrollGuard)
+        return;
+    m_scrollGuard = true;
+    const int middle = verticalScrollBar()->value() + viewport()->height() / 2;
+    const int row = rowNearestTo(middle);
+    if (row != m_currentPage) {
+        m_currentPage = row;
+        Q_EMIT currentPageChanged(row);
+    }
+    m_scrollGuard = false;
+}
+
+int PdfDocumentView::rowNearestTo(int contentY) const
+{
+    int best = 0;
+    double bestDistance = -1.0;
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        const QRect &r = m_pageRects.at(row);
+        const double centre = r.top() + r.height() / 2.0;
+        const double distance = std::abs(centre - contentY);
+        if (bestDistance < 0.0 || distance < bestDistance) {
+            best = row;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void PdfDocumentView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+    updateCurrentPage();
+    requestVisiblePages();
+}
+
+void PdfDocumentView::goToPage(int page)
+{
+    if (!m_model || page < 0 || page >= m_pageRects.size())
+        return;
+    const bool guard = m_scrollGuard;
+    m_scrollGuard = true;
+    if (m_fitMode != PdfFitMode::NoFit) {
+        if (adoptZoom(fitZoomFor(page, m_fitMode)))
+            layoutPages(false);
+    }
+    if (page < m_pageRects.size()) {
+        const QRect rect = m_pageRects.at(page);
+        verticalScrollBar()->setValue(std::max(0, rect.top() - GoToTopSpace));
+        const double centre = rect.left() + rect.width() / 2.0;
+        horizontalScrollBar()->setValue(std::max(0, qRound(centre - viewport()->width() / 2.0)));
+    }
+    if (page != m_currentPage) {
+        m_currentPage = page;
+        Q_EMIT currentPageChanged(page);
+    }
+    m_scrollGuard = guard;
+    requestVisiblePages();
+}
+
+void PdfDocumentView::setZoomFactor(double factor)
+{
+    const double clamped = std::clamp(factor, MinZoom, MaxZoom);
+    if (sameZoom(clamped, m_zoom) && m_fitMode == PdfFitMode::NoFit)
+        return;
+    m_fitMode = PdfFitMode::NoFit;
+    adoptZoom(clamped);
+    layoutPages(true);
+}
+
+void PdfDocumentView::zoomIn()
+{
+    setZoomFactor(m_zoom * ZoomStep);
+}
+
+void PdfDocumentView::zoomOut()
+{
+    setZoomFactor(m_zoom / ZoomStep);
+}
+
+void PdfDocumentView::fitWidth()
+{
+    m_fitMode = PdfFitMode::FitWidth;
+    adoptZoom(fitZoomFor(m_currentPage, m_fitMode));
+    layoutPages(true);
+}
+
+void PdfDocumentView::fitPage()
+{
+    m_fitMode = PdfFitMode::FitPage;
+    adoptZoom(fitZoomFor(m_currentPage, m_fitMode));
+    layoutPages(true);
+    goToPage(m_currentPage);
+}
+
+void PdfDocumentView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    if (m_fitMode != PdfFitMode::NoFit && m_model && m_model->pageCount() > 0)
+        adoptZoom(fitZoomFor(m_currentPage, m_fitMode));
+    layoutPages(true);
+}
+
+bool PdfDocumentView::event(QEvent *event)
+{
+    const bool result = QAbstractScrollArea::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) {
+        const double dpr = std::max(viewport()->devicePixelRatioF(), MinRenderPixelRatio);
+        if (std::abs(dpr - m_requestPixelRatio) > PixelRatioTolerance) {
+            checkPixelRatio();
+            viewport()->update();
+            requestVisiblePages();
+        }
+    }
+    return result;
+}
+
+void PdfDocumentView::wheelEvent(QWheelEvent *event)
+{
+    QScrollBar *horizontal = horizontalScrollBar();
+    QScrollBar *vertical = verticalScrollBar();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Keep the page point under the pointer where it is: remember it relative to its page,
+        // since the margins and gaps between pages do not grow with the zoom.
+        const QPointF pointer = event->position();
+        const QPointF content = pointer + QPointF(horizontal->value(), vertical->value());
+        const int row = m_pageRects.isEmpty() ? -1 : rowNearestTo(qRound(content.y()));
+        QPointF relative;
+        if (row >= 0) {
+            const QRect r = m_pageRects.at(row);
+            relative = QPointF((content.x() - r.left()) / std::max(r.width(), 1),
+                               (content.y() - r.top()) / std::max(r.height(), 1));
+        }
+        const double oldZoom = m_zoom;
+        setZoomFactor(event->angleDelta().y() <= 0 ? m_zoom / WheelZoomStep
+                                                   : m_zoom * WheelZoomStep);
+        QPointF target = content * (m_zoom / oldZoom);
+        if (row >= 0 && row < m_pageRects.size()) {
+            const QRect r = m_pageRects.at(row);
+            target = QPointF(r.left() + relative.x() * r.width(),
+                             r.top() + relative.y() * r.height());
+        }
+        horizontal->setValue(qRound(target.x() - pointer.x()));
+        vertical->setValue(qRound(target.y() - pointer.y()));
+        event->accept();
+        return;
+    }
+
+    const QPoint pixels = event->pixelDelta();
+    if (!pixels.isNull()) {
+        horizontal->setValue(horizontal->value() - pixels.x());
+        vertical->setValue(vertical->value() - pixels.y());
+    } else {
+        QPoint angle = event->angleDelta();
+        if ((event->modifiers() & Qt::ShiftModifier) && angle.x() == 0)
+            angle = QPoint(angle.y(), 0);
+        horizontal->setValue(horizontal->value() - qRound(angle.x() * WheelPixelsPerAngleUnit));
+        vertical->setValue(vertical->value() - qRound(angle.y() * WheelPixelsPerAngleUnit));
+    }
+    event->accept();
+}
+
+void PdfDocumentView::mousePressEvent(QMouseEvent *event)
+{
+    const bool pan = (event->button() == Qt::LeftButton && m_handTool) ||
+                     event->button() == Qt::MiddleButton;
+    if (pan) {
+        m_panning = true;
+        m_lastPointer = event->position().toPoint();
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        const QPoint content = event->position().toPoint() +
+                               QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        for (int row = 0; row < m_pageRects.size(); ++row) {
+            if (m_pageRects.at(row).contains(content)) {
+                Q_EMIT pageClicked(row);
+                break;
+            }
+        }
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void PdfDocumentView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_panning) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint position = event->position().toPoint();
+    const QPoint moved = position - m_lastPointer;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - moved.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - moved.y());
+    m_lastPointer = position;
+    event->accept();
+}
+
+void PdfDocumentView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_panning &&
+        (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
+        m_panning = false;
+        viewport()->setCursor(m_handTool ? Qt::OpenHandCursor : Qt::ArrowCursor);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void PdfDocumentView::clearPageState()
+{
+    m_images.clear();
+    m_renderedSizes.clear();
+    m_requestedSizes.clear();
+    m_pendingRequests.clear();
+    m_displayImages.clear();
+    m_inFlight.clear();
+}
+
+void PdfDocumentView::forgetPage(PdfPageId id)
+{
+    m_images.remove(id);
+    m_renderedSizes.remove(id);
+    m_requestedSizes.remove(id);
+    m_pendingRequests.remove(id);
+    m_displayImages.remove(id);
+}
+
+void PdfDocumentView::onModelReset()
+{
+    clearPageState();
+    m_currentPage = 0;
+    layoutPages(false);
+}
+
+void PdfDocumentView::onRowsChanged()
+{
+    layoutPages(true);
+}
+
+void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                    const QList<int> &roles)
+{
+    if (!roles.contains(PdfDocumentModel::RotationRole) &&
+        !roles.contains(PdfDocumentModel::PageSizeRole))
+        return;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        if (const auto entry = m_model->pageAt(row))
+            forgetPage(entry->id);
+    }
+    layoutPages(true);
+}

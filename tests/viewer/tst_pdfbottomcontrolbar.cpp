@@ -1,0 +1,247 @@
+#include "pdfbottomcontrolbar.h"
+#include "viewertest.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestBottomControlBar : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyDocument();
+    void pageStates_data();
+    void pageStates();
+    void pageCommit_data();
+    void pageCommit();
+    void commitTwiceEmitsOnce();
+    void zoomDisplay_data();
+    void zoomDisplay();
+    void zoomChoice();
+    void fitToggle();
+    void navigationButtons();
+
+private:
+    struct Parts
+    {
+        QLineEdit *edit;
+        QLabel *count;
+        QPushButton *previous;
+        QPushButton *next;
+        QComboBox *zoom;
+        QPushButton *fit;
+    };
+    static Parts parts(PdfBottomControlBar &bar)
+    {
+        return {bar.findChild<QLineEdit *>(u"pdfPageNumberEdit"_s),
+                bar.findChild<QLabel *>(u"pdfPageCountLabel"_s),
+                bar.findChild<QPushButton *>(u"pdfPreviousPageButton"_s),
+                bar.findChild<QPushButton *>(u"pdfNextPageButton"_s),
+                bar.findChild<QComboBox *>(u"pdfZoomCombo"_s),
+                bar.findChild<QPushButton *>(u"pdfFitToggleButton"_s)};
+    }
+};
+
+void TestBottomControlBar::emptyDocument()
+{
+    PdfBottomControlBar bar;
+    const Parts p = parts(bar);
+    QVERIFY(p.edit && p.count && p.previous && p.next && p.zoom && p.fit);
+    QCOMPARE(p.count->text(), u"/0"_s);
+    QCOMPARE(p.edit->text(), u"0"_s);
+    QVERIFY(!p.edit->isEnabled());
+    QVERIFY(!p.previous->isEnabled());
+    QVERIFY(!p.next->isEnabled());
+    QCOMPARE(p.zoom->currentText(), u"100%"_s);
+    QCOMPARE(p.zoom->count(), 9);
+    QCOMPARE(bar.height(), 52);
+}
+
+void TestBottomControlBar::pageStates_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("previous");
+    QTest::addColumn<bool>("next");
+    QTest::newRow("first of 12") << 12 << 0 << u"1"_s << false << true;
+    QTest::newRow("middle") << 12 << 5 << u"6"_s << true << true;
+    QTest::newRow("last") << 12 << 11 << u"12"_s << true << false;
+    QTest::newRow("beyond last") << 12 << 40 << u"12"_s << true << false;
+    QTest::newRow("negative") << 12 << -3 << u"1"_s << false << true;
+    QTest::newRow("single page") << 1 << 0 << u"1"_s << false << false;
+}
+
+void TestBottomControlBar::pageStates()
+{
+    QFETCH(int, count);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    QFETCH(bool, previous);
+    QFETCH(bool, next);
+    PdfBottomControlBar bar;
+    QSignalSpy requested(&bar, &PdfBottomControlBar::pageRequested);
+    bar.setPageCount(count);
+    bar.setCurrentPage(row);
+    const Parts p = parts(bar);
+    QCOMPARE(p.count->text(), u"/%1"_s.arg(count));
+    QCOMPARE(p.edit->text(), shown);
+    QVERIFY(p.edit->isEnabled());
+    QCOMPARE(p.previous->isEnabled(), previous);
+    QCOMPARE(p.next->isEnabled(), next);
+    QCOMPARE(requested.count(), 0);
+}
+
+void TestBottomControlBar::pageCommit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("999 goes to the last page") << u"999"_s << 11 << u"12"_s;
+    QTest::newRow("0 goes to the first page") << u"0"_s << 0 << u"1"_s;
+    QTest::newRow("letters go to the first page") << u"abc"_s << 0 << u"1"_s;
+    QTest::newRow("a page in range") << u"7"_s << 6 << u"7"_s;
+}
+
+void TestBottomControlBar::pageCommit()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    PdfBottomControlBar bar;
+    bar.setPageCount(12);
+    bar.setCurrentPage(4);
+    bar.show();
+    const Parts p = parts(bar);
+    QSignalSpy requested(&bar, &PdfBottomControlBar::pageRequested);
+    p.edit->setFocus();
+    p.edit->selectAll();
+    QTest::keyClick(p.edit, Qt::Key_Backspace);
+    QTest::keyClicks(p.edit, typed);
+    QTest::keyClick(p.edit, Qt::Key_Return);
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.at(0).at(0).toInt(), row);
+    QCOMPARE(p.edit->text(), shown);
+    QCOMPARE(bar.currentPage(), row);
+}
+
+void TestBottomControlBar::commitTwiceEmitsOnce()
+{
+    PdfBottomControlBar bar;
+    bar.setPageCount(12);
+    bar.show();
+    const Parts p = parts(bar);
+    QSignalSpy requested(&bar, &PdfBottomControlBar::pageRequested);
+    p.edit->setFocus();
+    p.edit->selectAll();
+    QTest::keyClicks(p.edit, u"5"_s);
+    QTest::keyClick(p.edit, Qt::Key_Return);
+    // Losing the focus afterwards finds the same page and says nothing more.
+    p.edit->clearFocus();
+    Q_EMIT p.edit->editingFinished();
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.at(0).at(0).toInt(), 4);
+
+    // Committing the number already shown emits nothing either.
+    p.edit->setFocus();
+    QTest::keyClick(p.edit, Qt::Key_Return);
+    QCOMPARE(requested.count(), 1);
+}
+
+void TestBottomControlBar::zoomDisplay_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("custom");
+    QTest::newRow("preset") << 1.5 << u"150%"_s << false;
+    QTest::newRow("a third") << 0.333 << u"33%"_s << true;
+    QTest::newRow("below the least") << 0.05 << u"10%"_s << true;
+    QTest::newRow("above the most") << 7.0 << u"500%"_s << true;
+    QTest::newRow("half rounds away from zero") << 0.125 << u"13%"_s << true;
+}
+
+void TestBottomControlBar::zoomDisplay()
+{
+    QFETCH(double, factor);
+    QFETCH(QString, text);
+    QFETCH(bool, custom);
+    PdfBottomControlBar bar;
+    QSignalSpy zoom(&bar, &PdfBottomControlBar::zoomRequested);
+    QComboBox *combo = parts(bar).zoom;
+    bar.showZoomFactor(factor);
+    QCOMPARE(combo->currentText(), text);
+    QCOMPARE(combo->currentIndex() == 0 && combo->count() == 10, custom);
+    QCOMPARE(combo->itemData(combo->currentIndex(), PdfBottomControlBar::CustomItemRole).toBool(),
+             custom);
+    // A following preset removes the custom entry again.
+    bar.showZoomFactor(1.5);
+    QCOMPARE(combo->currentText(), u"150%"_s);
+    QCOMPARE(combo->count(), 9);
+    QCOMPARE(zoom.count(), 0);
+}
+
+void TestBottomControlBar::zoomChoice()
+{
+    PdfBottomControlBar bar;
+    QComboBox *combo = parts(bar).zoom;
+    QSignalSpy zoom(&bar, &PdfBottomControlBar::zoomRequested);
+    Q_EMIT combo->activated(combo->findText(u"200%"_s));
+    QCOMPARE(zoom.count(), 1);
+    QCOMPARE(zoom.at(0).at(0).toDouble(), 2.0);
+    bar.showZoomFactor(0.333);
+    Q_EMIT combo->activated(0);
+    QCOMPARE(zoom.count(), 2);
+    QCOMPARE(zoom.at(1).at(0).toDouble(), 0.33);
+}
+
+void TestBottomControlBar::fitToggle()
+{
+    PdfBottomControlBar bar;
+    QPushButton *fit = parts(bar).fit;
+    QSignalSpy page(&bar, &PdfBottomControlBar::fitPageRequested);
+    QSignalSpy width(&bar, &PdfBottomControlBar::fitWidthRequested);
+    QCOMPARE(fit->toolTip(), u"切换为适合高度"_s);
+    QCOMPARE(fit->property("fitWidth").toBool(), true);
+    QTest::mouseClick(fit, Qt::LeftButton);
+    QCOMPARE(page.count(), 1);
+    QCOMPARE(width.count(), 0);
+    QCOMPARE(fit->toolTip(), u"切换为适合宽度"_s);
+    QCOMPARE(fit->property("fitWidth").toBool(), false);
+    QTest::mouseClick(fit, Qt::LeftButton);
+    QCOMPARE(width.count(), 1);
+    QVERIFY(bar.isFitWidth());
+    // Pushed from outside it only changes the face.
+    bar.setFitWidth(false);
+    QCOMPARE(page.count(), 1);
+    QCOMPARE(width.count(), 1);
+}
+
+void TestBottomControlBar::navigationButtons()
+{
+    PdfBottomControlBar bar;
+    bar.setPageCount(3);
+    bar.setCurrentPage(1);
+    const Parts p = parts(bar);
+    QSignalSpy previous(&bar, &PdfBottomControlBar::previousPageRequested);
+    QSignalSpy next(&bar, &PdfBottomControlBar::nextPageRequested);
+    QTest::mouseClick(p.previous, Qt::LeftButton);
+    QTest::mouseClick(p.next, Qt::LeftButton);
+    QCOMPARE(previous.count(), 1);
+    QCOMPARE(next.count(), 1);
+    // Fewer pages pull the current page back into range.
+    bar.setPageCount(1);
+    QCOMPARE(bar.currentPage(), 0);
+    QCOMPARE(p.edit->text(), u"1"_s);
+    bar.setPageCount(0);
+    QCOMPARE(bar.currentPage(), -1);
+    QCOMPARE(p.edit->text(), u"0"_s);
+}
+
+VELMORA_VIEWER_TEST(TestBottomControlBar);
+#include "tst_pdfbottomcontrolbar.moc"

@@ -1,0 +1,259 @@
+#include "dialogseam.h"
+#include "pdfdocumentmodel.h"
+#include "pdffixtures.h"
+#include "pdfprintjob.h"
+#include "pdfreadback.h"
+#include "pdftoptoolbar.h"
+#include "pdfundomanager.h"
+#include "pdfviewerwidget.h"
+#include "viewertest.h"
+
+#include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The box around everything that is not (nearly) white.
+QRect inkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() + c.green() + c.blue() < 3 * 235)
+                box = box.united(QRect(x, y, 1, 1));
+        }
+    }
+    return box;
+}
+
+} // namespace
+
+class TestPrintJob : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void pageRange_data();
+    void pageRange();
+    void printRanges_data();
+    void printRanges();
+    void rotatedPageCentred();
+    void cancelledDialogPrintsNothing();
+    void printerThatCannotStart();
+    void renderFailureStopsAtThatPage();
+    void toolBarPrints();
+
+private:
+    // Prints through the dialog hook into a PDF file; the printed file's path.
+    QString printModel(const PdfDocumentModel *model, int from, int to, bool accept = true);
+    bool load(PdfDocumentModel *model, const QString &name, int pages, QSizeF size = {200, 300});
+
+    QTemporaryDir m_dir;
+    QString m_docName;
+};
+
+void TestPrintJob::init()
+{
+    QVERIFY(m_dir.isValid());
+    DialogSeam::reset();
+    DialogSeam::setScripted(true);
+}
+
+void TestPrintJob::cleanup()
+{
+    PdfPrintJob::setDialogHook({});
+    DialogSeam::reset();
+}
+
+bool TestPrintJob::load(PdfDocumentModel *model, const QString &name, int pages, QSizeF size)
+{
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(pages, size);
+    const QString path = m_dir.filePath(name);
+    if (!fixtures::write(spec, path))
+        return false;
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    return model->loadDocument(path, QString(), &error, &message);
+}
+
+QString TestPrintJob::printModel(const PdfDocumentModel *model, int from, int to, bool accept)
+{
+    static int printed = 0;
+    const QString out = m_dir.filePath(u"printed-%1.pdf"_s).arg(++printed);
+    PdfPrintJob::setDialogHook([this, out, from, to, accept](QPrinter *printer, QWidget *) {
+        m_docName = printer->docName();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(out);
+        printer->setResolution(72);
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+        return PdfPrintJob::DialogAnswer{accept, from, to};
+    });
+    PdfPrintJob::print(model, nullptr);
+    return out;
+}
+
+void TestPrintJob::pageRange_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("end");
+    QTest::newRow("all") << 0 << 0 << 0 << 5;
+    QTest::newRow("3..2 prints page 3") << 3 << 2 << 2 << 3;
+    QTest::newRow("4..9 stops at the last") << 4 << 9 << 3 << 5;
+    QTest::newRow("whole range") << 1 << 5 << 0 << 5;
+    QTest::newRow("from beyond the last") << 7 << 9 << 4 << 5;
+    QTest::newRow("open end") << 2 << 0 << 1 << 5;
+}
+
+void TestPrintJob::pageRange()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, first);
+    QFETCH(int, end);
+    const PdfPrintJob::Range range = PdfPrintJob::pageRange(from, to, 5);
+    QCOMPARE(range.first, first);
+    QCOMPARE(range.end, end);
+}
+
+void TestPrintJob::printRanges_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QList<int>>("pages");
+    QTest::newRow("3..2") << 3 << 2 << QList<int>{2};
+    QTest::newRow("4..9") << 4 << 9 << QList<int>{3, 4};
+    QTest::newRow("all") << 0 << 0 << QList<int>{0, 1, 2, 3, 4};
+}
+
+void TestPrintJob::printRanges()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QList<int>, pages);
+    PdfDocumentModel model;
+    QVERIFY(load(&model, u"five.pdf"_s, 5));
+    const QString out = printModel(&model, from, to);
+    QCOMPARE(m_docName, u"five.pdf"_s);
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QCOMPARE(facts.pages.size(), pages.size());
+    for (int i = 0; i < pages.size(); ++i) {
+        const QImage image = readback::renderPoppler(out, i, 36);
+        QVERIFY2(viewertest::centreIs(image, fixtures::colourFor(pages.at(i))),
+                 qPrintable(u"sheet %1"_s.arg(i)));
+    }
+    QVERIFY(DialogSeam::requests().isEmpty());
+}
+
+void TestPrintJob::rotatedPageCentred()
+{
+    PdfDocumentModel model;
+    QVERIFY(load(&model, u"portrait.pdf"_s, 1, {200, 300}));
+    model.rotatePages({model.pageAt(0)->id}, 90);
+    const QString out = printModel(&model, 0, 0);
+    const QImage sheet = readback::renderPoppler(out, 0, 72);
+    QVERIFY(!sheet.isNull());
+    const QRect ink = inkBox(sheet);
+    // Landscape on a portrait sheet: as wide as the printable area, centred on the sheet.
+    QVERIFY(ink.width() > ink.height());
+    QVERIFY(qAbs(double(ink.width()) / ink.height() - 1.5) < 0.03);
+    QVERIFY(qAbs(ink.width() - (595 - 72)) <= 2);
+    QVERIFY(qAbs(ink.left() - (sheet.width() - 1 - ink.right())) <= 2);
+    QVERIFY(qAbs(ink.top() - (sheet.height() - 1 - ink.bottom())) <= 2);
+}
+
+void TestPrintJob::cancelledDialogPrintsNothing()
+{
+    PdfDocumentModel model;
+    QVERIFY(load(&model, u"two.pdf"_s, 2));
+    const QString out = printModel(&model, 0, 0, false);
+    QVERIFY(!QFileInfo::exists(out));
+    PdfDocumentModel empty;
+    int asked = 0;
+    PdfPrintJob::setDialogHook([&asked](QPrinter *, QWidget *) {
+        ++asked;
+        return PdfPrintJob::DialogAnswer{true, 0, 0};
+    });
+    PdfPrintJob::print(&empty, nullptr);
+    QCOMPARE(asked, 0);
+}
+
+void TestPrintJob::printerThatCannotStart()
+{
+    PdfDocumentModel model;
+    QVERIFY(load(&model, u"two.pdf"_s, 2));
+    PdfPrintJob::setDialogHook([this](QPrinter *printer, QWidget *) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_dir.filePath(u"no/such/folder/out.pdf"_s));
+        return PdfPrintJob::DialogAnswer{true, 0, 0};
+    });
+    PdfPrintJob::print(&model, nullptr);
+    const QList<DialogSeam::Request> requests = DialogSeam::requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).title, u"打印失败"_s);
+    QCOMPARE(requests.at(0).text, u"无法启动打印任务。"_s);
+}
+
+void TestPrintJob::renderFailureStopsAtThatPage()
+{
+    PdfDocumentModel model;
+    QVERIFY(load(&model, u"three.pdf"_s, 3));
+    fixtures::DocumentSpec extra;
+    extra.pages = fixtures::pagesOf(3);
+    const QString extraPath = m_dir.filePath(u"extra.pdf"_s);
+    QVERIFY(fixtures::write(extra, extraPath));
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QVERIFY(model.insertPdf(extraPath, 3, QString(), &error, &message));
+    QCOMPARE(model.pageCount(), 6);
+    QVERIFY(QFile::remove(extraPath));
+
+    const QString out = printModel(&model, 0, 0);
+    QCOMPARE(readback::inspect(out).pages.size(), 3);
+    const QList<DialogSeam::Request> requests = DialogSeam::requests();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).title, u"打印未完成"_s);
+    QVERIFY(!requests.at(0).text.isEmpty());
+}
+
+void TestPrintJob::toolBarPrints()
+{
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(2);
+    const QString path = m_dir.filePath(u"viewer.pdf"_s);
+    QVERIFY(fixtures::write(spec, path));
+    PdfViewerWidget viewer;
+    QVERIFY(viewer.openDocument(path));
+    // Unsaved edits print as they stand.
+    viewer.undoManager()->removePages({viewer.documentModel()->pageAt(0)->id});
+    const QString out = m_dir.filePath(u"from-toolbar.pdf"_s);
+    QWidget *dialogParent = nullptr;
+    PdfPrintJob::setDialogHook([&](QPrinter *printer, QWidget *parent) {
+        dialogParent = parent;
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(out);
+        printer->setResolution(72);
+        return PdfPrintJob::DialogAnswer{true, 0, 0};
+    });
+    viewer.topToolBar()->moreMenu()->actions().at(2)->trigger();
+    QCOMPARE(dialogParent, &viewer);
+    QCOMPARE(readback::inspect(out).pages.size(), 1);
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(out, 0, 36), fixtures::colourFor(1)));
+}
+
+VELMORA_VIEWER_TEST(TestPrintJob);
+#include "tst_pdfprintjob.moc"

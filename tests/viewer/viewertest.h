@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QMetaMethod>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class PdfDocumentModel;
+class PdfDocumentView;
+class QWidget;
+
+// Every test class of this executable registers itself; main() runs them in turn.
+using ViewerTestFactory = std::function<std::unique_ptr<QObject>()>;
+std::vector<ViewerTestFactory> &viewerTests();
+
+template<typename T> struct ViewerTestRegistration
+{
+    ViewerTestRegistration()
+    {
+        viewerTests().push_back([] { return std::make_unique<T>(); });
+    }
+};
+
+#define VELMORA_VIEWER_TEST(Class) static const ViewerTestRegistration<Class> registration##Class
+
+namespace viewertest {
+
+// Waits until every page of the view that meets the visible area shows a rendered image.
+bool waitForVisibleImages(PdfDocumentView *view, const PdfDocumentModel *model,
+                          int timeoutMs = 20000);
+
+// The colour in the middle of the visible part of a page as the view paints it, read from a
+// grab of the viewport.
+QColor paintedPageCentre(PdfDocumentView *view, int row);
+
+// True when the image is (almost) uniformly the colour in its central third.
+bool centreIs(const QImage &image, const QColor &colour, int tolerance = 40);
+
+// The signal of that name, for spies chosen by data rows.
+QMetaMethod signalNamed(const QObject *object, const QByteArray &name);
+
+} // namespace viewertest
