@@ -92,6 +92,35 @@ QStringList rowLabels(TaskListWidget *list, const QString &name)
 
 } // namespace
 
+int runTestClass(QObject *test, int argc, char **argv)
+{
+    // Options of QTest that take a value.
+    static const QList<QByteArray> withValue = {
+        "-o", "-maxwarnings", "-eventdelay", "-keydelay", "-mousedelay", "-platform", "-seed"};
+    std::vector<char *> arguments{argv[0]};
+    bool named = false;
+    bool ours = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith('-')) {
+            arguments.push_back(argv[i]);
+            if (withValue.contains(argument) && i + 1 < argc)
+                arguments.push_back(argv[++i]);
+            continue;
+        }
+        named = true;
+        const qsizetype tag = argument.indexOf(':');
+        const QByteArray function = (tag < 0 ? argument : argument.left(tag)) + "()";
+        if (test->metaObject()->indexOfMethod(function.constData()) >= 0) {
+            arguments.push_back(argv[i]);
+            ours = true;
+        }
+    }
+    if (named && !ours)
+        return 0;
+    return QTest::qExec(test, int(arguments.size()), arguments.data());
+}
+
 QStringList statusTexts(TaskListWidget *list)
 {
     return rowLabels(list, u"taskStatusText"_s);

@@ -412,7 +412,7 @@ void TestFileIntake::hundredsOfFiles()
 int toolstest::runFileIntakeTests(int argc, char **argv)
 {
     TestFileIntake test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestClass(&test, argc, argv);
 }
 
 #include "tst_fileintake.moc"

@@ -385,7 +385,7 @@ void TestLocation::panelLocations()
 int toolstest::runLocationTests(int argc, char **argv)
 {
     TestLocation test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestClass(&test, argc, argv);
 }
 
 #include "tst_location.moc"

@@ -351,7 +351,7 @@ void TestOptionsPanels::officePanels()
 int toolstest::runOptionsPanelTests(int argc, char **argv)
 {
     TestOptionsPanels test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestClass(&test, argc, argv);
 }
 
 #include "tst_optionspanels.moc"

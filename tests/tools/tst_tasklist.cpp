@@ -294,7 +294,7 @@ void TestTaskList::restartEmptiesList()
 int toolstest::runTaskListTests(int argc, char **argv)
 {
     TestTaskList test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestClass(&test, argc, argv);
 }
 
 #include "tst_tasklist.moc"

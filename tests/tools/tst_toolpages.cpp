@@ -396,6 +396,11 @@ void TestToolPages::compressThreeFilesInListOrder()
         QVERIFY(fixtures::qpdfCheck(output));
         QCOMPARE(fixtures::pageCount(output), i + 1);
         QVERIFY(QFileInfo(output).size() <= QFileInfo(files[i]).size());
+        // Rendered by poppler, the output looks like its source.
+        const QImage before = fixtures::renderPage(files[i], 1, 40);
+        const QImage after = fixtures::renderPage(output, 1, 40);
+        QVERIFY(!after.isNull());
+        QVERIFY(fixtures::meanDifference(before, after) < 8);
         QCOMPARE(m_submitted.at(i).request.options.value(u"compressLevel"_s).toInt(), 1);
     }
     // The sources are kept.
@@ -446,6 +451,16 @@ void TestToolPages::imagesToPdf()
         const QSizeF size = fixtures::pageSizes(output).value(0);
         QVERIFY2(qAbs(size.width() - 842) < 1 && qAbs(size.height() - 595) < 1,
                  qPrintable(u"%1 x %2"_s.arg(size.width()).arg(size.height())));
+        // The picture fills the page width, upright: its four coloured quarters in place.
+        const QImage page = fixtures::renderPage(output, 1, 30);
+        QVERIFY(!page.isNull());
+        const auto at = [&](double x, double y) {
+            return page.pixelColor(int(page.width() * x), int(page.height() * y));
+        };
+        QVERIFY(fixtures::near(at(0.25, 0.3), QColor(220, 30, 30), 60));
+        QVERIFY(fixtures::near(at(0.75, 0.3), QColor(30, 190, 40), 60));
+        QVERIFY(fixtures::near(at(0.25, 0.7), QColor(30, 40, 210), 60));
+        QVERIFY(fixtures::near(at(0.75, 0.7), QColor(235, 220, 30), 60));
     }
 }
 
@@ -494,6 +509,8 @@ void TestToolPages::encryptThenUnlock()
     QCOMPARE(fixtures::encryptionRevision(opened, QString()), 0);
     QCOMPARE(fixtures::pageCount(opened), 2);
     QVERIFY(fixtures::qpdfCheck(opened));
+    QVERIFY(fixtures::meanDifference(fixtures::renderPage(source, 2, 40),
+                                     fixtures::renderPage(opened, 2, 40)) < 1);
 }
 
 void TestToolPages::wrongPasswordFails()
@@ -644,7 +661,7 @@ void TestToolPages::mainPageToolTabs()
 int toolstest::runToolPageTests(int argc, char **argv)
 {
     TestToolPages test;
-    return QTest::qExec(&test, argc, argv);
+    return runTestClass(&test, argc, argv);
 }
 
 #include "tst_toolpages.moc"
