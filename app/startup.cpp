@@ -1,7 +1,10 @@
 #include "startup.h"
 
+#include "accountwiring.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "languagedialog.h"
+#include "languagemanager.h"
 #include "mainpage.h"
 #include "pdfdocumentview.h"
 #include "pdfrendermanager.h"
@@ -18,6 +21,19 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A switch replaces the main page with all its tabs, so every viewer gets the chance to save
+// (or to keep the switch from happening) first.
+bool viewersMayClose(QWidget *window)
+{
+    auto *frameless = qobject_cast<FramelessWindow *>(window);
+    auto *page = frameless ? qobject_cast<MainPage *>(frameless->contentWidget()) : nullptr;
+    return !page || page->confirmCloseViewers();
+}
+
+} // namespace
 
 namespace Startup {
 
@@ -43,7 +59,9 @@ void configureApplication(QApplication &app)
     QApplication::setWindowIcon(QIcon(u":/res/icons/modern/logo.png"_s));
 
     // Before any widget exists, so every widget is built in the saved language.
+    installLanguageManager();
     ShellServices::instance().installSavedLanguage();
+    AccountWiring::install();
 
     QFont font = QApplication::font();
     // The second family only matters where the first is missing (anything but Windows).
@@ -64,6 +82,21 @@ void configureApplication(QApplication &app)
     QApplication::setPalette(palette);
 
     app.setStyleSheet(applicationStyleSheet());
+}
+
+void installLanguageManager()
+{
+    ShellServices::instance().setLanguageHooks(
+        {[] { LanguageManager::instance().loadSaved(); },
+         [] { return LanguageManager::instance().currentLanguage(); },
+         [](QWidget *parent) {
+             LanguageDialog dialog(parent);
+             dialog.setSwitchGuard([parent] { return viewersMayClose(parent); });
+             dialog.exec();
+         }});
+    QObject::connect(&LanguageManager::instance(), &LanguageManager::languageChanged,
+                     &ShellServices::instance(), &ShellServices::languageChanged,
+                     Qt::UniqueConnection);
 }
 
 void installMainPage(FramelessWindow &window)

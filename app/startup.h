@@ -10,6 +10,10 @@ namespace Startup {
 
 // Names, version, icon, the saved interface language, font, palette and the global style sheet.
 void configureApplication(QApplication &app);
+
+// Hands the language manager to the shell: the title bar's code, its language dialog and the
+// change signal that rebuilds the main page.
+void installLanguageManager();
 QString applicationStyleSheet();
 
 // Gives the window a main page, and a fresh one whenever the interface language changes.

@@ -1,6 +1,7 @@
 #include "workspacefactory.h"
 
 #include "pdfshowpage.h"
+#include "toolpagefactory.h"
 
 #include <QWidget>
 
@@ -48,6 +49,8 @@ QWidget *WorkspaceFactory::createToolPage(int toolType, QWidget *parent)
     if (makers().toolPage) {
         if (QWidget *page = makers().toolPage(toolType, parent))
             return page;
+    } else if (QWidget *page = ToolPageFactory::create(toolType, parent)) {
+        return page;
     }
     auto *empty = new QWidget(parent);
     empty->setObjectName(u"toolPagePlaceholder"_s);
@@ -56,8 +59,12 @@ QWidget *WorkspaceFactory::createToolPage(int toolType, QWidget *parent)
 
 void WorkspaceFactory::addFileToToolPage(QWidget *page, int toolType, const QString &path)
 {
-    if (page && makers().toolFileAdder)
+    if (!page)
+        return;
+    if (makers().toolFileAdder)
         makers().toolFileAdder(page, toolType, path);
+    else
+        ToolPageFactory::addFile(page, path);
 }
 
 PdfShowPage *WorkspaceFactory::createViewerTab(QWidget *parent)

@@ -7,9 +7,9 @@
 class PdfShowPage;
 class QWidget;
 
-// Makes the pages the main page puts in its tabs. The tool pages and the viewer register their
-// makers here; tests register stand-ins. Without a maker a tool tab holds an empty page and a
-// viewer tab is a bare PdfShowPage.
+// Makes the pages the main page puts in its tabs. The tool pages are made by the tools library
+// unless a maker is registered; the viewer registers its maker here; tests register stand-ins.
+// Without a viewer maker a viewer tab is a bare PdfShowPage.
 class WorkspaceFactory
 {
 public:

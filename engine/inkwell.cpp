@@ -1,16 +1,77 @@
 #include "inkwell.h"
 
-bool Inkwell::compress(TaskRequest)
+#include "batchsupport.h"
+#include "compression.h"
+#include "imageconversion.h"
+#include "mergetool.h"
+#include "passwordtool.h"
+#include "pdftoimagetool.h"
+
+#include <exception>
+#include <new>
+
+namespace {
+
+// Failures are answered, never thrown: a job that runs out of memory or meets a library error
+// has failed like any other.
+template<typename Operation> bool guarded(const TaskRequest &request, Operation operation)
 {
-    return false;
+    try {
+        return operation();
+    } catch (const std::bad_alloc &) {
+        return batchsupport::fail(request, QStringLiteral("out of memory"));
+    } catch (const std::exception &e) {
+        return batchsupport::fail(request, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return batchsupport::fail(request, QStringLiteral("unexpected error"));
+    }
 }
 
-bool Inkwell::imageToPdf(TaskRequest)
+class GuardedTool final : public IPfdfTool
 {
-    return false;
+public:
+    explicit GuardedTool(std::unique_ptr<IPfdfTool> tool)
+        : m_tool(std::move(tool))
+    {}
+    bool execute(const TaskRequest &request) override
+    {
+        return guarded(request, [&] { return m_tool->execute(request); });
+    }
+
+private:
+    std::unique_ptr<IPfdfTool> m_tool;
+};
+
+} // namespace
+
+bool Inkwell::compress(TaskRequest request)
+{
+    return guarded(request, [&] { return compression::compress(request); });
 }
 
-std::shared_ptr<IPfdfTool> Inkwell::CreateTool(int)
+bool Inkwell::imageToPdf(TaskRequest request)
 {
-    return {};
+    return guarded(request, [&] { return imageconversion::imagesToPdf(request); });
+}
+
+std::shared_ptr<IPfdfTool> Inkwell::CreateTool(int type)
+{
+    std::unique_ptr<IPfdfTool> tool;
+    switch (type) {
+    case TaskType::Merge:
+        tool = std::make_unique<MergeTool>();
+        break;
+    case TaskType::Encrypt:
+        tool = std::make_unique<PasswordTool>(PasswordTool::Mode::Encrypt);
+        break;
+    case TaskType::Decrypt:
+        tool = std::make_unique<PasswordTool>(PasswordTool::Mode::Decrypt);
+        break;
+    case TaskType::PdfToImage:
+        tool = std::make_unique<PdfToImageTool>();
+        break;
+    default:
+        return {};
+    }
+    return std::make_shared<GuardedTool>(std::move(tool));
 }

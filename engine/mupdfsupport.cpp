@@ -26,6 +26,8 @@ namespace mupdf {
 namespace {
 
 constexpr int kCachedDocumentsPerThread = 4;
+// Decoded images and fonts shared by all threads; page images are cached by the callers.
+constexpr size_t kStoreBytes = size_t(64) << 20;
 constexpr size_t kErrorTextSize = 256;
 
 std::array<std::mutex, FZ_LOCK_MAX> g_locks;
@@ -50,7 +52,7 @@ fz_context *baseContext()
 {
     static fz_context *base = [] {
         static fz_locks_context locks{nullptr, lockMutex, unlockMutex};
-        fz_context *ctx = fz_new_context(nullptr, &locks, FZ_STORE_DEFAULT);
+        fz_context *ctx = fz_new_context(nullptr, &locks, kStoreBytes);
         if (!ctx)
             return static_cast<fz_context *>(nullptr);
         fz_set_warning_callback(ctx, logWarning, nullptr);

@@ -83,7 +83,7 @@ QScrollBar::handle:horizontal { background: %2; border-radius: 4px; min-width: 3
 QScrollBar::handle:vertical:hover { background: %3; }
 QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; background: transparent; }
 QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }
-)"_s.arg(Theme::viewBackground, Theme::scrollHandle, Theme::scrollHandleHover);
+)"_s.arg(Theme::viewBackground, Theme::viewScrollHandle, Theme::viewScrollHandleHover);
 }
 
 } // namespace

@@ -5,8 +5,12 @@
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
+#include "pdfextractsplitwriter.h"
+#include "pdfoperationsidepanel.h"
+#include "pdfpagemanagerview.h"
 #include "pdfprintjob.h"
 #include "pdfrendermanager.h"
+#include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "revealinfolder.h"
@@ -91,22 +95,31 @@ void PdfViewerWidget::buildLayout()
         u"QSplitter#pdfViewerSplitter::handle { background: %1; }"_s.arg(Theme::border));
     layout->addWidget(m_splitter, 1);
 
+    m_thumbnailPanel = new PdfThumbnailPanel(m_splitter);
+    m_thumbnailPanel->setDocumentModel(m_model);
+    m_thumbnailPanel->setRenderManager(m_renderManager);
+    m_splitter->addWidget(m_thumbnailPanel);
+
     m_viewStack = new QStackedWidget(m_splitter);
     m_viewStack->setObjectName(u"pdfViewStack"_s);
     m_documentView = new PdfDocumentView(m_viewStack);
     m_documentView->setDocumentModel(m_model);
     m_documentView->setRenderManager(m_renderManager);
     m_viewStack->addWidget(m_documentView);
-    // Stands in for the page grid until it exists, so that view switching already works.
-    m_pageManagerView = new QWidget(m_viewStack);
-    m_pageManagerView->setObjectName(u"pdfPageManagerView"_s);
-    m_pageManagerView->setAttribute(Qt::WA_StyledBackground);
-    m_pageManagerView->setStyleSheet(
-        u"#pdfPageManagerView { background: %1; }"_s.arg(Theme::viewBackground));
+    m_pageManagerView = new PdfPageManagerView(m_viewStack);
+    m_pageManagerView->setDocumentModel(m_model);
+    m_pageManagerView->setRenderManager(m_renderManager);
     m_viewStack->addWidget(m_pageManagerView);
-
     m_splitter->addWidget(m_viewStack);
-    m_splitter->setStretchFactor(m_splitter->indexOf(m_viewStack), 1);
+
+    m_sidePanel = new PdfOperationSidePanel(m_splitter);
+    m_sidePanel->setDocumentModel(m_model);
+    m_splitter->addWidget(m_sidePanel);
+
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setStretchFactor(2, 0);
+    m_splitter->setSizes({210, 1000, 340});
 
     m_viewStack->installEventFilter(this);
 
@@ -122,6 +135,7 @@ void PdfViewerWidget::wire()
     PdfTopToolBar *toolBar = m_topToolBar;
 
     connect(view, &PdfDocumentView::currentPageChanged, this, [this](int page) {
+        m_thumbnailPanel->setCurrentPage(page);
         m_bottomBar->setCurrentPage(page);
         Q_EMIT currentPageChanged(page);
     });
@@ -195,12 +209,65 @@ void PdfViewerWidget::wire()
     forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
     forwardTool(&PdfTopToolBar::searchRequested, u"search"_s);
 
+    wireOrganising();
+
     connect(m_model, &QAbstractItemModel::modelReset, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &PdfDocumentModel::modifiedChanged, this, &PdfViewerWidget::modifiedChanged);
     connect(m_model, &PdfDocumentModel::selectionChanged, this,
             &PdfViewerWidget::onSelectionChanged);
+}
+
+void PdfViewerWidget::wireOrganising()
+{
+    PdfThumbnailPanel *strip = m_thumbnailPanel;
+    PdfPageManagerView *grid = m_pageManagerView;
+    PdfOperationSidePanel *side = m_sidePanel;
+
+    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView,
+            &PdfDocumentView::goToPage);
+    const auto preview = [this](PdfPageId id) {
+        showDocumentView();
+        m_documentView->goToPage(m_model->rowOfPage(id));
+    };
+    const auto rotate = [this](PdfPageId id) { m_undoManager->rotatePages({id}, 90); };
+    const auto remove = [this](PdfPageId id) { m_undoManager->removePages({id}); };
+    connect(strip, &PdfThumbnailPanel::previewPageRequested, this, preview);
+    connect(grid, &PdfPageManagerView::previewPageRequested, this, preview);
+    connect(strip, &PdfThumbnailPanel::rotatePageRequested, this, rotate);
+    connect(grid, &PdfPageManagerView::rotatePageRequested, this, rotate);
+    connect(strip, &PdfThumbnailPanel::deletePageRequested, this, remove);
+    connect(grid, &PdfPageManagerView::deletePageRequested, this, remove);
+    connect(grid, &PdfPageManagerView::duplicatePageRequested, this,
+            [this](PdfPageId id) { m_undoManager->duplicatePages({id}); });
+    connect(strip, &PdfThumbnailPanel::chooseInsertFilesRequested, this,
+            &PdfViewerWidget::chooseAndInsertPdf);
+    connect(strip, &PdfThumbnailPanel::insertFilesRequested, this,
+            &PdfViewerWidget::insertPdfFiles);
+    connect(grid, &PdfPageManagerView::insertAtRequested, this,
+            &PdfViewerWidget::showInsertMenu);
+    connect(grid, &PdfPageManagerView::splitPointsChanged, side,
+            &PdfOperationSidePanel::setSplitPoints);
+    connect(side, &PdfOperationSidePanel::everyPageSplitToggled, grid,
+            &PdfPageManagerView::setSplitEveryPage);
+    connect(side, &PdfOperationSidePanel::extractRequested, this,
+            &PdfViewerWidget::extractPages);
+    connect(side, &PdfOperationSidePanel::splitRequested, this,
+            &PdfViewerWidget::splitDocument);
+}
+
+void PdfViewerWidget::extractPages(bool combineIntoOne, const QString &outputDirectory)
+{
+    PdfExtractSplitWriter::extract(this, m_model, combineIntoOne, outputDirectory,
+                                   m_sessionSources.values());
+}
+
+void PdfViewerWidget::splitDocument(bool everyPage, const QList<int> &beforeRows,
+                                    const QString &outputDirectory)
+{
+    PdfExtractSplitWriter::split(this, m_model, everyPage, beforeRows, outputDirectory,
+                                 m_sessionSources.values());
 }
 
 void PdfViewerWidget::onSelectionChanged()
@@ -579,14 +646,15 @@ void PdfViewerWidget::applyWorkspaceMode(PdfWorkspaceMode mode)
 {
     m_workspaceMode = mode;
     m_topToolBar->setWorkspaceMode(mode);
+    m_pageManagerView->setWorkspaceMode(mode);
+    m_sidePanel->setWorkspaceMode(mode);
 }
 
 void PdfViewerWidget::showDocumentView()
 {
     m_viewMode = PdfViewMode::DocumentView;
     m_viewStack->setCurrentIndex(0);
-    if (m_thumbnailPanel)
-        m_thumbnailPanel->setVisible(m_thumbnailsWanted);
+    m_thumbnailPanel->setVisible(m_thumbnailsWanted);
     m_bottomBarWanted = m_model->pageCount() > 0;
     if (!m_bottomBarWanted)
         m_bottomBar->hide();
@@ -600,8 +668,7 @@ void PdfViewerWidget::showPageManager()
 {
     m_viewMode = PdfViewMode::PageManageView;
     m_viewStack->setCurrentIndex(1);
-    if (m_thumbnailPanel)
-        m_thumbnailPanel->hide();
+    m_thumbnailPanel->hide();
     m_bottomBarWanted = false;
     m_bottomBar->hide();
     placeBottomBar();
@@ -620,8 +687,7 @@ void PdfViewerWidget::setViewMode(PdfViewMode mode)
     m_viewMode = mode;
     const bool document = mode == PdfViewMode::DocumentView;
     m_viewStack->setCurrentIndex(document ? 0 : 1);
-    if (m_thumbnailPanel)
-        m_thumbnailPanel->setVisible(document && m_thumbnailsWanted);
+    m_thumbnailPanel->setVisible(document && m_thumbnailsWanted);
     if (document && m_model->pageCount() > 0) {
         m_bottomBarWanted = true;
         m_topToolBar->setViewMode(mode);
@@ -644,8 +710,7 @@ void PdfViewerWidget::setWorkspaceMode(PdfWorkspaceMode mode)
 void PdfViewerWidget::showThumbnailPanel(bool show)
 {
     m_thumbnailsWanted = show;
-    if (m_thumbnailPanel)
-        m_thumbnailPanel->setVisible(show && m_viewMode == PdfViewMode::DocumentView);
+    m_thumbnailPanel->setVisible(show && m_viewMode == PdfViewMode::DocumentView);
     m_topToolBar->setThumbnailChecked(show);
     // The view's width changes once the splitter has laid out again.
     QMetaObject::invokeMethod(

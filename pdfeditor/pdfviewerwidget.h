@@ -10,7 +10,10 @@
 class PdfBottomControlBar;
 class PdfDocumentModel;
 class PdfDocumentView;
+class PdfOperationSidePanel;
+class PdfPageManagerView;
 class PdfRenderManager;
+class PdfThumbnailPanel;
 class PdfTopToolBar;
 class PdfUndoManager;
 class QSplitter;
@@ -37,6 +40,11 @@ public:
     void showInsertMenu(int beforeRow, const QPoint &globalPosition);
     void revealInFolder();
     void printDocument();
+    // Write the selected pages, or the document cut at split points, into new files; the
+    // document itself stays as it is.
+    void extractPages(bool combineIntoOne, const QString &outputDirectory);
+    void splitDocument(bool everyPage, const QList<int> &beforeRows,
+                       const QString &outputDirectory);
 
     // The text shown for an engine error.
     static QString errorText(PdfBackendError error);
@@ -47,6 +55,9 @@ public:
     PdfUndoManager *undoManager() const { return m_undoManager; }
     PdfTopToolBar *topToolBar() const { return m_topToolBar; }
     PdfDocumentView *documentView() const { return m_documentView; }
+    PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
+    PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
+    PdfOperationSidePanel *sidePanel() const { return m_sidePanel; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
     QSplitter *splitter() const { return m_splitter; }
     QStackedWidget *viewStack() const { return m_viewStack; }
@@ -89,6 +100,7 @@ protected:
 private:
     void buildLayout();
     void wire();
+    void wireOrganising();
     void updatePageCount();
     void placeBottomBar();
     void doPlaceBottomBar();
@@ -108,12 +120,11 @@ private:
     PdfUndoManager *m_undoManager = nullptr;
     PdfTopToolBar *m_topToolBar = nullptr;
     QSplitter *m_splitter = nullptr;
-    // The thumbnail strip and the side panel take the splitter's first and last places.
-    QWidget *m_thumbnailPanel = nullptr;
+    PdfThumbnailPanel *m_thumbnailPanel = nullptr;
     QStackedWidget *m_viewStack = nullptr;
     PdfDocumentView *m_documentView = nullptr;
-    QWidget *m_pageManagerView = nullptr;
-    QWidget *m_sidePanel = nullptr;
+    PdfPageManagerView *m_pageManagerView = nullptr;
+    PdfOperationSidePanel *m_sidePanel = nullptr;
     PdfBottomControlBar *m_bottomBar = nullptr;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;

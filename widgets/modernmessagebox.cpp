@@ -221,6 +221,10 @@ void ModernMessageBox::closeEvent(QCloseEvent *event)
 
 void ModernMessageBox::showEvent(QShowEvent *event)
 {
+    // The size hint underestimates wrapped titles and messages (longer in most translations):
+    // take the height the box needs at the width it really got.
+    if (const int needed = heightForWidth(width()); needed > height())
+        resize(width(), needed);
     showBackdrop();
     centre();
     QDialog::showEvent(event);

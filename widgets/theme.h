@@ -71,10 +71,77 @@ inline constexpr Name kitSelectedHover{"#DCE9FF"};
 inline constexpr Name kitSelectedBorder{"#165DFF"};
 inline constexpr Name kitCardBorder{"#DDDDDD"};
 
+// Home tab: side navigation, search field and recent files table.
+inline constexpr Name destinationHover{"#DCE9FF"};
+inline constexpr Name homeDivider{"#E5E6EB"};
+inline constexpr Name searchBorder{"#E5E6EB"};
+inline constexpr Name searchHoverBorder{"#C9CDD4"};
+inline constexpr Name searchFocusBorder{"#165DFF"};
+inline constexpr Name searchText{"#1D2129"};
+inline constexpr Name tableHeaderText{"#888888"};
+
+// Page organiser: thumbnail strip, page grid and operation side panel.
+inline constexpr Name dropZoneBorder{"#4F7DFF"};
+inline constexpr Name dropZoneActive{"#E2E9FF"};
+inline constexpr Name dropZoneActiveBorder{"#2559EB"};
+inline constexpr Name thumbnailPlaceholder{"#F5F6F9"};
+inline constexpr Name pageGridBackground{"#FAFBFC"};
+inline constexpr Name pageCardFill{"#F7F7F8"};
+inline constexpr Name pageMarker{"#125BF5"};
+inline constexpr Name splitLineIdle{"#4074EC"};
+inline constexpr Name splitMarkerIdle{"#486BC9"};
+inline constexpr Name zoomControlBackground{"#191919"};
+inline constexpr Name zoomControlBorder{"#323232"};
+inline constexpr Name zoomButtonHover{"#333333"};
+inline constexpr Name zoomButtonPressed{"#474747"};
+inline constexpr Name zoomTrack{"#4C4C4C"};
+inline constexpr Name primaryAction{"#125BF5"};
+inline constexpr Name primaryActionHover{"#0D4DDB"};
+inline constexpr Name primaryActionDisabled{"#D5D8DE"};
+inline constexpr Name optionDisabledText{"#B4BBC7"};
+inline constexpr Name optionDisabledBackground{"#F7F8FA"};
+
+// Tool pages: file and task lists, drop zone, location menu, option panels.
+inline constexpr Name dropZoneFill{"#FAFBFC"};
+inline constexpr Name listRowBorder{"#EBEDF0"};
+inline constexpr Name listRowHover{"#F7F8FA"};
+inline constexpr Name listSelectedText{"#1D2129"};
+inline constexpr Name scrollHandle{"#C9CDD4"};
+inline constexpr Name scrollHandleHover{"#86909C"};
+inline constexpr Name dragRowBorder{"#C7D2FE"};
+inline constexpr Name rowButtonHover{"#F0F0F1"};
+inline constexpr Name openButtonHover{"#F2F7FF"};
+inline constexpr Name openButtonHoverBorder{"#4080FF"};
+inline constexpr Name errorText{"#F53F3F"};
+inline constexpr Name locationMenuSelectedText{"#2559EB"};
+
+// Account dialog.
+inline constexpr Name accountText{"#1D2129"};
+inline constexpr Name accountNoteText{"#4E5969"};
+inline constexpr Name accountNoteBackground{"#F2F7FF"};
+inline constexpr Name accountNoteBorder{"#D9E8FF"};
+inline constexpr Name accountError{"#B42318"};
+inline constexpr Name accountFieldBorder{"#D8DEE8"};
+inline constexpr Name accountPrimary{"#165DFF"};
+inline constexpr Name accountPrimaryHover{"#0E4ED8"};
+inline constexpr Name accountButtonHover{"#F5F7FA"};
+inline constexpr Name accountDisabledText{"#9CA3AF"};
+inline constexpr Name accountDisabledBackground{"#F3F4F6"};
+
+// Language dialog.
+inline constexpr Name languageCardBorder{"#DDE2EA"};
+inline constexpr Name languageChoiceText{"#283347"};
+inline constexpr Name languageChoiceBorder{"#E0E5ED"};
+inline constexpr Name languageChoiceHover{"#F7F7FF"};
+inline constexpr Name languageChoiceHoverBorder{"#B8B3F5"};
+inline constexpr Name languageChoiceChecked{"#F2F1FF"};
+inline constexpr Name languageCancelText{"#334155"};
+inline constexpr Name languageCancelBorder{"#D8DEE8"};
+inline constexpr Name languageCancelHover{"#F4F6F9"};
 // PDF viewer: document view, top tool bar and the floating bottom bar.
 inline constexpr Name pageShadow{"#200F172A"}; // RGBA(15, 23, 42, 32) as #AARRGGBB
-inline constexpr Name scrollHandle{"#B8C0CE"};
-inline constexpr Name scrollHandleHover{"#98A3B5"};
+inline constexpr Name viewScrollHandle{"#B8C0CE"};
+inline constexpr Name viewScrollHandleHover{"#98A3B5"};
 inline constexpr Name toolChecked{"#E8F0FF"};
 inline constexpr Name toolCheckedText{"#2559EB"};
 inline constexpr Name toolCheckedBorder{"#D7E3FF"};

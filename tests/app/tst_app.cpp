@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,6 +129,8 @@ private:
 
 void TestApp::init()
 {
+    // The home tab keeps a recent files store; keep it out of the user's configuration.
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
     FakeViewerTab::openSucceeds = true;
     FakeViewerTab::mayClose = true;

@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
 #include <QVBoxLayout>
@@ -378,6 +379,8 @@ int main(int argc, char *argv[])
     if (app.arguments().value(1) == u"--screen"_s)
         return grabScreen(app.arguments().value(2, u"screen.png"_s));
     Startup::configureApplication(app);
+    // Files opened for the pictures must not land in the user's recent files.
+    QStandardPaths::setTestModeEnabled(true);
     outDir = app.arguments().value(1, u"screenshots"_s);
     QDir().mkpath(outDir);
 

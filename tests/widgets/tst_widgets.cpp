@@ -86,6 +86,7 @@ private Q_SLOTS:
     void messageBoxEscape();
     void messageBoxProgressCannotBeDismissed();
     void messageBoxLayout();
+    void messageBoxWrappedTextFits();
     void messageBoxAccent_data();
     void messageBoxAccent();
     void messageBoxBackdropAndCentre();
@@ -257,6 +258,26 @@ void TestWidgets::messageBoxLayout()
     QCOMPARE(box2.findChild<QLabel *>(u"messageBoxMessage"_s)->textFormat(), Qt::PlainText);
     QCOMPARE(box2.findChild<QPushButton *>(u"messageBoxDiscardButton"_s)->text(), u"不保存"_s);
     QCOMPARE(box2.findChild<QPushButton *>(u"messageBoxCancelButton"_s)->text(), u"取消"_s);
+}
+
+// Long titles and messages wrap; every line must be inside its label.
+void TestWidgets::messageBoxWrappedTextFits()
+{
+    MessageBoxOptions o;
+    o.kind = MessageBoxOptions::Error;
+    o.title = u"Sprache kann nicht gewechselt werden, weil die Datei fehlt"_s;
+    o.message = u"Die Übersetzungsdatei der gewählten Sprache konnte nicht geladen werden, "
+                u"bitte installieren Sie das Programm erneut."_s;
+    o.details = u"/home/user/Documents/a/rather/long/folder/name/that/wraps/report-final.pdf"_s;
+    ModernMessageBox box(o, m_window);
+    box.show();
+    for (const char *name : {"messageBoxTitle", "messageBoxMessage", "messageBoxDetails"}) {
+        auto *label = box.findChild<QLabel *>(QString::fromLatin1(name));
+        QVERIFY(label);
+        QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+    }
+    auto *confirm = box.findChild<QPushButton *>(u"messageBoxConfirmButton"_s);
+    QVERIFY(confirm->mapTo(&box, QPoint(0, confirm->height())).y() <= box.height());
 }
 
 void TestWidgets::messageBoxAccent_data()

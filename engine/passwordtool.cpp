@@ -1,0 +1,95 @@
+#include "passwordtool.h"
+
+#include "batchsupport.h"
+#include "mupdftools.h"
+#include "qpdfsupport.h"
+#include "stagedfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
+using namespace batchsupport;
+
+PasswordTool::PasswordTool(Mode mode)
+    : m_mode(mode)
+{}
+
+bool PasswordTool::execute(const TaskRequest &request)
+{
+    const QString source = singleSource(request);
+    if (source.isEmpty())
+        return fail(request, QStringLiteral("no source file"));
+    if (!QFileInfo(source).isFile())
+        return fail(request, QStringLiteral("the source does not exist: %1").arg(source));
+    const QString password = request.options.value(QStringLiteral("password")).toString();
+    const bool encrypt = m_mode == Mode::Encrypt;
+    if (encrypt && password.isEmpty())
+        return fail(request, QStringLiteral("an empty password protects nothing"));
+
+    const SaveOption save = saveOption(request);
+    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    if (save == NewFile && folder.isEmpty() && request.useSourceFolder)
+        folder = QFileInfo(source).absolutePath();
+    if (save == ReplaceSource)
+        folder = QFileInfo(source).absolutePath();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return fail(request, QStringLiteral("the output folder does not exist: %1").arg(folder));
+
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    // A file that needs a password to open cannot be encrypted anew without it.
+    std::shared_ptr<qpdfsupport::Source> input =
+        qpdfsupport::open(source, encrypt ? QString() : password, false, &error, &message);
+    if (!input)
+        return fail(request, message);
+    if (!encrypt) {
+        bool encrypted = false;
+        if (input->repairedBytes.isEmpty()) {
+            encrypted = input->pdf->isEncrypted();
+            if (encrypted && !password.isEmpty() && !input->pdf->userPasswordMatched() &&
+                !input->pdf->ownerPasswordMatched())
+                return fail(request, QStringLiteral("the password is not correct"));
+        } else {
+            bool accepted = false;
+            if (!mupdftools::passwordState(source, password, &encrypted, &accepted, &message))
+                return fail(request, message);
+            if (encrypted && !accepted)
+                return fail(request, QStringLiteral("the password is not correct"));
+        }
+        // Even where the file opens without one (owner password only), unlocking takes a password.
+        if (encrypted && password.isEmpty())
+            return fail(request,
+                        QStringLiteral("the document is protected and no password was given"));
+    }
+
+    StagedFile staged(folder);
+    if (!staged.isValid())
+        return fail(request, staged.errorString());
+    const QByteArray secret = password.toUtf8();
+    const bool written = qpdfsupport::writeAtomically(
+        *input->pdf, staged.path(),
+        [&](QPDFWriter &writer) {
+            writer.setPreserveEncryption(false);
+            writer.setObjectStreamMode(qpdf_o_preserve);
+            if (encrypt) {
+                writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true,
+                                                 true, true, true, true, qpdf_r3p_full, true);
+            }
+        },
+        &error, &message);
+    // Closed before the rename: a source still open cannot be replaced everywhere.
+    input.reset();
+    if (!written)
+        return fail(request, message);
+    if (save == ReplaceSource) {
+        if (!staged.commitTo(source))
+            return fail(request, staged.errorString());
+        return true;
+    }
+    if (staged.commitToFreeName(folder, QFileInfo(source).completeBaseName()).isEmpty())
+        return fail(request, staged.errorString());
+    return true;
+}

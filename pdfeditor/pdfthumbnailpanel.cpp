@@ -1,0 +1,395 @@
+#include "pdfthumbnailpanel.h"
+
+#include "pdfdocumentmodel.h"
+#include "pdfinsertdropzone.h"
+#include "pdfrendermanager.h"
+#include "theme.h"
+#include "thumbnaildelegate.h"
+
+#include <QEvent>
+#include <QListView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int AfterPassDelayMs = 20;
+constexpr int BetweenStepsDelayMs = 25;
+constexpr int BackOffDelayMs = 50;
+constexpr int AfterFailureDelayMs = 60;
+
+QString panelStyle()
+{
+    return uR"(
+#pdfThumbnailPanel { background: %1; border: none; border-right: 1px solid %2; }
+QListView#pdfThumbnailList { background: transparent; border: none; outline: none; }
+QListView#pdfThumbnailList::item { background: transparent; border: none; }
+QPushButton#pdfInsertDropZone {
+    color: %3; background: %4; border: 2px dashed %5; border-radius: 10px;
+    font-size: 13px; padding: 12px 4px;
+    qproperty-icon: url(:/res/icons/modern/add-file.png); qproperty-iconSize: 28px 28px;
+}
+QPushButton#pdfInsertDropZone:hover, QPushButton#pdfInsertDropZone[dragActive="true"] {
+    background: %6; border-color: %7;
+}
+)"_s.arg(Theme::windowBackground, Theme::border, Theme::accent, Theme::accentSoft,
+         Theme::dropZoneBorder, Theme::dropZoneActive, Theme::dropZoneActiveBorder);
+}
+
+} // namespace
+
+PdfThumbnailPanel::PdfThumbnailPanel(QWidget *parent)
+    : QWidget(parent)
+    , m_list(new QListView(this))
+    , m_dropZone(new PdfInsertDropZone(this))
+    , m_sweepTimer(new QTimer(this))
+{
+    setObjectName(u"pdfThumbnailPanel"_s);
+    setAttribute(Qt::WA_StyledBackground, true);
+    setMinimumWidth(176);
+    setMaximumWidth(280);
+    resize(210, height());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 10, 8, 10);
+    layout->setSpacing(8);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_dropZone);
+
+    m_list->setObjectName(u"pdfThumbnailList"_s);
+    m_list->setItemDelegate(new ThumbnailDelegate(this));
+    m_list->setSpacing(2);
+    m_list->setViewMode(QListView::ListMode);
+    m_list->setFlow(QListView::TopToBottom);
+    m_list->setWrapping(false);
+    m_list->setUniformItemSizes(true);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->verticalScrollBar()->setSingleStep(42);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setDragEnabled(true);
+    m_list->setAcceptDrops(true);
+    m_list->setDropIndicatorShown(true);
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    m_list->setMouseTracking(true);
+    m_list->viewport()->setMouseTracking(true);
+    m_list->viewport()->installEventFilter(this);
+
+    m_sweepTimer->setObjectName(u"pdfThumbnailSweepTimer"_s);
+    m_sweepTimer->setSingleShot(true);
+    connect(m_sweepTimer, &QTimer::timeout, this, &PdfThumbnailPanel::sweepStep);
+
+    connect(m_list, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { Q_EMIT pageActivated(index.row()); });
+    connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &PdfThumbnailPanel::onScreenPass);
+    connect(m_dropZone, &QPushButton::clicked, this,
+            [this] { Q_EMIT chooseInsertFilesRequested(rowCount()); });
+    connect(m_dropZone, &PdfInsertDropZone::pdfFilesDropped, this,
+            [this](const QStringList &files) { Q_EMIT insertFilesRequested(files, rowCount()); });
+
+    setStyleSheet(panelStyle());
+}
+
+PdfThumbnailPanel::~PdfThumbnailPanel() = default;
+
+void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
+{
+    if (model == m_model)
+        return;
+    if (m_model)
+        m_model->disconnect(this);
+    m_model = model;
+    m_list->setModel(model);
+    reset();
+    if (!model)
+        return;
+
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        // Snapshots (undo, redo) keep page ids: thumbnails of unchanged pages stay valid.
+        keepValidThumbnails();
+        onScreenPass();
+    });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
+        // The sweep revisits the whole document and fetches only what is missing.
+        m_sweepCursor = 0;
+        onScreenPass();
+    });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                   const QList<int> &roles) {
+                if (!roles.contains(PdfDocumentModel::RotationRole) &&
+                    !roles.contains(PdfDocumentModel::PageSizeRole))
+                    return;
+                dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
+                onScreenPass();
+            });
+    onScreenPass();
+}
+
+void PdfThumbnailPanel::setRenderManager(PdfRenderManager *manager)
+{
+    if (manager == m_renderManager)
+        return;
+    if (m_renderManager)
+        m_renderManager->disconnect(this);
+    m_renderManager = manager;
+    // Answers to the old manager's requests can no longer arrive.
+    m_pending.clear();
+    if (!manager)
+        return;
+    connect(manager, &PdfRenderManager::pageRendered, this, &PdfThumbnailPanel::onPageRendered);
+    connect(manager, &PdfRenderManager::pageRenderFailed, this,
+            [this](PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId) {
+                onPageRenderFailed(pageId, purpose, requestId);
+            });
+    onScreenPass();
+}
+
+void PdfThumbnailPanel::setCurrentPage(int row)
+{
+    if (!m_model || row < 0 || row >= rowCount())
+        return;
+    const QModelIndex index = m_model->index(row);
+    if (m_list->currentIndex() != index)
+        m_list->setCurrentIndex(index);
+    m_list->scrollTo(index, QAbstractItemView::EnsureVisible);
+    onScreenPass();
+}
+
+QImage PdfThumbnailPanel::thumbnail(PdfPageId pageId) const
+{
+    return m_thumbnails.value(pageId).image;
+}
+
+QSize PdfThumbnailPanel::thumbnailTargetSize(const PdfPageEntry &entry)
+{
+    const QSizeF shown = PdfDocumentModel::displaySize(entry);
+    if (shown.isEmpty())
+        return {};
+    return shown.scaled(QSizeF(ThumbnailDelegate::ThumbnailBoxSize), Qt::KeepAspectRatio)
+        .toSize();
+}
+
+bool PdfThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_list->viewport())
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const QModelIndex index = m_list->indexAt(pos);
+        setHoverRow(index.isValid() ? index.row() : -1);
+        break;
+    }
+    case QEvent::Leave:
+        setHoverRow(-1);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_model && handleRelease(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            return true;
+        break;
+    case QEvent::Resize:
+        // More cards may fit now; the scroll bar does not move for that.
+        QTimer::singleShot(0, this, &PdfThumbnailPanel::onScreenPass);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool PdfThumbnailPanel::handleRelease(const QPoint &pos)
+{
+    const QModelIndex index = m_list->indexAt(pos);
+    if (!index.isValid() || index.row() != m_hoverRow)
+        return false;
+    const QRect bar = ThumbnailDelegate::actionBarRect(
+        ThumbnailDelegate::cardRect(m_list->visualRect(index)));
+    if (!bar.contains(pos))
+        return false;
+
+    const PdfPageId id = index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
+    switch (ThumbnailDelegate::actionAt(bar, pos)) {
+    case 0:
+        Q_EMIT previewPageRequested(id);
+        break;
+    case 1:
+        Q_EMIT rotatePageRequested(id);
+        break;
+    default:
+        Q_EMIT deletePageRequested(id);
+        break;
+    }
+    return true;
+}
+
+void PdfThumbnailPanel::setHoverRow(int row)
+{
+    if (row == m_hoverRow)
+        return;
+    m_hoverRow = row;
+    m_list->viewport()->update();
+}
+
+int PdfThumbnailPanel::rowCount() const
+{
+    return m_model ? m_model->rowCount() : 0;
+}
+
+void PdfThumbnailPanel::reset()
+{
+    m_sweepTimer->stop();
+    m_thumbnails.clear();
+    m_pending.clear();
+    m_sweepCursor = 0;
+    m_hoverRow = -1;
+    m_list->viewport()->update();
+}
+
+void PdfThumbnailPanel::keepValidThumbnails()
+{
+    QHash<PdfPageId, int> rotations;
+    if (m_model) {
+        const QList<PdfPageEntry> pages = m_model->pages();
+        rotations.reserve(pages.size());
+        for (const PdfPageEntry &entry : pages)
+            rotations.insert(entry.id, entry.rotation);
+    }
+    for (auto it = m_thumbnails.begin(); it != m_thumbnails.end();) {
+        const auto rotation = rotations.constFind(it.key());
+        if (rotation == rotations.cend() || *rotation != it->rotation)
+            it = m_thumbnails.erase(it);
+        else
+            ++it;
+    }
+    m_sweepTimer->stop();
+    m_pending.clear();
+    m_sweepCursor = 0;
+    m_hoverRow = -1;
+    m_list->viewport()->update();
+}
+
+void PdfThumbnailPanel::onScreenPass()
+{
+    if (!m_model || !m_renderManager || rowCount() == 0)
+        return;
+    const int count = rowCount();
+    const QModelIndex first = m_list->indexAt(QPoint(4, 0));
+    const int start = std::max(0, (first.isValid() ? first.row() : 0) - 2);
+    const QModelIndex last = m_list->indexAt(QPoint(4, m_list->viewport()->height() - 1));
+    const int lastRow = last.isValid() ? last.row() : std::min(count - 1, 4);
+    const int end = std::min(count - 1, lastRow + 4);
+
+    QList<int> rows;
+    for (int row = start; row <= end; ++row)
+        rows.append(row);
+    requestRows(rows, OnScreenPriority);
+    scheduleSweep(AfterPassDelayMs);
+}
+
+void PdfThumbnailPanel::scheduleSweep(int delayMs)
+{
+    if (!m_model || m_sweepCursor >= rowCount() || m_sweepTimer->isActive())
+        return;
+    m_sweepTimer->start(delayMs);
+}
+
+void PdfThumbnailPanel::sweepStep()
+{
+    if (!m_model || !m_renderManager)
+        return;
+    if (m_pending.size() >= SweepPendingLimit) {
+        scheduleSweep(BackOffDelayMs);
+        return;
+    }
+    const int count = rowCount();
+    QList<int> rows;
+    while (m_sweepCursor < count && rows.size() < SweepBatch) {
+        const int row = m_sweepCursor++;
+        const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+        if (entry && !m_thumbnails.contains(entry->id) && !m_pending.contains(entry->id))
+            rows.append(row);
+    }
+    requestRows(rows, SweepPriority);
+    if (m_sweepCursor < count)
+        scheduleSweep(BetweenStepsDelayMs);
+}
+
+void PdfThumbnailPanel::requestRows(const QList<int> &rows, int priority)
+{
+    if (!m_model || !m_renderManager)
+        return;
+    QList<PdfPageEntry> entries;
+    QList<QSize> sizes;
+    for (int row : rows) {
+        const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+        if (!entry || m_thumbnails.contains(entry->id) || m_pending.contains(entry->id))
+            continue;
+        entries.append(*entry);
+        sizes.append(thumbnailTargetSize(*entry));
+    }
+    if (entries.isEmpty())
+        return;
+    const QList<quint64> ids = m_renderManager->requestRenders(
+        entries, sizes, PdfRenderPurpose::Thumbnail, m_model->revision(), priority);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // An empty target size gets an id but never an answer; waiting for it would stall.
+        if (ids.value(i) != 0 && !sizes.at(i).isEmpty())
+            m_pending.insert(entries.at(i).id, {ids.at(i), entries.at(i).rotation});
+    }
+}
+
+void PdfThumbnailPanel::dropThumbnailsOfRows(int first, int last)
+{
+    if (!m_model)
+        return;
+    for (int row = std::max(first, 0); row <= last; ++row) {
+        const PdfPageId id =
+            m_model->index(row).data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
+        m_thumbnails.remove(id);
+        m_pending.remove(id);
+        m_sweepCursor = std::min(m_sweepCursor, row);
+    }
+}
+
+void PdfThumbnailPanel::onPageRendered(PdfPageId pageId, QSize, PdfRenderPurpose purpose,
+                                       qulonglong requestId, qulonglong, const QImage &image)
+{
+    if (purpose != PdfRenderPurpose::Thumbnail || !m_model)
+        return;
+    const auto pending = m_pending.constFind(pageId);
+    if (pending == m_pending.cend() || pending->requestId != requestId)
+        return;
+    const int rotation = pending->rotation;
+    m_pending.erase(pending);
+    m_thumbnails.insert(pageId, {image, rotation});
+    const int row = m_model->rowOfPage(pageId);
+    if (row >= 0)
+        m_list->update(m_model->index(row));
+    scheduleSweep(AfterPassDelayMs);
+}
+
+void PdfThumbnailPanel::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose,
+                                           qulonglong requestId)
+{
+    if (purpose != PdfRenderPurpose::Thumbnail)
+        return;
+    const auto pending = m_pending.constFind(pageId);
+    if (pending == m_pending.cend() || pending->requestId != requestId)
+        return;
+    m_pending.erase(pending);
+    scheduleSweep(AfterFailureDelayMs);
+}
+
+PdfDocumentModel *PdfThumbnailPanel::documentModel() const
+{
+    return m_model;
+}

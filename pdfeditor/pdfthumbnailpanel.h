@@ -1,0 +1,96 @@
+#pragma once
+
+#include "pdfpageid.h"
+#include "pdfrenderpurpose.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+class PdfDocumentModel;
+class PdfInsertDropZone;
+class PdfRenderManager;
+class QListView;
+class QTimer;
+struct PdfPageEntry;
+
+// The strip of page cards at the left of a document tab. Cards on screen are fetched at once;
+// all other pages by a slow background sweep that backs off while many requests are in flight.
+class PdfThumbnailPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OnScreenPriority = 10;
+    static constexpr int SweepPriority = -10;
+    static constexpr int SweepBatch = 8;
+    static constexpr int SweepPendingLimit = 18;
+
+    explicit PdfThumbnailPanel(QWidget *parent = nullptr);
+    ~PdfThumbnailPanel() override;
+
+    void setDocumentModel(PdfDocumentModel *model);
+    void setRenderManager(PdfRenderManager *manager);
+    void setCurrentPage(int row);
+
+    PdfDocumentModel *documentModel() const;
+    QListView *listView() const { return m_list; }
+    PdfInsertDropZone *insertDropZone() const { return m_dropZone; }
+
+    // What the cards show; null while the page has no thumbnail yet.
+    QImage thumbnail(PdfPageId pageId) const;
+    bool isRequestPending(PdfPageId pageId) const { return m_pending.contains(pageId); }
+    int pendingRequestCount() const { return int(m_pending.size()); }
+    int hoverRow() const { return m_hoverRow; }
+
+    // The thumbnail size for a page: its shown size fitted into the card's box.
+    static QSize thumbnailTargetSize(const PdfPageEntry &entry);
+
+Q_SIGNALS:
+    void pageActivated(int page);
+    void insertFilesRequested(QStringList files, int beforeRow);
+    void chooseInsertFilesRequested(int beforeRow);
+    void previewPageRequested(PdfPageId pageId);
+    void rotatePageRequested(PdfPageId pageId);
+    void deletePageRequested(PdfPageId pageId);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Thumbnail
+    {
+        QImage image;
+        int rotation = 0; // the page's rotation the image was made for
+    };
+    struct Pending
+    {
+        quint64 requestId = 0;
+        int rotation = 0;
+    };
+
+    void reset();
+    void keepValidThumbnails();
+    void onScreenPass();
+    void scheduleSweep(int delayMs);
+    void sweepStep();
+    void requestRows(const QList<int> &rows, int priority);
+    void dropThumbnailsOfRows(int first, int last);
+    void onPageRendered(PdfPageId pageId, QSize targetSize, PdfRenderPurpose purpose,
+                        qulonglong requestId, qulonglong documentRevision, const QImage &image);
+    void onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId);
+    void setHoverRow(int row);
+    bool handleRelease(const QPoint &pos);
+    int rowCount() const;
+
+    QPointer<PdfDocumentModel> m_model;
+    QPointer<PdfRenderManager> m_renderManager;
+    QListView *m_list = nullptr;
+    PdfInsertDropZone *m_dropZone = nullptr;
+    QHash<PdfPageId, Thumbnail> m_thumbnails;
+    QHash<PdfPageId, Pending> m_pending;
+    QTimer *m_sweepTimer = nullptr;
+    int m_sweepCursor = 0;
+    int m_hoverRow = -1;
+};

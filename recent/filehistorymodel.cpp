@@ -1,0 +1,99 @@
+#include "filehistorymodel.h"
+
+#include <QFileInfo>
+#include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+FileHistoryModel::FileHistoryModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+bool FileHistoryModel::addFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    const int row = int(m_records.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_records.append({path, info.fileName(), info.size(), info.lastModified()});
+    endInsertRows();
+    return true;
+}
+
+QString FileHistoryModel::formatSize(qint64 bytes)
+{
+    constexpr qint64 kib = 1024;
+    constexpr qint64 mib = kib * 1024;
+    constexpr qint64 gib = mib * 1024;
+    if (bytes < kib)
+        return tr("%1 B").arg(bytes);
+    if (bytes < mib)
+        return tr("%1 KB").arg(double(bytes) / kib, 0, 'f', 0);
+    if (bytes < gib)
+        return tr("%1 MB").arg(double(bytes) / mib, 0, 'f', 2);
+    return tr("%1 GB").arg(double(bytes) / gib, 0, 'f', 2);
+}
+
+int FileHistoryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_records.size());
+}
+
+int FileHistoryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FileHistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const Record &r = m_records.at(index.row());
+    const int column = index.column();
+
+    switch (role) {
+    case Qt::DisplayRole:
+        if (column == NameColumn)
+            return r.fileName;
+        if (column == SizeColumn)
+            return formatSize(r.size);
+        return r.lastModified.toString(u"yyyy-MM-dd"_s);
+    case Qt::DecorationRole:
+        if (column == NameColumn)
+            return QIcon(u":/res/icons/modern/file-pdf.png"_s);
+        return QVariant();
+    case Qt::TextAlignmentRole:
+        return column == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                    : int(Qt::AlignRight | Qt::AlignVCenter);
+    case PathRole:
+        return r.path;
+    case SortRole:
+        if (column == NameColumn)
+            return r.fileName;
+        if (column == SizeColumn)
+            return r.size;
+        return r.lastModified;
+    default:
+        return QVariant();
+    }
+}
+
+QVariant FileHistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QVariant();
+    if (role == Qt::TextAlignmentRole)
+        return section == NameColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                     : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case NameColumn:
+        return tr("文件名");
+    case SizeColumn:
+        return tr("尺寸");
+    default:
+        return tr("最近一次编辑");
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The recent files table: one row per file with its name, size and last modification date.
+class FileHistoryModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { NameColumn = 0, SizeColumn = 1, ModifiedColumn = 2, ColumnCount = 3 };
+    enum Role {
+        PathRole = Qt::UserRole,
+        // The value a column sorts by: the name, the byte count or the modification time.
+        SortRole = Qt::UserRole + 1,
+    };
+
+    struct Record
+    {
+        QString path;
+        QString fileName;
+        qint64 size = 0;
+        QDateTime lastModified;
+    };
+
+    explicit FileHistoryModel(QObject *parent = nullptr);
+
+    // Appends the file when it exists; false (and nothing added) when it does not.
+    bool addFile(const QString &path);
+    Record record(int row) const { return m_records.value(row); }
+
+    // "1023 B", "2 KB", "1.50 MB", "3.00 GB".
+    static QString formatSize(qint64 bytes);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    QList<Record> m_records;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class FileHistoryModel;
+class QLabel;
+class QSortFilterProxyModel;
+class QStackedLayout;
+class QTreeView;
+
+// The recent files table with its name filter, or, when no row is left to show, a panel that says
+// why: nothing opened yet, or nothing matching the search.
+class RecentFileListView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RecentFileListView(QWidget *parent = nullptr);
+
+    // Adds a row for the file if it exists; missing files are skipped.
+    void addFile(const QString &path);
+    // Shows only files whose name contains the trimmed text, ignoring case.
+    void setFilter(const QString &text);
+
+    QString filterText() const { return m_filterText; }
+    bool isShowingEmptyState() const;
+    QTreeView *treeView() const { return m_treeView; }
+    FileHistoryModel *model() const { return m_model; }
+
+Q_SIGNALS:
+    void fileClicked(const QString &path);
+
+private:
+    void updateEmptyState();
+    QWidget *createEmptyState();
+
+    QTreeView *m_treeView = nullptr;
+    FileHistoryModel *m_model = nullptr;
+    QSortFilterProxyModel *m_proxy = nullptr;
+    QStackedLayout *m_stack = nullptr;
+    QWidget *m_emptyState = nullptr;
+    QLabel *m_emptyIcon = nullptr;
+    QLabel *m_emptyTitle = nullptr;
+    QLabel *m_emptySubtitle = nullptr;
+    QString m_filterText;
+};

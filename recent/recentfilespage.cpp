@@ -1,0 +1,46 @@
+#include "recentfilespage.h"
+
+#include "recentfilelistview.h"
+#include "recentfilemanager.h"
+#include "searchbarwidget.h"
+
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+RecentFilesPage::RecentFilesPage(QWidget *parent)
+    : RecentFilesPage(&RecentFileManager::instance(), parent)
+{}
+
+RecentFilesPage::RecentFilesPage(RecentFileManager *store, QWidget *parent)
+    : QWidget(parent)
+    , m_store(store)
+{
+    setObjectName(u"recentFilesPage"_s);
+    setAttribute(Qt::WA_StyledBackground);
+
+    m_searchBar = new SearchBarWidget(this);
+    m_searchBar->setFixedSize(320, 40);
+    m_listView = new RecentFileListView(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(30, 20, 30, 20);
+    layout->setSpacing(20);
+    layout->addWidget(m_searchBar);
+    layout->addWidget(m_listView);
+
+    connect(m_searchBar, &QLineEdit::textChanged, m_listView, &RecentFileListView::setFilter);
+    connect(m_listView, &RecentFileListView::fileClicked, this, &RecentFilesPage::fileClicked);
+
+    const QStringList paths = m_store->paths();
+    for (const QString &path : paths)
+        m_listView->addFile(path);
+}
+
+void RecentFilesPage::add(const QString &path)
+{
+    if (path.isEmpty() || m_store->contains(path))
+        return;
+    m_listView->addFile(path);
+    m_store->add(path);
+}

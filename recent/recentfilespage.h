@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class RecentFileListView;
+class RecentFileManager;
+class SearchBarWidget;
+
+// The right-hand side of the home tab: a search field over the table of recently opened files.
+class RecentFilesPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows the files of the given store, by default the process-wide one.
+    explicit RecentFilesPage(QWidget *parent = nullptr);
+    explicit RecentFilesPage(RecentFileManager *store, QWidget *parent = nullptr);
+
+    // Records a newly opened file; a file the store already holds changes nothing.
+    void add(const QString &path);
+
+    SearchBarWidget *searchBar() const { return m_searchBar; }
+    RecentFileListView *listView() const { return m_listView; }
+
+Q_SIGNALS:
+    void fileClicked(const QString &path);
+
+private:
+    SearchBarWidget *m_searchBar = nullptr;
+    RecentFileListView *m_listView = nullptr;
+    RecentFileManager *m_store = nullptr;
+};

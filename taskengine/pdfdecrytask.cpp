@@ -1,0 +1,6 @@
+#include "pdfdecrytask.h"
+
+TaskResult PdfDecryTask::run()
+{
+    return runEngineTool();
+}

@@ -1,0 +1,6 @@
+#include "pdfencrytask.h"
+
+TaskResult PdfEncryTask::run()
+{
+    return runEngineTool();
+}

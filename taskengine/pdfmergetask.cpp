@@ -1,0 +1,6 @@
+#include "pdfmergetask.h"
+
+TaskResult PdfMergeTask::run()
+{
+    return runEngineTool();
+}

@@ -1,0 +1,6 @@
+#include "pdftoimagetask.h"
+
+TaskResult PdfToImageTask::run()
+{
+    return runEngineTool();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "taskrequest.h"
+#include "taskresult.h"
+#include "worklane_global.h"
+
+#include <functional>
+
+// One batch job. Tasks are held through std::shared_ptr by the centre's registry and by the
+// worker that runs them; each runs once, on a pool thread.
+class WORKLANE_EXPORT TaskBase
+{
+public:
+    explicit TaskBase(const TaskRequest &request);
+    TaskBase(const TaskBase &) = delete;
+    TaskBase &operator=(const TaskBase &) = delete;
+    virtual ~TaskBase();
+
+    virtual TaskResult run() = 0;
+    // Recorded only: no task body of the engine can stop half-way yet.
+    virtual void cancel();
+
+    TaskRequest request;
+    std::function<void(int)> progressCallback;
+    bool cancelled = false;
+
+protected:
+    // The body shared by the tasks that run one of the engine's tools.
+    TaskResult runEngineTool() const;
+};

@@ -1,0 +1,290 @@
+#include "organisetest.h"
+#include "pdfinsertdropzone.h"
+#include "pdfrendermanager.h"
+#include "pdfthumbnailpanel.h"
+#include "thumbnaildelegate.h"
+
+#include <QListView>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+using namespace organise;
+
+namespace {
+
+struct Strip
+{
+    std::unique_ptr<PdfDocumentModel> model;
+    PdfRenderManager renderManager;
+    PdfThumbnailPanel panel;
+};
+
+QRect actionBarOf(const PdfThumbnailPanel &panel, int row)
+{
+    QListView *list = panel.listView();
+    return ThumbnailDelegate::actionBarRect(
+        ThumbnailDelegate::cardRect(list->visualRect(list->model()->index(row, 0))));
+}
+
+} // namespace
+
+class ThumbnailPanelTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    std::unique_ptr<Strip> makeStrip(int pages, int height = 700)
+    {
+        auto strip = std::make_unique<Strip>();
+        strip->model = loadFixture(m_dir, u"strip-%1.pdf"_s.arg(pages), pages);
+        if (!strip->model)
+            return nullptr;
+        strip->panel.resize(210, height);
+        strip->panel.show();
+        if (!QTest::qWaitForWindowExposed(&strip->panel))
+            return nullptr;
+        strip->panel.setDocumentModel(strip->model.get());
+        strip->panel.setRenderManager(&strip->renderManager);
+        return strip;
+    }
+
+private Q_SLOTS:
+    void actionBarThirds_data()
+    {
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<int>("action");
+        QTest::newRow("preview, left third") << 0.15 << 0;
+        QTest::newRow("rotate, middle third") << 0.5 << 1;
+        QTest::newRow("delete, right third") << 0.85 << 2;
+    }
+
+    void actionBarThirds()
+    {
+        QFETCH(double, fraction);
+        QFETCH(int, action);
+        auto strip = makeStrip(4);
+        QVERIFY(strip);
+        PdfThumbnailPanel &panel = strip->panel;
+        QWidget *viewport = panel.listView()->viewport();
+        QSignalSpy preview(&panel, &PdfThumbnailPanel::previewPageRequested);
+        QSignalSpy rotate(&panel, &PdfThumbnailPanel::rotatePageRequested);
+        QSignalSpy remove(&panel, &PdfThumbnailPanel::deletePageRequested);
+        QSignalSpy activated(&panel, &PdfThumbnailPanel::pageActivated);
+
+        const QRect bar = actionBarOf(panel, 1);
+        const QPoint at(bar.left() + int(bar.width() * fraction), bar.center().y());
+        mouseMove(viewport, at);
+        QCOMPARE(panel.hoverRow(), 1);
+        mouseClick(viewport, at);
+
+        QList<QSignalSpy *> spies{&preview, &rotate, &remove};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(spies[i]->count(), i == action ? 1 : 0);
+        QCOMPARE(spies[action]->first().first().value<PdfPageId>(), idAt(*strip->model, 1));
+        // The press selected the card; the consumed release reported no click.
+        QCOMPARE(panel.listView()->currentIndex().row(), 1);
+        QCOMPARE(activated.count(), 0);
+    }
+
+    void releaseWithoutHoverIsAClick_data()
+    {
+        QTest::addColumn<int>("hoverRow");
+        QTest::newRow("hover on another card") << 0;
+        QTest::newRow("no hover") << -1;
+    }
+
+    void releaseWithoutHoverIsAClick()
+    {
+        QFETCH(int, hoverRow);
+        auto strip = makeStrip(4);
+        QVERIFY(strip);
+        PdfThumbnailPanel &panel = strip->panel;
+        QWidget *viewport = panel.listView()->viewport();
+        QSignalSpy rotate(&panel, &PdfThumbnailPanel::rotatePageRequested);
+        QSignalSpy activated(&panel, &PdfThumbnailPanel::pageActivated);
+
+        const QRect bar = actionBarOf(panel, 1);
+        const QPoint at = bar.center();
+        if (hoverRow >= 0)
+            mouseMove(viewport, actionBarOf(panel, hoverRow).center());
+        else
+            mouseLeave(viewport);
+        QCOMPARE(panel.hoverRow(), hoverRow);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
+
+        QCOMPARE(rotate.count(), 0);
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toInt(), 1);
+        QCOMPARE(panel.listView()->currentIndex().row(), 1);
+    }
+
+    void rotationDropsAndRequestsThumbnail()
+    {
+        auto strip = makeStrip(3);
+        QVERIFY(strip);
+        PdfThumbnailPanel &panel = strip->panel;
+        const PdfPageId id = idAt(*strip->model, 0);
+        QTRY_VERIFY(!panel.thumbnail(id).isNull());
+        const QImage upright = panel.thumbnail(id);
+        QVERIFY(upright.height() > upright.width());
+
+        strip->model->rotatePages({id}, 90);
+        QVERIFY(panel.thumbnail(id).isNull());
+        QVERIFY(panel.isRequestPending(id));
+        QTRY_VERIFY(!panel.thumbnail(id).isNull());
+        const QImage turned = panel.thumbnail(id);
+        QVERIFY(turned.width() > turned.height());
+        QCOMPARE(turned.size(), QSize(136, 91)); // 300 x 200 points fitted into 136 x 166
+    }
+
+    void moveKeepsThumbnail()
+    {
+        auto strip = makeStrip(5);
+        QVERIFY(strip);
+        PdfThumbnailPanel &panel = strip->panel;
+        const PdfPageId id = idAt(*strip->model, 0);
+        QTRY_COMPARE(panel.pendingRequestCount(), 0);
+        QTRY_VERIFY(!panel.thumbnail(id).isNull());
+        const qint64 before = panel.thumbnail(id).cacheKey();
+
+        QVERIFY(strip->model->moveRows(QModelIndex(), 0, 1, QModelIndex(), 4));
+        QCOMPARE(strip->model->rowOfPage(id), 3);
+        QCOMPARE(panel.thumbnail(id).cacheKey(), before);
+        QCOMPARE(panel.pendingRequestCount(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(panel.pendingRequestCount(), 0);
+        QCOMPARE(panel.thumbnail(id).cacheKey(), before);
+    }
+
+    void sweepFetchesEveryPage()
+    {
+        auto strip = makeStrip(40, 500);
+        QVERIFY(strip);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (int row = 0; row < strip->model->pageCount(); ++row) {
+                    if (strip->panel.thumbnail(idAt(*strip->model, row)).isNull())
+                        return false;
+                }
+                return true;
+            }(),
+            20000);
+        QCOMPARE(strip->panel.pendingRequestCount(), 0);
+    }
+
+    void sweepBacksOffWhileManyArePending()
+    {
+        auto model = loadFixture(m_dir, u"sweep.pdf"_s, 60);
+        QVERIFY(model);
+        // A manager whose thread never runs: requests are made, answers are never delivered.
+        QThread parked;
+        auto *manager = new PdfRenderManager;
+        manager->moveToThread(&parked);
+
+        PdfThumbnailPanel panel;
+        panel.resize(210, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto *timer = panel.findChild<QTimer *>(u"pdfThumbnailSweepTimer"_s);
+        QVERIFY(timer);
+        panel.setDocumentModel(model.get());
+        panel.setRenderManager(manager);
+
+        QTRY_VERIFY(panel.pendingRequestCount() >= PdfThumbnailPanel::SweepPendingLimit);
+        const int pending = panel.pendingRequestCount();
+        // Each step that went ahead asked for at most 8 more while fewer than 18 were pending.
+        QVERIFY(pending < PdfThumbnailPanel::SweepPendingLimit + PdfThumbnailPanel::SweepBatch);
+        QSignalSpy steps(timer, &QTimer::timeout);
+        QTRY_VERIFY(steps.count() >= 3);
+        QCOMPARE(panel.pendingRequestCount(), pending);
+        QCOMPARE(timer->interval(), 50);
+
+        panel.setRenderManager(nullptr);
+        parked.start();
+        QMetaObject::invokeMethod(
+            manager, [manager] { manager->moveToThread(QCoreApplication::instance()->thread()); },
+            Qt::BlockingQueuedConnection);
+        parked.quit();
+        parked.wait();
+        delete manager;
+    }
+
+    void currentPageScrollsIntoView()
+    {
+        auto strip = makeStrip(30, 500);
+        QVERIFY(strip);
+        QListView *list = strip->panel.listView();
+        strip->panel.setCurrentPage(25);
+        QCOMPARE(list->currentIndex().row(), 25);
+        QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+        QVERIFY(list->verticalScrollBar()->value() > 0);
+        strip->panel.setCurrentPage(30); // outside: ignored
+        QCOMPARE(list->currentIndex().row(), 25);
+    }
+
+    void dropZoneOnEmptyDocument()
+    {
+        PdfDocumentModel empty;
+        PdfThumbnailPanel panel;
+        panel.setDocumentModel(&empty);
+        QSignalSpy choose(&panel, &PdfThumbnailPanel::chooseInsertFilesRequested);
+        panel.insertDropZone()->click();
+        QCOMPARE(choose.count(), 1);
+        QCOMPARE(choose.first().first().toInt(), 0);
+    }
+
+    void dropZoneAcceptsOnlyPdfFiles_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("two pdf files") << QStringList{u"a.pdf"_s, u"b.PDF"_s} << true;
+        QTest::newRow("a pdf and a text file") << QStringList{u"a.PDF"_s, u"notes.txt"_s} << false;
+        QTest::newRow("no files") << QStringList{} << false;
+    }
+
+    void dropZoneAcceptsOnlyPdfFiles()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, accepted);
+        auto strip = makeStrip(3);
+        QVERIFY(strip);
+        PdfInsertDropZone *zone = strip->panel.insertDropZone();
+        QSignalSpy insert(&strip->panel, &PdfThumbnailPanel::insertFilesRequested);
+
+        QMimeData data;
+        QList<QUrl> urls;
+        QStringList paths;
+        for (const QString &name : names) {
+            paths.append(m_dir.filePath(name));
+            urls.append(QUrl::fromLocalFile(paths.last()));
+        }
+        data.setUrls(urls);
+        const QPoint centre = zone->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QCOMPARE(zone->property("dragActive").toBool(), accepted);
+        if (!accepted)
+            return;
+
+        QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(zone, &drop);
+        QVERIFY(!zone->property("dragActive").toBool());
+        QCOMPARE(insert.count(), 1);
+        QCOMPARE(insert.first().at(0).toStringList(), paths);
+        QCOMPARE(insert.first().at(1).toInt(), 3);
+    }
+};
+
+ORGANISE_TEST(ThumbnailPanelTest);
+
+#include "tst_thumbnailpanel.moc"

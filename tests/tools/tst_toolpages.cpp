@@ -1,0 +1,650 @@
+#include "toolstestsupport.h"
+
+#include "batchfixtures.h"
+#include "batchoptionspanel.h"
+#include "batchtoolpage.h"
+#include "cardradiobutton.h"
+#include "customtabwidget.h"
+#include "dialogseam.h"
+#include "filedropzonewidget.h"
+#include "filelistitem.h"
+#include "filelistwidget.h"
+#include "iconbutton.h"
+#include "imagetopdfpage.h"
+#include "mainpage.h"
+#include "moderncombobox.h"
+#include "moreoption.h"
+#include "officetopdfpage.h"
+#include "passwordinput.h"
+#include "pdfcompresspage.h"
+#include "pdfconvertpage.h"
+#include "pdfdecrypage.h"
+#include "pdfencrypage.h"
+#include "pdfmergepage.h"
+#include "pdftoofficepage.h"
+#include "tasklistitem.h"
+#include "tasklistwidget.h"
+#include "toolpagefactory.h"
+#include "worklane.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace toolstest;
+
+namespace {
+
+struct Submitted
+{
+    TaskRequest request;
+    QString id;
+};
+
+QString desktop()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+QString velmoraFolder()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) +
+           u"/Velmora"_s;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+// The six working pages driven as a user drives them, with real jobs on the task centre; their
+// outputs are read back with qpdf and Qt's image readers. Also the Office pages and the main
+// page's tool tabs.
+class TestToolPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void pageShapes_data();
+    void pageShapes();
+    void officePagesIgnoreFiles();
+    void startWithoutFilesDoesNothing();
+    void requestContents_data();
+    void requestContents();
+    void compressThreeFilesInListOrder();
+    void namingAcrossRuns();
+    void imagesToPdf_data();
+    void imagesToPdf();
+    void pdfToImages();
+    void encryptThenUnlock();
+    void wrongPasswordFails();
+    void mergeInDraggedOrder();
+    void restartKeepsOptions();
+    void statusOfAnotherPageIgnored();
+    void hundredsOfJobs();
+    void mainPageToolTabs_data();
+    void mainPageToolTabs();
+
+private:
+    QString pdf(const QString &name, int pages = 2, QSizeF size = QSizeF(595, 842));
+    QString image(const QString &name);
+    // Makes the page, applies the steps to its panel, drops the files and presses start.
+    std::unique_ptr<QWidget> runPage(int toolType, const QStringList &files,
+                                     const QStringList &steps = {});
+    static BatchToolPage *batch(const std::unique_ptr<QWidget> &page)
+    {
+        return qobject_cast<BatchToolPage *>(page.get());
+    }
+    QString expand(QString text) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QList<Submitted> m_submitted;
+};
+
+void TestToolPages::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_submitted.clear();
+    BatchToolPage::setSubmissionObserver([this](const TaskRequest &request, const QString &id) {
+        m_submitted.append({request, id});
+    });
+    QDir(desktop()).removeRecursively();
+    QVERIFY(QDir().mkpath(desktop()));
+    QDir(velmoraFolder()).removeRecursively();
+    DialogSeam::reset();
+    DialogSeam::setScripted(true);
+}
+
+void TestToolPages::cleanup()
+{
+    BatchToolPage::setSubmissionObserver({});
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
+    DialogSeam::reset();
+    DialogSeam::setScripted(true);
+}
+
+QString TestToolPages::pdf(const QString &name, int pages, QSizeF size)
+{
+    const QString path = m_dir->filePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return fixtures::textPdf(path, pages, size);
+}
+
+QString TestToolPages::image(const QString &name)
+{
+    const QString path = m_dir->filePath(name);
+    const QByteArray format = QFileInfo(name).suffix().toLatin1() == "png" ? "PNG" : "JPG";
+    return fixtures::picture(QSize(120, 80)).save(path, format.constData()) ? path : QString();
+}
+
+QString TestToolPages::expand(QString text) const
+{
+    text.replace(u"{dir}"_s, m_dir->path());
+    text.replace(u"{desktop}"_s, desktop());
+    text.replace(u"{velmora}"_s, velmoraFolder());
+    return text;
+}
+
+// Steps on the panel, "verb:objectName[:argument]" as in the panel tests.
+static void applyStep(QWidget *panel, const QString &step)
+{
+    const QStringList parts = step.split(u':');
+    const QString verb = parts.value(0);
+    const QString name = parts.value(1);
+    if (verb == u"location"_s) {
+        chooseComboEntry(panel->findChild<ModernComboBox *>(u"locationComboBox"_s), name.toInt());
+    } else if (verb == u"check"_s) {
+        QCheckBox *box = panel->findChild<MoreOption *>(name)->checkBox();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
+    } else if (verb == u"press"_s) {
+        auto *w = panel->findChild<QWidget *>(name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 10, w->height() / 2));
+    } else if (verb == u"type"_s) {
+        QTest::keyClicks(panel->findChild<PasswordInput *>(name)->lineEdit(), parts.value(2));
+    } else if (verb == u"radio"_s) {
+        auto *radio = panel->findChild<QRadioButton *>(name);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(12, radio->height() / 2));
+    }
+}
+
+std::unique_ptr<QWidget> TestToolPages::runPage(int toolType, const QStringList &files,
+                                                const QStringList &steps)
+{
+    std::unique_ptr<QWidget> page(ToolPageFactory::create(toolType, nullptr));
+    page->resize(1160, 740);
+    page->show();
+    if (!QTest::qWaitForWindowExposed(page.get()))
+        return page;
+    auto *tool = batch(page);
+    for (const QString &step : steps)
+        applyStep(tool->optionsPanel(), step);
+    if (!files.isEmpty())
+        dropFiles(tool->dropZone(), files);
+    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    return page;
+}
+
+void TestToolPages::pageShapes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("prompt");
+    const QString converting = u"从你的桌面上添加或拖放PDF文件，开始转换。"_s;
+    QTest::newRow("1") << 1 << u"PdfCompressPage"_s
+                       << u"从你的桌面上添加或拖放PDF文件，开始压缩。"_s;
+    QTest::newRow("2") << 2 << u"PdfToOfficePage"_s << converting;
+    QTest::newRow("3") << 3 << u"OfficeToPdfPage"_s << u"添加或拖拽文件进行转换。"_s;
+    QTest::newRow("4") << 4 << u"ImageToPdfPage"_s << u"添加或拖拽图像文件进行转换。"_s;
+    QTest::newRow("5") << 5 << u"PdfConvertPage"_s << converting;
+    QTest::newRow("6") << 6 << u"PdfDecryPage"_s << u"从你的桌面上添加或拖放PDF文件，开始解密。"_s;
+    QTest::newRow("7") << 7 << u"PdfEncryPage"_s << u"从你的桌面上添加或拖放PDF文件，开始加密。"_s;
+    QTest::newRow("8") << 8 << u"PdfMergePage"_s << u"从你的桌面上添加或拖放PDF文件，开始合并。"_s;
+}
+
+void TestToolPages::pageShapes()
+{
+    QFETCH(int, type);
+    QFETCH(QString, className);
+    QFETCH(QString, prompt);
+    std::unique_ptr<QWidget> page(ToolPageFactory::create(type, nullptr));
+    QVERIFY(page);
+    QCOMPARE(QString::fromLatin1(page->metaObject()->className()), className);
+    auto *zone = page->findChild<FileDropZoneWidget *>();
+    QCOMPARE(zone->promptText(), prompt);
+    auto *separator = page->findChild<QWidget *>(u"toolPageSeparator"_s);
+    QCOMPARE(separator->width(), 1);
+    QVERIFY(page->findChild<ToolOptionsPanel *>());
+    if (auto *tool = qobject_cast<BatchToolPage *>(page.get())) {
+        QCOMPARE(tool->stack()->count(), 3);
+        QCOMPARE(tool->stack()->currentWidget(), tool->dropZone());
+        QCOMPARE(tool->stack()->widget(1), tool->fileList());
+        QCOMPARE(tool->stack()->widget(2), tool->taskList());
+    }
+    QVERIFY(!ToolPageFactory::create(0, nullptr));
+    QVERIFY(!ToolPageFactory::create(9, nullptr));
+}
+
+void TestToolPages::officePagesIgnoreFiles()
+{
+    for (int type : {2, 3}) {
+        std::unique_ptr<QWidget> page(ToolPageFactory::create(type, nullptr));
+        page->show();
+        auto *zone = page->findChild<FileDropZoneWidget *>();
+        QVERIFY(dropFiles(zone, {pdf(u"a.pdf"_s)}));
+        QVERIFY(zone->isVisible());
+        QVERIFY(!page->findChild<FileListWidget *>());
+        QTest::mouseClick(page->findChild<ToolOptionsPanel *>()->startButton(), Qt::LeftButton);
+        QVERIFY(!ToolPageFactory::addFile(page.get(), pdf(u"a.pdf"_s)));
+    }
+    QVERIFY(m_submitted.isEmpty());
+}
+
+void TestToolPages::startWithoutFilesDoesNothing()
+{
+    auto page = runPage(1, {});
+    QCOMPARE(batch(page)->stack()->currentWidget(), batch(page)->dropZone());
+    QVERIFY(m_submitted.isEmpty());
+    QCOMPARE(batch(page)->taskList()->count(), 0);
+}
+
+void TestToolPages::requestContents_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QStringList>("sources");  // made in {dir}
+    QTest::addColumn<QStringList>("existing"); // entries made beforehand ("name/" = folder)
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<QStringList>>("inputFiles"); // per request
+    QTest::addColumn<QStringList>("inputFile");
+    QTest::addColumn<QStringList>("outputPath");
+    QTest::addColumn<bool>("useSourceFolder");
+
+    QTest::newRow("compress, next to the sources")
+        << 1 << QStringList{u"report.pdf"_s, u"sub/b.pdf"_s} << QStringList{} << QStringList{} << 6
+        << QList<QStringList>{{}, {}} << QStringList{u"{dir}/report.pdf"_s, u"{dir}/sub/b.pdf"_s}
+        << QStringList{u"{dir}/report(1).pdf"_s, u"{dir}/sub/b(1).pdf"_s} << true;
+    QTest::newRow("compress, two sources of one name to the desktop")
+        << 1 << QStringList{u"x/a.pdf"_s, u"y/a.pdf"_s} << QStringList{u"{desktop}/a.pdf"_s}
+        << QStringList{u"location:1"_s} << 6 << QList<QStringList>{{}, {}}
+        << QStringList{u"{dir}/x/a.pdf"_s, u"{dir}/y/a.pdf"_s}
+        << QStringList{u"{desktop}/a(1).pdf"_s, u"{desktop}/a(2).pdf"_s} << false;
+    QTest::newRow("PDF to images, a folder of that name exists")
+        << 5 << QStringList{u"a.pdf"_s} << QStringList{u"{dir}/a/"_s} << QStringList{} << 4
+        << QList<QStringList>{{u"{dir}/a.pdf"_s}} << QStringList{QString()}
+        << QStringList{u"{dir}/a (1)"_s} << true;
+    QTest::newRow("PDF to images, two of one name to the program folder")
+        << 5 << QStringList{u"x/a.pdf"_s, u"y/a.pdf"_s} << QStringList{}
+        << QStringList{u"location:2"_s} << 4
+        << QList<QStringList>{{u"{dir}/x/a.pdf"_s}, {u"{dir}/y/a.pdf"_s}}
+        << QStringList{QString(), QString()} << QStringList{u"{velmora}/a"_s, u"{velmora}/a (1)"_s}
+        << false;
+    QTest::newRow("unlock") << 6 << QStringList{u"a.pdf"_s, u"sub/b.pdf"_s} << QStringList{}
+                            << QStringList{u"type:passwordInput:pw"_s} << 3
+                            << QList<QStringList>{{}, {}}
+                            << QStringList{u"{dir}/a.pdf"_s, u"{dir}/sub/b.pdf"_s}
+                            << QStringList{u"{dir}"_s, u"{dir}/sub"_s} << true;
+    QTest::newRow("encrypt to the program folder")
+        << 7 << QStringList{u"a.pdf"_s} << QStringList{}
+        << QStringList{u"type:passwordInput:pw"_s, u"location:2"_s} << 2
+        << QList<QStringList>{{u"{dir}/a.pdf"_s}} << QStringList{u"{dir}/a.pdf"_s}
+        << QStringList{u"{velmora}"_s} << false;
+    QTest::newRow("merge, two names taken")
+        << 8 << QStringList{u"b.pdf"_s, u"a.pdf"_s}
+        << QStringList{u"{velmora}/pdf_merge.pdf"_s, u"{velmora}/pdf_merge(1).pdf"_s}
+        << QStringList{} << 0 << QList<QStringList>{{u"{dir}/b.pdf"_s, u"{dir}/a.pdf"_s}}
+        << QStringList{QString()} << QStringList{u"{velmora}/pdf_merge(2).pdf"_s} << false;
+    QTest::newRow("images, one PDF each, to the desktop")
+        << 4 << QStringList{u"a.jpg"_s, u"a.png"_s, u"scan.tar.png"_s} << QStringList{}
+        << QStringList{u"location:1"_s} << 5
+        << QList<QStringList>{{u"{dir}/a.jpg"_s}, {u"{dir}/a.png"_s}, {u"{dir}/scan.tar.png"_s}}
+        << QStringList{QString(), QString(), QString()}
+        << QStringList{u"{desktop}/a.pdf"_s, u"{desktop}/a(1).pdf"_s, u"{desktop}/scan.tar.pdf"_s}
+        << false;
+    QTest::newRow("images, one PDF for all")
+        << 4 << QStringList{u"b.png"_s, u"a.jpg"_s} << QStringList{u"{dir}/b.pdf"_s}
+        << QStringList{u"check:singlePdfOption"_s} << 5
+        << QList<QStringList>{{u"{dir}/b.png"_s, u"{dir}/a.jpg"_s}} << QStringList{QString()}
+        << QStringList{u"{dir}/b(1).pdf"_s} << true;
+}
+
+void TestToolPages::requestContents()
+{
+    QFETCH(int, tool);
+    QFETCH(QStringList, sources);
+    QFETCH(QStringList, existing);
+    QFETCH(QStringList, steps);
+    QFETCH(int, type);
+    QFETCH(QList<QStringList>, inputFiles);
+    QFETCH(QStringList, inputFile);
+    QFETCH(QStringList, outputPath);
+    QFETCH(bool, useSourceFolder);
+
+    QDir().mkpath(velmoraFolder());
+    for (const QString &entry : existing) {
+        const QString path = expand(entry);
+        if (path.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(path));
+        else
+            QVERIFY(!sizedFile(path, 10).isEmpty());
+    }
+    QStringList files;
+    for (const QString &source : sources)
+        files.append(tool == 4 ? image(source) : pdf(source));
+
+    auto page = runPage(tool, files, steps);
+    QCOMPARE(m_submitted.size(), outputPath.size());
+    const QStringList ids = [&] {
+        QStringList list;
+        for (const Submitted &s : std::as_const(m_submitted))
+            list.append(s.id);
+        return list;
+    }();
+    for (int i = 0; i < m_submitted.size(); ++i) {
+        const TaskRequest &request = m_submitted.at(i).request;
+        QCOMPARE(request.type, type);
+        QStringList expectedInputs;
+        for (const QString &input : inputFiles.at(i))
+            expectedInputs.append(QDir::toNativeSeparators(expand(input)));
+        QCOMPARE(request.inputFiles, expectedInputs);
+        QCOMPARE(request.inputFile, QDir::toNativeSeparators(expand(inputFile.at(i))));
+        QCOMPARE(request.outputPath, expand(outputPath.at(i)));
+        QCOMPARE(request.useSourceFolder, useSourceFolder);
+        QVERIFY(request.taskId.isEmpty());
+        QCOMPARE(ids.at(i).size(), 38);
+    }
+    // One row per job, in submission order, each under its own identifier.
+    TaskListWidget *rows = batch(page)->taskList();
+    QCOMPARE(batch(page)->stack()->currentWidget(), rows);
+    QVERIFY(!batch(page)->optionsPanel()->isVisible());
+    QCOMPARE(rows->count(), ids.size());
+    QCOMPARE(QSet<QString>(ids.cbegin(), ids.cend()).size(), ids.size());
+    for (int i = 0; i < ids.size(); ++i)
+        QCOMPARE(rows->listWidget()->item(i)->data(Qt::UserRole).toString(), ids.at(i));
+    QVERIFY(waitUntilFinished(rows));
+    for (const QString &status : statusTexts(rows))
+        QCOMPARE(status, u"完成"_s);
+}
+
+void TestToolPages::compressThreeFilesInListOrder()
+{
+    const QStringList files = {pdf(u"one.pdf"_s, 1), pdf(u"two.pdf"_s, 2), pdf(u"three.pdf"_s, 3)};
+    auto page = runPage(1, files, {u"press:strongLevelCard"_s});
+    TaskListWidget *rows = batch(page)->taskList();
+    QCOMPARE(rowNames(rows), (QStringList{u"one(1).pdf"_s, u"two(1).pdf"_s, u"three(1).pdf"_s}));
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), (QStringList{u"完成"_s, u"完成"_s, u"完成"_s}));
+    for (int i = 0; i < 3; ++i) {
+        const QString output =
+            m_dir->filePath(QFileInfo(files[i]).completeBaseName() + u"(1).pdf"_s);
+        QVERIFY(fixtures::qpdfCheck(output));
+        QCOMPARE(fixtures::pageCount(output), i + 1);
+        QVERIFY(QFileInfo(output).size() <= QFileInfo(files[i]).size());
+        QCOMPARE(m_submitted.at(i).request.options.value(u"compressLevel"_s).toInt(), 1);
+    }
+    // The sources are kept.
+    QCOMPARE(entries(m_dir->path()).size(), 6);
+}
+
+void TestToolPages::namingAcrossRuns()
+{
+    const QString report = pdf(u"report.pdf"_s, 3);
+    auto page = runPage(1, {report});
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    batch(page)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
+    QVERIFY(dropFiles(batch(page)->dropZone(), {report}));
+    QTest::mouseClick(batch(page)->optionsPanel()->startButton(), Qt::LeftButton);
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    QCOMPARE(rowNames(batch(page)->taskList()), QStringList{u"report(2).pdf"_s});
+    QCOMPARE(entries(m_dir->path()),
+             (QStringList{u"report(1).pdf"_s, u"report(2).pdf"_s, u"report.pdf"_s}));
+    QCOMPARE(fixtures::pageCount(m_dir->filePath(u"report(2).pdf"_s)), 3);
+}
+
+void TestToolPages::imagesToPdf_data()
+{
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QList<int>>("pages");
+    QTest::newRow("one PDF per image")
+        << false << QStringList{u"a.pdf"_s, u"b.pdf"_s, u"scan.tar.pdf"_s} << QList<int>{1, 1, 1};
+    QTest::newRow("one PDF for all") << true << QStringList{u"a.pdf"_s} << QList<int>{3};
+}
+
+void TestToolPages::imagesToPdf()
+{
+    QFETCH(bool, single);
+    QFETCH(QStringList, outputs);
+    QFETCH(QList<int>, pages);
+    const QStringList images = {image(u"a.jpg"_s), image(u"b.png"_s), image(u"scan.tar.png"_s)};
+    QStringList steps{u"location:1"_s, u"press:landscapeButton"_s};
+    if (single)
+        steps.append(u"check:singlePdfOption"_s);
+    auto page = runPage(4, images, steps);
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    QCOMPARE(entries(desktop()), outputs);
+    for (int i = 0; i < outputs.size(); ++i) {
+        const QString output = QDir(desktop()).filePath(outputs[i]);
+        QCOMPARE(fixtures::pageCount(output), pages[i]);
+        // Landscape A4.
+        const QSizeF size = fixtures::pageSizes(output).value(0);
+        QVERIFY2(qAbs(size.width() - 842) < 1 && qAbs(size.height() - 595) < 1,
+                 qPrintable(u"%1 x %2"_s.arg(size.width()).arg(size.height())));
+    }
+}
+
+void TestToolPages::pdfToImages()
+{
+    const QString source = pdf(u"a.pdf"_s, 3);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"a"_s));
+    auto page = runPage(5, {source}, {u"location:0"_s});
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    QCOMPARE(statusTexts(batch(page)->taskList()), QStringList{u"完成"_s});
+    const QString folder = m_dir->filePath(u"a (1)"_s);
+    const QStringList images = entries(folder);
+    QCOMPARE(images.size(), 3);
+    for (const QString &name : images) {
+        QImageReader reader(QDir(folder).filePath(name));
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        const QImage picture = reader.read();
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.height() > picture.width()); // portrait pages
+    }
+    QVERIFY(entries(m_dir->filePath(u"a"_s)).isEmpty());
+}
+
+void TestToolPages::encryptThenUnlock()
+{
+    const QString source = pdf(u"contract.pdf"_s, 2);
+    auto encrypt =
+        runPage(7, {source}, {u"type:passwordInput:Pa55"_s, u"type:confirmPasswordInput:Pa55"_s});
+    QVERIFY(waitUntilFinished(batch(encrypt)->taskList()));
+    QCOMPARE(statusTexts(batch(encrypt)->taskList()), QStringList{u"完成"_s});
+    QCOMPARE(entries(m_dir->path()), (QStringList{u"contract(1).pdf"_s, u"contract.pdf"_s}));
+    const QString locked = m_dir->filePath(u"contract(1).pdf"_s);
+    QCOMPARE(fixtures::encryptionRevision(locked, u"Pa55"_s), 6);
+    QCOMPARE(fixtures::encryptionRevision(locked, QString()), -1);
+    QCOMPARE(fixtures::pageCount(locked, u"Pa55"_s), 2);
+    QCOMPARE(fixtures::encryptionRevision(source, QString()), 0);
+
+    const QString out = m_dir->filePath(u"out"_s);
+    QVERIFY(QDir().mkpath(out));
+    DialogSeam::answerDirectory(out);
+    auto unlock = runPage(6, {locked}, {u"type:passwordInput:Pa55"_s, u"location:3"_s});
+    QVERIFY(waitUntilFinished(batch(unlock)->taskList()));
+    QCOMPARE(statusTexts(batch(unlock)->taskList()), QStringList{u"完成"_s});
+    QCOMPARE(entries(out), QStringList{u"contract(1).pdf"_s});
+    const QString opened = QDir(out).filePath(u"contract(1).pdf"_s);
+    QCOMPARE(fixtures::encryptionRevision(opened, QString()), 0);
+    QCOMPARE(fixtures::pageCount(opened), 2);
+    QVERIFY(fixtures::qpdfCheck(opened));
+}
+
+void TestToolPages::wrongPasswordFails()
+{
+    const QString source = pdf(u"plain.pdf"_s, 1);
+    const QString locked = m_dir->filePath(u"locked.pdf"_s);
+    fixtures::encrypt(source, locked, u"right"_s, u"right"_s, 6);
+    QVERIFY(QFileInfo::exists(locked));
+    auto page = runPage(6, {locked, source}, {u"type:passwordInput:wrong"_s});
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    // The unencrypted file unlocks with any password; the locked one fails and writes nothing.
+    QCOMPARE(statusTexts(batch(page)->taskList()), (QStringList{u"失败"_s, u"完成"_s}));
+    QCOMPARE(entries(m_dir->path()),
+             (QStringList{u"locked.pdf"_s, u"plain(1).pdf"_s, u"plain.pdf"_s}));
+}
+
+void TestToolPages::mergeInDraggedOrder()
+{
+    const QStringList files = {pdf(u"small.pdf"_s, 1, QSizeF(300, 300)),
+                               pdf(u"wide.pdf"_s, 2, QSizeF(800, 400)),
+                               pdf(u"tall.pdf"_s, 1, QSizeF(400, 800))};
+    std::unique_ptr<QWidget> page(ToolPageFactory::create(8, nullptr));
+    page->resize(1160, 740);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    auto *tool = batch(page);
+    QVERIFY(dropFiles(tool->dropZone(), files));
+    // The last file dragged above the top of the list.
+    QListWidget *view = tool->fileList()->listWidget();
+    auto *last = qobject_cast<FileListItem *>(view->itemWidget(view->item(2)));
+    const QPoint start = last->rect().center();
+    const QPoint above = last->mapFromGlobal(view->viewport()->mapToGlobal(QPoint(50, -10)));
+    mouse(last, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    mouse(last, QEvent::MouseMove, start + QPoint(0, -QApplication::startDragDistance() - 1),
+          Qt::LeftButton);
+    mouse(last, QEvent::MouseMove, above, Qt::LeftButton);
+    mouse(last, QEvent::MouseButtonRelease, above, Qt::NoButton);
+    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+
+    QVERIFY(waitUntilFinished(tool->taskList()));
+    QCOMPARE(statusTexts(tool->taskList()), QStringList{u"完成"_s});
+    const QString output = velmoraFolder() + u"/pdf_merge.pdf"_s;
+    QCOMPARE(m_submitted.at(0).request.outputPath, output);
+    const QList<QSizeF> sizes = fixtures::pageSizes(output);
+    QCOMPARE(sizes, (QList<QSizeF>{QSizeF(400, 800), QSizeF(300, 300), QSizeF(800, 400),
+                                   QSizeF(800, 400)}));
+    auto *row = tool->taskList()->findChild<TaskListItem *>();
+    QVERIFY(row->findChild<QWidget *>(u"taskOpenFileButton"_s)->isVisible());
+}
+
+void TestToolPages::restartKeepsOptions()
+{
+    auto page = runPage(1, {pdf(u"a.pdf"_s)}, {u"press:strongLevelCard"_s, u"location:1"_s});
+    auto *tool = batch(page);
+    QVERIFY(!tool->optionsPanel()->isVisible());
+    QVERIFY(!tool->findChild<QWidget *>(u"toolPageSeparator"_s)->isVisible());
+    QVERIFY(waitUntilFinished(tool->taskList()));
+    tool->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
+    QCOMPARE(tool->stack()->currentWidget(), tool->dropZone());
+    QVERIFY(tool->optionsPanel()->isVisible());
+    QVERIFY(tool->findChild<QWidget *>(u"toolPageSeparator"_s)->isVisible());
+    QVERIFY(tool->optionsPanel()->findChild<CardRadioButton *>(u"strongLevelCard"_s)->isChecked());
+    QCOMPARE(tool->optionsPanel()->locationComboBox()->currentText(), u"桌面"_s);
+
+    const QString next = pdf(u"b.pdf"_s);
+    QVERIFY(dropFiles(tool->dropZone(), {next}));
+    QCOMPARE(tool->fileList()->files(), QStringList{next});
+    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    QCOMPARE(tool->taskList()->count(), 1);
+    QVERIFY(waitUntilFinished(tool->taskList()));
+    QCOMPARE(m_submitted.at(1).request.options.value(u"compressLevel"_s).toInt(), 1);
+    QCOMPARE(entries(desktop()), (QStringList{u"a.pdf"_s, u"b.pdf"_s}));
+}
+
+void TestToolPages::statusOfAnotherPageIgnored()
+{
+    auto first = runPage(1, {pdf(u"a.pdf"_s)});
+    auto second = runPage(1, {pdf(u"b.pdf"_s)});
+    QVERIFY(waitUntilFinished(batch(first)->taskList()));
+    QVERIFY(waitUntilFinished(batch(second)->taskList()));
+    QCOMPARE(m_submitted.size(), 2);
+    // A late status for the first page's job reaches both pages; only the first shows it.
+    Q_EMIT Worklane::instance().taskStatus(m_submitted.at(0).id, 4);
+    QCOMPARE(statusTexts(batch(first)->taskList()), QStringList{u"失败"_s});
+    QCOMPARE(statusTexts(batch(second)->taskList()), QStringList{u"完成"_s});
+}
+
+void TestToolPages::hundredsOfJobs()
+{
+    const QString source = pdf(u"base.pdf"_s, 1);
+    QStringList files;
+    for (int i = 0; i < 200; ++i) {
+        const QString copy = m_dir->filePath(u"copies/f%1.pdf"_s.arg(i, 3, 10, QLatin1Char('0')));
+        QDir().mkpath(QFileInfo(copy).absolutePath());
+        QVERIFY(QFile::copy(source, copy));
+        files.append(copy);
+    }
+    auto page = runPage(1, files, {u"location:2"_s});
+    TaskListWidget *rows = batch(page)->taskList();
+    QCOMPARE(rows->count(), 200);
+    QVERIFY(waitUntilFinished(rows, 600000));
+    QCOMPARE(statusTexts(rows), QStringList(200, u"完成"_s));
+    QCOMPARE(entries(velmoraFolder()).size(), 200);
+    QCOMPARE(rowNames(rows).first(), u"f000.pdf"_s);
+    QCOMPARE(rowNames(rows).last(), u"f199.pdf"_s);
+}
+
+void TestToolPages::mainPageToolTabs_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("takesFile");
+    QTest::newRow("compress") << 1 << u"PdfCompressPage"_s << true;
+    QTest::newRow("PDF to Office") << 2 << u"PdfToOfficePage"_s << false;
+    QTest::newRow("Office to PDF") << 3 << u"OfficeToPdfPage"_s << false;
+    QTest::newRow("images to PDF") << 4 << u"ImageToPdfPage"_s << false;
+    QTest::newRow("PDF to images") << 5 << u"PdfConvertPage"_s << true;
+    QTest::newRow("unlock") << 6 << u"PdfDecryPage"_s << true;
+    QTest::newRow("encrypt") << 7 << u"PdfEncryPage"_s << true;
+    QTest::newRow("merge") << 8 << u"PdfMergePage"_s << false;
+}
+
+void TestToolPages::mainPageToolTabs()
+{
+    QFETCH(int, type);
+    QFETCH(QString, className);
+    QFETCH(bool, takesFile);
+    const QString file = pdf(u"viewed.pdf"_s);
+    MainPage main;
+    main.onViewerToolRequested(type, file);
+    QCOMPARE(main.tabWidget()->count(), 2);
+    QWidget *page = main.tabWidget()->currentWidget();
+    QCOMPARE(QString::fromLatin1(page->metaObject()->className()), className);
+    QCOMPARE(page->property("tesselToolType").toInt(), type);
+    auto *tool = qobject_cast<BatchToolPage *>(page);
+    if (tool) {
+        QCOMPARE(tool->fileList()->files(), takesFile ? QStringList{file} : QStringList{});
+        QCOMPARE(tool->stack()->currentWidget(),
+                 takesFile ? static_cast<QWidget *>(tool->fileList()) : tool->dropZone());
+        // Asked again: the same tab, the file not listed twice, an empty path ignored.
+        main.onViewerToolRequested(type, file);
+        main.onViewerToolRequested(type, QString());
+        QCOMPARE(main.tabWidget()->count(), 2);
+        QCOMPARE(tool->fileList()->count(), takesFile ? 1 : 0);
+    }
+}
+
+int toolstest::runToolPageTests(int argc, char **argv)
+{
+    TestToolPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_toolpages.moc"

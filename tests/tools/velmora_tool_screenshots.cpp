@@ -1,0 +1,229 @@
+// Renders every tool page in its views (drop zone, file list, task list with completed and failed
+// jobs, plus the open menus and feedback states) to PNG files for review. Jobs run for real on
+// files made in a temporary folder. Usage: velmora_tool_screenshots <output folder>
+
+#include "batchfixtures.h"
+#include "batchoptionspanel.h"
+#include "batchtoolpage.h"
+#include "combopopup.h"
+#include "customtabwidget.h"
+#include "filedropzonewidget.h"
+#include "filelistwidget.h"
+#include "filelocationselector.h"
+#include "framelesswindow.h"
+#include "iconbutton.h"
+#include "mainpage.h"
+#include "moderncombobox.h"
+#include "passwordinput.h"
+#include "startup.h"
+#include "tasklistitem.h"
+#include "tasklistwidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString outDir;
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void save(QWidget *widget, const QString &name)
+{
+    settle();
+    const QString path = QDir(outDir).filePath(name + u".png"_s);
+    if (!widget->grab().save(path))
+        qWarning() << "could not write" << path;
+    else
+        qInfo().noquote() << path;
+}
+
+bool allFinished(const BatchToolPage *page)
+{
+    QListWidget *view = page->taskList()->listWidget();
+    for (int i = 0; i < view->count(); ++i) {
+        if (page->taskList()->status(view->item(i)->data(Qt::UserRole).toString()) < 3)
+            return false;
+    }
+    return view->count() > 0;
+}
+
+void writeGarbage(const QString &path)
+{
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write("this is not what its name says\n");
+}
+
+void typePassword(BatchToolPage *page, const char *name, const QString &text)
+{
+    if (auto *input = page->optionsPanel()->findChild<PasswordInput *>(QLatin1StringView(name)))
+        input->lineEdit()->setText(text);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    Startup::configureApplication(app);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(outDir);
+
+    QTemporaryDir work;
+    const auto file = [&](const QString &name) {
+        return work.filePath(name);
+    };
+    using namespace fixtures;
+    const QString report = textPdf(file(u"年度报告 2024.pdf"_s), 12);
+    const QString contract = textPdf(file(u"contract.pdf"_s), 3);
+    const QString slides = textPdf(file(u"presentation-slides-final-version-with-notes.pdf"_s), 30);
+    const QString scan =
+        photoPdf(file(u"scan-0001.pdf"_s), 2, QSize(1600, 1200), QSizeF(595, 446), Embedding::Jpeg);
+    const QString broken = file(u"broken.pdf"_s);
+    writeGarbage(broken);
+    const QString locked = file(u"locked.pdf"_s);
+    encrypt(contract, locked, u"secret"_s, u"secret"_s, 6);
+    const QString otherLock = file(u"other-password.pdf"_s);
+    encrypt(report, otherLock, u"different"_s, u"different"_s, 6);
+    const QString photo = file(u"holiday.jpg"_s);
+    picture(QSize(1200, 800)).save(photo, "JPG");
+    const QString chart = file(u"chart.png"_s);
+    picture(QSize(640, 480), true).save(chart, "PNG");
+    const QString badImage = file(u"damaged.png"_s);
+    writeGarbage(badImage);
+
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.resize(1160, 780);
+    window.show();
+    settle();
+    auto *main = qobject_cast<MainPage *>(window.contentWidget());
+
+    struct Tool
+    {
+        int type;
+        const char *name;
+        QStringList files;
+    };
+    const QList<Tool> tools = {
+        {1, "compress", {report, scan, slides, broken}},
+        {5, "pdf-to-images", {contract, scan, broken}},
+        {4, "images-to-pdf", {photo, chart, badImage}},
+        {6, "unlock", {locked, otherLock}},
+        {7, "encrypt", {contract, report, broken}},
+        {8, "merge", {report, contract, slides}},
+        {2, "pdf-to-office", {}},
+        {3, "office-to-pdf", {}},
+    };
+    for (const Tool &tool : tools) {
+        main->onToolClicked(tool.type);
+        QWidget *current = main->tabWidget()->currentWidget();
+        const QString name = QString::fromLatin1(tool.name);
+        save(&window, name + u"-empty"_s);
+        auto *page = qobject_cast<BatchToolPage *>(current);
+        if (!page)
+            continue;
+        Q_EMIT page->dropZone()->fileSelected(tool.files);
+        typePassword(page, "passwordInput", u"secret"_s);
+        typePassword(page, "confirmPasswordInput", u"secret"_s);
+        save(&window, name + u"-files"_s);
+        if (tool.type == 1) {
+            // A row half-way through a drag, over the last row.
+            QListWidget *view = page->fileList()->listWidget();
+            QWidget *row = view->itemWidget(view->item(0));
+            const QPoint start = row->rect().center();
+            const auto send = [row](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+                QMouseEvent event(type, QPointF(pos), QPointF(row->mapToGlobal(pos)),
+                                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                                  buttons, Qt::NoModifier);
+                QApplication::sendEvent(row, &event);
+            };
+            send(QEvent::MouseButtonPress, start, Qt::LeftButton);
+            send(QEvent::MouseMove, start + QPoint(0, 20), Qt::LeftButton);
+            send(QEvent::MouseMove, start + QPoint(0, 170), Qt::LeftButton);
+            save(&window, name + u"-dragging"_s);
+            send(QEvent::MouseButtonRelease, start + QPoint(0, 170), Qt::NoButton);
+        }
+        page->optionsPanel()->startButton()->click();
+        settle();
+        if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
+            qWarning() << "jobs still running on" << name;
+        save(&window, name + u"-tasks"_s);
+    }
+
+    // Feedback and menus.
+    main->onToolClicked(7);
+    auto *encrypt = qobject_cast<BatchToolPage *>(main->tabWidget()->currentWidget());
+    encrypt->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
+    typePassword(encrypt, "passwordInput", u"abc"_s);
+    typePassword(encrypt, "confirmPasswordInput", u"abd"_s);
+    save(&window, u"encrypt-mismatch"_s);
+    typePassword(encrypt, "passwordInput", QString());
+    typePassword(encrypt, "confirmPasswordInput", QString());
+    save(&window, u"encrypt-required"_s);
+
+    auto *combo = encrypt->optionsPanel()->locationComboBox();
+    QTest::mouseClick(combo, Qt::LeftButton);
+    settle();
+    QPixmap shot = window.grab();
+    {
+        QPainter p(&shot);
+        QWidget *popup = combo->popup();
+        p.drawPixmap(popup->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint()), popup->grab());
+    }
+    shot.save(QDir(outDir).filePath(u"location-combo-open.png"_s));
+    combo->popup()->hide();
+
+    // The selector the viewer's side panel uses, in its states, with its menu.
+    QWidget sheet;
+    sheet.setStyleSheet(u"background:#F7F8FC;"_s);
+    sheet.resize(340, 300);
+    auto *a = new FileLocationSelector(&sheet);
+    a->setSourceFolder(work.path());
+    a->setGeometry(20, 20, 300, 62);
+    auto *b = new FileLocationSelector(&sheet);
+    b->setLocation(FileLocationSelector::Documents);
+    b->setGeometry(20, 100, 300, 62);
+    auto *c = new FileLocationSelector(&sheet);
+    c->setLocation(FileLocationSelector::Custom,
+                   u"/home/user/Projects/Quarterly reports/2024/Final versions/exports"_s);
+    c->setGeometry(20, 180, 300, 62);
+    sheet.show();
+    c->setFocus();
+    save(&sheet, u"location-selector"_s);
+    a->click();
+    settle();
+    if (QMenu *menu = a->menu()) {
+        QPixmap canvas(340 + 40, 300 + 200);
+        canvas.fill(QColor(u"#F7F8FC"_s));
+        QPainter p(&canvas);
+        p.drawPixmap(0, 0, sheet.grab());
+        p.drawPixmap(menu->mapToGlobal(QPoint()) - sheet.mapToGlobal(QPoint()), menu->grab());
+        p.end();
+        canvas.save(QDir(outDir).filePath(u"location-selector-menu.png"_s));
+        menu->close();
+    }
+    return 0;
+}

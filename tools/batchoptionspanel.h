@@ -1,0 +1,26 @@
+#pragma once
+
+#include "taskrequest.h"
+#include "tooloptionspanel.h"
+
+#include <QVariantMap>
+
+// An options panel of a tool that runs jobs: its start button asks the page to start, and it
+// turns its controls into the options and output location of a request.
+class BatchOptionsPanel : public ToolOptionsPanel
+{
+    Q_OBJECT
+
+public:
+    BatchOptionsPanel(const QString &title, const QString &startText, Location location,
+                      QWidget *parent = nullptr);
+
+    // A fresh request: options and location filled, everything else left to the page.
+    TaskRequest buildRequest() const;
+
+Q_SIGNALS:
+    void startClicked();
+
+protected:
+    virtual QVariantMap options() const = 0;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "taskrequest.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class BatchOptionsPanel;
+class FileDropZoneWidget;
+class FileListWidget;
+class QLabel;
+class QStackedWidget;
+class TaskListWidget;
+
+// A tool page that runs jobs: files come in through the drop zone into the file list, Start
+// turns them into requests for the task centre, and the task list follows the jobs until the
+// user starts over.
+class BatchToolPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BatchToolPage(BatchOptionsPanel *panel, QWidget *parent = nullptr);
+
+    FileDropZoneWidget *dropZone() const { return m_dropZone; }
+    FileListWidget *fileList() const { return m_fileList; }
+    TaskListWidget *taskList() const { return m_taskList; }
+    QStackedWidget *stack() const { return m_stack; }
+    BatchOptionsPanel *optionsPanel() const { return m_panel; }
+
+    // Sees every request a page submits, with the identifier it got (tests read requests back
+    // here); an empty observer removes it.
+    using SubmissionObserver = std::function<void(const TaskRequest &, const QString &taskId)>;
+    static void setSubmissionObserver(SubmissionObserver observer);
+
+protected:
+    // The requests of one start, in submission order, for the files in list order.
+    virtual QList<TaskRequest> makeRequests(const QStringList &files) = 0;
+
+    // Prompt of the drop zone; file-dialog filter and caption of the drop zone and the list.
+    void setIntake(const QString &prompt, const QString &filter = QString(),
+                   const QString &caption = QString());
+    // Adds a file given by another part of the program (the viewer) and shows the list.
+    void addFileFromOutside(const QString &path);
+
+private Q_SLOTS:
+    void onStart();
+    void onTaskStatus(const QString &id, int status);
+
+private:
+    void showDropZone();
+    void showFileList();
+    void showTaskList();
+
+    FileDropZoneWidget *m_dropZone = nullptr;
+    FileListWidget *m_fileList = nullptr;
+    TaskListWidget *m_taskList = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    QLabel *m_separator = nullptr;
+    BatchOptionsPanel *m_panel = nullptr;
+};

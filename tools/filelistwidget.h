@@ -1,0 +1,63 @@
+#pragma once
+
+#include "filelistitem.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class IconButton;
+class LazyRowWidgets;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+// The files chosen for a batch job, in the order the job takes them. Rows can be removed and
+// dragged into another order; a path is never listed twice.
+class FileListWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FileListWidget(QWidget *parent = nullptr);
+
+    void addFiles(const QStringList &paths);
+    // The paths in display order; the list is empty afterwards.
+    QStringList takeFiles();
+    QStringList files() const;
+    int count() const;
+
+    void setFilter(const QString &filter) { m_filter = filter; }
+    QString filter() const { return m_filter; }
+    void setCaption(const QString &caption) { m_caption = caption; }
+    QString caption() const { return m_caption; }
+    QListWidget *listWidget() const { return m_list; }
+
+Q_SIGNALS:
+    void fileCountChange(int count);
+    void fileOrderChanged(const QStringList &files);
+
+public Q_SLOTS:
+    void onAddFile();
+    void clearFiles();
+
+private:
+    QWidget *makeRow(QListWidgetItem *item);
+    void removeRow(FileListItem *row);
+    void onDragStarted(FileListItem *row);
+    void onDragMoved(FileListItem *row, const QPoint &globalPosition);
+    void onDragFinished(FileListItem *row);
+    void resetDrag();
+    int rowOf(const FileListItem *row) const;
+
+    IconButton *m_addButton = nullptr;
+    IconButton *m_clearButton = nullptr;
+    QLabel *m_separator = nullptr;
+    QListWidget *m_list = nullptr;
+    LazyRowWidgets *m_rows = nullptr;
+    QString m_filter;
+    QString m_caption;
+    QListWidgetItem *m_dragItem = nullptr;
+    QPointer<FileListItem> m_dragRow;
+    int m_dragStartRow = -1;
+};

@@ -1,0 +1,61 @@
+#include "outputnaming.h"
+
+#include "taskrequest.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Names are compared as the most forgiving file system would, so no two jobs of one start can
+// land on the same file anywhere.
+QString key(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toCaseFolded();
+}
+
+} // namespace
+
+QString OutputNaming::outputFolder(const TaskRequest &request, const QString &source)
+{
+    if (request.useSourceFolder)
+        return QFileInfo(source).absolutePath();
+    return request.outputPath;
+}
+
+bool OutputNaming::isTaken(const QString &path) const
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink() || m_reserved.contains(key(path));
+}
+
+void OutputNaming::reserve(const QString &path)
+{
+    m_reserved.insert(key(path));
+}
+
+QString OutputNaming::pdfFile(const QString &folder, const QString &base)
+{
+    const QDir dir(folder);
+    QString name = base + u".pdf"_s;
+    for (int counter = 1; isTaken(dir.filePath(name)); ++counter)
+        name = u"%1(%2).pdf"_s.arg(base, QString::number(counter));
+    const QString path = dir.filePath(name);
+    reserve(path);
+    return QDir::toNativeSeparators(path);
+}
+
+QString OutputNaming::imageFolder(const QString &folder, const QString &base)
+{
+    const QDir dir(folder);
+    QString name = base;
+    for (int counter = 1; isTaken(dir.filePath(name)); ++counter)
+        name = u"%1 (%2)"_s.arg(base, QString::number(counter));
+    const QString path = dir.filePath(name);
+    reserve(path);
+    // A folder that cannot be made is still named; the job then fails and says so.
+    QDir().mkpath(path);
+    return path;
+}

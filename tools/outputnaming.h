@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+struct TaskRequest;
+
+// Output names of the jobs of one start. A name is free when nothing of that name exists on
+// disk and no earlier job of the same start was given it, so a.jpg and a.png converted into one
+// folder become a.pdf and a(1).pdf.
+class OutputNaming
+{
+public:
+    // Where a job on source writes: next to the source, or into the folder the panel chose.
+    static QString outputFolder(const TaskRequest &request, const QString &source);
+
+    // "base.pdf", else "base(1).pdf", "base(2).pdf" ... in folder; native separators.
+    QString pdfFile(const QString &folder, const QString &base);
+    // "base", else "base (1)", "base (2)" ... in folder, created; "/" separators.
+    QString imageFolder(const QString &folder, const QString &base);
+
+private:
+    bool isTaken(const QString &path) const;
+    void reserve(const QString &path);
+
+    QSet<QString> m_reserved;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What a tool page tells its task list about a submitted job.
+struct TaskItemInfo
+{
+    QString taskId;
+    int type = 0; // the request's TaskType
+    QString outputPath;
+    // The file the job reads, when it reads one; rows whose output is a folder name it, so that
+    // jobs writing into the same folder can be told apart.
+    QString sourceFile;
+};

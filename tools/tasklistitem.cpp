@@ -1,0 +1,266 @@
+#include "tasklistitem.h"
+
+#include "filesizetext.h"
+#include "kitstyle.h"
+#include "taskstatus.h"
+#include "theme.h"
+#include "toolpixmaps.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QPushButton *openButton(const QString &objectName, const QString &icon, const QString &toolTip,
+                        QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setFixedSize(34, 34);
+    button->setIcon(ToolPixmaps::icon(icon, 18));
+    button->setIconSize(QSize(18, 18));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(toolTip);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+QString TaskListItem::styleRules()
+{
+    const QString statusColour =
+        u"TaskListItem QLabel#taskStatusText[status=\"%1\"] { color: %2; }\n"_s;
+    return uR"(
+TaskListItem QLabel { background-color: transparent; color: %1; }
+TaskListItem QPushButton { border: 1px solid %2; border-radius: 6px; background-color: %3; padding: 5px; }
+TaskListItem QPushButton:enabled:hover { background-color: %4; border: 1px solid %5; }
+TaskListItem QPushButton:!enabled { background-color: %6; border: 1px solid %2; }
+TaskListItem QPushButton:focus { outline: none; }
+)"_s.arg(Theme::kitText, Theme::kitDivider, Theme::surface, Theme::openButtonHover,
+           Theme::openButtonHoverBorder, Theme::kitHover) +
+           statusColour.arg(0).arg(Theme::accent) + statusColour.arg(1).arg(Theme::accent) +
+           statusColour.arg(2).arg(Theme::warning) + statusColour.arg(3).arg(Theme::success) +
+           statusColour.arg(4).arg(Theme::danger) + statusColour.arg(5).arg(Theme::danger);
+}
+
+TaskListItem::TaskListItem(QWidget *parent)
+    : QWidget(parent)
+{
+    m_fileIconLabel = new QLabel(this);
+    m_fileIconLabel->setObjectName(u"taskFileIcon"_s);
+    m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
+
+    m_nameLabel = new QLabel(this);
+    m_nameLabel->setObjectName(u"taskName"_s);
+    m_nameLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
+
+    m_sizeLabel = new QLabel(this);
+    m_sizeLabel->setObjectName(u"taskSize"_s);
+    m_sizeLabel->setFont(KitStyle::font(KitStyle::Regular12, font()));
+
+    m_statusTextLabel = new QLabel(this);
+    m_statusTextLabel->setObjectName(u"taskStatusText"_s);
+    m_statusTextLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
+
+    m_statusIconLabel = new QLabel(this);
+    m_statusIconLabel->setObjectName(u"taskStatusIcon"_s);
+    m_statusIconLabel->hide();
+
+    m_openFileButton = openButton(u"taskOpenFileButton"_s, u":/res/icons/modern/open-file.png"_s,
+                                  tr("打开文件"), this);
+    m_openFolderButton =
+        openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
+                   tr("打开所在文件夹"), this);
+
+    auto *texts = new QVBoxLayout;
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addStretch();
+    texts->addWidget(m_nameLabel);
+    texts->addWidget(m_sizeLabel);
+    texts->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(15, 0, 15, 0);
+    layout->setAlignment(Qt::AlignVCenter);
+    layout->addWidget(m_fileIconLabel, 0, Qt::AlignVCenter);
+    layout->addSpacing(15);
+    layout->addLayout(texts);
+    layout->addStretch();
+    layout->addWidget(m_statusTextLabel, 0, Qt::AlignVCenter);
+    layout->addSpacing(5);
+    layout->addWidget(m_statusIconLabel, 0, Qt::AlignVCenter);
+    layout->addSpacing(5);
+    layout->addWidget(m_openFileButton, 0, Qt::AlignVCenter);
+    layout->addSpacing(5);
+    layout->addWidget(m_openFolderButton, 0, Qt::AlignVCenter);
+
+    connect(m_openFileButton, &QPushButton::clicked, this, &TaskListItem::openFile);
+    connect(m_openFolderButton, &QPushButton::clicked, this, &TaskListItem::openFolder);
+
+    setStatus(TaskStatus::Waiting);
+}
+
+void TaskListItem::setTask(const TaskItemInfo &info)
+{
+    m_taskId = info.taskId;
+    m_sourceFile = info.sourceFile;
+    setOutputPath(info.outputPath);
+    setStatus(TaskStatus::Waiting);
+}
+
+void TaskListItem::setOutputPath(const QString &path)
+{
+    m_outputPath = QDir::cleanPath(path);
+    const QFileInfo info(m_outputPath);
+    const bool isFile = info.isFile();
+    const bool pendingPdf =
+        !info.exists() && info.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0;
+
+    const QString name = info.fileName();
+    m_nameLabel->setText(name.isEmpty() ? m_outputPath : name);
+    m_nameLabel->setToolTip(QDir::toNativeSeparators(m_outputPath));
+
+    if (!isFile && !pendingPdf) {
+        m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/folder.png"_s, 32));
+        // A folder has no size; the file it came from tells rows into one folder apart.
+        const QString source = QFileInfo(m_sourceFile).fileName();
+        m_sizeLabel->setText(source);
+        m_sizeLabel->setToolTip(QDir::toNativeSeparators(m_sourceFile));
+        m_sizeLabel->setVisible(!source.isEmpty());
+        return;
+    }
+    m_sizeLabel->setToolTip(QString());
+    m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
+    if (isFile) {
+        m_sizeLabel->setText(FileSizeText::format(info.size()));
+        m_sizeLabel->show();
+    } else {
+        m_sizeLabel->clear();
+        m_sizeLabel->hide();
+    }
+}
+
+void TaskListItem::setStatus(int status)
+{
+    QString text;
+    QLatin1StringView colour;
+    QString icon;
+    switch (status) {
+    case TaskStatus::Waiting:
+    case TaskStatus::Running:
+        text = tr("处理中...");
+        colour = Theme::accent;
+        break;
+    case TaskStatus::Paused:
+        text = tr("已暂停");
+        colour = Theme::warning;
+        break;
+    case TaskStatus::Completed:
+        text = tr("完成");
+        colour = Theme::success;
+        icon = u":/res/icons/modern/completed.png"_s;
+        break;
+    case TaskStatus::Failed:
+        text = tr("失败");
+        colour = Theme::danger;
+        icon = u":/res/icons/modern/failed.png"_s;
+        break;
+    case TaskStatus::Cancelled:
+        text = tr("已取消");
+        colour = Theme::danger;
+        icon = u":/res/icons/modern/failed.png"_s;
+        break;
+    default:
+        return;
+    }
+    m_status = status;
+    if (status == TaskStatus::Completed)
+        setOutputPath(m_outputPath);
+
+    m_statusTextLabel->setText(text);
+    // The list's style sheet colours the text by this property.
+    if (m_statusTextLabel->property("status").toInt() != status ||
+        !m_statusTextLabel->property("status").isValid()) {
+        m_statusTextLabel->setProperty("status", status);
+        m_statusTextLabel->style()->unpolish(m_statusTextLabel);
+        m_statusTextLabel->style()->polish(m_statusTextLabel);
+    }
+    if (icon.isEmpty()) {
+        m_statusIconLabel->hide();
+    } else {
+        m_statusIconLabel->setPixmap(recolouredIcon(icon, Theme::color(colour)));
+        m_statusIconLabel->show();
+    }
+
+    const bool completed = status == TaskStatus::Completed;
+    m_openFileButton->setVisible(completed && QFileInfo(m_outputPath).isFile());
+    const QString folder = folderToOpen();
+    m_openFolderButton->setVisible(completed && !folder.isEmpty() && QFileInfo(folder).isDir());
+}
+
+QString TaskListItem::folderToOpen() const
+{
+    if (m_outputPath.isEmpty())
+        return QString();
+    const QFileInfo info(m_outputPath);
+    if (info.isDir())
+        return m_outputPath;
+    return info.absolutePath();
+}
+
+void TaskListItem::openFile() const
+{
+    const QFileInfo info(m_outputPath);
+    if (info.isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void TaskListItem::openFolder() const
+{
+    const QString folder = folderToOpen();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+QPixmap TaskListItem::recolouredIcon(const QString &resource, const QColor &colour)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString key = u"velmora-status:%1:%2@%3"_s.arg(resource, colour.name()).arg(ratio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+
+    QImage image(resource);
+    if (image.isNull()) {
+        QPixmapCache::insert(key, QPixmap());
+        return QPixmap();
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int gray = (qRed(pixel) * 11 + qGreen(pixel) * 16 + qBlue(pixel) * 5) >> 5;
+            const int alpha = ((255 - gray) * qAlpha(pixel)) / 255;
+            line[x] = qRgba(colour.red(), colour.green(), colour.blue(), alpha);
+        }
+    }
+    const int side = qRound(20 * ratio);
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "taskiteminfo.h"
+
+#include <QColor>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// One submitted job: its output file or folder, its status as coloured text and icon, and, once
+// completed, buttons that open the output and its folder.
+class TaskListItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TaskListItem(QWidget *parent = nullptr);
+
+    void setTask(const TaskItemInfo &info);
+    void setOutputPath(const QString &path);
+    void setStatus(int status);
+
+    QString taskId() const { return m_taskId; }
+    QString outputPath() const { return m_outputPath; }
+    int status() const { return m_status; }
+    // The folder the open-folder button shows: the output itself when it is a folder, else the
+    // folder holding it; empty without an output.
+    QString folderToOpen() const;
+
+    // The look of the rows, set once on the list that holds them.
+    static QString styleRules();
+    // The status icon: the icon file's dark strokes in the given colour, light areas clear.
+    static QPixmap recolouredIcon(const QString &resource, const QColor &colour);
+
+private:
+    void openFile() const;
+    void openFolder() const;
+
+    QString m_outputPath;
+    QString m_taskId;
+    QString m_sourceFile;
+    int m_status = -1;
+    QLabel *m_fileIconLabel = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QLabel *m_statusTextLabel = nullptr;
+    QLabel *m_statusIconLabel = nullptr;
+    QPushButton *m_openFileButton = nullptr;
+    QPushButton *m_openFolderButton = nullptr;
+};

@@ -1,0 +1,1393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_SA" sourcelanguage="zh_CN">
+<context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>حساب Velmora</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>الحساب والاشتراك</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>جميع أدوات PDF متاحة حاليًا لكل المستخدمين. تسجيل الدخول يقتصر على مزامنة حالة حسابك واشتراكك.</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>إنشاء حساب</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>تحديث الحالة</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>إدارة الاشتراك</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>تسجيل الخروج</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>جارٍ تسجيل الدخول...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>تم تسجيل الدخول باسم %1</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>الاشتراك نشط (%1)</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>. تنتهي الفترة الحالية في %1.</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>حساب مجاني. تظل جميع الأدوات متاحة خلال فترة الوصول المفتوح الحالية.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>أدخل بريدك الإلكتروني وكلمة المرور.</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>عنوان خدمة الحساب غير آمن. يُسمح بعناوين https فقط.</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>انتهت صلاحية تسجيل دخولك. يُرجى تسجيل الدخول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>أعادت خدمة الحساب التوجيه إلى عنوان غير مسموح به.</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>أعادت خدمة الحساب معلومات حساب غير مكتملة.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>أعادت خدمة الحساب جلسة غير صالحة.</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>أعادت خدمة الحساب استجابة غير صالحة.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>FileDropZoneWidget</name>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>选择 PDF</source>
+        <translation>اختيار ملفات PDF</translation>
+    </message>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التحويل.</translation>
+    </message>
+    <message>
+        <source>添加文件</source>
+        <translation>إضافة ملفات</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 غيغابايت</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>آخر تعديل</translation>
+    </message>
+</context>
+<context>
+    <name>FileListItem</name>
+    <message>
+        <source>拖动排序</source>
+        <translation>اسحب لإعادة الترتيب</translation>
+    </message>
+</context>
+<context>
+    <name>FileListWidget</name>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>选择 PDF</source>
+        <translation>اختيار ملفات PDF</translation>
+    </message>
+    <message>
+        <source>添加文件</source>
+        <translation>إضافة ملفات</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>مسح الكل</translation>
+    </message>
+</context>
+<context>
+    <name>FileLocationSelector</name>
+    <message>
+        <source>文件保存位置</source>
+        <translation>موقع حفظ الملفات</translation>
+    </message>
+    <message>
+        <source>原始文件夹</source>
+        <translation>المجلد الأصلي</translation>
+    </message>
+    <message>
+        <source>桌面</source>
+        <translation>سطح المكتب</translation>
+    </message>
+    <message>
+        <source>文档</source>
+        <translation>المستندات</translation>
+    </message>
+    <message>
+        <source>自定义文件夹</source>
+        <translation>مجلد مخصص</translation>
+    </message>
+    <message>
+        <source>选择其他文件夹…</source>
+        <translation>اختيار مجلد آخر…</translation>
+    </message>
+    <message>
+        <source>选择文件保存位置</source>
+        <translation>اختيار موقع حفظ الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeText</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 غيغابايت</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToPdfOptionsPanel</name>
+    <message>
+        <source>图像转PDF</source>
+        <translation>صور إلى PDF</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>حجم الصفحة</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter(US)</source>
+        <translation>Letter(US)</translation>
+    </message>
+    <message>
+        <source>页边距选项</source>
+        <translation>خيارات الهوامش</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>窄</source>
+        <translation>ضيقة</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>واسعة</translation>
+    </message>
+    <message>
+        <source>页面方向</source>
+        <translation>اتجاه الصفحة</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>更多选项</source>
+        <translation>خيارات إضافية</translation>
+    </message>
+    <message>
+        <source>转换为单个PDF</source>
+        <translation>تحويل إلى ملف PDF واحد</translation>
+    </message>
+    <message>
+        <source>每张图像都将保存为单个PDF</source>
+        <translation>سيتم حفظ كل الصور في ملف PDF واحد</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToPdfPage</name>
+    <message>
+        <source>添加或拖拽图像文件进行转换。</source>
+        <translation>أضف ملفات الصور أو اسحبها وأفلتها لتحويلها.</translation>
+    </message>
+    <message>
+        <source>图像文件 (*.jpg *.jpeg *.png)</source>
+        <translation>ملفات الصور (*.jpg *.jpeg *.png)</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>اختيار الصور</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>الصينية المبسطة</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>الألمانية</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>الفرنسية</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>الإسبانية</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>اليابانية</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>إعدادات اللغة</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>اختر لغة واجهة Velmora</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>تغيير اللغة؟</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>ستتغيّر لغة الواجهة إلى «%1».</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>سيتم إغلاق علامات تبويب الأدوات المفتوحة.</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>تغيير</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>تعذّر تغيير اللغة</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>تعذّر تحميل ملف الترجمة للغة المحددة.</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>البداية</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>ضغط PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>‏PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>‏Office إلى PDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>صور إلى PDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>‏PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>دمج PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>اختيار مجلد</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>اختيار الموقع...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeToPdfOptionsPanel</name>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>‏Office إلى PDF</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
+        <translation>تحويل ملفات Word وPowerPoint وExcel إلى PDF</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeToPdfPage</name>
+    <message>
+        <source>添加或拖拽文件进行转换。</source>
+        <translation>أضف الملفات أو اسحبها وأفلتها لتحويلها.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocationChoice</name>
+    <message>
+        <source>原始文件</source>
+        <translation>موقع الملف الأصلي</translation>
+    </message>
+    <message>
+        <source>桌面</source>
+        <translation>سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Velmora文件</source>
+        <translation>ملفات Velmora</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>اختيار الموقع...</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>إظهار كلمة المرور</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>إخفاء كلمة المرور</translation>
+    </message>
+</context>
+<context>
+    <name>PdfBottomControlBar</name>
+    <message>
+        <source>上一页</source>
+        <translation>الصفحة السابقة</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>الصفحة التالية</translation>
+    </message>
+    <message>
+        <source>切换为适合高度</source>
+        <translation>التبديل إلى ملاءمة الارتفاع</translation>
+    </message>
+    <message>
+        <source>切换为适合宽度</source>
+        <translation>التبديل إلى ملاءمة العرض</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCompressOptionsPanel</name>
+    <message>
+        <source>压缩PDF</source>
+        <translation>ضغط PDF</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>选择压缩等级</source>
+        <translation>اختر مستوى الضغط</translation>
+    </message>
+    <message>
+        <source>基本</source>
+        <translation>أساسي</translation>
+    </message>
+    <message>
+        <source>文件尺寸适中，质量最</source>
+        <translation>حجم ملف معتدل بأفضل جودة</translation>
+    </message>
+    <message>
+        <source>强</source>
+        <translation>قوي</translation>
+    </message>
+    <message>
+        <source>文件最小，质量</source>
+        <translation>أصغر حجم للملف بجودة مقبولة</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCompressPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始压缩。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء الضغط.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfConvertOptionsPanel</name>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>‏PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>选择图像格式</source>
+        <translation>اختر تنسيق الصورة</translation>
+    </message>
+    <message>
+        <source>JPG</source>
+        <translation>JPG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>更多选项</source>
+        <translation>خيارات إضافية</translation>
+    </message>
+    <message>
+        <source>提取单个图像</source>
+        <translation>استخراج الصور منفردة</translation>
+    </message>
+    <message>
+        <source>PDF 中的每张图像都将保存为单张图像</source>
+        <translation>سيتم حفظ كل صورة في ملف PDF كصورة مستقلة</translation>
+    </message>
+</context>
+<context>
+    <name>PdfConvertPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التحويل.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDecryOptionsPanel</name>
+    <message>
+        <source>解锁PDF</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>解锁</source>
+        <translation>إلغاء القفل</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>此项目为必填项</source>
+        <translation>هذا الحقل مطلوب</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDecryPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始解密。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء إلغاء القفل.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>لا يحتوي ملف PDF هذا على أي صفحات، ولا يمكن إدراجه.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentView</name>
+    <message>
+        <source>正在渲染第 %1 页…</source>
+        <translation>جارٍ عرض الصفحة %1…</translation>
+    </message>
+</context>
+<context>
+    <name>PdfEncryOptionsPanel</name>
+    <message>
+        <source>加密PDF</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>添加密码</source>
+        <translation>إضافة كلمة مرور</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>كلمة المرور</translation>
+    </message>
+    <message>
+        <source>重新输入密码</source>
+        <translation>أعد إدخال كلمة المرور</translation>
+    </message>
+    <message>
+        <source>此项目为必填项</source>
+        <translation>هذا الحقل مطلوب</translation>
+    </message>
+    <message>
+        <source>两个密码应该匹配</source>
+        <translation>يجب أن تتطابق كلمتا المرور</translation>
+    </message>
+</context>
+<context>
+    <name>PdfEncryPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始加密。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التشفير.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfExtractSplitWriter</name>
+    <message>
+        <source>未命名</source>
+        <translation>بلا عنوان</translation>
+    </message>
+    <message>
+        <source>提取失败</source>
+        <translation>فشل الاستخراج</translation>
+    </message>
+    <message>
+        <source>正在提取页面</source>
+        <translation>جارٍ استخراج الصفحات</translation>
+    </message>
+    <message>
+        <source>提取完成</source>
+        <translation>اكتمل الاستخراج</translation>
+    </message>
+    <message>
+        <source>部分页面提取失败</source>
+        <translation>فشل استخراج بعض الصفحات</translation>
+    </message>
+    <message>
+        <source>拆分失败</source>
+        <translation>فشل التقسيم</translation>
+    </message>
+    <message>
+        <source>正在拆分 PDF</source>
+        <translation>جارٍ تقسيم ملف PDF</translation>
+    </message>
+    <message>
+        <source>拆分完成</source>
+        <translation>اكتمل التقسيم</translation>
+    </message>
+    <message>
+        <source>部分文件拆分失败</source>
+        <translation>فشل تقسيم بعض الملفات</translation>
+    </message>
+    <message>
+        <source>无法创建目标文件夹。</source>
+        <translation>تعذّر إنشاء المجلد الهدف.</translation>
+    </message>
+    <message>
+        <source>正在写入文件，大文件可能需要一些时间。</source>
+        <translation>جارٍ كتابة الملفات، وقد تستغرق الملفات الكبيرة بعض الوقت.</translation>
+    </message>
+    <message>
+        <source>完成前请不要关闭程序。</source>
+        <translation>يُرجى عدم إغلاق البرنامج قبل الاكتمال.</translation>
+    </message>
+    <message>
+        <source>已生成 %1 个 PDF 文件。
+%2</source>
+        <translation>عدد ملفات PDF التي تم إنشاؤها: %1.
+%2</translation>
+    </message>
+    <message>
+        <source>已生成 %1 个文件，%2 个文件失败。
+
+%3</source>
+        <translation>عدد الملفات التي تم إنشاؤها: %1، وعدد الملفات التي فشلت: %2.
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>PdfInsertDropZone</name>
+    <message>
+        <source>插入 PDF
+或将多个 PDF 拖放至此处</source>
+        <translation>إدراج PDF
+أو اسحب ملفات PDF وأفلتها هنا</translation>
+    </message>
+</context>
+<context>
+    <name>PdfMergeOptionsPanel</name>
+    <message>
+        <source>合并PDF</source>
+        <translation>دمج PDF</translation>
+    </message>
+    <message>
+        <source>合并</source>
+        <translation>دمج</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>空白</source>
+        <translation>صفحات فارغة</translation>
+    </message>
+    <message>
+        <source>在合并之前，你可以在文件之间插入空白页</source>
+        <translation>يمكنك إدراج صفحات فارغة بين الملفات قبل الدمج</translation>
+    </message>
+</context>
+<context>
+    <name>PdfMergePage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始合并。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء الدمج.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOperationSidePanel</name>
+    <message>
+        <source>将选定页面提取为单个文件</source>
+        <translation>استخراج الصفحات المحددة في ملف واحد</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>استخراج</translation>
+    </message>
+    <message>
+        <source>将每个页面拆分为单个文件</source>
+        <translation>تقسيم كل صفحة إلى ملف منفصل</translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation>تقسيم</translation>
+    </message>
+    <message>
+        <source>文件提取选项</source>
+        <translation>خيارات استخراج الملفات</translation>
+    </message>
+    <message>
+        <source>将选定页面另存为</source>
+        <translation>حفظ الصفحات المحددة باسم</translation>
+    </message>
+    <message>
+        <source>文件拆分选项</source>
+        <translation>خيارات تقسيم الملفات</translation>
+    </message>
+    <message>
+        <source>输出预览</source>
+        <translation>معاينة الناتج</translation>
+    </message>
+    <message>
+        <source>文件位置</source>
+        <translation>موقع الملف</translation>
+    </message>
+    <message>
+        <source>请先选择要提取的页面</source>
+        <translation>يُرجى تحديد الصفحات المراد استخراجها أولاً</translation>
+    </message>
+    <message>
+        <source>%1-%2.pdf
+第 %2 页</source>
+        <translation>%1-%2.pdf
+الصفحة %2</translation>
+    </message>
+    <message>
+        <source>%1
+第 %2 页</source>
+        <translation>%1
+الصفحة %2</translation>
+    </message>
+    <message>
+        <source>%1-extracted.pdf
+页面 %2</source>
+        <translation>%1-extracted.pdf
+الصفحات %2</translation>
+    </message>
+    <message>
+        <source>%1
+页面 %2</source>
+        <translation>%1
+الصفحات %2</translation>
+    </message>
+    <message>
+        <source>点击页面之间的虚线，可以自定义拆分文件。</source>
+        <translation>انقر على الخط المتقطع بين الصفحات لتخصيص تقسيم الملفات.</translation>
+    </message>
+    <message>
+        <source>%1-%2.pdf
+页面 %3-%4</source>
+        <translation>%1-%2.pdf
+الصفحات %3-%4</translation>
+    </message>
+    <message>
+        <source>%1
+页面 %2-%3</source>
+        <translation>%1
+الصفحات %2-%3</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageManagerView</name>
+    <message>
+        <source>正在生成预览…</source>
+        <translation>جارٍ إنشاء المعاينة…</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>تكبير</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPrintJob</name>
+    <message>
+        <source>打印 PDF</source>
+        <translation>طباعة ملف PDF</translation>
+    </message>
+    <message>
+        <source>打印失败</source>
+        <translation>فشلت الطباعة</translation>
+    </message>
+    <message>
+        <source>无法启动打印任务。</source>
+        <translation>تعذّر بدء مهمة الطباعة.</translation>
+    </message>
+    <message>
+        <source>打印未完成</source>
+        <translation>لم تكتمل الطباعة</translation>
+    </message>
+    <message>
+        <source>第 %1 页渲染失败。</source>
+        <translation>فشل عرض الصفحة %1.</translation>
+    </message>
+    <message>
+        <source>打印机无法创建新页面。</source>
+        <translation>تعذّر على الطابعة إنشاء صفحة جديدة.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfThumbnailPanel</name>
+    <message>
+        <source>正在生成缩略图…</source>
+        <translation>جارٍ إنشاء الصور المصغرة…</translation>
+    </message>
+</context>
+<context>
+    <name>PdfToOfficeOptionsPanel</name>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>‏PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>选择转换类型</source>
+        <translation>اختر نوع التحويل</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>PowerPoint</source>
+        <translation>PowerPoint</translation>
+    </message>
+</context>
+<context>
+    <name>PdfToOfficePage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التحويل.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTopToolBar</name>
+    <message>
+        <source>文档阅读视图</source>
+        <translation>عرض قراءة المستند</translation>
+    </message>
+    <message>
+        <source>页面管理视图</source>
+        <translation>عرض إدارة الصفحات</translation>
+    </message>
+    <message>
+        <source>显示或隐藏缩略图</source>
+        <translation>إظهار الصور المصغرة أو إخفاؤها</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>PDF 工具</source>
+        <translation>أدوات PDF</translation>
+    </message>
+    <message>
+        <source>手形工具</source>
+        <translation>أداة اليد</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>إدراج</translation>
+    </message>
+    <message>
+        <source>插入 PDF 或空白页</source>
+        <translation>إدراج PDF أو صفحة فارغة</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>استخراج</translation>
+    </message>
+    <message>
+        <source>提取选定页面</source>
+        <translation>استخراج الصفحات المحددة</translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation>تقسيم</translation>
+    </message>
+    <message>
+        <source>拆分 PDF</source>
+        <translation>تقسيم PDF</translation>
+    </message>
+    <message>
+        <source>向左旋转</source>
+        <translation>تدوير إلى اليسار</translation>
+    </message>
+    <message>
+        <source>向右旋转</source>
+        <translation>تدوير إلى اليمين</translation>
+    </message>
+    <message>
+        <source>删除选定页面</source>
+        <translation>حذف الصفحات المحددة</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>تحديد الكل</translation>
+    </message>
+    <message>
+        <source>选择全部页面</source>
+        <translation>تحديد كل الصفحات</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>المزيد</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>ضغط</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>‏PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>‏PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>加密 PDF</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>解锁 PDF</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>页面编号</source>
+        <translation>ترقيم الصفحات</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>حفظ الملف</translation>
+    </message>
+    <message>
+        <source>将文件保存为…</source>
+        <translation>حفظ الملف باسم…</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>إظهار في المجلد</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>تكرار الصفحات</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>إدراج صفحة فارغة</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>إدراج PDF</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>حذف الصفحات</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>تدوير الصفحات إلى اليسار</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>تدوير الصفحات إلى اليمين</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>نقل الصفحات</translation>
+    </message>
+</context>
+<context>
+    <name>PdfViewerWidget</name>
+    <message>
+        <source>文件不存在或已被移动。</source>
+        <translation>الملف غير موجود أو تم نقله.</translation>
+    </message>
+    <message>
+        <source>PDF 需要密码。</source>
+        <translation>يتطلب ملف PDF كلمة مرور.</translation>
+    </message>
+    <message>
+        <source>PDF 密码错误。</source>
+        <translation>كلمة مرور ملف PDF غير صحيحة.</translation>
+    </message>
+    <message>
+        <source>PDF 已损坏或格式不受支持。</source>
+        <translation>ملف PDF تالف أو بتنسيق غير مدعوم.</translation>
+    </message>
+    <message>
+        <source>页面渲染失败。</source>
+        <translation>فشل عرض الصفحة.</translation>
+    </message>
+    <message>
+        <source>无法写入目标文件，请检查权限和磁盘空间。</source>
+        <translation>تعذّرت الكتابة إلى الملف الهدف، يُرجى التحقق من الأذونات ومساحة القرص.</translation>
+    </message>
+    <message>
+        <source>操作未完成。</source>
+        <translation>لم تكتمل العملية.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>كلمة المرور مطلوبة</translation>
+    </message>
+    <message>
+        <source>密码错误，请重新输入 PDF 密码：</source>
+        <translation>كلمة المرور غير صحيحة، يُرجى إعادة إدخال كلمة مرور ملف PDF:</translation>
+    </message>
+    <message>
+        <source>此 PDF 已加密，请输入密码：</source>
+        <translation>ملف PDF هذا مشفّر، يُرجى إدخال كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>无法打开 PDF</source>
+        <translation>تعذّر فتح ملف PDF</translation>
+    </message>
+    <message>
+        <source>插入的 PDF 已加密，请输入密码：</source>
+        <translation>ملف PDF المُدرج مشفّر، يُرجى إدخال كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>插入 PDF 失败</source>
+        <translation>فشل إدراج PDF</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>إدراج PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>إدراج صفحة فارغة بعدها</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>حفظ التغييرات</translation>
+    </message>
+    <message>
+        <source>当前 PDF 已修改，是否保存？</source>
+        <translation>تم تعديل ملف PDF الحالي، هل تريد حفظه؟</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>未命名.pdf</source>
+        <translation>بلا عنوان.pdf</translation>
+    </message>
+    <message>
+        <source>将 PDF 保存为</source>
+        <translation>حفظ PDF باسم</translation>
+    </message>
+    <message>
+        <source>正在保存 PDF</source>
+        <translation>جارٍ حفظ ملف PDF</translation>
+    </message>
+    <message>
+        <source>正在写入文件，大文件可能需要一些时间。</source>
+        <translation>جارٍ كتابة الملفات، وقد تستغرق الملفات الكبيرة بعض الوقت.</translation>
+    </message>
+    <message>
+        <source>保存完成前请不要关闭程序。</source>
+        <translation>يُرجى عدم إغلاق البرنامج قبل اكتمال الحفظ.</translation>
+    </message>
+    <message>
+        <source>保存 PDF 失败</source>
+        <translation>فشل حفظ ملف PDF</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>لا توجد ملفات مطابقة</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>جرّب كلمات بحث أخرى</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>لا توجد ملفات حديثة</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>ستظهر هنا ملفات PDF التي تفتحها</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>البحث في الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> فتح</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>الملفات</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>كل المستندات</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>الأدوات</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>ضغط PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>‏PDF إلى Office</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>‏Office إلى PDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>‏PDF إلى صور</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>صور إلى PDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>تشفير PDF</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>إلغاء قفل PDF</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>دمج PDF</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>فتح ملف PDF</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListItem</name>
+    <message>
+        <source>打开文件</source>
+        <translation>فتح الملف</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹</source>
+        <translation>فتح المجلد</translation>
+    </message>
+    <message>
+        <source>处理中...</source>
+        <translation>جارٍ المعالجة...</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>متوقف مؤقتًا</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>اكتمل</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>فشل</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>تم الإلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListWidget</name>
+    <message>
+        <source>重来</source>
+        <translation>البدء من جديد</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>إعدادات اللغة</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>الحساب والاشتراك</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptionsPanel</name>
+    <message>
+        <source>文件位置</source>
+        <translation>موقع الملف</translation>
+    </message>
+    <message>
+        <source>保存选项</source>
+        <translation>خيارات الحفظ</translation>
+    </message>
+    <message>
+        <source>替换原始文件</source>
+        <translation>استبدال الملف الأصلي</translation>
+    </message>
+    <message>
+        <source>保留原始文件</source>
+        <translation>الاحتفاظ بالملف الأصلي</translation>
+    </message>
+</context>
+<context>
+    <name>Worklane</name>
+    <message>
+        <source>invalid task</source>
+        <translation>مهمة غير صالحة</translation>
+    </message>
+</context>
+</TS>

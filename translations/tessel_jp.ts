@@ -1,0 +1,1393 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
+<context>
+    <name>AccountDialog</name>
+    <message>
+        <source>Velmora account</source>
+        <translation>Velmoraアカウント</translation>
+    </message>
+    <message>
+        <source>Account &amp; subscription</source>
+        <translation>アカウントとサブスクリプション</translation>
+    </message>
+    <message>
+        <source>All PDF tools are currently available to every user. Signing in only synchronizes your account and subscription status.</source>
+        <translation>現在、すべてのPDFツールをどなたでもご利用いただけます。サインインすると、アカウントとサブスクリプションの状態が同期されるだけです。</translation>
+    </message>
+    <message>
+        <source>name@example.com</source>
+        <translation>name@example.com</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>Create account</source>
+        <translation>アカウントを作成</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Refresh status</source>
+        <translation>状態を更新</translation>
+    </message>
+    <message>
+        <source>Manage subscription</source>
+        <translation>サブスクリプションを管理</translation>
+    </message>
+    <message>
+        <source>Sign out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>サインインしています...</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation>%1 としてサインイン中</translation>
+    </message>
+    <message>
+        <source>Subscription active (%1)</source>
+        <translation>サブスクリプション有効（%1）</translation>
+    </message>
+    <message>
+        <source>. Current period ends %1.</source>
+        <translation>。現在の期間は%1に終了します。</translation>
+    </message>
+    <message>
+        <source>Free account. All tools remain available during the current open-access period.</source>
+        <translation>無料アカウントです。現在の無料公開期間中は、すべてのツールをご利用いただけます。</translation>
+    </message>
+</context>
+<context>
+    <name>AccountService</name>
+    <message>
+        <source>Enter your email address and password.</source>
+        <translation>メールアドレスとパスワードを入力してください。</translation>
+    </message>
+    <message>
+        <source>The account service address is not secure. Only https addresses are allowed.</source>
+        <translation>アカウントサービスのアドレスが安全ではありません。httpsのアドレスのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>Your sign-in has expired. Please sign in again.</source>
+        <translation>サインインの有効期限が切れました。もう一度サインインしてください。</translation>
+    </message>
+    <message>
+        <source>The account service redirected to an address that is not allowed.</source>
+        <translation>アカウントサービスが許可されていないアドレスにリダイレクトしました。</translation>
+    </message>
+    <message>
+        <source>The account service returned incomplete account information.</source>
+        <translation>アカウントサービスから返されたアカウント情報が不完全です。</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid session.</source>
+        <translation>アカウントサービスから無効なセッションが返されました。</translation>
+    </message>
+    <message>
+        <source>The account service returned an invalid response.</source>
+        <translation>アカウントサービスから無効な応答が返されました。</translation>
+    </message>
+</context>
+<context>
+    <name>CustomTabBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FileDropZoneWidget</name>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>选择 PDF</source>
+        <translation>PDFを選択</translation>
+    </message>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、変換を開始します。</translation>
+    </message>
+    <message>
+        <source>添加文件</source>
+        <translation>ファイルを追加</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistoryModel</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>文件名</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>最近一次编辑</source>
+        <translation>最終更新日時</translation>
+    </message>
+</context>
+<context>
+    <name>FileListItem</name>
+    <message>
+        <source>拖动排序</source>
+        <translation>ドラッグして並べ替え</translation>
+    </message>
+</context>
+<context>
+    <name>FileListWidget</name>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>选择 PDF</source>
+        <translation>PDFを選択</translation>
+    </message>
+    <message>
+        <source>添加文件</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>すべてクリア</translation>
+    </message>
+</context>
+<context>
+    <name>FileLocationSelector</name>
+    <message>
+        <source>文件保存位置</source>
+        <translation>ファイルの保存場所</translation>
+    </message>
+    <message>
+        <source>原始文件夹</source>
+        <translation>元のフォルダー</translation>
+    </message>
+    <message>
+        <source>桌面</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message>
+        <source>文档</source>
+        <translation>ドキュメント</translation>
+    </message>
+    <message>
+        <source>自定义文件夹</source>
+        <translation>カスタムフォルダー</translation>
+    </message>
+    <message>
+        <source>选择其他文件夹…</source>
+        <translation>別のフォルダーを選択…</translation>
+    </message>
+    <message>
+        <source>选择文件保存位置</source>
+        <translation>ファイルの保存場所を選択</translation>
+    </message>
+</context>
+<context>
+    <name>FileSizeText</name>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToPdfOptionsPanel</name>
+    <message>
+        <source>图像转PDF</source>
+        <translation>画像からPDF</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>ページサイズ</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter(US)</source>
+        <translation>Letter(US)</translation>
+    </message>
+    <message>
+        <source>页边距选项</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>窄</source>
+        <translation>狭い</translation>
+    </message>
+    <message>
+        <source>宽</source>
+        <translation>広い</translation>
+    </message>
+    <message>
+        <source>页面方向</source>
+        <translation>ページの向き</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>更多选项</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>转换为单个PDF</source>
+        <translation>1つのPDFに変換</translation>
+    </message>
+    <message>
+        <source>每张图像都将保存为单个PDF</source>
+        <translation>各画像を個別のPDFとして保存します</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToPdfPage</name>
+    <message>
+        <source>添加或拖拽图像文件进行转换。</source>
+        <translation>変換する画像ファイルを追加するかドラッグ＆ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>图像文件 (*.jpg *.jpeg *.png)</source>
+        <translation>画像ファイル (*.jpg *.jpeg *.png)</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>画像を選択</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDialog</name>
+    <message>
+        <source>简体中文</source>
+        <translation>簡体字中国語</translation>
+    </message>
+    <message>
+        <source>英语</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>德语</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>法语</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>西班牙语</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>阿拉伯语</source>
+        <translation>アラビア語</translation>
+    </message>
+    <message>
+        <source>日语</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>言語設定</translation>
+    </message>
+    <message>
+        <source>选择 Velmora 的界面语言</source>
+        <translation>Velmoraの表示言語を選択してください</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>切换语言？</source>
+        <translation>言語を切り替えますか？</translation>
+    </message>
+    <message>
+        <source>界面语言将切换为“%1”。</source>
+        <translation>表示言語を「%1」に切り替えます。</translation>
+    </message>
+    <message>
+        <source>当前打开的工具标签页将关闭。</source>
+        <translation>開いているツールのタブは閉じられます。</translation>
+    </message>
+    <message>
+        <source>切换</source>
+        <translation>切り替える</translation>
+    </message>
+    <message>
+        <source>无法切换语言</source>
+        <translation>言語を切り替えられません</translation>
+    </message>
+    <message>
+        <source>未能加载所选语言的翻译文件。</source>
+        <translation>選択した言語の翻訳ファイルを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>首页</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDFを圧縮</translation>
+    </message>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDFからOffice</translation>
+    </message>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>OfficeからPDF</translation>
+    </message>
+    <message>
+        <source>图像转PDF</source>
+        <translation>画像からPDF</translation>
+    </message>
+    <message>
+        <source>PDF转为图像</source>
+        <translation>PDFから画像</translation>
+    </message>
+    <message>
+        <source>PDF解密</source>
+        <translation>PDFロック解除</translation>
+    </message>
+    <message>
+        <source>PDF加密</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDFを結合</translation>
+    </message>
+</context>
+<context>
+    <name>ModernComboBox</name>
+    <message>
+        <source>选择文件夹</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>場所を選択...</translation>
+    </message>
+</context>
+<context>
+    <name>ModernMessageBox</name>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeToPdfOptionsPanel</name>
+    <message>
+        <source>Office转为PDF</source>
+        <translation>OfficeからPDF</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
+        <translation>Word、PowerPoint、ExcelファイルをPDFに変換</translation>
+    </message>
+</context>
+<context>
+    <name>OfficeToPdfPage</name>
+    <message>
+        <source>添加或拖拽文件进行转换。</source>
+        <translation>変換するファイルを追加するかドラッグ＆ドロップしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputLocationChoice</name>
+    <message>
+        <source>原始文件</source>
+        <translation>元のファイル</translation>
+    </message>
+    <message>
+        <source>桌面</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message>
+        <source>Velmora文件</source>
+        <translation>Velmoraファイル</translation>
+    </message>
+    <message>
+        <source>选择位置...</source>
+        <translation>場所を選択...</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordInput</name>
+    <message>
+        <source>显示密码</source>
+        <translation>パスワードを表示</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>パスワードを隠す</translation>
+    </message>
+</context>
+<context>
+    <name>PdfBottomControlBar</name>
+    <message>
+        <source>上一页</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>切换为适合高度</source>
+        <translation>高さに合わせる</translation>
+    </message>
+    <message>
+        <source>切换为适合宽度</source>
+        <translation>幅に合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCompressOptionsPanel</name>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDFを圧縮</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>选择压缩等级</source>
+        <translation>圧縮レベルを選択</translation>
+    </message>
+    <message>
+        <source>基本</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>文件尺寸适中，质量最</source>
+        <translation>中程度のサイズ、最高の品質</translation>
+    </message>
+    <message>
+        <source>强</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>文件最小，质量</source>
+        <translation>最小のサイズ、良好な品質</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCompressPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始压缩。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、圧縮を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfConvertOptionsPanel</name>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDFから画像</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>选择图像格式</source>
+        <translation>画像形式を選択</translation>
+    </message>
+    <message>
+        <source>JPG</source>
+        <translation>JPG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>更多选项</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>提取单个图像</source>
+        <translation>画像を個別に抽出</translation>
+    </message>
+    <message>
+        <source>PDF 中的每张图像都将保存为单张图像</source>
+        <translation>PDF内の各画像を個別の画像として保存します</translation>
+    </message>
+</context>
+<context>
+    <name>PdfConvertPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、変換を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDecryOptionsPanel</name>
+    <message>
+        <source>解锁PDF</source>
+        <translation>PDFロック解除</translation>
+    </message>
+    <message>
+        <source>解锁</source>
+        <translation>ロック解除</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>此项目为必填项</source>
+        <translation>この項目は必須です</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDecryPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始解密。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、ロック解除を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentModel</name>
+    <message>
+        <source>该 PDF 文件没有页面，无法插入。</source>
+        <translation>このPDFファイルにはページがないため、挿入できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentView</name>
+    <message>
+        <source>正在渲染第 %1 页…</source>
+        <translation>%1 ページを描画しています…</translation>
+    </message>
+</context>
+<context>
+    <name>PdfEncryOptionsPanel</name>
+    <message>
+        <source>加密PDF</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>添加密码</source>
+        <translation>パスワードを設定</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>重新输入密码</source>
+        <translation>パスワードを再入力</translation>
+    </message>
+    <message>
+        <source>此项目为必填项</source>
+        <translation>この項目は必須です</translation>
+    </message>
+    <message>
+        <source>两个密码应该匹配</source>
+        <translation>2つのパスワードが一致しません</translation>
+    </message>
+</context>
+<context>
+    <name>PdfEncryPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始加密。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、暗号化を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfExtractSplitWriter</name>
+    <message>
+        <source>未命名</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>提取失败</source>
+        <translation>抽出に失敗しました</translation>
+    </message>
+    <message>
+        <source>正在提取页面</source>
+        <translation>ページを抽出しています</translation>
+    </message>
+    <message>
+        <source>提取完成</source>
+        <translation>抽出が完了しました</translation>
+    </message>
+    <message>
+        <source>部分页面提取失败</source>
+        <translation>一部のページを抽出できませんでした</translation>
+    </message>
+    <message>
+        <source>拆分失败</source>
+        <translation>分割に失敗しました</translation>
+    </message>
+    <message>
+        <source>正在拆分 PDF</source>
+        <translation>PDFを分割しています</translation>
+    </message>
+    <message>
+        <source>拆分完成</source>
+        <translation>分割が完了しました</translation>
+    </message>
+    <message>
+        <source>部分文件拆分失败</source>
+        <translation>一部のファイルを分割できませんでした</translation>
+    </message>
+    <message>
+        <source>无法创建目标文件夹。</source>
+        <translation>保存先フォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>正在写入文件，大文件可能需要一些时间。</source>
+        <translation>ファイルを書き込んでいます。大きなファイルでは時間がかかる場合があります。</translation>
+    </message>
+    <message>
+        <source>完成前请不要关闭程序。</source>
+        <translation>完了するまでプログラムを閉じないでください。</translation>
+    </message>
+    <message>
+        <source>已生成 %1 个 PDF 文件。
+%2</source>
+        <translation>%1 個のPDFファイルを作成しました。
+%2</translation>
+    </message>
+    <message>
+        <source>已生成 %1 个文件，%2 个文件失败。
+
+%3</source>
+        <translation>%1 個のファイルを作成し、%2 個のファイルが失敗しました。
+
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>PdfInsertDropZone</name>
+    <message>
+        <source>插入 PDF
+或将多个 PDF 拖放至此处</source>
+        <translation>PDFを挿入
+または複数のPDFをここにドラッグ＆ドロップ</translation>
+    </message>
+</context>
+<context>
+    <name>PdfMergeOptionsPanel</name>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDFを結合</translation>
+    </message>
+    <message>
+        <source>合并</source>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>空白</source>
+        <translation>空白ページ</translation>
+    </message>
+    <message>
+        <source>在合并之前，你可以在文件之间插入空白页</source>
+        <translation>結合する前に、ファイルの間に空白ページを挿入できます</translation>
+    </message>
+</context>
+<context>
+    <name>PdfMergePage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始合并。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、結合を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOperationSidePanel</name>
+    <message>
+        <source>将选定页面提取为单个文件</source>
+        <translation>選択したページを1つのファイルに抽出</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>将每个页面拆分为单个文件</source>
+        <translation>各ページを個別のファイルに分割</translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>文件提取选项</source>
+        <translation>ファイル抽出オプション</translation>
+    </message>
+    <message>
+        <source>将选定页面另存为</source>
+        <translation>選択したページの保存方法</translation>
+    </message>
+    <message>
+        <source>文件拆分选项</source>
+        <translation>ファイル分割オプション</translation>
+    </message>
+    <message>
+        <source>输出预览</source>
+        <translation>出力プレビュー</translation>
+    </message>
+    <message>
+        <source>文件位置</source>
+        <translation>ファイルの場所</translation>
+    </message>
+    <message>
+        <source>请先选择要提取的页面</source>
+        <translation>まず抽出するページを選択してください</translation>
+    </message>
+    <message>
+        <source>%1-%2.pdf
+第 %2 页</source>
+        <translation>%1-%2.pdf
+ページ %2</translation>
+    </message>
+    <message>
+        <source>%1
+第 %2 页</source>
+        <translation>%1
+ページ %2</translation>
+    </message>
+    <message>
+        <source>%1-extracted.pdf
+页面 %2</source>
+        <translation>%1-extracted.pdf
+ページ %2</translation>
+    </message>
+    <message>
+        <source>%1
+页面 %2</source>
+        <translation>%1
+ページ %2</translation>
+    </message>
+    <message>
+        <source>点击页面之间的虚线，可以自定义拆分文件。</source>
+        <translation>ページ間の点線をクリックすると、分割位置を自由に設定できます。</translation>
+    </message>
+    <message>
+        <source>%1-%2.pdf
+页面 %3-%4</source>
+        <translation>%1-%2.pdf
+ページ %3-%4</translation>
+    </message>
+    <message>
+        <source>%1
+页面 %2-%3</source>
+        <translation>%1
+ページ %2-%3</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageManagerView</name>
+    <message>
+        <source>正在生成预览…</source>
+        <translation>プレビューを生成しています…</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>拡大</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPrintJob</name>
+    <message>
+        <source>打印 PDF</source>
+        <translation>PDFを印刷</translation>
+    </message>
+    <message>
+        <source>打印失败</source>
+        <translation>印刷に失敗しました</translation>
+    </message>
+    <message>
+        <source>无法启动打印任务。</source>
+        <translation>印刷ジョブを開始できません。</translation>
+    </message>
+    <message>
+        <source>打印未完成</source>
+        <translation>印刷が完了しませんでした</translation>
+    </message>
+    <message>
+        <source>第 %1 页渲染失败。</source>
+        <translation>%1 ページの描画に失敗しました。</translation>
+    </message>
+    <message>
+        <source>打印机无法创建新页面。</source>
+        <translation>プリンターで新しいページを作成できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfThumbnailPanel</name>
+    <message>
+        <source>正在生成缩略图…</source>
+        <translation>サムネイルを生成しています…</translation>
+    </message>
+</context>
+<context>
+    <name>PdfToOfficeOptionsPanel</name>
+    <message>
+        <source>PDF转为Office</source>
+        <translation>PDFからOffice</translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>选择转换类型</source>
+        <translation>変換形式を選択</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>PowerPoint</source>
+        <translation>PowerPoint</translation>
+    </message>
+</context>
+<context>
+    <name>PdfToOfficePage</name>
+    <message>
+        <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
+        <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、変換を開始します。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTopToolBar</name>
+    <message>
+        <source>文档阅读视图</source>
+        <translation>閲覧ビュー</translation>
+    </message>
+    <message>
+        <source>页面管理视图</source>
+        <translation>ページ管理ビュー</translation>
+    </message>
+    <message>
+        <source>显示或隐藏缩略图</source>
+        <translation>サムネイルの表示/非表示</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>PDF 工具</source>
+        <translation>PDFツール</translation>
+    </message>
+    <message>
+        <source>手形工具</source>
+        <translation>手のひらツール</translation>
+    </message>
+    <message>
+        <source>插入</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>插入 PDF 或空白页</source>
+        <translation>PDFまたは空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>提取</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>提取选定页面</source>
+        <translation>選択したページを抽出</translation>
+    </message>
+    <message>
+        <source>拆分</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>拆分 PDF</source>
+        <translation>PDFを分割</translation>
+    </message>
+    <message>
+        <source>向左旋转</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>向右旋转</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>删除选定页面</source>
+        <translation>選択したページを削除</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>选择全部页面</source>
+        <translation>すべてのページを選択</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>压缩</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDFからOffice</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDFから画像</translation>
+    </message>
+    <message>
+        <source>加密 PDF</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>解锁 PDF</source>
+        <translation>PDFロック解除</translation>
+    </message>
+    <message>
+        <source>页面编号</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>ファイルを保存</translation>
+    </message>
+    <message>
+        <source>将文件保存为…</source>
+        <translation>名前を付けて保存…</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+</context>
+<context>
+    <name>PdfUndoManager</name>
+    <message>
+        <source>复制页面</source>
+        <translation>ページを複製</translation>
+    </message>
+    <message>
+        <source>插入空白页</source>
+        <translation>空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDFを挿入</translation>
+    </message>
+    <message>
+        <source>删除页面</source>
+        <translation>ページを削除</translation>
+    </message>
+    <message>
+        <source>向左旋转页面</source>
+        <translation>ページを左に回転</translation>
+    </message>
+    <message>
+        <source>向右旋转页面</source>
+        <translation>ページを右に回転</translation>
+    </message>
+    <message>
+        <source>移动页面</source>
+        <translation>ページを移動</translation>
+    </message>
+</context>
+<context>
+    <name>PdfViewerWidget</name>
+    <message>
+        <source>文件不存在或已被移动。</source>
+        <translation>ファイルが存在しないか、移動されています。</translation>
+    </message>
+    <message>
+        <source>PDF 需要密码。</source>
+        <translation>このPDFにはパスワードが必要です。</translation>
+    </message>
+    <message>
+        <source>PDF 密码错误。</source>
+        <translation>PDFのパスワードが正しくありません。</translation>
+    </message>
+    <message>
+        <source>PDF 已损坏或格式不受支持。</source>
+        <translation>PDFが破損しているか、サポートされていない形式です。</translation>
+    </message>
+    <message>
+        <source>页面渲染失败。</source>
+        <translation>ページの描画に失敗しました。</translation>
+    </message>
+    <message>
+        <source>无法写入目标文件，请检查权限和磁盘空间。</source>
+        <translation>保存先ファイルに書き込めません。アクセス権限とディスクの空き容量を確認してください。</translation>
+    </message>
+    <message>
+        <source>操作未完成。</source>
+        <translation>操作を完了できませんでした。</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>パスワードが必要です</translation>
+    </message>
+    <message>
+        <source>密码错误，请重新输入 PDF 密码：</source>
+        <translation>パスワードが正しくありません。PDFのパスワードをもう一度入力してください：</translation>
+    </message>
+    <message>
+        <source>此 PDF 已加密，请输入密码：</source>
+        <translation>このPDFは暗号化されています。パスワードを入力してください：</translation>
+    </message>
+    <message>
+        <source>无法打开 PDF</source>
+        <translation>PDFを開けません</translation>
+    </message>
+    <message>
+        <source>插入的 PDF 已加密，请输入密码：</source>
+        <translation>挿入するPDFは暗号化されています。パスワードを入力してください：</translation>
+    </message>
+    <message>
+        <source>插入 PDF 失败</source>
+        <translation>PDFを挿入できませんでした</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDFを挿入</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>後ろに空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>変更を保存</translation>
+    </message>
+    <message>
+        <source>当前 PDF 已修改，是否保存？</source>
+        <translation>現在のPDFは変更されています。保存しますか？</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>未命名.pdf</source>
+        <translation>無題.pdf</translation>
+    </message>
+    <message>
+        <source>将 PDF 保存为</source>
+        <translation>名前を付けてPDFを保存</translation>
+    </message>
+    <message>
+        <source>正在保存 PDF</source>
+        <translation>PDFを保存しています</translation>
+    </message>
+    <message>
+        <source>正在写入文件，大文件可能需要一些时间。</source>
+        <translation>ファイルを書き込んでいます。大きなファイルでは時間がかかる場合があります。</translation>
+    </message>
+    <message>
+        <source>保存完成前请不要关闭程序。</source>
+        <translation>保存が完了するまでプログラムを閉じないでください。</translation>
+    </message>
+    <message>
+        <source>保存 PDF 失败</source>
+        <translation>PDFを保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFileListView</name>
+    <message>
+        <source>未找到匹配的文件</source>
+        <translation>一致するファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>请尝试其他关键词</source>
+        <translation>別のキーワードで検索してください</translation>
+    </message>
+    <message>
+        <source>暂无最近文件</source>
+        <translation>最近使ったファイルはありません</translation>
+    </message>
+    <message>
+        <source>打开的 PDF 文件会显示在这里</source>
+        <translation>開いたPDFファイルがここに表示されます</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBarWidget</name>
+    <message>
+        <source>搜索文件</source>
+        <translation>ファイルを検索</translation>
+    </message>
+</context>
+<context>
+    <name>SideNavigationBar</name>
+    <message>
+        <source> 打开</source>
+        <translation> 開く</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>全部文档</source>
+        <translation>すべてのドキュメント</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>压缩PDF</source>
+        <translation>PDFを圧縮</translation>
+    </message>
+    <message>
+        <source>PDF 转为 Office</source>
+        <translation>PDFからOffice</translation>
+    </message>
+    <message>
+        <source>Office 转为 PDF</source>
+        <translation>OfficeからPDF</translation>
+    </message>
+    <message>
+        <source>PDF 转为图像</source>
+        <translation>PDFから画像</translation>
+    </message>
+    <message>
+        <source>图像转 PDF</source>
+        <translation>画像からPDF</translation>
+    </message>
+    <message>
+        <source>加密PDF</source>
+        <translation>PDFを暗号化</translation>
+    </message>
+    <message>
+        <source>解锁PDF</source>
+        <translation>PDFロック解除</translation>
+    </message>
+    <message>
+        <source>合并PDF</source>
+        <translation>PDFを結合</translation>
+    </message>
+    <message>
+        <source>打开 PDF 文件</source>
+        <translation>PDFファイルを開く</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListItem</name>
+    <message>
+        <source>打开文件</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>打开所在文件夹</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>处理中...</source>
+        <translation>処理中...</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセル済み</translation>
+    </message>
+</context>
+<context>
+    <name>TaskListWidget</name>
+    <message>
+        <source>重来</source>
+        <translation>最初から</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Sign in</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>元のサイズに戻す</translation>
+    </message>
+    <message>
+        <source>最大化</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>言語設定</translation>
+    </message>
+    <message>
+        <source>Account and subscription</source>
+        <translation>アカウントとサブスクリプション</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptionsPanel</name>
+    <message>
+        <source>文件位置</source>
+        <translation>ファイルの場所</translation>
+    </message>
+    <message>
+        <source>保存选项</source>
+        <translation>保存オプション</translation>
+    </message>
+    <message>
+        <source>替换原始文件</source>
+        <translation>元のファイルを置き換える</translation>
+    </message>
+    <message>
+        <source>保留原始文件</source>
+        <translation>元のファイルを残す</translation>
+    </message>
+</context>
+<context>
+    <name>Worklane</name>
+    <message>
+        <source>invalid task</source>
+        <translation>invalid task</translation>
+    </message>
+</context>
+</TS>
