@@ -30,17 +30,7 @@ bool viewersMayClose(QWidget *window)
 {
     auto *frameless = qobject_cast<FramelessWindow *>(window);
     auto *page = frameless ? qobject_cast<MainPage *>(frameless->contentWidget()) : nullptr;
-    if (!page)
-        return true;
-    QTabWidget *tabs = page->tabWidget();
-    for (int i = 0; i < tabs->count(); ++i) {
-        if (auto *viewer = qobject_cast<PdfShowPage *>(tabs->widget(i))) {
-            tabs->setCurrentIndex(i);
-            if (!viewer->confirmClose())
-                return false;
-        }
-    }
-    return true;
+    return !page || page->confirmCloseViewers();
 }
 
 } // namespace
