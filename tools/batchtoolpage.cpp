@@ -119,9 +119,17 @@ void BatchToolPage::onStart()
         QString source = QDir::fromNativeSeparators(request.inputFile);
         if (source.isEmpty() && request.inputFiles.size() == 1)
             source = QDir::fromNativeSeparators(request.inputFiles.constFirst());
-        m_taskList->addTask({id, request.type, request.outputPath, source});
+        // A job that replaces its source writes nothing else, so its row shows the source: the
+        // name the page chose is never written and could not be opened.
+        const bool replacesSource = request.options.contains(u"saveOption"_s) &&
+                                    request.options.value(u"saveOption"_s).toInt() == 0 &&
+                                    !source.isEmpty();
+        m_taskList->addTask(
+            {id, request.type, replacesSource ? source : request.outputPath, source});
+        if (request.type == TaskType::PdfToImage)
+            m_madeFolders.insert(id, request.outputPath);
         if (refused)
-            m_taskList->updateTaskStatus(id, TaskStatus::Failed);
+            onTaskStatus(id, TaskStatus::Failed);
     }
     rows->setUpdatesEnabled(true);
     showTaskList();
@@ -130,6 +138,13 @@ void BatchToolPage::onStart()
 void BatchToolPage::onTaskStatus(const QString &id, int status)
 {
     m_taskList->updateTaskStatus(id, status);
+    if (status == TaskStatus::Completed || status == TaskStatus::Failed) {
+        const QString folder = m_madeFolders.take(id);
+        // The folder was made for this job when it was named; a job that failed before writing
+        // into it leaves no empty folder behind (rmdir keeps a folder that has anything in it).
+        if (status == TaskStatus::Failed && !folder.isEmpty())
+            QDir().rmdir(folder);
+    }
 }
 
 void BatchToolPage::showDropZone()

@@ -2,6 +2,7 @@
 
 #include "taskrequest.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -61,4 +62,6 @@ private:
     QStackedWidget *m_stack = nullptr;
     QLabel *m_separator = nullptr;
     BatchOptionsPanel *m_panel = nullptr;
+    // Output folders made for image jobs still running, by task identifier.
+    QHash<QString, QString> m_madeFolders;
 };

@@ -92,7 +92,10 @@ private slots:
     void imagesToPdf_data();
     void imagesToPdf();
     void pdfToImages();
+    void failedImageJobLeavesNoFolder();
     void encryptThenUnlock();
+    void replacingJobsShowTheirSource_data();
+    void replacingJobsShowTheirSource();
     void wrongPasswordFails();
     void mergeInDraggedOrder();
     void restartKeepsOptions();
@@ -484,6 +487,22 @@ void TestToolPages::pdfToImages()
     QVERIFY(entries(m_dir->filePath(u"a"_s)).isEmpty());
 }
 
+void TestToolPages::failedImageJobLeavesNoFolder()
+{
+    const QString good = pdf(u"good.pdf"_s, 2);
+    const QString locked = m_dir->filePath(u"locked.pdf"_s);
+    fixtures::encrypt(good, locked, u"pw"_s, u"pw"_s, 6);
+    const QString broken = m_dir->filePath(u"broken.pdf"_s);
+    QVERIFY(!sizedFile(broken, 40).isEmpty());
+    auto page = runPage(5, {locked, good, broken});
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    QCOMPARE(statusTexts(batch(page)->taskList()), (QStringList{u"失败"_s, u"完成"_s, u"失败"_s}));
+    // The folders named for the failed jobs are gone; the finished job keeps its images.
+    QCOMPARE(entries(m_dir->path()),
+             (QStringList{u"broken.pdf"_s, u"good"_s, u"good.pdf"_s, u"locked.pdf"_s}));
+    QCOMPARE(entries(m_dir->filePath(u"good"_s)).size(), 2);
+}
+
 void TestToolPages::encryptThenUnlock()
 {
     const QString source = pdf(u"contract.pdf"_s, 2);
@@ -511,6 +530,46 @@ void TestToolPages::encryptThenUnlock()
     QVERIFY(fixtures::qpdfCheck(opened));
     QVERIFY(fixtures::meanDifference(fixtures::renderPage(source, 2, 40),
                                      fixtures::renderPage(opened, 2, 40)) < 1);
+}
+
+void TestToolPages::replacingJobsShowTheirSource_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("password"); // that opens the result
+    QTest::newRow("compress") << 1 << QStringList{u"press:strongLevelCard"_s} << QString();
+    QTest::newRow("encrypt") << 7
+                             << QStringList{u"type:passwordInput:Pa55"_s,
+                                            u"type:confirmPasswordInput:Pa55"_s, u"location:1"_s}
+                             << u"Pa55"_s;
+}
+
+void TestToolPages::replacingJobsShowTheirSource()
+{
+    QFETCH(int, tool);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, password);
+    const QString source = fixtures::photoPdf(m_dir->filePath(u"scan.pdf"_s), 2, QSize(1600, 1200),
+                                              QSizeF(595, 446), fixtures::Embedding::Jpeg);
+    const qint64 before = QFileInfo(source).size();
+    auto page = runPage(tool, {source}, steps + QStringList{u"radio:replaceOriginalRadio"_s});
+    TaskListWidget *rows = batch(page)->taskList();
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), QStringList{u"完成"_s});
+    // The result replaced the source and nothing else was written, here or on the desktop.
+    QCOMPARE(entries(m_dir->path()), QStringList{u"scan.pdf"_s});
+    QVERIFY(entries(desktop()).isEmpty());
+    QCOMPARE(fixtures::pageCount(source, password), 2);
+    QVERIFY(fixtures::qpdfCheck(source, password));
+    if (password.isEmpty())
+        QVERIFY(QFileInfo(source).size() < before);
+    else
+        QCOMPARE(fixtures::encryptionRevision(source, password), 6);
+    // The row names that file and offers to open it.
+    QCOMPARE(rowNames(rows), QStringList{u"scan.pdf"_s});
+    auto *row = rows->findChild<TaskListItem *>();
+    QVERIFY(row->findChild<QWidget *>(u"taskOpenFileButton"_s)->isVisible());
+    QVERIFY(row->findChild<QWidget *>(u"taskOpenFolderButton"_s)->isVisible());
 }
 
 void TestToolPages::wrongPasswordFails()
