@@ -450,6 +450,12 @@ QMimeData *PdfDocumentModel::mimeData(const QModelIndexList &indexes) const
     return data;
 }
 
+bool PdfDocumentModel::isOwnPageDrag(const QMimeData *data) const
+{
+    return data && data->hasFormat(PageIdMimeType) &&
+           data->property(OriginModelProperty).value<quintptr>() == quintptr(this);
+}
+
 std::optional<PdfPageId> PdfDocumentModel::firstPayloadId(const QMimeData *data) const
 {
     if (!data || !data->hasFormat(PageIdMimeType))

@@ -66,6 +66,8 @@ public:
     void setModified(bool modified);
     void markSaved(const QString &path);
     void restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified);
+    // Whether data is a page drag that started in a view of this model.
+    bool isOwnPageDrag(const QMimeData *data) const;
 
     // QAbstractItemModel
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

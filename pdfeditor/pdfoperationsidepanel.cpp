@@ -45,8 +45,10 @@ QCheckBox[pdfOptionCheckBox="true"]::indicator:checked {
 QCheckBox[pdfOptionCheckBox="true"]::indicator:checked:hover {
     image: url(:/res/checkbox/checkbox-checked-hover.png);
 }
+/* Items are as wide as the list's viewport: side padding on them would push wrapped text past
+   the right edge, so the list's own padding keeps the text off the border. */
 #pdfOperationSidePanel QListWidget {
-    background: %1; border: 1px solid %4; border-radius: 7px; padding: 4px; outline: none;
+    background: %1; border: 1px solid %4; border-radius: 7px; padding: 4px 12px; outline: none;
 }
 #pdfOperationSidePanel QScrollBar:vertical { width: 10px; background: transparent; margin: 2px; }
 #pdfOperationSidePanel QScrollBar::handle:vertical {
@@ -57,7 +59,7 @@ QCheckBox[pdfOptionCheckBox="true"]::indicator:checked:hover {
 #pdfOperationSidePanel QScrollBar::add-page:vertical,
 #pdfOperationSidePanel QScrollBar::sub-page:vertical { background: transparent; }
 #pdfOperationSidePanel QListWidget::item {
-    min-height: 42px; padding: 5px 8px; border: none; border-bottom: 1px solid %7; color: %2;
+    min-height: 42px; padding: 5px 0px; border: none; border-bottom: 1px solid %7; color: %2;
 }
 #pdfOperationSidePanel QPushButton {
     min-height: 40px; padding: 0px 12px; color: %2; background: %1;
@@ -173,6 +175,10 @@ QWidget *PdfOperationSidePanel::buildPage(const QString &title, const QString &o
     preview->setSelectionMode(QAbstractItemView::NoSelection);
     preview->setFocusPolicy(Qt::NoFocus);
     preview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Hints and long file names wrap instead of being cut off in the narrow panel, also after
+    // the panel was resized.
+    preview->setWordWrap(true);
+    preview->setResizeMode(QListView::Adjust);
     action->setCursor(Qt::PointingHandCursor);
 
     layout->addWidget(label(title, u"pdfOptionTitle"_s));

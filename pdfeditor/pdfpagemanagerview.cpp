@@ -438,9 +438,13 @@ bool PdfPageManagerView::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, this, &PdfPageManagerView::requestPass);
         break;
     case QEvent::MouseMove: {
-        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-        const QModelIndex index = m_grid->indexAt(pos);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QModelIndex index = m_grid->indexAt(mouse->position().toPoint());
         setHoverRow(index.isValid() ? index.row() : -1);
+        // The grid did not see the press: moving on with the button held must not drag or
+        // sweep a selection from an earlier press.
+        if (m_swallowRelease && (mouse->buttons() & Qt::LeftButton))
+            return true;
         break;
     }
     case QEvent::Leave:

@@ -5,6 +5,7 @@
 #include "pdfrendermanager.h"
 #include "theme.h"
 #include "thumbnaildelegate.h"
+#include "thumbnaillistview.h"
 
 #include <QEvent>
 #include <QListView>
@@ -53,7 +54,7 @@ QPushButton#pdfInsertDropZone:hover, QPushButton#pdfInsertDropZone[dragActive="t
 
 PdfThumbnailPanel::PdfThumbnailPanel(QWidget *parent)
     : QWidget(parent)
-    , m_list(new QListView(this))
+    , m_list(new ThumbnailListView(this))
     , m_dropZone(new PdfInsertDropZone(this))
     , m_sweepTimer(new QTimer(this))
 {

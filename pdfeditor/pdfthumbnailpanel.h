@@ -2,6 +2,7 @@
 
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
+#include "thumbnaillistview.h"
 
 #include <QHash>
 #include <QImage>
@@ -11,7 +12,6 @@
 class PdfDocumentModel;
 class PdfInsertDropZone;
 class PdfRenderManager;
-class QListView;
 class QTimer;
 struct PdfPageEntry;
 
@@ -37,7 +37,7 @@ public:
     void setCurrentPage(int row);
 
     PdfDocumentModel *documentModel() const;
-    QListView *listView() const { return m_list; }
+    ThumbnailListView *listView() const { return m_list; }
     PdfInsertDropZone *insertDropZone() const { return m_dropZone; }
 
     // What the cards show; null while the page has no thumbnail yet.
@@ -88,7 +88,7 @@ private:
 
     QPointer<PdfDocumentModel> m_model;
     QPointer<PdfRenderManager> m_renderManager;
-    QListView *m_list = nullptr;
+    ThumbnailListView *m_list = nullptr;
     PdfInsertDropZone *m_dropZone = nullptr;
     QHash<PdfPageId, Thumbnail> m_thumbnails;
     QHash<PdfPageId, Pending> m_pending;

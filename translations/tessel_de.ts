@@ -779,7 +779,7 @@ oder PDF-Dateien hierher ziehen</translation>
     <name>PdfOperationSidePanel</name>
     <message>
         <source>将选定页面提取为单个文件</source>
-        <translation>Ausgewählte Seiten als einzelne Dateien extrahieren</translation>
+        <translation>Ausgewählte Seiten in eine einzige Datei extrahieren</translation>
     </message>
     <message>
         <source>提取</source>

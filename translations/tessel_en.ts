@@ -779,7 +779,7 @@ or drop PDFs here</translation>
     <name>PdfOperationSidePanel</name>
     <message>
         <source>将选定页面提取为单个文件</source>
-        <translation>Extract selected pages as separate files</translation>
+        <translation>Extract the selected pages into a single file</translation>
     </message>
     <message>
         <source>提取</source>

@@ -148,6 +148,9 @@ int main(int argc, char **argv)
         model.clearSelection();
         side.setWorkspaceMode(PdfWorkspaceMode::Extract);
         save(&side, u"side-extract-empty.png"_s);
+        side.setSplitPoints({});
+        side.setWorkspaceMode(PdfWorkspaceMode::Split);
+        save(&side, u"side-split-empty.png"_s);
     }
 
     {

@@ -291,6 +291,29 @@ private Q_SLOTS:
         QVERIFY2(holdsPages(saved, {0, 1, 2, 0, 1, 2, 3, 4}, &why), qPrintable(why));
     }
 
+    void documentItselfIsNeverOverwritten()
+    {
+        // The first part's name is a link to the open document: it must not be written through.
+        auto model = loadFixture(*m_dir, u"y.pdf"_s, 3);
+        QVERIFY(model);
+        const QByteArray documentBytes = fixtures::readBytes(model->documentPath());
+        const QString link = m_dir->filePath(u"y-1.pdf"_s);
+        QVERIFY(QFile::link(model->documentPath(), link));
+
+        const auto outcome =
+            PdfExtractSplitWriter::split(nullptr, model.get(), true, {}, m_dir->path());
+        QVERIFY(outcome.failed.isEmpty());
+        QCOMPARE(fixtures::readBytes(model->documentPath()), documentBytes);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(outcome.written,
+                 (QStringList{m_dir->filePath(u"y-1(1).pdf"_s), m_dir->filePath(u"y-2.pdf"_s),
+                              m_dir->filePath(u"y-3.pdf"_s)}));
+        for (int part = 0; part < 3; ++part) {
+            QString why;
+            QVERIFY2(holdsPages(outcome.written.at(part), {part}, &why), qPrintable(why));
+        }
+    }
+
     void neverSavedDocument()
     {
         PdfDocumentModel model;

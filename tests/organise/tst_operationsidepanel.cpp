@@ -206,6 +206,27 @@ private Q_SLOTS:
         QCOMPARE(p->splitButton->isEnabled(), items.first() != hint());
     }
 
+    void longTextsWrap()
+    {
+        // The narrowest panel shows the whole hint, on more than one line, rather than cutting it.
+        auto p = makePanel(4);
+        QVERIFY(p);
+        p->panel.resize(300, 780);
+        p->panel.setWorkspaceMode(PdfWorkspaceMode::Split);
+        QVERIFY(QTest::qWaitForWindowExposed(&p->panel));
+        QListWidget *list = p->splitPreview;
+        QCOMPARE(list->count(), 1);
+        // Large enough that two lines stand out above the items' least height.
+        QFont font = list->font();
+        font.setPixelSize(20);
+        list->setFont(font);
+        QCoreApplication::processEvents();
+        const QFontMetrics metrics(list->font());
+        QVERIFY(metrics.horizontalAdvance(hint()) > list->viewport()->width());
+        QTRY_VERIFY(list->visualItemRect(list->item(0)).right() < list->viewport()->width());
+        QVERIFY(list->visualItemRect(list->item(0)).height() > 2 * metrics.lineSpacing());
+    }
+
     void splitRequestCarriesStoredRows()
     {
         auto p = makePanel(3);

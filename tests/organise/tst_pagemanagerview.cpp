@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
@@ -286,6 +287,46 @@ private Q_SLOTS:
         mouseClick(view.grid()->viewport(),
                    PdfPageManagerView::imageArea(view.cardRect(item)).center());
         QCOMPARE(model.selectedRows(), QList<int>{1});
+    }
+
+    void checkBoxPressNeverDrags()
+    {
+        // A card clicked before leaves the grid's press state behind; a check box press that
+        // wobbles on its way up must neither drag nor sweep a selection from there.
+        auto grid = makeGrid(6);
+        QVERIFY(grid);
+        PdfPageManagerView &view = grid->view;
+        PdfDocumentModel &model = *grid->model;
+        QWidget *viewport = view.grid()->viewport();
+        const QList<PdfPageEntry> order = model.pages();
+        mouseClick(viewport,
+                   PdfPageManagerView::imageArea(view.cardRect(itemRect(view, 0))).center());
+        QCOMPARE(model.selectedRows(), QList<int>{0});
+
+        const QPoint box = checkBoxPoint(view, 2);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, box);
+        bool inMove = true;
+        bool dragStarted = false;
+        QTimer::singleShot(300, viewport, [&] {
+            if (!inMove)
+                return;
+            dragStarted = true; // a drag runs its own loop: end it
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &escape);
+        });
+        for (const QPoint step : {QPoint(30, 10), QPoint(120, 40), QPoint(260, 60)}) {
+            QMouseEvent move(QEvent::MouseMove, box + step, viewport->mapToGlobal(box + step),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &move);
+        }
+        inMove = false;
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, box + QPoint(260, 60));
+
+        QVERIFY(!dragStarted);
+        QCOMPARE(model.pages().size(), order.size());
+        for (int row = 0; row < order.size(); ++row)
+            QCOMPARE(model.pages().at(row).id, order.at(row).id);
+        QCOMPARE(model.selectedRows(), (QList<int>{0, 2}));
     }
 
     void hoverActions_data()

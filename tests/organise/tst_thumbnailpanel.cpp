@@ -187,6 +187,51 @@ private Q_SLOTS:
         QCOMPARE(panel.thumbnail(id).cacheKey(), before);
     }
 
+    void cardsDropByHalves_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("lowerHalf");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("one place down, lower half of the next card") << 0 << 1 << true << u"BACD"_s;
+        QTest::newRow("upper half of the next card: its own place") << 0 << 1 << false << u"ABCD"_s;
+        QTest::newRow("up, upper half of a card") << 3 << 1 << false << u"ADBC"_s;
+        QTest::newRow("up, lower half of a card") << 3 << 0 << true << u"ADBC"_s;
+        QTest::newRow("down to the end") << 1 << 3 << true << u"ACDB"_s;
+    }
+
+    void cardsDropByHalves()
+    {
+        QFETCH(int, source);
+        QFETCH(int, target);
+        QFETCH(bool, lowerHalf);
+        QFETCH(QString, order);
+        auto strip = makeStrip(4, 1100);
+        QVERIFY(strip);
+        PdfDocumentModel &model = *strip->model;
+        QListView *list = strip->panel.listView();
+        const QRect card = list->visualRect(model.index(target));
+        const QPoint at(card.center().x(), lowerHalf ? card.bottom() - 40 : card.top() + 40);
+        std::unique_ptr<QMimeData> data(model.mimeData({model.index(source)}));
+
+        QDragEnterEvent enter(list->visualRect(model.index(source)).center(), Qt::MoveAction,
+                              data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &move);
+        const bool moves = order != u"ABCD"_s;
+        QCOMPARE(move.isAccepted(), moves);
+        QDropEvent drop(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &drop);
+
+        QString letters;
+        for (const PdfPageEntry &entry : model.pages())
+            letters += QChar(u'A' + entry.sourcePageIndex);
+        QCOMPARE(letters, order);
+        QCOMPARE(model.isModified(), moves);
+    }
+
     void undoKeepsThumbnailsOfUnchangedPages()
     {
         auto strip = makeStrip(3);
