@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QtTest>
 
 // Like QTEST_MAIN, but offscreen unless the caller chose a platform, so tests never need a display.
@@ -11,6 +12,7 @@
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         AppClass app(argc, argv);                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

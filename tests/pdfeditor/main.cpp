@@ -1,6 +1,7 @@
 #include "testregistry.h"
 
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 int main(int argc, char **argv)
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
     int failures = 0;
     for (const TestFactory &factory : registeredTests()) {
         std::unique_ptr<QObject> test = factory();

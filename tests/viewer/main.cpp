@@ -1,6 +1,7 @@
 #include "viewertest.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 int main(int argc, char **argv)
@@ -9,6 +10,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    // Recent files and settings of test runs stay out of the user's own configuration.
+    QStandardPaths::setTestModeEnabled(true);
     int failures = 0;
     for (const ViewerTestFactory &factory : viewerTests()) {
         std::unique_ptr<QObject> test = factory();
