@@ -192,6 +192,12 @@ void PdfRenderManager::clearCache()
     m_cache.clear();
 }
 
+qint64 PdfRenderManager::cacheBytes() const
+{
+    QMutexLocker locker(&m_cacheMutex);
+    return qint64(m_cache.totalCost()) * 1024;
+}
+
 bool PdfRenderManager::waitForIdle(int msecs)
 {
     return m_pool.waitForDone(msecs);

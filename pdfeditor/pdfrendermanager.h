@@ -40,6 +40,8 @@ public:
     bool waitForIdle(int msecs = -1);
 
     int maxThreadCount() const { return m_pool.maxThreadCount(); }
+    // Pixel bytes the cache holds now.
+    qint64 cacheBytes() const;
 
     static QString cacheKey(const PdfPageEntry &entry, const QSize &targetSize,
                             PdfRenderPurpose purpose);
