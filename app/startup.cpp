@@ -20,10 +20,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -55,13 +51,6 @@ QMenu::separator { height: 1px; background: %7; margin: 5px 10px; }
 
 void configureApplication(QApplication &app)
 {
-#ifdef __GLIBC__
-    // Page images are megabytes each, made on render threads and freed on the GUI thread. With
-    // the allocator's moving threshold they end up inside the heaps of those threads, which keep
-    // the freed space: reading through a long document then grew the process by hundreds of MiB
-    // beyond the images actually held. Mapped separately, each one goes back when it is freed.
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
-#endif
     // High-DPI scaling and high-DPI pixmaps are always on in Qt 6.
     QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setOrganizationName(u"Velmora"_s);

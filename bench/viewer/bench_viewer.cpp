@@ -58,9 +58,12 @@ double mib(qint64 kib)
 }
 
 // Where the resident memory is: page images held by the view and by the render cache (shared
-// where both hold the same page), and the allocator's view of its heap.
+// where both hold the same page), thumbnails, and the allocator's view of its heap. Read at once
+// and again after a rest, once the render manager has handed freed memory back.
 void printMemory(const char *when, PdfViewerWidget *viewer, qint64 baseKiB)
 {
+    const qint64 busyKiB = residentKiB("VmRSS:");
+    QTest::qWait(1500);
     qint64 thumbnailBytes = 0;
     int thumbnails = 0;
     const PdfDocumentModel *model = viewer->documentModel();
@@ -69,9 +72,10 @@ void printMemory(const char *when, PdfViewerWidget *viewer, qint64 baseKiB)
         thumbnailBytes += image.sizeInBytes();
         thumbnails += image.isNull() ? 0 : 1;
     }
-    std::printf("  %s: resident +%.0f MiB (peak +%.0f MiB); view images %.0f MiB, render cache "
-                "%.0f MiB, %d thumbnails %.0f MiB",
-                when, mib(residentKiB("VmRSS:") - baseKiB), mib(residentKiB("VmHWM:") - baseKiB),
+    std::printf("  %s: resident +%.0f MiB, at rest +%.0f MiB (peak +%.0f MiB); view images %.0f "
+                "MiB, render cache %.0f MiB, %d thumbnails %.0f MiB",
+                when, mib(busyKiB - baseKiB), mib(residentKiB("VmRSS:") - baseKiB),
+                mib(residentKiB("VmHWM:") - baseKiB),
                 double(viewer->documentView()->imageBytes()) / 1048576.0,
                 double(viewer->renderManager()->cacheBytes()) / 1048576.0, thumbnails,
                 double(thumbnailBytes) / 1048576.0);
