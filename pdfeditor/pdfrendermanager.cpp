@@ -218,8 +218,9 @@ void PdfRenderManager::releaseFreedMemory()
     // Page images are megabytes each, made on the pool's threads and freed on this one; the
     // allocator keeps the freed space in its heaps for reuse. While pages keep coming that reuse
     // is what keeps scrolling cheap, but once the reader rests, what the caches and views no
-    // longer hold goes back to the system.
-    malloc_trim(0);
+    // longer hold goes back to the system. Trimming takes tens of milliseconds: not on this
+    // thread.
+    QThreadPool::globalInstance()->start([] { malloc_trim(0); });
 #endif
 }
 
