@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,12 +29,10 @@ QString barStyleSheet()
 #pdfBottomControlBar { background: %1; border: 1px solid %2; border-radius: 8px; }
 #pdfPageNavigation { background: %3; border-radius: 5px; }
 #pdfPreviousPageButton, #pdfNextPageButton { padding: 0; color: #FFFFFF; background: transparent; border: none; border-radius: 0; }
-#pdfPreviousPageButton { border-top-left-radius: 5px; border-bottom-left-radius: 5px; border-right: 1px solid %4; qproperty-icon: url(:/res/icons/pdfviewer/previous.png); }
-#pdfNextPageButton { border-top-right-radius: 5px; border-bottom-right-radius: 5px; border-left: 1px solid %4; qproperty-icon: url(:/res/icons/pdfviewer/next.png); }
+#pdfPreviousPageButton { border-top-left-radius: 5px; border-bottom-left-radius: 5px; border-right: 1px solid %4; }
+#pdfNextPageButton { border-top-right-radius: 5px; border-bottom-right-radius: 5px; border-left: 1px solid %4; }
 #pdfPreviousPageButton:hover, #pdfNextPageButton:hover { background: %5; }
 #pdfPreviousPageButton:disabled, #pdfNextPageButton:disabled { background: transparent; }
-#pdfPreviousPageButton:disabled { qproperty-icon: url(:/res/icons/pdfviewer/previous-disabled.png); }
-#pdfNextPageButton:disabled { qproperty-icon: url(:/res/icons/pdfviewer/next-disabled.png); }
 #pdfPageNumberEdit { color: #FFFFFF; background: %3; border: none; border-radius: 0; font-size: 16px; selection-background-color: %6; }
 #pdfPageCountLabel { color: #FFFFFF; background: transparent; font-size: 16px; }
 #pdfBottomSeparator { background: %7; }
@@ -50,6 +49,16 @@ QString barStyleSheet()
 )"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder, Theme::zoomComboSelection,
          Theme::barToggleHover);
     return sheet;
+}
+
+// A style sheet sets properties once, from its rules without a state, so the greyed arrow of a
+// disabled button has to be part of the icon itself.
+QIcon arrowIcon(const QString &name)
+{
+    const QString base = u":/res/icons/pdfviewer/"_s + name;
+    QIcon icon(base + u".png"_s);
+    icon.addFile(base + u"-disabled.png"_s, QSize(), QIcon::Disabled);
+    return icon;
 }
 
 QString popupStyleSheet()
@@ -83,9 +92,11 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
     navigationLayout->setSpacing(0);
 
     m_previousButton = makeButton(tr("上一页"), u"pdfPreviousPageButton"_s);
+    m_previousButton->setIcon(arrowIcon(u"previous"_s));
     m_previousButton->setIconSize(QSize(20, 20));
     m_previousButton->setFixedSize(38, 38);
     m_nextButton = makeButton(tr("下一页"), u"pdfNextPageButton"_s);
+    m_nextButton->setIcon(arrowIcon(u"next"_s));
     m_nextButton->setIconSize(QSize(20, 20));
     m_nextButton->setFixedSize(38, 38);
 

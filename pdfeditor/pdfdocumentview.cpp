@@ -37,8 +37,10 @@ constexpr qint64 InFlightExpiryMs = 10000;
 // Images are kept for pages this many viewport heights around the visible area; further out
 // they are let go so that reading through a long document keeps memory bounded.
 constexpr int KeepViewportHeights = 2;
-// Beyond the visible pages, images held by the view stay under this many bytes.
-constexpr qint64 ImageBudgetBytes = qint64(256) << 20;
+// Beyond the visible pages, images held by the view stay under this many bytes. Most of them are
+// also in the render cache; this only lets go of the neighbours of deeply zoomed pages, which
+// the cache would otherwise have to hold a second time.
+constexpr qint64 ImageBudgetBytes = qint64(64) << 20;
 // The first screenful of a document is first asked for at this fraction of its shown size, so
 // that something readable appears while the sharp images are rendered.
 constexpr double PreviewScale = 0.5;
@@ -380,6 +382,14 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
         bytes -= m_images.value(id).sizeInBytes();
         forgetPage(id);
     }
+}
+
+qint64 PdfDocumentView::imageBytes() const
+{
+    qint64 bytes = 0;
+    for (const QImage &image : m_images)
+        bytes += image.sizeInBytes();
+    return bytes;
 }
 
 void PdfDocumentView::checkPixelRatio()

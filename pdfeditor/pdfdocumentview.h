@@ -55,6 +55,8 @@ public:
     QSize contentSize() const { return m_contentSize; }
     // True when the page shows a rendered image (of any size) rather than the placeholder.
     bool hasPageImage(PdfPageId id) const { return m_images.contains(id); }
+    // Pixel bytes of the page images the view holds.
+    qint64 imageBytes() const;
 
 Q_SIGNALS:
     void currentPageChanged(int page);

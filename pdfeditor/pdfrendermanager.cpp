@@ -6,6 +6,11 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -15,6 +20,8 @@ namespace {
 // few finished images wait in memory at a time.
 constexpr int PagesPerJob = 8;
 constexpr qint64 JobPixelBytes = 4 * 1024 * 1024;
+// How long page images must stop arriving before freed memory is handed back.
+constexpr int RestMs = 1000;
 
 qsizetype imageCost(const QImage &image)
 {
@@ -45,6 +52,10 @@ PdfRenderManager::PdfRenderManager(QObject *parent)
     m_pool.setObjectName(QStringLiteral("PdfRenderPool"));
     m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 2, 4));
     m_pool.setExpiryTimeout(15000);
+    m_restTimer = new QTimer(this);
+    m_restTimer->setSingleShot(true);
+    m_restTimer->setInterval(RestMs);
+    connect(m_restTimer, &QTimer::timeout, this, &PdfRenderManager::releaseFreedMemory);
 }
 
 PdfRenderManager::~PdfRenderManager()
@@ -53,6 +64,8 @@ PdfRenderManager::~PdfRenderManager()
     ++m_generation;
     m_pool.clear();
     m_pool.waitForDone(-1);
+    clearCache();
+    releaseFreedMemory();
 }
 
 quint64 PdfRenderManager::requestRender(const PdfPageEntry &entry, const QSize &targetSize,
@@ -178,6 +191,9 @@ void PdfRenderManager::deliver(const RenderJob &job, const QList<QImage> &images
         Q_EMIT pageRendered(job.pageIds.at(i), job.sizes.at(i), job.purpose, job.requestIds.at(i),
                             job.documentRevision, image);
     }
+    // The background sweep of thumbnails does not hold the hand-back off.
+    if (alive && job.purpose == PdfRenderPurpose::Page)
+        m_restTimer->start();
 }
 
 void PdfRenderManager::cancelPending()
@@ -188,8 +204,30 @@ void PdfRenderManager::cancelPending()
 
 void PdfRenderManager::clearCache()
 {
+    {
+        QMutexLocker locker(&m_cacheMutex);
+        m_cache.clear();
+    }
+    if (m_restTimer)
+        m_restTimer->start();
+}
+
+void PdfRenderManager::releaseFreedMemory()
+{
+#ifdef __GLIBC__
+    // Page images are megabytes each, made on the pool's threads and freed on this one; the
+    // allocator keeps the freed space in its heaps for reuse. While pages keep coming that reuse
+    // is what keeps scrolling cheap, but once the reader rests, what the caches and views no
+    // longer hold goes back to the system. Trimming takes tens of milliseconds: not on this
+    // thread.
+    QThreadPool::globalInstance()->start([] { malloc_trim(0); });
+#endif
+}
+
+qint64 PdfRenderManager::cacheBytes() const
+{
     QMutexLocker locker(&m_cacheMutex);
-    m_cache.clear();
+    return qint64(m_cache.totalCost()) * 1024;
 }
 
 bool PdfRenderManager::waitForIdle(int msecs)

@@ -12,6 +12,8 @@
 
 #include <atomic>
 
+class QTimer;
+
 // Turns page entries into images off the GUI thread. Answers come as signals on the manager's
 // thread, tagged with the page id, a request id and the revision the caller passed, so that
 // views can drop answers that no longer match what they show.
@@ -40,6 +42,8 @@ public:
     bool waitForIdle(int msecs = -1);
 
     int maxThreadCount() const { return m_pool.maxThreadCount(); }
+    // Pixel bytes the cache holds now.
+    qint64 cacheBytes() const;
 
     static QString cacheKey(const PdfPageEntry &entry, const QSize &targetSize,
                             PdfRenderPurpose purpose);
@@ -54,11 +58,14 @@ private:
     struct RenderJob;
     void startJob(RenderJob job, int priority);
     void deliver(const RenderJob &job, const QList<QImage> &images, const QList<QString> &errors);
+    static void releaseFreedMemory();
 
     mutable QMutex m_cacheMutex;
     QCache<QString, QImage> m_cache;
     std::atomic<quint64> m_nextRequestId{1};
     std::atomic<quint64> m_generation{1};
+    // Fires once page images stop arriving, i.e. when the reader comes to rest.
+    QTimer *m_restTimer = nullptr;
     // Declared last so it goes first: no job may outlive the cache it reports to.
     QThreadPool m_pool;
 };

@@ -14,6 +14,7 @@
 #include "pdfdocumentview.h"
 #include "pdfrendermanager.h"
 #include "pdfshowpage.h"
+#include "pdfthumbnailpanel.h"
 #include "pdfviewerwidget.h"
 #include "startup.h"
 
@@ -30,6 +31,10 @@
 #include <QTimer>
 
 #include <cstdio>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +55,37 @@ qint64 residentKiB(const char *field)
 double mib(qint64 kib)
 {
     return double(kib) / 1024.0;
+}
+
+// Where the resident memory is: page images held by the view and by the render cache (shared
+// where both hold the same page), thumbnails, and the allocator's view of its heap. Read at once
+// and again after a rest, once the render manager has handed freed memory back.
+void printMemory(const char *when, PdfViewerWidget *viewer, qint64 baseKiB)
+{
+    const qint64 busyKiB = residentKiB("VmRSS:");
+    QTest::qWait(1500);
+    qint64 thumbnailBytes = 0;
+    int thumbnails = 0;
+    const PdfDocumentModel *model = viewer->documentModel();
+    for (int row = 0; row < model->pageCount(); ++row) {
+        const QImage image = viewer->thumbnailPanel()->thumbnail(model->pageAt(row)->id);
+        thumbnailBytes += image.sizeInBytes();
+        thumbnails += image.isNull() ? 0 : 1;
+    }
+    std::printf("  %s: resident +%.0f MiB, at rest +%.0f MiB (peak +%.0f MiB); view images %.0f "
+                "MiB, render cache %.0f MiB, %d thumbnails %.0f MiB",
+                when, mib(busyKiB - baseKiB), mib(residentKiB("VmRSS:") - baseKiB),
+                mib(residentKiB("VmHWM:") - baseKiB),
+                double(viewer->documentView()->imageBytes()) / 1048576.0,
+                double(viewer->renderManager()->cacheBytes()) / 1048576.0, thumbnails,
+                double(thumbnailBytes) / 1048576.0);
+#ifdef __GLIBC__
+    const struct mallinfo2 info = mallinfo2();
+    std::printf("; malloc in use %.0f MiB (mapped %.0f MiB), free but held %.0f MiB",
+                double(info.uordblks + info.hblkhd) / 1048576.0, double(info.hblkhd) / 1048576.0,
+                double(info.fordblks) / 1048576.0);
+#endif
+    std::printf("\n");
 }
 
 bool writeManual(const QString &path, int pages)
@@ -234,8 +270,7 @@ int main(int argc, char **argv)
                 "%d\n",
                 steps, flickMs, pages / (flickMs / 1000.0), flickStall, longestStepMs, settleMs,
                 view->currentPage() + 1);
-    std::printf("  resident +%.0f MiB (peak +%.0f MiB)\n", mib(residentKiB("VmRSS:") - baseKiB),
-                mib(residentKiB("VmHWM:") - baseKiB));
+    printMemory("after the flick", viewer, baseKiB);
 
     // Jumping about, as when dragging the scroll bar's handle: 200 jumps, one every 30 ms.
     QRandomGenerator random(7);
@@ -255,6 +290,7 @@ int main(int argc, char **argv)
     const double jumpSettleMs = msUntilShown(viewer);
     std::printf("200 jumps: longest stall %.1f ms; pages shown %.0f ms after the last jump\n",
                 jumpStall, jumpSettleMs);
+    printMemory("after the jumps", viewer, baseKiB);
 
     // Zooming with the wheel over the page, 40 steps in and out.
     stall.start();
@@ -269,9 +305,31 @@ int main(int argc, char **argv)
     const double zoomSettleMs = msUntilShown(viewer);
     std::printf("40 zoom steps: longest stall %.1f ms; pages shown %.0f ms after the last\n",
                 zoomStall, zoomSettleMs);
+    printMemory("after zooming", viewer, baseKiB);
+
+    // Reading at the deepest zoom, where every page image is as large as the view allows.
+    viewer->documentView()->setZoomFactor(PdfDocumentView::MaxZoom);
+    const double deepSettleMs = msUntilShown(viewer);
+    stall.start();
+    for (int i = 0; i < 12; ++i) {
+        bar->setValue(bar->value() + view->viewport()->height());
+        if (msUntilShown(viewer) < 0)
+            break;
+    }
+    const double deepStall = stall.stopMs();
+    std::printf("at %.0f%%: every page on screen drawn (the older images scaled, if need be) %.0f "
+                "ms after the change; 12 screens read, longest stall %.1f ms\n",
+                PdfDocumentView::MaxZoom * 100, deepSettleMs, deepStall);
+    printMemory("at the deepest zoom", viewer, baseKiB);
+
+    // Back to the width of the window: what stays once the large images are let go.
+    viewer->documentView()->fitWidth();
+    msUntilShown(viewer);
+    QTest::qWait(500);
+    printMemory("back at fit width", viewer, baseKiB);
     std::printf("resident at the end +%.0f MiB, peak +%.0f MiB over %.0f MiB before opening "
-                "(render cache bound 256 MiB)\n",
+                "(render cache bound %lld MiB)\n",
                 mib(residentKiB("VmRSS:") - baseKiB), mib(residentKiB("VmHWM:") - baseKiB),
-                mib(baseKiB));
+                mib(baseKiB), static_cast<long long>(PdfRenderManager::CacheMaxCost / 1024));
     return 0;
 }

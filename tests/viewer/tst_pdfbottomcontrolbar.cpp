@@ -26,6 +26,7 @@ private Q_SLOTS:
     void zoomChoice();
     void fitToggle();
     void navigationButtons();
+    void disabledArrowsAreGrey();
 
 private:
     struct Parts
@@ -241,6 +242,41 @@ void TestBottomControlBar::navigationButtons()
     bar.setPageCount(0);
     QCOMPARE(bar.currentPage(), -1);
     QCOMPARE(p.edit->text(), u"0"_s);
+}
+
+namespace {
+
+// The lightest pixel of the button as drawn: the white arrow, or the grey one when disabled.
+int lightestPixel(QPushButton *button)
+{
+    const QImage image = button->grab().toImage();
+    int lightest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            lightest = std::max(lightest, qGray(image.pixel(x, y)));
+    }
+    return lightest;
+}
+
+} // namespace
+
+void TestBottomControlBar::disabledArrowsAreGrey()
+{
+    PdfBottomControlBar bar;
+    bar.setPageCount(3);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    const Parts p = parts(bar);
+    // First page: no way back.
+    bar.setCurrentPage(0);
+    QVERIFY(!p.previous->isEnabled());
+    QCOMPARE_LT(lightestPixel(p.previous), 170);
+    QCOMPARE_GT(lightestPixel(p.next), 210);
+    // Last page: no way on, and the way back is white again.
+    bar.setCurrentPage(2);
+    QVERIFY(!p.next->isEnabled());
+    QCOMPARE_LT(lightestPixel(p.next), 170);
+    QCOMPARE_GT(lightestPixel(p.previous), 210);
 }
 
 VELMORA_VIEWER_TEST(TestBottomControlBar);
