@@ -4,7 +4,10 @@
 #include "roundedpopupmenu.h"
 #include "theme.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
@@ -130,7 +133,11 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     m_toolsButton->setObjectName(u"pdfToolsButton"_s);
     setIconPath(m_toolsButton, ViewerIcons + u"tools-grid.png"_s);
     m_toolsButton->setIconSize(QSize(27, 27));
-    m_toolsButton->setFixedSize(110, 42);
+    // Longer translations of the label widen the button instead of being clipped.
+    QFont labelFont = m_toolsButton->font();
+    labelFont.setPixelSize(16);
+    const int labelWidth = QFontMetrics(labelFont).horizontalAdvance(m_toolsButton->text());
+    m_toolsButton->setFixedSize(std::max(110, 11 + 27 + 6 + labelWidth + 27 + 2), 42);
 
     // Annotation actions: only the hand tool so far; other ids would become plain buttons.
     m_annotationGroup = new QWidget(this);

@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -155,6 +156,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Documents opened here stay out of the user's recent files.
+    QStandardPaths::setTestModeEnabled(true);
 
     QTemporaryDir dir;
     QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

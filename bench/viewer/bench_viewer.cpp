@@ -26,6 +26,7 @@
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -193,6 +194,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Startup::configureApplication(app);
+    // Documents opened here stay out of the user's recent files.
+    QStandardPaths::setTestModeEnabled(true);
 
     QTemporaryDir dir;
     QString path = QApplication::arguments().value(1);

@@ -6,6 +6,7 @@
 #include "mainpage.h"
 #include "messageboxoptions.h"
 #include "pdfshowpage.h"
+#include "pdftoptoolbar.h"
 #include "shellservices.h"
 #include "startup.h"
 #include "tooltype.h"
@@ -198,6 +199,9 @@ private Q_SLOTS:
     void titleBarDialogEndToEnd();
     void unsavedViewerKeepsLanguage();
     void startupInstallsSavedLanguage();
+
+    void toolsButtonFitsItsLabel_data();
+    void toolsButtonFitsItsLabel();
 
     void cataloguesLoad_data();
     void cataloguesLoad();
@@ -632,6 +636,32 @@ void TestLanguage::startupInstallsSavedLanguage()
     MainPage page;
     QCOMPARE(page.tabWidget()->tabText(0), u"Inicio"_s);
     qApp->setStyleSheet(QString());
+}
+
+void TestLanguage::toolsButtonFitsItsLabel_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const LanguageManager::Language &language : LanguageManager::languages())
+        QTest::newRow(qPrintable(language.code)) << language.code;
+}
+
+// The viewer's tools button shows its icon, label and arrow whole in every language.
+void TestLanguage::toolsButtonFitsItsLabel()
+{
+    QFETCH(QString, code);
+    startIn(code);
+    PdfTopToolBar bar;
+    bar.resize(1200, 58);
+    bar.show();
+    auto *button = bar.findChild<QPushButton *>(u"pdfToolsButton"_s);
+    QVERIFY(button);
+    QVERIFY(!button->text().isEmpty());
+    QFont font = button->font();
+    font.setPixelSize(16);
+    const int label = QFontMetrics(font).horizontalAdvance(button->text());
+    // Left padding and icon before the label, the arrow's padding after it.
+    QVERIFY2(button->width() >= 11 + 27 + label + 27,
+             qPrintable(u"%1 px for a %2 px label"_s.arg(button->width()).arg(label)));
 }
 
 void TestLanguage::cataloguesLoad_data()
