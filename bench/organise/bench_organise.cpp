@@ -9,6 +9,7 @@
 // A 2,400-page text document is written first when the file does not exist (by default to a
 // temporary folder).
 
+#include "benchsupport.h"
 #include "pagemanagerlistview.h"
 #include "pdfdocumentmodel.h"
 #include "pdfpagemanagerview.h"
@@ -37,43 +38,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int DocumentPages = 2400;
-
-bool writeLongDocument(const QString &path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    QFont font(u"DejaVu Serif"_s);
-    font.setPixelSize(10);
-    painter.setFont(font);
-    const QString sentence = u"Pages are moved, rotated and split while their thumbnails load. "_s;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(56, 60), u"Section %1"_s.arg(page / 25 + 1));
-        for (int line = 0; line < 60; ++line)
-            painter.drawText(QPointF(56, 90 + line * 12), sentence.repeated(2).mid(line % 40, 95));
-        painter.fillRect(QRectF(400, 700, 120, 80), QColor::fromHsv(page % 360, 160, 220));
-        painter.drawText(QPointF(290, 810), QString::number(page + 1));
-    }
-    return painter.end();
-}
-
-qint64 residentMiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
-    }
-    return -1;
-}
 
 // Runs the event loop until done() holds, measuring the longest gap between heartbeats.
 struct Run
@@ -138,7 +102,8 @@ void report(const char *name, const Run &run, const char *extra = "")
     std::printf("%-34s %8.0f ms  longest stall %6.1f ms (at %.0f ms)  stalls > 50 ms: %2.0f"
                 "  resident %lld MiB%s%s\n",
                 name, run.elapsedMs, run.longestStallMs, run.longestStallAtMs, run.stallsOver50,
-                residentMiB(), extra, run.finished ? "" : "  (timed out)");
+                BenchSupport::residentKiB("VmRSS:") / 1024, extra,
+                run.finished ? "" : "  (timed out)");
 }
 
 bool stripComplete(const PdfThumbnailPanel &strip, const PdfDocumentModel &model, int *cursor)
@@ -166,7 +131,9 @@ int main(int argc, char **argv)
     if (!QFile::exists(path)) {
         QElapsedTimer timer;
         timer.start();
-        if (!writeLongDocument(path, DocumentPages)) {
+        if (!BenchSupport::writeLongDocument(
+                path, DocumentPages, u"Section"_s, 25,
+                u"Pages are moved, rotated and split while their thumbnails load. "_s)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             return 1;
         }
@@ -180,7 +147,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not open %s: %s\n", qPrintable(path), qPrintable(message));
         return 1;
     }
-    std::printf("document: %d pages; resident %lld MiB\n", model.pageCount(), residentMiB());
+    std::printf("document: %d pages; resident %lld MiB\n", model.pageCount(),
+                BenchSupport::residentKiB("VmRSS:") / 1024);
 
     for (const bool scrolling : {false, true}) {
         PdfRenderManager renderManager;

@@ -5,6 +5,7 @@
 // Usage: bench_rendermanager [document.pdf]
 // Without a document, a 1,200-page text document is written to a temporary folder first.
 
+#include "benchsupport.h"
 #include "pdfdocumentmodel.h"
 #include "pdfrendermanager.h"
 
@@ -26,51 +27,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-qint64 residentKiB(const char *field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-bool writeLongDocument(const QString &path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    QFont font(u"DejaVu Serif"_s);
-    font.setPixelSize(10);
-    painter.setFont(font);
-    const QString sentence =
-        u"The quick brown fox jumps over the lazy dog while the page renders. "_s;
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(56, 60), u"Chapter %1"_s.arg(page / 20 + 1));
-        for (int line = 0; line < 60; ++line)
-            painter.drawText(QPointF(56, 90 + line * 12), sentence.repeated(2).mid(line % 40, 95));
-        painter.setPen(QPen(QColor::fromHsv(page % 360, 180, 200), 2));
-        painter.drawRect(QRectF(400, 700, 120, 80));
-        painter.drawText(QPointF(290, 810), QString::number(page + 1));
-    }
-    return painter.end();
 }
 
 struct RunResult
@@ -124,8 +86,8 @@ void report(const char *name, const RunResult &result, int pages)
     std::printf("%-26s %5d pages  first %7.1f ms  total %8.1f ms  %8.1f pages/s  cpu/wall %.2f"
                 "  resident +%.0f MiB (peak +%.0f)%s\n",
                 name, pages, result.firstMs, result.totalMs, pages / (result.totalMs / 1000.0),
-                result.cpuPerWall, double(residentKiB("VmRSS:") - baseKiB) / 1024.0,
-                double(residentKiB("VmHWM:") - baseKiB) / 1024.0,
+                result.cpuPerWall, double(BenchSupport::residentKiB("VmRSS:") - baseKiB) / 1024.0,
+                double(BenchSupport::residentKiB("VmHWM:") - baseKiB) / 1024.0,
                 result.failed ? qPrintable(u"  FAILED %1"_s.arg(result.failed)) : "");
 }
 
@@ -143,7 +105,9 @@ int main(int argc, char **argv)
         path = dir.filePath(u"long.pdf"_s);
         QElapsedTimer timer;
         timer.start();
-        if (!writeLongDocument(path, 1200)) {
+        if (!BenchSupport::writeLongDocument(
+                path, 1200, u"Chapter"_s, 20,
+                u"The quick brown fox jumps over the lazy dog while the page renders. "_s)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             return 1;
         }
@@ -165,7 +129,7 @@ int main(int argc, char **argv)
     PdfRenderManager manager;
     std::printf("render pool: %d threads, cache bound %lld MiB\n", manager.maxThreadCount(),
                 qlonglong(PdfRenderManager::CacheMaxCost / 1024));
-    baseKiB = residentKiB("VmHWM:");
+    baseKiB = BenchSupport::residentKiB("VmHWM:");
     const QList<PdfPageEntry> entries = model.pages();
 
     const QList<QSize> thumbSizes(entries.size(), QSize(136, 166));

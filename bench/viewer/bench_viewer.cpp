@@ -7,6 +7,7 @@
 // Without a document, a 2,000-page manual (text on every page, a picture on every third) is
 // written to a temporary folder first.
 
+#include "benchsupport.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
@@ -41,18 +42,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-qint64 residentKiB(const char *field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
 double mib(qint64 kib)
 {
     return double(kib) / 1024.0;
@@ -63,7 +52,7 @@ double mib(qint64 kib)
 // and again after a rest, once the render manager has handed freed memory back.
 void printMemory(const char *when, PdfViewerWidget *viewer, qint64 baseKiB)
 {
-    const qint64 busyKiB = residentKiB("VmRSS:");
+    const qint64 busyKiB = BenchSupport::residentKiB("VmRSS:");
     QTest::qWait(1500);
     qint64 thumbnailBytes = 0;
     int thumbnails = 0;
@@ -75,8 +64,8 @@ void printMemory(const char *when, PdfViewerWidget *viewer, qint64 baseKiB)
     }
     std::printf("  %s: resident +%.0f MiB, at rest +%.0f MiB (peak +%.0f MiB); view images %.0f "
                 "MiB, render cache %.0f MiB, %d thumbnails %.0f MiB",
-                when, mib(busyKiB - baseKiB), mib(residentKiB("VmRSS:") - baseKiB),
-                mib(residentKiB("VmHWM:") - baseKiB),
+                when, mib(busyKiB - baseKiB), mib(BenchSupport::residentKiB("VmRSS:") - baseKiB),
+                mib(BenchSupport::residentKiB("VmHWM:") - baseKiB),
                 double(viewer->documentView()->imageBytes()) / 1048576.0,
                 double(viewer->renderManager()->cacheBytes()) / 1048576.0, thumbnails,
                 double(thumbnailBytes) / 1048576.0);
@@ -218,7 +207,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
-    const qint64 baseKiB = residentKiB("VmRSS:");
+    const qint64 baseKiB = BenchSupport::residentKiB("VmRSS:");
 
     // Open: from the request to the first page painted on screen.
     QElapsedTimer clock;
@@ -332,7 +321,8 @@ int main(int argc, char **argv)
     printMemory("back at fit width", viewer, baseKiB);
     std::printf("resident at the end +%.0f MiB, peak +%.0f MiB over %.0f MiB before opening "
                 "(render cache bound %lld MiB)\n",
-                mib(residentKiB("VmRSS:") - baseKiB), mib(residentKiB("VmHWM:") - baseKiB),
-                mib(baseKiB), static_cast<long long>(PdfRenderManager::CacheMaxCost / 1024));
+                mib(BenchSupport::residentKiB("VmRSS:") - baseKiB),
+                mib(BenchSupport::residentKiB("VmHWM:") - baseKiB), mib(baseKiB),
+                static_cast<long long>(PdfRenderManager::CacheMaxCost / 1024));
     return 0;
 }
