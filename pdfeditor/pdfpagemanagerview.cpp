@@ -230,10 +230,8 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
                     !roles.contains(PdfDocumentModel::PageSizeRole))
                     return;
                 for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-                    if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row)) {
-                        m_thumbnails.remove(entry->id);
-                        m_pending.remove(entry->id);
-                    }
+                    if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
+                        m_store.forget(entry->id);
                 }
                 requestPass();
             });
@@ -248,7 +246,7 @@ void PdfPageManagerView::setRenderManager(PdfRenderManager *manager)
     if (m_renderManager)
         m_renderManager->disconnect(this);
     m_renderManager = manager;
-    m_pending.clear();
+    m_store.forgetRequests();
     if (!manager)
         return;
     connect(manager, &PdfRenderManager::pageRendered, this,
@@ -343,7 +341,7 @@ bool PdfPageManagerView::isSplitPoint(int row) const
 
 QImage PdfPageManagerView::thumbnail(PdfPageId pageId) const
 {
-    return m_thumbnails.value(pageId).image;
+    return m_store.image(pageId);
 }
 
 QSize PdfPageManagerView::cellSizeFor(int sliderValue)
@@ -548,29 +546,14 @@ int PdfPageManagerView::rowCount() const
 
 void PdfPageManagerView::reset()
 {
-    m_thumbnails.clear();
-    m_pending.clear();
+    m_store.clear();
     m_hoverRow = -1;
     m_grid->viewport()->update();
 }
 
 void PdfPageManagerView::keepValidThumbnails()
 {
-    QHash<PdfPageId, int> rotations;
-    if (m_model) {
-        const QList<PdfPageEntry> pages = m_model->pages();
-        rotations.reserve(pages.size());
-        for (const PdfPageEntry &entry : pages)
-            rotations.insert(entry.id, entry.rotation);
-    }
-    for (auto it = m_thumbnails.begin(); it != m_thumbnails.end();) {
-        const auto rotation = rotations.constFind(it.key());
-        if (rotation == rotations.cend() || *rotation != it->rotation)
-            it = m_thumbnails.erase(it);
-        else
-            ++it;
-    }
-    m_pending.clear();
+    m_store.keepValid(m_model);
     m_hoverRow = -1;
     m_grid->viewport()->update();
 }
@@ -596,25 +579,14 @@ void PdfPageManagerView::requestPass()
     const int margin = 2 * m_cellSize.height();
     const QRect band = m_grid->viewport()->rect().adjusted(0, -margin, 0, margin);
 
-    QList<PdfPageEntry> entries;
-    QList<QSize> sizes;
+    QList<int> rows;
     for (int row = 0; row < count; ++row) {
-        if (!m_grid->visualRect(m_model->index(row)).intersects(band))
-            continue;
-        const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (!entry || m_thumbnails.contains(entry->id) || m_pending.contains(entry->id))
-            continue;
-        entries.append(*entry);
-        sizes.append(thumbnailTargetSize(*entry));
+        if (m_grid->visualRect(m_model->index(row)).intersects(band))
+            rows.append(row);
     }
-    if (entries.isEmpty())
-        return;
-    const QList<quint64> ids = m_renderManager->requestRenders(
-        entries, sizes, PdfRenderPurpose::Thumbnail, m_model->revision(), RequestPriority);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (ids.value(i) != 0 && !sizes.at(i).isEmpty())
-            m_pending.insert(entries.at(i).id, {ids.at(i), entries.at(i).rotation});
-    }
+    m_store.request(
+        m_model, m_renderManager, rows,
+        [this](const PdfPageEntry &entry) { return thumbnailTargetSize(entry); }, RequestPriority);
 }
 
 void PdfPageManagerView::applyCardScale(int sliderValue)
@@ -702,12 +674,8 @@ void PdfPageManagerView::onPageRendered(PdfPageId pageId, PdfRenderPurpose purpo
 {
     if (purpose != PdfRenderPurpose::Thumbnail || !m_model)
         return;
-    const auto pending = m_pending.constFind(pageId);
-    if (pending == m_pending.cend() || pending->requestId != requestId)
+    if (!m_store.accept(pageId, requestId, image))
         return;
-    const int rotation = pending->rotation;
-    m_pending.erase(pending);
-    m_thumbnails.insert(pageId, {image, rotation});
     const int row = m_model->rowOfPage(pageId);
     if (row >= 0)
         m_grid->update(m_model->index(row));
@@ -718,9 +686,7 @@ void PdfPageManagerView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose p
 {
     if (purpose != PdfRenderPurpose::Thumbnail)
         return;
-    const auto pending = m_pending.constFind(pageId);
-    if (pending != m_pending.cend() && pending->requestId == requestId)
-        m_pending.erase(pending);
+    m_store.fail(pageId, requestId);
 }
 
 PdfDocumentModel *PdfPageManagerView::documentModel() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pagethumbnailstore.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 #include "pdfviewmode.h"
@@ -57,8 +58,8 @@ public:
     bool isSplitPoint(int row) const;
     int hoverRow() const { return m_hoverRow; }
     QImage thumbnail(PdfPageId pageId) const;
-    bool isRequestPending(PdfPageId pageId) const { return m_pending.contains(pageId); }
-    int pendingRequestCount() const { return int(m_pending.size()); }
+    bool isRequestPending(PdfPageId pageId) const { return m_store.isPending(pageId); }
+    int pendingRequestCount() const { return m_store.pendingCount(); }
 
     // Card scale: the grid cell and the card drawn in it, for a slider value.
     static QSize cellSizeFor(int sliderValue);
@@ -93,17 +94,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Thumbnail
-    {
-        QImage image;
-        int rotation = 0;
-    };
-    struct Pending
-    {
-        quint64 requestId = 0;
-        int rotation = 0;
-    };
-
     void buildZoomControl();
     void reset();
     void keepValidThumbnails();
@@ -130,8 +120,7 @@ private:
     QPushButton *m_zoomOutButton = nullptr;
     QPushButton *m_zoomInButton = nullptr;
     QTimer *m_rerenderTimer = nullptr;
-    QHash<PdfPageId, Thumbnail> m_thumbnails;
-    QHash<PdfPageId, Pending> m_pending;
+    PageThumbnailStore m_store;
     QSet<PdfPageId> m_splitPoints;
     PdfWorkspaceMode m_mode = PdfWorkspaceMode::Browse;
     bool m_splitEveryPage = false;

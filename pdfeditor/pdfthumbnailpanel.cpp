@@ -157,7 +157,7 @@ void PdfThumbnailPanel::setRenderManager(PdfRenderManager *manager)
         m_renderManager->disconnect(this);
     m_renderManager = manager;
     // Answers to the old manager's requests can no longer arrive.
-    m_pending.clear();
+    m_store.forgetRequests();
     if (!manager)
         return;
     connect(manager, &PdfRenderManager::pageRendered, this, &PdfThumbnailPanel::onPageRendered);
@@ -181,7 +181,7 @@ void PdfThumbnailPanel::setCurrentPage(int row)
 
 QImage PdfThumbnailPanel::thumbnail(PdfPageId pageId) const
 {
-    return m_thumbnails.value(pageId).image;
+    return m_store.image(pageId);
 }
 
 QSize PdfThumbnailPanel::thumbnailTargetSize(const PdfPageEntry &entry)
@@ -262,8 +262,7 @@ int PdfThumbnailPanel::rowCount() const
 void PdfThumbnailPanel::reset()
 {
     m_sweepTimer->stop();
-    m_thumbnails.clear();
-    m_pending.clear();
+    m_store.clear();
     m_sweepCursor = 0;
     m_hoverRow = -1;
     m_list->viewport()->update();
@@ -271,22 +270,8 @@ void PdfThumbnailPanel::reset()
 
 void PdfThumbnailPanel::keepValidThumbnails()
 {
-    QHash<PdfPageId, int> rotations;
-    if (m_model) {
-        const QList<PdfPageEntry> pages = m_model->pages();
-        rotations.reserve(pages.size());
-        for (const PdfPageEntry &entry : pages)
-            rotations.insert(entry.id, entry.rotation);
-    }
-    for (auto it = m_thumbnails.begin(); it != m_thumbnails.end();) {
-        const auto rotation = rotations.constFind(it.key());
-        if (rotation == rotations.cend() || *rotation != it->rotation)
-            it = m_thumbnails.erase(it);
-        else
-            ++it;
-    }
+    m_store.keepValid(m_model);
     m_sweepTimer->stop();
-    m_pending.clear();
     m_sweepCursor = 0;
     m_hoverRow = -1;
     m_list->viewport()->update();
@@ -336,7 +321,7 @@ void PdfThumbnailPanel::sweepStep()
 {
     if (!m_model || !m_renderManager)
         return;
-    if (m_pending.size() >= SweepPendingLimit) {
+    if (m_store.pendingCount() >= SweepPendingLimit) {
         scheduleSweep(BackOffDelayMs);
         return;
     }
@@ -345,7 +330,7 @@ void PdfThumbnailPanel::sweepStep()
     while (m_sweepCursor < count && rows.size() < SweepBatch) {
         const int row = m_sweepCursor++;
         const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (entry && !m_thumbnails.contains(entry->id) && !m_pending.contains(entry->id))
+        if (entry && !m_store.isKnown(entry->id))
             rows.append(row);
     }
     requestRows(rows, SweepPriority);
@@ -355,26 +340,9 @@ void PdfThumbnailPanel::sweepStep()
 
 void PdfThumbnailPanel::requestRows(const QList<int> &rows, int priority)
 {
-    if (!m_model || !m_renderManager)
-        return;
-    QList<PdfPageEntry> entries;
-    QList<QSize> sizes;
-    for (int row : rows) {
-        const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (!entry || m_thumbnails.contains(entry->id) || m_pending.contains(entry->id))
-            continue;
-        entries.append(*entry);
-        sizes.append(thumbnailTargetSize(*entry));
-    }
-    if (entries.isEmpty())
-        return;
-    const QList<quint64> ids = m_renderManager->requestRenders(
-        entries, sizes, PdfRenderPurpose::Thumbnail, m_model->revision(), priority);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        // An empty target size gets an id but never an answer; waiting for it would stall.
-        if (ids.value(i) != 0 && !sizes.at(i).isEmpty())
-            m_pending.insert(entries.at(i).id, {ids.at(i), entries.at(i).rotation});
-    }
+    m_store.request(
+        m_model, m_renderManager, rows,
+        [](const PdfPageEntry &entry) { return thumbnailTargetSize(entry); }, priority);
 }
 
 void PdfThumbnailPanel::dropThumbnailsOfRows(int first, int last)
@@ -384,8 +352,7 @@ void PdfThumbnailPanel::dropThumbnailsOfRows(int first, int last)
     for (int row = std::max(first, 0); row <= last; ++row) {
         const PdfPageId id =
             m_model->index(row).data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
-        m_thumbnails.remove(id);
-        m_pending.remove(id);
+        m_store.forget(id);
         m_sweepCursor = std::min(m_sweepCursor, row);
     }
 }
@@ -395,12 +362,8 @@ void PdfThumbnailPanel::onPageRendered(PdfPageId pageId, QSize, PdfRenderPurpose
 {
     if (purpose != PdfRenderPurpose::Thumbnail || !m_model)
         return;
-    const auto pending = m_pending.constFind(pageId);
-    if (pending == m_pending.cend() || pending->requestId != requestId)
+    if (!m_store.accept(pageId, requestId, image))
         return;
-    const int rotation = pending->rotation;
-    m_pending.erase(pending);
-    m_thumbnails.insert(pageId, {image, rotation});
     const int row = m_model->rowOfPage(pageId);
     if (row >= 0)
         m_list->update(m_model->index(row));
@@ -412,11 +375,8 @@ void PdfThumbnailPanel::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose pu
 {
     if (purpose != PdfRenderPurpose::Thumbnail)
         return;
-    const auto pending = m_pending.constFind(pageId);
-    if (pending == m_pending.cend() || pending->requestId != requestId)
-        return;
-    m_pending.erase(pending);
-    scheduleSweep(AfterFailureDelayMs);
+    if (m_store.fail(pageId, requestId))
+        scheduleSweep(AfterFailureDelayMs);
 }
 
 PdfDocumentModel *PdfThumbnailPanel::documentModel() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pagethumbnailstore.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 #include "thumbnaillistview.h"
@@ -42,8 +43,8 @@ public:
 
     // What the cards show; null while the page has no thumbnail yet.
     QImage thumbnail(PdfPageId pageId) const;
-    bool isRequestPending(PdfPageId pageId) const { return m_pending.contains(pageId); }
-    int pendingRequestCount() const { return int(m_pending.size()); }
+    bool isRequestPending(PdfPageId pageId) const { return m_store.isPending(pageId); }
+    int pendingRequestCount() const { return m_store.pendingCount(); }
     int hoverRow() const { return m_hoverRow; }
 
     // The thumbnail size for a page: its shown size fitted into the card's box.
@@ -61,17 +62,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Thumbnail
-    {
-        QImage image;
-        int rotation = 0; // the page's rotation the image was made for
-    };
-    struct Pending
-    {
-        quint64 requestId = 0;
-        int rotation = 0;
-    };
-
     void reset();
     void keepValidThumbnails();
     void onScreenPass();
@@ -90,8 +80,7 @@ private:
     QPointer<PdfRenderManager> m_renderManager;
     ThumbnailListView *m_list = nullptr;
     PdfInsertDropZone *m_dropZone = nullptr;
-    QHash<PdfPageId, Thumbnail> m_thumbnails;
-    QHash<PdfPageId, Pending> m_pending;
+    PageThumbnailStore m_store;
     QTimer *m_sweepTimer = nullptr;
     int m_sweepCursor = 0;
     int m_hoverRow = -1;
