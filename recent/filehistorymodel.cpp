@@ -1,5 +1,7 @@
 #include "filehistorymodel.h"
 
+#include "filesizetext.h"
+
 #include <QFileInfo>
 #include <QIcon>
 
@@ -19,20 +21,6 @@ bool FileHistoryModel::addFile(const QString &path)
     m_records.append({path, info.fileName(), info.size(), info.lastModified()});
     endInsertRows();
     return true;
-}
-
-QString FileHistoryModel::formatSize(qint64 bytes)
-{
-    constexpr qint64 kib = 1024;
-    constexpr qint64 mib = kib * 1024;
-    constexpr qint64 gib = mib * 1024;
-    if (bytes < kib)
-        return tr("%1 B").arg(bytes);
-    if (bytes < mib)
-        return tr("%1 KB").arg(double(bytes) / kib, 0, 'f', 0);
-    if (bytes < gib)
-        return tr("%1 MB").arg(double(bytes) / mib, 0, 'f', 2);
-    return tr("%1 GB").arg(double(bytes) / gib, 0, 'f', 2);
 }
 
 int FileHistoryModel::rowCount(const QModelIndex &parent) const
@@ -57,7 +45,7 @@ QVariant FileHistoryModel::data(const QModelIndex &index, int role) const
         if (column == NameColumn)
             return r.fileName;
         if (column == SizeColumn)
-            return formatSize(r.size);
+            return FileSizeText::format(r.size);
         return r.lastModified.toString(u"yyyy-MM-dd"_s);
     case Qt::DecorationRole:
         if (column == NameColumn)

@@ -32,9 +32,6 @@ public:
     bool addFile(const QString &path);
     Record record(int row) const { return m_records.value(row); }
 
-    // "1023 B", "2 KB", "1.50 MB", "3.00 GB".
-    static QString formatSize(qint64 bytes);
-
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -128,22 +128,6 @@
 <context>
     <name>FileHistoryModel</name>
     <message>
-        <source>%1 B</source>
-        <translation>%1 بايت</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 كيلوبايت</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 ميغابايت</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 غيغابايت</translation>
-    </message>
-    <message>
         <source>文件名</source>
         <translation>اسم الملف</translation>
     </message>

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The size of a file as the file and task lists show it ("12 KB", "3.40 MB").
+// The size of a file as the file lists, task lists and recent files show it ("12 KB", "3.40 MB").
 class FileSizeText
 {
     Q_DECLARE_TR_FUNCTIONS(FileSizeText)
