@@ -351,9 +351,10 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
 
 } // namespace
 
-bool write(const QList<PdfSourcePage> &pages, const QString &path, PdfBackendError *error,
-           QString *message)
+bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
+           PdfBackendError *error, QString *message)
 {
+    Q_UNUSED(options);
     // Damage qpdf only meets while copying or writing is retried on copies MuPDF repaired.
     for (bool forceRepair : {false, true}) {
         try {

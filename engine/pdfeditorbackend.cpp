@@ -112,6 +112,13 @@ bool PdfEditorBackend::inspectDocument(const QString &path, const QString &passw
 bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
                                     PdfBackendError *error, QString *message)
 {
+    return saveDocument(pages, path, PdfWriteOptions{}, error, message);
+}
+
+bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
+                                    const PdfWriteOptions &options, PdfBackendError *error,
+                                    QString *message)
+{
     PdfBackendError code = PdfBackendError::NoError;
     QString text;
     if (pages.isEmpty()) {
@@ -124,7 +131,7 @@ bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QSt
         put(message, QStringLiteral("No file name was given."));
         return false;
     }
-    const bool ok = pagewriter::write(pages, path, &code, &text);
+    const bool ok = pagewriter::write(pages, path, options, &code, &text);
     put(error, ok ? PdfBackendError::NoError : code);
     put(message, text);
     return ok;

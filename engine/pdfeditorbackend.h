@@ -22,6 +22,15 @@ struct PdfDocumentInfo
     QList<QSizeF> pageSizes; // points, own /Rotate applied, document order
 };
 
+// What a written file keeps besides its pages.
+struct PdfWriteOptions
+{
+    // The file whose protection (encryption, passwords, permissions) the output takes, and the
+    // password that opened it. Empty: the output is written without encryption.
+    QString protectionSource;
+    QString protectionPassword;
+};
+
 enum class PdfBackendError : int {
     NoError = 0,
     FileNotFound = 1,
@@ -41,6 +50,9 @@ public:
                                 PdfBackendError *error, QString *message);
     static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
                              PdfBackendError *error, QString *message);
+    static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
+                             const PdfWriteOptions &options, PdfBackendError *error,
+                             QString *message);
     static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
                                      QList<QString> *errors);
     static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
