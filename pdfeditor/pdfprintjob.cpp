@@ -2,16 +2,22 @@
 
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
-#include "pdfeditorbackend.h"
+#include "pdfprintworker.h"
+#include "pdfspool.h"
+#include "stagedfile.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPainter>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
 
-#include <algorithm>
-#include <cmath>
+#include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,6 +25,12 @@ PdfPrintJob::DialogHook &dialogHook()
 {
     static PdfPrintJob::DialogHook hook;
     return hook;
+}
+
+bool &renderedOnly()
+{
+    static bool only = false;
+    return only;
 }
 
 PdfPrintJob::DialogAnswer runDialog(QPrinter *printer, QWidget *parent)
@@ -41,9 +53,80 @@ PdfPrintJob::DialogAnswer runDialog(QPrinter *printer, QWidget *parent)
     return answer;
 }
 
-QSize fitted(const QSizeF &size, const QSizeF &into)
+PdfPrintWorker::Route routeFor(const QPrinter &printer)
 {
-    return size.scaled(into, Qt::KeepAspectRatio).toSize();
+    if (renderedOnly())
+        return PdfPrintWorker::Route::Rendered;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return printer.outputFileName().isEmpty() ? PdfPrintWorker::Route::Rendered
+                                                  : PdfPrintWorker::Route::PdfFile;
+    return PdfSpool::accepts(printer.printerName()) ? PdfPrintWorker::Route::Spool
+                                                    : PdfPrintWorker::Route::Rendered;
+}
+
+// Escape and Cancel ask the worker to stop; the box closes when it has.
+class PrintProgressBox : public ModernMessageBox
+{
+public:
+    PrintProgressBox(const MessageBoxOptions &options, QWidget *parent, PdfPrintWorker *worker)
+        : ModernMessageBox(options, parent)
+        , m_worker(worker)
+    {
+    }
+
+    void reject() override
+    {
+        if (m_worker->isCancelRequested())
+            return;
+        m_worker->cancel();
+        if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s))
+            cancel->setEnabled(false);
+        if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
+            message->setText(QApplication::translate("PdfPrintJob", "正在取消打印…"));
+    }
+
+private:
+    PdfPrintWorker *m_worker;
+};
+
+QString progressText(const PdfPrintWorker &worker)
+{
+    return QApplication::translate("PdfPrintJob", "已完成 %1 / %2 页")
+        .arg(QString::number(worker.pagesDone()), QString::number(worker.pageCount()));
+}
+
+// Runs the worker on its own thread while a window-blocking progress box keeps the event loop
+// turning; the document cannot be edited or saved over meanwhile.
+void runWithProgress(PdfPrintWorker *worker, QWidget *parent)
+{
+    std::unique_ptr<QThread> thread(QThread::create([worker] { worker->run(); }));
+
+    MessageBoxOptions options;
+    options.kind = MessageBoxOptions::Question;
+    options.title = QApplication::translate("PdfPrintJob", "正在打印 PDF");
+    options.message = QApplication::translate("PdfPrintJob", "正在准备 %1 页，页数多时可能需要一些时间。")
+                          .arg(QString::number(worker->pageCount()));
+    options.details = progressText(*worker);
+    options.showConfirm = false;
+    options.showCancel = true;
+    options.showProgress = true;
+    options.mayReject = false;
+    PrintProgressBox box(options, parent, worker);
+    box.setObjectName(u"pdfPrintProgressBox"_s);
+
+    QTimer progress;
+    progress.setInterval(200);
+    QObject::connect(&progress, &QTimer::timeout, &box, [&box, worker] {
+        if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
+            details->setText(progressText(*worker));
+    });
+    progress.start();
+
+    QObject::connect(thread.get(), &QThread::finished, &box, &QDialog::accept);
+    QThread *started = thread.get();
+    QTimer::singleShot(0, started, [started] { started->start(QThread::InheritPriority); });
+    box.exec();
+    thread->wait();
 }
 
 } // namespace
@@ -51,6 +134,11 @@ QSize fitted(const QSizeF &size, const QSizeF &into)
 void PdfPrintJob::setDialogHook(DialogHook hook)
 {
     dialogHook() = std::move(hook);
+}
+
+void PdfPrintJob::setRenderedOnly(bool only)
+{
+    renderedOnly() = only;
 }
 
 PdfPrintJob::Range PdfPrintJob::pageRange(int fromPage, int toPage, int pageCount)
@@ -74,71 +162,57 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     if (!answer.accepted)
         return;
 
-    bool started = false;
-    const QString error =
-        printRows(model, &printer, pageRange(answer.fromPage, answer.toPage, count), &started);
-    if (!started) {
+    const Range range = pageRange(answer.fromPage, answer.toPage, count);
+    PdfPrintWorker::Order order;
+    order.route = routeFor(printer);
+    order.firstRow = range.first;
+    order.printer = &printer;
+    for (int row = range.first; row < range.end; ++row) {
+        if (const std::optional<PdfPageEntry> entry = model->pageAt(row)) {
+            order.pages.append(PdfDocumentModel::toSourcePage(*entry));
+            order.displaySizes.append(PdfDocumentModel::displaySize(*entry));
+        }
+    }
+
+    // Output to a file goes under a temporary name beside it and takes the name only at the
+    // end: a cancelled run leaves nothing, a failed one leaves an existing file as it was.
+    const bool toFile =
+        printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    const QString target = toFile ? QFileInfo(printer.outputFileName()).absoluteFilePath() : QString();
+    std::unique_ptr<StagedFile> staged;
+    if (toFile) {
+        staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
+        if (!staged->isValid()) {
+            ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印失败"),
+                                          QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
+            return;
+        }
+        if (order.route == PdfPrintWorker::Route::PdfFile) {
+            order.stagedPath = staged->path();
+            // A document opened with a password keeps its protection in the printed file.
+            order.writeOptions = PdfWriteOptions{model->documentPath(), model->documentPassword()};
+        } else {
+            printer.setOutputFileName(staged->path());
+        }
+    }
+
+    PdfPrintWorker worker(std::move(order));
+    runWithProgress(&worker, parent);
+    if (worker.isCancelRequested())
+        return;
+
+    const PdfPrintWorker::Outcome &outcome = worker.outcome();
+    if (!outcome.started) {
         ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印失败"),
                                       QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
         return;
     }
+    QString error = outcome.error;
+    // Rendered sheets printed before a failure stay, as they would on paper; a PDF subset that
+    // failed is not a print of the range and is dropped.
+    const bool keep = error.isEmpty() || worker.route() == PdfPrintWorker::Route::Rendered;
+    if (staged && keep && !staged->commitTo(target) && error.isEmpty())
+        error = staged->errorString();
     if (!error.isEmpty())
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
-                                      error);
-}
-
-QString PdfPrintJob::printRows(const PdfDocumentModel *model, QPrinter *printer, Range range,
-                               bool *started)
-{
-    QPainter painter;
-    *started = painter.begin(printer);
-    if (!*started)
-        return QString();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-
-    // The painter's origin is the top-left of the printable area.
-    const QSizeF area = printer->pageRect(QPrinter::DevicePixel).size();
-    const QRectF pageRect(QPointF(0, 0), area);
-
-    QString error;
-    for (int row = range.first; row < range.end; ++row) {
-        const auto entry = model->pageAt(row);
-        QImage image;
-        if (entry) {
-            QSize target = fitted(PdfDocumentModel::displaySize(*entry), area);
-            const double pixels = double(target.width()) * target.height();
-            if (pixels > MaxPagePixels) {
-                const double scale = std::sqrt(MaxPagePixels / pixels);
-                target = QSize(std::max(int(target.width() * scale), 1),
-                               std::max(int(target.height() * scale), 1));
-            }
-            PdfBackendError renderError = PdfBackendError::NoError;
-            QString message;
-            image = PdfEditorBackend::renderPage(PdfDocumentModel::toSourcePage(*entry), target,
-                                                 &renderError, &message);
-            if (image.isNull()) {
-                error =
-                    !message.isEmpty()
-                        ? message
-                        : QApplication::translate("PdfPrintJob", "第 %1 页渲染失败。").arg(row + 1);
-                break;
-            }
-        }
-        // Rendered before the sheet is started, so a page that fails leaves no blank sheet.
-        if (row > range.first && !printer->newPage()) {
-            error = QApplication::translate("PdfPrintJob", "打印机无法创建新页面。");
-            break;
-        }
-        if (image.isNull())
-            continue;
-        const QSizeF drawn = QSizeF(fitted(image.size(), area));
-        const QPointF centre = pageRect.center();
-        const QRectF where(centre.x() - drawn.width() / 2, centre.y() - drawn.height() / 2,
-                           drawn.width(), drawn.height());
-        painter.drawImage(where, image);
-    }
-    painter.end();
-    QApplication::restoreOverrideCursor();
-    return error;
+        ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"), error);
 }

@@ -8,9 +8,10 @@ class PdfDocumentModel;
 class QPrinter;
 class QWidget;
 
-// Prints the document as the model holds it (order, rotation, inserted and blank pages), each
-// page rendered by the engine at the printer's resolution and centred on the sheet. Runs on
-// the GUI thread.
+// Prints the document as the model holds it (order, rotation, inserted and blank pages). Where
+// the destination takes PDF (a PDF file, a CUPS printer) the engine writes the chosen pages as
+// PDF; elsewhere each page is rendered at the printer's resolution and centred on the sheet.
+// The work runs on a worker thread behind a progress box that can cancel it.
 class PdfPrintJob
 {
 public:
@@ -31,17 +32,12 @@ public:
         int end = 0;
     };
 
-    // Largest image rendered for one sheet: a 1200 dpi printer would otherwise ask for half a
-    // gigabyte of pixels per page.
-    static constexpr double MaxPagePixels = 33554432.0;
-
     static void setDialogHook(DialogHook hook);
+    // Sends every destination down the rendered path that printers without PDF input take, so
+    // tests and benchmarks can reach it with a PDF file.
+    static void setRenderedOnly(bool renderedOnly);
     static Range pageRange(int fromPage, int toPage, int pageCount);
 
     // Asks for printer and range, prints, and reports failures in a message box.
     static void print(const PdfDocumentModel *model, QWidget *parent);
-    // Prints the rows onto the printer; the error text, empty when every page was printed.
-    // Sets *started to false when the print job could not begin.
-    static QString printRows(const PdfDocumentModel *model, QPrinter *printer, Range range,
-                             bool *started);
 };

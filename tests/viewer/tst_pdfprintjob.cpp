@@ -8,12 +8,16 @@
 #include "pdfviewerwidget.h"
 #include "viewertest.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -47,11 +51,16 @@ private Q_SLOTS:
     void pageRange();
     void printRanges_data();
     void printRanges();
+    void rotatedPageCentred_data();
     void rotatedPageCentred();
     void cancelledDialogPrintsNothing();
+    void printerThatCannotStart_data();
     void printerThatCannotStart();
+    void renderFailureStopsAtThatPage_data();
     void renderFailureStopsAtThatPage();
     void toolBarPrints();
+    void printsOffTheGuiThread_data();
+    void printsOffTheGuiThread();
 
 private:
     // Prints through the dialog hook into a PDF file; the printed file's path.
@@ -72,6 +81,7 @@ void TestPrintJob::init()
 void TestPrintJob::cleanup()
 {
     PdfPrintJob::setDialogHook({});
+    PdfPrintJob::setRenderedOnly(false);
     DialogSeam::reset();
 }
 
@@ -134,9 +144,12 @@ void TestPrintJob::printRanges_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<QList<int>>("pages");
-    QTest::newRow("3..2") << 3 << 2 << QList<int>{2};
-    QTest::newRow("4..9") << 4 << 9 << QList<int>{3, 4};
-    QTest::newRow("all") << 0 << 0 << QList<int>{0, 1, 2, 3, 4};
+    QTest::addColumn<bool>("rendered");
+    QTest::newRow("3..2") << 3 << 2 << QList<int>{2} << false;
+    QTest::newRow("4..9") << 4 << 9 << QList<int>{3, 4} << false;
+    QTest::newRow("all") << 0 << 0 << QList<int>{0, 1, 2, 3, 4} << false;
+    QTest::newRow("3..2 rendered") << 3 << 2 << QList<int>{2} << true;
+    QTest::newRow("4..9 rendered") << 4 << 9 << QList<int>{3, 4} << true;
 }
 
 void TestPrintJob::printRanges()
@@ -144,6 +157,8 @@ void TestPrintJob::printRanges()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QList<int>, pages);
+    QFETCH(bool, rendered);
+    PdfPrintJob::setRenderedOnly(rendered);
     PdfDocumentModel model;
     QVERIFY(load(&model, u"five.pdf"_s, 5));
     const QString out = printModel(&model, from, to);
@@ -159,14 +174,32 @@ void TestPrintJob::printRanges()
     QVERIFY(DialogSeam::requests().isEmpty());
 }
 
+void TestPrintJob::rotatedPageCentred_data()
+{
+    QTest::addColumn<bool>("rendered");
+    QTest::newRow("as PDF") << false;
+    QTest::newRow("rendered") << true;
+}
+
 void TestPrintJob::rotatedPageCentred()
 {
+    QFETCH(bool, rendered);
+    PdfPrintJob::setRenderedOnly(rendered);
     PdfDocumentModel model;
     QVERIFY(load(&model, u"portrait.pdf"_s, 1, {200, 300}));
     model.rotatePages({model.pageAt(0)->id}, 90);
     const QString out = printModel(&model, 0, 0);
     const QImage sheet = readback::renderPoppler(out, 0, 72);
     QVERIFY(!sheet.isNull());
+    if (!rendered) {
+        // The page itself, turned: the marker of its top-left corner now sits top right.
+        const readback::DocumentFacts facts = readback::inspect(out);
+        QCOMPARE(facts.pages.size(), 1);
+        QCOMPARE(facts.pages.at(0).rotate, 90);
+        QCOMPARE(sheet.size(), QSize(300, 200));
+        QCOMPARE(readback::markerQuadrant(sheet), 1);
+        return;
+    }
     const QRect ink = inkBox(sheet);
     // Landscape on a portrait sheet: as wide as the printable area, centred on the sheet.
     QVERIFY(ink.width() > ink.height());
@@ -192,8 +225,17 @@ void TestPrintJob::cancelledDialogPrintsNothing()
     QCOMPARE(asked, 0);
 }
 
+void TestPrintJob::printerThatCannotStart_data()
+{
+    QTest::addColumn<bool>("rendered");
+    QTest::newRow("as PDF") << false;
+    QTest::newRow("rendered") << true;
+}
+
 void TestPrintJob::printerThatCannotStart()
 {
+    QFETCH(bool, rendered);
+    PdfPrintJob::setRenderedOnly(rendered);
     PdfDocumentModel model;
     QVERIFY(load(&model, u"two.pdf"_s, 2));
     PdfPrintJob::setDialogHook([this](QPrinter *printer, QWidget *) {
@@ -208,8 +250,21 @@ void TestPrintJob::printerThatCannotStart()
     QCOMPARE(requests.at(0).text, u"无法启动打印任务。"_s);
 }
 
+void TestPrintJob::renderFailureStopsAtThatPage_data()
+{
+    QTest::addColumn<bool>("rendered");
+    QTest::addColumn<int>("sheets");
+    // Sheets rendered before the failure stay, as on paper; a PDF without the missing pages is
+    // no print of the range and is not left behind.
+    QTest::newRow("as PDF") << false << -1;
+    QTest::newRow("rendered") << true << 3;
+}
+
 void TestPrintJob::renderFailureStopsAtThatPage()
 {
+    QFETCH(bool, rendered);
+    QFETCH(int, sheets);
+    PdfPrintJob::setRenderedOnly(rendered);
     PdfDocumentModel model;
     QVERIFY(load(&model, u"three.pdf"_s, 3));
     fixtures::DocumentSpec extra;
@@ -223,7 +278,10 @@ void TestPrintJob::renderFailureStopsAtThatPage()
     QVERIFY(QFile::remove(extraPath));
 
     const QString out = printModel(&model, 0, 0);
-    QCOMPARE(readback::inspect(out).pages.size(), 3);
+    if (sheets < 0)
+        QVERIFY(!QFileInfo::exists(out));
+    else
+        QCOMPARE(readback::inspect(out).pages.size(), sheets);
     const QList<DialogSeam::Request> requests = DialogSeam::requests();
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.at(0).title, u"打印未完成"_s);
@@ -253,6 +311,99 @@ void TestPrintJob::toolBarPrints()
     QCOMPARE(dialogParent, &viewer);
     QCOMPARE(readback::inspect(out).pages.size(), 1);
     QVERIFY(viewertest::centreIs(readback::renderPoppler(out, 0, 36), fixtures::colourFor(1)));
+}
+
+void TestPrintJob::printsOffTheGuiThread_data()
+{
+    QTest::addColumn<bool>("rendered");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("as PDF") << false << false;
+    QTest::newRow("rendered") << true << false;
+    QTest::newRow("as PDF, cancelled") << false << true;
+    QTest::newRow("rendered, cancelled") << true << true;
+}
+
+void TestPrintJob::printsOffTheGuiThread()
+{
+    QFETCH(bool, rendered);
+    QFETCH(bool, cancel);
+    PdfPrintJob::setRenderedOnly(rendered);
+
+    // Thirty pages whose widths give their order.
+    const int count = 30;
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(count);
+    for (int i = 0; i < count; ++i)
+        spec.pages[i].size = QSizeF(200 + 2 * i, 300);
+    const QString path = m_dir.filePath(u"thirty.pdf"_s);
+    QVERIFY(fixtures::write(spec, path));
+    PdfDocumentModel model;
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QVERIFY(model.loadDocument(path, QString(), &error, &message));
+    model.rotatePages({model.pageAt(4)->id}, 90);
+
+    // A file of that name already there is what a cancelled run must leave.
+    const QString out = m_dir.filePath(rendered ? u"thirty-rendered.pdf"_s : u"thirty-out.pdf"_s);
+    const QByteArray before = "not replaced";
+    QVERIFY(fixtures::writeBytes(out, before));
+    PdfPrintJob::setDialogHook([out](QPrinter *printer, QWidget *) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(out);
+        printer->setResolution(72);
+        return PdfPrintJob::DialogAnswer{true, 0, 0};
+    });
+
+    // Counts the turns of the event loop while the print runs behind its progress box.
+    int ticks = 0;
+    bool cancelOffered = false;
+    QTimer heartbeat;
+    heartbeat.setInterval(0);
+    connect(&heartbeat, &QTimer::timeout, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box || box->objectName() != u"pdfPrintProgressBox"_s)
+            return;
+        ++ticks;
+        auto *button = box->findChild<QPushButton *>(u"messageBoxCancelButton"_s);
+        cancelOffered = cancelOffered || (button && button->isEnabled());
+        if (cancel && button && button->isEnabled())
+            button->click();
+    });
+    heartbeat.start();
+    QWidget window;
+    PdfPrintJob::print(&model, &window);
+    heartbeat.stop();
+
+    // The box closes when the worker has ended: a turn of the loop while it is up is a turn
+    // during the print.
+    QVERIFY(ticks >= 1);
+    QVERIFY(cancelOffered);
+    QVERIFY(DialogSeam::requests().isEmpty());
+    const QStringList leftovers =
+        QDir(m_dir.path()).entryList({u"*.part"_s}, QDir::Files | QDir::Hidden);
+    QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(u", "_s)));
+    if (cancel) {
+        QCOMPARE(fixtures::readBytes(out), before);
+        return;
+    }
+
+    const readback::DocumentFacts facts = readback::inspect(out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+    QCOMPARE(facts.pages.size(), count);
+    if (rendered) {
+        for (int i : {0, 17, count - 1}) {
+            QVERIFY2(viewertest::centreIs(readback::renderPoppler(out, i, 36),
+                                          fixtures::colourFor(i)),
+                     qPrintable(u"sheet %1"_s.arg(i)));
+        }
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(facts.pages.at(i).mediaBox.width(), 200.0 + 2 * i);
+        QCOMPARE(facts.pages.at(i).rotate, i == 4 ? 90 : 0);
+    }
+    QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 4, 36)), 1);
+    QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 5, 36)), 0);
 }
 
 VELMORA_VIEWER_TEST(TestPrintJob);
