@@ -5,6 +5,7 @@
 #include "pdfprintworker.h"
 #include "pdfspool.h"
 #include "stagedfile.h"
+#include "theme.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -79,8 +80,11 @@ public:
         if (m_worker->isCancelRequested())
             return;
         m_worker->cancel();
-        if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s))
+        if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s)) {
             cancel->setEnabled(false);
+            // The kit's buttons have no disabled look of their own.
+            cancel->setStyleSheet(u"color: %1;"_s.arg(Theme::textMuted));
+        }
         if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
             message->setText(QApplication::translate("PdfPrintJob", "正在取消打印…"));
     }

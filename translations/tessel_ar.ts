@@ -883,6 +883,22 @@
         <source>打印机无法创建新页面。</source>
         <translation>تعذّر على الطابعة إنشاء صفحة جديدة.</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>جارٍ إلغاء الطباعة…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>اكتملت %1 من %2 صفحة</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>جارٍ طباعة ملف PDF</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>جارٍ تجهيز %1 صفحة، وقد تستغرق الصفحات الكثيرة بعض الوقت.</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

@@ -883,6 +883,22 @@ Seiten %2-%3</translation>
         <source>打印机无法创建新页面。</source>
         <translation>Der Drucker konnte keine neue Seite anlegen.</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>Drucken wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>%1 von %2 Seiten erledigt</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>PDF wird gedruckt</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>%1 Seiten werden vorbereitet. Bei vielen Seiten kann dies etwas dauern.</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

@@ -883,6 +883,22 @@ Pages %2-%3</translation>
         <source>打印机无法创建新页面。</source>
         <translation>The printer could not start a new page.</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>Canceling printing…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>%1 of %2 pages done</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>Printing PDF</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>Preparing %1 pages. Many pages may take a while.</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

@@ -883,6 +883,22 @@ Páginas %2-%3</translation>
         <source>打印机无法创建新页面。</source>
         <translation>La impresora no pudo crear una página nueva.</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>Cancelando la impresión…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>%1 de %2 páginas listas</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>Imprimiendo el PDF</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>Preparando %1 páginas. Si son muchas, puede tardar un poco.</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

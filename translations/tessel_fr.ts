@@ -883,6 +883,22 @@ Pages %2-%3</translation>
         <source>打印机无法创建新页面。</source>
         <translation>L&apos;imprimante n&apos;a pas pu créer de nouvelle page.</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>Annulation de l&apos;impression…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>%1 page(s) sur %2 terminée(s)</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>Impression du PDF</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>Préparation de %1 page(s). Un grand nombre de pages peut prendre un certain temps.</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

@@ -883,6 +883,22 @@
         <source>打印机无法创建新页面。</source>
         <translation>プリンターで新しいページを作成できません。</translation>
     </message>
+    <message>
+        <source>正在取消打印…</source>
+        <translation>印刷をキャンセルしています…</translation>
+    </message>
+    <message>
+        <source>已完成 %1 / %2 页</source>
+        <translation>%1 / %2 ページ完了</translation>
+    </message>
+    <message>
+        <source>正在打印 PDF</source>
+        <translation>PDFを印刷しています</translation>
+    </message>
+    <message>
+        <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
+        <translation>%1 ページを準備しています。ページ数が多い場合は時間がかかることがあります。</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

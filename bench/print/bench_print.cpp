@@ -9,7 +9,8 @@
 // source those pages take.
 //
 // Usage: bench_print [--pages N] [--no-old] [--shot progress.png]
-// --shot grabs the screen while the progress box is up (run under xvfb-run).
+// --shot grabs the screen while the progress box of a long print is up, and again once Escape
+// asked it to cancel (run under xvfb-run); nothing is measured then.
 
 #include "benchsupport.h"
 #include "pdfdocumentmodel.h"
@@ -128,28 +129,43 @@ int main(int argc, char *argv[])
         });
     };
 
-    bool grabbed = false;
-    const auto grabBox = [&] {
-        if (shot.isEmpty() || grabbed)
-            return;
-        QWidget *box = QApplication::activeModalWidget();
-        if (!box || box->objectName() != u"pdfPrintProgressBox"_s || !box->isVisible())
-            return;
-        grabbed = true;
-        QTest::qWait(300);
-        QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
-    };
+    if (!shot.isEmpty()) {
+        // The progress box of a long print, then the same box once Cancel was pressed.
+        printTo(dir.filePath(u"shot.pdf"_s));
+        PdfPrintJob::setRenderedOnly(true);
+        int step = 0;
+        QTimer poll;
+        poll.setInterval(100);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || box->objectName() != u"pdfPrintProgressBox"_s || ++step < 30)
+                return;
+            if (step == 30) {
+                QGuiApplication::primaryScreen()->grabWindow(0).save(shot);
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else if (step == 31) {
+                QString cancelling = shot;
+                cancelling.replace(u".png"_s, u"-cancelling.png"_s);
+                QGuiApplication::primaryScreen()->grabWindow(0).save(cancelling);
+            }
+        });
+        poll.start();
+        viewer.printDocument();
+        std::printf("screenshots written; cancelled print left %s\n",
+                    QFileInfo::exists(dir.filePath(u"shot.pdf"_s)) ? "a file (wrong)" : "no file");
+        return 0;
+    }
 
     const QString vectorOut = dir.filePath(u"as-pdf.pdf"_s);
     printTo(vectorOut);
-    Run vector = measure([&] { viewer.printDocument(); }, grabBox);
+    Run vector = measure([&] { viewer.printDocument(); });
     vector.bytes = QFileInfo(vectorOut).size();
     report("as PDF", vector, shareBytes);
 
     const QString renderedOut = dir.filePath(u"rendered.pdf"_s);
     printTo(renderedOut);
     PdfPrintJob::setRenderedOnly(true);
-    Run rendered = measure([&] { viewer.printDocument(); }, grabBox);
+    Run rendered = measure([&] { viewer.printDocument(); });
     rendered.bytes = QFileInfo(renderedOut).size();
     report("rendered", rendered, shareBytes);
     PdfPrintJob::setRenderedOnly(false);
