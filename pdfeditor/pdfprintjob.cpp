@@ -8,6 +8,7 @@
 #include "theme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
@@ -16,6 +17,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -92,6 +94,21 @@ public:
 private:
     PdfPrintWorker *m_worker;
 };
+
+// Replacing a file the document reads its pages from would change the document under the tab.
+bool readsFrom(const PdfDocumentModel &model, const QString &path)
+{
+    // QFileInfo takes two missing files for the same one; a missing target replaces nothing.
+    const QFileInfo target(path);
+    if (!target.exists())
+        return false;
+    if (!model.documentPath().isEmpty() && QFileInfo(model.documentPath()) == target)
+        return true;
+    const QList<PdfPageEntry> pages = model.pages();
+    return std::any_of(pages.cbegin(), pages.cend(), [&target](const PdfPageEntry &entry) {
+        return !entry.sourcePath.isEmpty() && QFileInfo(entry.sourcePath) == target;
+    });
+}
 
 QString progressText(const PdfPrintWorker &worker)
 {
@@ -184,6 +201,14 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
         printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
     const QString target = toFile ? QFileInfo(printer.outputFileName()).absoluteFilePath() : QString();
     std::unique_ptr<StagedFile> staged;
+    if (toFile && readsFrom(*model, target)) {
+        ModernMessageBox::showWarning(
+            parent, QApplication::translate("PdfPrintJob", "打印失败"),
+            QApplication::translate("PdfPrintJob", "无法启动打印任务。"),
+            QApplication::translate("PdfPrintJob", "不能打印到文档正在读取的文件：%1")
+                .arg(QDir::toNativeSeparators(target)));
+        return;
+    }
     if (toFile) {
         staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
         if (!staged->isValid()) {

@@ -899,6 +899,10 @@
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>جارٍ تجهيز %1 صفحة، وقد تستغرق الصفحات الكثيرة بعض الوقت.</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>لا يمكن الطباعة إلى ملف يقرأ المستند صفحاته منه: %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

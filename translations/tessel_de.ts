@@ -899,6 +899,10 @@ Seiten %2-%3</translation>
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>%1 Seiten werden vorbereitet. Bei vielen Seiten kann dies etwas dauern.</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>In eine Datei, aus der das Dokument seine Seiten liest, kann nicht gedruckt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

@@ -899,6 +899,10 @@ Pages %2-%3</translation>
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>Preparing %1 pages. Many pages may take a while.</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>Cannot print into a file the document reads its pages from: %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

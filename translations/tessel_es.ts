@@ -899,6 +899,10 @@ Páginas %2-%3</translation>
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>Preparando %1 páginas. Si son muchas, puede tardar un poco.</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>No se puede imprimir en un archivo del que el documento lee sus páginas: %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

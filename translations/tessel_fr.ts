@@ -899,6 +899,10 @@ Pages %2-%3</translation>
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>Préparation de %1 page(s). Un grand nombre de pages peut prendre un certain temps.</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>Impossible d&apos;imprimer dans un fichier dont le document lit les pages&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

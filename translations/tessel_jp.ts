@@ -899,6 +899,10 @@
         <source>正在准备 %1 页，页数多时可能需要一些时间。</source>
         <translation>%1 ページを準備しています。ページ数が多い場合は時間がかかることがあります。</translation>
     </message>
+    <message>
+        <source>不能打印到文档正在读取的文件：%1</source>
+        <translation>ドキュメントがページを読み込んでいるファイルには印刷できません：%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>

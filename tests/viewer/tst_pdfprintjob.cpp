@@ -228,19 +228,33 @@ void TestPrintJob::cancelledDialogPrintsNothing()
 void TestPrintJob::printerThatCannotStart_data()
 {
     QTest::addColumn<bool>("rendered");
-    QTest::newRow("as PDF") << false;
-    QTest::newRow("rendered") << true;
+    QTest::addColumn<QString>("target");
+    QTest::newRow("as PDF") << false << u"no/such/folder/out.pdf"_s;
+    QTest::newRow("rendered") << true << u"no/such/folder/out.pdf"_s;
+    // Printing over a file the document reads would change the document under the tab.
+    QTest::newRow("into the document") << false << u"two.pdf"_s;
+    QTest::newRow("into an inserted file") << false << u"extra.pdf"_s;
+    QTest::newRow("into the document, rendered") << true << u"two.pdf"_s;
 }
 
 void TestPrintJob::printerThatCannotStart()
 {
     QFETCH(bool, rendered);
+    QFETCH(QString, target);
     PdfPrintJob::setRenderedOnly(rendered);
     PdfDocumentModel model;
     QVERIFY(load(&model, u"two.pdf"_s, 2));
-    PdfPrintJob::setDialogHook([this](QPrinter *printer, QWidget *) {
+    fixtures::DocumentSpec extra;
+    extra.pages = fixtures::pagesOf(1);
+    QVERIFY(fixtures::write(extra, m_dir.filePath(u"extra.pdf"_s)));
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    QVERIFY(model.insertPdf(m_dir.filePath(u"extra.pdf"_s), 2, QString(), &error, &message));
+    const QString out = m_dir.filePath(target);
+    const QByteArray before = fixtures::readBytes(out);
+    PdfPrintJob::setDialogHook([out](QPrinter *printer, QWidget *) {
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_dir.filePath(u"no/such/folder/out.pdf"_s));
+        printer->setOutputFileName(out);
         return PdfPrintJob::DialogAnswer{true, 0, 0};
     });
     PdfPrintJob::print(&model, nullptr);
@@ -248,6 +262,7 @@ void TestPrintJob::printerThatCannotStart()
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.at(0).title, u"打印失败"_s);
     QCOMPARE(requests.at(0).text, u"无法启动打印任务。"_s);
+    QCOMPARE(fixtures::readBytes(out), before);
 }
 
 void TestPrintJob::renderFailureStopsAtThatPage_data()
