@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -79,6 +80,8 @@ bool PdfPrintWorker::spool()
         qDebug() << "print: no temporary file for the spooler:" << staged.errorString();
         return false;
     }
+    // The pages go out without their protection: only this user may read them meanwhile.
+    QFile::setPermissions(staged.path(), QFile::ReadOwner | QFile::WriteOwner);
     if (!writeSubset(staged.path(), PdfWriteOptions{}))
         return false;
     if (m_cancelRequested)
