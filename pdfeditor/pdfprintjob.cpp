@@ -74,8 +74,7 @@ public:
     PrintProgressBox(const MessageBoxOptions &options, QWidget *parent, PdfPrintWorker *worker)
         : ModernMessageBox(options, parent)
         , m_worker(worker)
-    {
-    }
+    {}
 
     void reject() override
     {
@@ -125,8 +124,9 @@ void runWithProgress(PdfPrintWorker *worker, QWidget *parent)
     MessageBoxOptions options;
     options.kind = MessageBoxOptions::Question;
     options.title = QApplication::translate("PdfPrintJob", "正在打印 PDF");
-    options.message = QApplication::translate("PdfPrintJob", "正在准备 %1 页，页数多时可能需要一些时间。")
-                          .arg(QString::number(worker->pageCount()));
+    options.message =
+        QApplication::translate("PdfPrintJob", "正在准备 %1 页，页数多时可能需要一些时间。")
+            .arg(QString::number(worker->pageCount()));
     options.details = progressText(*worker);
     options.showConfirm = false;
     options.showCancel = true;
@@ -199,7 +199,8 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     // end: a cancelled run leaves nothing, a failed one leaves an existing file as it was.
     const bool toFile =
         printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
-    const QString target = toFile ? QFileInfo(printer.outputFileName()).absoluteFilePath() : QString();
+    const QString target =
+        toFile ? QFileInfo(printer.outputFileName()).absoluteFilePath() : QString();
     std::unique_ptr<StagedFile> staged;
     if (toFile && readsFrom(*model, target)) {
         ModernMessageBox::showWarning(
@@ -212,8 +213,9 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     if (toFile) {
         staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
         if (!staged->isValid()) {
-            ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印失败"),
-                                          QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
+            ModernMessageBox::showWarning(
+                parent, QApplication::translate("PdfPrintJob", "打印失败"),
+                QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
             return;
         }
         if (order.route == PdfPrintWorker::Route::PdfFile) {
@@ -243,5 +245,6 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     if (staged && keep && !staged->commitTo(target) && error.isEmpty())
         error = staged->errorString();
     if (!error.isEmpty())
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"), error);
+        ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
+                                      error);
 }

@@ -39,8 +39,7 @@ QString sidesFor(QPrinter::DuplexMode duplex)
 
 PdfPrintWorker::PdfPrintWorker(Order order)
     : m_order(std::move(order))
-{
-}
+{}
 
 void PdfPrintWorker::run()
 {

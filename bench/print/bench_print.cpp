@@ -100,8 +100,9 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString source = dir.filePath(u"manual.pdf"_s);
     const int total = 2 * pages;
-    if (!BenchSupport::writeLongDocument(source, total, u"Chapter"_s, 20,
-                                         u"Printing should never stop the window from answering. "_s)) {
+    if (!BenchSupport::writeLongDocument(
+            source, total, u"Chapter"_s, 20,
+            u"Printing should never stop the window from answering. "_s)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(source));
         return 1;
     }

@@ -407,9 +407,9 @@ void TestPrintJob::printsOffTheGuiThread()
     QCOMPARE(facts.pages.size(), count);
     if (rendered) {
         for (int i : {0, 17, count - 1}) {
-            QVERIFY2(viewertest::centreIs(readback::renderPoppler(out, i, 36),
-                                          fixtures::colourFor(i)),
-                     qPrintable(u"sheet %1"_s.arg(i)));
+            QVERIFY2(
+                viewertest::centreIs(readback::renderPoppler(out, i, 36), fixtures::colourFor(i)),
+                qPrintable(u"sheet %1"_s.arg(i)));
         }
         return;
     }
