@@ -347,6 +347,13 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
     // The history follows: pages that went into the saved file are read from there; pages of
     // the file's old content that were not saved cannot come back.
     const QString targetKey = cachedKey(target);
+    QHash<QString, bool> existing;
+    const auto exists = [&existing](const QString &key, const QString &path) {
+        auto it = existing.constFind(key);
+        if (it == existing.constEnd())
+            it = existing.insert(key, QFileInfo::exists(path));
+        return *it;
+    };
     m_undoManager->rewriteHistory([&](const PdfPageEntry &entry) -> std::optional<PdfPageEntry> {
         if (entry.origin == PdfPageOrigin::Blank || entry.sourcePath.isEmpty())
             return entry;
@@ -361,7 +368,7 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
             moved.pageSize = info.pageSizes.at(place->first);
             return moved;
         }
-        if (key == targetKey)
+        if (key == targetKey || !exists(key, entry.sourcePath))
             return std::nullopt;
         return entry;
     });

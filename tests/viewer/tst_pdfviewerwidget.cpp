@@ -340,8 +340,18 @@ void TestViewerWidget::saveOverOpenFile()
     QCOMPARE(page.width() > page.height(), true);
     QCOMPARE(readback::markerQuadrant(page),
              readback::markerQuadrant(readback::renderPoppler(path, 0, 36)));
-    // The old places of the pages are gone from the file: there is nothing to undo into.
-    QVERIFY(!viewer.undoManager()->undoStack()->canUndo());
+    // The deleted page is gone from the file, so its step cannot come back; the turn can, read
+    // from the saved file: undone and saved, the page is upright again.
+    QUndoStack *stack = viewer.undoManager()->undoStack();
+    QVERIFY(stack->canUndo());
+    stack->undo();
+    QVERIFY(!stack->canUndo());
+    QVERIFY(model->isModified());
+    QCOMPARE(model->pageCount(), 2);
+    QVERIFY(viewer.save());
+    QCOMPARE(readback::inspect(path).pages.at(0).rotate, 0);
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 0, 36), fixtures::colourFor(1)));
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 1, 36), fixtures::colourFor(2)));
 
     // Saving again over it works the same.
     viewer.undoManager()->rotatePages({model->pageAt(1)->id}, 180);
