@@ -71,7 +71,7 @@ QString TestPdfDocumentSession::makePdf(const QString &name, int pages, int colo
 
 void TestPdfDocumentSession::saveRebindsPages_data()
 {
-    // The document is a.pdf (colours 0, 1, 2) with b.pdf (colours 5, 6) inserted after its first
+    // The document is a.pdf (colours 0, 1, 2) with b.pdf (colours 3, 4) inserted after its first
     // page; page 0 is then deleted, so it shows b0 b1 a1 a2. It is saved to target, the files in
     // gone are deleted, page 0 is turned and the document is saved there again. Then everything
     // is undone that can be, and what undo reached (undone: the colours of its pages) is saved.
@@ -79,11 +79,11 @@ void TestPdfDocumentSession::saveRebindsPages_data()
     QTest::addColumn<QStringList>("gone");
     QTest::addColumn<QList<int>>("undone");
     QTest::newRow("save as, original and inserted file deleted")
-        << u"out/saved.pdf"_s << QStringList{u"a.pdf"_s, u"b.pdf"_s} << QList<int>{5, 6, 1, 2};
+        << u"out/saved.pdf"_s << QStringList{u"a.pdf"_s, u"b.pdf"_s} << QList<int>{3, 4, 1, 2};
     QTest::newRow("save as, inserted file deleted")
         << u"saved.pdf"_s << QStringList{u"b.pdf"_s} << QList<int>{0, 1, 2};
     QTest::newRow("save over the open file")
-        << u"a.pdf"_s << QStringList{u"b.pdf"_s} << QList<int>{5, 6, 1, 2};
+        << u"a.pdf"_s << QStringList{u"b.pdf"_s} << QList<int>{3, 4, 1, 2};
     QTest::newRow("save over the inserted file")
         << u"b.pdf"_s << QStringList{} << QList<int>{0, 1, 2};
 }
@@ -96,7 +96,7 @@ void TestPdfDocumentSession::saveRebindsPages()
     QVERIFY(m_dir.isValid());
     QVERIFY(QDir(m_dir.path()).removeRecursively() && QDir().mkpath(m_dir.filePath(u"out"_s)));
     const QString a = makePdf(u"a.pdf"_s, 3, 0);
-    const QString b = makePdf(u"b.pdf"_s, 2, 5);
+    const QString b = makePdf(u"b.pdf"_s, 2, 3);
     const QString targetPath = m_dir.filePath(target);
 
     PdfDocumentSession session;
@@ -107,7 +107,7 @@ void TestPdfDocumentSession::saveRebindsPages()
     QCOMPARE(session.insertFile(b, 1, &added, nullptr), PdfDocumentSession::Result::Done);
     QCOMPARE(added, 2);
     session.undoManager()->removePages({model->pageAt(0)->id});
-    const QList<QColor> shown{fixtures::colourFor(5), fixtures::colourFor(6),
+    const QList<QColor> shown{fixtures::colourFor(3), fixtures::colourFor(4),
                               fixtures::colourFor(1), fixtures::colourFor(2)};
 
     PdfDocumentSession::Failure failure;
