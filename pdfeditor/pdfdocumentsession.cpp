@@ -457,8 +457,7 @@ PdfDocumentSession::Result PdfDocumentSession::reload(Failure *failure)
     const QString path = m_model->documentPath();
     if (path.isEmpty())
         return Result::Failed;
-    // The edits were given up by whoever asked for the reload.
-    m_model->setModified(false);
+    // The model keeps its pages (and its modified flag) unless the file loads.
     return open(path, m_model->documentPassword(), failure);
 }
 
