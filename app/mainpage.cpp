@@ -127,7 +127,8 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
     if (normalisedPath.isEmpty())
         return -1;
     // The registry knows which document each tab holds, also after saves under new names.
-    if (PdfDocumentSession *session = PdfFileRegistry::instance()->documentSession(normalisedPath)) {
+    if (PdfDocumentSession *session =
+            PdfFileRegistry::instance()->documentSession(normalisedPath)) {
         for (int i = 0; i < m_tabWidget->count(); ++i) {
             const auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
             if (viewer && viewer->viewer() && viewer->viewer()->session() == session)

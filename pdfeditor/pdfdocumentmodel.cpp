@@ -334,8 +334,7 @@ void PdfDocumentModel::invalidatePages()
 {
     ++m_revision;
     if (!m_pages.isEmpty())
-        Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1),
-                           {RotationRole, PageSizeRole});
+        Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {RotationRole, PageSizeRole});
 }
 
 void PdfDocumentModel::restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified)

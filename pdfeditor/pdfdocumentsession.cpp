@@ -179,10 +179,9 @@ PdfDocumentSession::Result PdfDocumentSession::insertFile(const QString &path, i
     QString password;
     bool inserted = m_undoManager->insertPdf(path, row, password, &out.error, &out.message);
     while (!inserted && isPasswordError(out.error)) {
-        const std::optional<QString> answer =
-            askPassword(out.error == PdfBackendError::WrongPassword
-                            ? PasswordPrompt::WrongPassword
-                            : PasswordPrompt::InsertedEncrypted);
+        const std::optional<QString> answer = askPassword(
+            out.error == PdfBackendError::WrongPassword ? PasswordPrompt::WrongPassword
+                                                        : PasswordPrompt::InsertedEncrypted);
         if (!answer)
             return Result::Cancelled;
         password = *answer;
@@ -230,8 +229,8 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
         } else if (QFileInfo::exists(target) && !other->detachFrom(target)) {
             if (failure) {
                 failure->error = PdfBackendError::WriteFailed;
-                failure->message =
-                    tr("另一个标签页正在使用“%1”，无法替换它。").arg(QDir::toNativeSeparators(target));
+                failure->message = tr("另一个标签页正在使用“%1”，无法替换它。")
+                                       .arg(QDir::toNativeSeparators(target));
             }
             m_reloadAfterSave.clear();
             return false;
@@ -246,8 +245,8 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     m_registry->beginWrite(target);
     const std::shared_ptr<SaveJob> job = m_job;
     m_writer.reset(QThread::create([job] {
-        job->ok = PdfEditorBackend::saveDocument(job->pages, job->target, job->options,
-                                                 &job->error, &job->message);
+        job->ok = PdfEditorBackend::saveDocument(job->pages, job->target, job->options, &job->error,
+                                                 &job->message);
     }));
     // The writer signals from its own thread; the session hears it on the GUI thread.
     connect(m_writer.get(), &QThread::finished, this, &PdfDocumentSession::saveFinished,

@@ -43,15 +43,17 @@ public:
         QString message;
     };
 
-    explicit PdfDocumentSession(QObject *parent = nullptr,
-                                PdfFileRegistry *registry = nullptr);
+    explicit PdfDocumentSession(QObject *parent = nullptr, PdfFileRegistry *registry = nullptr);
     ~PdfDocumentSession() override;
 
     PdfDocumentModel *model() const { return m_model; }
     PdfUndoManager *undoManager() const { return m_undoManager; }
     PdfRenderManager *renderManager() const { return m_renderManager; }
     PdfFileRegistry *registry() const { return m_registry; }
-    void setPasswordProvider(PasswordProvider provider) { m_passwordProvider = std::move(provider); }
+    void setPasswordProvider(PasswordProvider provider)
+    {
+        m_passwordProvider = std::move(provider);
+    }
 
     QString documentPath() const;
     QString documentKey() const;

@@ -56,7 +56,7 @@ QString PdfExtractSplitPlan::documentFolder(const QString &documentPath)
 }
 
 QList<int> PdfExtractSplitPlan::splitBoundaries(int pageCount, bool everyPage,
-                                                  const QList<int> &beforeRows)
+                                                const QList<int> &beforeRows)
 {
     QList<int> rows;
     if (everyPage) {
@@ -75,7 +75,7 @@ QList<int> PdfExtractSplitPlan::splitBoundaries(int pageCount, bool everyPage,
 
 QList<PdfExtractSplitPlan::OutputFile>
 PdfExtractSplitPlan::extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
-                                      const QString &directory, const QStringList &protectedPaths)
+                                    const QString &directory, const QStringList &protectedPaths)
 {
     const QList<int> rows = model.selectedRows();
     const QString base = baseName(model.documentPath());
@@ -91,8 +91,8 @@ PdfExtractSplitPlan::extractionPlan(const PdfDocumentModel &model, bool combineI
 
 QList<PdfExtractSplitPlan::OutputFile>
 PdfExtractSplitPlan::splitPlan(const PdfDocumentModel &model, bool everyPage,
-                                 const QList<int> &beforeRows, const QString &directory,
-                                 const QStringList &protectedPaths)
+                               const QList<int> &beforeRows, const QString &directory,
+                               const QStringList &protectedPaths)
 {
     const int count = model.pageCount();
     if (count < 2)
@@ -121,8 +121,8 @@ PdfExtractSplitPlan::splitPlan(const PdfDocumentModel &model, bool everyPage,
 
 QList<PdfExtractSplitPlan::OutputFile>
 PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString &directory,
-                                      const QList<QPair<QString, QList<int>>> &named,
-                                      const QStringList &protectedPaths)
+                                    const QList<QPair<QString, QList<int>>> &named,
+                                    const QStringList &protectedPaths)
 {
     QSet<QString> sources;
     const auto protect = [&sources](const QString &path) {
@@ -164,7 +164,7 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
 }
 
 QList<PdfExtractSplitPlan::Job> PdfExtractSplitPlan::jobsFor(const PdfDocumentModel &model,
-                                                                 const QList<OutputFile> &files)
+                                                             const QList<OutputFile> &files)
 {
     QList<Job> jobs;
     jobs.reserve(files.size());
@@ -181,7 +181,7 @@ QList<PdfExtractSplitPlan::Job> PdfExtractSplitPlan::jobsFor(const PdfDocumentMo
 }
 
 PdfExtractSplitPlan::Outcome PdfExtractSplitPlan::write(const QList<Job> &jobs,
-                                                       const PdfWriteOptions &options)
+                                                        const PdfWriteOptions &options)
 {
     Outcome outcome;
     for (const Job &job : jobs) {
@@ -193,9 +193,8 @@ PdfExtractSplitPlan::Outcome PdfExtractSplitPlan::write(const QList<Job> &jobs,
         }
         message = message.trimmed();
         const QString shown = QDir::toNativeSeparators(job.path);
-        outcome.failed.append(message.isEmpty()
-                                  ? shown
-                                  : u"%1: %2"_s.arg(QFileInfo(job.path).fileName(), message));
+        outcome.failed.append(
+            message.isEmpty() ? shown : u"%1: %2"_s.arg(QFileInfo(job.path).fileName(), message));
     }
     return outcome;
 }

@@ -29,7 +29,8 @@ PdfExtractSplitWriter::extract(QWidget *parent, const PdfDocumentModel *model, b
     if (!prepareDirectory(parent, folder, tr("提取失败")))
         return {};
     const QList<OutputFile> plan = extractionPlan(*model, combineIntoOne, folder, protectedPaths);
-    const Outcome outcome = run(parent, PdfExtractSplitPlan::jobsFor(*model, plan), options, tr("正在提取页面"));
+    const Outcome outcome =
+        run(parent, PdfExtractSplitPlan::jobsFor(*model, plan), options, tr("正在提取页面"));
     showSummary(parent, outcome, folder, tr("提取完成"), tr("部分页面提取失败"));
     return outcome;
 }
@@ -46,7 +47,8 @@ PdfExtractSplitWriter::split(QWidget *parent, const PdfDocumentModel *model, boo
     if (!prepareDirectory(parent, folder, tr("拆分失败")))
         return {};
     const QList<OutputFile> plan = splitPlan(*model, everyPage, beforeRows, folder, protectedPaths);
-    const Outcome outcome = run(parent, PdfExtractSplitPlan::jobsFor(*model, plan), options, tr("正在拆分 PDF"));
+    const Outcome outcome =
+        run(parent, PdfExtractSplitPlan::jobsFor(*model, plan), options, tr("正在拆分 PDF"));
     showSummary(parent, outcome, folder, tr("拆分完成"), tr("部分文件拆分失败"));
     return outcome;
 }

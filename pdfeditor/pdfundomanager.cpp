@@ -179,8 +179,8 @@ void PdfUndoManager::rewriteHistory(const Remap &remap)
     const int count = m_stack->count();
     if (count == 0)
         return;
-    const auto rewrite = [&remap](const QList<PdfPageEntry> &entries)
-        -> std::optional<QList<PdfPageEntry>> {
+    const auto rewrite =
+        [&remap](const QList<PdfPageEntry> &entries) -> std::optional<QList<PdfPageEntry>> {
         QList<PdfPageEntry> out;
         out.reserve(entries.size());
         for (const PdfPageEntry &entry : entries) {

@@ -480,8 +480,7 @@ bool PdfViewerWidget::saveAs(const QString &path)
             tr("“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，"
                "其未保存的修改将丢失。是否替换？")
                 .arg(QFileInfo(target).fileName()),
-            QDir::toNativeSeparators(target), tr("替换"), tr("取消"),
-            MessageBoxOptions::Warning);
+            QDir::toNativeSeparators(target), tr("替换"), tr("取消"), MessageBoxOptions::Warning);
         if (answer != ModernMessageBox::Confirmed)
             return false;
     }
@@ -531,12 +530,12 @@ void PdfViewerWidget::onFileChangedOnDisk(const QString &path, bool isDocument)
     const bool modified = m_model->isModified();
     const QString name = QFileInfo(path).fileName();
     const QString text =
-        modified ? tr("“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？")
-                       .arg(name)
-                 : tr("“%1”已被其他程序修改。是否重新载入？").arg(name);
-    const int answer = ModernMessageBox::confirm(this, tr("文件已更改"), text,
-                                                 QDir::toNativeSeparators(path), tr("重新载入"),
-                                                 tr("保留当前内容"), MessageBoxOptions::Warning);
+        modified
+            ? tr("“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？").arg(name)
+            : tr("“%1”已被其他程序修改。是否重新载入？").arg(name);
+    const int answer =
+        ModernMessageBox::confirm(this, tr("文件已更改"), text, QDir::toNativeSeparators(path),
+                                  tr("重新载入"), tr("保留当前内容"), MessageBoxOptions::Warning);
     m_askingReload = false;
     if (answer != ModernMessageBox::Confirmed) {
         m_session->keepAfterExternalChange(path);

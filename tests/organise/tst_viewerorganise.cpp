@@ -201,7 +201,8 @@ private Q_SLOTS:
             ->click();
         QCOMPARE(QDir(folder).entryList({u"final-*.pdf"_s}, QDir::Files),
                  (QStringList{u"final-1.pdf"_s, u"final-2.pdf"_s}));
-        const readback::DocumentFacts first = readback::inspect(QDir(folder).filePath(u"final-1.pdf"_s));
+        const readback::DocumentFacts first =
+            readback::inspect(QDir(folder).filePath(u"final-1.pdf"_s));
         QCOMPARE(first.pages.size(), 2);
         QCOMPARE(first.pages.at(0).rotate, undo ? 0 : 90);
         QCOMPARE(readback::inspect(QDir(folder).filePath(u"final-2.pdf"_s)).pages.size(), 3);

@@ -17,11 +17,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QSaveFile>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
