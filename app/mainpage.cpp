@@ -3,7 +3,10 @@
 #include "customtabbar.h"
 #include "customtabwidget.h"
 #include "homepage.h"
+#include "pdfdocumentsession.h"
+#include "pdffileregistry.h"
 #include "pdfshowpage.h"
+#include "pdfviewerwidget.h"
 #include "theme.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
@@ -123,6 +126,15 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
 {
     if (normalisedPath.isEmpty())
         return -1;
+    // The registry knows which document each tab holds, also after saves under new names.
+    if (PdfDocumentSession *session =
+            PdfFileRegistry::instance()->documentSession(normalisedPath)) {
+        for (int i = 0; i < m_tabWidget->count(); ++i) {
+            const auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
+            if (viewer && viewer->viewer() && viewer->viewer()->session() == session)
+                return i;
+        }
+    }
     for (int i = 0; i < m_tabWidget->count(); ++i) {
         const QVariant path = m_tabWidget->widget(i)->property(filePathProperty);
         if (path.isValid() && path.toString().compare(normalisedPath, Qt::CaseInsensitive) == 0)

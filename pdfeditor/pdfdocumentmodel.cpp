@@ -103,6 +103,7 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     if (!PdfEditorBackend::inspectDocument(path, password, &info, error, message))
         return false;
 
+    const bool moved = path != m_documentPath;
     beginResetModel();
     m_pages.clear();
     m_documentPath = path;
@@ -125,6 +126,8 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     Q_EMIT selectionChanged();
     Q_EMIT modifiedChanged(false);
     Q_EMIT documentReset();
+    if (moved)
+        Q_EMIT documentPathChanged(path);
     return true;
 }
 
@@ -315,6 +318,7 @@ void PdfDocumentModel::setModified(bool modified)
 
 void PdfDocumentModel::markSaved(const QString &path)
 {
+    const bool moved = !path.isEmpty() && path != m_documentPath;
     if (!path.isEmpty())
         m_documentPath = path;
     for (PdfPageEntry &entry : m_pages)
@@ -322,6 +326,15 @@ void PdfDocumentModel::markSaved(const QString &path)
     if (!m_pages.isEmpty())
         Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {EditedRole});
     setModified(false);
+    if (moved)
+        Q_EMIT documentPathChanged(path);
+}
+
+void PdfDocumentModel::invalidatePages()
+{
+    ++m_revision;
+    if (!m_pages.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {RotationRole, PageSizeRole});
 }
 
 void PdfDocumentModel::restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified)

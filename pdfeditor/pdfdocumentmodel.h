@@ -66,6 +66,9 @@ public:
     void setModified(bool modified);
     void markSaved(const QString &path);
     void restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified);
+    // The files behind the pages changed: every page must be drawn again (views drop what they
+    // hold for each page, as for a rotation).
+    void invalidatePages();
     // Whether data is a page drag that started in a view of this model.
     bool isOwnPageDrag(const QMimeData *data) const;
 
@@ -91,6 +94,8 @@ Q_SIGNALS:
     void pageOrderChanged();
     void modifiedChanged(bool modified);
     void documentReset();
+    // The document now lives in another file (loaded or saved under another name).
+    void documentPathChanged(const QString &path);
 
 private:
     PdfPageId takeNextId() { return m_nextId++; }

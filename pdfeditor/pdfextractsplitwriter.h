@@ -1,78 +1,66 @@
 #pragma once
 
-#include "pdfeditorbackend.h"
+#include "pdfextractsplitplan.h"
 
 #include <QCoreApplication>
-#include <QList>
-#include <QString>
-#include <QStringList>
 
 class PdfDocumentModel;
 class QWidget;
 
 // Writes parts of the open document into new PDF files without changing the document: the
 // selected pages (one file each, or all in one) or consecutive parts cut at split points. The
-// pages are taken as the model shows them, so unsaved edits are part of the output.
+// pages are taken as the model shows them, so unsaved edits are part of the output. The files
+// are written on a worker thread; the outputs keep the protection that options names.
 class PdfExtractSplitWriter
 {
     Q_DECLARE_TR_FUNCTIONS(PdfExtractSplitWriter)
 
 public:
-    // One file to write: its full path and the model rows it holds, in order.
-    struct OutputFile
+    using OutputFile = PdfExtractSplitPlan::OutputFile;
+    using Outcome = PdfExtractSplitPlan::Outcome;
+
+    static QString baseName(const QString &documentPath)
     {
-        QString path;
-        QList<int> rows;
-    };
-
-    struct Outcome
+        return PdfExtractSplitPlan::baseName(documentPath);
+    }
+    static QString documentFolder(const QString &documentPath)
     {
-        QStringList written; // full paths
-        QStringList failed;  // the engine's message, or the target path when it gave none
-    };
-
-    // The name outputs start with: the document's file name without its last suffix, or a
-    // stand-in for a document that was never saved.
-    static QString baseName(const QString &documentPath);
-    // The folder outputs go to by default.
-    static QString documentFolder(const QString &documentPath);
-
-    // Split points reduced to the rows 1..pageCount-1, ascending, each once.
-    static QList<int> splitBoundaries(int pageCount, bool everyPage, const QList<int> &beforeRows);
-
-    // What extraction or splitting would write into directory. A target that names a file the
-    // document reads from (the document itself, an inserted PDF, or any of protectedPaths, such
-    // as files only the undo history still refers to) is moved to the next free name, so
-    // writing never destroys a source.
+        return PdfExtractSplitPlan::documentFolder(documentPath);
+    }
+    static QList<int> splitBoundaries(int pageCount, bool everyPage, const QList<int> &beforeRows)
+    {
+        return PdfExtractSplitPlan::splitBoundaries(pageCount, everyPage, beforeRows);
+    }
     static QList<OutputFile> extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
                                             const QString &directory,
-                                            const QStringList &protectedPaths = {});
+                                            const QStringList &protectedPaths = {})
+    {
+        return PdfExtractSplitPlan::extractionPlan(model, combineIntoOne, directory,
+                                                   protectedPaths);
+    }
     static QList<OutputFile> splitPlan(const PdfDocumentModel &model, bool everyPage,
                                        const QList<int> &beforeRows, const QString &directory,
-                                       const QStringList &protectedPaths = {});
+                                       const QStringList &protectedPaths = {})
+    {
+        return PdfExtractSplitPlan::splitPlan(model, everyPage, beforeRows, directory,
+                                              protectedPaths);
+    }
 
     // Carry the operation out and report it in a summary box. Nothing happens without pages to
     // write or without a directory. Long runs show a progress box that cannot be dismissed.
     static Outcome extract(QWidget *parent, const PdfDocumentModel *model, bool combineIntoOne,
-                           const QString &directory, const QStringList &protectedPaths = {});
+                           const QString &directory, const QStringList &protectedPaths = {},
+                           const PdfWriteOptions &options = {});
     static Outcome split(QWidget *parent, const PdfDocumentModel *model, bool everyPage,
                          const QList<int> &beforeRows, const QString &directory,
-                         const QStringList &protectedPaths = {});
+                         const QStringList &protectedPaths = {},
+                         const PdfWriteOptions &options = {});
 
 private:
-    struct Job
-    {
-        QString path;
-        QList<PdfSourcePage> pages;
-    };
-
-    static QList<OutputFile> resolveTargets(const PdfDocumentModel &model, const QString &directory,
-                                            const QList<QPair<QString, QList<int>>> &named,
-                                            const QStringList &protectedPaths);
-    static QList<Job> jobsFor(const PdfDocumentModel &model, const QList<OutputFile> &files);
     static bool prepareDirectory(QWidget *parent, const QString &directory,
                                  const QString &failureTitle);
-    static Outcome run(QWidget *parent, const QList<Job> &jobs, const QString &progressTitle);
+    static Outcome run(QWidget *parent, const QList<PdfExtractSplitPlan::Job> &jobs,
+                       const PdfWriteOptions &options, const QString &progressTitle);
     static void showSummary(QWidget *parent, const Outcome &outcome, const QString &directory,
                             const QString &successTitle, const QString &partialTitle);
 };

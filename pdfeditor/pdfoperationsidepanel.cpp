@@ -215,6 +215,13 @@ void PdfOperationSidePanel::setDocumentModel(PdfDocumentModel *model)
             refreshExtractPreview();
             refreshSplitPreview();
         });
+        // Saved under another name: the previews and the default folder follow the file, and
+        // the choices made for this document stay.
+        connect(model, &PdfDocumentModel::documentPathChanged, this, [this](const QString &path) {
+            m_lastDocumentPath = path;
+            refreshExtractPreview();
+            refreshSplitPreview();
+        });
         // Page numbers of the selected pages shift with every structural change.
         const auto structureChanged = [this] {
             refreshExtractPreview();

@@ -11,18 +11,23 @@ class PageSnapshotCommand : public QUndoCommand
 {
 public:
     PageSnapshotCommand(PdfDocumentModel *model, const QString &text,
-                        const QList<PdfPageEntry> &before, const QList<PdfPageEntry> &after)
+                        const QList<PdfPageEntry> &before, const QList<PdfPageEntry> &after,
+                        const bool *quiet)
         : QUndoCommand(text)
         , m_model(model)
         , m_before(before)
         , m_after(after)
+        , m_quiet(quiet)
     {}
+
+    const QList<PdfPageEntry> &before() const { return m_before; }
+    const QList<PdfPageEntry> &after() const { return m_after; }
 
     ~PageSnapshotCommand() override = default;
 
     void undo() override
     {
-        if (m_model)
+        if (m_model && !*m_quiet)
             m_model->restoreSnapshot(m_before, true);
     }
 
@@ -33,7 +38,7 @@ public:
             m_skipFirstRedo = false;
             return;
         }
-        if (m_model)
+        if (m_model && !*m_quiet)
             m_model->restoreSnapshot(m_after, true);
     }
 
@@ -42,6 +47,7 @@ private:
     QList<PdfPageEntry> m_before;
     QList<PdfPageEntry> m_after;
     bool m_skipFirstRedo = true;
+    const bool *m_quiet;
 };
 
 } // namespace
@@ -52,7 +58,7 @@ PdfUndoManager::PdfUndoManager(PdfDocumentModel *model, QObject *parent)
     , m_stack(new QUndoStack(this))
 {
     connect(m_stack, &QUndoStack::indexChanged, this, [this] {
-        if (m_model)
+        if (m_model && !m_quiet)
             m_model->setModified(!m_stack->isClean());
     });
     if (!model)
@@ -149,7 +155,81 @@ void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry>
 {
     if (!m_model || m_model->revision() == beforeRevision)
         return;
-    m_stack->push(new PageSnapshotCommand(m_model, text, before, m_model->pages()));
+    m_stack->push(new PageSnapshotCommand(m_model, text, before, m_model->pages(), &m_quiet));
+}
+
+QList<QList<PdfPageEntry>> PdfUndoManager::historySnapshots() const
+{
+    QList<QList<PdfPageEntry>> lists;
+    if (m_model)
+        lists.append(m_model->pages());
+    for (int i = 0; i < m_stack->count(); ++i) {
+        const auto *step = static_cast<const PageSnapshotCommand *>(m_stack->command(i));
+        lists.append(step->before());
+        lists.append(step->after());
+    }
+    if (m_movePending)
+        lists.append(m_pendingMoveSnapshot);
+    return lists;
+}
+
+void PdfUndoManager::rewriteHistory(const Remap &remap)
+{
+    flushPendingMove();
+    const int count = m_stack->count();
+    if (count == 0)
+        return;
+    const auto rewrite =
+        [&remap](const QList<PdfPageEntry> &entries) -> std::optional<QList<PdfPageEntry>> {
+        QList<PdfPageEntry> out;
+        out.reserve(entries.size());
+        for (const PdfPageEntry &entry : entries) {
+            std::optional<PdfPageEntry> mapped = remap(entry);
+            if (!mapped)
+                return std::nullopt;
+            out.append(*mapped);
+        }
+        return out;
+    };
+    // State j is what the document shows with j steps done.
+    QList<std::optional<QList<PdfPageEntry>>> states;
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        const auto *step = static_cast<const PageSnapshotCommand *>(m_stack->command(i));
+        if (i == 0)
+            states.append(rewrite(step->before()));
+        states.append(rewrite(step->after()));
+        texts.append(step->text());
+    }
+    const int index = m_stack->index();
+    const int clean = m_stack->cleanIndex();
+    int low = index;
+    int high = index;
+    if (states.at(index)) {
+        while (low > 0 && states.at(low - 1))
+            --low;
+        while (high < count && states.at(high + 1))
+            ++high;
+    }
+
+    m_quiet = true;
+    m_stack->clear();
+    for (int i = low; i < high; ++i) {
+        // The current state may itself be unrestorable; the steps around it still are.
+        const QList<PdfPageEntry> before = states.at(i).value_or(QList<PdfPageEntry>());
+        const QList<PdfPageEntry> after = states.at(i + 1).value_or(QList<PdfPageEntry>());
+        m_stack->push(new PageSnapshotCommand(m_model, texts.at(i), before, after, &m_quiet));
+    }
+    if (clean >= low && clean <= high) {
+        m_stack->setIndex(clean - low);
+        m_stack->setClean();
+    } else {
+        m_stack->resetClean();
+    }
+    m_stack->setIndex(index - low);
+    m_quiet = false;
+    if (m_model)
+        m_model->setModified(!m_stack->isClean());
 }
 
 void PdfUndoManager::beginMove()

@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
+
 class PdfDocumentModel;
 class QUndoStack;
 
@@ -24,6 +27,17 @@ public:
 
     void clear();
     void setClean();
+    // Lands a page move that still waits for its step.
+    void commitPendingMove() { flushPendingMove(); }
+
+    // Every page list the history can bring back, the current one included.
+    QList<QList<PdfPageEntry>> historySnapshots() const;
+    // Rewrites every page of the history through remap: its answer replaces the page, no answer
+    // means the page can no longer be restored. Steps that would bring back such a page are
+    // dropped together with all steps beyond them, so undo and redo never restore wrong pages;
+    // the model itself is not touched. The clean point stays where it was when it is kept.
+    using Remap = std::function<std::optional<PdfPageEntry>(const PdfPageEntry &)>;
+    void rewriteHistory(const Remap &remap);
 
     QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
     PdfPageId insertBlankPage(int row, const QSizeF &size = QSizeF());
@@ -43,4 +57,6 @@ private:
     QList<PdfPageEntry> m_pendingMoveSnapshot;
     quint64 m_pendingMoveRevision = 0;
     bool m_movePending = false;
+    // Set while the stack is rebuilt: its steps then leave the model alone.
+    bool m_quiet = false;
 };

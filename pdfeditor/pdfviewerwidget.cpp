@@ -4,8 +4,10 @@
 #include "modernmessagebox.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
+#include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
 #include "pdfextractsplitwriter.h"
+#include "pdffileregistry.h"
 #include "pdfoperationsidepanel.h"
 #include "pdfpagemanagerview.h"
 #include "pdfprintjob.h"
@@ -24,7 +26,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QThread>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -39,13 +40,6 @@ namespace {
 constexpr int BottomBarGap = 24;
 constexpr int BottomBarTopLimit = 8;
 
-struct SaveResult
-{
-    bool ok = false;
-    PdfBackendError error = PdfBackendError::NoError;
-    QString message;
-};
-
 } // namespace
 
 PdfViewerWidget::PdfViewerWidget(QWidget *parent)
@@ -55,9 +49,30 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     qRegisterMetaType<PdfWorkspaceMode>("PdfWorkspaceMode");
     setObjectName(u"pdfViewerWidget"_s);
 
-    m_model = new PdfDocumentModel(this);
-    m_renderManager = new PdfRenderManager(this);
-    m_undoManager = new PdfUndoManager(m_model, this);
+    m_session = new PdfDocumentSession(this);
+    m_model = m_session->model();
+    m_renderManager = m_session->renderManager();
+    m_undoManager = m_session->undoManager();
+    m_session->setPasswordProvider(
+        [this](PdfDocumentSession::PasswordPrompt prompt) -> std::optional<QString> {
+            QString text;
+            switch (prompt) {
+            case PdfDocumentSession::PasswordPrompt::WrongPassword:
+                text = tr("密码错误，请重新输入 PDF 密码：");
+                break;
+            case PdfDocumentSession::PasswordPrompt::InsertedEncrypted:
+                text = tr("插入的 PDF 已加密，请输入密码：");
+                break;
+            case PdfDocumentSession::PasswordPrompt::Encrypted:
+                text = tr("此 PDF 已加密，请输入密码：");
+                break;
+            }
+            bool ok = false;
+            const QString answer = askPassword(text, &ok);
+            if (!ok)
+                return std::nullopt;
+            return answer;
+        });
 
     buildLayout();
     wire();
@@ -215,6 +230,14 @@ void PdfViewerWidget::wire()
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &PdfDocumentModel::modifiedChanged, this, &PdfViewerWidget::modifiedChanged);
+    connect(m_model, &PdfDocumentModel::documentPathChanged, this,
+            &PdfViewerWidget::documentPathChanged);
+    connect(m_session, &PdfDocumentSession::fileChangedOnDisk, this,
+            &PdfViewerWidget::onFileChangedOnDisk);
+    connect(m_session, &PdfDocumentSession::documentReplaced, this, [this] {
+        m_documentView->refreshRenders();
+        updatePageCount();
+    });
     connect(m_model, &PdfDocumentModel::selectionChanged, this,
             &PdfViewerWidget::onSelectionChanged);
 }
@@ -266,15 +289,15 @@ void PdfViewerWidget::wireOrganising()
 
 void PdfViewerWidget::extractPages(bool combineIntoOne, const QString &outputDirectory)
 {
-    PdfExtractSplitWriter::extract(this, m_model, combineIntoOne, outputDirectory,
-                                   m_sessionSources.values());
+    PdfExtractSplitWriter::extract(this, m_model, combineIntoOne, outputDirectory, filesInUse(),
+                                   m_session->writeOptions());
 }
 
 void PdfViewerWidget::splitDocument(bool everyPage, const QList<int> &beforeRows,
                                     const QString &outputDirectory)
 {
     PdfExtractSplitWriter::split(this, m_model, everyPage, beforeRows, outputDirectory,
-                                 m_sessionSources.values());
+                                 filesInUse(), m_session->writeOptions());
 }
 
 void PdfViewerWidget::onSelectionChanged()
@@ -316,11 +339,11 @@ QString PdfViewerWidget::askPassword(const QString &prompt, bool *ok)
     return DialogSeam::getText(this, tr("需要密码"), prompt, QLineEdit::Password, QString(), ok);
 }
 
-QString PdfViewerWidget::sourceKey(const QString &path)
+QStringList PdfViewerWidget::filesInUse() const
 {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return QDir::cleanPath(canonical.isEmpty() ? info.absoluteFilePath() : canonical);
+    QStringList files = m_session->referencedFiles();
+    files.append(m_session->registry()->filesInUse(m_session));
+    return files;
 }
 
 bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
@@ -330,39 +353,22 @@ bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
     if (m_model->isModified() && !confirmClose())
         return false;
 
-    m_renderManager->cancelPending();
-    m_renderManager->clearCache();
-
-    PdfBackendError error = PdfBackendError::NoError;
-    QString message;
-    QString attempt = password;
-    bool loaded = m_model->loadDocument(path, attempt, &error, &message);
-    while (!loaded && (error == PdfBackendError::PasswordRequired ||
-                       error == PdfBackendError::WrongPassword)) {
-        const QString prompt = error == PdfBackendError::WrongPassword
-                                   ? tr("密码错误，请重新输入 PDF 密码：")
-                                   : tr("此 PDF 已加密，请输入密码：");
-        bool ok = false;
-        attempt = askPassword(prompt, &ok);
-        if (!ok) {
-            // The previous document stays; its renders were dropped above, so ask again.
-            m_documentView->refreshRenders();
-            return false;
-        }
-        error = PdfBackendError::NoError;
-        message.clear();
-        loaded = m_model->loadDocument(path, attempt, &error, &message);
-    }
-    if (!loaded) {
+    PdfDocumentSession::Failure failure;
+    switch (m_session->open(path, password, &failure)) {
+    case PdfDocumentSession::Result::Cancelled:
+        // The previous document stays; its renders were dropped, so ask again.
         m_documentView->refreshRenders();
-        showBackendError(tr("无法打开 PDF"), error, message);
         return false;
+    case PdfDocumentSession::Result::Failed:
+        m_documentView->refreshRenders();
+        showBackendError(tr("无法打开 PDF"), failure.error, failure.message);
+        return false;
+    case PdfDocumentSession::Result::Done:
+        break;
     }
 
-    m_sessionSources = {sourceKey(m_model->documentPath())};
     showDocumentView();
     applyWorkspaceMode(PdfWorkspaceMode::Browse);
-    m_undoManager->clear();
     m_documentView->fitWidth();
     m_bottomBar->setFitWidth(true);
     m_documentView->goToPage(0);
@@ -375,35 +381,13 @@ void PdfViewerWidget::insertPdfFiles(const QStringList &files, int beforeRow)
 {
     int row = std::clamp(beforeRow, 0, m_model->pageCount());
     for (const QString &file : files) {
-        QString password;
-        PdfBackendError error = PdfBackendError::NoError;
-        QString message;
-        const int before = m_model->pageCount();
-        bool inserted = m_undoManager->insertPdf(file, row, password, &error, &message);
-        bool cancelled = false;
-        while (!inserted && (error == PdfBackendError::PasswordRequired ||
-                             error == PdfBackendError::WrongPassword)) {
-            const QString prompt = error == PdfBackendError::WrongPassword
-                                       ? tr("密码错误，请重新输入 PDF 密码：")
-                                       : tr("插入的 PDF 已加密，请输入密码：");
-            bool ok = false;
-            password = askPassword(prompt, &ok);
-            if (!ok) {
-                cancelled = true;
-                break;
-            }
-            error = PdfBackendError::NoError;
-            message.clear();
-            inserted = m_undoManager->insertPdf(file, row, password, &error, &message);
-        }
-        if (cancelled)
-            continue;
-        if (!inserted) {
-            showBackendError(tr("插入 PDF 失败"), error, message);
-            continue;
-        }
-        m_sessionSources.insert(sourceKey(file));
-        row += m_model->pageCount() - before;
+        PdfDocumentSession::Failure failure;
+        int added = 0;
+        const auto result = m_session->insertFile(file, row, &added, &failure);
+        if (result == PdfDocumentSession::Result::Failed)
+            showBackendError(tr("插入 PDF 失败"), failure.error, failure.message);
+        else if (result == PdfDocumentSession::Result::Done)
+            row += added;
     }
 }
 
@@ -477,19 +461,36 @@ bool PdfViewerWidget::saveAsWithDialog()
     return saveAs(answer);
 }
 
+bool PdfViewerWidget::isSaving() const
+{
+    return m_session->isSaving();
+}
+
 bool PdfViewerWidget::saveAs(const QString &path)
 {
-    if (path.isEmpty() || m_model->pageCount() == 0 || m_saving)
+    if (path.isEmpty() || m_model->pageCount() == 0 || m_session->isSaving())
         return false;
 
     const QString target = QFileInfo(path).absoluteFilePath();
-    const QList<PdfSourcePage> pages = m_model->sourcePages();
-    const auto result = std::make_shared<SaveResult>();
+    // Another tab shows this file with unsaved changes: it would load the new file instead.
+    const QStringList replaced = m_session->modifiedTabsReplacedBy(target);
+    if (!replaced.isEmpty()) {
+        const int answer = ModernMessageBox::confirm(
+            this, tr("替换文件"),
+            tr("“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，"
+               "其未保存的修改将丢失。是否替换？")
+                .arg(QFileInfo(target).fileName()),
+            QDir::toNativeSeparators(target), tr("替换"), tr("取消"), MessageBoxOptions::Warning);
+        if (answer != ModernMessageBox::Confirmed)
+            return false;
+    }
 
-    QThread *writer = QThread::create([pages, target, result] {
-        result->ok =
-            PdfEditorBackend::saveDocument(pages, target, &result->error, &result->message);
-    });
+    PdfDocumentSession::Failure failure;
+    if (!m_session->beginSave(target, &failure)) {
+        if (failure.error != PdfBackendError::NoError)
+            showBackendError(tr("保存 PDF 失败"), failure.error, failure.message);
+        return false;
+    }
 
     MessageBoxOptions options;
     options.kind = MessageBoxOptions::Question;
@@ -503,71 +504,55 @@ bool PdfViewerWidget::saveAs(const QString &path)
     options.mayReject = false;
     ModernMessageBox box(options, this);
     box.setObjectName(u"pdfSaveProgressBox"_s);
-    m_saving = true;
-
-    connect(writer, &QThread::finished, &box, &QDialog::accept);
-    QTimer::singleShot(0, writer, [writer] { writer->start(QThread::InheritPriority); });
+    connect(m_session, &PdfDocumentSession::saveFinished, &box, &QDialog::accept);
+    // The finished signal is queued, so it reaches the box once its loop runs.
     box.exec();
 
-    writer->wait();
-    m_saving = false;
-    delete writer;
-
-    if (!result->ok) {
-        showBackendError(tr("保存 PDF 失败"), result->error, result->message);
+    const int scroll = m_documentView->verticalScrollBar()->value();
+    if (!m_session->endSave(&failure)) {
+        showBackendError(tr("保存 PDF 失败"), failure.error, failure.message);
         return false;
     }
-    const QString previous = m_model->documentPath();
-    if (m_sessionSources.contains(sourceKey(target))) {
-        rebaseOnSavedFile(target);
-    } else {
-        m_model->markSaved(target);
-        m_undoManager->setClean();
-    }
-    if (sourceKey(previous) != sourceKey(target))
-        Q_EMIT documentPathChanged(target);
+    m_documentView->verticalScrollBar()->setValue(scroll);
     return true;
 }
 
-void PdfViewerWidget::rebaseOnSavedFile(const QString &path)
+void PdfViewerWidget::onFileChangedOnDisk(const QString &path, bool isDocument)
 {
-    // The saved file replaced one the pages (or the undo history) were read from: page i of the
-    // document is now page i of that file, with its rotation written into it. The old places
-    // are gone, so the history cannot be replayed and is dropped.
-    PdfDocumentInfo info;
-    PdfBackendError error = PdfBackendError::NoError;
-    QString message;
-    QString password;
-    bool inspected = PdfEditorBackend::inspectDocument(path, password, &info, &error, &message);
-    if (!inspected && error == PdfBackendError::PasswordRequired) {
-        password = m_model->documentPassword();
-        inspected = PdfEditorBackend::inspectDocument(path, password, &info, &error, &message);
+    if (!isDocument) {
+        // An inserted file: its pages are drawn and saved as the file now is.
+        m_session->keepAfterExternalChange(path);
+        return;
     }
-
-    QList<PdfPageEntry> entries = m_model->pages();
-    const int scroll = m_documentView->verticalScrollBar()->value();
-    m_renderManager->cancelPending();
-    m_renderManager->clearCache();
-    if (inspected && info.pageSizes.size() == entries.size()) {
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            PdfPageEntry &entry = entries[i];
-            entry.sourcePath = path;
-            entry.password = password;
-            entry.sourcePageIndex = int(i);
-            entry.rotation = 0;
-            entry.pageSize = info.pageSizes.at(i);
-            entry.origin = PdfPageOrigin::Loaded;
-            entry.edited = false;
-        }
-        m_model->restoreSnapshot(entries, false);
-        m_model->markSaved(path);
-    } else {
-        PdfBackendError reloadError = PdfBackendError::NoError;
-        m_model->loadDocument(path, password, &reloadError, &message);
+    if (m_askingReload || m_session->isSaving())
+        return;
+    m_askingReload = true;
+    const bool modified = m_model->isModified();
+    const QString name = QFileInfo(path).fileName();
+    const QString text =
+        modified
+            ? tr("“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？").arg(name)
+            : tr("“%1”已被其他程序修改。是否重新载入？").arg(name);
+    const int answer =
+        ModernMessageBox::confirm(this, tr("文件已更改"), text, QDir::toNativeSeparators(path),
+                                  tr("重新载入"), tr("保留当前内容"), MessageBoxOptions::Warning);
+    m_askingReload = false;
+    if (answer != ModernMessageBox::Confirmed) {
+        m_session->keepAfterExternalChange(path);
+        return;
     }
-    m_undoManager->clear();
-    m_sessionSources = {sourceKey(path)};
-    m_documentView->verticalScrollBar()->setValue(scroll);
+    PdfDocumentSession::Failure failure;
+    const auto result = m_session->reload(&failure);
+    if (result == PdfDocumentSession::Result::Done) {
+        showDocumentView();
+        updatePageCount();
+        Q_EMIT documentLoaded(m_model->documentPath());
+        return;
+    }
+    // Nothing was loaded: keep what the tab shows, drawn from the file as it now is.
+    m_session->keepAfterExternalChange(path);
+    if (result == PdfDocumentSession::Result::Failed)
+        showBackendError(tr("无法打开 PDF"), failure.error, failure.message);
 }
 
 void PdfViewerWidget::revealInFolder()

@@ -9,6 +9,7 @@
 
 class PdfBottomControlBar;
 class PdfDocumentModel;
+class PdfDocumentSession;
 class PdfDocumentView;
 class PdfOperationSidePanel;
 class PdfPageManagerView;
@@ -19,9 +20,9 @@ class PdfUndoManager;
 class QSplitter;
 class QStackedWidget;
 
-// The content of one PDF tab and owner of its document session: one model, one undo manager
-// and one render manager. It lays out the tool bars and views, wires them to the session, and
-// opens, inserts, saves, prints and closes documents.
+// The content of one PDF tab: lays out the tool bars and views over its document session (one
+// model, one undo manager, one render manager), wires them together, and asks the user what the
+// session needs to know when it opens, inserts, saves, prints and closes documents.
 class PdfViewerWidget : public QWidget
 {
     Q_OBJECT
@@ -50,6 +51,7 @@ public:
     static QString errorText(PdfBackendError error);
     void showBackendError(const QString &title, PdfBackendError error, const QString &message);
 
+    PdfDocumentSession *session() const { return m_session; }
     PdfDocumentModel *documentModel() const { return m_model; }
     PdfRenderManager *renderManager() const { return m_renderManager; }
     PdfUndoManager *undoManager() const { return m_undoManager; }
@@ -63,7 +65,7 @@ public:
     QStackedWidget *viewStack() const { return m_viewStack; }
     PdfViewMode viewMode() const { return m_viewMode; }
     PdfWorkspaceMode workspaceMode() const { return m_workspaceMode; }
-    bool isSaving() const { return m_saving; }
+    bool isSaving() const;
     bool isBottomBarWanted() const { return m_bottomBarWanted; }
 
 Q_SIGNALS:
@@ -111,10 +113,11 @@ private:
     void onSelectionChanged();
     // Asks for a password; empty and false on cancel.
     QString askPassword(const QString &prompt, bool *ok);
-    // After the open file itself was overwritten: the pages now live at new places in it.
-    void rebaseOnSavedFile(const QString &path);
-    static QString sourceKey(const QString &path);
+    void onFileChangedOnDisk(const QString &path, bool isDocument);
+    // Files extract and split must not write over: what this tab and every other tab read.
+    QStringList filesInUse() const;
 
+    PdfDocumentSession *m_session = nullptr;
     PdfDocumentModel *m_model = nullptr;
     PdfRenderManager *m_renderManager = nullptr;
     PdfUndoManager *m_undoManager = nullptr;
@@ -131,7 +134,6 @@ private:
     bool m_thumbnailsWanted = true;
     bool m_bottomBarWanted = false;
     bool m_bottomBarPlacementPending = false;
-    bool m_saving = false;
-    // Every file the pages or the undo history may refer to.
-    QSet<QString> m_sessionSources;
+    // A change-on-disk question is open; further changes wait for its answer.
+    bool m_askingReload = false;
 };

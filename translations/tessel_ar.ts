@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>الملف «%1» مستخدم في علامة تبويب أخرى ولا يمكن استبداله.</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@
     <message>
         <source>保存 PDF 失败</source>
         <translation>فشل حفظ ملف PDF</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>استبدال الملف</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>الملف «%1» مفتوح في علامة تبويب أخرى وبه تعديلات غير محفوظة. عند استبداله ستحمّل علامة التبويب تلك الملف المحفوظ حديثًا وستفقد تعديلاتها غير المحفوظة. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>عدّل برنامج آخر الملف «%1». ستؤدي إعادة التحميل إلى تجاهل تعديلاتك غير المحفوظة. هل تريد إعادة تحميله؟</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>عدّل برنامج آخر الملف «%1». هل تريد إعادة تحميله؟</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>تم تغيير الملف</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>الاحتفاظ بالنسخة الحالية</translation>
     </message>
 </context>
 <context>

@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>&quot;%1&quot; wird in einem anderen Tab verwendet und kann nicht ersetzt werden.</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@ Seiten %2-%3</translation>
     <message>
         <source>保存 PDF 失败</source>
         <translation>PDF speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>Datei ersetzen</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>&quot;%1&quot; ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Wenn Sie die Datei ersetzen, lädt dieser Tab die neu gespeicherte Datei und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>&quot;%1&quot; wurde von einem anderen Programm geändert. Beim erneuten Laden gehen Ihre ungespeicherten Änderungen verloren. Neu laden?</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>&quot;%1&quot; wurde von einem anderen Programm geändert. Neu laden?</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>Datei geändert</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>Aktuelle Fassung behalten</translation>
     </message>
 </context>
 <context>

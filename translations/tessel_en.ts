@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>&quot;%1&quot; is in use in another tab and cannot be replaced.</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@ Pages %2-%3</translation>
     <message>
         <source>保存 PDF 失败</source>
         <translation>Failed to save PDF</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>Replace file</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>&quot;%1&quot; is open in another tab with unsaved changes. If you replace it, that tab loads the newly saved file and its unsaved changes are lost. Replace it?</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>&quot;%1&quot; was changed by another program. Reloading discards your unsaved changes. Reload it?</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>&quot;%1&quot; was changed by another program. Reload it?</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>File changed</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>Keep current version</translation>
     </message>
 </context>
 <context>

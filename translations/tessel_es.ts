@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>«%1» está en uso en otra pestaña y no se puede reemplazar.</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@ Páginas %2-%3</translation>
     <message>
         <source>保存 PDF 失败</source>
         <translation>Error al guardar el PDF</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>Reemplazar archivo</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>«%1» está abierto en otra pestaña con cambios sin guardar. Si lo reemplaza, esa pestaña cargará el archivo recién guardado y se perderán sus cambios sin guardar. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>«%1» ha sido modificado por otro programa. Al volver a cargarlo se descartarán sus cambios sin guardar. ¿Desea volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>«%1» ha sido modificado por otro programa. ¿Desea volver a cargarlo?</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>Archivo modificado</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>Volver a cargar</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>Conservar la versión actual</translation>
     </message>
 </context>
 <context>

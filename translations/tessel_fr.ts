@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>«&#xa0;%1&#xa0;» est utilisé dans un autre onglet et ne peut pas être remplacé.</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@ Pages %2-%3</translation>
     <message>
         <source>保存 PDF 失败</source>
         <translation>Échec de l&apos;enregistrement du PDF</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>«&#xa0;%1&#xa0;» est ouvert dans un autre onglet avec des modifications non enregistrées. Si vous le remplacez, cet onglet chargera le fichier nouvellement enregistré et ses modifications non enregistrées seront perdues. Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme. Le recharger supprimera vos modifications non enregistrées. Le recharger&#xa0;?</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme. Le recharger&#xa0;?</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>Fichier modifié</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>Garder la version actuelle</translation>
     </message>
 </context>
 <context>

@@ -615,6 +615,13 @@
     </message>
 </context>
 <context>
+    <name>PdfDocumentSession</name>
+    <message>
+        <source>另一个标签页正在使用“%1”，无法替换它。</source>
+        <translation>「%1」は別のタブで使用中のため、置き換えられません。</translation>
+    </message>
+</context>
+<context>
     <name>PdfDocumentView</name>
     <message>
         <source>正在渲染第 %1 页…</source>
@@ -1208,6 +1215,38 @@
     <message>
         <source>保存 PDF 失败</source>
         <translation>PDFを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>替换文件</source>
+        <translation>ファイルの置き換え</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
+        <translation>「%1」は別のタブで開かれていて、保存されていない変更があります。置き換えると、そのタブは新しく保存されたファイルを読み込み、保存されていない変更は失われます。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。重新载入将丢弃当前未保存的修改。是否重新载入？</source>
+        <translation>「%1」は別のプログラムによって変更されました。再読み込みすると、保存されていない変更は破棄されます。再読み込みしますか？</translation>
+    </message>
+    <message>
+        <source>“%1”已被其他程序修改。是否重新载入？</source>
+        <translation>「%1」は別のプログラムによって変更されました。再読み込みしますか？</translation>
+    </message>
+    <message>
+        <source>文件已更改</source>
+        <translation>ファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>重新载入</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>保留当前内容</source>
+        <translation>現在の内容を保持</translation>
     </message>
 </context>
 <context>

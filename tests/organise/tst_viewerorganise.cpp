@@ -168,6 +168,46 @@ private Q_SLOTS:
         QVERIFY(!model().isModified());
     }
 
+    void splitPointsFollowSaveAs_data()
+    {
+        QTest::addColumn<bool>("undo");
+        QTest::newRow("save as") << false;
+        QTest::newRow("save as, then undo") << true;
+    }
+
+    void splitPointsFollowSaveAs()
+    {
+        QFETCH(bool, undo);
+        clickButton(m_viewer->topToolBar(), u"pdfSplitButton"_s);
+        PdfPageManagerView *grid = m_viewer->pageManagerView();
+        mouseClick(grid->grid()->viewport(), grid->splitClickArea(gridItem(*m_viewer, 2)).center());
+        m_viewer->undoManager()->rotatePages({idAt(model(), 0)}, 90);
+        const QString folder = m_dir.filePath(u"moved"_s);
+        QVERIFY(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+        QVERIFY(m_viewer->saveAs(QDir(folder).filePath(u"final.pdf"_s)));
+        if (undo)
+            m_viewer->undoManager()->undoStack()->undo();
+        QCOMPARE(model().isModified(), undo);
+
+        // The grid and the panel agree, and both name the new file and its folder.
+        PdfOperationSidePanel *side = m_viewer->sidePanel();
+        QCOMPARE(grid->splitRows(), QList<int>{2});
+        QCOMPARE(side->splitRows(), QList<int>{2});
+        QCOMPARE(QDir(side->outputDirectory()), QDir(folder));
+        auto *preview = side->findChild<QListWidget *>(u"pdfSplitPreviewList"_s);
+        QCOMPARE(preview->item(1)->text(), u"final-2.pdf\n页面 3-5"_s);
+        side->findChild<QWidget *>(u"pdfSplitPage"_s)
+            ->findChild<QAbstractButton *>(u"pdfPrimaryAction"_s)
+            ->click();
+        QCOMPARE(QDir(folder).entryList({u"final-*.pdf"_s}, QDir::Files),
+                 (QStringList{u"final-1.pdf"_s, u"final-2.pdf"_s}));
+        const readback::DocumentFacts first =
+            readback::inspect(QDir(folder).filePath(u"final-1.pdf"_s));
+        QCOMPARE(first.pages.size(), 2);
+        QCOMPARE(first.pages.at(0).rotate, undo ? 0 : 90);
+        QCOMPARE(readback::inspect(QDir(folder).filePath(u"final-2.pdf"_s)).pages.size(), 3);
+    }
+
     void extractFromThePanel()
     {
         clickButton(m_viewer->topToolBar(), u"pdfExtractButton"_s);

@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -40,6 +42,26 @@ QList<DialogSeam::Request> requestsOf(DialogSeam::Kind kind)
             found.append(request);
     }
     return found;
+}
+
+// What qpdf says about a file's encryption when opened with password: the standard handler's
+// revision, permissions, methods and which password was given. Empty when qpdf refused it.
+QString encryptionOf(const QString &path, const QString &password)
+{
+    QProcess qpdf;
+    qpdf.start(u"qpdf"_s, {u"--show-encryption"_s, u"--password="_s + password, path});
+    if (!qpdf.waitForFinished(30000) || qpdf.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(qpdf.readAllStandardOutput());
+}
+
+// `qpdf --requires-password`: exit code 0 when the file cannot be opened without one.
+bool requiresPassword(const QString &path)
+{
+    QProcess qpdf;
+    qpdf.start(u"qpdf"_s, {u"--requires-password"_s, path});
+    return qpdf.waitForFinished(30000) && qpdf.exitStatus() == QProcess::NormalExit &&
+           qpdf.exitCode() == 0;
 }
 
 QList<PdfPageId> allIds(const PdfDocumentModel *model)
@@ -85,6 +107,10 @@ private Q_SLOTS:
     void toolRequests();
     void revealInFolder();
     void destroyWhileRendering();
+    void outputsKeepProtection_data();
+    void outputsKeepProtection();
+    void changedOnDiskOffersReload_data();
+    void changedOnDiskOffersReload();
 
 private:
     QString makePdf(const QString &name, int pages, QSizeF size = {200, 300}, int colourOffset = 0);
@@ -340,8 +366,18 @@ void TestViewerWidget::saveOverOpenFile()
     QCOMPARE(page.width() > page.height(), true);
     QCOMPARE(readback::markerQuadrant(page),
              readback::markerQuadrant(readback::renderPoppler(path, 0, 36)));
-    // The old places of the pages are gone from the file: there is nothing to undo into.
-    QVERIFY(!viewer.undoManager()->undoStack()->canUndo());
+    // The deleted page is gone from the file, so its step cannot come back; the turn can, read
+    // from the saved file: undone and saved, the page is upright again.
+    QUndoStack *stack = viewer.undoManager()->undoStack();
+    QVERIFY(stack->canUndo());
+    stack->undo();
+    QVERIFY(!stack->canUndo());
+    QVERIFY(model->isModified());
+    QCOMPARE(model->pageCount(), 2);
+    QVERIFY(viewer.save());
+    QCOMPARE(readback::inspect(path).pages.at(0).rotate, 0);
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 0, 36), fixtures::colourFor(1)));
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 1, 36), fixtures::colourFor(2)));
 
     // Saving again over it works the same.
     viewer.undoManager()->rotatePages({model->pageAt(1)->id}, 180);
@@ -724,6 +760,144 @@ void TestViewerWidget::destroyWhileRendering()
         delete viewer;
         QCoreApplication::processEvents();
     }
+}
+
+void TestViewerWidget::outputsKeepProtection_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::newRow("save") << u"save"_s << QStringList{u"locked.pdf"_s};
+    QTest::newRow("save as") << u"save as"_s << QStringList{u"out/copy.pdf"_s};
+    QTest::newRow("extract") << u"extract"_s << QStringList{u"out/locked-2.pdf"_s};
+    QTest::newRow("split") << u"split"_s
+                           << QStringList{u"out/locked-1.pdf"_s, u"out/locked-2.pdf"_s};
+}
+
+void TestViewerWidget::outputsKeepProtection()
+{
+    QFETCH(QString, operation);
+    QFETCH(QStringList, outputs);
+    const QString plain = makePdf(u"plain-locked.pdf"_s, 2, {200, 300}, 3);
+    const QString path = m_dir.filePath(u"locked.pdf"_s);
+    QVERIFY(fixtures::encrypt(plain, path, fixtures::Scheme::Aes256, u"secret"_s, u"owner"_s));
+    const QString protection = encryptionOf(path, u"secret"_s);
+    QVERIFY(!protection.isEmpty());
+    const QString out = m_dir.filePath(u"out"_s);
+    QVERIFY(QDir(out).removeRecursively() && QDir().mkpath(out));
+
+    PdfViewerWidget viewer;
+    DialogSeam::answerText(u"secret"_s);
+    QVERIFY(viewer.openDocument(path));
+    PdfDocumentModel *model = viewer.documentModel();
+    viewer.undoManager()->rotatePages({model->pageAt(0)->id}, 90);
+    if (operation == u"save"_s) {
+        QVERIFY(viewer.save());
+    } else if (operation == u"save as"_s) {
+        QVERIFY(viewer.saveAs(m_dir.filePath(outputs.at(0))));
+    } else if (operation == u"extract"_s) {
+        model->setSelectedPageIds({model->pageAt(1)->id});
+        viewer.extractPages(false, out);
+    } else {
+        viewer.splitDocument(true, {}, out);
+    }
+
+    // Each output asks for the same password and carries the same protection as the source.
+    for (const QString &name : std::as_const(outputs)) {
+        const QString written = m_dir.filePath(name);
+        QVERIFY2(requiresPassword(written), qPrintable(name));
+        QCOMPARE(encryptionOf(written, u"secret"_s), protection);
+        QVERIFY(!encryptionOf(written, u"owner"_s).isEmpty());
+        const readback::DocumentFacts facts = readback::inspect(written, u"secret"_s);
+        QVERIFY2(facts.ok, qPrintable(facts.error));
+        QVERIFY(facts.encrypted);
+    }
+    if (operation == u"save as"_s) {
+        // The copy is now the document: saving it again keeps its protection too.
+        viewer.undoManager()->rotatePages({model->pageAt(1)->id}, 90);
+        QVERIFY(viewer.save());
+        QCOMPARE(encryptionOf(m_dir.filePath(outputs.at(0)), u"secret"_s), protection);
+    }
+}
+
+void TestViewerWidget::changedOnDiskOffersReload_data()
+{
+    QTest::addColumn<bool>("modify");
+    QTest::addColumn<bool>("byRename");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("unmodified, written in place, reload")
+        << false << false << int(ModernMessageBox::Confirmed);
+    QTest::newRow("modified, replaced by rename, keep edits")
+        << true << true << int(ModernMessageBox::Cancelled);
+    QTest::newRow("modified, replaced by rename, reload")
+        << true << true << int(ModernMessageBox::Confirmed);
+}
+
+void TestViewerWidget::changedOnDiskOffersReload()
+{
+    QFETCH(bool, modify);
+    QFETCH(bool, byRename);
+    QFETCH(int, answer);
+    const QString path = makePdf(u"watched.pdf"_s, 3);
+    const QString other = makePdf(u"other-program.pdf"_s, 4, {300, 200}, 3);
+    PdfViewerWidget viewer;
+    viewer.resize(900, 700);
+    viewer.show();
+    QVERIFY(viewer.openDocument(path));
+    PdfDocumentModel *model = viewer.documentModel();
+    const auto changeOffers = [] {
+        int count = 0;
+        for (const DialogSeam::Request &request : requestsOf(DialogSeam::Kind::MessageBox))
+            count += request.title == u"文件已更改"_s ? 1 : 0;
+        return count;
+    };
+
+    // The tab's own save is no news.
+    viewer.undoManager()->removePages({model->pageAt(2)->id});
+    QVERIFY(viewer.save());
+    QTest::qWait(800);
+    QCOMPARE(changeOffers(), 0);
+
+    if (modify)
+        viewer.undoManager()->rotatePages({model->pageAt(0)->id}, 90);
+    DialogSeam::answerMessageBox(answer);
+    const QByteArray bytes = fixtures::readBytes(other);
+    if (byRename) {
+        QSaveFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        QVERIFY(file.commit());
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QTRY_COMPARE(changeOffers(), 1);
+    if (answer == ModernMessageBox::Confirmed) {
+        // Reloaded: the tab shows what the other program wrote.
+        QCOMPARE(model->pageCount(), 4);
+        QVERIFY(!model->isModified());
+    } else {
+        // Declined: the edits stay.
+        QVERIFY(model->isModified());
+        QCOMPARE(model->pageCount(), 2);
+        QCOMPARE(model->pageAt(0)->rotation, 90);
+    }
+
+    // The file that replaced the old one is watched as well.
+    DialogSeam::answerMessageBox(ModernMessageBox::Cancelled);
+    QSaveFile again(path);
+    QVERIFY(again.open(QIODevice::WriteOnly));
+    again.write(bytes);
+    QVERIFY(again.commit());
+    QTRY_COMPARE(changeOffers(), 2);
+
+    // What the tab saves is its page list over the file as it now is.
+    const QString saved = m_dir.filePath(u"after-change.pdf"_s);
+    QVERIFY(viewer.saveAs(saved));
+    const readback::DocumentFacts facts = readback::inspect(saved);
+    QCOMPARE(facts.pages.size(), answer == ModernMessageBox::Confirmed ? 4 : 2);
+    QCOMPARE(facts.pages.at(0).rotate, answer == ModernMessageBox::Confirmed ? 0 : 90);
+    QVERIFY(viewertest::centreIs(readback::renderPoppler(saved, 1, 36), fixtures::colourFor(4)));
 }
 
 VELMORA_VIEWER_TEST(TestViewerWidget);

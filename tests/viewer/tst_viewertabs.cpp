@@ -42,6 +42,8 @@ private Q_SLOTS:
     void viewerToolRequestsOpenToolTabs();
     void commandLineOpensFile();
     void saveAsRenamesTab();
+    void saveOverFileOpenInOtherTab_data();
+    void saveOverFileOpenInOtherTab();
     void closingWindowAsksForModifiedDocuments_data();
     void closingWindowAsksForModifiedDocuments();
 
@@ -78,6 +80,37 @@ void TestViewerTabs::cleanup()
     WorkspaceFactory::reset();
     DialogSeam::reset();
 }
+
+namespace {
+
+QString writeColoured(const QString &path, int pages, int colourOffset)
+{
+    fixtures::DocumentSpec spec;
+    for (int i = 0; i < pages; ++i) {
+        fixtures::PageSpec page;
+        page.colour = fixtures::colourFor(i + colourOffset);
+        spec.pages.append(page);
+    }
+    return fixtures::write(spec, path) ? path : QString();
+}
+
+QList<int> colourIndexes(const QString &path)
+{
+    QList<int> found;
+    const int count = int(readback::inspect(path).pages.size());
+    for (int page = 0; page < count; ++page) {
+        const QColor centre = readback::centreColour(readback::renderPoppler(path, page, 24));
+        int index = -1;
+        for (int k = 0; k < 6 && index < 0; ++k) {
+            if (readback::similar(centre, fixtures::colourFor(k), 20))
+                index = k;
+        }
+        found.append(index);
+    }
+    return found;
+}
+
+} // namespace
 
 QString TestViewerTabs::makePdf(const QString &name, int pages)
 {
@@ -248,6 +281,72 @@ void TestViewerTabs::saveAsRenamesTab()
     QCOMPARE(page.tabWidget()->count(), 2);
     page.onFileOpen(path);
     QCOMPARE(page.tabWidget()->count(), 3);
+}
+
+void TestViewerTabs::saveOverFileOpenInOtherTab_data()
+{
+    // Tab 1 shows a.pdf (colours 0, 1, 2) and saves it over b.pdf (colours 3, 4). The other tab
+    // shows b.pdf itself, or c.pdf (colour 5) with b.pdf's pages inserted after its page.
+    QTest::addColumn<bool>("otherIsB");
+    QTest::addColumn<bool>("modifyOther");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QList<int>>("otherWrites");
+    QTest::newRow("unmodified tab reloads") << true << false << -1 << true << QList<int>{0, 1, 2};
+    QTest::newRow("modified tab: asked, replace")
+        << true << true << int(ModernMessageBox::Confirmed) << true << QList<int>{0, 1, 2};
+    QTest::newRow("modified tab: asked, cancel")
+        << true << true << int(ModernMessageBox::Cancelled) << false << QList<int>{3, 4};
+    QTest::newRow("inserted pages keep their content")
+        << false << true << -1 << true << QList<int>{5, 3, 4};
+}
+
+void TestViewerTabs::saveOverFileOpenInOtherTab()
+{
+    QFETCH(bool, otherIsB);
+    QFETCH(bool, modifyOther);
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(QList<int>, otherWrites);
+    const QString a = writeColoured(m_dir.filePath(u"a.pdf"_s), 3, 0);
+    const QString b = writeColoured(m_dir.filePath(u"b.pdf"_s), 2, 3);
+    const QString c = writeColoured(m_dir.filePath(u"c.pdf"_s), 1, 5);
+    const QByteArray oldB = fixtures::readBytes(b);
+
+    MainPage page;
+    page.onFileOpen(otherIsB ? b : c);
+    page.onFileOpen(a);
+    PdfViewerWidget *other = viewerAt(page, 1);
+    PdfViewerWidget *saver = viewerAt(page, 2);
+    QVERIFY(other && saver);
+    if (!otherIsB)
+        other->insertPdfFiles({b}, 1);
+    if (modifyOther)
+        other->undoManager()->rotatePages({other->documentModel()->pageAt(0)->id}, 90);
+    if (answer >= 0)
+        DialogSeam::answerMessageBox(answer);
+
+    QCOMPARE(saver->saveAs(b), saved);
+    QList<QString> asked;
+    for (const DialogSeam::Request &request : DialogSeam::requests()) {
+        if (request.kind == DialogSeam::Kind::MessageBox)
+            asked.append(request.title);
+    }
+    QCOMPARE(asked, answer >= 0 ? QList<QString>{u"替换文件"_s} : QList<QString>{});
+    QCOMPARE(fixtures::readBytes(b) == oldB, !saved);
+    // Opening b.pdf again adds no tab: it leads to the first tab that shows it.
+    page.onFileOpen(b);
+    QCOMPARE(page.tabWidget()->count(), 3);
+    QCOMPARE(page.tabWidget()->currentIndex(), otherIsB ? 1 : 2);
+
+    // What the other tab saves is what it shows: the new b.pdf after a reload, its own edits
+    // when the save was cancelled, the old pages of b.pdf when it only had them inserted.
+    QCOMPARE(other->documentModel()->isModified(), modifyOther && !(otherIsB && saved));
+    const QString written = m_dir.filePath(u"other-out.pdf"_s);
+    QVERIFY(other->saveAs(written));
+    QCOMPARE(colourIndexes(written), otherWrites);
+    QCOMPARE(readback::inspect(written).pages.at(0).rotate,
+             modifyOther && !(otherIsB && saved) ? 90 : 0);
 }
 
 void TestViewerTabs::closingWindowAsksForModifiedDocuments_data()

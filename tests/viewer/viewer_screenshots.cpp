@@ -11,6 +11,7 @@
 #include "pdfdocumentview.h"
 #include "pdfshowpage.h"
 #include "pdftoptoolbar.h"
+#include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "startup.h"
 
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -190,5 +192,30 @@ int main(int argc, char *argv[])
         longViewer->saveAs(QDir(outDir).filePath(u"long-saved.pdf"_s));
         QFile::remove(QDir(outDir).filePath(u"long-saved.pdf"_s));
     }
+
+    // Saving over a file that another tab shows with unsaved changes asks first (cancelled).
+    const QString copy = QDir(outDir).filePath(u"sample-copy.pdf"_s);
+    QFile::remove(copy);
+    QFile::copy(args.at(2), copy);
+    page->onFileOpen(copy);
+    if (PdfViewerWidget *copyViewer = currentViewer(page)) {
+        waitForPages(copyViewer);
+        copyViewer->undoManager()->rotatePages({copyViewer->documentModel()->pageAt(0)->id}, 90);
+        if (longViewer) {
+            grabModalLater(&window, u"viewer-replace-open-file"_s, 600);
+            longViewer->saveAs(copy);
+        }
+        // Another program rewrites the file: the tab offers to reload it (kept).
+        grabModalLater(&window, u"viewer-reload-offer"_s, 1500);
+        QSaveFile rewrite(copy);
+        if (rewrite.open(QIODevice::WriteOnly)) {
+            QFile original(args.at(2));
+            if (original.open(QIODevice::ReadOnly))
+                rewrite.write(original.readAll());
+            rewrite.commit();
+        }
+        QTest::qWait(2500);
+    }
+    QFile::remove(copy);
     return 0;
 }

@@ -1,0 +1,200 @@
+#include "pdfextractsplitplan.h"
+
+#include "pdfdocumentmodel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString pathKey(const QString &path)
+{
+    const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+#ifdef Q_OS_WIN
+    return key.toCaseFolded();
+#else
+    return key;
+#endif
+}
+
+// Every spelling under which a file is known: as given and, when it exists, behind links.
+QStringList pathKeys(const QString &path)
+{
+    QStringList keys{pathKey(path)};
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty())
+        keys.append(pathKey(canonical));
+    return keys;
+}
+
+bool anyIn(const QStringList &keys, const QSet<QString> &set)
+{
+    return std::any_of(keys.cbegin(), keys.cend(),
+                       [&set](const QString &key) { return set.contains(key); });
+}
+
+} // namespace
+
+QString PdfExtractSplitPlan::baseName(const QString &documentPath)
+{
+    const QString base = QFileInfo(documentPath).completeBaseName();
+    return base.isEmpty() ? QCoreApplication::translate("PdfExtractSplitWriter", "未命名") : base;
+}
+
+QString PdfExtractSplitPlan::documentFolder(const QString &documentPath)
+{
+    if (documentPath.isEmpty())
+        return QDir::homePath();
+    return QFileInfo(documentPath).absolutePath();
+}
+
+QList<int> PdfExtractSplitPlan::splitBoundaries(int pageCount, bool everyPage,
+                                                const QList<int> &beforeRows)
+{
+    QList<int> rows;
+    if (everyPage) {
+        for (int row = 1; row < pageCount; ++row)
+            rows.append(row);
+        return rows;
+    }
+    for (int row : beforeRows) {
+        if (row >= 1 && row < pageCount)
+            rows.append(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+QList<PdfExtractSplitPlan::OutputFile>
+PdfExtractSplitPlan::extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
+                                    const QString &directory, const QStringList &protectedPaths)
+{
+    const QList<int> rows = model.selectedRows();
+    const QString base = baseName(model.documentPath());
+    QList<QPair<QString, QList<int>>> named;
+    if (!combineIntoOne || rows.size() < 2) {
+        for (int row : rows)
+            named.append({u"%1-%2.pdf"_s.arg(base, QString::number(row + 1)), {row}});
+    } else {
+        named.append({base + u"-extracted.pdf"_s, rows});
+    }
+    return resolveTargets(model, directory, named, protectedPaths);
+}
+
+QList<PdfExtractSplitPlan::OutputFile>
+PdfExtractSplitPlan::splitPlan(const PdfDocumentModel &model, bool everyPage,
+                               const QList<int> &beforeRows, const QString &directory,
+                               const QStringList &protectedPaths)
+{
+    const int count = model.pageCount();
+    if (count < 2)
+        return {};
+    QList<int> boundaries = splitBoundaries(count, everyPage, beforeRows);
+    if (boundaries.isEmpty())
+        return {};
+    boundaries.append(count);
+
+    const QString base = baseName(model.documentPath());
+    QList<QPair<QString, QList<int>>> named;
+    int start = 0;
+    int part = 1;
+    for (int boundary : std::as_const(boundaries)) {
+        if (start < boundary) {
+            QList<int> rows;
+            for (int row = start; row < boundary; ++row)
+                rows.append(row);
+            named.append({u"%1-%2.pdf"_s.arg(base, QString::number(part)), rows});
+            ++part;
+        }
+        start = boundary;
+    }
+    return resolveTargets(model, directory, named, protectedPaths);
+}
+
+QList<PdfExtractSplitPlan::OutputFile>
+PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString &directory,
+                                    const QList<QPair<QString, QList<int>>> &named,
+                                    const QStringList &protectedPaths)
+{
+    QSet<QString> sources;
+    const auto protect = [&sources](const QString &path) {
+        if (path.isEmpty())
+            return;
+        for (const QString &key : pathKeys(path))
+            sources.insert(key);
+    };
+    protect(model.documentPath());
+    for (const QString &path : protectedPaths)
+        protect(path);
+    QSet<QString> seenPaths;
+    for (const PdfPageEntry &entry : model.pages()) {
+        if (!entry.sourcePath.isEmpty() && !seenPaths.contains(entry.sourcePath)) {
+            seenPaths.insert(entry.sourcePath);
+            protect(entry.sourcePath);
+        }
+    }
+
+    const QDir dir(directory);
+    QSet<QString> planned;
+    QList<OutputFile> files;
+    files.reserve(named.size());
+    for (const auto &[name, rows] : named) {
+        QString path = dir.filePath(name);
+        if (anyIn(pathKeys(path), sources) || planned.contains(pathKey(path))) {
+            const QString stem = QFileInfo(name).completeBaseName();
+            for (int k = 1;; ++k) {
+                path = dir.filePath(u"%1(%2).pdf"_s.arg(stem, QString::number(k)));
+                if (!anyIn(pathKeys(path), sources) && !planned.contains(pathKey(path)) &&
+                    !QFileInfo::exists(path))
+                    break;
+            }
+        }
+        planned.insert(pathKey(path));
+        files.append({path, rows});
+    }
+    return files;
+}
+
+QList<PdfExtractSplitPlan::Job> PdfExtractSplitPlan::jobsFor(const PdfDocumentModel &model,
+                                                             const QList<OutputFile> &files)
+{
+    QList<Job> jobs;
+    jobs.reserve(files.size());
+    for (const OutputFile &file : files) {
+        Job job{file.path, {}};
+        for (int row : file.rows) {
+            if (const std::optional<PdfPageEntry> entry = model.pageAt(row))
+                job.pages.append(PdfDocumentModel::toSourcePage(*entry));
+        }
+        if (!job.pages.isEmpty())
+            jobs.append(job);
+    }
+    return jobs;
+}
+
+PdfExtractSplitPlan::Outcome PdfExtractSplitPlan::write(const QList<Job> &jobs,
+                                                        const PdfWriteOptions &options)
+{
+    Outcome outcome;
+    for (const Job &job : jobs) {
+        PdfBackendError error = PdfBackendError::NoError;
+        QString message;
+        if (PdfEditorBackend::saveDocument(job.pages, job.path, options, &error, &message)) {
+            outcome.written.append(job.path);
+            continue;
+        }
+        message = message.trimmed();
+        const QString shown = QDir::toNativeSeparators(job.path);
+        outcome.failed.append(
+            message.isEmpty() ? shown : u"%1: %2"_s.arg(QFileInfo(job.path).fileName(), message));
+    }
+    return outcome;
+}
