@@ -9,9 +9,12 @@
 #include "theme.h"
 #include "toolpixmaps.h"
 
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMetaMethod>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -110,7 +113,12 @@ QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
                   item->data(OutputRole).toString(), item->data(SourceRole).toString(),
                   item->data(SourceSizeRole).toLongLong()});
     row->setFailureReason(item->data(FailureRole).toString());
-    connect(row, &TaskListItem::openRequested, this, &TaskListWidget::openRequested);
+    connect(row, &TaskListItem::openRequested, this, [this](const QString &path) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TaskListWidget::openRequested)))
+            Q_EMIT openRequested(path);
+        else
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    });
     const int status = item->data(StatusRole).toInt();
     if (status != TaskStatus::Waiting)
         row->setStatus(status);
