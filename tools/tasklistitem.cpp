@@ -176,7 +176,14 @@ void TaskListItem::setFailureReason(const QString &reason)
 
 void TaskListItem::showSecondLine()
 {
-    m_sizeLabel->setText(m_failureReason);
+    // Rows into one folder are told apart by their source.
+    const QFileInfo output(m_outputPath);
+    const QString source = QFileInfo(m_sourceFile).fileName();
+    const bool folderRow = !output.isFile() && !source.isEmpty() &&
+                           output.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) != 0;
+    m_sizeLabel->setText(folderRow && !m_failureReason.contains(source)
+                             ? source + u" · "_s + m_failureReason
+                             : m_failureReason);
     m_sizeLabel->setToolTip(m_failureReason);
     m_sizeLabel->setProperty("failure", true);
     m_sizeLabel->style()->unpolish(m_sizeLabel);

@@ -34,6 +34,8 @@ TaskListWidget::TaskListWidget(QWidget *parent)
     m_restartButton->setBorderColor(Theme::color(Theme::border));
     m_restartButton->setTextColor(Theme::color(Theme::textSecondary));
     m_restartButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/restart.png"_s, 16));
+    // Wider where the language needs it.
+    m_restartButton->setFixedWidth(std::max(110, m_restartButton->sizeHint().width()));
 
     m_retryButton = new IconButton(tr("重试失败项"), this);
     m_retryButton->setObjectName(u"taskRetryButton"_s);
