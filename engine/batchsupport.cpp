@@ -1,8 +1,12 @@
 #include "batchsupport.h"
 
+#include "qpdfsupport.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+
+#include <qpdf/QPDFExc.hh>
 
 Q_LOGGING_CATEGORY(lcBatch, "velmora.engine.batch", QtInfoMsg)
 
@@ -89,6 +93,15 @@ BatchFailure writeFailureOf(PdfBackendError error, const QString &folder)
     return error == PdfBackendError::WriteFailed || error == PdfBackendError::NoError
                ? writeFailure(folder)
                : failureOf(error);
+}
+
+BatchFailure exceptionFailure(const std::exception &e, QString *file)
+{
+    if (!qpdfsupport::isDamage(e))
+        return BatchFailure::Unknown;
+    if (const auto *exc = dynamic_cast<const QPDFExc *>(&e))
+        *file = QString::fromStdString(exc->getFilename());
+    return BatchFailure::NotPdf;
 }
 
 BatchFailure writeFailure(const QString &folder)

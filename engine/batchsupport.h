@@ -56,6 +56,9 @@ bool cancelRequested();
 BatchFailure failureOf(PdfBackendError error);
 // The reason a failed write of a PDF into folder gives.
 BatchFailure writeFailureOf(PdfBackendError error, const QString &folder);
+// The reason a library exception gives: damaged input (naming the file where it can), else
+// unknown.
+BatchFailure exceptionFailure(const std::exception &e, QString *file);
 // Why writing into folder failed: no space, no permission, or a write failure.
 BatchFailure writeFailure(const QString &folder);
 

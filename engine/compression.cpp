@@ -745,6 +745,8 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
         },
         &error, &message, damaged);
     input.reset();
+    if (!written && *damaged)
+        return fail(request, BatchFailure::NotPdf, source, message);
     if (!written)
         return fail(request, writeFailureOf(error, staged.folder()), staged.folder(), message);
 

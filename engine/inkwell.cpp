@@ -29,7 +29,9 @@ template<typename Operation> bool guarded(const TaskRequest &request, Operation 
         return batchsupport::fail(request, BatchFailure::OutOfMemory, QString(),
                                   QStringLiteral("out of memory"));
     } catch (const std::exception &e) {
-        return batchsupport::fail(request, QString::fromLocal8Bit(e.what()));
+        QString file;
+        const BatchFailure failure = batchsupport::exceptionFailure(e, &file);
+        return batchsupport::fail(request, failure, file, QString::fromLocal8Bit(e.what()));
     } catch (...) {
         return batchsupport::fail(request, QStringLiteral("unexpected error"));
     }

@@ -253,6 +253,8 @@ bool MergeTool::execute(const TaskRequest &request)
     try {
         return merge(request, paths, target);
     } catch (const std::exception &e) {
-        return fail(request, BatchFailure::NotPdf, QString(), QString::fromStdString(e.what()));
+        QString file;
+        exceptionFailure(e, &file);
+        return fail(request, BatchFailure::NotPdf, file, QString::fromStdString(e.what()));
     }
 }

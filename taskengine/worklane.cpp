@@ -123,7 +123,8 @@ QString Worklane::failureText(int failure, const QString &argument)
     case BatchFailure::SourceMissing:
         return argument.isEmpty() ? tr("找不到源文件") : tr("找不到文件：%1").arg(name);
     case BatchFailure::NotPdf:
-        return tr("不是PDF文件或文件已损坏：%1").arg(name);
+        return argument.isEmpty() ? tr("有文件不是PDF文件或已损坏")
+                                  : tr("不是PDF文件或文件已损坏：%1").arg(name);
     case BatchFailure::PasswordRequired:
         return tr("文件受密码保护，需要密码：%1").arg(name);
     case BatchFailure::WrongPassword:

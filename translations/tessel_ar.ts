@@ -1491,5 +1491,9 @@
         <source>处理时出错</source>
         <translation>حدث خطأ أثناء المعالجة</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>أحد الملفات ليس ملف PDF أو أنه تالف</translation>
+    </message>
 </context>
 </TS>

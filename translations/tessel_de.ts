@@ -1487,5 +1487,9 @@ Seiten %2-%3</translation>
         <source>处理时出错</source>
         <translation>Bei der Verarbeitung ist ein Fehler aufgetreten</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Eine Datei ist keine PDF-Datei oder beschädigt</translation>
+    </message>
 </context>
 </TS>

@@ -1487,5 +1487,9 @@ Pages %2-%3</translation>
         <source>处理时出错</source>
         <translation>An error occurred while processing</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>A file is not a PDF, or it is damaged</translation>
+    </message>
 </context>
 </TS>

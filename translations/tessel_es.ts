@@ -1487,5 +1487,9 @@ Páginas %2-%3</translation>
         <source>处理时出错</source>
         <translation>Se produjo un error durante el procesamiento</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Un archivo no es un PDF o está dañado</translation>
+    </message>
 </context>
 </TS>

@@ -1487,5 +1487,9 @@ Pages %2-%3</translation>
         <source>处理时出错</source>
         <translation>Une erreur s&apos;est produite pendant le traitement</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Un fichier n&apos;est pas un PDF, ou il est endommagé</translation>
+    </message>
 </context>
 </TS>

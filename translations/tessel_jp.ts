@@ -1486,5 +1486,9 @@
         <source>处理时出错</source>
         <translation>処理中にエラーが発生しました</translation>
     </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>PDFではないか、破損しているファイルがあります</translation>
+    </message>
 </context>
 </TS>
