@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
 #include <sys/syscall.h>
