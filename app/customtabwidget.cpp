@@ -1,5 +1,6 @@
 #include "customtabwidget.h"
 
+#include "batchtoolpage.h"
 #include "customtabbar.h"
 #include "pdfshowpage.h"
 #include "theme.h"
@@ -31,6 +32,8 @@ void CustomTabWidget::onTabCloseRequested(int index)
         if (!viewer->confirmClose())
             return;
     }
+    if (auto *tool = qobject_cast<BatchToolPage *>(page); tool && !tool->confirmClose())
+        return;
     // The viewer may have run a modal box meanwhile; look the page up again.
     const int at = indexOf(page);
     if (at < 0)

@@ -138,7 +138,7 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
 {
     // Unsaved documents are not dropped with the window without asking.
     if (auto *page = qobject_cast<MainPage *>(contentWidget());
-        page && !page->confirmCloseViewers()) {
+        page && (!page->confirmCloseViewers() || !page->confirmStopJobs())) {
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "mainpage.h"
 
+#include "batchtoolpage.h"
 #include "customtabbar.h"
 #include "customtabwidget.h"
 #include "homepage.h"
@@ -10,6 +11,7 @@
 #include "theme.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
+#include "worklane.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -143,6 +145,11 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
     return -1;
 }
 
+bool MainPage::confirmStopJobs()
+{
+    return BatchToolPage::confirmCancelJobs(this, Worklane::instance().liveTaskIds());
+}
+
 bool MainPage::confirmCloseViewers()
 {
     for (int i = 0; i < m_tabWidget->count(); ++i) {
@@ -167,6 +174,8 @@ void MainPage::onToolClicked(int type)
         return;
     QWidget *page = WorkspaceFactory::createToolPage(type, this);
     page->setProperty(toolTypeProperty, type);
+    if (auto *tool = qobject_cast<BatchToolPage *>(page))
+        connect(tool, &BatchToolPage::openPdfRequested, this, &MainPage::onFileOpen);
     const int index = m_tabWidget->addTab(page, QIcon(toolTabIcon(type)), toolTabLabel(type));
     m_tabWidget->setCurrentIndex(index);
 }

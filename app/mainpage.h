@@ -24,6 +24,8 @@ public:
     // Asks every viewer tab in turn to close (saving or discarding changes); false as soon as
     // one refuses. The tabs stay; this only answers whether the window may go.
     bool confirmCloseViewers();
+    // While batch jobs run, asks whether to cancel them; false to keep the window (and wait).
+    bool confirmStopJobs();
 
     static QString toolTabLabel(int toolType);
     static QString toolTabIcon(int toolType);

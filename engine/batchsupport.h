@@ -1,10 +1,14 @@
 #pragma once
 
+#include "batchoutcome.h"
+#include "pdfeditorbackend.h"
 #include "taskrequest.h"
 
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
+
+#include <atomic>
 
 Q_DECLARE_LOGGING_CATEGORY(lcBatch)
 
@@ -26,7 +30,36 @@ SaveOption saveOption(const TaskRequest &request);
 // True when both name the same file (or the same not yet existing path).
 bool samePath(const QString &a, const QString &b);
 
-// Logs why a job failed and answers false.
+// Logs why a job failed, records the reason in the thread's outcome and answers false. The
+// first reason recorded for a job stands.
 bool fail(const TaskRequest &request, const QString &why);
+bool fail(const TaskRequest &request, BatchFailure failure, const QString &argument,
+          const QString &why);
+
+// fail() with the reason a staged output gives.
+template<typename Staged> bool failStaged(const TaskRequest &request, const Staged &staged)
+{
+    return fail(request, staged.failure(), staged.folder(), staged.errorString());
+}
+
+// The outcome of the job running on this thread; reset by beginJob.
+BatchOutcome &outcome();
+// Starts a job on this thread: a clean outcome and the job's name as owner of the output names
+// it takes.
+void beginJob(const TaskRequest &request);
+// The flag that asks the jobs of this thread to stop (may be null).
+void setCancelFlag(const std::atomic<bool> *cancelFlag);
+QString jobOwner();
+bool cancelRequested();
+
+// The reason an engine error gives for file.
+BatchFailure failureOf(PdfBackendError error);
+// The reason a failed write of a PDF into folder gives.
+BatchFailure writeFailureOf(PdfBackendError error, const QString &folder);
+// The reason a library exception gives: damaged input (naming the file where it can), else
+// unknown.
+BatchFailure exceptionFailure(const std::exception &e, QString *file);
+// Why writing into folder failed: no space, no permission, or a write failure.
+BatchFailure writeFailure(const QString &folder);
 
 } // namespace batchsupport

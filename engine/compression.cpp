@@ -706,7 +706,7 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
     std::shared_ptr<qpdfsupport::Source> input =
         qpdfsupport::open(source, QString(), forceRepair, &error, &message);
     if (!input)
-        return fail(request, message);
+        return fail(request, failureOf(error), source, message);
     QPDF &pdf = *input->pdf;
 
     {
@@ -735,7 +735,7 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
 
     StagedFile staged(QFileInfo(target).absolutePath());
     if (!staged.isValid())
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     const bool written = qpdfsupport::writeAtomically(
         pdf, staged.path(),
         [](QPDFWriter &writer) {
@@ -745,20 +745,26 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
         },
         &error, &message, damaged);
     input.reset();
+    if (!written && *damaged)
+        return fail(request, BatchFailure::NotPdf, source, message);
     if (!written)
-        return fail(request, message);
+        return fail(request, writeFailureOf(error, staged.folder()), staged.folder(), message);
 
     const qint64 before = QFileInfo(source).size();
     const qint64 after = QFileInfo(staged.path()).size();
     if (after >= before) {
         // Nothing gained: the original bytes are the result.
-        if (replace)
+        if (replace) {
+            if (cancelRequested())
+                return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));
+            outcome().writtenPath = source;
             return true;
+        }
         if (!copyFile(source, staged.path(), &message))
-            return fail(request, message);
+            return fail(request, writeFailure(staged.folder()), staged.folder(), message);
     }
-    if (!staged.commitTo(target))
-        return fail(request, staged.errorString());
+    if (!(replace ? staged.replace(target) : staged.commitTo(target)))
+        return failStaged(request, staged);
     return true;
 }
 
@@ -768,14 +774,17 @@ bool compress(const TaskRequest &request)
 {
     const QString source = singleSource(request);
     if (source.isEmpty() || !QFileInfo(source).isFile())
-        return fail(request, QStringLiteral("the source does not exist: %1").arg(source));
+        return fail(request, BatchFailure::SourceMissing, source,
+                    QStringLiteral("the source does not exist: %1").arg(source));
     const bool replace = saveOption(request) == ReplaceSource;
     const QString target =
         replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     if (target.isEmpty())
-        return fail(request, QStringLiteral("no output file"));
+        return fail(request, BatchFailure::OutputFolderMissing, QString(),
+                    QStringLiteral("no output file"));
     if (!replace && samePath(source, target))
-        return fail(request, QStringLiteral("the output would overwrite the source"));
+        return fail(request, BatchFailure::OutputIsInput, source,
+                    QStringLiteral("the output would overwrite the source"));
     const Level level =
         request.options.value(QStringLiteral("compressLevel")).toInt() == 1 ? kStrong : kBasic;
     bool damaged = false;

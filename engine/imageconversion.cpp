@@ -270,8 +270,10 @@ struct Picture
     int height = 0;
 };
 
-bool loadPicture(QPDF &pdf, const QString &path, Picture *picture, QString *message)
+bool loadPicture(QPDF &pdf, const QString &path, Picture *picture, QString *message,
+                 BatchFailure *failure)
 {
+    *failure = BatchFailure::UnreadableImage;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *message = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
@@ -309,6 +311,7 @@ bool loadPicture(QPDF &pdf, const QString &path, Picture *picture, QString *mess
     reader.setAllocationLimit(kDecodeLimitMb);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kDecodeLimitMb) << 20) {
+        *failure = BatchFailure::ImageTooLarge;
         *message = QStringLiteral("%1 is too large to convert (%2 x %3 pixels)")
                        .arg(path)
                        .arg(size.width())
@@ -393,24 +396,27 @@ bool convert(const TaskRequest &request, const QStringList &images, const QStrin
     const QSizeF page = pageSize(request);
     const double inset = margin(request);
     for (const QString &path : images) {
+        if (cancelRequested())
+            return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));
         Picture picture;
         QString message;
-        if (!loadPicture(pdf, path, &picture, &message))
-            return fail(request, message);
+        BatchFailure failure = BatchFailure::None;
+        if (!loadPicture(pdf, path, &picture, &message, &failure))
+            return fail(request, failure, path, message);
         addPage(pdf, picture, page, inset);
     }
     StagedFile staged(QFileInfo(target).absolutePath());
     if (!staged.isValid())
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
     if (!qpdfsupport::writeAtomically(
             pdf, staged.path(),
             [](QPDFWriter &writer) { writer.setObjectStreamMode(qpdf_o_generate); }, &error,
             &message))
-        return fail(request, message);
+        return fail(request, writeFailureOf(error, staged.folder()), staged.folder(), message);
     if (!staged.commitTo(target))
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     return true;
 }
 
@@ -421,14 +427,16 @@ bool imagesToPdf(const TaskRequest &request)
     const QStringList images = sources(request);
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     if (images.isEmpty())
-        return fail(request, QStringLiteral("no images"));
+        return fail(request, BatchFailure::SourceMissing, QString(), QStringLiteral("no images"));
     if (request.outputPath.isEmpty())
-        return fail(request, QStringLiteral("no output file"));
+        return fail(request, BatchFailure::OutputFolderMissing, QString(),
+                    QStringLiteral("no output file"));
     for (const QString &path : images) {
         if (!QFileInfo(path).isFile())
-            return fail(request, QStringLiteral("the image does not exist: %1").arg(path));
+            return fail(request, BatchFailure::SourceMissing, path,
+                        QStringLiteral("the image does not exist: %1").arg(path));
         if (samePath(path, target))
-            return fail(request,
+            return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
     return convert(request, images, target);

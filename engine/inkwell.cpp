@@ -4,6 +4,7 @@
 #include "compression.h"
 #include "imageconversion.h"
 #include "mergetool.h"
+#include "outputreservations.h"
 #include "passwordtool.h"
 #include "pdftoimagetool.h"
 
@@ -16,12 +17,21 @@ namespace {
 // has failed like any other.
 template<typename Operation> bool guarded(const TaskRequest &request, Operation operation)
 {
+    batchsupport::beginJob(request);
     try {
-        return operation();
+        const bool done = operation();
+        if (done)
+            batchsupport::outcome().failure = BatchFailure::None;
+        else if (batchsupport::outcome().failure == BatchFailure::None)
+            batchsupport::outcome().failure = BatchFailure::Unknown;
+        return done;
     } catch (const std::bad_alloc &) {
-        return batchsupport::fail(request, QStringLiteral("out of memory"));
+        return batchsupport::fail(request, BatchFailure::OutOfMemory, QString(),
+                                  QStringLiteral("out of memory"));
     } catch (const std::exception &e) {
-        return batchsupport::fail(request, QString::fromLocal8Bit(e.what()));
+        QString file;
+        const BatchFailure failure = batchsupport::exceptionFailure(e, &file);
+        return batchsupport::fail(request, failure, file, QString::fromLocal8Bit(e.what()));
     } catch (...) {
         return batchsupport::fail(request, QStringLiteral("unexpected error"));
     }
@@ -52,6 +62,32 @@ bool Inkwell::compress(TaskRequest request)
 bool Inkwell::imageToPdf(TaskRequest request)
 {
     return guarded(request, [&] { return imageconversion::imagesToPdf(request); });
+}
+
+BatchOutcome Inkwell::lastOutcome()
+{
+    return batchsupport::outcome();
+}
+
+void Inkwell::setCancelFlag(const std::atomic<bool> *flag)
+{
+    batchsupport::outcome() = BatchOutcome();
+    batchsupport::setCancelFlag(flag);
+}
+
+bool Inkwell::reserveOutput(const QString &path, const QString &owner)
+{
+    return outputreservations::reserve(path, owner);
+}
+
+bool Inkwell::isOutputReserved(const QString &path)
+{
+    return outputreservations::isReservedByOther(path, QString());
+}
+
+void Inkwell::releaseOutputs(const QString &owner)
+{
+    outputreservations::release(owner);
 }
 
 std::shared_ptr<IPfdfTool> Inkwell::CreateTool(int type)

@@ -165,7 +165,7 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         QString message;
         input.source = qpdfsupport::open(paths[i], QString(), false, &error, &message);
         if (!input.source)
-            return fail(request, message);
+            return fail(request, failureOf(error), paths[i], message);
         input.source->pdf->pushInheritedAttributesToPage();
         input.pages = input.source->pdf->getAllPages();
         input.title = QFileInfo(paths[i]).completeBaseName();
@@ -218,15 +218,15 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
     const QString folder = QFileInfo(target).absolutePath();
     StagedFile staged(folder);
     if (!staged.isValid())
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
     const bool written = qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message);
     inputs.clear();
     if (!written)
-        return fail(request, message);
+        return fail(request, writeFailureOf(error, folder), folder, message);
     if (!staged.commitTo(target))
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     return true;
 }
 
@@ -237,19 +237,24 @@ bool MergeTool::execute(const TaskRequest &request)
     const QStringList paths = sources(request);
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     if (paths.isEmpty())
-        return fail(request, QStringLiteral("nothing to merge"));
+        return fail(request, BatchFailure::SourceMissing, QString(),
+                    QStringLiteral("nothing to merge"));
     if (request.outputPath.isEmpty())
-        return fail(request, QStringLiteral("no output file"));
+        return fail(request, BatchFailure::OutputFolderMissing, QString(),
+                    QStringLiteral("no output file"));
     for (const QString &path : paths) {
         if (!QFileInfo(path).isFile())
-            return fail(request, QStringLiteral("the input does not exist: %1").arg(path));
+            return fail(request, BatchFailure::SourceMissing, path,
+                        QStringLiteral("the input does not exist: %1").arg(path));
         if (samePath(path, target))
-            return fail(request,
+            return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
     try {
         return merge(request, paths, target);
     } catch (const std::exception &e) {
-        return fail(request, QString::fromStdString(e.what()));
+        QString file;
+        exceptionFailure(e, &file);
+        return fail(request, BatchFailure::NotPdf, file, QString::fromStdString(e.what()));
     }
 }

@@ -21,13 +21,16 @@ bool PasswordTool::execute(const TaskRequest &request)
 {
     const QString source = singleSource(request);
     if (source.isEmpty())
-        return fail(request, QStringLiteral("no source file"));
+        return fail(request, BatchFailure::SourceMissing, QString(),
+                    QStringLiteral("no source file"));
     if (!QFileInfo(source).isFile())
-        return fail(request, QStringLiteral("the source does not exist: %1").arg(source));
+        return fail(request, BatchFailure::SourceMissing, source,
+                    QStringLiteral("the source does not exist: %1").arg(source));
     const QString password = request.options.value(QStringLiteral("password")).toString();
     const bool encrypt = m_mode == Mode::Encrypt;
     if (encrypt && password.isEmpty())
-        return fail(request, QStringLiteral("an empty password protects nothing"));
+        return fail(request, BatchFailure::EmptyPassword, QString(),
+                    QStringLiteral("an empty password protects nothing"));
 
     const SaveOption save = saveOption(request);
     QString folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
@@ -36,7 +39,8 @@ bool PasswordTool::execute(const TaskRequest &request)
     if (save == ReplaceSource)
         folder = QFileInfo(source).absolutePath();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return fail(request, QStringLiteral("the output folder does not exist: %1").arg(folder));
+        return fail(request, BatchFailure::OutputFolderMissing, folder,
+                    QStringLiteral("the output folder does not exist: %1").arg(folder));
 
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
@@ -44,30 +48,32 @@ bool PasswordTool::execute(const TaskRequest &request)
     std::shared_ptr<qpdfsupport::Source> input =
         qpdfsupport::open(source, encrypt ? QString() : password, false, &error, &message);
     if (!input)
-        return fail(request, message);
+        return fail(request, failureOf(error), source, message);
     if (!encrypt) {
         bool encrypted = false;
         if (input->repairedBytes.isEmpty()) {
             encrypted = input->pdf->isEncrypted();
             if (encrypted && !password.isEmpty() && !input->pdf->userPasswordMatched() &&
                 !input->pdf->ownerPasswordMatched())
-                return fail(request, QStringLiteral("the password is not correct"));
+                return fail(request, BatchFailure::WrongPassword, source,
+                            QStringLiteral("the password is not correct"));
         } else {
             bool accepted = false;
             if (!mupdftools::passwordState(source, password, &encrypted, &accepted, &message))
-                return fail(request, message);
+                return fail(request, BatchFailure::NotPdf, source, message);
             if (encrypted && !accepted)
-                return fail(request, QStringLiteral("the password is not correct"));
+                return fail(request, BatchFailure::WrongPassword, source,
+                            QStringLiteral("the password is not correct"));
         }
         // Even where the file opens without one (owner password only), unlocking takes a password.
         if (encrypted && password.isEmpty())
-            return fail(request,
+            return fail(request, BatchFailure::PasswordRequired, source,
                         QStringLiteral("the document is protected and no password was given"));
     }
 
     StagedFile staged(folder);
     if (!staged.isValid())
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     const QByteArray secret = password.toUtf8();
     const bool written = qpdfsupport::writeAtomically(
         *input->pdf, staged.path(),
@@ -83,13 +89,13 @@ bool PasswordTool::execute(const TaskRequest &request)
     // Closed before the rename: a source still open cannot be replaced everywhere.
     input.reset();
     if (!written)
-        return fail(request, message);
+        return fail(request, writeFailureOf(error, folder), folder, message);
     if (save == ReplaceSource) {
-        if (!staged.commitTo(source))
-            return fail(request, staged.errorString());
+        if (!staged.replace(source))
+            return failStaged(request, staged);
         return true;
     }
     if (staged.commitToFreeName(folder, QFileInfo(source).completeBaseName()).isEmpty())
-        return fail(request, staged.errorString());
+        return failStaged(request, staged);
     return true;
 }

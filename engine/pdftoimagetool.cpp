@@ -61,6 +61,24 @@ QString pageFileName(const Job &job, int page, int digits)
         .arg(job.suffix());
 }
 
+BatchFailure openFailure(mupdf::OpenStatus status)
+{
+    switch (status) {
+    case mupdf::OpenStatus::NotFound:
+        return BatchFailure::SourceMissing;
+    case mupdf::OpenStatus::PasswordRequired:
+        return BatchFailure::PasswordRequired;
+    case mupdf::OpenStatus::WrongPassword:
+        return BatchFailure::WrongPassword;
+    case mupdf::OpenStatus::Corrupt:
+        return BatchFailure::NotPdf;
+    case mupdf::OpenStatus::Ok:
+    case mupdf::OpenStatus::NoContext:
+        break;
+    }
+    return BatchFailure::Unknown;
+}
+
 QSize pixelSize(const QSizeF &points)
 {
     return QSize(std::max(1, static_cast<int>(std::lround(points.width() * kDpi / 72.0))),
@@ -76,8 +94,8 @@ bool commitAll(const TaskRequest &request, std::vector<std::unique_ptr<StagedFil
         if (!staged[i]->commitTo(names[static_cast<qsizetype>(i)])) {
             // Take back what this job already placed: no partial output.
             for (size_t j = 0; j < i; ++j)
-                QFile::remove(names[static_cast<qsizetype>(j)]);
-            return fail(request, staged[i]->errorString());
+                QFile::remove(staged[j]->placedPath());
+            return failStaged(request, *staged[i]);
         }
     }
     return true;
@@ -92,11 +110,13 @@ bool renderPages(const TaskRequest &request, const Job &job)
         mupdf::DocumentRef doc =
             mupdf::openDocument(job.source, QString(), true, &status, &message);
         if (!doc || !mupdf::pageSizes(doc, &sizes, &message))
-            return fail(request, message);
+            return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source,
+                        message);
     }
     const int count = static_cast<int>(sizes.size());
     if (count == 0)
-        return fail(request, QStringLiteral("the document has no pages"));
+        return fail(request, BatchFailure::NoPages, job.source,
+                    QStringLiteral("the document has no pages"));
     const int digits = static_cast<int>(QString::number(count).size());
 
     std::vector<std::unique_ptr<StagedFile>> staged;
@@ -105,7 +125,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
     for (int i = 0; i < count; ++i) {
         staged.push_back(std::make_unique<StagedFile>(job.folder));
         if (!staged.back()->isValid())
-            return fail(request, staged.back()->errorString());
+            return failStaged(request, *staged.back());
         names.append(QDir(job.folder).filePath(pageFileName(job, i + 1, digits)));
     }
 
@@ -119,6 +139,10 @@ bool renderPages(const TaskRequest &request, const Job &job)
         mupdf::DocumentRef doc =
             mupdf::openDocument(job.source, QString(), true, &openStatus, &openMessage);
         for (int i = next++; i < count && !failed; i = next++) {
+            if (cancelRequested()) {
+                failed = true;
+                break;
+            }
             QString error = openMessage;
             bool ok = static_cast<bool>(doc);
             if (ok) {
@@ -144,10 +168,12 @@ bool renderPages(const TaskRequest &request, const Job &job)
     for (std::thread &thread : pool)
         thread.join();
     if (failed) {
+        if (cancelRequested())
+            return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));
         for (const QString &error : errors)
             if (!error.isEmpty())
-                return fail(request, error);
-        return fail(request, QStringLiteral("rendering failed"));
+                return fail(request, writeFailure(job.folder), job.folder, error);
+        return fail(request, BatchFailure::Unknown, QString(), QStringLiteral("rendering failed"));
     }
     return commitAll(request, staged, names);
 }
@@ -201,7 +227,7 @@ bool extractImages(const TaskRequest &request, const Job &job)
     mupdf::DocumentRef doc = mupdf::openDocument(job.source, QString(), true, &status, &message);
     QList<QList<mupdftools::ImageRef>> pages;
     if (!doc || !mupdftools::pageImages(doc, &pages, &message))
-        return fail(request, message);
+        return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source, message);
 
     std::vector<std::unique_ptr<StagedFile>> staged;
     QStringList names;
@@ -213,7 +239,7 @@ bool extractImages(const TaskRequest &request, const Job &job)
                 continue;
             auto file = std::make_unique<StagedFile>(job.folder);
             if (!file->isValid())
-                return fail(request, file->errorString());
+                return failStaged(request, *file);
             QString suffix = job.suffix();
             QString error;
             bool ok = false;
@@ -255,7 +281,8 @@ bool extractImages(const TaskRequest &request, const Job &job)
         }
     }
     if (staged.empty())
-        return fail(request, QStringLiteral("the document holds no images to extract"));
+        return fail(request, BatchFailure::NoImages, job.source,
+                    QStringLiteral("the document holds no images to extract"));
     return commitAll(request, staged, names);
 }
 
@@ -268,12 +295,17 @@ bool PdfToImageTool::execute(const TaskRequest &request)
     job.folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     job.png = request.options.value(QStringLiteral("format")).toInt() == 3;
     if (job.source.isEmpty() || !QFileInfo(job.source).isFile())
-        return fail(request, QStringLiteral("the source does not exist: %1").arg(job.source));
+        return fail(request, BatchFailure::SourceMissing, job.source,
+                    QStringLiteral("the source does not exist: %1").arg(job.source));
     if (job.folder.isEmpty() || !QFileInfo(job.folder).isDir())
-        return fail(request,
+        return fail(request, BatchFailure::OutputFolderMissing, job.folder,
                     QStringLiteral("the output folder does not exist: %1").arg(job.folder));
     job.base = QFileInfo(job.source).completeBaseName();
-    if (request.options.value(QStringLiteral("saveAsSeparateFiles")).toBool())
-        return extractImages(request, job);
-    return renderPages(request, job);
+    const bool done = request.options.value(QStringLiteral("saveAsSeparateFiles")).toBool()
+                          ? extractImages(request, job)
+                          : renderPages(request, job);
+    // The job's output is the folder, whatever names its pictures finally took.
+    if (done)
+        outcome().writtenPath = job.folder;
+    return done;
 }

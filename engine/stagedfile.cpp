@@ -1,9 +1,14 @@
 #include "stagedfile.h"
 
+#include "batchsupport.h"
+#include "fileplacement.h"
+#include "outputreservations.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -19,14 +24,36 @@ std::filesystem::path fsPath(const QString &path)
 #endif
 }
 
+// "<stem>(n).<suffix>" after target, counting on from a "(n)" target already has.
+QString candidate(const QString &target, int step)
+{
+    if (step == 0)
+        return target;
+    const QFileInfo info(target);
+    QString stem = info.completeBaseName();
+    const QString suffix = info.suffix();
+    int start = 0;
+    static const QRegularExpression numbered(QStringLiteral("^(.*)\\((\\d{1,6})\\)$"));
+    if (const QRegularExpressionMatch m = numbered.match(stem); m.hasMatch()) {
+        stem = m.captured(1);
+        start = m.captured(2).toInt();
+    }
+    QString name = QStringLiteral("%1(%2)").arg(stem).arg(start + step);
+    if (!suffix.isEmpty())
+        name += QLatin1Char('.') + suffix;
+    return info.dir().filePath(name);
+}
+
 } // namespace
 
 StagedFile::StagedFile(const QString &folder)
+    : m_folder(folder)
 {
     const QFileInfo dir(folder);
     if (folder.isEmpty() || !dir.isDir()) {
         m_error = QStringLiteral("The output folder does not exist: %1")
                       .arg(QDir::toNativeSeparators(folder));
+        m_failure = BatchFailure::OutputFolderMissing;
         return;
     }
     for (int attempt = 0; attempt < 16; ++attempt) {
@@ -41,11 +68,13 @@ StagedFile::StagedFile(const QString &folder)
         if (!file.exists()) {
             m_error = QStringLiteral("Cannot write in %1: %2")
                           .arg(QDir::toNativeSeparators(folder), file.errorString());
+            m_failure = batchsupport::writeFailure(folder);
             return;
         }
     }
     m_error = QStringLiteral("Cannot create a temporary file in %1")
                   .arg(QDir::toNativeSeparators(folder));
+    m_failure = BatchFailure::WriteFailed;
 }
 
 StagedFile::~StagedFile()
@@ -54,9 +83,18 @@ StagedFile::~StagedFile()
         QFile::remove(m_path);
 }
 
-bool StagedFile::commitTo(const QString &target)
+bool StagedFile::refuseWhenCancelled()
 {
-    if (m_path.isEmpty())
+    if (!batchsupport::cancelRequested())
+        return false;
+    m_error = QStringLiteral("cancelled");
+    m_failure = BatchFailure::Cancelled;
+    return true;
+}
+
+bool StagedFile::replace(const QString &target)
+{
+    if (m_path.isEmpty() || refuseWhenCancelled())
         return false;
     if (QFileInfo::exists(target))
         QFile::setPermissions(m_path, QFile::permissions(target));
@@ -66,34 +104,51 @@ bool StagedFile::commitTo(const QString &target)
         m_error =
             QStringLiteral("Cannot replace %1: %2")
                 .arg(QDir::toNativeSeparators(target), QString::fromStdString(error.message()));
+        m_failure = batchsupport::writeFailure(m_folder);
         return false;
     }
     m_path.clear();
+    m_placed = target;
+    batchsupport::outcome().writtenPath = target;
     return true;
+}
+
+bool StagedFile::commitTo(const QString &target)
+{
+    if (m_path.isEmpty() || refuseWhenCancelled())
+        return false;
+    const QString owner = batchsupport::jobOwner();
+    for (int step = 0; step < 100000; ++step) {
+        const QString name = candidate(target, step);
+        if (outputreservations::isReservedByOther(name, owner))
+            continue;
+        const QFileInfo info(name);
+        if (info.exists() || info.isSymLink())
+            continue;
+        QString why;
+        switch (fileplacement::moveWithoutReplacing(m_path, name, &why)) {
+        case fileplacement::Result::Placed:
+            outputreservations::reserve(name, owner);
+            m_path.clear();
+            m_placed = name;
+            batchsupport::outcome().writtenPath = name;
+            return true;
+        case fileplacement::Result::Exists:
+            continue;
+        case fileplacement::Result::Failed:
+            m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(name), why);
+            m_failure = batchsupport::writeFailure(m_folder);
+            return false;
+        }
+    }
+    m_error = QStringLiteral("No free file name for %1").arg(QDir::toNativeSeparators(target));
+    m_failure = BatchFailure::NoFreeName;
+    return false;
 }
 
 QString StagedFile::commitToFreeName(const QString &folder, const QString &base)
 {
-    if (m_path.isEmpty())
+    if (!commitTo(QDir(folder).filePath(base + QStringLiteral(".pdf"))))
         return {};
-    const QDir dir(folder);
-    for (int counter = 0; counter < 100000; ++counter) {
-        const QString name = counter == 0 ? base + QStringLiteral(".pdf")
-                                          : QStringLiteral("%1(%2).pdf").arg(base).arg(counter);
-        const QString target = dir.filePath(name);
-        if (QFileInfo::exists(target))
-            continue;
-        // QFile::rename refuses to replace, so a name taken meanwhile by another job is skipped.
-        if (QFile::rename(m_path, target)) {
-            m_path.clear();
-            return target;
-        }
-        if (!QFileInfo::exists(target)) {
-            m_error = QStringLiteral("Cannot write %1").arg(QDir::toNativeSeparators(target));
-            return {};
-        }
-    }
-    m_error = QStringLiteral("No free file name for %1 in %2")
-                  .arg(base, QDir::toNativeSeparators(folder));
-    return {};
+    return m_placed;
 }

@@ -4,6 +4,7 @@
 #include "taskresult.h"
 #include "worklane_global.h"
 
+#include <atomic>
 #include <functional>
 
 // One batch job. Tasks are held through std::shared_ptr by the centre's registry and by the
@@ -17,12 +18,13 @@ public:
     virtual ~TaskBase();
 
     virtual TaskResult run() = 0;
-    // Recorded only: no task body of the engine can stop half-way yet.
+    // Asks the task to stop: one not yet begun never runs, one running stops at the engine's next
+    // step and leaves no output.
     virtual void cancel();
 
     TaskRequest request;
     std::function<void(int)> progressCallback;
-    bool cancelled = false;
+    std::atomic<bool> cancelled{false};
 
 protected:
     // The body shared by the tasks that run one of the engine's tools.

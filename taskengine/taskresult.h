@@ -9,4 +9,10 @@ struct TaskResult
     bool success = false;
     QString message; // not filled by any task yet
     QString detail;  // not filled by any task yet
+    // The engine's reason (a BatchFailure) and its argument, for a job that failed.
+    int failure = 0;
+    QString failureArgument;
+    // The file or folder the job finally wrote.
+    QString writtenPath;
+    bool cancelled = false;
 };

@@ -1,5 +1,6 @@
 #include "worker.h"
 
+#include "inkwell.h"
 #include "taskbase.h"
 #include "taskstatus.h"
 
@@ -23,13 +24,28 @@ void Worker::run()
 {
     if (!m_task)
         return;
-    if (m_onStatus)
-        m_onStatus(m_taskId, TaskStatus::Running);
     TaskResult result;
     result.taskId = QString::fromStdString(m_taskId);
+    if (m_task->cancelled) {
+        // Cancelled while it waited in the queue: it never starts.
+        result.cancelled = true;
+        if (m_onResult)
+            m_onResult(result);
+        return;
+    }
+    if (m_onStatus)
+        m_onStatus(m_taskId, TaskStatus::Running);
+    Inkwell::setCancelFlag(&m_task->cancelled);
     // An exception escaping a pool thread would end the program; a job that throws has failed.
     try {
         result = m_task->run();
+        const BatchOutcome outcome = Inkwell::lastOutcome();
+        if (result.success) {
+            result.writtenPath = outcome.writtenPath;
+        } else {
+            result.failure = int(outcome.failure);
+            result.failureArgument = outcome.argument;
+        }
     } catch (const std::exception &e) {
         qCWarning(lcWorker, "task %s failed: %s", m_taskId.c_str(), e.what());
         result.success = false;
@@ -37,8 +53,11 @@ void Worker::run()
         qCWarning(lcWorker, "task %s failed", m_taskId.c_str());
         result.success = false;
     }
+    Inkwell::setCancelFlag(nullptr);
     if (result.taskId.isEmpty())
         result.taskId = QString::fromStdString(m_taskId);
+    if (!result.success && m_task->cancelled)
+        result.cancelled = true;
     if (m_onResult)
         m_onResult(result);
 }

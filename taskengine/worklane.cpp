@@ -1,15 +1,43 @@
 #include "worklane.h"
 
+#include "batchoutcome.h"
+#include "inkwell.h"
 #include "taskbase.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
 #include "worker.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QUuid>
 
 namespace {
 constexpr int kMaxThreads = 4;
+
+// The output a request writes by name; encrypt and unlock jobs name theirs as they finish.
+QString namedOutput(const TaskRequest &request)
+{
+    switch (request.type) {
+    case TaskType::Merge:
+    case TaskType::ImageToPdf:
+    case TaskType::PdfToImage:
+        return request.outputPath;
+    case TaskType::Compress:
+        // Replacing the original writes nothing new.
+        return request.options.value(QStringLiteral("saveOption")).toInt() == 0 ? QString()
+                                                                                 : request.outputPath;
+    default:
+        return {};
+    }
 }
+
+QString fileName(const QString &path)
+{
+    const QString name = QFileInfo(QDir::fromNativeSeparators(path)).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+}
+
+} // namespace
 
 Worklane &Worklane::instance()
 {
@@ -42,9 +70,14 @@ QString Worklane::submitTask(TaskRequest request)
     task->progressCallback = [this, taskId](int progress) {
         emit taskProgress(taskId, progress);
     };
+    const QString output = namedOutput(request);
     {
         QMutexLocker lock(&m_registryMutex);
         m_registry.insert(taskId, task);
+        Inkwell::reserveOutput(QDir::cleanPath(QDir::fromNativeSeparators(output)), taskId);
+        if (request.type == TaskType::PdfToImage && !output.isEmpty() &&
+            QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            m_emptyFolders.insert(taskId, output);
     }
     emit taskStarted(taskId);
 
@@ -64,13 +97,94 @@ QStringList Worklane::liveTaskIds() const
     return m_registry.keys();
 }
 
+bool Worklane::isOutputReserved(const QString &path) const
+{
+    return Inkwell::isOutputReserved(path);
+}
+
+void Worklane::cancelTask(const QString &taskId)
+{
+    cancelTasks({taskId});
+}
+
+void Worklane::cancelTasks(const QStringList &taskIds)
+{
+    QMutexLocker lock(&m_registryMutex);
+    for (const QString &id : taskIds) {
+        if (const std::shared_ptr<TaskBase> task = m_registry.value(id))
+            task->cancel();
+    }
+}
+
+QString Worklane::failureText(int failure, const QString &argument)
+{
+    const QString name = fileName(argument);
+    switch (BatchFailure(failure)) {
+    case BatchFailure::SourceMissing:
+        return argument.isEmpty() ? tr("找不到源文件") : tr("找不到文件：%1").arg(name);
+    case BatchFailure::NotPdf:
+        return argument.isEmpty() ? tr("有文件不是PDF文件或已损坏")
+                                  : tr("不是PDF文件或文件已损坏：%1").arg(name);
+    case BatchFailure::PasswordRequired:
+        return tr("文件受密码保护，需要密码：%1").arg(name);
+    case BatchFailure::WrongPassword:
+        return tr("密码不正确");
+    case BatchFailure::EmptyPassword:
+        return tr("未输入密码");
+    case BatchFailure::UnreadableImage:
+        return tr("无法读取图像：%1").arg(name);
+    case BatchFailure::ImageTooLarge:
+        return tr("图像太大，无法转换：%1").arg(name);
+    case BatchFailure::NoSpace:
+        return tr("磁盘空间不足");
+    case BatchFailure::NoPermission:
+        return tr("没有写入权限：%1").arg(QDir::toNativeSeparators(argument));
+    case BatchFailure::OutputFolderMissing:
+        return tr("输出文件夹不存在");
+    case BatchFailure::WriteFailed:
+        return tr("无法写入输出文件");
+    case BatchFailure::NoPages:
+        return tr("文档没有页面");
+    case BatchFailure::NoImages:
+        return tr("文档中没有可提取的图像");
+    case BatchFailure::OutputIsInput:
+        return tr("输出会覆盖源文件：%1").arg(name);
+    case BatchFailure::OutOfMemory:
+        return tr("内存不足");
+    case BatchFailure::NoFreeName:
+        return tr("找不到可用的文件名");
+    case BatchFailure::Cancelled:
+        return tr("已取消");
+    case BatchFailure::None:
+    case BatchFailure::Unknown:
+        break;
+    }
+    return tr("处理时出错");
+}
+
 void Worklane::finishTask(const TaskResult &result)
 {
+    QString emptyFolder;
     // Leave the registry before reporting, so a receiver of the final status never finds the
-    // task still registered.
+    // task still registered; its names stay promised until its output is in place.
     {
         QMutexLocker lock(&m_registryMutex);
         m_registry.remove(result.taskId);
+        emptyFolder = m_emptyFolders.take(result.taskId);
+        Inkwell::releaseOutputs(result.taskId);
     }
-    emit taskStatus(result.taskId, result.success ? TaskStatus::Completed : TaskStatus::Failed);
+    if (!result.success && !emptyFolder.isEmpty())
+        QDir().rmdir(emptyFolder); // only while nothing is in it
+    if (result.cancelled) {
+        emit taskStatus(result.taskId, TaskStatus::Cancelled);
+        return;
+    }
+    if (result.success) {
+        if (!result.writtenPath.isEmpty())
+            emit taskOutputWritten(result.taskId, result.writtenPath);
+        emit taskStatus(result.taskId, TaskStatus::Completed);
+        return;
+    }
+    emit taskError(result.taskId, failureText(result.failure, result.failureArgument));
+    emit taskStatus(result.taskId, TaskStatus::Failed);
 }

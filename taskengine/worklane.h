@@ -26,17 +26,33 @@ public:
     ~Worklane() override;
 
     // Returns the new task's braced identifier, or an empty string when the type has no task.
+    // The output the request names is promised to the task until it ends.
     QString submitTask(TaskRequest request);
 
     // Identifiers of the tasks submitted and not yet finished.
     QStringList liveTaskIds() const;
+
+    // True while an unfinished task was promised that output file or folder; tool pages name
+    // their outputs around these.
+    bool isOutputReserved(const QString &path) const;
+
+    // Asks unfinished tasks to stop; each ends with status Cancelled and leaves no output (a task
+    // that finished meanwhile keeps its result). Unknown identifiers are ignored.
+    void cancelTask(const QString &taskId);
+    void cancelTasks(const QStringList &taskIds);
+
+    // The short text shown for a failure reason of the engine.
+    static QString failureText(int failure, const QString &argument);
 
 signals:
     void taskStarted(const QString &taskId);
     void taskProgress(const QString &taskId, int progress);
     void taskStatus(const QString &taskId, int status);
     void taskFinished(const QString &taskId, bool success);
+    // A failed task's reason, translated, just before its Failed status.
     void taskError(const QString &taskId, const QString &error);
+    // The file or folder a task finally wrote, just before its Completed status.
+    void taskOutputWritten(const QString &taskId, const QString &path);
 
 private:
     explicit Worklane(QObject *parent = nullptr);
@@ -45,4 +61,6 @@ private:
     QThreadPool m_pool;
     mutable QMutex m_registryMutex;
     QMap<QString, std::shared_ptr<TaskBase>> m_registry;
+    // Image folders made empty for a task, removed again when it fails while they are empty.
+    QMap<QString, QString> m_emptyFolders;
 };

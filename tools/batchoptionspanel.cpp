@@ -10,6 +10,13 @@ BatchOptionsPanel::BatchOptionsPanel(const QString &title, const QString &startT
     connect(startButton(), &QPushButton::clicked, this, &BatchOptionsPanel::startClicked);
 }
 
+void BatchOptionsPanel::updateStartButton()
+{
+    const QString blocker = startBlocker();
+    startButton()->setEnabled(blocker.isEmpty());
+    startButton()->setToolTip(blocker);
+}
+
 TaskRequest BatchOptionsPanel::buildRequest() const
 {
     TaskRequest request;

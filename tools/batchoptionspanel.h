@@ -18,9 +18,15 @@ public:
     // A fresh request: options and location filled, everything else left to the page.
     TaskRequest buildRequest() const;
 
+    // Why the panel cannot start now (shown on its disabled start button); empty when it can.
+    virtual QString startBlocker() const { return {}; }
+    bool canStart() const { return startBlocker().isEmpty(); }
+
 Q_SIGNALS:
     void startClicked();
 
 protected:
     virtual QVariantMap options() const = 0;
+    // Enables the start button exactly when nothing blocks it.
+    void updateStartButton();
 };

@@ -4,15 +4,20 @@
 #include "filedropzonewidget.h"
 #include "filelistwidget.h"
 #include "kitstyle.h"
+#include "modernmessagebox.h"
 #include "tasklistwidget.h"
 #include "taskstatus.h"
 #include "worklane.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMetaMethod>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QUuid>
 
 using namespace Qt::StringLiterals;
@@ -74,9 +79,19 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
         m_fileList->addFiles(files);
         showFileList();
     });
-    connect(m_taskList, &TaskListWidget::sigRestart, this, &BatchToolPage::showDropZone);
+    connect(m_taskList, &TaskListWidget::sigRestart, this, [this] {
+        m_jobFiles.removeIf([this](const QHash<QString, QStringList>::iterator it) {
+            return !m_taskList->hasTask(it.key());
+        });
+        showDropZone();
+    });
+    connect(m_taskList, &TaskListWidget::retryFailedRequested, this, &BatchToolPage::retryFailed);
+    connect(m_taskList, &TaskListWidget::openRequested, this, &BatchToolPage::openOutput);
     connect(m_panel, &BatchOptionsPanel::startClicked, this, &BatchToolPage::onStart);
-    connect(&Worklane::instance(), &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
+    Worklane &lane = Worklane::instance();
+    connect(&lane, &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
+    connect(&lane, &Worklane::taskError, m_taskList, &TaskListWidget::setTaskFailure);
+    connect(&lane, &Worklane::taskOutputWritten, m_taskList, &TaskListWidget::setTaskOutput);
 }
 
 void BatchToolPage::setIntake(const QString &prompt, const QString &filter, const QString &caption)
@@ -102,10 +117,18 @@ void BatchToolPage::addFileFromOutside(const QString &path)
 
 void BatchToolPage::onStart()
 {
+    // The button is disabled then; a start that slips through still writes nothing.
+    if (!m_panel->canStart())
+        return;
     const QStringList files = m_fileList->takeFiles();
     if (files.isEmpty())
         return;
-    const QList<TaskRequest> requests = makeRequests(files);
+    submit(makeRequests(files));
+    showTaskList();
+}
+
+void BatchToolPage::submit(const QList<TaskRequest> &requests)
+{
     QListWidget *rows = m_taskList->listWidget();
     rows->setUpdatesEnabled(false);
     for (const TaskRequest &request : requests) {
@@ -124,27 +147,109 @@ void BatchToolPage::onStart()
         const bool replacesSource = request.options.contains(u"saveOption"_s) &&
                                     request.options.value(u"saveOption"_s).toInt() == 0 &&
                                     !source.isEmpty();
+        const qint64 sourceSize =
+            request.type == TaskType::Compress ? QFileInfo(source).size() : qint64(-1);
         m_taskList->addTask(
-            {id, request.type, replacesSource ? source : request.outputPath, source});
-        if (request.type == TaskType::PdfToImage)
-            m_madeFolders.insert(id, request.outputPath);
-        if (refused)
+            {id, request.type, replacesSource ? source : request.outputPath, source, sourceSize});
+        QStringList files = request.inputFiles;
+        if (files.isEmpty() && !request.inputFile.isEmpty())
+            files = {request.inputFile};
+        for (QString &file : files)
+            file = QDir::fromNativeSeparators(file);
+        m_jobFiles.insert(id, files);
+        if (refused) {
+            if (request.type == TaskType::PdfToImage)
+                QDir().rmdir(request.outputPath);
             onTaskStatus(id, TaskStatus::Failed);
+        } else {
+            m_unfinished.insert(id);
+        }
     }
     rows->setUpdatesEnabled(true);
-    showTaskList();
 }
 
 void BatchToolPage::onTaskStatus(const QString &id, int status)
 {
     m_taskList->updateTaskStatus(id, status);
-    if (status == TaskStatus::Completed || status == TaskStatus::Failed) {
-        const QString folder = m_madeFolders.take(id);
-        // The folder was made for this job when it was named; a job that failed before writing
-        // into it leaves no empty folder behind (rmdir keeps a folder that has anything in it).
-        if (status == TaskStatus::Failed && !folder.isEmpty())
-            QDir().rmdir(folder);
+    if (status == TaskStatus::Completed || status == TaskStatus::Failed ||
+        status == TaskStatus::Cancelled) {
+        m_unfinished.remove(id);
+        if (status != TaskStatus::Failed && !m_taskList->hasTask(id))
+            m_jobFiles.remove(id);
+        updatePanelVisibility();
     }
+}
+
+void BatchToolPage::retryFailed()
+{
+    if (!m_panel->canStart())
+        return;
+    const QStringList failed = m_taskList->failedTaskIds();
+    for (const QString &id : failed) {
+        const QStringList files = m_jobFiles.take(id);
+        m_taskList->removeTask(id);
+        // Files that are gone now cannot be retried; their rows go with them.
+        QStringList present;
+        for (const QString &file : files) {
+            if (QFileInfo::exists(file))
+                present.append(file);
+        }
+        if (!present.isEmpty())
+            submit(makeRequests(present));
+    }
+    updatePanelVisibility();
+}
+
+QStringList BatchToolPage::unfinishedJobs() const
+{
+    return QStringList(m_unfinished.cbegin(), m_unfinished.cend());
+}
+
+bool BatchToolPage::confirmClose()
+{
+    return confirmCancelJobs(this, unfinishedJobs());
+}
+
+bool BatchToolPage::confirmCancelJobs(QWidget *parent, const QStringList &taskIds)
+{
+    QStringList live = Worklane::instance().liveTaskIds();
+    live.removeIf([&](const QString &id) { return !taskIds.contains(id); });
+    if (live.isEmpty())
+        return true;
+    const int answer = ModernMessageBox::confirm(
+        parent, tr("任务仍在运行"),
+        tr("还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。", nullptr,
+           int(live.size())),
+        QString(), tr("取消任务"), tr("继续等待"), MessageBoxOptions::Warning);
+    if (answer != ModernMessageBox::Confirmed)
+        return false;
+    Worklane::instance().cancelTasks(live);
+    return true;
+}
+
+void BatchToolPage::openOutput(const QString &path)
+{
+    const QFileInfo info(path);
+    const bool pdf = info.isFile() && info.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0;
+    if (pdf && isSignalConnected(QMetaMethod::fromSignal(&BatchToolPage::openPdfRequested))) {
+        Q_EMIT openPdfRequested(info.absoluteFilePath());
+        return;
+    }
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
+        return;
+    ModernMessageBox::showWarning(this, tr("无法打开"),
+                                  tr("没有可以打开它的程序。"),
+                                  QDir::toNativeSeparators(info.absoluteFilePath()));
+}
+
+void BatchToolPage::updatePanelVisibility()
+{
+    if (m_stack->currentWidget() != m_taskList)
+        return;
+    // A failed job may need other options (a password) before it is retried.
+    const bool failures = !m_taskList->failedTaskIds().isEmpty();
+    m_separator->setVisible(failures);
+    m_panel->setVisible(failures);
 }
 
 void BatchToolPage::showDropZone()
@@ -167,4 +272,5 @@ void BatchToolPage::showTaskList()
     m_stack->setCurrentWidget(m_taskList);
     m_separator->hide();
     m_panel->hide();
+    updatePanelVisibility();
 }

@@ -3,6 +3,7 @@
 #include "taskrequest.h"
 
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -37,6 +38,18 @@ public:
     using SubmissionObserver = std::function<void(const TaskRequest &, const QString &taskId)>;
     static void setSubmissionObserver(SubmissionObserver observer);
 
+    // Jobs of this page that have not ended, in any row or none.
+    QStringList unfinishedJobs() const;
+    // Asks, while jobs run, whether to cancel them; true when the page may close (no jobs, or
+    // they were cancelled), false to keep waiting.
+    bool confirmClose();
+    // The same question for every job in the process, for closing the window.
+    static bool confirmCancelJobs(QWidget *parent, const QStringList &taskIds);
+
+Q_SIGNALS:
+    // A finished PDF output should open in a viewer tab.
+    void openPdfRequested(const QString &path);
+
 protected:
     // The requests of one start, in submission order, for the files in list order.
     virtual QList<TaskRequest> makeRequests(const QStringList &files) = 0;
@@ -52,6 +65,10 @@ private Q_SLOTS:
     void onTaskStatus(const QString &id, int status);
 
 private:
+    void submit(const QList<TaskRequest> &requests);
+    void retryFailed();
+    void openOutput(const QString &path);
+    void updatePanelVisibility();
     void showDropZone();
     void showFileList();
     void showTaskList();
@@ -62,6 +79,7 @@ private:
     QStackedWidget *m_stack = nullptr;
     QLabel *m_separator = nullptr;
     BatchOptionsPanel *m_panel = nullptr;
-    // Output folders made for image jobs still running, by task identifier.
-    QHash<QString, QString> m_madeFolders;
+    // The files each job of this page read, by task identifier, for retrying it.
+    QHash<QString, QStringList> m_jobFiles;
+    QSet<QString> m_unfinished;
 };

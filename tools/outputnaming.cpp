@@ -1,6 +1,7 @@
 #include "outputnaming.h"
 
 #include "taskrequest.h"
+#include "worklane.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,7 +29,8 @@ QString OutputNaming::outputFolder(const TaskRequest &request, const QString &so
 bool OutputNaming::isTaken(const QString &path) const
 {
     const QFileInfo info(path);
-    return info.exists() || info.isSymLink() || m_reserved.contains(key(path));
+    return info.exists() || info.isSymLink() || m_reserved.contains(key(path)) ||
+           Worklane::instance().isOutputReserved(path);
 }
 
 void OutputNaming::reserve(const QString &path)

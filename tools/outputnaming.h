@@ -6,8 +6,8 @@
 struct TaskRequest;
 
 // Output names of the jobs of one start. A name is free when nothing of that name exists on
-// disk and no earlier job of the same start was given it, so a.jpg and a.png converted into one
-// folder become a.pdf and a(1).pdf.
+// disk, no earlier job of the same start was given it and no unfinished job of any page holds
+// it, so a.jpg and a.png converted into one folder become a.pdf and a(1).pdf.
 class OutputNaming
 {
 public:

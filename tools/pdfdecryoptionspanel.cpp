@@ -23,6 +23,14 @@ PdfDecryOptionsPanel::PdfDecryOptionsPanel(QWidget *parent)
 
     connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
             &PdfDecryOptionsPanel::onPasswordChanged);
+    connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
+            &PdfDecryOptionsPanel::updateStartButton);
+    updateStartButton();
+}
+
+QString PdfDecryOptionsPanel::startBlocker() const
+{
+    return m_password->lineEdit()->text().isEmpty() ? tr("此项目为必填项") : QString();
 }
 
 void PdfDecryOptionsPanel::onPasswordChanged(const QString &text)

@@ -32,6 +32,23 @@ PdfEncryOptionsPanel::PdfEncryOptionsPanel(QWidget *parent)
             &PdfEncryOptionsPanel::onPasswordChanged);
     connect(m_confirmation->lineEdit(), &QLineEdit::textChanged, this,
             &PdfEncryOptionsPanel::onConfirmationChanged);
+    // A typo in either field would lock the user out of the file: nothing starts until both
+    // agree.
+    for (PasswordInput *field : {m_password, m_confirmation})
+        connect(field->lineEdit(), &QLineEdit::textChanged, this,
+                &PdfEncryOptionsPanel::updateStartButton);
+    updateStartButton();
+}
+
+QString PdfEncryOptionsPanel::startBlocker() const
+{
+    const QString password = m_password->lineEdit()->text();
+    const QString confirmation = m_confirmation->lineEdit()->text();
+    if (password.isEmpty() || confirmation.isEmpty())
+        return tr("此项目为必填项");
+    if (password != confirmation)
+        return tr("两个密码应该匹配");
+    return {};
 }
 
 void PdfEncryOptionsPanel::onPasswordChanged(const QString &text)

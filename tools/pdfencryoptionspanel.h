@@ -16,6 +16,9 @@ public:
 protected:
     QVariantMap options() const override;
 
+public:
+    QString startBlocker() const override;
+
 private:
     void onPasswordChanged(const QString &text);
     void onConfirmationChanged(const QString &text);

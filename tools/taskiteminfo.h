@@ -11,4 +11,6 @@ struct TaskItemInfo
     // The file the job reads, when it reads one; rows whose output is a folder name it, so that
     // jobs writing into the same folder can be told apart.
     QString sourceFile;
+    // Size of the source before the job, for rows that show what compressing saved; -1 if none.
+    qint64 sourceSize = -1;
 };

@@ -7,6 +7,9 @@
 #include "toolpixmaps.h"
 
 #include <QApplication>
+
+#include <algorithm>
+#include <cmath>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -48,8 +51,9 @@ TaskListItem QPushButton { border: 1px solid %2; border-radius: 6px; background-
 TaskListItem QPushButton:enabled:hover { background-color: %4; border: 1px solid %5; }
 TaskListItem QPushButton:!enabled { background-color: %6; border: 1px solid %2; }
 TaskListItem QPushButton:focus { outline: none; }
+TaskListItem QLabel#taskSize[failure="true"] { color: %7; }
 )"_s.arg(Theme::kitText, Theme::kitDivider, Theme::surface, Theme::openButtonHover,
-           Theme::openButtonHoverBorder, Theme::kitHover) +
+           Theme::openButtonHoverBorder, Theme::kitHover, Theme::danger) +
            statusColour.arg(0).arg(Theme::accent) + statusColour.arg(1).arg(Theme::accent) +
            statusColour.arg(2).arg(Theme::warning) + statusColour.arg(3).arg(Theme::success) +
            statusColour.arg(4).arg(Theme::danger) + statusColour.arg(5).arg(Theme::danger);
@@ -116,6 +120,7 @@ void TaskListItem::setTask(const TaskItemInfo &info)
 {
     m_taskId = info.taskId;
     m_sourceFile = info.sourceFile;
+    m_sourceSize = info.sourceSize;
     setOutputPath(info.outputPath);
     setStatus(TaskStatus::Waiting);
 }
@@ -144,12 +149,47 @@ void TaskListItem::setOutputPath(const QString &path)
     m_sizeLabel->setToolTip(QString());
     m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
     if (isFile) {
-        m_sizeLabel->setText(FileSizeText::format(info.size()));
+        const bool compressed = m_sourceSize >= 0 && m_status == TaskStatus::Completed;
+        m_sizeLabel->setText(compressed ? sizeChangeText(m_sourceSize, info.size())
+                                        : FileSizeText::format(info.size()));
         m_sizeLabel->show();
     } else {
         m_sizeLabel->clear();
         m_sizeLabel->hide();
     }
+}
+
+QString TaskListItem::sizeChangeText(qint64 before, qint64 after)
+{
+    const qint64 saved = before > 0 ? std::max<qint64>(0, before - after) : 0;
+    const int percent = before > 0 ? int(std::lround(100.0 * double(saved) / double(before))) : 0;
+    return tr("%1 → %2（节省 %3%）")
+        .arg(FileSizeText::format(before), FileSizeText::format(after), QString::number(percent));
+}
+
+void TaskListItem::setFailureReason(const QString &reason)
+{
+    m_failureReason = reason;
+    if (m_status == TaskStatus::Failed)
+        showSecondLine();
+}
+
+void TaskListItem::showSecondLine()
+{
+    // Rows into one folder are told apart by their source.
+    const QFileInfo output(m_outputPath);
+    const QString source = QFileInfo(m_sourceFile).fileName();
+    const bool folderRow = !output.isFile() && !source.isEmpty() &&
+                           output.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) != 0;
+    m_sizeLabel->setText(folderRow && !m_failureReason.contains(source)
+                             ? source + u" · "_s + m_failureReason
+                             : m_failureReason);
+    m_sizeLabel->setToolTip(m_failureReason);
+    m_sizeLabel->setProperty("failure", true);
+    m_sizeLabel->style()->unpolish(m_sizeLabel);
+    m_sizeLabel->style()->polish(m_sizeLabel);
+    m_sizeLabel->setVisible(!m_failureReason.isEmpty());
+    m_statusTextLabel->setToolTip(m_failureReason);
 }
 
 void TaskListItem::setStatus(int status)
@@ -204,6 +244,9 @@ void TaskListItem::setStatus(int status)
         m_statusIconLabel->show();
     }
 
+    if (status == TaskStatus::Failed && !m_failureReason.isEmpty())
+        showSecondLine();
+
     const bool completed = status == TaskStatus::Completed;
     m_openFileButton->setVisible(completed && QFileInfo(m_outputPath).isFile());
     const QString folder = folderToOpen();
@@ -220,18 +263,18 @@ QString TaskListItem::folderToOpen() const
     return info.absolutePath();
 }
 
-void TaskListItem::openFile() const
+void TaskListItem::openFile()
 {
     const QFileInfo info(m_outputPath);
     if (info.isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+        Q_EMIT openRequested(info.absoluteFilePath());
 }
 
-void TaskListItem::openFolder() const
+void TaskListItem::openFolder()
 {
     const QString folder = folderToOpen();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        Q_EMIT openRequested(folder);
 }
 
 QPixmap TaskListItem::recolouredIcon(const QString &resource, const QColor &colour)

@@ -20,6 +20,9 @@ public:
     void setTask(const TaskItemInfo &info);
     void setOutputPath(const QString &path);
     void setStatus(int status);
+    // The reason a failed job gives, shown under its name and on its status.
+    void setFailureReason(const QString &reason);
+    QString failureReason() const { return m_failureReason; }
 
     QString taskId() const { return m_taskId; }
     QString outputPath() const { return m_outputPath; }
@@ -32,15 +35,24 @@ public:
     static QString styleRules();
     // The status icon: the icon file's dark strokes in the given colour, light areas clear.
     static QPixmap recolouredIcon(const QString &resource, const QColor &colour);
+    // "before → after (saved n%)".
+    static QString sizeChangeText(qint64 before, qint64 after);
+
+Q_SIGNALS:
+    // The open-file or open-folder button was used on this path.
+    void openRequested(const QString &path);
 
 private:
-    void openFile() const;
-    void openFolder() const;
+    void openFile();
+    void openFolder();
+    void showSecondLine();
 
     QString m_outputPath;
     QString m_taskId;
     QString m_sourceFile;
     int m_status = -1;
+    qint64 m_sourceSize = -1;
+    QString m_failureReason;
     QLabel *m_fileIconLabel = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_sizeLabel = nullptr;

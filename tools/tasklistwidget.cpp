@@ -9,10 +9,15 @@
 #include "theme.h"
 #include "toolpixmaps.h"
 
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMetaMethod>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +34,20 @@ TaskListWidget::TaskListWidget(QWidget *parent)
     m_restartButton->setBorderColor(Theme::color(Theme::border));
     m_restartButton->setTextColor(Theme::color(Theme::textSecondary));
     m_restartButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/restart.png"_s, 16));
+    // Wider where the language needs it.
+    m_restartButton->setFixedWidth(std::max(110, m_restartButton->sizeHint().width()));
+
+    m_retryButton = new IconButton(tr("重试失败项"), this);
+    m_retryButton->setObjectName(u"taskRetryButton"_s);
+    m_retryButton->setFixedHeight(40);
+    m_retryButton->setMinimumWidth(110);
+    m_retryButton->setBackgroundColor(Theme::color(Theme::surface));
+    m_retryButton->setHoverColor(Theme::color(Theme::lightSurface));
+    m_retryButton->setBorderColor(Theme::color(Theme::border));
+    m_retryButton->setTextColor(Theme::color(Theme::textSecondary));
+    m_retryButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/restart.png"_s, 16));
+    m_retryButton->setFixedWidth(std::max(110, m_retryButton->sizeHint().width()));
+    m_retryButton->hide();
 
     m_separator = new QLabel(this);
     m_separator->setFixedHeight(1);
@@ -43,6 +62,8 @@ TaskListWidget::TaskListWidget(QWidget *parent)
     auto *top = new QHBoxLayout;
     top->setContentsMargins(15, 0, 15, 0);
     top->addStretch();
+    top->addWidget(m_retryButton);
+    top->addSpacing(10);
     top->addWidget(m_restartButton);
 
     auto *layout = new QVBoxLayout(this);
@@ -54,6 +75,7 @@ TaskListWidget::TaskListWidget(QWidget *parent)
     layout->addWidget(m_list);
 
     connect(m_restartButton, &QPushButton::clicked, this, &TaskListWidget::restart);
+    connect(m_retryButton, &QPushButton::clicked, this, &TaskListWidget::retryFailedRequested);
 }
 
 namespace {
@@ -65,6 +87,8 @@ enum Role : int {
     OutputRole = Qt::UserRole + 2,
     SourceRole = Qt::UserRole + 3,
     StatusRole = Qt::UserRole + 4,
+    FailureRole = Qt::UserRole + 5,
+    SourceSizeRole = Qt::UserRole + 6,
 };
 
 } // namespace
@@ -77,6 +101,7 @@ void TaskListWidget::addTask(const TaskItemInfo &info)
     item->setData(TypeRole, info.type);
     item->setData(OutputRole, info.outputPath);
     item->setData(SourceRole, info.sourceFile);
+    item->setData(SourceSizeRole, info.sourceSize);
     item->setData(StatusRole, int(TaskStatus::Waiting));
     m_list->addItem(item);
     m_items.insert(info.taskId, item);
@@ -87,7 +112,15 @@ QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
 {
     auto *row = new TaskListItem;
     row->setTask({item->data(TaskIdRole).toString(), item->data(TypeRole).toInt(),
-                  item->data(OutputRole).toString(), item->data(SourceRole).toString()});
+                  item->data(OutputRole).toString(), item->data(SourceRole).toString(),
+                  item->data(SourceSizeRole).toLongLong()});
+    row->setFailureReason(item->data(FailureRole).toString());
+    connect(row, &TaskListItem::openRequested, this, [this](const QString &path) {
+        if (isSignalConnected(QMetaMethod::fromSignal(&TaskListWidget::openRequested)))
+            Q_EMIT openRequested(path);
+        else
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    });
     const int status = item->data(StatusRole).toInt();
     if (status != TaskStatus::Waiting)
         row->setStatus(status);
@@ -102,6 +135,69 @@ void TaskListWidget::updateTaskStatus(const QString &taskId, int status)
     item->setData(StatusRole, status);
     if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
         row->setStatus(status);
+    updateRetryButton();
+}
+
+void TaskListWidget::setTaskOutput(const QString &taskId, const QString &path)
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item || path.isEmpty())
+        return;
+    item->setData(OutputRole, path);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
+        row->setOutputPath(path);
+}
+
+void TaskListWidget::setTaskFailure(const QString &taskId, const QString &reason)
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item)
+        return;
+    item->setData(FailureRole, reason);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
+        row->setFailureReason(reason);
+}
+
+QString TaskListWidget::failureReason(const QString &taskId) const
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    return item ? item->data(FailureRole).toString() : QString();
+}
+
+void TaskListWidget::removeTask(const QString &taskId)
+{
+    QListWidgetItem *item = m_items.take(taskId);
+    if (!item)
+        return;
+    delete item;
+    m_rows->update();
+    updateRetryButton();
+}
+
+QStringList TaskListWidget::taskIds(const QList<int> &statuses) const
+{
+    QStringList ids;
+    for (int i = 0; i < m_list->count(); ++i) {
+        const QListWidgetItem *item = m_list->item(i);
+        if (statuses.contains(item->data(StatusRole).toInt()))
+            ids.append(item->data(TaskIdRole).toString());
+    }
+    return ids;
+}
+
+QStringList TaskListWidget::failedTaskIds() const
+{
+    return taskIds({TaskStatus::Failed});
+}
+
+QStringList TaskListWidget::unfinishedTaskIds() const
+{
+    return taskIds({TaskStatus::Waiting, TaskStatus::Running, TaskStatus::Paused});
+}
+
+void TaskListWidget::updateRetryButton()
+{
+    m_retryButton->setVisible(!failedTaskIds().isEmpty());
 }
 
 TaskListItem *TaskListWidget::item(const QString &taskId) const
@@ -123,7 +219,17 @@ int TaskListWidget::count() const
 
 void TaskListWidget::restart()
 {
-    m_list->clear();
-    m_items.clear();
+    // Jobs still running keep their rows, so their outcome is not lost from sight.
+    const QStringList running = unfinishedTaskIds();
+    for (int i = m_list->count() - 1; i >= 0; --i) {
+        QListWidgetItem *item = m_list->item(i);
+        const QString id = item->data(TaskIdRole).toString();
+        if (running.contains(id))
+            continue;
+        m_items.remove(id);
+        delete item;
+    }
+    m_rows->update();
+    updateRetryButton();
     Q_EMIT sigRestart();
 }

@@ -23,6 +23,17 @@ public:
     void addTask(const TaskItemInfo &info);
     // Ignored for an identifier that is not listed here.
     void updateTaskStatus(const QString &taskId, int status);
+    // The name a job finally wrote, and the reason a failed one gives.
+    void setTaskOutput(const QString &taskId, const QString &path);
+    void setTaskFailure(const QString &taskId, const QString &reason);
+    void removeTask(const QString &taskId);
+
+    // Rows in the given statuses, top to bottom.
+    QStringList taskIds(const QList<int> &statuses) const;
+    QStringList failedTaskIds() const;
+    QStringList unfinishedTaskIds() const;
+    // The reason shown by a failed row.
+    QString failureReason(const QString &taskId) const;
 
     bool hasTask(const QString &taskId) const { return m_items.contains(taskId); }
     // The row's widget; rows get theirs when they first come near the screen.
@@ -34,12 +45,18 @@ public:
 
 Q_SIGNALS:
     void sigRestart();
+    // "Retry failed" was pressed.
+    void retryFailedRequested();
+    // A row's open-file or open-folder button was used on this path.
+    void openRequested(const QString &path);
 
 private:
     void restart();
     QWidget *makeRow(QListWidgetItem *item);
+    void updateRetryButton();
 
     IconButton *m_restartButton = nullptr;
+    IconButton *m_retryButton = nullptr;
     QLabel *m_separator = nullptr;
     QListWidget *m_list = nullptr;
     LazyRowWidgets *m_rows = nullptr;

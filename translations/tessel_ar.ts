@@ -100,6 +100,40 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>لا تزال هناك مهام قيد التشغيل</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+            <numerusform>لم تنتهِ %n مهمة بعد. إذا ألغيتها فلن تترك أي ملف ناتج.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>إلغاء المهام</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>متابعة الانتظار</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>تعذّر الفتح</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>لا يوجد برنامج يمكنه فتحه.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1398,20 @@
         <source>已取消</source>
         <translation>تم الإلغاء</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>‏%1 ← %2 (أصغر بنسبة %3%)</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>البدء من جديد</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>إعادة محاولة الفاشلة</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1473,86 @@
     <message>
         <source>invalid task</source>
         <translation>مهمة غير صالحة</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>تعذّر العثور على الملف المصدر</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>الملف غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>ليس ملف PDF أو أن الملف تالف: %1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>الملف محمي ويتطلب كلمة مرور: %1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>كلمة المرور غير صحيحة</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>لم يتم إدخال كلمة مرور</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>تعذّرت قراءة الصورة: %1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>الصورة كبيرة جدًا ولا يمكن تحويلها: %1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>لا توجد مساحة كافية على القرص</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>لا يوجد إذن بالكتابة: %1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>مجلد الإخراج غير موجود</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>تعذّرت كتابة الملف الناتج</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>المستند لا يحتوي على صفحات</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>المستند لا يحتوي على صور لاستخراجها</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>سيؤدي الناتج إلى الكتابة فوق ملف مصدر: %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>الذاكرة غير كافية</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>تعذّر العثور على اسم ملف متاح</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>أُلغي</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>حدث خطأ أثناء المعالجة</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>أحد الملفات ليس ملف PDF أو أنه تالف</translation>
     </message>
 </context>
 </TS>

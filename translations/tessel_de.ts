@@ -100,6 +100,36 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>Aufträge laufen noch</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>%n Auftrag ist noch nicht abgeschlossen. Wenn Sie ihn abbrechen, bleibt keine Ausgabedatei zurück.</numerusform>
+            <numerusform>%n Aufträge sind noch nicht abgeschlossen. Wenn Sie sie abbrechen, bleiben keine Ausgabedateien zurück.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>Aufträge abbrechen</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>Weiter warten</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>Öffnen nicht möglich</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>Es ist kein Programm vorhanden, das dies öffnen kann.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1394,20 @@ Seiten %2-%3</translation>
         <source>已取消</source>
         <translation>Abgebrochen</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>%1 → %2 (%3 % kleiner)</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>Fehlschläge wiederholen</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1469,86 @@ Seiten %2-%3</translation>
     <message>
         <source>invalid task</source>
         <translation>Ungültige Aufgabe</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>Die Quelldatei wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>Keine PDF-Datei oder die Datei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>Die Datei ist geschützt und erfordert ein Passwort: %1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>Das Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>Es wurde kein Passwort eingegeben</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>Das Bild kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>Das Bild ist zu groß zum Konvertieren: %1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>Nicht genügend Speicherplatz</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>Keine Schreibberechtigung: %1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>Der Ausgabeordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>Die Ausgabedatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>Das Dokument hat keine Seiten</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>Das Dokument enthält keine Bilder zum Extrahieren</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>Die Ausgabe würde eine Quelldatei überschreiben: %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>Es wurde kein freier Dateiname gefunden</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>Bei der Verarbeitung ist ein Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Eine Datei ist keine PDF-Datei oder beschädigt</translation>
     </message>
 </context>
 </TS>

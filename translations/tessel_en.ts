@@ -100,6 +100,36 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>Jobs are still running</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>%n job has not finished yet. If you cancel it, it leaves no output file behind.</numerusform>
+            <numerusform>%n jobs have not finished yet. If you cancel them, they leave no output files behind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>Cancel jobs</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>Keep waiting</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>Cannot open</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>No program is available to open it.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1394,20 @@ Pages %2-%3</translation>
         <source>已取消</source>
         <translation>Canceled</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>%1 → %2 (%3% smaller)</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>Start over</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>Retry failed</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1469,86 @@ Pages %2-%3</translation>
     <message>
         <source>invalid task</source>
         <translation>invalid task</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>The source file cannot be found</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>Not a PDF file, or the file is damaged: %1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>The file is protected and needs a password: %1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>The password is not correct</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>No password was entered</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>Cannot read the image: %1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>The image is too large to convert: %1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>Not enough disk space</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>No permission to write: %1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>The output folder does not exist</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>Cannot write the output file</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>The document has no pages</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>The document has no images to extract</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>The output would overwrite a source file: %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>No free file name could be found</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>An error occurred while processing</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>A file is not a PDF, or it is damaged</translation>
     </message>
 </context>
 </TS>

@@ -100,6 +100,36 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>Hay tareas en curso</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>%n tarea aún no ha terminado. Si la cancela, no dejará ningún archivo de salida.</numerusform>
+            <numerusform>%n tareas aún no han terminado. Si las cancela, no dejarán ningún archivo de salida.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>Cancelar tareas</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>Seguir esperando</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>No se puede abrir</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>No hay ningún programa que pueda abrirlo.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1394,20 @@ Páginas %2-%3</translation>
         <source>已取消</source>
         <translation>Cancelado</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>%1 → %2 (%3 % menos)</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>Reintentar fallidos</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1469,86 @@ Páginas %2-%3</translation>
     <message>
         <source>invalid task</source>
         <translation>Tarea no válida</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>No se encuentra el archivo de origen</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>Archivo no encontrado: %1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>No es un archivo PDF o el archivo está dañado: %1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>El archivo está protegido y requiere una contraseña: %1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>La contraseña no es correcta</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>No se ha introducido ninguna contraseña</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>No se puede leer la imagen: %1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>La imagen es demasiado grande para convertirla: %1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>No hay suficiente espacio en disco</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>Sin permiso de escritura: %1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>La carpeta de salida no existe</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>No se puede escribir el archivo de salida</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>El documento no tiene páginas</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>El documento no contiene imágenes para extraer</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>La salida sobrescribiría un archivo de origen: %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>No hay suficiente memoria</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>No se encontró ningún nombre de archivo libre</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>Se produjo un error durante el procesamiento</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Un archivo no es un PDF o está dañado</translation>
     </message>
 </context>
 </TS>

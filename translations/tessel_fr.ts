@@ -100,6 +100,36 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>Des tâches sont en cours</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>%n tâche n&apos;est pas encore terminée. Si vous l&apos;annulez, elle ne laisse aucun fichier de sortie.</numerusform>
+            <numerusform>%n tâches ne sont pas encore terminées. Si vous les annulez, elles ne laissent aucun fichier de sortie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>Annuler les tâches</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>Continuer à attendre</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>Impossible d&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>Aucun programme ne peut l&apos;ouvrir.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1394,20 @@ Pages %2-%3</translation>
         <source>已取消</source>
         <translation>Annulé</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>%1 → %2 (%3&#xa0;% plus petit)</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>Réessayer les échecs</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1469,86 @@ Pages %2-%3</translation>
     <message>
         <source>invalid task</source>
         <translation>Tâche non valide</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>Fichier source introuvable</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>Pas un fichier PDF, ou fichier endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>Le fichier est protégé et nécessite un mot de passe&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>Le mot de passe est incorrect</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>Aucun mot de passe n&apos;a été saisi</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>Impossible de lire l&apos;image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>L&apos;image est trop grande pour être convertie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>Espace disque insuffisant</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>Pas d&apos;autorisation d&apos;écriture&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>Le dossier de sortie n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>Impossible d&apos;écrire le fichier de sortie</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>Le document n&apos;a aucune page</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>Le document ne contient aucune image à extraire</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>La sortie écraserait un fichier source&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>Aucun nom de fichier libre trouvé</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>Une erreur s&apos;est produite pendant le traitement</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>Un fichier n&apos;est pas un PDF, ou il est endommagé</translation>
     </message>
 </context>
 </TS>

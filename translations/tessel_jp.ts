@@ -100,6 +100,35 @@
     </message>
 </context>
 <context>
+    <name>BatchToolPage</name>
+    <message>
+        <source>任务仍在运行</source>
+        <translation>実行中のタスクがあります</translation>
+    </message>
+    <message numerus="yes">
+        <source>还有 %n 个任务尚未完成。取消后，这些任务不会留下任何输出文件。</source>
+        <translation>
+            <numerusform>未完了のタスクが %n 件あります。キャンセルすると、出力ファイルは残りません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>取消任务</source>
+        <translation>タスクをキャンセル</translation>
+    </message>
+    <message>
+        <source>继续等待</source>
+        <translation>待機を続ける</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>開けません</translation>
+    </message>
+    <message>
+        <source>没有可以打开它的程序。</source>
+        <translation>これを開けるプログラムがありません。</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -1364,12 +1393,20 @@
         <source>已取消</source>
         <translation>キャンセル済み</translation>
     </message>
+    <message>
+        <source>%1 → %2（节省 %3%）</source>
+        <translation>%1 → %2（%3% 削減）</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
     <message>
         <source>重来</source>
         <translation>最初から</translation>
+    </message>
+    <message>
+        <source>重试失败项</source>
+        <translation>失敗分を再試行</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1468,86 @@
     <message>
         <source>invalid task</source>
         <translation>invalid task</translation>
+    </message>
+    <message>
+        <source>找不到源文件</source>
+        <translation>元のファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>找不到文件：%1</source>
+        <translation>ファイルが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>不是PDF文件或文件已损坏：%1</source>
+        <translation>PDFファイルではないか、ファイルが破損しています：%1</translation>
+    </message>
+    <message>
+        <source>文件受密码保护，需要密码：%1</source>
+        <translation>ファイルは保護されており、パスワードが必要です：%1</translation>
+    </message>
+    <message>
+        <source>密码不正确</source>
+        <translation>パスワードが正しくありません</translation>
+    </message>
+    <message>
+        <source>未输入密码</source>
+        <translation>パスワードが入力されていません</translation>
+    </message>
+    <message>
+        <source>无法读取图像：%1</source>
+        <translation>画像を読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>图像太大，无法转换：%1</source>
+        <translation>画像が大きすぎて変換できません：%1</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>ディスクの空き容量が不足しています</translation>
+    </message>
+    <message>
+        <source>没有写入权限：%1</source>
+        <translation>書き込み権限がありません：%1</translation>
+    </message>
+    <message>
+        <source>输出文件夹不存在</source>
+        <translation>出力フォルダーが存在しません</translation>
+    </message>
+    <message>
+        <source>无法写入输出文件</source>
+        <translation>出力ファイルを書き込めません</translation>
+    </message>
+    <message>
+        <source>文档没有页面</source>
+        <translation>ドキュメントにページがありません</translation>
+    </message>
+    <message>
+        <source>文档中没有可提取的图像</source>
+        <translation>ドキュメントに抽出できる画像がありません</translation>
+    </message>
+    <message>
+        <source>输出会覆盖源文件：%1</source>
+        <translation>出力が元のファイルを上書きしてしまいます：%1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>找不到可用的文件名</source>
+        <translation>使用できるファイル名が見つかりません</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>处理时出错</source>
+        <translation>処理中にエラーが発生しました</translation>
+    </message>
+    <message>
+        <source>有文件不是PDF文件或已损坏</source>
+        <translation>PDFではないか、破損しているファイルがあります</translation>
     </message>
 </context>
 </TS>

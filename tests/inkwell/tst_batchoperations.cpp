@@ -1,6 +1,7 @@
 #include "batchfixtures.h"
 #include "inkwell.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -844,6 +845,67 @@ private slots:
         QVERIFY(!Inkwell::compress(r));
         QCOMPARE(visibleFiles(folder), before);
         QCOMPARE(fileHash(source), hash);
+    }
+
+    // A name that was free when the job was named and is taken when it finishes: the engine
+    // moves on to the next free name and says which it wrote; the other file stays as it was.
+    void neverReplacesAFileItDidNotReserve_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("taken");   // what appeared meanwhile
+        QTest::addColumn<QString>("written"); // where the output went instead
+        QTest::newRow("compress") << int(TaskType::Compress) << u"s(1).pdf"_s << u"s(2).pdf"_s;
+        QTest::newRow("merge") << int(TaskType::Merge) << u"pdf_merge.pdf"_s
+                               << u"pdf_merge(1).pdf"_s;
+        QTest::newRow("images") << int(TaskType::ImageToPdf) << u"p.pdf"_s << u"p(1).pdf"_s;
+        QTest::newRow("encrypt") << int(TaskType::Encrypt) << u"out/s.pdf"_s << u"out/s(1).pdf"_s;
+        QTest::newRow("page images") << int(TaskType::PdfToImage) << u"s/s_1.png"_s
+                                     << u"s/s_1(1).png"_s;
+        QTest::newRow("reserved by another job")
+            << int(TaskType::Compress) << u"reserved:s(1).pdf"_s << u"s(2).pdf"_s;
+    }
+
+    void neverReplacesAFileItDidNotReserve()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, taken);
+        QFETCH(QString, written);
+        const QString folder = freshFolder(u"taken-"_s + QString::fromLatin1(QTest::currentDataTag()));
+        const QDir dir(folder);
+        const QString source = textPdf(dir.filePath(u"s.pdf"_s), 1);
+        QVERIFY(picture(QSize(40, 30)).save(dir.filePath(u"p.png"_s)));
+        dir.mkpath(u"out"_s);
+        dir.mkpath(u"s"_s);
+        const bool reserved = taken.startsWith(u"reserved:"_s);
+        const QString foreign = dir.filePath(taken.mid(reserved ? 9 : 0));
+        if (reserved) {
+            QVERIFY(Inkwell::reserveOutput(foreign, u"{other}"_s));
+        } else {
+            QFile file(foreign);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("someone else's") > 0);
+        }
+        TaskRequest r = request(type);
+        r.taskId = u"{job}"_s;
+        r.inputFiles = {type == TaskType::ImageToPdf ? dir.filePath(u"p.png"_s) : source};
+        if (type == TaskType::Merge)
+            r.inputFiles.append(source);
+        r.inputFile = type == TaskType::Compress || type == TaskType::Encrypt ? source : QString();
+        r.outputPath = type == TaskType::Encrypt      ? dir.filePath(u"out"_s)
+                       : type == TaskType::PdfToImage ? dir.filePath(u"s"_s)
+                       : type == TaskType::Compress   ? dir.filePath(u"s(1).pdf"_s)
+                                                      : foreign;
+        r.options = {{u"saveOption"_s, 1}, {u"password"_s, u"pw"_s}, {u"format"_s, 3}};
+        const bool done = type == TaskType::Compress     ? Inkwell::compress(r)
+                          : type == TaskType::ImageToPdf ? Inkwell::imageToPdf(r)
+                                                         : Inkwell::CreateTool(type)->execute(r);
+        Inkwell::releaseOutputs(u"{other}"_s);
+        QVERIFY(done);
+        if (!reserved)
+            QCOMPARE(fileHash(foreign), QCryptographicHash::hash("someone else's",
+                                                                 QCryptographicHash::Sha256));
+        QVERIFY(QFileInfo(dir.filePath(written)).size() > 0);
+        if (type != TaskType::PdfToImage)
+            QCOMPARE(Inkwell::lastOutcome().writtenPath, dir.filePath(written));
     }
 };
 

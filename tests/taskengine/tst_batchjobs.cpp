@@ -19,6 +19,7 @@ class TestBatchJobs : public QObject
 private:
     QTemporaryDir m_dir;
     QHash<QString, int> m_final;
+    QHash<QString, QString> m_errors;
 
     QString file(const QString &name) const { return m_dir.filePath(name); }
 
@@ -35,9 +36,11 @@ private slots:
         QVERIFY(m_dir.isValid());
         connect(&Worklane::instance(), &Worklane::taskStatus, this,
                 [this](const QString &id, int status) {
-                    if (status == TaskStatus::Completed || status == TaskStatus::Failed)
+                    if (status >= TaskStatus::Completed)
                         m_final.insert(id, status);
                 });
+        connect(&Worklane::instance(), &Worklane::taskError, this,
+                [this](const QString &id, const QString &text) { m_errors.insert(id, text); });
     }
 
     void everyOperation()
@@ -140,6 +143,96 @@ private slots:
                      int(i % 2 ? TaskStatus::Failed : TaskStatus::Completed));
             QCOMPARE(pageCount(sources[i]), 1);
         }
+    }
+
+    // Each failure names its reason on the way to its row, and leaves the folder as it was.
+    void failureReasons_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("wrong password") << int(TaskType::Decrypt) << u"locked.pdf"_s << u"bad"_s
+                                        << u"."_s << u"密码不正确"_s;
+        QTest::newRow("unlock without password") << int(TaskType::Decrypt) << u"locked.pdf"_s
+                                                 << QString() << u"."_s
+                                                 << u"文件受密码保护，需要密码：locked.pdf"_s;
+        QTest::newRow("password needed") << int(TaskType::Compress) << u"locked.pdf"_s
+                                         << QString() << u"locked(1).pdf"_s
+                                         << u"文件受密码保护，需要密码：locked.pdf"_s;
+        QTest::newRow("not a PDF") << int(TaskType::Merge) << u"plain.pdf,notes.pdf"_s
+                                   << QString() << u"pdf_merge.pdf"_s
+                                   << u"不是PDF文件或文件已损坏：notes.pdf"_s;
+        QTest::newRow("unreadable image") << int(TaskType::ImageToPdf) << u"pic.png,bad.png"_s
+                                          << QString() << u"pic.pdf"_s
+                                          << u"无法读取图像：bad.png"_s;
+        QTest::newRow("output folder missing") << int(TaskType::Encrypt) << u"plain.pdf"_s
+                                               << u"pw"_s << u"nowhere"_s
+                                               << u"输出文件夹不存在"_s;
+        QTest::newRow("missing source") << int(TaskType::PdfToImage) << u"missing.pdf"_s
+                                            << QString() << u"."_s
+                                            << u"找不到文件：missing.pdf"_s;
+    }
+
+    void failureReasons()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, input);
+        QFETCH(QString, password);
+        QFETCH(QString, output);
+        QFETCH(QString, reason);
+        const QDir dir(file(u"reasons-"_s + QString::fromLatin1(QTest::currentDataTag())));
+        QVERIFY(dir.mkpath(u"out"_s));
+        textPdf(dir.filePath(u"plain.pdf"_s), 1);
+        fixtures::encrypt(dir.filePath(u"plain.pdf"_s), dir.filePath(u"locked.pdf"_s), u"pw"_s,
+                          u"pw"_s, 6);
+        QFile notes(dir.filePath(u"notes.pdf"_s));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("meeting notes, not a PDF") > 0);
+        notes.copy(dir.filePath(u"bad.png"_s));
+        QVERIFY(picture(QSize(20, 20)).save(dir.filePath(u"pic.png"_s)));
+        const QStringList before = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+        TaskRequest r;
+        r.type = type;
+        for (const QString &name : input.split(u','))
+            r.inputFiles.append(dir.filePath(name));
+        if (type == TaskType::Compress || type == TaskType::Decrypt || type == TaskType::Encrypt)
+            r.inputFile = r.inputFiles.constFirst();
+        r.outputPath = QDir::cleanPath(dir.filePath(output));
+        r.options = {{u"password"_s, password}, {u"saveOption"_s, 1}};
+        const QString id = Worklane::instance().submitTask(r);
+        QCOMPARE(finalStatusOf(id), int(TaskStatus::Failed));
+        QCOMPARE(m_errors.value(id), reason);
+        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
+
+    // A job cancelled while it runs stops, and what it had begun to write is gone.
+    void cancelRunningJob()
+    {
+        const QString source = textPdf(file(u"long.pdf"_s), 400);
+        QVERIFY(QDir(m_dir.path()).mkpath(u"long"_s));
+        TaskRequest r;
+        r.type = TaskType::PdfToImage;
+        r.inputFiles = {source};
+        r.outputPath = file(u"long"_s);
+        r.options = {{u"format"_s, 3}};
+        bool running = false;
+        QString id;
+        auto watch = connect(&Worklane::instance(), &Worklane::taskStatus, this,
+                             [&](const QString &task, int status) {
+                                 if (task == id && status == TaskStatus::Running)
+                                     running = true;
+                             });
+        id = Worklane::instance().submitTask(r);
+        QVERIFY(Worklane::instance().isOutputReserved(r.outputPath));
+        QVERIFY(QTest::qWaitFor([&] { return running; }, 30000));
+        QTest::qWait(300);
+        Worklane::instance().cancelTask(id);
+        disconnect(watch);
+        QCOMPARE(finalStatusOf(id), int(TaskStatus::Cancelled));
+        QVERIFY(!QFileInfo::exists(r.outputPath));
+        QVERIFY(!Worklane::instance().isOutputReserved(r.outputPath));
     }
 };
 

@@ -230,12 +230,16 @@ private slots:
         QTRY_COMPARE(recorder.countStatus(finalStatus), 6);
         for (const QString &id : ids) {
             const QList<Event> events = recorder.eventsFor(id);
-            QCOMPARE(events.size(), 3);
+            // A failure says why just before its final status.
+            const bool failed = finalStatus == TaskStatus::Failed;
+            QCOMPARE(events.size(), failed ? 4 : 3);
             QCOMPARE(events[0].kind, u"started"_s);
             QCOMPARE(events[1].kind, u"status"_s);
             QCOMPARE(events[1].value, int(TaskStatus::Running));
-            QCOMPARE(events[2].kind, u"status"_s);
-            QCOMPARE(events[2].value, finalStatus);
+            if (failed)
+                QCOMPARE(events[2].kind, u"error"_s);
+            QCOMPARE(events.last().kind, u"status"_s);
+            QCOMPARE(events.last().value, finalStatus);
         }
         QMutexLocker lock(&recorder.threadMutex);
         QVERIFY(!recorder.statusThreads.contains(QThread::currentThread()));
@@ -256,7 +260,8 @@ private slots:
         request.type = type;
         const QString id = Worklane::instance().submitTask(request);
         QVERIFY(isBracedUuid(id));
-        QTRY_COMPARE(recorder.eventsFor(id).size(), 3);
+        QTRY_COMPARE(recorder.eventsFor(id).size(), 4);
+        QCOMPARE(recorder.eventsFor(id).at(2).kind, u"error"_s);
         QCOMPARE(recorder.eventsFor(id).last().value, int(TaskStatus::Failed));
     }
 

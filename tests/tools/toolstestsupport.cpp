@@ -66,7 +66,7 @@ bool waitUntilFinished(TaskListWidget *list, int timeoutMs)
             QListWidget *view = list->listWidget();
             for (int i = 0; i < view->count(); ++i) {
                 const int status = list->status(view->item(i)->data(Qt::UserRole).toString());
-                if (status != 3 && status != 4)
+                if (status != 3 && status != 4 && status != 5)
                     return false;
             }
             return view->count() > 0;

@@ -6,6 +6,7 @@
 #include "cardradiobutton.h"
 #include "customtabwidget.h"
 #include "dialogseam.h"
+#include "filesizetext.h"
 #include "filedropzonewidget.h"
 #include "filelistitem.h"
 #include "filelistwidget.h"
@@ -25,6 +26,9 @@
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
 #include "toolpagefactory.h"
+#include "taskbase.h"
+#include "taskfactory.h"
+#include "taskstatus.h"
 #include "worklane.h"
 
 #include <QApplication>
@@ -33,12 +37,16 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +74,74 @@ QString velmoraFolder()
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Holds all four threads of the task centre, so the jobs submitted meanwhile wait in its queue.
+class PoolGate
+{
+public:
+    PoolGate()
+    {
+        TaskFactory::setCreatorForTesting([this](const TaskRequest &request) {
+            return request.options.contains(u"gate"_s) ? std::make_shared<Blocker>(request, this)
+                                                        : std::shared_ptr<TaskBase>();
+        });
+        TaskRequest hold;
+        hold.type = TaskType::Merge;
+        hold.options = {{u"gate"_s, true}};
+        for (int i = 0; i < 4; ++i)
+            m_ids.append(Worklane::instance().submitTask(hold));
+        if (!QTest::qWaitFor([this] { return m_running.available() == 4; }, 10000))
+            qWarning("the task centre did not take the gate's tasks");
+    }
+    ~PoolGate() { open(); }
+    void open()
+    {
+        if (m_open)
+            return;
+        m_open = true;
+        m_release.release(4);
+        const bool drained = QTest::qWaitFor(
+            [this] {
+                const QStringList live = Worklane::instance().liveTaskIds();
+                return std::none_of(m_ids.cbegin(), m_ids.cend(),
+                                    [&](const QString &id) { return live.contains(id); });
+            },
+            10000);
+        if (!drained)
+            qWarning("the gate's tasks did not end");
+        TaskFactory::setCreatorForTesting({});
+    }
+
+private:
+    class Blocker : public TaskBase
+    {
+    public:
+        Blocker(const TaskRequest &request, PoolGate *gate)
+            : TaskBase(request)
+            , m_gate(gate)
+        {}
+        TaskResult run() override
+        {
+            m_gate->m_running.release();
+            m_gate->m_release.tryAcquire(1, 60000);
+            return {request.taskId, true};
+        }
+
+    private:
+        PoolGate *m_gate;
+    };
+
+    QSemaphore m_running;
+    QSemaphore m_release;
+    QStringList m_ids;
+    bool m_open = false;
+};
+
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -103,6 +179,15 @@ private slots:
     void hundredsOfJobs();
     void mainPageToolTabs_data();
     void mainPageToolTabs();
+    void passwordsGateStart_data();
+    void passwordsGateStart();
+    void outputNamesNeverCollide_data();
+    void outputNamesNeverCollide();
+    void retryFailedWithNewOptions();
+    void compressRowsShowSaving();
+    void pdfOutputOpensInViewerTab();
+    void closingWhileJobsRun_data();
+    void closingWhileJobsRun();
 
 private:
     QString pdf(const QString &name, int pages = 2, QSizeF size = QSizeF(595, 842));
@@ -305,7 +390,9 @@ void TestToolPages::requestContents_data()
                             << QStringList{u"{dir}"_s, u"{dir}/sub"_s} << true;
     QTest::newRow("encrypt to the program folder")
         << 7 << QStringList{u"a.pdf"_s} << QStringList{}
-        << QStringList{u"type:passwordInput:pw"_s, u"location:2"_s} << 2
+        << QStringList{u"type:passwordInput:pw"_s, u"type:confirmPasswordInput:pw"_s,
+                       u"location:2"_s}
+        << 2
         << QList<QStringList>{{u"{dir}/a.pdf"_s}} << QStringList{u"{dir}/a.pdf"_s}
         << QStringList{u"{velmora}"_s} << false;
     QTest::newRow("merge, two names taken")
@@ -715,6 +802,226 @@ void TestToolPages::mainPageToolTabs()
         QCOMPARE(main.tabWidget()->count(), 2);
         QCOMPARE(tool->fileList()->count(), takesFile ? 1 : 0);
     }
+}
+
+void TestToolPages::passwordsGateStart_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("encrypt, nothing typed") << 7 << QStringList{} << false;
+    QTest::newRow("encrypt, confirmation differs")
+        << 7 << QStringList{u"type:passwordInput:abc123"_s, u"type:confirmPasswordInput:abc124"_s}
+        << false;
+    QTest::newRow("encrypt, no confirmation")
+        << 7 << QStringList{u"type:passwordInput:abc123"_s} << false;
+    QTest::newRow("encrypt, both agree")
+        << 7 << QStringList{u"type:passwordInput:abc123"_s, u"type:confirmPasswordInput:abc123"_s}
+        << true;
+    QTest::newRow("unlock, empty") << 6 << QStringList{} << false;
+    QTest::newRow("unlock, typed") << 6 << QStringList{u"type:passwordInput:x"_s} << true;
+}
+
+void TestToolPages::passwordsGateStart()
+{
+    QFETCH(int, tool);
+    QFETCH(QStringList, steps);
+    QFETCH(bool, starts);
+    const QString source = pdf(u"contract.pdf"_s, 1);
+    const QByteArray before = bytes(source);
+    // "Replace the original": a job that started wrongly would leave the source changed.
+    auto page = runPage(tool, {source}, steps + QStringList{u"radio:replaceOriginalRadio"_s});
+    BatchToolPage *p = batch(page);
+    QCOMPARE(p->optionsPanel()->startButton()->isEnabled(), starts);
+    QCOMPARE(p->optionsPanel()->startButton()->toolTip().isEmpty(), starts);
+    QCOMPARE(m_submitted.size(), starts ? 1 : 0);
+    if (starts) {
+        QVERIFY(waitUntilFinished(p->taskList()));
+        return;
+    }
+    // The list keeps the file for when the passwords are right.
+    QCOMPARE(p->stack()->currentWidget(), p->fileList());
+    QCOMPARE(p->fileList()->files(), QStringList{source});
+    QCOMPARE(bytes(source), before);
+    QCOMPARE(entries(m_dir->path()), QStringList{u"contract.pdf"_s});
+}
+
+void TestToolPages::outputNamesNeverCollide_data()
+{
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<QStringList>("expected"); // what the folder holds afterwards
+    QTest::newRow("compress and images into one folder")
+        << u"pages"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+    QTest::newRow("restart while running")
+        << u"restart"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+    QTest::newRow("a file appears before the job ends")
+        << u"foreign"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+    QTest::newRow("image folders")
+        << u"folders"_s << QStringList{u"scan"_s, u"scan (1)"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+}
+
+void TestToolPages::outputNamesNeverCollide()
+{
+    QFETCH(QString, scenario);
+    QFETCH(QStringList, expected);
+    const QString source = pdf(u"scan.pdf"_s, 3);
+    const QString picture = image(u"scan.jpg"_s);
+    PoolGate gate; // every job below waits in the queue until the gate opens
+    const bool folders = scenario == u"folders"_s;
+    auto first = runPage(folders ? 5 : 1, {source});
+    std::unique_ptr<QWidget> second;
+    if (scenario == u"pages"_s) {
+        second = runPage(4, {picture});
+    } else if (scenario == u"foreign"_s) {
+        // Someone writes the name the queued job was given.
+        QVERIFY(!sizedFile(m_dir->filePath(u"scan(1).pdf"_s), 777).isEmpty());
+    } else {
+        QTest::mouseClick(batch(first)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s),
+                          Qt::LeftButton);
+        QVERIFY(dropFiles(batch(first)->dropZone(), {source}));
+        QTest::mouseClick(batch(first)->optionsPanel()->startButton(), Qt::LeftButton);
+    }
+    gate.open();
+    QVERIFY(waitUntilFinished(batch(first)->taskList()));
+    if (second)
+        QVERIFY(waitUntilFinished(batch(second)->taskList()));
+    QCOMPARE(entries(m_dir->path()), expected);
+    // Every job completed, its row names what it wrote, and that holds the job's own pages.
+    QStringList shown;
+    for (const auto *page : {first.get(), second.get()}) {
+        if (!page)
+            continue;
+        TaskListWidget *rows = qobject_cast<const BatchToolPage *>(page)->taskList();
+        for (const QString &status : statusTexts(rows))
+            QCOMPARE(status, u"完成"_s);
+        for (const QString &name : rowNames(rows)) {
+            QVERIFY2(expected.contains(name) && !shown.contains(name), qPrintable(name));
+            shown.append(name);
+            const QString path = m_dir->filePath(name);
+            if (folders)
+                QCOMPARE(entries(path).size(), 3);
+            else
+                QCOMPARE(fixtures::pageCount(path), page == first.get() ? 3 : 1);
+        }
+    }
+    QCOMPARE(shown.size(), scenario == u"foreign"_s ? 1 : 2);
+    if (scenario == u"foreign"_s)
+        QCOMPARE(QFileInfo(m_dir->filePath(u"scan(1).pdf"_s)).size(), 777);
+    QVERIFY(!Worklane::instance().isOutputReserved(m_dir->filePath(expected.first())));
+}
+
+void TestToolPages::retryFailedWithNewOptions()
+{
+    const QString plain = pdf(u"plain.pdf"_s, 2);
+    const QString locked = m_dir->filePath(u"locked.pdf"_s);
+    fixtures::encrypt(plain, locked, u"right"_s, u"right"_s, 6);
+    const QString broken = m_dir->filePath(u"broken.pdf"_s);
+    QVERIFY(!sizedFile(broken, 40).isEmpty());
+    auto page = runPage(6, {locked, broken, plain}, {u"type:passwordInput:wrong"_s});
+    TaskListWidget *rows = batch(page)->taskList();
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), (QStringList{u"失败"_s, u"失败"_s, u"完成"_s}));
+    const QStringList failed = rows->failedTaskIds();
+    QCOMPARE(rows->failureReason(failed[0]), u"密码不正确"_s);
+    QCOMPARE(rows->failureReason(failed[1]), u"不是PDF文件或文件已损坏：broken.pdf"_s);
+    // The options stay within reach to mend what failed, and the retry button shows.
+    QVERIFY(batch(page)->optionsPanel()->isVisible());
+    auto *retry = rows->findChild<IconButton *>(u"taskRetryButton"_s);
+    QVERIFY(retry->isVisible());
+
+    QLineEdit *field = batch(page)->optionsPanel()->findChild<PasswordInput *>()->lineEdit();
+    field->clear();
+    QTest::keyClicks(field, u"right"_s);
+    QTest::mouseClick(retry, Qt::LeftButton);
+    QVERIFY(waitUntilFinished(rows));
+    // Only the failed jobs ran again, after the one that had finished.
+    QCOMPARE(m_submitted.size(), 5);
+    QCOMPARE(statusTexts(rows), (QStringList{u"完成"_s, u"完成"_s, u"失败"_s}));
+    QCOMPARE(entries(m_dir->path()), (QStringList{u"broken.pdf"_s, u"locked(1).pdf"_s,
+                                                  u"locked.pdf"_s, u"plain(1).pdf"_s,
+                                                  u"plain.pdf"_s}));
+    QCOMPARE(fixtures::encryptionRevision(m_dir->filePath(u"locked(1).pdf"_s), QString()), 0);
+    QCOMPARE(fixtures::pageCount(m_dir->filePath(u"locked(1).pdf"_s)), 2);
+}
+
+void TestToolPages::compressRowsShowSaving()
+{
+    const QString source = fixtures::photoPdf(m_dir->filePath(u"photo.pdf"_s), 2, QSize(1600, 1200),
+                                              QSizeF(595, 446), fixtures::Embedding::Jpeg);
+    const qint64 before = QFileInfo(source).size();
+    auto page = runPage(1, {source}, {u"press:strongLevelCard"_s});
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    const qint64 after = QFileInfo(m_dir->filePath(u"photo(1).pdf"_s)).size();
+    QVERIFY(after > 0 && after < before);
+    auto *row = batch(page)->taskList()->findChild<TaskListItem *>();
+    const QString expected = u"%1 → %2（节省 %3%）"_s.arg(
+        FileSizeText::format(before), FileSizeText::format(after),
+        QString::number(qRound(100.0 * double(before - after) / double(before))));
+    QCOMPARE(row->findChild<QLabel *>(u"taskSize"_s)->text(), expected);
+}
+
+void TestToolPages::pdfOutputOpensInViewerTab()
+{
+    const QString source = pdf(u"report.pdf"_s, 2);
+    MainPage main;
+    main.resize(1160, 740);
+    main.show();
+    main.onViewerToolRequested(1, source);
+    auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
+    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    QVERIFY(waitUntilFinished(tool->taskList()));
+    auto *row = tool->taskList()->findChild<TaskListItem *>();
+    QTest::mouseClick(row->findChild<QPushButton *>(u"taskOpenFileButton"_s), Qt::LeftButton);
+    const QString output = MainPage::normalisedPath(m_dir->filePath(u"report(1).pdf"_s));
+    QVERIFY(main.viewerTabIndex(output) >= 0);
+    QCOMPARE(main.tabWidget()->currentIndex(), main.viewerTabIndex(output));
+}
+
+void TestToolPages::closingWhileJobsRun_data()
+{
+    QTest::addColumn<int>("answer"); // 0 keep waiting, 1 cancel the jobs
+    QTest::addColumn<bool>("window");
+    QTest::newRow("tab, wait") << 0 << false;
+    QTest::newRow("tab, cancel") << 1 << false;
+    QTest::newRow("window, wait") << 0 << true;
+    QTest::newRow("window, cancel") << 1 << true;
+}
+
+void TestToolPages::closingWhileJobsRun()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, window);
+    const QString a = pdf(u"a.pdf"_s, 2);
+    const QString b = pdf(u"b.pdf"_s, 2);
+    MainPage main;
+    main.onToolClicked(5);
+    auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
+    PoolGate gate;
+    QVERIFY(dropFiles(tool->dropZone(), {a, b}));
+    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    const QStringList ids = tool->unfinishedJobs();
+    QCOMPARE(ids.size(), 2);
+    QSignalSpy statuses(&Worklane::instance(), &Worklane::taskStatus);
+    DialogSeam::answerMessageBox(answer);
+    bool closed = false;
+    if (window) {
+        closed = main.confirmStopJobs();
+    } else {
+        Q_EMIT main.tabWidget()->tabBar()->tabCloseRequested(main.toolTabIndex(5));
+        closed = main.toolTabIndex(5) < 0;
+    }
+    QCOMPARE(closed, answer == 1);
+    QCOMPARE(DialogSeam::requests().size(), 1);
+    QCOMPARE(DialogSeam::requests().first().title, u"任务仍在运行"_s);
+    gate.open();
+    const int final = answer == 1 ? TaskStatus::Cancelled : TaskStatus::Completed;
+    for (const QString &id : ids)
+        QTRY_VERIFY_WITH_TIMEOUT(statuses.contains(QVariantList{id, final}), 60000);
+    // Cancelled jobs leave nothing behind, not even the folders named for them.
+    QCOMPARE(entries(m_dir->path()), answer == 1 ? (QStringList{u"a.pdf"_s, u"b.pdf"_s})
+                                                 : (QStringList{u"a"_s, u"a.pdf"_s, u"b"_s,
+                                                                u"b.pdf"_s}));
+    QVERIFY(!Worklane::instance().isOutputReserved(m_dir->filePath(u"a"_s)));
 }
 
 int toolstest::runToolPageTests(int argc, char **argv)

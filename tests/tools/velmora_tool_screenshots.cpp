@@ -12,6 +12,7 @@
 #include "filelocationselector.h"
 #include "framelesswindow.h"
 #include "iconbutton.h"
+#include "languagemanager.h"
 #include "mainpage.h"
 #include "moderncombobox.h"
 #include "passwordinput.h"
@@ -31,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -89,6 +91,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::configureApplication(app);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    // An optional language code ("de_DE") renders the pages in that language.
+    if (argc > 2 && !LanguageManager::instance().setLanguage(QString::fromLatin1(argv[2])))
+        qWarning() << "unknown language" << argv[2];
     QDir().mkpath(outDir);
 
     QTemporaryDir work;
@@ -171,6 +176,34 @@ int main(int argc, char *argv[])
         if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
             qWarning() << "jobs still running on" << name;
         save(&window, name + u"-tasks"_s);
+    }
+
+    // Closing a tool tab while its jobs run asks first.
+    {
+        const QString longDoc = textPdf(file(u"long.pdf"_s), 400);
+        main->onToolClicked(5);
+        auto *images = qobject_cast<BatchToolPage *>(main->tabWidget()->currentWidget());
+        images->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
+        Q_EMIT images->dropZone()->fileSelected({longDoc});
+        images->optionsPanel()->startButton()->click();
+        settle();
+        QTimer::singleShot(400, [&window] {
+            QWidget *box = QApplication::activeModalWidget();
+            QPixmap shot = window.grab();
+            if (box) {
+                QPainter p(&shot);
+                p.drawPixmap(box->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint()),
+                             box->grab());
+                p.end();
+            }
+            shot.save(QDir(outDir).filePath(u"close-while-running.png"_s));
+            if (box)
+                box->close();
+        });
+        // Answered by closing the box: keep waiting, then let the job end.
+        images->confirmClose();
+        if (!QTest::qWaitFor([&] { return allFinished(images); }, 120000))
+            qWarning() << "the long job is still running";
     }
 
     // Feedback and menus.
