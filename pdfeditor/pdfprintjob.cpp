@@ -242,7 +242,7 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     // Rendered sheets printed before a failure stay, as they would on paper; a PDF subset that
     // failed is not a print of the range and is dropped.
     const bool keep = error.isEmpty() || worker.route() == PdfPrintWorker::Route::Rendered;
-    if (staged && keep && !staged->commitTo(target) && error.isEmpty())
+    if (staged && keep && !staged->replace(target) && error.isEmpty())
         error = staged->errorString();
     if (!error.isEmpty())
         ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
