@@ -221,6 +221,8 @@ struct TreeRepair
 {
     int budget; // nodes left to visit; guards against cycles
     int dropped;
+    int recounted;
+    bool modify; // false: only look, so that a repair MuPDF starts on a missing object is done
 };
 
 // Drops kids that are lost (missing objects, empty inner nodes) and sets every /Count to the
@@ -243,14 +245,18 @@ int repairNode(fz_context *ctx, pdf_obj *node, int depth, TreeRepair *repair)
         else
             leaves = 1;
         if (leaves == 0) {
-            pdf_array_delete(ctx, kids, i);
+            if (repair->modify)
+                pdf_array_delete(ctx, kids, i);
             ++repair->dropped;
         }
         total += leaves;
     }
     pdf_obj *count = pdf_dict_get(ctx, node, PDF_NAME(Count));
-    if (!pdf_is_int(ctx, count) || pdf_to_int(ctx, count) != total)
-        pdf_dict_put_int(ctx, node, PDF_NAME(Count), total);
+    if (!pdf_is_int(ctx, count) || pdf_to_int(ctx, count) != total) {
+        ++repair->recounted;
+        if (repair->modify)
+            pdf_dict_put_int(ctx, node, PDF_NAME(Count), total);
+    }
     return total;
 }
 
@@ -262,13 +268,20 @@ int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
     fz_var(result);
     fz_try(ctx)
     {
-        pdf_obj *root = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages");
-        if (!pdf_is_dict(ctx, root) || !pdf_is_array(ctx, pdf_dict_get(ctx, root, PDF_NAME(Kids)))) {
-            result = -1;
-        } else {
-            TreeRepair repair{4 * pdf_xref_len(ctx, doc) + 1024, 0};
+        // Reading a missing object can make MuPDF rebuild the whole file, which replaces every
+        // object held so far: look at the whole tree first, then change it.
+        for (bool modify : {false, true}) {
+            pdf_obj *root = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages");
+            if (!pdf_is_dict(ctx, root) ||
+                !pdf_is_array(ctx, pdf_dict_get(ctx, root, PDF_NAME(Kids)))) {
+                result = -1;
+                break;
+            }
+            TreeRepair repair{4 * pdf_xref_len(ctx, doc) + 1024, 0, 0, modify};
             const int pages = repairNode(ctx, root, 0, &repair);
             result = pages == 0 && repair.dropped > 0 ? -2 : pages;
+            if (repair.dropped == 0 && repair.recounted == 0)
+                break;
         }
     }
     fz_catch(ctx)

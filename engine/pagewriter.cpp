@@ -101,7 +101,13 @@ std::unique_ptr<InputDocument> openInput(const PdfSourcePage &spec, bool forceRe
         input->source = qpdfsupport::open(spec.filePath, spec.password, repair, error, message);
         if (!input->source)
             return {};
-        input->pages = input->source->pdf->getAllPages();
+        try {
+            input->pages = input->source->pdf->getAllPages();
+        } catch (const std::exception &) {
+            if (repair)
+                throw;
+            continue; // a page tree qpdf cannot walk
+        }
         if (repair || agreesWithMupdf(*input, spec))
             break;
     }

@@ -316,29 +316,39 @@ void TestPdfEditorBackend::damagedFilesRefusedOrRepaired_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("pages"); // -1: refused as damaged
+    QTest::addColumn<int>("lost");  // the index of a page whose object is missing, else -1
 
     const int count = 400;
     const QByteArray whole = manual(count, 0, false);
     const qsizetype xref = whole.lastIndexOf("xref");
     for (int percent : {10, 50, 75, 95})
-        QTest::addRow("first %d%%", percent) << whole.left(whole.size() * percent / 100) << -1;
-    QTest::newRow("catalog lost") << whole.left(whole.lastIndexOf("/Type /Catalog") - 12) << -1;
-    QTest::newRow("cut inside the xref") << whole.left(xref + 200) << count;
-    QTest::newRow("trailer lost") << whole.left(whole.lastIndexOf("trailer")) << count;
+        QTest::addRow("first %d%%", percent)
+            << whole.left(whole.size() * percent / 100) << -1 << -1;
+    QTest::newRow("catalog lost") << whole.left(whole.lastIndexOf("/Type /Catalog") - 12) << -1
+                                  << -1;
+    QTest::newRow("cut inside the xref") << whole.left(xref + 200) << count << -1;
+    QTest::newRow("trailer lost") << whole.left(whole.lastIndexOf("trailer")) << count << -1;
+    QByteArray dangling = whole;
+    dangling.replace("[2 0 R 4 0 R ", "[2 0 R 9999 0 R ");
+    QTest::newRow("page object lost") << dangling << count - 1 << 1;
     QByteArray shifted = whole;
     for (qsizetype at = shifted.indexOf(" 00000 n", xref); at > 0;
          at = shifted.indexOf(" 00000 n", at + 8))
         shifted[at - 1] = '7'; // every offset points a few bytes off
-    QTest::newRow("broken xref offsets") << shifted << count;
-    QTest::newRow("count overstated") << manual(count, 60, false) << count;
-    QTest::newRow("count understated") << manual(count, -50, false) << count;
-    QTest::newRow("no pages at all") << manual(2, 0, true) << 0;
+    QTest::newRow("broken xref offsets") << shifted << count << -1;
+    QTest::newRow("count overstated") << manual(count, 60, false) << count << -1;
+    QTest::newRow("count understated") << manual(count, -50, false) << count << -1;
+    QTest::newRow("no pages at all") << manual(2, 0, true) << 0 << -1;
 }
 
 void TestPdfEditorBackend::damagedFilesRefusedOrRepaired()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, pages);
+    QFETCH(int, lost);
+    const auto colour = [lost](int index) {
+        return fixtures::colourFor(lost >= 0 && index >= lost ? index + 1 : index);
+    };
     const QString file = path(QStringLiteral("damaged.pdf"));
     QVERIFY(fixtures::writeBytes(file, bytes));
     PdfDocumentInfo info;
@@ -363,7 +373,7 @@ void TestPdfEditorBackend::damagedFilesRefusedOrRepaired()
         const QImage image =
             PdfEditorBackend::renderPage(sourcePage(file, index), QSize(20, 30), &error, &message);
         QVERIFY2(!image.isNull(), qPrintable(message));
-        QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(index)));
+        QVERIFY(readback::similar(readback::centreColour(image), colour(index)));
         list << sourcePage(file, index);
     }
     QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, pages), QSize(20, 30), &error, &message)
@@ -374,7 +384,7 @@ void TestPdfEditorBackend::damagedFilesRefusedOrRepaired()
     QCOMPARE(readback::inspect(out).pages.size(), probes.size());
     for (int i = 0; i < probes.size(); ++i)
         QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, i, 18)),
-                                  fixtures::colourFor(probes[i])));
+                                  colour(probes[i])));
     list.clear();
     for (int i = 0; i < pages; ++i)
         list << sourcePage(file, i);
