@@ -273,7 +273,8 @@ int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
         for (bool modify : {false, true}) {
             pdf_obj *root = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages");
             if (!pdf_is_dict(ctx, root) ||
-                !pdf_is_array(ctx, pdf_dict_get(ctx, root, PDF_NAME(Kids)))) {
+                (!pdf_is_array(ctx, pdf_dict_get(ctx, root, PDF_NAME(Kids))) &&
+                 !pdf_name_eq(ctx, pdf_dict_get(ctx, root, PDF_NAME(Type)), PDF_NAME(Pages)))) {
                 result = -1;
                 break;
             }

@@ -24,6 +24,8 @@ void resolveOutlineDestinations(QPDF &pdf, QPDFObjectHandle parent, std::set<QPD
 {
     QPDFObjectHandle item = parent.getKey("/First");
     while (item.isDictionary() && seen.insert(item.getObjGen()).second) {
+        // A structure element would drag the source's whole structure tree along.
+        item.removeKey("/SE");
         QPDFObjectHandle dest = qpdfsupport::localDestination(item);
         if (!dest.isNull() && !dest.isArray()) {
             QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
