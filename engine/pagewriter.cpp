@@ -127,6 +127,15 @@ QString absolutePath(const QString &path)
     return QFileInfo(path).absoluteFilePath();
 }
 
+// Saving through a symbolic link replaces the file it points to, not the link.
+QString resolvedTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
 // The document whose encryption the output copies: an input read from the file itself when
 // there is one, else the file opened on its own (kept in owned). Null with error and message
 // when the protection cannot be read; a null document with success means no protection.
@@ -315,7 +324,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
             out->getRoot().removeKey("/PageLabels");
     }
 
-    *staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
+    *staged = std::make_unique<StagedFile>(QFileInfo(resolvedTarget(path)).absolutePath());
     if (!(*staged)->isValid()) {
         *error = PdfBackendError::WriteFailed;
         *message = (*staged)->errorString();
@@ -344,6 +353,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
 bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
            PdfBackendError *error, QString *message)
 {
+    const QString target = resolvedTarget(path);
     // Damage qpdf only meets while copying or writing is retried on copies MuPDF repaired.
     for (bool forceRepair : {false, true}) {
         std::unique_ptr<StagedFile> staged;
@@ -353,7 +363,7 @@ bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWrit
             if (outcome == Outcome::Written) {
                 // Every source is closed by now, so the target can be replaced even where open
                 // files cannot be.
-                if (staged->commitTo(path))
+                if (staged->commitTo(target))
                     return true;
                 *error = PdfBackendError::WriteFailed;
                 *message = staged->errorString();

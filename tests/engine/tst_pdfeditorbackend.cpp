@@ -637,6 +637,15 @@ void TestPdfEditorBackend::saveOverItsOwnSource()
     const QImage image =
         PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
     QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(5)));
+
+#ifdef Q_OS_UNIX
+    // Saved through a symbolic link, the link stays and the file it names is replaced.
+    const QString link = path(QStringLiteral("self-link.pdf"));
+    QVERIFY(QFile::link(file, link));
+    QVERIFY(PdfEditorBackend::saveDocument({sourcePage(link, 2)}, link, &error, &message));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readback::inspect(file).pages.size(), 1);
+#endif
 }
 
 void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
@@ -749,8 +758,9 @@ void TestPdfEditorBackend::saveKeepsProtection_data()
          {QStringLiteral("128"), QStringLiteral("--use-aes=y"), QStringLiteral("--extract=n")}},
         {"aes-256", {QStringLiteral("256"), QStringLiteral("--print=none")}}};
     // save: over the file itself; save as: to a new file, protection named; extract: a subset,
-    // protection by default; insert: first page from a plain file, protection named.
-    const char *modes[] = {"save", "save as", "extract", "insert"};
+    // protection by default; insert: first page from a plain file, protection named; moved: no
+    // page from the protected file, protection named.
+    const char *modes[] = {"save", "save as", "extract", "insert", "moved"};
     for (const auto &[name, args] : kinds)
         for (const char *mode : modes)
             for (const char *password : {"user", "owner"})
@@ -824,11 +834,15 @@ void TestPdfEditorBackend::saveKeepsProtection()
         saved = PdfEditorBackend::saveDocument({sourcePage(source, 3, 0, password)}, out, &error,
                                                &message);
         colours = {3};
-    } else {
+    } else if (mode == QLatin1String("insert")) {
         saved = PdfEditorBackend::saveDocument(
             {sourcePage(m_mixed, 0), sourcePage(source, 2, 0, password)}, out, options, &error,
             &message);
         colours = {0, 2};
+    } else {
+        saved = PdfEditorBackend::saveDocument({sourcePage(m_six, 4)}, out, options, &error,
+                                               &message);
+        colours = {4};
     }
     QVERIFY2(saved, qPrintable(message));
 
@@ -861,7 +875,7 @@ void TestPdfEditorBackend::saveKeepsProtection()
 
 void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks_data()
 {
-    QTest::addColumn<bool>("named");   // the inserted file's items use named destinations
+    QTest::addColumn<bool>("named");   // outline items use named destinations
     QTest::addColumn<bool>("wrapped"); // stored as << /D [...] >>
     QTest::addColumn<bool>("overMain"); // saved over the main file instead of a new one
     QTest::newRow("explicit") << false << false << false;
@@ -877,6 +891,8 @@ void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks()
     QFETCH(bool, overMain);
     DocumentSpec main{fixtures::pagesOf(3)};
     main.outlines = true;
+    main.namedOutlines = named;
+    main.namedDestsWrapped = wrapped;
     const QString mainFile = make(QStringLiteral("book-main.pdf"), main);
     DocumentSpec second{fixtures::pagesOf(4)};
     second.outlines = true;
