@@ -118,9 +118,9 @@ int inspect(const QString &in, const QString &password)
     QElapsedTimer timer;
     timer.start();
     const bool ok = PdfEditorBackend::inspectDocument(in, password, &info, &error, &message);
-    std::printf("%s: %s %lld pages, error %d %s (%lld ms)\n", qPrintable(in), ok ? "opened" : "refused",
-                static_cast<long long>(info.pageSizes.size()), int(error), qPrintable(message),
-                timer.elapsed());
+    std::printf("%s: %s %lld pages, error %d %s (%lld ms)\n", qPrintable(in),
+                ok ? "opened" : "refused", static_cast<long long>(info.pageSizes.size()),
+                int(error), qPrintable(message), timer.elapsed());
     return ok ? 0 : 1;
 }
 

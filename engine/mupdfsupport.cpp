@@ -609,8 +609,7 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
         }
         // A file about to be replaced is not kept open.
         if (!registry().replacing.count(key))
-            state.documents.push_front(
-                {path, key, stamp, password, pdf_keep_document(ctx, doc)});
+            state.documents.push_front({path, key, stamp, password, pdf_keep_document(ctx, doc)});
         while (state.documents.size() > kCachedDocumentsPerThread)
             dropped.splice(dropped.end(), state.documents, std::prev(state.documents.end()));
     }

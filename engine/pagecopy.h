@@ -21,8 +21,7 @@ void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages);
 
 // pageAt answers the written page of a source index, or a null handle when that page was not
 // written; links to such pages lose their target.
-void resolveLinkTargets(QPDFObjectHandle copy,
-                        const std::function<QPDFObjectHandle(int)> &pageAt);
+void resolveLinkTargets(QPDFObjectHandle copy, const std::function<QPDFObjectHandle(int)> &pageAt);
 
 // Removes outline items below parent whose destination page is gone (unless they still hold
 // live children) and fixes the counts. Returns the number of visible items below parent.

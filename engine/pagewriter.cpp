@@ -139,8 +139,7 @@ QString resolvedTarget(const QString &path)
 // The document whose encryption the output copies: an input read from the file itself when
 // there is one, else the file opened on its own (kept in owned). Null with error and message
 // when the protection cannot be read; a null document with success means no protection.
-bool protectionDocument(const PdfWriteOptions &options,
-                        const std::vector<InputDocument *> &order,
+bool protectionDocument(const PdfWriteOptions &options, const std::vector<InputDocument *> &order,
                         std::shared_ptr<qpdfsupport::Source> *owned, QPDF **protection,
                         PdfBackendError *error, QString *message)
 {
@@ -307,8 +306,9 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
         for (InputDocument *input : order) {
             if (input == primary)
                 continue;
-            auto firstPage = std::find_if(outputs.begin(), outputs.end(),
-                                          [input](const OutputPage &o) { return o.input == input; });
+            auto firstPage =
+                std::find_if(outputs.begin(), outputs.end(),
+                             [input](const OutputPage &o) { return o.input == input; });
             QPDFObjectHandle bookmark = pagecopy::copyOutlineUnder(
                 *out, *input->source->pdf, QFileInfo(input->source->path).completeBaseName(),
                 firstPage->page, false);

@@ -805,8 +805,7 @@ void TestPdfEditorBackend::saveKeepsProtection()
     const QString source = path(QStringLiteral("protected.pdf"));
     QFile::remove(source);
     QCOMPARE(qpdf(QStringList{QStringLiteral("--allow-weak-crypto"), QStringLiteral("--encrypt")} +
-                  encryption +
-                  QStringList{QStringLiteral("--"), m_six, source}),
+                  encryption + QStringList{QStringLiteral("--"), m_six, source}),
              0);
     QString supplied;
     const QStringList expected = protection(source, QStringLiteral("owner"), &supplied);
@@ -827,8 +826,8 @@ void TestPdfEditorBackend::saveKeepsProtection()
         colours = {5, 0};
     } else if (mode == QLatin1String("save as")) {
         saved = PdfEditorBackend::saveDocument(
-            {sourcePage(source, 1, 0, password), blankPage({100, 100}), sourcePage(m_six, 3)},
-            out, options, &error, &message);
+            {sourcePage(source, 1, 0, password), blankPage({100, 100}), sourcePage(m_six, 3)}, out,
+            options, &error, &message);
         colours = {1, -1, 3};
     } else if (mode == QLatin1String("extract")) {
         saved = PdfEditorBackend::saveDocument({sourcePage(source, 3, 0, password)}, out, &error,
@@ -840,8 +839,8 @@ void TestPdfEditorBackend::saveKeepsProtection()
             &message);
         colours = {0, 2};
     } else {
-        saved = PdfEditorBackend::saveDocument({sourcePage(m_six, 4)}, out, options, &error,
-                                               &message);
+        saved =
+            PdfEditorBackend::saveDocument({sourcePage(m_six, 4)}, out, options, &error, &message);
         colours = {4};
     }
     QVERIFY2(saved, qPrintable(message));
@@ -867,16 +866,15 @@ void TestPdfEditorBackend::saveKeepsProtection()
     QVERIFY(PdfEditorBackend::saveDocument({sourcePage(m_six, 0)}, plain, {}, &error, &message));
     QCOMPARE(qpdf({QStringLiteral("--requires-password"), plain}), 2);
     if (!user.isEmpty()) {
-        QVERIFY(
-            !PdfEditorBackend::saveDocument({sourcePage(source, 0)}, plain, &error, &message));
+        QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(source, 0)}, plain, &error, &message));
         QCOMPARE(error, PdfBackendError::PasswordRequired);
     }
 }
 
 void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks_data()
 {
-    QTest::addColumn<bool>("named");   // outline items use named destinations
-    QTest::addColumn<bool>("wrapped"); // stored as << /D [...] >>
+    QTest::addColumn<bool>("named");    // outline items use named destinations
+    QTest::addColumn<bool>("wrapped");  // stored as << /D [...] >>
     QTest::addColumn<bool>("overMain"); // saved over the main file instead of a new one
     QTest::newRow("explicit") << false << false << false;
     QTest::newRow("named") << true << false << false;
