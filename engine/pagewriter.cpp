@@ -136,9 +136,9 @@ QString resolvedTarget(const QString &path)
     return info.filePath();
 }
 
-// The document whose encryption the output copies: an input read from the file itself when
-// there is one, else the file opened on its own (kept in owned). Null with error and message
-// when the protection cannot be read; a null document with success means no protection.
+// Finds the document whose encryption the output copies: an input read from the file itself
+// when there is one, else the file opened on its own (kept in owned). False with error and
+// message when the protection cannot be read; a null protection means none to copy.
 bool protectionDocument(const PdfWriteOptions &options, const std::vector<InputDocument *> &order,
                         std::shared_ptr<qpdfsupport::Source> *owned, QPDF **protection,
                         PdfBackendError *error, QString *message)
