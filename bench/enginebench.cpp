@@ -1,7 +1,8 @@
 // Engine benchmark: make a large document, render it, save it reorganised.
 //   enginebench make <out.pdf> <pages>
 //   enginebench render <in.pdf> <dpi> <threads>
-//   enginebench save <in.pdf> <out.pdf>
+//   enginebench save <in.pdf> <out.pdf> [password]   (an encrypted input stays encrypted)
+//   enginebench inspect <in.pdf> [password]
 #include "pdfeditorbackend.h"
 
 #include <QElapsedTimer>
@@ -109,12 +110,26 @@ int render(const QString &in, int dpi, int threads)
     return failed ? 1 : 0;
 }
 
-int save(const QString &in, const QString &out)
+int inspect(const QString &in, const QString &password)
 {
     PdfDocumentInfo info;
     PdfBackendError error;
     QString message;
-    if (!PdfEditorBackend::inspectDocument(in, {}, &info, &error, &message)) {
+    QElapsedTimer timer;
+    timer.start();
+    const bool ok = PdfEditorBackend::inspectDocument(in, password, &info, &error, &message);
+    std::printf("%s: %s %lld pages, error %d %s (%lld ms)\n", qPrintable(in),
+                ok ? "opened" : "refused", static_cast<long long>(info.pageSizes.size()),
+                int(error), qPrintable(message), timer.elapsed());
+    return ok ? 0 : 1;
+}
+
+int save(const QString &in, const QString &out, const QString &password)
+{
+    PdfDocumentInfo info;
+    PdfBackendError error;
+    QString message;
+    if (!PdfEditorBackend::inspectDocument(in, password, &info, &error, &message)) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return 1;
     }
@@ -124,6 +139,7 @@ int save(const QString &in, const QString &out)
     for (int i = count - 1; i >= 0; --i) {
         PdfSourcePage page;
         page.filePath = in;
+        page.password = password;
         page.pageIndex = i;
         page.pageSize = info.pageSizes[i];
         page.rotation = (pages.size() % 3 == 0) ? 90 : 0;
@@ -156,8 +172,10 @@ int main(int argc, char *argv[])
     if (args.size() >= 5 && args[1] == "render"_L1)
         return render(args[2], args[3].toInt(), args[4].toInt());
     if (args.size() >= 4 && args[1] == "save"_L1)
-        return save(args[2], args[3]);
-    std::fprintf(stderr,
-                 "usage: enginebench make OUT PAGES | render IN DPI THREADS | save IN OUT\n");
+        return save(args[2], args[3], args.value(4));
+    if (args.size() >= 3 && args[1] == "inspect"_L1)
+        return inspect(args[2], args.value(3));
+    std::fprintf(stderr, "usage: enginebench make OUT PAGES | render IN DPI THREADS | save IN OUT "
+                         "[PASSWORD] | inspect IN [PASSWORD]\n");
     return 2;
 }

@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstring>
 #include <list>
+#include <map>
 #include <mutex>
+#include <set>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -72,10 +74,37 @@ fz_context *baseContext()
 struct CachedDocument
 {
     QString path;
+    QString key; // absolute path, compared the way the file system compares names
     QByteArray stamp;
     QString password;
     pdf_document *doc = nullptr;
 };
+
+struct ThreadState;
+
+// Every thread's cache, so that a writer can make them all let go of a file it replaces. The
+// mutex guards every cache's list and the set of paths being replaced.
+struct CacheRegistry
+{
+    std::mutex mutex;
+    std::set<ThreadState *> threads;
+    std::map<QString, int> replacing;
+};
+
+CacheRegistry &registry()
+{
+    static CacheRegistry instance;
+    return instance;
+}
+
+QString cacheKey(const QFileInfo &info)
+{
+#ifdef Q_OS_WIN
+    return info.absoluteFilePath().toCaseFolded();
+#else
+    return info.absoluteFilePath();
+#endif
+}
 
 // Per-thread state: the cloned context and the documents this thread has open.
 struct ThreadState
@@ -83,13 +112,24 @@ struct ThreadState
     fz_context *ctx = nullptr;
     std::list<CachedDocument> documents; // most recently used first
 
+    ThreadState()
+    {
+        std::lock_guard<std::mutex> lock(registry().mutex);
+        registry().threads.insert(this);
+    }
+
     ~ThreadState()
     {
+        std::list<CachedDocument> mine;
+        {
+            std::lock_guard<std::mutex> lock(registry().mutex);
+            registry().threads.erase(this);
+            mine.swap(documents);
+        }
         if (!ctx)
             return;
-        for (CachedDocument &entry : documents)
+        for (CachedDocument &entry : mine)
             pdf_drop_document(ctx, entry.doc);
-        documents.clear();
         fz_drop_context(ctx);
     }
 };
@@ -168,6 +208,103 @@ int countPages(fz_context *ctx, pdf_document *doc, char *error)
     return count;
 }
 
+// How MuPDF's page lookup tells an inner node of the page tree from a page.
+bool isPagesNode(fz_context *ctx, pdf_obj *node)
+{
+    pdf_obj *type = pdf_dict_get(ctx, node, PDF_NAME(Type));
+    if (type)
+        return pdf_name_eq(ctx, type, PDF_NAME(Pages));
+    return pdf_dict_get(ctx, node, PDF_NAME(Kids)) && !pdf_dict_get(ctx, node, PDF_NAME(MediaBox));
+}
+
+struct TreeRepair
+{
+    int budget; // nodes left to visit; guards against cycles
+    int dropped;
+    int recounted;
+    bool modify; // false: only look, so that a repair MuPDF starts on a missing object is done
+};
+
+// Drops kids that are lost (missing objects, empty inner nodes) and sets every /Count to the
+// pages really below, so that counting, lookup and qpdf's walk of the kids all agree.
+int repairNode(fz_context *ctx, pdf_obj *node, int depth, TreeRepair *repair)
+{
+    if (depth > 64 || --repair->budget < 0)
+        fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too deep or cyclic");
+    pdf_obj *kids = pdf_dict_get(ctx, node, PDF_NAME(Kids));
+    int total = 0;
+    for (int i = pdf_array_len(ctx, kids) - 1; i >= 0; --i) {
+        pdf_obj *kid = pdf_array_get(ctx, kids, i);
+        int leaves = 0;
+        if (!pdf_is_dict(ctx, kid))
+            leaves = 0;
+        else if (isPagesNode(ctx, kid))
+            leaves = repairNode(ctx, kid, depth + 1, repair);
+        else if (--repair->budget < 0)
+            fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too large or cyclic");
+        else
+            leaves = 1;
+        if (leaves == 0) {
+            if (repair->modify)
+                pdf_array_delete(ctx, kids, i);
+            ++repair->dropped;
+        }
+        total += leaves;
+    }
+    pdf_obj *count = pdf_dict_get(ctx, node, PDF_NAME(Count));
+    if (!pdf_is_int(ctx, count) || pdf_to_int(ctx, count) != total) {
+        ++repair->recounted;
+        if (repair->modify)
+            pdf_dict_put_int(ctx, node, PDF_NAME(Count), total);
+    }
+    return total;
+}
+
+// The number of pages after repairing the tree; -1 when there is no page tree, -2 when none
+// of its pages survived, -3 on other errors (message in error).
+int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
+{
+    int result = -3;
+    fz_var(result);
+    fz_try(ctx)
+    {
+        // Reading a missing object can make MuPDF rebuild the whole file, which replaces every
+        // object held so far: look at the whole tree first, then change it.
+        for (bool modify : {false, true}) {
+            pdf_obj *root = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages");
+            if (!pdf_is_dict(ctx, root) ||
+                (!pdf_is_array(ctx, pdf_dict_get(ctx, root, PDF_NAME(Kids))) &&
+                 !pdf_name_eq(ctx, pdf_dict_get(ctx, root, PDF_NAME(Type)), PDF_NAME(Pages)))) {
+                result = -1;
+                break;
+            }
+            TreeRepair repair{4 * pdf_xref_len(ctx, doc) + 1024, 0, 0, modify};
+            const int pages = repairNode(ctx, root, 0, &repair);
+            result = pages == 0 && repair.dropped > 0 ? -2 : pages;
+            if (repair.dropped == 0 && repair.recounted == 0)
+                break;
+        }
+    }
+    fz_catch(ctx)
+    {
+        copyMessage(ctx, error);
+        result = -3;
+    }
+    return result;
+}
+
+int isEncryptedRaw(fz_context *ctx, pdf_document *doc)
+{
+    int encrypted = 0;
+    fz_var(encrypted);
+    fz_try(ctx)
+    {
+        encrypted = pdf_dict_get(ctx, pdf_trailer(ctx, doc), PDF_NAME(Encrypt)) != nullptr;
+    }
+    fz_catch(ctx) encrypted = 0;
+    return encrypted;
+}
+
 struct TreeWalk
 {
     float *sizes; // width, height per page
@@ -184,7 +321,7 @@ void walkPageTree(fz_context *ctx, pdf_obj *node, int depth, TreeWalk *walk)
     const int n = pdf_array_len(ctx, kids);
     for (int i = 0; i < n; ++i) {
         pdf_obj *kid = pdf_array_get(ctx, kids, i);
-        if (pdf_is_array(ctx, pdf_dict_get(ctx, kid, PDF_NAME(Kids)))) {
+        if (isPagesNode(ctx, kid)) {
             walkPageTree(ctx, kid, depth + 1, walk);
             continue;
         }
@@ -402,9 +539,11 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
         return {};
     }
     const QByteArray stamp = fileStamp(path);
+    const QString key = cacheKey(info);
     if (!fresh) {
+        std::lock_guard<std::mutex> lock(registry().mutex);
         for (auto it = state.documents.begin(); it != state.documents.end(); ++it) {
-            if (it->path == path && it->password == password && it->stamp == stamp) {
+            if (it->key == key && it->password == password && it->stamp == stamp) {
                 state.documents.splice(state.documents.begin(), state.documents, it);
                 *status = OpenStatus::Ok;
                 return DocumentRef(ctx, pdf_keep_document(ctx, it->doc));
@@ -439,29 +578,87 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
             QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
         return {};
     }
-    if (countPages(ctx, doc, error) < 0) {
+    const int pages = repairPageTree(ctx, doc, error);
+    if (pages < 0) {
         pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
-        *message = QStringLiteral("The page tree of the file is damaged (%1).").arg(text(error));
+        if (pages == -1)
+            *message = QStringLiteral("The file is damaged or incomplete: its list of pages "
+                                      "cannot be found.");
+        else if (pages == -2)
+            *message = QStringLiteral("The file is damaged or incomplete: none of its pages "
+                                      "can be read.");
+        else
+            *message =
+                QStringLiteral("The page tree of the file is damaged (%1).").arg(text(error));
         return {};
     }
 
     *status = OpenStatus::Ok;
     if (fresh)
         return DocumentRef(ctx, doc);
-    // Replace stale copies of this path; the cache keeps its own reference.
-    state.documents.remove_if([&](const CachedDocument &entry) {
-        if (entry.path != path || (entry.stamp == stamp && entry.password != password))
-            return false;
-        pdf_drop_document(ctx, entry.doc);
-        return true;
-    });
-    state.documents.push_front({path, stamp, password, pdf_keep_document(ctx, doc)});
-    while (state.documents.size() > kCachedDocumentsPerThread) {
-        pdf_drop_document(ctx, state.documents.back().doc);
-        state.documents.pop_back();
+    std::list<CachedDocument> dropped;
+    {
+        std::lock_guard<std::mutex> lock(registry().mutex);
+        // Replace stale copies of this path; the cache keeps its own reference.
+        for (auto it = state.documents.begin(); it != state.documents.end();) {
+            auto next = std::next(it);
+            if (it->key == key && (it->stamp != stamp || it->password == password))
+                dropped.splice(dropped.end(), state.documents, it);
+            it = next;
+        }
+        // A file about to be replaced is not kept open.
+        if (!registry().replacing.count(key))
+            state.documents.push_front({path, key, stamp, password, pdf_keep_document(ctx, doc)});
+        while (state.documents.size() > kCachedDocumentsPerThread)
+            dropped.splice(dropped.end(), state.documents, std::prev(state.documents.end()));
     }
+    for (CachedDocument &entry : dropped)
+        pdf_drop_document(ctx, entry.doc);
     return DocumentRef(ctx, doc);
+}
+
+ReleasedPath::ReleasedPath(const QString &path)
+    : m_key(cacheKey(QFileInfo(path)))
+{
+    std::list<CachedDocument> released;
+    {
+        std::lock_guard<std::mutex> lock(registry().mutex);
+        ++registry().replacing[m_key];
+        for (ThreadState *state : registry().threads) {
+            for (auto it = state->documents.begin(); it != state->documents.end();) {
+                auto next = std::next(it);
+                if (it->key == m_key)
+                    released.splice(released.end(), state->documents, it);
+                it = next;
+            }
+        }
+    }
+    // Dropping only gives up the caches' references: a document a thread is drawing from
+    // stays open until that thread lets go of it. Any context of the family may drop it.
+    fz_context *ctx = threadContext();
+    for (CachedDocument &entry : released)
+        if (ctx)
+            pdf_drop_document(ctx, entry.doc);
+}
+
+ReleasedPath::~ReleasedPath()
+{
+    std::lock_guard<std::mutex> lock(registry().mutex);
+    auto it = registry().replacing.find(m_key);
+    if (it != registry().replacing.end() && --it->second <= 0)
+        registry().replacing.erase(it);
+}
+
+int pageCount(const DocumentRef &doc)
+{
+    char error[kErrorTextSize] = {};
+    return countPages(doc.context(), doc.get(), error);
+}
+
+bool isEncrypted(const DocumentRef &doc)
+{
+    return isEncryptedRaw(doc.context(), doc.get()) != 0;
 }
 
 bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)

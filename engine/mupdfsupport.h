@@ -49,6 +49,27 @@ private:
 DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
                          OpenStatus *status, QString *message);
 
+// While it lives, no thread's cache keeps path open: cached copies are dropped at once (one a
+// thread is drawing from closes when that thread is done with it) and new opens of path are not
+// cached. Taken before a file is replaced where open files cannot be replaced.
+class ReleasedPath
+{
+public:
+    explicit ReleasedPath(const QString &path);
+    ReleasedPath(const ReleasedPath &) = delete;
+    ReleasedPath &operator=(const ReleasedPath &) = delete;
+    ~ReleasedPath();
+
+private:
+    QString m_key;
+};
+
+// Number of pages, -1 on error.
+int pageCount(const DocumentRef &doc);
+
+// True when the file carries encryption (also when it was opened without a password).
+bool isEncrypted(const DocumentRef &doc);
+
 // Page sizes in points as each page shows itself (CropBox within MediaBox, /UserUnit and the
 // page's own /Rotate applied).
 bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message);

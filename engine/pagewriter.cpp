@@ -1,7 +1,11 @@
 #include "pagewriter.h"
 
+#include "mupdfsupport.h"
+#include "pagecopy.h"
 #include "qpdfsupport.h"
+#include "stagedfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <qpdf/QPDF.hh>
@@ -9,6 +13,7 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -34,139 +39,6 @@ struct OutputPage
     bool duplicate = false;
 };
 
-bool hasAnnotations(QPDFObjectHandle page)
-{
-    QPDFObjectHandle annots = page.getKey("/Annots");
-    return annots.isArray() && annots.getArrayNItems() > 0;
-}
-
-// Links of a foreign document point at its own page objects, which copying would turn into
-// nulls. Before copying, rewrite each link's target as that page's index; the indexes are
-// mapped to the written pages afterwards.
-void markLinkTargets(InputDocument &input)
-{
-    QPDF &pdf = *input.source->pdf;
-    std::map<QPDFObjGen, int> indexOf;
-    for (size_t i = 0; i < input.pages.size(); ++i)
-        indexOf[input.pages[i].getObjGen()] = static_cast<int>(i);
-    for (QPDFObjectHandle page : input.pages) {
-        if (!hasAnnotations(page))
-            continue;
-        for (QPDFObjectHandle annot : page.getKey("/Annots").aitems()) {
-            if (!annot.isDictionary() || !annot.getKey("/Subtype").isNameAndEquals("/Link"))
-                continue;
-            QPDFObjectHandle dest = qpdfsupport::localDestination(annot);
-            if (dest.isNull())
-                continue;
-            QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
-            if (!target.isArray() || target.getArrayNItems() < 1)
-                continue;
-            auto found = indexOf.find(target.getArrayItem(0).getObjGen());
-            std::vector<QPDFObjectHandle> items = target.getArrayAsVector();
-            items[0] = QPDFObjectHandle::newInteger(found == indexOf.end() ? -1 : found->second);
-            qpdfsupport::setLocalDestination(annot, QPDFObjectHandle::newArray(items));
-        }
-    }
-}
-
-void resolveLinkTargets(const OutputPage &out,
-                        const std::map<std::pair<InputDocument *, int>, QPDFObjectHandle> &first)
-{
-    QPDFObjectHandle page = out.page;
-    if (!hasAnnotations(page))
-        return;
-    for (QPDFObjectHandle annot : page.getKey("/Annots").aitems()) {
-        if (!annot.isDictionary() || !annot.getKey("/Subtype").isNameAndEquals("/Link"))
-            continue;
-        QPDFObjectHandle dest = qpdfsupport::localDestination(annot);
-        if (!dest.isArray() || dest.getArrayNItems() < 1)
-            continue;
-        QPDFObjectHandle head = dest.getArrayItem(0);
-        if (!head.isInteger())
-            continue;
-        auto found = first.find({out.input, head.getIntValueAsInt()});
-        if (found == first.end()) {
-            annot.removeKey("/Dest");
-            annot.removeKey("/A");
-            continue;
-        }
-        std::vector<QPDFObjectHandle> items = dest.getArrayAsVector();
-        items[0] = found->second;
-        qpdfsupport::setLocalDestination(annot, QPDFObjectHandle::newArray(items));
-    }
-}
-
-// Outline items whose destination page was dropped are removed, unless they still hold live
-// children. Returns the number of items that stay visible under parent.
-int pruneOutlineChildren(QPDF &pdf, QPDFObjectHandle parent, std::set<QPDFObjGen> &seen, int depth)
-{
-    std::vector<QPDFObjectHandle> kept;
-    int visible = 0;
-    QPDFObjectHandle item = parent.getKey("/First");
-    while (item.isDictionary() && seen.insert(item.getObjGen()).second) {
-        QPDFObjectHandle next = item.getKey("/Next");
-        const int below = depth < 50 ? pruneOutlineChildren(pdf, item, seen, depth + 1) : 0;
-        bool dead = false;
-        QPDFObjectHandle dest = qpdfsupport::localDestination(item);
-        if (!dest.isNull()) {
-            QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
-            dead =
-                target.isArray() && target.getArrayNItems() > 0 && target.getArrayItem(0).isNull();
-        }
-        const bool hasChildren = item.getKey("/First").isDictionary();
-        if (!dead || hasChildren) {
-            if (dead) {
-                item.removeKey("/Dest");
-                item.removeKey("/A");
-            }
-            kept.push_back(item);
-            ++visible;
-            QPDFObjectHandle count = item.getKey("/Count");
-            if (count.isInteger() && count.getIntValue() > 0)
-                visible += below;
-        }
-        item = next;
-    }
-    for (size_t i = 0; i < kept.size(); ++i) {
-        kept[i].replaceKey("/Parent", parent);
-        if (i == 0)
-            kept[i].removeKey("/Prev");
-        else
-            kept[i].replaceKey("/Prev", kept[i - 1]);
-        if (i + 1 == kept.size())
-            kept[i].removeKey("/Next");
-        else
-            kept[i].replaceKey("/Next", kept[i + 1]);
-    }
-    if (kept.empty()) {
-        parent.removeKey("/First");
-        parent.removeKey("/Last");
-        parent.removeKey("/Count");
-    } else {
-        parent.replaceKey("/First", kept.front());
-        parent.replaceKey("/Last", kept.back());
-        QPDFObjectHandle count = parent.getKey("/Count");
-        const bool closed = count.isInteger() && count.getIntValue() < 0;
-        parent.replaceKey("/Count", QPDFObjectHandle::newInteger(closed ? -visible : visible));
-    }
-    return visible;
-}
-
-void pruneOutlines(QPDF &pdf)
-{
-    QPDFObjectHandle root = pdf.getRoot();
-    QPDFObjectHandle outlines = root.getKey("/Outlines");
-    if (!outlines.isDictionary())
-        return;
-    std::set<QPDFObjGen> seen;
-    pruneOutlineChildren(pdf, outlines, seen, 0);
-    if (!outlines.getKey("/First").isDictionary())
-        root.removeKey("/Outlines");
-    else
-        outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(
-                                          std::abs(outlines.getKey("/Count").getIntValue())));
-}
-
 // Fields whose every widget sat on a dropped page would otherwise linger in the form.
 void dropOrphanFields(QPDF &pdf, const std::vector<OutputPage> &outputs)
 {
@@ -176,7 +48,7 @@ void dropOrphanFields(QPDF &pdf, const std::vector<OutputPage> &outputs)
     std::set<QPDFObjGen> liveWidgets;
     for (const OutputPage &out : outputs) {
         QPDFObjectHandle page = out.page;
-        if (hasAnnotations(page))
+        if (pagecopy::hasAnnotations(page))
             for (QPDFObjectHandle annot : page.getKey("/Annots").aitems())
                 liveWidgets.insert(annot.getObjGen());
     }
@@ -208,8 +80,107 @@ QPDFObjectHandle blankPage(QPDF &pdf, const PdfSourcePage &spec)
 
 enum class Outcome { Written, Failed, SourceDamaged };
 
-Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool forceRepair,
-                  PdfBackendError *error, QString *message)
+// qpdf recovers some damaged files in its own way; the page indexes come from MuPDF's reading,
+// so a damaged source whose page count qpdf sees differently is read from MuPDF's repair.
+bool agreesWithMupdf(const InputDocument &input, const PdfSourcePage &spec)
+{
+    if (!input.source->repairedBytes.isEmpty() || !input.source->pdf->anyWarnings())
+        return true;
+    mupdf::OpenStatus status;
+    QString ignored;
+    const mupdf::DocumentRef doc =
+        mupdf::openDocument(spec.filePath, spec.password, false, &status, &ignored);
+    return !doc || mupdf::pageCount(doc) == static_cast<int>(input.pages.size());
+}
+
+std::unique_ptr<InputDocument> openInput(const PdfSourcePage &spec, bool forceRepair,
+                                         PdfBackendError *error, QString *message)
+{
+    auto input = std::make_unique<InputDocument>();
+    for (bool repair : {forceRepair, true}) {
+        input->source = qpdfsupport::open(spec.filePath, spec.password, repair, error, message);
+        if (!input->source)
+            return {};
+        try {
+            input->pages = input->source->pdf->getAllPages();
+        } catch (const std::exception &) {
+            if (repair)
+                throw;
+            continue; // a page tree qpdf cannot walk
+        }
+        if (repair || agreesWithMupdf(*input, spec))
+            break;
+    }
+    input->source->pdf->pushInheritedAttributesToPage();
+    input->pages = input->source->pdf->getAllPages();
+    input->ownRotation.reserve(input->pages.size());
+    for (QPDFObjectHandle page : input->pages) {
+        QPDFObjectHandle rotate = page.getKey("/Rotate");
+        input->ownRotation.push_back(qpdfsupport::normalizedRotation(
+            rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0));
+    }
+    return input;
+}
+
+QString absolutePath(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+// Saving through a symbolic link replaces the file it points to, not the link.
+QString resolvedTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 32 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+// Finds the document whose encryption the output copies: an input read from the file itself
+// when there is one, else the file opened on its own (kept in owned). False with error and
+// message when the protection cannot be read; a null protection means none to copy.
+bool protectionDocument(const PdfWriteOptions &options, const std::vector<InputDocument *> &order,
+                        std::shared_ptr<qpdfsupport::Source> *owned, QPDF **protection,
+                        PdfBackendError *error, QString *message)
+{
+    *protection = nullptr;
+    if (options.protectionSource.isEmpty())
+        return true;
+    const QString wanted = absolutePath(options.protectionSource);
+    for (InputDocument *input : order) {
+        const qpdfsupport::Source &source = *input->source;
+        if (source.repairedBytes.isEmpty() && absolutePath(source.path) == wanted) {
+            *protection = source.encrypted ? source.pdf.get() : nullptr;
+            return true;
+        }
+    }
+    PdfBackendError openError = PdfBackendError::NoError;
+    QString openMessage;
+    *owned = qpdfsupport::open(options.protectionSource, options.protectionPassword, false,
+                               &openError, &openMessage);
+    if (!*owned) {
+        *error = openError;
+        *message = QStringLiteral("The protection of %1 cannot be read, so it could not be kept: "
+                                  "%2")
+                       .arg(QDir::toNativeSeparators(options.protectionSource), openMessage);
+        return false;
+    }
+    if (!(*owned)->encrypted)
+        return true;
+    if (!(*owned)->repairedBytes.isEmpty()) {
+        *error = PdfBackendError::WriteFailed;
+        *message = QStringLiteral("%1 is encrypted and too damaged for its protection to be "
+                                  "copied; nothing was written, so the protection is not lost.")
+                       .arg(QDir::toNativeSeparators(options.protectionSource));
+        return false;
+    }
+    *protection = (*owned)->pdf.get();
+    return true;
+}
+
+Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
+                  const PdfWriteOptions &options, bool forceRepair,
+                  std::unique_ptr<StagedFile> *staged, PdfBackendError *error, QString *message)
 {
     std::map<std::pair<QString, QString>, std::unique_ptr<InputDocument>> inputs;
     std::vector<InputDocument *> order;
@@ -222,21 +193,10 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
         }
         auto &slot = inputs[{spec.filePath, spec.password}];
         if (!slot) {
-            auto input = std::make_unique<InputDocument>();
-            input->source =
-                qpdfsupport::open(spec.filePath, spec.password, forceRepair, error, message);
-            if (!input->source)
+            slot = openInput(spec, forceRepair, error, message);
+            if (!slot)
                 return Outcome::Failed;
-            input->source->pdf->pushInheritedAttributesToPage();
-            input->pages = input->source->pdf->getAllPages();
-            input->ownRotation.reserve(input->pages.size());
-            for (QPDFObjectHandle page : input->pages) {
-                QPDFObjectHandle rotate = page.getKey("/Rotate");
-                input->ownRotation.push_back(qpdfsupport::normalizedRotation(
-                    rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0));
-            }
-            order.push_back(input.get());
-            slot = std::move(input);
+            order.push_back(slot.get());
         }
         if (spec.pageIndex < 0 || spec.pageIndex >= static_cast<int>(slot->pages.size())) {
             *error = PdfBackendError::CorruptOrUnsupported;
@@ -247,13 +207,17 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
         }
         pageInputs.push_back(slot.get());
     }
+    std::shared_ptr<qpdfsupport::Source> ownedProtection;
+    QPDF *protection = nullptr;
+    if (!protectionDocument(options, order, &ownedProtection, &protection, error, message))
+        return Outcome::Failed;
 
     // One source becomes the output and keeps its catalog (outlines, names, forms): the file
     // being saved over, else the source of the first page.
     InputDocument *primary = order.empty() ? nullptr : order.front();
-    const QString target = QFileInfo(path).absoluteFilePath();
+    const QString target = absolutePath(path);
     for (InputDocument *input : order)
-        if (QFileInfo(input->source->path).absoluteFilePath() == target)
+        if (absolutePath(input->source->path) == target)
             primary = input;
     QPDF blankDocument;
     QPDF *out = primary ? primary->source->pdf.get() : &blankDocument;
@@ -261,7 +225,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
         blankDocument.emptyPDF();
     for (InputDocument *input : order)
         if (input != primary)
-            markLinkTargets(*input);
+            pagecopy::markLinkTargets(*input->source->pdf, input->pages);
 
     QPDFObjectHandle pagesRoot = out->getRoot().getKey("/Pages");
     QPDFAcroFormDocumentHelper outForms(*out);
@@ -288,13 +252,13 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
             if (firstCopy != first.end()) {
                 entry.page = out->makeIndirectObject(firstCopy->second.shallowCopy());
                 entry.duplicate = true;
-                if (hasAnnotations(firstCopy->second))
+                if (pagecopy::hasAnnotations(firstCopy->second))
                     outForms.fixCopiedAnnotations(entry.page, firstCopy->second, outForms);
             } else if (input == primary) {
                 entry.page = original;
             } else {
                 entry.page = out->copyForeignObject(original);
-                if (hasAnnotations(original)) {
+                if (pagecopy::hasAnnotations(original)) {
                     if (!input->forms)
                         input->forms =
                             std::make_unique<QPDFAcroFormDocumentHelper>(*input->source->pdf);
@@ -328,23 +292,58 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
                          QPDFObjectHandle::newInteger(static_cast<long long>(kids.size())));
     out->updateAllPagesCache();
 
-    for (const OutputPage &entry : outputs)
-        if (entry.input && entry.input != primary)
-            resolveLinkTargets(entry, first);
+    for (const OutputPage &entry : outputs) {
+        if (!entry.input || entry.input == primary)
+            continue;
+        pagecopy::resolveLinkTargets(entry.page, [&](int index) {
+            auto found = first.find({entry.input, index});
+            return found == first.end() ? QPDFObjectHandle::newNull() : found->second;
+        });
+    }
     if (primary) {
-        pruneOutlines(*out);
+        // The other sources' outlines follow the primary's own, one item per file.
+        std::vector<QPDFObjectHandle> bookmarks;
+        for (InputDocument *input : order) {
+            if (input == primary)
+                continue;
+            auto firstPage =
+                std::find_if(outputs.begin(), outputs.end(),
+                             [input](const OutputPage &o) { return o.input == input; });
+            QPDFObjectHandle bookmark = pagecopy::copyOutlineUnder(
+                *out, *input->source->pdf, QFileInfo(input->source->path).completeBaseName(),
+                firstPage->page, false);
+            if (!bookmark.isNull())
+                bookmarks.push_back(bookmark);
+        }
+        if (bookmarks.empty())
+            pagecopy::pruneOutlines(*out);
+        else
+            pagecopy::appendOutlineItems(*out, bookmarks);
         dropOrphanFields(*out, outputs);
         if (!identity)
             out->getRoot().removeKey("/PageLabels");
     }
 
+    *staged = std::make_unique<StagedFile>(QFileInfo(resolvedTarget(path)).absolutePath());
+    if (!(*staged)->isValid()) {
+        *error = PdfBackendError::WriteFailed;
+        *message = (*staged)->errorString();
+        return Outcome::Failed;
+    }
     PdfBackendError writeError = PdfBackendError::NoError;
     bool damaged = false;
     const bool ok = qpdfsupport::writeAtomically(
-        *out, path, [&](QPDFWriter &writer) { writer.setPreserveEncryption(false); }, &writeError,
-        message, &damaged);
+        *out, (*staged)->path(),
+        [protection](QPDFWriter &writer) {
+            if (protection)
+                writer.copyEncryptionParameters(*protection);
+            else
+                writer.setPreserveEncryption(false);
+        },
+        &writeError, message, &damaged);
     if (ok)
         return Outcome::Written;
+    staged->reset();
     *error = writeError;
     return damaged ? Outcome::SourceDamaged : Outcome::Failed;
 }
@@ -354,13 +353,24 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path, bool f
 bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
            PdfBackendError *error, QString *message)
 {
-    Q_UNUSED(options);
+    const QString target = resolvedTarget(path);
     // Damage qpdf only meets while copying or writing is retried on copies MuPDF repaired.
     for (bool forceRepair : {false, true}) {
+        std::unique_ptr<StagedFile> staged;
         try {
-            const Outcome outcome = writeOnce(pages, path, forceRepair, error, message);
+            const Outcome outcome =
+                writeOnce(pages, path, options, forceRepair, &staged, error, message);
+            if (outcome == Outcome::Written) {
+                // Every source is closed by now, so the target can be replaced even where open
+                // files cannot be.
+                if (staged->commitTo(target))
+                    return true;
+                *error = PdfBackendError::WriteFailed;
+                *message = staged->errorString();
+                return false;
+            }
             if (outcome != Outcome::SourceDamaged)
-                return outcome == Outcome::Written;
+                return false;
         } catch (const std::exception &e) {
             *error = PdfBackendError::WriteFailed;
             *message = QStringLiteral("The document could not be assembled: %1")

@@ -4,6 +4,7 @@
 #include "pagewriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -112,7 +113,21 @@ bool PdfEditorBackend::inspectDocument(const QString &path, const QString &passw
 bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
                                     PdfBackendError *error, QString *message)
 {
-    return saveDocument(pages, path, PdfWriteOptions{}, error, message);
+    // The primary source: the file saved over when it is a source, else the first page's.
+    PdfWriteOptions options;
+    const QString target = QFileInfo(path).absoluteFilePath();
+    for (const PdfSourcePage &page : pages) {
+        if (page.blank || page.filePath.isEmpty())
+            continue;
+        const bool isTarget = QFileInfo(page.filePath).absoluteFilePath() == target;
+        if (options.protectionSource.isEmpty() || isTarget) {
+            options.protectionSource = page.filePath;
+            options.protectionPassword = page.password;
+        }
+        if (isTarget)
+            break;
+    }
+    return saveDocument(pages, path, options, error, message);
 }
 
 bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QString &path,

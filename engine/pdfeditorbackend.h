@@ -25,8 +25,9 @@ struct PdfDocumentInfo
 // What a written file keeps besides its pages.
 struct PdfWriteOptions
 {
-    // The file whose protection (encryption, passwords, permissions) the output takes, and the
-    // password that opened it. Empty: the output is written without encryption.
+    // The file whose protection (encryption, passwords, permissions) the output takes when it is
+    // encrypted, and a password that opens it (user or owner; both stay valid in the output).
+    // Empty: the output is written without encryption.
     QString protectionSource;
     QString protectionPassword;
 };
@@ -48,6 +49,8 @@ class PdfEditorBackend
 public:
     static bool inspectDocument(const QString &path, const QString &password, PdfDocumentInfo *info,
                                 PdfBackendError *error, QString *message);
+    // Keeps the protection of the primary source (the file saved over when it is one of the
+    // sources, else the first page's file) when that file is encrypted.
     static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
                              PdfBackendError *error, QString *message);
     static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,

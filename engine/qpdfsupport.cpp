@@ -98,8 +98,10 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
             attempt = process(*source->pdf, path, docEncoded, &detail);
         }
     }
-    if (attempt == Attempt::Opened)
+    if (attempt == Attempt::Opened) {
+        source->encrypted = source->pdf->isEncrypted();
         return source;
+    }
     if (attempt == Attempt::PasswordRefused) {
         *error =
             password.isEmpty() ? PdfBackendError::PasswordRequired : PdfBackendError::WrongPassword;
@@ -122,6 +124,7 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
             return {};
         }
         if (doc && mupdf::repairedCopy(doc, &source->repairedBytes, &mupdfMessage)) {
+            source->encrypted = mupdf::isEncrypted(doc);
             source->pdf = newQpdf();
             try {
                 source->pdf->processMemoryFile(QFile::encodeName(path).constData(),

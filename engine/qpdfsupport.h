@@ -21,6 +21,7 @@ struct Source
     std::unique_ptr<QPDF> pdf;
     QByteArray repairedBytes;
     QString path;
+    bool encrypted = false; // the file itself, also when pdf reads a decrypted repaired copy
 };
 
 // Opens path with password for reading. A file qpdf refuses is rebuilt by MuPDF (which

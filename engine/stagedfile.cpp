@@ -10,6 +10,12 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#ifdef Q_OS_WIN
+#include "mupdfsupport.h"
+
+#include <QThread>
+#endif
+
 #include <filesystem>
 #include <system_error>
 
@@ -99,7 +105,20 @@ bool StagedFile::replace(const QString &target)
     if (QFileInfo::exists(target))
         QFile::setPermissions(m_path, QFile::permissions(target));
     std::error_code error;
+#ifdef Q_OS_WIN
+    // Windows cannot replace a file that is open: the render caches let go of it first, and a
+    // page being drawn from it closes it within moments.
+    const mupdf::ReleasedPath released(target);
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        error.clear();
+        std::filesystem::rename(fsPath(m_path), fsPath(target), error);
+        if (!error || !QFileInfo(target).isFile())
+            break;
+        QThread::msleep(50);
+    }
+#else
     std::filesystem::rename(fsPath(m_path), fsPath(target), error);
+#endif
     if (error) {
         m_error =
             QStringLiteral("Cannot replace %1: %2")

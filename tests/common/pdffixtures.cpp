@@ -104,18 +104,21 @@ bool write(const DocumentSpec &spec, const QString &path)
             addAnnot(link.first, annot);
             ++linkSlot;
         }
+        Obj names = Obj::newArray(); // name tree entries, in sorted order
+        auto namedTarget = [&](Obj target) {
+            if (spec.namedDestsWrapped) {
+                Obj wrapper = Obj::newDictionary();
+                wrapper.replaceKey("/D", target);
+                target = wrapper;
+            }
+            return pdf.makeIndirectObject(target);
+        };
         if (!spec.namedLinks.isEmpty()) {
-            Obj names = Obj::newArray();
             for (qsizetype i = 0; i < spec.namedLinks.size(); ++i) {
                 const std::string name = "dest" + std::to_string(i);
                 names.appendItem(Obj::newString(name));
-                Obj target = explicitDest(pages[static_cast<size_t>(spec.namedLinks[i].second)]);
-                if (spec.namedDestsWrapped) {
-                    Obj wrapper = Obj::newDictionary();
-                    wrapper.replaceKey("/D", target);
-                    target = wrapper;
-                }
-                names.appendItem(pdf.makeIndirectObject(target));
+                names.appendItem(namedTarget(
+                    explicitDest(pages[static_cast<size_t>(spec.namedLinks[i].second)])));
                 Obj annot = Obj::newDictionary();
                 annot.replaceKey("/Type", Obj::newName("/Annot"));
                 annot.replaceKey("/Subtype", Obj::newName("/Link"));
@@ -126,11 +129,6 @@ bool write(const DocumentSpec &spec, const QString &path)
                 annot.replaceKey("/A", action);
                 addAnnot(spec.namedLinks[i].first, annot);
             }
-            Obj tree = Obj::newDictionary();
-            tree.replaceKey("/Names", names);
-            Obj namesDict = Obj::newDictionary();
-            namesDict.replaceKey("/Dests", pdf.makeIndirectObject(tree));
-            root.replaceKey("/Names", namesDict);
         }
         if (spec.annotationPage >= 0) {
             Obj ap = Obj::newStream(&pdf, "0 0 1 rg 0 0 40 40 re f\n");
@@ -178,7 +176,14 @@ bool write(const DocumentSpec &spec, const QString &path)
                 Obj item = pdf.makeIndirectObject(Obj::newDictionary());
                 item.replaceKey("/Title", Obj::newUnicodeString("Page " + std::to_string(i + 1)));
                 item.replaceKey("/Parent", outlines);
-                item.replaceKey("/Dest", explicitDest(pages[i]));
+                if (spec.namedOutlines) {
+                    const std::string name = "page" + std::to_string(i);
+                    names.appendItem(Obj::newString(name));
+                    names.appendItem(namedTarget(explicitDest(pages[i])));
+                    item.replaceKey("/Dest", Obj::newString(name));
+                } else {
+                    item.replaceKey("/Dest", explicitDest(pages[i]));
+                }
                 items.push_back(item);
             }
             for (size_t i = 0; i < items.size(); ++i) {
@@ -199,6 +204,13 @@ bool write(const DocumentSpec &spec, const QString &path)
             outlines.replaceKey("/Count",
                                 Obj::newInteger(static_cast<long long>(items.size() + 1)));
             root.replaceKey("/Outlines", outlines);
+        }
+        if (names.getArrayNItems() > 0) {
+            Obj tree = Obj::newDictionary();
+            tree.replaceKey("/Names", names);
+            Obj namesDict = Obj::newDictionary();
+            namesDict.replaceKey("/Dests", pdf.makeIndirectObject(tree));
+            root.replaceKey("/Names", namesDict);
         }
         const QByteArray fileName = QFile::encodeName(path); // the writer keeps the pointer
         QPDFWriter writer(pdf, fileName.constData());

@@ -27,6 +27,7 @@ struct DocumentSpec
     QList<QPair<int, int>> links;      // link on page a to page b (explicit destination)
     QList<QPair<int, int>> namedLinks; // link on page a to page b through a named destination
     bool namedDestsWrapped = false;    // store named destinations as << /D [...] >>
+    bool namedOutlines = false;        // outline items jump through named destinations
     int formFieldPage = -1;            // text field "field<N>" on that page
     int annotationPage = -1;           // square annotation with a blue appearance
     bool rotateOnPagesNode = false;    // pages[0].rotate stored on the /Pages node (inherited)

@@ -65,6 +65,8 @@ private slots:
     void inspectRejectsBadInput_data();
     void inspectRejectsBadInput();
     void inspectRepairsDamagedXref();
+    void damagedFilesRefusedOrRepaired_data();
+    void damagedFilesRefusedOrRepaired();
     void passwords_data();
     void passwords();
 
@@ -80,8 +82,10 @@ private slots:
     void saveKeepsLinksOutlinesAndForms();
     void saveRemapsLinksOfInsertedDocument_data();
     void saveRemapsLinksOfInsertedDocument();
-    void saveDecryptsEncryptedSources_data();
-    void saveDecryptsEncryptedSources();
+    void saveKeepsProtection_data();
+    void saveKeepsProtection();
+    void saveKeepsEverySourcesBookmarks_data();
+    void saveKeepsEverySourcesBookmarks();
     void saveFailureLeavesFilesUntouched_data();
     void saveFailureLeavesFilesUntouched();
     void saveFromRepairableSource();
@@ -252,6 +256,140 @@ void TestPdfEditorBackend::inspectRepairsDamagedXref()
     QVERIFY2(PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message),
              qPrintable(message));
     QCOMPARE(info.pageSizes.size(), 6);
+}
+
+namespace {
+
+// A long manual laid out as many producers write one: pages first, then two page-tree nodes,
+// the tree's root and the catalog at the very end. overstate adds to the first node's /Count.
+QByteArray manual(int pageCount, int overstate, bool noPages)
+{
+    QByteArray bytes("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+    QList<qsizetype> offsets;
+    const auto object = [&](const QByteArray &body) {
+        offsets << bytes.size();
+        bytes += QByteArray::number(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    const int half = pageCount / 2;
+    const int firstNode = 2 * pageCount + 1;
+    QByteArray kids[2];
+    for (int i = 0; i < pageCount; ++i) {
+        const QColor c = fixtures::colourFor(i);
+        QByteArray content = QByteArray::number(c.redF(), 'f', 3) + ' ' +
+                             QByteArray::number(c.greenF(), 'f', 3) + ' ' +
+                             QByteArray::number(c.blueF(), 'f', 3) + " rg 0 0 200 300 re f\n";
+        for (int line = 0; line < 40; ++line) // the bulk a page of text would have
+            content += "% text of page " + QByteArray::number(i) + " line " +
+                       QByteArray::number(line) + '\n';
+        object("<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+               "endstream");
+        object("<< /Type /Page /Parent " + QByteArray::number(firstNode + (i >= half)) +
+               " 0 R /MediaBox [0 0 200 300] /Resources << >> /Contents " +
+               QByteArray::number(2 * i + 1) + " 0 R >>");
+        kids[i >= half] += QByteArray::number(2 * i + 2) + " 0 R ";
+    }
+    const QByteArray root = QByteArray::number(firstNode + 2);
+    object("<< /Type /Pages /Parent " + root + " 0 R /Count " +
+           QByteArray::number(half + overstate) + " /Kids [" + kids[0] + "] >>");
+    object("<< /Type /Pages /Parent " + root + " 0 R /Count " +
+           QByteArray::number(pageCount - half) + " /Kids [" + kids[1] + "] >>");
+    if (noPages)
+        object("<< /Type /Pages /Count 0 /Kids [] >>");
+    else
+        object("<< /Type /Pages /Count " + QByteArray::number(pageCount + overstate) + " /Kids [" +
+               QByteArray::number(firstNode) + " 0 R " + QByteArray::number(firstNode + 1) +
+               " 0 R] >>");
+    object("<< /Type /Catalog /Pages " + root + " 0 R >>");
+    const qsizetype xref = bytes.size();
+    bytes += "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        bytes += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    bytes += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) + " /Root " +
+             QByteArray::number(offsets.size()) + " 0 R >>\nstartxref\n" +
+             QByteArray::number(xref) + "\n%%EOF\n";
+    return bytes;
+}
+
+} // namespace
+
+void TestPdfEditorBackend::damagedFilesRefusedOrRepaired_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("pages"); // -1: refused as damaged
+    QTest::addColumn<int>("lost");  // the index of a page whose object is missing, else -1
+
+    const int count = 400;
+    const QByteArray whole = manual(count, 0, false);
+    const qsizetype xref = whole.lastIndexOf("xref");
+    for (int percent : {10, 50, 75, 95})
+        QTest::addRow("first %d%%", percent)
+            << whole.left(whole.size() * percent / 100) << -1 << -1;
+    QTest::newRow("catalog lost") << whole.left(whole.lastIndexOf("/Type /Catalog") - 12) << -1
+                                  << -1;
+    QTest::newRow("cut inside the xref") << whole.left(xref + 200) << count << -1;
+    QTest::newRow("trailer lost") << whole.left(whole.lastIndexOf("trailer")) << count << -1;
+    QByteArray dangling = whole;
+    dangling.replace("[2 0 R 4 0 R ", "[2 0 R 9999 0 R ");
+    QTest::newRow("page object lost") << dangling << count - 1 << 1;
+    QByteArray shifted = whole;
+    for (qsizetype at = shifted.indexOf(" 00000 n", xref); at > 0;
+         at = shifted.indexOf(" 00000 n", at + 8))
+        shifted[at - 1] = '7'; // every offset points a few bytes off
+    QTest::newRow("broken xref offsets") << shifted << count << -1;
+    QTest::newRow("count overstated") << manual(count, 60, false) << count << -1;
+    QTest::newRow("count understated") << manual(count, -50, false) << count << -1;
+    QTest::newRow("no pages at all") << manual(2, 0, true) << 0 << -1;
+}
+
+void TestPdfEditorBackend::damagedFilesRefusedOrRepaired()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, pages);
+    QFETCH(int, lost);
+    const auto colour = [lost](int index) {
+        return fixtures::colourFor(lost >= 0 && index >= lost ? index + 1 : index);
+    };
+    const QString file = path(QStringLiteral("damaged.pdf"));
+    QVERIFY(fixtures::writeBytes(file, bytes));
+    PdfDocumentInfo info;
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    const bool opened = PdfEditorBackend::inspectDocument(file, {}, &info, &error, &message);
+    if (pages < 0) {
+        QVERIFY(!opened);
+        QCOMPARE(error, PdfBackendError::CorruptOrUnsupported);
+        QVERIFY(message.contains(QLatin1String("damaged")));
+        return;
+    }
+    QVERIFY2(opened, qPrintable(message));
+    QCOMPARE(info.pageSizes.size(), pages);
+    if (pages == 0)
+        return;
+
+    // Rendering, saving and an independent reader of the saved file all see the same pages.
+    const QList<int> probes{0, pages / 2 - 1, pages / 2, pages - 1};
+    QList<PdfSourcePage> list;
+    for (int index : probes) {
+        const QImage image =
+            PdfEditorBackend::renderPage(sourcePage(file, index), QSize(20, 30), &error, &message);
+        QVERIFY2(!image.isNull(), qPrintable(message));
+        QVERIFY(readback::similar(readback::centreColour(image), colour(index)));
+        list << sourcePage(file, index);
+    }
+    QVERIFY(PdfEditorBackend::renderPage(sourcePage(file, pages), QSize(20, 30), &error, &message)
+                .isNull());
+    const QString out = path(QStringLiteral("damaged-saved.pdf"));
+    QVERIFY2(PdfEditorBackend::saveDocument(list, out, &error, &message), qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
+    QCOMPARE(readback::inspect(out).pages.size(), probes.size());
+    for (int i = 0; i < probes.size(); ++i)
+        QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, i, 18)),
+                                  colour(probes[i])));
+    list.clear();
+    for (int i = 0; i < pages; ++i)
+        list << sourcePage(file, i);
+    QVERIFY2(PdfEditorBackend::saveDocument(list, out, &error, &message), qPrintable(message));
+    QCOMPARE(readback::inspect(out).pages.size(), pages);
 }
 
 void TestPdfEditorBackend::passwords_data()
@@ -499,6 +637,15 @@ void TestPdfEditorBackend::saveOverItsOwnSource()
     const QImage image =
         PdfEditorBackend::renderPage(sourcePage(file, 0), QSize(20, 30), &error, &message);
     QVERIFY(readback::similar(readback::centreColour(image), fixtures::colourFor(5)));
+
+#ifdef Q_OS_UNIX
+    // Saved through a symbolic link, the link stays and the file it names is replaced.
+    const QString link = path(QStringLiteral("self-link.pdf"));
+    QVERIFY(QFile::link(file, link));
+    QVERIFY(PdfEditorBackend::saveDocument({sourcePage(link, 2)}, link, &error, &message));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readback::inspect(file).pages.size(), 1);
+#endif
 }
 
 void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
@@ -595,40 +742,189 @@ void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
     QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 4, 18)), 2);
 }
 
-void TestPdfEditorBackend::saveDecryptsEncryptedSources_data()
+void TestPdfEditorBackend::saveKeepsProtection_data()
 {
-    QTest::addColumn<Scheme>("scheme");
-    QTest::addColumn<QString>("password");
-    QTest::newRow("rc4-40 user") << Scheme::Rc4_40 << QStringLiteral("user");
-    QTest::newRow("rc4-128 owner") << Scheme::Rc4_128 << QStringLiteral("owner");
-    QTest::newRow("aes-128 user") << Scheme::Aes128 << QStringLiteral("user");
-    QTest::newRow("aes-256 owner") << Scheme::Aes256 << QStringLiteral("owner");
+    QTest::addColumn<QStringList>("encryption"); // qpdf --encrypt arguments
+    QTest::addColumn<QString>("password");       // the one the document was opened with
+    QTest::addColumn<QString>("mode");
+
+    const QList<QPair<const char *, QStringList>> kinds{
+        {"rc4-40",
+         {QStringLiteral("40"), QStringLiteral("--print=n"), QStringLiteral("--modify=n")}},
+        {"rc4-128",
+         {QStringLiteral("128"), QStringLiteral("--use-aes=n"), QStringLiteral("--print=low"),
+          QStringLiteral("--modify=annotate")}},
+        {"aes-128",
+         {QStringLiteral("128"), QStringLiteral("--use-aes=y"), QStringLiteral("--extract=n")}},
+        {"aes-256", {QStringLiteral("256"), QStringLiteral("--print=none")}}};
+    // save: over the file itself; save as: to a new file, protection named; extract: a subset,
+    // protection by default; insert: first page from a plain file, protection named; moved: no
+    // page from the protected file, protection named.
+    const char *modes[] = {"save", "save as", "extract", "insert", "moved"};
+    for (const auto &[name, args] : kinds)
+        for (const char *mode : modes)
+            for (const char *password : {"user", "owner"})
+                QTest::addRow("%s %s %s", name, mode, password)
+                    << (QStringList{QStringLiteral("user"), QStringLiteral("owner")} + args)
+                    << QString::fromLatin1(password) << QString::fromLatin1(mode);
+    QTest::newRow("aes-256 owner only save")
+        << QStringList{QString(), QStringLiteral("owner"), QStringLiteral("256"),
+                       QStringLiteral("--modify=none")}
+        << QString() << QStringLiteral("save");
 }
 
-void TestPdfEditorBackend::saveDecryptsEncryptedSources()
+void TestPdfEditorBackend::saveKeepsProtection()
 {
-    QFETCH(Scheme, scheme);
+    QFETCH(QStringList, encryption);
     QFETCH(QString, password);
-    const QString locked = path(QStringLiteral("save-locked.pdf"));
-    QFile::remove(locked);
-    QVERIFY(
-        fixtures::encrypt(m_six, locked, scheme, QStringLiteral("user"), QStringLiteral("owner")));
-    const QString out = path(QStringLiteral("unlocked.pdf"));
+    QFETCH(QString, mode);
+    const auto qpdf = [](const QStringList &args, QString *out = nullptr) {
+        QProcess process;
+        process.start(QStringLiteral("qpdf"), args);
+        process.waitForFinished(60000);
+        if (out)
+            *out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        return process.exitCode();
+    };
+    // What --show-encryption reports, without the lines that depend on the password supplied.
+    const auto protection = [&](const QString &file, const QString &pw, QString *supplied) {
+        QString out;
+        if (qpdf({QStringLiteral("--show-encryption"), QStringLiteral("--password=") + pw, file},
+                 &out) != 0)
+            return QStringList();
+        QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString &line : lines)
+            if (line.startsWith(QLatin1String("Supplied password")))
+                *supplied = line;
+        lines.removeIf([](const QString &l) {
+            return l.startsWith(QLatin1String("Supplied")) || l.startsWith(QLatin1String("User"));
+        });
+        return lines;
+    };
+
+    const QString source = path(QStringLiteral("protected.pdf"));
+    QFile::remove(source);
+    QCOMPARE(qpdf(QStringList{QStringLiteral("--allow-weak-crypto"), QStringLiteral("--encrypt")} +
+                  encryption + QStringList{QStringLiteral("--"), m_six, source}),
+             0);
+    QString supplied;
+    const QStringList expected = protection(source, QStringLiteral("owner"), &supplied);
+    QVERIFY(expected.size() > 5);
+
+    QString out = path(QStringLiteral("protected-out.pdf"));
+    QFile::remove(out);
+    PdfWriteOptions options{source, password};
     PdfBackendError error;
     QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(
-                 {sourcePage(locked, 4, 0, password), sourcePage(m_six, 1)}, out, &error, &message),
-             qPrintable(message));
+    bool saved = false;
+    QList<int> colours;
+    if (mode == QLatin1String("save")) {
+        out = source;
+        saved = PdfEditorBackend::saveDocument(
+            {sourcePage(source, 5, 0, password), sourcePage(source, 0, 90, password)}, out, &error,
+            &message);
+        colours = {5, 0};
+    } else if (mode == QLatin1String("save as")) {
+        saved = PdfEditorBackend::saveDocument(
+            {sourcePage(source, 1, 0, password), blankPage({100, 100}), sourcePage(m_six, 3)}, out,
+            options, &error, &message);
+        colours = {1, -1, 3};
+    } else if (mode == QLatin1String("extract")) {
+        saved = PdfEditorBackend::saveDocument({sourcePage(source, 3, 0, password)}, out, &error,
+                                               &message);
+        colours = {3};
+    } else if (mode == QLatin1String("insert")) {
+        saved = PdfEditorBackend::saveDocument(
+            {sourcePage(m_mixed, 0), sourcePage(source, 2, 0, password)}, out, options, &error,
+            &message);
+        colours = {0, 2};
+    } else {
+        saved =
+            PdfEditorBackend::saveDocument({sourcePage(m_six, 4)}, out, options, &error, &message);
+        colours = {4};
+    }
+    QVERIFY2(saved, qPrintable(message));
+
+    const QString user = encryption.first();
+    QCOMPARE(qpdf({QStringLiteral("--requires-password"), out}), user.isEmpty() ? 3 : 0);
+    QCOMPARE(protection(out, QStringLiteral("owner"), &supplied), expected);
+    QCOMPARE(supplied, QStringLiteral("Supplied password is owner password"));
+    QCOMPARE(protection(out, user, &supplied), expected);
+    QCOMPARE(supplied, QStringLiteral("Supplied password is user password"));
+    QString pages;
+    qpdf({QStringLiteral("--show-npages"), QStringLiteral("--password=") + user, out}, &pages);
+    QCOMPARE(pages.trimmed().toInt(), colours.size());
+    for (int i = 0; i < colours.size(); ++i) {
+        const QColor colour = readback::centreColour(readback::renderPoppler(out, i, 18, user));
+        QVERIFY(readback::similar(colour, colours[i] < 0 ? QColor(Qt::white)
+                                                         : fixtures::colourFor(colours[i])));
+    }
+
+    // Without options but with no encrypted source, nothing gets encrypted; without a password
+    // the protected source is refused.
+    const QString plain = path(QStringLiteral("plain-out.pdf"));
+    QVERIFY(PdfEditorBackend::saveDocument({sourcePage(m_six, 0)}, plain, {}, &error, &message));
+    QCOMPARE(qpdf({QStringLiteral("--requires-password"), plain}), 2);
+    if (!user.isEmpty()) {
+        QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(source, 0)}, plain, &error, &message));
+        QCOMPARE(error, PdfBackendError::PasswordRequired);
+    }
+}
+
+void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks_data()
+{
+    QTest::addColumn<bool>("named");    // outline items use named destinations
+    QTest::addColumn<bool>("wrapped");  // stored as << /D [...] >>
+    QTest::addColumn<bool>("overMain"); // saved over the main file instead of a new one
+    QTest::newRow("explicit") << false << false << false;
+    QTest::newRow("named") << true << false << false;
+    QTest::newRow("named as dictionaries") << true << true << false;
+    QTest::newRow("named as dictionaries over main") << true << true << true;
+}
+
+void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks()
+{
+    QFETCH(bool, named);
+    QFETCH(bool, wrapped);
+    QFETCH(bool, overMain);
+    DocumentSpec main{fixtures::pagesOf(3)};
+    main.outlines = true;
+    main.namedOutlines = named;
+    main.namedDestsWrapped = wrapped;
+    const QString mainFile = make(QStringLiteral("book-main.pdf"), main);
+    DocumentSpec second{fixtures::pagesOf(4)};
+    second.outlines = true;
+    second.namedOutlines = named;
+    second.namedDestsWrapped = wrapped;
+    const QString secondFile = make(QStringLiteral("Second Book.pdf"), second);
+    const QString thirdFile = make(QStringLiteral("third.pdf"), DocumentSpec{fixtures::pagesOf(2)});
+    DocumentSpec fourth{fixtures::pagesOf(2)};
+    fourth.outlines = true;
+    const QString fourthFile = make(QStringLiteral("fourth.pdf"), fourth);
+
+    // main 0, second 3, second 0, main 2, third 1, second 0 again, fourth 1; main 1, second 1
+    // and 2, fourth 0 are dropped.
+    const QList<PdfSourcePage> pages{sourcePage(mainFile, 0),   sourcePage(secondFile, 3),
+                                     sourcePage(secondFile, 0), sourcePage(mainFile, 2),
+                                     sourcePage(thirdFile, 1),  sourcePage(secondFile, 0, 90),
+                                     sourcePage(fourthFile, 1)};
+    const QString out = overMain ? mainFile : path(QStringLiteral("book-out.pdf"));
+    PdfBackendError error;
+    QString message;
+    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
+    QVERIFY(readback::qpdfCheck(out));
     const readback::DocumentFacts facts = readback::inspect(out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
-    QVERIFY(!facts.encrypted);
-    QCOMPARE(facts.pages.size(), 2);
-    QVERIFY(readback::similar(readback::centreColour(readback::renderPoppler(out, 0, 18)),
-                              fixtures::colourFor(4)));
-
-    // Without the password the save is refused with the password error.
-    QVERIFY(!PdfEditorBackend::saveDocument({sourcePage(locked, 0)}, out, &error, &message));
-    QCOMPARE(error, PdfBackendError::PasswordRequired);
+    QCOMPARE(facts.pages.size(), 7);
+    // The main file's own outline as it was (without its dropped page), then one item per other
+    // file whose bookmarks point at kept pages: the file without bookmarks adds nothing.
+    QCOMPARE(facts.outlineTitles,
+             (QStringList{QStringLiteral("Page 1"), QStringLiteral("Page 1 detail"),
+                          QStringLiteral("Page 3"), QStringLiteral("Second Book"),
+                          QStringLiteral("Page 1"), QStringLiteral("Page 1 detail"),
+                          QStringLiteral("Page 4"), QStringLiteral("fourth"),
+                          QStringLiteral("Page 2")}));
+    QCOMPARE(facts.outlineTargets, (QList<int>{0, 0, 3, 1, 2, 2, 1, 6, 6}));
 }
 
 void TestPdfEditorBackend::saveFailureLeavesFilesUntouched_data()

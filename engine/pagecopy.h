@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QPDF;
+class QPDFObjectHandle;
+
+// Copying pages and their outline from one document into another, shared by the writers that
+// assemble a PDF from several sources.
+namespace pagecopy {
+
+bool hasAnnotations(QPDFObjectHandle page);
+
+// Copying a page drops references to pages not copied yet. Before copying, every internal
+// link target on pages is turned into the index (in pages) of the page it jumps to, -1 when it
+// is not one of them; resolveLinkTargets points them at the copies afterwards.
+void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages);
+
+// pageAt answers the written page of a source index, or a null handle when that page was not
+// written; links to such pages lose their target.
+void resolveLinkTargets(QPDFObjectHandle copy, const std::function<QPDFObjectHandle(int)> &pageAt);
+
+// Removes outline items below parent whose destination page is gone (unless they still hold
+// live children) and fixes the counts. Returns the number of visible items below parent.
+int pruneOutlineItems(QPDF &pdf, QPDFObjectHandle parent);
+
+// Makes one outline item in out titled title that jumps to firstPage and holds a copy of the
+// outline of source. Call it after the pages were copied: page references are then mapped onto
+// their copies, and items whose pages were not copied are left out. Returns a null handle when
+// nothing of the source's outline remains and keepEmpty is false.
+QPDFObjectHandle copyOutlineUnder(QPDF &out, QPDF &source, const QString &title,
+                                  QPDFObjectHandle firstPage, bool keepEmpty);
+
+// Appends items at the top level of out's outline, creating the outline when there is none.
+void appendOutlineItems(QPDF &out, const std::vector<QPDFObjectHandle> &items);
+
+// Prunes the whole outline of pdf (as pruneOutlineItems) and drops it when nothing is left.
+void pruneOutlines(QPDF &pdf);
+
+} // namespace pagecopy
