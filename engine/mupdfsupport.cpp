@@ -91,10 +91,12 @@ struct CacheRegistry
     std::map<QString, int> replacing;
 };
 
+// Never destroyed: pool threads of other singletons may still end (and drop their caches)
+// while static objects are torn down at exit.
 CacheRegistry &registry()
 {
-    static CacheRegistry instance;
-    return instance;
+    static CacheRegistry *instance = new CacheRegistry;
+    return *instance;
 }
 
 QString cacheKey(const QFileInfo &info)

@@ -363,7 +363,7 @@ bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWrit
             if (outcome == Outcome::Written) {
                 // Every source is closed by now, so the target can be replaced even where open
                 // files cannot be.
-                if (staged->commitTo(target))
+                if (staged->replace(target))
                     return true;
                 *error = PdfBackendError::WriteFailed;
                 *message = staged->errorString();
