@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 CustomTabBar::CustomTabBar(QWidget *parent)
@@ -15,7 +17,9 @@ CustomTabBar::CustomTabBar(QWidget *parent)
     setDrawBase(false);
     setMovable(true);
     setElideMode(Qt::ElideRight);
-    setUsesScrollButtons(false);
+    // With many files open the tabs shrink to a minimum, then scroll; the current one is
+    // always brought into view.
+    setUsesScrollButtons(true);
     setExpanding(true);
     setTabsClosable(false);
     setMouseTracking(true);
@@ -26,14 +30,32 @@ bool CustomTabBar::isHomeTab(int index) const
     return tabData(index).toInt() == HomeTabData;
 }
 
+bool CustomTabBar::tabsOverflow() const
+{
+    int total = 0;
+    for (int i = 0; i < count(); ++i)
+        total += tabSizeHint(i).width();
+    const int room = (parentWidget() ? parentWidget()->width() : width()) - ReservedWidth;
+    return total > room;
+}
+
 QSize CustomTabBar::tabSizeHint(int index) const
 {
     QSize size = QTabBar::tabSizeHint(index);
-    if (isHomeTab(index))
-        size.setWidth(90);
-    else
-        size.setWidth(count() < 7 ? 180 : 150);
     size.setHeight(42);
+    if (isHomeTab(index)) {
+        size.setWidth(HomeTabWidth);
+        return size;
+    }
+    const int preferred = count() < 7 ? 180 : 150;
+    int others = 0;
+    for (int i = 0; i < count(); ++i)
+        others += isHomeTab(i) ? 0 : 1;
+    // Share the room the tab widget gives the bar; the widget's own width would follow the hint.
+    const int room = (parentWidget() ? parentWidget()->width() : width()) - HomeTabWidth -
+                     ReservedWidth;
+    const int share = others > 0 ? room / others : preferred;
+    size.setWidth(std::clamp(share, MinimumTabWidth, preferred));
     return size;
 }
 

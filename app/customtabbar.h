@@ -11,11 +11,18 @@ class CustomTabBar : public QTabBar
 public:
     // Tab data that marks the home tab.
     static constexpr int HomeTabData = 1;
+    static constexpr int HomeTabWidth = 90;
+    // Tabs shrink down to this width before the bar scrolls.
+    static constexpr int MinimumTabWidth = 120;
+    // Kept free at the right for the list of all tabs.
+    static constexpr int ReservedWidth = 44;
 
     explicit CustomTabBar(QWidget *parent = nullptr);
 
     int hoveredIndex() const { return m_hoveredIndex; }
     bool isHomeTab(int index) const;
+    // True when the tabs need more room than the bar has, even at their smallest.
+    bool tabsOverflow() const;
 
 protected:
     QSize tabSizeHint(int index) const override;

@@ -6,6 +6,9 @@
 #include "theme.h"
 
 #include <QDebug>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +23,66 @@ QTabBar { background: transparent; }
 QTabWidget::pane { border: none; border-top: 1px solid %2; margin-top: -1px; background: %3; }
 )"_s.arg(Theme::tabWidgetBackground, Theme::paneLine, Theme::surface));
     connect(m_tabBar, &QTabBar::tabCloseRequested, this, &CustomTabWidget::onTabCloseRequested);
+
+    m_listMenu = new QMenu(this);
+    m_listMenu->setObjectName(u"tabListMenu"_s);
+    connect(m_listMenu, &QMenu::aboutToShow, this, &CustomTabWidget::fillListMenu);
+    m_listButton = new QToolButton(this);
+    m_listButton->setObjectName(u"tabListButton"_s);
+    m_listButton->setToolTip(tr("全部标签页"));
+    m_listButton->setCursor(Qt::PointingHandCursor);
+    m_listButton->setFixedSize(CustomTabBar::ReservedWidth - 8, 34);
+    m_listButton->setPopupMode(QToolButton::InstantPopup);
+    m_listButton->setArrowType(Qt::DownArrow);
+    m_listButton->setMenu(m_listMenu);
+    m_listButton->setStyleSheet(uR"(
+QToolButton { border: none; background: transparent; border-radius: 6px; margin: 4px 4px 0 0; }
+QToolButton:hover { background: %1; }
+QToolButton::menu-indicator { image: none; }
+)"_s.arg(Theme::tabCloseHover));
+    setCornerWidget(m_listButton, Qt::TopRightCorner);
+    m_listButton->hide();
+}
+
+void CustomTabWidget::fillListMenu()
+{
+    m_listMenu->clear();
+    for (int i = 0; i < count(); ++i) {
+        QAction *action = m_listMenu->addAction(tabIcon(i), tabText(i));
+        action->setToolTip(tabToolTip(i));
+        action->setCheckable(true);
+        action->setChecked(i == currentIndex());
+        QWidget *page = widget(i);
+        connect(action, &QAction::triggered, this, [this, page] {
+            if (const int at = indexOf(page); at >= 0)
+                setCurrentIndex(at);
+        });
+    }
+}
+
+void CustomTabWidget::updateListButton()
+{
+    const bool overflow = m_tabBar->tabsOverflow();
+    if (overflow != m_listButton->isVisible())
+        m_listButton->setVisible(overflow);
+}
+
+void CustomTabWidget::tabInserted(int index)
+{
+    QTabWidget::tabInserted(index);
+    updateListButton();
+}
+
+void CustomTabWidget::tabRemoved(int index)
+{
+    QTabWidget::tabRemoved(index);
+    updateListButton();
+}
+
+void CustomTabWidget::resizeEvent(QResizeEvent *event)
+{
+    QTabWidget::resizeEvent(event);
+    updateListButton();
 }
 
 void CustomTabWidget::onTabCloseRequested(int index)

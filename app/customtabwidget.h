@@ -3,6 +3,8 @@
 #include <QTabWidget>
 
 class CustomTabBar;
+class QMenu;
+class QToolButton;
 
 // The main page's tab widget. Closing a viewer tab first asks the viewer, which may refuse.
 class CustomTabWidget : public QTabWidget
@@ -13,9 +15,22 @@ public:
     explicit CustomTabWidget(QWidget *parent = nullptr);
 
     CustomTabBar *customTabBar() const { return m_tabBar; }
+    // The button with the list of every tab, shown while the tabs do not all fit.
+    QToolButton *tabListButton() const { return m_listButton; }
+    // Closes the tab as its close button does (a viewer may refuse).
+    void requestCloseTab(int index) { onTabCloseRequested(index); }
+
+protected:
+    void tabInserted(int index) override;
+    void tabRemoved(int index) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void onTabCloseRequested(int index);
+    void updateListButton();
+    void fillListMenu();
 
     CustomTabBar *m_tabBar = nullptr;
+    QToolButton *m_listButton = nullptr;
+    QMenu *m_listMenu = nullptr;
 };

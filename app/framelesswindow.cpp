@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -33,7 +34,7 @@ FramelessWindow::FramelessWindow(QWidget *parent)
 
     connect(m_titleBar, &TitleBar::minimizeRequested, this, &QWidget::showMinimized);
     connect(m_titleBar, &TitleBar::maximizeRestoreRequested, this, [this] {
-        if (isMaximized())
+        if (isSquare())
             showNormal();
         else
             showMaximized();
@@ -46,6 +47,29 @@ FramelessWindow::FramelessWindow(QWidget *parent)
     connect(&ShellServices::instance(), &ShellServices::accountChanged, this,
             &FramelessWindow::refreshAccountText);
     refreshAccountText();
+
+    // Full screen drops the rounded border like maximising does, and F11 brings it back.
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreen->setContext(Qt::WindowShortcut);
+    connect(fullScreen, &QShortcut::activated, this, &FramelessWindow::toggleFullScreen);
+}
+
+bool FramelessWindow::isSquare() const
+{
+    return isMaximized() || isFullScreen();
+}
+
+void FramelessWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        if (m_maximizedBeforeFullScreen)
+            showMaximized();
+        else
+            showNormal();
+        return;
+    }
+    m_maximizedBeforeFullScreen = isMaximized();
+    showFullScreen();
 }
 
 void FramelessWindow::setContentWidget(QWidget *widget)
@@ -79,7 +103,7 @@ void FramelessWindow::refreshAccountText()
 
 void FramelessWindow::updateMask()
 {
-    if (isMaximized()) {
+    if (isSquare()) {
         clearMask();
         return;
     }
@@ -94,7 +118,7 @@ void FramelessWindow::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal radius = isMaximized() ? 0 : cornerRadius;
+    const qreal radius = isSquare() ? 0 : cornerRadius;
     p.setBrush(Theme::color(Theme::borderStrong));
     p.drawRoundedRect(outer, radius, radius);
     const QRectF inner = outer.adjusted(1, 1, -1, -1);
@@ -148,7 +172,7 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
 void FramelessWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange) {
-        m_titleBar->setMaximized(isMaximized());
+        m_titleBar->setMaximized(isSquare());
         // The new geometry arrives after the state change.
         QTimer::singleShot(0, this, &FramelessWindow::updateMask);
     }

@@ -23,6 +23,8 @@ public:
     TitleBar *titleBar() const { return m_titleBar; }
     bool isDragging() const { return m_dragging; }
     void updateMask();
+    // F11: full screen without the border, and back to the state before it.
+    void toggleFullScreen();
 
     // The account button text for a session: empty without a token, else the username, else the
     // part of the e-mail address before the at sign.
@@ -39,8 +41,11 @@ protected:
 
 private:
     void refreshAccountText();
+    // Maximised or full screen: no rounded corners.
+    bool isSquare() const;
 
     bool m_dragging = false;
+    bool m_maximizedBeforeFullScreen = false;
     QPoint m_dragOffset;
     int m_dragStripHeight = 40;
     TitleBar *m_titleBar = nullptr;

@@ -1,6 +1,7 @@
 #include "homepage.h"
 
 #include "recentfilespage.h"
+#include "revealinfolder.h"
 #include "sidenavigationbar.h"
 #include "theme.h"
 
@@ -32,6 +33,8 @@ HomePage::HomePage(QWidget *parent)
     connect(m_navigationBar, &SideNavigationBar::toolClicked, this, &HomePage::toolClicked);
     connect(m_navigationBar, &SideNavigationBar::openFile, this, &HomePage::openFile);
     connect(m_recentFilesPage, &RecentFilesPage::fileClicked, this, &HomePage::fileClicked);
+    connect(m_recentFilesPage, &RecentFilesPage::showInFolderRequested, this,
+            [](const QString &path) { RevealInFolder::reveal(path); });
 }
 
 void HomePage::recordOpenedFile(const QString &filePath)

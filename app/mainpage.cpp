@@ -7,7 +7,10 @@
 #include "pdfdocumentsession.h"
 #include "pdffileregistry.h"
 #include "pdfshowpage.h"
+#include "pdfviewershortcuts.h"
 #include "pdfviewerwidget.h"
+#include "pdfdocumentmodel.h"
+#include "sidenavigationbar.h"
 #include "theme.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
@@ -16,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +61,63 @@ QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-r
     connect(m_homePage, &HomePage::toolClicked, this, &MainPage::onToolClicked);
     connect(m_homePage, &HomePage::openFile, this, &MainPage::onFileOpen);
     connect(m_homePage, &HomePage::fileClicked, this, &MainPage::onFileClicked);
+    // A viewer tab that comes to the front takes the keyboard, so that its keys work at once.
+    connect(m_tabWidget, &QTabWidget::currentChanged, this, [this](int index) {
+        if (auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(index));
+            viewer && viewer->viewer())
+            PdfViewerShortcuts::focusCurrentView(viewer->viewer());
+    });
+    installShortcuts();
+}
+
+void MainPage::installShortcuts()
+{
+    const auto add = [this](const QKeySequence &key, auto slot) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    add(QKeySequence::Open, [this] { openWithDialog(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { closeCurrentTab(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { cycleTabs(1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { cycleTabs(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Backtab), [this] { cycleTabs(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { cycleTabs(-1); });
+}
+
+void MainPage::openWithDialog()
+{
+    m_homePage->navigationBar()->onOpenClicked();
+}
+
+void MainPage::closeCurrentTab()
+{
+    // The same path as the tab's close button, with its questions.
+    const int index = m_tabWidget->currentIndex();
+    if (index > 0)
+        Q_EMIT m_tabWidget->tabBar()->tabCloseRequested(index);
+}
+
+void MainPage::cycleTabs(int step)
+{
+    const int count = m_tabWidget->count();
+    if (count > 1)
+        m_tabWidget->setCurrentIndex((m_tabWidget->currentIndex() + step + count) % count);
+}
+
+void MainPage::updateViewerTab(QWidget *page)
+{
+    auto *viewer = qobject_cast<PdfShowPage *>(page);
+    const int at = m_tabWidget->indexOf(page);
+    if (!viewer || at < 0)
+        return;
+    const QString path = page->property(filePathProperty).toString();
+    const bool modified = viewer->viewer() && viewer->viewer()->documentModel()->isModified();
+    const QString name = QFileInfo(path).fileName();
+    // A dot before the name marks unsaved changes, as the title bars of editors do.
+    m_tabWidget->setTabText(at, modified ? u"\u2022 "_s + name : name);
+    const QString native = QDir::toNativeSeparators(path);
+    m_tabWidget->setTabToolTip(at, modified ? tr("%1（未保存）").arg(native) : native);
 }
 
 QString MainPage::toolTabLabel(int toolType)
@@ -202,13 +263,16 @@ QString MainPage::openInViewerTab(const QString &filePath)
     connect(viewer, &PdfShowPage::toolRequested, this, &MainPage::onViewerToolRequested);
     // Saved under a new name, the tab stands for the new file.
     connect(viewer, &PdfShowPage::filePathChanged, this, [this, viewer](const QString &newPath) {
-        const QString normalised = normalisedPath(newPath);
-        viewer->setProperty(filePathProperty, normalised);
-        if (const int at = m_tabWidget->indexOf(viewer); at >= 0)
-            m_tabWidget->setTabText(at, QFileInfo(normalised).fileName());
+        viewer->setProperty(filePathProperty, normalisedPath(newPath));
+        updateViewerTab(viewer);
     });
+    if (viewer->viewer()) {
+        connect(viewer->viewer(), &PdfViewerWidget::modifiedChanged, this,
+                [this, viewer] { updateViewerTab(viewer); });
+    }
     const int index = m_tabWidget->addTab(viewer, QIcon(u":/res/icons/modern/file-pdf.png"_s),
                                           QFileInfo(path).fileName());
+    updateViewerTab(viewer);
     m_tabWidget->setCurrentIndex(index);
     return path;
 }

@@ -32,6 +32,11 @@ public:
     // Canonical path when the file exists, else the absolute one; "/" separators, cleaned.
     static QString normalisedPath(const QString &filePath);
 
+    // The keys of the window: open, close tab, next and previous tab.
+    void openWithDialog();
+    void closeCurrentTab();
+    void cycleTabs(int step);
+
 public Q_SLOTS:
     void onToolClicked(int type);
     void onFileOpen(const QString &filePath);
@@ -39,6 +44,9 @@ public Q_SLOTS:
     void onViewerToolRequested(int toolType, const QString &filePath);
 
 private:
+    void installShortcuts();
+    // Title, unsaved mark and full path of a viewer tab.
+    void updateViewerTab(QWidget *viewer);
     // Opens or focuses the file's viewer tab; the normalised path, or empty when no tab shows it.
     QString openInViewerTab(const QString &filePath);
 

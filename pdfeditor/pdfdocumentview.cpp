@@ -157,7 +157,12 @@ double PdfDocumentView::fitZoomFor(int row, PdfFitMode mode) const
     row = std::clamp(row, 0, m_model->pageCount() - 1);
     const QSizeF size = displaySizeAt(m_model, row);
     const QSize area = viewport()->size();
-    const double w = double(area.width() - FitMargin) / std::max(size.width(), 1.0);
+    // Width goes by the widest page, so that a wide page further on neither cuts off the page
+    // in view nor brings a horizontal scroll bar, and the zoom stays put while reading on.
+    double widest = 0.0;
+    for (int i = 0; i < m_model->pageCount(); ++i)
+        widest = std::max(widest, displaySizeAt(m_model, i).width());
+    const double w = double(area.width() - FitMargin) / std::max(widest, 1.0);
     double candidate = w;
     if (mode == PdfFitMode::FitPage)
         candidate = std::min(w, double(area.height() - FitMargin) / std::max(size.height(), 1.0));
@@ -735,8 +740,16 @@ void PdfDocumentView::onModelReset()
     layoutPages(false);
 }
 
+void PdfDocumentView::refit()
+{
+    // Rotated, inserted or removed pages change what the fit mode asks for.
+    if (m_fitMode != PdfFitMode::NoFit && m_model && m_model->pageCount() > 0)
+        adoptZoom(fitZoomFor(m_currentPage, m_fitMode));
+}
+
 void PdfDocumentView::onRowsChanged()
 {
+    refit();
     layoutPages(true);
 }
 
@@ -750,5 +763,6 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
         if (const auto entry = m_model->pageAt(row))
             forgetPage(entry->id);
     }
+    refit();
     layoutPages(true);
 }

@@ -83,6 +83,7 @@ protected:
 
 private:
     double fitZoomFor(int row, PdfFitMode mode) const;
+    void refit();
     // Adopts the zoom and emits when it differs from the current one; true when it did.
     bool adoptZoom(double zoom);
     void layoutPages(bool keepPosition);

@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <utility>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -59,6 +61,15 @@ PdfThumbnailPanel::PdfThumbnailPanel(QWidget *parent)
     , m_sweepTimer(new QTimer(this))
 {
     setObjectName(u"pdfThumbnailPanel"_s);
+    // The actions come up only once the pointer rests on a card, so that a quick click on a
+    // card opens its page and never hits an action that appeared under the pointer.
+    m_actionTimer = new QTimer(this);
+    m_actionTimer->setSingleShot(true);
+    m_actionTimer->setInterval(ActionDelayMs);
+    connect(m_actionTimer, &QTimer::timeout, this, [this] {
+        m_actionsRow = m_hoverRow;
+        m_list->viewport()->update();
+    });
     setAttribute(Qt::WA_StyledBackground, true);
     setMinimumWidth(176);
     setMaximumWidth(280);
@@ -207,6 +218,9 @@ bool PdfThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Leave:
         setHoverRow(-1);
         break;
+    case QEvent::MouseButtonPress:
+        m_pressedAction = actionUnder(static_cast<QMouseEvent *>(event)->position().toPoint());
+        break;
     case QEvent::MouseButtonRelease:
         if (m_model && handleRelease(static_cast<QMouseEvent *>(event)->position().toPoint()))
             return true;
@@ -221,18 +235,29 @@ bool PdfThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool PdfThumbnailPanel::handleRelease(const QPoint &pos)
+int PdfThumbnailPanel::actionUnder(const QPoint &pos) const
 {
     const QModelIndex index = m_list->indexAt(pos);
-    if (!index.isValid() || index.row() != m_hoverRow)
-        return false;
+    if (!index.isValid() || index.row() != m_actionsRow || m_actionsRow != m_hoverRow)
+        return -1;
     const QRect bar =
         ThumbnailDelegate::actionBarRect(ThumbnailDelegate::cardRect(m_list->visualRect(index)));
-    if (!bar.contains(pos))
-        return false;
+    return bar.contains(pos) ? ThumbnailDelegate::actionAt(bar, pos) : -1;
+}
 
+bool PdfThumbnailPanel::handleRelease(const QPoint &pos)
+{
+    const int pressed = std::exchange(m_pressedAction, -1);
+    const int action = actionUnder(pos);
+    if (action < 0)
+        return false;
+    // Only a press and release on the same action count; the release is the list's otherwise.
+    if (action != pressed)
+        return true;
+
+    const QModelIndex index = m_list->indexAt(pos);
     const PdfPageId id = index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
-    switch (ThumbnailDelegate::actionAt(bar, pos)) {
+    switch (action) {
     case 0:
         Q_EMIT previewPageRequested(id);
         break;
@@ -251,6 +276,11 @@ void PdfThumbnailPanel::setHoverRow(int row)
     if (row == m_hoverRow)
         return;
     m_hoverRow = row;
+    m_actionsRow = -1;
+    if (row >= 0)
+        m_actionTimer->start();
+    else
+        m_actionTimer->stop();
     m_list->viewport()->update();
 }
 
@@ -265,6 +295,7 @@ void PdfThumbnailPanel::reset()
     m_store.clear();
     m_sweepCursor = 0;
     m_hoverRow = -1;
+    m_actionsRow = -1;
     m_list->viewport()->update();
 }
 
@@ -274,6 +305,7 @@ void PdfThumbnailPanel::keepValidThumbnails()
     m_sweepTimer->stop();
     m_sweepCursor = 0;
     m_hoverRow = -1;
+    m_actionsRow = -1;
     m_list->viewport()->update();
 }
 

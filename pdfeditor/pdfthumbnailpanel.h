@@ -46,6 +46,9 @@ public:
     bool isRequestPending(PdfPageId pageId) const { return m_store.isPending(pageId); }
     int pendingRequestCount() const { return m_store.pendingCount(); }
     int hoverRow() const { return m_hoverRow; }
+    // The card whose actions are shown: the hovered one, once the pointer rested on it.
+    int actionsRow() const { return m_actionsRow; }
+    static constexpr int ActionDelayMs = 350;
 
     // The thumbnail size for a page: its shown size fitted into the card's box.
     static QSize thumbnailTargetSize(const PdfPageEntry &entry);
@@ -74,6 +77,8 @@ private:
     void onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId);
     void setHoverRow(int row);
     bool handleRelease(const QPoint &pos);
+    // The action under the point on the card whose actions are shown, -1 when none.
+    int actionUnder(const QPoint &pos) const;
     int rowCount() const;
 
     QPointer<PdfDocumentModel> m_model;
@@ -84,4 +89,7 @@ private:
     QTimer *m_sweepTimer = nullptr;
     int m_sweepCursor = 0;
     int m_hoverRow = -1;
+    int m_actionsRow = -1;
+    int m_pressedAction = -1;
+    QTimer *m_actionTimer = nullptr;
 };

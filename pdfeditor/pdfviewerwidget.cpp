@@ -14,6 +14,7 @@
 #include "pdfrendermanager.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
+#include "pdfviewershortcuts.h"
 #include "pdfundomanager.h"
 #include "revealinfolder.h"
 #include "theme.h"
@@ -76,6 +77,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
 
     buildLayout();
     wire();
+    new PdfViewerShortcuts(this);
     updatePageCount();
 }
 

@@ -49,7 +49,8 @@ QRect ThumbnailDelegate::thumbnailBox(const QRect &card)
 
 QRect ThumbnailDelegate::actionBarRect(const QRect &card)
 {
-    return QRect(card.left() + 8, card.top() + card.height() - 41, card.width() - 16, 34);
+    // Over the top of the thumbnail: the lower part of the card stays free for opening the page.
+    return QRect(card.left() + 8, card.top() + 4, card.width() - 16, 34);
 }
 
 QRect ThumbnailDelegate::pageNumberBand(const QRect &itemRect, const QRect &card)
@@ -94,7 +95,7 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         painter->drawText(box, Qt::AlignCenter, PdfThumbnailPanel::tr("正在生成缩略图…"));
     }
 
-    if (index.row() == m_panel->hoverRow()) {
+    if (index.row() == m_panel->actionsRow() && index.row() == m_panel->hoverRow()) {
         const QRect bar = actionBarRect(card);
         painter->setPen(QPen(Theme::color(Theme::border), 1));
         painter->setBrush(Theme::color(Theme::surface));

@@ -23,6 +23,31 @@ bool FileHistoryModel::addFile(const QString &path)
     return true;
 }
 
+bool FileHistoryModel::prependFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    beginInsertRows(QModelIndex(), 0, 0);
+    m_records.prepend({path, info.fileName(), info.size(), info.lastModified()});
+    endInsertRows();
+    return true;
+}
+
+bool FileHistoryModel::removeFile(const QString &path)
+{
+    bool removed = false;
+    for (int row = int(m_records.size()) - 1; row >= 0; --row) {
+        if (m_records.at(row).path != path)
+            continue;
+        beginRemoveRows(QModelIndex(), row, row);
+        m_records.removeAt(row);
+        endRemoveRows();
+        removed = true;
+    }
+    return removed;
+}
+
 int FileHistoryModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_records.size());

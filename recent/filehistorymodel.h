@@ -30,6 +30,10 @@ public:
 
     // Appends the file when it exists; false (and nothing added) when it does not.
     bool addFile(const QString &path);
+    // Puts the file in the first row (the newest) when it exists.
+    bool prependFile(const QString &path);
+    // Drops the rows of the path; false when there was none.
+    bool removeFile(const QString &path);
     Record record(int row) const { return m_records.value(row); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QStackedLayout>
 #include <QTreeView>
@@ -38,6 +39,9 @@ RecentFileListView::RecentFileListView(QWidget *parent)
     m_treeView->setFrameShape(QFrame::NoFrame);
     m_treeView->setUniformRowHeights(true);
     m_treeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Unsorted at first: the rows stand in the store's order, newest first. A click on a header
+    // sorts by that column and shows the arrow.
+    m_treeView->header()->setSortIndicator(-1, Qt::AscendingOrder);
     m_treeView->setSortingEnabled(true);
     m_treeView->setStyleSheet(uR"(
 QTreeView { background: %1; }
@@ -49,7 +53,7 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: trans
 )"_s.arg(Theme::surface, Theme::borderStrong, Theme::textMuted));
 
     QHeaderView *header = m_treeView->header();
-    header->setSortIndicatorShown(false);
+    header->setSortIndicatorShown(true);
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
     header->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -66,6 +70,14 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: trans
         const QString path = index.data(FileHistoryModel::PathRole).toString();
         if (!path.isEmpty())
             Q_EMIT fileClicked(path);
+    });
+
+    m_treeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_treeView, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        if (QMenu *menu = createContextMenu(m_treeView->indexAt(pos), this)) {
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(m_treeView->viewport()->mapToGlobal(pos));
+        }
     });
 
     m_emptyState = createEmptyState();
@@ -118,6 +130,35 @@ void RecentFileListView::addFile(const QString &path)
 {
     m_model->addFile(path);
     updateEmptyState();
+}
+
+void RecentFileListView::addNewestFile(const QString &path)
+{
+    m_model->prependFile(path);
+    updateEmptyState();
+}
+
+void RecentFileListView::removeFile(const QString &path)
+{
+    m_model->removeFile(path);
+    updateEmptyState();
+}
+
+QMenu *RecentFileListView::createContextMenu(const QModelIndex &index, QWidget *parent)
+{
+    const QString path = index.data(FileHistoryModel::PathRole).toString();
+    if (path.isEmpty())
+        return nullptr;
+    auto *menu = new QMenu(parent);
+    menu->setObjectName(u"recentFileMenu"_s);
+    connect(menu->addAction(tr("打开")), &QAction::triggered, this,
+            [this, path] { Q_EMIT fileClicked(path); });
+    connect(menu->addAction(tr("在文件夹中显示")), &QAction::triggered, this,
+            [this, path] { Q_EMIT showInFolderRequested(path); });
+    menu->addSeparator();
+    connect(menu->addAction(tr("从列表中移除")), &QAction::triggered, this,
+            [this, path] { Q_EMIT removeRequested(path); });
+    return menu;
 }
 
 void RecentFileListView::setFilter(const QString &text)

@@ -5,6 +5,8 @@
 
 class FileHistoryModel;
 class QLabel;
+class QMenu;
+class QModelIndex;
 class QSortFilterProxyModel;
 class QStackedLayout;
 class QTreeView;
@@ -20,6 +22,11 @@ public:
 
     // Adds a row for the file if it exists; missing files are skipped.
     void addFile(const QString &path);
+    // Adds a row for a newly opened file above the others.
+    void addNewestFile(const QString &path);
+    void removeFile(const QString &path);
+    // The menu of a row: open, show in folder, remove from the list. Null off the rows.
+    QMenu *createContextMenu(const QModelIndex &index, QWidget *parent);
     // Shows only files whose name contains the trimmed text, ignoring case.
     void setFilter(const QString &text);
 
@@ -30,6 +37,8 @@ public:
 
 Q_SIGNALS:
     void fileClicked(const QString &path);
+    void showInFolderRequested(const QString &path);
+    void removeRequested(const QString &path);
 
 private:
     void updateEmptyState();

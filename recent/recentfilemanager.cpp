@@ -55,6 +55,14 @@ void RecentFileManager::add(const QString &path)
     save();
 }
 
+bool RecentFileManager::remove(const QString &path)
+{
+    if (!m_paths.removeOne(path))
+        return false;
+    save();
+    return true;
+}
+
 void RecentFileManager::load()
 {
     m_paths.clear();

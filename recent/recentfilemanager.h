@@ -27,6 +27,8 @@ public:
     QStringList paths() const { return m_paths; }
     // Puts a path that is not stored yet in front, trims to the maximum count, and saves.
     void add(const QString &path);
+    // Takes a path off the list and saves; false when it was not there.
+    bool remove(const QString &path);
     // Writes the whole list to the store file, replacing it in one step.
     void save();
 

@@ -31,6 +31,9 @@ RecentFilesPage::RecentFilesPage(RecentFileManager *store, QWidget *parent)
 
     connect(m_searchBar, &QLineEdit::textChanged, m_listView, &RecentFileListView::setFilter);
     connect(m_listView, &RecentFileListView::fileClicked, this, &RecentFilesPage::fileClicked);
+    connect(m_listView, &RecentFileListView::showInFolderRequested, this,
+            &RecentFilesPage::showInFolderRequested);
+    connect(m_listView, &RecentFileListView::removeRequested, this, &RecentFilesPage::remove);
 
     const QStringList paths = m_store->paths();
     for (const QString &path : paths)
@@ -41,6 +44,12 @@ void RecentFilesPage::add(const QString &path)
 {
     if (path.isEmpty() || m_store->contains(path))
         return;
-    m_listView->addFile(path);
+    m_listView->addNewestFile(path);
     m_store->add(path);
+}
+
+void RecentFilesPage::remove(const QString &path)
+{
+    m_listView->removeFile(path);
+    m_store->remove(path);
 }

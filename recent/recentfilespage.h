@@ -18,12 +18,16 @@ public:
 
     // Records a newly opened file; a file the store already holds changes nothing.
     void add(const QString &path);
+    // Takes the file off the list and out of the store.
+    void remove(const QString &path);
 
     SearchBarWidget *searchBar() const { return m_searchBar; }
     RecentFileListView *listView() const { return m_listView; }
 
 Q_SIGNALS:
     void fileClicked(const QString &path);
+    // The user asked to see the file in the file manager.
+    void showInFolderRequested(const QString &path);
 
 private:
     SearchBarWidget *m_searchBar = nullptr;

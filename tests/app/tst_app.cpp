@@ -106,6 +106,8 @@ private Q_SLOTS:
     void tabSizeHints_data();
     void tabSizeHints();
     void tabBarHover();
+    void manyTabsStayReachable_data();
+    void manyTabsStayReachable();
 
     void titleBarTexts_data();
     void titleBarTexts();
@@ -468,6 +470,57 @@ void TestApp::tabSizeHints()
     QCOMPARE(bar->tabRect(0).size(), QSize(90, 42));
     for (int i = 1; i < bar->count(); ++i)
         QCOMPARE(bar->tabRect(i).size(), QSize(width, 42));
+}
+
+void TestApp::manyTabsStayReachable_data()
+{
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("files");
+    QTest::newRow("14 tabs, 1160 wide") << 1160 << 13;
+    QTest::newRow("14 tabs, narrowest window") << 940 << 13;
+    QTest::newRow("9 tabs shrink without scrolling") << 1160 << 8;
+}
+
+void TestApp::manyTabsStayReachable()
+{
+    QFETCH(int, windowWidth);
+    QFETCH(int, files);
+    MainPage page;
+    page.resize(windowWidth, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QStringList paths;
+    for (int i = 0; i < files; ++i) {
+        paths.append(makeFile(u"a rather long report name number %1.pdf"_s.arg(i)));
+        page.onFileOpen(paths.last());
+    }
+    auto *bar = qobject_cast<CustomTabBar *>(page.tabWidget()->tabBar());
+    QCOMPARE(bar->count(), files + 1);
+
+    const auto visibleArea = [bar] {
+        QRegion area(bar->rect());
+        for (const QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && child->objectName() != u"tabCloseButton"_s)
+                area -= child->geometry();
+        }
+        return area;
+    };
+    // Every tab, chosen in turn, is seen whole on the bar; shrunk tabs keep a minimum width.
+    for (int i = bar->count() - 1; i >= 0; --i) {
+        page.tabWidget()->setCurrentIndex(i);
+        QApplication::processEvents();
+        const QRect r = bar->tabRect(i);
+        QVERIFY2(visibleArea().contains(r) || (visibleArea() & r) == QRegion(r),
+                 qPrintable(u"tab %1 at %2,%3 %4 wide"_s.arg(i).arg(r.x()).arg(r.y()).arg(r.width())));
+        if (i > 0)
+            QVERIFY(r.width() >= CustomTabBar::MinimumTabWidth);
+    }
+    // The tabs that do not fit are listed too, and the full path is the tab's tool tip.
+    const bool overflow = bar->tabsOverflow();
+    QCOMPARE(page.tabWidget()->tabListButton()->isVisible(), overflow);
+    QCOMPARE(overflow, files * CustomTabBar::MinimumTabWidth + 90 >
+                           page.tabWidget()->width() - CustomTabBar::ReservedWidth);
+    QCOMPARE(bar->tabToolTip(files), QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
 }
 
 void TestApp::tabBarHover()

@@ -109,6 +109,7 @@ int main(int argc, char **argv)
         const QRect bar = ThumbnailDelegate::actionBarRect(
             ThumbnailDelegate::cardRect(list->visualRect(model.index(1))));
         hover(list->viewport(), bar.center());
+        waitFor([&] { return strip.actionsRow() == 1; });
         save(&strip, u"strip-hover.png"_s);
     }
 

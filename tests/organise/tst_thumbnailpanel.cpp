@@ -81,16 +81,25 @@ private:
 private Q_SLOTS:
     void actionBarThirds_data()
     {
+        // Where on card 1 the click lands (x as a fraction of the action bar, y in the bar or in
+        // the lower part of the card), whether the pointer rested first, and what it does.
         QTest::addColumn<double>("fraction");
+        QTest::addColumn<bool>("lowerPart");
+        QTest::addColumn<bool>("rested");
         QTest::addColumn<int>("action");
-        QTest::newRow("preview, left third") << 0.15 << 0;
-        QTest::newRow("rotate, middle third") << 0.5 << 1;
-        QTest::newRow("delete, right third") << 0.85 << 2;
+        QTest::newRow("preview, left third") << 0.15 << false << true << 0;
+        QTest::newRow("rotate, middle third") << 0.5 << false << true << 1;
+        QTest::newRow("delete, right third") << 0.85 << false << true << 2;
+        QTest::newRow("lower part, middle: opens") << 0.5 << true << true << -1;
+        QTest::newRow("lower part, right: opens") << 0.85 << true << true << -1;
+        QTest::newRow("bar place before it shows: opens") << 0.5 << false << false << -1;
     }
 
     void actionBarThirds()
     {
         QFETCH(double, fraction);
+        QFETCH(bool, lowerPart);
+        QFETCH(bool, rested);
         QFETCH(int, action);
         auto strip = makeStrip(4);
         QVERIFY(strip);
@@ -102,18 +111,36 @@ private Q_SLOTS:
         QSignalSpy activated(&panel, &PdfThumbnailPanel::pageActivated);
 
         const QRect bar = actionBarOf(panel, 1);
-        const QPoint at(bar.left() + int(bar.width() * fraction), bar.center().y());
+        const QRect card = ThumbnailDelegate::cardRect(
+            panel.listView()->visualRect(panel.listView()->model()->index(1, 0)));
+        const int y = lowerPart ? card.bottom() - 20 : bar.center().y();
+        const QPoint at(bar.left() + int(bar.width() * fraction), y);
         mouseMove(viewport, at);
         QCOMPARE(panel.hoverRow(), 1);
+        if (rested)
+            QTRY_COMPARE(panel.actionsRow(), 1);
+        else
+            QCOMPARE(panel.actionsRow(), -1);
+        const QImage shown = viewport->grab().toImage();
         mouseClick(viewport, at);
 
         QList<QSignalSpy *> spies{&preview, &rotate, &remove};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(spies[i]->count(), i == action ? 1 : 0);
-        QCOMPARE(spies[action]->first().first().value<PdfPageId>(), idAt(*strip->model, 1));
-        // The press selected the card; the consumed release reported no click.
+        QCOMPARE(strip->model->pageCount(), 4);
         QCOMPARE(panel.listView()->currentIndex().row(), 1);
-        QCOMPARE(activated.count(), 0);
+        if (action >= 0) {
+            QCOMPARE(spies[action]->first().first().value<PdfPageId>(), idAt(*strip->model, 1));
+            QCOMPARE(activated.count(), 0);
+        } else {
+            // An ordinary click on the card: it opens the page.
+            QCOMPARE(activated.count(), 1);
+            QCOMPARE(activated.first().first().toInt(), 1);
+        }
+        // The bar is painted exactly when it acts: white over the thumbnail, never lower down.
+        const QColor barColour = shown.pixelColor(bar.center() * shown.devicePixelRatio());
+        QCOMPARE(barColour == QColor(Qt::white), rested);
+        QVERIFY(!bar.contains(QPoint(bar.center().x(), card.bottom() - 20)));
     }
 
     void releaseWithoutHoverIsAClick_data()

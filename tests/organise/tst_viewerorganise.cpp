@@ -110,6 +110,7 @@ private Q_SLOTS:
         const QRect bar = ThumbnailDelegate::actionBarRect(
             ThumbnailDelegate::cardRect(list->visualRect(model().index(0))));
         mouseMove(list->viewport(), bar.center());
+        QTRY_COMPARE(strip->actionsRow(), 0);
         mouseClick(list->viewport(), bar.center()); // rotate
         QCOMPARE(model().pageAt(0)->rotation, 90);
         mouseClick(list->viewport(), QPoint(bar.right() - 3, bar.center().y())); // delete

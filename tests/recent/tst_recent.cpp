@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
@@ -106,6 +107,8 @@ private Q_SLOTS:
     void clickEmitsFullPath();
     void headerSortsByValue_data();
     void headerSortsByValue();
+    void newestFirstAndRowMenu_data();
+    void newestFirstAndRowMenu();
 
 private:
     QString makeFile(const QString &name, qint64 size = 100);
@@ -578,3 +581,75 @@ void TestRecent::headerSortsByValue()
 
 QTEST_MAIN(TestRecent)
 #include "tst_recent.moc"
+
+void TestRecent::newestFirstAndRowMenu_data()
+{
+    // Files stored earlier, then files opened in this run; the menu entry used on the row.
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<int>("menuEntry");
+    QTest::addColumn<int>("menuRow");
+    QTest::newRow("store order, open") << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s}
+                                       << QStringList{} << 0 << 1;
+    QTest::newRow("new files on top, show in folder")
+        << QStringList{u"m.pdf"_s} << QStringList{u"z.pdf"_s, u"a.pdf"_s} << 1 << 0;
+    QTest::newRow("remove from the list")
+        << QStringList{u"y.pdf"_s, u"x.pdf"_s} << QStringList{u"b.pdf"_s} << 2 << 2;
+}
+
+void TestRecent::newestFirstAndRowMenu()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, opened);
+    QFETCH(int, menuEntry);
+    QFETCH(int, menuRow);
+
+    QStringList storedPaths;
+    for (const QString &name : stored)
+        storedPaths.append(makeFile(name));
+    writeAll(storePath(), storeText(storedPaths));
+    auto store = newStore();
+    RecentFilesPage page(store.get());
+    for (const QString &name : opened)
+        page.add(makeFile(name));
+    page.resize(900, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    // Newest first: this run's files in reverse order of opening, then the store's order.
+    QStringList expected;
+    for (const QString &name : opened)
+        expected.prepend(name);
+    expected += stored;
+    QTreeView *view = page.listView()->treeView();
+    QCOMPARE(names(view), expected);
+    QCOMPARE(view->header()->sortIndicatorSection(), -1);
+    QVERIFY(view->header()->isSortIndicatorShown());
+
+    const QString path = view->model()->index(menuRow, 0).data(FileHistoryModel::PathRole).toString();
+    QSignalSpy opens(&page, &RecentFilesPage::fileClicked);
+    QSignalSpy reveals(&page, &RecentFilesPage::showInFolderRequested);
+    std::unique_ptr<QMenu> menu(
+        page.listView()->createContextMenu(view->model()->index(menuRow, 1), &page));
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 4); // open, show in folder, separator, remove
+    QVERIFY(!page.listView()->createContextMenu(QModelIndex(), &page));
+    QList<QAction *> entries;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            entries.append(action);
+    }
+    entries.at(menuEntry)->trigger();
+
+    QCOMPARE(opens.size(), menuEntry == 0 ? 1 : 0);
+    QCOMPARE(reveals.size(), menuEntry == 1 ? 1 : 0);
+    if (!opens.isEmpty())
+        QCOMPARE(opens.at(0).at(0).toString(), path);
+    if (!reveals.isEmpty())
+        QCOMPARE(reveals.at(0).at(0).toString(), path);
+    // Removing takes the row off the table and the path out of the store file on disk.
+    const bool removed = menuEntry == 2;
+    QCOMPARE(names(view).contains(QFileInfo(path).fileName()), !removed);
+    QCOMPARE(newStore()->paths().contains(path), !removed);
+    QCOMPARE(newStore()->paths().size(), stored.size() + opened.size() - (removed ? 1 : 0));
+}

@@ -1,0 +1,172 @@
+#include "pdfviewershortcuts.h"
+
+#include "pdfdocumentmodel.h"
+#include "pdfdocumentview.h"
+#include "pdfpagemanagerview.h"
+#include "pdfthumbnailpanel.h"
+#include "pdftoptoolbar.h"
+#include "pdfviewerwidget.h"
+
+#include <QAbstractItemView>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStackedWidget>
+
+using namespace Qt::StringLiterals;
+
+PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
+    : QObject(viewer)
+    , m_viewer(viewer)
+{
+    setObjectName(u"pdfViewerShortcuts"_s);
+    add(viewer, QKeySequence::Save, &PdfViewerShortcuts::save);
+    add(viewer, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &PdfViewerShortcuts::saveAs);
+    add(viewer, QKeySequence::Print, &PdfViewerShortcuts::print);
+    add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Z), &PdfViewerShortcuts::undo);
+    add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Y), &PdfViewerShortcuts::redo);
+    add(viewer, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &PdfViewerShortcuts::redo);
+
+    m_readingKeys = {
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Plus), &PdfViewerShortcuts::zoomIn),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Equal), &PdfViewerShortcuts::zoomIn),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Minus), &PdfViewerShortcuts::zoomOut),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_0), &PdfViewerShortcuts::zoomReset),
+        add(viewer, QKeySequence(Qt::Key_Home), &PdfViewerShortcuts::firstPage),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Home), &PdfViewerShortcuts::firstPage),
+        add(viewer, QKeySequence(Qt::Key_End), &PdfViewerShortcuts::lastPage),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_End), &PdfViewerShortcuts::lastPage),
+        add(viewer, QKeySequence(Qt::Key_PageUp), &PdfViewerShortcuts::screenUp),
+        add(viewer, QKeySequence(Qt::Key_PageDown), &PdfViewerShortcuts::screenDown),
+        add(viewer, QKeySequence(Qt::Key_Space), &PdfViewerShortcuts::screenDown),
+        add(viewer, QKeySequence(Qt::SHIFT | Qt::Key_Space), &PdfViewerShortcuts::screenUp),
+    };
+    // Delete acts on the pages where they are picked: the strip (when it has the focus) and the
+    // grid (whenever it is shown).
+    add(viewer->thumbnailPanel(), QKeySequence::Delete, &PdfViewerShortcuts::deleteSelected);
+    add(viewer->pageManagerView(), QKeySequence::Delete, &PdfViewerShortcuts::deleteSelected)
+        ->setContext(Qt::WindowShortcut);
+
+    connect(viewer->viewStack(), &QStackedWidget::currentChanged, this,
+            &PdfViewerShortcuts::updateEnabled);
+    updateEnabled();
+}
+
+QShortcut *PdfViewerShortcuts::add(QWidget *owner, const QKeySequence &key,
+                                   void (PdfViewerShortcuts::*slot)())
+{
+    auto *shortcut = new QShortcut(key, owner);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    shortcut->setAutoRepeat(true);
+    connect(shortcut, &QShortcut::activated, this, slot);
+    return shortcut;
+}
+
+QString PdfViewerShortcuts::keyText(const QKeySequence &key)
+{
+    return key.toString(QKeySequence::NativeText);
+}
+
+QString PdfViewerShortcuts::menuText(const QString &text, const QKeySequence &key)
+{
+    return text + u'\t' + keyText(key);
+}
+
+QString PdfViewerShortcuts::toolTipText(const QString &text, const QKeySequence &key)
+{
+    return u"%1 (%2)"_s.arg(text, keyText(key));
+}
+
+void PdfViewerShortcuts::focusCurrentView(PdfViewerWidget *viewer)
+{
+    QWidget *page = viewer->viewStack()->currentWidget();
+    if (!page)
+        return;
+    if (page->focusPolicy() != Qt::NoFocus) {
+        page->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (auto *list = page->findChild<QAbstractItemView *>())
+        list->setFocus(Qt::OtherFocusReason);
+}
+
+void PdfViewerShortcuts::updateEnabled()
+{
+    // In the grid, Home, End and the page keys move among the cards instead.
+    const bool reading = m_viewer->viewStack()->currentWidget() == m_viewer->documentView();
+    for (QShortcut *shortcut : std::as_const(m_readingKeys))
+        shortcut->setEnabled(reading);
+}
+
+void PdfViewerShortcuts::save()
+{
+    Q_EMIT m_viewer->topToolBar()->saveRequested();
+}
+
+void PdfViewerShortcuts::saveAs()
+{
+    Q_EMIT m_viewer->topToolBar()->saveAsRequested();
+}
+
+void PdfViewerShortcuts::print()
+{
+    if (m_viewer->documentModel()->pageCount() > 0)
+        Q_EMIT m_viewer->topToolBar()->printRequested();
+}
+
+void PdfViewerShortcuts::undo()
+{
+    Q_EMIT m_viewer->topToolBar()->undoRequested();
+}
+
+void PdfViewerShortcuts::redo()
+{
+    Q_EMIT m_viewer->topToolBar()->redoRequested();
+}
+
+void PdfViewerShortcuts::zoomIn()
+{
+    m_viewer->zoomIn();
+}
+
+void PdfViewerShortcuts::zoomOut()
+{
+    m_viewer->zoomOut();
+}
+
+void PdfViewerShortcuts::zoomReset()
+{
+    m_viewer->setZoomFactor(1.0);
+}
+
+void PdfViewerShortcuts::firstPage()
+{
+    m_viewer->goToPage(0);
+}
+
+void PdfViewerShortcuts::lastPage()
+{
+    m_viewer->goToPage(m_viewer->documentModel()->pageCount() - 1);
+}
+
+void PdfViewerShortcuts::scrollBy(int direction)
+{
+    QScrollBar *bar = m_viewer->documentView()->verticalScrollBar();
+    bar->triggerAction(direction < 0 ? QAbstractSlider::SliderPageStepSub
+                                     : QAbstractSlider::SliderPageStepAdd);
+}
+
+void PdfViewerShortcuts::screenUp()
+{
+    scrollBy(-1);
+}
+
+void PdfViewerShortcuts::screenDown()
+{
+    scrollBy(1);
+}
+
+void PdfViewerShortcuts::deleteSelected()
+{
+    if (!m_viewer->documentModel()->selectedPageIds().isEmpty())
+        Q_EMIT m_viewer->topToolBar()->deleteRequested();
+}
