@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>CustomTabWidget</name>
+    <message>
+        <source>全部标签页</source>
+        <translation>كل علامات التبويب</translation>
+    </message>
+</context>
+<context>
     <name>FileDropZoneWidget</name>
     <message>
         <source>PDF 文件 (*.pdf)</source>
@@ -436,6 +443,10 @@
     <message>
         <source>合并PDF</source>
         <translation>دمج PDF</translation>
+    </message>
+    <message>
+        <source>%1（未保存）</source>
+        <translation>‏%1 (غير محفوظ)</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1311,18 @@
     <message>
         <source>打开的 PDF 文件会显示在这里</source>
         <translation>ستظهر هنا ملفات PDF التي تفتحها</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>إظهار في المجلد</translation>
+    </message>
+    <message>
+        <source>从列表中移除</source>
+        <translation>إزالة من القائمة</translation>
     </message>
 </context>
 <context>

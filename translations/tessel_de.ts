@@ -137,6 +137,13 @@
     </message>
 </context>
 <context>
+    <name>CustomTabWidget</name>
+    <message>
+        <source>全部标签页</source>
+        <translation>Alle Tabs</translation>
+    </message>
+</context>
+<context>
     <name>FileDropZoneWidget</name>
     <message>
         <source>PDF 文件 (*.pdf)</source>
@@ -432,6 +439,10 @@
     <message>
         <source>合并PDF</source>
         <translation>Kombinieren</translation>
+    </message>
+    <message>
+        <source>%1（未保存）</source>
+        <translation>%1 (nicht gespeichert)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1307,18 @@ Seiten %2-%3</translation>
     <message>
         <source>打开的 PDF 文件会显示在这里</source>
         <translation>Geöffnete PDF-Dateien werden hier angezeigt</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>从列表中移除</source>
+        <translation>Aus der Liste entfernen</translation>
     </message>
 </context>
 <context>

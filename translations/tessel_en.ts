@@ -137,6 +137,13 @@
     </message>
 </context>
 <context>
+    <name>CustomTabWidget</name>
+    <message>
+        <source>全部标签页</source>
+        <translation>All tabs</translation>
+    </message>
+</context>
+<context>
     <name>FileDropZoneWidget</name>
     <message>
         <source>PDF 文件 (*.pdf)</source>
@@ -432,6 +439,10 @@
     <message>
         <source>合并PDF</source>
         <translation>Merge PDF</translation>
+    </message>
+    <message>
+        <source>%1（未保存）</source>
+        <translation>%1 (unsaved)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1307,18 @@ Pages %2-%3</translation>
     <message>
         <source>打开的 PDF 文件会显示在这里</source>
         <translation>PDF files you open will appear here</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Show in folder</translation>
+    </message>
+    <message>
+        <source>从列表中移除</source>
+        <translation>Remove from list</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,13 @@
     </message>
 </context>
 <context>
+    <name>CustomTabWidget</name>
+    <message>
+        <source>全部标签页</source>
+        <translation>Tous les onglets</translation>
+    </message>
+</context>
+<context>
     <name>FileDropZoneWidget</name>
     <message>
         <source>PDF 文件 (*.pdf)</source>
@@ -432,6 +439,10 @@
     <message>
         <source>合并PDF</source>
         <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>%1（未保存）</source>
+        <translation>%1 (non enregistré)</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1307,18 @@ Pages %2-%3</translation>
     <message>
         <source>打开的 PDF 文件会显示在这里</source>
         <translation>Les fichiers PDF que vous ouvrez apparaîtront ici</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>从列表中移除</source>
+        <translation>Retirer de la liste</translation>
     </message>
 </context>
 <context>

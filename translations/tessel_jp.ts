@@ -136,6 +136,13 @@
     </message>
 </context>
 <context>
+    <name>CustomTabWidget</name>
+    <message>
+        <source>全部标签页</source>
+        <translation>すべてのタブ</translation>
+    </message>
+</context>
+<context>
     <name>FileDropZoneWidget</name>
     <message>
         <source>PDF 文件 (*.pdf)</source>
@@ -431,6 +438,10 @@
     <message>
         <source>合并PDF</source>
         <translation>PDFを結合</translation>
+    </message>
+    <message>
+        <source>%1（未保存）</source>
+        <translation>%1（未保存）</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1306,18 @@
     <message>
         <source>打开的 PDF 文件会显示在这里</source>
         <translation>開いたPDFファイルがここに表示されます</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>从列表中移除</source>
+        <translation>一覧から削除</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,9 @@
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "mainpage.h"
+#include "homepage.h"
+#include "recentfilelistview.h"
+#include "recentfilespage.h"
 #include "moderncombobox.h"
 #include "modernmessagebox.h"
 #include "moreoption.h"
@@ -29,6 +32,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTreeView>
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
@@ -410,6 +415,46 @@ int main(int argc, char *argv[])
         page->onToolClicked(t);
     settle();
     save(bar->grab(), u"tabbar-narrow"_s);
+
+    // Fourteen tabs: shrunk, scrolling, the current one in view, the list of all of them.
+    for (int i = 0; i < 7; ++i)
+        page->onFileOpen(u"/tmp/Chapter %1 - engineering handbook.pdf"_s.arg(i + 1));
+    page->tabWidget()->setCurrentIndex(page->tabWidget()->count() - 1);
+    settle();
+    save(screenAround(window), u"window-14-tabs"_s);
+    page->tabWidget()->setCurrentIndex(5);
+    settle();
+    save(zoomed(bar->grab()), u"tabbar-14-middle"_s);
+
+    // Recent files, newest first, with the menu of a row.
+    page->tabWidget()->setCurrentIndex(0);
+    QDir recentDir(QDir::temp().filePath(u"velmora-recent-shots"_s));
+    recentDir.mkpath(u"."_s);
+    for (const QString &name : {u"Annual report.pdf"_s, u"Budget 2025.pdf"_s, u"Contract.pdf"_s}) {
+        QFile file(recentDir.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray(2048, 'x'));
+        file.close();
+        page->homePage()->recordOpenedFile(file.fileName());
+    }
+    settle();
+    {
+        RecentFileListView *list = page->homePage()->recentFilesPage()->listView();
+        QTreeView *tree = list->treeView();
+        const QModelIndex row = tree->model()->index(1, 0);
+        QMenu *menu = list->createContextMenu(row, window);
+        const QRect cell = tree->visualRect(row);
+        menu->popup(tree->viewport()->mapToGlobal(cell.center()));
+        settle();
+        QPixmap canvas = window->grab();
+        QPainter p(&canvas);
+        p.drawPixmap(menu->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0)),
+                     menu->grab());
+        p.end();
+        save(canvas, u"recent-menu"_s);
+        menu->close();
+        menu->deleteLater();
+    }
 
     window->showMaximized();
     settle();
