@@ -157,12 +157,15 @@ double PdfDocumentView::fitZoomFor(int row, PdfFitMode mode) const
     row = std::clamp(row, 0, m_model->pageCount() - 1);
     const QSizeF size = displaySizeAt(m_model, row);
     const QSize area = viewport()->size();
-    // Width goes by the widest page, so that a wide page further on neither cuts off the page
-    // in view nor brings a horizontal scroll bar, and the zoom stays put while reading on.
-    double widest = 0.0;
-    for (int i = 0; i < m_model->pageCount(); ++i)
-        widest = std::max(widest, displaySizeAt(m_model, i).width());
-    const double w = double(area.width() - FitMargin) / std::max(widest, 1.0);
+    // Fit width goes by the widest page, so that a wide page further on neither cuts off the
+    // page in view nor brings a horizontal scroll bar, and the zoom stays put while reading on.
+    // Fit page shows the current page whole.
+    double width = size.width();
+    if (mode == PdfFitMode::FitWidth) {
+        for (int i = 0; i < m_model->pageCount(); ++i)
+            width = std::max(width, displaySizeAt(m_model, i).width());
+    }
+    const double w = double(area.width() - FitMargin) / std::max(width, 1.0);
     double candidate = w;
     if (mode == PdfFitMode::FitPage)
         candidate = std::min(w, double(area.height() - FitMargin) / std::max(size.height(), 1.0));

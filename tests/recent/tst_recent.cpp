@@ -607,6 +607,7 @@ void TestRecent::newestFirstAndRowMenu()
     QStringList storedPaths;
     for (const QString &name : stored)
         storedPaths.append(makeFile(name));
+    QVERIFY(QDir().mkpath(QFileInfo(storePath()).path()));
     writeAll(storePath(), storeText(storedPaths));
     auto store = newStore();
     RecentFilesPage page(store.get());

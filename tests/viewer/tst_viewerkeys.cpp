@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -201,6 +202,9 @@ void TestViewerKeys::keyTable()
         break;
     case Effect::TabCount:
         QTRY_COMPARE(page->tabWidget()->count(), int(expected));
+        // A modified document is asked about first, as with the tab's close button.
+        if (key == QKeySequence(Qt::CTRL | Qt::Key_W))
+            QCOMPARE(DialogSeam::requests().isEmpty(), setup != Setup::Rotated);
         break;
     case Effect::FullScreen:
         QTRY_VERIFY(window.isFullScreen());
