@@ -13,7 +13,7 @@ public:
     static constexpr int HomeTabData = 1;
     static constexpr int HomeTabWidth = 90;
     // Tabs shrink down to this width before the bar scrolls.
-    static constexpr int MinimumTabWidth = 120;
+    static constexpr int MinimumTabWidth = 140;
     // Kept free at the right for the list of all tabs.
     static constexpr int ReservedWidth = 44;
 

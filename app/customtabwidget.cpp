@@ -6,6 +6,10 @@
 #include "theme.h"
 
 #include <QDebug>
+
+#include <algorithm>
+#include <QEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
@@ -31,12 +35,14 @@ QTabWidget::pane { border: none; border-top: 1px solid %2; margin-top: -1px; bac
     m_listButton->setObjectName(u"tabListButton"_s);
     m_listButton->setToolTip(tr("全部标签页"));
     m_listButton->setCursor(Qt::PointingHandCursor);
-    m_listButton->setFixedSize(CustomTabBar::ReservedWidth - 8, 34);
+    m_listButton->setMinimumSize(24, 42);
+    m_listButton->setMaximumSize(CustomTabBar::ReservedWidth - 4, 42);
     m_listButton->setPopupMode(QToolButton::InstantPopup);
-    m_listButton->setArrowType(Qt::DownArrow);
+    m_listButton->setIcon(QIcon(u":/res/icons/modern/chevron-down.png"_s));
+    m_listButton->setIconSize(QSize(16, 16));
     m_listButton->setMenu(m_listMenu);
     m_listButton->setStyleSheet(uR"(
-QToolButton { border: none; background: transparent; border-radius: 6px; margin: 4px 4px 0 0; }
+QToolButton { border: none; background: transparent; border-radius: 6px; margin: 5px 4px 3px 4px; }
 QToolButton:hover { background: %1; }
 QToolButton::menu-indicator { image: none; }
 )"_s.arg(Theme::tabCloseHover));
@@ -65,6 +71,24 @@ void CustomTabWidget::updateListButton()
     const bool overflow = m_tabBar->tabsOverflow();
     if (overflow != m_listButton->isVisible())
         m_listButton->setVisible(overflow);
+    // The style sets corner widgets on the pane's edge; this one belongs beside the tabs.
+    const QRect bar = m_tabBar->geometry();
+    const int x = bar.right() + 1;
+    m_listButton->setGeometry(x, bar.top(), std::max(width() - x, 24), bar.height());
+}
+
+void CustomTabWidget::showEvent(QShowEvent *event)
+{
+    QTabWidget::showEvent(event);
+    updateListButton();
+}
+
+bool CustomTabWidget::event(QEvent *event)
+{
+    const bool result = QTabWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        updateListButton();
+    return result;
 }
 
 void CustomTabWidget::tabInserted(int index)

@@ -24,6 +24,8 @@ protected:
     void tabInserted(int index) override;
     void tabRemoved(int index) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void onTabCloseRequested(int index);
