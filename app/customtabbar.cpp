@@ -2,6 +2,7 @@
 
 #include "theme.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -68,7 +69,8 @@ void CustomTabBar::tabInserted(int index)
     close->setObjectName(u"tabCloseButton"_s);
     close->setFixedSize(24, 24);
     close->setCursor(Qt::PointingHandCursor);
-    close->setToolTip(tr("关闭"));
+    close->setToolTip(u"%1 (%2)"_s.arg(
+        tr("关闭"), QKeySequence(Qt::CTRL | Qt::Key_W).toString(QKeySequence::NativeText)));
     close->setStyleSheet(uR"(
 QPushButton { border: none; background: transparent; border-radius: 4px; padding: 3px; image: url(:/res/icons/modern/close.png); }
 QPushButton:hover { background: %1; }
