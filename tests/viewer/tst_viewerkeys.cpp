@@ -14,6 +14,8 @@
 #include "viewertest.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -155,6 +157,11 @@ void TestViewerKeys::keyTable()
         viewer->undoManager()->rotatePages({model.pageAt(0)->id}, 90);
         if (setup == Setup::RotatedUndone)
             stack->undo();
+        // The tab marks unsaved changes and names the whole path.
+        QCOMPARE(page->tabWidget()->tabText(page->tabWidget()->currentIndex()),
+                 (setup == Setup::Rotated ? u"\u2022 "_s : QString()) + u"keys.pdf"_s);
+        QVERIFY(page->tabWidget()->tabToolTip(page->tabWidget()->currentIndex())
+                    .startsWith(QDir::toNativeSeparators(QFileInfo(path).canonicalFilePath())));
         break;
     case Setup::GridSelected:
         Q_EMIT viewer->topToolBar()->pageManageViewRequested();
@@ -192,6 +199,7 @@ void TestViewerKeys::keyTable()
     case Effect::SavedRotation:
         QVERIFY(!model.isModified());
         QCOMPARE(readback::inspect(path).pages.value(0).rotate, int(expected));
+        QCOMPARE(page->tabWidget()->tabText(page->tabWidget()->currentIndex()), u"keys.pdf"_s);
         break;
     case Effect::PageCount:
         QCOMPARE(model.pageCount(), int(expected));
