@@ -374,6 +374,10 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
     m_model->restoreSnapshot(rebound, false);
     m_model->markSaved(target);
     m_undoManager->setClean();
+    // The save put a new file under the name; a watch still on the old one would miss the next
+    // change made by another program.
+    m_watcher->removePath(target);
+    m_stamps.insert(cachedKey(target), stampOf(target));
     watchFiles();
 }
 
@@ -546,16 +550,17 @@ void PdfDocumentSession::checkChangedFiles()
             retry.insert(path);
             continue;
         }
-        const FileStamp now = stampOf(path);
-        if (!now.exists) {
+        if (!QFileInfo::exists(path)) {
             // Replaced by renaming: the new file may not be there yet.
             if (m_changeRetries < ChangeRetries)
                 retry.insert(path);
             continue;
         }
-        // A rename replaced the watched file: watch the new one.
-        if (!m_watcher->files().contains(path))
-            m_watcher->addPath(path);
+        // A rename may have put a new file under the name while the old one, still open
+        // somewhere, keeps the watch: watch whatever the name holds now, then look at it.
+        m_watcher->removePath(path);
+        m_watcher->addPath(path);
+        const FileStamp now = stampOf(path);
         if (now == m_stamps.value(key))
             continue;
         m_stamps.insert(key, now);
