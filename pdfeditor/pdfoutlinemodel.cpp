@@ -40,8 +40,13 @@ void PdfOutlineModel::reloadIfNeeded()
     setOutline(QString(), {});
     m_path = path;
     m_stamp = stamp;
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        if (m_loading) {
+            m_loading = false;
+            Q_EMIT loadingChanged(false);
+        }
         return;
+    }
     m_loading = true;
     Q_EMIT loadingChanged(true);
     // Long manuals carry thousands of bookmarks: read them away from the window.

@@ -231,10 +231,11 @@ void PdfPageInteraction::updateHoverCursor(const QPoint &viewportPos)
     if (!m_view || m_view->isHandToolEnabled())
         return;
     const bool overLink = linkAt(viewportPos) != nullptr;
-    if (overLink == m_linkCursor)
-        return;
-    m_linkCursor = overLink;
-    m_view->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const Qt::CursorShape wanted = overLink ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    const Qt::CursorShape shown = m_view->viewport()->cursor().shape();
+    // Only the two shapes this class sets are replaced; the view's own (panning) stay.
+    if (shown != wanted && (shown == Qt::ArrowCursor || shown == Qt::PointingHandCursor))
+        m_view->viewport()->setCursor(wanted);
 }
 
 bool PdfPageInteraction::handleKey(QKeyEvent *event, bool overrideOnly)
@@ -328,9 +329,9 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::Leave:
-        if (m_linkCursor && !m_view->isHandToolEnabled())
+        if (!m_view->isHandToolEnabled() &&
+            m_view->viewport()->cursor().shape() == Qt::PointingHandCursor)
             m_view->viewport()->setCursor(Qt::ArrowCursor);
-        m_linkCursor = false;
         break;
     default:
         break;

@@ -64,5 +64,4 @@ private:
     QPoint m_pressPos;
     int m_pressLinkRow = -1;
     QRectF m_pressLinkRect;
-    bool m_linkCursor = false;
 };
