@@ -149,6 +149,22 @@ int PdfOutlineModel::targetRow(const QModelIndex &index) const
     return m_rowOfPage.value(node->pageIndex, -1);
 }
 
+QModelIndex PdfOutlineModel::indexForRow(int row) const
+{
+    rebuildRows();
+    int best = -1;
+    int bestRow = -1;
+    // Nodes are stored in reading order (each before its children).
+    for (int i = 0; i < m_nodes.size(); ++i) {
+        const int target = m_nodes[i].pageIndex < 0 ? -1 : m_rowOfPage.value(m_nodes[i].pageIndex, -1);
+        if (target >= 0 && target <= row && target >= bestRow) {
+            best = i;
+            bestRow = target;
+        }
+    }
+    return best < 0 ? QModelIndex() : createIndex(m_nodes[best].row, 0, quintptr(best));
+}
+
 QModelIndex PdfOutlineModel::index(int row, int column, const QModelIndex &parent) const
 {
     if (column != 0 || row < 0)

@@ -35,6 +35,9 @@ public:
     QString outlinePath() const { return m_path; }
     int itemCount() const { return int(m_nodes.size()); }
     int targetRow(const QModelIndex &index) const;
+    // The item for a row: the last one, in reading order, of those that lead to the nearest
+    // page at or before it; invalid when none does.
+    QModelIndex indexForRow(int row) const;
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;

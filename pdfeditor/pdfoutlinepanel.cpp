@@ -99,6 +99,8 @@ PdfOutlinePanel::PdfOutlinePanel(QWidget *parent) : QWidget(parent)
     connect(m_tree, &QTreeView::clicked, this, &PdfOutlinePanel::activate);
     connect(m_tree, &QTreeView::activated, this, &PdfOutlinePanel::activate);
     connect(m_outline, &QAbstractItemModel::modelReset, this, &PdfOutlinePanel::updateState);
+    connect(m_outline, &QAbstractItemModel::modelReset, this,
+            [this] { setCurrentPage(m_currentPage); });
     connect(m_outline, &PdfOutlineModel::loadingChanged, this, &PdfOutlinePanel::updateState);
 
     setStyleSheet(outlineStyle());
@@ -141,6 +143,34 @@ void PdfOutlinePanel::showOutline(bool show)
         m_strip->insertDropZone()->setVisible(!show);
     }
     setVisible(show && m_strip);
+    if (show)
+        setCurrentPage(m_currentPage);
+}
+
+void PdfOutlinePanel::setCurrentPage(int row)
+{
+    m_currentPage = row;
+    // Looked up only while shown: long manuals have thousands of items.
+    if (!m_outlineShown)
+        return;
+    QModelIndex index = m_outline->indexForRow(row);
+    // An item inside a folded branch is marked by its nearest open ancestor.
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) {
+        if (!m_tree->isExpanded(up))
+            index = up;
+    }
+    if (!index.isValid()) {
+        m_tree->clearSelection();
+        return;
+    }
+    // A clicked item that leads to the same page keeps its mark.
+    const QModelIndex current = m_tree->currentIndex();
+    if (current.isValid() && m_outline->targetRow(current) == m_outline->targetRow(index))
+        return;
+    if (current != index) {
+        m_tree->setCurrentIndex(index);
+        m_tree->scrollTo(index);
+    }
 }
 
 void PdfOutlinePanel::activate(const QModelIndex &index)

@@ -26,6 +26,8 @@ public:
     void attachTo(PdfThumbnailPanel *strip);
     void showOutline(bool show);
     bool isOutlineShown() const { return m_outlineShown; }
+    // Marks the bookmark of the page the reader is on.
+    void setCurrentPage(int row);
 
     PdfOutlineModel *outlineModel() const { return m_outline; }
     QTreeView *treeView() const { return m_tree; }
@@ -53,4 +55,5 @@ private:
     QButtonGroup *m_tabGroup = nullptr;
     PdfThumbnailPanel *m_strip = nullptr;
     bool m_outlineShown = false;
+    int m_currentPage = 0;
 };

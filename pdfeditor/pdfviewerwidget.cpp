@@ -774,6 +774,8 @@ void PdfViewerWidget::wireReading()
             &PdfDocumentView::goToPage);
     connect(m_outlinePanel, &PdfOutlinePanel::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
+    connect(m_documentView, &PdfDocumentView::currentPageChanged, m_outlinePanel,
+            &PdfOutlinePanel::setCurrentPage);
 
     m_pageInteraction = new PdfPageInteraction(m_documentView, m_model);
     connect(m_pageInteraction, &PdfPageInteraction::pageRequested, m_documentView,
