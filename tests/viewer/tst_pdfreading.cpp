@@ -15,6 +15,8 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -60,6 +62,40 @@ bool addText(const QString &in, const QString &out)
     }
 }
 
+// Gives the first page a link that leads to uri.
+bool addUriLink(const QString &in, const QString &out, const QString &uri)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(in).constData());
+        QPDFObjectHandle annot = QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Link /Rect [10 10 60 25] /Border [0 0 0] "
+            "/A << /S /URI >> >>");
+        annot.getKey("/A").replaceKey("/URI", QPDFObjectHandle::newString(uri.toStdString()));
+        QPDFObjectHandle page = QPDFPageDocumentHelper(pdf).getAllPages().front().getObjectHandle();
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray());
+        page.getKey("/Annots").appendItem(pdf.makeIndirectObject(annot));
+        const QByteArray name = QFile::encodeName(out);
+        QPDFWriter writer(pdf, name.constData());
+        writer.write();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// Receives the addresses the program hands to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
 QString words(const QString &text)
 {
     return text.simplified();
@@ -95,6 +131,8 @@ private Q_SLOTS:
     void outlineClick();
     void linkClick_data();
     void linkClick();
+    void externalLink_data();
+    void externalLink();
     void copyText_data();
     void copyText();
 
@@ -237,6 +275,59 @@ void TestReading::linkClick()
     QTRY_COMPARE(view->currentPage(), 4);
     QVERIFY(viewertest::waitForVisibleImages(view, model));
     QVERIFY(readback::similar(shownAtTop(view), fixtures::colourFor(4)));
+}
+
+void TestReading::externalLink_data()
+{
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<int>("answer");      // to the question, when one is asked
+    QTest::addColumn<QString>("question"); // title of the box shown
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("web, agreed") << u"https://example.com/manual"_s << 1 << u"打开链接"_s << true;
+    QTest::newRow("web, declined") << u"https://example.com/manual"_s << 0 << u"打开链接"_s
+                                   << false;
+    QTest::newRow("mail, agreed") << u"mailto:help@example.com"_s << 1 << u"打开链接"_s << true;
+    QTest::newRow("local program") << u"file:///usr/bin/xterm"_s << 1 << u"无法打开链接"_s
+                                   << false;
+}
+
+void TestReading::externalLink()
+{
+    QFETCH(QString, uri);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, opened);
+    const QString plain = m_dir.filePath(u"uri-plain.pdf"_s);
+    const QString path = m_dir.filePath(u"uri.pdf"_s);
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(2);
+    QVERIFY(fixtures::write(spec, plain));
+    QVERIFY(addUriLink(plain, path, uri));
+    UrlCatcher catcher;
+    const QString scheme = QUrl(uri).scheme();
+    QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+
+    PdfViewerWidget viewer;
+    viewer.resize(1100, 750);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY(viewer.openDocument(path));
+    viewer.fitPage();
+    PdfDocumentView *view = viewer.documentView();
+    const QRect page = view->pageRect(0);
+    QPoint at = page.topLeft() + QPoint(35 * page.width() / 200, 282 * page.height() / 300);
+    view->verticalScrollBar()->setValue(at.y() - view->viewport()->height() / 2);
+    at -= QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    DialogSeam::answerMessageBox(answer);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QDesktopServices::unsetUrlHandler(scheme);
+
+    QList<QString> titles;
+    for (const DialogSeam::Request &request : DialogSeam::requests())
+        titles.append(request.title);
+    QCOMPARE(titles, QList<QString>{question});
+    QCOMPARE(catcher.urls, opened ? QList<QUrl>{QUrl(uri)} : QList<QUrl>{});
+    QCOMPARE(view->currentPage(), 0);
 }
 
 void TestReading::copyText_data()
