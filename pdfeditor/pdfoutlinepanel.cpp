@@ -23,14 +23,14 @@ QString outlineStyle()
     return uR"(
 QWidget#pdfSidebarTabs { background: %1; border: 1px solid %2; border-radius: 8px; }
 QToolButton#pdfSidebarThumbnailsTab, QToolButton#pdfSidebarOutlineTab {
-    border: none; border-radius: 6px; padding: 4px 8px; color: %3; font-size: 12px;
+    border: none; border-radius: 6px; padding: 4px 2px; color: %3; font-size: 12px;
     background: transparent;
 }
 QToolButton#pdfSidebarThumbnailsTab:hover, QToolButton#pdfSidebarOutlineTab:hover {
     background: %4;
 }
 QToolButton#pdfSidebarThumbnailsTab:checked, QToolButton#pdfSidebarOutlineTab:checked {
-    background: %5; color: %6; font-weight: 600;
+    background: %5; color: %6;
 }
 QTreeView#pdfOutlineTree {
     background: transparent; border: none; outline: none; color: %7; font-size: 13px;
@@ -90,8 +90,8 @@ PdfOutlinePanel::PdfOutlinePanel(QWidget *parent) : QWidget(parent)
     }
     m_thumbnailsTab->setChecked(true);
     auto *tabLayout = new QHBoxLayout(m_tabs);
-    tabLayout->setContentsMargins(3, 3, 3, 3);
-    tabLayout->setSpacing(3);
+    tabLayout->setContentsMargins(2, 2, 2, 2);
+    tabLayout->setSpacing(2);
     tabLayout->addWidget(m_thumbnailsTab);
     tabLayout->addWidget(m_outlineTab);
 
