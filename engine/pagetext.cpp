@@ -21,24 +21,40 @@ void copyError(fz_context *ctx, char *buffer)
     buffer[kErrorTextSize - 1] = '\0';
 }
 
-// Kept free of C++ objects: MuPDF errors unwind with longjmp. Points are relative to the page's
-// top-left; quads come back the same way. *text is MuPDF memory for the caller to free.
-int selectRaw(fz_context *ctx, pdf_document *doc, int index, fz_point a, fz_point b, int whole,
-              fz_quad *quads, int *quadCount, char **text, char *error)
+// Kept free of C++ objects: MuPDF errors unwind with longjmp.
+fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds,
+                        char *error)
 {
     fz_page *page = nullptr;
     fz_stext_page *stext = nullptr;
-    fz_buffer *buffer = nullptr;
-    int ok = 1;
     fz_var(page);
     fz_var(stext);
+    fz_try(ctx)
+    {
+        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
+        *bounds = fz_bound_page(ctx, page);
+        stext = fz_new_stext_page_from_page(ctx, page, nullptr);
+    }
+    fz_always(ctx) fz_drop_page(ctx, page);
+    fz_catch(ctx)
+    {
+        copyError(ctx, error);
+        return nullptr;
+    }
+    return stext;
+}
+
+// Points are relative to the page's top-left; quads come back the same way. *text is MuPDF
+// memory for the caller to free.
+int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a, fz_point b,
+              int whole, fz_quad *quads, int *quadCount, char **text, char *error)
+{
+    fz_buffer *buffer = nullptr;
+    int ok = 1;
     fz_var(buffer);
     fz_var(ok);
     fz_try(ctx)
     {
-        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
-        const fz_rect bounds = fz_bound_page(ctx, page);
-        stext = fz_new_stext_page_from_page(ctx, page, nullptr);
         const fz_point from = whole ? fz_make_point(bounds.x0, bounds.y0)
                                     : fz_make_point(a.x + bounds.x0, a.y + bounds.y0);
         const fz_point to = whole ? fz_make_point(bounds.x1, bounds.y1)
@@ -53,12 +69,7 @@ int selectRaw(fz_context *ctx, pdf_document *doc, int index, fz_point a, fz_poin
             *text = fz_copy_selection(ctx, stext, from, to, 0);
         }
     }
-    fz_always(ctx)
-    {
-        fz_drop_buffer(ctx, buffer);
-        fz_drop_stext_page(ctx, stext);
-        fz_drop_page(ctx, page);
-    }
+    fz_always(ctx) fz_drop_buffer(ctx, buffer);
     fz_catch(ctx)
     {
         copyError(ctx, error);
@@ -66,6 +77,28 @@ int selectRaw(fz_context *ctx, pdf_document *doc, int index, fz_point a, fz_poin
     }
     return ok;
 }
+
+// The text page last selected on, per thread: a drag asks for the same page at every step.
+// Made after the thread's MuPDF context, so it goes before it when the thread ends.
+struct CachedTextPage
+{
+    QString key;
+    fz_context *ctx = nullptr;
+    fz_stext_page *page = nullptr;
+    fz_rect bounds{};
+
+    void reset(fz_context *newCtx = nullptr, fz_stext_page *newPage = nullptr,
+               const QString &newKey = QString(), fz_rect newBounds = {})
+    {
+        if (page)
+            fz_drop_stext_page(ctx, page);
+        ctx = newCtx;
+        page = newPage;
+        key = newKey;
+        bounds = newBounds;
+    }
+    ~CachedTextPage() { reset(); }
+};
 
 } // namespace
 
@@ -76,22 +109,43 @@ bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from
         *selection = {};
     if (page.blank || page.filePath.isEmpty())
         return true;
-    mupdf::OpenStatus status;
-    QString text;
-    mupdf::DocumentRef doc = mupdf::openDocument(page.filePath, page.password, false, &status, &text);
-    if (!doc) {
+    const QString key = page.filePath + QChar(0) +
+                        QString::fromLatin1(mupdf::fileStamp(page.filePath)) + QChar(0) +
+                        page.password + QChar(0) + QString::number(page.pageIndex);
+    // The context first, so that the cache below is made after it and goes before it.
+    if (!mupdf::threadContext()) {
         if (message)
-            *message = text;
+            *message = QStringLiteral("MuPDF could not start.");
         return false;
     }
-    fz_context *ctx = doc.context();
+    thread_local CachedTextPage cache;
+    char error[kErrorTextSize] = {};
+    if (cache.key != key || !cache.page) {
+        mupdf::OpenStatus status;
+        QString text;
+        mupdf::DocumentRef doc =
+            mupdf::openDocument(page.filePath, page.password, false, &status, &text);
+        if (!doc) {
+            if (message)
+                *message = text;
+            return false;
+        }
+        fz_rect bounds{};
+        fz_stext_page *stext = buildRaw(doc.context(), doc.get(), page.pageIndex, &bounds, error);
+        if (!stext) {
+            if (message)
+                *message = QString::fromUtf8(error);
+            return false;
+        }
+        cache.reset(doc.context(), stext, key, bounds);
+    }
+    fz_context *ctx = cache.ctx;
     std::vector<fz_quad> quads(kMaxQuads);
     int count = 0;
     char *chars = nullptr;
-    char error[kErrorTextSize] = {};
     const fz_point a = fz_make_point(float(from.x()), float(from.y()));
     const fz_point b = fz_make_point(float(to.x()), float(to.y()));
-    if (!selectRaw(ctx, doc.get(), page.pageIndex, a, b, wholePage ? 1 : 0, quads.data(), &count,
+    if (!selectRaw(ctx, cache.page, cache.bounds, a, b, wholePage ? 1 : 0, quads.data(), &count,
                    &chars, error)) {
         if (message)
             *message = QString::fromUtf8(error);
