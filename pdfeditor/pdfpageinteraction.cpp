@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -51,6 +52,9 @@ PdfPageInteraction::PdfPageInteraction(PdfDocumentView *view, PdfDocumentModel *
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(view->viewport()->rect());
+    m_autoScroll = new QTimer(this);
+    m_autoScroll->setInterval(30);
+    connect(m_autoScroll, &QTimer::timeout, this, &PdfPageInteraction::autoScrollStep);
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
     if (model) {
@@ -238,6 +242,19 @@ void PdfPageInteraction::updateHoverCursor(const QPoint &viewportPos)
         m_view->viewport()->setCursor(wanted);
 }
 
+void PdfPageInteraction::autoScrollStep()
+{
+    const int height = m_view ? m_view->viewport()->height() : 0;
+    const int beyond = m_dragPos.y() < 0 ? m_dragPos.y() : std::max(0, m_dragPos.y() - height);
+    if (!m_selecting || beyond == 0) {
+        m_autoScroll->stop();
+        return;
+    }
+    QScrollBar *bar = m_view->verticalScrollBar();
+    bar->setValue(bar->value() + std::clamp(beyond, -60, 60));
+    updateSelection(m_dragPos);
+}
+
 bool PdfPageInteraction::handleKey(QKeyEvent *event, bool overrideOnly)
 {
     const bool copy = event->matches(QKeySequence::Copy);
@@ -266,6 +283,11 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
         else if (event->type() == QEvent::KeyPress &&
                  handleKey(static_cast<QKeyEvent *>(event), false))
             return true;
+        else if (event->type() == QEvent::KeyPress &&
+                 static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_selectionPage) {
+            clearSelection();
+            return true;
+        }
         return QWidget::eventFilter(watched, event);
     }
     if (watched != m_view->viewport())
@@ -300,8 +322,12 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
         auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint pos = mouse->position().toPoint();
         if (m_selecting && (mouse->buttons() & Qt::LeftButton)) {
+            m_dragPos = pos;
             if ((pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
                 updateSelection(pos);
+            if ((pos.y() < 0 || pos.y() >= m_view->viewport()->height()) &&
+                !m_autoScroll->isActive())
+                m_autoScroll->start();
         } else if (mouse->buttons() == Qt::NoButton) {
             updateHoverCursor(pos);
         }
@@ -314,6 +340,7 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
         const QPoint pos = mouse->position().toPoint();
         const bool click = (pos - m_pressPos).manhattanLength() < QApplication::startDragDistance();
         m_selecting = false;
+        m_autoScroll->stop();
         if (click && m_quads.isEmpty())
             m_selectionPage = 0;
         if (click && m_pressLinkRow >= 0) {

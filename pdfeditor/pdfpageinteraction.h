@@ -9,6 +9,7 @@
 
 class PdfDocumentModel;
 class PdfDocumentView;
+class QTimer;
 struct PdfPageEntry;
 
 // Links and text selection over the pages of a document view. It lies over the view's
@@ -50,6 +51,7 @@ private:
     void followLink(int row, const PdfPageLink &link);
     void updateHoverCursor(const QPoint &viewportPos);
     bool handleKey(QKeyEvent *event, bool overrideOnly);
+    void autoScrollStep();
 
     QPointer<PdfDocumentView> m_view;
     QPointer<PdfDocumentModel> m_model;
@@ -61,6 +63,9 @@ private:
     QList<QPolygonF> m_quads;
     QString m_text;
     bool m_selecting = false;
+    // Scrolls while a drag selects beyond the top or bottom of the window.
+    QTimer *m_autoScroll = nullptr;
+    QPoint m_dragPos;
     QPoint m_pressPos;
     int m_pressLinkRow = -1;
     QRectF m_pressLinkRect;
