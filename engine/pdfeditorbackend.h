@@ -2,6 +2,9 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -32,6 +35,30 @@ struct PdfWriteOptions
     QString protectionPassword;
 };
 
+// One bookmark of a document. pageIndex is -1 when it leads nowhere inside the file.
+struct PdfOutlineItem
+{
+    QString title;
+    int pageIndex = -1;
+    QString uri; // set for a bookmark that leads outside the file
+    QList<PdfOutlineItem> children;
+};
+
+// Geometry below is in points on the page as it shows itself (own /Rotate and crop applied,
+// origin at its top-left), before any rotation added by the user.
+struct PdfPageLink
+{
+    QRectF rect;
+    int targetPage = -1; // page index in the same file, or -1
+    QString uri;         // set for an external link
+};
+
+struct PdfTextSelection
+{
+    QList<QPolygonF> quads;
+    QString text;
+};
+
 enum class PdfBackendError : int {
     NoError = 0,
     FileNotFound = 1,
@@ -60,4 +87,13 @@ public:
                                      QList<QString> *errors);
     static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
                              QString *message);
+
+    // Bookmarks of a file, targets resolved to page indexes (documentoutline.cpp).
+    static bool loadOutline(const QString &path, const QString &password,
+                            QList<PdfOutlineItem> *items, QString *message);
+    // Links of one page (pagelinks.cpp).
+    static bool loadLinks(const PdfSourcePage &page, QList<PdfPageLink> *links, QString *message);
+    // Text between two points of a page in reading order, or all of it (pagetext.cpp).
+    static bool selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
+                           bool wholePage, PdfTextSelection *selection, QString *message);
 };

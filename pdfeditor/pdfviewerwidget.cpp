@@ -9,6 +9,8 @@
 #include "pdfextractsplitwriter.h"
 #include "pdffileregistry.h"
 #include "pdfoperationsidepanel.h"
+#include "pdfoutlinepanel.h"
+#include "pdfpageinteraction.h"
 #include "pdfpagemanagerview.h"
 #include "pdfprintjob.h"
 #include "pdfrendermanager.h"
@@ -19,6 +21,7 @@
 #include "revealinfolder.h"
 #include "theme.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -29,6 +32,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QUndoStack>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,6 +82,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     buildLayout();
     wire();
     new PdfViewerShortcuts(this);
+    wireReading();
     updatePageCount();
 }
 
@@ -760,4 +765,44 @@ void PdfViewerWidget::fitPage()
 void PdfViewerWidget::fitHeight()
 {
     fitPage();
+}
+
+void PdfViewerWidget::wireReading()
+{
+    m_outlinePanel = new PdfOutlinePanel(m_thumbnailPanel);
+    m_outlinePanel->setDocumentModel(m_model);
+    m_outlinePanel->attachTo(m_thumbnailPanel);
+    connect(m_outlinePanel, &PdfOutlinePanel::pageRequested, m_documentView,
+            &PdfDocumentView::goToPage);
+    connect(m_outlinePanel, &PdfOutlinePanel::externalLinkRequested, this,
+            &PdfViewerWidget::openExternalLink);
+    connect(m_documentView, &PdfDocumentView::currentPageChanged, m_outlinePanel,
+            &PdfOutlinePanel::setCurrentPage);
+
+    m_pageInteraction = new PdfPageInteraction(m_documentView, m_model);
+    connect(m_pageInteraction, &PdfPageInteraction::pageRequested, m_documentView,
+            &PdfDocumentView::goToPage);
+    connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
+            &PdfViewerWidget::openExternalLink);
+}
+
+void PdfViewerWidget::openExternalLink(const QString &uri)
+{
+    const QUrl url(uri, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    // Files and scripts named by a document are not started from here.
+    const bool web = scheme == u"http"_s || scheme == u"https"_s || scheme == u"mailto"_s ||
+                     scheme == u"ftp"_s;
+    if (!url.isValid() || !web) {
+        ModernMessageBox::showWarning(this, tr("无法打开链接"),
+                                      tr("出于安全考虑，只能打开网页和邮件链接。"), uri);
+        return;
+    }
+    const int answer = ModernMessageBox::confirm(
+        this, tr("打开链接"), tr("此链接指向文档以外的地址，是否打开？"), uri, tr("打开"),
+        tr("取消"));
+    if (answer == ModernMessageBox::Confirmed && !QDesktopServices::openUrl(url)) {
+        ModernMessageBox::showWarning(this, tr("无法打开链接"),
+                                      tr("系统没有可以打开此链接的程序。"), uri);
+    }
 }

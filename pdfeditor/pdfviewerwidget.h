@@ -12,6 +12,8 @@ class PdfDocumentModel;
 class PdfDocumentSession;
 class PdfDocumentView;
 class PdfOperationSidePanel;
+class PdfOutlinePanel;
+class PdfPageInteraction;
 class PdfPageManagerView;
 class PdfRenderManager;
 class PdfThumbnailPanel;
@@ -61,6 +63,10 @@ public:
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfOperationSidePanel *sidePanel() const { return m_sidePanel; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
+    PdfOutlinePanel *outlinePanel() const { return m_outlinePanel; }
+    PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
+    // Opens a link that leads outside the document once the user agrees.
+    void openExternalLink(const QString &uri);
     QSplitter *splitter() const { return m_splitter; }
     QStackedWidget *viewStack() const { return m_viewStack; }
     PdfViewMode viewMode() const { return m_viewMode; }
@@ -103,6 +109,7 @@ private:
     void buildLayout();
     void wire();
     void wireOrganising();
+    void wireReading();
     void updatePageCount();
     void placeBottomBar();
     void doPlaceBottomBar();
@@ -129,6 +136,8 @@ private:
     PdfPageManagerView *m_pageManagerView = nullptr;
     PdfOperationSidePanel *m_sidePanel = nullptr;
     PdfBottomControlBar *m_bottomBar = nullptr;
+    PdfOutlinePanel *m_outlinePanel = nullptr;
+    PdfPageInteraction *m_pageInteraction = nullptr;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;
     bool m_thumbnailsWanted = true;

@@ -895,6 +895,25 @@
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>جارٍ قراءة العلامات…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>لا يحتوي هذا المستند على علامات</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>صور مصغرة</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>العلامات</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1292,6 +1311,30 @@
     <message>
         <source>保留当前内容</source>
         <translation>الاحتفاظ بالنسخة الحالية</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>تعذر فتح الرابط</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>لأسباب أمنية، لا يمكن فتح سوى روابط الويب والبريد الإلكتروني.</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>فتح الرابط</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>يؤدي هذا الرابط إلى خارج المستند. هل تريد فتحه؟</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>لا يوجد برنامج على هذا النظام يمكنه فتح هذا الرابط.</translation>
     </message>
 </context>
 <context>

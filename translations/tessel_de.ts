@@ -891,6 +891,25 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>Lesezeichen werden gelesen…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>Dieses Dokument hat keine Lesezeichen</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Miniaturen</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Lesezeichen</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1288,6 +1307,30 @@ Seiten %2-%3</translation>
     <message>
         <source>保留当前内容</source>
         <translation>Aktuelle Fassung behalten</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>Link kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>Aus Sicherheitsgründen können nur Web- und E-Mail-Links geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>Dieser Link führt aus dem Dokument hinaus. Möchten Sie ihn öffnen?</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>Auf diesem System gibt es kein Programm, das diesen Link öffnen kann.</translation>
     </message>
 </context>
 <context>

@@ -891,6 +891,25 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>Reading bookmarks…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>This document has no bookmarks</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1288,6 +1307,30 @@ Pages %2-%3</translation>
     <message>
         <source>保留当前内容</source>
         <translation>Keep current version</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>Cannot open the link</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>For safety, only web and email links can be opened.</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>Open link</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>This link leads outside the document. Open it?</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>No program on this system can open this link.</translation>
     </message>
 </context>
 <context>

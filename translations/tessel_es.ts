@@ -891,6 +891,25 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>Leyendo los marcadores…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>Este documento no tiene marcadores</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Marcadores</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1288,6 +1307,30 @@ Páginas %2-%3</translation>
     <message>
         <source>保留当前内容</source>
         <translation>Conservar la versión actual</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>No se puede abrir el enlace</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>Por seguridad, solo se pueden abrir enlaces web y de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>Abrir enlace</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>Este enlace lleva fuera del documento. ¿Desea abrirlo?</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>Ningún programa de este sistema puede abrir este enlace.</translation>
     </message>
 </context>
 <context>

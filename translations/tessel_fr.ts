@@ -891,6 +891,25 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>Lecture des signets…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>Ce document n&apos;a pas de signets</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Signets</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1288,6 +1307,30 @@ Pages %2-%3</translation>
     <message>
         <source>保留当前内容</source>
         <translation>Garder la version actuelle</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>Impossible d&apos;ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>Par sécurité, seuls les liens web et e-mail peuvent être ouverts.</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>Ce lien mène en dehors du document. Voulez-vous l&apos;ouvrir&#xa0;?</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>Aucun programme de ce système ne peut ouvrir ce lien.</translation>
     </message>
 </context>
 <context>

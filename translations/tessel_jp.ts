@@ -890,6 +890,25 @@
     </message>
 </context>
 <context>
+    <name>PdfOutlinePanel</name>
+    <message>
+        <source>正在读取书签…</source>
+        <translation>しおりを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>此文档没有书签</source>
+        <translation>このドキュメントにはしおりがありません</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>しおり</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageManagerView</name>
     <message>
         <source>正在生成预览…</source>
@@ -1287,6 +1306,30 @@
     <message>
         <source>保留当前内容</source>
         <translation>現在の内容を保持</translation>
+    </message>
+    <message>
+        <source>无法打开链接</source>
+        <translation>リンクを開けません</translation>
+    </message>
+    <message>
+        <source>出于安全考虑，只能打开网页和邮件链接。</source>
+        <translation>安全のため、Web とメールのリンクのみ開くことができます。</translation>
+    </message>
+    <message>
+        <source>打开链接</source>
+        <translation>リンクを開く</translation>
+    </message>
+    <message>
+        <source>此链接指向文档以外的地址，是否打开？</source>
+        <translation>このリンクはドキュメントの外を指しています。開きますか？</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>系统没有可以打开此链接的程序。</source>
+        <translation>このリンクを開けるプログラムがシステムにありません。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,166 @@
+#include "mupdfsupport.h"
+#include "pdfeditorbackend.h"
+
+#include <cstring>
+#include <vector>
+
+extern "C" {
+#include <mupdf/fitz.h>
+#include <mupdf/pdf.h>
+}
+
+namespace {
+
+constexpr size_t kErrorTextSize = 256;
+constexpr int kMaxQuads = 8192;
+
+void copyError(fz_context *ctx, char *buffer)
+{
+    const char *text = fz_caught_message(ctx);
+    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
+    buffer[kErrorTextSize - 1] = '\0';
+}
+
+// Kept free of C++ objects: MuPDF errors unwind with longjmp.
+fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds,
+                        char *error)
+{
+    fz_page *page = nullptr;
+    fz_stext_page *stext = nullptr;
+    fz_var(page);
+    fz_var(stext);
+    fz_try(ctx)
+    {
+        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
+        *bounds = fz_bound_page(ctx, page);
+        stext = fz_new_stext_page_from_page(ctx, page, nullptr);
+    }
+    fz_always(ctx) fz_drop_page(ctx, page);
+    fz_catch(ctx)
+    {
+        copyError(ctx, error);
+        return nullptr;
+    }
+    return stext;
+}
+
+// Points are relative to the page's top-left; quads come back the same way. *text is MuPDF
+// memory for the caller to free.
+int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a, fz_point b,
+              int whole, fz_quad *quads, int *quadCount, char **text, char *error)
+{
+    fz_buffer *buffer = nullptr;
+    int ok = 1;
+    fz_var(buffer);
+    fz_var(ok);
+    fz_try(ctx)
+    {
+        const fz_point from = whole ? fz_make_point(bounds.x0, bounds.y0)
+                                    : fz_make_point(a.x + bounds.x0, a.y + bounds.y0);
+        const fz_point to = whole ? fz_make_point(bounds.x1, bounds.y1)
+                                  : fz_make_point(b.x + bounds.x0, b.y + bounds.y0);
+        *quadCount = fz_highlight_selection(ctx, stext, from, to, quads, kMaxQuads);
+        for (int i = 0; i < *quadCount; ++i)
+            quads[i] = fz_transform_quad(quads[i], fz_translate(-bounds.x0, -bounds.y0));
+        if (whole) {
+            buffer = fz_new_buffer_from_stext_page(ctx, stext);
+            *text = fz_strdup(ctx, fz_string_from_buffer(ctx, buffer));
+        } else {
+            *text = fz_copy_selection(ctx, stext, from, to, 0);
+        }
+    }
+    fz_always(ctx) fz_drop_buffer(ctx, buffer);
+    fz_catch(ctx)
+    {
+        copyError(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
+// The text page last selected on, per thread: a drag asks for the same page at every step.
+// Made after the thread's MuPDF context, so it goes before it when the thread ends.
+struct CachedTextPage
+{
+    QString key;
+    fz_context *ctx = nullptr;
+    fz_stext_page *page = nullptr;
+    fz_rect bounds{};
+
+    void reset(fz_context *newCtx = nullptr, fz_stext_page *newPage = nullptr,
+               const QString &newKey = QString(), fz_rect newBounds = {})
+    {
+        if (page)
+            fz_drop_stext_page(ctx, page);
+        ctx = newCtx;
+        page = newPage;
+        key = newKey;
+        bounds = newBounds;
+    }
+    ~CachedTextPage() { reset(); }
+};
+
+} // namespace
+
+bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
+                                  bool wholePage, PdfTextSelection *selection, QString *message)
+{
+    if (selection)
+        *selection = {};
+    if (page.blank || page.filePath.isEmpty())
+        return true;
+    const QString key = page.filePath + QChar(0) +
+                        QString::fromLatin1(mupdf::fileStamp(page.filePath)) + QChar(0) +
+                        page.password + QChar(0) + QString::number(page.pageIndex);
+    // The context first, so that the cache below is made after it and goes before it.
+    if (!mupdf::threadContext()) {
+        if (message)
+            *message = QStringLiteral("MuPDF could not start.");
+        return false;
+    }
+    thread_local CachedTextPage cache;
+    char error[kErrorTextSize] = {};
+    if (cache.key != key || !cache.page) {
+        mupdf::OpenStatus status;
+        QString text;
+        mupdf::DocumentRef doc =
+            mupdf::openDocument(page.filePath, page.password, false, &status, &text);
+        if (!doc) {
+            if (message)
+                *message = text;
+            return false;
+        }
+        fz_rect bounds{};
+        fz_stext_page *stext = buildRaw(doc.context(), doc.get(), page.pageIndex, &bounds, error);
+        if (!stext) {
+            if (message)
+                *message = QString::fromUtf8(error);
+            return false;
+        }
+        cache.reset(doc.context(), stext, key, bounds);
+    }
+    fz_context *ctx = cache.ctx;
+    std::vector<fz_quad> quads(kMaxQuads);
+    int count = 0;
+    char *chars = nullptr;
+    const fz_point a = fz_make_point(float(from.x()), float(from.y()));
+    const fz_point b = fz_make_point(float(to.x()), float(to.y()));
+    if (!selectRaw(ctx, cache.page, cache.bounds, a, b, wholePage ? 1 : 0, quads.data(), &count,
+                   &chars, error)) {
+        if (message)
+            *message = QString::fromUtf8(error);
+        return false;
+    }
+    PdfTextSelection result;
+    result.text = QString::fromUtf8(chars ? chars : "");
+    fz_free(ctx, chars);
+    result.quads.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const fz_quad &q = quads[size_t(i)];
+        result.quads.append(QPolygonF({QPointF(q.ul.x, q.ul.y), QPointF(q.ur.x, q.ur.y),
+                                       QPointF(q.lr.x, q.lr.y), QPointF(q.ll.x, q.ll.y)}));
+    }
+    if (selection)
+        *selection = std::move(result);
+    return true;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+class PdfDocumentModel;
+class PdfOutlineModel;
+class PdfThumbnailPanel;
+class QButtonGroup;
+class QLabel;
+class QToolButton;
+class QTreeView;
+
+// The document's bookmarks as a tree, shown in place of the thumbnail strip's cards. Two tabs
+// at the top of the strip switch between them.
+class PdfOutlinePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PdfOutlinePanel(QWidget *parent = nullptr);
+    ~PdfOutlinePanel() override;
+
+    void setDocumentModel(PdfDocumentModel *model);
+    // Puts the tabs and this panel into the strip's column; the strip's own widgets stay as
+    // they are and are hidden while the bookmarks show.
+    void attachTo(PdfThumbnailPanel *strip);
+    void showOutline(bool show);
+    bool isOutlineShown() const { return m_outlineShown; }
+    // Marks the bookmark of the page the reader is on.
+    void setCurrentPage(int row);
+
+    PdfOutlineModel *outlineModel() const { return m_outline; }
+    QTreeView *treeView() const { return m_tree; }
+    QToolButton *thumbnailsTab() const { return m_thumbnailsTab; }
+    QToolButton *outlineTab() const { return m_outlineTab; }
+
+Q_SIGNALS:
+    void pageRequested(int row);
+    void externalLinkRequested(const QString &uri);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void activate(const QModelIndex &index);
+    void updateState();
+    void retranslate();
+
+    PdfOutlineModel *m_outline = nullptr;
+    QTreeView *m_tree = nullptr;
+    QLabel *m_emptyLabel = nullptr;
+    QWidget *m_tabs = nullptr;
+    QToolButton *m_thumbnailsTab = nullptr;
+    QToolButton *m_outlineTab = nullptr;
+    QButtonGroup *m_tabGroup = nullptr;
+    PdfThumbnailPanel *m_strip = nullptr;
+    bool m_outlineShown = false;
+    int m_currentPage = 0;
+};
