@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -32,6 +33,14 @@ struct PdfWriteOptions
     QString protectionPassword;
 };
 
+// One occurrence of a searched text, in points on the page as it is shown (its own /Rotate and
+// the extra rotation applied, origin at the top left). A hit running over a line end has one box
+// per line.
+struct PdfTextHit
+{
+    QList<QRectF> boxes;
+};
+
 enum class PdfBackendError : int {
     NoError = 0,
     FileNotFound = 1,
@@ -60,4 +69,7 @@ public:
                                      QList<QString> *errors);
     static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
                              QString *message);
+    // Every occurrence of needle in the page's text, ignoring case; none on a blank page.
+    static QList<PdfTextHit> findText(const PdfSourcePage &page, const QString &needle,
+                                      PdfBackendError *error, QString *message);
 };

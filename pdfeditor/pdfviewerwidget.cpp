@@ -6,6 +6,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
+#include "pdffindbar.h"
 #include "pdfextractsplitwriter.h"
 #include "pdffileregistry.h"
 #include "pdfoperationsidepanel.h"
@@ -121,6 +122,7 @@ void PdfViewerWidget::buildLayout()
     m_documentView->setDocumentModel(m_model);
     m_documentView->setRenderManager(m_renderManager);
     m_viewStack->addWidget(m_documentView);
+    m_findBar = new PdfFindBar(m_documentView, m_model, this);
     m_pageManagerView = new PdfPageManagerView(m_viewStack);
     m_pageManagerView->setDocumentModel(m_model);
     m_pageManagerView->setRenderManager(m_renderManager);
@@ -222,7 +224,7 @@ void PdfViewerWidget::wire()
     forwardTool(&PdfTopToolBar::encryptRequested, u"encrypt"_s);
     forwardTool(&PdfTopToolBar::decryptRequested, u"decrypt"_s);
     forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
-    forwardTool(&PdfTopToolBar::searchRequested, u"search"_s);
+    connect(toolBar, &PdfTopToolBar::searchRequested, m_findBar, &PdfFindBar::openBar);
 
     wireOrganising();
 

@@ -11,6 +11,7 @@ class PdfBottomControlBar;
 class PdfDocumentModel;
 class PdfDocumentSession;
 class PdfDocumentView;
+class PdfFindBar;
 class PdfOperationSidePanel;
 class PdfPageManagerView;
 class PdfRenderManager;
@@ -61,6 +62,7 @@ public:
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfOperationSidePanel *sidePanel() const { return m_sidePanel; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
+    PdfFindBar *findBar() const { return m_findBar; }
     QSplitter *splitter() const { return m_splitter; }
     QStackedWidget *viewStack() const { return m_viewStack; }
     PdfViewMode viewMode() const { return m_viewMode; }
@@ -129,6 +131,7 @@ private:
     PdfPageManagerView *m_pageManagerView = nullptr;
     PdfOperationSidePanel *m_sidePanel = nullptr;
     PdfBottomControlBar *m_bottomBar = nullptr;
+    PdfFindBar *m_findBar = nullptr;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;
     bool m_thumbnailsWanted = true;
