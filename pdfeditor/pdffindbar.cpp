@@ -250,6 +250,9 @@ void PdfFindBar::updateStatus()
     m_status->setText(text);
     m_previous->setEnabled(hits > 0);
     m_next->setEnabled(hits > 0);
+    // Longer counts (and longer words in other languages) widen the bar.
+    if (isVisible() && sizeHint().width() != width())
+        place();
 }
 
 bool PdfFindBar::eventFilter(QObject *watched, QEvent *event)
