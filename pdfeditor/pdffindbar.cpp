@@ -173,6 +173,7 @@ QString PdfFindBar::statusText() const
 
 void PdfFindBar::openBar()
 {
+    Q_EMIT opening();
     const bool wasHidden = isHidden();
     show();
     raise();

@@ -37,6 +37,10 @@ public Q_SLOTS:
     void findNext();
     void findPrevious();
 
+Q_SIGNALS:
+    // The bar is about to show: the host brings the document view forward.
+    void opening();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -225,6 +225,10 @@ void PdfViewerWidget::wire()
     forwardTool(&PdfTopToolBar::decryptRequested, u"decrypt"_s);
     forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
     connect(toolBar, &PdfTopToolBar::searchRequested, m_findBar, &PdfFindBar::openBar);
+    connect(m_findBar, &PdfFindBar::opening, this, [this] {
+        if (m_viewMode != PdfViewMode::DocumentView && m_model->pageCount() > 0)
+            showDocumentView();
+    });
 
     wireOrganising();
 

@@ -2,6 +2,7 @@
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
 #include "pdftextsearch.h"
+#include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "viewertest.h"
@@ -128,6 +129,13 @@ void TestPdfFind::findCountsAndSteps()
     PdfTextSearch *search = bar->search();
     PdfDocumentView *view = viewer.documentView();
     QVERIFY(bar->isHidden());
+
+    // The tool bar's search opens the bar over the reading view, from the page grid too.
+    viewer.setViewMode(PdfViewMode::PageManageView);
+    Q_EMIT viewer.topToolBar()->searchRequested();
+    QCOMPARE(viewer.viewMode(), PdfViewMode::DocumentView);
+    QVERIFY(bar->isVisible());
+    bar->closeBar();
 
     QTest::keyClick(view, Qt::Key_F, Qt::ControlModifier);
     QVERIFY(bar->isVisible());
