@@ -35,10 +35,10 @@ QString barStyleSheet()
 #pdfFindBar QPushButton:hover { background: %7; border-color: %2; }
 #pdfFindBar QPushButton:pressed { background: %8; }
 #pdfFindBar QPushButton:disabled { background: transparent; border-color: transparent; }
-#pdfFindProgress { background: transparent; border: none; }
+#pdfFindProgress { background: %9; border: none; border-radius: 1px; }
 #pdfFindProgress::chunk { background: %5; border-radius: 1px; }
 )"_s.arg(Theme::surface, Theme::border, Theme::textPrimary, Theme::accentSoft, Theme::accent,
-         Theme::textSecondary, Theme::lightSurface, Theme::hoverSurface);
+         Theme::textSecondary, Theme::lightSurface, Theme::hoverSurface, Theme::progressTrack);
 }
 
 QPushButton *makeButton(QWidget *parent, const QIcon &icon, const QString &toolTip,

@@ -57,7 +57,8 @@ qint64 idleStall(int ms)
     return longest;
 }
 
-void searchOnce(PdfViewerWidget *viewer, const QString &word, const char *label)
+void searchOnce(PdfViewerWidget *viewer, const QString &word, const char *label,
+                const QString &progressShot = QString())
 {
     PdfFindBar *bar = viewer->findBar();
     PdfTextSearch *search = bar->search();
@@ -73,9 +74,14 @@ void searchOnce(PdfViewerWidget *viewer, const QString &word, const char *label)
     });
     qint64 firstHit = -1;
     QElapsedTimer clock;
+    bool grabbed = progressShot.isEmpty();
     QObject::connect(search, &PdfTextSearch::resultsChanged, &probe, [&] {
         if (firstHit < 0 && search->hitCount() > 0)
             firstHit = clock.elapsed();
+        if (!grabbed && clock.elapsed() > 1000) {
+            grabbed = true;
+            viewer->grab().save(progressShot);
+        }
     });
     QEventLoop loop;
     QObject::connect(search, &PdfTextSearch::finished, &loop, &QEventLoop::quit);
@@ -151,7 +157,8 @@ int main(int argc, char **argv)
     std::printf("rendering at rest after %lld more ms; longest event-loop stall with nothing to "
                 "do, over 3 s: %lld ms\n",
                 waited.elapsed(), idleStall(3000));
-    searchOnce(&viewer, word, "at rest");
+    searchOnce(&viewer, word, "at rest",
+               shot.isEmpty() ? QString() : shot.chopped(4) + u"-progress.png"_s);
     if (!shot.isEmpty()) {
         QTest::keyClick(viewer.findBar()->lineEdit(), Qt::Key_F3);
         QTest::qWait(1500);
