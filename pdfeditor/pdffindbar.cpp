@@ -63,10 +63,10 @@ QString withKey(const QString &text, const QKeySequence &key)
 } // namespace
 
 PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *shortcutHost)
-    : QFrame(view),
-      m_view(view),
-      m_search(new PdfTextSearch(this)),
-      m_typingTimer(new QTimer(this))
+    : QFrame(view)
+    , m_view(view)
+    , m_search(new PdfTextSearch(this))
+    , m_typingTimer(new QTimer(this))
 {
     setObjectName(u"pdfFindBar"_s);
     setAttribute(Qt::WA_StyledBackground);
@@ -91,9 +91,9 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
                             "pdfFindPreviousButton");
     m_next = makeButton(this, QIcon(chevron), withKey(tr("下一处"), QKeySequence(Qt::Key_F3)),
                         "pdfFindNextButton");
-    m_close = makeButton(this, QIcon(u":/res/icons/modern/close.png"_s),
-                         withKey(tr("关闭查找"), QKeySequence(Qt::Key_Escape)),
-                         "pdfFindCloseButton");
+    m_close =
+        makeButton(this, QIcon(u":/res/icons/modern/close.png"_s),
+                   withKey(tr("关闭查找"), QKeySequence(Qt::Key_Escape)), "pdfFindCloseButton");
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(u"pdfFindProgress"_s);

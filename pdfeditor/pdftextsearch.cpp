@@ -24,10 +24,10 @@ struct PdfTextSearch::Job
 };
 
 PdfTextSearch::PdfTextSearch(QObject *parent)
-    : QObject(parent),
-      m_pool(new QThreadPool(this)),
-      m_drainTimer(new QTimer(this)),
-      m_restartTimer(new QTimer(this))
+    : QObject(parent)
+    , m_pool(new QThreadPool(this))
+    , m_drainTimer(new QTimer(this))
+    , m_restartTimer(new QTimer(this))
 {
     m_pool->setMaxThreadCount(MaxThreads);
     // Keeping the threads keeps their open documents for the next search.

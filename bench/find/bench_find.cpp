@@ -69,9 +69,8 @@ void searchOnce(PdfViewerWidget *viewer, const QString &word, const char *label,
     QElapsedTimer tick;
     QTimer probe;
     probe.setInterval(5);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        longestStall = qMax(longestStall, tick.restart());
-    });
+    QObject::connect(&probe, &QTimer::timeout,
+                     [&] { longestStall = qMax(longestStall, tick.restart()); });
     qint64 firstHit = -1;
     QElapsedTimer clock;
     bool grabbed = progressShot.isEmpty();

@@ -8,10 +8,12 @@
 #include "viewertest.h"
 
 #include <QLineEdit>
+#include <QLineF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,28 @@ int popplerCount(const QString &path, int page, const QString &word)
     return int(QString::fromUtf8(tool.readAllStandardOutput()).count(word, Qt::CaseInsensitive));
 }
 
+// Centres of the words equal to word (ignoring case) on a page, in points from the top left of
+// the unrotated page, as poppler places them.
+QList<QPointF> popplerCentres(const QString &path, int page, const QString &word)
+{
+    QProcess tool;
+    const QString number = QString::number(page + 1);
+    tool.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, number, u"-l"_s, number, path, u"-"_s});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return {};
+    const QRegularExpression pattern(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    QList<QPointF> centres;
+    auto it = pattern.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(5).compare(word, Qt::CaseInsensitive) == 0)
+            centres.append(QPointF((m.captured(1).toDouble() + m.captured(3).toDouble()) / 2,
+                                   (m.captured(2).toDouble() + m.captured(4).toDouble()) / 2));
+    }
+    return centres;
+}
+
 } // namespace
 
 class TestPdfFind : public QObject
@@ -70,6 +94,8 @@ private Q_SLOTS:
     void initTestCase();
     void findCountsAndSteps_data();
     void findCountsAndSteps();
+    void hitBoxesFollowRotation_data();
+    void hitBoxesFollowRotation();
 
 private:
     QTemporaryDir m_dir;
@@ -160,7 +186,8 @@ void TestPdfFind::findCountsAndSteps()
         QCOMPARE(bar->statusText(), u"无结果"_s);
         return;
     }
-    QVERIFY2(bar->statusText().contains(QString::number(hitRows.size())), qPrintable(bar->statusText()));
+    QVERIFY2(bar->statusText().contains(QString::number(hitRows.size())),
+             qPrintable(bar->statusText()));
 
     // A search started from the field lands on the first hit from the reading position on;
     // F3 and Enter go forward, Shift+F3 and Shift+Enter back, both round the ends.
@@ -185,6 +212,57 @@ void TestPdfFind::findCountsAndSteps()
     QTest::keyClick(bar->lineEdit(), Qt::Key_Escape);
     QVERIFY(bar->isHidden());
     QCOMPARE(search->hitCount(), 0);
+}
+
+void TestPdfFind::hitBoxesFollowRotation_data()
+{
+    QTest::addColumn<int>("rotation");
+    for (int rotation : {0, 90, 180, 270})
+        QTest::addRow("%d", rotation) << rotation;
+}
+
+// The boxes highlighted are where poppler finds the words, on the page as turned by the user.
+void TestPdfFind::hitBoxesFollowRotation()
+{
+    QFETCH(int, rotation);
+    const QSizeF size(595.0, 842.0);
+    PdfSourcePage page;
+    page.filePath = m_path;
+    page.pageIndex = 5;
+    page.rotation = rotation;
+    page.pageSize = size;
+    PdfBackendError error = PdfBackendError::RenderFailed;
+    const QList<PdfTextHit> hits = PdfEditorBackend::findText(page, u"APPLE"_s, &error, nullptr);
+    QCOMPARE(error, PdfBackendError::NoError);
+
+    QList<QPointF> expected;
+    for (const QPointF &c : popplerCentres(m_path, 5, u"apple"_s)) {
+        switch (rotation) {
+        case 90:
+            expected.append({size.height() - c.y(), c.x()});
+            break;
+        case 180:
+            expected.append({size.width() - c.x(), size.height() - c.y()});
+            break;
+        case 270:
+            expected.append({c.y(), size.width() - c.x()});
+            break;
+        default:
+            expected.append(c);
+        }
+    }
+    QCOMPARE(hits.size(), expected.size());
+    QVERIFY(!expected.isEmpty());
+    for (qsizetype i = 0; i < hits.size(); ++i) {
+        QCOMPARE(hits[i].boxes.size(), 1);
+        const QPointF centre = hits[i].boxes.first().center();
+        QVERIFY2(QLineF(centre, expected[i]).length() < 4.0,
+                 qPrintable(u"hit %1 at %2,%3, poppler %4,%5"_s.arg(i)
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(expected[i].x())
+                                .arg(expected[i].y())));
+    }
 }
 
 VELMORA_VIEWER_TEST(TestPdfFind);
