@@ -59,6 +59,14 @@ struct PdfTextSelection
     QString text;
 };
 
+// One occurrence of a searched text, in points on the page as it is shown (its own /Rotate and
+// the extra rotation applied, origin at the top left). A hit running over a line end has one box
+// per line.
+struct PdfTextHit
+{
+    QList<QRectF> boxes;
+};
+
 enum class PdfBackendError : int {
     NoError = 0,
     FileNotFound = 1,
@@ -96,4 +104,7 @@ public:
     // Text between two points of a page in reading order, or all of it (pagetext.cpp).
     static bool selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
                            bool wholePage, PdfTextSelection *selection, QString *message);
+    // Every occurrence of needle in the page's text, ignoring case; none on a blank page.
+    static QList<PdfTextHit> findText(const PdfSourcePage &page, const QString &needle,
+                                      PdfBackendError *error, QString *message);
 };

@@ -2,6 +2,7 @@
 
 #include "pdfdocumentmodel.h"
 #include "pdfrendermanager.h"
+#include "pdftextsearch.h"
 #include "theme.h"
 
 #include <QDateTime>
@@ -447,11 +448,14 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         if (image == m_images.constEnd()) {
             painter.setPen(Theme::color(Theme::textMuted));
             painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
+            if (entry)
+                paintSearchHits(painter, row, entry->id, rect);
             continue;
         }
         // An image of another size (an older zoom, or the first rough one) is scaled while
         // painting until its replacement arrives.
         drawClipped(painter, rect, *image, area);
+        paintSearchHits(painter, row, entry->id, rect);
     }
     painter.end();
     requestVisiblePages();
@@ -768,4 +772,100 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
     }
     refit();
     layoutPages(true);
+}
+
+void PdfDocumentView::setTextSearch(PdfTextSearch *search)
+{
+    if (m_textSearch)
+        disconnect(m_textSearch, nullptr, this, nullptr);
+    m_textSearch = search;
+    if (search) {
+        // Batches of hits keep coming while a long document is searched; only those on the
+        // pages in view are worth a repaint.
+        connect(search, &PdfTextSearch::resultsChanged, this, [this] {
+            const int shown = visibleHitCount();
+            if (shown != m_shownHits) {
+                m_shownHits = shown;
+                viewport()->update();
+            }
+        });
+        connect(search, &PdfTextSearch::currentHitChanged, this, [this] { viewport()->update(); });
+    }
+    viewport()->update();
+}
+
+int PdfDocumentView::visibleHitCount() const
+{
+    if (!m_textSearch || !m_model || m_textSearch->hitCount() == 0)
+        return 0;
+    const QRect band = bandRect(0);
+    int count = 0;
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        if (!m_pageRects.at(row).intersects(band))
+            continue;
+        if (const auto entry = m_model->pageAt(row))
+            count += int(m_textSearch->hitsOnPage(entry->id).size());
+    }
+    return count;
+}
+
+QRect PdfDocumentView::pageBoxRect(int row, const QRectF &box) const
+{
+    const QRect page = m_pageRects.value(row);
+    const auto entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    if (page.isEmpty() || !entry)
+        return {};
+    const QSizeF size = PdfDocumentModel::displaySize(*entry);
+    const double sx = page.width() / qMax(size.width(), 1.0);
+    const double sy = page.height() / qMax(size.height(), 1.0);
+    return QRectF(page.left() + box.left() * sx, page.top() + box.top() * sy, box.width() * sx,
+                  box.height() * sy)
+        .toAlignedRect();
+}
+
+void PdfDocumentView::paintSearchHits(QPainter &painter, int row, PdfPageId id,
+                                      const QRect &rect) const
+{
+    if (!m_textSearch || m_textSearch->hitCount() == 0)
+        return;
+    const QList<PdfTextHit> hits = m_textSearch->hitsOnPage(id);
+    if (hits.isEmpty())
+        return;
+    const QPoint offset = rect.topLeft() - m_pageRects.value(row).topLeft();
+    QColor fill = Theme::color(Theme::accent);
+    fill.setAlpha(60);
+    QColor current = Theme::color(Theme::accent);
+    current.setAlpha(120);
+    const bool currentPage = m_textSearch->currentPage() == id;
+    painter.save();
+    painter.setClipRect(rect & viewport()->rect());
+    for (int i = 0; i < hits.size(); ++i) {
+        const bool isCurrent = currentPage && i == m_textSearch->currentIndex();
+        for (const QRectF &box : hits.at(i).boxes) {
+            const QRect area = pageBoxRect(row, box).translated(offset).adjusted(-1, -1, 1, 1);
+            painter.fillRect(area, isCurrent ? current : fill);
+            if (isCurrent) {
+                painter.setPen(Theme::color(Theme::accentPressed));
+                painter.drawRect(area.adjusted(0, 0, -1, -1));
+            }
+        }
+    }
+    painter.restore();
+}
+
+void PdfDocumentView::revealPageBox(int row, const QRectF &box)
+{
+    QRect target = pageBoxRect(row, box);
+    if (target.isEmpty())
+        target = m_pageRects.value(row);
+    if (target.isEmpty())
+        return;
+    const QRect visible(horizontalScrollBar()->value(), verticalScrollBar()->value(),
+                        viewport()->width(), viewport()->height());
+    // Keep some room around the hit; put it a third down the window when it must move.
+    if (target.top() < visible.top() + 24 || target.bottom() > visible.bottom() - 24)
+        verticalScrollBar()->setValue(target.top() - viewport()->height() / 3);
+    if (target.left() < visible.left() || target.right() > visible.right())
+        horizontalScrollBar()->setValue(target.center().x() - viewport()->width() / 2);
+    viewport()->update();
 }

@@ -12,6 +12,7 @@
 
 class PdfDocumentModel;
 class PdfRenderManager;
+class PdfTextSearch;
 class QTimer;
 
 enum class PdfFitMode : int {
@@ -58,6 +59,11 @@ public:
     // Pixel bytes of the page images the view holds.
     qint64 imageBytes() const;
 
+    // Hits of this search are drawn over the pages.
+    void setTextSearch(PdfTextSearch *search);
+    // Scrolls the least needed to show box (points on the page as shown) of a row.
+    void revealPageBox(int row, const QRectF &box);
+
 Q_SIGNALS:
     void currentPageChanged(int page);
     void zoomFactorChanged(double factor);
@@ -96,6 +102,9 @@ private:
     void dropImagesOutside(const QRect &keep, const QRect &visible);
     void clearPageState();
     void forgetPage(PdfPageId id);
+    void paintSearchHits(QPainter &painter, int row, PdfPageId id, const QRect &rect) const;
+    QRect pageBoxRect(int row, const QRectF &box) const;
+    int visibleHitCount() const;
 
     void onModelReset();
     void onRowsChanged();
@@ -108,6 +117,8 @@ private:
 
     QPointer<PdfDocumentModel> m_model;
     QPointer<PdfRenderManager> m_renderManager;
+    QPointer<PdfTextSearch> m_textSearch;
+    int m_shownHits = 0; // hits on the pages in view when last painted
     QList<QRect> m_pageRects;
     QHash<PdfPageId, QImage> m_images;
     QHash<PdfPageId, QSize> m_renderedSizes;

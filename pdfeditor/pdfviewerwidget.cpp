@@ -8,6 +8,7 @@
 #include "pdfdocumentview.h"
 #include "pdfextractsplitwriter.h"
 #include "pdffileregistry.h"
+#include "pdffindbar.h"
 #include "pdfoperationsidepanel.h"
 #include "pdfoutlinepanel.h"
 #include "pdfpageinteraction.h"
@@ -128,6 +129,7 @@ void PdfViewerWidget::buildLayout()
     m_documentView->setDocumentModel(m_model);
     m_documentView->setRenderManager(m_renderManager);
     m_viewStack->addWidget(m_documentView);
+    m_findBar = new PdfFindBar(m_documentView, m_model, this);
     m_pageManagerView = new PdfPageManagerView(m_viewStack);
     m_pageManagerView->setDocumentModel(m_model);
     m_pageManagerView->setRenderManager(m_renderManager);
@@ -229,7 +231,11 @@ void PdfViewerWidget::wire()
     forwardTool(&PdfTopToolBar::encryptRequested, u"encrypt"_s);
     forwardTool(&PdfTopToolBar::decryptRequested, u"decrypt"_s);
     forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
-    forwardTool(&PdfTopToolBar::searchRequested, u"search"_s);
+    connect(toolBar, &PdfTopToolBar::searchRequested, m_findBar, &PdfFindBar::openBar);
+    connect(m_findBar, &PdfFindBar::opening, this, [this] {
+        if (m_viewMode != PdfViewMode::DocumentView && m_model->pageCount() > 0)
+            showDocumentView();
+    });
 
     wireOrganising();
 

@@ -11,6 +11,7 @@ class PdfBottomControlBar;
 class PdfDocumentModel;
 class PdfDocumentSession;
 class PdfDocumentView;
+class PdfFindBar;
 class PdfOperationSidePanel;
 class PdfOutlinePanel;
 class PdfPageInteraction;
@@ -67,6 +68,7 @@ public:
     PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
     // Opens a link that leads outside the document once the user agrees.
     void openExternalLink(const QString &uri);
+    PdfFindBar *findBar() const { return m_findBar; }
     QSplitter *splitter() const { return m_splitter; }
     QStackedWidget *viewStack() const { return m_viewStack; }
     PdfViewMode viewMode() const { return m_viewMode; }
@@ -138,6 +140,7 @@ private:
     PdfBottomControlBar *m_bottomBar = nullptr;
     PdfOutlinePanel *m_outlinePanel = nullptr;
     PdfPageInteraction *m_pageInteraction = nullptr;
+    PdfFindBar *m_findBar = nullptr;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;
     bool m_thumbnailsWanted = true;

@@ -773,6 +773,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>بحث في المستند</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>النتيجة السابقة</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>النتيجة التالية</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>إغلاق البحث</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>تم البحث في %1 من %2 صفحة</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>‏%1 من %2</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>‏%1 نتيجة</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>جارٍ البحث…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>لا توجد نتائج</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF

@@ -769,6 +769,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>Im Dokument suchen</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>Vorheriger Treffer</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>Nächster Treffer</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>Suche schließen</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>%1 von %2 Seiten durchsucht</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>Keine Treffer</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF

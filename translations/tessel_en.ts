@@ -769,6 +769,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>Find in document</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>Previous match</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>Next match</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>Close find</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>Searched %1 of %2 pages</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>%1 matches</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>No matches</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF

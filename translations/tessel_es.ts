@@ -769,6 +769,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>Buscar en el documento</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>Resultado anterior</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>Resultado siguiente</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>Cerrar búsqueda</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>%1 de %2 páginas buscadas</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>%1 resultados</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>Sin resultados</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF

@@ -769,6 +769,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>Rechercher dans le document</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>Résultat précédent</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>Résultat suivant</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>Fermer la recherche</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>%1 pages sur %2 parcourues</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>%1 résultats</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>Aucun résultat</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF

@@ -768,6 +768,45 @@
     </message>
 </context>
 <context>
+    <name>PdfFindBar</name>
+    <message>
+        <source>在文档中查找</source>
+        <translation>ドキュメント内を検索</translation>
+    </message>
+    <message>
+        <source>上一处</source>
+        <translation>前の一致</translation>
+    </message>
+    <message>
+        <source>下一处</source>
+        <translation>次の一致</translation>
+    </message>
+    <message>
+        <source>关闭查找</source>
+        <translation>検索を閉じる</translation>
+    </message>
+    <message>
+        <source>已查找 %1/%2 页</source>
+        <translation>%2 ページ中 %1 ページを検索済み</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 处</source>
+        <translation>%1/%2 件</translation>
+    </message>
+    <message>
+        <source>共 %1 处</source>
+        <translation>%1 件</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>検索中…</translation>
+    </message>
+    <message>
+        <source>无结果</source>
+        <translation>一致なし</translation>
+    </message>
+</context>
+<context>
     <name>PdfInsertDropZone</name>
     <message>
         <source>插入 PDF
