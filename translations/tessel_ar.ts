@@ -1282,6 +1282,10 @@
         <source>保留当前内容</source>
         <translation>الاحتفاظ بالنسخة الحالية</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>«%1» موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

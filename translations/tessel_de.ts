@@ -1278,6 +1278,10 @@ Seiten %2-%3</translation>
         <source>保留当前内容</source>
         <translation>Aktuelle Fassung behalten</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -1278,6 +1278,10 @@ Páginas %2-%3</translation>
         <source>保留当前内容</source>
         <translation>Conservar la versión actual</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>«%1» ya existe. ¿Reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

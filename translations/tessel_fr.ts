@@ -1278,6 +1278,10 @@ Pages %2-%3</translation>
         <source>保留当前内容</source>
         <translation>Garder la version actuelle</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

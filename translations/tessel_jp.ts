@@ -1277,6 +1277,10 @@
         <source>保留当前内容</source>
         <translation>現在の内容を保持</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>「%1」は既に存在します。置き換えますか？</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -2,6 +2,8 @@
 
 #include "theme.h"
 
+#include <QPainter>
+
 using namespace Qt::StringLiterals;
 
 namespace KitStyle {
@@ -59,6 +61,44 @@ QString radioStyle()
         "QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
         ":/res/checkbox/radio-button-off-hover.png"_L1, ":/res/checkbox/radio-button-on.png"_L1,
         ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1, "checked"_L1);
+}
+
+QString breakAnywhere(const QString &text)
+{
+    // Short words keep their normal line breaking; past this length every character may break.
+    constexpr int LongRun = 24;
+    constexpr QChar ZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size() * 2);
+    int run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // Ideographs and kana break between any two of them already.
+        if (c.isSpace() || c.unicode() >= 0x2E80) {
+            run = 0;
+            out.append(c);
+            continue;
+        }
+        // Never split a surrogate pair or put a break before a combining mark.
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        out.append(c);
+        ++run;
+        if (run >= LongRun && !c.isHighSurrogate() && !next.isNull() && !next.isSpace()
+            && !next.isMark()) {
+            out.append(ZeroWidthSpace);
+        }
+    }
+    return out;
+}
+
+void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Theme::color(Theme::accent), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), radius, radius);
+    painter.restore();
 }
 
 } // namespace KitStyle

@@ -3,6 +3,9 @@
 #include <QFont>
 #include <QString>
 
+class QPainter;
+class QRect;
+
 // Fonts and style-sheet snippets shared by the kit controls and the pages built from them.
 namespace KitStyle {
 
@@ -25,5 +28,12 @@ QString plainLabelStyle();
 QString colouredLabelStyle(QStringView colour);
 QString checkBoxStyle();
 QString radioStyle();
+
+// `text` with zero-width spaces inside long unbroken runs (paths, addresses), so a word-wrapped
+// label can break them anywhere instead of cutting them off.
+QString breakAnywhere(const QString &text);
+
+// The keyboard focus ring of the painted controls: the accent colour just inside `rect`.
+void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius);
 
 } // namespace KitStyle

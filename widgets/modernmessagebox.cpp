@@ -1,6 +1,8 @@
 #include "modernmessagebox.h"
 
 #include "dialogseam.h"
+#include "kitstyle.h"
+#include "passwordinput.h"
 #include "theme.h"
 
 #include <QCloseEvent>
@@ -8,6 +10,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -59,7 +62,7 @@ QLabel *wrappedLabel(const QString &text, const QString &objectName, QWidget *pa
     // Titles and messages often carry file names: never let them be read as rich text.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setText(text);
+    label->setText(KitStyle::breakAnywhere(text));
     return label;
 }
 
@@ -131,6 +134,13 @@ void ModernMessageBox::buildUi()
         layout->addSpacing(10);
         layout->addWidget(wrappedLabel(m_options.details, u"messageBoxDetails"_s, card));
     }
+    if (m_options.showPasswordInput) {
+        layout->addSpacing(18);
+        m_password = new PasswordInput(card);
+        m_password->setObjectName(u"messageBoxPassword"_s);
+        m_password->setFixedHeight(48);
+        layout->addWidget(m_password);
+    }
     if (m_options.showProgress) {
         layout->addSpacing(22);
         auto *progress = new QProgressBar(card);
@@ -176,6 +186,9 @@ void ModernMessageBox::buildUi()
             m_result = Confirmed;
             accept();
         });
+        if (m_password)
+            connect(m_password->lineEdit(), &QLineEdit::returnPressed, confirm,
+                    &QPushButton::click);
     }
 }
 
@@ -191,7 +204,8 @@ QPushButton *ModernMessageBox::addButton(const QString &text, const QString &obj
 int ModernMessageBox::exec()
 {
     // A progress box closes itself when its work ends, so the seam never answers it.
-    if (!m_options.showProgress) {
+    // A password box is asked through the seam's text answers by its caller.
+    if (!m_options.showProgress && !m_options.showPasswordInput) {
         if (const auto answer =
                 DialogSeam::messageBoxAnswer(m_options.title, m_options.message, m_options.kind)) {
             m_result = *answer;
@@ -228,6 +242,8 @@ void ModernMessageBox::showEvent(QShowEvent *event)
     showBackdrop();
     centre();
     QDialog::showEvent(event);
+    if (m_password)
+        m_password->lineEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 void ModernMessageBox::hideEvent(QHideEvent *event)
@@ -282,6 +298,11 @@ void ModernMessageBox::centre()
     QRect box = frameGeometry();
     box.moveCenter(target.center());
     move(box.topLeft());
+}
+
+QString ModernMessageBox::enteredText() const
+{
+    return m_password ? m_password->lineEdit()->text() : QString();
 }
 
 namespace {
@@ -347,4 +368,17 @@ int ModernMessageBox::confirmWithDiscard(QWidget *parent, const QString &title,
     o.showDiscard = true;
     ModernMessageBox box(o, parent);
     return box.exec();
+}
+
+QString ModernMessageBox::askPassword(QWidget *parent, const QString &title, const QString &prompt,
+                                     bool *ok)
+{
+    MessageBoxOptions o = noticeOptions(MessageBoxOptions::Question, title, prompt, QString());
+    o.showCancel = true;
+    o.showPasswordInput = true;
+    ModernMessageBox box(o, parent);
+    const bool confirmed = box.exec() == Confirmed;
+    if (ok)
+        *ok = confirmed;
+    return confirmed ? box.enteredText() : QString();
 }
