@@ -2,7 +2,14 @@
 
 #include "theme.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+
+#ifdef VELMORA_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +68,32 @@ QString radioStyle()
         "QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
         ":/res/checkbox/radio-button-off-hover.png"_L1, ":/res/checkbox/radio-button-on.png"_L1,
         ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1, "checked"_L1);
+}
+
+bool windowsBlend()
+{
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        return true;
+#if defined(VELMORA_HAVE_XCB) && QT_CONFIG(xcb)
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return true;
+    // A compositing manager owns the selection _NET_WM_CM_S<screen>.
+    static constexpr char name[] = "_NET_WM_CM_S0";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (!atom)
+        return true;
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool composited = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return composited;
+#else
+    return true;
+#endif
 }
 
 QString breakAnywhere(const QString &text)

@@ -33,6 +33,10 @@ QString radioStyle();
 // label can break them anywhere instead of cutting them off.
 QString breakAnywhere(const QString &text);
 
+// Whether top-level windows can show translucent, rounded edges: false on an X11 display without
+// a compositing manager, where translucent pixels come out black.
+bool windowsBlend();
+
 // The keyboard focus ring of the painted controls: the accent colour just inside `rect`.
 void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius);
 

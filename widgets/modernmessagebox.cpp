@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -73,7 +74,9 @@ ModernMessageBox::ModernMessageBox(const MessageBoxOptions &options, QWidget *pa
     , m_options(options)
 {
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_blend = KitStyle::windowsBlend();
+    if (m_blend)
+        setAttribute(Qt::WA_TranslucentBackground);
     setMinimumWidth(560);
     setMaximumWidth(680);
     buildUi();
@@ -106,12 +109,19 @@ void ModernMessageBox::buildUi()
 
     auto *card = new QFrame(this);
     card->setObjectName(u"messageBoxCard"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(card);
-    shadow->setBlurRadius(40);
-    shadow->setOffset(0, 12);
-    shadow->setColor(QColor(15, 23, 42, 65));
-    card->setGraphicsEffect(shadow);
-    card->setStyleSheet(cardStyle(accentColour(m_options.kind)));
+    QString style = cardStyle(accentColour(m_options.kind));
+    if (m_blend) {
+        auto *shadow = new QGraphicsDropShadowEffect(card);
+        shadow->setBlurRadius(40);
+        shadow->setOffset(0, 12);
+        shadow->setColor(QColor(15, 23, 42, 65));
+        card->setGraphicsEffect(shadow);
+    } else {
+        // Without a compositor the box is an opaque square card: no margin, shadow or corners.
+        outer->setContentsMargins(0, 0, 0, 0);
+        style += u"QFrame#messageBoxCard { border-radius: 0px; }"_s;
+    }
+    card->setStyleSheet(style);
     outer->addWidget(card);
 
     auto *layout = new QVBoxLayout(card);
@@ -242,6 +252,8 @@ void ModernMessageBox::showEvent(QShowEvent *event)
     showBackdrop();
     centre();
     QDialog::showEvent(event);
+    // Some window managers place a new window themselves once it is mapped: centre once more.
+    QTimer::singleShot(0, this, &ModernMessageBox::centre);
     if (m_password)
         m_password->lineEdit()->setFocus(Qt::OtherFocusReason);
 }

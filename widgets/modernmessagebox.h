@@ -70,4 +70,5 @@ private:
     int m_result = Cancelled;
     QPointer<QWidget> m_backdrop;
     PasswordInput *m_password = nullptr;
+    bool m_blend = true;
 };
