@@ -118,6 +118,13 @@ ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startTex
     layout->addLayout(bottom);
 }
 
+void ToolOptionsPanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The location and start button are built before the tool's own options, which sit above.
+    KitStyle::setVisualTabOrder(this);
+}
+
 void ToolOptionsPanel::addSection(const QString &text)
 {
     m_sections->addSpacing(10);

@@ -34,6 +34,7 @@ public:
     const OutputLocationChoice *location() const { return m_location; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     // A bold section heading in the top part, followed by the section's controls.
     void addSection(const QString &heading);
     void addControl(QWidget *control);

@@ -4,6 +4,9 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
 
 #ifdef VELMORA_HAVE_XCB
 #include <xcb/xcb.h>
@@ -122,6 +125,30 @@ QString breakAnywhere(const QString &text)
         }
     }
     return out;
+}
+
+void setVisualTabOrder(QWidget *root)
+{
+    struct Stop
+    {
+        QWidget *widget;
+        QPoint at;
+    };
+    QList<Stop> stops;
+    const QList<QWidget *> children = root->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        if (w->isWindow() || w->focusProxy() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        stops.append({w, w->mapTo(root, QPoint(0, w->height() / 2))});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop &a, const Stop &b) {
+        // Controls whose middles are within a few pixels share a row.
+        if (qAbs(a.at.y() - b.at.y()) > 4)
+            return a.at.y() < b.at.y();
+        return a.at.x() < b.at.x();
+    });
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops.at(i - 1).widget, stops.at(i).widget);
 }
 
 void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius)

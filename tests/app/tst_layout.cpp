@@ -47,6 +47,12 @@ QString describe(const QWidget *w, const QString &text)
 // taller than their label or with a piece that cannot wrap.
 QStringList clipped(QWidget *root, const QString &where)
 {
+    // For a look at what was checked: VELMORA_LAYOUT_SHOTS=<folder>.
+    const QString shots = qEnvironmentVariable("VELMORA_LAYOUT_SHOTS");
+    if (!shots.isEmpty()) {
+        QString name = LanguageManager::instance().currentLanguage() + u'-' + where + u".png"_s;
+        root->grab().save(QDir(shots).filePath(name.replace(u' ', u'-')));
+    }
     QStringList out;
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     widgets.prepend(root);
