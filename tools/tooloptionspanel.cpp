@@ -48,6 +48,15 @@ public:
 
     void finish() { m_layout->addStretch(); }
 
+    // One per line is always possible: only the widest choice bounds the width.
+    QSize minimumSizeHint() const override
+    {
+        int width = 0;
+        for (const QAbstractButton *button : std::as_const(m_buttons))
+            width = qMax(width, button->minimumSizeHint().width());
+        return {width, QWidget::minimumSizeHint().height()};
+    }
+
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
@@ -76,7 +85,7 @@ ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startTex
                                    Location location, QWidget *parent)
     : QWidget(parent)
 {
-    setFixedWidth(320);
+    setFixedWidth(PanelWidth);
 
     auto *titleLabel = heading(title, KitStyle::Bold18, this);
     titleLabel->setObjectName(u"optionsTitle"_s);
@@ -118,9 +127,23 @@ ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startTex
     layout->addLayout(bottom);
 }
 
+void ToolOptionsPanel::fitWidth()
+{
+    // 320 pixels unless a translated text needs more.
+    setFixedWidth(qMax(PanelWidth, layout()->totalMinimumSize().width()));
+}
+
+void ToolOptionsPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && isVisible())
+        fitWidth();
+}
+
 void ToolOptionsPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    fitWidth();
     // The location and start button are built before the tool's own options, which sit above.
     KitStyle::setVisualTabOrder(this);
 }

@@ -137,7 +137,7 @@ void setVisualTabOrder(QWidget *root)
     QList<Stop> stops;
     const QList<QWidget *> children = root->findChildren<QWidget *>();
     for (QWidget *w : children) {
-        if (w->isWindow() || w->focusProxy() || !(w->focusPolicy() & Qt::TabFocus))
+        if (w->window() != root->window() || w->focusProxy() || !(w->focusPolicy() & Qt::TabFocus))
             continue;
         stops.append({w, w->mapTo(root, QPoint(0, w->height() / 2))});
     }
