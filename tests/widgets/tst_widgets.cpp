@@ -122,6 +122,7 @@ private Q_SLOTS:
 
     void keyboard_data();
     void keyboard();
+    void passwordPrompt();
 
 private:
     QWidget *m_window = nullptr;
@@ -900,6 +901,30 @@ void TestWidgets::keyboard()
         QApplication::processEvents();
     }
     QCOMPARE(rig.chosen(), chosen);
+}
+
+// The password prompt is a kit message box with a password field; Return answers it.
+void TestWidgets::passwordPrompt()
+{
+    m_window->show();
+    QString seen;
+    QTimer::singleShot(0, m_window, [&seen] {
+        auto *box = qobject_cast<ModernMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = box->findChild<QLabel *>(u"messageBoxMessage"_s)->text();
+        auto *input = box->findChild<PasswordInput *>(u"messageBoxPassword"_s);
+        if (!input)
+            return;
+        QTest::keyClicks(input->lineEdit(), u"s3cret"_s);
+        QTest::keyClick(input->lineEdit(), Qt::Key_Return);
+    });
+    bool ok = false;
+    const QString text = DialogSeam::getText(m_window, u"需要密码"_s, u"此 PDF 已加密，请输入密码："_s,
+                                             QLineEdit::Password, QString(), &ok);
+    QCOMPARE(seen, u"此 PDF 已加密，请输入密码："_s);
+    QVERIFY(ok);
+    QCOMPARE(text, u"s3cret"_s);
 }
 
 QTEST_MAIN(TestWidgets)
