@@ -461,13 +461,11 @@ bool PdfViewerWidget::saveAsWithDialog()
     if (QFileInfo(answer).suffix().isEmpty()) {
         answer += u".pdf"_s;
         // The dialog only asked about the name as typed: replacing "name.pdf" needs its own yes.
-        if (QFileInfo::exists(answer)
-            && ModernMessageBox::confirm(this, tr("将 PDF 保存为"),
-                                         tr("“%1”已存在，要替换它吗？")
-                                             .arg(QFileInfo(answer).fileName()),
-                                         QString(), tr("替换"), tr("取消"),
-                                         MessageBoxOptions::Warning)
-                   != ModernMessageBox::Confirmed)
+        if (QFileInfo::exists(answer) &&
+            ModernMessageBox::confirm(
+                this, tr("将 PDF 保存为"),
+                tr("“%1”已存在，要替换它吗？").arg(QFileInfo(answer).fileName()), QString(),
+                tr("替换"), tr("取消"), MessageBoxOptions::Warning) != ModernMessageBox::Confirmed)
             return false;
     }
     return saveAs(answer);

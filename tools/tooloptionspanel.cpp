@@ -8,11 +8,11 @@
 #include "toolpixmaps.h"
 
 #include <QButtonGroup>
-#include <QResizeEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;

@@ -78,7 +78,8 @@ void CardRadioButton::paintEvent(QPaintEvent *)
 
 bool CardRadioButton::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_radio && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (watched == m_radio &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         update();
     return QWidget::eventFilter(watched, event);
 }

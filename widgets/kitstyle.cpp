@@ -119,8 +119,8 @@ QString breakAnywhere(const QString &text)
         const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
         out.append(c);
         ++run;
-        if (run >= LongRun && !c.isHighSurrogate() && !next.isNull() && !next.isSpace()
-            && !next.isMark()) {
+        if (run >= LongRun && !c.isHighSurrogate() && !next.isNull() && !next.isSpace() &&
+            !next.isMark()) {
             out.append(ZeroWidthSpace);
         }
     }

@@ -130,8 +130,9 @@ void ModernComboBox::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     const bool alt = event->modifiers() & Qt::AltModifier;
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4
-        || key == Qt::Key_Up || key == Qt::Key_Down || (alt && key == Qt::Key_Down)) {
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_F4 || key == Qt::Key_Up || key == Qt::Key_Down ||
+        (alt && key == Qt::Key_Down)) {
         if (!m_popup->isVisible())
             togglePopup();
         event->accept();

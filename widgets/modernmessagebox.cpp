@@ -383,7 +383,7 @@ int ModernMessageBox::confirmWithDiscard(QWidget *parent, const QString &title,
 }
 
 QString ModernMessageBox::askPassword(QWidget *parent, const QString &title, const QString &prompt,
-                                     bool *ok)
+                                      bool *ok)
 {
     MessageBoxOptions o = noticeOptions(MessageBoxOptions::Question, title, prompt, QString());
     o.showCancel = true;

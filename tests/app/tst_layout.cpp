@@ -40,7 +40,7 @@ QString describe(const QWidget *w, const QString &text)
 {
     const QString name = w->objectName().isEmpty() ? QString() : u"#"_s + w->objectName();
     return u"%1%2 \"%3\""_s.arg(QString::fromLatin1(w->metaObject()->className()), name,
-                               QString(text).replace(QChar(0x200B), QString()));
+                                QString(text).replace(QChar(0x200B), QString()));
 }
 
 // The texts inside `root` that do not fit: single lines wider than their widget, wrapped texts
@@ -65,30 +65,28 @@ QStringList clipped(QWidget *root, const QString &where)
             const QRect inside = label->contentsRect();
             if (label->wordWrap()) {
                 const int needed = label->heightForWidth(label->width());
-                if (needed > label->height() + 1
-                    || label->minimumSizeHint().width() > label->width())
+                if (needed > label->height() + 1 ||
+                    label->minimumSizeHint().width() > label->width())
                     out.append(u"%1: wrapped %2 needs %3 x %4, has %5 x %6"_s.arg(
                         where, describe(label, label->text()),
-                        QString::number(label->minimumSizeHint().width()),
-                        QString::number(needed), QString::number(label->width()),
-                        QString::number(label->height())));
-            } else if (label->sizeHint().width() > label->width()
-                       || label->fontMetrics().horizontalAdvance(label->text())
-                              > inside.width()) {
+                        QString::number(label->minimumSizeHint().width()), QString::number(needed),
+                        QString::number(label->width()), QString::number(label->height())));
+            } else if (label->sizeHint().width() > label->width() ||
+                       label->fontMetrics().horizontalAdvance(label->text()) > inside.width()) {
                 out.append(u"%1: %2 needs %3, has %4"_s.arg(
                     where, describe(label, label->text()),
                     QString::number(label->sizeHint().width()), QString::number(label->width())));
             }
-        } else if (qobject_cast<QPushButton *>(w) || qobject_cast<QRadioButton *>(w)
-                   || qobject_cast<QCheckBox *>(w)) {
+        } else if (qobject_cast<QPushButton *>(w) || qobject_cast<QRadioButton *>(w) ||
+                   qobject_cast<QCheckBox *>(w)) {
             auto *button = static_cast<QAbstractButton *>(w);
             if (button->text().isEmpty())
                 continue;
             const QSize hint = button->sizeHint();
             if (hint.width() > button->width())
                 out.append(u"%1: %2 needs %3, has %4"_s.arg(where, describe(button, button->text()),
-                                                           QString::number(hint.width()),
-                                                           QString::number(button->width())));
+                                                            QString::number(hint.width()),
+                                                            QString::number(button->width())));
         }
     }
     return out;
@@ -207,8 +205,7 @@ void TestLayout::everyTextFits()
     // Remove once the viewer's tools button and the thumbnail strip's insert zone size to their
     // texts (the zone clips its icon and second line in most translations).
     QEXPECT_FAIL("", "viewer tool bar and insert zone not yet sized to their texts", Continue);
-    QVERIFY2(viewerProblems.isEmpty(),
-             qPrintable(code + u": "_s + viewerProblems.join(u"\n  "_s)));
+    QVERIFY2(viewerProblems.isEmpty(), qPrintable(code + u": "_s + viewerProblems.join(u"\n  "_s)));
 }
 
 void TestLayout::dialogsGrowWithTheirMessage()

@@ -790,7 +790,9 @@ KeyboardRig keyboardRig(const QString &kind, QWidget *parent)
             combo->addItem(QString::fromLatin1(text));
         combo->setCurrentItem(0);
         rig.controls = {combo};
-        rig.chosen = [combo] { return combo->popup()->isVisible() ? -1 : combo->currentIndex(); };
+        rig.chosen = [combo] {
+            return combo->popup()->isVisible() ? -1 : combo->currentIndex();
+        };
     } else if (kind == u"cards"_s) {
         auto *group = new QButtonGroup(row);
         QList<CardRadioButton *> cards;
@@ -801,7 +803,9 @@ KeyboardRig keyboardRig(const QString &kind, QWidget *parent)
             rig.controls.append(card);
         }
         cards.first()->setChecked(true);
-        rig.chosen = [group] { return group->checkedId(); };
+        rig.chosen = [group] {
+            return group->checkedId();
+        };
     } else if (kind == u"types"_s) {
         auto *group = new QButtonGroup(row);
         for (int i = 0; i < 3; ++i) {
@@ -811,7 +815,9 @@ KeyboardRig keyboardRig(const QString &kind, QWidget *parent)
             rig.controls.append(button);
         }
         group->button(0)->setChecked(true);
-        rig.chosen = [group] { return group->checkedId(); };
+        rig.chosen = [group] {
+            return group->checkedId();
+        };
     } else {
         QList<SelectButton *> buttons;
         for (int i = 0; i < 3; ++i) {
@@ -852,16 +858,17 @@ void TestWidgets::keyboard_data()
         << u"combo"_s << QKeySequence(Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter)
         << 2;
     QTest::newRow("combo: Alt+Down opens, Escape closes unchanged")
-        << u"combo"_s << QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key_Down),
-                        QKeyCombination(Qt::Key_Down), QKeyCombination(Qt::Key_Escape)) << 0;
+        << u"combo"_s
+        << QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key_Down),
+                        QKeyCombination(Qt::Key_Down), QKeyCombination(Qt::Key_Escape))
+        << 0;
     QTest::newRow("combo: Space picks in the list")
         << u"combo"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space) << 0;
     QTest::newRow("cards: Down checks the next") << u"cards"_s << QKeySequence(Qt::Key_Down) << 1;
-    QTest::newRow("cards: Down Down Up") << u"cards"_s
-                                         << QKeySequence(Qt::Key_Down, Qt::Key_Down, Qt::Key_Up)
-                                         << 1;
-    QTest::newRow("types: Down, Down") << u"types"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down)
-                                       << 2;
+    QTest::newRow("cards: Down Down Up")
+        << u"cards"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down, Qt::Key_Up) << 1;
+    QTest::newRow("types: Down, Down")
+        << u"types"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down) << 2;
     QTest::newRow("select: Space") << u"select"_s << QKeySequence(Qt::Key_Space) << 0;
     QTest::newRow("select: Right wraps to the next")
         << u"select"_s << QKeySequence(Qt::Key_Space, Qt::Key_Right) << 1;
@@ -920,8 +927,9 @@ void TestWidgets::passwordPrompt()
         QTest::keyClick(input->lineEdit(), Qt::Key_Return);
     });
     bool ok = false;
-    const QString text = DialogSeam::getText(m_window, u"需要密码"_s, u"此 PDF 已加密，请输入密码："_s,
-                                             QLineEdit::Password, QString(), &ok);
+    const QString text =
+        DialogSeam::getText(m_window, u"需要密码"_s, u"此 PDF 已加密，请输入密码："_s,
+                            QLineEdit::Password, QString(), &ok);
     QCOMPARE(seen, u"此 PDF 已加密，请输入密码："_s);
     QVERIFY(ok);
     QCOMPARE(text, u"s3cret"_s);
