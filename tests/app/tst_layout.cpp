@@ -5,7 +5,11 @@
 #include "accounttesting.h"
 #include "customtabwidget.h"
 #include "dialogseam.h"
+#include "batchoptionspanel.h"
+#include "batchtoolpage.h"
 #include "framelesswindow.h"
+#include "iconbutton.h"
+#include "moderncombobox.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
 #include "mainpage.h"
@@ -104,6 +108,7 @@ private Q_SLOTS:
     void everyTextFits_data();
     void everyTextFits();
     void dialogsGrowWithTheirMessage();
+    void optionPanelsTabTopToBottom();
 
 private:
     std::unique_ptr<FakeAccountServer> m_server;
@@ -249,6 +254,55 @@ void TestLayout::dialogsGrowWithTheirMessage()
     for (auto *button : dialog.findChildren<QPushButton *>()) {
         if (button->isVisible())
             QVERIFY(button->mapTo(&dialog, QPoint(0, button->height())).y() <= dialog.height());
+    }
+}
+
+// Tab walks each tool's options as they are seen, ending on the start button.
+void TestLayout::optionPanelsTabTopToBottom()
+{
+    QVERIFY(LanguageManager::instance().setLanguage(u"de_DE"_s));
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.resize(1160, 780);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    for (int tool : {ToolType::Compress, ToolType::ImageToPdf, ToolType::PdfToImages,
+                     ToolType::Decrypt, ToolType::Encrypt, ToolType::Merge}) {
+        page->onToolClicked(tool);
+        settle();
+        auto *toolPage = qobject_cast<BatchToolPage *>(page->tabWidget()->currentWidget());
+        QVERIFY(toolPage);
+        QWidget *panel = toolPage->optionsPanel();
+        QWidget *first = nullptr;
+        for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
+            if (panel->isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+                first = w;
+                break;
+            }
+        }
+        QVERIFY(first);
+        first->setFocus(Qt::TabFocusReason);
+        QList<QWidget *> visited{first};
+        for (int i = 0; i < 20 && panel->isAncestorOf(QApplication::focusWidget()); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (panel->isAncestorOf(QApplication::focusWidget()))
+                visited.append(QApplication::focusWidget());
+        }
+        int lastY = -1;
+        QStringList order;
+        for (QWidget *w : std::as_const(visited)) {
+            const int y = w->mapTo(panel, QPoint(0, w->height() / 2)).y();
+            order.append(describe(w, QString::number(y)));
+            QVERIFY2(y >= lastY - 4, qPrintable(order.join(u", "_s)));
+            lastY = y;
+        }
+        // A start button without files to start is disabled and out of the chain.
+        QWidget *last = toolPage->optionsPanel()->startButton();
+        if (!last->isEnabled())
+            last = toolPage->optionsPanel()->locationComboBox();
+        QVERIFY2(visited.last() == last, qPrintable(order.join(u", "_s)));
+        QVERIFY(visited.size() >= 3);
     }
 }
 
