@@ -1,6 +1,7 @@
 #include "accountdialog.h"
 
 #include "accountservice.h"
+#include "kitstyle.h"
 #include "theme.h"
 
 #include <QDesktopServices>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -154,7 +156,6 @@ QPushButton *AccountDialog::makeLinkButton(const QString &text, const QString &o
 void AccountDialog::updateView()
 {
     const bool signedIn = m_service.isSignedIn();
-    const bool switching = m_signedInPage->isHidden() == signedIn;
     m_signInPage->setVisible(!signedIn);
     m_signedInPage->setVisible(signedIn);
 
@@ -165,7 +166,7 @@ void AccountDialog::updateView()
     m_signInButton->setText(busy ? tr("Signing in...") : tr("Sign in"));
 
     const QString message = m_service.errorMessage();
-    m_messageLabel->setText(message);
+    m_messageLabel->setText(KitStyle::breakAnywhere(message));
     m_messageLabel->setVisible(!message.isEmpty());
 
     if (signedIn) {
@@ -187,9 +188,30 @@ void AccountDialog::updateView()
     }
     m_subscriptionLabel->setText(subscription);
 
-    // The two pages differ in height; fit the window to the one now shown.
-    if (switching && isVisible()) {
-        layout()->activate();
-        resize(width(), qMax(minimumHeight(), heightForWidth(width())));
-    }
+    // The pages and the message differ in height: fit the window to what it now shows.
+    fitToContent();
+}
+
+void AccountDialog::fitToContent()
+{
+    layout()->activate();
+    const int needed = qMax(layout()->minimumSize().height(), heightForWidth(width()));
+    if (isVisible())
+        resize(width(), needed);
+    // Never smaller than the content at this width, so no button is ever cut off.
+    setMinimumHeight(needed);
+}
+
+void AccountDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (event->oldSize().width() != event->size().width())
+        QMetaObject::invokeMethod(this, &AccountDialog::fitToContent, Qt::QueuedConnection);
+}
+
+void AccountDialog::showEvent(QShowEvent *event)
+{
+    fitToContent();
+    resize(width(), minimumHeight());
+    QDialog::showEvent(event);
 }

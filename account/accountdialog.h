@@ -21,8 +21,13 @@ public:
 public Q_SLOTS:
     void updateView();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildUi();
+    void fitToContent();
     QPushButton *makeLinkButton(const QString &text, const QString &objectName, QStringView path,
                                 QWidget *parent);
 

@@ -44,7 +44,7 @@ const QList<LanguageManager::Language> &LanguageManager::languages()
 {
     // Arabic keeps a left-to-right layout: the painted controls and page views are not mirrored.
     static const QList<Language> table{
-        {u"zh_CN"_s, QString(), QLocale::Chinese, QLocale::China, Qt::LeftToRight},
+        {u"zh_CN"_s, u"tessel_zh_CN.qm"_s, QLocale::Chinese, QLocale::China, Qt::LeftToRight},
         {u"en_US"_s, u"tessel_en.qm"_s, QLocale::English, QLocale::UnitedStates, Qt::LeftToRight},
         {u"de_DE"_s, u"de.qm"_s, QLocale::German, QLocale::Germany, Qt::LeftToRight},
         {u"fr_FR"_s, u"fr.qm"_s, QLocale::French, QLocale::France, Qt::LeftToRight},
@@ -82,8 +82,13 @@ bool LanguageManager::apply(const QString &code)
     std::unique_ptr<QTranslator> translator;
     if (!row->catalogue.isEmpty()) {
         translator = std::make_unique<QTranslator>();
-        if (!translator->load(QDir(catalogueFolder()).filePath(row->catalogue)))
-            return false;
+        // The Chinese catalogue only covers the few texts not written in Chinese in the code:
+        // without it the interface is still usable, so it never blocks the fallback language.
+        if (!translator->load(QDir(catalogueFolder()).filePath(row->catalogue))) {
+            if (row->code != u"zh_CN"_s)
+                return false;
+            translator.reset();
+        }
     }
 
     // Recorded first: the language-change events below already read the new code.

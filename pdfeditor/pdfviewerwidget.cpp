@@ -467,10 +467,20 @@ bool PdfViewerWidget::saveAsWithDialog()
     const QString initial = m_model->documentPath().isEmpty()
                                 ? QDir::home().filePath(tr("未命名.pdf"))
                                 : m_model->documentPath();
-    const QString answer =
+    QString answer =
         DialogSeam::getSaveFileName(this, tr("将 PDF 保存为"), initial, tr("PDF 文件 (*.pdf)"));
     if (answer.isEmpty())
         return false;
+    if (QFileInfo(answer).suffix().isEmpty()) {
+        answer += u".pdf"_s;
+        // The dialog only asked about the name as typed: replacing "name.pdf" needs its own yes.
+        if (QFileInfo::exists(answer) &&
+            ModernMessageBox::confirm(
+                this, tr("将 PDF 保存为"),
+                tr("“%1”已存在，要替换它吗？").arg(QFileInfo(answer).fileName()), QString(),
+                tr("替换"), tr("取消"), MessageBoxOptions::Warning) != ModernMessageBox::Confirmed)
+            return false;
+    }
     return saveAs(answer);
 }
 

@@ -29,6 +29,24 @@ for suffix in en de fr es ar jp; do
     "${folders[@]}" -ts "$out/tessel_${suffix}.ts"
 done
 
+# The Chinese catalogue holds only the texts written in another language in the code (the account
+# texts); the rest of the code is Chinese already.
+"$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \
+  -source-language zh_CN -target-language zh_CN \
+  "${folders[@]}" -ts "$out/tessel_zh_CN.ts"
+python3 - "$out/tessel_zh_CN.ts" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path, encoding="utf-8").read()
+cjk = re.compile("[\u2e80-\u9fff\uf900-\ufaff\uff00-\uffef]")
+def keep(m):
+    source = re.search(r"<source>(.*?)</source>", m.group(0), re.S)
+    return "" if source and cjk.search(source.group(1)) else m.group(0)
+text = re.sub(r"[ \t]*<message[ >].*?</message>\n", keep, text, flags=re.S)
+text = re.sub(r"<context>\s*<name>[^<]*</name>\s*</context>\n?", "", text)
+open(path, "w", encoding="utf-8").write(text)
+PY
+
 # A summary of what is left to translate.
 for ts in "$out"/tessel_*.ts; do
   left=$(grep -c 'type="unfinished"' "$ts" || true)

@@ -37,6 +37,8 @@ FileDropZoneWidget::FileDropZoneWidget(QWidget *parent)
     m_promptLabel->setAlignment(Qt::AlignCenter);
     m_promptLabel->setFont(KitStyle::font(KitStyle::Regular16, font()));
     m_promptLabel->setStyleSheet(KitStyle::plainLabelStyle());
+    // Clear of the dashed frame even where a long line fills the width.
+    m_promptLabel->setContentsMargins(24, 0, 24, 0);
 
     m_addButton = new IconButton(tr("添加文件"), this);
     m_addButton->setObjectName(u"dropZoneAddButton"_s);

@@ -48,7 +48,7 @@ ImageToPdfOptionsPanel::ImageToPdfOptionsPanel(QWidget *parent)
     m_singlePdf->setObjectName(u"singlePdfOption"_s);
     m_singlePdf->setText(tr("转换为单个PDF"));
     m_singlePdf->setDescription(tr("每张图像都将保存为单个PDF"));
-    m_singlePdf->setFixedHeight(80);
+    m_singlePdf->setMinimumHeight(80);
     addControl(m_singlePdf);
 }
 

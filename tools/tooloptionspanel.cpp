@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -27,13 +28,64 @@ QLabel *heading(const QString &text, int fontCode, QWidget *parent)
     return label;
 }
 
+// The two save choices side by side when both read whole there, else one per line.
+class ChoiceRow : public QWidget
+{
+public:
+    explicit ChoiceRow(QWidget *parent)
+        : QWidget(parent)
+        , m_layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
+    {
+        m_layout->setContentsMargins(0, 0, 0, 0);
+        m_layout->setSpacing(Spacing);
+    }
+
+    void addChoice(QAbstractButton *button)
+    {
+        m_layout->addWidget(button);
+        m_buttons.append(button);
+    }
+
+    void finish() { m_layout->addStretch(); }
+
+    // One per line is always possible: only the widest choice bounds the width.
+    QSize minimumSizeHint() const override
+    {
+        int width = 0;
+        for (const QAbstractButton *button : std::as_const(m_buttons))
+            width = qMax(width, button->minimumSizeHint().width());
+        return {width, QWidget::minimumSizeHint().height()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        int needed = 0;
+        for (const QAbstractButton *button : std::as_const(m_buttons))
+            needed += button->sizeHint().width();
+        needed += Spacing * int(qMax(qsizetype(0), m_buttons.size() - 1));
+        const auto direction =
+            needed <= event->size().width() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+        if (m_layout->direction() != direction) {
+            m_layout->setDirection(direction);
+            m_layout->setSpacing(direction == QBoxLayout::LeftToRight ? Spacing : 8);
+        }
+        QWidget::resizeEvent(event);
+    }
+
+private:
+    static constexpr int Spacing = 20;
+    QBoxLayout *m_layout;
+    QList<QAbstractButton *> m_buttons;
+};
+
 } // namespace
 
 ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startText,
                                    Location location, QWidget *parent)
     : QWidget(parent)
 {
-    setFixedWidth(320);
+    setFixedWidth(PanelWidth);
 
     auto *titleLabel = heading(title, KitStyle::Bold18, this);
     titleLabel->setObjectName(u"optionsTitle"_s);
@@ -73,6 +125,27 @@ ToolOptionsPanel::ToolOptionsPanel(const QString &title, const QString &startTex
     layout->addStretch();
     layout->addWidget(separator);
     layout->addLayout(bottom);
+}
+
+void ToolOptionsPanel::fitWidth()
+{
+    // 320 pixels unless a translated text needs more.
+    setFixedWidth(qMax(PanelWidth, layout()->totalMinimumSize().width()));
+}
+
+void ToolOptionsPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && isVisible())
+        fitWidth();
+}
+
+void ToolOptionsPanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitWidth();
+    // The location and start button are built before the tool's own options, which sit above.
+    KitStyle::setVisualTabOrder(this);
 }
 
 void ToolOptionsPanel::addSection(const QString &text)
@@ -128,7 +201,7 @@ int ToolOptionsPanel::optionValue(const ModernComboBox *combo)
 void ToolOptionsPanel::addSaveOptions()
 {
     addSection(tr("保存选项"));
-    auto *box = new QWidget(this);
+    auto *box = new ChoiceRow(this);
     m_replaceOriginal = new QRadioButton(tr("替换原始文件"), box);
     m_replaceOriginal->setObjectName(u"replaceOriginalRadio"_s);
     m_keepOriginal = new QRadioButton(tr("保留原始文件"), box);
@@ -141,12 +214,9 @@ void ToolOptionsPanel::addSaveOptions()
         group->addButton(radio);
     }
     m_keepOriginal->setChecked(true);
-    auto *row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(20);
-    row->addWidget(m_replaceOriginal);
-    row->addWidget(m_keepOriginal);
-    row->addStretch();
+    box->addChoice(m_replaceOriginal);
+    box->addChoice(m_keepOriginal);
+    box->finish();
     m_sections->addWidget(box);
 }
 

@@ -34,6 +34,8 @@ public:
     const OutputLocationChoice *location() const { return m_location; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     // A bold section heading in the top part, followed by the section's controls.
     void addSection(const QString &heading);
     void addControl(QWidget *control);
@@ -49,6 +51,9 @@ protected:
     int saveOption() const;
 
 private:
+    static constexpr int PanelWidth = 320;
+    void fitWidth();
+
     QVBoxLayout *m_sections = nullptr;
     ModernComboBox *m_locationCombo = nullptr;
     OutputLocationChoice *m_location = nullptr;

@@ -1375,6 +1375,10 @@
         <source>系统没有可以打开此链接的程序。</source>
         <translation>لا يوجد برنامج على هذا النظام يمكنه فتح هذا الرابط.</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>«%1» موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

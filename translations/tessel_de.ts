@@ -1371,6 +1371,10 @@ Seiten %2-%3</translation>
         <source>系统没有可以打开此链接的程序。</source>
         <translation>Auf diesem System gibt es kein Programm, das diesen Link öffnen kann.</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -1371,6 +1371,10 @@ Pages %2-%3</translation>
         <source>系统没有可以打开此链接的程序。</source>
         <translation>No program on this system can open this link.</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>“%1” already exists. Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -1371,6 +1371,10 @@ Páginas %2-%3</translation>
         <source>系统没有可以打开此链接的程序。</source>
         <translation>Ningún programa de este sistema puede abrir este enlace.</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>«%1» ya existe. ¿Reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -1371,6 +1371,10 @@ Pages %2-%3</translation>
         <source>系统没有可以打开此链接的程序。</source>
         <translation>Aucun programme de ce système ne peut ouvrir ce lien.</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

@@ -1370,6 +1370,10 @@
         <source>系统没有可以打开此链接的程序。</source>
         <translation>このリンクを開けるプログラムがシステムにありません。</translation>
     </message>
+    <message>
+        <source>“%1”已存在，要替换它吗？</source>
+        <translation>「%1」は既に存在します。置き換えますか？</translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>

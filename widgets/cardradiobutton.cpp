@@ -42,6 +42,9 @@ CardRadioButton::CardRadioButton(const QString &title, const QString &descriptio
     layout->addStretch();
 
     connect(m_radio, &QRadioButton::toggled, this, [this] { update(); });
+    // The card is the control: keyboard focus rests on its radio and the ring goes round the card.
+    setFocusProxy(m_radio);
+    m_radio->installEventFilter(this);
 }
 
 bool CardRadioButton::isChecked() const
@@ -69,6 +72,16 @@ void CardRadioButton::paintEvent(QPaintEvent *)
     p.setPen(border);
     p.setBrush(fill);
     p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 5, 5);
+    if (m_radio->hasFocus())
+        KitStyle::paintFocusRing(p, rect(), 5);
+}
+
+bool CardRadioButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_radio &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
 }
 
 void CardRadioButton::enterEvent(QEnterEvent *event)

@@ -3,6 +3,7 @@
 #include "kitstyle.h"
 #include "theme.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,7 @@ ComboPopup::ComboPopup(QWidget *owner)
 QListWidget { border: 1px solid %1; border-radius: 8px; outline: none; background: %2; padding: 8px; }
 QListWidget::item { height: 36px; padding: 6px; border-radius: 6px; color: %3; }
 QListWidget::item:hover { background: %4; }
+QListWidget::item:focus { background: %4; }
 QListWidget::item:selected { background: %5; color: %6; }
 )"_s.arg(Theme::kitDivider, Theme::surface, Theme::menuText, Theme::kitHover, Theme::kitSelected,
          Theme::kitSelectedBorder));
@@ -83,5 +85,17 @@ bool ComboPopup::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Wheel && (watched == m_list || watched == m_list->viewport()))
         return true;
+    if (event->type() == QEvent::KeyPress && watched == m_list) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            if (QListWidgetItem *item = m_list->currentItem())
+                Q_EMIT itemChosen(item);
+            return true;
+        }
+        if (key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            hide();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }

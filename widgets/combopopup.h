@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QListWidgetItem;
 
 // The drop-down list of a ModernComboBox: a frameless popup window around one list widget.
 class ComboPopup : public QWidget
@@ -14,6 +15,10 @@ public:
     explicit ComboPopup(QWidget *owner = nullptr);
 
     QListWidget *listWidget() const { return m_list; }
+
+Q_SIGNALS:
+    // The current entry was picked from the keyboard.
+    void itemChosen(QListWidgetItem *item);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,7 @@
 #include "dialogseam.h"
 
+#include "modernmessagebox.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMutex>
@@ -109,6 +111,8 @@ QString DialogSeam::getText(QWidget *parent, const QString &title, const QString
             *ok = a->accepted;
         return a->accepted ? a->value.toString() : QString();
     }
+    if (mode == QLineEdit::Password && text.isEmpty())
+        return ModernMessageBox::askPassword(parent, title, label, ok);
     return QInputDialog::getText(parent, title, label, mode, text, ok);
 }
 

@@ -115,6 +115,13 @@ void IconButton::paintEvent(QPaintEvent *)
         p.setBrush(m_hovered ? m_hover : m_background);
     }
     p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 6, 6);
+    if (hasFocus()) {
+        // A light ring inside the accent one, so it reads on the accent-filled button too.
+        KitStyle::paintFocusRing(p, rect(), 6);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+    }
 }
 
 void IconButton::enterEvent(QEnterEvent *event)

@@ -2,6 +2,18 @@
 
 #include "theme.h"
 
+#include <QGuiApplication>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+#ifdef VELMORA_HAVE_XCB
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace KitStyle {
@@ -59,6 +71,94 @@ QString radioStyle()
         "QRadioButton"_L1, 24, ":/res/checkbox/radio-button-off.png"_L1,
         ":/res/checkbox/radio-button-off-hover.png"_L1, ":/res/checkbox/radio-button-on.png"_L1,
         ":/res/checkbox/radio-button-on-hover.png"_L1, "unchecked"_L1, "checked"_L1);
+}
+
+bool windowsBlend()
+{
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        return true;
+#if defined(VELMORA_HAVE_XCB) && QT_CONFIG(xcb)
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return true;
+    // A compositing manager owns the selection _NET_WM_CM_S<screen>.
+    static constexpr char name[] = "_NET_WM_CM_S0";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (!atom)
+        return true;
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    const bool composited = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return composited;
+#else
+    return true;
+#endif
+}
+
+QString breakAnywhere(const QString &text)
+{
+    // Short words keep their normal line breaking; past this length every character may break.
+    constexpr int LongRun = 24;
+    constexpr QChar ZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size() * 2);
+    int run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // Ideographs and kana break between any two of them already.
+        if (c.isSpace() || c.unicode() >= 0x2E80) {
+            run = 0;
+            out.append(c);
+            continue;
+        }
+        // Never split a surrogate pair or put a break before a combining mark.
+        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+        out.append(c);
+        ++run;
+        if (run >= LongRun && !c.isHighSurrogate() && !next.isNull() && !next.isSpace() &&
+            !next.isMark()) {
+            out.append(ZeroWidthSpace);
+        }
+    }
+    return out;
+}
+
+void setVisualTabOrder(QWidget *root)
+{
+    struct Stop
+    {
+        QWidget *widget;
+        QPoint at;
+    };
+    QList<Stop> stops;
+    const QList<QWidget *> children = root->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        if (w->window() != root->window() || w->focusProxy() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        stops.append({w, w->mapTo(root, QPoint(0, w->height() / 2))});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop &a, const Stop &b) {
+        // Controls whose middles are within a few pixels share a row.
+        if (qAbs(a.at.y() - b.at.y()) > 4)
+            return a.at.y() < b.at.y();
+        return a.at.x() < b.at.x();
+    });
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops.at(i - 1).widget, stops.at(i).widget);
+}
+
+void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Theme::color(Theme::accent), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), radius, radius);
+    painter.restore();
 }
 
 } // namespace KitStyle

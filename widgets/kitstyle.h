@@ -3,6 +3,10 @@
 #include <QFont>
 #include <QString>
 
+class QPainter;
+class QRect;
+class QWidget;
+
 // Fonts and style-sheet snippets shared by the kit controls and the pages built from them.
 namespace KitStyle {
 
@@ -25,5 +29,20 @@ QString plainLabelStyle();
 QString colouredLabelStyle(QStringView colour);
 QString checkBoxStyle();
 QString radioStyle();
+
+// `text` with zero-width spaces inside long unbroken runs (paths, addresses), so a word-wrapped
+// label can break them anywhere instead of cutting them off.
+QString breakAnywhere(const QString &text);
+
+// Whether top-level windows can show translucent, rounded edges: false on an X11 display without
+// a compositing manager, where translucent pixels come out black.
+bool windowsBlend();
+
+// Tab moves through the controls inside `root` as they are seen: top to bottom, then left to
+// right (creation order often differs, e.g. a base class's bottom row built first).
+void setVisualTabOrder(QWidget *root);
+
+// The keyboard focus ring of the painted controls: the accent colour just inside `rect`.
+void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius);
 
 } // namespace KitStyle

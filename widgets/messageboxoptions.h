@@ -18,6 +18,8 @@ struct MessageBoxOptions
     bool showCancel = false;
     bool showConfirm = true;
     bool showProgress = false;
+    // A password field below the texts; Return in it confirms.
+    bool showPasswordInput = false;
     // When false, Escape, the close request and Cancel cannot dismiss the box.
     bool mayReject = true;
 };

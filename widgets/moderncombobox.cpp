@@ -6,6 +6,7 @@
 #include "theme.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,7 @@ ModernComboBox::ModernComboBox(QWidget *parent, bool popupAbove)
     m_arrow = QIcon(u":/res/icons/modern/down.png"_s).pixmap(24, 24);
     m_popup = new ComboPopup(this);
     connect(m_popup->listWidget(), &QListWidget::itemClicked, this, &ModernComboBox::onItemClicked);
+    connect(m_popup, &ComboPopup::itemChosen, this, &ModernComboBox::onItemClicked);
 }
 
 void ModernComboBox::addItem(const QString &text, const QIcon &icon, bool folderChoice)
@@ -99,6 +101,8 @@ void ModernComboBox::paintEvent(QPaintEvent *)
                fontMetrics().elidedText(currentText(), Qt::ElideMiddle, textRect.width() - 28));
     const QSize arrow = m_arrow.deviceIndependentSize().toSize();
     p.drawPixmap(width() - 45, (height() - arrow.height()) / 2, m_arrow);
+    if (hasFocus())
+        KitStyle::paintFocusRing(p, rect(), 5);
 }
 
 void ModernComboBox::enterEvent(QEnterEvent *event)
@@ -117,7 +121,29 @@ void ModernComboBox::leaveEvent(QEvent *event)
 
 void ModernComboBox::mousePressEvent(QMouseEvent *event)
 {
-    if (m_items.isEmpty() || event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    togglePopup();
+}
+
+void ModernComboBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+        key == Qt::Key_F4 || key == Qt::Key_Up || key == Qt::Key_Down ||
+        (alt && key == Qt::Key_Down)) {
+        if (!m_popup->isVisible())
+            togglePopup();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void ModernComboBox::togglePopup()
+{
+    if (m_items.isEmpty())
         return;
     if (m_popup->isVisible()) {
         m_popup->hide();
@@ -126,6 +152,8 @@ void ModernComboBox::mousePressEvent(QMouseEvent *event)
     m_popup->setFixedWidth(width());
     const QPoint anchor = m_popupAbove ? QPoint(0, -215) : QPoint(0, height() + 8);
     m_popup->move(mapToGlobal(anchor));
+    QListWidget *list = m_popup->listWidget();
+    list->setCurrentRow(qMax(0, m_currentIndex));
     m_popup->show();
-    m_popup->listWidget()->setFocus(Qt::PopupFocusReason);
+    list->setFocus(Qt::PopupFocusReason);
 }

@@ -1,6 +1,8 @@
 #include "modernmessagebox.h"
 
 #include "dialogseam.h"
+#include "kitstyle.h"
+#include "passwordinput.h"
 #include "theme.h"
 
 #include <QCloseEvent>
@@ -8,9 +10,11 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -59,7 +63,7 @@ QLabel *wrappedLabel(const QString &text, const QString &objectName, QWidget *pa
     // Titles and messages often carry file names: never let them be read as rich text.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setText(text);
+    label->setText(KitStyle::breakAnywhere(text));
     return label;
 }
 
@@ -70,7 +74,9 @@ ModernMessageBox::ModernMessageBox(const MessageBoxOptions &options, QWidget *pa
     , m_options(options)
 {
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_blend = KitStyle::windowsBlend();
+    if (m_blend)
+        setAttribute(Qt::WA_TranslucentBackground);
     setMinimumWidth(560);
     setMaximumWidth(680);
     buildUi();
@@ -103,12 +109,19 @@ void ModernMessageBox::buildUi()
 
     auto *card = new QFrame(this);
     card->setObjectName(u"messageBoxCard"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(card);
-    shadow->setBlurRadius(40);
-    shadow->setOffset(0, 12);
-    shadow->setColor(QColor(15, 23, 42, 65));
-    card->setGraphicsEffect(shadow);
-    card->setStyleSheet(cardStyle(accentColour(m_options.kind)));
+    QString style = cardStyle(accentColour(m_options.kind));
+    if (m_blend) {
+        auto *shadow = new QGraphicsDropShadowEffect(card);
+        shadow->setBlurRadius(40);
+        shadow->setOffset(0, 12);
+        shadow->setColor(QColor(15, 23, 42, 65));
+        card->setGraphicsEffect(shadow);
+    } else {
+        // Without a compositor the box is an opaque square card: no margin, shadow or corners.
+        outer->setContentsMargins(0, 0, 0, 0);
+        style += u"QFrame#messageBoxCard { border-radius: 0px; }"_s;
+    }
+    card->setStyleSheet(style);
     outer->addWidget(card);
 
     auto *layout = new QVBoxLayout(card);
@@ -130,6 +143,13 @@ void ModernMessageBox::buildUi()
     if (!m_options.details.isEmpty()) {
         layout->addSpacing(10);
         layout->addWidget(wrappedLabel(m_options.details, u"messageBoxDetails"_s, card));
+    }
+    if (m_options.showPasswordInput) {
+        layout->addSpacing(18);
+        m_password = new PasswordInput(card);
+        m_password->setObjectName(u"messageBoxPassword"_s);
+        m_password->setFixedHeight(48);
+        layout->addWidget(m_password);
     }
     if (m_options.showProgress) {
         layout->addSpacing(22);
@@ -176,6 +196,9 @@ void ModernMessageBox::buildUi()
             m_result = Confirmed;
             accept();
         });
+        if (m_password)
+            connect(m_password->lineEdit(), &QLineEdit::returnPressed, confirm,
+                    &QPushButton::click);
     }
 }
 
@@ -191,7 +214,8 @@ QPushButton *ModernMessageBox::addButton(const QString &text, const QString &obj
 int ModernMessageBox::exec()
 {
     // A progress box closes itself when its work ends, so the seam never answers it.
-    if (!m_options.showProgress) {
+    // A password box is asked through the seam's text answers by its caller.
+    if (!m_options.showProgress && !m_options.showPasswordInput) {
         if (const auto answer =
                 DialogSeam::messageBoxAnswer(m_options.title, m_options.message, m_options.kind)) {
             m_result = *answer;
@@ -228,6 +252,10 @@ void ModernMessageBox::showEvent(QShowEvent *event)
     showBackdrop();
     centre();
     QDialog::showEvent(event);
+    // Some window managers place a new window themselves once it is mapped: centre once more.
+    QTimer::singleShot(0, this, &ModernMessageBox::centre);
+    if (m_password)
+        m_password->lineEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 void ModernMessageBox::hideEvent(QHideEvent *event)
@@ -282,6 +310,11 @@ void ModernMessageBox::centre()
     QRect box = frameGeometry();
     box.moveCenter(target.center());
     move(box.topLeft());
+}
+
+QString ModernMessageBox::enteredText() const
+{
+    return m_password ? m_password->lineEdit()->text() : QString();
 }
 
 namespace {
@@ -347,4 +380,17 @@ int ModernMessageBox::confirmWithDiscard(QWidget *parent, const QString &title,
     o.showDiscard = true;
     ModernMessageBox box(o, parent);
     return box.exec();
+}
+
+QString ModernMessageBox::askPassword(QWidget *parent, const QString &title, const QString &prompt,
+                                      bool *ok)
+{
+    MessageBoxOptions o = noticeOptions(MessageBoxOptions::Question, title, prompt, QString());
+    o.showCancel = true;
+    o.showPasswordInput = true;
+    ModernMessageBox box(o, parent);
+    const bool confirmed = box.exec() == Confirmed;
+    if (ok)
+        *ok = confirmed;
+    return confirmed ? box.enteredText() : QString();
 }

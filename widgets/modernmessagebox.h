@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class PasswordInput;
 class QPushButton;
 
 // The program's one styled modal dialog: notices, confirmations and blocking progress.
@@ -24,6 +25,9 @@ public:
     const MessageBoxOptions &options() const { return m_options; }
 
     static QString accentColour(int kind);
+    // The password field's text (empty without one).
+    QString enteredText() const;
+    PasswordInput *passwordInput() const { return m_password; }
 
     static void showInformation(QWidget *parent, const QString &title,
                                 const QString &message = QString(),
@@ -42,6 +46,9 @@ public:
                                   const QString &discardText = QString(),
                                   const QString &cancelText = QString(),
                                   int kind = MessageBoxOptions::Question);
+    // Asks for a password; *ok tells whether the user confirmed.
+    static QString askPassword(QWidget *parent, const QString &title, const QString &prompt,
+                               bool *ok);
 
 public Q_SLOTS:
     void reject() override;
@@ -62,4 +69,6 @@ private:
     MessageBoxOptions m_options;
     int m_result = Cancelled;
     QPointer<QWidget> m_backdrop;
+    PasswordInput *m_password = nullptr;
+    bool m_blend = true;
 };

@@ -4,6 +4,7 @@
 #include "theme.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@ SelectButton::SelectButton(QWidget *parent)
     : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     m_iconLabel = new QLabel(this);
     m_iconLabel->setStyleSheet(u"QLabel{background-color:transparent;}"_s);
     m_textLabel = new QLabel(this);
@@ -59,6 +61,39 @@ void SelectButton::paintEvent(QPaintEvent *)
     p.setPen(border);
     p.setBrush(fill);
     p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 5, 5);
+    if (hasFocus())
+        KitStyle::paintFocusRing(p, rect(), 5);
+}
+
+void SelectButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        setSelected(true);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // Arrows move among the sibling cards, selecting as they go, like radio buttons.
+        QList<SelectButton *> siblings;
+        if (parentWidget())
+            siblings = parentWidget()->findChildren<SelectButton *>(Qt::FindDirectChildrenOnly);
+        const qsizetype at = siblings.indexOf(this);
+        if (siblings.size() < 2 || at < 0)
+            break;
+        const bool back = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up;
+        SelectButton *next = siblings.at((at + (back ? siblings.size() - 1 : 1)) % siblings.size());
+        next->setFocus(Qt::TabFocusReason);
+        next->setSelected(true);
+        return;
+    }
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SelectButton::enterEvent(QEnterEvent *event)

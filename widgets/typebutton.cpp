@@ -70,6 +70,8 @@ void TypeButton::paintEvent(QPaintEvent *)
     p.setPen(border);
     p.setBrush(fill);
     p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 5, 5);
+    if (hasFocus())
+        KitStyle::paintFocusRing(p, rect(), 5);
 }
 
 void TypeButton::enterEvent(QEnterEvent *event)

@@ -692,7 +692,7 @@ void TestLanguage::cataloguesLoad()
 void TestLanguage::cataloguesComplete_data()
 {
     QTest::addColumn<QString>("catalogue");
-    for (const char *suffix : {"en", "de", "fr", "es", "ar", "jp"})
+    for (const char *suffix : {"en", "de", "fr", "es", "ar", "jp", "zh_CN"})
         QTest::newRow(suffix) << u"tessel_%1.ts"_s.arg(QLatin1StringView(suffix));
 }
 
@@ -721,7 +721,8 @@ void TestLanguage::cataloguesComplete()
     const QList<Message> messages =
         readCatalogue(QDir(m_updated.path()).filePath(catalogue), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    QVERIFY(messages.size() > 40);
+    // The Chinese catalogue holds only the texts not written in Chinese in the code.
+    QVERIFY(messages.size() > (catalogue.contains(u"zh_CN"_s) ? 15 : 40));
 
     QStringList problems;
     for (const Message &m : messages) {

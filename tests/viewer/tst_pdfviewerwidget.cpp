@@ -94,6 +94,8 @@ private Q_SLOTS:
     void failedSaveKeepsModified();
     void failedSaveOverKeepsOriginal();
     void saveNeverSavedAsksForName();
+    void saveAsAddsPdfSuffix_data();
+    void saveAsAddsPdfSuffix();
     void closeConfirmation_data();
     void closeConfirmation();
     void toolBarStates();
@@ -437,6 +439,46 @@ void TestViewerWidget::saveNeverSavedAsksForName()
     QVERIFY(viewer.save());
     QCOMPARE(viewer.documentModel()->documentPath(), target);
     QCOMPARE(readback::inspect(target).pages.size(), 1);
+}
+
+void TestViewerWidget::saveAsAddsPdfSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("no extension") << u"reorg"_s << u"reorg.pdf"_s << false << -1;
+    QTest::newRow("pdf") << u"named.pdf"_s << u"named.pdf"_s << false << -1;
+    QTest::newRow("other extension") << u"report.v2"_s << u"report.v2"_s << false << -1;
+    QTest::newRow("no extension, name.pdf kept")
+        << u"kept"_s << QString() << true << int(ModernMessageBox::Cancelled);
+    QTest::newRow("no extension, name.pdf replaced")
+        << u"swap"_s << u"swap.pdf"_s << true << int(ModernMessageBox::Confirmed);
+}
+
+void TestViewerWidget::saveAsAddsPdfSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(bool, existing);
+    QFETCH(int, answer);
+    const QString withSuffix = m_dir.filePath(typed + u".pdf"_s);
+    if (existing)
+        QVERIFY(fixtures::writeBytes(withSuffix, "someone else's file"));
+    if (answer >= 0)
+        DialogSeam::answerMessageBox(answer);
+
+    PdfViewerWidget viewer;
+    viewer.undoManager()->insertBlankPage(0, QSizeF(300, 300));
+    DialogSeam::answerFiles({m_dir.filePath(typed)});
+    QCOMPARE(viewer.saveAsWithDialog(), !written.isEmpty());
+    QVERIFY(!QFileInfo::exists(m_dir.filePath(typed)) || typed.contains(u'.'));
+    if (written.isEmpty()) {
+        QCOMPARE(fixtures::readBytes(withSuffix), QByteArray("someone else's file"));
+        return;
+    }
+    QCOMPARE(viewer.documentModel()->documentPath(), m_dir.filePath(written));
+    QCOMPARE(readback::inspect(m_dir.filePath(written)).pages.size(), 1);
 }
 
 void TestViewerWidget::closeConfirmation_data()

@@ -11,6 +11,11 @@
 #include "typebutton.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QVBoxLayout>
+
+#include <functional>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QEnterEvent>
@@ -114,6 +119,10 @@ private Q_SLOTS:
     void comboFolderChoice();
 
     void namedImagesLoad();
+
+    void keyboard_data();
+    void keyboard();
+    void passwordPrompt();
 
 private:
     QWidget *m_window = nullptr;
@@ -761,6 +770,169 @@ void TestWidgets::namedImagesLoad()
         QVERIFY2(!image.isNull(), qPrintable(path));
         QVERIFY2(image.width() >= 32 && image.width() == image.height(), qPrintable(path));
     }
+}
+
+// Three controls of one kind; which one is chosen, read from the controls themselves.
+struct KeyboardRig
+{
+    QList<QWidget *> controls;
+    std::function<int()> chosen;
+};
+
+KeyboardRig keyboardRig(const QString &kind, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QVBoxLayout(row);
+    KeyboardRig rig;
+    if (kind == u"combo"_s) {
+        auto *combo = new ModernComboBox(row);
+        for (const char *text : {"A4", "Letter", "Legal"})
+            combo->addItem(QString::fromLatin1(text));
+        combo->setCurrentItem(0);
+        rig.controls = {combo};
+        rig.chosen = [combo] {
+            return combo->popup()->isVisible() ? -1 : combo->currentIndex();
+        };
+    } else if (kind == u"cards"_s) {
+        auto *group = new QButtonGroup(row);
+        QList<CardRadioButton *> cards;
+        for (int i = 0; i < 3; ++i) {
+            auto *card = new CardRadioButton(u"Card"_s, u"Description"_s, row);
+            group->addButton(card->radioButton(), i);
+            cards.append(card);
+            rig.controls.append(card);
+        }
+        cards.first()->setChecked(true);
+        rig.chosen = [group] {
+            return group->checkedId();
+        };
+    } else if (kind == u"types"_s) {
+        auto *group = new QButtonGroup(row);
+        for (int i = 0; i < 3; ++i) {
+            auto *button = new TypeButton(row);
+            button->setText(u"Type"_s);
+            group->addButton(button, i);
+            rig.controls.append(button);
+        }
+        group->button(0)->setChecked(true);
+        rig.chosen = [group] {
+            return group->checkedId();
+        };
+    } else {
+        QList<SelectButton *> buttons;
+        for (int i = 0; i < 3; ++i) {
+            auto *button = new SelectButton(row);
+            button->setText(u"Select"_s);
+            buttons.append(button);
+            rig.controls.append(button);
+        }
+        for (SelectButton *b : buttons)
+            QObject::connect(b, &SelectButton::sigSelected, row, [b, buttons] {
+                for (SelectButton *other : buttons)
+                    if (other != b)
+                        other->setSelected(false);
+            });
+        rig.chosen = [buttons] {
+            int chosen = -1;
+            for (int i = 0; i < buttons.size(); ++i)
+                if (buttons.at(i)->isSelected())
+                    chosen = chosen == -1 ? i : -2;
+            return chosen;
+        };
+    }
+    for (QWidget *control : std::as_const(rig.controls)) {
+        control->setFixedSize(220, 56);
+        layout->addWidget(control);
+    }
+    return rig;
+}
+
+void TestWidgets::keyboard_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("combo: Space opens, Down moves, Return picks")
+        << u"combo"_s << QKeySequence(Qt::Key_Space, Qt::Key_Down, Qt::Key_Return) << 1;
+    QTest::newRow("combo: Return opens, Enter picks")
+        << u"combo"_s << QKeySequence(Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter)
+        << 2;
+    QTest::newRow("combo: Alt+Down opens, Escape closes unchanged")
+        << u"combo"_s
+        << QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key_Down),
+                        QKeyCombination(Qt::Key_Down), QKeyCombination(Qt::Key_Escape))
+        << 0;
+    QTest::newRow("combo: Space picks in the list")
+        << u"combo"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space) << 0;
+    QTest::newRow("cards: Down checks the next") << u"cards"_s << QKeySequence(Qt::Key_Down) << 1;
+    QTest::newRow("cards: Down Down Up")
+        << u"cards"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down, Qt::Key_Up) << 1;
+    QTest::newRow("types: Down, Down")
+        << u"types"_s << QKeySequence(Qt::Key_Down, Qt::Key_Down) << 2;
+    QTest::newRow("select: Space") << u"select"_s << QKeySequence(Qt::Key_Space) << 0;
+    QTest::newRow("select: Right wraps to the next")
+        << u"select"_s << QKeySequence(Qt::Key_Space, Qt::Key_Right) << 1;
+}
+
+void TestWidgets::keyboard()
+{
+    QFETCH(QString, kind);
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, chosen);
+
+    KeyboardRig rig = keyboardRig(kind, m_window);
+    m_window->adjustSize();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QWidget *first = rig.controls.first();
+    QVERIFY(first->focusPolicy() & Qt::TabFocus || first->focusProxy());
+    first->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(first->hasFocus() || (first->focusProxy() && first->focusProxy()->hasFocus()));
+
+    // The focused control shows the accent ring.
+    const QImage image = first->grab().toImage();
+    const QColor accent(0x4F, 0x46, 0xE5);
+    int ringPixels = 0;
+    for (int x = 0; x < image.width(); ++x)
+        ringPixels += image.pixelColor(x, image.height() / 2 > 1 ? 1 : 0) == accent;
+    QVERIFY2(ringPixels > image.width() / 2, qPrintable(QString::number(ringPixels)));
+
+    for (int i = 0; i < keys.count(); ++i) {
+        QWidget *target = QApplication::activePopupWidget()
+                              ? QApplication::activePopupWidget()->focusWidget()
+                              : QApplication::focusWidget();
+        QVERIFY(target);
+        const QKeyCombination key = keys[i];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QApplication::processEvents();
+    }
+    QCOMPARE(rig.chosen(), chosen);
+}
+
+// The password prompt is a kit message box with a password field; Return answers it.
+void TestWidgets::passwordPrompt()
+{
+    m_window->show();
+    QString seen;
+    QTimer::singleShot(0, m_window, [&seen] {
+        auto *box = qobject_cast<ModernMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = box->findChild<QLabel *>(u"messageBoxMessage"_s)->text();
+        auto *input = box->findChild<PasswordInput *>(u"messageBoxPassword"_s);
+        if (!input)
+            return;
+        QTest::keyClicks(input->lineEdit(), u"s3cret"_s);
+        QTest::keyClick(input->lineEdit(), Qt::Key_Return);
+    });
+    bool ok = false;
+    const QString text =
+        DialogSeam::getText(m_window, u"需要密码"_s, u"此 PDF 已加密，请输入密码："_s,
+                            QLineEdit::Password, QString(), &ok);
+    QCOMPARE(seen, u"此 PDF 已加密，请输入密码："_s);
+    QVERIFY(ok);
+    QCOMPARE(text, u"s3cret"_s);
 }
 
 QTEST_MAIN(TestWidgets)
