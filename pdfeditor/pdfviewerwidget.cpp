@@ -9,6 +9,7 @@
 #include "pdfextractsplitwriter.h"
 #include "pdffileregistry.h"
 #include "pdfoperationsidepanel.h"
+#include "pdfpagenumberdialog.h"
 #include "pdfpagemanagerview.h"
 #include "pdfprintjob.h"
 #include "pdfrendermanager.h"
@@ -222,6 +223,8 @@ void PdfViewerWidget::wire()
     forwardTool(&PdfTopToolBar::encryptRequested, u"encrypt"_s);
     forwardTool(&PdfTopToolBar::decryptRequested, u"decrypt"_s);
     forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
+    connect(toolBar, &PdfTopToolBar::pageNumberRequested, this,
+            &PdfViewerWidget::addPageNumbersWithDialog);
     forwardTool(&PdfTopToolBar::searchRequested, u"search"_s);
 
     wireOrganising();
@@ -561,6 +564,24 @@ void PdfViewerWidget::revealInFolder()
     if (path.isEmpty())
         return;
     RevealInFolder::reveal(path);
+}
+
+bool PdfViewerWidget::addPageNumbers(const PdfPageNumbering &numbering)
+{
+    if (m_model->pageCount() == 0 || isSaving())
+        return false;
+    return m_undoManager->setPageNumbering(numbering);
+}
+
+void PdfViewerWidget::addPageNumbersWithDialog()
+{
+    if (m_model->pageCount() == 0 || isSaving())
+        return;
+    const std::optional<PdfPageEntry> first = m_model->pageAt(0);
+    const std::optional<PdfPageNumbering> chosen =
+        PdfPageNumberDialog::ask(this, first ? first->numbering : PdfPageNumbering());
+    if (chosen)
+        addPageNumbers(*chosen);
 }
 
 void PdfViewerWidget::printDocument()

@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -175,6 +176,20 @@ int main(int argc, char *argv[])
     settle();
     save(screenAround(&window), u"viewer-page-manager-mode"_s);
     viewer->setViewMode(PdfViewMode::DocumentView);
+    settle();
+
+    // The page number dialog, then the numbers on the pages before any save (undone again).
+    grabModalLater(&window, u"viewer-page-number-dialog"_s, 600);
+    viewer->addPageNumbersWithDialog();
+    PdfPageNumbering numbering;
+    numbering.enabled = true;
+    numbering.format = PdfPageNumbering::Format::NumberOfTotal;
+    numbering.position = PdfStampPosition::BottomRight;
+    numbering.fontSize = 14;
+    viewer->addPageNumbers(numbering);
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-page-numbers"_s);
+    viewer->undoManager()->undoStack()->undo();
     settle();
 
     // A password prompt: opening the encrypted file shows it; the grab closes it again.
