@@ -286,7 +286,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (pages[i].stampText.isEmpty())
             continue;
-        if (stampFont.isNull())
+        if (!stampFont.isInitialized())
             stampFont = pagestamp::helveticaFont(*out);
         const OutputPage &entry = outputs[static_cast<size_t>(i)];
         pagestamp::stampPage(*out, entry.page, entry.rotation, pages[i], stampFont);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
 #include "pdfviewmode.h"
 
 #include <QPoint>

@@ -16,29 +16,32 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The words poppler finds on one page (0-based), joined by spaces, and the box around them as
-// a share of the page as it is shown (0..1, y downwards).
+// a share of the page as it is shown (0..1, y downwards). poppler gives the page's size before
+// its rotation and the words' places after it, so a page turned a quarter swaps the two.
 struct PageText
 {
     QString text;
     QRectF box;
 };
 
-PageText pageText(const QString &path, int page)
+PageText pageText(const QString &path, int page, bool quarterTurned = false)
 {
     QProcess process;
-    process.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(page + 1), u"-l"_s,
+    process.start(u"pdftotext"_s, {u"-bbox"_s, u"-cropbox"_s, u"-f"_s, QString::number(page + 1), u"-l"_s,
                                    QString::number(page + 1), path, u"-"_s});
     process.waitForFinished(60000);
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     PageText result;
-    static const QRegularExpression size(uR"(<page width="([\d.]+)" height="([\d.]+)")"_s);
+    static const QRegularExpression size(uR"re(<page width="([\d.]+)" height="([\d.]+)")re"_s);
     const QRegularExpressionMatch pageSize = size.match(html);
     if (!pageSize.hasMatch())
         return result;
-    const double w = pageSize.captured(1).toDouble();
-    const double h = pageSize.captured(2).toDouble();
+    double w = pageSize.captured(1).toDouble();
+    double h = pageSize.captured(2).toDouble();
+    if (quarterTurned)
+        std::swap(w, h);
     static const QRegularExpression word(
-        uR"(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)"_s);
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
     QStringList words;
     for (const QRegularExpressionMatch &m : word.globalMatch(html)) {
         words.append(m.captured(5));
@@ -161,7 +164,7 @@ void TestPageNumbers::writtenWhereAsked()
     QVERIFY2(session.saveAs(target, &failure), qPrintable(failure.message));
     QVERIFY(readback::qpdfCheck(target));
 
-    const PageText text = pageText(target, 1);
+    const PageText text = pageText(target, 1, (storedRotate + userRotation) % 180 != 0);
     QCOMPARE(text.text, expected);
     const QPointF centre = text.box.center();
     const double columns[3][2] = {{0.0, 0.3}, {0.35, 0.65}, {0.7, 1.0}};
