@@ -112,6 +112,8 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
     m_fontSize->setRange(6, 36);
     m_fontSize->setValue(10);
     m_fontSize->setSuffix(tr(" 磅"));
+    for (QSpinBox *box : {m_firstNumber, m_fontSize})
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
 
     grid->addWidget(fieldLabel(tr("位置"), card), 0, 0);
     grid->addWidget(m_position, 0, 1);
