@@ -2,6 +2,7 @@
 
 #include "mupdfsupport.h"
 #include "pagecopy.h"
+#include "pagestamp.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
 
@@ -36,6 +37,7 @@ struct OutputPage
     QPDFObjectHandle page;
     InputDocument *input = nullptr; // null for blank pages
     int index = -1;
+    int rotation = 0; // the /Rotate written
     bool duplicate = false;
 };
 
@@ -274,8 +276,20 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
         if (rotate || entry.page.hasKey("/Rotate"))
             entry.page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(rotate));
         entry.page.replaceKey("/Parent", pagesRoot);
+        entry.rotation = rotate;
         placed.insert(entry.page.getObjGen());
         outputs.push_back(entry);
+    }
+
+    // After every page is placed, so that duplicates made above do not inherit a number.
+    QPDFObjectHandle stampFont;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (pages[i].stampText.isEmpty())
+            continue;
+        if (!stampFont.isInitialized())
+            stampFont = pagestamp::helveticaFont(*out);
+        const OutputPage &entry = outputs[static_cast<size_t>(i)];
+        pagestamp::stampPage(*out, entry.page, entry.rotation, pages[i], stampFont);
     }
 
     std::vector<QPDFObjectHandle> kids;

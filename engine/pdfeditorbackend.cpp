@@ -1,6 +1,7 @@
 #include "pdfeditorbackend.h"
 
 #include "mupdfsupport.h"
+#include "pagestamp.h"
 #include "pagewriter.h"
 
 #include <QDir>
@@ -65,10 +66,10 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
                        .arg(size.height());
         return {};
     }
-    if (page.blank || page.filePath.isEmpty())
-        return image;
-    if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message))
+    if (!page.blank && !page.filePath.isEmpty() &&
+        !mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message))
         return {};
+    pagestamp::paintOnImage(&image, page);
     return image;
 }
 

@@ -9,6 +9,16 @@
 #include <QSizeF>
 #include <QString>
 
+// Where a page number sits on the page as it is shown (its rotation applied).
+enum class PdfStampPosition : qint32 {
+    BottomCenter = 0,
+    BottomRight = 1,
+    BottomLeft = 2,
+    TopCenter = 3,
+    TopRight = 4,
+    TopLeft = 5,
+};
+
 // One page to write or render. A blank page has an empty path and index -1.
 struct PdfSourcePage
 {
@@ -18,6 +28,10 @@ struct PdfSourcePage
     int rotation = 0; // clockwise, on top of the page's own /Rotate
     QSizeF pageSize;  // points, as the page shows itself (own /Rotate applied)
     bool blank = false;
+    // A page number drawn over the page, upright as the page is shown; none when empty.
+    QString stampText;
+    PdfStampPosition stampPosition = PdfStampPosition::BottomCenter;
+    double stampFontSize = 10.0; // points
 };
 
 struct PdfDocumentInfo

@@ -24,7 +24,8 @@ void PageThumbnailStore::request(PdfDocumentModel *model, PdfRenderManager *mana
     for (qsizetype i = 0; i < entries.size(); ++i) {
         // An empty target size gets an id but never an answer; waiting for it would stall.
         if (ids.value(i) != 0 && !sizes.at(i).isEmpty())
-            m_pending.insert(entries.at(i).id, {ids.at(i), entries.at(i).rotation});
+            m_pending.insert(entries.at(i).id,
+                             {ids.at(i), entries.at(i).rotation, entries.at(i).stampText});
     }
 }
 
@@ -33,7 +34,7 @@ bool PageThumbnailStore::accept(PdfPageId pageId, quint64 requestId, const QImag
     const auto pending = m_pending.constFind(pageId);
     if (pending == m_pending.cend() || pending->requestId != requestId)
         return false;
-    m_thumbnails.insert(pageId, {image, pending->rotation});
+    m_thumbnails.insert(pageId, {image, pending->rotation, pending->stamp});
     m_pending.erase(pending);
     return true;
 }
@@ -61,16 +62,16 @@ void PageThumbnailStore::clear()
 
 void PageThumbnailStore::keepValid(const PdfDocumentModel *model)
 {
-    QHash<PdfPageId, int> rotations;
+    QHash<PdfPageId, std::pair<int, QString>> looks;
     if (model) {
         const QList<PdfPageEntry> pages = model->pages();
-        rotations.reserve(pages.size());
+        looks.reserve(pages.size());
         for (const PdfPageEntry &entry : pages)
-            rotations.insert(entry.id, entry.rotation);
+            looks.insert(entry.id, {entry.rotation, entry.stampText});
     }
     for (auto it = m_thumbnails.begin(); it != m_thumbnails.end();) {
-        const auto rotation = rotations.constFind(it.key());
-        if (rotation == rotations.cend() || *rotation != it->rotation)
+        const auto look = looks.constFind(it.key());
+        if (look == looks.cend() || look->first != it->rotation || look->second != it->stamp)
             it = m_thumbnails.erase(it);
         else
             ++it;

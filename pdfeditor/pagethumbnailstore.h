@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QSize>
+#include <QString>
 
 #include <functional>
 
@@ -48,11 +49,13 @@ private:
     {
         QImage image;
         int rotation = 0;
+        QString stamp;
     };
     struct Pending
     {
         quint64 requestId = 0;
         int rotation = 0;
+        QString stamp;
     };
 
     QHash<PdfPageId, Thumbnail> m_thumbnails;

@@ -79,6 +79,11 @@ PdfSourcePage PdfDocumentModel::toSourcePage(const PdfPageEntry &entry)
     page.rotation = entry.rotation;
     page.pageSize = entry.pageSize;
     page.blank = entry.origin == PdfPageOrigin::Blank;
+    if (entry.numbering.enabled) {
+        page.stampText = entry.stampText;
+        page.stampPosition = entry.numbering.position;
+        page.stampFontSize = entry.numbering.fontSize;
+    }
     return page;
 }
 
@@ -271,6 +276,57 @@ void PdfDocumentModel::rotatePages(const QList<PdfPageId> &ids, int degrees)
         markPagesChanged();
 }
 
+bool PdfDocumentModel::setPageNumbering(const PdfPageNumbering &numbering)
+{
+    const PdfPageNumbering wanted = numbering.enabled ? numbering : PdfPageNumbering();
+    bool changed = false;
+    for (PdfPageEntry &entry : m_pages) {
+        if (entry.numbering == wanted)
+            continue;
+        entry.numbering = wanted;
+        entry.edited = true;
+        changed = true;
+    }
+    if (!changed)
+        return false;
+    refreshStampTexts(false);
+    Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1),
+                       {PageSizeRole, EditedRole, StampTextRole});
+    markPagesChanged();
+    return true;
+}
+
+QString PdfDocumentModel::pageNumberText(const PdfPageNumbering &numbering, int row,
+                                         int pageCount)
+{
+    if (!numbering.enabled)
+        return {};
+    const qint64 number = qint64(numbering.firstNumber) + row;
+    if (numbering.format == PdfPageNumbering::Format::NumberOfTotal)
+        return QStringLiteral("%1 / %2").arg(number).arg(qint64(numbering.firstNumber) + pageCount -
+                                                          1);
+    return QString::number(number);
+}
+
+void PdfDocumentModel::refreshStampTexts(bool notify)
+{
+    int first = -1;
+    int last = -1;
+    const int count = int(m_pages.size());
+    for (int row = 0; row < count; ++row) {
+        PdfPageEntry &entry = m_pages[row];
+        const QString text = pageNumberText(entry.numbering, row, count);
+        if (text == entry.stampText)
+            continue;
+        entry.stampText = text;
+        if (first < 0)
+            first = row;
+        last = row;
+    }
+    // Views take a new size as the sign to draw the page again.
+    if (notify && first >= 0)
+        Q_EMIT dataChanged(index(first), index(last), {PageSizeRole, StampTextRole});
+}
 void PdfDocumentModel::setPageSelected(PdfPageId id, bool selected)
 {
     const int row = rowOfPage(id);
@@ -347,6 +403,7 @@ void PdfDocumentModel::restoreSnapshot(const QList<PdfPageEntry> &entries, bool 
     m_nextId = std::max(m_nextId, highest + 1);
     ++m_revision;
     m_modified = modified;
+    refreshStampTexts(false);
     endResetModel();
 
     Q_EMIT selectionChanged();
@@ -387,6 +444,8 @@ QVariant PdfDocumentModel::data(const QModelIndex &index, int role) const
         return int(entry.origin);
     case EditedRole:
         return entry.edited;
+    case StampTextRole:
+        return entry.stampText;
     default:
         return {};
     }
@@ -433,6 +492,7 @@ QHash<int, QByteArray> PdfDocumentModel::roleNames() const
     names.insert(PageSizeRole, "pageSize");
     names.insert(OriginRole, "origin");
     names.insert(EditedRole, "edited");
+    names.insert(StampTextRole, "stampText");
     return names;
 }
 
@@ -577,6 +637,7 @@ void PdfDocumentModel::setSelectedAt(int row, bool selected)
 
 void PdfDocumentModel::markPagesChanged()
 {
+    refreshStampTexts(true);
     ++m_revision;
     setModified(true);
 }

@@ -25,6 +25,7 @@ public:
         PageSizeRole,
         OriginRole,
         EditedRole,
+        StampTextRole,
     };
 
     static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");
@@ -57,6 +58,10 @@ public:
     QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
     void removePages(const QList<PdfPageId> &ids);
     void rotatePages(const QList<PdfPageId> &ids, int degrees);
+    // Gives every page these page numbers (disabled numbering removes them). False when
+    // nothing changed.
+    bool setPageNumbering(const PdfPageNumbering &numbering);
+    static QString pageNumberText(const PdfPageNumbering &numbering, int row, int pageCount);
 
     void setPageSelected(PdfPageId id, bool selected);
     void setSelectedPageIds(const QSet<PdfPageId> &ids);
@@ -104,6 +109,8 @@ private:
     void moveOneRow(int sourceRow, int destination);
     void setSelectedAt(int row, bool selected);
     void markPagesChanged();
+    // Puts each numbered page's text in line with its place; notify reports the changed rows.
+    void refreshStampTexts(bool notify);
     // The page a payload names, or no value when it names none of this model's pages.
     std::optional<PdfPageId> firstPayloadId(const QMimeData *data) const;
 

@@ -323,15 +323,22 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         return;
     }
 
-    // Where each source page went: its row in the saved file and the rotation written there.
-    QHash<QPair<QString, int>, QPair<int, int>> places;
+    // Where each source page went: its row in the saved file, the rotation and the page
+    // numbers written there.
+    struct Place
+    {
+        int row = 0;
+        int rotation = 0;
+        PdfPageNumbering numbering;
+    };
+    QHash<QPair<QString, int>, Place> places;
     QList<PdfPageEntry> rebound = current;
     for (qsizetype i = 0; i < current.size(); ++i) {
         const PdfPageEntry &entry = current.at(i);
         if (!entry.sourcePath.isEmpty()) {
             const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
             if (!places.contains(place))
-                places.insert(place, {int(i), entry.rotation});
+                places.insert(place, {int(i), entry.rotation, entry.numbering});
         }
         PdfPageEntry &saved = rebound[i];
         saved.sourcePath = target;
@@ -341,6 +348,9 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         saved.pageSize = info.pageSizes.at(i);
         saved.origin = PdfPageOrigin::Loaded;
         saved.edited = false;
+        // The file holds the numbers now; drawing them again would show them twice.
+        saved.numbering = {};
+        saved.stampText.clear();
     }
 
     // The history follows: pages that went into the saved file are read from there; pages of
@@ -360,11 +370,18 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         const auto place = places.constFind({key, entry.sourcePageIndex});
         if (place != places.constEnd()) {
             PdfPageEntry moved = entry;
+            if (place->numbering.enabled) {
+                // Numbers written into the file cannot be taken off again by an undo.
+                if (entry.numbering != place->numbering)
+                    return std::nullopt;
+                moved.numbering = {};
+                moved.stampText.clear();
+            }
             moved.sourcePath = target;
             moved.password = password;
-            moved.sourcePageIndex = place->first;
-            moved.rotation = PdfDocumentModel::normalizedRotation(entry.rotation - place->second);
-            moved.pageSize = info.pageSizes.at(place->first);
+            moved.sourcePageIndex = place->row;
+            moved.rotation = PdfDocumentModel::normalizedRotation(entry.rotation - place->rotation);
+            moved.pageSize = info.pageSizes.at(place->row);
             return moved;
         }
         if (key == targetKey || !exists(key, entry.sourcePath))

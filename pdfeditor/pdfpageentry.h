@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdfeditorbackend.h"
 #include "pdfpageid.h"
 
 #include <QMetaType>
@@ -11,6 +12,20 @@ enum class PdfPageOrigin : qint32 {
     Inserted = 1,
     Blank = 2,
     Duplicated = 3,
+};
+
+// Page numbers asked for a page. The number follows from the page's place in the document:
+// the first page shows firstNumber, and "n / N" counts to the last page.
+struct PdfPageNumbering
+{
+    enum class Format : qint32 { Number = 0, NumberOfTotal = 1 };
+    bool enabled = false;
+    Format format = Format::Number;
+    qint32 firstNumber = 1;
+    PdfStampPosition position = PdfStampPosition::BottomCenter;
+    double fontSize = 10.0;
+
+    friend bool operator==(const PdfPageNumbering &, const PdfPageNumbering &) = default;
 };
 
 // One page of the edited document: a page of some source PDF, or a blank page.
@@ -25,6 +40,8 @@ struct PdfPageEntry
     PdfPageOrigin origin = PdfPageOrigin::Loaded;
     bool selected = false;
     bool edited = false;
+    PdfPageNumbering numbering;
+    QString stampText; // the number shown, kept up to date by the model
 
     friend bool operator==(const PdfPageEntry &, const PdfPageEntry &) = default;
 };

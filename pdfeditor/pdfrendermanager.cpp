@@ -239,9 +239,15 @@ QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targe
                                    PdfRenderPurpose purpose)
 {
     // One multi-argument pass: a '%' in the path must not be taken for a placeholder.
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
-        .arg(entry.sourcePath, QString::number(entry.sourcePageIndex),
-             QString::number(entry.rotation), QString::number(targetSize.width()),
-             QString::number(targetSize.height()), QString::number(int(purpose)),
-             entry.origin == PdfPageOrigin::Blank ? QStringLiteral("1") : QStringLiteral("0"));
+    const QString key =
+        QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+            .arg(entry.sourcePath, QString::number(entry.sourcePageIndex),
+                 QString::number(entry.rotation), QString::number(targetSize.width()),
+                 QString::number(targetSize.height()), QString::number(int(purpose)),
+                 entry.origin == PdfPageOrigin::Blank ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!entry.numbering.enabled)
+        return key;
+    return key + QStringLiteral("|%1|%2|%3")
+                     .arg(entry.stampText, QString::number(int(entry.numbering.position)),
+                          QString::number(entry.numbering.fontSize));
 }

@@ -150,6 +150,19 @@ void PdfUndoManager::rotatePages(const QList<PdfPageId> &ids, int degrees)
     pushSnapshot(degrees < 0 ? tr("向左旋转页面") : tr("向右旋转页面"), before, revision);
 }
 
+bool PdfUndoManager::setPageNumbering(const PdfPageNumbering &numbering)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    if (!m_model->setPageNumbering(numbering))
+        return false;
+    pushSnapshot(numbering.enabled ? tr("添加页码") : tr("删除页码"), before, revision);
+    return true;
+}
+
 void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
                                   quint64 beforeRevision)
 {

@@ -45,6 +45,7 @@ public:
                    QString *message);
     void removePages(const QList<PdfPageId> &ids);
     void rotatePages(const QList<PdfPageId> &ids, int degrees);
+    bool setPageNumbering(const PdfPageNumbering &numbering);
 
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,

@@ -12,6 +12,7 @@
 #include "pdfoperationsidepanel.h"
 #include "pdfoutlinepanel.h"
 #include "pdfpageinteraction.h"
+#include "pdfpagenumberdialog.h"
 #include "pdfpagemanagerview.h"
 #include "pdfprintjob.h"
 #include "pdfrendermanager.h"
@@ -236,6 +237,8 @@ void PdfViewerWidget::wire()
         if (m_viewMode != PdfViewMode::DocumentView && m_model->pageCount() > 0)
             showDocumentView();
     });
+    connect(toolBar, &PdfTopToolBar::pageNumberRequested, this,
+            &PdfViewerWidget::addPageNumbersWithDialog);
 
     wireOrganising();
 
@@ -584,6 +587,24 @@ void PdfViewerWidget::revealInFolder()
     if (path.isEmpty())
         return;
     RevealInFolder::reveal(path);
+}
+
+bool PdfViewerWidget::addPageNumbers(const PdfPageNumbering &numbering)
+{
+    if (m_model->pageCount() == 0 || isSaving())
+        return false;
+    return m_undoManager->setPageNumbering(numbering);
+}
+
+void PdfViewerWidget::addPageNumbersWithDialog()
+{
+    if (m_model->pageCount() == 0 || isSaving())
+        return;
+    const std::optional<PdfPageEntry> first = m_model->pageAt(0);
+    const std::optional<PdfPageNumbering> chosen =
+        PdfPageNumberDialog::ask(this, first ? first->numbering : PdfPageNumbering());
+    if (chosen)
+        addPageNumbers(*chosen);
 }
 
 void PdfViewerWidget::printDocument()

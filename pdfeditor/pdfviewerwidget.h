@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
 #include "pdfviewmode.h"
 
 #include <QPoint>
@@ -44,6 +45,9 @@ public:
     void showInsertMenu(int beforeRow, const QPoint &globalPosition);
     void revealInFolder();
     void printDocument();
+    // Numbers every page as one undoable edit; the dialog variant asks how first.
+    bool addPageNumbers(const PdfPageNumbering &numbering);
+    void addPageNumbersWithDialog();
     // Write the selected pages, or the document cut at split points, into new files; the
     // document itself stays as it is.
     void extractPages(bool combineIntoOne, const QString &outputDirectory);

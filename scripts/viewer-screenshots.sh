@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the viewer with the bundled sample to PNG files under Xvfb: fit width, fit page,
-# zoomed, each menu open, the zoom list, a password prompt and the save progress box.
+# zoomed, each menu open, the zoom list, the page number dialog and numbered pages, a password
+# prompt and the save progress box.
 # Usage: scripts/viewer-screenshots.sh [output folder]   (default: build/screenshots/viewer)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

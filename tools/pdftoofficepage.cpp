@@ -1,7 +1,9 @@
 #include "pdftoofficepage.h"
 
 #include "filedropzonewidget.h"
+#include "iconbutton.h"
 #include "kitstyle.h"
+#include "modernmessagebox.h"
 #include "pdftoofficeoptionspanel.h"
 
 #include <QHBoxLayout>
@@ -29,4 +31,11 @@ PdfToOfficePage::PdfToOfficePage(QWidget *parent)
     layout->addWidget(m_dropZone);
     layout->addWidget(separator);
     layout->addWidget(m_panel);
+    connect(m_panel->startButton(), &IconButton::clicked, this, &PdfToOfficePage::onStart);
+}
+
+void PdfToOfficePage::onStart()
+{
+    ModernMessageBox::showInformation(this, tr("无法转换 Office 文件"),
+                                      tr("此版本不提供 Office 文件的转换功能。"));
 }

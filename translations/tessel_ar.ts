@@ -496,6 +496,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>أضف الملفات أو اسحبها وأفلتها لتحويلها.</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>تعذّر تحويل ملفات Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>تحويل ملفات Office غير متاح في هذا الإصدار.</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -968,6 +976,73 @@
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>إضافة أرقام الصفحات</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>أسفل الوسط</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>أسفل اليمين</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>أسفل اليسار</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>أعلى الوسط</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>أعلى اليمين</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>أعلى اليسار</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>رقم الصفحة (1، 2، 3…)</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>الصفحة / الإجمالي (1 / 12)</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation> نقطة</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>الرقم الأول</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>حجم الخط</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>إضافة</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1053,6 +1128,14 @@
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التحويل.</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>تعذّر تحويل ملفات Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>تحويل ملفات Office غير متاح في هذا الإصدار.</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1290,14 @@
     <message>
         <source>移动页面</source>
         <translation>نقل الصفحات</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>إضافة أرقام الصفحات</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>إزالة أرقام الصفحات</translation>
     </message>
 </context>
 <context>

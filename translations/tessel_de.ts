@@ -492,6 +492,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Fügen Sie Dateien zum Konvertieren hinzu oder ziehen Sie sie hierher.</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Office-Dateien können nicht konvertiert werden</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>Die Konvertierung von Office-Dateien ist in dieser Version nicht verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -964,6 +972,73 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>Seitenzahlen hinzufügen</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>Unten mittig</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>Oben mittig</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>Seitenzahl (1, 2, 3…)</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>Seite / Gesamt (1 / 12)</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1049,6 +1124,14 @@ Seiten %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Fügen Sie PDF-Dateien von Ihrem Desktop hinzu oder ziehen Sie sie hierher, um die Konvertierung zu starten.</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Office-Dateien können nicht konvertiert werden</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>Die Konvertierung von Office-Dateien ist in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1286,14 @@ Seiten %2-%3</translation>
     <message>
         <source>移动页面</source>
         <translation>Seiten verschieben</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>Seitenzahlen hinzufügen</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>Seitenzahlen entfernen</translation>
     </message>
 </context>
 <context>

@@ -492,6 +492,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Add or drop files to convert.</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Cannot convert Office files</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>Converting Office files is not available in this version.</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -964,6 +972,73 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>Add page numbers</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>Bottom center</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>Top center</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>Page number (1, 2, 3…)</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>Page / total (1 / 12)</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>First number</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1049,6 +1124,14 @@ Pages %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Add or drop PDF files from your desktop to start converting.</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Cannot convert Office files</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>Converting Office files is not available in this version.</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1286,14 @@ Pages %2-%3</translation>
     <message>
         <source>移动页面</source>
         <translation>Move pages</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>Add page numbers</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>Remove page numbers</translation>
     </message>
 </context>
 <context>

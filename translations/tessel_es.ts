@@ -492,6 +492,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Añada archivos o arrástrelos aquí para convertirlos.</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>No se pueden convertir archivos de Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>La conversión de archivos de Office no está disponible en esta versión.</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -964,6 +972,73 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>Agregar números de página</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>Abajo en el centro</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>Arriba en el centro</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>Número de página (1, 2, 3…)</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>Página / total (1 / 12)</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Agregar</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1049,6 +1124,14 @@ Páginas %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Añada archivos PDF o arrástrelos desde su escritorio para convertirlos.</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>No se pueden convertir archivos de Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>La conversión de archivos de Office no está disponible en esta versión.</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1286,14 @@ Páginas %2-%3</translation>
     <message>
         <source>移动页面</source>
         <translation>Mover páginas</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>Agregar números de página</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>Quitar números de página</translation>
     </message>
 </context>
 <context>

@@ -492,6 +492,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Ajoutez des fichiers ou faites-les glisser ici pour les convertir.</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Impossible de convertir les fichiers Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>La conversion des fichiers Office n&apos;est pas disponible dans cette version.</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -964,6 +972,73 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>Ajouter des numéros de page</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>Numéro de page (1, 2, 3…)</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>Page / total (1 / 12)</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation>&#xa0;pt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>Premier numéro</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1049,6 +1124,14 @@ Pages %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Ajoutez des fichiers PDF ou faites-les glisser depuis votre bureau pour les convertir.</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Impossible de convertir les fichiers Office</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>La conversion des fichiers Office n&apos;est pas disponible dans cette version.</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1286,14 @@ Pages %2-%3</translation>
     <message>
         <source>移动页面</source>
         <translation>Déplacer les pages</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>Ajouter des numéros de page</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>Supprimer les numéros de page</translation>
     </message>
 </context>
 <context>

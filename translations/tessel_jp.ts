@@ -491,6 +491,14 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>変換するファイルを追加するかドラッグ＆ドロップしてください。</translation>
     </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Officeファイルを変換できません</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>このバージョンではOfficeファイルの変換は利用できません。</translation>
+    </message>
 </context>
 <context>
     <name>OutputLocationChoice</name>
@@ -963,6 +971,73 @@
     </message>
 </context>
 <context>
+    <name>PdfPageNumberDialog</name>
+    <message>
+        <source>添加页码</source>
+        <translation>ページ番号を追加</translation>
+    </message>
+    <message>
+        <source>底部居中</source>
+        <translation>下中央</translation>
+    </message>
+    <message>
+        <source>底部右侧</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>底部左侧</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>顶部居中</source>
+        <translation>上中央</translation>
+    </message>
+    <message>
+        <source>顶部右侧</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>顶部左侧</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>页码（1, 2, 3…）</source>
+        <translation>ページ番号（1, 2, 3…）</translation>
+    </message>
+    <message>
+        <source>页码 / 总页数（1 / 12）</source>
+        <translation>ページ / 総ページ数（1 / 12）</translation>
+    </message>
+    <message>
+        <source> 磅</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>書式</translation>
+    </message>
+    <message>
+        <source>起始页码</source>
+        <translation>開始番号</translation>
+    </message>
+    <message>
+        <source>字号</source>
+        <translation>フォントサイズ</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>追加</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -1048,6 +1123,14 @@
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、変換を開始します。</translation>
+    </message>
+    <message>
+        <source>无法转换 Office 文件</source>
+        <translation>Officeファイルを変換できません</translation>
+    </message>
+    <message>
+        <source>此版本不提供 Office 文件的转换功能。</source>
+        <translation>このバージョンではOfficeファイルの変換は利用できません。</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1285,14 @@
     <message>
         <source>移动页面</source>
         <translation>ページを移動</translation>
+    </message>
+    <message>
+        <source>添加页码</source>
+        <translation>ページ番号を追加</translation>
+    </message>
+    <message>
+        <source>删除页码</source>
+        <translation>ページ番号を削除</translation>
     </message>
 </context>
 <context>

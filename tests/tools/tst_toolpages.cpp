@@ -159,6 +159,7 @@ private slots:
 
     void pageShapes_data();
     void pageShapes();
+    void officePagesIgnoreFiles_data();
     void officePagesIgnoreFiles();
     void startWithoutFilesDoesNothing();
     void requestContents_data();
@@ -329,18 +330,32 @@ void TestToolPages::pageShapes()
     QVERIFY(!ToolPageFactory::create(9, nullptr));
 }
 
+void TestToolPages::officePagesIgnoreFiles_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("PDF to Office") << 2;
+    QTest::newRow("Office to PDF") << 3;
+}
+
 void TestToolPages::officePagesIgnoreFiles()
 {
-    for (int type : {2, 3}) {
-        std::unique_ptr<QWidget> page(ToolPageFactory::create(type, nullptr));
-        page->show();
-        auto *zone = page->findChild<FileDropZoneWidget *>();
-        QVERIFY(dropFiles(zone, {pdf(u"a.pdf"_s)}));
-        QVERIFY(zone->isVisible());
-        QVERIFY(!page->findChild<FileListWidget *>());
-        QTest::mouseClick(page->findChild<ToolOptionsPanel *>()->startButton(), Qt::LeftButton);
-        QVERIFY(!ToolPageFactory::addFile(page.get(), pdf(u"a.pdf"_s)));
-    }
+    // Dropping changes nothing; starting says conversion is not available and submits no job.
+    QFETCH(int, type);
+    std::unique_ptr<QWidget> page(ToolPageFactory::create(type, nullptr));
+    page->show();
+    auto *zone = page->findChild<FileDropZoneWidget *>();
+    QVERIFY(dropFiles(zone, {pdf(u"a.pdf"_s)}));
+    QVERIFY(zone->isVisible());
+    QVERIFY(!page->findChild<FileListWidget *>());
+    QVERIFY(DialogSeam::requests().isEmpty());
+    DialogSeam::answerMessageBox(1);
+    QTest::mouseClick(page->findChild<ToolOptionsPanel *>()->startButton(), Qt::LeftButton);
+    const QList<DialogSeam::Request> asked = DialogSeam::requests();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().kind, DialogSeam::Kind::MessageBox);
+    QCOMPARE(asked.first().title, u"无法转换 Office 文件"_s);
+    QCOMPARE(asked.first().text, u"此版本不提供 Office 文件的转换功能。"_s);
+    QVERIFY(!ToolPageFactory::addFile(page.get(), pdf(u"a.pdf"_s)));
     QVERIFY(m_submitted.isEmpty());
 }
 

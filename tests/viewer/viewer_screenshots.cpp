@@ -8,6 +8,7 @@
 #include "mainpage.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
+#include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
 #include "pdfshowpage.h"
 #include "pdftoptoolbar.h"
@@ -26,6 +27,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -176,6 +178,29 @@ int main(int argc, char *argv[])
     save(screenAround(&window), u"viewer-page-manager-mode"_s);
     viewer->setViewMode(PdfViewMode::DocumentView);
     settle();
+
+    // The page number dialog, then the numbers on the pages before any save (undone again).
+    grabModalLater(&window, u"viewer-page-number-dialog"_s, 600);
+    viewer->addPageNumbersWithDialog();
+    PdfPageNumbering numbering;
+    numbering.enabled = true;
+    numbering.format = PdfPageNumbering::Format::NumberOfTotal;
+    numbering.position = PdfStampPosition::BottomRight;
+    numbering.fontSize = 14;
+    viewer->addPageNumbers(numbering);
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-page-numbers"_s);
+    viewer->undoManager()->undoStack()->undo();
+    settle();
+    {
+        // The same numbers written into a copy, for rendering with another reader.
+        PdfDocumentSession session;
+        if (session.open(args.at(2), QString(), nullptr) == PdfDocumentSession::Result::Done) {
+            session.undoManager()->rotatePages({session.model()->pageAt(1)->id}, 90);
+            session.undoManager()->setPageNumbering(numbering);
+            session.saveAs(QDir(outDir).filePath(u"numbered-sample.pdf"_s), nullptr);
+        }
+    }
 
     // A password prompt: opening the encrypted file shows it; the grab closes it again.
     grabModalLater(&window, u"viewer-password-prompt"_s, 600);
