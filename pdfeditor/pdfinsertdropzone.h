@@ -24,8 +24,13 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void setDragActive(bool active);
     void retranslate();
+    // Breaks the prompt into lines that fit beside the icon; the zone grows to hold them.
+    void wrapText();
+
+    QString m_prompt;
 };

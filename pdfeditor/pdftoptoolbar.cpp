@@ -138,7 +138,8 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     QFont labelFont = m_toolsButton->font();
     labelFont.setPixelSize(16);
     const int labelWidth = QFontMetrics(labelFont).horizontalAdvance(m_toolsButton->text());
-    m_toolsButton->setFixedSize(std::max(110, 11 + 27 + 6 + labelWidth + 27 + 2), 42);
+    // The menu's chevron (14 px) comes on top of the side paddings.
+    m_toolsButton->setFixedSize(std::max(110, 11 + 27 + 6 + labelWidth + 27 + 2 + 14), 42);
 
     // Annotation actions: only the hand tool so far; other ids would become plain buttons.
     m_annotationGroup = new QWidget(this);
