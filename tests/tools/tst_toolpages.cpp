@@ -1016,7 +1016,13 @@ void TestToolPages::closingWhileJobsRun()
     QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
     const QStringList ids = tool->unfinishedJobs();
     QCOMPARE(ids.size(), 2);
-    QSignalSpy statuses(&Worklane::instance(), &Worklane::taskStatus);
+    // Statuses come from pool threads: collect them on this thread (a QSignalSpy would be
+    // written from the pool while the test reads it).
+    QList<QVariantList> statuses;
+    QObject receiver;
+    connect(&Worklane::instance(), &Worklane::taskStatus, &receiver,
+            [&statuses](const QString &id, int status) { statuses.append({id, status}); },
+            Qt::QueuedConnection);
     DialogSeam::answerMessageBox(answer);
     bool closed = false;
     if (window) {
