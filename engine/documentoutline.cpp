@@ -1,8 +1,6 @@
 #include "mupdfsupport.h"
 #include "pdfeditorbackend.h"
 
-#include <cstring>
-
 extern "C" {
 #include <mupdf/fitz.h>
 #include <mupdf/pdf.h>
@@ -10,14 +8,8 @@ extern "C" {
 
 namespace {
 
-constexpr size_t kErrorTextSize = 256;
-
-void copyError(fz_context *ctx, char *buffer)
-{
-    const char *text = fz_caught_message(ctx);
-    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
-    buffer[kErrorTextSize - 1] = '\0';
-}
+using mupdf::copyCaughtMessage;
+using mupdf::ErrorTextSize;
 
 // Kept free of C++ objects: MuPDF errors unwind with longjmp.
 fz_outline *loadRaw(fz_context *ctx, fz_document *doc, char *error)
@@ -27,7 +19,7 @@ fz_outline *loadRaw(fz_context *ctx, fz_document *doc, char *error)
     fz_try(ctx) outline = fz_load_outline(ctx, doc);
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         return nullptr;
     }
     return outline;
@@ -56,8 +48,7 @@ int isExternalRaw(fz_context *ctx, const char *uri)
     return external;
 }
 
-QList<PdfOutlineItem> convert(fz_context *ctx, fz_document *doc, const fz_outline *node,
-                              int depth)
+QList<PdfOutlineItem> convert(fz_context *ctx, fz_document *doc, const fz_outline *node, int depth)
 {
     QList<PdfOutlineItem> items;
     for (; node; node = node->next) {
@@ -94,7 +85,7 @@ bool PdfEditorBackend::loadOutline(const QString &path, const QString &password,
     }
     fz_context *ctx = doc.context();
     fz_document *document = reinterpret_cast<fz_document *>(doc.get());
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     fz_outline *outline = loadRaw(ctx, document, error);
     if (!outline && error[0]) {
         if (message)

@@ -30,7 +30,6 @@ namespace {
 constexpr int kCachedDocumentsPerThread = 4;
 // Decoded images and fonts shared by all threads; page images are cached by the callers.
 constexpr size_t kStoreBytes = size_t(64) << 20;
-constexpr size_t kErrorTextSize = 256;
 
 std::array<std::mutex, FZ_LOCK_MAX> g_locks;
 
@@ -146,13 +145,6 @@ ThreadState &threadState()
     return state;
 }
 
-void copyMessage(fz_context *ctx, char *buffer)
-{
-    const char *text = fz_caught_message(ctx);
-    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
-    buffer[kErrorTextSize - 1] = '\0';
-}
-
 pdf_document *openRaw(fz_context *ctx, const char *path, char *error)
 {
     pdf_document *doc = nullptr;
@@ -165,7 +157,7 @@ pdf_document *openRaw(fz_context *ctx, const char *path, char *error)
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         pdf_drop_document(ctx, doc);
         doc = nullptr;
     }
@@ -188,7 +180,7 @@ int authenticate(fz_context *ctx, pdf_document *doc, const char *password, char 
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         result = -1;
     }
     return result;
@@ -204,7 +196,7 @@ int countPages(fz_context *ctx, pdf_document *doc, char *error)
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         count = -1;
     }
     return count;
@@ -289,7 +281,7 @@ int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         result = -3;
     }
     return result;
@@ -369,7 +361,7 @@ int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, c
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -413,7 +405,7 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -443,7 +435,7 @@ int writeRepaired(fz_context *ctx, pdf_document *doc, fz_buffer **result, char *
     }
     fz_catch(ctx)
     {
-        copyMessage(ctx, error);
+        copyCaughtMessage(ctx, error);
         fz_drop_buffer(ctx, buffer);
         buffer = nullptr;
         ok = 0;
@@ -553,7 +545,7 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
         }
     }
 
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     pdf_document *doc = openRaw(ctx, QFile::encodeName(path).constData(), error);
     if (!doc) {
         *status = OpenStatus::Corrupt;
@@ -654,7 +646,7 @@ ReleasedPath::~ReleasedPath()
 
 int pageCount(const DocumentRef &doc)
 {
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     return countPages(doc.context(), doc.get(), error);
 }
 
@@ -665,7 +657,7 @@ bool isEncrypted(const DocumentRef &doc)
 
 bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
 {
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     const int count = countPages(doc.context(), doc.get(), error);
     if (count < 0) {
         *message = text(error);
@@ -698,7 +690,7 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message)
 {
     image->fill(Qt::white);
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
                  static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
         *message =
@@ -710,7 +702,7 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
 
 bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message)
 {
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     fz_buffer *buffer = nullptr;
     if (!writeRepaired(doc.context(), doc.get(), &buffer, error)) {
         *message = text(error);
@@ -721,6 +713,13 @@ bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message)
     *bytes = QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(length));
     fz_drop_buffer(doc.context(), buffer);
     return true;
+}
+
+void copyCaughtMessage(fz_context *ctx, char *buffer)
+{
+    const char *text = fz_caught_message(ctx);
+    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", ErrorTextSize - 1);
+    buffer[ErrorTextSize - 1] = '\0';
 }
 
 } // namespace mupdf

@@ -15,6 +15,12 @@ typedef struct pdf_document pdf_document;
 // per-thread cache of open documents keyed by path, file stamp and password.
 namespace mupdf {
 
+// Room for a MuPDF error text copied out of an fz_catch block.
+constexpr int ErrorTextSize = 256;
+// Copies the text of the error just caught into buffer (ErrorTextSize bytes); no C++ objects
+// involved, so it may run inside fz_catch.
+void copyCaughtMessage(fz_context *ctx, char *buffer);
+
 enum class OpenStatus { Ok, NotFound, PasswordRequired, WrongPassword, Corrupt, NoContext };
 
 // Size, modification time and identity of a file; a changed stamp means a cached copy is stale.

@@ -1,8 +1,6 @@
 #include "mupdfsupport.h"
 #include "pdfeditorbackend.h"
 
-#include <cstring>
-
 extern "C" {
 #include <mupdf/fitz.h>
 #include <mupdf/pdf.h>
@@ -10,14 +8,8 @@ extern "C" {
 
 namespace {
 
-constexpr size_t kErrorTextSize = 256;
-
-void copyError(fz_context *ctx, char *buffer)
-{
-    const char *text = fz_caught_message(ctx);
-    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
-    buffer[kErrorTextSize - 1] = '\0';
-}
+using mupdf::copyCaughtMessage;
+using mupdf::ErrorTextSize;
 
 // Kept free of C++ objects: MuPDF errors unwind with longjmp.
 fz_link *loadRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
@@ -35,7 +27,7 @@ fz_link *loadRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds,
     fz_always(ctx) fz_drop_page(ctx, page);
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         return nullptr;
     }
     return links;
@@ -69,14 +61,15 @@ bool PdfEditorBackend::loadLinks(const PdfSourcePage &page, QList<PdfPageLink> *
         return true;
     mupdf::OpenStatus status;
     QString text;
-    mupdf::DocumentRef doc = mupdf::openDocument(page.filePath, page.password, false, &status, &text);
+    mupdf::DocumentRef doc =
+        mupdf::openDocument(page.filePath, page.password, false, &status, &text);
     if (!doc) {
         if (message)
             *message = text;
         return false;
     }
     fz_context *ctx = doc.context();
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     fz_rect bounds{};
     fz_link *first = loadRaw(ctx, doc.get(), page.pageIndex, &bounds, error);
     if (!first && error[0]) {

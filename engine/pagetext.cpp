@@ -1,7 +1,6 @@
 #include "mupdfsupport.h"
 #include "pdfeditorbackend.h"
 
-#include <cstring>
 #include <vector>
 
 extern "C" {
@@ -11,19 +10,13 @@ extern "C" {
 
 namespace {
 
-constexpr size_t kErrorTextSize = 256;
+using mupdf::copyCaughtMessage;
+using mupdf::ErrorTextSize;
+
 constexpr int kMaxQuads = 8192;
 
-void copyError(fz_context *ctx, char *buffer)
-{
-    const char *text = fz_caught_message(ctx);
-    std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", kErrorTextSize - 1);
-    buffer[kErrorTextSize - 1] = '\0';
-}
-
 // Kept free of C++ objects: MuPDF errors unwind with longjmp.
-fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds,
-                        char *error)
+fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
 {
     fz_page *page = nullptr;
     fz_stext_page *stext = nullptr;
@@ -38,7 +31,7 @@ fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *
     fz_always(ctx) fz_drop_page(ctx, page);
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         return nullptr;
     }
     return stext;
@@ -72,7 +65,7 @@ int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a,
     fz_always(ctx) fz_drop_buffer(ctx, buffer);
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -119,7 +112,7 @@ bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from
         return false;
     }
     thread_local CachedTextPage cache;
-    char error[kErrorTextSize] = {};
+    char error[ErrorTextSize] = {};
     if (cache.key != key || !cache.page) {
         mupdf::OpenStatus status;
         QString text;

@@ -10,12 +10,8 @@
 
 namespace {
 
-constexpr int kErrorSize = 256;
-
-void copyError(fz_context *ctx, char *buffer)
-{
-    qstrncpy(buffer, fz_caught_message(ctx), kErrorSize);
-}
+using mupdf::copyCaughtMessage;
+using mupdf::ErrorTextSize;
 
 // Extracts the page's text and the matrix from its own space to the page as shown.
 int loadText(fz_context *ctx, pdf_document *doc, int index, int rotation, fz_stext_page **result,
@@ -43,7 +39,7 @@ int loadText(fz_context *ctx, pdf_document *doc, int index, int rotation, fz_ste
     }
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         ok = 0;
     }
     *result = ok ? text : nullptr;
@@ -61,7 +57,7 @@ int searchText(fz_context *ctx, fz_stext_page *text, const char *needle, int *ma
     }
     fz_catch(ctx)
     {
-        copyError(ctx, error);
+        copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -105,7 +101,7 @@ QList<PdfTextHit> PdfEditorBackend::findText(const PdfSourcePage &page, const QS
         return {};
     }
 
-    char errorText[kErrorSize] = {};
+    char errorText[ErrorTextSize] = {};
     fz_stext_page *stext = nullptr;
     fz_matrix toShown = fz_identity;
     if (!loadText(ctx, doc.get(), page.pageIndex, page.rotation, &stext, &toShown, errorText)) {

@@ -2,31 +2,15 @@
 
 #include "dialogseam.h"
 #include "theme.h"
+#include "toolpixmaps.h"
 
 #include <QDir>
 #include <QIcon>
 #include <QMenu>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Painted on every repaint of the button: load and scale each icon once per process.
-QPixmap cachedIcon(const QString &resource, int size)
-{
-    const QString key = u"velmora-location:%1@%2"_s.arg(resource).arg(size);
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QIcon(resource).pixmap(size, size);
-        QPixmapCache::insert(key, pixmap);
-    }
-    return pixmap;
-}
-
-} // namespace
 
 namespace {
 
@@ -174,7 +158,7 @@ void FileLocationSelector::showMenu()
     menu->setObjectName(u"fileLocationMenu"_s);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setStyleSheet(menuStyle());
-    const QIcon folderIcon(cachedIcon(u":/res/icons/modern/folder.png"_s, 16));
+    const QIcon folderIcon(ToolPixmaps::icon(u":/res/icons/modern/folder.png"_s, 16));
     for (const LocationMode mode : {SourceFolder, Desktop, Documents}) {
         QAction *action = menu->addAction(folderIcon, modeName(mode));
         action->setCheckable(true);
@@ -229,7 +213,7 @@ void FileLocationSelector::paintEvent(QPaintEvent *)
     p.drawRoundedRect(frame, 7, 7);
 
     const QRect icon(14, (height() - 24) / 2, 24, 24);
-    p.drawPixmap(icon, cachedIcon(u":/res/icons/modern/folder.png"_s, 24));
+    p.drawPixmap(icon, ToolPixmaps::icon(u":/res/icons/modern/folder.png"_s, 24));
 
     const int left = icon.right() + 1 + 12;
     const int columnWidth = qMax(0, width() - 43 - left);
@@ -252,7 +236,7 @@ void FileLocationSelector::paintEvent(QPaintEvent *)
     p.drawText(QRect(left, 31, columnWidth, 20), Qt::AlignLeft | Qt::AlignVCenter, folder);
 
     const QRect chevron(width() - 31, (height() - 16) / 2, 16, 16);
-    p.drawPixmap(chevron, cachedIcon(u":/res/icons/modern/chevron-down.png"_s, 16));
+    p.drawPixmap(chevron, ToolPixmaps::icon(u":/res/icons/modern/chevron-down.png"_s, 16));
 }
 
 void FileLocationSelector::enterEvent(QEnterEvent *event)
