@@ -1,6 +1,6 @@
 // Engine benchmark: make a large document, render it, save it reorganised.
 //   enginebench make <out.pdf> <pages>
-//   enginebench render <in.pdf> <dpi> <threads>
+//   enginebench render <in.pdf> <dpi> <threads> [first-last]   (pages counted from 1)
 //   enginebench save <in.pdf> <out.pdf> [password]   (an encrypted input stays encrypted)
 //   enginebench inspect <in.pdf> [password]
 #include "pdfeditorbackend.h"
@@ -61,7 +61,7 @@ int make(const QString &out, int pages)
     return 0;
 }
 
-int render(const QString &in, int dpi, int threads)
+int render(const QString &in, int dpi, int threads, const QString &range)
 {
     PdfDocumentInfo info;
     PdfBackendError error;
@@ -73,8 +73,14 @@ int render(const QString &in, int dpi, int threads)
         return 1;
     }
     const qint64 inspectMs = timer.elapsed();
-    const int count = int(info.pageSizes.size());
-    std::atomic<int> next{0};
+    int first = 0;
+    int count = int(info.pageSizes.size());
+    if (!range.isEmpty()) {
+        const QStringList bounds = range.split(u'-');
+        first = qBound(0, bounds.value(0).toInt() - 1, count);
+        count = qBound(first, bounds.value(1, bounds.value(0)).toInt(), count);
+    }
+    std::atomic<int> next{first};
     std::atomic<int> failed{0};
     timer.restart();
     std::vector<QThread *> workers;
@@ -106,7 +112,7 @@ int render(const QString &in, int dpi, int threads)
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf("inspect %lld ms; rendered %d pages at %d dpi on %d threads in %.2f s: %.1f "
                 "pages/s (%d failed)\n",
-                inspectMs, count, dpi, threads, seconds, count / seconds, failed.load());
+                inspectMs, count - first, dpi, threads, seconds, (count - first) / seconds, failed.load());
     return failed ? 1 : 0;
 }
 
@@ -170,12 +176,12 @@ int main(int argc, char *argv[])
     if (args.size() >= 4 && args[1] == "make"_L1)
         return make(args[2], args[3].toInt());
     if (args.size() >= 5 && args[1] == "render"_L1)
-        return render(args[2], args[3].toInt(), args[4].toInt());
+        return render(args[2], args[3].toInt(), args[4].toInt(), args.value(5));
     if (args.size() >= 4 && args[1] == "save"_L1)
         return save(args[2], args[3], args.value(4));
     if (args.size() >= 3 && args[1] == "inspect"_L1)
         return inspect(args[2], args.value(3));
-    std::fprintf(stderr, "usage: enginebench make OUT PAGES | render IN DPI THREADS | save IN OUT "
+    std::fprintf(stderr, "usage: enginebench make OUT PAGES | render IN DPI THREADS [FIRST-LAST] | save IN OUT "
                          "[PASSWORD] | inspect IN [PASSWORD]\n");
     return 2;
 }

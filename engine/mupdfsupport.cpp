@@ -3,12 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QSysInfo>
 
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <list>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <vector>
@@ -28,46 +30,60 @@ namespace mupdf {
 namespace {
 
 constexpr int kCachedDocumentsPerThread = 4;
-// Decoded images and fonts shared by all threads; page images are cached by the callers.
-constexpr size_t kStoreBytes = size_t(64) << 20;
-
-std::array<std::mutex, FZ_LOCK_MAX> g_locks;
-
-void lockMutex(void *, int lock)
-{
-    g_locks[static_cast<size_t>(lock)].lock();
-}
-
-void unlockMutex(void *, int lock)
-{
-    g_locks[static_cast<size_t>(lock)].unlock();
-}
+// Decoded images, fonts and glyphs of one thread's documents; page images are cached by the
+// callers. A long manual reuses its fonts on every page, so the store is kept roomy.
+constexpr size_t kStoreBytes = size_t(256) << 20;
 
 void logWarning(void *, const char *message)
 {
     qCDebug(lcMupdf, "%s", message);
 }
 
-// Made once and never dropped: every thread's clone must outlive nothing but this.
-fz_context *baseContext()
+void lockMutex(void *user, int lock);
+void unlockMutex(void *user, int lock);
+
+// One thread's own MuPDF world: store, glyph cache and locks of its own, so render threads never
+// wait on each other (every MuPDF allocation takes the allocation lock of its family). The root
+// context does no work; contexts cloned from it (the thread's own, or a short-lived one another
+// thread makes to let go of this thread's documents) share its store under its locks.
+struct Family
 {
-    static fz_context *base = [] {
-        static fz_locks_context locks{nullptr, lockMutex, unlockMutex};
-        fz_context *ctx = fz_new_context(nullptr, &locks, kStoreBytes);
-        if (!ctx)
-            return static_cast<fz_context *>(nullptr);
-        fz_set_warning_callback(ctx, logWarning, nullptr);
-        fz_set_error_callback(ctx, logWarning, nullptr);
+    std::array<std::mutex, FZ_LOCK_MAX> locks;
+    fz_locks_context lockContext{this, lockMutex, unlockMutex};
+    fz_context *root = nullptr;
+
+    Family()
+    {
+        root = fz_new_context(nullptr, &lockContext, kStoreBytes);
+        if (!root)
+            return;
+        fz_set_warning_callback(root, logWarning, nullptr);
+        fz_set_error_callback(root, logWarning, nullptr);
         int ok = 1;
-        fz_try(ctx) fz_register_document_handlers(ctx);
-        fz_catch(ctx) ok = 0;
+        fz_try(root) fz_register_document_handlers(root);
+        fz_catch(root) ok = 0;
         if (!ok) {
-            fz_drop_context(ctx);
-            return static_cast<fz_context *>(nullptr);
+            fz_drop_context(root);
+            root = nullptr;
         }
-        return ctx;
-    }();
-    return base;
+    }
+    Family(const Family &) = delete;
+    Family &operator=(const Family &) = delete;
+    ~Family()
+    {
+        if (root)
+            fz_drop_context(root);
+    }
+};
+
+void lockMutex(void *user, int lock)
+{
+    static_cast<Family *>(user)->locks[static_cast<size_t>(lock)].lock();
+}
+
+void unlockMutex(void *user, int lock)
+{
+    static_cast<Family *>(user)->locks[static_cast<size_t>(lock)].unlock();
 }
 
 struct CachedDocument
@@ -76,6 +92,13 @@ struct CachedDocument
     QString key; // absolute path, compared the way the file system compares names
     QByteArray stamp;
     QString password;
+    pdf_document *doc = nullptr;
+};
+
+// A cached document taken from a thread, with the family it belongs to kept alive until dropped.
+struct ReleasedDocument
+{
+    std::shared_ptr<Family> family;
     pdf_document *doc = nullptr;
 };
 
@@ -107,9 +130,10 @@ QString cacheKey(const QFileInfo &info)
 #endif
 }
 
-// Per-thread state: the cloned context and the documents this thread has open.
+// Per-thread state: the thread's family, its working context and the documents it has open.
 struct ThreadState
 {
+    std::shared_ptr<Family> family;
     fz_context *ctx = nullptr;
     std::list<CachedDocument> documents; // most recently used first
 
@@ -139,8 +163,14 @@ ThreadState &threadState()
 {
     thread_local ThreadState state;
     if (!state.ctx) {
-        if (fz_context *base = baseContext())
-            state.ctx = fz_clone_context(base);
+        auto family = std::make_shared<Family>();
+        fz_context *ctx = family->root ? fz_clone_context(family->root) : nullptr;
+        if (ctx) {
+            // Other threads read the family when they release documents of this thread.
+            std::lock_guard<std::mutex> lock(registry().mutex);
+            state.family = std::move(family);
+            state.ctx = ctx;
+        }
     }
     return state;
 }
@@ -367,8 +397,11 @@ int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, c
     return ok;
 }
 
+enum class PixelLayout { Rgb24, Bgra32 };
+
+// Draws over white straight into samples, filled here once.
 int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int width, int height,
-            int stride, unsigned char *samples, char *error)
+            int stride, unsigned char *samples, PixelLayout layout, char *error)
 {
     fz_page *page = nullptr;
     fz_pixmap *pixmap = nullptr;
@@ -391,8 +424,10 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
         ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
         ctm =
             fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
-        pixmap = fz_new_pixmap_with_data(ctx, fz_device_bgr(ctx), width, height, nullptr, 1, stride,
-                                         samples);
+        fz_colorspace *cs = layout == PixelLayout::Rgb24 ? fz_device_rgb(ctx) : fz_device_bgr(ctx);
+        pixmap = fz_new_pixmap_with_data(ctx, cs, width, height, nullptr,
+                                         layout == PixelLayout::Bgra32 ? 1 : 0, stride, samples);
+        fz_clear_pixmap_with_value(ctx, pixmap, 255);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
         fz_run_page(ctx, page, device, ctm, nullptr);
         fz_close_device(ctx, device);
@@ -615,25 +650,33 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
 ReleasedPath::ReleasedPath(const QString &path)
     : m_key(cacheKey(QFileInfo(path)))
 {
-    std::list<CachedDocument> released;
+    std::vector<ReleasedDocument> released;
     {
         std::lock_guard<std::mutex> lock(registry().mutex);
         ++registry().replacing[m_key];
         for (ThreadState *state : registry().threads) {
             for (auto it = state->documents.begin(); it != state->documents.end();) {
                 auto next = std::next(it);
-                if (it->key == m_key)
-                    released.splice(released.end(), state->documents, it);
+                if (it->key == m_key) {
+                    released.push_back({state->family, it->doc});
+                    state->documents.erase(it);
+                }
                 it = next;
             }
         }
     }
     // Dropping only gives up the caches' references: a document a thread is drawing from
-    // stays open until that thread lets go of it. Any context of the family may drop it.
-    fz_context *ctx = threadContext();
-    for (CachedDocument &entry : released)
-        if (ctx)
-            pdf_drop_document(ctx, entry.doc);
+    // stays open until that thread lets go of it. Each is dropped through a context of its
+    // own family, made for the purpose, since the owner's context belongs to the owner.
+    for (ReleasedDocument &entry : released) {
+        fz_context *ctx = entry.family && entry.family->root
+                              ? fz_clone_context(entry.family->root)
+                              : nullptr;
+        if (!ctx)
+            continue; // out of memory: the owner's copy closes when its thread ends
+        pdf_drop_document(ctx, entry.doc);
+        fz_drop_context(ctx);
+    }
 }
 
 ReleasedPath::~ReleasedPath()
@@ -689,10 +732,33 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
 
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message)
 {
-    image->fill(Qt::white);
+    PixelLayout layout;
+    switch (image->format()) {
+    case QImage::Format_RGB888:
+        layout = PixelLayout::Rgb24;
+        break;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        // Drawn opaque over white; a 24-bit draw widened afterwards costs more than the alpha.
+        layout = PixelLayout::Bgra32;
+        break;
+    default:
+        *message = QStringLiteral("Page %1 could not be drawn (unsupported image format).")
+                       .arg(index + 1);
+        return false;
+    }
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian && layout != PixelLayout::Rgb24) {
+        // 32-bit pixels are stored ARGB in memory there: draw RGB and widen through Qt.
+        QImage rgb(image->size(), QImage::Format_RGB888);
+        if (rgb.isNull() || !drawPage(doc, index, rotation, &rgb, message))
+            return false;
+        *image = rgb.convertToFormat(image->format());
+        return true;
+    }
     char error[ErrorTextSize] = {};
+    uchar *bits = image->bits();
     if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
-                 static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
+                 static_cast<int>(image->bytesPerLine()), bits, layout, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
         return false;

@@ -80,8 +80,9 @@ bool isEncrypted(const DocumentRef &doc);
 // page's own /Rotate applied).
 bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message);
 
-// Draws page index into image (already sized; its format must be RGB32 or ARGB32_Premultiplied)
-// over a white background, with an extra clockwise rotation, stretched to the image's size.
+// Draws page index into image (already sized: RGB888, RGB32 or ARGB32_Premultiplied) over a
+// white background, with an extra clockwise rotation, stretched to the image's size. The image is
+// filled here.
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message);
 
 // Writes a repaired, decrypted copy of the document into bytes, for readers stricter than MuPDF.

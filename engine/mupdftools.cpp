@@ -237,64 +237,7 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
     return ok;
 }
 
-int drawRgbRaw(fz_context *ctx, pdf_document *doc, int index, int width, int height, int stride,
-               unsigned char *samples, char *error)
-{
-    fz_page *page = nullptr;
-    fz_pixmap *pixmap = nullptr;
-    fz_device *device = nullptr;
-    int ok = 1;
-    fz_var(ok);
-    fz_var(page);
-    fz_var(pixmap);
-    fz_var(device);
-    fz_try(ctx)
-    {
-        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
-        const fz_rect bounds = fz_bound_page(ctx, page);
-        const float w = bounds.x1 - bounds.x0;
-        const float h = bounds.y1 - bounds.y0;
-        if (w <= 0 || h <= 0)
-            fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
-        fz_matrix ctm = fz_translate(-bounds.x0, -bounds.y0);
-        ctm =
-            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
-        pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0, stride,
-                                         samples);
-        fz_clear_pixmap_with_value(ctx, pixmap, 255);
-        device = fz_new_draw_device(ctx, fz_identity, pixmap);
-        fz_run_page(ctx, page, device, ctm, nullptr);
-        fz_close_device(ctx, device);
-    }
-    fz_always(ctx)
-    {
-        fz_drop_device(ctx, device);
-        fz_drop_pixmap(ctx, pixmap);
-        fz_drop_page(ctx, page);
-    }
-    fz_catch(ctx)
-    {
-        caught(ctx, error);
-        ok = 0;
-    }
-    return ok;
-}
-
 } // namespace
-
-bool drawPageRgb(const mupdf::DocumentRef &doc, int index, QImage *image, QString *message)
-{
-    char error[kErrorSize] = {};
-    if (image->format() != QImage::Format_RGB888 ||
-        !drawRgbRaw(doc.context(), doc.get(), index, image->width(), image->height(),
-                    static_cast<int>(image->bytesPerLine()), image->bits(), error)) {
-        *message = QStringLiteral("Page %1 could not be drawn (%2).")
-                       .arg(index + 1)
-                       .arg(QString::fromUtf8(error));
-        return false;
-    }
-    return true;
-}
 
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
                    QString *message)

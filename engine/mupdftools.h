@@ -52,10 +52,6 @@ QByteArray embeddedJpeg(const mupdf::DocumentRef &doc, int num, int gen);
 // The object number of an image's /SMask, or 0.
 int softMaskOf(const mupdf::DocumentRef &doc, int num, int gen, int *maskGen);
 
-// Draws page index (annotations included) over white into image, an RGB888 image of the size
-// wanted: the page is stretched to it.
-bool drawPageRgb(const mupdf::DocumentRef &doc, int index, QImage *image, QString *message);
-
 // For every page, the image XObjects it draws from its resources (form XObjects followed), in
 // order of first appearance in the resource dictionaries.
 bool pageImages(const mupdf::DocumentRef &doc, QList<QList<ImageRef>> *pages, QString *message);

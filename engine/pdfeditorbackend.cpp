@@ -42,14 +42,6 @@ bool validSize(const QSize &size)
            qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
-QImage whiteImage(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    if (!image.isNull())
-        image.fill(Qt::white);
-    return image;
-}
-
 // Renders one page into a new image; doc may be empty for a blank page.
 QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, const QSize &size,
                   QString *message)
@@ -59,15 +51,17 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
             QStringLiteral("Invalid image size %1 x %2.").arg(size.width()).arg(size.height());
         return {};
     }
-    QImage image = whiteImage(size);
+    // Filled once, by the drawing or here for a blank page.
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
         *message = QStringLiteral("Not enough memory for a %1 x %2 image.")
                        .arg(size.width())
                        .arg(size.height());
         return {};
     }
-    if (!page.blank && !page.filePath.isEmpty() &&
-        !mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message))
+    if (page.blank || page.filePath.isEmpty())
+        image.fill(Qt::white);
+    else if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message))
         return {};
     pagestamp::paintOnImage(&image, page);
     return image;

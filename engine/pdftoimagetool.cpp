@@ -138,6 +138,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
         QString openMessage;
         mupdf::DocumentRef doc =
             mupdf::openDocument(job.source, QString(), true, &openStatus, &openMessage);
+        QImage image; // reused while the pages keep their size
         for (int i = next++; i < count && !failed; i = next++) {
             if (cancelRequested()) {
                 failed = true;
@@ -146,10 +147,13 @@ bool renderPages(const TaskRequest &request, const Job &job)
             QString error = openMessage;
             bool ok = static_cast<bool>(doc);
             if (ok) {
-                QImage image(pixelSize(sizes[i]), QImage::Format_RGB888);
-                image.setDotsPerMeterX(kDotsPerMeter);
-                image.setDotsPerMeterY(kDotsPerMeter);
-                ok = !image.isNull() && mupdftools::drawPageRgb(doc, i, &image, &error) &&
+                const QSize size = pixelSize(sizes[i]);
+                if (image.size() != size) {
+                    image = QImage(size, QImage::Format_RGB888);
+                    image.setDotsPerMeterX(kDotsPerMeter);
+                    image.setDotsPerMeterY(kDotsPerMeter);
+                }
+                ok = !image.isNull() && mupdf::drawPage(doc, i, 0, &image, &error) &&
                      writeImage(image, staged[static_cast<size_t>(i)]->path(), job.png, &error);
                 if (image.isNull())
                     error = QStringLiteral("not enough memory for page %1").arg(i + 1);
