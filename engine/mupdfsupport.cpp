@@ -446,6 +446,32 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
     return ok;
 }
 
+int writePng(fz_context *ctx, const char *path, int width, int height, int stride,
+             unsigned char *samples, int dpi, char *error)
+{
+    fz_pixmap *pixmap = nullptr;
+    int ok = 1;
+    fz_var(ok);
+    fz_var(pixmap);
+    fz_try(ctx)
+    {
+        pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0,
+                                         stride, samples);
+        fz_set_pixmap_resolution(ctx, pixmap, dpi, dpi);
+        fz_save_pixmap_as_png(ctx, pixmap, path);
+    }
+    fz_always(ctx)
+    {
+        fz_drop_pixmap(ctx, pixmap);
+    }
+    fz_catch(ctx)
+    {
+        copyCaughtMessage(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
 int writeRepaired(fz_context *ctx, pdf_document *doc, fz_buffer **result, char *error)
 {
     fz_buffer *buffer = nullptr;
@@ -761,6 +787,25 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
                  static_cast<int>(image->bytesPerLine()), bits, layout, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
+        return false;
+    }
+    return true;
+}
+
+bool savePng(const QImage &image, int dpi, const QString &path, QString *message)
+{
+    fz_context *ctx = threadContext();
+    if (!ctx || image.format() != QImage::Format_RGB888) {
+        *message = ctx ? QStringLiteral("unsupported image format")
+                       : QStringLiteral("The PDF engine could not start (out of memory).");
+        return false;
+    }
+    char error[ErrorTextSize] = {};
+    // MuPDF only reads the samples; the pixmap borrows them.
+    auto *samples = const_cast<unsigned char *>(image.constBits());
+    if (!writePng(ctx, QFile::encodeName(path).constData(), image.width(), image.height(),
+                  static_cast<int>(image.bytesPerLine()), samples, dpi, error)) {
+        *message = text(error);
         return false;
     }
     return true;

@@ -85,6 +85,10 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message);
 // filled here.
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message);
 
+// Writes an RGB888 image as a PNG file recording dpi; MuPDF's writer is faster than Qt's at a
+// like size.
+bool savePng(const QImage &image, int dpi, const QString &path, QString *message);
+
 // Writes a repaired, decrypted copy of the document into bytes, for readers stricter than MuPDF.
 bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message);
 

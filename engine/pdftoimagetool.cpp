@@ -153,8 +153,10 @@ bool renderPages(const TaskRequest &request, const Job &job)
                     image.setDotsPerMeterX(kDotsPerMeter);
                     image.setDotsPerMeterY(kDotsPerMeter);
                 }
+                const QString target = staged[static_cast<size_t>(i)]->path();
                 ok = !image.isNull() && mupdf::drawPage(doc, i, 0, &image, &error) &&
-                     writeImage(image, staged[static_cast<size_t>(i)]->path(), job.png, &error);
+                     (job.png ? mupdf::savePng(image, int(kDpi), target, &error)
+                              : writeImage(image, target, false, &error));
                 if (image.isNull())
                     error = QStringLiteral("not enough memory for page %1").arg(i + 1);
             }
