@@ -30,9 +30,9 @@ namespace mupdf {
 namespace {
 
 constexpr int kCachedDocumentsPerThread = 4;
-// Decoded images, fonts and glyphs of one thread's documents; page images are cached by the
-// callers. A long manual reuses its fonts on every page, so the store is kept roomy.
-constexpr size_t kStoreBytes = size_t(256) << 20;
+// Decoded images and fonts of one thread's documents; page images are cached by the callers.
+// Each render thread has its own store: on a long manual 64 and 256 MiB render alike.
+constexpr size_t kStoreBytes = size_t(128) << 20;
 
 void logWarning(void *, const char *message)
 {
