@@ -45,7 +45,8 @@ pair() {
   for _ in 1 2 3; do
     for side in o t; do
       local cmd=$([ $side = o ] && echo "$ours" || echo "$theirs")
-      [ -n "${PREPARE:-}" ] && eval "$PREPARE"
+      # Each side starts from a clean output (PREP_O before ours, PREP_T before theirs).
+      if [ $side = o ]; then eval "${PREP_O:-:}"; else eval "${PREP_T:-:}"; fi
       /usr/bin/time -f '%e %M %U %S' -o "$work/time.txt" bash -c "$cmd" >/dev/null 2>&1 ||
         echo "FAILED: $cmd" >&2
       run=$(awk '{printf "%s %d %.2f\n", $1, $2 / 1024, $3 + $4}' "$work/time.txt")
@@ -83,7 +84,7 @@ fi
 if want export; then
   echo "== PDF to PNG at 150 dpi (gnuplot manual)"
   mkdir -p "$work/png/v" "$work/png/m"
-  PREPARE="rm -rf '$work/png/v' '$work/png/m'; mkdir -p '$work/png/v' '$work/png/m'" \
+  PREP_O="rm -rf '$work/png/v'; mkdir -p '$work/png/v'" PREP_T="rm -rf '$work/png/m'; mkdir -p '$work/png/m'" \
     pair "'$bb' images '$gnuplot' '$work/png/v' 3" "mutool draw -q -r 150 -o '$work/png/m/p%d.png' '$gnuplot'"
   row "PNG export, $(nproc) threads" "mutool draw -o p%d.png, 1 process" "0.5"
   echo "  output: velmora $(du -sm "$work/png/v" | cut -f1) MiB, mutool $(du -sm "$work/png/m" | cut -f1) MiB"
@@ -91,7 +92,7 @@ fi
 
 if want merge; then
   echo "== merge refman + octave"
-  PREPARE="rm -f '$work/merged-v.pdf' '$work/merged-q.pdf'" \
+  PREP_O="rm -f '$work/merged-v.pdf'" PREP_T="rm -f '$work/merged-q.pdf'" \
     pair "'$bb' merge '$work/merged-v.pdf' '$refman' '$octave'" "qpdf --empty --pages '$refman' '$octave' -- '$work/merged-q.pdf'"
   row "merge" "qpdf --empty --pages a b --" "1.2, mem 1.0"
   echo "  pages: velmora $(qpdf --show-npages "$work/merged-v.pdf"), qpdf $(qpdf --show-npages "$work/merged-q.pdf")"
@@ -99,12 +100,12 @@ fi
 
 if want encrypt; then
   echo "== encrypt / unlock refman (AES-256)"
-  PREPARE="rm -rf '$work/e'; mkdir -p '$work/e'" \
+  PREP_O="rm -rf '$work/e'; mkdir -p '$work/e'" PREP_T="rm -f '$work/e/qpdf.pdf'" \
     pair "'$bb' encrypt '$refman' '$work/e' pw" "qpdf --encrypt pw pw 256 -- '$refman' '$work/e/qpdf.pdf'"
   row "encrypt" "qpdf --encrypt pw pw 256" "1.1"
   mkdir -p "$work/locked"
   qpdf --encrypt pw pw 256 -- "$refman" "$work/locked/refman.pdf"
-  PREPARE="rm -rf '$work/d'; mkdir -p '$work/d'" \
+  PREP_O="rm -rf '$work/d'; mkdir -p '$work/d'" PREP_T="rm -f '$work/d/qpdf.pdf'" \
     pair "'$bb' decrypt '$work/locked/refman.pdf' '$work/d' pw" "qpdf --password=pw --decrypt '$work/locked/refman.pdf' '$work/d/qpdf.pdf'"
   row "unlock" "qpdf --decrypt" "1.1"
 fi

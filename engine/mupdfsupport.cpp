@@ -31,8 +31,9 @@ namespace {
 
 constexpr int kCachedDocumentsPerThread = 4;
 // Decoded images and fonts of one thread's documents; page images are cached by the callers.
-// Each render thread has its own store: on a long manual 64 and 256 MiB render alike.
-constexpr size_t kStoreBytes = size_t(128) << 20;
+// Each thread has a store of its own; on a 2,400-page manual 64 and 256 MiB render alike, so
+// the smaller keeps memory down when several threads draw.
+constexpr size_t kStoreBytes = size_t(64) << 20;
 
 void logWarning(void *, const char *message)
 {
