@@ -113,6 +113,6 @@ fi
 if want viewer; then
   for doc in "$refman" "$big"; do
     echo "== viewer on $(basename "$doc") (load $(load))"
-    "$viewer" "$doc" 2>/dev/null | sed 's/^/  /'
+    stdbuf -oL "$viewer" "$doc" 2>/dev/null | sed -u 's/^/  /'
   done
 fi
