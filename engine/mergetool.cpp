@@ -50,16 +50,17 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
     QPDFPageDocumentHelper outPages(out);
     QPDFAcroFormDocumentHelper outForms(out);
     for (Input &input : inputs) {
+        // Each page is copied once, so its annotations are its own already; only form fields
+        // need registering in the output's form.
         std::unique_ptr<QPDFAcroFormDocumentHelper> forms;
+        if (input.source->pdf->getRoot().getKey("/AcroForm").isDictionary())
+            forms = std::make_unique<QPDFAcroFormDocumentHelper>(*input.source->pdf);
         input.copies.reserve(input.pages.size());
         for (QPDFObjectHandle page : input.pages) {
             QPDFObjectHandle copy = out.copyForeignObject(page);
             outPages.addPage(QPDFPageObjectHelper(copy), false);
-            if (pagecopy::hasAnnotations(page)) {
-                if (!forms)
-                    forms = std::make_unique<QPDFAcroFormDocumentHelper>(*input.source->pdf);
+            if (forms && pagecopy::hasAnnotations(page))
                 outForms.fixCopiedAnnotations(copy, page, *forms);
-            }
             input.copies.push_back(copy);
         }
         const auto copyAt = [&input](int index) {
@@ -87,13 +88,10 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    const bool written = qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message);
-    inputs.clear();
-    if (!written)
+    if (!qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message))
         return fail(request, writeFailureOf(error, folder), folder, message);
-    if (!staged.commitTo(target))
-        return failStaged(request, staged);
-    return true;
+    // The output never replaces a source, so it is placed before the sources are let go.
+    return staged.commitTo(target) || failStaged(request, staged);
 }
 
 } // namespace

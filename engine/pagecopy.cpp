@@ -19,8 +19,8 @@ bool isLink(QPDFObjectHandle annot)
 }
 
 // Named destinations are resolved in their own document, whose name tree a copy does not carry.
-void resolveOutlineDestinations(QPDF &pdf, QPDFObjectHandle parent, std::set<QPDFObjGen> &seen,
-                                int depth)
+void resolveOutlineDestinations(qpdfsupport::DestinationResolver &resolver,
+                                QPDFObjectHandle parent, std::set<QPDFObjGen> &seen, int depth)
 {
     QPDFObjectHandle item = parent.getKey("/First");
     while (item.isDictionary() && seen.insert(item.getObjGen()).second) {
@@ -28,7 +28,7 @@ void resolveOutlineDestinations(QPDF &pdf, QPDFObjectHandle parent, std::set<QPD
         item.removeKey("/SE");
         QPDFObjectHandle dest = qpdfsupport::localDestination(item);
         if (!dest.isNull() && !dest.isArray()) {
-            QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
+            QPDFObjectHandle target = resolver.resolve(dest);
             if (target.isArray()) {
                 qpdfsupport::setLocalDestination(item, target);
             } else {
@@ -37,7 +37,7 @@ void resolveOutlineDestinations(QPDF &pdf, QPDFObjectHandle parent, std::set<QPD
             }
         }
         if (depth < kMaxOutlineDepth)
-            resolveOutlineDestinations(pdf, item, seen, depth + 1);
+            resolveOutlineDestinations(resolver, item, seen, depth + 1);
         item = item.getKey("/Next");
     }
 }
@@ -109,6 +109,7 @@ void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages)
     std::map<QPDFObjGen, int> indexOf;
     for (size_t i = 0; i < pages.size(); ++i)
         indexOf[pages[i].getObjGen()] = static_cast<int>(i);
+    qpdfsupport::DestinationResolver resolver(pdf);
     for (QPDFObjectHandle page : pages) {
         if (!hasAnnotations(page))
             continue;
@@ -118,7 +119,7 @@ void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages)
             QPDFObjectHandle dest = qpdfsupport::localDestination(annot);
             if (dest.isNull())
                 continue;
-            QPDFObjectHandle target = qpdfsupport::explicitDestination(pdf, dest);
+            QPDFObjectHandle target = resolver.resolve(dest);
             if (!target.isArray() || target.getArrayNItems() < 1)
                 continue;
             std::vector<QPDFObjectHandle> items = target.getArrayAsVector();
@@ -171,7 +172,8 @@ QPDFObjectHandle copyOutlineUnder(QPDF &out, QPDF &source, const QString &title,
     QPDFObjectHandle outlines = source.getRoot().getKey("/Outlines");
     if (outlines.isDictionary() && outlines.getKey("/First").isDictionary()) {
         std::set<QPDFObjGen> seen;
-        resolveOutlineDestinations(source, outlines, seen, 0);
+        qpdfsupport::DestinationResolver resolver(source);
+        resolveOutlineDestinations(resolver, outlines, seen, 0);
         // Copying the first item brings the whole tree; pruning relinks its top level here.
         QPDFObjectHandle first = out.copyForeignObject(outlines.getKey("/First"));
         bookmark.replaceKey("/First", first);

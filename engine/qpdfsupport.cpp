@@ -192,9 +192,21 @@ bool isDamage(const std::exception &e)
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 
+#include <unordered_map>
+
 namespace qpdfsupport {
 
-QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
+namespace {
+
+QPDFObjectHandle destinationsTree(QPDF &pdf)
+{
+    QPDFObjectHandle names = pdf.getRoot().getKey("/Names");
+    return names.isDictionary() ? names.getKey("/Dests") : QPDFObjectHandle::newNull();
+}
+
+// Follows names and << /D ... >> wrappers to an explicit array; lookup answers string names.
+QPDFObjectHandle resolveWith(QPDF &pdf, QPDFObjectHandle dest,
+                             const std::function<QPDFObjectHandle(const std::string &)> &lookup)
 {
     for (int depth = 0; depth < 4; ++depth) {
         if (dest.isArray())
@@ -203,32 +215,76 @@ QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
             dest = dest.getKey("/D");
             continue;
         }
-        QPDFObjectHandle root = pdf.getRoot();
-        QPDFObjectHandle found;
         if (dest.isName()) {
-            QPDFObjectHandle dests = root.getKey("/Dests");
+            QPDFObjectHandle dests = pdf.getRoot().getKey("/Dests");
             if (!dests.isDictionary())
                 return QPDFObjectHandle::newNull();
-            found = dests.getKey(dest.getName());
+            dest = dests.getKey(dest.getName());
         } else if (dest.isString()) {
-            QPDFObjectHandle tree = root.getKey("/Names").isDictionary()
-                                        ? root.getKey("/Names").getKey("/Dests")
-                                        : QPDFObjectHandle::newNull();
-            if (!tree.isDictionary())
-                return QPDFObjectHandle::newNull();
-            try {
-                QPDFNameTreeObjectHelper names(tree, pdf, false);
-                if (!names.findObject(dest.getUTF8Value(), found))
-                    return QPDFObjectHandle::newNull();
-            } catch (const std::exception &) {
-                return QPDFObjectHandle::newNull();
-            }
+            dest = lookup(dest.getUTF8Value());
         } else {
             return QPDFObjectHandle::newNull();
         }
-        dest = found;
     }
     return QPDFObjectHandle::newNull();
+}
+
+QPDFObjectHandle findInTree(QPDF &pdf, const std::string &name)
+{
+    QPDFObjectHandle tree = destinationsTree(pdf);
+    if (!tree.isDictionary())
+        return QPDFObjectHandle::newNull();
+    try {
+        QPDFNameTreeObjectHelper names(tree, pdf, false);
+        QPDFObjectHandle found;
+        if (names.findObject(name, found))
+            return found;
+    } catch (const std::exception &) {
+    }
+    return QPDFObjectHandle::newNull();
+}
+
+} // namespace
+
+QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
+{
+    return resolveWith(pdf, dest, [&pdf](const std::string &name) { return findInTree(pdf, name); });
+}
+
+struct DestinationResolver::Names
+{
+    std::unordered_map<std::string, QPDFObjectHandle> byName;
+    bool indexed = false; // false after a damaged tree: every name is then searched for
+};
+
+DestinationResolver::DestinationResolver(QPDF &pdf)
+    : m_pdf(pdf)
+{}
+
+DestinationResolver::~DestinationResolver() = default;
+
+QPDFObjectHandle DestinationResolver::resolve(QPDFObjectHandle dest)
+{
+    return resolveWith(m_pdf, dest, [this](const std::string &name) {
+        if (!m_names) {
+            m_names = std::make_unique<Names>();
+            QPDFObjectHandle tree = destinationsTree(m_pdf);
+            if (!tree.isDictionary())
+                return QPDFObjectHandle::newNull();
+            try {
+                QPDFNameTreeObjectHelper names(tree, m_pdf, false);
+                for (const auto &[key, value] : names)
+                    m_names->byName.emplace(key, value);
+                m_names->indexed = true;
+            } catch (const std::exception &) {
+                m_names->byName.clear();
+            }
+        }
+        if (!m_names->indexed)
+            return findInTree(m_pdf, name);
+        auto found = m_names->byName.find(name);
+        return found == m_names->byName.end() ? QPDFObjectHandle::newNull() : found->second;
+    });
 }
 
 QPDFObjectHandle localDestination(QPDFObjectHandle item)
