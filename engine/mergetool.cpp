@@ -42,7 +42,6 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         input.source->pdf->pushInheritedAttributesToPage();
         input.pages = input.source->pdf->getAllPages();
         input.title = QFileInfo(paths[i]).completeBaseName();
-        pagecopy::markLinkTargets(*input.source->pdf, input.pages);
     }
 
     QPDF out;
@@ -68,8 +67,9 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
                        ? input.copies[static_cast<size_t>(index)]
                        : QPDFObjectHandle::newNull();
         };
-        for (QPDFObjectHandle copy : input.copies)
-            pagecopy::resolveLinkTargets(copy, copyAt);
+        pagecopy::LinkRetargeter links(*input.source->pdf, input.pages);
+        for (size_t i = 0; i < input.copies.size(); ++i)
+            links.retarget(input.pages[i], input.copies[i], copyAt);
     }
 
     std::vector<QPDFObjectHandle> bookmarks;

@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <map>
+#include <optional>
+#include <unordered_map>
 #include <set>
 
 namespace pagecopy {
@@ -125,7 +127,13 @@ void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages)
             std::vector<QPDFObjectHandle> items = target.getArrayAsVector();
             auto found = indexOf.find(items[0].getObjGen());
             items[0] = QPDFObjectHandle::newInteger(found == indexOf.end() ? -1 : found->second);
-            qpdfsupport::setLocalDestination(annot, QPDFObjectHandle::newArray(items));
+            QPDFObjectHandle marked = QPDFObjectHandle::newArray(items);
+            // A direct action belongs to this link alone: changed where it is, not duplicated.
+            QPDFObjectHandle action = annot.getKey("/A");
+            if (!annot.hasKey("/Dest") && action.isDictionary() && !action.isIndirect())
+                action.replaceKey("/D", marked);
+            else
+                qpdfsupport::setLocalDestination(annot, marked);
         }
     }
 }
@@ -148,9 +156,115 @@ void resolveLinkTargets(QPDFObjectHandle copy, const std::function<QPDFObjectHan
             annot.removeKey("/A");
             continue;
         }
+        // The marked array is this copy's own, made before copying.
+        if (!dest.isIndirect()) {
+            dest.setArrayItem(0, page);
+            continue;
+        }
         std::vector<QPDFObjectHandle> items = dest.getArrayAsVector();
         items[0] = page;
         qpdfsupport::setLocalDestination(annot, QPDFObjectHandle::newArray(items));
+    }
+}
+
+struct LinkRetargeter::Private
+{
+    // A target: the source index of its page (-1 when not one of the pages) and the rest of
+    // the explicit destination.
+    struct Target
+    {
+        int index = -1;
+        std::vector<QPDFObjectHandle> rest;
+    };
+
+    explicit Private(QPDF &source)
+        : resolver(source)
+    {}
+
+    const Target *targetOf(QPDFObjectHandle dest)
+    {
+        const bool named = dest.isString() || dest.isName();
+        std::string key;
+        if (named) {
+            key = dest.isName() ? dest.getName() : "(" + dest.getUTF8Value();
+            if (auto found = byName.find(key); found != byName.end())
+                return found->second ? &*found->second : nullptr;
+        }
+        std::optional<Target> target;
+        QPDFObjectHandle explicitDest = resolver.resolve(dest);
+        if (explicitDest.isArray() && explicitDest.getArrayNItems() > 0) {
+            std::vector<QPDFObjectHandle> items = explicitDest.getArrayAsVector();
+            target.emplace();
+            auto page = indexOf.find(items[0].getObjGen());
+            target->index = page == indexOf.end() ? -1 : page->second;
+            // Zoom values are plain numbers; anything indirect would tie the copy to the source.
+            for (size_t i = 1; i < items.size(); ++i)
+                target->rest.push_back(items[i].isIndirect() ? QPDFObjectHandle::newNull()
+                                                             : items[i]);
+        }
+        if (!named) {
+            scratch = target;
+            return scratch ? &*scratch : nullptr;
+        }
+        auto stored = byName.emplace(std::move(key), std::move(target)).first;
+        return stored->second ? &*stored->second : nullptr;
+    }
+
+    qpdfsupport::DestinationResolver resolver;
+    std::map<QPDFObjGen, int> indexOf;
+    std::unordered_map<std::string, std::optional<Target>> byName;
+    std::optional<Target> scratch;
+};
+
+LinkRetargeter::LinkRetargeter(QPDF &source, const std::vector<QPDFObjectHandle> &pages)
+    : d(std::make_unique<Private>(source))
+{
+    for (size_t i = 0; i < pages.size(); ++i)
+        d->indexOf.emplace(pages[i].getObjGen(), static_cast<int>(i));
+}
+
+LinkRetargeter::~LinkRetargeter() = default;
+
+void LinkRetargeter::retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
+                              const std::function<QPDFObjectHandle(int)> &pageAt)
+{
+    if (!hasAnnotations(original) || !hasAnnotations(copy))
+        return;
+    QPDFObjectHandle from = original.getKey("/Annots");
+    QPDFObjectHandle to = copy.getKey("/Annots");
+    const int count = from.getArrayNItems();
+    if (to.getArrayNItems() != count)
+        return;
+    for (int i = 0; i < count; ++i) {
+        QPDFObjectHandle annot = from.getArrayItem(i);
+        if (!isLink(annot))
+            continue;
+        QPDFObjectHandle dest = qpdfsupport::localDestination(annot);
+        if (dest.isNull())
+            continue;
+        QPDFObjectHandle copied = to.getArrayItem(i);
+        if (!isLink(copied))
+            continue;
+        const Private::Target *target = d->targetOf(dest);
+        if (!target)
+            continue;
+        QPDFObjectHandle page = target->index >= 0 ? pageAt(target->index) : QPDFObjectHandle();
+        if (!page.isInitialized() || page.isNull()) {
+            copied.removeKey("/Dest");
+            copied.removeKey("/A");
+            continue;
+        }
+        std::vector<QPDFObjectHandle> items;
+        items.reserve(target->rest.size() + 1);
+        items.push_back(page);
+        items.insert(items.end(), target->rest.begin(), target->rest.end());
+        QPDFObjectHandle retargeted = QPDFObjectHandle::newArray(items);
+        // A direct action belongs to this link alone: changed where it is, not duplicated.
+        QPDFObjectHandle action = copied.getKey("/A");
+        if (!copied.hasKey("/Dest") && action.isDictionary() && !action.isIndirect())
+            action.replaceKey("/D", retargeted);
+        else
+            qpdfsupport::setLocalDestination(copied, retargeted);
     }
 }
 

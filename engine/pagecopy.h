@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QPDF;
@@ -22,6 +23,27 @@ void markLinkTargets(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages);
 // pageAt answers the written page of a source index, or a null handle when that page was not
 // written; links to such pages lose their target.
 void resolveLinkTargets(QPDFObjectHandle copy, const std::function<QPDFObjectHandle(int)> &pageAt);
+
+// Points the links of pages copied out of one source at the copies of their target pages,
+// reading each link's target from the source page it was copied from. Unlike markLinkTargets it
+// leaves the source alone and resolves each named destination once.
+class LinkRetargeter
+{
+public:
+    LinkRetargeter(QPDF &source, const std::vector<QPDFObjectHandle> &pages);
+    ~LinkRetargeter();
+    LinkRetargeter(const LinkRetargeter &) = delete;
+    LinkRetargeter &operator=(const LinkRetargeter &) = delete;
+
+    // copy was made from original (whose annotations it holds in the same order); pageAt as for
+    // resolveLinkTargets.
+    void retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
+                  const std::function<QPDFObjectHandle(int)> &pageAt);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
 
 // Removes outline items below parent whose destination page is gone (unless they still hold
 // live children) and fixes the counts. Returns the number of visible items below parent.
