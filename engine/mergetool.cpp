@@ -24,6 +24,7 @@ namespace {
 struct Input
 {
     std::shared_ptr<qpdfsupport::Source> source;
+    std::unique_ptr<qpdfsupport::DestinationResolver> destinations;
     std::vector<QPDFObjectHandle> pages;
     std::vector<QPDFObjectHandle> copies;
     QString title;
@@ -67,7 +68,8 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
                        ? input.copies[static_cast<size_t>(index)]
                        : QPDFObjectHandle::newNull();
         };
-        pagecopy::LinkRetargeter links(*input.source->pdf, input.pages);
+        input.destinations = std::make_unique<qpdfsupport::DestinationResolver>(*input.source->pdf);
+        pagecopy::LinkRetargeter links(*input.destinations, input.pages);
         for (size_t i = 0; i < input.copies.size(); ++i)
             links.retarget(input.pages[i], input.copies[i], copyAt);
     }
@@ -76,7 +78,8 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
     for (Input &input : inputs)
         bookmarks.push_back(pagecopy::copyOutlineUnder(
             out, *input.source->pdf, input.title,
-            input.copies.empty() ? QPDFObjectHandle::newNull() : input.copies.front(), true));
+            input.copies.empty() ? QPDFObjectHandle::newNull() : input.copies.front(), true,
+            input.destinations.get()));
     if (!bookmarks.empty()) {
         pagecopy::appendOutlineItems(out, bookmarks);
         out.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));

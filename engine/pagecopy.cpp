@@ -177,8 +177,8 @@ struct LinkRetargeter::Private
         std::vector<QPDFObjectHandle> rest;
     };
 
-    explicit Private(QPDF &source)
-        : resolver(source)
+    explicit Private(qpdfsupport::DestinationResolver &resolver)
+        : resolver(resolver)
     {}
 
     const Target *targetOf(QPDFObjectHandle dest)
@@ -210,13 +210,14 @@ struct LinkRetargeter::Private
         return stored->second ? &*stored->second : nullptr;
     }
 
-    qpdfsupport::DestinationResolver resolver;
+    qpdfsupport::DestinationResolver &resolver;
     std::map<QPDFObjGen, int> indexOf;
     std::unordered_map<std::string, std::optional<Target>> byName;
     std::optional<Target> scratch;
 };
 
-LinkRetargeter::LinkRetargeter(QPDF &source, const std::vector<QPDFObjectHandle> &pages)
+LinkRetargeter::LinkRetargeter(qpdfsupport::DestinationResolver &source,
+                               const std::vector<QPDFObjectHandle> &pages)
     : d(std::make_unique<Private>(source))
 {
     for (size_t i = 0; i < pages.size(); ++i)
@@ -275,7 +276,8 @@ int pruneOutlineItems(QPDF &pdf, QPDFObjectHandle parent)
 }
 
 QPDFObjectHandle copyOutlineUnder(QPDF &out, QPDF &source, const QString &title,
-                                  QPDFObjectHandle firstPage, bool keepEmpty)
+                                  QPDFObjectHandle firstPage, bool keepEmpty,
+                                  qpdfsupport::DestinationResolver *resolver)
 {
     QPDFObjectHandle bookmark = out.makeIndirectObject(QPDFObjectHandle::newDictionary());
     bookmark.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(title.toStdString()));
@@ -286,8 +288,10 @@ QPDFObjectHandle copyOutlineUnder(QPDF &out, QPDF &source, const QString &title,
     QPDFObjectHandle outlines = source.getRoot().getKey("/Outlines");
     if (outlines.isDictionary() && outlines.getKey("/First").isDictionary()) {
         std::set<QPDFObjGen> seen;
-        qpdfsupport::DestinationResolver resolver(source);
-        resolveOutlineDestinations(resolver, outlines, seen, 0);
+        std::optional<qpdfsupport::DestinationResolver> own;
+        if (!resolver)
+            resolver = &own.emplace(source);
+        resolveOutlineDestinations(*resolver, outlines, seen, 0);
         // Copying the first item brings the whole tree; pruning relinks its top level here.
         QPDFObjectHandle first = out.copyForeignObject(outlines.getKey("/First"));
         bookmark.replaceKey("/First", first);

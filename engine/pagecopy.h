@@ -8,6 +8,9 @@
 
 class QPDF;
 class QPDFObjectHandle;
+namespace qpdfsupport {
+class DestinationResolver;
+}
 
 // Copying pages and their outline from one document into another, shared by the writers that
 // assemble a PDF from several sources.
@@ -30,7 +33,8 @@ void resolveLinkTargets(QPDFObjectHandle copy, const std::function<QPDFObjectHan
 class LinkRetargeter
 {
 public:
-    LinkRetargeter(QPDF &source, const std::vector<QPDFObjectHandle> &pages);
+    LinkRetargeter(qpdfsupport::DestinationResolver &source,
+                   const std::vector<QPDFObjectHandle> &pages);
     ~LinkRetargeter();
     LinkRetargeter(const LinkRetargeter &) = delete;
     LinkRetargeter &operator=(const LinkRetargeter &) = delete;
@@ -53,8 +57,11 @@ int pruneOutlineItems(QPDF &pdf, QPDFObjectHandle parent);
 // outline of source. Call it after the pages were copied: page references are then mapped onto
 // their copies, and items whose pages were not copied are left out. Returns a null handle when
 // nothing of the source's outline remains and keepEmpty is false.
+// resolver, when given, resolves the source's named destinations (and may be shared with a
+// LinkRetargeter of the same source).
 QPDFObjectHandle copyOutlineUnder(QPDF &out, QPDF &source, const QString &title,
-                                  QPDFObjectHandle firstPage, bool keepEmpty);
+                                  QPDFObjectHandle firstPage, bool keepEmpty,
+                                  qpdfsupport::DestinationResolver *resolver = nullptr);
 
 // Appends items at the top level of out's outline, creating the outline when there is none.
 void appendOutlineItems(QPDF &out, const std::vector<QPDFObjectHandle> &items);
