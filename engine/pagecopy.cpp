@@ -237,15 +237,20 @@ void LinkRetargeter::retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
     if (to.getArrayNItems() != count)
         return;
     for (int i = 0; i < count; ++i) {
-        QPDFObjectHandle annot = from.getArrayItem(i);
-        if (!isLink(annot))
-            continue;
-        QPDFObjectHandle dest = qpdfsupport::localDestination(annot);
-        if (dest.isNull())
-            continue;
         QPDFObjectHandle copied = to.getArrayItem(i);
         if (!isLink(copied))
             continue;
+        QPDFObjectHandle dest = qpdfsupport::localDestination(copied);
+        if (dest.isNull())
+            continue;
+        // A name is copied as it is; page references of later pages are not, so those are
+        // read from the source.
+        if (!dest.isString() && !dest.isName()) {
+            QPDFObjectHandle annot = from.getArrayItem(i);
+            if (!isLink(annot))
+                continue;
+            dest = qpdfsupport::localDestination(annot);
+        }
         const Private::Target *target = d->targetOf(dest);
         if (!target)
             continue;
