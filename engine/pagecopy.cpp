@@ -175,13 +175,15 @@ struct LinkRetargeter::Private
     {
         int index = -1;
         std::vector<QPDFObjectHandle> rest;
+        // The destination made for the copies, shared by every link through the same name.
+        QPDFObjectHandle written;
     };
 
     explicit Private(qpdfsupport::DestinationResolver &resolver)
         : resolver(resolver)
     {}
 
-    const Target *targetOf(QPDFObjectHandle dest)
+    Target *targetOf(QPDFObjectHandle dest)
     {
         const bool named = dest.isString() || dest.isName();
         std::string key;
@@ -251,7 +253,7 @@ void LinkRetargeter::retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
                 continue;
             dest = qpdfsupport::localDestination(annot);
         }
-        const Private::Target *target = d->targetOf(dest);
+        Private::Target *target = d->targetOf(dest);
         if (!target)
             continue;
         QPDFObjectHandle page = target->index >= 0 ? pageAt(target->index) : QPDFObjectHandle();
@@ -260,11 +262,14 @@ void LinkRetargeter::retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
             copied.removeKey("/A");
             continue;
         }
-        std::vector<QPDFObjectHandle> items;
-        items.reserve(target->rest.size() + 1);
-        items.push_back(page);
-        items.insert(items.end(), target->rest.begin(), target->rest.end());
-        QPDFObjectHandle retargeted = QPDFObjectHandle::newArray(items);
+        if (!target->written.isInitialized()) {
+            std::vector<QPDFObjectHandle> items;
+            items.reserve(target->rest.size() + 1);
+            items.push_back(page);
+            items.insert(items.end(), target->rest.begin(), target->rest.end());
+            target->written = QPDFObjectHandle::newArray(items);
+        }
+        QPDFObjectHandle retargeted = target->written;
         // A direct action belongs to this link alone: changed where it is, not duplicated.
         QPDFObjectHandle action = copied.getKey("/A");
         if (!copied.hasKey("/Dest") && action.isDictionary() && !action.isIndirect())

@@ -40,7 +40,8 @@ public:
     LinkRetargeter &operator=(const LinkRetargeter &) = delete;
 
     // copy was made from original (whose annotations it holds in the same order); pageAt as for
-    // resolveLinkTargets.
+    // resolveLinkTargets, answering the same page for an index every time: links through the
+    // same named destination share one destination array.
     void retarget(QPDFObjectHandle original, QPDFObjectHandle copy,
                   const std::function<QPDFObjectHandle(int)> &pageAt);
 
