@@ -7,8 +7,8 @@
 #include <climits>
 #include <map>
 #include <optional>
-#include <unordered_map>
 #include <set>
+#include <unordered_map>
 
 namespace pagecopy {
 namespace {
@@ -21,8 +21,8 @@ bool isLink(QPDFObjectHandle annot)
 }
 
 // Named destinations are resolved in their own document, whose name tree a copy does not carry.
-void resolveOutlineDestinations(qpdfsupport::DestinationResolver &resolver,
-                                QPDFObjectHandle parent, std::set<QPDFObjGen> &seen, int depth)
+void resolveOutlineDestinations(qpdfsupport::DestinationResolver &resolver, QPDFObjectHandle parent,
+                                std::set<QPDFObjGen> &seen, int depth)
 {
     QPDFObjectHandle item = parent.getKey("/First");
     while (item.isDictionary() && seen.insert(item.getObjGen()).second) {

@@ -248,7 +248,8 @@ QPDFObjectHandle findInTree(QPDF &pdf, const std::string &name)
 
 QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
 {
-    return resolveWith(pdf, dest, [&pdf](const std::string &name) { return findInTree(pdf, name); });
+    return resolveWith(pdf, dest,
+                       [&pdf](const std::string &name) { return findInTree(pdf, name); });
 }
 
 struct DestinationResolver::Names
