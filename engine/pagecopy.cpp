@@ -199,10 +199,12 @@ struct LinkRetargeter::Private
             target.emplace();
             auto page = indexOf.find(items[0].getObjGen());
             target->index = page == indexOf.end() ? -1 : page->second;
-            // Zoom values are plain numbers; anything indirect would tie the copy to the source.
+            // Zoom values are plain numbers, copied so that the output shares nothing with the
+            // source; anything indirect would tie the copy to the source.
             for (size_t i = 1; i < items.size(); ++i)
-                target->rest.push_back(items[i].isIndirect() ? QPDFObjectHandle::newNull()
-                                                             : items[i]);
+                target->rest.push_back(items[i].isIndirect() || items[i].isStream()
+                                           ? QPDFObjectHandle::newNull()
+                                           : items[i].shallowCopy());
         }
         if (!named) {
             scratch = target;
