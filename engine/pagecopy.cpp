@@ -188,7 +188,7 @@ struct LinkRetargeter::Private
         const bool named = dest.isString() || dest.isName();
         std::string key;
         if (named) {
-            key = dest.isName() ? dest.getName() : "(" + dest.getUTF8Value();
+            key = dest.isName() ? dest.getName() : "(" + dest.getStringValue();
             if (auto found = byName.find(key); found != byName.end())
                 return found->second ? &*found->second : nullptr;
         }

@@ -192,6 +192,7 @@ bool isDamage(const std::exception &e)
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 
+#include <set>
 #include <unordered_map>
 
 namespace qpdfsupport {
@@ -206,7 +207,7 @@ QPDFObjectHandle destinationsTree(QPDF &pdf)
 
 // Follows names and << /D ... >> wrappers to an explicit array; lookup answers string names.
 QPDFObjectHandle resolveWith(QPDF &pdf, QPDFObjectHandle dest,
-                             const std::function<QPDFObjectHandle(const std::string &)> &lookup)
+                             const std::function<QPDFObjectHandle(QPDFObjectHandle)> &lookup)
 {
     for (int depth = 0; depth < 4; ++depth) {
         if (dest.isArray())
@@ -221,7 +222,7 @@ QPDFObjectHandle resolveWith(QPDF &pdf, QPDFObjectHandle dest,
                 return QPDFObjectHandle::newNull();
             dest = dests.getKey(dest.getName());
         } else if (dest.isString()) {
-            dest = lookup(dest.getUTF8Value());
+            dest = lookup(dest);
         } else {
             return QPDFObjectHandle::newNull();
         }
@@ -244,12 +245,39 @@ QPDFObjectHandle findInTree(QPDF &pdf, const std::string &name)
     return QPDFObjectHandle::newNull();
 }
 
+// Reads every leaf of a name tree into names (the first entry of a repeated name wins); false
+// when the tree is malformed.
+bool collectNames(QPDFObjectHandle node, std::unordered_map<std::string, QPDFObjectHandle> &names,
+                  std::set<QPDFObjGen> &seen, int depth)
+{
+    if (!node.isDictionary() || depth > 32)
+        return node.isNull() && depth == 0;
+    if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+        return false;
+    QPDFObjectHandle leaves = node.getKey("/Names");
+    if (leaves.isArray()) {
+        const int count = leaves.getArrayNItems();
+        for (int i = 0; i + 1 < count; i += 2) {
+            QPDFObjectHandle key = leaves.getArrayItem(i);
+            if (key.isString())
+                names.emplace(key.getStringValue(), leaves.getArrayItem(i + 1));
+        }
+    }
+    QPDFObjectHandle kids = node.getKey("/Kids");
+    if (kids.isArray()) {
+        for (QPDFObjectHandle kid : kids.aitems())
+            if (!collectNames(kid, names, seen, depth + 1))
+                return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
 {
-    return resolveWith(pdf, dest,
-                       [&pdf](const std::string &name) { return findInTree(pdf, name); });
+    return resolveWith(
+        pdf, dest, [&pdf](QPDFObjectHandle name) { return findInTree(pdf, name.getUTF8Value()); });
 }
 
 struct DestinationResolver::Names
@@ -266,24 +294,18 @@ DestinationResolver::~DestinationResolver() = default;
 
 QPDFObjectHandle DestinationResolver::resolve(QPDFObjectHandle dest)
 {
-    return resolveWith(m_pdf, dest, [this](const std::string &name) {
+    return resolveWith(m_pdf, dest, [this](QPDFObjectHandle name) {
         if (!m_names) {
             m_names = std::make_unique<Names>();
-            QPDFObjectHandle tree = destinationsTree(m_pdf);
-            if (!tree.isDictionary())
-                return QPDFObjectHandle::newNull();
-            try {
-                QPDFNameTreeObjectHelper names(tree, m_pdf, false);
-                for (const auto &[key, value] : names)
-                    m_names->byName.emplace(key, value);
-                m_names->indexed = true;
-            } catch (const std::exception &) {
+            std::set<QPDFObjGen> seen;
+            m_names->indexed = collectNames(destinationsTree(m_pdf), m_names->byName, seen, 0);
+            if (!m_names->indexed)
                 m_names->byName.clear();
-            }
         }
         if (!m_names->indexed)
-            return findInTree(m_pdf, name);
-        auto found = m_names->byName.find(name);
+            return findInTree(m_pdf, name.getUTF8Value());
+        // Name trees are keyed by the strings' bytes.
+        auto found = m_names->byName.find(name.getStringValue());
         return found == m_names->byName.end() ? QPDFObjectHandle::newNull() : found->second;
     });
 }
