@@ -25,7 +25,6 @@ struct Input
 {
     std::shared_ptr<qpdfsupport::Source> source;
     std::vector<QPDFObjectHandle> pages;
-    std::vector<QPDFObjectHandle> copies;
     QString title;
 };
 
@@ -42,40 +41,50 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         input.source->pdf->pushInheritedAttributesToPage();
         input.pages = input.source->pdf->getAllPages();
         input.title = QFileInfo(paths[i]).completeBaseName();
-        pagecopy::markLinkTargets(*input.source->pdf, input.pages);
     }
 
     QPDF out;
     out.emptyPDF();
     QPDFPageDocumentHelper outPages(out);
     QPDFAcroFormDocumentHelper outForms(out);
+    std::vector<QPDFObjectHandle> bookmarks;
     for (Input &input : inputs) {
+        QPDF &source = *input.source->pdf;
+        // Each page is copied once, so its annotations are its own already; only form fields
+        // need registering in the output's form.
         std::unique_ptr<QPDFAcroFormDocumentHelper> forms;
-        input.copies.reserve(input.pages.size());
+        if (source.getRoot().getKey("/AcroForm").isDictionary())
+            forms = std::make_unique<QPDFAcroFormDocumentHelper>(source);
+        std::vector<QPDFObjectHandle> copies;
+        copies.reserve(input.pages.size());
         for (QPDFObjectHandle page : input.pages) {
             QPDFObjectHandle copy = out.copyForeignObject(page);
             outPages.addPage(QPDFPageObjectHelper(copy), false);
-            if (pagecopy::hasAnnotations(page)) {
-                if (!forms)
-                    forms = std::make_unique<QPDFAcroFormDocumentHelper>(*input.source->pdf);
+            if (forms && pagecopy::hasAnnotations(page))
                 outForms.fixCopiedAnnotations(copy, page, *forms);
-            }
-            input.copies.push_back(copy);
+            copies.push_back(copy);
         }
-        const auto copyAt = [&input](int index) {
-            return index < static_cast<int>(input.copies.size())
-                       ? input.copies[static_cast<size_t>(index)]
-                       : QPDFObjectHandle::newNull();
+        const auto copyAt = [&copies](int index) {
+            return index < static_cast<int>(copies.size()) ? copies[static_cast<size_t>(index)]
+                                                           : QPDFObjectHandle::newNull();
         };
-        for (QPDFObjectHandle copy : input.copies)
-            pagecopy::resolveLinkTargets(copy, copyAt);
+        {
+            qpdfsupport::DestinationResolver destinations(source);
+            pagecopy::LinkRetargeter links(destinations, input.pages);
+            for (size_t i = 0; i < copies.size(); ++i)
+                links.retarget(input.pages[i], copies[i], copyAt);
+            bookmarks.push_back(pagecopy::copyOutlineUnder(
+                out, source, input.title,
+                copies.empty() ? QPDFObjectHandle::newNull() : copies.front(), true,
+                &destinations));
+        }
+        // Copied streams read their data straight from the source file, not through its parsed
+        // objects: those are let go here rather than held through the write. The file (or the
+        // repaired bytes) stays open with the source.
+        forms.reset();
+        input.pages.clear();
+        input.source->pdf.reset();
     }
-
-    std::vector<QPDFObjectHandle> bookmarks;
-    for (Input &input : inputs)
-        bookmarks.push_back(pagecopy::copyOutlineUnder(
-            out, *input.source->pdf, input.title,
-            input.copies.empty() ? QPDFObjectHandle::newNull() : input.copies.front(), true));
     if (!bookmarks.empty()) {
         pagecopy::appendOutlineItems(out, bookmarks);
         out.getRoot().replaceKey("/PageMode", QPDFObjectHandle::newName("/UseOutlines"));
@@ -87,13 +96,10 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    const bool written = qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message);
-    inputs.clear();
-    if (!written)
+    if (!qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message))
         return fail(request, writeFailureOf(error, folder), folder, message);
-    if (!staged.commitTo(target))
-        return failStaged(request, staged);
-    return true;
+    // The output never replaces a source, so it is placed before the sources are closed.
+    return staged.commitTo(target) || failStaged(request, staged);
 }
 
 } // namespace

@@ -86,15 +86,16 @@ bool PasswordTool::execute(const TaskRequest &request)
             }
         },
         &error, &message);
-    // Closed before the rename: a source still open cannot be replaced everywhere.
-    input.reset();
     if (!written)
         return fail(request, writeFailureOf(error, folder), folder, message);
     if (save == ReplaceSource) {
+        // Closed before the rename: a source still open cannot be replaced everywhere.
+        input.reset();
         if (!staged.replace(source))
             return failStaged(request, staged);
         return true;
     }
+    // A new file is placed first; the parsed source is let go after.
     if (staged.commitToFreeName(folder, QFileInfo(source).completeBaseName()).isEmpty())
         return failStaged(request, staged);
     return true;

@@ -192,9 +192,22 @@ bool isDamage(const std::exception &e)
 
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 
+#include <set>
+#include <unordered_map>
+
 namespace qpdfsupport {
 
-QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
+namespace {
+
+QPDFObjectHandle destinationsTree(QPDF &pdf)
+{
+    QPDFObjectHandle names = pdf.getRoot().getKey("/Names");
+    return names.isDictionary() ? names.getKey("/Dests") : QPDFObjectHandle::newNull();
+}
+
+// Follows names and << /D ... >> wrappers to an explicit array; lookup answers string names.
+QPDFObjectHandle resolveWith(QPDF &pdf, QPDFObjectHandle dest,
+                             const std::function<QPDFObjectHandle(QPDFObjectHandle)> &lookup)
 {
     for (int depth = 0; depth < 4; ++depth) {
         if (dest.isArray())
@@ -203,32 +216,98 @@ QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
             dest = dest.getKey("/D");
             continue;
         }
-        QPDFObjectHandle root = pdf.getRoot();
-        QPDFObjectHandle found;
         if (dest.isName()) {
-            QPDFObjectHandle dests = root.getKey("/Dests");
+            QPDFObjectHandle dests = pdf.getRoot().getKey("/Dests");
             if (!dests.isDictionary())
                 return QPDFObjectHandle::newNull();
-            found = dests.getKey(dest.getName());
+            dest = dests.getKey(dest.getName());
         } else if (dest.isString()) {
-            QPDFObjectHandle tree = root.getKey("/Names").isDictionary()
-                                        ? root.getKey("/Names").getKey("/Dests")
-                                        : QPDFObjectHandle::newNull();
-            if (!tree.isDictionary())
-                return QPDFObjectHandle::newNull();
-            try {
-                QPDFNameTreeObjectHelper names(tree, pdf, false);
-                if (!names.findObject(dest.getUTF8Value(), found))
-                    return QPDFObjectHandle::newNull();
-            } catch (const std::exception &) {
-                return QPDFObjectHandle::newNull();
-            }
+            dest = lookup(dest);
         } else {
             return QPDFObjectHandle::newNull();
         }
-        dest = found;
     }
     return QPDFObjectHandle::newNull();
+}
+
+QPDFObjectHandle findInTree(QPDF &pdf, const std::string &name)
+{
+    QPDFObjectHandle tree = destinationsTree(pdf);
+    if (!tree.isDictionary())
+        return QPDFObjectHandle::newNull();
+    try {
+        QPDFNameTreeObjectHelper names(tree, pdf, false);
+        QPDFObjectHandle found;
+        if (names.findObject(name, found))
+            return found;
+    } catch (const std::exception &) {
+    }
+    return QPDFObjectHandle::newNull();
+}
+
+// Reads every leaf of a name tree into names (the first entry of a repeated name wins); false
+// when the tree is malformed.
+bool collectNames(QPDFObjectHandle node, std::unordered_map<std::string, QPDFObjectHandle> &names,
+                  std::set<QPDFObjGen> &seen, int depth)
+{
+    if (!node.isDictionary() || depth > 32)
+        return node.isNull() && depth == 0;
+    if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+        return false;
+    QPDFObjectHandle leaves = node.getKey("/Names");
+    if (leaves.isArray()) {
+        const int count = leaves.getArrayNItems();
+        for (int i = 0; i + 1 < count; i += 2) {
+            QPDFObjectHandle key = leaves.getArrayItem(i);
+            if (key.isString())
+                names.emplace(key.getStringValue(), leaves.getArrayItem(i + 1));
+        }
+    }
+    QPDFObjectHandle kids = node.getKey("/Kids");
+    if (kids.isArray()) {
+        for (QPDFObjectHandle kid : kids.aitems())
+            if (!collectNames(kid, names, seen, depth + 1))
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest)
+{
+    return resolveWith(
+        pdf, dest, [&pdf](QPDFObjectHandle name) { return findInTree(pdf, name.getUTF8Value()); });
+}
+
+struct DestinationResolver::Names
+{
+    std::unordered_map<std::string, QPDFObjectHandle> byName;
+    bool indexed = false; // false after a damaged tree: every name is then searched for
+};
+
+DestinationResolver::DestinationResolver(QPDF &pdf)
+    : m_pdf(pdf)
+{}
+
+DestinationResolver::~DestinationResolver() = default;
+
+QPDFObjectHandle DestinationResolver::resolve(QPDFObjectHandle dest)
+{
+    return resolveWith(m_pdf, dest, [this](QPDFObjectHandle name) {
+        if (!m_names) {
+            m_names = std::make_unique<Names>();
+            std::set<QPDFObjGen> seen;
+            m_names->indexed = collectNames(destinationsTree(m_pdf), m_names->byName, seen, 0);
+            if (!m_names->indexed)
+                m_names->byName.clear();
+        }
+        if (!m_names->indexed)
+            return findInTree(m_pdf, name.getUTF8Value());
+        // Name trees are keyed by the strings' bytes.
+        auto found = m_names->byName.find(name.getStringValue());
+        return found == m_names->byName.end() ? QPDFObjectHandle::newNull() : found->second;
+    });
 }
 
 QPDFObjectHandle localDestination(QPDFObjectHandle item)

@@ -50,6 +50,24 @@ namespace qpdfsupport {
 // array, or a null handle when it cannot be resolved.
 QPDFObjectHandle explicitDestination(QPDF &pdf, QPDFObjectHandle dest);
 
+// explicitDestination for many destinations of one document: its name tree is read once, on
+// the first string name, instead of searched for every destination.
+class DestinationResolver
+{
+public:
+    explicit DestinationResolver(QPDF &pdf);
+    ~DestinationResolver();
+    DestinationResolver(const DestinationResolver &) = delete;
+    DestinationResolver &operator=(const DestinationResolver &) = delete;
+
+    QPDFObjectHandle resolve(QPDFObjectHandle dest);
+
+private:
+    struct Names;
+    QPDF &m_pdf;
+    std::unique_ptr<Names> m_names;
+};
+
 // The destination a link annotation or outline item jumps to inside its document (its /Dest
 // or the /D of a /GoTo action), unresolved; null when it has none.
 QPDFObjectHandle localDestination(QPDFObjectHandle item);

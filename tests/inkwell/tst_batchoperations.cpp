@@ -1,5 +1,7 @@
 #include "batchfixtures.h"
 #include "inkwell.h"
+#include "pdffixtures.h"
+#include "pdfreadback.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -298,6 +300,92 @@ private slots:
         QCOMPARE(fields.size(), 2);
         QVERIFY(fields[0] != fields[1]);
         QVERIFY(fields.contains(u"name"_s));
+    }
+
+    // Links, annotations, fields and outlines of each input, compared with the inputs themselves.
+    void mergeNavigation_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<bool>("wrapped");
+        QTest::addColumn<bool>("forms");
+        QTest::newRow("explicit destinations") << false << false << false;
+        QTest::newRow("named destinations, same names in both") << true << false << false;
+        QTest::newRow("named destinations as << /D >>") << true << true << false;
+        QTest::newRow("named, with fields and annotations") << true << false << true;
+    }
+
+    void mergeNavigation()
+    {
+        QFETCH(bool, named);
+        QFETCH(bool, wrapped);
+        QFETCH(bool, forms);
+        const QString folder =
+            freshFolder(u"mergenav-%1%2%3"_s.arg(int(named)).arg(int(wrapped)).arg(int(forms)));
+        fixtures::DocumentSpec first;
+        first.pages = fixtures::pagesOf(4);
+        first.outlines = true;
+        fixtures::DocumentSpec second;
+        second.pages = fixtures::pagesOf(3);
+        second.outlines = true;
+        // Forward links reach pages not copied yet when their page is copied.
+        const QList<QPair<int, int>> firstLinks{{0, 3}, {3, 0}, {1, 2}};
+        const QList<QPair<int, int>> secondLinks{{0, 2}, {2, 1}};
+        (named ? first.namedLinks : first.links) = firstLinks;
+        (named ? second.namedLinks : second.links) = secondLinks;
+        first.namedDestsWrapped = second.namedDestsWrapped = wrapped;
+        first.namedOutlines = second.namedOutlines = named;
+        if (forms) {
+            first.formFieldPage = 1;
+            first.annotationPage = 2;
+            second.formFieldPage = 1;
+        }
+        const QString a = QDir(folder).filePath(u"first.pdf"_s);
+        const QString b = QDir(folder).filePath(u"second.pdf"_s);
+        QVERIFY(fixtures::write(first, a));
+        QVERIFY(fixtures::write(second, b));
+        const QString out = QDir(folder).filePath(u"pdf_merge.pdf"_s);
+
+        TaskRequest r = request(TaskType::Merge);
+        r.inputFiles = {a, b};
+        r.outputPath = out;
+        QVERIFY(runTool(TaskType::Merge, r));
+        QVERIFY(readback::qpdfCheck(out));
+
+        const readback::DocumentFacts merged = readback::inspect(out);
+        QVERIFY2(merged.ok, qPrintable(merged.error));
+        QStringList titles;
+        QList<int> targets;
+        QList<int> annotations;
+        QList<QList<int>> links;
+        int offset = 0;
+        for (const QString &input : {a, b}) {
+            const readback::DocumentFacts source = readback::inspect(input);
+            QVERIFY(source.ok);
+            titles << QFileInfo(input).completeBaseName() << source.outlineTitles;
+            targets << offset;
+            for (int target : source.outlineTargets)
+                targets << (target < 0 ? -1 : target + offset);
+            for (const readback::PageFacts &page : source.pages) {
+                annotations << page.annotations;
+                QList<int> shifted;
+                for (int target : page.linkTargets) {
+                    QVERIFY(target >= 0);
+                    shifted << target + offset;
+                }
+                links << shifted;
+            }
+            offset += static_cast<int>(source.pages.size());
+        }
+        QCOMPARE(merged.pages.size(), 7);
+        QCOMPARE(merged.outlineTitles, titles);
+        QCOMPARE(merged.outlineTargets, targets);
+        for (qsizetype i = 0; i < merged.pages.size(); ++i) {
+            QCOMPARE(merged.pages[i].annotations, annotations[i]);
+            QCOMPARE(merged.pages[i].linkTargets, links[i]);
+        }
+        QCOMPARE(merged.fieldNames.size(), forms ? 2 : 0);
+        if (forms)
+            QVERIFY(merged.fieldNames[0] != merged.fieldNames[1]);
     }
 
     void mergeFailures_data()
