@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "accountwiring.h"
+#include "commandline.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
@@ -11,11 +12,16 @@
 #include "pdfshowpage.h"
 #include "pdfviewerwidget.h"
 #include "shellservices.h"
+#include "singleinstance.h"
 #include "theme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPalette>
 #include <QPixmap>
 #include <QTimer>
@@ -49,13 +55,46 @@ QMenu::separator { height: 1px; background: %7; margin: 5px 10px; }
          Theme::menuSelected, Theme::menuSelectedText, Theme::menuSeparator);
 }
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(u"Velmora"_s);
+    QCoreApplication::setOrganizationName(u"Velmora"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+}
+
+std::optional<int> runInformationalOptions(int argc, char *argv[])
+{
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw.append(QString::fromLocal8Bit(argv[i]));
+    if (!CommandLine::asksForInformation(raw))
+        return std::nullopt;
+    // No display: a console application in the saved language answers.
+    QCoreApplication core(argc, argv);
+    nameApplication();
+    LanguageManager::instance().loadSaved();
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath());
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        fputs(qPrintable(line.message + u'\n'), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        fputs(qPrintable(line.message + u'\n'), stderr);
+        return 2;
+    case CommandLine::Action::Open:
+        break;
+    }
+    return std::nullopt;
+}
+
 void configureApplication(QApplication &app)
 {
     // High-DPI scaling and high-DPI pixmaps are always on in Qt 6.
-    QApplication::setApplicationName(u"Velmora"_s);
-    QApplication::setOrganizationName(u"Velmora"_s);
+    nameApplication();
     QApplication::setApplicationDisplayName(u"Velmora"_s);
-    QApplication::setApplicationVersion(u"1.0.0"_s);
+    // Lets the desktop match the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(u"org.velmora.Velmora"_s);
     QApplication::setWindowIcon(QIcon(u":/res/icons/modern/logo.png"_s));
 
     // Before any widget exists, so every widget is built in the saved language.
@@ -108,40 +147,57 @@ void installMainPage(FramelessWindow &window)
 
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments)
 {
-    if (arguments.size() < 2 || !QFileInfo(arguments.at(1)).isFile())
-        return;
-    if (auto *page = qobject_cast<MainPage *>(window.contentWidget()))
-        page->onFileOpen(arguments.at(1));
+    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
+    if (line.action == CommandLine::Action::Open)
+        openFiles(window, line.files, line.page);
 }
 
-bool armFirstPageCapture(FramelessWindow &window)
+void openFiles(FramelessWindow &window, const QStringList &files, int page)
 {
-    const QString target = qEnvironmentVariable("VELMORA_CAPTURE_FIRST_PAGE");
-    if (target.isEmpty())
-        return false;
-    bool ok = false;
-    int timeout = qEnvironmentVariableIntValue("VELMORA_CAPTURE_TIMEOUT_MS", &ok);
-    if (!ok || timeout <= 0)
-        timeout = 30000;
-    QTimer::singleShot(timeout, &window, [] { QApplication::exit(3); });
+    QStringList missing;
+    if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
+        missing = main->openFiles(files, page);
+    reportTabs(window, missing);
+}
 
-    auto *page = qobject_cast<MainPage *>(window.contentWidget());
-    auto *tab = page ? qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget()) : nullptr;
-    if (!tab)
-        return true;
-    PdfViewerWidget *viewer = tab->viewer();
-    QObject::connect(viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
-                     [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
-                         if (purpose != PdfRenderPurpose::Page ||
-                             !viewer->documentView()->hasPageImage(id))
-                             return;
-                         // After the view has painted the page.
-                         QTimer::singleShot(0, &window, [&window, target] {
-                             const bool saved = window.grab().save(target, "PNG");
-                             QApplication::exit(saved ? 0 : 4);
-                         });
+void serveLaterStarts(FramelessWindow &window, SingleInstance &instance)
+{
+    QObject::connect(&instance, &SingleInstance::requestReceived, &window,
+                     [&window](const SingleInstance::Request &request) {
+                         if (window.isMinimized())
+                             window.showNormal();
+                         window.show();
+                         window.raise();
+                         window.activateWindow();
+                         openFiles(window, request.files, request.page);
                      });
-    return true;
+}
+
+void reportTabs(FramelessWindow &window, const QStringList &missing)
+{
+    if (!qEnvironmentVariableIsSet("VELMORA_TEST_REPORT_TABS"))
+        return;
+    auto *main = qobject_cast<MainPage *>(window.contentWidget());
+    if (!main)
+        return;
+    QJsonObject report;
+    report.insert(u"tabs"_s, QJsonArray::fromStringList(main->viewerPaths()));
+    report.insert(u"missing"_s, QJsonArray::fromStringList(missing));
+    // The page is set once the new tab is laid out, after this turn of the event loop.
+    QTimer::singleShot(0, main, [main, report]() mutable {
+        QTimer::singleShot(0, main, [main, report]() mutable {
+            QJsonArray pages;
+            for (int i = 0; i < main->tabWidget()->count(); ++i) {
+                auto *tab = qobject_cast<PdfShowPage *>(main->tabWidget()->widget(i));
+                if (tab && tab->viewer())
+                    pages.append(tab->viewer()->documentView()->currentPage() + 1);
+            }
+            report.insert(u"pages"_s, pages);
+            fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);
+            fputc('\n', stdout);
+            fflush(stdout);
+        });
+    });
 }
 
 } // namespace Startup
