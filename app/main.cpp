@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     if (const auto exitCode = Startup::runInformationalOptions(argc, argv))

@@ -26,6 +26,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -198,6 +200,36 @@ void reportTabs(FramelessWindow &window, const QStringList &missing)
             fflush(stdout);
         });
     });
+}
+
+bool armFirstPageCapture(FramelessWindow &window)
+{
+    const QString target = qEnvironmentVariable("VELMORA_CAPTURE_FIRST_PAGE");
+    if (target.isEmpty())
+        return false;
+    bool ok = false;
+    int timeout = qEnvironmentVariableIntValue("VELMORA_CAPTURE_TIMEOUT_MS", &ok);
+    if (!ok || timeout <= 0)
+        timeout = 30000;
+    QTimer::singleShot(timeout, &window, [] { QApplication::exit(3); });
+
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    auto *tab = page ? qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget()) : nullptr;
+    if (!tab)
+        return true;
+    PdfViewerWidget *viewer = tab->viewer();
+    QObject::connect(viewer->renderManager(), &PdfRenderManager::pageRendered, &window,
+                     [&window, viewer, target](PdfPageId id, QSize, PdfRenderPurpose purpose) {
+                         if (purpose != PdfRenderPurpose::Page ||
+                             !viewer->documentView()->hasPageImage(id))
+                             return;
+                         // After the view has painted the page.
+                         QTimer::singleShot(0, &window, [&window, target] {
+                             const bool saved = window.grab().save(target, "PNG");
+                             QApplication::exit(saved ? 0 : 4);
+                         });
+                     });
+    return true;
 }
 
 } // namespace Startup
