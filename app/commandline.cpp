@@ -26,19 +26,6 @@ QString CommandLine::versionText()
     return u"velmora %1"_s.arg(QStringLiteral(VELMORA_VERSION));
 }
 
-bool CommandLine::asksForInformation(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--"_s)
-            return false;
-        if (argument == u"-h"_s || argument == u"--help"_s || argument == u"-?"_s ||
-            argument == u"-v"_s || argument == u"--version"_s)
-            return true;
-    }
-    return false;
-}
-
 CommandLine CommandLine::parse(const QStringList &arguments, const QString &workingFolder)
 {
     QCommandLineParser parser;

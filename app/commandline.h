@@ -25,6 +25,4 @@ public:
     static CommandLine parse(const QStringList &arguments, const QString &workingFolder);
     // "velmora 1.0.0".
     static QString versionText();
-    // Whether the raw arguments ask for help or the version (which need no display).
-    static bool asksForInformation(const QStringList &arguments);
 };

@@ -172,8 +172,11 @@ QStringList MainPage::openFiles(const QStringList &files, int page)
         QStringList names;
         for (const QString &path : std::as_const(missing))
             names.append(QDir::toNativeSeparators(path));
-        ModernMessageBox::showWarning(this, tr("无法打开文件"),
-                                      tr("以下路径不存在，或不是文件："), names.join(u'\n'));
+        // After the caller is done: a later start's hand-over must not wait on the user.
+        QTimer::singleShot(0, this, [this, names] {
+            ModernMessageBox::showWarning(this, tr("无法打开文件"),
+                                          tr("以下路径不存在，或不是文件："), names.join(u'\n'));
+        });
     }
     return missing;
 }

@@ -179,6 +179,10 @@
         <source>--page 需要一个要打开的文件。</source>
         <translation>‏--page يحتاج إلى ملف لفتحه.</translation>
     </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>استخدم ‎--help لعرض الخيارات المتاحة.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

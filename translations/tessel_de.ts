@@ -175,6 +175,10 @@
         <source>--page 需要一个要打开的文件。</source>
         <translation>--page braucht eine zu öffnende Datei.</translation>
     </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Mit --help sehen Sie die verfügbaren Optionen.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

@@ -175,6 +175,10 @@
         <source>--page 需要一个要打开的文件。</source>
         <translation>--page needs a file to open.</translation>
     </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Use --help to see the available options.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

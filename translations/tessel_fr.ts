@@ -175,6 +175,10 @@
         <source>--page 需要一个要打开的文件。</source>
         <translation>--page nécessite un fichier à ouvrir.</translation>
     </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Utilisez --help pour voir les options disponibles.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

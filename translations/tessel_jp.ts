@@ -174,6 +174,10 @@
         <source>--page 需要一个要打开的文件。</source>
         <translation>--page には開くファイルが必要です。</translation>
     </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>使用できるオプションは --help で確認できます。</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

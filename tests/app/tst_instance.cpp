@@ -64,8 +64,13 @@ public:
     }
     bool endsWithZero(int timeoutMs = 60000)
     {
-        return m_process.waitForFinished(timeoutMs) &&
-               m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+        if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(timeoutMs))
+            return false;
+        const bool zero =
+            m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+        if (!zero)
+            qWarning() << "exit" << m_process.exitCode() << m_process.readAllStandardError();
+        return zero;
     }
 
 private:
