@@ -19,7 +19,7 @@ expected=(
   ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg
   ./usr/share/doc/velmora/copyright
-  ./usr/share/doc/velmora/changelog.Debian.gz
+  ./usr/share/doc/velmora/changelog.gz
   ./usr/share/man/man1/velmora.1.gz
 )
 for size in 16 22 24 32 48 64 128 256 512; do
@@ -54,8 +54,9 @@ done
 # The unpacked program finds its private library next to itself, not in the build tree.
 readelf -d "$tmp/usr/bin/velmora" | grep -q 'RUNPATH.*\[\$ORIGIN/../lib/velmora\]' ||
   fail "RUNPATH of velmora: $(readelf -d "$tmp/usr/bin/velmora" | grep -E 'R(UN)?PATH')"
-ldd "$tmp/usr/bin/velmora" | grep -q "libworklane.so => $tmp/usr/lib/velmora/libworklane.so" ||
-  fail "velmora does not load the packaged libworklane"
+loaded="$(ldd "$tmp/usr/bin/velmora" | awk '/libworklane/ { print $3 }')"
+[[ -n "$loaded" && "$(readlink -f "$loaded")" == "$(readlink -f "$tmp/usr/lib/velmora/libworklane.so")" ]] ||
+  fail "velmora loads libworklane from '$loaded', not from the package"
 [[ "$("$tmp/usr/bin/velmora" --version)" == "velmora $version" ]] || fail "velmora --version"
 
 if command -v lintian >/dev/null; then

@@ -4,8 +4,9 @@
 # Prints the package's path on the last line.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$root"
 build="${1:-}"
+[ -n "$build" ] && build="$(mkdir -p "$build" && cd "$build" && pwd)"
+cd "$root"
 extra=()
 [ -n "${VELMORA_WERROR:-}" ] && extra+=(-DVELMORA_WERROR=ON)
 if [ -z "$build" ]; then
