@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the window after a later start handed a file over (--page 2, relative path) and after a
-# PDF and a text file were dropped on it: handover.png, drop.png, drop-note.png.
+# PDF and a text file were dropped on it, and that file's page grid: handover.png, drop.png,
+# drop-note.png, pages.png.
 # Usage: scripts/handover-screenshots.sh [folder]   (default: build/screenshots)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,9 +1,14 @@
 // Renders the window after a later start handed files over and after files were dropped on it,
-// for review: scripts/handover-screenshots.sh runs it offscreen.
+// and the page grid of the handed-over file, for review: scripts/handover-screenshots.sh runs it
+// offscreen.
 // Usage: handover_screenshots <velmora program> <sample.pdf> <second.pdf> [folder]
 
+#include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
+#include "pdfshowpage.h"
+#include "pdftoptoolbar.h"
+#include "pdfviewerwidget.h"
 #include "singleinstance.h"
 #include "startup.h"
 
@@ -85,10 +90,22 @@ int main(int argc, char *argv[])
     QTimer::singleShot(2000, &window, [&window, &out] {
         window.grab().save(QDir(out).filePath(u"drop.png"_s));
         for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top != &window && top->isVisible() && top->inherits("QDialog"))
+            if (top != &window && top->isVisible() && top->inherits("QDialog")) {
                 top->grab().save(QDir(out).filePath(u"drop-note.png"_s));
+                top->close();
+            }
         }
-        QApplication::exit(0);
     });
-    return QApplication::exec();
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(QDir(out).filePath(u"drop.png"_s)); },
+                         30000))
+        return 7;
+    QTest::qWait(300);
+
+    // The page grid of the handed-over document.
+    page->tabWidget()->setCurrentIndex(2);
+    if (auto *tab = qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget()))
+        Q_EMIT tab->viewer()->topToolBar()->pageManageViewRequested();
+    QTest::qWait(2000);
+    window.grab().save(QDir(out).filePath(u"pages.png"_s));
+    return 0;
 }
