@@ -34,11 +34,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     const QCommandLineOption version({u"v"_s, u"version"_s}, tr("显示版本并退出。"));
     const QCommandLineOption page({u"p"_s, u"page"_s}, tr("第一个文件从第 <页码> 页打开。"),
                                   tr("页码"));
-    const QCommandLineOption newWindow(
-        u"new-window"_s, tr("打开一个新窗口，不把文件交给已在运行的 Velmora。"));
+    const QCommandLineOption newWindow(u"new-window"_s,
+                                       tr("打开一个新窗口，不把文件交给已在运行的 Velmora。"));
     parser.addOptions({help, version, page, newWindow});
-    parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"),
-                                 tr("[文件…]"));
+    parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
 
     CommandLine line;
     if (!parser.parse(arguments)) {

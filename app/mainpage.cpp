@@ -5,17 +5,17 @@
 #include "customtabwidget.h"
 #include "homepage.h"
 #include "modernmessagebox.h"
+#include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdffileregistry.h"
 #include "pdfshowpage.h"
 #include "pdfviewershortcuts.h"
 #include "pdfviewerwidget.h"
-#include "pdfdocumentmodel.h"
 #include "sidenavigationbar.h"
 #include "theme.h"
 #include "tooltype.h"
-#include "workspacefactory.h"
 #include "worklane.h"
+#include "workspacefactory.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -162,9 +162,8 @@ QStringList MainPage::openFiles(const QStringList &files, int page)
         auto *tab = index >= 0 ? qobject_cast<PdfShowPage *>(m_tabWidget->widget(index)) : nullptr;
         if (first && page > 0 && tab && tab->viewer()) {
             // Once the new tab is laid out, so that the page lands at the top of the view.
-            QTimer::singleShot(0, tab->viewer(), [viewer = tab->viewer(), page] {
-                viewer->goToPage(page - 1);
-            });
+            QTimer::singleShot(0, tab->viewer(),
+                               [viewer = tab->viewer(), page] { viewer->goToPage(page - 1); });
         }
         first = false;
     }

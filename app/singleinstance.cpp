@@ -30,8 +30,7 @@ const QByteArray acknowledgement = "ok\n";
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent)
     , m_name(serverName)
-{
-}
+{}
 
 SingleInstance::~SingleInstance()
 {
@@ -97,9 +96,8 @@ SingleInstance::Role SingleInstance::start(const Request &request)
     // Two starts at once: whoever holds the lock decides alone between handing over and
     // listening, so the other finds the listener instead of removing its socket.
     const QFileInfo name(m_name);
-    const QString lockPath = name.isAbsolute()
-                                 ? m_name + u".lock"_s
-                                 : QDir::temp().filePath(m_name + u".lock"_s);
+    const QString lockPath =
+        name.isAbsolute() ? m_name + u".lock"_s : QDir::temp().filePath(m_name + u".lock"_s);
     QLockFile lock(lockPath);
     const bool locked = lock.tryLock(10000);
 

@@ -68,9 +68,10 @@ std::optional<int> runInformationalOptions(int argc, char *argv[])
 {
     // Qt's own options are the application object's to take; they are no usage error here.
     static const QStringList qtWithValue = {
-        u"-platform"_s, u"-platformpluginpath"_s, u"-platformtheme"_s, u"-plugin"_s,
-        u"-qwindowgeometry"_s, u"-qwindowicon"_s, u"-qwindowtitle"_s, u"-session"_s,
-        u"-display"_s, u"-geometry"_s, u"-style"_s, u"-stylesheet"_s, u"-qmljsdebugger"_s};
+        u"-platform"_s,        u"-platformpluginpath"_s, u"-platformtheme"_s, u"-plugin"_s,
+        u"-qwindowgeometry"_s, u"-qwindowicon"_s,        u"-qwindowtitle"_s,  u"-session"_s,
+        u"-display"_s,         u"-geometry"_s,           u"-style"_s,         u"-stylesheet"_s,
+        u"-qmljsdebugger"_s};
     static const QStringList qtFlags = {u"-reverse"_s, u"-widgetcount"_s, u"-nograb"_s,
                                         u"-dograb"_s, u"-sync"_s};
     QStringList raw;

@@ -513,8 +513,9 @@ void TestApp::manyTabsStayReachable()
         page.tabWidget()->setCurrentIndex(i);
         QApplication::processEvents();
         const QRect r = bar->tabRect(i);
-        QVERIFY2(visibleArea().contains(r) || (visibleArea() & r) == QRegion(r),
-                 qPrintable(u"tab %1 at %2,%3 %4 wide"_s.arg(i).arg(r.x()).arg(r.y()).arg(r.width())));
+        QVERIFY2(
+            visibleArea().contains(r) || (visibleArea() & r) == QRegion(r),
+            qPrintable(u"tab %1 at %2,%3 %4 wide"_s.arg(i).arg(r.x()).arg(r.y()).arg(r.width())));
         if (i > 0)
             QVERIFY(r.width() >= CustomTabBar::MinimumTabWidth);
     }
@@ -523,7 +524,8 @@ void TestApp::manyTabsStayReachable()
     QCOMPARE(page.tabWidget()->tabListButton()->isVisible(), overflow);
     QCOMPARE(overflow, files * CustomTabBar::MinimumTabWidth + 90 >
                            page.tabWidget()->width() - CustomTabBar::ReservedWidth);
-    QCOMPARE(bar->tabToolTip(files), QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
+    QCOMPARE(bar->tabToolTip(files),
+             QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
 }
 
 void TestApp::tabBarHover()
@@ -749,18 +751,18 @@ void TestApp::droppedFiles_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<int>("notices");
-    QTest::newRow("one pdf") << QStringList{u"a.pdf"_s} << false << true
-                             << QStringList{u"a.pdf"_s} << 0;
+    QTest::newRow("one pdf") << QStringList{u"a.pdf"_s} << false << true << QStringList{u"a.pdf"_s}
+                             << 0;
     QTest::newRow("two pdfs") << QStringList{u"a.pdf"_s, u"b.pdf"_s} << false << true
                               << QStringList{u"a.pdf"_s, u"b.pdf"_s} << 0;
-    QTest::newRow("pdf by its content") << QStringList{u"scan.dat"_s} << false << true
-                                        << QStringList{u"scan.dat"_s} << 0;
+    QTest::newRow("pdf by its content")
+        << QStringList{u"scan.dat"_s} << false << true << QStringList{u"scan.dat"_s} << 0;
     QTest::newRow("pdf and text") << QStringList{u"text.txt"_s, u"b.pdf"_s} << false << true
                                   << QStringList{u"b.pdf"_s} << 1;
     QTest::newRow("text only") << QStringList{u"text.txt"_s} << false << false << QStringList{}
                                << 0;
-    QTest::newRow("pdf on a tool page") << QStringList{u"a.pdf"_s} << true << false
-                                        << QStringList{} << 0;
+    QTest::newRow("pdf on a tool page")
+        << QStringList{u"a.pdf"_s} << true << false << QStringList{} << 0;
 }
 
 void TestApp::droppedFiles()

@@ -125,9 +125,9 @@ void TestInstance::commandLine_data()
         << 0 << false;
     QTest::newRow("file URL") << QStringList{u"file:///tmp/with%20space.pdf"_s} << open
                               << QStringList{u"/tmp/with space.pdf"_s} << 0 << false;
-    QTest::newRow("page before files") << QStringList{u"--page"_s, u"3"_s, u"a.pdf"_s, u"b.pdf"_s}
-                                       << open << QStringList{here + u"/a.pdf"_s, here + u"/b.pdf"_s}
-                                       << 3 << false;
+    QTest::newRow("page before files")
+        << QStringList{u"--page"_s, u"3"_s, u"a.pdf"_s, u"b.pdf"_s} << open
+        << QStringList{here + u"/a.pdf"_s, here + u"/b.pdf"_s} << 3 << false;
     QTest::newRow("page joined") << QStringList{u"a.pdf"_s, u"--page=12"_s} << open
                                  << QStringList{here + u"/a.pdf"_s} << 12 << false;
     QTest::newRow("short page") << QStringList{u"-p"_s, u"2"_s, u"a.pdf"_s} << open
@@ -142,14 +142,14 @@ void TestInstance::commandLine_data()
                              << QStringList{} << 0 << false;
     QTest::newRow("page zero") << QStringList{u"--page"_s, u"0"_s, u"a.pdf"_s} << error
                                << QStringList{} << 0 << false;
-    QTest::newRow("page not a number") << QStringList{u"--page"_s, u"two"_s, u"a.pdf"_s} << error
-                                       << QStringList{} << 0 << false;
-    QTest::newRow("page without file") << QStringList{u"--page"_s, u"2"_s} << error
-                                       << QStringList{} << 0 << false;
-    QTest::newRow("page without value") << QStringList{u"a.pdf"_s, u"--page"_s} << error
-                                        << QStringList{} << 0 << false;
-    QTest::newRow("unknown option") << QStringList{u"--frobnicate"_s, u"a.pdf"_s} << error
-                                    << QStringList{} << 0 << false;
+    QTest::newRow("page not a number")
+        << QStringList{u"--page"_s, u"two"_s, u"a.pdf"_s} << error << QStringList{} << 0 << false;
+    QTest::newRow("page without file")
+        << QStringList{u"--page"_s, u"2"_s} << error << QStringList{} << 0 << false;
+    QTest::newRow("page without value")
+        << QStringList{u"a.pdf"_s, u"--page"_s} << error << QStringList{} << 0 << false;
+    QTest::newRow("unknown option")
+        << QStringList{u"--frobnicate"_s, u"a.pdf"_s} << error << QStringList{} << 0 << false;
 }
 
 void TestInstance::commandLine()
@@ -186,9 +186,9 @@ void TestInstance::handOver_data()
     QTest::addColumn<QList<int>>("pages");
     QTest::addColumn<QStringList>("missing");
 
-    QTest::newRow("absolute file") << u"running"_s << QStringList{u"@/b.pdf"_s}
-                                   << QStringList{u"a.pdf"_s, u"b.pdf"_s} << QList<int>{1, 1}
-                                   << QStringList{};
+    QTest::newRow("absolute file")
+        << u"running"_s << QStringList{u"@/b.pdf"_s} << QStringList{u"a.pdf"_s, u"b.pdf"_s}
+        << QList<int>{1, 1} << QStringList{};
     QTest::newRow("relative files and page")
         << u"running"_s << QStringList{u"--page"_s, u"3"_s, u"c.pdf"_s, u"../b.pdf"_s}
         << QStringList{u"a.pdf"_s, u"caller/c.pdf"_s, u"b.pdf"_s} << QList<int>{1, 3, 1}
@@ -198,17 +198,16 @@ void TestInstance::handOver_data()
     QTest::newRow("already open") << u"running"_s << QStringList{u"../a.pdf"_s}
                                   << QStringList{u"a.pdf"_s} << QList<int>{1} << QStringList{};
     QTest::newRow("missing file") << u"running"_s << QStringList{u"gone.pdf"_s, u"c.pdf"_s}
-                                  << QStringList{u"a.pdf"_s, u"caller/c.pdf"_s}
-                                  << QList<int>{1, 1} << QStringList{u"caller/gone.pdf"_s};
-    QTest::newRow("crashed first") << u"crashed"_s << QStringList{u"c.pdf"_s}
-                                   << QStringList{u"caller/c.pdf"_s} << QList<int>{1}
-                                   << QStringList{};
+                                  << QStringList{u"a.pdf"_s, u"caller/c.pdf"_s} << QList<int>{1, 1}
+                                  << QStringList{u"caller/gone.pdf"_s};
+    QTest::newRow("crashed first")
+        << u"crashed"_s << QStringList{u"c.pdf"_s} << QStringList{u"caller/c.pdf"_s}
+        << QList<int>{1} << QStringList{};
     QTest::newRow("new window") << u"running"_s << QStringList{u"--new-window"_s, u"c.pdf"_s}
-                                << QStringList{u"caller/c.pdf"_s} << QList<int>{1}
-                                << QStringList{};
+                                << QStringList{u"caller/c.pdf"_s} << QList<int>{1} << QStringList{};
     QTest::newRow("same moment") << u"together"_s << QStringList{u"c.pdf"_s}
-                                 << QStringList{u"a.pdf"_s, u"caller/c.pdf"_s}
-                                 << QList<int>{1, 1} << QStringList{};
+                                 << QStringList{u"a.pdf"_s, u"caller/c.pdf"_s} << QList<int>{1, 1}
+                                 << QStringList{};
 }
 
 void TestInstance::handOver()
