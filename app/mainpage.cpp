@@ -4,22 +4,28 @@
 #include "customtabbar.h"
 #include "customtabwidget.h"
 #include "homepage.h"
+#include "modernmessagebox.h"
+#include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdffileregistry.h"
 #include "pdfshowpage.h"
 #include "pdfviewershortcuts.h"
 #include "pdfviewerwidget.h"
-#include "pdfdocumentmodel.h"
 #include "sidenavigationbar.h"
 #include "theme.h"
 #include "tooltype.h"
-#include "workspacefactory.h"
 #include "worklane.h"
+#include "workspacefactory.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMimeData>
+#include <QMimeDatabase>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +34,24 @@ namespace {
 
 const char filePathProperty[] = "tesselFilePath";
 const char toolTypeProperty[] = "tesselToolType";
+
+// The dragged local files that are PDFs (by content when the name says otherwise), and the rest.
+void splitDroppedFiles(const QMimeData *data, QStringList *pdfs, QStringList *others)
+{
+    if (!data || !data->hasUrls())
+        return;
+    const QMimeDatabase mimes;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        const QFileInfo info(path);
+        if (info.isFile() && mimes.mimeTypeForFile(info).inherits(u"application/pdf"_s))
+            pdfs->append(path);
+        else if (others)
+            others->append(path);
+    }
+}
 
 } // namespace
 
@@ -68,6 +92,103 @@ QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-r
             PdfViewerShortcuts::focusCurrentView(viewer->viewer());
     });
     installShortcuts();
+    setAcceptDrops(true);
+}
+
+bool MainPage::takesDropAt(const QPoint &position) const
+{
+    // A tool page lists dropped files as its own input; the drop is not ours there.
+    for (QWidget *widget = childAt(position); widget && widget != this;
+         widget = widget->parentWidget()) {
+        if (widget->property(toolTypeProperty).isValid())
+            return false;
+    }
+    return true;
+}
+
+void MainPage::dragEnterEvent(QDragEnterEvent *event)
+{
+    QStringList pdfs;
+    splitDroppedFiles(event->mimeData(), &pdfs, nullptr);
+    if (!pdfs.isEmpty() && takesDropAt(event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainPage::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (takesDropAt(event->position().toPoint()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainPage::dropEvent(QDropEvent *event)
+{
+    QStringList pdfs;
+    QStringList others;
+    splitDroppedFiles(event->mimeData(), &pdfs, &others);
+    if (pdfs.isEmpty() || !takesDropAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Opening may ask for a password: not while the file manager waits for the drop to end.
+    QTimer::singleShot(0, this, [this, pdfs, others] {
+        openFiles(pdfs);
+        if (others.isEmpty())
+            return;
+        QStringList names;
+        for (const QString &path : others)
+            names.append(QDir::toNativeSeparators(path));
+        ModernMessageBox::showInformation(this, tr("只打开了 PDF 文件"),
+                                          tr("以下文件不是 PDF，未打开："), names.join(u'\n'));
+    });
+}
+
+QStringList MainPage::openFiles(const QStringList &files, int page)
+{
+    QStringList missing;
+    bool first = true;
+    for (const QString &file : files) {
+        if (!QFileInfo(file).isFile()) {
+            missing.append(file);
+            first = false;
+            continue;
+        }
+        onFileOpen(file);
+        const int index = viewerTabIndex(normalisedPath(file));
+        auto *tab = index >= 0 ? qobject_cast<PdfShowPage *>(m_tabWidget->widget(index)) : nullptr;
+        if (first && page > 0 && tab && tab->viewer()) {
+            // Once the new tab is laid out, so that the page lands at the top of the view.
+            QTimer::singleShot(0, tab->viewer(),
+                               [viewer = tab->viewer(), page] { viewer->goToPage(page - 1); });
+        }
+        first = false;
+    }
+    if (!missing.isEmpty()) {
+        QStringList names;
+        for (const QString &path : std::as_const(missing))
+            names.append(QDir::toNativeSeparators(path));
+        // After the caller is done: a later start's hand-over must not wait on the user.
+        QTimer::singleShot(0, this, [this, names] {
+            ModernMessageBox::showWarning(this, tr("无法打开文件"),
+                                          tr("以下路径不存在，或不是文件："), names.join(u'\n'));
+        });
+    }
+    return missing;
+}
+
+QStringList MainPage::viewerPaths() const
+{
+    QStringList paths;
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        const QVariant path = m_tabWidget->widget(i)->property(filePathProperty);
+        if (path.isValid())
+            paths.append(path.toString());
+    }
+    return paths;
 }
 
 void MainPage::installShortcuts()

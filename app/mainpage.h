@@ -32,6 +32,12 @@ public:
     // Canonical path when the file exists, else the absolute one; "/" separators, cleaned.
     static QString normalisedPath(const QString &filePath);
 
+    // Opens each file in a viewer tab, the first one at `page` (1-based, 0 for its start), and
+    // tells the user about the paths that name no file. Returns those paths.
+    QStringList openFiles(const QStringList &files, int page = 0);
+    // The files of the viewer tabs, in tab order.
+    QStringList viewerPaths() const;
+
     // The keys of the window: open, close tab, next and previous tab.
     void openWithDialog();
     void closeCurrentTab();
@@ -43,8 +49,15 @@ public Q_SLOTS:
     void onFileClicked(const QString &filePath);
     void onViewerToolRequested(int toolType, const QString &filePath);
 
+protected:
+    // Files dropped outside the tool pages (which take their own drops) open as viewer tabs.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void installShortcuts();
+    bool takesDropAt(const QPoint &position) const;
     // Title, unsaved mark and full path of a viewer tab.
     void updateViewerTab(QWidget *viewer);
     // Opens or focuses the file's viewer tab; the normalised path, or empty when no tab shows it.

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "accountwiring.h"
+#include "commandline.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
@@ -11,14 +12,21 @@
 #include "pdfshowpage.h"
 #include "pdfviewerwidget.h"
 #include "shellservices.h"
+#include "singleinstance.h"
 #include "theme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPalette>
 #include <QPixmap>
 #include <QTimer>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -49,13 +57,58 @@ QMenu::separator { height: 1px; background: %7; margin: 5px 10px; }
          Theme::menuSelected, Theme::menuSelectedText, Theme::menuSeparator);
 }
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(u"Velmora"_s);
+    QCoreApplication::setOrganizationName(u"Velmora"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+}
+
+std::optional<int> runInformationalOptions(int argc, char *argv[])
+{
+    // Qt's own options are the application object's to take; they are no usage error here.
+    static const QStringList qtWithValue = {
+        u"-platform"_s,        u"-platformpluginpath"_s, u"-platformtheme"_s, u"-plugin"_s,
+        u"-qwindowgeometry"_s, u"-qwindowicon"_s,        u"-qwindowtitle"_s,  u"-session"_s,
+        u"-display"_s,         u"-geometry"_s,           u"-style"_s,         u"-stylesheet"_s,
+        u"-qmljsdebugger"_s};
+    static const QStringList qtFlags = {u"-reverse"_s, u"-widgetcount"_s, u"-nograb"_s,
+                                        u"-dograb"_s, u"-sync"_s};
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (i > 0 && qtWithValue.contains(argument)) {
+            ++i;
+            continue;
+        }
+        if (i > 0 && (qtFlags.contains(argument) || argument.startsWith(u"-style="_s)))
+            continue;
+        raw.append(argument);
+    }
+    CommandLine line = CommandLine::parse(raw, QDir::currentPath());
+    if (line.action == CommandLine::Action::Open)
+        return std::nullopt;
+    // No display needed: a console application answers, in the saved language.
+    QCoreApplication core(argc, argv);
+    nameApplication();
+    LanguageManager::instance().loadSaved();
+    line = CommandLine::parse(raw, QDir::currentPath());
+    if (line.action == CommandLine::Action::Error) {
+        fputs(qPrintable(line.message + u'\n'), stderr);
+        fputs(qPrintable(CommandLine::tr("用 --help 查看可用的选项。") + u'\n'), stderr);
+        return 2;
+    }
+    fputs(qPrintable(line.message + u'\n'), stdout);
+    return 0;
+}
+
 void configureApplication(QApplication &app)
 {
     // High-DPI scaling and high-DPI pixmaps are always on in Qt 6.
-    QApplication::setApplicationName(u"Velmora"_s);
-    QApplication::setOrganizationName(u"Velmora"_s);
+    nameApplication();
     QApplication::setApplicationDisplayName(u"Velmora"_s);
-    QApplication::setApplicationVersion(u"1.0.0"_s);
+    // Lets the desktop match the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(u"org.velmora.Velmora"_s);
     QApplication::setWindowIcon(QIcon(u":/res/icons/modern/logo.png"_s));
 
     // Before any widget exists, so every widget is built in the saved language.
@@ -108,10 +161,57 @@ void installMainPage(FramelessWindow &window)
 
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments)
 {
-    if (arguments.size() < 2 || !QFileInfo(arguments.at(1)).isFile())
+    const CommandLine line = CommandLine::parse(arguments, QDir::currentPath());
+    if (line.action == CommandLine::Action::Open)
+        openFiles(window, line.files, line.page);
+}
+
+void openFiles(FramelessWindow &window, const QStringList &files, int page)
+{
+    QStringList missing;
+    if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
+        missing = main->openFiles(files, page);
+    reportTabs(window, missing);
+}
+
+void serveLaterStarts(FramelessWindow &window, SingleInstance &instance)
+{
+    QObject::connect(&instance, &SingleInstance::requestReceived, &window,
+                     [&window](const SingleInstance::Request &request) {
+                         if (window.isMinimized())
+                             window.showNormal();
+                         window.show();
+                         window.raise();
+                         window.activateWindow();
+                         openFiles(window, request.files, request.page);
+                     });
+}
+
+void reportTabs(FramelessWindow &window, const QStringList &missing)
+{
+    if (!qEnvironmentVariableIsSet("VELMORA_TEST_REPORT_TABS"))
         return;
-    if (auto *page = qobject_cast<MainPage *>(window.contentWidget()))
-        page->onFileOpen(arguments.at(1));
+    auto *main = qobject_cast<MainPage *>(window.contentWidget());
+    if (!main)
+        return;
+    QJsonObject report;
+    report.insert(u"tabs"_s, QJsonArray::fromStringList(main->viewerPaths()));
+    report.insert(u"missing"_s, QJsonArray::fromStringList(missing));
+    // The page is set once the new tab is laid out, after this turn of the event loop.
+    QTimer::singleShot(0, main, [main, report]() mutable {
+        QTimer::singleShot(0, main, [main, report]() mutable {
+            QJsonArray pages;
+            for (int i = 0; i < main->tabWidget()->count(); ++i) {
+                auto *tab = qobject_cast<PdfShowPage *>(main->tabWidget()->widget(i));
+                if (tab && tab->viewer())
+                    pages.append(tab->viewer()->documentView()->currentPage() + 1);
+            }
+            report.insert(u"pages"_s, pages);
+            fputs(QJsonDocument(report).toJson(QJsonDocument::Compact).constData(), stdout);
+            fputc('\n', stdout);
+            fflush(stdout);
+        });
+    });
 }
 
 bool armFirstPageCapture(FramelessWindow &window)

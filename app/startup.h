@@ -2,11 +2,22 @@
 
 #include <QStringList>
 
+#include <optional>
+
+class CommandLine;
 class FramelessWindow;
 class QApplication;
+class SingleInstance;
 
 // The steps of process start-up, kept out of main() so that tests can run them.
 namespace Startup {
+
+// Names and version, which settings, the command line and the single-instance socket rely on.
+void nameApplication();
+
+// Answers --help and --version, and reports usage errors, before any window or display is
+// needed. Returns the exit code when the process should end now.
+std::optional<int> runInformationalOptions(int argc, char *argv[]);
 
 // Names, version, icon, the saved interface language, font, palette and the global style sheet.
 void configureApplication(QApplication &app);
@@ -19,8 +30,15 @@ QString applicationStyleSheet();
 // Gives the window a main page, and a fresh one whenever the interface language changes.
 void installMainPage(FramelessWindow &window);
 
-// Opens the first command-line argument in a viewer tab when it names an existing file.
+// Opens the command line's files in viewer tabs; missing ones are reported in the window.
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments);
+void openFiles(FramelessWindow &window, const QStringList &files, int page);
+
+// Opens what later starts hand over and brings the window to the front. With the environment
+// variable VELMORA_TEST_REPORT_TABS set, prints the viewer tabs as a JSON line on standard
+// output once the window is ready and after every hand-over, for tests in other processes.
+void serveLaterStarts(FramelessWindow &window, SingleInstance &instance);
+void reportTabs(FramelessWindow &window, const QStringList &missing = {});
 
 // For smoke tests and screenshots: when the environment variable VELMORA_CAPTURE_FIRST_PAGE
 // names a PNG file, the window is saved there as soon as the current viewer tab shows its

@@ -170,7 +170,7 @@ DRAWN = [
 ]
 
 # The application icon for desktop entries, beside the logo source it is made from.
-APP_ICON_SIZES = [48, 128, 256]
+APP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 
 
 def glyph_body(name, filled):

@@ -134,6 +134,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>قراءة ملفات PDF وإعادة ترتيب صفحاتها ومعالجة ملفات PDF دفعة واحدة.</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>عرض هذه المساعدة والخروج.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>عرض الإصدار والخروج.</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>فتح الملف الأول على الصفحة &lt;صفحة&gt;.</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>صفحة</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>فتح نافذة جديدة بدلًا من تسليم الملفات إلى Velmora قيد التشغيل.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ملفات</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>ملفات PDF المراد فتحها، ملف واحد أو أكثر.</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[ملفات…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>يجب أن تكون الصفحة عددًا صحيحًا موجبًا: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>‏--page يحتاج إلى ملف لفتحه.</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>استخدم ‎--help لعرض الخيارات المتاحة.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -447,6 +498,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>‏%1 (غير محفوظ)</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>تم فتح ملفات PDF فقط</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>هذه الملفات ليست ملفات PDF ولم تُفتح:</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>تعذر فتح الملف</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>هذه المسارات غير موجودة أو ليست ملفات:</translation>
     </message>
 </context>
 <context>

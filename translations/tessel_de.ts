@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>PDF-Dateien lesen, ihre Seiten neu ordnen und PDF-Dateien stapelweise verarbeiten.</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>Die erste Datei auf Seite &lt;Seite&gt; öffnen.</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>Ein neues Fenster öffnen, statt die Dateien an das laufende Velmora zu übergeben.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>Die zu öffnenden PDF-Dateien, eine oder mehrere.</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[Dateien…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>Die Seite muss eine positive ganze Zahl sein: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>--page braucht eine zu öffnende Datei.</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Mit --help sehen Sie die verfügbaren Optionen.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -443,6 +494,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>%1 (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>Nur PDF-Dateien wurden geöffnet</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>Diese Dateien sind keine PDF-Dateien und wurden nicht geöffnet:</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>Diese Pfade existieren nicht oder sind keine Dateien:</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>Read PDF files, reorganize their pages and process PDF files in batches.</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>Open the first file at page &lt;page&gt;.</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>page</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>Open a new window instead of handing the files to the running Velmora.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>files</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>The PDF files to open, one or more.</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[files…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>The page must be a positive whole number: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>--page needs a file to open.</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Use --help to see the available options.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -443,6 +494,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>%1 (unsaved)</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>Only PDF files were opened</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>These files are not PDF files and were not opened:</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Cannot open file</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>These paths do not exist or are not files:</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>Leer archivos PDF, reorganizar sus páginas y procesar archivos PDF por lotes.</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>Abrir el primer archivo en la página &lt;página&gt;.</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>página</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>Abrir una ventana nueva en lugar de pasar los archivos al Velmora en ejecución.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>archivos</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>Los archivos PDF que se abrirán, uno o varios.</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[archivos…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>La página debe ser un número entero positivo: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>--page necesita un archivo que abrir.</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Use --help para ver las opciones disponibles.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -443,6 +494,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>%1 (sin guardar)</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>Solo se abrieron los archivos PDF</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>Estos archivos no son PDF y no se abrieron:</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>Estas rutas no existen o no son archivos:</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>Lire des fichiers PDF, réorganiser leurs pages et traiter des fichiers PDF par lots.</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>Ouvrir le premier fichier à la page &lt;page&gt;.</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>page</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>Ouvrir une nouvelle fenêtre au lieu de confier les fichiers au Velmora déjà ouvert.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>Les fichiers PDF à ouvrir, un ou plusieurs.</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[fichiers…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>La page doit être un nombre entier positif&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>--page nécessite un fichier à ouvrir.</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>Utilisez --help pour voir les options disponibles.</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -443,6 +494,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>%1 (non enregistré)</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>Seuls les fichiers PDF ont été ouverts</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>Ces fichiers ne sont pas des fichiers PDF et n&apos;ont pas été ouverts&#xa0;:</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>Ces chemins n&apos;existent pas ou ne sont pas des fichiers&#xa0;:</translation>
     </message>
 </context>
 <context>

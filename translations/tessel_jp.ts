@@ -129,6 +129,57 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>阅读 PDF、整理页面并批量处理 PDF 文件。</source>
+        <translation>PDFを読み、ページを整理し、PDFファイルを一括処理します。</translation>
+    </message>
+    <message>
+        <source>显示此帮助并退出。</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>显示版本并退出。</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>第一个文件从第 &lt;页码&gt; 页打开。</source>
+        <translation>最初のファイルを &lt;ページ&gt; ページ目で開きます。</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>打开一个新窗口，不把文件交给已在运行的 Velmora。</source>
+        <translation>実行中のVelmoraにファイルを渡さず、新しいウィンドウで開きます。</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件，可以有多个。</source>
+        <translation>開くPDFファイル（複数可）。</translation>
+    </message>
+    <message>
+        <source>[文件…]</source>
+        <translation>[ファイル…]</translation>
+    </message>
+    <message>
+        <source>页码必须是正整数：%1</source>
+        <translation>ページは正の整数で指定してください: %1</translation>
+    </message>
+    <message>
+        <source>--page 需要一个要打开的文件。</source>
+        <translation>--page には開くファイルが必要です。</translation>
+    </message>
+    <message>
+        <source>用 --help 查看可用的选项。</source>
+        <translation>使用できるオプションは --help で確認できます。</translation>
+    </message>
+</context>
+<context>
     <name>CustomTabBar</name>
     <message>
         <source>关闭</source>
@@ -442,6 +493,22 @@
     <message>
         <source>%1（未保存）</source>
         <translation>%1（未保存）</translation>
+    </message>
+    <message>
+        <source>只打开了 PDF 文件</source>
+        <translation>PDFファイルのみ開きました</translation>
+    </message>
+    <message>
+        <source>以下文件不是 PDF，未打开：</source>
+        <translation>次のファイルはPDFではないため、開きませんでした：</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>以下路径不存在，或不是文件：</source>
+        <translation>次のパスは存在しないか、ファイルではありません：</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -121,6 +122,8 @@ private Q_SLOTS:
 
     void startupCommandLine_data();
     void startupCommandLine();
+    void droppedFiles_data();
+    void droppedFiles();
     void languageChangeRebuildsMainPage();
 
 private:
@@ -510,8 +513,9 @@ void TestApp::manyTabsStayReachable()
         page.tabWidget()->setCurrentIndex(i);
         QApplication::processEvents();
         const QRect r = bar->tabRect(i);
-        QVERIFY2(visibleArea().contains(r) || (visibleArea() & r) == QRegion(r),
-                 qPrintable(u"tab %1 at %2,%3 %4 wide"_s.arg(i).arg(r.x()).arg(r.y()).arg(r.width())));
+        QVERIFY2(
+            visibleArea().contains(r) || (visibleArea() & r) == QRegion(r),
+            qPrintable(u"tab %1 at %2,%3 %4 wide"_s.arg(i).arg(r.x()).arg(r.y()).arg(r.width())));
         if (i > 0)
             QVERIFY(r.width() >= CustomTabBar::MinimumTabWidth);
     }
@@ -520,7 +524,8 @@ void TestApp::manyTabsStayReachable()
     QCOMPARE(page.tabWidget()->tabListButton()->isVisible(), overflow);
     QCOMPARE(overflow, files * CustomTabBar::MinimumTabWidth + 90 >
                            page.tabWidget()->width() - CustomTabBar::ReservedWidth);
-    QCOMPARE(bar->tabToolTip(files), QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
+    QCOMPARE(bar->tabToolTip(files),
+             QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
 }
 
 void TestApp::tabBarHover()
@@ -736,6 +741,77 @@ void TestApp::startupCommandLine()
     QVERIFY(page);
     QCOMPARE(page->tabWidget()->count(), tabs);
     QCOMPARE(page->tabWidget()->currentIndex(), tabs - 1);
+}
+
+void TestApp::droppedFiles_data()
+{
+    // Files named "*text*" hold text, the others start like a PDF.
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("onToolPage");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("one pdf") << QStringList{u"a.pdf"_s} << false << true << QStringList{u"a.pdf"_s}
+                             << 0;
+    QTest::newRow("two pdfs") << QStringList{u"a.pdf"_s, u"b.pdf"_s} << false << true
+                              << QStringList{u"a.pdf"_s, u"b.pdf"_s} << 0;
+    QTest::newRow("pdf by its content")
+        << QStringList{u"scan.dat"_s} << false << true << QStringList{u"scan.dat"_s} << 0;
+    QTest::newRow("pdf and text") << QStringList{u"text.txt"_s, u"b.pdf"_s} << false << true
+                                  << QStringList{u"b.pdf"_s} << 1;
+    QTest::newRow("text only") << QStringList{u"text.txt"_s} << false << false << QStringList{}
+                               << 0;
+    QTest::newRow("pdf on a tool page")
+        << QStringList{u"a.pdf"_s} << true << false << QStringList{} << 0;
+}
+
+void TestApp::droppedFiles()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, onToolPage);
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, opened);
+    QFETCH(int, notices);
+
+    const auto pathOf = [this](const QString &name) {
+        return QFileInfo(m_dir.filePath(name)).canonicalFilePath();
+    };
+    QList<QUrl> urls;
+    for (const QString &name : std::as_const(names)) {
+        if (name.contains(u"text"_s)) {
+            QFile file(m_dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("plain words\n");
+        } else {
+            QVERIFY(!makeFile(name).isEmpty());
+        }
+        urls.append(QUrl::fromLocalFile(pathOf(name)));
+    }
+    QStringList expected;
+    for (const QString &name : std::as_const(opened))
+        expected.append(pathOf(name));
+
+    MainPage page;
+    page.resize(1100, 700);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    if (onToolPage)
+        page.onToolClicked(ToolType::Compress);
+    const int tabsBefore = page.tabWidget()->count();
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at(page.width() / 2, page.height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&page, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    if (accepted) {
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&page, &drop);
+        QVERIFY(drop.isAccepted());
+    }
+    QTRY_COMPARE(FakeViewerTab::opened, expected);
+    QTRY_COMPARE(page.tabWidget()->count(), tabsBefore + int(expected.size()));
+    QCOMPARE(DialogSeam::requests().size(), notices);
 }
 
 void TestApp::languageChangeRebuildsMainPage()

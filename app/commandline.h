@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// What the program was asked on its command line.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum class Action { Open, Help, Version, Error };
+
+    Action action = Action::Open;
+    // Absolute, cleaned paths in the order given, resolved against the caller's folder.
+    QStringList files;
+    // 1-based page for the first file, 0 when not asked.
+    int page = 0;
+    bool newWindow = false;
+    // The usage error, or the help text for Action::Help.
+    QString message;
+
+    // `arguments` starts with the program name, as QCoreApplication::arguments() does.
+    static CommandLine parse(const QStringList &arguments, const QString &workingFolder);
+    // "velmora 1.0.0".
+    static QString versionText();
+};
