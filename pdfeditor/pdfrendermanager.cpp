@@ -191,8 +191,9 @@ void PdfRenderManager::deliver(const RenderJob &job, const QList<QImage> &images
         Q_EMIT pageRendered(job.pageIds.at(i), job.sizes.at(i), job.purpose, job.requestIds.at(i),
                             job.documentRevision, image);
     }
-    // The background sweep of thumbnails does not hold the hand-back off.
-    if (alive && job.purpose == PdfRenderPurpose::Page)
+    // Thumbnails count too: the views let go of the far ones, and their sweep is bounded, so
+    // it comes to rest soon.
+    if (alive)
         m_restTimer->start();
 }
 
