@@ -5,10 +5,16 @@
 #include <QIODevice>
 #include <QMimeData>
 #include <QPromise>
-#include <QThreadPool>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -162,7 +168,12 @@ void PdfDocumentModel::readPageSizes(const QString &path, const QString &passwor
             applyPageSizes();
     });
     watcher->setFuture(m_sizeRead);
-    QThreadPool::globalInstance()->start([promise, path, password] {
+    // A thread of its own, at a lower priority: the first screen's pages are drawn meanwhile
+    // and must not wait for this on a machine with few cores.
+    QThread *thread = QThread::create([promise, path, password] {
+#ifdef Q_OS_LINUX
+        setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
+#endif
         promise->start();
         PdfDocumentInfo info;
         // A page that cannot be read keeps its stand-in size; drawing it reports the fault.
@@ -170,6 +181,9 @@ void PdfDocumentModel::readPageSizes(const QString &path, const QString &passwor
         promise->addResult(info.pageSizes);
         promise->finish();
     });
+    thread->setObjectName(QStringLiteral("PdfPageSizes"));
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::LowPriority);
 }
 
 void PdfDocumentModel::ensurePageSizes() const
