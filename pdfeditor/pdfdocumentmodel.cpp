@@ -1,6 +1,8 @@
 #include "pdfdocumentmodel.h"
 
 #include <QDataStream>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QIODevice>
 #include <QMimeData>
@@ -140,6 +142,7 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     ++m_revision;
     m_modified = false;
     m_sizesPath = path;
+    m_sizesStamp = fileStamp(path);
     m_sizes = info.pageSizes;
     if (count > info.pageSizes.size())
         readPageSizes(path, password);
@@ -213,6 +216,14 @@ void PdfDocumentModel::applyPageSizes()
         Q_EMIT dataChanged(index(first), index(last), {PageSizeRole});
 }
 
+QString PdfDocumentModel::fileStamp(const QString &path)
+{
+    const QFileInfo info(path);
+    return QString::number(info.size()) + u':' +
+           QString::number(info.lastModified().toMSecsSinceEpoch()) + u':' +
+           QString::number(info.metadataChangeTime().toMSecsSinceEpoch());
+}
+
 void PdfDocumentModel::forgetReadSizes()
 {
     // The file may hold other pages now: what was read of it no longer applies.
@@ -220,6 +231,7 @@ void PdfDocumentModel::forgetReadSizes()
     m_sizesPending = false;
     m_sizeRead = {};
     m_sizesPath.clear();
+    m_sizesStamp.clear();
     m_sizes.clear();
 }
 
@@ -229,6 +241,11 @@ void PdfDocumentModel::fillKnownSizes(int *first, int *last)
     *last = -1;
     if (m_sizesPath.isEmpty() || m_sizes.isEmpty())
         return;
+    // Saved over since: its pages are others now, with sizes of their own.
+    if (fileStamp(m_sizesPath) != m_sizesStamp) {
+        forgetReadSizes();
+        return;
+    }
     for (int row = 0; row < m_pages.size(); ++row) {
         const PdfPageEntry &entry = m_pages.at(row);
         if (entry.origin == PdfPageOrigin::Blank || entry.sourcePath != m_sizesPath ||

@@ -125,6 +125,7 @@ private:
     void readPageSizes(const QString &path, const QString &password);
     void applyPageSizes();
     void forgetReadSizes();
+    static QString fileStamp(const QString &path);
     // Gives the pages of the loaded file the sizes read for it; the changed rows span
     // first..last (-1 when none changed).
     void fillKnownSizes(int *first, int *last);
@@ -140,5 +141,6 @@ private:
     bool m_sizesPending = false;
     quint64 m_sizeReadGeneration = 0;
     QString m_sizesPath;
+    QString m_sizesStamp;
     QList<QSizeF> m_sizes;
 };
