@@ -725,20 +725,26 @@ bool isEncrypted(const DocumentRef &doc)
     return isEncryptedRaw(doc.context(), doc.get()) != 0;
 }
 
-bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message)
+bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, int limit,
+               int *count)
 {
     char error[ErrorTextSize] = {};
-    const int count = countPages(doc.context(), doc.get(), error);
-    if (count < 0) {
+    const int pages = countPages(doc.context(), doc.get(), error);
+    if (pages < 0) {
         *message = text(error);
         return false;
     }
+    if (count)
+        *count = pages;
+    const bool some = limit >= 0 && limit < pages;
+    const int wanted = some ? limit : pages;
     sizes->clear();
-    sizes->reserve(count);
-    std::vector<float> dims(2 * static_cast<size_t>(count));
+    sizes->reserve(wanted);
+    std::vector<float> dims(2 * static_cast<size_t>(wanted));
+    // A few pages are looked up one by one; the whole tree is walked once.
     const bool walked =
-        count > 0 && treeSizes(doc.context(), doc.get(), dims.data(), count) == count;
-    for (int i = 0; i < count; ++i) {
+        !some && pages > 0 && treeSizes(doc.context(), doc.get(), dims.data(), pages) == pages;
+    for (int i = 0; i < wanted; ++i) {
         fz_rect bounds{0, 0, dims[2 * size_t(i)], dims[2 * size_t(i) + 1]};
         // A tree whose leaves disagree with its /Count is read the way rendering reads it.
         if (!walked && !pageBounds(doc.context(), doc.get(), i, &bounds, error)) {

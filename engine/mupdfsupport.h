@@ -77,8 +77,10 @@ int pageCount(const DocumentRef &doc);
 bool isEncrypted(const DocumentRef &doc);
 
 // Page sizes in points as each page shows itself (CropBox within MediaBox, /UserUnit and the
-// page's own /Rotate applied).
-bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message);
+// page's own /Rotate applied). With a limit below the page count, only the first pages are read
+// (cheap on any page tree) and count, when given, receives the number of pages.
+bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, int limit = -1,
+               int *count = nullptr);
 
 // Draws page index into image (already sized: RGB888, RGB32 or ARGB32_Premultiplied) over a
 // white background, with an extra clockwise rotation, stretched to the image's size. The image is

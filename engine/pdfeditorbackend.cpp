@@ -85,6 +85,13 @@ bool PdfEditorBackend::inspectDocument(const QString &path, const QString &passw
                                        PdfDocumentInfo *info, PdfBackendError *error,
                                        QString *message)
 {
+    return inspectDocument(path, password, -1, info, error, message);
+}
+
+bool PdfEditorBackend::inspectDocument(const QString &path, const QString &password, int firstPages,
+                                       PdfDocumentInfo *info, PdfBackendError *error,
+                                       QString *message)
+{
     mupdf::OpenStatus status;
     QString text;
     mupdf::DocumentRef doc = mupdf::openDocument(path, password, true, &status, &text);
@@ -94,7 +101,7 @@ bool PdfEditorBackend::inspectDocument(const QString &path, const QString &passw
         return false;
     }
     PdfDocumentInfo result;
-    if (!mupdf::pageSizes(doc, &result.pageSizes, &text)) {
+    if (!mupdf::pageSizes(doc, &result.pageSizes, &text, firstPages, &result.pageCount)) {
         put(error, PdfBackendError::CorruptOrUnsupported);
         put(message, QStringLiteral("The file is damaged: %1").arg(text));
         return false;

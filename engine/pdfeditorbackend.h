@@ -37,6 +37,8 @@ struct PdfSourcePage
 struct PdfDocumentInfo
 {
     QList<QSizeF> pageSizes; // points, own /Rotate applied, document order
+    // Pages in the file: more than pageSizes holds when only the first pages were read.
+    int pageCount = 0;
 };
 
 // What a written file keeps besides its pages.
@@ -98,6 +100,10 @@ class PdfEditorBackend
 public:
     static bool inspectDocument(const QString &path, const QString &password, PdfDocumentInfo *info,
                                 PdfBackendError *error, QString *message);
+    // Reads the sizes of the first pages only (all of them when firstPages is negative), so that
+    // a long document can be shown before every page was looked at.
+    static bool inspectDocument(const QString &path, const QString &password, int firstPages,
+                                PdfDocumentInfo *info, PdfBackendError *error, QString *message);
     // Keeps the protection of the primary source (the file saved over when it is one of the
     // sources, else the first page's file) when that file is encrypted.
     static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,

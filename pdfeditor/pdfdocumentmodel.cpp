@@ -1,10 +1,22 @@
 #include "pdfdocumentmodel.h"
 
 #include <QDataStream>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QIODevice>
 #include <QMimeData>
+#include <QPromise>
+#include <QThread>
 
 #include <algorithm>
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -43,6 +55,7 @@ int PdfDocumentModel::rowOfPage(PdfPageId id) const
 
 QList<PdfSourcePage> PdfDocumentModel::sourcePages() const
 {
+    ensurePageSizes();
     QList<PdfSourcePage> result;
     result.reserve(m_pages.size());
     for (const PdfPageEntry &entry : m_pages)
@@ -105,7 +118,7 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
                                     PdfBackendError *error, QString *message)
 {
     PdfDocumentInfo info;
-    if (!PdfEditorBackend::inspectDocument(path, password, &info, error, message))
+    if (!PdfEditorBackend::inspectDocument(path, password, FirstPageSizes, &info, error, message))
         return false;
 
     const bool moved = path != m_documentPath;
@@ -113,19 +126,28 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     m_pages.clear();
     m_documentPath = path;
     m_documentPassword = password;
-    m_pages.reserve(info.pageSizes.size());
-    for (int i = 0; i < info.pageSizes.size(); ++i) {
+    const int count = std::max(info.pageCount, int(info.pageSizes.size()));
+    const QSizeF stand = info.pageSizes.value(0, DefaultBlankPageSize);
+    m_pages.reserve(count);
+    for (int i = 0; i < count; ++i) {
         PdfPageEntry entry;
         entry.id = takeNextId();
         entry.sourcePath = path;
         entry.password = password;
         entry.sourcePageIndex = i;
-        entry.pageSize = info.pageSizes.at(i);
+        entry.pageSize = info.pageSizes.value(i, stand);
         entry.origin = PdfPageOrigin::Loaded;
         m_pages.append(entry);
     }
     ++m_revision;
     m_modified = false;
+    m_sizesPath = path;
+    m_sizesStamp = fileStamp(path);
+    m_sizes = info.pageSizes;
+    if (count > info.pageSizes.size())
+        readPageSizes(path, password);
+    else
+        m_sizesPending = false;
     endResetModel();
 
     Q_EMIT selectionChanged();
@@ -134,6 +156,106 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     if (moved)
         Q_EMIT documentPathChanged(path);
     return true;
+}
+
+void PdfDocumentModel::readPageSizes(const QString &path, const QString &password)
+{
+    auto promise = std::make_shared<QPromise<QList<QSizeF>>>();
+    m_sizeRead = promise->future();
+    m_sizesPending = true;
+    const quint64 generation = ++m_sizeReadGeneration;
+    auto *watcher = new QFutureWatcher<QList<QSizeF>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation == m_sizeReadGeneration)
+            applyPageSizes();
+    });
+    watcher->setFuture(m_sizeRead);
+    // A thread of its own, at a lower priority: the first screen's pages are drawn meanwhile
+    // and must not wait for this on a machine with few cores.
+    QThread *thread = QThread::create([promise, path, password] {
+#ifdef Q_OS_LINUX
+        setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
+#endif
+        promise->start();
+        PdfDocumentInfo info;
+        // A page that cannot be read keeps its stand-in size; drawing it reports the fault.
+        PdfEditorBackend::inspectDocument(path, password, &info, nullptr, nullptr);
+        promise->addResult(info.pageSizes);
+        promise->finish();
+    });
+    thread->setObjectName(QStringLiteral("PdfPageSizes"));
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start(QThread::LowPriority);
+}
+
+void PdfDocumentModel::ensurePageSizes() const
+{
+    if (!m_sizesPending)
+        return;
+    // Readers that only look at the pages (print, extract) still get them right; no model is
+    // ever created const, so filling the sizes in here is sound.
+    auto *self = const_cast<PdfDocumentModel *>(this);
+    self->m_sizeRead.waitForFinished();
+    self->applyPageSizes();
+}
+
+void PdfDocumentModel::applyPageSizes()
+{
+    if (!m_sizesPending)
+        return;
+    m_sizesPending = false;
+    const QList<QSizeF> sizes = m_sizeRead.resultCount() > 0 ? m_sizeRead.result() : m_sizes;
+    m_sizeRead = {};
+    if (sizes.size() > m_sizes.size())
+        m_sizes = sizes;
+    int first = -1;
+    int last = -1;
+    fillKnownSizes(&first, &last);
+    if (first >= 0)
+        Q_EMIT dataChanged(index(first), index(last), {PageSizeRole});
+}
+
+QString PdfDocumentModel::fileStamp(const QString &path)
+{
+    const QFileInfo info(path);
+    return QString::number(info.size()) + u':' +
+           QString::number(info.lastModified().toMSecsSinceEpoch()) + u':' +
+           QString::number(info.metadataChangeTime().toMSecsSinceEpoch());
+}
+
+void PdfDocumentModel::forgetReadSizes()
+{
+    // The file may hold other pages now: what was read of it no longer applies.
+    ++m_sizeReadGeneration;
+    m_sizesPending = false;
+    m_sizeRead = {};
+    m_sizesPath.clear();
+    m_sizesStamp.clear();
+    m_sizes.clear();
+}
+
+void PdfDocumentModel::fillKnownSizes(int *first, int *last)
+{
+    *first = -1;
+    *last = -1;
+    if (m_sizesPath.isEmpty() || m_sizes.isEmpty())
+        return;
+    // Saved over since: its pages are others now, with sizes of their own.
+    if (fileStamp(m_sizesPath) != m_sizesStamp) {
+        forgetReadSizes();
+        return;
+    }
+    for (int row = 0; row < m_pages.size(); ++row) {
+        const PdfPageEntry &entry = m_pages.at(row);
+        if (entry.origin == PdfPageOrigin::Blank || entry.sourcePath != m_sizesPath ||
+            entry.sourcePageIndex < 0 || entry.sourcePageIndex >= m_sizes.size() ||
+            entry.pageSize == m_sizes.at(entry.sourcePageIndex))
+            continue;
+        m_pages[row].pageSize = m_sizes.at(entry.sourcePageIndex);
+        *first = *first < 0 ? row : *first;
+        *last = row;
+    }
 }
 
 PdfPageId PdfDocumentModel::insertBlankPage(int row, const QSizeF &size)
@@ -296,15 +418,14 @@ bool PdfDocumentModel::setPageNumbering(const PdfPageNumbering &numbering)
     return true;
 }
 
-QString PdfDocumentModel::pageNumberText(const PdfPageNumbering &numbering, int row,
-                                         int pageCount)
+QString PdfDocumentModel::pageNumberText(const PdfPageNumbering &numbering, int row, int pageCount)
 {
     if (!numbering.enabled)
         return {};
     const qint64 number = qint64(numbering.firstNumber) + row;
     if (numbering.format == PdfPageNumbering::Format::NumberOfTotal)
         return QStringLiteral("%1 / %2").arg(number).arg(qint64(numbering.firstNumber) + pageCount -
-                                                          1);
+                                                         1);
     return QString::number(number);
 }
 
@@ -377,6 +498,7 @@ void PdfDocumentModel::markSaved(const QString &path)
     const bool moved = !path.isEmpty() && path != m_documentPath;
     if (!path.isEmpty())
         m_documentPath = path;
+    forgetReadSizes();
     for (PdfPageEntry &entry : m_pages)
         entry.edited = false;
     if (!m_pages.isEmpty())
@@ -388,6 +510,7 @@ void PdfDocumentModel::markSaved(const QString &path)
 
 void PdfDocumentModel::invalidatePages()
 {
+    forgetReadSizes();
     ++m_revision;
     if (!m_pages.isEmpty())
         Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {RotationRole, PageSizeRole});
@@ -404,6 +527,10 @@ void PdfDocumentModel::restoreSnapshot(const QList<PdfPageEntry> &entries, bool 
     ++m_revision;
     m_modified = modified;
     refreshStampTexts(false);
+    // A snapshot taken before the page sizes arrived still holds the stand-in sizes.
+    int first = -1;
+    int last = -1;
+    fillKnownSizes(&first, &last);
     endResetModel();
 
     Q_EMIT selectionChanged();

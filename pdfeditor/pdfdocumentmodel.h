@@ -4,6 +4,7 @@
 #include "pdfpageentry.h"
 
 #include <QAbstractListModel>
+#include <QFuture>
 #include <QSet>
 
 #include <optional>
@@ -30,6 +31,8 @@ public:
 
     static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");
     static constexpr QSizeF DefaultBlankPageSize{595.0, 842.0};
+    // Pages whose sizes a loaded document has at once; the others follow from the background.
+    static constexpr int FirstPageSizes = 64;
 
     explicit PdfDocumentModel(QObject *parent = nullptr);
     ~PdfDocumentModel() override;
@@ -52,6 +55,12 @@ public:
 
     bool loadDocument(const QString &path, const QString &password, PdfBackendError *error,
                       QString *message);
+    // A long document is shown before every page's size was read: until the rest arrives from
+    // a background read (a PageSizeRole change of the rows that differ), those pages carry the
+    // first page's size. Work that needs every size (saving, printing, extracting, finding)
+    // calls ensurePageSizes, which waits for the read and applies it.
+    bool pageSizesPending() const { return m_sizesPending; }
+    void ensurePageSizes() const;
     PdfPageId insertBlankPage(int row, const QSizeF &size = QSizeF());
     bool insertPdf(const QString &path, int row, const QString &password, PdfBackendError *error,
                    QString *message);
@@ -113,6 +122,13 @@ private:
     void refreshStampTexts(bool notify);
     // The page a payload names, or no value when it names none of this model's pages.
     std::optional<PdfPageId> firstPayloadId(const QMimeData *data) const;
+    void readPageSizes(const QString &path, const QString &password);
+    void applyPageSizes();
+    void forgetReadSizes();
+    static QString fileStamp(const QString &path);
+    // Gives the pages of the loaded file the sizes read for it; the changed rows span
+    // first..last (-1 when none changed).
+    void fillKnownSizes(int *first, int *last);
 
     QList<PdfPageEntry> m_pages;
     QString m_documentPath;
@@ -120,4 +136,11 @@ private:
     PdfPageId m_nextId = 1;
     quint64 m_revision = 0;
     bool m_modified = false;
+    // The background read of a loaded document's page sizes, and what it found.
+    QFuture<QList<QSizeF>> m_sizeRead;
+    bool m_sizesPending = false;
+    quint64 m_sizeReadGeneration = 0;
+    QString m_sizesPath;
+    QString m_sizesStamp;
+    QList<QSizeF> m_sizes;
 };

@@ -766,6 +766,24 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
     if (!roles.contains(PdfDocumentModel::RotationRole) &&
         !roles.contains(PdfDocumentModel::PageSizeRole))
         return;
+    if (!roles.contains(PdfDocumentModel::RotationRole)) {
+        // Sizes read after the first screen: the pages keep their images (drawn scaled until
+        // redrawn at the new size) and the current page stays where the reader has it.
+        const int anchor = m_currentPage;
+        const QRect before = m_pageRects.value(anchor);
+        const int offset = verticalScrollBar()->value() - before.top();
+        const bool guarded = std::exchange(m_scrollGuard, true);
+        refit();
+        layoutPages(false);
+        if (anchor < m_pageRects.size() && before.isValid()) {
+            const QRect after = m_pageRects.at(anchor);
+            const double scale = double(after.height()) / std::max(before.height(), 1);
+            verticalScrollBar()->setValue(after.top() + qRound(offset * scale));
+        }
+        m_scrollGuard = guarded;
+        requestVisiblePages();
+        return;
+    }
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         if (const auto entry = m_model->pageAt(row))
             forgetPage(entry->id);

@@ -166,6 +166,7 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
 QList<PdfExtractSplitPlan::Job> PdfExtractSplitPlan::jobsFor(const PdfDocumentModel &model,
                                                              const QList<OutputFile> &files)
 {
+    model.ensurePageSizes();
     QList<Job> jobs;
     jobs.reserve(files.size());
     for (const OutputFile &file : files) {

@@ -229,9 +229,15 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
                 if (!roles.contains(PdfDocumentModel::RotationRole) &&
                     !roles.contains(PdfDocumentModel::PageSizeRole))
                     return;
-                for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-                    if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
-                        m_store.forget(entry->id);
+                if (roles.contains(PdfDocumentModel::RotationRole)) {
+                    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+                        if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
+                            m_store.forget(entry->id);
+                    }
+                } else {
+                    m_store.forgetResized(m_model, [this](const PdfPageEntry &entry) {
+                        return thumbnailTargetSize(entry);
+                    });
                 }
                 requestPass();
             });
@@ -579,11 +585,22 @@ void PdfPageManagerView::requestPass()
     const int margin = 2 * m_cellSize.height();
     const QRect band = m_grid->viewport()->rect().adjusted(0, -margin, 0, margin);
 
+    const QRect visible = m_grid->viewport()->rect();
     QList<int> rows;
+    int firstShown = -1;
+    int lastShown = -1;
     for (int row = 0; row < count; ++row) {
-        if (m_grid->visualRect(m_model->index(row)).intersects(band))
-            rows.append(row);
+        const QRect item = m_grid->visualRect(m_model->index(row));
+        if (!item.intersects(band))
+            continue;
+        rows.append(row);
+        if (item.intersects(visible)) {
+            firstShown = firstShown < 0 ? row : firstShown;
+            lastShown = row;
+        }
     }
+    if (firstShown >= 0)
+        m_store.setFocus(firstShown, lastShown);
     m_store.request(
         m_model, m_renderManager, rows,
         [this](const PdfPageEntry &entry) { return thumbnailTargetSize(entry); }, RequestPriority);
@@ -674,7 +691,7 @@ void PdfPageManagerView::onPageRendered(PdfPageId pageId, PdfRenderPurpose purpo
 {
     if (purpose != PdfRenderPurpose::Thumbnail || !m_model)
         return;
-    if (!m_store.accept(pageId, requestId, image))
+    if (!m_store.accept(pageId, requestId, image, m_model))
         return;
     const int row = m_model->rowOfPage(pageId);
     if (row >= 0)

@@ -60,6 +60,9 @@ public:
     QImage thumbnail(PdfPageId pageId) const;
     bool isRequestPending(PdfPageId pageId) const { return m_store.isPending(pageId); }
     int pendingRequestCount() const { return m_store.pendingCount(); }
+    const PageThumbnailStore &thumbnailStore() const { return m_store; }
+    // Bytes of thumbnails kept at most; past it, those farthest from the shown cards go.
+    void setThumbnailBudget(qint64 bytes) { m_store.setBudget(bytes); }
 
     // Card scale: the grid cell and the card drawn in it, for a slider value.
     static QSize cellSizeFor(int sliderValue);

@@ -183,6 +183,7 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     if (!answer.accepted)
         return;
 
+    model->ensurePageSizes();
     const Range range = pageRange(answer.fromPage, answer.toPage, count);
     PdfPrintWorker::Order order;
     order.route = routeFor(printer);

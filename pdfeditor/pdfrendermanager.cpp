@@ -55,7 +55,7 @@ PdfRenderManager::PdfRenderManager(QObject *parent)
     m_restTimer = new QTimer(this);
     m_restTimer->setSingleShot(true);
     m_restTimer->setInterval(RestMs);
-    connect(m_restTimer, &QTimer::timeout, this, &PdfRenderManager::releaseFreedMemory);
+    connect(m_restTimer, &QTimer::timeout, this, &PdfRenderManager::rest);
 }
 
 PdfRenderManager::~PdfRenderManager()
@@ -183,16 +183,15 @@ void PdfRenderManager::deliver(const RenderJob &job, const QList<QImage> &images
                                     errors.value(i));
             continue;
         }
-        {
+        if (const qsizetype cost = imageCost(image); cost <= LargestCachedCost) {
             QMutexLocker locker(&m_cacheMutex);
-            // QCache refuses (and frees) an image costing more than the whole cache.
-            m_cache.insert(job.keys.at(i), new QImage(image), imageCost(image));
+            m_cache.insert(job.keys.at(i), new QImage(image), cost);
         }
         Q_EMIT pageRendered(job.pageIds.at(i), job.sizes.at(i), job.purpose, job.requestIds.at(i),
                             job.documentRevision, image);
     }
-    // The background sweep of thumbnails does not hold the hand-back off.
-    if (alive && job.purpose == PdfRenderPurpose::Page)
+    // Thumbnails of the background sweep do not hold the hand-back off, page images do.
+    if (alive && (job.purpose == PdfRenderPurpose::Page || !m_restTimer->isActive()))
         m_restTimer->start();
 }
 
@@ -210,6 +209,17 @@ void PdfRenderManager::clearCache()
     }
     if (m_restTimer)
         m_restTimer->start();
+}
+
+void PdfRenderManager::rest()
+{
+    {
+        QMutexLocker locker(&m_cacheMutex);
+        // Lowering the bound lets the least recently used images go.
+        m_cache.setMaxCost(RestingCacheCost);
+        m_cache.setMaxCost(CacheMaxCost);
+    }
+    releaseFreedMemory();
 }
 
 void PdfRenderManager::releaseFreedMemory()

@@ -23,6 +23,11 @@ class PdfRenderManager : public QObject
 
 public:
     static constexpr qsizetype CacheMaxCost = 262144; // KiB of pixels: 256 MiB
+    // What the cache keeps once the reader rests: the pages read last.
+    static constexpr qsizetype RestingCacheCost = CacheMaxCost / 2;
+    // Larger images (deep zoom) are not kept: the view holds the ones it shows, and each would
+    // push out many pages of ordinary size.
+    static constexpr qsizetype LargestCachedCost = CacheMaxCost / 8;
 
     explicit PdfRenderManager(QObject *parent = nullptr);
     ~PdfRenderManager() override;
@@ -58,6 +63,7 @@ private:
     struct RenderJob;
     void startJob(RenderJob job, int priority);
     void deliver(const RenderJob &job, const QList<QImage> &images, const QList<QString> &errors);
+    void rest();
     static void releaseFreedMemory();
 
     mutable QMutex m_cacheMutex;

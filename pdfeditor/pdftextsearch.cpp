@@ -129,6 +129,7 @@ void PdfTextSearch::restart()
 
     auto job = std::make_shared<Job>();
     job->needle = m_needle;
+    m_model->ensurePageSizes();
     const QList<PdfPageEntry> entries = m_model->pages();
     job->pages.reserve(entries.size());
     m_ids.reserve(entries.size());

@@ -13,8 +13,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include <utility>
 #include <QVBoxLayout>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -144,7 +144,7 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
         onScreenPass();
     });
     connect(model, &QAbstractItemModel::rowsInserted, this, [this] {
-        // The sweep revisits the whole document and fetches only what is missing.
+        // The sweep revisits the rows around the view and fetches only what is missing.
         m_sweepCursor = 0;
         onScreenPass();
     });
@@ -154,7 +154,15 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
                 if (!roles.contains(PdfDocumentModel::RotationRole) &&
                     !roles.contains(PdfDocumentModel::PageSizeRole))
                     return;
-                dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
+                if (roles.contains(PdfDocumentModel::RotationRole)) {
+                    dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
+                } else {
+                    // Sizes that arrived late: only thumbnails of another shape go.
+                    m_store.forgetResized(m_model, [](const PdfPageEntry &entry) {
+                        return thumbnailTargetSize(entry);
+                    });
+                    m_sweepCursor = 0;
+                }
                 onScreenPass();
             });
     onScreenPass();
@@ -334,6 +342,12 @@ void PdfThumbnailPanel::onScreenPass()
             lastCard.isValid() && lastCard.top() < height ? count - 1 : std::min(count - 1, 4);
     }
     const int end = std::min(count - 1, lastRow + 4);
+    const int firstShown = first >= 0 ? first : 0;
+    if (firstShown != m_store.focusFirst() || lastRow != m_store.focusLast()) {
+        // The sweep walks outwards from the rows shown now.
+        m_store.setFocus(firstShown, std::max(firstShown, lastRow));
+        m_sweepCursor = 0;
+    }
 
     QList<int> rows;
     for (int row = start; row <= end; ++row)
@@ -342,9 +356,33 @@ void PdfThumbnailPanel::onScreenPass()
     scheduleSweep(AfterPassDelayMs);
 }
 
+int PdfThumbnailPanel::sweepReach() const
+{
+    const int first = m_store.focusFirst();
+    const int last = m_store.focusLast();
+    const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(first) : std::nullopt;
+    const QSize size = entry ? thumbnailTargetSize(*entry) : ThumbnailDelegate::ThumbnailBoxSize;
+    // Three quarters of the budget: what the sweep fetches must not push out what it fetched.
+    const int fits = m_store.capacityFor(size) * 3 / 4 - (last - first + 1);
+    const int before = first;
+    const int after = rowCount() - 1 - last;
+    // Near an end of the document, what one side lacks goes to the other.
+    int reach = fits / 2;
+    if (before < reach)
+        reach = fits - before;
+    else if (after < reach)
+        reach = fits - after;
+    return std::clamp(reach, 0, std::max(before, after));
+}
+
+bool PdfThumbnailPanel::sweepLeft() const
+{
+    return m_model && m_sweepCursor < sweepReach();
+}
+
 void PdfThumbnailPanel::scheduleSweep(int delayMs)
 {
-    if (!m_model || m_sweepCursor >= rowCount() || m_sweepTimer->isActive())
+    if (!sweepLeft() || m_sweepTimer->isActive())
         return;
     m_sweepTimer->start(delayMs);
 }
@@ -358,15 +396,21 @@ void PdfThumbnailPanel::sweepStep()
         return;
     }
     const int count = rowCount();
+    const int reach = sweepReach();
     QList<int> rows;
-    while (m_sweepCursor < count && rows.size() < SweepBatch) {
-        const int row = m_sweepCursor++;
-        const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (entry && !m_store.isKnown(entry->id))
-            rows.append(row);
+    // Nearest first: one row after the shown ones, then one before, a step further each time.
+    while (m_sweepCursor < reach && rows.size() < SweepBatch) {
+        const int step = m_sweepCursor++;
+        for (const int row : {m_store.focusLast() + 1 + step, m_store.focusFirst() - 1 - step}) {
+            if (row < 0 || row >= count)
+                continue;
+            const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+            if (entry && !m_store.isKnown(entry->id))
+                rows.append(row);
+        }
     }
     requestRows(rows, SweepPriority);
-    if (m_sweepCursor < count)
+    if (sweepLeft())
         scheduleSweep(BetweenStepsDelayMs);
 }
 
@@ -385,7 +429,7 @@ void PdfThumbnailPanel::dropThumbnailsOfRows(int first, int last)
         const PdfPageId id =
             m_model->index(row).data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
         m_store.forget(id);
-        m_sweepCursor = std::min(m_sweepCursor, row);
+        m_sweepCursor = 0;
     }
 }
 
@@ -394,7 +438,7 @@ void PdfThumbnailPanel::onPageRendered(PdfPageId pageId, QSize, PdfRenderPurpose
 {
     if (purpose != PdfRenderPurpose::Thumbnail || !m_model)
         return;
-    if (!m_store.accept(pageId, requestId, image))
+    if (!m_store.accept(pageId, requestId, image, m_model))
         return;
     const int row = m_model->rowOfPage(pageId);
     if (row >= 0)

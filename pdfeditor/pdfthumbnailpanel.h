@@ -45,6 +45,9 @@ public:
     QImage thumbnail(PdfPageId pageId) const;
     bool isRequestPending(PdfPageId pageId) const { return m_store.isPending(pageId); }
     int pendingRequestCount() const { return m_store.pendingCount(); }
+    const PageThumbnailStore &thumbnailStore() const { return m_store; }
+    // Bytes of thumbnails kept at most; past it, those farthest from the shown cards go.
+    void setThumbnailBudget(qint64 bytes) { m_store.setBudget(bytes); }
     int hoverRow() const { return m_hoverRow; }
     // The card whose actions are shown: the hovered one, once the pointer rested on it.
     int actionsRow() const { return m_actionsRow; }
@@ -68,6 +71,9 @@ private:
     void reset();
     void keepValidThumbnails();
     void onScreenPass();
+    // Rows on each side of the shown ones that the sweep fetches: what the budget holds.
+    int sweepReach() const;
+    bool sweepLeft() const;
     void scheduleSweep(int delayMs);
     void sweepStep();
     void requestRows(const QList<int> &rows, int priority);

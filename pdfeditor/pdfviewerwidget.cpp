@@ -429,6 +429,7 @@ void PdfViewerWidget::showInsertMenu(int beforeRow, const QPoint &globalPosition
         chooseAndInsertPdf(beforeRow);
     } else if (chosen == insertBlank) {
         QSizeF size = PdfDocumentModel::DefaultBlankPageSize;
+        m_model->ensurePageSizes();
         const int count = m_model->pageCount();
         if (count > 0) {
             const int row = std::max(std::min(count, beforeRow) - 1, 0);

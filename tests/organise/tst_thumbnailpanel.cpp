@@ -1,4 +1,5 @@
 #include "organisetest.h"
+#include "pdffixtures.h"
 #include "pdfinsertdropzone.h"
 #include "pdfrendermanager.h"
 #include "pdfthumbnailpanel.h"
@@ -322,6 +323,74 @@ private Q_SLOTS:
         QCOMPARE(panel.pendingRequestCount(), pending);
         QCOMPARE(timer->interval(), 50);
         panel.setRenderManager(nullptr);
+    }
+
+    void farThumbnailsGoAndComeBack_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("budgetCards");
+        QTest::newRow("12 cards' worth, 120 pages") << 120 << 12;
+        QTest::newRow("30 cards' worth, 90 pages") << 90 << 30;
+    }
+
+    void farThumbnailsGoAndComeBack()
+    {
+        QFETCH(int, pages);
+        QFETCH(int, budgetCards);
+        Strip strip;
+        strip.model = loadFixture(m_dir, u"bounded-%1.pdf"_s.arg(pages), pages);
+        QVERIFY(strip.model);
+        strip.model->ensurePageSizes();
+        // The first page is the largest thumbnail of the fixture.
+        const QSize largest = PdfThumbnailPanel::thumbnailTargetSize(*strip.model->pageAt(0));
+        const qint64 budget = qint64(budgetCards) * largest.width() * largest.height() * 4;
+        PdfThumbnailPanel &panel = strip.panel;
+        panel.setThumbnailBudget(budget);
+        panel.resize(210, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.setDocumentModel(strip.model.get());
+        panel.setRenderManager(&strip.renderManager);
+        auto *sweep = panel.findChild<QTimer *>(u"pdfThumbnailSweepTimer"_s);
+        QVERIFY(sweep);
+        const auto atRest = [&] {
+            return panel.pendingRequestCount() == 0 && !sweep->isActive();
+        };
+        const auto heldBytes = [&] {
+            qint64 bytes = 0;
+            for (int row = 0; row < pages; ++row)
+                bytes += panel.thumbnail(idAt(*strip.model, row)).sizeInBytes();
+            return bytes;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.thumbnail(idAt(*strip.model, 0)).isNull() && atRest(),
+                                 20000);
+        QVERIFY(heldBytes() <= budget);
+
+        QScrollBar *bar = panel.listView()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !panel.thumbnail(idAt(*strip.model, pages - 1)).isNull() && atRest(), 20000);
+        QVERIFY(heldBytes() <= budget);
+        // The far end went first; the cards still shown stayed.
+        QVERIFY(panel.thumbnail(idAt(*strip.model, 0)).isNull());
+        QVERIFY(!panel.thumbnail(idAt(*strip.model, pages - 2)).isNull());
+
+        bar->setValue(0);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.thumbnail(idAt(*strip.model, 0)).isNull() && atRest(),
+                                 20000);
+        QVERIFY(heldBytes() <= budget);
+        QVERIFY(panel.thumbnail(idAt(*strip.model, pages - 1)).isNull());
+        // What the card paints again is the first page itself.
+        QListView *list = panel.listView();
+        const QRect box = ThumbnailDelegate::thumbnailBox(
+            ThumbnailDelegate::cardRect(list->visualRect(list->model()->index(0, 0))));
+        const QImage shot = list->viewport()->grab().toImage();
+        const QColor painted = shot.pixelColor(box.center() * shot.devicePixelRatio());
+        const QColor expected = fixtures::colourFor(0);
+        QVERIFY2(std::abs(painted.red() - expected.red()) <= 12 &&
+                     std::abs(painted.green() - expected.green()) <= 12 &&
+                     std::abs(painted.blue() - expected.blue()) <= 12,
+                 qPrintable(painted.name() + u" for "_s + expected.name()));
     }
 
     void cardsAtTheEndAreAskedFor()

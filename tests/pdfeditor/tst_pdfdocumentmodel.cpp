@@ -1,5 +1,6 @@
 #include "pagemodeltester.h"
 #include "pdfdocumentmodel.h"
+#include "pdffixtures.h"
 #include "testpdf.h"
 #include "testregistry.h"
 
@@ -716,6 +717,75 @@ private Q_SLOTS:
         QVERIFY(sources.at(4).blank);
         QCOMPARE(sources.at(4).pageIndex, -1);
         QCOMPARE(sources.at(4).pageSize, QSizeF(100, 150));
+    }
+
+    // A long document shows before every page's size was read; what arrives later must leave
+    // every page with its own size, however it is asked for.
+    void lateSizesReachEveryPage_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("how");
+        const int beyond = PdfDocumentModel::FirstPageSizes + 40;
+        QTest::newRow("read in the background") << beyond << u"wait"_s;
+        QTest::newRow("source pages wait for them") << beyond << u"sourcePages"_s;
+        QTest::newRow("snapshot from before they came") << beyond << u"snapshot"_s;
+        QTest::newRow("short document, all at once")
+            << PdfDocumentModel::FirstPageSizes << u"none"_s;
+    }
+
+    void lateSizesReachEveryPage()
+    {
+        QFETCH(int, pages);
+        QFETCH(QString, how);
+        fixtures::DocumentSpec spec;
+        for (int i = 0; i < pages; ++i) {
+            fixtures::PageSpec page;
+            page.size = QSizeF(200 + i, 300 + (i % 7) * 10);
+            spec.pages.append(page);
+        }
+        const QString path = m_dir.filePath(u"late-%1-%2.pdf"_s.arg(pages).arg(how));
+        QVERIFY(fixtures::write(spec, path));
+
+        Loaded loaded;
+        PdfDocumentModel &model = loaded.model;
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        PdfBackendError error = PdfBackendError::NoError;
+        QString message;
+        QVERIFY(model.loadDocument(path, QString(), &error, &message));
+        QCOMPARE(model.rowCount(), pages);
+        QCOMPARE(model.pageSizesPending(), pages > PdfDocumentModel::FirstPageSizes);
+
+        QList<QSizeF> sizes;
+        if (how == u"wait"_s || how == u"none"_s) {
+            QTRY_VERIFY(!model.pageSizesPending());
+            for (const PdfPageEntry &entry : model.pages())
+                sizes.append(entry.pageSize);
+        } else if (how == u"sourcePages"_s) {
+            for (const PdfSourcePage &page : model.sourcePages())
+                sizes.append(page.pageSize);
+        } else {
+            const QList<PdfPageEntry> before = model.pages();
+            model.removePages({before.at(3).id});
+            QTRY_VERIFY(!model.pageSizesPending());
+            model.restoreSnapshot(before, false);
+            for (const PdfPageEntry &entry : model.pages())
+                sizes.append(entry.pageSize);
+        }
+        QCOMPARE(sizes.size(), pages);
+        for (int i = 0; i < pages; ++i) {
+            QVERIFY2(qAbs(sizes.at(i).width() - spec.pages.at(i).size.width()) < 1 &&
+                         qAbs(sizes.at(i).height() - spec.pages.at(i).size.height()) < 1,
+                     qPrintable(u"page %1"_s.arg(i + 1)));
+        }
+        // Only the pages that differed from their stand-in were announced, and only as sizes.
+        for (const QList<QVariant> &args : std::as_const(changed)) {
+            const auto roles = args.at(2).value<QList<int>>();
+            QVERIFY(roles == QList<int>{PdfDocumentModel::PageSizeRole} ||
+                    !roles.contains(PdfDocumentModel::PageSizeRole));
+        }
+        // Sizes read late are not an edit: renders already asked for stay valid.
+        if (how != u"snapshot"_s)
+            QCOMPARE(model.revision(), 1u);
     }
 
     void restoreSnapshot()
