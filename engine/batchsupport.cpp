@@ -136,12 +136,9 @@ QStringList sources(const TaskRequest &request)
     return result;
 }
 
-SaveOption saveOption(const TaskRequest &request)
+SaveMode saveMode(const TaskRequest &request)
 {
-    const QVariant value = request.options.value(QStringLiteral("saveOption"));
-    bool ok = false;
-    const int option = value.toInt(&ok);
-    return ok && option == 0 ? ReplaceSource : NewFile;
+    return replacesSource(request.options) ? SaveMode::ReplaceSource : SaveMode::NewFile;
 }
 
 bool samePath(const QString &a, const QString &b)

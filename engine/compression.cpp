@@ -3,7 +3,7 @@
 #include "batchsupport.h"
 #include "mupdftools.h"
 #include "qpdfsupport.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QDir>
 #include <QFile>
@@ -776,7 +776,7 @@ bool compress(const TaskRequest &request)
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return fail(request, BatchFailure::SourceMissing, source,
                     QStringLiteral("the source does not exist: %1").arg(source));
-    const bool replace = saveOption(request) == ReplaceSource;
+    const bool replace = replacesSource(request.options);
     const QString target =
         replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
     if (target.isEmpty())
@@ -786,7 +786,9 @@ bool compress(const TaskRequest &request)
         return fail(request, BatchFailure::OutputIsInput, source,
                     QStringLiteral("the output would overwrite the source"));
     const Level level =
-        request.options.value(QStringLiteral("compressLevel")).toInt() == 1 ? kStrong : kBasic;
+        CompressLevel(request.options.value(TaskOption::CompressLevel).toInt()) == CompressLevel::Strong
+            ? kStrong
+            : kBasic;
     bool damaged = false;
     // Damage qpdf meets only while writing is retried on a copy MuPDF repaired.
     const bool done = run(request, source, target, replace, level, false, &damaged);

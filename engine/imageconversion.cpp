@@ -3,7 +3,7 @@
 #include "batchsupport.h"
 #include "flateimage.h"
 #include "qpdfsupport.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -336,23 +336,25 @@ bool loadPicture(QPDF &pdf, const QString &path, Picture *picture, QString *mess
 
 QSizeF pageSize(const TaskRequest &request)
 {
-    const int size = request.options.value(QStringLiteral("pageSize")).toInt();
-    QSizeF page = size == 1 ? QSizeF(612, 792) : QSizeF(595.276, 841.89);
-    if (request.options.value(QStringLiteral("pageOrientation")).toInt() == 1)
+    const auto size = PageSize(request.options.value(TaskOption::PageSize).toInt());
+    QSizeF page = size == PageSize::Letter ? QSizeF(612, 792) : QSizeF(595.276, 841.89);
+    if (PageOrientation(request.options.value(TaskOption::PageOrientation).toInt()) ==
+        PageOrientation::Landscape)
         page.transpose();
     return page;
 }
 
 double margin(const TaskRequest &request)
 {
-    switch (request.options.value(QStringLiteral("pageMargin")).toInt()) {
-    case 1:
+    switch (PageMargin(request.options.value(TaskOption::PageMargin).toInt())) {
+    case PageMargin::Narrow:
         return 36;
-    case 2:
+    case PageMargin::Wide:
         return 72;
-    default:
-        return 0;
+    case PageMargin::None:
+        break;
     }
+    return 0;
 }
 
 QString number(double value)

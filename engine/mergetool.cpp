@@ -3,7 +3,7 @@
 #include "batchsupport.h"
 #include "pagecopy.h"
 #include "qpdfsupport.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>

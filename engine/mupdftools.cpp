@@ -14,14 +14,7 @@ extern "C" {
 namespace mupdftools {
 namespace {
 
-constexpr size_t kErrorSize = 256;
-
-void caught(fz_context *ctx, char *error)
-{
-    const char *text = fz_caught_message(ctx);
-    std::strncpy(error, text && *text ? text : "unknown MuPDF error", kErrorSize - 1);
-    error[kErrorSize - 1] = '\0';
-}
+using mupdf::ErrorTextSize;
 
 // 1 ok, 0 error.
 int checkPassword(fz_context *ctx, const char *path, const char *password, int *encrypted,
@@ -43,7 +36,7 @@ int checkPassword(fz_context *ctx, const char *path, const char *password, int *
     }
     fz_catch(ctx)
     {
-        caught(ctx, error);
+        mupdf::copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -67,7 +60,7 @@ pdf_document *openBuffer(fz_context *ctx, const unsigned char *data, size_t size
     }
     fz_catch(ctx)
     {
-        caught(ctx, error);
+        mupdf::copyCaughtMessage(ctx, error);
         pdf_drop_document(ctx, doc);
         doc = nullptr;
     }
@@ -129,7 +122,7 @@ fz_pixmap *decodeRaw(fz_context *ctx, pdf_document *doc, int num, int gen, int t
     }
     fz_catch(ctx)
     {
-        caught(ctx, error);
+        mupdf::copyCaughtMessage(ctx, error);
         fz_drop_pixmap(ctx, pixmap);
         pixmap = nullptr;
     }
@@ -231,7 +224,7 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
     }
     fz_catch(ctx)
     {
-        caught(ctx, error);
+        mupdf::copyCaughtMessage(ctx, error);
         ok = 0;
     }
     return ok;
@@ -247,7 +240,7 @@ bool passwordState(const QString &path, const QString &password, bool *encrypted
         *message = QStringLiteral("The PDF engine could not start.");
         return false;
     }
-    char error[kErrorSize] = {};
+    char error[ErrorTextSize] = {};
     int isEncrypted = 0;
     int isAccepted = 0;
     if (!checkPassword(ctx, QFile::encodeName(path).constData(), password.toUtf8().constData(),
@@ -267,7 +260,7 @@ mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message)
         *message = QStringLiteral("The PDF engine could not start.");
         return {};
     }
-    char error[kErrorSize] = {};
+    char error[ErrorTextSize] = {};
     pdf_document *doc = openBuffer(ctx, reinterpret_cast<const unsigned char *>(bytes.constData()),
                                    static_cast<size_t>(bytes.size()), error);
     if (!doc) {
@@ -281,7 +274,7 @@ bool decodeImage(const mupdf::DocumentRef &doc, int num, int gen, Pixels *pixels
                  bool toDisplay, QSize atLeast)
 {
     fz_context *ctx = doc.context();
-    char error[kErrorSize] = {};
+    char error[ErrorTextSize] = {};
     fz_pixmap *pixmap = decodeRaw(ctx, doc.get(), num, gen, toDisplay ? 1 : 0,
                                   atLeast.isValid() ? atLeast.width() : 0,
                                   atLeast.isValid() ? atLeast.height() : 0, error);
@@ -341,7 +334,7 @@ bool pageImages(const mupdf::DocumentRef &doc, QList<QList<ImageRef>> *pages, QS
     if (!mupdf::pageSizes(doc, &sizes, message))
         return false;
     pages->clear();
-    char error[kErrorSize] = {};
+    char error[ErrorTextSize] = {};
     for (int i = 0; i < sizes.size(); ++i) {
         std::vector<ImageRef> images;
         if (!pageImagesRaw(ctx, doc.get(), i, images, error)) {

@@ -4,7 +4,7 @@
 #include "pagecopy.h"
 #include "pagestamp.h"
 #include "qpdfsupport.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>

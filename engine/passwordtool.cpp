@@ -3,7 +3,7 @@
 #include "batchsupport.h"
 #include "mupdftools.h"
 #include "qpdfsupport.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,17 +26,17 @@ bool PasswordTool::execute(const TaskRequest &request)
     if (!QFileInfo(source).isFile())
         return fail(request, BatchFailure::SourceMissing, source,
                     QStringLiteral("the source does not exist: %1").arg(source));
-    const QString password = request.options.value(QStringLiteral("password")).toString();
+    const QString password = request.options.value(TaskOption::Password).toString();
     const bool encrypt = m_mode == Mode::Encrypt;
     if (encrypt && password.isEmpty())
         return fail(request, BatchFailure::EmptyPassword, QString(),
                     QStringLiteral("an empty password protects nothing"));
 
-    const SaveOption save = saveOption(request);
+    const SaveMode save = saveMode(request);
     QString folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
-    if (save == NewFile && folder.isEmpty() && request.useSourceFolder)
+    if (save == SaveMode::NewFile && folder.isEmpty() && request.useSourceFolder)
         folder = QFileInfo(source).absolutePath();
-    if (save == ReplaceSource)
+    if (save == SaveMode::ReplaceSource)
         folder = QFileInfo(source).absolutePath();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return fail(request, BatchFailure::OutputFolderMissing, folder,
@@ -88,7 +88,7 @@ bool PasswordTool::execute(const TaskRequest &request)
         &error, &message);
     if (!written)
         return fail(request, writeFailureOf(error, folder), folder, message);
-    if (save == ReplaceSource) {
+    if (save == SaveMode::ReplaceSource) {
         // Closed before the rename: a source still open cannot be replaced everywhere.
         input.reset();
         if (!staged.replace(source))

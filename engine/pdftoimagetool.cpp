@@ -3,7 +3,7 @@
 #include "batchsupport.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QDir>
 #include <QFile>
@@ -299,7 +299,7 @@ bool PdfToImageTool::execute(const TaskRequest &request)
     Job job;
     job.source = request.inputFiles.isEmpty() ? singleSource(request) : sources(request).first();
     job.folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
-    job.png = request.options.value(QStringLiteral("format")).toInt() == 3;
+    job.png = ImageFormat(request.options.value(TaskOption::ImageFormat).toInt()) == ImageFormat::Png;
     if (job.source.isEmpty() || !QFileInfo(job.source).isFile())
         return fail(request, BatchFailure::SourceMissing, job.source,
                     QStringLiteral("the source does not exist: %1").arg(job.source));
@@ -307,7 +307,7 @@ bool PdfToImageTool::execute(const TaskRequest &request)
         return fail(request, BatchFailure::OutputFolderMissing, job.folder,
                     QStringLiteral("the output folder does not exist: %1").arg(job.folder));
     job.base = QFileInfo(job.source).completeBaseName();
-    const bool done = request.options.value(QStringLiteral("saveAsSeparateFiles")).toBool()
+    const bool done = request.options.value(TaskOption::SaveAsSeparateFiles).toBool()
                           ? extractImages(request, job)
                           : renderPages(request, job);
     // The job's output is the folder, whatever names its pictures finally took.

@@ -1,4 +1,4 @@
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include "batchsupport.h"
 #include "fileplacement.h"

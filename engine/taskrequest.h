@@ -24,3 +24,32 @@ enum TaskType : qint32 {
     ImageToPdf = 5,
     Compress = 6,
 };
+
+// Keys of TaskRequest::options.
+namespace TaskOption {
+inline constexpr QLatin1StringView SaveOption{"saveOption"};       // SaveMode
+inline constexpr QLatin1StringView Password{"password"};           // string
+inline constexpr QLatin1StringView CompressLevel{"compressLevel"}; // CompressLevel
+inline constexpr QLatin1StringView PageSize{"pageSize"};           // PageSize
+inline constexpr QLatin1StringView PageMargin{"pageMargin"};       // PageMargin
+inline constexpr QLatin1StringView PageOrientation{"pageOrientation"}; // PageOrientation
+inline constexpr QLatin1StringView SinglePdf{"singlePdf"};         // bool: all images in one PDF
+inline constexpr QLatin1StringView ImageFormat{"format"};          // ImageFormat
+inline constexpr QLatin1StringView SaveAsSeparateFiles{"saveAsSeparateFiles"}; // bool: embedded images
+} // namespace TaskOption
+
+// Values of those options.
+enum class SaveMode : int { ReplaceSource = 0, NewFile = 1 };
+enum class CompressLevel : int { Basic = 0, Strong = 1 };
+enum class PageSize : int { A4 = 0, Letter = 1 };
+enum class PageMargin : int { None = 0, Narrow = 1, Wide = 2 };
+enum class PageOrientation : int { Portrait = 0, Landscape = 1 };
+enum class ImageFormat : int { Jpeg = 2, Png = 3 };
+
+// Whether a request's job writes over its own source; without a save option it writes a new file.
+inline bool replacesSource(const QVariantMap &options)
+{
+    bool ok = false;
+    const int mode = options.value(TaskOption::SaveOption).toInt(&ok);
+    return ok && SaveMode(mode) == SaveMode::ReplaceSource;
+}

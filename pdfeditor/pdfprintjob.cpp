@@ -4,7 +4,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfprintworker.h"
 #include "pdfspool.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 #include "theme.h"
 
 #include <QApplication>

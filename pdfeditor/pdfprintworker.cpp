@@ -1,7 +1,7 @@
 #include "pdfprintworker.h"
 
 #include "pdfspool.h"
-#include "stagedfile.h"
+#include "inkwell.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,6 +1,5 @@
 #include "worklane.h"
 
-#include "batchoutcome.h"
 #include "inkwell.h"
 #include "taskbase.h"
 #include "taskfactory.h"
@@ -24,8 +23,7 @@ QString namedOutput(const TaskRequest &request)
         return request.outputPath;
     case TaskType::Compress:
         // Replacing the original writes nothing new.
-        return request.options.value(QStringLiteral("saveOption")).toInt() == 0 ? QString()
-                                                                                 : request.outputPath;
+        return replacesSource(request.options) ? QString() : request.outputPath;
     default:
         return {};
     }

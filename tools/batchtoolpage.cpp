@@ -144,9 +144,7 @@ void BatchToolPage::submit(const QList<TaskRequest> &requests)
             source = QDir::fromNativeSeparators(request.inputFiles.constFirst());
         // A job that replaces its source writes nothing else, so its row shows the source: the
         // name the page chose is never written and could not be opened.
-        const bool replacesSource = request.options.contains(u"saveOption"_s) &&
-                                    request.options.value(u"saveOption"_s).toInt() == 0 &&
-                                    !source.isEmpty();
+        const bool replacesSource = ::replacesSource(request.options) && !source.isEmpty();
         const qint64 sourceSize =
             request.type == TaskType::Compress ? QFileInfo(source).size() : qint64(-1);
         m_taskList->addTask(

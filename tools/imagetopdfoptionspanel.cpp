@@ -15,11 +15,13 @@ ImageToPdfOptionsPanel::ImageToPdfOptionsPanel(QWidget *parent)
     setObjectName(u"imageToPdfOptionsPanel"_s);
 
     addSection(tr("页面大小"));
-    m_pageSize = addOptionCombo(u"pageSizeComboBox"_s, {{tr("A4"), 0}, {tr("Letter(US)"), 1}});
+    m_pageSize = addOptionCombo(u"pageSizeComboBox"_s, {{tr("A4"), int(PageSize::A4)}, {tr("Letter(US)"), int(PageSize::Letter)}});
 
     addSection(tr("页边距选项"));
     m_pageMargin =
-        addOptionCombo(u"pageMarginComboBox"_s, {{tr("无"), 0}, {tr("窄"), 1}, {tr("宽"), 2}});
+        addOptionCombo(u"pageMarginComboBox"_s, {{tr("无"), int(PageMargin::None)},
+                                                     {tr("窄"), int(PageMargin::Narrow)},
+                                                     {tr("宽"), int(PageMargin::Wide)}});
 
     addSection(tr("页面方向"));
     auto *orientation = new QWidget(this);
@@ -55,9 +57,10 @@ ImageToPdfOptionsPanel::ImageToPdfOptionsPanel(QWidget *parent)
 QVariantMap ImageToPdfOptionsPanel::options() const
 {
     return {
-        {u"pageSize"_s, optionValue(m_pageSize)},
-        {u"pageMargin"_s, optionValue(m_pageMargin)},
-        {u"singlePdf"_s, m_singlePdf->checkBox()->isChecked()},
-        {u"pageOrientation"_s, m_portrait->isSelected() ? 0 : 1},
+        {TaskOption::PageSize, optionValue(m_pageSize)},
+        {TaskOption::PageMargin, optionValue(m_pageMargin)},
+        {TaskOption::SinglePdf, m_singlePdf->checkBox()->isChecked()},
+        {TaskOption::PageOrientation,
+         int(m_portrait->isSelected() ? PageOrientation::Portrait : PageOrientation::Landscape)},
     };
 }

@@ -22,7 +22,7 @@ QList<TaskRequest> ImageToPdfPage::makeRequests(const QStringList &files)
     OutputNaming naming;
     TaskRequest request = m_panel->buildRequest();
     request.type = TaskType::ImageToPdf;
-    if (request.options.value(u"singlePdf"_s).toBool()) {
+    if (request.options.value(TaskOption::SinglePdf).toBool()) {
         const QString first = files.constFirst();
         request.inputFiles = files;
         request.outputPath = naming.pdfFile(OutputNaming::outputFolder(request, first),

@@ -33,7 +33,8 @@ PdfCompressOptionsPanel::PdfCompressOptionsPanel(QWidget *parent)
 QVariantMap PdfCompressOptionsPanel::options() const
 {
     return {
-        {u"compressLevel"_s, m_basic->isChecked() ? 0 : 1},
-        {u"saveOption"_s, saveOption()},
+        {TaskOption::CompressLevel,
+         int(m_basic->isChecked() ? CompressLevel::Basic : CompressLevel::Strong)},
+        {TaskOption::SaveOption, int(saveMode())},
     };
 }

@@ -13,7 +13,7 @@ PdfConvertOptionsPanel::PdfConvertOptionsPanel(QWidget *parent)
     setObjectName(u"pdfConvertOptionsPanel"_s);
 
     addSection(tr("选择图像格式"));
-    m_format = addOptionCombo(u"formatComboBox"_s, {{tr("JPG"), 2}, {tr("PNG"), 3}});
+    m_format = addOptionCombo(u"formatComboBox"_s, {{tr("JPG"), int(ImageFormat::Jpeg)}, {tr("PNG"), int(ImageFormat::Png)}});
 
     addSection(tr("更多选项"));
     m_separateImages = new MoreOption(this);
@@ -27,7 +27,7 @@ PdfConvertOptionsPanel::PdfConvertOptionsPanel(QWidget *parent)
 QVariantMap PdfConvertOptionsPanel::options() const
 {
     return {
-        {u"format"_s, optionValue(m_format)},
-        {u"saveAsSeparateFiles"_s, m_separateImages->checkBox()->isChecked()},
+        {TaskOption::ImageFormat, optionValue(m_format)},
+        {TaskOption::SaveAsSeparateFiles, m_separateImages->checkBox()->isChecked()},
     };
 }

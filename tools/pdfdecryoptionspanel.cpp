@@ -45,7 +45,7 @@ void PdfDecryOptionsPanel::onPasswordChanged(const QString &text)
 QVariantMap PdfDecryOptionsPanel::options() const
 {
     return {
-        {u"password"_s, m_password->lineEdit()->text()},
-        {u"saveOption"_s, saveOption()},
+        {TaskOption::Password, m_password->lineEdit()->text()},
+        {TaskOption::SaveOption, int(saveMode())},
     };
 }

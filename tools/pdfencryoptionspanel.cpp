@@ -96,7 +96,7 @@ void PdfEncryOptionsPanel::compare()
 QVariantMap PdfEncryOptionsPanel::options() const
 {
     return {
-        {u"password"_s, m_password->lineEdit()->text()},
-        {u"saveOption"_s, saveOption()},
+        {TaskOption::Password, m_password->lineEdit()->text()},
+        {TaskOption::SaveOption, int(saveMode())},
     };
 }

@@ -220,7 +220,8 @@ void ToolOptionsPanel::addSaveOptions()
     m_sections->addWidget(box);
 }
 
-int ToolOptionsPanel::saveOption() const
+SaveMode ToolOptionsPanel::saveMode() const
 {
-    return m_replaceOriginal && m_replaceOriginal->isChecked() ? 0 : 1;
+    return m_replaceOriginal && m_replaceOriginal->isChecked() ? SaveMode::ReplaceSource
+                                                               : SaveMode::NewFile;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "taskrequest.h"
+
 #include <QWidget>
 
 class IconButton;
@@ -47,8 +49,7 @@ protected:
     static int optionValue(const ModernComboBox *combo);
     // The pair "replace the original" / "keep the original", keeping checked.
     void addSaveOptions();
-    // "saveOption": 0 replaces the original, 1 keeps it.
-    int saveOption() const;
+    SaveMode saveMode() const;
 
 private:
     static constexpr int PanelWidth = 320;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "batchoutcome.h"
+#include "inkwell.h"
 #include "pdfeditorbackend.h"
 #include "taskrequest.h"
 
@@ -15,8 +15,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcBatch)
 // Reading of batch requests, shared by the engine's batch operations.
 namespace batchsupport {
 
-enum SaveOption { ReplaceSource = 0, NewFile = 1 };
-
 // The single source of a compress, encrypt or unlock job (inputFile, else the only entry of
 // inputFiles), cleaned; empty when there is none.
 QString singleSource(const TaskRequest &request);
@@ -24,8 +22,8 @@ QString singleSource(const TaskRequest &request);
 // The request's inputFiles, cleaned, in order.
 QStringList sources(const TaskRequest &request);
 
-// "saveOption" as given; anything but 0 keeps the original.
-SaveOption saveOption(const TaskRequest &request);
+// The request's save option; anything but ReplaceSource keeps the original.
+SaveMode saveMode(const TaskRequest &request);
 
 // True when both name the same file (or the same not yet existing path).
 bool samePath(const QString &a, const QString &b);
