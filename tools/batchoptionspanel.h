@@ -5,6 +5,8 @@
 
 #include <QVariantMap>
 
+class PasswordInput;
+
 // An options panel of a tool that runs jobs: its start button asks the page to start, and it
 // turns its controls into the options and output location of a request.
 class BatchOptionsPanel : public ToolOptionsPanel
@@ -29,4 +31,10 @@ protected:
     virtual QVariantMap options() const = 0;
     // Enables the start button exactly when nothing blocks it.
     void updateStartButton();
+    // A password field under its heading, its start button kept up to date, and the error text
+    // below it (in *error).
+    PasswordInput *addPasswordField(const QString &heading, const QString &objectName,
+                                    const QString &errorName, QLabel **error);
+    // The password and save option of an encrypt or unlock job.
+    QVariantMap passwordOptions(const PasswordInput *password) const;
 };

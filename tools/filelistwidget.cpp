@@ -5,6 +5,7 @@
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "lazyrowwidgets.h"
+#include "listframe.h"
 #include "listviewstyle.h"
 #include "theme.h"
 #include "toolpixmaps.h"
@@ -41,19 +42,10 @@ FileListWidget::FileListWidget(QWidget *parent)
     m_addButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/addfile.png"_s, 24));
     m_addButton->setFixedWidth(qMax(m_addButton->sizeHint().width(), 120));
 
-    m_clearButton = new IconButton(tr("清除全部"), this);
+    m_clearButton = ListFrame::plainButton(tr("清除全部"), u":/res/icons/modern/trash.png"_s, this);
     m_clearButton->setObjectName(u"fileListClearButton"_s);
     m_clearButton->setFixedHeight(35);
-    m_clearButton->setBackgroundColor(Theme::color(Theme::surface));
-    m_clearButton->setHoverColor(Theme::color(Theme::lightSurface));
-    m_clearButton->setBorderColor(Theme::color(Theme::border));
-    m_clearButton->setTextColor(Theme::color(Theme::textSecondary));
-    m_clearButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/trash.png"_s, 16));
     m_clearButton->setFixedWidth(qMax(m_clearButton->sizeHint().width(), 110));
-
-    m_separator = new QLabel(this);
-    m_separator->setFixedHeight(1);
-    m_separator->setStyleSheet(KitStyle::dividerStyle());
 
     m_list = new QListWidget(this);
     m_list->setObjectName(u"fileListView"_s);
@@ -64,18 +56,10 @@ FileListWidget::FileListWidget(QWidget *parent)
                                 [this](QListWidgetItem *item) { return makeRow(item); });
 
     auto *top = new QHBoxLayout;
-    top->setContentsMargins(15, 0, 15, 0);
     top->addWidget(m_addButton);
     top->addStretch();
     top->addWidget(m_clearButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 10, 0, 10);
-    layout->setSpacing(0);
-    layout->addLayout(top);
-    layout->addSpacing(10);
-    layout->addWidget(m_separator);
-    layout->addWidget(m_list);
+    ListFrame::arrange(this, top, m_list);
 
     connect(m_addButton, &QPushButton::clicked, this, &FileListWidget::onAddFile);
     connect(m_clearButton, &QPushButton::clicked, this, &FileListWidget::clearFiles);

@@ -8,7 +8,6 @@
 
 class IconButton;
 class LazyRowWidgets;
-class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
@@ -52,7 +51,6 @@ private:
 
     IconButton *m_addButton = nullptr;
     IconButton *m_clearButton = nullptr;
-    QLabel *m_separator = nullptr;
     QListWidget *m_list = nullptr;
     LazyRowWidgets *m_rows = nullptr;
     QString m_filter;

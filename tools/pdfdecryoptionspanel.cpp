@@ -12,19 +12,11 @@ PdfDecryOptionsPanel::PdfDecryOptionsPanel(QWidget *parent)
 {
     setObjectName(u"pdfDecryOptionsPanel"_s);
 
-    addSection(tr("密码"));
-    m_password = new PasswordInput(this);
-    m_password->setObjectName(u"passwordInput"_s);
-    m_password->setFixedHeight(48);
-    addControl(m_password);
-    m_passwordError = addErrorLabel(u"passwordError"_s);
-
+    m_password =
+        addPasswordField(tr("密码"), u"passwordInput"_s, u"passwordError"_s, &m_passwordError);
     addSaveOptions();
-
     connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
             &PdfDecryOptionsPanel::onPasswordChanged);
-    connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
-            &PdfDecryOptionsPanel::updateStartButton);
     updateStartButton();
 }
 
@@ -44,8 +36,5 @@ void PdfDecryOptionsPanel::onPasswordChanged(const QString &text)
 
 QVariantMap PdfDecryOptionsPanel::options() const
 {
-    return {
-        {TaskOption::Password, m_password->lineEdit()->text()},
-        {TaskOption::SaveOption, int(saveMode())},
-    };
+    return passwordOptions(m_password);
 }

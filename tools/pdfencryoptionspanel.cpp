@@ -12,31 +12,18 @@ PdfEncryOptionsPanel::PdfEncryOptionsPanel(QWidget *parent)
 {
     setObjectName(u"pdfEncryOptionsPanel"_s);
 
-    addSection(tr("密码"));
-    m_password = new PasswordInput(this);
-    m_password->setObjectName(u"passwordInput"_s);
-    m_password->setFixedHeight(48);
-    addControl(m_password);
-    m_passwordError = addErrorLabel(u"passwordError"_s);
-
-    addSection(tr("重新输入密码"));
-    m_confirmation = new PasswordInput(this);
-    m_confirmation->setObjectName(u"confirmPasswordInput"_s);
-    m_confirmation->setFixedHeight(48);
-    addControl(m_confirmation);
-    m_confirmationError = addErrorLabel(u"confirmPasswordError"_s);
-
+    // A typo in either field would lock the user out of the file: nothing starts until both
+    // agree.
+    m_password =
+        addPasswordField(tr("密码"), u"passwordInput"_s, u"passwordError"_s, &m_passwordError);
+    m_confirmation = addPasswordField(tr("重新输入密码"), u"confirmPasswordInput"_s,
+                                      u"confirmPasswordError"_s, &m_confirmationError);
     addSaveOptions();
 
     connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
             &PdfEncryOptionsPanel::onPasswordChanged);
     connect(m_confirmation->lineEdit(), &QLineEdit::textChanged, this,
             &PdfEncryOptionsPanel::onConfirmationChanged);
-    // A typo in either field would lock the user out of the file: nothing starts until both
-    // agree.
-    for (PasswordInput *field : {m_password, m_confirmation})
-        connect(field->lineEdit(), &QLineEdit::textChanged, this,
-                &PdfEncryOptionsPanel::updateStartButton);
     updateStartButton();
 }
 
@@ -95,8 +82,5 @@ void PdfEncryOptionsPanel::compare()
 
 QVariantMap PdfEncryOptionsPanel::options() const
 {
-    return {
-        {TaskOption::Password, m_password->lineEdit()->text()},
-        {TaskOption::SaveOption, int(saveMode())},
-    };
+    return passwordOptions(m_password);
 }

@@ -3,6 +3,7 @@
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "lazyrowwidgets.h"
+#include "listframe.h"
 #include "listviewstyle.h"
 #include "tasklistitem.h"
 #include "taskstatus.h"
@@ -26,32 +27,20 @@ TaskListWidget::TaskListWidget(QWidget *parent)
 {
     setObjectName(u"taskList"_s);
 
-    m_restartButton = new IconButton(tr("重来"), this);
+    m_restartButton =
+        ListFrame::plainButton(tr("重来"), u":/res/icons/modern/restart.png"_s, this);
     m_restartButton->setObjectName(u"taskRestartButton"_s);
     m_restartButton->setFixedSize(110, 40);
-    m_restartButton->setBackgroundColor(Theme::color(Theme::surface));
-    m_restartButton->setHoverColor(Theme::color(Theme::lightSurface));
-    m_restartButton->setBorderColor(Theme::color(Theme::border));
-    m_restartButton->setTextColor(Theme::color(Theme::textSecondary));
-    m_restartButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/restart.png"_s, 16));
     // Wider where the language needs it.
     m_restartButton->setFixedWidth(std::max(110, m_restartButton->sizeHint().width()));
 
-    m_retryButton = new IconButton(tr("重试失败项"), this);
+    m_retryButton =
+        ListFrame::plainButton(tr("重试失败项"), u":/res/icons/modern/restart.png"_s, this);
     m_retryButton->setObjectName(u"taskRetryButton"_s);
     m_retryButton->setFixedHeight(40);
     m_retryButton->setMinimumWidth(110);
-    m_retryButton->setBackgroundColor(Theme::color(Theme::surface));
-    m_retryButton->setHoverColor(Theme::color(Theme::lightSurface));
-    m_retryButton->setBorderColor(Theme::color(Theme::border));
-    m_retryButton->setTextColor(Theme::color(Theme::textSecondary));
-    m_retryButton->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/restart.png"_s, 16));
     m_retryButton->setFixedWidth(std::max(110, m_retryButton->sizeHint().width()));
     m_retryButton->hide();
-
-    m_separator = new QLabel(this);
-    m_separator->setFixedHeight(1);
-    m_separator->setStyleSheet(KitStyle::dividerStyle());
 
     m_list = new QListWidget(this);
     m_list->setObjectName(u"taskListView"_s);
@@ -60,19 +49,11 @@ TaskListWidget::TaskListWidget(QWidget *parent)
         new LazyRowWidgets(m_list, 80, [this](QListWidgetItem *item) { return makeRow(item); });
 
     auto *top = new QHBoxLayout;
-    top->setContentsMargins(15, 0, 15, 0);
     top->addStretch();
     top->addWidget(m_retryButton);
     top->addSpacing(10);
     top->addWidget(m_restartButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 10, 0, 10);
-    layout->setSpacing(0);
-    layout->addLayout(top);
-    layout->addSpacing(10);
-    layout->addWidget(m_separator);
-    layout->addWidget(m_list);
+    ListFrame::arrange(this, top, m_list);
 
     connect(m_restartButton, &QPushButton::clicked, this, &TaskListWidget::restart);
     connect(m_retryButton, &QPushButton::clicked, this, &TaskListWidget::retryFailedRequested);

@@ -7,7 +7,6 @@
 
 class IconButton;
 class LazyRowWidgets;
-class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class TaskListItem;
@@ -57,7 +56,6 @@ private:
 
     IconButton *m_restartButton = nullptr;
     IconButton *m_retryButton = nullptr;
-    QLabel *m_separator = nullptr;
     QListWidget *m_list = nullptr;
     LazyRowWidgets *m_rows = nullptr;
     QMap<QString, QListWidgetItem *> m_items;

@@ -1,32 +1,20 @@
 #include "selectbutton.h"
 
-#include "kitstyle.h"
+#include "cardlook.h"
 #include "theme.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-
-using namespace Qt::StringLiterals;
 
 SelectButton::SelectButton(QWidget *parent)
     : QWidget(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    m_iconLabel = new QLabel(this);
-    m_iconLabel->setStyleSheet(u"QLabel{background-color:transparent;}"_s);
-    m_textLabel = new QLabel(this);
-    m_textLabel->setStyleSheet(KitStyle::plainLabelStyle());
-    m_textLabel->setFont(KitStyle::font(KitStyle::Regular16, font()));
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(m_iconLabel, 0, Qt::AlignVCenter);
-    layout->addWidget(m_textLabel, 0, Qt::AlignVCenter);
-    layout->addStretch();
+    const CardLook::Labels labels = CardLook::addLabels(this);
+    m_iconLabel = labels.icon;
+    m_textLabel = labels.text;
 }
 
 void SelectButton::setText(const QString &text)
@@ -56,13 +44,7 @@ void SelectButton::paintEvent(QPaintEvent *)
     } else if (m_hovered) {
         fill = border = Theme::color(Theme::kitHover);
     }
-    QPainter p(this);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    p.setPen(border);
-    p.setBrush(fill);
-    p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 5, 5);
-    if (hasFocus())
-        KitStyle::paintFocusRing(p, rect(), 5);
+    CardLook::paint(this, fill, border);
 }
 
 void SelectButton::keyPressEvent(QKeyEvent *event)

@@ -1,32 +1,19 @@
 #include "typebutton.h"
 
-#include "kitstyle.h"
+#include "cardlook.h"
 #include "theme.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
-#include <QPainter>
-
-using namespace Qt::StringLiterals;
 
 TypeButton::TypeButton(QWidget *parent)
     : QRadioButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    m_iconLabel = new QLabel(this);
-    m_iconLabel->setStyleSheet(u"QLabel{background-color:transparent;}"_s);
-    m_iconLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_textLabel = new QLabel(this);
-    m_textLabel->setStyleSheet(KitStyle::plainLabelStyle());
-    m_textLabel->setFont(KitStyle::font(KitStyle::Regular16, font()));
-    m_textLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(m_iconLabel, 0, Qt::AlignVCenter);
-    layout->addWidget(m_textLabel, 0, Qt::AlignVCenter);
-    layout->addStretch();
+    const CardLook::Labels labels = CardLook::addLabels(this);
+    m_iconLabel = labels.icon;
+    m_textLabel = labels.text;
 }
 
 void TypeButton::setText(const QString &text)
@@ -65,13 +52,7 @@ void TypeButton::paintEvent(QPaintEvent *)
         fill = Theme::color(Theme::kitHover);
         border = Theme::color(Theme::kitHoverBorder);
     }
-    QPainter p(this);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    p.setPen(border);
-    p.setBrush(fill);
-    p.drawRoundedRect(QRect(1, 1, width() - 2, height() - 2), 5, 5);
-    if (hasFocus())
-        KitStyle::paintFocusRing(p, rect(), 5);
+    CardLook::paint(this, fill, border);
 }
 
 void TypeButton::enterEvent(QEnterEvent *event)
