@@ -538,6 +538,14 @@ fz_context *threadContext()
     return threadState().ctx;
 }
 
+fz_context *threadContext(QString *message)
+{
+    fz_context *ctx = threadContext();
+    if (!ctx && message)
+        *message = QStringLiteral("The PDF engine could not start.");
+    return ctx;
+}
+
 DocumentRef::DocumentRef(fz_context *ctx, pdf_document *doc)
     : m_ctx(ctx)
     , m_doc(doc)

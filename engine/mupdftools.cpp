@@ -235,11 +235,9 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
                    QString *message)
 {
-    fz_context *ctx = mupdf::threadContext();
-    if (!ctx) {
-        *message = QStringLiteral("The PDF engine could not start.");
+    fz_context *ctx = mupdf::threadContext(message);
+    if (!ctx)
         return false;
-    }
     char error[ErrorTextSize] = {};
     int isEncrypted = 0;
     int isAccepted = 0;
@@ -255,11 +253,9 @@ bool passwordState(const QString &path, const QString &password, bool *encrypted
 
 mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message)
 {
-    fz_context *ctx = mupdf::threadContext();
-    if (!ctx) {
-        *message = QStringLiteral("The PDF engine could not start.");
+    fz_context *ctx = mupdf::threadContext(message);
+    if (!ctx)
         return {};
-    }
     char error[ErrorTextSize] = {};
     pdf_document *doc = openBuffer(ctx, reinterpret_cast<const unsigned char *>(bytes.constData()),
                                    static_cast<size_t>(bytes.size()), error);

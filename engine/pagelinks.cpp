@@ -1,36 +1,13 @@
-#include "mupdfsupport.h"
+#include "mupdfpage.h"
 #include "pdfeditorbackend.h"
-
-extern "C" {
-#include <mupdf/fitz.h>
-#include <mupdf/pdf.h>
-}
 
 namespace {
 
-using mupdf::copyCaughtMessage;
 using mupdf::ErrorTextSize;
 
-// Kept free of C++ objects: MuPDF errors unwind with longjmp.
-fz_link *loadRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
+void *loadLinksRaw(fz_context *ctx, fz_page *page)
 {
-    fz_page *page = nullptr;
-    fz_link *links = nullptr;
-    fz_var(page);
-    fz_var(links);
-    fz_try(ctx)
-    {
-        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
-        *bounds = fz_bound_page(ctx, page);
-        links = fz_load_links(ctx, page);
-    }
-    fz_always(ctx) fz_drop_page(ctx, page);
-    fz_catch(ctx)
-    {
-        copyCaughtMessage(ctx, error);
-        return nullptr;
-    }
-    return links;
+    return fz_load_links(ctx, page);
 }
 
 int targetRaw(fz_context *ctx, fz_document *doc, const char *uri, int *external)
@@ -59,19 +36,14 @@ bool PdfEditorBackend::loadLinks(const PdfSourcePage &page, QList<PdfPageLink> *
         links->clear();
     if (page.blank || page.filePath.isEmpty())
         return true;
-    mupdf::OpenStatus status;
-    QString text;
-    mupdf::DocumentRef doc =
-        mupdf::openDocument(page.filePath, page.password, false, &status, &text);
-    if (!doc) {
-        if (message)
-            *message = text;
+    mupdf::DocumentRef doc = mupdf::openForReading(page.filePath, page.password, message);
+    if (!doc)
         return false;
-    }
     fz_context *ctx = doc.context();
     char error[ErrorTextSize] = {};
     fz_rect bounds{};
-    fz_link *first = loadRaw(ctx, doc.get(), page.pageIndex, &bounds, error);
+    auto *first = static_cast<fz_link *>(
+        mupdf::readPage(ctx, doc.get(), page.pageIndex, &bounds, loadLinksRaw, error));
     if (!first && error[0]) {
         if (message)
             *message = QString::fromUtf8(error);

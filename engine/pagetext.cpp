@@ -1,12 +1,7 @@
-#include "mupdfsupport.h"
+#include "mupdfpage.h"
 #include "pdfeditorbackend.h"
 
 #include <vector>
-
-extern "C" {
-#include <mupdf/fitz.h>
-#include <mupdf/pdf.h>
-}
 
 namespace {
 
@@ -15,27 +10,6 @@ using mupdf::ErrorTextSize;
 
 constexpr int kMaxQuads = 8192;
 
-// Kept free of C++ objects: MuPDF errors unwind with longjmp.
-fz_stext_page *buildRaw(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
-{
-    fz_page *page = nullptr;
-    fz_stext_page *stext = nullptr;
-    fz_var(page);
-    fz_var(stext);
-    fz_try(ctx)
-    {
-        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
-        *bounds = fz_bound_page(ctx, page);
-        stext = fz_new_stext_page_from_page(ctx, page, nullptr);
-    }
-    fz_always(ctx) fz_drop_page(ctx, page);
-    fz_catch(ctx)
-    {
-        copyCaughtMessage(ctx, error);
-        return nullptr;
-    }
-    return stext;
-}
 
 // Points are relative to the page's top-left; quads come back the same way. *text is MuPDF
 // memory for the caller to free.
@@ -106,25 +80,17 @@ bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from
                         QString::fromLatin1(mupdf::fileStamp(page.filePath)) + QChar(0) +
                         page.password + QChar(0) + QString::number(page.pageIndex);
     // The context first, so that the cache below is made after it and goes before it.
-    if (!mupdf::threadContext()) {
-        if (message)
-            *message = QStringLiteral("MuPDF could not start.");
+    if (!mupdf::threadContext(message))
         return false;
-    }
     thread_local CachedTextPage cache;
     char error[ErrorTextSize] = {};
     if (cache.key != key || !cache.page) {
-        mupdf::OpenStatus status;
-        QString text;
-        mupdf::DocumentRef doc =
-            mupdf::openDocument(page.filePath, page.password, false, &status, &text);
-        if (!doc) {
-            if (message)
-                *message = text;
+        mupdf::DocumentRef doc = mupdf::openForReading(page.filePath, page.password, message);
+        if (!doc)
             return false;
-        }
         fz_rect bounds{};
-        fz_stext_page *stext = buildRaw(doc.context(), doc.get(), page.pageIndex, &bounds, error);
+        auto *stext = static_cast<fz_stext_page *>(
+            mupdf::readPage(doc.context(), doc.get(), page.pageIndex, &bounds, mupdf::readText, error));
         if (!stext) {
             if (message)
                 *message = QString::fromUtf8(error);

@@ -1,10 +1,7 @@
-#include "mupdfsupport.h"
+#include "mupdfpage.h"
 #include "pdfeditorbackend.h"
 
 #include <QFile>
-
-#include <mupdf/fitz.h>
-#include <mupdf/pdf.h>
 
 #include <vector>
 
@@ -12,39 +9,6 @@ namespace {
 
 using mupdf::copyCaughtMessage;
 using mupdf::ErrorTextSize;
-
-// Extracts the page's text and the matrix from its own space to the page as shown.
-int loadText(fz_context *ctx, pdf_document *doc, int index, int rotation, fz_stext_page **result,
-             fz_matrix *toShown, char *error)
-{
-    fz_page *page = nullptr;
-    fz_stext_page *text = nullptr;
-    int ok = 1;
-    fz_var(ok);
-    fz_var(page);
-    fz_var(text);
-    fz_try(ctx)
-    {
-        page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
-        const fz_rect bounds = fz_bound_page(ctx, page);
-        fz_matrix ctm = fz_rotate(static_cast<float>(rotation));
-        const fz_rect turned = fz_transform_rect(bounds, ctm);
-        *toShown = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
-        fz_stext_options options = {};
-        text = fz_new_stext_page_from_page(ctx, page, &options);
-    }
-    fz_always(ctx)
-    {
-        fz_drop_page(ctx, page);
-    }
-    fz_catch(ctx)
-    {
-        copyCaughtMessage(ctx, error);
-        ok = 0;
-    }
-    *result = ok ? text : nullptr;
-    return ok;
-}
 
 int searchText(fz_context *ctx, fz_stext_page *text, const char *needle, int *marks, fz_quad *quads,
                int capacity, int *count, char *error)
@@ -102,12 +66,17 @@ QList<PdfTextHit> PdfEditorBackend::findText(const PdfSourcePage &page, const QS
     }
 
     char errorText[ErrorTextSize] = {};
-    fz_stext_page *stext = nullptr;
-    fz_matrix toShown = fz_identity;
-    if (!loadText(ctx, doc.get(), page.pageIndex, page.rotation, &stext, &toShown, errorText)) {
+    fz_rect bounds{};
+    auto *stext = static_cast<fz_stext_page *>(
+        mupdf::readPage(ctx, doc.get(), page.pageIndex, &bounds, mupdf::readText, errorText));
+    if (!stext) {
         report(PdfBackendError::RenderFailed, QString::fromUtf8(errorText));
         return {};
     }
+    // From the page's own space to the page as shown.
+    const fz_matrix turn = fz_rotate(static_cast<float>(page.rotation));
+    const fz_rect turned = fz_transform_rect(bounds, turn);
+    const fz_matrix toShown = fz_concat(turn, fz_translate(-turned.x0, -turned.y0));
 
     const QByteArray utf8 = needle.toUtf8();
     QList<PdfTextHit> hits;

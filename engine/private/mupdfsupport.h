@@ -28,6 +28,8 @@ QByteArray fileStamp(const QString &path);
 
 // The calling thread's context, or nullptr when MuPDF could not make one.
 fz_context *threadContext();
+// The same, saying in *message why there is none.
+fz_context *threadContext(QString *message);
 
 // A reference to an open, authenticated document owned by the calling thread.
 class DocumentRef
