@@ -2,9 +2,9 @@
 
 #include "batchsupport.h"
 #include "compressionimages.h"
+#include "inkwell.h"
 #include "mupdftools.h"
 #include "qpdfsupport.h"
-#include "inkwell.h"
 
 #include <QDir>
 #include <QFile>
@@ -271,10 +271,10 @@ bool compress(const TaskRequest &request)
     if (!replace && samePath(source, target))
         return fail(request, BatchFailure::OutputIsInput, source,
                     QStringLiteral("the output would overwrite the source"));
-    const Level level =
-        CompressLevel(request.options.value(TaskOption::CompressLevel).toInt()) == CompressLevel::Strong
-            ? kStrong
-            : kBasic;
+    const Level level = CompressLevel(request.options.value(TaskOption::CompressLevel).toInt()) ==
+                                CompressLevel::Strong
+                            ? kStrong
+                            : kBasic;
     bool damaged = false;
     // Damage qpdf meets only while writing is retried on a copy MuPDF repaired.
     const bool done = run(request, source, target, replace, level, false, &damaged);

@@ -2,8 +2,8 @@
 
 #include "batchsupport.h"
 #include "flateimage.h"
-#include "qpdfsupport.h"
 #include "inkwell.h"
+#include "qpdfsupport.h"
 
 #include <QBuffer>
 #include <QDir>

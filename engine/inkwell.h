@@ -11,22 +11,22 @@
 enum class BatchFailure : int {
     None = 0,
     Unknown,
-    SourceMissing,     // argument: the file
-    NotPdf,            // not a PDF or damaged; argument: the file
-    PasswordRequired,  // argument: the file
+    SourceMissing,    // argument: the file
+    NotPdf,           // not a PDF or damaged; argument: the file
+    PasswordRequired, // argument: the file
     WrongPassword,
     EmptyPassword,
-    UnreadableImage,   // argument: the image
-    ImageTooLarge,     // argument: the image
-    NoSpace,           // argument: the folder
-    NoPermission,      // argument: the folder
+    UnreadableImage,     // argument: the image
+    ImageTooLarge,       // argument: the image
+    NoSpace,             // argument: the folder
+    NoPermission,        // argument: the folder
     OutputFolderMissing, // argument: the folder
-    WriteFailed,       // argument: the folder
+    WriteFailed,         // argument: the folder
     NoPages,
     NoImages,
-    OutputIsInput,     // argument: the file
+    OutputIsInput, // argument: the file
     OutOfMemory,
-    NoFreeName,        // argument: the folder
+    NoFreeName, // argument: the folder
     Cancelled,
 };
 

@@ -1,9 +1,9 @@
 #include "mergetool.h"
 
 #include "batchsupport.h"
+#include "inkwell.h"
 #include "pagecopy.h"
 #include "qpdfsupport.h"
-#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>

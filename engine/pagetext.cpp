@@ -10,7 +10,6 @@ using mupdf::ErrorTextSize;
 
 constexpr int kMaxQuads = 8192;
 
-
 // Points are relative to the page's top-left; quads come back the same way. *text is MuPDF
 // memory for the caller to free.
 int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a, fz_point b,
@@ -89,8 +88,8 @@ bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from
         if (!doc)
             return false;
         fz_rect bounds{};
-        auto *stext = static_cast<fz_stext_page *>(
-            mupdf::readPage(doc.context(), doc.get(), page.pageIndex, &bounds, mupdf::readText, error));
+        auto *stext = static_cast<fz_stext_page *>(mupdf::readPage(
+            doc.context(), doc.get(), page.pageIndex, &bounds, mupdf::readText, error));
         if (!stext) {
             if (message)
                 *message = QString::fromUtf8(error);

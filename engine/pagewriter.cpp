@@ -1,10 +1,10 @@
 #include "pagewriter.h"
 
+#include "inkwell.h"
 #include "mupdfsupport.h"
 #include "pagecopy.h"
 #include "pagestamp.h"
 #include "qpdfsupport.h"
-#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "passwordtool.h"
 
 #include "batchsupport.h"
+#include "inkwell.h"
 #include "mupdftools.h"
 #include "qpdfsupport.h"
-#include "inkwell.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "pdftoimagetool.h"
 
 #include "batchsupport.h"
+#include "inkwell.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
-#include "inkwell.h"
 
 #include <QDir>
 #include <QFile>
@@ -299,7 +299,8 @@ bool PdfToImageTool::execute(const TaskRequest &request)
     Job job;
     job.source = request.inputFiles.isEmpty() ? singleSource(request) : sources(request).first();
     job.folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
-    job.png = ImageFormat(request.options.value(TaskOption::ImageFormat).toInt()) == ImageFormat::Png;
+    job.png =
+        ImageFormat(request.options.value(TaskOption::ImageFormat).toInt()) == ImageFormat::Png;
     if (job.source.isEmpty() || !QFileInfo(job.source).isFile())
         return fail(request, BatchFailure::SourceMissing, job.source,
                     QStringLiteral("the source does not exist: %1").arg(job.source));

@@ -25,20 +25,22 @@ enum TaskType : qint32 {
     Compress = 6,
 };
 
-// Keys of TaskRequest::options.
+// Keys of TaskRequest::options; the values of most are the enums below.
 namespace TaskOption {
-inline constexpr QLatin1StringView SaveOption{"saveOption"};       // SaveMode
-inline constexpr QLatin1StringView Password{"password"};           // string
-inline constexpr QLatin1StringView CompressLevel{"compressLevel"}; // CompressLevel
-inline constexpr QLatin1StringView PageSize{"pageSize"};           // PageSize
-inline constexpr QLatin1StringView PageMargin{"pageMargin"};       // PageMargin
-inline constexpr QLatin1StringView PageOrientation{"pageOrientation"}; // PageOrientation
-inline constexpr QLatin1StringView SinglePdf{"singlePdf"};         // bool: all images in one PDF
-inline constexpr QLatin1StringView ImageFormat{"format"};          // ImageFormat
-inline constexpr QLatin1StringView SaveAsSeparateFiles{"saveAsSeparateFiles"}; // bool: embedded images
+inline constexpr QLatin1StringView SaveOption{"saveOption"};
+inline constexpr QLatin1StringView Password{"password"};
+inline constexpr QLatin1StringView CompressLevel{"compressLevel"};
+inline constexpr QLatin1StringView PageSize{"pageSize"};
+inline constexpr QLatin1StringView PageMargin{"pageMargin"};
+inline constexpr QLatin1StringView PageOrientation{"pageOrientation"};
+// True: all the images go into one PDF.
+inline constexpr QLatin1StringView SinglePdf{"singlePdf"};
+inline constexpr QLatin1StringView ImageFormat{"format"};
+// True: the images embedded in the pages are written instead of the rendered pages.
+inline constexpr QLatin1StringView SaveAsSeparateFiles{"saveAsSeparateFiles"};
 } // namespace TaskOption
 
-// Values of those options.
+// The value of TaskOption::SaveOption; the other enums are named as their keys.
 enum class SaveMode : int { ReplaceSource = 0, NewFile = 1 };
 enum class CompressLevel : int { Basic = 0, Strong = 1 };
 enum class PageSize : int { A4 = 0, Letter = 1 };

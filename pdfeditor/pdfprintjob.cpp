@@ -1,10 +1,10 @@
 #include "pdfprintjob.h"
 
+#include "inkwell.h"
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfprintworker.h"
 #include "pdfspool.h"
-#include "inkwell.h"
 #include "theme.h"
 
 #include <QApplication>

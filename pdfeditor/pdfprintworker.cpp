@@ -1,7 +1,7 @@
 #include "pdfprintworker.h"
 
-#include "pdfspool.h"
 #include "inkwell.h"
+#include "pdfspool.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -21,8 +21,8 @@ void BatchOptionsPanel::updateStartButton()
 }
 
 PasswordInput *BatchOptionsPanel::addPasswordField(const QString &heading,
-                                                  const QString &objectName,
-                                                  const QString &errorName, QLabel **error)
+                                                   const QString &objectName,
+                                                   const QString &errorName, QLabel **error)
 {
     addSection(heading);
     auto *field = new PasswordInput(this);

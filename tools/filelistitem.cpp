@@ -2,6 +2,7 @@
 
 #include "filesizetext.h"
 #include "kitstyle.h"
+#include "listframe.h"
 #include "theme.h"
 #include "toolpixmaps.h"
 
@@ -60,16 +61,13 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     m_handleLabel->setAlignment(Qt::AlignCenter);
     m_handleLabel->setToolTip(tr("拖动排序"));
 
-    m_iconLabel = new QLabel(this);
-    m_iconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
-
-    m_nameLabel = new QLabel(QFileInfo(filePath).fileName(), this);
-    m_nameLabel->setObjectName(u"fileListItemName"_s);
-    m_nameLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
-
-    m_sizeLabel = new QLabel(FileSizeText::ofFile(filePath), this);
-    m_sizeLabel->setObjectName(u"fileListItemSize"_s);
-    m_sizeLabel->setFont(KitStyle::font(KitStyle::Regular12, font()));
+    const ListFrame::RowLabels labels =
+        ListFrame::rowLabels(this, u"fileListItemName"_s, u"fileListItemSize"_s);
+    m_iconLabel = labels.icon;
+    m_nameLabel = labels.name;
+    m_nameLabel->setText(QFileInfo(filePath).fileName());
+    m_sizeLabel = labels.size;
+    m_sizeLabel->setText(FileSizeText::ofFile(filePath));
 
     // Presses on the labels belong to the row, so a row can be dragged by its text.
     for (QLabel *label : {m_handleLabel, m_iconLabel, m_nameLabel, m_sizeLabel})
@@ -82,12 +80,6 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     m_closeButton->setIconSize(QSize(24, 24));
     m_closeButton->setCursor(Qt::PointingHandCursor);
 
-    auto *texts = new QVBoxLayout;
-    texts->setContentsMargins(0, 0, 0, 0);
-    texts->addStretch();
-    texts->addWidget(m_nameLabel);
-    texts->addWidget(m_sizeLabel);
-    texts->addStretch();
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(15, 0, 15, 0);
@@ -96,7 +88,7 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     layout->addSpacing(8);
     layout->addWidget(m_iconLabel, 0, Qt::AlignVCenter);
     layout->addSpacing(15);
-    layout->addLayout(texts);
+    layout->addLayout(labels.texts);
     layout->addStretch();
     layout->addWidget(m_closeButton, 0, Qt::AlignVCenter);
 

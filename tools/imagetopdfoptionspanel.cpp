@@ -15,13 +15,13 @@ ImageToPdfOptionsPanel::ImageToPdfOptionsPanel(QWidget *parent)
     setObjectName(u"imageToPdfOptionsPanel"_s);
 
     addSection(tr("页面大小"));
-    m_pageSize = addOptionCombo(u"pageSizeComboBox"_s, {{tr("A4"), int(PageSize::A4)}, {tr("Letter(US)"), int(PageSize::Letter)}});
+    m_pageSize = addOptionCombo(u"pageSizeComboBox"_s, {{tr("A4"), int(PageSize::A4)},
+                                                        {tr("Letter(US)"), int(PageSize::Letter)}});
 
     addSection(tr("页边距选项"));
-    m_pageMargin =
-        addOptionCombo(u"pageMarginComboBox"_s, {{tr("无"), int(PageMargin::None)},
-                                                     {tr("窄"), int(PageMargin::Narrow)},
-                                                     {tr("宽"), int(PageMargin::Wide)}});
+    m_pageMargin = addOptionCombo(u"pageMarginComboBox"_s, {{tr("无"), int(PageMargin::None)},
+                                                            {tr("窄"), int(PageMargin::Narrow)},
+                                                            {tr("宽"), int(PageMargin::Wide)}});
 
     addSection(tr("页面方向"));
     auto *orientation = new QWidget(this);

@@ -39,4 +39,25 @@ void arrange(QWidget *owner, QHBoxLayout *top, QListWidget *list)
     layout->addWidget(list);
 }
 
+RowLabels rowLabels(QWidget *row, const QString &nameObject, const QString &sizeObject)
+{
+    RowLabels labels;
+    labels.icon = new QLabel(row);
+    labels.icon->setPixmap(
+        ToolPixmaps::icon(QStringLiteral(":/res/icons/modern/file-pdf.png"), 32));
+    labels.name = new QLabel(row);
+    labels.name->setObjectName(nameObject);
+    labels.name->setFont(KitStyle::font(KitStyle::Regular14, row->font()));
+    labels.size = new QLabel(row);
+    labels.size->setObjectName(sizeObject);
+    labels.size->setFont(KitStyle::font(KitStyle::Regular12, row->font()));
+    labels.texts = new QVBoxLayout;
+    labels.texts->setContentsMargins(0, 0, 0, 0);
+    labels.texts->addStretch();
+    labels.texts->addWidget(labels.name);
+    labels.texts->addWidget(labels.size);
+    labels.texts->addStretch();
+    return labels;
+}
+
 } // namespace ListFrame

@@ -13,7 +13,8 @@ PdfConvertOptionsPanel::PdfConvertOptionsPanel(QWidget *parent)
     setObjectName(u"pdfConvertOptionsPanel"_s);
 
     addSection(tr("选择图像格式"));
-    m_format = addOptionCombo(u"formatComboBox"_s, {{tr("JPG"), int(ImageFormat::Jpeg)}, {tr("PNG"), int(ImageFormat::Png)}});
+    m_format = addOptionCombo(u"formatComboBox"_s, {{tr("JPG"), int(ImageFormat::Jpeg)},
+                                                    {tr("PNG"), int(ImageFormat::Png)}});
 
     addSection(tr("更多选项"));
     m_separateImages = new MoreOption(this);

@@ -2,6 +2,7 @@
 
 #include "filesizetext.h"
 #include "kitstyle.h"
+#include "listframe.h"
 #include "taskstatus.h"
 #include "theme.h"
 #include "toolpixmaps.h"
@@ -62,17 +63,11 @@ TaskListItem QLabel#taskSize[failure="true"] { color: %7; }
 TaskListItem::TaskListItem(QWidget *parent)
     : QWidget(parent)
 {
-    m_fileIconLabel = new QLabel(this);
+    const ListFrame::RowLabels labels = ListFrame::rowLabels(this, u"taskName"_s, u"taskSize"_s);
+    m_fileIconLabel = labels.icon;
     m_fileIconLabel->setObjectName(u"taskFileIcon"_s);
-    m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
-
-    m_nameLabel = new QLabel(this);
-    m_nameLabel->setObjectName(u"taskName"_s);
-    m_nameLabel->setFont(KitStyle::font(KitStyle::Regular14, font()));
-
-    m_sizeLabel = new QLabel(this);
-    m_sizeLabel->setObjectName(u"taskSize"_s);
-    m_sizeLabel->setFont(KitStyle::font(KitStyle::Regular12, font()));
+    m_nameLabel = labels.name;
+    m_sizeLabel = labels.size;
 
     m_statusTextLabel = new QLabel(this);
     m_statusTextLabel->setObjectName(u"taskStatusText"_s);
@@ -88,19 +83,13 @@ TaskListItem::TaskListItem(QWidget *parent)
         openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
                    tr("打开所在文件夹"), this);
 
-    auto *texts = new QVBoxLayout;
-    texts->setContentsMargins(0, 0, 0, 0);
-    texts->addStretch();
-    texts->addWidget(m_nameLabel);
-    texts->addWidget(m_sizeLabel);
-    texts->addStretch();
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(15, 0, 15, 0);
     layout->setAlignment(Qt::AlignVCenter);
     layout->addWidget(m_fileIconLabel, 0, Qt::AlignVCenter);
     layout->addSpacing(15);
-    layout->addLayout(texts);
+    layout->addLayout(labels.texts);
     layout->addStretch();
     layout->addWidget(m_statusTextLabel, 0, Qt::AlignVCenter);
     layout->addSpacing(5);

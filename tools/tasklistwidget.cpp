@@ -27,8 +27,7 @@ TaskListWidget::TaskListWidget(QWidget *parent)
 {
     setObjectName(u"taskList"_s);
 
-    m_restartButton =
-        ListFrame::plainButton(tr("重来"), u":/res/icons/modern/restart.png"_s, this);
+    m_restartButton = ListFrame::plainButton(tr("重来"), u":/res/icons/modern/restart.png"_s, this);
     m_restartButton->setObjectName(u"taskRestartButton"_s);
     m_restartButton->setFixedSize(110, 40);
     // Wider where the language needs it.
