@@ -80,7 +80,6 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     m_closeButton->setIconSize(QSize(24, 24));
     m_closeButton->setCursor(Qt::PointingHandCursor);
 
-
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(15, 0, 15, 0);
     layout->setAlignment(Qt::AlignVCenter);

@@ -83,7 +83,6 @@ TaskListItem::TaskListItem(QWidget *parent)
         openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
                    tr("打开所在文件夹"), this);
 
-
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(15, 0, 15, 0);
     layout->setAlignment(Qt::AlignVCenter);
