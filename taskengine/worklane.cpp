@@ -11,6 +11,10 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 constexpr int kMaxThreads = 4;
 
@@ -24,8 +28,9 @@ QString namedOutput(const TaskRequest &request)
         return request.outputPath;
     case TaskType::Compress:
         // Replacing the original writes nothing new.
-        return request.options.value(QStringLiteral("saveOption")).toInt() == 0 ? QString()
-                                                                                 : request.outputPath;
+        return request.options.value(QStringLiteral("saveOption")).toInt() == 0
+                   ? QString()
+                   : request.outputPath;
     default:
         return {};
     }
@@ -76,7 +81,8 @@ QString Worklane::submitTask(TaskRequest request)
         m_registry.insert(taskId, task);
         Inkwell::reserveOutput(QDir::cleanPath(QDir::fromNativeSeparators(output)), taskId);
         if (request.type == TaskType::PdfToImage && !output.isEmpty() &&
-            QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                 QDir::System))
             m_emptyFolders.insert(taskId, output);
     }
     emit taskStarted(taskId);
@@ -165,6 +171,7 @@ QString Worklane::failureText(int failure, const QString &argument)
 void Worklane::finishTask(const TaskResult &result)
 {
     QString emptyFolder;
+    bool last = false;
     // Leave the registry before reporting, so a receiver of the final status never finds the
     // task still registered; its names stay promised until its output is in place.
     {
@@ -172,7 +179,16 @@ void Worklane::finishTask(const TaskResult &result)
         m_registry.remove(result.taskId);
         emptyFolder = m_emptyFolders.take(result.taskId);
         Inkwell::releaseOutputs(result.taskId);
+        last = m_registry.isEmpty();
     }
+#ifdef __GLIBC__
+    // Freed pages and objects of big jobs stay in the allocator's heaps; with no job left
+    // they go back.
+    if (last)
+        malloc_trim(0);
+#else
+    Q_UNUSED(last);
+#endif
     if (!result.success && !emptyFolder.isEmpty())
         QDir().rmdir(emptyFolder); // only while nothing is in it
     if (result.cancelled) {
