@@ -77,7 +77,9 @@ bool PdfEditorBackend::loadOutline(const QString &path, const QString &password,
     mupdf::OpenStatus status;
     QString text;
     // Opened fresh: this usually runs on a pool thread that should not keep documents open.
-    mupdf::DocumentRef doc = mupdf::openDocument(path, password, true, &status, &text);
+    // It runs while the first screen is drawn; the page-size read checks a long tree.
+    mupdf::DocumentRef doc =
+        mupdf::openDocument(path, password, true, &status, &text, mupdf::TreeCheck::Deferred);
     if (!doc) {
         if (message)
             *message = text;

@@ -94,6 +94,7 @@ struct CachedDocument
     QByteArray stamp;
     QString password;
     pdf_document *doc = nullptr;
+    bool treeChecked = true;
 };
 
 // A cached document taken from a thread, with the family it belongs to kept alive until dropped.
@@ -112,6 +113,13 @@ struct CacheRegistry
     std::mutex mutex;
     std::set<ThreadState *> threads;
     std::map<QString, int> replacing;
+    // What the last full walk of each file's page tree found, for the file as it was then.
+    struct TreeRecord
+    {
+        QByteArray stamp;
+        bool sound = false;
+    };
+    std::map<QString, TreeRecord> trees;
 };
 
 // Never destroyed: pool threads of other singletons may still end (and drop their caches)
@@ -287,8 +295,9 @@ int repairNode(fz_context *ctx, pdf_obj *node, int depth, TreeRepair *repair)
 
 // The number of pages after repairing the tree; -1 when there is no page tree, -2 when none
 // of its pages survived, -3 on other errors (message in error).
-int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
+int repairPageTree(fz_context *ctx, pdf_document *doc, char *error, bool *changed)
 {
+    *changed = false;
     int result = -3;
     fz_var(result);
     fz_try(ctx)
@@ -308,6 +317,7 @@ int repairPageTree(fz_context *ctx, pdf_document *doc, char *error)
             result = pages == 0 && repair.dropped > 0 ? -2 : pages;
             if (repair.dropped == 0 && repair.recounted == 0)
                 break;
+            *changed = true;
         }
     }
     fz_catch(ctx)
@@ -456,8 +466,8 @@ int writePng(fz_context *ctx, const char *path, int width, int height, int strid
     fz_var(pixmap);
     fz_try(ctx)
     {
-        pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0,
-                                         stride, samples);
+        pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0, stride,
+                                         samples);
         fz_set_pixmap_resolution(ctx, pixmap, dpi, dpi);
         fz_save_pixmap_as_png(ctx, pixmap, path);
     }
@@ -551,9 +561,74 @@ DocumentRef::DocumentRef(fz_context *ctx, pdf_document *doc)
     , m_doc(doc)
 {}
 
+namespace {
+
+// Shorter trees are walked at once: it costs less than a later check.
+constexpr int kDeferTreeCheckAbove = 256;
+
+enum class TreeState { Unknown, Sound, Damaged };
+
+// The caller holds the registry's mutex.
+TreeState knownTree(const QString &key, const QByteArray &stamp)
+{
+    const auto it = registry().trees.find(key);
+    if (it == registry().trees.end() || it->second.stamp != stamp)
+        return TreeState::Unknown;
+    return it->second.sound ? TreeState::Sound : TreeState::Damaged;
+}
+
+// Takes the cached copies of key out of every thread's cache (only those opened without a
+// check when uncheckedOnly) and gives up the caches' references.
+void dropCached(const QString &key, bool uncheckedOnly)
+{
+    std::vector<ReleasedDocument> released;
+    {
+        std::lock_guard<std::mutex> lock(registry().mutex);
+        for (ThreadState *state : registry().threads) {
+            for (auto it = state->documents.begin(); it != state->documents.end();) {
+                auto next = std::next(it);
+                if (it->key == key && (!uncheckedOnly || !it->treeChecked)) {
+                    released.push_back({state->family, it->doc});
+                    state->documents.erase(it);
+                }
+                it = next;
+            }
+        }
+    }
+    // A document a thread is drawing from stays open until that thread lets go of it. Each is
+    // dropped through a context of its own family, made for the purpose, since the owner's
+    // context belongs to the owner.
+    for (ReleasedDocument &entry : released) {
+        fz_context *ctx =
+            entry.family && entry.family->root ? fz_clone_context(entry.family->root) : nullptr;
+        if (!ctx)
+            continue; // out of memory: the owner's copy closes when its thread ends
+        pdf_drop_document(ctx, entry.doc);
+        fz_drop_context(ctx);
+    }
+}
+
+// A long tree whose first page is there; its /Count is believed until the tree is checked.
+bool worthDeferring(fz_context *ctx, pdf_document *doc)
+{
+    int ok = 0;
+    fz_var(ok);
+    fz_try(ctx)
+    {
+        ok = pdf_count_pages(ctx, doc) > kDeferTreeCheckAbove &&
+             pdf_is_dict(ctx, pdf_lookup_page_obj(ctx, doc, 0));
+    }
+    fz_catch(ctx) ok = 0;
+    return ok != 0;
+}
+
+} // namespace
+
 DocumentRef::DocumentRef(DocumentRef &&other) noexcept
     : m_ctx(other.m_ctx)
     , m_doc(other.m_doc)
+    , m_treeChecked(other.m_treeChecked)
+    , m_treeRepaired(other.m_treeRepaired)
 {
     other.m_doc = nullptr;
 }
@@ -565,6 +640,8 @@ DocumentRef &DocumentRef::operator=(DocumentRef &&other) noexcept
             pdf_drop_document(m_ctx, m_doc);
         m_ctx = other.m_ctx;
         m_doc = other.m_doc;
+        m_treeChecked = other.m_treeChecked;
+        m_treeRepaired = other.m_treeRepaired;
         other.m_doc = nullptr;
     }
     return *this;
@@ -577,7 +654,7 @@ DocumentRef::~DocumentRef()
 }
 
 DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
-                         OpenStatus *status, QString *message)
+                         OpenStatus *status, QString *message, TreeCheck check)
 {
     ThreadState &state = threadState();
     fz_context *ctx = state.ctx;
@@ -606,11 +683,17 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
     const QString key = cacheKey(info);
     if (!fresh) {
         std::lock_guard<std::mutex> lock(registry().mutex);
+        const TreeState tree = knownTree(key, stamp);
         for (auto it = state.documents.begin(); it != state.documents.end(); ++it) {
-            if (it->key == key && it->password == password && it->stamp == stamp) {
+            // An unchecked copy of a tree found damaged since reads other pages: not reused.
+            if (it->key == key && it->password == password && it->stamp == stamp &&
+                (it->treeChecked || tree != TreeState::Damaged)) {
                 state.documents.splice(state.documents.begin(), state.documents, it);
                 *status = OpenStatus::Ok;
-                return DocumentRef(ctx, pdf_keep_document(ctx, it->doc));
+                DocumentRef ref(ctx, pdf_keep_document(ctx, it->doc));
+                ref.m_treeChecked = it->treeChecked;
+                ref.m_treeRepaired = tree == TreeState::Damaged;
+                return ref;
             }
         }
     }
@@ -642,7 +725,28 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
             QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
         return {};
     }
-    const int pages = repairPageTree(ctx, doc, error);
+    TreeState tree;
+    {
+        std::lock_guard<std::mutex> lock(registry().mutex);
+        tree = knownTree(key, stamp);
+    }
+    bool treeChecked = true;
+    bool treeRepaired = tree == TreeState::Damaged;
+    int pages = 0;
+    if (tree == TreeState::Unknown && check == TreeCheck::Deferred && worthDeferring(ctx, doc)) {
+        treeChecked = false;
+    } else if (tree != TreeState::Sound) {
+        // A tree known to be damaged is mended again in this copy; it is not walked otherwise.
+        pages = repairPageTree(ctx, doc, error, &treeRepaired);
+        if (tree == TreeState::Unknown) {
+            {
+                std::lock_guard<std::mutex> lock(registry().mutex);
+                registry().trees[key] = {stamp, pages >= 0 && !treeRepaired};
+            }
+            if (pages < 0 || treeRepaired)
+                dropCached(key, true);
+        }
+    }
     if (pages < 0) {
         pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
@@ -659,8 +763,11 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
     }
 
     *status = OpenStatus::Ok;
+    DocumentRef ref(ctx, doc);
+    ref.m_treeChecked = treeChecked;
+    ref.m_treeRepaired = treeRepaired;
     if (fresh)
-        return DocumentRef(ctx, doc);
+        return ref;
     std::list<CachedDocument> dropped;
     {
         std::lock_guard<std::mutex> lock(registry().mutex);
@@ -671,47 +778,29 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
                 dropped.splice(dropped.end(), state.documents, it);
             it = next;
         }
-        // A file about to be replaced is not kept open.
-        if (!registry().replacing.count(key))
-            state.documents.push_front({path, key, stamp, password, pdf_keep_document(ctx, doc)});
+        // A file about to be replaced is not kept open, nor an unchecked copy of a tree found
+        // damaged meanwhile.
+        if (!registry().replacing.count(key) &&
+            (treeChecked || knownTree(key, stamp) != TreeState::Damaged))
+            state.documents.push_front(
+                {path, key, stamp, password, pdf_keep_document(ctx, doc), treeChecked});
         while (state.documents.size() > kCachedDocumentsPerThread)
             dropped.splice(dropped.end(), state.documents, std::prev(state.documents.end()));
     }
     for (CachedDocument &entry : dropped)
         pdf_drop_document(ctx, entry.doc);
-    return DocumentRef(ctx, doc);
+    return ref;
 }
 
 ReleasedPath::ReleasedPath(const QString &path)
     : m_key(cacheKey(QFileInfo(path)))
 {
-    std::vector<ReleasedDocument> released;
     {
         std::lock_guard<std::mutex> lock(registry().mutex);
         ++registry().replacing[m_key];
-        for (ThreadState *state : registry().threads) {
-            for (auto it = state->documents.begin(); it != state->documents.end();) {
-                auto next = std::next(it);
-                if (it->key == m_key) {
-                    released.push_back({state->family, it->doc});
-                    state->documents.erase(it);
-                }
-                it = next;
-            }
-        }
     }
-    // Dropping only gives up the caches' references: a document a thread is drawing from
-    // stays open until that thread lets go of it. Each is dropped through a context of its
-    // own family, made for the purpose, since the owner's context belongs to the owner.
-    for (ReleasedDocument &entry : released) {
-        fz_context *ctx = entry.family && entry.family->root
-                              ? fz_clone_context(entry.family->root)
-                              : nullptr;
-        if (!ctx)
-            continue; // out of memory: the owner's copy closes when its thread ends
-        pdf_drop_document(ctx, entry.doc);
-        fz_drop_context(ctx);
-    }
+    // No copy is cached from now on; those cached before go.
+    dropCached(m_key, false);
 }
 
 ReleasedPath::~ReleasedPath()
@@ -784,8 +873,8 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
         layout = PixelLayout::Bgra32;
         break;
     default:
-        *message = QStringLiteral("Page %1 could not be drawn (unsupported image format).")
-                       .arg(index + 1);
+        *message =
+            QStringLiteral("Page %1 could not be drawn (unsupported image format).").arg(index + 1);
         return false;
     }
     if (QSysInfo::ByteOrder != QSysInfo::LittleEndian && layout != PixelLayout::Rgb24) {

@@ -7,6 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 PdfBackendError toError(mupdf::OpenStatus status)
@@ -43,6 +51,86 @@ bool validSize(const QSize &size)
 }
 
 // Renders one page into a new image; doc may be empty for a blank page.
+// Page images come and go by the hundred while a long document scrolls. Each fresh one costs
+// the system thousands of page faults to hand over and zero, often more than drawing the page; a
+// few spare buffers of the sizes in use let the next page reuse the memory of the last.
+class PageBuffers
+{
+public:
+    static PageBuffers &instance()
+    {
+        static auto *buffers = new PageBuffers; // images may outlive static teardown
+        return *buffers;
+    }
+
+    QImage take(const QSize &size)
+    {
+        const size_t bytesPerLine = size_t(size.width()) * 4;
+        const size_t bytes = bytesPerLine * size_t(size.height());
+        void *block = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (auto it = m_spare.begin(); it != m_spare.end(); ++it) {
+                if (it->bytes == bytes) {
+                    block = it->block;
+                    m_spareBytes -= bytes;
+                    m_spare.erase(it);
+                    break;
+                }
+            }
+        }
+        if (!block) {
+            block = std::malloc(kHeader + bytes);
+            if (!block)
+                return {};
+            *static_cast<size_t *>(block) = bytes;
+        }
+        return QImage(static_cast<uchar *>(block) + kHeader, size.width(), size.height(),
+                      qsizetype(bytesPerLine), QImage::Format_RGB32, &PageBuffers::giveBack, block);
+    }
+
+    void clear()
+    {
+        std::vector<Spare> spare;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            spare.swap(m_spare);
+            m_spareBytes = 0;
+        }
+        for (const Spare &entry : spare)
+            std::free(entry.block);
+    }
+
+private:
+    struct Spare
+    {
+        size_t bytes;
+        void *block;
+    };
+    static constexpr size_t kHeader = 64; // keeps the pixels aligned for wide stores
+    static constexpr size_t kMaxSpareBytes = 96u << 20;
+    static constexpr size_t kMaxSpare = 12;
+
+    static void giveBack(void *block)
+    {
+        PageBuffers &self = instance();
+        const size_t bytes = *static_cast<size_t *>(block);
+        {
+            std::lock_guard<std::mutex> lock(self.m_mutex);
+            if (self.m_spare.size() < kMaxSpare && self.m_spareBytes + bytes <= kMaxSpareBytes) {
+                self.m_spare.push_back({bytes, block});
+                self.m_spareBytes += bytes;
+                return;
+            }
+        }
+        std::free(block);
+    }
+
+    std::mutex m_mutex;
+    std::vector<Spare> m_spare;
+    size_t m_spareBytes = 0;
+};
+
 QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, const QSize &size,
                   QString *message)
 {
@@ -52,7 +140,7 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
         return {};
     }
     // Filled once, by the drawing or here for a blank page.
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = PageBuffers::instance().take(size);
     if (image.isNull()) {
         *message = QStringLiteral("Not enough memory for a %1 x %2 image.")
                        .arg(size.width())
@@ -69,10 +157,12 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
 
 bool indexInRange(const mupdf::DocumentRef &doc, int index, QString *message)
 {
-    QList<QSizeF> sizes;
-    if (!mupdf::pageSizes(doc, &sizes, message))
+    const int count = mupdf::pageCount(doc);
+    if (count < 0) {
+        *message = QStringLiteral("The pages of the file cannot be counted.");
         return false;
-    if (index < 0 || index >= sizes.size()) {
+    }
+    if (index < 0 || index >= count) {
         *message = QStringLiteral("Page %1 does not exist.").arg(index + 1);
         return false;
     }
@@ -94,13 +184,18 @@ bool PdfEditorBackend::inspectDocument(const QString &path, const QString &passw
 {
     mupdf::OpenStatus status;
     QString text;
-    mupdf::DocumentRef doc = mupdf::openDocument(path, password, true, &status, &text);
+    // Only the first pages wanted: a long tree is checked when the rest is asked for.
+    mupdf::DocumentRef doc =
+        mupdf::openDocument(path, password, true, &status, &text,
+                            firstPages >= 0 ? mupdf::TreeCheck::Deferred : mupdf::TreeCheck::Now);
     if (!doc) {
         put(error, toError(status));
         put(message, text);
         return false;
     }
     PdfDocumentInfo result;
+    result.treeChecked = doc.treeChecked();
+    result.treeRepaired = doc.treeRepaired();
     if (!mupdf::pageSizes(doc, &result.pageSizes, &text, firstPages, &result.pageCount)) {
         put(error, PdfBackendError::CorruptOrUnsupported);
         put(message, QStringLiteral("The file is damaged: %1").arg(text));
@@ -173,7 +268,9 @@ QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
         if (!page.blank && !page.filePath.isEmpty() &&
             (!doc || docPath != page.filePath || docPassword != page.password)) {
             mupdf::OpenStatus status;
-            doc = mupdf::openDocument(page.filePath, page.password, false, &status, &docError);
+            // The first screen is not held up by a walk of a long tree; the model checks it.
+            doc = mupdf::openDocument(page.filePath, page.password, false, &status, &docError,
+                                      mupdf::TreeCheck::Deferred);
             docPath = page.filePath;
             docPassword = page.password;
         }
@@ -188,6 +285,14 @@ QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
     if (errors)
         *errors = texts;
     return images;
+}
+
+void PdfEditorBackend::releaseSpareMemory()
+{
+    PageBuffers::instance().clear();
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 QImage PdfEditorBackend::renderPage(const PdfSourcePage &page, const QSize &size,

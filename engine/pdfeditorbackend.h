@@ -39,6 +39,12 @@ struct PdfDocumentInfo
     QList<QSizeF> pageSizes; // points, own /Rotate applied, document order
     // Pages in the file: more than pageSizes holds when only the first pages were read.
     int pageCount = 0;
+    // False when only the first pages were asked for and a long page tree was taken as it reads;
+    // a later full inspection checks it.
+    bool treeChecked = true;
+    // True when the page tree was damaged and was read the way it is mended (pages whose
+    // objects are lost left out, counts corrected).
+    bool treeRepaired = false;
 };
 
 // What a written file keeps besides its pages.
@@ -113,6 +119,9 @@ public:
                              QString *message);
     static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
                                      QList<QString> *errors);
+    // Gives the memory kept for the next page images (and what the allocator holds freed) back to
+    // the system; called when rendering rests. Takes milliseconds: not on the GUI thread.
+    static void releaseSpareMemory();
     static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
                              QString *message);
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -144,7 +145,8 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     m_sizesPath = path;
     m_sizesStamp = fileStamp(path);
     m_sizes = info.pageSizes;
-    if (count > info.pageSizes.size())
+    m_treeChecked = info.treeChecked;
+    if (count > info.pageSizes.size() || !info.treeChecked)
         readPageSizes(path, password);
     else
         m_sizesPending = false;
@@ -160,11 +162,11 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
 
 void PdfDocumentModel::readPageSizes(const QString &path, const QString &password)
 {
-    auto promise = std::make_shared<QPromise<QList<QSizeF>>>();
+    auto promise = std::make_shared<QPromise<PdfDocumentInfo>>();
     m_sizeRead = promise->future();
     m_sizesPending = true;
     const quint64 generation = ++m_sizeReadGeneration;
-    auto *watcher = new QFutureWatcher<QList<QSizeF>>(this);
+    auto *watcher = new QFutureWatcher<PdfDocumentInfo>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         if (generation == m_sizeReadGeneration)
@@ -180,8 +182,9 @@ void PdfDocumentModel::readPageSizes(const QString &path, const QString &passwor
         promise->start();
         PdfDocumentInfo info;
         // A page that cannot be read keeps its stand-in size; drawing it reports the fault.
-        PdfEditorBackend::inspectDocument(path, password, &info, nullptr, nullptr);
-        promise->addResult(info.pageSizes);
+        if (!PdfEditorBackend::inspectDocument(path, password, &info, nullptr, nullptr))
+            info.pageCount = -1;
+        promise->addResult(info);
         promise->finish();
     });
     thread->setObjectName(QStringLiteral("PdfPageSizes"));
@@ -205,8 +208,18 @@ void PdfDocumentModel::applyPageSizes()
     if (!m_sizesPending)
         return;
     m_sizesPending = false;
-    const QList<QSizeF> sizes = m_sizeRead.resultCount() > 0 ? m_sizeRead.result() : m_sizes;
+    const PdfDocumentInfo info =
+        m_sizeRead.resultCount() > 0 ? m_sizeRead.result() : PdfDocumentInfo{m_sizes};
     m_sizeRead = {};
+    const bool wasChecked = std::exchange(m_treeChecked, true);
+    if (!wasChecked && (info.pageCount < 0 || info.treeRepaired) && !m_modified &&
+        fileStamp(m_sizesPath) == m_sizesStamp) {
+        // The tree taken as it read is damaged: its pages are others than shown. Read again,
+        // mended this time (or refused, leaving the pages as they are).
+        loadDocument(m_documentPath, m_documentPassword, nullptr, nullptr);
+        return;
+    }
+    const QList<QSizeF> &sizes = info.pageSizes;
     if (sizes.size() > m_sizes.size())
         m_sizes = sizes;
     int first = -1;

@@ -137,8 +137,10 @@ private:
     quint64 m_revision = 0;
     bool m_modified = false;
     // The background read of a loaded document's page sizes, and what it found.
-    QFuture<QList<QSizeF>> m_sizeRead;
+    QFuture<PdfDocumentInfo> m_sizeRead;
     bool m_sizesPending = false;
+    // False while the loaded file's long page tree is taken as it reads (see readPageSizes).
+    bool m_treeChecked = true;
     quint64 m_sizeReadGeneration = 0;
     QString m_sizesPath;
     QString m_sizesStamp;

@@ -8,10 +8,6 @@
 #include <QThread>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 // A long request is split into jobs, each still one engine call: the first job of each pool
@@ -224,14 +220,11 @@ void PdfRenderManager::rest()
 
 void PdfRenderManager::releaseFreedMemory()
 {
-#ifdef __GLIBC__
     // Page images are megabytes each, made on the pool's threads and freed on this one; the
-    // allocator keeps the freed space in its heaps for reuse. While pages keep coming that reuse
-    // is what keeps scrolling cheap, but once the reader rests, what the caches and views no
-    // longer hold goes back to the system. Trimming takes tens of milliseconds: not on this
-    // thread.
-    QThreadPool::globalInstance()->start([] { malloc_trim(0); });
-#endif
+    // engine and the allocator keep the freed space for the next pages. While pages keep coming
+    // that reuse keeps scrolling cheap; once the reader rests, what the caches and views no
+    // longer hold goes back to the system. It takes tens of milliseconds: not on this thread.
+    QThreadPool::globalInstance()->start([] { PdfEditorBackend::releaseSpareMemory(); });
 }
 
 qint64 PdfRenderManager::cacheBytes() const

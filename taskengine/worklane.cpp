@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 constexpr int kMaxThreads = 4;
 
@@ -74,7 +78,8 @@ QString Worklane::submitTask(TaskRequest request)
         m_registry.insert(taskId, task);
         Inkwell::reserveOutput(QDir::cleanPath(QDir::fromNativeSeparators(output)), taskId);
         if (request.type == TaskType::PdfToImage && !output.isEmpty() &&
-            QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                 QDir::System))
             m_emptyFolders.insert(taskId, output);
     }
     emit taskStarted(taskId);
@@ -163,6 +168,7 @@ QString Worklane::failureText(int failure, const QString &argument)
 void Worklane::finishTask(const TaskResult &result)
 {
     QString emptyFolder;
+    bool last = false;
     // Leave the registry before reporting, so a receiver of the final status never finds the
     // task still registered; its names stay promised until its output is in place.
     {
@@ -170,7 +176,16 @@ void Worklane::finishTask(const TaskResult &result)
         m_registry.remove(result.taskId);
         emptyFolder = m_emptyFolders.take(result.taskId);
         Inkwell::releaseOutputs(result.taskId);
+        last = m_registry.isEmpty();
     }
+#ifdef __GLIBC__
+    // Freed pages and objects of big jobs stay in the allocator's heaps; with no job left
+    // they go back.
+    if (last)
+        malloc_trim(0);
+#else
+    Q_UNUSED(last);
+#endif
     if (!result.success && !emptyFolder.isEmpty())
         QDir().rmdir(emptyFolder); // only while nothing is in it
     if (result.cancelled) {

@@ -23,6 +23,11 @@ void copyCaughtMessage(fz_context *ctx, char *buffer);
 
 enum class OpenStatus { Ok, NotFound, PasswordRequired, WrongPassword, Corrupt, NoContext };
 
+// Whether an open walks the whole page tree (finding and mending a damaged one) before it
+// returns. Deferred takes a long, sound-looking tree as it reads until some open of the same
+// file checks it; a file once checked is never walked again while it is unchanged.
+enum class TreeCheck { Now, Deferred };
+
 // Size, modification time and identity of a file; a changed stamp means a cached copy is stale.
 QByteArray fileStamp(const QString &path);
 
@@ -46,16 +51,24 @@ public:
     pdf_document *get() const { return m_doc; }
     fz_context *context() const { return m_ctx; }
     explicit operator bool() const { return m_doc != nullptr; }
+    // False when the page tree was taken as it reads (TreeCheck::Deferred).
+    bool treeChecked() const { return m_treeChecked; }
+    // True when the page tree of the file had to be mended (pages dropped or recounted).
+    bool treeRepaired() const { return m_treeRepaired; }
 
 private:
+    friend DocumentRef openDocument(const QString &, const QString &, bool, OpenStatus *, QString *,
+                                    TreeCheck);
     fz_context *m_ctx = nullptr;
     pdf_document *m_doc = nullptr;
+    bool m_treeChecked = true;
+    bool m_treeRepaired = false;
 };
 
 // Opens through the thread's cache unless fresh is set (then the document is opened anew and
 // not cached). Never throws.
 DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
-                         OpenStatus *status, QString *message);
+                         OpenStatus *status, QString *message, TreeCheck check = TreeCheck::Now);
 
 // While it lives, no thread's cache keeps path open: cached copies are dropped at once (one a
 // thread is drawing from closes when that thread is done with it) and new opens of path are not
