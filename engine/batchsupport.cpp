@@ -18,13 +18,6 @@ QString clean(const QString &path)
     return path.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
-QString canonical(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString resolved = info.canonicalFilePath();
-    return resolved.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : resolved;
-}
-
 struct JobState
 {
     BatchOutcome outcome;
@@ -142,16 +135,6 @@ SaveOption saveOption(const TaskRequest &request)
     bool ok = false;
     const int option = value.toInt(&ok);
     return ok && option == 0 ? ReplaceSource : NewFile;
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
-#endif
-    return canonical(a).compare(canonical(b), sensitivity) == 0;
 }
 
 bool fail(const TaskRequest &request, const QString &why)

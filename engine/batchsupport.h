@@ -27,9 +27,6 @@ QStringList sources(const TaskRequest &request);
 // "saveOption" as given; anything but 0 keeps the original.
 SaveOption saveOption(const TaskRequest &request);
 
-// True when both name the same file (or the same not yet existing path).
-bool samePath(const QString &a, const QString &b);
-
 // Logs why a job failed, records the reason in the thread's outcome and answers false. The
 // first reason recorded for a job stands.
 bool fail(const TaskRequest &request, const QString &why);

@@ -1,6 +1,7 @@
 #include "compression.h"
 
 #include "batchsupport.h"
+#include "pathidentity.h"
 #include "mupdftools.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
@@ -782,7 +783,7 @@ bool compress(const TaskRequest &request)
     if (target.isEmpty())
         return fail(request, BatchFailure::OutputFolderMissing, QString(),
                     QStringLiteral("no output file"));
-    if (!replace && samePath(source, target))
+    if (!replace && pathidentity::same(source, target))
         return fail(request, BatchFailure::OutputIsInput, source,
                     QStringLiteral("the output would overwrite the source"));
     const Level level =

@@ -1,6 +1,7 @@
 #include "imageconversion.h"
 
 #include "batchsupport.h"
+#include "pathidentity.h"
 #include "flateimage.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
@@ -435,7 +436,7 @@ bool imagesToPdf(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, BatchFailure::SourceMissing, path,
                         QStringLiteral("the image does not exist: %1").arg(path));
-        if (samePath(path, target))
+        if (pathidentity::same(path, target))
             return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }

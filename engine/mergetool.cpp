@@ -1,6 +1,7 @@
 #include "mergetool.h"
 
 #include "batchsupport.h"
+#include "pathidentity.h"
 #include "pagecopy.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
@@ -118,7 +119,7 @@ bool MergeTool::execute(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, BatchFailure::SourceMissing, path,
                         QStringLiteral("the input does not exist: %1").arg(path));
-        if (samePath(path, target))
+        if (pathidentity::same(path, target))
             return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }
