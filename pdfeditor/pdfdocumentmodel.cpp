@@ -33,6 +33,11 @@ PdfDocumentModel::PdfDocumentModel(QObject *parent)
 {
     qRegisterMetaType<PdfPageId>("PdfPageId");
     qRegisterMetaType<PdfPageEntry>();
+    connect(this, &QAbstractItemModel::modelReset, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsInserted, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsMoved, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &PdfDocumentModel::pageListChanged);
 }
 
 PdfDocumentModel::~PdfDocumentModel() = default;

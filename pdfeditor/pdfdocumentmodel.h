@@ -106,6 +106,8 @@ public:
 Q_SIGNALS:
     void selectionChanged();
     void pageOrderChanged();
+    // Pages came, went or moved, or the model was reset: whatever maps rows to pages is stale.
+    void pageListChanged();
     void modifiedChanged(bool modified);
     void documentReset();
     // The document now lives in another file (loaded or saved under another name).
