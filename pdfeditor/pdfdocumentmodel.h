@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <optional>
+#include <utility>
 
 // The page list of the one document a viewer tab edits. Pages are never rewritten in place:
 // each entry names a page of some source file (or a blank page) plus the user's rotation.
@@ -124,6 +125,9 @@ private:
     void refreshStampTexts(bool notify);
     // The page a payload names, or no value when it names none of this model's pages.
     std::optional<PdfPageId> firstPayloadId(const QMimeData *data) const;
+    // The rows a dropped page payload moves from and to, when that move is possible.
+    std::optional<std::pair<int, int>> droppedMove(const QMimeData *data, int row,
+                                                   const QModelIndex &parent) const;
     void readPageSizes(const QString &path, const QString &password);
     void applyPageSizes();
     void forgetReadSizes();
