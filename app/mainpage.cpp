@@ -303,8 +303,7 @@ int MainPage::viewerTabIndex(const QString &path) const
     if (path.isEmpty())
         return -1;
     // The registry knows which document each tab holds, also after saves under new names.
-    if (PdfDocumentSession *session =
-            PdfFileRegistry::instance()->documentSession(path)) {
+    if (PdfDocumentSession *session = PdfFileRegistry::instance()->documentSession(path)) {
         for (int i = 0; i < m_tabWidget->count(); ++i) {
             const auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
             if (viewer && viewer->viewer() && viewer->viewer()->session() == session)

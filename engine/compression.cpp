@@ -1,8 +1,8 @@
 #include "compression.h"
 
 #include "batchsupport.h"
-#include "pathidentity.h"
 #include "mupdftools.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
 

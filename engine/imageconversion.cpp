@@ -1,8 +1,8 @@
 #include "imageconversion.h"
 
 #include "batchsupport.h"
-#include "pathidentity.h"
 #include "flateimage.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
 

@@ -1,8 +1,8 @@
 #include "mergetool.h"
 
 #include "batchsupport.h"
-#include "pathidentity.h"
 #include "pagecopy.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
 

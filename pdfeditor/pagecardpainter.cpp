@@ -46,8 +46,7 @@ void paintActionBar(QPainter *painter, const QRect &bar, std::span<const QImage>
         const int left = bar.left() + i * part;
         const int width = i == count - 1 ? bar.right() + 1 - left : part;
         const QRect cell(left, bar.top(), width, bar.height());
-        painter->drawImage(QRect(cell.center().x() - 9, cell.center().y() - 9, 20, 20),
-                           icons[i]);
+        painter->drawImage(QRect(cell.center().x() - 9, cell.center().y() - 9, 20, 20), icons[i]);
         if (i > 0)
             painter->drawLine(QPointF(left + 0.5, bar.top() + 0.5),
                               QPointF(left + 0.5, bar.bottom() + 0.5));

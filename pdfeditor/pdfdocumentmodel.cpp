@@ -679,7 +679,7 @@ std::optional<PdfPageId> PdfDocumentModel::firstPayloadId(const QMimeData *data)
 }
 
 std::optional<std::pair<int, int>> PdfDocumentModel::droppedMove(const QMimeData *data, int row,
-                                                                  const QModelIndex &parent) const
+                                                                 const QModelIndex &parent) const
 {
     const std::optional<PdfPageId> id = firstPayloadId(data);
     if (!id)

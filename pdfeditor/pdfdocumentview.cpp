@@ -283,10 +283,9 @@ void PdfDocumentView::requestVisiblePages()
     const qint64 settleLeft =
         m_zoomClock.isValid() ? ZoomSettleMs - m_zoomClock.elapsed() : qint64(0);
     bool deferred = false;
-    const bool preview = !m_previewDone && std::none_of(m_pages.cbegin(), m_pages.cend(),
-                                                        [](const PageState &page) {
-                                                            return page.image.has_value();
-                                                        });
+    const bool preview = !m_previewDone &&
+                         std::none_of(m_pages.cbegin(), m_pages.cend(),
+                                      [](const PageState &page) { return page.image.has_value(); });
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
             break;

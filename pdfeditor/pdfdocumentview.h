@@ -125,7 +125,7 @@ private:
     // What the view holds and has asked for, per page.
     struct PageState
     {
-        std::optional<QImage> image; // possibly of another size, or the rough first one
+        std::optional<QImage> image;       // possibly of another size, or the rough first one
         std::optional<QSize> renderedSize; // size of a sharp image
         std::optional<QSize> requestedSize;
         std::optional<quint64> pendingRequest;

@@ -118,7 +118,8 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
     files.reserve(named.size());
     for (const auto &[name, rows] : named) {
         QString path = dir.filePath(name);
-        if (const QString key = pathidentity::key(path); sources.contains(key) || planned.contains(key)) {
+        if (const QString key = pathidentity::key(path);
+            sources.contains(key) || planned.contains(key)) {
             const QString stem = QFileInfo(name).completeBaseName();
             for (int k = 1;; ++k) {
                 path = dir.filePath(u"%1(%2).pdf"_s.arg(stem, QString::number(k)));

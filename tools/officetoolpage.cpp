@@ -11,7 +11,9 @@
 
 using namespace Qt::StringLiterals;
 
-OfficeToolPage::OfficeToolPage(QWidget *parent) : QWidget(parent) {}
+OfficeToolPage::OfficeToolPage(QWidget *parent)
+    : QWidget(parent)
+{}
 
 void OfficeToolPage::setUp(const QString &prompt, ToolOptionsPanel *panel)
 {
