@@ -5,6 +5,7 @@
 #include "customtabwidget.h"
 #include "homepage.h"
 #include "modernmessagebox.h"
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdffileregistry.h"
@@ -158,7 +159,7 @@ QStringList MainPage::openFiles(const QStringList &files, int page)
             continue;
         }
         onFileOpen(file);
-        const int index = viewerTabIndex(normalisedPath(file));
+        const int index = viewerTabIndex(pathidentity::normalised(file));
         auto *tab = index >= 0 ? qobject_cast<PdfShowPage *>(m_tabWidget->widget(index)) : nullptr;
         if (first && page > 0 && tab && tab->viewer()) {
             // Once the new tab is laid out, so that the page lands at the top of the view.
@@ -287,15 +288,6 @@ QString MainPage::toolTabIcon(int toolType)
     }
 }
 
-QString MainPage::normalisedPath(const QString &filePath)
-{
-    const QFileInfo info(filePath);
-    QString path = info.canonicalFilePath();
-    if (path.isEmpty())
-        path = info.absoluteFilePath();
-    return QDir::cleanPath(QDir::fromNativeSeparators(path));
-}
-
 int MainPage::toolTabIndex(int toolType) const
 {
     for (int i = 0; i < m_tabWidget->count(); ++i) {
@@ -306,13 +298,12 @@ int MainPage::toolTabIndex(int toolType) const
     return -1;
 }
 
-int MainPage::viewerTabIndex(const QString &normalisedPath) const
+int MainPage::viewerTabIndex(const QString &path) const
 {
-    if (normalisedPath.isEmpty())
+    if (path.isEmpty())
         return -1;
     // The registry knows which document each tab holds, also after saves under new names.
-    if (PdfDocumentSession *session =
-            PdfFileRegistry::instance()->documentSession(normalisedPath)) {
+    if (PdfDocumentSession *session = PdfFileRegistry::instance()->documentSession(path)) {
         for (int i = 0; i < m_tabWidget->count(); ++i) {
             const auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
             if (viewer && viewer->viewer() && viewer->viewer()->session() == session)
@@ -320,8 +311,8 @@ int MainPage::viewerTabIndex(const QString &normalisedPath) const
         }
     }
     for (int i = 0; i < m_tabWidget->count(); ++i) {
-        const QVariant path = m_tabWidget->widget(i)->property(filePathProperty);
-        if (path.isValid() && path.toString().compare(normalisedPath, Qt::CaseInsensitive) == 0)
+        const QVariant tabPath = m_tabWidget->widget(i)->property(filePathProperty);
+        if (tabPath.isValid() && pathidentity::same(tabPath.toString(), path))
             return i;
     }
     return -1;
@@ -367,7 +358,7 @@ QString MainPage::openInViewerTab(const QString &filePath)
     const QString trimmed = filePath.trimmed();
     if (trimmed.isEmpty())
         return QString();
-    const QString path = normalisedPath(trimmed);
+    const QString path = pathidentity::normalised(trimmed);
     if (path.isEmpty())
         return QString();
     if (const int existing = viewerTabIndex(path); existing >= 0) {
@@ -384,7 +375,7 @@ QString MainPage::openInViewerTab(const QString &filePath)
     connect(viewer, &PdfShowPage::toolRequested, this, &MainPage::onViewerToolRequested);
     // Saved under a new name, the tab stands for the new file.
     connect(viewer, &PdfShowPage::filePathChanged, this, [this, viewer](const QString &newPath) {
-        viewer->setProperty(filePathProperty, normalisedPath(newPath));
+        viewer->setProperty(filePathProperty, pathidentity::normalised(newPath));
         updateViewerTab(viewer);
     });
     if (viewer->viewer()) {

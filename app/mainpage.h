@@ -19,7 +19,7 @@ public:
 
     // The tab index of the tool's tab or of the file's viewer tab, -1 when there is none.
     int toolTabIndex(int toolType) const;
-    int viewerTabIndex(const QString &normalisedPath) const;
+    int viewerTabIndex(const QString &path) const;
 
     // Asks every viewer tab in turn to close (saving or discarding changes); false as soon as
     // one refuses. The tabs stay; this only answers whether the window may go.
@@ -29,8 +29,6 @@ public:
 
     static QString toolTabLabel(int toolType);
     static QString toolTabIcon(int toolType);
-    // Canonical path when the file exists, else the absolute one; "/" separators, cleaned.
-    static QString normalisedPath(const QString &filePath);
 
     // Opens each file in a viewer tab, the first one at `page` (1-based, 0 for its start), and
     // tells the user about the paths that name no file. Returns those paths.

@@ -18,13 +18,6 @@ QString clean(const QString &path)
     return path.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(path));
 }
 
-QString canonical(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString resolved = info.canonicalFilePath();
-    return resolved.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : resolved;
-}
-
 struct JobState
 {
     BatchOutcome outcome;
@@ -139,16 +132,6 @@ QStringList sources(const TaskRequest &request)
 SaveMode saveMode(const TaskRequest &request)
 {
     return replacesSource(request.options) ? SaveMode::ReplaceSource : SaveMode::NewFile;
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-#ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
-#else
-    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
-#endif
-    return canonical(a).compare(canonical(b), sensitivity) == 0;
 }
 
 bool fail(const TaskRequest &request, const QString &why)

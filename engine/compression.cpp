@@ -4,6 +4,7 @@
 #include "compressionimages.h"
 #include "inkwell.h"
 #include "mupdftools.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 
 #include <QDir>
@@ -268,7 +269,7 @@ bool compress(const TaskRequest &request)
     if (target.isEmpty())
         return fail(request, BatchFailure::OutputFolderMissing, QString(),
                     QStringLiteral("no output file"));
-    if (!replace && samePath(source, target))
+    if (!replace && pathidentity::same(source, target))
         return fail(request, BatchFailure::OutputIsInput, source,
                     QStringLiteral("the output would overwrite the source"));
     const Level level = CompressLevel(request.options.value(TaskOption::CompressLevel).toInt()) ==

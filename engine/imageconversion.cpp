@@ -3,6 +3,7 @@
 #include "batchsupport.h"
 #include "flateimage.h"
 #include "inkwell.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 
 #include <QBuffer>
@@ -437,7 +438,7 @@ bool imagesToPdf(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, BatchFailure::SourceMissing, path,
                         QStringLiteral("the image does not exist: %1").arg(path));
-        if (samePath(path, target))
+        if (pathidentity::same(path, target))
             return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }

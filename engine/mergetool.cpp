@@ -3,6 +3,7 @@
 #include "batchsupport.h"
 #include "inkwell.h"
 #include "pagecopy.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 
 #include <QDir>
@@ -118,7 +119,7 @@ bool MergeTool::execute(const TaskRequest &request)
         if (!QFileInfo(path).isFile())
             return fail(request, BatchFailure::SourceMissing, path,
                         QStringLiteral("the input does not exist: %1").arg(path));
-        if (samePath(path, target))
+        if (pathidentity::same(path, target))
             return fail(request, BatchFailure::OutputIsInput, path,
                         QStringLiteral("the output would overwrite an input: %1").arg(path));
     }

@@ -34,6 +34,11 @@ PdfDocumentModel::PdfDocumentModel(QObject *parent)
 {
     qRegisterMetaType<PdfPageId>("PdfPageId");
     qRegisterMetaType<PdfPageEntry>();
+    connect(this, &QAbstractItemModel::modelReset, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsInserted, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::rowsMoved, this, &PdfDocumentModel::pageListChanged);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &PdfDocumentModel::pageListChanged);
 }
 
 PdfDocumentModel::~PdfDocumentModel() = default;
@@ -686,21 +691,27 @@ std::optional<PdfPageId> PdfDocumentModel::firstPayloadId(const QMimeData *data)
     return PdfPageId(id);
 }
 
+std::optional<std::pair<int, int>> PdfDocumentModel::droppedMove(const QMimeData *data, int row,
+                                                                 const QModelIndex &parent) const
+{
+    const std::optional<PdfPageId> id = firstPayloadId(data);
+    if (!id)
+        return std::nullopt;
+    const int source = rowOfPage(*id);
+    if (source < 0)
+        return std::nullopt;
+    const int target = row >= 0 ? row : (parent.isValid() ? parent.row() : pageCount());
+    if (!isMovePossible(source, target))
+        return std::nullopt;
+    return std::pair{source, target};
+}
+
 bool PdfDocumentModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
                                        const QModelIndex &parent) const
 {
     if (action == Qt::IgnoreAction)
         return true;
-    if (action != Qt::MoveAction)
-        return false;
-    const std::optional<PdfPageId> id = firstPayloadId(data);
-    if (!id)
-        return false;
-    const int source = rowOfPage(*id);
-    if (source < 0)
-        return false;
-    const int target = row >= 0 ? row : (parent.isValid() ? parent.row() : pageCount());
-    return isMovePossible(source, target);
+    return action == Qt::MoveAction && droppedMove(data, row, parent).has_value();
 }
 
 bool PdfDocumentModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
@@ -708,16 +719,10 @@ bool PdfDocumentModel::dropMimeData(const QMimeData *data, Qt::DropAction action
 {
     if (action == Qt::IgnoreAction)
         return true;
-    const std::optional<PdfPageId> id = firstPayloadId(data);
-    if (!id)
+    const auto move = droppedMove(data, row, parent);
+    if (!move)
         return false;
-    const int source = rowOfPage(*id);
-    if (source < 0)
-        return false;
-    const int target = row >= 0 ? row : (parent.isValid() ? parent.row() : pageCount());
-    if (!isMovePossible(source, target))
-        return false;
-    moveOneRow(source, target);
+    moveOneRow(move->first, move->second);
     return true;
 }
 

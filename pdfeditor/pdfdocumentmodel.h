@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <optional>
+#include <utility>
 
 // The page list of the one document a viewer tab edits. Pages are never rewritten in place:
 // each entry names a page of some source file (or a blank page) plus the user's rotation.
@@ -106,6 +107,8 @@ public:
 Q_SIGNALS:
     void selectionChanged();
     void pageOrderChanged();
+    // Pages came, went or moved, or the model was reset: whatever maps rows to pages is stale.
+    void pageListChanged();
     void modifiedChanged(bool modified);
     void documentReset();
     // The document now lives in another file (loaded or saved under another name).
@@ -122,6 +125,9 @@ private:
     void refreshStampTexts(bool notify);
     // The page a payload names, or no value when it names none of this model's pages.
     std::optional<PdfPageId> firstPayloadId(const QMimeData *data) const;
+    // The rows a dropped page payload moves from and to, when that move is possible.
+    std::optional<std::pair<int, int>> droppedMove(const QMimeData *data, int row,
+                                                   const QModelIndex &parent) const;
     void readPageSizes(const QString &path, const QString &password);
     void applyPageSizes();
     void forgetReadSizes();

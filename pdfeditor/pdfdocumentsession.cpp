@@ -1,5 +1,6 @@
 #include "pdfdocumentsession.h"
 
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdffileregistry.h"
 #include "pdfrendermanager.h"
@@ -128,7 +129,7 @@ QString PdfDocumentSession::cachedKey(const QString &path) const
         return QString();
     auto it = m_keys.constFind(path);
     if (it == m_keys.constEnd())
-        it = m_keys.insert(path, PdfFileRegistry::fileKey(path));
+        it = m_keys.insert(path, pathidentity::key(path));
     return *it;
 }
 
@@ -199,7 +200,7 @@ PdfDocumentSession::Result PdfDocumentSession::insertFile(const QString &path, i
 QStringList PdfDocumentSession::modifiedTabsReplacedBy(const QString &path) const
 {
     QStringList names;
-    const QString key = PdfFileRegistry::fileKey(path);
+    const QString key = pathidentity::key(path);
     for (PdfDocumentSession *other : m_registry->sessionsUsing(path, this)) {
         if (other->documentKey() == key && other->isModified())
             names.append(other->documentPath());
@@ -222,7 +223,7 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     // Other tabs must not keep page places in the file this save replaces: a tab whose document
     // it is loads it again afterwards; a tab that only reads pages of it keeps a private copy.
     m_reloadAfterSave.clear();
-    const QString targetKey = PdfFileRegistry::fileKey(target);
+    const QString targetKey = pathidentity::key(target);
     for (PdfDocumentSession *other : m_registry->sessionsUsing(target, this)) {
         if (other->documentKey() == targetKey) {
             m_reloadAfterSave.append(other);
@@ -411,7 +412,7 @@ bool PdfDocumentSession::detachFrom(const QString &path)
         u"%1-%2"_s.arg(QString::number(QDir(m_stash->path()).count()), QFileInfo(path).fileName()));
     if (!QFile::copy(path, copy))
         return false;
-    rebindFiles({{PdfFileRegistry::fileKey(path), copy}});
+    rebindFiles({{pathidentity::key(path), copy}});
     return true;
 }
 
@@ -512,7 +513,7 @@ void PdfDocumentSession::keepAfterExternalChange(const QString &path)
 
 void PdfDocumentSession::noteWritten(const QString &path)
 {
-    const QString key = PdfFileRegistry::fileKey(path);
+    const QString key = pathidentity::key(path);
     if (m_stamps.contains(key))
         m_stamps.insert(key, stampOf(path));
     m_changedPaths.remove(path);
@@ -560,7 +561,7 @@ void PdfDocumentSession::checkChangedFiles()
     QSet<QString> retry;
     const QSet<QString> changed = std::exchange(m_changedPaths, {});
     for (const QString &path : changed) {
-        const QString key = PdfFileRegistry::fileKey(path);
+        const QString key = pathidentity::key(path);
         if (!m_stamps.contains(key))
             continue;
         if (m_registry->isBeingWritten(path) || (m_saving && key == cachedKey(m_job->target))) {

@@ -283,7 +283,9 @@ void PdfDocumentView::requestVisiblePages()
     const qint64 settleLeft =
         m_zoomClock.isValid() ? ZoomSettleMs - m_zoomClock.elapsed() : qint64(0);
     bool deferred = false;
-    const bool preview = !m_previewDone && m_images.isEmpty();
+    const bool preview = !m_previewDone &&
+                         std::none_of(m_pages.cbegin(), m_pages.cend(),
+                                      [](const PageState &page) { return page.image.has_value(); });
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
             break;
@@ -301,12 +303,11 @@ void PdfDocumentView::requestVisiblePages()
             target = QSize(std::max(int(std::ceil(w * scale)), 1),
                            std::max(int(std::ceil(h * scale)), 1));
         }
-        if (m_renderedSizes.contains(entry->id) && m_renderedSizes.value(entry->id) == target)
-            continue;
-        if (m_requestedSizes.contains(entry->id) && m_requestedSizes.value(entry->id) == target)
+        PageState &page = m_pages[entry->id];
+        if (page.renderedSize == target || page.requestedSize == target)
             continue;
         // A page that shows an older image keeps it until the zoom comes to rest.
-        if (settleLeft > 0 && m_images.contains(entry->id)) {
+        if (settleLeft > 0 && page.image) {
             deferred = true;
             continue;
         }
@@ -317,14 +318,14 @@ void PdfDocumentView::requestVisiblePages()
                               std::max(int(std::ceil(shown.height() * PreviewScale)), 1));
             const quint64 id = m_renderManager->requestRender(*entry, small, PdfRenderPurpose::Page,
                                                               m_model->revision(), PreviewPriority);
-            m_previewRequests.insert(entry->id, id);
+            page.previewRequest = id;
             if (id != 0)
                 m_inFlight.insert(id, now);
         }
-        m_requestedSizes.insert(entry->id, target);
+        page.requestedSize = target;
         const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Page,
                                                           m_model->revision(), RenderPriority);
-        m_pendingRequests.insert(entry->id, id);
+        page.pendingRequest = id;
         if (id != 0 && !target.isEmpty())
             m_inFlight.insert(id, now);
     }
@@ -336,9 +337,11 @@ void PdfDocumentView::requestVisiblePages()
 
 void PdfDocumentView::refreshRenders()
 {
-    m_requestedSizes.clear();
-    m_pendingRequests.clear();
-    m_previewRequests.clear();
+    for (PageState &page : m_pages) {
+        page.requestedSize.reset();
+        page.pendingRequest.reset();
+        page.previewRequest.reset();
+    }
     m_inFlight.clear();
     requestVisiblePages();
 }
@@ -363,24 +366,11 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
         else
             byDistance.append({std::abs(r.center().y() - middle), entry->id});
     }
-    const auto prune = [&kept](auto &hash) {
-        for (auto it = hash.begin(); it != hash.end();) {
-            if (kept.contains(it.key()))
-                ++it;
-            else
-                it = hash.erase(it);
-        }
-    };
-    prune(m_images);
-    prune(m_renderedSizes);
-    prune(m_requestedSizes);
-    prune(m_pendingRequests);
-    prune(m_previewRequests);
+    for (auto it = m_pages.begin(); it != m_pages.end();)
+        it = kept.contains(it.key()) ? std::next(it) : m_pages.erase(it);
 
     // Very large images (deep zoom) could still add up: let the farthest go first.
-    qint64 bytes = 0;
-    for (const QImage &image : std::as_const(m_images))
-        bytes += image.sizeInBytes();
+    qint64 bytes = imageBytes();
     if (bytes <= ImageBudgetBytes)
         return;
     std::sort(byDistance.begin(), byDistance.end(),
@@ -388,7 +378,11 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
     for (const auto &[distance, id] : std::as_const(byDistance)) {
         if (bytes <= ImageBudgetBytes)
             break;
-        bytes -= m_images.value(id).sizeInBytes();
+        const auto page = m_pages.constFind(id);
+        if (page == m_pages.constEnd())
+            continue;
+        if (page->image)
+            bytes -= page->image->sizeInBytes();
         forgetPage(id);
     }
 }
@@ -396,8 +390,10 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
 qint64 PdfDocumentView::imageBytes() const
 {
     qint64 bytes = 0;
-    for (const QImage &image : m_images)
-        bytes += image.sizeInBytes();
+    for (const PageState &page : m_pages) {
+        if (page.image)
+            bytes += page.image->sizeInBytes();
+    }
     return bytes;
 }
 
@@ -411,9 +407,11 @@ void PdfDocumentView::checkPixelRatio()
     if (!hadRatio)
         return;
     // New sizes for every page; the images stay on screen until their replacements arrive.
-    m_renderedSizes.clear();
-    m_requestedSizes.clear();
-    m_pendingRequests.clear();
+    for (PageState &page : m_pages) {
+        page.renderedSize.reset();
+        page.requestedSize.reset();
+        page.pendingRequest.reset();
+    }
     viewport()->update();
 }
 
@@ -444,8 +442,8 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()) & area, outline);
 
         const auto entry = m_model->pageAt(row);
-        const auto image = entry ? m_images.constFind(entry->id) : m_images.constEnd();
-        if (image == m_images.constEnd()) {
+        const auto page = entry ? m_pages.constFind(entry->id) : m_pages.constEnd();
+        if (page == m_pages.constEnd() || !page->image) {
             painter.setPen(Theme::color(Theme::textMuted));
             painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
             if (entry)
@@ -454,7 +452,7 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         }
         // An image of another size (an older zoom, or the first rough one) is scaled while
         // painting until its replacement arrives.
-        drawClipped(painter, rect, *image, area);
+        drawClipped(painter, rect, *page->image, area);
         paintSearchHits(painter, row, entry->id, rect);
     }
     painter.end();
@@ -469,25 +467,24 @@ void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRend
     m_inFlight.remove(requestId);
     if (!m_model)
         return;
-    const auto preview = m_previewRequests.constFind(pageId);
-    if (preview != m_previewRequests.constEnd() && preview.value() == requestId) {
-        m_previewRequests.remove(pageId);
+    const auto page = m_pages.find(pageId);
+    if (page != m_pages.end() && page->previewRequest == requestId) {
+        page->previewRequest.reset();
         // Shown only until the sharp image arrives; the size request stays pending.
-        if (!m_images.contains(pageId)) {
-            m_images.insert(pageId, image);
+        if (!page->image) {
+            page->image = image;
             viewport()->update();
         }
         return;
     }
-    const auto pending = m_pendingRequests.constFind(pageId);
-    if (pending == m_pendingRequests.constEnd() || pending.value() != requestId ||
-        m_requestedSizes.value(pageId) != targetSize) {
+    if (page == m_pages.end() || page->pendingRequest != requestId ||
+        page->requestedSize.value_or(QSize()) != targetSize) {
         // Room for another request may have opened up.
         requestVisiblePages();
         return;
     }
-    m_images.insert(pageId, image);
-    m_renderedSizes.insert(pageId, targetSize);
+    page->image = image;
+    page->renderedSize = targetSize;
     viewport()->update();
 }
 
@@ -497,15 +494,17 @@ void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purp
     if (purpose != PdfRenderPurpose::Page)
         return;
     m_inFlight.remove(requestId);
-    if (m_previewRequests.value(pageId) == requestId) {
-        m_previewRequests.remove(pageId);
+    const auto page = m_pages.find(pageId);
+    if (page == m_pages.end())
+        return;
+    if (page->previewRequest == requestId) {
+        page->previewRequest.reset();
         return;
     }
-    const auto pending = m_pendingRequests.constFind(pageId);
-    if (pending == m_pendingRequests.constEnd() || pending.value() != requestId)
+    if (page->pendingRequest != requestId)
         return;
-    m_requestedSizes.remove(pageId);
-    m_pendingRequests.remove(pageId);
+    page->requestedSize.reset();
+    page->pendingRequest.reset();
 }
 
 void PdfDocumentView::updateCurrentPage()
@@ -722,22 +721,20 @@ void PdfDocumentView::mouseReleaseEvent(QMouseEvent *event)
 
 void PdfDocumentView::clearPageState()
 {
-    m_images.clear();
-    m_renderedSizes.clear();
-    m_requestedSizes.clear();
-    m_pendingRequests.clear();
-    m_previewRequests.clear();
+    m_pages.clear();
     m_inFlight.clear();
     m_previewDone = false;
 }
 
+bool PdfDocumentView::hasPageImage(PdfPageId id) const
+{
+    const auto page = m_pages.constFind(id);
+    return page != m_pages.constEnd() && page->image;
+}
+
 void PdfDocumentView::forgetPage(PdfPageId id)
 {
-    m_previewRequests.remove(id);
-    m_images.remove(id);
-    m_renderedSizes.remove(id);
-    m_requestedSizes.remove(id);
-    m_pendingRequests.remove(id);
+    m_pages.remove(id);
 }
 
 void PdfDocumentView::onModelReset()

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <optional>
+
 class PdfDocumentModel;
 class PdfRenderManager;
 class PdfTextSearch;
@@ -55,7 +57,7 @@ public:
     QRect pageRect(int row) const { return m_pageRects.value(row); }
     QSize contentSize() const { return m_contentSize; }
     // True when the page shows a rendered image (of any size) rather than the placeholder.
-    bool hasPageImage(PdfPageId id) const { return m_images.contains(id); }
+    bool hasPageImage(PdfPageId id) const;
     // Pixel bytes of the page images the view holds.
     qint64 imageBytes() const;
 
@@ -120,15 +122,20 @@ private:
     QPointer<PdfTextSearch> m_textSearch;
     int m_shownHits = 0; // hits on the pages in view when last painted
     QList<QRect> m_pageRects;
-    QHash<PdfPageId, QImage> m_images;
-    QHash<PdfPageId, QSize> m_renderedSizes;
-    QHash<PdfPageId, QSize> m_requestedSizes;
-    QHash<PdfPageId, quint64> m_pendingRequests;
+    // What the view holds and has asked for, per page.
+    struct PageState
+    {
+        std::optional<QImage> image;       // possibly of another size, or the rough first one
+        std::optional<QSize> renderedSize; // size of a sharp image
+        std::optional<QSize> requestedSize;
+        std::optional<quint64> pendingRequest;
+        // Low-resolution first image asked for when a document first comes on screen.
+        std::optional<quint64> previewRequest;
+    };
+    QHash<PdfPageId, PageState> m_pages;
     // Requests sent and not yet answered; bounded so that fast scrolling cannot queue up
     // renders of pages long gone from the screen ahead of the ones now shown.
     QHash<quint64, qint64> m_inFlight; // request id -> when it was sent (ms since epoch)
-    // Low-resolution first images asked for when a document first comes on screen.
-    QHash<PdfPageId, quint64> m_previewRequests;
     bool m_previewDone = false;
     // While the zoom keeps changing, pages that have an image wait before asking for a new one.
     QElapsedTimer m_zoomClock;

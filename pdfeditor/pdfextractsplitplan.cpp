@@ -1,5 +1,6 @@
 #include "pdfextractsplitplan.h"
 
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 
 #include <QCoreApplication>
@@ -11,36 +12,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString pathKey(const QString &path)
-{
-    const QString key = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-#ifdef Q_OS_WIN
-    return key.toCaseFolded();
-#else
-    return key;
-#endif
-}
-
-// Every spelling under which a file is known: as given and, when it exists, behind links.
-QStringList pathKeys(const QString &path)
-{
-    QStringList keys{pathKey(path)};
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty())
-        keys.append(pathKey(canonical));
-    return keys;
-}
-
-bool anyIn(const QStringList &keys, const QSet<QString> &set)
-{
-    return std::any_of(keys.cbegin(), keys.cend(),
-                       [&set](const QString &key) { return set.contains(key); });
-}
-
-} // namespace
 
 QString PdfExtractSplitPlan::baseName(const QString &documentPath)
 {
@@ -128,8 +99,7 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
     const auto protect = [&sources](const QString &path) {
         if (path.isEmpty())
             return;
-        for (const QString &key : pathKeys(path))
-            sources.insert(key);
+        sources.insert(pathidentity::key(path));
     };
     protect(model.documentPath());
     for (const QString &path : protectedPaths)
@@ -148,16 +118,17 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
     files.reserve(named.size());
     for (const auto &[name, rows] : named) {
         QString path = dir.filePath(name);
-        if (anyIn(pathKeys(path), sources) || planned.contains(pathKey(path))) {
+        if (const QString key = pathidentity::key(path);
+            sources.contains(key) || planned.contains(key)) {
             const QString stem = QFileInfo(name).completeBaseName();
             for (int k = 1;; ++k) {
                 path = dir.filePath(u"%1(%2).pdf"_s.arg(stem, QString::number(k)));
-                if (!anyIn(pathKeys(path), sources) && !planned.contains(pathKey(path)) &&
-                    !QFileInfo::exists(path))
+                const QString key = pathidentity::key(path);
+                if (!sources.contains(key) && !planned.contains(key) && !QFileInfo::exists(path))
                     break;
             }
         }
-        planned.insert(pathKey(path));
+        planned.insert(pathidentity::key(path));
         files.append({path, rows});
     }
     return files;

@@ -1,28 +1,12 @@
 #include "pdffileregistry.h"
 
+#include "pathidentity.h"
 #include "pdfdocumentsession.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 PdfFileRegistry *PdfFileRegistry::instance()
 {
     static PdfFileRegistry registry;
     return &registry;
-}
-
-QString PdfFileRegistry::fileKey(const QString &path)
-{
-    if (path.isEmpty())
-        return QString();
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    const QString key = QDir::cleanPath(canonical.isEmpty() ? info.absoluteFilePath() : canonical);
-#ifdef Q_OS_WIN
-    return key.toCaseFolded();
-#else
-    return key;
-#endif
 }
 
 void PdfFileRegistry::add(PdfDocumentSession *session)
@@ -49,7 +33,7 @@ QList<PdfDocumentSession *> PdfFileRegistry::sessions() const
 
 PdfDocumentSession *PdfFileRegistry::documentSession(const QString &path) const
 {
-    const QString key = fileKey(path);
+    const QString key = pathidentity::key(path);
     if (key.isEmpty())
         return nullptr;
     for (PdfDocumentSession *session : sessions()) {
@@ -62,7 +46,7 @@ PdfDocumentSession *PdfFileRegistry::documentSession(const QString &path) const
 QList<PdfDocumentSession *> PdfFileRegistry::sessionsUsing(const QString &path,
                                                            const PdfDocumentSession *except) const
 {
-    const QString key = fileKey(path);
+    const QString key = pathidentity::key(path);
     QList<PdfDocumentSession *> found;
     if (key.isEmpty())
         return found;
@@ -86,17 +70,17 @@ QStringList PdfFileRegistry::filesInUse(const PdfDocumentSession *except) const
 
 void PdfFileRegistry::beginWrite(const QString &path)
 {
-    ++m_writes[fileKey(path)];
+    ++m_writes[pathidentity::key(path)];
 }
 
 void PdfFileRegistry::endWrite(const QString &path)
 {
-    const QString key = fileKey(path);
+    const QString key = pathidentity::key(path);
     if (--m_writes[key] <= 0)
         m_writes.remove(key);
 }
 
 bool PdfFileRegistry::isBeingWritten(const QString &path) const
 {
-    return m_writes.contains(fileKey(path));
+    return m_writes.contains(pathidentity::key(path));
 }

@@ -19,10 +19,6 @@ class PdfFileRegistry : public QObject
 public:
     static PdfFileRegistry *instance();
 
-    // One spelling per file: absolute, cleaned, behind links when the file exists, and without
-    // case on Windows.
-    static QString fileKey(const QString &path);
-
     void add(PdfDocumentSession *session);
     void remove(PdfDocumentSession *session);
     QList<PdfDocumentSession *> sessions() const;

@@ -227,9 +227,7 @@ void PdfOperationSidePanel::setDocumentModel(PdfDocumentModel *model)
             refreshExtractPreview();
             refreshSplitPreview();
         };
-        connect(model, &QAbstractItemModel::rowsInserted, this, structureChanged);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, structureChanged);
-        connect(model, &QAbstractItemModel::rowsMoved, this, structureChanged);
+        connect(model, &PdfDocumentModel::pageListChanged, this, structureChanged);
     }
     refreshExtractPreview();
     refreshSplitPreview();

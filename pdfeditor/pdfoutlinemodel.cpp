@@ -19,11 +19,7 @@ void PdfOutlineModel::setDocumentModel(PdfDocumentModel *model)
     m_model = model;
     if (model) {
         connect(model, &PdfDocumentModel::documentReset, this, &PdfOutlineModel::reloadIfNeeded);
-        connect(model, &QAbstractItemModel::modelReset, this, &PdfOutlineModel::pagesChanged);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &PdfOutlineModel::pagesChanged);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &PdfOutlineModel::pagesChanged);
-        connect(model, &QAbstractItemModel::rowsMoved, this, &PdfOutlineModel::pagesChanged);
-        connect(model, &QAbstractItemModel::layoutChanged, this, &PdfOutlineModel::pagesChanged);
+        connect(model, &PdfDocumentModel::pageListChanged, this, &PdfOutlineModel::pagesChanged);
     }
     reloadIfNeeded();
 }

@@ -53,10 +53,7 @@ void PdfTextSearch::setDocumentModel(PdfDocumentModel *model)
         disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
     if (model) {
-        connect(model, &QAbstractItemModel::modelReset, this, &PdfTextSearch::scheduleRestart);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &PdfTextSearch::scheduleRestart);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &PdfTextSearch::scheduleRestart);
-        connect(model, &QAbstractItemModel::rowsMoved, this, &PdfTextSearch::scheduleRestart);
+        connect(model, &PdfDocumentModel::pageListChanged, this, &PdfTextSearch::scheduleRestart);
         connect(model, &QAbstractItemModel::dataChanged, this,
                 [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
                     if (roles.contains(PdfDocumentModel::RotationRole) ||

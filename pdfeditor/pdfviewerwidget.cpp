@@ -242,9 +242,7 @@ void PdfViewerWidget::wire()
 
     wireOrganising();
 
-    connect(m_model, &QAbstractItemModel::modelReset, this, &PdfViewerWidget::updatePageCount);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &PdfViewerWidget::updatePageCount);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PdfViewerWidget::updatePageCount);
+    connect(m_model, &PdfDocumentModel::pageListChanged, this, &PdfViewerWidget::updatePageCount);
     connect(m_model, &PdfDocumentModel::modifiedChanged, this, &PdfViewerWidget::modifiedChanged);
     connect(m_model, &PdfDocumentModel::documentPathChanged, this,
             &PdfViewerWidget::documentPathChanged);

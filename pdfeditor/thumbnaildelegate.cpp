@@ -1,5 +1,6 @@
 #include "thumbnaildelegate.h"
 
+#include "pagecardpainter.h"
 #include "pdfdocumentmodel.h"
 #include "pdfthumbnailpanel.h"
 #include "theme.h"
@@ -10,21 +11,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QImage &actionIcon(int action)
+std::span<const QImage> actionIcons()
 {
     static const QImage icons[ThumbnailDelegate::ActionCount] = {
         QImage(u":/res/icons/pdfviewer/expand.png"_s),
         QImage(u":/res/icons/pdfviewer/rotate-right.png"_s),
         QImage(u":/res/icons/modern/trash.png"_s),
     };
-    return icons[action];
-}
-
-// Crisp one-pixel outlines under antialiasing: stroke on the pixel centres.
-QRectF strokeRect(const QRect &rect, qreal penWidth)
-{
-    const qreal inset = penWidth / 2.0;
-    return QRectF(rect).adjusted(inset, inset, -inset, -inset);
+    return icons;
 }
 
 } // namespace
@@ -72,55 +66,22 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const QRect card = cardRect(option.rect);
-    const qreal outline = selected ? 2.0 : 1.0;
-    painter->setPen(QPen(Theme::color(selected ? Theme::accent : Theme::border), outline));
-    painter->setBrush(Theme::color(selected ? Theme::accentSoft : Theme::surface));
-    painter->drawRoundedRect(strokeRect(card, outline), 8, 8);
+    pagecard::paintCard(painter, card, selected, Theme::surface);
 
     const QRect box = thumbnailBox(card);
-    const QImage image =
-        m_panel->thumbnail(index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>());
-    if (!image.isNull()) {
-        const QSize fitted = image.size().scaled(box.size(), Qt::KeepAspectRatio);
-        const QRect target(box.left() + (box.width() - fitted.width()) / 2,
-                           box.top() + (box.height() - fitted.height()) / 2, fitted.width(),
-                           fitted.height());
-        painter->setPen(QPen(Theme::color(Theme::border), 1));
-        painter->setBrush(Theme::color(Theme::surface));
-        painter->drawRect(strokeRect(target, 1.0));
-        painter->drawImage(target, image);
-    } else {
+    if (!pagecard::paintImage(
+            painter, box,
+            m_panel->thumbnail(index.data(PdfDocumentModel::PageIdRole).value<PdfPageId>()))) {
         painter->fillRect(box, Theme::color(Theme::thumbnailPlaceholder));
         painter->setPen(Theme::color(Theme::textMuted));
         painter->drawText(box, Qt::AlignCenter, PdfThumbnailPanel::tr("正在生成缩略图…"));
     }
 
-    if (index.row() == m_panel->actionsRow() && index.row() == m_panel->hoverRow()) {
-        const QRect bar = actionBarRect(card);
-        painter->setPen(QPen(Theme::color(Theme::border), 1));
-        painter->setBrush(Theme::color(Theme::surface));
-        painter->drawRoundedRect(strokeRect(bar, 1.0), 6, 6);
-        const int part = bar.width() / ActionCount;
-        for (int i = 0; i < ActionCount; ++i) {
-            const int left = bar.left() + i * part;
-            const int width = i == ActionCount - 1 ? bar.right() + 1 - left : part;
-            const QRect cell(left, bar.top(), width, bar.height());
-            const QRect icon(cell.center().x() - 9, cell.center().y() - 9, 20, 20);
-            painter->drawImage(icon, actionIcon(i));
-        }
-        painter->setPen(QPen(Theme::color(Theme::border), 1));
-        for (int i = 1; i < ActionCount; ++i) {
-            const qreal x = bar.left() + i * bar.width() / qreal(ActionCount);
-            painter->drawLine(QPointF(x, bar.top() + 0.5), QPointF(x, bar.bottom() + 0.5));
-        }
-    }
+    if (index.row() == m_panel->actionsRow() && index.row() == m_panel->hoverRow())
+        pagecard::paintActionBar(painter, actionBarRect(card), actionIcons());
 
-    QFont number = option.font;
-    number.setWeight(QFont::Bold);
-    painter->setFont(number);
-    painter->setPen(Theme::color(selected ? Theme::accent : Theme::textPrimary));
-    painter->drawText(pageNumberBand(option.rect, card), Qt::AlignCenter,
-                      QString::number(index.row() + 1));
+    pagecard::paintPageNumber(painter, option.font, pageNumberBand(option.rect, card), selected,
+                              index.row());
     painter->restore();
 }
 

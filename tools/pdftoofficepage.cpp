@@ -1,41 +1,12 @@
 #include "pdftoofficepage.h"
 
-#include "filedropzonewidget.h"
-#include "iconbutton.h"
-#include "kitstyle.h"
-#include "modernmessagebox.h"
 #include "pdftoofficeoptionspanel.h"
-
-#include <QHBoxLayout>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
 PdfToOfficePage::PdfToOfficePage(QWidget *parent)
-    : QWidget(parent)
+    : OfficeToolPage(parent)
 {
     setObjectName(u"pdfToOfficePage"_s);
-    m_dropZone = new FileDropZoneWidget(this);
-    m_dropZone->setPromptText(tr("从你的桌面上添加或拖放PDF文件，开始转换。"));
-
-    auto *separator = new QLabel(this);
-    separator->setObjectName(u"toolPageSeparator"_s);
-    separator->setFixedWidth(1);
-    separator->setStyleSheet(KitStyle::dividerStyle());
-
-    m_panel = new PdfToOfficeOptionsPanel(this);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_dropZone);
-    layout->addWidget(separator);
-    layout->addWidget(m_panel);
-    connect(m_panel->startButton(), &IconButton::clicked, this, &PdfToOfficePage::onStart);
-}
-
-void PdfToOfficePage::onStart()
-{
-    ModernMessageBox::showInformation(this, tr("无法转换 Office 文件"),
-                                      tr("此版本不提供 Office 文件的转换功能。"));
+    setUp(tr("从你的桌面上添加或拖放PDF文件，开始转换。"), new PdfToOfficeOptionsPanel);
 }

@@ -1,28 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "officetoolpage.h"
 
-class FileDropZoneWidget;
-class PdfToOfficeOptionsPanel;
-
-// The PDF to Office tool: its intake and options are shown, starting it says that conversion is not available.
-class PdfToOfficePage : public QWidget
+// The PDF to Office tool.
+class PdfToOfficePage : public OfficeToolPage
 {
     Q_OBJECT
 
 public:
     explicit PdfToOfficePage(QWidget *parent = nullptr);
-
-public Q_SLOTS:
-    // Office conversion is not part of this version: says so, starts nothing.
-    void onStart();
-
-public:
-
-    FileDropZoneWidget *dropZone() const { return m_dropZone; }
-    PdfToOfficeOptionsPanel *optionsPanel() const { return m_panel; }
-
-private:
-    FileDropZoneWidget *m_dropZone = nullptr;
-    PdfToOfficeOptionsPanel *m_panel = nullptr;
 };

@@ -563,6 +563,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>أضف الملفات أو اسحبها وأفلتها لتحويلها.</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>تعذّر تحويل ملفات Office</translation>
@@ -1195,14 +1198,6 @@
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>أضف ملفات PDF أو اسحبها وأفلتها من سطح المكتب لبدء التحويل.</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>تعذّر تحويل ملفات Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>تحويل ملفات Office غير متاح في هذا الإصدار.</translation>
     </message>
 </context>
 <context>

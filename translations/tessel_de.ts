@@ -559,6 +559,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Fügen Sie Dateien zum Konvertieren hinzu oder ziehen Sie sie hierher.</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>Office-Dateien können nicht konvertiert werden</translation>
@@ -1191,14 +1194,6 @@ Seiten %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Fügen Sie PDF-Dateien von Ihrem Desktop hinzu oder ziehen Sie sie hierher, um die Konvertierung zu starten.</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Office-Dateien können nicht konvertiert werden</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>Die Konvertierung von Office-Dateien ist in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
 <context>

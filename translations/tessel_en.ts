@@ -559,6 +559,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Add or drop files to convert.</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>Cannot convert Office files</translation>
@@ -1191,14 +1194,6 @@ Pages %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Add or drop PDF files from your desktop to start converting.</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Cannot convert Office files</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>Converting Office files is not available in this version.</translation>
     </message>
 </context>
 <context>

@@ -559,6 +559,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Añada archivos o arrástrelos aquí para convertirlos.</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>No se pueden convertir archivos de Office</translation>
@@ -1191,14 +1194,6 @@ Páginas %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Añada archivos PDF o arrástrelos desde su escritorio para convertirlos.</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>No se pueden convertir archivos de Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>La conversión de archivos de Office no está disponible en esta versión.</translation>
     </message>
 </context>
 <context>

@@ -559,6 +559,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>Ajoutez des fichiers ou faites-les glisser ici pour les convertir.</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>Impossible de convertir les fichiers Office</translation>
@@ -1191,14 +1194,6 @@ Pages %2-%3</translation>
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>Ajoutez des fichiers PDF ou faites-les glisser depuis votre bureau pour les convertir.</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Impossible de convertir les fichiers Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>La conversion des fichiers Office n&apos;est pas disponible dans cette version.</translation>
     </message>
 </context>
 <context>

@@ -558,6 +558,9 @@
         <source>添加或拖拽文件进行转换。</source>
         <translation>変換するファイルを追加するかドラッグ＆ドロップしてください。</translation>
     </message>
+</context>
+<context>
+    <name>OfficeToolPage</name>
     <message>
         <source>无法转换 Office 文件</source>
         <translation>Officeファイルを変換できません</translation>
@@ -1190,14 +1193,6 @@
     <message>
         <source>从你的桌面上添加或拖放PDF文件，开始转换。</source>
         <translation>デスクトップからPDFファイルを追加するかドラッグ＆ドロップして、変換を開始します。</translation>
-    </message>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Officeファイルを変換できません</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>このバージョンではOfficeファイルの変換は利用できません。</translation>
     </message>
 </context>
 <context>

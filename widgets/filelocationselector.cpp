@@ -1,6 +1,7 @@
 #include "filelocationselector.h"
 
 #include "dialogseam.h"
+#include "pathidentity.h"
 #include "theme.h"
 #include "toolpixmaps.h"
 
@@ -51,9 +52,7 @@ QString FileLocationSelector::normalisedPath(const QString &path)
 
 bool FileLocationSelector::samePath(const QString &a, const QString &b)
 {
-    const QString left = normalisedPath(a);
-    const QString right = normalisedPath(b);
-    return !left.isEmpty() && !right.isEmpty() && left.compare(right, Qt::CaseInsensitive) == 0;
+    return pathidentity::same(normalisedPath(a), normalisedPath(b));
 }
 
 QString FileLocationSelector::standardFolder(LocationMode mode)

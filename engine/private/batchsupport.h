@@ -25,9 +25,6 @@ QStringList sources(const TaskRequest &request);
 // The request's save option; anything but ReplaceSource keeps the original.
 SaveMode saveMode(const TaskRequest &request);
 
-// True when both name the same file (or the same not yet existing path).
-bool samePath(const QString &a, const QString &b);
-
 // Logs why a job failed, records the reason in the thread's outcome and answers false. The
 // first reason recorded for a job stands.
 bool fail(const TaskRequest &request, const QString &why);

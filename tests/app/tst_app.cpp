@@ -4,6 +4,7 @@
 #include "framelesswindow.h"
 #include "homepage.h"
 #include "mainpage.h"
+#include "pathidentity.h"
 #include "pdfshowpage.h"
 #include "shellservices.h"
 #include "startup.h"
@@ -252,35 +253,59 @@ void TestApp::homePageSignalsOpenTabs()
     Q_EMIT page.homePage()->fileClicked(file);
     QCOMPARE(page.tabWidget()->count(), 3);
     QCOMPARE(pageAt(page, 1)->property("tesselToolType").toInt(), int(ToolType::Encrypt));
-    QCOMPARE(FakeViewerTab::opened, QStringList{MainPage::normalisedPath(file)});
+    QCOMPARE(FakeViewerTab::opened, QStringList{pathidentity::normalised(file)});
 }
 
 void TestApp::viewerTabPerPath_data()
 {
+    // How the second file is named, whether it is a file of its own or a link to the first, and
+    // how many viewer tabs the two open.
     QTest::addColumn<QString>("variant");
-    QTest::newRow("same") << u"Report.pdf"_s;
-    QTest::newRow("other case") << u"REPORT.PDF"_s;
-    QTest::newRow("lower case") << u"report.pdf"_s;
-    QTest::newRow("dot segments") << u"./sub/../Report.pdf"_s;
-    QTest::newRow("surrounding spaces") << u"  Report.pdf  "_s;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("tabs");
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const int caseTabs = 1;
+#else
+    const int caseTabs = 2;
+#endif
+    QTest::newRow("same") << u"Report.pdf"_s << QString() << 1;
+    QTest::newRow("other case") << u"REPORT.PDF"_s << u"file"_s << caseTabs;
+    QTest::newRow("lower case") << u"report.pdf"_s << u"file"_s << caseTabs;
+    QTest::newRow("dot") << u"./Report.pdf"_s << QString() << 1;
+    QTest::newRow("dot segments") << u"./sub/../Report.pdf"_s << QString() << 1;
+    QTest::newRow("surrounding spaces") << u"  Report.pdf  "_s << QString() << 1;
+    QTest::newRow("link") << u"link.pdf"_s << u"link"_s << 1;
+    QTest::newRow("link in folder") << u"sub/link.pdf"_s << u"link"_s << 1;
 }
 
 void TestApp::viewerTabPerPath()
 {
     QFETCH(QString, variant);
+    QFETCH(QString, kind);
+    QFETCH(int, tabs);
     const QString file = makeFile(u"Report.pdf"_s);
     QDir(m_dir.path()).mkdir(u"sub"_s);
+    const QString trimmed = variant.trimmed();
+    if (kind == u"file"_s)
+        QVERIFY(!makeFile(trimmed).isEmpty());
+    else if (kind == u"link"_s)
+        QVERIFY(QFile::link(file, m_dir.filePath(trimmed)));
     MainPage page;
     page.onFileOpen(file);
     page.onToolClicked(ToolType::Merge);
     QCOMPARE(page.tabWidget()->currentIndex(), 2);
 
-    const QString trimmed = variant.trimmed();
     const QString padding = variant.left(variant.indexOf(trimmed));
     page.onFileClicked(padding + m_dir.path() + u'/' + trimmed + padding);
-    QCOMPARE(page.tabWidget()->count(), 3);
-    QCOMPARE(page.tabWidget()->currentIndex(), 1);
-    QCOMPARE(FakeViewerTab::opened.size(), 1);
+    QCOMPARE(page.tabWidget()->count(), 2 + tabs);
+    QCOMPARE(FakeViewerTab::opened.size(), tabs);
+    QCOMPARE(page.viewerPaths().size(), tabs);
+    // The tab shown is the file's own, or the one that already held it.
+    QCOMPARE(page.tabWidget()->currentIndex(), tabs == 1 ? 1 : 3);
+    if (tabs > 1) {
+        QCOMPARE(page.viewerPaths().last(), m_dir.path() + u'/' + trimmed);
+        QVERIFY(QFile::exists(page.viewerPaths().last()));
+    }
 }
 
 void TestApp::viewerTabsForDistinctFiles()
@@ -525,7 +550,7 @@ void TestApp::manyTabsStayReachable()
     QCOMPARE(overflow, files * CustomTabBar::MinimumTabWidth + 90 >
                            page.tabWidget()->width() - CustomTabBar::ReservedWidth);
     QCOMPARE(bar->tabToolTip(files),
-             QDir::toNativeSeparators(MainPage::normalisedPath(paths.last())));
+             QDir::toNativeSeparators(pathidentity::normalised(paths.last())));
 }
 
 void TestApp::tabBarHover()

@@ -1,3 +1,4 @@
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdffileregistry.h"
@@ -115,7 +116,7 @@ void TestPdfDocumentSession::saveRebindsPages()
     QVERIFY(!model->isModified());
     QVERIFY(sameColours(pageColours(targetPath), shown));
     for (const PdfPageEntry &entry : model->pages())
-        QCOMPARE(PdfFileRegistry::fileKey(entry.sourcePath), PdfFileRegistry::fileKey(targetPath));
+        QCOMPARE(pathidentity::key(entry.sourcePath), pathidentity::key(targetPath));
     for (const QString &name : std::as_const(gone))
         QVERIFY(QFile::remove(m_dir.filePath(name)));
 

@@ -17,6 +17,7 @@
 #include "moreoption.h"
 #include "officetopdfpage.h"
 #include "passwordinput.h"
+#include "pathidentity.h"
 #include "pdfcompresspage.h"
 #include "pdfconvertpage.h"
 #include "pdfdecrypage.h"
@@ -987,7 +988,7 @@ void TestToolPages::pdfOutputOpensInViewerTab()
     QVERIFY(waitUntilFinished(tool->taskList()));
     auto *row = tool->taskList()->findChild<TaskListItem *>();
     QTest::mouseClick(row->findChild<QPushButton *>(u"taskOpenFileButton"_s), Qt::LeftButton);
-    const QString output = MainPage::normalisedPath(m_dir->filePath(u"report(1).pdf"_s));
+    const QString output = pathidentity::normalised(m_dir->filePath(u"report(1).pdf"_s));
     QVERIFY(main.viewerTabIndex(output) >= 0);
     QCOMPARE(main.tabWidget()->currentIndex(), main.viewerTabIndex(output));
 }

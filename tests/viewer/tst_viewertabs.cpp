@@ -3,6 +3,7 @@
 #include "framelesswindow.h"
 #include "mainpage.h"
 #include "modernmessagebox.h"
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
@@ -130,7 +131,7 @@ void TestViewerTabs::openingAddsViewerTab()
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(tabs->tabText(1), u"Report.pdf"_s);
     QCOMPARE(tabs->widget(1)->property("tesselFilePath").toString(),
-             MainPage::normalisedPath(path));
+             pathidentity::normalised(path));
     PdfViewerWidget *viewer = viewerAt(page, 1);
     QVERIFY(viewer);
     QCOMPARE(viewer->documentModel()->pageCount(), 3);
@@ -141,7 +142,10 @@ void TestViewerTabs::sameFileFocusesItsTab_data()
 {
     QTest::addColumn<QString>("spelling");
     QTest::newRow("dotted") << u"%1/./sub/../Report.pdf"_s;
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    // Elsewhere another case names another file (tst_app viewerTabPerPath).
     QTest::newRow("other case") << u"%1/REPORT.PDF"_s;
+#endif
     QTest::newRow("padded") << u"  %1/Report.pdf  "_s;
 }
 
@@ -245,7 +249,7 @@ void TestViewerTabs::viewerToolRequestsOpenToolTabs()
     QCOMPARE(m_added.size(), fileAdded ? 1 : 0);
     if (fileAdded) {
         QCOMPARE(m_added.at(0).type, toolType);
-        QCOMPARE(m_added.at(0).path, MainPage::normalisedPath(path));
+        QCOMPARE(m_added.at(0).path, pathidentity::normalised(path));
     }
 }
 
@@ -275,7 +279,7 @@ void TestViewerTabs::saveAsRenamesTab()
     DialogSeam::answerFiles({copy});
     QVERIFY(viewer->saveAsWithDialog());
     QCOMPARE(page.tabWidget()->tabText(1), u"final.pdf"_s);
-    QCOMPARE(page.viewerTabIndex(MainPage::normalisedPath(copy)), 1);
+    QCOMPARE(page.viewerTabIndex(pathidentity::normalised(copy)), 1);
     // The saved file now has its tab; the draft gets a tab of its own again.
     page.onFileOpen(copy);
     QCOMPARE(page.tabWidget()->count(), 2);
