@@ -1,4 +1,5 @@
 #include "accountdialog.h"
+#include "testregistry.h"
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "dialogseam.h"
@@ -270,10 +271,6 @@ void TestAccountDialog::linksOpenTheServiceWebsite()
     QCOMPARE(m_browser.opened, (QList<QUrl>{registerPage, accountPage}));
 }
 
-int runAccountDialogTests(int argc, char **argv)
-{
-    TestAccountDialog test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestAccountDialog);
 
 #include "tst_accountdialog.moc"

@@ -1,4 +1,5 @@
 #include "accountdialog.h"
+#include "testregistry.h"
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "accountwiring.h"
@@ -84,10 +85,6 @@ void TestAccountTitleBar::buttonOpensTheAccountDialog()
     QVERIFY(seen.isNull());
 }
 
-int runAccountTitleBarTests(int argc, char **argv)
-{
-    TestAccountTitleBar test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestAccountTitleBar);
 
 #include "tst_accounttitlebar.moc"

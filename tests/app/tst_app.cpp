@@ -1,4 +1,5 @@
 #include "customtabbar.h"
+#include "testregistry.h"
 #include "customtabwidget.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
@@ -832,5 +833,5 @@ void TestApp::languageChangeRebuildsMainPage()
     QTRY_VERIFY(!old);
 }
 
-QTEST_MAIN(TestApp)
+VELMORA_REGISTER_TEST(TestApp);
 #include "tst_app.moc"

@@ -15,7 +15,7 @@
 #include "mainpage.h"
 #include "modernmessagebox.h"
 #include "startup.h"
-#include "testmain.h"
+#include "testregistry.h"
 #include "tooltype.h"
 
 #include <QApplication>
@@ -302,5 +302,5 @@ void TestLayout::optionPanelsTabTopToBottom()
     }
 }
 
-VELMORA_TEST_MAIN(TestLayout, QApplication)
+VELMORA_REGISTER_TEST(TestLayout);
 #include "tst_layout.moc"

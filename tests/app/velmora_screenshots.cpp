@@ -24,6 +24,7 @@
 #include "tooltype.h"
 #include "typebutton.h"
 #include "workspacefactory.h"
+#include "screenshots.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,41 +46,9 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace shots;
 
 namespace {
-
-QString outDir;
-
-void save(const QPixmap &pixmap, const QString &name)
-{
-    const QString path = QDir(outDir).filePath(name + u".png"_s);
-    if (!pixmap.save(path))
-        qWarning() << "could not write" << path;
-    else
-        qInfo().noquote() << path;
-}
-
-// Small strips are easier to review at twice their size.
-QPixmap zoomed(const QPixmap &pixmap)
-{
-    return pixmap.scaled(pixmap.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(40);
-    }
-}
-
-// The screen around a window, so the rounded corners show against the root window.
-QPixmap screenAround(QWidget *window, int margin = 12)
-{
-    settle();
-    const QRect r = window->frameGeometry().adjusted(-margin, -margin, margin, margin);
-    return window->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-}
 
 void hover(QWidget *w)
 {
@@ -287,7 +256,7 @@ QPixmap kitSheet()
     p2->lineEdit()->setText(u"secret"_s);
     auto *p3 = new PasswordInput(line);
     p3->lineEdit()->setText(u"visible"_s);
-    p3->eyeAction()->trigger();
+    p3->findChild<QAction *>(u"passwordEyeAction"_s)->trigger();
     auto *p4 = new PasswordInput(line);
     p4->lineEdit()->setPlaceholderText(u"再次输入密码"_s);
     p4->setError(true);
@@ -387,8 +356,7 @@ int main(int argc, char *argv[])
     Startup::configureApplication(app);
     // Files opened for the pictures must not land in the user's recent files.
     QStandardPaths::setTestModeEnabled(true);
-    outDir = app.arguments().value(1, u"screenshots"_s);
-    QDir().mkpath(outDir);
+    shots::setFolder(app.arguments().value(1, u"screenshots"_s));
 
     auto *window = new FramelessWindow;
     Startup::installMainPage(*window);
@@ -441,7 +409,7 @@ int main(int argc, char *argv[])
     settle();
     {
         RecentFileListView *list = page->homePage()->recentFilesPage()->listView();
-        QTreeView *tree = list->treeView();
+        QTreeView *tree = list->findChild<QTreeView *>(u"recentFilesTable"_s);
         const QModelIndex row = tree->model()->index(1, 0);
         QMenu *menu = list->createContextMenu(row, window);
         const QRect cell = tree->visualRect(row);

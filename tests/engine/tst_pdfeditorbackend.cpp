@@ -2,7 +2,7 @@
 #include "pdfeditorbackend.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
-#include "testmain.h"
+#include "testregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +15,7 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#include <QtTest>
 #endif
 
 using fixtures::DocumentSpec;
@@ -1233,5 +1234,5 @@ void TestPdfEditorBackend::concurrentRendersWhileSaving()
     QCOMPARE(readback::inspect(out).pages.size(), 6);
 }
 
-VELMORA_TEST_MAIN(TestPdfEditorBackend, QGuiApplication)
+VELMORA_REGISTER_TEST(TestPdfEditorBackend);
 #include "tst_pdfeditorbackend.moc"

@@ -1,4 +1,5 @@
 #include "customtabwidget.h"
+#include "testregistry.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
@@ -755,5 +756,5 @@ void TestLanguage::cataloguesComplete()
             u"\nRun scripts/update-translations.sh and translate (translations/GLOSSARY.md)."_s));
 }
 
-QTEST_MAIN(TestLanguage)
+VELMORA_REGISTER_TEST(TestLanguage);
 #include "tst_language.moc"

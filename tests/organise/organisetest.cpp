@@ -9,12 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-std::vector<OrganiseTestFactory> &organiseTests()
-{
-    static std::vector<OrganiseTestFactory> tests;
-    return tests;
-}
-
 namespace organise {
 
 QSizeF fixturePageSize(int index)

@@ -1,4 +1,5 @@
 #include "dialogseam.h"
+#include "testregistry.h"
 #include "organisetest.h"
 #include "pdfextractsplitwriter.h"
 #include "pdffixtures.h"
@@ -368,6 +369,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(ExtractSplitTest);
+VELMORA_REGISTER_TEST(ExtractSplitTest);
 
 #include "tst_extractsplit.moc"

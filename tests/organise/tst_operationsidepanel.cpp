@@ -1,4 +1,5 @@
 #include "filelocationselector.h"
+#include "testregistry.h"
 #include "organisetest.h"
 #include "pdfoperationsidepanel.h"
 
@@ -299,6 +300,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(OperationSidePanelTest);
+VELMORA_REGISTER_TEST(OperationSidePanelTest);
 
 #include "tst_operationsidepanel.moc"

@@ -1,4 +1,5 @@
 #include "organisetest.h"
+#include "testregistry.h"
 #include "pagemanagerlistview.h"
 #include "pdfpagemanagerview.h"
 #include "pdfrendermanager.h"
@@ -540,6 +541,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(PageManagerViewTest);
+VELMORA_REGISTER_TEST(PageManagerViewTest);
 
 #include "tst_pagemanagerview.moc"

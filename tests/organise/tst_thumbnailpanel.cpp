@@ -1,4 +1,5 @@
 #include "organisetest.h"
+#include "testregistry.h"
 #include "pdffixtures.h"
 #include "pdfinsertdropzone.h"
 #include "pdfrendermanager.h"
@@ -482,6 +483,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(ThumbnailPanelTest);
+VELMORA_REGISTER_TEST(ThumbnailPanelTest);
 
 #include "tst_thumbnailpanel.moc"

@@ -1,4 +1,5 @@
-#include "batchfixtures.h"
+#include "pdffixtures.h"
+#include "testregistry.h"
 #include "taskstatus.h"
 #include "worklane.h"
 
@@ -185,8 +186,7 @@ private slots:
         const QDir dir(file(u"reasons-"_s + QString::fromLatin1(QTest::currentDataTag())));
         QVERIFY(dir.mkpath(u"out"_s));
         textPdf(dir.filePath(u"plain.pdf"_s), 1);
-        fixtures::encrypt(dir.filePath(u"plain.pdf"_s), dir.filePath(u"locked.pdf"_s), u"pw"_s,
-                          u"pw"_s, 6);
+        QVERIFY(fixtures::encrypt(dir.filePath(u"plain.pdf"_s), dir.filePath(u"locked.pdf"_s), fixtures::Scheme::Aes256, u"pw"_s, u"pw"_s));
         QFile notes(dir.filePath(u"notes.pdf"_s));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("meeting notes, not a PDF") > 0);
         notes.copy(dir.filePath(u"bad.png"_s));
@@ -236,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBatchJobs)
+VELMORA_REGISTER_TEST(TestBatchJobs);
 #include "tst_batchjobs.moc"

@@ -1,4 +1,5 @@
 #include "taskbase.h"
+#include "testregistry.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
 #include "worklane.h"
@@ -327,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWorklane)
+VELMORA_REGISTER_TEST(TestWorklane);
 #include "tst_worklane.moc"

@@ -1,4 +1,5 @@
 #include "toolstestsupport.h"
+#include "testregistry.h"
 
 #include "dialogseam.h"
 #include "filedropzonewidget.h"
@@ -409,10 +410,6 @@ void TestFileIntake::hundredsOfFiles()
     QCOMPARE(last->findChild<QLabel *>(u"fileListItemName"_s)->text(), u"file399.pdf"_s);
 }
 
-int toolstest::runFileIntakeTests(int argc, char **argv)
-{
-    TestFileIntake test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestFileIntake);
 
 #include "tst_fileintake.moc"

@@ -1,4 +1,5 @@
 #include "toolstestsupport.h"
+#include "testregistry.h"
 
 #include "dialogseam.h"
 #include "filelocationselector.h"
@@ -382,10 +383,6 @@ void TestLocation::panelLocations()
         QCOMPARE(asked.title, u"选择文件夹"_s);
 }
 
-int toolstest::runLocationTests(int argc, char **argv)
-{
-    TestLocation test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestLocation);
 
 #include "tst_location.moc"

@@ -1,4 +1,5 @@
 #include "toolstestsupport.h"
+#include "testregistry.h"
 
 #include "iconbutton.h"
 #include "tasklistitem.h"
@@ -299,10 +300,6 @@ void TestTaskList::restartEmptiesList()
     QCOMPARE(list.status(u"{3}"_s), 3);
 }
 
-int toolstest::runTaskListTests(int argc, char **argv)
-{
-    TestTaskList test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestTaskList);
 
 #include "tst_tasklist.moc"

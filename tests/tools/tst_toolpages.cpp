@@ -1,6 +1,7 @@
 #include "toolstestsupport.h"
+#include "testregistry.h"
 
-#include "batchfixtures.h"
+#include "pdffixtures.h"
 #include "batchoptionspanel.h"
 #include "batchtoolpage.h"
 #include "cardradiobutton.h"
@@ -593,7 +594,7 @@ void TestToolPages::failedImageJobLeavesNoFolder()
 {
     const QString good = pdf(u"good.pdf"_s, 2);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(good, locked, u"pw"_s, u"pw"_s, 6);
+    QVERIFY(fixtures::encrypt(good, locked, fixtures::Scheme::Aes256, u"pw"_s, u"pw"_s));
     const QString broken = m_dir->filePath(u"broken.pdf"_s);
     QVERIFY(!sizedFile(broken, 40).isEmpty());
     auto page = runPage(5, {locked, good, broken});
@@ -678,7 +679,7 @@ void TestToolPages::wrongPasswordFails()
 {
     const QString source = pdf(u"plain.pdf"_s, 1);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(source, locked, u"right"_s, u"right"_s, 6);
+    QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     QVERIFY(QFileInfo::exists(locked));
     auto page = runPage(6, {locked, source}, {u"type:passwordInput:wrong"_s});
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
@@ -929,7 +930,7 @@ void TestToolPages::retryFailedWithNewOptions()
 {
     const QString plain = pdf(u"plain.pdf"_s, 2);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(plain, locked, u"right"_s, u"right"_s, 6);
+    QVERIFY(fixtures::encrypt(plain, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     const QString broken = m_dir->filePath(u"broken.pdf"_s);
     QVERIFY(!sizedFile(broken, 40).isEmpty());
     auto page = runPage(6, {locked, broken, plain}, {u"type:passwordInput:wrong"_s});
@@ -1045,10 +1046,6 @@ void TestToolPages::closingWhileJobsRun()
     QVERIFY(!Worklane::instance().isOutputReserved(m_dir->filePath(u"a"_s)));
 }
 
-int toolstest::runToolPageTests(int argc, char **argv)
-{
-    TestToolPages test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestToolPages);
 
 #include "tst_toolpages.moc"

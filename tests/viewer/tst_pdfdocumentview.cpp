@@ -1,4 +1,5 @@
 #include "pdfdocumentmodel.h"
+#include "testregistry.h"
 #include "pdfdocumentview.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
@@ -567,5 +568,5 @@ void TestDocumentView::scrollingFarAwayLetsImagesGo()
     QVERIFY(readback::similar(viewertest::paintedPageCentre(&f.view, 0), fixtures::colourFor(0)));
 }
 
-VELMORA_VIEWER_TEST(TestDocumentView);
+VELMORA_REGISTER_TEST(TestDocumentView);
 #include "tst_pdfdocumentview.moc"

@@ -1,4 +1,5 @@
 #include "pdfdocumentmodel.h"
+#include "testregistry.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
 #include "pdftextsearch.h"
@@ -151,7 +152,7 @@ void TestPdfFind::findCountsAndSteps()
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QVERIFY(viewer.openDocument(m_path, QString()));
-    PdfFindBar *bar = viewer.findBar();
+    PdfFindBar *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
     PdfTextSearch *search = bar->search();
     PdfDocumentView *view = viewer.documentView();
     QVERIFY(bar->isHidden());
@@ -265,5 +266,5 @@ void TestPdfFind::hitBoxesFollowRotation()
     }
 }
 
-VELMORA_VIEWER_TEST(TestPdfFind);
+VELMORA_REGISTER_TEST(TestPdfFind);
 #include "tst_pdffind.moc"

@@ -1,4 +1,5 @@
 #include "dialogseam.h"
+#include "testregistry.h"
 #include "pdfdocumentmodel.h"
 #include "pdffixtures.h"
 #include "pdfprintjob.h"
@@ -421,5 +422,5 @@ void TestPrintJob::printsOffTheGuiThread()
     QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 5, 36)), 0);
 }
 
-VELMORA_VIEWER_TEST(TestPrintJob);
+VELMORA_REGISTER_TEST(TestPrintJob);
 #include "tst_pdfprintjob.moc"

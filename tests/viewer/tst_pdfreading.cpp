@@ -1,4 +1,5 @@
 #include "dialogseam.h"
+#include "testregistry.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffixtures.h"
@@ -171,14 +172,14 @@ void TestReading::outlineClick()
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QVERIFY(viewer.openDocument(path));
-    PdfOutlinePanel *panel = viewer.outlinePanel();
+    PdfOutlinePanel *panel = viewer.findChild<PdfOutlinePanel *>(u"pdfOutlinePanel"_s);
     QAbstractItemModelTester tester(panel->outlineModel(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QTest::mouseClick(panel->outlineTab(), Qt::LeftButton);
+    QTest::mouseClick(panel->findChild<QToolButton *>(u"pdfSidebarOutlineTab"_s), Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QVERIFY(!viewer.thumbnailPanel()->listView()->isVisible());
     QTRY_COMPARE(panel->outlineModel()->rowCount(), 6);
-    QTreeView *tree = panel->treeView();
+    QTreeView *tree = panel->findChild<QTreeView *>(u"pdfOutlineTree"_s);
     tree->expandAll();
     QCOMPARE(panel->outlineModel()->rowCount(panel->outlineModel()->index(0, 0)), 1);
 
@@ -377,11 +378,11 @@ void TestReading::copyText()
     }
     // The grid's pages stay as they were.
     QVERIFY(viewer.documentModel()->selectedPageIds().isEmpty());
-    QCOMPARE(viewer.pageInteraction()->selectionRow(), page - 1);
+    QCOMPARE(viewer.findChild<PdfPageInteraction *>(u"pdfPageInteraction"_s)->selectionRow(), page - 1);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(words(QApplication::clipboard()->text()), expected);
 }
 
-VELMORA_VIEWER_TEST(TestReading);
+VELMORA_REGISTER_TEST(TestReading);
 #include "tst_pdfreading.moc"

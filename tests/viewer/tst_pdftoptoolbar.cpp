@@ -1,4 +1,5 @@
 #include "pdftoolsmenustyle.h"
+#include "testregistry.h"
 #include "pdftoptoolbar.h"
 #include "viewertest.h"
 
@@ -270,5 +271,5 @@ void TestTopToolBar::undoRedoAndSelection()
     QCOMPARE(thumbs.count(), 1);
 }
 
-VELMORA_VIEWER_TEST(TestTopToolBar);
+VELMORA_REGISTER_TEST(TestTopToolBar);
 #include "tst_pdftoptoolbar.moc"

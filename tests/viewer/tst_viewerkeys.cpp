@@ -1,4 +1,5 @@
 #include "customtabwidget.h"
+#include "testregistry.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
@@ -43,7 +44,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-VELMORA_VIEWER_TEST(TestViewerKeys);
+VELMORA_REGISTER_TEST(TestViewerKeys);
 
 namespace {
 

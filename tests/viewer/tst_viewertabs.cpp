@@ -1,4 +1,5 @@
 #include "customtabwidget.h"
+#include "testregistry.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
@@ -384,5 +385,5 @@ void TestViewerTabs::closingWindowAsksForModifiedDocuments()
     QCOMPARE(page->tabWidget()->count(), 3);
 }
 
-VELMORA_VIEWER_TEST(TestViewerTabs);
+VELMORA_REGISTER_TEST(TestViewerTabs);
 #include "tst_viewertabs.moc"

@@ -7,12 +7,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-std::vector<ViewerTestFactory> &viewerTests()
-{
-    static std::vector<ViewerTestFactory> tests;
-    return tests;
-}
-
 namespace viewertest {
 
 namespace {

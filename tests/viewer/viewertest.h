@@ -14,20 +14,6 @@ class PdfDocumentModel;
 class PdfDocumentView;
 class QWidget;
 
-// Every test class of this executable registers itself; main() runs them in turn.
-using ViewerTestFactory = std::function<std::unique_ptr<QObject>()>;
-std::vector<ViewerTestFactory> &viewerTests();
-
-template<typename T> struct ViewerTestRegistration
-{
-    ViewerTestRegistration()
-    {
-        viewerTests().push_back([] { return std::make_unique<T>(); });
-    }
-};
-
-#define VELMORA_VIEWER_TEST(Class) static const ViewerTestRegistration<Class> registration##Class
-
 namespace viewertest {
 
 // Waits until every page of the view that meets the visible area shows a rendered image.

@@ -1,6 +1,6 @@
-#include "batchfixtures.h"
-#include "inkwell.h"
 #include "pdffixtures.h"
+#include "testregistry.h"
+#include "inkwell.h"
 #include "pdfreadback.h"
 
 #include <QCryptographicHash>
@@ -167,7 +167,7 @@ private slots:
         }
         if (kind == u"locked"_s) {
             const QString locked = QDir(folder).filePath(u"locked.pdf"_s);
-            fixtures::encrypt(source, locked, u"user"_s, u"owner"_s, 6);
+            QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"user"_s, u"owner"_s));
             source = locked;
         }
         if (kind == u"nofolder"_s)
@@ -227,7 +227,7 @@ private slots:
         QString source = plain;
         if (revision) {
             source = QDir(folder).filePath(u"report.pdf"_s);
-            fixtures::encrypt(plain, source, user, owner, revision);
+            QVERIFY(fixtures::encrypt(plain, source, revision == 4 ? fixtures::Scheme::Aes128 : fixtures::Scheme::Aes256, user, owner));
             QFile::remove(plain);
         }
         const QByteArray before = fileHash(source);
@@ -408,7 +408,7 @@ private slots:
         if (kind == u"missing"_s)
             b = QDir(folder).filePath(u"absent.pdf"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(a, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 4);
+            QVERIFY(fixtures::encrypt(a, QDir(folder).filePath(u"l.pdf"_s), fixtures::Scheme::Aes128, u"u"_s, u"o"_s));
             b = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -755,7 +755,7 @@ private slots:
         QString source = textPdf(QDir(folder).filePath(u"s.pdf"_s), 2);
         QString out = freshFolder(u"renderfail-"_s + kind + u"/s"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 6);
+            QVERIFY(fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), fixtures::Scheme::Aes256, u"u"_s, u"o"_s));
             source = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -910,7 +910,7 @@ private slots:
         QString source = textPdf(QDir(folder).filePath(u"s.pdf"_s), 1);
         QString out = QDir(folder).filePath(u"s(1).pdf"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 4);
+            QVERIFY(fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), fixtures::Scheme::Aes128, u"u"_s, u"o"_s));
             source = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -997,5 +997,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBatchOperations)
+VELMORA_REGISTER_TEST(TestBatchOperations);
 #include "tst_batchoperations.moc"
