@@ -5,9 +5,9 @@
 #include "accountwiring.h"
 #include "fakeaccountserver.h"
 #include "framelesswindow.h"
+#include "screenshots.h"
 #include "startup.h"
 #include "titlebar.h"
-#include "screenshots.h"
 
 #include <QApplication>
 #include <QDir>

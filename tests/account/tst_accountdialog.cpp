@@ -1,8 +1,8 @@
 #include "accountdialog.h"
-#include "testregistry.h"
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "dialogseam.h"
+#include "testregistry.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "accountaddress.h"
-#include "testregistry.h"
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "sessionvault.h"
+#include "testregistry.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,10 +1,10 @@
 #include "accountdialog.h"
-#include "testregistry.h"
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "accountwiring.h"
 #include "framelesswindow.h"
 #include "shellservices.h"
+#include "testregistry.h"
 
 #include <QApplication>
 #include <QTimer>

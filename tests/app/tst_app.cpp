@@ -1,5 +1,4 @@
 #include "customtabbar.h"
-#include "testregistry.h"
 #include "customtabwidget.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
@@ -8,8 +7,10 @@
 #include "pdfshowpage.h"
 #include "shellservices.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "titlebar.h"
 #include "tooltype.h"
+#include "widgetinput.h"
 #include "workspacefactory.h"
 
 #include <QApplication>
@@ -64,15 +65,6 @@ QList<AddedFile> addedFiles;
 QWidget *pageAt(MainPage &page, int index)
 {
     return page.tabWidget()->widget(index);
-}
-
-void sendMouse(QWidget *target, QEvent::Type type, QPoint local, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
-{
-    const QPointF global = target->mapToGlobal(QPointF(local));
-    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -690,11 +682,11 @@ void TestApp::windowDragThreshold()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QPoint start = window.pos();
     const auto b = Qt::MouseButton(button);
-    sendMouse(&window, QEvent::MouseButtonPress, QPoint(300, y), b, b);
+    input::sendMouse(&window, QEvent::MouseButtonPress, QPoint(300, y), b, b);
     QCOMPARE(window.isDragging(), drags);
-    sendMouse(&window, QEvent::MouseMove, QPoint(330, y + 20), Qt::NoButton, b);
+    input::sendMouse(&window, QEvent::MouseMove, QPoint(330, y + 20), Qt::NoButton, b);
     QCOMPARE(window.pos(), drags ? start + QPoint(30, 20) : start);
-    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(330, y + 20), b, Qt::NoButton);
+    input::sendMouse(&window, QEvent::MouseButtonRelease, QPoint(330, y + 20), b, Qt::NoButton);
     QVERIFY(!window.isDragging());
 }
 

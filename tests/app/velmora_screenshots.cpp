@@ -7,24 +7,24 @@
 #include "combopopup.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "homepage.h"
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "mainpage.h"
-#include "homepage.h"
-#include "recentfilelistview.h"
-#include "recentfilespage.h"
 #include "moderncombobox.h"
 #include "modernmessagebox.h"
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "pdfshowpage.h"
+#include "recentfilelistview.h"
+#include "recentfilespage.h"
+#include "screenshots.h"
 #include "selectbutton.h"
 #include "startup.h"
 #include "titlebar.h"
 #include "tooltype.h"
 #include "typebutton.h"
 #include "workspacefactory.h"
-#include "screenshots.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,16 +33,16 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
-#include <QTreeView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;

@@ -23,13 +23,13 @@ struct PageSpec
     QSizeF size{200, 300};
     int rotate = 0; // stored /Rotate
     QColor colour = Qt::red;
-    QRectF cropBox; // empty for none
+    QRectF cropBox;     // empty for none
     bool marker = true; // false: the colour edge to edge
 };
 
 struct DocumentSpec
 {
-    QList<PageSpec> pages; // none: a well-formed document with an empty page tree
+    QList<PageSpec> pages;             // none: a well-formed document with an empty page tree
     bool outlines = false;             // "Page N" items pointing at each page; item 1 has a child
     QList<QPair<int, int>> links;      // link on page a to page b (explicit destination)
     QList<QPair<int, int>> namedLinks; // link on page a to page b through a named destination

@@ -1,6 +1,12 @@
 #include "testregistry.h"
 
+#ifdef VELMORA_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QStandardPaths>
 #include <QTest>
 
@@ -100,9 +106,9 @@ int main(int argc, char **argv)
         setup();
     // Settings and recent files of test runs stay out of the user's own configuration.
     QStandardPaths::setTestModeEnabled(true);
-    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    TestApplication::setAttribute(Qt::AA_Use96Dpi, true);
     int appArgc = argc;
-    QApplication app(appArgc, argv);
+    TestApplication app(appArgc, argv);
     for (void (*setup)() : setups(Stage::AfterApp))
         setup();
 

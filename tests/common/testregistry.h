@@ -33,5 +33,5 @@ struct SetupRegistration
 
 #define VELMORA_REGISTER_TEST(Class)                                                               \
     static const testsupport::TestRegistration<Class> registration##Class(#Class)
-#define VELMORA_TEST_SETUP(Stage, function)                                                        \
-    static const testsupport::SetupRegistration setup##function(testsupport::Stage::Stage, function)
+#define VELMORA_TEST_SETUP(when, function)                                                         \
+    static const testsupport::SetupRegistration setup##function(testsupport::Stage::when, function)

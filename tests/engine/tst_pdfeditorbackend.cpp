@@ -14,8 +14,8 @@
 #include <atomic>
 
 #ifdef Q_OS_UNIX
-#include <unistd.h>
 #include <QtTest>
+#include <unistd.h>
 #endif
 
 using fixtures::DocumentSpec;
@@ -57,11 +57,10 @@ int turnedQuadrant(int degrees)
 // blend, a transparency group and a fill under a luminosity soft mask.
 QByteArray transparencyPdf()
 {
-    const QByteArray content =
-        "0 0 1 rg /Half gs 10 10 90 90 re f 0 1 0 rg 50 50 90 90 re f\n"
-        "/Mul gs 1 1 0 rg 20 120 100 60 re f\n"
-        "/Half gs /Grp Do\n"
-        "/Masked gs 0.8 0 0 rg 0 0 144 216 re f\n";
+    const QByteArray content = "0 0 1 rg /Half gs 10 10 90 90 re f 0 1 0 rg 50 50 90 90 re f\n"
+                               "/Mul gs 1 1 0 rg 20 120 100 60 re f\n"
+                               "/Half gs /Grp Do\n"
+                               "/Masked gs 0.8 0 0 rg 0 0 144 216 re f\n";
     const QByteArray group = "0 0.5 0.5 rg 70 150 60 50 re f 1 0 1 rg 90 170 50 40 re f\n";
     const QByteArray mask = "1 g 0 0 72 216 re f 0.3 g 72 0 72 108 re f\n";
     QList<QByteArray> objects = {
@@ -581,8 +580,8 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     QCOMPARE(expected.size(), (page + rotation / 90) % 2 ? QSize(450, 300) : QSize(300, 450));
 
     QList<QString> errors;
-    const QList<QImage> images = PdfEditorBackend::renderPages(
-        {sourcePage(file, page, rotation)}, {expected.size()}, &errors);
+    const QList<QImage> images = PdfEditorBackend::renderPages({sourcePage(file, page, rotation)},
+                                                               {expected.size()}, &errors);
     QCOMPARE(images.size(), 1);
     QVERIFY2(!images[0].isNull(), qPrintable(errors.value(0)));
     const QImage actual = images[0].convertToFormat(QImage::Format_RGB32);
@@ -593,9 +592,9 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
         const auto *a = reinterpret_cast<const QRgb *>(actual.constScanLine(y));
         const auto *e = reinterpret_cast<const QRgb *>(expected.constScanLine(y));
         for (int x = 0; x < actual.width(); ++x) {
-            const int d = std::max({std::abs(qRed(a[x]) - qRed(e[x])),
-                                    std::abs(qGreen(a[x]) - qGreen(e[x])),
-                                    std::abs(qBlue(a[x]) - qBlue(e[x]))});
+            const int d =
+                std::max({std::abs(qRed(a[x]) - qRed(e[x])), std::abs(qGreen(a[x]) - qGreen(e[x])),
+                          std::abs(qBlue(a[x]) - qBlue(e[x]))});
             total += d;
             far += d > 24;
         }
@@ -603,7 +602,8 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     const qint64 pixels = qint64(actual.width()) * actual.height();
     // Edges may fall a sub-pixel apart; a lost mask, blend or turn changes whole areas.
     QVERIFY2(far * 500 < pixels, qPrintable(QStringLiteral("%1 pixels differ").arg(far)));
-    QVERIFY2(total < pixels, qPrintable(QStringLiteral("mean difference %1").arg(double(total) / pixels)));
+    QVERIFY2(total < pixels,
+             qPrintable(QStringLiteral("mean difference %1").arg(double(total) / pixels)));
 }
 
 void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()

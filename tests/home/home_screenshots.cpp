@@ -7,9 +7,9 @@
 #include "mainpage.h"
 #include "recentfilelistview.h"
 #include "recentfilespage.h"
+#include "screenshots.h"
 #include "searchbarwidget.h"
 #include "sidenavigationbar.h"
-#include "screenshots.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
 
     shots::setFolder(argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                 : QDir::current().filePath(u"build/screenshots"_s));
+                              : QDir::current().filePath(u"build/screenshots"_s));
 
     FramelessWindow window;
     Startup::installMainPage(window);
@@ -67,7 +67,8 @@ int main(int argc, char *argv[])
     shots::save(&window, u"home-files"_s);
 
     // A selected row with the mouse over the next one.
-    QTreeView *table = home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
+    QTreeView *table =
+        home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     table->setCurrentIndex(table->model()->index(1, 0));
     QTest::mouseMove(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
     shots::save(home->recentFilesPage(), u"home-files-selected-hover"_s);

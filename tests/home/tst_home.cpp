@@ -1,5 +1,4 @@
 #include "customtabwidget.h"
-#include "testregistry.h"
 #include "dialogseam.h"
 #include "filehistorymodel.h"
 #include "homepage.h"
@@ -12,6 +11,7 @@
 #include "sidebardelegate.h"
 #include "sidebarmodel.h"
 #include "sidenavigationbar.h"
+#include "testregistry.h"
 #include "theme.h"
 #include "workspacefactory.h"
 
@@ -309,7 +309,8 @@ void TestHome::mainPageWiring()
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     tabs->setCurrentIndex(0);
-    QTreeView *table = home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
+    QTreeView *table =
+        home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QTRY_VERIFY(table->isVisible());
     const QModelIndexList rows = table->model()->match(
         table->model()->index(0, 0), FileHistoryModel::PathRole, path, 1, Qt::MatchExactly);

@@ -12,12 +12,12 @@
 #include "modernmessagebox.h"
 #include "pdfshowpage.h"
 #include "recentfilespage.h"
+#include "screenshots.h"
 #include "searchbarwidget.h"
 #include "startup.h"
 #include "titlebar.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
-#include "screenshots.h"
 
 #include <QApplication>
 #include <QDir>

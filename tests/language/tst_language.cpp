@@ -1,5 +1,4 @@
 #include "customtabwidget.h"
-#include "testregistry.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
@@ -10,6 +9,7 @@
 #include "pdftoptoolbar.h"
 #include "shellservices.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
 

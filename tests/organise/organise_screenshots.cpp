@@ -10,8 +10,9 @@
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfviewerwidget.h"
-#include "thumbnaildelegate.h"
 #include "screenshots.h"
+#include "thumbnaildelegate.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,9 +29,7 @@ namespace {
 
 void hover(QWidget *viewport, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
+    input::sendMouse(viewport, QEvent::MouseMove, at);
 }
 
 void click(QWidget *viewport, QPoint at)

@@ -1,9 +1,9 @@
 #include "dialogseam.h"
-#include "testregistry.h"
 #include "organisetest.h"
 #include "pdfextractsplitwriter.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
+#include "testregistry.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "filelocationselector.h"
-#include "testregistry.h"
 #include "organisetest.h"
 #include "pdfoperationsidepanel.h"
+#include "testregistry.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "organisetest.h"
-#include "testregistry.h"
 #include "pagemanagerlistview.h"
 #include "pdfpagemanagerview.h"
 #include "pdfrendermanager.h"
 #include "pdfundomanager.h"
+#include "testregistry.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "pdfdocumentmodel.h"
-#include "pdfrendermanager.h"
 #include "pdffixtures.h"
+#include "pdfrendermanager.h"
 #include "testregistry.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "pagemodeltester.h"
 #include "pdfdocumentmodel.h"
-#include "pdfundomanager.h"
 #include "pdffixtures.h"
+#include "pdfundomanager.h"
 #include "testregistry.h"
 
 #include <QMimeData>

@@ -1,9 +1,9 @@
 #include "filehistorymodel.h"
-#include "testregistry.h"
 #include "recentfilelistview.h"
 #include "recentfilemanager.h"
 #include "recentfilespage.h"
 #include "searchbarwidget.h"
+#include "testregistry.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -367,7 +367,8 @@ void TestRecent::sizeTexts()
     auto store = newStore();
     RecentFilesPage page(store.get());
     page.add(path);
-    QCOMPARE(columnValues(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s), FileHistoryModel::SizeColumn),
+    QCOMPARE(columnValues(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s),
+                          FileHistoryModel::SizeColumn),
              QVariantList{text});
 }
 
@@ -426,7 +427,8 @@ void TestRecent::filter()
     expected.sort();
     QCOMPARE(visible, expected);
     QCOMPARE(page.listView()->isShowingEmptyState(), shown.isEmpty());
-    QCOMPARE(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible(), !shown.isEmpty());
+    QCOMPARE(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible(),
+             !shown.isEmpty());
 }
 
 void TestRecent::noMatchAndBack()
@@ -447,7 +449,8 @@ void TestRecent::noMatchAndBack()
     page.searchBar()->clear();
     QVERIFY(!list->isShowingEmptyState());
     QVERIFY(list->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible());
-    QCOMPARE(names(list->findChild<QTreeView *>(u"recentFilesTable"_s)), QStringList{u"invoice.pdf"_s});
+    QCOMPARE(names(list->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"invoice.pdf"_s});
 }
 
 void TestRecent::filterWithoutFilesShowsNoRecentFiles()
@@ -465,7 +468,8 @@ void TestRecent::reopeningAddsNoRow()
     RecentFilesPage page(store.get());
     page.add(path);
     page.add(path);
-    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)), QStringList{u"twice.pdf"_s});
+    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"twice.pdf"_s});
     QCOMPARE(newStore()->paths(), QStringList{path});
 }
 
@@ -483,7 +487,8 @@ void TestRecent::deletedFilesHiddenButKept()
     // As after a restart: a fresh store read from disk and a fresh page.
     auto store = newStore();
     RecentFilesPage page(store.get());
-    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)), QStringList{u"kept.pdf"_s});
+    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"kept.pdf"_s});
     page.add(makeFile(u"third.pdf"_s));
     QCOMPARE(newStore()->paths(), (QStringList{m_dir->filePath(u"third.pdf"_s), kept, gone}));
 }
@@ -590,8 +595,8 @@ void TestRecent::newestFirstAndRowMenu_data()
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<int>("menuEntry");
     QTest::addColumn<int>("menuRow");
-    QTest::newRow("store order, open") << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s}
-                                       << QStringList{} << 0 << 1;
+    QTest::newRow("store order, open")
+        << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s} << QStringList{} << 0 << 1;
     QTest::newRow("new files on top, show in folder")
         << QStringList{u"m.pdf"_s} << QStringList{u"z.pdf"_s, u"a.pdf"_s} << 1 << 0;
     QTest::newRow("remove from the list")
@@ -628,7 +633,8 @@ void TestRecent::newestFirstAndRowMenu()
     QCOMPARE(view->header()->sortIndicatorSection(), -1);
     QVERIFY(view->header()->isSortIndicatorShown());
 
-    const QString path = view->model()->index(menuRow, 0).data(FileHistoryModel::PathRole).toString();
+    const QString path =
+        view->model()->index(menuRow, 0).data(FileHistoryModel::PathRole).toString();
     QSignalSpy opens(&page, &RecentFilesPage::fileClicked);
     QSignalSpy reveals(&page, &RecentFilesPage::showInFolderRequested);
     std::unique_ptr<QMenu> menu(

@@ -1,7 +1,7 @@
 #include "taskbase.h"
-#include "testregistry.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
+#include "testregistry.h"
 #include "worklane.h"
 
 #include <QMutex>

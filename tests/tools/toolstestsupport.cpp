@@ -6,6 +6,7 @@
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
 #include "testregistry.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,10 +76,8 @@ bool dropFiles(QWidget *target, const QStringList &paths)
 
 void mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
+    input::sendMouse(w, type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                     buttons);
 }
 
 void chooseComboEntry(ModernComboBox *combo, int row)

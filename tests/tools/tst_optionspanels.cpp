@@ -1,5 +1,5 @@
-#include "toolstestsupport.h"
 #include "testregistry.h"
+#include "toolstestsupport.h"
 
 #include "cardradiobutton.h"
 #include "iconbutton.h"

@@ -1,7 +1,8 @@
-#include "toolstestsupport.h"
 #include "testregistry.h"
+#include "toolstestsupport.h"
 
 #include "iconbutton.h"
+#include "pdfreadback.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
 
@@ -35,11 +36,7 @@ public slots:
     void open(const QUrl &url) { opened.append(url); }
 };
 
-bool similar(QColor a, QColor b, int tolerance = 24)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
+using readback::similar;
 
 // How many pixels of the image are close to the colour.
 int pixelsLike(const QImage &image, QColor colour)

@@ -2,7 +2,6 @@
 // jobs, plus the open menus and feedback states) to PNG files for review. Jobs run for real on
 // files made in a temporary folder. Usage: velmora_tool_screenshots <output folder>
 
-#include "pdffixtures.h"
 #include "batchoptionspanel.h"
 #include "batchtoolpage.h"
 #include "combopopup.h"
@@ -16,10 +15,11 @@
 #include "mainpage.h"
 #include "moderncombobox.h"
 #include "passwordinput.h"
+#include "pdffixtures.h"
+#include "screenshots.h"
 #include "startup.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
-#include "screenshots.h"
 
 #include <QApplication>
 #include <QDir>

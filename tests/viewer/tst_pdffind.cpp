@@ -1,11 +1,11 @@
 #include "pdfdocumentmodel.h"
-#include "testregistry.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
 #include "pdftextsearch.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QLineEdit>
@@ -148,10 +148,8 @@ void TestPdfFind::findCountsAndSteps()
     }
 
     PdfViewerWidget viewer;
-    viewer.resize(1000, 760);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(m_path, QString()));
+
+    QVERIFY(viewertest::showAndOpen(viewer, m_path, {1000, 760}));
     PdfFindBar *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
     PdfTextSearch *search = bar->search();
     PdfDocumentView *view = viewer.documentView();

@@ -1,5 +1,4 @@
 #include "dialogseam.h"
-#include "testregistry.h"
 #include "pdfdocumentmodel.h"
 #include "pdffixtures.h"
 #include "pdfprintjob.h"
@@ -7,6 +6,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>

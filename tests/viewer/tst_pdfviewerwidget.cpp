@@ -1,5 +1,4 @@
 #include "dialogseam.h"
-#include "testregistry.h"
 #include "modernmessagebox.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
@@ -11,6 +10,7 @@
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "revealinfolder.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>
@@ -164,7 +164,8 @@ void TestViewerWidget::layoutAndStart()
     QCOMPARE(viewer.workspaceMode(), PdfWorkspaceMode::Browse);
     QCOMPARE(viewer.viewStack()->count(), 2);
     QCOMPARE(viewer.viewStack()->widget(0), viewer.documentView());
-    QCOMPARE(viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->parentWidget(), viewer.viewStack());
+    QCOMPARE(viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->parentWidget(),
+             viewer.viewStack());
     QVERIFY(!viewer.isBottomBarWanted());
     QCOMPARE(viewer.splitter()->objectName(), u"pdfViewerSplitter"_s);
     QVERIFY(!viewer.splitter()->childrenCollapsible());

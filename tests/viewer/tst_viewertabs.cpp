@@ -1,5 +1,4 @@
 #include "customtabwidget.h"
-#include "testregistry.h"
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
@@ -12,6 +11,7 @@
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "tooltype.h"
 #include "viewertest.h"
 #include "workspacefactory.h"

@@ -14,8 +14,8 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
-#include "startup.h"
 #include "screenshots.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -119,8 +119,10 @@ int main(int argc, char *argv[])
 
     PdfTopToolBar *toolBar = viewer->topToolBar();
     save(toolBar->grab(), u"viewer-toolbar"_s);
-    save(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->grab().scaled(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->size() * 2, Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation),
+    save(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)
+             ->grab()
+             .scaled(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->size() * 2,
+                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
          u"viewer-bottom-bar-2x"_s);
 
     auto *tools = toolBar->findChild<QPushButton *>(u"pdfToolsButton"_s);
@@ -138,7 +140,8 @@ int main(int argc, char *argv[])
     toolBar->moreMenu()->close();
     settle();
 
-    auto *zoom = viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->findChild<QComboBox *>(u"pdfZoomCombo"_s);
+    auto *zoom = viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)
+                     ->findChild<QComboBox *>(u"pdfZoomCombo"_s);
     viewer->setZoomFactor(0.333);
     zoom->showPopup();
     settle();

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMetaMethod>
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -12,9 +13,13 @@
 
 class PdfDocumentModel;
 class PdfDocumentView;
+class PdfViewerWidget;
 class QWidget;
 
 namespace viewertest {
+
+// Shows the viewer at that size, waits until it is on screen and opens the document.
+bool showAndOpen(PdfViewerWidget &viewer, const QString &path, QSize size);
 
 // Waits until every page of the view that meets the visible area shows a rendered image.
 bool waitForVisibleImages(PdfDocumentView *view, const PdfDocumentModel *model,

@@ -1,5 +1,4 @@
 #include "cardradiobutton.h"
-#include "testregistry.h"
 #include "combopopup.h"
 #include "dialogseam.h"
 #include "iconbutton.h"
@@ -9,6 +8,7 @@
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "selectbutton.h"
+#include "testregistry.h"
 #include "typebutton.h"
 
 #include <QAction>
