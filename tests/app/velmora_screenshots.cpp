@@ -26,6 +26,7 @@
 #include "typebutton.h"
 #include "workspacefactory.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>

@@ -64,6 +64,17 @@ Obj explicitDest(Obj page)
     return Obj::newArray({page, Obj::newName("/Fit")});
 }
 
+// Chains outline items of one level through /Prev and /Next.
+void linkSiblings(std::vector<Obj> &items)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            items[i].replaceKey("/Prev", items[i - 1]);
+        if (i + 1 < items.size())
+            items[i].replaceKey("/Next", items[i + 1]);
+    }
+}
+
 QPDFObjectHandle name(const char *n)
 {
     return QPDFObjectHandle::newName(n);
@@ -262,12 +273,7 @@ bool write(const DocumentSpec &spec, const QString &path)
                 }
                 items.push_back(item);
             }
-            for (size_t i = 0; i < items.size(); ++i) {
-                if (i > 0)
-                    items[i].replaceKey("/Prev", items[i - 1]);
-                if (i + 1 < items.size())
-                    items[i].replaceKey("/Next", items[i + 1]);
-            }
+            linkSiblings(items);
             Obj child = pdf.makeIndirectObject(Obj::newDictionary());
             child.replaceKey("/Title", Obj::newUnicodeString("Page 1 detail"));
             child.replaceKey("/Parent", items[0]);
@@ -612,21 +618,14 @@ void addNavigation(const QString &path, const QString &field)
         QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
         item.replaceKey("/Title",
                         QPDFObjectHandle::newUnicodeString("Chapter " + std::to_string(i + 1)));
-        item.replaceKey("/Dest", QPDFObjectHandle::newArray(
-                                     std::vector<QPDFObjectHandle>{pages[i], name("/Fit")}));
+        item.replaceKey("/Dest", explicitDest(pages[i]));
         item.replaceKey("/Parent", outlines);
         items.push_back(item);
     }
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            items[i].replaceKey("/Prev", items[i - 1]);
-        if (i + 1 < items.size())
-            items[i].replaceKey("/Next", items[i + 1]);
-    }
+    linkSiblings(items);
     QPDFObjectHandle child = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
     child.replaceKey("/Title", QPDFObjectHandle::newUnicodeString("Section 1.1"));
-    child.replaceKey("/Dest", QPDFObjectHandle::newArray(
-                                  std::vector<QPDFObjectHandle>{pages.back(), name("/Fit")}));
+    child.replaceKey("/Dest", explicitDest(pages.back()));
     child.replaceKey("/Parent", items.front());
     items.front().replaceKey("/First", child);
     items.front().replaceKey("/Last", child);

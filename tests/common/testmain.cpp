@@ -39,7 +39,9 @@ std::vector<void (*)()> &setups(Stage stage)
 std::vector<char *> argumentsFor(const QObject &test, const std::vector<char *> &all)
 {
     static const QList<QByteArray> withValue = {
-        "-o", "-maxwarnings", "-eventdelay", "-keydelay", "-mousedelay", "-platform", "-seed"};
+        "-o",     "-maxwarnings", "-eventdelay", "-keydelay",     "-mousedelay",   "-platform",
+        "-seed",  "-iterations",  "-median",     "-minimumvalue", "-minimumtotal", "-perfcounter",
+        "-repeat"};
     std::vector<char *> arguments{all.front()};
     bool named = false;
     bool ours = false;

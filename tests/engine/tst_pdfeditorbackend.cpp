@@ -99,6 +99,20 @@ QByteArray transparencyPdf()
     return pdf;
 }
 
+// Saves the pages to out and reads the file back; facts.ok is false, with the reason, when the
+// save failed or qpdf finds the file unsound.
+readback::DocumentFacts saveAndInspect(const QList<PdfSourcePage> &pages, const QString &out)
+{
+    PdfBackendError error;
+    QString message;
+    if (!PdfEditorBackend::saveDocument(pages, out, &error, &message))
+        return {false, false, message};
+    QString check;
+    if (!readback::qpdfCheck(out, &check))
+        return {false, false, check};
+    return readback::inspect(out);
+}
+
 } // namespace
 
 class TestPdfEditorBackend : public QObject
@@ -778,11 +792,7 @@ void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
     const QList<PdfSourcePage> pages{sourcePage(file, 3), sourcePage(file, 2), sourcePage(file, 0),
                                      sourcePage(file, 2, 90)};
     const QString out = path(QStringLiteral("rich-out.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 4);
 
@@ -835,11 +845,7 @@ void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
                                      sourcePage(insertedFile, 0, 180), sourcePage(mainFile, 2),
                                      sourcePage(insertedFile, 1)};
     const QString out = path(QStringLiteral("combined.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 7);
     // Inserted page 0 links to its page 3 (output 2) and, by name, to its page 1 (output 6).
@@ -1025,11 +1031,7 @@ void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks()
                                      sourcePage(thirdFile, 1),  sourcePage(secondFile, 0, 90),
                                      sourcePage(fourthFile, 1)};
     const QString out = overMain ? mainFile : path(QStringLiteral("book-out.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 7);
     // The main file's own outline as it was (without its dropped page), then one item per other

@@ -174,7 +174,7 @@ void TestReading::outlineClick()
     PdfOutlinePanel *panel = viewer.findChild<PdfOutlinePanel *>(u"pdfOutlinePanel"_s);
     QAbstractItemModelTester tester(panel->outlineModel(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QTest::mouseClick(panel->findChild<QToolButton *>(u"pdfSidebarOutlineTab"_s), Qt::LeftButton);
+    QTest::mouseClick(viewer.findChild<QToolButton *>(u"pdfSidebarOutlineTab"_s), Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QVERIFY(!viewer.thumbnailPanel()->listView()->isVisible());
     QTRY_COMPARE(panel->outlineModel()->rowCount(), 6);
