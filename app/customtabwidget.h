@@ -14,7 +14,6 @@ class CustomTabWidget : public QTabWidget
 public:
     explicit CustomTabWidget(QWidget *parent = nullptr);
 
-    CustomTabBar *customTabBar() const { return m_tabBar; }
     // The button with the list of every tab, shown while the tabs do not all fit.
     QToolButton *tabListButton() const { return m_listButton; }
     // Closes the tab as its close button does (a viewer may refuse).

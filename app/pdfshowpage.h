@@ -38,7 +38,6 @@ public Q_SLOTS:
     void onExternalToolRequested(const QString &toolId, const QString &filePath);
 
 protected:
-    QVBoxLayout *viewerLayout() const { return m_layout; }
 
 private:
     QVBoxLayout *m_layout = nullptr;

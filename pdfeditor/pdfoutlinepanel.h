@@ -30,9 +30,6 @@ public:
     void setCurrentPage(int row);
 
     PdfOutlineModel *outlineModel() const { return m_outline; }
-    QTreeView *treeView() const { return m_tree; }
-    QToolButton *thumbnailsTab() const { return m_thumbnailsTab; }
-    QToolButton *outlineTab() const { return m_outlineTab; }
 
 Q_SIGNALS:
     void pageRequested(int row);

@@ -66,13 +66,8 @@ public:
     PdfDocumentView *documentView() const { return m_documentView; }
     PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
-    PdfOperationSidePanel *sidePanel() const { return m_sidePanel; }
-    PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
-    PdfOutlinePanel *outlinePanel() const { return m_outlinePanel; }
-    PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
     // Opens a link that leads outside the document once the user agrees.
     void openExternalLink(const QString &uri);
-    PdfFindBar *findBar() const { return m_findBar; }
     QSplitter *splitter() const { return m_splitter; }
     QStackedWidget *viewStack() const { return m_viewStack; }
     PdfViewMode viewMode() const { return m_viewMode; }

@@ -32,7 +32,6 @@ public:
 
     QString filterText() const { return m_filterText; }
     bool isShowingEmptyState() const;
-    QTreeView *treeView() const { return m_treeView; }
     FileHistoryModel *model() const { return m_model; }
 
 Q_SIGNALS:

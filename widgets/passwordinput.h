@@ -15,7 +15,6 @@ public:
     explicit PasswordInput(QWidget *parent = nullptr);
 
     QLineEdit *lineEdit() const { return m_lineEdit; }
-    QAction *eyeAction() const { return m_eye; }
     void setError(bool error);
     bool hasError() const { return m_error; }
     // The border colour as currently painted: focus, then hover, then error.

@@ -1,11 +1,14 @@
 #include "benchsupport.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+
+#include <algorithm>
 #include <QPdfWriter>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +25,39 @@ qint64 residentKiB(const char *field)
             return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+}
+
+StallMeter::StallMeter(int intervalMs, std::function<void()> onTick)
+    : m_onTick(std::move(onTick))
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(intervalMs);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        const qint64 now = m_clock.nsecsElapsed();
+        m_longest = std::max(m_longest, now - m_last);
+        m_last = now;
+        if (m_onTick)
+            m_onTick();
+    });
+}
+
+void StallMeter::start()
+{
+    m_longest = 0;
+    m_last = 0;
+    m_clock.start();
+    m_timer.start();
+}
+
+double StallMeter::longestMs() const
+{
+    return double(std::max(m_longest, m_clock.nsecsElapsed() - m_last)) / 1e6;
+}
+
+double StallMeter::stopMs()
+{
+    m_timer.stop();
+    return longestMs();
 }
 
 bool writeLongDocument(const QString &path, int pages, const QString &heading, int sectionPages,

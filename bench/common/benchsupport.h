@@ -1,8 +1,31 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 namespace BenchSupport {
+
+// The longest gap between ticks of a fast timer: how long the event loop was blocked. The gap
+// since the last tick counts too, so work that never returns to the loop shows in full.
+class StallMeter
+{
+public:
+    explicit StallMeter(int intervalMs = 1, std::function<void()> onTick = {});
+    void start();
+    qint64 elapsedMs() const { return m_clock.elapsed(); }
+    double longestMs() const;
+    double stopMs();
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
+    std::function<void()> m_onTick;
+};
 
 // A field of /proc/self/status in KiB ("VmRSS:" now, "VmHWM:" the peak); -1 when unreadable.
 qint64 residentKiB(const char *field);

@@ -60,7 +60,7 @@ qint64 idleStall(int ms)
 void searchOnce(PdfViewerWidget *viewer, const QString &word, const char *label,
                 const QString &progressShot = QString())
 {
-    PdfFindBar *bar = viewer->findBar();
+    PdfFindBar *bar = viewer->findChild<PdfFindBar *>(u"pdfFindBar"_s);
     PdfTextSearch *search = bar->search();
     bar->closeBar();
     QTest::qWait(200);
@@ -159,7 +159,7 @@ int main(int argc, char **argv)
     searchOnce(&viewer, word, "at rest",
                shot.isEmpty() ? QString() : shot.chopped(4) + u"-progress.png"_s);
     if (!shot.isEmpty()) {
-        QTest::keyClick(viewer.findBar()->lineEdit(), Qt::Key_F3);
+        QTest::keyClick(viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s)->lineEdit(), Qt::Key_F3);
         QTest::qWait(1500);
         viewer.grab().save(shot);
         std::printf("grabbed the viewer to %s\n", qPrintable(shot));

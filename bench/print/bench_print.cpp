@@ -45,27 +45,13 @@ struct Run
 // Runs work while a heartbeat measures the longest gap between its ticks.
 Run measure(const std::function<void()> &work, const std::function<void()> &onTick = {})
 {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 worst = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(1);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        worst = qMax(worst, now - last);
-        last = now;
-        if (onTick)
-            onTick();
-    });
-    heartbeat.start();
+    BenchSupport::StallMeter meter(1, onTick);
+    meter.start();
     QCoreApplication::processEvents();
-    last = clock.elapsed();
     work();
     Run run;
-    run.ms = clock.elapsed();
-    run.stallMs = qMax(worst, run.ms - last);
+    run.ms = meter.elapsedMs();
+    run.stallMs = qint64(meter.stopMs());
     return run;
 }
 

@@ -8,6 +8,7 @@
 // Usage: bench_toolpages [files]   (default 500, made in a temporary folder)
 
 #include "batchoptionspanel.h"
+#include "benchsupport.h"
 #include "filedropzonewidget.h"
 #include "filelistwidget.h"
 #include "iconbutton.h"
@@ -55,23 +56,12 @@ bool writeDocument(const QString &path)
 // Runs the event loop until done() holds; returns the longest gap between heartbeats in ms.
 qint64 runUntil(const std::function<bool()> &done, qint64 *elapsed)
 {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 worst = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(1);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        worst = qMax(worst, now - last);
-        last = now;
-    });
-    heartbeat.start();
+    BenchSupport::StallMeter meter;
+    meter.start();
     while (!done())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    *elapsed = clock.elapsed();
-    return worst;
+    *elapsed = meter.elapsedMs();
+    return qint64(meter.stopMs());
 }
 
 } // namespace

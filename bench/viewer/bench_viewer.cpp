@@ -114,41 +114,6 @@ bool writeManual(const QString &path, int pages)
     return painter.end();
 }
 
-// Largest gap between ticks of a fast timer: how long the event loop was blocked.
-class StallMeter : public QObject
-{
-public:
-    StallMeter()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(2);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            if (m_last > 0)
-                m_longest = std::max(m_longest, now - m_last);
-            m_last = now;
-        });
-    }
-    void start()
-    {
-        m_longest = 0;
-        m_last = 0;
-        m_clock.start();
-        m_timer.start();
-    }
-    double stopMs()
-    {
-        m_timer.stop();
-        return double(m_longest) / 1e6;
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
-
 bool visiblePagesShown(PdfViewerWidget *viewer)
 {
     PdfDocumentView *view = viewer->documentView();
@@ -232,7 +197,7 @@ int main(int argc, char **argv)
                 pages, openedMs, firstPaintMs);
     {
         // The sizes of the pages past the first screen come from the background.
-        StallMeter arrival;
+        BenchSupport::StallMeter arrival(2);
         arrival.start();
         if (!QTest::qWaitFor([viewer] { return !viewer->documentModel()->pageSizesPending(); },
                              60000))
@@ -246,7 +211,7 @@ int main(int argc, char **argv)
 
     // Flick to the end: 1,500 pixels every 8 ms, about a page and a half per frame; on very
     // long documents larger steps, so that the flick takes at most 2,000 frames.
-    StallMeter stall;
+    BenchSupport::StallMeter stall(2);
     QScrollBar *bar = view->verticalScrollBar();
     const int flickStep = std::max(1500, bar->maximum() / 2000);
     QTimer flick;

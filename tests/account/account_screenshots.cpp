@@ -5,6 +5,7 @@
 #include "accountwiring.h"
 #include "fakeaccountserver.h"
 #include "framelesswindow.h"
+#include "screenshots.h"
 #include "startup.h"
 #include "titlebar.h"
 
@@ -25,13 +26,6 @@ template<typename Condition> void waitUntil(Condition condition)
         qWarning("gave up waiting");
 }
 
-void save(QWidget &widget, const QString &folder, const QString &name)
-{
-    QCoreApplication::processEvents();
-    widget.grab().save(QDir(folder).filePath(name + u".png"_s));
-    QTextStream(stdout) << QDir(folder).filePath(name + u".png"_s) << '\n';
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,8 +36,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     Startup::configureApplication(app);
-    const QString out = app.arguments().value(1, u"."_s);
-    QDir().mkpath(out);
+    shots::setFolder(app.arguments().value(1, u"."_s));
 
     FakeAccountServer server;
     server.addAccount(
@@ -57,38 +50,38 @@ int main(int argc, char *argv[])
     AccountService service;
     AccountDialog dialog(service);
     dialog.show();
-    save(dialog, out, u"account-signin"_s);
+    shots::save(&dialog, u"account-signin"_s);
 
     dialog.findChild<QLineEdit *>(u"emailEdit"_s)->setText(u"alice@example.com"_s);
     dialog.findChild<QLineEdit *>(u"passwordEdit"_s)->setText(u"wrong"_s);
     service.login(u"alice@example.com"_s, u"wrong"_s);
     waitUntil([&] { return !service.isBusy(); });
-    save(dialog, out, u"account-error"_s);
+    shots::save(&dialog, u"account-error"_s);
 
     server.setHolding(true);
     service.login(u"alice@example.com"_s, u"pw"_s);
-    save(dialog, out, u"account-busy"_s);
+    shots::save(&dialog, u"account-busy"_s);
     waitUntil([&] { return server.heldCount() == 1; });
     server.setHolding(false);
     waitUntil([&] { return !service.isBusy(); });
-    save(dialog, out, u"account-signed-in"_s);
+    shots::save(&dialog, u"account-signed-in"_s);
 
     server.setHolding(true);
     service.refresh();
-    save(dialog, out, u"account-signed-in-busy"_s);
+    shots::save(&dialog, u"account-signed-in-busy"_s);
     waitUntil([&] { return server.heldCount() == 1; });
     server.setHolding(false);
     waitUntil([&] { return !service.isBusy(); });
     service.logout();
     service.login(u"bob.smith@example.com"_s, u"pw"_s);
     waitUntil([&] { return !service.isBusy(); });
-    save(dialog, out, u"account-free"_s);
+    shots::save(&dialog, u"account-free"_s);
     dialog.hide();
     {
         // Opened while signed in.
         AccountDialog fresh(service);
         fresh.show();
-        save(fresh, out, u"account-free-fresh"_s);
+        shots::save(&fresh, u"account-free-fresh"_s);
     }
     service.logout();
 
@@ -96,11 +89,11 @@ int main(int argc, char *argv[])
     FramelessWindow window;
     window.resize(1160, 780);
     window.show();
-    window.titleBar()->grab().save(QDir(out).filePath(u"titlebar-signed-out.png"_s));
+    shots::save(window.titleBar(), u"titlebar-signed-out"_s);
     AccountService::instance().login(u"bob.smith@example.com"_s, u"pw"_s);
     waitUntil([&] { return !AccountService::instance().isBusy(); });
     QCoreApplication::processEvents();
-    window.titleBar()->grab().save(QDir(out).filePath(u"titlebar-signed-in.png"_s));
+    shots::save(window.titleBar(), u"titlebar-signed-in"_s);
     AccountService::instance().logout();
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "dialogseam.h"
+#include "testregistry.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -270,10 +271,6 @@ void TestAccountDialog::linksOpenTheServiceWebsite()
     QCOMPARE(m_browser.opened, (QList<QUrl>{registerPage, accountPage}));
 }
 
-int runAccountDialogTests(int argc, char **argv)
-{
-    TestAccountDialog test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestAccountDialog);
 
 #include "tst_accountdialog.moc"

@@ -2,6 +2,7 @@
 #include "accountservice.h"
 #include "accounttesting.h"
 #include "sessionvault.h"
+#include "testregistry.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -11,12 +12,26 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 using namespace AccountTesting;
 
 namespace {
+
+// Settings and the session key live in a folder of this run only.
+void useScratchConfig()
+{
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+}
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(u"Velmora"_s);
+    QCoreApplication::setApplicationName(u"Velmora"_s);
+}
 
 const QString loginPath = u"/api/desktop/auth/login"_s;
 const QString mePath = u"/api/desktop/me"_s;
@@ -660,10 +675,8 @@ void TestAccountService::secretsStayOutOfTheLog()
     }
 }
 
-int runAccountServiceTests(int argc, char **argv)
-{
-    TestAccountService test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMORA_TEST_SETUP(BeforeApp, useScratchConfig);
+VELMORA_TEST_SETUP(AfterApp, nameApplication);
+VELMORA_REGISTER_TEST(TestAccountService);
 
 #include "tst_accountservice.moc"

@@ -4,6 +4,7 @@
 #include "accountwiring.h"
 #include "framelesswindow.h"
 #include "shellservices.h"
+#include "testregistry.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -84,10 +85,6 @@ void TestAccountTitleBar::buttonOpensTheAccountDialog()
     QVERIFY(seen.isNull());
 }
 
-int runAccountTitleBarTests(int argc, char **argv)
-{
-    TestAccountTitleBar test;
-    return QTest::qExec(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestAccountTitleBar);
 
 #include "tst_accounttitlebar.moc"

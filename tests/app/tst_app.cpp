@@ -8,8 +8,10 @@
 #include "pdfshowpage.h"
 #include "shellservices.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "titlebar.h"
 #include "tooltype.h"
+#include "widgetinput.h"
 #include "workspacefactory.h"
 
 #include <QApplication>
@@ -64,15 +66,6 @@ QList<AddedFile> addedFiles;
 QWidget *pageAt(MainPage &page, int index)
 {
     return page.tabWidget()->widget(index);
-}
-
-void sendMouse(QWidget *target, QEvent::Type type, QPoint local, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
-{
-    const QPointF global = target->mapToGlobal(QPointF(local));
-    QMouseEvent event(type, QPointF(local), QPointF(local), global, button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -714,11 +707,11 @@ void TestApp::windowDragThreshold()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QPoint start = window.pos();
     const auto b = Qt::MouseButton(button);
-    sendMouse(&window, QEvent::MouseButtonPress, QPoint(300, y), b, b);
+    input::sendMouse(&window, QEvent::MouseButtonPress, QPoint(300, y), b, b);
     QCOMPARE(window.isDragging(), drags);
-    sendMouse(&window, QEvent::MouseMove, QPoint(330, y + 20), Qt::NoButton, b);
+    input::sendMouse(&window, QEvent::MouseMove, QPoint(330, y + 20), Qt::NoButton, b);
     QCOMPARE(window.pos(), drags ? start + QPoint(30, 20) : start);
-    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(330, y + 20), b, Qt::NoButton);
+    input::sendMouse(&window, QEvent::MouseButtonRelease, QPoint(330, y + 20), b, Qt::NoButton);
     QVERIFY(!window.isDragging());
 }
 
@@ -857,5 +850,5 @@ void TestApp::languageChangeRebuildsMainPage()
     QTRY_VERIFY(!old);
 }
 
-QTEST_MAIN(TestApp)
+VELMORA_REGISTER_TEST(TestApp);
 #include "tst_app.moc"

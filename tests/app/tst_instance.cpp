@@ -2,7 +2,7 @@
 
 #include "commandline.h"
 #include "pdffixtures.h"
-#include "testmain.h"
+#include "testregistry.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -301,5 +302,5 @@ void TestInstance::handOver()
     QCOMPARE(strings(report.value(u"missing"_s)), underRoot(missing));
 }
 
-VELMORA_TEST_MAIN(TestInstance, QGuiApplication)
+VELMORA_REGISTER_TEST(TestInstance);
 #include "tst_instance.moc"

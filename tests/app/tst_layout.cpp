@@ -3,19 +3,19 @@
 #include "accountdialog.h"
 #include "accountservice.h"
 #include "accounttesting.h"
-#include "customtabwidget.h"
-#include "dialogseam.h"
 #include "batchoptionspanel.h"
 #include "batchtoolpage.h"
+#include "customtabwidget.h"
+#include "dialogseam.h"
 #include "framelesswindow.h"
 #include "iconbutton.h"
-#include "moderncombobox.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
 #include "mainpage.h"
+#include "moderncombobox.h"
 #include "modernmessagebox.h"
 #include "startup.h"
-#include "testmain.h"
+#include "testregistry.h"
 #include "tooltype.h"
 
 #include <QApplication>
@@ -302,5 +302,5 @@ void TestLayout::optionPanelsTabTopToBottom()
     }
 }
 
-VELMORA_TEST_MAIN(TestLayout, QApplication)
+VELMORA_REGISTER_TEST(TestLayout);
 #include "tst_layout.moc"

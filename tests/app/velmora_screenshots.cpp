@@ -7,17 +7,18 @@
 #include "combopopup.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
+#include "homepage.h"
 #include "iconbutton.h"
 #include "kitstyle.h"
 #include "mainpage.h"
-#include "homepage.h"
-#include "recentfilelistview.h"
-#include "recentfilespage.h"
 #include "moderncombobox.h"
 #include "modernmessagebox.h"
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "pdfshowpage.h"
+#include "recentfilelistview.h"
+#include "recentfilespage.h"
+#include "screenshots.h"
 #include "selectbutton.h"
 #include "startup.h"
 #include "titlebar.h"
@@ -25,6 +26,7 @@
 #include "typebutton.h"
 #include "workspacefactory.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -32,54 +34,22 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
-#include <QTreeView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+using namespace shots;
 
 namespace {
-
-QString outDir;
-
-void save(const QPixmap &pixmap, const QString &name)
-{
-    const QString path = QDir(outDir).filePath(name + u".png"_s);
-    if (!pixmap.save(path))
-        qWarning() << "could not write" << path;
-    else
-        qInfo().noquote() << path;
-}
-
-// Small strips are easier to review at twice their size.
-QPixmap zoomed(const QPixmap &pixmap)
-{
-    return pixmap.scaled(pixmap.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(40);
-    }
-}
-
-// The screen around a window, so the rounded corners show against the root window.
-QPixmap screenAround(QWidget *window, int margin = 12)
-{
-    settle();
-    const QRect r = window->frameGeometry().adjusted(-margin, -margin, margin, margin);
-    return window->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-}
 
 void hover(QWidget *w)
 {
@@ -287,7 +257,7 @@ QPixmap kitSheet()
     p2->lineEdit()->setText(u"secret"_s);
     auto *p3 = new PasswordInput(line);
     p3->lineEdit()->setText(u"visible"_s);
-    p3->eyeAction()->trigger();
+    p3->findChild<QAction *>(u"passwordEyeAction"_s)->trigger();
     auto *p4 = new PasswordInput(line);
     p4->lineEdit()->setPlaceholderText(u"再次输入密码"_s);
     p4->setError(true);
@@ -387,8 +357,7 @@ int main(int argc, char *argv[])
     Startup::configureApplication(app);
     // Files opened for the pictures must not land in the user's recent files.
     QStandardPaths::setTestModeEnabled(true);
-    outDir = app.arguments().value(1, u"screenshots"_s);
-    QDir().mkpath(outDir);
+    shots::setFolder(app.arguments().value(1, u"screenshots"_s));
 
     auto *window = new FramelessWindow;
     Startup::installMainPage(*window);
@@ -441,7 +410,7 @@ int main(int argc, char *argv[])
     settle();
     {
         RecentFileListView *list = page->homePage()->recentFilesPage()->listView();
-        QTreeView *tree = list->treeView();
+        QTreeView *tree = list->findChild<QTreeView *>(u"recentFilesTable"_s);
         const QModelIndex row = tree->model()->index(1, 0);
         QMenu *menu = list->createContextMenu(row, window);
         const QRect cell = tree->visualRect(row);

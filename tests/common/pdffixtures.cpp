@@ -1,10 +1,36 @@
 #include "pdffixtures.h"
+#include "pdfreadback.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/Pl_DCT.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+
+#include <zlib.h>
+
+#include <cmath>
+#include <map>
+
+using namespace Qt::StringLiterals;
 
 namespace fixtures {
 namespace {
@@ -23,7 +49,8 @@ std::string pageContent(const PageSpec &page)
     std::string s;
     s += num(page.colour.redF()) + " " + num(page.colour.greenF()) + " " +
          num(page.colour.blueF()) + " rg 0 0 " + num(w) + " " + num(h) + " re f\n";
-    s += "0 0 0 rg 0 " + num(h * 0.75) + " " + num(w / 4) + " " + num(h / 4) + " re f\n";
+    if (page.marker)
+        s += "0 0 0 rg 0 " + num(h * 0.75) + " " + num(w / 4) + " " + num(h / 4) + " re f\n";
     return s;
 }
 
@@ -35,6 +62,66 @@ Obj rect(double x0, double y0, double x1, double y1)
 Obj explicitDest(Obj page)
 {
     return Obj::newArray({page, Obj::newName("/Fit")});
+}
+
+// Chains outline items of one level through /Prev and /Next.
+void linkSiblings(std::vector<Obj> &items)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            items[i].replaceKey("/Prev", items[i - 1]);
+        if (i + 1 < items.size())
+            items[i].replaceKey("/Next", items[i + 1]);
+    }
+}
+
+QPDFObjectHandle name(const char *n)
+{
+    return QPDFObjectHandle::newName(n);
+}
+
+std::string bytes(const QByteArray &data)
+{
+    return std::string(data.constData(), static_cast<size_t>(data.size()));
+}
+
+std::map<QPDFObjGen, int> pageIndexes(QPDF &pdf)
+{
+    std::map<QPDFObjGen, int> result;
+    int i = 0;
+    for (QPDFObjectHandle page : pdf.getAllPages())
+        result[page.getObjGen()] = i++;
+    return result;
+}
+
+void writeTo(QPDF &pdf, const QString &path)
+{
+    // The writer keeps the name pointer until it is done.
+    const QByteArray fileName = QFile::encodeName(path);
+    QPDFWriter writer(pdf, fileName.constData());
+    writer.write();
+}
+
+void writeInPlace(QPDF &pdf, const QString &path)
+{
+    const QString temp = path + u".tmp"_s;
+    writeTo(pdf, temp);
+    QFile::remove(path);
+    QFile::rename(temp, path);
+}
+
+Outline readOutline(QPDFOutlineObjectHelper item, const std::map<QPDFObjGen, int> &pages)
+{
+    Outline outline;
+    outline.title = QString::fromStdString(item.getTitle());
+    QPDFObjectHandle page = item.getDestPage();
+    if (page.isDictionary()) {
+        auto found = pages.find(page.getObjGen());
+        outline.page = found == pages.end() ? -1 : found->second;
+    }
+    for (QPDFOutlineObjectHelper kid : item.getKids())
+        outline.kids.append(readOutline(kid, pages));
+    return outline;
 }
 
 } // namespace
@@ -186,12 +273,7 @@ bool write(const DocumentSpec &spec, const QString &path)
                 }
                 items.push_back(item);
             }
-            for (size_t i = 0; i < items.size(); ++i) {
-                if (i > 0)
-                    items[i].replaceKey("/Prev", items[i - 1]);
-                if (i + 1 < items.size())
-                    items[i].replaceKey("/Next", items[i + 1]);
-            }
+            linkSiblings(items);
             Obj child = pdf.makeIndirectObject(Obj::newDictionary());
             child.replaceKey("/Title", Obj::newUnicodeString("Page 1 detail"));
             child.replaceKey("/Parent", items[0]);
@@ -268,6 +350,523 @@ QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString textPdf(const QString &path, int pages, const QSizeF &points)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(points, QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.fillRect(QRectF(40, 40, 120, 80), QColor::fromHsv((i * 47) % 360, 200, 220));
+        painter.setFont(QFont(u"DejaVu Sans"_s, 24));
+        painter.drawText(QPointF(40, 200), u"Page %1"_s.arg(i + 1));
+        painter.setFont(QFont(u"DejaVu Sans"_s, 10));
+        for (int line = 0; line < 30; ++line)
+            painter.drawText(
+                QPointF(40, 240 + line * 14),
+                u"Line %1 of page %2: the quick brown fox jumps over the lazy dog."_s.arg(line + 1)
+                    .arg(i + 1));
+    }
+    painter.end();
+    return path;
+}
+
+QImage picture(QSize size, bool alpha)
+{
+    QImage image(size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QColor corners[4] = {QColor(220, 30, 30), QColor(30, 190, 40), QColor(30, 40, 210),
+                               QColor(235, 220, 30)};
+    QRandomGenerator random(7);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int quadrant = (y >= size.height() / 2 ? 2 : 0) + (x >= size.width() / 2 ? 1 : 0);
+            const QColor &c = corners[quadrant];
+            // Texture and grain, so the picture has the many colours of a photograph.
+            const int t = int(12 * std::sin(x * 0.05) * std::cos(y * 0.07));
+            auto grain = [&random] {
+                return int(random.bounded(17)) - 8;
+            };
+            const int a = alpha ? (x < size.width() / 2 ? 255 : 96) : 255;
+            row[x] = qRgba(std::clamp(c.red() + t + grain(), 0, 255),
+                           std::clamp(c.green() + t + grain(), 0, 255),
+                           std::clamp(c.blue() + t + grain(), 0, 255), a);
+        }
+    }
+    return image;
+}
+
+QByteArray jpegBytes(const QImage &image, int quality)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(image.convertToFormat(QImage::Format_RGB32));
+    return data;
+}
+
+QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)
+{
+    QByteArray tiff("MM\0*\0\0\0\x08", 8);
+    tiff.append(QByteArray("\0\x01", 2));                   // one entry
+    tiff.append(QByteArray("\x01\x12\0\x03\0\0\0\x01", 8)); // orientation, SHORT, 1 value
+    tiff.append(char(0));
+    tiff.append(char(orientation));
+    tiff.append(QByteArray(2, '\0'));
+    tiff.append(QByteArray(4, '\0')); // no next directory
+    QByteArray segment = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray app1("\xFF\xE1", 2);
+    app1.append(char((segment.size() + 2) >> 8));
+    app1.append(char((segment.size() + 2) & 0xFF));
+    app1.append(segment);
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+void hugeGrayPng(const QString &path, int w, int h)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    auto chunk = [&file](const char *type, const QByteArray &data) {
+        uchar length[4];
+        qToBigEndian<quint32>(quint32(data.size()), length);
+        file.write(reinterpret_cast<const char *>(length), 4);
+        QByteArray body = QByteArray(type, 4) + data;
+        file.write(body);
+        uchar crc[4];
+        qToBigEndian<quint32>(
+            quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+            crc);
+        file.write(reinterpret_cast<const char *>(crc), 4);
+    };
+    file.write("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(w), header.data());
+    qToBigEndian<quint32>(quint32(h), header.data() + 4);
+    header[8] = 8; // bit depth; colour type 0 (gray)
+    chunk("IHDR", header);
+    z_stream zs{};
+    deflateInit(&zs, 9);
+    QByteArray row(w + 1, '\0');
+    QByteArray out(1 << 16, '\0');
+    for (int y = 0; y <= h; ++y) {
+        const bool last = y == h;
+        zs.next_in = last ? nullptr : reinterpret_cast<Bytef *>(row.data());
+        zs.avail_in = last ? 0 : uInt(row.size());
+        do {
+            zs.next_out = reinterpret_cast<Bytef *>(out.data());
+            zs.avail_out = uInt(out.size());
+            deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
+            const int produced = out.size() - int(zs.avail_out);
+            if (produced > 0)
+                chunk("IDAT", out.left(produced));
+        } while (zs.avail_out == 0);
+    }
+    deflateEnd(&zs);
+    chunk("IEND", QByteArray());
+}
+
+QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embedding embedding)
+{
+    QPDF pdf;
+    pdf.emptyPDF();
+    for (int i = 0; i < pages; ++i) {
+        const bool alpha = embedding == Embedding::FlateWithAlpha;
+        const QImage image = picture(pixels, alpha);
+        QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
+        QPDFObjectHandle dict = stream.getDict();
+        dict.replaceKey("/Type", name("/XObject"));
+        dict.replaceKey("/Subtype", name("/Image"));
+        dict.replaceKey("/Width", QPDFObjectHandle::newInteger(pixels.width()));
+        dict.replaceKey("/Height", QPDFObjectHandle::newInteger(pixels.height()));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+        if (embedding == Embedding::Jpeg) {
+            dict.replaceKey("/ColorSpace", name("/DeviceRGB"));
+            stream.replaceStreamData(bytes(jpegBytes(image, 95)), name("/DCTDecode"),
+                                     QPDFObjectHandle::newNull());
+        } else if (embedding == Embedding::CmykJpeg) {
+            QByteArray cmyk;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    const int k = 255 - std::max({qRed(p), qGreen(p), qBlue(p)});
+                    cmyk.append(char(255 - qRed(p) - k));
+                    cmyk.append(char(255 - qGreen(p) - k));
+                    cmyk.append(char(255 - qBlue(p) - k));
+                    cmyk.append(char(k));
+                }
+            Pl_Buffer buffer("jpeg");
+            Pl_DCT dct("dct", &buffer, JDIMENSION(pixels.width()), JDIMENSION(pixels.height()), 4,
+                       JCS_CMYK);
+            dct.write(reinterpret_cast<const unsigned char *>(cmyk.constData()),
+                      size_t(cmyk.size()));
+            dct.finish();
+            dict.replaceKey("/ColorSpace", name("/DeviceCMYK"));
+            std::unique_ptr<Buffer> data(buffer.getBuffer());
+            stream.replaceStreamData(
+                std::string(reinterpret_cast<const char *>(data->getBuffer()), data->getSize()),
+                name("/DCTDecode"), QPDFObjectHandle::newNull());
+        } else {
+            const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+            QByteArray raw;
+            for (int y = 0; y < rgb.height(); ++y)
+                raw.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
+            dict.replaceKey("/ColorSpace", name("/DeviceRGB"));
+            stream.replaceStreamData(bytes(raw), QPDFObjectHandle::newNull(),
+                                     QPDFObjectHandle::newNull());
+            if (alpha) {
+                const QImage a = image.convertToFormat(QImage::Format_Alpha8);
+                QByteArray mask;
+                for (int y = 0; y < a.height(); ++y)
+                    mask.append(reinterpret_cast<const char *>(a.constScanLine(y)), a.width());
+                QPDFObjectHandle smask = QPDFObjectHandle::newStream(&pdf, bytes(mask));
+                QPDFObjectHandle md = smask.getDict();
+                md.replaceKey("/Type", name("/XObject"));
+                md.replaceKey("/Subtype", name("/Image"));
+                md.replaceKey("/Width", QPDFObjectHandle::newInteger(pixels.width()));
+                md.replaceKey("/Height", QPDFObjectHandle::newInteger(pixels.height()));
+                md.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+                md.replaceKey("/ColorSpace", name("/DeviceGray"));
+                dict.replaceKey("/SMask", smask);
+            }
+        }
+        const std::string content = QStringLiteral("q %1 0 0 %2 36 36 cm /Im0 Do Q\n")
+                                        .arg(box.width())
+                                        .arg(box.height())
+                                        .toStdString();
+        QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Im0", stream);
+        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/XObject", xobjects);
+        QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+        page.replaceKey("/Type", name("/Page"));
+        page.replaceKey("/MediaBox", rect(0, 0, box.width() + 72, box.height() + 72));
+        page.replaceKey("/Resources", resources);
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
+                                            false);
+    }
+    writeTo(pdf, path);
+    return path;
+}
+
+QString redundantPdf(const QString &path)
+{
+    QPDF pdf;
+    pdf.emptyPDF();
+    const std::string jpeg = bytes(jpegBytes(picture(QSize(120, 90)), 90));
+    const std::string big = bytes(jpegBytes(picture(QSize(1600, 1200)), 90));
+    auto image = [&pdf](const std::string &data, int w, int h) {
+        QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
+        QPDFObjectHandle dict = stream.getDict();
+        dict.replaceKey("/Type", name("/XObject"));
+        dict.replaceKey("/Subtype", name("/Image"));
+        dict.replaceKey("/Width", QPDFObjectHandle::newInteger(w));
+        dict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+        dict.replaceKey("/ColorSpace", name("/DeviceRGB"));
+        stream.replaceStreamData(data, name("/DCTDecode"), QPDFObjectHandle::newNull());
+        return stream;
+    };
+    for (int i = 0; i < 2; ++i) {
+        QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Im0", image(jpeg, 120, 90));
+        if (i == 0)
+            xobjects.replaceKey("/Unused", image(big, 1600, 1200));
+        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/XObject", xobjects);
+        QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+        page.replaceKey("/Type", name("/Page"));
+        page.replaceKey("/MediaBox", rect(0, 0, 300, 300));
+        page.replaceKey("/Resources", resources);
+        page.replaceKey("/Contents", QPDFObjectHandle::newStream(
+                                         &pdf, std::string("q 240 180 0 0 30 30 cm /Im0 Do Q\n")));
+        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
+                                            false);
+    }
+    writeTo(pdf, path);
+    return path;
+}
+
+int imageObjectCount(const QString &path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    int count = 0;
+    for (QPDFObjectHandle object : pdf.getAllObjects())
+        if (object.isStream() && object.getDict().getKey("/Subtype").isNameAndEquals("/Image"))
+            ++count;
+    return count;
+}
+
+void addNavigation(const QString &path, const QString &field)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+    QPDFObjectHandle root = pdf.getRoot();
+
+    QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    std::vector<QPDFObjectHandle> items;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        item.replaceKey("/Title",
+                        QPDFObjectHandle::newUnicodeString("Chapter " + std::to_string(i + 1)));
+        item.replaceKey("/Dest", explicitDest(pages[i]));
+        item.replaceKey("/Parent", outlines);
+        items.push_back(item);
+    }
+    linkSiblings(items);
+    QPDFObjectHandle child = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    child.replaceKey("/Title", QPDFObjectHandle::newUnicodeString("Section 1.1"));
+    child.replaceKey("/Dest", explicitDest(pages.back()));
+    child.replaceKey("/Parent", items.front());
+    items.front().replaceKey("/First", child);
+    items.front().replaceKey("/Last", child);
+    items.front().replaceKey("/Count", QPDFObjectHandle::newInteger(1));
+    outlines.replaceKey("/Type", name("/Outlines"));
+    outlines.replaceKey("/First", items.front());
+    outlines.replaceKey("/Last", items.back());
+    outlines.replaceKey("/Count",
+                        QPDFObjectHandle::newInteger(static_cast<long long>(items.size()) + 1));
+    root.replaceKey("/Outlines", outlines);
+
+    QPDFObjectHandle link = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    link.replaceKey("/Type", name("/Annot"));
+    link.replaceKey("/Subtype", name("/Link"));
+    link.replaceKey("/Rect", rect(40, 40, 160, 120));
+    link.replaceKey("/Border", QPDFObjectHandle::parse("[0 0 0]"));
+    link.replaceKey("/Dest", QPDFObjectHandle::newArray(
+                                 std::vector<QPDFObjectHandle>{pages.back(), name("/Fit")}));
+
+    QPDFObjectHandle widget = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    widget.replaceKey("/Type", name("/Annot"));
+    widget.replaceKey("/Subtype", name("/Widget"));
+    widget.replaceKey("/FT", name("/Tx"));
+    widget.replaceKey("/T", QPDFObjectHandle::newUnicodeString(field.toStdString()));
+    widget.replaceKey("/V",
+                      QPDFObjectHandle::newUnicodeString(QFileInfo(path).baseName().toStdString()));
+    widget.replaceKey("/Rect", rect(200, 700, 400, 730));
+    widget.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 12 Tf 0 g"));
+    widget.replaceKey("/P", pages.front());
+    widget.replaceKey("/F", QPDFObjectHandle::newInteger(4));
+
+    QPDFObjectHandle annots =
+        QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{link, widget});
+    pages.front().replaceKey("/Annots", annots);
+    QPDFObjectHandle helv = QPDFObjectHandle::parse(
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
+    QPDFObjectHandle acroForm = QPDFObjectHandle::newDictionary();
+    acroForm.replaceKey("/Fields",
+                        QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{widget}));
+    acroForm.replaceKey("/DA", QPDFObjectHandle::newString("/Helv 12 Tf 0 g"));
+    QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
+    fonts.replaceKey("/Helv", pdf.makeIndirectObject(helv));
+    QPDFObjectHandle dr = QPDFObjectHandle::newDictionary();
+    dr.replaceKey("/Font", fonts);
+    acroForm.replaceKey("/DR", dr);
+    root.replaceKey("/AcroForm", acroForm);
+    writeInPlace(pdf, path);
+}
+
+int pageCount(const QString &path, const QString &password)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        return static_cast<int>(pdf.getAllPages().size());
+    } catch (const std::exception &) {
+        return -1;
+    }
+}
+
+QList<QSizeF> pageSizes(const QString &path, const QString &password)
+{
+    QList<QSizeF> sizes;
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        for (QPDFObjectHandle page : pdf.getAllPages()) {
+            QPDFObjectHandle::Rectangle box =
+                QPDFPageObjectHelper(page).getMediaBox().getArrayAsRectangle();
+            QSizeF size(box.urx - box.llx, box.ury - box.lly);
+            QPDFObjectHandle rotate = QPDFPageObjectHelper(page).getAttribute("/Rotate", false);
+            if (rotate.isInteger() && (rotate.getIntValue() / 90) % 2)
+                size.transpose();
+            sizes.append(size);
+        }
+    } catch (const std::exception &) {
+    }
+    return sizes;
+}
+
+int encryptionRevision(const QString &path, const QString &password)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        int r = 0;
+        int p = 0;
+        return pdf.isEncrypted(r, p) ? r : 0;
+    } catch (const std::exception &) {
+        return -1;
+    }
+}
+
+QList<Outline> outlines(const QString &path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    const std::map<QPDFObjGen, int> pages = pageIndexes(pdf);
+    QPDFOutlineDocumentHelper helper(pdf);
+    QList<Outline> result;
+    for (QPDFOutlineObjectHelper item : helper.getTopLevelOutlines())
+        result.append(readOutline(item, pages));
+    return result;
+}
+
+QStringList fieldNames(const QString &path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    QStringList names;
+    for (QPDFFormFieldObjectHelper field : QPDFAcroFormDocumentHelper(pdf).getFormFields())
+        names.append(QString::fromStdString(field.getFullyQualifiedName()));
+    names.sort();
+    return names;
+}
+
+QList<int> linkTargets(const QString &path, int page)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    const std::map<QPDFObjGen, int> pages = pageIndexes(pdf);
+    QList<int> targets;
+    QPDFObjectHandle pageObject = pdf.getAllPages().at(static_cast<size_t>(page));
+    QPDFObjectHandle annots = pageObject.getKey("/Annots");
+    if (!annots.isArray())
+        return targets;
+    for (QPDFObjectHandle annot : annots.aitems()) {
+        if (!annot.getKey("/Subtype").isNameAndEquals("/Link"))
+            continue;
+        QPDFObjectHandle dest = annot.getKey("/Dest");
+        if (!dest.isArray() && annot.getKey("/A").isDictionary())
+            dest = annot.getKey("/A").getKey("/D");
+        int target = -1;
+        if (dest.isArray() && dest.getArrayNItems() > 0) {
+            auto found = pages.find(dest.getArrayItem(0).getObjGen());
+            target = found == pages.end() ? -1 : found->second;
+        }
+        targets.append(target);
+    }
+    return targets;
+}
+
+QByteArray firstImageRawData(const QString &path, QString *filter)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    QByteArray data;
+    for (QPDFObjectHandle page : pdf.getAllPages()) {
+        for (auto &[key, image] : QPDFPageObjectHelper(page).getImages()) {
+            std::shared_ptr<Buffer> raw = image.getRawStreamData();
+            data = QByteArray(reinterpret_cast<const char *>(raw->getBuffer()),
+                              static_cast<qsizetype>(raw->getSize()));
+            QPDFObjectHandle f = image.getDict().getKey("/Filter");
+            *filter = f.isName() ? QString::fromStdString(f.getName()) : QString();
+            return data;
+        }
+    }
+    return data;
+}
+
+QList<ListedImage> listImages(const QString &path)
+{
+    QByteArray output;
+    QList<ListedImage> images;
+    if (!run(u"pdfimages"_s, {u"-list"_s, path}, &output))
+        return images;
+    const QList<QByteArray> lines = output.split('\n');
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QList<QByteArray> f = lines[i].simplified().split(' ');
+        if (f.size() < 14)
+            continue;
+        ListedImage image;
+        image.page = f[0].toInt();
+        image.type = QString::fromLatin1(f[2]);
+        image.width = f[3].toInt();
+        image.height = f[4].toInt();
+        image.encoding = QString::fromLatin1(f[8]);
+        image.xppi = f[12].toInt();
+        images.append(image);
+    }
+    return images;
+}
+
+bool run(const QString &program, const QStringList &arguments, QByteArray *output)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return false;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool qpdfCheck(const QString &path, const QString &password)
+{
+    QStringList args{u"--check"_s};
+    if (!password.isEmpty())
+        args.append(u"--password="_s + password);
+    args.append(path);
+    return run(u"qpdf"_s, args);
+}
+
+QImage renderPage(const QString &path, int page, int dpi, const QString &password)
+{
+    return readback::renderPoppler(path, page - 1, dpi, password);
+}
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 255;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) +
+                   std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                   std::abs(qBlue(p[col]) - qBlue(q[col]));
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+bool near(QColor actual, QColor expected, int tolerance)
+{
+    return readback::similar(actual, expected, tolerance);
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
 }
 
 } // namespace fixtures

@@ -2,7 +2,7 @@
 #include "pdfeditorbackend.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
-#include "testmain.h"
+#include "testregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +14,7 @@
 #include <atomic>
 
 #ifdef Q_OS_UNIX
+#include <QtTest>
 #include <unistd.h>
 #endif
 
@@ -56,11 +57,10 @@ int turnedQuadrant(int degrees)
 // blend, a transparency group and a fill under a luminosity soft mask.
 QByteArray transparencyPdf()
 {
-    const QByteArray content =
-        "0 0 1 rg /Half gs 10 10 90 90 re f 0 1 0 rg 50 50 90 90 re f\n"
-        "/Mul gs 1 1 0 rg 20 120 100 60 re f\n"
-        "/Half gs /Grp Do\n"
-        "/Masked gs 0.8 0 0 rg 0 0 144 216 re f\n";
+    const QByteArray content = "0 0 1 rg /Half gs 10 10 90 90 re f 0 1 0 rg 50 50 90 90 re f\n"
+                               "/Mul gs 1 1 0 rg 20 120 100 60 re f\n"
+                               "/Half gs /Grp Do\n"
+                               "/Masked gs 0.8 0 0 rg 0 0 144 216 re f\n";
     const QByteArray group = "0 0.5 0.5 rg 70 150 60 50 re f 1 0 1 rg 90 170 50 40 re f\n";
     const QByteArray mask = "1 g 0 0 72 216 re f 0.3 g 72 0 72 108 re f\n";
     QList<QByteArray> objects = {
@@ -97,6 +97,20 @@ QByteArray transparencyPdf()
     pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return pdf;
+}
+
+// Saves the pages to out and reads the file back; facts.ok is false, with the reason, when the
+// save failed or qpdf finds the file unsound.
+readback::DocumentFacts saveAndInspect(const QList<PdfSourcePage> &pages, const QString &out)
+{
+    PdfBackendError error;
+    QString message;
+    if (!PdfEditorBackend::saveDocument(pages, out, &error, &message))
+        return {false, false, message};
+    QString check;
+    if (!readback::qpdfCheck(out, &check))
+        return {false, false, check};
+    return readback::inspect(out);
 }
 
 } // namespace
@@ -601,8 +615,8 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     QCOMPARE(expected.size(), (page + rotation / 90) % 2 ? QSize(450, 300) : QSize(300, 450));
 
     QList<QString> errors;
-    const QList<QImage> images = PdfEditorBackend::renderPages(
-        {sourcePage(file, page, rotation)}, {expected.size()}, &errors);
+    const QList<QImage> images = PdfEditorBackend::renderPages({sourcePage(file, page, rotation)},
+                                                               {expected.size()}, &errors);
     QCOMPARE(images.size(), 1);
     QVERIFY2(!images[0].isNull(), qPrintable(errors.value(0)));
     const QImage actual = images[0].convertToFormat(QImage::Format_RGB32);
@@ -613,9 +627,9 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
         const auto *a = reinterpret_cast<const QRgb *>(actual.constScanLine(y));
         const auto *e = reinterpret_cast<const QRgb *>(expected.constScanLine(y));
         for (int x = 0; x < actual.width(); ++x) {
-            const int d = std::max({std::abs(qRed(a[x]) - qRed(e[x])),
-                                    std::abs(qGreen(a[x]) - qGreen(e[x])),
-                                    std::abs(qBlue(a[x]) - qBlue(e[x]))});
+            const int d =
+                std::max({std::abs(qRed(a[x]) - qRed(e[x])), std::abs(qGreen(a[x]) - qGreen(e[x])),
+                          std::abs(qBlue(a[x]) - qBlue(e[x]))});
             total += d;
             far += d > 24;
         }
@@ -623,7 +637,8 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     const qint64 pixels = qint64(actual.width()) * actual.height();
     // Edges may fall a sub-pixel apart; a lost mask, blend or turn changes whole areas.
     QVERIFY2(far * 500 < pixels, qPrintable(QStringLiteral("%1 pixels differ").arg(far)));
-    QVERIFY2(total < pixels, qPrintable(QStringLiteral("mean difference %1").arg(double(total) / pixels)));
+    QVERIFY2(total < pixels,
+             qPrintable(QStringLiteral("mean difference %1").arg(double(total) / pixels)));
 }
 
 void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
@@ -798,11 +813,7 @@ void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
     const QList<PdfSourcePage> pages{sourcePage(file, 3), sourcePage(file, 2), sourcePage(file, 0),
                                      sourcePage(file, 2, 90)};
     const QString out = path(QStringLiteral("rich-out.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 4);
 
@@ -855,11 +866,7 @@ void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument()
                                      sourcePage(insertedFile, 0, 180), sourcePage(mainFile, 2),
                                      sourcePage(insertedFile, 1)};
     const QString out = path(QStringLiteral("combined.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 7);
     // Inserted page 0 links to its page 3 (output 2) and, by name, to its page 1 (output 6).
@@ -1045,11 +1052,7 @@ void TestPdfEditorBackend::saveKeepsEverySourcesBookmarks()
                                      sourcePage(thirdFile, 1),  sourcePage(secondFile, 0, 90),
                                      sourcePage(fourthFile, 1)};
     const QString out = overMain ? mainFile : path(QStringLiteral("book-out.pdf"));
-    PdfBackendError error;
-    QString message;
-    QVERIFY2(PdfEditorBackend::saveDocument(pages, out, &error, &message), qPrintable(message));
-    QVERIFY(readback::qpdfCheck(out));
-    const readback::DocumentFacts facts = readback::inspect(out);
+    const readback::DocumentFacts facts = saveAndInspect(pages, out);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 7);
     // The main file's own outline as it was (without its dropped page), then one item per other
@@ -1254,5 +1257,5 @@ void TestPdfEditorBackend::concurrentRendersWhileSaving()
     QCOMPARE(readback::inspect(out).pages.size(), 6);
 }
 
-VELMORA_TEST_MAIN(TestPdfEditorBackend, QGuiApplication)
+VELMORA_REGISTER_TEST(TestPdfEditorBackend);
 #include "tst_pdfeditorbackend.moc"

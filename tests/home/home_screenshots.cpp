@@ -7,6 +7,7 @@
 #include "mainpage.h"
 #include "recentfilelistview.h"
 #include "recentfilespage.h"
+#include "screenshots.h"
 #include "searchbarwidget.h"
 #include "sidenavigationbar.h"
 #include "startup.h"
@@ -22,28 +23,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(30);
-    }
-}
-
-void save(QWidget *widget, const QString &folder, const QString &name)
-{
-    settle();
-    const QString path = QDir(folder).filePath(name + u".png"_s);
-    if (widget->grab().save(path))
-        qInfo().noquote() << path;
-    else
-        qWarning() << "could not write" << path;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", u"offscreen"_s).toUtf8());
@@ -52,9 +31,8 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
 
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                 : QDir::current().filePath(u"build/screenshots"_s);
-    QDir().mkpath(out);
+    shots::setFolder(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                              : QDir::current().filePath(u"build/screenshots"_s));
 
     FramelessWindow window;
     Startup::installMainPage(window);
@@ -62,7 +40,7 @@ int main(int argc, char *argv[])
     window.show();
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
     HomePage *home = page->homePage();
-    save(&window, out, u"home-empty"_s);
+    shots::save(&window, u"home-empty"_s);
 
     QTemporaryDir files;
     const QList<std::pair<QString, qint64>> names{
@@ -86,25 +64,26 @@ int main(int argc, char *argv[])
         file.close();
         home->recordOpenedFile(file.fileName());
     }
-    save(&window, out, u"home-files"_s);
+    shots::save(&window, u"home-files"_s);
 
     // A selected row with the mouse over the next one.
-    QTreeView *table = home->recentFilesPage()->listView()->treeView();
+    QTreeView *table =
+        home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     table->setCurrentIndex(table->model()->index(1, 0));
     QTest::mouseMove(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
-    save(home->recentFilesPage(), out, u"home-files-selected-hover"_s);
+    shots::save(home->recentFilesPage(), u"home-files-selected-hover"_s);
 
     SearchBarWidget *search = home->recentFilesPage()->searchBar();
     search->setFocus();
     search->insert(u"报告"_s);
-    save(&window, out, u"home-search"_s);
+    shots::save(&window, u"home-search"_s);
     search->clear();
     QTest::keyClicks(search, u"no such file"_s);
-    save(&window, out, u"home-no-match"_s);
+    shots::save(&window, u"home-no-match"_s);
     search->clear();
 
     QListView *list = home->navigationBar()->listView();
     QTest::mouseMove(list->viewport(), list->visualRect(list->model()->index(5, 0)).center());
-    save(home->navigationBar(), out, u"home-navigation-hover"_s);
+    shots::save(home->navigationBar(), u"home-navigation-hover"_s);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "sidebardelegate.h"
 #include "sidebarmodel.h"
 #include "sidenavigationbar.h"
+#include "testregistry.h"
 #include "theme.h"
 #include "workspacefactory.h"
 
@@ -308,7 +309,8 @@ void TestHome::mainPageWiring()
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }();
     tabs->setCurrentIndex(0);
-    QTreeView *table = home->recentFilesPage()->listView()->treeView();
+    QTreeView *table =
+        home->recentFilesPage()->listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QTRY_VERIFY(table->isVisible());
     const QModelIndexList rows = table->model()->match(
         table->model()->index(0, 0), FileHistoryModel::PathRole, path, 1, Qt::MatchExactly);
@@ -327,5 +329,5 @@ void TestHome::mainPageWiring()
     QCOMPARE(tabs->count(), 3);
 }
 
-QTEST_MAIN(TestHome)
+VELMORA_REGISTER_TEST(TestHome);
 #include "tst_home.moc"

@@ -12,6 +12,7 @@
 #include "modernmessagebox.h"
 #include "pdfshowpage.h"
 #include "recentfilespage.h"
+#include "screenshots.h"
 #include "searchbarwidget.h"
 #include "startup.h"
 #include "titlebar.h"
@@ -34,10 +35,10 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using namespace shots;
 
 namespace {
 
-QString outDir;
 // The tab strips of every language, for one sheet at the end.
 QList<QPixmap> tabStrips;
 
@@ -57,23 +58,6 @@ QPixmap stacked(const QList<QPixmap> &pixmaps)
         y += pm.height();
     }
     return sheet;
-}
-
-void save(const QPixmap &pixmap, const QString &name)
-{
-    const QString path = QDir(outDir).filePath(name + u".png"_s);
-    if (!pixmap.save(path))
-        qWarning() << "could not write" << path;
-    else
-        qInfo().noquote() << path;
-}
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(30);
-    }
 }
 
 // A dialog drawn where it sits over the window, since dialogs are translucent around their card.
@@ -224,8 +208,7 @@ int main(int argc, char *argv[])
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Startup::configureApplication(app);
-    outDir = app.arguments().value(1, u"screenshots"_s);
-    QDir().mkpath(outDir);
+    shots::setFolder(app.arguments().value(1, u"screenshots"_s));
     WorkspaceFactory::setViewerTabMaker(
         [](QWidget *parent) { return new PictureViewerTab(parent); });
 

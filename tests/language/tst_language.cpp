@@ -9,6 +9,7 @@
 #include "pdftoptoolbar.h"
 #include "shellservices.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "tooltype.h"
 #include "workspacefactory.h"
 
@@ -755,5 +756,5 @@ void TestLanguage::cataloguesComplete()
             u"\nRun scripts/update-translations.sh and translate (translations/GLOSSARY.md)."_s));
 }
 
-QTEST_MAIN(TestLanguage)
+VELMORA_REGISTER_TEST(TestLanguage);
 #include "tst_language.moc"

@@ -10,7 +10,9 @@
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfviewerwidget.h"
+#include "screenshots.h"
 #include "thumbnaildelegate.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,21 +27,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString outFolder;
-
-void save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outFolder).filePath(name);
-    widget->grab().save(path);
-    std::printf("%s\n", qPrintable(path));
-}
-
 void hover(QWidget *viewport, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
+    input::sendMouse(viewport, QEvent::MouseMove, at);
 }
 
 void click(QWidget *viewport, QPoint at)
@@ -82,8 +72,7 @@ int main(int argc, char **argv)
     QString document = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (document.isEmpty())
         document = QStringLiteral(VELMORA_SOURCE_DIR "/res/sample/velmora-sample.pdf");
-    outFolder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
-    QDir().mkpath(outFolder);
+    shots::setFolder(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath());
 
     PdfDocumentModel model;
     PdfBackendError error = PdfBackendError::NoError;
@@ -110,7 +99,7 @@ int main(int argc, char **argv)
             ThumbnailDelegate::cardRect(list->visualRect(model.index(1))));
         hover(list->viewport(), bar.center());
         waitFor([&] { return strip.actionsRow() == 1; });
-        save(&strip, u"strip-hover.png"_s);
+        shots::save(&strip, u"strip-hover"_s);
     }
 
     PdfPageManagerView grid;
@@ -122,17 +111,17 @@ int main(int argc, char **argv)
     waitFor([&] { return allThumbnails(grid, model); });
     const QRect item = grid.grid()->visualRect(model.index(2));
     hover(grid.grid()->viewport(), PdfPageManagerView::actionBarRect(grid.cardRect(item)).center());
-    save(&grid, u"grid-browse.png"_s);
+    shots::save(&grid, u"grid-browse"_s);
     hover(grid.grid()->viewport(), QPoint(2, 2));
     grid.setWorkspaceMode(PdfWorkspaceMode::Insert);
-    save(&grid, u"grid-insert.png"_s);
+    shots::save(&grid, u"grid-insert"_s);
     grid.setWorkspaceMode(PdfWorkspaceMode::Split);
     click(grid.grid()->viewport(), splitPoint(grid, model, 3));
     click(grid.grid()->viewport(), splitPoint(grid, model, 4));
     click(grid.grid()->viewport(), splitPoint(grid, model, 8));
-    save(&grid, u"grid-split.png"_s);
+    shots::save(&grid, u"grid-split"_s);
     grid.setSplitEveryPage(true);
-    save(&grid, u"grid-split-every-page.png"_s);
+    shots::save(&grid, u"grid-split-every-page"_s);
     grid.setSplitEveryPage(false);
 
     {
@@ -140,18 +129,18 @@ int main(int argc, char **argv)
         side.resize(340, 780);
         side.setDocumentModel(&model);
         side.setWorkspaceMode(PdfWorkspaceMode::Extract);
-        save(&side, u"side-extract.png"_s);
+        shots::save(&side, u"side-extract"_s);
         side.findChild<QCheckBox *>(u"pdfCombineExtractCheckBox"_s)->setChecked(true);
-        save(&side, u"side-extract-combined.png"_s);
+        shots::save(&side, u"side-extract-combined"_s);
         side.setSplitPoints(grid.splitRows());
         side.setWorkspaceMode(PdfWorkspaceMode::Split);
-        save(&side, u"side-split.png"_s);
+        shots::save(&side, u"side-split"_s);
         model.clearSelection();
         side.setWorkspaceMode(PdfWorkspaceMode::Extract);
-        save(&side, u"side-extract-empty.png"_s);
+        shots::save(&side, u"side-extract-empty"_s);
         side.setSplitPoints({});
         side.setWorkspaceMode(PdfWorkspaceMode::Split);
-        save(&side, u"side-split-empty.png"_s);
+        shots::save(&side, u"side-split-empty"_s);
     }
 
     {
@@ -160,17 +149,17 @@ int main(int argc, char **argv)
         viewer.show();
         viewer.openDocument(document);
         waitFor([&] { return viewer.thumbnailPanel()->pendingRequestCount() == 0; });
-        save(&viewer, u"viewer-document.png"_s);
+        shots::save(&viewer, u"viewer-document"_s);
         QMetaObject::invokeMethod(viewer.topToolBar(), "splitModeRequested");
         PdfPageManagerView *pages = viewer.pageManagerView();
         waitFor([&] { return allThumbnails(*pages, *viewer.documentModel()); });
         click(pages->grid()->viewport(), splitPoint(*pages, *viewer.documentModel(), 2));
         click(pages->grid()->viewport(), splitPoint(*pages, *viewer.documentModel(), 6));
-        save(&viewer, u"viewer-split.png"_s);
+        shots::save(&viewer, u"viewer-split"_s);
         viewer.documentModel()->setSelectedPageIds(
             {viewer.documentModel()->pageAt(0)->id, viewer.documentModel()->pageAt(3)->id});
         QMetaObject::invokeMethod(viewer.topToolBar(), "extractModeRequested");
-        save(&viewer, u"viewer-extract.png"_s);
+        shots::save(&viewer, u"viewer-extract"_s);
     }
     return 0;
 }

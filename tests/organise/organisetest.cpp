@@ -1,6 +1,7 @@
 #include "organisetest.h"
 
 #include "pdffixtures.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -8,12 +9,6 @@
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
-
-std::vector<OrganiseTestFactory> &organiseTests()
-{
-    static std::vector<OrganiseTestFactory> tests;
-    return tests;
-}
 
 namespace organise {
 
@@ -57,9 +52,7 @@ PdfPageId idAt(const PdfDocumentModel &model, int row)
 
 void mouseMove(QWidget *widget, QPoint pos)
 {
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
+    input::sendMouse(widget, QEvent::MouseMove, pos);
 }
 
 void mouseLeave(QWidget *widget)

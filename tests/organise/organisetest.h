@@ -12,20 +12,6 @@
 
 class QWidget;
 
-// Lets every test class of this executable add itself; main() runs them in turn.
-using OrganiseTestFactory = std::function<std::unique_ptr<QObject>()>;
-std::vector<OrganiseTestFactory> &organiseTests();
-
-template<typename T> struct OrganiseTestRegistration
-{
-    OrganiseTestRegistration()
-    {
-        organiseTests().push_back([] { return std::make_unique<T>(); });
-    }
-};
-
-#define ORGANISE_TEST(Class) static const OrganiseTestRegistration<Class> registration##Class
-
 namespace organise {
 
 // Page i of a fixture document is (200 + 10 i) x 300 points, so the width of a written page

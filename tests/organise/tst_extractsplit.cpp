@@ -3,6 +3,7 @@
 #include "pdfextractsplitwriter.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
+#include "testregistry.h"
 
 #include <QDir>
 #include <QTest>
@@ -368,6 +369,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(ExtractSplitTest);
+VELMORA_REGISTER_TEST(ExtractSplitTest);
 
 #include "tst_extractsplit.moc"

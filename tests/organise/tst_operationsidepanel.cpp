@@ -1,6 +1,7 @@
 #include "filelocationselector.h"
 #include "organisetest.h"
 #include "pdfoperationsidepanel.h"
+#include "testregistry.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -299,6 +300,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(OperationSidePanelTest);
+VELMORA_REGISTER_TEST(OperationSidePanelTest);
 
 #include "tst_operationsidepanel.moc"

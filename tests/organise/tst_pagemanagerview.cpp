@@ -3,6 +3,7 @@
 #include "pdfpagemanagerview.h"
 #include "pdfrendermanager.h"
 #include "pdfundomanager.h"
+#include "testregistry.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -540,6 +541,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(PageManagerViewTest);
+VELMORA_REGISTER_TEST(PageManagerViewTest);
 
 #include "tst_pagemanagerview.moc"

@@ -4,6 +4,7 @@
 #include "pdfrendermanager.h"
 #include "pdfthumbnailpanel.h"
 #include "pdfundomanager.h"
+#include "testregistry.h"
 #include "thumbnaildelegate.h"
 
 #include <QListView>
@@ -387,9 +388,7 @@ private Q_SLOTS:
         const QImage shot = list->viewport()->grab().toImage();
         const QColor painted = shot.pixelColor(box.center() * shot.devicePixelRatio());
         const QColor expected = fixtures::colourFor(0);
-        QVERIFY2(std::abs(painted.red() - expected.red()) <= 12 &&
-                     std::abs(painted.green() - expected.green()) <= 12 &&
-                     std::abs(painted.blue() - expected.blue()) <= 12,
+        QVERIFY2(fixtures::near(painted, expected, 12),
                  qPrintable(painted.name() + u" for "_s + expected.name()));
     }
 
@@ -482,6 +481,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(ThumbnailPanelTest);
+VELMORA_REGISTER_TEST(ThumbnailPanelTest);
 
 #include "tst_thumbnailpanel.moc"

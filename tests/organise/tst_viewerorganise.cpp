@@ -9,6 +9,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "thumbnaildelegate.h"
 
 #include <QAbstractButton>
@@ -77,10 +78,12 @@ private Q_SLOTS:
         QCOMPARE(splitter->count(), 3);
         QCOMPARE(splitter->widget(0), m_viewer->thumbnailPanel());
         QCOMPARE(splitter->widget(1), m_viewer->viewStack());
-        QCOMPARE(splitter->widget(2), m_viewer->sidePanel());
+        QCOMPARE(splitter->widget(2),
+                 m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s));
         QCOMPARE(m_viewer->viewStack()->widget(1), m_viewer->pageManagerView());
         QVERIFY(m_viewer->thumbnailPanel()->isVisible());
-        QVERIFY(!m_viewer->sidePanel()->isVisible());
+        QVERIFY(
+            !m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)->isVisible());
         // The strip shows the page the document view is on.
         QTRY_COMPARE(m_viewer->thumbnailPanel()->listView()->currentIndex().row(), 0);
     }
@@ -90,12 +93,14 @@ private Q_SLOTS:
         clickButton(m_viewer->topToolBar(), u"pdfSplitButton"_s);
         QCOMPARE(m_viewer->viewStack()->currentWidget(), m_viewer->pageManagerView());
         QCOMPARE(m_viewer->pageManagerView()->workspaceMode(), PdfWorkspaceMode::Split);
-        QVERIFY(m_viewer->sidePanel()->isVisible());
+        QVERIFY(
+            m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)->isVisible());
         QVERIFY(!m_viewer->thumbnailPanel()->isVisible());
 
         clickButton(m_viewer->topToolBar(), u"pdfInsertButton"_s);
         QCOMPARE(m_viewer->pageManagerView()->workspaceMode(), PdfWorkspaceMode::Insert);
-        QVERIFY(!m_viewer->sidePanel()->isVisible());
+        QVERIFY(
+            !m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)->isVisible());
 
         clickButton(m_viewer->topToolBar(), u"pdfDocumentViewButton"_s);
         QCOMPARE(m_viewer->pageManagerView()->workspaceMode(), PdfWorkspaceMode::Browse);
@@ -152,12 +157,17 @@ private Q_SLOTS:
         PdfPageManagerView *grid = m_viewer->pageManagerView();
         QWidget *viewport = grid->grid()->viewport();
         mouseClick(viewport, grid->splitClickArea(gridItem(*m_viewer, 2)).center());
-        QCOMPARE(m_viewer->sidePanel()->splitRows(), QList<int>{2});
-        auto *preview = m_viewer->sidePanel()->findChild<QListWidget *>(u"pdfSplitPreviewList"_s);
+        QCOMPARE(
+            m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)->splitRows(),
+            QList<int>{2});
+        auto *preview = m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)
+                            ->findChild<QListWidget *>(u"pdfSplitPreviewList"_s);
         QCOMPARE(preview->count(), 2);
         QCOMPARE(preview->item(1)->text(), u"manual-2.pdf\n页面 3-5"_s);
 
-        m_viewer->sidePanel()->findChild<QCheckBox *>(u"pdfSplitEveryPageCheckBox"_s)->click();
+        m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s)
+            ->findChild<QCheckBox *>(u"pdfSplitEveryPageCheckBox"_s)
+            ->click();
         QVERIFY(grid->splitEveryPage());
         QCOMPARE(grid->splitRows(), (QList<int>{1, 2, 3, 4}));
 
@@ -191,7 +201,8 @@ private Q_SLOTS:
         QCOMPARE(model().isModified(), undo);
 
         // The grid and the panel agree, and both name the new file and its folder.
-        PdfOperationSidePanel *side = m_viewer->sidePanel();
+        PdfOperationSidePanel *side =
+            m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s);
         QCOMPARE(grid->splitRows(), QList<int>{2});
         QCOMPARE(side->splitRows(), QList<int>{2});
         QCOMPARE(QDir(side->outputDirectory()), QDir(folder));
@@ -213,7 +224,8 @@ private Q_SLOTS:
     {
         clickButton(m_viewer->topToolBar(), u"pdfExtractButton"_s);
         model().setSelectedPageIds({idAt(model(), 1), idAt(model(), 3)});
-        PdfOperationSidePanel *side = m_viewer->sidePanel();
+        PdfOperationSidePanel *side =
+            m_viewer->findChild<PdfOperationSidePanel *>(u"pdfOperationSidePanel"_s);
         side->findChild<QCheckBox *>(u"pdfCombineExtractCheckBox"_s)->click();
         // The panel writes next to the document.
         side->findChild<QWidget *>(u"pdfExtractPage"_s)
@@ -229,6 +241,6 @@ private Q_SLOTS:
     }
 };
 
-ORGANISE_TEST(ViewerOrganiseTest);
+VELMORA_REGISTER_TEST(ViewerOrganiseTest);
 
 #include "tst_viewerorganise.moc"

@@ -1,7 +1,6 @@
 #include "pagemodeltester.h"
 #include "pdfdocumentmodel.h"
 #include "pdffixtures.h"
-#include "testpdf.h"
 #include "testregistry.h"
 
 #include <QDataStream>
@@ -82,11 +81,11 @@ private Q_SLOTS:
         m_four = m_dir.filePath(u"four.pdf"_s);
         m_two = m_dir.filePath(u"two.pdf"_s);
         m_empty = m_dir.filePath(u"empty.pdf"_s);
-        QVERIFY(TestPdf::write(
-            m_four,
-            {{QSizeF(595, 842)}, {QSizeF(612, 792)}, {QSizeF(300, 400)}, {QSizeF(595, 842)}}));
-        QVERIFY(TestPdf::write(m_two, 2, QSizeF(200, 300)));
-        QVERIFY(TestPdf::writeWithoutPages(m_empty));
+        QVERIFY(fixtures::write(
+            {{{QSizeF(595, 842)}, {QSizeF(612, 792)}, {QSizeF(300, 400)}, {QSizeF(595, 842)}}},
+            m_four));
+        QVERIFY(fixtures::write({fixtures::pagesOf(2)}, m_two));
+        QVERIFY(fixtures::write({}, m_empty));
     }
 
     void loadFillsEntriesInDocumentOrder()

@@ -1,6 +1,6 @@
 #include "pdfdocumentmodel.h"
+#include "pdffixtures.h"
 #include "pdfrendermanager.h"
-#include "testpdf.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -64,8 +64,7 @@ QColor pageColour(int page)
 
 bool near(QColor a, QColor b)
 {
-    return qAbs(a.red() - b.red()) <= 12 && qAbs(a.green() - b.green()) <= 12 &&
-           qAbs(a.blue() - b.blue()) <= 12;
+    return fixtures::near(a, b, 12);
 }
 
 } // namespace
@@ -99,10 +98,11 @@ private Q_SLOTS:
     {
         QVERIFY(m_dir.isValid());
         m_coloured = m_dir.filePath(u"coloured.pdf"_s);
-        QList<TestPdf::Page> pages;
+        fixtures::DocumentSpec spec;
         for (int i = 0; i < 6; ++i)
-            pages.append({i == 2 ? QSizeF(842, 595) : QSizeF(595, 842), pageColour(i)});
-        QVERIFY(TestPdf::write(m_coloured, pages));
+            spec.pages.append(
+                {i == 2 ? QSizeF(842, 595) : QSizeF(595, 842), 0, pageColour(i), {}, false});
+        QVERIFY(fixtures::write(spec, m_coloured));
     }
 
     void poolIsSmallAndPrivate()

@@ -1,7 +1,7 @@
 #include "pagemodeltester.h"
 #include "pdfdocumentmodel.h"
+#include "pdffixtures.h"
 #include "pdfundomanager.h"
-#include "testpdf.h"
 #include "testregistry.h"
 
 #include <QMimeData>
@@ -95,9 +95,9 @@ private Q_SLOTS:
         m_three = m_dir.filePath(u"three.pdf"_s);
         m_two = m_dir.filePath(u"two.pdf"_s);
         m_empty = m_dir.filePath(u"empty.pdf"_s);
-        QVERIFY(TestPdf::write(m_three, 3));
-        QVERIFY(TestPdf::write(m_two, 2, QSizeF(200, 300)));
-        QVERIFY(TestPdf::writeWithoutPages(m_empty));
+        QVERIFY(fixtures::write({fixtures::pagesOf(3, {595, 842})}, m_three));
+        QVERIFY(fixtures::write({fixtures::pagesOf(2)}, m_two));
+        QVERIFY(fixtures::write({}, m_empty));
     }
 
     void everyEditIsOneStep_data()

@@ -3,6 +3,7 @@
 #include "recentfilemanager.h"
 #include "recentfilespage.h"
 #include "searchbarwidget.h"
+#include "testregistry.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -366,7 +367,8 @@ void TestRecent::sizeTexts()
     auto store = newStore();
     RecentFilesPage page(store.get());
     page.add(path);
-    QCOMPARE(columnValues(page.listView()->treeView(), FileHistoryModel::SizeColumn),
+    QCOMPARE(columnValues(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s),
+                          FileHistoryModel::SizeColumn),
              QVariantList{text});
 }
 
@@ -378,7 +380,7 @@ void TestRecent::emptyStore()
     page.show();
     RecentFileListView *list = page.listView();
     QVERIFY(list->isShowingEmptyState());
-    QVERIFY(!list->treeView()->isVisible());
+    QVERIFY(!list->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible());
     QCOMPARE(list->findChild<QLabel *>(u"emptyStateTitle"_s)->text(), u"暂无最近文件"_s);
     QCOMPARE(list->findChild<QLabel *>(u"emptyStateSubtitle"_s)->text(),
              u"打开的 PDF 文件会显示在这里"_s);
@@ -419,13 +421,14 @@ void TestRecent::filter()
 
     QTest::keyClicks(page.searchBar(), typed);
     QCOMPARE(page.listView()->filterText(), typed.trimmed());
-    QStringList visible = names(page.listView()->treeView());
+    QStringList visible = names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s));
     visible.sort();
     QStringList expected = shown;
     expected.sort();
     QCOMPARE(visible, expected);
     QCOMPARE(page.listView()->isShowingEmptyState(), shown.isEmpty());
-    QCOMPARE(page.listView()->treeView()->isVisible(), !shown.isEmpty());
+    QCOMPARE(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible(),
+             !shown.isEmpty());
 }
 
 void TestRecent::noMatchAndBack()
@@ -445,8 +448,9 @@ void TestRecent::noMatchAndBack()
 
     page.searchBar()->clear();
     QVERIFY(!list->isShowingEmptyState());
-    QVERIFY(list->treeView()->isVisible());
-    QCOMPARE(names(list->treeView()), QStringList{u"invoice.pdf"_s});
+    QVERIFY(list->findChild<QTreeView *>(u"recentFilesTable"_s)->isVisible());
+    QCOMPARE(names(list->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"invoice.pdf"_s});
 }
 
 void TestRecent::filterWithoutFilesShowsNoRecentFiles()
@@ -464,7 +468,8 @@ void TestRecent::reopeningAddsNoRow()
     RecentFilesPage page(store.get());
     page.add(path);
     page.add(path);
-    QCOMPARE(names(page.listView()->treeView()), QStringList{u"twice.pdf"_s});
+    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"twice.pdf"_s});
     QCOMPARE(newStore()->paths(), QStringList{path});
 }
 
@@ -482,7 +487,8 @@ void TestRecent::deletedFilesHiddenButKept()
     // As after a restart: a fresh store read from disk and a fresh page.
     auto store = newStore();
     RecentFilesPage page(store.get());
-    QCOMPARE(names(page.listView()->treeView()), QStringList{u"kept.pdf"_s});
+    QCOMPARE(names(page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s)),
+             QStringList{u"kept.pdf"_s});
     page.add(makeFile(u"third.pdf"_s));
     QCOMPARE(newStore()->paths(), (QStringList{m_dir->filePath(u"third.pdf"_s), kept, gone}));
 }
@@ -509,7 +515,7 @@ void TestRecent::clickEmitsFullPath()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-    QTreeView *view = page.listView()->treeView();
+    QTreeView *view = page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QSignalSpy clicked(&page, &RecentFilesPage::fileClicked);
     const QStringList shown = names(view);
     for (int column = 0; column < 3; ++column) {
@@ -550,7 +556,7 @@ void TestRecent::headerSortsByValue()
     page.resize(900, 600);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QTreeView *view = page.listView()->treeView();
+    QTreeView *view = page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QHeaderView *header = view->header();
     const QPoint section(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                          header->height() / 2);
@@ -579,7 +585,7 @@ void TestRecent::headerSortsByValue()
     QVERIFY(orders.at(0) != orders.at(1));
 }
 
-QTEST_MAIN(TestRecent)
+VELMORA_REGISTER_TEST(TestRecent);
 #include "tst_recent.moc"
 
 void TestRecent::newestFirstAndRowMenu_data()
@@ -589,8 +595,8 @@ void TestRecent::newestFirstAndRowMenu_data()
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<int>("menuEntry");
     QTest::addColumn<int>("menuRow");
-    QTest::newRow("store order, open") << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s}
-                                       << QStringList{} << 0 << 1;
+    QTest::newRow("store order, open")
+        << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s} << QStringList{} << 0 << 1;
     QTest::newRow("new files on top, show in folder")
         << QStringList{u"m.pdf"_s} << QStringList{u"z.pdf"_s, u"a.pdf"_s} << 1 << 0;
     QTest::newRow("remove from the list")
@@ -622,12 +628,13 @@ void TestRecent::newestFirstAndRowMenu()
     for (const QString &name : opened)
         expected.prepend(name);
     expected += stored;
-    QTreeView *view = page.listView()->treeView();
+    QTreeView *view = page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QCOMPARE(names(view), expected);
     QCOMPARE(view->header()->sortIndicatorSection(), -1);
     QVERIFY(view->header()->isSortIndicatorShown());
 
-    const QString path = view->model()->index(menuRow, 0).data(FileHistoryModel::PathRole).toString();
+    const QString path =
+        view->model()->index(menuRow, 0).data(FileHistoryModel::PathRole).toString();
     QSignalSpy opens(&page, &RecentFilesPage::fileClicked);
     QSignalSpy reveals(&page, &RecentFilesPage::showInFolderRequested);
     std::unique_ptr<QMenu> menu(

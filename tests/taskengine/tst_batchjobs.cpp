@@ -1,5 +1,6 @@
-#include "batchfixtures.h"
+#include "pdffixtures.h"
 #include "taskstatus.h"
+#include "testregistry.h"
 #include "worklane.h"
 
 #include <QDir>
@@ -153,26 +154,23 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("wrong password") << int(TaskType::Decrypt) << u"locked.pdf"_s << u"bad"_s
-                                        << u"."_s << u"密码不正确"_s;
-        QTest::newRow("unlock without password") << int(TaskType::Decrypt) << u"locked.pdf"_s
-                                                 << QString() << u"."_s
-                                                 << u"文件受密码保护，需要密码：locked.pdf"_s;
-        QTest::newRow("password needed") << int(TaskType::Compress) << u"locked.pdf"_s
-                                         << QString() << u"locked(1).pdf"_s
-                                         << u"文件受密码保护，需要密码：locked.pdf"_s;
-        QTest::newRow("not a PDF") << int(TaskType::Merge) << u"plain.pdf,notes.pdf"_s
-                                   << QString() << u"pdf_merge.pdf"_s
-                                   << u"不是PDF文件或文件已损坏：notes.pdf"_s;
-        QTest::newRow("unreadable image") << int(TaskType::ImageToPdf) << u"pic.png,bad.png"_s
-                                          << QString() << u"pic.pdf"_s
-                                          << u"无法读取图像：bad.png"_s;
+        QTest::newRow("wrong password")
+            << int(TaskType::Decrypt) << u"locked.pdf"_s << u"bad"_s << u"."_s << u"密码不正确"_s;
+        QTest::newRow("unlock without password")
+            << int(TaskType::Decrypt) << u"locked.pdf"_s << QString() << u"."_s
+            << u"文件受密码保护，需要密码：locked.pdf"_s;
+        QTest::newRow("password needed")
+            << int(TaskType::Compress) << u"locked.pdf"_s << QString() << u"locked(1).pdf"_s
+            << u"文件受密码保护，需要密码：locked.pdf"_s;
+        QTest::newRow("not a PDF") << int(TaskType::Merge) << u"plain.pdf,notes.pdf"_s << QString()
+                                   << u"pdf_merge.pdf"_s << u"不是PDF文件或文件已损坏：notes.pdf"_s;
+        QTest::newRow("unreadable image")
+            << int(TaskType::ImageToPdf) << u"pic.png,bad.png"_s << QString() << u"pic.pdf"_s
+            << u"无法读取图像：bad.png"_s;
         QTest::newRow("output folder missing") << int(TaskType::Encrypt) << u"plain.pdf"_s
-                                               << u"pw"_s << u"nowhere"_s
-                                               << u"输出文件夹不存在"_s;
+                                               << u"pw"_s << u"nowhere"_s << u"输出文件夹不存在"_s;
         QTest::newRow("missing source") << int(TaskType::PdfToImage) << u"missing.pdf"_s
-                                            << QString() << u"."_s
-                                            << u"找不到文件：missing.pdf"_s;
+                                        << QString() << u"."_s << u"找不到文件：missing.pdf"_s;
     }
 
     void failureReasons()
@@ -185,13 +183,14 @@ private slots:
         const QDir dir(file(u"reasons-"_s + QString::fromLatin1(QTest::currentDataTag())));
         QVERIFY(dir.mkpath(u"out"_s));
         textPdf(dir.filePath(u"plain.pdf"_s), 1);
-        fixtures::encrypt(dir.filePath(u"plain.pdf"_s), dir.filePath(u"locked.pdf"_s), u"pw"_s,
-                          u"pw"_s, 6);
+        QVERIFY(fixtures::encrypt(dir.filePath(u"plain.pdf"_s), dir.filePath(u"locked.pdf"_s),
+                                  fixtures::Scheme::Aes256, u"pw"_s, u"pw"_s));
         QFile notes(dir.filePath(u"notes.pdf"_s));
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("meeting notes, not a PDF") > 0);
         notes.copy(dir.filePath(u"bad.png"_s));
         QVERIFY(picture(QSize(20, 20)).save(dir.filePath(u"pic.png"_s)));
-        const QStringList before = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList before =
+            dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         TaskRequest r;
         r.type = type;
@@ -236,5 +235,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBatchJobs)
+VELMORA_REGISTER_TEST(TestBatchJobs);
 #include "tst_batchjobs.moc"

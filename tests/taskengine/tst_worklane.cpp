@@ -1,6 +1,7 @@
 #include "taskbase.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
+#include "testregistry.h"
 #include "worklane.h"
 
 #include <QMutex>
@@ -327,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestWorklane)
+VELMORA_REGISTER_TEST(TestWorklane);
 #include "tst_worklane.moc"

@@ -1,9 +1,12 @@
 #include "toolstestsupport.h"
 
 #include "combopopup.h"
+#include "dialogseam.h"
 #include "moderncombobox.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
+#include "testregistry.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,10 +17,38 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Standard folders point into a temporary home, so desktop and documents outputs never touch
+// the real one.
+QTemporaryDir *scratchHome()
+{
+    static QTemporaryDir home;
+    return &home;
+}
+
+void useScratchHome()
+{
+    qputenv("HOME", QFile::encodeName(scratchHome()->path()));
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void prepareHome()
+{
+    QDir(scratchHome()->path()).mkpath(u"Desktop"_s);
+    DialogSeam::setScripted(true);
+}
+
+} // namespace
+
+VELMORA_TEST_SETUP(BeforeApp, useScratchHome);
+VELMORA_TEST_SETUP(AfterApp, prepareHome);
 
 namespace toolstest {
 
@@ -45,10 +76,8 @@ bool dropFiles(QWidget *target, const QStringList &paths)
 
 void mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
+    input::sendMouse(w, type, pos, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                     buttons);
 }
 
 void chooseComboEntry(ModernComboBox *combo, int row)
@@ -91,35 +120,6 @@ QStringList rowLabels(TaskListWidget *list, const QString &name)
 }
 
 } // namespace
-
-int runTestClass(QObject *test, int argc, char **argv)
-{
-    // Options of QTest that take a value.
-    static const QList<QByteArray> withValue = {
-        "-o", "-maxwarnings", "-eventdelay", "-keydelay", "-mousedelay", "-platform", "-seed"};
-    std::vector<char *> arguments{argv[0]};
-    bool named = false;
-    bool ours = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument.startsWith('-')) {
-            arguments.push_back(argv[i]);
-            if (withValue.contains(argument) && i + 1 < argc)
-                arguments.push_back(argv[++i]);
-            continue;
-        }
-        named = true;
-        const qsizetype tag = argument.indexOf(':');
-        const QByteArray function = (tag < 0 ? argument : argument.left(tag)) + "()";
-        if (test->metaObject()->indexOfMethod(function.constData()) >= 0) {
-            arguments.push_back(argv[i]);
-            ours = true;
-        }
-    }
-    if (named && !ours)
-        return 0;
-    return QTest::qExec(test, int(arguments.size()), arguments.data());
-}
 
 QStringList statusTexts(TaskListWidget *list)
 {

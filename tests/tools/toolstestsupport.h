@@ -31,14 +31,4 @@ QStringList rowNames(TaskListWidget *list);
 // A file of the given size (sparse where the file system allows).
 QString sizedFile(const QString &path, qint64 size);
 
-// Runs one test class of this executable. Test functions named on the command line run in the
-// class that has them; a class with none of them is skipped.
-int runTestClass(QObject *test, int argc, char **argv);
-
-int runFileIntakeTests(int argc, char **argv);
-int runTaskListTests(int argc, char **argv);
-int runLocationTests(int argc, char **argv);
-int runOptionsPanelTests(int argc, char **argv);
-int runToolPageTests(int argc, char **argv);
-
 } // namespace toolstest

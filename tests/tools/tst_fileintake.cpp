@@ -1,3 +1,4 @@
+#include "testregistry.h"
 #include "toolstestsupport.h"
 
 #include "dialogseam.h"
@@ -409,10 +410,6 @@ void TestFileIntake::hundredsOfFiles()
     QCOMPARE(last->findChild<QLabel *>(u"fileListItemName"_s)->text(), u"file399.pdf"_s);
 }
 
-int toolstest::runFileIntakeTests(int argc, char **argv)
-{
-    TestFileIntake test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestFileIntake);
 
 #include "tst_fileintake.moc"

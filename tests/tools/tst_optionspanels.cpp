@@ -1,3 +1,4 @@
+#include "testregistry.h"
 #include "toolstestsupport.h"
 
 #include "cardradiobutton.h"
@@ -350,10 +351,6 @@ void TestOptionsPanels::officePanels()
              u"将 Word、PowerPoint 和 Excel 文件转换为 PDF"_s);
 }
 
-int toolstest::runOptionsPanelTests(int argc, char **argv)
-{
-    TestOptionsPanels test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestOptionsPanels);
 
 #include "tst_optionspanels.moc"

@@ -1,6 +1,8 @@
+#include "testregistry.h"
 #include "toolstestsupport.h"
 
 #include "iconbutton.h"
+#include "pdfreadback.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
 
@@ -34,11 +36,7 @@ public slots:
     void open(const QUrl &url) { opened.append(url); }
 };
 
-bool similar(QColor a, QColor b, int tolerance = 24)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
+using readback::similar;
 
 // How many pixels of the image are close to the colour.
 int pixelsLike(const QImage &image, QColor colour)
@@ -299,10 +297,6 @@ void TestTaskList::restartEmptiesList()
     QCOMPARE(list.status(u"{3}"_s), 3);
 }
 
-int toolstest::runTaskListTests(int argc, char **argv)
-{
-    TestTaskList test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestTaskList);
 
 #include "tst_tasklist.moc"

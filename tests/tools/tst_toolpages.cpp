@@ -1,15 +1,15 @@
+#include "testregistry.h"
 #include "toolstestsupport.h"
 
-#include "batchfixtures.h"
 #include "batchoptionspanel.h"
 #include "batchtoolpage.h"
 #include "cardradiobutton.h"
 #include "customtabwidget.h"
 #include "dialogseam.h"
-#include "filesizetext.h"
 #include "filedropzonewidget.h"
 #include "filelistitem.h"
 #include "filelistwidget.h"
+#include "filesizetext.h"
 #include "iconbutton.h"
 #include "imagetopdfpage.h"
 #include "mainpage.h"
@@ -22,14 +22,15 @@
 #include "pdfconvertpage.h"
 #include "pdfdecrypage.h"
 #include "pdfencrypage.h"
+#include "pdffixtures.h"
 #include "pdfmergepage.h"
 #include "pdftoofficepage.h"
-#include "tasklistitem.h"
-#include "tasklistwidget.h"
-#include "toolpagefactory.h"
 #include "taskbase.h"
 #include "taskfactory.h"
+#include "tasklistitem.h"
+#include "tasklistwidget.h"
 #include "taskstatus.h"
+#include "toolpagefactory.h"
 #include "worklane.h"
 
 #include <QApplication>
@@ -43,11 +44,11 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -85,7 +86,7 @@ public:
     {
         TaskFactory::setCreatorForTesting([this](const TaskRequest &request) {
             return request.options.contains(u"gate"_s) ? std::make_shared<Blocker>(request, this)
-                                                        : std::shared_ptr<TaskBase>();
+                                                       : std::shared_ptr<TaskBase>();
         });
         TaskRequest hold;
         hold.type = TaskType::Merge;
@@ -408,8 +409,7 @@ void TestToolPages::requestContents_data()
         << 7 << QStringList{u"a.pdf"_s} << QStringList{}
         << QStringList{u"type:passwordInput:pw"_s, u"type:confirmPasswordInput:pw"_s,
                        u"location:2"_s}
-        << 2
-        << QList<QStringList>{{u"{dir}/a.pdf"_s}} << QStringList{u"{dir}/a.pdf"_s}
+        << 2 << QList<QStringList>{{u"{dir}/a.pdf"_s}} << QStringList{u"{dir}/a.pdf"_s}
         << QStringList{u"{velmora}"_s} << false;
     QTest::newRow("merge, two names taken")
         << 8 << QStringList{u"b.pdf"_s, u"a.pdf"_s}
@@ -594,7 +594,7 @@ void TestToolPages::failedImageJobLeavesNoFolder()
 {
     const QString good = pdf(u"good.pdf"_s, 2);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(good, locked, u"pw"_s, u"pw"_s, 6);
+    QVERIFY(fixtures::encrypt(good, locked, fixtures::Scheme::Aes256, u"pw"_s, u"pw"_s));
     const QString broken = m_dir->filePath(u"broken.pdf"_s);
     QVERIFY(!sizedFile(broken, 40).isEmpty());
     auto page = runPage(5, {locked, good, broken});
@@ -679,7 +679,7 @@ void TestToolPages::wrongPasswordFails()
 {
     const QString source = pdf(u"plain.pdf"_s, 1);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(source, locked, u"right"_s, u"right"_s, 6);
+    QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     QVERIFY(QFileInfo::exists(locked));
     auto page = runPage(6, {locked, source}, {u"type:passwordInput:wrong"_s});
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
@@ -867,11 +867,14 @@ void TestToolPages::outputNamesNeverCollide_data()
     QTest::addColumn<QString>("scenario");
     QTest::addColumn<QStringList>("expected"); // what the folder holds afterwards
     QTest::newRow("compress and images into one folder")
-        << u"pages"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+        << u"pages"_s
+        << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
     QTest::newRow("restart while running")
-        << u"restart"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+        << u"restart"_s
+        << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
     QTest::newRow("a file appears before the job ends")
-        << u"foreign"_s << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
+        << u"foreign"_s
+        << QStringList{u"scan(1).pdf"_s, u"scan(2).pdf"_s, u"scan.jpg"_s, u"scan.pdf"_s};
     QTest::newRow("image folders")
         << u"folders"_s << QStringList{u"scan"_s, u"scan (1)"_s, u"scan.jpg"_s, u"scan.pdf"_s};
 }
@@ -930,7 +933,7 @@ void TestToolPages::retryFailedWithNewOptions()
 {
     const QString plain = pdf(u"plain.pdf"_s, 2);
     const QString locked = m_dir->filePath(u"locked.pdf"_s);
-    fixtures::encrypt(plain, locked, u"right"_s, u"right"_s, 6);
+    QVERIFY(fixtures::encrypt(plain, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     const QString broken = m_dir->filePath(u"broken.pdf"_s);
     QVERIFY(!sizedFile(broken, 40).isEmpty());
     auto page = runPage(6, {locked, broken, plain}, {u"type:passwordInput:wrong"_s});
@@ -953,9 +956,9 @@ void TestToolPages::retryFailedWithNewOptions()
     // Only the failed jobs ran again, after the one that had finished.
     QCOMPARE(m_submitted.size(), 5);
     QCOMPARE(statusTexts(rows), (QStringList{u"完成"_s, u"完成"_s, u"失败"_s}));
-    QCOMPARE(entries(m_dir->path()), (QStringList{u"broken.pdf"_s, u"locked(1).pdf"_s,
-                                                  u"locked.pdf"_s, u"plain(1).pdf"_s,
-                                                  u"plain.pdf"_s}));
+    QCOMPARE(entries(m_dir->path()),
+             (QStringList{u"broken.pdf"_s, u"locked(1).pdf"_s, u"locked.pdf"_s, u"plain(1).pdf"_s,
+                          u"plain.pdf"_s}));
     QCOMPARE(fixtures::encryptionRevision(m_dir->filePath(u"locked(1).pdf"_s), QString()), 0);
     QCOMPARE(fixtures::pageCount(m_dir->filePath(u"locked(1).pdf"_s)), 2);
 }
@@ -1021,9 +1024,12 @@ void TestToolPages::closingWhileJobsRun()
     // written from the pool while the test reads it).
     QList<QVariantList> statuses;
     QObject receiver;
-    connect(&Worklane::instance(), &Worklane::taskStatus, &receiver,
-            [&statuses](const QString &id, int status) { statuses.append({id, status}); },
-            Qt::QueuedConnection);
+    connect(
+        &Worklane::instance(), &Worklane::taskStatus, &receiver,
+        [&statuses](const QString &id, int status) {
+            statuses.append({id, status});
+        },
+        Qt::QueuedConnection);
     DialogSeam::answerMessageBox(answer);
     bool closed = false;
     if (window) {
@@ -1040,16 +1046,12 @@ void TestToolPages::closingWhileJobsRun()
     for (const QString &id : ids)
         QTRY_VERIFY_WITH_TIMEOUT(statuses.contains(QVariantList{id, final}), 60000);
     // Cancelled jobs leave nothing behind, not even the folders named for them.
-    QCOMPARE(entries(m_dir->path()), answer == 1 ? (QStringList{u"a.pdf"_s, u"b.pdf"_s})
-                                                 : (QStringList{u"a"_s, u"a.pdf"_s, u"b"_s,
-                                                                u"b.pdf"_s}));
+    QCOMPARE(entries(m_dir->path()), answer == 1
+                                         ? (QStringList{u"a.pdf"_s, u"b.pdf"_s})
+                                         : (QStringList{u"a"_s, u"a.pdf"_s, u"b"_s, u"b.pdf"_s}));
     QVERIFY(!Worklane::instance().isOutputReserved(m_dir->filePath(u"a"_s)));
 }
 
-int toolstest::runToolPageTests(int argc, char **argv)
-{
-    TestToolPages test;
-    return runTestClass(&test, argc, argv);
-}
+VELMORA_REGISTER_TEST(TestToolPages);
 
 #include "tst_toolpages.moc"

@@ -2,7 +2,6 @@
 // jobs, plus the open menus and feedback states) to PNG files for review. Jobs run for real on
 // files made in a temporary folder. Usage: velmora_tool_screenshots <output folder>
 
-#include "batchfixtures.h"
 #include "batchoptionspanel.h"
 #include "batchtoolpage.h"
 #include "combopopup.h"
@@ -16,6 +15,8 @@
 #include "mainpage.h"
 #include "moderncombobox.h"
 #include "passwordinput.h"
+#include "pdffixtures.h"
+#include "screenshots.h"
 #include "startup.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
@@ -35,28 +36,9 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+using namespace shots;
 
 namespace {
-
-QString outDir;
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(30);
-    }
-}
-
-void save(QWidget *widget, const QString &name)
-{
-    settle();
-    const QString path = QDir(outDir).filePath(name + u".png"_s);
-    if (!widget->grab().save(path))
-        qWarning() << "could not write" << path;
-    else
-        qInfo().noquote() << path;
-}
 
 bool allFinished(const BatchToolPage *page)
 {
@@ -90,11 +72,10 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     Startup::configureApplication(app);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    shots::setFolder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     // An optional language code ("de_DE") renders the pages in that language.
     if (argc > 2 && !LanguageManager::instance().setLanguage(QString::fromLatin1(argv[2])))
         qWarning() << "unknown language" << argv[2];
-    QDir().mkpath(outDir);
 
     QTemporaryDir work;
     const auto file = [&](const QString &name) {
@@ -109,9 +90,9 @@ int main(int argc, char *argv[])
     const QString broken = file(u"broken.pdf"_s);
     writeGarbage(broken);
     const QString locked = file(u"locked.pdf"_s);
-    encrypt(contract, locked, u"secret"_s, u"secret"_s, 6);
+    fixtures::encrypt(contract, locked, fixtures::Scheme::Aes256, u"secret"_s, u"secret"_s);
     const QString otherLock = file(u"other-password.pdf"_s);
-    encrypt(report, otherLock, u"different"_s, u"different"_s, 6);
+    fixtures::encrypt(report, otherLock, fixtures::Scheme::Aes256, u"different"_s, u"different"_s);
     const QString photo = file(u"holiday.jpg"_s);
     picture(QSize(1200, 800)).save(photo, "JPG");
     const QString chart = file(u"chart.png"_s);
@@ -196,7 +177,7 @@ int main(int argc, char *argv[])
                              box->grab());
                 p.end();
             }
-            shot.save(QDir(outDir).filePath(u"close-while-running.png"_s));
+            save(shot, u"close-while-running"_s);
             if (box)
                 box->close();
         });
@@ -226,7 +207,7 @@ int main(int argc, char *argv[])
         QWidget *popup = combo->popup();
         p.drawPixmap(popup->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint()), popup->grab());
     }
-    shot.save(QDir(outDir).filePath(u"location-combo-open.png"_s));
+    save(shot, u"location-combo-open"_s);
     combo->popup()->hide();
 
     // The selector the viewer's side panel uses, in its states, with its menu.
@@ -255,7 +236,7 @@ int main(int argc, char *argv[])
         p.drawPixmap(0, 0, sheet.grab());
         p.drawPixmap(menu->mapToGlobal(QPoint()) - sheet.mapToGlobal(QPoint()), menu->grab());
         p.end();
-        canvas.save(QDir(outDir).filePath(u"location-selector-menu.png"_s));
+        save(canvas, u"location-selector-menu"_s);
         menu->close();
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "pdfbottomcontrolbar.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QComboBox>
@@ -279,5 +280,5 @@ void TestBottomControlBar::disabledArrowsAreGrey()
     QCOMPARE_GT(lightestPixel(p.previous), 210);
 }
 
-VELMORA_VIEWER_TEST(TestBottomControlBar);
+VELMORA_REGISTER_TEST(TestBottomControlBar);
 #include "tst_pdfbottomcontrolbar.moc"

@@ -3,7 +3,9 @@
 #include "pdffixtures.h"
 #include "pdfreadback.h"
 #include "pdfrendermanager.h"
+#include "testregistry.h"
 #include "viewertest.h"
+#include "widgetinput.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -74,14 +76,6 @@ void sendWheel(QWidget *viewport, QPoint at, int angleY, Qt::KeyboardModifiers m
     QWheelEvent event(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, angleY),
                       Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &event);
-}
-
-void sendMouse(QWidget *target, QEvent::Type type, QPoint at, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -398,11 +392,11 @@ void TestDocumentView::panning()
     horizontal->setValue(200);
     QWidget *vp = f.view.viewport();
     const auto b = Qt::MouseButton(button);
-    sendMouse(vp, QEvent::MouseButtonPress, QPoint(300, 300), b, b);
+    input::sendMouse(vp, QEvent::MouseButtonPress, QPoint(300, 300), b, b);
     if (pans)
         QCOMPARE(vp->cursor().shape(), Qt::ClosedHandCursor);
-    sendMouse(vp, QEvent::MouseMove, QPoint(280, 250), Qt::NoButton, b);
-    sendMouse(vp, QEvent::MouseButtonRelease, QPoint(280, 250), b, Qt::NoButton);
+    input::sendMouse(vp, QEvent::MouseMove, QPoint(280, 250), Qt::NoButton, b);
+    input::sendMouse(vp, QEvent::MouseButtonRelease, QPoint(280, 250), b, Qt::NoButton);
     QCOMPARE(vertical->value(), pans ? 550 : 500);
     QCOMPARE(horizontal->value(), pans ? 220 : 200);
     QCOMPARE(vp->cursor().shape(), handTool ? Qt::OpenHandCursor : Qt::ArrowCursor);
@@ -417,10 +411,10 @@ void TestDocumentView::pageClicks()
     QSignalSpy clicked(&f.view, &PdfDocumentView::pageClicked);
     QWidget *vp = f.view.viewport();
     const QPoint onSecond = f.view.pageRect(1).center();
-    sendMouse(vp, QEvent::MouseButtonPress, onSecond, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(vp, QEvent::MouseButtonRelease, onSecond, Qt::LeftButton, Qt::NoButton);
+    input::sendMouse(vp, QEvent::MouseButtonPress, onSecond, Qt::LeftButton, Qt::LeftButton);
+    input::sendMouse(vp, QEvent::MouseButtonRelease, onSecond, Qt::LeftButton, Qt::NoButton);
     const QPoint inGap(f.view.pageRect(0).center().x(), f.view.pageRect(0).bottom() + 9);
-    sendMouse(vp, QEvent::MouseButtonPress, inGap, Qt::LeftButton, Qt::LeftButton);
+    input::sendMouse(vp, QEvent::MouseButtonPress, inGap, Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.at(0).at(0).toInt(), 1);
 }
@@ -567,5 +561,5 @@ void TestDocumentView::scrollingFarAwayLetsImagesGo()
     QVERIFY(readback::similar(viewertest::paintedPageCentre(&f.view, 0), fixtures::colourFor(0)));
 }
 
-VELMORA_VIEWER_TEST(TestDocumentView);
+VELMORA_REGISTER_TEST(TestDocumentView);
 #include "tst_pdfdocumentview.moc"

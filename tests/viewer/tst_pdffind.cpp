@@ -5,6 +5,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QLineEdit>
@@ -147,11 +148,9 @@ void TestPdfFind::findCountsAndSteps()
     }
 
     PdfViewerWidget viewer;
-    viewer.resize(1000, 760);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(m_path, QString()));
-    PdfFindBar *bar = viewer.findBar();
+
+    QVERIFY(viewertest::showAndOpen(viewer, m_path, {1000, 760}));
+    PdfFindBar *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
     PdfTextSearch *search = bar->search();
     PdfDocumentView *view = viewer.documentView();
     QVERIFY(bar->isHidden());
@@ -265,5 +264,5 @@ void TestPdfFind::hitBoxesFollowRotation()
     }
 }
 
-VELMORA_VIEWER_TEST(TestPdfFind);
+VELMORA_REGISTER_TEST(TestPdfFind);
 #include "tst_pdffind.moc"

@@ -6,6 +6,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>
@@ -421,5 +422,5 @@ void TestPrintJob::printsOffTheGuiThread()
     QCOMPARE(readback::markerQuadrant(readback::renderPoppler(out, 5, 36)), 0);
 }
 
-VELMORA_VIEWER_TEST(TestPrintJob);
+VELMORA_REGISTER_TEST(TestPrintJob);
 #include "tst_pdfprintjob.moc"

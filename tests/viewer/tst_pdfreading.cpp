@@ -10,13 +10,13 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QUndoStack>
+#include <QUrl>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -47,8 +48,8 @@ bool addText(const QString &in, const QString &out)
                                      std::to_string(index) +
                                      ") Tj 0 -24 Td (second line here) Tj ET\n";
             page.addPageContents(QPDFObjectHandle::newStream(&pdf, text), false);
-            QPDFObjectHandle font = QPDFObjectHandle::parse(
-                "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>");
+            QPDFObjectHandle font =
+                QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>");
             QPDFObjectHandle resources = page.getObjectHandle().getKey("/Resources");
             resources.replaceKey("/Font", QPDFObjectHandle::newDictionary());
             resources.getKey("/Font").replaceKey("/VF", font);
@@ -104,8 +105,8 @@ QString words(const QString &text)
 QString pdftotext(const QString &path, int page)
 {
     QProcess process;
-    process.start(u"pdftotext"_s, {u"-f"_s, QString::number(page), u"-l"_s,
-                                   QString::number(page), path, u"-"_s});
+    process.start(u"pdftotext"_s,
+                  {u"-f"_s, QString::number(page), u"-l"_s, QString::number(page), path, u"-"_s});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -159,7 +160,8 @@ void TestReading::outlineClick()
     QFETCH(QString, edit);
     QFETCH(int, item);
     QFETCH(int, sourcePage);
-    const QString path = m_dir.filePath(u"outline-%1.pdf"_s.arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
+    const QString path = m_dir.filePath(
+        u"outline-%1.pdf"_s.arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
     fixtures::DocumentSpec spec;
     spec.pages = fixtures::pagesOf(6);
     spec.outlines = true;
@@ -167,18 +169,16 @@ void TestReading::outlineClick()
     QVERIFY(fixtures::write(spec, path));
 
     PdfViewerWidget viewer;
-    viewer.resize(1100, 750);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(path));
-    PdfOutlinePanel *panel = viewer.outlinePanel();
+
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 750}));
+    PdfOutlinePanel *panel = viewer.findChild<PdfOutlinePanel *>(u"pdfOutlinePanel"_s);
     QAbstractItemModelTester tester(panel->outlineModel(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QTest::mouseClick(panel->outlineTab(), Qt::LeftButton);
+    QTest::mouseClick(viewer.findChild<QToolButton *>(u"pdfSidebarOutlineTab"_s), Qt::LeftButton);
     QVERIFY(panel->isVisible());
     QVERIFY(!viewer.thumbnailPanel()->listView()->isVisible());
     QTRY_COMPARE(panel->outlineModel()->rowCount(), 6);
-    QTreeView *tree = panel->treeView();
+    QTreeView *tree = panel->findChild<QTreeView *>(u"pdfOutlineTree"_s);
     tree->expandAll();
     QCOMPARE(panel->outlineModel()->rowCount(panel->outlineModel()->index(0, 0)), 1);
 
@@ -227,7 +227,8 @@ void TestReading::linkClick()
     QFETCH(bool, named);
     QFETCH(int, rotation);
     QFETCH(bool, handTool);
-    const QString path = m_dir.filePath(u"links-%1.pdf"_s.arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
+    const QString path = m_dir.filePath(
+        u"links-%1.pdf"_s.arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
     fixtures::DocumentSpec spec;
     spec.pages = fixtures::pagesOf(6);
     if (named)
@@ -237,10 +238,8 @@ void TestReading::linkClick()
     QVERIFY(fixtures::write(spec, path));
 
     PdfViewerWidget viewer;
-    viewer.resize(1100, 750);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(path));
+
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 750}));
     PdfDocumentModel *model = viewer.documentModel();
     if (rotation)
         viewer.undoManager()->rotatePages({model->pageAt(0)->id}, rotation);
@@ -280,15 +279,14 @@ void TestReading::linkClick()
 void TestReading::externalLink_data()
 {
     QTest::addColumn<QString>("uri");
-    QTest::addColumn<int>("answer");      // to the question, when one is asked
+    QTest::addColumn<int>("answer");       // to the question, when one is asked
     QTest::addColumn<QString>("question"); // title of the box shown
     QTest::addColumn<bool>("opened");
     QTest::newRow("web, agreed") << u"https://example.com/manual"_s << 1 << u"打开链接"_s << true;
-    QTest::newRow("web, declined") << u"https://example.com/manual"_s << 0 << u"打开链接"_s
-                                   << false;
+    QTest::newRow("web, declined")
+        << u"https://example.com/manual"_s << 0 << u"打开链接"_s << false;
     QTest::newRow("mail, agreed") << u"mailto:help@example.com"_s << 1 << u"打开链接"_s << true;
-    QTest::newRow("local program") << u"file:///usr/bin/xterm"_s << 1 << u"无法打开链接"_s
-                                   << false;
+    QTest::newRow("local program") << u"file:///usr/bin/xterm"_s << 1 << u"无法打开链接"_s << false;
 }
 
 void TestReading::externalLink()
@@ -308,10 +306,8 @@ void TestReading::externalLink()
     QDesktopServices::setUrlHandler(scheme, &catcher, "open");
 
     PdfViewerWidget viewer;
-    viewer.resize(1100, 750);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(path));
+
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 750}));
     viewer.fitPage();
     PdfDocumentView *view = viewer.documentView();
     const QRect page = view->pageRect(0);
@@ -353,10 +349,8 @@ void TestReading::copyText()
     QVERIFY(expected.contains(u"page %1"_s.arg(page)));
 
     PdfViewerWidget viewer;
-    viewer.resize(1100, 750);
-    viewer.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    QVERIFY(viewer.openDocument(path));
+
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 750}));
     PdfDocumentView *view = viewer.documentView();
     view->goToPage(page - 1);
     QApplication::clipboard()->setText(u"before"_s);
@@ -377,11 +371,12 @@ void TestReading::copyText()
     }
     // The grid's pages stay as they were.
     QVERIFY(viewer.documentModel()->selectedPageIds().isEmpty());
-    QCOMPARE(viewer.pageInteraction()->selectionRow(), page - 1);
+    QCOMPARE(viewer.findChild<PdfPageInteraction *>(u"pdfPageInteraction"_s)->selectionRow(),
+             page - 1);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(words(QApplication::clipboard()->text()), expected);
 }
 
-VELMORA_VIEWER_TEST(TestReading);
+VELMORA_REGISTER_TEST(TestReading);
 #include "tst_pdfreading.moc"

@@ -1,5 +1,6 @@
 #include "pdftoolsmenustyle.h"
 #include "pdftoptoolbar.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>
@@ -222,7 +223,8 @@ void TestTopToolBar::moreMenuEntries()
     for (int i = 0; i < 4; ++i) {
         // The key shows in the menu's own column; the entry itself assigns no shortcut.
         QCOMPARE(actions.at(i)->text().section(u'\t', 0, 0), texts.at(i));
-        QCOMPARE(actions.at(i)->text().section(u'\t', 1), keys.at(i).toString(QKeySequence::NativeText));
+        QCOMPARE(actions.at(i)->text().section(u'\t', 1),
+                 keys.at(i).toString(QKeySequence::NativeText));
         QVERIFY(actions.at(i)->shortcut().isEmpty());
         QSignalSpy spy(&bar, viewertest::signalNamed(&bar, signals_.at(i)));
         actions.at(i)->trigger();
@@ -270,5 +272,5 @@ void TestTopToolBar::undoRedoAndSelection()
     QCOMPARE(thumbs.count(), 1);
 }
 
-VELMORA_VIEWER_TEST(TestTopToolBar);
+VELMORA_REGISTER_TEST(TestTopToolBar);
 #include "tst_pdftoptoolbar.moc"

@@ -10,6 +10,7 @@
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "revealinfolder.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>
@@ -163,7 +164,8 @@ void TestViewerWidget::layoutAndStart()
     QCOMPARE(viewer.workspaceMode(), PdfWorkspaceMode::Browse);
     QCOMPARE(viewer.viewStack()->count(), 2);
     QCOMPARE(viewer.viewStack()->widget(0), viewer.documentView());
-    QCOMPARE(viewer.bottomBar()->parentWidget(), viewer.viewStack());
+    QCOMPARE(viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->parentWidget(),
+             viewer.viewStack());
     QVERIFY(!viewer.isBottomBarWanted());
     QCOMPARE(viewer.splitter()->objectName(), u"pdfViewerSplitter"_s);
     QVERIFY(!viewer.splitter()->childrenCollapsible());
@@ -190,7 +192,7 @@ void TestViewerWidget::openPlain()
     QCOMPARE(count.last().at(0).toInt(), 3);
     QCOMPARE(viewer.documentModel()->pageCount(), 3);
     QCOMPARE(viewer.documentView()->fitMode(), PdfFitMode::FitWidth);
-    QVERIFY(viewer.bottomBar()->isFitWidth());
+    QVERIFY(viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->isFitWidth());
     QCOMPARE(viewer.findChild<QLabel *>(u"pdfPageCountLabel"_s)->text(), u"/3"_s);
     QVERIFY(viewer.findChild<QPushButton *>(u"pdfMoreButton"_s)->isEnabled());
     QVERIFY(DialogSeam::requests().isEmpty());
@@ -606,7 +608,7 @@ void TestViewerWidget::bottomBarPlacement()
     viewer.resize(1000, 700);
     viewer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-    PdfBottomControlBar *bar = viewer.bottomBar();
+    PdfBottomControlBar *bar = viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s);
     QTest::qWait(0);
     QVERIFY(!bar->isVisible());
     QVERIFY(viewer.openDocument(path));
@@ -659,7 +661,7 @@ void TestViewerWidget::bottomBarDrivesView()
     QCOMPARE(view->pageRect(view->currentPage()).height(), view->viewport()->height() - 64);
     viewer.fitWidth();
     QCOMPARE(view->fitMode(), PdfFitMode::FitWidth);
-    QVERIFY(viewer.bottomBar()->isFitWidth());
+    QVERIFY(viewer.findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->isFitWidth());
 }
 
 void TestViewerWidget::insertFilesWithPasswords()
@@ -942,5 +944,5 @@ void TestViewerWidget::changedOnDiskOffersReload()
     QVERIFY(viewertest::centreIs(readback::renderPoppler(saved, 1, 36), fixtures::colourFor(4)));
 }
 
-VELMORA_VIEWER_TEST(TestViewerWidget);
+VELMORA_REGISTER_TEST(TestViewerWidget);
 #include "tst_pdfviewerwidget.moc"

@@ -3,10 +3,11 @@
 
 #include "pdffixtures.h"
 #include "pdfreadback.h"
-#include "testmain.h"
+#include "testregistry.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -58,5 +59,5 @@ void TestVelmoraSmoke::commandLinePdfIsRendered()
     QVERIFY2(green * 5 > samples, qPrintable(u"%1 of %2"_s.arg(green).arg(samples)));
 }
 
-VELMORA_TEST_MAIN(TestVelmoraSmoke, QGuiApplication)
+VELMORA_REGISTER_TEST(TestVelmoraSmoke);
 #include "tst_velmora_smoke.moc"

@@ -11,6 +11,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "testregistry.h"
 #include "viewertest.h"
 
 #include <QApplication>
@@ -43,13 +44,22 @@ private:
     QTemporaryDir m_dir;
 };
 
-VELMORA_VIEWER_TEST(TestViewerKeys);
+VELMORA_REGISTER_TEST(TestViewerKeys);
 
 namespace {
 
 enum class Setup { None, AtLastPage, Scrolled, Rotated, RotatedUndone, GridSelected, TwoTabs };
-enum class Effect { Page, ScrollMoved, Zoom, Rotation, SavedRotation, PageCount, TabIndex,
-                    TabCount, FullScreen };
+enum class Effect {
+    Page,
+    ScrollMoved,
+    Zoom,
+    Rotation,
+    SavedRotation,
+    PageCount,
+    TabIndex,
+    TabCount,
+    FullScreen
+};
 
 PdfViewerWidget *currentViewer(MainPage &page)
 {
@@ -91,29 +101,48 @@ void TestViewerKeys::keyTable_data()
     QTest::addColumn<Effect>("effect");
     QTest::addColumn<double>("expected");
 
-    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    QTest::newRow("End: last page") << QKeySequence(Qt::Key_End) << Setup::None << Effect::Page << 5.0;
+    const auto ctrl = [](int key) {
+        return QKeySequence(Qt::CTRL | key);
+    };
+    QTest::newRow("End: last page")
+        << QKeySequence(Qt::Key_End) << Setup::None << Effect::Page << 5.0;
     QTest::newRow("Ctrl+End") << ctrl(Qt::Key_End) << Setup::None << Effect::Page << 5.0;
-    QTest::newRow("Home: first page") << QKeySequence(Qt::Key_Home) << Setup::AtLastPage << Effect::Page << 0.0;
+    QTest::newRow("Home: first page")
+        << QKeySequence(Qt::Key_Home) << Setup::AtLastPage << Effect::Page << 0.0;
     QTest::newRow("Ctrl+Home") << ctrl(Qt::Key_Home) << Setup::AtLastPage << Effect::Page << 0.0;
-    QTest::newRow("PageDown scrolls a screen") << QKeySequence(Qt::Key_PageDown) << Setup::None << Effect::ScrollMoved << 1.0;
-    QTest::newRow("Space scrolls a screen") << QKeySequence(Qt::Key_Space) << Setup::None << Effect::ScrollMoved << 1.0;
-    QTest::newRow("PageUp scrolls back") << QKeySequence(Qt::Key_PageUp) << Setup::Scrolled << Effect::ScrollMoved << -1.0;
+    QTest::newRow("PageDown scrolls a screen")
+        << QKeySequence(Qt::Key_PageDown) << Setup::None << Effect::ScrollMoved << 1.0;
+    QTest::newRow("Space scrolls a screen")
+        << QKeySequence(Qt::Key_Space) << Setup::None << Effect::ScrollMoved << 1.0;
+    QTest::newRow("PageUp scrolls back")
+        << QKeySequence(Qt::Key_PageUp) << Setup::Scrolled << Effect::ScrollMoved << -1.0;
     QTest::newRow("Ctrl++ zooms in") << ctrl(Qt::Key_Plus) << Setup::None << Effect::Zoom << 1.2;
     QTest::newRow("Ctrl+= zooms in") << ctrl(Qt::Key_Equal) << Setup::None << Effect::Zoom << 1.2;
-    QTest::newRow("Ctrl+- zooms out") << ctrl(Qt::Key_Minus) << Setup::None << Effect::Zoom << 1 / 1.2;
+    QTest::newRow("Ctrl+- zooms out")
+        << ctrl(Qt::Key_Minus) << Setup::None << Effect::Zoom << 1 / 1.2;
     QTest::newRow("Ctrl+0 actual size") << ctrl(Qt::Key_0) << Setup::None << Effect::Zoom << 0.0;
     QTest::newRow("Ctrl+Z undoes") << ctrl(Qt::Key_Z) << Setup::Rotated << Effect::Rotation << 0.0;
-    QTest::newRow("Ctrl+Y redoes") << ctrl(Qt::Key_Y) << Setup::RotatedUndone << Effect::Rotation << 90.0;
-    QTest::newRow("Ctrl+Shift+Z redoes") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << Setup::RotatedUndone << Effect::Rotation << 90.0;
-    QTest::newRow("Ctrl+S writes the file") << ctrl(Qt::Key_S) << Setup::Rotated << Effect::SavedRotation << 90.0;
-    QTest::newRow("Delete in the grid") << QKeySequence(Qt::Key_Delete) << Setup::GridSelected << Effect::PageCount << 5.0;
-    QTest::newRow("Ctrl+W closes the tab") << ctrl(Qt::Key_W) << Setup::None << Effect::TabCount << 1.0;
-    QTest::newRow("Ctrl+W asks first: cancel keeps it") << ctrl(Qt::Key_W) << Setup::Rotated << Effect::TabCount << 2.0;
-    QTest::newRow("Ctrl+Tab next tab") << ctrl(Qt::Key_Tab) << Setup::TwoTabs << Effect::TabIndex << 0.0;
-    QTest::newRow("Ctrl+Shift+Tab previous tab") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << Setup::TwoTabs << Effect::TabIndex << 1.0;
-    QTest::newRow("Ctrl+O opens a file") << ctrl(Qt::Key_O) << Setup::None << Effect::TabCount << 3.0;
-    QTest::newRow("F11 full screen") << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
+    QTest::newRow("Ctrl+Y redoes")
+        << ctrl(Qt::Key_Y) << Setup::RotatedUndone << Effect::Rotation << 90.0;
+    QTest::newRow("Ctrl+Shift+Z redoes") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+                                         << Setup::RotatedUndone << Effect::Rotation << 90.0;
+    QTest::newRow("Ctrl+S writes the file")
+        << ctrl(Qt::Key_S) << Setup::Rotated << Effect::SavedRotation << 90.0;
+    QTest::newRow("Delete in the grid")
+        << QKeySequence(Qt::Key_Delete) << Setup::GridSelected << Effect::PageCount << 5.0;
+    QTest::newRow("Ctrl+W closes the tab")
+        << ctrl(Qt::Key_W) << Setup::None << Effect::TabCount << 1.0;
+    QTest::newRow("Ctrl+W asks first: cancel keeps it")
+        << ctrl(Qt::Key_W) << Setup::Rotated << Effect::TabCount << 2.0;
+    QTest::newRow("Ctrl+Tab next tab")
+        << ctrl(Qt::Key_Tab) << Setup::TwoTabs << Effect::TabIndex << 0.0;
+    QTest::newRow("Ctrl+Shift+Tab previous tab")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << Setup::TwoTabs
+        << Effect::TabIndex << 1.0;
+    QTest::newRow("Ctrl+O opens a file")
+        << ctrl(Qt::Key_O) << Setup::None << Effect::TabCount << 3.0;
+    QTest::newRow("F11 full screen")
+        << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
 }
 
 void TestViewerKeys::keyTable()
@@ -160,7 +189,8 @@ void TestViewerKeys::keyTable()
         // The tab marks unsaved changes and names the whole path.
         QCOMPARE(page->tabWidget()->tabText(page->tabWidget()->currentIndex()),
                  (setup == Setup::Rotated ? u"\u2022 "_s : QString()) + u"keys.pdf"_s);
-        QVERIFY(page->tabWidget()->tabToolTip(page->tabWidget()->currentIndex())
+        QVERIFY(page->tabWidget()
+                    ->tabToolTip(page->tabWidget()->currentIndex())
                     .startsWith(QDir::toNativeSeparators(QFileInfo(path).canonicalFilePath())));
         break;
     case Setup::GridSelected:
@@ -230,8 +260,7 @@ void TestViewerKeys::fitWidthOnOpen_data()
     QTest::newRow("portrait then landscape")
         << QList<QSizeF>{{595, 842}, {595, 842}, {842, 595}} << -1;
     QTest::newRow("all portrait") << QList<QSizeF>{{595, 842}, {595, 842}} << -1;
-    QTest::newRow("first page rotated in fit width")
-        << QList<QSizeF>{{595, 842}, {595, 842}} << 0;
+    QTest::newRow("first page rotated in fit width") << QList<QSizeF>{{595, 842}, {595, 842}} << 0;
 }
 
 void TestViewerKeys::fitWidthOnOpen()
@@ -257,7 +286,8 @@ void TestViewerKeys::fitWidthOnOpen()
     int widest = 0;
     for (int row = 0; row < viewer->documentModel()->pageCount(); ++row) {
         const QRect r = view->pageRect(row);
-        QVERIFY2(r.left() >= 0 && r.right() < view->viewport()->width(), qPrintable(QString::number(row)));
+        QVERIFY2(r.left() >= 0 && r.right() < view->viewport()->width(),
+                 qPrintable(QString::number(row)));
         widest = std::max(widest, r.width());
     }
     QVERIFY(widest >= view->viewport()->width() - 70);

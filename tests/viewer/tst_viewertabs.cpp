@@ -12,6 +12,7 @@
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "startup.h"
+#include "testregistry.h"
 #include "tooltype.h"
 #include "viewertest.h"
 #include "workspacefactory.h"
@@ -388,5 +389,5 @@ void TestViewerTabs::closingWindowAsksForModifiedDocuments()
     QCOMPARE(page->tabWidget()->count(), 3);
 }
 
-VELMORA_VIEWER_TEST(TestViewerTabs);
+VELMORA_REGISTER_TEST(TestViewerTabs);
 #include "tst_viewertabs.moc"

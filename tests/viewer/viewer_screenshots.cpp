@@ -14,6 +14,7 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "screenshots.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -30,34 +31,9 @@
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
+using namespace shots;
 
 namespace {
-
-QString outDir;
-
-void save(const QPixmap &pixmap, const QString &name)
-{
-    const QString path = QDir(outDir).filePath(name + u".png"_s);
-    if (!pixmap.save(path))
-        qWarning() << "could not write" << path;
-    else
-        qInfo().noquote() << path;
-}
-
-void settle(int rounds = 5)
-{
-    for (int i = 0; i < rounds; ++i) {
-        QApplication::processEvents();
-        QTest::qWait(40);
-    }
-}
-
-QPixmap screenAround(QWidget *window, int margin = 12)
-{
-    settle();
-    const QRect r = window->frameGeometry().adjusted(-margin, -margin, margin, margin);
-    return window->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-}
 
 bool pagesShown(PdfViewerWidget *viewer)
 {
@@ -108,8 +84,7 @@ int main(int argc, char *argv[])
         qWarning("usage: viewer_screenshots <out> <document.pdf> <encrypted.pdf> <long.pdf>");
         return 2;
     }
-    outDir = args.at(1);
-    QDir().mkpath(outDir);
+    shots::setFolder(args.at(1));
 
     FramelessWindow window;
     Startup::installMainPage(window);
@@ -144,8 +119,10 @@ int main(int argc, char *argv[])
 
     PdfTopToolBar *toolBar = viewer->topToolBar();
     save(toolBar->grab(), u"viewer-toolbar"_s);
-    save(viewer->bottomBar()->grab().scaled(viewer->bottomBar()->size() * 2, Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation),
+    save(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)
+             ->grab()
+             .scaled(viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)->size() * 2,
+                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
          u"viewer-bottom-bar-2x"_s);
 
     auto *tools = toolBar->findChild<QPushButton *>(u"pdfToolsButton"_s);
@@ -163,7 +140,8 @@ int main(int argc, char *argv[])
     toolBar->moreMenu()->close();
     settle();
 
-    auto *zoom = viewer->bottomBar()->findChild<QComboBox *>(u"pdfZoomCombo"_s);
+    auto *zoom = viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)
+                     ->findChild<QComboBox *>(u"pdfZoomCombo"_s);
     viewer->setZoomFactor(0.333);
     zoom->showPopup();
     settle();
@@ -198,7 +176,7 @@ int main(int argc, char *argv[])
         if (session.open(args.at(2), QString(), nullptr) == PdfDocumentSession::Result::Done) {
             session.undoManager()->rotatePages({session.model()->pageAt(1)->id}, 90);
             session.undoManager()->setPageNumbering(numbering);
-            session.saveAs(QDir(outDir).filePath(u"numbered-sample.pdf"_s), nullptr);
+            session.saveAs(QDir(shots::folder()).filePath(u"numbered-sample.pdf"_s), nullptr);
         }
     }
 
@@ -214,12 +192,12 @@ int main(int argc, char *argv[])
         waitForPages(longViewer);
         QTimer::singleShot(150, &window,
                            [&window] { save(screenAround(&window), u"viewer-save-progress"_s); });
-        longViewer->saveAs(QDir(outDir).filePath(u"long-saved.pdf"_s));
-        QFile::remove(QDir(outDir).filePath(u"long-saved.pdf"_s));
+        longViewer->saveAs(QDir(shots::folder()).filePath(u"long-saved.pdf"_s));
+        QFile::remove(QDir(shots::folder()).filePath(u"long-saved.pdf"_s));
     }
 
     // Saving over a file that another tab shows with unsaved changes asks first (cancelled).
-    const QString copy = QDir(outDir).filePath(u"sample-copy.pdf"_s);
+    const QString copy = QDir(shots::folder()).filePath(u"sample-copy.pdf"_s);
     QFile::remove(copy);
     QFile::copy(args.at(2), copy);
     page->onFileOpen(copy);

@@ -3,17 +3,19 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdfreadback.h"
+#include "pdfviewerwidget.h"
 
 #include <QScrollBar>
 #include <QTest>
 
-std::vector<ViewerTestFactory> &viewerTests()
-{
-    static std::vector<ViewerTestFactory> tests;
-    return tests;
-}
-
 namespace viewertest {
+
+bool showAndOpen(PdfViewerWidget &viewer, const QString &path, QSize size)
+{
+    viewer.resize(size);
+    viewer.show();
+    return QTest::qWaitForWindowExposed(&viewer) && viewer.openDocument(path);
+}
 
 namespace {
 

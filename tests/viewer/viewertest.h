@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMetaMethod>
 #include <QObject>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -12,23 +13,13 @@
 
 class PdfDocumentModel;
 class PdfDocumentView;
+class PdfViewerWidget;
 class QWidget;
 
-// Every test class of this executable registers itself; main() runs them in turn.
-using ViewerTestFactory = std::function<std::unique_ptr<QObject>()>;
-std::vector<ViewerTestFactory> &viewerTests();
-
-template<typename T> struct ViewerTestRegistration
-{
-    ViewerTestRegistration()
-    {
-        viewerTests().push_back([] { return std::make_unique<T>(); });
-    }
-};
-
-#define VELMORA_VIEWER_TEST(Class) static const ViewerTestRegistration<Class> registration##Class
-
 namespace viewertest {
+
+// Shows the viewer at that size, waits until it is on screen and opens the document.
+bool showAndOpen(PdfViewerWidget &viewer, const QString &path, QSize size);
 
 // Waits until every page of the view that meets the visible area shows a rendered image.
 bool waitForVisibleImages(PdfDocumentView *view, const PdfDocumentModel *model,

@@ -8,6 +8,7 @@
 #include "moreoption.h"
 #include "passwordinput.h"
 #include "selectbutton.h"
+#include "testregistry.h"
 #include "typebutton.h"
 
 #include <QAction>
@@ -537,7 +538,7 @@ void TestWidgets::passwordEye()
     input.resize(240, 40);
     input.show();
     QLineEdit *edit = input.lineEdit();
-    QAction *eye = input.eyeAction();
+    QAction *eye = input.findChild<QAction *>(u"passwordEyeAction"_s);
     QCOMPARE(edit->echoMode(), QLineEdit::Password);
     QVERIFY(!eye->isVisible());
 
@@ -935,5 +936,5 @@ void TestWidgets::passwordPrompt()
     QCOMPARE(text, u"s3cret"_s);
 }
 
-QTEST_MAIN(TestWidgets)
+VELMORA_REGISTER_TEST(TestWidgets);
 #include "tst_widgets.moc"

@@ -1,7 +1,7 @@
-#include "batchfixtures.h"
 #include "inkwell.h"
 #include "pdffixtures.h"
 #include "pdfreadback.h"
+#include "testregistry.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -167,7 +167,8 @@ private slots:
         }
         if (kind == u"locked"_s) {
             const QString locked = QDir(folder).filePath(u"locked.pdf"_s);
-            fixtures::encrypt(source, locked, u"user"_s, u"owner"_s, 6);
+            QVERIFY(
+                fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"user"_s, u"owner"_s));
             source = locked;
         }
         if (kind == u"nofolder"_s)
@@ -227,7 +228,9 @@ private slots:
         QString source = plain;
         if (revision) {
             source = QDir(folder).filePath(u"report.pdf"_s);
-            fixtures::encrypt(plain, source, user, owner, revision);
+            QVERIFY(fixtures::encrypt(
+                plain, source, revision == 4 ? fixtures::Scheme::Aes128 : fixtures::Scheme::Aes256,
+                user, owner));
             QFile::remove(plain);
         }
         const QByteArray before = fileHash(source);
@@ -408,7 +411,8 @@ private slots:
         if (kind == u"missing"_s)
             b = QDir(folder).filePath(u"absent.pdf"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(a, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 4);
+            QVERIFY(fixtures::encrypt(a, QDir(folder).filePath(u"l.pdf"_s),
+                                      fixtures::Scheme::Aes128, u"u"_s, u"o"_s));
             b = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -755,7 +759,8 @@ private slots:
         QString source = textPdf(QDir(folder).filePath(u"s.pdf"_s), 2);
         QString out = freshFolder(u"renderfail-"_s + kind + u"/s"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 6);
+            QVERIFY(fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s),
+                                      fixtures::Scheme::Aes256, u"u"_s, u"o"_s));
             source = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -910,7 +915,8 @@ private slots:
         QString source = textPdf(QDir(folder).filePath(u"s.pdf"_s), 1);
         QString out = QDir(folder).filePath(u"s(1).pdf"_s);
         if (kind == u"locked"_s) {
-            fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s), u"u"_s, u"o"_s, 4);
+            QVERIFY(fixtures::encrypt(source, QDir(folder).filePath(u"l.pdf"_s),
+                                      fixtures::Scheme::Aes128, u"u"_s, u"o"_s));
             source = QDir(folder).filePath(u"l.pdf"_s);
         }
         if (kind == u"garbage"_s) {
@@ -947,8 +953,8 @@ private slots:
                                << u"pdf_merge(1).pdf"_s;
         QTest::newRow("images") << int(TaskType::ImageToPdf) << u"p.pdf"_s << u"p(1).pdf"_s;
         QTest::newRow("encrypt") << int(TaskType::Encrypt) << u"out/s.pdf"_s << u"out/s(1).pdf"_s;
-        QTest::newRow("page images") << int(TaskType::PdfToImage) << u"s/s_1.png"_s
-                                     << u"s/s_1(1).png"_s;
+        QTest::newRow("page images")
+            << int(TaskType::PdfToImage) << u"s/s_1.png"_s << u"s/s_1(1).png"_s;
         QTest::newRow("reserved by another job")
             << int(TaskType::Compress) << u"reserved:s(1).pdf"_s << u"s(2).pdf"_s;
     }
@@ -958,7 +964,8 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, taken);
         QFETCH(QString, written);
-        const QString folder = freshFolder(u"taken-"_s + QString::fromLatin1(QTest::currentDataTag()));
+        const QString folder =
+            freshFolder(u"taken-"_s + QString::fromLatin1(QTest::currentDataTag()));
         const QDir dir(folder);
         const QString source = textPdf(dir.filePath(u"s.pdf"_s), 1);
         QVERIFY(picture(QSize(40, 30)).save(dir.filePath(u"p.png"_s)));
@@ -989,13 +996,13 @@ private slots:
         Inkwell::releaseOutputs(u"{other}"_s);
         QVERIFY(done);
         if (!reserved)
-            QCOMPARE(fileHash(foreign), QCryptographicHash::hash("someone else's",
-                                                                 QCryptographicHash::Sha256));
+            QCOMPARE(fileHash(foreign),
+                     QCryptographicHash::hash("someone else's", QCryptographicHash::Sha256));
         QVERIFY(QFileInfo(dir.filePath(written)).size() > 0);
         if (type != TaskType::PdfToImage)
             QCOMPARE(Inkwell::lastOutcome().writtenPath, dir.filePath(written));
     }
 };
 
-QTEST_MAIN(TestBatchOperations)
+VELMORA_REGISTER_TEST(TestBatchOperations);
 #include "tst_batchoperations.moc"
