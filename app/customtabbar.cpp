@@ -53,8 +53,8 @@ QSize CustomTabBar::tabSizeHint(int index) const
     for (int i = 0; i < count(); ++i)
         others += isHomeTab(i) ? 0 : 1;
     // Share the room the tab widget gives the bar; the widget's own width would follow the hint.
-    const int room = (parentWidget() ? parentWidget()->width() : width()) - HomeTabWidth -
-                     ReservedWidth;
+    const int room =
+        (parentWidget() ? parentWidget()->width() : width()) - HomeTabWidth - ReservedWidth;
     const int share = others > 0 ? room / others : preferred;
     size.setWidth(std::clamp(share, MinimumTabWidth, preferred));
     return size;

@@ -38,7 +38,6 @@ public Q_SLOTS:
     void onExternalToolRequested(const QString &toolId, const QString &filePath);
 
 protected:
-
 private:
     QVBoxLayout *m_layout = nullptr;
     PdfViewerWidget *m_viewer = nullptr;

@@ -243,7 +243,8 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
         // Nothing gained: the original bytes are the result.
         if (replace) {
             if (cancelRequested())
-                return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));
+                return fail(request, BatchFailure::Cancelled, QString(),
+                            QStringLiteral("cancelled"));
             outcome().writtenPath = source;
             return true;
         }

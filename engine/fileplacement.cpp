@@ -10,8 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
-#include <sys/syscall.h>
 #include <linux/fs.h>
+#include <sys/syscall.h>
 #endif
 #endif
 

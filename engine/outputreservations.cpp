@@ -40,9 +40,8 @@ bool isReservedByOther(const QString &path, const QString &owner)
 void release(const QString &owner)
 {
     QMutexLocker lock(&g_mutex);
-    g_owners.removeIf([&](const QHash<QString, QString>::iterator it) {
-        return it.value() == owner;
-    });
+    g_owners.removeIf(
+        [&](const QHash<QString, QString>::iterator it) { return it.value() == owner; });
 }
 
 } // namespace outputreservations

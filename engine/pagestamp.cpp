@@ -45,8 +45,7 @@ std::string literal(const QString &text)
 QRectF visibleBox(QPDFObjectHandle page)
 {
     QPDFPageObjectHelper helper(page);
-    const QPDFObjectHandle::Rectangle media =
-        helper.getMediaBox().getArrayAsRectangle();
+    const QPDFObjectHandle::Rectangle media = helper.getMediaBox().getArrayAsRectangle();
     const QPDFObjectHandle::Rectangle crop = helper.getCropBox().getArrayAsRectangle();
     const QRectF m(QPointF(std::min(media.llx, media.urx), std::min(media.lly, media.ury)),
                    QPointF(std::max(media.llx, media.urx), std::max(media.lly, media.ury)));
@@ -157,8 +156,7 @@ void stampPage(QPDF &pdf, QPDFObjectHandle page, int rotation, const PdfSourcePa
         resources.replaceKey("/Font", fonts);
     }
     std::string name = FontName;
-    for (int n = 1; fonts.hasKey(name) && fonts.getKey(name).getObjGen() != font.getObjGen();
-         ++n)
+    for (int n = 1; fonts.hasKey(name) && fonts.getKey(name).getObjGen() != font.getObjGen(); ++n)
         name = FontName + std::to_string(n);
     fonts.replaceKey(name, font);
 

@@ -155,7 +155,8 @@ bool StagedFile::commitTo(const QString &target)
         case fileplacement::Result::Exists:
             continue;
         case fileplacement::Result::Failed:
-            m_error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(name), why);
+            m_error =
+                QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(name), why);
             m_failure = batchsupport::writeFailure(m_folder);
             return false;
         }

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QThreadPool>
 
-PdfOutlineModel::PdfOutlineModel(QObject *parent) : QAbstractItemModel(parent) {}
+PdfOutlineModel::PdfOutlineModel(QObject *parent)
+    : QAbstractItemModel(parent)
+{}
 
 PdfOutlineModel::~PdfOutlineModel() = default;
 
@@ -152,7 +154,8 @@ QModelIndex PdfOutlineModel::indexForRow(int row) const
     int bestRow = -1;
     // Nodes are stored in reading order (each before its children).
     for (int i = 0; i < m_nodes.size(); ++i) {
-        const int target = m_nodes[i].pageIndex < 0 ? -1 : m_rowOfPage.value(m_nodes[i].pageIndex, -1);
+        const int target =
+            m_nodes[i].pageIndex < 0 ? -1 : m_rowOfPage.value(m_nodes[i].pageIndex, -1);
         if (target >= 0 && target <= row && target >= bestRow) {
             best = i;
             bestRow = target;

@@ -46,7 +46,8 @@ QLabel#pdfOutlineEmptyLabel { color: %8; font-size: 13px; }
 
 } // namespace
 
-PdfOutlinePanel::PdfOutlinePanel(QWidget *parent) : QWidget(parent)
+PdfOutlinePanel::PdfOutlinePanel(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(u"pdfOutlinePanel"_s);
     m_outline = new PdfOutlineModel(this);

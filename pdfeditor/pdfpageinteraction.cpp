@@ -45,7 +45,9 @@ QPointF unrotatePoint(const QPointF &q, const QSizeF &size, int rotation)
 } // namespace
 
 PdfPageInteraction::PdfPageInteraction(PdfDocumentView *view, PdfDocumentModel *model)
-    : QWidget(view->viewport()), m_view(view), m_model(model)
+    : QWidget(view->viewport())
+    , m_view(view)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("pdfPageInteraction"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -105,7 +107,8 @@ QPointF PdfPageInteraction::toPage(int row, const QPoint &viewportPos) const
     if (!entry || rect.isEmpty())
         return {};
     const QSizeF shown = PdfDocumentModel::displaySize(*entry);
-    const QPoint offset(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    const QPoint offset(m_view->horizontalScrollBar()->value(),
+                        m_view->verticalScrollBar()->value());
     const QPointF local = QPointF(viewportPos + offset - rect.topLeft());
     const QPointF q(local.x() * shown.width() / rect.width(),
                     local.y() * shown.height() / rect.height());
@@ -120,7 +123,8 @@ QPointF PdfPageInteraction::toViewport(int row, const QPointF &pagePoint) const
         return {};
     const QSizeF shown = PdfDocumentModel::displaySize(*entry);
     const QPointF q = rotatePoint(pagePoint, entry->pageSize, entry->rotation);
-    const QPoint offset(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value());
+    const QPoint offset(m_view->horizontalScrollBar()->value(),
+                        m_view->verticalScrollBar()->value());
     return QPointF(rect.topLeft() - offset) +
            QPointF(q.x() * rect.width() / shown.width(), q.y() * rect.height() / shown.height());
 }

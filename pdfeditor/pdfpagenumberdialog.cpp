@@ -38,7 +38,7 @@ QPushButton#pageNumberCancelButton:hover { background: %7; }
 QPushButton#pageNumberConfirmButton { color: %1; background: %3; border: 1px solid %3; }
 QPushButton#pageNumberConfirmButton:hover { background: %8; border-color: %8; }
 )"_s.arg(Theme::surface, Theme::cardBorder, Theme::accent, Theme::cardTitle, Theme::cardText,
-           Theme::cancelBorder, Theme::cancelHover, Theme::accentHover);
+         Theme::cancelBorder, Theme::cancelHover, Theme::accentHover);
 }
 
 QLabel *fieldLabel(const QString &text, QWidget *parent)
@@ -149,7 +149,8 @@ PdfPageNumbering PdfPageNumberDialog::numbering() const
 {
     PdfPageNumbering result;
     result.enabled = true;
-    result.position = PdfStampPosition(std::clamp(m_position->currentIndex(), 0, PositionCount - 1));
+    result.position =
+        PdfStampPosition(std::clamp(m_position->currentIndex(), 0, PositionCount - 1));
     result.format = m_format->currentIndex() == 1 ? PdfPageNumbering::Format::NumberOfTotal
                                                   : PdfPageNumbering::Format::Number;
     result.firstNumber = m_firstNumber->value();

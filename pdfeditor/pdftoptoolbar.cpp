@@ -192,7 +192,9 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     m_rotateRightButton = makeButton(QString(), tr("向右旋转"), false);
     m_rotateRightButton->setObjectName(u"pdfRotateRightButton"_s);
     setIconPath(m_rotateRightButton, ViewerIcons + u"rotate-right.png"_s);
-    m_deleteButton = makeButton(QString(), PdfViewerShortcuts::toolTipText(tr("删除选定页面"), QKeySequence::Delete), false, u"trash.png"_s);
+    m_deleteButton = makeButton(
+        QString(), PdfViewerShortcuts::toolTipText(tr("删除选定页面"), QKeySequence::Delete), false,
+        u"trash.png"_s);
     m_deleteButton->setObjectName(u"pdfDeleteButton"_s);
     m_selectAllButton = makeButton(tr("全选"), tr("选择全部页面"), true);
     m_selectAllButton->setObjectName(u"pdfSelectAllButton"_s);
@@ -207,11 +209,15 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     m_rotateRightButton->setEnabled(false);
     m_deleteButton->setEnabled(false);
 
-    m_undoButton = makeButton(QString(), PdfViewerShortcuts::toolTipText(tr("撤销"), QKeySequence(Qt::CTRL | Qt::Key_Z)), false);
+    m_undoButton = makeButton(
+        QString(), PdfViewerShortcuts::toolTipText(tr("撤销"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
+        false);
     m_undoButton->setObjectName(u"pdfUndoButton"_s);
     setIconPath(m_undoButton, ViewerIcons + u"undo.png"_s);
     m_undoButton->setEnabled(false);
-    m_redoButton = makeButton(QString(), PdfViewerShortcuts::toolTipText(tr("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y)), false);
+    m_redoButton = makeButton(
+        QString(), PdfViewerShortcuts::toolTipText(tr("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y)),
+        false);
     m_redoButton->setObjectName(u"pdfRedoButton"_s);
     setIconPath(m_redoButton, ViewerIcons + u"redo.png"_s);
     m_redoButton->setEnabled(false);
@@ -333,11 +339,15 @@ void PdfTopToolBar::buildMoreMenu()
 {
     m_moreMenu = new RoundedPopupMenu(this);
     m_moreMenu->setObjectName(u"pdfMoreMenu"_s);
-    addMenuEntry(m_moreMenu, ViewerIcons + u"save.png"_s, PdfViewerShortcuts::menuText(tr("保存文件"), QKeySequence::Save),
+    addMenuEntry(m_moreMenu, ViewerIcons + u"save.png"_s,
+                 PdfViewerShortcuts::menuText(tr("保存文件"), QKeySequence::Save),
                  [this] { Q_EMIT saveRequested(); });
-    addMenuEntry(m_moreMenu, ViewerIcons + u"save-as.png"_s, PdfViewerShortcuts::menuText(tr("将文件保存为…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+    addMenuEntry(m_moreMenu, ViewerIcons + u"save-as.png"_s,
+                 PdfViewerShortcuts::menuText(tr("将文件保存为…"),
+                                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
                  [this] { Q_EMIT saveAsRequested(); });
-    addMenuEntry(m_moreMenu, ViewerIcons + u"print.png"_s, PdfViewerShortcuts::menuText(tr("打印"), QKeySequence::Print),
+    addMenuEntry(m_moreMenu, ViewerIcons + u"print.png"_s,
+                 PdfViewerShortcuts::menuText(tr("打印"), QKeySequence::Print),
                  [this] { Q_EMIT printRequested(); });
     addMenuEntry(m_moreMenu, ModernIcons + u"folder.png"_s, tr("在文件夹中显示"),
                  [this] { Q_EMIT revealInFolderRequested(); });

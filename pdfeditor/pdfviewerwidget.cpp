@@ -12,14 +12,14 @@
 #include "pdfoperationsidepanel.h"
 #include "pdfoutlinepanel.h"
 #include "pdfpageinteraction.h"
-#include "pdfpagenumberdialog.h"
 #include "pdfpagemanagerview.h"
+#include "pdfpagenumberdialog.h"
 #include "pdfprintjob.h"
 #include "pdfrendermanager.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
-#include "pdfviewershortcuts.h"
 #include "pdfundomanager.h"
+#include "pdfviewershortcuts.h"
 #include "revealinfolder.h"
 #include "theme.h"
 
@@ -262,8 +262,7 @@ void PdfViewerWidget::wireOrganising()
     PdfPageManagerView *grid = m_pageManagerView;
     PdfOperationSidePanel *side = m_sidePanel;
 
-    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView,
-            &PdfDocumentView::goToPage);
+    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView, &PdfDocumentView::goToPage);
     // A reset (open, undo, redo) clears the strip's current card while the view may stay on its
     // page without saying so again.
     connect(m_model, &QAbstractItemModel::modelReset, strip, [this] {
@@ -275,8 +274,12 @@ void PdfViewerWidget::wireOrganising()
         showDocumentView();
         m_documentView->goToPage(m_model->rowOfPage(id));
     };
-    const auto rotate = [this](PdfPageId id) { m_undoManager->rotatePages({id}, 90); };
-    const auto remove = [this](PdfPageId id) { m_undoManager->removePages({id}); };
+    const auto rotate = [this](PdfPageId id) {
+        m_undoManager->rotatePages({id}, 90);
+    };
+    const auto remove = [this](PdfPageId id) {
+        m_undoManager->removePages({id});
+    };
     connect(strip, &PdfThumbnailPanel::previewPageRequested, this, preview);
     connect(grid, &PdfPageManagerView::previewPageRequested, this, preview);
     connect(strip, &PdfThumbnailPanel::rotatePageRequested, this, rotate);
@@ -289,16 +292,13 @@ void PdfViewerWidget::wireOrganising()
             &PdfViewerWidget::chooseAndInsertPdf);
     connect(strip, &PdfThumbnailPanel::insertFilesRequested, this,
             &PdfViewerWidget::insertPdfFiles);
-    connect(grid, &PdfPageManagerView::insertAtRequested, this,
-            &PdfViewerWidget::showInsertMenu);
+    connect(grid, &PdfPageManagerView::insertAtRequested, this, &PdfViewerWidget::showInsertMenu);
     connect(grid, &PdfPageManagerView::splitPointsChanged, side,
             &PdfOperationSidePanel::setSplitPoints);
     connect(side, &PdfOperationSidePanel::everyPageSplitToggled, grid,
             &PdfPageManagerView::setSplitEveryPage);
-    connect(side, &PdfOperationSidePanel::extractRequested, this,
-            &PdfViewerWidget::extractPages);
-    connect(side, &PdfOperationSidePanel::splitRequested, this,
-            &PdfViewerWidget::splitDocument);
+    connect(side, &PdfOperationSidePanel::extractRequested, this, &PdfViewerWidget::extractPages);
+    connect(side, &PdfOperationSidePanel::splitRequested, this, &PdfViewerWidget::splitDocument);
 }
 
 void PdfViewerWidget::extractPages(bool combineIntoOne, const QString &outputDirectory)
@@ -827,16 +827,16 @@ void PdfViewerWidget::openExternalLink(const QString &uri)
     const QUrl url(uri, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     // Files and scripts named by a document are not started from here.
-    const bool web = scheme == u"http"_s || scheme == u"https"_s || scheme == u"mailto"_s ||
-                     scheme == u"ftp"_s;
+    const bool web =
+        scheme == u"http"_s || scheme == u"https"_s || scheme == u"mailto"_s || scheme == u"ftp"_s;
     if (!url.isValid() || !web) {
         ModernMessageBox::showWarning(this, tr("无法打开链接"),
                                       tr("出于安全考虑，只能打开网页和邮件链接。"), uri);
         return;
     }
-    const int answer = ModernMessageBox::confirm(
-        this, tr("打开链接"), tr("此链接指向文档以外的地址，是否打开？"), uri, tr("打开"),
-        tr("取消"));
+    const int answer =
+        ModernMessageBox::confirm(this, tr("打开链接"), tr("此链接指向文档以外的地址，是否打开？"),
+                                  uri, tr("打开"), tr("取消"));
     if (answer == ModernMessageBox::Confirmed && !QDesktopServices::openUrl(url)) {
         ModernMessageBox::showWarning(this, tr("无法打开链接"),
                                       tr("系统没有可以打开此链接的程序。"), uri);

@@ -12,7 +12,7 @@ packages=(
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth librsvg2-bin python3
   qpdf mupdf-tools poppler-utils ghostscript time
-  dpkg-dev fakeroot desktop-file-utils appstream lintian
+  dpkg-dev fakeroot desktop-file-utils appstream lintian clang-format
 )
 
 missing=()

@@ -235,8 +235,7 @@ void BatchToolPage::openOutput(const QString &path)
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())))
         return;
-    ModernMessageBox::showWarning(this, tr("无法打开"),
-                                  tr("没有可以打开它的程序。"),
+    ModernMessageBox::showWarning(this, tr("无法打开"), tr("没有可以打开它的程序。"),
                                   QDir::toNativeSeparators(info.absoluteFilePath()));
 }
 

@@ -3,8 +3,8 @@
 #include "taskrequest.h"
 
 #include <QHash>
-#include <QSet>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 

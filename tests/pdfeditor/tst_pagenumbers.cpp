@@ -27,8 +27,8 @@ struct PageText
 PageText pageText(const QString &path, int page, bool quarterTurned = false)
 {
     QProcess process;
-    process.start(u"pdftotext"_s, {u"-bbox"_s, u"-cropbox"_s, u"-f"_s, QString::number(page + 1), u"-l"_s,
-                                   QString::number(page + 1), path, u"-"_s});
+    process.start(u"pdftotext"_s, {u"-bbox"_s, u"-cropbox"_s, u"-f"_s, QString::number(page + 1),
+                                   u"-l"_s, QString::number(page + 1), path, u"-"_s});
     process.waitForFinished(60000);
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     PageText result;
