@@ -108,8 +108,8 @@ private:
         void *block;
     };
     static constexpr size_t kHeader = 64; // keeps the pixels aligned for wide stores
-    static constexpr size_t kMaxSpareBytes = 96u << 20;
-    static constexpr size_t kMaxSpare = 12;
+    static constexpr size_t kMaxSpareBytes = 64u << 20;
+    static constexpr size_t kMaxSpare = 8;
 
     static void giveBack(void *block)
     {
