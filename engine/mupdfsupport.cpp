@@ -1,5 +1,7 @@
 #include "mupdfsupport.h"
 
+#include "allocatortuning.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -172,6 +174,7 @@ ThreadState &threadState()
 {
     thread_local ThreadState state;
     if (!state.ctx) {
+        allocator::tuneForDocuments();
         auto family = std::make_shared<Family>();
         fz_context *ctx = family->root ? fz_clone_context(family->root) : nullptr;
         if (ctx) {

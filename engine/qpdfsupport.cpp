@@ -1,5 +1,6 @@
 #include "qpdfsupport.h"
 
+#include "allocatortuning.h"
 #include "mupdfsupport.h"
 
 #include <QDir>
@@ -59,6 +60,7 @@ Attempt process(QPDF &pdf, const QString &path, const std::string &password, QSt
 
 std::unique_ptr<QPDF> newQpdf()
 {
+    allocator::tuneForDocuments();
     auto pdf = std::make_unique<QPDF>();
     pdf->setSuppressWarnings(true);
     pdf->setAttemptRecovery(true);
