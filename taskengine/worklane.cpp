@@ -1,6 +1,7 @@
 #include "worklane.h"
 
 #include "inkwell.h"
+#include "pdfeditorbackend.h"
 #include "taskbase.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
@@ -9,10 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 constexpr int kMaxThreads = 4;
@@ -178,14 +175,10 @@ void Worklane::finishTask(const TaskResult &result)
         Inkwell::releaseOutputs(result.taskId);
         last = m_registry.isEmpty();
     }
-#ifdef __GLIBC__
-    // Freed pages and objects of big jobs stay in the allocator's heaps; with no job left
-    // they go back.
+    // Freed pages and objects of big jobs stay with the engine and the allocator; with no job
+    // left they go back.
     if (last)
-        malloc_trim(0);
-#else
-    Q_UNUSED(last);
-#endif
+        PdfEditorBackend::releaseSpareMemory();
     if (!result.success && !emptyFolder.isEmpty())
         QDir().rmdir(emptyFolder); // only while nothing is in it
     if (result.cancelled) {
