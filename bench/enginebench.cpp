@@ -85,28 +85,32 @@ int render(const QString &in, int dpi, int threads, const QString &range)
     std::atomic<int> next{first};
     std::atomic<int> failed{0};
     timer.restart();
-    std::vector<QThread *> workers;
-    for (int t = 0; t < threads; ++t) {
-        workers.push_back(QThread::create([&] {
-            constexpr int batch = 4;
-            for (int start = next.fetch_add(batch); start < count; start = next.fetch_add(batch)) {
-                QList<PdfSourcePage> pages;
-                QList<QSize> sizes;
-                for (int i = start; i < qMin(count, start + batch); ++i) {
-                    PdfSourcePage page;
-                    page.filePath = in;
-                    page.pageIndex = i;
-                    pages << page;
-                    sizes << (info.pageSizes[i] * dpi / 72.0).toSize();
-                }
+    auto worker = [&] {
+        // Each thread takes a run of neighbouring pages, whose objects tend to share object
+        // streams, and draws them one at a time, as the image export does: one buffer, still
+        // in the cache, is reused page after page.
+        constexpr int run = 16;
+        for (int start = next.fetch_add(run); start < count; start = next.fetch_add(run)) {
+            for (int i = start; i < qMin(count, start + run); ++i) {
+                PdfSourcePage page;
+                page.filePath = in;
+                page.pageIndex = i;
                 QList<QString> errors;
-                for (const QImage &image : PdfEditorBackend::renderPages(pages, sizes, &errors))
-                    if (image.isNull())
-                        ++failed;
+                const QList<QImage> images = PdfEditorBackend::renderPages(
+                    {page}, {(info.pageSizes[i] * dpi / 72.0).toSize()}, &errors);
+                if (images.value(0).isNull())
+                    ++failed;
             }
-        }));
+        }
+    };
+    // This thread reads on with the document it inspected, as the image export does; the others
+    // open their own.
+    std::vector<QThread *> workers;
+    for (int t = 1; t < threads; ++t) {
+        workers.push_back(QThread::create(worker));
         workers.back()->start();
     }
+    worker();
     for (QThread *worker : workers) {
         worker->wait();
         delete worker;

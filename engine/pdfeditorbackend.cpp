@@ -70,11 +70,12 @@ public:
         void *block = nullptr;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            for (auto it = m_spare.begin(); it != m_spare.end(); ++it) {
+            // The buffer given back last is the one most likely still in the cache.
+            for (auto it = m_spare.rbegin(); it != m_spare.rend(); ++it) {
                 if (it->bytes == bytes) {
                     block = it->block;
                     m_spareBytes -= bytes;
-                    m_spare.erase(it);
+                    m_spare.erase(std::next(it).base());
                     break;
                 }
             }
