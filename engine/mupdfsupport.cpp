@@ -435,8 +435,22 @@ int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, c
 enum class PixelLayout { Rgb24, Bgra32 };
 
 // Draws over white straight into samples, filled here once.
-int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int width, int height,
-            int stride, unsigned char *samples, PixelLayout layout, char *error)
+struct DrawTarget
+{
+    int width;
+    int height;
+    int stride;
+    unsigned char *samples;
+    PixelLayout layout;
+    // The whole page's size in pixels and where the target starts in it.
+    int pageWidth;
+    int pageHeight;
+    int x;
+    int y;
+};
+
+int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const DrawTarget &target,
+            char *error)
 {
     fz_page *page = nullptr;
     fz_pixmap *pixmap = nullptr;
@@ -457,11 +471,15 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, int wid
         if (w <= 0 || h <= 0)
             fz_throw(ctx, FZ_ERROR_GENERIC, "page %d has an empty box", index + 1);
         ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
-        ctm =
-            fz_concat(ctm, fz_scale(static_cast<float>(width) / w, static_cast<float>(height) / h));
+        ctm = fz_concat(ctm, fz_scale(static_cast<float>(target.pageWidth) / w,
+                                      static_cast<float>(target.pageHeight) / h));
+        ctm = fz_concat(ctm, fz_translate(static_cast<float>(-target.x),
+                                          static_cast<float>(-target.y)));
+        const PixelLayout layout = target.layout;
         fz_colorspace *cs = layout == PixelLayout::Rgb24 ? fz_device_rgb(ctx) : fz_device_bgr(ctx);
-        pixmap = fz_new_pixmap_with_data(ctx, cs, width, height, nullptr,
-                                         layout == PixelLayout::Bgra32 ? 1 : 0, stride, samples);
+        pixmap = fz_new_pixmap_with_data(ctx, cs, target.width, target.height, nullptr,
+                                         layout == PixelLayout::Bgra32 ? 1 : 0, target.stride,
+                                         target.samples);
         fz_clear_pixmap_with_value(ctx, pixmap, 255);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
         fz_run_page(ctx, page, device, ctm, nullptr);
@@ -884,7 +902,8 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
     return true;
 }
 
-bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message)
+bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
+              const QSize &pageSize, const QPoint &offset)
 {
     PixelLayout layout;
     switch (image->format()) {
@@ -904,15 +923,23 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     if (QSysInfo::ByteOrder != QSysInfo::LittleEndian && layout != PixelLayout::Rgb24) {
         // 32-bit pixels are stored ARGB in memory there: draw RGB and widen through Qt.
         QImage rgb(image->size(), QImage::Format_RGB888);
-        if (rgb.isNull() || !drawPage(doc, index, rotation, &rgb, message))
+        if (rgb.isNull() || !drawPage(doc, index, rotation, &rgb, message, pageSize, offset))
             return false;
         *image = rgb.convertToFormat(image->format());
         return true;
     }
     char error[ErrorTextSize] = {};
-    uchar *bits = image->bits();
-    if (!drawRaw(doc.context(), doc.get(), index, rotation, image->width(), image->height(),
-                 static_cast<int>(image->bytesPerLine()), bits, layout, error)) {
+    const QSize page = pageSize.isEmpty() ? image->size() : pageSize;
+    const DrawTarget target{image->width(),
+                            image->height(),
+                            static_cast<int>(image->bytesPerLine()),
+                            image->bits(),
+                            layout,
+                            page.width(),
+                            page.height(),
+                            offset.x(),
+                            offset.y()};
+    if (!drawRaw(doc.context(), doc.get(), index, rotation, target, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
         return false;

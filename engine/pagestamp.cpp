@@ -171,13 +171,15 @@ void stampPage(QPDF &pdf, QPDFObjectHandle page, int rotation, const PdfSourcePa
     helper.addPageContents(QPDFObjectHandle::newStream(&pdf, content), false);
 }
 
-void paintOnImage(QImage *image, const PdfSourcePage &spec)
+void paintOnImage(QImage *image, const PdfSourcePage &spec, const QSize &pageSize,
+                  const QPoint &offset)
 {
     const QSizeF shown = shownSize(spec);
     if (spec.stampText.isEmpty() || image->isNull() || shown.isEmpty())
         return;
-    const double scale = image->width() / shown.width();
-    const double scaleY = image->height() / shown.height();
+    const QSize page = pageSize.isEmpty() ? image->size() : pageSize;
+    const double scale = page.width() / shown.width();
+    const double scaleY = page.height() / shown.height();
     const double size = spec.stampFontSize > 0 ? spec.stampFontSize : 10.0;
     Anchor anchor = Anchor::Centre;
     const QPointF at = placement(shown, spec.stampPosition, size, &anchor);
@@ -192,9 +194,10 @@ void paintOnImage(QImage *image, const PdfSourcePage &spec)
         x -= width / 2;
     else if (anchor == Anchor::Right)
         x -= width;
-    const double y = image->height() - at.y() * scaleY;
+    const double y = page.height() - at.y() * scaleY;
 
     QPainter painter(image);
+    painter.translate(-offset);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(Qt::black);

@@ -14,8 +14,39 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef Q_OS_UNIX
+#include <sys/mman.h>
+#endif
 
 namespace {
+
+// Page images of a megabyte and more are mapped on their own, so that each goes back to the
+// system as soon as it is freed. From the heap, a zoom's worth of them left it grown and
+// fragmented, held by the allocator until the next trim.
+constexpr size_t kOwnMappingBytes = size_t(1) << 20;
+
+void *allocateBlock(size_t bytes)
+{
+#ifdef Q_OS_UNIX
+    if (bytes >= kOwnMappingBytes) {
+        void *block =
+            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        return block == MAP_FAILED ? nullptr : block;
+    }
+#endif
+    return std::malloc(bytes);
+}
+
+void freeBlock(void *block, size_t bytes)
+{
+#ifdef Q_OS_UNIX
+    if (bytes >= kOwnMappingBytes) {
+        munmap(block, bytes);
+        return;
+    }
+#endif
+    std::free(block);
+}
 
 PdfBackendError toError(mupdf::OpenStatus status)
 {
@@ -81,7 +112,7 @@ public:
             }
         }
         if (!block) {
-            block = std::malloc(kHeader + bytes);
+            block = allocateBlock(kHeader + bytes);
             if (!block)
                 return {};
             *static_cast<size_t *>(block) = bytes;
@@ -99,7 +130,7 @@ public:
             m_spareBytes = 0;
         }
         for (const Spare &entry : spare)
-            std::free(entry.block);
+            freeBlock(entry.block, kHeader + entry.bytes);
     }
 
 private:
@@ -124,7 +155,7 @@ private:
                 return;
             }
         }
-        std::free(block);
+        freeBlock(block, kHeader + bytes);
     }
 
     std::mutex m_mutex;
@@ -132,27 +163,39 @@ private:
     size_t m_spareBytes = 0;
 };
 
+// The part region of the page drawn at size; the whole page when region is empty.
 QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, const QSize &size,
-                  QString *message)
+                  const QRect &region, QString *message)
 {
-    if (!validSize(size)) {
-        *message =
-            QStringLiteral("Invalid image size %1 x %2.").arg(size.width()).arg(size.height());
+    const QRect part = region.isEmpty() ? QRect(QPoint(), size) : region;
+    if (size.isEmpty() || !validSize(part.size()) || !QRect(QPoint(), size).contains(part)) {
+        *message = region.isEmpty()
+                       ? QStringLiteral("Invalid image size %1 x %2.")
+                             .arg(size.width())
+                             .arg(size.height())
+                       : QStringLiteral("Invalid part %1,%2 %3 x %4 of a %5 x %6 page image.")
+                             .arg(part.x())
+                             .arg(part.y())
+                             .arg(part.width())
+                             .arg(part.height())
+                             .arg(size.width())
+                             .arg(size.height());
         return {};
     }
     // Filled once, by the drawing or here for a blank page.
-    QImage image = PageBuffers::instance().take(size);
+    QImage image = PageBuffers::instance().take(part.size());
     if (image.isNull()) {
         *message = QStringLiteral("Not enough memory for a %1 x %2 image.")
-                       .arg(size.width())
-                       .arg(size.height());
+                       .arg(part.width())
+                       .arg(part.height());
         return {};
     }
     if (page.blank || page.filePath.isEmpty())
         image.fill(Qt::white);
-    else if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message))
+    else if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message, size,
+                              part.topLeft()))
         return {};
-    pagestamp::paintOnImage(&image, page);
+    pagestamp::paintOnImage(&image, page, size, part.topLeft());
     return image;
 }
 
@@ -253,6 +296,13 @@ bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QSt
 QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
                                             const QList<QSize> &sizes, QList<QString> *errors)
 {
+    return renderPages(pages, sizes, {}, errors);
+}
+
+QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
+                                            const QList<QSize> &sizes, const QList<QRect> &regions,
+                                            QList<QString> *errors)
+{
     QList<QImage> images;
     QList<QString> texts;
     images.reserve(pages.size());
@@ -279,7 +329,7 @@ QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
         if (!page.blank && !page.filePath.isEmpty() && !doc)
             text = docError;
         else
-            image = renderWith(doc, page, size, &text);
+            image = renderWith(doc, page, size, regions.value(i), &text);
         images.append(image);
         texts.append(image.isNull() ? text : QString());
     }
@@ -315,7 +365,7 @@ QImage PdfEditorBackend::renderPage(const PdfSourcePage &page, const QSize &size
             return {};
         }
     }
-    QImage image = renderWith(doc, page, size, &text);
+    QImage image = renderWith(doc, page, size, {}, &text);
     put(error, image.isNull() ? PdfBackendError::RenderFailed : PdfBackendError::NoError);
     put(message, text);
     return image;

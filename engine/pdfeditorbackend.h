@@ -119,6 +119,10 @@ public:
                              QString *message);
     static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
                                      QList<QString> *errors);
+    // Only a part of each page drawn at its size: the pixels of regions[i] (the whole page where
+    // the region is empty or missing), as the same page drawn whole would show them there.
+    static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
+                                     const QList<QRect> &regions, QList<QString> *errors);
     // Gives the memory kept for the next page images (and what the allocator holds freed) back to
     // the system; called when rendering rests. Takes milliseconds: not on the GUI thread.
     static void releaseSpareMemory();

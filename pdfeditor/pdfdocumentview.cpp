@@ -29,6 +29,16 @@ constexpr int GoToTopSpace = 32;
 constexpr double MinRenderPixelRatio = 1.5;
 constexpr double MaxImageSide = 8192.0;
 constexpr double MaxImageArea = 33554432.0; // 2^25 pixels
+// A page whose image would be larger than this (deep zoom) is held as a whole image of at most
+// OverviewArea pixels plus a sharp image of the part around the view, drawn at the screen's own
+// pixel ratio: memory follows the window's size, not the page's.
+constexpr double SplitArea = 16777216.0; // 2^24 pixels, 64 MiB
+constexpr double OverviewArea = 4194304.0; // 2^22 pixels, 16 MiB
+constexpr int MaxDetailSide = 1 << 20;
+// How far the sharp part reaches beyond the view, in viewport sizes; a new part is asked for
+// once the view comes within half of that of its edge.
+constexpr double DetailMarginX = 0.25;
+constexpr double DetailMarginY = 0.5;
 constexpr double PixelRatioTolerance = 0.01;
 constexpr double WheelPixelsPerAngleUnit = 1.5;
 // Requests that may be outstanding at once, and how long one may stay unanswered before the
@@ -50,9 +60,8 @@ constexpr int ZoomSettleMs = 150;
 
 // Draws only the part of the image that falls inside the clip: scaling a whole large image to
 // paint a corner of it costs far more than the corner.
-void drawClipped(QPainter &painter, const QRect &rect, const QImage &image, const QRect &clip)
+void drawClipped(QPainter &painter, const QRectF &target, const QImage &image, const QRect &clip)
 {
-    const QRectF target(rect);
     const QRectF shown = target.intersected(QRectF(clip));
     if (shown.isEmpty())
         return;
@@ -66,6 +75,25 @@ void drawClipped(QPainter &painter, const QRect &rect, const QImage &image, cons
 bool sameZoom(double a, double b)
 {
     return qFuzzyCompare(a, b);
+}
+
+QSize scaledSize(const QSize &shown, double scale)
+{
+    return QSize(std::clamp(int(std::ceil(shown.width() * scale)), 1, MaxDetailSide),
+                 std::clamp(int(std::ceil(shown.height() * scale)), 1, MaxDetailSide));
+}
+
+// The pixels of size (a whole page drawn at it) under part of page, a rectangle in the same
+// coordinates as page.
+QRect pixelsUnder(const QRect &part, const QRect &page, const QSize &size)
+{
+    const double sx = double(size.width()) / page.width();
+    const double sy = double(size.height()) / page.height();
+    const QPoint from(int(std::floor((part.left() - page.left()) * sx)),
+                      int(std::floor((part.top() - page.top()) * sy)));
+    const QPoint to(int(std::ceil((part.right() + 1 - page.left()) * sx)),
+                    int(std::ceil((part.bottom() + 1 - page.top()) * sy)));
+    return QRect(from, to - QPoint(1, 1)) & QRect(QPoint(), size);
 }
 
 QSizeF displaySizeAt(const PdfDocumentModel *model, int row)
@@ -295,15 +323,28 @@ void PdfDocumentView::requestVisiblePages()
             continue;
         const QSize shown = m_pageRects.at(row).size();
         QSize target;
+        bool split = false;
         if (!shown.isEmpty()) {
             const double w = shown.width();
             const double h = shown.height();
+            split = w * h * dpr * dpr > SplitArea;
+            const double area = split ? OverviewArea : MaxImageArea;
             const double scale = std::min({dpr, MaxImageSide / std::max({w, h, 1.0}),
-                                           std::sqrt(MaxImageArea / std::max(w * h, 1.0))});
-            target = QSize(std::max(int(std::ceil(w * scale)), 1),
-                           std::max(int(std::ceil(h * scale)), 1));
+                                           std::sqrt(area / std::max(w * h, 1.0))});
+            target = scaledSize(shown, scale);
         }
         PageState &page = m_pages[entry->id];
+        if (split && i < onScreen) {
+            if (settleLeft > 0 && (page.image || page.detail))
+                deferred = true;
+            else if (m_inFlight.size() < MaxInFlight)
+                requestDetail(row, page, visible, now);
+        } else if (!split && page.detail && page.renderedSize == target) {
+            // Back to a zoom where the whole page is sharp.
+            page.detail.reset();
+            page.requestedDetail.reset();
+            page.pendingDetail.reset();
+        }
         if (page.renderedSize == target || page.requestedSize == target)
             continue;
         // A page that shows an older image keeps it until the zoom comes to rest.
@@ -335,12 +376,44 @@ void PdfDocumentView::requestVisiblePages()
         m_settleTimer->start(int(settleLeft) + 1);
 }
 
+void PdfDocumentView::requestDetail(int row, PageState &page, const QRect &visible, qint64 now)
+{
+    const QRect rect = m_pageRects.at(row);
+    const QRect seen = rect & visible;
+    if (seen.isEmpty())
+        return;
+    const QSize size =
+        scaledSize(rect.size(), std::max(viewport()->devicePixelRatioF(), 1.0));
+    const int mx = int(viewport()->width() * DetailMarginX);
+    const int my = int(viewport()->height() * DetailMarginY);
+    const QRect soon = pixelsUnder(seen.adjusted(-mx / 2, -my / 2, mx / 2, my / 2) & rect, rect, size);
+    const auto covers = [&](const std::optional<QRect> &part, const QSize &partSize) {
+        return part && partSize == size && part->contains(soon);
+    };
+    if (covers(page.requestedDetail, page.requestedDetailSize) ||
+        (page.detail && covers(page.detailRegion, page.detailPageSize)))
+        return;
+    const auto entry = m_model->pageAt(row);
+    if (!entry)
+        return;
+    const QRect wanted = pixelsUnder(seen.adjusted(-mx, -my, mx, my) & rect, rect, size);
+    const quint64 id = m_renderManager->requestRender(*entry, size, PdfRenderPurpose::Page,
+                                                      m_model->revision(), RenderPriority, wanted);
+    page.requestedDetail = wanted;
+    page.requestedDetailSize = size;
+    page.pendingDetail = id;
+    if (id != 0)
+        m_inFlight.insert(id, now);
+}
+
 void PdfDocumentView::refreshRenders()
 {
     for (PageState &page : m_pages) {
         page.requestedSize.reset();
         page.pendingRequest.reset();
         page.previewRequest.reset();
+        page.requestedDetail.reset();
+        page.pendingDetail.reset();
     }
     m_inFlight.clear();
     requestVisiblePages();
@@ -368,6 +441,14 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
     }
     for (auto it = m_pages.begin(); it != m_pages.end();)
         it = kept.contains(it.key()) ? std::next(it) : m_pages.erase(it);
+    // A page's sharp part is only worth its memory while the page is on screen.
+    for (auto it = m_pages.begin(); it != m_pages.end(); ++it) {
+        if (!onScreen.contains(it.key()) && (it->detail || it->requestedDetail)) {
+            it->detail.reset();
+            it->requestedDetail.reset();
+            it->pendingDetail.reset();
+        }
+    }
 
     // Very large images (deep zoom) could still add up: let the farthest go first.
     qint64 bytes = imageBytes();
@@ -393,6 +474,8 @@ qint64 PdfDocumentView::imageBytes() const
     for (const PageState &page : m_pages) {
         if (page.image)
             bytes += page.image->sizeInBytes();
+        if (page.detail)
+            bytes += page.detail->sizeInBytes();
     }
     return bytes;
 }
@@ -411,6 +494,8 @@ void PdfDocumentView::checkPixelRatio()
         page.renderedSize.reset();
         page.requestedSize.reset();
         page.pendingRequest.reset();
+        page.requestedDetail.reset();
+        page.pendingDetail.reset();
     }
     viewport()->update();
 }
@@ -443,7 +528,7 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
 
         const auto entry = m_model->pageAt(row);
         const auto page = entry ? m_pages.constFind(entry->id) : m_pages.constEnd();
-        if (page == m_pages.constEnd() || !page->image) {
+        if (page == m_pages.constEnd() || (!page->image && !page->detail)) {
             painter.setPen(Theme::color(Theme::textMuted));
             painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
             if (entry)
@@ -452,7 +537,17 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         }
         // An image of another size (an older zoom, or the first rough one) is scaled while
         // painting until its replacement arrives.
-        drawClipped(painter, rect, *page->image, area);
+        if (page->image)
+            drawClipped(painter, rect, *page->image, area);
+        if (page->detail) {
+            const double sx = double(rect.width()) / page->detailPageSize.width();
+            const double sy = double(rect.height()) / page->detailPageSize.height();
+            const QRect &part = page->detailRegion;
+            drawClipped(painter,
+                        QRectF(rect.left() + part.left() * sx, rect.top() + part.top() * sy,
+                               part.width() * sx, part.height() * sy),
+                        *page->detail, area);
+        }
         paintSearchHits(painter, row, entry->id, rect);
     }
     painter.end();
@@ -468,6 +563,17 @@ void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRend
     if (!m_model)
         return;
     const auto page = m_pages.find(pageId);
+    if (page != m_pages.end() && page->pendingDetail == requestId) {
+        page->pendingDetail.reset();
+        if (page->requestedDetail && page->requestedDetailSize == targetSize &&
+            image.size() == page->requestedDetail->size()) {
+            page->detail = image;
+            page->detailPageSize = targetSize;
+            page->detailRegion = *page->requestedDetail;
+            viewport()->update();
+        }
+        return;
+    }
     if (page != m_pages.end() && page->previewRequest == requestId) {
         page->previewRequest.reset();
         // Shown only until the sharp image arrives; the size request stays pending.
@@ -499,6 +605,11 @@ void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purp
         return;
     if (page->previewRequest == requestId) {
         page->previewRequest.reset();
+        return;
+    }
+    if (page->pendingDetail == requestId) {
+        page->pendingDetail.reset();
+        page->requestedDetail.reset();
         return;
     }
     if (page->pendingRequest != requestId)
@@ -729,7 +840,7 @@ void PdfDocumentView::clearPageState()
 bool PdfDocumentView::hasPageImage(PdfPageId id) const
 {
     const auto page = m_pages.constFind(id);
-    return page != m_pages.constEnd() && page->image;
+    return page != m_pages.constEnd() && (page->image || page->detail);
 }
 
 void PdfDocumentView::forgetPage(PdfPageId id)

@@ -131,7 +131,18 @@ private:
         std::optional<quint64> pendingRequest;
         // Low-resolution first image asked for when a document first comes on screen.
         std::optional<quint64> previewRequest;
+        // A page too large to hold whole at its zoom: its sharp part around the visible area,
+        // drawn over a smaller whole image. Kept with the page size it was drawn for, so that it
+        // can still be shown, scaled, while the zoom changes.
+        std::optional<QImage> detail;
+        QSize detailPageSize;
+        QRect detailRegion;
+        // The part asked for last, in requestedDetailSize's pixels.
+        std::optional<QRect> requestedDetail;
+        QSize requestedDetailSize;
+        std::optional<quint64> pendingDetail;
     };
+    void requestDetail(int row, PageState &page, const QRect &visible, qint64 now);
     QHash<PdfPageId, PageState> m_pages;
     // Requests sent and not yet answered; bounded so that fast scrolling cannot queue up
     // renders of pages long gone from the screen ahead of the ones now shown.

@@ -32,6 +32,7 @@ struct PdfRenderManager::RenderJob
     QList<PdfSourcePage> sources;
     QList<PdfPageId> pageIds;
     QList<QSize> sizes;
+    QList<QRect> regions;
     QList<quint64> requestIds;
     QList<QString> keys;
     PdfRenderPurpose purpose = PdfRenderPurpose::Thumbnail;
@@ -66,17 +67,17 @@ PdfRenderManager::~PdfRenderManager()
 
 quint64 PdfRenderManager::requestRender(const PdfPageEntry &entry, const QSize &targetSize,
                                         PdfRenderPurpose purpose, quint64 documentRevision,
-                                        int priority)
+                                        int priority, const QRect &region)
 {
     const QList<quint64> ids =
-        requestRenders({entry}, {targetSize}, purpose, documentRevision, priority);
+        requestRenders({entry}, {targetSize}, purpose, documentRevision, priority, {region});
     return ids.value(0, 0);
 }
 
 QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entries,
                                                 const QList<QSize> &targetSizes,
                                                 PdfRenderPurpose purpose, quint64 documentRevision,
-                                                int priority)
+                                                int priority, const QList<QRect> &regions)
 {
     QList<quint64> requestIds(entries.size(), 0);
     if (entries.size() != targetSizes.size() || entries.isEmpty())
@@ -104,7 +105,8 @@ QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entri
             continue;
 
         const PdfPageEntry &entry = entries.at(i);
-        const QString key = cacheKey(entry, size, purpose);
+        const QRect region = regions.value(i);
+        const QString key = cacheKey(entry, size, purpose, region);
         QImage cached;
         {
             QMutexLocker locker(&m_cacheMutex);
@@ -126,9 +128,11 @@ QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entri
         job.sources.append(PdfDocumentModel::toSourcePage(entry));
         job.pageIds.append(entry.id);
         job.sizes.append(size);
+        job.regions.append(region);
         job.requestIds.append(requestId);
         job.keys.append(key);
-        jobBytes += qint64(size.width()) * size.height() * 4;
+        const QSize drawn = region.isEmpty() ? size : region.size();
+        jobBytes += qint64(drawn.width()) * drawn.height() * 4;
         startFullJob();
     }
 
@@ -147,7 +151,7 @@ void PdfRenderManager::startJob(RenderJob job, int priority)
     m_pool.start(
         [job = std::move(job)] {
             QList<QString> errors;
-            QList<QImage> images = PdfEditorBackend::renderPages(job.sources, job.sizes, &errors);
+            QList<QImage> images = PdfEditorBackend::renderPages(job.sources, job.sizes, job.regions, &errors);
 
             // The manager waits for running jobs before it goes, so it is alive here; the
             // check still covers a job that somehow outlived it.
@@ -239,7 +243,7 @@ bool PdfRenderManager::waitForIdle(int msecs)
 }
 
 QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targetSize,
-                                   PdfRenderPurpose purpose)
+                                   PdfRenderPurpose purpose, const QRect &region)
 {
     // One multi-argument pass: a '%' in the path must not be taken for a placeholder.
     const QString key =
@@ -248,9 +252,16 @@ QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targe
                  QString::number(entry.rotation), QString::number(targetSize.width()),
                  QString::number(targetSize.height()), QString::number(int(purpose)),
                  entry.origin == PdfPageOrigin::Blank ? QStringLiteral("1") : QStringLiteral("0"));
+    const QString part = region.isEmpty() ? QString()
+                                          : QStringLiteral("|part %1,%2,%3,%4")
+                                                .arg(region.x())
+                                                .arg(region.y())
+                                                .arg(region.width())
+                                                .arg(region.height());
     if (!entry.numbering.enabled)
-        return key;
+        return key + part;
     return key + QStringLiteral("|%1|%2|%3")
                      .arg(entry.stampText, QString::number(int(entry.numbering.position)),
-                          QString::number(entry.numbering.fontSize));
+                          QString::number(entry.numbering.fontSize)) +
+           part;
 }

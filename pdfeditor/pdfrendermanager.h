@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMutex>
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QThreadPool>
 
@@ -32,13 +33,16 @@ public:
     explicit PdfRenderManager(QObject *parent = nullptr);
     ~PdfRenderManager() override;
 
-    // Returns 0 when no request id was assigned.
+    // Returns 0 when no request id was assigned. With a region (pixels of the page drawn at
+    // targetSize), only that part is drawn; the answer still names the whole page's size.
     quint64 requestRender(const PdfPageEntry &entry, const QSize &targetSize,
-                          PdfRenderPurpose purpose, quint64 documentRevision, int priority = 0);
+                          PdfRenderPurpose purpose, quint64 documentRevision, int priority = 0,
+                          const QRect &region = {});
     // One request id per entry; all zeros (and no signals) when the lists differ in length.
     QList<quint64> requestRenders(const QList<PdfPageEntry> &entries,
                                   const QList<QSize> &targetSizes, PdfRenderPurpose purpose,
-                                  quint64 documentRevision, int priority = 0);
+                                  quint64 documentRevision, int priority = 0,
+                                  const QList<QRect> &regions = {});
 
     // Drops queued work; results of jobs already running are discarded when they arrive.
     void cancelPending();
@@ -51,7 +55,7 @@ public:
     qint64 cacheBytes() const;
 
     static QString cacheKey(const PdfPageEntry &entry, const QSize &targetSize,
-                            PdfRenderPurpose purpose);
+                            PdfRenderPurpose purpose, const QRect &region = {});
 
 Q_SIGNALS:
     void pageRendered(PdfPageId pageId, QSize targetSize, PdfRenderPurpose purpose,

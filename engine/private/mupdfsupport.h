@@ -99,8 +99,10 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 
 // Draws page index into image (already sized: RGB888, RGB32 or ARGB32_Premultiplied) over a
 // white background, with an extra clockwise rotation, stretched to the image's size. The image is
-// filled here.
-bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message);
+// filled here. With a pageSize, the page is stretched to that size instead and the image takes
+// the part of it whose top left corner is at offset.
+bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
+              const QSize &pageSize = {}, const QPoint &offset = {});
 
 // Writes an RGB888 image as a PNG file recording dpi; MuPDF's writer is faster than Qt's at a
 // like size.

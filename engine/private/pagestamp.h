@@ -29,7 +29,9 @@ void stampPage(QPDF &pdf, QPDFObjectHandle page, int rotation, const PdfSourcePa
                QPDFObjectHandle font);
 QPDFObjectHandle helveticaFont(QPDF &pdf);
 
-// Draws the page's stamp over a rendering of the page as it is shown.
-void paintOnImage(QImage *image, const PdfSourcePage &spec);
+// Draws the page's stamp over a rendering of the page as it is shown: the whole page, or the
+// part of a pageSize rendering that starts at offset.
+void paintOnImage(QImage *image, const PdfSourcePage &spec, const QSize &pageSize = {},
+                  const QPoint &offset = {});
 
 } // namespace pagestamp

@@ -579,13 +579,19 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("rotation");
-    QTest::newRow("rotate 0") << 0 << 0;
-    QTest::newRow("rotate 90") << 1 << 0;
-    QTest::newRow("rotate 180") << 2 << 0;
-    QTest::newRow("rotate 270") << 3 << 0;
-    QTest::newRow("turned 90") << 0 << 90;
-    QTest::newRow("rotate 90 turned 180") << 1 << 180;
-    QTest::newRow("turned 270") << 0 << 270;
+    // Only this part drawn (a deeply zoomed view); the whole page when empty.
+    QTest::addColumn<QRect>("region");
+    QTest::newRow("rotate 0") << 0 << 0 << QRect();
+    QTest::newRow("rotate 90") << 1 << 0 << QRect();
+    QTest::newRow("rotate 180") << 2 << 0 << QRect();
+    QTest::newRow("rotate 270") << 3 << 0 << QRect();
+    QTest::newRow("turned 90") << 0 << 90 << QRect();
+    QTest::newRow("rotate 90 turned 180") << 1 << 180 << QRect();
+    QTest::newRow("turned 270") << 0 << 270 << QRect();
+    QTest::newRow("part, top left") << 0 << 0 << QRect(0, 0, 120, 90);
+    QTest::newRow("part, inside") << 2 << 0 << QRect(70, 130, 151, 97);
+    QTest::newRow("part, bottom right, turned 90") << 0 << 90 << QRect(301, 180, 149, 120);
+    QTest::newRow("part, rotate 90 turned 180") << 1 << 180 << QRect(150, 40, 290, 250);
 }
 
 // Transparency, blending, groups and soft masks come out as the command-line renderer draws
@@ -594,6 +600,7 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
 {
     QFETCH(int, page);
     QFETCH(int, rotation);
+    QFETCH(QRect, region);
     const QString file = path(QStringLiteral("transparency.pdf"));
     {
         QFile out(file);
@@ -610,13 +617,14 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     if (!mutool.waitForStarted())
         QSKIP("mutool is not installed");
     QVERIFY(mutool.waitForFinished());
-    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-    QVERIFY(!expected.isNull());
-    QCOMPARE(expected.size(), (page + rotation / 90) % 2 ? QSize(450, 300) : QSize(300, 450));
+    const QImage whole = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!whole.isNull());
+    QCOMPARE(whole.size(), (page + rotation / 90) % 2 ? QSize(450, 300) : QSize(300, 450));
+    const QImage expected = region.isEmpty() ? whole : whole.copy(region);
 
     QList<QString> errors;
-    const QList<QImage> images = PdfEditorBackend::renderPages({sourcePage(file, page, rotation)},
-                                                               {expected.size()}, &errors);
+    const QList<QImage> images = PdfEditorBackend::renderPages(
+        {sourcePage(file, page, rotation)}, {whole.size()}, {region}, &errors);
     QCOMPARE(images.size(), 1);
     QVERIFY2(!images[0].isNull(), qPrintable(errors.value(0)));
     const QImage actual = images[0].convertToFormat(QImage::Format_RGB32);
@@ -666,19 +674,26 @@ void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()
     const QList<PdfSourcePage> pages{
         sourcePage(m_six, 0),   sourcePage(path(QStringLiteral("gone.pdf")), 0),
         sourcePage(m_six, 99),  blankPage({10, 10}),
-        sourcePage(m_mixed, 1), sourcePage(m_six, 5)};
-    const QList<QSize> sizes{{20, 30}, {20, 30}, {20, 30}, {5, 5}, {40, 25}, {0, 0}};
+        sourcePage(m_mixed, 1), sourcePage(m_six, 5),
+        sourcePage(m_six, 1),   blankPage({10, 10}),
+        sourcePage(m_six, 2)};
+    const QList<QSize> sizes{{20, 30}, {20, 30}, {20, 30}, {5, 5},  {40, 25},
+                             {0, 0},   {20, 30}, {50, 50}, {20, 30}};
+    // Parts: one reaching past its page, one of a blank page, one inside.
+    const QList<QRect> regions{{}, {}, {}, {}, {}, {}, {10, 20, 20, 20}, {5, 5, 7, 9}, {2, 3, 4, 5}};
     QList<QString> errors;
-    const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, &errors);
+    const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, regions, &errors);
     QCOMPARE(images.size(), pages.size());
     QCOMPARE(errors.size(), pages.size());
-    const bool failed[] = {false, true, true, false, false, true};
+    const bool failed[] = {false, true, true, false, false, true, true, false, false};
     for (int i = 0; i < pages.size(); ++i) {
         QCOMPARE(images[i].isNull(), failed[i]);
         QCOMPARE(errors[i].isEmpty(), !failed[i]);
     }
     QCOMPARE(images[4].size(), QSize(40, 25));
     QVERIFY(readback::similar(readback::centreColour(images[4]), fixtures::colourFor(1)));
+    QCOMPARE(images[7].size(), QSize(7, 9));
+    QCOMPARE(images[8].size(), QSize(4, 5));
 }
 
 void TestPdfEditorBackend::renderSeesFileReplacedOnDisk()

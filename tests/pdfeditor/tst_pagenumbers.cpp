@@ -265,6 +265,17 @@ void TestPageNumbers::shownBeforeSaving()
     QCOMPARE(darkInCorner(), 0);
     QVERIFY(session.undoManager()->setPageNumbering(numbering(1, 0, 7)));
     QVERIFY(darkInCorner() > 10);
+    // Drawn as a part only (a deeply zoomed view), the number falls on the same pixels.
+    const PdfSourcePage page = PdfDocumentModel::toSourcePage(*session.model()->pageAt(0));
+    const QRect corner(400, 650, 200, 150);
+    QList<QString> errors;
+    const QImage part =
+        PdfEditorBackend::renderPages({page}, {QSize(600, 800)}, {corner}, &errors).value(0);
+    QVERIFY2(!part.isNull(), qPrintable(errors.value(0)));
+    QCOMPARE(part.convertToFormat(QImage::Format_RGB32),
+             PdfEditorBackend::renderPage(page, QSize(600, 800), nullptr, nullptr)
+                 .convertToFormat(QImage::Format_RGB32)
+                 .copy(corner));
     session.undoManager()->undoStack()->undo();
     QCOMPARE(darkInCorner(), 0);
 }
