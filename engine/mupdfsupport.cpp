@@ -473,8 +473,8 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const D
         ctm = fz_concat(ctm, fz_translate(-turned.x0, -turned.y0));
         ctm = fz_concat(ctm, fz_scale(static_cast<float>(target.pageWidth) / w,
                                       static_cast<float>(target.pageHeight) / h));
-        ctm = fz_concat(ctm, fz_translate(static_cast<float>(-target.x),
-                                          static_cast<float>(-target.y)));
+        ctm = fz_concat(ctm,
+                        fz_translate(static_cast<float>(-target.x), static_cast<float>(-target.y)));
         const PixelLayout layout = target.layout;
         fz_colorspace *cs = layout == PixelLayout::Rgb24 ? fz_device_rgb(ctx) : fz_device_bgr(ctx);
         pixmap = fz_new_pixmap_with_data(ctx, cs, target.width, target.height, nullptr,
@@ -930,15 +930,10 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     }
     char error[ErrorTextSize] = {};
     const QSize page = pageSize.isEmpty() ? image->size() : pageSize;
-    const DrawTarget target{image->width(),
-                            image->height(),
-                            static_cast<int>(image->bytesPerLine()),
-                            image->bits(),
-                            layout,
-                            page.width(),
-                            page.height(),
-                            offset.x(),
-                            offset.y()};
+    const DrawTarget target{
+        image->width(), image->height(), static_cast<int>(image->bytesPerLine()),
+        image->bits(),  layout,          page.width(),
+        page.height(),  offset.x(),      offset.y()};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, target, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));

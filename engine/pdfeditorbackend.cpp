@@ -169,17 +169,16 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
 {
     const QRect part = region.isEmpty() ? QRect(QPoint(), size) : region;
     if (size.isEmpty() || !validSize(part.size()) || !QRect(QPoint(), size).contains(part)) {
-        *message = region.isEmpty()
-                       ? QStringLiteral("Invalid image size %1 x %2.")
-                             .arg(size.width())
-                             .arg(size.height())
-                       : QStringLiteral("Invalid part %1,%2 %3 x %4 of a %5 x %6 page image.")
-                             .arg(part.x())
-                             .arg(part.y())
-                             .arg(part.width())
-                             .arg(part.height())
-                             .arg(size.width())
-                             .arg(size.height());
+        *message =
+            region.isEmpty()
+                ? QStringLiteral("Invalid image size %1 x %2.").arg(size.width()).arg(size.height())
+                : QStringLiteral("Invalid part %1,%2 %3 x %4 of a %5 x %6 page image.")
+                      .arg(part.x())
+                      .arg(part.y())
+                      .arg(part.width())
+                      .arg(part.height())
+                      .arg(size.width())
+                      .arg(size.height());
         return {};
     }
     // Filled once, by the drawing or here for a blank page.

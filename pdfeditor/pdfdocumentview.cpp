@@ -32,7 +32,7 @@ constexpr double MaxImageArea = 33554432.0; // 2^25 pixels
 // A page whose image would be larger than this (deep zoom) is held as a whole image of at most
 // OverviewArea pixels plus a sharp image of the part around the view, drawn at the screen's own
 // pixel ratio: memory follows the window's size, not the page's.
-constexpr double SplitArea = 16777216.0; // 2^24 pixels, 64 MiB
+constexpr double SplitArea = 16777216.0;   // 2^24 pixels, 64 MiB
 constexpr double OverviewArea = 4194304.0; // 2^22 pixels, 16 MiB
 constexpr int MaxDetailSide = 1 << 20;
 // How far the sharp part reaches beyond the view, in viewport sizes; a new part is asked for
@@ -382,11 +382,11 @@ void PdfDocumentView::requestDetail(int row, PageState &page, const QRect &visib
     const QRect seen = rect & visible;
     if (seen.isEmpty())
         return;
-    const QSize size =
-        scaledSize(rect.size(), std::max(viewport()->devicePixelRatioF(), 1.0));
+    const QSize size = scaledSize(rect.size(), std::max(viewport()->devicePixelRatioF(), 1.0));
     const int mx = int(viewport()->width() * DetailMarginX);
     const int my = int(viewport()->height() * DetailMarginY);
-    const QRect soon = pixelsUnder(seen.adjusted(-mx / 2, -my / 2, mx / 2, my / 2) & rect, rect, size);
+    const QRect soon =
+        pixelsUnder(seen.adjusted(-mx / 2, -my / 2, mx / 2, my / 2) & rect, rect, size);
     const auto covers = [&](const std::optional<QRect> &part, const QSize &partSize) {
         return part && partSize == size && part->contains(soon);
     };

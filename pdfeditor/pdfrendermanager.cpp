@@ -151,7 +151,8 @@ void PdfRenderManager::startJob(RenderJob job, int priority)
     m_pool.start(
         [job = std::move(job)] {
             QList<QString> errors;
-            QList<QImage> images = PdfEditorBackend::renderPages(job.sources, job.sizes, job.regions, &errors);
+            QList<QImage> images =
+                PdfEditorBackend::renderPages(job.sources, job.sizes, job.regions, &errors);
 
             // The manager waits for running jobs before it goes, so it is alive here; the
             // check still covers a job that somehow outlived it.
@@ -260,8 +261,9 @@ QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targe
                                                 .arg(region.height());
     if (!entry.numbering.enabled)
         return key + part;
-    return key + QStringLiteral("|%1|%2|%3")
-                     .arg(entry.stampText, QString::number(int(entry.numbering.position)),
-                          QString::number(entry.numbering.fontSize)) +
+    return key +
+           QStringLiteral("|%1|%2|%3")
+               .arg(entry.stampText, QString::number(int(entry.numbering.position)),
+                    QString::number(entry.numbering.fontSize)) +
            part;
 }

@@ -623,8 +623,8 @@ void TestPdfEditorBackend::renderMatchesReferenceRenderer()
     const QImage expected = region.isEmpty() ? whole : whole.copy(region);
 
     QList<QString> errors;
-    const QList<QImage> images = PdfEditorBackend::renderPages(
-        {sourcePage(file, page, rotation)}, {whole.size()}, {region}, &errors);
+    const QList<QImage> images = PdfEditorBackend::renderPages({sourcePage(file, page, rotation)},
+                                                               {whole.size()}, {region}, &errors);
     QCOMPARE(images.size(), 1);
     QVERIFY2(!images[0].isNull(), qPrintable(errors.value(0)));
     const QImage actual = images[0].convertToFormat(QImage::Format_RGB32);
@@ -680,7 +680,8 @@ void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()
     const QList<QSize> sizes{{20, 30}, {20, 30}, {20, 30}, {5, 5},  {40, 25},
                              {0, 0},   {20, 30}, {50, 50}, {20, 30}};
     // Parts: one reaching past its page, one of a blank page, one inside.
-    const QList<QRect> regions{{}, {}, {}, {}, {}, {}, {10, 20, 20, 20}, {5, 5, 7, 9}, {2, 3, 4, 5}};
+    const QList<QRect> regions{{},           {},          {}, {}, {}, {}, {10, 20, 20, 20},
+                               {5, 5, 7, 9}, {2, 3, 4, 5}};
     QList<QString> errors;
     const QList<QImage> images = PdfEditorBackend::renderPages(pages, sizes, regions, &errors);
     QCOMPARE(images.size(), pages.size());

@@ -509,8 +509,7 @@ void TestDocumentView::deepZoomHoldsThePartInView()
                                            f.viewportWidth() / 2);
     f.view.verticalScrollBar()->setValue(page.top() + int(page.height() * centre.y()) -
                                          f.viewportHeight() / 2);
-    const QPoint scroll(f.view.horizontalScrollBar()->value(),
-                        f.view.verticalScrollBar()->value());
+    const QPoint scroll(f.view.horizontalScrollBar()->value(), f.view.verticalScrollBar()->value());
 
     // Every pixel in view shows the page as drawn: black over the marker (the top left quarter
     // of the page as stored), its colour elsewhere. Only pixels on an edge are skipped: a
@@ -525,13 +524,13 @@ void TestDocumentView::deepZoomHoldsThePartInView()
                     continue;
                 // Back to the page as stored: /Rotate 90 turned it clockwise.
                 const QPointF stored = rotate == 90 ? QPointF(at.y(), 1 - at.x()) : at;
-                const double edgeX = std::abs(stored.x() - 0.25) *
-                                     (rotate == 90 ? page.height() : page.width());
-                const double edgeY = std::abs(stored.y() - 0.25) *
-                                     (rotate == 90 ? page.width() : page.height());
-                const double border = std::min({at.x() * page.width(), at.y() * page.height(),
-                                                (1 - at.x()) * page.width(),
-                                                (1 - at.y()) * page.height()});
+                const double edgeX =
+                    std::abs(stored.x() - 0.25) * (rotate == 90 ? page.height() : page.width());
+                const double edgeY =
+                    std::abs(stored.y() - 0.25) * (rotate == 90 ? page.width() : page.height());
+                const double border =
+                    std::min({at.x() * page.width(), at.y() * page.height(),
+                              (1 - at.x()) * page.width(), (1 - at.y()) * page.height()});
                 if (border < 1.5 || (edgeX < 1.5 && stored.y() < 0.26) ||
                     (edgeY < 1.5 && stored.x() < 0.26))
                     continue;

@@ -111,6 +111,12 @@ int main(int argc, char *argv[])
     waitForPages(viewer);
     save(screenAround(&window), u"viewer-zoomed-150"_s);
 
+    // The deepest zoom, where the part in view is drawn sharp over a smaller whole page.
+    viewer->setZoomFactor(PdfDocumentView::MaxZoom);
+    waitForPages(viewer);
+    QTest::qWait(1500);
+    save(screenAround(&window), u"viewer-zoomed-500"_s);
+
     viewer->setZoomFactor(0.25);
     waitForPages(viewer);
     save(screenAround(&window), u"viewer-zoomed-25"_s);
