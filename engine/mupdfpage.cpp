@@ -26,7 +26,6 @@ void *readPage(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, P
     fz_var(result);
     fz_try(ctx)
     {
-        mapFlatTree(ctx, doc, index);
         page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
         *bounds = fz_bound_page(ctx, page);
         result = read(ctx, page);

@@ -7,7 +7,6 @@
 #include <QLoggingCategory>
 #include <QSysInfo>
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
@@ -35,8 +34,9 @@ namespace mupdf {
 namespace {
 
 constexpr int kCachedDocumentsPerThread = 4;
-// Pages looked up one by one from the root: each lookup walks the tree up to the page, so more
-// than a few are read in one walk, or through a page map.
+// Each page looked up walks the tree from its root, on a flat tree through every kid ahead of
+// it: more than a few pages are read in one walk. (MuPDF 1.21's page map would make lookups
+// cheap, but each page loaded through it leaks a reference to the page object.)
 constexpr int kFewPages = 256;
 // Decoded images and fonts of one thread's documents; page images are cached by the callers.
 // Each thread has a store of its own; on a 2,400-page manual 64 and 256 MiB render alike, so
@@ -50,14 +50,6 @@ void logWarning(void *, const char *message)
 
 void lockMutex(void *user, int lock);
 void unlockMutex(void *user, int lock);
-
-// MuPDF does not free a page map with its document: it goes with the last reference.
-void dropDocument(fz_context *ctx, pdf_document *doc)
-{
-    if (doc && doc->super.refs == 1 && doc->page_map_nesting > 0)
-        pdf_drop_page_tree(ctx, doc);
-    pdf_drop_document(ctx, doc);
-}
 
 // One thread's own MuPDF world: store, glyph cache and locks of its own, so render threads never
 // wait on each other (every MuPDF allocation takes the allocation lock of its family). The root
@@ -198,7 +190,7 @@ struct ThreadState
         if (!ctx)
             return;
         for (CachedDocument &entry : mine)
-            dropDocument(ctx, entry.doc);
+            pdf_drop_document(ctx, entry.doc);
         fz_drop_context(ctx);
     }
 };
@@ -233,7 +225,7 @@ pdf_document *openRaw(fz_context *ctx, const char *path, char *error)
     fz_catch(ctx)
     {
         copyCaughtMessage(ctx, error);
-        dropDocument(ctx, doc);
+        pdf_drop_document(ctx, doc);
         doc = nullptr;
     }
     return doc;
@@ -474,7 +466,6 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const D
     fz_var(device);
     fz_try(ctx)
     {
-        mapFlatTree(ctx, doc, index);
         page = reinterpret_cast<fz_page *>(pdf_load_page(ctx, doc, index));
         const fz_rect bounds = fz_bound_page(ctx, page);
         fz_matrix ctm = fz_rotate(static_cast<float>(rotation));
@@ -578,33 +569,6 @@ QString text(const char *error)
 
 } // namespace
 
-// Loading a page looks it up from the root of the tree, reading every kid ahead of it on the way.
-// On a flat tree (qpdf writes them, our merges included) a late page of a long file costs tens
-// of thousands of reads, so such a tree gets MuPDF's page map, once per open document.
-void mapFlatTree(fz_context *ctx, pdf_document *doc, int index)
-{
-    if (index < kFewPages || doc->page_map_nesting > 0)
-        return;
-    // Documents whose tree could not be mapped, so that each page does not try again.
-    thread_local std::array<pdf_document *, 8> unmappable{};
-    thread_local size_t nextUnmappable = 0;
-    if (std::find(unmappable.begin(), unmappable.end(), doc) != unmappable.end())
-        return;
-    int mapped = 1;
-    fz_var(mapped);
-    fz_try(ctx)
-    {
-        pdf_obj *kids = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages/Kids");
-        if (pdf_array_len(ctx, kids) > kFewPages)
-            pdf_load_page_tree(ctx, doc);
-    }
-    fz_catch(ctx) mapped = 0;
-    if (!mapped) {
-        unmappable[nextUnmappable] = doc;
-        nextUnmappable = (nextUnmappable + 1) % unmappable.size();
-    }
-}
-
 QByteArray fileStamp(const QString &path)
 {
 #ifdef Q_OS_UNIX
@@ -685,7 +649,7 @@ void dropCached(const QString &key, bool uncheckedOnly)
             entry.family && entry.family->root ? fz_clone_context(entry.family->root) : nullptr;
         if (!ctx)
             continue; // out of memory: the owner's copy closes when its thread ends
-        dropDocument(ctx, entry.doc);
+        pdf_drop_document(ctx, entry.doc);
         fz_drop_context(ctx);
     }
 }
@@ -719,7 +683,7 @@ DocumentRef &DocumentRef::operator=(DocumentRef &&other) noexcept
 {
     if (this != &other) {
         if (m_doc)
-            dropDocument(m_ctx, m_doc);
+            pdf_drop_document(m_ctx, m_doc);
         m_ctx = other.m_ctx;
         m_doc = other.m_doc;
         m_treeChecked = other.m_treeChecked;
@@ -732,7 +696,7 @@ DocumentRef &DocumentRef::operator=(DocumentRef &&other) noexcept
 DocumentRef::~DocumentRef()
 {
     if (m_doc)
-        dropDocument(m_ctx, m_doc);
+        pdf_drop_document(m_ctx, m_doc);
 }
 
 DocumentRef openDocument(const QString &path, const QString &password, bool fresh,
@@ -791,17 +755,17 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
     case 0:
         break;
     case 1:
-        dropDocument(ctx, doc);
+        pdf_drop_document(ctx, doc);
         *status = OpenStatus::PasswordRequired;
         *message = QStringLiteral("The document is protected by a password.");
         return {};
     case 2:
-        dropDocument(ctx, doc);
+        pdf_drop_document(ctx, doc);
         *status = OpenStatus::WrongPassword;
         *message = QStringLiteral("The password is not correct.");
         return {};
     default:
-        dropDocument(ctx, doc);
+        pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
         *message =
             QStringLiteral("The encryption of the file cannot be read (%1).").arg(text(error));
@@ -830,7 +794,7 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
         }
     }
     if (pages < 0) {
-        dropDocument(ctx, doc);
+        pdf_drop_document(ctx, doc);
         *status = OpenStatus::Corrupt;
         if (pages == -1)
             *message = QStringLiteral("The file is damaged or incomplete: its list of pages "
@@ -870,7 +834,7 @@ DocumentRef openDocument(const QString &path, const QString &password, bool fres
             dropped.splice(dropped.end(), state.documents, std::prev(state.documents.end()));
     }
     for (CachedDocument &entry : dropped)
-        dropDocument(ctx, entry.doc);
+        pdf_drop_document(ctx, entry.doc);
     return ref;
 }
 

@@ -21,9 +21,6 @@ constexpr int ErrorTextSize = 256;
 // involved, so it may run inside fz_catch.
 void copyCaughtMessage(fz_context *ctx, char *buffer);
 
-// Called before page index of doc is loaded: a long flat page tree gets a page map (see there).
-void mapFlatTree(fz_context *ctx, pdf_document *doc, int index);
-
 enum class OpenStatus { Ok, NotFound, PasswordRequired, WrongPassword, Corrupt, NoContext };
 
 // Whether an open walks the whole page tree (finding and mending a damaged one) before it
