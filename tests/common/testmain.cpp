@@ -7,7 +7,9 @@ using TestApplication = QApplication;
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;
 #endif
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -103,6 +105,14 @@ int main(int argc, char **argv)
         for (const Entry &entry : tests())
             std::printf("%s\n", entry.name.constData());
         return 0;
+    }
+    // Each test executable has a home of its own. They run side by side (ctest -j2), and under
+    // one shared home an account session signed in by one was read back by another.
+    static QTemporaryDir home;
+    if (home.isValid()) {
+        qputenv("HOME", QFile::encodeName(home.path()));
+        for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            qunsetenv(variable);
     }
     for (void (*setup)() : setups(Stage::BeforeApp))
         setup();

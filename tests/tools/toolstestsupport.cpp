@@ -25,29 +25,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Standard folders point into a temporary home, so desktop and documents outputs never touch
-// the real one.
-QTemporaryDir *scratchHome()
-{
-    static QTemporaryDir home;
-    return &home;
-}
-
-void useScratchHome()
-{
-    qputenv("HOME", QFile::encodeName(scratchHome()->path()));
-    qunsetenv("XDG_CONFIG_HOME");
-}
-
+// Every test executable runs in a temporary home (the shared test main): desktop and documents
+// outputs never touch the real one.
 void prepareHome()
 {
-    QDir(scratchHome()->path()).mkpath(u"Desktop"_s);
+    QDir::home().mkpath(u"Desktop"_s);
     DialogSeam::setScripted(true);
 }
 
 } // namespace
 
-VELMORA_TEST_SETUP(BeforeApp, useScratchHome);
 VELMORA_TEST_SETUP(AfterApp, prepareHome);
 
 namespace toolstest {
