@@ -874,6 +874,21 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
     if (!roles.contains(PdfDocumentModel::RotationRole) &&
         !roles.contains(PdfDocumentModel::PageSizeRole))
         return;
+    if (roles.contains(PdfDocumentModel::StampTextRole)) {
+        // Page numbers added, changed or taken off: drawn again, the older images shown until then.
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+            const auto entry = m_model->pageAt(row);
+            const auto page = entry ? m_pages.find(entry->id) : m_pages.end();
+            if (page == m_pages.end())
+                continue;
+            page->renderedSize.reset();
+            page->requestedSize.reset();
+            page->pendingRequest.reset();
+            page->requestedDetail.reset();
+            page->pendingDetail.reset();
+            page->detail.reset();
+        }
+    }
     if (!roles.contains(PdfDocumentModel::RotationRole)) {
         // Sizes read after the first screen: the pages keep their images (drawn scaled until
         // redrawn at the new size) and the current page stays where the reader has it.

@@ -229,7 +229,9 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
                 if (!roles.contains(PdfDocumentModel::RotationRole) &&
                     !roles.contains(PdfDocumentModel::PageSizeRole))
                     return;
-                if (roles.contains(PdfDocumentModel::RotationRole)) {
+                // Turned, or numbers added or taken off: drawn again.
+                if (roles.contains(PdfDocumentModel::RotationRole) ||
+                    roles.contains(PdfDocumentModel::StampTextRole)) {
                     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
                         if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
                             m_store.forget(entry->id);

@@ -154,7 +154,9 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
                 if (!roles.contains(PdfDocumentModel::RotationRole) &&
                     !roles.contains(PdfDocumentModel::PageSizeRole))
                     return;
-                if (roles.contains(PdfDocumentModel::RotationRole)) {
+                // Turned, or numbers added or taken off: drawn again.
+                if (roles.contains(PdfDocumentModel::RotationRole) ||
+                    roles.contains(PdfDocumentModel::StampTextRole)) {
                     dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
                 } else {
                     // Sizes that arrived late: only thumbnails of another shape go.

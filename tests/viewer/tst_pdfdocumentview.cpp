@@ -103,6 +103,8 @@ private Q_SLOTS:
     void pageClicks();
     void placeholderThenImage();
     void requestsOnlyTheBand();
+    void pageNumbersRedrawThePage_data();
+    void pageNumbersRedrawThePage();
     void deepZoomHoldsThePartInView_data();
     void deepZoomHoldsThePartInView();
     void rotationDiscardsImageMoveKeepsIt();
@@ -472,6 +474,49 @@ void TestDocumentView::requestsOnlyTheBand()
     QVERIFY(rows.contains(60));
     // The pages just outside the window are fetched ahead.
     QVERIFY(rows.contains(59) || rows.contains(61));
+}
+
+void TestDocumentView::pageNumbersRedrawThePage_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("whole page") << 1.0;
+    QTest::newRow("deepest zoom, its corner") << PdfDocumentView::MaxZoom;
+}
+
+// Numbers added to a white page already on screen appear in the view, and go when taken off.
+void TestDocumentView::pageNumbersRedrawThePage()
+{
+    QFETCH(double, zoom);
+    fixtures::PageSpec spec;
+    spec.size = {300, 400};
+    spec.colour = Qt::white;
+    spec.marker = false;
+    ViewFixture f;
+    QVERIFY(f.load({spec}));
+    f.show();
+    f.view.setZoomFactor(zoom);
+    // The bottom right corner in view, where the number goes.
+    f.view.horizontalScrollBar()->setValue(f.view.horizontalScrollBar()->maximum());
+    f.view.verticalScrollBar()->setValue(f.view.verticalScrollBar()->maximum());
+    QVERIFY(viewertest::waitForVisibleImages(&f.view, &f.model));
+    const auto dark = [&f] {
+        const QImage shot = f.view.viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                count += qGray(shot.pixel(x, y)) < 100;
+        return count;
+    };
+    QCOMPARE(dark(), 0);
+    PdfPageNumbering numbering;
+    numbering.enabled = true;
+    numbering.position = PdfStampPosition::BottomRight;
+    numbering.fontSize = 30;
+    QVERIFY(f.model.setPageNumbering(numbering));
+    QTRY_VERIFY_WITH_TIMEOUT(dark() > 20, 10000);
+    numbering.enabled = false;
+    QVERIFY(f.model.setPageNumbering(numbering));
+    QTRY_COMPARE_WITH_TIMEOUT(dark(), 0, 10000);
 }
 
 void TestDocumentView::deepZoomHoldsThePartInView_data()
