@@ -523,10 +523,11 @@ void TestDocumentView::viewShowsThePageAsDrawn()
     // blurred enlargement of a smaller image spreads the edge further.
     const auto matches = [&] {
         const QImage shot = f.view.viewport()->grab().toImage();
+        const double ratio = shot.devicePixelRatio();
         for (int y = 0; y < shot.height(); ++y) {
             for (int x = 0; x < shot.width(); ++x) {
-                const QPointF at((x + scroll.x() - page.left() + 0.5) / page.width(),
-                                 (y + scroll.y() - page.top() + 0.5) / page.height());
+                const QPointF at(((x + 0.5) / ratio + scroll.x() - page.left()) / page.width(),
+                                 ((y + 0.5) / ratio + scroll.y() - page.top()) / page.height());
                 if (at.x() < 0 || at.y() < 0 || at.x() >= 1 || at.y() >= 1)
                     continue;
                 // Back to the page as stored: /Rotate 90 turned it clockwise.
@@ -553,12 +554,13 @@ void TestDocumentView::viewShowsThePageAsDrawn()
     QVERIFY(f.view.hasPageImage(f.model.pageAt(0)->id));
     QCOMPARE(failed.count(), 0);
     // What was drawn and what is held stay within a few window sizes of pixels.
+    const double pixels = std::max(f.view.devicePixelRatioF() * f.view.devicePixelRatioF(), 1.0);
     for (const QList<QVariant> &args : std::as_const(rendered)) {
         const QImage image = args.at(5).value<QImage>();
-        QVERIFY2(image.sizeInBytes() <= qint64(20) << 20,
+        QVERIFY2(image.sizeInBytes() <= (qint64(20) << 20) * pixels,
                  qPrintable(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height())));
     }
-    QVERIFY2(f.view.imageBytes() <= qint64(32) << 20,
+    QVERIFY2(f.view.imageBytes() <= (qint64(32) << 20) * pixels,
              qPrintable(QString::number(f.view.imageBytes())));
 
     if (centre != QPointF(1.0, 1.0))
