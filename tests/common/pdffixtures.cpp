@@ -80,6 +80,20 @@ QPDFObjectHandle name(const char *n)
     return QPDFObjectHandle::newName(n);
 }
 
+// A page of width x height points drawing the images in xobjects with content.
+void addImagePage(QPDF &pdf, QPDFObjectHandle xobjects, double width, double height,
+                  const std::string &content)
+{
+    QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+    resources.replaceKey("/XObject", xobjects);
+    QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+    page.replaceKey("/Type", name("/Page"));
+    page.replaceKey("/MediaBox", rect(0, 0, width, height));
+    page.replaceKey("/Resources", resources);
+    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+}
+
 std::string bytes(const QByteArray &data)
 {
     return std::string(data.constData(), static_cast<size_t>(data.size()));
@@ -542,15 +556,7 @@ QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embed
                                         .toStdString();
         QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
         xobjects.replaceKey("/Im0", stream);
-        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-        resources.replaceKey("/XObject", xobjects);
-        QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
-        page.replaceKey("/Type", name("/Page"));
-        page.replaceKey("/MediaBox", rect(0, 0, box.width() + 72, box.height() + 72));
-        page.replaceKey("/Resources", resources);
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
-        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
-                                            false);
+        addImagePage(pdf, xobjects, box.width() + 72, box.height() + 72, content);
     }
     writeTo(pdf, path);
     return path;
@@ -579,16 +585,7 @@ QString redundantPdf(const QString &path)
         xobjects.replaceKey("/Im0", image(jpeg, 120, 90));
         if (i == 0)
             xobjects.replaceKey("/Unused", image(big, 1600, 1200));
-        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-        resources.replaceKey("/XObject", xobjects);
-        QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
-        page.replaceKey("/Type", name("/Page"));
-        page.replaceKey("/MediaBox", rect(0, 0, 300, 300));
-        page.replaceKey("/Resources", resources);
-        page.replaceKey("/Contents", QPDFObjectHandle::newStream(
-                                         &pdf, std::string("q 240 180 0 0 30 30 cm /Im0 Do Q\n")));
-        QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)),
-                                            false);
+        addImagePage(pdf, xobjects, 300, 300, "q 240 180 0 0 30 30 cm /Im0 Do Q\n");
     }
     writeTo(pdf, path);
     return path;
