@@ -341,9 +341,7 @@ void PdfDocumentView::requestVisiblePages()
                 requestDetail(row, page, visible, now);
         } else if (!split && page.detail && page.renderedSize == target) {
             // Back to a zoom where the whole page is sharp.
-            page.detail.reset();
-            page.requestedDetail.reset();
-            page.pendingDetail.reset();
+            page.dropDetail();
         }
         if (page.renderedSize == target || page.requestedSize == target)
             continue;
@@ -409,11 +407,8 @@ void PdfDocumentView::requestDetail(int row, PageState &page, const QRect &visib
 void PdfDocumentView::refreshRenders()
 {
     for (PageState &page : m_pages) {
-        page.requestedSize.reset();
-        page.pendingRequest.reset();
+        page.forgetRequests();
         page.previewRequest.reset();
-        page.requestedDetail.reset();
-        page.pendingDetail.reset();
     }
     m_inFlight.clear();
     requestVisiblePages();
@@ -443,11 +438,8 @@ void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
         it = kept.contains(it.key()) ? std::next(it) : m_pages.erase(it);
     // A page's sharp part is only worth its memory while the page is on screen.
     for (auto it = m_pages.begin(); it != m_pages.end(); ++it) {
-        if (!onScreen.contains(it.key()) && (it->detail || it->requestedDetail)) {
-            it->detail.reset();
-            it->requestedDetail.reset();
-            it->pendingDetail.reset();
-        }
+        if (!onScreen.contains(it.key()))
+            it->dropDetail();
     }
 
     // Very large images (deep zoom) could still add up: let the farthest go first.
@@ -492,10 +484,7 @@ void PdfDocumentView::checkPixelRatio()
     // New sizes for every page; the images stay on screen until their replacements arrive.
     for (PageState &page : m_pages) {
         page.renderedSize.reset();
-        page.requestedSize.reset();
-        page.pendingRequest.reset();
-        page.requestedDetail.reset();
-        page.pendingDetail.reset();
+        page.forgetRequests();
     }
     viewport()->update();
 }
@@ -882,11 +871,8 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
             if (page == m_pages.end())
                 continue;
             page->renderedSize.reset();
-            page->requestedSize.reset();
-            page->pendingRequest.reset();
-            page->requestedDetail.reset();
-            page->pendingDetail.reset();
-            page->detail.reset();
+            page->forgetRequests();
+            page->dropDetail();
         }
     }
     if (!roles.contains(PdfDocumentModel::RotationRole)) {

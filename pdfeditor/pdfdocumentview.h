@@ -141,6 +141,21 @@ private:
         std::optional<QRect> requestedDetail;
         QSize requestedDetailSize;
         std::optional<quint64> pendingDetail;
+
+        // Answers still on their way are ignored; the page asks again when next in view.
+        void forgetRequests()
+        {
+            requestedSize.reset();
+            pendingRequest.reset();
+            requestedDetail.reset();
+            pendingDetail.reset();
+        }
+        void dropDetail()
+        {
+            detail.reset();
+            requestedDetail.reset();
+            pendingDetail.reset();
+        }
     };
     void requestDetail(int row, PageState &page, const QRect &visible, qint64 now);
     QHash<PdfPageId, PageState> m_pages;
