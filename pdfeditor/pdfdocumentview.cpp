@@ -353,8 +353,9 @@ void PdfDocumentView::requestVisiblePages()
         if (m_inFlight.size() >= MaxInFlight)
             break;
         if (preview && i < onScreen && !target.isEmpty()) {
-            const QSize small(std::max(int(std::ceil(shown.width() * PreviewScale)), 1),
-                              std::max(int(std::ceil(shown.height() * PreviewScale)), 1));
+            // A fraction of the image asked for, so never larger than it (a deeply zoomed page's
+            // own size would be hundreds of megabytes).
+            const QSize small = scaledSize(target, PreviewScale / dpr);
             const quint64 id = m_renderManager->requestRender(*entry, small, PdfRenderPurpose::Page,
                                                               m_model->revision(), PreviewPriority);
             page.previewRequest = id;
