@@ -223,7 +223,7 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
     StagedFile staged(QFileInfo(target).absolutePath());
     if (!staged.isValid())
         return failStaged(request, staged);
-    const bool written = qpdfsupport::writeAtomically(
+    const bool written = qpdfsupport::writeStaged(
         pdf, staged.path(),
         [](QPDFWriter &writer) {
             writer.setObjectStreamMode(qpdf_o_generate);

@@ -413,7 +413,7 @@ bool convert(const TaskRequest &request, const QStringList &images, const QStrin
         return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    if (!qpdfsupport::writeAtomically(
+    if (!qpdfsupport::writeStaged(
             pdf, staged.path(),
             [](QPDFWriter &writer) { writer.setObjectStreamMode(qpdf_o_generate); }, &error,
             &message))

@@ -28,6 +28,8 @@ enum class BatchFailure : int {
     OutOfMemory,
     NoFreeName, // argument: the folder
     Cancelled,
+    NotProtected,          // unlock of a file without a password; argument: the file
+    OwnerPasswordRequired, // encrypt of a protected file opened without its owner password
 };
 
 // What the last batch operation of a thread did: its failure, if any, and the file or folder it
@@ -41,10 +43,15 @@ struct BatchOutcome
 
 // A temporary file in an output folder that becomes the output only when the job succeeds: it
 // is moved onto its final name in one step, and removed if the job ends any other way.
+// Where the system allows, it has no name until then (Linux: O_TMPFILE), so even a killed
+// process leaves nothing behind; path() then names it through /proc/self/fd.
 class StagedFile
 {
 public:
-    explicit StagedFile(const QString &folder);
+    // Named: always a hidden file in the folder, for writers that stage their own output beside
+    // the path they are given.
+    enum class Kind { Anonymous, Named };
+    explicit StagedFile(const QString &folder, Kind kind = Kind::Anonymous);
     StagedFile(const StagedFile &) = delete;
     StagedFile &operator=(const StagedFile &) = delete;
     ~StagedFile();
@@ -65,11 +72,19 @@ public:
     // commitTo "<folder>/<base>.pdf"; the name taken, or an empty string.
     QString commitToFreeName(const QString &folder, const QString &base);
     QString placedPath() const { return m_placed; }
+    // Who the names taken are promised to; by default the batch job running on this thread.
+    void setOwner(const QString &owner) { m_owner = owner; }
 
 private:
     bool refuseWhenCancelled();
+    bool makeNamed();
+    bool makeAnonymous();
+    // Gives the staged bytes the name to without replacing anything there (Exists if taken).
+    int placeAt(const QString &to, QString *why);
 
     QString m_folder;
+    QString m_owner;
+    int m_descriptor = -1; // the anonymous file, or -1
     QString m_path;
     QString m_placed;
     QString m_error;

@@ -97,7 +97,7 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    if (!qpdfsupport::writeAtomically(out, staged.path(), {}, &error, &message))
+    if (!qpdfsupport::writeStaged(out, staged.path(), {}, &error, &message))
         return fail(request, writeFailureOf(error, folder), folder, message);
     // The output never replaces a source, so it is placed before the sources are closed.
     return staged.commitTo(target) || failStaged(request, staged);

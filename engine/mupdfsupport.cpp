@@ -503,8 +503,10 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const D
     return ok;
 }
 
-int writePng(fz_context *ctx, const char *path, int width, int height, int stride,
-             unsigned char *samples, int dpi, char *error)
+// Encodes into memory: MuPDF's file outputs remove the file first, which a staged output that
+// has no name yet does not allow.
+int encodePng(fz_context *ctx, int width, int height, int stride, unsigned char *samples, int dpi,
+              fz_buffer **result, char *error)
 {
     fz_pixmap *pixmap = nullptr;
     int ok = 1;
@@ -515,7 +517,7 @@ int writePng(fz_context *ctx, const char *path, int width, int height, int strid
         pixmap = fz_new_pixmap_with_data(ctx, fz_device_rgb(ctx), width, height, nullptr, 0, stride,
                                          samples);
         fz_set_pixmap_resolution(ctx, pixmap, dpi, dpi);
-        fz_save_pixmap_as_png(ctx, pixmap, path);
+        *result = fz_new_buffer_from_pixmap_as_png(ctx, pixmap, fz_default_color_params);
     }
     fz_always(ctx)
     {
@@ -957,12 +959,23 @@ bool savePng(const QImage &image, int dpi, const QString &path, QString *message
     char error[ErrorTextSize] = {};
     // MuPDF only reads the samples; the pixmap borrows them.
     auto *samples = const_cast<unsigned char *>(image.constBits());
-    if (!writePng(ctx, QFile::encodeName(path).constData(), image.width(), image.height(),
-                  static_cast<int>(image.bytesPerLine()), samples, dpi, error)) {
+    fz_buffer *buffer = nullptr;
+    if (!encodePng(ctx, image.width(), image.height(), static_cast<int>(image.bytesPerLine()),
+                   samples, dpi, &buffer, error)) {
         *message = text(error);
         return false;
     }
-    return true;
+    unsigned char *data = nullptr;
+    const size_t size = fz_buffer_storage(ctx, buffer, &data);
+    QFile file(path);
+    const bool ok =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size) &&
+        file.flush();
+    fz_drop_buffer(ctx, buffer);
+    if (!ok)
+        *message = file.errorString();
+    return ok;
 }
 
 bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message)

@@ -18,7 +18,7 @@ using mupdf::ErrorTextSize;
 
 // 1 ok, 0 error.
 int checkPassword(fz_context *ctx, const char *path, const char *password, int *encrypted,
-                  int *accepted, char *error)
+                  int *accepted, int *needsPassword, char *error)
 {
     pdf_document *doc = nullptr;
     int ok = 1;
@@ -28,7 +28,8 @@ int checkPassword(fz_context *ctx, const char *path, const char *password, int *
     {
         doc = pdf_open_document(ctx, path);
         *encrypted = doc->crypt != nullptr;
-        *accepted = *encrypted ? pdf_authenticate_password(ctx, doc, password) != 0 : 1;
+        *needsPassword = pdf_needs_password(ctx, doc);
+        *accepted = *encrypted ? pdf_authenticate_password(ctx, doc, password) : 1;
     }
     fz_always(ctx)
     {
@@ -233,21 +234,26 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
 } // namespace
 
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
-                   QString *message)
+                   QString *message, bool *needsPassword, bool *ownerAccess)
 {
     fz_context *ctx = mupdf::threadContext(message);
     if (!ctx)
         return false;
     char error[ErrorTextSize] = {};
     int isEncrypted = 0;
-    int isAccepted = 0;
+    int rights = 0;
+    int needs = 0;
     if (!checkPassword(ctx, QFile::encodeName(path).constData(), password.toUtf8().constData(),
-                       &isEncrypted, &isAccepted, error)) {
+                       &isEncrypted, &rights, &needs, error)) {
         *message = QString::fromUtf8(error);
         return false;
     }
     *encrypted = isEncrypted;
-    *accepted = isAccepted;
+    *accepted = rights != 0;
+    if (needsPassword)
+        *needsPassword = needs;
+    if (ownerAccess)
+        *ownerAccess = !isEncrypted || (rights & 4) != 0;
     return true;
 }
 

@@ -2,12 +2,14 @@
 
 #include "inkwell.h"
 #include "mupdfsupport.h"
+#include "outputreservations.h"
 #include "pagecopy.h"
 #include "pagestamp.h"
 #include "qpdfsupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -15,6 +17,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -346,7 +349,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
     }
     PdfBackendError writeError = PdfBackendError::NoError;
     bool damaged = false;
-    const bool ok = qpdfsupport::writeAtomically(
+    const bool ok = qpdfsupport::writeStaged(
         *out, (*staged)->path(),
         [protection](QPDFWriter &writer) {
             if (protection)
@@ -364,10 +367,13 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
 
 } // namespace
 
-bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
-           PdfBackendError *error, QString *message)
+namespace {
+
+// Writes the pages into a staged file, then hands it to place.
+bool writeAndPlace(const QList<PdfSourcePage> &pages, const QString &path,
+                   const PdfWriteOptions &options, PdfBackendError *error, QString *message,
+                   const std::function<bool(StagedFile &)> &place)
 {
-    const QString target = resolvedTarget(path);
     // Damage qpdf only meets while copying or writing is retried on copies MuPDF repaired.
     for (bool forceRepair : {false, true}) {
         std::unique_ptr<StagedFile> staged;
@@ -377,7 +383,7 @@ bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWrit
             if (outcome == Outcome::Written) {
                 // Every source is closed by now, so the target can be replaced even where open
                 // files cannot be.
-                if (staged->replace(target))
+                if (place(*staged))
                     return true;
                 *error = PdfBackendError::WriteFailed;
                 *message = staged->errorString();
@@ -394,6 +400,33 @@ bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWrit
         }
     }
     return false;
+}
+
+} // namespace
+
+bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
+           PdfBackendError *error, QString *message)
+{
+    const QString target = resolvedTarget(path);
+    return writeAndPlace(pages, path, options, error, message,
+                         [&target](StagedFile &staged) { return staged.replace(target); });
+}
+
+bool writeNew(const QList<PdfSourcePage> &pages, const QString &path,
+              const PdfWriteOptions &options, QString *writtenPath, PdfBackendError *error,
+              QString *message)
+{
+    // The name is promised to this write only while it is placed; afterwards the file holds it.
+    const QString owner = QUuid::createUuid().toString();
+    const bool ok = writeAndPlace(pages, path, options, error, message, [&](StagedFile &staged) {
+        staged.setOwner(owner);
+        if (!staged.commitTo(QFileInfo(path).absoluteFilePath()))
+            return false;
+        *writtenPath = staged.placedPath();
+        return true;
+    });
+    outputreservations::release(owner);
+    return ok;
 }
 
 } // namespace pagewriter

@@ -75,7 +75,7 @@ bool PasswordTool::execute(const TaskRequest &request)
     if (!staged.isValid())
         return failStaged(request, staged);
     const QByteArray secret = password.toUtf8();
-    const bool written = qpdfsupport::writeAtomically(
+    const bool written = qpdfsupport::writeStaged(
         *input->pdf, staged.path(),
         [&](QPDFWriter &writer) {
             writer.setPreserveEncryption(false);

@@ -1,6 +1,7 @@
 #include "pdfeditorbackend.h"
 
 #include "mupdfsupport.h"
+#include "mupdftools.h"
 #include "pagestamp.h"
 #include "pagewriter.h"
 
@@ -290,6 +291,56 @@ bool PdfEditorBackend::saveDocument(const QList<PdfSourcePage> &pages, const QSt
     put(error, ok ? PdfBackendError::NoError : code);
     put(message, text);
     return ok;
+}
+
+bool PdfEditorBackend::saveNewDocument(const QList<PdfSourcePage> &pages, const QString &path,
+                                       const PdfWriteOptions &options, QString *writtenPath,
+                                       PdfBackendError *error, QString *message)
+{
+    PdfBackendError code = PdfBackendError::NoError;
+    QString text;
+    QString placed;
+    bool ok = false;
+    if (pages.isEmpty()) {
+        code = PdfBackendError::WriteFailed;
+        text = QStringLiteral("A PDF needs at least one page.");
+    } else if (path.isEmpty()) {
+        code = PdfBackendError::WriteFailed;
+        text = QStringLiteral("No file name was given.");
+    } else {
+        ok = pagewriter::writeNew(pages, path, options, &placed, &code, &text);
+    }
+    put(error, ok ? PdfBackendError::NoError : code);
+    put(message, text);
+    put(writtenPath, ok ? placed : QString());
+    return ok;
+}
+
+bool PdfEditorBackend::readProtection(const QString &path, const QString &password,
+                                      PdfProtection *protection, PdfBackendError *error,
+                                      QString *message)
+{
+    PdfProtection result;
+    QString text;
+    if (!QFileInfo(path).isFile()) {
+        put(error, PdfBackendError::FileNotFound);
+        put(message,
+            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    bool accepted = false;
+    if (!mupdftools::passwordState(path, password, &result.encrypted, &accepted, &text,
+                                   &result.needsPassword, &result.ownerAccess)) {
+        put(error, PdfBackendError::CorruptOrUnsupported);
+        put(message, text);
+        return false;
+    }
+    result.opens = accepted || !result.needsPassword;
+    if (protection)
+        *protection = result;
+    put(error, PdfBackendError::NoError);
+    put(message, QString());
+    return true;
 }
 
 QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,

@@ -47,6 +47,17 @@ struct PdfDocumentInfo
     bool treeRepaired = false;
 };
 
+// How a file is protected, as far as a password given for it shows.
+struct PdfProtection
+{
+    bool encrypted = false;
+    // The file opens only with a password (a user password is set).
+    bool needsPassword = false;
+    // The password given (or none, where the file needs none) opens the file / is the owner's.
+    bool opens = false;
+    bool ownerAccess = false;
+};
+
 // What a written file keeps besides its pages.
 struct PdfWriteOptions
 {
@@ -117,6 +128,14 @@ public:
     static bool saveDocument(const QList<PdfSourcePage> &pages, const QString &path,
                              const PdfWriteOptions &options, PdfBackendError *error,
                              QString *message);
+    // As saveDocument, but never replaces a file: where path is taken on disk or promised to an
+    // unfinished job, the output takes the next free "<stem>(n).pdf". *writtenPath: the name taken.
+    static bool saveNewDocument(const QList<PdfSourcePage> &pages, const QString &path,
+                                const PdfWriteOptions &options, QString *writtenPath,
+                                PdfBackendError *error, QString *message);
+    // Reads only the file's security; false with error and message when it cannot be read.
+    static bool readProtection(const QString &path, const QString &password,
+                               PdfProtection *protection, PdfBackendError *error, QString *message);
     static QList<QImage> renderPages(const QList<PdfSourcePage> &pages, const QList<QSize> &sizes,
                                      QList<QString> *errors);
     // Only a part of each page drawn at its size: the pixels of regions[i] (the whole page where

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
@@ -144,17 +143,15 @@ std::shared_ptr<Source> open(const QString &path, const QString &password, bool 
     return {};
 }
 
-bool writeAtomically(QPDF &pdf, const QString &path,
-                     const std::function<void(QPDFWriter &)> &configure, PdfBackendError *error,
-                     QString *message, bool *sourceDamaged)
+bool writeStaged(QPDF &pdf, const QString &path, const std::function<void(QPDFWriter &)> &configure,
+                 PdfBackendError *error, QString *message, bool *sourceDamaged)
 {
     if (sourceDamaged)
         *sourceDamaged = false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         *error = PdfBackendError::WriteFailed;
-        *message = QStringLiteral("Cannot write %1: %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString());
+        *message = QStringLiteral("Cannot write the output: %1").arg(file.errorString());
         return false;
     }
     try {
@@ -165,18 +162,16 @@ bool writeAtomically(QPDF &pdf, const QString &path,
             configure(writer);
         writer.write();
     } catch (const std::exception &e) {
-        file.cancelWriting();
         if (sourceDamaged)
             *sourceDamaged = isDamage(e);
         *error = PdfBackendError::WriteFailed;
-        *message = QStringLiteral("Writing %1 failed: %2")
-                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()));
+        *message =
+            QStringLiteral("Writing the output failed: %1").arg(QString::fromStdString(e.what()));
         return false;
     }
-    if (!file.commit()) {
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
         *error = PdfBackendError::WriteFailed;
-        *message = QStringLiteral("Cannot write %1: %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString());
+        *message = QStringLiteral("Cannot write the output: %1").arg(file.errorString());
         return false;
     }
     return true;

@@ -38,6 +38,18 @@ inline constexpr QLatin1StringView SinglePdf{"singlePdf"};
 inline constexpr QLatin1StringView ImageFormat{"format"};
 // True: the images embedded in the pages are written instead of the rendered pages.
 inline constexpr QLatin1StringView SaveAsSeparateFiles{"saveAsSeparateFiles"};
+// QStringList: the password each input opens with, by position (inputFiles, or the one
+// inputFile), as typed when the file was added; empty for a file that needs none. Unlock uses
+// its file's own password before the panel's; encrypt opens a protected file with it.
+inline constexpr QLatin1StringView InputPasswords{"inputPasswords"};
+// Encrypt: an owner password other than the user password ("password"); empty means the same.
+inline constexpr QLatin1StringView OwnerPassword{"ownerPassword"};
+// Encrypt: what readers without the owner password may do; each true when missing.
+inline constexpr QLatin1StringView AllowPrint{"allowPrint"};
+inline constexpr QLatin1StringView AllowCopy{"allowCopy"};
+inline constexpr QLatin1StringView AllowModify{"allowModify"};
+// Merge: true puts one blank page, the size of the page before it, between consecutive inputs.
+inline constexpr QLatin1StringView InsertBlankPages{"insertBlankPages"};
 } // namespace TaskOption
 
 // The value of TaskOption::SaveOption; the other enums are named as their keys.
@@ -54,4 +66,10 @@ inline bool replacesSource(const QVariantMap &options)
     bool ok = false;
     const int mode = options.value(TaskOption::SaveOption).toInt(&ok);
     return ok && SaveMode(mode) == SaveMode::ReplaceSource;
+}
+
+// The password of input i of a request (see TaskOption::InputPasswords), or an empty string.
+inline QString inputPassword(const QVariantMap &options, qsizetype i)
+{
+    return options.value(TaskOption::InputPasswords).toStringList().value(i);
 }

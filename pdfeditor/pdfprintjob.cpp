@@ -2,6 +2,7 @@
 
 #include "inkwell.h"
 #include "modernmessagebox.h"
+#include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdfprintworker.h"
 #include "pdfspool.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QUuid>
 
 #include <algorithm>
 #include <memory>
@@ -212,7 +214,11 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
         return;
     }
     if (toFile) {
-        staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
+        // The page writer stages its own output beside the name it is given.
+        staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath(),
+                                              order.route == PdfPrintWorker::Route::PdfFile
+                                                  ? StagedFile::Kind::Named
+                                                  : StagedFile::Kind::Anonymous);
         if (!staged->isValid()) {
             ModernMessageBox::showWarning(
                 parent, QApplication::translate("PdfPrintJob", "打印失败"),
@@ -227,6 +233,10 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
             printer.setOutputFileName(staged->path());
         }
     }
+
+    // The print dialog asked before a file there was chosen to be replaced; a file that appears
+    // there meanwhile is kept and the print takes the next free name.
+    const bool replaceChosen = toFile && QFileInfo::exists(target);
 
     PdfPrintWorker worker(std::move(order));
     runWithProgress(&worker, parent);
@@ -243,8 +253,19 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     // Rendered sheets printed before a failure stay, as they would on paper; a PDF subset that
     // failed is not a print of the range and is dropped.
     const bool keep = error.isEmpty() || worker.route() == PdfPrintWorker::Route::Rendered;
-    if (staged && keep && !staged->replace(target) && error.isEmpty())
-        error = staged->errorString();
+    if (staged && keep) {
+        const QString owner = QUuid::createUuid().toString();
+        staged->setOwner(owner);
+        const bool placed = replaceChosen ? staged->replace(target) : staged->commitTo(target);
+        Inkwell::releaseOutputs(owner);
+        if (!placed && error.isEmpty())
+            error = staged->errorString();
+        if (placed && error.isEmpty() && !pathidentity::same(staged->placedPath(), target))
+            ModernMessageBox::showInformation(
+                parent, QApplication::translate("PdfPrintJob", "打印完成"),
+                QApplication::translate("PdfPrintJob", "已有同名文件，打印内容已保存为：\n%1")
+                    .arg(QDir::toNativeSeparators(staged->placedPath())));
+    }
     if (!error.isEmpty())
         ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
                                       error);

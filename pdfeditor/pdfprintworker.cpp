@@ -74,7 +74,8 @@ bool PdfPrintWorker::writeSubset(const QString &path, const PdfWriteOptions &opt
 // False when the spooler could not take the job; the caller then renders.
 bool PdfPrintWorker::spool()
 {
-    StagedFile staged(QDir::tempPath());
+    // The spooler and the page writer take the file by name.
+    StagedFile staged(QDir::tempPath(), StagedFile::Kind::Named);
     if (!staged.isValid()) {
         qDebug() << "print: no temporary file for the spooler:" << staged.errorString();
         return false;

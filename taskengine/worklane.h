@@ -53,6 +53,9 @@ signals:
     void taskError(const QString &taskId, const QString &error);
     // The file or folder a task finally wrote, just before its Completed status.
     void taskOutputWritten(const QString &taskId, const QString &path);
+    // The input a failed task could not read (as the request listed it), just before taskError;
+    // pages of jobs over several inputs offer to go on without it.
+    void taskInputFailed(const QString &taskId, const QString &file);
 
 private:
     explicit Worklane(QObject *parent = nullptr);

@@ -31,9 +31,10 @@ struct ImageRef
     bool isMask = false; // a stencil mask (/ImageMask true)
 };
 
-// Whether the file is encrypted and whether password opens it (as user or owner password).
+// Whether the file is encrypted and whether password opens it (as user or owner password);
+// whether it needs a password to open at all, and whether password is the owner's.
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
-                   QString *message);
+                   QString *message, bool *needsPassword = nullptr, bool *ownerAccess = nullptr);
 
 // Opens a document held in memory on the calling thread; bytes must outlive it.
 mupdf::DocumentRef openMemory(const QByteArray &bytes, QString *message);

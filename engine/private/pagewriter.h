@@ -9,4 +9,10 @@ namespace pagewriter {
 bool write(const QList<PdfSourcePage> &pages, const QString &path, const PdfWriteOptions &options,
            PdfBackendError *error, QString *message);
 
+// As write, but never replaces a file: the output takes path or, when that is taken on disk or
+// promised to an unfinished job, the next free "<stem>(n).pdf"; *writtenPath is the name taken.
+bool writeNew(const QList<PdfSourcePage> &pages, const QString &path,
+              const PdfWriteOptions &options, QString *writtenPath, PdfBackendError *error,
+              QString *message);
+
 } // namespace pagewriter

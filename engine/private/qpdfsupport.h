@@ -31,11 +31,10 @@ struct Source
 std::shared_ptr<Source> open(const QString &path, const QString &password, bool forceRepair,
                              PdfBackendError *error, QString *message);
 
-// Writes pdf to path through a temporary file in the same folder and replaces the target only
-// when everything was written. configure adjusts the writer before writing.
-bool writeAtomically(QPDF &pdf, const QString &path,
-                     const std::function<void(QPDFWriter &)> &configure, PdfBackendError *error,
-                     QString *message, bool *sourceDamaged = nullptr);
+// Writes pdf into a staged file (StagedFile::path()), which becomes an output only when placed.
+// configure adjusts the writer before writing.
+bool writeStaged(QPDF &pdf, const QString &path, const std::function<void(QPDFWriter &)> &configure,
+                 PdfBackendError *error, QString *message, bool *sourceDamaged = nullptr);
 
 // True when a qpdf exception means the data of a source is damaged (worth a repaired retry).
 bool isDamage(const std::exception &e);
