@@ -1101,6 +1101,45 @@ private slots:
 
     // A name that was free when the job was named and is taken when it finishes: the engine
     // moves on to the next free name and says which it wrote; the other file stays as it was.
+    // A killed job leaves nothing: until it is placed, the output has no name in the folder.
+    void stagedOutputHasNoNameUntilPlaced_data()
+    {
+        QTest::addColumn<QString>("end"); // commit, replace or drop
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("placed beside a file") << u"commit"_s << QStringList{u"a(1).pdf"_s, u"a.pdf"_s};
+        QTest::newRow("replacing its source") << u"replace"_s << QStringList{u"a.pdf"_s};
+        QTest::newRow("given up") << u"drop"_s << QStringList{u"a.pdf"_s};
+    }
+
+    void stagedOutputHasNoNameUntilPlaced()
+    {
+        QFETCH(QString, end);
+        QFETCH(QStringList, after);
+        const QString folder =
+            freshFolder(u"staged-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString existing = QDir(folder).filePath(u"a.pdf"_s);
+        QVERIFY(writeBytes(existing, "old"));
+        {
+            StagedFile staged(folder);
+            QVERIFY(staged.isValid());
+            QFile file(staged.path());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(file.write("new bytes"), 9);
+            file.close();
+            QCOMPARE(visibleFiles(folder), QStringList{u"a.pdf"_s});
+            if (end == u"commit"_s) {
+                QVERIFY(staged.commitTo(existing));
+                QCOMPARE(staged.placedPath(), QDir(folder).filePath(u"a(1).pdf"_s));
+            } else if (end == u"replace"_s) {
+                QVERIFY(staged.replace(existing));
+            }
+        }
+        QCOMPARE(visibleFiles(folder), after);
+        QCOMPARE(readBytes(existing), end == u"replace"_s ? QByteArray("new bytes") : QByteArray("old"));
+        if (end == u"commit"_s)
+            QCOMPARE(readBytes(QDir(folder).filePath(u"a(1).pdf"_s)), QByteArray("new bytes"));
+    }
+
     void neverReplacesAFileItDidNotReserve_data()
     {
         QTest::addColumn<int>("type");
