@@ -18,9 +18,6 @@
 #include <thread>
 #include <vector>
 
-#ifdef Q_OS_LINUX
-#include <sys/prctl.h>
-#endif
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
@@ -133,7 +130,7 @@ QString profileFolder(int n)
     return root + u"/velmora/office/helper-%1"_s.arg(n);
 }
 
-// Starts a helper in a process group of its own, ending with us; null when it cannot start.
+// Starts a helper in a process group of its own; null when it cannot start.
 std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolder)
 {
     auto helper = std::make_unique<Helper>();
@@ -164,10 +161,9 @@ std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolde
     const int devnull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     const pid_t pid = ::fork();
     if (pid == 0) {
+        // Not a parent-death signal: that follows the forking thread, and pool threads expire.
+        // A helper whose parent is gone reads the end of its input and exits.
         ::setsid();
-#ifdef Q_OS_LINUX
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-#endif
         ::dup2(in[0], 0);
         ::dup2(out[1], 1);
         if (devnull >= 0)
