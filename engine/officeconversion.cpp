@@ -125,6 +125,21 @@ Run runBounded(QProcess &process, const QString &program, const QStringList &arg
     return process.exitStatus() == QProcess::CrashExit ? Run::Crashed : Run::Exited;
 }
 
+// The office reads anything it can as plain text; a zip-based document that is neither a zip nor
+// an encrypted one (a compound file) is damaged, whatever text it holds.
+bool lacksItsContainer(const QString &path)
+{
+    static const QStringList zipped = {u"docx"_s, u"docm"_s, u"xlsx"_s, u"xlsm"_s, u"pptx"_s,
+                                       u"pptm"_s, u"odt"_s,  u"ods"_s,  u"odp"_s};
+    if (!zipped.contains(QFileInfo(path).suffix().toLower()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head != QByteArray("PK\x03\x04", 4) && head != QByteArray("\xD0\xCF\x11\xE0", 4);
+}
+
 bool isPdf(const QString &path)
 {
     QFile file(path);
@@ -245,6 +260,8 @@ bool convert(const TaskRequest &request)
         return fail(request, BatchFailure::SourceMissing, source, u"no source"_s);
     if (!suffixes().contains(QFileInfo(source).suffix().toLower()))
         return fail(request, BatchFailure::UnsupportedFormat, source, u"not an office file"_s);
+    if (lacksItsContainer(source))
+        return fail(request, BatchFailure::OfficeUnreadable, source, u"not a document"_s);
     if (officeProgram().isEmpty())
         return fail(request, BatchFailure::OfficeMissing, QString(), u"no office suite"_s);
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));

@@ -257,6 +257,16 @@ void TestOfficeToPdf::failsWithItsReason_data()
             truncated = docx.readAll().left(int(docx.size() / 2));
     }
     QTest::newRow("damaged docx") << u"broken.docx"_s << truncated << u"文件已损坏或受密码保护"_s;
+    QByteArray sealed;
+    {
+        // Made by data/make-protected.py; its password is "secret".
+        QFile odt(QStringLiteral(VELMORA_OFFICE_DATA "/protected.odt"));
+        if (odt.open(QIODevice::ReadOnly))
+            sealed = odt.readAll();
+    }
+    QTest::newRow("password") << u"sealed.odt"_s << sealed << u"文件已损坏或受密码保护"_s;
+    QTest::newRow("text named docx")
+        << u"fake.docx"_s << QByteArray("only text, no document\n") << u"文件已损坏或受密码保护"_s;
     QTest::newRow("not an office file")
         << u"picture.png"_s << QByteArray("\x89PNG\r\n") << u"不支持的文件类型：picture.png"_s;
 }
