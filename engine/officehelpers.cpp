@@ -66,6 +66,7 @@ struct Helper
     int fromHelper = -1;
     std::string buffer;
     int documents = 0;
+    QString program;
     std::unique_ptr<QLockFile> lock;
     std::chrono::steady_clock::time_point idleSince;
 
@@ -185,6 +186,7 @@ std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolde
     }
     ::signal(SIGPIPE, SIG_IGN);
     helper->pid = pid;
+    helper->program = program;
     helper->toHelper = in[1];
     helper->fromHelper = out[0];
     return helper;
@@ -199,11 +201,23 @@ public:
         return pool;
     }
 
-    // An idle helper, or room for a new one; waits while every core has one at work.
-    std::unique_ptr<Helper> take(bool *mayStart, const QDeadlineTimer &deadline)
+    // An idle helper, or room for a new one; waits while every core has one at work (the wait
+    // is not the document's time).
+    std::unique_ptr<Helper> take(const QString &program, bool *mayStart)
     {
         std::unique_lock lock(m_mutex);
         for (;;) {
+            // A helper of another program (the office was changed) is not used again.
+            std::vector<std::unique_ptr<Helper>> stale;
+            for (auto it = m_idle.begin(); it != m_idle.end();) {
+                if ((*it)->program != program) {
+                    stale.push_back(std::move(*it));
+                    it = m_idle.erase(it);
+                    --m_live;
+                } else {
+                    ++it;
+                }
+            }
             if (!m_idle.empty()) {
                 std::unique_ptr<Helper> helper = std::move(m_idle.back());
                 m_idle.pop_back();
@@ -215,7 +229,7 @@ public:
                 *mayStart = true;
                 return {};
             }
-            if (deadline.hasExpired() || batchsupport::cancelRequested()) {
+            if (batchsupport::cancelRequested()) {
                 *mayStart = false;
                 return {};
             }
@@ -338,12 +352,12 @@ Result convert(const QString &source, const QString &pdf, std::chrono::milliseco
     const QString program = helperProgram();
     if (program.isEmpty() || officeconversion::officeProgram().isEmpty())
         return Result::Unavailable;
-    const QDeadlineTimer deadline(limit);
     Pool &pool = Pool::instance();
     bool mayStart = false;
-    std::unique_ptr<Helper> helper = pool.take(&mayStart, deadline);
+    std::unique_ptr<Helper> helper = pool.take(program, &mayStart);
     if (!helper && !mayStart)
-        return batchsupport::cancelRequested() ? Result::Cancelled : Result::TimedOut;
+        return Result::Cancelled;
+    const QDeadlineTimer deadline(limit);
     if (!helper) {
         Result why = Result::Unavailable;
         helper = start(program, deadline, &why);
