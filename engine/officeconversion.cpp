@@ -74,6 +74,8 @@ constexpr auto kProfileSettings = R"(<?xml version="1.0" encoding="UTF-8"?>
 <item oor:path="/org.openoffice.Office.Writer/Content/Update"><prop oor:name="Link" oor:op="fuse"><value>0</value></prop></item>
 <item oor:path="/org.openoffice.Office.Calc/Content/Update"><prop oor:name="Link" oor:op="fuse"><value>1</value></prop></item>
 <item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="FirstRun" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentOOoLockFile" oor:op="fuse"><value>false</value></prop></item>
+<item oor:path="/org.openoffice.Office.Common/Misc"><prop oor:name="UseDocumentSystemFileLocking" oor:op="fuse"><value>false</value></prop></item>
 </oor:items>
 )";
 
@@ -138,6 +140,12 @@ bool lacksItsContainer(const QString &path)
         return false;
     const QByteArray head = file.read(4);
     return head != QByteArray("PK\x03\x04", 4) && head != QByteArray("\xD0\xCF\x11\xE0", 4);
+}
+
+bool isSpreadsheet(const QString &path)
+{
+    static const QStringList sheets = {u"xls"_s, u"xlsx"_s, u"xlsm"_s, u"ods"_s, u"csv"_s};
+    return sheets.contains(QFileInfo(path).suffix().toLower());
 }
 
 bool isPdf(const QString &path)
@@ -276,8 +284,16 @@ bool convert(const TaskRequest &request)
     const QString pdf = work.filePath(u"out.pdf"_s);
     const auto limit = timeLimit(QFileInfo(source).size());
 
-    Result result = officehelpers::convert(source, pdf, limit);
-    // What the warm office could not load, the command may still convert.
+    // The kit loads no spreadsheet here (Calc documents come back empty): those go to the
+    // command at once. What the warm office could not load, the command may still convert.
+    const QFileInfo info(source);
+    const QString lockFile = info.absolutePath() + u"/.~lock."_s + info.fileName() + u'#';
+    const bool lockedBefore = QFileInfo::exists(lockFile);
+    Result result =
+        isSpreadsheet(source) ? Result::Unavailable : officehelpers::convert(source, pdf, limit);
+    // A load that failed in the kit leaves its lock file beside the document.
+    if (!lockedBefore && QFileInfo::exists(lockFile))
+        QFile::remove(lockFile);
     if (result == Result::Unavailable || result == Result::Unreadable || result == Result::Crashed)
         result = convertWithCommand(source, pdf, limit);
     switch (result) {

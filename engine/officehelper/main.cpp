@@ -27,6 +27,8 @@ int main(int argc, char *argv[])
 {
     if (argc < 3)
         return 2;
+    // No lock files beside the user's documents.
+    setenv("SAL_ENABLE_FILE_LOCKING", "0", 1);
     std::unique_ptr<lok::Office> office(lok::lok_cpp_init(argv[1], argv[2]));
     if (!office)
         return 3;
@@ -46,7 +48,10 @@ int main(int argc, char *argv[])
             answer("unreadable");
             continue;
         }
-        answer(document->saveAs(pdf.c_str(), "pdf", nullptr) ? "done" : "failed");
+        const bool saved = document->saveAs(pdf.c_str(), "pdf", nullptr);
+        // Closed before answering, so nothing of it is left when the parent goes on.
+        document.reset();
+        answer(saved ? "done" : "failed");
     }
     // The office's own shutdown is slow and has hung; there is nothing left to save.
     std::fflush(stdout);

@@ -19,7 +19,8 @@ QStringList suffixes();
 std::chrono::milliseconds timeLimit(qint64 fileSize);
 
 // Writes the settings every profile starts with into profile (a folder): macros never run,
-// links to untrusted places are blocked, linked content is never updated.
+// links to untrusted places are blocked, linked content is never updated, no lock files are
+// written beside documents.
 bool prepareProfile(const QString &profile);
 
 // What one conversion came to.
