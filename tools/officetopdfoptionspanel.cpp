@@ -19,6 +19,7 @@ OfficeToPdfOptionsPanel::OfficeToPdfOptionsPanel(QWidget *parent)
     description->setStyleSheet(KitStyle::plainLabelStyle());
     addControl(description);
 
+    addSpacing(10);
     m_missingOffice = addErrorLabel(u"missingOfficeNote"_s);
     m_missingOffice->setWordWrap(true);
     m_missingOffice->setTextInteractionFlags(Qt::TextSelectableByMouse);
