@@ -288,7 +288,7 @@ std::unique_ptr<QWidget> TestToolPages::runPage(int toolType, const QStringList 
         applyStep(tool->optionsPanel(), step);
     if (!files.isEmpty())
         dropFiles(tool->dropZone(), files);
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     return page;
 }
 
@@ -520,7 +520,7 @@ void TestToolPages::namingAcrossRuns()
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
     batch(page)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
     QVERIFY(dropFiles(batch(page)->dropZone(), {report}));
-    QTest::mouseClick(batch(page)->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(batch(page));
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
     QCOMPARE(rowNames(batch(page)->taskList()), QStringList{u"report(2).pdf"_s});
     QCOMPARE(entries(m_dir->path()),
@@ -710,7 +710,7 @@ void TestToolPages::mergeInDraggedOrder()
           Qt::LeftButton);
     mouse(last, QEvent::MouseMove, above, Qt::LeftButton);
     mouse(last, QEvent::MouseButtonRelease, above, Qt::NoButton);
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
 
     QVERIFY(waitUntilFinished(tool->taskList()));
     QCOMPARE(statusTexts(tool->taskList()), QStringList{u"完成"_s});
@@ -740,7 +740,7 @@ void TestToolPages::restartKeepsOptions()
     const QString next = pdf(u"b.pdf"_s);
     QVERIFY(dropFiles(tool->dropZone(), {next}));
     QCOMPARE(tool->fileList()->files(), QStringList{next});
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     QCOMPARE(tool->taskList()->count(), 1);
     QVERIFY(waitUntilFinished(tool->taskList()));
     QCOMPARE(m_submitted.at(1).request.options.value(u"compressLevel"_s).toInt(), 1);
@@ -898,7 +898,7 @@ void TestToolPages::outputNamesNeverCollide()
         QTest::mouseClick(batch(first)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s),
                           Qt::LeftButton);
         QVERIFY(dropFiles(batch(first)->dropZone(), {source}));
-        QTest::mouseClick(batch(first)->optionsPanel()->startButton(), Qt::LeftButton);
+        pressStart(batch(first));
     }
     gate.open();
     QVERIFY(waitUntilFinished(batch(first)->taskList()));
@@ -987,7 +987,7 @@ void TestToolPages::pdfOutputOpensInViewerTab()
     main.show();
     main.onViewerToolRequested(1, source);
     auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     QVERIFY(waitUntilFinished(tool->taskList()));
     auto *row = tool->taskList()->findChild<TaskListItem *>();
     QTest::mouseClick(row->findChild<QPushButton *>(u"taskOpenFileButton"_s), Qt::LeftButton);
@@ -1017,7 +1017,7 @@ void TestToolPages::closingWhileJobsRun()
     auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
     PoolGate gate;
     QVERIFY(dropFiles(tool->dropZone(), {a, b}));
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     const QStringList ids = tool->unfinishedJobs();
     QCOMPARE(ids.size(), 2);
     // Statuses come from pool threads: collect them on this thread (a QSignalSpy would be
