@@ -192,17 +192,22 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
     *damaged = false;
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
+    const QString password = inputPassword(request.options, 0);
     std::shared_ptr<qpdfsupport::Source> input =
-        qpdfsupport::open(source, QString(), forceRepair, &error, &message);
+        qpdfsupport::open(source, password, forceRepair, &error, &message);
     if (!input)
         return fail(request, failureOf(error), source, message);
+    // A repaired copy is decrypted; written out it would lose the file's protection.
+    if (input->encrypted && !input->repairedBytes.isEmpty())
+        return fail(request, BatchFailure::NotPdf, source,
+                    QStringLiteral("the protected document is too damaged to keep its protection"));
     QPDF &pdf = *input->pdf;
 
     {
         mupdf::OpenStatus status;
         mupdf::DocumentRef doc =
             input->repairedBytes.isEmpty()
-                ? mupdf::openDocument(source, QString(), true, &status, &message)
+                ? mupdf::openDocument(source, password, true, &status, &message)
                 : mupdftools::openMemory(input->repairedBytes, &message);
         const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
         mergeDuplicateStreams(pdf);
@@ -225,10 +230,14 @@ bool run(const TaskRequest &request, const QString &source, const QString &targe
         return failStaged(request, staged);
     const bool written = qpdfsupport::writeStaged(
         pdf, staged.path(),
-        [](QPDFWriter &writer) {
+        [&pdf](QPDFWriter &writer) {
             writer.setObjectStreamMode(qpdf_o_generate);
             writer.setCompressStreams(true);
             writer.setDecodeLevel(qpdf_dl_generalized);
+            // A decode level beyond none makes qpdf 11.3 write the file unencrypted unless its
+            // encryption (algorithm, passwords, permissions) is copied explicitly.
+            if (pdf.isEncrypted())
+                writer.copyEncryptionParameters(pdf);
         },
         &error, &message, damaged);
     input.reset();

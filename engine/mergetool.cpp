@@ -14,6 +14,7 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cmath>
 #include <map>
 #include <set>
 #include <vector>
@@ -29,6 +30,28 @@ struct Input
     QString title;
 };
 
+// An empty page that shows as large as page does (its visible box, its rotation).
+QPDFObjectHandle blankPageLike(QPDF &out, QPDFObjectHandle page)
+{
+    QPDFPageObjectHelper helper(page);
+    QPDFObjectHandle box = helper.getCropBox(false, false);
+    QPDFObjectHandle::Rectangle rect =
+        box.isRectangle() ? box.getArrayAsRectangle() : QPDFObjectHandle::Rectangle(0, 0, 612, 792);
+    QPDFObjectHandle blank = QPDFObjectHandle::newDictionary();
+    blank.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+    blank.replaceKey("/MediaBox",
+                     QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                         0, 0, std::abs(rect.urx - rect.llx), std::abs(rect.ury - rect.lly))));
+    blank.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
+    blank.replaceKey("/Contents", QPDFObjectHandle::newStream(&out, std::string()));
+    for (const char *key : {"/Rotate", "/UserUnit"}) {
+        QPDFObjectHandle value = page.getKey(key);
+        if (value.isNumber())
+            blank.replaceKey(key, value);
+    }
+    return out.makeIndirectObject(blank);
+}
+
 bool merge(const TaskRequest &request, const QStringList &paths, const QString &target)
 {
     std::vector<Input> inputs(static_cast<size_t>(paths.size()));
@@ -36,9 +59,16 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         Input &input = inputs[static_cast<size_t>(i)];
         PdfBackendError error = PdfBackendError::NoError;
         QString message;
-        input.source = qpdfsupport::open(paths[i], QString(), false, &error, &message);
+        input.source =
+            qpdfsupport::open(paths[i], inputPassword(request.options, i), false, &error, &message);
         if (!input.source)
             return fail(request, failureOf(error), paths[i], message);
+        // A repaired copy is decrypted: merged, the file's protection would be lost.
+        if (input.source->encrypted && !input.source->repairedBytes.isEmpty())
+            return fail(request, BatchFailure::NotPdf, paths[i],
+                        QStringLiteral("the protected document is too damaged to keep its "
+                                       "protection: %1")
+                            .arg(paths[i]));
         input.source->pdf->pushInheritedAttributesToPage();
         input.pages = input.source->pdf->getAllPages();
         input.title = QFileInfo(paths[i]).completeBaseName();
@@ -49,8 +79,16 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
     QPDFPageDocumentHelper outPages(out);
     QPDFAcroFormDocumentHelper outForms(out);
     std::vector<QPDFObjectHandle> bookmarks;
+    const bool blankBetween = request.options.value(TaskOption::InsertBlankPages).toBool();
+    // The merged file keeps the protection of the first protected input: never stripped.
+    std::shared_ptr<qpdfsupport::Source> protection;
+    QPDFObjectHandle lastPage;
     for (Input &input : inputs) {
         QPDF &source = *input.source->pdf;
+        if (!protection && input.source->encrypted)
+            protection = input.source;
+        if (blankBetween && lastPage.isInitialized() && !input.pages.empty())
+            outPages.addPage(QPDFPageObjectHelper(blankPageLike(out, lastPage)), false);
         // Each page is copied once, so its annotations are its own already; only form fields
         // need registering in the output's form.
         std::unique_ptr<QPDFAcroFormDocumentHelper> forms;
@@ -65,6 +103,8 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
                 outForms.fixCopiedAnnotations(copy, page, *forms);
             copies.push_back(copy);
         }
+        if (!copies.empty())
+            lastPage = copies.back();
         const auto copyAt = [&copies](int index) {
             return index < static_cast<int>(copies.size()) ? copies[static_cast<size_t>(index)]
                                                            : QPDFObjectHandle::newNull();
@@ -84,7 +124,8 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         // repaired bytes) stays open with the source.
         forms.reset();
         input.pages.clear();
-        input.source->pdf.reset();
+        if (input.source != protection)
+            input.source->pdf.reset();
     }
     if (!bookmarks.empty()) {
         pagecopy::appendOutlineItems(out, bookmarks);
@@ -97,7 +138,14 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
         return failStaged(request, staged);
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
-    if (!qpdfsupport::writeStaged(out, staged.path(), {}, &error, &message))
+    QPDF *protectionPdf = protection ? protection->pdf.get() : nullptr;
+    if (!qpdfsupport::writeStaged(
+            out, staged.path(),
+            [protectionPdf](QPDFWriter &writer) {
+                if (protectionPdf)
+                    writer.copyEncryptionParameters(*protectionPdf);
+            },
+            &error, &message))
         return fail(request, writeFailureOf(error, folder), folder, message);
     // The output never replaces a source, so it is placed before the sources are closed.
     return staged.commitTo(target) || failStaged(request, staged);

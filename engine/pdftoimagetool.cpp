@@ -32,6 +32,7 @@ struct Job
     QString source;
     QString folder;
     QString base;
+    QString password;
     bool png = false;
     QString suffix() const { return png ? QStringLiteral("png") : QStringLiteral("jpg"); }
 };
@@ -108,7 +109,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
     QList<QSizeF> sizes;
     {
         mupdf::DocumentRef doc =
-            mupdf::openDocument(job.source, QString(), true, &status, &message);
+            mupdf::openDocument(job.source, job.password, true, &status, &message);
         if (!doc || !mupdf::pageSizes(doc, &sizes, &message))
             return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source,
                         message);
@@ -137,7 +138,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
         mupdf::OpenStatus openStatus;
         QString openMessage;
         mupdf::DocumentRef doc =
-            mupdf::openDocument(job.source, QString(), true, &openStatus, &openMessage);
+            mupdf::openDocument(job.source, job.password, true, &openStatus, &openMessage);
         QImage image; // reused while the pages keep their size
         for (int i = next++; i < count && !failed; i = next++) {
             if (cancelRequested()) {
@@ -230,7 +231,7 @@ bool extractImages(const TaskRequest &request, const Job &job)
 {
     mupdf::OpenStatus status;
     QString message;
-    mupdf::DocumentRef doc = mupdf::openDocument(job.source, QString(), true, &status, &message);
+    mupdf::DocumentRef doc = mupdf::openDocument(job.source, job.password, true, &status, &message);
     QList<QList<mupdftools::ImageRef>> pages;
     if (!doc || !mupdftools::pageImages(doc, &pages, &message))
         return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source, message);
@@ -308,6 +309,7 @@ bool PdfToImageTool::execute(const TaskRequest &request)
         return fail(request, BatchFailure::OutputFolderMissing, job.folder,
                     QStringLiteral("the output folder does not exist: %1").arg(job.folder));
     job.base = QFileInfo(job.source).completeBaseName();
+    job.password = inputPassword(request.options, 0);
     const bool done = request.options.value(TaskOption::SaveAsSeparateFiles).toBool()
                           ? extractImages(request, job)
                           : renderPages(request, job);

@@ -12,6 +12,8 @@ struct TaskResult
     // The engine's reason (a BatchFailure) and its argument, for a job that failed.
     int failure = 0;
     QString failureArgument;
+    // The input the failure names, as the request listed it; empty when it names none.
+    QString failedInput;
     // The file or folder the job finally wrote.
     QString writtenPath;
     bool cancelled = false;

@@ -4,11 +4,48 @@
 #include "taskbase.h"
 #include "taskstatus.h"
 
+#include <QDir>
 #include <QLoggingCategory>
 
 #include <exception>
 
 Q_LOGGING_CATEGORY(lcWorker, "velmora.worklane", QtWarningMsg)
+
+namespace {
+
+// Failures that a job could get past by leaving that input out.
+bool readsInput(BatchFailure failure)
+{
+    switch (failure) {
+    case BatchFailure::SourceMissing:
+    case BatchFailure::NotPdf:
+    case BatchFailure::PasswordRequired:
+    case BatchFailure::WrongPassword:
+    case BatchFailure::UnreadableImage:
+    case BatchFailure::ImageTooLarge:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The engine names files cleaned; pages know them as they listed them.
+QString listedInput(const TaskRequest &request, const QString &argument)
+{
+    if (argument.isEmpty())
+        return {};
+    const QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(argument));
+    QStringList inputs = request.inputFiles;
+    if (!request.inputFile.isEmpty())
+        inputs.append(request.inputFile);
+    for (const QString &input : std::as_const(inputs)) {
+        if (QDir::cleanPath(QDir::fromNativeSeparators(input)) == wanted)
+            return input;
+    }
+    return {};
+}
+
+} // namespace
 
 Worker::Worker(std::shared_ptr<TaskBase> task, ResultCallback onResult, StatusCallback onStatus,
                std::string taskId)
@@ -45,6 +82,8 @@ void Worker::run()
         } else {
             result.failure = int(outcome.failure);
             result.failureArgument = outcome.argument;
+            if (readsInput(outcome.failure))
+                result.failedInput = listedInput(m_task->request, outcome.argument);
         }
     } catch (const std::exception &e) {
         qCWarning(lcWorker, "task %s failed: %s", m_taskId.c_str(), e.what());

@@ -155,6 +155,10 @@ QString Worklane::failureText(int failure, const QString &argument)
         return tr("找不到可用的文件名");
     case BatchFailure::Cancelled:
         return tr("已取消");
+    case BatchFailure::NotProtected:
+        return tr("此文件没有密码");
+    case BatchFailure::OwnerPasswordRequired:
+        return tr("更改此文件的保护需要其所有者密码：%1").arg(name);
     case BatchFailure::None:
     case BatchFailure::Unknown:
         break;
@@ -191,6 +195,8 @@ void Worklane::finishTask(const TaskResult &result)
         emit taskStatus(result.taskId, TaskStatus::Completed);
         return;
     }
+    if (!result.failedInput.isEmpty())
+        emit taskInputFailed(result.taskId, result.failedInput);
     emit taskError(result.taskId, failureText(result.failure, result.failureArgument));
     emit taskStatus(result.taskId, TaskStatus::Failed);
 }

@@ -1158,6 +1158,16 @@
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>لا يمكن الطباعة إلى ملف يقرأ المستند صفحاته منه: %1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>اكتملت الطباعة</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>يوجد ملف بهذا الاسم؛ حُفظت الطباعة باسم:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1815,6 +1825,14 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>أحد الملفات ليس ملف PDF أو أنه تالف</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>هذا الملف ليس له كلمة مرور</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>يتطلب تغيير حماية هذا الملف كلمة مرور المالك: %1</translation>
     </message>
 </context>
 </TS>

@@ -1154,6 +1154,16 @@ Seiten %2-%3</translation>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>In eine Datei, aus der das Dokument seine Seiten liest, kann nicht gedruckt werden: %1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Drucken abgeschlossen</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Eine Datei dieses Namens existiert; der Druck wurde gespeichert als:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1811,6 +1821,14 @@ Seiten %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Eine Datei ist keine PDF-Datei oder beschädigt</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Diese Datei hat kein Passwort</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Zum Ändern des Schutzes dieser Datei wird ihr Besitzerpasswort benötigt: %1</translation>
     </message>
 </context>
 </TS>

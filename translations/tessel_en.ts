@@ -1154,6 +1154,16 @@ Pages %2-%3</translation>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Cannot print into a file the document reads its pages from: %1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Printing complete</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>A file of that name exists; the print was saved as:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1811,6 +1821,14 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>A file is not a PDF, or it is damaged</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>This file has no password</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Changing this file&apos;s protection needs its owner password: %1</translation>
     </message>
 </context>
 </TS>

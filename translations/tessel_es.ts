@@ -1154,6 +1154,16 @@ Páginas %2-%3</translation>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>No se puede imprimir en un archivo del que el documento lee sus páginas: %1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impresión completada</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Ya existe un archivo con ese nombre; la impresión se guardó como:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1811,6 +1821,14 @@ Páginas %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un archivo no es un PDF o está dañado</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Este archivo no tiene contraseña</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Para cambiar la protección de este archivo se necesita su contraseña de propietario: %1</translation>
     </message>
 </context>
 </TS>

@@ -1154,6 +1154,16 @@ Pages %2-%3</translation>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Impossible d&apos;imprimer dans un fichier dont le document lit les pages&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impression terminée</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Un fichier de ce nom existe&#xa0;; l’impression a été enregistrée sous&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1811,6 +1821,14 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un fichier n&apos;est pas un PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Ce fichier n’a pas de mot de passe</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Modifier la protection de ce fichier nécessite son mot de passe propriétaire&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

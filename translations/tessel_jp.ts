@@ -1153,6 +1153,16 @@
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>ドキュメントがページを読み込んでいるファイルには印刷できません：%1</translation>
     </message>
+    <message>
+        <source>打印完成</source>
+        <translation>印刷が完了しました</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>同じ名前のファイルがあるため、次の名前で保存しました：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfThumbnailPanel</name>
@@ -1810,6 +1820,14 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>PDFではないか、破損しているファイルがあります</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>このファイルにはパスワードがありません</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>このファイルの保護を変更するには所有者パスワードが必要です：%1</translation>
     </message>
 </context>
 </TS>

@@ -718,6 +718,25 @@ int encryptionRevision(const QString &path, const QString &password)
     }
 }
 
+Protection protection(const QString &path, const QString &password)
+{
+    Protection result;
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        int r = 0;
+        int p = 0;
+        result.revision = pdf.isEncrypted(r, p) ? r : 0;
+        result.owner = result.revision == 0 || pdf.ownerPasswordMatched();
+        result.print = pdf.allowPrintHighRes();
+        result.copy = pdf.allowExtractAll();
+        result.modify = pdf.allowModifyOther();
+    } catch (const std::exception &) {
+    }
+    return result;
+}
+
 QList<Outline> outlines(const QString &path)
 {
     QPDF pdf;

@@ -92,6 +92,16 @@ void hugeGrayPng(const QString &path, int w, int h);
 int pageCount(const QString &path, const QString &password = QString());
 QList<QSizeF> pageSizes(const QString &path, const QString &password = QString());
 int encryptionRevision(const QString &path, const QString &password); // 0 unencrypted, -1 refused
+// What opening path with password shows of its protection.
+struct Protection
+{
+    int revision = -1;  // 0 unencrypted, -1 refused
+    bool owner = false; // the password is the owner's
+    bool print = false;
+    bool copy = false;
+    bool modify = false;
+};
+Protection protection(const QString &path, const QString &password);
 QList<Outline> outlines(const QString &path);
 QStringList fieldNames(const QString &path);
 // Target page index of each link annotation on page index page.

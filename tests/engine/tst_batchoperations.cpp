@@ -204,8 +204,8 @@ private slots:
         QTest::newRow("RC4, owner password") << 3 << u"u1"_s << u"o1"_s << u"o1"_s << 1 << true;
         QTest::newRow("owner password only") << 6 << QString() << u"o1"_s << u"o1"_s << 1 << true;
         QTest::newRow("replace the source") << 6 << u"u1"_s << u"o1"_s << u"u1"_s << 0 << true;
-        QTest::newRow("not encrypted: plain copy")
-            << 0 << QString() << QString() << QString() << 1 << true;
+        QTest::newRow("not encrypted: nothing written")
+            << 0 << QString() << QString() << u"any"_s << 1 << false;
         QTest::newRow("wrong password") << 6 << u"u1"_s << u"o1"_s << u"nope"_s << 1 << false;
         QTest::newRow("empty password") << 4 << u"u1"_s << u"o1"_s << QString() << 1 << false;
         QTest::newRow("owner only, empty password")
@@ -253,6 +253,129 @@ private slots:
         QVERIFY(qpdfCheck(output));
         if (saveOption == 1)
             QCOMPARE(fileHash(source), before);
+    }
+
+    // ---- protection kept or changed only with the owner password ------------------------
+
+    void keepsProtection_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("bits");      // 256 or 128 (AES)
+        QTest::addColumn<QString>("user");  // of the source
+        QTest::addColumn<QString>("given"); // the password the file was added with
+        QTest::addColumn<int>("saveOption");
+        QTest::addColumn<bool>("succeeds");
+        const int compress = TaskType::Compress;
+        const int encrypt = TaskType::Encrypt;
+        const int merge = TaskType::Merge;
+        const int images = TaskType::PdfToImage;
+        QTest::newRow("compress, owner password only")
+            << compress << 256 << QString() << QString() << 1 << true;
+        QTest::newRow("compress, opened with the user password")
+            << compress << 128 << u"u1"_s << u"u1"_s << 1 << true;
+        QTest::newRow("compress, replace the source")
+            << compress << 256 << u"u1"_s << u"o1"_s << 0 << true;
+        QTest::newRow("merge, protected first input")
+            << merge << 256 << u"u1"_s << u"u1"_s << 1 << true;
+        QTest::newRow("page images of a protected file")
+            << images << 256 << u"u1"_s << u"u1"_s << 1 << true;
+        QTest::newRow("encrypt anew with the owner password")
+            << encrypt << 256 << u"u1"_s << u"o1"_s << 1 << true;
+        QTest::newRow("encrypt with the user password only")
+            << encrypt << 256 << u"u1"_s << u"u1"_s << 1 << false;
+        QTest::newRow("encrypt of an owner-only file, no password")
+            << encrypt << 128 << QString() << QString() << 1 << false;
+    }
+
+    void keepsProtection()
+    {
+        QFETCH(int, type);
+        QFETCH(int, bits);
+        QFETCH(QString, user);
+        QFETCH(QString, given);
+        QFETCH(int, saveOption);
+        QFETCH(bool, succeeds);
+        const QString folder =
+            freshFolder(u"protect-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString plain = photoPdf(QDir(folder).filePath(u"plain.pdf"_s), 2, QSize(1600, 1200),
+                                       QSizeF(288, 216), Embedding::Flate);
+        const QString source = QDir(folder).filePath(u"report.pdf"_s);
+        QStringList args{u"--encrypt"_s, user, u"o1"_s, QString::number(bits)};
+        if (bits == 128)
+            args << u"--use-aes=y"_s;
+        args << u"--print=none"_s << u"--modify=none"_s << u"--"_s << plain << source;
+        QVERIFY(run(u"qpdf"_s, args));
+        QFile::remove(plain);
+        const QByteArray before = fileHash(source);
+        const QString out =
+            freshFolder(u"protect-out-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+
+        TaskRequest r = request(type);
+        r.options = {{u"saveOption"_s, saveOption},
+                     {u"inputPasswords"_s, QStringList{given}},
+                     {u"password"_s, u"new"_s},
+                     {u"ownerPassword"_s, u"newowner"_s},
+                     {u"allowCopy"_s, false}};
+        QString output = QDir(out).filePath(u"report.pdf"_s);
+        if (type == TaskType::Merge) {
+            const QString second = textPdf(QDir(folder).filePath(u"second.pdf"_s), 1);
+            r.inputFiles = {source, second};
+            output = QDir(out).filePath(u"pdf_merge.pdf"_s);
+            r.outputPath = output;
+        } else if (type == TaskType::Compress) {
+            r.inputFile = source;
+            r.options.insert(u"compressLevel"_s, 1);
+            if (saveOption == 0)
+                output = source;
+            r.outputPath = output;
+        } else if (type == TaskType::PdfToImage) {
+            r.inputFiles = {source};
+            r.options.insert(u"format"_s, int(ImageFormat::Png));
+            r.outputPath = out;
+        } else {
+            r.inputFiles = {source};
+            r.inputFile = source;
+            r.outputPath = out;
+        }
+        const bool done = type == TaskType::Compress ? Inkwell::compress(r) : runTool(type, r);
+        QCOMPARE(done, succeeds);
+        if (!succeeds) {
+            QCOMPARE(fileHash(source), before);
+            QVERIFY(visibleFiles(out).isEmpty());
+            return;
+        }
+        if (type == TaskType::PdfToImage) {
+            QCOMPARE(visibleFiles(out).size(), 2);
+            QCOMPARE(fileHash(source), before);
+            return;
+        }
+        if (type == TaskType::Encrypt) {
+            // The new protection, with the permissions asked for.
+            QCOMPARE(protection(output, QString()).revision, -1);
+            const Protection asUser = protection(output, u"new"_s);
+            QCOMPARE(asUser.revision, 6);
+            QVERIFY(!asUser.owner);
+            QVERIFY(asUser.print);
+            QVERIFY(!asUser.copy);
+            QVERIFY(protection(output, u"newowner"_s).owner);
+            QCOMPARE(fileHash(source), before);
+            return;
+        }
+        // The source's protection as it was: algorithm, both passwords, permissions.
+        const int revision = bits == 256 ? 6 : 4;
+        const Protection asUser = protection(output, user);
+        QCOMPARE(asUser.revision, revision);
+        QCOMPARE(asUser.print, false);
+        QCOMPARE(asUser.modify, false);
+        const Protection asOwner = protection(output, u"o1"_s);
+        QCOMPARE(asOwner.revision, revision);
+        QVERIFY(asOwner.owner);
+        if (!user.isEmpty())
+            QCOMPARE(protection(output, QString()).revision, -1);
+        QCOMPARE(pageCount(output, u"o1"_s), type == TaskType::Merge ? 3 : 2);
+        QVERIFY(qpdfCheck(output, u"o1"_s));
+        if (type == TaskType::Compress)
+            QCOMPARE(fileHash(source) == before, saveOption != 0);
     }
 
     // ---- merge ---------------------------------------------------------------------------
@@ -389,6 +512,41 @@ private slots:
         QCOMPARE(merged.fieldNames.size(), forms ? 2 : 0);
         if (forms)
             QVERIFY(merged.fieldNames[0] != merged.fieldNames[1]);
+    }
+
+    void mergeBlankPages_data()
+    {
+        QTest::addColumn<bool>("blank");
+        QTest::addColumn<QList<QSizeF>>("sizes");
+        const QSizeF a4(595, 842), letter(612, 792), wide(842, 595);
+        QTest::newRow("blank page between inputs")
+            << true << QList<QSizeF>{a4, a4, a4, letter, letter, wide};
+        QTest::newRow("without") << false << QList<QSizeF>{a4, a4, letter, wide};
+    }
+
+    void mergeBlankPages()
+    {
+        QFETCH(bool, blank);
+        QFETCH(QList<QSizeF>, sizes);
+        const QString folder =
+            freshFolder(u"mergeblank-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString a = textPdf(QDir(folder).filePath(u"a.pdf"_s), 2, QSizeF(595, 842));
+        const QString b = textPdf(QDir(folder).filePath(u"b.pdf"_s), 1, QSizeF(612, 792));
+        const QString c = textPdf(QDir(folder).filePath(u"c.pdf"_s), 1, QSizeF(842, 595));
+        const QString out = QDir(folder).filePath(u"pdf_merge.pdf"_s);
+        TaskRequest r = request(TaskType::Merge);
+        r.inputFiles = {a, b, c};
+        r.outputPath = out;
+        r.options = {{u"insertBlankPages"_s, blank}};
+        QVERIFY(runTool(TaskType::Merge, r));
+        QVERIFY(qpdfCheck(out));
+        QCOMPARE(pageSizes(out), sizes);
+        if (blank) {
+            // The inserted pages are white; the bookmarks still lead to each input's first page.
+            const QImage page = renderPage(out, 3, 36);
+            QVERIFY(near(page.pixelColor(page.width() / 2, page.height() / 2), Qt::white, 2));
+            QCOMPARE(outlines(out).value(1).page, 3);
+        }
     }
 
     void mergeFailures_data()
@@ -943,6 +1101,45 @@ private slots:
 
     // A name that was free when the job was named and is taken when it finishes: the engine
     // moves on to the next free name and says which it wrote; the other file stays as it was.
+    // A killed job leaves nothing: until it is placed, the output has no name in the folder.
+    void stagedOutputHasNoNameUntilPlaced_data()
+    {
+        QTest::addColumn<QString>("end"); // commit, replace or drop
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("placed beside a file") << u"commit"_s << QStringList{u"a(1).pdf"_s, u"a.pdf"_s};
+        QTest::newRow("replacing its source") << u"replace"_s << QStringList{u"a.pdf"_s};
+        QTest::newRow("given up") << u"drop"_s << QStringList{u"a.pdf"_s};
+    }
+
+    void stagedOutputHasNoNameUntilPlaced()
+    {
+        QFETCH(QString, end);
+        QFETCH(QStringList, after);
+        const QString folder =
+            freshFolder(u"staged-%1"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+        const QString existing = QDir(folder).filePath(u"a.pdf"_s);
+        QVERIFY(writeBytes(existing, "old"));
+        {
+            StagedFile staged(folder);
+            QVERIFY(staged.isValid());
+            QFile file(staged.path());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(file.write("new bytes"), 9);
+            file.close();
+            QCOMPARE(visibleFiles(folder), QStringList{u"a.pdf"_s});
+            if (end == u"commit"_s) {
+                QVERIFY(staged.commitTo(existing));
+                QCOMPARE(staged.placedPath(), QDir(folder).filePath(u"a(1).pdf"_s));
+            } else if (end == u"replace"_s) {
+                QVERIFY(staged.replace(existing));
+            }
+        }
+        QCOMPARE(visibleFiles(folder), after);
+        QCOMPARE(readBytes(existing), end == u"replace"_s ? QByteArray("new bytes") : QByteArray("old"));
+        if (end == u"commit"_s)
+            QCOMPARE(readBytes(QDir(folder).filePath(u"a(1).pdf"_s)), QByteArray("new bytes"));
+    }
+
     void neverReplacesAFileItDidNotReserve_data()
     {
         QTest::addColumn<int>("type");

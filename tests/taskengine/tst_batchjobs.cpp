@@ -154,23 +154,34 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("wrong password")
-            << int(TaskType::Decrypt) << u"locked.pdf"_s << u"bad"_s << u"."_s << u"密码不正确"_s;
+        // The input a page may leave out to go on, as listed; empty where none is named.
+        QTest::addColumn<QString>("failedInput");
+        QTest::newRow("wrong password") << int(TaskType::Decrypt) << u"locked.pdf"_s << u"bad"_s
+                                        << u"."_s << u"密码不正确"_s << u"locked.pdf"_s;
         QTest::newRow("unlock without password")
             << int(TaskType::Decrypt) << u"locked.pdf"_s << QString() << u"."_s
-            << u"文件受密码保护，需要密码：locked.pdf"_s;
+            << u"文件受密码保护，需要密码：locked.pdf"_s << u"locked.pdf"_s;
+        QTest::newRow("unlock of a file without password")
+            << int(TaskType::Decrypt) << u"plain.pdf"_s << u"pw"_s << u"."_s << u"此文件没有密码"_s
+            << QString();
+        QTest::newRow("encrypt of a file that needs its password")
+            << int(TaskType::Encrypt) << u"locked.pdf"_s << u"new"_s << u"out"_s
+            << u"文件受密码保护，需要密码：locked.pdf"_s << u"locked.pdf"_s;
         QTest::newRow("password needed")
             << int(TaskType::Compress) << u"locked.pdf"_s << QString() << u"locked(1).pdf"_s
-            << u"文件受密码保护，需要密码：locked.pdf"_s;
-        QTest::newRow("not a PDF") << int(TaskType::Merge) << u"plain.pdf,notes.pdf"_s << QString()
-                                   << u"pdf_merge.pdf"_s << u"不是PDF文件或文件已损坏：notes.pdf"_s;
+            << u"文件受密码保护，需要密码：locked.pdf"_s << u"locked.pdf"_s;
+        QTest::newRow("not a PDF")
+            << int(TaskType::Merge) << u"plain.pdf,notes.pdf"_s << QString() << u"pdf_merge.pdf"_s
+            << u"不是PDF文件或文件已损坏：notes.pdf"_s << u"notes.pdf"_s;
         QTest::newRow("unreadable image")
             << int(TaskType::ImageToPdf) << u"pic.png,bad.png"_s << QString() << u"pic.pdf"_s
-            << u"无法读取图像：bad.png"_s;
-        QTest::newRow("output folder missing") << int(TaskType::Encrypt) << u"plain.pdf"_s
-                                               << u"pw"_s << u"nowhere"_s << u"输出文件夹不存在"_s;
-        QTest::newRow("missing source") << int(TaskType::PdfToImage) << u"missing.pdf"_s
-                                        << QString() << u"."_s << u"找不到文件：missing.pdf"_s;
+            << u"无法读取图像：bad.png"_s << u"bad.png"_s;
+        QTest::newRow("output folder missing")
+            << int(TaskType::Encrypt) << u"plain.pdf"_s << u"pw"_s << u"nowhere"_s
+            << u"输出文件夹不存在"_s << QString();
+        QTest::newRow("missing source")
+            << int(TaskType::PdfToImage) << u"missing.pdf"_s << QString() << u"."_s
+            << u"找不到文件：missing.pdf"_s << u"missing.pdf"_s;
     }
 
     void failureReasons()
@@ -180,6 +191,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, output);
         QFETCH(QString, reason);
+        QFETCH(QString, failedInput);
         const QDir dir(file(u"reasons-"_s + QString::fromLatin1(QTest::currentDataTag())));
         QVERIFY(dir.mkpath(u"out"_s));
         textPdf(dir.filePath(u"plain.pdf"_s), 1);
@@ -200,9 +212,15 @@ private slots:
             r.inputFile = r.inputFiles.constFirst();
         r.outputPath = QDir::cleanPath(dir.filePath(output));
         r.options = {{u"password"_s, password}, {u"saveOption"_s, 1}};
+        QString named;
+        const QMetaObject::Connection watch =
+            connect(&Worklane::instance(), &Worklane::taskInputFailed, this,
+                    [&named](const QString &, const QString &input) { named = input; });
         const QString id = Worklane::instance().submitTask(r);
         QCOMPARE(finalStatusOf(id), int(TaskStatus::Failed));
+        disconnect(watch);
         QCOMPARE(m_errors.value(id), reason);
+        QCOMPARE(named, failedInput.isEmpty() ? QString() : dir.filePath(failedInput));
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
 
