@@ -155,9 +155,9 @@ void FileProtectionCheck::askNext()
             continue;
         const quint64 token = m_pending.value(prompt.path);
         bool ok = false;
-        const QString answer =
-            DialogSeam::getText(m_dialogParent, tr("需要密码"), promptText(prompt.path, prompt.wrong),
-                                QLineEdit::Password, QString(), &ok);
+        const QString answer = DialogSeam::getText(m_dialogParent, tr("需要密码"),
+                                                   promptText(prompt.path, prompt.wrong),
+                                                   QLineEdit::Password, QString(), &ok);
         if (!alive)
             return;
         if (m_pending.value(prompt.path) != token)
