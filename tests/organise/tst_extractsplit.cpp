@@ -253,8 +253,9 @@ private Q_SLOTS:
 
     void existingFilesAreNeverReplaced_data()
     {
-        QTest::addColumn<QString>("run"); // "extract", "combine", "split", or "late": taken
-                                          // after the plan was made
+        // Splitting beside an extraction's output: neverSavedDocument.
+        QTest::addColumn<QString>("run"); // extract, combine, or late: a split whose first name
+                                          // is taken after the plan was made
         QTest::addColumn<QString>("existing");
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<Contents>("contents");
@@ -263,10 +264,7 @@ private Q_SLOTS:
         QTest::newRow("extract combined")
             << u"combine"_s << u"report-extracted.pdf"_s
             << QStringList{u"report-extracted(1).pdf"_s} << Contents{{0, 2}};
-        QTest::newRow("split after an extraction")
-            << u"split"_s << QString() << QStringList{u"report-1(1).pdf"_s, u"report-2.pdf"_s}
-            << Contents{range(0, 1), range(2, 3)};
-        QTest::newRow("taken after the plan")
+        QTest::newRow("split, taken after the plan")
             << u"late"_s << u"report-1.pdf"_s
             << QStringList{u"report-1(1).pdf"_s, u"report-2.pdf"_s}
             << Contents{range(0, 1), range(2, 3)};
@@ -282,49 +280,36 @@ private Q_SLOTS:
         QVERIFY(model);
         QVERIFY(QDir().mkpath(outFolder()));
         const QDir out(outFolder());
-        QString kept = existing.isEmpty() ? QString() : out.filePath(existing);
-        if (run != u"late"_s && !kept.isEmpty())
-            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
-
+        const QString kept = out.filePath(existing);
         PdfExtractSplitWriter::Outcome outcome;
-        if (run == u"split"_s) {
-            // The extraction's report-1.pdf is what the first part would be called.
-            model->setSelectedPageIds({idAt(*model, 0)});
-            PdfExtractSplitWriter::extract(nullptr, model.get(), false, outFolder());
-            kept = out.filePath(u"report-1.pdf"_s);
-        }
-        const QByteArray before = fixtures::fileHash(kept);
-        if (run == u"extract"_s || run == u"combine"_s) {
+        QByteArray before;
+        if (run == u"late"_s) {
+            const auto plan = PdfExtractSplitWriter::splitPlan(*model, false, {2}, outFolder());
+            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
+            before = fixtures::fileHash(kept);
+            outcome = PdfExtractSplitPlan::write(PdfExtractSplitPlan::jobsFor(*model, plan), {});
+        } else {
+            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
+            before = fixtures::fileHash(kept);
             if (run == u"extract"_s)
                 model->setSelectedPageIds({idAt(*model, 2)});
             else
                 model->setSelectedPageIds({idAt(*model, 0), idAt(*model, 2)});
             outcome = PdfExtractSplitWriter::extract(nullptr, model.get(), run == u"combine"_s,
                                                      outFolder());
-        } else if (run == u"split"_s) {
-            outcome = PdfExtractSplitWriter::split(nullptr, model.get(), false, {2}, outFolder());
-        } else {
-            const auto plan = PdfExtractSplitWriter::splitPlan(*model, false, {2}, outFolder());
-            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
-            const QByteArray late = fixtures::fileHash(kept);
-            outcome = PdfExtractSplitPlan::write(PdfExtractSplitPlan::jobsFor(*model, plan), {});
-            QCOMPARE(fixtures::fileHash(kept), late);
         }
         QVERIFY(outcome.failed.isEmpty());
-        if (!before.isEmpty())
-            QCOMPARE(fixtures::fileHash(kept), before);
+        QCOMPARE(fixtures::fileHash(kept), before);
         QStringList expected;
-        for (const QString &name : written)
-            expected.append(out.filePath(name));
-        QCOMPARE(outcome.written, expected);
         for (int i = 0; i < written.size(); ++i) {
+            expected.append(out.filePath(written.at(i)));
             QString why;
-            QVERIFY2(holdsPages(expected.at(i), contents.at(i), &why), qPrintable(why));
+            QVERIFY2(holdsPages(expected.last(), contents.at(i), &why), qPrintable(why));
         }
+        QCOMPARE(outcome.written, expected);
         // The summary names what was written, at most eight of them.
         QCOMPARE(PdfExtractSplitWriter::writtenNames(expected), written.join(u'\n'));
-        const QStringList many(10, expected.first());
-        QCOMPARE(PdfExtractSplitWriter::writtenNames(many).split(u'\n').last(),
+        QCOMPARE(PdfExtractSplitWriter::writtenNames(QStringList(10, kept)).split(u'\n').last(),
                  u"…以及另外 2 个文件"_s);
     }
 
