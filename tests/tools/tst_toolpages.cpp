@@ -1108,9 +1108,6 @@ void TestToolPages::passwordsAskedWhenAdded_data()
         << 7 << QStringList{u"locked"_s} << encrypt << QStringList{u"user1"_s, u"owner1"_s}
         << QStringList{owner, u"密码错误，请重试。\n"_s + owner}
         << QList<QStringList>{{u"owner1"_s}} << QStringList{u"完成"_s} << u"new"_s << 6;
-    QTest::newRow("encrypt, unprotected")
-        << 7 << QStringList{u"plain"_s} << encrypt << QStringList{} << QStringList{}
-        << QList<QStringList>{{}} << QStringList{u"完成"_s} << u"new"_s << 6;
     QTest::newRow("images ask nothing")
         << 4 << QStringList{u"locked"_s} << QStringList{} << QStringList{} << QStringList{}
         << QList<QStringList>{{}} << QStringList{u"失败"_s} << u"-"_s << 0;
