@@ -907,12 +907,12 @@
     <message numerus="yes">
         <source>…以及另外 %n 个文件</source>
         <translation>
-            <numerusform>…</numerusform>
-            <numerusform> </numerusform>
-            <numerusform>و</numerusform>
-            <numerusform>%</numerusform>
-            <numerusform>n</numerusform>
-            <numerusform> </numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
         </translation>
     </message>
     <message>
@@ -1751,12 +1751,12 @@
     <message numerus="yes">
         <source>%1 等 %n 个文件</source>
         <translation>
-            <numerusform>%</numerusform>
-            <numerusform>1</numerusform>
-            <numerusform> </numerusform>
-            <numerusform>و</numerusform>
-            <numerusform>غ</numerusform>
-            <numerusform>ي</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
         </translation>
     </message>
 </context>

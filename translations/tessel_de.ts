@@ -903,8 +903,8 @@
     <message numerus="yes">
         <source>…以及另外 %n 个文件</source>
         <translation>
-            <numerusform>…</numerusform>
-            <numerusform> </numerusform>
+            <numerusform>… und %n weitere Datei</numerusform>
+            <numerusform>… und %n weitere Dateien</numerusform>
         </translation>
     </message>
     <message>
@@ -1743,8 +1743,8 @@ Seiten %2-%3</translation>
     <message numerus="yes">
         <source>%1 等 %n 个文件</source>
         <translation>
-            <numerusform>%</numerusform>
-            <numerusform>1</numerusform>
+            <numerusform>%1 und weitere (%n Datei)</numerusform>
+            <numerusform>%1 und weitere (%n Dateien)</numerusform>
         </translation>
     </message>
 </context>

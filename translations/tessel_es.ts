@@ -903,8 +903,8 @@
     <message numerus="yes">
         <source>…以及另外 %n 个文件</source>
         <translation>
-            <numerusform>…</numerusform>
-            <numerusform> </numerusform>
+            <numerusform>… y %n archivo más</numerusform>
+            <numerusform>… y %n archivos más</numerusform>
         </translation>
     </message>
     <message>
@@ -1743,8 +1743,8 @@ Páginas %2-%3</translation>
     <message numerus="yes">
         <source>%1 等 %n 个文件</source>
         <translation>
-            <numerusform>%</numerusform>
-            <numerusform>1</numerusform>
+            <numerusform>%1 y otros (%n archivo)</numerusform>
+            <numerusform>%1 y otros (%n archivos)</numerusform>
         </translation>
     </message>
 </context>

@@ -903,8 +903,8 @@
     <message numerus="yes">
         <source>…以及另外 %n 个文件</source>
         <translation>
-            <numerusform>…</numerusform>
-            <numerusform> </numerusform>
+            <numerusform>… et %n autre fichier</numerusform>
+            <numerusform>… et %n autres fichiers</numerusform>
         </translation>
     </message>
     <message>
@@ -1743,8 +1743,8 @@ Pages %2-%3</translation>
     <message numerus="yes">
         <source>%1 等 %n 个文件</source>
         <translation>
-            <numerusform>%</numerusform>
-            <numerusform>1</numerusform>
+            <numerusform>%1 et autres (%n fichier)</numerusform>
+            <numerusform>%1 et autres (%n fichiers)</numerusform>
         </translation>
     </message>
 </context>

@@ -902,7 +902,7 @@
     <message numerus="yes">
         <source>…以及另外 %n 个文件</source>
         <translation>
-            <numerusform>…</numerusform>
+            <numerusform>…ほか %n 個のファイル</numerusform>
         </translation>
     </message>
     <message>
@@ -1741,7 +1741,7 @@
     <message numerus="yes">
         <source>%1 等 %n 个文件</source>
         <translation>
-            <numerusform>%</numerusform>
+            <numerusform>%1 など %n 個のファイル</numerusform>
         </translation>
     </message>
 </context>
