@@ -132,6 +132,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>لا يوجد برنامج يمكنه فتحه.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>تعذّر إنشاء مجلد الإخراج</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -287,6 +291,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>اختيار موقع حفظ الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>يتطلب تغيير حماية &quot;%1&quot; كلمة مرور المالك. أدخلها:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>&quot;%1&quot; مشفّر. أدخل كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>كلمة المرور غير صحيحة. حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>كلمة المرور مطلوبة</translation>
     </message>
 </context>
 <context>
@@ -593,6 +616,14 @@
         <source>选择位置...</source>
         <translation>اختيار الموقع...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>يوجد ملف بالاسم نفسه في المسار: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>لا يوجد إذن لإنشاء مجلد هنا: %1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -777,6 +808,30 @@
         <source>两个密码应该匹配</source>
         <translation>يجب أن تتطابق كلمتا المرور</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>خيارات إضافية</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>كلمة مرور المالك</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>اتركه فارغًا لاستخدام كلمة المرور أعلاه</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>السماح بالطباعة</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>السماح بنسخ المحتوى</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>السماح بالتعديل</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -848,6 +903,21 @@
         <translation>عدد الملفات التي تم إنشاؤها: %1، وعدد الملفات التي فشلت: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>فتح المجلد</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1227,16 @@
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>لا يمكن الطباعة إلى ملف يقرأ المستند صفحاته منه: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>اكتملت الطباعة</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>يوجد ملف بهذا الاسم؛ حُفظت الطباعة باسم:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1744,21 @@
         <source>%1 → %2（节省 %3%）</source>
         <translation>‏%1 ← %2 (أصغر بنسبة %3%)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>إزالة وإعادة المحاولة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1815,6 +1910,14 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>أحد الملفات ليس ملف PDF أو أنه تالف</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>هذا الملف ليس له كلمة مرور</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>يتطلب تغيير حماية هذا الملف كلمة مرور المالك: %1</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>Es ist kein Programm vorhanden, das dies öffnen kann.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Der Ausgabeordner kann nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -283,6 +287,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Speicherort auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Zum Ändern des Schutzes von „%1“ wird das Besitzerpasswort benötigt. Bitte eingeben:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>„%1“ ist verschlüsselt. Bitte Passwort eingeben:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Falsches Passwort. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Passwort erforderlich</translation>
     </message>
 </context>
 <context>
@@ -589,6 +612,14 @@
         <source>选择位置...</source>
         <translation>Speicherort auswählen...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Eine gleichnamige Datei ist im Weg: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Keine Berechtigung, hier einen Ordner zu erstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -773,6 +804,30 @@
         <source>两个密码应该匹配</source>
         <translation>Die Passwörter müssen übereinstimmen</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Besitzerpasswort</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Leer lassen, um das Passwort oben zu verwenden</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Drucken erlauben</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Kopieren von Inhalten erlauben</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Änderungen erlauben</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +899,17 @@
         <translation>Erstellte Dateien: %1, fehlgeschlagen: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… und %n weitere Datei</numerusform>
+            <numerusform>… und %n weitere Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1219,16 @@ Seiten %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>In eine Datei, aus der das Dokument seine Seiten liest, kann nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Drucken abgeschlossen</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Eine Datei dieses Namens existiert; der Druck wurde gespeichert als:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1736,17 @@ Seiten %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3 % kleiner)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Entfernen und wiederholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 und weitere (%n Datei)</numerusform>
+            <numerusform>%1 und weitere (%n Dateien)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1898,14 @@ Seiten %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Eine Datei ist keine PDF-Datei oder beschädigt</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Diese Datei hat kein Passwort</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Zum Ändern des Schutzes dieser Datei wird ihr Besitzerpasswort benötigt: %1</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>No program is available to open it.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Cannot create the output folder</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -283,6 +287,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Choose save location</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Changing the protection of “%1” needs its owner password. Enter it:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>“%1” is encrypted. Enter its password:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Wrong password. Please try again.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Password required</translation>
     </message>
 </context>
 <context>
@@ -589,6 +612,14 @@
         <source>选择位置...</source>
         <translation>Choose location...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>A file of the same name is in the way: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>No permission to create a folder here: %1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -773,6 +804,30 @@
         <source>两个密码应该匹配</source>
         <translation>The passwords must match</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>More options</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Owner password</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Leave empty to use the password above</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Allow printing</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Allow copying content</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Allow changes</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +899,17 @@
         <translation>Files created: %1, failed: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… and %n more file</numerusform>
+            <numerusform>… and %n more files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open folder</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1219,16 @@ Pages %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Cannot print into a file the document reads its pages from: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Printing complete</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>A file of that name exists; the print was saved as:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1736,17 @@ Pages %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3% smaller)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Remove and retry</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 and others (%n file)</numerusform>
+            <numerusform>%1 and others (%n files)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1898,14 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>A file is not a PDF, or it is damaged</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>This file has no password</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Changing this file&apos;s protection needs its owner password: %1</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>No hay ningún programa que pueda abrirlo.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>No se puede crear la carpeta de salida</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -283,6 +287,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Elegir dónde guardar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Para cambiar la protección de «%1» se necesita la contraseña de propietario. Introdúzcala:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>«%1» está cifrado. Introduzca su contraseña:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Contraseña incorrecta. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Se requiere contraseña</translation>
     </message>
 </context>
 <context>
@@ -589,6 +612,14 @@
         <source>选择位置...</source>
         <translation>Elegir ubicación...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Hay un archivo con el mismo nombre en la ruta: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Sin permiso para crear una carpeta aquí: %1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -773,6 +804,30 @@
         <source>两个密码应该匹配</source>
         <translation>Las dos contraseñas deben coincidir</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Contraseña de propietario</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Déjelo vacío para usar la contraseña de arriba</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Permitir imprimir</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Permitir copiar el contenido</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Permitir modificaciones</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +899,17 @@
         <translation>Archivos creados: %1. Errores: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… y %n archivo más</numerusform>
+            <numerusform>… y %n archivos más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1219,16 @@ Páginas %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>No se puede imprimir en un archivo del que el documento lee sus páginas: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impresión completada</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Ya existe un archivo con ese nombre; la impresión se guardó como:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1736,17 @@ Páginas %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3 % menos)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Quitar y reintentar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 y otros (%n archivo)</numerusform>
+            <numerusform>%1 y otros (%n archivos)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1898,14 @@ Páginas %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un archivo no es un PDF o está dañado</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Este archivo no tiene contraseña</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Para cambiar la protección de este archivo se necesita su contraseña de propietario: %1</translation>
     </message>
 </context>
 </TS>

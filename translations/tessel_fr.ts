@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>Aucun programme ne peut l&apos;ouvrir.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Impossible de créer le dossier de sortie</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -283,6 +287,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Choisir où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Modifier la protection de «&#xa0;%1&#xa0;» nécessite le mot de passe propriétaire. Saisissez-le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>«&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Mot de passe incorrect. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Mot de passe requis</translation>
     </message>
 </context>
 <context>
@@ -589,6 +612,14 @@
         <source>选择位置...</source>
         <translation>Choisir un emplacement...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Un fichier du même nom est dans le chemin&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Pas d’autorisation pour créer un dossier ici&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -773,6 +804,30 @@
         <source>两个密码应该匹配</source>
         <translation>Les deux mots de passe doivent être identiques</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Plus d’options</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Mot de passe propriétaire</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Laissez vide pour utiliser le mot de passe ci-dessus</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Autoriser l’impression</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Autoriser la copie du contenu</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Autoriser les modifications</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +899,17 @@
         <translation>Fichiers créés&#xa0;: %1. Échecs&#xa0;: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… et %n autre fichier</numerusform>
+            <numerusform>… et %n autres fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1219,16 @@ Pages %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Impossible d&apos;imprimer dans un fichier dont le document lit les pages&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impression terminée</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Un fichier de ce nom existe&#xa0;; l’impression a été enregistrée sous&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1736,17 @@ Pages %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3&#xa0;% plus petit)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Retirer et réessayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 et autres (%n fichier)</numerusform>
+            <numerusform>%1 et autres (%n fichiers)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1898,14 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un fichier n&apos;est pas un PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Ce fichier n’a pas de mot de passe</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Modifier la protection de ce fichier nécessite son mot de passe propriétaire&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

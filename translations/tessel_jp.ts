@@ -127,6 +127,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>これを開けるプログラムがありません。</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>出力フォルダーを作成できません</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -282,6 +286,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>ファイルの保存場所を選択</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>「%1」の保護を変更するには所有者パスワードが必要です。入力してください：</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>「%1」は暗号化されています。パスワードを入力してください：</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>パスワードが違います。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>パスワードが必要です</translation>
     </message>
 </context>
 <context>
@@ -588,6 +611,14 @@
         <source>选择位置...</source>
         <translation>場所を選択...</translation>
     </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>パスに同じ名前のファイルがあります：%1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>ここにフォルダーを作成する権限がありません：%1</translation>
+    </message>
 </context>
 <context>
     <name>PasswordInput</name>
@@ -772,6 +803,30 @@
         <source>两个密码应该匹配</source>
         <translation>2つのパスワードが一致しません</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>所有者パスワード</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>空欄の場合は上のパスワードと同じになります</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>印刷を許可</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>内容のコピーを許可</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>変更を許可</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -843,6 +898,16 @@
         <translation>%1 個のファイルを作成し、%2 個のファイルが失敗しました。
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>フォルダーを開く</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1217,16 @@
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>ドキュメントがページを読み込んでいるファイルには印刷できません：%1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>印刷が完了しました</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>同じ名前のファイルがあるため、次の名前で保存しました：
+%1</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1734,16 @@
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2（%3% 削減）</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>削除して再試行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 など %n 個のファイル</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1810,6 +1895,14 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>PDFではないか、破損しているファイルがあります</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>このファイルにはパスワードがありません</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>このファイルの保護を変更するには所有者パスワードが必要です：%1</translation>
     </message>
 </context>
 </TS>

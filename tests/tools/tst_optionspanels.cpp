@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace toolstest;
@@ -67,6 +68,13 @@ void apply(QWidget *panel, const QString &step)
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 10, w->height() / 2));
     } else if (verb == u"check"_s) {
         QCheckBox *box = panel->findChild<MoreOption *>(name)->checkBox();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
+    } else if (verb == u"open"_s) {
+        auto *toggle = panel->findChild<QToolButton *>(name);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+    } else if (verb == u"tick"_s) {
+        auto *box = panel->findChild<QCheckBox *>(name);
+        QVERIFY2(box->isVisible(), qPrintable(name));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
     } else if (verb == u"radio"_s) {
         auto *radio = panel->findChild<QRadioButton *>(name);
@@ -151,16 +159,36 @@ void TestOptionsPanels::optionValues_data()
     QTest::newRow("unlock, empty password")
         << u"decrypt"_s << QStringList{}
         << QVariantMap{{u"password"_s, QString()}, {u"saveOption"_s, 1}};
+    const auto encrypt = [](const QString &password, const QString &owner, bool print, bool copy,
+                            bool modify) {
+        return QVariantMap{{u"password"_s, password},   {u"saveOption"_s, 1},
+                           {u"ownerPassword"_s, owner}, {u"allowPrint"_s, print},
+                           {u"allowCopy"_s, copy},      {u"allowModify"_s, modify}};
+    };
     QTest::newRow("encrypt, unconfirmed password")
         << u"encrypt"_s << QStringList{u"type:passwordInput:a"_s, u"type:confirmPasswordInput:b"_s}
-        << QVariantMap{{u"password"_s, u"a"_s}, {u"saveOption"_s, 1}};
+        << encrypt(u"a"_s, QString(), true, true, true);
     QTest::newRow("encrypt, replace, keep again")
         << u"encrypt"_s
         << QStringList{u"type:passwordInput:pw"_s, u"radio:replaceOriginalRadio"_s,
                        u"radio:keepOriginalRadio"_s}
-        << QVariantMap{{u"password"_s, u"pw"_s}, {u"saveOption"_s, 1}};
+        << encrypt(u"pw"_s, QString(), true, true, true);
+    QTest::newRow("encrypt, owner password, no printing or changes")
+        << u"encrypt"_s
+        << QStringList{u"type:passwordInput:pw"_s, u"open:moreOptionsToggle"_s,
+                       u"type:ownerPasswordInput:boss"_s, u"tick:allowPrintCheck"_s,
+                       u"tick:allowModifyCheck"_s}
+        << encrypt(u"pw"_s, u"boss"_s, false, true, false);
+    QTest::newRow("encrypt, no copying, folded again")
+        << u"encrypt"_s
+        << QStringList{u"open:moreOptionsToggle"_s, u"tick:allowCopyCheck"_s,
+                       u"open:moreOptionsToggle"_s}
+        << encrypt(QString(), QString(), true, false, true);
+    QTest::newRow("merge, defaults")
+        << u"merge"_s << QStringList{} << QVariantMap{{u"insertBlankPages"_s, false}};
     QTest::newRow("merge, blank pages ticked")
-        << u"merge"_s << QStringList{u"check:blankPagesOption"_s} << QVariantMap{};
+        << u"merge"_s << QStringList{u"check:blankPagesOption"_s}
+        << QVariantMap{{u"insertBlankPages"_s, true}};
 }
 
 void TestOptionsPanels::optionValues()
@@ -178,6 +206,9 @@ void TestOptionsPanels::optionValues()
     QVERIFY(batch);
     const TaskRequest request = batch->buildRequest();
     QCOMPARE(request.options, options);
+    // The encrypt panel's extra options start folded away.
+    if (auto *owner = panel->findChild<PasswordInput *>(u"ownerPasswordInput"_s))
+        QCOMPARE(owner->isVisible(), steps.count(u"open:moreOptionsToggle"_s) % 2 == 1);
     // The page fills in the rest.
     QVERIFY(request.inputFiles.isEmpty());
     QVERIFY(request.inputFile.isEmpty());
