@@ -187,6 +187,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>استخدم ‎--help لعرض الخيارات المتاحة.</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>تحويل الملفات إلى &lt;التنسيق&gt; (pdf) دون فتح نافذة.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>كتابة النتائج في &lt;المجلد&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>المجلد</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>التحويل إلى هذا التنسيق غير مدعوم: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>يحتاج --convert-to إلى ملفات لتحويلها.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>يحتاج --outdir إلى مجلد.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>يمكن استخدام --outdir مع --convert-to فقط.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>تعذّر إنشاء المجلد: %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -579,12 +615,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>تحويل ملفات Word وPowerPoint وExcel إلى PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>لم يتم العثور على LibreOffice</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>نزّل LibreOffice وثبّته من libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>للتثبيت: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>لم يتم العثور على LibreOffice، لذا لا يمكن تحويل ملفات Office.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>أضف الملفات أو اسحبها وأفلتها لتحويلها.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>ملفات Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>اختيار ملفات Office</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +1978,26 @@
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>يتطلب تغيير حماية هذا الملف كلمة مرور المالك: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>لم يتم العثور على LibreOffice؛ ثبّته أولاً</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>الملف تالف أو محمي بكلمة مرور</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>انتهت مهلة التحويل</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>فشل التحويل: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>نوع ملف غير مدعوم: %1</translation>
     </message>
 </context>
 </TS>

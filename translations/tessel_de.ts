@@ -183,6 +183,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>Mit --help sehen Sie die verfügbaren Optionen.</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Die Dateien ohne Fenster in &lt;Format&gt; (pdf) umwandeln.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Die Ergebnisse in &lt;Ordner&gt; schreiben.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>Umwandlung in dieses Format wird nicht unterstützt: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to benötigt Dateien zum Umwandeln.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir benötigt einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir kann nur mit --convert-to verwendet werden.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Der Ordner kann nicht erstellt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -575,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Word-, PowerPoint- und Excel-Dateien in PDF konvertieren</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice nicht gefunden</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Laden Sie LibreOffice von libreoffice.org herunter und installieren Sie es.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Installation: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice wurde nicht gefunden; Office-Dateien können nicht umgewandelt werden.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Fügen Sie Dateien zum Konvertieren hinzu oder ziehen Sie sie hierher.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Office-Dateien auswählen</translation>
     </message>
 </context>
 <context>
@@ -1906,6 +1966,26 @@ Seiten %2-%3</translation>
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>Zum Ändern des Schutzes dieser Datei wird ihr Besitzerpasswort benötigt: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice nicht gefunden; bitte zuerst installieren</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>Die Datei ist beschädigt oder kennwortgeschützt</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>Zeitüberschreitung bei der Umwandlung</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Umwandlung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Nicht unterstützter Dateityp: %1</translation>
     </message>
 </context>
 </TS>

@@ -183,6 +183,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>Use --help to see the available options.</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convert the files to &lt;format&gt; (pdf) without opening a window.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Write the results into &lt;folder&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>Conversion to this format is not supported: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to needs files to convert.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir needs a folder.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir can only be used with --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Cannot create the folder: %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -575,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convert Word, PowerPoint and Excel files to PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice not found</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Download and install LibreOffice from libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>To install: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice was not found, so Office files cannot be converted.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Add or drop files to convert.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office files (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Choose Office files</translation>
     </message>
 </context>
 <context>
@@ -1906,6 +1966,26 @@ Pages %2-%3</translation>
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>Changing this file&apos;s protection needs its owner password: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice not found; install it first</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>The file is damaged or password-protected</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>The conversion timed out</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Conversion failed: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Unsupported file type: %1</translation>
     </message>
 </context>
 </TS>

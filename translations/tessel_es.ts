@@ -183,6 +183,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>Use --help para ver las opciones disponibles.</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convertir los archivos a &lt;formato&gt; (pdf) sin abrir una ventana.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Escribir los resultados en &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>No se admite la conversión a este formato: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to necesita archivos que convertir.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir necesita una carpeta.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir solo puede usarse con --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>No se puede crear la carpeta: %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -575,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convertir archivos de Word, PowerPoint y Excel a PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>No se encontró LibreOffice</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Descargue e instale LibreOffice desde libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Para instalarlo: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>No se encontró LibreOffice; no se pueden convertir archivos de Office.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Añada archivos o arrástrelos aquí para convertirlos.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Archivos de Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Elegir archivos de Office</translation>
     </message>
 </context>
 <context>
@@ -1906,6 +1966,26 @@ Páginas %2-%3</translation>
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>Para cambiar la protección de este archivo se necesita su contraseña de propietario: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>No se encontró LibreOffice; instálelo primero</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>El archivo está dañado o protegido con contraseña</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>La conversión superó el tiempo límite</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Error en la conversión: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Tipo de archivo no admitido: %1</translation>
     </message>
 </context>
 </TS>

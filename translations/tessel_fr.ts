@@ -183,6 +183,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>Utilisez --help pour voir les options disponibles.</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convertir les fichiers en &lt;format&gt; (pdf) sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Écrire les résultats dans &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>La conversion vers ce format n’est pas prise en charge&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to nécessite des fichiers à convertir.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir nécessite un dossier.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir ne peut être utilisé qu’avec --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Impossible de créer le dossier&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -575,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convertir des fichiers Word, PowerPoint et Excel en PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice introuvable</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Téléchargez et installez LibreOffice depuis libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Pour l’installer&#xa0;: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice est introuvable&#xa0;: les fichiers Office ne peuvent pas être convertis.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Ajoutez des fichiers ou faites-les glisser ici pour les convertir.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Fichiers Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Choisir des fichiers Office</translation>
     </message>
 </context>
 <context>
@@ -1906,6 +1966,26 @@ Pages %2-%3</translation>
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>Modifier la protection de ce fichier nécessite son mot de passe propriétaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice introuvable&#xa0;; installez-le d’abord</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>Le fichier est endommagé ou protégé par un mot de passe</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>La conversion a expiré</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Échec de la conversion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Type de fichier non pris en charge&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -182,6 +182,42 @@
         <source>用 --help 查看可用的选项。</source>
         <translation>使用できるオプションは --help で確認できます。</translation>
     </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>ウィンドウを開かずにファイルを &lt;形式&gt;（pdf）に変換します。</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>変換結果を &lt;フォルダー&gt; に書き込みます。</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>この形式への変換はサポートされていません：%1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to には変換するファイルが必要です。</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir にはフォルダーが必要です。</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir は --convert-to と一緒にのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>フォルダーを作成できません：%1</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>
@@ -574,12 +610,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Word、PowerPoint、ExcelファイルをPDFに変換</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice が見つかりません</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>libreoffice.org から LibreOffice をダウンロードしてインストールしてください。</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>インストール方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice が見つからないため、Office ファイルを変換できません。</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>変換するファイルを追加するかドラッグ＆ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Office ファイルを選択</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1963,26 @@
     <message>
         <source>更改此文件的保护需要其所有者密码：%1</source>
         <translation>このファイルの保護を変更するには所有者パスワードが必要です：%1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice が見つかりません。先にインストールしてください</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>ファイルが破損しているか、パスワードで保護されています</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>変換がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>変換に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>サポートされていないファイルの種類：%1</translation>
     </message>
 </context>
 </TS>

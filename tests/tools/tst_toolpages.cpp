@@ -342,7 +342,6 @@ void TestToolPages::officePagesIgnoreFiles_data()
 {
     QTest::addColumn<int>("type");
     QTest::newRow("PDF to Office") << 2;
-    QTest::newRow("Office to PDF") << 3;
 }
 
 void TestToolPages::officePagesIgnoreFiles()

@@ -102,6 +102,14 @@ int main(int argc, char *argv[])
     picture(QSize(640, 480), true).save(chart, "PNG");
     const QString badImage = file(u"damaged.png"_s);
     writeGarbage(badImage);
+    const QString notes = file(u"notes.txt"_s);
+    {
+        QFile text(notes);
+        if (text.open(QIODevice::WriteOnly))
+            text.write("Notes for the Office to PDF page\n");
+    }
+    const QString badDocument = file(u"damaged.docx"_s);
+    writeGarbage(badDocument);
     // Questions not answered here (the passwords of files added) are skipped.
     DialogSeam::setScripted(true);
 
@@ -126,7 +134,7 @@ int main(int argc, char *argv[])
         {7, "encrypt", {contract, report, broken}},
         {8, "merge", {report, contract, broken, slides}},
         {2, "pdf-to-office", {}},
-        {3, "office-to-pdf", {}},
+        {3, "office-to-pdf", {notes, badDocument}},
     };
     for (const Tool &tool : tools) {
         main->onToolClicked(tool.type);
