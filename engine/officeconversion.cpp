@@ -30,14 +30,6 @@ namespace {
 
 using batchsupport::fail;
 
-QString profileRoot()
-{
-    QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (root.isEmpty())
-        root = QDir::tempPath();
-    return root + u"/velmora/office"_s;
-}
-
 // One office per profile: a second one on the same profile exits and writes nothing. The lock
 // file keeps the slot ours against other Velmora processes too.
 class ProfileSlot
@@ -155,6 +147,14 @@ bool isPdf(const QString &path)
 }
 
 } // namespace
+
+QString profileRoot()
+{
+    QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (root.isEmpty())
+        root = QDir::tempPath();
+    return root + u"/velmora/office"_s;
+}
 
 QString officeProgram()
 {
@@ -286,14 +286,8 @@ bool convert(const TaskRequest &request)
 
     // The kit loads no spreadsheet here (Calc documents come back empty): those go to the
     // command at once. What the warm office could not load, the command may still convert.
-    const QFileInfo info(source);
-    const QString lockFile = info.absolutePath() + u"/.~lock."_s + info.fileName() + u'#';
-    const bool lockedBefore = QFileInfo::exists(lockFile);
     Result result =
         isSpreadsheet(source) ? Result::Unavailable : officehelpers::convert(source, pdf, limit);
-    // A load that failed in the kit leaves its lock file beside the document.
-    if (!lockedBefore && QFileInfo::exists(lockFile))
-        QFile::remove(lockFile);
     if (result == Result::Unavailable || result == Result::Unreadable || result == Result::Crashed)
         result = convertWithCommand(source, pdf, limit);
     switch (result) {
@@ -316,19 +310,9 @@ bool convert(const TaskRequest &request)
     StagedFile staged(folder);
     if (!staged.isValid())
         return batchsupport::failStaged(request, staged);
-    {
-        QFile in(pdf);
-        QFile out(staged.path());
-        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-            return fail(request, batchsupport::writeFailure(folder), folder, out.errorString());
-        while (!in.atEnd()) {
-            const QByteArray chunk = in.read(1 << 20);
-            if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-                return fail(request, batchsupport::writeFailure(folder), folder, out.errorString());
-        }
-        if (!out.flush())
-            return fail(request, batchsupport::writeFailure(folder), folder, out.errorString());
-    }
+    QString message;
+    if (!batchsupport::copyFile(pdf, staged.path(), &message))
+        return fail(request, batchsupport::writeFailure(folder), folder, message);
     return staged.commitTo(target) || batchsupport::failStaged(request, staged);
 }
 

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 
@@ -125,10 +124,7 @@ struct Helper
 
 QString profileFolder(int n)
 {
-    QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (root.isEmpty())
-        root = QDir::tempPath();
-    return root + u"/velmora/office/helper-%1"_s.arg(n);
+    return officeconversion::profileRoot() + u"/helper-%1"_s.arg(n);
 }
 
 // Starts a helper in a process group of its own; null when it cannot start.
@@ -347,7 +343,7 @@ std::unique_ptr<Helper> start(const QString &program, const QDeadlineTimer &dead
 
 } // namespace
 
-Result convert(const QString &source, const QString &pdf, std::chrono::milliseconds limit)
+Result convertInHelper(const QString &source, const QString &pdf, std::chrono::milliseconds limit)
 {
     const QString program = helperProgram();
     if (program.isEmpty() || officeconversion::officeProgram().isEmpty())
@@ -396,6 +392,18 @@ Result convert(const QString &source, const QString &pdf, std::chrono::milliseco
         helper.reset(); // killed with its group
         pool.giveBack({});
     }
+    return result;
+}
+
+Result convert(const QString &source, const QString &pdf, std::chrono::milliseconds limit)
+{
+    // A load that fails in the kit leaves its lock file beside the document.
+    const QFileInfo info(source);
+    const QString lockFile = info.absolutePath() + u"/.~lock."_s + info.fileName() + u'#';
+    const bool lockedBefore = QFileInfo::exists(lockFile);
+    const Result result = convertInHelper(source, pdf, limit);
+    if (!lockedBefore && QFileInfo::exists(lockFile))
+        QFile::remove(lockFile);
     return result;
 }
 

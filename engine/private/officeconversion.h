@@ -18,6 +18,8 @@ QStringList suffixes();
 // How long one document may take: more for a bigger file.
 std::chrono::milliseconds timeLimit(qint64 fileSize);
 
+// The folder that holds the offices' profiles, one folder each.
+QString profileRoot();
 // Writes the settings every profile starts with into profile (a folder): macros never run,
 // links to untrusted places are blocked, linked content is never updated, no lock files are
 // written beside documents.
