@@ -167,7 +167,7 @@ int main(int argc, char *argv[])
         }
         page->optionsPanel()->startButton()->click();
         // A start waits until the list has looked at its files.
-        QTest::qWaitFor([page] { return !page->fileList()->isChecking(); }, 60000);
+        (void)QTest::qWaitFor([page] { return !page->fileList()->isChecking(); }, 60000);
         settle();
         if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
             qWarning() << "jobs still running on" << name;
@@ -205,7 +205,7 @@ int main(int argc, char *argv[])
         });
         poll.start();
         Q_EMIT compress->dropZone()->fileSelected({locked});
-        QTest::qWaitFor([compress] { return !compress->fileList()->isChecking(); }, 60000);
+        (void)QTest::qWaitFor([compress] { return !compress->fileList()->isChecking(); }, 60000);
         compress->fileList()->clearFiles();
     }
 
