@@ -887,6 +887,10 @@
         <source>允许修改</source>
         <translation>変更を許可</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>権限を制限するには、パスワードとは異なる所有者パスワードが必要です</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
