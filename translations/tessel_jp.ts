@@ -657,7 +657,7 @@
     <name>OutputLocationChoice</name>
     <message>
         <source>原始文件</source>
-        <translation>元のファイル</translation>
+        <translation>元のフォルダー</translation>
     </message>
     <message>
         <source>桌面</source>
