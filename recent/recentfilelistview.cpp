@@ -138,6 +138,17 @@ void RecentFileListView::addNewestFile(const QString &path)
     updateEmptyState();
 }
 
+void RecentFileListView::refresh()
+{
+    m_model->refresh();
+}
+
+void RecentFileListView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refresh();
+}
+
 void RecentFileListView::removeFile(const QString &path)
 {
     m_model->removeFile(path);

@@ -348,9 +348,10 @@ void TestLanguage::switching()
     QCOMPARE(translatedTitle(), titleIn(code));
     QCOMPARE(QLocale().language(), language);
     QCOMPARE(QLocale().territory(), territory);
-    // Arabic too: the painted controls and page views are laid out left to right.
-    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-    QCOMPARE(widget.layoutDirection(), Qt::LeftToRight);
+    // Arabic reads right to left, the main window as much as the dialogs.
+    const Qt::LayoutDirection direction = code == u"ar_SA"_s ? Qt::RightToLeft : Qt::LeftToRight;
+    QCOMPARE(QGuiApplication::layoutDirection(), direction);
+    QCOMPARE(widget.layoutDirection(), direction);
     // Widgets hear of it through a posted event.
     QTRY_VERIFY(widget.changes >= 1);
 }
@@ -481,7 +482,7 @@ void TestLanguage::dialogConfirmedSwitch()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(LanguageManager::instance().currentLanguage(), u"ar_SA"_s);
     QCOMPARE(QSettings().value(settingsKey).toString(), u"ar_SA"_s);
-    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 }
 
 void TestLanguage::dialogFailedSwitchShowsError()
@@ -546,7 +547,8 @@ void TestLanguage::shellFollowsSwitch()
 
     QVERIFY(LanguageManager::instance().setLanguage(u"ar_SA"_s));
     QTRY_COMPARE(languageBtn->text(), u"AR"_s);
-    QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(window.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(window.contentWidget()->layoutDirection(), Qt::RightToLeft);
 }
 
 // The whole way: title bar button, dialog, confirmation, new main page.
