@@ -403,11 +403,17 @@ bool MainPage::confirmSaveDocuments()
         return true;
     if (answer != ModernMessageBox::Confirmed)
         return false;
+    QWidget *current = m_tabWidget->currentWidget();
     for (PdfShowPage *tab : std::as_const(modified)) {
+        // Shown while it saves; a failure leaves it in front with its reason.
         m_tabWidget->setCurrentWidget(tab);
+        const int at = tab->viewer()->documentView()->currentPage();
         if (!tab->viewer()->save())
             return false;
+        // The saved file is read again; the document opens again where the user was.
+        tab->viewer()->goToPage(at);
     }
+    m_tabWidget->setCurrentWidget(current);
     return true;
 }
 
