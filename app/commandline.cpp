@@ -36,7 +36,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
                                   tr("页码"));
     const QCommandLineOption newWindow(u"new-window"_s,
                                        tr("打开一个新窗口，不把文件交给已在运行的 Velmora。"));
-    parser.addOptions({help, version, page, newWindow});
+    const QCommandLineOption convertTo(u"convert-to"_s,
+                                       tr("不打开窗口，把文件转换为 <格式>（pdf）。"), tr("格式"));
+    const QCommandLineOption outdir(u"outdir"_s, tr("转换结果写入 <文件夹>。"), tr("文件夹"));
+    parser.addOptions({help, version, page, newWindow, convertTo, outdir});
     parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
 
     CommandLine line;
@@ -59,6 +62,32 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     for (const QString &argument : parser.positionalArguments()) {
         if (!argument.isEmpty())
             line.files.append(absolutePath(argument, workingFolder));
+    }
+    if (parser.isSet(convertTo)) {
+        const QString format = parser.value(convertTo).toLower();
+        const QStringList files = line.files;
+        line = CommandLine();
+        line.action = Action::Error;
+        if (format != u"pdf"_s)
+            line.message = tr("不支持转换为此格式：%1").arg(parser.value(convertTo));
+        else if (files.isEmpty())
+            line.message = tr("--convert-to 需要要转换的文件。");
+        else if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
+            line.message = tr("--outdir 需要一个文件夹。");
+        else {
+            line.action = Action::Convert;
+            line.convertTo = format;
+            line.files = files;
+            if (parser.isSet(outdir))
+                line.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+        }
+        return line;
+    }
+    if (parser.isSet(outdir)) {
+        line = CommandLine();
+        line.action = Action::Error;
+        line.message = tr("--outdir 只能与 --convert-to 一起使用。");
+        return line;
     }
     if (parser.isSet(page)) {
         bool ok = false;

@@ -10,7 +10,7 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Action { Open, Help, Version, Error };
+    enum class Action { Open, Help, Version, Error, Convert };
 
     Action action = Action::Open;
     // Absolute, cleaned paths in the order given, resolved against the caller's folder.
@@ -18,6 +18,9 @@ public:
     // 1-based page for the first file, 0 when not asked.
     int page = 0;
     bool newWindow = false;
+    // --convert-to: the format to write ("pdf"), and --outdir, absolute; empty: beside each file.
+    QString convertTo;
+    QString outputFolder;
     // The usage error, or the help text for Action::Help.
     QString message;
 

@@ -2,6 +2,7 @@
 
 #include "accountwiring.h"
 #include "commandline.h"
+#include "commandlineconversion.h"
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
@@ -98,6 +99,8 @@ std::optional<int> runInformationalOptions(int argc, char *argv[])
         fputs(qPrintable(CommandLine::tr("用 --help 查看可用的选项。") + u'\n'), stderr);
         return 2;
     }
+    if (line.action == CommandLine::Action::Convert)
+        return CommandLineConversion::run(line);
     fputs(qPrintable(line.message + u'\n'), stdout);
     return 0;
 }

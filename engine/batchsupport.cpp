@@ -3,6 +3,7 @@
 #include "qpdfsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -150,6 +151,24 @@ bool fail(const TaskRequest &request, BatchFailure failure, const QString &argum
     qCInfo(lcBatch, "task %s (type %d) failed: %s", qUtf8Printable(request.taskId), request.type,
            qUtf8Printable(why));
     return false;
+}
+
+bool copyFile(const QString &from, const QString &to, QString *message)
+{
+    QFile in(from);
+    QFile out(to);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        *message = in.isOpen() ? out.errorString() : in.errorString();
+        return false;
+    }
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            *message = out.errorString();
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace batchsupport

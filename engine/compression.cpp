@@ -168,24 +168,6 @@ void useBestFlateLevel()
     std::call_once(once, [] { Pl_Flate::setCompressionLevel(9); });
 }
 
-bool copyFile(const QString &from, const QString &to, QString *message)
-{
-    QFile in(from);
-    QFile out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *message = in.isOpen() ? out.errorString() : in.errorString();
-        return false;
-    }
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 20);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            *message = out.errorString();
-            return false;
-        }
-    }
-    return true;
-}
-
 bool run(const TaskRequest &request, const QString &source, const QString &target, bool replace,
          const Level &level, bool forceRepair, bool *damaged)
 {

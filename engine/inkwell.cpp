@@ -4,6 +4,7 @@
 #include "compression.h"
 #include "imageconversion.h"
 #include "mergetool.h"
+#include "officeconversion.h"
 #include "outputreservations.h"
 #include "passwordtool.h"
 #include "pdftoimagetool.h"
@@ -62,6 +63,21 @@ bool Inkwell::compress(TaskRequest request)
 bool Inkwell::imageToPdf(TaskRequest request)
 {
     return guarded(request, [&] { return imageconversion::imagesToPdf(request); });
+}
+
+bool Inkwell::officeToPdf(TaskRequest request)
+{
+    return guarded(request, [&] { return officeconversion::convert(request); });
+}
+
+QString Inkwell::officeProgram()
+{
+    return officeconversion::officeProgram();
+}
+
+QStringList Inkwell::officeSuffixes()
+{
+    return officeconversion::suffixes();
 }
 
 BatchOutcome Inkwell::lastOutcome()

@@ -3,6 +3,7 @@
 #include "taskrequest.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <memory>
@@ -30,6 +31,11 @@ enum class BatchFailure : int {
     Cancelled,
     NotProtected,          // unlock of a file without a password; argument: the file
     OwnerPasswordRequired, // encrypt of a protected file opened without its owner password
+    OfficeMissing,         // no office suite to convert Office files with
+    OfficeUnreadable,      // the office could not load it: damaged or protected; argument: the file
+    ConversionTimedOut,    // argument: the file
+    ConversionFailed,      // the office ended without a PDF; argument: the file
+    UnsupportedFormat,     // argument: the file
 };
 
 // What the last batch operation of a thread did: its failure, if any, and the file or folder it
@@ -104,6 +110,12 @@ class Inkwell
 public:
     static bool compress(TaskRequest request);
     static bool imageToPdf(TaskRequest request);
+    // An Office document (inputFile) to a PDF named by the output rule (outputPath).
+    static bool officeToPdf(TaskRequest request);
+    // The office suite that converts them, or an empty string when none is installed.
+    static QString officeProgram();
+    // Suffixes of the Office documents it converts, lower case, without the dot.
+    static QStringList officeSuffixes();
     // 0 merge, 2 encrypt, 3 decrypt, 4 PDF to images; an empty pointer for anything else.
     static std::shared_ptr<IPfdfTool> CreateTool(int type);
 

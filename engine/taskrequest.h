@@ -23,6 +23,7 @@ enum TaskType : qint32 {
     PdfToImage = 4,
     ImageToPdf = 5,
     Compress = 6,
+    OfficeToPdf = 7,
 };
 
 // Keys of TaskRequest::options; the values of most are the enums below.

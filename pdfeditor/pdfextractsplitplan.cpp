@@ -119,12 +119,14 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
     for (const auto &[name, rows] : named) {
         QString path = dir.filePath(name);
         if (const QString key = pathidentity::key(path);
-            sources.contains(key) || planned.contains(key)) {
+            sources.contains(key) || planned.contains(key) || QFileInfo::exists(path) ||
+            QFileInfo(path).isSymLink()) {
             const QString stem = QFileInfo(name).completeBaseName();
             for (int k = 1;; ++k) {
                 path = dir.filePath(u"%1(%2).pdf"_s.arg(stem, QString::number(k)));
                 const QString key = pathidentity::key(path);
-                if (!sources.contains(key) && !planned.contains(key) && !QFileInfo::exists(path))
+                if (!sources.contains(key) && !planned.contains(key) && !QFileInfo::exists(path) &&
+                    !QFileInfo(path).isSymLink())
                     break;
             }
         }
@@ -159,8 +161,11 @@ PdfExtractSplitPlan::Outcome PdfExtractSplitPlan::write(const QList<Job> &jobs,
     for (const Job &job : jobs) {
         PdfBackendError error = PdfBackendError::NoError;
         QString message;
-        if (PdfEditorBackend::saveDocument(job.pages, job.path, options, &error, &message)) {
-            outcome.written.append(job.path);
+        QString written;
+        // A name taken since the plan was made is left alone; the next free one is used.
+        if (PdfEditorBackend::saveNewDocument(job.pages, job.path, options, &written, &error,
+                                              &message)) {
+            outcome.written.append(written);
             continue;
         }
         message = message.trimmed();

@@ -23,7 +23,7 @@ public:
 
     struct Outcome
     {
-        QStringList written; // full paths
+        QStringList written; // full paths of the files written, as named on disk
         QStringList failed;  // the engine's message, or the target path when it gave none
     };
 
@@ -43,10 +43,10 @@ public:
     // Split points reduced to the rows 1..pageCount-1, ascending, each once.
     static QList<int> splitBoundaries(int pageCount, bool everyPage, const QList<int> &beforeRows);
 
-    // What extraction or splitting would write into directory. A target that names a file the
-    // document reads from (the document itself, an inserted PDF, or any of protectedPaths, such
-    // as files only the undo history or another tab refers to) is moved to the next free name,
-    // so writing never destroys a source.
+    // What extraction or splitting would write into directory. A target that is taken (an
+    // existing file, a file the document reads from: the document itself, an inserted PDF, or
+    // any of protectedPaths, such as files only the undo history or another tab refers to) is
+    // moved to the next free name, so writing never replaces a file.
     static QList<OutputFile> extractionPlan(const PdfDocumentModel &model, bool combineIntoOne,
                                             const QString &directory,
                                             const QStringList &protectedPaths = {});

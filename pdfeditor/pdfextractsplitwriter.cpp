@@ -2,9 +2,11 @@
 
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
+#include "revealinfolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 #include <memory>
@@ -15,6 +17,8 @@ namespace {
 
 // Short runs finish without a progress box flashing up.
 constexpr int ProgressBoxDelayMs = 400;
+// The summary names this many files written; longer runs end with how many more there are.
+constexpr int NamesShown = 8;
 
 } // namespace
 
@@ -59,7 +63,8 @@ bool PdfExtractSplitWriter::prepareDirectory(QWidget *parent, const QString &dir
     QDir dir(directory);
     if (dir.exists() || dir.mkpath(u"."_s))
         return true;
-    ModernMessageBox::showWarning(parent, failureTitle, tr("无法创建目标文件夹。"), QString());
+    ModernMessageBox::showWarning(parent, failureTitle, tr("无法创建目标文件夹。"),
+                                  QDir::toNativeSeparators(directory));
     return false;
 }
 
@@ -91,22 +96,38 @@ PdfExtractSplitWriter::run(QWidget *parent, const QList<PdfExtractSplitPlan::Job
     return *outcome;
 }
 
+QString PdfExtractSplitWriter::writtenNames(const QStringList &written)
+{
+    QStringList names;
+    for (const QString &path : written.first(qMin(written.size(), qsizetype(NamesShown))))
+        names.append(QFileInfo(path).fileName());
+    if (written.size() > NamesShown)
+        names.append(tr("…以及另外 %n 个文件", nullptr, int(written.size() - NamesShown)));
+    return names.join(u'\n');
+}
+
 void PdfExtractSplitWriter::showSummary(QWidget *parent, const Outcome &outcome,
                                         const QString &directory, const QString &successTitle,
                                         const QString &partialTitle)
 {
+    MessageBoxOptions box;
+    box.details = writtenNames(outcome.written);
+    if (!outcome.written.isEmpty())
+        box.actionText = tr("打开文件夹");
     if (outcome.failed.isEmpty()) {
-        ModernMessageBox::showInformation(
-            parent, successTitle,
+        box.kind = MessageBoxOptions::Information;
+        box.title = successTitle;
+        box.message =
             tr("已生成 %1 个 PDF 文件。\n%2")
-                .arg(QString::number(outcome.written.size()), QDir::toNativeSeparators(directory)),
-            QString());
-        return;
+                .arg(QString::number(outcome.written.size()), QDir::toNativeSeparators(directory));
+    } else {
+        box.kind = MessageBoxOptions::Warning;
+        box.title = partialTitle;
+        box.message = tr("已生成 %1 个文件，%2 个文件失败。\n\n%3")
+                          .arg(QString::number(outcome.written.size()),
+                               QString::number(outcome.failed.size()), outcome.failed.join(u'\n'));
     }
-    ModernMessageBox::showWarning(parent, partialTitle,
-                                  tr("已生成 %1 个文件，%2 个文件失败。\n\n%3")
-                                      .arg(QString::number(outcome.written.size()),
-                                           QString::number(outcome.failed.size()),
-                                           outcome.failed.join(u'\n')),
-                                  QString());
+    ModernMessageBox summary(box, parent);
+    if (summary.exec() == ModernMessageBox::Action)
+        RevealInFolder::reveal(outcome.written.constFirst());
 }

@@ -56,11 +56,15 @@ public:
                          const QStringList &protectedPaths = {},
                          const PdfWriteOptions &options = {});
 
+    // The file names of the first files written, one a line, and how many more there are.
+    static QString writtenNames(const QStringList &written);
+
 private:
     static bool prepareDirectory(QWidget *parent, const QString &directory,
                                  const QString &failureTitle);
     static Outcome run(QWidget *parent, const QList<PdfExtractSplitPlan::Job> &jobs,
                        const PdfWriteOptions &options, const QString &progressTitle);
+    // The outcome, the names written and a way to see them in their folder.
     static void showSummary(QWidget *parent, const Outcome &outcome, const QString &directory,
                             const QString &successTitle, const QString &partialTitle);
 };

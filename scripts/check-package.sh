@@ -15,6 +15,7 @@ listing="$(dpkg-deb -c "$deb")"
 expected=(
   ./usr/bin/velmora
   ./usr/lib/velmora/libworklane.so
+  ./usr/lib/velmora/velmora-office-helper
   ./usr/share/applications/org.velmora.Velmora.desktop
   ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg
@@ -31,6 +32,9 @@ done
 # Nothing of the build or test tree travels along.
 ! grep -Eq 'tst_|/include/|\.a$|bench_' <<<"$listing" || fail "build leftovers in the package"
 
+recommends="$(dpkg-deb -f "$deb" Recommends)"
+grep -q 'libreoffice-writer-nogui | libreoffice-writer' <<<"$recommends" ||
+  fail "Recommends lacks the office suite: $recommends"
 depends="$(dpkg-deb -f "$deb" Depends)"
 for library in libqt6widgets6 libqt6network6 libqpdf29 libc6; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"

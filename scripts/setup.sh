@@ -13,6 +13,10 @@ packages=(
   xvfb xauth librsvg2-bin python3
   qpdf mupdf-tools poppler-utils ghostscript time
   dpkg-dev fakeroot desktop-file-utils appstream lintian clang-format
+  # Office to PDF: the office suite without its windows, its kit headers for the warm helper,
+  # and fonts metric-compatible with the usual Office ones so pages break where they did.
+  libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui libreofficekit-dev
+  fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "compresspdf.h"
 #include "imagetopdf.h"
+#include "officetopdftask.h"
 #include "pdfdecrytask.h"
 #include "pdfencrytask.h"
 #include "pdfmergetask.h"
@@ -40,6 +41,8 @@ std::shared_ptr<TaskBase> create(const TaskRequest &request)
         return std::make_shared<class ImageToPdf>(request);
     case TaskType::Compress:
         return std::make_shared<CompressPdf>(request);
+    case TaskType::OfficeToPdf:
+        return std::make_shared<OfficeToPdfTask>(request);
     default:
         return {};
     }

@@ -23,6 +23,8 @@ bool readsInput(BatchFailure failure)
     case BatchFailure::WrongPassword:
     case BatchFailure::UnreadableImage:
     case BatchFailure::ImageTooLarge:
+    case BatchFailure::OfficeUnreadable:
+    case BatchFailure::UnsupportedFormat:
         return true;
     default:
         return false;

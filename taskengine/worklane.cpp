@@ -21,6 +21,7 @@ QString namedOutput(const TaskRequest &request)
     case TaskType::Merge:
     case TaskType::ImageToPdf:
     case TaskType::PdfToImage:
+    case TaskType::OfficeToPdf:
         return request.outputPath;
     case TaskType::Compress:
         // Replacing the original writes nothing new.
@@ -159,6 +160,16 @@ QString Worklane::failureText(int failure, const QString &argument)
         return tr("此文件没有密码");
     case BatchFailure::OwnerPasswordRequired:
         return tr("更改此文件的保护需要其所有者密码：%1").arg(name);
+    case BatchFailure::OfficeMissing:
+        return tr("未找到 LibreOffice，请先安装");
+    case BatchFailure::OfficeUnreadable:
+        return tr("文件已损坏或受密码保护");
+    case BatchFailure::ConversionTimedOut:
+        return tr("转换超时");
+    case BatchFailure::ConversionFailed:
+        return tr("转换失败：%1").arg(name);
+    case BatchFailure::UnsupportedFormat:
+        return tr("不支持的文件类型：%1").arg(name);
     case BatchFailure::None:
     case BatchFailure::Unknown:
         break;

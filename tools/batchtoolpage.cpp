@@ -5,6 +5,7 @@
 #include "filelistwidget.h"
 #include "kitstyle.h"
 #include "modernmessagebox.h"
+#include "outputlocationchoice.h"
 #include "tasklistwidget.h"
 #include "taskstatus.h"
 #include "worklane.h"
@@ -28,6 +29,44 @@ BatchToolPage::SubmissionObserver &submissionObserver()
 {
     static BatchToolPage::SubmissionObserver observer;
     return observer;
+}
+
+// The files a request reads, as the page listed them.
+QStringList inputsOf(const TaskRequest &request)
+{
+    QStringList files = request.inputFiles;
+    if (files.isEmpty() && !request.inputFile.isEmpty())
+        files = {request.inputFile};
+    for (QString &file : files)
+        file = QDir::fromNativeSeparators(file);
+    return files;
+}
+
+void attachPasswords(TaskRequest &request, const QHash<QString, QString> &passwords)
+{
+    QStringList list;
+    bool any = false;
+    for (const QString &file : inputsOf(request)) {
+        list.append(passwords.value(file));
+        any = any || !list.constLast().isEmpty();
+    }
+    if (any)
+        request.options.insert(TaskOption::InputPasswords, list);
+    else
+        request.options.remove(TaskOption::InputPasswords);
+}
+
+// The passwords a submitted request carries, by input file.
+QHash<QString, QString> passwordsOf(const TaskRequest &request)
+{
+    QHash<QString, QString> passwords;
+    const QStringList inputs = inputsOf(request);
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        const QString password = inputPassword(request.options, i);
+        if (!password.isEmpty())
+            passwords.insert(inputs.at(i), password);
+    }
+    return passwords;
 }
 
 } // namespace
@@ -79,19 +118,34 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
         m_fileList->addFiles(files);
         showFileList();
     });
+    connect(m_fileList, &FileListWidget::checksFinished, this, [this] {
+        if (!m_startWaiting)
+            return;
+        m_startWaiting = false;
+        unsetCursor();
+        onStart();
+    });
     connect(m_taskList, &TaskListWidget::sigRestart, this, [this] {
-        m_jobFiles.removeIf([this](const QHash<QString, QStringList>::iterator it) {
+        m_jobs.removeIf([this](const QHash<QString, TaskRequest>::iterator it) {
             return !m_taskList->hasTask(it.key());
         });
         showDropZone();
     });
     connect(m_taskList, &TaskListWidget::retryFailedRequested, this, &BatchToolPage::retryFailed);
+    connect(m_taskList, &TaskListWidget::removeInputRequested, this,
+            &BatchToolPage::removeInputAndRetry);
     connect(m_taskList, &TaskListWidget::openRequested, this, &BatchToolPage::openOutput);
     connect(m_panel, &BatchOptionsPanel::startClicked, this, &BatchToolPage::onStart);
     Worklane &lane = Worklane::instance();
     connect(&lane, &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
     connect(&lane, &Worklane::taskError, m_taskList, &TaskListWidget::setTaskFailure);
     connect(&lane, &Worklane::taskOutputWritten, m_taskList, &TaskListWidget::setTaskOutput);
+    connect(&lane, &Worklane::taskInputFailed, this, &BatchToolPage::onTaskInputFailed);
+}
+
+void BatchToolPage::setPasswordCheck(FileProtectionCheck::Ask ask)
+{
+    m_fileList->setPasswordCheck(ask);
 }
 
 void BatchToolPage::setIntake(const QString &prompt, const QString &filter, const QString &caption)
@@ -118,20 +172,43 @@ void BatchToolPage::addFileFromOutside(const QString &path)
 void BatchToolPage::onStart()
 {
     // The button is disabled then; a start that slips through still writes nothing.
-    if (!m_panel->canStart())
+    if (!m_panel->canStart() || m_fileList->count() == 0)
         return;
-    const QStringList files = m_fileList->takeFiles();
-    if (files.isEmpty())
+    if (m_fileList->isChecking()) {
+        // Starts once every file was looked at, with the passwords given meanwhile.
+        m_startWaiting = true;
+        setCursor(Qt::BusyCursor);
         return;
-    submit(makeRequests(files));
+    }
+    if (!outputFolderReady())
+        return;
+    const QStringList files = m_fileList->files();
+    QHash<QString, QString> passwords;
+    for (const QString &file : files) {
+        if (const QString password = m_fileList->password(file); !password.isEmpty())
+            passwords.insert(QDir::fromNativeSeparators(file), password);
+    }
+    m_fileList->takeFiles();
+    submit(makeRequests(files), passwords);
     showTaskList();
 }
 
-void BatchToolPage::submit(const QList<TaskRequest> &requests)
+bool BatchToolPage::outputFolderReady()
+{
+    const QString problem = m_panel->location()->folderProblem();
+    if (problem.isEmpty())
+        return true;
+    ModernMessageBox::showWarning(this, tr("无法创建输出文件夹"), problem);
+    return false;
+}
+
+void BatchToolPage::submit(const QList<TaskRequest> &requests,
+                           const QHash<QString, QString> &passwords, const QString &replacing)
 {
     QListWidget *rows = m_taskList->listWidget();
     rows->setUpdatesEnabled(false);
-    for (const TaskRequest &request : requests) {
+    for (TaskRequest request : requests) {
+        attachPasswords(request, passwords);
         QString id = Worklane::instance().submitTask(request);
         if (submissionObserver())
             submissionObserver()(request, id);
@@ -139,22 +216,20 @@ void BatchToolPage::submit(const QList<TaskRequest> &requests)
         // A request the centre refuses still gets a row, so no file silently drops out.
         if (refused)
             id = QUuid::createUuid().toString();
-        QString source = QDir::fromNativeSeparators(request.inputFile);
-        if (source.isEmpty() && request.inputFiles.size() == 1)
-            source = QDir::fromNativeSeparators(request.inputFiles.constFirst());
+        const QStringList inputs = inputsOf(request);
+        const QString source = inputs.size() == 1 ? inputs.constFirst() : QString();
         // A job that replaces its source writes nothing else, so its row shows the source: the
         // name the page chose is never written and could not be opened.
         const bool replacesSource = ::replacesSource(request.options) && !source.isEmpty();
         const qint64 sourceSize =
             request.type == TaskType::Compress ? QFileInfo(source).size() : qint64(-1);
-        m_taskList->addTask(
-            {id, request.type, replacesSource ? source : request.outputPath, source, sourceSize});
-        QStringList files = request.inputFiles;
-        if (files.isEmpty() && !request.inputFile.isEmpty())
-            files = {request.inputFile};
-        for (QString &file : files)
-            file = QDir::fromNativeSeparators(file);
-        m_jobFiles.insert(id, files);
+        const TaskItemInfo info{id,     request.type, replacesSource ? source : request.outputPath,
+                                source, sourceSize,   inputs};
+        if (replacing.isEmpty())
+            m_taskList->addTask(info);
+        else
+            m_taskList->replaceTask(replacing, info);
+        m_jobs.insert(id, request);
         if (refused) {
             if (request.type == TaskType::PdfToImage)
                 QDir().rmdir(request.outputPath);
@@ -173,28 +248,57 @@ void BatchToolPage::onTaskStatus(const QString &id, int status)
         status == TaskStatus::Cancelled) {
         m_unfinished.remove(id);
         if (status != TaskStatus::Failed && !m_taskList->hasTask(id))
-            m_jobFiles.remove(id);
+            m_jobs.remove(id);
         updatePanelVisibility();
     }
 }
 
 void BatchToolPage::retryFailed()
 {
-    if (!m_panel->canStart())
+    if (!m_panel->canStart() || !outputFolderReady())
         return;
     const QStringList failed = m_taskList->failedTaskIds();
     for (const QString &id : failed) {
-        const QStringList files = m_jobFiles.take(id);
+        const TaskRequest job = m_jobs.take(id);
         m_taskList->removeTask(id);
         // Files that are gone now cannot be retried; their rows go with them.
         QStringList present;
-        for (const QString &file : files) {
+        for (const QString &file : inputsOf(job)) {
             if (QFileInfo::exists(file))
                 present.append(file);
         }
         if (!present.isEmpty())
-            submit(makeRequests(present));
+            submit(makeRequests(present), passwordsOf(job));
     }
+    updatePanelVisibility();
+}
+
+void BatchToolPage::onTaskInputFailed(const QString &id, const QString &file)
+{
+    const auto job = m_jobs.constFind(id);
+    if (job == m_jobs.cend())
+        return;
+    const QStringList inputs = inputsOf(*job);
+    const QString input = QDir::fromNativeSeparators(file);
+    if (inputs.contains(input))
+        m_taskList->setTaskFailedInput(id, input, inputs.size() > 1);
+}
+
+void BatchToolPage::removeInputAndRetry(const QString &id, const QString &file)
+{
+    if (!m_jobs.contains(id) || m_taskList->status(id) != TaskStatus::Failed)
+        return;
+    TaskRequest job = m_jobs.value(id);
+    const QHash<QString, QString> passwords = passwordsOf(job);
+    QStringList rest = job.inputFiles;
+    const qsizetype index = inputsOf(job).indexOf(file);
+    if (index < 0 || rest.size() < 2)
+        return;
+    rest.removeAt(index);
+    job.inputFiles = rest;
+    job.outputPath = outputWithoutInput(job);
+    m_jobs.remove(id);
+    submit({job}, passwords, id);
     updatePanelVisibility();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileprotectioncheck.h"
 #include "taskrequest.h"
 
 #include <QHash>
@@ -54,6 +55,14 @@ protected:
     // The requests of one start, in submission order, for the files in list order.
     virtual QList<TaskRequest> makeRequests(const QStringList &files) = 0;
 
+    // Which added files the list asks a password for (PDF pages: those that need one to open).
+    void setPasswordCheck(FileProtectionCheck::Ask ask);
+    // The output file of a job resubmitted without one of its inputs; by default the same.
+    virtual QString outputWithoutInput(const TaskRequest &request) const
+    {
+        return request.outputPath;
+    }
+
     // Prompt of the drop zone; file-dialog filter and caption of the drop zone and the list.
     void setIntake(const QString &prompt, const QString &filter = QString(),
                    const QString &caption = QString());
@@ -65,8 +74,14 @@ private Q_SLOTS:
     void onTaskStatus(const QString &id, int status);
 
 private:
-    void submit(const QList<TaskRequest> &requests);
+    // Submits the requests with the inputs' passwords; with replacing, the one request's row
+    // takes that row's place.
+    void submit(const QList<TaskRequest> &requests, const QHash<QString, QString> &passwords,
+                const QString &replacing = QString());
+    bool outputFolderReady();
     void retryFailed();
+    void onTaskInputFailed(const QString &id, const QString &file);
+    void removeInputAndRetry(const QString &id, const QString &file);
     void openOutput(const QString &path);
     void updatePanelVisibility();
     void showDropZone();
@@ -79,7 +94,9 @@ private:
     QStackedWidget *m_stack = nullptr;
     QLabel *m_separator = nullptr;
     BatchOptionsPanel *m_panel = nullptr;
-    // The files each job of this page read, by task identifier, for retrying it.
-    QHash<QString, QStringList> m_jobFiles;
+    // Each job of this page as it was submitted, by task identifier, for retrying it.
+    QHash<QString, TaskRequest> m_jobs;
     QSet<QString> m_unfinished;
+    // Start was pressed while the list still looked at its files.
+    bool m_startWaiting = false;
 };

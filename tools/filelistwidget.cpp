@@ -61,6 +61,9 @@ FileListWidget::FileListWidget(QWidget *parent)
     top->addWidget(m_clearButton);
     ListFrame::arrange(this, top, m_list);
 
+    m_check = new FileProtectionCheck(this);
+    connect(m_check, &FileProtectionCheck::finished, this, &FileListWidget::checksFinished);
+
     connect(m_addButton, &QPushButton::clicked, this, &FileListWidget::onAddFile);
     connect(m_clearButton, &QPushButton::clicked, this, &FileListWidget::clearFiles);
 }
@@ -69,16 +72,19 @@ void FileListWidget::addFiles(const QStringList &paths)
 {
     const QStringList current = files();
     QSet<QString> listed(current.cbegin(), current.cend());
+    QStringList added;
     for (const QString &path : paths) {
         if (listed.contains(path))
             continue;
         listed.insert(path);
+        added.append(path);
         auto *item = new QListWidgetItem;
         item->setSizeHint(QSize(0, rowHeight));
         item->setData(Qt::UserRole, path);
         m_list->addItem(item);
     }
     m_rows->update();
+    m_check->check(added);
 }
 
 QWidget *FileListWidget::makeRow(QListWidgetItem *item)
@@ -111,6 +117,7 @@ QStringList FileListWidget::takeFiles()
     const QStringList paths = files();
     resetDrag();
     m_list->clear();
+    m_check->forgetAll();
     return paths;
 }
 
@@ -123,6 +130,7 @@ void FileListWidget::clearFiles()
 {
     resetDrag();
     m_list->clear();
+    m_check->forgetAll();
     Q_EMIT fileCountChange(0);
 }
 
@@ -142,6 +150,7 @@ void FileListWidget::removeRow(FileListItem *row)
         return;
     if (row == m_dragRow)
         onDragFinished(row);
+    m_check->forget(row->filePath());
     delete m_list->takeItem(index);
     m_rows->update();
     Q_EMIT fileCountChange(m_list->count());

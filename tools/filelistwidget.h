@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filelistitem.h"
+#include "fileprotectioncheck.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -32,9 +33,19 @@ public:
     QString caption() const { return m_caption; }
     QListWidget *listWidget() const { return m_list; }
 
+    // Which added files are asked for a password (none by default).
+    void setPasswordCheck(FileProtectionCheck::Ask ask) { m_check->setAsk(ask); }
+    // The password a listed file was given when it was added; empty when it needs none or the
+    // user skipped it.
+    QString password(const QString &path) const { return m_check->password(path); }
+    // Added files are still being looked at or asked for.
+    bool isChecking() const { return m_check->isBusy(); }
+
 Q_SIGNALS:
     void fileCountChange(int count);
     void fileOrderChanged(const QStringList &files);
+    // The files added have all been looked at and asked for.
+    void checksFinished();
 
 public Q_SLOTS:
     void onAddFile();
@@ -53,6 +64,7 @@ private:
     IconButton *m_clearButton = nullptr;
     QListWidget *m_list = nullptr;
     LazyRowWidgets *m_rows = nullptr;
+    FileProtectionCheck *m_check = nullptr;
     QString m_filter;
     QString m_caption;
     QListWidgetItem *m_dragItem = nullptr;

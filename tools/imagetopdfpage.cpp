@@ -17,6 +17,13 @@ ImageToPdfPage::ImageToPdfPage(QWidget *parent)
               tr("选择图片"));
 }
 
+QString ImageToPdfPage::outputWithoutInput(const TaskRequest &request) const
+{
+    // Named after its first image, which may be the one taken out.
+    return OutputNaming().pdfFile(QFileInfo(request.outputPath).absolutePath(),
+                                  QFileInfo(request.inputFiles.constFirst()).completeBaseName());
+}
+
 QList<TaskRequest> ImageToPdfPage::makeRequests(const QStringList &files)
 {
     OutputNaming naming;

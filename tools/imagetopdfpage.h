@@ -14,6 +14,7 @@ public:
 
 protected:
     QList<TaskRequest> makeRequests(const QStringList &files) override;
+    QString outputWithoutInput(const TaskRequest &request) const override;
 
 private:
     ImageToPdfOptionsPanel *m_panel = nullptr;

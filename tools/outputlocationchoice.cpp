@@ -6,6 +6,7 @@
 #include "toolpixmaps.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidgetItem>
 #include <QStandardPaths>
 
@@ -76,6 +77,39 @@ QString OutputLocationChoice::programFolder()
     return folder;
 }
 
+QString OutputLocationChoice::desktopFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString OutputLocationChoice::folderProblem() const
+{
+    QString folder;
+    switch (currentMode()) {
+    case FileLocationSelector::Desktop:
+        folder = desktopFolder();
+        break;
+    case FileLocationSelector::Documents:
+        folder = programFolder();
+        break;
+    default:
+        return {};
+    }
+    if (QFileInfo(folder).isDir())
+        return {};
+    // The nearest folder that is there tells what stood in the way.
+    QFileInfo existing(folder);
+    while (!existing.exists() && !existing.isRoot() &&
+           existing.absolutePath() != existing.absoluteFilePath())
+        existing.setFile(existing.absolutePath());
+    const QString why = existing.exists() && !existing.isDir() ? tr("路径中有一个同名的文件：%1")
+                                                               : tr("没有在此创建文件夹的权限：%1");
+    return why.arg(
+        QDir::toNativeSeparators(existing.exists() ? existing.absoluteFilePath() : folder));
+}
+
 void OutputLocationChoice::resolve(TaskRequest &request) const
 {
     const int mode = currentMode();
@@ -87,7 +121,7 @@ void OutputLocationChoice::resolve(TaskRequest &request) const
     QString folder;
     switch (mode) {
     case FileLocationSelector::Desktop:
-        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        folder = desktopFolder();
         break;
     case FileLocationSelector::Documents:
         folder = programFolder();

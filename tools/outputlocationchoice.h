@@ -23,6 +23,11 @@ public:
 
     // "Velmora" under the documents folder, created when missing.
     static QString programFolder();
+    // The desktop folder, created when missing.
+    static QString desktopFolder();
+    // Why the folder of the current entry cannot be written into, when it is the desktop or the
+    // program's folder and could not be made; empty when it is there.
+    QString folderProblem() const;
 
 private:
     void onIndexChanged(int index);

@@ -14,6 +14,7 @@ PdfCompressPage::PdfCompressPage(QWidget *parent)
     setObjectName(u"pdfCompressPage"_s);
     m_panel = static_cast<PdfCompressOptionsPanel *>(optionsPanel());
     setIntake(tr("从你的桌面上添加或拖放PDF文件，开始压缩。"));
+    setPasswordCheck(FileProtectionCheck::Ask::OpenPassword);
 }
 
 void PdfCompressPage::addFile(const QString &path)

@@ -14,6 +14,7 @@ PdfConvertPage::PdfConvertPage(QWidget *parent)
     setObjectName(u"pdfConvertPage"_s);
     m_panel = static_cast<PdfConvertOptionsPanel *>(optionsPanel());
     setIntake(tr("从你的桌面上添加或拖放PDF文件，开始转换。"));
+    setPasswordCheck(FileProtectionCheck::Ask::OpenPassword);
 }
 
 void PdfConvertPage::addFile(const QString &path)

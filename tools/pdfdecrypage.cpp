@@ -13,6 +13,7 @@ PdfDecryPage::PdfDecryPage(QWidget *parent)
     setObjectName(u"pdfDecryPage"_s);
     m_panel = static_cast<PdfDecryOptionsPanel *>(optionsPanel());
     setIntake(tr("从你的桌面上添加或拖放PDF文件，开始解密。"));
+    setPasswordCheck(FileProtectionCheck::Ask::AnyPassword);
 }
 
 void PdfDecryPage::addFile(const QString &path)

@@ -13,6 +13,7 @@ PdfEncryPage::PdfEncryPage(QWidget *parent)
     setObjectName(u"pdfEncryPage"_s);
     m_panel = static_cast<PdfEncryOptionsPanel *>(optionsPanel());
     setIntake(tr("从你的桌面上添加或拖放PDF文件，开始加密。"));
+    setPasswordCheck(FileProtectionCheck::Ask::OwnerPassword);
 }
 
 void PdfEncryPage::addFile(const QString &path)

@@ -2,6 +2,8 @@
 
 #include "moreoption.h"
 
+#include <QCheckBox>
+
 using namespace Qt::StringLiterals;
 
 PdfMergeOptionsPanel::PdfMergeOptionsPanel(QWidget *parent)
@@ -20,5 +22,5 @@ PdfMergeOptionsPanel::PdfMergeOptionsPanel(QWidget *parent)
 
 QVariantMap PdfMergeOptionsPanel::options() const
 {
-    return {};
+    return {{TaskOption::InsertBlankPages, m_blank->checkBox()->isChecked()}};
 }

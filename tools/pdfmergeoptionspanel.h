@@ -4,7 +4,7 @@
 
 class MoreOption;
 
-// Merging has no options of its own; the "blank pages" choice is shown but not acted on.
+// Whether merging puts a blank page between the files.
 class PdfMergeOptionsPanel : public BatchOptionsPanel
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What a tool page tells its task list about a submitted job.
 struct TaskItemInfo
@@ -13,4 +14,6 @@ struct TaskItemInfo
     QString sourceFile;
     // Size of the source before the job, for rows that show what compressing saved; -1 if none.
     qint64 sourceSize = -1;
+    // Every file the job reads, in order, as the page listed them.
+    QStringList inputs;
 };

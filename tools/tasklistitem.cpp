@@ -53,6 +53,7 @@ TaskListItem QPushButton:enabled:hover { background-color: %4; border: 1px solid
 TaskListItem QPushButton:!enabled { background-color: %6; border: 1px solid %2; }
 TaskListItem QPushButton:focus { outline: none; }
 TaskListItem QLabel#taskSize[failure="true"] { color: %7; }
+TaskListItem QPushButton#taskRemoveInputButton { padding: 5px 12px; color: %1; }
 )"_s.arg(Theme::kitText, Theme::kitDivider, Theme::surface, Theme::openButtonHover,
            Theme::openButtonHoverBorder, Theme::kitHover, Theme::danger) +
            statusColour.arg(0).arg(Theme::accent) + statusColour.arg(1).arg(Theme::accent) +
@@ -83,6 +84,13 @@ TaskListItem::TaskListItem(QWidget *parent)
         openButton(u"taskOpenFolderButton"_s, u":/res/icons/modern/open-folder.png"_s,
                    tr("打开所在文件夹"), this);
 
+    m_removeInputButton = new QPushButton(tr("移除并重试"), this);
+    m_removeInputButton->setObjectName(u"taskRemoveInputButton"_s);
+    m_removeInputButton->setFixedHeight(34);
+    m_removeInputButton->setFont(KitStyle::font(KitStyle::Regular12, font()));
+    m_removeInputButton->setCursor(Qt::PointingHandCursor);
+    m_removeInputButton->hide();
+
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(15, 0, 15, 0);
     layout->setAlignment(Qt::AlignVCenter);
@@ -94,12 +102,15 @@ TaskListItem::TaskListItem(QWidget *parent)
     layout->addSpacing(5);
     layout->addWidget(m_statusIconLabel, 0, Qt::AlignVCenter);
     layout->addSpacing(5);
+    layout->addWidget(m_removeInputButton, 0, Qt::AlignVCenter);
+    layout->addSpacing(5);
     layout->addWidget(m_openFileButton, 0, Qt::AlignVCenter);
     layout->addSpacing(5);
     layout->addWidget(m_openFolderButton, 0, Qt::AlignVCenter);
 
     connect(m_openFileButton, &QPushButton::clicked, this, &TaskListItem::openFile);
     connect(m_openFolderButton, &QPushButton::clicked, this, &TaskListItem::openFolder);
+    connect(m_removeInputButton, &QPushButton::clicked, this, &TaskListItem::removeInputRequested);
 
     setStatus(TaskStatus::Waiting);
 }
@@ -109,6 +120,7 @@ void TaskListItem::setTask(const TaskItemInfo &info)
     m_taskId = info.taskId;
     m_sourceFile = info.sourceFile;
     m_sourceSize = info.sourceSize;
+    m_inputs = info.inputs;
     setOutputPath(info.outputPath);
     setStatus(TaskStatus::Waiting);
 }
@@ -162,22 +174,65 @@ void TaskListItem::setFailureReason(const QString &reason)
         showSecondLine();
 }
 
+void TaskListItem::setFailedInput(const QString &file, bool offerRemoval)
+{
+    m_failedInput = file;
+    m_offerRemoval = offerRemoval && !file.isEmpty();
+    m_removeInputButton->setToolTip(QDir::toNativeSeparators(file));
+    if (m_status == TaskStatus::Failed)
+        showFailedTitle();
+}
+
 void TaskListItem::showSecondLine()
 {
-    // Rows into one folder are told apart by their source.
-    const QFileInfo output(m_outputPath);
-    const QString source = QFileInfo(m_sourceFile).fileName();
-    const bool folderRow = !output.isFile() && !source.isEmpty() &&
-                           output.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) != 0;
-    m_sizeLabel->setText(folderRow && !m_failureReason.contains(source)
-                             ? source + u" · "_s + m_failureReason
-                             : m_failureReason);
+    m_sizeLabel->setText(m_failureReason);
     m_sizeLabel->setToolTip(m_failureReason);
     m_sizeLabel->setProperty("failure", true);
     m_sizeLabel->style()->unpolish(m_sizeLabel);
     m_sizeLabel->style()->polish(m_sizeLabel);
     m_sizeLabel->setVisible(!m_failureReason.isEmpty());
     m_statusTextLabel->setToolTip(m_failureReason);
+}
+
+void TaskListItem::showFailedTitle()
+{
+    QString named = m_sourceFile;
+    if (named.isEmpty() && m_inputs.size() == 1)
+        named = m_inputs.constFirst();
+    if (named.isEmpty())
+        named = m_failedInput;
+    QString title = QFileInfo(named).fileName();
+    QString toolTip = QDir::toNativeSeparators(named);
+    if (named.isEmpty() && !m_inputs.isEmpty()) {
+        title = tr("%1 等 %n 个文件", nullptr, int(m_inputs.size()))
+                    .arg(QFileInfo(m_inputs.constFirst()).fileName());
+        toolTip = QDir::toNativeSeparators(m_inputs.join(u'\n'));
+    }
+    m_removeInputButton->setVisible(m_offerRemoval);
+    // Without its inputs (rows made by hand) the row keeps the name it has.
+    if (title.isEmpty())
+        return;
+    m_nameLabel->setText(title);
+    m_nameLabel->setToolTip(toolTip);
+    m_fileIconLabel->setPixmap(
+        ToolPixmaps::icon(fileIcon(named.isEmpty() ? m_inputs.constFirst() : named), 32));
+}
+
+QString TaskListItem::fileIcon(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    static const QStringList word{u"doc"_s, u"docx"_s, u"docm"_s, u"odt"_s, u"rtf"_s, u"txt"_s};
+    static const QStringList sheet{u"xls"_s, u"xlsx"_s, u"xlsm"_s, u"ods"_s, u"csv"_s};
+    static const QStringList slides{u"ppt"_s, u"pptx"_s, u"pptm"_s, u"odp"_s};
+    if (suffix == u"pdf"_s)
+        return u":/res/icons/modern/file-pdf.png"_s;
+    if (word.contains(suffix))
+        return u":/res/icons/modern/file-word.png"_s;
+    if (sheet.contains(suffix))
+        return u":/res/icons/modern/file-excel.png"_s;
+    if (slides.contains(suffix))
+        return u":/res/icons/modern/file-ppt.png"_s;
+    return u":/res/icons/modern/file-image.png"_s;
 }
 
 void TaskListItem::setStatus(int status)
@@ -232,8 +287,13 @@ void TaskListItem::setStatus(int status)
         m_statusIconLabel->show();
     }
 
-    if (status == TaskStatus::Failed && !m_failureReason.isEmpty())
-        showSecondLine();
+    if (status == TaskStatus::Failed) {
+        showFailedTitle();
+        if (!m_failureReason.isEmpty())
+            showSecondLine();
+    } else {
+        m_removeInputButton->hide();
+    }
 
     const bool completed = status == TaskStatus::Completed;
     m_openFileButton->setVisible(completed && QFileInfo(m_outputPath).isFile());

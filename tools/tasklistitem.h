@@ -23,6 +23,10 @@ public:
     // The reason a failed job gives, shown under its name and on its status.
     void setFailureReason(const QString &reason);
     QString failureReason() const { return m_failureReason; }
+    // The input a failed job could not read; with offerRemoval the row offers to run the job
+    // again without it.
+    void setFailedInput(const QString &file, bool offerRemoval);
+    QString failedInput() const { return m_failedInput; }
 
     QString taskId() const { return m_taskId; }
     QString outputPath() const { return m_outputPath; }
@@ -41,11 +45,17 @@ public:
 Q_SIGNALS:
     // The open-file or open-folder button was used on this path.
     void openRequested(const QString &path);
+    // The remove-and-retry button was used.
+    void removeInputRequested();
 
 private:
+    // The picture of a source by its kind: PDF, word processing, spreadsheet, slides, image.
+    static QString fileIcon(const QString &path);
     void openFile();
     void openFolder();
     void showSecondLine();
+    // A failed job wrote nothing: its row is named after what it read.
+    void showFailedTitle();
 
     QString m_outputPath;
     QString m_taskId;
@@ -53,6 +63,9 @@ private:
     int m_status = -1;
     qint64 m_sourceSize = -1;
     QString m_failureReason;
+    QStringList m_inputs;
+    QString m_failedInput;
+    bool m_offerRemoval = false;
     QLabel *m_fileIconLabel = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_sizeLabel = nullptr;
@@ -60,4 +73,5 @@ private:
     QLabel *m_statusIconLabel = nullptr;
     QPushButton *m_openFileButton = nullptr;
     QPushButton *m_openFolderButton = nullptr;
+    QPushButton *m_removeInputButton = nullptr;
 };

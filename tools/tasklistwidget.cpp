@@ -69,11 +69,14 @@ enum Role : int {
     StatusRole = Qt::UserRole + 4,
     FailureRole = Qt::UserRole + 5,
     SourceSizeRole = Qt::UserRole + 6,
+    InputsRole = Qt::UserRole + 7,
+    FailedInputRole = Qt::UserRole + 8,
+    RemovableInputRole = Qt::UserRole + 9,
 };
 
 } // namespace
 
-void TaskListWidget::addTask(const TaskItemInfo &info)
+QListWidgetItem *TaskListWidget::makeItem(const TaskItemInfo &info)
 {
     auto *item = new QListWidgetItem;
     item->setSizeHint(QSize(0, 80));
@@ -82,10 +85,38 @@ void TaskListWidget::addTask(const TaskItemInfo &info)
     item->setData(OutputRole, info.outputPath);
     item->setData(SourceRole, info.sourceFile);
     item->setData(SourceSizeRole, info.sourceSize);
+    item->setData(InputsRole, info.inputs);
     item->setData(StatusRole, int(TaskStatus::Waiting));
-    m_list->addItem(item);
     m_items.insert(info.taskId, item);
+    return item;
+}
+
+void TaskListWidget::addTask(const TaskItemInfo &info)
+{
+    m_list->addItem(makeItem(info));
     m_rows->update();
+}
+
+void TaskListWidget::replaceTask(const QString &oldTaskId, const TaskItemInfo &info)
+{
+    QListWidgetItem *old = m_items.take(oldTaskId);
+    const int row = old ? m_list->row(old) : m_list->count();
+    delete old;
+    m_list->insertItem(row, makeItem(info));
+    m_rows->update();
+    updateRetryButton();
+}
+
+void TaskListWidget::setTaskFailedInput(const QString &taskId, const QString &file,
+                                        bool offerRemoval)
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item)
+        return;
+    item->setData(FailedInputRole, file);
+    item->setData(RemovableInputRole, offerRemoval);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
+        row->setFailedInput(file, offerRemoval);
 }
 
 QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
@@ -93,8 +124,12 @@ QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
     auto *row = new TaskListItem;
     row->setTask({item->data(TaskIdRole).toString(), item->data(TypeRole).toInt(),
                   item->data(OutputRole).toString(), item->data(SourceRole).toString(),
-                  item->data(SourceSizeRole).toLongLong()});
+                  item->data(SourceSizeRole).toLongLong(), item->data(InputsRole).toStringList()});
     row->setFailureReason(item->data(FailureRole).toString());
+    row->setFailedInput(item->data(FailedInputRole).toString(),
+                        item->data(RemovableInputRole).toBool());
+    connect(row, &TaskListItem::removeInputRequested, this,
+            [this, row] { Q_EMIT removeInputRequested(row->taskId(), row->failedInput()); });
     connect(row, &TaskListItem::openRequested, this, [this](const QString &path) {
         if (isSignalConnected(QMetaMethod::fromSignal(&TaskListWidget::openRequested)))
             Q_EMIT openRequested(path);

@@ -26,6 +26,11 @@ public:
     void setTaskOutput(const QString &taskId, const QString &path);
     void setTaskFailure(const QString &taskId, const QString &reason);
     void removeTask(const QString &taskId);
+    // A new row in the place of another one, which goes.
+    void replaceTask(const QString &oldTaskId, const TaskItemInfo &info);
+    // The input a failed job could not read; with offerRemoval its row offers to retry the job
+    // without it.
+    void setTaskFailedInput(const QString &taskId, const QString &file, bool offerRemoval);
 
     // Rows in the given statuses, top to bottom.
     QStringList taskIds(const QList<int> &statuses) const;
@@ -46,11 +51,14 @@ Q_SIGNALS:
     void sigRestart();
     // "Retry failed" was pressed.
     void retryFailedRequested();
+    // A row's button asked to run its job again without the input that failed.
+    void removeInputRequested(const QString &taskId, const QString &file);
     // A row's open-file or open-folder button was used on this path.
     void openRequested(const QString &path);
 
 private:
     void restart();
+    QListWidgetItem *makeItem(const TaskItemInfo &info);
     QWidget *makeRow(QListWidgetItem *item);
     void updateRetryButton();
 

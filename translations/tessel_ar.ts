@@ -132,6 +132,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>لا يوجد برنامج يمكنه فتحه.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>تعذّر إنشاء مجلد الإخراج</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -182,6 +186,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>استخدم ‎--help لعرض الخيارات المتاحة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>تحويل الملفات إلى &lt;التنسيق&gt; (pdf) دون فتح نافذة.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>التنسيق</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>كتابة النتائج في &lt;المجلد&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>المجلد</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>التحويل إلى هذا التنسيق غير مدعوم: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>يحتاج --convert-to إلى ملفات لتحويلها.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>يحتاج --outdir إلى مجلد.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>يمكن استخدام --outdir مع --convert-to فقط.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>تعذّر إنشاء المجلد: %1</translation>
     </message>
 </context>
 <context>
@@ -287,6 +327,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>اختيار موقع حفظ الملفات</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>يتطلب تغيير حماية &quot;%1&quot; كلمة مرور المالك. أدخلها:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>&quot;%1&quot; مشفّر. أدخل كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>كلمة المرور غير صحيحة. حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>كلمة المرور مطلوبة</translation>
     </message>
 </context>
 <context>
@@ -556,12 +615,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>تحويل ملفات Word وPowerPoint وExcel إلى PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>لم يتم العثور على LibreOffice</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>نزّل LibreOffice وثبّته من libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>للتثبيت: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>لم يتم العثور على LibreOffice، لذا لا يمكن تحويل ملفات Office.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>أضف الملفات أو اسحبها وأفلتها لتحويلها.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>ملفات Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>اختيار ملفات Office</translation>
     </message>
 </context>
 <context>
@@ -592,6 +675,14 @@
     <message>
         <source>选择位置...</source>
         <translation>اختيار الموقع...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>يوجد ملف بالاسم نفسه في المسار: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>لا يوجد إذن لإنشاء مجلد هنا: %1</translation>
     </message>
 </context>
 <context>
@@ -777,6 +868,34 @@
         <source>两个密码应该匹配</source>
         <translation>يجب أن تتطابق كلمتا المرور</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>خيارات إضافية</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>كلمة مرور المالك</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>اتركه فارغًا لاستخدام كلمة المرور أعلاه</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>السماح بالطباعة</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>السماح بنسخ المحتوى</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>السماح بالتعديل</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>يتطلب تقييد الأذونات كلمة مرور مالك مختلفة عن كلمة المرور</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -848,6 +967,21 @@
         <translation>عدد الملفات التي تم إنشاؤها: %1، وعدد الملفات التي فشلت: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+            <numerusform>… و%n ملفات أخرى</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>فتح المجلد</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1291,16 @@
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>لا يمكن الطباعة إلى ملف يقرأ المستند صفحاته منه: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>اكتملت الطباعة</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>يوجد ملف بهذا الاسم؛ حُفظت الطباعة باسم:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1808,21 @@
         <source>%1 → %2（节省 %3%）</source>
         <translation>‏%1 ← %2 (أصغر بنسبة %3%)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>إزالة وإعادة المحاولة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+            <numerusform>%1 وغيره (%n ملفات)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1815,6 +1974,34 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>أحد الملفات ليس ملف PDF أو أنه تالف</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>هذا الملف ليس له كلمة مرور</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>يتطلب تغيير حماية هذا الملف كلمة مرور المالك: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>لم يتم العثور على LibreOffice؛ ثبّته أولاً</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>الملف تالف أو محمي بكلمة مرور</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>انتهت مهلة التحويل</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>فشل التحويل: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>نوع ملف غير مدعوم: %1</translation>
     </message>
 </context>
 </TS>

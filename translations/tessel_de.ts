@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>Es ist kein Programm vorhanden, das dies öffnen kann.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Der Ausgabeordner kann nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -178,6 +182,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>Mit --help sehen Sie die verfügbaren Optionen.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Die Dateien ohne Fenster in &lt;Format&gt; (pdf) umwandeln.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Die Ergebnisse in &lt;Ordner&gt; schreiben.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>Umwandlung in dieses Format wird nicht unterstützt: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to benötigt Dateien zum Umwandeln.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir benötigt einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir kann nur mit --convert-to verwendet werden.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Der Ordner kann nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -283,6 +323,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Speicherort auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Zum Ändern des Schutzes von „%1“ wird das Besitzerpasswort benötigt. Bitte eingeben:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>„%1“ ist verschlüsselt. Bitte Passwort eingeben:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Falsches Passwort. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Passwort erforderlich</translation>
     </message>
 </context>
 <context>
@@ -552,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Word-, PowerPoint- und Excel-Dateien in PDF konvertieren</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice nicht gefunden</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Laden Sie LibreOffice von libreoffice.org herunter und installieren Sie es.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Installation: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice wurde nicht gefunden; Office-Dateien können nicht umgewandelt werden.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Fügen Sie Dateien zum Konvertieren hinzu oder ziehen Sie sie hierher.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Office-Dateien auswählen</translation>
     </message>
 </context>
 <context>
@@ -588,6 +671,14 @@
     <message>
         <source>选择位置...</source>
         <translation>Speicherort auswählen...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Eine gleichnamige Datei ist im Weg: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Keine Berechtigung, hier einen Ordner zu erstellen: %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +864,34 @@
         <source>两个密码应该匹配</source>
         <translation>Die Passwörter müssen übereinstimmen</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Besitzerpasswort</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Leer lassen, um das Passwort oben zu verwenden</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Drucken erlauben</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Kopieren von Inhalten erlauben</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Änderungen erlauben</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Für eingeschränkte Berechtigungen ist ein vom Passwort abweichendes Besitzerpasswort nötig</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +963,17 @@
         <translation>Erstellte Dateien: %1, fehlgeschlagen: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… und %n weitere Datei</numerusform>
+            <numerusform>… und %n weitere Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1283,16 @@ Seiten %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>In eine Datei, aus der das Dokument seine Seiten liest, kann nicht gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Drucken abgeschlossen</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Eine Datei dieses Namens existiert; der Druck wurde gespeichert als:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1800,17 @@ Seiten %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3 % kleiner)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Entfernen und wiederholen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 und weitere (%n Datei)</numerusform>
+            <numerusform>%1 und weitere (%n Dateien)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1962,34 @@ Seiten %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Eine Datei ist keine PDF-Datei oder beschädigt</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Diese Datei hat kein Passwort</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Zum Ändern des Schutzes dieser Datei wird ihr Besitzerpasswort benötigt: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice nicht gefunden; bitte zuerst installieren</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>Die Datei ist beschädigt oder kennwortgeschützt</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>Zeitüberschreitung bei der Umwandlung</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Umwandlung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Nicht unterstützter Dateityp: %1</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>No program is available to open it.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Cannot create the output folder</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -178,6 +182,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>Use --help to see the available options.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convert the files to &lt;format&gt; (pdf) without opening a window.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Write the results into &lt;folder&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>Conversion to this format is not supported: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to needs files to convert.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir needs a folder.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir can only be used with --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Cannot create the folder: %1</translation>
     </message>
 </context>
 <context>
@@ -283,6 +323,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Choose save location</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Changing the protection of “%1” needs its owner password. Enter it:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>“%1” is encrypted. Enter its password:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Wrong password. Please try again.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Password required</translation>
     </message>
 </context>
 <context>
@@ -552,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convert Word, PowerPoint and Excel files to PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice not found</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Download and install LibreOffice from libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>To install: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice was not found, so Office files cannot be converted.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Add or drop files to convert.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office files (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Choose Office files</translation>
     </message>
 </context>
 <context>
@@ -588,6 +671,14 @@
     <message>
         <source>选择位置...</source>
         <translation>Choose location...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>A file of the same name is in the way: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>No permission to create a folder here: %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +864,34 @@
         <source>两个密码应该匹配</source>
         <translation>The passwords must match</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>More options</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Owner password</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Leave empty to use the password above</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Allow printing</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Allow copying content</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Allow changes</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restricting permissions needs an owner password different from the password</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +963,17 @@
         <translation>Files created: %1, failed: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… and %n more file</numerusform>
+            <numerusform>… and %n more files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Open folder</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1283,16 @@ Pages %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Cannot print into a file the document reads its pages from: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Printing complete</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>A file of that name exists; the print was saved as:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1800,17 @@ Pages %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3% smaller)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Remove and retry</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 and others (%n file)</numerusform>
+            <numerusform>%1 and others (%n files)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1962,34 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>A file is not a PDF, or it is damaged</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>This file has no password</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Changing this file&apos;s protection needs its owner password: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice not found; install it first</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>The file is damaged or password-protected</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>The conversion timed out</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Conversion failed: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Unsupported file type: %1</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>No hay ningún programa que pueda abrirlo.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>No se puede crear la carpeta de salida</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -178,6 +182,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>Use --help para ver las opciones disponibles.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convertir los archivos a &lt;formato&gt; (pdf) sin abrir una ventana.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Escribir los resultados en &lt;carpeta&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>No se admite la conversión a este formato: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to necesita archivos que convertir.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir necesita una carpeta.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir solo puede usarse con --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>No se puede crear la carpeta: %1</translation>
     </message>
 </context>
 <context>
@@ -283,6 +323,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Elegir dónde guardar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Para cambiar la protección de «%1» se necesita la contraseña de propietario. Introdúzcala:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>«%1» está cifrado. Introduzca su contraseña:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Contraseña incorrecta. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Se requiere contraseña</translation>
     </message>
 </context>
 <context>
@@ -552,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convertir archivos de Word, PowerPoint y Excel a PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>No se encontró LibreOffice</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Descargue e instale LibreOffice desde libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Para instalarlo: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>No se encontró LibreOffice; no se pueden convertir archivos de Office.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Añada archivos o arrástrelos aquí para convertirlos.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Archivos de Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Elegir archivos de Office</translation>
     </message>
 </context>
 <context>
@@ -588,6 +671,14 @@
     <message>
         <source>选择位置...</source>
         <translation>Elegir ubicación...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Hay un archivo con el mismo nombre en la ruta: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Sin permiso para crear una carpeta aquí: %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +864,34 @@
         <source>两个密码应该匹配</source>
         <translation>Las dos contraseñas deben coincidir</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Más opciones</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Contraseña de propietario</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Déjelo vacío para usar la contraseña de arriba</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Permitir imprimir</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Permitir copiar el contenido</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Permitir modificaciones</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restringir los permisos requiere una contraseña de propietario distinta de la contraseña</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +963,17 @@
         <translation>Archivos creados: %1. Errores: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… y %n archivo más</numerusform>
+            <numerusform>… y %n archivos más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1283,16 @@ Páginas %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>No se puede imprimir en un archivo del que el documento lee sus páginas: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impresión completada</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Ya existe un archivo con ese nombre; la impresión se guardó como:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1800,17 @@ Páginas %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3 % menos)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Quitar y reintentar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 y otros (%n archivo)</numerusform>
+            <numerusform>%1 y otros (%n archivos)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1962,34 @@ Páginas %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un archivo no es un PDF o está dañado</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Este archivo no tiene contraseña</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Para cambiar la protección de este archivo se necesita su contraseña de propietario: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>No se encontró LibreOffice; instálelo primero</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>El archivo está dañado o protegido con contraseña</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>La conversión superó el tiempo límite</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Error en la conversión: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Tipo de archivo no admitido: %1</translation>
     </message>
 </context>
 </TS>

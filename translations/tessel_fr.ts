@@ -128,6 +128,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>Aucun programme ne peut l&apos;ouvrir.</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>Impossible de créer le dossier de sortie</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -178,6 +182,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>Utilisez --help pour voir les options disponibles.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>Convertir les fichiers en &lt;format&gt; (pdf) sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>Écrire les résultats dans &lt;dossier&gt;.</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>La conversion vers ce format n’est pas prise en charge&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to nécessite des fichiers à convertir.</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir nécessite un dossier.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir ne peut être utilisé qu’avec --convert-to.</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>Impossible de créer le dossier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -283,6 +323,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>Choisir où enregistrer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>Modifier la protection de «&#xa0;%1&#xa0;» nécessite le mot de passe propriétaire. Saisissez-le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>«&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>Mot de passe incorrect. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>Mot de passe requis</translation>
     </message>
 </context>
 <context>
@@ -552,12 +611,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Convertir des fichiers Word, PowerPoint et Excel en PDF</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice introuvable</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>Téléchargez et installez LibreOffice depuis libreoffice.org.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>Pour l’installer&#xa0;: sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice est introuvable&#xa0;: les fichiers Office ne peuvent pas être convertis.</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>Ajoutez des fichiers ou faites-les glisser ici pour les convertir.</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Fichiers Office (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Choisir des fichiers Office</translation>
     </message>
 </context>
 <context>
@@ -588,6 +671,14 @@
     <message>
         <source>选择位置...</source>
         <translation>Choisir un emplacement...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>Un fichier du même nom est dans le chemin&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>Pas d’autorisation pour créer un dossier ici&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +864,34 @@
         <source>两个密码应该匹配</source>
         <translation>Les deux mots de passe doivent être identiques</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>Plus d’options</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>Mot de passe propriétaire</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>Laissez vide pour utiliser le mot de passe ci-dessus</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>Autoriser l’impression</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>Autoriser la copie du contenu</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>Autoriser les modifications</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restreindre les autorisations exige un mot de passe propriétaire différent du mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -844,6 +963,17 @@
         <translation>Fichiers créés&#xa0;: %1. Échecs&#xa0;: %2.
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>… et %n autre fichier</numerusform>
+            <numerusform>… et %n autres fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1283,16 @@ Pages %2-%3</translation>
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>Impossible d&apos;imprimer dans un fichier dont le document lit les pages&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>Impression terminée</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>Un fichier de ce nom existe&#xa0;; l’impression a été enregistrée sous&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1800,17 @@ Pages %2-%3</translation>
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2 (%3&#xa0;% plus petit)</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>Retirer et réessayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 et autres (%n fichier)</numerusform>
+            <numerusform>%1 et autres (%n fichiers)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1811,6 +1962,34 @@ Pages %2-%3</translation>
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>Un fichier n&apos;est pas un PDF, ou il est endommagé</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>Ce fichier n’a pas de mot de passe</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>Modifier la protection de ce fichier nécessite son mot de passe propriétaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice introuvable&#xa0;; installez-le d’abord</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>Le fichier est endommagé ou protégé par un mot de passe</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>La conversion a expiré</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>Échec de la conversion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>Type de fichier non pris en charge&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

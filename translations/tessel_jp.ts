@@ -127,6 +127,10 @@
         <source>没有可以打开它的程序。</source>
         <translation>これを開けるプログラムがありません。</translation>
     </message>
+    <message>
+        <source>无法创建输出文件夹</source>
+        <translation>出力フォルダーを作成できません</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -177,6 +181,42 @@
     <message>
         <source>用 --help 查看可用的选项。</source>
         <translation>使用できるオプションは --help で確認できます。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
+        <translation>ウィンドウを開かずにファイルを &lt;形式&gt;（pdf）に変換します。</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>转换结果写入 &lt;文件夹&gt;。</source>
+        <translation>変換結果を &lt;フォルダー&gt; に書き込みます。</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>不支持转换为此格式：%1</source>
+        <translation>この形式への変換はサポートされていません：%1</translation>
+    </message>
+    <message>
+        <source>--convert-to 需要要转换的文件。</source>
+        <translation>--convert-to には変換するファイルが必要です。</translation>
+    </message>
+    <message>
+        <source>--outdir 需要一个文件夹。</source>
+        <translation>--outdir にはフォルダーが必要です。</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 一起使用。</source>
+        <translation>--outdir は --convert-to と一緒にのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹：%1</source>
+        <translation>フォルダーを作成できません：%1</translation>
     </message>
 </context>
 <context>
@@ -282,6 +322,25 @@
     <message>
         <source>选择文件保存位置</source>
         <translation>ファイルの保存場所を選択</translation>
+    </message>
+</context>
+<context>
+    <name>FileProtectionCheck</name>
+    <message>
+        <source>更改“%1”的保护需要所有者密码，请输入：</source>
+        <translation>「%1」の保護を変更するには所有者パスワードが必要です。入力してください：</translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation>「%1」は暗号化されています。パスワードを入力してください：</translation>
+    </message>
+    <message>
+        <source>密码错误，请重试。</source>
+        <translation>パスワードが違います。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>需要密码</source>
+        <translation>パスワードが必要です</translation>
     </message>
 </context>
 <context>
@@ -551,12 +610,36 @@
         <source>将 Word、PowerPoint 和 Excel 文件转换为 PDF</source>
         <translation>Word、PowerPoint、ExcelファイルをPDFに変換</translation>
     </message>
+    <message>
+        <source>未找到 LibreOffice</source>
+        <translation>LibreOffice が見つかりません</translation>
+    </message>
+    <message>
+        <source>请从 libreoffice.org 下载并安装 LibreOffice。</source>
+        <translation>libreoffice.org から LibreOffice をダウンロードしてインストールしてください。</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</source>
+        <translation>インストール方法：sudo apt install libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，无法转换 Office 文件。</source>
+        <translation>LibreOffice が見つからないため、Office ファイルを変換できません。</translation>
+    </message>
 </context>
 <context>
     <name>OfficeToPdfPage</name>
     <message>
         <source>添加或拖拽文件进行转换。</source>
         <translation>変換するファイルを追加するかドラッグ＆ドロップしてください。</translation>
+    </message>
+    <message>
+        <source>Office 文件 (%1)</source>
+        <translation>Office ファイル (%1)</translation>
+    </message>
+    <message>
+        <source>选择 Office 文件</source>
+        <translation>Office ファイルを選択</translation>
     </message>
 </context>
 <context>
@@ -587,6 +670,14 @@
     <message>
         <source>选择位置...</source>
         <translation>場所を選択...</translation>
+    </message>
+    <message>
+        <source>路径中有一个同名的文件：%1</source>
+        <translation>パスに同じ名前のファイルがあります：%1</translation>
+    </message>
+    <message>
+        <source>没有在此创建文件夹的权限：%1</source>
+        <translation>ここにフォルダーを作成する権限がありません：%1</translation>
     </message>
 </context>
 <context>
@@ -772,6 +863,34 @@
         <source>两个密码应该匹配</source>
         <translation>2つのパスワードが一致しません</translation>
     </message>
+    <message>
+        <source>更多选项</source>
+        <translation>その他のオプション</translation>
+    </message>
+    <message>
+        <source>所有者密码</source>
+        <translation>所有者パスワード</translation>
+    </message>
+    <message>
+        <source>留空则与上面的密码相同</source>
+        <translation>空欄の場合は上のパスワードと同じになります</translation>
+    </message>
+    <message>
+        <source>允许打印</source>
+        <translation>印刷を許可</translation>
+    </message>
+    <message>
+        <source>允许复制内容</source>
+        <translation>内容のコピーを許可</translation>
+    </message>
+    <message>
+        <source>允许修改</source>
+        <translation>変更を許可</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>権限を制限するには、パスワードとは異なる所有者パスワードが必要です</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>
@@ -843,6 +962,16 @@
         <translation>%1 個のファイルを作成し、%2 個のファイルが失敗しました。
 
 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>…以及另外 %n 个文件</source>
+        <translation>
+            <numerusform>…ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件夹</source>
+        <translation>フォルダーを開く</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1281,16 @@
     <message>
         <source>不能打印到文档正在读取的文件：%1</source>
         <translation>ドキュメントがページを読み込んでいるファイルには印刷できません：%1</translation>
+    </message>
+    <message>
+        <source>打印完成</source>
+        <translation>印刷が完了しました</translation>
+    </message>
+    <message>
+        <source>已有同名文件，打印内容已保存为：
+%1</source>
+        <translation>同じ名前のファイルがあるため、次の名前で保存しました：
+%1</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1798,16 @@
         <source>%1 → %2（节省 %3%）</source>
         <translation>%1 → %2（%3% 削減）</translation>
     </message>
+    <message>
+        <source>移除并重试</source>
+        <translation>削除して再試行</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 等 %n 个文件</source>
+        <translation>
+            <numerusform>%1 など %n 個のファイル</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1810,6 +1959,34 @@
     <message>
         <source>有文件不是PDF文件或已损坏</source>
         <translation>PDFではないか、破損しているファイルがあります</translation>
+    </message>
+    <message>
+        <source>此文件没有密码</source>
+        <translation>このファイルにはパスワードがありません</translation>
+    </message>
+    <message>
+        <source>更改此文件的保护需要其所有者密码：%1</source>
+        <translation>このファイルの保護を変更するには所有者パスワードが必要です：%1</translation>
+    </message>
+    <message>
+        <source>未找到 LibreOffice，请先安装</source>
+        <translation>LibreOffice が見つかりません。先にインストールしてください</translation>
+    </message>
+    <message>
+        <source>文件已损坏或受密码保护</source>
+        <translation>ファイルが破損しているか、パスワードで保護されています</translation>
+    </message>
+    <message>
+        <source>转换超时</source>
+        <translation>変換がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>转换失败：%1</source>
+        <translation>変換に失敗しました：%1</translation>
+    </message>
+    <message>
+        <source>不支持的文件类型：%1</source>
+        <translation>サポートされていないファイルの種類：%1</translation>
     </message>
 </context>
 </TS>

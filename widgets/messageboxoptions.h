@@ -18,6 +18,9 @@ struct MessageBoxOptions
     bool showCancel = false;
     bool showConfirm = true;
     bool showProgress = false;
+    // A plain button left of the others, for a follow-up (its result is ModernMessageBox::Action);
+    // none when empty.
+    QString actionText;
     // A password field below the texts; Return in it confirms.
     bool showPasswordInput = false;
     // When false, Escape, the close request and Cancel cannot dismiss the box.

@@ -35,9 +35,9 @@ QPushButton { padding: 0 20px; border-radius: 21px; font-size: 15px; font-weight
 )"_s.arg(Theme::surface, Theme::cardBorder, accent, Theme::cardTitle, Theme::cardText,
            Theme::cardDetails, Theme::progressTrack, Theme::accent) +
            uR"(
-QPushButton#messageBoxCancelButton { color: %1; background: %2; border: 1px solid %3; }
-QPushButton#messageBoxCancelButton:hover { background: %4; }
-QPushButton#messageBoxCancelButton:pressed { background: %5; }
+QPushButton#messageBoxCancelButton, QPushButton#messageBoxActionButton { color: %1; background: %2; border: 1px solid %3; }
+QPushButton#messageBoxCancelButton:hover, QPushButton#messageBoxActionButton:hover { background: %4; }
+QPushButton#messageBoxCancelButton:pressed, QPushButton#messageBoxActionButton:pressed { background: %5; }
 QPushButton#messageBoxDiscardButton { color: %6; background: %2; border: 1px solid %7; }
 QPushButton#messageBoxDiscardButton:hover { background: %8; }
 QPushButton#messageBoxDiscardButton:pressed { background: %9; }
@@ -165,6 +165,14 @@ void ModernMessageBox::buildUi()
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(12);
+    if (!m_options.actionText.isEmpty()) {
+        QPushButton *action = addButton(m_options.actionText, u"messageBoxActionButton"_s);
+        row->addWidget(action);
+        connect(action, &QPushButton::clicked, this, [this] {
+            m_result = Action;
+            accept();
+        });
+    }
     row->addStretch();
     layout->addLayout(row);
 

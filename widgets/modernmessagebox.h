@@ -14,7 +14,7 @@ class ModernMessageBox : public QDialog
     Q_OBJECT
 
 public:
-    enum Result : int { Cancelled = 0, Confirmed = 1, Discarded = 2 };
+    enum Result : int { Cancelled = 0, Confirmed = 1, Discarded = 2, Action = 3 };
 
     explicit ModernMessageBox(const MessageBoxOptions &options, QWidget *parent = nullptr);
     ~ModernMessageBox() override;

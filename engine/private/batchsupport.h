@@ -57,4 +57,7 @@ BatchFailure exceptionFailure(const std::exception &e, QString *file);
 // Why writing into folder failed: no space, no permission, or a write failure.
 BatchFailure writeFailure(const QString &folder);
 
+// Copies the bytes of from into the file to (a staged output); false with *message on failure.
+bool copyFile(const QString &from, const QString &to, QString *message);
+
 } // namespace batchsupport

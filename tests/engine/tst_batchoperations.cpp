@@ -1106,7 +1106,8 @@ private slots:
     {
         QTest::addColumn<QString>("end"); // commit, replace or drop
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("placed beside a file") << u"commit"_s << QStringList{u"a(1).pdf"_s, u"a.pdf"_s};
+        QTest::newRow("placed beside a file")
+            << u"commit"_s << QStringList{u"a(1).pdf"_s, u"a.pdf"_s};
         QTest::newRow("replacing its source") << u"replace"_s << QStringList{u"a.pdf"_s};
         QTest::newRow("given up") << u"drop"_s << QStringList{u"a.pdf"_s};
     }
@@ -1135,7 +1136,8 @@ private slots:
             }
         }
         QCOMPARE(visibleFiles(folder), after);
-        QCOMPARE(readBytes(existing), end == u"replace"_s ? QByteArray("new bytes") : QByteArray("old"));
+        QCOMPARE(readBytes(existing),
+                 end == u"replace"_s ? QByteArray("new bytes") : QByteArray("old"));
         if (end == u"commit"_s)
             QCOMPARE(readBytes(QDir(folder).filePath(u"a(1).pdf"_s)), QByteArray("new bytes"));
     }

@@ -4,6 +4,7 @@
 
 #include "pagemanagerlistview.h"
 #include "pdfdocumentmodel.h"
+#include "pdfextractsplitwriter.h"
 #include "pdfoperationsidepanel.h"
 #include "pdfpagemanagerview.h"
 #include "pdfrendermanager.h"
@@ -19,7 +20,10 @@
 #include <QDir>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -160,6 +164,26 @@ int main(int argc, char **argv)
             {viewer.documentModel()->pageAt(0)->id, viewer.documentModel()->pageAt(3)->id});
         QMetaObject::invokeMethod(viewer.topToolBar(), "extractModeRequested");
         shots::save(&viewer, u"viewer-extract"_s);
+
+        // The summary of a split: the names written, and a way to see them in their folder.
+        QTemporaryDir out;
+        QTimer poll;
+        poll.setInterval(50);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || !box->isVisible())
+                return;
+            poll.stop();
+            QTest::qWait(50);
+            QPixmap shot = viewer.grab();
+            QPainter p(&shot);
+            p.drawPixmap(box->mapToGlobal(QPoint()) - viewer.mapToGlobal(QPoint()), box->grab());
+            p.end();
+            shots::save(shot, u"split-summary"_s);
+            box->close();
+        });
+        poll.start();
+        PdfExtractSplitWriter::split(&viewer, viewer.documentModel(), true, {}, out.path());
     }
     return 0;
 }

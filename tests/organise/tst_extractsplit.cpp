@@ -251,14 +251,66 @@ private Q_SLOTS:
         QCOMPARE(readback::centreColour(blank), QColor(Qt::white));
     }
 
-    void existingOutputIsReplaced()
+    void existingFilesAreNeverReplaced_data()
     {
+        // Splitting beside an extraction's output: neverSavedDocument.
+        QTest::addColumn<QString>("run"); // extract, combine, or late: a split whose first name
+                                          // is taken after the plan was made
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<Contents>("contents");
+        QTest::newRow("extract page 3") << u"extract"_s << u"report-3.pdf"_s
+                                        << QStringList{u"report-3(1).pdf"_s} << Contents{{2}};
+        QTest::newRow("extract combined")
+            << u"combine"_s << u"report-extracted.pdf"_s
+            << QStringList{u"report-extracted(1).pdf"_s} << Contents{{0, 2}};
+        QTest::newRow("split, taken after the plan")
+            << u"late"_s << u"report-1.pdf"_s
+            << QStringList{u"report-1(1).pdf"_s, u"report-2.pdf"_s}
+            << Contents{range(0, 1), range(2, 3)};
+    }
+
+    void existingFilesAreNeverReplaced()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, existing);
+        QFETCH(QStringList, written);
+        QFETCH(Contents, contents);
         auto model = loadFixture(*m_dir, u"report.pdf"_s, 4);
         QVERIFY(model);
         QVERIFY(QDir().mkpath(outFolder()));
-        QVERIFY(fixtures::writeBytes(QDir(outFolder()).filePath(u"report-1.pdf"_s), "old"));
-        PdfExtractSplitWriter::split(nullptr, model.get(), false, {2}, outFolder());
-        verifyFiles({u"report-1.pdf"_s, u"report-2.pdf"_s}, {range(0, 1), range(2, 3)});
+        const QDir out(outFolder());
+        const QString kept = out.filePath(existing);
+        PdfExtractSplitWriter::Outcome outcome;
+        QByteArray before;
+        if (run == u"late"_s) {
+            const auto plan = PdfExtractSplitWriter::splitPlan(*model, false, {2}, outFolder());
+            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
+            before = fixtures::fileHash(kept);
+            outcome = PdfExtractSplitPlan::write(PdfExtractSplitPlan::jobsFor(*model, plan), {});
+        } else {
+            QVERIFY(!writeFixture(*m_dir, u"out/"_s + existing, 7).isEmpty());
+            before = fixtures::fileHash(kept);
+            if (run == u"extract"_s)
+                model->setSelectedPageIds({idAt(*model, 2)});
+            else
+                model->setSelectedPageIds({idAt(*model, 0), idAt(*model, 2)});
+            outcome = PdfExtractSplitWriter::extract(nullptr, model.get(), run == u"combine"_s,
+                                                     outFolder());
+        }
+        QVERIFY(outcome.failed.isEmpty());
+        QCOMPARE(fixtures::fileHash(kept), before);
+        QStringList expected;
+        for (int i = 0; i < written.size(); ++i) {
+            expected.append(out.filePath(written.at(i)));
+            QString why;
+            QVERIFY2(holdsPages(expected.last(), contents.at(i), &why), qPrintable(why));
+        }
+        QCOMPARE(outcome.written, expected);
+        // The summary names what was written, at most eight of them.
+        QCOMPARE(PdfExtractSplitWriter::writtenNames(expected), written.join(u'\n'));
+        QCOMPARE(PdfExtractSplitWriter::writtenNames(QStringList(10, kept)).split(u'\n').last(),
+                 u"…以及另外 2 个文件"_s);
     }
 
     void sourcesAreNeverOverwritten()
@@ -328,29 +380,36 @@ private Q_SLOTS:
         PdfExtractSplitWriter::extract(nullptr, &model, false, outFolder());
         PdfExtractSplitWriter::extract(nullptr, &model, true, outFolder());
         PdfExtractSplitWriter::split(nullptr, &model, false, {1}, outFolder());
-        verifyFiles(
-            {u"未命名-1.pdf"_s, u"未命名-3.pdf"_s, u"未命名-extracted.pdf"_s, u"未命名-2.pdf"_s},
-            {{0}, {2}, {0, 2}, {1, 2}});
+        // The split's first part keeps clear of the extracted page of that name.
+        verifyFiles({u"未命名-1.pdf"_s, u"未命名-3.pdf"_s, u"未命名-extracted.pdf"_s,
+                     u"未命名-1(1).pdf"_s, u"未命名-2.pdf"_s},
+                    {{0}, {2}, {0, 2}, {0}, {1, 2}});
     }
 
     void partialFailureIsListed()
     {
         auto model = loadFixture(*m_dir, u"report.pdf"_s, 3);
         QVERIFY(model);
-        // A folder where the second part should go cannot be replaced by a file.
-        QVERIFY(QDir().mkpath(QDir(outFolder()).filePath(u"report-2.pdf"_s)));
+        // The second page comes from a file that is gone by the time the parts are written.
+        const QString inserted = writeFixture(*m_dir, u"gone.pdf"_s, 1);
+        PdfBackendError error = PdfBackendError::NoError;
+        QString message;
+        QVERIFY(model->insertPdf(inserted, 1, QString(), &error, &message));
+        QVERIFY(QFile::remove(inserted));
 
         const auto outcome =
             PdfExtractSplitWriter::split(nullptr, model.get(), true, {}, outFolder());
-        QCOMPARE(outcome.written.size(), 2);
+        QCOMPARE(outcome.written.size(), 3);
         QCOMPARE(outcome.failed.size(), 1);
         QVERIFY(outcome.failed.first().contains(u"report-2.pdf"_s));
+        QCOMPARE(filesIn(outFolder()),
+                 (QStringList{u"report-1.pdf"_s, u"report-3.pdf"_s, u"report-4.pdf"_s}));
         QString why;
-        QVERIFY2(holdsPages(QDir(outFolder()).filePath(u"report-3.pdf"_s), {2}, &why),
+        QVERIFY2(holdsPages(QDir(outFolder()).filePath(u"report-3.pdf"_s), {1}, &why),
                  qPrintable(why));
         QCOMPARE(lastBox().title, u"部分文件拆分失败"_s);
         QCOMPARE(lastBox().messageKind, 2);
-        QVERIFY(lastBox().text.startsWith(u"已生成 2 个文件，1 个文件失败。\n\n"_s));
+        QVERIFY(lastBox().text.startsWith(u"已生成 3 个文件，1 个文件失败。\n\n"_s));
     }
 
     void folderThatCannotBeMade()

@@ -184,7 +184,7 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::newRow("1 has no task") << 1;
-        QTest::newRow("7 is beyond the last") << 7;
+        QTest::newRow("8 is beyond the last") << 8;
         QTest::newRow("negative") << -1;
         QTest::newRow("large") << 1000;
     }

@@ -1,7 +1,11 @@
 #include "toolstestsupport.h"
 
+#include "batchoptionspanel.h"
+#include "batchtoolpage.h"
 #include "combopopup.h"
 #include "dialogseam.h"
+#include "filelistwidget.h"
+#include "iconbutton.h"
 #include "moderncombobox.h"
 #include "tasklistitem.h"
 #include "tasklistwidget.h"
@@ -124,6 +128,12 @@ QString sizedFile(const QString &path, qint64 size)
     if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
         return QString();
     return path;
+}
+
+bool pressStart(BatchToolPage *page)
+{
+    QTest::mouseClick(page->optionsPanel()->startButton(), Qt::LeftButton);
+    return QTest::qWaitFor([page] { return !page->fileList()->isChecking(); }, 60000);
 }
 
 } // namespace toolstest

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class BatchToolPage;
 class ModernComboBox;
 class QObject;
 class QWidget;
@@ -22,6 +23,9 @@ bool dropFiles(QWidget *target, const QStringList &paths);
 void mouse(QWidget *w, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons);
 // Picks the entry at row of a combo box through its popup.
 void chooseComboEntry(ModernComboBox *combo, int row);
+// Presses the page's start button and waits until the files it had were looked at (a start
+// waits for that); false on time-out.
+bool pressStart(BatchToolPage *page);
 // Waits until every row of the list shows a final status; false on time-out.
 bool waitUntilFinished(TaskListWidget *list, int timeoutMs = 120000);
 // The status texts of the rows, top to bottom.

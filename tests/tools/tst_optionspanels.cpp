@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace toolstest;
@@ -68,6 +69,13 @@ void apply(QWidget *panel, const QString &step)
     } else if (verb == u"check"_s) {
         QCheckBox *box = panel->findChild<MoreOption *>(name)->checkBox();
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
+    } else if (verb == u"open"_s) {
+        auto *toggle = panel->findChild<QToolButton *>(name);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+    } else if (verb == u"tick"_s) {
+        auto *box = panel->findChild<QCheckBox *>(name);
+        QVERIFY2(box->isVisible(), qPrintable(name));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
     } else if (verb == u"radio"_s) {
         auto *radio = panel->findChild<QRadioButton *>(name);
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(12, radio->height() / 2));
@@ -94,7 +102,8 @@ private slots:
     void optionValues();
     void titlesAndStartTexts_data();
     void titlesAndStartTexts();
-    void startIsNotValidated();
+    void encryptStartBlocker_data();
+    void encryptStartBlocker();
     void compressCardsAndSaveOptionsIndependent();
     void encryptFeedback_data();
     void encryptFeedback();
@@ -151,16 +160,36 @@ void TestOptionsPanels::optionValues_data()
     QTest::newRow("unlock, empty password")
         << u"decrypt"_s << QStringList{}
         << QVariantMap{{u"password"_s, QString()}, {u"saveOption"_s, 1}};
+    const auto encrypt = [](const QString &password, const QString &owner, bool print, bool copy,
+                            bool modify) {
+        return QVariantMap{{u"password"_s, password},   {u"saveOption"_s, 1},
+                           {u"ownerPassword"_s, owner}, {u"allowPrint"_s, print},
+                           {u"allowCopy"_s, copy},      {u"allowModify"_s, modify}};
+    };
     QTest::newRow("encrypt, unconfirmed password")
         << u"encrypt"_s << QStringList{u"type:passwordInput:a"_s, u"type:confirmPasswordInput:b"_s}
-        << QVariantMap{{u"password"_s, u"a"_s}, {u"saveOption"_s, 1}};
+        << encrypt(u"a"_s, QString(), true, true, true);
     QTest::newRow("encrypt, replace, keep again")
         << u"encrypt"_s
         << QStringList{u"type:passwordInput:pw"_s, u"radio:replaceOriginalRadio"_s,
                        u"radio:keepOriginalRadio"_s}
-        << QVariantMap{{u"password"_s, u"pw"_s}, {u"saveOption"_s, 1}};
+        << encrypt(u"pw"_s, QString(), true, true, true);
+    QTest::newRow("encrypt, owner password, no printing or changes")
+        << u"encrypt"_s
+        << QStringList{u"type:passwordInput:pw"_s, u"open:moreOptionsToggle"_s,
+                       u"type:ownerPasswordInput:boss"_s, u"tick:allowPrintCheck"_s,
+                       u"tick:allowModifyCheck"_s}
+        << encrypt(u"pw"_s, u"boss"_s, false, true, false);
+    QTest::newRow("encrypt, no copying, folded again")
+        << u"encrypt"_s
+        << QStringList{u"open:moreOptionsToggle"_s, u"tick:allowCopyCheck"_s,
+                       u"open:moreOptionsToggle"_s}
+        << encrypt(QString(), QString(), true, false, true);
+    QTest::newRow("merge, defaults")
+        << u"merge"_s << QStringList{} << QVariantMap{{u"insertBlankPages"_s, false}};
     QTest::newRow("merge, blank pages ticked")
-        << u"merge"_s << QStringList{u"check:blankPagesOption"_s} << QVariantMap{};
+        << u"merge"_s << QStringList{u"check:blankPagesOption"_s}
+        << QVariantMap{{u"insertBlankPages"_s, true}};
 }
 
 void TestOptionsPanels::optionValues()
@@ -178,6 +207,9 @@ void TestOptionsPanels::optionValues()
     QVERIFY(batch);
     const TaskRequest request = batch->buildRequest();
     QCOMPARE(request.options, options);
+    // The encrypt panel's extra options start folded away.
+    if (auto *owner = panel->findChild<PasswordInput *>(u"ownerPasswordInput"_s))
+        QCOMPARE(owner->isVisible(), steps.count(u"open:moreOptionsToggle"_s) % 2 == 1);
     // The page fills in the rest.
     QVERIFY(request.inputFiles.isEmpty());
     QVERIFY(request.inputFile.isEmpty());
@@ -218,16 +250,57 @@ void TestOptionsPanels::titlesAndStartTexts()
     QCOMPARE(panel->locationComboBox()->height(), 48);
 }
 
-void TestOptionsPanels::startIsNotValidated()
+void TestOptionsPanels::encryptStartBlocker_data()
 {
-    // An empty password blocks the start; the button says why.
+    QTest::addColumn<QStringList>("steps");
+    // The start button's tool tip, empty where it is enabled.
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("ownerErrorShown");
+    const QString restricted = u"限制权限需要一个与密码不同的所有者密码"_s;
+    const QStringList typed{u"type:passwordInput:pw"_s, u"type:confirmPasswordInput:pw"_s,
+                            u"open:moreOptionsToggle"_s};
+    QTest::newRow("nothing typed") << QStringList{} << u"此项目为必填项"_s << false;
+    QTest::newRow("confirmed, everything allowed") << typed << QString() << false;
+    QTest::newRow("no printing without an owner password")
+        << typed + QStringList{u"tick:allowPrintCheck"_s} << restricted << true;
+    QTest::newRow("no copying with the owner password equal to the password")
+        << typed + QStringList{u"type:ownerPasswordInput:pw"_s, u"tick:allowCopyCheck"_s}
+        << restricted << true;
+    QTest::newRow("no changes with an owner password of its own")
+        << typed + QStringList{u"tick:allowModifyCheck"_s, u"type:ownerPasswordInput:boss"_s}
+        << QString() << false;
+    QTest::newRow("restriction ticked back")
+        << typed + QStringList{u"tick:allowPrintCheck"_s, u"tick:allowPrintCheck"_s} << QString()
+        << false;
+    QTest::newRow("password changed to equal the owner password")
+        << QStringList{u"type:passwordInput:boss"_s, u"type:confirmPasswordInput:boss"_s,
+                       u"open:moreOptionsToggle"_s,  u"type:ownerPasswordInput:bos"_s,
+                       u"tick:allowCopyCheck"_s,     u"type:ownerPasswordInput:s"_s}
+        << restricted << true;
+}
+
+void TestOptionsPanels::encryptStartBlocker()
+{
+    // Nothing starts that would write a file other than the one asked for; the button says why.
+    QFETCH(QStringList, steps);
+    QFETCH(QString, blocker);
+    QFETCH(bool, ownerErrorShown);
     PdfEncryOptionsPanel panel;
+    panel.resize(320, 900);
     panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    for (const QString &step : steps)
+        apply(&panel, step);
     QSignalSpy started(&panel, &BatchOptionsPanel::startClicked);
     QTest::mouseClick(panel.startButton(), Qt::LeftButton);
-    QCOMPARE(started.size(), 0);
-    QVERIFY(!panel.startButton()->isEnabled());
-    QCOMPARE(panel.startButton()->toolTip(), u"此项目为必填项"_s);
+    QCOMPARE(started.size(), blocker.isEmpty() ? 1 : 0);
+    QCOMPARE(panel.startButton()->isEnabled(), blocker.isEmpty());
+    QCOMPARE(panel.startButton()->toolTip(), blocker);
+    auto *ownerError = panel.findChild<QLabel *>(u"ownerPasswordError"_s);
+    QVERIFY(ownerError);
+    QCOMPARE(ownerError->isVisible(), ownerErrorShown);
+    if (ownerErrorShown)
+        QCOMPARE(ownerError->text(), blocker);
 }
 
 void TestOptionsPanels::compressCardsAndSaveOptionsIndependent()

@@ -85,6 +85,8 @@ private slots:
     void missingOutputHidesOpenButtons();
     void unknownIdentifierIgnored();
     void restartEmptiesList();
+    void failedRowTitles_data();
+    void failedRowTitles();
 
 private:
     TaskListItem *row(TaskListWidget &list, int index) const;
@@ -295,6 +297,53 @@ void TestTaskList::restartEmptiesList()
     list.updateTaskStatus(u"{1}"_s, 3);
     list.updateTaskStatus(u"{3}"_s, 3);
     QCOMPARE(list.status(u"{3}"_s), 3);
+}
+
+void TestTaskList::failedRowTitles_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("failedInput"); // what taskInputFailed named
+    QTest::addColumn<QString>("title");
+    const QStringList three{u"a.pdf"_s, u"b.pdf"_s, u"c.pdf"_s};
+    QTest::newRow("compress, never written")
+        << u"damaged(1).pdf"_s << u"damaged.pdf"_s << QStringList{u"damaged.pdf"_s} << QString()
+        << u"damaged.pdf"_s;
+    QTest::newRow("unlock, a folder") << u"out"_s << u"secret.pdf"_s << QStringList{u"secret.pdf"_s}
+                                      << QString() << u"secret.pdf"_s;
+    QTest::newRow("merge, the input named")
+        << u"pdf_merge.pdf"_s << QString() << three << u"b.pdf"_s << u"b.pdf"_s;
+    QTest::newRow("merge, no input named")
+        << u"pdf_merge.pdf"_s << QString() << three << QString() << u"a.pdf 等 3 个文件"_s;
+}
+
+void TestTaskList::failedRowTitles()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, source);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, failedInput);
+    QFETCH(QString, title);
+    const QDir dir(m_dir->path());
+    QStringList paths;
+    for (const QString &input : inputs)
+        paths.append(dir.filePath(input));
+    TaskListWidget list;
+    list.resize(800, 300);
+    list.show();
+    list.addTask({u"{a}"_s, 0, dir.filePath(output),
+                  source.isEmpty() ? QString() : dir.filePath(source), -1, paths});
+    if (!failedInput.isEmpty())
+        list.setTaskFailedInput(u"{a}"_s, dir.filePath(failedInput), true);
+    list.setTaskFailure(u"{a}"_s, u"不是PDF文件或文件已损坏"_s);
+    list.updateTaskStatus(u"{a}"_s, 4);
+    // Named after what it read; the reason stays below, and a named input can be taken out.
+    TaskListItem *r = row(list, 0);
+    QCOMPARE(label(r, u"taskName"_s)->text(), title);
+    QCOMPARE(label(r, u"taskSize"_s)->text(), u"不是PDF文件或文件已损坏"_s);
+    QCOMPARE(button(r, u"taskRemoveInputButton"_s)->isVisible(), !failedInput.isEmpty());
+    QCOMPARE(shownIcon(r), iconImage(u":/res/icons/modern/file-pdf.png"_s, 32));
 }
 
 VELMORA_REGISTER_TEST(TestTaskList);

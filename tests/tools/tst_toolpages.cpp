@@ -191,6 +191,12 @@ private slots:
     void pdfOutputOpensInViewerTab();
     void closingWhileJobsRun_data();
     void closingWhileJobsRun();
+    void passwordsAskedWhenAdded_data();
+    void passwordsAskedWhenAdded();
+    void removeFailedInputAndRetry_data();
+    void removeFailedInputAndRetry();
+    void desktopMadeWhenMissing_data();
+    void desktopMadeWhenMissing();
 
 private:
     QString pdf(const QString &name, int pages = 2, QSizeF size = QSizeF(595, 842));
@@ -288,7 +294,7 @@ std::unique_ptr<QWidget> TestToolPages::runPage(int toolType, const QStringList 
         applyStep(tool->optionsPanel(), step);
     if (!files.isEmpty())
         dropFiles(tool->dropZone(), files);
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     return page;
 }
 
@@ -336,7 +342,6 @@ void TestToolPages::officePagesIgnoreFiles_data()
 {
     QTest::addColumn<int>("type");
     QTest::newRow("PDF to Office") << 2;
-    QTest::newRow("Office to PDF") << 3;
 }
 
 void TestToolPages::officePagesIgnoreFiles()
@@ -451,8 +456,15 @@ void TestToolPages::requestContents()
             QVERIFY(!sizedFile(path, 10).isEmpty());
     }
     QStringList files;
-    for (const QString &source : sources)
+    for (const QString &source : sources) {
         files.append(tool == 4 ? image(source) : pdf(source));
+        // Unlock writes nothing for a file without a password.
+        if (tool == 6) {
+            const QString plain = pdf(u"plain/"_s + source);
+            QVERIFY(fixtures::encrypt(plain, files.constLast(), fixtures::Scheme::Aes256, u"pw"_s,
+                                      u"pw"_s));
+        }
+    }
 
     auto page = runPage(tool, files, steps);
     QCOMPARE(m_submitted.size(), outputPath.size());
@@ -520,7 +532,7 @@ void TestToolPages::namingAcrossRuns()
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
     batch(page)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
     QVERIFY(dropFiles(batch(page)->dropZone(), {report}));
-    QTest::mouseClick(batch(page)->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(batch(page));
     QVERIFY(waitUntilFinished(batch(page)->taskList()));
     QCOMPARE(rowNames(batch(page)->taskList()), QStringList{u"report(2).pdf"_s});
     QCOMPARE(entries(m_dir->path()),
@@ -682,11 +694,12 @@ void TestToolPages::wrongPasswordFails()
     QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     QVERIFY(QFileInfo::exists(locked));
     auto page = runPage(6, {locked, source}, {u"type:passwordInput:wrong"_s});
-    QVERIFY(waitUntilFinished(batch(page)->taskList()));
-    // The unencrypted file unlocks with any password; the locked one fails and writes nothing.
-    QCOMPARE(statusTexts(batch(page)->taskList()), (QStringList{u"失败"_s, u"完成"_s}));
-    QCOMPARE(entries(m_dir->path()),
-             (QStringList{u"locked.pdf"_s, u"plain(1).pdf"_s, u"plain.pdf"_s}));
+    TaskListWidget *rows = batch(page)->taskList();
+    QVERIFY(waitUntilFinished(rows));
+    // Neither writes anything: the locked file refuses the password, the other has none.
+    QCOMPARE(statusTexts(rows), (QStringList{u"失败"_s, u"失败"_s}));
+    QCOMPARE(rows->failureReason(rows->failedTaskIds().at(1)), u"此文件没有密码"_s);
+    QCOMPARE(entries(m_dir->path()), (QStringList{u"locked.pdf"_s, u"plain.pdf"_s}));
 }
 
 void TestToolPages::mergeInDraggedOrder()
@@ -710,7 +723,7 @@ void TestToolPages::mergeInDraggedOrder()
           Qt::LeftButton);
     mouse(last, QEvent::MouseMove, above, Qt::LeftButton);
     mouse(last, QEvent::MouseButtonRelease, above, Qt::NoButton);
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
 
     QVERIFY(waitUntilFinished(tool->taskList()));
     QCOMPARE(statusTexts(tool->taskList()), QStringList{u"完成"_s});
@@ -740,7 +753,7 @@ void TestToolPages::restartKeepsOptions()
     const QString next = pdf(u"b.pdf"_s);
     QVERIFY(dropFiles(tool->dropZone(), {next}));
     QCOMPARE(tool->fileList()->files(), QStringList{next});
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     QCOMPARE(tool->taskList()->count(), 1);
     QVERIFY(waitUntilFinished(tool->taskList()));
     QCOMPARE(m_submitted.at(1).request.options.value(u"compressLevel"_s).toInt(), 1);
@@ -898,7 +911,7 @@ void TestToolPages::outputNamesNeverCollide()
         QTest::mouseClick(batch(first)->taskList()->findChild<IconButton *>(u"taskRestartButton"_s),
                           Qt::LeftButton);
         QVERIFY(dropFiles(batch(first)->dropZone(), {source}));
-        QTest::mouseClick(batch(first)->optionsPanel()->startButton(), Qt::LeftButton);
+        pressStart(batch(first));
     }
     gate.open();
     QVERIFY(waitUntilFinished(batch(first)->taskList()));
@@ -936,7 +949,9 @@ void TestToolPages::retryFailedWithNewOptions()
     QVERIFY(fixtures::encrypt(plain, locked, fixtures::Scheme::Aes256, u"right"_s, u"right"_s));
     const QString broken = m_dir->filePath(u"broken.pdf"_s);
     QVERIFY(!sizedFile(broken, 40).isEmpty());
-    auto page = runPage(6, {locked, broken, plain}, {u"type:passwordInput:wrong"_s});
+    const QString other = m_dir->filePath(u"other.pdf"_s);
+    QVERIFY(fixtures::encrypt(plain, other, fixtures::Scheme::Aes256, u"wrong"_s, u"wrong"_s));
+    auto page = runPage(6, {locked, broken, other}, {u"type:passwordInput:wrong"_s});
     TaskListWidget *rows = batch(page)->taskList();
     QVERIFY(waitUntilFinished(rows));
     QCOMPARE(statusTexts(rows), (QStringList{u"失败"_s, u"失败"_s, u"完成"_s}));
@@ -957,8 +972,8 @@ void TestToolPages::retryFailedWithNewOptions()
     QCOMPARE(m_submitted.size(), 5);
     QCOMPARE(statusTexts(rows), (QStringList{u"完成"_s, u"完成"_s, u"失败"_s}));
     QCOMPARE(entries(m_dir->path()),
-             (QStringList{u"broken.pdf"_s, u"locked(1).pdf"_s, u"locked.pdf"_s, u"plain(1).pdf"_s,
-                          u"plain.pdf"_s}));
+             (QStringList{u"broken.pdf"_s, u"locked(1).pdf"_s, u"locked.pdf"_s, u"other(1).pdf"_s,
+                          u"other.pdf"_s, u"plain.pdf"_s}));
     QCOMPARE(fixtures::encryptionRevision(m_dir->filePath(u"locked(1).pdf"_s), QString()), 0);
     QCOMPARE(fixtures::pageCount(m_dir->filePath(u"locked(1).pdf"_s)), 2);
 }
@@ -987,7 +1002,7 @@ void TestToolPages::pdfOutputOpensInViewerTab()
     main.show();
     main.onViewerToolRequested(1, source);
     auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     QVERIFY(waitUntilFinished(tool->taskList()));
     auto *row = tool->taskList()->findChild<TaskListItem *>();
     QTest::mouseClick(row->findChild<QPushButton *>(u"taskOpenFileButton"_s), Qt::LeftButton);
@@ -1017,7 +1032,7 @@ void TestToolPages::closingWhileJobsRun()
     auto *tool = qobject_cast<BatchToolPage *>(main.tabWidget()->currentWidget());
     PoolGate gate;
     QVERIFY(dropFiles(tool->dropZone(), {a, b}));
-    QTest::mouseClick(tool->optionsPanel()->startButton(), Qt::LeftButton);
+    pressStart(tool);
     const QStringList ids = tool->unfinishedJobs();
     QCOMPARE(ids.size(), 2);
     // Statuses come from pool threads: collect them on this thread (a QSignalSpy would be
@@ -1050,6 +1065,216 @@ void TestToolPages::closingWhileJobsRun()
                                          ? (QStringList{u"a.pdf"_s, u"b.pdf"_s})
                                          : (QStringList{u"a"_s, u"a.pdf"_s, u"b"_s, u"b.pdf"_s}));
     QVERIFY(!Worklane::instance().isOutputReserved(m_dir->filePath(u"a"_s)));
+}
+
+void TestToolPages::passwordsAskedWhenAdded_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QStringList>("files"); // "locked" (user "user1", owner "owner1"),
+                                            // "restricted" (owner "owner2" only) or "plain"
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("answers");          // "-" cancels
+    QTest::addColumn<QStringList>("prompts");          // what each prompt said, in order
+    QTest::addColumn<QList<QStringList>>("passwords"); // InputPasswords of each request
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QString>("opensWith"); // the first output opens with it (- not read)
+    QTest::addColumn<int>("revision");      // and is encrypted so (0 not at all)
+
+    const QString asked = u"“locked.pdf”已加密，请输入密码："_s;
+    const QString wrong = u"密码错误，请重试。\n"_s + asked;
+    const QString owner = u"更改“locked.pdf”的保护需要所有者密码，请输入："_s;
+    const QStringList encrypt{u"type:passwordInput:new"_s, u"type:confirmPasswordInput:new"_s};
+    QTest::newRow("compress, wrong then right, added twice")
+        << 1 << QStringList{u"locked"_s, u"plain"_s, u"locked"_s} << QStringList{}
+        << QStringList{u"nope"_s, u"user1"_s} << QStringList{asked, wrong}
+        << QList<QStringList>{{u"user1"_s}, {}} << QStringList{u"完成"_s, u"完成"_s} << u"user1"_s
+        << 6;
+    QTest::newRow("compress, skipped")
+        << 1 << QStringList{u"locked"_s} << QStringList{} << QStringList{u"-"_s}
+        << QStringList{asked} << QList<QStringList>{{}} << QStringList{u"失败"_s} << u"-"_s << 0;
+    QTest::newRow("compress, restrictions only")
+        << 1 << QStringList{u"restricted"_s} << QStringList{} << QStringList{} << QStringList{}
+        << QList<QStringList>{{}} << QStringList{u"完成"_s} << QString() << 6;
+    QTest::newRow("merge, by position")
+        << 8 << QStringList{u"plain"_s, u"locked"_s} << QStringList{} << QStringList{u"user1"_s}
+        << QStringList{asked} << QList<QStringList>{{QString(), u"user1"_s}}
+        << QStringList{u"完成"_s} << u"user1"_s << 6;
+    QTest::newRow("unlock, the file's own password")
+        << 6 << QStringList{u"locked"_s, u"plain"_s} << QStringList{u"type:passwordInput:other"_s}
+        << QStringList{u"user1"_s} << QStringList{asked} << QList<QStringList>{{u"user1"_s}, {}}
+        << QStringList{u"完成"_s, u"失败"_s} << QString() << 0;
+    QTest::newRow("encrypt, the owner's password")
+        << 7 << QStringList{u"locked"_s} << encrypt << QStringList{u"user1"_s, u"owner1"_s}
+        << QStringList{owner, u"密码错误，请重试。\n"_s + owner}
+        << QList<QStringList>{{u"owner1"_s}} << QStringList{u"完成"_s} << u"new"_s << 6;
+    QTest::newRow("images ask nothing")
+        << 4 << QStringList{u"locked"_s} << QStringList{} << QStringList{} << QStringList{}
+        << QList<QStringList>{{}} << QStringList{u"失败"_s} << u"-"_s << 0;
+}
+
+void TestToolPages::passwordsAskedWhenAdded()
+{
+    QFETCH(int, tool);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, prompts);
+    QFETCH(QList<QStringList>, passwords);
+    QFETCH(QStringList, statuses);
+    QFETCH(QString, opensWith);
+    QFETCH(int, revision);
+
+    const QString plain = pdf(u"plain.pdf"_s, 2);
+    const QString locked = m_dir->filePath(u"locked.pdf"_s);
+    QVERIFY(fixtures::encrypt(plain, locked, fixtures::Scheme::Aes256, u"user1"_s, u"owner1"_s));
+    const QString restricted = m_dir->filePath(u"restricted.pdf"_s);
+    QVERIFY(fixtures::encrypt(plain, restricted, fixtures::Scheme::Aes256, QString(), u"owner2"_s));
+    QStringList paths;
+    for (const QString &file : files)
+        paths.append(m_dir->filePath(file + u".pdf"_s));
+    for (const QString &answer : answers)
+        DialogSeam::answerText(answer == u"-"_s ? QString() : answer, answer != u"-"_s);
+
+    auto page = runPage(tool, {}, steps);
+    QVERIFY(dropFiles(batch(page)->dropZone(), paths));
+    // The files are looked at off this thread; a start meanwhile waits for them.
+    QCOMPARE(batch(page)->fileList()->isChecking(), tool != 4);
+    QVERIFY(pressStart(batch(page)));
+    QStringList said;
+    for (const DialogSeam::Request &request : DialogSeam::requests()) {
+        QCOMPARE(request.kind, DialogSeam::Kind::Text);
+        QCOMPARE(request.title, u"需要密码"_s);
+        said.append(request.text);
+    }
+    QCOMPARE(said, prompts);
+    QCOMPARE(m_submitted.size(), passwords.size());
+    for (int i = 0; i < passwords.size(); ++i)
+        QCOMPARE(m_submitted.at(i).request.options.value(u"inputPasswords"_s).toStringList(),
+                 passwords.at(i));
+    TaskListWidget *rows = batch(page)->taskList();
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), statuses);
+    if (opensWith == u"-"_s)
+        return;
+    // What the first job wrote, read back: protection kept where the job keeps it.
+    const QString output = rows->item(m_submitted.first().id)->outputPath();
+    QVERIFY2(QFileInfo(output).isFile(), qPrintable(output));
+    QCOMPARE(fixtures::protection(output, opensWith).revision, revision);
+    QVERIFY(fixtures::pageCount(output, opensWith) >= 2);
+}
+
+void TestToolPages::removeFailedInputAndRetry_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QStringList>("files"); // made in {dir}; "broken" ones are not readable
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("title");    // the failed row's name
+    QTest::addColumn<QStringList>("rest"); // inputs of the new job
+    QTest::addColumn<QStringList>("restPasswords");
+    QTest::addColumn<int>("pages"); // of what the new job wrote
+    QTest::newRow("merge, blank pages between")
+        << 8 << QStringList{u"a.pdf"_s, u"broken.pdf"_s, u"locked.pdf"_s}
+        << QStringList{u"check:blankPagesOption"_s} << u"broken.pdf"_s
+        << QStringList{u"a.pdf"_s, u"locked.pdf"_s} << QStringList{QString(), u"user1"_s} << 5;
+    QTest::newRow("images, one PDF, first image gone")
+        << 4 << QStringList{u"broken.png"_s, u"b.jpg"_s, u"c.png"_s}
+        << QStringList{u"check:singlePdfOption"_s} << u"broken.png"_s
+        << QStringList{u"b.jpg"_s, u"c.png"_s} << QStringList{} << 2;
+}
+
+void TestToolPages::removeFailedInputAndRetry()
+{
+    QFETCH(int, tool);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, title);
+    QFETCH(QStringList, rest);
+    QFETCH(QStringList, restPasswords);
+    QFETCH(int, pages);
+    QStringList paths;
+    for (const QString &file : files) {
+        const QString path = m_dir->filePath(file);
+        if (file.startsWith(u"broken"_s))
+            QVERIFY(!sizedFile(path, 40).isEmpty());
+        else if (file == u"locked.pdf"_s)
+            QVERIFY(fixtures::encrypt(pdf(u"plain.pdf"_s, 2), path, fixtures::Scheme::Aes256,
+                                      u"user1"_s, u"owner1"_s));
+        else
+            QVERIFY(file.endsWith(u".pdf"_s) ? !pdf(file, 2).isEmpty() : !image(file).isEmpty());
+        paths.append(path);
+    }
+    if (files.contains(u"locked.pdf"_s))
+        DialogSeam::answerText(u"user1"_s);
+    auto page = runPage(tool, paths, steps);
+    TaskListWidget *rows = batch(page)->taskList();
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), QStringList{u"失败"_s});
+    QCOMPARE(rowNames(rows), QStringList{title});
+    auto *row = rows->findChild<TaskListItem *>();
+    auto *remove = row->findChild<QPushButton *>(u"taskRemoveInputButton"_s);
+    QTRY_VERIFY(remove->isVisible());
+    const QStringList before = entries(m_dir->path());
+
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QCOMPARE(m_submitted.size(), 2);
+    const TaskRequest &first = m_submitted.at(0).request;
+    const TaskRequest &again = m_submitted.at(1).request;
+    QStringList expected;
+    for (const QString &file : rest)
+        expected.append(m_dir->filePath(file));
+    QCOMPARE(again.inputFiles, expected);
+    QCOMPARE(again.options.value(u"inputPasswords"_s).toStringList(), restPasswords);
+    for (const QString &key : first.options.keys()) {
+        if (key != u"inputPasswords"_s)
+            QCOMPARE(again.options.value(key), first.options.value(key));
+    }
+    // The new job's row stands where the failed one was.
+    QCOMPARE(rows->count(), 1);
+    QVERIFY(rows->hasTask(m_submitted.at(1).id));
+    QVERIFY(!rows->hasTask(m_submitted.at(0).id));
+    QVERIFY(waitUntilFinished(rows));
+    QCOMPARE(statusTexts(rows), QStringList{u"完成"_s});
+    QCOMPARE(entries(m_dir->path()).size(), before.size() + (tool == 4 ? 1 : 0));
+    const QString written = rows->item(m_submitted.at(1).id)->outputPath();
+    QVERIFY2(QFileInfo(written).isFile(), qPrintable(written));
+    QCOMPARE(fixtures::pageCount(written, restPasswords.isEmpty() ? QString() : u"user1"_s), pages);
+    if (tool == 4)
+        QCOMPARE(QFileInfo(written).fileName(), u"b.pdf"_s);
+}
+
+void TestToolPages::desktopMadeWhenMissing_data()
+{
+    QTest::addColumn<bool>("blocked"); // a file stands where the desktop folder would be
+    QTest::newRow("missing") << false;
+    QTest::newRow("a file in the way") << true;
+}
+
+void TestToolPages::desktopMadeWhenMissing()
+{
+    QFETCH(bool, blocked);
+    const QString source = pdf(u"letter.pdf"_s, 1);
+    QVERIFY(QDir(desktop()).removeRecursively());
+    if (blocked)
+        QVERIFY(!sizedFile(desktop(), 5).isEmpty());
+    DialogSeam::answerMessageBox(1);
+    auto page = runPage(1, {source}, {u"location:1"_s});
+    if (blocked) {
+        // Nothing starts; the reason is shown and the file stays for another location.
+        QVERIFY(m_submitted.isEmpty());
+        QCOMPARE(DialogSeam::requests().size(), 1);
+        QCOMPARE(DialogSeam::requests().first().title, u"无法创建输出文件夹"_s);
+        QCOMPARE(DialogSeam::requests().first().text,
+                 u"路径中有一个同名的文件：%1"_s.arg(QDir::toNativeSeparators(desktop())));
+        QCOMPARE(batch(page)->fileList()->files(), QStringList{source});
+        QVERIFY(QFileInfo(desktop()).isFile());
+        return;
+    }
+    DialogSeam::reset();
+    DialogSeam::setScripted(true);
+    QVERIFY(waitUntilFinished(batch(page)->taskList()));
+    QCOMPARE(statusTexts(batch(page)->taskList()), QStringList{u"完成"_s});
+    QCOMPARE(entries(desktop()), QStringList{u"letter.pdf"_s});
+    QCOMPARE(fixtures::pageCount(QDir(desktop()).filePath(u"letter.pdf"_s)), 1);
 }
 
 VELMORA_REGISTER_TEST(TestToolPages);

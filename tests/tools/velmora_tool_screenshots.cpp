@@ -6,6 +6,7 @@
 #include "batchtoolpage.h"
 #include "combopopup.h"
 #include "customtabwidget.h"
+#include "dialogseam.h"
 #include "filedropzonewidget.h"
 #include "filelistwidget.h"
 #include "filelocationselector.h"
@@ -22,6 +23,7 @@
 #include "tasklistwidget.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -34,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace shots;
@@ -99,6 +102,16 @@ int main(int argc, char *argv[])
     picture(QSize(640, 480), true).save(chart, "PNG");
     const QString badImage = file(u"damaged.png"_s);
     writeGarbage(badImage);
+    const QString notes = file(u"notes.txt"_s);
+    {
+        QFile text(notes);
+        if (text.open(QIODevice::WriteOnly))
+            text.write("Notes for the Office to PDF page\n");
+    }
+    const QString badDocument = file(u"damaged.docx"_s);
+    writeGarbage(badDocument);
+    // Questions not answered here (the passwords of files added) are skipped.
+    DialogSeam::setScripted(true);
 
     FramelessWindow window;
     Startup::installMainPage(window);
@@ -119,9 +132,9 @@ int main(int argc, char *argv[])
         {4, "images-to-pdf", {photo, chart, badImage}},
         {6, "unlock", {locked, otherLock}},
         {7, "encrypt", {contract, report, broken}},
-        {8, "merge", {report, contract, slides}},
+        {8, "merge", {report, contract, broken, slides}},
         {2, "pdf-to-office", {}},
-        {3, "office-to-pdf", {}},
+        {3, "office-to-pdf", {notes, badDocument}},
     };
     for (const Tool &tool : tools) {
         main->onToolClicked(tool.type);
@@ -153,10 +166,47 @@ int main(int argc, char *argv[])
             send(QEvent::MouseButtonRelease, start + QPoint(0, 170), Qt::NoButton);
         }
         page->optionsPanel()->startButton()->click();
+        // A start waits until the list has looked at its files.
+        (void)QTest::qWaitFor([page] { return !page->fileList()->isChecking(); }, 60000);
         settle();
         if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
             qWarning() << "jobs still running on" << name;
         save(&window, name + u"-tasks"_s);
+        if (auto *remove = page->taskList()->findChild<QPushButton *>(u"taskRemoveInputButton"_s);
+            remove && remove->isVisible()) {
+            remove->click();
+            settle();
+            if (!QTest::qWaitFor([&] { return allFinished(page); }, 120000))
+                qWarning() << "the retried job is still running on" << name;
+            save(&window, name + u"-retried"_s);
+        }
+    }
+
+    // A protected file added to a list asks for its password, naming it.
+    {
+        main->onToolClicked(1);
+        auto *compress = qobject_cast<BatchToolPage *>(main->tabWidget()->currentWidget());
+        compress->taskList()->findChild<IconButton *>(u"taskRestartButton"_s)->click();
+        DialogSeam::setScripted(false);
+        QTimer poll;
+        poll.setInterval(50);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            poll.stop();
+            settle();
+            QPixmap shot = window.grab();
+            QPainter p(&shot);
+            p.drawPixmap(box->mapToGlobal(QPoint()) - window.mapToGlobal(QPoint()), box->grab());
+            p.end();
+            save(shot, u"password-prompt"_s);
+            box->close();
+        });
+        poll.start();
+        Q_EMIT compress->dropZone()->fileSelected({locked});
+        (void)QTest::qWaitFor([compress] { return !compress->fileList()->isChecking(); }, 60000);
+        compress->fileList()->clearFiles();
     }
 
     // Closing a tool tab while its jobs run asks first.
@@ -197,6 +247,11 @@ int main(int argc, char *argv[])
     typePassword(encrypt, "passwordInput", QString());
     typePassword(encrypt, "confirmPasswordInput", QString());
     save(&window, u"encrypt-required"_s);
+    encrypt->optionsPanel()->findChild<QToolButton *>(u"moreOptionsToggle"_s)->click();
+    encrypt->optionsPanel()->findChild<QCheckBox *>(u"allowModifyCheck"_s)->setChecked(false);
+    save(&window, u"encrypt-restricted-without-owner"_s);
+    typePassword(encrypt, "ownerPasswordInput", u"owner"_s);
+    save(&window, u"encrypt-more-options"_s);
 
     auto *combo = encrypt->optionsPanel()->locationComboBox();
     QTest::mouseClick(combo, Qt::LeftButton);
