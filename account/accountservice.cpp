@@ -257,8 +257,13 @@ QString AccountService::failureText(QNetworkReply *reply, const QByteArray &body
         QJsonDocument::fromJson(body).object().value(u"error"_s).toString().trimmed();
     if (!serviceText.isEmpty())
         return serviceText;
-    if (reply->error() != QNetworkReply::NoError)
-        return reply->errorString();
+    // The network's own words are technical and untranslated: they go below a sentence of ours.
+    if (reply->error() != QNetworkReply::NoError) {
+        const bool unreachable = reply->error() < QNetworkReply::ContentAccessDenied;
+        const QString lead = unreachable ? tr("无法连接账户服务，请检查网络连接。")
+                                         : tr("账户服务暂时无法完成请求。");
+        return lead + u'\n' + reply->errorString();
+    }
     return tr("The account service returned an invalid response.");
 }
 

@@ -5,26 +5,27 @@
 #include "pdfshowpage.h"
 #include "theme.h"
 
-#include <QDebug>
-
-#include <algorithm>
 #include <QEvent>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
+Q_LOGGING_CATEGORY(lcTabs, "velmora.tabs", QtWarningMsg)
+
 CustomTabWidget::CustomTabWidget(QWidget *parent)
     : QTabWidget(parent)
 {
     m_tabBar = new CustomTabBar(this);
     setTabBar(m_tabBar);
+    // By class: the rules must not reach the tab widgets of dialogs opened from a tab (printing).
     setStyleSheet(uR"(
-QTabWidget { background: %1; border: none; }
-QTabBar { background: transparent; }
-QTabWidget::pane { border: none; border-top: 1px solid %2; margin-top: -1px; background: %3; }
+CustomTabWidget { background: %1; border: none; }
+CustomTabBar { background: transparent; }
+CustomTabWidget::pane { border: none; border-top: 1px solid %2; margin-top: -1px; background: %3; }
 )"_s.arg(Theme::tabWidgetBackground, Theme::paneLine, Theme::surface));
     connect(m_tabBar, &QTabBar::tabCloseRequested, this, &CustomTabWidget::onTabCloseRequested);
 
@@ -111,7 +112,7 @@ void CustomTabWidget::resizeEvent(QResizeEvent *event)
 
 void CustomTabWidget::onTabCloseRequested(int index)
 {
-    qDebug() << "remove index" << index;
+    qCDebug(lcTabs) << "close requested for tab" << index;
     QWidget *page = widget(index);
     if (!page || m_tabBar->isHomeTab(index))
         return;

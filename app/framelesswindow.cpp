@@ -5,9 +5,11 @@
 #include "titlebar.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,7 +23,7 @@ constexpr qreal cornerRadius = 12;
 FramelessWindow::FramelessWindow(QWidget *parent)
     : QWidget(parent)
 {
-    setMinimumSize(940, 600);
+    setMinimumSize(PreferredMinimum);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -30,6 +32,8 @@ FramelessWindow::FramelessWindow(QWidget *parent)
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(1, 0, 1, 1);
     m_layout->setSpacing(0);
+    // The screen bounds the window, not what the content would like at least.
+    m_layout->setSizeConstraint(QLayout::SetNoConstraint);
     m_layout->addWidget(m_titleBar);
 
     connect(m_titleBar, &TitleBar::minimizeRequested, this, &QWidget::showMinimized);
@@ -52,6 +56,21 @@ FramelessWindow::FramelessWindow(QWidget *parent)
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     fullScreen->setContext(Qt::WindowShortcut);
     connect(fullScreen, &QShortcut::activated, this, &FramelessWindow::toggleFullScreen);
+}
+
+void FramelessWindow::fitToScreen(const QSize &wanted)
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(wanted);
+        return;
+    }
+    // Large scale factors leave few logical pixels: the title bar's buttons must stay on screen.
+    const QRect available = screen->availableGeometry();
+    setMinimumSize(PreferredMinimum.boundedTo(available.size()));
+    const QSize size = wanted.boundedTo(available.size());
+    resize(size);
+    move(available.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 bool FramelessWindow::isSquare() const

@@ -3,6 +3,7 @@
 #include "shellservices.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -15,7 +16,13 @@ class FramelessWindow : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr QSize PreferredMinimum{940, 600};
+
     explicit FramelessWindow(QWidget *parent = nullptr);
+
+    // Sizes the window to `wanted`, or to its screen's free area when that is smaller, and
+    // centres it there.
+    void fitToScreen(const QSize &wanted);
 
     // Replaces the content; the old content is deleted later. Null is ignored.
     void setContentWidget(QWidget *widget);

@@ -8,6 +8,7 @@
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
+#include "pdfdocumentview.h"
 #include "pdffileregistry.h"
 #include "pdfshowpage.h"
 #include "pdfviewershortcuts.h"
@@ -28,6 +29,8 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -71,7 +74,7 @@ MainPage::MainPage(QWidget *parent)
     m_tabWidget = new CustomTabWidget(this);
     m_tabWidget->setObjectName(u"mainTabWidget"_s);
     m_tabWidget->setStyleSheet(m_tabWidget->styleSheet() + uR"(
-QTabWidget#mainTabWidget, QTabWidget#mainTabWidget::pane { border-bottom-left-radius: 11px; border-bottom-right-radius: 11px; }
+CustomTabWidget#mainTabWidget, CustomTabWidget#mainTabWidget::pane { border-bottom-left-radius: 11px; border-bottom-right-radius: 11px; }
 QTabWidget#mainTabWidget SideNavigationBar { border-bottom-left-radius: 11px; }
 QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-radius: 11px; }
 )"_s.arg(Theme::surface));
@@ -202,7 +205,10 @@ void MainPage::installShortcuts()
     add(QKeySequence::Open, [this] { openWithDialog(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { closeCurrentTab(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { cycleTabs(1); });
-    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { cycleTabs(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { cycleTabs(1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { cycleTabs(-1); });
+    // Shift+Tab arrives as Backtab. On X11 the same press also offers Ctrl+Shift+Tab, and two
+    // shortcuts that match one press are ambiguous: neither would fire.
     add(QKeySequence(Qt::CTRL | Qt::Key_Backtab), [this] { cycleTabs(-1); });
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { cycleTabs(-1); });
 }
@@ -323,6 +329,94 @@ bool MainPage::confirmStopJobs()
     return BatchToolPage::confirmCancelJobs(this, Worklane::instance().liveTaskIds());
 }
 
+QList<MainPage::DocumentPlace> MainPage::documentPlaces() const
+{
+    QList<DocumentPlace> places;
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *tab = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
+        const QVariant path = m_tabWidget->widget(i)->property(filePathProperty);
+        if (!tab || !path.isValid())
+            continue;
+        DocumentPlace place;
+        place.path = path.toString();
+        place.current = i == m_tabWidget->currentIndex();
+        if (PdfViewerWidget *viewer = tab->viewer()) {
+            place.password = viewer->documentModel()->documentPassword();
+            place.page = std::max(viewer->documentView()->currentPage(), 0);
+            place.zoom = viewer->documentView()->zoomFactor();
+            place.fitMode = int(viewer->documentView()->fitMode());
+        }
+        places.append(place);
+    }
+    return places;
+}
+
+void MainPage::restoreDocuments(const QList<DocumentPlace> &places)
+{
+    int current = -1;
+    for (const DocumentPlace &place : places) {
+        if (openInViewerTab(place.path, place.password).isEmpty())
+            continue;
+        const int index = viewerTabIndex(place.path);
+        auto *tab = index >= 0 ? qobject_cast<PdfShowPage *>(m_tabWidget->widget(index)) : nullptr;
+        if (place.current)
+            current = index;
+        if (!tab || !tab->viewer())
+            continue;
+        // Once the tab is laid out, so that fitting measures the real view.
+        QTimer::singleShot(0, tab->viewer(), [viewer = tab->viewer(), place] {
+            switch (PdfFitMode(place.fitMode)) {
+            case PdfFitMode::FitWidth:
+                viewer->fitWidth();
+                break;
+            case PdfFitMode::FitPage:
+                viewer->fitPage();
+                break;
+            case PdfFitMode::NoFit:
+                viewer->setZoomFactor(place.zoom);
+                break;
+            }
+            viewer->goToPage(place.page);
+        });
+    }
+    if (current >= 0)
+        m_tabWidget->setCurrentIndex(current);
+}
+
+bool MainPage::confirmSaveDocuments()
+{
+    QList<PdfShowPage *> modified;
+    QStringList names;
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        auto *tab = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i));
+        if (tab && tab->viewer() && tab->viewer()->documentModel()->isModified()) {
+            modified.append(tab);
+            names.append(tab->viewer()->documentName());
+        }
+    }
+    if (modified.isEmpty())
+        return true;
+    const int answer = ModernMessageBox::confirmWithDiscard(
+        this, tr("保存修改"), tr("以下文档有未保存的修改，切换前是否保存？"), names.join(u'\n'),
+        tr("全部保存"), tr("不保存"), tr("取消"), MessageBoxOptions::Warning);
+    if (answer == ModernMessageBox::Discarded)
+        return true;
+    if (answer != ModernMessageBox::Confirmed)
+        return false;
+    QWidget *current = m_tabWidget->currentWidget();
+    for (PdfShowPage *tab : std::as_const(modified)) {
+        // Shown while it saves; a failure leaves it in front with its reason.
+        m_tabWidget->setCurrentWidget(tab);
+        const int at = tab->viewer()->documentView()->currentPage();
+        if (!tab->viewer()->save())
+            return false;
+        // The saved file is read again; the document opens again where the user was.
+        tab->viewer()->goToPage(at);
+    }
+    m_tabWidget->setCurrentWidget(current);
+    return true;
+}
+
 bool MainPage::confirmCloseViewers()
 {
     for (int i = 0; i < m_tabWidget->count(); ++i) {
@@ -353,7 +447,7 @@ void MainPage::onToolClicked(int type)
     m_tabWidget->setCurrentIndex(index);
 }
 
-QString MainPage::openInViewerTab(const QString &filePath)
+QString MainPage::openInViewerTab(const QString &filePath, const QString &password)
 {
     const QString trimmed = filePath.trimmed();
     if (trimmed.isEmpty())
@@ -368,7 +462,10 @@ QString MainPage::openInViewerTab(const QString &filePath)
 
     PdfShowPage *viewer = WorkspaceFactory::createViewerTab(this);
     viewer->setProperty(filePathProperty, path);
-    if (!viewer->openFile(path)) {
+    const bool opened = password.isEmpty() || !viewer->viewer()
+                            ? viewer->openFile(path)
+                            : viewer->viewer()->openDocument(path, password);
+    if (!opened) {
         viewer->deleteLater();
         return QString();
     }
@@ -377,6 +474,8 @@ QString MainPage::openInViewerTab(const QString &filePath)
     connect(viewer, &PdfShowPage::filePathChanged, this, [this, viewer](const QString &newPath) {
         viewer->setProperty(filePathProperty, pathidentity::normalised(newPath));
         updateViewerTab(viewer);
+        closeOtherTabsOf(viewer);
+        m_homePage->recordOpenedFile(viewer->property(filePathProperty).toString());
     });
     if (viewer->viewer()) {
         connect(viewer->viewer(), &PdfViewerWidget::modifiedChanged, this,
@@ -387,6 +486,22 @@ QString MainPage::openInViewerTab(const QString &filePath)
     updateViewerTab(viewer);
     m_tabWidget->setCurrentIndex(index);
     return path;
+}
+
+void MainPage::closeOtherTabsOf(QWidget *viewer)
+{
+    // Saved over a file another tab showed: that tab would show the same file again, and the
+    // user already agreed to lose what it held.
+    const QString path = viewer->property(filePathProperty).toString();
+    for (int i = m_tabWidget->count() - 1; i >= 0; --i) {
+        QWidget *other = m_tabWidget->widget(i);
+        const QVariant otherPath = other->property(filePathProperty);
+        if (other == viewer || !otherPath.isValid() ||
+            !pathidentity::same(otherPath.toString(), path))
+            continue;
+        m_tabWidget->removeTab(i);
+        other->deleteLater();
+    }
 }
 
 void MainPage::onFileOpen(const QString &filePath)

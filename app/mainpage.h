@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QWidget>
 
 class CustomTabWidget;
@@ -20,6 +22,23 @@ public:
     // The tab index of the tool's tab or of the file's viewer tab, -1 when there is none.
     int toolTabIndex(int toolType) const;
     int viewerTabIndex(const QString &path) const;
+
+    // Where a document tab stands, to open it again as it was on a rebuilt main page.
+    struct DocumentPlace
+    {
+        QString path;
+        QString password;
+        int page = 0;
+        double zoom = 1.0;
+        int fitMode = 0; // PdfFitMode
+        bool current = false;
+    };
+    QList<DocumentPlace> documentPlaces() const;
+    // Opens the documents again in their order, each at its page and zoom.
+    void restoreDocuments(const QList<DocumentPlace> &places);
+    // One question for every document with unsaved changes: save them all, drop the changes, or
+    // cancel (false).
+    bool confirmSaveDocuments();
 
     // Asks every viewer tab in turn to close (saving or discarding changes); false as soon as
     // one refuses. The tabs stay; this only answers whether the window may go.
@@ -58,8 +77,9 @@ private:
     bool takesDropAt(const QPoint &position) const;
     // Title, unsaved mark and full path of a viewer tab.
     void updateViewerTab(QWidget *viewer);
+    void closeOtherTabsOf(QWidget *viewer);
     // Opens or focuses the file's viewer tab; the normalised path, or empty when no tab shows it.
-    QString openInViewerTab(const QString &filePath);
+    QString openInViewerTab(const QString &filePath, const QString &password = QString());
 
     CustomTabWidget *m_tabWidget = nullptr;
     HomePage *m_homePage = nullptr;

@@ -33,13 +33,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A switch replaces the main page with all its tabs, so every viewer gets the chance to save
-// (or to keep the switch from happening) first.
-bool viewersMayClose(QWidget *window)
+// A switch rebuilds the main page; the documents open again as they are on disk, so unsaved
+// changes are saved or dropped first, in one question.
+bool documentsMaySwitch(QWidget *window)
 {
     auto *frameless = qobject_cast<FramelessWindow *>(window);
     auto *page = frameless ? qobject_cast<MainPage *>(frameless->contentWidget()) : nullptr;
-    return !page || page->confirmCloseViewers();
+    return !page || page->confirmSaveDocuments();
 }
 
 } // namespace
@@ -147,7 +147,7 @@ void installLanguageManager()
          [] { return LanguageManager::instance().currentLanguage(); },
          [](QWidget *parent) {
              LanguageDialog dialog(parent);
-             dialog.setSwitchGuard([parent] { return viewersMayClose(parent); });
+             dialog.setSwitchGuard([parent] { return documentsMaySwitch(parent); });
              dialog.exec();
          }});
     QObject::connect(&LanguageManager::instance(), &LanguageManager::languageChanged,
@@ -159,7 +159,14 @@ void installMainPage(FramelessWindow &window)
 {
     window.setContentWidget(new MainPage);
     QObject::connect(&ShellServices::instance(), &ShellServices::languageChanged, &window,
-                     [&window] { window.setContentWidget(new MainPage); });
+                     [&window] {
+                         auto *old = qobject_cast<MainPage *>(window.contentWidget());
+                         const QList<MainPage::DocumentPlace> places =
+                             old ? old->documentPlaces() : QList<MainPage::DocumentPlace>();
+                         auto *page = new MainPage;
+                         window.setContentWidget(page);
+                         page->restoreDocuments(places);
+                     });
 }
 
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments)

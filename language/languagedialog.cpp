@@ -1,5 +1,7 @@
 #include "languagedialog.h"
 
+#include "kitstyle.h"
+
 #include "languagemanager.h"
 #include "modernmessagebox.h"
 #include "theme.h"
@@ -75,7 +77,6 @@ LanguageDialog::LanguageDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
     setFixedWidth(620);
 
     auto *outer = new QVBoxLayout(this);
@@ -83,12 +84,10 @@ LanguageDialog::LanguageDialog(QWidget *parent)
 
     auto *card = new QFrame(this);
     card->setObjectName(u"languageCard"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(card);
-    shadow->setBlurRadius(36);
-    shadow->setOffset(0, 10);
-    shadow->setColor(QColor(15, 23, 42, 55));
-    card->setGraphicsEffect(shadow);
-    card->setStyleSheet(cardStyle());
+    QString style = cardStyle();
+    if (!KitStyle::dressCardWindow(this, outer, card, 36, 10, 55))
+        style += u"QFrame#languageCard { border-radius: 0px; }"_s;
+    card->setStyleSheet(style);
     outer->addWidget(card);
 
     auto *layout = new QVBoxLayout(card);

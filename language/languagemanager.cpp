@@ -49,7 +49,7 @@ const QList<LanguageManager::Language> &LanguageManager::languages()
         {u"de_DE"_s, u"de.qm"_s, QLocale::German, QLocale::Germany, Qt::LeftToRight},
         {u"fr_FR"_s, u"fr.qm"_s, QLocale::French, QLocale::France, Qt::LeftToRight},
         {u"es_ES"_s, u"es.qm"_s, QLocale::Spanish, QLocale::Spain, Qt::LeftToRight},
-        {u"ar_SA"_s, u"ar.qm"_s, QLocale::Arabic, QLocale::SaudiArabia, Qt::LeftToRight},
+        {u"ar_SA"_s, u"ar.qm"_s, QLocale::Arabic, QLocale::SaudiArabia, Qt::RightToLeft},
         {u"ja_JP"_s, u"jp.qm"_s, QLocale::Japanese, QLocale::Japan, Qt::LeftToRight},
     };
     return table;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -79,6 +80,8 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFixedHeight(52);
+    // "3 /12" and the arrows beside it read left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -136,6 +139,8 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
     popup->setObjectName(u"pdfZoomPopup"_s);
     popup->setMinimumWidth(110);
     popup->setStyleSheet(popupStyleSheet());
+    // The list's own Home, End and page keys move its selection, not the document.
+    popup->installEventFilter(this);
 
     m_fitToggle = makeButton(QString(), u"pdfFitToggleButton"_s);
     m_fitToggle->setFixedSize(38, 38);
@@ -177,8 +182,30 @@ QPushButton *PdfBottomControlBar::makeButton(const QString &toolTip, const QStri
     return button;
 }
 
+void PdfBottomControlBar::focusPageNumber()
+{
+    if (!m_pageEdit->isEnabled())
+        return;
+    m_pageEdit->setFocus(Qt::ShortcutFocusReason);
+    m_pageEdit->selectAll();
+}
+
 bool PdfBottomControlBar::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_zoomCombo->view() && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier)
+            event->accept();
+        return false;
+    }
+    if (watched == m_pageEdit && event->type() == QEvent::FocusIn) {
+        // The click that brought the focus would place the cursor after the select; select once
+        // it is handled, so that typing a number replaces the one shown.
+        QTimer::singleShot(0, m_pageEdit, [edit = m_pageEdit] {
+            if (edit->hasFocus())
+                edit->selectAll();
+        });
+    }
     if (watched == m_pageEdit && !m_pageEdit->hasAcceptableInput()) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();

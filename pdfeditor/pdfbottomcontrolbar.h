@@ -23,6 +23,8 @@ public:
     void setCurrentPage(int row);
     void showZoomFactor(double factor);
     void setFitWidth(bool fitWidth);
+    // Puts the cursor in the page box with its number selected, so typing replaces it.
+    void focusPageNumber();
 
     int pageCount() const { return m_pageCount; }
     int currentPage() const { return m_currentPage; }

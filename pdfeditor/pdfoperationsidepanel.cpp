@@ -14,6 +14,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -150,6 +152,13 @@ PdfOperationSidePanel::PdfOperationSidePanel(QWidget *parent)
     });
 
     setStyleSheet(panelStyle());
+    // An option's text does not wrap: the panel is at least as wide as the longer one needs.
+    int optionWidth = 0;
+    for (QCheckBox *option : {m_combineCheckBox, m_everyPageCheckBox}) {
+        option->ensurePolished();
+        optionWidth = std::max(optionWidth, option->sizeHint().width());
+    }
+    setMinimumWidth(std::clamp(optionWidth + 2 * 22, minimumWidth(), maximumWidth()));
     m_extractButton->setEnabled(false);
     m_combineCheckBox->setEnabled(false);
     m_splitButton->setEnabled(false);

@@ -1,5 +1,7 @@
 #include "pdfpagenumberdialog.h"
 
+#include "kitstyle.h"
+
 #include "dialogseam.h"
 #include "moderncombobox.h"
 #include "theme.h"
@@ -55,19 +57,16 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
 {
     setObjectName(u"pdfPageNumberDialog"_s);
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
     setMinimumWidth(520);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(20, 20, 20, 20);
     auto *card = new QFrame(this);
     card->setObjectName(u"pageNumberCard"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(card);
-    shadow->setBlurRadius(40);
-    shadow->setOffset(0, 12);
-    shadow->setColor(QColor(15, 23, 42, 65));
-    card->setGraphicsEffect(shadow);
-    card->setStyleSheet(cardStyle());
+    QString style = cardStyle();
+    if (!KitStyle::dressCardWindow(this, outer, card, 40, 12, 65))
+        style += u"QFrame#pageNumberCard { border-radius: 0px; }"_s;
+    card->setStyleSheet(style);
     outer->addWidget(card);
 
     auto *layout = new QVBoxLayout(card);

@@ -4,15 +4,17 @@
 #include "pdfspool.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
+
+Q_LOGGING_CATEGORY(lcPrint, "velmora.print", QtInfoMsg)
 
 namespace {
 
@@ -100,7 +102,7 @@ bool PdfPrintWorker::spool()
     // The spooler and the page writer take the file by name.
     StagedFile staged(QDir::tempPath(), StagedFile::Kind::Named);
     if (!staged.isValid()) {
-        qDebug() << "print: no temporary file for the spooler:" << staged.errorString();
+        qCDebug(lcPrint) << "no temporary file for the spooler:" << staged.errorString();
         return false;
     }
     // The pages go out without their protection: only this user may read them meanwhile.
@@ -118,7 +120,7 @@ bool PdfPrintWorker::spool()
     settings.media = printer->pageLayout().pageSize().key();
     QString reason;
     if (!PdfSpool::submit(staged.path(), settings, &reason)) {
-        qDebug() << "print: the spooler refused the PDF, rendering pages instead:" << reason;
+        qCDebug(lcPrint) << "the spooler refused the PDF, rendering pages instead:" << reason;
         return false;
     }
     m_pagesDone = pageCount();

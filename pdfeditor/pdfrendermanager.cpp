@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <atomic>
+
 namespace {
 
 // A long request is split into jobs, each still one engine call: the first job of each pool
@@ -229,7 +231,15 @@ void PdfRenderManager::releaseFreedMemory()
     // engine and the allocator keep the freed space for the next pages. While pages keep coming
     // that reuse keeps scrolling cheap; once the reader rests, what the caches and views no
     // longer hold goes back to the system. It takes tens of milliseconds: not on this thread.
-    QThreadPool::globalInstance()->start([] { PdfEditorBackend::releaseSpareMemory(); });
+    // One pass at a time covers every manager that asked meanwhile: closing many tabs (or the
+    // window) asked once each, and the process waited for every pass before it could end.
+    static std::atomic_bool queued{false};
+    if (queued.exchange(true))
+        return;
+    QThreadPool::globalInstance()->start([] {
+        queued = false;
+        PdfEditorBackend::releaseSpareMemory();
+    });
 }
 
 qint64 PdfRenderManager::cacheBytes() const

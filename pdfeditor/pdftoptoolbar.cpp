@@ -285,7 +285,9 @@ QPushButton *PdfTopToolBar::makeButton(const QString &text, const QString &toolT
 
 void PdfTopToolBar::setIconPath(QPushButton *button, const QString &path)
 {
-    button->setStyleSheet(u"qproperty-icon: url(%1);"_s.arg(path));
+    // Scoped to the button: a bare declaration would reach its tool tip's label too, which has
+    // no icon property and says so on every run.
+    button->setStyleSheet(u"QPushButton { qproperty-icon: url(%1); }"_s.arg(path));
 }
 
 QWidget *PdfTopToolBar::makeSeparator()

@@ -1,5 +1,6 @@
 #include "pdfviewershortcuts.h"
 
+#include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdfpagemanagerview.h"
@@ -39,6 +40,9 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
         add(viewer, QKeySequence(Qt::Key_PageDown), &PdfViewerShortcuts::screenDown),
         add(viewer, QKeySequence(Qt::Key_Space), &PdfViewerShortcuts::screenDown),
         add(viewer, QKeySequence(Qt::SHIFT | Qt::Key_Space), &PdfViewerShortcuts::screenUp),
+        add(viewer, QKeySequence(Qt::Key_Left), &PdfViewerShortcuts::leftKey),
+        add(viewer, QKeySequence(Qt::Key_Right), &PdfViewerShortcuts::rightKey),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_G), &PdfViewerShortcuts::pageNumberBox),
     };
     // Delete acts on the pages where they are picked: the strip (when it has the focus) and the
     // grid (whenever it is shown).
@@ -163,6 +167,38 @@ void PdfViewerShortcuts::screenUp()
 void PdfViewerShortcuts::screenDown()
 {
     scrollBy(1);
+}
+
+void PdfViewerShortcuts::sideways(int direction)
+{
+    // With nothing to scroll sideways the arrows turn pages, as the page buttons do.
+    QScrollBar *bar = m_viewer->documentView()->horizontalScrollBar();
+    if (bar->maximum() > bar->minimum()) {
+        bar->triggerAction(direction < 0 ? QAbstractSlider::SliderSingleStepSub
+                                         : QAbstractSlider::SliderSingleStepAdd);
+        return;
+    }
+    if (m_viewer->layoutDirection() == Qt::RightToLeft)
+        direction = -direction;
+    const int page = m_viewer->documentView()->currentPage() + direction;
+    if (page >= 0 && page < m_viewer->documentModel()->pageCount())
+        m_viewer->goToPage(page);
+}
+
+void PdfViewerShortcuts::leftKey()
+{
+    sideways(-1);
+}
+
+void PdfViewerShortcuts::rightKey()
+{
+    sideways(1);
+}
+
+void PdfViewerShortcuts::pageNumberBox()
+{
+    if (m_viewer->isBottomBarWanted())
+        m_viewer->bottomBar()->focusPageNumber();
 }
 
 void PdfViewerShortcuts::deleteSelected()

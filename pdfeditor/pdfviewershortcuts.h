@@ -43,6 +43,10 @@ private:
     void lastPage();
     void screenUp();
     void screenDown();
+    void sideways(int direction);
+    void leftKey();
+    void rightKey();
+    void pageNumberBox();
     void deleteSelected();
 
     PdfViewerWidget *m_viewer = nullptr;

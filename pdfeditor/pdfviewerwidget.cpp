@@ -345,7 +345,10 @@ QString PdfViewerWidget::errorText(PdfBackendError error)
 void PdfViewerWidget::showBackendError(const QString &title, PdfBackendError error,
                                        const QString &message)
 {
-    ModernMessageBox::showWarning(this, title, errorText(error), message.trimmed());
+    // The engine's words are technical and untranslated: labelled as such, under our sentence.
+    const QString detail = message.trimmed();
+    ModernMessageBox::showWarning(this, title, errorText(error),
+                                  detail.isEmpty() ? QString() : tr("技术信息：%1").arg(detail));
 }
 
 QString PdfViewerWidget::askPassword(const QString &prompt, bool *ok)
@@ -438,13 +441,19 @@ void PdfViewerWidget::showInsertMenu(int beforeRow, const QPoint &globalPosition
     }
 }
 
+QString PdfViewerWidget::documentName() const
+{
+    const QString path = m_model->documentPath();
+    return path.isEmpty() ? tr("未命名.pdf") : QFileInfo(path).fileName();
+}
+
 bool PdfViewerWidget::confirmClose()
 {
     if (!m_model->isModified())
         return true;
     const int answer = ModernMessageBox::confirmWithDiscard(
-        this, tr("保存修改"), tr("当前 PDF 已修改，是否保存？"), QString(), tr("保存"),
-        tr("不保存"), tr("取消"), MessageBoxOptions::Warning);
+        this, tr("保存修改"), tr("“%1”已修改，是否保存？").arg(documentName()), QString(),
+        tr("保存"), tr("不保存"), tr("取消"), MessageBoxOptions::Warning);
     switch (answer) {
     case ModernMessageBox::Confirmed:
         return save();
@@ -502,7 +511,7 @@ bool PdfViewerWidget::saveAs(const QString &path)
     if (!replaced.isEmpty()) {
         const int answer = ModernMessageBox::confirm(
             this, tr("替换文件"),
-            tr("“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，"
+            tr("“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，"
                "其未保存的修改将丢失。是否替换？")
                 .arg(QFileInfo(target).fileName()),
             QDir::toNativeSeparators(target), tr("替换"), tr("取消"), MessageBoxOptions::Warning);

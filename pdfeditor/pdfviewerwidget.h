@@ -37,6 +37,8 @@ public:
 
     bool openDocument(const QString &path, const QString &password = QString());
     bool confirmClose();
+    // The file's name as the user knows it, for questions about this document.
+    QString documentName() const;
     bool save();
     bool saveAsWithDialog();
     bool saveAs(const QString &path);
@@ -66,6 +68,7 @@ public:
     PdfDocumentView *documentView() const { return m_documentView; }
     PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
+    PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
     // Opens a link that leads outside the document once the user agrees.
     void openExternalLink(const QString &uri);
     QSplitter *splitter() const { return m_splitter; }

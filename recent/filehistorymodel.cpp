@@ -34,6 +34,19 @@ bool FileHistoryModel::prependFile(const QString &path)
     return true;
 }
 
+void FileHistoryModel::refresh()
+{
+    for (int row = 0; row < int(m_records.size()); ++row) {
+        Record &r = m_records[row];
+        const QFileInfo info(r.path);
+        if (!info.exists() || (info.size() == r.size && info.lastModified() == r.lastModified))
+            continue;
+        r.size = info.size();
+        r.lastModified = info.lastModified();
+        Q_EMIT dataChanged(index(row, SizeColumn), index(row, ModifiedColumn));
+    }
+}
+
 bool FileHistoryModel::removeFile(const QString &path)
 {
     bool removed = false;

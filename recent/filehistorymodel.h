@@ -32,6 +32,9 @@ public:
     bool addFile(const QString &path);
     // Puts the file in the first row (the newest) when it exists.
     bool prependFile(const QString &path);
+    // Reads every file's size and date again (a file may have been saved since it was listed).
+    void refresh();
+
     // Drops the rows of the path; false when there was none.
     bool removeFile(const QString &path);
     Record record(int row) const { return m_records.value(row); }

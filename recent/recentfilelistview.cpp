@@ -62,9 +62,19 @@ QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: trans
     header->setSectionResizeMode(FileHistoryModel::ModifiedColumn, QHeaderView::Fixed);
     header->resizeSection(FileHistoryModel::SizeColumn, 100);
     header->resizeSection(FileHistoryModel::ModifiedColumn, 150);
-    header->setStyleSheet(u"QHeaderView, QHeaderView::section { background: transparent; "
-                          u"border: none; color: %1; padding: 5px; font-weight: bold; }"_s.arg(
-                              Theme::tableHeaderText));
+    // The sort arrow stands before a right-aligned title instead of over its last letter, and
+    // after the left-aligned name.
+    header->setStyleSheet(
+        u"QHeaderView, QHeaderView::section { background: transparent; "
+        u"border: none; color: %1; padding: 5px; padding-left: 20px; font-weight: bold; }"
+        u"QHeaderView::section:first { padding-left: 5px; }"
+        u"QHeaderView::down-arrow, QHeaderView::up-arrow { subcontrol-origin: padding; "
+        u"subcontrol-position: center left; width: 12px; height: 12px; left: 4px; }"
+        u"QHeaderView::down-arrow:first, QHeaderView::up-arrow:first { "
+        u"subcontrol-position: center right; left: -4px; }"
+        u"QHeaderView::down-arrow { image: url(:/res/icons/modern/chevron-down.png); }"
+        u"QHeaderView::up-arrow { image: url(:/res/icons/modern/chevron-up.png); }"_s.arg(
+            Theme::tableHeaderText));
 
     connect(m_treeView, &QTreeView::clicked, this, [this](const QModelIndex &index) {
         const QString path = index.data(FileHistoryModel::PathRole).toString();
@@ -136,6 +146,17 @@ void RecentFileListView::addNewestFile(const QString &path)
 {
     m_model->prependFile(path);
     updateEmptyState();
+}
+
+void RecentFileListView::refresh()
+{
+    m_model->refresh();
+}
+
+void RecentFileListView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refresh();
 }
 
 void RecentFileListView::removeFile(const QString &path)

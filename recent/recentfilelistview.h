@@ -25,6 +25,8 @@ public:
     // Adds a row for a newly opened file above the others.
     void addNewestFile(const QString &path);
     void removeFile(const QString &path);
+    // Shows the files' sizes and dates as they are now.
+    void refresh();
     // The menu of a row: open, show in folder, remove from the list. Null off the rows.
     QMenu *createContextMenu(const QModelIndex &index, QWidget *parent);
     // Shows only files whose name contains the trimmed text, ignoring case.
@@ -38,6 +40,9 @@ Q_SIGNALS:
     void fileClicked(const QString &path);
     void showInFolderRequested(const QString &path);
     void removeRequested(const QString &path);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void updateEmptyState();

@@ -42,8 +42,12 @@ RecentFilesPage::RecentFilesPage(RecentFileManager *store, QWidget *parent)
 
 void RecentFilesPage::add(const QString &path)
 {
-    if (path.isEmpty() || m_store->contains(path))
+    if (path.isEmpty())
         return;
+    if (m_store->contains(path)) {
+        m_listView->refresh();
+        return;
+    }
     m_listView->addNewestFile(path);
     m_store->add(path);
 }

@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>أعادت خدمة الحساب استجابة غير صالحة.</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>تعذّر الاتصال بخدمة الحساب. يُرجى التحقق من اتصال الشبكة.</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>لا تستطيع خدمة الحساب إكمال الطلب حاليًا.</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -573,6 +581,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>هذه المسارات غير موجودة أو ليست ملفات:</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>حفظ التغييرات</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>تحتوي المستندات التالية على تغييرات غير محفوظة. هل تريد حفظها قبل التبديل؟</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>حفظ الكل</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -1577,10 +1605,6 @@
         <translation>حفظ التغييرات</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>تم تعديل ملف PDF الحالي، هل تريد حفظه؟</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>حفظ</translation>
     </message>
@@ -1619,10 +1643,6 @@
     <message>
         <source>替换文件</source>
         <translation>استبدال الملف</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>الملف «%1» مفتوح في علامة تبويب أخرى وبه تعديلات غير محفوظة. عند استبداله ستحمّل علامة التبويب تلك الملف المحفوظ حديثًا وستفقد تعديلاتها غير المحفوظة. هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1675,6 +1695,18 @@
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>«%1» موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>تفاصيل تقنية: %1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>تم تعديل «%1». هل تريد حفظه؟</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>«%1» مفتوح في علامة تبويب أخرى وبه تغييرات غير محفوظة. سيؤدي الاستبدال إلى إغلاق علامة التبويب تلك وفقدان تغييراتها غير المحفوظة. هل تريد الاستبدال؟</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>Der Kontodienst hat eine ungültige Antwort geliefert.</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>Der Kontodienst ist nicht erreichbar. Bitte prüfen Sie Ihre Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>Der Kontodienst kann die Anfrage derzeit nicht ausführen.</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -569,6 +577,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>Diese Pfade existieren nicht oder sind keine Dateien:</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>Diese Dokumente haben ungespeicherte Änderungen. Vor dem Wechsel speichern?</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Alle speichern</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1569,10 +1597,6 @@ Seiten %2-%3</translation>
         <translation>Änderungen speichern</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>Die aktuelle PDF-Datei wurde geändert. Möchten Sie sie speichern?</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>Speichern</translation>
     </message>
@@ -1611,10 +1635,6 @@ Seiten %2-%3</translation>
     <message>
         <source>替换文件</source>
         <translation>Datei ersetzen</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>&quot;%1&quot; ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Wenn Sie die Datei ersetzen, lädt dieser Tab die neu gespeicherte Datei und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1667,6 +1687,18 @@ Seiten %2-%3</translation>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>Technische Details: %1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>„%1“ wurde geändert. Speichern?</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>„%1“ ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Beim Ersetzen wird dieser Tab geschlossen und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>The account service returned an invalid response.</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>Cannot reach the account service. Check your network connection.</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>The account service cannot complete the request right now.</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -569,6 +577,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>These paths do not exist or are not files:</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>These documents have unsaved changes. Save them before switching?</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Save all</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1569,10 +1597,6 @@ Pages %2-%3</translation>
         <translation>Save changes</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>The current PDF has been modified. Do you want to save it?</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>Save</translation>
     </message>
@@ -1611,10 +1635,6 @@ Pages %2-%3</translation>
     <message>
         <source>替换文件</source>
         <translation>Replace file</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>&quot;%1&quot; is open in another tab with unsaved changes. If you replace it, that tab loads the newly saved file and its unsaved changes are lost. Replace it?</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1667,6 +1687,18 @@ Pages %2-%3</translation>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>“%1” already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>Technical details: %1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>“%1” was modified. Save it?</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>“%1” is open in another tab with unsaved changes. Replacing it closes that tab and its unsaved changes are lost. Replace it?</translation>
     </message>
 </context>
 <context>

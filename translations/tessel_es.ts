@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>El servicio de cuentas devolvió una respuesta no válida.</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>No se puede conectar con el servicio de cuentas. Compruebe su conexión de red.</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>El servicio de cuentas no puede completar la solicitud en este momento.</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -569,6 +577,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>Estas rutas no existen o no son archivos:</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>Guardar cambios</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>Estos documentos tienen cambios sin guardar. ¿Guardarlos antes de cambiar?</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1569,10 +1597,6 @@ Páginas %2-%3</translation>
         <translation>Guardar cambios</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>El PDF actual se ha modificado. ¿Desea guardarlo?</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>Guardar</translation>
     </message>
@@ -1611,10 +1635,6 @@ Páginas %2-%3</translation>
     <message>
         <source>替换文件</source>
         <translation>Reemplazar archivo</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>«%1» está abierto en otra pestaña con cambios sin guardar. Si lo reemplaza, esa pestaña cargará el archivo recién guardado y se perderán sus cambios sin guardar. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1667,6 +1687,18 @@ Páginas %2-%3</translation>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>«%1» ya existe. ¿Reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>Detalles técnicos: %1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>«%1» se ha modificado. ¿Guardarlo?</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>«%1» está abierto en otra pestaña con cambios sin guardar. Al reemplazarlo, esa pestaña se cerrará y sus cambios sin guardar se perderán. ¿Reemplazar?</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>Le service de compte a renvoyé une réponse non valide.</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>Impossible de joindre le service de compte. Vérifiez votre connexion réseau.</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>Le service de compte ne peut pas traiter la demande pour le moment.</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -569,6 +577,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>Ces chemins n&apos;existent pas ou ne sont pas des fichiers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>Enregistrer les modifications</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>Ces documents ont des modifications non enregistrées. Les enregistrer avant de changer ?</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1569,10 +1597,6 @@ Pages %2-%3</translation>
         <translation>Enregistrer les modifications</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>Le PDF actuel a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>Enregistrer</translation>
     </message>
@@ -1611,10 +1635,6 @@ Pages %2-%3</translation>
     <message>
         <source>替换文件</source>
         <translation>Remplacer le fichier</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>«&#xa0;%1&#xa0;» est ouvert dans un autre onglet avec des modifications non enregistrées. Si vous le remplacez, cet onglet chargera le fichier nouvellement enregistré et ses modifications non enregistrées seront perdues. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1667,6 +1687,18 @@ Pages %2-%3</translation>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>« %1 » existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>Détails techniques : %1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>« %1 » a été modifié. L’enregistrer ?</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>« %1 » est ouvert dans un autre onglet avec des modifications non enregistrées. Le remplacer ferme cet onglet et ses modifications non enregistrées seront perdues. Remplacer ?</translation>
     </message>
 </context>
 <context>

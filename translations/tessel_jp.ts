@@ -98,6 +98,14 @@
         <source>The account service returned an invalid response.</source>
         <translation>アカウントサービスから無効な応答が返されました。</translation>
     </message>
+    <message>
+        <source>无法连接账户服务，请检查网络连接。</source>
+        <translation>アカウントサービスに接続できません。ネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>账户服务暂时无法完成请求。</source>
+        <translation>アカウントサービスは現在リクエストを完了できません。</translation>
+    </message>
 </context>
 <context>
     <name>BatchToolPage</name>
@@ -568,6 +576,26 @@
     <message>
         <source>以下路径不存在，或不是文件：</source>
         <translation>次のパスは存在しないか、ファイルではありません：</translation>
+    </message>
+    <message>
+        <source>保存修改</source>
+        <translation>変更を保存</translation>
+    </message>
+    <message>
+        <source>以下文档有未保存的修改，切换前是否保存？</source>
+        <translation>次の文書には未保存の変更があります。切り替える前に保存しますか？</translation>
+    </message>
+    <message>
+        <source>全部保存</source>
+        <translation>すべて保存</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1567,10 +1595,6 @@
         <translation>変更を保存</translation>
     </message>
     <message>
-        <source>当前 PDF 已修改，是否保存？</source>
-        <translation>現在のPDFは変更されています。保存しますか？</translation>
-    </message>
-    <message>
         <source>保存</source>
         <translation>保存</translation>
     </message>
@@ -1609,10 +1633,6 @@
     <message>
         <source>替换文件</source>
         <translation>ファイルの置き換え</translation>
-    </message>
-    <message>
-        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将载入新保存的文件，其未保存的修改将丢失。是否替换？</source>
-        <translation>「%1」は別のタブで開かれていて、保存されていない変更があります。置き換えると、そのタブは新しく保存されたファイルを読み込み、保存されていない変更は失われます。置き換えますか？</translation>
     </message>
     <message>
         <source>替换</source>
@@ -1665,6 +1685,18 @@
     <message>
         <source>“%1”已存在，要替换它吗？</source>
         <translation>「%1」は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation>技術情報：%1</translation>
+    </message>
+    <message>
+        <source>“%1”已修改，是否保存？</source>
+        <translation>「%1」は変更されています。保存しますか？</translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
+        <translation>「%1」は別のタブで開かれており、未保存の変更があります。置き換えるとそのタブは閉じられ、未保存の変更は失われます。置き換えますか？</translation>
     </message>
 </context>
 <context>

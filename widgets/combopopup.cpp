@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 ComboPopup::ComboPopup(QWidget *owner)
     : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_blend = KitStyle::windowsBlend();
+    setAttribute(Qt::WA_TranslucentBackground, m_blend);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(u"comboPopupList"_s);
@@ -26,7 +27,9 @@ QListWidget::item:hover { background: %4; }
 QListWidget::item:focus { background: %4; }
 QListWidget::item:selected { background: %5; color: %6; }
 )"_s.arg(Theme::kitDivider, Theme::surface, Theme::menuText, Theme::kitHover, Theme::kitSelected,
-         Theme::kitSelectedBorder));
+                          Theme::kitSelectedBorder) +
+                          // Opaque, the corners outside the rounding would be drawn solid.
+                          (m_blend ? QString() : u"QListWidget { border-radius: 0px; }"_s));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->horizontalScrollBar()->setEnabled(false);
@@ -58,7 +61,7 @@ void ComboPopup::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rect(), Qt::transparent);
+    p.fillRect(rect(), m_blend ? QColor(Qt::transparent) : Theme::color(Theme::surface));
 }
 
 void ComboPopup::focusOutEvent(QFocusEvent *event)

@@ -30,4 +30,5 @@ private:
     void fitToRows();
 
     QListWidget *m_list = nullptr;
+    bool m_blend = true;
 };

@@ -2,7 +2,9 @@
 
 #include "theme.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QWidget>
 
@@ -159,6 +161,23 @@ void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius)
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), radius, radius);
     painter.restore();
+}
+
+bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRadius, int offsetY,
+                     int shadowAlpha)
+{
+    if (!windowsBlend()) {
+        window->setAttribute(Qt::WA_TranslucentBackground, false);
+        outer->setContentsMargins(0, 0, 0, 0);
+        return false;
+    }
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    auto *shadow = new QGraphicsDropShadowEffect(card);
+    shadow->setBlurRadius(blurRadius);
+    shadow->setOffset(0, offsetY);
+    shadow->setColor(QColor(15, 23, 42, shadowAlpha));
+    card->setGraphicsEffect(shadow);
+    return true;
 }
 
 } // namespace KitStyle

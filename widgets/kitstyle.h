@@ -3,6 +3,9 @@
 #include <QFont>
 #include <QString>
 
+class QLayout;
+class QWidget;
+
 class QPainter;
 class QRect;
 class QWidget;
@@ -37,6 +40,12 @@ QString breakAnywhere(const QString &text);
 // Whether top-level windows can show translucent, rounded edges: false on an X11 display without
 // a compositing manager, where translucent pixels come out black.
 bool windowsBlend();
+
+// Dresses a dialog drawn as a card inside `outer`: where windows blend, a translucent window with
+// a shadow under the card; elsewhere an opaque square card filling the window (no corners left
+// black). Returns whether it blends; the caller squares the card's corners when not.
+bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRadius, int offsetY,
+                     int shadowAlpha);
 
 // Tab moves through the controls inside `root` as they are seen: top to bottom, then left to
 // right (creation order often differs, e.g. a base class's bottom row built first).

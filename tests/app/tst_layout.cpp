@@ -14,6 +14,8 @@
 #include "mainpage.h"
 #include "moderncombobox.h"
 #include "modernmessagebox.h"
+#include "pdfshowpage.h"
+#include "pdfviewerwidget.h"
 #include "startup.h"
 #include "testregistry.h"
 #include "tooltype.h"
@@ -160,6 +162,32 @@ void TestLayout::everyTextFits()
     page->onFileOpen(QStringLiteral(VELMORA_SOURCE_DIR "/res/sample/velmora-sample.pdf"));
     settle();
     problems += clipped(&window, u"viewer"_s);
+    // The side panel in every mode, with its option off and on.
+    auto *viewerTab = qobject_cast<PdfShowPage *>(page->tabWidget()->currentWidget());
+    QVERIFY(viewerTab && viewerTab->viewer());
+    PdfViewerWidget *viewer = viewerTab->viewer();
+    const struct
+    {
+        PdfWorkspaceMode mode;
+        const char *option;
+    } modes[] = {{PdfWorkspaceMode::Insert, nullptr},
+                 {PdfWorkspaceMode::Extract, "pdfCombineExtractCheckBox"},
+                 {PdfWorkspaceMode::Split, "pdfSplitEveryPageCheckBox"}};
+    for (const auto &m : modes) {
+        viewer->setWorkspaceMode(m.mode);
+        settle();
+        const QString where = u"viewer mode %1"_s.arg(int(m.mode));
+        problems += clipped(&window, where);
+        if (!m.option)
+            continue;
+        auto *option = viewer->findChild<QCheckBox *>(QString::fromLatin1(m.option));
+        QVERIFY(option && option->isVisible());
+        option->setChecked(!option->isChecked());
+        settle();
+        problems += clipped(&window, where + u" option"_s);
+        option->setChecked(!option->isChecked());
+    }
+    viewer->setWorkspaceMode(PdfWorkspaceMode::Browse);
 
     {
         LanguageDialog dialog(&window);

@@ -101,7 +101,7 @@ void messageBoxes(FramelessWindow *window)
     MessageBoxOptions warning;
     warning.kind = MessageBoxOptions::Warning;
     warning.title = u"保存修改"_s;
-    warning.message = u"当前 PDF 已修改，是否保存？"_s;
+    warning.message = u"“report.pdf”已修改，是否保存？"_s;
     warning.confirmText = u"保存"_s;
     warning.showCancel = true;
     warning.showDiscard = true;

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QListView>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +73,18 @@ int main(int argc, char *argv[])
     table->setCurrentIndex(table->model()->index(1, 0));
     QTest::mouseMove(table->viewport(), table->visualRect(table->model()->index(2, 0)).center());
     shots::save(home->recentFilesPage(), u"home-files-selected-hover"_s);
+
+    // Sorted by size, largest first: the header shows the arrow.
+    QHeaderView *header = table->header();
+    const QPoint sizeHeader(header->sectionViewportPosition(1) + header->sectionSize(1) / 2,
+                            header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeHeader);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeHeader);
+    shots::save(home->recentFilesPage(), u"home-files-sorted-by-size"_s);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionSize(0) / 2, header->height() / 2));
+    shots::save(home->recentFilesPage(), u"home-files-sorted-by-name"_s);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
 
     SearchBarWidget *search = home->recentFilesPage()->searchBar();
     search->setFocus();

@@ -5,8 +5,15 @@
 #include "languagemanager.h"
 #include "mainpage.h"
 #include "messageboxoptions.h"
+#include "modernmessagebox.h"
+#include "pdfdocumentmodel.h"
+#include "pdfdocumentview.h"
+#include "pdffixtures.h"
+#include "pdfreadback.h"
 #include "pdfshowpage.h"
 #include "pdftoptoolbar.h"
+#include "pdfundomanager.h"
+#include "pdfviewerwidget.h"
 #include "shellservices.h"
 #include "startup.h"
 #include "testregistry.h"
@@ -198,7 +205,8 @@ private Q_SLOTS:
 
     void shellFollowsSwitch();
     void titleBarDialogEndToEnd();
-    void unsavedViewerKeepsLanguage();
+    void switchKeepsDocuments_data();
+    void switchKeepsDocuments();
     void startupInstallsSavedLanguage();
 
     void toolsButtonFitsItsLabel_data();
@@ -348,9 +356,10 @@ void TestLanguage::switching()
     QCOMPARE(translatedTitle(), titleIn(code));
     QCOMPARE(QLocale().language(), language);
     QCOMPARE(QLocale().territory(), territory);
-    // Arabic too: the painted controls and page views are laid out left to right.
-    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-    QCOMPARE(widget.layoutDirection(), Qt::LeftToRight);
+    // Arabic reads right to left, the main window as much as the dialogs.
+    const Qt::LayoutDirection direction = code == u"ar_SA"_s ? Qt::RightToLeft : Qt::LeftToRight;
+    QCOMPARE(QGuiApplication::layoutDirection(), direction);
+    QCOMPARE(widget.layoutDirection(), direction);
     // Widgets hear of it through a posted event.
     QTRY_VERIFY(widget.changes >= 1);
 }
@@ -481,7 +490,7 @@ void TestLanguage::dialogConfirmedSwitch()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(LanguageManager::instance().currentLanguage(), u"ar_SA"_s);
     QCOMPARE(QSettings().value(settingsKey).toString(), u"ar_SA"_s);
-    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
 }
 
 void TestLanguage::dialogFailedSwitchShowsError()
@@ -546,7 +555,8 @@ void TestLanguage::shellFollowsSwitch()
 
     QVERIFY(LanguageManager::instance().setLanguage(u"ar_SA"_s));
     QTRY_COMPARE(languageBtn->text(), u"AR"_s);
-    QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(window.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(window.contentWidget()->layoutDirection(), Qt::RightToLeft);
 }
 
 // The whole way: title bar button, dialog, confirmation, new main page.
@@ -583,48 +593,102 @@ void TestLanguage::titleBarDialogEndToEnd()
     QCOMPARE(fresh->tabWidget()->tabText(0), u"ホーム"_s);
 }
 
-// Replacing the main page must not throw away unsaved work: a viewer that refuses to close
-// keeps the current language and its tab.
-void TestLanguage::unsavedViewerKeepsLanguage()
+// A switch keeps the user's documents: one question about the unsaved ones, then every document
+// open again at its page and zoom; cancelled, nothing changes.
+void TestLanguage::switchKeepsDocuments_data()
 {
-    QTemporaryDir dir;
-    QFile pdf(dir.filePath(u"open.pdf"_s));
-    QVERIFY(pdf.open(QIODevice::WriteOnly));
-    pdf.write("%PDF-1.4\n");
-    pdf.close();
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("switches");
+    QTest::addColumn<int>("savedRotation");
+    QTest::newRow("cancel keeps the language and the page")
+        << int(ModernMessageBox::Cancelled) << false << 0;
+    QTest::newRow("discard reopens the file as it is")
+        << int(ModernMessageBox::Discarded) << true << 0;
+    QTest::newRow("save writes it first") << int(ModernMessageBox::Confirmed) << true << 90;
+}
 
-    WorkspaceFactory::setViewerTabMaker([](QWidget *parent) { return new FakeViewerTab(parent); });
+void TestLanguage::switchKeepsDocuments()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, switches);
+    QFETCH(int, savedRotation);
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const QString &name : {u"edited.pdf"_s, u"read.pdf"_s}) {
+        fixtures::DocumentSpec spec;
+        for (int i = 0; i < 4; ++i) {
+            fixtures::PageSpec pageSpec;
+            pageSpec.size = QSizeF(300, 400);
+            pageSpec.colour = fixtures::colourFor(i);
+            spec.pages.append(pageSpec);
+        }
+        paths.append(dir.filePath(name));
+        QVERIFY(fixtures::write(spec, paths.last()));
+    }
+
     Startup::installLanguageManager();
     FramelessWindow window;
     Startup::installMainPage(window);
+    window.resize(1160, 780);
     window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
-    page->onFileOpen(pdf.fileName());
-    QCOMPARE(page->tabWidget()->count(), 2);
+    page->onFileOpen(paths.at(0));
+    page->onFileOpen(paths.at(1));
+    const auto viewerAt = [](MainPage *main, int index) {
+        auto *tab = qobject_cast<PdfShowPage *>(main->tabWidget()->widget(index));
+        return tab ? tab->viewer() : nullptr;
+    };
+    PdfViewerWidget *edited = viewerAt(page, 1);
+    edited->undoManager()->rotatePages({edited->documentModel()->pageAt(0)->id}, 90);
+    edited->goToPage(2);
+    viewerAt(page, 2)->setZoomFactor(1.5);
+    viewerAt(page, 2)->goToPage(3);
+    const QList<MainPage::DocumentPlace> before = page->documentPlaces();
 
-    for (const bool mayClose : {false, true}) {
-        FakeViewerTab::mayClose = mayClose;
-        FakeViewerTab::closeQuestions = 0;
-        QTimer::singleShot(0, this, [] {
-            auto *dialog = qobject_cast<LanguageDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            choice(dialog, u"en_US"_s)->click();
-            DialogSeam::answerMessageBox(1);
-            clickButton(dialog, u"languageApplyButton"_s);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        ShellServices::instance().runLanguageDialog(&window);
-        QCOMPARE(FakeViewerTab::closeQuestions, 1);
-        if (!mayClose) {
-            QCOMPARE(LanguageManager::instance().currentLanguage(), u"zh_CN"_s);
-            QCOMPARE(window.contentWidget(), page);
-            QCOMPARE(page->tabWidget()->count(), 2);
-        }
+    QTimer::singleShot(0, this, [answer] {
+        auto *dialog = qobject_cast<LanguageDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        choice(dialog, u"en_US"_s)->click();
+        DialogSeam::answerMessageBox(1);
+        DialogSeam::answerMessageBox(answer);
+        clickButton(dialog, u"languageApplyButton"_s);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    ShellServices::instance().runLanguageDialog(&window);
+
+    // The switch's own question, then one for the unsaved documents.
+    QStringList asked;
+    for (const DialogSeam::Request &request : DialogSeam::requests()) {
+        if (request.kind == DialogSeam::Kind::MessageBox)
+            asked.append(request.text);
     }
-    QCOMPARE(LanguageManager::instance().currentLanguage(), u"en_US"_s);
-    QVERIFY(window.contentWidget() != page);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY2(asked.at(1).contains(u"切换"_s), qPrintable(asked.join(u" | "_s)));
+    QCOMPARE(LanguageManager::instance().currentLanguage(), switches ? u"en_US"_s : u"zh_CN"_s);
+    QCOMPARE(readback::inspect(paths.at(0)).pages.value(0).rotate, savedRotation);
+    if (!switches) {
+        QCOMPARE(window.contentWidget(), page);
+        QVERIFY(edited->documentModel()->isModified());
+        return;
+    }
+    auto *fresh = qobject_cast<MainPage *>(window.contentWidget());
+    QVERIFY(fresh && fresh != page);
+    QCOMPARE(fresh->tabWidget()->count(), 3);
+    QCOMPARE(fresh->tabWidget()->currentIndex(), 2);
+    for (int i = 0; i < 2; ++i) {
+        PdfViewerWidget *viewer = viewerAt(fresh, i + 1);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->documentModel()->documentPath(), paths.at(i));
+        QVERIFY(!viewer->documentModel()->isModified());
+        QTRY_COMPARE(viewer->documentView()->currentPage(), before.at(i).page);
+        // Fitting follows the new view's width; a zoom of its own stays as it was.
+        QCOMPARE(int(viewer->documentView()->fitMode()), before.at(i).fitMode);
+        if (before.at(i).fitMode == int(PdfFitMode::NoFit))
+            QCOMPARE(viewer->documentView()->zoomFactor(), before.at(i).zoom);
+    }
 }
 
 // Start-up installs the saved language before the first widget is made.

@@ -283,7 +283,7 @@ void TestViewerWidget::openWhileModifiedAsks()
     const auto boxes = requestsOf(DialogSeam::Kind::MessageBox);
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.at(0).title, u"保存修改"_s);
-    QCOMPARE(boxes.at(0).text, u"当前 PDF 已修改，是否保存？"_s);
+    QCOMPARE(boxes.at(0).text, u"“first.pdf”已修改，是否保存？"_s);
     QCOMPARE(viewer.documentModel()->documentPath(), first);
     QVERIFY(viewer.documentModel()->isModified());
 

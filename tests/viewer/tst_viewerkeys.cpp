@@ -14,9 +14,12 @@
 #include "testregistry.h"
 #include "viewertest.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -48,7 +51,18 @@ VELMORA_REGISTER_TEST(TestViewerKeys);
 
 namespace {
 
-enum class Setup { None, AtLastPage, Scrolled, Rotated, RotatedUndone, GridSelected, TwoTabs };
+enum class Setup {
+    None,
+    AtLastPage,
+    Scrolled,
+    Rotated,
+    RotatedUndone,
+    GridSelected,
+    TwoTabs,
+    FitPage,
+    FitPageAtLast,
+    ZoomListOpen
+};
 enum class Effect {
     Page,
     ScrollMoved,
@@ -58,7 +72,8 @@ enum class Effect {
     PageCount,
     TabIndex,
     TabCount,
-    FullScreen
+    FullScreen,
+    TypedPage
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -139,6 +154,21 @@ void TestViewerKeys::keyTable_data()
     QTest::newRow("Ctrl+Shift+Tab previous tab")
         << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab) << Setup::TwoTabs
         << Effect::TabIndex << 1.0;
+    QTest::newRow("Ctrl+PgDn next tab")
+        << ctrl(Qt::Key_PageDown) << Setup::TwoTabs << Effect::TabIndex << 0.0;
+    QTest::newRow("Ctrl+PgUp previous tab")
+        << ctrl(Qt::Key_PageUp) << Setup::TwoTabs << Effect::TabIndex << 1.0;
+    QTest::newRow("Right turns a whole page")
+        << QKeySequence(Qt::Key_Right) << Setup::FitPage << Effect::Page << 1.0;
+    QTest::newRow("Left turns back")
+        << QKeySequence(Qt::Key_Left) << Setup::FitPageAtLast << Effect::Page << 4.0;
+    QTest::newRow("End in the open zoom list stays in the list")
+        << QKeySequence(Qt::Key_End) << Setup::ZoomListOpen << Effect::Page << 0.0;
+    // Typing after the key replaces the number shown: "4" goes to page 4, not to 14.
+    QTest::newRow("Ctrl+G then a number")
+        << ctrl(Qt::Key_G) << Setup::None << Effect::TypedPage << 3.0;
+    QTest::newRow("a click in the page box then a number")
+        << QKeySequence() << Setup::None << Effect::TypedPage << 3.0;
     QTest::newRow("Ctrl+O opens a file")
         << ctrl(Qt::Key_O) << Setup::None << Effect::TabCount << 3.0;
     QTest::newRow("F11 full screen")
@@ -172,6 +202,9 @@ void TestViewerKeys::keyTable()
     QVERIFY2(QApplication::focusWidget() && viewer->isAncestorOf(QApplication::focusWidget()),
              "a viewer tab takes the keyboard");
     QUndoStack *stack = viewer->undoManager()->undoStack();
+    auto *zoomCombo = viewer->findChild<QComboBox *>(u"pdfZoomCombo"_s);
+    auto *pageEdit = viewer->findChild<QLineEdit *>(u"pdfPageNumberEdit"_s);
+    QVERIFY(zoomCombo && pageEdit);
     const PdfDocumentModel &model = *viewer->documentModel();
 
     switch (setup) {
@@ -197,6 +230,18 @@ void TestViewerKeys::keyTable()
         Q_EMIT viewer->topToolBar()->pageManageViewRequested();
         const_cast<PdfDocumentModel &>(model).setPageSelected(model.pageAt(2)->id, true);
         break;
+    case Setup::FitPage:
+    case Setup::FitPageAtLast:
+        viewer->fitPage();
+        QApplication::processEvents();
+        if (setup == Setup::FitPageAtLast)
+            viewer->goToPage(5);
+        break;
+    case Setup::ZoomListOpen:
+        zoomCombo->showPopup();
+        QTRY_VERIFY(zoomCombo->view()->isVisible());
+        zoomCombo->view()->setFocus(Qt::PopupFocusReason);
+        break;
     case Setup::TwoTabs:
     case Setup::None:
         break;
@@ -208,11 +253,19 @@ void TestViewerKeys::keyTable()
     const double zoomBefore = view->zoomFactor();
     // Unanswered questions (closing a modified tab) are cancelled.
     QWidget *target = QApplication::focusWidget();
-    QTest::keySequence(target ? target : &window, key);
+    if (key.isEmpty())
+        QTest::mouseClick(pageEdit, Qt::LeftButton, {}, QPoint(pageEdit->width() - 4, 10));
+    else
+        QTest::keySequence(target ? target : &window, key);
 
     switch (effect) {
     case Effect::Page:
         QCOMPARE(view->currentPage(), int(expected));
+        if (setup == Setup::ZoomListOpen) {
+            // The key moved the list's selection instead.
+            QTRY_COMPARE(zoomCombo->view()->currentIndex().row(), zoomCombo->count() - 1);
+            zoomCombo->hidePopup();
+        }
         break;
     case Effect::ScrollMoved: {
         const int moved = view->verticalScrollBar()->value() - scrollBefore;
@@ -243,6 +296,13 @@ void TestViewerKeys::keyTable()
         // A modified document is asked about first, as with the tab's close button.
         if (key == QKeySequence(Qt::CTRL | Qt::Key_W))
             QCOMPARE(DialogSeam::requests().isEmpty(), setup != Setup::Rotated);
+        break;
+    case Effect::TypedPage:
+        QTRY_VERIFY(pageEdit->hasFocus());
+        QTRY_COMPARE(pageEdit->selectedText(), pageEdit->text());
+        QTest::keyClicks(pageEdit, QString::number(int(expected) + 1));
+        QTest::keyClick(pageEdit, Qt::Key_Return);
+        QCOMPARE(view->currentPage(), int(expected));
         break;
     case Effect::FullScreen:
         QTRY_VERIFY(window.isFullScreen());

@@ -6,6 +6,7 @@
 #include "customtabwidget.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
+#include "moderncombobox.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
@@ -66,6 +67,17 @@ void grabModalLater(QWidget *window, const QString &name, int delayMs)
 {
     QTimer::singleShot(delayMs, window, [window, name] {
         save(screenAround(window), name);
+        // Its first drop-down open: the list belongs under its box, wherever the dialog stands.
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            if (auto *combo = modal->findChild<ModernComboBox *>()) {
+                QTest::mouseClick(combo, Qt::LeftButton);
+                QTest::qWait(300);
+                save(window->screen()->grabWindow(0), name + u"-list"_s);
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : combo,
+                                Qt::Key_Escape);
+                QTest::qWait(100);
+            }
+        }
         if (QWidget *modal = QApplication::activeModalWidget()) {
             if (auto *dialog = qobject_cast<QDialog *>(modal))
                 dialog->reject();
