@@ -22,6 +22,7 @@ QString namedOutput(const TaskRequest &request)
     case TaskType::ImageToPdf:
     case TaskType::PdfToImage:
     case TaskType::OfficeToPdf:
+    case TaskType::PdfToOffice:
         return request.outputPath;
     case TaskType::Compress:
         // Replacing the original writes nothing new.
