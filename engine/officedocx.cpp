@@ -61,8 +61,8 @@ private:
     void writeParagraph(QXmlStreamWriter &x, const Paragraph &p, const Section &section,
                         bool pageBreak, bool inCell);
     void writeRun(QXmlStreamWriter &x, const Run &run, const QString &text);
-    void writeImage(QXmlStreamWriter &x, const Image &image, const Section &section,
-                    bool pageBreak, double spaceBefore);
+    void writeImage(QXmlStreamWriter &x, const Image &image, const Section &section, bool pageBreak,
+                    double spaceBefore);
     void writeTable(QXmlStreamWriter &x, const Table &table, const Section &section,
                     bool pageBreak);
     int numberingFor(const Paragraph &p);
@@ -114,7 +114,9 @@ Margins marginsOf(const Document &document, const QSizeF &size)
     }
     if (!any)
         return {18, 18, 18, 18};
-    auto clampMargin = [](double v) { return std::clamp(v - 2, 14.0, 108.0); };
+    auto clampMargin = [](double v) {
+        return std::clamp(v - 2, 14.0, 108.0);
+    };
     m.left = clampMargin(m.left);
     m.right = clampMargin(m.right);
     m.top = clampMargin(m.top);
@@ -240,10 +242,17 @@ void DocxWriter::writeRun(QXmlStreamWriter &x, const Run &run, const QString &te
     x.writeEmptyElement(QStringLiteral("w:szCs"));
     x.writeAttribute(QStringLiteral("w:val"), QString::number(halfPoints));
     x.writeEndElement();
-    x.writeStartElement(QStringLiteral("w:t"));
-    x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-    x.writeCharacters(xmlText(text).replace(u'\t', u' ').replace(u'\n', u' '));
-    x.writeEndElement();
+    const QStringList pieces = xmlText(text).replace(u'\n', u' ').split(u'\t');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            x.writeEmptyElement(QStringLiteral("w:tab"));
+        if (pieces[i].isEmpty())
+            continue;
+        x.writeStartElement(QStringLiteral("w:t"));
+        x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        x.writeCharacters(pieces[i]);
+        x.writeEndElement();
+    }
     x.writeEndElement();
 }
 
@@ -272,13 +281,25 @@ void DocxWriter::writeParagraph(QXmlStreamWriter &x, const Paragraph &p, const S
     } else {
         m_previousWasNumbered = false;
     }
+    if (!p.tabs.isEmpty()) {
+        x.writeStartElement(QStringLiteral("w:tabs"));
+        for (const TabStop &stop : p.tabs) {
+            x.writeEmptyElement(QStringLiteral("w:tab"));
+            x.writeAttribute(QStringLiteral("w:val"),
+                             stop.right ? QStringLiteral("right") : QStringLiteral("left"));
+            x.writeAttribute(QStringLiteral("w:pos"),
+                             QString::number(twips(std::max(0.0, stop.position))));
+        }
+        x.writeEndElement();
+    }
     x.writeEmptyElement(QStringLiteral("w:spacing"));
     x.writeAttribute(QStringLiteral("w:before"),
                      QString::number(inCell ? 0 : twips(p.spaceBefore)));
     x.writeAttribute(QStringLiteral("w:after"), QStringLiteral("0"));
     if (p.pitch > 0) {
         x.writeAttribute(QStringLiteral("w:line"), QString::number(twips(p.pitch)));
-        x.writeAttribute(QStringLiteral("w:lineRule"), QStringLiteral("atLeast"));
+        // Exact: each line takes the room it took on the page, whatever font stands in.
+        x.writeAttribute(QStringLiteral("w:lineRule"), QStringLiteral("exact"));
     }
     if (!inCell || p.firstIndent != 0) {
         x.writeEmptyElement(QStringLiteral("w:ind"));
@@ -296,9 +317,10 @@ void DocxWriter::writeParagraph(QXmlStreamWriter &x, const Paragraph &p, const S
     }
     if (p.align != Align::Left) {
         x.writeEmptyElement(QStringLiteral("w:jc"));
-        x.writeAttribute(QStringLiteral("w:val"), p.align == Align::Center  ? QStringLiteral("center")
-                                                  : p.align == Align::Right ? QStringLiteral("right")
-                                                                            : QStringLiteral("both"));
+        x.writeAttribute(QStringLiteral("w:val"),
+                         p.align == Align::Center  ? QStringLiteral("center")
+                         : p.align == Align::Right ? QStringLiteral("right")
+                                                   : QStringLiteral("both"));
     }
     x.writeEndElement(); // pPr
     int skip = (p.list != ListKind::None && p.headingLevel == 0) ? p.listMarkerLength : 0;
@@ -557,8 +579,8 @@ QByteArray DocxWriter::stylesXml() const
     x.writeStartDocument(QStringLiteral("1.0"), true);
     x.writeStartElement(QStringLiteral("w:styles"));
     x.writeAttribute(QStringLiteral("xmlns:w"), QLatin1String(kW));
-    const QString family = m_document.bodyFamily.isEmpty() ? QStringLiteral("Times New Roman")
-                                                           : m_document.bodyFamily;
+    const QString family =
+        m_document.bodyFamily.isEmpty() ? QStringLiteral("Times New Roman") : m_document.bodyFamily;
     const QString size = QString::number(std::max(2, int(std::lround(m_document.bodySize * 2))));
     x.writeStartElement(QStringLiteral("w:docDefaults"));
     x.writeStartElement(QStringLiteral("w:rPrDefault"));
@@ -708,8 +730,9 @@ QByteArray DocxWriter::relationshipsXml() const
     QXmlStreamWriter x(&bytes);
     x.writeStartDocument(QStringLiteral("1.0"), true);
     x.writeStartElement(QStringLiteral("Relationships"));
-    x.writeAttribute(QStringLiteral("xmlns"),
-                     QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
+    x.writeAttribute(
+        QStringLiteral("xmlns"),
+        QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
     auto rel = [&](const QString &id, const QString &type, const QString &target) {
         x.writeEmptyElement(QStringLiteral("Relationship"));
         x.writeAttribute(QStringLiteral("Id"), id);
@@ -745,7 +768,8 @@ QByteArray DocxWriter::contentTypesXml() const
         "ContentType=\"application/"
         "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
         "<Override PartName=\"/word/styles.xml\" "
-        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+        "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/"
+        ">"
         "<Override PartName=\"/word/numbering.xml\" "
         "ContentType=\"application/"
         "vnd.openxmlformats-officedocument.wordprocessingml.numbering+xml\"/>"

@@ -165,8 +165,7 @@ void cut(QList<Unit> units, const QRectF &column, QList<Placed> *out, int depth 
         QList<Unit> left, right;
         for (const Unit &u : units)
             (u.box.right() <= bestAt ? left : right).append(u);
-        cut(left, QRectF(QPointF(column.left(), column.top()),
-                         QPointF(bestAt, column.bottom())),
+        cut(left, QRectF(QPointF(column.left(), column.top()), QPointF(bestAt, column.bottom())),
             out, depth + 1);
         cut(right, QRectF(QPointF(bestAt, column.top()), column.bottomRight()), out, depth + 1);
         return;
@@ -299,8 +298,8 @@ void settleParagraph(Paragraph *p, const QRectF &column)
         }
     p->size = best / 2.0;
     p->pitch = median(deltas, 0);
-    if (p->pitch < p->size * 0.9 || p->pitch > p->size * 2.5)
-        p->pitch = 0; // unknown: the office's own
+    if (p->pitch < p->size * 0.95 || p->pitch > p->size * 2.5)
+        p->pitch = p->size * 1.2; // one line, or lines over each other: a usual leading
     const double first = p->lines.first().box.left();
     double rest = first;
     if (p->lines.size() > 1) {
@@ -334,6 +333,16 @@ void settleParagraph(Paragraph *p, const QRectF &column)
              p->box.left() - column.left() > 0.4 * width)
         p->align = Align::Right;
 
+    for (const Line &line : std::as_const(p->lines)) {
+        for (const auto &[pieceLeft, pieceRight] : line.tabbed) {
+            TabStop stop;
+            stop.right = column.right() - pieceRight < 3;
+            stop.position = (stop.right ? column.right() : pieceLeft) - column.left();
+            p->tabs.append(stop);
+        }
+    }
+    std::sort(p->tabs.begin(), p->tabs.end(),
+              [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
     p->runs = flow(p->lines);
     const QString text = joinRuns(p->runs);
     if (const auto m = bulletPattern().match(text); m.hasMatch()) {
@@ -384,7 +393,8 @@ QList<Paragraph> paragraphsOf(const QList<Line> &lines, const QRectF &column)
                      (current.lines.size() > 1 || head.box.left() <= left + indentStep) &&
                      !bulletPattern().match(head.text()).hasMatch() &&
                      !numberPattern().match(head.text()).hasMatch()) ||
-                    endsShort(prev, right) || isLeaderLine(prev) || isMonospaced(line) || isMonospaced(prev) ||
+                    endsShort(prev, right) || isLeaderLine(prev) || isMonospaced(line) ||
+                    isMonospaced(prev) ||
                     (allBold(prev) && !allBold(line) && current.lines.size() == 1);
         }
         if (start && !current.lines.isEmpty()) {
@@ -413,10 +423,18 @@ QList<Block> blocksOf(const QList<Line> &lines)
             const bool sameRow = std::fabs(line.baseline - last.baseline) < 0.35 * size &&
                                  line.box.left() >= last.box.right() - 1 &&
                                  line.box.left() - last.box.right() < 1.5 * size;
-            if (sameRow) {
-                // One line MuPDF split at a wide space.
-                if (!last.runs.isEmpty() && !line.runs.isEmpty())
-                    last.runs.last().text += u' ';
+            const bool farRow = std::fabs(line.baseline - last.baseline) < 0.35 * size &&
+                                line.box.left() >= last.box.right() - 1;
+            if (sameRow || farRow) {
+                // One line MuPDF split at a wide space; far apart, a tab keeps the distance.
+                if (!last.runs.isEmpty() && !line.runs.isEmpty()) {
+                    if (sameRow) {
+                        last.runs.last().text += u' ';
+                    } else {
+                        last.runs.last().text += u'\t';
+                        last.tabbed.append({line.box.left(), line.box.right()});
+                    }
+                }
                 last.runs += line.runs;
                 last.box |= line.box;
                 block.box |= line.box;
@@ -498,10 +516,10 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
                     continue;
                 for (qsizetype k = 0; k < tables[t].cells.size(); ++k) {
                     const Cell &cell = tables[t].cells[k];
-                    const QRectF box(QPointF(tables[t].columns[cell.column],
-                                             tables[t].rows[cell.row]),
-                                     QPointF(tables[t].columns[cell.column + cell.columnSpan],
-                                             tables[t].rows[cell.row + cell.rowSpan]));
+                    const QRectF box(
+                        QPointF(tables[t].columns[cell.column], tables[t].rows[cell.row]),
+                        QPointF(tables[t].columns[cell.column + cell.columnSpan],
+                                tables[t].rows[cell.row + cell.rowSpan]));
                     if (box.contains(c.box.center())) {
                         cellChars[t][k].append(c);
                         taken = true;
@@ -546,10 +564,9 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
                 lines.append(makeLine(row, raw.fonts));
             lines.removeIf([](const Line &l) { return l.runs.isEmpty(); });
             Cell &cell = tables[t].cells[k];
-            const QRectF box(
-                QPointF(tables[t].columns[cell.column], tables[t].rows[cell.row]),
-                QPointF(tables[t].columns[cell.column + cell.columnSpan],
-                        tables[t].rows[cell.row + cell.rowSpan]));
+            const QRectF box(QPointF(tables[t].columns[cell.column], tables[t].rows[cell.row]),
+                             QPointF(tables[t].columns[cell.column + cell.columnSpan],
+                                     tables[t].rows[cell.row + cell.rowSpan]));
             cell.paragraphs = paragraphsOf(lines, box.adjusted(2, 0, -2, 0));
         }
         if (filled >= 2)
@@ -625,8 +642,7 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
             double space = 0;
             if (const auto *before = previous ? std::get_if<Paragraph>(previous) : nullptr) {
                 const double step = p->lines.first().baseline - before->lines.last().baseline;
-                const double pitch = p->pitch > 0 ? p->pitch : p->size * 1.2;
-                space = step - pitch;
+                space = step - p->pitch;
                 if (step < 0)
                     space = 0; // a new column
             } else if (previous) {

@@ -108,9 +108,8 @@ void addFigurePiece(GraphicsDevice *dev, fz_rect r)
 {
     if (fz_is_empty_rect(r) || fz_is_infinite_rect(r))
         return;
-    dev->graphics->figures.append(
-        QRectF(QPointF(r.x0 - dev->pageX, r.y0 - dev->pageY),
-               QPointF(r.x1 - dev->pageX, r.y1 - dev->pageY)));
+    dev->graphics->figures.append(QRectF(QPointF(r.x0 - dev->pageX, r.y0 - dev->pageY),
+                                         QPointF(r.x1 - dev->pageX, r.y1 - dev->pageY)));
 }
 
 bool isWhite(fz_context *ctx, fz_colorspace *cs, const float *color)
@@ -309,8 +308,8 @@ fz_buffer *renderArea(fz_context *ctx, fz_display_list *list, fz_rect area)
     {
         const float scale = float(kPictureDpi / 72.0);
         const fz_matrix ctm = fz_pre_translate(fz_scale(scale, scale), -area.x0, -area.y0);
-        const fz_irect box = fz_round_rect(fz_transform_rect(
-            fz_make_rect(area.x0, area.y0, area.x1, area.y1), ctm));
+        const fz_irect box =
+            fz_round_rect(fz_transform_rect(fz_make_rect(area.x0, area.y0, area.x1, area.y1), ctm));
         pixmap = fz_new_pixmap_with_bbox(ctx, fz_device_rgb(ctx), box, nullptr, 0);
         fz_clear_pixmap_with_value(ctx, pixmap, 255);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
@@ -368,7 +367,7 @@ QString familyOf(const char *name)
             family = family.left(at);
     }
     for (const QString &suffix : {QStringLiteral("PSMT"), QStringLiteral("MT"),
-                                 QStringLiteral("PS"), QStringLiteral("Regular")}) {
+                                  QStringLiteral("PS"), QStringLiteral("Regular")}) {
         if (family.size() > suffix.size() + 2 && family.endsWith(suffix))
             family.chop(suffix.size());
     }
@@ -438,14 +437,14 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
                         const char *name = ch->font ? fz_font_name(ctx, ch->font) : "";
                         const QString full = QString::fromUtf8(name ? name : "");
                         info.family = familyOf(name);
-                        info.bold = (ch->font && fz_font_is_bold(ctx, ch->font)) ||
-                                    nameSays(full, {"bold", "black", "heavy", "semibold", "CMBX",
-                                                    "demi"});
+                        info.bold =
+                            (ch->font && fz_font_is_bold(ctx, ch->font)) ||
+                            nameSays(full, {"bold", "black", "heavy", "semibold", "CMBX", "demi"});
                         info.italic = (ch->font && fz_font_is_italic(ctx, ch->font)) ||
                                       nameSays(full, {"italic", "oblique", "CMTI", "CMSL"});
-                        info.monospaced = (ch->font && fz_font_is_monospaced(ctx, ch->font)) ||
-                                          nameSays(full, {"courier", "mono", "CMTT", "typewriter",
-                                                          "consol"});
+                        info.monospaced =
+                            (ch->font && fz_font_is_monospaced(ctx, ch->font)) ||
+                            nameSays(full, {"courier", "mono", "CMTT", "typewriter", "consol"});
                         found = fonts.insert(ch->font, int(raw->fonts.size()));
                         raw->fonts.append(info);
                     }

@@ -31,11 +31,15 @@ struct UnionFind
 // Pieces of one rule drawn in several strokes become one.
 std::vector<Segment> mergeCollinear(std::vector<Segment> rules, bool horizontal)
 {
-    auto across = [horizontal](const Segment &s) { return horizontal ? s.y0 : s.x0; };
-    auto from = [horizontal](const Segment &s) { return horizontal ? s.x0 : s.y0; };
+    auto across = [horizontal](const Segment &s) {
+        return horizontal ? s.y0 : s.x0;
+    };
+    auto from = [horizontal](const Segment &s) {
+        return horizontal ? s.x0 : s.y0;
+    };
     std::sort(rules.begin(), rules.end(), [&](const Segment &a, const Segment &b) {
-        return across(a) < across(b) - 0.5 || (std::fabs(across(a) - across(b)) <= 0.5 &&
-                                                from(a) < from(b));
+        return across(a) < across(b) - 0.5 ||
+               (std::fabs(across(a) - across(b)) <= 0.5 && from(a) < from(b));
     });
     std::vector<Segment> merged;
     for (const Segment &s : rules) {
@@ -108,14 +112,16 @@ bool gridOf(const std::vector<Segment> &hs, const std::vector<Segment> &vs, Tabl
         return false;
 
     UnionFind cells(size_t(columns * rows));
-    auto at = [columns](qsizetype r, qsizetype c) { return int(r * columns + c); };
+    auto at = [columns](qsizetype r, qsizetype c) {
+        return int(r * columns + c);
+    };
     for (qsizetype r = 0; r < rows; ++r) {
         for (qsizetype c = 0; c < columns; ++c) {
-            if (c + 1 < columns && !covers(vs, false, table->columns[c + 1], table->rows[r],
-                                           table->rows[r + 1]))
+            if (c + 1 < columns &&
+                !covers(vs, false, table->columns[c + 1], table->rows[r], table->rows[r + 1]))
                 cells.join(at(r, c), at(r, c + 1));
-            if (r + 1 < rows && !covers(hs, true, table->rows[r + 1], table->columns[c],
-                                        table->columns[c + 1]))
+            if (r + 1 < rows &&
+                !covers(hs, true, table->rows[r + 1], table->columns[c], table->columns[c + 1]))
                 cells.join(at(r, c), at(r + 1, c));
         }
     }

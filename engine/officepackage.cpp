@@ -30,21 +30,23 @@ bool OfficePackage::add(const QString &name, const QByteArray &data)
         return false;
     m_data.push_back(data);
     const QByteArray &kept = m_data.back();
-    zip_source_t *source = zip_source_buffer(m_archive, kept.constData(), zip_uint64_t(kept.size()), 0);
+    zip_source_t *source =
+        zip_source_buffer(m_archive, kept.constData(), zip_uint64_t(kept.size()), 0);
     if (!source) {
         m_error = QString::fromUtf8(zip_strerror(m_archive));
         return false;
     }
-    const zip_int64_t index =
-        zip_file_add(m_archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+    const zip_int64_t index = zip_file_add(m_archive, name.toUtf8().constData(), source,
+                                           ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
     if (index < 0) {
         zip_source_free(source);
         m_error = QString::fromUtf8(zip_strerror(m_archive));
         return false;
     }
-    const bool picture = name.endsWith(QLatin1String(".png")) || name.endsWith(QLatin1String(".jpeg"));
-    zip_set_file_compression(m_archive, zip_uint64_t(index), picture ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
-                             picture ? 0 : 6);
+    const bool picture =
+        name.endsWith(QLatin1String(".png")) || name.endsWith(QLatin1String(".jpeg"));
+    zip_set_file_compression(m_archive, zip_uint64_t(index),
+                             picture ? ZIP_CM_STORE : ZIP_CM_DEFLATE, picture ? 0 : 6);
     return true;
 }
 

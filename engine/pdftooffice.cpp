@@ -106,8 +106,7 @@ bool convert(const TaskRequest &request)
         if (!written)
             return fail(request, BatchFailure::Unknown, QString(), message);
         QFile file(staged.path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.flush())
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
             return fail(request, batchsupport::writeFailure(folder), folder, file.errorString());
     }
     if (batchsupport::cancelRequested())

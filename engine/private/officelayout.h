@@ -34,11 +34,19 @@ struct Line
     double baseline = 0;
     double size = 0; // the size most of its characters have
     QList<Run> runs;
+    // Pieces of the line set apart by wide spaces (a tab before each): left and right edges.
+    QList<QPair<double, double>> tabbed;
     QString text() const;
 };
 
 enum class Align { Left, Center, Right, Justify };
 enum class ListKind { None, Bullet, Decimal };
+
+struct TabStop
+{
+    double position = 0; // from the column's left edge (the page margin in Word)
+    bool right = false;
+};
 
 struct Paragraph
 {
@@ -53,11 +61,12 @@ struct Paragraph
     double firstIndent = 0; // first line beyond indent (negative: hanging)
     Align align = Align::Left;
     ListKind list = ListKind::None;
-    int listValue = 0;       // the number a numbered item shows
-    QChar listDelimiter;     // '.' or ')' after it
+    int listValue = 0;        // the number a numbered item shows
+    QChar listDelimiter;      // '.' or ')' after it
     int listMarkerLength = 0; // characters of the marker and the space after it
-    int headingLevel = 0;    // 1..6, set when the whole document is known
-    bool continued = false;  // goes on from the previous page
+    int headingLevel = 0;     // 1..6, set when the whole document is known
+    bool continued = false;   // goes on from the previous page
+    QList<TabStop> tabs;
     QString text() const;
 };
 
