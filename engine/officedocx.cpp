@@ -120,8 +120,9 @@ Margins marginsOf(const Document &document, const QSizeF &size)
     m.left = clampMargin(m.left);
     m.right = clampMargin(m.right);
     m.top = clampMargin(m.top);
-    // Room below for the last line's descent and the office's own rounding.
-    m.bottom = clampMargin(m.bottom - 4);
+    // Every page starts on a page of its own: room below costs nothing and takes in the lines
+    // a stand-in font wraps more often.
+    m.bottom = clampMargin(m.bottom - 26);
     return m;
 }
 
@@ -235,6 +236,10 @@ void DocxWriter::writeRun(QXmlStreamWriter &x, const Run &run, const QString &te
         x.writeEmptyElement(QStringLiteral("w:color"));
         x.writeAttribute(QStringLiteral("w:val"),
                          QStringLiteral("%1").arg(run.color, 6, 16, QLatin1Char('0')).toUpper());
+    }
+    if (run.spacing != 0) {
+        x.writeEmptyElement(QStringLiteral("w:spacing"));
+        x.writeAttribute(QStringLiteral("w:val"), QString::number(twips(run.spacing)));
     }
     const int halfPoints = std::max(2, int(std::lround(run.size * 2)));
     x.writeEmptyElement(QStringLiteral("w:sz"));

@@ -65,6 +65,7 @@ Line makeLine(const QList<RawChar> &chars, const QList<FontInfo> &fonts)
         run.bold = font.bold;
         run.italic = font.italic;
         run.monospaced = font.monospaced;
+        run.spacing = font.spacing * size;
         run.color = c.color;
         line.runs.append(run);
         line.baseline = std::max(line.baseline, c.baseline);
@@ -229,6 +230,7 @@ bool allBold(const Line &line)
     return !line.runs.isEmpty();
 }
 
+// A line of code: every line keeps its break.
 bool isMonospaced(const Line &line)
 {
     int mono = 0, total = 0;
@@ -237,7 +239,7 @@ bool isMonospaced(const Line &line)
         if (run.monospaced)
             mono += int(run.text.size());
     }
-    return total > 0 && mono * 2 > total;
+    return total > 0 && mono * 10 >= total * 9;
 }
 
 bool isLetter(QChar c)

@@ -445,6 +445,11 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
                         info.monospaced =
                             (ch->font && fz_font_is_monospaced(ctx, ch->font)) ||
                             nameSays(full, {"courier", "mono", "CMTT", "typewriter", "consol"});
+                        // The office's monospaced families are wider than TeX's: condensed
+                        // back to the width the text had.
+                        if (info.monospaced && info.family == QLatin1String("Courier New") &&
+                            full.contains(QRegularExpression(QStringLiteral("CMTT|LMMono|SFTT"))))
+                            info.spacing = -0.075;
                         found = fonts.insert(ch->font, int(raw->fonts.size()));
                         raw->fonts.append(info);
                     }

@@ -25,7 +25,8 @@ struct Run
     bool bold = false;
     bool italic = false;
     bool monospaced = false;
-    quint32 color = 0; // 0xRRGGBB
+    double spacing = 0; // letter spacing, points
+    quint32 color = 0;  // 0xRRGGBB
 };
 
 struct Line

@@ -12,6 +12,7 @@ struct FontInfo
     bool bold = false;
     bool italic = false;
     bool monospaced = false;
+    double spacing = 0; // letter spacing in ems
 };
 
 struct RawChar
