@@ -28,6 +28,11 @@ int run(const CommandLine &line)
     const QObject context;
     QObject::connect(&lane, &Worklane::taskError, &context,
                      [&](const QString &id, const QString &error) { errors.insert(id, error); });
+    QObject::connect(
+        &lane, &Worklane::taskNote, &context, [&](const QString &id, const QString &note) {
+            fputs(qPrintable(QDir::toNativeSeparators(sources.value(id)) + u": "_s + note + u'\n'),
+                  stderr);
+        });
     QObject::connect(&lane, &Worklane::taskOutputWritten, &context,
                      [&](const QString &id, const QString &path) { written.insert(id, path); });
     QObject::connect(&lane, &Worklane::taskStatus, &context, [&](const QString &id, int status) {

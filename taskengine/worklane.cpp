@@ -202,6 +202,9 @@ void Worklane::finishTask(const TaskResult &result)
         return;
     }
     if (result.success) {
+        if (result.pagesWithoutText > 0)
+            emit taskNote(result.taskId,
+                          tr("%n 页未找到文字，已作为图片保存", nullptr, result.pagesWithoutText));
         if (!result.writtenPath.isEmpty())
             emit taskOutputWritten(result.taskId, result.writtenPath);
         emit taskStatus(result.taskId, TaskStatus::Completed);
