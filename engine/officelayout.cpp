@@ -217,9 +217,17 @@ bool isLeaderLine(const Line &line)
     return leader.match(line.text()).hasMatch();
 }
 
-bool endsShort(const Line &line, double right)
+// A line ends its paragraph when the next line's first word would have fitted after it.
+bool endsShort(const Line &line, const Line &next, double right)
 {
-    return line.box.right() < right - std::max(3.0 * line.size, 24.0);
+    const QString text = line.text();
+    if (text.endsWith(u'-') || text.endsWith(QChar(0x00AD)))
+        return false;
+    const QString following = next.text().trimmed();
+    const qsizetype space = following.indexOf(u' ');
+    const qsizetype word = space < 0 ? following.size() : space;
+    const double charWidth = next.box.width() / std::max<qsizetype>(1, following.size());
+    return right - line.box.right() > (double(word) + 1) * charWidth + 0.5 * line.size;
 }
 
 bool allBold(const Line &line)
@@ -395,7 +403,7 @@ QList<Paragraph> paragraphsOf(const QList<Line> &lines, const QRectF &column)
                      (current.lines.size() > 1 || head.box.left() <= left + indentStep) &&
                      !bulletPattern().match(head.text()).hasMatch() &&
                      !numberPattern().match(head.text()).hasMatch()) ||
-                    endsShort(prev, right) || isLeaderLine(prev) || isMonospaced(line) ||
+                    endsShort(prev, line, right) || isLeaderLine(prev) || isMonospaced(line) ||
                     isMonospaced(prev) ||
                     (allBold(prev) && !allBold(line) && current.lines.size() == 1);
         }
