@@ -150,6 +150,14 @@ void DocxWriter::planFlow()
     for (qsizetype i = 0; i < m_document.pages.size(); ++i) {
         const Page &page = m_document.pages[i];
         bool first = true;
+        if (page.items.isEmpty() && i > 0) {
+            // A blank page stays a page.
+            FlowItem flow;
+            flow.section = m_pageSection[i];
+            flow.pageBreak = m_pageSection[i] == m_pageSection[i - 1];
+            m_flow.push_back(std::move(flow));
+            continue;
+        }
         for (const Item &item : page.items) {
             const auto *p = std::get_if<Paragraph>(&item);
             if (first && p && p->continued && !m_flow.empty() && m_flow.back().item &&
@@ -548,6 +556,16 @@ QByteArray DocxWriter::documentXml()
             section = flow.section;
         }
         const Section &s = m_sections[section];
+        if (!flow.item) {
+            x.writeStartElement(QStringLiteral("w:p"));
+            x.writeStartElement(QStringLiteral("w:pPr"));
+            if (flow.pageBreak)
+                x.writeEmptyElement(QStringLiteral("w:pageBreakBefore"));
+            x.writeEndElement();
+            x.writeEndElement();
+            previous = nullptr;
+            continue;
+        }
         if (const auto *p = std::get_if<Paragraph>(flow.item)) {
             writeParagraph(x, flow.useMerged ? flow.merged : *p, s, flow.pageBreak, false);
         } else if (const auto *image = std::get_if<Image>(flow.item)) {

@@ -502,6 +502,7 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
     page->size = raw.size;
     page->hasText = raw.hasText;
     page->items.clear();
+    page->blank = raw.blank;
     if (!raw.hasText) {
         page->pictureOnly = !raw.picture.data.isEmpty();
         if (page->pictureOnly)
@@ -674,7 +675,7 @@ void finishDocument(Document *document)
     QHash<QString, qint64> families;
     document->pagesWithoutText = 0;
     for (const Page &page : std::as_const(document->pages)) {
-        if (!page.hasText)
+        if (page.pictureOnly)
             ++document->pagesWithoutText;
         for (const Item &item : page.items) {
             if (const auto *p = std::get_if<Paragraph>(&item)) {

@@ -506,7 +506,9 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
                               int(std::lround(area.height() * kPictureDpi / 72.0)));
         raw->figures.append(std::move(figure));
     }
-    if (!hasText) {
+    raw->blank = !hasText && images.isEmpty() && raw->graphics.rules.isEmpty() &&
+                 raw->graphics.figures.isEmpty();
+    if (!hasText && !raw->blank) {
         raw->picture.data = takeBuffer(ctx, renderArea(ctx, objects.list, b));
         raw->picture.suffix = QStringLiteral("png");
         raw->picture.box = QRectF(QPointF(0, 0), raw->size);

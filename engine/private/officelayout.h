@@ -106,6 +106,7 @@ struct Page
     QList<Item> items;
     bool hasText = false;
     bool pictureOnly = false; // no text: the page's picture stands for it
+    bool blank = false;       // nothing on it
 };
 
 struct Document

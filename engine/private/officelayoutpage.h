@@ -41,7 +41,8 @@ struct RawPage
     QList<Image> figures; // drawn figures as pictures
     Graphics graphics;
     bool hasText = false;
-    Image picture; // the whole page, when it has no text
+    bool blank = false; // nothing drawn at all
+    Image picture;      // the whole page, when it has no text but shows something
 };
 
 bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *message);

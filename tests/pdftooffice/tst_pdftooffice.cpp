@@ -39,10 +39,9 @@ bool writeStructuredPdf(const QString &path)
     p.setFont(heading);
     p.drawText(QPointF(56, 80), u"Harbour Report"_s);
     p.setFont(body);
-    const QStringList left = {u"Left column opens the story of the"_s,
-                              u"harbour and its careful docu-"_s,
-                              u"mentation of the ships that arrived"_s,
-                              u"late in the winter of that year."_s};
+    const QStringList left = {
+        u"Left column opens the story of the"_s, u"harbour and its careful docu-"_s,
+        u"mentation of the ships that arrived"_s, u"late in the winter of that year."_s};
     const QStringList right = {u"Right column follows with the tale"_s,
                                u"of lanterns along the quay and the"_s,
                                u"keepers who tended every flame."_s};
@@ -64,7 +63,7 @@ bool writeStructuredPdf(const QString &path)
     }
     p.setFont(body);
     p.drawText(QPointF(60, 94), u"Cargo ledger"_s);
-    const QStringList cells = {u"Vessel"_s, u"Tons"_s, u"Arrived"_s, u"Berth"_s,
+    const QStringList cells = {u"Vessel"_s, u"Tons"_s,   u"Arrived"_s,    u"Berth"_s,
                                u"Osprey"_s, u"1234.5"_s, u"2024-03-15"_s, u"North"_s};
     for (int i = 0; i < 8; ++i)
         p.drawText(QPointF(xs[i % 4] + 4, ys[1 + i / 4] + 14), cells[i]);
@@ -246,7 +245,8 @@ private Q_SLOTS:
             QVERIFY(last.at(2).toArray().at(1).toString().startsWith(u"2024-03-15"_s));
             QCOMPARE(last.at(0).toArray().at(1).toString(), u"Osprey"_s);
             QString lines;
-            for (const QJsonValue &row : book.value(u"Page 1"_s).toObject().value(u"rows"_s).toArray())
+            for (const QJsonValue &row :
+                 book.value(u"Page 1"_s).toObject().value(u"rows"_s).toArray())
                 lines += strings(row).join(u' ').trimmed() + u'\n';
             QVERIFY2(lines.startsWith(u"Harbour Report\nLeft column opens the story of the\n"_s),
                      qPrintable(lines));
@@ -273,8 +273,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments"); // {dir} is the folder of the files
         QTest::addColumn<QStringList>("existing");  // made beforehand
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("written");   // stdout, one line a file
-        QTest::addColumn<QString>("reason");        // in stderr
+        QTest::addColumn<QStringList>("written"); // stdout, one line a file
+        QTest::addColumn<QString>("reason");      // in stderr
         QTest::newRow("docx beside the source, its name taken")
             << QStringList{u"--convert-to"_s, u"docx"_s, u"{dir}/harbour.pdf"_s}
             << QStringList{u"harbour.docx"_s} << 0 << QStringList{u"{dir}/harbour(1).docx"_s}
@@ -287,9 +287,9 @@ private Q_SLOTS:
             << QStringList{u"--convert-to"_s, u"pptx"_s, u"{dir}/missing.pdf"_s,
                            u"{dir}/harbour.pdf"_s}
             << QStringList{} << 1 << QStringList{u"{dir}/harbour.pptx"_s} << u"missing.pdf"_s;
-        QTest::newRow("not a PDF") << QStringList{u"--convert-to"_s, u"docx"_s, u"{dir}/notes.pdf"_s}
-                                   << QStringList{u"notes.pdf"_s} << 1 << QStringList{}
-                                   << u"notes.pdf"_s;
+        QTest::newRow("not a PDF")
+            << QStringList{u"--convert-to"_s, u"docx"_s, u"{dir}/notes.pdf"_s}
+            << QStringList{u"notes.pdf"_s} << 1 << QStringList{} << u"notes.pdf"_s;
         QTest::newRow("unknown format")
             << QStringList{u"--convert-to"_s, u"odt"_s, u"{dir}/harbour.pdf"_s} << QStringList{}
             << 2 << QStringList{} << u"odt"_s;
@@ -323,7 +323,8 @@ private Q_SLOTS:
                                 .split(u'\n', Qt::SkipEmptyParts);
         QStringList expected;
         for (const QString &path : written)
-            expected.append(QDir::toNativeSeparators(QString(path).replace(u"{dir}"_s, dir.path())));
+            expected.append(
+                QDir::toNativeSeparators(QString(path).replace(u"{dir}"_s, dir.path())));
         QCOMPARE(lines, expected);
         for (const QString &path : expected) {
             QFile file(path);
