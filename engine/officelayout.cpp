@@ -468,6 +468,77 @@ QList<Block> blocksOf(const QList<Line> &lines)
     return blocks;
 }
 
+// A table ruled only across (rules between row groups, none between columns): its columns are
+// where the white space runs down through all its text, its rows its lines of text.
+void splitByText(Table *table, const QList<RawLine> &lines)
+{
+    const QRectF box = table->box;
+    const int bins = int(std::ceil(box.width() * 2));
+    if (bins <= 0 || bins > 20000)
+        return;
+    std::vector<bool> covered(size_t(bins), false);
+    std::vector<double> baselines;
+    for (const RawLine &line : lines) {
+        for (const RawChar &c : line.chars) {
+            if (QChar::isSpace(c.c) || !box.contains(c.box.center()))
+                continue;
+            const int from = std::clamp(int((c.box.left() - box.left()) * 2), 0, bins - 1);
+            const int to =
+                std::clamp(int(std::ceil((c.box.right() - box.left()) * 2)), 0, bins - 1);
+            for (int b = from; b <= to; ++b)
+                covered[size_t(b)] = true;
+            baselines.push_back(c.baseline);
+        }
+    }
+    int first = 0, last = bins - 1;
+    while (first < bins && !covered[size_t(first)])
+        ++first;
+    while (last > first && !covered[size_t(last)])
+        --last;
+    QList<double> columns{box.left()};
+    for (int b = first; b <= last;) {
+        if (covered[size_t(b)]) {
+            ++b;
+            continue;
+        }
+        int end = b;
+        while (end <= last && !covered[size_t(end)])
+            ++end;
+        if (end - b >= 12) // 6 points of white
+            columns.append(box.left() + (b + end) / 4.0);
+        b = end;
+    }
+    columns.append(box.right());
+    if (columns.size() < 3)
+        return;
+    std::sort(baselines.begin(), baselines.end());
+    QList<double> rows{box.top()};
+    QList<double> rowBaselines;
+    for (double b : baselines)
+        if (rowBaselines.isEmpty() || b - rowBaselines.last() > 2)
+            rowBaselines.append(b);
+    for (qsizetype i = 0; i + 1 < rowBaselines.size(); ++i) {
+        // Between two lines of text, unless a rule lies there already.
+        const double mid = (rowBaselines[i] + rowBaselines[i + 1]) / 2 + 2;
+        double edge = mid;
+        for (double ruled : std::as_const(table->rows))
+            if (ruled > rowBaselines[i] && ruled < rowBaselines[i + 1])
+                edge = ruled;
+        rows.append(edge);
+    }
+    rows.append(box.bottom());
+    table->columns = columns;
+    table->rows = rows;
+    table->cells.clear();
+    for (qsizetype r = 0; r + 1 < rows.size(); ++r)
+        for (qsizetype c = 0; c + 1 < columns.size(); ++c) {
+            Cell cell;
+            cell.row = int(r);
+            cell.column = int(c);
+            table->cells.append(cell);
+        }
+}
+
 bool inside(const QRectF &outer, const QRectF &box)
 {
     const QPointF c = box.center();
@@ -512,6 +583,10 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
     }
 
     QList<Table> tables = findTables(raw.graphics.rules);
+    for (Table &table : tables) {
+        if (table.columns.size() == 2)
+            splitByText(&table, raw.lines);
+    }
     // Characters inside a table go to its cells; tables without text are drawings.
     QList<QList<QList<RawChar>>> cellChars(tables.size());
     for (qsizetype t = 0; t < tables.size(); ++t)
@@ -568,6 +643,13 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
                 if (!row.isEmpty() && std::fabs(c.baseline - row.last().baseline) > 1) {
                     lines.append(makeLine(row, raw.fonts));
                     row.clear();
+                }
+                if (!row.isEmpty() && !QChar::isSpace(row.last().c) && !QChar::isSpace(c.c) &&
+                    c.box.left() - row.last().box.right() > 0.25 * c.size) {
+                    // Pieces of separate text lines meet in one cell: a space between them.
+                    RawChar space = row.last();
+                    space.c = u' ';
+                    row.append(space);
                 }
                 row.append(c);
             }
