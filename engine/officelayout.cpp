@@ -468,6 +468,31 @@ QList<Block> blocksOf(const QList<Line> &lines)
     return blocks;
 }
 
+// The baselines of the lines the characters stand on: a raised or lowered character (an index,
+// an exponent) belongs to the line of the full-size characters beside it.
+QList<double> baselineRows(const QList<RawChar> &chars)
+{
+    std::vector<std::pair<double, double>> marks; // baseline, size
+    for (const RawChar &c : chars)
+        if (!QChar::isSpace(c.c))
+            marks.emplace_back(c.baseline, c.size);
+    std::sort(marks.begin(), marks.end());
+    QList<double> rows;
+    double size = 0;
+    for (const auto &[baseline, charSize] : marks) {
+        if (rows.isEmpty() || baseline - rows.last() > 0.55 * std::max(size, charSize)) {
+            rows.append(baseline);
+            size = charSize;
+        } else if (charSize > size + 0.5) {
+            rows.last() = baseline; // the full-size line, not its index
+            size = charSize;
+        }
+    }
+    if (rows.isEmpty())
+        rows.append(0);
+    return rows;
+}
+
 // A table ruled only across (rules between row groups, none between columns): its columns are
 // where the white space runs down through all its text, its rows its lines of text.
 void splitByText(Table *table, const QList<RawLine> &lines)
@@ -477,17 +502,17 @@ void splitByText(Table *table, const QList<RawLine> &lines)
     if (bins <= 0 || bins > 20000)
         return;
     std::vector<bool> covered(size_t(bins), false);
-    std::vector<double> baselines;
+    QList<RawChar> inside;
     for (const RawLine &line : lines) {
         for (const RawChar &c : line.chars) {
             if (QChar::isSpace(c.c) || !box.contains(c.box.center()))
                 continue;
+            inside.append(c);
             const int from = std::clamp(int((c.box.left() - box.left()) * 2), 0, bins - 1);
             const int to =
                 std::clamp(int(std::ceil((c.box.right() - box.left()) * 2)), 0, bins - 1);
             for (int b = from; b <= to; ++b)
                 covered[size_t(b)] = true;
-            baselines.push_back(c.baseline);
         }
     }
     int first = 0, last = bins - 1;
@@ -511,12 +536,8 @@ void splitByText(Table *table, const QList<RawLine> &lines)
     columns.append(box.right());
     if (columns.size() < 3)
         return;
-    std::sort(baselines.begin(), baselines.end());
     QList<double> rows{box.top()};
-    QList<double> rowBaselines;
-    for (double b : baselines)
-        if (rowBaselines.isEmpty() || b - rowBaselines.last() > 2)
-            rowBaselines.append(b);
+    const QList<double> rowBaselines = baselineRows(inside);
     for (qsizetype i = 0; i + 1 < rowBaselines.size(); ++i) {
         // Between two lines of text, unless a rule lies there already.
         const double mid = (rowBaselines[i] + rowBaselines[i + 1]) / 2 + 2;
@@ -632,15 +653,24 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
             if (chars.isEmpty())
                 continue;
             ++filled;
-            // Rows of characters by baseline, then paragraphs as in the flow.
-            std::stable_sort(chars.begin(), chars.end(), [](const RawChar &a, const RawChar &b) {
-                return a.baseline < b.baseline - 1 ||
-                       (std::fabs(a.baseline - b.baseline) <= 1 && a.box.left() < b.box.left());
+            // Rows of characters by baseline (raised and lowered ones with their line), then
+            // paragraphs as in the flow.
+            const QList<double> rows = baselineRows(chars);
+            auto rowOf = [&rows](const RawChar &c) {
+                qsizetype best = 0;
+                for (qsizetype r = 1; r < rows.size(); ++r)
+                    if (std::fabs(rows[r] - c.baseline) < std::fabs(rows[best] - c.baseline))
+                        best = r;
+                return best;
+            };
+            std::stable_sort(chars.begin(), chars.end(), [&](const RawChar &a, const RawChar &b) {
+                const qsizetype ra = rowOf(a), rb = rowOf(b);
+                return ra < rb || (ra == rb && a.box.left() < b.box.left());
             });
             QList<Line> lines;
             QList<RawChar> row;
             for (const RawChar &c : chars) {
-                if (!row.isEmpty() && std::fabs(c.baseline - row.last().baseline) > 1) {
+                if (!row.isEmpty() && rowOf(c) != rowOf(row.last())) {
                     lines.append(makeLine(row, raw.fonts));
                     row.clear();
                 }
