@@ -213,30 +213,29 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
                 .arg(QDir::toNativeSeparators(target)));
         return;
     }
+    // The print dialog asked before a file there was chosen to be replaced; a file that appears
+    // there meanwhile is kept and the print takes the next free name.
+    const bool replaceChosen = toFile && QFileInfo::exists(target);
     if (toFile) {
-        // The page writer stages its own output beside the name it is given.
-        staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath(),
-                                              order.route == PdfPrintWorker::Route::PdfFile
-                                                  ? StagedFile::Kind::Named
-                                                  : StagedFile::Kind::Anonymous);
+        // Also a probe for the PDF route, whose writer stages its own: a folder that cannot
+        // take a file fails here, before any work.
+        staged = std::make_unique<StagedFile>(QFileInfo(target).absolutePath());
         if (!staged->isValid()) {
             ModernMessageBox::showWarning(
                 parent, QApplication::translate("PdfPrintJob", "打印失败"),
                 QApplication::translate("PdfPrintJob", "无法启动打印任务。"));
             return;
         }
-        if (order.route == PdfPrintWorker::Route::PdfFile) {
-            order.stagedPath = staged->path();
-            // A document opened with a password keeps its protection in the printed file.
-            order.writeOptions = PdfWriteOptions{model->documentPath(), model->documentPassword()};
-        } else {
-            printer.setOutputFileName(staged->path());
-        }
     }
-
-    // The print dialog asked before a file there was chosen to be replaced; a file that appears
-    // there meanwhile is kept and the print takes the next free name.
-    const bool replaceChosen = toFile && QFileInfo::exists(target);
+    if (toFile && order.route == PdfPrintWorker::Route::PdfFile) {
+        staged.reset();
+        order.target = target;
+        order.replaceTarget = replaceChosen;
+        // A document opened with a password keeps its protection in the printed file.
+        order.writeOptions = PdfWriteOptions{model->documentPath(), model->documentPassword()};
+    } else if (toFile) {
+        printer.setOutputFileName(staged->path());
+    }
 
     PdfPrintWorker worker(std::move(order));
     runWithProgress(&worker, parent);
@@ -253,6 +252,7 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
     // Rendered sheets printed before a failure stay, as they would on paper; a PDF subset that
     // failed is not a print of the range and is dropped.
     const bool keep = error.isEmpty() || worker.route() == PdfPrintWorker::Route::Rendered;
+    QString placedPath = outcome.writtenPath;
     if (staged && keep) {
         const QString owner = QUuid::createUuid().toString();
         staged->setOwner(owner);
@@ -260,12 +260,14 @@ void PdfPrintJob::print(const PdfDocumentModel *model, QWidget *parent)
         Inkwell::releaseOutputs(owner);
         if (!placed && error.isEmpty())
             error = staged->errorString();
-        if (placed && error.isEmpty() && !pathidentity::same(staged->placedPath(), target))
-            ModernMessageBox::showInformation(
-                parent, QApplication::translate("PdfPrintJob", "打印完成"),
-                QApplication::translate("PdfPrintJob", "已有同名文件，打印内容已保存为：\n%1")
-                    .arg(QDir::toNativeSeparators(staged->placedPath())));
+        if (placed)
+            placedPath = staged->placedPath();
     }
+    if (!placedPath.isEmpty() && error.isEmpty() && !pathidentity::same(placedPath, target))
+        ModernMessageBox::showInformation(
+            parent, QApplication::translate("PdfPrintJob", "打印完成"),
+            QApplication::translate("PdfPrintJob", "已有同名文件，打印内容已保存为：\n%1")
+                .arg(QDir::toNativeSeparators(placedPath)));
     if (!error.isEmpty())
         ModernMessageBox::showWarning(parent, QApplication::translate("PdfPrintJob", "打印未完成"),
                                       error);

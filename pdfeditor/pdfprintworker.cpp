@@ -47,7 +47,7 @@ void PdfPrintWorker::run()
         return;
     switch (m_order.route) {
     case Route::PdfFile:
-        if (writeSubset(m_order.stagedPath, m_order.writeOptions))
+        if (writeFile())
             m_pagesDone = pageCount();
         return;
     case Route::Spool:
@@ -69,6 +69,29 @@ bool PdfPrintWorker::writeSubset(const QString &path, const PdfWriteOptions &opt
         return true;
     m_outcome.error = message.trimmed();
     return false;
+}
+
+bool PdfPrintWorker::writeFile()
+{
+    // The writer stages the pages unnamed and names them only when complete, so nothing is
+    // left in the folder if the print is stopped midway.
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    bool ok = false;
+    // A cancel before the name is taken leaves the folder as it was.
+    Inkwell::setCancelFlag(&m_cancelRequested);
+    if (m_order.replaceTarget) {
+        ok = PdfEditorBackend::saveDocument(m_order.pages, m_order.target, m_order.writeOptions,
+                                            &error, &message);
+        m_outcome.writtenPath = ok ? m_order.target : QString();
+    } else {
+        ok = PdfEditorBackend::saveNewDocument(m_order.pages, m_order.target, m_order.writeOptions,
+                                               &m_outcome.writtenPath, &error, &message);
+    }
+    Inkwell::setCancelFlag(nullptr);
+    if (!ok)
+        m_outcome.error = message.trimmed();
+    return ok;
 }
 
 // False when the spooler could not take the job; the caller then renders.

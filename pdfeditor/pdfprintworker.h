@@ -30,7 +30,8 @@ public:
         QList<PdfSourcePage> pages;
         QList<QSizeF> displaySizes; // points, the user's rotation applied; one per page
         int firstRow = 0;           // row of the first page, for messages
-        QString stagedPath;         // PdfFile: where the subset goes
+        QString target;             // PdfFile: the file chosen for the subset
+        bool replaceTarget = false; // PdfFile: the user chose to replace the file there
         PdfWriteOptions writeOptions;
         QPrinter *printer = nullptr; // Spool and Rendered; only this thread touches it meanwhile
     };
@@ -39,6 +40,7 @@ public:
     {
         bool started = true; // false when the printer could not begin a job
         QString error;       // empty when every page was printed
+        QString writtenPath; // PdfFile: the name the subset took
     };
 
     // Largest image rendered for one sheet: a 1200 dpi printer would otherwise ask for half a
@@ -62,6 +64,7 @@ public:
 
 private:
     bool writeSubset(const QString &path, const PdfWriteOptions &options);
+    bool writeFile();
     bool spool();
     void render();
 

@@ -64,6 +64,8 @@ FileListItem::FileListItem(const QString &filePath, QWidget *parent)
     const ListFrame::RowLabels labels =
         ListFrame::rowLabels(this, u"fileListItemName"_s, u"fileListItemSize"_s);
     m_iconLabel = labels.icon;
+    m_iconLabel->setObjectName(u"fileListItemIcon"_s);
+    m_iconLabel->setPixmap(ToolPixmaps::icon(ListFrame::fileIcon(filePath), 32));
     m_nameLabel = labels.name;
     m_nameLabel->setText(QFileInfo(filePath).fileName());
     m_sizeLabel = labels.size;

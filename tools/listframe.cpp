@@ -5,10 +5,13 @@
 #include "theme.h"
 #include "toolpixmaps.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace ListFrame {
 
@@ -37,6 +40,23 @@ void arrange(QWidget *owner, QHBoxLayout *top, QListWidget *list)
     layout->addSpacing(10);
     layout->addWidget(divider);
     layout->addWidget(list);
+}
+
+QString fileIcon(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    static const QStringList word{u"doc"_s, u"docx"_s, u"docm"_s, u"odt"_s, u"rtf"_s, u"txt"_s};
+    static const QStringList sheet{u"xls"_s, u"xlsx"_s, u"xlsm"_s, u"ods"_s, u"csv"_s};
+    static const QStringList slides{u"ppt"_s, u"pptx"_s, u"pptm"_s, u"odp"_s};
+    if (suffix == u"pdf"_s)
+        return u":/res/icons/modern/file-pdf.png"_s;
+    if (word.contains(suffix))
+        return u":/res/icons/modern/file-word.png"_s;
+    if (sheet.contains(suffix))
+        return u":/res/icons/modern/file-excel.png"_s;
+    if (slides.contains(suffix))
+        return u":/res/icons/modern/file-ppt.png"_s;
+    return u":/res/icons/modern/file-image.png"_s;
 }
 
 RowLabels rowLabels(QWidget *row, const QString &nameObject, const QString &sizeObject)

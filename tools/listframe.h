@@ -25,5 +25,7 @@ struct RowLabels
     QVBoxLayout *texts = nullptr; // the name above the size, centred
 };
 RowLabels rowLabels(QWidget *row, const QString &nameObject, const QString &sizeObject);
+// The picture of a file's kind: PDF, word processing, spreadsheet, slides, else an image.
+QString fileIcon(const QString &path);
 
 } // namespace ListFrame

@@ -30,6 +30,8 @@ PdfEncryOptionsPanel::PdfEncryOptionsPanel(QWidget *parent)
 
     connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
             &PdfEncryOptionsPanel::onPasswordChanged);
+    connect(m_password->lineEdit(), &QLineEdit::textChanged, this,
+            &PdfEncryOptionsPanel::updateOwnerFeedback);
     connect(m_confirmation->lineEdit(), &QLineEdit::textChanged, this,
             &PdfEncryOptionsPanel::onConfirmationChanged);
     updateStartButton();
@@ -43,7 +45,28 @@ QString PdfEncryOptionsPanel::startBlocker() const
         return tr("此项目为必填项");
     if (password != confirmation)
         return tr("两个密码应该匹配");
+    return ownerProblem();
+}
+
+QString PdfEncryOptionsPanel::ownerProblem() const
+{
+    // Whoever opens the file as its owner may do everything: a restriction only holds when the
+    // owner password is one the readers are not given.
+    const bool restricted =
+        !m_allowPrint->isChecked() || !m_allowCopy->isChecked() || !m_allowModify->isChecked();
+    const QString owner = m_ownerPassword->lineEdit()->text();
+    if (restricted && (owner.isEmpty() || owner == m_password->lineEdit()->text()))
+        return tr("限制权限需要一个与密码不同的所有者密码");
     return {};
+}
+
+void PdfEncryOptionsPanel::updateOwnerFeedback()
+{
+    const QString problem = ownerProblem();
+    m_ownerError->setText(problem);
+    m_ownerError->setVisible(!problem.isEmpty());
+    m_ownerPassword->setError(!problem.isEmpty());
+    updateStartButton();
 }
 
 void PdfEncryOptionsPanel::onPasswordChanged(const QString &text)
@@ -119,6 +142,13 @@ void PdfEncryOptionsPanel::addMoreOptions()
     m_ownerPassword->setFixedHeight(48);
     m_ownerPassword->lineEdit()->setPlaceholderText(tr("留空则与上面的密码相同"));
     layout->addWidget(m_ownerPassword);
+    m_ownerError = new QLabel(m_more);
+    m_ownerError->setObjectName(u"ownerPasswordError"_s);
+    m_ownerError->setWordWrap(true);
+    m_ownerError->setFont(KitStyle::font(KitStyle::Regular12, font()));
+    m_ownerError->setStyleSheet(KitStyle::colouredLabelStyle(QString(Theme::errorText)));
+    m_ownerError->hide();
+    layout->addWidget(m_ownerError);
     layout->addSpacing(10);
     const auto permission = [&](const QString &text, const QString &name) {
         auto *box = new QCheckBox(text, m_more);
@@ -127,6 +157,7 @@ void PdfEncryOptionsPanel::addMoreOptions()
         box->setStyleSheet(KitStyle::checkBoxStyle());
         box->setCursor(Qt::PointingHandCursor);
         box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, &PdfEncryOptionsPanel::updateOwnerFeedback);
         layout->addWidget(box);
         layout->addSpacing(6);
         return box;
@@ -135,6 +166,8 @@ void PdfEncryOptionsPanel::addMoreOptions()
     m_allowCopy = permission(tr("允许复制内容"), u"allowCopyCheck"_s);
     m_allowModify = permission(tr("允许修改"), u"allowModifyCheck"_s);
     addControl(m_more);
+    connect(m_ownerPassword->lineEdit(), &QLineEdit::textChanged, this,
+            &PdfEncryOptionsPanel::updateOwnerFeedback);
 
     setMoreOptionsShown(false);
     connect(m_moreToggle, &QToolButton::toggled, this, &PdfEncryOptionsPanel::setMoreOptionsShown);

@@ -26,6 +26,8 @@ private:
     void onPasswordChanged(const QString &text);
     void onConfirmationChanged(const QString &text);
     void compare();
+    QString ownerProblem() const;
+    void updateOwnerFeedback();
     void addMoreOptions();
     void setMoreOptionsShown(bool shown);
 
@@ -36,6 +38,7 @@ private:
     QToolButton *m_moreToggle = nullptr;
     QWidget *m_more = nullptr;
     PasswordInput *m_ownerPassword = nullptr;
+    QLabel *m_ownerError = nullptr;
     QCheckBox *m_allowPrint = nullptr;
     QCheckBox *m_allowCopy = nullptr;
     QCheckBox *m_allowModify = nullptr;

@@ -223,25 +223,8 @@ void TaskListItem::showFailedTitle()
         return;
     m_nameLabel->setText(title);
     m_nameLabel->setToolTip(toolTip);
-    m_fileIconLabel->setPixmap(
-        ToolPixmaps::icon(fileIcon(named.isEmpty() ? m_inputs.constFirst() : named), 32));
-}
-
-QString TaskListItem::fileIcon(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList word{u"doc"_s, u"docx"_s, u"docm"_s, u"odt"_s, u"rtf"_s, u"txt"_s};
-    static const QStringList sheet{u"xls"_s, u"xlsx"_s, u"xlsm"_s, u"ods"_s, u"csv"_s};
-    static const QStringList slides{u"ppt"_s, u"pptx"_s, u"pptm"_s, u"odp"_s};
-    if (suffix == u"pdf"_s)
-        return u":/res/icons/modern/file-pdf.png"_s;
-    if (word.contains(suffix))
-        return u":/res/icons/modern/file-word.png"_s;
-    if (sheet.contains(suffix))
-        return u":/res/icons/modern/file-excel.png"_s;
-    if (slides.contains(suffix))
-        return u":/res/icons/modern/file-ppt.png"_s;
-    return u":/res/icons/modern/file-image.png"_s;
+    m_fileIconLabel->setPixmap(ToolPixmaps::icon(
+        ListFrame::fileIcon(named.isEmpty() ? m_inputs.constFirst() : named), 32));
 }
 
 void TaskListItem::setStatus(int status)

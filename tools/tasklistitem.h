@@ -51,8 +51,6 @@ Q_SIGNALS:
     void removeInputRequested();
 
 private:
-    // The picture of a source by its kind: PDF, word processing, spreadsheet, slides, image.
-    static QString fileIcon(const QString &path);
     void openFile();
     void openFolder();
     void showSecondLine();

@@ -892,6 +892,10 @@
         <source>允许修改</source>
         <translation>السماح بالتعديل</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>يتطلب تقييد الأذونات كلمة مرور مالك مختلفة عن كلمة المرور</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>

@@ -888,6 +888,10 @@
         <source>允许修改</source>
         <translation>Änderungen erlauben</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Für eingeschränkte Berechtigungen ist ein vom Passwort abweichendes Besitzerpasswort nötig</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>

@@ -888,6 +888,10 @@
         <source>允许修改</source>
         <translation>Allow changes</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restricting permissions needs an owner password different from the password</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>

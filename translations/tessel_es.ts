@@ -888,6 +888,10 @@
         <source>允许修改</source>
         <translation>Permitir modificaciones</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restringir los permisos requiere una contraseña de propietario distinta de la contraseña</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>

@@ -888,6 +888,10 @@
         <source>允许修改</source>
         <translation>Autoriser les modifications</translation>
     </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>Restreindre les autorisations exige un mot de passe propriétaire différent du mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>PdfEncryPage</name>

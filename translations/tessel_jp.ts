@@ -657,7 +657,7 @@
     <name>OutputLocationChoice</name>
     <message>
         <source>原始文件</source>
-        <translation>元のファイル</translation>
+        <translation>元のフォルダー</translation>
     </message>
     <message>
         <source>桌面</source>
@@ -886,6 +886,10 @@
     <message>
         <source>允许修改</source>
         <translation>変更を許可</translation>
+    </message>
+    <message>
+        <source>限制权限需要一个与密码不同的所有者密码</source>
+        <translation>権限を制限するには、パスワードとは異なる所有者パスワードが必要です</translation>
     </message>
 </context>
 <context>

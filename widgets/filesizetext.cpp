@@ -1,19 +1,23 @@
 #include "filesizetext.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 QString FileSizeText::format(qint64 bytes)
 {
     constexpr qint64 kib = 1024;
     constexpr qint64 mib = kib * 1024;
     constexpr qint64 gib = mib * 1024;
+    // Digits as the interface language writes them: "1,22 Mo" in French.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     if (bytes < kib)
-        return tr("%1 B").arg(bytes);
+        return tr("%1 B").arg(locale.toString(bytes));
     if (bytes < mib)
-        return tr("%1 KB").arg(double(bytes) / kib, 0, 'f', 0);
+        return tr("%1 KB").arg(locale.toString(double(bytes) / kib, 'f', 0));
     if (bytes < gib)
-        return tr("%1 MB").arg(double(bytes) / mib, 0, 'f', 2);
-    return tr("%1 GB").arg(double(bytes) / gib, 0, 'f', 2);
+        return tr("%1 MB").arg(locale.toString(double(bytes) / mib, 'f', 2));
+    return tr("%1 GB").arg(locale.toString(double(bytes) / gib, 'f', 2));
 }
 
 QString FileSizeText::ofFile(const QString &path)

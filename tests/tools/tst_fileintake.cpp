@@ -8,6 +8,7 @@
 #include "iconbutton.h"
 #include "imagetopdfpage.h"
 #include "pdfcompresspage.h"
+#include "toolpixmaps.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -108,30 +109,56 @@ void TestFileIntake::dragRow(FileListWidget *list, int from, QPoint viewportTarg
 void TestFileIntake::sizeText_data()
 {
     QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << qint64(0) << u"0 B"_s;
-    QTest::newRow("bytes") << qint64(1023) << u"1023 B"_s;
-    QTest::newRow("one KB") << qint64(1024) << u"1 KB"_s;
-    QTest::newRow("KB rounded") << qint64(1536) << u"2 KB"_s;
-    QTest::newRow("just below a MB") << qint64(1048575) << u"1024 KB"_s;
-    QTest::newRow("one MB") << qint64(1048576) << u"1.00 MB"_s;
-    QTest::newRow("MB") << qint64(5767168) << u"5.50 MB"_s;
-    QTest::newRow("one GB") << qint64(1073741824) << u"1.00 GB"_s;
-    QTest::newRow("GB") << qint64(3LL * 1073741824 / 2) << u"1.50 GB"_s;
+    // The row's picture follows the file's kind.
+    QTest::addColumn<QString>("icon");
+    const QString pdf = u"file-pdf"_s;
+    QTest::newRow("empty") << qint64(0) << u"C"_s << u"sized.pdf"_s << u"0 B"_s << pdf;
+    QTest::newRow("bytes") << qint64(1023) << u"C"_s << u"sized.pdf"_s << u"1023 B"_s << pdf;
+    QTest::newRow("one KB") << qint64(1024) << u"C"_s << u"sized.pdf"_s << u"1 KB"_s << pdf;
+    QTest::newRow("KB rounded") << qint64(1536) << u"C"_s << u"sized.pdf"_s << u"2 KB"_s << pdf;
+    QTest::newRow("just below a MB")
+        << qint64(1048575) << u"C"_s << u"sized.pdf"_s << u"1024 KB"_s << pdf;
+    QTest::newRow("one MB") << qint64(1048576) << u"C"_s << u"sized.pdf"_s << u"1.00 MB"_s << pdf;
+    QTest::newRow("MB") << qint64(5767168) << u"C"_s << u"sized.pdf"_s << u"5.50 MB"_s << pdf;
+    QTest::newRow("one GB") << qint64(1073741824) << u"C"_s << u"sized.pdf"_s << u"1.00 GB"_s
+                            << pdf;
+    QTest::newRow("GB") << qint64(3LL * 1073741824 / 2) << u"C"_s << u"sized.pdf"_s << u"1.50 GB"_s
+                        << pdf;
+    QTest::newRow("French decimal comma")
+        << qint64(1279262) << u"fr_FR"_s << u"sized.pdf"_s << u"1,22 MB"_s << pdf;
+    QTest::newRow("English thousands not grouped")
+        << qint64(1048575) << u"en_US"_s << u"sized.pdf"_s << u"1024 KB"_s << pdf;
+    QTest::newRow("a picture") << qint64(2048) << u"C"_s << u"scan.PNG"_s << u"2 KB"_s
+                               << u"file-image"_s;
+    QTest::newRow("a word-processing document")
+        << qint64(10) << u"C"_s << u"letter.docx"_s << u"10 B"_s << u"file-word"_s;
 }
 
 void TestFileIntake::sizeText()
 {
     QFETCH(qint64, bytes);
+    QFETCH(QString, locale);
+    QFETCH(QString, name);
     QFETCH(QString, text);
-    const QString path = sizedFile(m_dir->filePath(u"sized.pdf"_s), bytes);
+    QFETCH(QString, icon);
+    const QString path = sizedFile(m_dir->filePath(name), bytes);
     if (path.isEmpty())
         QSKIP("cannot make a file of that size here");
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
     FileListWidget list;
     list.addFiles({path, m_dir->filePath(u"missing.pdf"_s)});
+    QLocale::setDefault(before);
     QCOMPARE(rowWidget(&list, 0)->findChild<QLabel *>(u"fileListItemSize"_s)->text(), text);
-    QCOMPARE(rowWidget(&list, 0)->findChild<QLabel *>(u"fileListItemName"_s)->text(),
-             u"sized.pdf"_s);
+    QCOMPARE(rowWidget(&list, 0)->findChild<QLabel *>(u"fileListItemName"_s)->text(), name);
+    const QImage shown =
+        rowWidget(&list, 0)->findChild<QLabel *>(u"fileListItemIcon"_s)->pixmap().toImage();
+    const QImage expected =
+        ToolPixmaps::icon(u":/res/icons/modern/%1.png"_s.arg(icon), 32).toImage();
+    QVERIFY(shown == expected);
     // A path that names no file is listed as it was given, at 0 bytes.
     QCOMPARE(rowWidget(&list, 1)->findChild<QLabel *>(u"fileListItemSize"_s)->text(), u"0 B"_s);
 }

@@ -102,7 +102,8 @@ private slots:
     void optionValues();
     void titlesAndStartTexts_data();
     void titlesAndStartTexts();
-    void startIsNotValidated();
+    void encryptStartBlocker_data();
+    void encryptStartBlocker();
     void compressCardsAndSaveOptionsIndependent();
     void encryptFeedback_data();
     void encryptFeedback();
@@ -249,16 +250,57 @@ void TestOptionsPanels::titlesAndStartTexts()
     QCOMPARE(panel->locationComboBox()->height(), 48);
 }
 
-void TestOptionsPanels::startIsNotValidated()
+void TestOptionsPanels::encryptStartBlocker_data()
 {
-    // An empty password blocks the start; the button says why.
+    QTest::addColumn<QStringList>("steps");
+    // The start button's tool tip, empty where it is enabled.
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("ownerErrorShown");
+    const QString restricted = u"限制权限需要一个与密码不同的所有者密码"_s;
+    const QStringList typed{u"type:passwordInput:pw"_s, u"type:confirmPasswordInput:pw"_s,
+                            u"open:moreOptionsToggle"_s};
+    QTest::newRow("nothing typed") << QStringList{} << u"此项目为必填项"_s << false;
+    QTest::newRow("confirmed, everything allowed") << typed << QString() << false;
+    QTest::newRow("no printing without an owner password")
+        << typed + QStringList{u"tick:allowPrintCheck"_s} << restricted << true;
+    QTest::newRow("no copying with the owner password equal to the password")
+        << typed + QStringList{u"type:ownerPasswordInput:pw"_s, u"tick:allowCopyCheck"_s}
+        << restricted << true;
+    QTest::newRow("no changes with an owner password of its own")
+        << typed + QStringList{u"tick:allowModifyCheck"_s, u"type:ownerPasswordInput:boss"_s}
+        << QString() << false;
+    QTest::newRow("restriction ticked back")
+        << typed + QStringList{u"tick:allowPrintCheck"_s, u"tick:allowPrintCheck"_s} << QString()
+        << false;
+    QTest::newRow("password changed to equal the owner password")
+        << QStringList{u"type:passwordInput:boss"_s, u"type:confirmPasswordInput:boss"_s,
+                       u"open:moreOptionsToggle"_s,  u"type:ownerPasswordInput:bos"_s,
+                       u"tick:allowCopyCheck"_s,     u"type:ownerPasswordInput:s"_s}
+        << restricted << true;
+}
+
+void TestOptionsPanels::encryptStartBlocker()
+{
+    // Nothing starts that would write a file other than the one asked for; the button says why.
+    QFETCH(QStringList, steps);
+    QFETCH(QString, blocker);
+    QFETCH(bool, ownerErrorShown);
     PdfEncryOptionsPanel panel;
+    panel.resize(320, 900);
     panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    for (const QString &step : steps)
+        apply(&panel, step);
     QSignalSpy started(&panel, &BatchOptionsPanel::startClicked);
     QTest::mouseClick(panel.startButton(), Qt::LeftButton);
-    QCOMPARE(started.size(), 0);
-    QVERIFY(!panel.startButton()->isEnabled());
-    QCOMPARE(panel.startButton()->toolTip(), u"此项目为必填项"_s);
+    QCOMPARE(started.size(), blocker.isEmpty() ? 1 : 0);
+    QCOMPARE(panel.startButton()->isEnabled(), blocker.isEmpty());
+    QCOMPARE(panel.startButton()->toolTip(), blocker);
+    auto *ownerError = panel.findChild<QLabel *>(u"ownerPasswordError"_s);
+    QVERIFY(ownerError);
+    QCOMPARE(ownerError->isVisible(), ownerErrorShown);
+    if (ownerErrorShown)
+        QCOMPARE(ownerError->text(), blocker);
 }
 
 void TestOptionsPanels::compressCardsAndSaveOptionsIndependent()

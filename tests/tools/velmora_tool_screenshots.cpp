@@ -248,8 +248,9 @@ int main(int argc, char *argv[])
     typePassword(encrypt, "confirmPasswordInput", QString());
     save(&window, u"encrypt-required"_s);
     encrypt->optionsPanel()->findChild<QToolButton *>(u"moreOptionsToggle"_s)->click();
-    typePassword(encrypt, "ownerPasswordInput", u"owner"_s);
     encrypt->optionsPanel()->findChild<QCheckBox *>(u"allowModifyCheck"_s)->setChecked(false);
+    save(&window, u"encrypt-restricted-without-owner"_s);
+    typePassword(encrypt, "ownerPasswordInput", u"owner"_s);
     save(&window, u"encrypt-more-options"_s);
 
     auto *combo = encrypt->optionsPanel()->locationComboBox();

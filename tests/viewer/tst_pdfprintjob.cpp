@@ -373,6 +373,8 @@ void TestPrintJob::printsOffTheGuiThread()
     // Counts the turns of the event loop while the print runs behind its progress box.
     int ticks = 0;
     bool cancelOffered = false;
+    // A name taken in the folder before the print is complete would outlive a killed process.
+    QStringList seenWhilePrinting;
     QTimer heartbeat;
     heartbeat.setInterval(0);
     connect(&heartbeat, &QTimer::timeout, this, [&] {
@@ -380,6 +382,7 @@ void TestPrintJob::printsOffTheGuiThread()
         if (!box || box->objectName() != u"pdfPrintProgressBox"_s)
             return;
         ++ticks;
+        seenWhilePrinting += QDir(m_dir.path()).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
         auto *button = box->findChild<QPushButton *>(u"messageBoxCancelButton"_s);
         cancelOffered = cancelOffered || (button && button->isEnabled());
         if (cancel && button && button->isEnabled())
@@ -398,6 +401,7 @@ void TestPrintJob::printsOffTheGuiThread()
     const QStringList leftovers =
         QDir(m_dir.path()).entryList({u"*.part"_s}, QDir::Files | QDir::Hidden);
     QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(u", "_s)));
+    QVERIFY2(seenWhilePrinting.isEmpty(), qPrintable(seenWhilePrinting.join(u", "_s)));
     if (cancel) {
         QCOMPARE(fixtures::readBytes(out), before);
         return;
