@@ -147,7 +147,7 @@ void TaskListItem::setOutputPath(const QString &path)
         return;
     }
     m_sizeLabel->setToolTip(QString());
-    m_fileIconLabel->setPixmap(ToolPixmaps::icon(fileIcon(m_outputPath), 32));
+    m_fileIconLabel->setPixmap(ToolPixmaps::icon(ListFrame::fileIcon(m_outputPath), 32));
     if (isFile) {
         const bool compressed = m_sourceSize >= 0 && m_status == TaskStatus::Completed;
         QString text = compressed ? sizeChangeText(m_sourceSize, info.size())
