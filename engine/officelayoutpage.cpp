@@ -493,7 +493,19 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
         raw->images.append(std::move(image));
     }
     raw->hasText = hasText;
-    for (const QRectF &area : figureAreas(raw->graphics.figures, raw->size)) {
+    for (QRectF area : figureAreas(raw->graphics.figures, raw->size)) {
+        // Labels of a drawing (axes, ticks, captions inside it) are short lines at its edges or
+        // over it: the picture takes them in.
+        for (int round = 0; round < 2; ++round) {
+            for (const RawLine &line : std::as_const(raw->lines)) {
+                const double size = line.chars.isEmpty() ? 10 : line.chars.first().size;
+                if (line.chars.size() <= 40 && line.box.width() < area.width() &&
+                    area.adjusted(-1.2 * size, -1.2 * size, 1.2 * size, 1.2 * size)
+                        .intersects(line.box))
+                    area |= line.box.adjusted(-1, -1, 1, 1);
+            }
+        }
+        area = area.intersected(QRectF(QPointF(0, 0), raw->size));
         Image figure;
         const fz_rect r = fz_make_rect(float(area.left() + b.x0), float(area.top() + b.y0),
                                        float(area.right() + b.x0), float(area.bottom() + b.y0));
