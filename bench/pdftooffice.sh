@@ -34,7 +34,8 @@ python=/usr/bin/python3
 best() { # best of three wall times of a command, in seconds
   local best=999999 t
   for _ in 1 2 3; do
-    t=$( { /usr/bin/time -f %e "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+    /usr/bin/time -f %e -o "$work/time" "$@" >/dev/null 2>&1 || true
+    t=$(tail -1 "$work/time")
     best=$(awk -v a="$best" -v b="$t" 'BEGIN { print (b < a ? b : a) }')
   done
   echo "$best"

@@ -560,6 +560,79 @@ void splitByText(Table *table, const QList<RawLine> &lines)
         }
 }
 
+// A ruled row holding several lines that stand side by side in its cells (a table ruled only
+// around its body) becomes a row a line. Rows whose cells flow over several lines stay whole.
+void splitRowsByLines(Table *table, const QList<RawLine> &lines)
+{
+    QList<RawChar> chars;
+    for (const RawLine &line : lines)
+        for (const RawChar &c : line.chars)
+            if (!QChar::isSpace(c.c) && table->box.contains(c.box.center()))
+                chars.append(c);
+    QList<double> rows{table->rows.first()};
+    QList<Cell> cells;
+    int shift = 0;
+    for (qsizetype r = 0; r + 1 < table->rows.size(); ++r) {
+        QList<Cell> here;
+        bool simple = true;
+        for (const Cell &cell : std::as_const(table->cells)) {
+            const bool touches = cell.row <= r && cell.row + cell.rowSpan > r;
+            if (!touches)
+                continue;
+            simple = simple && cell.rowSpan == 1;
+            here.append(cell);
+        }
+        QList<double> split;
+        if (simple) {
+            QList<RawChar> inRow;
+            for (const RawChar &c : std::as_const(chars))
+                if (c.box.center().y() > table->rows[r] && c.box.center().y() < table->rows[r + 1])
+                    inRow.append(c);
+            const QList<double> baselines = baselineRows(inRow);
+            if (baselines.size() >= 2) {
+                bool shared = true;
+                for (double b : baselines) {
+                    int cellsAt = 0;
+                    for (const Cell &cell : std::as_const(here)) {
+                        const double x0 = table->columns[cell.column];
+                        const double x1 = table->columns[cell.column + cell.columnSpan];
+                        const bool has =
+                            std::any_of(inRow.cbegin(), inRow.cend(), [&](const RawChar &c) {
+                                return std::fabs(c.baseline - b) < 0.55 * c.size &&
+                                       c.box.center().x() > x0 && c.box.center().x() < x1;
+                            });
+                        cellsAt += has ? 1 : 0;
+                    }
+                    shared = shared && cellsAt >= std::max<qsizetype>(2, (here.size() + 1) / 2);
+                }
+                if (shared)
+                    for (qsizetype i = 0; i + 1 < baselines.size(); ++i)
+                        split.append((baselines[i] + baselines[i + 1]) / 2 + 2);
+            }
+        }
+        for (qsizetype k = 0; k <= split.size(); ++k) {
+            for (const Cell &cell : std::as_const(here)) {
+                if (cell.row != r)
+                    continue; // a cell from above, kept once with its span widened below
+                Cell copy = cell;
+                copy.row = int(r) + shift + int(k);
+                copy.paragraphs.clear();
+                cells.append(copy);
+            }
+            rows.append(k < split.size() ? split[k] : table->rows[r + 1]);
+        }
+        // Only rows no cell spans are split, so spans above keep their count.
+        shift += int(split.size());
+    }
+    if (shift == 0)
+        return;
+    table->rows = rows;
+    std::sort(cells.begin(), cells.end(), [](const Cell &a, const Cell &b) {
+        return a.row < b.row || (a.row == b.row && a.column < b.column);
+    });
+    table->cells = cells;
+}
+
 bool inside(const QRectF &outer, const QRectF &box)
 {
     const QPointF c = box.center();
@@ -607,6 +680,8 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
     for (Table &table : tables) {
         if (table.columns.size() == 2)
             splitByText(&table, raw.lines);
+        else
+            splitRowsByLines(&table, raw.lines);
     }
     // Characters inside a table go to its cells; tables without text are drawings.
     QList<QList<QList<RawChar>>> cellChars(tables.size());
