@@ -1085,6 +1085,10 @@ void TestToolPages::passwordsAskedWhenAdded_data()
         << 7 << QStringList{u"locked"_s} << encrypt << QStringList{u"user1"_s, u"owner1"_s}
         << QStringList{owner, u"密码错误，请重试。\n"_s + owner}
         << QList<QStringList>{{u"owner1"_s}} << QStringList{u"完成"_s} << u"new"_s << 6;
+    QTest::newRow("PDF to Office, the password converts it")
+        << 2 << QStringList{u"locked"_s, u"plain"_s} << QStringList{} << QStringList{u"user1"_s}
+        << QStringList{asked} << QList<QStringList>{{u"user1"_s}, {}}
+        << QStringList{u"完成"_s, u"完成"_s} << u"-"_s << 0;
     QTest::newRow("images ask nothing")
         << 4 << QStringList{u"locked"_s} << QStringList{} << QStringList{} << QStringList{}
         << QList<QStringList>{{}} << QStringList{u"失败"_s} << u"-"_s << 0;
