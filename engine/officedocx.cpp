@@ -150,11 +150,11 @@ void DocxWriter::planFlow()
     for (qsizetype i = 0; i < m_document.pages.size(); ++i) {
         const Page &page = m_document.pages[i];
         bool first = true;
-        if (page.items.isEmpty() && i > 0) {
+        if (page.items.isEmpty()) {
             // A blank page stays a page.
             FlowItem flow;
             flow.section = m_pageSection[i];
-            flow.pageBreak = m_pageSection[i] == m_pageSection[i - 1];
+            flow.pageBreak = i > 0 && m_pageSection[i] == m_pageSection[i - 1];
             m_flow.push_back(std::move(flow));
             continue;
         }

@@ -277,7 +277,13 @@ int loadPage(fz_context *ctx, pdf_document *doc, int index, Graphics *graphics,
 fz_buffer *encodeImage(fz_context *ctx, fz_image *image, int *isJpeg)
 {
     fz_buffer *result = nullptr;
+    fz_pixmap *color = nullptr;
+    fz_pixmap *mask = nullptr;
+    fz_pixmap *joined = nullptr;
     fz_var(result);
+    fz_var(color);
+    fz_var(mask);
+    fz_var(joined);
     *isJpeg = 0;
     fz_try(ctx)
     {
@@ -287,9 +293,31 @@ fz_buffer *encodeImage(fz_context *ctx, fz_image *image, int *isJpeg)
             !image->use_decode && !image->mask) {
             result = fz_keep_buffer(ctx, compressed->buffer);
             *isJpeg = 1;
+        } else if (image->mask && !image->imagemask) {
+            // The soft mask as the picture's alpha, so that what was clear stays clear.
+            color = fz_get_pixmap_from_image(ctx, image, nullptr, nullptr, nullptr, nullptr);
+            if (color->colorspace && fz_colorspace_n(ctx, color->colorspace) != 3) {
+                fz_pixmap *rgb = fz_convert_pixmap(ctx, color, fz_device_rgb(ctx), nullptr, nullptr,
+                                                   fz_default_color_params, 0);
+                fz_drop_pixmap(ctx, color);
+                color = rgb;
+            }
+            mask = fz_get_pixmap_from_image(ctx, image->mask, nullptr, nullptr, nullptr, nullptr);
+            if (mask->w == color->w && mask->h == color->h && mask->n == 1 && !color->alpha) {
+                joined = fz_new_pixmap_from_color_and_mask(ctx, color, mask);
+                result = fz_new_buffer_from_pixmap_as_png(ctx, joined, fz_default_color_params);
+            } else {
+                result = fz_new_buffer_from_image_as_png(ctx, image, fz_default_color_params);
+            }
         } else {
             result = fz_new_buffer_from_image_as_png(ctx, image, fz_default_color_params);
         }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_pixmap(ctx, joined);
+        fz_drop_pixmap(ctx, mask);
+        fz_drop_pixmap(ctx, color);
     }
     fz_catch(ctx) result = nullptr;
     return result;
