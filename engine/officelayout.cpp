@@ -677,6 +677,11 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
     }
 
     QList<Table> tables = findTables(raw.graphics.rules);
+    // Grids the page reading took for drawings are in its pictures.
+    tables.removeIf([&raw](const Table &table) {
+        return std::any_of(raw.figures.cbegin(), raw.figures.cend(),
+                           [&table](const Image &f) { return f.box.contains(table.box.center()); });
+    });
     for (Table &table : tables) {
         if (table.columns.size() == 2)
             splitByText(&table, raw.lines);
@@ -786,7 +791,7 @@ bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *
     for (const Image &figure : raw.figures) {
         bool overTable = false;
         for (const Table &table : kept)
-            overTable = overTable || table.box.intersects(figure.box);
+            overTable = overTable || table.box.contains(figure.box.center());
         if (!overTable)
             figures.append(figure);
     }

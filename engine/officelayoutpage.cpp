@@ -521,15 +521,58 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
         raw->images.append(std::move(image));
     }
     raw->hasText = hasText;
-    for (QRectF area : figureAreas(raw->graphics.figures, raw->size)) {
+    QList<QRectF> areas = figureAreas(raw->graphics.figures, raw->size);
+    // A grid of rules with little text in it, or text that is mostly dashes and marks, is a
+    // drawing (a diagram of margins, a chart's frame): its picture says more than a table.
+    for (const Table &table : findTables(raw->graphics.rules)) {
+        int filled = 0, letters = 0, marks = 0;
+        for (const Cell &cell : table.cells) {
+            const QRectF box(QPointF(table.columns[cell.column], table.rows[cell.row]),
+                             QPointF(table.columns[cell.column + cell.columnSpan],
+                                     table.rows[cell.row + cell.rowSpan]));
+            bool any = false;
+            for (const RawLine &line : std::as_const(raw->lines))
+                for (const RawChar &c : line.chars) {
+                    if (QChar::isSpace(c.c) || !box.contains(c.box.center()))
+                        continue;
+                    any = true;
+                    (QChar::isLetterOrNumber(c.c) ? letters : marks) += 1;
+                }
+            filled += any ? 1 : 0;
+        }
+        const bool sparse = table.cells.size() >= 6 && filled * 10 < table.cells.size() * 4;
+        if (filled >= 2 && (sparse || marks > letters))
+            areas.append(table.box.adjusted(-2, -2, 2, 2));
+    }
+    for (QRectF area : std::as_const(areas)) {
         // Labels of a drawing (axes, ticks, captions inside it) are short lines at its edges or
         // over it: the picture takes them in.
+        // A line outside it that belongs to a paragraph (a line of text just above or below
+        // it) stays in the text.
+        auto inParagraph = [&](const RawLine &line, const QRectF &within) {
+            for (const RawLine &other : std::as_const(raw->lines)) {
+                // Stacked labels (tick marks) are short; lines of a paragraph are not.
+                if (&other == &line || other.chars.size() < 15 || other.box.intersects(within))
+                    continue;
+                const double step =
+                    std::fabs(other.chars.first().baseline - line.chars.first().baseline);
+                const double size = line.chars.first().size;
+                if (step > 0.5 * size && step < 1.6 * size && other.box.left() < line.box.right() &&
+                    other.box.right() > line.box.left())
+                    return true;
+            }
+            return false;
+        };
         for (int round = 0; round < 2; ++round) {
             for (const RawLine &line : std::as_const(raw->lines)) {
-                const double size = line.chars.isEmpty() ? 10 : line.chars.first().size;
+                if (line.chars.isEmpty())
+                    continue;
+                const double size = line.chars.first().size;
+                const bool over = area.intersects(line.box);
                 if (line.chars.size() <= 40 && line.box.width() < area.width() &&
                     area.adjusted(-1.2 * size, -1.2 * size, 1.2 * size, 1.2 * size)
-                        .intersects(line.box))
+                        .intersects(line.box) &&
+                    (over || !inParagraph(line, area)))
                     area |= line.box.adjusted(-1, -1, 1, 1);
             }
         }
