@@ -36,8 +36,9 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
                                   tr("页码"));
     const QCommandLineOption newWindow(u"new-window"_s,
                                        tr("打开一个新窗口，不把文件交给已在运行的 Velmora。"));
-    const QCommandLineOption convertTo(u"convert-to"_s,
-                                       tr("不打开窗口，把文件转换为 <格式>（pdf）。"), tr("格式"));
+    const QCommandLineOption convertTo(
+        u"convert-to"_s, tr("不打开窗口，把文件转换为 <格式>（pdf、docx、xlsx、pptx）。"),
+        tr("格式"));
     const QCommandLineOption outdir(u"outdir"_s, tr("转换结果写入 <文件夹>。"), tr("文件夹"));
     parser.addOptions({help, version, page, newWindow, convertTo, outdir});
     parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
@@ -68,7 +69,8 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         const QStringList files = line.files;
         line = CommandLine();
         line.action = Action::Error;
-        if (format != u"pdf"_s)
+        static const QStringList formats = {u"pdf"_s, u"docx"_s, u"xlsx"_s, u"pptx"_s};
+        if (!formats.contains(format))
             line.message = tr("不支持转换为此格式：%1").arg(parser.value(convertTo));
         else if (files.isEmpty())
             line.message = tr("--convert-to 需要要转换的文件。");

@@ -28,6 +28,11 @@ int run(const CommandLine &line)
     const QObject context;
     QObject::connect(&lane, &Worklane::taskError, &context,
                      [&](const QString &id, const QString &error) { errors.insert(id, error); });
+    QObject::connect(
+        &lane, &Worklane::taskNote, &context, [&](const QString &id, const QString &note) {
+            fputs(qPrintable(QDir::toNativeSeparators(sources.value(id)) + u": "_s + note + u'\n'),
+                  stderr);
+        });
     QObject::connect(&lane, &Worklane::taskOutputWritten, &context,
                      [&](const QString &id, const QString &path) { written.insert(id, path); });
     QObject::connect(&lane, &Worklane::taskStatus, &context, [&](const QString &id, int status) {
@@ -54,13 +59,20 @@ int run(const CommandLine &line)
         return 1;
     }
     OutputNaming naming;
+    const bool toPdf = line.convertTo == u"pdf"_s;
+    const OfficeFormat format = line.convertTo == u"xlsx"_s   ? OfficeFormat::Excel
+                                : line.convertTo == u"pptx"_s ? OfficeFormat::PowerPoint
+                                                              : OfficeFormat::Word;
     for (const QString &file : line.files) {
         TaskRequest request;
-        request.type = TaskType::OfficeToPdf;
+        request.type = toPdf ? TaskType::OfficeToPdf : TaskType::PdfToOffice;
         request.inputFile = QDir::toNativeSeparators(file);
+        if (!toPdf)
+            request.options.insert(TaskOption::OfficeFormat, int(format));
         const QString folder =
             line.outputFolder.isEmpty() ? QFileInfo(file).absolutePath() : line.outputFolder;
-        request.outputPath = naming.pdfFile(folder, QFileInfo(file).completeBaseName());
+        request.outputPath = naming.file(folder, QFileInfo(file).completeBaseName(),
+                                         toPdf ? u"pdf"_s : line.convertTo);
         const QString id = lane.submitTask(request);
         if (id.isEmpty()) {
             ++failed;

@@ -56,6 +56,11 @@ QString jobOwner()
     return state().owner;
 }
 
+const std::atomic<bool> *cancelFlag()
+{
+    return state().cancelFlag;
+}
+
 bool cancelRequested()
 {
     const std::atomic<bool> *flag = state().cancelFlag;

@@ -8,6 +8,7 @@
 #include "outputreservations.h"
 #include "passwordtool.h"
 #include "pdftoimagetool.h"
+#include "pdftooffice.h"
 
 #include <exception>
 #include <new>
@@ -68,6 +69,16 @@ bool Inkwell::imageToPdf(TaskRequest request)
 bool Inkwell::officeToPdf(TaskRequest request)
 {
     return guarded(request, [&] { return officeconversion::convert(request); });
+}
+
+bool Inkwell::pdfToOffice(TaskRequest request)
+{
+    return guarded(request, [&] { return pdftooffice::convert(request); });
+}
+
+QString Inkwell::officeSuffix(OfficeFormat format)
+{
+    return pdftooffice::suffix(format);
 }
 
 QString Inkwell::officeProgram()

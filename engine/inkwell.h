@@ -45,6 +45,8 @@ struct BatchOutcome
     BatchFailure failure = BatchFailure::None;
     QString argument;
     QString writtenPath;
+    // PDF to Office: pages that had no text and went in as pictures.
+    int pagesWithoutText = 0;
 };
 
 // A temporary file in an output folder that becomes the output only when the job succeeds: it
@@ -112,6 +114,11 @@ public:
     static bool imageToPdf(TaskRequest request);
     // An Office document (inputFile) to a PDF named by the output rule (outputPath).
     static bool officeToPdf(TaskRequest request);
+    // A PDF (inputFile) to a Word, Excel or PowerPoint file (TaskOption::OfficeFormat) named by
+    // the output rule (outputPath).
+    static bool pdfToOffice(TaskRequest request);
+    // The suffix of a format's files, without the dot ("docx").
+    static QString officeSuffix(OfficeFormat format);
     // The office suite that converts them, or an empty string when none is installed.
     static QString officeProgram();
     // Suffixes of the Office documents it converts, lower case, without the dot.

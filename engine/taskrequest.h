@@ -24,6 +24,7 @@ enum TaskType : qint32 {
     ImageToPdf = 5,
     Compress = 6,
     OfficeToPdf = 7,
+    PdfToOffice = 8,
 };
 
 // Keys of TaskRequest::options; the values of most are the enums below.
@@ -51,6 +52,8 @@ inline constexpr QLatin1StringView AllowCopy{"allowCopy"};
 inline constexpr QLatin1StringView AllowModify{"allowModify"};
 // Merge: true puts one blank page, the size of the page before it, between consecutive inputs.
 inline constexpr QLatin1StringView InsertBlankPages{"insertBlankPages"};
+// PDF to Office: what to write (OfficeFormat).
+inline constexpr QLatin1StringView OfficeFormat{"officeFormat"};
 } // namespace TaskOption
 
 // The value of TaskOption::SaveOption; the other enums are named as their keys.
@@ -60,6 +63,7 @@ enum class PageSize : int { A4 = 0, Letter = 1 };
 enum class PageMargin : int { None = 0, Narrow = 1, Wide = 2 };
 enum class PageOrientation : int { Portrait = 0, Landscape = 1 };
 enum class ImageFormat : int { Jpeg = 2, Png = 3 };
+enum class OfficeFormat : int { Word = 0, Excel = 1, PowerPoint = 2 };
 
 // Whether a request's job writes over its own source; without a save option it writes a new file.
 inline bool replacesSource(const QVariantMap &options)

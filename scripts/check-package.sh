@@ -36,7 +36,7 @@ recommends="$(dpkg-deb -f "$deb" Recommends)"
 grep -q 'libreoffice-writer-nogui | libreoffice-writer' <<<"$recommends" ||
   fail "Recommends lacks the office suite: $recommends"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6widgets6 libqt6network6 libqpdf29 libc6; do
+for library in libqt6widgets6 libqt6network6 libqpdf29 libc6 libzip4 libxlsxwriter4; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

@@ -17,6 +17,8 @@ packages=(
   # and fonts metric-compatible with the usual Office ones so pages break where they did.
   libreoffice-writer-nogui libreoffice-calc-nogui libreoffice-impress-nogui libreofficekit-dev
   fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2
+  # PDF to Office: the containers, and independent readers of them for the tests.
+  libzip-dev libxlsxwriter-dev python3-docx python3-openpyxl
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "pdfencrytask.h"
 #include "pdfmergetask.h"
 #include "pdftoimagetask.h"
+#include "pdftoofficetask.h"
 
 #include <QMutex>
 
@@ -43,6 +44,8 @@ std::shared_ptr<TaskBase> create(const TaskRequest &request)
         return std::make_shared<CompressPdf>(request);
     case TaskType::OfficeToPdf:
         return std::make_shared<OfficeToPdfTask>(request);
+    case TaskType::PdfToOffice:
+        return std::make_shared<PdfToOfficeTask>(request);
     default:
         return {};
     }

@@ -17,4 +17,6 @@ struct TaskResult
     // The file or folder the job finally wrote.
     QString writtenPath;
     bool cancelled = false;
+    // PDF to Office: pages that went in as pictures, having no text.
+    int pagesWithoutText = 0;
 };

@@ -81,6 +81,7 @@ void Worker::run()
         const BatchOutcome outcome = Inkwell::lastOutcome();
         if (result.success) {
             result.writtenPath = outcome.writtenPath;
+            result.pagesWithoutText = outcome.pagesWithoutText;
         } else {
             result.failure = int(outcome.failure);
             result.failureArgument = outcome.argument;

@@ -22,6 +22,7 @@ QString namedOutput(const TaskRequest &request)
     case TaskType::ImageToPdf:
     case TaskType::PdfToImage:
     case TaskType::OfficeToPdf:
+    case TaskType::PdfToOffice:
         return request.outputPath;
     case TaskType::Compress:
         // Replacing the original writes nothing new.
@@ -201,6 +202,9 @@ void Worklane::finishTask(const TaskResult &result)
         return;
     }
     if (result.success) {
+        if (result.pagesWithoutText > 0)
+            emit taskNote(result.taskId,
+                          tr("%n 页未找到文字，已作为图片保存", nullptr, result.pagesWithoutText));
         if (!result.writtenPath.isEmpty())
             emit taskOutputWritten(result.taskId, result.writtenPath);
         emit taskStatus(result.taskId, TaskStatus::Completed);

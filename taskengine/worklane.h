@@ -56,6 +56,9 @@ signals:
     // The input a failed task could not read (as the request listed it), just before taskError;
     // pages of jobs over several inputs offer to go on without it.
     void taskInputFailed(const QString &taskId, const QString &file);
+    // Something a completed task's row should say besides its output, just before
+    // taskOutputWritten (pages without text, converted as pictures).
+    void taskNote(const QString &taskId, const QString &note);
 
 private:
     explicit Worklane(QObject *parent = nullptr);

@@ -140,6 +140,7 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     connect(&lane, &Worklane::taskStatus, this, &BatchToolPage::onTaskStatus);
     connect(&lane, &Worklane::taskError, m_taskList, &TaskListWidget::setTaskFailure);
     connect(&lane, &Worklane::taskOutputWritten, m_taskList, &TaskListWidget::setTaskOutput);
+    connect(&lane, &Worklane::taskNote, m_taskList, &TaskListWidget::setTaskNote);
     connect(&lane, &Worklane::taskInputFailed, this, &BatchToolPage::onTaskInputFailed);
 }
 

@@ -40,10 +40,15 @@ void OutputNaming::reserve(const QString &path)
 
 QString OutputNaming::pdfFile(const QString &folder, const QString &base)
 {
+    return file(folder, base, u"pdf"_s);
+}
+
+QString OutputNaming::file(const QString &folder, const QString &base, const QString &suffix)
+{
     const QDir dir(folder);
-    QString name = base + u".pdf"_s;
+    QString name = base + u'.' + suffix;
     for (int counter = 1; isTaken(dir.filePath(name)); ++counter)
-        name = u"%1(%2).pdf"_s.arg(base, QString::number(counter));
+        name = u"%1(%2).%3"_s.arg(base, QString::number(counter), suffix);
     const QString path = dir.filePath(name);
     reserve(path);
     return QDir::toNativeSeparators(path);

@@ -16,6 +16,8 @@ public:
 
     // "base.pdf", else "base(1).pdf", "base(2).pdf" ... in folder; native separators.
     QString pdfFile(const QString &folder, const QString &base);
+    // The same for files of another suffix (without the dot): "base.docx", "base(1).docx" ...
+    QString file(const QString &folder, const QString &base, const QString &suffix);
     // "base", else "base (1)", "base (2)" ... in folder, created; "/" separators.
     QString imageFolder(const QString &folder, const QString &base);
 

@@ -8,7 +8,7 @@
 using namespace Qt::StringLiterals;
 
 PdfToOfficeOptionsPanel::PdfToOfficeOptionsPanel(QWidget *parent)
-    : ToolOptionsPanel(tr("PDF转为Office"), tr("转换"), Location::WithSourceFolder, parent)
+    : BatchOptionsPanel(tr("PDF转为Office"), tr("转换"), Location::WithSourceFolder, parent)
 {
     setObjectName(u"pdfToOfficeOptionsPanel"_s);
     addSection(tr("选择转换类型"));
@@ -32,4 +32,18 @@ PdfToOfficeOptionsPanel::PdfToOfficeOptionsPanel(QWidget *parent)
     addControl(m_excel);
     addSpacing(10);
     addControl(m_powerPoint);
+}
+
+OfficeFormat PdfToOfficeOptionsPanel::format() const
+{
+    if (m_excel->isChecked())
+        return OfficeFormat::Excel;
+    if (m_powerPoint->isChecked())
+        return OfficeFormat::PowerPoint;
+    return OfficeFormat::Word;
+}
+
+QVariantMap PdfToOfficeOptionsPanel::options() const
+{
+    return {{TaskOption::OfficeFormat, int(format())}};
 }

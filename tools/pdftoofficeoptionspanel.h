@@ -1,16 +1,21 @@
 #pragma once
 
-#include "tooloptionspanel.h"
+#include "batchoptionspanel.h"
 
 class TypeButton;
 
-// Shows the Office formats a PDF could be converted to; it starts nothing.
-class PdfToOfficeOptionsPanel : public ToolOptionsPanel
+// Options of the PDF to Office tool: which Office file each PDF becomes, and where it goes.
+class PdfToOfficeOptionsPanel : public BatchOptionsPanel
 {
     Q_OBJECT
 
 public:
     explicit PdfToOfficeOptionsPanel(QWidget *parent = nullptr);
+
+    OfficeFormat format() const;
+
+protected:
+    QVariantMap options() const override;
 
 private:
     TypeButton *m_word = nullptr;

@@ -130,8 +130,8 @@ void TaskListItem::setOutputPath(const QString &path)
     m_outputPath = QDir::cleanPath(path);
     const QFileInfo info(m_outputPath);
     const bool isFile = info.isFile();
-    const bool pendingPdf =
-        !info.exists() && info.suffix().compare(u"pdf"_s, Qt::CaseInsensitive) == 0;
+    static const QStringList fileSuffixes{u"pdf"_s, u"docx"_s, u"xlsx"_s, u"pptx"_s};
+    const bool pendingPdf = !info.exists() && fileSuffixes.contains(info.suffix().toLower());
 
     const QString name = info.fileName();
     m_nameLabel->setText(name.isEmpty() ? m_outputPath : name);
@@ -147,11 +147,14 @@ void TaskListItem::setOutputPath(const QString &path)
         return;
     }
     m_sizeLabel->setToolTip(QString());
-    m_fileIconLabel->setPixmap(ToolPixmaps::icon(u":/res/icons/modern/file-pdf.png"_s, 32));
+    m_fileIconLabel->setPixmap(ToolPixmaps::icon(ListFrame::fileIcon(m_outputPath), 32));
     if (isFile) {
         const bool compressed = m_sourceSize >= 0 && m_status == TaskStatus::Completed;
-        m_sizeLabel->setText(compressed ? sizeChangeText(m_sourceSize, info.size())
-                                        : FileSizeText::format(info.size()));
+        QString text = compressed ? sizeChangeText(m_sourceSize, info.size())
+                                  : FileSizeText::format(info.size());
+        if (!m_note.isEmpty())
+            text += u"  "_s + m_note;
+        m_sizeLabel->setText(text);
         m_sizeLabel->show();
     } else {
         m_sizeLabel->clear();
@@ -165,6 +168,12 @@ QString TaskListItem::sizeChangeText(qint64 before, qint64 after)
     const int percent = before > 0 ? int(std::lround(100.0 * double(saved) / double(before))) : 0;
     return tr("%1 → %2（节省 %3%）")
         .arg(FileSizeText::format(before), FileSizeText::format(after), QString::number(percent));
+}
+
+void TaskListItem::setNote(const QString &note)
+{
+    m_note = note;
+    setOutputPath(m_outputPath);
 }
 
 void TaskListItem::setFailureReason(const QString &reason)

@@ -23,6 +23,8 @@ public:
     // The reason a failed job gives, shown under its name and on its status.
     void setFailureReason(const QString &reason);
     QString failureReason() const { return m_failureReason; }
+    // What a completed job adds to its size, such as pages converted as pictures.
+    void setNote(const QString &note);
     // The input a failed job could not read; with offerRemoval the row offers to run the job
     // again without it.
     void setFailedInput(const QString &file, bool offerRemoval);
@@ -56,6 +58,7 @@ private:
     void showFailedTitle();
 
     QString m_outputPath;
+    QString m_note;
     QString m_taskId;
     QString m_sourceFile;
     int m_status = -1;

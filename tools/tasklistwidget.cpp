@@ -72,6 +72,7 @@ enum Role : int {
     InputsRole = Qt::UserRole + 7,
     FailedInputRole = Qt::UserRole + 8,
     RemovableInputRole = Qt::UserRole + 9,
+    NoteRole = Qt::UserRole + 10,
 };
 
 } // namespace
@@ -126,6 +127,7 @@ QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
                   item->data(OutputRole).toString(), item->data(SourceRole).toString(),
                   item->data(SourceSizeRole).toLongLong(), item->data(InputsRole).toStringList()});
     row->setFailureReason(item->data(FailureRole).toString());
+    row->setNote(item->data(NoteRole).toString());
     row->setFailedInput(item->data(FailedInputRole).toString(),
                         item->data(RemovableInputRole).toBool());
     connect(row, &TaskListItem::removeInputRequested, this,
@@ -171,6 +173,16 @@ void TaskListWidget::setTaskFailure(const QString &taskId, const QString &reason
     item->setData(FailureRole, reason);
     if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
         row->setFailureReason(reason);
+}
+
+void TaskListWidget::setTaskNote(const QString &taskId, const QString &note)
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item)
+        return;
+    item->setData(NoteRole, note);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
+        row->setNote(note);
 }
 
 QString TaskListWidget::failureReason(const QString &taskId) const

@@ -25,6 +25,7 @@ public:
     // The name a job finally wrote, and the reason a failed one gives.
     void setTaskOutput(const QString &taskId, const QString &path);
     void setTaskFailure(const QString &taskId, const QString &reason);
+    void setTaskNote(const QString &taskId, const QString &note);
     void removeTask(const QString &taskId);
     // A new row in the place of another one, which goes.
     void replaceTask(const QString &oldTaskId, const TaskItemInfo &info);

@@ -46,6 +46,8 @@ void beginJob(const TaskRequest &request);
 void setCancelFlag(const std::atomic<bool> *cancelFlag);
 QString jobOwner();
 bool cancelRequested();
+// The flag itself, for threads a job starts (they have no job of their own).
+const std::atomic<bool> *cancelFlag();
 
 // The reason an engine error gives for file.
 BatchFailure failureOf(PdfBackendError error);

@@ -161,8 +161,6 @@ private slots:
 
     void pageShapes_data();
     void pageShapes();
-    void officePagesIgnoreFiles_data();
-    void officePagesIgnoreFiles();
     void startWithoutFilesDoesNothing();
     void requestContents_data();
     void requestContents();
@@ -338,34 +336,6 @@ void TestToolPages::pageShapes()
     QVERIFY(!ToolPageFactory::create(9, nullptr));
 }
 
-void TestToolPages::officePagesIgnoreFiles_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::newRow("PDF to Office") << 2;
-}
-
-void TestToolPages::officePagesIgnoreFiles()
-{
-    // Dropping changes nothing; starting says conversion is not available and submits no job.
-    QFETCH(int, type);
-    std::unique_ptr<QWidget> page(ToolPageFactory::create(type, nullptr));
-    page->show();
-    auto *zone = page->findChild<FileDropZoneWidget *>();
-    QVERIFY(dropFiles(zone, {pdf(u"a.pdf"_s)}));
-    QVERIFY(zone->isVisible());
-    QVERIFY(!page->findChild<FileListWidget *>());
-    QVERIFY(DialogSeam::requests().isEmpty());
-    DialogSeam::answerMessageBox(1);
-    QTest::mouseClick(page->findChild<ToolOptionsPanel *>()->startButton(), Qt::LeftButton);
-    const QList<DialogSeam::Request> asked = DialogSeam::requests();
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().kind, DialogSeam::Kind::MessageBox);
-    QCOMPARE(asked.first().title, u"无法转换 Office 文件"_s);
-    QCOMPARE(asked.first().text, u"此版本不提供 Office 文件的转换功能。"_s);
-    QVERIFY(!ToolPageFactory::addFile(page.get(), pdf(u"a.pdf"_s)));
-    QVERIFY(m_submitted.isEmpty());
-}
-
 void TestToolPages::startWithoutFilesDoesNothing()
 {
     auto page = runPage(1, {});
@@ -428,6 +398,14 @@ void TestToolPages::requestContents_data()
         << QStringList{QString(), QString(), QString()}
         << QStringList{u"{desktop}/a.pdf"_s, u"{desktop}/a(1).pdf"_s, u"{desktop}/scan.tar.pdf"_s}
         << false;
+    QTest::newRow("PDF to Word, a name taken")
+        << 2 << QStringList{u"a.pdf"_s} << QStringList{u"{dir}/a.docx"_s} << QStringList{} << 8
+        << QList<QStringList>{{}} << QStringList{u"{dir}/a.pdf"_s}
+        << QStringList{u"{dir}/a(1).docx"_s} << true;
+    QTest::newRow("PDF to Excel on the desktop")
+        << 2 << QStringList{u"a.pdf"_s} << QStringList{}
+        << QStringList{u"press:excelTypeButton"_s, u"location:1"_s} << 8 << QList<QStringList>{{}}
+        << QStringList{u"{dir}/a.pdf"_s} << QStringList{u"{desktop}/a.xlsx"_s} << false;
     QTest::newRow("images, one PDF for all")
         << 4 << QStringList{u"b.png"_s, u"a.jpg"_s} << QStringList{u"{dir}/b.pdf"_s}
         << QStringList{u"check:singlePdfOption"_s} << 5
@@ -1107,6 +1085,10 @@ void TestToolPages::passwordsAskedWhenAdded_data()
         << 7 << QStringList{u"locked"_s} << encrypt << QStringList{u"user1"_s, u"owner1"_s}
         << QStringList{owner, u"密码错误，请重试。\n"_s + owner}
         << QList<QStringList>{{u"owner1"_s}} << QStringList{u"完成"_s} << u"new"_s << 6;
+    QTest::newRow("PDF to Office, the password converts it")
+        << 2 << QStringList{u"locked"_s, u"plain"_s} << QStringList{} << QStringList{u"user1"_s}
+        << QStringList{asked} << QList<QStringList>{{u"user1"_s}, {}}
+        << QStringList{u"完成"_s, u"完成"_s} << u"-"_s << 0;
     QTest::newRow("images ask nothing")
         << 4 << QStringList{u"locked"_s} << QStringList{} << QStringList{} << QStringList{}
         << QList<QStringList>{{}} << QStringList{u"失败"_s} << u"-"_s << 0;

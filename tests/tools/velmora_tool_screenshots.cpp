@@ -133,7 +133,7 @@ int main(int argc, char *argv[])
         {6, "unlock", {locked, otherLock}},
         {7, "encrypt", {contract, report, broken}},
         {8, "merge", {report, contract, broken, slides}},
-        {2, "pdf-to-office", {}},
+        {2, "pdf-to-office", {report, scan, broken}},
         {3, "office-to-pdf", {notes, badDocument}},
     };
     for (const Tool &tool : tools) {
