@@ -196,10 +196,6 @@
         <translation>استخدم ‎--help لعرض الخيارات المتاحة.</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>تحويل الملفات إلى &lt;التنسيق&gt; (pdf) دون فتح نافذة.</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>التنسيق</translation>
     </message>
@@ -230,6 +226,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>تعذّر إنشاء المجلد: %1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>تحويل الملفات إلى &lt;التنسيق&gt; (pdf وdocx وxlsx وpptx) دون فتح نافذة.</translation>
     </message>
 </context>
 <context>
@@ -673,17 +673,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>اختيار ملفات Office</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>تعذّر تحويل ملفات Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>تحويل ملفات Office غير متاح في هذا الإصدار.</translation>
     </message>
 </context>
 <context>
@@ -2034,6 +2023,17 @@
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>نوع ملف غير مدعوم: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>لم يُعثر على نص في أي صفحة؛ حُفظت كصور</numerusform>
+            <numerusform>لم يُعثر على نص في صفحة واحدة؛ حُفظت كصورة</numerusform>
+            <numerusform>لم يُعثر على نص في صفحتين؛ حُفظتا كصورتين</numerusform>
+            <numerusform>لم يُعثر على نص في %n صفحات؛ حُفظت كصور</numerusform>
+            <numerusform>لم يُعثر على نص في %n صفحة؛ حُفظت كصور</numerusform>
+            <numerusform>لم يُعثر على نص في %n صفحة؛ حُفظت كصور</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

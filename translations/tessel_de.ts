@@ -192,10 +192,6 @@
         <translation>Mit --help sehen Sie die verfügbaren Optionen.</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>Die Dateien ohne Fenster in &lt;Format&gt; (pdf) umwandeln.</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>Format</translation>
     </message>
@@ -226,6 +222,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>Der Ordner kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>Die Dateien ohne Fenster in &lt;Format&gt; umwandeln (pdf, docx, xlsx, pptx).</translation>
     </message>
 </context>
 <context>
@@ -669,17 +669,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>Office-Dateien auswählen</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Office-Dateien können nicht konvertiert werden</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>Die Konvertierung von Office-Dateien ist in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2011,13 @@ Seiten %2-%3</translation>
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>Nicht unterstützter Dateityp: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>Auf %n Seite wurde kein Text gefunden; als Bild gespeichert</numerusform>
+            <numerusform>Auf %n Seiten wurde kein Text gefunden; als Bilder gespeichert</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <translation>Use --help to see the available options.</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>Convert the files to &lt;format&gt; (pdf) without opening a window.</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>format</translation>
     </message>
@@ -226,6 +222,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>Cannot create the folder: %1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>Convert the files to &lt;format&gt; (pdf, docx, xlsx, pptx) without opening a window.</translation>
     </message>
 </context>
 <context>
@@ -669,17 +669,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>Choose Office files</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Cannot convert Office files</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>Converting Office files is not available in this version.</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2011,13 @@ Pages %2-%3</translation>
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>Unsupported file type: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>No text found on %n page; saved as a picture</numerusform>
+            <numerusform>No text found on %n pages; saved as pictures</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <translation>Use --help para ver las opciones disponibles.</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>Convertir los archivos a &lt;formato&gt; (pdf) sin abrir una ventana.</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>formato</translation>
     </message>
@@ -226,6 +222,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>No se puede crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>Convertir los archivos a &lt;formato&gt; (pdf, docx, xlsx, pptx) sin abrir una ventana.</translation>
     </message>
 </context>
 <context>
@@ -669,17 +669,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>Elegir archivos de Office</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>No se pueden convertir archivos de Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>La conversión de archivos de Office no está disponible en esta versión.</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2011,13 @@ Páginas %2-%3</translation>
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>Tipo de archivo no admitido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>No se encontró texto en %n página; guardada como imagen</numerusform>
+            <numerusform>No se encontró texto en %n páginas; guardadas como imágenes</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -192,10 +192,6 @@
         <translation>Utilisez --help pour voir les options disponibles.</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>Convertir les fichiers en &lt;format&gt; (pdf) sans ouvrir de fenêtre.</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>format</translation>
     </message>
@@ -226,6 +222,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>Impossible de créer le dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>Convertir les fichiers en &lt;format&gt; (pdf, docx, xlsx, pptx) sans ouvrir de fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -669,17 +669,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>Choisir des fichiers Office</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Impossible de convertir les fichiers Office</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>La conversion des fichiers Office n&apos;est pas disponible dans cette version.</translation>
     </message>
 </context>
 <context>
@@ -2022,6 +2011,13 @@ Pages %2-%3</translation>
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>Type de fichier non pris en charge&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>Aucun texte trouvé sur %n page ; enregistrée comme image</numerusform>
+            <numerusform>Aucun texte trouvé sur %n pages ; enregistrées comme images</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

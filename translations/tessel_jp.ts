@@ -191,10 +191,6 @@
         <translation>使用できるオプションは --help で確認できます。</translation>
     </message>
     <message>
-        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf）。</source>
-        <translation>ウィンドウを開かずにファイルを &lt;形式&gt;（pdf）に変換します。</translation>
-    </message>
-    <message>
         <source>格式</source>
         <translation>形式</translation>
     </message>
@@ -225,6 +221,10 @@
     <message>
         <source>无法创建文件夹：%1</source>
         <translation>フォルダーを作成できません：%1</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
+        <translation>ウィンドウを開かずにファイルを &lt;形式&gt;（pdf、docx、xlsx、pptx）に変換します。</translation>
     </message>
 </context>
 <context>
@@ -668,17 +668,6 @@
     <message>
         <source>选择 Office 文件</source>
         <translation>Office ファイルを選択</translation>
-    </message>
-</context>
-<context>
-    <name>OfficeToolPage</name>
-    <message>
-        <source>无法转换 Office 文件</source>
-        <translation>Officeファイルを変換できません</translation>
-    </message>
-    <message>
-        <source>此版本不提供 Office 文件的转换功能。</source>
-        <translation>このバージョンではOfficeファイルの変換は利用できません。</translation>
     </message>
 </context>
 <context>
@@ -2019,6 +2008,12 @@
     <message>
         <source>不支持的文件类型：%1</source>
         <translation>サポートされていないファイルの種類：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页未找到文字，已作为图片保存</source>
+        <translation>
+            <numerusform>%n ページでテキストが見つからず、画像として保存しました</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

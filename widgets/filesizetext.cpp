@@ -10,6 +10,9 @@ QString FileSizeText::format(qint64 bytes)
     constexpr qint64 gib = mib * 1024;
     // Digits as the interface language writes them: "1,22 Mo" in French.
     QLocale locale;
+    // Digits stay Western where the language writes its own, as dates and page numbers do.
+    if (locale.zeroDigit() != u"0")
+        locale = QLocale::c();
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     if (bytes < kib)
         return tr("%1 B").arg(locale.toString(bytes));
