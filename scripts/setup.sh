@@ -19,6 +19,11 @@ packages=(
   fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2
   # PDF to Office: the containers, and independent readers of them for the tests.
   libzip-dev libxlsxwriter-dev python3-docx python3-openpyxl
+  # Searchable scans: the recogniser, its language data for the seven interface languages
+  # plus orientation detection, and its command line for the benchmark's reference runs.
+  libtesseract-dev libleptonica-dev tesseract-ocr tesseract-ocr-osd tesseract-ocr-eng
+  tesseract-ocr-chi-sim tesseract-ocr-deu tesseract-ocr-fra tesseract-ocr-spa
+  tesseract-ocr-jpn tesseract-ocr-ara
 )
 
 missing=()
