@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "inkwell.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QUrl>
@@ -40,7 +42,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         u"convert-to"_s, tr("不打开窗口，把文件转换为 <格式>（pdf、docx、xlsx、pptx）。"),
         tr("格式"));
     const QCommandLineOption outdir(u"outdir"_s, tr("转换结果写入 <文件夹>。"), tr("文件夹"));
-    parser.addOptions({help, version, page, newWindow, convertTo, outdir});
+    const QCommandLineOption ocr(u"ocr"_s,
+                                 tr("不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。"));
+    const QCommandLineOption lang(u"lang"_s, tr("文字识别的语言，例如 eng+chi_sim。"), tr("语言"));
+    parser.addOptions({help, version, page, newWindow, convertTo, outdir, ocr, lang});
     parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
 
     CommandLine line;
@@ -63,6 +68,45 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     for (const QString &argument : parser.positionalArguments()) {
         if (!argument.isEmpty())
             line.files.append(absolutePath(argument, workingFolder));
+    }
+    if (parser.isSet(ocr)) {
+        const QStringList files = line.files;
+        line = CommandLine();
+        line.action = Action::Error;
+        const QStringList installed = Inkwell::recognitionLanguages();
+        QStringList unknown;
+        const QString languages = parser.value(lang).trimmed();
+        for (const QString &code : languages.split(u'+', Qt::SkipEmptyParts)) {
+            if (!installed.contains(code))
+                unknown.append(code);
+        }
+        if (parser.isSet(convertTo))
+            line.message = tr("--ocr 不能与 --convert-to 一起使用。");
+        else if (files.isEmpty())
+            line.message = tr("--ocr 需要要识别的 PDF 文件。");
+        else if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
+            line.message = tr("--outdir 需要一个文件夹。");
+        else if (parser.isSet(lang) && languages.isEmpty())
+            line.message = tr("--lang 需要语言，例如 eng+chi_sim。");
+        else if (!unknown.isEmpty())
+            line.message = tr("未安装这些语言的识别数据：%1（已安装：%2）")
+                               .arg(unknown.join(u", "_s),
+                                    installed.isEmpty() ? tr("无") : installed.join(u", "_s));
+        else {
+            line.action = Action::Convert;
+            line.recognizeText = true;
+            line.languages = languages;
+            line.files = files;
+            if (parser.isSet(outdir))
+                line.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+        }
+        return line;
+    }
+    if (parser.isSet(lang)) {
+        line = CommandLine();
+        line.action = Action::Error;
+        line.message = tr("--lang 只能与 --ocr 一起使用。");
+        return line;
     }
     if (parser.isSet(convertTo)) {
         const QString format = parser.value(convertTo).toLower();
@@ -88,7 +132,7 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     if (parser.isSet(outdir)) {
         line = CommandLine();
         line.action = Action::Error;
-        line.message = tr("--outdir 只能与 --convert-to 一起使用。");
+        line.message = tr("--outdir 只能与 --convert-to 或 --ocr 一起使用。");
         return line;
     }
     if (parser.isSet(page)) {

@@ -20,6 +20,10 @@ public:
     bool newWindow = false;
     // --convert-to: the format to write ("pdf"), and --outdir, absolute; empty: beside each file.
     QString convertTo;
+    // --ocr: recognise the text of scanned pages (convertTo is empty); --lang: the languages
+    // (tesseract codes joined by '+'), empty for the default ones.
+    bool recognizeText = false;
+    QString languages;
     QString outputFolder;
     // The usage error, or the help text for Action::Help.
     QString message;

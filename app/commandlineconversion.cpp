@@ -65,14 +65,18 @@ int run(const CommandLine &line)
                                                               : OfficeFormat::Word;
     for (const QString &file : line.files) {
         TaskRequest request;
-        request.type = toPdf ? TaskType::OfficeToPdf : TaskType::PdfToOffice;
+        request.type = line.recognizeText ? TaskType::RecognizeText
+                       : toPdf            ? TaskType::OfficeToPdf
+                                          : TaskType::PdfToOffice;
         request.inputFile = QDir::toNativeSeparators(file);
-        if (!toPdf)
+        if (line.recognizeText)
+            request.options.insert(TaskOption::OcrLanguages, line.languages);
+        else if (!toPdf)
             request.options.insert(TaskOption::OfficeFormat, int(format));
         const QString folder =
             line.outputFolder.isEmpty() ? QFileInfo(file).absolutePath() : line.outputFolder;
         request.outputPath = naming.file(folder, QFileInfo(file).completeBaseName(),
-                                         toPdf ? u"pdf"_s : line.convertTo);
+                                         toPdf || line.recognizeText ? u"pdf"_s : line.convertTo);
         const QString id = lane.submitTask(request);
         if (id.isEmpty()) {
             ++failed;

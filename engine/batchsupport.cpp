@@ -24,6 +24,7 @@ struct JobState
     BatchOutcome outcome;
     QString owner;
     const std::atomic<bool> *cancelFlag = nullptr;
+    std::function<void(int)> progress;
 };
 
 JobState &state()
@@ -59,6 +60,16 @@ QString jobOwner()
 const std::atomic<bool> *cancelFlag()
 {
     return state().cancelFlag;
+}
+
+void setProgressSink(std::function<void(int)> sink)
+{
+    state().progress = std::move(sink);
+}
+
+std::function<void(int)> progressSink()
+{
+    return state().progress;
 }
 
 bool cancelRequested()

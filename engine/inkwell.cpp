@@ -9,6 +9,7 @@
 #include "passwordtool.h"
 #include "pdftoimagetool.h"
 #include "pdftooffice.h"
+#include "textrecognition.h"
 
 #include <exception>
 #include <new>
@@ -76,6 +77,21 @@ bool Inkwell::pdfToOffice(TaskRequest request)
     return guarded(request, [&] { return pdftooffice::convert(request); });
 }
 
+bool Inkwell::recognizeText(TaskRequest request)
+{
+    return guarded(request, [&] { return textrecognition::recognise(request); });
+}
+
+QStringList Inkwell::recognitionLanguages()
+{
+    return textrecognition::installedLanguages();
+}
+
+QString Inkwell::defaultRecognitionLanguages()
+{
+    return textrecognition::defaultLanguages();
+}
+
 QString Inkwell::officeSuffix(OfficeFormat format)
 {
     return pdftooffice::suffix(format);
@@ -100,6 +116,11 @@ void Inkwell::setCancelFlag(const std::atomic<bool> *flag)
 {
     batchsupport::outcome() = BatchOutcome();
     batchsupport::setCancelFlag(flag);
+}
+
+void Inkwell::setProgressSink(std::function<void(int)> sink)
+{
+    batchsupport::setProgressSink(std::move(sink));
 }
 
 bool Inkwell::reserveOutput(const QString &path, const QString &owner)

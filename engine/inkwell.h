@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 // Why a batch job failed; the task centre turns it into a text for the user.
@@ -36,6 +37,9 @@ enum class BatchFailure : int {
     ConversionTimedOut,    // argument: the file
     ConversionFailed,      // the office ended without a PDF; argument: the file
     UnsupportedFormat,     // argument: the file
+    RecognitionDataMissing, // no language data for text recognition; argument: the language
+    RecognitionFailed,      // argument: the file
+    AlreadySearchable,      // every page already has text; argument: the file
 };
 
 // What the last batch operation of a thread did: its failure, if any, and the file or folder it
@@ -47,6 +51,11 @@ struct BatchOutcome
     QString writtenPath;
     // PDF to Office: pages that had no text and went in as pictures.
     int pagesWithoutText = 0;
+    // Text recognition: pages given a text layer, pages left as they were since they have
+    // text, pages that could not be drawn.
+    int pagesRecognised = 0;
+    int pagesKept = 0;
+    int pagesUnread = 0;
 };
 
 // A temporary file in an output folder that becomes the output only when the job succeeds: it
@@ -117,6 +126,13 @@ public:
     // A PDF (inputFile) to a Word, Excel or PowerPoint file (TaskOption::OfficeFormat) named by
     // the output rule (outputPath).
     static bool pdfToOffice(TaskRequest request);
+    // A PDF (inputFile) whose pages without text get an invisible layer of recognised text
+    // (TaskOption::OcrLanguages, TaskOption::ForceRecognition), named by the output rule.
+    static bool recognizeText(TaskRequest request);
+    // Languages text recognition can read (tesseract codes such as "eng", "chi_sim"), and the
+    // ones it reads by default: the interface language's and English.
+    static QStringList recognitionLanguages();
+    static QString defaultRecognitionLanguages();
     // The suffix of a format's files, without the dot ("docx").
     static QString officeSuffix(OfficeFormat format);
     // The office suite that converts them, or an empty string when none is installed.
@@ -131,6 +147,9 @@ public:
     // Starts a run of operations on the calling thread with a clean outcome. While the flag is
     // set, they stop at their next step once it is true, leaving no output behind.
     static void setCancelFlag(const std::atomic<bool> *flag);
+    // Where the operations run on the calling thread report their progress (0 to 100), from
+    // any thread; empty for none.
+    static void setProgressSink(std::function<void(int)> sink);
 
     // Output names promised to unfinished jobs (owner: the job's identifier). An operation never
     // writes a name promised to another job; the task centre keeps them.

@@ -25,6 +25,7 @@ enum TaskType : qint32 {
     Compress = 6,
     OfficeToPdf = 7,
     PdfToOffice = 8,
+    RecognizeText = 9,
 };
 
 // Keys of TaskRequest::options; the values of most are the enums below.
@@ -54,6 +55,11 @@ inline constexpr QLatin1StringView AllowModify{"allowModify"};
 inline constexpr QLatin1StringView InsertBlankPages{"insertBlankPages"};
 // PDF to Office: what to write (OfficeFormat).
 inline constexpr QLatin1StringView OfficeFormat{"officeFormat"};
+// Text recognition: the languages to read, tesseract codes joined by '+' ("eng+chi_sim"); empty
+// or missing means the interface language's and English.
+inline constexpr QLatin1StringView OcrLanguages{"ocrLanguages"};
+// Text recognition: true reads pages that already have text too.
+inline constexpr QLatin1StringView ForceRecognition{"forceRecognition"};
 } // namespace TaskOption
 
 // The value of TaskOption::SaveOption; the other enums are named as their keys.

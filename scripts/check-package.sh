@@ -35,8 +35,10 @@ done
 recommends="$(dpkg-deb -f "$deb" Recommends)"
 grep -q 'libreoffice-writer-nogui | libreoffice-writer' <<<"$recommends" ||
   fail "Recommends lacks the office suite: $recommends"
+grep -q 'tesseract-ocr-eng' <<<"$recommends" ||
+  fail "Recommends lacks the text recognition data: $recommends"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6widgets6 libqt6network6 libqpdf29 libc6 libzip4 libxlsxwriter4; do
+for library in libqt6widgets6 libqt6network6 libqpdf29 libc6 libzip4 libxlsxwriter4 libtesseract5; do
   grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

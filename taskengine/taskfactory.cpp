@@ -8,6 +8,7 @@
 #include "pdfmergetask.h"
 #include "pdftoimagetask.h"
 #include "pdftoofficetask.h"
+#include "recognizetexttask.h"
 
 #include <QMutex>
 
@@ -46,6 +47,8 @@ std::shared_ptr<TaskBase> create(const TaskRequest &request)
         return std::make_shared<OfficeToPdfTask>(request);
     case TaskType::PdfToOffice:
         return std::make_shared<PdfToOfficeTask>(request);
+    case TaskType::RecognizeText:
+        return std::make_shared<RecognizeTextTask>(request);
     default:
         return {};
     }

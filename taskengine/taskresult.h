@@ -19,4 +19,8 @@ struct TaskResult
     bool cancelled = false;
     // PDF to Office: pages that went in as pictures, having no text.
     int pagesWithoutText = 0;
+    // Text recognition: pages read, pages kept as they were (they had text), pages unread.
+    int pagesRecognised = 0;
+    int pagesKept = 0;
+    int pagesUnread = 0;
 };

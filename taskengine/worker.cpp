@@ -82,6 +82,9 @@ void Worker::run()
         if (result.success) {
             result.writtenPath = outcome.writtenPath;
             result.pagesWithoutText = outcome.pagesWithoutText;
+            result.pagesRecognised = outcome.pagesRecognised;
+            result.pagesKept = outcome.pagesKept;
+            result.pagesUnread = outcome.pagesUnread;
         } else {
             result.failure = int(outcome.failure);
             result.failureArgument = outcome.argument;

@@ -171,6 +171,14 @@ QString Worklane::failureText(int failure, const QString &argument)
         return tr("转换失败：%1").arg(name);
     case BatchFailure::UnsupportedFormat:
         return tr("不支持的文件类型：%1").arg(name);
+    case BatchFailure::RecognitionDataMissing:
+        return argument.isEmpty() ? tr("未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包")
+                                  : tr("未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）")
+                                        .arg(argument, argument.toLower().replace(u'_', u'-'));
+    case BatchFailure::RecognitionFailed:
+        return tr("文字识别失败：%1").arg(name);
+    case BatchFailure::AlreadySearchable:
+        return tr("每页都已有文字，无需识别：%1").arg(name);
     case BatchFailure::None:
     case BatchFailure::Unknown:
         break;
@@ -205,6 +213,14 @@ void Worklane::finishTask(const TaskResult &result)
         if (result.pagesWithoutText > 0)
             emit taskNote(result.taskId,
                           tr("%n 页未找到文字，已作为图片保存", nullptr, result.pagesWithoutText));
+        if (result.pagesRecognised > 0) {
+            QStringList parts{tr("已识别 %n 页", nullptr, result.pagesRecognised)};
+            if (result.pagesKept > 0)
+                parts.append(tr("%n 页已有文字，保持原样", nullptr, result.pagesKept));
+            if (result.pagesUnread > 0)
+                parts.append(tr("%n 页无法读取", nullptr, result.pagesUnread));
+            emit taskNote(result.taskId, parts.join(tr("，")));
+        }
         if (!result.writtenPath.isEmpty())
             emit taskOutputWritten(result.taskId, result.writtenPath);
         emit taskStatus(result.taskId, TaskStatus::Completed);

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 
 Q_DECLARE_LOGGING_CATEGORY(lcBatch)
 
@@ -48,6 +49,9 @@ QString jobOwner();
 bool cancelRequested();
 // The flag itself, for threads a job starts (they have no job of their own).
 const std::atomic<bool> *cancelFlag();
+// Where the job of this thread reports progress (may be empty); callable from any thread.
+void setProgressSink(std::function<void(int)> sink);
+std::function<void(int)> progressSink();
 
 // The reason an engine error gives for file.
 BatchFailure failureOf(PdfBackendError error);

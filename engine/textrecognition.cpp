@@ -1,0 +1,546 @@
+#include "textrecognition.h"
+
+#include "batchsupport.h"
+#include "inkwell.h"
+#include "mupdfpage.h"
+#include "pathidentity.h"
+#include "qpdfsupport.h"
+#include "textlayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMutex>
+#include <QThread>
+#include <QTransform>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
+#include <tesseract/resultiterator.h>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace textrecognition {
+namespace {
+
+using batchsupport::fail;
+
+constexpr double kDpi = 300.0;
+// Pages larger than this many pixels are read at a lower resolution (tesseract's sides stop at
+// 32767 pixels, and memory per thread stays bounded).
+constexpr double kMaxPixels = 60e6;
+// Below this mean confidence the page is read again with orientation detection: text turned
+// upside down reads as nonsense otherwise (a quarter turn tesseract finds by itself).
+constexpr int kOrientationRetryConfidence = 60;
+// Words below this confidence are noise from pictures and rules.
+constexpr float kMinWordConfidence = 10.0f;
+
+void limitLibraryThreads()
+{
+    // tesseract's OpenMP teams on top of our one-thread-per-core pool make it several times
+    // slower; its runtime read OMP_THREAD_LIMIT when it loaded, so the limit is set through
+    // its own interface, for each calling thread.
+    using Setter = void (*)(int);
+    static const auto levels =
+        reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
+    static const auto threads = reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
+    if (levels)
+        levels(0);
+    if (threads)
+        threads(1);
+}
+
+bool isCjk(QChar c)
+{
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
+           script == QChar::Script_Katakana || script == QChar::Script_Hangul;
+}
+
+struct Language
+{
+    QLocale::Language language;
+    const char *code;
+};
+
+constexpr Language kLanguages[] = {
+    {QLocale::Chinese, "chi_sim"}, {QLocale::German, "deu"},   {QLocale::French, "fra"},
+    {QLocale::Spanish, "spa"},     {QLocale::Japanese, "jpn"}, {QLocale::Arabic, "ara"},
+    {QLocale::English, "eng"},
+};
+
+BatchFailure openFailure(mupdf::OpenStatus status)
+{
+    switch (status) {
+    case mupdf::OpenStatus::NotFound:
+        return BatchFailure::SourceMissing;
+    case mupdf::OpenStatus::PasswordRequired:
+        return BatchFailure::PasswordRequired;
+    case mupdf::OpenStatus::WrongPassword:
+        return BatchFailure::WrongPassword;
+    case mupdf::OpenStatus::Corrupt:
+        return BatchFailure::NotPdf;
+    case mupdf::OpenStatus::Ok:
+    case mupdf::OpenStatus::NoContext:
+        break;
+    }
+    return BatchFailure::Unknown;
+}
+
+// A page drawn for reading: grey pixels and the way back from them to the page's user space.
+struct Scan
+{
+    std::vector<unsigned char> pixels;
+    int width = 0;
+    int height = 0;
+    int dpi = 0;
+    QTransform toPage;
+    bool hasText = false;
+    bool failed = false;
+};
+
+// Everything inside MuPDF's error handling: no C++ objects with destructors in here.
+void drawPage(fz_context *ctx, pdf_document *doc, int index, bool checkText, Scan *scan,
+              char *error)
+{
+    pdf_page *page = nullptr;
+    fz_stext_page *text = nullptr;
+    fz_pixmap *pix = nullptr;
+    fz_var(page);
+    fz_var(text);
+    fz_var(pix);
+    fz_try(ctx)
+    {
+        page = pdf_load_page(ctx, doc, index);
+        if (checkText) {
+            text = fz_new_stext_page_from_page(ctx, &page->super, nullptr);
+            for (fz_stext_block *block = text->first_block; block && !scan->hasText;
+                 block = block->next) {
+                if (block->type != FZ_STEXT_BLOCK_TEXT)
+                    continue;
+                for (fz_stext_line *line = block->u.t.first_line; line && !scan->hasText;
+                     line = line->next) {
+                    for (fz_stext_char *ch = line->first_char; ch; ch = ch->next) {
+                        if (ch->c > 32 && ch->c != 0xa0 && ch->c != 0xfffd) {
+                            scan->hasText = true;
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+        if (!scan->hasText) {
+            fz_rect mediabox;
+            fz_matrix pageCtm;
+            pdf_page_transform(ctx, page, &mediabox, &pageCtm);
+            const fz_rect bounds = fz_bound_page(ctx, &page->super);
+            const double area = double(bounds.x1 - bounds.x0) * double(bounds.y1 - bounds.y0);
+            double dpi = kDpi;
+            if (area > 0 && area * (dpi / 72) * (dpi / 72) > kMaxPixels)
+                dpi = 72 * std::sqrt(kMaxPixels / area);
+            const double side = std::max(bounds.x1 - bounds.x0, bounds.y1 - bounds.y0);
+            if (side > 0)
+                dpi = std::min(dpi, 72 * 32000 / side);
+            const fz_matrix scale = fz_scale(float(dpi / 72), float(dpi / 72));
+            pix = fz_new_pixmap_from_page(ctx, &page->super, scale, fz_device_gray(ctx), 0);
+            const fz_matrix full = fz_concat(pageCtm, scale);
+            const fz_matrix back = fz_invert_matrix(full);
+            // Pixel (0, 0) is the pixmap's origin in device space.
+            scan->toPage = QTransform(back.a, back.b, back.c, back.d, back.e, back.f);
+            scan->toPage = QTransform::fromTranslate(pix->x, pix->y) * scan->toPage;
+            scan->width = pix->w;
+            scan->height = pix->h;
+            scan->dpi = int(std::lround(dpi));
+            const size_t stride = size_t(pix->stride);
+            scan->pixels.resize(stride * size_t(pix->h));
+            memcpy(scan->pixels.data(), pix->samples, scan->pixels.size());
+        }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_pixmap(ctx, pix);
+        fz_drop_stext_page(ctx, text);
+        fz_drop_page(ctx, page ? &page->super : nullptr);
+    }
+    fz_catch(ctx)
+    {
+        scan->failed = true;
+        mupdf::copyCaughtMessage(ctx, error);
+    }
+}
+
+QPointF along(const QPointF &from, const QPointF &direction, double distance)
+{
+    return from + direction * distance;
+}
+
+double dot(const QPointF &a, const QPointF &b)
+{
+    return a.x() * b.x() + a.y() * b.y();
+}
+
+// The words tesseract read, in the page's user space.
+PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
+{
+    PageText page;
+    std::unique_ptr<tesseract::ResultIterator> it(api.GetIterator());
+    if (!it)
+        return page;
+    // The page is drawn without distortion: one pixel is the same length in every direction.
+    const QPointF unit = toPage.map(QPointF(1, 0)) - toPage.map(QPointF(0, 0));
+    const double pixelSize = std::hypot(unit.x(), unit.y());
+    QPointF lineStart;
+    QPointF direction(1, 0);
+    double lineHeight = 0;
+    qsizetype lineFirst = 0;
+    auto finishLine = [&page, &lineFirst] {
+        for (qsizetype i = lineFirst; i + 1 < page.words.size(); ++i) {
+            const QString &a = page.words.at(i).text;
+            const QString &b = page.words.at(i + 1).text;
+            page.words[i].spaceAfter = !(isCjk(a.back()) && isCjk(b.front()));
+        }
+        lineFirst = page.words.size();
+    };
+    do {
+        if (it->Empty(tesseract::RIL_WORD))
+            continue;
+        if (it->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
+            finishLine();
+            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            int left = 0, top = 0, right = 0, bottom = 0;
+            it->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2);
+            it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom);
+            lineStart = QPointF(x1, y1);
+            const QPointF run(x2 - x1, y2 - y1);
+            const double length = std::hypot(run.x(), run.y());
+            direction = length > 0 ? run / length : QPointF(1, 0);
+            // Up the page from the baseline, in pixels (y grows downwards).
+            const QPointF normal(direction.y(), -direction.x());
+            double low = 0, high = 0;
+            bool first = true;
+            for (const QPointF corner : {QPointF(left, top), QPointF(right, top),
+                                         QPointF(left, bottom), QPointF(right, bottom)}) {
+                const double d = dot(corner - lineStart, normal);
+                low = first ? d : std::min(low, d);
+                high = first ? d : std::max(high, d);
+                first = false;
+            }
+            lineHeight = std::max(1.0, high - low);
+        }
+        if (it->Confidence(tesseract::RIL_WORD) < kMinWordConfidence)
+            continue;
+        const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_WORD));
+        const QString text = QString::fromUtf8(utf8.get()).trimmed();
+        if (text.isEmpty())
+            continue;
+        int left = 0, top = 0, right = 0, bottom = 0;
+        it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
+        double from = 0, to = 0;
+        bool first = true;
+        for (const QPointF corner : {QPointF(left, top), QPointF(right, top), QPointF(left, bottom),
+                                     QPointF(right, bottom)}) {
+            const double d = dot(corner - lineStart, direction);
+            from = first ? d : std::min(from, d);
+            to = first ? d : std::max(to, d);
+            first = false;
+        }
+        Word word;
+        word.text = text;
+        word.origin = toPage.map(along(lineStart, direction, from));
+        word.end = toPage.map(along(lineStart, direction, to));
+        word.size = lineHeight * pixelSize;
+        page.words.append(word);
+    } while (it->Next(tesseract::RIL_WORD));
+    finishLine();
+    return page;
+}
+
+// One reader per thread: tesseract instances are not shared.
+class Reader
+{
+public:
+    Reader(QByteArray languages, QByteArray dataFolder)
+        : m_languages(std::move(languages))
+        , m_dataFolder(std::move(dataFolder))
+    {}
+
+    bool read(const Scan &scan, const std::atomic<bool> *cancel, PageText *out, QString *why)
+    {
+        if (!ensure(why))
+            return false;
+        m_api.SetPageSegMode(tesseract::PSM_AUTO);
+        if (!recognise(scan, cancel))
+            return failed(cancel, why);
+        const int confidence = m_api.MeanTextConf();
+        PageText page = collectWords(m_api, scan.toPage);
+        if (confidence < kOrientationRetryConfidence && m_hasOrientation) {
+            m_api.SetPageSegMode(tesseract::PSM_AUTO_OSD);
+            if (!recognise(scan, cancel))
+                return failed(cancel, why);
+            if (m_api.MeanTextConf() > confidence)
+                page = collectWords(m_api, scan.toPage);
+        }
+        *out = std::move(page);
+        return true;
+    }
+
+private:
+    bool ensure(QString *why)
+    {
+        if (m_ready)
+            return true;
+        limitLibraryThreads();
+        if (m_api.Init(m_dataFolder.constData(), m_languages.constData(),
+                       tesseract::OEM_LSTM_ONLY) != 0) {
+            *why = u"tesseract could not load %1"_s.arg(QString::fromLatin1(m_languages));
+            return false;
+        }
+        m_hasOrientation = QFileInfo::exists(QString::fromLocal8Bit(m_dataFolder) +
+                                             u"/osd.traineddata"_s);
+        m_ready = true;
+        return true;
+    }
+
+    bool recognise(const Scan &scan, const std::atomic<bool> *cancel)
+    {
+        m_api.SetImage(scan.pixels.data(), scan.width, scan.height, 1,
+                       int(scan.pixels.size() / size_t(scan.height)));
+        m_api.SetSourceResolution(scan.dpi);
+        tesseract::ETEXT_DESC monitor;
+        monitor.cancel = [](void *flag, int) {
+            return flag && static_cast<const std::atomic<bool> *>(flag)->load();
+        };
+        monitor.cancel_this = const_cast<std::atomic<bool> *>(cancel);
+        return m_api.Recognize(&monitor) == 0 && !(cancel && cancel->load());
+    }
+
+    static bool failed(const std::atomic<bool> *cancel, QString *why)
+    {
+        *why = cancel && cancel->load() ? u"cancelled"_s : u"tesseract failed on a page"_s;
+        return false;
+    }
+
+    QByteArray m_languages;
+    QByteArray m_dataFolder;
+    tesseract::TessBaseAPI m_api;
+    bool m_ready = false;
+    bool m_hasOrientation = false;
+};
+
+QString languagesOf(const TaskRequest &request)
+{
+    const QString wanted = request.options.value(TaskOption::OcrLanguages).toString().trimmed();
+    return wanted.isEmpty() ? defaultLanguages() : wanted;
+}
+
+} // namespace
+
+QString dataFolder()
+{
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    if (!prefix.isEmpty())
+        return QDir::cleanPath(prefix);
+    for (const QString &folder :
+         {u"/usr/share/tesseract-ocr/5/tessdata"_s, u"/usr/share/tesseract-ocr/4.00/tessdata"_s,
+          u"/usr/share/tessdata"_s, u"/usr/local/share/tessdata"_s}) {
+        if (QFileInfo(folder).isDir())
+            return folder;
+    }
+    return u"/usr/share/tesseract-ocr/5/tessdata"_s;
+}
+
+QStringList installedLanguages()
+{
+    QStringList languages;
+    const QFileInfoList files =
+        QDir(dataFolder()).entryInfoList({u"*.traineddata"_s}, QDir::Files, QDir::Name);
+    for (const QFileInfo &file : files) {
+        const QString code = file.completeBaseName();
+        if (code != u"osd"_s && code != u"equ"_s)
+            languages.append(code);
+    }
+    return languages;
+}
+
+QString defaultLanguages()
+{
+    const QStringList installed = installedLanguages();
+    QStringList chosen;
+    const QLocale::Language interface = QLocale().language();
+    for (const Language &language : kLanguages) {
+        if (language.language == interface && installed.contains(QLatin1String(language.code)))
+            chosen.append(QLatin1String(language.code));
+    }
+    if (!chosen.contains(u"eng"_s) && installed.contains(u"eng"_s))
+        chosen.append(u"eng"_s);
+    if (chosen.isEmpty() && !installed.isEmpty())
+        chosen.append(installed.first());
+    return chosen.join(u'+');
+}
+
+bool recognise(const TaskRequest &request)
+{
+    const QString source = batchsupport::singleSource(request);
+    if (source.isEmpty() || !QFileInfo(source).isFile())
+        return fail(request, BatchFailure::SourceMissing, source, u"no source"_s);
+    const bool replace = replacesSource(request.options);
+    const QString target =
+        replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    if (target.isEmpty())
+        return fail(request, BatchFailure::OutputFolderMissing, QString(), u"no output file"_s);
+    if (!replace && pathidentity::same(source, target))
+        return fail(request, BatchFailure::OutputIsInput, source, u"output is the source"_s);
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return fail(request, BatchFailure::OutputFolderMissing, folder, u"no output folder"_s);
+
+    const QString languages = languagesOf(request);
+    const QStringList installed = installedLanguages();
+    const QStringList wanted = languages.split(u'+', Qt::SkipEmptyParts);
+    if (wanted.isEmpty())
+        return fail(request, BatchFailure::RecognitionDataMissing, QString(), u"no language data"_s);
+    for (const QString &language : wanted) {
+        if (!installed.contains(language))
+            return fail(request, BatchFailure::RecognitionDataMissing, language,
+                        u"no language data for %1"_s.arg(language));
+    }
+
+    const QString password = inputPassword(request.options, 0);
+    PdfBackendError error = PdfBackendError::NoError;
+    QString message;
+    std::shared_ptr<qpdfsupport::Source> input =
+        qpdfsupport::open(source, password, false, &error, &message);
+    if (!input)
+        return fail(request, batchsupport::failureOf(error), source, message);
+    // A repaired copy is decrypted; written out it would lose the file's protection.
+    if (input->encrypted && !input->repairedBytes.isEmpty())
+        return fail(request, BatchFailure::NotPdf, source,
+                    u"the protected document is too damaged to keep its protection"_s);
+    std::vector<QPDFObjectHandle> pages;
+    try {
+        pages = input->pdf->getAllPages();
+    } catch (const std::exception &e) {
+        return fail(request, BatchFailure::NotPdf, source, QString::fromUtf8(e.what()));
+    }
+    if (pages.empty())
+        return fail(request, BatchFailure::NoPages, source, u"no pages"_s);
+
+    {
+        mupdf::OpenStatus status = mupdf::OpenStatus::Ok;
+        mupdf::DocumentRef doc = mupdf::openDocument(source, password, false, &status, &message);
+        if (!doc)
+            return fail(request, openFailure(status), source, message);
+        if (mupdf::pageCount(doc) != int(pages.size()))
+            return fail(request, BatchFailure::NotPdf, source, u"page trees disagree"_s);
+    }
+
+    const bool force = request.options.value(TaskOption::ForceRecognition).toBool();
+    const int total = int(pages.size());
+    const std::atomic<bool> *cancel = batchsupport::cancelFlag();
+    const std::function<void(int)> progress = batchsupport::progressSink();
+    std::vector<PageText> texts(pages.size());
+    std::vector<char> read(pages.size(), 0);
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<int> skipped{0};
+    std::atomic<int> failedPages{0};
+    QMutex errorMutex;
+    QString firstError;
+    const QByteArray languageCodes = languages.toLatin1();
+    const QByteArray folderBytes = dataFolder().toLocal8Bit();
+    auto work = [&] {
+        Reader reader(languageCodes, folderBytes);
+        QString why;
+        mupdf::OpenStatus status = mupdf::OpenStatus::Ok;
+        QString openMessage;
+        mupdf::DocumentRef doc =
+            mupdf::openDocument(source, password, false, &status, &openMessage);
+        for (int index = next++; index < total; index = next++) {
+            if (cancel && cancel->load())
+                return;
+            Scan scan;
+            char mupdfError[mupdf::ErrorTextSize] = {};
+            if (doc)
+                drawPage(doc.context(), doc.get(), index, !force, &scan, mupdfError);
+            if (!doc || scan.failed) {
+                ++failedPages;
+            } else if (scan.hasText) {
+                ++skipped;
+            } else if (reader.read(scan, cancel, &texts[size_t(index)], &why)) {
+                read[size_t(index)] = 1;
+            } else {
+                QMutexLocker lock(&errorMutex);
+                if (firstError.isEmpty())
+                    firstError = why;
+                return;
+            }
+            const int finished = ++done;
+            if (progress)
+                progress(finished * 100 / total);
+        }
+    };
+    const int threads = std::clamp(QThread::idealThreadCount(), 1, total);
+    {
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+        for (std::thread &thread : pool)
+            thread.join();
+    }
+    if (batchsupport::cancelRequested())
+        return fail(request, BatchFailure::Cancelled, QString(), u"cancelled"_s);
+    if (!firstError.isEmpty())
+        return fail(request, BatchFailure::RecognitionFailed, source, firstError);
+    const int recognised = int(std::count(read.begin(), read.end(), 1));
+    if (recognised == 0 && failedPages == 0)
+        return fail(request, BatchFailure::AlreadySearchable, source, u"every page has text"_s);
+    if (recognised == 0)
+        return fail(request, BatchFailure::NotPdf, source, u"no page could be drawn"_s);
+
+    textlayer::Writer writer(*input->pdf);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (read[i])
+            writer.addToPage(pages[i], texts[i]);
+    }
+
+    StagedFile staged(folder);
+    if (!staged.isValid())
+        return batchsupport::failStaged(request, staged);
+    bool damaged = false;
+    const bool written = qpdfsupport::writeStaged(
+        *input->pdf, staged.path(),
+        [](QPDFWriter &writer) {
+            // Streams go out as they came in: the scan's pictures keep every byte.
+            writer.setDecodeLevel(qpdf_dl_none);
+            writer.setCompressStreams(true);
+        },
+        &error, &message, &damaged);
+    input.reset();
+    if (!written && damaged)
+        return fail(request, BatchFailure::NotPdf, source, message);
+    if (!written)
+        return fail(request, batchsupport::writeFailureOf(error, staged.folder()),
+                    staged.folder(), message);
+    if (!(replace ? staged.replace(target) : staged.commitTo(target)))
+        return batchsupport::failStaged(request, staged);
+    BatchOutcome &outcome = batchsupport::outcome();
+    outcome.pagesRecognised = recognised;
+    outcome.pagesKept = skipped;
+    outcome.pagesUnread = failedPages;
+    return true;
+}
+
+} // namespace textrecognition

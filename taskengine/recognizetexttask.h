@@ -1,0 +1,10 @@
+#pragma once
+
+#include "taskbase.h"
+
+class RecognizeTextTask final : public TaskBase
+{
+public:
+    using TaskBase::TaskBase;
+    TaskResult run() override;
+};

@@ -1,0 +1,277 @@
+#include "pdffixtures.h"
+#include "testregistry.h"
+
+#include "inkwell.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kLines = {
+    u"Harbour lanterns guide the evening ferry"_s,
+    u"Keepers record every vessel in ledgers"_s,
+    u"Winter storms delayed the northern cargo"_s,
+    u"Fishermen mend their nets before sunrise"_s,
+};
+
+// A page as a scanner gives it: the lines drawn at 300 dpi into a grey picture, stored as JPEG.
+QByteArray scannedJpeg(int turn)
+{
+    QImage image(1275, 900, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font(u"DejaVu Serif"_s);
+        font.setPixelSize(44);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        for (qsizetype i = 0; i < kLines.size(); ++i)
+            painter.drawText(QPointF(90, 160 + 130 * double(i)), kLines.at(i));
+    }
+    if (turn != 0)
+        image = image.transformed(QTransform().rotate(turn));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 85);
+    return jpeg;
+}
+
+// A one-page PDF showing the JPEG edge to edge at 300 dpi, written by hand so nothing of the
+// code under test makes it.
+bool writeScanPdf(const QString &path, const QByteArray &jpeg, int rotate)
+{
+    const QImage image = QImage::fromData(jpeg);
+    const double w = image.width() * 72.0 / 300, h = image.height() * 72.0 / 300;
+    QList<QByteArray> objects;
+    objects << "<< /Type /Catalog /Pages 2 0 R >>"
+            << "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"
+            << QByteArray("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 %1 %2] /Rotate %3 "
+                          "/Resources << /XObject << /Im0 4 0 R >> >> /Contents 5 0 R >>")
+                   .replace("%1", QByteArray::number(w))
+                   .replace("%2", QByteArray::number(h))
+                   .replace("%3", QByteArray::number(rotate));
+    const QByteArray content = "q " + QByteArray::number(w) + " 0 0 " + QByteArray::number(h) +
+                               " 0 0 cm /Im0 Do Q\n";
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    offsets << pdf.size();
+    pdf += "4 0 obj\n<< /Type /XObject /Subtype /Image /Width " +
+           QByteArray::number(image.width()) + " /Height " + QByteArray::number(image.height()) +
+           " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /DCTDecode /Length " +
+           QByteArray::number(jpeg.size()) + " >>\nstream\n" + jpeg + "\nendstream\nendobj\n";
+    offsets << pdf.size();
+    pdf += "5 0 obj\n<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" +
+           content + "endstream\nendobj\n";
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 6\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) +
+           "\n%%EOF\n";
+    return fixtures::writeBytes(path, pdf);
+}
+
+// The stored bytes of every image of the file, page by page (decrypted, still encoded).
+QList<QByteArray> imageStreams(const QString &path, const QString &password)
+{
+    QList<QByteArray> streams;
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData(), password.toLatin1().constData());
+    for (QPDFObjectHandle page : pdf.getAllPages()) {
+        for (auto &[key, image] : QPDFPageObjectHelper(page).getImages()) {
+            const std::shared_ptr<Buffer> raw = image.getRawStreamData();
+            streams << QByteArray(reinterpret_cast<const char *>(raw->getBuffer()),
+                                  qsizetype(raw->getSize()));
+        }
+    }
+    return streams;
+}
+
+QString pageText(const QString &path, int page, const QString &password)
+{
+    QByteArray text;
+    QStringList arguments = {u"-f"_s, QString::number(page), u"-l"_s, QString::number(page)};
+    if (!password.isEmpty())
+        arguments << u"-upw"_s << password;
+    fixtures::run(u"pdftotext"_s, arguments << path << u"-"_s, &text);
+    return QString::fromUtf8(text);
+}
+
+// Share of the words of the lines found in text, each as often as it is printed.
+double recall(const QString &text)
+{
+    QStringList found = text.toLower().split(QRegularExpression(u"\\W+"_s), Qt::SkipEmptyParts);
+    int hits = 0, words = 0;
+    for (const QString &line : kLines) {
+        for (const QString &word : line.toLower().split(u' ')) {
+            ++words;
+            if (found.removeOne(word))
+                ++hits;
+        }
+    }
+    return double(hits) / words;
+}
+
+} // namespace
+
+class TestTextRecognition : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!Inkwell::recognitionLanguages().contains(u"eng"_s))
+            QSKIP("no English language data for tesseract (package tesseract-ocr-eng)");
+    }
+
+    void recognise_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("turn");   // the scan's picture turned
+        QTest::addColumn<int>("rotate"); // the page's /Rotate
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("failure");
+
+        const int none = int(BatchFailure::None);
+        QTest::newRow("jpeg scan") << u"scan"_s << 0 << 0 << QString() << none;
+        QTest::newRow("page turned by /Rotate") << u"scan"_s << 90 << 270 << QString() << none;
+        QTest::newRow("scan upside down") << u"scan"_s << 180 << 0 << QString() << none;
+        QTest::newRow("protected") << u"protected"_s << 0 << 0 << u"user"_s << none;
+        QTest::newRow("page with text kept") << u"mixed"_s << 0 << 0 << QString() << none;
+        QTest::newRow("every page has text")
+            << u"text"_s << 0 << 0 << QString() << int(BatchFailure::AlreadySearchable);
+        QTest::newRow("language data missing")
+            << u"nodata"_s << 0 << 0 << QString() << int(BatchFailure::RecognitionDataMissing);
+    }
+
+    void recognise()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, turn);
+        QFETCH(int, rotate);
+        QFETCH(QString, password);
+        QFETCH(int, failure);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString scan = dir.filePath(u"scan.pdf"_s);
+        QVERIFY(writeScanPdf(scan, scannedJpeg(turn), rotate));
+        QString source = scan;
+        int scanPage = 1;
+        if (kind == u"protected"_s) {
+            source = dir.filePath(u"protected.pdf"_s);
+            QVERIFY(fixtures::encrypt(scan, source, fixtures::Scheme::Aes256, password, u"owner"_s));
+        } else if (kind == u"mixed"_s || kind == u"text"_s) {
+            const QString text = fixtures::textPdf(dir.filePath(u"text.pdf"_s), 1);
+            source = dir.filePath(u"mixed.pdf"_s);
+            QStringList pages = {u"--empty"_s, u"--pages"_s, text, u"1"_s};
+            if (kind == u"mixed"_s)
+                pages << scan << u"1"_s;
+            QVERIFY(fixtures::run(u"qpdf"_s, pages << u"--"_s << source));
+            scanPage = 2;
+        }
+        const QByteArray before = fixtures::readBytes(source);
+        const QList<QByteArray> imagesBefore = imageStreams(source, password);
+
+        QTemporaryDir data;
+        if (kind == u"nodata"_s)
+            qputenv("TESSDATA_PREFIX", data.path().toLocal8Bit());
+        TaskRequest request;
+        request.type = TaskType::RecognizeText;
+        request.inputFile = source;
+        request.outputPath = dir.filePath(u"out.pdf"_s);
+        request.options.insert(TaskOption::OcrLanguages, u"eng"_s);
+        request.options.insert(TaskOption::InputPasswords, QStringList{password});
+        Inkwell::setCancelFlag(nullptr);
+        const bool done = Inkwell::recognizeText(request);
+        qunsetenv("TESSDATA_PREFIX");
+        QCOMPARE(int(Inkwell::lastOutcome().failure), failure);
+        QCOMPARE(fixtures::readBytes(source), before);
+        if (failure != int(BatchFailure::None)) {
+            QVERIFY(!done);
+            QVERIFY(!QFileInfo::exists(request.outputPath));
+            return;
+        }
+        QVERIFY(done);
+        const QString out = request.outputPath;
+        QVERIFY(fixtures::qpdfCheck(out, password));
+        QCOMPARE(imageStreams(out, password), imagesBefore);
+        QVERIFY2(recall(pageText(out, scanPage, password)) >= 0.9,
+                 qPrintable(pageText(out, scanPage, password)));
+        // The layer draws nothing: the page looks as it did.
+        const QImage was = fixtures::renderPage(source, scanPage, 50, password);
+        const QImage now = fixtures::renderPage(out, scanPage, 50, password);
+        QVERIFY(fixtures::meanDifference(was, now) < 0.5);
+        if (kind == u"protected"_s) {
+            const fixtures::Protection kept = fixtures::protection(out, u"owner"_s);
+            QCOMPARE(kept.revision, fixtures::protection(source, u"owner"_s).revision);
+            QVERIFY(kept.owner);
+            QCOMPARE(fixtures::encryptionRevision(out, QString()), -1);
+        }
+        if (kind == u"mixed"_s) {
+            // The page that had text is not read again: its words are there once.
+            QCOMPARE(pageText(out, 1, QString()).count(u"quick brown fox"_s),
+                     pageText(source, 1, QString()).count(u"quick brown fox"_s));
+            QCOMPARE(Inkwell::lastOutcome().pagesKept, 1);
+        }
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("written");
+
+        QTest::newRow("default languages") << QStringList() << 0 << true;
+        QTest::newRow("english") << QStringList{u"--lang"_s, u"eng"_s} << 0 << true;
+        QTest::newRow("language not installed")
+            << QStringList{u"--lang"_s, u"xyz_none"_s} << 2 << false;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(bool, written);
+
+        QTemporaryDir dir;
+        const QString scan = dir.filePath(u"scan.pdf"_s);
+        QVERIFY(writeScanPdf(scan, scannedJpeg(0), 0));
+        const QString outdir = dir.filePath(u"out"_s);
+        QProcess velmora;
+        velmora.start(QStringLiteral(VELMORA_EXECUTABLE),
+                      QStringList{u"--ocr"_s} << options << u"--outdir"_s << outdir << scan);
+        QVERIFY(velmora.waitForFinished(180000));
+        QCOMPARE(velmora.exitCode(), exitCode);
+        const QString out = QDir(outdir).filePath(u"scan.pdf"_s);
+        QCOMPARE(QFileInfo::exists(out), written);
+        if (written) {
+            QCOMPARE(QString::fromLocal8Bit(velmora.readAllStandardOutput()).trimmed(),
+                     QDir::toNativeSeparators(out));
+            QVERIFY(recall(pageText(out, 1, QString())) >= 0.9);
+        }
+    }
+};
+
+VELMORA_REGISTER_TEST(TestTextRecognition);
+
+#include "tst_ocr.moc"
