@@ -39,4 +39,20 @@ void *readPage(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, P
     return result;
 }
 
+bool hasText(const fz_stext_page *text)
+{
+    for (const fz_stext_block *block = text ? text->first_block : nullptr; block;
+         block = block->next) {
+        if (block->type != FZ_STEXT_BLOCK_TEXT)
+            continue;
+        for (const fz_stext_line *line = block->u.t.first_line; line; line = line->next) {
+            for (const fz_stext_char *ch = line->first_char; ch; ch = ch->next) {
+                if (ch->c > 32 && ch->c != 0xa0 && ch->c != 0xfffd)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace mupdf

@@ -157,6 +157,8 @@ public:
     static bool selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
                            bool wholePage, PdfTextSelection *selection, QString *message);
     // Every occurrence of needle in the page's text, ignoring case; none on a blank page.
+    // *hasText (when given): whether the page has any text at all (a scan has none).
     static QList<PdfTextHit> findText(const PdfSourcePage &page, const QString &needle,
-                                      PdfBackendError *error, QString *message);
+                                      PdfBackendError *error, QString *message,
+                                      bool *hasText = nullptr);
 };

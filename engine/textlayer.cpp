@@ -228,8 +228,9 @@ void Writer::addToPage(QPDFObjectHandle page, const textrecognition::PageText &t
             content += number(spaceScale) + " Tz\n";
             content += showCodes({space}, &state, word.size);
         }
-        bounds |= QRectF(word.origin, word.end).normalized().adjusted(-word.size, -word.size,
-                                                                      word.size, word.size);
+        bounds |= QRectF(word.origin, word.end)
+                      .normalized()
+                      .adjusted(-word.size, -word.size, word.size, word.size);
     }
     content += "ET\n";
 
@@ -243,8 +244,9 @@ void Writer::addToPage(QPDFObjectHandle page, const textrecognition::PageText &t
     QPDFObjectHandle formDict = form.getDict();
     formDict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
     formDict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-    formDict.replaceKey("/BBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
-                                     bounds.left(), bounds.top(), bounds.right(), bounds.bottom())));
+    formDict.replaceKey("/BBox",
+                        QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                            bounds.left(), bounds.top(), bounds.right(), bounds.bottom())));
     formDict.replaceKey("/Resources", resources);
 
     // Resources may be inherited or shared with other pages: this page gets its own copy.

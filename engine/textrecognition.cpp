@@ -55,7 +55,8 @@ void limitLibraryThreads()
     using Setter = void (*)(int);
     static const auto levels =
         reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
-    static const auto threads = reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
+    static const auto threads =
+        reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
     if (levels)
         levels(0);
     if (threads)
@@ -126,20 +127,7 @@ void drawPage(fz_context *ctx, pdf_document *doc, int index, bool checkText, Sca
         page = pdf_load_page(ctx, doc, index);
         if (checkText) {
             text = fz_new_stext_page_from_page(ctx, &page->super, nullptr);
-            for (fz_stext_block *block = text->first_block; block && !scan->hasText;
-                 block = block->next) {
-                if (block->type != FZ_STEXT_BLOCK_TEXT)
-                    continue;
-                for (fz_stext_line *line = block->u.t.first_line; line && !scan->hasText;
-                     line = line->next) {
-                    for (fz_stext_char *ch = line->first_char; ch; ch = ch->next) {
-                        if (ch->c > 32 && ch->c != 0xa0 && ch->c != 0xfffd) {
-                            scan->hasText = true;
-                            break;
-                        }
-                    }
-                }
-            }
+            scan->hasText = mupdf::hasText(text);
         }
         if (!scan->hasText) {
             fz_rect mediabox;
@@ -307,8 +295,8 @@ private:
             *why = u"tesseract could not load %1"_s.arg(QString::fromLatin1(m_languages));
             return false;
         }
-        m_hasOrientation = QFileInfo::exists(QString::fromLocal8Bit(m_dataFolder) +
-                                             u"/osd.traineddata"_s);
+        m_hasOrientation =
+            QFileInfo::exists(QString::fromLocal8Bit(m_dataFolder) + u"/osd.traineddata"_s);
         m_ready = true;
         return true;
     }
@@ -410,7 +398,8 @@ bool recognise(const TaskRequest &request)
     const QStringList installed = installedLanguages();
     const QStringList wanted = languages.split(u'+', Qt::SkipEmptyParts);
     if (wanted.isEmpty())
-        return fail(request, BatchFailure::RecognitionDataMissing, QString(), u"no language data"_s);
+        return fail(request, BatchFailure::RecognitionDataMissing, QString(),
+                    u"no language data"_s);
     for (const QString &language : wanted) {
         if (!installed.contains(language))
             return fail(request, BatchFailure::RecognitionDataMissing, language,
@@ -532,8 +521,8 @@ bool recognise(const TaskRequest &request)
     if (!written && damaged)
         return fail(request, BatchFailure::NotPdf, source, message);
     if (!written)
-        return fail(request, batchsupport::writeFailureOf(error, staged.folder()),
-                    staged.folder(), message);
+        return fail(request, batchsupport::writeFailureOf(error, staged.folder()), staged.folder(),
+                    message);
     if (!(replace ? staged.replace(target) : staged.commitTo(target)))
         return batchsupport::failStaged(request, staged);
     BatchOutcome &outcome = batchsupport::outcome();

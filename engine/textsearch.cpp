@@ -36,8 +36,11 @@ QRectF shownBox(const fz_quad &quad, const fz_matrix &toShown)
 } // namespace
 
 QList<PdfTextHit> PdfEditorBackend::findText(const PdfSourcePage &page, const QString &needle,
-                                             PdfBackendError *error, QString *message)
+                                             PdfBackendError *error, QString *message,
+                                             bool *hasText)
 {
+    if (hasText)
+        *hasText = false;
     const auto report = [&](PdfBackendError code, const QString &text) {
         if (error)
             *error = code;
@@ -101,6 +104,8 @@ QList<PdfTextHit> PdfEditorBackend::findText(const PdfSourcePage &page, const QS
         }
         break;
     }
+    if (hasText)
+        *hasText = mupdf::hasText(stext);
     fz_drop_stext_page(ctx, stext);
     return hits;
 }

@@ -25,6 +25,7 @@ QString namedOutput(const TaskRequest &request)
     case TaskType::PdfToOffice:
         return request.outputPath;
     case TaskType::Compress:
+    case TaskType::RecognizeText:
         // Replacing the original writes nothing new.
         return replacesSource(request.options) ? QString() : request.outputPath;
     default:

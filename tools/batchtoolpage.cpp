@@ -141,6 +141,7 @@ BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
     connect(&lane, &Worklane::taskError, m_taskList, &TaskListWidget::setTaskFailure);
     connect(&lane, &Worklane::taskOutputWritten, m_taskList, &TaskListWidget::setTaskOutput);
     connect(&lane, &Worklane::taskNote, m_taskList, &TaskListWidget::setTaskNote);
+    connect(&lane, &Worklane::taskProgress, m_taskList, &TaskListWidget::setTaskProgress);
     connect(&lane, &Worklane::taskInputFailed, this, &BatchToolPage::onTaskInputFailed);
 }
 

@@ -227,6 +227,13 @@ void TaskListItem::showFailedTitle()
         ListFrame::fileIcon(named.isEmpty() ? m_inputs.constFirst() : named), 32));
 }
 
+void TaskListItem::setProgress(int percent)
+{
+    m_progress = percent;
+    if (m_status == TaskStatus::Running || m_status == TaskStatus::Waiting)
+        setStatus(m_status);
+}
+
 void TaskListItem::setStatus(int status)
 {
     QString text;
@@ -235,7 +242,7 @@ void TaskListItem::setStatus(int status)
     switch (status) {
     case TaskStatus::Waiting:
     case TaskStatus::Running:
-        text = tr("处理中...");
+        text = m_progress >= 0 ? tr("处理中... %1%").arg(m_progress) : tr("处理中...");
         colour = Theme::accent;
         break;
     case TaskStatus::Paused:

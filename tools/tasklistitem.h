@@ -20,6 +20,8 @@ public:
     void setTask(const TaskItemInfo &info);
     void setOutputPath(const QString &path);
     void setStatus(int status);
+    // How far a running job is, 0 to 100; negative while it does not say.
+    void setProgress(int percent);
     // The reason a failed job gives, shown under its name and on its status.
     void setFailureReason(const QString &reason);
     QString failureReason() const { return m_failureReason; }
@@ -62,6 +64,7 @@ private:
     QString m_taskId;
     QString m_sourceFile;
     int m_status = -1;
+    int m_progress = -1;
     qint64 m_sourceSize = -1;
     QString m_failureReason;
     QStringList m_inputs;

@@ -73,6 +73,7 @@ enum Role : int {
     FailedInputRole = Qt::UserRole + 8,
     RemovableInputRole = Qt::UserRole + 9,
     NoteRole = Qt::UserRole + 10,
+    ProgressRole = Qt::UserRole + 11,
 };
 
 } // namespace
@@ -128,6 +129,8 @@ QWidget *TaskListWidget::makeRow(QListWidgetItem *item)
                   item->data(SourceSizeRole).toLongLong(), item->data(InputsRole).toStringList()});
     row->setFailureReason(item->data(FailureRole).toString());
     row->setNote(item->data(NoteRole).toString());
+    if (const QVariant progress = item->data(ProgressRole); progress.isValid())
+        row->setProgress(progress.toInt());
     row->setFailedInput(item->data(FailedInputRole).toString(),
                         item->data(RemovableInputRole).toBool());
     connect(row, &TaskListItem::removeInputRequested, this,
@@ -183,6 +186,16 @@ void TaskListWidget::setTaskNote(const QString &taskId, const QString &note)
     item->setData(NoteRole, note);
     if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
         row->setNote(note);
+}
+
+void TaskListWidget::setTaskProgress(const QString &taskId, int percent)
+{
+    QListWidgetItem *item = m_items.value(taskId);
+    if (!item || item->data(ProgressRole).toInt() == percent)
+        return;
+    item->setData(ProgressRole, percent);
+    if (auto *row = qobject_cast<TaskListItem *>(m_list->itemWidget(item)))
+        row->setProgress(percent);
 }
 
 QString TaskListWidget::failureReason(const QString &taskId) const

@@ -26,6 +26,7 @@ public:
     void setTaskOutput(const QString &taskId, const QString &path);
     void setTaskFailure(const QString &taskId, const QString &reason);
     void setTaskNote(const QString &taskId, const QString &note);
+    void setTaskProgress(const QString &taskId, int percent);
     void removeTask(const QString &taskId);
     // A new row in the place of another one, which goes.
     void replaceTask(const QString &oldTaskId, const TaskItemInfo &info);

@@ -16,12 +16,12 @@ namespace {
 QString languageName(const QString &code)
 {
     static const QHash<QString, QLocale::Language> languages = {
-        {u"eng"_s, QLocale::English},  {u"chi_sim"_s, QLocale::Chinese},
+        {u"eng"_s, QLocale::English},     {u"chi_sim"_s, QLocale::Chinese},
         {u"chi_tra"_s, QLocale::Chinese}, {u"deu"_s, QLocale::German},
-        {u"fra"_s, QLocale::French},   {u"spa"_s, QLocale::Spanish},
-        {u"jpn"_s, QLocale::Japanese}, {u"ara"_s, QLocale::Arabic},
-        {u"ita"_s, QLocale::Italian},  {u"por"_s, QLocale::Portuguese},
-        {u"rus"_s, QLocale::Russian},  {u"kor"_s, QLocale::Korean},
+        {u"fra"_s, QLocale::French},      {u"spa"_s, QLocale::Spanish},
+        {u"jpn"_s, QLocale::Japanese},    {u"ara"_s, QLocale::Arabic},
+        {u"ita"_s, QLocale::Italian},     {u"por"_s, QLocale::Portuguese},
+        {u"rus"_s, QLocale::Russian},     {u"kor"_s, QLocale::Korean},
     };
     const auto found = languages.constFind(code);
     if (found == languages.constEnd())
@@ -72,8 +72,9 @@ TextRecognitionOptionsPanel::TextRecognitionOptionsPanel(QWidget *parent)
     m_missingData = addErrorLabel(u"missingLanguageData"_s);
     m_missingData->setWordWrap(true);
     m_missingData->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_missingData->setText(tr("未安装文字识别语言数据，无法识别文字。") + u'\n' +
-                           tr("安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim"));
+    m_missingData->setText(
+        tr("未安装文字识别语言数据，无法识别文字。") + u'\n' +
+        tr("安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim"));
     m_missingData->setVisible(installed.isEmpty());
 
     addSection(tr("页面"));

@@ -19,6 +19,9 @@ DocumentRef openForReading(const QString &path, const QString &password, QString
 // Makes something of a loaded page inside MuPDF's error handling, so no C++ objects.
 using PageReader = void *(*)(fz_context *ctx, fz_page *page);
 
+// Whether a page's text has any character that shows (a scan without a text layer has none).
+bool hasText(const fz_stext_page *text);
+
 // A PageReader: the page's text, for the caller to drop with fz_drop_stext_page.
 void *readText(fz_context *ctx, fz_page *page);
 

@@ -64,8 +64,8 @@ bool writeScanPdf(const QString &path, const QByteArray &jpeg, int rotate)
                    .replace("%1", QByteArray::number(w))
                    .replace("%2", QByteArray::number(h))
                    .replace("%3", QByteArray::number(rotate));
-    const QByteArray content = "q " + QByteArray::number(w) + " 0 0 " + QByteArray::number(h) +
-                               " 0 0 cm /Im0 Do Q\n";
+    const QByteArray content =
+        "q " + QByteArray::number(w) + " 0 0 " + QByteArray::number(h) + " 0 0 cm /Im0 Do Q\n";
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;
     for (qsizetype i = 0; i < objects.size(); ++i) {
@@ -78,14 +78,14 @@ bool writeScanPdf(const QString &path, const QByteArray &jpeg, int rotate)
            " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /DCTDecode /Length " +
            QByteArray::number(jpeg.size()) + " >>\nstream\n" + jpeg + "\nendstream\nendobj\n";
     offsets << pdf.size();
-    pdf += "5 0 obj\n<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" +
-           content + "endstream\nendobj\n";
+    pdf += "5 0 obj\n<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+           "endstream\nendobj\n";
     const qsizetype xref = pdf.size();
     pdf += "xref\n0 6\n0000000000 65535 f \n";
     for (const qsizetype offset : offsets)
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) +
-           "\n%%EOF\n";
+    pdf +=
+        "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return fixtures::writeBytes(path, pdf);
 }
 
@@ -179,7 +179,8 @@ private Q_SLOTS:
         int scanPage = 1;
         if (kind == u"protected"_s) {
             source = dir.filePath(u"protected.pdf"_s);
-            QVERIFY(fixtures::encrypt(scan, source, fixtures::Scheme::Aes256, password, u"owner"_s));
+            QVERIFY(
+                fixtures::encrypt(scan, source, fixtures::Scheme::Aes256, password, u"owner"_s));
         } else if (kind == u"mixed"_s || kind == u"text"_s) {
             const QString text = fixtures::textPdf(dir.filePath(u"text.pdf"_s), 1);
             source = dir.filePath(u"mixed.pdf"_s);

@@ -184,7 +184,7 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::newRow("1 has no task") << 1;
-        QTest::newRow("9 is beyond the last") << 9;
+        QTest::newRow("10 is beyond the last") << 10;
         QTest::newRow("negative") << -1;
         QTest::newRow("large") << 1000;
     }
