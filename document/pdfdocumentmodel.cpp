@@ -1,8 +1,6 @@
 #include "pdfdocumentmodel.h"
 
 #include <QDataStream>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QIODevice>
 #include <QMimeData>
@@ -20,6 +18,20 @@
 #endif
 
 namespace {
+
+// A page of a file, as the model first holds it.
+PdfPageEntry filePage(PdfPageId id, const QString &path, const QString &password, int index,
+                      QSizeF size, PdfPageOrigin origin)
+{
+    PdfPageEntry entry;
+    entry.id = id;
+    entry.sourcePath = path;
+    entry.password = password;
+    entry.sourcePageIndex = index;
+    entry.pageSize = size;
+    entry.origin = origin;
+    return entry;
+}
 
 // Marks a payload with the model that made it, so that a page dragged out of another tab's model
 // is not taken for the page that happens to carry the same id here.
@@ -135,20 +147,13 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     const int count = std::max(info.pageCount, int(info.pageSizes.size()));
     const QSizeF stand = info.pageSizes.value(0, DefaultBlankPageSize);
     m_pages.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        PdfPageEntry entry;
-        entry.id = takeNextId();
-        entry.sourcePath = path;
-        entry.password = password;
-        entry.sourcePageIndex = i;
-        entry.pageSize = info.pageSizes.value(i, stand);
-        entry.origin = PdfPageOrigin::Loaded;
-        m_pages.append(entry);
-    }
+    for (int i = 0; i < count; ++i)
+        m_pages.append(filePage(takeNextId(), path, password, i, info.pageSizes.value(i, stand),
+                                PdfPageOrigin::Loaded));
     ++m_revision;
     m_modified = false;
     m_sizesPath = path;
-    m_sizesStamp = fileStamp(path);
+    m_sizesStamp = FileStamp::of(path);
     m_sizes = info.pageSizes;
     m_treeChecked = info.treeChecked;
     if (count > info.pageSizes.size() || !info.treeChecked)
@@ -218,7 +223,7 @@ void PdfDocumentModel::applyPageSizes()
     m_sizeRead = {};
     const bool wasChecked = std::exchange(m_treeChecked, true);
     if (!wasChecked && (info.pageCount < 0 || info.treeRepaired) && !m_modified &&
-        fileStamp(m_sizesPath) == m_sizesStamp) {
+        FileStamp::of(m_sizesPath) == m_sizesStamp) {
         // The tree taken as it read is damaged: its pages are others than shown. Read again,
         // mended this time (or refused, leaving the pages as they are).
         loadDocument(m_documentPath, m_documentPassword, nullptr, nullptr);
@@ -234,14 +239,6 @@ void PdfDocumentModel::applyPageSizes()
         Q_EMIT dataChanged(index(first), index(last), {PageSizeRole});
 }
 
-QString PdfDocumentModel::fileStamp(const QString &path)
-{
-    const QFileInfo info(path);
-    return QString::number(info.size()) + u':' +
-           QString::number(info.lastModified().toMSecsSinceEpoch()) + u':' +
-           QString::number(info.metadataChangeTime().toMSecsSinceEpoch());
-}
-
 void PdfDocumentModel::forgetReadSizes()
 {
     // The file may hold other pages now: what was read of it no longer applies.
@@ -249,7 +246,7 @@ void PdfDocumentModel::forgetReadSizes()
     m_sizesPending = false;
     m_sizeRead = {};
     m_sizesPath.clear();
-    m_sizesStamp.clear();
+    m_sizesStamp = {};
     m_sizes.clear();
 }
 
@@ -260,7 +257,7 @@ void PdfDocumentModel::fillKnownSizes(int *first, int *last)
     if (m_sizesPath.isEmpty() || m_sizes.isEmpty())
         return;
     // Saved over since: its pages are others now, with sizes of their own.
-    if (fileStamp(m_sizesPath) != m_sizesStamp) {
+    if (FileStamp::of(m_sizesPath) != m_sizesStamp) {
         forgetReadSizes();
         return;
     }
@@ -313,13 +310,8 @@ bool PdfDocumentModel::insertPdf(const QString &path, int row, const QString &pa
     const int count = int(info.pageSizes.size());
     beginInsertRows(QModelIndex(), at, at + count - 1);
     for (int i = 0; i < count; ++i) {
-        PdfPageEntry entry;
-        entry.id = takeNextId();
-        entry.sourcePath = path;
-        entry.password = password;
-        entry.sourcePageIndex = i;
-        entry.pageSize = info.pageSizes.at(i);
-        entry.origin = PdfPageOrigin::Inserted;
+        PdfPageEntry entry = filePage(takeNextId(), path, password, i, info.pageSizes.at(i),
+                                      PdfPageOrigin::Inserted);
         entry.edited = true;
         m_pages.insert(at + i, entry);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filestamp.h"
 #include "pdfeditorbackend.h"
 #include "pdfpageentry.h"
 
@@ -131,7 +132,6 @@ private:
     void readPageSizes(const QString &path, const QString &password);
     void applyPageSizes();
     void forgetReadSizes();
-    static QString fileStamp(const QString &path);
     // Gives the pages of the loaded file the sizes read for it; the changed rows span
     // first..last (-1 when none changed).
     void fillKnownSizes(int *first, int *last);
@@ -149,6 +149,6 @@ private:
     bool m_treeChecked = true;
     quint64 m_sizeReadGeneration = 0;
     QString m_sizesPath;
-    QString m_sizesStamp;
+    FileStamp m_sizesStamp;
     QList<QSizeF> m_sizes;
 };

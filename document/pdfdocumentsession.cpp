@@ -1,5 +1,6 @@
 #include "pdfdocumentsession.h"
 
+#include "filechangewatcher.h"
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdffileregistry.h"
@@ -9,19 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Writers that replace a file by renaming leave it missing for a moment; changes are looked at
-// once the file has been quiet this long.
-constexpr int ChangeSettleMs = 250;
-constexpr int ChangeRetries = 8;
 
 bool isPasswordError(PdfBackendError error)
 {
@@ -48,16 +42,15 @@ PdfDocumentSession::PdfDocumentSession(QObject *parent, PdfFileRegistry *registr
     m_renderManager = new PdfRenderManager(this);
     m_undoManager = new PdfUndoManager(m_model, this);
 
-    m_watcher = new QFileSystemWatcher(this);
-    m_changeTimer = new QTimer(this);
-    m_changeTimer->setSingleShot(true);
-    m_changeTimer->setInterval(ChangeSettleMs);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this](const QString &path) {
-        m_changedPaths.insert(path);
-        m_changeRetries = 0;
-        m_changeTimer->start();
+    m_watcher = new FileChangeWatcher(this);
+    // A file this program is writing changes on purpose: looked at again once it is done.
+    m_watcher->setBusyCheck([this](const QString &path) {
+        return m_registry->isBeingWritten(path) ||
+               (m_saving && cachedKey(path) == cachedKey(m_job->target));
     });
-    connect(m_changeTimer, &QTimer::timeout, this, &PdfDocumentSession::checkChangedFiles);
+    connect(m_watcher, &FileChangeWatcher::fileChanged, this, [this](const QString &path) {
+        Q_EMIT fileChangedOnDisk(path, cachedKey(path) == documentKey());
+    });
     // Inserted files are watched as soon as the pages read them.
     connect(m_model, &PdfDocumentModel::pageOrderChanged, this, &PdfDocumentSession::watchFiles);
     connect(m_model, &PdfDocumentModel::documentReset, this, &PdfDocumentSession::watchFiles);
@@ -140,6 +133,23 @@ std::optional<QString> PdfDocumentSession::askPassword(PasswordPrompt prompt) co
     return m_passwordProvider(prompt);
 }
 
+PdfDocumentSession::Result PdfDocumentSession::tryPasswords(const QString &password,
+                                                            PasswordPrompt prompt, Failure &out,
+                                                            const Attempt &attempt) const
+{
+    out = Failure();
+    bool done = attempt(password, out);
+    while (!done && isPasswordError(out.error)) {
+        const std::optional<QString> answer = askPassword(
+            out.error == PdfBackendError::WrongPassword ? PasswordPrompt::WrongPassword : prompt);
+        if (!answer)
+            return Result::Cancelled;
+        out = Failure();
+        done = attempt(*answer, out);
+    }
+    return done ? Result::Done : Result::Failed;
+}
+
 PdfDocumentSession::Result PdfDocumentSession::open(const QString &path, const QString &password,
                                                     Failure *failure)
 {
@@ -150,20 +160,12 @@ PdfDocumentSession::Result PdfDocumentSession::open(const QString &path, const Q
 
     m_renderManager->cancelPending();
     m_renderManager->clearCache();
-    QString attempt = password;
-    bool loaded = m_model->loadDocument(path, attempt, &out.error, &out.message);
-    while (!loaded && isPasswordError(out.error)) {
-        const std::optional<QString> answer =
-            askPassword(out.error == PdfBackendError::WrongPassword ? PasswordPrompt::WrongPassword
-                                                                    : PasswordPrompt::Encrypted);
-        if (!answer)
-            return Result::Cancelled;
-        attempt = *answer;
-        out = Failure();
-        loaded = m_model->loadDocument(path, attempt, &out.error, &out.message);
-    }
-    if (!loaded)
-        return Result::Failed;
+    const Result result = tryPasswords(
+        password, PasswordPrompt::Encrypted, out, [&](const QString &attempt, Failure &tried) {
+            return m_model->loadDocument(path, attempt, &tried.error, &tried.message);
+        });
+    if (result != Result::Done)
+        return result;
 
     m_keys.clear();
     m_undoManager->clear();
@@ -177,20 +179,13 @@ PdfDocumentSession::Result PdfDocumentSession::insertFile(const QString &path, i
     Failure local;
     Failure &out = failure ? *failure : local;
     const int before = m_model->pageCount();
-    QString password;
-    bool inserted = m_undoManager->insertPdf(path, row, password, &out.error, &out.message);
-    while (!inserted && isPasswordError(out.error)) {
-        const std::optional<QString> answer = askPassword(
-            out.error == PdfBackendError::WrongPassword ? PasswordPrompt::WrongPassword
-                                                        : PasswordPrompt::InsertedEncrypted);
-        if (!answer)
-            return Result::Cancelled;
-        password = *answer;
-        out = Failure();
-        inserted = m_undoManager->insertPdf(path, row, password, &out.error, &out.message);
-    }
-    if (!inserted)
-        return Result::Failed;
+    const Result result = tryPasswords(QString(), PasswordPrompt::InsertedEncrypted, out,
+                                       [&](const QString &attempt, Failure &tried) {
+                                           return m_undoManager->insertPdf(
+                                               path, row, attempt, &tried.error, &tried.message);
+                                       });
+    if (result != Result::Done)
+        return result;
     if (pagesAdded)
         *pagesAdded = m_model->pageCount() - before;
     watchFiles();
@@ -392,10 +387,7 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
     m_model->restoreSnapshot(rebound, false);
     m_model->markSaved(target);
     m_undoManager->setClean();
-    // The save put a new file under the name; a watch still on the old one would miss the next
-    // change made by another program.
-    m_watcher->removePath(target);
-    m_stamps.insert(cachedKey(target), stampOf(target));
+    m_watcher->rewatch(target);
     watchFiles();
 }
 
@@ -447,22 +439,18 @@ void PdfDocumentSession::reloadReplacedDocument()
     m_renderManager->cancelPending();
     m_renderManager->clearCache();
     Failure failure;
-    bool loaded = false;
-    for (const QString &attempt : {m_model->documentPassword(), QString()}) {
-        failure = Failure();
-        loaded = m_model->loadDocument(path, attempt, &failure.error, &failure.message);
-        if (loaded || !isPasswordError(failure.error))
-            break;
-    }
-    while (!loaded && isPasswordError(failure.error)) {
-        const std::optional<QString> answer = askPassword(
-            failure.error == PdfBackendError::WrongPassword ? PasswordPrompt::WrongPassword
-                                                            : PasswordPrompt::Encrypted);
-        if (!answer)
-            break;
-        failure = Failure();
-        loaded = m_model->loadDocument(path, *answer, &failure.error, &failure.message);
-    }
+    bool first = true;
+    const auto load = [&](const QString &attempt, Failure &tried) {
+        if (m_model->loadDocument(path, attempt, &tried.error, &tried.message))
+            return true;
+        // The tab that saved over the file may have written it without the protection.
+        if (!std::exchange(first, false) || attempt.isEmpty() || !isPasswordError(tried.error))
+            return false;
+        tried = Failure();
+        return m_model->loadDocument(path, QString(), &tried.error, &tried.message);
+    };
+    const bool loaded = tryPasswords(m_model->documentPassword(), PasswordPrompt::Encrypted,
+                                     failure, load) == Result::Done;
     if (!loaded && before > 0) {
         // The old page places are gone with the file; an empty document is all that is left.
         m_model->restoreSnapshot({}, false);
@@ -513,23 +501,7 @@ void PdfDocumentSession::keepAfterExternalChange(const QString &path)
 
 void PdfDocumentSession::noteWritten(const QString &path)
 {
-    const QString key = pathidentity::key(path);
-    if (m_stamps.contains(key))
-        m_stamps.insert(key, stampOf(path));
-    m_changedPaths.remove(path);
-}
-
-PdfDocumentSession::FileStamp PdfDocumentSession::stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    FileStamp stamp;
-    stamp.exists = info.exists();
-    if (stamp.exists) {
-        stamp.size = info.size();
-        stamp.modified = info.lastModified();
-        stamp.metadataChanged = info.metadataChangeTime();
-    }
-    return stamp;
+    m_watcher->noteWritten(path);
 }
 
 void PdfDocumentSession::watchFiles()
@@ -541,52 +513,5 @@ void PdfDocumentSession::watchFiles()
         if (!entry.sourcePath.isEmpty())
             wanted.insert(entry.sourcePath);
     }
-    const QStringList watched = m_watcher->files();
-    for (const QString &path : watched) {
-        if (!wanted.contains(path))
-            m_watcher->removePath(path);
-    }
-    QHash<QString, FileStamp> stamps;
-    for (const QString &path : std::as_const(wanted)) {
-        const QString key = cachedKey(path);
-        stamps.insert(key, m_stamps.contains(key) ? m_stamps.value(key) : stampOf(path));
-        if (!watched.contains(path) && QFileInfo::exists(path))
-            m_watcher->addPath(path);
-    }
-    m_stamps = stamps;
-}
-
-void PdfDocumentSession::checkChangedFiles()
-{
-    QSet<QString> retry;
-    const QSet<QString> changed = std::exchange(m_changedPaths, {});
-    for (const QString &path : changed) {
-        const QString key = pathidentity::key(path);
-        if (!m_stamps.contains(key))
-            continue;
-        if (m_registry->isBeingWritten(path) || (m_saving && key == cachedKey(m_job->target))) {
-            retry.insert(path);
-            continue;
-        }
-        if (!QFileInfo::exists(path)) {
-            // Replaced by renaming: the new file may not be there yet.
-            if (m_changeRetries < ChangeRetries)
-                retry.insert(path);
-            continue;
-        }
-        // A rename may have put a new file under the name while the old one, still open
-        // somewhere, keeps the watch: watch whatever the name holds now, then look at it.
-        m_watcher->removePath(path);
-        m_watcher->addPath(path);
-        const FileStamp now = stampOf(path);
-        if (now == m_stamps.value(key))
-            continue;
-        m_stamps.insert(key, now);
-        Q_EMIT fileChangedOnDisk(path, key == documentKey());
-    }
-    if (!retry.isEmpty()) {
-        ++m_changeRetries;
-        m_changedPaths.unite(retry);
-        m_changeTimer->start();
-    }
+    m_watcher->setFiles(wanted);
 }

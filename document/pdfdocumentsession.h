@@ -2,7 +2,6 @@
 
 #include "pdfeditorbackend.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -15,14 +14,13 @@
 #include <memory>
 #include <optional>
 
+class FileChangeWatcher;
 class PdfDocumentModel;
 class PdfFileRegistry;
 class PdfRenderManager;
 class PdfUndoManager;
-class QFileSystemWatcher;
 class QTemporaryDir;
 class QThread;
-class QTimer;
 
 // What one document tab does with files, without any widget: opening with passwords, inserting
 // PDFs, saving on a worker thread, which files the pages are read from and what a save changes
@@ -107,23 +105,18 @@ Q_SIGNALS:
     void documentReplaced();
 
 private:
-    struct FileStamp
-    {
-        bool exists = false;
-        qint64 size = -1;
-        QDateTime modified;
-        QDateTime metadataChanged;
-        friend bool operator==(const FileStamp &, const FileStamp &) = default;
-    };
     struct SaveJob;
+    using Attempt = std::function<bool(const QString &password, Failure &failure)>;
 
-    static FileStamp stampOf(const QString &path);
+    // Runs the attempt with the password, then with each one the user gives while the file
+    // refuses it: Cancelled when they stop asking, Failed for any other refusal.
+    Result tryPasswords(const QString &password, PasswordPrompt prompt, Failure &out,
+                        const Attempt &attempt) const;
     QString cachedKey(const QString &path) const;
     bool inspectSaved(const QString &path, PdfDocumentInfo *info, QString *password) const;
     void rebindOnSaved(const QString &target);
     void rebindFiles(const QHash<QString, QString> &replacements);
     void watchFiles();
-    void checkChangedFiles();
     std::optional<QString> askPassword(PasswordPrompt prompt) const;
 
     PdfFileRegistry *m_registry = nullptr;
@@ -137,11 +130,7 @@ private:
     std::shared_ptr<SaveJob> m_job;
     QList<QPointer<PdfDocumentSession>> m_reloadAfterSave;
 
-    QFileSystemWatcher *m_watcher = nullptr;
-    QTimer *m_changeTimer = nullptr;
-    QHash<QString, FileStamp> m_stamps; // by file key
-    QSet<QString> m_changedPaths;
-    int m_changeRetries = 0;
+    FileChangeWatcher *m_watcher = nullptr;
     std::unique_ptr<QTemporaryDir> m_stash;
     mutable QHash<QString, QString> m_keys;
 };

@@ -3,7 +3,6 @@
 #include "pdfdocumentmodel.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QThreadPool>
 
 PdfOutlineModel::PdfOutlineModel(QObject *parent)
@@ -29,7 +28,7 @@ void PdfOutlineModel::setDocumentModel(PdfDocumentModel *model)
 void PdfOutlineModel::reloadIfNeeded()
 {
     const QString path = m_model ? m_model->documentPath() : QString();
-    const QDateTime stamp = path.isEmpty() ? QDateTime() : QFileInfo(path).lastModified();
+    const FileStamp stamp = FileStamp::of(path);
     if (path == m_path && stamp == m_stamp && !path.isEmpty()) {
         pagesChanged();
         return;

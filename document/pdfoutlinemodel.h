@@ -1,9 +1,9 @@
 #pragma once
 
+#include "filestamp.h"
 #include "pdfeditorbackend.h"
 
 #include <QAbstractItemModel>
-#include <QDateTime>
 #include <QHash>
 #include <QPointer>
 #include <QVector>
@@ -71,7 +71,7 @@ private:
     QVector<Node> m_nodes;
     QVector<int> m_roots;
     QString m_path;
-    QDateTime m_stamp;
+    FileStamp m_stamp;
     quint64 m_generation = 0;
     bool m_loading = false;
     mutable QHash<int, int> m_rowOfPage; // page index in the outline's file -> row

@@ -62,24 +62,6 @@ QString pageFileName(const Job &job, int page, int digits)
         .arg(job.suffix());
 }
 
-BatchFailure openFailure(mupdf::OpenStatus status)
-{
-    switch (status) {
-    case mupdf::OpenStatus::NotFound:
-        return BatchFailure::SourceMissing;
-    case mupdf::OpenStatus::PasswordRequired:
-        return BatchFailure::PasswordRequired;
-    case mupdf::OpenStatus::WrongPassword:
-        return BatchFailure::WrongPassword;
-    case mupdf::OpenStatus::Corrupt:
-        return BatchFailure::NotPdf;
-    case mupdf::OpenStatus::Ok:
-    case mupdf::OpenStatus::NoContext:
-        break;
-    }
-    return BatchFailure::Unknown;
-}
-
 QSize pixelSize(const QSizeF &points)
 {
     return QSize(std::max(1, static_cast<int>(std::lround(points.width() * kDpi / 72.0))),
@@ -111,8 +93,8 @@ bool renderPages(const TaskRequest &request, const Job &job)
         mupdf::DocumentRef doc =
             mupdf::openDocument(job.source, job.password, true, &status, &message);
         if (!doc || !mupdf::pageSizes(doc, &sizes, &message))
-            return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source,
-                        message);
+            return fail(request, doc ? BatchFailure::NotPdf : mupdftools::openFailure(status),
+                        job.source, message);
     }
     const int count = static_cast<int>(sizes.size());
     if (count == 0)
@@ -234,7 +216,8 @@ bool extractImages(const TaskRequest &request, const Job &job)
     mupdf::DocumentRef doc = mupdf::openDocument(job.source, job.password, true, &status, &message);
     QList<QList<mupdftools::ImageRef>> pages;
     if (!doc || !mupdftools::pageImages(doc, &pages, &message))
-        return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source, message);
+        return fail(request, doc ? BatchFailure::NotPdf : mupdftools::openFailure(status),
+                    job.source, message);
 
     std::vector<std::unique_ptr<StagedFile>> staged;
     QStringList names;

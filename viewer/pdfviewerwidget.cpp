@@ -22,6 +22,7 @@
 #include "pdfviewershortcuts.h"
 #include "revealinfolder.h"
 #include "theme.h"
+#include "tooltype.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -223,15 +224,15 @@ void PdfViewerWidget::wire()
             &PdfViewerWidget::revealInFolder);
     connect(toolBar, &PdfTopToolBar::convertToOfficeRequested, this,
             [this] { Q_EMIT convertPdfToOfficeRequested(m_model->documentPath()); });
-    const auto forwardTool = [this, toolBar](void (PdfTopToolBar::*signal)(), QString toolId) {
+    const auto forwardTool = [this, toolBar](void (PdfTopToolBar::*signal)(), int toolType) {
+        const QString toolId = QString::fromLatin1(ToolType::info(toolType)->viewerId);
         connect(toolBar, signal, this,
                 [this, toolId] { Q_EMIT externalToolRequested(toolId, m_model->documentPath()); });
     };
-    forwardTool(&PdfTopToolBar::compressRequested, u"compress"_s);
-    forwardTool(&PdfTopToolBar::convertToImagesRequested, u"images"_s);
-    forwardTool(&PdfTopToolBar::encryptRequested, u"encrypt"_s);
-    forwardTool(&PdfTopToolBar::decryptRequested, u"decrypt"_s);
-    forwardTool(&PdfTopToolBar::pageNumberRequested, u"page-number"_s);
+    forwardTool(&PdfTopToolBar::compressRequested, ToolType::Compress);
+    forwardTool(&PdfTopToolBar::convertToImagesRequested, ToolType::PdfToImages);
+    forwardTool(&PdfTopToolBar::encryptRequested, ToolType::Encrypt);
+    forwardTool(&PdfTopToolBar::decryptRequested, ToolType::Decrypt);
     connect(toolBar, &PdfTopToolBar::searchRequested, m_findBar, &PdfFindBar::openBar);
     connect(m_findBar, &PdfFindBar::opening, this, [this] {
         if (m_viewMode != PdfViewMode::DocumentView && m_model->pageCount() > 0)
