@@ -422,8 +422,7 @@ bool PdfDocumentModel::setPageNumbering(const PdfPageNumbering &numbering)
     if (!changed)
         return false;
     refreshStampTexts(false);
-    Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1),
-                       {PageSizeRole, EditedRole, StampTextRole});
+    Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {EditedRole, StampTextRole});
     markPagesChanged();
     return true;
 }
@@ -454,9 +453,8 @@ void PdfDocumentModel::refreshStampTexts(bool notify)
             first = row;
         last = row;
     }
-    // Views take a new size as the sign to draw the page again.
     if (notify && first >= 0)
-        Q_EMIT dataChanged(index(first), index(last), {PageSizeRole, StampTextRole});
+        Q_EMIT dataChanged(index(first), index(last), {StampTextRole});
 }
 void PdfDocumentModel::setPageSelected(PdfPageId id, bool selected)
 {
@@ -523,7 +521,17 @@ void PdfDocumentModel::invalidatePages()
     forgetReadSizes();
     ++m_revision;
     if (!m_pages.isEmpty())
-        Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {RotationRole, PageSizeRole});
+        Q_EMIT dataChanged(index(0), index(int(m_pages.size()) - 1), {PixelsRole, PageSizeRole});
+}
+
+PdfDocumentModel::PageChanges PdfDocumentModel::pageChanges(const QList<int> &roles)
+{
+    PageChanges changes;
+    changes.setFlag(PageChange::Pixels, roles.contains(PixelsRole));
+    changes.setFlag(PageChange::Size, roles.contains(PageSizeRole));
+    changes.setFlag(PageChange::Rotation, roles.contains(RotationRole));
+    changes.setFlag(PageChange::Stamp, roles.contains(StampTextRole));
+    return changes;
 }
 
 void PdfDocumentModel::restoreSnapshot(const QList<PdfPageEntry> &entries, bool modified)
@@ -583,6 +591,8 @@ QVariant PdfDocumentModel::data(const QModelIndex &index, int role) const
         return entry.edited;
     case StampTextRole:
         return entry.stampText;
+    case PixelsRole:
+        return QVariant::fromValue<qulonglong>(m_revision);
     default:
         return {};
     }
@@ -630,6 +640,7 @@ QHash<int, QByteArray> PdfDocumentModel::roleNames() const
     names.insert(OriginRole, "origin");
     names.insert(EditedRole, "edited");
     names.insert(StampTextRole, "stampText");
+    names.insert(PixelsRole, "pixels");
     return names;
 }
 

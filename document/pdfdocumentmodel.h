@@ -29,7 +29,16 @@ public:
         OriginRole,
         EditedRole,
         StampTextRole,
+        // The file under the page changed: the same page draws differently now.
+        PixelsRole,
     };
+    // What a dataChanged tells views that draw pages: drawn anew (pixels, rotation, stamps) or
+    // only laid out again (size).
+    enum class PageChange : unsigned { None = 0, Pixels = 1, Size = 2, Rotation = 4, Stamp = 8 };
+    Q_DECLARE_FLAGS(PageChanges, PageChange)
+    static constexpr PageChanges Redraw{PageChange::Pixels, PageChange::Rotation,
+                                        PageChange::Stamp};
+    static PageChanges pageChanges(const QList<int> &roles);
 
     static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");
     static constexpr QSizeF DefaultBlankPageSize{595.0, 842.0};
@@ -152,3 +161,5 @@ private:
     FileStamp m_sizesStamp;
     QList<QSizeF> m_sizes;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(PdfDocumentModel::PageChanges)

@@ -56,8 +56,9 @@ void PdfTextSearch::setDocumentModel(PdfDocumentModel *model)
         connect(model, &PdfDocumentModel::pageListChanged, this, &PdfTextSearch::scheduleRestart);
         connect(model, &QAbstractItemModel::dataChanged, this,
                 [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-                    if (roles.contains(PdfDocumentModel::RotationRole) ||
-                        roles.contains(PdfDocumentModel::PageSizeRole))
+                    using Change = PdfDocumentModel::PageChange;
+                    if (PdfDocumentModel::pageChanges(roles) &
+                        (Change::Pixels | Change::Rotation | Change::Size))
                         scheduleRestart();
                 });
     }

@@ -226,20 +226,18 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                    const QList<int> &roles) {
-                if (!roles.contains(PdfDocumentModel::RotationRole) &&
-                    !roles.contains(PdfDocumentModel::PageSizeRole))
-                    return;
-                // Turned, or numbers added or taken off: drawn again.
-                if (roles.contains(PdfDocumentModel::RotationRole) ||
-                    roles.contains(PdfDocumentModel::StampTextRole)) {
+                const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
+                if (changes & PdfDocumentModel::Redraw) {
                     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
                         if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
                             m_store.forget(entry->id);
                     }
-                } else {
+                } else if (changes & PdfDocumentModel::PageChange::Size) {
                     m_store.forgetResized(m_model, [this](const PdfPageEntry &entry) {
                         return thumbnailTargetSize(entry);
                     });
+                } else {
+                    return;
                 }
                 requestPass();
             });

@@ -151,19 +151,17 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                    const QList<int> &roles) {
-                if (!roles.contains(PdfDocumentModel::RotationRole) &&
-                    !roles.contains(PdfDocumentModel::PageSizeRole))
-                    return;
-                // Turned, or numbers added or taken off: drawn again.
-                if (roles.contains(PdfDocumentModel::RotationRole) ||
-                    roles.contains(PdfDocumentModel::StampTextRole)) {
+                const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
+                if (changes & PdfDocumentModel::Redraw) {
                     dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
-                } else {
+                } else if (changes & PdfDocumentModel::PageChange::Size) {
                     // Sizes that arrived late: only thumbnails of another shape go.
                     m_store.forgetResized(m_model, [](const PdfPageEntry &entry) {
                         return thumbnailTargetSize(entry);
                     });
                     m_sweepCursor = 0;
+                } else {
+                    return;
                 }
                 onScreenPass();
             });

@@ -27,35 +27,8 @@ constexpr int BottomExtra = 14;
 constexpr int WidthMargin = 64;
 constexpr int GoToTopSpace = 32;
 constexpr double MinRenderPixelRatio = 1.5;
-constexpr double MaxImageSide = 8192.0;
-constexpr double MaxImageArea = 33554432.0; // 2^25 pixels
-// A page whose image would be larger than this (deep zoom) is held as a whole image of at most
-// OverviewArea pixels plus a sharp image of the part around the view, drawn at the screen's own
-// pixel ratio: memory follows the window's size, not the page's.
-constexpr double SplitArea = 16777216.0;   // 2^24 pixels, 64 MiB
-constexpr double OverviewArea = 4194304.0; // 2^22 pixels, 16 MiB
-constexpr int MaxDetailSide = 1 << 20;
-// How far the sharp part reaches beyond the view, in viewport sizes; a new part is asked for
-// once the view comes within half of that of its edge.
-constexpr double DetailMarginX = 0.25;
-constexpr double DetailMarginY = 0.5;
 constexpr double PixelRatioTolerance = 0.01;
 constexpr double WheelPixelsPerAngleUnit = 1.5;
-// Requests that may be outstanding at once, and how long one may stay unanswered before the
-// view stops counting it (a request dropped by cancelPending is never answered).
-constexpr int MaxInFlight = 12;
-constexpr qint64 InFlightExpiryMs = 10000;
-// Images are kept for pages this many viewport heights around the visible area; further out
-// they are let go so that reading through a long document keeps memory bounded.
-constexpr int KeepViewportHeights = 2;
-// Beyond the visible pages, images held by the view stay under this many bytes. Most of them are
-// also in the render cache; this only lets go of the neighbours of deeply zoomed pages, which
-// the cache would otherwise have to hold a second time.
-constexpr qint64 ImageBudgetBytes = qint64(64) << 20;
-// The first screenful of a document is first asked for at this fraction of its shown size, so
-// that something readable appears while the sharp images are rendered.
-constexpr double PreviewScale = 0.5;
-constexpr int PreviewPriority = PdfDocumentView::RenderPriority + 1;
 constexpr int ZoomSettleMs = 150;
 
 // Draws only the part of the image that falls inside the clip: scaling a whole large image to
@@ -75,25 +48,6 @@ void drawClipped(QPainter &painter, const QRectF &target, const QImage &image, c
 bool sameZoom(double a, double b)
 {
     return qFuzzyCompare(a, b);
-}
-
-QSize scaledSize(const QSize &shown, double scale)
-{
-    return QSize(std::clamp(int(std::ceil(shown.width() * scale)), 1, MaxDetailSide),
-                 std::clamp(int(std::ceil(shown.height() * scale)), 1, MaxDetailSide));
-}
-
-// The pixels of size (a whole page drawn at it) under part of page, a rectangle in the same
-// coordinates as page.
-QRect pixelsUnder(const QRect &part, const QRect &page, const QSize &size)
-{
-    const double sx = double(size.width()) / page.width();
-    const double sy = double(size.height()) / page.height();
-    const QPoint from(int(std::floor((part.left() - page.left()) * sx)),
-                      int(std::floor((part.top() - page.top()) * sy)));
-    const QPoint to(int(std::ceil((part.right() + 1 - page.left()) * sx)),
-                    int(std::ceil((part.bottom() + 1 - page.top()) * sy)));
-    return QRect(from, to - QPoint(1, 1)) & QRect(QPoint(), size);
 }
 
 QSizeF displaySizeAt(const PdfDocumentModel *model, int row)
@@ -145,6 +99,7 @@ void PdfDocumentView::setDocumentModel(PdfDocumentModel *model)
     if (m_model)
         disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
+    m_images.setDocumentModel(model);
     if (m_model) {
         connect(m_model, &QAbstractItemModel::modelReset, this, &PdfDocumentView::onModelReset);
         connect(m_model, &QAbstractItemModel::rowsInserted, this, &PdfDocumentView::onRowsChanged);
@@ -163,7 +118,7 @@ void PdfDocumentView::setRenderManager(PdfRenderManager *manager)
     if (m_renderManager)
         disconnect(m_renderManager, nullptr, this, nullptr);
     m_renderManager = manager;
-    m_inFlight.clear();
+    m_images.setRenderManager(manager);
     if (m_renderManager) {
         connect(m_renderManager, &PdfRenderManager::pageRendered, this,
                 &PdfDocumentView::onPageRendered);
@@ -282,195 +237,27 @@ void PdfDocumentView::requestVisiblePages()
     if (!m_model || !m_renderManager || m_pageRects.isEmpty() || !isVisible())
         return;
     checkPixelRatio();
-    const double dpr = m_requestPixelRatio;
-
-    const QRect visible = bandRect(0);
-    dropImagesOutside(bandRect(KeepViewportHeights), visible);
-
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    for (auto it = m_inFlight.begin(); it != m_inFlight.end();) {
-        if (now - it.value() > InFlightExpiryMs)
-            it = m_inFlight.erase(it);
-        else
-            ++it;
-    }
-
-    // Pages on screen first, then those within a viewport above and below.
-    const QRect band = bandRect(1);
-    QList<int> rows;
-    for (int row = 0; row < m_pageRects.size(); ++row) {
-        if (m_pageRects.at(row).intersects(visible))
-            rows.append(row);
-    }
-    const qsizetype onScreen = rows.size();
-    for (int row = 0; row < m_pageRects.size(); ++row) {
-        if (m_pageRects.at(row).intersects(band) && !m_pageRects.at(row).intersects(visible))
-            rows.append(row);
-    }
-
-    const qint64 settleLeft =
-        m_zoomClock.isValid() ? ZoomSettleMs - m_zoomClock.elapsed() : qint64(0);
-    bool deferred = false;
-    const bool preview = !m_previewDone &&
-                         std::none_of(m_pages.cbegin(), m_pages.cend(),
-                                      [](const PageState &page) { return page.image.has_value(); });
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
-            break;
-        const int row = rows.at(i);
-        const auto entry = m_model->pageAt(row);
-        if (!entry)
-            continue;
-        const QSize shown = m_pageRects.at(row).size();
-        QSize target;
-        bool split = false;
-        if (!shown.isEmpty()) {
-            const double w = shown.width();
-            const double h = shown.height();
-            split = w * h * dpr * dpr > SplitArea;
-            const double area = split ? OverviewArea : MaxImageArea;
-            const double scale = std::min({dpr, MaxImageSide / std::max({w, h, 1.0}),
-                                           std::sqrt(area / std::max(w * h, 1.0))});
-            target = scaledSize(shown, scale);
-        }
-        PageState &page = m_pages[entry->id];
-        if (split && i < onScreen) {
-            if (settleLeft > 0 && (page.image || page.detail))
-                deferred = true;
-            else if (m_inFlight.size() < MaxInFlight)
-                requestDetail(row, page, visible, now);
-        } else if (!split && page.detail && page.renderedSize == target) {
-            // Back to a zoom where the whole page is sharp.
-            page.dropDetail();
-        }
-        if (page.renderedSize == target || page.requestedSize == target)
-            continue;
-        // A page that shows an older image keeps it until the zoom comes to rest.
-        if (settleLeft > 0 && page.image) {
-            deferred = true;
-            continue;
-        }
-        if (m_inFlight.size() >= MaxInFlight)
-            break;
-        if (preview && i < onScreen && !target.isEmpty()) {
-            // A fraction of the image asked for, so never larger than it (a deeply zoomed page's
-            // own size would be hundreds of megabytes).
-            const QSize small = scaledSize(target, PreviewScale / dpr);
-            const quint64 id = m_renderManager->requestRender(*entry, small, PdfRenderPurpose::Page,
-                                                              m_model->revision(), PreviewPriority);
-            page.previewRequest = id;
-            if (id != 0)
-                m_inFlight.insert(id, now);
-        }
-        page.requestedSize = target;
-        const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Page,
-                                                          m_model->revision(), RenderPriority);
-        page.pendingRequest = id;
-        if (id != 0 && !target.isEmpty())
-            m_inFlight.insert(id, now);
-    }
-    if (preview && onScreen > 0)
-        m_previewDone = true;
-    if (deferred)
-        m_settleTimer->start(int(settleLeft) + 1);
-}
-
-void PdfDocumentView::requestDetail(int row, PageState &page, const QRect &visible, qint64 now)
-{
-    const QRect rect = m_pageRects.at(row);
-    const QRect seen = rect & visible;
-    if (seen.isEmpty())
-        return;
-    const QSize size = scaledSize(rect.size(), std::max(viewport()->devicePixelRatioF(), 1.0));
-    const int mx = int(viewport()->width() * DetailMarginX);
-    const int my = int(viewport()->height() * DetailMarginY);
-    const QRect soon =
-        pixelsUnder(seen.adjusted(-mx / 2, -my / 2, mx / 2, my / 2) & rect, rect, size);
-    const auto covers = [&](const std::optional<QRect> &part, const QSize &partSize) {
-        return part && partSize == size && part->contains(soon);
-    };
-    if (covers(page.requestedDetail, page.requestedDetailSize) ||
-        (page.detail && covers(page.detailRegion, page.detailPageSize)))
-        return;
-    const auto entry = m_model->pageAt(row);
-    if (!entry)
-        return;
-    const QRect wanted = pixelsUnder(seen.adjusted(-mx, -my, mx, my) & rect, rect, size);
-    const quint64 id = m_renderManager->requestRender(*entry, size, PdfRenderPurpose::Page,
-                                                      m_model->revision(), RenderPriority, wanted);
-    page.requestedDetail = wanted;
-    page.requestedDetailSize = size;
-    page.pendingDetail = id;
-    if (id != 0)
-        m_inFlight.insert(id, now);
+    PageImagePlan::View view;
+    view.pageRects = m_pageRects;
+    view.visible = bandRect(0);
+    view.pixelRatio = m_requestPixelRatio;
+    view.screenPixelRatio = viewport()->devicePixelRatioF();
+    view.settleLeftMs = m_zoomClock.isValid() ? ZoomSettleMs - m_zoomClock.elapsed() : qint64(0);
+    view.nowMs = QDateTime::currentMSecsSinceEpoch();
+    const qint64 again = m_images.request(view);
+    if (again >= 0)
+        m_settleTimer->start(int(again));
 }
 
 void PdfDocumentView::refreshRenders()
 {
-    for (PageState &page : m_pages) {
-        page.forgetRequests();
-        page.previewRequest.reset();
-    }
-    m_inFlight.clear();
+    m_images.forgetRequests();
     requestVisiblePages();
-}
-
-void PdfDocumentView::dropImagesOutside(const QRect &keep, const QRect &visible)
-{
-    QSet<PdfPageId> kept;
-    QSet<PdfPageId> onScreen;
-    // Pages kept but not on screen, nearest to the visible area first.
-    QList<QPair<int, PdfPageId>> byDistance;
-    const int middle = visible.center().y();
-    for (int row = 0; row < m_pageRects.size(); ++row) {
-        const QRect &r = m_pageRects.at(row);
-        if (!r.intersects(keep))
-            continue;
-        const auto entry = m_model->pageAt(row);
-        if (!entry)
-            continue;
-        kept.insert(entry->id);
-        if (r.intersects(visible))
-            onScreen.insert(entry->id);
-        else
-            byDistance.append({std::abs(r.center().y() - middle), entry->id});
-    }
-    for (auto it = m_pages.begin(); it != m_pages.end();)
-        it = kept.contains(it.key()) ? std::next(it) : m_pages.erase(it);
-    // A page's sharp part is only worth its memory while the page is on screen.
-    for (auto it = m_pages.begin(); it != m_pages.end(); ++it) {
-        if (!onScreen.contains(it.key()))
-            it->dropDetail();
-    }
-
-    // Very large images (deep zoom) could still add up: let the farthest go first.
-    qint64 bytes = imageBytes();
-    if (bytes <= ImageBudgetBytes)
-        return;
-    std::sort(byDistance.begin(), byDistance.end(),
-              [](const auto &a, const auto &b) { return a.first > b.first; });
-    for (const auto &[distance, id] : std::as_const(byDistance)) {
-        if (bytes <= ImageBudgetBytes)
-            break;
-        const auto page = m_pages.constFind(id);
-        if (page == m_pages.constEnd())
-            continue;
-        if (page->image)
-            bytes -= page->image->sizeInBytes();
-        forgetPage(id);
-    }
 }
 
 qint64 PdfDocumentView::imageBytes() const
 {
-    qint64 bytes = 0;
-    for (const PageState &page : m_pages) {
-        if (page.image)
-            bytes += page.image->sizeInBytes();
-        if (page.detail)
-            bytes += page.detail->sizeInBytes();
-    }
-    return bytes;
+    return m_images.imageBytes();
 }
 
 void PdfDocumentView::checkPixelRatio()
@@ -483,10 +270,7 @@ void PdfDocumentView::checkPixelRatio()
     if (!hadRatio)
         return;
     // New sizes for every page; the images stay on screen until their replacements arrive.
-    for (PageState &page : m_pages) {
-        page.renderedSize.reset();
-        page.forgetRequests();
-    }
+    m_images.resizeAll();
     viewport()->update();
 }
 
@@ -517,8 +301,8 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()) & area, outline);
 
         const auto entry = m_model->pageAt(row);
-        const auto page = entry ? m_pages.constFind(entry->id) : m_pages.constEnd();
-        if (page == m_pages.constEnd() || (!page->image && !page->detail)) {
+        const PageImagePlan::Page *page = entry ? m_images.page(entry->id) : nullptr;
+        if (!page || (!page->image && !page->detail)) {
             painter.setPen(Theme::color(Theme::textMuted));
             painter.drawText(rect, Qt::AlignCenter, tr("正在渲染第 %1 页…").arg(row + 1));
             if (entry)
@@ -549,63 +333,23 @@ void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRend
 {
     if (purpose != PdfRenderPurpose::Page)
         return;
-    m_inFlight.remove(requestId);
-    if (!m_model)
-        return;
-    const auto page = m_pages.find(pageId);
-    if (page != m_pages.end() && page->pendingDetail == requestId) {
-        page->pendingDetail.reset();
-        if (page->requestedDetail && page->requestedDetailSize == targetSize &&
-            image.size() == page->requestedDetail->size()) {
-            page->detail = image;
-            page->detailPageSize = targetSize;
-            page->detailRegion = *page->requestedDetail;
-            viewport()->update();
-        }
-        return;
-    }
-    if (page != m_pages.end() && page->previewRequest == requestId) {
-        page->previewRequest.reset();
-        // Shown only until the sharp image arrives; the size request stays pending.
-        if (!page->image) {
-            page->image = image;
-            viewport()->update();
-        }
-        return;
-    }
-    if (page == m_pages.end() || page->pendingRequest != requestId ||
-        page->requestedSize.value_or(QSize()) != targetSize) {
-        // Room for another request may have opened up.
+    switch (m_images.accept(pageId, targetSize, requestId, image)) {
+    case PageImagePlan::Arrival::Shown:
+        viewport()->update();
+        break;
+    case PageImagePlan::Arrival::RoomForMore:
         requestVisiblePages();
-        return;
+        break;
+    case PageImagePlan::Arrival::Ignored:
+        break;
     }
-    page->image = image;
-    page->renderedSize = targetSize;
-    viewport()->update();
 }
 
 void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose,
                                          qulonglong requestId, const QString &)
 {
-    if (purpose != PdfRenderPurpose::Page)
-        return;
-    m_inFlight.remove(requestId);
-    const auto page = m_pages.find(pageId);
-    if (page == m_pages.end())
-        return;
-    if (page->previewRequest == requestId) {
-        page->previewRequest.reset();
-        return;
-    }
-    if (page->pendingDetail == requestId) {
-        page->pendingDetail.reset();
-        page->requestedDetail.reset();
-        return;
-    }
-    if (page->pendingRequest != requestId)
-        return;
-    page->requestedSize.reset();
-    page->pendingRequest.reset();
+    if (purpose == PdfRenderPurpose::Page)
+        m_images.fail(pageId, requestId);
 }
 
 void PdfDocumentView::updateCurrentPage()
@@ -822,20 +566,12 @@ void PdfDocumentView::mouseReleaseEvent(QMouseEvent *event)
 
 void PdfDocumentView::clearPageState()
 {
-    m_pages.clear();
-    m_inFlight.clear();
-    m_previewDone = false;
+    m_images.clear();
 }
 
 bool PdfDocumentView::hasPageImage(PdfPageId id) const
 {
-    const auto page = m_pages.constFind(id);
-    return page != m_pages.constEnd() && (page->image || page->detail);
-}
-
-void PdfDocumentView::forgetPage(PdfPageId id)
-{
-    m_pages.remove(id);
+    return m_images.hasImage(id);
 }
 
 void PdfDocumentView::onModelReset()
@@ -861,22 +597,26 @@ void PdfDocumentView::onRowsChanged()
 void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                     const QList<int> &roles)
 {
-    if (!roles.contains(PdfDocumentModel::RotationRole) &&
-        !roles.contains(PdfDocumentModel::PageSizeRole))
+    using Change = PdfDocumentModel::PageChange;
+    const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
+    if (changes & (Change::Pixels | Change::Rotation)) {
+        // Turned, or the file drew differently: the old images are wrong.
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+            if (const auto entry = m_model->pageAt(row))
+                m_images.forget(entry->id);
+        }
+        refit();
+        layoutPages(true);
         return;
-    if (roles.contains(PdfDocumentModel::StampTextRole)) {
+    }
+    if (changes & Change::Stamp) {
         // Page numbers added, changed or taken off: drawn again, the older images shown until then.
         for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-            const auto entry = m_model->pageAt(row);
-            const auto page = entry ? m_pages.find(entry->id) : m_pages.end();
-            if (page == m_pages.end())
-                continue;
-            page->renderedSize.reset();
-            page->forgetRequests();
-            page->dropDetail();
+            if (const auto entry = m_model->pageAt(row))
+                m_images.redraw(entry->id);
         }
     }
-    if (!roles.contains(PdfDocumentModel::RotationRole)) {
+    if (changes & Change::Size) {
         // Sizes read after the first screen: the pages keep their images (drawn scaled until
         // redrawn at the new size) and the current page stays where the reader has it.
         const int anchor = m_currentPage;
@@ -891,15 +631,9 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
             verticalScrollBar()->setValue(after.top() + qRound(offset * scale));
         }
         m_scrollGuard = guarded;
+    }
+    if (changes & (Change::Stamp | Change::Size))
         requestVisiblePages();
-        return;
-    }
-    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-        if (const auto entry = m_model->pageAt(row))
-            forgetPage(entry->id);
-    }
-    refit();
-    layoutPages(true);
 }
 
 void PdfDocumentView::setTextSearch(PdfTextSearch *search)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pageimageplan.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 
@@ -35,7 +36,7 @@ public:
     static constexpr double MaxZoom = 5.0;
     static constexpr double ZoomStep = 1.2;
     static constexpr double WheelZoomStep = 1.12;
-    static constexpr int RenderPriority = 20;
+    static constexpr int RenderPriority = PageImagePlan::RenderPriority;
 
     explicit PdfDocumentView(QWidget *parent = nullptr);
     ~PdfDocumentView() override;
@@ -101,9 +102,7 @@ private:
     void updateCurrentPage();
     QRect bandRect(int viewportHeightsAround) const;
     int rowNearestTo(int contentY) const;
-    void dropImagesOutside(const QRect &keep, const QRect &visible);
     void clearPageState();
-    void forgetPage(PdfPageId id);
     void paintSearchHits(QPainter &painter, int row, PdfPageId id, const QRect &rect) const;
     QRect pageBoxRect(int row, const QRectF &box) const;
     int visibleHitCount() const;
@@ -122,47 +121,8 @@ private:
     QPointer<PdfTextSearch> m_textSearch;
     int m_shownHits = 0; // hits on the pages in view when last painted
     QList<QRect> m_pageRects;
-    // What the view holds and has asked for, per page.
-    struct PageState
-    {
-        std::optional<QImage> image;       // possibly of another size, or the rough first one
-        std::optional<QSize> renderedSize; // size of a sharp image
-        std::optional<QSize> requestedSize;
-        std::optional<quint64> pendingRequest;
-        // Low-resolution first image asked for when a document first comes on screen.
-        std::optional<quint64> previewRequest;
-        // A page too large to hold whole at its zoom: its sharp part around the visible area,
-        // drawn over a smaller whole image. Kept with the page size it was drawn for, so that it
-        // can still be shown, scaled, while the zoom changes.
-        std::optional<QImage> detail;
-        QSize detailPageSize;
-        QRect detailRegion;
-        // The part asked for last, in requestedDetailSize's pixels.
-        std::optional<QRect> requestedDetail;
-        QSize requestedDetailSize;
-        std::optional<quint64> pendingDetail;
-
-        // Answers still on their way are ignored; the page asks again when next in view.
-        void forgetRequests()
-        {
-            requestedSize.reset();
-            pendingRequest.reset();
-            requestedDetail.reset();
-            pendingDetail.reset();
-        }
-        void dropDetail()
-        {
-            detail.reset();
-            requestedDetail.reset();
-            pendingDetail.reset();
-        }
-    };
-    void requestDetail(int row, PageState &page, const QRect &visible, qint64 now);
-    QHash<PdfPageId, PageState> m_pages;
-    // Requests sent and not yet answered; bounded so that fast scrolling cannot queue up
-    // renders of pages long gone from the screen ahead of the ones now shown.
-    QHash<quint64, qint64> m_inFlight; // request id -> when it was sent (ms since epoch)
-    bool m_previewDone = false;
+    // Which page images the view holds and asks for.
+    PageImagePlan m_images;
     // While the zoom keeps changing, pages that have an image wait before asking for a new one.
     QElapsedTimer m_zoomClock;
     QTimer *m_settleTimer = nullptr;
