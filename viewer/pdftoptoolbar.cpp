@@ -1,12 +1,12 @@
 #include "pdftoptoolbar.h"
 
 #include "pdftoolsmenustyle.h"
-#include "pdfviewershortcuts.h"
 #include "roundedpopupmenu.h"
 #include "theme.h"
 
 #include <algorithm>
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -91,6 +91,47 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
     setMinimumHeight(58);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    makeAction(Command::Save, tr("保存文件"), ViewerIcons + u"save.png"_s, {QKeySequence::Save},
+               &PdfTopToolBar::saveRequested);
+    makeAction(Command::SaveAs, tr("将文件保存为…"), ViewerIcons + u"save-as.png"_s,
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, &PdfTopToolBar::saveAsRequested);
+    makeAction(Command::Print, tr("打印"), ViewerIcons + u"print.png"_s, {QKeySequence::Print},
+               &PdfTopToolBar::printRequested);
+    makeAction(Command::RevealInFolder, tr("在文件夹中显示"), ModernIcons + u"folder.png"_s, {},
+               &PdfTopToolBar::revealInFolderRequested);
+    makeAction(Command::Undo, tr("撤销"), ViewerIcons + u"undo.png"_s,
+               {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &PdfTopToolBar::undoRequested);
+    makeAction(Command::Redo, tr("重做"), ViewerIcons + u"redo.png"_s,
+               {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+               &PdfTopToolBar::redoRequested);
+    makeAction(Command::Delete, tr("删除选定页面"), ModernIcons + u"trash.png"_s,
+               {QKeySequence::Delete}, &PdfTopToolBar::deleteRequested);
+    makeAction(Command::RotateLeft, tr("向左旋转"), ViewerIcons + u"rotate-left.png"_s, {},
+               &PdfTopToolBar::rotateLeftRequested);
+    makeAction(Command::RotateRight, tr("向右旋转"), ViewerIcons + u"rotate-right.png"_s, {},
+               &PdfTopToolBar::rotateRightRequested);
+    makeAction(Command::Insert, tr("插入"), ModernIcons + u"add-file.png"_s, {},
+               &PdfTopToolBar::insertModeRequested);
+    makeAction(Command::Extract, tr("提取"), ModernIcons + u"open-file.png"_s, {},
+               &PdfTopToolBar::extractModeRequested);
+    makeAction(Command::Split, tr("拆分"), ModernIcons + u"merge.png"_s, {},
+               &PdfTopToolBar::splitModeRequested);
+    makeAction(Command::Compress, tr("压缩"), ModernIcons + u"compress.png"_s, {},
+               &PdfTopToolBar::compressRequested);
+    makeAction(Command::ConvertToOffice, tr("PDF 转为 Office"), ModernIcons + u"convert.png"_s, {},
+               &PdfTopToolBar::convertToOfficeRequested);
+    makeAction(Command::ConvertToImages, tr("PDF 转为图像"), ModernIcons + u"image.png"_s, {},
+               &PdfTopToolBar::convertToImagesRequested);
+    makeAction(Command::Encrypt, tr("加密 PDF"), ModernIcons + u"encrypt.png"_s, {},
+               &PdfTopToolBar::encryptRequested);
+    makeAction(Command::Decrypt, tr("解锁 PDF"), ModernIcons + u"decrypt.png"_s, {},
+               &PdfTopToolBar::decryptRequested);
+    makeAction(Command::PageNumbers, tr("页面编号"), ModernIcons + u"file-pdf.png"_s, {},
+               &PdfTopToolBar::pageNumberRequested);
+    for (Command command :
+         {Command::Undo, Command::Redo, Command::Delete, Command::RotateLeft, Command::RotateRight})
+        action(command)->setEnabled(false);
 
     // View mode: two halves of one framed control.
     m_viewModeGroup = new QWidget(this);
@@ -186,15 +227,13 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     }
     taskLayout->addSpacing(10);
 
-    m_rotateLeftButton = makeButton(QString(), tr("向左旋转"), false);
+    m_rotateLeftButton = makeButton(QString(), QString(), false);
     m_rotateLeftButton->setObjectName(u"pdfRotateLeftButton"_s);
     setIconPath(m_rotateLeftButton, ViewerIcons + u"rotate-left.png"_s);
-    m_rotateRightButton = makeButton(QString(), tr("向右旋转"), false);
+    m_rotateRightButton = makeButton(QString(), QString(), false);
     m_rotateRightButton->setObjectName(u"pdfRotateRightButton"_s);
     setIconPath(m_rotateRightButton, ViewerIcons + u"rotate-right.png"_s);
-    m_deleteButton = makeButton(
-        QString(), PdfViewerShortcuts::toolTipText(tr("删除选定页面"), QKeySequence::Delete), false,
-        u"trash.png"_s);
+    m_deleteButton = makeButton(QString(), QString(), false, u"trash.png"_s);
     m_deleteButton->setObjectName(u"pdfDeleteButton"_s);
     m_selectAllButton = makeButton(tr("全选"), tr("选择全部页面"), true);
     m_selectAllButton->setObjectName(u"pdfSelectAllButton"_s);
@@ -205,22 +244,13 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
         button->setParent(m_pageTaskGroup);
         taskLayout->addWidget(button);
     }
-    m_rotateLeftButton->setEnabled(false);
-    m_rotateRightButton->setEnabled(false);
-    m_deleteButton->setEnabled(false);
 
-    m_undoButton = makeButton(
-        QString(), PdfViewerShortcuts::toolTipText(tr("撤销"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
-        false);
+    m_undoButton = makeButton(QString(), QString(), false);
     m_undoButton->setObjectName(u"pdfUndoButton"_s);
     setIconPath(m_undoButton, ViewerIcons + u"undo.png"_s);
-    m_undoButton->setEnabled(false);
-    m_redoButton = makeButton(
-        QString(), PdfViewerShortcuts::toolTipText(tr("重做"), QKeySequence(Qt::CTRL | Qt::Key_Y)),
-        false);
+    m_redoButton = makeButton(QString(), QString(), false);
     m_redoButton->setObjectName(u"pdfRedoButton"_s);
     setIconPath(m_redoButton, ViewerIcons + u"redo.png"_s);
-    m_redoButton->setEnabled(false);
     m_moreButton = makeButton(QString(), tr("更多"), false);
     m_moreButton->setObjectName(u"pdfMoreButton"_s);
     setIconPath(m_moreButton, ViewerIcons + u"more.png"_s);
@@ -251,18 +281,18 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     connect(m_pageManageViewButton, &QPushButton::clicked, this,
             &PdfTopToolBar::pageManageViewRequested);
     connect(m_thumbnailButton, &QPushButton::toggled, this, &PdfTopToolBar::thumbnailToggled);
-    connect(m_insertButton, &QPushButton::clicked, this, &PdfTopToolBar::insertModeRequested);
-    connect(m_extractButton, &QPushButton::clicked, this, &PdfTopToolBar::extractModeRequested);
-    connect(m_splitButton, &QPushButton::clicked, this, &PdfTopToolBar::splitModeRequested);
-    connect(m_rotateLeftButton, &QPushButton::clicked, this, &PdfTopToolBar::rotateLeftRequested);
-    connect(m_rotateRightButton, &QPushButton::clicked, this, &PdfTopToolBar::rotateRightRequested);
-    connect(m_deleteButton, &QPushButton::clicked, this, &PdfTopToolBar::deleteRequested);
+    bind(m_insertButton, Command::Insert);
+    bind(m_extractButton, Command::Extract);
+    bind(m_splitButton, Command::Split);
+    bind(m_rotateLeftButton, Command::RotateLeft);
+    bind(m_rotateRightButton, Command::RotateRight);
+    bind(m_deleteButton, Command::Delete);
+    bind(m_undoButton, Command::Undo);
+    bind(m_redoButton, Command::Redo);
     connect(m_selectAllButton, &QPushButton::toggled, this, [this](bool checked) {
         updateSelectAllImage();
         Q_EMIT selectAllToggled(checked);
     });
-    connect(m_undoButton, &QPushButton::clicked, this, &PdfTopToolBar::undoRequested);
-    connect(m_redoButton, &QPushButton::clicked, this, &PdfTopToolBar::redoRequested);
     connect(m_moreButton, &QPushButton::clicked, this, &PdfTopToolBar::showMoreMenu);
 
     setViewMode(PdfViewMode::DocumentView);
@@ -299,11 +329,35 @@ QWidget *PdfTopToolBar::makeSeparator()
     return separator;
 }
 
-void PdfTopToolBar::addMenuEntry(QMenu *menu, const QString &icon, const QString &text,
-                                 std::function<void()> trigger)
+QAction *PdfTopToolBar::makeAction(Command command, const QString &text, const QString &icon,
+                                   const QList<QKeySequence> &keys, void (PdfTopToolBar::*signal)())
 {
-    QAction *action = menu->addAction(QIcon(icon), text);
-    connect(action, &QAction::triggered, this, [trigger = std::move(trigger)] { trigger(); });
+    auto *action = new QAction(QIcon(icon), text, this);
+    action->setShortcuts(keys);
+    action->setToolTip(toolTipOf(action));
+    connect(action, &QAction::triggered, this, signal);
+    m_actions.insert(command, action);
+    return action;
+}
+
+QString PdfTopToolBar::toolTipOf(const QAction *action)
+{
+    const QKeySequence key = action->shortcut();
+    if (key.isEmpty())
+        return action->text();
+    return u"%1 (%2)"_s.arg(action->text(), key.toString(QKeySequence::NativeText));
+}
+
+void PdfTopToolBar::bind(QPushButton *button, Command command)
+{
+    QAction *source = action(command);
+    // The mode buttons keep their own longer tips.
+    if (button->toolTip().isEmpty())
+        button->setToolTip(source->toolTip());
+    button->setEnabled(source->isEnabled());
+    connect(button, &QPushButton::clicked, source, &QAction::trigger);
+    connect(source, &QAction::changed, button,
+            [button, source] { button->setEnabled(source->isEnabled()); });
 }
 
 void PdfTopToolBar::buildToolsMenu()
@@ -315,25 +369,12 @@ void PdfTopToolBar::buildToolsMenu()
     m_toolsMenu->setStyle(style);
     m_toolsMenu->setStyleSheet(toolsMenuStyleSheet());
 
-    addMenuEntry(m_toolsMenu, ModernIcons + u"compress.png"_s, tr("压缩"),
-                 [this] { Q_EMIT compressRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"convert.png"_s, tr("PDF 转为 Office"),
-                 [this] { Q_EMIT convertToOfficeRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"image.png"_s, tr("PDF 转为图像"),
-                 [this] { Q_EMIT convertToImagesRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"encrypt.png"_s, tr("加密 PDF"),
-                 [this] { Q_EMIT encryptRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"decrypt.png"_s, tr("解锁 PDF"),
-                 [this] { Q_EMIT decryptRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"file-pdf.png"_s, tr("页面编号"),
-                 [this] { Q_EMIT pageNumberRequested(); });
+    for (Command command : {Command::Compress, Command::ConvertToOffice, Command::ConvertToImages,
+                            Command::Encrypt, Command::Decrypt, Command::PageNumbers})
+        m_toolsMenu->addAction(action(command));
     m_toolsMenu->addSeparator();
-    addMenuEntry(m_toolsMenu, ModernIcons + u"add-file.png"_s, tr("插入"),
-                 [this] { Q_EMIT insertModeRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"open-file.png"_s, tr("提取"),
-                 [this] { Q_EMIT extractModeRequested(); });
-    addMenuEntry(m_toolsMenu, ModernIcons + u"merge.png"_s, tr("拆分"),
-                 [this] { Q_EMIT splitModeRequested(); });
+    for (Command command : {Command::Insert, Command::Extract, Command::Split})
+        m_toolsMenu->addAction(action(command));
     m_toolsButton->setMenu(m_toolsMenu);
 }
 
@@ -341,18 +382,9 @@ void PdfTopToolBar::buildMoreMenu()
 {
     m_moreMenu = new RoundedPopupMenu(this);
     m_moreMenu->setObjectName(u"pdfMoreMenu"_s);
-    addMenuEntry(m_moreMenu, ViewerIcons + u"save.png"_s,
-                 PdfViewerShortcuts::menuText(tr("保存文件"), QKeySequence::Save),
-                 [this] { Q_EMIT saveRequested(); });
-    addMenuEntry(m_moreMenu, ViewerIcons + u"save-as.png"_s,
-                 PdfViewerShortcuts::menuText(tr("将文件保存为…"),
-                                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-                 [this] { Q_EMIT saveAsRequested(); });
-    addMenuEntry(m_moreMenu, ViewerIcons + u"print.png"_s,
-                 PdfViewerShortcuts::menuText(tr("打印"), QKeySequence::Print),
-                 [this] { Q_EMIT printRequested(); });
-    addMenuEntry(m_moreMenu, ModernIcons + u"folder.png"_s, tr("在文件夹中显示"),
-                 [this] { Q_EMIT revealInFolderRequested(); });
+    for (Command command :
+         {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder})
+        m_moreMenu->addAction(action(command));
 }
 
 QMenu *PdfTopToolBar::toolsMenu() const
@@ -406,6 +438,9 @@ void PdfTopToolBar::setWorkspaceMode(PdfWorkspaceMode mode)
 
 void PdfTopToolBar::setDocumentActionsEnabled(bool enabled)
 {
+    for (Command command :
+         {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder})
+        action(command)->setEnabled(enabled);
     for (QWidget *widget :
          {static_cast<QWidget *>(m_pageManageViewButton), static_cast<QWidget *>(m_thumbnailButton),
           static_cast<QWidget *>(m_toolsButton), m_annotationGroup, m_pageTaskGroup,
@@ -415,15 +450,14 @@ void PdfTopToolBar::setDocumentActionsEnabled(bool enabled)
 
 void PdfTopToolBar::setSelectionActionsEnabled(bool enabled)
 {
-    m_rotateLeftButton->setEnabled(enabled);
-    m_rotateRightButton->setEnabled(enabled);
-    m_deleteButton->setEnabled(enabled);
+    for (Command command : {Command::RotateLeft, Command::RotateRight, Command::Delete})
+        action(command)->setEnabled(enabled);
 }
 
 void PdfTopToolBar::setUndoRedoEnabled(bool undo, bool redo)
 {
-    m_undoButton->setEnabled(undo);
-    m_redoButton->setEnabled(redo);
+    action(Command::Undo)->setEnabled(undo);
+    action(Command::Redo)->setEnabled(redo);
 }
 
 void PdfTopToolBar::setAllSelected(bool checked)

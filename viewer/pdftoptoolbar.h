@@ -2,10 +2,12 @@
 
 #include "pdfviewmode.h"
 
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
-#include <functional>
-
+class QAction;
 class QButtonGroup;
 class QMenu;
 class QPushButton;
@@ -13,12 +15,39 @@ class RoundedPopupMenu;
 
 // The bar across the top of a viewer tab. It acts on nothing itself: every control emits a
 // signal for the viewer, and the viewer pushes view mode, task mode and enabled states back.
+// Each command is one action (text, icon, key, enabled state): its button, its menu entry and
+// its key (PdfViewerShortcuts) all trigger it, and its tool tip names the key.
 class PdfTopToolBar : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum class Command {
+        Save,
+        SaveAs,
+        Print,
+        RevealInFolder,
+        Undo,
+        Redo,
+        Delete,
+        RotateLeft,
+        RotateRight,
+        Insert,
+        Extract,
+        Split,
+        Compress,
+        ConvertToOffice,
+        ConvertToImages,
+        Encrypt,
+        Decrypt,
+        PageNumbers,
+    };
+
     explicit PdfTopToolBar(QWidget *parent = nullptr);
+
+    QAction *action(Command command) const { return m_actions.value(command); }
+    // "Text (Ctrl+Z)": the action's text with its first key, for tool tips.
+    static QString toolTipOf(const QAction *action);
 
     PdfViewMode viewMode() const { return PdfViewMode(m_viewMode); }
     PdfWorkspaceMode workspaceMode() const { return PdfWorkspaceMode(m_workspaceMode); }
@@ -64,17 +93,20 @@ Q_SIGNALS:
     void annotationActionRequested(const QString &actionId);
 
 private:
+    QAction *makeAction(Command command, const QString &text, const QString &icon,
+                        const QList<QKeySequence> &keys, void (PdfTopToolBar::*signal)());
+    // The button triggers the action and follows its enabled state.
+    void bind(QPushButton *button, Command command);
     QPushButton *makeButton(const QString &text, const QString &toolTip, bool checkable,
                             const QString &iconName = QString());
     static void setIconPath(QPushButton *button, const QString &path);
     QWidget *makeSeparator();
     void buildToolsMenu();
     void buildMoreMenu();
-    void addMenuEntry(QMenu *menu, const QString &icon, const QString &text,
-                      std::function<void()> trigger);
     void updateSelectAllImage();
     void showMoreMenu();
 
+    QHash<Command, QAction *> m_actions;
     qint32 m_viewMode = 0;
     qint32 m_workspaceMode = 0;
     QPushButton *m_documentViewButton = nullptr;

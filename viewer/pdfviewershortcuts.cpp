@@ -9,6 +9,7 @@
 #include "pdfviewerwidget.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -20,12 +21,11 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
     , m_viewer(viewer)
 {
     setObjectName(u"pdfViewerShortcuts"_s);
-    add(viewer, QKeySequence::Save, &PdfViewerShortcuts::save);
-    add(viewer, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &PdfViewerShortcuts::saveAs);
-    add(viewer, QKeySequence::Print, &PdfViewerShortcuts::print);
-    add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Z), &PdfViewerShortcuts::undo);
-    add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Y), &PdfViewerShortcuts::redo);
-    add(viewer, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &PdfViewerShortcuts::redo);
+    using Command = PdfTopToolBar::Command;
+    PdfTopToolBar *bar = viewer->topToolBar();
+    for (Command command :
+         {Command::Save, Command::SaveAs, Command::Print, Command::Undo, Command::Redo})
+        put(viewer, bar->action(command));
 
     m_readingKeys = {
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Plus), &PdfViewerShortcuts::zoomIn),
@@ -46,9 +46,11 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
     };
     // Delete acts on the pages where they are picked: the strip (when it has the focus) and the
     // grid (whenever it is shown).
-    add(viewer->thumbnailPanel(), QKeySequence::Delete, &PdfViewerShortcuts::deleteSelected);
-    add(viewer->pageManagerView(), QKeySequence::Delete, &PdfViewerShortcuts::deleteSelected)
-        ->setContext(Qt::WindowShortcut);
+    QAction *remove = bar->action(Command::Delete);
+    put(viewer->thumbnailPanel(), remove);
+    auto *inGrid = new QShortcut(remove->shortcut(), viewer->pageManagerView());
+    inGrid->setContext(Qt::WindowShortcut);
+    connect(inGrid, &QShortcut::activated, remove, &QAction::trigger);
 
     connect(viewer->viewStack(), &QStackedWidget::currentChanged, this,
             &PdfViewerShortcuts::updateEnabled);
@@ -65,19 +67,10 @@ QShortcut *PdfViewerShortcuts::add(QWidget *owner, const QKeySequence &key,
     return shortcut;
 }
 
-QString PdfViewerShortcuts::keyText(const QKeySequence &key)
+void PdfViewerShortcuts::put(QWidget *owner, QAction *action)
 {
-    return key.toString(QKeySequence::NativeText);
-}
-
-QString PdfViewerShortcuts::menuText(const QString &text, const QKeySequence &key)
-{
-    return text + u'\t' + keyText(key);
-}
-
-QString PdfViewerShortcuts::toolTipText(const QString &text, const QKeySequence &key)
-{
-    return u"%1 (%2)"_s.arg(text, keyText(key));
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    owner->addAction(action);
 }
 
 void PdfViewerShortcuts::focusCurrentView(PdfViewerWidget *viewer)
@@ -99,32 +92,6 @@ void PdfViewerShortcuts::updateEnabled()
     const bool reading = m_viewer->viewStack()->currentWidget() == m_viewer->documentView();
     for (QShortcut *shortcut : std::as_const(m_readingKeys))
         shortcut->setEnabled(reading);
-}
-
-void PdfViewerShortcuts::save()
-{
-    Q_EMIT m_viewer->topToolBar()->saveRequested();
-}
-
-void PdfViewerShortcuts::saveAs()
-{
-    Q_EMIT m_viewer->topToolBar()->saveAsRequested();
-}
-
-void PdfViewerShortcuts::print()
-{
-    if (m_viewer->documentModel()->pageCount() > 0)
-        Q_EMIT m_viewer->topToolBar()->printRequested();
-}
-
-void PdfViewerShortcuts::undo()
-{
-    Q_EMIT m_viewer->topToolBar()->undoRequested();
-}
-
-void PdfViewerShortcuts::redo()
-{
-    Q_EMIT m_viewer->topToolBar()->redoRequested();
 }
 
 void PdfViewerShortcuts::zoomIn()
@@ -199,10 +166,4 @@ void PdfViewerShortcuts::pageNumberBox()
 {
     if (m_viewer->isBottomBarWanted())
         m_viewer->bottomBar()->focusPageNumber();
-}
-
-void PdfViewerShortcuts::deleteSelected()
-{
-    if (!m_viewer->documentModel()->selectedPageIds().isEmpty())
-        Q_EMIT m_viewer->topToolBar()->deleteRequested();
 }
