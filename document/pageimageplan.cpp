@@ -110,9 +110,9 @@ qint64 PageImagePlan::request(const View &view)
 
     const qint64 settleLeft = view.settleLeftMs;
     bool deferred = false;
-    const bool preview = !m_previewDone &&
-                         std::none_of(m_pages.cbegin(), m_pages.cend(),
-                                      [](const Page &page) { return page.image.has_value(); });
+    const bool preview =
+        !m_previewDone && std::none_of(m_pages.cbegin(), m_pages.cend(),
+                                       [](const Page &page) { return page.image.has_value(); });
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
             break;
@@ -249,8 +249,8 @@ void PageImagePlan::dropOutside(const View &view, const QRect &keep)
     }
 }
 
-PageImagePlan::Arrival PageImagePlan::accept(PdfPageId pageId, QSize targetSize,
-                                             quint64 requestId, const QImage &image)
+PageImagePlan::Arrival PageImagePlan::accept(PdfPageId pageId, QSize targetSize, quint64 requestId,
+                                             const QImage &image)
 {
     m_inFlight.remove(requestId);
     if (!m_model)

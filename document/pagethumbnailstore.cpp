@@ -118,6 +118,25 @@ void PageThumbnailStore::forgetResized(const PdfDocumentModel *model, const Targ
     }
 }
 
+bool PageThumbnailStore::follow(const PdfDocumentModel *model, int first, int last,
+                                const QList<int> &roles, const TargetSize &targetSize)
+{
+    if (!model)
+        return false;
+    const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
+    if (changes & PdfDocumentModel::Redraw) {
+        for (int row = std::max(first, 0); row <= last; ++row) {
+            if (const std::optional<PdfPageEntry> entry = model->pageAt(row))
+                forget(entry->id);
+        }
+        return true;
+    }
+    if (!(changes & PdfDocumentModel::PageChange::Size))
+        return false;
+    forgetResized(model, targetSize);
+    return true;
+}
+
 void PageThumbnailStore::remove(QHash<PdfPageId, Thumbnail>::iterator it)
 {
     m_bytes -= it->image.sizeInBytes();

@@ -63,6 +63,10 @@ public:
     void keepValid(const PdfDocumentModel *model);
     // Drops the thumbnails (and forgets the requests) of pages whose target size changed.
     void forgetResized(const PdfDocumentModel *model, const TargetSize &targetSize);
+    // Follows a dataChanged of rows first..last: the thumbnails of pages drawn differently now
+    // go; after new sizes, those of another shape. False when the change leaves them as they are.
+    bool follow(const PdfDocumentModel *model, int first, int last, const QList<int> &roles,
+                const TargetSize &targetSize);
     // Drops the thumbnails farthest from the focus until what is held fits the budget.
     void trim(const PdfDocumentModel *model);
 

@@ -1,6 +1,7 @@
 #include "pdfoutlinemodel.h"
 
 #include "pdfdocumentmodel.h"
+#include "relink.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
@@ -13,11 +14,8 @@ PdfOutlineModel::~PdfOutlineModel() = default;
 
 void PdfOutlineModel::setDocumentModel(PdfDocumentModel *model)
 {
-    if (m_model == model)
+    if (!relink(m_model, model, this))
         return;
-    if (m_model)
-        disconnect(m_model, nullptr, this, nullptr);
-    m_model = model;
     if (model) {
         connect(model, &PdfDocumentModel::documentReset, this, &PdfOutlineModel::reloadIfNeeded);
         connect(model, &PdfDocumentModel::pageListChanged, this, &PdfOutlineModel::pagesChanged);

@@ -1,6 +1,7 @@
 #include "pdftextsearch.h"
 
 #include "pdfdocumentmodel.h"
+#include "relink.h"
 
 #include <QMutex>
 #include <QThreadPool>
@@ -47,11 +48,8 @@ PdfTextSearch::~PdfTextSearch()
 
 void PdfTextSearch::setDocumentModel(PdfDocumentModel *model)
 {
-    if (m_model == model)
+    if (!relink(m_model, model, this))
         return;
-    if (m_model)
-        disconnect(m_model, nullptr, this, nullptr);
-    m_model = model;
     if (model) {
         connect(model, &PdfDocumentModel::pageListChanged, this, &PdfTextSearch::scheduleRestart);
         connect(model, &QAbstractItemModel::dataChanged, this,

@@ -4,6 +4,7 @@
 #include "inkwell.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
+#include "parallelrun.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,13 +150,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
             }
         }
     };
-    const int threads = std::clamp(QThread::idealThreadCount(), 1, count);
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread &thread : pool)
-        thread.join();
+    runInParallel(std::clamp(QThread::idealThreadCount(), 1, count), worker);
     if (failed) {
         if (cancelRequested())
             return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));

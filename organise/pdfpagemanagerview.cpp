@@ -4,6 +4,7 @@
 #include "pagemanagerlistview.h"
 #include "pdfdocumentmodel.h"
 #include "pdfrendermanager.h"
+#include "relink.h"
 #include "theme.h"
 
 #include <QHBoxLayout>
@@ -176,11 +177,8 @@ void PdfPageManagerView::buildZoomControl()
 
 void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
 {
-    if (model == m_model)
+    if (!relink(m_model, model, this))
         return;
-    if (m_model)
-        m_model->disconnect(this);
-    m_model = model;
     m_splitPoints.clear();
     m_modelChanging = false;
 
@@ -226,20 +224,10 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                    const QList<int> &roles) {
-                const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
-                if (changes & PdfDocumentModel::Redraw) {
-                    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-                        if (const std::optional<PdfPageEntry> entry = m_model->pageAt(row))
-                            m_store.forget(entry->id);
-                    }
-                } else if (changes & PdfDocumentModel::PageChange::Size) {
-                    m_store.forgetResized(m_model, [this](const PdfPageEntry &entry) {
-                        return thumbnailTargetSize(entry);
-                    });
-                } else {
-                    return;
-                }
-                requestPass();
+                if (m_store.follow(
+                        m_model, topLeft.row(), bottomRight.row(), roles,
+                        [this](const PdfPageEntry &entry) { return thumbnailTargetSize(entry); }))
+                    requestPass();
             });
     modelSelectionToGrid();
     requestPass();
@@ -247,11 +235,8 @@ void PdfPageManagerView::setDocumentModel(PdfDocumentModel *model)
 
 void PdfPageManagerView::setRenderManager(PdfRenderManager *manager)
 {
-    if (manager == m_renderManager)
+    if (!relink(m_renderManager, manager, this))
         return;
-    if (m_renderManager)
-        m_renderManager->disconnect(this);
-    m_renderManager = manager;
     m_store.forgetRequests();
     if (!manager)
         return;
@@ -260,9 +245,7 @@ void PdfPageManagerView::setRenderManager(PdfRenderManager *manager)
                    qulonglong,
                    const QImage &image) { onPageRendered(pageId, purpose, requestId, image); });
     connect(manager, &PdfRenderManager::pageRenderFailed, this,
-            [this](PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId) {
-                onPageRenderFailed(pageId, purpose, requestId);
-            });
+            &PdfPageManagerView::onPageRenderFailed);
     requestPass();
 }
 

@@ -69,14 +69,7 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
     card->setStyleSheet(style);
     outer->addWidget(card);
 
-    auto *layout = new QVBoxLayout(card);
-    layout->setContentsMargins(32, 28, 32, 28);
-    layout->setSpacing(0);
-    auto *accent = new QFrame(card);
-    accent->setObjectName(u"pageNumberAccent"_s);
-    accent->setFixedSize(34, 4);
-    layout->addWidget(accent);
-    layout->addSpacing(18);
+    QVBoxLayout *layout = KitStyle::cardContent(card, u"pageNumberAccent"_s);
     auto *title = new QLabel(tr("添加页码"), card);
     title->setObjectName(u"pageNumberTitle"_s);
     layout->addWidget(title);

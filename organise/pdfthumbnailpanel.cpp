@@ -3,6 +3,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfinsertdropzone.h"
 #include "pdfrendermanager.h"
+#include "relink.h"
 #include "theme.h"
 #include "thumbnaildelegate.h"
 #include "thumbnaillistview.h"
@@ -128,11 +129,8 @@ PdfThumbnailPanel::~PdfThumbnailPanel() = default;
 
 void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
 {
-    if (model == m_model)
+    if (!relink(m_model, model, this))
         return;
-    if (m_model)
-        m_model->disconnect(this);
-    m_model = model;
     m_list->setModel(model);
     reset();
     if (!model)
@@ -151,18 +149,11 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                    const QList<int> &roles) {
-                const PdfDocumentModel::PageChanges changes = PdfDocumentModel::pageChanges(roles);
-                if (changes & PdfDocumentModel::Redraw) {
-                    dropThumbnailsOfRows(topLeft.row(), bottomRight.row());
-                } else if (changes & PdfDocumentModel::PageChange::Size) {
-                    // Sizes that arrived late: only thumbnails of another shape go.
-                    m_store.forgetResized(m_model, [](const PdfPageEntry &entry) {
-                        return thumbnailTargetSize(entry);
-                    });
-                    m_sweepCursor = 0;
-                } else {
+                if (!m_store.follow(m_model, topLeft.row(), bottomRight.row(), roles,
+                                    thumbnailTargetSize))
                     return;
-                }
+                // Sizes that arrived late or pages drawn anew: the sweep fetches what is missing.
+                m_sweepCursor = 0;
                 onScreenPass();
             });
     onScreenPass();
@@ -170,20 +161,15 @@ void PdfThumbnailPanel::setDocumentModel(PdfDocumentModel *model)
 
 void PdfThumbnailPanel::setRenderManager(PdfRenderManager *manager)
 {
-    if (manager == m_renderManager)
+    if (!relink(m_renderManager, manager, this))
         return;
-    if (m_renderManager)
-        m_renderManager->disconnect(this);
-    m_renderManager = manager;
     // Answers to the old manager's requests can no longer arrive.
     m_store.forgetRequests();
     if (!manager)
         return;
     connect(manager, &PdfRenderManager::pageRendered, this, &PdfThumbnailPanel::onPageRendered);
     connect(manager, &PdfRenderManager::pageRenderFailed, this,
-            [this](PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId) {
-                onPageRenderFailed(pageId, purpose, requestId);
-            });
+            &PdfThumbnailPanel::onPageRenderFailed);
     onScreenPass();
 }
 
@@ -419,18 +405,6 @@ void PdfThumbnailPanel::requestRows(const QList<int> &rows, int priority)
     m_store.request(
         m_model, m_renderManager, rows,
         [](const PdfPageEntry &entry) { return thumbnailTargetSize(entry); }, priority);
-}
-
-void PdfThumbnailPanel::dropThumbnailsOfRows(int first, int last)
-{
-    if (!m_model)
-        return;
-    for (int row = std::max(first, 0); row <= last; ++row) {
-        const PdfPageId id =
-            m_model->index(row).data(PdfDocumentModel::PageIdRole).value<PdfPageId>();
-        m_store.forget(id);
-        m_sweepCursor = 0;
-    }
 }
 
 void PdfThumbnailPanel::onPageRendered(PdfPageId pageId, QSize, PdfRenderPurpose purpose,

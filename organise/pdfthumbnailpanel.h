@@ -77,7 +77,6 @@ private:
     void scheduleSweep(int delayMs);
     void sweepStep();
     void requestRows(const QList<int> &rows, int priority);
-    void dropThumbnailsOfRows(int first, int last);
     void onPageRendered(PdfPageId pageId, QSize targetSize, PdfRenderPurpose purpose,
                         qulonglong requestId, qulonglong documentRevision, const QImage &image);
     void onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purpose, qulonglong requestId);

@@ -56,14 +56,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("scrollTo");
         QTest::addColumn<double>("pixelRatio");
         QTest::addColumn<bool>("split");
-        QTest::newRow("fit width, top") << 30 << QSize(600, 900) << QSize(800, 1000) << 0 << 1.5
-                                        << false;
+        QTest::newRow("fit width, top")
+            << 30 << QSize(600, 900) << QSize(800, 1000) << 0 << 1.5 << false;
         QTest::newRow("read on to the middle")
             << 30 << QSize(600, 900) << QSize(800, 1000) << 12000 << 1.5 << false;
         QTest::newRow("small pages, many in view")
             << 120 << QSize(60, 90) << QSize(800, 2000) << 0 << 2.0 << false;
-        QTest::newRow("deep zoom") << 3 << QSize(12000, 18000) << QSize(800, 1000) << 6000 << 1.5
-                                   << true;
+        QTest::newRow("deep zoom")
+            << 3 << QSize(12000, 18000) << QSize(800, 1000) << 6000 << 1.5 << true;
     }
     void plansThePagesInView()
     {
@@ -101,7 +101,8 @@ private Q_SLOTS:
         int most = settle(plan, view);
         view.visible.moveTop(scrollTo);
         most = std::max(most, settle(plan, view));
-        // Bounded however many pages are in view; a page's rough first image goes with its sharp one.
+        // Bounded however many pages are in view; a page's rough first image goes with its sharp
+        // one.
         QVERIFY2(most <= PageImagePlan::MaxInFlight + 1, qPrintable(QString::number(most)));
 
         const QRect visible = view.visible;
@@ -145,9 +146,9 @@ private Q_SLOTS:
                                     .arg(page->detailRegion.y())
                                     .arg(page->detailRegion.width())
                                     .arg(page->detailRegion.height())));
-            QVERIFY(fixtures::near(page->detail->pixelColor(page->detail->width() / 2,
-                                                            page->detail->height() / 2),
-                                   fixtures::colourFor(row)));
+            QVERIFY(fixtures::near(
+                page->detail->pixelColor(page->detail->width() / 2, page->detail->height() / 2),
+                fixtures::colourFor(row)));
         }
         QVERIFY(held > 0);
         QVERIFY(plan.imageBytes() > 0);
