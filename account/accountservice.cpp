@@ -106,12 +106,9 @@ void AccountService::login(const QString &email, const QString &password)
         setErrorMessage(tr("Enter your email address and password."));
         return;
     }
-    const std::optional<QUrl> base = usableBaseUrl();
+    const std::optional<QUrl> base = beginRequest();
     if (!base)
         return;
-
-    setBusy(true);
-    setErrorMessage(QString());
     const QJsonObject body{{u"email"_s, normalised},
                            {u"password"_s, password},
                            {u"device_id"_s, deviceId()},
@@ -126,12 +123,9 @@ void AccountService::refresh()
 {
     if (m_busy || m_token.isEmpty())
         return;
-    const std::optional<QUrl> base = usableBaseUrl();
+    const std::optional<QUrl> base = beginRequest();
     if (!base)
         return;
-
-    setBusy(true);
-    setErrorMessage(QString());
     qCDebug(lcAccount) << "account refresh from" << base->host();
     track(m_network->get(makeRequest(*base, mePath, true)), RequestKind::Refresh);
 }
@@ -171,11 +165,14 @@ QNetworkRequest AccountService::makeRequest(const QUrl &base, QStringView path,
     return request;
 }
 
-std::optional<QUrl> AccountService::usableBaseUrl()
+std::optional<QUrl> AccountService::beginRequest()
 {
     const QUrl base = AccountAddress::baseUrl();
-    if (AccountAddress::isAcceptable(base))
+    if (AccountAddress::isAcceptable(base)) {
+        setBusy(true);
+        setErrorMessage(QString());
         return base;
+    }
     qCWarning(lcAccount) << "refusing to contact the account service at" << base.toDisplayString();
     setErrorMessage(tr("The account service address is not secure. Only https addresses are "
                        "allowed."));

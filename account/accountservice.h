@@ -57,8 +57,9 @@ private:
     enum class RequestKind { Login, Refresh };
 
     QNetworkRequest makeRequest(const QUrl &base, QStringView path, bool authenticated) const;
-    // The base address, or null after reporting why requests may not go there.
-    std::optional<QUrl> usableBaseUrl();
+    // The base address, the service then busy with a request; null after reporting why
+    // requests may not go there.
+    std::optional<QUrl> beginRequest();
     void track(QNetworkReply *reply, RequestKind kind);
     void onReplyFinished(QNetworkReply *reply, RequestKind kind);
     void applyResponse(const QByteArray &body, bool withSession);

@@ -250,48 +250,14 @@ void MainPage::updateViewerTab(QWidget *page)
 
 QString MainPage::toolTabLabel(int toolType)
 {
-    switch (toolType) {
-    case ToolType::Compress:
-        return tr("压缩PDF");
-    case ToolType::PdfToOffice:
-        return tr("PDF转为Office");
-    case ToolType::OfficeToPdf:
-        return tr("Office转为PDF");
-    case ToolType::ImageToPdf:
-        return tr("图像转PDF");
-    case ToolType::PdfToImages:
-        return tr("PDF转为图像");
-    case ToolType::Decrypt:
-        return tr("PDF解密");
-    case ToolType::Encrypt:
-        return tr("PDF加密");
-    case ToolType::Merge:
-        return tr("合并PDF");
-    default:
-        return QString();
-    }
+    const ToolType::Info *tool = ToolType::info(toolType);
+    return tool ? tool->tabLabel() : QString();
 }
 
 QString MainPage::toolTabIcon(int toolType)
 {
-    switch (toolType) {
-    case ToolType::Compress:
-        return u":/res/icons/modern/compress.png"_s;
-    case ToolType::PdfToOffice:
-    case ToolType::OfficeToPdf:
-        return u":/res/icons/modern/convert.png"_s;
-    case ToolType::ImageToPdf:
-    case ToolType::PdfToImages:
-        return u":/res/icons/modern/image.png"_s;
-    case ToolType::Decrypt:
-        return u":/res/icons/modern/decrypt.png"_s;
-    case ToolType::Encrypt:
-        return u":/res/icons/modern/encrypt.png"_s;
-    case ToolType::Merge:
-        return u":/res/icons/modern/merge.png"_s;
-    default:
-        return QString();
-    }
+    const ToolType::Info *tool = ToolType::info(toolType);
+    return tool ? QString::fromLatin1(tool->tabIcon) : QString();
 }
 
 int MainPage::toolTabIndex(int toolType) const
@@ -523,14 +489,8 @@ void MainPage::onViewerToolRequested(int toolType, const QString &filePath)
     const int index = toolTabIndex(toolType);
     if (index < 0)
         return;
-    switch (toolType) {
-    case ToolType::Compress:
-    case ToolType::PdfToImages:
-    case ToolType::Decrypt:
-    case ToolType::Encrypt:
+    // The tools the viewer names take its file.
+    const ToolType::Info *tool = ToolType::info(toolType);
+    if (tool && tool->viewerId)
         WorkspaceFactory::addFileToToolPage(m_tabWidget->widget(index), toolType, filePath);
-        break;
-    default:
-        break;
-    }
 }

@@ -34,15 +34,8 @@ bool PdfShowPage::confirmClose()
 
 int PdfShowPage::toolTypeForViewerTool(const QString &toolId)
 {
-    if (toolId == "compress"_L1)
-        return ToolType::Compress;
-    if (toolId == "images"_L1)
-        return ToolType::PdfToImages;
-    if (toolId == "encrypt"_L1)
-        return ToolType::Encrypt;
-    if (toolId == "decrypt"_L1)
-        return ToolType::Decrypt;
-    return 0;
+    const ToolType::Info *tool = ToolType::forViewerId(toolId);
+    return tool ? tool->type : ToolType::None;
 }
 
 void PdfShowPage::onConvertToOfficeRequested(const QString &filePath)

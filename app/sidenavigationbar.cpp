@@ -65,19 +65,10 @@ void SideNavigationBar::fillModel()
     m_model->addItem(SidebarModel::Header, tr("文件"));
     m_model->addItem(SidebarModel::Destination, tr("全部文档"), icon(u"documents-big"_s));
     m_model->addItem(SidebarModel::Header, tr("工具"));
-    m_model->addItem(SidebarModel::Tool, tr("压缩PDF"), icon(u"compress-big"_s),
-                     ToolType::Compress);
-    m_model->addItem(SidebarModel::Tool, tr("PDF 转为 Office"), icon(u"convert-big"_s),
-                     ToolType::PdfToOffice);
-    m_model->addItem(SidebarModel::Tool, tr("Office 转为 PDF"), icon(u"convert-big"_s),
-                     ToolType::OfficeToPdf);
-    m_model->addItem(SidebarModel::Tool, tr("PDF 转为图像"), icon(u"image-big"_s),
-                     ToolType::PdfToImages);
-    m_model->addItem(SidebarModel::Tool, tr("图像转 PDF"), icon(u"image-big"_s),
-                     ToolType::ImageToPdf);
-    m_model->addItem(SidebarModel::Tool, tr("加密PDF"), icon(u"encrypt-big"_s), ToolType::Encrypt);
-    m_model->addItem(SidebarModel::Tool, tr("解锁PDF"), icon(u"decrypt-big"_s), ToolType::Decrypt);
-    m_model->addItem(SidebarModel::Tool, tr("合并PDF"), icon(u"merge-big"_s), ToolType::Merge);
+    for (const ToolType::Info *tool = ToolType::begin(); tool != ToolType::end(); ++tool) {
+        m_model->addItem(SidebarModel::Tool, tool->navigationLabel(),
+                         QIcon(QString::fromLatin1(tool->navigationIcon)), tool->type);
+    }
 }
 
 void SideNavigationBar::onItemClicked(const QModelIndex &index)

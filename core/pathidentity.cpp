@@ -22,6 +22,11 @@ QString key(const QString &path)
     return result;
 }
 
+QString outputKey(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toCaseFolded();
+}
+
 bool same(const QString &a, const QString &b)
 {
     return !a.isEmpty() && !b.isEmpty() && key(a) == key(b);

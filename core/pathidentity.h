@@ -21,4 +21,9 @@ QString key(const QString &path);
 // True when both name the same file (or the same not yet existing path).
 bool same(const QString &a, const QString &b);
 
+// For names still to be written (output naming, reserved outputs): cleaned and folded on every
+// platform, as the most forgiving file system would compare them (a case-blind stick or share
+// on Linux), so no two outputs can land on one file anywhere. Links are not followed.
+QString outputKey(const QString &path);
+
 } // namespace pathidentity

@@ -1,6 +1,8 @@
 #include "mupdfsupport.h"
 
 #include "allocatortuning.h"
+#include "filestamp.h"
+#include "pathidentity.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +20,6 @@
 #include <set>
 #include <thread>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 extern "C" {
 #include <mupdf/fitz.h>
@@ -159,11 +157,7 @@ CacheRegistry &registry()
 
 QString cacheKey(const QFileInfo &info)
 {
-#ifdef Q_OS_WIN
-    return info.absoluteFilePath().toCaseFolded();
-#else
-    return info.absoluteFilePath();
-#endif
+    return pathidentity::key(info.absoluteFilePath());
 }
 
 // Per-thread state: the thread's family, its working context and the documents it has open.
@@ -573,22 +567,7 @@ QString text(const char *error)
 
 QByteArray fileStamp(const QString &path)
 {
-#ifdef Q_OS_UNIX
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return {};
-    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':' +
-           QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ':' +
-           QByteArray::number(static_cast<qlonglong>(info.st_size)) + ':' +
-           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_sec)) + '.' +
-           QByteArray::number(static_cast<qlonglong>(info.st_mtim.tv_nsec));
-#else
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return QByteArray::number(info.size()) + ':' +
-           QByteArray::number(info.lastModified().toMSecsSinceEpoch());
-#endif
+    return FileStamp::of(path).text();
 }
 
 fz_context *threadContext()

@@ -233,6 +233,24 @@ int pageImagesRaw(fz_context *ctx, pdf_document *doc, int index, std::vector<Ima
 
 } // namespace
 
+BatchFailure openFailure(mupdf::OpenStatus status)
+{
+    switch (status) {
+    case mupdf::OpenStatus::NotFound:
+        return BatchFailure::SourceMissing;
+    case mupdf::OpenStatus::PasswordRequired:
+        return BatchFailure::PasswordRequired;
+    case mupdf::OpenStatus::WrongPassword:
+        return BatchFailure::WrongPassword;
+    case mupdf::OpenStatus::Corrupt:
+        return BatchFailure::NotPdf;
+    case mupdf::OpenStatus::Ok:
+    case mupdf::OpenStatus::NoContext:
+        break;
+    }
+    return BatchFailure::Unknown;
+}
+
 bool passwordState(const QString &path, const QString &password, bool *encrypted, bool *accepted,
                    QString *message, bool *needsPassword, bool *ownerAccess)
 {

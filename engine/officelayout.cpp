@@ -1,6 +1,7 @@
 #include "officelayout.h"
 
 #include "officelayoutpage.h"
+#include "parallelrun.h"
 
 #include <QHash>
 #include <QMap>
@@ -976,13 +977,7 @@ bool analyseDocument(const QString &path, const QString &password, int threads, 
             }
         }
     };
-    threads = std::clamp(threads, 1, std::max(1, count));
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread &thread : pool)
-        thread.join();
+    runInParallel(std::clamp(threads, 1, std::max(1, count)), worker);
     if (failed) {
         *message = firstError.isEmpty() ? QStringLiteral("cancelled") : firstError;
         return false;

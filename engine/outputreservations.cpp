@@ -1,6 +1,7 @@
 #include "outputreservations.h"
 
-#include <QDir>
+#include "pathidentity.h"
+
 #include <QHash>
 #include <QMutex>
 
@@ -10,11 +11,6 @@ namespace {
 QMutex g_mutex;
 QHash<QString, QString> g_owners; // name key -> owner
 
-QString key(const QString &path)
-{
-    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toCaseFolded();
-}
-
 } // namespace
 
 bool reserve(const QString &path, const QString &owner)
@@ -22,7 +18,7 @@ bool reserve(const QString &path, const QString &owner)
     if (path.isEmpty())
         return true;
     QMutexLocker lock(&g_mutex);
-    const QString k = key(path);
+    const QString k = pathidentity::outputKey(path);
     const auto it = g_owners.constFind(k);
     if (it != g_owners.constEnd())
         return it.value() == owner;
@@ -33,7 +29,7 @@ bool reserve(const QString &path, const QString &owner)
 bool isReservedByOther(const QString &path, const QString &owner)
 {
     QMutexLocker lock(&g_mutex);
-    const auto it = g_owners.constFind(key(path));
+    const auto it = g_owners.constFind(pathidentity::outputKey(path));
     return it != g_owners.constEnd() && it.value() != owner;
 }
 

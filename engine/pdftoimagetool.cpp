@@ -4,6 +4,7 @@
 #include "inkwell.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
+#include "parallelrun.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,24 +63,6 @@ QString pageFileName(const Job &job, int page, int digits)
         .arg(job.suffix());
 }
 
-BatchFailure openFailure(mupdf::OpenStatus status)
-{
-    switch (status) {
-    case mupdf::OpenStatus::NotFound:
-        return BatchFailure::SourceMissing;
-    case mupdf::OpenStatus::PasswordRequired:
-        return BatchFailure::PasswordRequired;
-    case mupdf::OpenStatus::WrongPassword:
-        return BatchFailure::WrongPassword;
-    case mupdf::OpenStatus::Corrupt:
-        return BatchFailure::NotPdf;
-    case mupdf::OpenStatus::Ok:
-    case mupdf::OpenStatus::NoContext:
-        break;
-    }
-    return BatchFailure::Unknown;
-}
-
 QSize pixelSize(const QSizeF &points)
 {
     return QSize(std::max(1, static_cast<int>(std::lround(points.width() * kDpi / 72.0))),
@@ -111,8 +94,8 @@ bool renderPages(const TaskRequest &request, const Job &job)
         mupdf::DocumentRef doc =
             mupdf::openDocument(job.source, job.password, true, &status, &message);
         if (!doc || !mupdf::pageSizes(doc, &sizes, &message))
-            return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source,
-                        message);
+            return fail(request, doc ? BatchFailure::NotPdf : mupdftools::openFailure(status),
+                        job.source, message);
     }
     const int count = static_cast<int>(sizes.size());
     if (count == 0)
@@ -167,13 +150,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
             }
         }
     };
-    const int threads = std::clamp(QThread::idealThreadCount(), 1, count);
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
-    for (std::thread &thread : pool)
-        thread.join();
+    runInParallel(std::clamp(QThread::idealThreadCount(), 1, count), worker);
     if (failed) {
         if (cancelRequested())
             return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));
@@ -234,7 +211,8 @@ bool extractImages(const TaskRequest &request, const Job &job)
     mupdf::DocumentRef doc = mupdf::openDocument(job.source, job.password, true, &status, &message);
     QList<QList<mupdftools::ImageRef>> pages;
     if (!doc || !mupdftools::pageImages(doc, &pages, &message))
-        return fail(request, doc ? BatchFailure::NotPdf : openFailure(status), job.source, message);
+        return fail(request, doc ? BatchFailure::NotPdf : mupdftools::openFailure(status),
+                    job.source, message);
 
     std::vector<std::unique_ptr<StagedFile>> staged;
     QStringList names;

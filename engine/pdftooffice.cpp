@@ -2,6 +2,7 @@
 
 #include "batchsupport.h"
 #include "inkwell.h"
+#include "mupdftools.h"
 #include "officelayout.h"
 #include "officepackage.h"
 
@@ -17,24 +18,6 @@ namespace pdftooffice {
 namespace {
 
 using batchsupport::fail;
-
-BatchFailure openFailure(mupdf::OpenStatus status)
-{
-    switch (status) {
-    case mupdf::OpenStatus::NotFound:
-        return BatchFailure::SourceMissing;
-    case mupdf::OpenStatus::PasswordRequired:
-        return BatchFailure::PasswordRequired;
-    case mupdf::OpenStatus::WrongPassword:
-        return BatchFailure::WrongPassword;
-    case mupdf::OpenStatus::Corrupt:
-        return BatchFailure::NotPdf;
-    case mupdf::OpenStatus::Ok:
-    case mupdf::OpenStatus::NoContext:
-        break;
-    }
-    return BatchFailure::Unknown;
-}
 
 OfficeFormat formatOf(const TaskRequest &request)
 {
@@ -78,8 +61,9 @@ bool convert(const TaskRequest &request)
                                        &status, &message, batchsupport::cancelFlag())) {
         if (batchsupport::cancelRequested())
             return fail(request, BatchFailure::Cancelled, QString(), u"cancelled"_s);
-        const BatchFailure failure =
-            status == mupdf::OpenStatus::Ok ? BatchFailure::NotPdf : openFailure(status);
+        const BatchFailure failure = status == mupdf::OpenStatus::Ok
+                                         ? BatchFailure::NotPdf
+                                         : mupdftools::openFailure(status);
         return fail(request, failure, source, message);
     }
     if (document.pages.isEmpty())

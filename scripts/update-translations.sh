@@ -18,7 +18,7 @@ fi
 
 folders=()
 # Every folder of the program: a tr() anywhere in it must reach the catalogues.
-for dir in app widgets tools pdfeditor recent language account engine taskengine; do
+for dir in app core widgets tools document organise viewer recent language account engine taskengine; do
   [[ -d $dir ]] && folders+=("$dir")
 done
 

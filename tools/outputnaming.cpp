@@ -1,5 +1,6 @@
 #include "outputnaming.h"
 
+#include "pathidentity.h"
 #include "taskrequest.h"
 #include "worklane.h"
 
@@ -7,17 +8,6 @@
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Names are compared as the most forgiving file system would, so no two jobs of one start can
-// land on the same file anywhere.
-QString key(const QString &path)
-{
-    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toCaseFolded();
-}
-
-} // namespace
 
 QString OutputNaming::outputFolder(const TaskRequest &request, const QString &source)
 {
@@ -29,13 +19,14 @@ QString OutputNaming::outputFolder(const TaskRequest &request, const QString &so
 bool OutputNaming::isTaken(const QString &path) const
 {
     const QFileInfo info(path);
-    return info.exists() || info.isSymLink() || m_reserved.contains(key(path)) ||
+    return info.exists() || info.isSymLink() ||
+           m_reserved.contains(pathidentity::outputKey(path)) ||
            Worklane::instance().isOutputReserved(path);
 }
 
 void OutputNaming::reserve(const QString &path)
 {
-    m_reserved.insert(key(path));
+    m_reserved.insert(pathidentity::outputKey(path));
 }
 
 QString OutputNaming::pdfFile(const QString &folder, const QString &base)

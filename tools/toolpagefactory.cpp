@@ -8,28 +8,32 @@
 #include "pdfencrypage.h"
 #include "pdfmergepage.h"
 #include "pdftoofficepage.h"
+#include "textrecognitionpage.h"
+#include "tooltype.h"
 
 namespace ToolPageFactory {
 
 QWidget *create(int toolType, QWidget *parent)
 {
     switch (toolType) {
-    case 1:
+    case ToolType::Compress:
         return new PdfCompressPage(parent);
-    case 2:
+    case ToolType::PdfToOffice:
         return new PdfToOfficePage(parent);
-    case 3:
+    case ToolType::OfficeToPdf:
         return new OfficeToPdfPage(parent);
-    case 4:
+    case ToolType::ImageToPdf:
         return new ImageToPdfPage(parent);
-    case 5:
+    case ToolType::PdfToImages:
         return new PdfConvertPage(parent);
-    case 6:
+    case ToolType::Decrypt:
         return new PdfDecryPage(parent);
-    case 7:
+    case ToolType::Encrypt:
         return new PdfEncryPage(parent);
-    case 8:
+    case ToolType::Merge:
         return new PdfMergePage(parent);
+    case ToolType::RecognizeText:
+        return new TextRecognitionPage(parent);
     default:
         return nullptr;
     }
@@ -45,6 +49,8 @@ bool addFile(QWidget *page, const QString &path)
         decrypt->addFile(path);
     else if (auto *encrypt = qobject_cast<PdfEncryPage *>(page))
         encrypt->addFile(path);
+    else if (auto *recognise = qobject_cast<TextRecognitionPage *>(page))
+        recognise->addFile(path);
     else
         return false;
     return true;

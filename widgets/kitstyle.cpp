@@ -2,10 +2,12 @@
 
 #include "theme.h"
 
+#include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -161,6 +163,19 @@ void paintFocusRing(QPainter &painter, const QRect &rect, qreal radius)
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), radius, radius);
     painter.restore();
+}
+
+QVBoxLayout *cardContent(QWidget *card, const QString &accentName)
+{
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(32, 28, 32, 28);
+    layout->setSpacing(0);
+    auto *accent = new QFrame(card);
+    accent->setObjectName(accentName);
+    accent->setFixedSize(34, 4);
+    layout->addWidget(accent);
+    layout->addSpacing(18);
+    return layout;
 }
 
 bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRadius, int offsetY,

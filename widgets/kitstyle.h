@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLayout;
+class QVBoxLayout;
 class QWidget;
 
 class QPainter;
@@ -46,6 +47,10 @@ bool windowsBlend();
 // black). Returns whether it blends; the caller squares the card's corners when not.
 bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRadius, int offsetY,
                      int shadowAlpha);
+
+// The inside of a card dialog: its layout (the card's margins) with the short accent bar on top,
+// named accentName, and the space under it.
+QVBoxLayout *cardContent(QWidget *card, const QString &accentName);
 
 // Tab moves through the controls inside `root` as they are seen: top to bottom, then left to
 // right (creation order often differs, e.g. a base class's bottom row built first).

@@ -124,16 +124,7 @@ void ModernMessageBox::buildUi()
     card->setStyleSheet(style);
     outer->addWidget(card);
 
-    auto *layout = new QVBoxLayout(card);
-    layout->setContentsMargins(32, 28, 32, 28);
-    layout->setSpacing(0);
-
-    auto *accent = new QFrame(card);
-    accent->setObjectName(u"messageBoxAccent"_s);
-    accent->setFixedSize(34, 4);
-    layout->addWidget(accent);
-
-    layout->addSpacing(18);
+    QVBoxLayout *layout = KitStyle::cardContent(card, u"messageBoxAccent"_s);
     layout->addWidget(wrappedLabel(m_options.title, u"messageBoxTitle"_s, card));
 
     if (!m_options.message.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inkwell.h"
 #include "mupdfsupport.h"
 
 #include <QByteArray>
@@ -30,6 +31,9 @@ struct ImageRef
     int gen = 0;
     bool isMask = false; // a stencil mask (/ImageMask true)
 };
+
+// The batch failure for a document MuPDF would not open.
+BatchFailure openFailure(mupdf::OpenStatus status);
 
 // Whether the file is encrypted and whether password opens it (as user or owner password);
 // whether it needs a password to open at all, and whether password is the owner's.

@@ -221,7 +221,7 @@ void TestApp::unknownToolIdsIgnored_data()
 {
     QTest::addColumn<int>("type");
     QTest::newRow("0") << 0;
-    QTest::newRow("9") << 9;
+    QTest::newRow("10") << 10;
     QTest::newRow("-1") << -1;
     QTest::newRow("100") << 100;
 }

@@ -154,7 +154,7 @@ void TestLayout::everyTextFits()
     QVERIFY(page);
     problems += clipped(&window, u"home"_s);
 
-    for (int tool = ToolType::Compress; tool <= ToolType::Merge; ++tool) {
+    for (int tool = ToolType::Compress; tool <= ToolType::RecognizeText; ++tool) {
         page->onToolClicked(tool);
         settle();
         problems += clipped(&window, u"tool %1"_s.arg(tool));
@@ -291,8 +291,9 @@ void TestLayout::optionPanelsTabTopToBottom()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto *page = qobject_cast<MainPage *>(window.contentWidget());
-    for (int tool : {ToolType::Compress, ToolType::ImageToPdf, ToolType::PdfToImages,
-                     ToolType::Decrypt, ToolType::Encrypt, ToolType::Merge}) {
+    for (int tool :
+         {ToolType::Compress, ToolType::ImageToPdf, ToolType::PdfToImages, ToolType::Decrypt,
+          ToolType::Encrypt, ToolType::Merge, ToolType::RecognizeText}) {
         page->onToolClicked(tool);
         settle();
         auto *toolPage = qobject_cast<BatchToolPage *>(page->tabWidget()->currentWidget());

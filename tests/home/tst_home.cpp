@@ -147,11 +147,12 @@ void TestHome::navigationItems()
         QCOMPARE(index.data(Qt::DecorationRole).value<QIcon>().isNull(), kinds.last() == 0);
         QCOMPARE(bar.listView()->sizeHintForIndex(index).height(), kinds.last() == 0 ? 34 : 48);
     }
-    QCOMPARE(texts, (QStringList{u"文件"_s, u"全部文档"_s, u"工具"_s, u"压缩PDF"_s,
-                                 u"PDF 转为 Office"_s, u"Office 转为 PDF"_s, u"PDF 转为图像"_s,
-                                 u"图像转 PDF"_s, u"加密PDF"_s, u"解锁PDF"_s, u"合并PDF"_s}));
-    QCOMPARE(kinds, (QList<int>{0, 1, 0, 2, 2, 2, 2, 2, 2, 2, 2}));
-    QCOMPARE(tools, (QList<int>{0, 0, 0, 1, 2, 3, 5, 4, 7, 6, 8}));
+    QCOMPARE(texts,
+             (QStringList{u"文件"_s, u"全部文档"_s, u"工具"_s, u"压缩PDF"_s, u"PDF 转为 Office"_s,
+                          u"Office 转为 PDF"_s, u"PDF 转为图像"_s, u"图像转 PDF"_s, u"加密PDF"_s,
+                          u"解锁PDF"_s, u"合并PDF"_s, u"文字识别"_s}));
+    QCOMPARE(kinds, (QList<int>{0, 1, 0, 2, 2, 2, 2, 2, 2, 2, 2, 2}));
+    QCOMPARE(tools, (QList<int>{0, 0, 0, 1, 2, 3, 5, 4, 7, 6, 8, 9}));
 }
 
 void TestHome::itemClicksEmitToolIds_data()

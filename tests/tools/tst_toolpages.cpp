@@ -311,6 +311,8 @@ void TestToolPages::pageShapes_data()
     QTest::newRow("6") << 6 << u"PdfDecryPage"_s << u"从你的桌面上添加或拖放PDF文件，开始解密。"_s;
     QTest::newRow("7") << 7 << u"PdfEncryPage"_s << u"从你的桌面上添加或拖放PDF文件，开始加密。"_s;
     QTest::newRow("8") << 8 << u"PdfMergePage"_s << u"从你的桌面上添加或拖放PDF文件，开始合并。"_s;
+    QTest::newRow("9") << 9 << u"TextRecognitionPage"_s
+                       << u"从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。"_s;
 }
 
 void TestToolPages::pageShapes()
@@ -333,7 +335,7 @@ void TestToolPages::pageShapes()
         QCOMPARE(tool->stack()->widget(2), tool->taskList());
     }
     QVERIFY(!ToolPageFactory::create(0, nullptr));
-    QVERIFY(!ToolPageFactory::create(9, nullptr));
+    QVERIFY(!ToolPageFactory::create(10, nullptr));
 }
 
 void TestToolPages::startWithoutFilesDoesNothing()

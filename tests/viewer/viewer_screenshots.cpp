@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
     viewer->setViewMode(PdfViewMode::PageManageView);
     viewer->setWorkspaceMode(PdfWorkspaceMode::Extract);
     settle();
-    save(screenAround(&window), u"viewer-page-manager-mode"_s);
+    save(screenAround(&window), u"viewer-page-grid-mode"_s);
     viewer->setViewMode(PdfViewMode::DocumentView);
     settle();
 

@@ -673,8 +673,9 @@ void TestWidgets::namedImagesLoad()
     // Every ":/res/..." image that a source file or the artwork list names must load.
     QSet<QString> paths;
     const QRegularExpression named(uR"(:/res/(?:checkbox|icons)/[A-Za-z0-9_@./-]+\.png)"_s);
-    for (const QString &dir : {u"app"_s, u"widgets"_s, u"tools"_s, u"pdfeditor"_s, u"recent"_s,
-                               u"language"_s, u"account"_s}) {
+    for (const QString &dir :
+         {u"app"_s, u"core"_s, u"widgets"_s, u"tools"_s, u"document"_s, u"organise"_s, u"viewer"_s,
+          u"recent"_s, u"language"_s, u"account"_s}) {
         QDirIterator it(QStringLiteral(VELMORA_SOURCE_DIR) + u'/' + dir, {u"*.cpp"_s, u"*.h"_s},
                         QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

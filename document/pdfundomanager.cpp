@@ -1,0 +1,291 @@
+#include "pdfundomanager.h"
+
+#include "pdfdocumentmodel.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace {
+
+class PageSnapshotCommand : public QUndoCommand
+{
+public:
+    PageSnapshotCommand(PdfDocumentModel *model, const QString &text,
+                        const QList<PdfPageEntry> &before, const QList<PdfPageEntry> &after,
+                        const bool *quiet)
+        : QUndoCommand(text)
+        , m_model(model)
+        , m_before(before)
+        , m_after(after)
+        , m_quiet(quiet)
+    {}
+
+    const QList<PdfPageEntry> &before() const { return m_before; }
+    const QList<PdfPageEntry> &after() const { return m_after; }
+
+    ~PageSnapshotCommand() override = default;
+
+    void undo() override
+    {
+        if (m_model && !*m_quiet)
+            m_model->restoreSnapshot(m_before, true);
+    }
+
+    void redo() override
+    {
+        // The push itself calls redo while the model already shows the edited list.
+        if (m_skipFirstRedo) {
+            m_skipFirstRedo = false;
+            return;
+        }
+        if (m_model && !*m_quiet)
+            m_model->restoreSnapshot(m_after, true);
+    }
+
+private:
+    QPointer<PdfDocumentModel> m_model;
+    QList<PdfPageEntry> m_before;
+    QList<PdfPageEntry> m_after;
+    bool m_skipFirstRedo = true;
+    const bool *m_quiet;
+};
+
+} // namespace
+
+PdfUndoManager::PdfUndoManager(PdfDocumentModel *model, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_stack(new QUndoStack(this))
+{
+    connect(m_stack, &QUndoStack::indexChanged, this, [this] {
+        if (m_model && !m_quiet)
+            m_model->setModified(!m_stack->isClean());
+    });
+    if (!model)
+        return;
+    connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, &PdfUndoManager::beginMove);
+    connect(model, &QAbstractItemModel::rowsMoved, this, [this] {
+        // Deferred so that the step is recorded after the view has finished its drop, and so
+        // that several moves of one drop become one step.
+        QMetaObject::invokeMethod(this, &PdfUndoManager::flushPendingMove, Qt::QueuedConnection);
+    });
+}
+
+PdfUndoManager::~PdfUndoManager() = default;
+
+void PdfUndoManager::clear()
+{
+    m_movePending = false;
+    m_pendingMoveSnapshot.clear();
+    m_stack->clear();
+    if (m_model)
+        m_model->setModified(false);
+}
+
+void PdfUndoManager::setClean()
+{
+    flushPendingMove();
+    m_stack->setClean();
+    if (m_model)
+        m_model->setModified(false);
+}
+
+QList<PdfPageId> PdfUndoManager::duplicatePages(const QList<PdfPageId> &ids)
+{
+    if (!m_model)
+        return {};
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    const QList<PdfPageId> created = m_model->duplicatePages(ids);
+    pushSnapshot(tr("复制页面"), before, revision);
+    return created;
+}
+
+PdfPageId PdfUndoManager::insertBlankPage(int row, const QSizeF &size)
+{
+    if (!m_model)
+        return 0;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    const PdfPageId id = m_model->insertBlankPage(row, size);
+    pushSnapshot(tr("插入空白页"), before, revision);
+    return id;
+}
+
+bool PdfUndoManager::insertPdf(const QString &path, int row, const QString &password,
+                               PdfBackendError *error, QString *message)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    if (!m_model->insertPdf(path, row, password, error, message))
+        return false;
+    pushSnapshot(tr("插入 PDF"), before, revision);
+    return true;
+}
+
+void PdfUndoManager::removePages(const QList<PdfPageId> &ids)
+{
+    if (!m_model)
+        return;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    m_model->removePages(ids);
+    pushSnapshot(tr("删除页面"), before, revision);
+}
+
+void PdfUndoManager::rotatePages(const QList<PdfPageId> &ids, int degrees)
+{
+    if (!m_model)
+        return;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    m_model->rotatePages(ids, degrees);
+    pushSnapshot(degrees < 0 ? tr("向左旋转页面") : tr("向右旋转页面"), before, revision);
+}
+
+bool PdfUndoManager::setPageNumbering(const PdfPageNumbering &numbering)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    if (!m_model->setPageNumbering(numbering))
+        return false;
+    pushSnapshot(numbering.enabled ? tr("添加页码") : tr("删除页码"), before, revision);
+    return true;
+}
+
+void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
+                                  quint64 beforeRevision)
+{
+    if (!m_model || m_model->revision() == beforeRevision)
+        return;
+    m_stack->push(new PageSnapshotCommand(m_model, text, before, m_model->pages(), &m_quiet));
+}
+
+bool PdfUndoManager::replaceSourceFiles(const QString &text,
+                                        const QHash<QString, QString> &replacements)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    QList<PdfPageEntry> after = before;
+    bool changed = false;
+    for (PdfPageEntry &entry : after) {
+        const auto to = replacements.constFind(entry.sourcePath);
+        if (entry.sourcePath.isEmpty() || to == replacements.constEnd())
+            continue;
+        entry.sourcePath = *to;
+        changed = true;
+    }
+    if (!changed)
+        return false;
+    m_model->restoreSnapshot(after, true);
+    m_model->invalidatePages();
+    pushSnapshot(text, before, revision);
+    return true;
+}
+
+QList<QList<PdfPageEntry>> PdfUndoManager::historySnapshots() const
+{
+    QList<QList<PdfPageEntry>> lists;
+    if (m_model)
+        lists.append(m_model->pages());
+    for (int i = 0; i < m_stack->count(); ++i) {
+        const auto *step = static_cast<const PageSnapshotCommand *>(m_stack->command(i));
+        lists.append(step->before());
+        lists.append(step->after());
+    }
+    if (m_movePending)
+        lists.append(m_pendingMoveSnapshot);
+    return lists;
+}
+
+void PdfUndoManager::rewriteHistory(const Remap &remap)
+{
+    flushPendingMove();
+    const int count = m_stack->count();
+    if (count == 0)
+        return;
+    const auto rewrite =
+        [&remap](const QList<PdfPageEntry> &entries) -> std::optional<QList<PdfPageEntry>> {
+        QList<PdfPageEntry> out;
+        out.reserve(entries.size());
+        for (const PdfPageEntry &entry : entries) {
+            std::optional<PdfPageEntry> mapped = remap(entry);
+            if (!mapped)
+                return std::nullopt;
+            out.append(*mapped);
+        }
+        return out;
+    };
+    // State j is what the document shows with j steps done.
+    QList<std::optional<QList<PdfPageEntry>>> states;
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        const auto *step = static_cast<const PageSnapshotCommand *>(m_stack->command(i));
+        if (i == 0)
+            states.append(rewrite(step->before()));
+        states.append(rewrite(step->after()));
+        texts.append(step->text());
+    }
+    const int index = m_stack->index();
+    const int clean = m_stack->cleanIndex();
+    int low = index;
+    int high = index;
+    if (states.at(index)) {
+        while (low > 0 && states.at(low - 1))
+            --low;
+        while (high < count && states.at(high + 1))
+            ++high;
+    }
+
+    m_quiet = true;
+    m_stack->clear();
+    for (int i = low; i < high; ++i) {
+        // The current state may itself be unrestorable; the steps around it still are.
+        const QList<PdfPageEntry> before = states.at(i).value_or(QList<PdfPageEntry>());
+        const QList<PdfPageEntry> after = states.at(i + 1).value_or(QList<PdfPageEntry>());
+        m_stack->push(new PageSnapshotCommand(m_model, texts.at(i), before, after, &m_quiet));
+    }
+    if (clean >= low && clean <= high) {
+        m_stack->setIndex(clean - low);
+        m_stack->setClean();
+    } else {
+        m_stack->resetClean();
+    }
+    m_stack->setIndex(index - low);
+    m_quiet = false;
+    if (m_model)
+        m_model->setModified(!m_stack->isClean());
+}
+
+void PdfUndoManager::beginMove()
+{
+    if (m_movePending || !m_model)
+        return;
+    m_movePending = true;
+    m_pendingMoveSnapshot = m_model->pages();
+    m_pendingMoveRevision = m_model->revision();
+}
+
+// Also called before every other edit: a move still waiting for its queued step must land on
+// the stack before the edit that follows it, or undo would unwind the two in the wrong order.
+void PdfUndoManager::flushPendingMove()
+{
+    if (!m_movePending)
+        return;
+    m_movePending = false;
+    const QList<PdfPageEntry> before = std::exchange(m_pendingMoveSnapshot, {});
+    pushSnapshot(tr("移动页面"), before, m_pendingMoveRevision);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class PdfDocumentModel;
+class QUndoStack;
+
+// Makes every page edit of one document undoable by whole-list snapshots. Edits go through
+// here; page moves made by item views straight on the model are picked up from its
+// notifications and folded into one step per event-loop turn.
+class PdfUndoManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PdfUndoManager(PdfDocumentModel *model, QObject *parent = nullptr);
+    ~PdfUndoManager() override;
+
+    QUndoStack *undoStack() const { return m_stack; }
+
+    void clear();
+    void setClean();
+    // Lands a page move that still waits for its step.
+    void commitPendingMove() { flushPendingMove(); }
+
+    // Every page list the history can bring back, the current one included.
+    QList<QList<PdfPageEntry>> historySnapshots() const;
+    // Rewrites every page of the history through remap: its answer replaces the page, no answer
+    // means the page can no longer be restored. Steps that would bring back such a page are
+    // dropped together with all steps beyond them, so undo and redo never restore wrong pages;
+    // the model itself is not touched. The clean point stays where it was when it is kept.
+    using Remap = std::function<std::optional<PdfPageEntry>(const PdfPageEntry &)>;
+    void rewriteHistory(const Remap &remap);
+
+    QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
+    PdfPageId insertBlankPage(int row, const QSizeF &size = QSizeF());
+    bool insertPdf(const QString &path, int row, const QString &password, PdfBackendError *error,
+                   QString *message);
+    void removePages(const QList<PdfPageId> &ids);
+    void rotatePages(const QList<PdfPageId> &ids, int degrees);
+    bool setPageNumbering(const PdfPageNumbering &numbering);
+    // The pages read from a file in replacements read the file it names instead, page for
+    // page (a new version of that file), as one undo step named text; false when no page
+    // reads one of them.
+    bool replaceSourceFiles(const QString &text, const QHash<QString, QString> &replacements);
+
+private:
+    void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
+                      quint64 beforeRevision);
+    void beginMove();
+    void flushPendingMove();
+
+    QPointer<PdfDocumentModel> m_model;
+    QUndoStack *m_stack = nullptr;
+    QList<PdfPageEntry> m_pendingMoveSnapshot;
+    quint64 m_pendingMoveRevision = 0;
+    bool m_movePending = false;
+    // Set while the stack is rebuilt: its steps then leave the model alone.
+    bool m_quiet = false;
+};

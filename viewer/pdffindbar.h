@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QFrame>
+#include <QPointer>
+
+class PdfDocumentModel;
+class PdfDocumentView;
+class PdfTextSearch;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QShortcut;
+class QTimer;
+
+// The find bar floating over the top right of the document view: a text field, the hit count,
+// previous and next, and a thin progress line while the search runs. It owns the search and
+// puts its keys (Ctrl+F, F3, Shift+F3, Escape) on the given host, the viewer.
+class PdfFindBar : public QFrame
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TypingDelayMs = 250;
+
+    PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *shortcutHost);
+    ~PdfFindBar() override;
+
+    PdfTextSearch *search() const { return m_search; }
+    QLineEdit *lineEdit() const { return m_edit; }
+    QString statusText() const;
+
+public Q_SLOTS:
+    // Shows the bar with its text selected and starts the search for that text again.
+    void openBar();
+    void closeBar();
+    void findNext();
+    void findPrevious();
+
+Q_SIGNALS:
+    // The bar is about to show: the host brings the document view forward.
+    void opening();
+    // Nothing was found on pages without text, and the user asked to recognise their text.
+    void recognizeTextRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void startSearch();
+    void step(int direction);
+    void reveal(int row);
+    void updateStatus();
+    void place();
+
+    QPointer<PdfDocumentView> m_view;
+    PdfTextSearch *m_search = nullptr;
+    QLineEdit *m_edit = nullptr;
+    QLabel *m_status = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_close = nullptr;
+    QPushButton *m_recognise = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QTimer *m_typingTimer = nullptr;
+    QShortcut *m_escape = nullptr;
+};
