@@ -4,37 +4,46 @@
 #include "kitstyle.h"
 
 #include <QCheckBox>
-#include <QHash>
 #include <QLabel>
-#include <QLocale>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The name a language is known by to its own readers, for tesseract's codes.
+// The name a language is known by to its own readers, and the order the list shows: the
+// interface languages first.
+struct Language
+{
+    const char *code;
+    const char *name;
+};
+
+constexpr Language kLanguages[] = {
+    {"eng", "English"},  {"chi_sim", "简体中文"}, {"deu", "Deutsch"}, {"fra", "Français"},
+    {"spa", "Español"},  {"jpn", "日本語"},       {"ara", "العربية"}, {"chi_tra", "繁體中文"},
+    {"ita", "Italiano"}, {"por", "Português"},    {"rus", "Русский"}, {"kor", "한국어"},
+};
+
 QString languageName(const QString &code)
 {
-    static const QHash<QString, QLocale::Language> languages = {
-        {u"eng"_s, QLocale::English},     {u"chi_sim"_s, QLocale::Chinese},
-        {u"chi_tra"_s, QLocale::Chinese}, {u"deu"_s, QLocale::German},
-        {u"fra"_s, QLocale::French},      {u"spa"_s, QLocale::Spanish},
-        {u"jpn"_s, QLocale::Japanese},    {u"ara"_s, QLocale::Arabic},
-        {u"ita"_s, QLocale::Italian},     {u"por"_s, QLocale::Portuguese},
-        {u"rus"_s, QLocale::Russian},     {u"kor"_s, QLocale::Korean},
-    };
-    const auto found = languages.constFind(code);
-    if (found == languages.constEnd())
-        return code;
-    if (code == u"chi_sim"_s)
-        return u"简体中文"_s;
-    if (code == u"chi_tra"_s)
-        return u"繁體中文"_s;
-    const QLocale locale(*found);
-    QString name = locale.nativeLanguageName();
-    if (!name.isEmpty())
-        name[0] = name[0].toUpper();
-    return name.isEmpty() ? code : name;
+    for (const Language &language : kLanguages) {
+        if (code == QLatin1StringView(language.code))
+            return QString::fromUtf8(language.name);
+    }
+    return code;
+}
+
+int rank(const QString &code)
+{
+    int index = 0;
+    for (const Language &language : kLanguages) {
+        if (code == QLatin1StringView(language.code))
+            return index;
+        ++index;
+    }
+    return index;
 }
 
 } // namespace
@@ -53,7 +62,9 @@ TextRecognitionOptionsPanel::TextRecognitionOptionsPanel(QWidget *parent)
     addControl(description);
 
     addSection(tr("识别语言"));
-    const QStringList installed = Inkwell::recognitionLanguages();
+    QStringList installed = Inkwell::recognitionLanguages();
+    std::stable_sort(installed.begin(), installed.end(),
+                     [](const QString &a, const QString &b) { return rank(a) < rank(b); });
     const QStringList chosen =
         Inkwell::defaultRecognitionLanguages().split(u'+', Qt::SkipEmptyParts);
     for (const QString &code : installed) {

@@ -52,8 +52,9 @@ void work(Run *run)
         TaskRequest request;
         request.type = TaskType::RecognizeText;
         request.inputFile = source.path;
-        request.outputPath = QDir(run->folder).filePath(
-            u"%1-%2.pdf"_s.arg(i + 1).arg(QFileInfo(source.path).completeBaseName()));
+        request.outputPath =
+            QDir(run->folder)
+                .filePath(u"%1-%2.pdf"_s.arg(i + 1).arg(QFileInfo(source.path).completeBaseName()));
         request.options.insert(TaskOption::InputPasswords, QStringList{source.password});
         const bool done = Inkwell::recognizeText(request);
         const BatchOutcome outcome = Inkwell::lastOutcome();
@@ -103,23 +104,29 @@ void explain(const BatchOutcome &outcome, QWidget *parent)
             parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
             outcome.argument.isEmpty()
                 ? QApplication::translate("PdfTextRecognition", "未安装文字识别语言数据。")
-                : QApplication::translate("PdfTextRecognition", "未安装 %1 的文字识别语言数据。").arg(outcome.argument),
-            QApplication::translate("PdfTextRecognition", "安装方法：sudo apt install tesseract-ocr-%1")
-                .arg(outcome.argument.isEmpty()
-                         ? u"eng"_s
-                         : outcome.argument.toLower().replace(u'_', u'-')));
+                : QApplication::translate("PdfTextRecognition", "未安装 %1 的文字识别语言数据。")
+                      .arg(outcome.argument),
+            QApplication::translate("PdfTextRecognition",
+                                    "安装方法：sudo apt install tesseract-ocr-%1")
+                .arg(outcome.argument.isEmpty() ? u"eng"_s
+                                                : outcome.argument.toLower().replace(u'_', u'-')));
         return;
     case BatchFailure::PasswordRequired:
     case BatchFailure::WrongPassword:
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfTextRecognition", "无法识别文字"), QApplication::translate("PdfTextRecognition", "文件需要密码才能读取。"));
+        ModernMessageBox::showWarning(
+            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
+            QApplication::translate("PdfTextRecognition", "文件需要密码才能读取。"));
         return;
     case BatchFailure::NoSpace:
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfTextRecognition", "无法识别文字"), QApplication::translate("PdfTextRecognition", "磁盘空间不足。"));
+        ModernMessageBox::showWarning(
+            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
+            QApplication::translate("PdfTextRecognition", "磁盘空间不足。"));
         return;
     default:
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
-                                      QApplication::translate("PdfTextRecognition", "识别过程中出错，文档保持不变。"),
-                                      QDir::toNativeSeparators(outcome.argument));
+        ModernMessageBox::showWarning(
+            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
+            QApplication::translate("PdfTextRecognition", "识别过程中出错，文档保持不变。"),
+            QDir::toNativeSeparators(outcome.argument));
         return;
     }
 }
@@ -135,8 +142,9 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
     for (const PdfPageEntry &entry : model->pages()) {
         if (entry.sourcePath.isEmpty())
             continue;
-        const bool known = std::any_of(run->sources.cbegin(), run->sources.cend(),
-                                       [&entry](const Source &s) { return s.path == entry.sourcePath; });
+        const bool known =
+            std::any_of(run->sources.cbegin(), run->sources.cend(),
+                        [&entry](const Source &s) { return s.path == entry.sourcePath; });
         if (!known)
             run->sources.append({entry.sourcePath, entry.password});
     }
@@ -148,15 +156,18 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
         ++serial;
     run->folder = folder->filePath(QString::number(serial));
     if (!QDir().mkpath(run->folder)) {
-        ModernMessageBox::showWarning(parent, QApplication::translate("PdfTextRecognition", "无法识别文字"), QApplication::translate("PdfTextRecognition", "无法创建临时文件夹。"),
-                                      QDir::toNativeSeparators(run->folder));
+        ModernMessageBox::showWarning(
+            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
+            QApplication::translate("PdfTextRecognition", "无法创建临时文件夹。"),
+            QDir::toNativeSeparators(run->folder));
         return false;
     }
 
     MessageBoxOptions options;
     options.kind = MessageBoxOptions::Question;
     options.title = QApplication::translate("PdfTextRecognition", "正在识别文字");
-    options.message = QApplication::translate("PdfTextRecognition", "正在识别没有文字的页面，每页需要几秒钟。");
+    options.message =
+        QApplication::translate("PdfTextRecognition", "正在识别没有文字的页面，每页需要几秒钟。");
     options.details = QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(0);
     options.showConfirm = false;
     options.showCancel = true;
@@ -168,7 +179,8 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
     progress.setInterval(200);
     QObject::connect(&progress, &QTimer::timeout, &box, [&box, &run] {
         if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
-            details->setText(QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(run->percent.load()));
+            details->setText(QApplication::translate("PdfTextRecognition", "已完成 %1%")
+                                 .arg(run->percent.load()));
     });
     progress.start();
     Run *shared = run.get();
@@ -186,11 +198,13 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
         return false;
     }
     if (run->written.isEmpty()) {
-        ModernMessageBox::showInformation(parent, QApplication::translate("PdfTextRecognition", "无需识别文字"),
-                                          QApplication::translate("PdfTextRecognition", "此文档的每一页都已有文字。"));
+        ModernMessageBox::showInformation(
+            parent, QApplication::translate("PdfTextRecognition", "无需识别文字"),
+            QApplication::translate("PdfTextRecognition", "此文档的每一页都已有文字。"));
         return false;
     }
-    return undo->replaceSourceFiles(QApplication::translate("PdfTextRecognition", "识别文字"), run->written);
+    return undo->replaceSourceFiles(QApplication::translate("PdfTextRecognition", "识别文字"),
+                                    run->written);
 }
 
 } // namespace PdfTextRecognition

@@ -70,6 +70,10 @@ QString textPdf(const QString &path, int pages, const QSizeF &points = QSizeF(59
 enum class Embedding { Jpeg, Flate, FlateWithAlpha, CmykJpeg };
 QString photoPdf(const QString &path, int pages, QSize pixels, QSizeF box, Embedding embedding);
 
+// A one-page scan without text: the lines drawn at 300 dpi into a grey picture (turned by turn
+// degrees), stored as one JPEG shown edge to edge on a page with /Rotate rotate.
+QString scanPdf(const QString &path, const QStringList &lines, int turn = 0, int rotate = 0);
+
 // Two pages showing the same small JPEG through two separate but identical image objects; the
 // first page also lists a large picture it never draws.
 QString redundantPdf(const QString &path);

@@ -3,11 +3,9 @@
 
 #include "inkwell.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,68 +24,6 @@ const QStringList kLines = {
     u"Winter storms delayed the northern cargo"_s,
     u"Fishermen mend their nets before sunrise"_s,
 };
-
-// A page as a scanner gives it: the lines drawn at 300 dpi into a grey picture, stored as JPEG.
-QByteArray scannedJpeg(int turn)
-{
-    QImage image(1275, 900, QImage::Format_Grayscale8);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QFont font(u"DejaVu Serif"_s);
-        font.setPixelSize(44);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        for (qsizetype i = 0; i < kLines.size(); ++i)
-            painter.drawText(QPointF(90, 160 + 130 * double(i)), kLines.at(i));
-    }
-    if (turn != 0)
-        image = image.transformed(QTransform().rotate(turn));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 85);
-    return jpeg;
-}
-
-// A one-page PDF showing the JPEG edge to edge at 300 dpi, written by hand so nothing of the
-// code under test makes it.
-bool writeScanPdf(const QString &path, const QByteArray &jpeg, int rotate)
-{
-    const QImage image = QImage::fromData(jpeg);
-    const double w = image.width() * 72.0 / 300, h = image.height() * 72.0 / 300;
-    QList<QByteArray> objects;
-    objects << "<< /Type /Catalog /Pages 2 0 R >>"
-            << "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"
-            << QByteArray("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 %1 %2] /Rotate %3 "
-                          "/Resources << /XObject << /Im0 4 0 R >> >> /Contents 5 0 R >>")
-                   .replace("%1", QByteArray::number(w))
-                   .replace("%2", QByteArray::number(h))
-                   .replace("%3", QByteArray::number(rotate));
-    const QByteArray content =
-        "q " + QByteArray::number(w) + " 0 0 " + QByteArray::number(h) + " 0 0 cm /Im0 Do Q\n";
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    offsets << pdf.size();
-    pdf += "4 0 obj\n<< /Type /XObject /Subtype /Image /Width " +
-           QByteArray::number(image.width()) + " /Height " + QByteArray::number(image.height()) +
-           " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /DCTDecode /Length " +
-           QByteArray::number(jpeg.size()) + " >>\nstream\n" + jpeg + "\nendstream\nendobj\n";
-    offsets << pdf.size();
-    pdf += "5 0 obj\n<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
-           "endstream\nendobj\n";
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 6\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf +=
-        "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    return fixtures::writeBytes(path, pdf);
-}
 
 // The stored bytes of every image of the file, page by page (decrypted, still encoded).
 QList<QByteArray> imageStreams(const QString &path, const QString &password)
@@ -174,7 +110,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString scan = dir.filePath(u"scan.pdf"_s);
-        QVERIFY(writeScanPdf(scan, scannedJpeg(turn), rotate));
+        QVERIFY(!fixtures::scanPdf(scan, kLines, turn, rotate).isEmpty());
         QString source = scan;
         int scanPage = 1;
         if (kind == u"protected"_s) {
@@ -256,7 +192,7 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         const QString scan = dir.filePath(u"scan.pdf"_s);
-        QVERIFY(writeScanPdf(scan, scannedJpeg(0), 0));
+        QVERIFY(!fixtures::scanPdf(scan, kLines).isEmpty());
         const QString outdir = dir.filePath(u"out"_s);
         QProcess velmora;
         velmora.start(QStringLiteral(VELMORA_EXECUTABLE),

@@ -135,6 +135,7 @@ int main(int argc, char *argv[])
         {8, "merge", {report, contract, broken, slides}},
         {2, "pdf-to-office", {report, scan, broken}},
         {3, "office-to-pdf", {notes, badDocument}},
+        {9, "recognise-text", {scan, report, broken}},
     };
     for (const Tool &tool : tools) {
         main->onToolClicked(tool.type);

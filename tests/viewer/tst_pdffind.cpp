@@ -1,6 +1,8 @@
+#include "inkwell.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
+#include "pdffixtures.h"
 #include "pdftextsearch.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
@@ -14,9 +16,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -97,6 +101,7 @@ private Q_SLOTS:
     void findCountsAndSteps();
     void hitBoxesFollowRotation_data();
     void hitBoxesFollowRotation();
+    void scannedPagesOfferRecognition();
 
 private:
     QTemporaryDir m_dir;
@@ -262,6 +267,42 @@ void TestPdfFind::hitBoxesFollowRotation()
                                 .arg(expected[i].x())
                                 .arg(expected[i].y())));
     }
+}
+
+// A search that finds nothing on pages without text offers to recognise them; the pages then
+// read a searchable version of their file, as one step that undo takes back.
+void TestPdfFind::scannedPagesOfferRecognition()
+{
+    if (!Inkwell::recognitionLanguages().contains(u"eng"_s))
+        QSKIP("no English language data for tesseract (package tesseract-ocr-eng)");
+    const QString scan =
+        fixtures::scanPdf(m_dir.filePath(u"scan.pdf"_s), {u"Lanterns guide the evening ferry"_s});
+    QVERIFY(!scan.isEmpty());
+    const QByteArray before = fixtures::readBytes(scan);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, scan, {1000, 760}));
+    auto *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
+    auto *recognise = bar->findChild<QPushButton *>(u"pdfFindRecognizeButton"_s);
+    QTest::keyClick(viewer.documentView(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(bar->lineEdit(), u"lanterns"_s);
+    QTest::keyClick(bar->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == 1, 20000);
+    QCOMPARE(bar->search()->hitCount(), 0);
+    QVERIFY(recognise->isVisible());
+
+    recognise->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->hitCount() == 1, 60000);
+    QVERIFY(!recognise->isVisible());
+    PdfDocumentModel *model = viewer.documentModel();
+    QVERIFY(model->isModified());
+    QVERIFY(model->pageAt(0)->sourcePath != scan);
+    QCOMPARE(fixtures::readBytes(scan), before);
+
+    viewer.undoManager()->undoStack()->undo();
+    QCOMPARE(model->pageAt(0)->sourcePath, scan);
+    bar->openBar();
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == 1, 20000);
+    QCOMPARE(bar->search()->hitCount(), 0);
 }
 
 VELMORA_REGISTER_TEST(TestPdfFind);
