@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then the engine tests again under ASan + UBSan.
+# Builds everything and runs every test, then builds and runs them all again under ASan + UBSan
+# (the widget tests offscreen, as always).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh dev

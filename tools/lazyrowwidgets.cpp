@@ -7,11 +7,12 @@
 LazyRowWidgets::LazyRowWidgets(QListWidget *list, int rowHeight, Maker maker)
     : QObject(list)
     , m_list(list)
+    , m_viewport(list->viewport())
     , m_rowHeight(rowHeight)
     , m_maker(std::move(maker))
 {
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, &LazyRowWidgets::update);
-    list->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 void LazyRowWidgets::update()
@@ -33,8 +34,7 @@ void LazyRowWidgets::update()
 
 bool LazyRowWidgets::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_list->viewport() &&
-        (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    if (watched == m_viewport && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         update();
     return QObject::eventFilter(watched, event);
 }

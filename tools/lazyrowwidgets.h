@@ -28,6 +28,9 @@ protected:
 
 private:
     QListWidget *m_list = nullptr;
+    // Compared by address only: the list may be half torn down when its viewport's last events
+    // arrive.
+    QWidget *m_viewport = nullptr;
     int m_rowHeight = 0;
     Maker m_maker;
 };

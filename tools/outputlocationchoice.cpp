@@ -84,19 +84,24 @@ QString OutputLocationChoice::desktopFolder()
     return folder;
 }
 
-QString OutputLocationChoice::folderProblem() const
+QString OutputLocationChoice::namedFolder(int mode)
 {
-    QString folder;
-    switch (currentMode()) {
+    switch (mode) {
     case FileLocationSelector::Desktop:
-        folder = desktopFolder();
-        break;
+        return desktopFolder();
     case FileLocationSelector::Documents:
-        folder = programFolder();
-        break;
+        return programFolder();
     default:
         return {};
     }
+}
+
+QString OutputLocationChoice::folderProblem() const
+{
+    const int mode = currentMode();
+    if (mode != FileLocationSelector::Desktop && mode != FileLocationSelector::Documents)
+        return {};
+    const QString folder = namedFolder(mode);
     if (QFileInfo(folder).isDir())
         return {};
     // The nearest folder that is there tells what stood in the way.
@@ -118,22 +123,11 @@ void OutputLocationChoice::resolve(TaskRequest &request) const
         request.outputPath.clear();
         return;
     }
-    QString folder;
-    switch (mode) {
-    case FileLocationSelector::Desktop:
-        folder = desktopFolder();
-        break;
-    case FileLocationSelector::Documents:
-        folder = programFolder();
-        break;
-    case FileLocationSelector::Custom: {
+    QString folder = namedFolder(mode);
+    if (mode == FileLocationSelector::Custom) {
         const int index =
             isUsable(m_combo->currentIndex()) ? m_combo->currentIndex() : m_lastUsable;
         folder = m_combo->item(index)->data(ModernComboBox::TextRole).toString();
-        break;
-    }
-    default:
-        break;
     }
     request.outputPath = folder;
 }

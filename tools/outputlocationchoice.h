@@ -25,6 +25,8 @@ public:
     static QString programFolder();
     // The desktop folder, created when missing.
     static QString desktopFolder();
+    // The folder a mode names by itself (desktop, documents); empty for the others.
+    static QString namedFolder(int mode);
     // Why the folder of the current entry cannot be written into, when it is the desktop or the
     // program's folder and could not be made; empty when it is there.
     QString folderProblem() const;

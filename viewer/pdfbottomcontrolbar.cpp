@@ -172,6 +172,13 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
     setPageCount(0);
 }
 
+PdfBottomControlBar::~PdfBottomControlBar()
+{
+    // Hiding the bar as it goes takes the focus from the page box, which would commit to a bar
+    // no longer there.
+    m_pageEdit->disconnect(this);
+}
+
 QPushButton *PdfBottomControlBar::makeButton(const QString &toolTip, const QString &objectName)
 {
     auto *button = new QPushButton(this);

@@ -18,6 +18,7 @@ public:
     static constexpr int CustomItemRole = Qt::UserRole + 1;
 
     explicit PdfBottomControlBar(QWidget *parent = nullptr);
+    ~PdfBottomControlBar() override;
 
     void setPageCount(int count);
     void setCurrentPage(int row);

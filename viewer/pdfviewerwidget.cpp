@@ -95,6 +95,8 @@ PdfViewerWidget::~PdfViewerWidget()
 {
     // No late render result may reach a view that is being torn down.
     m_renderManager->cancelPending();
+    // The undo stack clears itself as it goes, after the tool bar it would report to.
+    m_undoManager->undoStack()->disconnect(this);
 }
 
 void PdfViewerWidget::buildLayout()
