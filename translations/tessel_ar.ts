@@ -220,16 +220,52 @@
         <translation>يحتاج --outdir إلى مجلد.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>يمكن استخدام --outdir مع --convert-to فقط.</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>تعذّر إنشاء المجلد: %1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>تحويل الملفات إلى &lt;التنسيق&gt; (pdf وdocx وxlsx وpptx) دون فتح نافذة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation>التعرف على نص الصفحات الممسوحة ضوئيًا دون فتح نافذة وكتابة ملف PDF قابل للبحث.</translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation>لغات التعرف على النص، مثل eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>اللغات</translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation>لا يمكن استخدام --ocr مع --convert-to.</translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation>يحتاج --ocr إلى ملفات PDF المراد التعرف عليها.</translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation>يحتاج --lang إلى لغات، مثل eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation>لا توجد بيانات تعرف مثبتة لهذه اللغات: %1 (المثبتة: %2)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation>لا يمكن استخدام --lang إلا مع --ocr.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation>لا يمكن استخدام --outdir إلا مع --convert-to أو --ocr.</translation>
     </message>
 </context>
 <context>
@@ -601,6 +637,10 @@
     <message>
         <source>取消</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation>التعرف على النص</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1079,21 @@
         <source>无结果</source>
         <translation>لا توجد نتائج</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation>التعرف على النص</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation>
+            <numerusform>لا توجد صفحات بلا نص.</numerusform>
+            <numerusform>صفحة واحدة بلا نص (قد تكون ممسوحة ضوئيًا). تعرّف على نصها للبحث فيها.</numerusform>
+            <numerusform>صفحتان بلا نص (قد تكونان ممسوحتين ضوئيًا). تعرّف على نصهما للبحث فيهما.</numerusform>
+            <numerusform>%n صفحات بلا نص (قد تكون ممسوحة ضوئيًا). تعرّف على نصها للبحث فيها.</numerusform>
+            <numerusform>%n صفحة بلا نص (قد تكون ممسوحة ضوئيًا). تعرّف على نصها للبحث فيها.</numerusform>
+            <numerusform>%n صفحة بلا نص (قد تكون ممسوحة ضوئيًا). تعرّف على نصها للبحث فيها.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1318,6 +1373,69 @@
 %1</source>
         <translation>يوجد ملف بهذا الاسم؛ حُفظت الطباعة باسم:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation>جارٍ إلغاء التعرف على النص…</translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation>تعذّر التعرف على النص</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص.</translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation>بيانات التعرف على النص للغة %1 غير مثبتة.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation>للتثبيت: sudo apt install tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation>يحتاج الملف إلى كلمة مرور لقراءته.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation>لا توجد مساحة كافية على القرص.</translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation>حدث خطأ أثناء التعرف؛ لم يتغير المستند.</translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation>تعذّر إنشاء المجلد المؤقت.</translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation>جارٍ التعرف على النص</translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation>جارٍ التعرف على الصفحات التي لا تحتوي على نص؛ تستغرق كل صفحة بضع ثوانٍ.</translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation>اكتمل %1%</translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation>لا يوجد نص للتعرف عليه</translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation>كل صفحة في هذا المستند تحتوي على نص بالفعل.</translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation>التعرف على النص</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +1912,10 @@
         <source>PDF 文件 (*.pdf)</source>
         <translation>ملفات PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation>التعرف على النص</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1844,6 +1966,10 @@
             <numerusform>%1 وغيره (%n ملفات)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation>جارٍ المعالجة... %1%</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1854,6 +1980,56 @@
     <message>
         <source>重试失败项</source>
         <translation>إعادة محاولة الفاشلة</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation>التعرف على النص</translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation>تعرّف</translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation>يتعرف على نص الصفحات الممسوحة ضوئيًا ليمكن البحث في ملف PDF والنسخ منه؛ ويبقى شكل الصفحات كما هو</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>لغات التعرف</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص؛ لا يمكن التعرف على النص.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation>للتثبيت: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation>التعرف أيضًا على الصفحات التي تحتوي على نص</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation>لا توجد بيانات لغة للتعرف على النص</translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation>اختر لغة واحدة على الأقل</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation>أضف ملفات PDF ممسوحة ضوئيًا من سطح المكتب أو أفلتها هنا للتعرف على نصها.</translation>
     </message>
 </context>
 <context>
@@ -2034,6 +2210,59 @@
             <numerusform>لم يُعثر على نص في %n صفحة؛ حُفظت كصور</numerusform>
             <numerusform>لم يُعثر على نص في %n صفحة؛ حُفظت كصور</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation>لا توجد بيانات لغة للتعرف على النص؛ ثبّت حزمة لغة مثل tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation>بيانات التعرف للغة %1 غير مثبتة (الحزمة tesseract-ocr-%2)</translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation>فشل التعرف على النص: %1</translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation>كل صفحة تحتوي على نص بالفعل؛ لا شيء للتعرف عليه: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation>
+            <numerusform>لم يتم التعرف على أي صفحة</numerusform>
+            <numerusform>تم التعرف على صفحة واحدة</numerusform>
+            <numerusform>تم التعرف على صفحتين</numerusform>
+            <numerusform>تم التعرف على %n صفحات</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation>
+            <numerusform>لا توجد صفحات بنص سابق</numerusform>
+            <numerusform>صفحة واحدة تحتوي على نص وبقيت كما هي</numerusform>
+            <numerusform>صفحتان تحتويان على نص وبقيتا كما هما</numerusform>
+            <numerusform>%n صفحات تحتوي على نص وبقيت كما هي</numerusform>
+            <numerusform>%n صفحة تحتوي على نص وبقيت كما هي</numerusform>
+            <numerusform>%n صفحة تحتوي على نص وبقيت كما هي</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation>
+            <numerusform>لا توجد صفحات غير مقروءة</numerusform>
+            <numerusform>تعذّرت قراءة صفحة واحدة</numerusform>
+            <numerusform>تعذّرت قراءة صفحتين</numerusform>
+            <numerusform>تعذّرت قراءة %n صفحات</numerusform>
+            <numerusform>تعذّرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذّرت قراءة %n صفحة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>، </translation>
     </message>
 </context>
 </TS>

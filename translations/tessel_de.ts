@@ -216,16 +216,52 @@
         <translation>--outdir benötigt einen Ordner.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>--outdir kann nur mit --convert-to verwendet werden.</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>Der Ordner kann nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>Die Dateien ohne Fenster in &lt;Format&gt; umwandeln (pdf, docx, xlsx, pptx).</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation>Ohne Fenster den Text gescannter Seiten erkennen und ein durchsuchbares PDF schreiben.</translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation>Sprachen der Texterkennung, zum Beispiel eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation>--ocr kann nicht zusammen mit --convert-to verwendet werden.</translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation>--ocr braucht die PDF-Dateien, deren Text erkannt werden soll.</translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation>--lang braucht Sprachen, zum Beispiel eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation>Für diese Sprachen sind keine Erkennungsdaten installiert: %1 (installiert: %2)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation>--lang kann nur mit --ocr verwendet werden.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation>--outdir kann nur mit --convert-to oder --ocr verwendet werden.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +633,10 @@
     <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Texterkennung</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1071,17 @@
         <source>无结果</source>
         <translation>Keine Treffer</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation>
+            <numerusform>%n Seite hat keinen Text (vielleicht ein Scan). Erkennen Sie den Text, um sie zu durchsuchen.</numerusform>
+            <numerusform>%n Seiten haben keinen Text (vielleicht Scans). Erkennen Sie den Text, um sie zu durchsuchen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1310,6 +1361,69 @@ Seiten %2-%3</translation>
 %1</source>
         <translation>Eine Datei dieses Namens existiert; der Druck wurde gespeichert als:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation>Texterkennung wird abgebrochen …</translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation>Text kann nicht erkannt werden</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation>Es sind keine Sprachdaten für die Texterkennung installiert.</translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation>Die Texterkennungsdaten für %1 sind nicht installiert.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation>Installieren: sudo apt install tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation>Die Datei braucht ein Passwort, um gelesen zu werden.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation>Nicht genug Speicherplatz.</translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation>Bei der Erkennung ist ein Fehler aufgetreten; das Dokument ist unverändert.</translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation>Der temporäre Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation>Text wird erkannt</translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation>Die Seiten ohne Text werden erkannt; jede Seite dauert einige Sekunden.</translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation>%1 % erledigt</translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation>Kein Text zu erkennen</translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation>Jede Seite dieses Dokuments hat bereits Text.</translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Text erkennen</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1900,10 @@ Seiten %2-%3</translation>
         <source>PDF 文件 (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Texterkennung</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1832,6 +1950,10 @@ Seiten %2-%3</translation>
             <numerusform>%1 und weitere (%n Dateien)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation>Wird bearbeitet … %1 %</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1842,6 +1964,56 @@ Seiten %2-%3</translation>
     <message>
         <source>重试失败项</source>
         <translation>Fehlschläge wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation>Erkennt den Text gescannter Seiten, damit das PDF durchsucht und kopiert werden kann; die Seiten sehen aus wie zuvor</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>Erkennungssprachen</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation>Es sind keine Sprachdaten für die Texterkennung installiert; Text kann nicht erkannt werden.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation>Installieren: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation>Auch Seiten mit vorhandenem Text erkennen</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation>Keine Sprachdaten für die Texterkennung installiert</translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation>Wählen Sie mindestens eine Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation>Fügen Sie gescannte PDF-Dateien von Ihrem Desktop hinzu oder ziehen Sie sie hierher, um ihren Text zu erkennen.</translation>
     </message>
 </context>
 <context>
@@ -2018,6 +2190,47 @@ Seiten %2-%3</translation>
             <numerusform>Auf %n Seite wurde kein Text gefunden; als Bild gespeichert</numerusform>
             <numerusform>Auf %n Seiten wurde kein Text gefunden; als Bilder gespeichert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation>Keine Sprachdaten für die Texterkennung installiert; installieren Sie ein Sprachpaket wie tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation>Die Texterkennungsdaten für %1 sind nicht installiert (Paket tesseract-ocr-%2)</translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation>Texterkennung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation>Jede Seite hat bereits Text; nichts zu erkennen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation>
+            <numerusform>%n Seite erkannt</numerusform>
+            <numerusform>%n Seiten erkannt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation>
+            <numerusform>%n Seite hatte bereits Text und blieb unverändert</numerusform>
+            <numerusform>%n Seiten hatten bereits Text und blieben unverändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation>
+            <numerusform>%n Seite konnte nicht gelesen werden</numerusform>
+            <numerusform>%n Seiten konnten nicht gelesen werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -216,16 +216,52 @@
         <translation>--outdir needs a folder.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>--outdir can only be used with --convert-to.</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>Cannot create the folder: %1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>Convert the files to &lt;format&gt; (pdf, docx, xlsx, pptx) without opening a window.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation>Recognise the text of scanned pages without opening a window and write a searchable PDF.</translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation>Languages for text recognition, for example eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>languages</translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation>--ocr cannot be used together with --convert-to.</translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation>--ocr needs the PDF files to recognise.</translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation>--lang needs languages, for example eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation>No recognition data is installed for these languages: %1 (installed: %2)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation>--lang can only be used with --ocr.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation>--outdir can only be used with --convert-to or --ocr.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +633,10 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Text recognition</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1071,17 @@
         <source>无结果</source>
         <translation>No matches</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Recognise text</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation>
+            <numerusform>%n page has no text (it may be a scan). Recognise its text to search it.</numerusform>
+            <numerusform>%n pages have no text (they may be scans). Recognise their text to search them.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1310,6 +1361,69 @@ Pages %2-%3</translation>
 %1</source>
         <translation>A file of that name exists; the print was saved as:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation>Cancelling text recognition…</translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation>Cannot recognise text</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation>No language data for text recognition is installed.</translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation>The text recognition data for %1 is not installed.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation>To install: sudo apt install tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation>The file needs a password to be read.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation>Not enough disk space.</translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation>An error occurred during recognition; the document is unchanged.</translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation>Cannot create the temporary folder.</translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation>Recognising text</translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation>Recognising the pages without text; each page takes a few seconds.</translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation>%1% done</translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation>No text to recognise</translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation>Every page of this document already has text.</translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Recognise text</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1900,10 @@ Pages %2-%3</translation>
         <source>PDF 文件 (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Text recognition</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1832,6 +1950,10 @@ Pages %2-%3</translation>
             <numerusform>%1 and others (%n files)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation>Processing... %1%</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1842,6 +1964,56 @@ Pages %2-%3</translation>
     <message>
         <source>重试失败项</source>
         <translation>Retry failed</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation>Text recognition</translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation>Recognise</translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation>Recognises the text of scanned pages so the PDF can be searched and copied from; the pages look as they did</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>Recognition languages</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation>No language data for text recognition is installed; text cannot be recognised.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation>To install: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation>Also recognise pages that already have text</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation>No text recognition language data installed</translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation>Choose at least one language</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation>Add or drop scanned PDF files from your desktop to recognise their text.</translation>
     </message>
 </context>
 <context>
@@ -2018,6 +2190,47 @@ Pages %2-%3</translation>
             <numerusform>No text found on %n page; saved as a picture</numerusform>
             <numerusform>No text found on %n pages; saved as pictures</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation>No language data for text recognition is installed; install a language package such as tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation>The text recognition data for %1 is not installed (package tesseract-ocr-%2)</translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation>Text recognition failed: %1</translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation>Every page already has text; nothing to recognise: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation>
+            <numerusform>%n page recognised</numerusform>
+            <numerusform>%n pages recognised</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation>
+            <numerusform>%n page already had text and was kept</numerusform>
+            <numerusform>%n pages already had text and were kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation>
+            <numerusform>%n page could not be read</numerusform>
+            <numerusform>%n pages could not be read</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

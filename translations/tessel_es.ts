@@ -216,16 +216,52 @@
         <translation>--outdir necesita una carpeta.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>--outdir solo puede usarse con --convert-to.</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>No se puede crear la carpeta: %1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>Convertir los archivos a &lt;formato&gt; (pdf, docx, xlsx, pptx) sin abrir una ventana.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation>Reconocer el texto de páginas escaneadas sin abrir una ventana y escribir un PDF con búsqueda.</translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation>Idiomas del reconocimiento de texto, por ejemplo eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>idiomas</translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation>--ocr no se puede usar junto con --convert-to.</translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation>--ocr necesita los archivos PDF que reconocer.</translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation>--lang necesita idiomas, por ejemplo eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation>No hay datos de reconocimiento instalados para estos idiomas: %1 (instalados: %2)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation>--lang solo se puede usar con --ocr.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation>--outdir solo se puede usar con --convert-to o --ocr.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +633,10 @@
     <message>
         <source>取消</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconocimiento de texto</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1071,17 @@
         <source>无结果</source>
         <translation>Sin resultados</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Reconocer texto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation>
+            <numerusform>%n página no tiene texto (puede ser un escaneo). Reconozca su texto para buscar en ella.</numerusform>
+            <numerusform>%n páginas no tienen texto (pueden ser escaneos). Reconozca su texto para buscar en ellas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1310,6 +1361,69 @@ Páginas %2-%3</translation>
 %1</source>
         <translation>Ya existe un archivo con ese nombre; la impresión se guardó como:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation>Cancelando el reconocimiento de texto…</translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation>No se puede reconocer el texto</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation>No hay datos de idioma instalados para el reconocimiento de texto.</translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation>Los datos de reconocimiento de texto para %1 no están instalados.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation>Para instalarlo: sudo apt install tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation>El archivo necesita una contraseña para leerse.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation>No hay suficiente espacio en disco.</translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation>Se produjo un error durante el reconocimiento; el documento no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation>No se puede crear la carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation>Reconociendo texto</translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation>Reconociendo las páginas sin texto; cada página tarda unos segundos.</translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation>%1 % completado</translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation>No hay texto que reconocer</translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation>Todas las páginas de este documento ya tienen texto.</translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Reconocer texto</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1900,10 @@ Páginas %2-%3</translation>
         <source>PDF 文件 (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconocimiento de texto</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1832,6 +1950,10 @@ Páginas %2-%3</translation>
             <numerusform>%1 y otros (%n archivos)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation>Procesando... %1 %</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1842,6 +1964,56 @@ Páginas %2-%3</translation>
     <message>
         <source>重试失败项</source>
         <translation>Reintentar fallidos</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation>Reconocer</translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation>Reconoce el texto de las páginas escaneadas para poder buscar y copiar en el PDF; las páginas se ven igual</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>Idiomas de reconocimiento</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation>No hay datos de idioma para el reconocimiento; no se puede reconocer texto.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation>Para instalarlo: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation>Reconocer también las páginas que ya tienen texto</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation>No hay datos de idioma de reconocimiento instalados</translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation>Elija al menos un idioma</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation>Añada o arrastre archivos PDF escaneados desde su escritorio para reconocer su texto.</translation>
     </message>
 </context>
 <context>
@@ -2018,6 +2190,47 @@ Páginas %2-%3</translation>
             <numerusform>No se encontró texto en %n página; guardada como imagen</numerusform>
             <numerusform>No se encontró texto en %n páginas; guardadas como imágenes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation>No hay datos de idioma para el reconocimiento; instale un paquete de idioma como tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation>Los datos de reconocimiento para %1 no están instalados (paquete tesseract-ocr-%2)</translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation>Error en el reconocimiento de texto: %1</translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation>Todas las páginas ya tienen texto; nada que reconocer: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation>
+            <numerusform>%n página reconocida</numerusform>
+            <numerusform>%n páginas reconocidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation>
+            <numerusform>%n página ya tenía texto y se mantuvo</numerusform>
+            <numerusform>%n páginas ya tenían texto y se mantuvieron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation>
+            <numerusform>%n página no se pudo leer</numerusform>
+            <numerusform>%n páginas no se pudieron leer</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -216,16 +216,52 @@
         <translation>--outdir nécessite un dossier.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>--outdir ne peut être utilisé qu’avec --convert-to.</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>Impossible de créer le dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>Convertir les fichiers en &lt;format&gt; (pdf, docx, xlsx, pptx) sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation>Reconnaître le texte des pages numérisées sans ouvrir de fenêtre et écrire un PDF consultable.</translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation>Langues de la reconnaissance de texte, par exemple eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>langues</translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation>--ocr ne peut pas être utilisé avec --convert-to.</translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation>--ocr a besoin des fichiers PDF à reconnaître.</translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation>--lang a besoin de langues, par exemple eng+chi_sim.</translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation>Aucune donnée de reconnaissance n’est installée pour ces langues : %1 (installées : %2)</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation>--lang ne peut être utilisé qu’avec --ocr.</translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation>--outdir ne peut être utilisé qu’avec --convert-to ou --ocr.</translation>
     </message>
 </context>
 <context>
@@ -597,6 +633,10 @@
     <message>
         <source>取消</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconnaissance de texte</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1071,17 @@
         <source>无结果</source>
         <translation>Aucun résultat</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Reconnaître le texte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation>
+            <numerusform>%n page n’a pas de texte (c’est peut-être une numérisation). Reconnaissez son texte pour y chercher.</numerusform>
+            <numerusform>%n pages n’ont pas de texte (ce sont peut-être des numérisations). Reconnaissez leur texte pour y chercher.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1310,6 +1361,69 @@ Pages %2-%3</translation>
 %1</source>
         <translation>Un fichier de ce nom existe&#xa0;; l’impression a été enregistrée sous&#xa0;:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation>Annulation de la reconnaissance de texte…</translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation>Impossible de reconnaître le texte</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation>Aucune donnée de langue pour la reconnaissance de texte n’est installée.</translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation>Les données de reconnaissance de texte pour %1 ne sont pas installées.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation>Pour l’installer : sudo apt install tesseract-ocr-%1</translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation>Le fichier a besoin d’un mot de passe pour être lu.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation>Espace disque insuffisant.</translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation>Une erreur s’est produite pendant la reconnaissance ; le document n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation>Impossible de créer le dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation>Reconnaissance du texte</translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation>Reconnaissance des pages sans texte ; chaque page prend quelques secondes.</translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation>%1 % terminé</translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation>Aucun texte à reconnaître</translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation>Chaque page de ce document contient déjà du texte.</translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation>Reconnaître le texte</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1900,10 @@ Pages %2-%3</translation>
         <source>PDF 文件 (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1832,6 +1950,10 @@ Pages %2-%3</translation>
             <numerusform>%1 et autres (%n fichiers)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation>Traitement… %1 %</translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1842,6 +1964,56 @@ Pages %2-%3</translation>
     <message>
         <source>重试失败项</source>
         <translation>Réessayer les échecs</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation>Reconnaître</translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation>Reconnaît le texte des pages numérisées pour pouvoir chercher et copier dans le PDF ; les pages gardent leur apparence</translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation>Langues de reconnaissance</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation>Aucune donnée de langue pour la reconnaissance n’est installée ; le texte ne peut pas être reconnu.</translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation>Pour l’installer : sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation>Reconnaître aussi les pages qui ont déjà du texte</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation>Aucune donnée de langue de reconnaissance installée</translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation>Choisissez au moins une langue</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation>Ajoutez ou déposez des PDF numérisés depuis votre bureau pour reconnaître leur texte.</translation>
     </message>
 </context>
 <context>
@@ -2018,6 +2190,47 @@ Pages %2-%3</translation>
             <numerusform>Aucun texte trouvé sur %n page ; enregistrée comme image</numerusform>
             <numerusform>Aucun texte trouvé sur %n pages ; enregistrées comme images</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation>Aucune donnée de langue pour la reconnaissance ; installez un paquet de langue comme tesseract-ocr-eng</translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation>Les données de reconnaissance pour %1 ne sont pas installées (paquet tesseract-ocr-%2)</translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation>Échec de la reconnaissance de texte : %1</translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation>Chaque page contient déjà du texte ; rien à reconnaître : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation>
+            <numerusform>%n page reconnue</numerusform>
+            <numerusform>%n pages reconnues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation>
+            <numerusform>%n page avait déjà du texte et a été conservée</numerusform>
+            <numerusform>%n pages avaient déjà du texte et ont été conservées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation>
+            <numerusform>%n page n’a pas pu être lue</numerusform>
+            <numerusform>%n pages n’ont pas pu être lues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
