@@ -451,7 +451,40 @@ struct DrawTarget
     int pageHeight;
     int x;
     int y;
+    // Positions in the page's /Annots of annotations left out of the drawing.
+    const int *hidden;
+    int hiddenCount;
 };
+
+int isHidden(fz_context *ctx, pdf_obj *annots, pdf_obj *annot, const DrawTarget &target)
+{
+    for (int h = 0; h < target.hiddenCount; ++h) {
+        pdf_obj *item = pdf_array_get(ctx, annots, target.hidden[h]);
+        if (item && (item == annot || (pdf_is_indirect(ctx, item) &&
+                                       pdf_to_num(ctx, item) == pdf_to_num(ctx, annot))))
+            return 1;
+    }
+    return 0;
+}
+
+// The page with its annotations, but those the target hides.
+void runPage(fz_context *ctx, fz_page *page, fz_device *device, fz_matrix ctm,
+             const DrawTarget &target)
+{
+    if (target.hiddenCount <= 0) {
+        fz_run_page(ctx, page, device, ctm, nullptr);
+        return;
+    }
+    pdf_page *pdfPage = reinterpret_cast<pdf_page *>(page);
+    fz_run_page_contents(ctx, page, device, ctm, nullptr);
+    pdf_obj *annots = pdf_dict_get(ctx, pdfPage->obj, PDF_NAME(Annots));
+    for (pdf_annot *annot = pdf_first_annot(ctx, pdfPage); annot;
+         annot = pdf_next_annot(ctx, annot)) {
+        if (!isHidden(ctx, annots, pdf_annot_obj(ctx, annot), target))
+            pdf_run_annot(ctx, annot, device, ctm, nullptr);
+    }
+    fz_run_page_widgets(ctx, page, device, ctm, nullptr);
+}
 
 int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const DrawTarget &target,
             char *error)
@@ -486,7 +519,7 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const D
                                          target.samples);
         fz_clear_pixmap_with_value(ctx, pixmap, 255);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
-        fz_run_page(ctx, page, device, ctm, nullptr);
+        runPage(ctx, page, device, ctm, target);
         fz_close_device(ctx, device);
     }
     fz_always(ctx)
@@ -909,7 +942,7 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 }
 
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
-              const QSize &pageSize, const QPoint &offset)
+              const QSize &pageSize, const QPoint &offset, const QList<int> &hidden)
 {
     PixelLayout layout;
     switch (image->format()) {
@@ -929,17 +962,25 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     if (QSysInfo::ByteOrder != QSysInfo::LittleEndian && layout != PixelLayout::Rgb24) {
         // 32-bit pixels are stored ARGB in memory there: draw RGB and widen through Qt.
         QImage rgb(image->size(), QImage::Format_RGB888);
-        if (rgb.isNull() || !drawPage(doc, index, rotation, &rgb, message, pageSize, offset))
+        if (rgb.isNull() ||
+            !drawPage(doc, index, rotation, &rgb, message, pageSize, offset, hidden))
             return false;
         *image = rgb.convertToFormat(image->format());
         return true;
     }
     char error[ErrorTextSize] = {};
     const QSize page = pageSize.isEmpty() ? image->size() : pageSize;
-    const DrawTarget target{
-        image->width(), image->height(), static_cast<int>(image->bytesPerLine()),
-        image->bits(),  layout,          page.width(),
-        page.height(),  offset.x(),      offset.y()};
+    const DrawTarget target{image->width(),
+                            image->height(),
+                            static_cast<int>(image->bytesPerLine()),
+                            image->bits(),
+                            layout,
+                            page.width(),
+                            page.height(),
+                            offset.x(),
+                            offset.y(),
+                            hidden.constData(),
+                            int(hidden.size())};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, target, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 
 #include <cstdlib>
 #include <mutex>
@@ -193,9 +194,18 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
     if (page.blank || page.filePath.isEmpty())
         image.fill(Qt::white);
     else if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message, size,
-                              part.topLeft()))
+                              part.topLeft(), page.hiddenAnnotations))
         return {};
     pagestamp::paintOnImage(&image, page, size, part.topLeft());
+    if (!page.annotations.isEmpty()) {
+        QPainter painter(&image);
+        painter.translate(-part.topLeft());
+        const int turn = ((page.rotation % 360) + 360) % 360;
+        const double shownWidth =
+            turn == 90 || turn == 270 ? page.pageSize.height() : page.pageSize.width();
+        PdfEditorBackend::paintAnnotations(&painter, page.annotations, page.pageSize, page.rotation,
+                                           size.width() / std::max(shownWidth, 1.0));
+    }
     return image;
 }
 

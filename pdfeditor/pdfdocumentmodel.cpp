@@ -103,6 +103,8 @@ PdfSourcePage PdfDocumentModel::toSourcePage(const PdfPageEntry &entry)
         page.stampPosition = entry.numbering.position;
         page.stampFontSize = entry.numbering.fontSize;
     }
+    page.annotations = entry.annotations;
+    page.hiddenAnnotations = entry.hiddenAnnotations;
     return page;
 }
 

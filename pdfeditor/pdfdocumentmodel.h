@@ -28,6 +28,7 @@ public:
         OriginRole,
         EditedRole,
         StampTextRole,
+        AnnotationsRole,
     };
 
     static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");
@@ -68,6 +69,9 @@ public:
     QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
     void removePages(const QList<PdfPageId> &ids);
     void rotatePages(const QList<PdfPageId> &ids, int degrees);
+    // Replaces the annotations of a page (pdfannotationedits.cpp); false when nothing changed.
+    bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
+                            const QList<int> &hidden);
     // Gives every page these page numbers (disabled numbering removes them). False when
     // nothing changed.
     bool setPageNumbering(const PdfPageNumbering &numbering);

@@ -331,6 +331,8 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         int row = 0;
         int rotation = 0;
         PdfPageNumbering numbering;
+        QList<PdfAnnotation> annotations;
+        QList<int> hiddenAnnotations;
     };
     QHash<QPair<QString, int>, Place> places;
     QList<PdfPageEntry> rebound = current;
@@ -339,7 +341,8 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         if (!entry.sourcePath.isEmpty()) {
             const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
             if (!places.contains(place))
-                places.insert(place, {int(i), entry.rotation, entry.numbering});
+                places.insert(place, {int(i), entry.rotation, entry.numbering, entry.annotations,
+                                      entry.hiddenAnnotations});
         }
         PdfPageEntry &saved = rebound[i];
         saved.sourcePath = target;
@@ -352,6 +355,9 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         // The file holds the numbers now; drawing them again would show them twice.
         saved.numbering = {};
         saved.stampText.clear();
+        // Annotations are the file's own now.
+        saved.annotations.clear();
+        saved.hiddenAnnotations.clear();
     }
 
     // The history follows: pages that went into the saved file are read from there; pages of
@@ -378,6 +384,11 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
                 moved.numbering = {};
                 moved.stampText.clear();
             }
+            if (entry.annotations != place->annotations ||
+                entry.hiddenAnnotations != place->hiddenAnnotations)
+                return std::nullopt; // written into the file: no step can take them off again
+            moved.annotations.clear();
+            moved.hiddenAnnotations.clear();
             moved.sourcePath = target;
             moved.password = password;
             moved.sourcePageIndex = place->row;

@@ -28,6 +28,8 @@ public:
     bool isOutlineShown() const { return m_outlineShown; }
     // Marks the bookmark of the page the reader is on.
     void setCurrentPage(int row);
+    // One more tab after the bookmarks: panel takes the strip's place while its tab is on.
+    void addPanelTab(const QString &text, QWidget *panel);
 
     PdfOutlineModel *outlineModel() const { return m_outline; }
 
@@ -52,5 +54,6 @@ private:
     QButtonGroup *m_tabGroup = nullptr;
     PdfThumbnailPanel *m_strip = nullptr;
     bool m_outlineShown = false;
+    QList<std::pair<QToolButton *, QWidget *>> m_extraTabs;
     int m_currentPage = 0;
 };

@@ -46,6 +46,9 @@ public:
     void removePages(const QList<PdfPageId> &ids);
     void rotatePages(const QList<PdfPageId> &ids, int degrees);
     bool setPageNumbering(const PdfPageNumbering &numbering);
+    // One step named text (pdfannotationedits.cpp).
+    bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
+                            const QList<int> &hidden, const QString &text);
 
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,

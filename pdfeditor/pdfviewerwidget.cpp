@@ -829,6 +829,7 @@ void PdfViewerWidget::wireReading()
             &PdfDocumentView::goToPage);
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
+    wireAnnotations();
 }
 
 void PdfViewerWidget::openExternalLink(const QString &uri)

@@ -8,7 +8,10 @@
 #include <QSet>
 #include <QWidget>
 
+class PdfAnnotationLayer;
+class PdfAnnotationModel;
 class PdfBottomControlBar;
+class PdfCommentsPanel;
 class PdfDocumentModel;
 class PdfDocumentSession;
 class PdfDocumentView;
@@ -66,6 +69,9 @@ public:
     PdfUndoManager *undoManager() const { return m_undoManager; }
     PdfTopToolBar *topToolBar() const { return m_topToolBar; }
     PdfDocumentView *documentView() const { return m_documentView; }
+    PdfAnnotationModel *annotationModel() const { return m_annotations; }
+    PdfAnnotationLayer *annotationLayer() const { return m_annotationLayer; }
+    PdfCommentsPanel *commentsPanel() const { return m_commentsPanel; }
     PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
@@ -142,6 +148,11 @@ private:
     PdfBottomControlBar *m_bottomBar = nullptr;
     PdfOutlinePanel *m_outlinePanel = nullptr;
     PdfPageInteraction *m_pageInteraction = nullptr;
+    // Annotations (pdfviewerannotations.cpp).
+    void wireAnnotations();
+    PdfAnnotationModel *m_annotations = nullptr;
+    PdfAnnotationLayer *m_annotationLayer = nullptr;
+    PdfCommentsPanel *m_commentsPanel = nullptr;
     PdfFindBar *m_findBar = nullptr;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;

@@ -100,9 +100,10 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 // Draws page index into image (already sized: RGB888, RGB32 or ARGB32_Premultiplied) over a
 // white background, with an extra clockwise rotation, stretched to the image's size. The image is
 // filled here. With a pageSize, the page is stretched to that size instead and the image takes
-// the part of it whose top left corner is at offset.
+// the part of it whose top left corner is at offset. hidden: positions in the page's /Annots of
+// annotations not drawn.
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
-              const QSize &pageSize = {}, const QPoint &offset = {});
+              const QSize &pageSize = {}, const QPoint &offset = {}, const QList<int> &hidden = {});
 
 // Writes an RGB888 image as a PNG file recording dpi; MuPDF's writer is faster than Qt's at a
 // like size.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+
+class QPDF;
+class QPDFObjectHandle;
+
+// Annotations written into pages by qpdf, each with its appearance stream.
+namespace annotationwriter {
+
+// Takes the hidden annotations of spec off page and adds spec's annotations. ownRotation is
+// the /Rotate of the source page (annotation geometry follows the page as it showed itself);
+// font is a Helvetica dictionary shared by the output.
+void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,
+               QPDFObjectHandle font);
+
+} // namespace annotationwriter

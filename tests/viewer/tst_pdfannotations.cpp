@@ -1,0 +1,331 @@
+#include "dialogseam.h"
+#include "pdfannotationlayer.h"
+#include "pdfannotationmodel.h"
+#include "pdfcommentspanel.h"
+#include "pdfdocumentmodel.h"
+#include "pdfdocumentview.h"
+#include "pdffixtures.h"
+#include "pdfpageinteraction.h"
+#include "pdfreadback.h"
+#include "pdftoptoolbar.h"
+#include "pdfundomanager.h"
+#include "pdfviewerwidget.h"
+#include "testregistry.h"
+#include "viewertest.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ReadAnnotation
+{
+    QString subtype;
+    QRectF rect; // PDF space
+    QColor colour;
+    int quadNumbers = 0;
+    bool appearance = false;
+};
+
+// The page's annotations as qpdf reads them.
+QList<ReadAnnotation> readAnnotations(const QString &path, int page, const QString &password = {})
+{
+    QList<ReadAnnotation> out;
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+    QPDFObjectHandle annots =
+        QPDFPageDocumentHelper(pdf).getAllPages().at(size_t(page)).getObjectHandle().getKey(
+            "/Annots");
+    if (!annots.isArray())
+        return out;
+    for (QPDFObjectHandle a : annots.aitems()) {
+        ReadAnnotation r;
+        r.subtype = QString::fromStdString(a.getKey("/Subtype").getName());
+        const QPDFObjectHandle::Rectangle box = a.getKey("/Rect").getArrayAsRectangle();
+        r.rect = QRectF(QPointF(box.llx, box.lly), QPointF(box.urx, box.ury)).normalized();
+        QPDFObjectHandle c = a.getKey("/C");
+        if (c.isArray() && c.getArrayNItems() == 3)
+            r.colour = QColor::fromRgbF(float(c.getArrayItem(0).getNumericValue()),
+                                        float(c.getArrayItem(1).getNumericValue()),
+                                        float(c.getArrayItem(2).getNumericValue()));
+        if (a.getKey("/QuadPoints").isArray())
+            r.quadNumbers = a.getKey("/QuadPoints").getArrayNItems();
+        r.appearance = a.getKey("/AP").isDictionary() && a.getKey("/AP").getKey("/N").isStream();
+        out.append(r);
+    }
+    return out;
+}
+
+// Pixels of the rendering inside region (points at 72 dpi) that look like colour.
+int pixelsLike(const QImage &image, const QRectF &region, const QColor &colour)
+{
+    int count = 0;
+    const QRect area = region.toAlignedRect().intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += readback::similar(image.pixelColor(x, y), colour, 60) ? 1 : 0;
+    return count;
+}
+
+QPoint toViewport(PdfViewerWidget &viewer, int row, const QPointF &page)
+{
+    return viewer.findChild<PdfPageInteraction *>()->toViewport(row, page).toPoint();
+}
+
+void drag(PdfViewerWidget &viewer, int row, const QPointF &from, const QPointF &to)
+{
+    QWidget *viewport = viewer.documentView()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, toViewport(viewer, row, from));
+    for (int step = 1; step <= 10; ++step) {
+        const QPointF at = from + (to - from) * (step / 10.0);
+        QMouseEvent move(QEvent::MouseMove, toViewport(viewer, row, at),
+                         viewport->mapToGlobal(toViewport(viewer, row, at)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, toViewport(viewer, row, to));
+}
+
+void clickTool(PdfViewerWidget &viewer, const QString &id)
+{
+    auto *button = viewer.topToolBar()->findChild<QPushButton *>(u"pdfAnnotation_"_s + id);
+    QVERIFY(button);
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Encrypts in with permissions that forbid annotating and filling forms.
+bool encryptWithoutAnnotating(const QString &in, const QString &out)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(in).constData());
+        const QByteArray name = QFile::encodeName(out);
+        QPDFWriter writer(pdf, name.constData());
+        writer.setR6EncryptionParameters("", "owner", true, true, true, false, false, false,
+                                         qpdf_r3p_full, true);
+        writer.write();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
+class TestPdfAnnotations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { DialogSeam::reset(); }
+    void annotationTypes_data();
+    void annotationTypes();
+    void reorganiseKeepsAnnotations_data();
+    void reorganiseKeepsAnnotations();
+    void forbiddenFileRefusesTools();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPdfAnnotations::annotationTypes_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("subtype");
+    QTest::addColumn<QColor>("colour");
+    const QColor red(0xE0, 0x52, 0x52);
+    const QColor yellow(0xFF, 0xD8, 0x4A);
+    QTest::newRow("highlight") << u"highlight"_s << u"/Highlight"_s << yellow;
+    QTest::newRow("underline") << u"underline"_s << u"/Underline"_s << red;
+    QTest::newRow("strike-out") << u"strikeout"_s << u"/StrikeOut"_s << red;
+    QTest::newRow("note") << u"note"_s << u"/Text"_s << yellow;
+    QTest::newRow("free text") << u"freetext"_s << u"/FreeText"_s << red;
+    QTest::newRow("ink") << u"ink"_s << u"/Ink"_s << red;
+    QTest::newRow("rectangle") << u"rectangle"_s << u"/Square"_s << red;
+    QTest::newRow("ellipse") << u"ellipse"_s << u"/Circle"_s << red;
+    QTest::newRow("arrow") << u"arrow"_s << u"/Line"_s << red;
+}
+
+void TestPdfAnnotations::annotationTypes()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, subtype);
+    QFETCH(QColor, colour);
+    const QString source = fixtures::textPdf(m_dir.filePath(tool + u".pdf"_s), 2);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    viewer.annotationModel()->waitUntilLoaded();
+
+    const bool markup = subtype == "/Highlight"_L1 || subtype == "/Underline"_L1 ||
+                        subtype == "/StrikeOut"_L1;
+    const QPointF from(100, 150);
+    const QPointF to(300, 300);
+    if (markup) {
+        // Text selected first, then the tool marks it.
+        viewer.findChild<PdfPageInteraction *>()->selectPage(0);
+        clickTool(viewer, tool);
+    } else {
+        DialogSeam::answerText(u"Velmora note"_s);
+        clickTool(viewer, tool);
+        drag(viewer, 0, from, to);
+    }
+    const QList<PdfAnnotationItem> items = viewer.annotationModel()->annotations(0);
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(viewer.undoManager()->undoStack()->count(), 1);
+    const QRectF shown = PdfEditorBackend::annotationBounds(items.first().annotation);
+    if (!markup && subtype != "/Text"_L1 && subtype != "/FreeText"_L1)
+        QVERIFY(shown.adjusted(-6, -6, 6, 6).contains(QRectF(from, to)));
+
+    const QString target = m_dir.filePath(tool + u"-saved.pdf"_s);
+    QVERIFY(viewer.saveAs(target));
+    QVERIFY(readback::qpdfCheck(target));
+
+    const QList<ReadAnnotation> read = readAnnotations(target, 0);
+    QCOMPARE(read.size(), 1);
+    const ReadAnnotation &a = read.first();
+    QCOMPARE(a.subtype, subtype);
+    QVERIFY(a.appearance);
+    QVERIFY2(readback::similar(a.colour, colour, 8), qPrintable(a.colour.name()));
+    // The page is 842 points high and not rotated: y turns upwards.
+    const QRectF expected(QPointF(shown.left(), 842 - shown.bottom()),
+                          QPointF(shown.right(), 842 - shown.top()));
+    QVERIFY2(qAbs(a.rect.left() - expected.left()) < 2 && qAbs(a.rect.top() - expected.top()) < 2 &&
+                 qAbs(a.rect.right() - expected.right()) < 2 &&
+                 qAbs(a.rect.bottom() - expected.bottom()) < 2,
+             qPrintable(u"%1 %2 %3 %4"_s.arg(a.rect.left()).arg(a.rect.top()).arg(a.rect.right())
+                            .arg(a.rect.bottom())));
+    if (markup) {
+        QVERIFY(a.quadNumbers > 0);
+        QCOMPARE(a.quadNumbers % 8, 0);
+    }
+
+    // Other readers draw it where it was drawn.
+    const QImage page = readback::renderPoppler(target, 0, 72);
+    QVERIFY(!page.isNull());
+    QVERIFY2(pixelsLike(page, shown, colour) >= 10,
+             qPrintable(QString::number(pixelsLike(page, shown, colour))));
+    const QImage before = readback::renderPoppler(source, 0, 72);
+    QCOMPARE(pixelsLike(before, shown, colour) < pixelsLike(page, shown, colour), true);
+}
+
+void TestPdfAnnotations::reorganiseKeepsAnnotations_data()
+{
+    QTest::addColumn<bool>("encrypted");
+    QTest::newRow("plain") << false;
+    QTest::newRow("encrypted") << true;
+}
+
+void TestPdfAnnotations::reorganiseKeepsAnnotations()
+{
+    QFETCH(bool, encrypted);
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(3, {400, 500});
+    for (fixtures::PageSpec &page : spec.pages)
+        page.colour = Qt::white;
+    spec.annotationPage = 1;
+    const QString plain = m_dir.filePath(u"organise-%1.pdf"_s.arg(encrypted));
+    QVERIFY(fixtures::write(spec, plain));
+    QString source = plain;
+    if (encrypted) {
+        source = m_dir.filePath(u"organise-locked.pdf"_s);
+        QVERIFY(fixtures::encrypt(plain, source, fixtures::Scheme::Aes256, u"user"_s,
+                                  u"owner"_s));
+        DialogSeam::answerText(u"owner"_s);
+    }
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    PdfAnnotationModel *annotations = viewer.annotationModel();
+    annotations->waitUntilLoaded();
+    PdfDocumentModel *model = viewer.documentModel();
+
+    // The file's own square is listed and can be deleted.
+    const QList<PdfAnnotationItem> own = annotations->annotations(1);
+    QCOMPARE(own.size(), 1);
+    QVERIFY(own.first().ref.fromFile);
+    viewer.annotationLayer()->select(own.first().ref);
+    QVERIFY(viewer.annotationLayer()->deleteSelection());
+    QCOMPARE(annotations->annotations(1).size(), 0);
+
+    clickTool(viewer, u"rectangle"_s);
+    drag(viewer, 0, {250, 300}, {350, 400});
+    viewer.documentView()->goToPage(2);
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), model));
+    clickTool(viewer, u"arrow"_s);
+    drag(viewer, 2, {250, 300}, {350, 400});
+    QCOMPARE(annotations->annotations(0).size(), 1);
+    QCOMPARE(annotations->annotations(2).size(), 1);
+
+    // Duplicate the first page, turn the last, bring it to the front.
+    const PdfPageId first = model->pageAt(0)->id;
+    const PdfPageId last = model->pageAt(2)->id;
+    viewer.undoManager()->duplicatePages({first});
+    viewer.undoManager()->rotatePages({last}, 90);
+    QVERIFY(model->moveRows({}, 3, 1, {}, 0));
+    QTRY_COMPARE(viewer.undoManager()->undoStack()->count(), 6);
+
+    const QString target = m_dir.filePath(u"organised-%1.pdf"_s.arg(encrypted));
+    QVERIFY(viewer.saveAs(target));
+    const QString password = encrypted ? u"owner"_s : QString();
+    const QString reader = encrypted ? u"user"_s : QString();
+    QCOMPARE(readback::inspect(target, password).encrypted, encrypted);
+    const auto subtypes = [&](int page) {
+        QStringList names;
+        for (const ReadAnnotation &a : readAnnotations(target, page, password))
+            names.append(a.subtype);
+        return names;
+    };
+    QCOMPARE(subtypes(0), QStringList{u"/Line"_s});
+    QCOMPARE(subtypes(1), QStringList{u"/Square"_s});
+    QCOMPARE(subtypes(2), QStringList{u"/Square"_s});
+    QCOMPARE(subtypes(3), QStringList());
+
+    // The square of both copies is drawn by poppler, the file's own one is gone.
+    const QColor red(0xE0, 0x52, 0x52);
+    for (int page : {1, 2}) {
+        const QImage image = readback::renderPoppler(target, page, 72, reader);
+        QVERIFY(!image.isNull());
+        QVERIFY(pixelsLike(image, QRectF(248, 298, 104, 104), red) >= 40);
+    }
+    const QImage cleared = readback::renderPoppler(target, 3, 72, reader);
+    QVERIFY(!cleared.isNull());
+    QCOMPARE(pixelsLike(cleared, cleared.rect(), QColor(0, 0, 255)), 0);
+
+    // The saved file's annotations are its own now, listed once each.
+    annotations->waitUntilLoaded();
+    QTRY_COMPARE(annotations->annotations(1).size(), 1);
+    QVERIFY(annotations->annotations(1).first().ref.fromFile);
+}
+
+void TestPdfAnnotations::forbiddenFileRefusesTools()
+{
+    const QString plain = fixtures::textPdf(m_dir.filePath(u"forbidden-plain.pdf"_s), 1);
+    const QString source = m_dir.filePath(u"forbidden.pdf"_s);
+    QVERIFY(encryptWithoutAnnotating(plain, source));
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    viewer.annotationModel()->waitUntilLoaded();
+    QVERIFY(!viewer.annotationModel()->allowsAnnotating());
+    auto *button = viewer.topToolBar()->findChild<QPushButton *>(u"pdfAnnotation_rectangle"_s);
+    QVERIFY(button);
+    QVERIFY(!button->isEnabled());
+    DialogSeam::answerMessageBox(0);
+    viewer.annotationLayer()->setTool(u"rectangle"_s);
+    QVERIFY(viewer.annotationLayer()->tool().isEmpty());
+}
+
+VELMORA_REGISTER_TEST(TestPdfAnnotations);
+#include "tst_pdfannotations.moc"
