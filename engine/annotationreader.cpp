@@ -3,7 +3,9 @@
 #include "qpdfsupport.h"
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 
 #include <QRegularExpression>
 
@@ -35,7 +37,9 @@ std::vector<double> numbersOf(Handle array)
 
 QColor colourOf(const std::vector<double> &c, const QColor &fallback)
 {
-    const auto unit = [](double v) { return std::clamp(v, 0.0, 1.0); };
+    const auto unit = [](double v) {
+        return std::clamp(v, 0.0, 1.0);
+    };
     if (c.size() == 1)
         return QColor::fromRgbF(float(unit(c[0])), float(unit(c[0])), float(unit(c[0])));
     if (c.size() == 3)
@@ -49,8 +53,9 @@ QColor colourOf(const std::vector<double> &c, const QColor &fallback)
 
 QDateTime dateOf(const QString &value)
 {
-    static const QRegularExpression pattern(QStringLiteral("^D?:?(\\d{4})(\\d{2})?(\\d{2})?(\\d{2})?"
-                                                           "(\\d{2})?(\\d{2})?"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^D?:?(\\d{4})(\\d{2})?(\\d{2})?(\\d{2})?"
+                       "(\\d{2})?(\\d{2})?"));
     const QRegularExpressionMatch m = pattern.match(value);
     if (!m.hasMatch())
         return {};
@@ -76,9 +81,9 @@ bool typeOf(const std::string &subtype, Type *type)
         }
     }
     // Not markup, or not an annotation a reader lists.
-    static const std::vector<std::string> skipped = {"/Link", "/Widget", "/Popup", "/PrinterMark",
-                                                     "/TrapNet", "/Watermark", "/3D", "/Screen",
-                                                     "/Movie", "/Sound", "/RichMedia"};
+    static const std::vector<std::string> skipped = {
+        "/Link", "/Widget", "/Popup", "/PrinterMark", "/TrapNet",  "/Watermark",
+        "/3D",   "/Screen", "/Movie", "/Sound",       "/RichMedia"};
     *type = Type::Other;
     return std::find(skipped.begin(), skipped.end(), subtype) == skipped.end();
 }
@@ -98,11 +103,11 @@ PdfAnnotation readOne(Handle annot, Type type, const QTransform &toShown)
     a.type = type;
     const std::vector<double> rect = numbersOf(annot.getKey("/Rect"));
     if (rect.size() == 4)
-        a.rect = toShown.mapRect(QRectF(QPointF(rect[0], rect[1]), QPointF(rect[2], rect[3]))
-                                     .normalized());
-    a.colour = colourOf(numbersOf(annot.getKey("/C")), type == Type::Highlight
-                                                           ? QColor(0xFF, 0xE0, 0x3C)
-                                                           : QColor(0xE0, 0x52, 0x52));
+        a.rect = toShown.mapRect(
+            QRectF(QPointF(rect[0], rect[1]), QPointF(rect[2], rect[3])).normalized());
+    a.colour =
+        colourOf(numbersOf(annot.getKey("/C")),
+                 type == Type::Highlight ? QColor(0xFF, 0xE0, 0x3C) : QColor(0xE0, 0x52, 0x52));
     a.opacity = std::clamp(number(annot.getKey("/CA"), 1.0), 0.0, 1.0);
     Handle border = annot.getKey("/BS");
     if (border.isDictionary())
@@ -140,8 +145,8 @@ PdfAnnotation readOne(Handle annot, Type type, const QTransform &toShown)
 } // namespace
 
 bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &password,
-                                       QList<QList<PdfAnnotation>> *pages,
-                                       bool *allowsAnnotating, QString *message)
+                                       QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
+                                       QString *message)
 {
     PdfBackendError error = PdfBackendError::NoError;
     QString text;
@@ -181,6 +186,85 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
                     PdfAnnotation a = readOne(annot, type, toShown);
                     a.fileIndex = i;
                     list.append(a);
+                }
+            }
+            result.append(list);
+        }
+        if (pages)
+            *pages = std::move(result);
+        return true;
+    } catch (const std::exception &e) {
+        if (message)
+            *message = QString::fromStdString(e.what());
+        return false;
+    }
+}
+
+bool PdfEditorBackend::loadFormFields(const QString &path, const QString &password,
+                                      QList<QList<PdfFormField>> *pages, QString *message)
+{
+    PdfBackendError error = PdfBackendError::NoError;
+    QString text;
+    try {
+        const std::shared_ptr<qpdfsupport::Source> source =
+            qpdfsupport::open(path, password, false, &error, &text);
+        if (!source) {
+            if (message)
+                *message = text;
+            return false;
+        }
+        QPDF &pdf = *source->pdf;
+        QPDFAcroFormDocumentHelper forms(pdf);
+        QList<QList<PdfFormField>> result;
+        for (QPDFPageObjectHelper page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            QList<PdfFormField> list;
+            if (forms.hasAcroForm()) {
+                Handle object = page.getObjectHandle();
+                Handle rotate = object.getKey("/Rotate");
+                for (Handle up = object.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
+                     up = up.getKey("/Parent"))
+                    rotate = up.getKey("/Rotate");
+                const QTransform toShown =
+                    annotationgeometry::shownToUser(
+                        annotationgeometry::visibleBox(object),
+                        qpdfsupport::normalizedRotation(
+                            rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue())
+                                              : 0))
+                        .inverted();
+                for (QPDFAnnotationObjectHelper widget : forms.getWidgetAnnotationsForPage(page)) {
+                    QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
+                    if (field.isNull() || field.isPushbutton() || field.getFieldType() == "/Sig")
+                        continue;
+                    PdfFormField f;
+                    f.name = QString::fromStdString(field.getFullyQualifiedName());
+                    const QPDFObjectHandle::Rectangle r = widget.getRect();
+                    f.rect = toShown.mapRect(
+                        QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized());
+                    const int flags = field.getFlags();
+                    f.readOnly = (flags & 1) != 0;
+                    if (field.isCheckbox() || field.isRadioButton()) {
+                        f.kind = field.isCheckbox() ? PdfFormField::Kind::CheckBox
+                                                    : PdfFormField::Kind::Radio;
+                        Handle normal = widget.getAppearanceDictionary().getKey("/N");
+                        if (normal.isDictionary())
+                            for (const std::string &key : normal.getKeys())
+                                if (key != "/Off")
+                                    f.onState = QString::fromStdString(key).mid(1);
+                        const std::string state = widget.getAppearanceState();
+                        f.value = state.empty() ? QStringLiteral("Off")
+                                                : QString::fromStdString(state).mid(1);
+                    } else if (field.isChoice()) {
+                        f.kind = PdfFormField::Kind::Choice;
+                        for (const std::string &choice : field.getChoices())
+                            f.options.append(QString::fromStdString(choice));
+                        f.value = QString::fromStdString(field.getValueAsString());
+                    } else if (field.isText()) {
+                        f.multiline = (flags & (1 << 12)) != 0;
+                        f.value = QString::fromStdString(field.getValueAsString());
+                    } else {
+                        continue;
+                    }
+                    list.append(f);
                 }
             }
             result.append(list);

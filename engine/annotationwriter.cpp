@@ -5,7 +5,9 @@
 #include <QUuid>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <set>
 #include <string>
@@ -73,7 +75,8 @@ const char *subtypeOf(Type type)
 
 std::string colourOp(const QColor &c, bool stroke)
 {
-    return num(c.redF()) + " " + num(c.greenF()) + " " + num(c.blueF()) + (stroke ? " RG\n" : " rg\n");
+    return num(c.redF()) + " " + num(c.greenF()) + " " + num(c.blueF()) +
+           (stroke ? " RG\n" : " rg\n");
 }
 
 void appendPath(std::string &out, const QPainterPath &path)
@@ -149,8 +152,8 @@ std::string appearance(const PdfAnnotation &a, const QTransform &cm)
         out += num(r.left()) + " " + num(r.top()) + " " + num(r.width()) + " " + num(r.height()) +
                " re W n\n" + colourOp(a.colour, false);
         double baseline = r.top() + 2 + a.fontSize * 0.9;
-        for (const QString &line : annotationgeometry::wrappedLines(a.text, a.fontSize,
-                                                                    r.width() - 4)) {
+        for (const QString &line :
+             annotationgeometry::wrappedLines(a.text, a.fontSize, r.width() - 4)) {
             // Text is set upright: flipped back against the downward y of the shown page.
             out += "BT\n/Helv " + num(a.fontSize) + " Tf\n1 0 0 -1 " + num(r.left() + 2) + " " +
                    num(baseline) + " Tm\n" + winAnsi(line) + " Tj\nET\n";
@@ -195,8 +198,8 @@ Handle appearanceStream(QPDF &pdf, const PdfAnnotation &a, const QTransform &cm,
     Handle dict = stream.getDict();
     dict.replaceKey("/Type", Handle::newName("/XObject"));
     dict.replaceKey("/Subtype", Handle::newName("/Form"));
-    dict.replaceKey("/BBox", numbers({userRect.left(), userRect.top(), userRect.right(),
-                                      userRect.bottom()}));
+    dict.replaceKey(
+        "/BBox", numbers({userRect.left(), userRect.top(), userRect.right(), userRect.bottom()}));
     dict.replaceKey("/Resources", resources);
     return stream;
 }
@@ -215,8 +218,8 @@ Handle annotationDictionary(QPDF &pdf, Handle page, const PdfAnnotation &a, cons
     Handle annot = Handle::newDictionary();
     annot.replaceKey("/Type", Handle::newName("/Annot"));
     annot.replaceKey("/Subtype", Handle::newName(subtype));
-    annot.replaceKey("/Rect", numbers({userRect.left(), userRect.top(), userRect.right(),
-                                       userRect.bottom()}));
+    annot.replaceKey(
+        "/Rect", numbers({userRect.left(), userRect.top(), userRect.right(), userRect.bottom()}));
     annot.replaceKey("/P", page);
     annot.replaceKey("/F", Handle::newInteger(4)); // printed
     annot.replaceKey("/NM", text(QUuid::createUuid().toString(QUuid::WithoutBraces)));
@@ -253,9 +256,10 @@ Handle annotationDictionary(QPDF &pdf, Handle page, const PdfAnnotation &a, cons
         annot.replaceKey("/Open", Handle::newBool(false));
         break;
     case Type::FreeText:
-        annot.replaceKey("/DA", Handle::newString("/Helv " + num(a.fontSize) + " Tf " +
-                                                  num(a.colour.redF()) + " " + num(a.colour.greenF()) +
-                                                  " " + num(a.colour.blueF()) + " rg"));
+        annot.replaceKey("/DA",
+                         Handle::newString("/Helv " + num(a.fontSize) + " Tf " +
+                                           num(a.colour.redF()) + " " + num(a.colour.greenF()) +
+                                           " " + num(a.colour.blueF()) + " rg"));
         annot.replaceKey("/BS", border);
         break;
     case Type::Ink: {
@@ -332,6 +336,37 @@ void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int 
     }
     // A new array: the old one may be shared with other copies of the page.
     page.replaceKey("/Annots", Handle::newArray(kept));
+}
+
+void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
+               const QList<PdfSourcePage> &specs)
+{
+    bool any = false;
+    for (const PdfSourcePage &spec : specs)
+        any = any || !spec.fieldValues.isEmpty();
+    if (!any)
+        return;
+    QPDFAcroFormDocumentHelper forms(pdf);
+    for (size_t i = 0; i < pages.size() && i < size_t(specs.size()); ++i) {
+        const QMap<QString, QString> &values = specs[qsizetype(i)].fieldValues;
+        if (values.isEmpty())
+            continue;
+        for (QPDFAnnotationObjectHelper widget :
+             forms.getWidgetAnnotationsForPage(QPDFPageObjectHelper(pages[i]))) {
+            QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
+            if (field.isNull())
+                continue;
+            const auto value =
+                values.constFind(QString::fromStdString(field.getFullyQualifiedName()));
+            if (value == values.cend())
+                continue;
+            if (field.isCheckbox() || field.isRadioButton())
+                field.setV(Handle::newName("/" + value->toStdString()));
+            else
+                field.setV(value->toStdString());
+        }
+    }
+    forms.generateAppearancesIfNeeded();
 }
 
 } // namespace annotationwriter

@@ -321,6 +321,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
     pagesRoot.replaceKey("/Count",
                          QPDFObjectHandle::newInteger(static_cast<long long>(kids.size())));
     out->updateAllPagesCache();
+    annotationwriter::fillForms(*out, kids, pages);
     if (options.flattenAnnotations)
         QPDFPageDocumentHelper(*out).flattenAnnotations();
 

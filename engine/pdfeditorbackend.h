@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -56,6 +57,22 @@ struct PdfAnnotation
     friend bool operator==(const PdfAnnotation &, const PdfAnnotation &) = default;
 };
 
+// One widget of a fillable form field, geometry as for annotations.
+struct PdfFormField
+{
+    enum class Kind : qint32 { Text = 0, CheckBox = 1, Radio = 2, Choice = 3 };
+    QString name; // fully qualified
+    Kind kind = Kind::Text;
+    QRectF rect;
+    QString value;   // text, the chosen option, or the state of a check box or radio button
+    QString onState; // check boxes and radio buttons: the state this widget stands for
+    QStringList options;
+    bool readOnly = false;
+    bool multiline = false;
+
+    friend bool operator==(const PdfFormField &, const PdfFormField &) = default;
+};
+
 // One page to write or render. A blank page has an empty path and index -1.
 struct PdfSourcePage
 {
@@ -73,6 +90,9 @@ struct PdfSourcePage
     // annotations left out (deleted, or replaced by an edited copy among annotations).
     QList<PdfAnnotation> annotations;
     QList<int> hiddenAnnotations;
+    // New values of the form fields whose widgets are on this page, by field name ("Off" turns
+    // check boxes and radio buttons off).
+    QMap<QString, QString> fieldValues;
 };
 
 struct PdfDocumentInfo
@@ -204,6 +224,9 @@ public:
     static bool loadAnnotations(const QString &path, const QString &password,
                                 QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
                                 QString *message);
+    // The form field widgets of every page of a file, in tab order (annotationreader.cpp).
+    static bool loadFormFields(const QString &path, const QString &password,
+                               QList<QList<PdfFormField>> *pages, QString *message);
     // Everything an annotation draws, in its page's points.
     static QRectF annotationBounds(const PdfAnnotation &annotation);
     // Draws annotations over a page image: scale is pixels per point, rotation the user's

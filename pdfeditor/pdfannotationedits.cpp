@@ -3,10 +3,15 @@
 
 #include <atomic>
 
+namespace {
+
+std::atomic<quint64> versions{1};
+
+} // namespace
+
 bool PdfDocumentModel::setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
                                           const QList<int> &hidden)
 {
-    static std::atomic<quint64> versions{1};
     const int row = rowOfPage(id);
     if (row < 0)
         return false;
@@ -21,6 +26,34 @@ bool PdfDocumentModel::setPageAnnotations(PdfPageId id, const QList<PdfAnnotatio
     Q_EMIT dataChanged(index(row), index(row),
                        {PageSizeRole, StampTextRole, AnnotationsRole, EditedRole});
     markPagesChanged();
+    return true;
+}
+
+bool PdfDocumentModel::setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values)
+{
+    const int row = rowOfPage(id);
+    if (row < 0 || m_pages[row].fieldValues == values)
+        return false;
+    PdfPageEntry &entry = m_pages[row];
+    entry.fieldValues = values;
+    entry.annotationVersion = versions.fetch_add(1);
+    entry.edited = true;
+    Q_EMIT dataChanged(index(row), index(row),
+                       {PageSizeRole, StampTextRole, AnnotationsRole, EditedRole});
+    markPagesChanged();
+    return true;
+}
+
+bool PdfUndoManager::setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values)
+{
+    if (!m_model)
+        return false;
+    flushPendingMove();
+    const QList<PdfPageEntry> before = m_model->pages();
+    const quint64 revision = m_model->revision();
+    if (!m_model->setPageFieldValues(id, values))
+        return false;
+    pushSnapshot(tr("填写表单"), before, revision);
     return true;
 }
 

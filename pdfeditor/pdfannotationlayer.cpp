@@ -5,7 +5,9 @@
 #include "pdfdocumentview.h"
 #include "pdfpageinteraction.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLineF>
 #include <QMenu>
 #include <QMouseEvent>
@@ -121,10 +123,11 @@ PdfAnnotationLayer::PdfAnnotationLayer(PdfDocumentView *view, PdfDocumentModel *
         if (!allowed)
             setTool({});
     });
-    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            qOverload<>(&QWidget::update));
-    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            qOverload<>(&QWidget::update));
+    for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            placeEditor();
+            update();
+        });
     show();
     raise();
 }
@@ -159,9 +162,9 @@ void PdfAnnotationLayer::setTool(const QString &id)
     m_tool = type ? id : QString();
     m_drag = Drag::None;
     if (m_view) {
-        const Qt::CursorShape shape = !type              ? Qt::ArrowCursor
-                                      : isMarkup(*type)   ? Qt::IBeamCursor
-                                                          : Qt::CrossCursor;
+        const Qt::CursorShape shape = !type             ? Qt::ArrowCursor
+                                      : isMarkup(*type) ? Qt::IBeamCursor
+                                                        : Qt::CrossCursor;
         if (!m_view->isHandToolEnabled())
             m_view->viewport()->setCursor(shape);
     }
@@ -227,8 +230,8 @@ bool PdfAnnotationLayer::deleteSelection()
 bool PdfAnnotationLayer::askText(QString *text, const QString &title)
 {
     bool ok = false;
-    const QString answer = DialogSeam::getText(window(), title, tr("文字："), QLineEdit::Normal,
-                                               *text, &ok);
+    const QString answer =
+        DialogSeam::getText(window(), title, tr("文字："), QLineEdit::Normal, *text, &ok);
     if (ok)
         *text = answer;
     return ok;
@@ -312,7 +315,8 @@ PdfAnnotation PdfAnnotationLayer::dragged() const
             a.paths = {m_stroke};
             break;
         case Type::Arrow:
-            a.paths = {QPolygonF({m_dragStart, small ? m_dragStart + QPointF(60, -30) : m_dragNow})};
+            a.paths = {
+                QPolygonF({m_dragStart, small ? m_dragStart + QPointF(60, -30) : m_dragNow})};
             break;
         case Type::Note:
             a.rect = QRectF(m_dragStart, QSizeF(22, 22));
@@ -335,7 +339,8 @@ PdfAnnotation PdfAnnotationLayer::dragged() const
                                                                m_dragNow.y() - m_dragStart.y()));
     if (m_drag == Drag::Resize) {
         const QRectF bounds = PdfEditorBackend::annotationBounds(*current);
-        const double sx = std::max(4.0, m_dragNow.x() - bounds.left()) / std::max(bounds.width(), 1.0);
+        const double sx =
+            std::max(4.0, m_dragNow.x() - bounds.left()) / std::max(bounds.width(), 1.0);
         const double sy =
             std::max(4.0, m_dragNow.y() - bounds.top()) / std::max(bounds.height(), 1.0);
         QTransform t;
@@ -369,8 +374,8 @@ std::optional<PdfAnnotationItem> PdfAnnotationLayer::itemAt(const QPoint &viewpo
 QRectF PdfAnnotationLayer::viewportRect(int row, const QRectF &pageRect) const
 {
     QPolygonF corners;
-    for (const QPointF &corner : {pageRect.topLeft(), pageRect.topRight(), pageRect.bottomRight(),
-                                  pageRect.bottomLeft()})
+    for (const QPointF &corner :
+         {pageRect.topLeft(), pageRect.topRight(), pageRect.bottomRight(), pageRect.bottomLeft()})
         corners.append(m_interaction->toViewport(row, corner));
     return corners.boundingRect();
 }
@@ -416,6 +421,13 @@ bool PdfAnnotationLayer::pressed(QMouseEvent *event)
     if (!item) {
         if (m_selection.isValid())
             select({});
+        if (fieldPressed(pos))
+            return true;
+        closeEditor(true);
+        if (m_fieldIndex >= 0) {
+            m_fieldRow = m_fieldIndex = -1;
+            update();
+        }
         return false;
     }
     select(item->ref);
@@ -477,6 +489,44 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_view)
         return false;
+    if (watched == m_editor && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            focusNextField(key->key() == Qt::Key_Tab);
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            closeEditor(true);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            closeEditor(false);
+            return true;
+        }
+        return false;
+    }
+    if (watched == m_view && event->type() == QEvent::ShortcutOverride && m_fieldIndex >= 0 &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        // Space ticks the focused check box instead of paging.
+        event->accept();
+        return true;
+    }
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Tab goes through the form's fields where the document has any.
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier) == false &&
+            focusNextField(key->key() == Qt::Key_Tab))
+            return true;
+        const QList<PdfFormField> fields =
+            m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
+        if (key->key() == Qt::Key_Space && m_fieldIndex >= 0 && m_fieldIndex < fields.size() &&
+            (fields.at(m_fieldIndex).kind == PdfFormField::Kind::CheckBox ||
+             fields.at(m_fieldIndex).kind == PdfFormField::Kind::Radio)) {
+            toggleField(m_fieldRow, fields.at(m_fieldIndex));
+            return true;
+        }
+    }
     if (watched == m_view->viewport()) {
         switch (event->type()) {
         case QEvent::Resize:
@@ -509,9 +559,11 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
             deleteSelection();
             return true;
         }
-        if (key->key() == Qt::Key_Escape && (!m_tool.isEmpty() || m_selection.isValid())) {
+        if (key->key() == Qt::Key_Escape &&
+            (!m_tool.isEmpty() || m_selection.isValid() || m_fieldIndex >= 0)) {
             setTool({});
             select({});
+            m_fieldRow = m_fieldIndex = -1;
             return true;
         }
     }
@@ -530,7 +582,8 @@ void PdfAnnotationLayer::paintPage(QPainter &painter, int row,
     painter.save();
     painter.translate(rect.topLeft() - offset);
     painter.setClipRect(QRect(QPoint(), rect.size()));
-    const double scale = rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0);
+    const double scale =
+        rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0);
     PdfEditorBackend::paintAnnotations(&painter, annotations, entry->pageSize, entry->rotation,
                                        scale);
     painter.restore();
@@ -541,9 +594,9 @@ void PdfAnnotationLayer::paintEvent(QPaintEvent *)
     if (!m_view || !m_model || !m_interaction)
         return;
     QPainter painter(this);
-    const QRect visible(QPoint(m_view->horizontalScrollBar()->value(),
-                               m_view->verticalScrollBar()->value()),
-                        m_view->viewport()->size());
+    const QRect visible(
+        QPoint(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value()),
+        m_view->viewport()->size());
     const int count = m_model->pageCount();
     for (int row = 0; row < count; ++row) {
         const QRect rect = m_view->pageRect(row);
@@ -552,8 +605,10 @@ void PdfAnnotationLayer::paintEvent(QPaintEvent *)
         if (!rect.intersects(visible))
             continue;
         const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (entry)
+        if (entry) {
+            paintFields(painter, row);
             paintPage(painter, row, entry->annotations);
+        }
     }
     if (m_drag != Drag::None && m_dragRow >= 0)
         paintPage(painter, m_dragRow, {dragged()});
@@ -561,8 +616,8 @@ void PdfAnnotationLayer::paintEvent(QPaintEvent *)
         m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
     if (selected) {
         const int row = m_model->rowOfPage(m_selection.page);
-        const PdfAnnotation shown = m_drag == Drag::Move || m_drag == Drag::Resize ? dragged()
-                                                                                    : *selected;
+        const PdfAnnotation shown =
+            m_drag == Drag::Move || m_drag == Drag::Resize ? dragged() : *selected;
         const QRectF bounds = PdfEditorBackend::annotationBounds(shown);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0x4F, 0x46, 0xE5), 1, Qt::DashLine));
@@ -611,4 +666,175 @@ void PdfAnnotationLayer::showStyleMenu()
     if (DialogSeam::isScripted())
         return;
     menu.exec(QCursor::pos());
+}
+
+bool PdfAnnotationLayer::fieldPressed(const QPoint &pos)
+{
+    const int row = m_interaction->pageRowAt(pos);
+    if (row < 0 || !m_annotations)
+        return false;
+    const QPointF p = m_interaction->toPage(row, pos);
+    const QList<PdfFormField> fields = m_annotations->formFields(row);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const PdfFormField &field = fields.at(i);
+        if (!field.rect.contains(p) || field.readOnly)
+            continue;
+        if (!m_annotations->allowsAnnotating()) {
+            Q_EMIT annotatingRefused();
+            return true;
+        }
+        focusField(row, int(i));
+        if (field.kind == PdfFormField::Kind::CheckBox || field.kind == PdfFormField::Kind::Radio)
+            toggleField(row, field);
+        else if (auto *choice = qobject_cast<QComboBox *>(m_editor.data()))
+            choice->showPopup();
+        return true;
+    }
+    return false;
+}
+
+void PdfAnnotationLayer::toggleField(int row, const PdfFormField &field)
+{
+    const bool on = !field.value.isEmpty() && field.value != "Off"_L1;
+    QString value = field.onState;
+    if (field.kind == PdfFormField::Kind::CheckBox && on)
+        value = u"Off"_s;
+    m_annotations->setFieldValue(row, field.name, value);
+    update();
+}
+
+bool PdfAnnotationLayer::focusField(int row, int index)
+{
+    closeEditor(true);
+    const QList<PdfFormField> fields =
+        m_annotations ? m_annotations->formFields(row) : QList<PdfFormField>();
+    if (index < 0 || index >= fields.size())
+        return false;
+    m_fieldRow = row;
+    m_fieldIndex = index;
+    const PdfFormField field = fields.at(index);
+    m_view->revealPageBox(row, field.rect);
+    if (!field.readOnly && m_annotations->allowsAnnotating()) {
+        if (field.kind == PdfFormField::Kind::Text) {
+            auto *edit = new QLineEdit(m_view->viewport());
+            edit->setObjectName(u"pdfFormTextEditor"_s);
+            edit->setText(field.value);
+            edit->selectAll();
+            m_editor = edit;
+        } else if (field.kind == PdfFormField::Kind::Choice) {
+            auto *choice = new QComboBox(m_view->viewport());
+            choice->setObjectName(u"pdfFormChoiceEditor"_s);
+            choice->addItems(field.options);
+            choice->setCurrentIndex(int(field.options.indexOf(field.value)));
+            connect(choice, &QComboBox::activated, this, [this] { closeEditor(true); });
+            m_editor = choice;
+        }
+    }
+    if (m_editor) {
+        m_editor->installEventFilter(this);
+        placeEditor();
+        m_editor->show();
+        m_editor->setFocus();
+    } else {
+        m_view->setFocus();
+    }
+    update();
+    return true;
+}
+
+bool PdfAnnotationLayer::focusNextField(bool forward)
+{
+    if (!m_model || !m_annotations)
+        return false;
+    const int count = m_model->pageCount();
+    int row = m_fieldRow >= 0 ? m_fieldRow : m_view->currentPage();
+    int index = m_fieldRow >= 0 ? m_fieldIndex + (forward ? 1 : -1) : (forward ? 0 : -1);
+    for (int seen = 0; seen <= count; ++seen) {
+        const int fields = int(m_annotations->formFields(row).size());
+        if (index < 0 && !forward)
+            index = fields - 1;
+        if (index >= 0 && index < fields)
+            return focusField(row, index);
+        row = (row + (forward ? 1 : -1) + count) % count;
+        index = forward ? 0 : -1;
+    }
+    return false;
+}
+
+void PdfAnnotationLayer::closeEditor(bool commit)
+{
+    QPointer<QWidget> editor = std::exchange(m_editor, {});
+    if (!editor)
+        return;
+    editor->removeEventFilter(this);
+    const QList<PdfFormField> fields =
+        m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
+    if (commit && m_fieldIndex >= 0 && m_fieldIndex < fields.size()) {
+        const PdfFormField &field = fields.at(m_fieldIndex);
+        if (auto *edit = qobject_cast<QLineEdit *>(editor.data()))
+            m_annotations->setFieldValue(m_fieldRow, field.name, edit->text());
+        else if (auto *choice = qobject_cast<QComboBox *>(editor.data());
+                 choice && choice->currentIndex() >= 0)
+            m_annotations->setFieldValue(m_fieldRow, field.name, choice->currentText());
+    }
+    editor->hide();
+    editor->deleteLater();
+    if (m_view)
+        m_view->setFocus();
+}
+
+void PdfAnnotationLayer::placeEditor()
+{
+    const QList<PdfFormField> fields =
+        m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
+    if (!m_editor || m_fieldIndex < 0 || m_fieldIndex >= fields.size())
+        return;
+    const QRect rect = viewportRect(m_fieldRow, fields.at(m_fieldIndex).rect).toAlignedRect();
+    m_editor->setGeometry(rect.adjusted(0, 0, 0, std::max(0, 24 - rect.height())));
+    QFont font = m_editor->font();
+    font.setPixelSize(std::clamp(int(rect.height() * 0.6), 9, 28));
+    m_editor->setFont(font);
+}
+
+void PdfAnnotationLayer::paintFields(QPainter &painter, int row)
+{
+    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+    if (!entry)
+        return;
+    const QList<PdfFormField> fields = m_annotations->formFields(row);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const PdfFormField &field = fields.at(i);
+        const QRectF rect = viewportRect(row, field.rect);
+        const bool focused = row == m_fieldRow && i == m_fieldIndex;
+        if (entry->fieldValues.contains(field.name)) {
+            // Filled here: the page image still shows the file's value underneath.
+            painter.fillRect(rect, Qt::white);
+            painter.setPen(QColor(0x17, 0x20, 0x33));
+            const bool on = !field.value.isEmpty() && field.value == field.onState;
+            if (field.kind == PdfFormField::Kind::CheckBox && on) {
+                painter.setPen(QPen(QColor(0x17, 0x20, 0x33), std::max(1.5, rect.height() / 8)));
+                painter.drawPolyline(QPolygonF(
+                    {rect.topLeft() + QPointF(rect.width() * 0.2, rect.height() * 0.55),
+                     rect.topLeft() + QPointF(rect.width() * 0.42, rect.height() * 0.78),
+                     rect.topLeft() + QPointF(rect.width() * 0.8, rect.height() * 0.25)}));
+            } else if (field.kind == PdfFormField::Kind::Radio && on) {
+                painter.setBrush(QColor(0x17, 0x20, 0x33));
+                const double r = std::min(rect.width(), rect.height()) * 0.25;
+                painter.drawEllipse(rect.center(), r, r);
+                painter.setBrush(Qt::NoBrush);
+            } else if (field.kind == PdfFormField::Kind::Text ||
+                       field.kind == PdfFormField::Kind::Choice) {
+                QFont font = painter.font();
+                font.setPixelSize(std::clamp(int(rect.height() * 0.6), 6, 28));
+                painter.setFont(font);
+                painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                 field.value);
+            }
+        }
+        painter.setPen(focused ? QPen(QColor(0x4F, 0x46, 0xE5), 2)
+                               : QPen(QColor(0x4F, 0x46, 0xE5, 90), 1));
+        painter.setBrush(focused ? QBrush(Qt::NoBrush) : QBrush(QColor(0x4F, 0x46, 0xE5, 18)));
+        painter.drawRect(rect);
+        painter.setBrush(Qt::NoBrush);
+    }
 }

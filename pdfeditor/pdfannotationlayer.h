@@ -42,6 +42,14 @@ public:
 
     static QStringList toolIds();
 
+    // Form filling: a click on a field fills it (check boxes and radio buttons change at once,
+    // text and choice fields open an editor); Tab and Shift+Tab go through the fields.
+    bool focusField(int row, int index);
+    bool focusNextField(bool forward);
+    int focusedFieldRow() const { return m_fieldRow; }
+    int focusedFieldIndex() const { return m_fieldIndex; }
+    QWidget *fieldEditor() const { return m_editor; }
+
 Q_SIGNALS:
     void toolChanged(const QString &id);
     // Tried to annotate a file whose permissions forbid it.
@@ -67,6 +75,11 @@ private:
     void showStyleMenu();
     bool askText(QString *text, const QString &title);
     void paintPage(QPainter &painter, int row, const QList<PdfAnnotation> &annotations);
+    void paintFields(QPainter &painter, int row);
+    bool fieldPressed(const QPoint &pos);
+    void toggleField(int row, const PdfFormField &field);
+    void closeEditor(bool commit);
+    void placeEditor();
 
     QPointer<PdfDocumentView> m_view;
     QPointer<PdfDocumentModel> m_model;
@@ -84,4 +97,8 @@ private:
     QPointF m_dragStart; // page points
     QPointF m_dragNow;
     QPolygonF m_stroke; // ink being drawn
+
+    int m_fieldRow = -1;
+    int m_fieldIndex = -1;
+    QPointer<QWidget> m_editor;
 };

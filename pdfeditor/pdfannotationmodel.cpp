@@ -13,6 +13,7 @@ namespace {
 struct Loaded
 {
     QList<QList<PdfAnnotation>> pages;
+    QList<QList<PdfFormField>> fields;
     bool allows = true;
     bool ok = false;
 };
@@ -28,8 +29,7 @@ PdfAnnotationModel::PdfAnnotationModel(PdfDocumentModel *model, PdfUndoManager *
     m_pool.setMaxThreadCount(1);
     connect(model, &PdfDocumentModel::documentReset, this, &PdfAnnotationModel::refreshFiles);
     connect(model, &QAbstractItemModel::rowsInserted, this, &PdfAnnotationModel::refreshFiles);
-    connect(model, &QAbstractItemModel::rowsRemoved, this,
-            &PdfAnnotationModel::annotationsChanged);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &PdfAnnotationModel::annotationsChanged);
     connect(model, &QAbstractItemModel::rowsMoved, this, &PdfAnnotationModel::annotationsChanged);
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
@@ -76,8 +76,9 @@ void PdfAnnotationModel::startLoading(const QString &path, const QString &passwo
     m_pool.start([self, path, password, size, modified] {
         Loaded loaded;
         QString message;
-        loaded.ok = PdfEditorBackend::loadAnnotations(path, password, &loaded.pages,
-                                                      &loaded.allows, &message);
+        loaded.ok = PdfEditorBackend::loadAnnotations(path, password, &loaded.pages, &loaded.allows,
+                                                      &message);
+        PdfEditorBackend::loadFormFields(path, password, &loaded.fields, &message);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, path, size, modified, loaded] {
@@ -86,6 +87,7 @@ void PdfAnnotationModel::startLoading(const QString &path, const QString &passwo
                 self->m_loading.remove(path);
                 FileAnnotations files;
                 files.pages = loaded.pages;
+                files.fields = loaded.fields;
                 files.size = size;
                 files.modified = modified;
                 self->m_files.insert(path, files);
@@ -211,6 +213,44 @@ bool PdfAnnotationModel::remove(const PdfAnnotationRef &ref)
         list.removeAt(ref.index);
     }
     return m_undo->setPageAnnotations(ref.page, list, hidden, tr("删除批注"));
+}
+
+QList<PdfFormField> PdfAnnotationModel::formFields(int row) const
+{
+    const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    if (!entry)
+        return {};
+    const auto file = m_files.constFind(entry->sourcePath);
+    if (file == m_files.cend() || entry->sourcePageIndex < 0 ||
+        entry->sourcePageIndex >= file->fields.size())
+        return {};
+    QList<PdfFormField> fields = file->fields.at(entry->sourcePageIndex);
+    for (PdfFormField &field : fields) {
+        const auto value = entry->fieldValues.constFind(field.name);
+        if (value != entry->fieldValues.cend())
+            field.value = *value;
+    }
+    return fields;
+}
+
+bool PdfAnnotationModel::setFieldValue(int row, const QString &name, const QString &value)
+{
+    const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    if (!entry || !m_undo || !m_allowsAnnotating)
+        return false;
+    bool known = false;
+    for (const PdfFormField &field : formFields(row)) {
+        if (field.name != name || field.readOnly)
+            continue;
+        if (field.value == value)
+            return false;
+        known = true;
+    }
+    if (!known)
+        return false;
+    QMap<QString, QString> values = entry->fieldValues;
+    values.insert(name, value);
+    return m_undo->setPageFieldValues(entry->id, values);
 }
 
 QString PdfAnnotationModel::typeName(PdfAnnotation::Type type)

@@ -63,6 +63,11 @@ public:
     PdfAnnotationRef update(const PdfAnnotationRef &ref, const PdfAnnotation &annotation);
     bool remove(const PdfAnnotationRef &ref);
 
+    // The form field widgets of the page at row with the values filled in so far.
+    QList<PdfFormField> formFields(int row) const;
+    // One undo step; false when the value is the same or the page has no such field.
+    bool setFieldValue(int row, const QString &name, const QString &value);
+
 Q_SIGNALS:
     // The annotations of some page changed, or a file's own ones arrived.
     void annotationsChanged();
@@ -72,6 +77,7 @@ private:
     struct FileAnnotations
     {
         QList<QList<PdfAnnotation>> pages;
+        QList<QList<PdfFormField>> fields;
         qint64 size = -1;
         QDateTime modified;
     };

@@ -42,7 +42,7 @@ QListWidget#pdfCommentsList::item:hover { background: %3; }
 QListWidget#pdfCommentsList::item:selected { background: %4; color: %1; }
 QLabel#pdfCommentsEmptyLabel { color: %5; font-size: 13px; padding-top: 12px; }
 )"_s.arg(Theme::textPrimary, Theme::rowSeparator, Theme::hoverSurface, Theme::accentSoft,
-                      Theme::textMuted));
+         Theme::textMuted));
 
     m_rebuild = new QTimer(this);
     m_rebuild->setSingleShot(true);
@@ -53,9 +53,8 @@ QLabel#pdfCommentsEmptyLabel { color: %5; font-size: 13px; padding-top: 12px; }
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         Q_EMIT annotationActivated(refAt(m_list->row(item)));
     });
-    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        Q_EMIT editRequested(refAt(m_list->row(item)));
-    });
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { Q_EMIT editRequested(refAt(m_list->row(item))); });
     connect(m_list, &QListWidget::customContextMenuRequested, this, &PdfCommentsPanel::showMenu);
     rebuild();
     hide();
@@ -86,10 +85,11 @@ void PdfCommentsPanel::rebuild()
     for (int row = 0; row < count; ++row) {
         for (const PdfAnnotationItem &item : m_annotations->annotations(row)) {
             const PdfAnnotation &a = item.annotation;
-            QString head = tr("第 %1 页 · %2").arg(row + 1).arg(
-                a.type == PdfAnnotation::Type::Other && !a.subtype.isEmpty()
-                    ? a.subtype
-                    : PdfAnnotationModel::typeName(a.type));
+            QString head = tr("第 %1 页 · %2")
+                               .arg(row + 1)
+                               .arg(a.type == PdfAnnotation::Type::Other && !a.subtype.isEmpty()
+                                        ? a.subtype
+                                        : PdfAnnotationModel::typeName(a.type));
             QStringList details;
             if (!a.author.isEmpty())
                 details.append(a.author);

@@ -105,6 +105,7 @@ PdfSourcePage PdfDocumentModel::toSourcePage(const PdfPageEntry &entry)
     }
     page.annotations = entry.annotations;
     page.hiddenAnnotations = entry.hiddenAnnotations;
+    page.fieldValues = entry.fieldValues;
     return page;
 }
 

@@ -72,6 +72,7 @@ public:
     // Replaces the annotations of a page (pdfannotationedits.cpp); false when nothing changed.
     bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
                             const QList<int> &hidden);
+    bool setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values);
     // Gives every page these page numbers (disabled numbering removes them). False when
     // nothing changed.
     bool setPageNumbering(const PdfPageNumbering &numbering);

@@ -333,6 +333,7 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         PdfPageNumbering numbering;
         QList<PdfAnnotation> annotations;
         QList<int> hiddenAnnotations;
+        QMap<QString, QString> fieldValues;
     };
     QHash<QPair<QString, int>, Place> places;
     QList<PdfPageEntry> rebound = current;
@@ -342,7 +343,7 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
             const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
             if (!places.contains(place))
                 places.insert(place, {int(i), entry.rotation, entry.numbering, entry.annotations,
-                                      entry.hiddenAnnotations});
+                                      entry.hiddenAnnotations, entry.fieldValues});
         }
         PdfPageEntry &saved = rebound[i];
         saved.sourcePath = target;
@@ -358,6 +359,7 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         // Annotations are the file's own now.
         saved.annotations.clear();
         saved.hiddenAnnotations.clear();
+        saved.fieldValues.clear();
     }
 
     // The history follows: pages that went into the saved file are read from there; pages of
@@ -385,10 +387,12 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
                 moved.stampText.clear();
             }
             if (entry.annotations != place->annotations ||
-                entry.hiddenAnnotations != place->hiddenAnnotations)
+                entry.hiddenAnnotations != place->hiddenAnnotations ||
+                entry.fieldValues != place->fieldValues)
                 return std::nullopt; // written into the file: no step can take them off again
             moved.annotations.clear();
             moved.hiddenAnnotations.clear();
+            moved.fieldValues.clear();
             moved.sourcePath = target;
             moved.password = password;
             moved.sourcePageIndex = place->row;

@@ -46,7 +46,8 @@ struct PdfPageEntry
     // source page's /Annots); they move with the page.
     QList<PdfAnnotation> annotations;
     QList<int> hiddenAnnotations;
-    quint64 annotationVersion = 0; // new for every change, for the images drawn of the page
+    QMap<QString, QString> fieldValues; // form fields filled on this page, by name
+    quint64 annotationVersion = 0;      // new for every change, for the images drawn of the page
 
     friend bool operator==(const PdfPageEntry &, const PdfPageEntry &) = default;
 };

@@ -49,6 +49,7 @@ public:
     // One step named text (pdfannotationedits.cpp).
     bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
                             const QList<int> &hidden, const QString &text);
+    bool setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values);
 
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,

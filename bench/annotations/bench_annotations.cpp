@@ -46,7 +46,7 @@ PdfAnnotation sample(int i)
 {
     using Type = PdfAnnotation::Type;
     PdfAnnotation a;
-    const Type types[] = {Type::Rectangle, Type::Ellipse, Type::Ink,  Type::Arrow,
+    const Type types[] = {Type::Rectangle, Type::Ellipse, Type::Ink,     Type::Arrow,
                           Type::Highlight, Type::Note,    Type::FreeText};
     a.type = types[i % 7];
     const QPointF at(60 + (i % 5) * 80, 100 + (i % 9) * 60);

@@ -2,6 +2,8 @@
 
 #include "pdfeditorbackend.h"
 
+#include <vector>
+
 class QPDF;
 class QPDFObjectHandle;
 
@@ -13,5 +15,9 @@ namespace annotationwriter {
 // font is a Helvetica dictionary shared by the output.
 void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,
                QPDFObjectHandle font);
+
+// Gives the form fields of the pages the values their specs ask for, with new appearances.
+void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
+               const QList<PdfSourcePage> &specs);
 
 } // namespace annotationwriter

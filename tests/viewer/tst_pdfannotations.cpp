@@ -13,7 +13,13 @@
 #include "testregistry.h"
 #include "viewertest.h"
 
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,9 +50,11 @@ QList<ReadAnnotation> readAnnotations(const QString &path, int page, const QStri
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
-    QPDFObjectHandle annots =
-        QPDFPageDocumentHelper(pdf).getAllPages().at(size_t(page)).getObjectHandle().getKey(
-            "/Annots");
+    QPDFObjectHandle annots = QPDFPageDocumentHelper(pdf)
+                                  .getAllPages()
+                                  .at(size_t(page))
+                                  .getObjectHandle()
+                                  .getKey("/Annots");
     if (!annots.isArray())
         return out;
     for (QPDFObjectHandle a : annots.aitems()) {
@@ -122,6 +130,94 @@ bool encryptWithoutAnnotating(const QString &in, const QString &out)
     }
 }
 
+// A one-page form: a text field, a check box, two radio buttons of one group and a drop-down list.
+bool writeForm(const QString &path)
+{
+    try {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle page = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 400 400] /Resources << >> >>"));
+        page.replaceKey("/Contents",
+                        QPDFObjectHandle::newStream(&pdf, "1 1 1 rg 0 0 400 400 re f"));
+        QPDFPageDocumentHelper(pdf).addPage(page, false);
+        const auto stream = [&pdf](const std::string &content) {
+            QPDFObjectHandle s = QPDFObjectHandle::newStream(&pdf, content);
+            s.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+            s.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+            s.getDict().replaceKey("/BBox", QPDFObjectHandle::parse("[0 0 16 16]"));
+            return s;
+        };
+        const auto onOff = [&](const char *on) {
+            QPDFObjectHandle n = QPDFObjectHandle::newDictionary();
+            n.replaceKey(std::string("/") + on, stream("0 g 3 3 10 10 re f"));
+            n.replaceKey("/Off", stream(""));
+            QPDFObjectHandle ap = QPDFObjectHandle::newDictionary();
+            ap.replaceKey("/N", n);
+            return ap;
+        };
+        QPDFObjectHandle text = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /Rect [40 320 300 344] "
+            "/DA (/Helv 12 Tf 0 g) /V () /F 4 >>"));
+        QPDFObjectHandle check = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Widget /FT /Btn /T (agree) /Rect [40 270 56 286] "
+            "/V /Off /AS /Off /F 4 >>"));
+        check.replaceKey("/AP", onOff("Yes"));
+        QPDFObjectHandle group = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /FT /Btn /Ff 49152 /T (size) /V /Off /Kids [] >>"));
+        std::vector<QPDFObjectHandle> radios;
+        for (const char *state : {"S", "L"}) {
+            const int x = state[0] == 'S' ? 40 : 100;
+            QPDFObjectHandle radio = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Annot /Subtype /Widget /Rect [" + std::to_string(x) + " 220 " +
+                std::to_string(x + 16) + " 236] /AS /Off /F 4 >>"));
+            radio.replaceKey("/AP", onOff(state));
+            radio.replaceKey("/Parent", group);
+            group.getKey("/Kids").appendItem(radio);
+            radios.push_back(radio);
+        }
+        QPDFObjectHandle choice = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Widget /FT /Ch /Ff 131072 /T (colour) "
+            "/Rect [40 160 200 184] /Opt [(Red) (Green) (Blue)] /V (Red) "
+            "/DA (/Helv 12 Tf 0 g) /F 4 >>"));
+        std::vector<QPDFObjectHandle> annots{text, check, radios[0], radios[1], choice};
+        for (QPDFObjectHandle a : annots)
+            a.replaceKey("/P", page);
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray(annots));
+        QPDFObjectHandle form = QPDFObjectHandle::parse(
+            "<< /DA (/Helv 0 Tf 0 g) /DR << /Font << /Helv << /Type /Font /Subtype /Type1 "
+            "/BaseFont /Helvetica >> >> >> >>");
+        form.replaceKey("/Fields", QPDFObjectHandle::newArray(
+                                       std::vector<QPDFObjectHandle>{text, check, group, choice}));
+        pdf.getRoot().replaceKey("/AcroForm", pdf.makeIndirectObject(form));
+        const QByteArray name = QFile::encodeName(path);
+        QPDFWriter writer(pdf, name.constData());
+        writer.write();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// Field name -> value as `qpdf --json` reports the form.
+QMap<QString, QString> formValues(const QString &path)
+{
+    QProcess qpdf;
+    qpdf.start(u"qpdf"_s, {u"--json"_s, u"--json-key=acroform"_s, path});
+    qpdf.waitForFinished(60000);
+    QMap<QString, QString> values;
+    const QJsonObject root = QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object();
+    for (const QJsonValue field :
+         root.value("acroform"_L1).toObject().value("fields"_L1).toArray()) {
+        const QJsonObject f = field.toObject();
+        QString value = f.value("value"_L1).toString();
+        if (value.startsWith("u:"_L1))
+            value = value.mid(2);
+        values.insert(f.value("fullname"_L1).toString(), value);
+    }
+    return values;
+}
+
 } // namespace
 
 class TestPdfAnnotations : public QObject
@@ -135,6 +231,7 @@ private Q_SLOTS:
     void reorganiseKeepsAnnotations_data();
     void reorganiseKeepsAnnotations();
     void forbiddenFileRefusesTools();
+    void fillForm();
 
 private:
     QTemporaryDir m_dir;
@@ -169,8 +266,8 @@ void TestPdfAnnotations::annotationTypes()
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
     viewer.annotationModel()->waitUntilLoaded();
 
-    const bool markup = subtype == "/Highlight"_L1 || subtype == "/Underline"_L1 ||
-                        subtype == "/StrikeOut"_L1;
+    const bool markup =
+        subtype == "/Highlight"_L1 || subtype == "/Underline"_L1 || subtype == "/StrikeOut"_L1;
     const QPointF from(100, 150);
     const QPointF to(300, 300);
     if (markup) {
@@ -205,7 +302,9 @@ void TestPdfAnnotations::annotationTypes()
     QVERIFY2(qAbs(a.rect.left() - expected.left()) < 2 && qAbs(a.rect.top() - expected.top()) < 2 &&
                  qAbs(a.rect.right() - expected.right()) < 2 &&
                  qAbs(a.rect.bottom() - expected.bottom()) < 2,
-             qPrintable(u"%1 %2 %3 %4"_s.arg(a.rect.left()).arg(a.rect.top()).arg(a.rect.right())
+             qPrintable(u"%1 %2 %3 %4"_s.arg(a.rect.left())
+                            .arg(a.rect.top())
+                            .arg(a.rect.right())
                             .arg(a.rect.bottom())));
     if (markup) {
         QVERIFY(a.quadNumbers > 0);
@@ -241,8 +340,7 @@ void TestPdfAnnotations::reorganiseKeepsAnnotations()
     QString source = plain;
     if (encrypted) {
         source = m_dir.filePath(u"organise-locked.pdf"_s);
-        QVERIFY(fixtures::encrypt(plain, source, fixtures::Scheme::Aes256, u"user"_s,
-                                  u"owner"_s));
+        QVERIFY(fixtures::encrypt(plain, source, fixtures::Scheme::Aes256, u"user"_s, u"owner"_s));
         DialogSeam::answerText(u"owner"_s);
     }
     PdfViewerWidget viewer;
@@ -325,6 +423,50 @@ void TestPdfAnnotations::forbiddenFileRefusesTools()
     DialogSeam::answerMessageBox(0);
     viewer.annotationLayer()->setTool(u"rectangle"_s);
     QVERIFY(viewer.annotationLayer()->tool().isEmpty());
+}
+
+void TestPdfAnnotations::fillForm()
+{
+    const QString source = m_dir.filePath(u"form.pdf"_s);
+    QVERIFY(writeForm(source));
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    viewer.annotationModel()->waitUntilLoaded();
+    const QList<PdfFormField> fields = viewer.annotationModel()->formFields(0);
+    QCOMPARE(fields.size(), 5);
+    PdfAnnotationLayer *layer = viewer.annotationLayer();
+
+    // A click into the text field opens its editor; Tab moves on, Space ticks.
+    QTest::mouseClick(viewer.documentView()->viewport(), Qt::LeftButton, {},
+                      toViewport(viewer, 0, fields.at(0).rect.center()));
+    auto *edit = qobject_cast<QLineEdit *>(layer->fieldEditor());
+    QVERIFY(edit);
+    QTest::keyClicks(edit, u"Ada Lovelace"_s);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(layer->focusedFieldIndex(), 1);
+    QTest::keyClick(viewer.documentView(), Qt::Key_Space);
+    QTest::keyClick(viewer.documentView(), Qt::Key_Tab);
+    QTest::keyClick(viewer.documentView(), Qt::Key_Tab);
+    QCOMPARE(layer->focusedFieldIndex(), 3);
+    QTest::keyClick(viewer.documentView(), Qt::Key_Space);
+    QTest::keyClick(viewer.documentView(), Qt::Key_Tab);
+    auto *choice = qobject_cast<QComboBox *>(layer->fieldEditor());
+    QVERIFY(choice);
+    choice->setCurrentIndex(2);
+    QTest::keyClick(choice, Qt::Key_Return);
+    QCOMPARE(viewer.undoManager()->undoStack()->count(), 4);
+
+    const QString target = m_dir.filePath(u"form-filled.pdf"_s);
+    QVERIFY(viewer.saveAs(target));
+    const QMap<QString, QString> values = formValues(target);
+    QCOMPARE(values.value(u"name"_s), u"Ada Lovelace"_s);
+    QCOMPARE(values.value(u"agree"_s), u"/Yes"_s);
+    QCOMPARE(values.value(u"size"_s), u"/L"_s);
+    QCOMPARE(values.value(u"colour"_s), u"Blue"_s);
+    // The text is drawn by other readers from the appearance written.
+    const QImage page = readback::renderPoppler(target, 0, 72);
+    QVERIFY(pixelsLike(page, QRectF(40, 56, 260, 24), Qt::black) > 20);
 }
 
 VELMORA_REGISTER_TEST(TestPdfAnnotations);
