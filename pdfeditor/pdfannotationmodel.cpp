@@ -215,6 +215,15 @@ bool PdfAnnotationModel::remove(const PdfAnnotationRef &ref)
     return m_undo->setPageAnnotations(ref.page, list, hidden, tr("删除批注"));
 }
 
+bool PdfAnnotationModel::isEmpty() const
+{
+    const int count = m_model ? m_model->pageCount() : 0;
+    for (int row = 0; row < count; ++row)
+        if (!annotations(row).isEmpty() || !formFields(row).isEmpty())
+            return false;
+    return true;
+}
+
 QList<PdfFormField> PdfAnnotationModel::formFields(int row) const
 {
     const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;

@@ -48,6 +48,8 @@ public:
     bool isLoading() const { return !m_loading.isEmpty(); }
     // False when the opened file's permissions forbid adding or changing annotations.
     bool allowsAnnotating() const { return m_allowsAnnotating; }
+    // True when no page shows an annotation or a form field.
+    bool isEmpty() const;
     // Waits for every file's annotations (tests, saving with everything known).
     void waitUntilLoaded();
 

@@ -242,6 +242,7 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     m_job->target = target;
     m_job->pages = m_model->sourcePages();
     m_job->options = writeOptions();
+    m_job->options.flattenAnnotations = std::exchange(m_flattenNextSave, false);
     m_saving = true;
     m_registry->beginWrite(target);
     const std::shared_ptr<SaveJob> job = m_job;

@@ -56,3 +56,17 @@ void PdfViewerWidget::wireAnnotations()
                 m_annotationLayer->deleteSelection();
             });
 }
+
+bool PdfViewerWidget::askFlatten()
+{
+    if (!m_annotations || m_annotations->isEmpty())
+        return true;
+    const int answer = ModernMessageBox::confirmWithDiscard(
+        this, tr("将 PDF 保存为"), tr("批注和表单要保留为可编辑的批注，还是扁平化到页面中？"),
+        tr("扁平化后，其他阅读器也无法再编辑或删除它们。"), tr("保留批注"), tr("扁平化"),
+        tr("取消"));
+    if (answer == ModernMessageBox::Cancelled)
+        return false;
+    m_session->setFlattenNextSave(answer == ModernMessageBox::Discarded);
+    return true;
+}

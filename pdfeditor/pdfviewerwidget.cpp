@@ -492,6 +492,8 @@ bool PdfViewerWidget::saveAsWithDialog()
                 tr("替换"), tr("取消"), MessageBoxOptions::Warning) != ModernMessageBox::Confirmed)
             return false;
     }
+    if (!askFlatten())
+        return false;
     return saveAs(answer);
 }
 

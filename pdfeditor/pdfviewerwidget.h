@@ -150,6 +150,8 @@ private:
     PdfPageInteraction *m_pageInteraction = nullptr;
     // Annotations (pdfviewerannotations.cpp).
     void wireAnnotations();
+    // Keep annotations or flatten them at save as; false when the user cancelled.
+    bool askFlatten();
     PdfAnnotationModel *m_annotations = nullptr;
     PdfAnnotationLayer *m_annotationLayer = nullptr;
     PdfCommentsPanel *m_commentsPanel = nullptr;

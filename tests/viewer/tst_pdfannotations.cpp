@@ -1,4 +1,5 @@
 #include "dialogseam.h"
+#include "modernmessagebox.h"
 #include "pdfannotationlayer.h"
 #include "pdfannotationmodel.h"
 #include "pdfcommentspanel.h"
@@ -232,6 +233,8 @@ private Q_SLOTS:
     void reorganiseKeepsAnnotations();
     void forbiddenFileRefusesTools();
     void fillForm();
+    void flattenAtSaveAs_data();
+    void flattenAtSaveAs();
 
 private:
     QTemporaryDir m_dir;
@@ -467,6 +470,35 @@ void TestPdfAnnotations::fillForm()
     // The text is drawn by other readers from the appearance written.
     const QImage page = readback::renderPoppler(target, 0, 72);
     QVERIFY(pixelsLike(page, QRectF(40, 56, 260, 24), Qt::black) > 20);
+}
+
+void TestPdfAnnotations::flattenAtSaveAs_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("kept as annotations") << int(ModernMessageBox::Confirmed) << true;
+    QTest::newRow("flattened") << int(ModernMessageBox::Discarded) << false;
+}
+
+void TestPdfAnnotations::flattenAtSaveAs()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, kept);
+    const QString source =
+        fixtures::textPdf(m_dir.filePath(u"flatten-%1.pdf"_s.arg(answer)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    viewer.annotationModel()->waitUntilLoaded();
+    clickTool(viewer, u"rectangle"_s);
+    drag(viewer, 0, {250, 300}, {350, 400});
+    const QString target = m_dir.filePath(u"flattened-%1.pdf"_s.arg(answer));
+    DialogSeam::answerFiles({target});
+    DialogSeam::answerMessageBox(answer);
+    QVERIFY(viewer.saveAsWithDialog());
+    QCOMPARE(readAnnotations(target, 0).size(), kept ? 1 : 0);
+    const QImage page = readback::renderPoppler(target, 0, 72);
+    QVERIFY(pixelsLike(page, QRectF(248, 298, 104, 104), QColor(0xE0, 0x52, 0x52)) >= 40);
 }
 
 VELMORA_REGISTER_TEST(TestPdfAnnotations);
