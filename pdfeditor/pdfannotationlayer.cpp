@@ -657,7 +657,7 @@ void PdfAnnotationLayer::showStyleMenu()
     }
     menu.addSection(tr("不透明度"));
     for (int percent : {100, 75, 50, 25}) {
-        QAction *action = menu.addAction(tr("%1%").arg(percent));
+        QAction *action = menu.addAction(QStringLiteral("%1%").arg(percent));
         action->setCheckable(true);
         action->setChecked(qRound(m_opacity * 100) == percent);
         connect(action, &QAction::triggered, this,

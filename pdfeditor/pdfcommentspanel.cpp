@@ -22,7 +22,7 @@ PdfCommentsPanel::PdfCommentsPanel(PdfDocumentModel *model, PdfAnnotationModel *
     m_list = new QListWidget(this);
     m_list->setObjectName(u"pdfCommentsList"_s);
     m_list->setWordWrap(true);
-    m_list->setTextElideMode(Qt::ElideRight);
+    m_list->setTextElideMode(Qt::ElideNone);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->installEventFilter(this);
@@ -101,6 +101,9 @@ void PdfCommentsPanel::rebuild()
             if (!a.text.isEmpty())
                 text += u'\n' + a.text.simplified().left(200);
             auto *entry = new QListWidgetItem(text, m_list);
+            // Each line of the entry is shown; long texts wrap within the last one.
+            const int lines = int(text.count(u'\n')) + 1 + (a.text.size() > 40 ? 1 : 0);
+            entry->setSizeHint(QSize(0, lines * m_list->fontMetrics().height() + 14));
             entry->setToolTip(a.text);
             m_refs.append(item.ref);
             if (item.ref == current)

@@ -176,7 +176,8 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
         } else {
             button->setObjectName(u"pdfAnnotation_"_s + action.id);
             button->setProperty("annotationAction", action.id);
-            button->setFixedWidth(40);
+            // Narrower than the hand tool, so that the bar fits the smallest window.
+            button->setFixedWidth(34);
             button->setIconSize(QSize(22, 22));
             m_annotationButtons.append(button);
             connect(button, &QPushButton::clicked, this,

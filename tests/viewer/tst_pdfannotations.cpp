@@ -484,8 +484,7 @@ void TestPdfAnnotations::flattenAtSaveAs()
 {
     QFETCH(int, answer);
     QFETCH(bool, kept);
-    const QString source =
-        fixtures::textPdf(m_dir.filePath(u"flatten-%1.pdf"_s.arg(answer)), 1);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"flatten-%1.pdf"_s.arg(answer)), 1);
     PdfViewerWidget viewer;
     QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
