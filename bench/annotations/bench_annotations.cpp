@@ -111,6 +111,15 @@ int main(int argc, char **argv)
     const PdfPageId first = viewer.documentModel()->pageAt(0)->id;
     if (!QTest::qWaitFor([view, first] { return view->hasPageImage(first); }, 60000))
         return 1;
+    // Drawn once the document came to rest: every size read, the file's annotations known.
+    viewer.annotationModel()->waitUntilLoaded();
+    if (!QTest::qWaitFor([&viewer] { return !viewer.documentModel()->pageSizesPending(); }, 60000))
+        std::fprintf(stderr, "page sizes still pending\n");
+    QTest::qWait(3000);
+    BenchSupport::StallMeter idle(1);
+    idle.start();
+    QTest::qWait(3000);
+    const double idleStall = idle.stopMs();
     auto *interaction = viewer.findChild<PdfPageInteraction *>();
     viewer.annotationLayer()->setTool(u"ink"_s);
     QWidget *viewport = view->viewport();
@@ -118,6 +127,7 @@ int main(int argc, char **argv)
     stall.start();
     QElapsedTimer clock;
     clock.start();
+    double longestCommit = 0;
     const int strokes = 20;
     const int points = 150;
     for (int s = 0; s < strokes; ++s) {
@@ -134,14 +144,18 @@ int main(int argc, char **argv)
             // A pointer reports about every 8 ms; the loop paints in between.
             QTest::qWait(1);
         }
+        QElapsedTimer commit;
+        commit.start();
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(points - 1));
+        longestCommit = std::max(longestCommit, double(commit.nsecsElapsed()) / 1e6);
         QTest::qWait(5);
     }
     const double drawMs = double(clock.nsecsElapsed()) / 1e6;
     const double longest = stall.stopMs();
-    std::printf("ink: %d strokes of %d points in %.0f ms, longest stall %.1f ms (budget 50 ms); "
-                "%lld annotations on the page\n",
-                strokes, points, drawMs, longest,
+    std::printf("ink: %d strokes of %d points in %.0f ms, longest stall %.1f ms (budget 50 ms), "
+                "longest end of a stroke %.1f ms, idle stall of the machine %.1f ms; %lld "
+                "annotations on the page\n",
+                strokes, points, drawMs, longest, longestCommit, idleStall,
                 static_cast<long long>(viewer.annotationModel()->annotations(0).size()));
     return 0;
 }
