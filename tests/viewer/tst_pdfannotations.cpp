@@ -15,6 +15,7 @@
 #include "viewertest.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -377,6 +378,19 @@ void TestPdfAnnotations::reorganiseKeepsAnnotations()
     viewer.undoManager()->rotatePages({last}, 90);
     QVERIFY(model->moveRows({}, 3, 1, {}, 0));
     QTRY_COMPARE(viewer.undoManager()->undoStack()->count(), 6);
+
+    // Extracting the annotated page takes its annotation along.
+    const QString out = m_dir.filePath(u"extracted-%1"_s.arg(encrypted));
+    QVERIFY(QDir().mkpath(out));
+    model->setSelectedPageIds({first});
+    DialogSeam::answerMessageBox(ModernMessageBox::Confirmed); // the summary
+    viewer.extractPages(false, out);
+    const QStringList extracted = QDir(out).entryList({u"*.pdf"_s}, QDir::Files);
+    QCOMPARE(extracted.size(), 1);
+    const QList<ReadAnnotation> taken = readAnnotations(QDir(out).filePath(extracted.first()), 0,
+                                                        encrypted ? u"owner"_s : QString());
+    QCOMPARE(taken.size(), 1);
+    QCOMPARE(taken.first().subtype, u"/Square"_s);
 
     const QString target = m_dir.filePath(u"organised-%1.pdf"_s.arg(encrypted));
     QVERIFY(viewer.saveAs(target));
