@@ -431,6 +431,7 @@ bool PdfAnnotationLayer::pressed(QMouseEvent *event)
         return false;
     }
     select(item->ref);
+    m_view->setFocus(); // Delete and Escape reach the view
     if (m_annotations->allowsAnnotating() && PdfAnnotationModel::canRedraw(item->annotation)) {
         m_drag = Drag::Move;
         m_dragRow = row;

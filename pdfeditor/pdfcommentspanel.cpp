@@ -81,6 +81,9 @@ void PdfCommentsPanel::rebuild()
     const PdfAnnotationRef current = refAt(m_list->currentRow());
     m_list->clear();
     m_refs.clear();
+    QFont font = m_list->font();
+    font.setPixelSize(12); // the list's style sheet
+    const int lineHeight = QFontMetrics(font).lineSpacing() + 1;
     const int count = m_model->pageCount();
     for (int row = 0; row < count; ++row) {
         for (const PdfAnnotationItem &item : m_annotations->annotations(row)) {
@@ -103,7 +106,7 @@ void PdfCommentsPanel::rebuild()
             auto *entry = new QListWidgetItem(text, m_list);
             // Each line of the entry is shown; long texts wrap within the last one.
             const int lines = int(text.count(u'\n')) + 1 + (a.text.size() > 40 ? 1 : 0);
-            entry->setSizeHint(QSize(0, lines * m_list->fontMetrics().height() + 14));
+            entry->setSizeHint(QSize(0, lines * lineHeight + 22));
             entry->setToolTip(a.text);
             m_refs.append(item.ref);
             if (item.ref == current)

@@ -90,8 +90,10 @@ int main(int argc, char **argv)
     model->add(page, text);
     viewer.annotationLayer()->select(model->annotations(0).last().ref);
 
+    viewer.annotationLayer()->setTool(u"ink"_s);
     QTest::qWait(1500);
     shots::save(viewer.grab(), u"annotations-viewer"_s);
+    viewer.annotationLayer()->setTool({});
     for (QToolButton *tab : viewer.findChildren<QToolButton *>(u"pdfSidebarExtraTab"_s))
         tab->click();
     QTest::qWait(800);
