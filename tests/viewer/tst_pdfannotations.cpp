@@ -246,17 +246,21 @@ void TestPdfAnnotations::annotationTypes_data()
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QString>("subtype");
     QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("turn"); // the user's rotation of the page before drawing
     const QColor red(0xE0, 0x52, 0x52);
     const QColor yellow(0xFF, 0xD8, 0x4A);
-    QTest::newRow("highlight") << u"highlight"_s << u"/Highlight"_s << yellow;
-    QTest::newRow("underline") << u"underline"_s << u"/Underline"_s << red;
-    QTest::newRow("strike-out") << u"strikeout"_s << u"/StrikeOut"_s << red;
-    QTest::newRow("note") << u"note"_s << u"/Text"_s << yellow;
-    QTest::newRow("free text") << u"freetext"_s << u"/FreeText"_s << red;
-    QTest::newRow("ink") << u"ink"_s << u"/Ink"_s << red;
-    QTest::newRow("rectangle") << u"rectangle"_s << u"/Square"_s << red;
-    QTest::newRow("ellipse") << u"ellipse"_s << u"/Circle"_s << red;
-    QTest::newRow("arrow") << u"arrow"_s << u"/Line"_s << red;
+    QTest::newRow("highlight") << u"highlight"_s << u"/Highlight"_s << yellow << 0;
+    QTest::newRow("underline") << u"underline"_s << u"/Underline"_s << red << 0;
+    QTest::newRow("strike-out") << u"strikeout"_s << u"/StrikeOut"_s << red << 0;
+    QTest::newRow("note") << u"note"_s << u"/Text"_s << yellow << 0;
+    QTest::newRow("free text") << u"freetext"_s << u"/FreeText"_s << red << 0;
+    QTest::newRow("ink") << u"ink"_s << u"/Ink"_s << red << 0;
+    QTest::newRow("rectangle") << u"rectangle"_s << u"/Square"_s << red << 0;
+    QTest::newRow("ellipse") << u"ellipse"_s << u"/Circle"_s << red << 0;
+    QTest::newRow("arrow") << u"arrow"_s << u"/Line"_s << red << 0;
+    QTest::newRow("highlight, page turned") << u"highlight"_s << u"/Highlight"_s << yellow << 90;
+    QTest::newRow("ink, page turned") << u"ink"_s << u"/Ink"_s << red << 90;
+    QTest::newRow("rectangle, page turned") << u"rectangle"_s << u"/Square"_s << red << 270;
 }
 
 void TestPdfAnnotations::annotationTypes()
@@ -264,11 +268,17 @@ void TestPdfAnnotations::annotationTypes()
     QFETCH(QString, tool);
     QFETCH(QString, subtype);
     QFETCH(QColor, colour);
-    const QString source = fixtures::textPdf(m_dir.filePath(tool + u".pdf"_s), 2);
+    QFETCH(int, turn);
+    const QString source =
+        fixtures::textPdf(m_dir.filePath(tool + QString::number(turn) + u".pdf"_s), 2);
     PdfViewerWidget viewer;
     QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
     viewer.annotationModel()->waitUntilLoaded();
+    if (turn) {
+        viewer.undoManager()->rotatePages({viewer.documentModel()->pageAt(0)->id}, turn);
+        QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    }
 
     const bool markup =
         subtype == "/Highlight"_L1 || subtype == "/Underline"_L1 || subtype == "/StrikeOut"_L1;
@@ -285,12 +295,12 @@ void TestPdfAnnotations::annotationTypes()
     }
     const QList<PdfAnnotationItem> items = viewer.annotationModel()->annotations(0);
     QCOMPARE(items.size(), 1);
-    QCOMPARE(viewer.undoManager()->undoStack()->count(), 1);
+    QCOMPARE(viewer.undoManager()->undoStack()->count(), turn ? 2 : 1);
     const QRectF shown = PdfEditorBackend::annotationBounds(items.first().annotation);
     if (!markup && subtype != "/Text"_L1 && subtype != "/FreeText"_L1)
         QVERIFY(shown.adjusted(-6, -6, 6, 6).contains(QRectF(from, to)));
 
-    const QString target = m_dir.filePath(tool + u"-saved.pdf"_s);
+    const QString target = m_dir.filePath(tool + QString::number(turn) + u"-saved.pdf"_s);
     QVERIFY(viewer.saveAs(target));
     QVERIFY(readback::qpdfCheck(target));
 
@@ -315,13 +325,21 @@ void TestPdfAnnotations::annotationTypes()
         QCOMPARE(a.quadNumbers % 8, 0);
     }
 
-    // Other readers draw it where it was drawn.
+    // Other readers draw it where it was drawn, turned with its page.
     const QImage page = readback::renderPoppler(target, 0, 72);
     QVERIFY(!page.isNull());
-    QVERIFY2(pixelsLike(page, shown, colour) >= 10,
-             qPrintable(QString::number(pixelsLike(page, shown, colour))));
-    const QImage before = readback::renderPoppler(source, 0, 72);
-    QCOMPARE(pixelsLike(before, shown, colour) < pixelsLike(page, shown, colour), true);
+    QTransform turned;
+    if (turn == 90)
+        turned = QTransform(0, 1, -1, 0, 842, 0);
+    else if (turn == 270)
+        turned = QTransform(0, -1, 1, 0, 0, 595);
+    const QRectF onPage = turned.mapRect(shown);
+    QVERIFY2(pixelsLike(page, onPage, colour) >= 10,
+             qPrintable(QString::number(pixelsLike(page, onPage, colour))));
+    QImage before = readback::renderPoppler(source, 0, 72);
+    if (turn)
+        before = before.transformed(QTransform().rotate(turn));
+    QCOMPARE(pixelsLike(before, onPage, colour) < pixelsLike(page, onPage, colour), true);
 }
 
 void TestPdfAnnotations::reorganiseKeepsAnnotations_data()
