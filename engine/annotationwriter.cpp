@@ -346,6 +346,20 @@ void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
         any = any || !spec.fieldValues.isEmpty();
     if (!any)
         return;
+    // Appearances are set in the font the fields name; forms that name Helvetica ("/Helv")
+    // without giving it in their resources would show nothing in other readers.
+    Handle acroForm = pdf.getRoot().getKey("/AcroForm");
+    if (acroForm.isDictionary()) {
+        if (!acroForm.getKey("/DR").isDictionary())
+            acroForm.replaceKey("/DR", Handle::newDictionary());
+        Handle resources = acroForm.getKey("/DR");
+        if (!resources.getKey("/Font").isDictionary())
+            resources.replaceKey("/Font", Handle::newDictionary());
+        Handle fonts = resources.getKey("/Font");
+        if (!fonts.hasKey("/Helv"))
+            fonts.replaceKey("/Helv", Handle::parse("<< /Type /Font /Subtype /Type1 /BaseFont "
+                                                    "/Helvetica /Encoding /WinAnsiEncoding >>"));
+    }
     QPDFAcroFormDocumentHelper forms(pdf);
     for (size_t i = 0; i < pages.size() && i < size_t(specs.size()); ++i) {
         const QMap<QString, QString> &values = specs[qsizetype(i)].fieldValues;

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -100,5 +101,27 @@ int main(int argc, char **argv)
     shots::save(viewer.grab(), u"annotations-comments"_s);
     if (!viewer.saveAs(QDir(folder).filePath(u"annotations-saved.pdf"_s)))
         return 1;
-    return 0;
+
+    // A form field being filled.
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(1, {300, 200});
+    spec.pages[0].colour = Qt::white;
+    spec.formFieldPage = 0;
+    const QString form = QDir(folder).filePath(u"form-source.pdf"_s);
+    PdfViewerWidget filling;
+    filling.resize(1000, 700);
+    filling.show();
+    if (!fixtures::write(spec, form) || !QTest::qWaitForWindowExposed(&filling) ||
+        !filling.openDocument(form))
+        return 1;
+    filling.annotationModel()->waitUntilLoaded();
+    filling.annotationLayer()->focusNextField(true);
+    if (auto *edit = qobject_cast<QLineEdit *>(filling.annotationLayer()->fieldEditor()))
+        QTest::keyClicks(edit, u"Ada Lovelace"_s);
+    QTest::qWait(1200);
+    shots::save(filling.grab(), u"form-editing"_s);
+    QTest::keyClick(filling.annotationLayer()->fieldEditor(), Qt::Key_Return);
+    QTest::qWait(300);
+    shots::save(filling.grab(), u"form-filled"_s);
+    return filling.saveAs(QDir(folder).filePath(u"form-saved.pdf"_s)) ? 0 : 1;
 }
