@@ -122,12 +122,21 @@ QStringList wrappedLines(const QString &text, double fontSize, double width)
         QString line;
         for (const QString &word : paragraph.split(u' ')) {
             const QString candidate = line.isEmpty() ? word : line + u' ' + word;
-            if (line.isEmpty() || helveticaWidth(candidate, fontSize) <= width) {
+            if (helveticaWidth(candidate, fontSize) <= width) {
                 line = candidate;
                 continue;
             }
-            lines.append(line);
-            line = word;
+            if (!line.isEmpty())
+                lines.append(line);
+            // A word wider than the box (text without spaces, as in Chinese) breaks anywhere.
+            line.clear();
+            for (const QChar c : word) {
+                if (!line.isEmpty() && helveticaWidth(line + c, fontSize) > width) {
+                    lines.append(line);
+                    line.clear();
+                }
+                line += c;
+            }
         }
         lines.append(line);
     }

@@ -87,7 +87,7 @@ int main(int argc, char **argv)
     text.type = Type::FreeText;
     text.colour = QColor(0x17, 0x20, 0x33);
     text.rect = QRectF(330, 760, 220, 50);
-    text.text = u"Free text that wraps inside its box on the page."_s;
+    text.text = u"Free text that wraps inside its box on the page. 中文批注也能显示。"_s;
     model->add(page, text);
     viewer.annotationLayer()->select(model->annotations(0).last().ref);
 
