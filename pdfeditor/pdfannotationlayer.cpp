@@ -161,17 +161,17 @@ void PdfAnnotationLayer::setTool(const QString &id)
     }
     m_tool = type ? id : QString();
     m_drag = Drag::None;
-    if (m_view) {
-        const Qt::CursorShape shape = !type             ? Qt::ArrowCursor
-                                      : isMarkup(*type) ? Qt::IBeamCursor
-                                                        : Qt::CrossCursor;
-        if (!m_view->isHandToolEnabled())
-            m_view->viewport()->setCursor(shape);
-    }
     // Text already selected is marked at once.
     if (type && isMarkup(*type) && m_interaction && m_interaction->hasSelection())
         finishMarkup();
+    // Heard first by the viewer, which puts the hand tool down for a drawing tool.
     Q_EMIT toolChanged(m_tool);
+    if (m_view && !m_view->isHandToolEnabled()) {
+        const Qt::CursorShape shape = !type             ? Qt::ArrowCursor
+                                      : isMarkup(*type) ? Qt::IBeamCursor
+                                                        : Qt::CrossCursor;
+        m_view->viewport()->setCursor(shape);
+    }
     update();
 }
 

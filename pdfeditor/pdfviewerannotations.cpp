@@ -10,6 +10,8 @@
 #include "pdfoutlinepanel.h"
 #include "pdftoptoolbar.h"
 
+#include <QPushButton>
+
 void PdfViewerWidget::wireAnnotations()
 {
     m_annotations = new PdfAnnotationModel(m_model, m_undoManager, this);
@@ -19,6 +21,12 @@ void PdfViewerWidget::wireAnnotations()
             &PdfAnnotationLayer::triggerAction);
     connect(m_annotationLayer, &PdfAnnotationLayer::toolChanged, m_topToolBar,
             &PdfTopToolBar::setActiveAnnotationAction);
+    // A drawing tool puts the hand down (its button tells the view).
+    connect(m_annotationLayer, &PdfAnnotationLayer::toolChanged, this, [this](const QString &id) {
+        auto *hand = m_topToolBar->findChild<QPushButton *>(QStringLiteral("pdfHandToolButton"));
+        if (!id.isEmpty() && hand && hand->isChecked())
+            hand->setChecked(false);
+    });
     connect(m_topToolBar, &PdfTopToolBar::handToolToggled, m_annotationLayer, [this](bool on) {
         if (on)
             m_annotationLayer->setTool({});
