@@ -83,7 +83,9 @@ void PdfCommentsPanel::rebuild()
     m_refs.clear();
     QFont font = m_list->font();
     font.setPixelSize(12); // the list's style sheet
-    const int lineHeight = QFontMetrics(font).lineSpacing() + 1;
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.lineSpacing();
+    const int width = std::max(40, m_list->viewport()->width() - 12);
     const int count = m_model->pageCount();
     for (int row = 0; row < count; ++row) {
         for (const PdfAnnotationItem &item : m_annotations->annotations(row)) {
@@ -104,9 +106,10 @@ void PdfCommentsPanel::rebuild()
             if (!a.text.isEmpty())
                 text += u'\n' + a.text.simplified().left(200);
             auto *entry = new QListWidgetItem(text, m_list);
-            // Each line of the entry is shown; long texts wrap within the last one.
-            const int lines = int(text.count(u'\n')) + 1 + (a.text.size() > 40 ? 1 : 0);
-            entry->setSizeHint(QSize(0, lines * lineHeight + 22));
+            // Tall enough for every line, the text wrapped to the list's width.
+            const QRect lines =
+                metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+            entry->setSizeHint(QSize(0, lines.height() + lineHeight / 2 + 16));
             entry->setToolTip(a.text);
             m_refs.append(item.ref);
             if (item.ref == current)

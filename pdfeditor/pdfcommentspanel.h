@@ -24,6 +24,7 @@ public:
     ~PdfCommentsPanel() override;
 
     QString tabText() const { return tr("批注"); }
+    static QString tabIcon() { return QStringLiteral(":/res/icons/pdfviewer/annot-note.png"); }
     QListWidget *list() const { return m_list; }
     // The annotation a list row stands for.
     PdfAnnotationRef refAt(int listRow) const;

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 #include <QTreeView>
@@ -148,17 +149,21 @@ void PdfOutlinePanel::showOutline(bool show)
         setCurrentPage(m_currentPage);
 }
 
-void PdfOutlinePanel::addPanelTab(const QString &text, QWidget *panel)
+void PdfOutlinePanel::addPanelTab(const QString &icon, const QString &toolTip, QWidget *panel)
 {
     auto *column = m_strip ? qobject_cast<QVBoxLayout *>(m_strip->layout()) : nullptr;
     if (!column)
         return;
     auto *tab = new QToolButton(m_tabs);
     tab->setObjectName(u"pdfSidebarExtraTab"_s);
-    tab->setText(text);
+    // Narrow whatever the language, so that the two named tabs keep their room.
+    tab->setIcon(QIcon(icon));
+    tab->setIconSize(QSize(16, 16));
+    tab->setToolTip(toolTip);
+    tab->setAccessibleName(toolTip);
     tab->setCheckable(true);
     tab->setCursor(Qt::PointingHandCursor);
-    tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tab->setFixedWidth(34);
     m_tabGroup->addButton(tab);
     m_tabs->layout()->addWidget(tab);
     column->addWidget(panel, 1);

@@ -39,7 +39,8 @@ void PdfViewerWidget::wireAnnotations()
     });
 
     m_commentsPanel = new PdfCommentsPanel(m_model, m_annotations);
-    m_outlinePanel->addPanelTab(m_commentsPanel->tabText(), m_commentsPanel);
+    m_outlinePanel->addPanelTab(PdfCommentsPanel::tabIcon(), m_commentsPanel->tabText(),
+                                m_commentsPanel);
     connect(m_commentsPanel, &PdfCommentsPanel::annotationActivated, this,
             [this](const PdfAnnotationRef &ref) {
                 const int row = m_model->rowOfPage(ref.page);

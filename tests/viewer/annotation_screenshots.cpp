@@ -2,8 +2,9 @@
 // and saves the annotated document beside the pictures, for review with other readers
 // (pdftoppm, mutool draw). Not a test.
 //
-// Usage: annotation_screenshots <output folder>
+// Usage: annotation_screenshots <output folder> [language code, e.g. de_DE]
 
+#include "languagemanager.h"
 #include "pdfannotationlayer.h"
 #include "pdfannotationmodel.h"
 #include "pdfcommentspanel.h"
@@ -28,6 +29,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString folder = QApplication::arguments().value(1, u"."_s);
     QDir().mkpath(folder);
+    const QString language = QApplication::arguments().value(2);
+    if (!language.isEmpty())
+        LanguageManager::instance().setLanguage(language);
     shots::setFolder(folder);
     const QString source = fixtures::textPdf(QDir(folder).filePath(u"annotations-source.pdf"_s), 2);
 
