@@ -36,7 +36,6 @@ public:
     const PdfPageLink *linkAt(const QPoint &viewportPos, int *row = nullptr);
     // The selected text's line boxes, in page points before the user's rotation.
     QList<QPolygonF> selectionQuads() const { return m_quads; }
-    bool isSelecting() const { return m_selecting; }
 
     int pageRowAt(const QPoint &viewportPos) const;
     // Between viewport positions and page points before the user's rotation.
