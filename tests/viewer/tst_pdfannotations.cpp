@@ -233,6 +233,8 @@ private Q_SLOTS:
     void reorganiseKeepsAnnotations_data();
     void reorganiseKeepsAnnotations();
     void forbiddenFileRefusesTools();
+    void editDrawnAnnotation_data();
+    void editDrawnAnnotation();
     void fillForm();
     void flattenAtSaveAs_data();
     void flattenAtSaveAs();
@@ -441,6 +443,59 @@ void TestPdfAnnotations::reorganiseKeepsAnnotations()
     annotations->waitUntilLoaded();
     QTRY_COMPARE(annotations->annotations(1).size(), 1);
     QVERIFY(annotations->annotations(1).first().ref.fromFile);
+}
+
+void TestPdfAnnotations::editDrawnAnnotation_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QRectF>("expected"); // the rectangle's stroke box afterwards, page points
+    // Drawn from (250, 300) to (350, 400) with a 2-point line.
+    QTest::newRow("move") << u"move"_s << QRectF(290, 260, 100, 100);
+    QTest::newRow("resize") << u"resize"_s << QRectF(250, 300, 160, 60);
+    QTest::newRow("undo a move") << u"undo"_s << QRectF(250, 300, 100, 100);
+}
+
+void TestPdfAnnotations::editDrawnAnnotation()
+{
+    QFETCH(QString, edit);
+    QFETCH(QRectF, expected);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"edit-%1.pdf"_s.arg(edit)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    viewer.annotationModel()->waitUntilLoaded();
+    clickTool(viewer, u"rectangle"_s);
+    drag(viewer, 0, {250, 300}, {350, 400});
+    clickTool(viewer, u"rectangle"_s); // the tool goes down again: clicks select
+    QVERIFY(viewer.annotationLayer()->tool().isEmpty());
+
+    if (edit == "resize"_L1) {
+        // The handle sits on the lower right corner of what the rectangle draws.
+        const QRectF bounds = PdfEditorBackend::annotationBounds(
+            viewer.annotationModel()->annotations(0).first().annotation);
+        QTest::mouseClick(viewer.documentView()->viewport(), Qt::LeftButton, {},
+                          toViewport(viewer, 0, QPointF(300, 300)));
+        drag(viewer, 0, bounds.bottomRight(), QPointF(410, 360));
+    } else {
+        // Grabbed on its edge, moved 40 right and 40 up.
+        drag(viewer, 0, {250, 350}, {290, 310});
+    }
+    if (edit == "undo"_L1)
+        viewer.undoManager()->undoStack()->undo();
+    QCOMPARE(viewer.undoManager()->undoStack()->index(), edit == "undo"_L1 ? 1 : 2);
+
+    const QString target = m_dir.filePath(u"edited-%1.pdf"_s.arg(edit));
+    QVERIFY(viewer.saveAs(target));
+    const QList<ReadAnnotation> read = readAnnotations(target, 0);
+    QCOMPARE(read.size(), 1);
+    // Back in PDF space (842 points high), the stroke box widened by its pad.
+    const QRectF got(QPointF(read.first().rect.left(), 842 - read.first().rect.bottom()),
+                     QPointF(read.first().rect.right(), 842 - read.first().rect.top()));
+    QVERIFY2(
+        qAbs(got.left() - expected.left()) < 3 && qAbs(got.top() - expected.top()) < 3 &&
+            qAbs(got.right() - expected.right()) < 3 && qAbs(got.bottom() - expected.bottom()) < 3,
+        qPrintable(
+            u"%1 %2 %3 %4"_s.arg(got.left()).arg(got.top()).arg(got.right()).arg(got.bottom())));
 }
 
 void TestPdfAnnotations::forbiddenFileRefusesTools()
