@@ -104,6 +104,57 @@ QRectF PdfEditorBackend::annotationBounds(const PdfAnnotation &a)
     return bounds;
 }
 
+void PdfEditorBackend::paintFormValue(QPainter *painter, const PdfFormField &field,
+                                      const QRectF &rect)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    // The page shows the file's value underneath.
+    painter->fillRect(rect, Qt::white);
+    const QColor ink(0x17, 0x20, 0x33);
+    const bool on = !field.value.isEmpty() && field.value == field.onState;
+    if (field.kind == PdfFormField::Kind::CheckBox && on) {
+        painter->setPen(QPen(ink, std::max(rect.height() / 8, 0.5), Qt::SolidLine, Qt::RoundCap,
+                             Qt::RoundJoin));
+        painter->drawPolyline(
+            QPolygonF({rect.topLeft() + QPointF(rect.width() * 0.2, rect.height() * 0.55),
+                       rect.topLeft() + QPointF(rect.width() * 0.42, rect.height() * 0.78),
+                       rect.topLeft() + QPointF(rect.width() * 0.8, rect.height() * 0.25)}));
+    } else if (field.kind == PdfFormField::Kind::Radio && on) {
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(ink);
+        const double r = std::min(rect.width(), rect.height()) * 0.25;
+        painter->drawEllipse(rect.center(), r, r);
+    } else if (field.kind == PdfFormField::Kind::Text || field.kind == PdfFormField::Kind::Choice) {
+        // The painter's units may be points: the size is set in them, not in pixels.
+        const double size = std::clamp(rect.height() * 0.6, 1.0, 28.0);
+        QFont font(QStringLiteral("Helvetica"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(100);
+        painter->setFont(font);
+        painter->setPen(ink);
+        const double shrink = size / 100;
+        painter->translate(rect.left() + rect.height() * 0.1, rect.center().y());
+        painter->scale(shrink, shrink);
+        painter->drawText(
+            QRectF(0, -rect.height() / shrink / 2, rect.width() / shrink, rect.height() / shrink),
+            Qt::AlignLeft | Qt::AlignVCenter, field.value);
+    }
+    painter->restore();
+}
+
+void PdfEditorBackend::paintFormValues(QPainter *painter, const QList<PdfFormField> &fields,
+                                       const QSizeF &pageSize, int rotation, double scale)
+{
+    if (fields.isEmpty())
+        return;
+    painter->save();
+    painter->setTransform(userTurn(pageSize, rotation) * QTransform::fromScale(scale, scale), true);
+    for (const PdfFormField &field : fields)
+        paintFormValue(painter, field, field.rect);
+    painter->restore();
+}
+
 void PdfEditorBackend::paintAnnotations(QPainter *painter, const QList<PdfAnnotation> &annotations,
                                         const QSizeF &pageSize, int rotation, double scale)
 {

@@ -10,6 +10,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <list>
 #include <map>
@@ -1039,6 +1040,89 @@ void copyCaughtMessage(fz_context *ctx, char *buffer)
     const char *text = fz_caught_message(ctx);
     std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", ErrorTextSize - 1);
     buffer[ErrorTextSize - 1] = '\0';
+}
+
+namespace {
+
+constexpr int MaxWidgets = 512;
+constexpr int WidgetNameSize = 256;
+
+struct RawWidget
+{
+    char name[WidgetNameSize];
+    char onState[64];
+    float x0, y0, x1, y1;
+    int button;
+};
+
+void copyText(char *to, size_t size, const char *from)
+{
+    std::snprintf(to, size, "%s", from ? from : "");
+}
+
+int widgetsRaw(fz_context *ctx, pdf_document *doc, int index, RawWidget *widgets, int *count,
+               char *error)
+{
+    pdf_page *page = nullptr;
+    int ok = 1;
+    fz_var(page);
+    fz_var(ok);
+    *count = 0;
+    fz_try(ctx)
+    {
+        page = pdf_load_page(ctx, doc, index);
+        const fz_rect bounds = fz_bound_page(ctx, reinterpret_cast<fz_page *>(page));
+        for (pdf_annot *widget = pdf_first_widget(ctx, page); widget && *count < MaxWidgets;
+             widget = pdf_next_widget(ctx, widget)) {
+            RawWidget &out = widgets[*count];
+            pdf_obj *field = pdf_annot_obj(ctx, widget);
+            char *name = pdf_field_name(ctx, field);
+            copyText(out.name, sizeof(out.name), name);
+            fz_free(ctx, name);
+            const enum pdf_widget_type type = pdf_widget_type(ctx, widget);
+            out.button = type == PDF_WIDGET_TYPE_CHECKBOX      ? 1
+                         : type == PDF_WIDGET_TYPE_RADIOBUTTON ? 2
+                                                               : 0;
+            copyText(out.onState, sizeof(out.onState),
+                     out.button ? pdf_to_name(ctx, pdf_button_field_on_state(ctx, field)) : "");
+            const fz_rect box = pdf_bound_widget(ctx, widget);
+            out.x0 = box.x0 - bounds.x0;
+            out.y0 = box.y0 - bounds.y0;
+            out.x1 = box.x1 - bounds.x0;
+            out.y1 = box.y1 - bounds.y0;
+            ++*count;
+        }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_page(ctx, reinterpret_cast<fz_page *>(page));
+    }
+    fz_catch(ctx)
+    {
+        copyCaughtMessage(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
+} // namespace
+
+bool widgetBoxes(const DocumentRef &doc, int index, QList<WidgetBox> *boxes, QString *message)
+{
+    std::vector<RawWidget> raw(MaxWidgets);
+    int count = 0;
+    char error[ErrorTextSize] = {};
+    if (!widgetsRaw(doc.context(), doc.get(), index, raw.data(), &count, error)) {
+        *message = QString::fromUtf8(error);
+        return false;
+    }
+    boxes->clear();
+    for (int i = 0; i < count; ++i) {
+        const RawWidget &w = raw[size_t(i)];
+        boxes->append({QString::fromUtf8(w.name), QRectF(QPointF(w.x0, w.y0), QPointF(w.x1, w.y1)),
+                       QString::fromUtf8(w.onState), w.button});
+    }
+    return true;
 }
 
 } // namespace mupdf

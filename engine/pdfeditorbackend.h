@@ -229,6 +229,11 @@ public:
                                QList<QList<PdfFormField>> *pages, QString *message);
     // Everything an annotation draws, in its page's points.
     static QRectF annotationBounds(const PdfAnnotation &annotation);
+    // Draws a form field's value into rect (white underneath), in the painter's units; and the
+    // values of a page's fields over a page image as paintAnnotations places annotations.
+    static void paintFormValue(QPainter *painter, const PdfFormField &field, const QRectF &rect);
+    static void paintFormValues(QPainter *painter, const QList<PdfFormField> &fields,
+                                const QSizeF &pageSize, int rotation, double scale);
     // Draws annotations over a page image: scale is pixels per point, rotation the user's
     // clockwise turn of a page whose own size (points, as it shows itself) is pageSize.
     static void paintAnnotations(QPainter *painter, const QList<PdfAnnotation> &annotations,

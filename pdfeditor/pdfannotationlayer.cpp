@@ -807,31 +807,9 @@ void PdfAnnotationLayer::paintFields(QPainter &painter, int row)
         const PdfFormField &field = fields.at(i);
         const QRectF rect = viewportRect(row, field.rect);
         const bool focused = row == m_fieldRow && i == m_fieldIndex;
-        if (entry->fieldValues.contains(field.name)) {
-            // Filled here: the page image still shows the file's value underneath.
-            painter.fillRect(rect, Qt::white);
-            painter.setPen(QColor(0x17, 0x20, 0x33));
-            const bool on = !field.value.isEmpty() && field.value == field.onState;
-            if (field.kind == PdfFormField::Kind::CheckBox && on) {
-                painter.setPen(QPen(QColor(0x17, 0x20, 0x33), std::max(1.5, rect.height() / 8)));
-                painter.drawPolyline(QPolygonF(
-                    {rect.topLeft() + QPointF(rect.width() * 0.2, rect.height() * 0.55),
-                     rect.topLeft() + QPointF(rect.width() * 0.42, rect.height() * 0.78),
-                     rect.topLeft() + QPointF(rect.width() * 0.8, rect.height() * 0.25)}));
-            } else if (field.kind == PdfFormField::Kind::Radio && on) {
-                painter.setBrush(QColor(0x17, 0x20, 0x33));
-                const double r = std::min(rect.width(), rect.height()) * 0.25;
-                painter.drawEllipse(rect.center(), r, r);
-                painter.setBrush(Qt::NoBrush);
-            } else if (field.kind == PdfFormField::Kind::Text ||
-                       field.kind == PdfFormField::Kind::Choice) {
-                QFont font = painter.font();
-                font.setPixelSize(std::clamp(int(rect.height() * 0.6), 6, 28));
-                painter.setFont(font);
-                painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                                 field.value);
-            }
-        }
+        // Filled here: the page image still shows the file's value underneath.
+        if (entry->fieldValues.contains(field.name))
+            PdfEditorBackend::paintFormValue(&painter, field, rect);
         painter.setPen(focused ? QPen(QColor(0x4F, 0x46, 0xE5), 2)
                                : QPen(QColor(0x4F, 0x46, 0xE5, 90), 1));
         painter.setBrush(focused ? QBrush(Qt::NoBrush) : QBrush(QColor(0x4F, 0x46, 0xE5, 18)));

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -104,6 +105,17 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 // annotations not drawn.
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
               const QSize &pageSize = {}, const QPoint &offset = {}, const QList<int> &hidden = {});
+
+// A form field widget of a page: its field's full name, its box on the page as it shows itself
+// (points, origin top left) and, for check boxes and radio buttons, the state it stands for.
+struct WidgetBox
+{
+    QString name;
+    QRectF rect;
+    QString onState;
+    int button = 0; // 1 check box, 2 radio button
+};
+bool widgetBoxes(const DocumentRef &doc, int index, QList<WidgetBox> *boxes, QString *message);
 
 // Writes an RGB888 image as a PNG file recording dpi; MuPDF's writer is faster than Qt's at a
 // like size.
