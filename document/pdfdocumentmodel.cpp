@@ -115,6 +115,9 @@ PdfSourcePage PdfDocumentModel::toSourcePage(const PdfPageEntry &entry)
         page.stampPosition = entry.numbering.position;
         page.stampFontSize = entry.numbering.fontSize;
     }
+    page.annotations = entry.annotations;
+    page.hiddenAnnotations = entry.hiddenAnnotations;
+    page.fieldValues = entry.fieldValues;
     return page;
 }
 

@@ -31,6 +31,7 @@ public:
         StampTextRole,
         // The file under the page changed: the same page draws differently now.
         PixelsRole,
+        AnnotationsRole,
     };
     // What a dataChanged tells views that draw pages: drawn anew (pixels, rotation, stamps) or
     // only laid out again (size).
@@ -78,6 +79,10 @@ public:
     QList<PdfPageId> duplicatePages(const QList<PdfPageId> &ids);
     void removePages(const QList<PdfPageId> &ids);
     void rotatePages(const QList<PdfPageId> &ids, int degrees);
+    // Replaces the annotations of a page (pdfannotationedits.cpp); false when nothing changed.
+    bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
+                            const QList<int> &hidden);
+    bool setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values);
     // Gives every page these page numbers (disabled numbering removes them). False when
     // nothing changed.
     bool setPageNumbering(const PdfPageNumbering &numbering);

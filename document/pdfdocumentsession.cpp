@@ -237,6 +237,7 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     m_job->target = target;
     m_job->pages = m_model->sourcePages();
     m_job->options = writeOptions();
+    m_job->options.flattenAnnotations = std::exchange(m_flattenNextSave, false);
     m_saving = true;
     m_registry->beginWrite(target);
     const std::shared_ptr<SaveJob> job = m_job;
@@ -326,6 +327,9 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         int row = 0;
         int rotation = 0;
         PdfPageNumbering numbering;
+        QList<PdfAnnotation> annotations;
+        QList<int> hiddenAnnotations;
+        QMap<QString, QString> fieldValues;
     };
     QHash<QPair<QString, int>, Place> places;
     QList<PdfPageEntry> rebound = current;
@@ -334,7 +338,8 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         if (!entry.sourcePath.isEmpty()) {
             const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
             if (!places.contains(place))
-                places.insert(place, {int(i), entry.rotation, entry.numbering});
+                places.insert(place, {int(i), entry.rotation, entry.numbering, entry.annotations,
+                                      entry.hiddenAnnotations, entry.fieldValues});
         }
         PdfPageEntry &saved = rebound[i];
         saved.sourcePath = target;
@@ -347,6 +352,10 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         // The file holds the numbers now; drawing them again would show them twice.
         saved.numbering = {};
         saved.stampText.clear();
+        // Annotations are the file's own now.
+        saved.annotations.clear();
+        saved.hiddenAnnotations.clear();
+        saved.fieldValues.clear();
     }
 
     // The history follows: pages that went into the saved file are read from there; pages of
@@ -373,6 +382,13 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
                 moved.numbering = {};
                 moved.stampText.clear();
             }
+            if (entry.annotations != place->annotations ||
+                entry.hiddenAnnotations != place->hiddenAnnotations ||
+                entry.fieldValues != place->fieldValues)
+                return std::nullopt; // written into the file: no step can take them off again
+            moved.annotations.clear();
+            moved.hiddenAnnotations.clear();
+            moved.fieldValues.clear();
             moved.sourcePath = target;
             moved.password = password;
             moved.sourcePageIndex = place->row;

@@ -58,6 +58,8 @@ public:
     bool isModified() const;
     // Outputs of this document keep the protection of its file.
     PdfWriteOptions writeOptions() const;
+    // The next save draws annotations and form fields into the pages.
+    void setFlattenNextSave(bool flatten) { m_flattenNextSave = flatten; }
     // Every file the pages or the undo history read, the document's own file included.
     QStringList referencedFiles() const;
     bool usesFile(const QString &fileKey) const;
@@ -133,4 +135,5 @@ private:
     FileChangeWatcher *m_watcher = nullptr;
     std::unique_ptr<QTemporaryDir> m_stash;
     mutable QHash<QString, QString> m_keys;
+    bool m_flattenNextSave = false;
 };

@@ -42,6 +42,12 @@ struct PdfPageEntry
     bool edited = false;
     PdfPageNumbering numbering;
     QString stampText; // the number shown, kept up to date by the model
+    // Annotations added or edited here, and the file's own ones left out (positions in the
+    // source page's /Annots); they move with the page.
+    QList<PdfAnnotation> annotations;
+    QList<int> hiddenAnnotations;
+    QMap<QString, QString> fieldValues; // form fields filled on this page, by name
+    quint64 annotationVersion = 0;      // new for every change, for the images drawn of the page
 
     friend bool operator==(const PdfPageEntry &, const PdfPageEntry &) = default;
 };

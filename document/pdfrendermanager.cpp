@@ -128,6 +128,12 @@ QList<quint64> PdfRenderManager::requestRenders(const QList<PdfPageEntry> &entri
         }
 
         job.sources.append(PdfDocumentModel::toSourcePage(entry));
+        // The reading view draws the page's own annotations and form values over its images as
+        // they change.
+        if (purpose == PdfRenderPurpose::Page) {
+            job.sources.last().annotations.clear();
+            job.sources.last().fieldValues.clear();
+        }
         job.pageIds.append(entry.id);
         job.sizes.append(size);
         job.regions.append(region);
@@ -269,11 +275,16 @@ QString PdfRenderManager::cacheKey(const PdfPageEntry &entry, const QSize &targe
                                                 .arg(region.y())
                                                 .arg(region.width())
                                                 .arg(region.height());
+    const QString hidden = entry.hiddenAnnotations.isEmpty() &&
+                                   ((entry.annotations.isEmpty() && entry.fieldValues.isEmpty()) ||
+                                    purpose == PdfRenderPurpose::Page)
+                               ? QString()
+                               : QStringLiteral("|annotations %1").arg(entry.annotationVersion);
     if (!entry.numbering.enabled)
-        return key + part;
+        return key + hidden + part;
     return key +
            QStringLiteral("|%1|%2|%3")
                .arg(entry.stampText, QString::number(int(entry.numbering.position)),
                     QString::number(entry.numbering.fontSize)) +
-           part;
+           hidden + part;
 }

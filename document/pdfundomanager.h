@@ -51,6 +51,10 @@ public:
     // page (a new version of that file), as one undo step named text; false when no page
     // reads one of them.
     bool replaceSourceFiles(const QString &text, const QHash<QString, QString> &replacements);
+    // One step named text (pdfannotationedits.cpp).
+    bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
+                            const QList<int> &hidden, const QString &text);
+    bool setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values);
 
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,

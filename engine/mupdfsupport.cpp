@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <list>
 #include <map>
@@ -445,7 +446,40 @@ struct DrawTarget
     int pageHeight;
     int x;
     int y;
+    // Positions in the page's /Annots of annotations left out of the drawing.
+    const int *hidden;
+    int hiddenCount;
 };
+
+int isHidden(fz_context *ctx, pdf_obj *annots, pdf_obj *annot, const DrawTarget &target)
+{
+    for (int h = 0; h < target.hiddenCount; ++h) {
+        pdf_obj *item = pdf_array_get(ctx, annots, target.hidden[h]);
+        if (item && (item == annot || (pdf_is_indirect(ctx, item) &&
+                                       pdf_to_num(ctx, item) == pdf_to_num(ctx, annot))))
+            return 1;
+    }
+    return 0;
+}
+
+// The page with its annotations, but those the target hides.
+void runPage(fz_context *ctx, fz_page *page, fz_device *device, fz_matrix ctm,
+             const DrawTarget &target)
+{
+    if (target.hiddenCount <= 0) {
+        fz_run_page(ctx, page, device, ctm, nullptr);
+        return;
+    }
+    pdf_page *pdfPage = reinterpret_cast<pdf_page *>(page);
+    fz_run_page_contents(ctx, page, device, ctm, nullptr);
+    pdf_obj *annots = pdf_dict_get(ctx, pdfPage->obj, PDF_NAME(Annots));
+    for (pdf_annot *annot = pdf_first_annot(ctx, pdfPage); annot;
+         annot = pdf_next_annot(ctx, annot)) {
+        if (!isHidden(ctx, annots, pdf_annot_obj(ctx, annot), target))
+            pdf_run_annot(ctx, annot, device, ctm, nullptr);
+    }
+    fz_run_page_widgets(ctx, page, device, ctm, nullptr);
+}
 
 int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const DrawTarget &target,
             char *error)
@@ -480,7 +514,7 @@ int drawRaw(fz_context *ctx, pdf_document *doc, int index, int rotation, const D
                                          target.samples);
         fz_clear_pixmap_with_value(ctx, pixmap, 255);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
-        fz_run_page(ctx, page, device, ctm, nullptr);
+        runPage(ctx, page, device, ctm, target);
         fz_close_device(ctx, device);
     }
     fz_always(ctx)
@@ -888,7 +922,7 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 }
 
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
-              const QSize &pageSize, const QPoint &offset)
+              const QSize &pageSize, const QPoint &offset, const QList<int> &hidden)
 {
     PixelLayout layout;
     switch (image->format()) {
@@ -908,17 +942,25 @@ bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QS
     if (QSysInfo::ByteOrder != QSysInfo::LittleEndian && layout != PixelLayout::Rgb24) {
         // 32-bit pixels are stored ARGB in memory there: draw RGB and widen through Qt.
         QImage rgb(image->size(), QImage::Format_RGB888);
-        if (rgb.isNull() || !drawPage(doc, index, rotation, &rgb, message, pageSize, offset))
+        if (rgb.isNull() ||
+            !drawPage(doc, index, rotation, &rgb, message, pageSize, offset, hidden))
             return false;
         *image = rgb.convertToFormat(image->format());
         return true;
     }
     char error[ErrorTextSize] = {};
     const QSize page = pageSize.isEmpty() ? image->size() : pageSize;
-    const DrawTarget target{
-        image->width(), image->height(), static_cast<int>(image->bytesPerLine()),
-        image->bits(),  layout,          page.width(),
-        page.height(),  offset.x(),      offset.y()};
+    const DrawTarget target{image->width(),
+                            image->height(),
+                            static_cast<int>(image->bytesPerLine()),
+                            image->bits(),
+                            layout,
+                            page.width(),
+                            page.height(),
+                            offset.x(),
+                            offset.y(),
+                            hidden.constData(),
+                            int(hidden.size())};
     if (!drawRaw(doc.context(), doc.get(), index, rotation, target, error)) {
         *message =
             QStringLiteral("Page %1 could not be drawn (%2).").arg(index + 1).arg(text(error));
@@ -977,6 +1019,89 @@ void copyCaughtMessage(fz_context *ctx, char *buffer)
     const char *text = fz_caught_message(ctx);
     std::strncpy(buffer, text && *text ? text : "unknown MuPDF error", ErrorTextSize - 1);
     buffer[ErrorTextSize - 1] = '\0';
+}
+
+namespace {
+
+constexpr int MaxWidgets = 512;
+constexpr int WidgetNameSize = 256;
+
+struct RawWidget
+{
+    char name[WidgetNameSize];
+    char onState[64];
+    float x0, y0, x1, y1;
+    int button;
+};
+
+void copyText(char *to, size_t size, const char *from)
+{
+    std::snprintf(to, size, "%s", from ? from : "");
+}
+
+int widgetsRaw(fz_context *ctx, pdf_document *doc, int index, RawWidget *widgets, int *count,
+               char *error)
+{
+    pdf_page *page = nullptr;
+    int ok = 1;
+    fz_var(page);
+    fz_var(ok);
+    *count = 0;
+    fz_try(ctx)
+    {
+        page = pdf_load_page(ctx, doc, index);
+        const fz_rect bounds = fz_bound_page(ctx, reinterpret_cast<fz_page *>(page));
+        for (pdf_annot *widget = pdf_first_widget(ctx, page); widget && *count < MaxWidgets;
+             widget = pdf_next_widget(ctx, widget)) {
+            RawWidget &out = widgets[*count];
+            pdf_obj *field = pdf_annot_obj(ctx, widget);
+            char *name = pdf_field_name(ctx, field);
+            copyText(out.name, sizeof(out.name), name);
+            fz_free(ctx, name);
+            const enum pdf_widget_type type = pdf_widget_type(ctx, widget);
+            out.button = type == PDF_WIDGET_TYPE_CHECKBOX      ? 1
+                         : type == PDF_WIDGET_TYPE_RADIOBUTTON ? 2
+                                                               : 0;
+            copyText(out.onState, sizeof(out.onState),
+                     out.button ? pdf_to_name(ctx, pdf_button_field_on_state(ctx, field)) : "");
+            const fz_rect box = pdf_bound_widget(ctx, widget);
+            out.x0 = box.x0 - bounds.x0;
+            out.y0 = box.y0 - bounds.y0;
+            out.x1 = box.x1 - bounds.x0;
+            out.y1 = box.y1 - bounds.y0;
+            ++*count;
+        }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_page(ctx, reinterpret_cast<fz_page *>(page));
+    }
+    fz_catch(ctx)
+    {
+        copyCaughtMessage(ctx, error);
+        ok = 0;
+    }
+    return ok;
+}
+
+} // namespace
+
+bool widgetBoxes(const DocumentRef &doc, int index, QList<WidgetBox> *boxes, QString *message)
+{
+    std::vector<RawWidget> raw(MaxWidgets);
+    int count = 0;
+    char error[ErrorTextSize] = {};
+    if (!widgetsRaw(doc.context(), doc.get(), index, raw.data(), &count, error)) {
+        *message = QString::fromUtf8(error);
+        return false;
+    }
+    boxes->clear();
+    for (int i = 0; i < count; ++i) {
+        const RawWidget &w = raw[size_t(i)];
+        boxes->append({QString::fromUtf8(w.name), QRectF(QPointF(w.x0, w.y0), QPointF(w.x1, w.y1)),
+                       QString::fromUtf8(w.onState), w.button});
+    }
+    return true;
 }
 
 } // namespace mupdf

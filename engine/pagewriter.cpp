@@ -1,5 +1,6 @@
 #include "pagewriter.h"
 
+#include "annotationwriter.h"
 #include "inkwell.h"
 #include "mupdfsupport.h"
 #include "outputreservations.h"
@@ -14,6 +15,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
@@ -294,6 +296,17 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
         const OutputPage &entry = outputs[static_cast<size_t>(i)];
         pagestamp::stampPage(*out, entry.page, entry.rotation, pages[i], stampFont);
     }
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const PdfSourcePage &spec = pages[i];
+        if (spec.annotations.isEmpty() && spec.hiddenAnnotations.isEmpty())
+            continue;
+        if (!stampFont.isInitialized())
+            stampFont = pagestamp::helveticaFont(*out);
+        const OutputPage &entry = outputs[static_cast<size_t>(i)];
+        const int own =
+            entry.input ? entry.input->ownRotation[static_cast<size_t>(entry.index)] : 0;
+        annotationwriter::writePage(*out, entry.page, spec, own, stampFont);
+    }
 
     std::vector<QPDFObjectHandle> kids;
     kids.reserve(outputs.size());
@@ -308,6 +321,9 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
     pagesRoot.replaceKey("/Count",
                          QPDFObjectHandle::newInteger(static_cast<long long>(kids.size())));
     out->updateAllPagesCache();
+    annotationwriter::fillForms(*out, kids, pages);
+    if (options.flattenAnnotations)
+        QPDFPageDocumentHelper(*out).flattenAnnotations();
 
     for (const OutputPage &entry : outputs) {
         if (!entry.input || entry.input == primary)

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 
 #include <cstdlib>
 #include <mutex>
@@ -193,9 +194,39 @@ QImage renderWith(const mupdf::DocumentRef &doc, const PdfSourcePage &page, cons
     if (page.blank || page.filePath.isEmpty())
         image.fill(Qt::white);
     else if (!mupdf::drawPage(doc, page.pageIndex, page.rotation, &image, message, size,
-                              part.topLeft()))
+                              part.topLeft(), page.hiddenAnnotations))
         return {};
     pagestamp::paintOnImage(&image, page, size, part.topLeft());
+    QList<PdfFormField> filled;
+    QList<mupdf::WidgetBox> widgets;
+    QString ignored;
+    if (!page.fieldValues.isEmpty() && doc &&
+        mupdf::widgetBoxes(doc, page.pageIndex, &widgets, &ignored)) {
+        for (const mupdf::WidgetBox &widget : std::as_const(widgets)) {
+            const auto value = page.fieldValues.constFind(widget.name);
+            if (value == page.fieldValues.cend())
+                continue;
+            PdfFormField field;
+            field.kind = widget.button == 1   ? PdfFormField::Kind::CheckBox
+                         : widget.button == 2 ? PdfFormField::Kind::Radio
+                                              : PdfFormField::Kind::Text;
+            field.rect = widget.rect;
+            field.value = *value;
+            field.onState = widget.onState;
+            filled.append(field);
+        }
+    }
+    if (!page.annotations.isEmpty() || !filled.isEmpty()) {
+        QPainter painter(&image);
+        painter.translate(-part.topLeft());
+        const int turn = ((page.rotation % 360) + 360) % 360;
+        const double shownWidth =
+            turn == 90 || turn == 270 ? page.pageSize.height() : page.pageSize.width();
+        const double scale = size.width() / std::max(shownWidth, 1.0);
+        PdfEditorBackend::paintFormValues(&painter, filled, page.pageSize, page.rotation, scale);
+        PdfEditorBackend::paintAnnotations(&painter, page.annotations, page.pageSize, page.rotation,
+                                           scale);
+    }
     return image;
 }
 

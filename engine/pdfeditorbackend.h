@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QColor>
+#include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+
+class QPainter;
 
 // Where a page number sits on the page as it is shown (its rotation applied).
 enum class PdfStampPosition : qint32 {
@@ -17,6 +22,55 @@ enum class PdfStampPosition : qint32 {
     TopCenter = 3,
     TopRight = 4,
     TopLeft = 5,
+};
+
+// A markup annotation. Geometry is in points on the page as it shows itself (own /Rotate and
+// crop applied, origin at its top-left), before any rotation added by the user.
+struct PdfAnnotation
+{
+    enum class Type : qint32 {
+        Highlight = 0,
+        Underline = 1,
+        StrikeOut = 2,
+        Note = 3,
+        FreeText = 4,
+        Ink = 5,
+        Rectangle = 6,
+        Ellipse = 7,
+        Arrow = 8,
+        Other = 9, // a kind read from a file that is shown and can be deleted, not redrawn
+    };
+    Type type = Type::Rectangle;
+    QRectF rect;
+    QColor colour = QColor(0xE0, 0x52, 0x52);
+    double width = 2.0;     // line width, points
+    double opacity = 1.0;   // 0..1
+    QList<QPolygonF> quads; // text markup: one four-corner quad per line
+    QList<QPolygonF> paths; // ink strokes; an arrow's two ends
+    QString text;
+    QString author;
+    QDateTime modified;
+    double fontSize = 12.0; // free text
+    QString subtype;        // the file's /Subtype, for Other
+    int fileIndex = -1;     // position in the source page's /Annots, -1 when new
+
+    friend bool operator==(const PdfAnnotation &, const PdfAnnotation &) = default;
+};
+
+// One widget of a fillable form field, geometry as for annotations.
+struct PdfFormField
+{
+    enum class Kind : qint32 { Text = 0, CheckBox = 1, Radio = 2, Choice = 3 };
+    QString name; // fully qualified
+    Kind kind = Kind::Text;
+    QRectF rect;
+    QString value;   // text, the chosen option, or the state of a check box or radio button
+    QString onState; // check boxes and radio buttons: the state this widget stands for
+    QStringList options;
+    bool readOnly = false;
+    bool multiline = false;
+
+    friend bool operator==(const PdfFormField &, const PdfFormField &) = default;
 };
 
 // One page to write or render. A blank page has an empty path and index -1.
@@ -32,6 +86,13 @@ struct PdfSourcePage
     QString stampText;
     PdfStampPosition stampPosition = PdfStampPosition::BottomCenter;
     double stampFontSize = 10.0; // points
+    // Annotations added to the page, and positions in its /Annots of the file's own
+    // annotations left out (deleted, or replaced by an edited copy among annotations).
+    QList<PdfAnnotation> annotations;
+    QList<int> hiddenAnnotations;
+    // New values of the form fields whose widgets are on this page, by field name ("Off" turns
+    // check boxes and radio buttons off).
+    QMap<QString, QString> fieldValues;
 };
 
 struct PdfDocumentInfo
@@ -66,6 +127,8 @@ struct PdfWriteOptions
     // Empty: the output is written without encryption.
     QString protectionSource;
     QString protectionPassword;
+    // Annotations and form fields drawn into the page content instead of kept as annotations.
+    bool flattenAnnotations = false;
 };
 
 // One bookmark of a document. pageIndex is -1 when it leads nowhere inside the file.
@@ -156,6 +219,25 @@ public:
     // Text between two points of a page in reading order, or all of it (pagetext.cpp).
     static bool selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
                            bool wholePage, PdfTextSelection *selection, QString *message);
+    // The markup annotations of every page of a file (annotationreader.cpp); pages[i] for page i.
+    // *allowsAnnotating: the file's permissions let the password given add and change them.
+    static bool loadAnnotations(const QString &path, const QString &password,
+                                QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
+                                QString *message);
+    // The form field widgets of every page of a file, in tab order (annotationreader.cpp).
+    static bool loadFormFields(const QString &path, const QString &password,
+                               QList<QList<PdfFormField>> *pages, QString *message);
+    // Everything an annotation draws, in its page's points.
+    static QRectF annotationBounds(const PdfAnnotation &annotation);
+    // Draws a form field's value into rect (white underneath), in the painter's units; and the
+    // values of a page's fields over a page image as paintAnnotations places annotations.
+    static void paintFormValue(QPainter *painter, const PdfFormField &field, const QRectF &rect);
+    static void paintFormValues(QPainter *painter, const QList<PdfFormField> &fields,
+                                const QSizeF &pageSize, int rotation, double scale);
+    // Draws annotations over a page image: scale is pixels per point, rotation the user's
+    // clockwise turn of a page whose own size (points, as it shows itself) is pageSize.
+    static void paintAnnotations(QPainter *painter, const QList<PdfAnnotation> &annotations,
+                                 const QSizeF &pageSize, int rotation, double scale);
     // Every occurrence of needle in the page's text, ignoring case; none on a blank page.
     // *hasText (when given): whether the page has any text at all (a scan has none).
     static QList<PdfTextHit> findText(const PdfSourcePage &page, const QString &needle,

@@ -754,6 +754,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>النص:</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>تعديل التعليق</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>ملاحظة لاصقة</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>مربع نص</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>برتقالي</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>سمك الخط</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>‏%1 نقطة</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>العتامة</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>إضافة تعليق</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>تعديل التعليق</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>حذف التعليق</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>تمييز</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>تسطير</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>يتوسطه خط</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>ملاحظة لاصقة</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>مربع نص</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>رسم حر</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>شكل بيضاوي</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>تعليق آخر</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -770,6 +884,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>التبديل إلى ملاءمة العرض</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>الصفحة %1 · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>جارٍ قراءة التعليقات…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>لا يحتوي هذا المستند على تعليقات</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>تعديل النص</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>التعليقات</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1742,50 @@
         <source>在文件夹中显示</source>
         <translation>إظهار في المجلد</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>تمييز النص المحدد</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>تسطير النص المحدد</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>شطب النص المحدد</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>ملاحظة لاصقة</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>مربع نص</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>رسم حر</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>شكل بيضاوي</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>سهم</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>اللون وسمك الخط والعتامة</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>حذف التعليق المحدد</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1639,6 +1824,10 @@
     <message>
         <source>删除页码</source>
         <translation>إزالة أرقام الصفحات</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>تعبئة النموذج</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2003,30 @@
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>«%1» مفتوح في علامة تبويب أخرى وبه تغييرات غير محفوظة. سيؤدي الاستبدال إلى إغلاق علامة التبويب تلك وفقدان تغييراتها غير المحفوظة. هل تريد الاستبدال؟</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>تعذر إضافة التعليقات</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>لا تسمح أذونات ملف PDF هذا بإضافة التعليقات أو تعديلها.</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>هل تريد إبقاء التعليقات والنماذج قابلة للتعديل أم دمجها في الصفحات؟</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>بعد الدمج لا يمكن تعديلها أو حذفها، حتى في القارئات الأخرى.</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>الإبقاء عليها</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>دمج</translation>
     </message>
 </context>
 <context>

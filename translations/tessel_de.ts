@@ -750,6 +750,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Kommentar bearbeiten</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Deckkraft</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>Kommentar hinzufügen</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Kommentar bearbeiten</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>Kommentar löschen</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Unterstreichung</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>Durchstreichung</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Freihand</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>Anderer Kommentar</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -766,6 +880,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>Auf Breite einpassen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>Seite %1 · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>Kommentare werden gelesen…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>Dieses Dokument hat keine Kommentare</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>Kommentare</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1730,50 @@ Seiten %2-%3</translation>
         <source>在文件夹中显示</source>
         <translation>Im Ordner anzeigen</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>Ausgewählten Text markieren</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>Ausgewählten Text unterstreichen</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>Ausgewählten Text durchstreichen</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Freihand</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>Farbe, Linienstärke und Deckkraft</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>Ausgewählten Kommentar löschen</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1627,6 +1812,10 @@ Seiten %2-%3</translation>
     <message>
         <source>删除页码</source>
         <translation>Seitenzahlen entfernen</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>Formular ausfüllen</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1991,30 @@ Seiten %2-%3</translation>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>„%1“ ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Beim Ersetzen wird dieser Tab geschlossen und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>Kommentare können nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>Die Berechtigungen dieser PDF erlauben kein Hinzufügen oder Ändern von Kommentaren.</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>Kommentare und Formulare bearbeitbar lassen oder in die Seiten einbetten (reduzieren)?</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>Nach dem Reduzieren lassen sie sich auch in anderen Programmen nicht mehr bearbeiten oder löschen.</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>Beibehalten</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>Reduzieren</translation>
     </message>
 </context>
 <context>

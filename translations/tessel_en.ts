@@ -750,6 +750,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Edit comment</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Sticky note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Text box</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacity</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>Add comment</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Edit comment</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>Delete comment</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>Highlight</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>Strikethrough</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Sticky note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Text box</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Freehand</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>Other comment</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -766,6 +880,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>Switch to fit width</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>Page %1 · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>Reading comments…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>This document has no comments</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>Edit text</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>Comments</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1730,50 @@ Pages %2-%3</translation>
         <source>在文件夹中显示</source>
         <translation>Show in folder</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>Highlight selected text</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>Underline selected text</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>Strike through selected text</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Sticky note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Text box</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Freehand</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>Color, line width and opacity</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>Delete selected comment</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1627,6 +1812,10 @@ Pages %2-%3</translation>
     <message>
         <source>删除页码</source>
         <translation>Remove page numbers</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>Fill in form</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1991,30 @@ Pages %2-%3</translation>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>“%1” is open in another tab with unsaved changes. Replacing it closes that tab and its unsaved changes are lost. Replace it?</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>Cannot add comments</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>The permissions of this PDF do not allow adding or changing comments.</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>Keep comments and forms editable, or flatten them into the pages?</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>Once flattened, they can no longer be edited or deleted, in other readers either.</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>Keep comments</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>Flatten</translation>
     </message>
 </context>
 <context>

@@ -750,6 +750,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Editar comentario</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Cuadro de texto</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacidad</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>Añadir comentario</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Editar comentario</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>Eliminar comentario</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>Resaltado</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Cuadro de texto</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>A mano alzada</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>Otro comentario</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -766,6 +880,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>Ajustar al ancho</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>Página %1 · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>Leyendo comentarios…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>Este documento no tiene comentarios</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>Comentarios</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1730,50 @@ Páginas %2-%3</translation>
         <source>在文件夹中显示</source>
         <translation>Mostrar en la carpeta</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>Resaltar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>Subrayar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>Tachar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Cuadro de texto</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>A mano alzada</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>Color, grosor y opacidad</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>Eliminar el comentario seleccionado</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1627,6 +1812,10 @@ Páginas %2-%3</translation>
     <message>
         <source>删除页码</source>
         <translation>Quitar números de página</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>Rellenar formulario</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1991,30 @@ Páginas %2-%3</translation>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>«%1» está abierto en otra pestaña con cambios sin guardar. Al reemplazarlo, esa pestaña se cerrará y sus cambios sin guardar se perderán. ¿Reemplazar?</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>No se pueden añadir comentarios</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>Los permisos de este PDF no permiten añadir ni modificar comentarios.</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>¿Mantener los comentarios y formularios editables o acoplarlos a las páginas?</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>Una vez acoplados, ya no se podrán editar ni eliminar, tampoco en otros lectores.</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>Acoplar</translation>
     </message>
 </context>
 <context>

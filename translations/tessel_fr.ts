@@ -750,6 +750,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>Texte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Modifier le commentaire</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Zone de texte</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>%1&#xa0;pt</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacité</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>Ajouter un commentaire</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>Modifier le commentaire</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>Supprimer le commentaire</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>Surlignage</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Soulignement</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Zone de texte</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Dessin à main levée</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>Autre commentaire</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -766,6 +880,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>Ajuster à la largeur</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>Page %1 · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>Lecture des commentaires…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>Ce document n&apos;a aucun commentaire</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>Commentaires</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1730,50 @@ Pages %2-%3</translation>
         <source>在文件夹中显示</source>
         <translation>Afficher dans le dossier</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>Surligner le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>Souligner le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>Barrer le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>Zone de texte</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Dessin à main levée</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>Couleur, épaisseur et opacité</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>Supprimer le commentaire sélectionné</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1627,6 +1812,10 @@ Pages %2-%3</translation>
     <message>
         <source>删除页码</source>
         <translation>Supprimer les numéros de page</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>Remplir le formulaire</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1991,30 @@ Pages %2-%3</translation>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>« %1 » est ouvert dans un autre onglet avec des modifications non enregistrées. Le remplacer ferme cet onglet et ses modifications non enregistrées seront perdues. Remplacer ?</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>Impossible d&apos;ajouter des commentaires</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>Les autorisations de ce PDF ne permettent pas d&apos;ajouter ni de modifier des commentaires.</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>Conserver les commentaires et formulaires modifiables ou les aplatir dans les pages&#xa0;?</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>Une fois aplatis, ils ne peuvent plus être modifiés ni supprimés, même dans d&apos;autres lecteurs.</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>Aplatir</translation>
     </message>
 </context>
 <context>

@@ -749,6 +749,120 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationLayer</name>
+    <message>
+        <source>文字：</source>
+        <translation>テキスト：</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>注釈を編集</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>線の太さ</translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>不透明度</translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationModel</name>
+    <message>
+        <source>添加批注</source>
+        <translation>注釈を追加</translation>
+    </message>
+    <message>
+        <source>编辑批注</source>
+        <translation>注釈を編集</translation>
+    </message>
+    <message>
+        <source>删除批注</source>
+        <translation>注釈を削除</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation>ハイライト</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>フリーハンド</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>其他批注</source>
+        <translation>その他の注釈</translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -765,6 +879,33 @@
     <message>
         <source>切换为适合宽度</source>
         <translation>幅に合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommentsPanel</name>
+    <message>
+        <source>第 %1 页 · %2</source>
+        <translation>%1 ページ · %2</translation>
+    </message>
+    <message>
+        <source>正在读取批注…</source>
+        <translation>注釈を読み込み中…</translation>
+    </message>
+    <message>
+        <source>此文档没有批注</source>
+        <translation>このドキュメントには注釈がありません</translation>
+    </message>
+    <message>
+        <source>编辑文字</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>注釈</translation>
     </message>
 </context>
 <context>
@@ -1586,6 +1727,50 @@
         <source>在文件夹中显示</source>
         <translation>フォルダーに表示</translation>
     </message>
+    <message>
+        <source>高亮所选文字</source>
+        <translation>選択したテキストをハイライト</translation>
+    </message>
+    <message>
+        <source>为所选文字加下划线</source>
+        <translation>選択したテキストに下線</translation>
+    </message>
+    <message>
+        <source>为所选文字加删除线</source>
+        <translation>選択したテキストに取り消し線</translation>
+    </message>
+    <message>
+        <source>便笺</source>
+        <translation>付箋</translation>
+    </message>
+    <message>
+        <source>文本框</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>フリーハンド</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>四角形</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>颜色、线宽和不透明度</source>
+        <translation>色、線の太さ、不透明度</translation>
+    </message>
+    <message>
+        <source>删除所选批注</source>
+        <translation>選択した注釈を削除</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1624,6 +1809,10 @@
     <message>
         <source>删除页码</source>
         <translation>ページ番号を削除</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>フォームに入力</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1988,30 @@
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
         <translation>「%1」は別のタブで開かれており、未保存の変更があります。置き換えるとそのタブは閉じられ、未保存の変更は失われます。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>无法添加批注</source>
+        <translation>注釈を追加できません</translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许添加或修改批注。</source>
+        <translation>このPDFの権限設定では、注釈の追加や変更はできません。</translation>
+    </message>
+    <message>
+        <source>批注和表单要保留为可编辑的批注，还是扁平化到页面中？</source>
+        <translation>注釈とフォームを編集可能なまま残しますか、それともページに統合しますか？</translation>
+    </message>
+    <message>
+        <source>扁平化后，其他阅读器也无法再编辑或删除它们。</source>
+        <translation>統合すると、他のリーダーでも編集や削除ができなくなります。</translation>
+    </message>
+    <message>
+        <source>保留批注</source>
+        <translation>注釈を残す</translation>
+    </message>
+    <message>
+        <source>扁平化</source>
+        <translation>統合</translation>
     </message>
 </context>
 <context>

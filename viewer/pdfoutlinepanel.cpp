@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 #include <QTreeView>
@@ -22,14 +23,14 @@ QString outlineStyle()
 {
     return uR"(
 QWidget#pdfSidebarTabs { background: %1; border: 1px solid %2; border-radius: 8px; }
-QToolButton#pdfSidebarThumbnailsTab, QToolButton#pdfSidebarOutlineTab {
+QToolButton#pdfSidebarThumbnailsTab, QToolButton#pdfSidebarOutlineTab, QToolButton#pdfSidebarExtraTab {
     border: none; border-radius: 6px; padding: 4px 2px; color: %3; font-size: 12px;
     background: transparent;
 }
-QToolButton#pdfSidebarThumbnailsTab:hover, QToolButton#pdfSidebarOutlineTab:hover {
+QToolButton#pdfSidebarThumbnailsTab:hover, QToolButton#pdfSidebarOutlineTab:hover, QToolButton#pdfSidebarExtraTab:hover {
     background: %4;
 }
-QToolButton#pdfSidebarThumbnailsTab:checked, QToolButton#pdfSidebarOutlineTab:checked {
+QToolButton#pdfSidebarThumbnailsTab:checked, QToolButton#pdfSidebarOutlineTab:checked, QToolButton#pdfSidebarExtraTab:checked {
     background: %5; color: %6;
 }
 QTreeView#pdfOutlineTree {
@@ -146,6 +147,40 @@ void PdfOutlinePanel::showOutline(bool show)
     setVisible(show && m_strip);
     if (show)
         setCurrentPage(m_currentPage);
+}
+
+void PdfOutlinePanel::addPanelTab(const QString &icon, const QString &toolTip, QWidget *panel)
+{
+    auto *column = m_strip ? qobject_cast<QVBoxLayout *>(m_strip->layout()) : nullptr;
+    if (!column)
+        return;
+    auto *tab = new QToolButton(m_tabs);
+    tab->setObjectName(u"pdfSidebarExtraTab"_s);
+    // Narrow whatever the language, so that the two named tabs keep their room.
+    tab->setIcon(QIcon(icon));
+    tab->setIconSize(QSize(16, 16));
+    tab->setToolTip(toolTip);
+    tab->setAccessibleName(toolTip);
+    tab->setCheckable(true);
+    tab->setCursor(Qt::PointingHandCursor);
+    tab->setFixedWidth(34);
+    m_tabGroup->addButton(tab);
+    m_tabs->layout()->addWidget(tab);
+    column->addWidget(panel, 1);
+    panel->hide();
+    m_extraTabs.append({tab, panel});
+    // The group turns the other tab off first; its panels are back before this one hides them.
+    connect(tab, &QToolButton::toggled, this, [this, panel](bool on) {
+        if (on && m_strip) {
+            m_strip->listView()->setVisible(false);
+            m_strip->insertDropZone()->setVisible(false);
+        }
+        if (!on && m_strip && m_thumbnailsTab->isChecked()) {
+            m_strip->listView()->setVisible(true);
+            m_strip->insertDropZone()->setVisible(true);
+        }
+        panel->setVisible(on);
+    });
 }
 
 void PdfOutlinePanel::setCurrentPage(int row)

@@ -28,6 +28,9 @@ public:
     bool isOutlineShown() const { return m_outlineShown; }
     // Marks the bookmark of the page the reader is on.
     void setCurrentPage(int row);
+    // One more tab after the bookmarks, an icon named by its tool tip: panel takes the strip's
+    // place while its tab is on.
+    void addPanelTab(const QString &icon, const QString &toolTip, QWidget *panel);
 
     PdfOutlineModel *outlineModel() const { return m_outline; }
 
@@ -52,5 +55,6 @@ private:
     QButtonGroup *m_tabGroup = nullptr;
     PdfThumbnailPanel *m_strip = nullptr;
     bool m_outlineShown = false;
+    QList<std::pair<QToolButton *, QWidget *>> m_extraTabs;
     int m_currentPage = 0;
 };

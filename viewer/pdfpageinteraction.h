@@ -34,6 +34,13 @@ public:
     bool copySelection();
     // Where a link on the page at row leads, by a viewport position; for tests and tool tips.
     const PdfPageLink *linkAt(const QPoint &viewportPos, int *row = nullptr);
+    // The selected text's line boxes, in page points before the user's rotation.
+    QList<QPolygonF> selectionQuads() const { return m_quads; }
+
+    int pageRowAt(const QPoint &viewportPos) const;
+    // Between viewport positions and page points before the user's rotation.
+    QPointF toPage(int row, const QPoint &viewportPos) const;
+    QPointF toViewport(int row, const QPointF &pagePoint) const;
 
 Q_SIGNALS:
     void pageRequested(int row);
@@ -44,9 +51,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int pageRowAt(const QPoint &viewportPos) const;
-    QPointF toPage(int row, const QPoint &viewportPos) const;
-    QPointF toViewport(int row, const QPointF &pagePoint) const;
     void updateSelection(const QPoint &viewportPos);
     void followLink(int row, const PdfPageLink &link);
     void updateHoverCursor(const QPoint &viewportPos);

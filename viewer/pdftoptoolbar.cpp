@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +39,7 @@ QString barStyleSheet()
 #pdfTopToolBar QPushButton:hover { background: %3; border-color: %4; }
 #pdfTopToolBar QPushButton:pressed { background: %5; }
 #pdfTopToolBar QPushButton:checked { color: %6; background: %7; border-color: %8; }
+#pdfTopToolBar QPushButton[annotationActive="true"] { color: %6; background: %7; border-color: %8; }
 #pdfTopToolBar QPushButton:disabled { color: %9; background: transparent; border-color: transparent; }
 )"_s.arg(Theme::surface, Theme::textPrimary, Theme::lightSurface, Theme::border,
          Theme::hoverSurface, Theme::toolCheckedText, Theme::toolChecked, Theme::toolCheckedBorder,
@@ -182,7 +184,7 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     // The menu's chevron (14 px) comes on top of the side paddings.
     m_toolsButton->setFixedSize(std::max(110, 11 + 27 + 6 + labelWidth + 27 + 2 + 14), 42);
 
-    // Annotation actions: only the hand tool so far; other ids would become plain buttons.
+    // Annotation actions: the hand tool, then plain buttons that name their action.
     m_annotationGroup = new QWidget(this);
     m_annotationGroup->setObjectName(u"pdfAnnotationGroup"_s);
     auto *annotationLayout = new QHBoxLayout(m_annotationGroup);
@@ -190,6 +192,17 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     annotationLayout->setSpacing(3);
     const QList<AnnotationAction> annotationActions = {
         {u"hand"_s, tr("手形工具"), ViewerIcons + u"hand.png"_s},
+        {u"highlight"_s, tr("高亮所选文字"), ViewerIcons + u"annot-highlight.png"_s},
+        {u"underline"_s, tr("为所选文字加下划线"), ViewerIcons + u"annot-underline.png"_s},
+        {u"strikeout"_s, tr("为所选文字加删除线"), ViewerIcons + u"annot-strikeout.png"_s},
+        {u"note"_s, tr("便笺"), ViewerIcons + u"annot-note.png"_s},
+        {u"freetext"_s, tr("文本框"), ViewerIcons + u"annot-freetext.png"_s},
+        {u"ink"_s, tr("手绘"), ViewerIcons + u"annot-ink.png"_s},
+        {u"rectangle"_s, tr("矩形"), ViewerIcons + u"annot-rectangle.png"_s},
+        {u"ellipse"_s, tr("椭圆"), ViewerIcons + u"annot-ellipse.png"_s},
+        {u"arrow"_s, tr("箭头"), ViewerIcons + u"annot-arrow.png"_s},
+        {u"style"_s, tr("颜色、线宽和不透明度"), ViewerIcons + u"annot-style.png"_s},
+        {u"delete"_s, tr("删除所选批注"), ModernIcons + u"trash.png"_s},
     };
     for (const AnnotationAction &action : annotationActions) {
         const bool hand = action.id == "hand"_L1;
@@ -202,6 +215,12 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
             button->setFixedWidth(40);
             connect(button, &QPushButton::toggled, this, &PdfTopToolBar::handToolToggled);
         } else {
+            button->setObjectName(u"pdfAnnotation_"_s + action.id);
+            button->setProperty("annotationAction", action.id);
+            // Narrower than the hand tool, so that the bar fits the smallest window.
+            button->setFixedWidth(34);
+            button->setIconSize(QSize(22, 22));
+            m_annotationButtons.append(button);
             connect(button, &QPushButton::clicked, this,
                     [this, id = action.id] { Q_EMIT annotationActionRequested(id); });
         }
@@ -472,4 +491,22 @@ void PdfTopToolBar::setAllSelected(bool checked)
 void PdfTopToolBar::setThumbnailChecked(bool checked)
 {
     m_thumbnailButton->setChecked(checked);
+}
+
+void PdfTopToolBar::setActiveAnnotationAction(const QString &id)
+{
+    for (QPushButton *button : std::as_const(m_annotationButtons)) {
+        const bool active = !id.isEmpty() && button->property("annotationAction").toString() == id;
+        if (button->property("annotationActive").toBool() == active)
+            continue;
+        button->setProperty("annotationActive", active);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+    }
+}
+
+void PdfTopToolBar::setAnnotationActionsEnabled(bool enabled)
+{
+    for (QPushButton *button : std::as_const(m_annotationButtons))
+        button->setEnabled(enabled);
 }

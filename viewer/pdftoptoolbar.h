@@ -61,6 +61,10 @@ public:
     void setUndoRedoEnabled(bool undo, bool redo);
     void setAllSelected(bool checked);
     void setThumbnailChecked(bool checked);
+    // The annotation tool in use shows as pressed; none for an empty id.
+    void setActiveAnnotationAction(const QString &id);
+    // Off where the file's permissions forbid annotating (the hand tool stays).
+    void setAnnotationActionsEnabled(bool enabled);
 
     // Where the more menu opens, in global coordinates: right edges aligned, just below.
     QPoint moreMenuPosition() const;
@@ -116,6 +120,7 @@ private:
     QPushButton *m_thumbnailButton = nullptr;
     QPushButton *m_toolsButton = nullptr;
     QWidget *m_annotationGroup = nullptr;
+    QList<QPushButton *> m_annotationButtons;
     QWidget *m_pageTaskGroup = nullptr;
     QButtonGroup *m_pageTaskButtons = nullptr;
     QPushButton *m_insertButton = nullptr;

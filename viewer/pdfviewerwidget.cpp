@@ -505,6 +505,8 @@ bool PdfViewerWidget::saveAsWithDialog()
                 tr("替换"), tr("取消"), MessageBoxOptions::Warning) != ModernMessageBox::Confirmed)
             return false;
     }
+    if (!askFlatten())
+        return false;
     return saveAs(answer);
 }
 
@@ -842,6 +844,7 @@ void PdfViewerWidget::wireReading()
             &PdfDocumentView::goToPage);
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
+    wireAnnotations();
 }
 
 void PdfViewerWidget::openExternalLink(const QString &uri)

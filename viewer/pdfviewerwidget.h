@@ -11,7 +11,10 @@
 #include <memory>
 
 class QTemporaryDir;
+class PdfAnnotationLayer;
+class PdfAnnotationModel;
 class PdfBottomControlBar;
+class PdfCommentsPanel;
 class PdfDocumentModel;
 class PdfDocumentSession;
 class PdfDocumentView;
@@ -69,6 +72,9 @@ public:
     PdfUndoManager *undoManager() const { return m_undoManager; }
     PdfTopToolBar *topToolBar() const { return m_topToolBar; }
     PdfDocumentView *documentView() const { return m_documentView; }
+    PdfAnnotationModel *annotationModel() const { return m_annotations; }
+    PdfAnnotationLayer *annotationLayer() const { return m_annotationLayer; }
+    PdfCommentsPanel *commentsPanel() const { return m_commentsPanel; }
     PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
@@ -145,6 +151,13 @@ private:
     PdfBottomControlBar *m_bottomBar = nullptr;
     PdfOutlinePanel *m_outlinePanel = nullptr;
     PdfPageInteraction *m_pageInteraction = nullptr;
+    // Annotations (pdfviewerannotations.cpp).
+    void wireAnnotations();
+    // Keep annotations or flatten them at save as; false when the user cancelled.
+    bool askFlatten();
+    PdfAnnotationModel *m_annotations = nullptr;
+    PdfAnnotationLayer *m_annotationLayer = nullptr;
+    PdfCommentsPanel *m_commentsPanel = nullptr;
     PdfFindBar *m_findBar = nullptr;
     std::unique_ptr<QTemporaryDir> m_recognised;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;

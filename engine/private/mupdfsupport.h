@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -100,9 +101,21 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 // Draws page index into image (already sized: RGB888, RGB32 or ARGB32_Premultiplied) over a
 // white background, with an extra clockwise rotation, stretched to the image's size. The image is
 // filled here. With a pageSize, the page is stretched to that size instead and the image takes
-// the part of it whose top left corner is at offset.
+// the part of it whose top left corner is at offset. hidden: positions in the page's /Annots of
+// annotations not drawn.
 bool drawPage(const DocumentRef &doc, int index, int rotation, QImage *image, QString *message,
-              const QSize &pageSize = {}, const QPoint &offset = {});
+              const QSize &pageSize = {}, const QPoint &offset = {}, const QList<int> &hidden = {});
+
+// A form field widget of a page: its field's full name, its box on the page as it shows itself
+// (points, origin top left) and, for check boxes and radio buttons, the state it stands for.
+struct WidgetBox
+{
+    QString name;
+    QRectF rect;
+    QString onState;
+    int button = 0; // 1 check box, 2 radio button
+};
+bool widgetBoxes(const DocumentRef &doc, int index, QList<WidgetBox> *boxes, QString *message);
 
 // Writes an RGB888 image as a PNG file recording dpi; MuPDF's writer is faster than Qt's at a
 // like size.

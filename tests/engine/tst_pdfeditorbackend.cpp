@@ -137,6 +137,8 @@ private slots:
     void renderMatchesReferenceRenderer_data();
     void renderMatchesReferenceRenderer();
     void renderDrawsAnnotationsAndBlankPages();
+    void fileAnnotationsReadHiddenOrKept_data();
+    void fileAnnotationsReadHiddenOrKept();
     void renderPagesReportsFailuresInPlace();
     void renderSeesFileReplacedOnDisk();
 
@@ -672,6 +674,47 @@ void TestPdfEditorBackend::renderDrawsAnnotationsAndBlankPages()
     for (int y = 0; y < blank.height(); y += 7)
         for (int x = 0; x < blank.width(); x += 7)
             QCOMPARE(QColor(blank.pixel(x, y)), QColor(Qt::white));
+}
+
+void TestPdfEditorBackend::fileAnnotationsReadHiddenOrKept_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("kept") << false;
+    QTest::newRow("hidden") << true;
+}
+
+void TestPdfEditorBackend::fileAnnotationsReadHiddenOrKept()
+{
+    QFETCH(bool, hidden);
+    DocumentSpec spec{fixtures::pagesOf(2)};
+    spec.annotationPage = 1;
+    const QString file = make(QStringLiteral("annotated-%1.pdf").arg(hidden), spec);
+    QList<QList<PdfAnnotation>> pages;
+    bool allowed = false;
+    QString message;
+    QVERIFY2(PdfEditorBackend::loadAnnotations(file, {}, &pages, &allowed, &message),
+             qPrintable(message));
+    QVERIFY(allowed);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages.at(1).size(), 1);
+    const PdfAnnotation &square = pages.at(1).first();
+    QCOMPARE(square.type, PdfAnnotation::Type::Rectangle);
+    QCOMPARE(square.fileIndex, 0);
+    // 40 points square in the middle of a 200 x 300 page, origin at the top.
+    QVERIFY(qAbs(square.rect.left() - 80) < 0.01 && qAbs(square.rect.top() - 130) < 0.01);
+    QCOMPARE(square.rect.size(), QSizeF(40, 40));
+
+    PdfSourcePage page = sourcePage(file, 1);
+    if (hidden)
+        page.hiddenAnnotations = {0};
+    PdfBackendError error;
+    const QImage image = PdfEditorBackend::renderPage(page, QSize(200, 300), &error, &message);
+    QVERIFY2(!image.isNull(), qPrintable(message));
+    QCOMPARE(readback::similar(QColor(image.pixel(100, 150)), QColor(0, 0, 255)), !hidden);
+    const QString out = path(QStringLiteral("annotated-saved-%1.pdf").arg(hidden));
+    QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 0), page}, out, &error, &message),
+             qPrintable(message));
+    QCOMPARE(readback::inspect(out).pages.value(1).annotations, hidden ? 0 : 1);
 }
 
 void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()

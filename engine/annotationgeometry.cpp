@@ -1,0 +1,178 @@
+#include "annotationgeometry.h"
+
+#include "qpdfsupport.h"
+
+#include <QLineF>
+
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <algorithm>
+#include <cmath>
+
+namespace annotationgeometry {
+
+QPainterPath strokePath(const PdfAnnotation &a)
+{
+    QPainterPath path;
+    const double inset = a.width / 2;
+    switch (a.type) {
+    case PdfAnnotation::Type::Rectangle:
+        path.addRect(a.rect.adjusted(inset, inset, -inset, -inset));
+        break;
+    case PdfAnnotation::Type::Ellipse:
+        path.addEllipse(a.rect.adjusted(inset, inset, -inset, -inset));
+        break;
+    case PdfAnnotation::Type::Ink:
+        for (const QPolygonF &stroke : a.paths) {
+            if (stroke.isEmpty())
+                continue;
+            path.moveTo(stroke.first());
+            if (stroke.size() == 1)
+                path.lineTo(stroke.first() + QPointF(0.01, 0));
+            for (qsizetype i = 1; i < stroke.size(); ++i)
+                path.lineTo(stroke.at(i));
+        }
+        break;
+    case PdfAnnotation::Type::Arrow:
+        if (!a.paths.isEmpty() && a.paths.first().size() >= 2) {
+            path.moveTo(a.paths.first().first());
+            path.lineTo(a.paths.first().last());
+        }
+        break;
+    default:
+        break;
+    }
+    return path;
+}
+
+QPainterPath arrowHead(const PdfAnnotation &a)
+{
+    QPainterPath path;
+    if (a.type != PdfAnnotation::Type::Arrow || a.paths.isEmpty() || a.paths.first().size() < 2)
+        return path;
+    const QPointF from = a.paths.first().first();
+    const QPointF to = a.paths.first().last();
+    const QLineF line(to, from);
+    if (line.length() <= 0)
+        return path;
+    const double size = std::max(6.0, a.width * 4);
+    QLineF left = QLineF::fromPolar(size, line.angle() + 28).translated(to);
+    QLineF right = QLineF::fromPolar(size, line.angle() - 28).translated(to);
+    path.moveTo(left.p2());
+    path.lineTo(to);
+    path.lineTo(right.p2());
+    return path;
+}
+
+double markupThickness(const QPolygonF &quad)
+{
+    if (quad.size() < 4)
+        return 1;
+    return std::max(0.5, QLineF(quad.at(0), quad.at(3)).length() / 14);
+}
+
+QLineF markupLine(const PdfAnnotation &a, const QPolygonF &quad)
+{
+    if (quad.size() < 4)
+        return {};
+    // Corners: upper left, upper right, lower right, lower left.
+    const double t = a.type == PdfAnnotation::Type::StrikeOut ? 0.5 : 1 - 1.5 / 14;
+    const QPointF left = quad.at(0) + (quad.at(3) - quad.at(0)) * t;
+    const QPointF right = quad.at(1) + (quad.at(2) - quad.at(1)) * t;
+    return {left, right};
+}
+
+QPainterPath noteIcon(const QRectF &rect)
+{
+    QPainterPath path;
+    const double fold = rect.width() * 0.3;
+    path.moveTo(rect.topLeft());
+    path.lineTo(rect.right(), rect.top());
+    path.lineTo(rect.right(), rect.bottom() - fold);
+    path.lineTo(rect.right() - fold, rect.bottom());
+    path.lineTo(rect.left(), rect.bottom());
+    path.closeSubpath();
+    return path;
+}
+
+double helveticaWidth(const QString &text, double fontSize)
+{
+    // Average Helvetica advances: narrow, wide and the rest, in thousandths of the size.
+    double units = 0;
+    for (const QChar c : text) {
+        if (QStringLiteral("iljtfI.,;:!'|").contains(c) || c == u' ')
+            units += 278;
+        else if (QStringLiteral("mwMW").contains(c))
+            units += 833;
+        else if (c.unicode() > 0x2E80)
+            units += 1000;
+        else if (c.isUpper())
+            units += 667;
+        else
+            units += 556;
+    }
+    return units * fontSize / 1000.0;
+}
+
+QStringList wrappedLines(const QString &text, double fontSize, double width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(u'\n')) {
+        QString line;
+        for (const QString &word : paragraph.split(u' ')) {
+            const QString candidate = line.isEmpty() ? word : line + u' ' + word;
+            if (helveticaWidth(candidate, fontSize) <= width) {
+                line = candidate;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.append(line);
+            // A word wider than the box (text without spaces, as in Chinese) breaks anywhere.
+            line.clear();
+            for (const QChar c : word) {
+                if (!line.isEmpty() && helveticaWidth(line + c, fontSize) > width) {
+                    lines.append(line);
+                    line.clear();
+                }
+                line += c;
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+QRectF visibleBox(QPDFObjectHandle page)
+{
+    QPDFPageObjectHelper helper(page);
+    const QPDFObjectHandle::Rectangle media = helper.getMediaBox().getArrayAsRectangle();
+    const QPDFObjectHandle::Rectangle crop = helper.getCropBox().getArrayAsRectangle();
+    const QRectF m(QPointF(std::min(media.llx, media.urx), std::min(media.lly, media.ury)),
+                   QPointF(std::max(media.llx, media.urx), std::max(media.lly, media.ury)));
+    const QRectF c(QPointF(std::min(crop.llx, crop.urx), std::min(crop.lly, crop.ury)),
+                   QPointF(std::max(crop.llx, crop.urx), std::max(crop.lly, crop.ury)));
+    const QRectF both = m.intersected(c);
+    return both.isEmpty() ? m : both;
+}
+
+QTransform shownToUser(const QRectF &box, int ownRotation)
+{
+    // QRectF's top is the smaller coordinate: the lower edge in PDF space.
+    const double x0 = box.left();
+    const double x1 = box.right();
+    const double y0 = box.top();
+    const double y1 = box.bottom();
+    switch (qpdfsupport::normalizedRotation(ownRotation)) {
+    case 90:
+        return QTransform(0, 1, 1, 0, x0, y0);
+    case 180:
+        return QTransform(-1, 0, 0, 1, x1, y0);
+    case 270:
+        return QTransform(0, -1, -1, 0, x1, y1);
+    default:
+        return QTransform(1, 0, 0, -1, x0, y1);
+    }
+}
+
+} // namespace annotationgeometry

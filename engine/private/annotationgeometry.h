@@ -1,0 +1,34 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+
+class QPDFObjectHandle;
+
+// Shapes of annotations, shared by the painter over page images and the appearance streams
+// written into files, so that both look alike.
+namespace annotationgeometry {
+
+// The outline an annotation draws, in its page's points (as the page shows itself). Closed
+// shapes for text markup, notes and free text boxes; open ones for ink, rectangles and arrows.
+QPainterPath strokePath(const PdfAnnotation &annotation);
+// The arrow head at the end of an arrow.
+QPainterPath arrowHead(const PdfAnnotation &annotation);
+// A text line: the part of quad where the line of an underline or strike-out runs.
+QLineF markupLine(const PdfAnnotation &annotation, const QPolygonF &quad);
+double markupThickness(const QPolygonF &quad);
+// The note icon inside rect.
+QPainterPath noteIcon(const QRectF &rect);
+// The lines of a free text broken to its box width (Helvetica metrics).
+QStringList wrappedLines(const QString &text, double fontSize, double width);
+double helveticaWidth(const QString &text, double fontSize);
+
+// The visible box of a page (crop box clipped to the media box) in the page's own space.
+QRectF visibleBox(QPDFObjectHandle page);
+// Maps points of a page as it shows itself (own rotation, origin top-left) to its own space.
+QTransform shownToUser(const QRectF &box, int ownRotation);
+
+} // namespace annotationgeometry

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "pdfeditorbackend.h"
+
+#include <vector>
+
+class QPDF;
+class QPDFObjectHandle;
+
+// Annotations written into pages by qpdf, each with its appearance stream.
+namespace annotationwriter {
+
+// Takes the hidden annotations of spec off page and adds spec's annotations. ownRotation is
+// the /Rotate of the source page (annotation geometry follows the page as it showed itself);
+// font is a Helvetica dictionary shared by the output.
+void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,
+               QPDFObjectHandle font);
+
+// Gives the form fields of the pages the values their specs ask for, with new appearances.
+void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
+               const QList<PdfSourcePage> &specs);
+
+} // namespace annotationwriter
