@@ -3,6 +3,7 @@
 #include "batchsupport.h"
 #include "inkwell.h"
 #include "mupdfpage.h"
+#include "mupdftools.h"
 #include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "textlayer.h"
@@ -81,24 +82,6 @@ constexpr Language kLanguages[] = {
     {QLocale::Spanish, "spa"},     {QLocale::Japanese, "jpn"}, {QLocale::Arabic, "ara"},
     {QLocale::English, "eng"},
 };
-
-BatchFailure openFailure(mupdf::OpenStatus status)
-{
-    switch (status) {
-    case mupdf::OpenStatus::NotFound:
-        return BatchFailure::SourceMissing;
-    case mupdf::OpenStatus::PasswordRequired:
-        return BatchFailure::PasswordRequired;
-    case mupdf::OpenStatus::WrongPassword:
-        return BatchFailure::WrongPassword;
-    case mupdf::OpenStatus::Corrupt:
-        return BatchFailure::NotPdf;
-    case mupdf::OpenStatus::Ok:
-    case mupdf::OpenStatus::NoContext:
-        break;
-    }
-    return BatchFailure::Unknown;
-}
 
 // A page drawn for reading: grey pixels and the way back from them to the page's user space.
 struct Scan
@@ -430,7 +413,7 @@ bool recognise(const TaskRequest &request)
         mupdf::OpenStatus status = mupdf::OpenStatus::Ok;
         mupdf::DocumentRef doc = mupdf::openDocument(source, password, false, &status, &message);
         if (!doc)
-            return fail(request, openFailure(status), source, message);
+            return fail(request, mupdftools::openFailure(status), source, message);
         if (mupdf::pageCount(doc) != int(pages.size()))
             return fail(request, BatchFailure::NotPdf, source, u"page trees disagree"_s);
     }
