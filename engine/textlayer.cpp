@@ -208,9 +208,15 @@ void Writer::addToPage(QPDFObjectHandle page, const textrecognition::PageText &t
         if (isRightToLeft(word.text))
             std::reverse(parts.begin(), parts.end());
         const QLineF baseline(word.origin, word.end);
-        const double length = std::max(baseline.length(), 0.01);
+        double length = std::max(baseline.length(), 0.01);
         const double ux = (word.end.x() - word.origin.x()) / length;
         const double uy = (word.end.y() - word.origin.y()) / length;
+        if (word.joinsNext && i + 1 < text.words.size()) {
+            // Characters of one run of CJK text: the word reaches the next, so that readers see
+            // no gap to take for a space.
+            const QPointF next = text.words.at(i + 1).origin - word.origin;
+            length = std::max(length, next.x() * ux + next.y() * uy);
+        }
         QList<int> wordCodes;
         for (const QString &part : std::as_const(parts))
             wordCodes.append(codes.codeOf(part));

@@ -66,6 +66,10 @@ void limitLibraryThreads()
 
 bool isCjk(QChar c)
 {
+    // Ideographic punctuation and full-width forms join like the characters around them.
+    const char16_t code = c.unicode();
+    if ((code >= 0x3000 && code <= 0x303f) || (code >= 0xff00 && code <= 0xffef))
+        return true;
     const QChar::Script script = c.script();
     return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
            script == QChar::Script_Katakana || script == QChar::Script_Hangul;
@@ -180,7 +184,9 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
         for (qsizetype i = lineFirst; i + 1 < page.words.size(); ++i) {
             const QString &a = page.words.at(i).text;
             const QString &b = page.words.at(i + 1).text;
-            page.words[i].spaceAfter = !(isCjk(a.back()) && isCjk(b.front()));
+            const bool join = isCjk(a.back()) && isCjk(b.front());
+            page.words[i].spaceAfter = !join;
+            page.words[i].joinsNext = join;
         }
         lineFirst = page.words.size();
     };

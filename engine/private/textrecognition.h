@@ -19,8 +19,10 @@ struct Word
     QPointF origin;
     QPointF end;
     double size = 0;
-    // The next word of the line follows after a space (not between two CJK characters).
+    // The next word of the line follows after a space, or (between two CJK characters) with
+    // nothing between them.
     bool spaceAfter = false;
+    bool joinsNext = false;
 };
 
 struct PageText
