@@ -215,16 +215,52 @@
         <translation>--outdir にはフォルダーが必要です。</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 一起使用。</source>
-        <translation>--outdir は --convert-to と一緒にのみ使用できます。</translation>
-    </message>
-    <message>
         <source>无法创建文件夹：%1</source>
         <translation>フォルダーを作成できません：%1</translation>
     </message>
     <message>
         <source>不打开窗口，把文件转换为 &lt;格式&gt;（pdf、docx、xlsx、pptx）。</source>
         <translation>ウィンドウを開かずにファイルを &lt;形式&gt;（pdf、docx、xlsx、pptx）に変換します。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字识别的语言，例如 eng+chi_sim。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ocr 不能与 --convert-to 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ocr 需要要识别的 PDF 文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang 需要语言，例如 eng+chi_sim。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished">なし</translation>
+    </message>
+    <message>
+        <source>--lang 只能与 --ocr 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -596,6 +632,10 @@
     <message>
         <source>取消</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>文字识别</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1069,16 @@
         <source>无结果</source>
         <translation>一致なし</translation>
     </message>
+    <message>
+        <source>识别文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1187,6 +1237,21 @@
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>このページの文字をすべて選択</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>選択した文字を検索</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1308,6 +1373,80 @@
 %1</source>
         <translation>同じ名前のファイルがあるため、次の名前で保存しました：
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>進む</translation>
+    </message>
+</context>
+<context>
+    <name>PdfTextRecognition</name>
+    <message>
+        <source>正在取消文字识别…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法识别文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装 %1 的文字识别语言数据。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件需要密码才能读取。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>磁盘空间不足。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别过程中出错，文档保持不变。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法创建临时文件夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在识别文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在识别没有文字的页面，每页需要几秒钟。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已完成 %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无需识别文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档的每一页都已有文字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别文字</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1784,6 +1923,29 @@
         <source>PDF 文件 (*.pdf)</source>
         <translation>PDFファイル (*.pdf)</translation>
     </message>
+    <message>
+        <source>文字识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>他のタブを閉じる</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>ファイルのパスをコピー</translation>
+    </message>
 </context>
 <context>
     <name>TaskListItem</name>
@@ -1829,6 +1991,10 @@
             <numerusform>%1 など %n 個のファイル</numerusform>
         </translation>
     </message>
+    <message>
+        <source>处理中... %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TaskListWidget</name>
@@ -1839,6 +2005,56 @@
     <message>
         <source>重试失败项</source>
         <translation>失敗分を再試行</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionOptionsPanel</name>
+    <message>
+        <source>文字识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识别语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，无法识别文字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>也识别已有文字的页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择至少一种语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextRecognitionPage</name>
+    <message>
+        <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2014,6 +2230,44 @@
         <translation>
             <numerusform>%n ページでテキストが見つからず、画像として保存しました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字识别失败：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每页都已有文字，无需识别：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>已识别 %n 页</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页已有文字，保持原样</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页无法读取</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
