@@ -20,14 +20,19 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -55,6 +60,8 @@ private Q_SLOTS:
     void readingPlaceRestored_data();
     void readingPlaceRestored();
     void readingPlacesBounded();
+    void pageContextMenu_data();
+    void pageContextMenu();
 
 private:
     QString makePdf(const QString &name, const QList<QSizeF> &sizes);
@@ -592,4 +599,81 @@ void TestViewerKeys::readingPlacesBounded()
     const ReadingPlaceStore again(store.filePath());
     QCOMPARE(again.place(files.constLast())->page, ReadingPlaceStore::MaximumFiles + 4);
     QVERIFY(!again.place(files.constFirst()));
+}
+
+void TestViewerKeys::pageContextMenu_data()
+{
+    // Menu entries chosen in turn on the first page shown, and what they leave behind.
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing selected: copy is off")
+        << QStringList{u"pdfPageCopyAction"_s} << u"disabled"_s;
+    QTest::newRow("select all then copy")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageCopyAction"_s}
+        << u"clipboard Line 1 of page 2"_s;
+    QTest::newRow("find the selection")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageFindSelectionAction"_s}
+        << u"find Page 2"_s;
+    QTest::newRow("back after a jump") << QStringList{u"pdfHistoryBackAction"_s} << u"page 0"_s;
+}
+
+void TestViewerKeys::pageContextMenu()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, expected);
+
+    const QString path = fixtures::textPdf(m_dir.filePath(u"menu.pdf"_s), 3, QSizeF(400, 300));
+    QVERIFY(!path.isEmpty());
+    PdfViewerWidget viewer;
+    viewer.resize(900, 700);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY(viewer.openDocument(path));
+    PdfDocumentView *view = viewer.documentView();
+    Q_EMIT viewer.thumbnailPanel()->pageActivated(1);
+    QCOMPARE(view->currentPage(), 1);
+    QGuiApplication::clipboard()->clear();
+
+    const QString what = expected.section(u' ', 0, 0);
+    const QString argument = expected.section(u' ', 1);
+    for (const QString &entry : std::as_const(entries)) {
+        // A right click in the middle of the page at the top of the window.
+        const QRect rect = view->pageRect(1);
+        const QPoint at = rect.center() - QPoint(view->horizontalScrollBar()->value(),
+                                                 view->verticalScrollBar()->value());
+        const QPoint inside(at.x(), std::min(at.y(), view->viewport()->height() / 2));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, inside,
+                                view->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(view->viewport(), &click);
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = viewer.findChild<QMenu *>(u"pdfPageContextMenu"_s)) &&
+                    menu->isVisible());
+        QAction *action = nullptr;
+        for (QAction *candidate : menu->actions())
+            if (candidate->objectName() == entry)
+                action = candidate;
+        QVERIFY(action);
+        if (what == u"disabled"_s) {
+            QVERIFY(!action->isEnabled());
+            menu->close();
+            return;
+        }
+        QVERIFY(action->isEnabled());
+        const QPointer<QMenu> shown = menu;
+        menu->close();
+        action->trigger();
+        // The menu goes once closed, so the next click finds the next one.
+        QTRY_VERIFY(!shown);
+    }
+    if (what == u"clipboard"_s) {
+        QVERIFY2(QGuiApplication::clipboard()->text().contains(argument),
+                 qPrintable(QGuiApplication::clipboard()->text()));
+    } else if (what == u"find"_s) {
+        auto *edit = viewer.findChild<QLineEdit *>(u"pdfFindEdit"_s);
+        QVERIFY(edit && edit->isVisible());
+        QCOMPARE(edit->text(), argument);
+        QTRY_VERIFY(viewer.findChild<QLabel *>(u"pdfFindStatus"_s)->text().contains(u'1'));
+    } else {
+        QCOMPARE(view->currentPage(), argument.toInt());
+    }
 }
