@@ -104,6 +104,8 @@ private Q_SLOTS:
     void closeButtonFollowsMovedTab();
     void tabContextMenu_data();
     void tabContextMenu();
+    void windowPlacementRemembered_data();
+    void windowPlacementRemembered();
     void tabSizeHints_data();
     void tabSizeHints();
     void tabBarHover();
@@ -935,4 +937,43 @@ void TestApp::tabContextMenu()
     RevealInFolder::setLauncher({});
     if (expectedWhat == u"tabs"_s && !mayClose)
         QCOMPARE(FakeViewerTab::closeQuestions, 1);
+}
+
+void TestApp::windowPlacementRemembered_data()
+{
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("normal") << false << false;
+    QTest::newRow("maximised") << true << false;
+    QTest::newRow("full screen comes back as a window") << false << true;
+}
+
+void TestApp::windowPlacementRemembered()
+{
+    QFETCH(bool, maximised);
+    QFETCH(bool, fullScreen);
+    QFile::remove(FramelessWindow::placementFilePath());
+    const QSize size(1000, 650);
+    {
+        FramelessWindow window;
+        window.restorePlacement(QSize(1160, 780));
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (maximised)
+            window.showMaximized();
+        if (fullScreen)
+            window.toggleFullScreen();
+        QApplication::processEvents();
+        QVERIFY(window.close());
+    }
+    QVERIFY(QFile::exists(FramelessWindow::placementFilePath()));
+    FramelessWindow again;
+    again.restorePlacement(QSize(1160, 780));
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.isMaximized(), maximised);
+    QVERIFY(!again.isFullScreen());
+    if (!maximised)
+        QCOMPARE(again.normalGeometry().size(), size);
 }
