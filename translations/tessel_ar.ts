@@ -229,43 +229,43 @@
     </message>
     <message>
         <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على نص الصفحات الممسوحة دون فتح نافذة وكتابة ملف PDF قابل للبحث.</translation>
     </message>
     <message>
         <source>文字识别的语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>لغات التعرف على النص، مثل eng+chi_sim.</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغات</translation>
     </message>
     <message>
         <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>‏لا يمكن استخدام --ocr مع --convert-to.</translation>
     </message>
     <message>
         <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>‏يحتاج --ocr إلى ملفات PDF المراد التعرف عليها.</translation>
     </message>
     <message>
         <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>‏يحتاج --lang إلى لغات، مثل eng+chi_sim.</translation>
     </message>
     <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات التعرف لهذه اللغات غير مثبتة: %1 (المثبتة: %2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished">بلا</translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>‏لا يمكن استخدام --lang إلا مع --ocr.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>‏لا يمكن استخدام --outdir إلا مع --convert-to أو --ocr.</translation>
     </message>
 </context>
 <context>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على النص</translation>
     </message>
 </context>
 <context>
@@ -1081,17 +1081,17 @@
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على النص</translation>
     </message>
     <message numerus="yes">
         <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
+            <numerusform>‏%n صفحة بلا نص (ربما ممسوحة ضوئيًا). تعرّف على النص للبحث فيه.</numerusform>
         </translation>
     </message>
 </context>
@@ -1405,63 +1405,63 @@
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إلغاء التعرف على النص…</translation>
     </message>
     <message>
         <source>无法识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر التعرف على النص</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص.</translation>
     </message>
     <message>
         <source>未安装 %1 的文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات التعرف على النص للغة %1 غير مثبتة.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-%1</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة التثبيت: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
         <source>文件需要密码才能读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج الملف إلى كلمة مرور لقراءته.</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مساحة كافية على القرص.</translation>
     </message>
     <message>
         <source>识别过程中出错，文档保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث خطأ أثناء التعرف، ولم يتغير المستند.</translation>
     </message>
     <message>
         <source>无法创建临时文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر إنشاء مجلد مؤقت.</translation>
     </message>
     <message>
         <source>正在识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التعرف على النص</translation>
     </message>
     <message>
         <source>正在识别没有文字的页面，每页需要几秒钟。</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التعرف على الصفحات التي لا تحتوي على نص، وتستغرق كل صفحة بضع ثوانٍ.</translation>
     </message>
     <message>
         <source>已完成 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل %1%</translation>
     </message>
     <message>
         <source>无需识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>لا حاجة إلى التعرف على النص</translation>
     </message>
     <message>
         <source>此文档的每一页都已有文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>كل صفحات هذا المستند تحتوي على نص بالفعل.</translation>
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على النص</translation>
     </message>
 </context>
 <context>
@@ -1940,7 +1940,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على النص</translation>
     </message>
 </context>
 <context>
@@ -2013,7 +2013,7 @@
     </message>
     <message>
         <source>处理中... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ المعالجة... %1%</translation>
     </message>
 </context>
 <context>
@@ -2031,50 +2031,50 @@
     <name>TextRecognitionOptionsPanel</name>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على النص</translation>
     </message>
     <message>
         <source>识别</source>
-        <translation type="unfinished"></translation>
+        <translation>تعرّف</translation>
     </message>
     <message>
         <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف على نص الصفحات الممسوحة ليصبح ملف PDF قابلًا للبحث والنسخ، دون تغيير مظهر الصفحات</translation>
     </message>
     <message>
         <source>识别语言</source>
-        <translation type="unfinished"></translation>
+        <translation>لغات التعرف</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，无法识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص، ولا يمكن التعرف على النص.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة التثبيت: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات</translation>
     </message>
     <message>
         <source>也识别已有文字的页面</source>
-        <translation type="unfinished"></translation>
+        <translation>التعرف أيضًا على الصفحات التي تحتوي على نص</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص</translation>
     </message>
     <message>
         <source>请选择至少一种语言</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر لغة واحدة على الأقل</translation>
     </message>
 </context>
 <context>
     <name>TextRecognitionPage</name>
     <message>
         <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>أضف ملفات PDF ممسوحة أو اسحبها إلى هنا من سطح المكتب لبدء التعرف على النص.</translation>
     </message>
 </context>
 <context>
@@ -2258,56 +2258,56 @@
     </message>
     <message>
         <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد بيانات لغة مثبتة للتعرف على النص، ثبّت حزمة لغة مثل tesseract-ocr-eng</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات التعرف على النص غير مثبتة: %1 (الحزمة tesseract-ocr-%2)</translation>
     </message>
     <message>
         <source>文字识别失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التعرف على النص: %1</translation>
     </message>
     <message>
         <source>每页都已有文字，无需识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الصفحات تحتوي على نص بالفعل، لا شيء للتعرف عليه: %1</translation>
     </message>
     <message numerus="yes">
         <source>已识别 %n 页</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
+            <numerusform>تم التعرف على %n صفحة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页已有文字，保持原样</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
+            <numerusform>‏%n صفحة تحتوي على نص بالفعل وبقيت كما هي</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页无法读取</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
+            <numerusform>تعذرت قراءة %n صفحة</numerusform>
         </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
 </context>
 </TS>

@@ -225,43 +225,43 @@
     </message>
     <message>
         <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Text gescannter Seiten ohne Fenster erkennen und ein durchsuchbares PDF schreiben.</translation>
     </message>
     <message>
         <source>文字识别的语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen der Texterkennung, zum Beispiel eng+chi_sim.</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen</translation>
     </message>
     <message>
         <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr kann nicht zusammen mit --convert-to verwendet werden.</translation>
     </message>
     <message>
         <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr benötigt die zu erkennenden PDF-Dateien.</translation>
     </message>
     <message>
         <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang benötigt Sprachen, zum Beispiel eng+chi_sim.</translation>
     </message>
     <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennungsdaten für diese Sprachen sind nicht installiert: %1 (installiert: %2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang kann nur mit --ocr verwendet werden.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir kann nur mit --convert-to oder --ocr verwendet werden.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung</translation>
     </message>
 </context>
 <context>
@@ -1073,13 +1073,13 @@
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Text erkennen</translation>
     </message>
     <message numerus="yes">
         <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite enthält keinen Text (vielleicht ein Scan). Erkennen Sie den Text, um sie zu durchsuchen.</numerusform>
+            <numerusform>%n Seiten enthalten keinen Text (vielleicht Scans). Erkennen Sie den Text, um sie zu durchsuchen.</numerusform>
         </translation>
     </message>
 </context>
@@ -1393,63 +1393,63 @@ Seiten %2-%3</translation>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung wird abgebrochen…</translation>
     </message>
     <message>
         <source>无法识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Text kann nicht erkannt werden</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Sprachdaten für die Texterkennung installiert.</translation>
     </message>
     <message>
         <source>未安装 %1 的文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texterkennungsdaten für %1 sind nicht installiert.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
         <source>文件需要密码才能读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei benötigt ein Passwort zum Lesen.</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicherplatz.</translation>
     </message>
     <message>
         <source>识别过程中出错，文档保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Erkennung ist ein Fehler aufgetreten; das Dokument bleibt unverändert.</translation>
     </message>
     <message>
         <source>无法创建临时文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporärer Ordner kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>正在识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Text wird erkannt</translation>
     </message>
     <message>
         <source>正在识别没有文字的页面，每页需要几秒钟。</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten ohne Text werden erkannt; jede Seite dauert einige Sekunden.</translation>
     </message>
     <message>
         <source>已完成 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% erledigt</translation>
     </message>
     <message>
         <source>无需识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Texterkennung nötig</translation>
     </message>
     <message>
         <source>此文档的每一页都已有文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Seite dieses Dokuments enthält bereits Text.</translation>
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Text erkennen</translation>
     </message>
 </context>
 <context>
@@ -1928,7 +1928,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +1997,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>处理中... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verarbeitet... %1%</translation>
     </message>
 </context>
 <context>
@@ -2015,50 +2015,50 @@ Seiten %2-%3</translation>
     <name>TextRecognitionOptionsPanel</name>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung</translation>
     </message>
     <message>
         <source>识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennen</translation>
     </message>
     <message>
         <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Text gescannter Seiten erkennen, damit das PDF durchsucht und kopiert werden kann; die Seiten sehen gleich aus</translation>
     </message>
     <message>
         <source>识别语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennungssprachen</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，无法识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Sprachdaten für die Texterkennung installiert; Text kann nicht erkannt werden.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>也识别已有文字的页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Seiten mit vorhandenem Text erkennen</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sprachdaten für die Texterkennung installiert</translation>
     </message>
     <message>
         <source>请选择至少一种语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie mindestens eine Sprache</translation>
     </message>
 </context>
 <context>
     <name>TextRecognitionPage</name>
     <message>
         <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie gescannte PDF-Dateien hinzu oder ziehen Sie sie vom Desktop hierher, um die Texterkennung zu starten.</translation>
     </message>
 </context>
 <context>
@@ -2238,44 +2238,44 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Sprachdaten für die Texterkennung installiert; installieren Sie ein Sprachpaket wie tesseract-ocr-eng</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennungsdaten nicht installiert: %1 (Paket tesseract-ocr-%2)</translation>
     </message>
     <message>
         <source>文字识别失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>每页都已有文字，无需识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Seite enthält bereits Text, nichts zu erkennen: %1</translation>
     </message>
     <message numerus="yes">
         <source>已识别 %n 页</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite erkannt</numerusform>
+            <numerusform>%n Seiten erkannt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页已有文字，保持原样</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite enthält bereits Text und bleibt unverändert</numerusform>
+            <numerusform>%n Seiten enthalten bereits Text und bleiben unverändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页无法读取</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite konnte nicht gelesen werden</numerusform>
+            <numerusform>%n Seiten konnten nicht gelesen werden</numerusform>
         </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -225,43 +225,43 @@
     </message>
     <message>
         <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognize the text of scanned pages without opening a window and write a searchable PDF.</translation>
     </message>
     <message>
         <source>文字识别的语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>Languages for text recognition, for example eng+chi_sim.</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>languages</translation>
     </message>
     <message>
         <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr cannot be used together with --convert-to.</translation>
     </message>
     <message>
         <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr needs the PDF files to recognize.</translation>
     </message>
     <message>
         <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang needs languages, for example eng+chi_sim.</translation>
     </message>
     <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognition data for these languages is not installed: %1 (installed: %2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished">None</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang can only be used with --ocr.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir can only be used with --convert-to or --ocr.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition</translation>
     </message>
 </context>
 <context>
@@ -1073,13 +1073,13 @@
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognize text</translation>
     </message>
     <message numerus="yes">
         <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page has no text (it may be a scan). Recognize its text to search it.</numerusform>
+            <numerusform>%n pages have no text (they may be scans). Recognize their text to search them.</numerusform>
         </translation>
     </message>
 </context>
@@ -1393,63 +1393,63 @@ Pages %2-%3</translation>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>
-        <translation type="unfinished"></translation>
+        <translation>Canceling text recognition…</translation>
     </message>
     <message>
         <source>无法识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot recognize text</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>No text recognition language data is installed.</translation>
     </message>
     <message>
         <source>未安装 %1 的文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition data for %1 is not installed.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-%1</source>
-        <translation type="unfinished"></translation>
+        <translation>To install: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
         <source>文件需要密码才能读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file needs a password to be read.</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough disk space.</translation>
     </message>
     <message>
         <source>识别过程中出错，文档保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognition failed; the document is unchanged.</translation>
     </message>
     <message>
         <source>无法创建临时文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create a temporary folder.</translation>
     </message>
     <message>
         <source>正在识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognizing text</translation>
     </message>
     <message>
         <source>正在识别没有文字的页面，每页需要几秒钟。</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognizing the pages without text; each page takes a few seconds.</translation>
     </message>
     <message>
         <source>已完成 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% done</translation>
     </message>
     <message>
         <source>无需识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>No text to recognize</translation>
     </message>
     <message>
         <source>此文档的每一页都已有文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Every page of this document already has text.</translation>
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognize text</translation>
     </message>
 </context>
 <context>
@@ -1928,7 +1928,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +1997,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>处理中... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing... %1%</translation>
     </message>
 </context>
 <context>
@@ -2015,50 +2015,50 @@ Pages %2-%3</translation>
     <name>TextRecognitionOptionsPanel</name>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition</translation>
     </message>
     <message>
         <source>识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognize</translation>
     </message>
     <message>
         <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognize the text of scanned pages so the PDF can be searched and copied; the pages look the same</translation>
     </message>
     <message>
         <source>识别语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognition languages</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，无法识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>No text recognition language data is installed; text cannot be recognized.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
-        <translation type="unfinished"></translation>
+        <translation>To install: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <source>也识别已有文字的页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Also recognize pages that already have text</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据</source>
-        <translation type="unfinished"></translation>
+        <translation>No text recognition language data installed</translation>
     </message>
     <message>
         <source>请选择至少一种语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose at least one language</translation>
     </message>
 </context>
 <context>
     <name>TextRecognitionPage</name>
     <message>
         <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Add scanned PDF files or drop them here from your desktop to start recognizing text.</translation>
     </message>
 </context>
 <context>
@@ -2238,44 +2238,44 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
-        <translation type="unfinished"></translation>
+        <translation>No text recognition language data is installed; install a language package such as tesseract-ocr-eng</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition data not installed: %1 (package tesseract-ocr-%2)</translation>
     </message>
     <message>
         <source>文字识别失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Text recognition failed: %1</translation>
     </message>
     <message>
         <source>每页都已有文字，无需识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Every page already has text, nothing to recognize: %1</translation>
     </message>
     <message numerus="yes">
         <source>已识别 %n 页</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Recognized %n page</numerusform>
+            <numerusform>Recognized %n pages</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页已有文字，保持原样</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page already has text and was left as it is</numerusform>
+            <numerusform>%n pages already have text and were left as they are</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页无法读取</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page could not be read</numerusform>
+            <numerusform>%n pages could not be read</numerusform>
         </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

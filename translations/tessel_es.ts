@@ -225,43 +225,43 @@
     </message>
     <message>
         <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer el texto de las páginas escaneadas sin abrir una ventana y escribir un PDF con búsqueda.</translation>
     </message>
     <message>
         <source>文字识别的语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas del reconocimiento de texto, por ejemplo eng+chi_sim.</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>idiomas</translation>
     </message>
     <message>
         <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr no se puede usar junto con --convert-to.</translation>
     </message>
     <message>
         <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr necesita los archivos PDF que se van a reconocer.</translation>
     </message>
     <message>
         <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang necesita idiomas, por ejemplo eng+chi_sim.</translation>
     </message>
     <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>No están instalados los datos de reconocimiento de estos idiomas: %1 (instalados: %2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang solo se puede usar con --ocr.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir solo se puede usar con --convert-to o --ocr.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de texto</translation>
     </message>
 </context>
 <context>
@@ -1073,13 +1073,13 @@
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer texto</translation>
     </message>
     <message numerus="yes">
         <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página no tiene texto (puede ser un escaneo). Reconozca su texto para buscar en ella.</numerusform>
+            <numerusform>%n páginas no tienen texto (pueden ser escaneos). Reconozca su texto para buscar en ellas.</numerusform>
         </translation>
     </message>
 </context>
@@ -1393,63 +1393,63 @@ Páginas %2-%3</translation>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando el reconocimiento de texto…</translation>
     </message>
     <message>
         <source>无法识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reconocer el texto</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de idioma para el reconocimiento de texto instalados.</translation>
     </message>
     <message>
         <source>未安装 %1 的文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>No están instalados los datos de reconocimiento de texto de %1.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Para instalarlo: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
         <source>文件需要密码才能读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo necesita una contraseña para leerse.</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio en disco.</translation>
     </message>
     <message>
         <source>识别过程中出错，文档保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Error durante el reconocimiento; el documento no ha cambiado.</translation>
     </message>
     <message>
         <source>无法创建临时文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal.</translation>
     </message>
     <message>
         <source>正在识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconociendo texto</translation>
     </message>
     <message>
         <source>正在识别没有文字的页面，每页需要几秒钟。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconociendo las páginas sin texto; cada página tarda unos segundos.</translation>
     </message>
     <message>
         <source>已完成 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% completado</translation>
     </message>
     <message>
         <source>无需识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay texto que reconocer</translation>
     </message>
     <message>
         <source>此文档的每一页都已有文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las páginas de este documento ya tienen texto.</translation>
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer texto</translation>
     </message>
 </context>
 <context>
@@ -1928,7 +1928,7 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de texto</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +1997,7 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>处理中... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando... %1%</translation>
     </message>
 </context>
 <context>
@@ -2015,50 +2015,50 @@ Páginas %2-%3</translation>
     <name>TextRecognitionOptionsPanel</name>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocimiento de texto</translation>
     </message>
     <message>
         <source>识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer</translation>
     </message>
     <message>
         <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer el texto de las páginas escaneadas para poder buscar y copiar en el PDF; las páginas no cambian de aspecto</translation>
     </message>
     <message>
         <source>识别语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas de reconocimiento</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，无法识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de idioma para el reconocimiento de texto instalados; no se puede reconocer el texto.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
-        <translation type="unfinished"></translation>
+        <translation>Para instalarlo: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>也识别已有文字的页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconocer también las páginas que ya tienen texto</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de idioma de reconocimiento instalados</translation>
     </message>
     <message>
         <source>请选择至少一种语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija al menos un idioma</translation>
     </message>
 </context>
 <context>
     <name>TextRecognitionPage</name>
     <message>
         <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada archivos PDF escaneados o arrástrelos aquí desde su escritorio para empezar a reconocer texto.</translation>
     </message>
 </context>
 <context>
@@ -2238,44 +2238,44 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de idioma para el reconocimiento de texto instalados; instale un paquete de idioma como tesseract-ocr-eng</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de reconocimiento de texto no instalados: %1 (paquete tesseract-ocr-%2)</translation>
     </message>
     <message>
         <source>文字识别失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en el reconocimiento de texto: %1</translation>
     </message>
     <message>
         <source>每页都已有文字，无需识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las páginas ya tienen texto, no hay nada que reconocer: %1</translation>
     </message>
     <message numerus="yes">
         <source>已识别 %n 页</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página reconocida</numerusform>
+            <numerusform>%n páginas reconocidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页已有文字，保持原样</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página ya tiene texto y se dejó como estaba</numerusform>
+            <numerusform>%n páginas ya tienen texto y se dejaron como estaban</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页无法读取</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo leer %n página</numerusform>
+            <numerusform>No se pudieron leer %n páginas</numerusform>
         </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -225,43 +225,43 @@
     </message>
     <message>
         <source>不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître le texte des pages numérisées sans ouvrir de fenêtre et écrire un PDF consultable.</translation>
     </message>
     <message>
         <source>文字识别的语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues de la reconnaissance de texte, par exemple eng+chi_sim.</translation>
     </message>
     <message>
         <source>语言</source>
-        <translation type="unfinished"></translation>
+        <translation>langues</translation>
     </message>
     <message>
         <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr ne peut pas être utilisé avec --convert-to.</translation>
     </message>
     <message>
         <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--ocr a besoin des fichiers PDF à reconnaître.</translation>
     </message>
     <message>
         <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang a besoin de langues, par exemple eng+chi_sim.</translation>
     </message>
     <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de reconnaissance non installées pour ces langues&#xa0;: %1 (installées&#xa0;: %2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished">Aucune</translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang ne peut être utilisé qu&apos;avec --ocr.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir ne peut être utilisé qu&apos;avec --convert-to ou --ocr.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance de texte</translation>
     </message>
 </context>
 <context>
@@ -1073,13 +1073,13 @@
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître le texte</translation>
     </message>
     <message numerus="yes">
         <source>%n 页没有文字（可能是扫描件）。识别文字后即可查找。</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page n&apos;a pas de texte (peut-être une numérisation). Reconnaissez son texte pour y chercher.</numerusform>
+            <numerusform>%n pages n&apos;ont pas de texte (peut-être des numérisations). Reconnaissez leur texte pour y chercher.</numerusform>
         </translation>
     </message>
 </context>
@@ -1393,63 +1393,63 @@ Pages %2-%3</translation>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation de la reconnaissance de texte…</translation>
     </message>
     <message>
         <source>无法识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de reconnaître le texte</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de langue pour la reconnaissance de texte n&apos;est installée.</translation>
     </message>
     <message>
         <source>未安装 %1 的文字识别语言数据。</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de reconnaissance de texte pour %1 ne sont pas installées.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;installer&#xa0;: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
         <source>文件需要密码才能读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier nécessite un mot de passe pour être lu.</translation>
     </message>
     <message>
         <source>磁盘空间不足。</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace disque insuffisant.</translation>
     </message>
     <message>
         <source>识别过程中出错，文档保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>La reconnaissance a échoué&#xa0;; le document est inchangé.</translation>
     </message>
     <message>
         <source>无法创建临时文件夹。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire.</translation>
     </message>
     <message>
         <source>正在识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance du texte</translation>
     </message>
     <message>
         <source>正在识别没有文字的页面，每页需要几秒钟。</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance des pages sans texte&#xa0;; chaque page prend quelques secondes.</translation>
     </message>
     <message>
         <source>已完成 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% terminé</translation>
     </message>
     <message>
         <source>无需识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun texte à reconnaître</translation>
     </message>
     <message>
         <source>此文档的每一页都已有文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque page de ce document contient déjà du texte.</translation>
     </message>
     <message>
         <source>识别文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître le texte</translation>
     </message>
 </context>
 <context>
@@ -1928,7 +1928,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance de texte</translation>
     </message>
 </context>
 <context>
@@ -1997,7 +1997,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>处理中... %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement... %1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -2015,50 +2015,50 @@ Pages %2-%3</translation>
     <name>TextRecognitionOptionsPanel</name>
     <message>
         <source>文字识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaissance de texte</translation>
     </message>
     <message>
         <source>识别</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître</translation>
     </message>
     <message>
         <source>识别扫描页面中的文字，使 PDF 可以搜索和复制，页面外观不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître le texte des pages numérisées pour pouvoir rechercher et copier dans le PDF&#xa0;; l&apos;aspect des pages ne change pas</translation>
     </message>
     <message>
         <source>识别语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues de reconnaissance</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，无法识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de langue pour la reconnaissance de texte n&apos;est installée&#xa0;; le texte ne peut pas être reconnu.</translation>
     </message>
     <message>
         <source>安装方法：sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;installer&#xa0;: sudo apt install tesseract-ocr-eng tesseract-ocr-chi-sim</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <source>也识别已有文字的页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnaître aussi les pages qui ont déjà du texte</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de langue de reconnaissance installée</translation>
     </message>
     <message>
         <source>请选择至少一种语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez au moins une langue</translation>
     </message>
 </context>
 <context>
     <name>TextRecognitionPage</name>
     <message>
         <source>从你的桌面上添加或拖放扫描的PDF文件，开始识别文字。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez des fichiers PDF numérisés ou déposez-les ici depuis votre bureau pour lancer la reconnaissance de texte.</translation>
     </message>
 </context>
 <context>
@@ -2238,44 +2238,44 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de langue pour la reconnaissance de texte n&apos;est installée&#xa0;; installez un paquet de langue comme tesseract-ocr-eng</translation>
     </message>
     <message>
         <source>未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de reconnaissance de texte non installées&#xa0;: %1 (paquet tesseract-ocr-%2)</translation>
     </message>
     <message>
         <source>文字识别失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la reconnaissance de texte&#xa0;: %1</translation>
     </message>
     <message>
         <source>每页都已有文字，无需识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque page contient déjà du texte, rien à reconnaître&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>已识别 %n 页</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page reconnue</numerusform>
+            <numerusform>%n pages reconnues</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页已有文字，保持原样</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page contient déjà du texte et reste inchangée</numerusform>
+            <numerusform>%n pages contiennent déjà du texte et restent inchangées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 页无法读取</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page n&apos;a pas pu être lue</numerusform>
+            <numerusform>%n pages n&apos;ont pas pu être lues</numerusform>
         </translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
