@@ -234,9 +234,13 @@ void PdfBottomControlBar::setHistoryActions(QAction *back, QAction *forward)
           std::tuple{forward, u"pdfHistoryForwardButton"_s, true}}) {
         auto *button = new QToolButton(this);
         button->setObjectName(name);
-        action->setIcon(historyIcon(forwardIcon));
-        button->setDefaultAction(action);
+        // The bar's light icon is its own: the action also appears in light menus.
+        button->setIcon(historyIcon(forwardIcon));
         button->setIconSize(QSize(20, 20));
+        button->setToolTip(action->toolTip());
+        button->setEnabled(action->isEnabled());
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
         button->setFixedSize(30, 38);
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);

@@ -49,9 +49,8 @@ QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selected);
     const int row = rowAt(viewportPosition);
-    QAction *all = menu->addAction(tr("全选本页文字"), pages, [pages, row] {
-        pages->selectPage(row);
-    });
+    QAction *all =
+        menu->addAction(tr("全选本页文字"), pages, [pages, row] { pages->selectPage(row); });
     all->setObjectName(u"pdfPageSelectAllAction"_s);
     all->setEnabled(row >= 0);
     QAction *find = menu->addAction(tr("查找所选文字"), m_viewer, [this, pages] {

@@ -25,8 +25,7 @@ PdfReadingHistory::PdfReadingHistory(PdfDocumentView *view, PdfDocumentModel *mo
     m_back->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
     m_forward = new QAction(tr("前进"), this);
     m_forward->setObjectName(u"pdfHistoryForwardAction"_s);
-    m_forward->setShortcuts(
-        {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
+    m_forward->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
     for (QAction *action : {m_back, m_forward}) {
         action->setToolTip(PdfTopToolBar::toolTipOf(action));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
