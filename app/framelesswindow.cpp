@@ -5,12 +5,16 @@
 #include "titlebar.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -71,6 +75,32 @@ void FramelessWindow::fitToScreen(const QSize &wanted)
     const QSize size = wanted.boundedTo(available.size());
     resize(size);
     move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+QString FramelessWindow::placementFilePath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir(folder).filePath(QStringLiteral("window.ini"));
+}
+
+void FramelessWindow::restorePlacement(const QSize &wanted)
+{
+    fitToScreen(wanted);
+    const QSettings settings(placementFilePath(), QSettings::IniFormat);
+    const QByteArray geometry = settings.value(QStringLiteral("geometry")).toByteArray();
+    // Off-screen places are brought back onto a screen by restoreGeometry itself.
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        return;
+    // Full screen is a moment's choice; the next start shows the window.
+    if (windowState() & Qt::WindowFullScreen)
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
+void FramelessWindow::rememberPlacement() const
+{
+    QDir().mkpath(QFileInfo(placementFilePath()).absolutePath());
+    QSettings settings(placementFilePath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
 }
 
 bool FramelessWindow::isSquare() const
@@ -185,6 +215,7 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    rememberPlacement();
     QWidget::closeEvent(event);
 }
 

@@ -23,6 +23,11 @@ public:
     // Sizes the window to `wanted`, or to its screen's free area when that is smaller, and
     // centres it there.
     void fitToScreen(const QSize &wanted);
+    // Puts the window where it was last closed (place, size, maximised), or fits `wanted` to
+    // the screen the first time. Kept in "window.ini" in the application configuration folder.
+    void restorePlacement(const QSize &wanted);
+    void rememberPlacement() const;
+    static QString placementFilePath();
 
     // Replaces the content; the old content is deleted later. Null is ignored.
     void setContentWidget(QWidget *widget);

@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
 
     FramelessWindow window;
     Startup::installMainPage(window);
-    window.fitToScreen(QSize(1160, 780));
+    window.restorePlacement(QSize(1160, 780));
     window.show();
     Startup::serveLaterStarts(window, instance);
     Startup::openFiles(window, line.files, line.page);

@@ -14,6 +14,7 @@
 #include "pdfviewershortcuts.h"
 #include "pdfviewerwidget.h"
 #include "sidenavigationbar.h"
+#include "tabcontextmenu.h"
 #include "theme.h"
 #include "tooltype.h"
 #include "worklane.h"
@@ -96,6 +97,8 @@ QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-r
             PdfViewerShortcuts::focusCurrentView(viewer->viewer());
     });
     installShortcuts();
+    TabContextMenu::install(
+        m_tabWidget, [](QWidget *page) { return page->property(filePathProperty).toString(); });
     setAcceptDrops(true);
 }
 

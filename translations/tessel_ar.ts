@@ -1393,6 +1393,21 @@
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>تحديد كل نص هذه الصفحة</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>البحث عن النص المحدد</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1514,6 +1529,17 @@
 %1</source>
         <translation>يوجد ملف بهذا الاسم؛ حُفظت الطباعة باسم:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>تقدم</translation>
     </message>
 </context>
 <context>
@@ -2128,6 +2154,25 @@
     <message>
         <source>文字识别</source>
         <translation>التعرف على النص</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>إغلاق علامات التبويب الأخرى</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>إظهار في المجلد</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>نسخ مسار الملف</translation>
     </message>
 </context>
 <context>

@@ -1381,6 +1381,21 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>Gesamten Text dieser Seite auswählen</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>Ausgewählten Text suchen</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1502,6 +1517,17 @@ Seiten %2-%3</translation>
 %1</source>
         <translation>Eine Datei dieses Namens existiert; der Druck wurde gespeichert als:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Vor</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2142,25 @@ Seiten %2-%3</translation>
     <message>
         <source>文字识别</source>
         <translation>Texterkennung</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>Andere Tabs schließen</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>Dateipfad kopieren</translation>
     </message>
 </context>
 <context>

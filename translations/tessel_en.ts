@@ -1381,6 +1381,21 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>Select all text on this page</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>Find the selected text</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1502,6 +1517,17 @@ Pages %2-%3</translation>
 %1</source>
         <translation>A file of that name exists; the print was saved as:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Forward</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2142,25 @@ Pages %2-%3</translation>
     <message>
         <source>文字识别</source>
         <translation>Text recognition</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>Close other tabs</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Show in folder</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>Copy file path</translation>
     </message>
 </context>
 <context>

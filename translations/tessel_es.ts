@@ -1381,6 +1381,21 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>Seleccionar todo el texto de esta página</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>Buscar el texto seleccionado</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1502,6 +1517,17 @@ Páginas %2-%3</translation>
 %1</source>
         <translation>Ya existe un archivo con ese nombre; la impresión se guardó como:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Adelante</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2142,25 @@ Páginas %2-%3</translation>
     <message>
         <source>文字识别</source>
         <translation>Reconocimiento de texto</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>Cerrar las demás pestañas</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>Copiar la ruta del archivo</translation>
     </message>
 </context>
 <context>

@@ -1381,6 +1381,21 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>Sélectionner tout le texte de cette page</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>Rechercher le texte sélectionné</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1502,6 +1517,17 @@ Pages %2-%3</translation>
 %1</source>
         <translation>Un fichier de ce nom existe&#xa0;; l’impression a été enregistrée sous&#xa0;:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2142,25 @@ Pages %2-%3</translation>
     <message>
         <source>文字识别</source>
         <translation>Reconnaissance de texte</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>Fermer les autres onglets</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>Copier le chemin du fichier</translation>
     </message>
 </context>
 <context>

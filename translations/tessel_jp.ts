@@ -1378,6 +1378,21 @@
     </message>
 </context>
 <context>
+    <name>PdfPageMenu</name>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>全选本页文字</source>
+        <translation>このページの文字をすべて選択</translation>
+    </message>
+    <message>
+        <source>查找所选文字</source>
+        <translation>選択した文字を検索</translation>
+    </message>
+</context>
+<context>
     <name>PdfPageNumberDialog</name>
     <message>
         <source>添加页码</source>
@@ -1499,6 +1514,17 @@
 %1</source>
         <translation>同じ名前のファイルがあるため、次の名前で保存しました：
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReadingHistory</name>
+    <message>
+        <source>后退</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>進む</translation>
     </message>
 </context>
 <context>
@@ -2113,6 +2139,25 @@
     <message>
         <source>文字识别</source>
         <translation>文字認識</translation>
+    </message>
+</context>
+<context>
+    <name>TabContextMenu</name>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>关闭其他标签页</source>
+        <translation>他のタブを閉じる</translation>
+    </message>
+    <message>
+        <source>在文件夹中显示</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>复制文件路径</source>
+        <translation>ファイルのパスをコピー</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "theme.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -10,13 +11,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +54,8 @@ QString barStyleSheet()
 #pdfFitToggleButton[fitWidth="true"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-width.png); }
 #pdfFitToggleButton[fitWidth="false"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-height.png); }
 #pdfFitToggleButton:hover { background: %5; }
+#pdfHistoryBackButton, #pdfHistoryForwardButton { padding: 0; background: transparent; border: none; border-radius: 5px; }
+#pdfHistoryBackButton:hover, #pdfHistoryForwardButton:hover { background: %5; }
 )"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder, Theme::zoomComboSelection,
          Theme::barToggleHover);
     return sheet;
@@ -59,6 +68,33 @@ QIcon arrowIcon(const QString &name)
     const QString base = u":/res/icons/pdfviewer/"_s + name;
     QIcon icon(base + u".png"_s);
     icon.addFile(base + u"-disabled.png"_s, QSize(), QIcon::Disabled);
+    return icon;
+}
+
+// Back and forward are drawn rather than read from files: a bent arrow, white or greyed.
+QIcon historyIcon(bool forward)
+{
+    QIcon icon;
+    for (const auto &[mode, colour] : {std::pair{QIcon::Normal, QColor(0xFF, 0xFF, 0xFF)},
+                                       std::pair{QIcon::Disabled, QColor(0x7A, 0x7C, 0x82)}}) {
+        QPixmap pixmap(40, 40);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (forward)
+            painter.setTransform(QTransform(-1, 0, 0, 1, 40, 0));
+        QPen pen(colour, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter.setPen(pen);
+        QPainterPath path(QPointF(9, 17));
+        path.lineTo(24, 17);
+        path.cubicTo(QPointF(36, 17), QPointF(36, 33), QPointF(24, 33));
+        path.lineTo(16, 33);
+        painter.drawPath(path);
+        painter.drawPolyline(QPolygonF({QPointF(16, 10), QPointF(9, 17), QPointF(16, 24)}));
+        painter.end();
+        pixmap.setDevicePixelRatio(2.0);
+        icon.addPixmap(pixmap, mode);
+    }
     return icon;
 }
 
@@ -187,6 +223,31 @@ QPushButton *PdfBottomControlBar::makeButton(const QString &toolTip, const QStri
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
+}
+
+void PdfBottomControlBar::setHistoryActions(QAction *back, QAction *forward)
+{
+    auto *row = static_cast<QHBoxLayout *>(layout());
+    int at = 0;
+    for (const auto &[action, name, forwardIcon] :
+         {std::tuple{back, u"pdfHistoryBackButton"_s, false},
+          std::tuple{forward, u"pdfHistoryForwardButton"_s, true}}) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(name);
+        // The bar's light icon is its own: the action also appears in light menus.
+        button->setIcon(historyIcon(forwardIcon));
+        button->setIconSize(QSize(20, 20));
+        button->setToolTip(action->toolTip());
+        button->setEnabled(action->isEnabled());
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+        button->setFixedSize(30, 38);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setCursor(Qt::PointingHandCursor);
+        row->insertWidget(at++, button);
+    }
+    row->insertSpacing(at, 6);
+    adjustSize();
 }
 
 void PdfBottomControlBar::focusPageNumber()

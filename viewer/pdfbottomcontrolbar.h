@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QIntValidator;
 class QLabel;
@@ -24,6 +25,8 @@ public:
     void setCurrentPage(int row);
     void showZoomFactor(double factor);
     void setFitWidth(bool fitWidth);
+    // Two small buttons ahead of the page stepping, for going back and forward in the history.
+    void setHistoryActions(QAction *back, QAction *forward);
     // Puts the cursor in the page box with its number selected, so typing replaces it.
     void focusPageNumber();
 

@@ -238,8 +238,11 @@ void PdfFindBar::step(int direction)
 
 void PdfFindBar::reveal(int row)
 {
-    if (m_view)
-        m_view->revealPageBox(row, m_search->currentBox());
+    if (!m_view)
+        return;
+    if (row != m_view->currentPage())
+        Q_EMIT hitAboutToShow();
+    m_view->revealPageBox(row, m_search->currentBox());
 }
 
 void PdfFindBar::updateStatus()

@@ -40,6 +40,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The bar is about to show: the host brings the document view forward.
     void opening();
+    // A hit elsewhere is about to be scrolled to.
+    void hitAboutToShow();
     // Nothing was found on pages without text, and the user asked to recognise their text.
     void recognizeTextRequested();
 

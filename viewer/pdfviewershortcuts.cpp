@@ -4,6 +4,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdfpagemanagerview.h"
+#include "pdfreadinghistory.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfviewerwidget.h"
@@ -111,12 +112,12 @@ void PdfViewerShortcuts::zoomReset()
 
 void PdfViewerShortcuts::firstPage()
 {
-    m_viewer->goToPage(0);
+    m_viewer->history()->jumpTo(0);
 }
 
 void PdfViewerShortcuts::lastPage()
 {
-    m_viewer->goToPage(m_viewer->documentModel()->pageCount() - 1);
+    m_viewer->history()->jumpTo(m_viewer->documentModel()->pageCount() - 1);
 }
 
 void PdfViewerShortcuts::scrollBy(int direction)

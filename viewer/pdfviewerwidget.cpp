@@ -13,8 +13,11 @@
 #include "pdfoutlinepanel.h"
 #include "pdfpageinteraction.h"
 #include "pdfpagemanagerview.h"
+#include "pdfpagemenu.h"
 #include "pdfpagenumberdialog.h"
 #include "pdfprintjob.h"
+#include "pdfreadinghistory.h"
+#include "pdfreadingplace.h"
 #include "pdfrendermanager.h"
 #include "pdftextrecognition.h"
 #include "pdfthumbnailpanel.h"
@@ -85,6 +88,9 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
         });
 
     buildLayout();
+    m_history = new PdfReadingHistory(m_documentView, m_model, this);
+    m_bottomBar->setHistoryActions(m_history->backAction(), m_history->forwardAction());
+    connect(this, &PdfViewerWidget::documentLoaded, m_history, &PdfReadingHistory::clear);
     wire();
     new PdfViewerShortcuts(this);
     wireReading();
@@ -93,6 +99,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
 
 PdfViewerWidget::~PdfViewerWidget()
 {
+    readingplace::remember(*this);
     // No late render result may reach a view that is being torn down.
     m_renderManager->cancelPending();
     // The undo stack clears itself as it goes, after the tool bar it would report to.
@@ -181,7 +188,7 @@ void PdfViewerWidget::wire()
         m_documentView->goToPage(
             std::min(m_documentView->currentPage() + 1, m_model->pageCount() - 1));
     });
-    connect(bar, &PdfBottomControlBar::pageRequested, view, &PdfDocumentView::goToPage);
+    connect(bar, &PdfBottomControlBar::pageRequested, m_history, &PdfReadingHistory::jumpTo);
     connect(bar, &PdfBottomControlBar::zoomRequested, view, &PdfDocumentView::setZoomFactor);
     connect(bar, &PdfBottomControlBar::fitWidthRequested, this, &PdfViewerWidget::fitWidth);
     connect(bar, &PdfBottomControlBar::fitPageRequested, this, &PdfViewerWidget::fitPage);
@@ -275,7 +282,7 @@ void PdfViewerWidget::wireOrganising()
     PdfPageManagerView *grid = m_pageManagerView;
     PdfOperationSidePanel *side = m_sidePanel;
 
-    connect(strip, &PdfThumbnailPanel::pageActivated, m_documentView, &PdfDocumentView::goToPage);
+    connect(strip, &PdfThumbnailPanel::pageActivated, m_history, &PdfReadingHistory::jumpTo);
     // A reset (open, undo, redo) clears the strip's current card while the view may stay on its
     // page without saying so again.
     connect(m_model, &QAbstractItemModel::modelReset, strip, [this] {
@@ -285,7 +292,7 @@ void PdfViewerWidget::wireOrganising()
     });
     const auto preview = [this](PdfPageId id) {
         showDocumentView();
-        m_documentView->goToPage(m_model->rowOfPage(id));
+        m_history->jumpTo(m_model->rowOfPage(id));
     };
     const auto rotate = [this](PdfPageId id) {
         m_undoManager->rotatePages({id}, 90);
@@ -382,6 +389,7 @@ bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
         return false;
     if (m_model->isModified() && !confirmClose())
         return false;
+    readingplace::remember(*this);
 
     PdfDocumentSession::Failure failure;
     switch (m_session->open(path, password, &failure)) {
@@ -403,6 +411,7 @@ bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
     m_bottomBar->setFitWidth(true);
     m_documentView->goToPage(0);
     updatePageCount();
+    readingplace::restore(*this);
     Q_EMIT documentLoaded(m_model->documentPath());
     return true;
 }
@@ -832,16 +841,17 @@ void PdfViewerWidget::wireReading()
     m_outlinePanel = new PdfOutlinePanel(m_thumbnailPanel);
     m_outlinePanel->setDocumentModel(m_model);
     m_outlinePanel->attachTo(m_thumbnailPanel);
-    connect(m_outlinePanel, &PdfOutlinePanel::pageRequested, m_documentView,
-            &PdfDocumentView::goToPage);
+    connect(m_outlinePanel, &PdfOutlinePanel::pageRequested, m_history, &PdfReadingHistory::jumpTo);
     connect(m_outlinePanel, &PdfOutlinePanel::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
     connect(m_documentView, &PdfDocumentView::currentPageChanged, m_outlinePanel,
             &PdfOutlinePanel::setCurrentPage);
 
     m_pageInteraction = new PdfPageInteraction(m_documentView, m_model);
-    connect(m_pageInteraction, &PdfPageInteraction::pageRequested, m_documentView,
-            &PdfDocumentView::goToPage);
+    connect(m_pageInteraction, &PdfPageInteraction::pageRequested, m_history,
+            &PdfReadingHistory::jumpTo);
+    connect(m_findBar, &PdfFindBar::hitAboutToShow, m_history, &PdfReadingHistory::record);
+    new PdfPageMenu(this);
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
     wireAnnotations();

@@ -23,6 +23,7 @@ class PdfOperationSidePanel;
 class PdfOutlinePanel;
 class PdfPageInteraction;
 class PdfPageManagerView;
+class PdfReadingHistory;
 class PdfRenderManager;
 class PdfThumbnailPanel;
 class PdfTopToolBar;
@@ -78,6 +79,9 @@ public:
     PdfThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
+    PdfReadingHistory *history() const { return m_history; }
+    PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
+    PdfFindBar *findBar() const { return m_findBar; }
     // Opens a link that leads outside the document once the user agrees.
     void openExternalLink(const QString &uri);
     QSplitter *splitter() const { return m_splitter; }
@@ -159,6 +163,7 @@ private:
     PdfAnnotationLayer *m_annotationLayer = nullptr;
     PdfCommentsPanel *m_commentsPanel = nullptr;
     PdfFindBar *m_findBar = nullptr;
+    PdfReadingHistory *m_history = nullptr;
     std::unique_ptr<QTemporaryDir> m_recognised;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;

@@ -6,6 +6,7 @@
 #include "mainpage.h"
 #include "pathidentity.h"
 #include "pdfshowpage.h"
+#include "revealinfolder.h"
 #include "shellservices.h"
 #include "startup.h"
 #include "testregistry.h"
@@ -15,8 +16,11 @@
 #include "workspacefactory.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
@@ -98,6 +102,10 @@ private Q_SLOTS:
     void closeAsksViewer_data();
     void closeAsksViewer();
     void closeButtonFollowsMovedTab();
+    void tabContextMenu_data();
+    void tabContextMenu();
+    void windowPlacementRemembered_data();
+    void windowPlacementRemembered();
     void tabSizeHints_data();
     void tabSizeHints();
     void tabBarHover();
@@ -855,3 +863,117 @@ void TestApp::languageChangeRebuildsMainPage()
 
 VELMORA_REGISTER_TEST(TestApp);
 #include "tst_app.moc"
+
+void TestApp::tabContextMenu_data()
+{
+    // Tabs: home, a.pdf, b.pdf, the compress tool. A result names what is left or what happened.
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("mayClose");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("close a file tab") << 1 << u"tabCloseAction"_s << true << u"tabs 3"_s;
+    QTest::newRow("close a tool tab") << 3 << u"tabCloseAction"_s << true << u"tabs 3"_s;
+    QTest::newRow("close others keeps home and the tab")
+        << 2 << u"tabCloseOthersAction"_s << true << u"tabs 2"_s;
+    QTest::newRow("close others stops where the user cancels")
+        << 3 << u"tabCloseOthersAction"_s << false << u"tabs 4"_s;
+    QTest::newRow("copy path") << 1 << u"tabCopyPathAction"_s << true << u"clipboard a.pdf"_s;
+    QTest::newRow("show in folder") << 2 << u"tabRevealAction"_s << true << u"revealed b.pdf"_s;
+    QTest::newRow("home tab is not closed") << 0 << u"tabCloseAction"_s << true << u"disabled"_s;
+    QTest::newRow("a tool tab has no file") << 3 << u"tabCopyPathAction"_s << true << u"absent"_s;
+}
+
+void TestApp::tabContextMenu()
+{
+    QFETCH(int, index);
+    QFETCH(QString, action);
+    QFETCH(bool, mayClose);
+    QFETCH(QString, expected);
+
+    MainPage page;
+    const QString a = makeFile(u"a.pdf"_s);
+    page.onFileOpen(a);
+    page.onFileOpen(makeFile(u"b.pdf"_s));
+    page.onToolClicked(ToolType::Compress);
+    QCOMPARE(page.tabWidget()->count(), 4);
+    FakeViewerTab::mayClose = mayClose;
+    QStringList launched;
+    RevealInFolder::setLauncher([&launched](const RevealInFolder::Action &what) {
+        launched.append(what.arguments.join(u' ') + u' ' + what.url.toString());
+        return true;
+    });
+    QGuiApplication::clipboard()->clear();
+
+    // The menu the tab bar shows on a right click.
+    QTabBar *bar = page.tabWidget()->tabBar();
+    page.resize(1000, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, bar->tabRect(index).center(),
+                            bar->mapToGlobal(bar->tabRect(index).center()));
+    QApplication::sendEvent(bar, &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = page.findChild<QMenu *>(u"tabContextMenu"_s)) && menu->isVisible());
+    QAction *chosen = menu->findChild<QAction *>(action);
+    const QString expectedWhat = expected.section(u' ', 0, 0);
+    const QString expectedArgument = expected.section(u' ', 1);
+    if (expectedWhat == u"absent"_s) {
+        QVERIFY(!chosen);
+    } else if (expectedWhat == u"disabled"_s) {
+        QVERIFY(chosen && !chosen->isEnabled());
+    } else {
+        QVERIFY(chosen && chosen->isEnabled());
+        menu->close();
+        chosen->trigger();
+        if (expectedWhat == u"tabs"_s)
+            QCOMPARE(page.tabWidget()->count(), expectedArgument.toInt());
+        else if (expectedWhat == u"clipboard"_s)
+            QVERIFY(pathidentity::same(
+                QDir::fromNativeSeparators(QGuiApplication::clipboard()->text()), a));
+        else
+            QVERIFY2(!launched.isEmpty() && launched.constFirst().contains(expectedArgument),
+                     qPrintable(launched.join(u'\n')));
+    }
+    RevealInFolder::setLauncher({});
+    if (expectedWhat == u"tabs"_s && !mayClose)
+        QCOMPARE(FakeViewerTab::closeQuestions, 1);
+}
+
+void TestApp::windowPlacementRemembered_data()
+{
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("normal") << false << false;
+    QTest::newRow("maximised") << true << false;
+    QTest::newRow("full screen comes back as a window") << false << true;
+}
+
+void TestApp::windowPlacementRemembered()
+{
+    QFETCH(bool, maximised);
+    QFETCH(bool, fullScreen);
+    QFile::remove(FramelessWindow::placementFilePath());
+    const QSize size(1000, 650);
+    {
+        FramelessWindow window;
+        window.restorePlacement(QSize(1160, 780));
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (maximised)
+            window.showMaximized();
+        if (fullScreen)
+            window.toggleFullScreen();
+        QApplication::processEvents();
+        QVERIFY(window.close());
+    }
+    QVERIFY(QFile::exists(FramelessWindow::placementFilePath()));
+    FramelessWindow again;
+    again.restorePlacement(QSize(1160, 780));
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.isMaximized(), maximised);
+    QVERIFY(!again.isFullScreen());
+    if (!maximised)
+        QCOMPARE(again.normalGeometry().size(), size);
+}

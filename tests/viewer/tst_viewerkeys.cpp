@@ -5,21 +5,35 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffixtures.h"
+#include "pdfoutlinepanel.h"
 #include "pdfpagemanagerview.h"
 #include "pdfreadback.h"
 #include "pdfshowpage.h"
+#include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "readingplacestore.h"
 #include "testregistry.h"
 #include "viewertest.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -41,6 +55,13 @@ private Q_SLOTS:
     void keyTable();
     void fitWidthOnOpen_data();
     void fitWidthOnOpen();
+    void historyInputs_data();
+    void historyInputs();
+    void readingPlaceRestored_data();
+    void readingPlaceRestored();
+    void readingPlacesBounded();
+    void pageContextMenu_data();
+    void pageContextMenu();
 
 private:
     QString makePdf(const QString &name, const QList<QSizeF> &sizes);
@@ -61,7 +82,12 @@ enum class Setup {
     TwoTabs,
     FitPage,
     FitPageAtLast,
-    ZoomListOpen
+    ZoomListOpen,
+    // Page 5 typed into the page box, then page 2 picked in the strip.
+    Jumped,
+    JumpedBack,
+    // Page 3 reached with the next-page button: a step, not a jump.
+    Stepped
 };
 enum class Effect {
     Page,
@@ -73,7 +99,9 @@ enum class Effect {
     TabIndex,
     TabCount,
     FullScreen,
-    TypedPage
+    TypedPage,
+    // The page, and Alt+Left leads back to where the key was pressed.
+    PageThenBack
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -171,6 +199,14 @@ void TestViewerKeys::keyTable_data()
         << QKeySequence() << Setup::None << Effect::TypedPage << 3.0;
     QTest::newRow("Ctrl+O opens a file")
         << ctrl(Qt::Key_O) << Setup::None << Effect::TabCount << 3.0;
+    QTest::newRow("Alt+Left goes back to before the jump")
+        << QKeySequence(Qt::ALT | Qt::Key_Left) << Setup::Jumped << Effect::Page << 4.0;
+    QTest::newRow("Alt+Right goes forward again")
+        << QKeySequence(Qt::ALT | Qt::Key_Right) << Setup::JumpedBack << Effect::Page << 1.0;
+    QTest::newRow("Alt+Left after page steps stays")
+        << QKeySequence(Qt::ALT | Qt::Key_Left) << Setup::Stepped << Effect::Page << 2.0;
+    QTest::newRow("End is a jump Alt+Left undoes")
+        << QKeySequence(Qt::Key_End) << Setup::Stepped << Effect::PageThenBack << 5.0;
     QTest::newRow("F11 full screen")
         << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
 }
@@ -242,6 +278,29 @@ void TestViewerKeys::keyTable()
         QTRY_VERIFY(zoomCombo->view()->isVisible());
         zoomCombo->view()->setFocus(Qt::PopupFocusReason);
         break;
+    case Setup::Jumped:
+    case Setup::JumpedBack:
+        pageEdit->setFocus(Qt::OtherFocusReason);
+        pageEdit->selectAll();
+        QTest::keyClicks(pageEdit, u"5"_s);
+        QTest::keyClick(pageEdit, Qt::Key_Return);
+        QCOMPARE(view->currentPage(), 4);
+        Q_EMIT viewer->thumbnailPanel()->pageActivated(1);
+        QCOMPARE(view->currentPage(), 1);
+        if (setup == Setup::JumpedBack) {
+            QTest::keySequence(view, QKeySequence(Qt::ALT | Qt::Key_Left));
+            QCOMPARE(view->currentPage(), 4);
+        }
+        view->setFocus(Qt::OtherFocusReason);
+        break;
+    case Setup::Stepped: {
+        auto *next = viewer->findChild<QPushButton *>(u"pdfNextPageButton"_s);
+        QVERIFY(next);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(view->currentPage(), 2);
+        break;
+    }
     case Setup::TwoTabs:
     case Setup::None:
         break;
@@ -304,6 +363,11 @@ void TestViewerKeys::keyTable()
         QTest::keyClick(pageEdit, Qt::Key_Return);
         QCOMPARE(view->currentPage(), int(expected));
         break;
+    case Effect::PageThenBack:
+        QCOMPARE(view->currentPage(), int(expected));
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_Left));
+        QCOMPARE(view->currentPage(), 2);
+        break;
     case Effect::FullScreen:
         QTRY_VERIFY(window.isFullScreen());
         QTest::keySequence(&window, key);
@@ -359,3 +423,257 @@ void TestViewerKeys::fitWidthOnOpen()
 }
 
 #include "tst_viewerkeys.moc"
+
+void TestViewerKeys::historyInputs_data()
+{
+    // After jumps from page 1 to 4 (the strip) and on to 6 (a link), these steps lead to a page.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("mouse back button") << QStringList{u"mouse back"_s} << 3;
+    QTest::newRow("mouse back twice") << QStringList{u"mouse back"_s, u"mouse back"_s} << 0;
+    QTest::newRow("mouse forward after back")
+        << QStringList{u"mouse back"_s, u"mouse forward"_s} << 5;
+    QTest::newRow("bar back button") << QStringList{u"bar back"_s} << 3;
+    QTest::newRow("bar forward after back") << QStringList{u"bar back"_s, u"bar forward"_s} << 5;
+    QTest::newRow("a bookmark is a jump too") << QStringList{u"bookmark 2"_s, u"bar back"_s} << 5;
+    QTest::newRow("a new jump drops the way forward")
+        << QStringList{u"bar back"_s, u"bookmark 2"_s, u"bar forward"_s} << 1;
+    QTest::newRow("back past a removed page") << QStringList{u"remove 4"_s, u"bar back"_s} << 0;
+    QTest::newRow("back at the oldest place stays")
+        << QStringList{u"bar back"_s, u"bar back"_s, u"bar back"_s} << 0;
+}
+
+void TestViewerKeys::historyInputs()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, expected);
+
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(6, QSizeF(300, 400));
+    spec.outlines = true;
+    spec.links = {{3, 5}};
+    const QString path = m_dir.filePath(u"history.pdf"_s);
+    QVERIFY(fixtures::write(spec, path));
+    PdfViewerWidget viewer;
+    viewer.resize(1000, 700);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY(viewer.openDocument(path));
+    PdfDocumentView *view = viewer.documentView();
+    auto *back = viewer.findChild<QAbstractButton *>(u"pdfHistoryBackButton"_s);
+    auto *forward = viewer.findChild<QAbstractButton *>(u"pdfHistoryForwardButton"_s);
+    QVERIFY(back && forward);
+    QTRY_VERIFY(back->isVisible());
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+
+    Q_EMIT viewer.thumbnailPanel()->pageActivated(3);
+    QCOMPARE(view->currentPage(), 3);
+    // The link on page 4 leads to page 6.
+    const QRect rect = view->pageRect(3);
+    const QPoint origin(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    // The link's box is 10..60 x 10..25 points from the bottom left of a 300 x 400 page.
+    const double scale = rect.width() / 300.0;
+    const QPoint link = rect.topLeft() - origin + QPointF(35 * scale, (400 - 17) * scale).toPoint();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, link);
+    QTRY_COMPARE(view->currentPage(), 5);
+    QVERIFY(back->isEnabled() && !forward->isEnabled());
+
+    for (const QString &step : std::as_const(steps)) {
+        const QString argument = step.section(u' ', 1);
+        if (step == u"mouse back"_s || step == u"mouse forward"_s)
+            QTest::mouseClick(view->viewport(),
+                              step.endsWith(u"back"_s) ? Qt::BackButton : Qt::ForwardButton, {},
+                              QPoint(20, 20));
+        else if (step == u"bar back"_s)
+            QTest::mouseClick(back, Qt::LeftButton);
+        else if (step == u"bar forward"_s)
+            QTest::mouseClick(forward, Qt::LeftButton);
+        else if (step.startsWith(u"bookmark"_s))
+            Q_EMIT viewer.findChild<PdfOutlinePanel *>()->pageRequested(argument.toInt() - 1);
+        else if (step.startsWith(u"remove"_s))
+            viewer.undoManager()->removePages(
+                {viewer.documentModel()->pageAt(argument.toInt() - 1)->id});
+        QApplication::processEvents();
+    }
+    QCOMPARE(view->currentPage(), expected);
+}
+
+void TestViewerKeys::readingPlaceRestored_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<double>("zoom"); // 0: fitted
+    QTest::addColumn<int>("fitMode");
+    QTest::addColumn<int>("viewMode");
+    const int none = int(PdfFitMode::NoFit);
+    const int width = int(PdfFitMode::FitWidth);
+    const int whole = int(PdfFitMode::FitPage);
+    const int grid = int(PdfViewMode::PageManageView);
+    QTest::newRow("page and zoom") << u"page 5 zoom 1.5"_s << 4 << 1.5 << none << 0;
+    QTest::newRow("fit page") << u"fit page 3"_s << 2 << 0.0 << whole << 0;
+    QTest::newRow("fit width") << u"page 6"_s << 5 << 0.0 << width << 0;
+    QTest::newRow("page grid") << u"grid page 2"_s << 1 << 0.0 << width << grid;
+    QTest::newRow("a rewritten file starts afresh")
+        << u"page 5 rewritten"_s << 0 << 0.0 << width << 0;
+}
+
+void TestViewerKeys::readingPlaceRestored()
+{
+    QFETCH(QString, left);
+    QFETCH(int, page);
+    QFETCH(double, zoom);
+    QFETCH(int, fitMode);
+    QFETCH(int, viewMode);
+
+    const QString path = makePdf(
+        u"place-%1.pdf"_s.arg(QString::fromLatin1(QTest::currentDataTag())).replace(u' ', u'-'),
+        QList<QSizeF>(6, QSizeF(300, 400)));
+    const QStringList words = left.split(u' ');
+    const auto number = [&words](const QString &word) {
+        const qsizetype at = words.indexOf(word);
+        return at >= 0 ? words.value(at + 1).toDouble() : 0.0;
+    };
+    {
+        PdfViewerWidget viewer;
+        viewer.resize(900, 700);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QVERIFY(viewer.openDocument(path));
+        if (words.contains(u"fit"_s))
+            viewer.fitPage();
+        if (words.contains(u"zoom"_s))
+            viewer.setZoomFactor(number(u"zoom"_s));
+        viewer.goToPage(int(number(u"page"_s)) - 1);
+        if (words.contains(u"grid"_s))
+            viewer.setViewMode(PdfViewMode::PageManageView);
+    }
+    if (words.contains(u"rewritten"_s)) {
+        QTest::qWait(20);
+        QVERIFY(!makePdf(QFileInfo(path).fileName(), QList<QSizeF>(6, QSizeF(300, 400))).isEmpty());
+    }
+
+    PdfViewerWidget fresh;
+    fresh.resize(900, 700);
+    fresh.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+    QVERIFY(fresh.openDocument(path));
+    QApplication::processEvents();
+    QCOMPARE(fresh.documentView()->currentPage(), page);
+    QCOMPARE(int(fresh.documentView()->fitMode()), fitMode);
+    if (zoom > 0)
+        QCOMPARE(fresh.documentView()->zoomFactor(), zoom);
+    QCOMPARE(int(fresh.viewMode()), viewMode);
+    // The page shown is the one stored: its top stands at the top of the window.
+    if (viewMode == int(PdfViewMode::DocumentView))
+        QVERIFY(fresh.documentView()->pageRect(page).top() <=
+                fresh.documentView()->verticalScrollBar()->value() + 40);
+}
+
+void TestViewerKeys::readingPlacesBounded()
+{
+    // More files than the store keeps, and one that is gone by the time it writes.
+    ReadingPlaceStore store(m_dir.filePath(u"places.json"_s));
+    const QString gone = makePdf(u"gone.pdf"_s, {QSizeF(300, 400)});
+    store.remember(gone, {});
+    QVERIFY(QFile::remove(gone));
+    QStringList files;
+    for (int i = 0; i < ReadingPlaceStore::MaximumFiles + 5; ++i) {
+        const QString file = m_dir.filePath(u"bound-%1.pdf"_s.arg(i));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.close();
+        ReadingPlaceStore::Place place;
+        place.page = i;
+        place.readAt = 1000 + i;
+        store.remember(file, place);
+        files.append(file);
+    }
+    QFile written(store.filePath());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray json = written.readAll();
+    const QJsonArray places = QJsonDocument::fromJson(json).object().value("places"_L1).toArray();
+    QCOMPARE(places.size(), ReadingPlaceStore::MaximumFiles);
+    QVERIFY(!json.contains("gone.pdf"));
+    // The oldest readings made way; the newest is there with its page.
+    QVERIFY(!json.contains("bound-4.pdf\""));
+    const ReadingPlaceStore again(store.filePath());
+    QCOMPARE(again.place(files.constLast())->page, ReadingPlaceStore::MaximumFiles + 4);
+    QVERIFY(!again.place(files.constFirst()));
+}
+
+void TestViewerKeys::pageContextMenu_data()
+{
+    // Menu entries chosen in turn on the first page shown, and what they leave behind.
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing selected: copy is off")
+        << QStringList{u"pdfPageCopyAction"_s} << u"disabled"_s;
+    QTest::newRow("select all then copy")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageCopyAction"_s}
+        << u"clipboard Line 1 of page 2"_s;
+    QTest::newRow("find the selection")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageFindSelectionAction"_s}
+        << u"find Page 2"_s;
+    QTest::newRow("back after a jump") << QStringList{u"pdfHistoryBackAction"_s} << u"page 0"_s;
+}
+
+void TestViewerKeys::pageContextMenu()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, expected);
+
+    const QString path = fixtures::textPdf(m_dir.filePath(u"menu.pdf"_s), 3, QSizeF(400, 300));
+    QVERIFY(!path.isEmpty());
+    PdfViewerWidget viewer;
+    viewer.resize(900, 700);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY(viewer.openDocument(path));
+    PdfDocumentView *view = viewer.documentView();
+    Q_EMIT viewer.thumbnailPanel()->pageActivated(1);
+    QCOMPARE(view->currentPage(), 1);
+    QGuiApplication::clipboard()->clear();
+
+    const QString what = expected.section(u' ', 0, 0);
+    const QString argument = expected.section(u' ', 1);
+    for (const QString &entry : std::as_const(entries)) {
+        // A right click in the middle of the page at the top of the window.
+        const QRect rect = view->pageRect(1);
+        const QPoint at = rect.center() - QPoint(view->horizontalScrollBar()->value(),
+                                                 view->verticalScrollBar()->value());
+        const QPoint inside(at.x(), std::min(at.y(), view->viewport()->height() / 2));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, inside,
+                                view->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(view->viewport(), &click);
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = viewer.findChild<QMenu *>(u"pdfPageContextMenu"_s)) &&
+                    menu->isVisible());
+        QAction *action = nullptr;
+        for (QAction *candidate : menu->actions())
+            if (candidate->objectName() == entry)
+                action = candidate;
+        QVERIFY(action);
+        if (what == u"disabled"_s) {
+            QVERIFY(!action->isEnabled());
+            menu->close();
+            return;
+        }
+        QVERIFY(action->isEnabled());
+        const QPointer<QMenu> shown = menu;
+        menu->close();
+        action->trigger();
+        // The menu goes once closed, so the next click finds the next one.
+        QTRY_VERIFY(!shown);
+    }
+    if (what == u"clipboard"_s) {
+        QVERIFY2(QGuiApplication::clipboard()->text().contains(argument),
+                 qPrintable(QGuiApplication::clipboard()->text()));
+    } else if (what == u"find"_s) {
+        auto *edit = viewer.findChild<QLineEdit *>(u"pdfFindEdit"_s);
+        QVERIFY(edit && edit->isVisible());
+        QCOMPARE(edit->text(), argument);
+        QTRY_VERIFY(viewer.findChild<QLabel *>(u"pdfFindStatus"_s)->text().contains(u'1'));
+    } else {
+        QCOMPARE(view->currentPage(), argument.toInt());
+    }
+}

@@ -12,6 +12,7 @@
 #include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
 #include "pdfshowpage.h"
+#include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
@@ -156,6 +158,19 @@ int main(int argc, char *argv[])
     settle();
     save(screenAround(&window), u"viewer-menu-more"_s);
     toolBar->moreMenu()->close();
+    settle();
+
+    // The page's own menu, after a jump so that back is offered.
+    Q_EMIT viewer->thumbnailPanel()->pageActivated(4);
+    settle();
+    QWidget *pageArea = viewer->documentView()->viewport();
+    const QPoint inside = pageArea->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, pageArea->mapToGlobal(inside));
+    QApplication::sendEvent(pageArea, &rightClick);
+    settle();
+    save(screenAround(&window), u"viewer-page-menu"_s);
+    if (auto *pageMenu = viewer->findChild<QMenu *>(u"pdfPageContextMenu"_s))
+        pageMenu->close();
     settle();
 
     auto *zoom = viewer->findChild<PdfBottomControlBar *>(u"pdfBottomControlBar"_s)

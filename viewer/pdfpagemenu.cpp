@@ -1,0 +1,80 @@
+#include "pdfpagemenu.h"
+
+#include "pdfdocumentmodel.h"
+#include "pdfdocumentview.h"
+#include "pdffindbar.h"
+#include "pdfpageinteraction.h"
+#include "pdfreadinghistory.h"
+#include "pdfviewerwidget.h"
+#include "roundedpopupmenu.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+PdfPageMenu::PdfPageMenu(PdfViewerWidget *viewer)
+    : QObject(viewer)
+    , m_viewer(viewer)
+{
+    setObjectName(u"pdfPageMenu"_s);
+    viewer->documentView()->viewport()->installEventFilter(this);
+}
+
+int PdfPageMenu::rowAt(const QPoint &viewportPosition) const
+{
+    const PdfDocumentView *view = m_viewer->documentView();
+    const QPoint content = viewportPosition + QPoint(view->horizontalScrollBar()->value(),
+                                                     view->verticalScrollBar()->value());
+    for (int row = 0; row < m_viewer->documentModel()->rowCount(); ++row) {
+        const QRect rect = view->pageRect(row);
+        if (rect.top() > content.y())
+            break;
+        if (rect.contains(content))
+            return row;
+    }
+    return view->currentPage();
+}
+
+QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
+{
+    PdfPageInteraction *pages = m_viewer->pageInteraction();
+    auto *menu = new RoundedPopupMenu(m_viewer);
+    menu->setObjectName(u"pdfPageContextMenu"_s);
+    const bool selected = pages->hasSelection();
+
+    QAction *copy = menu->addAction(tr("复制"), pages, &PdfPageInteraction::copySelection);
+    copy->setObjectName(u"pdfPageCopyAction"_s);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(selected);
+    const int row = rowAt(viewportPosition);
+    QAction *all =
+        menu->addAction(tr("全选本页文字"), pages, [pages, row] { pages->selectPage(row); });
+    all->setObjectName(u"pdfPageSelectAllAction"_s);
+    all->setEnabled(row >= 0);
+    QAction *find = menu->addAction(tr("查找所选文字"), m_viewer, [this, pages] {
+        PdfFindBar *bar = m_viewer->findBar();
+        // One line of the selection is what a search can find.
+        bar->lineEdit()->setText(pages->selectedText().section(u'\n', 0, 0).trimmed());
+        bar->openBar();
+    });
+    find->setObjectName(u"pdfPageFindSelectionAction"_s);
+    find->setEnabled(selected);
+    menu->addSeparator();
+    menu->addAction(m_viewer->history()->backAction());
+    menu->addAction(m_viewer->history()->forwardAction());
+    return menu;
+}
+
+bool PdfPageMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu && m_viewer->documentModel()->pageCount() > 0) {
+        const auto *context = static_cast<QContextMenuEvent *>(event);
+        QMenu *menu = build(context->pos());
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(context->globalPos());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
