@@ -28,12 +28,15 @@ public:
         return *shared;
     }
 
-    void add(const QString &path, FileChangeWatcher *watcher)
+    // afresh: watch whatever the name holds now, also where the old file kept the watch.
+    void add(const QString &path, FileChangeWatcher *watcher, bool afresh)
     {
         QList<FileChangeWatcher *> &list = m_subscribers[path];
         if (!list.contains(watcher))
             list.append(watcher);
-        if (!m_watcher.files().contains(path))
+        if (afresh)
+            m_watcher.removePath(path);
+        if (afresh || !m_watcher.files().contains(path))
             m_watcher.addPath(path);
     }
 
@@ -47,13 +50,6 @@ public:
             m_subscribers.erase(found);
             m_watcher.removePath(path);
         }
-    }
-
-    void renew(const QString &path)
-    {
-        m_watcher.removePath(path);
-        if (m_subscribers.contains(path) && QFileInfo::exists(path))
-            m_watcher.addPath(path);
     }
 
 private:
@@ -93,10 +89,10 @@ void FileChangeWatcher::changedOnDisk(const QString &path)
     m_settle->start();
 }
 
-void FileChangeWatcher::watch(const QString &path)
+void FileChangeWatcher::watch(const QString &path, bool afresh)
 {
     m_watched.insert(path);
-    SharedFileWatch::instance().add(path, this);
+    SharedFileWatch::instance().add(path, this, afresh);
 }
 
 void FileChangeWatcher::unwatch(const QString &path)
@@ -136,8 +132,7 @@ void FileChangeWatcher::rewatch(const QString &path)
     // A watch still on the old file would miss the next change made by another program.
     m_stamps.insert(pathidentity::key(path), FileStamp::of(path));
     if (QFileInfo::exists(path)) {
-        watch(path);
-        SharedFileWatch::instance().renew(path);
+        watch(path, true);
     } else {
         unwatch(path);
     }
@@ -164,8 +159,7 @@ void FileChangeWatcher::checkChanged()
         }
         // A rename may have put a new file under the name while the old one, still open
         // somewhere, keeps the watch: watch whatever the name holds now, then look at it.
-        watch(path);
-        SharedFileWatch::instance().renew(path);
+        watch(path, true);
         const FileStamp now = FileStamp::of(path);
         if (now == *known)
             continue;

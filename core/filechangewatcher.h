@@ -40,7 +40,7 @@ private:
     friend class SharedFileWatch;
     void checkChanged();
     void changedOnDisk(const QString &path);
-    void watch(const QString &path);
+    void watch(const QString &path, bool afresh = false);
     void unwatch(const QString &path);
 
     QSet<QString> m_watched;

@@ -1,5 +1,6 @@
 #include "pagestamp.h"
 
+#include "annotationgeometry.h"
 #include "qpdfsupport.h"
 
 #include <QFont>
@@ -39,20 +40,6 @@ std::string literal(const QString &text)
         out += c;
     }
     return out + ")";
-}
-
-// The visible box: the crop box clipped to the media box.
-QRectF visibleBox(QPDFObjectHandle page)
-{
-    QPDFPageObjectHelper helper(page);
-    const QPDFObjectHandle::Rectangle media = helper.getMediaBox().getArrayAsRectangle();
-    const QPDFObjectHandle::Rectangle crop = helper.getCropBox().getArrayAsRectangle();
-    const QRectF m(QPointF(std::min(media.llx, media.urx), std::min(media.lly, media.ury)),
-                   QPointF(std::max(media.llx, media.urx), std::max(media.lly, media.ury)));
-    const QRectF c(QPointF(std::min(crop.llx, crop.urx), std::min(crop.lly, crop.ury)),
-                   QPointF(std::max(crop.llx, crop.urx), std::max(crop.lly, crop.ury)));
-    const QRectF both = m.intersected(c);
-    return both.isEmpty() ? m : both;
 }
 
 } // namespace
@@ -118,7 +105,7 @@ void stampPage(QPDF &pdf, QPDFObjectHandle page, int rotation, const PdfSourcePa
 {
     if (spec.stampText.isEmpty())
         return;
-    const QRectF box = visibleBox(page);
+    const QRectF box = annotationgeometry::visibleBox(page);
     const double w = box.width();
     const double h = box.height();
     rotation = qpdfsupport::normalizedRotation(rotation);

@@ -8,6 +8,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QUtil.hh>
 
 #include <algorithm>
 #include <string>
@@ -22,13 +23,7 @@ constexpr int kCodesPerFont = 256;
 
 std::string number(double value)
 {
-    std::string text = QString::number(value, 'f', 3).toStdString();
-    while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
-        const bool dot = text.back() == '.';
-        text.pop_back();
-        if (dot)
-            break;
-    }
+    const std::string text = QUtil::double_to_string(value, 3, true);
     return text == "-0" ? "0" : text;
 }
 

@@ -4,6 +4,7 @@
 #include "inkwell.h"
 #include "mupdfpage.h"
 #include "mupdftools.h"
+#include "parallelrun.h"
 #include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "textlayer.h"
@@ -28,7 +29,6 @@
 #include <atomic>
 #include <cmath>
 #include <memory>
-#include <thread>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -434,6 +434,8 @@ bool recognise(const TaskRequest &request)
     std::atomic<int> done{0};
     std::atomic<int> skipped{0};
     std::atomic<int> failedPages{0};
+    // A reader that failed ends the job: the other threads stop at their next page.
+    std::atomic<bool> stop{false};
     QMutex errorMutex;
     QString firstError;
     const QByteArray languageCodes = languages.toLatin1();
@@ -446,7 +448,7 @@ bool recognise(const TaskRequest &request)
         mupdf::DocumentRef doc =
             mupdf::openDocument(source, password, false, &status, &openMessage);
         for (int index = next++; index < total; index = next++) {
-            if (cancel && cancel->load())
+            if ((cancel && cancel->load()) || stop)
                 return;
             Scan scan;
             char mupdfError[mupdf::ErrorTextSize] = {};
@@ -462,6 +464,7 @@ bool recognise(const TaskRequest &request)
                 QMutexLocker lock(&errorMutex);
                 if (firstError.isEmpty())
                     firstError = why;
+                stop = true;
                 return;
             }
             const int finished = ++done;
@@ -469,15 +472,7 @@ bool recognise(const TaskRequest &request)
                 progress(finished * 100 / total);
         }
     };
-    const int threads = std::clamp(QThread::idealThreadCount(), 1, total);
-    {
-        std::vector<std::thread> pool;
-        for (int t = 1; t < threads; ++t)
-            pool.emplace_back(work);
-        work();
-        for (std::thread &thread : pool)
-            thread.join();
-    }
+    runInParallel(std::clamp(QThread::idealThreadCount(), 1, total), work);
     if (batchsupport::cancelRequested())
         return fail(request, BatchFailure::Cancelled, QString(), u"cancelled"_s);
     if (!firstError.isEmpty())
