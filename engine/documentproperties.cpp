@@ -140,7 +140,7 @@ bool PdfEditorBackend::readProperties(const QString &path, const QString &passwo
         }
         QPDF &pdf = *source->pdf;
         PdfDocumentProperties result;
-        const Handle info = documentproperties::infoDictionary(pdf, false);
+        Handle info = documentproperties::infoDictionary(pdf, false);
         if (info.isDictionary()) {
             result.metadata.title = documentproperties::infoText(info, "/Title");
             result.metadata.author = documentproperties::infoText(info, "/Author");
@@ -148,14 +148,15 @@ bool PdfEditorBackend::readProperties(const QString &path, const QString &passwo
             result.metadata.keywords = documentproperties::infoText(info, "/Keywords");
             result.creator = documentproperties::infoText(info, "/Creator");
             result.producer = documentproperties::infoText(info, "/Producer");
-            result.created =
-                documentproperties::parsePdfDate(documentproperties::infoText(info, "/CreationDate"));
+            result.created = documentproperties::parsePdfDate(
+                documentproperties::infoText(info, "/CreationDate"));
             result.modified =
                 documentproperties::parsePdfDate(documentproperties::infoText(info, "/ModDate"));
         }
         result.version = QString::fromStdString(pdf.getPDFVersion());
         if (const int level = pdf.getExtensionLevel(); level > 0)
-            result.version = QStringLiteral("%1 (extension level %2)").arg(result.version).arg(level);
+            result.version =
+                QStringLiteral("%1 (extension level %2)").arg(result.version).arg(level);
         result.linearized = source->repairedBytes.isEmpty() && pdf.isLinearized();
         result.encrypted = source->encrypted;
         if (pdf.isEncrypted()) {

@@ -50,7 +50,9 @@ QString dateText(const QDateTime &when)
 
 QString sizeText(const QSizeF &points)
 {
-    const auto mm = [](double pt) { return QString::number(qRound(pt / 72.0 * 25.4)); };
+    const auto mm = [](double pt) {
+        return QString::number(qRound(pt / 72.0 * 25.4));
+    };
     return PdfPropertiesDialog::tr("%1 × %2 毫米").arg(mm(points.width()), mm(points.height()));
 }
 
@@ -216,11 +218,14 @@ void PdfPropertiesDialog::setProperties(const PdfDocumentProperties &properties)
     m_encryption->setText(properties.encryption.isEmpty()
                               ? tr("已加密")
                               : tr("已加密（%1）").arg(properties.encryption));
-    const auto allowed = [](bool yes) { return yes ? tr("允许") : tr("不允许"); };
+    const auto allowed = [](bool yes) {
+        return yes ? tr("允许") : tr("不允许");
+    };
     QStringList lines = {
-        tr("打印：%1").arg(properties.canPrint && !properties.canPrintHighQuality
-                               ? tr("仅低质量")
-                               : allowed(properties.canPrint)),
+        tr("打印：%1")
+            .arg(properties.canPrint && !properties.canPrintHighQuality
+                     ? tr("仅低质量")
+                     : allowed(properties.canPrint)),
         tr("修改内容：%1").arg(allowed(properties.canModify)),
         tr("复制文本和图像：%1").arg(allowed(properties.canCopy)),
         tr("添加注释：%1").arg(allowed(properties.canAnnotate)),

@@ -30,8 +30,9 @@ bool withInfo(const QString &in, const QString &out)
     try {
         QPDF pdf;
         pdf.processFile(QFile::encodeName(in).constData());
-        QPDFObjectHandle info = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-            "<< /Title (Old title) /Creator (Fixture Writer) /CreationDate (D:20240301120000Z) >>"));
+        QPDFObjectHandle info = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Title (Old title) /Creator (Fixture Writer) /CreationDate "
+                                    "(D:20240301120000Z) >>"));
         pdf.getTrailer().replaceKey("/Info", info);
         QPDFWriter writer(pdf, QFile::encodeName(out).constData());
         writer.write();
@@ -103,8 +104,7 @@ void TestPdfDocumentProperties::editAndSave()
     QString password;
     if (protection == u"owner"_s) {
         const QString locked = m_dir.filePath(u"locked-%1.pdf"_s.arg(tag));
-        QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"user"_s,
-                                  u"owner"_s));
+        QVERIFY(fixtures::encrypt(source, locked, fixtures::Scheme::Aes256, u"user"_s, u"owner"_s));
         source = locked;
         password = u"owner"_s;
     } else if (protection == u"restricted"_s) {
