@@ -90,10 +90,10 @@ DocumentFacts inspect(const QString &path, const QString &password)
         facts.encrypted = pdf.isEncrypted();
         Obj info = pdf.getTrailer().getKey("/Info");
         if (info.isDictionary())
-            for (const auto &[key, value] : info.ditems())
+            for (auto [key, value] : info.ditems())
                 if (value.isString())
                     facts.info.insert(QString::fromStdString(key.substr(1)),
-                                      QString::fromStdString(Obj(value).getUTF8Value()));
+                                      QString::fromStdString(value.getUTF8Value()));
         pdf.pushInheritedAttributesToPage();
         const std::vector<Obj> &all = pdf.getAllPages();
         std::map<QPDFObjGen, int> index;

@@ -167,5 +167,5 @@ void TestPdfDocumentProperties::editAndSave()
     QVERIFY(!facts.info.contains(u"Keywords"_s));
 }
 
-VELMORA_REGISTER_TEST(TestPdfDocumentProperties)
+VELMORA_REGISTER_TEST(TestPdfDocumentProperties);
 #include "tst_pdfproperties.moc"
