@@ -147,6 +147,7 @@ bool PdfDocumentModel::loadDocument(const QString &path, const QString &password
     m_pages.clear();
     m_documentPath = path;
     m_documentPassword = password;
+    m_metadataEdits.reset();
     const int count = std::max(info.pageCount, int(info.pageSizes.size()));
     const QSizeF stand = info.pageSizes.value(0, DefaultBlankPageSize);
     m_pages.reserve(count);
@@ -504,8 +505,17 @@ void PdfDocumentModel::setModified(bool modified)
     Q_EMIT modifiedChanged(modified);
 }
 
+void PdfDocumentModel::setMetadataEdits(const std::optional<PdfDocumentMetadata> &metadata)
+{
+    if (m_metadataEdits == metadata)
+        return;
+    m_metadataEdits = metadata;
+    Q_EMIT metadataChanged();
+}
+
 void PdfDocumentModel::markSaved(const QString &path)
 {
+    setMetadataEdits(std::nullopt);
     const bool moved = !path.isEmpty() && path != m_documentPath;
     if (!path.isEmpty())
         m_documentPath = path;

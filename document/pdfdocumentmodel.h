@@ -99,6 +99,10 @@ public:
     // The files behind the pages changed: every page must be drawn again (views drop what they
     // hold for each page, as for a rotation).
     void invalidatePages();
+    // Document information the next save writes; none keeps what the file holds. Cleared when a
+    // document is loaded or saved (the file then holds it).
+    const std::optional<PdfDocumentMetadata> &metadataEdits() const { return m_metadataEdits; }
+    void setMetadataEdits(const std::optional<PdfDocumentMetadata> &metadata);
     // Whether data is a page drag that started in a view of this model.
     bool isOwnPageDrag(const QMimeData *data) const;
 
@@ -126,10 +130,12 @@ Q_SIGNALS:
     void pageListChanged();
     void modifiedChanged(bool modified);
     void documentReset();
+    void metadataChanged();
     // The document now lives in another file (loaded or saved under another name).
     void documentPathChanged(const QString &path);
 
 private:
+    std::optional<PdfDocumentMetadata> m_metadataEdits;
     PdfPageId takeNextId() { return m_nextId++; }
     int clampedInsertRow(int row) const;
     bool isMovePossible(int sourceRow, int destination) const;

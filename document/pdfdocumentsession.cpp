@@ -88,6 +88,7 @@ PdfWriteOptions PdfDocumentSession::writeOptions() const
     PdfWriteOptions options;
     options.protectionSource = m_model->documentPath();
     options.protectionPassword = m_model->documentPassword();
+    options.metadata = m_model->metadataEdits();
     return options;
 }
 

@@ -56,7 +56,7 @@ public:
     QString documentPath() const;
     QString documentKey() const;
     bool isModified() const;
-    // Outputs of this document keep the protection of its file.
+    // Outputs of this document keep the protection of its file and the information given it.
     PdfWriteOptions writeOptions() const;
     // The next save draws annotations and form fields into the pages.
     void setFlattenNextSave(bool flatten) { m_flattenNextSave = flatten; }

@@ -7,6 +7,14 @@
 
 namespace {
 
+// A step that changes the document information instead of pages. Both sides are the values
+// themselves, so that undoing after a save writes the earlier ones back.
+struct MetadataChange
+{
+    PdfDocumentMetadata before;
+    PdfDocumentMetadata after;
+};
+
 class PageSnapshotCommand : public QUndoCommand
 {
 public:
@@ -22,12 +30,18 @@ public:
 
     const QList<PdfPageEntry> &before() const { return m_before; }
     const QList<PdfPageEntry> &after() const { return m_after; }
+    const std::optional<MetadataChange> &metadata() const { return m_metadata; }
+    void setMetadata(const std::optional<MetadataChange> &change) { m_metadata = change; }
 
     ~PageSnapshotCommand() override = default;
 
     void undo() override
     {
-        if (m_model && !*m_quiet)
+        if (!m_model || *m_quiet)
+            return;
+        if (m_metadata)
+            m_model->setMetadataEdits(m_metadata->before);
+        else
             m_model->restoreSnapshot(m_before, true);
     }
 
@@ -38,7 +52,11 @@ public:
             m_skipFirstRedo = false;
             return;
         }
-        if (m_model && !*m_quiet)
+        if (!m_model || *m_quiet)
+            return;
+        if (m_metadata)
+            m_model->setMetadataEdits(m_metadata->after);
+        else
             m_model->restoreSnapshot(m_after, true);
     }
 
@@ -46,6 +64,7 @@ private:
     QPointer<PdfDocumentModel> m_model;
     QList<PdfPageEntry> m_before;
     QList<PdfPageEntry> m_after;
+    std::optional<MetadataChange> m_metadata;
     bool m_skipFirstRedo = true;
     const bool *m_quiet;
 };
@@ -171,6 +190,20 @@ void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry>
     m_stack->push(new PageSnapshotCommand(m_model, text, before, m_model->pages(), &m_quiet));
 }
 
+bool PdfUndoManager::setDocumentMetadata(const PdfDocumentMetadata &before,
+                                         const PdfDocumentMetadata &after)
+{
+    if (!m_model || before == after)
+        return false;
+    flushPendingMove();
+    m_model->setMetadataEdits(after);
+    const QList<PdfPageEntry> pages = m_model->pages();
+    auto *step = new PageSnapshotCommand(m_model, tr("修改文档属性"), pages, pages, &m_quiet);
+    step->setMetadata(MetadataChange{before, after});
+    m_stack->push(step);
+    return true;
+}
+
 bool PdfUndoManager::replaceSourceFiles(const QString &text,
                                         const QHash<QString, QString> &replacements)
 {
@@ -232,12 +265,14 @@ void PdfUndoManager::rewriteHistory(const Remap &remap)
     // State j is what the document shows with j steps done.
     QList<std::optional<QList<PdfPageEntry>>> states;
     QStringList texts;
+    QList<std::optional<MetadataChange>> metadata;
     for (int i = 0; i < count; ++i) {
         const auto *step = static_cast<const PageSnapshotCommand *>(m_stack->command(i));
         if (i == 0)
             states.append(rewrite(step->before()));
         states.append(rewrite(step->after()));
         texts.append(step->text());
+        metadata.append(step->metadata());
     }
     const int index = m_stack->index();
     const int clean = m_stack->cleanIndex();
@@ -256,7 +291,9 @@ void PdfUndoManager::rewriteHistory(const Remap &remap)
         // The current state may itself be unrestorable; the steps around it still are.
         const QList<PdfPageEntry> before = states.at(i).value_or(QList<PdfPageEntry>());
         const QList<PdfPageEntry> after = states.at(i + 1).value_or(QList<PdfPageEntry>());
-        m_stack->push(new PageSnapshotCommand(m_model, texts.at(i), before, after, &m_quiet));
+        auto *step = new PageSnapshotCommand(m_model, texts.at(i), before, after, &m_quiet);
+        step->setMetadata(metadata.at(i));
+        m_stack->push(step);
     }
     if (clean >= low && clean <= high) {
         m_stack->setIndex(clean - low);

@@ -55,6 +55,8 @@ public:
     bool setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
                             const QList<int> &hidden, const QString &text);
     bool setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values);
+    // The document information before and after an edit, as one step; false when equal.
+    bool setDocumentMetadata(const PdfDocumentMetadata &before, const PdfDocumentMetadata &after);
 
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,

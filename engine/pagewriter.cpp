@@ -1,6 +1,7 @@
 #include "pagewriter.h"
 
 #include "annotationwriter.h"
+#include "documentproperties.h"
 #include "inkwell.h"
 #include "mupdfsupport.h"
 #include "outputreservations.h"
@@ -8,6 +9,7 @@
 #include "pagestamp.h"
 #include "qpdfsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
@@ -356,6 +358,8 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
         if (!identity)
             out->getRoot().removeKey("/PageLabels");
     }
+    if (options.metadata)
+        documentproperties::writeMetadata(*out, *options.metadata, QDateTime::currentDateTime());
 
     *staged = std::make_unique<StagedFile>(QFileInfo(resolvedTarget(path)).absolutePath());
     if (!(*staged)->isValid()) {

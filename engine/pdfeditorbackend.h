@@ -12,6 +12,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 // Where a page number sits on the page as it is shown (its rotation applied).
@@ -119,6 +121,41 @@ struct PdfProtection
     bool ownerAccess = false;
 };
 
+// The document information a reader may change.
+struct PdfDocumentMetadata
+{
+    QString title;
+    QString author;
+    QString subject;
+    QString keywords;
+
+    friend bool operator==(const PdfDocumentMetadata &, const PdfDocumentMetadata &) = default;
+};
+
+// What a file says about itself, read without its pages.
+struct PdfDocumentProperties
+{
+    PdfDocumentMetadata metadata;
+    QString creator;
+    QString producer;
+    QDateTime created; // invalid when the file gives no (readable) date
+    QDateTime modified;
+    QString version; // "1.7"; an extension level is added as "1.7 (extension level 3)"
+    bool linearized = false;
+    bool encrypted = false;
+    QString encryption;      // "AES-256", "AES-128", "RC4-128", "RC4-40", or empty when unknown
+    bool ownerAccess = true; // the password given is the owner's (or the file has no protection)
+    // What the file lets a reader without the owner password do.
+    bool canPrint = true;
+    bool canPrintHighQuality = true;
+    bool canModify = true;
+    bool canCopy = true;
+    bool canAnnotate = true;
+    bool canFillForms = true;
+    bool canAssemble = true;
+    qint64 fileSize = 0;
+};
+
 // What a written file keeps besides its pages.
 struct PdfWriteOptions
 {
@@ -129,6 +166,9 @@ struct PdfWriteOptions
     QString protectionPassword;
     // Annotations and form fields drawn into the page content instead of kept as annotations.
     bool flattenAnnotations = false;
+    // New document information (an empty field removes it) and a fresh modification date; the
+    // source's information is kept as it is when unset.
+    std::optional<PdfDocumentMetadata> metadata;
 };
 
 // One bookmark of a document. pageIndex is -1 when it leads nowhere inside the file.
@@ -196,6 +236,10 @@ public:
     static bool saveNewDocument(const QList<PdfSourcePage> &pages, const QString &path,
                                 const PdfWriteOptions &options, QString *writtenPath,
                                 PdfBackendError *error, QString *message);
+    // The file's information, version and security (documentproperties.cpp).
+    static bool readProperties(const QString &path, const QString &password,
+                               PdfDocumentProperties *properties, PdfBackendError *error,
+                               QString *message);
     // Reads only the file's security; false with error and message when it cannot be read.
     static bool readProtection(const QString &path, const QString &password,
                                PdfProtection *protection, PdfBackendError *error, QString *message);

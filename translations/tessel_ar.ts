@@ -1532,6 +1532,177 @@
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>‏%1 × %2 مم</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>خصائص المستند</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>المؤلف</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>الموضوع</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>مفصولة بفواصل</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>حجم الملف</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>حجم الصفحة</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>إصدار PDF</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>منتج PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>تاريخ الإنشاء</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>تاريخ التعديل</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>التشفير</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>الأذونات</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>جارٍ القراءة…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>غير محفوظ</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>‏%1 (الصفحات بأحجام مختلفة)</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>‏%1 (%2 بايت)</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>‏%1، محسّن للعرض السريع على الويب</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>لا يوجد</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>غير مقيدة</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>مشفّر</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>مشفّر (%1)</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>مسموح</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>غير مسموح</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>الطباعة: %1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>جودة منخفضة فقط</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>تعديل المحتوى: %1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>نسخ النصوص والصور: %1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>إضافة التعليقات: %1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>تعبئة النماذج: %1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>تجميع الصفحات: %1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>فُتح بكلمة مرور المالك: لا تنطبق هذه القيود</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>لا تسمح أذونات هذا الملف بتغيير خصائص المستند.</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>تعذّرت قراءة خصائص الملف: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1812,6 +1983,10 @@
         <source>删除所选批注</source>
         <translation>حذف التعليق المحدد</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>خصائص المستند</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1854,6 +2029,10 @@
     <message>
         <source>填写表单</source>
         <translation>تعبئة النموذج</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>تغيير خصائص المستند</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2232,14 @@
     <message>
         <source>扁平化</source>
         <translation>دمج</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>تعذّرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>لم يُحفظ المستند بعد.</translation>
     </message>
 </context>
 <context>

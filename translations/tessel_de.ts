@@ -1520,6 +1520,177 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Dokumenteigenschaften</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>Durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Seitengröße</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF-Version</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF-Erzeuger</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Berechtigungen</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>Wird gelesen…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>%1 (Seiten unterschiedlich groß)</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 Byte)</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>%1, für schnelle Webanzeige optimiert</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>Nicht eingeschränkt</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>Verschlüsselt (%1)</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>erlaubt</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>Drucken: %1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>nur niedrige Qualität</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>Inhalt ändern: %1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>Text und Bilder kopieren: %1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>Kommentieren: %1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>Formulare ausfüllen: %1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>Seiten zusammenstellen: %1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>Mit dem Besitzerpasswort geöffnet: diese Einschränkungen gelten nicht</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>Die Berechtigungen dieser Datei erlauben keine Änderung der Dokumenteigenschaften.</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>Die Eigenschaften der Datei können nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1800,6 +1971,10 @@ Seiten %2-%3</translation>
         <source>删除所选批注</source>
         <translation>Ausgewählten Kommentar löschen</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Dokumenteigenschaften</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1842,6 +2017,10 @@ Seiten %2-%3</translation>
     <message>
         <source>填写表单</source>
         <translation>Formular ausfüllen</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>Dokumenteigenschaften ändern</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2220,14 @@ Seiten %2-%3</translation>
     <message>
         <source>扁平化</source>
         <translation>Reduzieren</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>Das Dokument wurde noch nicht gespeichert.</translation>
     </message>
 </context>
 <context>

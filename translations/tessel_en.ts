@@ -1520,6 +1520,177 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Document properties</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Keywords</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>Separated by commas</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Page size</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF version</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF producer</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>Reading…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>Not saved</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>%1 (pages differ in size)</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>%1, optimized for fast web view</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>Not restricted</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>Encrypted</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>Encrypted (%1)</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>allowed</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>not allowed</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>Printing: %1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>low quality only</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>Changing the content: %1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>Copying text and images: %1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>Commenting: %1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>Filling in forms: %1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>Assembling pages: %1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>Opened with the owner password: these limits do not apply</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>The permissions of this file do not allow changing its properties.</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>The file&apos;s properties cannot be read: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1800,6 +1971,10 @@ Pages %2-%3</translation>
         <source>删除所选批注</source>
         <translation>Delete selected comment</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Document properties</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1842,6 +2017,10 @@ Pages %2-%3</translation>
     <message>
         <source>填写表单</source>
         <translation>Fill in form</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>Change document properties</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2220,14 @@ Pages %2-%3</translation>
     <message>
         <source>扁平化</source>
         <translation>Flatten</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>The document has not been saved yet.</translation>
     </message>
 </context>
 <context>

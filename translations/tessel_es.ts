@@ -1520,6 +1520,177 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Propiedades del documento</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>Separadas por comas</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Tamaño del archivo</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Tamaño de página</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Versión de PDF</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Productor de PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Permisos</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>Sin guardar</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>%1 (páginas de distintos tamaños)</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>%1, optimizado para vista web rápida</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>Sin restricciones</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>Cifrado (%1)</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>permitido</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>no permitido</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>Impresión: %1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>solo baja calidad</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>Modificar el contenido: %1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>Copiar texto e imágenes: %1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>Añadir comentarios: %1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>Rellenar formularios: %1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>Ensamblar páginas: %1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>Abierto con la contraseña de propietario: estas restricciones no se aplican</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>Los permisos de este archivo no permiten cambiar sus propiedades.</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>No se pueden leer las propiedades del archivo: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1800,6 +1971,10 @@ Páginas %2-%3</translation>
         <source>删除所选批注</source>
         <translation>Eliminar el comentario seleccionado</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Propiedades del documento</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1842,6 +2017,10 @@ Páginas %2-%3</translation>
     <message>
         <source>填写表单</source>
         <translation>Rellenar formulario</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>Cambiar las propiedades del documento</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2220,14 @@ Páginas %2-%3</translation>
     <message>
         <source>扁平化</source>
         <translation>Acoplar</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>El documento aún no se ha guardado.</translation>
     </message>
 </context>
 <context>

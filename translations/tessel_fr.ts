@@ -1520,6 +1520,177 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Propriétés du document</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>Séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Taille de page</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Version PDF</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Producteur PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Créé le</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Autorisations</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>%1 (pages de tailles différentes)</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 octets)</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>%1, optimisé pour l&apos;affichage Web rapide</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>Aucune restriction</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>Chiffré</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>Chiffré (%1)</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>autorisé</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>non autorisé</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>Impression&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>basse qualité uniquement</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>Modification du contenu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>Copie du texte et des images&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>Ajout de commentaires&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>Remplissage des formulaires&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>Assemblage des pages&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>Ouvert avec le mot de passe du propriétaire&#xa0;: ces restrictions ne s&apos;appliquent pas</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>Les autorisations de ce fichier ne permettent pas de modifier ses propriétés.</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>Impossible de lire les propriétés du fichier&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1800,6 +1971,10 @@ Pages %2-%3</translation>
         <source>删除所选批注</source>
         <translation>Supprimer le commentaire sélectionné</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>Propriétés du document</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1842,6 +2017,10 @@ Pages %2-%3</translation>
     <message>
         <source>填写表单</source>
         <translation>Remplir le formulaire</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>Modifier les propriétés du document</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2220,14 @@ Pages %2-%3</translation>
     <message>
         <source>扁平化</source>
         <translation>Aplatir</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>Le document n&apos;a pas encore été enregistré.</translation>
     </message>
 </context>
 <context>

@@ -1517,6 +1517,177 @@
     </message>
 </context>
 <context>
+    <name>PdfPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1 × %2 毫米</source>
+        <translation>%1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>文档属性</source>
+        <translation>ドキュメントのプロパティ</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>作成者</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>サブタイトル</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>以逗号分隔</source>
+        <translation>カンマで区切る</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>ページ数</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>ページサイズ</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDFバージョン</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>アプリケーション</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF変換</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>作成日時</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>更新日時</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>暗号化</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>権限</translation>
+    </message>
+    <message>
+        <source>正在读取…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>未保存</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>%1（各页大小不同）</source>
+        <translation>%1（ページごとにサイズが異なります）</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1（%2 バイト）</translation>
+    </message>
+    <message>
+        <source>%1，已为快速网页查看优化</source>
+        <translation>%1、Web表示用に最適化済み</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>不受限制</source>
+        <translation>制限なし</translation>
+    </message>
+    <message>
+        <source>已加密</source>
+        <translation>暗号化済み</translation>
+    </message>
+    <message>
+        <source>已加密（%1）</source>
+        <translation>暗号化済み（%1）</translation>
+    </message>
+    <message>
+        <source>允许</source>
+        <translation>許可</translation>
+    </message>
+    <message>
+        <source>不允许</source>
+        <translation>不許可</translation>
+    </message>
+    <message>
+        <source>打印：%1</source>
+        <translation>印刷：%1</translation>
+    </message>
+    <message>
+        <source>仅低质量</source>
+        <translation>低品質のみ</translation>
+    </message>
+    <message>
+        <source>修改内容：%1</source>
+        <translation>内容の変更：%1</translation>
+    </message>
+    <message>
+        <source>复制文本和图像：%1</source>
+        <translation>テキストと画像のコピー：%1</translation>
+    </message>
+    <message>
+        <source>添加注释：%1</source>
+        <translation>注釈の追加：%1</translation>
+    </message>
+    <message>
+        <source>填写表单：%1</source>
+        <translation>フォームへの入力：%1</translation>
+    </message>
+    <message>
+        <source>组合页面：%1</source>
+        <translation>ページの組み立て：%1</translation>
+    </message>
+    <message>
+        <source>已用所有者密码打开，不受这些限制</source>
+        <translation>所有者パスワードで開いているため、これらの制限は適用されません</translation>
+    </message>
+    <message>
+        <source>此文件的权限不允许修改文档属性。</source>
+        <translation>このファイルの権限では、ドキュメントのプロパティを変更できません。</translation>
+    </message>
+    <message>
+        <source>无法读取文件的属性：%1</source>
+        <translation>ファイルのプロパティを読み込めません：%1</translation>
+    </message>
+</context>
+<context>
     <name>PdfReadingHistory</name>
     <message>
         <source>后退</source>
@@ -1797,6 +1968,10 @@
         <source>删除所选批注</source>
         <translation>選択した注釈を削除</translation>
     </message>
+    <message>
+        <source>文档属性</source>
+        <translation>ドキュメントのプロパティ</translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -1839,6 +2014,10 @@
     <message>
         <source>填写表单</source>
         <translation>フォームに入力</translation>
+    </message>
+    <message>
+        <source>修改文档属性</source>
+        <translation>ドキュメントのプロパティを変更</translation>
     </message>
 </context>
 <context>
@@ -2038,6 +2217,14 @@
     <message>
         <source>扁平化</source>
         <translation>統合</translation>
+    </message>
+    <message>
+        <source>文件无法读取。</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>文档尚未保存。</source>
+        <translation>ドキュメントはまだ保存されていません。</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,8 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
                &PdfTopToolBar::decryptRequested);
     makeAction(Command::PageNumbers, tr("页面编号"), ModernIcons + u"file-pdf.png"_s, {},
                &PdfTopToolBar::pageNumberRequested);
+    makeAction(Command::Properties, tr("文档属性"), ModernIcons + u"file-pdf.png"_s,
+               {QKeySequence(Qt::CTRL | Qt::Key_D)}, &PdfTopToolBar::propertiesRequested);
     for (Command command :
          {Command::Undo, Command::Redo, Command::Delete, Command::RotateLeft, Command::RotateRight})
         action(command)->setEnabled(false);
@@ -401,8 +403,8 @@ void PdfTopToolBar::buildMoreMenu()
 {
     m_moreMenu = new RoundedPopupMenu(this);
     m_moreMenu->setObjectName(u"pdfMoreMenu"_s);
-    for (Command command :
-         {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder})
+    for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder,
+                            Command::Properties})
         m_moreMenu->addAction(action(command));
 }
 
@@ -457,8 +459,8 @@ void PdfTopToolBar::setWorkspaceMode(PdfWorkspaceMode mode)
 
 void PdfTopToolBar::setDocumentActionsEnabled(bool enabled)
 {
-    for (Command command :
-         {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder})
+    for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder,
+                            Command::Properties})
         action(command)->setEnabled(enabled);
     for (QWidget *widget :
          {static_cast<QWidget *>(m_pageManageViewButton), static_cast<QWidget *>(m_thumbnailButton),

@@ -41,6 +41,7 @@ public:
         Encrypt,
         Decrypt,
         PageNumbers,
+        Properties,
     };
 
     explicit PdfTopToolBar(QWidget *parent = nullptr);
@@ -94,6 +95,7 @@ Q_SIGNALS:
     void encryptRequested();
     void decryptRequested();
     void pageNumberRequested();
+    void propertiesRequested();
     void annotationActionRequested(const QString &actionId);
 
 private:

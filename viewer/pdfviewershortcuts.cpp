@@ -24,8 +24,8 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
     setObjectName(u"pdfViewerShortcuts"_s);
     using Command = PdfTopToolBar::Command;
     PdfTopToolBar *bar = viewer->topToolBar();
-    for (Command command :
-         {Command::Save, Command::SaveAs, Command::Print, Command::Undo, Command::Redo})
+    for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::Undo,
+                            Command::Redo, Command::Properties})
         put(viewer, bar->action(command));
 
     m_readingKeys = {

@@ -16,6 +16,7 @@
 #include "pdfpagemenu.h"
 #include "pdfpagenumberdialog.h"
 #include "pdfprintjob.h"
+#include "pdfpropertiesdialog.h"
 #include "pdfreadinghistory.h"
 #include "pdfreadingplace.h"
 #include "pdfrendermanager.h"
@@ -34,10 +35,12 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -259,6 +262,8 @@ void PdfViewerWidget::wire()
     });
     connect(toolBar, &PdfTopToolBar::pageNumberRequested, this,
             &PdfViewerWidget::addPageNumbersWithDialog);
+    connect(toolBar, &PdfTopToolBar::propertiesRequested, this,
+            &PdfViewerWidget::showDocumentProperties);
 
     wireOrganising();
 
@@ -637,6 +642,60 @@ void PdfViewerWidget::addPageNumbersWithDialog()
         PdfPageNumberDialog::ask(this, first ? first->numbering : PdfPageNumbering());
     if (chosen)
         addPageNumbers(*chosen);
+}
+
+void PdfViewerWidget::showDocumentProperties()
+{
+    if (m_model->pageCount() == 0 || findChild<PdfPropertiesDialog *>())
+        return;
+    auto *dialog = new PdfPropertiesDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QList<QSizeF> sizes;
+    for (const PdfPageEntry &entry : m_model->pages())
+        sizes.append(entry.rotation % 180 ? entry.pageSize.transposed() : entry.pageSize);
+    const QString path = m_model->documentPath();
+    const QString password = m_model->documentPassword();
+    const std::optional<PdfDocumentMetadata> pending = m_model->metadataEdits();
+    // The fields stay closed until the file's values are in: the tab's pending ones, if any,
+    // else the file's own.
+    auto shown = std::make_shared<PdfDocumentMetadata>(pending.value_or(PdfDocumentMetadata()));
+    dialog->setDocument(path, sizes, *shown);
+
+    auto properties = std::make_shared<PdfDocumentProperties>();
+    auto failure = std::make_shared<QString>();
+    QThread *reader = QThread::create([path, password, properties, failure] {
+        if (!PdfEditorBackend::readProperties(path, password, properties.get(), nullptr,
+                                              failure.get()) &&
+            failure->isEmpty())
+            *failure = tr("文件无法读取。");
+    });
+    QPointer<PdfPropertiesDialog> guard(dialog);
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    connect(reader, &QThread::finished, this,
+            [guard, properties, failure, shown, pending, path, sizes] {
+                if (!guard)
+                    return;
+                if (!failure->isEmpty()) {
+                    guard->setReadError(*failure);
+                    return;
+                }
+                if (!pending) {
+                    *shown = properties->metadata;
+                    guard->setDocument(path, sizes, *shown);
+                }
+                guard->setProperties(*properties);
+            });
+    connect(dialog, &QDialog::accepted, this, [this, guard, shown] {
+        if (guard && !isSaving())
+            m_undoManager->setDocumentMetadata(*shown, guard->metadata());
+    });
+    if (path.isEmpty()) {
+        delete reader;
+        dialog->setReadError(tr("文档尚未保存。"));
+    } else {
+        reader->start();
+    }
+    dialog->open();
 }
 
 void PdfViewerWidget::printDocument()

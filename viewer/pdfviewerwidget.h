@@ -57,6 +57,8 @@ public:
     // Numbers every page as one undoable edit; the dialog variant asks how first.
     bool addPageNumbers(const PdfPageNumbering &numbering);
     void addPageNumbersWithDialog();
+    // Opens the document's properties; the file's part is read on a worker thread.
+    void showDocumentProperties();
     // Write the selected pages, or the document cut at split points, into new files; the
     // document itself stays as it is.
     void extractPages(bool combineIntoOne, const QString &outputDirectory);

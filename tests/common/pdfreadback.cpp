@@ -88,6 +88,12 @@ DocumentFacts inspect(const QString &path, const QString &password)
         pdf.setSuppressWarnings(true);
         pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
         facts.encrypted = pdf.isEncrypted();
+        Obj info = pdf.getTrailer().getKey("/Info");
+        if (info.isDictionary())
+            for (auto [key, value] : info.ditems())
+                if (value.isString())
+                    facts.info.insert(QString::fromStdString(key.substr(1)),
+                                      QString::fromStdString(value.getUTF8Value()));
         pdf.pushInheritedAttributesToPage();
         const std::vector<Obj> &all = pdf.getAllPages();
         std::map<QPDFObjGen, int> index;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -24,10 +25,11 @@ struct DocumentFacts
     bool encrypted = false;
     QString error;
     QList<PageFacts> pages;
-    QStringList outlineTitles; // depth-first
-    QList<int> outlineTargets; // page index per title, -1 when none
-    QStringList fieldNames;    // fully qualified names of terminal fields
-    QList<int> fieldPages;     // page index of each field's first widget, -1 when none
+    QStringList outlineTitles;   // depth-first
+    QList<int> outlineTargets;   // page index per title, -1 when none
+    QStringList fieldNames;      // fully qualified names of terminal fields
+    QList<int> fieldPages;       // page index of each field's first widget, -1 when none
+    QMap<QString, QString> info; // the trailer's /Info strings, by key without the slash
 };
 
 DocumentFacts inspect(const QString &path, const QString &password = {});

@@ -101,7 +101,8 @@ enum class Effect {
     FullScreen,
     TypedPage,
     // The page, and Alt+Left leads back to where the key was pressed.
-    PageThenBack
+    PageThenBack,
+    PropertiesShown
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -209,6 +210,8 @@ void TestViewerKeys::keyTable_data()
         << QKeySequence(Qt::Key_End) << Setup::Stepped << Effect::PageThenBack << 5.0;
     QTest::newRow("F11 full screen")
         << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
+    QTest::newRow("Ctrl+D document properties")
+        << ctrl(Qt::Key_D) << Setup::None << Effect::PropertiesShown << 6.0;
 }
 
 void TestViewerKeys::keyTable()
@@ -368,6 +371,14 @@ void TestViewerKeys::keyTable()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_Left));
         QCOMPARE(view->currentPage(), 2);
         break;
+    case Effect::PropertiesShown: {
+        QLabel *pages = nullptr;
+        QTRY_VERIFY((pages = viewer->findChild<QLabel *>(u"propertiesPageCount"_s)));
+        QCOMPARE(pages->text(), QString::number(int(expected)));
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QApplication::activeModalWidget()->close();
+        break;
+    }
     case Effect::FullScreen:
         QTRY_VERIFY(window.isFullScreen());
         QTest::keySequence(&window, key);

@@ -190,6 +190,15 @@ int main(int argc, char *argv[])
     viewer->setViewMode(PdfViewMode::DocumentView);
     settle();
 
+    // The document's properties once the file's part is read.
+    QTimer::singleShot(1200, &window, [&window] {
+        save(screenAround(&window), u"viewer-properties-dialog"_s);
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    viewer->showDocumentProperties();
+    QTest::qWait(1500);
+
     // The page number dialog, then the numbers on the pages before any save (undone again).
     grabModalLater(&window, u"viewer-page-number-dialog"_s, 600);
     viewer->addPageNumbersWithDialog();
