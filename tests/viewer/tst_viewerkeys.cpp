@@ -7,7 +7,9 @@
 #include "pdffixtures.h"
 #include "pdfoutlinepanel.h"
 #include "pdfpagemanagerview.h"
+#include "pdfpresentationview.h"
 #include "pdfreadback.h"
+#include "pdfreadingmodes.h"
 #include "pdfshowpage.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
@@ -87,7 +89,10 @@ enum class Setup {
     Jumped,
     JumpedBack,
     // Page 3 reached with the next-page button: a step, not a jump.
-    Stepped
+    Stepped,
+    SinglePageLayout,
+    TwoUpLayout,
+    FullScreen
 };
 enum class Effect {
     Page,
@@ -101,7 +106,11 @@ enum class Effect {
     FullScreen,
     TypedPage,
     // The page, and Alt+Left leads back to where the key was pressed.
-    PageThenBack
+    PageThenBack,
+    ViewRotation,
+    // The page the presentation shows; Escape then returns to the viewer at it.
+    Presentation,
+    WindowedAgain
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -209,6 +218,18 @@ void TestViewerKeys::keyTable_data()
         << QKeySequence(Qt::Key_End) << Setup::Stepped << Effect::PageThenBack << 5.0;
     QTest::newRow("F11 full screen")
         << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
+    QTest::newRow("Escape leaves full screen")
+        << QKeySequence(Qt::Key_Escape) << Setup::FullScreen << Effect::WindowedAgain << 0.0;
+    QTest::newRow("PageDown in single page turns a page")
+        << QKeySequence(Qt::Key_PageDown) << Setup::SinglePageLayout << Effect::Page << 1.0;
+    QTest::newRow("Right in two-up turns a spread")
+        << QKeySequence(Qt::Key_Right) << Setup::TwoUpLayout << Effect::Page << 2.0;
+    QTest::newRow("Ctrl+R turns the view")
+        << ctrl(Qt::Key_R) << Setup::None << Effect::ViewRotation << 90.0;
+    QTest::newRow("Ctrl+Shift+R turns it back") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)
+                                                << Setup::None << Effect::ViewRotation << 270.0;
+    QTest::newRow("F5 presents the page in view")
+        << QKeySequence(Qt::Key_F5) << Setup::AtLastPage << Effect::Presentation << 5.0;
 }
 
 void TestViewerKeys::keyTable()
@@ -301,6 +322,17 @@ void TestViewerKeys::keyTable()
         QCOMPARE(view->currentPage(), 2);
         break;
     }
+    case Setup::SinglePageLayout:
+    case Setup::TwoUpLayout:
+        view->setPageLayout(setup == Setup::TwoUpLayout ? PdfPageLayout::TwoUp
+                                                        : PdfPageLayout::SinglePage);
+        viewer->fitPage();
+        QApplication::processEvents();
+        break;
+    case Setup::FullScreen:
+        QTest::keySequence(&window, QKeySequence(Qt::Key_F11));
+        QTRY_VERIFY(window.isFullScreen());
+        break;
     case Setup::TwoTabs:
     case Setup::None:
         break;
@@ -368,6 +400,25 @@ void TestViewerKeys::keyTable()
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_Left));
         QCOMPARE(view->currentPage(), 2);
         break;
+    case Effect::WindowedAgain:
+        QTRY_VERIFY(!window.isFullScreen());
+        break;
+    case Effect::ViewRotation:
+        QCOMPARE(view->viewRotation(), int(expected));
+        QCOMPARE(model.pageAt(0)->rotation, 0);
+        QVERIFY(!stack->canUndo());
+        break;
+    case Effect::Presentation: {
+        PdfPresentationView *show = viewer->readingModes()->presentation();
+        QVERIFY(show);
+        QTRY_VERIFY(show->isFullScreen());
+        QCOMPARE(show->currentRow(), int(expected));
+        QTest::keyClick(show, Qt::Key_Home);
+        QTest::keyClick(show, Qt::Key_Escape);
+        QTRY_VERIFY(!viewer->readingModes()->presentation());
+        QCOMPARE(view->currentPage(), 0);
+        break;
+    }
     case Effect::FullScreen:
         QTRY_VERIFY(window.isFullScreen());
         QTest::keySequence(&window, key);
