@@ -109,11 +109,14 @@ void PdfPresentationView::requestRow(int row, int priority)
     const double w = area.width() * dpr;
     const double h = area.height() * dpr;
     const double scale = std::min(1.0, std::sqrt(MaxImageArea / std::max(w * h, 1.0)));
-    const QSize target(std::max(int(std::ceil(w * scale)), 1), std::max(int(std::ceil(h * scale)), 1));
+    const QSize target(std::max(int(std::ceil(w * scale)), 1),
+                       std::max(int(std::ceil(h * scale)), 1));
     if (m_images.value(entry->id).size == target || m_requested.value(entry->id) == target)
         return;
     m_requested.insert(entry->id, target);
-    const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Page,
+    // Whole pages as they will print: added annotations and filled fields drawn in, which the
+    // reading view paints over its images itself.
+    const quint64 id = m_renderManager->requestRender(*entry, target, PdfRenderPurpose::Thumbnail,
                                                       m_model->revision(), priority);
     if (id != 0)
         m_pending.insert(id, entry->id);
@@ -137,10 +140,10 @@ void PdfPresentationView::requestAround()
 }
 
 void PdfPresentationView::onPageRendered(PdfPageId pageId, QSize targetSize,
-                                         PdfRenderPurpose purpose, qulonglong requestId,
-                                         qulonglong, const QImage &image)
+                                         PdfRenderPurpose purpose, qulonglong requestId, qulonglong,
+                                         const QImage &image)
 {
-    if (purpose != PdfRenderPurpose::Page || !m_pending.contains(requestId))
+    if (purpose != PdfRenderPurpose::Thumbnail || !m_pending.contains(requestId))
         return;
     m_pending.remove(requestId);
     if (m_requested.value(pageId) != targetSize)

@@ -53,15 +53,15 @@ PdfReadingModes::PdfReadingModes(PdfViewerWidget *viewer)
             action->setChecked(true);
     });
 
-    QAction *clockwise =
-        makeAction(Command::RotateViewClockwise, tr("顺时针旋转视图"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::Key_BracketRight)});
+    QAction *clockwise = makeAction(
+        Command::RotateViewClockwise, tr("顺时针旋转视图"),
+        {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::Key_BracketRight)});
     clockwise->setIcon(QIcon(ViewerIcons + u"rotate-right.png"_s));
     connect(clockwise, &QAction::triggered, view,
             [view] { view->setViewRotation(view->viewRotation() + 90); });
-    QAction *anticlockwise = makeAction(
-        Command::RotateViewAnticlockwise, tr("逆时针旋转视图"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)});
+    QAction *anticlockwise = makeAction(Command::RotateViewAnticlockwise, tr("逆时针旋转视图"),
+                                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                                         QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)});
     anticlockwise->setIcon(QIcon(ViewerIcons + u"rotate-left.png"_s));
     connect(anticlockwise, &QAction::triggered, view,
             [view] { view->setViewRotation(view->viewRotation() + 270); });
@@ -82,8 +82,9 @@ PdfReadingModes::PdfReadingModes(PdfViewerWidget *viewer)
     more->addAction(anticlockwise);
     more->addAction(fullScreen);
     more->addAction(presentation);
-    connect(more, &QMenu::aboutToShow, this,
-            [this] { action(Command::FullScreen)->setChecked(m_viewer->window()->isFullScreen()); });
+    connect(more, &QMenu::aboutToShow, this, [this] {
+        action(Command::FullScreen)->setChecked(m_viewer->window()->isFullScreen());
+    });
 
     for (Command command :
          {Command::RotateViewClockwise, Command::RotateViewAnticlockwise, Command::Presentation}) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pdfdocumentview.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -9,7 +11,6 @@ class PdfViewerWidget;
 class QAction;
 class QActionGroup;
 class QMenu;
-enum class PdfPageLayout : int;
 
 // How a viewer tab shows its pages beyond zoom: the page layout, a turn of the view that leaves
 // the document as it is, full screen and the presentation. Its commands are actions on the

@@ -172,8 +172,8 @@ void TestPdfLayouts::pageTurning_data()
     QTest::newRow("two-up: the bar's next button") << pairs << u"next"_s << 2 << QList<int>{2, 3};
     QTest::newRow("cover: PageDown from the cover")
         << cover << u"PgDown"_s << 1 << QList<int>{1, 2};
-    QTest::newRow("cover: three spreads on") << cover << u"PgDown PgDown PgDown"_s << 5
-                                             << QList<int>{5, 6};
+    QTest::newRow("cover: three spreads on")
+        << cover << u"PgDown PgDown PgDown"_s << 5 << QList<int>{5, 6};
     QTest::newRow("cover: back to the cover") << cover << u"Right PgUp"_s << 0 << QList<int>{0};
 }
 
@@ -233,10 +233,9 @@ void TestPdfLayouts::viewRotation_data()
     QTest::newRow("unturned") << QString() << 0 << Qt::TopLeftCorner;
     QTest::newRow("Ctrl+R a quarter clockwise") << u"Ctrl+R"_s << 90 << Qt::TopRightCorner;
     QTest::newRow("Ctrl+R twice upside down") << u"Ctrl+R Ctrl+R"_s << 180 << Qt::BottomRightCorner;
-    QTest::newRow("Ctrl+Shift+R anticlockwise")
-        << u"Ctrl+Shift+R"_s << 270 << Qt::BottomLeftCorner;
-    QTest::newRow("four turns come round") << u"Ctrl+R Ctrl+R Ctrl+R Ctrl+R"_s << 0
-                                           << Qt::TopLeftCorner;
+    QTest::newRow("Ctrl+Shift+R anticlockwise") << u"Ctrl+Shift+R"_s << 270 << Qt::BottomLeftCorner;
+    QTest::newRow("four turns come round")
+        << u"Ctrl+R Ctrl+R Ctrl+R Ctrl+R"_s << 0 << Qt::TopLeftCorner;
     QTest::newRow("menu entry") << u"menu"_s << 90 << Qt::TopRightCorner;
 }
 
@@ -266,8 +265,8 @@ void TestPdfLayouts::viewRotation()
     const QRect onScreen =
         rect.translated(-view->horizontalScrollBar()->value(), -view->verticalScrollBar()->value());
     QTRY_VERIFY(cornerIsDark(view->viewport()->grab().toImage(), onScreen, marker));
-    for (Qt::Corner other : {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::BottomRightCorner,
-                             Qt::BottomLeftCorner}) {
+    for (Qt::Corner other :
+         {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner}) {
         if (other != marker)
             QVERIFY(!cornerIsDark(view->viewport()->grab().toImage(), onScreen, other));
     }
@@ -343,7 +342,8 @@ void TestPdfLayouts::presentation()
     // The page alone, fitted on black.
     QTRY_VERIFY(show->isPageShown());
     const QImage shot = show->grab().toImage();
-    QVERIFY(readback::similar(shot.pixelColor(shot.rect().center()), fixtures::colourFor(page), 40));
+    QVERIFY(
+        readback::similar(shot.pixelColor(shot.rect().center()), fixtures::colourFor(page), 40));
     QCOMPARE(shot.pixelColor(2, 2), QColor(Qt::black));
     // The reading view stays where it was until the show ends.
     QCOMPARE(view->currentPage(), start);

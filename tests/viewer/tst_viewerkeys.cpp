@@ -564,6 +564,7 @@ void TestViewerKeys::readingPlaceRestored_data()
     QTest::newRow("fit page") << u"fit page 3"_s << 2 << 0.0 << whole << 0;
     QTest::newRow("fit width") << u"page 6"_s << 5 << 0.0 << width << 0;
     QTest::newRow("page grid") << u"grid page 2"_s << 1 << 0.0 << width << grid;
+    QTest::newRow("two-up, view turned") << u"two-up turned page 4"_s << 3 << 0.0 << width << 0;
     QTest::newRow("a rewritten file starts afresh")
         << u"page 5 rewritten"_s << 0 << 0.0 << width << 0;
 }
@@ -594,6 +595,10 @@ void TestViewerKeys::readingPlaceRestored()
             viewer.fitPage();
         if (words.contains(u"zoom"_s))
             viewer.setZoomFactor(number(u"zoom"_s));
+        if (words.contains(u"two-up"_s))
+            viewer.documentView()->setPageLayout(PdfPageLayout::TwoUp);
+        if (words.contains(u"turned"_s))
+            viewer.documentView()->setViewRotation(90);
         viewer.goToPage(int(number(u"page"_s)) - 1);
         if (words.contains(u"grid"_s))
             viewer.setViewMode(PdfViewMode::PageManageView);
@@ -614,6 +619,9 @@ void TestViewerKeys::readingPlaceRestored()
     if (zoom > 0)
         QCOMPARE(fresh.documentView()->zoomFactor(), zoom);
     QCOMPARE(int(fresh.viewMode()), viewMode);
+    QCOMPARE(fresh.documentView()->pageLayout(),
+             words.contains(u"two-up"_s) ? PdfPageLayout::TwoUp : PdfPageLayout::Continuous);
+    QCOMPARE(fresh.documentView()->viewRotation(), words.contains(u"turned"_s) ? 90 : 0);
     // The page shown is the one stored: its top stands at the top of the window.
     if (viewMode == int(PdfViewMode::DocumentView))
         QVERIFY(fresh.documentView()->pageRect(page).top() <=
