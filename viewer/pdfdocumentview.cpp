@@ -179,9 +179,18 @@ double PdfDocumentView::spreadFitZoom(int start, PdfFitMode mode) const
         width += size.width();
         height = std::max(height, size.height());
     }
+    // A page alone among pairs (the cover, an odd last page) is fitted as one of a pair, so
+    // the zoom does not jump when reading reaches it.
+    int places = count;
+    if (count == 1 && (m_layout == PdfPageLayout::TwoUp || m_layout == PdfPageLayout::TwoUpCover) &&
+        m_model->pageCount() > 1) {
+        places = 2;
+        width *= 2;
+    }
     const QSize area = viewport()->size();
-    const double w =
-        double(area.width() - FitMargin - PageGap * (count - 1)) / std::max(width, 1.0);
+    // Each page's width is rounded on its own: a pixel apiece is left for that.
+    const int room = area.width() - FitMargin - (PageGap + 1) * (places - 1);
+    const double w = double(room) / std::max(width, 1.0);
     if (mode == PdfFitMode::FitPage)
         return std::min(w, double(area.height() - FitMargin) / std::max(height, 1.0));
     return w;
@@ -921,6 +930,9 @@ void PdfDocumentView::paintSearchHits(QPainter &painter, int row, PdfPageId id,
 
 void PdfDocumentView::revealPageBox(int row, const QRectF &box)
 {
+    // One page at a time: a page not shown must first be brought in.
+    if (m_layout == PdfPageLayout::SinglePage && m_pageRects.value(row).isEmpty())
+        goToPage(row);
     QRect target = pageBoxRect(row, box);
     if (target.isEmpty())
         target = m_pageRects.value(row);

@@ -98,6 +98,12 @@ PdfReadingModes::PdfReadingModes(PdfViewerWidget *viewer)
     updateEnabled();
 }
 
+PdfReadingModes::~PdfReadingModes()
+{
+    // A window of its own rather than a child, so that it takes the keyboard; it goes with the tab.
+    delete m_presentation;
+}
+
 QAction *PdfReadingModes::makeAction(Command command, const QString &text,
                                      const QList<QKeySequence> &keys)
 {
@@ -141,7 +147,7 @@ void PdfReadingModes::startPresentation()
     if (m_presentation || m_viewer->documentModel()->pageCount() == 0)
         return;
     auto *show = new PdfPresentationView(m_viewer->documentModel(), m_viewer->renderManager(),
-                                         view->viewRotation(), view->currentPage(), m_viewer);
+                                         view->viewRotation(), view->currentPage(), nullptr);
     show->setAttribute(Qt::WA_DeleteOnClose);
     m_presentation = show;
     connect(show, &PdfPresentationView::finished, this, [this](int row) {

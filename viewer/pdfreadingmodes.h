@@ -1,12 +1,12 @@
 #pragma once
 
 #include "pdfdocumentview.h"
+#include "pdfpresentationview.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 
-class PdfPresentationView;
 class PdfViewerWidget;
 class QAction;
 class QActionGroup;
@@ -28,6 +28,7 @@ public:
     };
 
     explicit PdfReadingModes(PdfViewerWidget *viewer);
+    ~PdfReadingModes() override;
 
     QAction *action(Command command) const { return m_actions.value(command); }
     QAction *layoutAction(PdfPageLayout layout) const;

@@ -335,6 +335,7 @@ void TestPdfLayouts::presentation()
     QPointer<PdfPresentationView> show = viewer.readingModes()->presentation();
     QVERIFY(show);
     QTRY_VERIFY(show->isVisible() && show->isFullScreen());
+    QVERIFY(QTest::qWaitForWindowActive(show));
     QCOMPARE(show->currentRow(), start);
 
     press(show, &viewer, keys);
