@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -222,11 +223,26 @@ void FramelessWindow::closeEvent(QCloseEvent *event)
 void FramelessWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange) {
+        // Full screen may be asked for from inside (a viewer's menu) as well as by F11.
+        const Qt::WindowStates old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+        if (isFullScreen() && !(old & Qt::WindowFullScreen))
+            m_maximizedBeforeFullScreen = old.testFlag(Qt::WindowMaximized);
         m_titleBar->setMaximized(isSquare());
         // The new geometry arrives after the state change.
         QTimer::singleShot(0, this, &FramelessWindow::updateMask);
     }
     QWidget::changeEvent(event);
+}
+
+void FramelessWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape reaches the window only when nothing inside took it (a selection, the find bar).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isFullScreen()) {
+        toggleFullScreen();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FramelessWindow::resizeEvent(QResizeEvent *event)

@@ -117,7 +117,7 @@ qint64 PageImagePlan::request(const View &view)
         if (m_inFlight.size() >= MaxInFlight && i >= onScreen)
             break;
         const int row = rows.at(i);
-        const auto entry = m_model->pageAt(row);
+        const auto entry = entryAt(row);
         if (!entry)
             continue;
         const QSize shown = rects.at(row).size();
@@ -190,7 +190,7 @@ void PageImagePlan::requestDetail(const View &view, int row, Page &page)
     if (covers(page.requestedDetail, page.requestedDetailSize) ||
         (page.detail && covers(page.detailRegion, page.detailPageSize)))
         return;
-    const auto entry = m_model->pageAt(row);
+    const auto entry = entryAt(row);
     if (!entry)
         return;
     const QRect wanted = pixelsUnder(seen.adjusted(-mx, -my, mx, my) & rect, rect, size);
@@ -201,6 +201,14 @@ void PageImagePlan::requestDetail(const View &view, int row, Page &page)
     page.pendingDetail = id;
     if (id != 0)
         m_inFlight.insert(id, view.nowMs);
+}
+
+std::optional<PdfPageEntry> PageImagePlan::entryAt(int row) const
+{
+    std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+    if (entry && m_viewRotation != 0)
+        entry->rotation = (entry->rotation + m_viewRotation) % 360;
+    return entry;
 }
 
 void PageImagePlan::dropOutside(const View &view, const QRect &keep)

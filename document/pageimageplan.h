@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdfpageentry.h"
 #include "pdfpageid.h"
 
 #include <QHash>
@@ -80,6 +81,8 @@ public:
 
     void setDocumentModel(PdfDocumentModel *model);
     void setRenderManager(PdfRenderManager *manager);
+    // Quarter turns the view adds to every page's own rotation when it asks for images.
+    void setViewRotation(int degrees) { m_viewRotation = degrees; }
 
     // Asks for what the view needs now and lets go of what it no longer needs. Answers how many
     // milliseconds to wait before asking again while the zoom settles, or -1.
@@ -105,6 +108,7 @@ public:
 private:
     void requestDetail(const View &view, int row, Page &page);
     void dropOutside(const View &view, const QRect &keep);
+    std::optional<PdfPageEntry> entryAt(int row) const;
 
     QPointer<PdfDocumentModel> m_model;
     QPointer<PdfRenderManager> m_renderManager;
@@ -113,4 +117,5 @@ private:
     // renders of pages long gone from the screen ahead of the ones now shown.
     QHash<quint64, qint64> m_inFlight; // request id -> when it was sent
     bool m_previewDone = false;
+    int m_viewRotation = 0;
 };

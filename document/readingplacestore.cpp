@@ -90,6 +90,8 @@ void ReadingPlaceStore::load()
         place.zoom = entry.value("zoom"_L1).toDouble(1.0);
         place.fitMode = std::clamp(entry.value("fit"_L1).toInt(), 0, 2);
         place.viewMode = std::clamp(entry.value("view"_L1).toInt(), 0, 1);
+        place.layout = std::clamp(entry.value("layout"_L1).toInt(), 0, 3);
+        place.viewRotation = std::clamp(entry.value("viewRotation"_L1).toInt(), 0, 3) * 90;
         place.readAt = qint64(entry.value("readAt"_L1).toDouble());
         place.size = entry.value("size"_L1).toString().toLongLong();
         place.modifiedNs = entry.value("modified"_L1).toString().toLongLong();
@@ -120,6 +122,8 @@ void ReadingPlaceStore::save()
                                    {"zoom"_L1, place.zoom},
                                    {"fit"_L1, place.fitMode},
                                    {"view"_L1, place.viewMode},
+                                   {"layout"_L1, place.layout},
+                                   {"viewRotation"_L1, place.viewRotation / 90},
                                    {"readAt"_L1, double(place.readAt)},
                                    // Nanoseconds pass what a JSON number holds exactly.
                                    {"size"_L1, QString::number(place.size)},

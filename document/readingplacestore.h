@@ -17,8 +17,10 @@ public:
     {
         int page = 0;
         double zoom = 1.0;
-        int fitMode = 0;   // PdfFitMode: none, width, page
-        int viewMode = 0;  // PdfViewMode
+        int fitMode = 0;  // PdfFitMode: none, width, page
+        int viewMode = 0; // PdfViewMode
+        int layout = 0;   // PdfPageLayout
+        int viewRotation = 0;
         qint64 readAt = 0; // milliseconds since the epoch
         // The file as it was left; another file under the name starts at its beginning.
         qint64 size = -1;

@@ -1714,6 +1714,45 @@
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>تخطيط الصفحات</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>تمرير متواصل</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>صفحة واحدة</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>صفحتان</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>صفحتان (الغلاف منفردًا)</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>تدوير العرض باتجاه عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>تدوير العرض عكس عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>عرض تقديمي</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

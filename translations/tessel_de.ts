@@ -1702,6 +1702,45 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>Seitenlayout</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>Fortlaufend</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Einzelne Seite</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Zwei Seiten</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>Zwei Seiten (Titelseite einzeln)</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>Ansicht im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>Ansicht gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>Präsentation</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

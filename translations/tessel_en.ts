@@ -1702,6 +1702,45 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>Page layout</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Single page</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Two pages</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>Two pages (cover page alone)</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>Rotate view clockwise</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>Rotate view counterclockwise</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>Presentation</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

@@ -1702,6 +1702,45 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>Diseño de página</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Una página</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dos páginas</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>Dos páginas (portada sola)</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>Girar la vista en sentido horario</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>Girar la vista en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>Presentación</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

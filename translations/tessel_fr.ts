@@ -1702,6 +1702,45 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>Disposition des pages</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Page unique</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>Deux pages (couverture seule)</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>Faire pivoter la vue dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>Faire pivoter la vue dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>Présentation</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

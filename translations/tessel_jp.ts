@@ -1699,6 +1699,45 @@
     </message>
 </context>
 <context>
+    <name>PdfReadingModes</name>
+    <message>
+        <source>页面布局</source>
+        <translation>ページレイアウト</translation>
+    </message>
+    <message>
+        <source>连续滚动</source>
+        <translation>連続スクロール</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>単一ページ</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>見開き</translation>
+    </message>
+    <message>
+        <source>双页（封面单独显示）</source>
+        <translation>見開き（表紙を単独表示）</translation>
+    </message>
+    <message>
+        <source>顺时针旋转视图</source>
+        <translation>表示を時計回りに回転</translation>
+    </message>
+    <message>
+        <source>逆时针旋转视图</source>
+        <translation>表示を反時計回りに回転</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <source>演示</source>
+        <translation>プレゼンテーション</translation>
+    </message>
+</context>
+<context>
     <name>PdfTextRecognition</name>
     <message>
         <source>正在取消文字识别…</source>

@@ -360,7 +360,7 @@ std::optional<PdfAnnotationItem> PdfAnnotationLayer::itemAt(const QPoint &viewpo
         return std::nullopt;
     const QPointF p = m_interaction->toPage(*row, viewportPos);
     const QRect rect = m_view->pageRect(*row);
-    const std::optional<PdfPageEntry> entry = m_model->pageAt(*row);
+    const std::optional<PdfPageEntry> entry = m_view->shownPage(*row);
     const double scale =
         entry ? rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0) : 1.0;
     const double tolerance = 4 / std::max(scale, 0.01);
@@ -574,7 +574,7 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
 void PdfAnnotationLayer::paintPage(QPainter &painter, int row,
                                    const QList<PdfAnnotation> &annotations)
 {
-    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+    const std::optional<PdfPageEntry> entry = m_view->shownPage(row);
     const QRect rect = m_view->pageRect(row);
     if (!entry || rect.isEmpty() || annotations.isEmpty())
         return;

@@ -50,11 +50,29 @@ bool sameZoom(double a, double b)
     return qFuzzyCompare(a, b);
 }
 
-QSizeF displaySizeAt(const PdfDocumentModel *model, int row)
+QSizeF displaySizeAt(const PdfDocumentModel *model, int row, int viewRotation = 0)
 {
-    if (const auto entry = model->pageAt(row))
+    if (auto entry = model->pageAt(row)) {
+        entry->rotation += viewRotation;
         return PdfDocumentModel::displaySize(*entry);
+    }
     return FallbackPageSize;
+}
+
+// A box on a page of that size, turned clockwise with the page.
+QRectF turnBox(const QRectF &box, const QSizeF &size, int rotation)
+{
+    switch (rotation) {
+    case 90:
+        return {size.height() - box.bottom(), box.left(), box.height(), box.width()};
+    case 180:
+        return {size.width() - box.right(), size.height() - box.bottom(), box.width(),
+                box.height()};
+    case 270:
+        return {box.top(), size.width() - box.right(), box.height(), box.width()};
+    default:
+        return box;
+    }
 }
 
 QString viewStyleSheet()
@@ -139,21 +157,76 @@ double PdfDocumentView::fitZoomFor(int row, PdfFitMode mode) const
     if (!m_model || m_model->pageCount() == 0)
         return 1.0;
     row = std::clamp(row, 0, m_model->pageCount() - 1);
-    const QSizeF size = displaySizeAt(m_model, row);
-    const QSize area = viewport()->size();
-    // Fit width goes by the widest page, so that a wide page further on neither cuts off the
+    double candidate = spreadFitZoom(spreadStart(row), mode);
+    // Fit width goes by the widest spread, so that a wide page further on neither cuts off the
     // page in view nor brings a horizontal scroll bar, and the zoom stays put while reading on.
-    // Fit page shows the current page whole.
-    double width = size.width();
+    // Fit page shows the current spread whole.
     if (mode == PdfFitMode::FitWidth) {
-        for (int i = 0; i < m_model->pageCount(); ++i)
-            width = std::max(width, displaySizeAt(m_model, i).width());
+        const int rows = m_model->pageCount();
+        for (int start = 0; start < rows; start += spreadLength(start))
+            candidate = std::min(candidate, spreadFitZoom(start, PdfFitMode::FitWidth));
     }
-    const double w = double(area.width() - FitMargin) / std::max(width, 1.0);
-    double candidate = w;
-    if (mode == PdfFitMode::FitPage)
-        candidate = std::min(w, double(area.height() - FitMargin) / std::max(size.height(), 1.0));
     return std::max(std::min(candidate, MaxZoom), MinZoom);
+}
+
+double PdfDocumentView::spreadFitZoom(int start, PdfFitMode mode) const
+{
+    const int count = spreadLength(start);
+    double width = 0.0;
+    double height = 0.0;
+    for (int row = start; row < start + count; ++row) {
+        const QSizeF size = displaySizeAt(m_model, row, m_viewRotation);
+        width += size.width();
+        height = std::max(height, size.height());
+    }
+    // A page alone among pairs (the cover, an odd last page) is fitted as one of a pair, so
+    // the zoom does not jump when reading reaches it.
+    int places = count;
+    if (count == 1 && (m_layout == PdfPageLayout::TwoUp || m_layout == PdfPageLayout::TwoUpCover) &&
+        m_model->pageCount() > 1) {
+        places = 2;
+        width *= 2;
+    }
+    const QSize area = viewport()->size();
+    // Each page's width is rounded on its own: a pixel apiece is left for that.
+    const int room = area.width() - FitMargin - (PageGap + 1) * (places - 1);
+    const double w = double(room) / std::max(width, 1.0);
+    if (mode == PdfFitMode::FitPage)
+        return std::min(w, double(area.height() - FitMargin) / std::max(height, 1.0));
+    return w;
+}
+
+int PdfDocumentView::spreadStart(int row) const
+{
+    if (row <= 0)
+        return 0;
+    switch (m_layout) {
+    case PdfPageLayout::TwoUp:
+        return row - row % 2;
+    case PdfPageLayout::TwoUpCover:
+        return row - (row - 1) % 2;
+    case PdfPageLayout::Continuous:
+    case PdfPageLayout::SinglePage:
+        break;
+    }
+    return row;
+}
+
+int PdfDocumentView::spreadLength(int start) const
+{
+    const int rows = m_model ? m_model->pageCount() : 0;
+    const bool pairs =
+        m_layout == PdfPageLayout::TwoUp || (m_layout == PdfPageLayout::TwoUpCover && start > 0);
+    return std::max(std::min(pairs ? 2 : 1, rows - start), 1);
+}
+
+QRect PdfDocumentView::spreadRect(int row) const
+{
+    const int start = spreadStart(row);
+    QRect united;
+    for (int r = start; r < start + spreadLength(start); ++r)
+        united |= m_pageRects.value(r);
+    return united;
 }
 
 bool PdfDocumentView::adoptZoom(double zoom)
@@ -183,24 +256,49 @@ void PdfDocumentView::layoutPages(bool keepPosition)
     }
 
     const int rows = m_model->pageCount();
+    m_currentPage = std::clamp(m_currentPage, 0, rows - 1);
     QList<QSize> sizes;
     sizes.reserve(rows);
-    int widest = 0;
     for (int row = 0; row < rows; ++row) {
-        const QSizeF points = displaySizeAt(m_model, row);
-        const QSize pixels(std::max(qRound(points.width() * m_zoom), 1),
-                           std::max(qRound(points.height() * m_zoom), 1));
-        widest = std::max(widest, pixels.width());
-        sizes.append(pixels);
+        const QSizeF points = displaySizeAt(m_model, row, m_viewRotation);
+        sizes.append(QSize(std::max(qRound(points.width() * m_zoom), 1),
+                           std::max(qRound(points.height() * m_zoom), 1)));
+    }
+    // Pages of a spread stand side by side, centred on each other's middle; one page at a time
+    // leaves every other row without a place.
+    const int shownSpread = m_layout == PdfPageLayout::SinglePage ? spreadStart(m_currentPage) : -1;
+    const auto spreadSize = [&](int start) {
+        QSize size(PageGap * (spreadLength(start) - 1), 0);
+        for (int row = start; row < start + spreadLength(start); ++row) {
+            size.rwidth() += sizes.at(row).width();
+            size.setHeight(std::max(size.height(), sizes.at(row).height()));
+        }
+        return size;
+    };
+    int widest = 0;
+    for (int start = 0; start < rows; start += spreadLength(start)) {
+        if (shownSpread < 0 || start == shownSpread)
+            widest = std::max(widest, spreadSize(start).width());
     }
 
     const int contentWidth = std::max(area.width(), widest + WidthMargin);
     m_pageRects.reserve(rows);
     int y = TopSpace;
-    for (const QSize &size : std::as_const(sizes)) {
-        const int x = (contentWidth - size.width()) / 2;
-        m_pageRects.append(QRect(QPoint(x, y), size));
-        y += size.height() + PageGap;
+    for (int start = 0; start < rows; start += spreadLength(start)) {
+        const int count = spreadLength(start);
+        if (shownSpread >= 0 && start != shownSpread) {
+            for (int i = 0; i < count; ++i)
+                m_pageRects.append(QRect());
+            continue;
+        }
+        const QSize spread = spreadSize(start);
+        int x = (contentWidth - spread.width()) / 2;
+        for (int row = start; row < start + count; ++row) {
+            const QSize &size = sizes.at(row);
+            m_pageRects.append(QRect(QPoint(x, y + (spread.height() - size.height()) / 2), size));
+            x += size.width() + PageGap;
+        }
+        y += spread.height() + PageGap;
     }
     m_contentSize = QSize(contentWidth, y + BottomExtra);
 
@@ -354,11 +452,15 @@ void PdfDocumentView::onPageRenderFailed(PdfPageId pageId, PdfRenderPurpose purp
 
 void PdfDocumentView::updateCurrentPage()
 {
-    if (m_pageRects.isEmpty() || m_scrollGuard)
+    // One page at a time: the page shown is current however it is scrolled.
+    if (m_pageRects.isEmpty() || m_scrollGuard || m_layout == PdfPageLayout::SinglePage)
         return;
     m_scrollGuard = true;
     const int middle = verticalScrollBar()->value() + viewport()->height() / 2;
-    const int row = rowNearestTo(middle);
+    int row = rowNearestTo(middle);
+    // Either page of the spread in the middle may be the current one.
+    if (spreadStart(row) == spreadStart(m_currentPage))
+        row = m_currentPage;
     if (row != m_currentPage) {
         m_currentPage = row;
         Q_EMIT currentPageChanged(row);
@@ -368,10 +470,12 @@ void PdfDocumentView::updateCurrentPage()
 
 int PdfDocumentView::rowNearestTo(int contentY) const
 {
-    int best = 0;
+    int best = std::clamp(m_currentPage, 0, std::max(int(m_pageRects.size()) - 1, 0));
     double bestDistance = -1.0;
     for (int row = 0; row < m_pageRects.size(); ++row) {
         const QRect &r = m_pageRects.at(row);
+        if (r.isEmpty())
+            continue;
         const double centre = r.top() + r.height() / 2.0;
         const double distance = std::abs(centre - contentY);
         if (bestDistance < 0.0 || distance < bestDistance) {
@@ -395,22 +499,125 @@ void PdfDocumentView::goToPage(int page)
         return;
     const bool guard = m_scrollGuard;
     m_scrollGuard = true;
-    if (m_fitMode != PdfFitMode::NoFit) {
-        if (adoptZoom(fitZoomFor(page, m_fitMode)))
-            layoutPages(false);
+    const int previous = m_currentPage;
+    bool relayout = false;
+    if (m_layout == PdfPageLayout::SinglePage && spreadStart(page) != spreadStart(previous)) {
+        m_currentPage = page;
+        relayout = true;
     }
-    if (page < m_pageRects.size()) {
-        const QRect rect = m_pageRects.at(page);
+    if (m_fitMode != PdfFitMode::NoFit && adoptZoom(fitZoomFor(page, m_fitMode)))
+        relayout = true;
+    if (relayout)
+        layoutPages(false);
+    const QRect rect = spreadRect(page);
+    if (!rect.isEmpty()) {
         verticalScrollBar()->setValue(std::max(0, rect.top() - GoToTopSpace));
         const double centre = rect.left() + rect.width() / 2.0;
         horizontalScrollBar()->setValue(std::max(0, qRound(centre - viewport()->width() / 2.0)));
     }
-    if (page != m_currentPage) {
-        m_currentPage = page;
+    m_currentPage = page;
+    if (page != previous)
         Q_EMIT currentPageChanged(page);
-    }
     m_scrollGuard = guard;
     requestVisiblePages();
+}
+
+void PdfDocumentView::turnPage(int direction)
+{
+    if (!m_model || m_model->pageCount() == 0)
+        return;
+    const int start = spreadStart(m_currentPage);
+    const int target = direction > 0 ? start + spreadLength(start) : spreadStart(start - 1);
+    if (target >= 0 && target < m_model->pageCount() && target != start)
+        goToPage(target);
+}
+
+void PdfDocumentView::turnScreen(int direction)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const auto scroll = [&] {
+        bar->triggerAction(direction < 0 ? QAbstractSlider::SliderPageStepSub
+                                         : QAbstractSlider::SliderPageStepAdd);
+    };
+    if (m_layout == PdfPageLayout::Continuous) {
+        scroll();
+        return;
+    }
+    const QRect spread = spreadRect(m_currentPage);
+    const QRect visible = bandRect(0);
+    if (direction > 0 ? spread.bottom() > visible.bottom() : spread.top() < visible.top())
+        scroll();
+    else
+        turnPage(direction);
+}
+
+bool PdfDocumentView::turnAtEdge(int delta)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const bool down = delta < 0;
+    if (m_layout != PdfPageLayout::SinglePage || delta == 0 ||
+        (down ? bar->value() < bar->maximum() : bar->value() > bar->minimum())) {
+        m_edgeWheel = 0;
+        return false;
+    }
+    // A full notch (or as much finger travel) past the edge turns; a flick's tail alone does not.
+    m_edgeWheel += delta;
+    if (std::abs(m_edgeWheel) < 120)
+        return true;
+    m_edgeWheel = 0;
+    const int before = m_currentPage;
+    turnPage(down ? 1 : -1);
+    if (!down && m_currentPage != before)
+        bar->setValue(bar->maximum());
+    return true;
+}
+
+void PdfDocumentView::setPageLayout(PdfPageLayout layout)
+{
+    if (layout == m_layout)
+        return;
+    m_layout = layout;
+    const int page = m_currentPage;
+    refit();
+    layoutPages(false);
+    goToPage(page);
+    Q_EMIT pageLayoutChanged(layout);
+}
+
+void PdfDocumentView::setViewRotation(int degrees)
+{
+    const int turned = PdfDocumentModel::normalizedRotation(degrees) / 90 * 90;
+    if (turned == m_viewRotation)
+        return;
+    m_viewRotation = turned;
+    // Every page is drawn anew; turning back finds the older images in the render cache.
+    m_images.clear();
+    m_images.setViewRotation(turned);
+    const int page = m_currentPage;
+    refit();
+    layoutPages(false);
+    goToPage(page);
+    viewport()->update();
+    Q_EMIT viewRotationChanged(turned);
+}
+
+std::optional<PdfPageEntry> PdfDocumentView::shownPage(int row) const
+{
+    std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    if (entry && m_viewRotation != 0)
+        entry->rotation = (entry->rotation + m_viewRotation) % 360;
+    return entry;
+}
+
+int PdfDocumentView::pageRowAt(const QPoint &viewportPos) const
+{
+    const QPoint content =
+        viewportPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    for (int row = 0; row < m_pageRects.size(); ++row) {
+        if (m_pageRects.at(row).contains(content))
+            return row;
+    }
+    return -1;
 }
 
 void PdfDocumentView::setZoomFactor(double factor)
@@ -502,6 +709,10 @@ void PdfDocumentView::wheelEvent(QWheelEvent *event)
     }
 
     const QPoint pixels = event->pixelDelta();
+    if (turnAtEdge(pixels.isNull() ? event->angleDelta().y() : pixels.y())) {
+        event->accept();
+        return;
+    }
     if (!pixels.isNull()) {
         horizontal->setValue(horizontal->value() - pixels.x());
         vertical->setValue(vertical->value() - pixels.y());
@@ -677,11 +888,13 @@ QRect PdfDocumentView::pageBoxRect(int row, const QRectF &box) const
     const auto entry = m_model ? m_model->pageAt(row) : std::nullopt;
     if (page.isEmpty() || !entry)
         return {};
-    const QSizeF size = PdfDocumentModel::displaySize(*entry);
+    // Boxes are on the page as the document shows it; the view may turn it further.
+    const QRectF turned = turnBox(box, PdfDocumentModel::displaySize(*entry), m_viewRotation);
+    const QSizeF size = displaySizeAt(m_model, row, m_viewRotation);
     const double sx = page.width() / qMax(size.width(), 1.0);
     const double sy = page.height() / qMax(size.height(), 1.0);
-    return QRectF(page.left() + box.left() * sx, page.top() + box.top() * sy, box.width() * sx,
-                  box.height() * sy)
+    return QRectF(page.left() + turned.left() * sx, page.top() + turned.top() * sy,
+                  turned.width() * sx, turned.height() * sy)
         .toAlignedRect();
 }
 
@@ -717,6 +930,9 @@ void PdfDocumentView::paintSearchHits(QPainter &painter, int row, PdfPageId id,
 
 void PdfDocumentView::revealPageBox(int row, const QRectF &box)
 {
+    // One page at a time: a page not shown must first be brought in.
+    if (m_layout == PdfPageLayout::SinglePage && m_pageRects.value(row).isEmpty())
+        goToPage(row);
     QRect target = pageBoxRect(row, box);
     if (target.isEmpty())
         target = m_pageRects.value(row);

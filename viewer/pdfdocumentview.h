@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pageimageplan.h"
+#include "pdfpageentry.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 
@@ -22,6 +23,15 @@ enum class PdfFitMode : int {
     NoFit = 0,
     FitWidth = 1,
     FitPage = 2,
+};
+
+// How the pages stand: one column (the default), one page at a time, or pairs side by side,
+// with the first page alone as a book's cover.
+enum class PdfPageLayout : int {
+    Continuous = 0,
+    SinglePage = 1,
+    TwoUp = 2,
+    TwoUpCover = 3,
 };
 
 // The continuous reading view: every page of the model in one centred column at one zoom factor.
@@ -50,6 +60,23 @@ public:
     PdfFitMode fitMode() const { return m_fitMode; }
     bool isHandToolEnabled() const { return m_handTool; }
 
+    PdfPageLayout pageLayout() const { return m_layout; }
+    void setPageLayout(PdfPageLayout layout);
+    // Quarter turns of the view alone, clockwise; the document is not changed.
+    int viewRotation() const { return m_viewRotation; }
+    void setViewRotation(int degrees);
+    // The entry of a row as the view draws it: its rotation includes the view's.
+    std::optional<PdfPageEntry> shownPage(int row) const;
+    // The row under a viewport position, -1 when none.
+    int pageRowAt(const QPoint &viewportPos) const;
+    // The first row of the spread (the pages shown side by side) holding row.
+    int spreadStart(int row) const;
+    // The next or previous spread (direction 1 or -1) in the layout's steps.
+    void turnPage(int direction);
+    // A screen further when the spread goes on beyond the window, else the next spread; in the
+    // continuous layout always a screen.
+    void turnScreen(int direction);
+
     // Asks again for every page not yet shown at its size, after the render manager dropped
     // queued work (cancelPending) while this view's document stayed the same.
     void refreshRenders();
@@ -71,6 +98,8 @@ Q_SIGNALS:
     void currentPageChanged(int page);
     void zoomFactorChanged(double factor);
     void pageClicked(int page);
+    void pageLayoutChanged(PdfPageLayout layout);
+    void viewRotationChanged(int degrees);
 
 public Q_SLOTS:
     void setZoomFactor(double factor);
@@ -106,6 +135,10 @@ private:
     void paintSearchHits(QPainter &painter, int row, PdfPageId id, const QRect &rect) const;
     QRect pageBoxRect(int row, const QRectF &box) const;
     int visibleHitCount() const;
+    int spreadLength(int start) const;
+    QRect spreadRect(int row) const;
+    double spreadFitZoom(int start, PdfFitMode mode) const;
+    bool turnAtEdge(int delta);
 
     void onModelReset();
     void onRowsChanged();
@@ -135,4 +168,8 @@ private:
     bool m_panning = false;
     QPoint m_lastPointer;
     double m_requestPixelRatio = 0.0;
+    PdfPageLayout m_layout = PdfPageLayout::Continuous;
+    int m_viewRotation = 0;
+    // Wheel turns gathered at a page's edge before the next page is shown.
+    int m_edgeWheel = 0;
 };

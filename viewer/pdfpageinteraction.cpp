@@ -78,31 +78,13 @@ PdfPageInteraction::~PdfPageInteraction() = default;
 
 int PdfPageInteraction::pageRowAt(const QPoint &viewportPos) const
 {
-    if (!m_view || !m_model)
-        return -1;
-    const QPoint content = viewportPos + QPoint(m_view->horizontalScrollBar()->value(),
-                                                m_view->verticalScrollBar()->value());
-    // Rows stand in one column from top to bottom.
-    int low = 0;
-    int high = m_model->pageCount() - 1;
-    while (low <= high) {
-        const int mid = (low + high) / 2;
-        const QRect rect = m_view->pageRect(mid);
-        if (rect.isEmpty())
-            return -1;
-        if (content.y() < rect.top())
-            high = mid - 1;
-        else if (content.y() > rect.bottom())
-            low = mid + 1;
-        else
-            return rect.contains(content) ? mid : -1;
-    }
-    return -1;
+    return m_view && m_model ? m_view->pageRowAt(viewportPos) : -1;
 }
 
 QPointF PdfPageInteraction::toPage(int row, const QPoint &viewportPos) const
 {
-    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+    // As the view draws it: the view's own turn is part of the rotation.
+    const std::optional<PdfPageEntry> entry = m_view->shownPage(row);
     const QRect rect = m_view->pageRect(row);
     if (!entry || rect.isEmpty())
         return {};
@@ -117,7 +99,8 @@ QPointF PdfPageInteraction::toPage(int row, const QPoint &viewportPos) const
 
 QPointF PdfPageInteraction::toViewport(int row, const QPointF &pagePoint) const
 {
-    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
+    // As the view draws it: the view's own turn is part of the rotation.
+    const std::optional<PdfPageEntry> entry = m_view->shownPage(row);
     const QRect rect = m_view->pageRect(row);
     if (!entry || rect.isEmpty())
         return {};

@@ -20,6 +20,8 @@ void remember(const PdfViewerWidget &viewer)
     place.zoom = view->zoomFactor();
     place.fitMode = int(view->fitMode());
     place.viewMode = int(viewer.viewMode());
+    place.layout = int(view->pageLayout());
+    place.viewRotation = view->viewRotation();
     ReadingPlaceStore::instance().remember(model->documentPath(), place);
 }
 
@@ -28,10 +30,17 @@ void restore(PdfViewerWidget &viewer)
     const PdfDocumentModel *model = viewer.documentModel();
     const std::optional<ReadingPlaceStore::Place> place =
         ReadingPlaceStore::instance().place(model->documentPath());
-    if (!place || model->pageCount() == 0)
+    if (model->pageCount() == 0)
         return;
+    // A turn of the view belongs to the document it was made for.
+    if (!place) {
+        viewer.documentView()->setViewRotation(0);
+        return;
+    }
     // The file may have fewer pages now.
     const int page = std::min(place->page, model->pageCount() - 1);
+    viewer.documentView()->setPageLayout(PdfPageLayout(place->layout));
+    viewer.documentView()->setViewRotation(place->viewRotation);
     viewer.goToPage(page);
     switch (PdfFitMode(place->fitMode)) {
     case PdfFitMode::FitWidth:

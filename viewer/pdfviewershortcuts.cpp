@@ -122,9 +122,7 @@ void PdfViewerShortcuts::lastPage()
 
 void PdfViewerShortcuts::scrollBy(int direction)
 {
-    QScrollBar *bar = m_viewer->documentView()->verticalScrollBar();
-    bar->triggerAction(direction < 0 ? QAbstractSlider::SliderPageStepSub
-                                     : QAbstractSlider::SliderPageStepAdd);
+    m_viewer->documentView()->turnScreen(direction);
 }
 
 void PdfViewerShortcuts::screenUp()
@@ -148,9 +146,7 @@ void PdfViewerShortcuts::sideways(int direction)
     }
     if (m_viewer->layoutDirection() == Qt::RightToLeft)
         direction = -direction;
-    const int page = m_viewer->documentView()->currentPage() + direction;
-    if (page >= 0 && page < m_viewer->documentModel()->pageCount())
-        m_viewer->goToPage(page);
+    m_viewer->documentView()->turnPage(direction);
 }
 
 void PdfViewerShortcuts::leftKey()

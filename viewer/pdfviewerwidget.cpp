@@ -18,6 +18,7 @@
 #include "pdfprintjob.h"
 #include "pdfpropertiesdialog.h"
 #include "pdfreadinghistory.h"
+#include "pdfreadingmodes.h"
 #include "pdfreadingplace.h"
 #include "pdfrendermanager.h"
 #include "pdftextrecognition.h"
@@ -96,6 +97,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     connect(this, &PdfViewerWidget::documentLoaded, m_history, &PdfReadingHistory::clear);
     wire();
     new PdfViewerShortcuts(this);
+    m_readingModes = new PdfReadingModes(this);
     wireReading();
     updatePageCount();
 }
@@ -185,12 +187,11 @@ void PdfViewerWidget::wire()
         Q_EMIT zoomFactorChanged(factor);
     });
 
+    // A page at a time, or a spread where pages stand in pairs.
     connect(bar, &PdfBottomControlBar::previousPageRequested, this,
-            [this] { m_documentView->goToPage(std::max(m_documentView->currentPage() - 1, 0)); });
-    connect(bar, &PdfBottomControlBar::nextPageRequested, this, [this] {
-        m_documentView->goToPage(
-            std::min(m_documentView->currentPage() + 1, m_model->pageCount() - 1));
-    });
+            [this] { m_documentView->turnPage(-1); });
+    connect(bar, &PdfBottomControlBar::nextPageRequested, this,
+            [this] { m_documentView->turnPage(1); });
     connect(bar, &PdfBottomControlBar::pageRequested, m_history, &PdfReadingHistory::jumpTo);
     connect(bar, &PdfBottomControlBar::zoomRequested, view, &PdfDocumentView::setZoomFactor);
     connect(bar, &PdfBottomControlBar::fitWidthRequested, this, &PdfViewerWidget::fitWidth);

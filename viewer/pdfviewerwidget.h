@@ -24,6 +24,7 @@ class PdfOutlinePanel;
 class PdfPageInteraction;
 class PdfPageManagerView;
 class PdfReadingHistory;
+class PdfReadingModes;
 class PdfRenderManager;
 class PdfThumbnailPanel;
 class PdfTopToolBar;
@@ -82,6 +83,7 @@ public:
     PdfPageManagerView *pageManagerView() const { return m_pageManagerView; }
     PdfBottomControlBar *bottomBar() const { return m_bottomBar; }
     PdfReadingHistory *history() const { return m_history; }
+    PdfReadingModes *readingModes() const { return m_readingModes; }
     PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
     PdfFindBar *findBar() const { return m_findBar; }
     // Opens a link that leads outside the document once the user agrees.
@@ -166,6 +168,7 @@ private:
     PdfCommentsPanel *m_commentsPanel = nullptr;
     PdfFindBar *m_findBar = nullptr;
     PdfReadingHistory *m_history = nullptr;
+    PdfReadingModes *m_readingModes = nullptr;
     std::unique_ptr<QTemporaryDir> m_recognised;
     PdfViewMode m_viewMode = PdfViewMode::DocumentView;
     PdfWorkspaceMode m_workspaceMode = PdfWorkspaceMode::Browse;

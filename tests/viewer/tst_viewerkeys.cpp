@@ -7,7 +7,9 @@
 #include "pdffixtures.h"
 #include "pdfoutlinepanel.h"
 #include "pdfpagemanagerview.h"
+#include "pdfpresentationview.h"
 #include "pdfreadback.h"
+#include "pdfreadingmodes.h"
 #include "pdfshowpage.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
@@ -87,7 +89,10 @@ enum class Setup {
     Jumped,
     JumpedBack,
     // Page 3 reached with the next-page button: a step, not a jump.
-    Stepped
+    Stepped,
+    SinglePageLayout,
+    TwoUpLayout,
+    FullScreen
 };
 enum class Effect {
     Page,
@@ -102,7 +107,11 @@ enum class Effect {
     TypedPage,
     // The page, and Alt+Left leads back to where the key was pressed.
     PageThenBack,
-    PropertiesShown
+    PropertiesShown,
+    ViewRotation,
+    // The page the presentation shows; Escape then returns to the viewer at it.
+    Presentation,
+    WindowedAgain
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -212,6 +221,18 @@ void TestViewerKeys::keyTable_data()
         << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
     QTest::newRow("Ctrl+D document properties")
         << ctrl(Qt::Key_D) << Setup::None << Effect::PropertiesShown << 6.0;
+    QTest::newRow("Escape leaves full screen")
+        << QKeySequence(Qt::Key_Escape) << Setup::FullScreen << Effect::WindowedAgain << 0.0;
+    QTest::newRow("PageDown in single page turns a page")
+        << QKeySequence(Qt::Key_PageDown) << Setup::SinglePageLayout << Effect::Page << 1.0;
+    QTest::newRow("Right in two-up turns a spread")
+        << QKeySequence(Qt::Key_Right) << Setup::TwoUpLayout << Effect::Page << 2.0;
+    QTest::newRow("Ctrl+R turns the view")
+        << ctrl(Qt::Key_R) << Setup::None << Effect::ViewRotation << 90.0;
+    QTest::newRow("Ctrl+Shift+R turns it back") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)
+                                                << Setup::None << Effect::ViewRotation << 270.0;
+    QTest::newRow("F5 presents the page in view")
+        << QKeySequence(Qt::Key_F5) << Setup::AtLastPage << Effect::Presentation << 5.0;
 }
 
 void TestViewerKeys::keyTable()
@@ -304,6 +325,17 @@ void TestViewerKeys::keyTable()
         QCOMPARE(view->currentPage(), 2);
         break;
     }
+    case Setup::SinglePageLayout:
+    case Setup::TwoUpLayout:
+        view->setPageLayout(setup == Setup::TwoUpLayout ? PdfPageLayout::TwoUp
+                                                        : PdfPageLayout::SinglePage);
+        viewer->fitPage();
+        QApplication::processEvents();
+        break;
+    case Setup::FullScreen:
+        QTest::keySequence(&window, QKeySequence(Qt::Key_F11));
+        QTRY_VERIFY(window.isFullScreen());
+        break;
     case Setup::TwoTabs:
     case Setup::None:
         break;
@@ -377,6 +409,26 @@ void TestViewerKeys::keyTable()
         QCOMPARE(pages->text(), QString::number(int(expected)));
         QTRY_VERIFY(QApplication::activeModalWidget());
         QApplication::activeModalWidget()->close();
+        break;
+    }
+    case Effect::WindowedAgain:
+        QTRY_VERIFY(!window.isFullScreen());
+        break;
+    case Effect::ViewRotation:
+        QCOMPARE(view->viewRotation(), int(expected));
+        QCOMPARE(model.pageAt(0)->rotation, 0);
+        QVERIFY(!stack->canUndo());
+        break;
+    case Effect::Presentation: {
+        PdfPresentationView *show = viewer->readingModes()->presentation();
+        QVERIFY(show);
+        QTRY_VERIFY(show->isFullScreen());
+        QVERIFY(QTest::qWaitForWindowActive(show));
+        QCOMPARE(show->currentRow(), int(expected));
+        QTest::keyClick(show, Qt::Key_Home);
+        QTest::keyClick(show, Qt::Key_Escape);
+        QTRY_VERIFY(!viewer->readingModes()->presentation());
+        QCOMPARE(view->currentPage(), 0);
         break;
     }
     case Effect::FullScreen:
@@ -524,6 +576,7 @@ void TestViewerKeys::readingPlaceRestored_data()
     QTest::newRow("fit page") << u"fit page 3"_s << 2 << 0.0 << whole << 0;
     QTest::newRow("fit width") << u"page 6"_s << 5 << 0.0 << width << 0;
     QTest::newRow("page grid") << u"grid page 2"_s << 1 << 0.0 << width << grid;
+    QTest::newRow("two-up, view turned") << u"two-up turned page 2"_s << 1 << 0.0 << width << 0;
     QTest::newRow("a rewritten file starts afresh")
         << u"page 5 rewritten"_s << 0 << 0.0 << width << 0;
 }
@@ -554,6 +607,10 @@ void TestViewerKeys::readingPlaceRestored()
             viewer.fitPage();
         if (words.contains(u"zoom"_s))
             viewer.setZoomFactor(number(u"zoom"_s));
+        if (words.contains(u"two-up"_s))
+            viewer.documentView()->setPageLayout(PdfPageLayout::TwoUp);
+        if (words.contains(u"turned"_s))
+            viewer.documentView()->setViewRotation(90);
         viewer.goToPage(int(number(u"page"_s)) - 1);
         if (words.contains(u"grid"_s))
             viewer.setViewMode(PdfViewMode::PageManageView);
@@ -574,6 +631,9 @@ void TestViewerKeys::readingPlaceRestored()
     if (zoom > 0)
         QCOMPARE(fresh.documentView()->zoomFactor(), zoom);
     QCOMPARE(int(fresh.viewMode()), viewMode);
+    QCOMPARE(fresh.documentView()->pageLayout(),
+             words.contains(u"two-up"_s) ? PdfPageLayout::TwoUp : PdfPageLayout::Continuous);
+    QCOMPARE(fresh.documentView()->viewRotation(), words.contains(u"turned"_s) ? 90 : 0);
     // The page shown is the one stored: its top stands at the top of the window.
     if (viewMode == int(PdfViewMode::DocumentView))
         QVERIFY(fresh.documentView()->pageRect(page).top() <=
