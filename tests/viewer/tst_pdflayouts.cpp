@@ -94,27 +94,13 @@ bool showActive(PdfViewerWidget &viewer, const QString &path)
     return QTest::qWaitForWindowActive(&viewer);
 }
 
-// Whether the painted pixels near a corner of the page on screen are the marker's black.
-bool cornerIsDark(const QImage &shot, const QRect &page, Qt::Corner corner)
+// A point a tenth of the way in from a corner of the page on screen.
+QPoint nearCorner(const QRect &page, Qt::Corner corner)
 {
-    const int dx = page.width() / 10;
-    const int dy = page.height() / 10;
-    QPoint at;
-    switch (corner) {
-    case Qt::TopLeftCorner:
-        at = page.topLeft() + QPoint(dx, dy);
-        break;
-    case Qt::TopRightCorner:
-        at = page.topRight() + QPoint(-dx, dy);
-        break;
-    case Qt::BottomRightCorner:
-        at = page.bottomRight() + QPoint(-dx, -dy);
-        break;
-    case Qt::BottomLeftCorner:
-        at = page.bottomLeft() + QPoint(dx, -dy);
-        break;
-    }
-    return qGray(shot.pixel(at)) < 60;
+    const bool right = corner == Qt::TopRightCorner || corner == Qt::BottomRightCorner;
+    const bool bottom = corner == Qt::BottomLeftCorner || corner == Qt::BottomRightCorner;
+    return {right ? page.right() - page.width() / 10 : page.left() + page.width() / 10,
+            bottom ? page.bottom() - page.height() / 10 : page.top() + page.height() / 10};
 }
 
 } // namespace
@@ -264,28 +250,16 @@ void TestPdfLayouts::viewRotation()
     QVERIFY(viewertest::waitForVisibleImages(view, viewer.documentModel()));
     const QRect onScreen =
         rect.translated(-view->horizontalScrollBar()->value(), -view->verticalScrollBar()->value());
-    QTRY_VERIFY(cornerIsDark(view->viewport()->grab().toImage(), onScreen, marker));
+    const auto dark = [&](Qt::Corner corner) {
+        return qGray(view->viewport()->grab().toImage().pixel(nearCorner(onScreen, corner))) < 60;
+    };
+    QTRY_VERIFY(dark(marker));
     for (Qt::Corner other :
-         {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner}) {
-        if (other != marker)
-            QVERIFY(!cornerIsDark(view->viewport()->grab().toImage(), onScreen, other));
-    }
+         {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner})
+        QVERIFY(other == marker || !dark(other));
 
     // Hit testing turns too: the marker's place on screen is the page's top-left corner.
-    const QPoint markerPoint = [&] {
-        const int dx = onScreen.width() / 10;
-        const int dy = onScreen.height() / 10;
-        switch (marker) {
-        case Qt::TopRightCorner:
-            return onScreen.topRight() + QPoint(-dx, dy);
-        case Qt::BottomRightCorner:
-            return onScreen.bottomRight() + QPoint(-dx, -dy);
-        case Qt::BottomLeftCorner:
-            return onScreen.bottomLeft() + QPoint(dx, -dy);
-        default:
-            return onScreen.topLeft() + QPoint(dx, dy);
-        }
-    }();
+    const QPoint markerPoint = nearCorner(onScreen, marker);
     QCOMPARE(viewer.pageInteraction()->pageRowAt(markerPoint), 0);
     const QPointF onPage = viewer.pageInteraction()->toPage(0, markerPoint);
     QVERIFY2(onPage.x() < 75 && onPage.y() < 100,
