@@ -421,14 +421,10 @@ void TestViewerKeys::keyTable()
         break;
     case Effect::Presentation: {
         PdfPresentationView *show = viewer->readingModes()->presentation();
-        QVERIFY(show);
-        QTRY_VERIFY(show->isFullScreen());
-        QVERIFY(QTest::qWaitForWindowActive(show));
+        QVERIFY(show && QTest::qWaitForWindowActive(show));
         QCOMPARE(show->currentRow(), int(expected));
-        QTest::keyClick(show, Qt::Key_Home);
         QTest::keyClick(show, Qt::Key_Escape);
         QTRY_VERIFY(!viewer->readingModes()->presentation());
-        QCOMPARE(view->currentPage(), 0);
         break;
     }
     case Effect::FullScreen:
