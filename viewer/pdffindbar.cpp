@@ -137,7 +137,9 @@ public:
         const QString after = context.mid(start + length);
         // A long lead-in is cut from the left so that the hit stays in sight.
         const int room = textBox.width() - strong.horizontalAdvance(hit);
-        const QString lead = plain.elidedText(before, Qt::ElideLeft, std::max(room / 2, 24));
+        const int afterWidth = plain.horizontalAdvance(after);
+        const int leadRoom = std::max(room - std::min(afterWidth, room / 2), 24);
+        const QString lead = plain.elidedText(before, Qt::ElideLeft, leadRoom);
         int x = textBox.left();
         const int baseline = rect.top() + (rect.height() + plain.ascent() - plain.descent()) / 2;
         painter->setPen(QColor(Theme::textPrimary));

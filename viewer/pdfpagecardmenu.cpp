@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
+#include <QIcon>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +51,7 @@ QMenu *PdfPageCardMenu::build(int row)
         undo->duplicatePages(model->selectedPageIds().values());
     });
     duplicate->setObjectName(u"pdfPageCardDuplicateAction"_s);
+    duplicate->setIcon(QIcon(u":/res/icons/modern/documents.png"_s));
     menu->addAction(bar->action(Command::Delete));
     menu->addSeparator();
     const PdfPageId id = entry->id;
@@ -60,10 +62,12 @@ QMenu *PdfPageCardMenu::build(int row)
             undo->insertBlankPage(at + 1, PdfDocumentModel::displaySize(*page));
     });
     blank->setObjectName(u"pdfPageCardBlankAction"_s);
+    blank->setIcon(QIcon(u":/res/icons/pdfviewer/insert-plus.png"_s));
     QAction *insert = menu->addAction(tr("插入 PDF"), m_viewer, [this, model, id] {
         m_viewer->chooseAndInsertPdf(model->rowOfPage(id) + 1);
     });
     insert->setObjectName(u"pdfPageCardInsertAction"_s);
+    insert->setIcon(QIcon(u":/res/icons/modern/add-file.png"_s));
     menu->addAction(bar->action(Command::Extract));
     return menu;
 }

@@ -14,9 +14,7 @@ namespace {
 QString fileKey(const QString &path)
 {
     const QFileInfo info(path);
-    return u"%1\n%2\n%3"_s.arg(path)
-        .arg(info.size())
-        .arg(info.lastModified().toMSecsSinceEpoch());
+    return u"%1\n%2\n%3"_s.arg(path).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
 }
 
 } // namespace
@@ -59,16 +57,15 @@ void PdfPageLabels::refresh()
             } else if (!m_reading.value(*key)) {
                 m_reading.insert(*key, true);
                 QPointer<PdfPageLabels> guard(this);
-                QThreadPool::globalInstance()->start(
-                    [guard, file = *key, path = page.sourcePath, password = page.password] {
-                        QString message;
-                        const QStringList read = PdfEditorBackend::pageLabels(path, password,
-                                                                              &message);
-                        QMetaObject::invokeMethod(qApp, [guard, file, read] {
-                            if (guard)
-                                guard->fileRead(file, read);
-                        });
+                QThreadPool::globalInstance()->start([guard, file = *key, path = page.sourcePath,
+                                                      password = page.password] {
+                    QString message;
+                    const QStringList read = PdfEditorBackend::pageLabels(path, password, &message);
+                    QMetaObject::invokeMethod(qApp, [guard, file, read] {
+                        if (guard)
+                            guard->fileRead(file, read);
                     });
+                });
             }
         }
         own = own || (!label.isEmpty() && label != QString::number(row + 1));

@@ -64,8 +64,7 @@ void TestPageCardMenu::cardMenuActions_data()
         << u"grid"_s << QList<int>{0} << 3 << u"向右旋转"_s
         << QStringList{u"0"_s, u"1"_s, u"2"_s, u"3r"_s};
     QTest::newRow("strip: delete the selection")
-        << u"strip"_s << QList<int>{1, 2} << 2 << u"删除选定页面"_s
-        << QStringList{u"0"_s, u"3"_s};
+        << u"strip"_s << QList<int>{1, 2} << 2 << u"删除选定页面"_s << QStringList{u"0"_s, u"3"_s};
     QTest::newRow("grid: duplicate") << u"grid"_s << QList<int>{} << 0 << u"创建副本"_s
                                      << QStringList{u"0"_s, u"0"_s, u"1"_s, u"2"_s, u"3"_s};
     QTest::newRow("strip: blank page after")
@@ -133,10 +132,10 @@ void TestPageCardMenu::cardMenuActions()
         const bool turned = expected[page].endsWith(u'r');
         QCOMPARE(sizes.value(page).toSize(), turned ? size.transposed().toSize() : size.toSize());
         QByteArray text;
-        QVERIFY(fixtures::run(u"pdftotext"_s,
-                              {u"-f"_s, QString::number(page + 1), u"-l"_s,
-                               QString::number(page + 1), saved, u"-"_s},
-                              &text));
+        QVERIFY(fixtures::run(
+            u"pdftotext"_s,
+            {u"-f"_s, QString::number(page + 1), u"-l"_s, QString::number(page + 1), saved, u"-"_s},
+            &text));
         const QString source = expected[page].chopped(turned ? 1 : 0);
         if (source == u"b"_s)
             QVERIFY2(QString::fromUtf8(text).trimmed().isEmpty(), text.constData());

@@ -74,7 +74,8 @@ void TestPageLabels::labelsInThePageBox_data()
     QTest::newRow("roman label") << u"labelled"_s << u"iii"_s << 2 << u"iii"_s << u"(3 / 7)"_s;
     QTest::newRow("number label") << u"labelled"_s << u"2"_s << 4 << u"2"_s << u"(5 / 7)"_s;
     QTest::newRow("prefixed label") << u"labelled"_s << u"A-2"_s << 6 << u"A-2"_s << u"(7 / 7)"_s;
-    QTest::newRow("label in other case") << u"labelled"_s << u"II"_s << 1 << u"ii"_s << u"(2 / 7)"_s;
+    QTest::newRow("label in other case")
+        << u"labelled"_s << u"II"_s << 1 << u"ii"_s << u"(2 / 7)"_s;
     QTest::newRow("number past the labels")
         << u"labelled"_s << u"7"_s << 6 << u"A-2"_s << u"(7 / 7)"_s;
     QTest::newRow("text naming no page") << u"labelled"_s << u"zz"_s << 0 << u"i"_s << u"(1 / 7)"_s;
@@ -93,9 +94,9 @@ void TestPageLabels::labelsInThePageBox()
 
     QVERIFY(m_dir.isValid());
     const QString path =
-        file == u"plain"_s
-            ? fixtures::textPdf(m_dir.filePath(u"plain.pdf"_s), 6)
-            : labelledPdf(m_dir.filePath(u"labelled-%1.pdf"_s.arg(QString::fromUtf8(QTest::currentDataTag()).replace(u':', u'-'))));
+        file == u"plain"_s ? fixtures::textPdf(m_dir.filePath(u"plain.pdf"_s), 6)
+                           : labelledPdf(m_dir.filePath(u"labelled-%1.pdf"_s.arg(
+                                 QString::fromUtf8(QTest::currentDataTag()).replace(u':', u'-'))));
     QVERIFY(!path.isEmpty());
     PdfViewerWidget viewer;
     QVERIFY(viewertest::showAndOpen(viewer, path, {900, 800}));
