@@ -48,10 +48,14 @@ struct PageText
                         charOf.push_back(index);
                         continue;
                     }
-                    const QString units = QString::fromUcs4(&c, 1);
-                    text.append(units);
-                    for (qsizetype u = 0; u < units.size(); ++u)
+                    if (QChar::requiresSurrogates(c)) {
+                        text.append(QChar(QChar::highSurrogate(c)));
+                        text.append(QChar(QChar::lowSurrogate(c)));
                         charOf.push_back(index);
+                    } else {
+                        text.append(QChar(c));
+                    }
+                    charOf.push_back(index);
                 }
                 int lineEnd = int(text.size());
                 while (lineEnd > lineStart && text.at(lineEnd - 1) == u' ')
