@@ -17,6 +17,7 @@ struct PdfTextSearch::Job
     QList<PdfSourcePage> pages;
     QList<int> order; // page numbers in the order they are searched
     QString needle;
+    PdfFindOptions options;
     std::atomic<int> next{0};
     std::atomic<bool> cancelled{false};
     QMutex mutex;
@@ -92,6 +93,7 @@ void PdfTextSearch::scheduleRestart()
     m_currentPage = 0;
     m_currentIndex = -1;
     m_selectFirst = false;
+    Q_EMIT hitsCleared();
     Q_EMIT resultsChanged();
     Q_EMIT currentHitChanged();
     m_restartTimer->start();
@@ -117,6 +119,7 @@ void PdfTextSearch::restart()
     m_pagesDone = 0;
     m_currentPage = 0;
     m_currentIndex = -1;
+    Q_EMIT hitsCleared();
     if (m_needle.isEmpty() || !m_model || m_model->pageCount() == 0) {
         Q_EMIT resultsChanged();
         Q_EMIT currentHitChanged();
@@ -127,6 +130,7 @@ void PdfTextSearch::restart()
 
     auto job = std::make_shared<Job>();
     job->needle = m_needle;
+    job->options = m_options;
     m_model->ensurePageSizes();
     const QList<PdfPageEntry> entries = m_model->pages();
     job->pages.reserve(entries.size());
@@ -155,7 +159,7 @@ void PdfTextSearch::restart()
                 const int page = job->order.at(slot);
                 bool hasText = true;
                 QList<PdfTextHit> hits = PdfEditorBackend::findText(
-                    job->pages.at(page), job->needle, nullptr, nullptr, &hasText);
+                    job->pages.at(page), job->needle, nullptr, nullptr, &hasText, job->options);
                 QMutexLocker lock(&job->mutex);
                 job->ready.append({page, std::move(hits)});
                 ++job->done;
@@ -190,6 +194,7 @@ void PdfTextSearch::drain()
         changed = true;
         m_hitCount += int(hits.size());
         m_hits.insert(m_ids.at(page), std::move(hits));
+        Q_EMIT pageHitsAdded(page);
     }
     int found = -1;
     while (m_settled < m_order.size() && m_searched.at(m_order.at(m_settled))) {
@@ -240,6 +245,17 @@ QRectF PdfTextSearch::currentBox() const
     for (const QRectF &part : hits.at(m_currentIndex).boxes)
         box = box.united(part);
     return box;
+}
+
+bool PdfTextSearch::setCurrentHit(PdfPageId page, int index)
+{
+    if (index < 0 || index >= m_hits.value(page).size())
+        return false;
+    m_currentPage = page;
+    m_currentIndex = index;
+    m_selectFirst = false;
+    Q_EMIT currentHitChanged();
+    return true;
 }
 
 int PdfTextSearch::next(int fromRow)

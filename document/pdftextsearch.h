@@ -34,6 +34,9 @@ public:
     // becomes the current one as soon as every page before it is searched (firstHitFound).
     void start(const QString &needle, int fromRow = 0, bool selectFirst = false);
     void clear();
+    // Match case and whole words; they apply from the next start.
+    void setFindOptions(const PdfFindOptions &options) { m_options = options; }
+    PdfFindOptions findOptions() const { return m_options; }
 
     QString needle() const { return m_needle; }
     bool isRunning() const { return bool(m_job); }
@@ -43,6 +46,9 @@ public:
     int pagesTotal() const { return int(m_ids.size()); }
     int hitCount() const { return m_hitCount; }
     QList<PdfTextHit> hitsOnPage(PdfPageId id) const { return m_hits.value(id); }
+    // Row of a page as it stood when the search started, -1 when it was not searched.
+    int rowOfPage(PdfPageId id) const { return int(m_ids.indexOf(id)); }
+    PdfPageId pageOfRow(int row) const { return m_ids.value(row); }
 
     // The current hit: its page and index on that page; no page when there is none.
     PdfPageId currentPage() const { return m_currentPage; }
@@ -56,10 +62,15 @@ public:
     // is none. Returns the row of the new current hit, -1 when there is no hit (yet).
     int next(int fromRow);
     int previous(int fromRow);
+    // Makes hit index of the page the current one; false when there is no such hit.
+    bool setCurrentHit(PdfPageId page, int index);
 
 Q_SIGNALS:
     // Hits arrived or were dropped; the view repaints.
     void resultsChanged();
+    // Every hit was dropped (a new search, an edit); hits of one page arrived.
+    void hitsCleared();
+    void pageHitsAdded(int row);
     void progressChanged(int done, int total);
     void finished();
     void currentHitChanged();
@@ -80,6 +91,7 @@ private:
     QTimer *m_restartTimer = nullptr;
     std::shared_ptr<Job> m_job;
     QString m_needle;
+    PdfFindOptions m_options;
     QList<PdfPageId> m_ids; // pages in row order when the search started
     QList<int> m_order;     // rows in the order they are searched
     QList<bool> m_searched; // by row

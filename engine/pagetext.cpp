@@ -13,7 +13,7 @@ constexpr int kMaxQuads = 8192;
 // Points are relative to the page's top-left; quads come back the same way. *text is MuPDF
 // memory for the caller to free.
 int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a, fz_point b,
-              int whole, fz_quad *quads, int *quadCount, char **text, char *error)
+              int whole, int snap, fz_quad *quads, int *quadCount, char **text, char *error)
 {
     fz_buffer *buffer = nullptr;
     int ok = 1;
@@ -21,10 +21,12 @@ int selectRaw(fz_context *ctx, fz_stext_page *stext, fz_rect bounds, fz_point a,
     fz_var(ok);
     fz_try(ctx)
     {
-        const fz_point from = whole ? fz_make_point(bounds.x0, bounds.y0)
-                                    : fz_make_point(a.x + bounds.x0, a.y + bounds.y0);
-        const fz_point to = whole ? fz_make_point(bounds.x1, bounds.y1)
-                                  : fz_make_point(b.x + bounds.x0, b.y + bounds.y0);
+        fz_point from = whole ? fz_make_point(bounds.x0, bounds.y0)
+                              : fz_make_point(a.x + bounds.x0, a.y + bounds.y0);
+        fz_point to = whole ? fz_make_point(bounds.x1, bounds.y1)
+                            : fz_make_point(b.x + bounds.x0, b.y + bounds.y0);
+        if (snap && !whole)
+            fz_snap_selection(ctx, stext, &from, &to, snap);
         *quadCount = fz_highlight_selection(ctx, stext, from, to, quads, kMaxQuads);
         for (int i = 0; i < *quadCount; ++i)
             quads[i] = fz_transform_quad(quads[i], fz_translate(-bounds.x0, -bounds.y0));
@@ -66,10 +68,23 @@ struct CachedTextPage
     ~CachedTextPage() { reset(); }
 };
 
+int snapMode(PdfSelectionUnit unit)
+{
+    switch (unit) {
+    case PdfSelectionUnit::Words:
+        return FZ_SELECT_WORDS;
+    case PdfSelectionUnit::Lines:
+        return FZ_SELECT_LINES;
+    default:
+        return 0;
+    }
+}
+
 } // namespace
 
 bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
-                                  bool wholePage, PdfTextSelection *selection, QString *message)
+                                  bool wholePage, PdfTextSelection *selection, QString *message,
+                                  PdfSelectionUnit unit)
 {
     if (selection)
         *selection = {};
@@ -103,8 +118,8 @@ bool PdfEditorBackend::selectText(const PdfSourcePage &page, const QPointF &from
     char *chars = nullptr;
     const fz_point a = fz_make_point(float(from.x()), float(from.y()));
     const fz_point b = fz_make_point(float(to.x()), float(to.y()));
-    if (!selectRaw(ctx, cache.page, cache.bounds, a, b, wholePage ? 1 : 0, quads.data(), &count,
-                   &chars, error)) {
+    if (!selectRaw(ctx, cache.page, cache.bounds, a, b, wholePage ? 1 : 0, snapMode(unit),
+                   quads.data(), &count, &chars, error)) {
         if (message)
             *message = QString::fromUtf8(error);
         return false;

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -189,6 +190,9 @@ struct PdfPageLink
     QString uri;         // set for an external link
 };
 
+// What a selection snaps to: a drag selects characters, a double click a word, a triple a line.
+enum class PdfSelectionUnit : int { Characters = 0, Words = 1, Lines = 2 };
+
 struct PdfTextSelection
 {
     QList<QPolygonF> quads;
@@ -201,6 +205,17 @@ struct PdfTextSelection
 struct PdfTextHit
 {
     QList<QRectF> boxes;
+    // The line the hit starts on (shortened around it), and where the hit stands in it.
+    QString context;
+    int contextStart = 0;
+    int contextLength = 0;
+};
+
+struct PdfFindOptions
+{
+    bool matchCase = false;
+    // A hit must not have a letter or digit right before or after it.
+    bool wholeWords = false;
 };
 
 enum class PdfBackendError : int {
@@ -262,7 +277,8 @@ public:
     static bool loadLinks(const PdfSourcePage &page, QList<PdfPageLink> *links, QString *message);
     // Text between two points of a page in reading order, or all of it (pagetext.cpp).
     static bool selectText(const PdfSourcePage &page, const QPointF &from, const QPointF &to,
-                           bool wholePage, PdfTextSelection *selection, QString *message);
+                           bool wholePage, PdfTextSelection *selection, QString *message,
+                           PdfSelectionUnit unit = PdfSelectionUnit::Characters);
     // The markup annotations of every page of a file (annotationreader.cpp); pages[i] for page i.
     // *allowsAnnotating: the file's permissions let the password given add and change them.
     static bool loadAnnotations(const QString &path, const QString &password,
@@ -282,9 +298,12 @@ public:
     // clockwise turn of a page whose own size (points, as it shows itself) is pageSize.
     static void paintAnnotations(QPainter *painter, const QList<PdfAnnotation> &annotations,
                                  const QSizeF &pageSize, int rotation, double scale);
-    // Every occurrence of needle in the page's text, ignoring case; none on a blank page.
+    // Every occurrence of needle in the page's text, ignoring case unless the options say
+    // otherwise; none on a blank page. Runs of white space match any white space, line ends too.
     // *hasText (when given): whether the page has any text at all (a scan has none).
     static QList<PdfTextHit> findText(const PdfSourcePage &page, const QString &needle,
                                       PdfBackendError *error, QString *message,
-                                      bool *hasText = nullptr);
+                                      bool *hasText = nullptr, const PdfFindOptions &options = {});
+    // The label of each page of a file (/PageLabels: "iii", "A-2"), empty when it has none.
+    static QStringList pageLabels(const QString &path, const QString &password, QString *message);
 };

@@ -1235,6 +1235,33 @@
             <numerusform>%n صفحة بلا نص (قد تكون ممسوحة ضوئيًا). تعرّف على نصها للبحث فيها.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>صفحة %1</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>مطابقة حالة الأحرف</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>الكلمات الكاملة فقط</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>إظهار كل النتائج</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>إخفاء قائمة النتائج</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>صفحة %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1375,6 +1402,21 @@
     <message>
         <source>书签</source>
         <translation>العلامات</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>تكرار</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>إدراج صفحة فارغة بعدها</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>إدراج PDF</translation>
     </message>
 </context>
 <context>

@@ -1223,6 +1223,33 @@
             <numerusform>%n Seiten haben keinen Text (vielleicht Scans). Erkennen Sie den Text, um sie zu durchsuchen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>Nur ganze Wörter</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>Alle Treffer anzeigen</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>Trefferliste ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1363,6 +1390,21 @@ Seiten %2-%3</translation>
     <message>
         <source>书签</source>
         <translation>Lesezeichen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>Leere Seite danach einfügen</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDF einfügen</translation>
     </message>
 </context>
 <context>

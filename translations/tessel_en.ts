@@ -1223,6 +1223,33 @@
             <numerusform>%n pages have no text (they may be scans). Recognise their text to search them.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>Match case</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>Whole words only</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>Show all results</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>Hide the results list</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1363,6 +1390,21 @@ Pages %2-%3</translation>
     <message>
         <source>书签</source>
         <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>Insert blank page after</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insert PDF</translation>
     </message>
 </context>
 <context>

@@ -1223,6 +1223,33 @@
             <numerusform>%n páginas no tienen texto (pueden ser escaneos). Reconozca su texto para buscar en ellas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>Distinguir mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>Solo palabras completas</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>Mostrar todos los resultados</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>Ocultar la lista de resultados</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1363,6 +1390,21 @@ Páginas %2-%3</translation>
     <message>
         <source>书签</source>
         <translation>Marcadores</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>Insertar una página en blanco después</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insertar PDF</translation>
     </message>
 </context>
 <context>

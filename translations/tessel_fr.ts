@@ -1223,6 +1223,33 @@
             <numerusform>%n pages n’ont pas de texte (ce sont peut-être des numérisations). Reconnaissez leur texte pour y chercher.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>Mots entiers uniquement</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>Afficher tous les résultats</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>Masquer la liste des résultats</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1363,6 +1390,21 @@ Pages %2-%3</translation>
     <message>
         <source>书签</source>
         <translation>Signets</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>Insérer une page blanche après</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>Insérer un PDF</translation>
     </message>
 </context>
 <context>

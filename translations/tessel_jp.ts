@@ -1220,6 +1220,33 @@
             <numerusform>%n ページに文字がありません（スキャンの可能性があります）。文字を認識すると検索できます。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>区分大小写</source>
+        <translation>大文字と小文字を区別</translation>
+    </message>
+    <message>
+        <source>全字匹配</source>
+        <translation>単語単位で検索</translation>
+    </message>
+    <message>
+        <source>显示所有结果</source>
+        <translation>すべての結果を表示</translation>
+    </message>
+    <message>
+        <source>隐藏结果列表</source>
+        <translation>結果一覧を隠す</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFindResultsModel</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
 </context>
 <context>
     <name>PdfInsertDropZone</name>
@@ -1360,6 +1387,21 @@
     <message>
         <source>书签</source>
         <translation>しおり</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPageCardMenu</name>
+    <message>
+        <source>创建副本</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>在后面插入空白页</source>
+        <translation>後ろに空白ページを挿入</translation>
+    </message>
+    <message>
+        <source>插入 PDF</source>
+        <translation>PDFを挿入</translation>
     </message>
 </context>
 <context>

@@ -295,19 +295,74 @@ void PdfBottomControlBar::updateButtonStates()
 void PdfBottomControlBar::showCurrentPage()
 {
     const QSignalBlocker blocker(m_pageEdit);
-    m_pageEdit->setText(QString::number(m_currentPage + 1));
+    const QString label = m_labels.value(m_currentPage);
+    if (m_labels.isEmpty()) {
+        m_pageEdit->setText(QString::number(m_currentPage + 1));
+        m_pageCountLabel->setText(u"/%1"_s.arg(m_pageCount));
+    } else {
+        m_pageEdit->setText(label.isEmpty() ? QString::number(m_currentPage + 1) : label);
+        m_pageCountLabel->setText(
+            m_pageCount > 0 ? u"(%1 / %2)"_s.arg(m_currentPage + 1).arg(m_pageCount) : u"/0"_s);
+    }
+}
+
+void PdfBottomControlBar::setPageLabels(const QStringList &labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = labels;
+    // Labels are typed as text; without them only page numbers are accepted.
+    m_pageEdit->setValidator(m_labels.isEmpty() ? m_pageValidator : nullptr);
+    showCurrentPage();
+    updatePageBoxSizes();
+}
+
+void PdfBottomControlBar::updatePageBoxSizes()
+{
+    if (m_labels.isEmpty()) {
+        m_pageEdit->setFixedSize(54, 38);
+        m_pageCountLabel->setFixedSize(48, 38);
+    } else {
+        const QFontMetrics metrics(m_pageEdit->font());
+        int widest = 0;
+        for (const QString &label : std::as_const(m_labels))
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        m_pageEdit->setFixedSize(std::clamp(widest + 24, 54, 120), 38);
+        const QFontMetrics countMetrics(m_pageCountLabel->font());
+        const QString longest = u"(%1 / %1)"_s.arg(m_pageCount);
+        m_pageCountLabel->setFixedSize(std::max(countMetrics.horizontalAdvance(longest) + 10, 48),
+                                       38);
+    }
+    adjustSize();
+}
+
+int PdfBottomControlBar::rowForText(const QString &typed) const
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return -1;
+    for (Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int row = 0; row < m_labels.size() && row < m_pageCount; ++row) {
+            if (m_labels.at(row).compare(text, sensitivity) == 0)
+                return row;
+        }
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::max(std::min(m_pageCount, value) - 1, 0) : -1;
 }
 
 void PdfBottomControlBar::setPageCount(int count)
 {
     m_pageCount = std::max(count, 0);
-    m_pageCountLabel->setText(u"/%1"_s.arg(m_pageCount));
     m_pageValidator->setRange(1, std::max(m_pageCount, 1));
     m_pageEdit->setEnabled(m_pageCount > 0);
     m_currentPage =
         m_pageCount > 0 ? std::clamp(std::max(m_currentPage, 0), 0, m_pageCount - 1) : -1;
     showCurrentPage();
     updateButtonStates();
+    if (!m_labels.isEmpty())
+        updatePageBoxSizes();
 }
 
 void PdfBottomControlBar::setCurrentPage(int row)
@@ -321,18 +376,24 @@ void PdfBottomControlBar::commitPage()
 {
     if (m_pageCount <= 0)
         return;
-    bool ok = false;
-    int value = m_pageEdit->text().toInt(&ok, 10);
-    if (!ok)
-        value = 0;
-    const int row = std::max(std::min(m_pageCount, value) - 1, 0);
-    {
-        const QSignalBlocker blocker(m_pageEdit);
-        m_pageEdit->setText(QString::number(row + 1));
+    int row = -1;
+    if (m_labels.isEmpty()) {
+        bool ok = false;
+        int value = m_pageEdit->text().toInt(&ok, 10);
+        if (!ok)
+            value = 0;
+        row = std::max(std::min(m_pageCount, value) - 1, 0);
+    } else {
+        // Text that names no page leaves the reader where they are.
+        row = rowForText(m_pageEdit->text());
+        if (row < 0)
+            row = std::max(m_currentPage, 0);
     }
-    if (row == m_currentPage)
-        return;
+    const bool moved = row != m_currentPage;
     m_currentPage = row;
+    showCurrentPage();
+    if (!moved)
+        return;
     updateButtonStates();
     Q_EMIT pageRequested(row);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QAction;
@@ -29,6 +30,10 @@ public:
     void setHistoryActions(QAction *back, QAction *forward);
     // Puts the cursor in the page box with its number selected, so typing replaces it.
     void focusPageNumber();
+    // One label a row ("iii"), shown in the page box with the number beside it; typing a label
+    // goes to its page. An empty list shows numbers only.
+    void setPageLabels(const QStringList &labels);
+    QStringList pageLabels() const { return m_labels; }
 
     int pageCount() const { return m_pageCount; }
     int currentPage() const { return m_currentPage; }
@@ -52,6 +57,9 @@ private:
     void commitPage();
     void chooseZoom(int index);
     void toggleFit();
+    void updatePageBoxSizes();
+    // The row a typed label or number names, -1 for none.
+    int rowForText(const QString &text) const;
 
     QPushButton *m_previousButton = nullptr;
     QPushButton *m_nextButton = nullptr;
@@ -63,4 +71,5 @@ private:
     int m_pageCount = 0;
     int m_currentPage = -1;
     bool m_fitWidth = true;
+    QStringList m_labels;
 };

@@ -2,6 +2,7 @@
 
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
+#include "pdffindresultsmodel.h"
 #include "pdftextsearch.h"
 #include "theme.h"
 
@@ -10,13 +11,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTransform>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +41,9 @@ QString barStyleSheet()
 #pdfFindBar QPushButton:hover { background: %7; border-color: %2; }
 #pdfFindBar QPushButton:pressed { background: %8; }
 #pdfFindBar QPushButton:disabled { background: transparent; border-color: transparent; }
+#pdfFindBar QPushButton:checked { background: %4; border-color: %5; color: %5; }
+#pdfFindMatchCaseButton, #pdfFindWholeWordsButton { color: %6; font-size: 12px; }
+#pdfFindResultsList { background: %1; border: none; border-top: 1px solid %2; outline: none; }
 #pdfFindRecognizeButton { color: %5; font-size: 12px; padding: 0 8px; min-height: 28px; }
 #pdfFindProgress { background: %9; border: none; border-radius: 1px; }
 #pdfFindProgress::chunk { background: %5; border-radius: 1px; }
@@ -55,6 +64,101 @@ QPushButton *makeButton(QWidget *parent, const QIcon &icon, const QString &toolT
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
+
+QPushButton *makeToggle(QWidget *parent, const QString &text, const QString &toolTip,
+                        const char *objectName)
+{
+    QPushButton *button = makeButton(parent, QIcon(), toolTip, objectName);
+    button->setText(text);
+    button->setCheckable(true);
+    return button;
+}
+
+// Three lines of a list, drawn so that it follows the bar's colours.
+QIcon listIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.setDevicePixelRatio(2.0);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(Theme::textSecondary), 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int line = 0; line < 3; ++line) {
+        const qreal y = 4.0 + line * 4.0;
+        painter.drawPoint(QPointF(2.5, y));
+        painter.drawLine(QPointF(5.5, y), QPointF(14.0, y));
+    }
+    return QIcon(pixmap);
+}
+
+// A hit of the list: its page number, then its line with the hit in the accent colour.
+class FindResultDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static constexpr int RowHeight = 30;
+    static constexpr int PageWidth = 64;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return {option.rect.width(), RowHeight};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->save();
+        const QRect rect = option.rect;
+        if (option.state & QStyle::State_Selected)
+            painter->fillRect(rect, QColor(Theme::accentSoft));
+        else if (option.state & QStyle::State_MouseOver)
+            painter->fillRect(rect, QColor(Theme::lightSurface));
+        QFont font = option.font;
+        font.setPixelSize(12);
+        painter->setFont(font);
+        painter->setPen(QColor(Theme::textMuted));
+        const QRect pageBox(rect.left() + 10, rect.top(), PageWidth - 10, rect.height());
+        const int pageRow = index.data(PdfFindResultsModel::PageRowRole).toInt();
+        painter->drawText(pageBox, Qt::AlignVCenter | Qt::AlignLeft,
+                          PdfFindBar::tr("第 %1 页").arg(pageRow + 1));
+
+        const QString context = index.data(PdfFindResultsModel::ContextRole).toString();
+        const int start = index.data(PdfFindResultsModel::HitStartRole).toInt();
+        const int length = index.data(PdfFindResultsModel::HitLengthRole).toInt();
+        const QRect textBox = rect.adjusted(PageWidth + 4, 0, -8, 0);
+        painter->setClipRect(textBox);
+        QFont bold = font;
+        bold.setBold(true);
+        const QFontMetrics plain(font);
+        const QFontMetrics strong(bold);
+        const QString before = context.left(start);
+        const QString hit = context.mid(start, length);
+        const QString after = context.mid(start + length);
+        // A long lead-in is cut from the left so that the hit stays in sight.
+        const int room = textBox.width() - strong.horizontalAdvance(hit);
+        const int afterWidth = plain.horizontalAdvance(after);
+        const int leadRoom = std::max(room - std::min(afterWidth, room / 2), 24);
+        const QString lead = plain.elidedText(before, Qt::ElideLeft, leadRoom);
+        int x = textBox.left();
+        const int baseline = rect.top() + (rect.height() + plain.ascent() - plain.descent()) / 2;
+        painter->setPen(QColor(Theme::textPrimary));
+        painter->drawText(x, baseline, lead);
+        x += plain.horizontalAdvance(lead);
+        const int hitWidth = strong.horizontalAdvance(hit);
+        painter->fillRect(QRect(x - 1, rect.top() + 6, hitWidth + 2, rect.height() - 12),
+                          QColor(Theme::accentSoft).darker(106));
+        painter->setFont(bold);
+        painter->setPen(QColor(Theme::accent));
+        painter->drawText(x, baseline, hit);
+        x += hitWidth;
+        painter->setFont(font);
+        painter->setPen(QColor(Theme::textPrimary));
+        painter->drawText(x, baseline,
+                          plain.elidedText(after, Qt::ElideRight, textBox.right() - x));
+        painter->restore();
+    }
+};
 
 QString withKey(const QString &text, const QKeySequence &key)
 {
@@ -95,6 +199,13 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
     m_close =
         makeButton(this, QIcon(u":/res/icons/modern/close.png"_s),
                    withKey(tr("关闭查找"), QKeySequence(Qt::Key_Escape)), "pdfFindCloseButton");
+    m_matchCase = makeToggle(this, u"Aa"_s, tr("区分大小写"), "pdfFindMatchCaseButton");
+    m_wholeWords = makeToggle(this, u"ab"_s, tr("全字匹配"), "pdfFindWholeWordsButton");
+    QFont underlined = m_wholeWords->font();
+    underlined.setUnderline(true);
+    m_wholeWords->setFont(underlined);
+    m_resultsButton = makeButton(this, listIcon(), tr("显示所有结果"), "pdfFindResultsButton");
+    m_resultsButton->setCheckable(true);
 
     // Offered where nothing was found and pages have no text: they are likely scans.
     m_recognise = new QPushButton(tr("识别文字"), this);
@@ -116,10 +227,13 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
     row->setContentsMargins(8, 6, 6, 4);
     row->setSpacing(4);
     row->addWidget(m_edit);
+    row->addWidget(m_matchCase);
+    row->addWidget(m_wholeWords);
     row->addWidget(m_status);
     row->addWidget(m_recognise);
     row->addWidget(m_previous);
     row->addWidget(m_next);
+    row->addWidget(m_resultsButton);
     row->addWidget(m_close);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -129,6 +243,24 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
     line->setContentsMargins(8, 0, 8, 2);
     line->addWidget(m_progress);
     column->addLayout(line);
+
+    m_results = new PdfFindResultsModel(m_search, this);
+    m_resultsList = new QListView(this);
+    m_resultsList->setObjectName(u"pdfFindResultsList"_s);
+    m_resultsList->setModel(m_results);
+    m_resultsList->setItemDelegate(new FindResultDelegate(m_resultsList));
+    m_resultsList->setUniformItemSizes(true);
+    m_resultsList->setMouseTracking(true);
+    m_resultsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultsList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultsList->setFocusPolicy(Qt::NoFocus);
+    m_resultsList->hide();
+    column->addWidget(m_resultsList);
+    connect(m_resultsList, &QListView::clicked, this, &PdfFindBar::showResult);
+    connect(m_resultsButton, &QPushButton::toggled, this, &PdfFindBar::showResults);
+    connect(m_matchCase, &QPushButton::toggled, this, &PdfFindBar::optionsToggled);
+    connect(m_wholeWords, &QPushButton::toggled, this, &PdfFindBar::optionsToggled);
+    connect(m_search, &PdfTextSearch::currentHitChanged, this, &PdfFindBar::followCurrentHit);
 
     m_search->setDocumentModel(model);
     view->setTextSearch(m_search);
@@ -214,6 +346,42 @@ void PdfFindBar::findPrevious()
     step(-1);
 }
 
+void PdfFindBar::optionsToggled()
+{
+    m_search->setFindOptions({m_matchCase->isChecked(), m_wholeWords->isChecked()});
+    if (!m_edit->text().isEmpty() && isVisible())
+        startSearch();
+}
+
+void PdfFindBar::showResults(bool shown)
+{
+    m_resultsList->setVisible(shown);
+    m_resultsButton->setToolTip(shown ? tr("隐藏结果列表") : tr("显示所有结果"));
+    place();
+    followCurrentHit();
+}
+
+void PdfFindBar::showResult(const QModelIndex &index)
+{
+    const auto page = index.data(PdfFindResultsModel::PageIdRole).value<PdfPageId>();
+    if (m_search->setCurrentHit(page, index.data(PdfFindResultsModel::HitIndexRole).toInt()))
+        reveal(index.data(PdfFindResultsModel::PageRowRole).toInt());
+}
+
+void PdfFindBar::followCurrentHit()
+{
+    if (m_resultsList->isHidden())
+        return;
+    const int row = m_results->currentRow();
+    if (row < 0) {
+        m_resultsList->clearSelection();
+        return;
+    }
+    const QModelIndex index = m_results->index(row);
+    m_resultsList->setCurrentIndex(index);
+    m_resultsList->scrollTo(index);
+}
+
 void PdfFindBar::startSearch()
 {
     m_typingTimer->stop();
@@ -292,6 +460,11 @@ void PdfFindBar::place()
 {
     if (!m_view)
         return;
+    // The list takes what the view leaves below the bar, at most a dozen rows.
+    if (!m_resultsList->isHidden())
+        m_resultsList->setFixedHeight(std::max(
+            std::min(m_view->height() - 3 * kMargin - 60, 12 * FindResultDelegate::RowHeight + 4),
+            2 * FindResultDelegate::RowHeight));
     adjustSize();
     const QScrollBar *bar = m_view->verticalScrollBar();
     const int scrollWidth = bar && bar->isVisible() ? bar->width() : 0;

@@ -5,8 +5,11 @@
 
 class PdfDocumentModel;
 class PdfDocumentView;
+class PdfFindResultsModel;
 class PdfTextSearch;
 class QLabel;
+class QListView;
+class QModelIndex;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -29,6 +32,9 @@ public:
     PdfTextSearch *search() const { return m_search; }
     QLineEdit *lineEdit() const { return m_edit; }
     QString statusText() const;
+    // Every hit, one a row with its page and line; clicking one goes to it.
+    PdfFindResultsModel *results() const { return m_results; }
+    QListView *resultsList() const { return m_resultsList; }
 
 public Q_SLOTS:
     // Shows the bar with its text selected and starts the search for that text again.
@@ -54,6 +60,10 @@ private:
     void reveal(int row);
     void updateStatus();
     void place();
+    void optionsToggled();
+    void showResults(bool shown);
+    void showResult(const QModelIndex &index);
+    void followCurrentHit();
 
     QPointer<PdfDocumentView> m_view;
     PdfTextSearch *m_search = nullptr;
@@ -63,6 +73,11 @@ private:
     QPushButton *m_next = nullptr;
     QPushButton *m_close = nullptr;
     QPushButton *m_recognise = nullptr;
+    QPushButton *m_matchCase = nullptr;
+    QPushButton *m_wholeWords = nullptr;
+    QPushButton *m_resultsButton = nullptr;
+    PdfFindResultsModel *m_results = nullptr;
+    QListView *m_resultsList = nullptr;
     QProgressBar *m_progress = nullptr;
     QTimer *m_typingTimer = nullptr;
     QShortcut *m_escape = nullptr;

@@ -165,6 +165,34 @@ void PdfPageInteraction::selectPage(int row)
     m_quads = selection.quads;
     m_text = selection.text;
     update();
+    publishSelection();
+}
+
+void PdfPageInteraction::selectUnit(int row, const QPoint &viewportPos, PdfSelectionUnit unit)
+{
+    const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    if (!entry)
+        return;
+    const QPointF point = toPage(row, viewportPos);
+    PdfTextSelection selection;
+    QString message;
+    PdfEditorBackend::selectText(PdfDocumentModel::toSourcePage(*entry), point, point, false,
+                                 &selection, &message, unit);
+    m_selecting = false;
+    m_selectionPage = selection.quads.isEmpty() ? 0 : entry->id;
+    m_anchor = point;
+    m_focus = point;
+    m_quads = selection.quads;
+    m_text = selection.text;
+    update();
+    publishSelection();
+}
+
+void PdfPageInteraction::publishSelection()
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    if (hasSelection() && clipboard->supportsSelection())
+        clipboard->setText(m_text, QClipboard::Selection);
 }
 
 void PdfPageInteraction::updateSelection(const QPoint &viewportPos)
@@ -291,6 +319,15 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
         m_pressPos = pos;
         int row = -1;
         const PdfPageLink *link = linkAt(pos, &row);
+        if (m_doubleClick.isValid() && !m_view->isHandToolEnabled() && row >= 0 && !link &&
+            m_doubleClick.elapsed() <= QApplication::doubleClickInterval() &&
+            (pos - m_doubleClickPos).manhattanLength() < QApplication::startDragDistance()) {
+            m_doubleClick.invalidate();
+            m_pressLinkRow = -1;
+            selectUnit(row, pos, PdfSelectionUnit::Lines);
+            break;
+        }
+        m_doubleClick.invalidate();
         m_pressLinkRow = link ? row : -1;
         m_pressLinkRect = link ? link->rect : QRectF();
         if (m_view->isHandToolEnabled())
@@ -303,6 +340,21 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
             m_focus = m_anchor;
             m_selecting = m_selectionPage != 0;
         }
+        break;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton || m_view->isHandToolEnabled())
+            break;
+        const QPoint pos = mouse->position().toPoint();
+        int row = -1;
+        if (linkAt(pos, &row) || row < 0)
+            break;
+        m_pressPos = pos;
+        m_pressLinkRow = -1;
+        selectUnit(row, pos, PdfSelectionUnit::Words);
+        m_doubleClick.start();
+        m_doubleClickPos = pos;
         break;
     }
     case QEvent::MouseMove: {
@@ -326,10 +378,13 @@ bool PdfPageInteraction::eventFilter(QObject *watched, QEvent *event)
             break;
         const QPoint pos = mouse->position().toPoint();
         const bool click = (pos - m_pressPos).manhattanLength() < QApplication::startDragDistance();
+        const bool dragged = m_selecting && !click;
         m_selecting = false;
         m_autoScroll->stop();
         if (click && m_quads.isEmpty())
             m_selectionPage = 0;
+        if (dragged)
+            publishSelection();
         if (click && m_pressLinkRow >= 0) {
             int row = -1;
             const PdfPageLink *link = linkAt(pos, &row);

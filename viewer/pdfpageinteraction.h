@@ -3,6 +3,7 @@
 #include "pdfeditorbackend.h"
 #include "pdfpageid.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -52,6 +53,10 @@ protected:
 
 private:
     void updateSelection(const QPoint &viewportPos);
+    // The word (double click) or line (triple click) under a point.
+    void selectUnit(int row, const QPoint &viewportPos, PdfSelectionUnit unit);
+    // Offers the selection to the window system's primary selection where it has one.
+    void publishSelection();
     void followLink(int row, const PdfPageLink &link);
     void updateHoverCursor(const QPoint &viewportPos);
     bool handleKey(QKeyEvent *event, bool overrideOnly);
@@ -72,5 +77,8 @@ private:
     QPoint m_dragPos;
     QPoint m_pressPos;
     int m_pressLinkRow = -1;
+    // A press this soon after a double click, near it, is a triple click.
+    QElapsedTimer m_doubleClick;
+    QPoint m_doubleClickPos;
     QRectF m_pressLinkRect;
 };

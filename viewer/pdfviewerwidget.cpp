@@ -11,7 +11,9 @@
 #include "pdffindbar.h"
 #include "pdfoperationsidepanel.h"
 #include "pdfoutlinepanel.h"
+#include "pdfpagecardmenu.h"
 #include "pdfpageinteraction.h"
+#include "pdfpagelabels.h"
 #include "pdfpagemanagerview.h"
 #include "pdfpagemenu.h"
 #include "pdfpagenumberdialog.h"
@@ -912,6 +914,12 @@ void PdfViewerWidget::wireReading()
             &PdfReadingHistory::jumpTo);
     connect(m_findBar, &PdfFindBar::hitAboutToShow, m_history, &PdfReadingHistory::record);
     new PdfPageMenu(this);
+    new PdfPageCardMenu(this);
+    auto *labels = new PdfPageLabels(m_model, this);
+    connect(labels, &PdfPageLabels::labelsChanged, this, [this](const QStringList &list) {
+        m_bottomBar->setPageLabels(list);
+        placeBottomBar();
+    });
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
     wireAnnotations();

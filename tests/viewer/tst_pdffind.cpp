@@ -2,6 +2,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
+#include "pdffindresultsmodel.h"
 #include "pdffixtures.h"
 #include "pdftextsearch.h"
 #include "pdftoptoolbar.h"
@@ -12,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QLineF>
+#include <QListView>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -102,6 +104,8 @@ private Q_SLOTS:
     void hitBoxesFollowRotation_data();
     void hitBoxesFollowRotation();
     void scannedPagesOfferRecognition();
+    void findOptionsAndResults_data();
+    void findOptionsAndResults();
 
 private:
     QTemporaryDir m_dir;
@@ -303,6 +307,107 @@ void TestPdfFind::scannedPagesOfferRecognition()
     bar->openBar();
     QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == 1, 20000);
     QCOMPARE(bar->search()->hitCount(), 0);
+}
+
+void TestPdfFind::findOptionsAndResults_data()
+{
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("wholeWords");
+
+    QTest::newRow("any case") << u"velmora"_s << false << false;
+    QTest::newRow("match case") << u"Velmora"_s << true << false;
+    QTest::newRow("match case capitals") << u"VELMORA"_s << true << false;
+    QTest::newRow("part of words") << u"app"_s << false << false;
+    QTest::newRow("whole words only") << u"app"_s << false << true;
+    QTest::newRow("whole word found") << u"apple"_s << false << true;
+    QTest::newRow("whole word and case") << u"Apple"_s << true << true;
+    QTest::newRow("two words") << u"banana apple"_s << false << true;
+}
+
+// The toggles search again; the list holds every hit in page order with the line it stands in,
+// and a click on a row goes to its page.
+void TestPdfFind::findOptionsAndResults()
+{
+    QFETCH(QString, needle);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, wholeWords);
+
+    QString pattern = QRegularExpression::escape(needle);
+    if (wholeWords)
+        pattern = u"\\b"_s + pattern + u"\\b"_s;
+    const QRegularExpression expression(pattern, matchCase
+                                                     ? QRegularExpression::NoPatternOption
+                                                     : QRegularExpression::CaseInsensitiveOption);
+    // From the text written: each hit's page and line; from poppler: the count of every page.
+    QList<std::pair<int, QString>> expected;
+    int popplerTotal = 0;
+    for (int page = 0; page < kPages.size(); ++page) {
+        for (const QString &line : kPages[page]) {
+            for (auto it = expression.globalMatch(line); it.hasNext(); it.next())
+                expected.append({page, line});
+        }
+        QProcess tool;
+        tool.start(u"pdftotext"_s, {u"-f"_s, QString::number(page + 1), u"-l"_s,
+                                    QString::number(page + 1), m_path, u"-"_s});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString text = QString::fromUtf8(tool.readAllStandardOutput()).simplified();
+        for (auto it = expression.globalMatch(text); it.hasNext(); it.next())
+            ++popplerTotal;
+    }
+    QCOMPARE(popplerTotal, int(expected.size()));
+
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, m_path, {1100, 800}));
+    auto *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
+    PdfTextSearch *search = bar->search();
+    QTest::keyClick(viewer.documentView(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(bar->lineEdit(), needle);
+    QTest::keyClick(bar->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!search->isRunning() && search->pagesDone() == kPages.size(), 20000);
+
+    // Clicking the toggles runs the search again with them.
+    for (const auto &[name, wanted] : {std::pair{u"pdfFindMatchCaseButton"_s, matchCase},
+                                       std::pair{u"pdfFindWholeWordsButton"_s, wholeWords}}) {
+        auto *toggle = bar->findChild<QPushButton *>(name);
+        QVERIFY(toggle && toggle->isVisible());
+        if (wanted)
+            QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(toggle->isChecked(), wanted);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!search->isRunning() && search->pagesDone() == kPages.size(), 20000);
+    QCOMPARE(search->hitCount(), expected.size());
+
+    auto *listButton = bar->findChild<QPushButton *>(u"pdfFindResultsButton"_s);
+    QTest::mouseClick(listButton, Qt::LeftButton);
+    QListView *list = bar->resultsList();
+    QTRY_VERIFY(list->isVisible());
+    QAbstractItemModel *results = list->model();
+    QCOMPARE(results->rowCount(), expected.size());
+    for (int row = 0; row < results->rowCount(); ++row) {
+        const QModelIndex index = results->index(row, 0);
+        QCOMPARE(index.data(PdfFindResultsModel::PageRowRole).toInt(), expected[row].first);
+        const QString context = index.data(PdfFindResultsModel::ContextRole).toString();
+        QCOMPARE(context, expected[row].second);
+        const QString hit = context.mid(index.data(PdfFindResultsModel::HitStartRole).toInt(),
+                                        index.data(PdfFindResultsModel::HitLengthRole).toInt());
+        QCOMPARE(hit.compare(needle, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive), 0);
+    }
+    if (expected.isEmpty()) {
+        QCOMPARE(bar->statusText(), u"无结果"_s);
+        return;
+    }
+
+    // The last row is clicked: the view shows its page and the count names it.
+    const QModelIndex last = results->index(results->rowCount() - 1, 0);
+    list->scrollTo(last);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(last).center());
+    QTRY_COMPARE(viewer.documentView()->currentPage(), expected.last().first);
+    QCOMPARE(bar->statusText(), u"第 %1/%2 处"_s.arg(expected.size()).arg(expected.size()));
+    // F3 wraps round to the first hit, and the list follows.
+    QTest::keyClick(bar->lineEdit(), Qt::Key_F3);
+    QTRY_COMPARE(viewer.documentView()->currentPage(), expected.first().first);
+    QCOMPARE(list->currentIndex().row(), 0);
 }
 
 VELMORA_REGISTER_TEST(TestPdfFind);

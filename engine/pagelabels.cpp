@@ -1,0 +1,92 @@
+#include "pdfeditorbackend.h"
+#include "qpdfsupport.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+
+namespace {
+
+QString roman(long long value)
+{
+    // Beyond a few thousand roman numerals stop being read; such labels show as digits.
+    if (value <= 0 || value >= 5000)
+        return QString::number(value);
+    static const std::pair<int, const char *> parts[] = {
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
+    QString text;
+    for (const auto &[amount, letters] : parts) {
+        while (value >= amount) {
+            text += QLatin1StringView(letters);
+            value -= amount;
+        }
+    }
+    return text;
+}
+
+// a..z, then aa..zz, aaa..: the letter repeated, as the PDF format counts.
+QString letters(long long value)
+{
+    if (value <= 0 || value > 26 * 100)
+        return QString::number(value);
+    const QChar letter(u'a' + int((value - 1) % 26));
+    return QString(int((value - 1) / 26) + 1, letter);
+}
+
+QString labelText(QPDFObjectHandle label)
+{
+    if (!label.isDictionary())
+        return {};
+    QString text;
+    QPDFObjectHandle prefix = label.getKey("/P");
+    if (prefix.isString())
+        text = QString::fromStdString(prefix.getUTF8Value());
+    QPDFObjectHandle start = label.getKey("/St");
+    const long long number = start.isInteger() ? start.getIntValue() : 1;
+    QPDFObjectHandle style = label.getKey("/S");
+    const std::string name = style.isName() ? style.getName() : std::string();
+    if (name == "/D")
+        text += QString::number(number);
+    else if (name == "/R")
+        text += roman(number).toUpper();
+    else if (name == "/r")
+        text += roman(number);
+    else if (name == "/A")
+        text += letters(number).toUpper();
+    else if (name == "/a")
+        text += letters(number);
+    return text;
+}
+
+} // namespace
+
+QStringList PdfEditorBackend::pageLabels(const QString &path, const QString &password,
+                                         QString *message)
+{
+    PdfBackendError error = PdfBackendError::NoError;
+    QString text;
+    try {
+        const std::shared_ptr<qpdfsupport::Source> source =
+            qpdfsupport::open(path, password, false, &error, &text);
+        if (!source) {
+            if (message)
+                *message = text;
+            return {};
+        }
+        QPDF &pdf = *source->pdf;
+        QPDFPageLabelDocumentHelper labels(pdf);
+        if (!labels.hasPageLabels())
+            return {};
+        const long long count = static_cast<long long>(pdf.getAllPages().size());
+        QStringList result;
+        result.reserve(count);
+        for (long long page = 0; page < count; ++page)
+            result.append(labelText(labels.getLabelForPage(page)));
+        return result;
+    } catch (const std::exception &e) {
+        if (message)
+            *message = QString::fromLocal8Bit(e.what());
+        return {};
+    }
+}
