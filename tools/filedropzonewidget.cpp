@@ -103,7 +103,7 @@ void FileDropZoneWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), Theme::color(Theme::surface));
     QPen pen(Theme::color(Theme::borderStrong), 2);
     pen.setDashPattern({1.8, 2.5});
     pen.setCapStyle(Qt::RoundCap);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pageimageplan.h"
+#include "pagetone.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 
@@ -44,6 +45,9 @@ public:
     void setDocumentModel(PdfDocumentModel *model);
     void setRenderManager(PdfRenderManager *manager);
     void setHandToolEnabled(bool enabled);
+    // Page images arriving from now on are shown in the tone; those on screen are asked again.
+    void setPageTone(PdfPageTone tone);
+    PdfPageTone pageTone() const { return m_tone; }
 
     int currentPage() const { return m_currentPage; }
     double zoomFactor() const { return m_zoom; }
@@ -135,4 +139,5 @@ private:
     bool m_panning = false;
     QPoint m_lastPointer;
     double m_requestPixelRatio = 0.0;
+    PdfPageTone m_tone = PdfPageTone::Normal;
 };

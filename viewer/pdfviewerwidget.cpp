@@ -15,6 +15,7 @@
 #include "pdfpagemanagerview.h"
 #include "pdfpagemenu.h"
 #include "pdfpagenumberdialog.h"
+#include "pdfpagetonemenu.h"
 #include "pdfprintjob.h"
 #include "pdfreadinghistory.h"
 #include "pdfreadingplace.h"
@@ -93,6 +94,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     connect(this, &PdfViewerWidget::documentLoaded, m_history, &PdfReadingHistory::clear);
     wire();
     new PdfViewerShortcuts(this);
+    PdfPageToneMenu::install(m_topToolBar, m_documentView);
     wireReading();
     updatePageCount();
 }
