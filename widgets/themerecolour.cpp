@@ -3,8 +3,13 @@
 #include "theme.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
+#include <QImage>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +30,126 @@ QHash<QString, QString> valueMap(bool toDark)
             map.insert(dark, light);
     }
     return map;
+}
+
+// Grey glyphs drawn for light backgrounds, as light glyphs for dark ones: copies in the cache
+// folder, made once a run, named in style sheets in place of the resource.
+struct DarkIcons
+{
+    QHash<QString, QString> fileFor;     // resource -> light copy, empty when kept as it is
+    QHash<QString, QString> resourceFor; // light copy -> resource
+};
+
+DarkIcons &darkIcons()
+{
+    static DarkIcons icons;
+    return icons;
+}
+
+bool isGreyGlyph(const QImage &image)
+{
+    qint64 opaque = 0;
+    qint64 lightness = 0;
+    qint64 saturation = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 128)
+                continue;
+            ++opaque;
+            lightness += c.lightness();
+            saturation += c.hslSaturation();
+        }
+    }
+    return opaque > 0 && lightness / opaque < 128 && saturation / opaque < 90;
+}
+
+QString darkIconFile(const QString &resource)
+{
+    DarkIcons &icons = darkIcons();
+    const auto known = icons.fileFor.constFind(resource);
+    if (known != icons.fileFor.constEnd())
+        return *known;
+    QString file;
+    QImage image(resource);
+    if (!image.isNull() && isGreyGlyph(image)) {
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        const QColor glyph(QLatin1StringView(textSecondary.dark));
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgba(glyph.red(), glyph.green(), glyph.blue(), qAlpha(line[x]));
+        }
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + u"/dark-icons"_s;
+        const QString candidate = folder + resource.mid(1); // ":/res/..." -> "<folder>/res/..."
+        if (QDir().mkpath(QFileInfo(candidate).absolutePath()) && image.save(candidate, "PNG")) {
+            file = candidate;
+            icons.resourceFor.insert(file, resource);
+        }
+    }
+    icons.fileFor.insert(resource, file);
+    return file;
+}
+
+QString swapIcons(const QString &styleSheet, bool toDark)
+{
+    if (toDark && !styleSheet.contains(u":/res/icons/"_s))
+        return styleSheet;
+    if (!toDark && !styleSheet.contains(u"/dark-icons/"_s))
+        return styleSheet;
+    static const QRegularExpression url(u"url\\(\\s*([^)\\s]+\\.png)\\s*\\)"_s);
+    QString result;
+    qsizetype last = 0;
+    for (auto it = url.globalMatch(styleSheet); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString path = match.captured(1);
+        const QString swapped =
+            toDark ? (path.startsWith(u":/res/icons/"_s) ? darkIconFile(path) : QString())
+                   : darkIcons().resourceFor.value(path);
+        if (swapped.isEmpty())
+            continue;
+        result += QStringView(styleSheet).mid(last, match.capturedStart(1) - last);
+        result += swapped;
+        last = match.capturedEnd(1);
+    }
+    result += QStringView(styleSheet).mid(last);
+    return result;
+}
+
+// While the theme is dark, style sheets set later still name the resources; they get the light
+// copies once the change is through.
+class IconWatch : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool styled = event->type() == QEvent::StyleChange || event->type() == QEvent::Polish;
+        if (styled && isDark() && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->styleSheet().contains(u":/res/icons/"_s)) {
+                QTimer::singleShot(0, widget, [widget] {
+                    const QString sheet = widget->styleSheet();
+                    const QString changed = swapIcons(sheet, true);
+                    if (changed != sheet)
+                        widget->setStyleSheet(changed);
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void watchIcons()
+{
+    static IconWatch *watch = nullptr;
+    if (watch || !QCoreApplication::instance())
+        return;
+    watch = new IconWatch(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watch);
 }
 
 } // namespace
@@ -51,11 +176,12 @@ QString recoloured(const QString &styleSheet, bool toDark)
         last = match.capturedEnd();
     }
     result += QStringView(styleSheet).mid(last);
-    return result;
+    return swapIcons(result, toDark);
 }
 
 void recolourWidgets(bool toDark)
 {
+    watchIcons();
     if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
         const QString sheet = recoloured(app->styleSheet(), toDark);
         if (sheet != app->styleSheet())
