@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -33,14 +34,14 @@ struct Ramps
     Ramp red, green, blue;
 };
 
-// White maps to the paper and black to the ink, channel by channel: with a dark paper and a
-// light ink that inverts the page, colours turning to their complements; sepia keeps their hue.
+// Sepia: white maps to the paper and black to the ink, channel by channel. Night: the page's
+// lightness is turned over first (see apply), so black goes to the paper and white to the ink.
 Ramps rampsFor(PdfPageTone tone)
 {
-    const QRgb paper = tone == PdfPageTone::Inverted ? nightPaper : sepiaPaper;
-    const QRgb ink = tone == PdfPageTone::Inverted ? nightInk : sepiaInk;
-    return {ramp(qRed(ink), qRed(paper)), ramp(qGreen(ink), qGreen(paper)),
-            ramp(qBlue(ink), qBlue(paper))};
+    const QRgb from = tone == PdfPageTone::Inverted ? nightPaper : sepiaInk;
+    const QRgb to = tone == PdfPageTone::Inverted ? nightInk : sepiaPaper;
+    return {ramp(qRed(from), qRed(to)), ramp(qGreen(from), qGreen(to)),
+            ramp(qBlue(from), qBlue(to))};
 }
 
 PdfPageTone toneFrom(int value)
@@ -67,13 +68,24 @@ QImage apply(const QImage &image, PdfPageTone tone)
     static const Ramps sepia = rampsFor(PdfPageTone::Sepia);
     const Ramps &ramps = tone == PdfPageTone::Inverted ? night : sepia;
 
+    const bool turnOver = tone == PdfPageTone::Inverted;
+
     // Rendered pages are opaque.
     QImage out = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
             const QRgb p = line[x];
-            line[x] = qRgb(ramps.red[qRed(p)], ramps.green[qGreen(p)], ramps.blue[qBlue(p)]);
+            int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            if (turnOver) {
+                // Adding 255 - (max + min) to each channel turns the lightness over and keeps
+                // hue and saturation: blue links stay blue, unlike a plain negative.
+                const int shift = 255 - std::max({r, g, b}) - std::min({r, g, b});
+                r = std::clamp(r + shift, 0, 255);
+                g = std::clamp(g + shift, 0, 255);
+                b = std::clamp(b + shift, 0, 255);
+            }
+            line[x] = qRgb(ramps.red[r], ramps.green[g], ramps.blue[b]);
         }
     }
     out.setDevicePixelRatio(image.devicePixelRatio());
@@ -103,8 +115,7 @@ PageToneSetting &PageToneSetting::instance()
 
 PageToneSetting::PageToneSetting()
     : m_tone(toneFrom(QSettings().value(settingsKey, 0).toInt()))
-{
-}
+{}
 
 void PageToneSetting::setTone(PdfPageTone tone)
 {
