@@ -83,8 +83,8 @@ void TestDarkTheme::cleanup()
 
 void TestDarkTheme::switchAtRunTime_data()
 {
-    QTest::addColumn<QString>("part");   // object name of the part looked at
-    QTest::addColumn<QString>("opened"); // "tool" or "viewer": a tab to open first
+    QTest::addColumn<QString>("part");     // object name of the part looked at
+    QTest::addColumn<QString>("opened");   // "tool" or "viewer": a tab to open first
     QTest::addColumn<bool>("afterSwitch"); // the tab is opened once the theme is dark
     QTest::newRow("title bar") << u"titleBar"_s << QString() << false;
     QTest::newRow("side navigation") << u"sideNavigationBar"_s << QString() << false;
@@ -141,7 +141,8 @@ void TestDarkTheme::switchAtRunTime()
     QVERIFY(widget && widget->isVisible());
     QVERIFY2(meanColour(widget).lightness() < 80, qPrintable(meanColour(widget).name()));
     // Something light on it: text and glyphs stay legible.
-    QVERIFY2(lightnessRange(widget).first > 160, qPrintable(QString::number(lightnessRange(widget).first)));
+    QVERIFY2(lightnessRange(widget).first > 160,
+             qPrintable(QString::number(lightnessRange(widget).first)));
     QVERIFY(DarkTheme::saved());
 
     dark->trigger();

@@ -89,19 +89,17 @@ void TestLastSession::reopen_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QString>("expectedCurrent");
     const QStringList abc{u"a.pdf"_s, u"b.pdf"_s, u"c.pdf"_s};
-    QTest::newRow("off by default") << false << abc << 1 << QStringList() << QStringList()
-                                    << QString();
+    QTest::newRow("off by default")
+        << false << abc << 1 << QStringList() << QStringList() << QString();
     QTest::newRow("in order, the second current")
         << true << abc << 1 << QStringList() << abc << u"b.pdf"_s;
     QTest::newRow("home tab current") << true << abc << -1 << QStringList() << abc << QString();
-    QTest::newRow("gone files skipped")
-        << true << abc << 2 << QStringList{u"a.pdf"_s} << QStringList{u"b.pdf"_s, u"c.pdf"_s}
-        << u"c.pdf"_s;
-    QTest::newRow("current one gone")
-        << true << abc << 0 << QStringList{u"a.pdf"_s} << QStringList{u"b.pdf"_s, u"c.pdf"_s}
-        << QString();
-    QTest::newRow("no documents") << true << QStringList() << -1 << QStringList()
-                                  << QStringList() << QString();
+    QTest::newRow("gone files skipped") << true << abc << 2 << QStringList{u"a.pdf"_s}
+                                        << QStringList{u"b.pdf"_s, u"c.pdf"_s} << u"c.pdf"_s;
+    QTest::newRow("current one gone") << true << abc << 0 << QStringList{u"a.pdf"_s}
+                                      << QStringList{u"b.pdf"_s, u"c.pdf"_s} << QString();
+    QTest::newRow("no documents") << true << QStringList() << -1 << QStringList() << QStringList()
+                                  << QString();
 }
 
 void TestLastSession::reopen()
@@ -141,7 +139,8 @@ void TestLastSession::reopen()
             paths.append(pathOf(name));
         page->openFiles(paths);
         page->onToolClicked(8); // a tool tab is no document and is not reopened
-        page->tabWidget()->setCurrentIndex(current < 0 ? 0 : page->viewerTabIndex(paths.at(current)));
+        page->tabWidget()->setCurrentIndex(current < 0 ? 0
+                                                       : page->viewerTabIndex(paths.at(current)));
         QVERIFY(window.close());
     }
     for (const QString &name : std::as_const(gone))
