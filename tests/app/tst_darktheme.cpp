@@ -8,6 +8,8 @@
 #include "shellservices.h"
 #include "startup.h"
 #include "testregistry.h"
+#include "theme.h"
+#include "themerecolour.h"
 #include "titlebar.h"
 
 #include <QAction>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void cleanup();
     void switchAtRunTime_data();
     void switchAtRunTime();
+    void styleSheetsRoundTrip();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +155,20 @@ void TestDarkTheme::switchAtRunTime()
     QVERIFY2(meanColour(widget).lightness() > 200, qPrintable(meanColour(widget).name()));
     QVERIFY(lightnessRange(widget).second < 100);
     QVERIFY(!DarkTheme::saved());
+}
+
+// A style sheet built in one theme reads as built in the other once re-coloured, and back.
+void TestDarkTheme::styleSheetsRoundTrip()
+{
+    QString light;
+    QString dark;
+    for (const Theme::Name &name : Theme::all) {
+        light += u"QWidget { color: %1; }\n"_s.arg(name.light);
+        dark += u"QWidget { color: %1; }\n"_s.arg(name.dark);
+    }
+    const QString literal = u"QLabel { color: white; background: url(x.png); }"_s;
+    QCOMPARE(Theme::recoloured(light + literal, true), dark + literal);
+    QCOMPARE(Theme::recoloured(dark + literal, false), light + literal);
 }
 
 VELMORA_REGISTER_TEST(TestDarkTheme);
