@@ -46,22 +46,28 @@ DarkIcons &darkIcons()
     return icons;
 }
 
+// Glyph pixels drawn in the dark greys of text; colours (accents, swatches) stay as they are.
+constexpr int DarkGlyphLightness = 110;
+
+bool isDarkPixel(QRgb pixel)
+{
+    return qAlpha(pixel) > 0 && QColor(pixel).lightness() < DarkGlyphLightness;
+}
+
 bool isGreyGlyph(const QImage &image)
 {
     qint64 opaque = 0;
-    qint64 lightness = 0;
-    qint64 saturation = 0;
+    qint64 dark = 0;
     for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 128)
+            if (qAlpha(line[x]) < 128)
                 continue;
             ++opaque;
-            lightness += c.lightness();
-            saturation += c.hslSaturation();
+            dark += isDarkPixel(line[x]) ? 1 : 0;
         }
     }
-    return opaque > 0 && lightness / opaque < 128 && saturation / opaque < 90;
+    return opaque > 0 && dark * 2 > opaque;
 }
 
 QString darkIconFile(const QString &resource)
@@ -71,14 +77,15 @@ QString darkIconFile(const QString &resource)
     if (known != icons.fileFor.constEnd())
         return *known;
     QString file;
-    QImage image(resource);
+    QImage image = QImage(resource).convertToFormat(QImage::Format_ARGB32);
     if (!image.isNull() && isGreyGlyph(image)) {
-        image = image.convertToFormat(QImage::Format_ARGB32);
         const QColor glyph(QLatin1StringView(textSecondary.dark));
         for (int y = 0; y < image.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                line[x] = qRgba(glyph.red(), glyph.green(), glyph.blue(), qAlpha(line[x]));
+            for (int x = 0; x < image.width(); ++x) {
+                if (isDarkPixel(line[x]))
+                    line[x] = qRgba(glyph.red(), glyph.green(), glyph.blue(), qAlpha(line[x]));
+            }
         }
         const QString folder =
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + u"/dark-icons"_s;
