@@ -1,5 +1,6 @@
 #include "framelesswindow.h"
 
+#include "lastsession.h"
 #include "mainpage.h"
 #include "theme.h"
 #include "titlebar.h"
@@ -210,13 +211,18 @@ void FramelessWindow::mouseReleaseEvent(QMouseEvent *event)
 
 void FramelessWindow::closeEvent(QCloseEvent *event)
 {
+    auto *page = qobject_cast<MainPage *>(contentWidget());
+    // Taken first: asking about each document shows its tab.
+    const LastSession::Documents session =
+        page ? LastSession::documentsOf(*page) : LastSession::Documents();
     // Unsaved documents are not dropped with the window without asking.
-    if (auto *page = qobject_cast<MainPage *>(contentWidget());
-        page && (!page->confirmCloseViewers() || !page->confirmStopJobs())) {
+    if (page && (!page->confirmCloseViewers() || !page->confirmStopJobs())) {
         event->ignore();
         return;
     }
     rememberPlacement();
+    if (page)
+        LastSession::remember(session);
     QWidget::closeEvent(event);
 }
 

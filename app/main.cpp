@@ -32,6 +32,8 @@ int main(int argc, char *argv[])
     window.restorePlacement(QSize(1160, 780));
     window.show();
     Startup::serveLaterStarts(window, instance);
+    if (line.files.isEmpty())
+        Startup::reopenLastSession(window);
     Startup::openFiles(window, line.files, line.page);
     Startup::armFirstPageCapture(window);
 

@@ -4,9 +4,11 @@
 #include "commandline.h"
 #include "commandlineconversion.h"
 #include "customtabwidget.h"
+#include "darktheme.h"
 #include "framelesswindow.h"
 #include "languagedialog.h"
 #include "languagemanager.h"
+#include "lastsession.h"
 #include "mainpage.h"
 #include "pdfdocumentview.h"
 #include "pdfrendermanager.h"
@@ -125,17 +127,8 @@ void configureApplication(QApplication &app)
     font.setStyleStrategy(QFont::PreferAntialias);
     QApplication::setFont(font);
 
-    QPalette palette = QApplication::palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, Theme::color(Theme::surface));
-        palette.setColor(group, QPalette::Base, Theme::color(Theme::surface));
-        palette.setColor(group, QPalette::WindowText, Theme::color(Theme::textPrimary));
-        palette.setColor(group, QPalette::Text, Theme::color(Theme::textPrimary));
-        palette.setColor(group, QPalette::ButtonText, Theme::color(Theme::textPrimary));
-        palette.setColor(group, QPalette::Highlight, Theme::color(Theme::accent));
-        palette.setColor(group, QPalette::HighlightedText, Qt::white);
-    }
-    QApplication::setPalette(palette);
+    DarkTheme::applySaved();
+    QApplication::setPalette(DarkTheme::applicationPalette());
 
     app.setStyleSheet(applicationStyleSheet());
 }
@@ -182,6 +175,14 @@ void openFiles(FramelessWindow &window, const QStringList &files, int page)
     if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
         missing = main->openFiles(files, page);
     reportTabs(window, missing);
+}
+
+void reopenLastSession(FramelessWindow &window)
+{
+    if (!LastSession::reopensAtStart())
+        return;
+    if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
+        LastSession::reopen(*main);
 }
 
 void serveLaterStarts(FramelessWindow &window, SingleInstance &instance)

@@ -34,6 +34,9 @@ void installMainPage(FramelessWindow &window);
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments);
 void openFiles(FramelessWindow &window, const QStringList &files, int page);
 
+// With "reopen the last documents at start" on, opens the documents of the last session.
+void reopenLastSession(FramelessWindow &window);
+
 // Opens what later starts hand over and brings the window to the front. With the environment
 // variable VELMORA_TEST_REPORT_TABS set, prints the viewer tabs as a JSON line on standard
 // output once the window is ready and after every hand-over, for tests in other processes.

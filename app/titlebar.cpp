@@ -1,5 +1,6 @@
 #include "titlebar.h"
 
+#include "settingsmenu.h"
 #include "shellservices.h"
 #include "theme.h"
 
@@ -57,6 +58,17 @@ TitleBar::TitleBar(QWidget *parent)
     m_accountButton->setMinimumWidth(74);
     m_accountButton->setFixedHeight(40);
 
+    m_settingsButton = new QToolButton(this);
+    m_settingsButton->setObjectName(u"settingsBtn"_s);
+    m_settingsButton->setFixedSize(40, 40);
+    m_settingsButton->setCursor(Qt::PointingHandCursor);
+    // In the style sheet, where the dark theme finds it to show it light.
+    m_settingsButton->setStyleSheet(
+        u"QToolButton { qproperty-icon: url(:/res/icons/pdfviewer/more.png); }"_s);
+    m_settingsButton->setIconSize(QSize(20, 20));
+    m_settingsButton->setPopupMode(QToolButton::InstantPopup);
+    m_settingsButton->setMenu(new SettingsMenu(m_settingsButton));
+
     m_minimizeButton = makeWindowButton(u":/res/icons/modern/minimize.png"_s, QString());
     m_minimizeButton->setObjectName(u"minimizeBtn"_s);
     m_maximizeButton = makeWindowButton(maximizeIcon, QString());
@@ -70,6 +82,7 @@ TitleBar::TitleBar(QWidget *parent)
     layout->addWidget(m_logo);
     layout->addWidget(m_title);
     layout->addStretch();
+    layout->addWidget(m_settingsButton);
     layout->addWidget(m_accountButton);
     layout->addWidget(m_languageButton);
     layout->addWidget(m_minimizeButton);
@@ -83,6 +96,7 @@ QToolButton:hover, QPushButton:hover { background: %2; }
 QToolButton:pressed, QPushButton:pressed { background: %3; }
 QToolButton#languageBtn, QToolButton#accountBtn { color: %4; font-size: 12px; font-weight: 600; padding: 0 10px; }
 QPushButton { padding: 9px 14px; }
+QToolButton#settingsBtn::menu-indicator { image: none; width: 0px; }
 QPushButton#closeBtn { border-top-right-radius: 11px; margin-right: 0px; }
 QPushButton#closeBtn:hover { background: %5; }
 QPushButton#closeBtn:pressed { background: %6; }
@@ -128,6 +142,7 @@ void TitleBar::retranslateUi()
     m_languageButton->setText(code.section(u'_', 0, 0).toUpper());
     m_languageButton->setToolTip(tr("语言设置"));
     m_accountButton->setToolTip(tr("Account and subscription"));
+    m_settingsButton->setToolTip(tr("设置"));
     setAccountText(m_accountText);
     m_minimizeButton->setToolTip(tr("最小化"));
     m_maximizeButton->setToolTip(m_maximized ? tr("还原") : tr("最大化"));

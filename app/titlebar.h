@@ -40,6 +40,7 @@ private:
     QLabel *m_title = nullptr;
     QToolButton *m_languageButton = nullptr;
     QToolButton *m_accountButton = nullptr;
+    QToolButton *m_settingsButton = nullptr;
     QPushButton *m_minimizeButton = nullptr;
     QPushButton *m_maximizeButton = nullptr;
     QPushButton *m_closeButton = nullptr;

@@ -24,7 +24,7 @@ FileDropZoneWidget::FileDropZoneWidget(QWidget *parent)
     setObjectName(u"fileDropZone"_s);
     setAcceptDrops(true);
     setMinimumSize(700, 600);
-    setStyleSheet(u"background: white;"_s);
+    setStyleSheet(u"background: %1;"_s.arg(Theme::surface));
 
     m_iconLabel = new QLabel(this);
     m_iconLabel->setPixmap(QIcon(u":/res/icons/modern/pdf.png"_s).pixmap(128, 128));
@@ -103,7 +103,7 @@ void FileDropZoneWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), Theme::color(Theme::surface));
     QPen pen(Theme::color(Theme::borderStrong), 2);
     pen.setDashPattern({1.8, 2.5});
     pen.setCapStyle(Qt::RoundCap);

@@ -19,7 +19,7 @@ void apply(QListWidget *list, const QString &rowRules)
     list->setUniformItemSizes(true);
     list->setStyleSheet(
         u"QListWidget{background:%1;border:none;outline:none;}"
-        u"QListWidget::item{background:white;border-bottom:1px solid %2;padding:0px;"
+        u"QListWidget::item{background:%1;border-bottom:1px solid %2;padding:0px;"
         u"margin-left:15px;margin-right:15px;}"
         u"QListWidget::item:hover{background:%3;}"
         u"QListWidget::item:selected{background:%4;color:%5;}"

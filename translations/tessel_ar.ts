@@ -1517,6 +1517,25 @@
     </message>
 </context>
 <context>
+    <name>PdfPageToneMenu</name>
+    <message>
+        <source>页面颜色</source>
+        <translation>ألوان الصفحة</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>反色（夜间）</source>
+        <translation>معكوسة (ليلي)</translation>
+    </message>
+    <message>
+        <source>棕褐色</source>
+        <translation>بني داكن (سيبيا)</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -2362,6 +2381,17 @@
     </message>
 </context>
 <context>
+    <name>SettingsMenu</name>
+    <message>
+        <source>深色主题</source>
+        <translation>السمة الداكنة</translation>
+    </message>
+    <message>
+        <source>启动时重新打开上次的文档</source>
+        <translation>إعادة فتح مستندات الجلسة السابقة عند البدء</translation>
+    </message>
+</context>
+<context>
     <name>SideNavigationBar</name>
     <message>
         <source> 打开</source>
@@ -2591,6 +2621,10 @@
     <message>
         <source>关闭</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>الإعدادات</translation>
     </message>
 </context>
 <context>

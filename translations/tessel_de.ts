@@ -1505,6 +1505,25 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageToneMenu</name>
+    <message>
+        <source>页面颜色</source>
+        <translation>Seitenfarben</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>反色（夜间）</source>
+        <translation>Invertiert (Nacht)</translation>
+    </message>
+    <message>
+        <source>棕褐色</source>
+        <translation>Sepia</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -2350,6 +2369,17 @@ Seiten %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>SettingsMenu</name>
+    <message>
+        <source>深色主题</source>
+        <translation>Dunkles Design</translation>
+    </message>
+    <message>
+        <source>启动时重新打开上次的文档</source>
+        <translation>Beim Start die Dokumente der letzten Sitzung wieder öffnen</translation>
+    </message>
+</context>
+<context>
     <name>SideNavigationBar</name>
     <message>
         <source> 打开</source>
@@ -2575,6 +2605,10 @@ Seiten %2-%3</translation>
     <message>
         <source>关闭</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>

@@ -1505,6 +1505,25 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageToneMenu</name>
+    <message>
+        <source>页面颜色</source>
+        <translation>Colores de página</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>反色（夜间）</source>
+        <translation>Invertidos (noche)</translation>
+    </message>
+    <message>
+        <source>棕褐色</source>
+        <translation>Sepia</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -2350,6 +2369,17 @@ Páginas %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>SettingsMenu</name>
+    <message>
+        <source>深色主题</source>
+        <translation>Tema oscuro</translation>
+    </message>
+    <message>
+        <source>启动时重新打开上次的文档</source>
+        <translation>Reabrir al iniciar los documentos de la última sesión</translation>
+    </message>
+</context>
+<context>
     <name>SideNavigationBar</name>
     <message>
         <source> 打开</source>
@@ -2575,6 +2605,10 @@ Páginas %2-%3</translation>
     <message>
         <source>关闭</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Configuración</translation>
     </message>
 </context>
 <context>

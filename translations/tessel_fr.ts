@@ -1505,6 +1505,25 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>PdfPageToneMenu</name>
+    <message>
+        <source>页面颜色</source>
+        <translation>Couleurs des pages</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>反色（夜间）</source>
+        <translation>Inversées (nuit)</translation>
+    </message>
+    <message>
+        <source>棕褐色</source>
+        <translation>Sépia</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -2350,6 +2369,17 @@ Pages %2-%3</translation>
     </message>
 </context>
 <context>
+    <name>SettingsMenu</name>
+    <message>
+        <source>深色主题</source>
+        <translation>Thème sombre</translation>
+    </message>
+    <message>
+        <source>启动时重新打开上次的文档</source>
+        <translation>Rouvrir au démarrage les documents de la dernière session</translation>
+    </message>
+</context>
+<context>
     <name>SideNavigationBar</name>
     <message>
         <source> 打开</source>
@@ -2575,6 +2605,10 @@ Pages %2-%3</translation>
     <message>
         <source>关闭</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>

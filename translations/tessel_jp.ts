@@ -1502,6 +1502,25 @@
     </message>
 </context>
 <context>
+    <name>PdfPageToneMenu</name>
+    <message>
+        <source>页面颜色</source>
+        <translation>ページの色</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>反色（夜间）</source>
+        <translation>反転（夜間）</translation>
+    </message>
+    <message>
+        <source>棕褐色</source>
+        <translation>セピア</translation>
+    </message>
+</context>
+<context>
     <name>PdfPrintJob</name>
     <message>
         <source>打印 PDF</source>
@@ -2347,6 +2366,17 @@
     </message>
 </context>
 <context>
+    <name>SettingsMenu</name>
+    <message>
+        <source>深色主题</source>
+        <translation>ダークテーマ</translation>
+    </message>
+    <message>
+        <source>启动时重新打开上次的文档</source>
+        <translation>起動時に前回のドキュメントを再度開く</translation>
+    </message>
+</context>
+<context>
     <name>SideNavigationBar</name>
     <message>
         <source> 打开</source>
@@ -2571,6 +2601,10 @@
     <message>
         <source>关闭</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
     </message>
 </context>
 <context>

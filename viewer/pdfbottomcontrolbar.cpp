@@ -36,13 +36,13 @@ QString barStyleSheet()
     QString sheet = uR"(
 #pdfBottomControlBar { background: %1; border: 1px solid %2; border-radius: 8px; }
 #pdfPageNavigation { background: %3; border-radius: 5px; }
-#pdfPreviousPageButton, #pdfNextPageButton { padding: 0; color: #FFFFFF; background: transparent; border: none; border-radius: 0; }
+#pdfPreviousPageButton, #pdfNextPageButton { padding: 0; color: white; background: transparent; border: none; border-radius: 0; }
 #pdfPreviousPageButton { border-top-left-radius: 5px; border-bottom-left-radius: 5px; border-right: 1px solid %4; }
 #pdfNextPageButton { border-top-right-radius: 5px; border-bottom-right-radius: 5px; border-left: 1px solid %4; }
 #pdfPreviousPageButton:hover, #pdfNextPageButton:hover { background: %5; }
 #pdfPreviousPageButton:disabled, #pdfNextPageButton:disabled { background: transparent; }
-#pdfPageNumberEdit { color: #FFFFFF; background: %3; border: none; border-radius: 0; font-size: 16px; selection-background-color: %6; }
-#pdfPageCountLabel { color: #FFFFFF; background: transparent; font-size: 16px; }
+#pdfPageNumberEdit { color: white; background: %3; border: none; border-radius: 0; font-size: 16px; selection-background-color: %6; }
+#pdfPageCountLabel { color: white; background: transparent; font-size: 16px; }
 #pdfBottomSeparator { background: %7; }
 )"_s.arg(Theme::barBackground, Theme::barBorder, Theme::barControl, Theme::barControlEdge,
          Theme::barControlHover, Theme::barSelection, Theme::barSeparator);

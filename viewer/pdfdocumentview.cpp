@@ -347,6 +347,20 @@ void PdfDocumentView::requestVisiblePages()
         m_settleTimer->start(int(again));
 }
 
+void PdfDocumentView::setPageTone(PdfPageTone tone)
+{
+    if (tone == m_tone)
+        return;
+    m_tone = tone;
+    if (m_model) {
+        for (int row = 0; row < m_model->pageCount(); ++row) {
+            if (const auto entry = m_model->pageAt(row))
+                m_images.redraw(entry->id);
+        }
+    }
+    viewport()->update();
+}
+
 void PdfDocumentView::refreshRenders()
 {
     m_images.forgetRequests();
@@ -385,6 +399,7 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
     const QRect area = viewport()->rect();
     const QColor shadow = Theme::color(Theme::pageShadow);
     const QColor outline = Theme::color(Theme::border);
+    const QColor paper = pagetone::paper(m_tone);
     for (int row = 0; row < m_pageRects.size(); ++row) {
         const QRect content = m_pageRects.at(row);
         if (!content.intersects(band))
@@ -392,7 +407,7 @@ void PdfDocumentView::paintEvent(QPaintEvent *)
         const QRect rect = content.translated(-scroll);
         // Only what is on screen is filled: at a deep zoom a page is many windows large.
         painter.fillRect(rect.translated(0, 3) & area, shadow);
-        painter.fillRect(rect & area, Qt::white);
+        painter.fillRect(rect & area, paper);
         painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1) & area, outline);
         painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1) & area, outline);
         painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()) & area, outline);
@@ -431,7 +446,8 @@ void PdfDocumentView::onPageRendered(PdfPageId pageId, QSize targetSize, PdfRend
 {
     if (purpose != PdfRenderPurpose::Page)
         return;
-    switch (m_images.accept(pageId, targetSize, requestId, image)) {
+    // Toned once as it arrives, so painting draws the held image as it is.
+    switch (m_images.accept(pageId, targetSize, requestId, pagetone::apply(image, m_tone))) {
     case PageImagePlan::Arrival::Shown:
         viewport()->update();
         break;

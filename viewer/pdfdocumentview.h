@@ -2,6 +2,7 @@
 
 #include "pageimageplan.h"
 #include "pdfpageentry.h"
+#include "pagetone.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 
@@ -54,6 +55,9 @@ public:
     void setDocumentModel(PdfDocumentModel *model);
     void setRenderManager(PdfRenderManager *manager);
     void setHandToolEnabled(bool enabled);
+    // Page images arriving from now on are shown in the tone; those on screen are asked again.
+    void setPageTone(PdfPageTone tone);
+    PdfPageTone pageTone() const { return m_tone; }
 
     int currentPage() const { return m_currentPage; }
     double zoomFactor() const { return m_zoom; }
@@ -172,4 +176,5 @@ private:
     int m_viewRotation = 0;
     // Wheel turns gathered at a page's edge before the next page is shown.
     int m_edgeWheel = 0;
+    PdfPageTone m_tone = PdfPageTone::Normal;
 };

@@ -62,13 +62,13 @@ QString barStyleSheet()
 #pdfTopToolBar #pdfToolsButton:pressed { background: %4; border: none; }
 #pdfTopToolBar #pdfToolsButton::menu-indicator { image: url(:/res/icons/modern/chevron-down.png); width: 14px; height: 14px; subcontrol-origin: padding; subcontrol-position: center right; right: 8px; }
 #pdfToolbarSeparator { background: %5; }
-QMenu { background: white; color: %6; border: 1px solid %5; border-radius: 8px; padding: 7px; }
+QMenu { background: %9; color: %6; border: 1px solid %5; border-radius: 8px; padding: 7px; }
 QMenu::item { min-width: 210px; min-height: 34px; padding: 3px 14px; border-radius: 5px; }
 QMenu::item:selected { background: %7; color: %8; }
 QMenu::separator { height: 1px; background: %5; margin: 5px 8px; }
 )"_s.arg(Theme::toolsButtonText, Theme::toolsButton, Theme::toolsButtonHover,
          Theme::toolsButtonPressed, Theme::border, Theme::textPrimary, Theme::accentSoft,
-         Theme::toolCheckedText);
+         Theme::toolCheckedText, Theme::surface);
     return sheet;
 }
 

@@ -17,6 +17,7 @@
 #include "pdfpagemanagerview.h"
 #include "pdfpagemenu.h"
 #include "pdfpagenumberdialog.h"
+#include "pdfpagetonemenu.h"
 #include "pdfprintjob.h"
 #include "pdfpropertiesdialog.h"
 #include "pdfreadinghistory.h"
@@ -100,6 +101,7 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     wire();
     new PdfViewerShortcuts(this);
     m_readingModes = new PdfReadingModes(this);
+    PdfPageToneMenu::install(m_topToolBar, m_documentView);
     wireReading();
     updatePageCount();
 }

@@ -92,13 +92,13 @@ QString ModernMessageBox::accentColour(int kind)
 {
     switch (kind) {
     case MessageBoxOptions::Information:
-        return Theme::success;
+        return QString(Theme::success);
     case MessageBoxOptions::Warning:
-        return Theme::warning;
+        return QString(Theme::warning);
     case MessageBoxOptions::Error:
-        return Theme::danger;
+        return QString(Theme::danger);
     default:
-        return Theme::accent;
+        return QString(Theme::accent);
     }
 }
 
