@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pageimageplan.h"
-#include "pdfpageentry.h"
 #include "pagetone.h"
+#include "pdfpageentry.h"
 #include "pdfpageid.h"
 #include "pdfrenderpurpose.h"
 
