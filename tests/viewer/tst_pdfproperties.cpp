@@ -34,7 +34,9 @@ bool withInfo(const QString &in, const QString &out)
             QPDFObjectHandle::parse("<< /Title (Old title) /Creator (Fixture Writer) /CreationDate "
                                     "(D:20240301120000Z) >>"));
         pdf.getTrailer().replaceKey("/Info", info);
-        QPDFWriter writer(pdf, QFile::encodeName(out).constData());
+        // The writer keeps the name's pointer until it is done.
+        const QByteArray name = QFile::encodeName(out);
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
         return true;
     } catch (...) {
