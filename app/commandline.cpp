@@ -45,7 +45,20 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     const QCommandLineOption ocr(u"ocr"_s,
                                  tr("不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。"));
     const QCommandLineOption lang(u"lang"_s, tr("文字识别的语言，例如 eng+chi_sim。"), tr("语言"));
-    parser.addOptions({help, version, page, newWindow, convertTo, outdir, ocr, lang});
+    const QCommandLineOption verify(
+        u"verify"_s, tr("不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。"));
+    const QCommandLineOption sign(u"sign"_s,
+                                  tr("不打开窗口，为文件签名，写入新文件 <名称>-signed.pdf。证书密码从"
+                                     "标准输入或 VELMORA_CERT_PASSWORD 读取。"));
+    const QCommandLineOption cert(u"cert"_s, tr("签名用的证书文件（.p12、.pfx）。"), tr("证书"));
+    const QCommandLineOption field(u"field"_s, tr("要签名的空签名字段。"), tr("名称"));
+    const QCommandLineOption rect(u"rect"_s,
+                                  tr("签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。"),
+                                  tr("框"));
+    const QCommandLineOption reason(u"reason"_s, tr("签名的原因。"), tr("原因"));
+    const QCommandLineOption tsa(u"tsa"_s, tr("时间戳服务器的地址（RFC 3161）。"), tr("地址"));
+    parser.addOptions({help, version, page, newWindow, convertTo, outdir, ocr, lang, verify, sign,
+                       cert, field, rect, reason, tsa});
     parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
 
     CommandLine line;
@@ -68,6 +81,75 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     for (const QString &argument : parser.positionalArguments()) {
         if (!argument.isEmpty())
             line.files.append(absolutePath(argument, workingFolder));
+    }
+    const bool signing = parser.isSet(sign);
+    if (parser.isSet(verify) || signing) {
+        const QStringList files = line.files;
+        line = CommandLine();
+        line.action = Action::Error;
+        if (parser.isSet(verify) && signing)
+            line.message = tr("--verify 不能与 --sign 一起使用。");
+        else if (parser.isSet(convertTo) || parser.isSet(ocr) || parser.isSet(lang))
+            line.message = tr("%1 不能与 --convert-to 或 --ocr 一起使用。")
+                               .arg(signing ? u"--sign"_s : u"--verify"_s);
+        else if (files.isEmpty())
+            line.message = signing ? tr("--sign 需要要签名的 PDF 文件。")
+                                   : tr("--verify 需要要检查的 PDF 文件。");
+        else if (!signing && (parser.isSet(cert) || parser.isSet(field) || parser.isSet(rect) ||
+                              parser.isSet(reason) || parser.isSet(tsa) || parser.isSet(outdir) ||
+                              parser.isSet(page)))
+            line.message = tr("--verify 不接受签名的选项。");
+        else if (signing && parser.value(cert).isEmpty())
+            line.message = tr("--sign 需要 --cert 证书文件。");
+        else if (signing && parser.isSet(field) && (parser.isSet(page) || parser.isSet(rect)))
+            line.message = tr("--field 不能与 --page 或 --rect 一起使用。");
+        else if (signing && parser.isSet(page) != parser.isSet(rect))
+            line.message = tr("--page 和 --rect 要一起使用。");
+        else if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
+            line.message = tr("--outdir 需要一个文件夹。");
+        else {
+            line.action = signing ? Action::Sign : Action::Verify;
+            line.files = files;
+            if (parser.isSet(outdir))
+                line.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+            if (signing) {
+                line.certificate = absolutePath(parser.value(cert), workingFolder);
+                line.signatureField = parser.value(field);
+                line.reason = parser.value(reason);
+                line.timestampUrl = parser.value(tsa);
+                if (parser.isSet(page)) {
+                    bool pageOk = false;
+                    line.signaturePage = parser.value(page).toInt(&pageOk);
+                    const QStringList parts = parser.value(rect).split(u',');
+                    QList<double> numbers;
+                    bool rectOk = parts.size() == 4;
+                    for (const QString &part : parts) {
+                        bool ok = false;
+                        numbers.append(part.trimmed().toDouble(&ok));
+                        rectOk = rectOk && ok;
+                    }
+                    if (!pageOk || line.signaturePage < 1) {
+                        line.action = Action::Error;
+                        line.message = tr("页码必须是正整数：%1").arg(parser.value(page));
+                    } else if (!rectOk || numbers[2] <= 0 || numbers[3] <= 0) {
+                        line.action = Action::Error;
+                        line.message = tr("--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1")
+                                           .arg(parser.value(rect));
+                    } else {
+                        line.signatureRect = QRectF(numbers[0], numbers[1], numbers[2], numbers[3]);
+                    }
+                }
+            }
+        }
+        return line;
+    }
+    for (const QCommandLineOption &option : {cert, field, rect, reason, tsa}) {
+        if (parser.isSet(option)) {
+            line = CommandLine();
+            line.action = Action::Error;
+            line.message = tr("--%1 只能与 --sign 一起使用。").arg(option.names().constFirst());
+            return line;
+        }
     }
     if (parser.isSet(ocr)) {
         const QStringList files = line.files;
@@ -132,7 +214,7 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     if (parser.isSet(outdir)) {
         line = CommandLine();
         line.action = Action::Error;
-        line.message = tr("--outdir 只能与 --convert-to 或 --ocr 一起使用。");
+        line.message = tr("--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。");
         return line;
     }
     if (parser.isSet(page)) {

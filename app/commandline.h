@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +11,7 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Action { Open, Help, Version, Error, Convert };
+    enum class Action { Open, Help, Version, Error, Convert, Verify, Sign };
 
     Action action = Action::Open;
     // Absolute, cleaned paths in the order given, resolved against the caller's folder.
@@ -25,6 +26,14 @@ public:
     bool recognizeText = false;
     QString languages;
     QString outputFolder;
+    // --sign: the PKCS#12 file, an empty field to sign or a page (1-based) and box (points from
+    // the page's top-left corner as it shows itself), the reason and a timestamp authority.
+    QString certificate;
+    QString signatureField;
+    int signaturePage = 0;
+    QRectF signatureRect;
+    QString reason;
+    QString timestampUrl;
     // The usage error, or the help text for Action::Help.
     QString message;
 

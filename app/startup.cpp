@@ -3,6 +3,7 @@
 #include "accountwiring.h"
 #include "commandline.h"
 #include "commandlineconversion.h"
+#include "commandlinesignatures.h"
 #include "customtabwidget.h"
 #include "darktheme.h"
 #include "framelesswindow.h"
@@ -103,6 +104,10 @@ std::optional<int> runInformationalOptions(int argc, char *argv[])
     }
     if (line.action == CommandLine::Action::Convert)
         return CommandLineConversion::run(line);
+    if (line.action == CommandLine::Action::Verify)
+        return CommandLineSignatures::verify(line);
+    if (line.action == CommandLine::Action::Sign)
+        return CommandLineSignatures::sign(line);
     fputs(qPrintable(line.message + u'\n'), stdout);
     return 0;
 }

@@ -115,48 +115,6 @@ bool latin1(QChar c)
     return c.unicode() < 256;
 }
 
-// A line of text shown in runs: Latin-1 in Helvetica, the rest in a CJK font readers supply.
-std::string textRuns(const QString &line, double size)
-{
-    std::string out;
-    qsizetype i = 0;
-    while (i < line.size()) {
-        const bool latin = latin1(line.at(i));
-        qsizetype end = i;
-        while (end < line.size() && latin1(line.at(end)) == latin)
-            ++end;
-        const QString run = line.mid(i, end - i);
-        if (latin) {
-            out += "/Helv " + num(size) + " Tf " + winAnsi(run) + " Tj\n";
-        } else {
-            // UTF-16 code units, high byte first.
-            std::string hex;
-            for (const QChar c : run)
-                hex += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toStdString();
-            out += "/CJK " + num(size) + " Tf <" + hex + "> Tj\n";
-        }
-        i = end;
-    }
-    return out;
-}
-
-bool needsCjk(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !latin1(c); });
-}
-
-// Song (Adobe-GB1) by name, not embedded: poppler and MuPDF take a system or built-in face.
-Handle cjkFont(QPDF &pdf)
-{
-    return pdf.makeIndirectObject(Handle::parse(
-        "<< /Type /Font /Subtype /Type0 /BaseFont /STSong-Light /Encoding /UniGB-UTF16-H "
-        "/DescendantFonts [ << /Type /Font /Subtype /CIDFontType0 /BaseFont /STSong-Light "
-        "/CIDSystemInfo << /Registry (Adobe) /Ordering (GB1) /Supplement 4 >> /DW 1000 "
-        "/FontDescriptor << /Type /FontDescriptor /FontName /STSong-Light /Flags 4 "
-        "/FontBBox [-25 -254 1000 880] /ItalicAngle 0 /Ascent 880 /Descent -120 "
-        "/CapHeight 880 /StemV 80 >> >> ] >>"));
-}
-
 // The drawing of an annotation, in shown points (y downwards) under cm.
 std::string appearance(const PdfAnnotation &a, const QTransform &cm)
 {
@@ -350,6 +308,48 @@ Handle annotationDictionary(QPDF &pdf, Handle page, const PdfAnnotation &a, cons
 }
 
 } // namespace
+
+// A line of text shown in runs: Latin-1 in Helvetica, the rest in a CJK font readers supply.
+std::string textRuns(const QString &line, double size)
+{
+    std::string out;
+    qsizetype i = 0;
+    while (i < line.size()) {
+        const bool latin = latin1(line.at(i));
+        qsizetype end = i;
+        while (end < line.size() && latin1(line.at(end)) == latin)
+            ++end;
+        const QString run = line.mid(i, end - i);
+        if (latin) {
+            out += "/Helv " + num(size) + " Tf " + winAnsi(run) + " Tj\n";
+        } else {
+            // UTF-16 code units, high byte first.
+            std::string hex;
+            for (const QChar c : run)
+                hex += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toStdString();
+            out += "/CJK " + num(size) + " Tf <" + hex + "> Tj\n";
+        }
+        i = end;
+    }
+    return out;
+}
+
+bool needsCjk(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !latin1(c); });
+}
+
+// Song (Adobe-GB1) by name, not embedded: poppler and MuPDF take a system or built-in face.
+Handle cjkFont(QPDF &pdf)
+{
+    return pdf.makeIndirectObject(Handle::parse(
+        "<< /Type /Font /Subtype /Type0 /BaseFont /STSong-Light /Encoding /UniGB-UTF16-H "
+        "/DescendantFonts [ << /Type /Font /Subtype /CIDFontType0 /BaseFont /STSong-Light "
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (GB1) /Supplement 4 >> /DW 1000 "
+        "/FontDescriptor << /Type /FontDescriptor /FontName /STSong-Light /Flags 4 "
+        "/FontBBox [-25 -254 1000 880] /ItalicAngle 0 /Ascent 880 /Descent -120 "
+        "/CapHeight 880 /StemV 80 >> >> ] >>"));
+}
 
 void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,
                QPDFObjectHandle font)

@@ -8,6 +8,7 @@
 #include "pagecopy.h"
 #include "pagestamp.h"
 #include "qpdfsupport.h"
+#include "signedsave.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -394,6 +395,15 @@ bool writeAndPlace(const QList<PdfSourcePage> &pages, const QString &path,
                    const PdfWriteOptions &options, PdfBackendError *error, QString *message,
                    const std::function<bool(StagedFile &)> &place)
 {
+    switch (signedsave::write(pages, QFileInfo(resolvedTarget(path)).absolutePath(), options,
+                              error, message, place)) {
+    case signedsave::Result::Written:
+        return true;
+    case signedsave::Result::Failed:
+        return false;
+    case signedsave::Result::NotSigned:
+        break;
+    }
     // Damage qpdf only meets while copying or writing is retried on copies MuPDF repaired.
     for (bool forceRepair : {false, true}) {
         std::unique_ptr<StagedFile> staged;

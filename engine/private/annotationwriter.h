@@ -2,6 +2,7 @@
 
 #include "pdfeditorbackend.h"
 
+#include <string>
 #include <vector>
 
 class QPDF;
@@ -19,5 +20,11 @@ void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int 
 // Gives the form fields of the pages the values their specs ask for, with new appearances.
 void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
                const QList<PdfSourcePage> &specs);
+
+// A line of text as content-stream operators: Latin-1 runs in the font named /Helv, the rest in
+// /CJK (cjkFont), at size points.
+std::string textRuns(const QString &line, double size);
+bool needsCjk(const QString &text);
+QPDFObjectHandle cjkFont(QPDF &pdf);
 
 } // namespace annotationwriter

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <qpdf/QPDFObjGen.hh>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPDF;
+class QPDFObjectHandle;
+
+// Changes to a document written after its original bytes (an incremental update), so that
+// signatures over those bytes stay valid. qpdf cannot write one, so the update is serialised
+// here: the objects changed since a snapshot, a cross-reference section of the kind the file
+// ends with, and a trailer pointing back to the previous one. Encrypted files get their new
+// strings and streams encrypted with the file's own key.
+namespace incrementalwriter {
+
+// What every object of a document looked like; taken before changes are made.
+class Snapshot
+{
+public:
+    explicit Snapshot(QPDF &pdf);
+    ~Snapshot();
+    // Objects added or changed since the snapshot, in object number order.
+    std::vector<QPDFObjGen> changedObjects(QPDF &pdf) const;
+
+private:
+    std::map<QPDFObjGen, std::string> m_objects;
+};
+
+// A placeholder for a signature value inside the update: the object whose /Contents is written
+// as `size` zero bytes in hex and whose /ByteRange is left to be filled in.
+struct SignatureSlot
+{
+    QPDFObjGen object;
+    int contentsSize = 0; // bytes of the signature value
+    // Filled in by append: offsets in the whole output of the /ByteRange array's text (from
+    // '[' to ']') and of the hex string (from '<' to '>').
+    qint64 byteRangeStart = 0;
+    qint64 byteRangeEnd = 0;
+    qint64 contentsStart = 0;
+    qint64 contentsEnd = 0;
+};
+
+// Appends objects of pdf (opened from the file whose bytes are original) as an update.
+// *update receives only the bytes after the original ones. False with an English message when
+// the file's end cannot be read (no startxref) or an object cannot be written.
+bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen> &objects,
+            QByteArray *update, QString *message, SignatureSlot *slot = nullptr);
+
+// Where the last cross-reference section of a file starts (its startxref), or -1.
+qint64 lastXrefOffset(const QByteArray &bytes);
+
+} // namespace incrementalwriter

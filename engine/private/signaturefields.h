@@ -1,0 +1,27 @@
+#pragma once
+
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <string>
+#include <vector>
+
+class QPDF;
+
+// The signature fields of a document, read from its form without qpdf's form helper (which
+// walks every page's annotations first).
+namespace signaturefields {
+
+struct Field
+{
+    QPDFObjectHandle field;  // the terminal field
+    QPDFObjectHandle widget; // its (first) widget: the field itself when merged, else a kid
+    std::string name;        // fully qualified, UTF-8
+    QPDFObjectHandle value;  // the signature dictionary, null when the field is empty
+};
+
+std::vector<Field> list(QPDF &pdf);
+bool anySigned(QPDF &pdf);
+// /P of the document's certification signature (1, 2 or 3), 0 when it has none.
+int certificationLevel(QPDF &pdf);
+
+} // namespace signaturefields

@@ -1,0 +1,545 @@
+#include "annotationgeometry.h"
+#include "annotationwriter.h"
+#include "cmssupport.h"
+#include "flateimage.h"
+#include "incrementalwriter.h"
+#include "inkwell.h"
+#include "outputreservations.h"
+#include "pagestamp.h"
+#include "pdfsignatures.h"
+#include "qpdfsupport.h"
+#include "signaturefields.h"
+#include "timestampclient.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <openssl/err.h>
+#include <openssl/evp.h>
+#include <openssl/pkcs12.h>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+using namespace cmssupport;
+using Handle = QPDFObjectHandle;
+
+namespace {
+
+struct Credentials
+{
+    Owned<EVP_PKEY> key;
+    Owned<X509> certificate;
+    Owned<STACK_OF(X509)> chain;
+};
+
+bool loadCredentials(const QString &path, const QString &password, Credentials *out,
+                     bool *wrongPassword, QString *message)
+{
+    *wrongPassword = false;
+    loadProviders();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *message = QStringLiteral("The certificate file cannot be read: %1").arg(file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    PKCS12 *p12 = d2i_PKCS12(nullptr, &p, bytes.size());
+    if (!p12) {
+        ERR_clear_error();
+        *message = QStringLiteral("%1 is not a PKCS#12 certificate file (.p12, .pfx).")
+                       .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    const QByteArray pass = password.toUtf8();
+    if (!PKCS12_verify_mac(p12, pass.constData(), static_cast<int>(pass.size())) &&
+        !(pass.isEmpty() && PKCS12_verify_mac(p12, nullptr, 0))) {
+        PKCS12_free(p12);
+        ERR_clear_error();
+        *wrongPassword = true;
+        *message = QStringLiteral("The password does not open the certificate file.");
+        return false;
+    }
+    EVP_PKEY *key = nullptr;
+    X509 *certificate = nullptr;
+    STACK_OF(X509) *chain = nullptr;
+    const bool parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
+    PKCS12_free(p12);
+    out->key.reset(key);
+    out->certificate.reset(certificate);
+    out->chain.reset(chain);
+    if (!parsed || !key || !certificate) {
+        *message = QStringLiteral("The certificate file holds no private key with its "
+                                  "certificate: %1")
+                       .arg(lastError());
+        return false;
+    }
+    ERR_clear_error();
+    return true;
+}
+
+std::string number(double value)
+{
+    return QString::number(value, 'f', 3).toStdString();
+}
+
+std::string pdfDate(const QDateTime &when)
+{
+    const QDateTime local = when.toLocalTime();
+    const int offset = local.offsetFromUtc();
+    QString text = QStringLiteral("D:") + local.toString(QStringLiteral("yyyyMMddHHmmss"));
+    if (offset == 0) {
+        text += QLatin1Char('Z');
+    } else {
+        text += QLatin1Char(offset > 0 ? '+' : '-');
+        const int minutes = std::abs(offset) / 60;
+        text += QStringLiteral("%1'%2'")
+                    .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                    .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    }
+    return text.toStdString();
+}
+
+Handle pdfText(const QString &value)
+{
+    return Handle::newUnicodeString(value.toStdString());
+}
+
+// The text lines of a visible signature, in a box w x h (points, upright), with an image at
+// the left when one is given.
+Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const QImage &image,
+                  const QTransform &matrix)
+{
+    std::string content = "q\n";
+    Handle resources = Handle::newDictionary();
+    double textLeft = 4;
+    if (!image.isNull() && w > 40) {
+        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+        QByteArray rgb;
+        QByteArray alpha;
+        rgb.reserve(rgba.width() * rgba.height() * 3);
+        alpha.reserve(rgba.width() * rgba.height());
+        bool anyAlpha = false;
+        for (int y = 0; y < rgba.height(); ++y) {
+            const uchar *row = rgba.constScanLine(y);
+            for (int x = 0; x < rgba.width(); ++x) {
+                rgb.append(reinterpret_cast<const char *>(row + x * 4), 3);
+                alpha.append(static_cast<char>(row[x * 4 + 3]));
+                anyAlpha = anyAlpha || row[x * 4 + 3] != 255;
+            }
+        }
+        auto imageStream = [&](const QByteArray &rows, int components, const char *space) {
+            const QByteArray data = flateimage::encode(
+                reinterpret_cast<const unsigned char *>(rows.constData()),
+                rgba.width() * components, rgba.width() * components, rgba.height(), components);
+            Handle stream = Handle::newStream(&pdf, data.toStdString());
+            Handle dict = stream.getDict();
+            dict.replaceKey("/Type", Handle::newName("/XObject"));
+            dict.replaceKey("/Subtype", Handle::newName("/Image"));
+            dict.replaceKey("/Width", Handle::newInteger(rgba.width()));
+            dict.replaceKey("/Height", Handle::newInteger(rgba.height()));
+            dict.replaceKey("/BitsPerComponent", Handle::newInteger(8));
+            dict.replaceKey("/ColorSpace", Handle::newName(space));
+            dict.replaceKey("/Filter", Handle::newName("/FlateDecode"));
+            dict.replaceKey("/DecodeParms",
+                            Handle::parse("<< /Predictor 15 /Colors " +
+                                          std::to_string(components) +
+                                          " /BitsPerComponent 8 /Columns " +
+                                          std::to_string(rgba.width()) + " >>"));
+            return pdf.makeIndirectObject(stream);
+        };
+        Handle picture = imageStream(rgb, 3, "/DeviceRGB");
+        if (anyAlpha)
+            picture.getDict().replaceKey("/SMask", imageStream(alpha, 1, "/DeviceGray"));
+        Handle xobjects = Handle::newDictionary();
+        xobjects.replaceKey("/Im0", picture);
+        resources.replaceKey("/XObject", xobjects);
+        // The image takes up to the left third, kept in proportion.
+        const double boxW = w / 3 - 4;
+        const double boxH = h - 4;
+        const double scale =
+            std::min(boxW / rgba.width(), boxH / static_cast<double>(rgba.height()));
+        const double iw = rgba.width() * scale;
+        const double ih = rgba.height() * scale;
+        content += "q " + number(iw) + " 0 0 " + number(ih) + " " + number(2 + (boxW - iw) / 2) +
+                   " " + number((h - ih) / 2) + " cm /Im0 Do Q\n";
+        textLeft = w / 3 + 2;
+    }
+    const double textWidth = std::max(10.0, w - textLeft - 4);
+    double size = std::min(12.0, (h - 4) / (std::max<qsizetype>(1, lines.size()) * 1.25));
+    for (const QString &line : lines)
+        size = std::min(size, 0.95 * textWidth * 12.0 /
+                                  std::max(1.0, annotationgeometry::helveticaWidth(line, 12.0) *
+                                                    (annotationwriter::needsCjk(line) ? 1.6
+                                                                                      : 1.0)));
+    size = std::max(size, 3.0);
+    Handle fonts = Handle::newDictionary();
+    fonts.replaceKey("/Helv", pagestamp::helveticaFont(pdf));
+    bool cjk = false;
+    for (const QString &line : lines)
+        cjk = cjk || annotationwriter::needsCjk(line);
+    if (cjk)
+        fonts.replaceKey("/CJK", annotationwriter::cjkFont(pdf));
+    resources.replaceKey("/Font", fonts);
+    const double blockHeight = lines.size() * size * 1.25;
+    double baseline = (h + blockHeight) / 2 - size;
+    content += "0.1 0.15 0.25 rg\n";
+    for (const QString &line : lines) {
+        content += "BT 1 0 0 1 " + number(textLeft) + " " + number(baseline) + " Tm\n" +
+                   annotationwriter::textRuns(line, size) + "ET\n";
+        baseline -= size * 1.25;
+    }
+    content += "Q\n";
+    Handle stream = Handle::newStream(&pdf, content);
+    Handle dict = stream.getDict();
+    dict.replaceKey("/Type", Handle::newName("/XObject"));
+    dict.replaceKey("/Subtype", Handle::newName("/Form"));
+    dict.replaceKey("/BBox", Handle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+    dict.replaceKey("/Matrix", Handle::newArray(QPDFObjectHandle::Matrix(
+                                   matrix.m11(), matrix.m12(), matrix.m21(), matrix.m22(), 0, 0)));
+    dict.replaceKey("/Resources", resources);
+    return pdf.makeIndirectObject(stream);
+}
+
+QString uniqueFieldName(QPDF &pdf)
+{
+    QStringList taken;
+    for (signaturefields::Field field : signaturefields::list(pdf))
+        taken << QString::fromStdString(field.name);
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("Signature%1").arg(n);
+        if (!taken.contains(name))
+            return name;
+    }
+}
+
+// A DER CMS SignedData (CAdES: signing-certificate-v2) over the data, with a timestamp token
+// in the unsigned attributes when a server is given.
+QByteArray cmsSignature(const Credentials &credentials, const QByteArray &data,
+                        const QString &timestampUrl, QString *message)
+{
+    const unsigned int flags =
+        CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_PARTIAL | CMS_CADES;
+    Owned<CMS_ContentInfo> cms(CMS_sign(nullptr, nullptr, nullptr, nullptr, flags));
+    CMS_SignerInfo *si = cms ? CMS_add1_signer(cms.get(), credentials.certificate.get(),
+                                               credentials.key.get(), EVP_sha256(), flags)
+                             : nullptr;
+    if (!si) {
+        *message = QStringLiteral("The signature cannot be made with this key: %1").arg(lastError());
+        return {};
+    }
+    for (int i = 0; credentials.chain && i < sk_X509_num(credentials.chain.get()); ++i)
+        CMS_add1_cert(cms.get(), sk_X509_value(credentials.chain.get(), i));
+    Owned<BIO> content(BIO_new_mem_buf(data.constData(), static_cast<int>(data.size())));
+    if (CMS_final(cms.get(), content.get(), nullptr, flags) != 1) {
+        *message = QStringLiteral("The signature could not be computed: %1").arg(lastError());
+        return {};
+    }
+    if (!timestampUrl.isEmpty()) {
+        const ASN1_OCTET_STRING *value = CMS_SignerInfo_get0_signature(si);
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int length = 0;
+        EVP_Digest(ASN1_STRING_get0_data(value), static_cast<size_t>(ASN1_STRING_length(value)),
+                   digest, &length, EVP_sha256(), nullptr);
+        const QByteArray token = timestampclient::request(
+            timestampUrl, QByteArray(reinterpret_cast<char *>(digest), length), message);
+        if (token.isEmpty())
+            return {};
+        if (CMS_unsigned_add1_attr_by_NID(si, NID_id_smime_aa_timeStampToken, V_ASN1_SEQUENCE,
+                                          token.constData(), static_cast<int>(token.size())) !=
+            1) {
+            *message = QStringLiteral("The timestamp could not be added: %1").arg(lastError());
+            return {};
+        }
+    }
+    unsigned char *der = nullptr;
+    const int length = i2d_CMS_ContentInfo(cms.get(), &der);
+    if (length <= 0) {
+        *message = QStringLiteral("The signature could not be encoded: %1").arg(lastError());
+        return {};
+    }
+    QByteArray out(reinterpret_cast<char *>(der), length);
+    OPENSSL_free(der);
+    return out;
+}
+
+int derSize(X509 *certificate)
+{
+    return certificate ? i2d_X509(certificate, nullptr) : 0;
+}
+
+} // namespace
+
+bool PdfSignatures::readCertificate(const QString &path, const QString &password,
+                                    PdfCertificate *certificate, bool *wrongPassword,
+                                    QString *message)
+{
+    Credentials credentials;
+    if (!loadCredentials(path, password, &credentials, wrongPassword, message))
+        return false;
+    *certificate = describe(credentials.certificate.get());
+    return true;
+}
+
+bool PdfSignatures::sign(const QString &input, const QString &password,
+                         const PdfSignOptions &options, const QString &output, bool replace,
+                         QString *writtenPath, PdfBackendError *error, QString *message)
+{
+    *error = PdfBackendError::WriteFailed;
+    Credentials credentials;
+    bool wrongPassword = false;
+    if (!loadCredentials(options.certificatePath, options.certificatePassword, &credentials,
+                         &wrongPassword, message))
+        return false;
+
+    QFile file(input);
+    if (!file.exists()) {
+        *error = PdfBackendError::FileNotFound;
+        *message = QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(input));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *message = file.errorString();
+        return false;
+    }
+    const QByteArray original = file.readAll();
+    file.close();
+
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    try {
+        pdf.processMemoryFile(QFile::encodeName(input).constData(), original.constData(),
+                              static_cast<size_t>(original.size()),
+                              password.toStdString().c_str());
+    } catch (const QPDFExc &e) {
+        *error = e.getErrorCode() == qpdf_e_password
+                     ? (password.isEmpty() ? PdfBackendError::PasswordRequired
+                                           : PdfBackendError::WrongPassword)
+                     : PdfBackendError::CorruptOrUnsupported;
+        *message = QString::fromStdString(e.getMessageDetail());
+        return false;
+    } catch (const std::exception &e) {
+        *error = PdfBackendError::CorruptOrUnsupported;
+        *message = QString::fromStdString(e.what());
+        return false;
+    }
+
+    QByteArray whole;
+    incrementalwriter::SignatureSlot slot;
+    try {
+        if (pdf.isEncrypted() && !pdf.ownerPasswordMatched() && !pdf.allowModifyForm()) {
+            *message = QStringLiteral("The file's permissions do not allow signing it without "
+                                      "its owner password.");
+            return false;
+        }
+        if (signaturefields::certificationLevel(pdf) == 1) {
+            *message = QStringLiteral("The document is certified by its signer against any "
+                                      "change, signing included.");
+            return false;
+        }
+        std::vector<Handle> pages = pdf.getAllPages();
+        if (pages.empty()) {
+            *error = PdfBackendError::CorruptOrUnsupported;
+            *message = QStringLiteral("The document has no pages.");
+            return false;
+        }
+        incrementalwriter::Snapshot snapshot(pdf);
+
+        const QDateTime when =
+            options.signingTime.isValid() ? options.signingTime : QDateTime::currentDateTime();
+        Handle sig = Handle::newDictionary();
+        sig.replaceKey("/Type", Handle::newName("/Sig"));
+        sig.replaceKey("/Filter", Handle::newName("/Adobe.PPKLite"));
+        sig.replaceKey("/SubFilter", Handle::newName("/ETSI.CAdES.detached"));
+        sig.replaceKey("/M", Handle::newString(pdfDate(when)));
+        const PdfCertificate signer = describe(credentials.certificate.get());
+        sig.replaceKey("/Name", pdfText(signer.commonName));
+        if (!options.reason.isEmpty())
+            sig.replaceKey("/Reason", pdfText(options.reason));
+        if (!options.location.isEmpty())
+            sig.replaceKey("/Location", pdfText(options.location));
+        if (!options.contactInfo.isEmpty())
+            sig.replaceKey("/ContactInfo", pdfText(options.contactInfo));
+        sig.replaceKey("/ByteRange", Handle::newArray());
+        sig.replaceKey("/Contents", Handle::newString(std::string()));
+        sig = pdf.makeIndirectObject(sig);
+
+        Handle root = pdf.getRoot();
+        Handle acroForm = root.getKey("/AcroForm");
+        if (!acroForm.isDictionary()) {
+            acroForm = pdf.makeIndirectObject(Handle::newDictionary());
+            root.replaceKey("/AcroForm", acroForm);
+        }
+        if (!acroForm.getKey("/Fields").isArray())
+            acroForm.replaceKey("/Fields", Handle::newArray());
+        acroForm.replaceKey("/SigFlags", Handle::newInteger(3));
+
+        QStringList lines;
+        lines << QStringLiteral("Digitally signed by %1").arg(signer.commonName)
+              << QStringLiteral("Date: %1").arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
+        if (!options.reason.isEmpty())
+            lines << QStringLiteral("Reason: %1").arg(options.reason);
+        if (!options.location.isEmpty())
+            lines << QStringLiteral("Location: %1").arg(options.location);
+
+        auto pageOf = [&](int index) { return pages[static_cast<size_t>(index)]; };
+        auto ownRotation = [](Handle page) {
+            Handle rotate = QPDFPageObjectHelper(page).getAttribute("/Rotate", false);
+            return qpdfsupport::normalizedRotation(
+                rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
+        };
+        auto setAppearance = [&](Handle widget, Handle page, const QRectF &userRect) {
+            const int own = ownRotation(page);
+            const QTransform toUser =
+                annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own);
+            // Upright (y up) in the box as the page shows it: flip, then the page's own turn.
+            const QTransform linear(toUser.m11(), toUser.m12(), toUser.m21(), toUser.m22(), 0,
+                                    0);
+            const QTransform matrix = QTransform(1, 0, 0, -1, 0, 0) * linear;
+            const bool quarter = own == 90 || own == 270;
+            const double w = quarter ? userRect.height() : userRect.width();
+            const double h = quarter ? userRect.width() : userRect.height();
+            Handle ap = Handle::newDictionary();
+            ap.replaceKey("/N", appearance(pdf, w, h, lines, options.image, matrix));
+            widget.replaceKey("/AP", ap);
+        };
+
+        if (!options.fieldName.isEmpty()) {
+            bool found = false;
+            for (signaturefields::Field field : signaturefields::list(pdf)) {
+                if (QString::fromStdString(field.name) != options.fieldName)
+                    continue;
+                if (field.value.isDictionary()) {
+                    *message = QStringLiteral("The signature field %1 is signed already.")
+                                   .arg(options.fieldName);
+                    return false;
+                }
+                field.field.replaceKey("/V", sig);
+                Handle rect = field.widget.getKey("/Rect");
+                Handle page = field.widget.getKey("/P");
+                if (rect.isRectangle() && page.isDictionary()) {
+                    const auto r = rect.getArrayAsRectangle();
+                    const QRectF userRect = QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury))
+                                                .normalized();
+                    if (userRect.width() > 1 && userRect.height() > 1)
+                        setAppearance(field.widget, page, userRect);
+                }
+                found = true;
+                break;
+            }
+            if (!found) {
+                *message = QStringLiteral("The document has no signature field named %1.")
+                               .arg(options.fieldName);
+                return false;
+            }
+        } else {
+            const bool visible = options.pageIndex >= 0 && !options.rect.isEmpty();
+            const int index = visible ? options.pageIndex : 0;
+            if (index >= static_cast<int>(pages.size())) {
+                *message = QStringLiteral("Page %1 does not exist; the document has %2 pages.")
+                               .arg(index + 1)
+                               .arg(pages.size());
+                return false;
+            }
+            Handle page = pageOf(index);
+            Handle widget = Handle::newDictionary();
+            widget.replaceKey("/Type", Handle::newName("/Annot"));
+            widget.replaceKey("/Subtype", Handle::newName("/Widget"));
+            widget.replaceKey("/FT", Handle::newName("/Sig"));
+            widget.replaceKey("/T", pdfText(uniqueFieldName(pdf)));
+            widget.replaceKey("/F", Handle::newInteger(132)); // printed, locked
+            widget.replaceKey("/P", page);
+            widget.replaceKey("/V", sig);
+            QRectF userRect;
+            if (visible) {
+                const QTransform toUser = annotationgeometry::shownToUser(
+                    annotationgeometry::visibleBox(page), ownRotation(page));
+                userRect = toUser.mapRect(options.rect);
+            }
+            widget.replaceKey("/Rect", Handle::newArray(QPDFObjectHandle::Rectangle(
+                                           userRect.left(), userRect.top(), userRect.right(),
+                                           userRect.bottom())));
+            widget = pdf.makeIndirectObject(widget);
+            if (visible)
+                setAppearance(widget, page, userRect);
+            Handle annots = page.getKey("/Annots");
+            if (annots.isArray() && annots.isIndirect()) {
+                annots.appendItem(widget);
+            } else {
+                std::vector<Handle> items;
+                if (annots.isArray())
+                    items = annots.getArrayAsVector();
+                items.push_back(widget);
+                page.replaceKey("/Annots", Handle::newArray(items));
+            }
+            acroForm.getKey("/Fields").appendItem(widget);
+        }
+
+        const std::vector<QPDFObjGen> changed = snapshot.changedObjects(pdf);
+        int estimate = 4096 + 2 * derSize(credentials.certificate.get());
+        for (int i = 0; credentials.chain && i < sk_X509_num(credentials.chain.get()); ++i)
+            estimate += derSize(sk_X509_value(credentials.chain.get(), i));
+        if (!options.timestampUrl.isEmpty())
+            estimate += 12288; // the token carries the authority's certificates
+        slot.object = sig.getObjGen();
+        slot.contentsSize = estimate;
+        QByteArray update;
+        if (!incrementalwriter::append(pdf, original, changed, &update, message, &slot))
+            return false;
+        whole = original + update;
+    } catch (const std::exception &e) {
+        *message = QStringLiteral("The signature field could not be made: %1")
+                       .arg(QString::fromStdString(e.what()));
+        return false;
+    }
+
+    const qint64 a = slot.contentsStart;
+    const qint64 b = slot.contentsEnd;
+    const qint64 c = whole.size() - b;
+    QByteArray ranges = "[0 " + QByteArray::number(a) + ' ' + QByteArray::number(b) + ' ' +
+                        QByteArray::number(c) + ']';
+    const qint64 width = slot.byteRangeEnd - slot.byteRangeStart;
+    if (ranges.size() > width) {
+        *message = QStringLiteral("The file is too large to be signed here.");
+        return false;
+    }
+    ranges.insert(ranges.size() - 1, QByteArray(width - ranges.size(), ' '));
+    whole.replace(slot.byteRangeStart, width, ranges);
+
+    const QByteArray signedBytes = whole.left(a) + whole.mid(b);
+    const QByteArray signature =
+        cmsSignature(credentials, signedBytes, options.timestampUrl, message);
+    if (signature.isEmpty())
+        return false;
+    if (signature.size() > slot.contentsSize) {
+        *message = QStringLiteral("The signature is larger than the room made for it.");
+        return false;
+    }
+    const QByteArray hex = signature.toHex().toUpper();
+    whole.replace(a + 1, hex.size(), hex);
+
+    const QString target = QFileInfo(output).absoluteFilePath();
+    StagedFile staged(QFileInfo(target).absolutePath());
+    QFile out(staged.path());
+    if (!staged.isValid() || !out.open(QIODevice::WriteOnly) ||
+        out.write(whole) != whole.size() || !out.flush()) {
+        *message = staged.isValid() ? out.errorString() : staged.errorString();
+        return false;
+    }
+    out.close();
+    const QString owner = QUuid::createUuid().toString();
+    staged.setOwner(owner);
+    const bool placed = replace ? staged.replace(target) : staged.commitTo(target);
+    outputreservations::release(owner);
+    if (!placed) {
+        *message = staged.errorString();
+        return false;
+    }
+    *writtenPath = replace ? target : staged.placedPath();
+    *error = PdfBackendError::NoError;
+    return true;
+}
