@@ -449,12 +449,24 @@ QString MainPage::openInViewerTab(const QString &filePath, const QString &passwo
     if (viewer->viewer()) {
         connect(viewer->viewer(), &PdfViewerWidget::modifiedChanged, this,
                 [this, viewer] { updateViewerTab(viewer); });
+        connect(viewer->viewer(), &PdfViewerWidget::readOnlyCopyRequested, this,
+                &MainPage::openReadOnlyCopy);
     }
     const int index = m_tabWidget->addTab(viewer, QIcon(u":/res/icons/modern/file-pdf.png"_s),
                                           QFileInfo(path).fileName());
     updateViewerTab(viewer);
     m_tabWidget->setCurrentIndex(index);
     return path;
+}
+
+void MainPage::openReadOnlyCopy(const QString &filePath, const QString &password)
+{
+    const QString path = openInViewerTab(filePath, password);
+    auto *tab = path.isEmpty()
+                    ? nullptr
+                    : qobject_cast<PdfShowPage *>(m_tabWidget->widget(viewerTabIndex(path)));
+    if (tab && tab->viewer())
+        tab->viewer()->setReadOnly(true);
 }
 
 void MainPage::closeOtherTabsOf(QWidget *viewer)

@@ -80,6 +80,8 @@ private:
     void closeOtherTabsOf(QWidget *viewer);
     // Opens or focuses the file's viewer tab; the normalised path, or empty when no tab shows it.
     QString openInViewerTab(const QString &filePath, const QString &password = QString());
+    // A copy the viewer made (the version a signature covers): a read-only tab, not a recent file.
+    void openReadOnlyCopy(const QString &filePath, const QString &password);
 
     CustomTabWidget *m_tabWidget = nullptr;
     HomePage *m_homePage = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What a task body hands back to its worker.
 struct TaskResult
@@ -23,4 +24,6 @@ struct TaskResult
     int pagesRecognised = 0;
     int pagesKept = 0;
     int pagesUnread = 0;
+    // Signed inputs of a job whose PDF output carries no valid signature of theirs.
+    QStringList signedInputs;
 };

@@ -1,5 +1,7 @@
 #include "worker.h"
 
+#include "pdfsignatures.h"
+
 #include "inkwell.h"
 #include "taskbase.h"
 #include "taskstatus.h"
@@ -47,6 +49,30 @@ QString listedInput(const TaskRequest &request, const QString &argument)
     return {};
 }
 
+// Jobs that write a PDF anew from PDFs: their signatures do not survive in the output.
+QStringList signedInputs(const TaskRequest &request)
+{
+    switch (request.type) {
+    case TaskType::Merge:
+    case TaskType::Encrypt:
+    case TaskType::Decrypt:
+    case TaskType::Compress:
+    case TaskType::RecognizeText:
+        break;
+    default:
+        return {};
+    }
+    QStringList inputs = request.inputFiles;
+    if (!request.inputFile.isEmpty())
+        inputs.append(request.inputFile);
+    QStringList found;
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        if (PdfSignatures::isSigned(inputs[i], inputPassword(request.options, i)))
+            found.append(inputs[i]);
+    }
+    return found;
+}
+
 } // namespace
 
 Worker::Worker(std::shared_ptr<TaskBase> task, ResultCallback onResult, StatusCallback onStatus,
@@ -77,6 +103,8 @@ void Worker::run()
     Inkwell::setCancelFlag(&m_task->cancelled);
     // An exception escaping a pool thread would end the program; a job that throws has failed.
     try {
+        // Read before the job, which may replace its source.
+        const QStringList signedSources = signedInputs(m_task->request);
         result = m_task->run();
         const BatchOutcome outcome = Inkwell::lastOutcome();
         if (result.success) {
@@ -85,6 +113,7 @@ void Worker::run()
             result.pagesRecognised = outcome.pagesRecognised;
             result.pagesKept = outcome.pagesKept;
             result.pagesUnread = outcome.pagesUnread;
+            result.signedInputs = signedSources;
         } else {
             result.failure = int(outcome.failure);
             result.failureArgument = outcome.argument;

@@ -222,6 +222,14 @@ void Worklane::finishTask(const TaskResult &result)
                 parts.append(tr("%n 页无法读取", nullptr, result.pagesUnread));
             emit taskNote(result.taskId, parts.join(tr("，")));
         }
+        if (!result.signedInputs.isEmpty()) {
+            QStringList names;
+            for (const QString &input : result.signedInputs)
+                names.append(QFileInfo(input).fileName());
+            emit taskNote(result.taskId,
+                          tr("%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名")
+                              .arg(names.join(tr("、"))));
+        }
         if (!result.writtenPath.isEmpty())
             emit taskOutputWritten(result.taskId, result.writtenPath);
         emit taskStatus(result.taskId, TaskStatus::Completed);
