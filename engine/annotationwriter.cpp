@@ -342,13 +342,18 @@ bool needsCjk(const QString &text)
 // Song (Adobe-GB1) by name, not embedded: poppler and MuPDF take a system or built-in face.
 Handle cjkFont(QPDF &pdf)
 {
-    return pdf.makeIndirectObject(Handle::parse(
+    return pdf.makeIndirectObject(cjkFontDictionary());
+}
+
+Handle cjkFontDictionary()
+{
+    return Handle::parse(
         "<< /Type /Font /Subtype /Type0 /BaseFont /STSong-Light /Encoding /UniGB-UTF16-H "
         "/DescendantFonts [ << /Type /Font /Subtype /CIDFontType0 /BaseFont /STSong-Light "
         "/CIDSystemInfo << /Registry (Adobe) /Ordering (GB1) /Supplement 4 >> /DW 1000 "
         "/FontDescriptor << /Type /FontDescriptor /FontName /STSong-Light /Flags 4 "
         "/FontBBox [-25 -254 1000 880] /ItalicAngle 0 /Ascent 880 /Descent -120 "
-        "/CapHeight 880 /StemV 80 >> >> ] >>"));
+        "/CapHeight 880 /StemV 80 >> >> ] >>");
 }
 
 void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,

@@ -184,11 +184,26 @@ Snapshot::Snapshot(QPDF &pdf)
         m_objects.emplace(object.getObjGen(), fingerprint(object));
 }
 
+Snapshot::Snapshot(QPDF &, const std::vector<QPDFObjectHandle> &candidates)
+    : m_all(false)
+{
+    for (Handle object : candidates)
+        if (object.isIndirect())
+            m_objects.emplace(object.getObjGen(), fingerprint(object));
+}
+
 Snapshot::~Snapshot() = default;
 
 std::vector<QPDFObjGen> Snapshot::changedObjects(QPDF &pdf) const
 {
     std::vector<QPDFObjGen> changed;
+    if (!m_all) {
+        for (const auto &[og, before] : m_objects)
+            if (fingerprint(pdf.getObjectByObjGen(og)) != before)
+                changed.push_back(og);
+        std::sort(changed.begin(), changed.end());
+        return changed;
+    }
     for (Handle object : pdf.getAllObjects()) {
         const QPDFObjGen og = object.getObjGen();
         auto before = m_objects.find(og);
@@ -197,6 +212,30 @@ std::vector<QPDFObjGen> Snapshot::changedObjects(QPDF &pdf) const
     }
     std::sort(changed.begin(), changed.end());
     return changed;
+}
+
+NewObjects::NewObjects(QPDF &pdf)
+    : m_pdf(pdf)
+{
+    Handle size = pdf.getTrailer().getKey("/Size");
+    m_next = size.isInteger() ? static_cast<int>(size.getIntValue()) : 1;
+    for (const auto &[og, entry] : pdf.getXRefTable())
+        m_next = std::max(m_next, og.getObj() + 1);
+}
+
+QPDFObjectHandle NewObjects::add(QPDFObjectHandle direct)
+{
+    const QPDFObjGen og(m_next++, 0);
+    m_pdf.replaceObject(og, direct);
+    m_objects.push_back(og);
+    return m_pdf.getObjectByObjGen(og);
+}
+
+QPDFObjectHandle NewObjects::addStream(QPDFObjectHandle dictionary, std::string data)
+{
+    Handle object = add(dictionary);
+    m_streams.emplace(object.getObjGen(), std::move(data));
+    return object;
 }
 
 qint64 lastXrefOffset(const QByteArray &bytes)
@@ -218,7 +257,8 @@ qint64 lastXrefOffset(const QByteArray &bytes)
 }
 
 bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen> &objects,
-            QByteArray *update, QString *message, SignatureSlot *slot)
+            QByteArray *update, QString *message, SignatureSlot *slot,
+            const NewObjects *newObjects)
 {
     const qint64 previous = lastXrefOffset(original);
     if (previous < 0 || previous >= original.size()) {
@@ -253,7 +293,19 @@ bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen>
             offsets[og.getObj()] = {base + out.size(), og.getGen()};
             maxObject = std::max(maxObject, og.getObj());
             out += QByteArray::fromStdString(og.unparse(' ') + " obj\n");
-            if (object.isStream()) {
+            const auto kept = newObjects ? newObjects->streams().find(og)
+                                         : std::map<QPDFObjGen, std::string>::const_iterator();
+            if (newObjects && kept != newObjects->streams().end()) {
+                Handle dict = object.shallowCopy();
+                std::string data = crypt.active ? crypt.encrypt(kept->second, og, crypt.streams)
+                                                : kept->second;
+                dict.replaceKey("/Length", Handle::newInteger(static_cast<long long>(data.size())));
+                Serializer serializer(crypt, og);
+                out += QByteArray::fromStdString(serializer.value(dict, true));
+                out += "\nstream\n";
+                out += QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
+                out += "\nendstream";
+            } else if (object.isStream()) {
                 std::string dict;
                 const std::string data = streamBody(object, &dict, crypt);
                 out += QByteArray::fromStdString(dict);

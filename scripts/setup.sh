@@ -8,7 +8,9 @@ packages=(
   qt6-svg-dev qt6-translations-l10n libqt6svg6 libqt6opengl6-dev libgl-dev
   libmupdf-dev libmujs-dev libgumbo-dev libopenjp2-7-dev libjbig2dec0-dev
   libharfbuzz-dev libfreetype-dev libjpeg-dev zlib1g-dev
-  libqpdf-dev libsodium-dev libcups2-dev openssl libssl-dev libnss3-dev
+  libqpdf-dev libsodium-dev libcups2-dev openssl libssl-dev
+  # Signature tests: the NSS tools give pdfsig an empty certificate database of its own.
+  libnss3-tools
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth librsvg2-bin python3
   qpdf mupdf-tools poppler-utils ghostscript time

@@ -26,5 +26,7 @@ void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
 std::string textRuns(const QString &line, double size);
 bool needsCjk(const QString &text);
 QPDFObjectHandle cjkFont(QPDF &pdf);
+// The same font as a direct dictionary.
+QPDFObjectHandle cjkFontDictionary();
 
 } // namespace annotationwriter

@@ -26,12 +26,36 @@ class Snapshot
 {
 public:
     explicit Snapshot(QPDF &pdf);
+    // Only the candidates (the objects about to be changed) are compared: cheap on long
+    // documents where the changes are known (new objects then come from NewObjects).
+    Snapshot(QPDF &pdf, const std::vector<QPDFObjectHandle> &candidates);
     ~Snapshot();
     // Objects added or changed since the snapshot, in object number order.
     std::vector<QPDFObjGen> changedObjects(QPDF &pdf) const;
 
 private:
     std::map<QPDFObjGen, std::string> m_objects;
+    bool m_all = true;
+};
+
+// Objects added to an update without qpdf's numbering, which reads every object of the file
+// first (QPDF::makeIndirectObject). Streams stand in qpdf as their dictionaries; their data is
+// kept here and written by append.
+class NewObjects
+{
+public:
+    explicit NewObjects(QPDF &pdf);
+    // direct: a direct object; the result refers to it under its new number.
+    QPDFObjectHandle add(QPDFObjectHandle direct);
+    QPDFObjectHandle addStream(QPDFObjectHandle dictionary, std::string data);
+    const std::vector<QPDFObjGen> &objects() const { return m_objects; }
+    const std::map<QPDFObjGen, std::string> &streams() const { return m_streams; }
+
+private:
+    QPDF &m_pdf;
+    int m_next = 1;
+    std::vector<QPDFObjGen> m_objects;
+    std::map<QPDFObjGen, std::string> m_streams;
 };
 
 // A placeholder for a signature value inside the update: the object whose /Contents is written
@@ -51,8 +75,10 @@ struct SignatureSlot
 // Appends objects of pdf (opened from the file whose bytes are original) as an update.
 // *update receives only the bytes after the original ones. False with an English message when
 // the file's end cannot be read (no startxref) or an object cannot be written.
+// Objects of newObjects' streams are written as streams with their kept data.
 bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen> &objects,
-            QByteArray *update, QString *message, SignatureSlot *slot = nullptr);
+            QByteArray *update, QString *message, SignatureSlot *slot = nullptr,
+            const NewObjects *newObjects = nullptr);
 
 // Where the last cross-reference section of a file starts (its startxref), or -1.
 qint64 lastXrefOffset(const QByteArray &bytes);

@@ -21,6 +21,9 @@ struct Field
 
 std::vector<Field> list(QPDF &pdf);
 bool anySigned(QPDF &pdf);
+// The page at index, found through the page tree's /Count entries without loading every page;
+// null when there is none. *count (when given): the pages the tree says it has.
+QPDFObjectHandle pageAt(QPDF &pdf, int index, int *count = nullptr);
 // /P of the document's certification signature (1, 2 or 3), 0 when it has none.
 int certificationLevel(QPDF &pdf);
 

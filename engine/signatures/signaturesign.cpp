@@ -5,7 +5,6 @@
 #include "incrementalwriter.h"
 #include "inkwell.h"
 #include "outputreservations.h"
-#include "pagestamp.h"
 #include "pdfsignatures.h"
 #include "qpdfsupport.h"
 #include "signaturefields.h"
@@ -111,8 +110,8 @@ Handle pdfText(const QString &value)
 
 // The text lines of a visible signature, in a box w x h (points, upright), with an image at
 // the left when one is given.
-Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const QImage &image,
-                  const QTransform &matrix)
+Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
+                  const QStringList &lines, const QImage &image, const QTransform &matrix)
 {
     std::string content = "q\n";
     Handle resources = Handle::newDictionary();
@@ -136,8 +135,7 @@ Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const
             const QByteArray data = flateimage::encode(
                 reinterpret_cast<const unsigned char *>(rows.constData()),
                 rgba.width() * components, rgba.width() * components, rgba.height(), components);
-            Handle stream = Handle::newStream(&pdf, data.toStdString());
-            Handle dict = stream.getDict();
+            Handle dict = Handle::newDictionary();
             dict.replaceKey("/Type", Handle::newName("/XObject"));
             dict.replaceKey("/Subtype", Handle::newName("/Image"));
             dict.replaceKey("/Width", Handle::newInteger(rgba.width()));
@@ -150,11 +148,11 @@ Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const
                                           std::to_string(components) +
                                           " /BitsPerComponent 8 /Columns " +
                                           std::to_string(rgba.width()) + " >>"));
-            return pdf.makeIndirectObject(stream);
+            return objects.addStream(dict, data.toStdString());
         };
         Handle picture = imageStream(rgb, 3, "/DeviceRGB");
         if (anyAlpha)
-            picture.getDict().replaceKey("/SMask", imageStream(alpha, 1, "/DeviceGray"));
+            picture.replaceKey("/SMask", imageStream(alpha, 1, "/DeviceGray"));
         Handle xobjects = Handle::newDictionary();
         xobjects.replaceKey("/Im0", picture);
         resources.replaceKey("/XObject", xobjects);
@@ -178,12 +176,13 @@ Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const
                                                                                       : 1.0)));
     size = std::max(size, 3.0);
     Handle fonts = Handle::newDictionary();
-    fonts.replaceKey("/Helv", pagestamp::helveticaFont(pdf));
+    fonts.replaceKey("/Helv", objects.add(Handle::parse("<< /Type /Font /Subtype /Type1 /BaseFont "
+                                                        "/Helvetica /Encoding /WinAnsiEncoding >>")));
     bool cjk = false;
     for (const QString &line : lines)
         cjk = cjk || annotationwriter::needsCjk(line);
     if (cjk)
-        fonts.replaceKey("/CJK", annotationwriter::cjkFont(pdf));
+        fonts.replaceKey("/CJK", objects.add(annotationwriter::cjkFontDictionary()));
     resources.replaceKey("/Font", fonts);
     const double blockHeight = lines.size() * size * 1.25;
     double baseline = (h + blockHeight) / 2 - size;
@@ -194,15 +193,14 @@ Handle appearance(QPDF &pdf, double w, double h, const QStringList &lines, const
         baseline -= size * 1.25;
     }
     content += "Q\n";
-    Handle stream = Handle::newStream(&pdf, content);
-    Handle dict = stream.getDict();
+    Handle dict = Handle::newDictionary();
     dict.replaceKey("/Type", Handle::newName("/XObject"));
     dict.replaceKey("/Subtype", Handle::newName("/Form"));
     dict.replaceKey("/BBox", Handle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
     dict.replaceKey("/Matrix", Handle::newArray(QPDFObjectHandle::Matrix(
                                    matrix.m11(), matrix.m12(), matrix.m21(), matrix.m22(), 0, 0)));
     dict.replaceKey("/Resources", resources);
-    return pdf.makeIndirectObject(stream);
+    return objects.addStream(dict, content);
 }
 
 QString uniqueFieldName(QPDF &pdf)
@@ -341,13 +339,55 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
                                       "change, signing included.");
             return false;
         }
-        std::vector<Handle> pages = pdf.getAllPages();
-        if (pages.empty()) {
-            *error = PdfBackendError::CorruptOrUnsupported;
-            *message = QStringLiteral("The document has no pages.");
-            return false;
+        // What will change, found before anything does: the field to fill or the page to add
+        // one to.
+        signaturefields::Field emptyField;
+        Handle page;
+        int pageCount = 0;
+        const bool visible = options.fieldName.isEmpty() && options.pageIndex >= 0 &&
+                             !options.rect.isEmpty();
+        if (!options.fieldName.isEmpty()) {
+            bool found = false;
+            for (signaturefields::Field field : signaturefields::list(pdf)) {
+                if (QString::fromStdString(field.name) != options.fieldName)
+                    continue;
+                if (field.value.isDictionary()) {
+                    *message = QStringLiteral("The signature field %1 is signed already.")
+                                   .arg(options.fieldName);
+                    return false;
+                }
+                emptyField = field;
+                found = true;
+                break;
+            }
+            if (!found) {
+                *message = QStringLiteral("The document has no signature field named %1.")
+                               .arg(options.fieldName);
+                return false;
+            }
+        } else {
+            const int index = visible ? options.pageIndex : 0;
+            page = signaturefields::pageAt(pdf, index, &pageCount);
+            if (!page.isDictionary()) {
+                *error = pageCount > 0 ? PdfBackendError::WriteFailed
+                                       : PdfBackendError::CorruptOrUnsupported;
+                *message = pageCount > 0
+                               ? QStringLiteral("Page %1 does not exist; the document has %2 pages.")
+                                     .arg(index + 1)
+                                     .arg(pageCount)
+                               : QStringLiteral("The document has no pages.");
+                return false;
+            }
         }
-        incrementalwriter::Snapshot snapshot(pdf);
+        Handle root = pdf.getRoot();
+        std::vector<Handle> candidates{root, root.getKey("/AcroForm"),
+                                       root.getKey("/AcroForm").getKey("/Fields")};
+        if (page.isInitialized())
+            candidates.insert(candidates.end(), {page, page.getKey("/Annots")});
+        if (emptyField.field.isInitialized())
+            candidates.insert(candidates.end(), {emptyField.field, emptyField.widget});
+        incrementalwriter::Snapshot snapshot(pdf, candidates);
+        incrementalwriter::NewObjects newObjects(pdf);
 
         const QDateTime when =
             options.signingTime.isValid() ? options.signingTime : QDateTime::currentDateTime();
@@ -366,12 +406,11 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             sig.replaceKey("/ContactInfo", pdfText(options.contactInfo));
         sig.replaceKey("/ByteRange", Handle::newArray());
         sig.replaceKey("/Contents", Handle::newString(std::string()));
-        sig = pdf.makeIndirectObject(sig);
+        sig = newObjects.add(sig);
 
-        Handle root = pdf.getRoot();
         Handle acroForm = root.getKey("/AcroForm");
         if (!acroForm.isDictionary()) {
-            acroForm = pdf.makeIndirectObject(Handle::newDictionary());
+            acroForm = newObjects.add(Handle::newDictionary());
             root.replaceKey("/AcroForm", acroForm);
         }
         if (!acroForm.getKey("/Fields").isArray())
@@ -386,7 +425,6 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         if (!options.location.isEmpty())
             lines << QStringLiteral("Location: %1").arg(options.location);
 
-        auto pageOf = [&](int index) { return pages[static_cast<size_t>(index)]; };
         auto ownRotation = [](Handle page) {
             Handle rotate = QPDFPageObjectHelper(page).getAttribute("/Rotate", false);
             return qpdfsupport::normalizedRotation(
@@ -404,48 +442,22 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             const double w = quarter ? userRect.height() : userRect.width();
             const double h = quarter ? userRect.width() : userRect.height();
             Handle ap = Handle::newDictionary();
-            ap.replaceKey("/N", appearance(pdf, w, h, lines, options.image, matrix));
+            ap.replaceKey("/N", appearance(newObjects, w, h, lines, options.image, matrix));
             widget.replaceKey("/AP", ap);
         };
 
-        if (!options.fieldName.isEmpty()) {
-            bool found = false;
-            for (signaturefields::Field field : signaturefields::list(pdf)) {
-                if (QString::fromStdString(field.name) != options.fieldName)
-                    continue;
-                if (field.value.isDictionary()) {
-                    *message = QStringLiteral("The signature field %1 is signed already.")
-                                   .arg(options.fieldName);
-                    return false;
-                }
-                field.field.replaceKey("/V", sig);
-                Handle rect = field.widget.getKey("/Rect");
-                Handle page = field.widget.getKey("/P");
-                if (rect.isRectangle() && page.isDictionary()) {
-                    const auto r = rect.getArrayAsRectangle();
-                    const QRectF userRect = QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury))
-                                                .normalized();
-                    if (userRect.width() > 1 && userRect.height() > 1)
-                        setAppearance(field.widget, page, userRect);
-                }
-                found = true;
-                break;
-            }
-            if (!found) {
-                *message = QStringLiteral("The document has no signature field named %1.")
-                               .arg(options.fieldName);
-                return false;
+        if (emptyField.field.isInitialized()) {
+            emptyField.field.replaceKey("/V", sig);
+            Handle rect = emptyField.widget.getKey("/Rect");
+            Handle fieldPage = emptyField.widget.getKey("/P");
+            if (rect.isRectangle() && fieldPage.isDictionary()) {
+                const auto r = rect.getArrayAsRectangle();
+                const QRectF userRect =
+                    QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized();
+                if (userRect.width() > 1 && userRect.height() > 1)
+                    setAppearance(emptyField.widget, fieldPage, userRect);
             }
         } else {
-            const bool visible = options.pageIndex >= 0 && !options.rect.isEmpty();
-            const int index = visible ? options.pageIndex : 0;
-            if (index >= static_cast<int>(pages.size())) {
-                *message = QStringLiteral("Page %1 does not exist; the document has %2 pages.")
-                               .arg(index + 1)
-                               .arg(pages.size());
-                return false;
-            }
-            Handle page = pageOf(index);
             Handle widget = Handle::newDictionary();
             widget.replaceKey("/Type", Handle::newName("/Annot"));
             widget.replaceKey("/Subtype", Handle::newName("/Widget"));
@@ -463,7 +475,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             widget.replaceKey("/Rect", Handle::newArray(QPDFObjectHandle::Rectangle(
                                            userRect.left(), userRect.top(), userRect.right(),
                                            userRect.bottom())));
-            widget = pdf.makeIndirectObject(widget);
+            widget = newObjects.add(widget);
             if (visible)
                 setAppearance(widget, page, userRect);
             Handle annots = page.getKey("/Annots");
@@ -479,7 +491,9 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             acroForm.getKey("/Fields").appendItem(widget);
         }
 
-        const std::vector<QPDFObjGen> changed = snapshot.changedObjects(pdf);
+        std::vector<QPDFObjGen> changed = snapshot.changedObjects(pdf);
+        changed.insert(changed.end(), newObjects.objects().begin(), newObjects.objects().end());
+        std::sort(changed.begin(), changed.end());
         int estimate = 4096 + 2 * derSize(credentials.certificate.get());
         for (int i = 0; credentials.chain && i < sk_X509_num(credentials.chain.get()); ++i)
             estimate += derSize(sk_X509_value(credentials.chain.get(), i));
@@ -488,7 +502,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         slot.object = sig.getObjGen();
         slot.contentsSize = estimate;
         QByteArray update;
-        if (!incrementalwriter::append(pdf, original, changed, &update, message, &slot))
+        if (!incrementalwriter::append(pdf, original, changed, &update, message, &slot,
+                                       &newObjects))
             return false;
         whole = original + update;
     } catch (const std::exception &e) {
