@@ -39,7 +39,6 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
                      bool *wrongPassword, QString *message)
 {
     *wrongPassword = false;
-    loadProviders();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *message = QStringLiteral("The certificate file cannot be read: %1").arg(file.errorString());
@@ -66,7 +65,13 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
     EVP_PKEY *key = nullptr;
     X509 *certificate = nullptr;
     STACK_OF(X509) *chain = nullptr;
-    const bool parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
+    bool parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
+    if (!parsed) {
+        // Files protected the old way (RC2, 3DES) need the legacy provider, loaded only then.
+        ERR_clear_error();
+        loadProviders();
+        parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
+    }
     PKCS12_free(p12);
     out->key.reset(key);
     out->certificate.reset(certificate);
@@ -215,10 +220,12 @@ QString uniqueFieldName(QPDF &pdf)
     }
 }
 
-// A DER CMS SignedData (CAdES: signing-certificate-v2) over the data, with a timestamp token
-// in the unsigned attributes when a server is given.
-QByteArray cmsSignature(const Credentials &credentials, const QByteArray &data,
-                        const QString &timestampUrl, QString *message)
+// A DER CMS SignedData (CAdES: signing-certificate-v2) over the two parts of the file, with a
+// timestamp token in the unsigned attributes when a server is given. The digest is taken here,
+// over the parts where they lie, so the content is never copied or streamed through OpenSSL.
+QByteArray cmsSignature(const Credentials &credentials,
+                        std::initializer_list<QByteArrayView> parts, const QString &timestampUrl,
+                        QString *message)
 {
     const unsigned int flags =
         CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_PARTIAL | CMS_CADES;
@@ -232,19 +239,32 @@ QByteArray cmsSignature(const Credentials &credentials, const QByteArray &data,
     }
     for (int i = 0; credentials.chain && i < sk_X509_num(credentials.chain.get()); ++i)
         CMS_add1_cert(cms.get(), sk_X509_value(credentials.chain.get(), i));
-    Owned<BIO> content(BIO_new_mem_buf(data.constData(), static_cast<int>(data.size())));
-    if (CMS_final(cms.get(), content.get(), nullptr, flags) != 1) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int digestLength = 0;
+    EVP_MD_CTX *ctx = EVP_MD_CTX_new();
+    EVP_DigestInit_ex(ctx, EVP_sha256(), nullptr);
+    for (const QByteArrayView part : parts)
+        EVP_DigestUpdate(ctx, part.data(), static_cast<size_t>(part.size()));
+    EVP_DigestFinal_ex(ctx, digest, &digestLength);
+    EVP_MD_CTX_free(ctx);
+    const bool attributes =
+        CMS_signed_add1_attr_by_NID(si, NID_pkcs9_messageDigest, V_ASN1_OCTET_STRING, digest,
+                                    static_cast<int>(digestLength)) == 1 &&
+        (CMS_signed_get_attr_by_NID(si, NID_pkcs9_contentType, -1) >= 0 ||
+         CMS_signed_add1_attr_by_NID(si, NID_pkcs9_contentType, V_ASN1_OBJECT,
+                                     OBJ_nid2obj(NID_pkcs7_data), -1) == 1);
+    if (!attributes || CMS_SignerInfo_sign(si) != 1) {
         *message = QStringLiteral("The signature could not be computed: %1").arg(lastError());
         return {};
     }
     if (!timestampUrl.isEmpty()) {
         const ASN1_OCTET_STRING *value = CMS_SignerInfo_get0_signature(si);
-        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned char stamped[EVP_MAX_MD_SIZE];
         unsigned int length = 0;
         EVP_Digest(ASN1_STRING_get0_data(value), static_cast<size_t>(ASN1_STRING_length(value)),
-                   digest, &length, EVP_sha256(), nullptr);
+                   stamped, &length, EVP_sha256(), nullptr);
         const QByteArray token = timestampclient::request(
-            timestampUrl, QByteArray(reinterpret_cast<char *>(digest), length), message);
+            timestampUrl, QByteArray(reinterpret_cast<char *>(stamped), length), message);
         if (token.isEmpty())
             return {};
         if (CMS_unsigned_add1_attr_by_NID(si, NID_id_smime_aa_timeStampToken, V_ASN1_SEQUENCE,
@@ -304,8 +324,12 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         *message = file.errorString();
         return false;
     }
-    const QByteArray original = file.readAll();
-    file.close();
+    // Mapped, not copied: a long document is read once, by the parser and the digest.
+    const qint64 size = file.size();
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray original = mapped ? QByteArray::fromRawData(reinterpret_cast<char *>(mapped),
+                                                                 static_cast<qsizetype>(size))
+                                       : file.readAll();
 
     QPDF pdf;
     pdf.setSuppressWarnings(true);
@@ -326,7 +350,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         return false;
     }
 
-    QByteArray whole;
+    QByteArray update;
     incrementalwriter::SignatureSlot slot;
     try {
         if (pdf.isEncrypted() && !pdf.ownerPasswordMatched() && !pdf.allowModifyForm()) {
@@ -501,20 +525,20 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             estimate += 12288; // the token carries the authority's certificates
         slot.object = sig.getObjGen();
         slot.contentsSize = estimate;
-        QByteArray update;
         if (!incrementalwriter::append(pdf, original, changed, &update, message, &slot,
                                        &newObjects))
             return false;
-        whole = original + update;
     } catch (const std::exception &e) {
         *message = QStringLiteral("The signature field could not be made: %1")
                        .arg(QString::fromStdString(e.what()));
         return false;
     }
 
+    // The placeholders lie in the update; offsets are in the whole file.
+    const qint64 base = original.size();
     const qint64 a = slot.contentsStart;
     const qint64 b = slot.contentsEnd;
-    const qint64 c = whole.size() - b;
+    const qint64 c = base + update.size() - b;
     QByteArray ranges = "[0 " + QByteArray::number(a) + ' ' + QByteArray::number(b) + ' ' +
                         QByteArray::number(c) + ']';
     const qint64 width = slot.byteRangeEnd - slot.byteRangeStart;
@@ -523,11 +547,12 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         return false;
     }
     ranges.insert(ranges.size() - 1, QByteArray(width - ranges.size(), ' '));
-    whole.replace(slot.byteRangeStart, width, ranges);
+    update.replace(slot.byteRangeStart - base, width, ranges);
 
-    const QByteArray signedBytes = whole.left(a) + whole.mid(b);
-    const QByteArray signature =
-        cmsSignature(credentials, signedBytes, options.timestampUrl, message);
+    const QByteArrayView tail(update);
+    const QByteArray signature = cmsSignature(
+        credentials, {QByteArrayView(original), tail.first(a - base), tail.sliced(b - base)},
+        options.timestampUrl, message);
     if (signature.isEmpty())
         return false;
     if (signature.size() > slot.contentsSize) {
@@ -535,13 +560,14 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         return false;
     }
     const QByteArray hex = signature.toHex().toUpper();
-    whole.replace(a + 1, hex.size(), hex);
+    update.replace(a - base + 1, hex.size(), hex);
 
     const QString target = QFileInfo(output).absoluteFilePath();
     StagedFile staged(QFileInfo(target).absolutePath());
     QFile out(staged.path());
     if (!staged.isValid() || !out.open(QIODevice::WriteOnly) ||
-        out.write(whole) != whole.size() || !out.flush()) {
+        out.write(original) != original.size() || out.write(update) != update.size() ||
+        !out.flush()) {
         *message = staged.isValid() ? out.errorString() : staged.errorString();
         return false;
     }
