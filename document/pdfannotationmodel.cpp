@@ -93,15 +93,51 @@ void PdfAnnotationModel::startLoading(const QString &path, const QString &passwo
                 self->m_files.insert(path, files);
                 if (self->m_model && path == self->m_model->documentPath()) {
                     const bool allows = loaded.ok ? loaded.allows : true;
-                    if (allows != self->m_allowsAnnotating) {
-                        self->m_allowsAnnotating = allows;
-                        Q_EMIT self->allowsAnnotatingChanged(allows);
-                    }
+                    self->changeLimits([&] { self->m_allowsAnnotating = allows; });
                 }
                 Q_EMIT self->annotationsChanged();
             },
             Qt::QueuedConnection);
     });
+}
+
+PdfAnnotationModel::Limit PdfAnnotationModel::annotatingLimit() const
+{
+    if (m_readOnly)
+        return Limit::ReadOnly;
+    if (!m_allowsAnnotating)
+        return Limit::FilePermissions;
+    return m_certifiedAnnotations ? Limit::Certification : Limit::None;
+}
+
+PdfAnnotationModel::Limit PdfAnnotationModel::formFillingLimit() const
+{
+    if (m_readOnly)
+        return Limit::ReadOnly;
+    if (!m_allowsAnnotating)
+        return Limit::FilePermissions;
+    return m_certifiedForms ? Limit::Certification : Limit::None;
+}
+
+void PdfAnnotationModel::changeLimits(const std::function<void()> &change)
+{
+    const bool before = allowsAnnotating();
+    change();
+    if (allowsAnnotating() != before)
+        Q_EMIT allowsAnnotatingChanged(allowsAnnotating());
+}
+
+void PdfAnnotationModel::setCertificationLimits(bool annotationsLocked, bool formsLocked)
+{
+    changeLimits([&] {
+        m_certifiedAnnotations = annotationsLocked;
+        m_certifiedForms = formsLocked;
+    });
+}
+
+void PdfAnnotationModel::setReadOnly(bool readOnly)
+{
+    changeLimits([&] { m_readOnly = readOnly; });
 }
 
 void PdfAnnotationModel::waitUntilLoaded()
@@ -151,7 +187,7 @@ PdfAnnotationRef PdfAnnotationModel::add(PdfPageId page, const PdfAnnotation &an
 {
     const std::optional<PdfPageEntry> entry =
         m_model ? m_model->pageAt(m_model->rowOfPage(page)) : std::nullopt;
-    if (!entry || !m_undo || !m_allowsAnnotating)
+    if (!entry || !m_undo || !allowsAnnotating())
         return {};
     PdfAnnotation added = annotation;
     added.fileIndex = -1;
@@ -170,7 +206,7 @@ PdfAnnotationRef PdfAnnotationModel::update(const PdfAnnotationRef &ref,
 {
     const std::optional<PdfPageEntry> entry =
         m_model ? m_model->pageAt(m_model->rowOfPage(ref.page)) : std::nullopt;
-    if (!entry || !m_undo || !m_allowsAnnotating || !ref.isValid())
+    if (!entry || !m_undo || !allowsAnnotating() || !ref.isValid())
         return {};
     PdfAnnotation changed = annotation;
     changed.modified = QDateTime::currentDateTimeUtc();
@@ -199,7 +235,7 @@ bool PdfAnnotationModel::remove(const PdfAnnotationRef &ref)
 {
     const std::optional<PdfPageEntry> entry =
         m_model ? m_model->pageAt(m_model->rowOfPage(ref.page)) : std::nullopt;
-    if (!entry || !m_undo || !m_allowsAnnotating || !ref.isValid())
+    if (!entry || !m_undo || !allowsAnnotating() || !ref.isValid())
         return false;
     QList<PdfAnnotation> list = entry->annotations;
     QList<int> hidden = entry->hiddenAnnotations;
@@ -245,7 +281,7 @@ QList<PdfFormField> PdfAnnotationModel::formFields(int row) const
 bool PdfAnnotationModel::setFieldValue(int row, const QString &name, const QString &value)
 {
     const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
-    if (!entry || !m_undo || !m_allowsAnnotating)
+    if (!entry || !m_undo || !allowsFormFilling())
         return false;
     bool known = false;
     for (const PdfFormField &field : formFields(row)) {

@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <functional>
+
 class PdfDocumentModel;
 class PdfUndoManager;
 struct PdfPageEntry;
@@ -46,8 +48,17 @@ public:
     std::optional<PdfAnnotation> annotation(const PdfAnnotationRef &ref) const;
     // True while a file's annotations are still being read.
     bool isLoading() const { return !m_loading.isEmpty(); }
-    // False when the opened file's permissions forbid adding or changing annotations.
-    bool allowsAnnotating() const { return m_allowsAnnotating; }
+    // What keeps annotations or form values from changing.
+    enum class Limit { None, FilePermissions, Certification, ReadOnly };
+    // False when the opened file's permissions, its certification signature or a read-only tab
+    // forbid adding or changing annotations; form filling has its own answer.
+    bool allowsAnnotating() const { return annotatingLimit() == Limit::None; }
+    bool allowsFormFilling() const { return formFillingLimit() == Limit::None; }
+    Limit annotatingLimit() const;
+    Limit formFillingLimit() const;
+    // What the document's certification signature forbids, on top of the file's permissions.
+    void setCertificationLimits(bool annotationsLocked, bool formsLocked);
+    void setReadOnly(bool readOnly);
     // True when no page shows an annotation or a form field.
     bool isEmpty() const;
     // Waits for every file's annotations (tests, saving with everything known).
@@ -84,6 +95,8 @@ private:
         QDateTime modified;
     };
     void refreshFiles();
+    // Runs a change of the limits and says when the annotating answer changed.
+    void changeLimits(const std::function<void()> &change);
     void startLoading(const QString &path, const QString &password);
     QString editorName() const;
 
@@ -92,5 +105,8 @@ private:
     QHash<QString, FileAnnotations> m_files;
     QSet<QString> m_loading;
     bool m_allowsAnnotating = true;
+    bool m_certifiedAnnotations = false;
+    bool m_certifiedForms = false;
+    bool m_readOnly = false;
     QThreadPool m_pool;
 };

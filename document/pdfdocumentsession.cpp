@@ -5,6 +5,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdffileregistry.h"
 #include "pdfrendermanager.h"
+#include "pdfsignaturestatus.h"
 #include "pdfundomanager.h"
 
 #include <QDir>
@@ -41,6 +42,7 @@ PdfDocumentSession::PdfDocumentSession(QObject *parent, PdfFileRegistry *registr
     m_model = new PdfDocumentModel(this);
     m_renderManager = new PdfRenderManager(this);
     m_undoManager = new PdfUndoManager(m_model, this);
+    m_signatures = new PdfSignatureStatus(m_model, this);
 
     m_watcher = new FileChangeWatcher(this);
     // A file this program is writing changes on purpose: looked at again once it is done.
@@ -171,6 +173,7 @@ PdfDocumentSession::Result PdfDocumentSession::open(const QString &path, const Q
     m_keys.clear();
     m_undoManager->clear();
     watchFiles();
+    m_signatures->refresh();
     return Result::Done;
 }
 
@@ -279,6 +282,7 @@ bool PdfDocumentSession::endSave(Failure *failure)
         if (other)
             other->reloadReplacedDocument();
     }
+    m_signatures->refresh();
     return true;
 }
 
@@ -475,6 +479,7 @@ void PdfDocumentSession::reloadReplacedDocument()
     m_undoManager->clear();
     m_keys.clear();
     watchFiles();
+    m_signatures->refresh();
     Q_EMIT documentReplaced();
 }
 

@@ -18,6 +18,7 @@ class FileChangeWatcher;
 class PdfDocumentModel;
 class PdfFileRegistry;
 class PdfRenderManager;
+class PdfSignatureStatus;
 class PdfUndoManager;
 class QTemporaryDir;
 class QThread;
@@ -48,6 +49,8 @@ public:
     PdfUndoManager *undoManager() const { return m_undoManager; }
     PdfRenderManager *renderManager() const { return m_renderManager; }
     PdfFileRegistry *registry() const { return m_registry; }
+    // Checked again whenever the document's file was opened or written.
+    PdfSignatureStatus *signatureStatus() const { return m_signatures; }
     void setPasswordProvider(PasswordProvider provider)
     {
         m_passwordProvider = std::move(provider);
@@ -60,6 +63,7 @@ public:
     PdfWriteOptions writeOptions() const;
     // The next save draws annotations and form fields into the pages.
     void setFlattenNextSave(bool flatten) { m_flattenNextSave = flatten; }
+    bool flattenNextSave() const { return m_flattenNextSave; }
     // Every file the pages or the undo history read, the document's own file included.
     QStringList referencedFiles() const;
     bool usesFile(const QString &fileKey) const;
@@ -125,6 +129,7 @@ private:
     PdfDocumentModel *m_model = nullptr;
     PdfRenderManager *m_renderManager = nullptr;
     PdfUndoManager *m_undoManager = nullptr;
+    PdfSignatureStatus *m_signatures = nullptr;
     PasswordProvider m_passwordProvider;
 
     bool m_saving = false;

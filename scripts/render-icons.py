@@ -159,7 +159,18 @@ def radio_svg(on, colour):
 </svg>"""
 
 
+def signature_svg(colour):
+    # A pen stroke over a signing line, drawn in the glyphs' outline style (no vendored glyph fits).
+    return f"""<svg xmlns="http://www.w3.org/2000/svg" width="24" height="24" viewBox="0 0 24 24">
+  <g fill="none" stroke="{colour}" stroke-width="{STROKE}" stroke-linecap="round" stroke-linejoin="round">
+    <path d="M3 16c2.5 -3.5 4 -8.5 6 -9c1.6 -.4 .5 7 -1.5 9.5c2.5 -2.5 4 -4.5 5 -4.2c.9 .3 -.6 3.2 .5 3.5c1 .3 2 -1.8 3 -1.8c.8 0 .9 1.3 2.5 1.3"/>
+    <path d="M3 20h18"/>
+  </g>
+</svg>"""
+
+
 DRAWN = [
+    ("icons/pdfviewer/signature.png", signature_svg(TEXT_2), 48),
     ("icons/modern/logo.png", logo_svg(), 256),
     ("checkbox/checkbox-unchecked.png", checkbox_svg(False, BORDER_STRONG), 40),
     ("checkbox/checkbox-unchecked-hover.png", checkbox_svg(False, ACCENT_HOVER), 40),

@@ -680,8 +680,8 @@ bool PdfAnnotationLayer::fieldPressed(const QPoint &pos)
         const PdfFormField &field = fields.at(i);
         if (!field.rect.contains(p) || field.readOnly)
             continue;
-        if (!m_annotations->allowsAnnotating()) {
-            Q_EMIT annotatingRefused();
+        if (!m_annotations->allowsFormFilling()) {
+            Q_EMIT formFillingRefused();
             return true;
         }
         focusField(row, int(i));
@@ -715,7 +715,7 @@ bool PdfAnnotationLayer::focusField(int row, int index)
     m_fieldIndex = index;
     const PdfFormField field = fields.at(index);
     m_view->revealPageBox(row, field.rect);
-    if (!field.readOnly && m_annotations->allowsAnnotating()) {
+    if (!field.readOnly && m_annotations->allowsFormFilling()) {
         if (field.kind == PdfFormField::Kind::Text) {
             auto *edit = new QLineEdit(m_view->viewport());
             edit->setObjectName(u"pdfFormTextEditor"_s);

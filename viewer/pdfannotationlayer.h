@@ -52,8 +52,9 @@ public:
 
 Q_SIGNALS:
     void toolChanged(const QString &id);
-    // Tried to annotate a file whose permissions forbid it.
+    // Tried to annotate, or to fill a form field, where the annotation model forbids it.
     void annotatingRefused();
+    void formFillingRefused();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -183,6 +183,14 @@ void PdfOutlinePanel::addPanelTab(const QString &icon, const QString &toolTip, Q
     });
 }
 
+void PdfOutlinePanel::showPanel(QWidget *panel)
+{
+    for (const auto &[tab, shown] : std::as_const(m_extraTabs)) {
+        if (shown == panel)
+            tab->setChecked(true);
+    }
+}
+
 void PdfOutlinePanel::setCurrentPage(int row)
 {
     m_currentPage = row;

@@ -31,6 +31,8 @@ public:
     // One more tab after the bookmarks, an icon named by its tool tip: panel takes the strip's
     // place while its tab is on.
     void addPanelTab(const QString &icon, const QString &toolTip, QWidget *panel);
+    // Turns on the tab of a panel added with addPanelTab.
+    void showPanel(QWidget *panel);
 
     PdfOutlineModel *outlineModel() const { return m_outline; }
 

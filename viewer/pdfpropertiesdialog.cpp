@@ -120,6 +120,8 @@ PdfPropertiesDialog::PdfPropertiesDialog(QWidget *parent)
     m_modified = addValue(u"modified"_s, tr("修改时间"), u"propertiesModified"_s);
     m_encryption = addValue(u"encryption"_s, tr("加密"), u"propertiesEncryption"_s);
     m_permissions = addValue(u"permissions"_s, tr("权限"), u"propertiesPermissions"_s);
+    m_signatures = addValue(u"signatures"_s, tr("数字签名"), u"propertiesSignatures"_s);
+    m_signatures->setText(tr("正在读取…"));
     m_location->setWordWrap(true);
     m_permissions->setWordWrap(true);
     for (QLabel *label : {m_fileSize, m_version, m_creator, m_producer, m_created, m_modified,
@@ -250,6 +252,11 @@ void PdfPropertiesDialog::setReadError(const QString &message)
         label->setText(tr("未知"));
     m_notice->setText(tr("无法读取文件的属性：%1").arg(message));
     m_notice->show();
+}
+
+void PdfPropertiesDialog::setSignatures(const QString &summary)
+{
+    m_signatures->setText(summary);
 }
 
 void PdfPropertiesDialog::setEditable(bool editable)

@@ -23,6 +23,8 @@ public:
                      const PdfDocumentMetadata &metadata);
     void setProperties(const PdfDocumentProperties &properties);
     void setReadError(const QString &message);
+    // The file's digital signatures in a few words ("2 个（全部有效）", "无").
+    void setSignatures(const QString &summary);
 
     PdfDocumentMetadata metadata() const;
     // False where the file's permissions keep a reader without its owner password from changing it.
@@ -50,6 +52,7 @@ private:
     QLabel *m_modified = nullptr;
     QLabel *m_encryption = nullptr;
     QLabel *m_permissions = nullptr;
+    QLabel *m_signatures = nullptr;
     QLabel *m_notice = nullptr;
     QWidget *m_card = nullptr;
     QGridLayout *m_grid = nullptr;

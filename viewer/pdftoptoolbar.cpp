@@ -133,6 +133,8 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
                &PdfTopToolBar::pageNumberRequested);
     makeAction(Command::Properties, tr("文档属性"), ModernIcons + u"file-pdf.png"_s,
                {QKeySequence(Qt::CTRL | Qt::Key_D)}, &PdfTopToolBar::propertiesRequested);
+    makeAction(Command::Sign, tr("签名"), ViewerIcons + u"signature.png"_s, {},
+               &PdfTopToolBar::signRequested);
     for (Command command :
          {Command::Undo, Command::Redo, Command::Delete, Command::RotateLeft, Command::RotateRight})
         action(command)->setEnabled(false);
@@ -404,7 +406,7 @@ void PdfTopToolBar::buildMoreMenu()
     m_moreMenu = new RoundedPopupMenu(this);
     m_moreMenu->setObjectName(u"pdfMoreMenu"_s);
     for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder,
-                            Command::Properties})
+                            Command::Properties, Command::Sign})
         m_moreMenu->addAction(action(command));
 }
 
@@ -460,7 +462,7 @@ void PdfTopToolBar::setWorkspaceMode(PdfWorkspaceMode mode)
 void PdfTopToolBar::setDocumentActionsEnabled(bool enabled)
 {
     for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::RevealInFolder,
-                            Command::Properties})
+                            Command::Properties, Command::Sign})
         action(command)->setEnabled(enabled);
     for (QWidget *widget :
          {static_cast<QWidget *>(m_pageManageViewButton), static_cast<QWidget *>(m_thumbnailButton),

@@ -42,6 +42,7 @@ public:
         Decrypt,
         PageNumbers,
         Properties,
+        Sign,
     };
 
     explicit PdfTopToolBar(QWidget *parent = nullptr);
@@ -96,6 +97,7 @@ Q_SIGNALS:
     void decryptRequested();
     void pageNumberRequested();
     void propertiesRequested();
+    void signRequested();
     void annotationActionRequested(const QString &actionId);
 
 private:

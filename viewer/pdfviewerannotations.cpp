@@ -33,10 +33,10 @@ void PdfViewerWidget::wireAnnotations()
     });
     connect(m_annotations, &PdfAnnotationModel::allowsAnnotatingChanged, m_topToolBar,
             &PdfTopToolBar::setAnnotationActionsEnabled);
-    connect(m_annotationLayer, &PdfAnnotationLayer::annotatingRefused, this, [this] {
-        ModernMessageBox::showWarning(this, tr("无法添加批注"),
-                                      tr("此 PDF 的权限设置不允许添加或修改批注。"), QString());
-    });
+    connect(m_annotationLayer, &PdfAnnotationLayer::annotatingRefused, this,
+            [this] { showAnnotatingRefused(false); });
+    connect(m_annotationLayer, &PdfAnnotationLayer::formFillingRefused, this,
+            [this] { showAnnotatingRefused(true); });
 
     m_commentsPanel = new PdfCommentsPanel(m_model, m_annotations);
     m_outlinePanel->addPanelTab(PdfCommentsPanel::tabIcon(), m_commentsPanel->tabText(),

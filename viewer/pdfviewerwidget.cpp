@@ -2,6 +2,7 @@
 
 #include "dialogseam.h"
 #include "modernmessagebox.h"
+#include "pathidentity.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
@@ -24,6 +25,7 @@
 #include "pdfreadingmodes.h"
 #include "pdfreadingplace.h"
 #include "pdfrendermanager.h"
+#include "pdfsignatures.h"
 #include "pdftextrecognition.h"
 #include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
@@ -269,6 +271,7 @@ void PdfViewerWidget::wire()
             &PdfViewerWidget::addPageNumbersWithDialog);
     connect(toolBar, &PdfTopToolBar::propertiesRequested, this,
             &PdfViewerWidget::showDocumentProperties);
+    connect(toolBar, &PdfTopToolBar::signRequested, this, &PdfViewerWidget::signDocument);
 
     wireOrganising();
 
@@ -500,20 +503,17 @@ bool PdfViewerWidget::save()
 {
     if (m_model->pageCount() == 0)
         return false;
-    if (m_model->documentPath().isEmpty())
+    if (m_model->documentPath().isEmpty() || m_readOnly)
         return saveAsWithDialog();
     return saveAs(m_model->documentPath());
 }
 
-bool PdfViewerWidget::saveAsWithDialog()
+QString PdfViewerWidget::askSavePath(const QString &initial)
 {
-    const QString initial = m_model->documentPath().isEmpty()
-                                ? QDir::home().filePath(tr("未命名.pdf"))
-                                : m_model->documentPath();
     QString answer =
         DialogSeam::getSaveFileName(this, tr("将 PDF 保存为"), initial, tr("PDF 文件 (*.pdf)"));
     if (answer.isEmpty())
-        return false;
+        return QString();
     if (QFileInfo(answer).suffix().isEmpty()) {
         answer += u".pdf"_s;
         // The dialog only asked about the name as typed: replacing "name.pdf" needs its own yes.
@@ -522,8 +522,19 @@ bool PdfViewerWidget::saveAsWithDialog()
                 this, tr("将 PDF 保存为"),
                 tr("“%1”已存在，要替换它吗？").arg(QFileInfo(answer).fileName()), QString(),
                 tr("替换"), tr("取消"), MessageBoxOptions::Warning) != ModernMessageBox::Confirmed)
-            return false;
+            return QString();
     }
+    return answer;
+}
+
+bool PdfViewerWidget::saveAsWithDialog()
+{
+    const QString initial = m_model->documentPath().isEmpty()
+                                ? QDir::home().filePath(tr("未命名.pdf"))
+                                : m_model->documentPath();
+    const QString answer = askSavePath(initial);
+    if (answer.isEmpty())
+        return false;
     if (!askFlatten())
         return false;
     return saveAs(answer);
@@ -540,6 +551,21 @@ bool PdfViewerWidget::saveAs(const QString &path)
         return false;
 
     const QString target = QFileInfo(path).absoluteFilePath();
+    if (m_readOnly && pathidentity::same(target, m_model->documentPath())) {
+        ModernMessageBox::showWarning(this, tr("保存 PDF 失败"),
+                                      tr("此文档以只读方式打开，请另存为新文件。"), QString());
+        return false;
+    }
+    if (const std::optional<bool> settled = settleSignedSave(target)) {
+        // Cancelled, or written elsewhere: the next save asks its own questions again.
+        m_session->setFlattenNextSave(false);
+        return *settled;
+    }
+    return writeDocument(target);
+}
+
+bool PdfViewerWidget::writeDocument(const QString &target)
+{
     // Another tab shows this file with unsaved changes: it would load the new file instead.
     const QStringList replaced = m_session->modifiedTabsReplacedBy(target);
     if (!replaced.isEmpty()) {
@@ -690,6 +716,7 @@ void PdfViewerWidget::showDocumentProperties()
                 }
                 guard->setProperties(*properties);
             });
+    showSignaturesIn(dialog);
     connect(dialog, &QDialog::accepted, this, [this, guard, shown] {
         if (guard && !isSaving())
             m_undoManager->setDocumentMetadata(*shown, guard->metadata());
@@ -925,6 +952,7 @@ void PdfViewerWidget::wireReading()
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
     wireAnnotations();
+    wireSignatures();
 }
 
 void PdfViewerWidget::openExternalLink(const QString &uri)

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QTemporaryDir;
 class PdfAnnotationLayer;
@@ -24,8 +25,14 @@ class PdfOutlinePanel;
 class PdfPageInteraction;
 class PdfPageManagerView;
 class PdfReadingHistory;
+class PdfPropertiesDialog;
 class PdfReadingModes;
 class PdfRenderManager;
+class PdfSignatureBar;
+class PdfSignatureBoxTool;
+class PdfSignaturesPanel;
+class PdfSignatureStatus;
+struct PdfSignOptions;
 class PdfThumbnailPanel;
 class PdfTopToolBar;
 class PdfUndoManager;
@@ -65,6 +72,12 @@ public:
     void extractPages(bool combineIntoOne, const QString &outputDirectory);
     void splitDocument(bool everyPage, const QList<int> &beforeRows,
                        const QString &outputDirectory);
+    // Signs the saved file into a new one chosen by the user and shows that (asks for unsaved
+    // changes to be saved first).
+    void signDocument();
+    // A read-only tab neither annotates, fills forms nor saves over its file.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
 
     // The text shown for an engine error.
     static QString errorText(PdfBackendError error);
@@ -86,6 +99,9 @@ public:
     PdfReadingModes *readingModes() const { return m_readingModes; }
     PdfPageInteraction *pageInteraction() const { return m_pageInteraction; }
     PdfFindBar *findBar() const { return m_findBar; }
+    PdfSignatureStatus *signatureStatus() const;
+    PdfSignatureBar *signatureBar() const { return m_signatureBar; }
+    PdfSignaturesPanel *signaturesPanel() const { return m_signaturesPanel; }
     // Opens a link that leads outside the document once the user agrees.
     void openExternalLink(const QString &uri);
     QSplitter *splitter() const { return m_splitter; }
@@ -107,6 +123,8 @@ Q_SIGNALS:
     void externalToolRequested(const QString &toolId, const QString &path);
     // The document now lives in another file (saved under a new name).
     void documentPathChanged(const QString &path);
+    // A file to show in a tab of its own, read-only: the version a signature covers.
+    void readOnlyCopyRequested(const QString &path, const QString &password);
 
 public Q_SLOTS:
     void setCurrentPage(int page);
@@ -144,6 +162,10 @@ private:
     void onFileChangedOnDisk(const QString &path, bool isDocument);
     // Files extract and split must not write over: what this tab and every other tab read.
     QStringList filesInUse() const;
+    // The save dialog, its name made a PDF's; empty when cancelled.
+    QString askSavePath(const QString &initial);
+    // Writes the document to target behind the progress box.
+    bool writeDocument(const QString &target);
 
     PdfDocumentSession *m_session = nullptr;
     PdfDocumentModel *m_model = nullptr;
@@ -167,6 +189,24 @@ private:
     PdfAnnotationLayer *m_annotationLayer = nullptr;
     PdfCommentsPanel *m_commentsPanel = nullptr;
     PdfFindBar *m_findBar = nullptr;
+    // Signatures (pdfviewersignatures.cpp).
+    void wireSignatures();
+    void showSignatureReport();
+    void showSignaturesPanel();
+    void goToSignature(int index);
+    void openSignedVersion(qint64 signedLength);
+    void showAnnotatingRefused(bool formField);
+    void showSignaturesIn(PdfPropertiesDialog *dialog);
+    void signOnBox(int row, const QRectF &rect);
+    void signInto(const PdfSignOptions &options);
+    // Before a save that would break the file's signatures: no value when the save may go on
+    // as asked, else its outcome (false when cancelled, or the result of saving elsewhere).
+    std::optional<bool> settleSignedSave(const QString &target);
+    PdfSignatureBar *m_signatureBar = nullptr;
+    PdfSignaturesPanel *m_signaturesPanel = nullptr;
+    PdfSignatureBoxTool *m_signatureBox = nullptr;
+    std::unique_ptr<PdfSignOptions> m_pendingSign;
+    bool m_readOnly = false;
     PdfReadingHistory *m_history = nullptr;
     PdfReadingModes *m_readingModes = nullptr;
     std::unique_ptr<QTemporaryDir> m_recognised;

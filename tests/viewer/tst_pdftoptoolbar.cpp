@@ -219,14 +219,16 @@ void TestTopToolBar::moreMenuEntries()
     QMenu *menu = bar.moreMenu();
     QCOMPARE(menu->objectName(), u"pdfMoreMenu"_s);
     const QList<QAction *> actions = menu->actions();
-    QCOMPARE(actions.size(), 5);
-    const QList<QByteArray> signals_{"saveRequested", "saveAsRequested", "printRequested",
-                                     "revealInFolderRequested", "propertiesRequested"};
-    const QStringList texts{u"保存文件"_s, u"将文件保存为…"_s, u"打印"_s, u"在文件夹中显示"_s,
-                            u"文档属性"_s};
-    const QList<QKeySequence> keys{QKeySequence::Save, QKeySequence(u"Ctrl+Shift+S"_s),
-                                   QKeySequence::Print, QKeySequence(), QKeySequence(u"Ctrl+D"_s)};
-    for (int i = 0; i < 5; ++i) {
+    QCOMPARE(actions.size(), 6);
+    const QList<QByteArray> signals_{"saveRequested",       "saveAsRequested",
+                                     "printRequested",      "revealInFolderRequested",
+                                     "propertiesRequested", "signRequested"};
+    const QStringList texts{u"保存文件"_s,       u"将文件保存为…"_s, u"打印"_s,
+                            u"在文件夹中显示"_s, u"文档属性"_s,      u"签名"_s};
+    const QList<QKeySequence> keys{QKeySequence::Save,        QKeySequence(u"Ctrl+Shift+S"_s),
+                                   QKeySequence::Print,       QKeySequence(),
+                                   QKeySequence(u"Ctrl+D"_s), QKeySequence()};
+    for (int i = 0; i < 6; ++i) {
         // One action a command: the menu shows its key in its own column.
         QCOMPARE(actions.at(i)->text(), texts.at(i));
         QCOMPARE(actions.at(i)->shortcut(), keys.at(i));
