@@ -20,29 +20,44 @@ void printLine(FILE *stream, const QString &text)
     fflush(stream);
 }
 
+QString changeList(int changes)
+{
+    QStringList parts;
+    if (changes & PdfChangeAnnotations)
+        parts << u"annotations"_s;
+    if (changes & PdfChangeFormFields)
+        parts << u"form fields"_s;
+    if (changes & PdfChangePages)
+        parts << u"pages"_s;
+    if (changes & PdfChangeSignatures)
+        parts << u"signatures"_s;
+    if (changes & PdfChangeOther)
+        parts << u"other objects"_s;
+    return parts.join(u", "_s);
+}
+
+// Fixed English words, for scripts that read the lines.
 QString verdictText(const PdfSignatureInfo &info)
 {
-    QString verdict;
     switch (info.verdict) {
     case PdfSignatureVerdict::Valid:
         return u"valid"_s;
-    case PdfSignatureVerdict::ChangedAfterSigning:
-        verdict = info.changesAllowed ? u"changed after signing"_s
-                                      : u"changed beyond its permissions"_s;
-        break;
+    case PdfSignatureVerdict::ChangedAfterSigning: {
+        const QString list = changeList(info.changesAfter);
+        return (info.changesAllowed ? u"changed after signing"_s
+                                    : u"changed beyond its permissions"_s) +
+               (list.isEmpty() ? QString() : u" ("_s + list + u')');
+    }
     case PdfSignatureVerdict::Invalid:
-        verdict = u"invalid"_s;
-        break;
+        return u"invalid ("_s + info.problem + u')';
     case PdfSignatureVerdict::NotTrusted:
-        verdict = u"not trusted"_s;
-        break;
+        return u"not trusted ("_s + info.problem + u')';
     case PdfSignatureVerdict::Unreadable:
-        verdict = u"unreadable"_s;
-        break;
+        return u"unreadable ("_s + info.problem + u')';
     case PdfSignatureVerdict::Unsigned:
         return u"empty field"_s;
     }
-    return info.problem.isEmpty() ? verdict : verdict + u" ("_s + info.problem + u')';
+    return {};
 }
 
 bool acceptable(const PdfSignatureInfo &info)

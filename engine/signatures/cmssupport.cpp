@@ -10,6 +10,12 @@
 #include <mutex>
 
 namespace cmssupport {
+namespace {
+
+// Kept for the life of the process.
+OSSL_PROVIDER *loadedProviders[2] = {};
+
+} // namespace
 
 QDateTime toDateTime(const ASN1_TIME *time)
 {
@@ -122,8 +128,8 @@ void loadProviders()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        OSSL_PROVIDER_load(nullptr, "default");
-        OSSL_PROVIDER_load(nullptr, "legacy");
+        loadedProviders[0] = OSSL_PROVIDER_load(nullptr, "default");
+        loadedProviders[1] = OSSL_PROVIDER_load(nullptr, "legacy");
         ERR_clear_error();
     });
 }

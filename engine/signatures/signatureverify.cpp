@@ -638,7 +638,6 @@ bool PdfSignatures::verify(const QString &path, const QString &password,
         for (size_t i = 0; i < pages.size(); ++i)
             pageIndex.emplace(pages[i].getObjGen(), static_cast<int>(i));
         ChangeAnalysis changes(pdf, bytes, password);
-        cmssupport::loadProviders();
 
         for (signaturefields::Field field : signaturefields::list(pdf)) {
             PdfSignatureInfo info;
