@@ -7,6 +7,7 @@
 #include "parallelrun.h"
 #include "pathidentity.h"
 #include "qpdfsupport.h"
+#include "pagereader.h"
 #include "textlayer.h"
 
 #include <QDir>
@@ -19,11 +20,6 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include <tesseract/baseapi.h>
-#include <tesseract/ocrclass.h>
-#include <tesseract/resultiterator.h>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <atomic>
@@ -42,39 +38,6 @@ constexpr double kDpi = 300.0;
 // Pages larger than this many pixels are read at a lower resolution (tesseract's sides stop at
 // 32767 pixels, and memory per thread stays bounded).
 constexpr double kMaxPixels = 60e6;
-// Below this mean confidence the page is read again with orientation detection: text turned
-// upside down reads as nonsense otherwise (a quarter turn tesseract finds by itself).
-constexpr int kOrientationRetryConfidence = 60;
-// Words below this confidence are noise from pictures and rules.
-constexpr float kMinWordConfidence = 10.0f;
-
-void limitLibraryThreads()
-{
-    // tesseract's OpenMP teams on top of our one-thread-per-core pool make it several times
-    // slower; its runtime read OMP_THREAD_LIMIT when it loaded, so the limit is set through
-    // its own interface, for each calling thread.
-    using Setter = void (*)(int);
-    static const auto levels =
-        reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels"));
-    static const auto threads =
-        reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
-    if (levels)
-        levels(0);
-    if (threads)
-        threads(1);
-}
-
-bool isCjk(QChar c)
-{
-    // Ideographic punctuation and full-width forms join like the characters around them.
-    const char16_t code = c.unicode();
-    if ((code >= 0x3000 && code <= 0x303f) || (code >= 0xff00 && code <= 0xffef))
-        return true;
-    const QChar::Script script = c.script();
-    return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
-           script == QChar::Script_Katakana || script == QChar::Script_Hangul;
-}
-
 struct Language
 {
     QLocale::Language language;
@@ -155,166 +118,6 @@ void drawPage(fz_context *ctx, pdf_document *doc, int index, bool checkText, Sca
         mupdf::copyCaughtMessage(ctx, error);
     }
 }
-
-QPointF along(const QPointF &from, const QPointF &direction, double distance)
-{
-    return from + direction * distance;
-}
-
-double dot(const QPointF &a, const QPointF &b)
-{
-    return a.x() * b.x() + a.y() * b.y();
-}
-
-// The words tesseract read, in the page's user space.
-PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
-{
-    PageText page;
-    std::unique_ptr<tesseract::ResultIterator> it(api.GetIterator());
-    if (!it)
-        return page;
-    // The page is drawn without distortion: one pixel is the same length in every direction.
-    const QPointF unit = toPage.map(QPointF(1, 0)) - toPage.map(QPointF(0, 0));
-    const double pixelSize = std::hypot(unit.x(), unit.y());
-    QPointF lineStart;
-    QPointF direction(1, 0);
-    double lineHeight = 0;
-    qsizetype lineFirst = 0;
-    auto finishLine = [&page, &lineFirst] {
-        for (qsizetype i = lineFirst; i + 1 < page.words.size(); ++i) {
-            const QString &a = page.words.at(i).text;
-            const QString &b = page.words.at(i + 1).text;
-            const bool join = isCjk(a.back()) && isCjk(b.front());
-            page.words[i].spaceAfter = !join;
-            page.words[i].joinsNext = join;
-        }
-        lineFirst = page.words.size();
-    };
-    do {
-        if (it->Empty(tesseract::RIL_WORD))
-            continue;
-        if (it->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
-            finishLine();
-            int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-            int left = 0, top = 0, right = 0, bottom = 0;
-            it->Baseline(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2);
-            it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom);
-            lineStart = QPointF(x1, y1);
-            const QPointF run(x2 - x1, y2 - y1);
-            const double length = std::hypot(run.x(), run.y());
-            direction = length > 0 ? run / length : QPointF(1, 0);
-            // Up the page from the baseline, in pixels (y grows downwards).
-            const QPointF normal(direction.y(), -direction.x());
-            double low = 0, high = 0;
-            bool first = true;
-            for (const QPointF corner : {QPointF(left, top), QPointF(right, top),
-                                         QPointF(left, bottom), QPointF(right, bottom)}) {
-                const double d = dot(corner - lineStart, normal);
-                low = first ? d : std::min(low, d);
-                high = first ? d : std::max(high, d);
-                first = false;
-            }
-            lineHeight = std::max(1.0, high - low);
-        }
-        if (it->Confidence(tesseract::RIL_WORD) < kMinWordConfidence)
-            continue;
-        const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_WORD));
-        const QString text = QString::fromUtf8(utf8.get()).trimmed();
-        if (text.isEmpty())
-            continue;
-        int left = 0, top = 0, right = 0, bottom = 0;
-        it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
-        double from = 0, to = 0;
-        bool first = true;
-        for (const QPointF corner : {QPointF(left, top), QPointF(right, top), QPointF(left, bottom),
-                                     QPointF(right, bottom)}) {
-            const double d = dot(corner - lineStart, direction);
-            from = first ? d : std::min(from, d);
-            to = first ? d : std::max(to, d);
-            first = false;
-        }
-        Word word;
-        word.text = text;
-        word.origin = toPage.map(along(lineStart, direction, from));
-        word.end = toPage.map(along(lineStart, direction, to));
-        word.size = lineHeight * pixelSize;
-        page.words.append(word);
-    } while (it->Next(tesseract::RIL_WORD));
-    finishLine();
-    return page;
-}
-
-// One reader per thread: tesseract instances are not shared.
-class Reader
-{
-public:
-    Reader(QByteArray languages, QByteArray dataFolder)
-        : m_languages(std::move(languages))
-        , m_dataFolder(std::move(dataFolder))
-    {}
-
-    bool read(const Scan &scan, const std::atomic<bool> *cancel, PageText *out, QString *why)
-    {
-        if (!ensure(why))
-            return false;
-        m_api.SetPageSegMode(tesseract::PSM_AUTO);
-        if (!recognise(scan, cancel))
-            return failed(cancel, why);
-        const int confidence = m_api.MeanTextConf();
-        PageText page = collectWords(m_api, scan.toPage);
-        if (confidence < kOrientationRetryConfidence && m_hasOrientation) {
-            m_api.SetPageSegMode(tesseract::PSM_AUTO_OSD);
-            if (!recognise(scan, cancel))
-                return failed(cancel, why);
-            if (m_api.MeanTextConf() > confidence)
-                page = collectWords(m_api, scan.toPage);
-        }
-        *out = std::move(page);
-        return true;
-    }
-
-private:
-    bool ensure(QString *why)
-    {
-        if (m_ready)
-            return true;
-        limitLibraryThreads();
-        if (m_api.Init(m_dataFolder.constData(), m_languages.constData(),
-                       tesseract::OEM_LSTM_ONLY) != 0) {
-            *why = u"tesseract could not load %1"_s.arg(QString::fromLatin1(m_languages));
-            return false;
-        }
-        m_hasOrientation =
-            QFileInfo::exists(QString::fromLocal8Bit(m_dataFolder) + u"/osd.traineddata"_s);
-        m_ready = true;
-        return true;
-    }
-
-    bool recognise(const Scan &scan, const std::atomic<bool> *cancel)
-    {
-        m_api.SetImage(scan.pixels.data(), scan.width, scan.height, 1,
-                       int(scan.pixels.size() / size_t(scan.height)));
-        m_api.SetSourceResolution(scan.dpi);
-        tesseract::ETEXT_DESC monitor;
-        monitor.cancel = [](void *flag, int) {
-            return flag && static_cast<const std::atomic<bool> *>(flag)->load();
-        };
-        monitor.cancel_this = const_cast<std::atomic<bool> *>(cancel);
-        return m_api.Recognize(&monitor) == 0 && !(cancel && cancel->load());
-    }
-
-    static bool failed(const std::atomic<bool> *cancel, QString *why)
-    {
-        *why = cancel && cancel->load() ? u"cancelled"_s : u"tesseract failed on a page"_s;
-        return false;
-    }
-
-    QByteArray m_languages;
-    QByteArray m_dataFolder;
-    tesseract::TessBaseAPI m_api;
-    bool m_ready = false;
-    bool m_hasOrientation = false;
-};
 
 QString languagesOf(const TaskRequest &request)
 {
@@ -441,8 +244,15 @@ bool recognise(const TaskRequest &request)
     const QByteArray languageCodes = languages.toLatin1();
     const QByteArray folderBytes = dataFolder().toLocal8Bit();
     auto work = [&] {
-        Reader reader(languageCodes, folderBytes);
         QString why;
+        std::unique_ptr<PageReader> reader = makePageReader(languageCodes, folderBytes, &why);
+        if (!reader) {
+            QMutexLocker lock(&errorMutex);
+            if (firstError.isEmpty())
+                firstError = why;
+            stop = true;
+            return;
+        }
         mupdf::OpenStatus status = mupdf::OpenStatus::Ok;
         QString openMessage;
         mupdf::DocumentRef doc =
@@ -458,7 +268,10 @@ bool recognise(const TaskRequest &request)
                 ++failedPages;
             } else if (scan.hasText) {
                 ++skipped;
-            } else if (reader.read(scan, cancel, &texts[size_t(index)], &why)) {
+            } else if (reader->read({scan.pixels.data(), scan.width, scan.height,
+                                     int(scan.pixels.size() / size_t(scan.height)), scan.dpi,
+                                     scan.toPage},
+                                    cancel, &texts[size_t(index)], &why)) {
                 read[size_t(index)] = 1;
             } else {
                 QMutexLocker lock(&errorMutex);

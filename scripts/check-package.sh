@@ -16,6 +16,7 @@ expected=(
   ./usr/bin/velmora
   ./usr/lib/velmora/libworklane.so
   ./usr/lib/velmora/velmora-office-helper
+  ./usr/lib/velmora/libvelmora_ocr.so
   ./usr/share/applications/org.velmora.Velmora.desktop
   ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg

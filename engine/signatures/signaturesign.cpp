@@ -54,14 +54,6 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
         return false;
     }
     const QByteArray pass = password.toUtf8();
-    if (!PKCS12_verify_mac(p12, pass.constData(), static_cast<int>(pass.size())) &&
-        !(pass.isEmpty() && PKCS12_verify_mac(p12, nullptr, 0))) {
-        PKCS12_free(p12);
-        ERR_clear_error();
-        *wrongPassword = true;
-        *message = QStringLiteral("The password does not open the certificate file.");
-        return false;
-    }
     EVP_PKEY *key = nullptr;
     X509 *certificate = nullptr;
     STACK_OF(X509) *chain = nullptr;
@@ -72,7 +64,17 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
         loadProviders();
         parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
     }
+    // Parsing checks the password itself; asked again only to tell a wrong one from damage.
+    const bool wrong = !parsed && !PKCS12_verify_mac(p12, pass.constData(),
+                                                     static_cast<int>(pass.size())) &&
+                       !(pass.isEmpty() && PKCS12_verify_mac(p12, nullptr, 0));
     PKCS12_free(p12);
+    if (wrong) {
+        ERR_clear_error();
+        *wrongPassword = true;
+        *message = QStringLiteral("The password does not open the certificate file.");
+        return false;
+    }
     out->key.reset(key);
     out->certificate.reset(certificate);
     out->chain.reset(chain);
