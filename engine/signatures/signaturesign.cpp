@@ -193,7 +193,9 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
     resources.replaceKey("/Font", fonts);
     const double blockHeight = lines.size() * size * 1.25;
     double baseline = (h + blockHeight) / 2 - size;
-    content += "0.1 0.15 0.25 rg\n";
+    // A light frame says where the signature's box is.
+    content += "0.80 0.83 0.87 RG 0.6 w 0.3 0.3 " + number(w - 0.6) + " " + number(h - 0.6) +
+               " re S\n0.1 0.15 0.25 rg\n";
     for (const QString &line : lines) {
         content += "BT 1 0 0 1 " + number(textLeft) + " " + number(baseline) + " Tm\n" +
                    annotationwriter::textRuns(line, size) + "ET\n";
