@@ -46,15 +46,15 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
                                  tr("不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。"));
     const QCommandLineOption lang(u"lang"_s, tr("文字识别的语言，例如 eng+chi_sim。"), tr("语言"));
     const QCommandLineOption verify(
-        u"verify"_s, tr("不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。"));
-    const QCommandLineOption sign(u"sign"_s,
-                                  tr("不打开窗口，为文件签名，写入新文件 <名称>-signed.pdf。证书密码从"
-                                     "标准输入或 VELMORA_CERT_PASSWORD 读取。"));
+        u"verify"_s,
+        tr("不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。"));
+    const QCommandLineOption sign(
+        u"sign"_s, tr("不打开窗口，为文件签名，写入新文件 <名称>-signed.pdf。证书密码从"
+                      "标准输入或 VELMORA_CERT_PASSWORD 读取。"));
     const QCommandLineOption cert(u"cert"_s, tr("签名用的证书文件（.p12、.pfx）。"), tr("证书"));
     const QCommandLineOption field(u"field"_s, tr("要签名的空签名字段。"), tr("名称"));
-    const QCommandLineOption rect(u"rect"_s,
-                                  tr("签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。"),
-                                  tr("框"));
+    const QCommandLineOption rect(
+        u"rect"_s, tr("签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。"), tr("框"));
     const QCommandLineOption reason(u"reason"_s, tr("签名的原因。"), tr("原因"));
     const QCommandLineOption tsa(u"tsa"_s, tr("时间戳服务器的地址（RFC 3161）。"), tr("地址"));
     parser.addOptions({help, version, page, newWindow, convertTo, outdir, ocr, lang, verify, sign,

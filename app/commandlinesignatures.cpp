@@ -117,13 +117,15 @@ int verify(const CommandLine &line)
 int sign(const CommandLine &line)
 {
     if (!QFileInfo::exists(line.certificate)) {
-        printLine(stderr, CommandLine::tr("证书文件不存在：%1")
-                              .arg(QDir::toNativeSeparators(line.certificate)));
+        printLine(
+            stderr,
+            CommandLine::tr("证书文件不存在：%1").arg(QDir::toNativeSeparators(line.certificate)));
         return 1;
     }
     if (!line.outputFolder.isEmpty() && !QDir().mkpath(line.outputFolder)) {
-        printLine(stderr, CommandLine::tr("无法创建文件夹：%1")
-                              .arg(QDir::toNativeSeparators(line.outputFolder)));
+        printLine(
+            stderr,
+            CommandLine::tr("无法创建文件夹：%1").arg(QDir::toNativeSeparators(line.outputFolder)));
         return 1;
     }
     PdfSignOptions options;

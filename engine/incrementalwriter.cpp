@@ -103,8 +103,7 @@ public:
         if (object.isString()) {
             if (!m_crypt.active)
                 return object.unparse();
-            return hexString(
-                m_crypt.encrypt(object.getStringValue(), m_current, m_crypt.strings));
+            return hexString(m_crypt.encrypt(object.getStringValue(), m_current, m_crypt.strings));
         }
         if (object.isArray()) {
             std::string out = "[";
@@ -257,8 +256,7 @@ qint64 lastXrefOffset(const QByteArray &bytes)
 }
 
 bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen> &objects,
-            QByteArray *update, QString *message, SignatureSlot *slot,
-            const NewObjects *newObjects)
+            QByteArray *update, QString *message, SignatureSlot *slot, const NewObjects *newObjects)
 {
     const qint64 previous = lastXrefOffset(original);
     if (previous < 0 || previous >= original.size()) {
@@ -269,8 +267,7 @@ bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen>
     Crypt crypt;
     QPDF::encryption_method_e fileMethod = QPDF::e_none;
     int permissions = 0;
-    if (pdf.isEncrypted(crypt.R, permissions, crypt.V, crypt.streams, crypt.strings,
-                        fileMethod)) {
+    if (pdf.isEncrypted(crypt.R, permissions, crypt.V, crypt.streams, crypt.strings, fileMethod)) {
         crypt.active = true;
         crypt.fileKey = pdf.getEncryptionKey();
         if (crypt.streams == QPDF::e_unknown || crypt.strings == QPDF::e_unknown) {
@@ -297,8 +294,8 @@ bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen>
                                          : std::map<QPDFObjGen, std::string>::const_iterator();
             if (newObjects && kept != newObjects->streams().end()) {
                 Handle dict = object.shallowCopy();
-                std::string data = crypt.active ? crypt.encrypt(kept->second, og, crypt.streams)
-                                                : kept->second;
+                std::string data =
+                    crypt.active ? crypt.encrypt(kept->second, og, crypt.streams) : kept->second;
                 dict.replaceKey("/Length", Handle::newInteger(static_cast<long long>(data.size())));
                 Serializer serializer(crypt, og);
                 out += QByteArray::fromStdString(serializer.value(dict, true));
@@ -394,9 +391,8 @@ bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen>
         size += 1;
         const qint64 xrefAt = base + out.size();
         offsets[streamNumber] = {xrefAt, 0};
-        if (!sections.empty() && sections.back().first +
-                                         static_cast<int>(sections.back().second.size()) ==
-                                     streamNumber)
+        if (!sections.empty() &&
+            sections.back().first + static_cast<int>(sections.back().second.size()) == streamNumber)
             sections.back().second.push_back(streamNumber);
         else
             sections.push_back({streamNumber, {streamNumber}});
@@ -417,9 +413,9 @@ bool append(QPDF &pdf, const QByteArray &original, const std::vector<QPDFObjGen>
         trailer.replaceKey("/Type", Handle::newName("/XRef"));
         trailer.replaceKey("/Size", Handle::newInteger(size));
         trailer.replaceKey("/Index", Handle::newArray(index));
-        trailer.replaceKey("/W", Handle::newArray(std::vector<Handle>{
-                                     Handle::newInteger(1), Handle::newInteger(5),
-                                     Handle::newInteger(2)}));
+        trailer.replaceKey(
+            "/W", Handle::newArray(std::vector<Handle>{Handle::newInteger(1), Handle::newInteger(5),
+                                                       Handle::newInteger(2)}));
         trailer.replaceKey("/Length", Handle::newInteger(static_cast<long long>(rows.size())));
         out += QByteArray::number(streamNumber) + " 0 obj\n" +
                QByteArray::fromStdString(trailerWriter.value(trailer, true)) + "\nstream\n" +

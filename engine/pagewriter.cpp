@@ -395,8 +395,8 @@ bool writeAndPlace(const QList<PdfSourcePage> &pages, const QString &path,
                    const PdfWriteOptions &options, PdfBackendError *error, QString *message,
                    const std::function<bool(StagedFile &)> &place)
 {
-    switch (signedsave::write(pages, QFileInfo(resolvedTarget(path)).absolutePath(), options,
-                              error, message, place)) {
+    switch (signedsave::write(pages, QFileInfo(resolvedTarget(path)).absolutePath(), options, error,
+                              message, place)) {
     case signedsave::Result::Written:
         return true;
     case signedsave::Result::Failed:

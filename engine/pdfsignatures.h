@@ -43,8 +43,8 @@ struct PdfSignatureInfo
 {
     QString fieldName; // fully qualified
     int pageIndex = -1;
-    QRectF rect; // points on the page as it shows itself; empty for an invisible signature
-    QString signer;        // the signing certificate's common name, else /Name
+    QRectF rect;    // points on the page as it shows itself; empty for an invisible signature
+    QString signer; // the signing certificate's common name, else /Name
     QDateTime signingTime; // the timestamp's time when there is one, else /M
     QString reason;
     QString location;
@@ -88,15 +88,15 @@ struct PdfSignOptions
 {
     QString certificatePath; // PKCS#12 (.p12, .pfx)
     QString certificatePassword;
-    QString fieldName;       // an empty signature field to sign; else a new one is made
-    int pageIndex = -1;      // the new field's page; -1 for an invisible signature
-    QRectF rect;             // the new field's box, points on the page as it shows itself
+    QString fieldName;  // an empty signature field to sign; else a new one is made
+    int pageIndex = -1; // the new field's page; -1 for an invisible signature
+    QRectF rect;        // the new field's box, points on the page as it shows itself
     QString reason;
     QString location;
     QString contactInfo;
-    QString timestampUrl;    // RFC 3161 authority; empty: no timestamp (B-B)
-    QImage image;            // drawn in the appearance beside the text; may be null
-    QDateTime signingTime;   // invalid: now
+    QString timestampUrl;  // RFC 3161 authority; empty: no timestamp (B-B)
+    QImage image;          // drawn in the appearance beside the text; may be null
+    QDateTime signingTime; // invalid: now
 };
 
 // Reading, verifying and making digital signatures (engine/signatures/).
@@ -122,8 +122,7 @@ public:
     // The certificate of a PKCS#12 file; false with an English message when the file cannot
     // be read or the password does not open it (*wrongPassword set then).
     static bool readCertificate(const QString &path, const QString &password,
-                                PdfCertificate *certificate, bool *wrongPassword,
-                                QString *message);
+                                PdfCertificate *certificate, bool *wrongPassword, QString *message);
     // Signs input (opened with password) into a new file: output when replace is true (the
     // target replaced atomically), else output or the next free "<stem>(n).pdf"; *writtenPath
     // names what was written. The input's bytes are kept as a prefix of the output, so earlier

@@ -80,20 +80,23 @@ QPDFObjectHandle pageAt(QPDF &pdf, int index, int *count)
 {
     Handle node = pdf.getRoot().getKey("/Pages");
     if (count)
-        *count = node.getKey("/Count").isInteger() ? static_cast<int>(node.getKey("/Count").getIntValue()) : 0;
+        *count = node.getKey("/Count").isInteger()
+                     ? static_cast<int>(node.getKey("/Count").getIntValue())
+                     : 0;
     for (int depth = 0; depth < 64 && node.isDictionary(); ++depth) {
         Handle kids = node.getKey("/Kids");
         if (!kids.isArray())
             return node.getKey("/Type").isNameAndEquals("/Page") && index == 0 ? node
-                                                                                : Handle::newNull();
+                                                                               : Handle::newNull();
         Handle next;
         for (Handle kid : kids.aitems()) {
             if (!kid.isDictionary())
                 continue;
             const bool leaf = !kid.getKey("/Kids").isArray();
             const long long pages = leaf ? 1
-                                    : kid.getKey("/Count").isInteger() ? kid.getKey("/Count").getIntValue()
-                                                                       : 0;
+                                    : kid.getKey("/Count").isInteger()
+                                        ? kid.getKey("/Count").getIntValue()
+                                        : 0;
             if (index < pages) {
                 if (leaf)
                     return kid;

@@ -104,8 +104,8 @@ Result write(const QList<PdfSourcePage> &pages, const QString &folder,
         bool annotations = false;
         bool forms = false;
         for (const PdfSourcePage &page : pages) {
-            annotations = annotations || !page.annotations.isEmpty() ||
-                          !page.hiddenAnnotations.isEmpty();
+            annotations =
+                annotations || !page.annotations.isEmpty() || !page.hiddenAnnotations.isEmpty();
             forms = forms || !page.fieldValues.isEmpty();
         }
         const int level = signaturefields::certificationLevel(pdf);
@@ -145,8 +145,8 @@ Result write(const QList<PdfSourcePage> &pages, const QString &folder,
         StagedFile staged(folder);
         QFile target(staged.path());
         if (!staged.isValid() || !target.open(QIODevice::WriteOnly) ||
-            target.write(original) != original.size() ||
-            target.write(update) != update.size() || !target.flush()) {
+            target.write(original) != original.size() || target.write(update) != update.size() ||
+            !target.flush()) {
             *error = PdfBackendError::WriteFailed;
             *message = staged.isValid() ? target.errorString() : staged.errorString();
             return Result::Failed;

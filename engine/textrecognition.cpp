@@ -4,10 +4,10 @@
 #include "inkwell.h"
 #include "mupdfpage.h"
 #include "mupdftools.h"
+#include "pagereader.h"
 #include "parallelrun.h"
 #include "pathidentity.h"
 #include "qpdfsupport.h"
-#include "pagereader.h"
 #include "textlayer.h"
 
 #include <QDir>
@@ -19,7 +19,6 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
-
 
 #include <algorithm>
 #include <atomic>

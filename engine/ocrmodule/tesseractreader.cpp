@@ -38,7 +38,6 @@ void limitLibraryThreads()
         threads(1);
 }
 
-
 bool isCjk(QChar c)
 {
     // Ideographic punctuation and full-width forms join like the characters around them.
@@ -49,7 +48,6 @@ bool isCjk(QChar c)
     return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
            script == QChar::Script_Katakana || script == QChar::Script_Hangul;
 }
-
 
 QPointF along(const QPointF &from, const QPointF &direction, double distance)
 {
@@ -216,7 +214,7 @@ private:
 
 // The module's one entry point, found by name when the engine loads it.
 extern "C" Q_DECL_EXPORT textrecognition::PageReader *velmora_page_reader(const char *languages,
-                                                                         const char *dataFolder)
+                                                                          const char *dataFolder)
 {
     return new textrecognition::Reader(QByteArray(languages), QByteArray(dataFolder));
 }

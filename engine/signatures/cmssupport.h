@@ -25,8 +25,7 @@ struct Free
     void operator()(BIO *p) const { BIO_free(p); }
     void operator()(STACK_OF(X509) * p) const { sk_X509_pop_free(p, X509_free); }
 };
-template <typename T>
-using Owned = std::unique_ptr<T, Free>;
+template<typename T> using Owned = std::unique_ptr<T, Free>;
 
 QDateTime toDateTime(const ASN1_TIME *time);
 PdfCertificate describe(X509 *certificate);

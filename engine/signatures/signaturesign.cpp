@@ -41,7 +41,8 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
     *wrongPassword = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *message = QStringLiteral("The certificate file cannot be read: %1").arg(file.errorString());
+        *message =
+            QStringLiteral("The certificate file cannot be read: %1").arg(file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -65,8 +66,8 @@ bool loadCredentials(const QString &path, const QString &password, Credentials *
         parsed = PKCS12_parse(p12, pass.constData(), &key, &certificate, &chain) == 1;
     }
     // Parsing checks the password itself; asked again only to tell a wrong one from damage.
-    const bool wrong = !parsed && !PKCS12_verify_mac(p12, pass.constData(),
-                                                     static_cast<int>(pass.size())) &&
+    const bool wrong = !parsed &&
+                       !PKCS12_verify_mac(p12, pass.constData(), static_cast<int>(pass.size())) &&
                        !(pass.isEmpty() && PKCS12_verify_mac(p12, nullptr, 0));
     PKCS12_free(p12);
     if (wrong) {
@@ -151,8 +152,7 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
             dict.replaceKey("/ColorSpace", Handle::newName(space));
             dict.replaceKey("/Filter", Handle::newName("/FlateDecode"));
             dict.replaceKey("/DecodeParms",
-                            Handle::parse("<< /Predictor 15 /Colors " +
-                                          std::to_string(components) +
+                            Handle::parse("<< /Predictor 15 /Colors " + std::to_string(components) +
                                           " /BitsPerComponent 8 /Columns " +
                                           std::to_string(rgba.width()) + " >>"));
             return objects.addStream(dict, data.toStdString());
@@ -177,14 +177,15 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
     const double textWidth = std::max(10.0, w - textLeft - 4);
     double size = std::min(12.0, (h - 4) / (std::max<qsizetype>(1, lines.size()) * 1.25));
     for (const QString &line : lines)
-        size = std::min(size, 0.95 * textWidth * 12.0 /
-                                  std::max(1.0, annotationgeometry::helveticaWidth(line, 12.0) *
-                                                    (annotationwriter::needsCjk(line) ? 1.6
-                                                                                      : 1.0)));
+        size =
+            std::min(size, 0.95 * textWidth * 12.0 /
+                               std::max(1.0, annotationgeometry::helveticaWidth(line, 12.0) *
+                                                 (annotationwriter::needsCjk(line) ? 1.6 : 1.0)));
     size = std::max(size, 3.0);
     Handle fonts = Handle::newDictionary();
-    fonts.replaceKey("/Helv", objects.add(Handle::parse("<< /Type /Font /Subtype /Type1 /BaseFont "
-                                                        "/Helvetica /Encoding /WinAnsiEncoding >>")));
+    fonts.replaceKey("/Helv",
+                     objects.add(Handle::parse("<< /Type /Font /Subtype /Type1 /BaseFont "
+                                               "/Helvetica /Encoding /WinAnsiEncoding >>")));
     bool cjk = false;
     for (const QString &line : lines)
         cjk = cjk || annotationwriter::needsCjk(line);
@@ -227,18 +228,17 @@ QString uniqueFieldName(QPDF &pdf)
 // A DER CMS SignedData (CAdES: signing-certificate-v2) over the two parts of the file, with a
 // timestamp token in the unsigned attributes when a server is given. The digest is taken here,
 // over the parts where they lie, so the content is never copied or streamed through OpenSSL.
-QByteArray cmsSignature(const Credentials &credentials,
-                        std::initializer_list<QByteArrayView> parts, const QString &timestampUrl,
-                        QString *message)
+QByteArray cmsSignature(const Credentials &credentials, std::initializer_list<QByteArrayView> parts,
+                        const QString &timestampUrl, QString *message)
 {
-    const unsigned int flags =
-        CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_PARTIAL | CMS_CADES;
+    const unsigned int flags = CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_PARTIAL | CMS_CADES;
     Owned<CMS_ContentInfo> cms(CMS_sign(nullptr, nullptr, nullptr, nullptr, flags));
     CMS_SignerInfo *si = cms ? CMS_add1_signer(cms.get(), credentials.certificate.get(),
                                                credentials.key.get(), EVP_sha256(), flags)
                              : nullptr;
     if (!si) {
-        *message = QStringLiteral("The signature cannot be made with this key: %1").arg(lastError());
+        *message =
+            QStringLiteral("The signature cannot be made with this key: %1").arg(lastError());
         return {};
     }
     for (int i = 0; credentials.chain && i < sk_X509_num(credentials.chain.get()); ++i)
@@ -272,8 +272,7 @@ QByteArray cmsSignature(const Credentials &credentials,
         if (token.isEmpty())
             return {};
         if (CMS_unsigned_add1_attr_by_NID(si, NID_id_smime_aa_timeStampToken, V_ASN1_SEQUENCE,
-                                          token.constData(), static_cast<int>(token.size())) !=
-            1) {
+                                          token.constData(), static_cast<int>(token.size())) != 1) {
             *message = QStringLiteral("The timestamp could not be added: %1").arg(lastError());
             return {};
         }
@@ -321,7 +320,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
     QFile file(input);
     if (!file.exists()) {
         *error = PdfBackendError::FileNotFound;
-        *message = QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(input));
+        *message =
+            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(input));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -339,8 +339,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
     pdf.setSuppressWarnings(true);
     try {
         pdf.processMemoryFile(QFile::encodeName(input).constData(), original.constData(),
-                              static_cast<size_t>(original.size()),
-                              password.toStdString().c_str());
+                              static_cast<size_t>(original.size()), password.toStdString().c_str());
     } catch (const QPDFExc &e) {
         *error = e.getErrorCode() == qpdf_e_password
                      ? (password.isEmpty() ? PdfBackendError::PasswordRequired
@@ -372,8 +371,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         signaturefields::Field emptyField;
         Handle page;
         int pageCount = 0;
-        const bool visible = options.fieldName.isEmpty() && options.pageIndex >= 0 &&
-                             !options.rect.isEmpty();
+        const bool visible =
+            options.fieldName.isEmpty() && options.pageIndex >= 0 && !options.rect.isEmpty();
         if (!options.fieldName.isEmpty()) {
             bool found = false;
             for (signaturefields::Field field : signaturefields::list(pdf)) {
@@ -399,11 +398,12 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             if (!page.isDictionary()) {
                 *error = pageCount > 0 ? PdfBackendError::WriteFailed
                                        : PdfBackendError::CorruptOrUnsupported;
-                *message = pageCount > 0
-                               ? QStringLiteral("Page %1 does not exist; the document has %2 pages.")
-                                     .arg(index + 1)
-                                     .arg(pageCount)
-                               : QStringLiteral("The document has no pages.");
+                *message =
+                    pageCount > 0
+                        ? QStringLiteral("Page %1 does not exist; the document has %2 pages.")
+                              .arg(index + 1)
+                              .arg(pageCount)
+                        : QStringLiteral("The document has no pages.");
                 return false;
             }
         }
@@ -447,7 +447,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
 
         QStringList lines;
         lines << QStringLiteral("Digitally signed by %1").arg(signer.commonName)
-              << QStringLiteral("Date: %1").arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
+              << QStringLiteral("Date: %1")
+                     .arg(when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
         if (!options.reason.isEmpty())
             lines << QStringLiteral("Reason: %1").arg(options.reason);
         if (!options.location.isEmpty())
@@ -463,8 +464,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             const QTransform toUser =
                 annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own);
             // Upright (y up) in the box as the page shows it: flip, then the page's own turn.
-            const QTransform linear(toUser.m11(), toUser.m12(), toUser.m21(), toUser.m22(), 0,
-                                    0);
+            const QTransform linear(toUser.m11(), toUser.m12(), toUser.m21(), toUser.m22(), 0, 0);
             const QTransform matrix = QTransform(1, 0, 0, -1, 0, 0) * linear;
             const bool quarter = own == 90 || own == 270;
             const double w = quarter ? userRect.height() : userRect.width();

@@ -105,8 +105,7 @@ bool byteRanges(Handle dict, qint64 fileSize, qint64 range[4])
             return false;
         range[i] = item.getIntValue();
     }
-    return range[0] == 0 && range[1] > 0 && range[2] > range[1] &&
-           range[2] + range[3] <= fileSize;
+    return range[0] == 0 && range[1] > 0 && range[2] > range[1] && range[2] + range[3] <= fileSize;
 }
 
 // The signature value read from the file between the two ranges ("<hex>"), not through the
@@ -207,8 +206,8 @@ TrustResult checkChain(X509 *signer, STACK_OF(X509) * untrusted, QList<PdfCertif
     X509_STORE_CTX_set_app_data(ctx.get(), &result);
     X509_STORE_CTX_set_verify_cb(ctx.get(), recordError);
     const int ok = X509_verify_cert(ctx.get());
-    result.trusted = ok == 1 && !result.expired && !result.selfSigned && !result.unknownIssuer &&
-                     !result.other;
+    result.trusted =
+        ok == 1 && !result.expired && !result.selfSigned && !result.unknownIssuer && !result.other;
     if (STACK_OF(X509) *built = X509_STORE_CTX_get1_chain(ctx.get())) {
         for (int i = 0; i < sk_X509_num(built); ++i)
             chain->append(describe(sk_X509_value(built, i)));
@@ -232,9 +231,9 @@ bool readTimestamp(PKCS7 *token, const QByteArray &stamped, QDateTime *when, boo
     X509_ALGOR *algorithm = TS_MSG_IMPRINT_get_algo(imprint);
     const EVP_MD *md = EVP_get_digestbyobj(algorithm->algorithm);
     const QByteArray expected = octets(TS_MSG_IMPRINT_get_msg(imprint));
-    const QByteArray actual = digestOf(md, reinterpret_cast<const unsigned char *>(
-                                                stamped.constData()),
-                                       static_cast<size_t>(stamped.size()));
+    const QByteArray actual =
+        digestOf(md, reinterpret_cast<const unsigned char *>(stamped.constData()),
+                 static_cast<size_t>(stamped.size()));
     const bool signatureOk =
         PKCS7_verify(token, nullptr, nullptr, nullptr, nullptr, PKCS7_NOVERIFY) == 1;
     *valid = !actual.isEmpty() && actual == expected && signatureOk;
@@ -383,12 +382,10 @@ private:
         if (type.isNameAndEquals("/Sig") || type.isNameAndEquals("/DocTimeStamp"))
             return PdfChangeSignatures;
         if (type.isNameAndEquals("/Page"))
-            return old.isDictionary() && sameExcept(dict, old, {"/Annots"})
-                       ? PdfChangeAnnotations
-                       : PdfChangePages;
+            return old.isDictionary() && sameExcept(dict, old, {"/Annots"}) ? PdfChangeAnnotations
+                                                                            : PdfChangePages;
         if (type.isNameAndEquals("/Pages"))
-            return old.isDictionary() && sameExcept(dict, old, {}) ? PdfChangeNone
-                                                                  : PdfChangePages;
+            return old.isDictionary() && sameExcept(dict, old, {}) ? PdfChangeNone : PdfChangePages;
         if (type.isNameAndEquals("/Metadata") || type.isNameAndEquals("/Catalog"))
             return PdfChangeOther;
         if (subtype.isNameAndEquals("/Widget") || dict.hasKey("/FT") ||
@@ -450,8 +447,8 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
     const unsigned char *der = reinterpret_cast<const unsigned char *>(value.constData());
     Owned<CMS_ContentInfo> cms(d2i_CMS_ContentInfo(nullptr, &der, value.size()));
     if (!cms) {
-        info->problem = QStringLiteral("The signature value is not a CMS signature: %1")
-                            .arg(lastError());
+        info->problem =
+            QStringLiteral("The signature value is not a CMS signature: %1").arg(lastError());
         return;
     }
     STACK_OF(CMS_SignerInfo) *signers = CMS_get0_SignerInfos(cms.get());
@@ -497,8 +494,8 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
                     EVP_get_digestbyobj(TS_MSG_IMPRINT_get_algo(imprint)->algorithm);
                 info->hashAlgorithm =
                     digestName(OBJ_obj2nid(TS_MSG_IMPRINT_get_algo(imprint)->algorithm));
-                info->digestMatches = digestOf(imprintMd, bytes, range) ==
-                                      octets(TS_MSG_IMPRINT_get_msg(imprint));
+                info->digestMatches =
+                    digestOf(imprintMd, bytes, range) == octets(TS_MSG_IMPRINT_get_msg(imprint));
                 info->hasTimestamp = true;
                 info->timestampTime = toDateTime(TS_TST_INFO_get_time(tst));
                 info->timestampValid = info->digestMatches && info->signatureMatches;
@@ -508,9 +505,9 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
             PKCS7_free(token);
         }
     } else if (CMS_signed_get_attr_count(si) > 0) {
-        const QByteArray messageDigest = octets(static_cast<ASN1_OCTET_STRING *>(
-            CMS_signed_get0_data_by_OBJ(si, OBJ_nid2obj(NID_pkcs9_messageDigest), -3,
-                                        V_ASN1_OCTET_STRING)));
+        const QByteArray messageDigest =
+            octets(static_cast<ASN1_OCTET_STRING *>(CMS_signed_get0_data_by_OBJ(
+                si, OBJ_nid2obj(NID_pkcs9_messageDigest), -3, V_ASN1_OCTET_STRING)));
         if (sha1Content) {
             ASN1_OCTET_STRING **content = CMS_get0_content(cms.get());
             const QByteArray inner = content && *content ? octets(*content) : QByteArray();
@@ -520,8 +517,8 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
                     digestOf(md, reinterpret_cast<const unsigned char *>(inner.constData()),
                              static_cast<size_t>(inner.size()));
         } else {
-            info->digestMatches = !messageDigest.isEmpty() &&
-                                  messageDigest == digestOf(md, bytes, range);
+            info->digestMatches =
+                !messageDigest.isEmpty() && messageDigest == digestOf(md, bytes, range);
         }
         info->signatureMatches = CMS_SignerInfo_verify(si) == 1;
     } else {
@@ -539,8 +536,8 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
     info->certificateTrusted = trust.trusted;
     info->certificateExpired = trust.expired;
     if (!trust.trusted)
-        info->problem = trust.expired        ? QStringLiteral("The certificate has expired.")
-                        : trust.selfSigned   ? QStringLiteral("The certificate is self-signed.")
+        info->problem = trust.expired         ? QStringLiteral("The certificate has expired.")
+                        : trust.selfSigned    ? QStringLiteral("The certificate is self-signed.")
                         : trust.unknownIssuer ? QStringLiteral("The certificate's issuer is not "
                                                                "trusted.")
                                               : QStringLiteral("The certificate is not valid.");
@@ -553,11 +550,9 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
             if (type && type->type == V_ASN1_SEQUENCE) {
                 const unsigned char *p = type->value.sequence->data;
                 if (PKCS7 *token = d2i_PKCS7(nullptr, &p, type->value.sequence->length)) {
-                    const QByteArray signatureValue =
-                        octets(CMS_SignerInfo_get0_signature(si));
-                    info->hasTimestamp =
-                        readTimestamp(token, signatureValue, &info->timestampTime,
-                                      &info->timestampValid);
+                    const QByteArray signatureValue = octets(CMS_SignerInfo_get0_signature(si));
+                    info->hasTimestamp = readTimestamp(token, signatureValue, &info->timestampTime,
+                                                       &info->timestampValid);
                     if (info->hasTimestamp && info->timestampValid)
                         info->signingTime = info->timestampTime;
                     PKCS7_free(token);
@@ -592,14 +587,15 @@ QRectF shownRect(Handle widget, Handle page)
 
 } // namespace
 
-bool PdfSignatures::verify(const QString &path, const QString &password,
-                           PdfSignatureReport *report, PdfBackendError *error, QString *message)
+bool PdfSignatures::verify(const QString &path, const QString &password, PdfSignatureReport *report,
+                           PdfBackendError *error, QString *message)
 {
     *report = {};
     QFile file(path);
     if (!file.exists()) {
         *error = PdfBackendError::FileNotFound;
-        *message = QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
+        *message =
+            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -675,8 +671,9 @@ bool PdfSignatures::verify(const QString &path, const QString &password,
             if (sig.getKey("/M").isString())
                 info.signingTime = pdfDate(sig.getKey("/M").getStringValue());
             Handle subFilter = sig.getKey("/SubFilter");
-            info.subFilter = subFilter.isName() ? QString::fromStdString(subFilter.getName().substr(1))
-                                                : QString();
+            info.subFilter = subFilter.isName()
+                                 ? QString::fromStdString(subFilter.getName().substr(1))
+                                 : QString();
             if (certification.isIndirect() && sig.isIndirect() &&
                 certification.getObjGen() == sig.getObjGen())
                 info.certificationLevel = report->certificationLevel;
@@ -715,8 +712,7 @@ bool PdfSignatures::verify(const QString &path, const QString &password,
                 info.signer = info.chain.front().commonName;
             if (!info.digestMatches || !info.signatureMatches) {
                 info.verdict = PdfSignatureVerdict::Invalid;
-                info.problem = !info.digestMatches && info.hashAlgorithm.isEmpty()
-                                   ? trustProblem
+                info.problem = !info.digestMatches && info.hashAlgorithm.isEmpty() ? trustProblem
                                : !info.digestMatches
                                    ? QStringLiteral("The signed bytes were changed after signing "
                                                     "(digest mismatch).")
@@ -760,9 +756,8 @@ bool PdfSignatures::extractRevision(const QString &path, qint64 signedLength, QS
         return false;
     }
     const QByteArray bytes = file.read(signedLength);
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
-        QStringLiteral("/velmora-signed-versions");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation) +
+                           QStringLiteral("/velmora-signed-versions");
     QDir().mkpath(folder);
     QTemporaryFile copy(folder + QLatin1Char('/') + QFileInfo(path).completeBaseName() +
                         QStringLiteral("-signed-XXXXXX.pdf"));

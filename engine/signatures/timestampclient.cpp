@@ -52,8 +52,8 @@ QByteArray request(const QString &url, const QByteArray &sha256, QString *messag
     const QUrl address(url);
     if (!address.isValid() ||
         (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https"))) {
-        *message = QStringLiteral("The timestamp server address is not an http(s) address: %1")
-                       .arg(url);
+        *message =
+            QStringLiteral("The timestamp server address is not an http(s) address: %1").arg(url);
         return {};
     }
     ASN1_INTEGER *nonce = nullptr;
@@ -90,8 +90,8 @@ QByteArray request(const QString &url, const QByteArray &sha256, QString *messag
         TS_TST_INFO *info = TS_RESP_get_tst_info(response);
         const ASN1_INTEGER *echoed = info ? TS_TST_INFO_get_nonce(info) : nullptr;
         if ((code != 0 && code != 1) || !stamp) {
-            *message = QStringLiteral("The timestamp server refused the request (status %1).")
-                           .arg(code);
+            *message =
+                QStringLiteral("The timestamp server refused the request (status %1).").arg(code);
         } else if (!echoed || ASN1_INTEGER_cmp(echoed, nonce) != 0) {
             *message = QStringLiteral("The timestamp server's answer is not for this request.");
         } else {

@@ -131,18 +131,18 @@ class TestSignatures : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        for (const QString &tool : {u"python3"_s, u"openssl"_s, u"mutool"_s, u"pdfsig"_s,
-                                    u"certutil"_s, u"qpdf"_s})
+        for (const QString &tool :
+             {u"python3"_s, u"openssl"_s, u"mutool"_s, u"pdfsig"_s, u"certutil"_s, u"qpdf"_s})
             if (!have(tool))
                 QSKIP(qPrintable(tool + u" is not installed (scripts/setup.sh installs it)"_s));
         QVERIFY(m_dir.isValid());
         m_corpus = m_dir.filePath(u"corpus"_s);
         QByteArray log;
-        QVERIFY2(fixtures::run(u"python3"_s,
-                               {QStringLiteral(VELMORA_SOURCE_DIR) +
-                                    u"/tests/signatures/make_corpus.py"_s,
-                                m_corpus},
-                               &log),
+        QVERIFY2(fixtures::run(
+                     u"python3"_s,
+                     {QStringLiteral(VELMORA_SOURCE_DIR) + u"/tests/signatures/make_corpus.py"_s,
+                      m_corpus},
+                     &log),
                  log.constData());
         m_rows = readManifest(m_corpus + u"/manifest.tsv"_s);
         QVERIFY(m_rows.size() >= 12);
@@ -214,14 +214,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("changes");
         QTest::addColumn<bool>("allowed");
         QTest::addColumn<int>("certification");
-        QTest::newRow("annotation added") << u"10-update-annotation.pdf"_s
-                                          << int(PdfChangeAnnotations) << true << 0;
-        QTest::newRow("page content replaced") << u"11-update-content.pdf"_s
-                                               << int(PdfChangePages) << false << 0;
-        QTest::newRow("second signature") << u"14-two-signatures.pdf"_s
-                                          << int(PdfChangeSignatures) << true << 0;
-        QTest::newRow("certified, untouched") << u"15-certify-p1.pdf"_s << int(PdfChangeNone)
-                                              << true << 1;
+        QTest::newRow("annotation added")
+            << u"10-update-annotation.pdf"_s << int(PdfChangeAnnotations) << true << 0;
+        QTest::newRow("page content replaced")
+            << u"11-update-content.pdf"_s << int(PdfChangePages) << false << 0;
+        QTest::newRow("second signature")
+            << u"14-two-signatures.pdf"_s << int(PdfChangeSignatures) << true << 0;
+        QTest::newRow("certified, untouched")
+            << u"15-certify-p1.pdf"_s << int(PdfChangeNone) << true << 1;
         QTest::newRow("certified P1, annotation added")
             << u"16-certify-p1-annotation.pdf"_s << int(PdfChangeAnnotations) << false << 1;
     }
@@ -252,22 +252,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("protection"); // "", "aes256"
         QTest::addColumn<bool>("objectStreams");
         QTest::addColumn<bool>("saveOver");
-        QTest::newRow("note on a file mutool signed") << u"01-mutool-valid.pdf"_s << u"note"_s
-                                                      << QString() << false << false;
-        QTest::newRow("note saved over the file") << u"03-cms-sha256.pdf"_s << u"note"_s
-                                                  << QString() << false << true;
-        QTest::newRow("second signature, visible") << u"14-two-signatures.pdf"_s << u"sign"_s
-                                                   << QString() << false << false;
-        QTest::newRow("empty field signed") << u"unsigned-two-fields.pdf"_s << u"field"_s
-                                            << QString() << false << false;
-        QTest::newRow("form filled after signing") << u"form"_s << u"fill"_s << QString()
-                                                   << false << false;
-        QTest::newRow("xref stream file, note") << u"form"_s << u"note"_s << QString() << true
-                                                << false;
-        QTest::newRow("encrypted, note") << u"form"_s << u"note"_s << u"aes256"_s << false
-                                         << false;
-        QTest::newRow("encrypted, filled") << u"form"_s << u"fill"_s << u"aes256"_s << false
-                                           << true;
+        QTest::newRow("note on a file mutool signed")
+            << u"01-mutool-valid.pdf"_s << u"note"_s << QString() << false << false;
+        QTest::newRow("note saved over the file")
+            << u"03-cms-sha256.pdf"_s << u"note"_s << QString() << false << true;
+        QTest::newRow("second signature, visible")
+            << u"14-two-signatures.pdf"_s << u"sign"_s << QString() << false << false;
+        QTest::newRow("empty field signed")
+            << u"unsigned-two-fields.pdf"_s << u"field"_s << QString() << false << false;
+        QTest::newRow("form filled after signing")
+            << u"form"_s << u"fill"_s << QString() << false << false;
+        QTest::newRow("xref stream file, note")
+            << u"form"_s << u"note"_s << QString() << true << false;
+        QTest::newRow("encrypted, note") << u"form"_s << u"note"_s << u"aes256"_s << false << false;
+        QTest::newRow("encrypted, filled")
+            << u"form"_s << u"fill"_s << u"aes256"_s << false << true;
     }
 
     void allowedChangesKeepSignatures()
@@ -289,8 +288,7 @@ private Q_SLOTS:
             QVERIFY(fixtures::write(spec, plain));
             if (objectStreams) {
                 const QString packed = work.filePath(u"packed.pdf"_s);
-                QVERIFY(fixtures::run(u"qpdf"_s,
-                                      {u"--object-streams=generate"_s, plain, packed}));
+                QVERIFY(fixtures::run(u"qpdf"_s, {u"--object-streams=generate"_s, plain, packed}));
                 plain = packed;
             }
             if (!password.isEmpty()) {
@@ -308,8 +306,8 @@ private Q_SLOTS:
             QString written;
             PdfBackendError error = PdfBackendError::NoError;
             QString message;
-            QVERIFY2(PdfSignatures::sign(plain, password, options, source, false, &written,
-                                         &error, &message),
+            QVERIFY2(PdfSignatures::sign(plain, password, options, source, false, &written, &error,
+                                         &message),
                      qPrintable(message));
             QCOMPARE(written, source);
         } else {
@@ -433,8 +431,7 @@ private Q_SLOTS:
             << QStringList{u"--verify"_s, u"@/10-update-annotation.pdf"_s} << QString() << 0
             << u"changed after signing"_s;
         QTest::newRow("verify, trusted")
-            << QStringList{u"--verify"_s, u"@/12-ca-leaf.pdf"_s} << u"ca"_s << 0
-            << u"\tvalid"_s;
+            << QStringList{u"--verify"_s, u"@/12-ca-leaf.pdf"_s} << u"ca"_s << 0 << u"\tvalid"_s;
         QTest::newRow("verify, tampered")
             << QStringList{u"--verify"_s, u"@/03-cms-sha256.pdf"_s, u"@/09-tampered.pdf"_s}
             << QString() << 1 << u"invalid"_s;
@@ -447,26 +444,32 @@ private Q_SLOTS:
         QTest::newRow("verify, not signed")
             << QStringList{u"--verify"_s, u"@/unsigned-one-field.pdf"_s} << QString() << 1
             << u"not signed"_s;
-        QTest::newRow("verify, no file") << QStringList{u"--verify"_s} << QString() << 2
-                                         << QString();
+        QTest::newRow("verify, no file")
+            << QStringList{u"--verify"_s} << QString() << 2 << QString();
         QTest::newRow("sign, password in the environment")
-            << QStringList{u"--sign"_s, u"--cert"_s, u"@/self.p12"_s, u"--page"_s, u"1"_s,
-                           u"--rect"_s, u"40,40,200,60"_s, u"--reason"_s, u"Agreed"_s,
-                           u"--outdir"_s, u"#"_s, u"@/unsigned-one-field.pdf"_s}
+            << QStringList{u"--sign"_s,       u"--cert"_s,   u"@/self.p12"_s,
+                           u"--page"_s,       u"1"_s,        u"--rect"_s,
+                           u"40,40,200,60"_s, u"--reason"_s, u"Agreed"_s,
+                           u"--outdir"_s,     u"#"_s,        u"@/unsigned-one-field.pdf"_s}
             << u"pw"_s << 0 << u"unsigned-one-field-signed.pdf"_s;
         QTest::newRow("sign twice: a free name")
-            << QStringList{u"--sign"_s, u"--cert"_s, u"@/self.p12"_s, u"--outdir"_s, u"#"_s,
-                           u"@/03-cms-sha256.pdf"_s, u"@/03-cms-sha256.pdf"_s}
+            << QStringList{u"--sign"_s,
+                           u"--cert"_s,
+                           u"@/self.p12"_s,
+                           u"--outdir"_s,
+                           u"#"_s,
+                           u"@/03-cms-sha256.pdf"_s,
+                           u"@/03-cms-sha256.pdf"_s}
             << u"stdin:pw"_s << 0 << u"03-cms-sha256-signed(1).pdf"_s;
         QTest::newRow("sign, wrong password")
-            << QStringList{u"--sign"_s, u"--cert"_s, u"@/self.p12"_s, u"--outdir"_s, u"#"_s,
-                           u"@/03-cms-sha256.pdf"_s}
+            << QStringList{u"--sign"_s,   u"--cert"_s, u"@/self.p12"_s,
+                           u"--outdir"_s, u"#"_s,      u"@/03-cms-sha256.pdf"_s}
             << u"wrong"_s << 1 << QString();
         QTest::newRow("sign, no certificate")
             << QStringList{u"--sign"_s, u"@/03-cms-sha256.pdf"_s} << u"pw"_s << 2 << QString();
         QTest::newRow("sign, page without box")
-            << QStringList{u"--sign"_s, u"--cert"_s, u"@/self.p12"_s, u"--page"_s, u"1"_s,
-                           u"@/03-cms-sha256.pdf"_s}
+            << QStringList{u"--sign"_s, u"--cert"_s, u"@/self.p12"_s,
+                           u"--page"_s, u"1"_s,      u"@/03-cms-sha256.pdf"_s}
             << u"pw"_s << 2 << QString();
     }
 
@@ -511,9 +514,9 @@ private Q_SLOTS:
     {
         QTemporaryDir tsaDir;
         QProcess tsa;
-        tsa.start(u"python3"_s, {QStringLiteral(VELMORA_SOURCE_DIR) +
-                                     u"/tests/signatures/tsa_server.py"_s,
-                                 u"--port"_s, u"0"_s, u"--dir"_s, tsaDir.path()});
+        tsa.start(u"python3"_s,
+                  {QStringLiteral(VELMORA_SOURCE_DIR) + u"/tests/signatures/tsa_server.py"_s,
+                   u"--port"_s, u"0"_s, u"--dir"_s, tsaDir.path()});
         QVERIFY(tsa.waitForReadyRead(20000));
         const QString first = QString::fromUtf8(tsa.readLine()).trimmed();
         QVERIFY2(first.startsWith(u"PORT "_s), qPrintable(first));
@@ -528,8 +531,8 @@ private Q_SLOTS:
         PdfBackendError error = PdfBackendError::NoError;
         QString message;
         const QString target = work.filePath(u"stamped.pdf"_s);
-        QVERIFY2(PdfSignatures::sign(m_corpus + u"/unsigned-one-field.pdf"_s, {}, options,
-                                     target, false, &written, &error, &message),
+        QVERIFY2(PdfSignatures::sign(m_corpus + u"/unsigned-one-field.pdf"_s, {}, options, target,
+                                     false, &written, &error, &message),
                  qPrintable(message));
         const PdfSignatureReport report = verified(target);
         QCOMPARE(report.signedCount(), 1);
@@ -544,8 +547,8 @@ private Q_SLOTS:
         tsa.waitForFinished();
         options.timestampUrl = url; // nobody answers there now
         const QString refused = work.filePath(u"refused.pdf"_s);
-        QVERIFY(!PdfSignatures::sign(m_corpus + u"/unsigned-one-field.pdf"_s, {}, options,
-                                     refused, false, &written, &error, &message));
+        QVERIFY(!PdfSignatures::sign(m_corpus + u"/unsigned-one-field.pdf"_s, {}, options, refused,
+                                     false, &written, &error, &message));
         QVERIFY(message.contains(u"timestamp"_s));
         QVERIFY(!QFileInfo::exists(refused));
     }
