@@ -1,4 +1,5 @@
 #include "pdffixtures.h"
+#include "pdfsignatures.h"
 #include "taskstatus.h"
 #include "testregistry.h"
 #include "worklane.h"
@@ -222,6 +223,85 @@ private slots:
         QCOMPARE(m_errors.value(id), reason);
         QCOMPARE(named, failedInput.isEmpty() ? QString() : dir.filePath(failedInput));
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
+
+    // Jobs that write a PDF anew name on their row the signed inputs whose signatures the
+    // output does not carry, also when the job replaced the signed original.
+    void signedInputsNamed_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<int>("saveOption");
+        QTest::addColumn<QString>("named"); // empty: no note
+        QTest::newRow("merge") << int(TaskType::Merge) << u"plain.pdf,signed.pdf"_s << 1
+                               << u"signed.pdf"_s;
+        QTest::newRow("compress, replacing the original")
+            << int(TaskType::Compress) << u"signed.pdf"_s << 0 << u"signed.pdf"_s;
+        QTest::newRow("encrypt") << int(TaskType::Encrypt) << u"signed.pdf"_s << 1
+                                 << u"signed.pdf"_s;
+        QTest::newRow("nothing signed")
+            << int(TaskType::Merge) << u"plain.pdf,plain2.pdf"_s << 1 << QString();
+        QTest::newRow("pages to images")
+            << int(TaskType::PdfToImage) << u"signed.pdf"_s << 1 << QString();
+    }
+
+    void signedInputsNamed()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, inputs);
+        QFETCH(int, saveOption);
+        QFETCH(QString, named);
+        const QDir dir(file(u"signed-"_s + QString::fromLatin1(QTest::currentDataTag())));
+        QVERIFY(dir.mkpath(u"out"_s));
+        textPdf(dir.filePath(u"plain.pdf"_s), 1);
+        textPdf(dir.filePath(u"plain2.pdf"_s), 1);
+        textPdf(dir.filePath(u"unsigned.pdf"_s), 2);
+        // The engine's own signer makes the signed input (tst_signatures checks it with pdfsig).
+        const QString key = dir.filePath(u"key.pem"_s);
+        const QString cert = dir.filePath(u"cert.pem"_s);
+        const QString p12 = dir.filePath(u"id.p12"_s);
+        QVERIFY(run(u"openssl"_s,
+                    {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-subj"_s,
+                     u"/CN=Row Test"_s, u"-days"_s, u"30"_s, u"-keyout"_s, key, u"-out"_s, cert}));
+        QVERIFY(run(u"openssl"_s, {u"pkcs12"_s, u"-export"_s, u"-inkey"_s, key, u"-in"_s, cert,
+                                   u"-out"_s, p12, u"-passout"_s, u"pass:pw"_s}));
+        PdfSignOptions options;
+        options.certificatePath = p12;
+        options.certificatePassword = u"pw"_s;
+        QString written;
+        PdfBackendError error = PdfBackendError::NoError;
+        QString message;
+        QVERIFY2(PdfSignatures::sign(dir.filePath(u"unsigned.pdf"_s), {}, options,
+                                     dir.filePath(u"signed.pdf"_s), false, &written, &error,
+                                     &message),
+                 qPrintable(message));
+
+        TaskRequest r;
+        r.type = type;
+        for (const QString &name : inputs.split(u','))
+            r.inputFiles.append(dir.filePath(name));
+        if (type != TaskType::Merge)
+            r.inputFile = r.inputFiles.constFirst();
+        r.outputPath = type == TaskType::Merge      ? dir.filePath(u"out/merged.pdf"_s)
+                       : type == TaskType::Compress ? dir.filePath(u"out/small.pdf"_s)
+                                                    : dir.filePath(u"out"_s);
+        r.options = {{u"password"_s, u"pw"_s},
+                     {u"saveOption"_s, saveOption},
+                     {u"compressLevel"_s, 0},
+                     {u"format"_s, 3}};
+        QString note;
+        const QMetaObject::Connection watch =
+            connect(&Worklane::instance(), &Worklane::taskNote, this,
+                    [&note](const QString &, const QString &text) { note = text; });
+        const QString id = Worklane::instance().submitTask(r);
+        QCOMPARE(finalStatusOf(id), int(TaskStatus::Completed));
+        disconnect(watch);
+        if (named.isEmpty()) {
+            QVERIFY2(note.isEmpty(), qPrintable(note));
+        } else {
+            QVERIFY2(note.contains(named), qPrintable(note));
+            QVERIFY(!note.contains(u"plain"_s));
+        }
     }
 
     // A job cancelled while it runs stops, and what it had begun to write is gone.
