@@ -603,8 +603,12 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
         *message = file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    // Mapped: a long document is not copied into memory to be hashed.
+    const qint64 size = file.size();
+    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<char *>(mapped),
+                                                              static_cast<qsizetype>(size))
+                                    : file.readAll();
 
     QPDF pdf;
     pdf.setSuppressWarnings(true);
