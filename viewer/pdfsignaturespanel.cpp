@@ -71,12 +71,17 @@ QLabel { background: transparent; }
 QLabel#pdfSignatureCardTitle { color: %3; font-size: 13px; font-weight: 600; }
 QLabel[role="detail"] { color: %4; font-size: 12px; }
 QLabel[role="chain"] { color: %5; font-size: 11px; }
+QLabel[role="heading"] { color: %3; font-size: 12px; font-weight: 600; }
 QLabel#pdfSignaturesMessage { color: %5; font-size: 13px; padding: 12px 8px 0 8px; }
 QPushButton#pdfSignedVersionButton { color: %6; background: %7; border: 1px solid %8; border-radius: 6px; padding: 3px 10px; font-size: 12px; }
 QPushButton#pdfSignedVersionButton:hover { background: %9; }
+QScrollBar:vertical { width: 10px; background: transparent; margin: 2px; border: none; }
+QScrollBar::handle:vertical { background: %10; border-radius: 3px; min-height: 32px; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0px; border: none; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }
 )"_s.arg(Theme::rowSeparator, Theme::hoverSurface, Theme::textPrimary, Theme::textSecondary,
          Theme::textMuted, Theme::accent, Theme::surface, Theme::borderStrong)
-                      .arg(Theme::accentSoft));
+                      .arg(Theme::accentSoft, Theme::scrollHandle));
     clear();
     hide();
 }
@@ -200,11 +205,12 @@ QWidget *PdfSignaturesPanel::makeCard(const PdfSignatureInfo &info, int index, i
 
     if (!info.chain.isEmpty()) {
         layout->addSpacing(4);
-        addLine(tr("证书链"));
+        addLine(tr("证书链"), "heading");
         for (const PdfCertificate &certificate : info.chain) {
             QStringList lines{certificate.commonName.isEmpty() ? certificate.subject
                                                                : certificate.commonName};
-            lines << (certificate.selfSigned ? tr("颁发者：%1（自签名）") : tr("颁发者：%1"))
+            lines << (PdfSignatureTexts::isSelfSigned(certificate) ? tr("颁发者：%1（自签名）")
+                                                                   : tr("颁发者：%1"))
                          .arg(certificate.issuer);
             lines << tr("有效期：%1 至 %2")
                          .arg(dateText(certificate.validFrom), dateText(certificate.validTo));

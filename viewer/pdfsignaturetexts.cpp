@@ -25,7 +25,7 @@ PdfSignatureTexts::Tone PdfSignatureTexts::tone(const PdfSignatureInfo &info)
         return Tone::Good;
     case PdfSignatureVerdict::ChangedAfterSigning:
         if (info.changesAllowed)
-            return Tone::Good;
+            return info.certificateTrusted ? Tone::Good : Tone::Caution;
         return changedBeyondPermissions(info) ? Tone::Bad : Tone::Caution;
     case PdfSignatureVerdict::Invalid:
         return Tone::Bad;
@@ -77,6 +77,22 @@ QString PdfSignatureTexts::changeList(int changes)
     return parts.join(tr("、"));
 }
 
+bool PdfSignatureTexts::isSelfSigned(const PdfCertificate &certificate)
+{
+    // A certificate without the right to sign certificates can still be its own issuer.
+    return certificate.selfSigned ||
+           (!certificate.subject.isEmpty() && certificate.subject == certificate.issuer);
+}
+
+QString PdfSignatureTexts::untrusted(const PdfSignatureInfo &info)
+{
+    if (!info.chain.isEmpty() && info.chain.size() == 1 && isSelfSigned(info.chain.constFirst()))
+        return tr("证书不受信任（自签名证书）");
+    if (info.certificateExpired)
+        return tr("证书不受信任（证书已过期）");
+    return tr("证书不受信任");
+}
+
 QString PdfSignatureTexts::verdict(const PdfSignatureInfo &info)
 {
     const QString changes = changeList(info.changesAfter);
@@ -84,6 +100,10 @@ QString PdfSignatureTexts::verdict(const PdfSignatureInfo &info)
     case PdfSignatureVerdict::Valid:
         return tr("签名有效");
     case PdfSignatureVerdict::ChangedAfterSigning:
+        if (info.changesAllowed && !info.certificateTrusted)
+            return changes.isEmpty()
+                       ? tr("%1，签名后有允许的更改").arg(untrusted(info))
+                       : tr("%1，签名后有允许的更改（%2）").arg(untrusted(info), changes);
         if (info.changesAllowed)
             return changes.isEmpty() ? tr("签名有效，签名后有允许的更改")
                                      : tr("签名有效，签名后有允许的更改（%1）").arg(changes);
@@ -96,11 +116,7 @@ QString PdfSignatureTexts::verdict(const PdfSignatureInfo &info)
         return info.digestMatches ? tr("签名无效：签名数据与内容不符")
                                   : tr("签名无效：签名后内容被改动");
     case PdfSignatureVerdict::NotTrusted:
-        if (!info.chain.isEmpty() && info.chain.constFirst().selfSigned)
-            return tr("证书不受信任（自签名证书）");
-        if (info.certificateExpired)
-            return tr("证书不受信任（证书已过期）");
-        return tr("证书不受信任");
+        return untrusted(info);
     case PdfSignatureVerdict::Unreadable:
         return tr("无法验证此签名");
     case PdfSignatureVerdict::Unsigned:
@@ -129,24 +145,17 @@ QString shortfalls(const PdfSignatureReport &report)
     int untrusted = 0;
     int unreadable = 0;
     for (const PdfSignatureInfo &info : report.signatures) {
-        if (PdfSignatureTexts::tone(info) == PdfSignatureTexts::Tone::Good)
+        if (PdfSignatureTexts::tone(info) != PdfSignatureTexts::Tone::Caution &&
+            PdfSignatureTexts::tone(info) != PdfSignatureTexts::Tone::Bad)
             continue;
-        switch (info.verdict) {
-        case PdfSignatureVerdict::Invalid:
+        if (info.verdict == PdfSignatureVerdict::Invalid)
             ++invalid;
-            break;
-        case PdfSignatureVerdict::ChangedAfterSigning:
-            ++changed;
-            break;
-        case PdfSignatureVerdict::NotTrusted:
-            ++untrusted;
-            break;
-        case PdfSignatureVerdict::Unreadable:
+        else if (info.verdict == PdfSignatureVerdict::Unreadable)
             ++unreadable;
-            break;
-        default:
-            break;
-        }
+        else if (info.verdict == PdfSignatureVerdict::ChangedAfterSigning && !info.changesAllowed)
+            ++changed;
+        else
+            ++untrusted;
     }
     QStringList parts;
     if (invalid)
