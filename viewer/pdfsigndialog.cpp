@@ -238,7 +238,8 @@ bool PdfSignDialog::unlockCertificate(const QString &path)
     QString prompt = tr("请输入证书“%1”的密码：").arg(QFileInfo(path).fileName());
     while (!opened && wrong) {
         bool ok = false;
-        password = ModernMessageBox::askPassword(this, tr("证书密码"), prompt, &ok);
+        password =
+            DialogSeam::getText(this, tr("证书密码"), prompt, QLineEdit::Password, QString(), &ok);
         if (!ok)
             return false;
         opened = PdfSignatures::readCertificate(path, password, &certificate, &wrong, &message);

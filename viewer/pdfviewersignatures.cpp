@@ -53,7 +53,12 @@ void PdfViewerWidget::wireSignatures()
 
     PdfSignatureStatus *status = m_session->signatureStatus();
     connect(status, &PdfSignatureStatus::checkingStarted, this, [this] {
-        // A signed file checked again after a save keeps its bar while the check runs.
+        // A signed file checked again after a save keeps its bar and its limits while the check
+        // runs; another file starts without either.
+        if (!pathidentity::same(signatureStatus()->path(), m_limitedPath)) {
+            m_annotations->setCertificationLimits(false, false);
+            m_signatureBar->clear();
+        }
         if (!m_signatureBar->isHidden())
             m_signatureBar->showChecking();
         m_signaturesPanel->showChecking();
@@ -83,6 +88,7 @@ void PdfViewerWidget::wireSignatures()
 void PdfViewerWidget::showSignatureReport()
 {
     const PdfSignatureReport &report = signatureStatus()->report();
+    m_limitedPath = signatureStatus()->path();
     m_annotations->setCertificationLimits(report.isSigned() && !report.allowsAnnotations(),
                                           report.isSigned() && !report.allowsFormFilling());
     QStringList notes;

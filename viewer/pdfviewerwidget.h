@@ -206,6 +206,8 @@ private:
     PdfSignaturesPanel *m_signaturesPanel = nullptr;
     PdfSignatureBoxTool *m_signatureBox = nullptr;
     std::unique_ptr<PdfSignOptions> m_pendingSign;
+    // The file whose certification limits the annotation model holds.
+    QString m_limitedPath;
     bool m_readOnly = false;
     PdfReadingHistory *m_history = nullptr;
     PdfReadingModes *m_readingModes = nullptr;

@@ -5,6 +5,8 @@
 // Usage: signature_screenshots <output folder> <corpus folder (tests/signatures/make_corpus.py)>
 // (VELMORA_TRUSTED_CERTIFICATES=<corpus>/ca.pem shows the test CA's signers trusted)
 
+#include "dialogseam.h"
+#include "moderncombobox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdfsignaturebar.h"
@@ -19,8 +21,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -141,5 +146,83 @@ int main(int argc, char **argv)
     QTest::qWait(500);
     shots::save(viewer.grab(), u"signatures-drawing-box"_s);
     box->cancel();
+
+    // The version the first of two signatures covers, opened read-only.
+    PdfViewerWidget copy;
+    copy.resize(1300, 860);
+    QObject::connect(&viewer, &PdfViewerWidget::readOnlyCopyRequested, &copy,
+                     [&copy](const QString &path, const QString &) {
+                         copy.show();
+                         copy.openDocument(path);
+                         copy.setReadOnly(true);
+                     });
+    if (!openAndWait(viewer, corpus.filePath(u"14-two-signatures.pdf"_s)))
+        return 1;
+    QTest::qWait(300);
+    auto *signedVersion = viewer.findChild<QPushButton *>(u"pdfSignedVersionButton"_s);
+    if (!signedVersion)
+        return 1;
+    signedVersion->click();
+    if (!QTest::qWaitFor([&] { return copy.signatureBar()->isVisible(); }, 20000))
+        return 1;
+    QTest::qWait(900);
+    shots::save(copy.grab(), u"signatures-signed-version"_s);
+    copy.hide();
+
+    // The properties dialog names the signatures.
+    viewer.topToolBar()->action(PdfTopToolBar::Command::Properties)->trigger();
+    QTest::qWait(1200);
+    if (QWidget *properties = QApplication::activeModalWidget()) {
+        shots::save(shots::screenAround(properties, 20), u"signatures-properties"_s);
+        properties->close();
+    }
+
+    // Signing from start to end: the dialog opens the certificate after a wrong password, a box
+    // is drawn on the first page, the signed file is written and shown.
+    const QString plain = QDir(folder).filePath(u"signing-source.pdf"_s);
+    QFile::remove(plain);
+    QFile::remove(QDir(folder).filePath(u"signing-source-signed.pdf"_s));
+    if (!QFile::copy(corpus.filePath(u"unsigned-one-field.pdf"_s), plain) ||
+        !openAndWait(viewer, plain))
+        return 1;
+    QTimer::singleShot(800, [&] {
+        auto *dialog = qobject_cast<PdfSignDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        DialogSeam::answerFiles({corpus.filePath(u"self.p12"_s)});
+        DialogSeam::answerText(u"wrong"_s);
+        DialogSeam::answerText(u"pw"_s);
+        dialog->findChild<QPushButton *>(u"signCertificateButton"_s)->click();
+        dialog->findChild<QLineEdit *>(u"signReason"_s)->setText(u"同意此文档"_s);
+        dialog->findChild<QLineEdit *>(u"signLocation"_s)->setText(u"上海"_s);
+        auto *placement = dialog->findChild<ModernComboBox *>(u"signPlacement"_s);
+        placement->setCurrentItem(0);
+        QTest::qWait(400);
+        shots::save(shots::screenAround(dialog, 20), u"signatures-sign-dialog-filled"_s);
+        dialog->findChild<QPushButton *>(u"signConfirmButton"_s)->click();
+    });
+    viewer.signDocument();
+    if (!box->isActive())
+        return 1;
+    DialogSeam::answerFiles({QDir(folder).filePath(u"signing-source-signed.pdf"_s)});
+    QTest::qWait(300);
+    const QRect target = viewer.documentView()->pageRect(0);
+    const QPoint at(viewer.documentView()->horizontalScrollBar()->value(),
+                    viewer.documentView()->verticalScrollBar()->value());
+    const QPoint start = target.topLeft() - at + QPoint(target.width() / 2, target.height() / 2);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QMouseEvent drag(QEvent::MouseMove, start + QPoint(220, 80), viewport->mapToGlobal(start),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drag);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(220, 80));
+    if (!QTest::qWaitFor(
+            [&] {
+                return viewer.documentModel()->documentPath().endsWith(u"-signed.pdf"_s) &&
+                       viewer.signatureStatus()->state() == PdfSignatureStatus::State::Ready;
+            },
+            30000))
+        return 1;
+    QTest::qWait(1200);
+    shots::save(viewer.grab(), u"signatures-after-signing"_s);
     return 0;
 }
