@@ -83,6 +83,10 @@ void PdfViewerWidget::wireSignatures()
     connect(m_signatureBox, &PdfSignatureBoxTool::boxDrawn, this, &PdfViewerWidget::signOnBox);
     connect(m_signatureBox, &PdfSignatureBoxTool::cancelled, this,
             [this] { m_pendingSign.reset(); });
+    // What was chosen belongs to the file shown when it was chosen.
+    connect(this, &PdfViewerWidget::documentLoaded, m_signatureBox, &PdfSignatureBoxTool::cancel);
+    connect(m_model, &PdfDocumentModel::documentPathChanged, m_signatureBox,
+            &PdfSignatureBoxTool::cancel);
 }
 
 void PdfViewerWidget::showSignatureReport()
