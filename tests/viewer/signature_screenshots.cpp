@@ -3,8 +3,9 @@
 // page. Not a test.
 //
 // Usage: signature_screenshots <output folder> <corpus folder (tests/signatures/make_corpus.py)>
-// (VELMORA_TRUSTED_CERTIFICATES=<corpus>/ca.pem shows the test CA's signers trusted)
+//        [dark]   (the dark theme; VELMORA_TRUSTED_CERTIFICATES=<corpus>/ca.pem trusts the test CA)
 
+#include "darktheme.h"
 #include "dialogseam.h"
 #include "moderncombobox.h"
 #include "pdfdocumentmodel.h"
@@ -68,6 +69,8 @@ int main(int argc, char **argv)
     const QString folder = QApplication::arguments().value(1, u"."_s);
     const QDir corpus(QApplication::arguments().value(2, u"."_s));
     shots::setFolder(folder);
+    if (QApplication::arguments().value(3) == u"dark"_s)
+        DarkTheme::setEnabled(true);
 
     PdfViewerWidget viewer;
     viewer.resize(1300, 860);
