@@ -78,7 +78,9 @@ PdfCertificate describe(X509 *certificate)
     }
     out.validFrom = toDateTime(X509_get0_notBefore(certificate));
     out.validTo = toDateTime(X509_get0_notAfter(certificate));
-    out.selfSigned = X509_check_issued(certificate, certificate) == X509_V_OK;
+    // By names and key identifiers: a self-signed leaf need not be allowed to sign certificates.
+    out.selfSigned = X509_self_signed(certificate, 0) == 1;
+    ERR_clear_error();
     return out;
 }
 

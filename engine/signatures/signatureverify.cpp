@@ -532,7 +532,8 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
     }
     ERR_clear_error();
 
-    const TrustResult trust = checkChain(signer, certificates.get(), &info->chain);
+    TrustResult trust = checkChain(signer, certificates.get(), &info->chain);
+    trust.selfSigned = trust.selfSigned || (!trust.trusted && described.selfSigned);
     info->certificateTrusted = trust.trusted;
     info->certificateExpired = trust.expired;
     if (!trust.trusted)

@@ -26,6 +26,7 @@ struct ManifestRow
     QString coverage;
     QString certificateWithCa; // with the test CA trusted for e-mail
     QString hash;
+    QString mutoolCertificate; // what MuPDF says of the certificate
 };
 
 QList<ManifestRow> readManifest(const QString &path)
@@ -44,7 +45,7 @@ QList<ManifestRow> readManifest(const QString &path)
         rows.append({cell(u"file"_s), cell(u"case"_s), cell(u"sig"_s).toInt(),
                      cell(u"pdfsig_signature"_s), cell(u"pdfsig_certificate"_s),
                      cell(u"pdfsig_coverage"_s), cell(u"trusted-with-ca-email"_s),
-                     cell(u"pdfsig_hash"_s)});
+                     cell(u"pdfsig_hash"_s), cell(u"mutool_certificate"_s)});
     }
     return rows;
 }
@@ -166,12 +167,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("certificate");
         QTest::addColumn<QString>("hash");
         QTest::addColumn<bool>("caTrusted");
+        QTest::addColumn<bool>("selfSigned");
         for (const ManifestRow &row : std::as_const(m_rows)) {
             for (bool ca : {false, true})
                 QTest::addRow("%s #%d%s", qPrintable(row.caseName), row.index,
                               ca ? " (CA trusted)" : "")
                     << row.file << row.index << row.signature << row.coverage
-                    << (ca ? row.certificateWithCa : row.certificate) << row.hash << ca;
+                    << (ca ? row.certificateWithCa : row.certificate) << row.hash << ca
+                    << row.mutoolCertificate.contains(u"Self-signed"_s);
         }
     }
 
@@ -184,6 +187,7 @@ private Q_SLOTS:
         QFETCH(QString, certificate);
         QFETCH(QString, hash);
         QFETCH(bool, caTrusted);
+        QFETCH(bool, selfSigned);
         if (caTrusted)
             qputenv("VELMORA_TRUSTED_CERTIFICATES", QFile::encodeName(m_corpus + u"/ca.pem"_s));
         const PdfSignatureReport report = verified(m_corpus + u'/' + file);
@@ -204,6 +208,7 @@ private Q_SLOTS:
             QCOMPARE(info.certificateExpired, certificate.startsWith(u"Certificate has Expired"_s));
             QVERIFY(!info.signer.isEmpty());
             QVERIFY(!info.chain.isEmpty());
+            QCOMPARE(info.chain.constFirst().selfSigned, selfSigned);
         }
     }
 
