@@ -264,8 +264,100 @@
         <translation>لا يمكن استخدام --lang إلا مع --ocr.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>لا يمكن استخدام --outdir إلا مع --convert-to أو --ocr.</translation>
+        <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名用的证书文件（.p12、.pfx）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要签名的空签名字段。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名的原因。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间戳服务器的地址（RFC 3161）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify 不能与 --sign 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sign 需要要签名的 PDF 文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify 需要要检查的 PDF 文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify 不接受签名的选项。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sign 需要 --cert 证书文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--field 不能与 --page 或 --rect 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--page 和 --rect 要一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 只能与 --sign 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书文件不存在：%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1854,10 @@
         <source>无法读取文件的属性：%1</source>
         <translation>تعذّرت قراءة خصائص الملف: %1</translation>
     </message>
+    <message>
+        <source>数字签名</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfReadingHistory</name>
@@ -1811,6 +1907,482 @@
     <message>
         <source>演示</source>
         <translation>عرض تقديمي</translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignDialog</name>
+    <message>
+        <source>签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择证书…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在页面上画出签名框</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名字段：%1（第 %2 页）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名字段：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不可见签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可选，例如：同意此文档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可选</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>可选：时间戳服务器地址（RFC 3161）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择图片…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间戳</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished">إلغاء</translation>
+    </message>
+    <message>
+        <source>未选择证书</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（签名时输入密码）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（%2，有效期至 %3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择证书</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书文件 (*.p12 *.pfx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入证书“%1”的密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书密码错误，请重新输入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打开证书</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件不是可用的证书（PKCS#12）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation type="unfinished">تفاصيل تقنية: %1</translation>
+    </message>
+    <message>
+        <source>选择签名图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片 (*.png *.jpg *.jpeg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法使用图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片无法读取。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignatureBar</name>
+    <message>
+        <source>签名面板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在验证签名…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法验证签名：文件无法读取</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignatureBoxTool</name>
+    <message>
+        <source>在页面上拖动，画出签名框；按 Esc 取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignatureTexts</name>
+    <message>
+        <source>批注</source>
+        <translation type="unfinished">التعليقات</translation>
+    </message>
+    <message>
+        <source>表单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation type="unfinished">الصفحات</translation>
+    </message>
+    <message>
+        <source>签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书不受信任（自签名证书）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书不受信任（证书已过期）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>证书不受信任</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名有效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，签名后有允许的更改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，签名后有允许的更改（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名有效，签名后有允许的更改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名有效，签名后有允许的更改（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名后的更改超出了认证允许的范围</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名后的更改超出了认证允许的范围（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名后文档被更改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名后文档被更改（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名无效：签名数据与内容不符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名无效：签名后内容被改动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法验证此签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空签名字段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知签名者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个无效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个签名后被更改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个不受信任</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个无法验证</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation type="unfinished">، </translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已签名：%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个签名：全部有效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个签名：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个（全部有效）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>认证签名不允许更改此文档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>认证签名只允许填写表单和签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面被移动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面被旋转</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面被删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入了页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加了页码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档属性被修改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注和表单将被扁平化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>页面内容被替换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>以下更改需要重写整个文件：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfSignaturesPanel</name>
+    <message>
+        <source>认证签名：不允许任何更改</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>认证签名：允许填写表单和签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>认证签名：允许填写表单、签名和批注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在验证签名…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取文件中的签名。
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档没有签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空签名字段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不可见签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation type="unfinished">صفحة %1</translation>
+    </message>
+    <message>
+        <source>字段：%1（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名时间：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位置：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系方式：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>摘要算法：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 版（共 %2 版）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间戳：%1（有效）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间戳：%1（无效）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名后的更改：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>技术信息：%1</source>
+        <translation type="unfinished">تفاصيل تقنية: %1</translation>
+    </message>
+    <message>
+        <source>证书链</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颁发者：%1（自签名）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颁发者：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有效期：%1 至 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查看签名时的版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2659,10 @@
         <source>文档属性</source>
         <translation>خصائص المستند</translation>
     </message>
+    <message>
+        <source>签名</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -2340,6 +2916,126 @@
     <message>
         <source>文档尚未保存。</source>
         <translation>لم يُحفظ المستند بعد.</translation>
+    </message>
+    <message>
+        <source>签名时的版本，只读</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法填写表单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档的认证签名不允许更改表单。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档的认证签名不允许添加或修改批注。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档以只读方式打开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此 PDF 的权限设置不允许填写表单。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法验证</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在验证…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打开签名时的版本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法从文件中取出签名时的版本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存已签名的文档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>仍然保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档已签名；保存将使签名失效。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另存为新文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名前需要先保存修改。是否现在保存？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名针对文件中已保存的内容。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>签名失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档在签名前又被修改了，请保存后再签名。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存签名后的 PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在签名并写入文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在签名并向时间戳服务器请求时间戳。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>完成前请不要关闭程序。</source>
+        <translation type="unfinished">يُرجى عدم إغلاق البرنامج قبل الاكتمال.</translation>
+    </message>
+    <message>
+        <source>文档未能签名，文件没有写入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>此文档以只读方式打开，请另存为新文件。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2823,6 +3519,14 @@
     <message>
         <source>，</source>
         <translation>، </translation>
+    </message>
+    <message>
+        <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -141,6 +141,13 @@
     </message>
 </context>
 <context>
+    <name>PdfSignatureBar</name>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfToOfficeOptionsPanel</name>
     <message>
         <source>Word</source>
@@ -153,6 +160,13 @@
     <message>
         <source>PowerPoint</source>
         <translation>PowerPoint</translation>
+    </message>
+</context>
+<context>
+    <name>PdfViewerWidget</name>
+    <message>
+        <source> · </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
