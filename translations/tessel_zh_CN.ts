@@ -144,7 +144,7 @@
     <name>PdfSignatureBar</name>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     <name>PdfViewerWidget</name>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include <qpdf/QPDFXRefEntry.hh>
 
 #include <map>
+#include <optional>
 #include <set>
 
 using namespace cmssupport;
@@ -633,14 +634,18 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
         const bool linearized = bytes.left(1024).contains("/Linearized");
         report->revisionCount = revisionsUpTo(bytes, bytes.size(), linearized);
         report->certificationLevel = signaturefields::certificationLevel(pdf);
+        std::vector<signaturefields::Field> fields = signaturefields::list(pdf);
+        if (fields.empty())
+            return true; // most files: nothing more to read
         Handle certification = pdf.getRoot().getKey("/Perms").getKey("/DocMDP");
         std::map<QPDFObjGen, int> pageIndex;
         std::vector<Handle> pages = pdf.getAllPages();
         for (size_t i = 0; i < pages.size(); ++i)
             pageIndex.emplace(pages[i].getObjGen(), static_cast<int>(i));
-        ChangeAnalysis changes(pdf, bytes, password);
+        // Only where a signature does not cover the whole file.
+        std::optional<ChangeAnalysis> changes;
 
-        for (signaturefields::Field field : signaturefields::list(pdf)) {
+        for (signaturefields::Field &field : fields) {
             PdfSignatureInfo info;
             info.fieldName = QString::fromStdString(field.name);
             Handle page = field.widget.getKey("/P");
@@ -710,7 +715,9 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
                 return info.problem;
             }();
             if (!info.coversWholeFile) {
-                info.changesAfter = changes.changesAfter(info.signedLength);
+                if (!changes)
+                    changes.emplace(pdf, bytes, password);
+                info.changesAfter = changes->changesAfter(info.signedLength);
                 info.changesAllowed = changesAllowed(info.changesAfter, report->certificationLevel);
             }
             if (info.signer.isEmpty() && !info.chain.isEmpty())
