@@ -20,22 +20,6 @@ void printLine(FILE *stream, const QString &text)
     fflush(stream);
 }
 
-QString changeList(int changes)
-{
-    QStringList parts;
-    if (changes & PdfChangeAnnotations)
-        parts << u"annotations"_s;
-    if (changes & PdfChangeFormFields)
-        parts << u"form fields"_s;
-    if (changes & PdfChangePages)
-        parts << u"pages"_s;
-    if (changes & PdfChangeSignatures)
-        parts << u"signatures"_s;
-    if (changes & PdfChangeOther)
-        parts << u"other objects"_s;
-    return parts.join(u", "_s);
-}
-
 // Fixed English words, for scripts that read the lines.
 QString verdictText(const PdfSignatureInfo &info)
 {
@@ -43,7 +27,7 @@ QString verdictText(const PdfSignatureInfo &info)
     case PdfSignatureVerdict::Valid:
         return u"valid"_s;
     case PdfSignatureVerdict::ChangedAfterSigning: {
-        const QString list = changeList(info.changesAfter);
+        const QString list = PdfSignatures::describeChanges(info.changesAfter);
         return (info.changesAllowed ? u"changed after signing"_s
                                     : u"changed beyond its permissions"_s) +
                (list.isEmpty() ? QString() : u" ("_s + list + u')');

@@ -130,6 +130,8 @@ public:
     static bool sign(const QString &input, const QString &password, const PdfSignOptions &options,
                      const QString &output, bool replace, QString *writtenPath,
                      PdfBackendError *error, QString *message);
+    // PdfRevisionChange flags in fixed English words: "annotations, form fields".
+    static QString describeChanges(int changes);
     // "<folder>/<stem>-signed.pdf": the name a signed copy is offered under.
     static QString signedName(const QString &input, const QString &folder = {});
 };

@@ -3,6 +3,7 @@
 #include "annotationwriter.h"
 #include "incrementalwriter.h"
 #include "inkwell.h"
+#include "mappeddocument.h"
 #include "pagestamp.h"
 #include "pdfsignatures.h"
 #include "qpdfsupport.h"
@@ -21,27 +22,6 @@ namespace {
 bool sameSource(const PdfSourcePage &a, const PdfSourcePage &b)
 {
     return a.filePath == b.filePath && a.password == b.password;
-}
-
-bool openBytes(QPDF &pdf, const QString &path, const QByteArray &bytes, const QString &password,
-               PdfBackendError *error, QString *message)
-{
-    pdf.setSuppressWarnings(true);
-    try {
-        pdf.processMemoryFile(QFile::encodeName(path).constData(), bytes.constData(),
-                              static_cast<size_t>(bytes.size()), password.toStdString().c_str());
-        return true;
-    } catch (const QPDFExc &e) {
-        *message = QString::fromStdString(e.getMessageDetail());
-        *error = e.getErrorCode() == qpdf_e_password
-                     ? (password.isEmpty() ? PdfBackendError::PasswordRequired
-                                           : PdfBackendError::WrongPassword)
-                     : PdfBackendError::CorruptOrUnsupported;
-    } catch (const std::exception &e) {
-        *message = QString::fromStdString(e.what());
-        *error = PdfBackendError::CorruptOrUnsupported;
-    }
-    return false;
 }
 
 } // namespace
@@ -85,15 +65,11 @@ Result write(const QList<PdfSourcePage> &pages, const QString &folder,
     if (!PdfSignatures::canAppend(pages, options))
         return Result::NotSigned;
     const PdfSourcePage &first = pages.front();
-    QFile file(first.filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return Result::NotSigned;
-    const QByteArray original = file.readAll();
-    file.close();
-
-    QPDF pdf;
-    if (!openBytes(pdf, first.filePath, original, first.password, error, message))
+    MappedDocument document;
+    if (!document.open(first.filePath, first.password, error, message))
         return Result::NotSigned; // the whole-file writer reports (or repairs) it
+    QPDF &pdf = document.pdf();
+    const QByteArray &original = document.bytes();
     try {
         if (!signaturefields::anySigned(pdf))
             return Result::NotSigned;

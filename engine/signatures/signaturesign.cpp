@@ -4,6 +4,7 @@
 #include "flateimage.h"
 #include "incrementalwriter.h"
 #include "inkwell.h"
+#include "mappeddocument.h"
 #include "outputreservations.h"
 #include "pdfsignatures.h"
 #include "qpdfsupport.h"
@@ -317,41 +318,11 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
                          &wrongPassword, message))
         return false;
 
-    QFile file(input);
-    if (!file.exists()) {
-        *error = PdfBackendError::FileNotFound;
-        *message =
-            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(input));
+    MappedDocument document;
+    if (!document.open(input, password, error, message))
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *message = file.errorString();
-        return false;
-    }
-    // Mapped, not copied: a long document is read once, by the parser and the digest.
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray original = mapped ? QByteArray::fromRawData(reinterpret_cast<char *>(mapped),
-                                                                 static_cast<qsizetype>(size))
-                                       : file.readAll();
-
-    QPDF pdf;
-    pdf.setSuppressWarnings(true);
-    try {
-        pdf.processMemoryFile(QFile::encodeName(input).constData(), original.constData(),
-                              static_cast<size_t>(original.size()), password.toStdString().c_str());
-    } catch (const QPDFExc &e) {
-        *error = e.getErrorCode() == qpdf_e_password
-                     ? (password.isEmpty() ? PdfBackendError::PasswordRequired
-                                           : PdfBackendError::WrongPassword)
-                     : PdfBackendError::CorruptOrUnsupported;
-        *message = QString::fromStdString(e.getMessageDetail());
-        return false;
-    } catch (const std::exception &e) {
-        *error = PdfBackendError::CorruptOrUnsupported;
-        *message = QString::fromStdString(e.what());
-        return false;
-    }
+    QPDF &pdf = document.pdf();
+    const QByteArray &original = document.bytes();
 
     QByteArray update;
     incrementalwriter::SignatureSlot slot;

@@ -1,5 +1,6 @@
 #include "annotationgeometry.h"
 #include "cmssupport.h"
+#include "mappeddocument.h"
 #include "pdfsignatures.h"
 #include "qpdfsupport.h"
 #include "signaturefields.h"
@@ -49,6 +50,22 @@ bool PdfSignatureReport::allowsAnnotations() const
 bool PdfSignatureReport::allowsFormFilling() const
 {
     return certificationLevel != 1;
+}
+
+QString PdfSignatures::describeChanges(int changes)
+{
+    QStringList parts;
+    if (changes & PdfChangeAnnotations)
+        parts << QStringLiteral("annotations");
+    if (changes & PdfChangeFormFields)
+        parts << QStringLiteral("form fields");
+    if (changes & PdfChangePages)
+        parts << QStringLiteral("pages");
+    if (changes & PdfChangeSignatures)
+        parts << QStringLiteral("signatures");
+    if (changes & PdfChangeOther)
+        parts << QStringLiteral("other objects");
+    return parts.join(QStringLiteral(", "));
 }
 
 QString PdfSignatures::signedName(const QString &input, const QString &folder)
@@ -426,22 +443,6 @@ bool changesAllowed(int flags, int level)
     }
 }
 
-QString changeList(int flags)
-{
-    QStringList parts;
-    if (flags & PdfChangeAnnotations)
-        parts << QStringLiteral("annotations");
-    if (flags & PdfChangeFormFields)
-        parts << QStringLiteral("form fields");
-    if (flags & PdfChangePages)
-        parts << QStringLiteral("pages");
-    if (flags & PdfChangeSignatures)
-        parts << QStringLiteral("signatures");
-    if (flags & PdfChangeOther)
-        parts << QStringLiteral("other objects");
-    return parts.join(QStringLiteral(", "));
-}
-
 void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 range[4],
               const QByteArray &value)
 {
@@ -593,42 +594,11 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
                            PdfBackendError *error, QString *message)
 {
     *report = {};
-    QFile file(path);
-    if (!file.exists()) {
-        *error = PdfBackendError::FileNotFound;
-        *message =
-            QStringLiteral("The file does not exist: %1").arg(QDir::toNativeSeparators(path));
+    MappedDocument document;
+    if (!document.open(path, password, error, message))
         return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = PdfBackendError::CorruptOrUnsupported;
-        *message = file.errorString();
-        return false;
-    }
-    // Mapped: a long document is not copied into memory to be hashed.
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<char *>(mapped),
-                                                              static_cast<qsizetype>(size))
-                                    : file.readAll();
-
-    QPDF pdf;
-    pdf.setSuppressWarnings(true);
-    try {
-        pdf.processMemoryFile(QFile::encodeName(path).constData(), bytes.constData(),
-                              static_cast<size_t>(bytes.size()), password.toStdString().c_str());
-    } catch (const QPDFExc &e) {
-        *error = e.getErrorCode() == qpdf_e_password
-                     ? (password.isEmpty() ? PdfBackendError::PasswordRequired
-                                           : PdfBackendError::WrongPassword)
-                     : PdfBackendError::CorruptOrUnsupported;
-        *message = QString::fromStdString(e.getMessageDetail());
-        return false;
-    } catch (const std::exception &e) {
-        *error = PdfBackendError::CorruptOrUnsupported;
-        *message = QString::fromStdString(e.what());
-        return false;
-    }
+    QPDF &pdf = document.pdf();
+    const QByteArray &bytes = document.bytes();
 
     try {
         const bool linearized = bytes.left(1024).contains("/Linearized");
@@ -732,7 +702,7 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
                                                     "data.");
             } else if (!info.coversWholeFile) {
                 info.verdict = PdfSignatureVerdict::ChangedAfterSigning;
-                const QString list = changeList(info.changesAfter);
+                const QString list = PdfSignatures::describeChanges(info.changesAfter);
                 info.problem =
                     QStringLiteral("The document was changed after signing%1%2.")
                         .arg(list.isEmpty() ? QString() : QStringLiteral(": ") + list,
