@@ -265,99 +265,99 @@
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التوقيعات الرقمية للملفات دون فتح نافذة: سطر لكل توقيع (الملف، الحقل، الموقّع، النتيجة).</translation>
     </message>
     <message>
         <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع الملفات دون فتح نافذة وكتابة ملف جديد &lt;الاسم&gt;-signed.pdf. تُقرأ كلمة مرور الشهادة من الإدخال القياسي أو من VELMORA_CERT_PASSWORD.</translation>
     </message>
     <message>
         <source>签名用的证书文件（.p12、.pfx）。</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الشهادة المستخدم للتوقيع (‎.p12 أو ‎.pfx).</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهادة</translation>
     </message>
     <message>
         <source>要签名的空签名字段。</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل التوقيع الفارغ المراد توقيعه.</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>إطار التوقيع: x,y,العرض,الارتفاع (بالنقاط، من الزاوية العلوية اليسرى للصفحة)، ويُستخدم مع ‎--page.</translation>
     </message>
     <message>
         <source>框</source>
-        <translation type="unfinished"></translation>
+        <translation>الإطار</translation>
     </message>
     <message>
         <source>签名的原因。</source>
-        <translation type="unfinished"></translation>
+        <translation>سبب التوقيع.</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>السبب</translation>
     </message>
     <message>
         <source>时间戳服务器的地址（RFC 3161）。</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان خادم الطابع الزمني (RFC 3161).</translation>
     </message>
     <message>
         <source>地址</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>--verify 不能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ‎--verify مع ‎--sign.</translation>
     </message>
     <message>
         <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ‎%1 مع ‎--convert-to أو ‎--ocr.</translation>
     </message>
     <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج ‎--sign إلى ملفات PDF المراد توقيعها.</translation>
     </message>
     <message>
         <source>--verify 需要要检查的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج ‎--verify إلى ملفات PDF المراد التحقق منها.</translation>
     </message>
     <message>
         <source>--verify 不接受签名的选项。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يقبل ‎--verify خيارات التوقيع.</translation>
     </message>
     <message>
         <source>--sign 需要 --cert 证书文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج ‎--sign إلى ملف شهادة عبر ‎--cert.</translation>
     </message>
     <message>
         <source>--field 不能与 --page 或 --rect 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ‎--field مع ‎--page أو ‎--rect.</translation>
     </message>
     <message>
         <source>--page 和 --rect 要一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب استخدام ‎--page و‎--rect معًا.</translation>
     </message>
     <message>
         <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج ‎--rect إلى أربعة أرقام x,y,العرض,الارتفاع، على أن يكون العرض والارتفاع أكبر من 0: %1</translation>
     </message>
     <message>
         <source>--%1 只能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ‎--%1 إلا مع ‎--sign.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام ‎--outdir إلا مع ‎--convert-to أو ‎--ocr أو ‎--sign.</translation>
     </message>
     <message>
         <source>证书文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الشهادة غير موجود: %1</translation>
     </message>
 </context>
 <context>
@@ -1856,7 +1856,7 @@
     </message>
     <message>
         <source>数字签名</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيعات الرقمية</translation>
     </message>
 </context>
 <context>
@@ -1913,476 +1913,477 @@
     <name>PdfSignDialog</name>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع</translation>
     </message>
     <message>
         <source>选择证书…</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار شهادة…</translation>
     </message>
     <message>
         <source>在页面上画出签名框</source>
-        <translation type="unfinished"></translation>
+        <translation>رسم إطار التوقيع على الصفحة</translation>
     </message>
     <message>
         <source>签名字段：%1（第 %2 页）</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل التوقيع: %1 (الصفحة %2)</translation>
     </message>
     <message>
         <source>签名字段：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل التوقيع: %1</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع غير مرئي</translation>
     </message>
     <message>
         <source>可选，例如：同意此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>اختياري، مثل: أوافق على هذا المستند</translation>
     </message>
     <message>
         <source>可选</source>
-        <translation type="unfinished"></translation>
+        <translation>اختياري</translation>
     </message>
     <message>
         <source>可选：时间戳服务器地址（RFC 3161）</source>
-        <translation type="unfinished"></translation>
+        <translation>اختياري: عنوان خادم الطابع الزمني (RFC 3161)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد</translation>
     </message>
     <message>
         <source>选择图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار صورة…</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهادة</translation>
     </message>
     <message>
         <source>签名位置</source>
-        <translation type="unfinished"></translation>
+        <translation>موضع التوقيع</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>السبب</translation>
     </message>
     <message>
         <source>地点</source>
-        <translation type="unfinished"></translation>
+        <translation>المكان</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الاتصال</translation>
     </message>
     <message>
         <source>时间戳</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابع الزمني</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished"></translation>
+        <translation>الصورة</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">إلغاء</translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>未选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم اختيار شهادة</translation>
     </message>
     <message>
         <source>%1（签名时输入密码）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 (تُدخَل كلمة المرور عند التوقيع)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 (%2)</translation>
     </message>
     <message>
         <source>%1（%2，有效期至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 (%2، صالحة حتى %3)</translation>
     </message>
     <message>
         <source>选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار شهادة</translation>
     </message>
     <message>
         <source>证书文件 (*.p12 *.pfx)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الشهادات (*.p12 *.pfx)</translation>
     </message>
     <message>
         <source>请输入证书“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال كلمة مرور الشهادة «%1»:</translation>
     </message>
     <message>
         <source>证书密码</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور الشهادة</translation>
     </message>
     <message>
         <source>证书密码错误，请重新输入：</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة مرور الشهادة غير صحيحة، يُرجى إعادة إدخالها:</translation>
     </message>
     <message>
         <source>无法打开证书</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح الشهادة</translation>
     </message>
     <message>
         <source>文件不是可用的证书（PKCS#12）。</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف ليس شهادة صالحة للاستخدام (PKCS#12).</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">تفاصيل تقنية: %1</translation>
+        <translation>تفاصيل تقنية: %1</translation>
     </message>
     <message>
         <source>选择签名图片</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار صورة التوقيع</translation>
     </message>
     <message>
         <source>图片 (*.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>无法使用图片</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استخدام الصورة</translation>
     </message>
     <message>
         <source>图片无法读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الصورة.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBar</name>
     <message>
         <source>签名面板</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة التوقيعات</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق من التوقيعات…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>无法验证签名：文件无法读取</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق من التوقيعات: تعذّرت قراءة الملف</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBoxTool</name>
     <message>
         <source>在页面上拖动，画出签名框；按 Esc 取消</source>
-        <translation type="unfinished"></translation>
+        <translation>اسحب على الصفحة لرسم إطار التوقيع، واضغط Esc للإلغاء</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureTexts</name>
     <message>
         <source>批注</source>
-        <translation type="unfinished">التعليقات</translation>
+        <translation>التعليقات</translation>
     </message>
     <message>
         <source>表单</source>
-        <translation type="unfinished"></translation>
+        <translation>النماذج</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished">الصفحات</translation>
+        <translation>الصفحات</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيعات</translation>
     </message>
     <message>
         <source>其他内容</source>
-        <translation type="unfinished"></translation>
+        <translation>محتوى آخر</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>证书不受信任（自签名证书）</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهادة غير موثوقة (شهادة موقّعة ذاتيًا)</translation>
     </message>
     <message>
         <source>证书不受信任（证书已过期）</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهادة غير موثوقة (انتهت صلاحيتها)</translation>
     </message>
     <message>
         <source>证书不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهادة غير موثوقة</translation>
     </message>
     <message>
         <source>签名有效</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيع صالح</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1، مع تغييرات مسموح بها بعد التوقيع</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1، مع تغييرات مسموح بها بعد التوقيع (%2)</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيع صالح، مع تغييرات مسموح بها بعد التوقيع</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيع صالح، مع تغييرات مسموح بها بعد التوقيع (%1)</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>التغييرات بعد التوقيع تتجاوز ما يسمح به التصديق</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>التغييرات بعد التوقيع تتجاوز ما يسمح به التصديق (%1)</translation>
     </message>
     <message>
         <source>签名后文档被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير المستند بعد التوقيع</translation>
     </message>
     <message>
         <source>签名后文档被更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير المستند بعد التوقيع (%1)</translation>
     </message>
     <message>
         <source>签名无效：签名数据与内容不符</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيع غير صالح: بيانات التوقيع لا تطابق المحتوى</translation>
     </message>
     <message>
         <source>签名无效：签名后内容被改动</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيع غير صالح: تم تعديل المحتوى بعد التوقيع</translation>
     </message>
     <message>
         <source>无法验证此签名</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق من هذا التوقيع</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل توقيع فارغ</translation>
     </message>
     <message>
         <source>未知签名者</source>
-        <translation type="unfinished"></translation>
+        <translation>موقّع غير معروف</translation>
     </message>
     <message>
         <source>%1 个无效</source>
-        <translation type="unfinished"></translation>
+        <translation>غير صالحة: %1</translation>
     </message>
     <message>
         <source>%1 个签名后被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>معدّلة بعد التوقيع: %1</translation>
     </message>
     <message>
         <source>%1 个不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موثوقة: %1</translation>
     </message>
     <message>
         <source>%1 个无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق منها: %1</translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished">، </translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1، %2</translation>
     </message>
     <message>
         <source>已签名：%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>موقّع: %1 — %2</translation>
     </message>
     <message>
         <source>%1 个签名：全部有效</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد التوقيعات: %1، وكلها صالحة</translation>
     </message>
     <message>
         <source>%1 个签名：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد التوقيعات: %1 (%2)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد</translation>
     </message>
     <message>
         <source>%1 个（全部有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 (كلها صالحة)</translation>
     </message>
     <message>
         <source>%1 个（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 (%2)</translation>
     </message>
     <message>
         <source>认证签名不允许更改此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح توقيع التصديق بتغيير هذا المستند</translation>
     </message>
     <message>
         <source>认证签名只允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح توقيع التصديق إلا بتعبئة النماذج والتوقيع</translation>
     </message>
     <message>
         <source>页面被移动</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل صفحات</translation>
     </message>
     <message>
         <source>页面被旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير صفحات</translation>
     </message>
     <message>
         <source>页面被删除</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف صفحات</translation>
     </message>
     <message>
         <source>插入了页面</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صفحات</translation>
     </message>
     <message>
         <source>添加了页码</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة أرقام الصفحات</translation>
     </message>
     <message>
         <source>文档属性被修改</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل خصائص المستند</translation>
     </message>
     <message>
         <source>批注和表单将被扁平化</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج التعليقات والنماذج في الصفحات</translation>
     </message>
     <message>
         <source>页面内容被替换</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال محتوى الصفحات</translation>
     </message>
     <message>
         <source>以下更改需要重写整个文件：%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>تتطلب التغييرات التالية إعادة كتابة الملف بالكامل: %1.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignaturesPanel</name>
     <message>
         <source>认证签名：不允许任何更改</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع تصديق: لا يُسمح بأي تغييرات</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع تصديق: يُسمح بتعبئة النماذج والتوقيع</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单、签名和批注</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع تصديق: يُسمح بتعبئة النماذج والتوقيع وإضافة التعليقات</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق من التوقيعات…</translation>
     </message>
     <message>
         <source>无法读取文件中的签名。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة التوقيعات في الملف.
+‏%1</translation>
     </message>
     <message>
         <source>此文档没有签名</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي هذا المستند على توقيعات</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>حقل توقيع فارغ</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع غير مرئي</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished">صفحة %1</translation>
+        <translation>الصفحة %1</translation>
     </message>
     <message>
         <source>字段：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>الحقل: %1 (%2)</translation>
     </message>
     <message>
         <source>签名时间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت التوقيع: %1</translation>
     </message>
     <message>
         <source>原因：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>السبب: %1</translation>
     </message>
     <message>
         <source>位置：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>المكان: %1</translation>
     </message>
     <message>
         <source>联系方式：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الاتصال: %1</translation>
     </message>
     <message>
         <source>类型：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع: %1</translation>
     </message>
     <message>
         <source>摘要算法：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>خوارزمية التجزئة: %1</translation>
     </message>
     <message>
         <source>第 %1 版（共 %2 版）</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة %1 من %2</translation>
     </message>
     <message>
         <source>时间戳：%1（有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابع الزمني: %1 (صالح)</translation>
     </message>
     <message>
         <source>时间戳：%1（无效）</source>
-        <translation type="unfinished"></translation>
+        <translation>الطابع الزمني: %1 (غير صالح)</translation>
     </message>
     <message>
         <source>签名后的更改：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>التغييرات بعد التوقيع: %1</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">تفاصيل تقنية: %1</translation>
+        <translation>تفاصيل تقنية: %1</translation>
     </message>
     <message>
         <source>证书链</source>
-        <translation type="unfinished"></translation>
+        <translation>سلسلة الشهادات</translation>
     </message>
     <message>
         <source>颁发者：%1（自签名）</source>
-        <translation type="unfinished"></translation>
+        <translation>جهة الإصدار: %1 (موقّعة ذاتيًا)</translation>
     </message>
     <message>
         <source>颁发者：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>جهة الإصدار: %1</translation>
     </message>
     <message>
         <source>有效期：%1 至 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الصلاحية: من %1 إلى %2</translation>
     </message>
     <message>
         <source>查看签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض النسخة الموقّعة</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيعات</translation>
     </message>
 </context>
 <context>
@@ -2661,7 +2662,7 @@
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع</translation>
     </message>
 </context>
 <context>
@@ -2919,123 +2920,123 @@
     </message>
     <message>
         <source>签名时的版本，只读</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخة الموقّعة، للقراءة فقط</translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>无法填写表单</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت تعبئة النموذج</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许更改表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح توقيع التصديق في هذا المستند بتغيير النماذج.</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许添加或修改批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح توقيع التصديق في هذا المستند بإضافة التعليقات أو تعديلها.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开。</source>
-        <translation type="unfinished"></translation>
+        <translation>فُتح هذا المستند للقراءة فقط.</translation>
     </message>
     <message>
         <source>此 PDF 的权限设置不允许填写表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تسمح أذونات ملف PDF هذا بتعبئة النماذج.</translation>
     </message>
     <message>
         <source>无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق</translation>
     </message>
     <message>
         <source>正在验证…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق…</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد</translation>
     </message>
     <message>
         <source>无法打开签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح النسخة الموقّعة</translation>
     </message>
     <message>
         <source>无法从文件中取出签名时的版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استخراج النسخة الموقّعة من الملف.</translation>
     </message>
     <message>
         <source>保存已签名的文档</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ مستند موقّع</translation>
     </message>
     <message>
         <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المستند موقّع؛ ستصبح التوقيعات في الملف الجديد غير صالحة، ويبقى الملف الأصلي وتوقيعاته دون تغيير.</translation>
     </message>
     <message>
         <source>仍然保存</source>
-        <translation type="unfinished"></translation>
+        <translation>الحفظ على أي حال</translation>
     </message>
     <message>
         <source>此文档已签名；保存将使签名失效。</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المستند موقّع؛ سيؤدي الحفظ إلى إبطال التوقيعات.</translation>
     </message>
     <message>
         <source>另存为新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ كملف جديد</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توقيع</translation>
     </message>
     <message>
         <source>签名前需要先保存修改。是否现在保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب حفظ التغييرات قبل التوقيع. هل تريد الحفظ الآن؟</translation>
     </message>
     <message>
         <source>签名针对文件中已保存的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>يُطبَّق التوقيع على المحتوى المحفوظ في الملف.</translation>
     </message>
     <message>
         <source>签名失败</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التوقيع</translation>
     </message>
     <message>
         <source>文档在签名前又被修改了，请保存后再签名。</source>
-        <translation type="unfinished"></translation>
+        <translation>عُدّل المستند مرة أخرى قبل التوقيع، يُرجى حفظه ثم التوقيع.</translation>
     </message>
     <message>
         <source>保存签名后的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ملف PDF الموقّع</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف «%1» مفتوح في علامة تبويب أخرى، يُرجى اختيار اسم ملف آخر.</translation>
     </message>
     <message>
         <source>正在签名</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التوقيع</translation>
     </message>
     <message>
         <source>正在签名并写入文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التوقيع وكتابة الملف.</translation>
     </message>
     <message>
         <source>正在签名并向时间戳服务器请求时间戳。</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التوقيع وطلب طابع زمني من خادم الطوابع الزمنية.</translation>
     </message>
     <message>
         <source>完成前请不要关闭程序。</source>
-        <translation type="unfinished">يُرجى عدم إغلاق البرنامج قبل الاكتمال.</translation>
+        <translation>يُرجى عدم إغلاق البرنامج قبل الانتهاء.</translation>
     </message>
     <message>
         <source>文档未能签名，文件没有写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر توقيع المستند، ولم تتم كتابة الملف.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开，请另存为新文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>فُتح هذا المستند للقراءة فقط، يُرجى حفظه كملف جديد.</translation>
     </message>
 </context>
 <context>
@@ -3522,11 +3523,11 @@
     </message>
     <message>
         <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
-        <translation type="unfinished"></translation>
+        <translation>توجد توقيعات رقمية في %1؛ لم تعد التوقيعات صالحة في الملف الناتج، وتبقى الملفات الأصلية موقّعة</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>، </translation>
     </message>
 </context>
 </TS>

@@ -261,99 +261,99 @@
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Fenster die digitalen Signaturen der Dateien prüfen: eine Zeile je Signatur (Datei, Feld, Unterzeichner, Ergebnis).</translation>
     </message>
     <message>
         <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Fenster die Dateien signieren und jeweils in eine neue Datei &lt;Name&gt;-signed.pdf schreiben. Das Zertifikatspasswort wird von der Standardeingabe oder aus VELMORA_CERT_PASSWORD gelesen.</translation>
     </message>
     <message>
         <source>签名用的证书文件（.p12、.pfx）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifikatsdatei zum Signieren (.p12, .pfx).</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat</translation>
     </message>
     <message>
         <source>要签名的空签名字段。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das leere Signaturfeld, das signiert werden soll.</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Signaturrahmen: x,y,Breite,Höhe (in Punkt, ab der oberen linken Ecke der Seite), zusammen mit --page zu verwenden.</translation>
     </message>
     <message>
         <source>框</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>签名的原因。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grund für die Signatur.</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>时间戳服务器的地址（RFC 3161）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Zeitstempelservers (RFC 3161).</translation>
     </message>
     <message>
         <source>地址</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>--verify 不能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify kann nicht zusammen mit --sign verwendet werden.</translation>
     </message>
     <message>
         <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht zusammen mit --convert-to oder --ocr verwendet werden.</translation>
     </message>
     <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign braucht die zu signierenden PDF-Dateien.</translation>
     </message>
     <message>
         <source>--verify 需要要检查的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify braucht die zu prüfenden PDF-Dateien.</translation>
     </message>
     <message>
         <source>--verify 不接受签名的选项。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify akzeptiert keine Optionen zum Signieren.</translation>
     </message>
     <message>
         <source>--sign 需要 --cert 证书文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign braucht eine Zertifikatsdatei, angegeben mit --cert.</translation>
     </message>
     <message>
         <source>--field 不能与 --page 或 --rect 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--field kann nicht zusammen mit --page oder --rect verwendet werden.</translation>
     </message>
     <message>
         <source>--page 和 --rect 要一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--page und --rect müssen zusammen verwendet werden.</translation>
     </message>
     <message>
         <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect braucht vier Zahlen x,y,Breite,Höhe, Breite und Höhe größer als 0: %1</translation>
     </message>
     <message>
         <source>--%1 只能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 kann nur mit --sign verwendet werden.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir kann nur mit --convert-to, --ocr oder --sign verwendet werden.</translation>
     </message>
     <message>
         <source>证书文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifikatsdatei existiert nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1844,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>数字签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale Signaturen</translation>
     </message>
 </context>
 <context>
@@ -1901,476 +1901,477 @@ Seiten %2-%3</translation>
     <name>PdfSignDialog</name>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signieren</translation>
     </message>
     <message>
         <source>选择证书…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat auswählen…</translation>
     </message>
     <message>
         <source>在页面上画出签名框</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturrahmen auf der Seite zeichnen</translation>
     </message>
     <message>
         <source>签名字段：%1（第 %2 页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturfeld: %1 (Seite %2)</translation>
     </message>
     <message>
         <source>签名字段：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturfeld: %1</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsichtbare Signatur</translation>
     </message>
     <message>
         <source>可选，例如：同意此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional, zum Beispiel: Ich stimme diesem Dokument zu</translation>
     </message>
     <message>
         <source>可选</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>可选：时间戳服务器地址（RFC 3161）</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional: Adresse des Zeitstempelservers (RFC 3161)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>选择图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen…</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat</translation>
     </message>
     <message>
         <source>签名位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzierung</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>地点</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>时间戳</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitstempel</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>未选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zertifikat ausgewählt</translation>
     </message>
     <message>
         <source>%1（签名时输入密码）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Passwort wird beim Signieren abgefragt)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1（%2，有效期至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, gültig bis %3)</translation>
     </message>
     <message>
         <source>选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat auswählen</translation>
     </message>
     <message>
         <source>证书文件 (*.p12 *.pfx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikatsdateien (*.p12 *.pfx)</translation>
     </message>
     <message>
         <source>请输入证书“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort des Zertifikats &quot;%1&quot; ein:</translation>
     </message>
     <message>
         <source>证书密码</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikatspasswort</translation>
     </message>
     <message>
         <source>证书密码错误，请重新输入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch. Geben Sie es erneut ein:</translation>
     </message>
     <message>
         <source>无法打开证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>文件不是可用的证书（PKCS#12）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein verwendbares Zertifikat (PKCS#12).</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Technische Details: %1</translation>
+        <translation>Technische Details: %1</translation>
     </message>
     <message>
         <source>选择签名图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturbild auswählen</translation>
     </message>
     <message>
         <source>图片 (*.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>无法使用图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kann nicht verwendet werden</translation>
     </message>
     <message>
         <source>图片无法读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBar</name>
     <message>
         <source>签名面板</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturbereich</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturen werden überprüft…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>无法验证签名：文件无法读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturen können nicht überprüft werden: Die Datei kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBoxTool</name>
     <message>
         <source>在页面上拖动，画出签名框；按 Esc 取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie auf der Seite einen Signaturrahmen auf; Esc bricht ab</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureTexts</name>
     <message>
         <source>批注</source>
-        <translation type="unfinished">Kommentare</translation>
+        <translation>Kommentare</translation>
     </message>
     <message>
         <source>表单</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulare</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished">Seiten</translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturen</translation>
     </message>
     <message>
         <source>其他内容</source>
-        <translation type="unfinished"></translation>
+        <translation>sonstige Inhalte</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>证书不受信任（自签名证书）</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat nicht vertrauenswürdig (selbstsigniertes Zertifikat)</translation>
     </message>
     <message>
         <source>证书不受信任（证书已过期）</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat nicht vertrauenswürdig (Zertifikat abgelaufen)</translation>
     </message>
     <message>
         <source>证书不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat nicht vertrauenswürdig</translation>
     </message>
     <message>
         <source>签名有效</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur gültig</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zulässige Änderungen nach dem Signieren</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zulässige Änderungen nach dem Signieren (%2)</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur gültig, zulässige Änderungen nach dem Signieren</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur gültig, zulässige Änderungen nach dem Signieren (%1)</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen nach dem Signieren gehen über das hinaus, was die Zertifizierung erlaubt</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen nach dem Signieren gehen über das hinaus, was die Zertifizierung erlaubt (%1)</translation>
     </message>
     <message>
         <source>签名后文档被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nach dem Signieren geändert</translation>
     </message>
     <message>
         <source>签名后文档被更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nach dem Signieren geändert (%1)</translation>
     </message>
     <message>
         <source>签名无效：签名数据与内容不符</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur ungültig: Die Signaturdaten passen nicht zum Inhalt</translation>
     </message>
     <message>
         <source>签名无效：签名后内容被改动</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur ungültig: Der Inhalt wurde nach dem Signieren verändert</translation>
     </message>
     <message>
         <source>无法验证此签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Signatur kann nicht überprüft werden</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeres Signaturfeld</translation>
     </message>
     <message>
         <source>未知签名者</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Unterzeichner</translation>
     </message>
     <message>
         <source>%1 个无效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ungültig</translation>
     </message>
     <message>
         <source>%1 个签名后被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach dem Signieren geändert</translation>
     </message>
     <message>
         <source>%1 个不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht vertrauenswürdig</translation>
     </message>
     <message>
         <source>%1 个无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht überprüfbar</translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>已签名：%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signiert: %1 — %2</translation>
     </message>
     <message>
         <source>%1 个签名：全部有效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Signaturen: alle gültig</translation>
     </message>
     <message>
         <source>%1 个签名：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Signaturen: %2</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>%1 个（全部有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (alle gültig)</translation>
     </message>
     <message>
         <source>%1 个（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>认证签名不允许更改此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungssignatur erlaubt keine Änderungen an diesem Dokument</translation>
     </message>
     <message>
         <source>认证签名只允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungssignatur erlaubt nur das Ausfüllen von Formularen und das Signieren</translation>
     </message>
     <message>
         <source>页面被移动</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten verschoben</translation>
     </message>
     <message>
         <source>页面被旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten gedreht</translation>
     </message>
     <message>
         <source>页面被删除</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten gelöscht</translation>
     </message>
     <message>
         <source>插入了页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten eingefügt</translation>
     </message>
     <message>
         <source>添加了页码</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahlen hinzugefügt</translation>
     </message>
     <message>
         <source>文档属性被修改</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenteigenschaften geändert</translation>
     </message>
     <message>
         <source>批注和表单将被扁平化</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare und Formulare werden reduziert</translation>
     </message>
     <message>
         <source>页面内容被替换</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiteninhalt ersetzt</translation>
     </message>
     <message>
         <source>以下更改需要重写整个文件：%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Änderungen erfordern, dass die ganze Datei neu geschrieben wird: %1.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignaturesPanel</name>
     <message>
         <source>认证签名：不允许任何更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifizierungssignatur: keine Änderungen erlaubt</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifizierungssignatur: Ausfüllen von Formularen und Signieren erlaubt</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单、签名和批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifizierungssignatur: Ausfüllen von Formularen, Signieren und Kommentieren erlaubt</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturen werden überprüft…</translation>
     </message>
     <message>
         <source>无法读取文件中的签名。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signaturen in der Datei können nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>此文档没有签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument hat keine Signaturen</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeres Signaturfeld</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsichtbare Signatur</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished">Seite %1</translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>字段：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld: %1 (%2)</translation>
     </message>
     <message>
         <source>签名时间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signiert am: %1</translation>
     </message>
     <message>
         <source>原因：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund: %1</translation>
     </message>
     <message>
         <source>位置：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort: %1</translation>
     </message>
     <message>
         <source>联系方式：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: %1</translation>
     </message>
     <message>
         <source>类型：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ: %1</translation>
     </message>
     <message>
         <source>摘要算法：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hashalgorithmus: %1</translation>
     </message>
     <message>
         <source>第 %1 版（共 %2 版）</source>
-        <translation type="unfinished"></translation>
+        <translation>Revision %1 von %2</translation>
     </message>
     <message>
         <source>时间戳：%1（有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitstempel: %1 (gültig)</translation>
     </message>
     <message>
         <source>时间戳：%1（无效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitstempel: %1 (ungültig)</translation>
     </message>
     <message>
         <source>签名后的更改：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen nach dem Signieren: %1</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Technische Details: %1</translation>
+        <translation>Technische Details: %1</translation>
     </message>
     <message>
         <source>证书链</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikatskette</translation>
     </message>
     <message>
         <source>颁发者：%1（自签名）</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussteller: %1 (selbstsigniert)</translation>
     </message>
     <message>
         <source>颁发者：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussteller: %1</translation>
     </message>
     <message>
         <source>有效期：%1 至 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig von %1 bis %2</translation>
     </message>
     <message>
         <source>查看签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Signierte Version anzeigen</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaturen</translation>
     </message>
 </context>
 <context>
@@ -2649,7 +2650,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signieren</translation>
     </message>
 </context>
 <context>
@@ -2907,123 +2908,123 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>签名时的版本，只读</source>
-        <translation type="unfinished"></translation>
+        <translation>Signierte Version, schreibgeschützt</translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>无法填写表单</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular kann nicht ausgefüllt werden</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许更改表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungssignatur dieses Dokuments erlaubt keine Änderungen an Formularen.</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许添加或修改批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifizierungssignatur dieses Dokuments erlaubt kein Hinzufügen oder Ändern von Kommentaren.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist schreibgeschützt geöffnet.</translation>
     </message>
     <message>
         <source>此 PDF 的权限设置不允许填写表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berechtigungen dieser PDF erlauben kein Ausfüllen von Formularen.</translation>
     </message>
     <message>
         <source>无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>Überprüfung nicht möglich</translation>
     </message>
     <message>
         <source>正在验证…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird überprüft…</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>无法打开签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Signierte Version kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>无法从文件中取出签名时的版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die signierte Version kann nicht aus der Datei entnommen werden.</translation>
     </message>
     <message>
         <source>保存已签名的文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Signiertes Dokument speichern</translation>
     </message>
     <message>
         <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist signiert. Die Signaturen in der neuen Datei werden ungültig; die Originaldatei und ihre Signaturen bleiben unverändert.</translation>
     </message>
     <message>
         <source>仍然保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem speichern</translation>
     </message>
     <message>
         <source>此文档已签名；保存将使签名失效。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist signiert. Durch das Speichern werden seine Signaturen ungültig.</translation>
     </message>
     <message>
         <source>另存为新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Als neue Datei speichern</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signieren</translation>
     </message>
     <message>
         <source>签名前需要先保存修改。是否现在保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Signieren müssen die Änderungen gespeichert werden. Jetzt speichern?</translation>
     </message>
     <message>
         <source>签名针对文件中已保存的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Signatur bezieht sich auf den in der Datei gespeicherten Inhalt.</translation>
     </message>
     <message>
         <source>签名失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Signieren fehlgeschlagen</translation>
     </message>
     <message>
         <source>文档在签名前又被修改了，请保存后再签名。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wurde vor dem Signieren erneut geändert. Bitte speichern Sie es und signieren Sie es dann.</translation>
     </message>
     <message>
         <source>保存签名后的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Signiertes PDF speichern</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist in einem anderen Tab geöffnet. Bitte wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>正在签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird signiert</translation>
     </message>
     <message>
         <source>正在签名并写入文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wird signiert und die Datei geschrieben.</translation>
     </message>
     <message>
         <source>正在签名并向时间戳服务器请求时间戳。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument wird signiert und ein Zeitstempel beim Zeitstempelserver angefordert.</translation>
     </message>
     <message>
         <source>完成前请不要关闭程序。</source>
-        <translation type="unfinished">Bitte schließen Sie das Programm nicht, bevor der Vorgang abgeschlossen ist.</translation>
+        <translation>Bitte schließen Sie das Programm nicht, bevor der Vorgang abgeschlossen ist.</translation>
     </message>
     <message>
         <source>文档未能签名，文件没有写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht signiert werden; es wurde keine Datei geschrieben.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开，请另存为新文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist schreibgeschützt geöffnet. Bitte speichern Sie es als neue Datei.</translation>
     </message>
 </context>
 <context>
@@ -3490,11 +3491,11 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital signiert: %1. Die Signaturen sind in der Ausgabedatei nicht mehr gültig; die Originaldateien bleiben signiert</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

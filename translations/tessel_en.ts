@@ -261,99 +261,99 @@
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the digital signatures of the files without opening a window: one line per signature (file, field, signer, verdict).</translation>
     </message>
     <message>
         <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign the files without opening a window and write each one to a new file &lt;name&gt;-signed.pdf. The certificate password is read from standard input or VELMORA_CERT_PASSWORD.</translation>
     </message>
     <message>
         <source>签名用的证书文件（.p12、.pfx）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The certificate file to sign with (.p12, .pfx).</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>certificate</translation>
     </message>
     <message>
         <source>要签名的空签名字段。</source>
-        <translation type="unfinished"></translation>
+        <translation>The empty signature field to sign.</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>name</translation>
     </message>
     <message>
         <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>The signature box: x,y,width,height (in points, from the top left corner of the page), used together with --page.</translation>
     </message>
     <message>
         <source>框</source>
-        <translation type="unfinished"></translation>
+        <translation>box</translation>
     </message>
     <message>
         <source>签名的原因。</source>
-        <translation type="unfinished"></translation>
+        <translation>The reason for signing.</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>reason</translation>
     </message>
     <message>
         <source>时间戳服务器的地址（RFC 3161）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The address of the timestamp server (RFC 3161).</translation>
     </message>
     <message>
         <source>地址</source>
-        <translation type="unfinished"></translation>
+        <translation>address</translation>
     </message>
     <message>
         <source>--verify 不能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify cannot be used together with --sign.</translation>
     </message>
     <message>
         <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be used together with --convert-to or --ocr.</translation>
     </message>
     <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign needs the PDF files to sign.</translation>
     </message>
     <message>
         <source>--verify 需要要检查的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify needs the PDF files to check.</translation>
     </message>
     <message>
         <source>--verify 不接受签名的选项。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify does not accept the signing options.</translation>
     </message>
     <message>
         <source>--sign 需要 --cert 证书文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign needs a certificate file given with --cert.</translation>
     </message>
     <message>
         <source>--field 不能与 --page 或 --rect 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--field cannot be used together with --page or --rect.</translation>
     </message>
     <message>
         <source>--page 和 --rect 要一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--page and --rect must be used together.</translation>
     </message>
     <message>
         <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect needs four numbers x,y,width,height, with width and height greater than 0: %1</translation>
     </message>
     <message>
         <source>--%1 只能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 can only be used with --sign.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir can only be used with --convert-to, --ocr or --sign.</translation>
     </message>
     <message>
         <source>证书文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The certificate file does not exist: %1</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1844,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>数字签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital signatures</translation>
     </message>
 </context>
 <context>
@@ -1901,476 +1901,477 @@ Pages %2-%3</translation>
     <name>PdfSignDialog</name>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign</translation>
     </message>
     <message>
         <source>选择证书…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose certificate…</translation>
     </message>
     <message>
         <source>在页面上画出签名框</source>
-        <translation type="unfinished"></translation>
+        <translation>Draw a signature box on the page</translation>
     </message>
     <message>
         <source>签名字段：%1（第 %2 页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature field: %1 (page %2)</translation>
     </message>
     <message>
         <source>签名字段：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature field: %1</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Invisible signature</translation>
     </message>
     <message>
         <source>可选，例如：同意此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional, for example: I approve this document</translation>
     </message>
     <message>
         <source>可选</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>可选：时间戳服务器地址（RFC 3161）</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional: timestamp server address (RFC 3161)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>选择图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose image…</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate</translation>
     </message>
     <message>
         <source>签名位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason</translation>
     </message>
     <message>
         <source>地点</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>时间戳</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>未选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>No certificate chosen</translation>
     </message>
     <message>
         <source>%1（签名时输入密码）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (password requested when signing)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1（%2，有效期至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, valid until %3)</translation>
     </message>
     <message>
         <source>选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose certificate</translation>
     </message>
     <message>
         <source>证书文件 (*.p12 *.pfx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate files (*.p12 *.pfx)</translation>
     </message>
     <message>
         <source>请输入证书“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the password of the certificate &quot;%1&quot;:</translation>
     </message>
     <message>
         <source>证书密码</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate password</translation>
     </message>
     <message>
         <source>证书密码错误，请重新输入：</source>
-        <translation type="unfinished"></translation>
+        <translation>The password is not correct. Enter it again:</translation>
     </message>
     <message>
         <source>无法打开证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the certificate</translation>
     </message>
     <message>
         <source>文件不是可用的证书（PKCS#12）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not a usable certificate (PKCS#12).</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Technical details: %1</translation>
+        <translation>Technical details: %1</translation>
     </message>
     <message>
         <source>选择签名图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose signature image</translation>
     </message>
     <message>
         <source>图片 (*.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>无法使用图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot use the image</translation>
     </message>
     <message>
         <source>图片无法读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>The image cannot be read.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBar</name>
     <message>
         <source>签名面板</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature panel</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifying signatures…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>无法验证签名：文件无法读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot verify the signatures: the file cannot be read</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBoxTool</name>
     <message>
         <source>在页面上拖动，画出签名框；按 Esc 取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag on the page to draw the signature box; press Esc to cancel</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureTexts</name>
     <message>
         <source>批注</source>
-        <translation type="unfinished">Comments</translation>
+        <translation>comments</translation>
     </message>
     <message>
         <source>表单</source>
-        <translation type="unfinished"></translation>
+        <translation>forms</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished">Pages</translation>
+        <translation>pages</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>signatures</translation>
     </message>
     <message>
         <source>其他内容</source>
-        <translation type="unfinished"></translation>
+        <translation>other content</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>证书不受信任（自签名证书）</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate not trusted (self-signed certificate)</translation>
     </message>
     <message>
         <source>证书不受信任（证书已过期）</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate not trusted (certificate expired)</translation>
     </message>
     <message>
         <source>证书不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate not trusted</translation>
     </message>
     <message>
         <source>签名有效</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valid</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, with allowed changes after signing</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, with allowed changes after signing (%2)</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valid, with allowed changes after signing</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valid, with allowed changes after signing (%1)</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes after signing go beyond what the certification allows</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes after signing go beyond what the certification allows (%1)</translation>
     </message>
     <message>
         <source>签名后文档被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Document changed after signing</translation>
     </message>
     <message>
         <source>签名后文档被更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Document changed after signing (%1)</translation>
     </message>
     <message>
         <source>签名无效：签名数据与内容不符</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature invalid: the signature data does not match the content</translation>
     </message>
     <message>
         <source>签名无效：签名后内容被改动</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature invalid: the content was altered after signing</translation>
     </message>
     <message>
         <source>无法验证此签名</source>
-        <translation type="unfinished"></translation>
+        <translation>This signature cannot be verified</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty signature field</translation>
     </message>
     <message>
         <source>未知签名者</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown signer</translation>
     </message>
     <message>
         <source>%1 个无效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invalid</translation>
     </message>
     <message>
         <source>%1 个签名后被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 changed after signing</translation>
     </message>
     <message>
         <source>%1 个不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 not trusted</translation>
     </message>
     <message>
         <source>%1 个无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 could not be verified</translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>已签名：%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signed: %1 — %2</translation>
     </message>
     <message>
         <source>%1 个签名：全部有效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 signatures: all valid</translation>
     </message>
     <message>
         <source>%1 个签名：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 signatures: %2</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>%1 个（全部有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (all valid)</translation>
     </message>
     <message>
         <source>%1 个（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>认证签名不允许更改此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>The certification signature does not allow changes to this document</translation>
     </message>
     <message>
         <source>认证签名只允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>The certification signature only allows filling in forms and signing</translation>
     </message>
     <message>
         <source>页面被移动</source>
-        <translation type="unfinished"></translation>
+        <translation>pages moved</translation>
     </message>
     <message>
         <source>页面被旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>pages rotated</translation>
     </message>
     <message>
         <source>页面被删除</source>
-        <translation type="unfinished"></translation>
+        <translation>pages deleted</translation>
     </message>
     <message>
         <source>插入了页面</source>
-        <translation type="unfinished"></translation>
+        <translation>pages inserted</translation>
     </message>
     <message>
         <source>添加了页码</source>
-        <translation type="unfinished"></translation>
+        <translation>page numbers added</translation>
     </message>
     <message>
         <source>文档属性被修改</source>
-        <translation type="unfinished"></translation>
+        <translation>document properties changed</translation>
     </message>
     <message>
         <source>批注和表单将被扁平化</source>
-        <translation type="unfinished"></translation>
+        <translation>comments and forms will be flattened</translation>
     </message>
     <message>
         <source>页面内容被替换</source>
-        <translation type="unfinished"></translation>
+        <translation>page content replaced</translation>
     </message>
     <message>
         <source>以下更改需要重写整个文件：%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>These changes require rewriting the whole file: %1.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignaturesPanel</name>
     <message>
         <source>认证签名：不允许任何更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Certification signature: no changes allowed</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Certification signature: filling in forms and signing allowed</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单、签名和批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Certification signature: filling in forms, signing and commenting allowed</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifying signatures…</translation>
     </message>
     <message>
         <source>无法读取文件中的签名。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the signatures in the file.
+%1</translation>
     </message>
     <message>
         <source>此文档没有签名</source>
-        <translation type="unfinished"></translation>
+        <translation>This document has no signatures</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty signature field</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Invisible signature</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished">Page %1</translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>字段：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Field: %1 (%2)</translation>
     </message>
     <message>
         <source>签名时间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signing time: %1</translation>
     </message>
     <message>
         <source>原因：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason: %1</translation>
     </message>
     <message>
         <source>位置：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Location: %1</translation>
     </message>
     <message>
         <source>联系方式：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact: %1</translation>
     </message>
     <message>
         <source>类型：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type: %1</translation>
     </message>
     <message>
         <source>摘要算法：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Digest algorithm: %1</translation>
     </message>
     <message>
         <source>第 %1 版（共 %2 版）</source>
-        <translation type="unfinished"></translation>
+        <translation>Revision %1 of %2</translation>
     </message>
     <message>
         <source>时间戳：%1（有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp: %1 (valid)</translation>
     </message>
     <message>
         <source>时间戳：%1（无效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp: %1 (invalid)</translation>
     </message>
     <message>
         <source>签名后的更改：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes after signing: %1</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Technical details: %1</translation>
+        <translation>Technical details: %1</translation>
     </message>
     <message>
         <source>证书链</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate chain</translation>
     </message>
     <message>
         <source>颁发者：%1（自签名）</source>
-        <translation type="unfinished"></translation>
+        <translation>Issuer: %1 (self-signed)</translation>
     </message>
     <message>
         <source>颁发者：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Issuer: %1</translation>
     </message>
     <message>
         <source>有效期：%1 至 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valid from %1 to %2</translation>
     </message>
     <message>
         <source>查看签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>View signed version</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatures</translation>
     </message>
 </context>
 <context>
@@ -2649,7 +2650,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign</translation>
     </message>
 </context>
 <context>
@@ -2907,123 +2908,123 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>签名时的版本，只读</source>
-        <translation type="unfinished"></translation>
+        <translation>Signed version, read-only</translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>无法填写表单</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot fill in the form</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许更改表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>The certification signature of this document does not allow changing forms.</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许添加或修改批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>The certification signature of this document does not allow adding or changing comments.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document is open read-only.</translation>
     </message>
     <message>
         <source>此 PDF 的权限设置不允许填写表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>The permissions of this PDF do not allow filling in forms.</translation>
     </message>
     <message>
         <source>无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not be verified</translation>
     </message>
     <message>
         <source>正在验证…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifying…</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>无法打开签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the signed version</translation>
     </message>
     <message>
         <source>无法从文件中取出签名时的版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>The signed version cannot be extracted from the file.</translation>
     </message>
     <message>
         <source>保存已签名的文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Save signed document</translation>
     </message>
     <message>
         <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document is signed. The signatures in the new file will no longer be valid; the original file and its signatures stay unchanged.</translation>
     </message>
     <message>
         <source>仍然保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save anyway</translation>
     </message>
     <message>
         <source>此文档已签名；保存将使签名失效。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document is signed. Saving will invalidate its signatures.</translation>
     </message>
     <message>
         <source>另存为新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as new file</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign</translation>
     </message>
     <message>
         <source>签名前需要先保存修改。是否现在保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>Your changes must be saved before signing. Save them now?</translation>
     </message>
     <message>
         <source>签名针对文件中已保存的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>The signature covers the content saved in the file.</translation>
     </message>
     <message>
         <source>签名失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Signing failed</translation>
     </message>
     <message>
         <source>文档在签名前又被修改了，请保存后再签名。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document was changed again before signing. Save it, then sign it.</translation>
     </message>
     <message>
         <source>保存签名后的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save signed PDF</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is open in another tab. Choose another file name.</translation>
     </message>
     <message>
         <source>正在签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signing</translation>
     </message>
     <message>
         <source>正在签名并写入文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Signing and writing the file.</translation>
     </message>
     <message>
         <source>正在签名并向时间戳服务器请求时间戳。</source>
-        <translation type="unfinished"></translation>
+        <translation>Signing and requesting a timestamp from the timestamp server.</translation>
     </message>
     <message>
         <source>完成前请不要关闭程序。</source>
-        <translation type="unfinished">Please do not close the program until it has finished.</translation>
+        <translation>Please do not close the program until it has finished.</translation>
     </message>
     <message>
         <source>文档未能签名，文件没有写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document could not be signed; no file was written.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开，请另存为新文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document is open read-only. Save it as a new file.</translation>
     </message>
 </context>
 <context>
@@ -3490,11 +3491,11 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitally signed: %1. The signatures are no longer valid in the output file; the original files stay signed</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

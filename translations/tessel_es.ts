@@ -261,99 +261,99 @@
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar las firmas digitales de los archivos sin abrir una ventana: una línea por firma (archivo, campo, firmante, resultado).</translation>
     </message>
     <message>
         <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmar los archivos sin abrir una ventana y escribir un archivo nuevo &lt;nombre&gt;-signed.pdf. La contraseña del certificado se lee de la entrada estándar o de VELMORA_CERT_PASSWORD.</translation>
     </message>
     <message>
         <source>签名用的证书文件（.p12、.pfx）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de certificado para firmar (.p12, .pfx).</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>certificado</translation>
     </message>
     <message>
         <source>要签名的空签名字段。</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de firma vacío que se firmará.</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuadro de la firma: x,y,ancho,alto (en puntos, desde la esquina superior izquierda de la página); se usa junto con --page.</translation>
     </message>
     <message>
         <source>框</source>
-        <translation type="unfinished"></translation>
+        <translation>recuadro</translation>
     </message>
     <message>
         <source>签名的原因。</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo de la firma.</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>motivo</translation>
     </message>
     <message>
         <source>时间戳服务器的地址（RFC 3161）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor de marcas de tiempo (RFC 3161).</translation>
     </message>
     <message>
         <source>地址</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección</translation>
     </message>
     <message>
         <source>--verify 不能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify no se puede usar junto con --sign.</translation>
     </message>
     <message>
         <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede usar junto con --convert-to ni con --ocr.</translation>
     </message>
     <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign necesita los archivos PDF que firmar.</translation>
     </message>
     <message>
         <source>--verify 需要要检查的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify necesita los archivos PDF que comprobar.</translation>
     </message>
     <message>
         <source>--verify 不接受签名的选项。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify no acepta opciones de firma.</translation>
     </message>
     <message>
         <source>--sign 需要 --cert 证书文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign necesita un archivo de certificado con --cert.</translation>
     </message>
     <message>
         <source>--field 不能与 --page 或 --rect 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--field no se puede usar junto con --page ni con --rect.</translation>
     </message>
     <message>
         <source>--page 和 --rect 要一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--page y --rect se deben usar juntos.</translation>
     </message>
     <message>
         <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect necesita cuatro números x,y,ancho,alto, con ancho y alto mayores que 0: %1</translation>
     </message>
     <message>
         <source>--%1 只能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo se puede usar con --sign.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir solo se puede usar con --convert-to, --ocr o --sign.</translation>
     </message>
     <message>
         <source>证书文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de certificado no existe: %1</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1844,7 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>数字签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmas digitales</translation>
     </message>
 </context>
 <context>
@@ -1901,476 +1901,477 @@ Páginas %2-%3</translation>
     <name>PdfSignDialog</name>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmar</translation>
     </message>
     <message>
         <source>选择证书…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir certificado…</translation>
     </message>
     <message>
         <source>在页面上画出签名框</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el recuadro de firma en la página</translation>
     </message>
     <message>
         <source>签名字段：%1（第 %2 页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de firma: %1 (página %2)</translation>
     </message>
     <message>
         <source>签名字段：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de firma: %1</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma invisible</translation>
     </message>
     <message>
         <source>可选，例如：同意此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional, por ejemplo: Apruebo este documento</translation>
     </message>
     <message>
         <source>可选</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>可选：时间戳服务器地址（RFC 3161）</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional: dirección del servidor de marcas de tiempo (RFC 3161)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>选择图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir imagen…</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado</translation>
     </message>
     <message>
         <source>签名位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la firma</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>地点</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>时间戳</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de tiempo</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>未选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún certificado seleccionado</translation>
     </message>
     <message>
         <source>%1（签名时输入密码）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la contraseña se pide al firmar)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1（%2，有效期至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, válido hasta el %3)</translation>
     </message>
     <message>
         <source>选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir certificado</translation>
     </message>
     <message>
         <source>证书文件 (*.p12 *.pfx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de certificado (*.p12 *.pfx)</translation>
     </message>
     <message>
         <source>请输入证书“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña del certificado «%1»:</translation>
     </message>
     <message>
         <source>证书密码</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del certificado</translation>
     </message>
     <message>
         <source>证书密码错误，请重新输入：</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña del certificado es incorrecta. Vuelva a introducirla:</translation>
     </message>
     <message>
         <source>无法打开证书</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el certificado</translation>
     </message>
     <message>
         <source>文件不是可用的证书（PKCS#12）。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un certificado utilizable (PKCS#12).</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Detalles técnicos: %1</translation>
+        <translation>Detalles técnicos: %1</translation>
     </message>
     <message>
         <source>选择签名图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir imagen de firma</translation>
     </message>
     <message>
         <source>图片 (*.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>无法使用图片</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la imagen</translation>
     </message>
     <message>
         <source>图片无法读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBar</name>
     <message>
         <source>签名面板</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de firmas</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando firmas…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>无法验证签名：文件无法读取</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden verificar las firmas: no se puede leer el archivo</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBoxTool</name>
     <message>
         <source>在页面上拖动，画出签名框；按 Esc 取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre sobre la página para dibujar el recuadro de firma; pulse Esc para cancelar</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureTexts</name>
     <message>
         <source>批注</source>
-        <translation type="unfinished">Comentarios</translation>
+        <translation>comentarios</translation>
     </message>
     <message>
         <source>表单</source>
-        <translation type="unfinished"></translation>
+        <translation>formularios</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished">Páginas</translation>
+        <translation>páginas</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>firmas</translation>
     </message>
     <message>
         <source>其他内容</source>
-        <translation type="unfinished"></translation>
+        <translation>otro contenido</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>证书不受信任（自签名证书）</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado no es de confianza (certificado autofirmado)</translation>
     </message>
     <message>
         <source>证书不受信任（证书已过期）</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado no es de confianza (ha caducado)</translation>
     </message>
     <message>
         <source>证书不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado no es de confianza</translation>
     </message>
     <message>
         <source>签名有效</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma válida</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, con cambios permitidos tras la firma</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, con cambios permitidos tras la firma (%2)</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma válida, con cambios permitidos tras la firma</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma válida, con cambios permitidos tras la firma (%1)</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios tras la firma superan lo que permite la certificación</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios tras la firma superan lo que permite la certificación (%1)</translation>
     </message>
     <message>
         <source>签名后文档被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento se modificó tras la firma</translation>
     </message>
     <message>
         <source>签名后文档被更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento se modificó tras la firma (%1)</translation>
     </message>
     <message>
         <source>签名无效：签名数据与内容不符</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma no válida: los datos de la firma no coinciden con el contenido</translation>
     </message>
     <message>
         <source>签名无效：签名后内容被改动</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma no válida: el contenido se modificó tras la firma</translation>
     </message>
     <message>
         <source>无法验证此签名</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede verificar esta firma</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de firma vacío</translation>
     </message>
     <message>
         <source>未知签名者</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmante desconocido</translation>
     </message>
     <message>
         <source>%1 个无效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin validez</translation>
     </message>
     <message>
         <source>%1 个签名后被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con cambios tras la firma</translation>
     </message>
     <message>
         <source>%1 个不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin certificado de confianza</translation>
     </message>
     <message>
         <source>%1 个无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin verificar</translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>已签名：%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmado: %1 — %2</translation>
     </message>
     <message>
         <source>%1 个签名：全部有效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 firmas: todas válidas</translation>
     </message>
     <message>
         <source>%1 个签名：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 firmas: %2</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>%1 个（全部有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (todas válidas)</translation>
     </message>
     <message>
         <source>%1 个（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>认证签名不允许更改此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>La firma de certificación no permite modificar este documento</translation>
     </message>
     <message>
         <source>认证签名只允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>La firma de certificación solo permite rellenar formularios y firmar</translation>
     </message>
     <message>
         <source>页面被移动</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas movidas</translation>
     </message>
     <message>
         <source>页面被旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas giradas</translation>
     </message>
     <message>
         <source>页面被删除</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas eliminadas</translation>
     </message>
     <message>
         <source>插入了页面</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas insertadas</translation>
     </message>
     <message>
         <source>添加了页码</source>
-        <translation type="unfinished"></translation>
+        <translation>números de página añadidos</translation>
     </message>
     <message>
         <source>文档属性被修改</source>
-        <translation type="unfinished"></translation>
+        <translation>propiedades del documento modificadas</translation>
     </message>
     <message>
         <source>批注和表单将被扁平化</source>
-        <translation type="unfinished"></translation>
+        <translation>los comentarios y formularios se acoplarán</translation>
     </message>
     <message>
         <source>页面内容被替换</source>
-        <translation type="unfinished"></translation>
+        <translation>contenido de página reemplazado</translation>
     </message>
     <message>
         <source>以下更改需要重写整个文件：%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Los siguientes cambios requieren reescribir todo el archivo: %1.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignaturesPanel</name>
     <message>
         <source>认证签名：不允许任何更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma de certificación: no se permite ningún cambio</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma de certificación: se permite rellenar formularios y firmar</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单、签名和批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma de certificación: se permite rellenar formularios, firmar y añadir comentarios</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando firmas…</translation>
     </message>
     <message>
         <source>无法读取文件中的签名。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las firmas del archivo.
+%1</translation>
     </message>
     <message>
         <source>此文档没有签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento no tiene firmas</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de firma vacío</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>firma invisible</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished">Página %1</translation>
+        <translation>página %1</translation>
     </message>
     <message>
         <source>字段：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo: %1 (%2)</translation>
     </message>
     <message>
         <source>签名时间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de la firma: %1</translation>
     </message>
     <message>
         <source>原因：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo: %1</translation>
     </message>
     <message>
         <source>位置：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar: %1</translation>
     </message>
     <message>
         <source>联系方式：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto: %1</translation>
     </message>
     <message>
         <source>类型：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>摘要算法：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Algoritmo de resumen: %1</translation>
     </message>
     <message>
         <source>第 %1 版（共 %2 版）</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión %1 de %2</translation>
     </message>
     <message>
         <source>时间戳：%1（有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de tiempo: %1 (válida)</translation>
     </message>
     <message>
         <source>时间戳：%1（无效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca de tiempo: %1 (no válida)</translation>
     </message>
     <message>
         <source>签名后的更改：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios tras la firma: %1</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Detalles técnicos: %1</translation>
+        <translation>Detalles técnicos: %1</translation>
     </message>
     <message>
         <source>证书链</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadena de certificados</translation>
     </message>
     <message>
         <source>颁发者：%1（自签名）</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisor: %1 (autofirmado)</translation>
     </message>
     <message>
         <source>颁发者：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisor: %1</translation>
     </message>
     <message>
         <source>有效期：%1 至 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Validez: del %1 al %2</translation>
     </message>
     <message>
         <source>查看签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la versión firmada</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmas</translation>
     </message>
 </context>
 <context>
@@ -2649,7 +2650,7 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmar</translation>
     </message>
 </context>
 <context>
@@ -2907,123 +2908,123 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>签名时的版本，只读</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión firmada, solo lectura</translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>无法填写表单</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden rellenar formularios</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许更改表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>La firma de certificación de este documento no permite modificar los formularios.</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许添加或修改批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>La firma de certificación de este documento no permite añadir ni modificar comentarios.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento se abrió en modo de solo lectura.</translation>
     </message>
     <message>
         <source>此 PDF 的权限设置不允许填写表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Los permisos de este PDF no permiten rellenar formularios.</translation>
     </message>
     <message>
         <source>无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden verificar</translation>
     </message>
     <message>
         <source>正在验证…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando…</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>无法打开签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la versión firmada</translation>
     </message>
     <message>
         <source>无法从文件中取出签名时的版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede extraer del archivo la versión firmada.</translation>
     </message>
     <message>
         <source>保存已签名的文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar un documento firmado</translation>
     </message>
     <message>
         <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento está firmado. Las firmas del archivo nuevo dejarán de ser válidas; el archivo original y sus firmas no cambian.</translation>
     </message>
     <message>
         <source>仍然保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar igualmente</translation>
     </message>
     <message>
         <source>此文档已签名；保存将使签名失效。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento está firmado; al guardarlo, las firmas dejarán de ser válidas.</translation>
     </message>
     <message>
         <source>另存为新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como archivo nuevo</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmar</translation>
     </message>
     <message>
         <source>签名前需要先保存修改。是否现在保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de firmar hay que guardar los cambios. ¿Desea guardarlos ahora?</translation>
     </message>
     <message>
         <source>签名针对文件中已保存的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>La firma se aplica al contenido guardado en el archivo.</translation>
     </message>
     <message>
         <source>签名失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al firmar</translation>
     </message>
     <message>
         <source>文档在签名前又被修改了，请保存后再签名。</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento se modificó de nuevo antes de firmarlo. Guárdelo y vuelva a firmar.</translation>
     </message>
     <message>
         <source>保存签名后的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el PDF firmado</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está abierto en otra pestaña. Elija otro nombre de archivo.</translation>
     </message>
     <message>
         <source>正在签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmando</translation>
     </message>
     <message>
         <source>正在签名并写入文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmando y escribiendo el archivo.</translation>
     </message>
     <message>
         <source>正在签名并向时间戳服务器请求时间戳。</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmando y solicitando una marca de tiempo al servidor de marcas de tiempo.</translation>
     </message>
     <message>
         <source>完成前请不要关闭程序。</source>
-        <translation type="unfinished">No cierre el programa hasta que termine.</translation>
+        <translation>No cierre el programa hasta que termine.</translation>
     </message>
     <message>
         <source>文档未能签名，文件没有写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo firmar el documento; no se ha escrito ningún archivo.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开，请另存为新文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento se abrió en modo de solo lectura. Guárdelo como archivo nuevo.</translation>
     </message>
 </context>
 <context>
@@ -3490,11 +3491,11 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay firmas digitales en %1: en el archivo de salida ya no son válidas; los originales siguen firmados</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

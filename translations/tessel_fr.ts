@@ -261,99 +261,99 @@
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les signatures numériques des fichiers sans ouvrir de fenêtre&#xa0;: une ligne par signature (fichier, champ, signataire, résultat).</translation>
     </message>
     <message>
         <source>不打开窗口，为文件签名，写入新文件 &lt;名称&gt;-signed.pdf。证书密码从标准输入或 VELMORA_CERT_PASSWORD 读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer les fichiers sans ouvrir de fenêtre et écrire chacun dans un nouveau fichier &lt;nom&gt;-signed.pdf. Le mot de passe du certificat est lu sur l&apos;entrée standard ou dans VELMORA_CERT_PASSWORD.</translation>
     </message>
     <message>
         <source>签名用的证书文件（.p12、.pfx）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de certificat utilisé pour signer (.p12, .pfx).</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>certificat</translation>
     </message>
     <message>
         <source>要签名的空签名字段。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de signature vide à signer.</translation>
     </message>
     <message>
         <source>名称</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cadre de signature&#xa0;: x,y,largeur,hauteur (en points, depuis le coin supérieur gauche de la page), à utiliser avec --page.</translation>
     </message>
     <message>
         <source>框</source>
-        <translation type="unfinished"></translation>
+        <translation>cadre</translation>
     </message>
     <message>
         <source>签名的原因。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le motif de la signature.</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>motif</translation>
     </message>
     <message>
         <source>时间戳服务器的地址（RFC 3161）。</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse du serveur d&apos;horodatage (RFC 3161).</translation>
     </message>
     <message>
         <source>地址</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse</translation>
     </message>
     <message>
         <source>--verify 不能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify ne peut pas être utilisé avec --sign.</translation>
     </message>
     <message>
         <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être utilisé avec --convert-to ou --ocr.</translation>
     </message>
     <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign a besoin des fichiers PDF à signer.</translation>
     </message>
     <message>
         <source>--verify 需要要检查的 PDF 文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify a besoin des fichiers PDF à vérifier.</translation>
     </message>
     <message>
         <source>--verify 不接受签名的选项。</source>
-        <translation type="unfinished"></translation>
+        <translation>--verify n&apos;accepte pas les options de signature.</translation>
     </message>
     <message>
         <source>--sign 需要 --cert 证书文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>--sign a besoin d&apos;un fichier de certificat indiqué par --cert.</translation>
     </message>
     <message>
         <source>--field 不能与 --page 或 --rect 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--field ne peut pas être utilisé avec --page ou --rect.</translation>
     </message>
     <message>
         <source>--page 和 --rect 要一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--page et --rect doivent être utilisés ensemble.</translation>
     </message>
     <message>
         <source>--rect 需要 x,y,宽,高 四个数，宽和高大于 0：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rect a besoin de quatre nombres x,y,largeur,hauteur, largeur et hauteur supérieures à 0&#xa0;: %1</translation>
     </message>
     <message>
         <source>--%1 只能与 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne peut être utilisé qu&apos;avec --sign.</translation>
     </message>
     <message>
         <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation type="unfinished"></translation>
+        <translation>--outdir ne peut être utilisé qu&apos;avec --convert-to, --ocr ou --sign.</translation>
     </message>
     <message>
         <source>证书文件不存在：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de certificat n&apos;existe pas&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1844,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>数字签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatures numériques</translation>
     </message>
 </context>
 <context>
@@ -1901,476 +1901,477 @@ Pages %2-%3</translation>
     <name>PdfSignDialog</name>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer</translation>
     </message>
     <message>
         <source>选择证书…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un certificat…</translation>
     </message>
     <message>
         <source>在页面上画出签名框</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner un cadre de signature sur la page</translation>
     </message>
     <message>
         <source>签名字段：%1（第 %2 页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de signature&#xa0;: %1 (page %2)</translation>
     </message>
     <message>
         <source>签名字段：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de signature&#xa0;: %1</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature invisible</translation>
     </message>
     <message>
         <source>可选，例如：同意此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif, par exemple&#xa0;: J&apos;approuve ce document</translation>
     </message>
     <message>
         <source>可选</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>可选：时间戳服务器地址（RFC 3161）</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif&#xa0;: adresse du serveur d&apos;horodatage (RFC 3161)</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>选择图片…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image…</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat</translation>
     </message>
     <message>
         <source>签名位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>地点</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>时间戳</source>
-        <translation type="unfinished"></translation>
+        <translation>Horodatage</translation>
     </message>
     <message>
         <source>图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>未选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat choisi</translation>
     </message>
     <message>
         <source>%1（签名时输入密码）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mot de passe demandé à la signature)</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1（%2，有效期至 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, valide jusqu&apos;au %3)</translation>
     </message>
     <message>
         <source>选择证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un certificat</translation>
     </message>
     <message>
         <source>证书文件 (*.p12 *.pfx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de certificat (*.p12 *.pfx)</translation>
     </message>
     <message>
         <source>请输入证书“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe du certificat «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>证书密码</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe du certificat</translation>
     </message>
     <message>
         <source>证书密码错误，请重新输入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est incorrect. Saisissez-le à nouveau&#xa0;:</translation>
     </message>
     <message>
         <source>无法打开证书</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le certificat</translation>
     </message>
     <message>
         <source>文件不是可用的证书（PKCS#12）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas un certificat utilisable (PKCS#12).</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Détails techniques : %1</translation>
+        <translation>Détails techniques&#xa0;: %1</translation>
     </message>
     <message>
         <source>选择签名图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;image de signature</translation>
     </message>
     <message>
         <source>图片 (*.png *.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>无法使用图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser l&apos;image</translation>
     </message>
     <message>
         <source>图片无法读取。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBar</name>
     <message>
         <source>签名面板</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau des signatures</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des signatures…</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>无法验证签名：文件无法读取</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier les signatures&#xa0;: le fichier est illisible</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureBoxTool</name>
     <message>
         <source>在页面上拖动，画出签名框；按 Esc 取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser sur la page pour dessiner le cadre de signature&#xa0;; Échap pour annuler</translation>
     </message>
 </context>
 <context>
     <name>PdfSignatureTexts</name>
     <message>
         <source>批注</source>
-        <translation type="unfinished">Commentaires</translation>
+        <translation>commentaires</translation>
     </message>
     <message>
         <source>表单</source>
-        <translation type="unfinished"></translation>
+        <translation>formulaires</translation>
     </message>
     <message>
         <source>页面</source>
-        <translation type="unfinished">Pages</translation>
+        <translation>pages</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>signatures</translation>
     </message>
     <message>
         <source>其他内容</source>
-        <translation type="unfinished"></translation>
+        <translation>autre contenu</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>证书不受信任（自签名证书）</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat non approuvé (certificat autosigné)</translation>
     </message>
     <message>
         <source>证书不受信任（证书已过期）</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat non approuvé (certificat expiré)</translation>
     </message>
     <message>
         <source>证书不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat non approuvé</translation>
     </message>
     <message>
         <source>签名有效</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valide</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modifications autorisées après la signature</translation>
     </message>
     <message>
         <source>%1，签名后有允许的更改（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, modifications autorisées après la signature (%2)</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valide, modifications autorisées après la signature</translation>
     </message>
     <message>
         <source>签名有效，签名后有允许的更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature valide, modifications autorisées après la signature (%1)</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications après la signature dépassent ce que la certification autorise</translation>
     </message>
     <message>
         <source>签名后的更改超出了认证允许的范围（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications après la signature dépassent ce que la certification autorise (%1)</translation>
     </message>
     <message>
         <source>签名后文档被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Document modifié après la signature</translation>
     </message>
     <message>
         <source>签名后文档被更改（%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Document modifié après la signature (%1)</translation>
     </message>
     <message>
         <source>签名无效：签名数据与内容不符</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature non valide&#xa0;: les données de signature ne correspondent pas au contenu</translation>
     </message>
     <message>
         <source>签名无效：签名后内容被改动</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature non valide&#xa0;: le contenu a été altéré après la signature</translation>
     </message>
     <message>
         <source>无法验证此签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier cette signature</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de signature vide</translation>
     </message>
     <message>
         <source>未知签名者</source>
-        <translation type="unfinished"></translation>
+        <translation>Signataire inconnu</translation>
     </message>
     <message>
         <source>%1 个无效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non valide(s)</translation>
     </message>
     <message>
         <source>%1 个签名后被更改</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 modifiée(s) après la signature</translation>
     </message>
     <message>
         <source>%1 个不受信任</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non approuvée(s)</translation>
     </message>
     <message>
         <source>%1 个无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invérifiable(s)</translation>
     </message>
     <message>
         <source>，</source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1，%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>已签名：%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signé&#xa0;: %1 — %2</translation>
     </message>
     <message>
         <source>%1 个签名：全部有效</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 signatures&#xa0;: toutes valides</translation>
     </message>
     <message>
         <source>%1 个签名：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 signatures&#xa0;: %2</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>%1 个（全部有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (toutes valides)</translation>
     </message>
     <message>
         <source>%1 个（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>认证签名不允许更改此文档</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature de certification n&apos;autorise aucune modification de ce document</translation>
     </message>
     <message>
         <source>认证签名只允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature de certification autorise uniquement le remplissage des formulaires et la signature</translation>
     </message>
     <message>
         <source>页面被移动</source>
-        <translation type="unfinished"></translation>
+        <translation>pages déplacées</translation>
     </message>
     <message>
         <source>页面被旋转</source>
-        <translation type="unfinished"></translation>
+        <translation>pages pivotées</translation>
     </message>
     <message>
         <source>页面被删除</source>
-        <translation type="unfinished"></translation>
+        <translation>pages supprimées</translation>
     </message>
     <message>
         <source>插入了页面</source>
-        <translation type="unfinished"></translation>
+        <translation>pages insérées</translation>
     </message>
     <message>
         <source>添加了页码</source>
-        <translation type="unfinished"></translation>
+        <translation>numéros de page ajoutés</translation>
     </message>
     <message>
         <source>文档属性被修改</source>
-        <translation type="unfinished"></translation>
+        <translation>propriétés du document modifiées</translation>
     </message>
     <message>
         <source>批注和表单将被扁平化</source>
-        <translation type="unfinished"></translation>
+        <translation>commentaires et formulaires seront aplatis</translation>
     </message>
     <message>
         <source>页面内容被替换</source>
-        <translation type="unfinished"></translation>
+        <translation>contenu des pages remplacé</translation>
     </message>
     <message>
         <source>以下更改需要重写整个文件：%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces modifications nécessitent de réécrire tout le fichier&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>PdfSignaturesPanel</name>
     <message>
         <source>认证签名：不允许任何更改</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature de certification&#xa0;: aucune modification autorisée</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单和签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature de certification&#xa0;: remplissage des formulaires et signature autorisés</translation>
     </message>
     <message>
         <source>认证签名：允许填写表单、签名和批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature de certification&#xa0;: remplissage des formulaires, signature et commentaires autorisés</translation>
     </message>
     <message>
         <source>正在验证签名…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification des signatures…</translation>
     </message>
     <message>
         <source>无法读取文件中的签名。
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les signatures du fichier.
+%1</translation>
     </message>
     <message>
         <source>此文档没有签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document n&apos;a aucune signature</translation>
     </message>
     <message>
         <source>空签名字段</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de signature vide</translation>
     </message>
     <message>
         <source>不可见签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature invisible</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished">Page %1</translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>字段：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>签名时间：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signé le&#xa0;: %1</translation>
     </message>
     <message>
         <source>原因：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif&#xa0;: %1</translation>
     </message>
     <message>
         <source>位置：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu&#xa0;: %1</translation>
     </message>
     <message>
         <source>联系方式：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>类型：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type&#xa0;: %1</translation>
     </message>
     <message>
         <source>摘要算法：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Algorithme de hachage&#xa0;: %1</translation>
     </message>
     <message>
         <source>第 %1 版（共 %2 版）</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision %1 sur %2</translation>
     </message>
     <message>
         <source>时间戳：%1（有效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Horodatage&#xa0;: %1 (valide)</translation>
     </message>
     <message>
         <source>时间戳：%1（无效）</source>
-        <translation type="unfinished"></translation>
+        <translation>Horodatage&#xa0;: %1 (non valide)</translation>
     </message>
     <message>
         <source>签名后的更改：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications après la signature&#xa0;: %1</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
-        <translation type="unfinished">Détails techniques : %1</translation>
+        <translation>Détails techniques&#xa0;: %1</translation>
     </message>
     <message>
         <source>证书链</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne de certificats</translation>
     </message>
     <message>
         <source>颁发者：%1（自签名）</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur&#xa0;: %1 (autosigné)</translation>
     </message>
     <message>
         <source>颁发者：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>有效期：%1 至 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide du %1 au %2</translation>
     </message>
     <message>
         <source>查看签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la version signée</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatures</translation>
     </message>
 </context>
 <context>
@@ -2649,7 +2650,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer</translation>
     </message>
 </context>
 <context>
@@ -2907,123 +2908,123 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>签名时的版本，只读</source>
-        <translation type="unfinished"></translation>
+        <translation>Version signée, lecture seule</translation>
     </message>
     <message>
         <source> · </source>
-        <translation type="unfinished"></translation>
+        <translation> · </translation>
     </message>
     <message>
         <source>无法填写表单</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplir le formulaire</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许更改表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature de certification de ce document n&apos;autorise pas la modification des formulaires.</translation>
     </message>
     <message>
         <source>此文档的认证签名不允许添加或修改批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature de certification de ce document n&apos;autorise pas l&apos;ajout ni la modification de commentaires.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document est ouvert en lecture seule.</translation>
     </message>
     <message>
         <source>此 PDF 的权限设置不允许填写表单。</source>
-        <translation type="unfinished"></translation>
+        <translation>Les autorisations de ce PDF ne permettent pas de remplir les formulaires.</translation>
     </message>
     <message>
         <source>无法验证</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification impossible</translation>
     </message>
     <message>
         <source>正在验证…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification…</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>无法打开签名时的版本</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la version signée</translation>
     </message>
     <message>
         <source>无法从文件中取出签名时的版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;extraire la version signée du fichier.</translation>
     </message>
     <message>
         <source>保存已签名的文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document signé</translation>
     </message>
     <message>
         <source>此文档已签名；新文件中的签名将失效，原文件及其签名保持不变。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document est signé. Les signatures du nouveau fichier ne seront plus valides&#xa0;; le fichier d&apos;origine et ses signatures restent inchangés.</translation>
     </message>
     <message>
         <source>仍然保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer quand même</translation>
     </message>
     <message>
         <source>此文档已签名；保存将使签名失效。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document est signé. L&apos;enregistrement invalidera ses signatures.</translation>
     </message>
     <message>
         <source>另存为新文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signer</translation>
     </message>
     <message>
         <source>签名前需要先保存修改。是否现在保存？</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications doivent être enregistrées avant la signature. Les enregistrer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>签名针对文件中已保存的内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>La signature porte sur le contenu enregistré dans le fichier.</translation>
     </message>
     <message>
         <source>签名失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la signature</translation>
     </message>
     <message>
         <source>文档在签名前又被修改了，请保存后再签名。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document a de nouveau été modifié avant la signature. Enregistrez-le, puis signez-le.</translation>
     </message>
     <message>
         <source>保存签名后的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le PDF signé</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，请另选文件名。</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est ouvert dans un autre onglet. Choisissez un autre nom de fichier.</translation>
     </message>
     <message>
         <source>正在签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature en cours</translation>
     </message>
     <message>
         <source>正在签名并写入文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature et écriture du fichier en cours.</translation>
     </message>
     <message>
         <source>正在签名并向时间戳服务器请求时间戳。</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature et demande d&apos;horodatage au serveur d&apos;horodatage en cours.</translation>
     </message>
     <message>
         <source>完成前请不要关闭程序。</source>
-        <translation type="unfinished">Ne fermez pas le programme avant la fin.</translation>
+        <translation>Ne fermez pas le programme avant la fin de l&apos;opération.</translation>
     </message>
     <message>
         <source>文档未能签名，文件没有写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être signé&#xa0;; aucun fichier n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>此文档以只读方式打开，请另存为新文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document est ouvert en lecture seule. Enregistrez-le dans un nouveau fichier.</translation>
     </message>
 </context>
 <context>
@@ -3490,11 +3491,11 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>%1 带有数字签名；输出文件中的签名不再有效，原文件保持签名</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec signature numérique&#xa0;: %1. Les signatures ne sont plus valides dans le fichier de sortie&#xa0;; les fichiers d&apos;origine restent signés</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
