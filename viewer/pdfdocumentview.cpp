@@ -803,9 +803,11 @@ bool PdfDocumentView::hasPageImage(PdfPageId id) const
 
 void PdfDocumentView::onModelReset()
 {
+    // Undo, redo and a save restore the page list as a whole while the reader stays where they
+    // are: the current page is the one in view, not the first one.
     clearPageState();
-    m_currentPage = 0;
     layoutPages(false);
+    updateCurrentPage();
 }
 
 void PdfDocumentView::refit()

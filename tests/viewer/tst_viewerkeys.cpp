@@ -2,6 +2,7 @@
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "mainpage.h"
+#include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffixtures.h"
@@ -80,6 +81,9 @@ enum class Setup {
     Scrolled,
     Rotated,
     RotatedUndone,
+    // On page 4 of 6, a page turned (and the turn undone).
+    RotatedOnPage4,
+    RotatedUndoneOnPage4,
     GridSelected,
     TwoTabs,
     FitPage,
@@ -111,7 +115,9 @@ enum class Effect {
     ViewRotation,
     // The page the presentation shows; Escape then returns to the viewer at it.
     Presentation,
-    WindowedAgain
+    WindowedAgain,
+    // The page box shows the view's page, and the next-page button goes on from there.
+    PageBoxThenNext
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -177,6 +183,10 @@ void TestViewerKeys::keyTable_data()
     QTest::newRow("Ctrl+Z undoes") << ctrl(Qt::Key_Z) << Setup::Rotated << Effect::Rotation << 0.0;
     QTest::newRow("Ctrl+Y redoes")
         << ctrl(Qt::Key_Y) << Setup::RotatedUndone << Effect::Rotation << 90.0;
+    QTest::newRow("Ctrl+Y keeps the page box on the page in view")
+        << ctrl(Qt::Key_Y) << Setup::RotatedUndoneOnPage4 << Effect::PageBoxThenNext << 3.0;
+    QTest::newRow("Ctrl+Z keeps the page box on the page in view")
+        << ctrl(Qt::Key_Z) << Setup::RotatedOnPage4 << Effect::PageBoxThenNext << 3.0;
     QTest::newRow("Ctrl+Shift+Z redoes") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
                                          << Setup::RotatedUndone << Effect::Rotation << 90.0;
     QTest::newRow("Ctrl+S writes the file")
@@ -285,6 +295,15 @@ void TestViewerKeys::keyTable()
         QVERIFY(page->tabWidget()
                     ->tabToolTip(page->tabWidget()->currentIndex())
                     .startsWith(QDir::toNativeSeparators(QFileInfo(path).canonicalFilePath())));
+        break;
+    case Setup::RotatedOnPage4:
+    case Setup::RotatedUndoneOnPage4:
+        viewer->goToPage(3);
+        viewer->undoManager()->rotatePages({model.pageAt(5)->id}, 90);
+        if (setup == Setup::RotatedUndoneOnPage4)
+            stack->undo();
+        QCOMPARE(view->currentPage(), 3);
+        QCOMPARE(pageEdit->text(), u"4"_s);
         break;
     case Setup::GridSelected:
         Q_EMIT viewer->topToolBar()->pageManageViewRequested();
@@ -425,6 +444,15 @@ void TestViewerKeys::keyTable()
         QCOMPARE(show->currentRow(), int(expected));
         QTest::keyClick(show, Qt::Key_Escape);
         QTRY_VERIFY(!viewer->readingModes()->presentation());
+        break;
+    }
+    case Effect::PageBoxThenNext: {
+        QCOMPARE(view->currentPage(), int(expected));
+        QTRY_COMPARE(pageEdit->text(), QString::number(int(expected) + 1));
+        auto *next = viewer->findChild<QPushButton *>(u"pdfNextPageButton"_s);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(view->currentPage(), int(expected) + 1);
+        QCOMPARE(pageEdit->text(), QString::number(int(expected) + 2));
         break;
     }
     case Effect::FullScreen:
@@ -573,6 +601,7 @@ void TestViewerKeys::readingPlaceRestored_data()
     QTest::newRow("fit width") << u"page 6"_s << 5 << 0.0 << width << 0;
     QTest::newRow("page grid") << u"grid page 2"_s << 1 << 0.0 << width << grid;
     QTest::newRow("two-up, view turned") << u"two-up turned page 2"_s << 1 << 0.0 << width << 0;
+    QTest::newRow("edited, saved on closing") << u"page 5 edited saved"_s << 4 << 0.0 << width << 0;
     QTest::newRow("a rewritten file starts afresh")
         << u"page 5 rewritten"_s << 0 << 0.0 << width << 0;
 }
@@ -610,6 +639,14 @@ void TestViewerKeys::readingPlaceRestored()
         viewer.goToPage(int(number(u"page"_s)) - 1);
         if (words.contains(u"grid"_s))
             viewer.setViewMode(PdfViewMode::PageManageView);
+        if (words.contains(u"edited"_s))
+            viewer.undoManager()->rotatePages({viewer.documentModel()->pageAt(0)->id}, 90);
+        if (words.contains(u"saved"_s)) {
+            DialogSeam::answerMessageBox(ModernMessageBox::Confirmed);
+            QVERIFY(viewer.confirmClose());
+            QVERIFY(!viewer.documentModel()->isModified());
+            QCOMPARE(readback::inspect(path).pages.value(0).rotate, 90);
+        }
     }
     if (words.contains(u"rewritten"_s)) {
         QTest::qWait(20);
