@@ -28,6 +28,22 @@ bool FileHistoryModel::prependFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists())
         return false;
+    for (int row = 0; row < int(m_records.size()); ++row) {
+        if (m_records.at(row).path != path)
+            continue;
+        if (row > 0) {
+            beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
+            m_records.move(row, 0);
+            endMoveRows();
+        }
+        Record &r = m_records.first();
+        if (info.size() != r.size || info.lastModified() != r.lastModified) {
+            r.size = info.size();
+            r.lastModified = info.lastModified();
+            Q_EMIT dataChanged(index(0, SizeColumn), index(0, ModifiedColumn));
+        }
+        return true;
+    }
     beginInsertRows(QModelIndex(), 0, 0);
     m_records.prepend({path, info.fileName(), info.size(), info.lastModified()});
     endInsertRows();

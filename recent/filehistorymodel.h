@@ -30,7 +30,8 @@ public:
 
     // Appends the file when it exists; false (and nothing added) when it does not.
     bool addFile(const QString &path);
-    // Puts the file in the first row (the newest) when it exists.
+    // Puts the file in the first row (the newest) when it exists; a row it already has moves
+    // there.
     bool prependFile(const QString &path);
     // Reads every file's size and date again (a file may have been saved since it was listed).
     void refresh();

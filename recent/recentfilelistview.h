@@ -22,7 +22,7 @@ public:
 
     // Adds a row for the file if it exists; missing files are skipped.
     void addFile(const QString &path);
-    // Adds a row for a newly opened file above the others.
+    // Puts the row of a newly opened file above the others (moved there when it has one).
     void addNewestFile(const QString &path);
     void removeFile(const QString &path);
     // Shows the files' sizes and dates as they are now.

@@ -47,8 +47,9 @@ bool RecentFileManager::contains(const QString &path) const
 
 void RecentFileManager::add(const QString &path)
 {
-    if (!contains(path))
-        m_paths.prepend(path);
+    // A file read every day stays on the list however many others pass through it.
+    m_paths.removeAll(path);
+    m_paths.prepend(path);
     while (m_paths.size() > m_maximumCount)
         m_paths.removeLast();
     qCDebug(lcRecent) << "recent files after add:" << m_paths;

@@ -25,7 +25,8 @@ public:
     // Exact, case-sensitive comparison.
     bool contains(const QString &path) const;
     QStringList paths() const { return m_paths; }
-    // Puts a path that is not stored yet in front, trims to the maximum count, and saves.
+    // Puts the path in front (taking it from where it stood), trims to the maximum count, and
+    // saves.
     void add(const QString &path);
     // Takes a path off the list and saves; false when it was not there.
     bool remove(const QString &path);

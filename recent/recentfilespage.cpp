@@ -44,10 +44,6 @@ void RecentFilesPage::add(const QString &path)
 {
     if (path.isEmpty())
         return;
-    if (m_store->contains(path)) {
-        m_listView->refresh();
-        return;
-    }
     m_listView->addNewestFile(path);
     m_store->add(path);
 }

@@ -16,7 +16,7 @@ public:
     explicit RecentFilesPage(QWidget *parent = nullptr);
     explicit RecentFilesPage(RecentFileManager *store, QWidget *parent = nullptr);
 
-    // Records a newly opened file; a file the store already holds changes nothing.
+    // Records an opened file as the newest, moving it to the top when it is listed already.
     void add(const QString &path);
     // Takes the file off the list and out of the store.
     void remove(const QString &path);

@@ -85,7 +85,7 @@ private Q_SLOTS:
     void fileLayout_data();
     void fileLayout();
     void addIsCaseSensitive();
-    void addExistingKeepsOrder();
+    void addExistingMovesToTop();
     void trimming_data();
     void trimming();
     void loadSkipsNonStrings();
@@ -202,7 +202,7 @@ void TestRecent::addIsCaseSensitive()
     QCOMPARE(newStore()->paths(), (QStringList{u"/docs/report.pdf"_s, u"/docs/Report.pdf"_s}));
 }
 
-void TestRecent::addExistingKeepsOrder()
+void TestRecent::addExistingMovesToTop()
 {
     auto store = newStore();
     store->add(u"/a.pdf"_s);
@@ -211,8 +211,17 @@ void TestRecent::addExistingKeepsOrder()
     // Spoil the file: adding an entry that is already listed must still write the list out.
     writeAll(storePath(), "{}");
     store->add(u"/a.pdf"_s);
-    QCOMPARE(store->paths(), (QStringList{u"/c.pdf"_s, u"/b.pdf"_s, u"/a.pdf"_s}));
-    QCOMPARE(readAll(storePath()), storeText({u"/c.pdf"_s, u"/b.pdf"_s, u"/a.pdf"_s}));
+    QCOMPARE(store->paths(), (QStringList{u"/a.pdf"_s, u"/c.pdf"_s, u"/b.pdf"_s}));
+    QCOMPARE(readAll(storePath()), storeText({u"/a.pdf"_s, u"/c.pdf"_s, u"/b.pdf"_s}));
+    // A file opened every day stays on a full list.
+    for (int i = 0; i < RecentFileManager::MaximumCount; ++i) {
+        store->add(u"/other/%1.pdf"_s.arg(i));
+        if (i % 50 == 0)
+            store->add(u"/daily.pdf"_s);
+    }
+    store->add(u"/daily.pdf"_s);
+    QCOMPARE(newStore()->paths().constFirst(), u"/daily.pdf"_s);
+    QCOMPARE(newStore()->paths().count(u"/daily.pdf"_s), 1);
 }
 
 void TestRecent::trimming_data()
@@ -342,6 +351,12 @@ void TestRecent::modelContract()
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), u"文件名"_s);
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), u"尺寸"_s);
     QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), u"最近一次编辑"_s);
+    QCOMPARE(proxy.rowCount(), 1);
+    // Opened again: the row moves to the top instead of a second one.
+    QVERIFY(model.prependFile(large));
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.index(0, 0).data().toString(), u"large.pdf"_s);
+    QCOMPARE(model.index(1, 0).data().toString(), u"small.pdf"_s);
     QCOMPARE(proxy.rowCount(), 1);
 }
 
@@ -601,6 +616,8 @@ void TestRecent::newestFirstAndRowMenu_data()
         << QStringList{u"m.pdf"_s} << QStringList{u"z.pdf"_s, u"a.pdf"_s} << 1 << 0;
     QTest::newRow("remove from the list")
         << QStringList{u"y.pdf"_s, u"x.pdf"_s} << QStringList{u"b.pdf"_s} << 2 << 2;
+    QTest::newRow("a listed file opened again moves to the top")
+        << QStringList{u"c.pdf"_s, u"a.pdf"_s, u"b.pdf"_s} << QStringList{u"b.pdf"_s} << 0 << 0;
 }
 
 void TestRecent::newestFirstAndRowMenu()
@@ -627,7 +644,10 @@ void TestRecent::newestFirstAndRowMenu()
     QStringList expected;
     for (const QString &name : opened)
         expected.prepend(name);
-    expected += stored;
+    for (const QString &name : stored) {
+        if (!opened.contains(name))
+            expected.append(name);
+    }
     QTreeView *view = page.listView()->findChild<QTreeView *>(u"recentFilesTable"_s);
     QCOMPARE(names(view), expected);
     QCOMPARE(view->header()->sortIndicatorSection(), -1);
@@ -659,5 +679,5 @@ void TestRecent::newestFirstAndRowMenu()
     const bool removed = menuEntry == 2;
     QCOMPARE(names(view).contains(QFileInfo(path).fileName()), !removed);
     QCOMPARE(newStore()->paths().contains(path), !removed);
-    QCOMPARE(newStore()->paths().size(), stored.size() + opened.size() - (removed ? 1 : 0));
+    QCOMPARE(newStore()->paths().size(), names(view).size());
 }
