@@ -76,9 +76,22 @@ void paintOne(QPainter *painter, const PdfAnnotation &a)
     case Type::Rectangle:
     case Type::Ellipse:
     case Type::Arrow:
+        if (!a.dash.isEmpty()) {
+            // Qt counts dashes in line widths, the file in points.
+            QList<qreal> pattern;
+            for (double length : a.dash)
+                pattern.append(std::max(length, 0.1) / std::max(a.width, 0.1));
+            if (pattern.size() % 2)
+                pattern += QList<qreal>(pattern); // PDF repeats an odd pattern
+            pen.setDashPattern(pattern);
+            pen.setCapStyle(Qt::FlatCap);
+        }
         painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
+        painter->setBrush(a.fill.isValid() && annotationgeometry::fillable(a.type)
+                              ? QBrush(a.fill)
+                              : QBrush(Qt::NoBrush));
         painter->drawPath(annotationgeometry::strokePath(a));
+        painter->setBrush(Qt::NoBrush);
         painter->drawPath(annotationgeometry::arrowHead(a));
         break;
     case Type::Other:

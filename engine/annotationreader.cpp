@@ -9,6 +9,8 @@
 
 #include <QRegularExpression>
 
+#include <map>
+
 namespace {
 
 using Type = PdfAnnotation::Type;
@@ -109,15 +111,23 @@ PdfAnnotation readOne(Handle annot, Type type, const QTransform &toShown)
         colourOf(numbersOf(annot.getKey("/C")),
                  type == Type::Highlight ? QColor(0xFF, 0xE0, 0x3C) : QColor(0xE0, 0x52, 0x52));
     a.opacity = std::clamp(number(annot.getKey("/CA"), 1.0), 0.0, 1.0);
+    if (const std::vector<double> fill = numbersOf(annot.getKey("/IC")); !fill.empty())
+        a.fill = colourOf(fill, QColor());
     Handle border = annot.getKey("/BS");
-    if (border.isDictionary())
+    if (border.isDictionary()) {
         a.width = number(border.getKey("/W"), 1.0);
-    else if (const std::vector<double> b = numbersOf(annot.getKey("/Border")); b.size() >= 3)
+        if (border.getKey("/S").isName() && border.getKey("/S").getName() == "/D") {
+            const std::vector<double> dash = numbersOf(border.getKey("/D"));
+            a.dash = dash.empty() ? QList<double>{3.0} : QList<double>(dash.begin(), dash.end());
+        }
+    } else if (const std::vector<double> b = numbersOf(annot.getKey("/Border")); b.size() >= 3) {
         a.width = b[2];
-    else
+    } else {
         a.width = 1.0;
+    }
     a.text = textOf(annot.getKey("/Contents"));
     a.author = textOf(annot.getKey("/T"));
+    a.state = textOf(annot.getKey("/State"));
     a.modified = dateOf(textOf(annot.getKey("/M")));
     if (annot.getKey("/Subtype").isName())
         a.subtype = QString::fromStdString(annot.getKey("/Subtype").getName()).mid(1);
@@ -176,6 +186,10 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
                     annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own)
                         .inverted();
                 const int count = annots.getArrayNItems();
+                std::map<QPDFObjGen, int> places;
+                for (int i = 0; i < count; ++i)
+                    if (annots.getArrayItem(i).isIndirect())
+                        places.emplace(annots.getArrayItem(i).getObjGen(), i);
                 for (int i = 0; i < count; ++i) {
                     Handle annot = annots.getArrayItem(i);
                     if (!annot.isDictionary() || !annot.getKey("/Subtype").isName())
@@ -185,6 +199,11 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
                         continue;
                     PdfAnnotation a = readOne(annot, type, toShown);
                     a.fileIndex = i;
+                    if (Handle parent = annot.getKey("/IRT"); parent.isIndirect()) {
+                        const auto place = places.find(parent.getObjGen());
+                        if (place != places.end() && place->second != i)
+                            a.replyTo = place->second;
+                    }
                     list.append(a);
                 }
             }

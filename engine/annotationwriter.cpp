@@ -80,6 +80,14 @@ std::string colourOp(const QColor &c, bool stroke)
            (stroke ? " RG\n" : " rg\n");
 }
 
+std::string dashOp(const QList<double> &dash)
+{
+    std::string out = "[";
+    for (double length : dash)
+        out += num(length) + " ";
+    return out + "] 0 d\n";
+}
+
 void appendPath(std::string &out, const QPainterPath &path)
 {
     for (int i = 0; i < path.elementCount(); ++i) {
@@ -169,12 +177,20 @@ std::string appearance(const PdfAnnotation &a, const QTransform &cm)
     case Type::Ink:
     case Type::Rectangle:
     case Type::Ellipse:
-    case Type::Arrow:
-        out += colourOp(a.colour, true) + num(a.width) + " w\n1 J\n1 j\n";
+    case Type::Arrow: {
+        out += colourOp(a.colour, true) + num(a.width) + " w\n1 j\n";
+        // Dashes end square, as on screen; round caps would lengthen each one.
+        out += a.dash.isEmpty() ? std::string("1 J\n") : "0 J\n" + dashOp(a.dash);
+        const bool filled = a.fill.isValid() && annotationgeometry::fillable(a.type);
+        if (filled)
+            out += colourOp(a.fill, false);
         appendPath(out, annotationgeometry::strokePath(a));
         appendPath(out, annotationgeometry::arrowHead(a));
-        out += "S\n";
+        if (annotationgeometry::fillable(a.type))
+            out += "h\n";
+        out += filled ? "B\n" : "S\n";
         break;
+    }
     case Type::Other:
         break;
     }
@@ -239,7 +255,11 @@ Handle annotationDictionary(QPDF &pdf, Handle page, const PdfAnnotation &a, cons
         annot.replaceKey("/T", text(a.author));
     Handle border = Handle::newDictionary();
     border.replaceKey("/W", real(a.type == Type::FreeText ? 0 : a.width));
-    border.replaceKey("/S", Handle::newName("/S"));
+    border.replaceKey("/S", Handle::newName(a.dash.isEmpty() ? "/S" : "/D"));
+    if (!a.dash.isEmpty())
+        border.replaceKey("/D", numbers(std::vector<double>(a.dash.cbegin(), a.dash.cend())));
+    if (a.fill.isValid() && annotationgeometry::fillable(a.type))
+        annot.replaceKey("/IC", numbers({a.fill.redF(), a.fill.greenF(), a.fill.blueF()}));
     switch (a.type) {
     case Type::Highlight:
     case Type::Underline:

@@ -54,8 +54,14 @@ struct PdfAnnotation
     QString author;
     QDateTime modified;
     double fontSize = 12.0; // free text
-    QString subtype;        // the file's /Subtype, for Other
-    int fileIndex = -1;     // position in the source page's /Annots, -1 when new
+    QColor fill;            // interior of rectangles and ellipses (/IC); none when invalid
+    QList<double> dash;     // dash and gap lengths in points (/BS /D); solid when empty
+    // Read from files: the annotation this one answers (its place in the page's /Annots, /IRT)
+    // and the review state such a reply sets on it (/State, e.g. "Accepted").
+    int replyTo = -1;
+    QString state;
+    QString subtype;    // the file's /Subtype, for Other
+    int fileIndex = -1; // position in the source page's /Annots, -1 when new
 
     friend bool operator==(const PdfAnnotation &, const PdfAnnotation &) = default;
 };

@@ -15,6 +15,11 @@ namespace annotationgeometry {
 // The outline an annotation draws, in its page's points (as the page shows itself). Closed
 // shapes for text markup, notes and free text boxes; open ones for ink, rectangles and arrows.
 QPainterPath strokePath(const PdfAnnotation &annotation);
+// Rectangles and ellipses have an interior that may be filled.
+inline bool fillable(PdfAnnotation::Type type)
+{
+    return type == PdfAnnotation::Type::Rectangle || type == PdfAnnotation::Type::Ellipse;
+}
 // The arrow head at the end of an arrow.
 QPainterPath arrowHead(const PdfAnnotation &annotation);
 // A text line: the part of quad where the line of an underline or strike-out runs.

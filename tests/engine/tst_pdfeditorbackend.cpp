@@ -6,12 +6,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtConcurrent>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <atomic>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #ifdef Q_OS_UNIX
 #include <QtTest>
@@ -24,6 +31,7 @@ using fixtures::Scheme;
 
 Q_DECLARE_METATYPE(PdfBackendError)
 Q_DECLARE_METATYPE(Scheme)
+Q_DECLARE_METATYPE(PdfAnnotation::Type)
 
 namespace {
 
@@ -45,6 +53,32 @@ PdfSourcePage blankPage(QSizeF size, int rotation = 0)
     page.pageSize = size;
     page.rotation = rotation;
     return page;
+}
+
+// The dictionary of the first annotation of a subtype as `qpdf --json` shows it.
+QJsonObject annotationJson(const QString &path, const QString &subtype)
+{
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"),
+               {QStringLiteral("--json"), QStringLiteral("--json-key=qpdf"), path});
+    qpdf.waitForFinished(60000);
+    const QJsonArray parts =
+        QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object().value(u"qpdf").toArray();
+    const QJsonObject objects = parts.at(1).toObject();
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        const QJsonObject value = it.value().toObject().value(u"value").toObject();
+        if (value.value(u"/Subtype").toString() == subtype)
+            return value;
+    }
+    return {};
+}
+
+QList<double> jsonNumbers(const QJsonValue &value)
+{
+    QList<double> out;
+    for (const QJsonValue item : value.toArray())
+        out.append(item.toDouble());
+    return out;
 }
 
 // Quadrant of the marker after turning a page clockwise by degrees.
@@ -139,6 +173,9 @@ private slots:
     void renderDrawsAnnotationsAndBlankPages();
     void fileAnnotationsReadHiddenOrKept_data();
     void fileAnnotationsReadHiddenOrKept();
+    void annotationStylesRoundTrip_data();
+    void annotationStylesRoundTrip();
+    void fileAnnotationsReadRepliesAndState();
     void renderPagesReportsFailuresInPlace();
     void renderSeesFileReplacedOnDisk();
 
@@ -715,6 +752,139 @@ void TestPdfEditorBackend::fileAnnotationsReadHiddenOrKept()
     QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 0), page}, out, &error, &message),
              qPrintable(message));
     QCOMPARE(readback::inspect(out).pages.value(1).annotations, hidden ? 0 : 1);
+}
+
+void TestPdfEditorBackend::annotationStylesRoundTrip_data()
+{
+    QTest::addColumn<PdfAnnotation::Type>("type");
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<QList<double>>("dash");
+    QTest::addColumn<double>("opacity");
+    using Type = PdfAnnotation::Type;
+    QTest::newRow("rectangle, filled and dashed")
+        << Type::Rectangle << QColor(0x20, 0xA6, 0x6A) << QList<double>{6, 4} << 1.0;
+    QTest::newRow("ellipse, filled, half opaque")
+        << Type::Ellipse << QColor(0x25, 0x59, 0xEB) << QList<double>() << 0.5;
+    QTest::newRow("rectangle, plain") << Type::Rectangle << QColor() << QList<double>() << 1.0;
+    QTest::newRow("ink, dashed") << Type::Ink << QColor() << QList<double>{8, 6} << 1.0;
+}
+
+void TestPdfEditorBackend::annotationStylesRoundTrip()
+{
+    QFETCH(PdfAnnotation::Type, type);
+    QFETCH(QColor, fill);
+    QFETCH(QList<double>, dash);
+    QFETCH(double, opacity);
+    DocumentSpec spec{fixtures::pagesOf(1)};
+    spec.pages[0].colour = Qt::white;
+    spec.pages[0].marker = false;
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    const QString file = make(name + QStringLiteral(".pdf"), spec);
+    PdfAnnotation a;
+    a.type = type;
+    a.colour = QColor(0xE0, 0x52, 0x52);
+    a.width = 4;
+    a.fill = fill;
+    a.dash = dash;
+    a.opacity = opacity;
+    a.author = QStringLiteral("Ada Lovelace");
+    // 200 x 300 page: the shape's top edge is stroked from y = 60 to 64.
+    a.rect = QRectF(40, 60, 120, 180);
+    if (type == PdfAnnotation::Type::Ink)
+        a.paths = {QPolygonF({QPointF(30, 62), QPointF(170, 62)})};
+    PdfSourcePage page = sourcePage(file, 0);
+    page.annotations = {a};
+    const QString out = path(name + QStringLiteral("-saved.pdf"));
+    const readback::DocumentFacts facts = saveAndInspect({page}, out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+
+    const QJsonObject json =
+        annotationJson(out, type == PdfAnnotation::Type::Ink       ? QStringLiteral("/Ink")
+                            : type == PdfAnnotation::Type::Ellipse ? QStringLiteral("/Circle")
+                                                                   : QStringLiteral("/Square"));
+    QVERIFY(!json.isEmpty());
+    QCOMPARE(json.contains(u"/IC"), fill.isValid());
+    if (fill.isValid()) {
+        const QList<double> ic = jsonNumbers(json.value(u"/IC"));
+        QCOMPARE(ic.size(), 3);
+        QVERIFY(readback::similar(QColor::fromRgbF(ic[0], ic[1], ic[2]), fill, 3));
+    }
+    const QJsonObject border = json.value(u"/BS").toObject();
+    QCOMPARE(border.value(u"/S").toString(),
+             dash.isEmpty() ? QStringLiteral("/S") : QStringLiteral("/D"));
+    QCOMPARE(jsonNumbers(border.value(u"/D")), dash);
+    QCOMPARE(json.value(u"/CA").toDouble(), opacity);
+    QVERIFY(json.value(u"/T").toString().endsWith(u"Ada Lovelace"));
+
+    QList<QList<PdfAnnotation>> pages;
+    QString message;
+    QVERIFY2(PdfEditorBackend::loadAnnotations(out, {}, &pages, nullptr, &message),
+             qPrintable(message));
+    QCOMPARE(pages.value(0).size(), 1);
+    const PdfAnnotation &read = pages[0][0];
+    QCOMPARE(read.fill.isValid(), fill.isValid());
+    if (fill.isValid())
+        QVERIFY(readback::similar(read.fill, fill, 3));
+    QCOMPARE(read.dash, dash);
+    QCOMPARE(read.author, a.author);
+    QCOMPARE(read.opacity, opacity);
+
+    // Other readers draw the fill and the dashes from the appearance written.
+    const QImage image = readback::renderPoppler(out, 0, 72);
+    QVERIFY(!image.isNull());
+    const QColor inside = image.pixelColor(100, 150);
+    const QColor expected = fill.isValid() ? QColor::fromRgbF(1 - opacity * (1 - fill.redF()),
+                                                              1 - opacity * (1 - fill.greenF()),
+                                                              1 - opacity * (1 - fill.blueF()))
+                                           : QColor(Qt::white);
+    QVERIFY2(readback::similar(inside, expected, 30), qPrintable(inside.name()));
+    // Along the top edge, outside the fill: the line has gaps where it is dashed.
+    if (type != PdfAnnotation::Type::Ellipse) {
+        int gaps = 0;
+        for (int x = 60; x <= 140; ++x)
+            gaps += readback::similar(image.pixelColor(x, 61), Qt::white, 40) ? 1 : 0;
+        QCOMPARE(gaps > 10, !dash.isEmpty());
+    }
+}
+
+void TestPdfEditorBackend::fileAnnotationsReadRepliesAndState()
+{
+    // A note, a reply to it and a review state set on it, as other programs write them.
+    const QString file = path(QStringLiteral("replies.pdf"));
+    {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle page = pdf.makeIndirectObject(
+            QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 200 300] >>"));
+        QPDFPageDocumentHelper(pdf).addPage(page, false);
+        QPDFObjectHandle note = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Text /Rect [20 250 40 270] /Contents (Check this) "
+            "/T (Ada) >>"));
+        QPDFObjectHandle reply = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Text /Rect [20 250 40 270] /Contents (Done) "
+            "/T (Bob) >>"));
+        reply.replaceKey("/IRT", note);
+        QPDFObjectHandle state = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Annot /Subtype /Text /Rect [20 250 40 270] /F 2 /T (Bob) "
+            "/State (Accepted) /StateModel (Review) >>"));
+        state.replaceKey("/IRT", note);
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray(
+                                       std::vector<QPDFObjectHandle>{note, reply, state}));
+        QPDFWriter writer(pdf, QFile::encodeName(file).constData());
+        writer.write();
+    }
+    QList<QList<PdfAnnotation>> pages;
+    QString message;
+    QVERIFY2(PdfEditorBackend::loadAnnotations(file, {}, &pages, nullptr, &message),
+             qPrintable(message));
+    QCOMPARE(pages.value(0).size(), 3);
+    const QList<PdfAnnotation> &list = pages[0];
+    QCOMPARE(list[0].replyTo, -1);
+    QCOMPARE(list[1].replyTo, 0);
+    QCOMPARE(list[1].text, QStringLiteral("Done"));
+    QCOMPARE(list[2].replyTo, 0);
+    QCOMPARE(list[2].state, QStringLiteral("Accepted"));
+    QVERIFY(list[0].state.isEmpty());
 }
 
 void TestPdfEditorBackend::renderPagesReportsFailuresInPlace()
