@@ -1,6 +1,7 @@
 #include "pagecardpainter.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -53,12 +54,15 @@ void paintActionBar(QPainter *painter, const QRect &bar, std::span<const QImage>
     }
 }
 
-void paintPageNumber(QPainter *painter, QFont font, const QRect &band, bool selected, int row)
+void paintPageNumber(QPainter *painter, QFont font, const QRect &band, bool selected,
+                     const QString &text)
 {
     font.setWeight(QFont::Bold);
     painter->setFont(font);
     painter->setPen(Theme::color(selected ? Theme::accent : Theme::textPrimary));
-    painter->drawText(band, Qt::AlignCenter, QString::number(row + 1));
+    const QFontMetrics metrics(font);
+    painter->drawText(band, Qt::AlignCenter,
+                      metrics.elidedText(text, Qt::ElideMiddle, std::max(band.width() - 8, 0)));
 }
 
 } // namespace pagecard

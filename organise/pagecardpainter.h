@@ -25,7 +25,8 @@ bool paintImage(QPainter *painter, const QRect &area, const QImage &image);
 // The hover bar: one cell per icon, divided by lines.
 void paintActionBar(QPainter *painter, const QRect &bar, std::span<const QImage> icons);
 
-// The page number under the card.
-void paintPageNumber(QPainter *painter, QFont font, const QRect &band, bool selected, int row);
+// The page's number (or label) under the card, elided where the band is too narrow.
+void paintPageNumber(QPainter *painter, QFont font, const QRect &band, bool selected,
+                     const QString &text);
 
 } // namespace pagecard

@@ -1,6 +1,7 @@
 #include "pagemanagerdelegate.h"
 
 #include "pagecardpainter.h"
+#include "pagelabeltext.h"
 #include "pdfdocumentmodel.h"
 #include "pdfpagemanagerview.h"
 #include "theme.h"
@@ -63,7 +64,7 @@ void PageManagerDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
 
     pagecard::paintPageNumber(painter, option.font,
                               PdfPageManagerView::pageNumberBand(option.rect, card), selected,
-                              index.row());
+                              pagelabeltext::withNumber(m_view->pageLabels(), index.row()));
     painter->restore();
 }
 

@@ -9,6 +9,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -53,11 +57,38 @@ void PageManagerListView::paintEvent(QPaintEvent *event)
         const QRect item = visualRect(model()->index(row, 0));
         if (!item.intersects(visible))
             continue;
+        if (mode == PdfWorkspaceMode::Insert && row == 0)
+            paintInsertMarker(painter, m_view->insertFirstMarkerRect(item));
         if (mode == PdfWorkspaceMode::Insert)
-            paintInsertMarker(painter, item);
+            paintInsertMarker(painter, m_view->insertMarkerRect(item));
         else
             paintSplitMarker(painter, item, m_view->isSplitPoint(row));
     }
+}
+
+void PageManagerListView::centreColumns()
+{
+    const int cell = gridSize().width();
+    if (cell <= 0)
+        return;
+    // Measured as the list lays out its items: as if the scroll bar were shown (its extent as
+    // the style gives it), so that its coming and going moves nothing, and a row that would end
+    // exactly at the edge wraps.
+    const int bar =
+        std::max(verticalScrollBar()->sizeHint().width(),
+                 style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar()));
+    const int width = contentsRect().width() - bar - 1;
+    const int columns = std::max(width / cell, 1);
+    const int spare = std::max(width - columns * cell, 0);
+    const QMargins margins(spare / 2, 0, spare - spare / 2, 0);
+    if (viewportMargins() != margins)
+        setViewportMargins(margins);
+}
+
+void PageManagerListView::resizeEvent(QResizeEvent *event)
+{
+    centreColumns();
+    QListView::resizeEvent(event);
 }
 
 int PageManagerListView::dropRowAt(const QPoint &pos) const
@@ -92,9 +123,8 @@ void PageManagerListView::dropEvent(QDropEvent *event)
     viewport()->update();
 }
 
-void PageManagerListView::paintInsertMarker(QPainter &painter, const QRect &itemRect) const
+void PageManagerListView::paintInsertMarker(QPainter &painter, const QRect &circle) const
 {
-    const QRect circle = m_view->insertMarkerRect(itemRect);
     painter.setPen(QPen(Theme::color(Theme::surface), 2));
     painter.setBrush(Theme::color(Theme::pageMarker));
     painter.drawEllipse(QRectF(circle).adjusted(1, 1, -1, -1));

@@ -255,6 +255,14 @@ void PdfPageManagerView::setWorkspaceMode(PdfWorkspaceMode mode)
     m_grid->viewport()->update();
 }
 
+void PdfPageManagerView::setPageLabels(const QStringList &labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = labels;
+    m_grid->viewport()->update();
+}
+
 void PdfPageManagerView::setSplitEveryPage(bool enabled)
 {
     if (enabled == m_splitEveryPage)
@@ -381,6 +389,15 @@ QRect PdfPageManagerView::insertMarkerRect(const QRect &itemRect) const
     return marker;
 }
 
+QRect PdfPageManagerView::insertFirstMarkerRect(const QRect &itemRect) const
+{
+    const QRect card = cardRect(itemRect);
+    QRect marker(itemRect.left() - 18, card.center().y() - 17, 34, 34);
+    if (marker.left() < 2)
+        marker.moveLeft(2);
+    return marker;
+}
+
 QRect PdfPageManagerView::splitLineRect(const QRect &itemRect) const
 {
     const QRect card = cardRect(itemRect);
@@ -479,6 +496,11 @@ bool PdfPageManagerView::handlePress(const QPoint &pos)
             return true;
         }
     } else if (m_mode == PdfWorkspaceMode::Insert) {
+        if (count > 0 &&
+            insertFirstMarkerRect(m_grid->visualRect(m_model->index(0))).contains(pos)) {
+            Q_EMIT insertAtRequested(0, m_grid->viewport()->mapToGlobal(pos));
+            return true;
+        }
         for (int row = 0; row < count; ++row) {
             const QRect item = m_grid->visualRect(m_model->index(row));
             if (insertMarkerRect(item).contains(pos)) {
@@ -598,6 +620,7 @@ void PdfPageManagerView::applyCardScale(int sliderValue)
     m_cellSize = cell;
     m_cardSize = card;
     m_grid->setGridSize(cell);
+    m_grid->centreColumns();
     m_grid->doItemsLayout();
     m_grid->viewport()->update();
     // Until the slider rests, the old thumbnails are drawn scaled into the new cards.

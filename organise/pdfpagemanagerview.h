@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QSet>
+#include <QStringList>
 #include <QWidget>
 
 class PageManagerListView;
@@ -21,9 +22,9 @@ class QTimer;
 struct PdfPageEntry;
 
 // The page grid of a document tab: every page as a card with a check box and hover actions,
-// scaled by a floating zoom control. In insert mode a marker after each card asks for an
-// insertion there; in split mode the gaps between cards toggle split points, which follow
-// their pages through moves because they are kept as page ids.
+// scaled by a floating zoom control. In insert mode a marker before the first card and one after
+// each card ask for an insertion there; in split mode the gaps between cards toggle split points,
+// which follow their pages through moves because they are kept as page ids.
 class PdfPageManagerView : public QWidget
 {
     Q_OBJECT
@@ -45,6 +46,10 @@ public:
     void setRenderManager(PdfRenderManager *manager);
     void setWorkspaceMode(PdfWorkspaceMode mode);
     void setSplitEveryPage(bool enabled);
+    // One label a row ("iii"), shown with the page number where the two differ; empty for
+    // numbers only.
+    void setPageLabels(const QStringList &labels);
+    QStringList pageLabels() const { return m_labels; }
     // Moves the pages, in their document order, to stand together before beforeRow. Each move
     // goes through the model's moveRows, so the undo manager makes one step of them.
     void movePages(const QList<PdfPageId> &pageIds, int beforeRow);
@@ -79,6 +84,8 @@ public:
     // The markers sit on the gaps between cards; at the grid's left and right edges they are
     // moved inwards so that they can be seen and clicked in full.
     QRect insertMarkerRect(const QRect &itemRect) const;
+    // The marker before the first card, at the grid's left edge.
+    QRect insertFirstMarkerRect(const QRect &itemRect) const;
     QRect splitLineRect(const QRect &itemRect) const;
     QRect splitClickArea(const QRect &itemRect) const;
     QRect splitMarkerRect(const QRect &itemRect) const;
@@ -135,4 +142,5 @@ private:
     bool m_swallowRelease = false;
     QSize m_cellSize{260, 272};
     QSize m_cardSize{206, 232};
+    QStringList m_labels;
 };

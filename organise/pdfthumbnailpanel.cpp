@@ -184,6 +184,14 @@ void PdfThumbnailPanel::setCurrentPage(int row)
     onScreenPass();
 }
 
+void PdfThumbnailPanel::setPageLabels(const QStringList &labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = labels;
+    m_list->viewport()->update();
+}
+
 QImage PdfThumbnailPanel::thumbnail(PdfPageId pageId) const
 {
     return m_store.image(pageId);

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 class PdfDocumentModel;
@@ -36,6 +37,10 @@ public:
     void setDocumentModel(PdfDocumentModel *model);
     void setRenderManager(PdfRenderManager *manager);
     void setCurrentPage(int row);
+    // One label a row ("iii"), shown with the page number where the two differ; empty for
+    // numbers only.
+    void setPageLabels(const QStringList &labels);
+    QStringList pageLabels() const { return m_labels; }
 
     PdfDocumentModel *documentModel() const;
     ThumbnailListView *listView() const { return m_list; }
@@ -97,4 +102,5 @@ private:
     int m_actionsRow = -1;
     int m_pressedAction = -1;
     QTimer *m_actionTimer = nullptr;
+    QStringList m_labels;
 };

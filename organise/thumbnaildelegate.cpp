@@ -1,6 +1,7 @@
 #include "thumbnaildelegate.h"
 
 #include "pagecardpainter.h"
+#include "pagelabeltext.h"
 #include "pdfdocumentmodel.h"
 #include "pdfthumbnailpanel.h"
 #include "theme.h"
@@ -81,7 +82,7 @@ void ThumbnailDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         pagecard::paintActionBar(painter, actionBarRect(card), actionIcons());
 
     pagecard::paintPageNumber(painter, option.font, pageNumberBand(option.rect, card), selected,
-                              index.row());
+                              pagelabeltext::withNumber(m_panel->pageLabels(), index.row()));
     painter->restore();
 }
 

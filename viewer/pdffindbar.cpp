@@ -1,5 +1,6 @@
 #include "pdffindbar.h"
 
+#include "pagelabeltext.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffindresultsmodel.h"
@@ -95,10 +96,20 @@ QIcon listIcon()
 class FindResultDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit FindResultDelegate(PdfFindBar *bar)
+        : QStyledItemDelegate(bar)
+        , m_bar(bar)
+    {}
 
     static constexpr int RowHeight = 30;
-    static constexpr int PageWidth = 64;
+    static constexpr int PagePadding = 10;
+    static constexpr int LeastPageWidth = 64;
+
+    static QFont pageFont(QFont font)
+    {
+        font.setPixelSize(12);
+        return font;
+    }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
     {
@@ -114,19 +125,21 @@ public:
             painter->fillRect(rect, QColor(Theme::accentSoft));
         else if (option.state & QStyle::State_MouseOver)
             painter->fillRect(rect, QColor(Theme::lightSurface));
-        QFont font = option.font;
-        font.setPixelSize(12);
+        const QFont font = pageFont(option.font);
         painter->setFont(font);
         painter->setPen(QColor(Theme::textMuted));
-        const QRect pageBox(rect.left() + 10, rect.top(), PageWidth - 10, rect.height());
+        const int pageWidth = m_bar->pageColumnWidth();
+        const QRect pageBox(rect.left() + PagePadding, rect.top(), pageWidth - PagePadding,
+                            rect.height());
         const int pageRow = index.data(PdfFindResultsModel::PageRowRole).toInt();
         painter->drawText(pageBox, Qt::AlignVCenter | Qt::AlignLeft,
-                          PdfFindBar::tr("第 %1 页").arg(pageRow + 1));
+                          QFontMetrics(font).elidedText(m_bar->pageName(pageRow), Qt::ElideMiddle,
+                                                        pageBox.width()));
 
         const QString context = index.data(PdfFindResultsModel::ContextRole).toString();
         const int start = index.data(PdfFindResultsModel::HitStartRole).toInt();
         const int length = index.data(PdfFindResultsModel::HitLengthRole).toInt();
-        const QRect textBox = rect.adjusted(PageWidth + 4, 0, -8, 0);
+        const QRect textBox = rect.adjusted(pageWidth + 4, 0, -8, 0);
         painter->setClipRect(textBox);
         QFont bold = font;
         bold.setBold(true);
@@ -158,6 +171,9 @@ public:
                           plain.elidedText(after, Qt::ElideRight, textBox.right() - x));
         painter->restore();
     }
+
+private:
+    PdfFindBar *m_bar;
 };
 
 QString withKey(const QString &text, const QKeySequence &key)
@@ -170,6 +186,7 @@ QString withKey(const QString &text, const QKeySequence &key)
 PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *shortcutHost)
     : QFrame(view)
     , m_view(view)
+    , m_model(model)
     , m_search(new PdfTextSearch(this))
     , m_typingTimer(new QTimer(this))
 {
@@ -248,7 +265,7 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
     m_resultsList = new QListView(this);
     m_resultsList->setObjectName(u"pdfFindResultsList"_s);
     m_resultsList->setModel(m_results);
-    m_resultsList->setItemDelegate(new FindResultDelegate(m_resultsList));
+    m_resultsList->setItemDelegate(new FindResultDelegate(this));
     m_resultsList->setUniformItemSizes(true);
     m_resultsList->setMouseTracking(true);
     m_resultsList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -306,6 +323,42 @@ PdfFindBar::PdfFindBar(PdfDocumentView *view, PdfDocumentModel *model, QWidget *
 }
 
 PdfFindBar::~PdfFindBar() = default;
+
+void PdfFindBar::setPageLabels(const QStringList &labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = labels;
+    m_pageColumnWidth = -1;
+    m_resultsList->viewport()->update();
+}
+
+QString PdfFindBar::pageName(int row) const
+{
+    return tr("第 %1 页").arg(pagelabeltext::withNumber(m_labels, row));
+}
+
+int PdfFindBar::pageColumnWidth() const
+{
+    const int count = m_model ? m_model->pageCount() : 0;
+    const int listWidth = m_resultsList->width();
+    if (m_pageColumnWidth >= 0 && count == m_pageColumnCount && listWidth == m_pageColumnList)
+        return m_pageColumnWidth;
+    const QFontMetrics metrics(FindResultDelegate::pageFont(m_resultsList->font()));
+    // Numbers are as wide as their digits: the last page's is the widest.
+    int widest = metrics.horizontalAdvance(pageName(std::max(count - 1, 0)));
+    for (int row = 0; row < m_labels.size() && row < count; ++row) {
+        if (!m_labels.at(row).isEmpty())
+            widest = std::max(widest, metrics.horizontalAdvance(pageName(row)));
+    }
+    // A long label leaves the line at least half of the list.
+    const int most = std::max(listWidth / 2, FindResultDelegate::LeastPageWidth);
+    m_pageColumnWidth = std::clamp(widest + 2 * FindResultDelegate::PagePadding,
+                                   FindResultDelegate::LeastPageWidth, most);
+    m_pageColumnCount = count;
+    m_pageColumnList = listWidth;
+    return m_pageColumnWidth;
+}
 
 QString PdfFindBar::statusText() const
 {

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPointer>
+#include <QStringList>
 
 class PdfDocumentModel;
 class PdfDocumentView;
@@ -35,6 +36,12 @@ public:
     // Every hit, one a row with its page and line; clicking one goes to it.
     PdfFindResultsModel *results() const { return m_results; }
     QListView *resultsList() const { return m_resultsList; }
+    // One label a row ("iii"); the list names pages by them, with the number where they differ.
+    void setPageLabels(const QStringList &labels);
+    // How the list names the page of a row.
+    QString pageName(int row) const;
+    // The width of the list's page column: the widest page name of the document fits.
+    int pageColumnWidth() const;
 
 public Q_SLOTS:
     // Shows the bar with its text selected and starts the search for that text again.
@@ -66,6 +73,11 @@ private:
     void followCurrentHit();
 
     QPointer<PdfDocumentView> m_view;
+    QPointer<PdfDocumentModel> m_model;
+    QStringList m_labels;
+    mutable int m_pageColumnWidth = -1;
+    mutable int m_pageColumnCount = -1;
+    mutable int m_pageColumnList = -1;
     PdfTextSearch *m_search = nullptr;
     QLineEdit *m_edit = nullptr;
     QLabel *m_status = nullptr;

@@ -947,6 +947,9 @@ void PdfViewerWidget::wireReading()
     auto *labels = new PdfPageLabels(m_model, this);
     connect(labels, &PdfPageLabels::labelsChanged, this, [this](const QStringList &list) {
         m_bottomBar->setPageLabels(list);
+        m_thumbnailPanel->setPageLabels(list);
+        m_pageManagerView->setPageLabels(list);
+        m_findBar->setPageLabels(list);
         placeBottomBar();
     });
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,

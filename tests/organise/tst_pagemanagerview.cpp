@@ -4,6 +4,7 @@
 #include "pdfrendermanager.h"
 #include "pdfundomanager.h"
 #include "testregistry.h"
+#include "theme.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -35,8 +36,11 @@ QPoint splitPoint(const PdfPageManagerView &view, int row)
     return view.splitClickArea(item).center();
 }
 
+// The insert marker after the card of the row; before the first card for -1.
 QPoint insertPoint(const PdfPageManagerView &view, int row)
 {
+    if (row < 0)
+        return view.insertFirstMarkerRect(itemRect(view, 0)).center();
     const QRect item = itemRect(view, row);
     return view.insertMarkerRect(item).center();
 }
@@ -208,6 +212,7 @@ private Q_SLOTS:
     void insertMarkers_data()
     {
         QTest::addColumn<int>("row");
+        QTest::newRow("before the first card") << -1;
         QTest::newRow("after the first card") << 0;
         QTest::newRow("after the last card") << 4;
     }
@@ -226,6 +231,9 @@ private Q_SLOTS:
 
         view.setWorkspaceMode(PdfWorkspaceMode::Insert);
         const QPoint at = insertPoint(view, row);
+        // The marker is drawn where it is clicked.
+        const QImage shot = view.grid()->viewport()->grab().toImage();
+        QCOMPARE(shot.pixelColor(at + QPoint(-11, 0)), Theme::color(Theme::pageMarker));
         mouseClick(view.grid()->viewport(), at);
         QCOMPARE(insert.count(), 1);
         QCOMPARE(insert.first().at(0).toInt(), row + 1);
@@ -485,6 +493,13 @@ private Q_SLOTS:
         QCOMPARE(itemRect(view, 0).size(), cell);
         QCOMPARE(itemRect(view, 1).left() - itemRect(view, 0).left(), cell.width());
         QCOMPARE(view.cardRect(itemRect(view, 0)).size(), card);
+        // The width the columns leave is shared by both sides (the scroll bar's strip apart).
+        const QRect area = view.grid()->viewport()->geometry();
+        const int columns = area.width() / cell.width();
+        const int left = area.left() + itemRect(view, 0).left();
+        const int right = view.grid()->width() - area.left() - itemRect(view, columns - 1).right();
+        QVERIFY2(left > 0 && std::abs(right - left) <= 20,
+                 qPrintable(u"%1 %2"_s.arg(left).arg(right)));
     }
 
     void zoomButtonsStepByTen()

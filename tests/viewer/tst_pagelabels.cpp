@@ -1,14 +1,20 @@
+#include "pagemanagerlistview.h"
 #include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
+#include "pdffindbar.h"
 #include "pdffixtures.h"
+#include "pdfpagemanagerview.h"
+#include "pdfthumbnailpanel.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
 #include "testregistry.h"
+#include "thumbnaildelegate.h"
 #include "viewertest.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +63,8 @@ class TestPageLabels : public QObject
 private Q_SLOTS:
     void labelsInThePageBox_data();
     void labelsInThePageBox();
+    void labelsBesideNumbers_data();
+    void labelsBesideNumbers();
 
 private:
     QTemporaryDir m_dir;
@@ -121,6 +129,99 @@ void TestPageLabels::labelsInThePageBox()
     QCOMPARE(edit->text(), shown);
     QCOMPARE(label->text(), count);
     QTRY_VERIFY(bar->isVisible());
+}
+
+namespace {
+
+// How wide the ink of a band is: the columns that differ from its corner.
+int inkWidth(const QImage &band)
+{
+    const QColor background = band.pixelColor(0, 0);
+    int left = band.width();
+    int right = -1;
+    for (int y = 0; y < band.height(); ++y) {
+        for (int x = 0; x < band.width(); ++x) {
+            const QColor c = band.pixelColor(x, y);
+            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                    std::abs(c.blue() - background.blue()) >
+                60) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right < left ? 0 : right - left + 1;
+}
+
+} // namespace
+
+void TestPageLabels::labelsBesideNumbers_data()
+{
+    // Where a page is named, and how: the label with its number where they differ.
+    QTest::addColumn<QString>("place"); // strip, grid, find
+    QTest::addColumn<bool>("labelled");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("strip: roman") << u"strip"_s << true << 2 << u"iii (3)"_s;
+    QTest::newRow("strip: arabic label") << u"strip"_s << true << 3 << u"1 (4)"_s;
+    QTest::newRow("strip: no labels") << u"strip"_s << false << 2 << u"3"_s;
+    QTest::newRow("grid: prefixed") << u"grid"_s << true << 6 << u"A-2 (7)"_s;
+    QTest::newRow("grid: no labels") << u"grid"_s << false << 4 << u"5"_s;
+    QTest::newRow("find: roman") << u"find"_s << true << 1 << u"第 ii (2) 页"_s;
+    QTest::newRow("find: prefixed") << u"find"_s << true << 6 << u"第 A-2 (7) 页"_s;
+    QTest::newRow("find: no labels") << u"find"_s << false << 5 << u"第 6 页"_s;
+}
+
+void TestPageLabels::labelsBesideNumbers()
+{
+    QFETCH(QString, place);
+    QFETCH(bool, labelled);
+    QFETCH(int, row);
+    QFETCH(QString, text);
+
+    QVERIFY(m_dir.isValid());
+    const QString path = labelled ? labelledPdf(m_dir.filePath(u"names.pdf"_s))
+                                  : fixtures::textPdf(m_dir.filePath(u"names-plain.pdf"_s), 7);
+    QVERIFY(!path.isEmpty());
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 900}));
+    auto *edit = viewer.bottomBar()->findChild<QLineEdit *>(u"pdfPageNumberEdit"_s);
+    if (labelled)
+        QTRY_COMPARE(edit->text(), u"i"_s);
+
+    QListView *list = nullptr;
+    QRect band;
+    if (place == u"find"_s) {
+        auto *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
+        QCOMPARE(bar->pageName(row), text);
+        bar->openBar();
+        bar->resultsList()->show();
+        const QFontMetrics metrics(bar->resultsList()->font());
+        // The page column holds the widest name of the document whole.
+        for (int page = 0; page < viewer.documentModel()->pageCount(); ++page)
+            QVERIFY(bar->pageColumnWidth() >= metrics.horizontalAdvance(bar->pageName(page)));
+        return;
+    }
+    if (place == u"strip"_s) {
+        list = viewer.thumbnailPanel()->listView();
+        list->scrollTo(list->model()->index(row, 0));
+        const QRect item = list->visualRect(list->model()->index(row, 0));
+        band = ThumbnailDelegate::pageNumberBand(item, ThumbnailDelegate::cardRect(item));
+    } else {
+        viewer.setViewMode(PdfViewMode::PageManageView);
+        PdfPageManagerView *grid = viewer.pageManagerView();
+        list = grid->grid();
+        QTRY_VERIFY(list->isVisible());
+        list->scrollTo(list->model()->index(row, 0));
+        const QRect item = list->visualRect(list->model()->index(row, 0));
+        band = PdfPageManagerView::pageNumberBand(item, grid->cardRect(item));
+    }
+    QFont bold = list->font();
+    bold.setWeight(QFont::Bold);
+    const int expected = QFontMetrics(bold).horizontalAdvance(text);
+    QTRY_VERIFY2(std::abs(inkWidth(list->viewport()->grab(band).toImage()) - expected) <= 3,
+                 qPrintable(u"%1 against %2"_s.arg(inkWidth(list->viewport()->grab(band).toImage()))
+                                .arg(expected)));
 }
 
 VELMORA_REGISTER_TEST(TestPageLabels);
