@@ -111,6 +111,10 @@ ICONS = [
     ("icons/pdfviewer/next.png", "glyph", "chevron-right", WHITE, 40),
     ("icons/pdfviewer/previous-disabled.png", "glyph", "chevron-left", DARK_DISABLED, 40),
     ("icons/pdfviewer/next-disabled.png", "glyph", "chevron-right", DARK_DISABLED, 40),
+    ("icons/pdfviewer/back.png", "glyph", "arrow-left", WHITE, 40),
+    ("icons/pdfviewer/forward.png", "glyph", "arrow-right", WHITE, 40),
+    ("icons/pdfviewer/back-disabled.png", "glyph", "arrow-left", DARK_DISABLED, 40),
+    ("icons/pdfviewer/forward-disabled.png", "glyph", "arrow-right", DARK_DISABLED, 40),
     ("icons/pdfviewer/fit-width.png", "glyph", "arrow-autofit-width", WHITE, 46),
     ("icons/pdfviewer/fit-height.png", "glyph", "arrow-autofit-height", WHITE, 46),
     ("icons/pdfviewer/zoom-in.png", "glyph", "zoom-in", WHITE, 40),
@@ -249,7 +253,7 @@ def contact_sheet(out):
     for i, rel in enumerate(entries):
         x, y = (i % cols) * cell, (i // cols) * cell
         dark = "pdfviewer/" in rel and any(k in rel for k in (
-            "previous", "next", "fit-", "zoom-", "insert-plus", "split-scissors"))
+            "previous", "next", "back", "forward", "fit-", "zoom-", "insert-plus", "split-scissors"))
         bg = "#18191C" if dark else ("#4F46E5" if rel.endswith("addfile.png") else "#FFFFFF")
         with open(os.path.join(RES, rel), "rb") as f:
             href = "data:image/png;base64," + base64.b64encode(f.read()).decode("ascii")

@@ -1,5 +1,6 @@
 #include "pdfbottomcontrolbar.h"
 
+#include "pdfdocumentview.h"
 #include "theme.h"
 
 #include <QAbstractItemView>
@@ -9,12 +10,11 @@
 #include <QIcon>
 #include <QIntValidator>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
@@ -29,7 +29,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const int ZoomPresets[] = {25, 50, 75, 100, 125, 150, 200, 300, 400};
+const int ZoomPresets[] = {25, 50, 75, 100, 125, 150, 200, 300, 400, 800, 1600};
+
+static_assert(PdfBottomControlBar::LeastPercent == int(PdfDocumentView::MinZoom * 100) &&
+              PdfBottomControlBar::MostPercent == int(PdfDocumentView::MaxZoom * 100));
 
 QString barStyleSheet()
 {
@@ -48,16 +51,19 @@ QString barStyleSheet()
          Theme::barControlHover, Theme::barSelection, Theme::barSeparator);
     sheet += uR"(
 #pdfZoomCombo { color: %1; background: %2; border: 1px solid %3; border-radius: 6px; padding: 0 26px 0 10px; font-size: 15px; selection-background-color: %4; }
+#pdfZoomCombo QLineEdit { color: %1; background: transparent; border: none; padding: 0; font-size: 15px; selection-background-color: %4; }
 #pdfZoomCombo::drop-down { width: 26px; border: none; }
 #pdfZoomCombo::down-arrow { image: url(:/res/icons/modern/chevron-down.png); width: 14px; height: 14px; }
 #pdfFitToggleButton { padding: 0; background: transparent; border: none; border-radius: 5px; }
 #pdfFitToggleButton[fitWidth="true"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-width.png); }
 #pdfFitToggleButton[fitWidth="false"] { qproperty-icon: url(:/res/icons/pdfviewer/fit-height.png); }
 #pdfFitToggleButton:hover { background: %5; }
+#pdfFitToggleButton[fitOn="true"] { background: %5; }
+#pdfFitToggleButton[fitOn="true"]:hover { background: %6; }
 #pdfHistoryBackButton, #pdfHistoryForwardButton { padding: 0; background: transparent; border: none; border-radius: 5px; }
 #pdfHistoryBackButton:hover, #pdfHistoryForwardButton:hover { background: %5; }
 )"_s.arg(Theme::toolsButtonText, Theme::surface, Theme::zoomComboBorder, Theme::zoomComboSelection,
-         Theme::barToggleHover);
+         Theme::barToggleHover, Theme::barControl);
     return sheet;
 }
 
@@ -68,33 +74,6 @@ QIcon arrowIcon(const QString &name)
     const QString base = u":/res/icons/pdfviewer/"_s + name;
     QIcon icon(base + u".png"_s);
     icon.addFile(base + u"-disabled.png"_s, QSize(), QIcon::Disabled);
-    return icon;
-}
-
-// Back and forward are drawn rather than read from files: a bent arrow, white or greyed.
-QIcon historyIcon(bool forward)
-{
-    QIcon icon;
-    for (const auto &[mode, colour] : {std::pair{QIcon::Normal, QColor(0xFF, 0xFF, 0xFF)},
-                                       std::pair{QIcon::Disabled, QColor(0x7A, 0x7C, 0x82)}}) {
-        QPixmap pixmap(40, 40);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        if (forward)
-            painter.setTransform(QTransform(-1, 0, 0, 1, 40, 0));
-        QPen pen(colour, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        painter.setPen(pen);
-        QPainterPath path(QPointF(9, 17));
-        path.lineTo(24, 17);
-        path.cubicTo(QPointF(36, 17), QPointF(36, 33), QPointF(24, 33));
-        path.lineTo(16, 33);
-        painter.drawPath(path);
-        painter.drawPolyline(QPolygonF({QPointF(16, 10), QPointF(9, 17), QPointF(16, 24)}));
-        painter.end();
-        pixmap.setDevicePixelRatio(2.0);
-        icon.addPixmap(pixmap, mode);
-    }
     return icon;
 }
 
@@ -164,16 +143,31 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
 
     m_zoomCombo = new QComboBox(this);
     m_zoomCombo->setObjectName(u"pdfZoomCombo"_s);
-    m_zoomCombo->setEditable(false);
+    // A percentage may be typed ("333" or "333%"); the list offers presets and the fits.
+    m_zoomCombo->setEditable(true);
     m_zoomCombo->setInsertPolicy(QComboBox::NoInsert);
-    m_zoomCombo->setMaxVisibleItems(9);
+    // Completing "15" to "150%" would zoom ten times further than typed.
+    m_zoomCombo->setCompleter(nullptr);
+    m_zoomCombo->lineEdit()->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(uR"(\s*\d{0,4}([.,]\d{0,2})?\s*%?\s*)"_s), m_zoomCombo));
+    m_zoomCombo->setToolTip(tr("缩放比例：选择或输入百分比"));
+    m_zoomCombo->setMaxVisibleItems(16);
     m_zoomCombo->setFixedSize(110, 36);
     for (const int percent : ZoomPresets)
         m_zoomCombo->addItem(u"%1%"_s.arg(percent), percent);
+    m_zoomCombo->insertSeparator(m_zoomCombo->count());
+    for (const auto &[text, item, key] : {std::tuple{tr("适合宽度"), FitWidthItem, Qt::Key_2},
+                                          std::tuple{tr("适合页面"), FitPageItem, Qt::Key_0},
+                                          std::tuple{tr("实际大小"), ActualSizeItem, Qt::Key_1}}) {
+        m_zoomCombo->addItem(text, item);
+        m_zoomCombo->setItemData(m_zoomCombo->count() - 1,
+                                 QKeySequence(Qt::CTRL | key).toString(QKeySequence::NativeText),
+                                 Qt::ToolTipRole);
+    }
     m_zoomCombo->setCurrentIndex(m_zoomCombo->findData(100));
     QAbstractItemView *popup = m_zoomCombo->view();
     popup->setObjectName(u"pdfZoomPopup"_s);
-    popup->setMinimumWidth(110);
+    popup->setMinimumWidth(130);
     popup->setStyleSheet(popupStyleSheet());
     // The list's own Home, End and page keys move its selection, not the document.
     popup->installEventFilter(this);
@@ -199,6 +193,10 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
     connect(m_pageEdit, &QLineEdit::returnPressed, this, &PdfBottomControlBar::commitPage);
     connect(m_pageEdit, &QLineEdit::editingFinished, this, &PdfBottomControlBar::commitPage);
     connect(m_zoomCombo, &QComboBox::activated, this, &PdfBottomControlBar::chooseZoom);
+    connect(m_zoomCombo->lineEdit(), &QLineEdit::returnPressed, this,
+            &PdfBottomControlBar::commitZoomText);
+    connect(m_zoomCombo->lineEdit(), &QLineEdit::editingFinished, this,
+            &PdfBottomControlBar::commitZoomText);
     connect(m_fitToggle, &QPushButton::clicked, this, &PdfBottomControlBar::toggleFit);
     // The line edit only reports input its validator accepts; a number beyond the last page or
     // a 0 must still lead somewhere instead of sitting in the edit.
@@ -213,6 +211,7 @@ PdfBottomControlBar::~PdfBottomControlBar()
     // Hiding the bar as it goes takes the focus from the page box, which would commit to a bar
     // no longer there.
     m_pageEdit->disconnect(this);
+    m_zoomCombo->lineEdit()->disconnect(this);
 }
 
 QPushButton *PdfBottomControlBar::makeButton(const QString &toolTip, const QString &objectName)
@@ -229,13 +228,14 @@ void PdfBottomControlBar::setHistoryActions(QAction *back, QAction *forward)
 {
     auto *row = static_cast<QHBoxLayout *>(layout());
     int at = 0;
-    for (const auto &[action, name, forwardIcon] :
-         {std::tuple{back, u"pdfHistoryBackButton"_s, false},
-          std::tuple{forward, u"pdfHistoryForwardButton"_s, true}}) {
+    // Straight arrows: the bent ones are undo and redo in the top bar.
+    for (const auto &[action, name, icon] :
+         {std::tuple{back, u"pdfHistoryBackButton"_s, u"back"_s},
+          std::tuple{forward, u"pdfHistoryForwardButton"_s, u"forward"_s}}) {
         auto *button = new QToolButton(this);
         button->setObjectName(name);
         // The bar's light icon is its own: the action also appears in light menus.
-        button->setIcon(historyIcon(forwardIcon));
+        button->setIcon(arrowIcon(icon));
         button->setIconSize(QSize(20, 20));
         button->setToolTip(action->toolTip());
         button->setEnabled(action->isEnabled());
@@ -401,45 +401,109 @@ void PdfBottomControlBar::commitPage()
 void PdfBottomControlBar::chooseZoom(int index)
 {
     const int value = m_zoomCombo->itemData(index).toInt();
-    if (value < 1)
+    // The entry's name stays in the box until the view reports its zoom, which a fit already
+    // in force does not change.
+    showZoomFactor(m_zoomFactor);
+    switch (value) {
+    case FitWidthItem:
+        setFitMode(PdfFitMode::FitWidth);
+        Q_EMIT fitWidthRequested();
         return;
-    Q_EMIT zoomRequested(value / 100.0);
+    case FitPageItem:
+        setFitMode(PdfFitMode::FitPage);
+        Q_EMIT fitPageRequested();
+        return;
+    case ActualSizeItem:
+        Q_EMIT actualSizeRequested();
+        return;
+    default:
+        if (value >= 1)
+            Q_EMIT zoomRequested(value / 100.0);
+        return;
+    }
+}
+
+void PdfBottomControlBar::commitZoomText()
+{
+    QString text = m_zoomCombo->lineEdit()->text().trimmed();
+    if (text.endsWith(u'%'))
+        text.chop(1);
+    bool ok = false;
+    const double typed = text.trimmed().replace(u',', u'.').toDouble(&ok);
+    const int shown = int(std::round(m_zoomFactor * 100.0));
+    if (!ok || typed <= 0.0) {
+        showZoomFactor(m_zoomFactor);
+        return;
+    }
+    const double percent = std::clamp(typed, double(LeastPercent), double(MostPercent));
+    showZoomFactor(percent / 100.0);
+    if (std::abs(percent - shown) < 0.5 && m_fitMode == PdfFitMode::NoFit)
+        return;
+    Q_EMIT zoomRequested(percent / 100.0);
 }
 
 void PdfBottomControlBar::showZoomFactor(double factor)
 {
+    m_zoomFactor = factor;
     const QSignalBlocker blocker(m_zoomCombo);
     // std::round rounds halves away from zero.
-    const int percent = std::min(std::max(int(std::round(factor * 100.0)), 10), 500);
+    const int percent =
+        std::min(std::max(int(std::round(factor * 100.0)), LeastPercent), MostPercent);
     for (int i = m_zoomCombo->count() - 1; i >= 0; --i) {
         if (m_zoomCombo->itemData(i, CustomItemRole).toBool())
             m_zoomCombo->removeItem(i);
     }
-    for (int i = 0; i < m_zoomCombo->count(); ++i) {
-        if (m_zoomCombo->itemData(i).toInt() == percent) {
-            m_zoomCombo->setCurrentIndex(i);
-            return;
-        }
+    const int preset = m_zoomCombo->findData(percent);
+    if (preset >= 0) {
+        m_zoomCombo->setCurrentIndex(preset);
+    } else {
+        m_zoomCombo->insertItem(0, u"%1%"_s.arg(percent), percent);
+        m_zoomCombo->setItemData(0, true, CustomItemRole);
+        m_zoomCombo->setCurrentIndex(0);
     }
-    m_zoomCombo->insertItem(0, u"%1%"_s.arg(percent), percent);
-    m_zoomCombo->setItemData(0, true, CustomItemRole);
-    m_zoomCombo->setCurrentIndex(0);
+    // An editable box keeps its text apart from the entry chosen.
+    m_zoomCombo->setEditText(u"%1%"_s.arg(percent));
+}
+
+void PdfBottomControlBar::setFitMode(PdfFitMode mode)
+{
+    m_fitMode = mode;
+    // At a zoom of its own the toggle offers fit width, not lit.
+    m_fitToggle->setProperty("fitWidth", mode != PdfFitMode::FitPage);
+    m_fitToggle->setProperty("fitOn", mode != PdfFitMode::NoFit);
+    m_fitToggle->style()->unpolish(m_fitToggle);
+    m_fitToggle->style()->polish(m_fitToggle);
+    // It says what is in force; a click goes to the other fit.
+    switch (mode) {
+    case PdfFitMode::FitWidth:
+        m_fitToggle->setToolTip(tr("适合宽度"));
+        break;
+    case PdfFitMode::FitPage:
+        m_fitToggle->setToolTip(tr("适合页面"));
+        break;
+    case PdfFitMode::NoFit:
+        m_fitToggle->setToolTip(tr("未适合窗口：点按适合宽度"));
+        break;
+    }
 }
 
 void PdfBottomControlBar::setFitWidth(bool fitWidth)
 {
-    m_fitWidth = fitWidth;
-    m_fitToggle->setProperty("fitWidth", fitWidth);
-    m_fitToggle->style()->unpolish(m_fitToggle);
-    m_fitToggle->style()->polish(m_fitToggle);
-    m_fitToggle->setToolTip(fitWidth ? tr("切换为适合高度") : tr("切换为适合宽度"));
+    setFitMode(fitWidth ? PdfFitMode::FitWidth : PdfFitMode::FitPage);
+}
+
+bool PdfBottomControlBar::isFitWidth() const
+{
+    return m_fitMode == PdfFitMode::FitWidth;
 }
 
 void PdfBottomControlBar::toggleFit()
 {
-    setFitWidth(!m_fitWidth);
-    if (!m_fitWidth)
+    if (m_fitMode == PdfFitMode::FitWidth) {
+        setFitMode(PdfFitMode::FitPage);
         Q_EMIT fitPageRequested();
-    else
+    } else {
+        setFitMode(PdfFitMode::FitWidth);
         Q_EMIT fitWidthRequested();
+    }
 }

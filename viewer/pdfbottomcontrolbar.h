@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+enum class PdfFitMode : int;
 class QAction;
 class QComboBox;
 class QIntValidator;
@@ -11,13 +12,20 @@ class QLineEdit;
 class QPushButton;
 
 // The small dark bar floating over the bottom of the document view: page stepping and entry,
-// zoom presets and the fit toggle. It keeps no document state beyond what the viewer pushes in.
+// the zoom box (presets, fits, or a typed percentage) and the fit toggle. It keeps no document
+// state beyond what the viewer pushes in.
 class PdfBottomControlBar : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int CustomItemRole = Qt::UserRole + 1;
+    // The zoom box's list: item data of its entries that are not percentages.
+    static constexpr int FitWidthItem = -1;
+    static constexpr int FitPageItem = -2;
+    static constexpr int ActualSizeItem = -3;
+    static constexpr int LeastPercent = 10;
+    static constexpr int MostPercent = 1600;
 
     explicit PdfBottomControlBar(QWidget *parent = nullptr);
     ~PdfBottomControlBar() override;
@@ -25,6 +33,8 @@ public:
     void setPageCount(int count);
     void setCurrentPage(int row);
     void showZoomFactor(double factor);
+    // The fit in force: the toggle shows it (and says it) and goes to the other fit.
+    void setFitMode(PdfFitMode mode);
     void setFitWidth(bool fitWidth);
     // Two small buttons ahead of the page stepping, for going back and forward in the history.
     void setHistoryActions(QAction *back, QAction *forward);
@@ -37,7 +47,8 @@ public:
 
     int pageCount() const { return m_pageCount; }
     int currentPage() const { return m_currentPage; }
-    bool isFitWidth() const { return m_fitWidth; }
+    bool isFitWidth() const;
+    PdfFitMode fitMode() const { return m_fitMode; }
 
 Q_SIGNALS:
     void previousPageRequested();
@@ -46,6 +57,7 @@ Q_SIGNALS:
     void zoomRequested(double factor);
     void fitWidthRequested();
     void fitPageRequested();
+    void actualSizeRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,6 +68,8 @@ private:
     void showCurrentPage();
     void commitPage();
     void chooseZoom(int index);
+    // A percentage typed into the zoom box.
+    void commitZoomText();
     void toggleFit();
     void updatePageBoxSizes();
     // The row a typed label or number names, -1 for none.
@@ -70,6 +84,7 @@ private:
     QPushButton *m_fitToggle = nullptr;
     int m_pageCount = 0;
     int m_currentPage = -1;
-    bool m_fitWidth = true;
+    PdfFitMode m_fitMode{};
+    double m_zoomFactor = 1.0;
     QStringList m_labels;
 };

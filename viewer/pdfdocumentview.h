@@ -44,7 +44,7 @@ class PdfDocumentView : public QAbstractScrollArea
 
 public:
     static constexpr double MinZoom = 0.1;
-    static constexpr double MaxZoom = 5.0;
+    static constexpr double MaxZoom = 16.0;
     static constexpr double ZoomStep = 1.2;
     static constexpr double WheelZoomStep = 1.12;
     static constexpr int RenderPriority = PageImagePlan::RenderPriority;

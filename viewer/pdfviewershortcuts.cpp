@@ -32,7 +32,9 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Plus), &PdfViewerShortcuts::zoomIn),
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Equal), &PdfViewerShortcuts::zoomIn),
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Minus), &PdfViewerShortcuts::zoomOut),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_0), &PdfViewerShortcuts::zoomReset),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_0), &PdfViewerShortcuts::fitPage),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_1), &PdfViewerShortcuts::zoomReset),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_2), &PdfViewerShortcuts::fitWidth),
         add(viewer, QKeySequence(Qt::Key_Home), &PdfViewerShortcuts::firstPage),
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Home), &PdfViewerShortcuts::firstPage),
         add(viewer, QKeySequence(Qt::Key_End), &PdfViewerShortcuts::lastPage),
@@ -108,6 +110,16 @@ void PdfViewerShortcuts::zoomOut()
 void PdfViewerShortcuts::zoomReset()
 {
     m_viewer->setZoomFactor(1.0);
+}
+
+void PdfViewerShortcuts::fitPage()
+{
+    m_viewer->fitPage();
+}
+
+void PdfViewerShortcuts::fitWidth()
+{
+    m_viewer->fitWidth();
 }
 
 void PdfViewerShortcuts::firstPage()

@@ -30,6 +30,8 @@ private:
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    void fitPage();
+    void fitWidth();
     void firstPage();
     void lastPage();
     void screenUp();

@@ -189,6 +189,7 @@ void PdfViewerWidget::wire()
     });
     connect(view, &PdfDocumentView::zoomFactorChanged, this, [this](double factor) {
         m_bottomBar->showZoomFactor(factor);
+        m_bottomBar->setFitMode(m_documentView->fitMode());
         Q_EMIT zoomChanged(factor);
         Q_EMIT zoomFactorChanged(factor);
     });
@@ -199,7 +200,9 @@ void PdfViewerWidget::wire()
     connect(bar, &PdfBottomControlBar::nextPageRequested, this,
             [this] { m_documentView->turnPage(1); });
     connect(bar, &PdfBottomControlBar::pageRequested, m_history, &PdfReadingHistory::jumpTo);
-    connect(bar, &PdfBottomControlBar::zoomRequested, view, &PdfDocumentView::setZoomFactor);
+    connect(bar, &PdfBottomControlBar::zoomRequested, this, &PdfViewerWidget::setZoomFactor);
+    connect(bar, &PdfBottomControlBar::actualSizeRequested, this,
+            [this] { setZoomFactor(1.0); });
     connect(bar, &PdfBottomControlBar::fitWidthRequested, this, &PdfViewerWidget::fitWidth);
     connect(bar, &PdfBottomControlBar::fitPageRequested, this, &PdfViewerWidget::fitPage);
 
@@ -898,6 +901,8 @@ void PdfViewerWidget::goToPage(int page)
 void PdfViewerWidget::setZoomFactor(double factor)
 {
     m_documentView->setZoomFactor(factor);
+    // A zoom the fit already had changes nothing the view reports.
+    m_bottomBar->setFitMode(m_documentView->fitMode());
 }
 
 void PdfViewerWidget::zoomIn()

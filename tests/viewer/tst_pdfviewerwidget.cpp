@@ -657,8 +657,15 @@ void TestViewerWidget::bottomBarDrivesView()
     viewer.zoomIn();
     QCOMPARE(zoom->currentText(), u"60%"_s);
 
-    viewer.findChild<QPushButton *>(u"pdfFitToggleButton"_s)->click();
+    // At a zoom of its own the toggle goes to fit width, then to fit page.
+    auto *fit = viewer.findChild<QPushButton *>(u"pdfFitToggleButton"_s);
+    QCOMPARE(fit->toolTip(), u"未适合窗口：点按适合宽度"_s);
+    fit->click();
+    QCOMPARE(view->fitMode(), PdfFitMode::FitWidth);
+    QCOMPARE(fit->toolTip(), u"适合宽度"_s);
+    fit->click();
     QCOMPARE(view->fitMode(), PdfFitMode::FitPage);
+    QCOMPARE(fit->toolTip(), u"适合页面"_s);
     QCOMPARE(view->pageRect(view->currentPage()).height(), view->viewport()->height() - 64);
     viewer.fitWidth();
     QCOMPARE(view->fitMode(), PdfFitMode::FitWidth);

@@ -117,7 +117,9 @@ enum class Effect {
     Presentation,
     WindowedAgain,
     // The page box shows the view's page, and the next-page button goes on from there.
-    PageBoxThenNext
+    PageBoxThenNext,
+    // The view's fit, which the bottom bar's toggle names.
+    Fit
 };
 
 PdfViewerWidget *currentViewer(MainPage &page)
@@ -179,7 +181,11 @@ void TestViewerKeys::keyTable_data()
     QTest::newRow("Ctrl+= zooms in") << ctrl(Qt::Key_Equal) << Setup::None << Effect::Zoom << 1.2;
     QTest::newRow("Ctrl+- zooms out")
         << ctrl(Qt::Key_Minus) << Setup::None << Effect::Zoom << 1 / 1.2;
-    QTest::newRow("Ctrl+0 actual size") << ctrl(Qt::Key_0) << Setup::None << Effect::Zoom << 0.0;
+    QTest::newRow("Ctrl+1 actual size") << ctrl(Qt::Key_1) << Setup::None << Effect::Zoom << 0.0;
+    QTest::newRow("Ctrl+0 fit page")
+        << ctrl(Qt::Key_0) << Setup::None << Effect::Fit << double(PdfFitMode::FitPage);
+    QTest::newRow("Ctrl+2 fit width")
+        << ctrl(Qt::Key_2) << Setup::FitPage << Effect::Fit << double(PdfFitMode::FitWidth);
     QTest::newRow("Ctrl+Z undoes") << ctrl(Qt::Key_Z) << Setup::Rotated << Effect::Rotation << 0.0;
     QTest::newRow("Ctrl+Y redoes")
         << ctrl(Qt::Key_Y) << Setup::RotatedUndone << Effect::Rotation << 90.0;
@@ -444,6 +450,13 @@ void TestViewerKeys::keyTable()
         QCOMPARE(show->currentRow(), int(expected));
         QTest::keyClick(show, Qt::Key_Escape);
         QTRY_VERIFY(!viewer->readingModes()->presentation());
+        break;
+    }
+    case Effect::Fit: {
+        QCOMPARE(int(view->fitMode()), int(expected));
+        auto *fit = viewer->findChild<QPushButton *>(u"pdfFitToggleButton"_s);
+        QCOMPARE(fit->toolTip(),
+                 PdfFitMode(expected) == PdfFitMode::FitPage ? u"适合页面"_s : u"适合宽度"_s);
         break;
     }
     case Effect::PageBoxThenNext: {
