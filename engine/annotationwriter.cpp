@@ -1,6 +1,7 @@
 #include "annotationwriter.h"
 
 #include "annotationgeometry.h"
+#include "unicodeface.h"
 
 #include <QUuid>
 
@@ -10,6 +11,7 @@
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -106,25 +108,8 @@ void appendPath(std::string &out, const QPainterPath &path)
     }
 }
 
-std::string winAnsi(const QString &value)
-{
-    std::string out = "(";
-    for (const QChar c : value) {
-        const char ch = char(c.unicode());
-        if (ch == '(' || ch == ')' || ch == '\\')
-            out += '\\';
-        out += ch;
-    }
-    return out + ")";
-}
-
-bool latin1(QChar c)
-{
-    return c.unicode() < 256;
-}
-
 // The drawing of an annotation, in shown points (y downwards) under cm.
-std::string appearance(const PdfAnnotation &a, const QTransform &cm)
+std::string appearance(const PdfAnnotation &a, const QTransform &cm, const UnicodeFace *face)
 {
     std::string out = "q\n" + num(cm.m11()) + " " + num(cm.m12()) + " " + num(cm.m21()) + " " +
                       num(cm.m22()) + " " + num(cm.dx()) + " " + num(cm.dy()) + " cm\n/GS0 gs\n";
@@ -169,7 +154,7 @@ std::string appearance(const PdfAnnotation &a, const QTransform &cm)
              annotationgeometry::wrappedLines(a.text, a.fontSize, r.width() - 4)) {
             // Text is set upright: flipped back against the downward y of the shown page.
             out += "BT\n1 0 0 -1 " + num(r.left() + 2) + " " + num(baseline) + " Tm\n" +
-                   textRuns(line, a.fontSize) + "ET\n";
+                   textRuns(line, a.fontSize, face) + "ET\n";
             baseline += a.fontSize * 1.2;
         }
         break;
@@ -210,14 +195,20 @@ Handle appearanceStream(QPDF &pdf, const PdfAnnotation &a, const QTransform &cm,
     states.replaceKey("/GS0", state);
     Handle resources = Handle::newDictionary();
     resources.replaceKey("/ExtGState", states);
+    std::optional<UnicodeFace> face;
     if (a.type == Type::FreeText) {
         Handle fonts = Handle::newDictionary();
         fonts.replaceKey("/Helv", font);
-        if (needsCjk(a.text))
+        if (const std::set<char32_t> wanted = faceCharacters(a.text); !wanted.empty()) {
+            face.emplace(wanted);
+            if (!face->isNull())
+                fonts.replaceKey("/Uni", face->font(pdf));
+        }
+        if (needsCjk(a.text, face ? &*face : nullptr))
             fonts.replaceKey("/CJK", cjkFont(pdf));
         resources.replaceKey("/Font", fonts);
     }
-    Handle stream = Handle::newStream(&pdf, appearance(a, cm));
+    Handle stream = Handle::newStream(&pdf, appearance(a, cm, face ? &*face : nullptr));
     Handle dict = stream.getDict();
     dict.replaceKey("/Type", Handle::newName("/XObject"));
     dict.replaceKey("/Subtype", Handle::newName("/Form"));
@@ -328,53 +319,6 @@ Handle annotationDictionary(QPDF &pdf, Handle page, const PdfAnnotation &a, cons
 }
 
 } // namespace
-
-// A line of text shown in runs: Latin-1 in Helvetica, the rest in a CJK font readers supply.
-std::string textRuns(const QString &line, double size)
-{
-    std::string out;
-    qsizetype i = 0;
-    while (i < line.size()) {
-        const bool latin = latin1(line.at(i));
-        qsizetype end = i;
-        while (end < line.size() && latin1(line.at(end)) == latin)
-            ++end;
-        const QString run = line.mid(i, end - i);
-        if (latin) {
-            out += "/Helv " + num(size) + " Tf " + winAnsi(run) + " Tj\n";
-        } else {
-            // UTF-16 code units, high byte first.
-            std::string hex;
-            for (const QChar c : run)
-                hex += QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toStdString();
-            out += "/CJK " + num(size) + " Tf <" + hex + "> Tj\n";
-        }
-        i = end;
-    }
-    return out;
-}
-
-bool needsCjk(const QString &text)
-{
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !latin1(c); });
-}
-
-// Song (Adobe-GB1) by name, not embedded: poppler and MuPDF take a system or built-in face.
-Handle cjkFont(QPDF &pdf)
-{
-    return pdf.makeIndirectObject(cjkFontDictionary());
-}
-
-Handle cjkFontDictionary()
-{
-    return Handle::parse(
-        "<< /Type /Font /Subtype /Type0 /BaseFont /STSong-Light /Encoding /UniGB-UTF16-H "
-        "/DescendantFonts [ << /Type /Font /Subtype /CIDFontType0 /BaseFont /STSong-Light "
-        "/CIDSystemInfo << /Registry (Adobe) /Ordering (GB1) /Supplement 4 >> /DW 1000 "
-        "/FontDescriptor << /Type /FontDescriptor /FontName /STSong-Light /Flags 4 "
-        "/FontBBox [-25 -254 1000 880] /ItalicAngle 0 /Ascent 880 /Descent -120 "
-        "/CapHeight 880 /StemV 80 >> >> ] >>");
-}
 
 void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int ownRotation,
                QPDFObjectHandle font)

@@ -19,6 +19,7 @@
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
@@ -86,6 +87,117 @@ QPDFObjectHandle blankPage(QPDF &pdf, const PdfSourcePage &spec)
     page.replaceKey("/Resources", QPDFObjectHandle::newDictionary());
     page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, std::string()));
     return pdf.makeIndirectObject(page);
+}
+
+// Draws comments and form fields into the pages. qpdf's flattening takes every annotation off a
+// page, links included; links keep working instead, and the pop-ups of flattened comments go.
+void flattenKeepingLinks(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages)
+{
+    std::vector<std::vector<QPDFObjectHandle>> links(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        QPDFObjectHandle page = pages[i];
+        QPDFObjectHandle annots = page.getKey("/Annots");
+        if (!annots.isArray())
+            continue;
+        std::vector<QPDFObjectHandle> drawn;
+        for (QPDFObjectHandle annot : annots.aitems()) {
+            QPDFObjectHandle subtype =
+                annot.isDictionary() ? annot.getKey("/Subtype") : QPDFObjectHandle();
+            const std::string name = subtype.isName() ? subtype.getName() : std::string();
+            if (name == "/Link")
+                links[i].push_back(annot);
+            else if (name != "/Popup")
+                drawn.push_back(annot);
+        }
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray(drawn));
+    }
+    // Fields whose appearances are left to the reader are drawn first, so that their values are
+    // not lost.
+    QPDFAcroFormDocumentHelper forms(pdf);
+    forms.generateAppearancesIfNeeded();
+    for (QPDFFormFieldObjectHelper field : forms.getFormFields())
+        for (QPDFAnnotationObjectHelper widget : forms.getAnnotationsForField(field))
+            if (!widget.getAppearanceStream("/N").isStream())
+                field.generateAppearance(widget);
+    QPDFPageDocumentHelper(pdf).flattenAnnotations();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        QPDFObjectHandle page = pages[i];
+        QPDFObjectHandle left = page.getKey("/Annots");
+        std::vector<QPDFObjectHandle> kept =
+            left.isArray() ? left.getArrayAsVector() : std::vector<QPDFObjectHandle>();
+        kept.insert(kept.end(), links[i].begin(), links[i].end());
+        if (kept.empty())
+            page.removeKey("/Annots");
+        else
+            page.replaceKey("/Annots", QPDFObjectHandle::newArray(kept));
+    }
+}
+
+// The page labels of reorganised pages: each page keeps the label it showed in its source, a
+// page without one (blank, or from a file without labels) is numbered by its place. No labels
+// when no source had any.
+void writePageLabels(QPDF &out, const std::vector<OutputPage> &outputs)
+{
+    struct Label
+    {
+        std::string style; // "/D", "/r", … or empty for a prefix alone
+        std::string prefix;
+        long long number = 1;
+        bool operator==(const Label &) const = default;
+    };
+    std::map<InputDocument *, std::unique_ptr<QPDFPageLabelDocumentHelper>> sources;
+    bool any = false;
+    std::vector<Label> labels;
+    labels.reserve(outputs.size());
+    for (size_t i = 0; i < outputs.size(); ++i) {
+        const OutputPage &entry = outputs[i];
+        Label label{"/D", std::string(), static_cast<long long>(i) + 1};
+        if (entry.input) {
+            auto &helper = sources[entry.input];
+            if (!helper)
+                helper = std::make_unique<QPDFPageLabelDocumentHelper>(*entry.input->source->pdf);
+            if (helper->hasPageLabels()) {
+                any = true;
+                QPDFObjectHandle found = helper->getLabelForPage(entry.index);
+                if (found.isDictionary()) {
+                    QPDFObjectHandle style = found.getKey("/S");
+                    QPDFObjectHandle prefix = found.getKey("/P");
+                    QPDFObjectHandle start = found.getKey("/St");
+                    label.style = style.isName() ? style.getName() : std::string();
+                    label.prefix = prefix.isString() ? prefix.getStringValue() : std::string();
+                    label.number = start.isInteger() ? start.getIntValue() : 1;
+                }
+            }
+        }
+        labels.push_back(label);
+    }
+    if (!any) {
+        out.getRoot().removeKey("/PageLabels");
+        return;
+    }
+    std::vector<QPDFObjectHandle> nums;
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const Label &label = labels[i];
+        if (i > 0) {
+            const Label &before = labels[i - 1];
+            // A range goes on while the numbers count up (or are not shown).
+            if (label.style == before.style && label.prefix == before.prefix &&
+                (label.style.empty() || label.number == before.number + 1))
+                continue;
+        }
+        QPDFObjectHandle range = QPDFObjectHandle::newDictionary();
+        if (!label.style.empty())
+            range.replaceKey("/S", QPDFObjectHandle::newName(label.style));
+        if (!label.prefix.empty())
+            range.replaceKey("/P", QPDFObjectHandle::newString(label.prefix));
+        if (!label.style.empty() && label.number != 1)
+            range.replaceKey("/St", QPDFObjectHandle::newInteger(label.number));
+        nums.push_back(QPDFObjectHandle::newInteger(static_cast<long long>(i)));
+        nums.push_back(range);
+    }
+    QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
+    tree.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
+    out.getRoot().replaceKey("/PageLabels", out.makeIndirectObject(tree));
 }
 
 enum class Outcome { Written, Failed, SourceDamaged };
@@ -326,7 +438,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
     out->updateAllPagesCache();
     annotationwriter::fillForms(*out, kids, pages);
     if (options.flattenAnnotations)
-        QPDFPageDocumentHelper(*out).flattenAnnotations();
+        flattenKeepingLinks(*out, kids);
 
     for (const OutputPage &entry : outputs) {
         if (!entry.input || entry.input == primary)
@@ -357,7 +469,7 @@ Outcome writeOnce(const QList<PdfSourcePage> &pages, const QString &path,
             pagecopy::appendOutlineItems(*out, bookmarks);
         dropOrphanFields(*out, outputs);
         if (!identity)
-            out->getRoot().removeKey("/PageLabels");
+            writePageLabels(*out, outputs);
     }
     if (options.metadata)
         documentproperties::writeMetadata(*out, *options.metadata, QDateTime::currentDateTime());

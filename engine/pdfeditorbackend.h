@@ -295,6 +295,9 @@ public:
                                QList<QList<PdfFormField>> *pages, QString *message);
     // Everything an annotation draws, in its page's points.
     static QRectF annotationBounds(const PdfAnnotation &annotation);
+    // A free text's box grown downwards until every line of its text fits at its width (as it
+    // is when they fit already); any other annotation's rect as it is.
+    static QRectF fittedRect(const PdfAnnotation &annotation);
     // Draws a form field's value into rect (white underneath), in the painter's units; and the
     // values of a page's fields over a page image as paintAnnotations places annotations.
     static void paintFormValue(QPainter *painter, const PdfFormField &field, const QRectF &rect);

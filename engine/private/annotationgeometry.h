@@ -30,6 +30,8 @@ QPainterPath noteIcon(const QRectF &rect);
 // The lines of a free text broken to its box width (Helvetica metrics).
 QStringList wrappedLines(const QString &text, double fontSize, double width);
 double helveticaWidth(const QString &text, double fontSize);
+// The height a free text box needs for its wrapped lines.
+double freeTextHeight(const PdfAnnotation &annotation);
 
 // The visible box of a page (crop box clipped to the media box) in the page's own space.
 QRectF visibleBox(QPDFObjectHandle page);

@@ -2,11 +2,13 @@
 
 #include "pdfeditorbackend.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
 class QPDF;
 class QPDFObjectHandle;
+class UnicodeFace;
 
 // Annotations written into pages by qpdf, each with its appearance stream.
 namespace annotationwriter {
@@ -21,10 +23,14 @@ void writePage(QPDF &pdf, QPDFObjectHandle page, const PdfSourcePage &spec, int 
 void fillForms(QPDF &pdf, const std::vector<QPDFObjectHandle> &pages,
                const QList<PdfSourcePage> &specs);
 
-// A line of text as content-stream operators: Latin-1 runs in the font named /Helv, the rest in
-// /CJK (cjkFont), at size points.
-std::string textRuns(const QString &line, double size);
-bool needsCjk(const QString &text);
+// A line of text as content-stream operators at size points: what WinAnsiEncoding has in the
+// font named /Helv (Helvetica), the characters face holds in /Uni (its font), the rest in /CJK
+// (cjkFont).
+std::string textRuns(const QString &line, double size, const UnicodeFace *face = nullptr);
+bool needsCjk(const QString &text, const UnicodeFace *face = nullptr);
+// The characters of text that neither Helvetica nor the CJK font should set: those to ask a
+// UnicodeFace for.
+std::set<char32_t> faceCharacters(const QString &text);
 QPDFObjectHandle cjkFont(QPDF &pdf);
 // The same font as a direct dictionary.
 QPDFObjectHandle cjkFontDictionary();

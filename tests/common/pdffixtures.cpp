@@ -308,6 +308,9 @@ bool write(const DocumentSpec &spec, const QString &path)
             namesDict.replaceKey("/Dests", pdf.makeIndirectObject(tree));
             root.replaceKey("/Names", namesDict);
         }
+        if (!spec.pageLabels.isEmpty())
+            root.replaceKey("/PageLabels",
+                            Obj::parse("<< /Nums [" + spec.pageLabels.toStdString() + "] >>"));
         const QByteArray fileName = QFile::encodeName(path); // the writer keeps the pointer
         QPDFWriter writer(pdf, fileName.constData());
         writer.setStaticID(true);

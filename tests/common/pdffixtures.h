@@ -39,6 +39,7 @@ struct DocumentSpec
     int annotationPage = -1;           // square annotation with a blue appearance
     bool rotateOnPagesNode = false;    // pages[0].rotate stored on the /Pages node (inherited)
     double userUnit = 0;               // /UserUnit on every page when > 0
+    QString pageLabels; // the /Nums of /PageLabels, e.g. "0 << /S /r >> 2 << /S /D >>"
 };
 
 enum class Scheme { Rc4_40, Rc4_128, Aes128, Aes256 };

@@ -10,6 +10,7 @@
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <map>
 
@@ -78,6 +79,42 @@ void walkOutlines(QPDF &pdf, const std::map<QPDFObjGen, int> &pages, Obj item, D
     }
 }
 
+QString romanNumeral(long long value)
+{
+    static const std::pair<int, const char *> parts[] = {
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
+    QString text;
+    for (const auto &[amount, letters] : parts)
+        for (; value >= amount; value -= amount)
+            text += QLatin1String(letters);
+    return text;
+}
+
+// The label text of a page as qpdf resolves the label ranges for it.
+QString labelOf(QPDFPageLabelDocumentHelper &labels, long long page)
+{
+    Obj label = labels.getLabelForPage(page);
+    if (!label.isDictionary())
+        return {};
+    QString text = label.getKey("/P").isString()
+                       ? QString::fromStdString(label.getKey("/P").getUTF8Value())
+                       : QString();
+    const long long n = label.getKey("/St").isInteger() ? label.getKey("/St").getIntValue() : 1;
+    const std::string style = label.getKey("/S").isName() ? label.getKey("/S").getName() : "";
+    if (style == "/D")
+        text += QString::number(n);
+    else if (style == "/r")
+        text += romanNumeral(n);
+    else if (style == "/R")
+        text += romanNumeral(n).toUpper();
+    else if (style == "/a")
+        text += QString(int((n - 1) / 26 + 1), QChar(u'a' + int((n - 1) % 26)));
+    else if (style == "/A")
+        text += QString(int((n - 1) / 26 + 1), QChar(u'A' + int((n - 1) % 26)));
+    return text;
+}
+
 } // namespace
 
 DocumentFacts inspect(const QString &path, const QString &password)
@@ -99,8 +136,11 @@ DocumentFacts inspect(const QString &path, const QString &password)
         std::map<QPDFObjGen, int> index;
         for (size_t i = 0; i < all.size(); ++i)
             index[all[i].getObjGen()] = static_cast<int>(i);
+        QPDFPageLabelDocumentHelper labels(pdf);
         for (Obj page : all) {
             PageFacts p;
+            if (labels.hasPageLabels())
+                p.label = labelOf(labels, facts.pages.size());
             QPDFObjectHandle::Rectangle box = page.getKey("/MediaBox").getArrayAsRectangle();
             p.mediaBox = QSizeF(box.urx - box.llx, box.ury - box.lly);
             Obj rotate = page.getKey("/Rotate");

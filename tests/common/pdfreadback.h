@@ -17,6 +17,7 @@ struct PageFacts
     int rotate = 0;  // effective /Rotate, 0..270
     int annotations = 0;
     QList<int> linkTargets; // page index each link jumps to, -1 when unresolved
+    QString label;          // the page label ("iii", "A-2"); empty without /PageLabels
 };
 
 struct DocumentFacts

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtConcurrent>
 #include <QTemporaryDir>
 #include <QThread>
@@ -135,16 +136,42 @@ QByteArray transparencyPdf()
 
 // Saves the pages to out and reads the file back; facts.ok is false, with the reason, when the
 // save failed or qpdf finds the file unsound.
-readback::DocumentFacts saveAndInspect(const QList<PdfSourcePage> &pages, const QString &out)
+readback::DocumentFacts saveAndInspect(const QList<PdfSourcePage> &pages, const QString &out,
+                                       const PdfWriteOptions &options = {})
 {
     PdfBackendError error;
     QString message;
-    if (!PdfEditorBackend::saveDocument(pages, out, &error, &message))
+    if (!PdfEditorBackend::saveDocument(pages, out, options, &error, &message))
         return {false, false, message};
     QString check;
     if (!readback::qpdfCheck(out, &check))
         return {false, false, check};
     return readback::inspect(out);
+}
+
+// Renders one page (0-based) with poppler at 72 dpi, leaving annotations out.
+QImage renderWithoutAnnotations(const QString &file, int page)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-hide-annotations"), QStringLiteral("-r"), QStringLiteral("72"),
+                    QStringLiteral("-f"), QString::number(page + 1), QStringLiteral("-l"),
+                    QString::number(page + 1), QStringLiteral("-png"),
+                    QStringLiteral("-singlefile"), file, prefix});
+    pdftoppm.waitForFinished(60000);
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// Output of a program run on a file, empty when it failed.
+QString toolOutput(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -182,7 +209,12 @@ private slots:
     void saveReorganises_data();
     void saveReorganises();
     void saveOverItsOwnSource();
+    void saveKeepsLinksOutlinesAndForms_data();
     void saveKeepsLinksOutlinesAndForms();
+    void saveKeepsPageLabels_data();
+    void saveKeepsPageLabels();
+    void freeTextFontsInOtherReaders_data();
+    void freeTextFontsInOtherReaders();
     void saveRemapsLinksOfInsertedDocument_data();
     void saveRemapsLinksOfInsertedDocument();
     void saveKeepsProtection_data();
@@ -1033,21 +1065,32 @@ void TestPdfEditorBackend::saveOverItsOwnSource()
 #endif
 }
 
+void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms_data()
+{
+    QTest::addColumn<bool>("flatten");
+    QTest::newRow("annotations kept") << false;
+    // Comments and fields are drawn into the pages; links stay links.
+    QTest::newRow("flattened") << true;
+}
+
 void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
 {
+    QFETCH(bool, flatten);
     DocumentSpec spec{fixtures::pagesOf(5)};
     spec.outlines = true;
     spec.links = {{0, 3}, {2, 4}, {1, 0}};
     spec.namedLinks = {{0, 2}};
     spec.formFieldPage = 2;
-    spec.annotationPage = 1;
-    const QString file = make(QStringLiteral("rich.pdf"), spec);
+    spec.annotationPage = flatten ? 0 : 1;
+    const QString file = make(QStringLiteral("rich-%1.pdf").arg(flatten), spec);
 
     // Output: 3, 2, 0, 2 (page 2 twice), page 1 and 4 dropped.
     const QList<PdfSourcePage> pages{sourcePage(file, 3), sourcePage(file, 2), sourcePage(file, 0),
                                      sourcePage(file, 2, 90)};
-    const QString out = path(QStringLiteral("rich-out.pdf"));
-    const readback::DocumentFacts facts = saveAndInspect(pages, out);
+    const QString out = path(QStringLiteral("rich-out-%1.pdf").arg(flatten));
+    PdfWriteOptions options;
+    options.flattenAnnotations = flatten;
+    const readback::DocumentFacts facts = saveAndInspect(pages, out, options);
     QVERIFY2(facts.ok, qPrintable(facts.error));
     QCOMPARE(facts.pages.size(), 4);
 
@@ -1064,6 +1107,18 @@ void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
                           QStringLiteral("Page 3"), QStringLiteral("Page 4")}));
     QCOMPARE(facts.outlineTargets, (QList<int>{2, 2, 1, 0}));
 
+    if (flatten) {
+        // Only the links are annotations still; the square is part of its page.
+        QCOMPARE(facts.fieldNames, QStringList());
+        for (const readback::PageFacts &page : facts.pages)
+            QCOMPARE(page.annotations, page.linkTargets.size());
+        const QImage drawn = renderWithoutAnnotations(out, 2);
+        QVERIFY(!drawn.isNull());
+        QVERIFY(
+            readback::similar(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), Qt::blue));
+        return;
+    }
+
     // The form field lives on both copies of its page, under distinct names.
     QCOMPARE(facts.fieldNames.size(), 2);
     QVERIFY(facts.fieldNames[0] != facts.fieldNames[1]);
@@ -1071,6 +1126,152 @@ void TestPdfEditorBackend::saveKeepsLinksOutlinesAndForms()
     std::sort(fieldPages.begin(), fieldPages.end());
     QCOMPARE(fieldPages, (QList<int>{1, 3}));
     QCOMPARE(facts.pages[1].annotations, facts.pages[3].annotations);
+}
+
+void TestPdfEditorBackend::saveKeepsPageLabels_data()
+{
+    // Output pages: L<n> a page of a file labelled i, ii, 1, 2, 3, A-1; O<n> one labelled A, B,
+    // C; P<n> one without labels; "-" a blank page.
+    QTest::addColumn<QStringList>("order");
+    QTest::addColumn<bool>("extract"); // written as a new file, as extract and split do
+    QTest::addColumn<QStringList>("labels");
+    const auto list = [](const char *items) {
+        return QString::fromLatin1(items).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+    QTest::newRow("as it is") << list("L0 L1 L2 L3 L4 L5") << false << list("i ii 1 2 3 A-1");
+    QTest::newRow("reversed") << list("L5 L4 L3 L2 L1 L0") << false << list("A-1 3 2 1 ii i");
+    QTest::newRow("front matter deleted") << list("L2 L3 L4 L5") << false << list("1 2 3 A-1");
+    QTest::newRow("moved and duplicated") << list("L1 L0 L0 L2") << false << list("ii i i 1");
+    // A page without a label of its own is numbered by its place.
+    QTest::newRow("blank page inserted") << list("L0 L1 - L2") << false << list("i ii 3 1");
+    QTest::newRow("pages of a file without labels")
+        << list("L2 P0 P1 L3") << false << list("1 2 3 2");
+    QTest::newRow("pages of another labelled file") << list("L0 O0 O1") << false << list("i A B");
+    QTest::newRow("no labels anywhere")
+        << list("P1 P0") << false << QStringList{QString(), QString()};
+    QTest::newRow("extracted") << list("L4 L5 L0") << true << list("3 A-1 i");
+}
+
+void TestPdfEditorBackend::saveKeepsPageLabels()
+{
+    QFETCH(QStringList, order);
+    QFETCH(bool, extract);
+    QFETCH(QStringList, labels);
+    DocumentSpec labelled{fixtures::pagesOf(6)};
+    labelled.pageLabels = QStringLiteral("0 << /S /r >> 2 << /S /D >> 5 << /S /D /P (A-) >>");
+    DocumentSpec other{fixtures::pagesOf(3)};
+    other.pageLabels = QStringLiteral("0 << /S /A >>");
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    const QString l = make(tag + QStringLiteral("-l.pdf"), labelled);
+    const QString o = make(tag + QStringLiteral("-o.pdf"), other);
+    QList<PdfSourcePage> pages;
+    for (const QString &item : std::as_const(order)) {
+        if (item == QLatin1String("-")) {
+            pages.append(blankPage({200, 300}));
+            continue;
+        }
+        const QString file = item.startsWith(u'L') ? l : item.startsWith(u'O') ? o : m_six;
+        pages.append(sourcePage(file, item.mid(1).toInt()));
+    }
+    const QString out = path(tag + QStringLiteral("-out.pdf"));
+    PdfBackendError error;
+    QString message;
+    QString written = out;
+    const bool saved =
+        extract ? PdfEditorBackend::saveNewDocument(pages, out, {}, &written, &error, &message)
+                : PdfEditorBackend::saveDocument(pages, out, &error, &message);
+    QVERIFY2(saved, qPrintable(message));
+    QVERIFY(readback::qpdfCheck(written));
+    QStringList read;
+    for (const readback::PageFacts &page : readback::inspect(written).pages)
+        read.append(page.label);
+    QCOMPARE(read, labels);
+}
+
+void TestPdfEditorBackend::freeTextFontsInOtherReaders_data()
+{
+    // pdffonts names the fonts the box's text is set in.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("fonts");
+    QTest::addColumn<QStringList>("absent");
+    QTest::addColumn<QString>("measured"); // a word whose width must be proportional
+    QTest::newRow("WinAnsi punctuation")
+        << QStringLiteral("€5 – “quoted” ‘so’ • … ™ — Œœ Šš Žž Ÿ ƒ ‰ ‹› †‡")
+        << QStringList{QStringLiteral("Helvetica")}
+        << QStringList{QStringLiteral("STSong"), QStringLiteral("DejaVu")}
+        << QStringLiteral("“quoted”");
+    QTest::newRow("Greek and Cyrillic")
+        << QStringLiteral("Ω ΩΩΩΩΩΩΩΩ Жизнь €")
+        << QStringList{QStringLiteral("Helvetica"), QStringLiteral("DejaVuSans")}
+        << QStringList{QStringLiteral("STSong")} << QStringLiteral("ΩΩΩΩΩΩΩΩ");
+    QTest::newRow("Chinese among them")
+        << QStringLiteral("中文 ΩΩΩΩΩΩΩΩ €")
+        << QStringList{QStringLiteral("Helvetica"), QStringLiteral("DejaVuSans"),
+                       QStringLiteral("STSong-Light")}
+        << QStringList() << QStringLiteral("ΩΩΩΩΩΩΩΩ");
+}
+
+void TestPdfEditorBackend::freeTextFontsInOtherReaders()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, fonts);
+    QFETCH(QStringList, absent);
+    QFETCH(QString, measured);
+    DocumentSpec spec{fixtures::pagesOf(1, {600, 300})};
+    spec.pages[0].colour = Qt::white;
+    spec.pages[0].marker = false;
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    const QString source = make(tag + QStringLiteral("-text.pdf"), spec);
+    PdfSourcePage page = sourcePage(source, 0);
+    PdfAnnotation box;
+    box.type = PdfAnnotation::Type::FreeText;
+    box.rect = QRectF(20, 20, 560, 40);
+    box.colour = QColor(0xE0, 0x52, 0x52);
+    box.fontSize = 12;
+    box.text = text;
+    page.annotations = {box};
+    const QString out = path(tag + QStringLiteral("-text-out.pdf"));
+    const readback::DocumentFacts facts = saveAndInspect({page}, out);
+    QVERIFY2(facts.ok, qPrintable(facts.error));
+
+    const QString listed = toolOutput(QStringLiteral("pdffonts"), {out});
+    for (const QString &font : std::as_const(fonts))
+        QVERIFY2(listed.contains(font), qPrintable(listed));
+    for (const QString &font : std::as_const(absent))
+        QVERIFY2(!listed.contains(font), qPrintable(listed));
+    // Every character reads back as it was written.
+    const QString read = toolOutput(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    for (const QString &word : text.split(u' '))
+        QVERIFY2(read.contains(word), qPrintable(read));
+
+    // Set with the font's own widths, not full-width ones.
+    const QString boxes = toolOutput(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), out, QStringLiteral("-")});
+    const QRegularExpression wordBox(
+        QString::fromLatin1(R"re(xMin="([\d.]+)"[^>]*xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+    double width = -1;
+    for (const QRegularExpressionMatch &m : wordBox.globalMatch(boxes))
+        if (m.captured(3) == measured.toHtmlEscaped())
+            width = m.captured(2).toDouble() - m.captured(1).toDouble();
+    QVERIFY2(width > 0, qPrintable(boxes));
+    QVERIFY2(width < measured.size() * 12 * 0.85, qPrintable(QString::number(width)));
+
+    // Both other renderers draw the text inside its box.
+    const QImage poppler = readback::renderPoppler(out, 0, 72);
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("mupdf.png"));
+    QVERIFY(
+        fixtures::run(QStringLiteral("mutool"),
+                      {QStringLiteral("draw"), QStringLiteral("-q"), QStringLiteral("-r"),
+                       QStringLiteral("72"), QStringLiteral("-o"), png, out, QStringLiteral("1")}));
+    for (const QImage &image : {poppler, QImage(png)}) {
+        QVERIFY(!image.isNull());
+        int red = 0;
+        for (int y = 20; y < 60; ++y)
+            for (int x = 20; x < 580; ++x)
+                red += readback::similar(image.pixelColor(x, y), box.colour, 70) ? 1 : 0;
+        QVERIFY2(red > 40, qPrintable(QString::number(red)));
+    }
 }
 
 void TestPdfEditorBackend::saveRemapsLinksOfInsertedDocument_data()
