@@ -191,6 +191,8 @@ PdfAnnotationRef PdfAnnotationModel::add(PdfPageId page, const PdfAnnotation &an
         return {};
     PdfAnnotation added = annotation;
     added.fileIndex = -1;
+    // Free text shows all it says: its box grows to hold it.
+    added.rect = PdfEditorBackend::fittedRect(added);
     if (added.author.isEmpty())
         added.author = editorName();
     added.modified = QDateTime::currentDateTimeUtc();
@@ -210,6 +212,7 @@ PdfAnnotationRef PdfAnnotationModel::update(const PdfAnnotationRef &ref,
         return {};
     PdfAnnotation changed = annotation;
     changed.modified = QDateTime::currentDateTimeUtc();
+    changed.rect = PdfEditorBackend::fittedRect(changed);
     QList<PdfAnnotation> list = entry->annotations;
     QList<int> hidden = entry->hiddenAnnotations;
     PdfAnnotationRef result = ref;

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +31,8 @@ struct PdfDocumentSession::SaveJob
     QString target;
     QList<PdfSourcePage> pages;
     PdfWriteOptions options;
+    QString keep; // where the target as it was goes first, for the history
+    bool kept = false;
     bool ok = false;
     PdfBackendError error = PdfBackendError::NoError;
     QString message;
@@ -242,10 +245,14 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     m_job->pages = m_model->sourcePages();
     m_job->options = writeOptions();
     m_job->options.flattenAnnotations = std::exchange(m_flattenNextSave, false);
+    if (historyNeedsFileAsItWas(target))
+        m_job->keep = stashPath(QFileInfo(target).fileName());
     m_saving = true;
     m_registry->beginWrite(target);
     const std::shared_ptr<SaveJob> job = m_job;
     m_writer.reset(QThread::create([job] {
+        if (!job->keep.isEmpty())
+            job->kept = QFile::copy(job->target, job->keep);
         job->ok = PdfEditorBackend::saveDocument(job->pages, job->target, job->options, &job->error,
                                                  &job->message);
     }));
@@ -268,6 +275,8 @@ bool PdfDocumentSession::endSave(Failure *failure)
     const QList<QPointer<PdfDocumentSession>> reload = std::exchange(m_reloadAfterSave, {});
 
     if (!job->ok) {
+        if (job->kept)
+            QFile::remove(job->keep);
         if (failure) {
             failure->error = job->error;
             failure->message = job->message;
@@ -275,7 +284,7 @@ bool PdfDocumentSession::endSave(Failure *failure)
         return false;
     }
     m_keys.clear();
-    rebindOnSaved(job->target);
+    rebindOnSaved(job->target, job->kept ? job->keep : QString());
     for (PdfDocumentSession *session : m_registry->sessions())
         session->noteWritten(job->target);
     for (const QPointer<PdfDocumentSession> &other : reload) {
@@ -307,7 +316,63 @@ bool PdfDocumentSession::inspectSaved(const QString &path, PdfDocumentInfo *info
     return false;
 }
 
-void PdfDocumentSession::rebindOnSaved(const QString &target)
+QHash<QPair<QString, int>, PdfDocumentSession::SavedPlace>
+PdfDocumentSession::savedPlaces(const QList<PdfPageEntry> &pages) const
+{
+    QHash<QPair<QString, int>, SavedPlace> places;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const PdfPageEntry &entry = pages.at(i);
+        if (entry.sourcePath.isEmpty())
+            continue;
+        const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
+        if (!places.contains(place))
+            places.insert(place, {int(i), entry.rotation, entry.numbering, entry.annotations,
+                                  entry.hiddenAnnotations, entry.fieldValues});
+    }
+    return places;
+}
+
+// True when the saved page shows the entry: the numbers, annotations and form values written
+// into it are the entry's own.
+bool PdfDocumentSession::SavedPlace::shows(const PdfPageEntry &entry) const
+{
+    return (!numbering.enabled || entry.numbering == numbering) &&
+           entry.annotations == annotations && entry.hiddenAnnotations == hiddenAnnotations &&
+           entry.fieldValues == fieldValues;
+}
+
+bool PdfDocumentSession::historyNeedsFileAsItWas(const QString &target) const
+{
+    if (!QFileInfo::exists(target) || m_undoManager->undoStack()->count() == 0)
+        return false;
+    const QString targetKey = cachedKey(target);
+    const QHash<QPair<QString, int>, SavedPlace> places = savedPlaces(m_model->pages());
+    for (const QList<PdfPageEntry> &entries : m_undoManager->historySnapshots()) {
+        for (const PdfPageEntry &entry : entries) {
+            if (entry.sourcePath.isEmpty() || cachedKey(entry.sourcePath) != targetKey)
+                continue;
+            const auto place = places.constFind({targetKey, entry.sourcePageIndex});
+            if (place == places.constEnd() || !place->shows(entry))
+                return true;
+        }
+    }
+    return false;
+}
+
+QString PdfDocumentSession::stashPath(const QString &fileName)
+{
+    if (!m_stash) {
+        m_stash = std::make_unique<QTemporaryDir>();
+        if (!m_stash->isValid()) {
+            m_stash.reset();
+            return {};
+        }
+    }
+    return m_stash->filePath(
+        u"%1-%2"_s.arg(QString::number(QDir(m_stash->path()).count()), fileName));
+}
+
+void PdfDocumentSession::rebindOnSaved(const QString &target, const QString &keptCopy)
 {
     // Page i of the document is now page i of the saved file, with its rotation written into
     // it: the pages no longer need the files they came from.
@@ -321,31 +386,17 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         QString message;
         m_model->loadDocument(target, password, &error, &message);
         m_undoManager->clear();
+        if (!keptCopy.isEmpty())
+            QFile::remove(keptCopy);
         watchFiles();
         return;
     }
 
     // Where each source page went: its row in the saved file, the rotation and the page
     // numbers written there.
-    struct Place
-    {
-        int row = 0;
-        int rotation = 0;
-        PdfPageNumbering numbering;
-        QList<PdfAnnotation> annotations;
-        QList<int> hiddenAnnotations;
-        QMap<QString, QString> fieldValues;
-    };
-    QHash<QPair<QString, int>, Place> places;
+    const QHash<QPair<QString, int>, SavedPlace> places = savedPlaces(current);
     QList<PdfPageEntry> rebound = current;
     for (qsizetype i = 0; i < current.size(); ++i) {
-        const PdfPageEntry &entry = current.at(i);
-        if (!entry.sourcePath.isEmpty()) {
-            const QPair<QString, int> place{cachedKey(entry.sourcePath), entry.sourcePageIndex};
-            if (!places.contains(place))
-                places.insert(place, {int(i), entry.rotation, entry.numbering, entry.annotations,
-                                      entry.hiddenAnnotations, entry.fieldValues});
-        }
         PdfPageEntry &saved = rebound[i];
         saved.sourcePath = target;
         saved.password = password;
@@ -363,8 +414,9 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
         saved.fieldValues.clear();
     }
 
-    // The history follows: pages that went into the saved file are read from there; pages of
-    // the file's old content that were not saved cannot come back.
+    // The history follows: pages that went into the saved file as a step shows them are read
+    // from there; other states of those pages, and pages of the file's old content that were
+    // not saved, are read from the copy of the file as it was (or the file they came from).
     const QString targetKey = cachedKey(target);
     QHash<QString, bool> existing;
     const auto exists = [&existing](const QString &key, const QString &path) {
@@ -378,19 +430,12 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
             return entry;
         const QString key = cachedKey(entry.sourcePath);
         const auto place = places.constFind({key, entry.sourcePageIndex});
-        if (place != places.constEnd()) {
+        if (place != places.constEnd() && place->shows(entry)) {
             PdfPageEntry moved = entry;
             if (place->numbering.enabled) {
-                // Numbers written into the file cannot be taken off again by an undo.
-                if (entry.numbering != place->numbering)
-                    return std::nullopt;
                 moved.numbering = {};
                 moved.stampText.clear();
             }
-            if (entry.annotations != place->annotations ||
-                entry.hiddenAnnotations != place->hiddenAnnotations ||
-                entry.fieldValues != place->fieldValues)
-                return std::nullopt; // written into the file: no step can take them off again
             moved.annotations.clear();
             moved.hiddenAnnotations.clear();
             moved.fieldValues.clear();
@@ -401,29 +446,30 @@ void PdfDocumentSession::rebindOnSaved(const QString &target)
             moved.pageSize = info.pageSizes.at(place->row);
             return moved;
         }
-        if (key == targetKey || !exists(key, entry.sourcePath))
+        if (key == targetKey) {
+            if (keptCopy.isEmpty())
+                return std::nullopt;
+            PdfPageEntry old = entry;
+            old.sourcePath = keptCopy;
+            return old;
+        }
+        if (!exists(key, entry.sourcePath))
             return std::nullopt;
         return entry;
     });
     m_model->restoreSnapshot(rebound, false);
     m_model->markSaved(target);
     m_undoManager->setClean();
+    if (!keptCopy.isEmpty() && !usesFile(cachedKey(keptCopy)))
+        QFile::remove(keptCopy);
     m_watcher->rewatch(target);
     watchFiles();
 }
 
 bool PdfDocumentSession::detachFrom(const QString &path)
 {
-    if (!m_stash) {
-        m_stash = std::make_unique<QTemporaryDir>();
-        if (!m_stash->isValid()) {
-            m_stash.reset();
-            return false;
-        }
-    }
-    const QString copy = m_stash->filePath(
-        u"%1-%2"_s.arg(QString::number(QDir(m_stash->path()).count()), QFileInfo(path).fileName()));
-    if (!QFile::copy(path, copy))
+    const QString copy = stashPath(QFileInfo(path).fileName());
+    if (copy.isEmpty() || !QFile::copy(path, copy))
         return false;
     rebindFiles({{pathidentity::key(path), copy}});
     return true;

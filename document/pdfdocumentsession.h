@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdfeditorbackend.h"
+#include "pdfpageentry.h"
 
 #include <QHash>
 #include <QList>
@@ -112,6 +113,17 @@ Q_SIGNALS:
 
 private:
     struct SaveJob;
+    // Where a save puts a source page: its row and what was written into it.
+    struct SavedPlace
+    {
+        int row = 0;
+        int rotation = 0;
+        PdfPageNumbering numbering;
+        QList<PdfAnnotation> annotations;
+        QList<int> hiddenAnnotations;
+        QMap<QString, QString> fieldValues;
+        bool shows(const PdfPageEntry &entry) const;
+    };
     using Attempt = std::function<bool(const QString &password, Failure &failure)>;
 
     // Runs the attempt with the password, then with each one the user gives while the file
@@ -120,7 +132,14 @@ private:
                         const Attempt &attempt) const;
     QString cachedKey(const QString &path) const;
     bool inspectSaved(const QString &path, PdfDocumentInfo *info, QString *password) const;
-    void rebindOnSaved(const QString &target);
+    QHash<QPair<QString, int>, SavedPlace> savedPlaces(const QList<PdfPageEntry> &pages) const;
+    // True when some step of the history shows pages of target other than as the save writes
+    // them, or pages a save over it drops.
+    bool historyNeedsFileAsItWas(const QString &target) const;
+    // A new name in the tab's private folder, empty when it cannot be made.
+    QString stashPath(const QString &fileName);
+    // keptCopy: the target as it was before the save, for the history; removed when unused.
+    void rebindOnSaved(const QString &target, const QString &keptCopy);
     void rebindFiles(const QHash<QString, QString> &replacements);
     void watchFiles();
     std::optional<QString> askPassword(PasswordPrompt prompt) const;

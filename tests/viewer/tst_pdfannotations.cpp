@@ -238,6 +238,10 @@ private Q_SLOTS:
     void fillForm();
     void flattenAtSaveAs_data();
     void flattenAtSaveAs();
+    void freeTextGrowsToItsText_data();
+    void freeTextGrowsToItsText();
+    void undoAfterSave_data();
+    void undoAfterSave();
 
 private:
     QTemporaryDir m_dir;
@@ -585,6 +589,105 @@ void TestPdfAnnotations::flattenAtSaveAs()
     QCOMPARE(readAnnotations(target, 0).size(), kept ? 1 : 0);
     const QImage page = readback::renderPoppler(target, 0, 72);
     QVERIFY(pixelsLike(page, QRectF(248, 298, 104, 104), QColor(0xE0, 0x52, 0x52)) >= 40);
+}
+
+void TestPdfAnnotations::freeTextGrowsToItsText_data()
+{
+    QTest::addColumn<bool>("edited"); // written short first, then edited to the long text
+    QTest::newRow("written") << false;
+    QTest::newRow("edited") << true;
+}
+
+void TestPdfAnnotations::freeTextGrowsToItsText()
+{
+    QFETCH(bool, edited);
+    const QString longText = u"Velmora keeps every word of this comment in view, however many "
+                             u"lines it takes to say what it has to say"_s;
+    const QString source = fixtures::textPdf(m_dir.filePath(u"freetext-%1.pdf"_s.arg(edited)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    PdfAnnotationModel *annotations = viewer.annotationModel();
+    annotations->waitUntilLoaded();
+    // A box of 180 x 40 points holds two lines of 12 points.
+    PdfAnnotation box;
+    box.type = PdfAnnotation::Type::FreeText;
+    box.rect = QRectF(100, 150, 180, 40);
+    box.text = edited ? u"Short"_s : longText;
+    PdfAnnotationRef ref = annotations->add(viewer.documentModel()->pageAt(0)->id, box);
+    QVERIFY(ref.isValid());
+    // A short text keeps the box as drawn.
+    QCOMPARE(annotations->annotation(ref)->rect.height() > 40, !edited);
+    if (edited) {
+        PdfAnnotation longer = *annotations->annotation(ref);
+        longer.text = longText;
+        ref = annotations->update(ref, longer);
+        QVERIFY(ref.isValid());
+    }
+    const PdfAnnotation shown = *annotations->annotation(ref);
+    QCOMPARE(shown.text, longText);
+    QCOMPARE(shown.rect.topLeft(), box.rect.topLeft());
+    QCOMPARE(shown.rect.width(), 180.0);
+    QVERIFY2(shown.rect.height() >= 4 * 14.4, qPrintable(QString::number(shown.rect.height())));
+
+    // The last line is drawn on screen, inside the box grown for it.
+    const QRectF lastLine(shown.rect.left(), shown.rect.bottom() - 16, shown.rect.width(), 16);
+    QApplication::processEvents();
+    const QImage screen = viewer.documentView()->viewport()->grab().toImage();
+    const QRect onScreen = QRectF(toViewport(viewer, 0, lastLine.topLeft()),
+                                  toViewport(viewer, 0, lastLine.bottomRight()))
+                               .toAlignedRect();
+    QVERIFY(pixelsLike(screen, onScreen, box.colour) > 10);
+
+    // And in the file, for other readers.
+    const QString target = m_dir.filePath(u"freetext-%1-saved.pdf"_s.arg(edited));
+    QVERIFY(viewer.saveAs(target));
+    const QList<ReadAnnotation> read = readAnnotations(target, 0);
+    QCOMPARE(read.size(), 1);
+    QVERIFY(qAbs(read.first().rect.height() - shown.rect.height()) < 1);
+    const QImage page = readback::renderPoppler(target, 0, 72);
+    QVERIFY(pixelsLike(page, lastLine, box.colour) > 10);
+}
+
+void TestPdfAnnotations::undoAfterSave_data()
+{
+    QTest::addColumn<bool>("over"); // saved over the open file, else to another one
+    QTest::newRow("saved over the file") << true;
+    QTest::newRow("saved as") << false;
+}
+
+void TestPdfAnnotations::undoAfterSave()
+{
+    QFETCH(bool, over);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"undo-save-%1.pdf"_s.arg(over)), 2);
+    const QString target = over ? source : m_dir.filePath(u"undo-saved-%1.pdf"_s.arg(over));
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    viewer.annotationModel()->waitUntilLoaded();
+    PdfAnnotation square;
+    square.rect = QRectF(250, 300, 100, 100);
+    QVERIFY(viewer.annotationModel()->add(viewer.documentModel()->pageAt(0)->id, square).isValid());
+    QVERIFY(viewer.saveAs(target));
+    QCOMPARE(readAnnotations(target, 0).size(), 1);
+    QVERIFY(!viewer.documentModel()->isModified());
+
+    // Undo is a change like any other: the square goes, the document is modified again.
+    QUndoStack *stack = viewer.undoManager()->undoStack();
+    QVERIFY(stack->canUndo());
+    viewer.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    QTest::keySequence(viewer.documentView(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QVERIFY(viewer.documentModel()->isModified());
+    viewer.annotationModel()->waitUntilLoaded();
+    QTRY_COMPARE(viewer.annotationModel()->annotations(0).size(), 0);
+    QVERIFY(viewer.save());
+    QCOMPARE(readAnnotations(viewer.documentModel()->documentPath(), 0).size(), 0);
+    QCOMPARE(readback::inspect(viewer.documentModel()->documentPath()).pages.size(), 2);
+
+    stack->redo();
+    QVERIFY(viewer.save());
+    QCOMPARE(readAnnotations(viewer.documentModel()->documentPath(), 0).size(), 1);
 }
 
 VELMORA_REGISTER_TEST(TestPdfAnnotations);
