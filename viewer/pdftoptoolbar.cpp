@@ -477,6 +477,16 @@ void PdfTopToolBar::setSelectionActionsEnabled(bool enabled)
         action(command)->setEnabled(enabled);
 }
 
+void PdfTopToolBar::setDeleteAllowed(bool allowed)
+{
+    QAction *remove = action(Command::Delete);
+    if (!allowed)
+        remove->setEnabled(false);
+    const QString tip = allowed ? toolTipOf(remove) : tr("文档至少要保留一页，不能删除全部页面");
+    remove->setToolTip(tip);
+    m_deleteButton->setToolTip(tip);
+}
+
 void PdfTopToolBar::setUndoRedoEnabled(bool undo, bool redo)
 {
     action(Command::Undo)->setEnabled(undo);

@@ -60,6 +60,8 @@ public:
     void setWorkspaceMode(PdfWorkspaceMode mode);
     void setDocumentActionsEnabled(bool enabled);
     void setSelectionActionsEnabled(bool enabled);
+    // Off while every page is selected, its tool tip saying why: a document keeps a page.
+    void setDeleteAllowed(bool allowed);
     void setUndoRedoEnabled(bool undo, bool redo);
     void setAllSelected(bool checked);
     void setThumbnailChecked(bool checked);

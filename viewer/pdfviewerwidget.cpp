@@ -201,8 +201,7 @@ void PdfViewerWidget::wire()
             [this] { m_documentView->turnPage(1); });
     connect(bar, &PdfBottomControlBar::pageRequested, m_history, &PdfReadingHistory::jumpTo);
     connect(bar, &PdfBottomControlBar::zoomRequested, this, &PdfViewerWidget::setZoomFactor);
-    connect(bar, &PdfBottomControlBar::actualSizeRequested, this,
-            [this] { setZoomFactor(1.0); });
+    connect(bar, &PdfBottomControlBar::actualSizeRequested, this, [this] { setZoomFactor(1.0); });
     connect(bar, &PdfBottomControlBar::fitWidthRequested, this, &PdfViewerWidget::fitWidth);
     connect(bar, &PdfBottomControlBar::fitPageRequested, this, &PdfViewerWidget::fitPage);
 
@@ -222,7 +221,7 @@ void PdfViewerWidget::wire()
     connect(toolBar, &PdfTopToolBar::rotateRightRequested, this,
             [this] { m_undoManager->rotatePages(m_model->selectedPageIds().values(), 90); });
     connect(toolBar, &PdfTopToolBar::deleteRequested, this,
-            [this] { m_undoManager->removePages(m_model->selectedPageIds().values()); });
+            [this] { removePages(m_model->selectedPageIds().values()); });
     connect(toolBar, &PdfTopToolBar::selectAllToggled, this, [this](bool selected) {
         if (selected)
             m_model->selectAll();
@@ -279,6 +278,8 @@ void PdfViewerWidget::wire()
     wireOrganising();
 
     connect(m_model, &PdfDocumentModel::pageListChanged, this, &PdfViewerWidget::updatePageCount);
+    connect(m_model, &PdfDocumentModel::pageListChanged, this,
+            &PdfViewerWidget::onSelectionChanged);
     connect(m_model, &PdfDocumentModel::modifiedChanged, this, &PdfViewerWidget::modifiedChanged);
     connect(m_model, &PdfDocumentModel::documentPathChanged, this,
             &PdfViewerWidget::documentPathChanged);
@@ -314,7 +315,7 @@ void PdfViewerWidget::wireOrganising()
         m_undoManager->rotatePages({id}, 90);
     };
     const auto remove = [this](PdfPageId id) {
-        m_undoManager->removePages({id});
+        removePages({id});
     };
     connect(strip, &PdfThumbnailPanel::previewPageRequested, this, preview);
     connect(grid, &PdfPageManagerView::previewPageRequested, this, preview);
@@ -355,7 +356,19 @@ void PdfViewerWidget::onSelectionChanged()
     const int selected = int(m_model->selectedPageIds().size());
     const int count = m_model->pageCount();
     m_topToolBar->setSelectionActionsEnabled(selected >= 1);
+    m_topToolBar->setDeleteAllowed(selected < count);
     m_topToolBar->setAllSelected(count > 0 && selected == count);
+}
+
+void PdfViewerWidget::removePages(const QList<PdfPageId> &ids)
+{
+    // Deleting every page would leave a blank page in their place.
+    if (!ids.isEmpty() && ids.size() >= m_model->pageCount()) {
+        ModernMessageBox::showInformation(this, tr("无法删除页面"),
+                                          tr("文档至少要保留一页，不能删除全部页面。"));
+        return;
+    }
+    m_undoManager->removePages(ids);
 }
 
 QString PdfViewerWidget::errorText(PdfBackendError error)

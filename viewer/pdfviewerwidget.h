@@ -157,6 +157,8 @@ private:
     void showPageManagerFor(PdfWorkspaceMode mode);
     void applyWorkspaceMode(PdfWorkspaceMode mode);
     void onSelectionChanged();
+    // Removes pages as one step; refuses, saying why, to remove every page.
+    void removePages(const QList<PdfPageId> &ids);
     // Asks for a password; empty and false on cancel.
     QString askPassword(const QString &prompt, bool *ok);
     void onFileChangedOnDisk(const QString &path, bool isDocument);

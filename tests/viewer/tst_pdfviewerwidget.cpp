@@ -4,6 +4,7 @@
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffixtures.h"
+#include "pdfpagemanagerview.h"
 #include "pdfreadback.h"
 #include "pdfrendermanager.h"
 #include "pdftoptoolbar.h"
@@ -103,6 +104,8 @@ private Q_SLOTS:
     void toolBarStates();
     void selectAllWithoutEcho();
     void rotateDeleteUndoRedo();
+    void deleteKeepsAPage_data();
+    void deleteKeepsAPage();
     void bottomBarPlacement();
     void bottomBarDrivesView();
     void insertFilesWithPasswords();
@@ -371,18 +374,25 @@ void TestViewerWidget::saveOverOpenFile()
     QCOMPARE(page.width() > page.height(), true);
     QCOMPARE(readback::markerQuadrant(page),
              readback::markerQuadrant(readback::renderPoppler(path, 0, 36)));
-    // The deleted page is gone from the file, so its step cannot come back; the turn can, read
-    // from the saved file: undone and saved, the page is upright again.
+    // Both steps come back after the save: the turn, read from the saved file, and the deleted
+    // page, read from the file as it was. Undone and saved, the file is as it was at first.
     QUndoStack *stack = viewer.undoManager()->undoStack();
     QVERIFY(stack->canUndo());
     stack->undo();
-    QVERIFY(!stack->canUndo());
     QVERIFY(model->isModified());
     QCOMPARE(model->pageCount(), 2);
+    QVERIFY(stack->canUndo());
+    stack->undo();
+    QVERIFY(!stack->canUndo());
+    QCOMPARE(model->pageCount(), 3);
     QVERIFY(viewer.save());
-    QCOMPARE(readback::inspect(path).pages.at(0).rotate, 0);
-    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 0, 36), fixtures::colourFor(1)));
-    QVERIFY(viewertest::centreIs(readback::renderPoppler(path, 1, 36), fixtures::colourFor(2)));
+    const readback::DocumentFacts restored = readback::inspect(path);
+    QCOMPARE(restored.pages.size(), 3);
+    for (int page = 0; page < 3; ++page) {
+        QCOMPARE(restored.pages.at(page).rotate, 0);
+        QVERIFY(viewertest::centreIs(readback::renderPoppler(path, page, 36),
+                                     fixtures::colourFor(page)));
+    }
 
     // Saving again over it works the same.
     viewer.undoManager()->rotatePages({model->pageAt(1)->id}, 180);
@@ -600,6 +610,51 @@ void TestViewerWidget::rotateDeleteUndoRedo()
     QVERIFY(!model->isModified());
     redo->click();
     QCOMPARE(model->pageAt(2)->rotation, 270);
+}
+
+void TestViewerWidget::deleteKeepsAPage_data()
+{
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("selected"); // the first pages selected; -1: the last card's delete
+    QTest::addColumn<int>("left");
+    QTest::newRow("every page selected") << 3 << 3 << 3;
+    QTest::newRow("all pages but one selected") << 3 << 2 << 1;
+    QTest::newRow("the only page's card") << 1 << -1 << 1;
+}
+
+void TestViewerWidget::deleteKeepsAPage()
+{
+    QFETCH(int, pages);
+    QFETCH(int, selected);
+    QFETCH(int, left);
+    const QString path = makePdf(u"keep-%1-%2.pdf"_s.arg(pages).arg(selected), pages);
+    PdfViewerWidget viewer;
+    viewer.show();
+    QVERIFY(viewer.openDocument(path));
+    viewer.setViewMode(PdfViewMode::PageManageView);
+    PdfDocumentModel *model = viewer.documentModel();
+    auto *remove = viewer.findChild<QPushButton *>(u"pdfDeleteButton"_s);
+    const QString refusal = u"文档至少要保留一页，不能删除全部页面"_s;
+    if (selected < 0) {
+        DialogSeam::answerMessageBox(ModernMessageBox::Confirmed);
+        Q_EMIT viewer.pageManagerView()->deletePageRequested(model->pageAt(0)->id);
+        QCOMPARE(requestsOf(DialogSeam::Kind::MessageBox).size(), 1);
+    } else {
+        for (int row = 0; row < selected; ++row)
+            model->setPageSelected(model->pageAt(row)->id, true);
+        const bool all = selected == pages;
+        QCOMPARE(remove->isEnabled(), !all);
+        QCOMPARE(remove->toolTip() == refusal, all);
+        viewer.topToolBar()->action(PdfTopToolBar::Command::Delete)->trigger();
+        remove->click();
+    }
+    QCOMPARE(model->pageCount(), left);
+    QCOMPARE(viewer.undoManager()->undoStack()->count(), left == pages ? 0 : 1);
+    for (int row = 0; row < model->pageCount(); ++row)
+        QVERIFY(model->pageAt(row)->origin != PdfPageOrigin::Blank);
+    // Selecting fewer pages lets them go again.
+    model->clearSelection();
+    QVERIFY(remove->toolTip() != refusal);
 }
 
 void TestViewerWidget::bottomBarPlacement()
