@@ -152,7 +152,7 @@ PdfBottomControlBar::PdfBottomControlBar(QWidget *parent)
         QRegularExpression(uR"(\s*\d{0,4}([.,]\d{0,2})?\s*%?\s*)"_s), m_zoomCombo));
     m_zoomCombo->setToolTip(tr("缩放比例：选择或输入百分比"));
     m_zoomCombo->setMaxVisibleItems(16);
-    m_zoomCombo->setFixedSize(110, 36);
+    m_zoomCombo->setFixedSize(124, 36);
     for (const int percent : ZoomPresets)
         m_zoomCombo->addItem(u"%1%"_s.arg(percent), percent);
     m_zoomCombo->insertSeparator(m_zoomCombo->count());

@@ -272,6 +272,9 @@ void TestBottomControlBar::zoomTyped()
     QComboBox *combo = parts(bar).zoom;
     QLineEdit *edit = combo->lineEdit();
     QVERIFY(edit);
+    // The widest zoom fits the box whole.
+    QCOMPARE_GE(edit->contentsRect().width(),
+                QFontMetrics(edit->font()).horizontalAdvance(u"1600%"_s) + 4);
     QSignalSpy zoom(&bar, &PdfBottomControlBar::zoomRequested);
     edit->setFocus();
     edit->selectAll();

@@ -125,11 +125,19 @@ int main(int argc, char *argv[])
     waitForPages(viewer);
     save(screenAround(&window), u"viewer-zoomed-150"_s);
 
-    // The deepest zoom, where the part in view is drawn sharp over a smaller whole page.
+    // The deepest zoom, where the part in view is drawn sharp over a smaller whole page: near
+    // the top left corner of the page's text.
     viewer->setZoomFactor(PdfDocumentView::MaxZoom);
+    viewer->goToPage(1);
+    {
+        PdfDocumentView *view = viewer->documentView();
+        const QRect page = view->pageRect(1);
+        view->horizontalScrollBar()->setValue(page.left() + page.width() / 12);
+        view->verticalScrollBar()->setValue(page.top() + page.height() / 14);
+    }
     waitForPages(viewer);
     QTest::qWait(1500);
-    save(screenAround(&window), u"viewer-zoomed-500"_s);
+    save(screenAround(&window), u"viewer-zoomed-deepest"_s);
 
     viewer->setZoomFactor(0.25);
     waitForPages(viewer);
