@@ -4,7 +4,8 @@
 
 class QAction;
 
-// The title bar's settings menu: the dark theme and reopening the last documents at start.
+// The title bar's settings menu: the dark theme, reopening the last documents at start and the
+// author name new annotations carry.
 class SettingsMenu : public RoundedPopupMenu
 {
     Q_OBJECT
@@ -14,6 +15,7 @@ public:
 
     QAction *darkThemeAction() const { return m_darkTheme; }
     QAction *reopenSessionAction() const { return m_reopenSession; }
+    QAction *authorAction() const { return m_author; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -25,4 +27,5 @@ private:
 
     QAction *m_darkTheme = nullptr;
     QAction *m_reopenSession = nullptr;
+    QAction *m_author = nullptr;
 };

@@ -1,18 +1,25 @@
 #include "pdfannotationlayer.h"
 
 #include "dialogseam.h"
+#include "pdfannotationhandles.h"
+#include "pdfannotationmenu.h"
+#include "pdfannotationstylemenu.h"
+#include "pdfannotationtexteditor.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
+#include "pdfformfilling.h"
+#include "pdfnotepopup.h"
 #include "pdfpageinteraction.h"
+#include "theme.h"
 
-#include <QComboBox>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLineF>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <cmath>
@@ -46,55 +53,7 @@ bool isMarkup(Type type)
     return type == Type::Highlight || type == Type::Underline || type == Type::StrikeOut;
 }
 
-bool resizable(Type type)
-{
-    return type == Type::Rectangle || type == Type::Ellipse || type == Type::FreeText ||
-           type == Type::Ink || type == Type::Arrow;
-}
-
-PdfAnnotation transformed(PdfAnnotation a, const QTransform &t)
-{
-    if (!a.rect.isNull())
-        a.rect = t.mapRect(a.rect);
-    for (QPolygonF &quad : a.quads)
-        quad = t.map(quad);
-    for (QPolygonF &path : a.paths)
-        path = t.map(path);
-    return a;
-}
-
-double distanceToPolyline(const QPointF &p, const QPolygonF &line)
-{
-    double best = line.isEmpty() ? 1e9 : QLineF(p, line.first()).length();
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        const QPointF a = line.at(i - 1);
-        const QPointF d = line.at(i) - a;
-        const double length2 = QPointF::dotProduct(d, d);
-        const double t =
-            length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0) : 0.0;
-        best = std::min(best, QLineF(p, a + d * t).length());
-    }
-    return best;
-}
-
-bool hits(const PdfAnnotation &a, const QPointF &p, double tolerance)
-{
-    if (a.type == Type::Ink || a.type == Type::Arrow) {
-        for (const QPolygonF &path : a.paths)
-            if (distanceToPolyline(p, path) <= a.width / 2 + tolerance)
-                return true;
-        return false;
-    }
-    if (isMarkup(a.type)) {
-        for (const QPolygonF &quad : a.quads)
-            if (quad.containsPoint(p, Qt::OddEvenFill))
-                return true;
-        return false;
-    }
-    return PdfEditorBackend::annotationBounds(a)
-        .adjusted(-tolerance, -tolerance, tolerance, tolerance)
-        .contains(p);
-}
+constexpr int HandleSize = 9;
 
 } // namespace
 
@@ -114,25 +73,46 @@ PdfAnnotationLayer::PdfAnnotationLayer(PdfDocumentView *view, PdfDocumentModel *
     setGeometry(view->viewport()->rect());
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
+    m_notePopup = new PdfNotePopup(view->viewport());
+    m_forms = new PdfFormFilling(view, model, annotations, interaction, this);
+    connect(m_forms, &PdfFormFilling::formFillingRefused, this,
+            &PdfAnnotationLayer::formFillingRefused);
+    connect(m_forms, &PdfFormFilling::repaintWanted, this, qOverload<>(&QWidget::update));
     connect(annotations, &PdfAnnotationModel::annotationsChanged, this, [this] {
         if (m_selection.isValid() && !m_annotations->annotation(m_selection))
             m_selection = {};
+        // Undone or deleted under the editor.
+        if (m_textEditor && m_textRef.isValid() && !m_annotations->annotation(m_textRef))
+            closeTextEditor(false);
+        announceStyle();
         update();
     });
     connect(annotations, &PdfAnnotationModel::allowsAnnotatingChanged, this, [this](bool allowed) {
         if (!allowed)
             setTool({});
     });
-    for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+    connect(&PdfAnnotationStyles::instance(), &PdfAnnotationStyles::styleChanged, this,
+            &PdfAnnotationLayer::announceStyle);
+    for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
-            placeEditor();
+            m_forms->place();
+            placeTextEditor();
+            m_notePopup->hide();
             update();
         });
+        // Zooming changes the ranges first.
+        connect(bar, &QScrollBar::rangeChanged, this, &PdfAnnotationLayer::placeTextEditor);
+    }
     show();
     raise();
 }
 
 PdfAnnotationLayer::~PdfAnnotationLayer() = default;
+
+PdfAnnotationTextEditor *PdfAnnotationLayer::textEditor() const
+{
+    return m_textEditor;
+}
 
 QStringList PdfAnnotationLayer::toolIds()
 {
@@ -140,6 +120,14 @@ QStringList PdfAnnotationLayer::toolIds()
     for (const auto &tool : tools())
         ids.append(tool.first);
     return ids;
+}
+
+QString PdfAnnotationLayer::toolOf(Type type)
+{
+    for (const auto &[name, kind] : tools())
+        if (kind == type)
+            return name;
+    return {};
 }
 
 void PdfAnnotationLayer::triggerAction(const QString &id)
@@ -159,7 +147,13 @@ void PdfAnnotationLayer::setTool(const QString &id)
         Q_EMIT annotatingRefused();
         return;
     }
+    closeTextEditor(true);
     m_tool = type ? id : QString();
+    if (type) {
+        m_lastTool = m_tool;
+        // The style menu speaks of the tool now, not of what was chosen before.
+        m_selection = {};
+    }
     m_drag = Drag::None;
     // Text already selected is marked at once.
     if (type && isMarkup(*type) && m_interaction && m_interaction->hasSelection())
@@ -172,32 +166,61 @@ void PdfAnnotationLayer::setTool(const QString &id)
                                                         : Qt::CrossCursor;
         m_view->viewport()->setCursor(shape);
     }
+    announceStyle();
     update();
 }
 
 void PdfAnnotationLayer::select(const PdfAnnotationRef &ref)
 {
+    if (ref == m_selection)
+        return;
     m_selection = ref;
+    announceStyle();
     update();
+}
+
+QString PdfAnnotationLayer::styleTool() const
+{
+    const std::optional<PdfAnnotation> current =
+        m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
+    if (current && !toolOf(current->type).isEmpty())
+        return toolOf(current->type);
+    return m_tool.isEmpty() ? m_lastTool : m_tool;
+}
+
+PdfAnnotationStyles::Style PdfAnnotationLayer::style() const
+{
+    const std::optional<PdfAnnotation> current =
+        m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
+    if (current && PdfAnnotationModel::canRedraw(*current))
+        return PdfAnnotationStyles::of(*current);
+    return PdfAnnotationStyles::instance().style(styleTool());
+}
+
+void PdfAnnotationLayer::setStyle(const PdfAnnotationStyles::Style &style)
+{
+    const std::optional<PdfAnnotation> current =
+        m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
+    if (current && !m_annotations->allowsAnnotating()) {
+        Q_EMIT annotatingRefused();
+        return;
+    }
+    if (current)
+        applyStyle([&style](PdfAnnotation &a) { PdfAnnotationStyles::apply(style, &a); });
+    PdfAnnotationStyles::instance().setStyle(styleTool(), style);
+    announceStyle();
 }
 
 void PdfAnnotationLayer::setColour(const QColor &colour)
 {
-    applyStyle([colour](PdfAnnotation &a) { a.colour = colour; });
-    m_colour = colour;
-    m_markupColour = colour;
+    PdfAnnotationStyles::Style changed = style();
+    changed.colour = colour;
+    setStyle(changed);
 }
 
-void PdfAnnotationLayer::setLineWidth(double width)
+void PdfAnnotationLayer::announceStyle()
 {
-    applyStyle([width](PdfAnnotation &a) { a.width = width; });
-    m_width = width;
-}
-
-void PdfAnnotationLayer::setOpacity(double opacity)
-{
-    applyStyle([opacity](PdfAnnotation &a) { a.opacity = opacity; });
-    m_opacity = opacity;
+    Q_EMIT styleColourChanged(colour());
 }
 
 void PdfAnnotationLayer::applyStyle(const std::function<void(PdfAnnotation &)> &change)
@@ -227,55 +250,145 @@ bool PdfAnnotationLayer::deleteSelection()
     return removed;
 }
 
-bool PdfAnnotationLayer::askText(QString *text, const QString &title)
-{
-    bool ok = false;
-    const QString answer =
-        DialogSeam::getText(window(), title, tr("文字："), QLineEdit::Normal, *text, &ok);
-    if (ok)
-        *text = answer;
-    return ok;
-}
-
 bool PdfAnnotationLayer::editSelectionText()
 {
     const std::optional<PdfAnnotation> current =
         m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
-    if (!current)
+    if (!current || !PdfAnnotationModel::canRedraw(*current))
         return false;
-    PdfAnnotation changed = *current;
-    if (!askText(&changed.text, tr("编辑批注")))
+    if (!m_annotations->allowsAnnotating()) {
+        Q_EMIT annotatingRefused();
         return false;
-    if (!PdfAnnotationModel::canRedraw(changed))
+    }
+    const int row = m_model->rowOfPage(m_selection.page);
+    if (row < 0)
         return false;
-    const PdfAnnotationRef ref = m_annotations->update(m_selection, changed);
+    m_view->revealPageBox(row, PdfEditorBackend::annotationBounds(*current));
+    openTextEditor(row, *current, m_selection);
+    return true;
+}
+
+void PdfAnnotationLayer::openTextEditor(int row, const PdfAnnotation &annotation,
+                                        const PdfAnnotationRef &ref)
+{
+    closeTextEditor(true);
+    m_notePopup->hide();
+    m_textRow = row;
+    m_textRef = ref;
+    m_textDraft = annotation;
+    const bool inBox = annotation.type == Type::FreeText;
+    // Placed over the model's box as it stands, which may have grown since.
+    const auto anchor = [this, inBox]() -> QRectF {
+        const std::optional<PdfAnnotation> shown = m_textRef.isValid() && m_annotations
+                                                       ? m_annotations->annotation(m_textRef)
+                                                       : std::optional<PdfAnnotation>(m_textDraft);
+        if (!shown || m_textRow < 0)
+            return {};
+        return viewportRect(m_textRow,
+                            inBox ? shown->rect : PdfEditorBackend::annotationBounds(*shown));
+    };
+    auto *editor = new PdfAnnotationTextEditor(inBox ? PdfAnnotationTextEditor::Mode::InBox
+                                                     : PdfAnnotationTextEditor::Mode::Card,
+                                               anchor, m_view->viewport());
+    QString title = PdfAnnotationModel::typeName(annotation.type);
+    if (!annotation.author.isEmpty())
+        title += u" · "_s + annotation.author;
+    editor->setTitle(title);
+    editor->setText(annotation.text);
+    connect(editor, &PdfAnnotationTextEditor::finished, this, [this, editor](bool keep) {
+        if (editor == m_textEditor)
+            closeTextEditor(keep);
+    });
+    m_textEditor = editor;
+    placeTextEditor();
+    editor->start();
+    update();
+}
+
+void PdfAnnotationLayer::placeTextEditor()
+{
+    if (!m_textEditor || !m_view || m_textRow < 0)
+        return;
+    if (m_textEditor->mode() == PdfAnnotationTextEditor::Mode::InBox) {
+        const std::optional<PdfPageEntry> entry = m_view->shownPage(m_textRow);
+        const QRect rect = m_view->pageRect(m_textRow);
+        const double scale =
+            entry ? rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0)
+                  : 1.0;
+        // As the page draws it: two points in from the box's edge.
+        m_textEditor->setTextLook(m_textDraft.colour, m_textDraft.fontSize * scale, 2 * scale);
+    }
+    m_textEditor->place();
+}
+
+void PdfAnnotationLayer::closeTextEditor(bool keep)
+{
+    QPointer<PdfAnnotationTextEditor> editor = std::exchange(m_textEditor, {});
+    if (!editor)
+        return;
+    const QString text = editor->text();
+    const int textHeight = editor->textHeight();
+    editor->hide();
+    editor->deleteLater();
+    if (m_view && m_view->viewport()->isAncestorOf(QApplication::focusWidget()))
+        m_view->setFocus();
+    PdfAnnotation changed = m_textDraft;
+    const PdfAnnotationRef ref = m_textRef;
+    m_textRef = {};
+    update();
+    if (!keep || !m_annotations || !m_model)
+        return;
+    if (ref.isValid()) {
+        const std::optional<PdfAnnotation> current = m_annotations->annotation(ref);
+        if (!current || current->text == text)
+            return;
+        changed = *current;
+    } else if (changed.type == Type::FreeText && text.trimmed().isEmpty()) {
+        return; // an empty box is not kept
+    }
+    changed.text = text;
+    if (changed.type == Type::FreeText) {
+        // The box holds what was typed into it; the model may fit it further.
+        const QRect rect = m_view->pageRect(m_textRow);
+        const std::optional<PdfPageEntry> entry = m_view->shownPage(m_textRow);
+        const double scale =
+            entry ? rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0)
+                  : 1.0;
+        changed.rect.setHeight(std::max(changed.rect.height(), (textHeight + 2) / scale));
+    }
+    PdfAnnotationRef result;
     if (ref.isValid())
-        select(ref);
-    return ref.isValid();
+        result = m_annotations->update(ref, changed);
+    else if (const std::optional<PdfPageEntry> entry = m_model->pageAt(m_textRow))
+        result = m_annotations->add(entry->id, changed);
+    if (result.isValid())
+        select(result);
 }
 
 PdfAnnotation PdfAnnotationLayer::styled(Type type) const
 {
     PdfAnnotation a;
     a.type = type;
-    a.colour = isMarkup(type) && type == Type::Highlight ? m_markupColour : m_colour;
-    if (type == Type::Note && m_colour == QColor(0xE0, 0x52, 0x52))
-        a.colour = QColor(0xFF, 0xD8, 0x4A);
-    a.width = m_width;
-    a.opacity = m_opacity;
+    PdfAnnotationStyles::apply(PdfAnnotationStyles::instance().style(toolOf(type)), &a);
+    // Empty: the model names the account's user.
+    a.author = PdfAnnotationStyles::instance().author();
     return a;
 }
 
-void PdfAnnotationLayer::finishMarkup()
+bool PdfAnnotationLayer::markSelection(const QString &tool)
 {
-    const std::optional<Type> type = toolType(m_tool);
+    const std::optional<Type> type = toolType(tool);
     if (!type || !isMarkup(*type) || !m_interaction || !m_interaction->hasSelection() ||
-        !m_annotations)
-        return;
+        !m_annotations || !m_model)
+        return false;
+    if (!m_annotations->allowsAnnotating()) {
+        Q_EMIT annotatingRefused();
+        return false;
+    }
     const int row = m_interaction->selectionRow();
-    const std::optional<PdfPageEntry> entry = m_model ? m_model->pageAt(row) : std::nullopt;
+    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
     if (!entry)
-        return;
+        return false;
     PdfAnnotation a = styled(*type);
     a.quads = m_interaction->selectionQuads();
     QRectF bounds;
@@ -284,7 +397,16 @@ void PdfAnnotationLayer::finishMarkup()
     a.rect = bounds;
     a.text = m_interaction->selectedText();
     m_interaction->clearSelection();
-    select(m_annotations->add(entry->id, a));
+    const PdfAnnotationRef ref = m_annotations->add(entry->id, a);
+    select(ref);
+    return ref.isValid();
+}
+
+void PdfAnnotationLayer::finishMarkup()
+{
+    const std::optional<Type> type = toolType(m_tool);
+    if (type && isMarkup(*type))
+        markSelection(m_tool);
 }
 
 void PdfAnnotationLayer::commitDrawing()
@@ -294,15 +416,16 @@ void PdfAnnotationLayer::commitDrawing()
         return;
     PdfAnnotation a = dragged();
     m_drag = Drag::None;
-    if ((a.type == Type::Note || a.type == Type::FreeText) &&
-        (!askText(&a.text, a.type == Type::Note ? tr("便笺") : tr("文本框")) ||
-         (a.type == Type::FreeText && a.text.trimmed().isEmpty())))
+    if (a.type == Type::Note || a.type == Type::FreeText) {
+        // Added once its text is typed.
+        openTextEditor(m_dragRow, a, {});
         return;
+    }
     select(m_annotations->add(entry->id, a));
 }
 
 // The annotation as the current drag shows it: the shape being drawn, or the selection moved or
-// resized.
+// reshaped.
 PdfAnnotation PdfAnnotationLayer::dragged() const
 {
     if (m_drag == Drag::Draw) {
@@ -335,21 +458,19 @@ PdfAnnotation PdfAnnotationLayer::dragged() const
     if (!current)
         return {};
     if (m_drag == Drag::Move)
-        return transformed(*current, QTransform::fromTranslate(m_dragNow.x() - m_dragStart.x(),
-                                                               m_dragNow.y() - m_dragStart.y()));
-    if (m_drag == Drag::Resize) {
-        const QRectF bounds = PdfEditorBackend::annotationBounds(*current);
-        const double sx =
-            std::max(4.0, m_dragNow.x() - bounds.left()) / std::max(bounds.width(), 1.0);
-        const double sy =
-            std::max(4.0, m_dragNow.y() - bounds.top()) / std::max(bounds.height(), 1.0);
-        QTransform t;
-        t.translate(bounds.left(), bounds.top());
-        t.scale(sx, sy);
-        t.translate(-bounds.left(), -bounds.top());
-        return transformed(*current, t);
-    }
+        return PdfAnnotationHandles::moved(*current, m_dragNow - m_dragStart);
+    if (m_drag == Drag::Resize)
+        return PdfAnnotationHandles::dragged(*current, m_handle, m_dragNow - m_dragStart);
     return *current;
+}
+
+double PdfAnnotationLayer::tolerance(int row) const
+{
+    const QRect rect = m_view->pageRect(row);
+    const std::optional<PdfPageEntry> entry = m_view->shownPage(row);
+    const double scale =
+        entry ? rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0) : 1.0;
+    return 4 / std::max(scale, 0.01);
 }
 
 std::optional<PdfAnnotationItem> PdfAnnotationLayer::itemAt(const QPoint &viewportPos,
@@ -359,14 +480,10 @@ std::optional<PdfAnnotationItem> PdfAnnotationLayer::itemAt(const QPoint &viewpo
     if (*row < 0 || !m_annotations)
         return std::nullopt;
     const QPointF p = m_interaction->toPage(*row, viewportPos);
-    const QRect rect = m_view->pageRect(*row);
-    const std::optional<PdfPageEntry> entry = m_view->shownPage(*row);
-    const double scale =
-        entry ? rect.width() / std::max(PdfDocumentModel::displaySize(*entry).width(), 1.0) : 1.0;
-    const double tolerance = 4 / std::max(scale, 0.01);
+    const double slack = tolerance(*row);
     const QList<PdfAnnotationItem> items = m_annotations->annotations(*row);
     for (qsizetype i = items.size() - 1; i >= 0; --i)
-        if (hits(items.at(i).annotation, p, tolerance))
+        if (PdfAnnotationHandles::hits(items.at(i).annotation, p, slack))
             return items.at(i);
     return std::nullopt;
 }
@@ -380,18 +497,38 @@ QRectF PdfAnnotationLayer::viewportRect(int row, const QRectF &pageRect) const
     return corners.boundingRect();
 }
 
-QRect PdfAnnotationLayer::handleRect(int row, const QRectF &pageRect) const
+int PdfAnnotationLayer::handleAt(const QPoint &viewportPos) const
 {
-    const QPointF corner = m_interaction->toViewport(row, pageRect.bottomRight());
-    return QRect(corner.toPoint() - QPoint(5, 5), QSize(10, 10));
+    const std::optional<PdfAnnotation> current =
+        m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
+    if (!current || !m_annotations->allowsAnnotating())
+        return -1;
+    const int row = m_model->rowOfPage(m_selection.page);
+    const QList<QPointF> handles = PdfAnnotationHandles::points(*current);
+    // The last drawn lies on top where handles meet (a thin box).
+    for (qsizetype i = handles.size() - 1; i >= 0; --i) {
+        const QPointF at = m_interaction->toViewport(row, handles.at(i));
+        if (QRectF(at - QPointF(HandleSize, HandleSize) / 2 - QPointF(2, 2),
+                   QSizeF(HandleSize + 4, HandleSize + 4))
+                .contains(viewportPos))
+            return int(i);
+    }
+    return -1;
 }
 
 bool PdfAnnotationLayer::pressed(QMouseEvent *event)
 {
+    m_notePopup->hide();
+    m_pick = {};
     if (event->button() != Qt::LeftButton || !m_view || m_view->isHandToolEnabled() ||
         !m_interaction)
         return false;
     const QPoint pos = event->position().toPoint();
+    if (m_textEditor) {
+        // A click beside the text being typed ends the typing, and nothing else.
+        closeTextEditor(true);
+        return true;
+    }
     const std::optional<Type> type = toolType(m_tool);
     if (type && isMarkup(*type))
         return false; // the text selection runs; marked when the button is let go
@@ -404,30 +541,32 @@ bool PdfAnnotationLayer::pressed(QMouseEvent *event)
         m_stroke = QPolygonF({m_dragStart});
         return true;
     }
-    // Selecting: the handle of the selection first, then whatever lies under the pointer.
-    if (const std::optional<PdfAnnotation> current =
-            m_annotations ? m_annotations->annotation(m_selection) : std::nullopt) {
-        const int row = m_model->rowOfPage(m_selection.page);
-        if (resizable(current->type) && PdfAnnotationModel::canRedraw(*current) &&
-            handleRect(row, PdfEditorBackend::annotationBounds(*current)).contains(pos)) {
-            m_drag = Drag::Resize;
-            m_dragRow = row;
-            m_dragStart = m_dragNow = m_interaction->toPage(row, pos);
-            return true;
-        }
+    // Selecting: a handle of the selection first, then whatever lies under the pointer.
+    if (const int handle = handleAt(pos); handle >= 0) {
+        m_drag = Drag::Resize;
+        m_handle = handle;
+        m_dragRow = m_model->rowOfPage(m_selection.page);
+        m_dragStart = m_dragNow = m_interaction->toPage(m_dragRow, pos);
+        return true;
     }
     int row = -1;
     const std::optional<PdfAnnotationItem> item = itemAt(pos, &row);
     if (!item) {
         if (m_selection.isValid())
             select({});
-        if (fieldPressed(pos))
+        if (m_forms->pressed(pos))
             return true;
-        closeEditor(true);
-        if (m_fieldIndex >= 0) {
-            m_fieldRow = m_fieldIndex = -1;
-            update();
-        }
+        m_forms->leave();
+        return false;
+    }
+    const QPointF p = m_interaction->toPage(row, pos);
+    const bool grabbed = !isMarkup(item->annotation.type) &&
+                         (item->ref == m_selection ||
+                          PdfAnnotationHandles::grabsBody(item->annotation, p, tolerance(row)));
+    if (!grabbed) {
+        // The text under it is still there to select; a click without a drag picks it.
+        m_pick = item->ref;
+        m_pickPos = pos;
         return false;
     }
     select(item->ref);
@@ -435,15 +574,18 @@ bool PdfAnnotationLayer::pressed(QMouseEvent *event)
     if (m_annotations->allowsAnnotating() && PdfAnnotationModel::canRedraw(item->annotation)) {
         m_drag = Drag::Move;
         m_dragRow = row;
-        m_dragStart = m_dragNow = m_interaction->toPage(row, pos);
+        m_dragStart = m_dragNow = p;
     }
     return true;
 }
 
 bool PdfAnnotationLayer::moved(QMouseEvent *event)
 {
-    if (m_drag == Drag::None)
+    if (m_drag == Drag::None) {
+        if (event->buttons() == Qt::NoButton)
+            hover(event->position().toPoint());
         return false;
+    }
     const QPointF before = m_interaction->toViewport(m_dragRow, m_dragNow);
     m_dragNow = m_interaction->toPage(m_dragRow, event->position().toPoint());
     if (m_drag == Drag::Draw && m_tool == "ink"_L1) {
@@ -452,7 +594,8 @@ bool PdfAnnotationLayer::moved(QMouseEvent *event)
         m_stroke.append(m_dragNow);
         // Only the new piece of the stroke is painted again.
         const QPointF after = m_interaction->toViewport(m_dragRow, m_dragNow);
-        const int pad = int(std::ceil(m_width * 6)) + 4;
+        const double width = PdfAnnotationStyles::instance().style(m_tool).width;
+        const int pad = int(std::ceil(width * 6)) + 4;
         update(QRectF(before, after).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad));
         return true;
     }
@@ -470,6 +613,14 @@ bool PdfAnnotationLayer::released(QMouseEvent *event)
         QTimer::singleShot(0, this, &PdfAnnotationLayer::finishMarkup);
         return false;
     }
+    if (const PdfAnnotationRef pick = std::exchange(m_pick, {}); pick.isValid()) {
+        const QPoint pos = event->position().toPoint();
+        if ((pos - m_pickPos).manhattanLength() < QApplication::startDragDistance()) {
+            select(pick);
+            m_view->setFocus();
+        }
+        return false;
+    }
     if (m_drag == Drag::None)
         return false;
     m_dragNow = m_interaction->toPage(m_dragRow, event->position().toPoint());
@@ -477,12 +628,39 @@ bool PdfAnnotationLayer::released(QMouseEvent *event)
         commitDrawing();
     } else if (QLineF(m_dragStart, m_dragNow).length() > 0.5) {
         const PdfAnnotation changed = dragged();
+        m_drag = Drag::None;
         const PdfAnnotationRef ref = m_annotations->update(m_selection, changed);
         if (ref.isValid())
-            m_selection = ref;
+            select(ref);
     }
     m_drag = Drag::None;
     update();
+    return true;
+}
+
+void PdfAnnotationLayer::hover(const QPoint &pos)
+{
+    int row = -1;
+    const std::optional<PdfAnnotationItem> item = m_textEditor ? std::nullopt : itemAt(pos, &row);
+    if (!item || item->annotation.type != Type::Note) {
+        m_notePopup->hide();
+        return;
+    }
+    m_notePopup->showFor(viewportRect(row, PdfEditorBackend::annotationBounds(item->annotation)),
+                         item->annotation.author, item->annotation.text);
+}
+
+bool PdfAnnotationLayer::contextMenu(QContextMenuEvent *event)
+{
+    int row = -1;
+    const std::optional<PdfAnnotationItem> item = itemAt(event->pos(), &row);
+    if (!item || m_textEditor)
+        return false;
+    m_notePopup->hide();
+    select(item->ref);
+    auto *menu = new PdfAnnotationMenu(this, item->annotation);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
     return true;
 }
 
@@ -490,48 +668,13 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_view)
         return false;
-    if (watched == m_editor && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            focusNextField(key->key() == Qt::Key_Tab);
-            return true;
-        }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            closeEditor(true);
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            closeEditor(false);
-            return true;
-        }
-        return false;
-    }
-    if (watched == m_view && event->type() == QEvent::ShortcutOverride && m_fieldIndex >= 0 &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
-        // Space ticks the focused check box instead of paging.
-        event->accept();
+    if (watched == m_view && m_forms->viewKey(event))
         return true;
-    }
-    if (watched == m_view && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // Tab goes through the form's fields where the document has any.
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            key->modifiers().testFlag(Qt::ControlModifier) == false &&
-            focusNextField(key->key() == Qt::Key_Tab))
-            return true;
-        const QList<PdfFormField> fields =
-            m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
-        if (key->key() == Qt::Key_Space && m_fieldIndex >= 0 && m_fieldIndex < fields.size() &&
-            (fields.at(m_fieldIndex).kind == PdfFormField::Kind::CheckBox ||
-             fields.at(m_fieldIndex).kind == PdfFormField::Kind::Radio)) {
-            toggleField(m_fieldRow, fields.at(m_fieldIndex));
-            return true;
-        }
-    }
     if (watched == m_view->viewport()) {
         switch (event->type()) {
         case QEvent::Resize:
             setGeometry(m_view->viewport()->rect());
+            placeTextEditor();
             break;
         case QEvent::MouseButtonPress:
             return pressed(static_cast<QMouseEvent *>(event));
@@ -539,6 +682,11 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
             return moved(static_cast<QMouseEvent *>(event));
         case QEvent::MouseButtonRelease:
             return released(static_cast<QMouseEvent *>(event));
+        case QEvent::ContextMenu:
+            return contextMenu(static_cast<QContextMenuEvent *>(event));
+        case QEvent::Leave:
+            m_notePopup->hide();
+            break;
         case QEvent::MouseButtonDblClick:
             if (m_tool.isEmpty() && m_selection.isValid()) {
                 const std::optional<PdfAnnotation> current = m_annotations->annotation(m_selection);
@@ -561,10 +709,10 @@ bool PdfAnnotationLayer::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (key->key() == Qt::Key_Escape &&
-            (!m_tool.isEmpty() || m_selection.isValid() || m_fieldIndex >= 0)) {
+            (!m_tool.isEmpty() || m_selection.isValid() || m_forms->hasFocus())) {
             setTool({});
             select({});
-            m_fieldRow = m_fieldIndex = -1;
+            m_forms->leave();
             return true;
         }
     }
@@ -599,6 +747,8 @@ void PdfAnnotationLayer::paintEvent(QPaintEvent *)
         QPoint(m_view->horizontalScrollBar()->value(), m_view->verticalScrollBar()->value()),
         m_view->viewport()->size());
     const int count = m_model->pageCount();
+    const bool typingInBox =
+        m_textEditor && m_textEditor->mode() == PdfAnnotationTextEditor::Mode::InBox;
     for (int row = 0; row < count; ++row) {
         const QRect rect = m_view->pageRect(row);
         if (rect.top() > visible.bottom())
@@ -606,214 +756,88 @@ void PdfAnnotationLayer::paintEvent(QPaintEvent *)
         if (!rect.intersects(visible))
             continue;
         const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-        if (entry) {
-            paintFields(painter, row);
-            paintPage(painter, row, entry->annotations);
-        }
+        if (!entry)
+            continue;
+        m_forms->paint(painter, row);
+        QList<PdfAnnotation> shown = entry->annotations;
+        // The box being typed into shows its text in the editor only.
+        if (typingInBox && m_textRef.isValid() && !m_textRef.fromFile &&
+            m_textRef.page == entry->id && m_textRef.index < shown.size())
+            shown.removeAt(m_textRef.index);
+        paintPage(painter, row, shown);
     }
     if (m_drag != Drag::None && m_dragRow >= 0)
         paintPage(painter, m_dragRow, {dragged()});
+    // A new note waits for its text beside it.
+    if (m_textEditor && !m_textRef.isValid() && !typingInBox)
+        paintPage(painter, m_textRow, {m_textDraft});
     const std::optional<PdfAnnotation> selected =
         m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
-    if (selected) {
-        const int row = m_model->rowOfPage(m_selection.page);
-        const PdfAnnotation shown =
-            m_drag == Drag::Move || m_drag == Drag::Resize ? dragged() : *selected;
-        const QRectF bounds = PdfEditorBackend::annotationBounds(shown);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0x4F, 0x46, 0xE5), 1, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(viewportRect(row, bounds).adjusted(-2, -2, 2, 2));
-        if (resizable(shown.type) && PdfAnnotationModel::canRedraw(shown)) {
-            painter.setPen(QPen(QColor(0x4F, 0x46, 0xE5), 1));
-            painter.setBrush(Qt::white);
-            painter.drawRect(handleRect(row, bounds));
-        }
+    if (!selected)
+        return;
+    const int row = m_model->rowOfPage(m_selection.page);
+    const PdfAnnotation shown =
+        m_drag == Drag::Move || m_drag == Drag::Resize ? dragged() : *selected;
+    const QColor accent = Theme::color(Theme::accent);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(accent, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    if (shown.type != Type::Arrow)
+        painter.drawRect(
+            viewportRect(row, PdfEditorBackend::annotationBounds(shown)).adjusted(-2, -2, 2, 2));
+    if (!m_annotations->allowsAnnotating())
+        return;
+    painter.setPen(QPen(accent, 1.2));
+    painter.setBrush(Qt::white);
+    const bool round = PdfAnnotationHandles::roundHandles(shown);
+    for (const QPointF &handle : PdfAnnotationHandles::points(shown)) {
+        const QPointF at = m_interaction->toViewport(row, handle);
+        const QRectF box(at - QPointF(HandleSize, HandleSize) / 2, QSizeF(HandleSize, HandleSize));
+        if (round)
+            painter.drawEllipse(box);
+        else
+            painter.drawRect(box);
     }
 }
 
 void PdfAnnotationLayer::showStyleMenu()
 {
-    QMenu menu(this);
-    menu.setObjectName(u"pdfAnnotationStyleMenu"_s);
-    menu.addSection(tr("颜色"));
-    const QList<std::pair<QString, QColor>> colours = {
-        {tr("红色"), QColor(0xE0, 0x52, 0x52)}, {tr("橙色"), QColor(0xF0, 0x8C, 0x2E)},
-        {tr("黄色"), QColor(0xFF, 0xD8, 0x4A)}, {tr("绿色"), QColor(0x20, 0xA6, 0x6A)},
-        {tr("蓝色"), QColor(0x25, 0x59, 0xEB)}, {tr("黑色"), QColor(0x17, 0x20, 0x33)}};
-    for (const auto &[name, colour] : colours) {
-        QPixmap swatch(16, 16);
-        swatch.fill(colour);
-        QAction *action = menu.addAction(QIcon(swatch), name);
-        action->setCheckable(true);
-        action->setChecked(colour == m_colour);
-        connect(action, &QAction::triggered, this, [this, c = colour] { setColour(c); });
-    }
-    menu.addSection(tr("线宽"));
-    for (double width : {1.0, 2.0, 4.0, 8.0}) {
-        QAction *action = menu.addAction(tr("%1 磅").arg(width));
-        action->setCheckable(true);
-        action->setChecked(qFuzzyCompare(width, m_width));
-        connect(action, &QAction::triggered, this, [this, width] { setLineWidth(width); });
-    }
-    menu.addSection(tr("不透明度"));
-    for (int percent : {100, 75, 50, 25}) {
-        QAction *action = menu.addAction(QStringLiteral("%1%").arg(percent));
-        action->setCheckable(true);
-        action->setChecked(qRound(m_opacity * 100) == percent);
-        connect(action, &QAction::triggered, this,
-                [this, percent] { setOpacity(percent / 100.0); });
-    }
-    if (DialogSeam::isScripted())
-        return;
-    menu.exec(QCursor::pos());
-}
-
-bool PdfAnnotationLayer::fieldPressed(const QPoint &pos)
-{
-    const int row = m_interaction->pageRowAt(pos);
-    if (row < 0 || !m_annotations)
-        return false;
-    const QPointF p = m_interaction->toPage(row, pos);
-    const QList<PdfFormField> fields = m_annotations->formFields(row);
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const PdfFormField &field = fields.at(i);
-        if (!field.rect.contains(p) || field.readOnly)
-            continue;
-        if (!m_annotations->allowsFormFilling()) {
-            Q_EMIT formFillingRefused();
-            return true;
-        }
-        focusField(row, int(i));
-        if (field.kind == PdfFormField::Kind::CheckBox || field.kind == PdfFormField::Kind::Radio)
-            toggleField(row, field);
-        else if (auto *choice = qobject_cast<QComboBox *>(m_editor.data()))
-            choice->showPopup();
-        return true;
-    }
-    return false;
-}
-
-void PdfAnnotationLayer::toggleField(int row, const PdfFormField &field)
-{
-    const bool on = !field.value.isEmpty() && field.value != "Off"_L1;
-    QString value = field.onState;
-    if (field.kind == PdfFormField::Kind::CheckBox && on)
-        value = u"Off"_s;
-    m_annotations->setFieldValue(row, field.name, value);
-    update();
+    const QString tool = styleTool();
+    const std::optional<Type> type = toolType(tool);
+    const std::optional<PdfAnnotation> current =
+        m_annotations ? m_annotations->annotation(m_selection) : std::nullopt;
+    const QString title =
+        current
+            ? tr("所选批注的样式")
+            : tr("%1工具的样式").arg(PdfAnnotationModel::typeName(type.value_or(Type::Highlight)));
+    auto *menu = new PdfAnnotationStyleMenu(
+        title, current ? current->type : type.value_or(Type::Highlight), style(), this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &PdfAnnotationStyleMenu::styleChosen, this, &PdfAnnotationLayer::setStyle);
+    menu->popup(QCursor::pos());
 }
 
 bool PdfAnnotationLayer::focusField(int row, int index)
 {
-    closeEditor(true);
-    const QList<PdfFormField> fields =
-        m_annotations ? m_annotations->formFields(row) : QList<PdfFormField>();
-    if (index < 0 || index >= fields.size())
-        return false;
-    m_fieldRow = row;
-    m_fieldIndex = index;
-    const PdfFormField field = fields.at(index);
-    m_view->revealPageBox(row, field.rect);
-    if (!field.readOnly && m_annotations->allowsFormFilling()) {
-        if (field.kind == PdfFormField::Kind::Text) {
-            auto *edit = new QLineEdit(m_view->viewport());
-            edit->setObjectName(u"pdfFormTextEditor"_s);
-            edit->setText(field.value);
-            edit->selectAll();
-            m_editor = edit;
-        } else if (field.kind == PdfFormField::Kind::Choice) {
-            auto *choice = new QComboBox(m_view->viewport());
-            choice->setObjectName(u"pdfFormChoiceEditor"_s);
-            choice->addItems(field.options);
-            choice->setCurrentIndex(int(field.options.indexOf(field.value)));
-            connect(choice, &QComboBox::activated, this, [this] { closeEditor(true); });
-            m_editor = choice;
-        }
-    }
-    if (m_editor) {
-        m_editor->installEventFilter(this);
-        placeEditor();
-        m_editor->show();
-        m_editor->setFocus();
-    } else {
-        m_view->setFocus();
-    }
-    update();
-    return true;
+    return m_forms->focusField(row, index);
 }
 
 bool PdfAnnotationLayer::focusNextField(bool forward)
 {
-    if (!m_model || !m_annotations)
-        return false;
-    const int count = m_model->pageCount();
-    int row = m_fieldRow >= 0 ? m_fieldRow : m_view->currentPage();
-    int index = m_fieldRow >= 0 ? m_fieldIndex + (forward ? 1 : -1) : (forward ? 0 : -1);
-    for (int seen = 0; seen <= count; ++seen) {
-        const int fields = int(m_annotations->formFields(row).size());
-        if (index < 0 && !forward)
-            index = fields - 1;
-        if (index >= 0 && index < fields)
-            return focusField(row, index);
-        row = (row + (forward ? 1 : -1) + count) % count;
-        index = forward ? 0 : -1;
-    }
-    return false;
+    return m_forms->focusNextField(forward);
 }
 
-void PdfAnnotationLayer::closeEditor(bool commit)
+int PdfAnnotationLayer::focusedFieldRow() const
 {
-    QPointer<QWidget> editor = std::exchange(m_editor, {});
-    if (!editor)
-        return;
-    editor->removeEventFilter(this);
-    const QList<PdfFormField> fields =
-        m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
-    if (commit && m_fieldIndex >= 0 && m_fieldIndex < fields.size()) {
-        const PdfFormField &field = fields.at(m_fieldIndex);
-        if (auto *edit = qobject_cast<QLineEdit *>(editor.data()))
-            m_annotations->setFieldValue(m_fieldRow, field.name, edit->text());
-        else if (auto *choice = qobject_cast<QComboBox *>(editor.data());
-                 choice && choice->currentIndex() >= 0)
-            m_annotations->setFieldValue(m_fieldRow, field.name, choice->currentText());
-    }
-    editor->hide();
-    editor->deleteLater();
-    if (m_view)
-        m_view->setFocus();
+    return m_forms->focusedFieldRow();
 }
 
-void PdfAnnotationLayer::placeEditor()
+int PdfAnnotationLayer::focusedFieldIndex() const
 {
-    const QList<PdfFormField> fields =
-        m_annotations ? m_annotations->formFields(m_fieldRow) : QList<PdfFormField>();
-    if (!m_editor || m_fieldIndex < 0 || m_fieldIndex >= fields.size())
-        return;
-    const QRect rect = viewportRect(m_fieldRow, fields.at(m_fieldIndex).rect).toAlignedRect();
-    m_editor->setGeometry(rect.adjusted(0, 0, 0, std::max(0, 24 - rect.height())));
-    QFont font = m_editor->font();
-    font.setPixelSize(std::clamp(int(rect.height() * 0.6), 9, 28));
-    m_editor->setFont(font);
+    return m_forms->focusedFieldIndex();
 }
 
-void PdfAnnotationLayer::paintFields(QPainter &painter, int row)
+QWidget *PdfAnnotationLayer::fieldEditor() const
 {
-    const std::optional<PdfPageEntry> entry = m_model->pageAt(row);
-    if (!entry)
-        return;
-    const QList<PdfFormField> fields = m_annotations->formFields(row);
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const PdfFormField &field = fields.at(i);
-        const QRectF rect = viewportRect(row, field.rect);
-        const bool focused = row == m_fieldRow && i == m_fieldIndex;
-        // Filled here: the page image still shows the file's value underneath.
-        if (entry->fieldValues.contains(field.name))
-            PdfEditorBackend::paintFormValue(&painter, field, rect);
-        painter.setPen(focused ? QPen(QColor(0x4F, 0x46, 0xE5), 2)
-                               : QPen(QColor(0x4F, 0x46, 0xE5, 90), 1));
-        painter.setBrush(focused ? QBrush(Qt::NoBrush) : QBrush(QColor(0x4F, 0x46, 0xE5, 18)));
-        painter.drawRect(rect);
-        painter.setBrush(Qt::NoBrush);
-    }
+    return m_forms->fieldEditor();
 }

@@ -3,10 +3,12 @@
 #include "pdfdocumentmodel.h"
 #include "theme.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -62,6 +64,19 @@ QLabel#pdfCommentsEmptyLabel { color: %5; font-size: 13px; padding-top: 12px; }
 
 PdfCommentsPanel::~PdfCommentsPanel() = default;
 
+QString PdfCommentsPanel::stateName(const QString &state)
+{
+    static const QList<std::pair<QLatin1StringView, const char *>> names = {
+        {"Accepted"_L1, QT_TR_NOOP("已接受")},  {"Rejected"_L1, QT_TR_NOOP("已拒绝")},
+        {"Cancelled"_L1, QT_TR_NOOP("已取消")}, {"Completed"_L1, QT_TR_NOOP("已完成")},
+        {"None"_L1, QT_TR_NOOP("无")},          {"Marked"_L1, QT_TR_NOOP("已标记")},
+        {"Unmarked"_L1, QT_TR_NOOP("未标记")}};
+    for (const auto &[name, text] : names)
+        if (state == name)
+            return tr(text);
+    return state;
+}
+
 PdfAnnotationRef PdfCommentsPanel::refAt(int listRow) const
 {
     return m_refs.value(listRow);
@@ -86,34 +101,74 @@ void PdfCommentsPanel::rebuild()
     const QFontMetrics metrics(font);
     const int lineHeight = metrics.lineSpacing();
     const int width = std::max(40, m_list->viewport()->width() - 12);
+    const auto addEntry = [&](const PdfAnnotationItem &item, const QString &text) {
+        auto *entry = new QListWidgetItem(text, m_list);
+        // Tall enough for every line, the text wrapped to the list's width.
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
+        entry->setSizeHint(QSize(0, lines.height() + lineHeight / 2 + 16));
+        entry->setToolTip(item.annotation.text);
+        m_refs.append(item.ref);
+        if (item.ref == current)
+            m_list->setCurrentItem(entry);
+    };
+    const auto byline = [](const PdfAnnotation &a) {
+        QStringList parts;
+        if (!a.author.isEmpty())
+            parts.append(a.author);
+        if (a.modified.isValid())
+            parts.append(QLocale().toString(a.modified.toLocalTime(), QLocale::ShortFormat));
+        return parts;
+    };
+    int number = 0;
     const int count = m_model->pageCount();
     for (int row = 0; row < count; ++row) {
-        for (const PdfAnnotationItem &item : m_annotations->annotations(row)) {
+        const QList<PdfAnnotationItem> items = m_annotations->annotations(row);
+        // Replies and review states of the file's own comments, by the comment they answer.
+        QHash<int, QList<PdfAnnotationItem>> replies;
+        QHash<int, PdfAnnotation> states;
+        QSet<int> present;
+        // Edited copies of the file's comments keep their place in the file.
+        for (const PdfAnnotationItem &item : items)
+            if (item.annotation.fileIndex >= 0)
+                present.insert(item.annotation.fileIndex);
+        for (const PdfAnnotationItem &item : items) {
             const PdfAnnotation &a = item.annotation;
-            QString head = tr("第 %1 页 · %2")
-                               .arg(row + 1)
-                               .arg(a.type == PdfAnnotation::Type::Other && !a.subtype.isEmpty()
-                                        ? a.subtype
-                                        : PdfAnnotationModel::typeName(a.type));
-            QStringList details;
-            if (!a.author.isEmpty())
-                details.append(a.author);
-            if (a.modified.isValid())
-                details.append(QLocale().toString(a.modified.toLocalTime(), QLocale::ShortFormat));
-            QString text = head;
-            if (!details.isEmpty())
-                text += u'\n' + details.join(u" · "_s);
+            if (a.replyTo < 0 || !present.contains(a.replyTo))
+                continue;
+            if (!a.state.isEmpty()) {
+                const auto known = states.constFind(a.replyTo);
+                if (known == states.cend() || known->modified <= a.modified)
+                    states.insert(a.replyTo, a);
+            } else {
+                replies[a.replyTo].append(item);
+            }
+        }
+        for (const PdfAnnotationItem &item : items) {
+            const PdfAnnotation &a = item.annotation;
+            if (a.replyTo >= 0 && present.contains(a.replyTo))
+                continue;
+            const QString kind = a.type == PdfAnnotation::Type::Other && !a.subtype.isEmpty()
+                                     ? a.subtype
+                                     : PdfAnnotationModel::typeName(a.type);
+            const int own = a.fileIndex;
+            QString text = tr("%1. 第 %2 页 · %3").arg(++number).arg(row + 1).arg(kind);
+            QStringList about = byline(a);
+            if (const QString state = states.value(own).state; !state.isEmpty())
+                about.append(tr("状态：%1").arg(stateName(state)));
+            if (!about.isEmpty())
+                text += u'\n' + about.join(u" · "_s);
             if (!a.text.isEmpty())
                 text += u'\n' + a.text.simplified().left(200);
-            auto *entry = new QListWidgetItem(text, m_list);
-            // Tall enough for every line, the text wrapped to the list's width.
-            const QRect lines =
-                metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text);
-            entry->setSizeHint(QSize(0, lines.height() + lineHeight / 2 + 16));
-            entry->setToolTip(a.text);
-            m_refs.append(item.ref);
-            if (item.ref == current)
-                m_list->setCurrentItem(entry);
+            addEntry(item, text);
+            for (const PdfAnnotationItem &reply : replies.value(own)) {
+                QString line = u"    \u21B3 "_s + tr("回复");
+                for (const QString &part : byline(reply.annotation))
+                    line += u" · "_s + part;
+                if (!reply.annotation.text.isEmpty())
+                    line += u"\n    "_s + reply.annotation.text.simplified().left(200);
+                addEntry(reply, line);
+            }
         }
     }
     const bool empty = m_refs.isEmpty();

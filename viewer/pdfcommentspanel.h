@@ -11,9 +11,10 @@ class QListWidget;
 class QListWidgetItem;
 class QTimer;
 
-// Every annotation of the document in page order, with its type, author, date and text: a
-// click shows it on its page, a double click edits its text, the context menu or Delete
-// removes it. Shown as a tab beside the thumbnails and bookmarks.
+// Every annotation of the document in page order, numbered, with its type, author, date, text
+// and review state, the replies to it beneath: a click shows it on its page, a double click
+// edits its text, the context menu or Delete removes it. Shown as a tab beside the thumbnails
+// and bookmarks.
 class PdfCommentsPanel : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     QListWidget *list() const { return m_list; }
     // The annotation a list row stands for.
     PdfAnnotationRef refAt(int listRow) const;
+    // A review state (/State) in the user's words.
+    static QString stateName(const QString &state);
 
 Q_SIGNALS:
     void annotationActivated(const PdfAnnotationRef &ref);

@@ -1,5 +1,7 @@
 #include "pdfpagemenu.h"
 
+#include "pdfannotationlayer.h"
+#include "pdfannotationmodel.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
@@ -61,6 +63,23 @@ QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
     });
     find->setObjectName(u"pdfPageFindSelectionAction"_s);
     find->setEnabled(selected);
+    if (selected) {
+        // The selected text marked as the markup tools would, in their styles.
+        menu->addSeparator();
+        const bool allowed = m_viewer->annotationModel()->allowsAnnotating();
+        PdfAnnotationLayer *layer = m_viewer->annotationLayer();
+        const QList<std::tuple<QString, QString, const char *>> marks = {
+            {tr("高亮"), u"highlight"_s, "pdfPageHighlightAction"},
+            {tr("下划线"), u"underline"_s, "pdfPageUnderlineAction"},
+            {tr("删除线"), u"strikeout"_s, "pdfPageStrikeOutAction"}};
+        for (const auto &[text, tool, name] : marks) {
+            QAction *mark =
+                menu->addAction(text, layer, [layer, tool] { layer->markSelection(tool); });
+            mark->setObjectName(QLatin1StringView(name));
+            mark->setIcon(QIcon(u":/res/icons/pdfviewer/annot-"_s + tool + u".png"_s));
+            mark->setEnabled(allowed);
+        }
+    }
     menu->addSeparator();
     menu->addAction(m_viewer->history()->backAction());
     menu->addAction(m_viewer->history()->forwardAction());

@@ -6,7 +6,8 @@
 class PdfViewerWidget;
 class QMenu;
 
-// The menu of a right click on the reading view: copy, select all, find the selection, back.
+// The menu of a right click on the reading view: copy, select all, find the selection, mark it
+// (highlight, underline, strike-out), back.
 class PdfPageMenu : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -29,6 +30,7 @@ struct AnnotationAction
     QString id;
     QString label;
     QString icon;
+    Qt::Key key = Qt::Key_unknown;
 };
 
 QString barStyleSheet()
@@ -196,15 +198,17 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
     annotationLayout->setSpacing(3);
     const QList<AnnotationAction> annotationActions = {
         {u"hand"_s, tr("手形工具"), ViewerIcons + u"hand.png"_s},
-        {u"highlight"_s, tr("高亮所选文字"), ViewerIcons + u"annot-highlight.png"_s},
-        {u"underline"_s, tr("为所选文字加下划线"), ViewerIcons + u"annot-underline.png"_s},
-        {u"strikeout"_s, tr("为所选文字加删除线"), ViewerIcons + u"annot-strikeout.png"_s},
-        {u"note"_s, tr("便笺"), ViewerIcons + u"annot-note.png"_s},
-        {u"freetext"_s, tr("文本框"), ViewerIcons + u"annot-freetext.png"_s},
-        {u"ink"_s, tr("手绘"), ViewerIcons + u"annot-ink.png"_s},
-        {u"rectangle"_s, tr("矩形"), ViewerIcons + u"annot-rectangle.png"_s},
-        {u"ellipse"_s, tr("椭圆"), ViewerIcons + u"annot-ellipse.png"_s},
-        {u"arrow"_s, tr("箭头"), ViewerIcons + u"annot-arrow.png"_s},
+        {u"highlight"_s, tr("高亮所选文字"), ViewerIcons + u"annot-highlight.png"_s, Qt::Key_H},
+        {u"underline"_s, tr("为所选文字加下划线"), ViewerIcons + u"annot-underline.png"_s,
+         Qt::Key_U},
+        {u"strikeout"_s, tr("为所选文字加删除线"), ViewerIcons + u"annot-strikeout.png"_s,
+         Qt::Key_S},
+        {u"note"_s, tr("便笺"), ViewerIcons + u"annot-note.png"_s, Qt::Key_N},
+        {u"freetext"_s, tr("文本框"), ViewerIcons + u"annot-freetext.png"_s, Qt::Key_T},
+        {u"ink"_s, tr("手绘"), ViewerIcons + u"annot-ink.png"_s, Qt::Key_P},
+        {u"rectangle"_s, tr("矩形"), ViewerIcons + u"annot-rectangle.png"_s, Qt::Key_R},
+        {u"ellipse"_s, tr("椭圆"), ViewerIcons + u"annot-ellipse.png"_s, Qt::Key_E},
+        {u"arrow"_s, tr("箭头"), ViewerIcons + u"annot-arrow.png"_s, Qt::Key_A},
         {u"style"_s, tr("颜色、线宽和不透明度"), ViewerIcons + u"annot-style.png"_s},
         {u"delete"_s, tr("删除所选批注"), ModernIcons + u"trash.png"_s},
     };
@@ -225,8 +229,16 @@ PdfTopToolBar::PdfTopToolBar(QWidget *parent)
             button->setFixedWidth(34);
             button->setIconSize(QSize(22, 22));
             m_annotationButtons.append(button);
-            connect(button, &QPushButton::clicked, this,
+            auto *command = new QAction(QIcon(action.icon), action.label, this);
+            if (action.key != Qt::Key_unknown)
+                command->setShortcut(QKeySequence(action.key));
+            button->setToolTip(toolTipOf(command));
+            m_annotationActions.insert(action.id, command);
+            connect(button, &QPushButton::clicked, command, &QAction::trigger);
+            connect(command, &QAction::triggered, this,
                     [this, id = action.id] { Q_EMIT annotationActionRequested(id); });
+            if (action.id == "style"_L1)
+                m_styleButton = button;
         }
     }
 
@@ -523,4 +535,33 @@ void PdfTopToolBar::setAnnotationActionsEnabled(bool enabled)
 {
     for (QPushButton *button : std::as_const(m_annotationButtons))
         button->setEnabled(enabled);
+    for (QAction *command : std::as_const(m_annotationActions))
+        command->setEnabled(enabled);
+}
+
+void PdfTopToolBar::setAnnotationStyleColour(const QColor &colour)
+{
+    if (!m_styleButton || !colour.isValid())
+        return;
+    // The style glyph with a bar of the colour beneath it.
+    const qreal ratio = std::max(devicePixelRatioF(), 1.0);
+    const QSize size = m_styleButton->iconSize();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int bar = std::max(3, size.height() / 6);
+        QIcon(ViewerIcons + u"annot-style.png"_s)
+            .paint(&painter, QRect(0, 0, size.width(), size.height() - bar - 1));
+        painter.setPen(QPen(Theme::color(Theme::borderStrong), 0.6));
+        painter.setBrush(colour);
+        painter.drawRoundedRect(QRectF(2, size.height() - bar, size.width() - 4, bar - 0.5), 1.5,
+                                1.5);
+    }
+    // The icon is set here instead of by the style sheet, which would put the plain glyph back.
+    m_styleButton->setStyleSheet(QString());
+    m_styleButton->setIcon(QIcon(pixmap));
+    m_styleButton->setProperty("styleColour", colour.name());
 }

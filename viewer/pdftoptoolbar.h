@@ -69,6 +69,11 @@ public:
     void setActiveAnnotationAction(const QString &id);
     // Off where the file's permissions forbid annotating (the hand tool stays).
     void setAnnotationActionsEnabled(bool enabled);
+    // The action of an annotation button ("highlight" … "arrow", "style", "delete"): the tools
+    // have single keys, for the reading view only (PdfViewerShortcuts).
+    QAction *annotationAction(const QString &id) const { return m_annotationActions.value(id); }
+    // The style button shows the colour the next annotation (or the chosen one) takes.
+    void setAnnotationStyleColour(const QColor &colour);
 
     // Where the more menu opens, in global coordinates: right edges aligned, just below.
     QPoint moreMenuPosition() const;
@@ -127,6 +132,8 @@ private:
     QPushButton *m_toolsButton = nullptr;
     QWidget *m_annotationGroup = nullptr;
     QList<QPushButton *> m_annotationButtons;
+    QHash<QString, QAction *> m_annotationActions;
+    QPushButton *m_styleButton = nullptr;
     QWidget *m_pageTaskGroup = nullptr;
     QButtonGroup *m_pageTaskButtons = nullptr;
     QPushButton *m_insertButton = nullptr;

@@ -10,6 +10,7 @@
 #include "pdfoutlinepanel.h"
 #include "pdftoptoolbar.h"
 
+#include <QAction>
 #include <QPushButton>
 
 void PdfViewerWidget::wireAnnotations()
@@ -33,6 +34,16 @@ void PdfViewerWidget::wireAnnotations()
     });
     connect(m_annotations, &PdfAnnotationModel::allowsAnnotatingChanged, m_topToolBar,
             &PdfTopToolBar::setAnnotationActionsEnabled);
+    connect(m_annotationLayer, &PdfAnnotationLayer::styleColourChanged, m_topToolBar,
+            &PdfTopToolBar::setAnnotationStyleColour);
+    m_topToolBar->setAnnotationStyleColour(m_annotationLayer->colour());
+    // The tools' single keys work while the reading view has the keyboard, never while text is
+    // typed elsewhere (find field, page box, a note).
+    for (const QString &id : PdfAnnotationLayer::toolIds())
+        if (QAction *action = m_topToolBar->annotationAction(id)) {
+            action->setShortcutContext(Qt::WidgetShortcut);
+            m_documentView->addAction(action);
+        }
     connect(m_annotationLayer, &PdfAnnotationLayer::annotatingRefused, this,
             [this] { showAnnotatingRefused(false); });
     connect(m_annotationLayer, &PdfAnnotationLayer::formFillingRefused, this,

@@ -2,6 +2,7 @@
 
 #include "modernmessagebox.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMutex>
@@ -116,6 +117,13 @@ QString DialogSeam::getText(QWidget *parent, const QString &title, const QString
     return QInputDialog::getText(parent, title, label, mode, text, ok);
 }
 
+QColor DialogSeam::getColour(QWidget *parent, const QString &title, const QColor &initial)
+{
+    if (const auto a = take(Kind::Colour, title, initial.name()))
+        return a->accepted ? a->value.value<QColor>() : QColor();
+    return QColorDialog::getColor(initial, parent, title);
+}
+
 std::optional<int> DialogSeam::messageBoxAnswer(const QString &title, const QString &message,
                                                 int messageKind)
 {
@@ -158,6 +166,12 @@ void DialogSeam::answerMessageBox(int result)
 {
     QMutexLocker lock(&seamMutex);
     state().answers.push_back({Kind::MessageBox, result, true});
+}
+
+void DialogSeam::answerColour(const QColor &colour, bool accepted)
+{
+    QMutexLocker lock(&seamMutex);
+    state().answers.push_back({Kind::Colour, colour, accepted});
 }
 
 QList<DialogSeam::Request> DialogSeam::requests()

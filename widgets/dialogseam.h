@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
 #include <QList>
 #include <QString>
@@ -17,7 +18,7 @@ class QWidget;
 class DialogSeam
 {
 public:
-    enum class Kind { OpenFile, OpenFiles, SaveFile, Directory, Text, MessageBox };
+    enum class Kind { OpenFile, OpenFiles, SaveFile, Directory, Text, MessageBox, Colour };
 
     // What a dialog that the seam answered was asked.
     struct Request
@@ -38,6 +39,8 @@ public:
                                         const QString &dir);
     static QString getText(QWidget *parent, const QString &title, const QString &label,
                            QLineEdit::EchoMode mode, const QString &text, bool *ok);
+    // An invalid colour when cancelled.
+    static QColor getColour(QWidget *parent, const QString &title, const QColor &initial);
 
     // For message boxes: the queued answer, or 0 in scripted mode, or nothing (show the box).
     static std::optional<int> messageBoxAnswer(const QString &title, const QString &message,
@@ -51,6 +54,7 @@ public:
     static void answerDirectory(const QString &path);
     static void answerText(const QString &text, bool accepted = true);
     static void answerMessageBox(int result);
+    static void answerColour(const QColor &colour, bool accepted = true);
     static QList<Request> requests();
     static qsizetype pendingAnswers();
     // Drops queued answers and recorded requests and leaves scripted mode.

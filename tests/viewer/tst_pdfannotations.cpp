@@ -2,6 +2,8 @@
 #include "modernmessagebox.h"
 #include "pdfannotationlayer.h"
 #include "pdfannotationmodel.h"
+#include "pdfannotationstyles.h"
+#include "pdfannotationtexteditor.h"
 #include "pdfcommentspanel.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
@@ -11,20 +13,26 @@
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
 #include "pdfviewerwidget.h"
+#include "settingsmenu.h"
 #include "testregistry.h"
 #include "viewertest.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QUndoStack>
 
 #include <qpdf/QPDF.hh>
@@ -43,6 +51,13 @@ struct ReadAnnotation
     QColor colour;
     int quadNumbers = 0;
     bool appearance = false;
+    QString contents;
+    QString author;
+    QColor fill;              // /IC
+    QString borderStyle;      // /BS /S
+    double opacity = 1;       // /CA
+    QString appearanceString; // /DA
+    QList<double> line;       // /L
 };
 
 // The page's annotations as qpdf reads them.
@@ -72,6 +87,25 @@ QList<ReadAnnotation> readAnnotations(const QString &path, int page, const QStri
         if (a.getKey("/QuadPoints").isArray())
             r.quadNumbers = a.getKey("/QuadPoints").getArrayNItems();
         r.appearance = a.getKey("/AP").isDictionary() && a.getKey("/AP").getKey("/N").isStream();
+        const auto text = [&a](const char *key) {
+            QPDFObjectHandle value = a.getKey(key);
+            return value.isString() ? QString::fromStdString(value.getUTF8Value()) : QString();
+        };
+        r.contents = text("/Contents");
+        r.author = text("/T");
+        r.appearanceString = text("/DA");
+        QPDFObjectHandle ic = a.getKey("/IC");
+        if (ic.isArray() && ic.getArrayNItems() == 3)
+            r.fill = QColor::fromRgbF(float(ic.getArrayItem(0).getNumericValue()),
+                                      float(ic.getArrayItem(1).getNumericValue()),
+                                      float(ic.getArrayItem(2).getNumericValue()));
+        if (a.getKey("/BS").isDictionary() && a.getKey("/BS").getKey("/S").isName())
+            r.borderStyle = QString::fromStdString(a.getKey("/BS").getKey("/S").getName());
+        if (a.getKey("/CA").isNumber())
+            r.opacity = a.getKey("/CA").getNumericValue();
+        if (a.getKey("/L").isArray())
+            for (QPDFObjectHandle n : a.getKey("/L").aitems())
+                r.line.append(n.getNumericValue());
         out.append(r);
     }
     return out;
@@ -105,6 +139,48 @@ void drag(PdfViewerWidget &viewer, int row, const QPointF &from, const QPointF &
         QApplication::sendEvent(viewport, &move);
     }
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, toViewport(viewer, row, to));
+}
+
+// Types lines as a user does, Enter between them.
+void typeLines(QWidget *edit, const QString &text)
+{
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, lines.at(i));
+    }
+}
+
+// Types text into the editor the layer opened for a note or a free text, and keeps it.
+void typeIn(PdfViewerWidget &viewer, const QString &text)
+{
+    PdfAnnotationTextEditor *editor = viewer.annotationLayer()->textEditor();
+    QVERIFY(editor && editor->isVisible());
+    editor->edit()->selectAll();
+    typeLines(editor->edit(), text);
+    QTest::keyClick(editor->edit(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(!viewer.annotationLayer()->textEditor());
+}
+
+// Picks an entry of the menu the style button opens (submenus included).
+bool chooseStyle(PdfViewerWidget &viewer, const QString &entry)
+{
+    auto *button = viewer.topToolBar()->findChild<QPushButton *>(u"pdfAnnotation_style"_s);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QMenu *menu = nullptr;
+    if (!QTest::qWaitFor([&] {
+            menu = viewer.findChild<QMenu *>(u"pdfAnnotationStyleMenu"_s);
+            return menu && menu->isVisible();
+        }))
+        return false;
+    auto *action = menu->findChild<QAction *>(entry);
+    const QPointer<QMenu> shown = menu;
+    menu->close();
+    if (action)
+        action->trigger();
+    // Gone once closed, so the next choice finds the next menu.
+    return QTest::qWaitFor([&] { return !shown; }) && action;
 }
 
 void clickTool(PdfViewerWidget &viewer, const QString &id)
@@ -227,7 +303,12 @@ class TestPdfAnnotations : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { DialogSeam::reset(); }
+    void cleanup()
+    {
+        DialogSeam::reset();
+        // Styles and the author name chosen by one test do not reach the next.
+        QSettings().remove(u"annotations"_s);
+    }
     void annotationTypes_data();
     void annotationTypes();
     void reorganiseKeepsAnnotations_data();
@@ -238,6 +319,15 @@ private Q_SLOTS:
     void fillForm();
     void flattenAtSaveAs_data();
     void flattenAtSaveAs();
+    void dragOnAnnotation_data();
+    void dragOnAnnotation();
+    void toolStyles_data();
+    void toolStyles();
+    void annotationContextMenu_data();
+    void annotationContextMenu();
+    void typingInPlace_data();
+    void typingInPlace();
+    void commentsShowRepliesAndState();
     void freeTextGrowsToItsText_data();
     void freeTextGrowsToItsText();
     void undoAfterSave_data();
@@ -295,9 +385,10 @@ void TestPdfAnnotations::annotationTypes()
         viewer.findChild<PdfPageInteraction *>()->selectPage(0);
         clickTool(viewer, tool);
     } else {
-        DialogSeam::answerText(u"Velmora note"_s);
         clickTool(viewer, tool);
         drag(viewer, 0, from, to);
+        if (subtype == "/Text"_L1 || subtype == "/FreeText"_L1)
+            typeIn(viewer, u"Velmora note"_s);
     }
     const QList<PdfAnnotationItem> items = viewer.annotationModel()->annotations(0);
     QCOMPARE(items.size(), 1);
@@ -315,6 +406,8 @@ void TestPdfAnnotations::annotationTypes()
     const ReadAnnotation &a = read.first();
     QCOMPARE(a.subtype, subtype);
     QVERIFY(a.appearance);
+    if (subtype == "/Text"_L1 || subtype == "/FreeText"_L1)
+        QCOMPARE(a.contents, u"Velmora note"_s);
     QVERIFY2(readback::similar(a.colour, colour, 8), qPrintable(a.colour.name()));
     // The page is 842 points high and not rotated: y turns upwards.
     const QRectF expected(QPointF(shown.left(), 842 - shown.bottom()),
@@ -451,16 +544,29 @@ void TestPdfAnnotations::reorganiseKeepsAnnotations()
 
 void TestPdfAnnotations::editDrawnAnnotation_data()
 {
+    QTest::addColumn<QString>("tool");
     QTest::addColumn<QString>("edit");
-    QTest::addColumn<QRectF>("expected"); // the rectangle's stroke box afterwards, page points
+    // The rectangle's stroke box afterwards, page points; an arrow's ends (top left to bottom
+    // right).
+    QTest::addColumn<QRectF>("expected");
     // Drawn from (250, 300) to (350, 400) with a 2-point line.
-    QTest::newRow("move") << u"move"_s << QRectF(290, 260, 100, 100);
-    QTest::newRow("resize") << u"resize"_s << QRectF(250, 300, 160, 60);
-    QTest::newRow("undo a move") << u"undo"_s << QRectF(250, 300, 100, 100);
+    const QString rectangle = u"rectangle"_s;
+    QTest::newRow("move") << rectangle << u"move"_s << QRectF(290, 260, 100, 100);
+    QTest::newRow("resize") << rectangle << u"resize"_s << QRectF(250, 300, 160, 60);
+    QTest::newRow("undo a move") << rectangle << u"undo"_s << QRectF(250, 300, 100, 100);
+    QTest::newRow("resize from the top left corner")
+        << rectangle << u"top left"_s << QRectF(200, 250, 150, 150);
+    QTest::newRow("resize from the left side")
+        << rectangle << u"left"_s << QRectF(220, 300, 130, 100);
+    QTest::newRow("an arrow's head moved")
+        << u"arrow"_s << u"end"_s << QRectF(QPointF(250, 300), QPointF(400, 330));
+    QTest::newRow("an arrow's tail moved")
+        << u"arrow"_s << u"start"_s << QRectF(QPointF(200, 420), QPointF(350, 400));
 }
 
 void TestPdfAnnotations::editDrawnAnnotation()
 {
+    QFETCH(QString, tool);
     QFETCH(QString, edit);
     QFETCH(QRectF, expected);
     const QString source = fixtures::textPdf(m_dir.filePath(u"edit-%1.pdf"_s.arg(edit)), 1);
@@ -468,10 +574,16 @@ void TestPdfAnnotations::editDrawnAnnotation()
     QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
     viewer.annotationModel()->waitUntilLoaded();
-    clickTool(viewer, u"rectangle"_s);
+    clickTool(viewer, tool);
     drag(viewer, 0, {250, 300}, {350, 400});
-    clickTool(viewer, u"rectangle"_s); // the tool goes down again: clicks select
+    clickTool(viewer, tool); // the tool goes down again: clicks select
     QVERIFY(viewer.annotationLayer()->tool().isEmpty());
+    // Handles: the corners and side middles of the box, both ends of an arrow.
+    const QMap<QString, std::pair<QPointF, QPointF>> handles = {
+        {u"top left"_s, {{250, 300}, {200, 250}}},
+        {u"left"_s, {{250, 350}, {220, 340}}},
+        {u"end"_s, {{350, 400}, {400, 330}}},
+        {u"start"_s, {{250, 300}, {200, 420}}}};
 
     if (edit == "resize"_L1) {
         // The handle sits on the lower right corner of what the rectangle draws.
@@ -480,9 +592,11 @@ void TestPdfAnnotations::editDrawnAnnotation()
         QTest::mouseClick(viewer.documentView()->viewport(), Qt::LeftButton, {},
                           toViewport(viewer, 0, QPointF(300, 300)));
         drag(viewer, 0, bounds.bottomRight(), QPointF(410, 360));
+    } else if (handles.contains(edit)) {
+        drag(viewer, 0, handles.value(edit).first, handles.value(edit).second);
     } else {
-        // Grabbed on its edge, moved 40 right and 40 up.
-        drag(viewer, 0, {250, 350}, {290, 310});
+        // Grabbed on its edge beside the side's handle, moved 40 right and 40 up.
+        drag(viewer, 0, {250, 330}, {290, 290});
     }
     if (edit == "undo"_L1)
         viewer.undoManager()->undoStack()->undo();
@@ -492,6 +606,15 @@ void TestPdfAnnotations::editDrawnAnnotation()
     QVERIFY(viewer.saveAs(target));
     const QList<ReadAnnotation> read = readAnnotations(target, 0);
     QCOMPARE(read.size(), 1);
+    if (tool == "arrow"_L1) {
+        const QList<double> line = read.first().line;
+        QCOMPARE(line.size(), 4);
+        const QLineF ends(line[0], 842 - line[1], line[2], 842 - line[3]);
+        QVERIFY2(QLineF(ends.p1(), expected.topLeft()).length() < 2 &&
+                     QLineF(ends.p2(), expected.bottomRight()).length() < 2,
+                 qPrintable(u"%1 %2 %3 %4"_s.arg(line[0]).arg(line[1]).arg(line[2]).arg(line[3])));
+        return;
+    }
     // Back in PDF space (842 points high), the stroke box widened by its pad.
     const QRectF got(QPointF(read.first().rect.left(), 842 - read.first().rect.bottom()),
                      QPointF(read.first().rect.right(), 842 - read.first().rect.top()));
@@ -688,6 +811,339 @@ void TestPdfAnnotations::undoAfterSave()
     stack->redo();
     QVERIFY(viewer.save());
     QCOMPARE(readAnnotations(viewer.documentModel()->documentPath(), 0).size(), 1);
+}
+
+void TestPdfAnnotations::dragOnAnnotation_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("chosen"); // selected before the gesture
+    QTest::addColumn<bool>("click");  // a click, else a drag across it
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("drag across a highlight selects the text")
+        << u"highlight"_s << false << false << u"text"_s;
+    QTest::newRow("drag across a chosen highlight selects the text too")
+        << u"highlight"_s << true << false << u"text"_s;
+    QTest::newRow("a click on a highlight picks it")
+        << u"highlight"_s << false << true << u"picked"_s;
+    QTest::newRow("drag inside an empty frame selects the text")
+        << u"frame"_s << false << false << u"text"_s;
+    QTest::newRow("drag inside a chosen frame moves it")
+        << u"frame"_s << true << false << u"moved"_s;
+    QTest::newRow("drag inside a filled frame moves it")
+        << u"filled frame"_s << false << false << u"moved"_s;
+}
+
+void TestPdfAnnotations::dragOnAnnotation()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, chosen);
+    QFETCH(bool, click);
+    QFETCH(QString, outcome);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"grab-%1.pdf"_s.arg(kind)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    PdfAnnotationModel *model = viewer.annotationModel();
+    model->waitUntilLoaded();
+    auto *text = viewer.findChild<PdfPageInteraction *>();
+    PdfAnnotation a;
+    if (kind == "highlight"_L1) {
+        text->selectPage(0);
+        const QPolygonF line = text->selectionQuads().value(5);
+        text->clearSelection();
+        a.type = PdfAnnotation::Type::Highlight;
+        a.quads = {line};
+        a.rect = line.boundingRect();
+    } else {
+        a.type = PdfAnnotation::Type::Rectangle;
+        a.rect = QRectF(250, 300, 100, 100);
+        if (kind == "filled frame"_L1)
+            a.fill = QColor(0x25, 0x59, 0xEB);
+    }
+    const PdfAnnotationRef ref = model->add(viewer.documentModel()->pageAt(0)->id, a);
+    viewer.annotationLayer()->select(chosen ? ref : PdfAnnotationRef());
+    const QRectF before = PdfEditorBackend::annotationBounds(*model->annotation(ref));
+    // Across the text inside it, left to right.
+    const QPointF from(before.left() + 12, before.center().y());
+    const QPointF to(before.right() - 12, before.center().y() + 10);
+    if (click)
+        QTest::mouseClick(viewer.documentView()->viewport(), Qt::LeftButton, {},
+                          toViewport(viewer, 0, from));
+    else
+        drag(viewer, 0, from, to);
+
+    const QRectF after =
+        PdfEditorBackend::annotationBounds(model->annotations(0).last().annotation);
+    QCOMPARE(text->hasSelection(), outcome == "text"_L1);
+    if (outcome == "moved"_L1) {
+        QVERIFY(qAbs(after.left() - before.left() - (to - from).x()) < 1);
+        QCOMPARE(viewer.undoManager()->undoStack()->count(), 2);
+    } else {
+        QCOMPARE(after, before);
+        QCOMPARE(viewer.undoManager()->undoStack()->count(), 1);
+    }
+    if (outcome == "picked"_L1)
+        QCOMPARE(viewer.annotationLayer()->selection(), ref);
+}
+
+void TestPdfAnnotations::toolStyles_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QStringList>("choices"); // entries of the style menu, in turn
+    QTest::addColumn<QString>("expected");    // "key=value" of the saved annotation
+    QTest::newRow("a green rectangle leaves the highlighter yellow")
+        << u"rectangle"_s << QStringList{u"pdfStyleColour_20a66a"_s} << u"C=#20a66a"_s;
+    QTest::newRow("a colour of one's own")
+        << u"ellipse"_s << QStringList{u"pdfStyleColour_custom"_s} << u"C=#123456"_s;
+    QTest::newRow("a filled rectangle")
+        << u"rectangle"_s << QStringList{u"pdfStyleFill_2559eb"_s} << u"IC=#2559eb"_s;
+    QTest::newRow("a dashed arrow") << u"arrow"_s << QStringList{u"pdfStyleLine_1"_s} << u"S=/D"_s;
+    QTest::newRow("a thick half-clear pen")
+        << u"ink"_s << QStringList{u"pdfStyleWidth_8"_s, u"pdfStyleOpacity_0.5"_s} << u"CA=0.5"_s;
+    QTest::newRow("free text in 18 points")
+        << u"freetext"_s << QStringList{u"pdfStyleFontSize_18"_s} << u"DA=/Helv 18 Tf"_s;
+    QTest::newRow("the author's name") << u"rectangle"_s << QStringList() << u"T=Ada Lovelace"_s;
+}
+
+void TestPdfAnnotations::toolStyles()
+{
+    QFETCH(QString, tool);
+    QFETCH(QStringList, choices);
+    QFETCH(QString, expected);
+    const QString key = expected.section(u'=', 0, 0);
+    const QString value = expected.section(u'=', 1);
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    const QString source = fixtures::textPdf(m_dir.filePath(u"styles-%1.pdf"_s.arg(name)), 1);
+    if (key == "T"_L1) {
+        // Set where the window's settings menu asks for it.
+        SettingsMenu settings;
+        DialogSeam::answerText(value);
+        settings.authorAction()->trigger();
+    }
+    auto viewer = std::make_unique<PdfViewerWidget>();
+    QVERIFY(viewertest::showAndOpen(*viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer->documentView(), viewer->documentModel()));
+    viewer->annotationModel()->waitUntilLoaded();
+    clickTool(*viewer, tool);
+    DialogSeam::answerColour(QColor(0x12, 0x34, 0x56));
+    for (const QString &choice : std::as_const(choices))
+        QVERIFY(chooseStyle(*viewer, choice));
+
+    // The tool keeps its style in a tab opened later; the others keep theirs.
+    viewer.reset();
+    viewer = std::make_unique<PdfViewerWidget>();
+    QVERIFY(viewertest::showAndOpen(*viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer->documentView(), viewer->documentModel()));
+    viewer->annotationModel()->waitUntilLoaded();
+    clickTool(*viewer, u"highlight"_s);
+    QCOMPARE(viewer->annotationLayer()->colour(), QColor(0xFF, 0xD8, 0x4A));
+    clickTool(*viewer, tool);
+    const QColor colour = viewer->annotationLayer()->colour();
+    // The style button shows the tool's colour.
+    auto *style = viewer->topToolBar()->findChild<QPushButton *>(u"pdfAnnotation_style"_s);
+    const QImage icon = style->icon().pixmap(style->iconSize()).toImage();
+    QVERIFY2(readback::similar(icon.pixelColor(icon.width() / 2, icon.height() - 2), colour, 30),
+             qPrintable(icon.pixelColor(icon.width() / 2, icon.height() - 2).name()));
+    drag(*viewer, 0, {250, 300}, {350, 400});
+    if (tool == "freetext"_L1)
+        typeIn(*viewer, u"Eighteen"_s);
+
+    const QString target = m_dir.filePath(u"styles-%1-saved.pdf"_s.arg(name));
+    QVERIFY(viewer->saveAs(target));
+    const QList<ReadAnnotation> read = readAnnotations(target, 0);
+    QCOMPARE(read.size(), 1);
+    const ReadAnnotation &a = read.first();
+    const QMap<QString, QString> got = {
+        {u"C"_s, a.colour.name()},     {u"IC"_s, a.fill.name()},
+        {u"S"_s, a.borderStyle},       {u"CA"_s, QString::number(a.opacity)},
+        {u"DA"_s, a.appearanceString}, {u"T"_s, a.author}};
+    QVERIFY2(got.value(key).startsWith(value), qPrintable(got.value(key)));
+    // Other readers draw it in its colour, over white as clear as it is.
+    const QImage page = readback::renderPoppler(target, 0, 72);
+    const auto over = [&a](double c) {
+        return 1 - a.opacity * (1 - c);
+    };
+    const QColor shown =
+        QColor::fromRgbF(over(a.colour.redF()), over(a.colour.greenF()), over(a.colour.blueF()));
+    QVERIFY(pixelsLike(page, QRectF(240, 290, 120, 120), shown) > 10);
+}
+
+void TestPdfAnnotations::annotationContextMenu_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("delete") << u"pdfAnnotationDeleteAction"_s;
+    QTest::newRow("colour") << u"pdfAnnotationColour_2559eb"_s;
+    QTest::newRow("edit its text") << u"pdfAnnotationEditAction"_s;
+}
+
+void TestPdfAnnotations::annotationContextMenu()
+{
+    QFETCH(QString, entry);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"menu-%1.pdf"_s.arg(entry)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    PdfAnnotationModel *model = viewer.annotationModel();
+    model->waitUntilLoaded();
+    PdfAnnotation note;
+    note.type = PdfAnnotation::Type::Note;
+    note.rect = QRectF(300, 120, 22, 22);
+    note.text = u"Before"_s;
+    model->add(viewer.documentModel()->pageAt(0)->id, note);
+
+    QWidget *viewport = viewer.documentView()->viewport();
+    const QPoint at = toViewport(viewer, 0, note.rect.center());
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = viewer.findChild<QMenu *>(u"pdfAnnotationContextMenu"_s)) &&
+                menu->isVisible());
+    // The page's own menu stays closed.
+    QVERIFY(!viewer.findChild<QMenu *>(u"pdfPageContextMenu"_s));
+    auto *action = menu->findChild<QAction *>(entry);
+    QVERIFY(action);
+    menu->close();
+    action->trigger();
+    if (entry == "pdfAnnotationEditAction"_L1)
+        typeIn(viewer, u"After"_s);
+
+    const QList<PdfAnnotationItem> items = model->annotations(0);
+    if (entry == "pdfAnnotationDeleteAction"_L1) {
+        QCOMPARE(items.size(), 0);
+        return;
+    }
+    QCOMPARE(items.size(), 1);
+    if (entry == "pdfAnnotationEditAction"_L1)
+        QCOMPARE(items.first().annotation.text, u"After"_s);
+    else
+        QCOMPARE(items.first().annotation.colour, QColor(0x25, 0x59, 0xEB));
+    const QString target = m_dir.filePath(u"menu-%1-saved.pdf"_s.arg(entry));
+    QVERIFY(viewer.saveAs(target));
+    const ReadAnnotation saved = readAnnotations(target, 0).value(0);
+    QCOMPARE(saved.contents, items.first().annotation.text);
+    QVERIFY(readback::similar(saved.colour, items.first().annotation.colour, 4));
+}
+
+void TestPdfAnnotations::typingInPlace_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::newRow("note") << u"note"_s;
+    QTest::newRow("free text") << u"freetext"_s;
+}
+
+void TestPdfAnnotations::typingInPlace()
+{
+    QFETCH(QString, tool);
+    const QString source = fixtures::textPdf(m_dir.filePath(u"typing-%1.pdf"_s.arg(tool)), 1);
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
+    PdfAnnotationModel *model = viewer.annotationModel();
+    model->waitUntilLoaded();
+    PdfAnnotationLayer *layer = viewer.annotationLayer();
+    QWidget *viewport = viewer.documentView()->viewport();
+    clickTool(viewer, tool);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, toViewport(viewer, 0, {300, 120}));
+    PdfAnnotationTextEditor *editor = layer->textEditor();
+    QVERIFY(editor && editor->isVisible());
+    // Nothing is added before the text is typed.
+    QCOMPARE(model->annotations(0).size(), 0);
+    const QRect box =
+        QRectF(toViewport(viewer, 0, {300, 120}),
+               toViewport(viewer, 0, tool == "note"_L1 ? QPointF(322, 142) : QPointF(480, 160)))
+            .toRect();
+    if (tool == "note"_L1) {
+        // A card beside the note, inside the view.
+        QVERIFY(!editor->geometry().intersects(box.adjusted(2, 2, -2, -2)));
+        QVERIFY(viewport->rect().contains(editor->geometry()));
+    } else {
+        // The box on the page itself, as wide as the box.
+        QVERIFY(qAbs(editor->geometry().left() - box.left()) <= 1);
+        QVERIFY(qAbs(editor->width() - box.width()) <= 2);
+    }
+    const int startHeight = editor->height();
+    typeLines(editor->edit(), u"First line\nsecond line\nthird line\nfourth line"_s);
+    if (tool == "freetext"_L1)
+        QVERIFY2(editor->height() > startHeight, qPrintable(QString::number(editor->height())));
+    QTest::keyClick(editor->edit(), Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(!layer->textEditor());
+    QCOMPARE(model->annotations(0).size(), 1);
+    const PdfAnnotation made = model->annotations(0).first().annotation;
+    QCOMPARE(made.text, u"First line\nsecond line\nthird line\nfourth line"_s);
+    if (tool == "freetext"_L1)
+        QVERIFY(made.rect.height() * 1.01 >= 4 * made.fontSize * 1.2);
+    QCOMPARE(viewer.undoManager()->undoStack()->count(), 1);
+
+    // Escape leaves the text as it was.
+    clickTool(viewer, tool);
+    layer->select(model->annotations(0).first().ref);
+    QVERIFY(layer->editSelectionText());
+    QTest::keyClicks(layer->textEditor()->edit(), u"gone"_s);
+    QTest::keyClick(layer->textEditor()->edit(), Qt::Key_Escape);
+    QCOMPARE(model->annotations(0).first().annotation.text, made.text);
+
+    // Resting on a note shows what it says beside it.
+    if (tool == "note"_L1) {
+        const QPoint on = toViewport(viewer, 0, made.rect.center());
+        QMouseEvent hover(QEvent::MouseMove, on, viewport->mapToGlobal(on), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &hover);
+        auto *popup = viewer.findChild<QLabel *>(u"pdfNotePopup"_s);
+        QVERIFY(popup && popup->isVisible());
+        QVERIFY(popup->text().contains(u"fourth line"_s));
+        const QPoint away = toViewport(viewer, 0, {100, 100});
+        QMouseEvent leave(QEvent::MouseMove, away, viewport->mapToGlobal(away), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &leave);
+        QVERIFY(!popup->isVisible());
+    }
+
+    const QString target = m_dir.filePath(u"typing-%1-saved.pdf"_s.arg(tool));
+    QVERIFY(viewer.saveAs(target));
+    QCOMPARE(readAnnotations(target, 0).value(0).contents, made.text);
+}
+
+void TestPdfAnnotations::commentsShowRepliesAndState()
+{
+    // A note, a reply to it and the review state set on it, as other programs write them.
+    const QString source = m_dir.filePath(u"replies.pdf"_s);
+    {
+        QPDF pdf;
+        pdf.processFile(
+            QFile::encodeName(fixtures::textPdf(m_dir.filePath(u"replies-plain.pdf"_s), 1))
+                .constData());
+        QPDFObjectHandle page = QPDFPageDocumentHelper(pdf).getAllPages().at(0).getObjectHandle();
+        const auto annot = [&pdf](const std::string &dictionary) {
+            return pdf.makeIndirectObject(QPDFObjectHandle::parse(dictionary));
+        };
+        QPDFObjectHandle note = annot("<< /Type /Annot /Subtype /Text /Rect [300 700 322 722] "
+                                      "/Contents (Check this) /T (Ada) >>");
+        QPDFObjectHandle reply = annot("<< /Type /Annot /Subtype /Text /Rect [300 700 322 722] "
+                                       "/Contents (Done) /T (Bob) >>");
+        reply.replaceKey("/IRT", note);
+        QPDFObjectHandle state =
+            annot("<< /Type /Annot /Subtype /Text /Rect [300 700 322 722] /F 2 /T (Bob) "
+                  "/State (Accepted) /StateModel (Review) >>");
+        state.replaceKey("/IRT", note);
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray(
+                                       std::vector<QPDFObjectHandle>{note, reply, state}));
+        QPDFWriter writer(pdf, QFile::encodeName(source).constData());
+        writer.write();
+    }
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, source, QSize(1100, 800)));
+    viewer.annotationModel()->waitUntilLoaded();
+    auto *panel = viewer.findChild<PdfCommentsPanel *>();
+    QVERIFY(panel);
+    panel->show();
+    QListWidget *list = panel->list();
+    QTRY_COMPARE(list->count(), 2);
+    const QString comment = list->item(0)->text();
+    QVERIFY2(comment.startsWith(u"1. "_s) && comment.contains(u"Check this"_s) &&
+                 comment.contains(PdfCommentsPanel::stateName(u"Accepted"_s)),
+             qPrintable(comment));
+    const QString answer = list->item(1)->text();
+    QVERIFY2(answer.contains(u"Bob"_s) && answer.contains(u"Done"_s), qPrintable(answer));
 }
 
 VELMORA_REGISTER_TEST(TestPdfAnnotations);

@@ -3,10 +3,14 @@
 #include "framelesswindow.h"
 #include "mainpage.h"
 #include "modernmessagebox.h"
+#include "pdfannotationlayer.h"
+#include "pdfannotationmodel.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
+#include "pdffindbar.h"
 #include "pdffixtures.h"
 #include "pdfoutlinepanel.h"
+#include "pdfpageinteraction.h"
 #include "pdfpagemanagerview.h"
 #include "pdfpresentationview.h"
 #include "pdfreadback.h"
@@ -96,7 +100,10 @@ enum class Setup {
     Stepped,
     SinglePageLayout,
     TwoUpLayout,
-    FullScreen
+    FullScreen,
+    ToolChosen,
+    // The find bar open, the keyboard in its field.
+    FindBarOpen
 };
 enum class Effect {
     Page,
@@ -118,6 +125,8 @@ enum class Effect {
     WindowedAgain,
     // The page box shows the view's page, and the next-page button goes on from there.
     PageBoxThenNext,
+    // The annotation tool in use: an index into PdfAnnotationLayer::toolIds(), -1 for none.
+    AnnotationTool,
     // The view's fit, which the bottom bar's toggle names.
     Fit
 };
@@ -249,6 +258,17 @@ void TestViewerKeys::keyTable_data()
                                                 << Setup::None << Effect::ViewRotation << 270.0;
     QTest::newRow("F5 presents the page in view")
         << QKeySequence(Qt::Key_F5) << Setup::AtLastPage << Effect::Presentation << 5.0;
+    const QList<std::pair<const char *, Qt::Key>> tools = {
+        {"H: highlight", Qt::Key_H}, {"U: underline", Qt::Key_U}, {"S: strike-out", Qt::Key_S},
+        {"N: note", Qt::Key_N},      {"T: text box", Qt::Key_T},  {"P: pen", Qt::Key_P},
+        {"R: rectangle", Qt::Key_R}, {"E: ellipse", Qt::Key_E},   {"A: arrow", Qt::Key_A}};
+    for (qsizetype i = 0; i < tools.size(); ++i)
+        QTest::newRow(tools.at(i).first) << QKeySequence(tools.at(i).second) << Setup::None
+                                         << Effect::AnnotationTool << double(i);
+    QTest::newRow("Escape puts the tool down")
+        << QKeySequence(Qt::Key_Escape) << Setup::ToolChosen << Effect::AnnotationTool << -1.0;
+    QTest::newRow("H in the find field is a letter")
+        << QKeySequence(Qt::Key_H) << Setup::FindBarOpen << Effect::AnnotationTool << -1.0;
 }
 
 void TestViewerKeys::keyTable()
@@ -360,6 +380,13 @@ void TestViewerKeys::keyTable()
     case Setup::FullScreen:
         QTest::keySequence(&window, QKeySequence(Qt::Key_F11));
         QTRY_VERIFY(window.isFullScreen());
+        break;
+    case Setup::ToolChosen:
+        viewer->annotationLayer()->setTool(u"rectangle"_s);
+        break;
+    case Setup::FindBarOpen:
+        viewer->findBar()->openBar();
+        QTRY_VERIFY(viewer->findBar()->lineEdit()->hasFocus());
         break;
     case Setup::TwoTabs:
     case Setup::None:
@@ -473,6 +500,23 @@ void TestViewerKeys::keyTable()
         QTest::keySequence(&window, key);
         QTRY_VERIFY(!window.isFullScreen());
         break;
+    case Effect::AnnotationTool: {
+        const int index = int(expected);
+        const QString tool = index < 0 ? QString() : PdfAnnotationLayer::toolIds().at(index);
+        QCOMPARE(viewer->annotationLayer()->tool(), tool);
+        if (setup == Setup::FindBarOpen)
+            QCOMPARE(viewer->findBar()->lineEdit()->text(), u"h"_s);
+        if (!tool.isEmpty()) {
+            // The button's tip names its key.
+            auto *button =
+                viewer->topToolBar()->findChild<QPushButton *>(u"pdfAnnotation_"_s + tool);
+            QVERIFY(button);
+            QVERIFY2(
+                button->toolTip().endsWith(u'(' + key.toString(QKeySequence::NativeText) + u')'),
+                qPrintable(button->toolTip()));
+        }
+        break;
+    }
     }
 }
 
@@ -732,6 +776,17 @@ void TestViewerKeys::pageContextMenu_data()
         << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageFindSelectionAction"_s}
         << u"find Page 2"_s;
     QTest::newRow("back after a jump") << QStringList{u"pdfHistoryBackAction"_s} << u"page 0"_s;
+    QTest::newRow("nothing selected: no marking")
+        << QStringList{u"pdfPageHighlightAction"_s} << u"absent"_s;
+    QTest::newRow("highlight the selection")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageHighlightAction"_s}
+        << u"marked highlight"_s;
+    QTest::newRow("underline the selection")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageUnderlineAction"_s}
+        << u"marked underline"_s;
+    QTest::newRow("strike the selection out")
+        << QStringList{u"pdfPageSelectAllAction"_s, u"pdfPageStrikeOutAction"_s}
+        << u"marked strikeout"_s;
 }
 
 void TestViewerKeys::pageContextMenu()
@@ -769,6 +824,11 @@ void TestViewerKeys::pageContextMenu()
         for (QAction *candidate : menu->actions())
             if (candidate->objectName() == entry)
                 action = candidate;
+        if (what == u"absent"_s) {
+            QVERIFY(!action);
+            menu->close();
+            return;
+        }
         QVERIFY(action);
         if (what == u"disabled"_s) {
             QVERIFY(!action->isEnabled());
@@ -790,6 +850,14 @@ void TestViewerKeys::pageContextMenu()
         QVERIFY(edit && edit->isVisible());
         QCOMPARE(edit->text(), argument);
         QTRY_VERIFY(viewer.findChild<QLabel *>(u"pdfFindStatus"_s)->text().contains(u'1'));
+    } else if (what == u"marked"_s) {
+        // The page's text is marked as one annotation of the tool's kind, the selection gone.
+        viewer.annotationModel()->waitUntilLoaded();
+        const QList<PdfAnnotationItem> items = viewer.annotationModel()->annotations(1);
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(PdfAnnotationLayer::toolOf(items.first().annotation.type), argument);
+        QVERIFY(!items.first().annotation.quads.isEmpty());
+        QVERIFY(!viewer.pageInteraction()->hasSelection());
     } else {
         QCOMPARE(view->currentPage(), argument.toInt());
     }
