@@ -69,7 +69,7 @@ void CustomTabWidget::fillListMenu()
 
 void CustomTabWidget::updateListButton()
 {
-    const bool overflow = m_tabBar->tabsOverflow();
+    const bool overflow = !m_tabBar->isHidden() && m_tabBar->tabsOverflow();
     if (overflow != m_listButton->isVisible())
         m_listButton->setVisible(overflow);
     // The style sets corner widgets on the pane's edge; this one belongs beside the tabs.

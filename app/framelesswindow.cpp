@@ -135,6 +135,8 @@ void FramelessWindow::setContentWidget(QWidget *widget)
     m_contentWidget = widget;
     widget->setParent(this);
     m_layout->addWidget(widget);
+    if (auto *page = qobject_cast<MainPage *>(widget))
+        page->setPagesOnly(isFullScreen());
     widget->show();
 }
 
@@ -234,6 +236,11 @@ void FramelessWindow::changeEvent(QEvent *event)
         if (isFullScreen() && !(old & Qt::WindowFullScreen))
             m_maximizedBeforeFullScreen = old.testFlag(Qt::WindowMaximized);
         m_titleBar->setMaximized(isSquare());
+        // Full screen shows the pages alone, edge to edge.
+        m_titleBar->setVisible(!isFullScreen());
+        m_layout->setContentsMargins(isFullScreen() ? QMargins() : QMargins(1, 0, 1, 1));
+        if (auto *page = qobject_cast<MainPage *>(contentWidget()))
+            page->setPagesOnly(isFullScreen());
         // The new geometry arrives after the state change.
         QTimer::singleShot(0, this, &FramelessWindow::updateMask);
     }

@@ -35,7 +35,8 @@ public:
     TitleBar *titleBar() const { return m_titleBar; }
     bool isDragging() const { return m_dragging; }
     void updateMask();
-    // F11: full screen without the border, and back to the state before it.
+    // F11: full screen with the pages alone (no title bar, tabs, tool bars or side panels), and
+    // back to the state and the parts shown before it.
     void toggleFullScreen();
 
     // The account button text for a session: empty without a token, else the username, else the

@@ -10,6 +10,7 @@
 #include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
 #include "pdffileregistry.h"
+#include "pdfreadingmodes.h"
 #include "pdfshowpage.h"
 #include "pdfviewershortcuts.h"
 #include "pdfviewerwidget.h"
@@ -20,6 +21,7 @@
 #include "worklane.h"
 #include "workspacefactory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -28,6 +30,7 @@
 #include <QMimeData>
 #include <QMimeDatabase>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -227,6 +230,27 @@ void MainPage::closeCurrentTab()
     const int index = m_tabWidget->currentIndex();
     if (index > 0)
         Q_EMIT m_tabWidget->tabBar()->tabCloseRequested(index);
+}
+
+void MainPage::setPagesOnly(bool pagesOnly)
+{
+    if (pagesOnly == m_pagesOnly)
+        return;
+    m_pagesOnly = pagesOnly;
+    QTabBar *bar = m_tabWidget->tabBar();
+    if (pagesOnly) {
+        m_tabBarWasShown = !bar->isHidden();
+        bar->hide();
+    } else {
+        bar->setVisible(m_tabBarWasShown);
+    }
+    // The list of tabs stands beside the tab bar and goes with it.
+    m_tabWidget->updateGeometry();
+    QCoreApplication::postEvent(m_tabWidget, new QEvent(QEvent::LayoutRequest));
+    for (int i = 0; i < m_tabWidget->count(); ++i) {
+        if (auto *tab = qobject_cast<PdfShowPage *>(m_tabWidget->widget(i)); tab && tab->viewer())
+            tab->viewer()->readingModes()->setPagesOnly(pagesOnly);
+    }
 }
 
 void MainPage::cycleTabs(int step)
@@ -439,6 +463,8 @@ QString MainPage::openInViewerTab(const QString &filePath, const QString &passwo
         return QString();
     }
     connect(viewer, &PdfShowPage::toolRequested, this, &MainPage::onViewerToolRequested);
+    if (m_pagesOnly && viewer->viewer())
+        viewer->viewer()->readingModes()->setPagesOnly(true);
     // Saved under a new name, the tab stands for the new file.
     connect(viewer, &PdfShowPage::filePathChanged, this, [this, viewer](const QString &newPath) {
         viewer->setProperty(filePathProperty, pathidentity::normalised(newPath));

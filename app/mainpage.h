@@ -60,6 +60,11 @@ public:
     void closeCurrentTab();
     void cycleTabs(int step);
 
+    // Full screen: no tabs, and every viewer tab shows its pages alone; false brings back what
+    // was shown before.
+    void setPagesOnly(bool pagesOnly);
+    bool isPagesOnly() const { return m_pagesOnly; }
+
 public Q_SLOTS:
     void onToolClicked(int type);
     void onFileOpen(const QString &filePath);
@@ -85,4 +90,6 @@ private:
 
     CustomTabWidget *m_tabWidget = nullptr;
     HomePage *m_homePage = nullptr;
+    bool m_pagesOnly = false;
+    bool m_tabBarWasShown = true;
 };

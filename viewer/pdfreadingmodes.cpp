@@ -10,9 +10,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -139,6 +143,65 @@ void PdfReadingModes::toggleFullScreen()
     // Maximised stays in the state underneath, so leaving full screen gives it back.
     QWidget *window = m_viewer->window();
     window->setWindowState(window->windowState() ^ Qt::WindowFullScreen);
+}
+
+QList<QWidget *> PdfReadingModes::chrome() const
+{
+    QList<QWidget *> widgets;
+    if (QLayout *column = m_viewer->layout()) {
+        for (int i = 0; i < column->count(); ++i) {
+            QWidget *widget = column->itemAt(i)->widget();
+            if (widget && widget != m_viewer->splitter())
+                widgets.append(widget);
+        }
+    }
+    QSplitter *splitter = m_viewer->splitter();
+    for (int i = 0; i < splitter->count(); ++i) {
+        if (splitter->widget(i) != m_viewer->viewStack())
+            widgets.append(splitter->widget(i));
+    }
+    return widgets;
+}
+
+void PdfReadingModes::setPagesOnly(bool pagesOnly)
+{
+    if (pagesOnly == m_pagesOnly)
+        return;
+    m_pagesOnly = pagesOnly;
+    const QList<QWidget *> widgets = chrome();
+    if (pagesOnly) {
+        for (QWidget *widget : widgets) {
+            if (!widget->isHidden()) {
+                m_hidden.append(widget);
+                widget->hide();
+            }
+            // The viewer shows some of them again as its modes change.
+            widget->installEventFilter(this);
+        }
+        return;
+    }
+    for (QWidget *widget : widgets)
+        widget->removeEventFilter(this);
+    for (const QPointer<QWidget> &widget : std::as_const(m_hidden)) {
+        if (widget)
+            widget->show();
+    }
+    m_hidden.clear();
+}
+
+bool PdfReadingModes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_pagesOnly && event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (!m_hidden.contains(widget))
+            m_hidden.append(widget);
+        // Not from inside its own showing.
+        QTimer::singleShot(0, widget, [this, widget] {
+            if (m_pagesOnly)
+                widget->hide();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PdfReadingModes::startPresentation()

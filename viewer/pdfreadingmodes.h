@@ -4,6 +4,7 @@
 #include "pdfpresentationview.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -37,8 +38,17 @@ public:
     PdfPresentationView *presentation() const { return m_presentation; }
 
     void startPresentation();
+    // In full screen the viewer shows its pages alone: the tool bars and side panels go while
+    // it lasts, and those that were shown come back as they were.
+    void setPagesOnly(bool pagesOnly);
+    bool isPagesOnly() const { return m_pagesOnly; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Everything of the viewer around its pages: the bars above them and the side panels.
+    QList<QWidget *> chrome() const;
     QAction *makeAction(Command command, const QString &text, const QList<QKeySequence> &keys);
     void toggleFullScreen();
     void updateEnabled();
@@ -48,4 +58,6 @@ private:
     QActionGroup *m_layouts = nullptr;
     QMenu *m_layoutMenu = nullptr;
     QPointer<PdfPresentationView> m_presentation;
+    bool m_pagesOnly = false;
+    QList<QPointer<QWidget>> m_hidden;
 };

@@ -22,6 +22,7 @@
 #include "pdfviewerwidget.h"
 #include "readingplacestore.h"
 #include "testregistry.h"
+#include "titlebar.h"
 #include "viewertest.h"
 
 #include <QAbstractButton>
@@ -103,7 +104,8 @@ enum class Setup {
     FullScreen,
     ToolChosen,
     // The find bar open, the keyboard in its field.
-    FindBarOpen
+    FindBarOpen,
+    ThumbnailsClosed
 };
 enum class Effect {
     Page,
@@ -135,6 +137,22 @@ PdfViewerWidget *currentViewer(MainPage &page)
 {
     auto *tab = qobject_cast<PdfShowPage *>(page.tabWidget()->currentWidget());
     return tab ? tab->viewer() : nullptr;
+}
+
+// What the window shows of itself and of the viewer, by name.
+QStringList shownParts(FramelessWindow &window, MainPage &page, PdfViewerWidget *viewer)
+{
+    QStringList parts;
+    for (const auto &[name, widget] :
+         {std::pair<QString, QWidget *>{u"title bar"_s, window.titleBar()},
+          {u"tabs"_s, page.tabWidget()->tabBar()},
+          {u"tool bar"_s, viewer->topToolBar()},
+          {u"thumbnails"_s, viewer->thumbnailPanel()},
+          {u"pages"_s, viewer->documentView()}}) {
+        if (widget->isVisible())
+            parts.append(name);
+    }
+    return parts;
 }
 
 } // namespace
@@ -244,6 +262,8 @@ void TestViewerKeys::keyTable_data()
         << QKeySequence(Qt::Key_End) << Setup::Stepped << Effect::PageThenBack << 5.0;
     QTest::newRow("F11 full screen")
         << QKeySequence(Qt::Key_F11) << Setup::None << Effect::FullScreen << 1.0;
+    QTest::newRow("F11 keeps a closed side panel closed")
+        << QKeySequence(Qt::Key_F11) << Setup::ThumbnailsClosed << Effect::FullScreen << 1.0;
     QTest::newRow("Ctrl+D document properties")
         << ctrl(Qt::Key_D) << Setup::None << Effect::PropertiesShown << 6.0;
     QTest::newRow("Escape leaves full screen")
@@ -302,6 +322,7 @@ void TestViewerKeys::keyTable()
     auto *pageEdit = viewer->findChild<QLineEdit *>(u"pdfPageNumberEdit"_s);
     QVERIFY(zoomCombo && pageEdit);
     const PdfDocumentModel &model = *viewer->documentModel();
+    QStringList windowedParts;
 
     switch (setup) {
     case Setup::AtLastPage:
@@ -378,8 +399,13 @@ void TestViewerKeys::keyTable()
         QApplication::processEvents();
         break;
     case Setup::FullScreen:
+        windowedParts = shownParts(window, *page, viewer);
         QTest::keySequence(&window, QKeySequence(Qt::Key_F11));
         QTRY_VERIFY(window.isFullScreen());
+        break;
+    case Setup::ThumbnailsClosed:
+        viewer->showThumbnailPanel(false);
+        QTRY_VERIFY(!viewer->thumbnailPanel()->isVisible());
         break;
     case Setup::ToolChosen:
         viewer->annotationLayer()->setTool(u"rectangle"_s);
@@ -392,6 +418,8 @@ void TestViewerKeys::keyTable()
     case Setup::None:
         break;
     }
+    if (windowedParts.isEmpty())
+        windowedParts = shownParts(window, *page, viewer);
     if (key == QKeySequence(Qt::CTRL | Qt::Key_O))
         DialogSeam::answerFiles({other});
 
@@ -465,6 +493,7 @@ void TestViewerKeys::keyTable()
     }
     case Effect::WindowedAgain:
         QTRY_VERIFY(!window.isFullScreen());
+        QTRY_COMPARE(shownParts(window, *page, viewer), windowedParts);
         break;
     case Effect::ViewRotation:
         QCOMPARE(view->viewRotation(), int(expected));
@@ -496,9 +525,13 @@ void TestViewerKeys::keyTable()
         break;
     }
     case Effect::FullScreen:
+        // The pages alone, then everything that was shown before.
         QTRY_VERIFY(window.isFullScreen());
+        QTRY_COMPARE(shownParts(window, *page, viewer), QStringList{u"pages"_s});
+        QTRY_COMPARE(viewer->documentView()->width(), window.width());
         QTest::keySequence(&window, key);
         QTRY_VERIFY(!window.isFullScreen());
+        QTRY_COMPARE(shownParts(window, *page, viewer), windowedParts);
         break;
     case Effect::AnnotationTool: {
         const int index = int(expected);

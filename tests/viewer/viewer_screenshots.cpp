@@ -119,6 +119,16 @@ int main(int argc, char *argv[])
     waitForPages(viewer);
     save(screenAround(&window), u"viewer-fit-page"_s);
 
+    // Full screen: the pages alone, then the window as it was.
+    window.toggleFullScreen();
+    QTest::qWait(400);
+    waitForPages(viewer);
+    save(window.screen()->grabWindow(0), u"viewer-full-screen"_s);
+    window.toggleFullScreen();
+    QTest::qWait(400);
+    waitForPages(viewer);
+    save(screenAround(&window), u"viewer-after-full-screen"_s);
+
     viewer->setZoomFactor(1.5);
     viewer->goToPage(1);
     viewer->documentView()->horizontalScrollBar()->setValue(120);
