@@ -220,6 +220,7 @@ NewObjects::NewObjects(QPDF &pdf)
     m_next = size.isInteger() ? static_cast<int>(size.getIntValue()) : 1;
     for (const auto &[og, entry] : pdf.getXRefTable())
         m_next = std::max(m_next, og.getObj() + 1);
+    m_first = m_next;
 }
 
 QPDFObjectHandle NewObjects::add(QPDFObjectHandle direct)
@@ -235,6 +236,31 @@ QPDFObjectHandle NewObjects::addStream(QPDFObjectHandle dictionary, std::string 
     Handle object = add(dictionary);
     m_streams.emplace(object.getObjGen(), std::move(data));
     return object;
+}
+
+void NewObjects::adopt(QPDFObjectHandle root)
+{
+    std::vector<Handle> pending{root};
+    std::set<QPDFObjGen> seen(m_objects.begin(), m_objects.end());
+    while (!pending.empty()) {
+        Handle object = pending.back();
+        pending.pop_back();
+        if (object.isIndirect()) {
+            const QPDFObjGen og = object.getObjGen();
+            if (og.getObj() < m_first || !seen.insert(og).second)
+                continue;
+            m_objects.push_back(og);
+            m_next = std::max(m_next, og.getObj() + 1);
+        }
+        Handle inner = object.isStream() ? object.getDict() : object;
+        if (inner.isArray()) {
+            for (Handle item : inner.aitems())
+                pending.push_back(item);
+        } else if (inner.isDictionary()) {
+            for (const auto &entry : inner.ditems())
+                pending.push_back(entry.second);
+        }
+    }
 }
 
 qint64 lastXrefOffset(const QByteArray &bytes)

@@ -48,11 +48,17 @@ public:
     // direct: a direct object; the result refers to it under its new number.
     QPDFObjectHandle add(QPDFObjectHandle direct);
     QPDFObjectHandle addStream(QPDFObjectHandle dictionary, std::string data);
+    // Takes in what qpdf numbered itself (QPDF::makeIndirectObject, reachable from root): those
+    // objects are written too, and later numbers given here come after theirs.
+    void adopt(QPDFObjectHandle root);
     const std::vector<QPDFObjGen> &objects() const { return m_objects; }
     const std::map<QPDFObjGen, std::string> &streams() const { return m_streams; }
+    // The first number given out: objects numbered from here on are new.
+    int firstNumber() const { return m_first; }
 
 private:
     QPDF &m_pdf;
+    int m_first = 1;
     int m_next = 1;
     std::vector<QPDFObjGen> m_objects;
     std::map<QPDFObjGen, std::string> m_streams;

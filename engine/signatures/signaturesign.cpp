@@ -10,6 +10,7 @@
 #include "qpdfsupport.h"
 #include "signaturefields.h"
 #include "timestampclient.h"
+#include "unicodeface.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,8 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <set>
 
 using namespace cmssupport;
 using Handle = QPDFObjectHandle;
@@ -119,7 +122,7 @@ Handle pdfText(const QString &value)
 
 // The text lines of a visible signature, in a box w x h (points, upright), with an image at
 // the left when one is given.
-Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
+Handle appearance(QPDF &pdf, incrementalwriter::NewObjects &objects, double w, double h,
                   const QStringList &lines, const QImage &image, const QTransform &matrix)
 {
     std::string content = "q\n";
@@ -175,13 +178,26 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
                    " " + number((h - ih) / 2) + " cm /Im0 Do Q\n";
         textLeft = w / 3 + 2;
     }
+    // Greek, Cyrillic and other scripts in a subset of a system face, as in text boxes.
+    std::set<char32_t> faceCharacters;
+    for (const QString &line : lines) {
+        const std::set<char32_t> more = annotationwriter::faceCharacters(line);
+        faceCharacters.insert(more.begin(), more.end());
+    }
+    std::unique_ptr<UnicodeFace> face;
+    if (!faceCharacters.empty()) {
+        face = std::make_unique<UnicodeFace>(faceCharacters);
+        if (face->isNull())
+            face.reset();
+    }
     const double textWidth = std::max(10.0, w - textLeft - 4);
     double size = std::min(12.0, (h - 4) / (std::max<qsizetype>(1, lines.size()) * 1.25));
     for (const QString &line : lines)
-        size =
-            std::min(size, 0.95 * textWidth * 12.0 /
-                               std::max(1.0, annotationgeometry::helveticaWidth(line, 12.0) *
-                                                 (annotationwriter::needsCjk(line) ? 1.6 : 1.0)));
+        size = std::min(
+            size,
+            0.95 * textWidth * 12.0 /
+                std::max(1.0, annotationgeometry::helveticaWidth(line, 12.0) *
+                                  (annotationwriter::needsCjk(line, face.get()) ? 1.6 : 1.0)));
     size = std::max(size, 3.0);
     Handle fonts = Handle::newDictionary();
     fonts.replaceKey("/Helv",
@@ -189,9 +205,15 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
                                                "/Helvetica /Encoding /WinAnsiEncoding >>")));
     bool cjk = false;
     for (const QString &line : lines)
-        cjk = cjk || annotationwriter::needsCjk(line);
+        cjk = cjk || annotationwriter::needsCjk(line, face.get());
     if (cjk)
         fonts.replaceKey("/CJK", objects.add(annotationwriter::cjkFontDictionary()));
+    if (face) {
+        // Rare enough to take qpdf's numbering (the embedded program is a real stream).
+        Handle font = face->font(pdf);
+        objects.adopt(font);
+        fonts.replaceKey("/Uni", font);
+    }
     resources.replaceKey("/Font", fonts);
     const double blockHeight = lines.size() * size * 1.25;
     double baseline = (h + blockHeight) / 2 - size;
@@ -200,7 +222,7 @@ Handle appearance(incrementalwriter::NewObjects &objects, double w, double h,
                " re S\n0.1 0.15 0.25 rg\n";
     for (const QString &line : lines) {
         content += "BT 1 0 0 1 " + number(textLeft) + " " + number(baseline) + " Tm\n" +
-                   annotationwriter::textRuns(line, size) + "ET\n";
+                   annotationwriter::textRuns(line, size, face.get()) + "ET\n";
         baseline -= size * 1.25;
     }
     content += "Q\n";
@@ -441,7 +463,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             const double w = quarter ? userRect.height() : userRect.width();
             const double h = quarter ? userRect.width() : userRect.height();
             Handle ap = Handle::newDictionary();
-            ap.replaceKey("/N", appearance(newObjects, w, h, lines, options.image, matrix));
+            ap.replaceKey("/N", appearance(pdf, newObjects, w, h, lines, options.image, matrix));
             widget.replaceKey("/AP", ap);
         };
 

@@ -333,6 +333,9 @@ private Q_SLOTS:
             } else {
                 options.pageIndex = 0;
                 options.rect = QRectF(40, 40, 180, 50);
+                // Drawn with a subset of a system face (its objects numbered by qpdf) beside
+                // the objects the signer numbers itself.
+                options.reason = u"Утверждено Ωmega"_s;
             }
             QString written;
             PdfBackendError error = PdfBackendError::NoError;
@@ -378,6 +381,13 @@ private Q_SLOTS:
                 continue;
             QVERIFY(info.digestMatches && info.signatureMatches);
             QVERIFY(info.changesAllowed);
+        }
+        if (change == u"sign"_s) {
+            QProcess text;
+            text.start(u"pdftotext"_s, {u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, target, u"-"_s});
+            QVERIFY(text.waitForFinished(30000));
+            QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(u"Утверждено"_s));
+            QCOMPARE(QString::fromUtf8(text.readAllStandardError()), QString());
         }
         if (change == u"fill"_s)
             QCOMPARE(report.signatures.constFirst().changesAfter, int(PdfChangeFormFields));
