@@ -29,6 +29,10 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
 
 #include <cstdio>
 
@@ -44,6 +48,49 @@ bool documentsMaySwitch(QWidget *window)
     auto *page = frameless ? qobject_cast<MainPage *>(frameless->contentWidget()) : nullptr;
     return !page || page->confirmSaveDocuments();
 }
+
+// Runs a task once the window is on screen and painted: at once (after the paint) when it is
+// already, else after the window system first shows it.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> task)
+        : QObject(window)
+        , m_task(std::move(task))
+    {
+        QWindow *handle = window->windowHandle();
+        if (handle && handle->isExposed()) {
+            window->repaint();
+            start();
+        } else if (handle) {
+            handle->installEventFilter(this);
+        } else {
+            start();
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // The expose paints the window before the event loop turns again.
+            start();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void start()
+    {
+        QTimer::singleShot(0, this, [this] {
+            m_task();
+            deleteLater();
+        });
+    }
+
+    std::function<void()> m_task;
+};
 
 } // namespace
 
@@ -186,8 +233,12 @@ void reopenLastSession(FramelessWindow &window)
 {
     if (!LastSession::reopensAtStart())
         return;
-    if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
-        LastSession::reopen(*main);
+    // Opening the documents (and asking for their passwords) takes a while; the window is
+    // painted first instead of staying black meanwhile.
+    new AfterFirstPaint(&window, [&window] {
+        if (auto *main = qobject_cast<MainPage *>(window.contentWidget()))
+            LastSession::reopen(*main);
+    });
 }
 
 void serveLaterStarts(FramelessWindow &window, SingleInstance &instance)

@@ -34,7 +34,8 @@ void installMainPage(FramelessWindow &window);
 void openCommandLineFile(FramelessWindow &window, const QStringList &arguments);
 void openFiles(FramelessWindow &window, const QStringList &files, int page);
 
-// With "reopen the last documents at start" on, opens the documents of the last session.
+// With "reopen the last documents at start" on, opens the documents of the last session once the
+// window has been painted.
 void reopenLastSession(FramelessWindow &window);
 
 // Opens what later starts hand over and brings the window to the front. With the environment

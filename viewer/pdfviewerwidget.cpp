@@ -77,16 +77,18 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     m_undoManager = m_session->undoManager();
     m_session->setPasswordProvider(
         [this](PdfDocumentSession::PasswordPrompt prompt) -> std::optional<QString> {
+            // Named, since a start that reopens several documents asks for each in turn.
+            const QString name = QFileInfo(m_passwordFile).fileName();
             QString text;
             switch (prompt) {
             case PdfDocumentSession::PasswordPrompt::WrongPassword:
-                text = tr("密码错误，请重新输入 PDF 密码：");
+                text = tr("密码错误，请重新输入“%1”的密码：").arg(name);
                 break;
             case PdfDocumentSession::PasswordPrompt::InsertedEncrypted:
-                text = tr("插入的 PDF 已加密，请输入密码：");
+                text = tr("插入的 PDF“%1”已加密，请输入密码：").arg(name);
                 break;
             case PdfDocumentSession::PasswordPrompt::Encrypted:
-                text = tr("此 PDF 已加密，请输入密码：");
+                text = tr("“%1”已加密，请输入密码：").arg(name);
                 break;
             }
             bool ok = false;
@@ -421,6 +423,7 @@ bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
     readingplace::remember(*this);
 
     PdfDocumentSession::Failure failure;
+    m_passwordFile = path;
     switch (m_session->open(path, password, &failure)) {
     case PdfDocumentSession::Result::Cancelled:
         // The previous document stays; its renders were dropped, so ask again.
@@ -451,6 +454,7 @@ void PdfViewerWidget::insertPdfFiles(const QStringList &files, int beforeRow)
     for (const QString &file : files) {
         PdfDocumentSession::Failure failure;
         int added = 0;
+        m_passwordFile = file;
         const auto result = m_session->insertFile(file, row, &added, &failure);
         if (result == PdfDocumentSession::Result::Failed)
             showBackendError(tr("插入 PDF 失败"), failure.error, failure.message);
@@ -652,6 +656,7 @@ void PdfViewerWidget::onFileChangedOnDisk(const QString &path, bool isDocument)
         return;
     }
     PdfDocumentSession::Failure failure;
+    m_passwordFile = m_model->documentPath();
     const auto result = m_session->reload(&failure);
     if (result == PdfDocumentSession::Result::Done) {
         showDocumentView();

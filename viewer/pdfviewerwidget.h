@@ -161,6 +161,8 @@ private:
     void removePages(const QList<PdfPageId> &ids);
     // Asks for a password; empty and false on cancel.
     QString askPassword(const QString &prompt, bool *ok);
+    // The file the next password is asked for.
+    QString m_passwordFile;
     void onFileChangedOnDisk(const QString &path, bool isDocument);
     // Files extract and split must not write over: what this tab and every other tab read.
     QStringList filesInUse() const;

@@ -2,8 +2,10 @@
 #include "dialogseam.h"
 #include "framelesswindow.h"
 #include "homepage.h"
+#include "lastsession.h"
 #include "mainpage.h"
 #include "pathidentity.h"
+#include "pdffixtures.h"
 #include "pdfshowpage.h"
 #include "settingsmenu.h"
 #include "shellservices.h"
@@ -60,6 +62,8 @@ private Q_SLOTS:
     void cleanup();
     void reopen_data();
     void reopen();
+    void protectedFilesNamedOnce_data();
+    void protectedFilesNamedOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -152,10 +156,12 @@ void TestLastSession::reopen()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     Startup::reopenLastSession(window);
     MainPage *page = mainPageOf(window);
+    QVERIFY(page->viewerPaths().isEmpty());
     QStringList wanted;
     for (const QString &name : std::as_const(expected))
         wanted.append(pathOf(name));
-    QCOMPARE(page->viewerPaths(), wanted);
+    // The window is painted first; the documents follow.
+    QTRY_COMPARE(page->viewerPaths(), wanted);
     QCOMPARE(currentPath(*page), expectedCurrent.isEmpty() ? QString() : pathOf(expectedCurrent));
     // Gone files are skipped without a word.
     QCOMPARE(DialogSeam::requests().size(), 0);
@@ -164,6 +170,65 @@ void TestLastSession::reopen()
     // Back to the default for the next row.
     if (reopen)
         settingsMenuOf(window)->reopenSessionAction()->trigger();
+}
+
+void TestLastSession::protectedFilesNamedOnce_data()
+{
+    // Answers typed for the password prompts, in order, and the tabs opened.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("expectedTabs");
+    QTest::addColumn<QStringList>("prompts"); // the file each prompt names
+    QTest::newRow("both passwords right")
+        << QStringList{u"one"_s, u"two"_s} << QStringList{u"one.pdf"_s, u"two.pdf"_s}
+        << QStringList{u"“one.pdf”已加密，请输入密码："_s, u"“two.pdf”已加密，请输入密码："_s};
+    QTest::newRow("a wrong one asked again")
+        << QStringList{u"nope"_s, u"one"_s, u"two"_s} << QStringList{u"one.pdf"_s, u"two.pdf"_s}
+        << QStringList{u"“one.pdf”已加密，请输入密码："_s,
+                       u"密码错误，请重新输入“one.pdf”的密码："_s,
+                       u"“two.pdf”已加密，请输入密码："_s};
+    QTest::newRow("the first cancelled")
+        << QStringList{QString(), u"two"_s} << QStringList{u"two.pdf"_s}
+        << QStringList{u"“one.pdf”已加密，请输入密码："_s, u"“two.pdf”已加密，请输入密码："_s};
+}
+
+void TestLastSession::protectedFilesNamedOnce()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, expectedTabs);
+    QFETCH(QStringList, prompts);
+    WorkspaceFactory::reset();
+    const QString folder =
+        m_dir.filePath(u"protected-"_s + QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(folder));
+    QStringList paths;
+    for (const QString &name : {u"one"_s, u"two"_s}) {
+        const QString plain = QDir(folder).filePath(name + u"-plain.pdf"_s);
+        QVERIFY(fixtures::write({fixtures::pagesOf(2)}, plain));
+        const QString path = pathidentity::normalised(QDir(folder).filePath(name + u".pdf"_s));
+        QVERIFY(fixtures::encrypt(plain, path, fixtures::Scheme::Aes256, name, name + u"-owner"_s));
+        paths.append(path);
+    }
+    LastSession::setReopensAtStart(true);
+    LastSession::remember({paths, 1});
+
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString &answer : std::as_const(answers))
+        DialogSeam::answerText(answer, !answer.isEmpty());
+    Startup::reopenLastSession(window);
+    MainPage *page = mainPageOf(window);
+    QStringList wanted;
+    for (const QString &name : std::as_const(expectedTabs))
+        wanted.append(QDir(folder).filePath(name));
+    QTRY_COMPARE(page->viewerPaths(), wanted);
+    QStringList asked;
+    for (const DialogSeam::Request &request : DialogSeam::requests())
+        asked.append(request.text);
+    QCOMPARE(asked, prompts);
+    QCOMPARE(DialogSeam::pendingAnswers(), 0);
+    LastSession::setReopensAtStart(false);
 }
 
 VELMORA_REGISTER_TEST(TestLastSession);

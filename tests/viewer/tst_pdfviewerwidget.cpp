@@ -248,9 +248,10 @@ void TestViewerWidget::openEncryptedPrompts()
     const auto prompts = requestsOf(DialogSeam::Kind::Text);
     QCOMPARE(prompts.size(), 3);
     QCOMPARE(prompts.at(0).title, u"需要密码"_s);
-    QCOMPARE(prompts.at(0).text, u"此 PDF 已加密，请输入密码："_s);
-    QCOMPARE(prompts.at(1).text, u"密码错误，请重新输入 PDF 密码："_s);
-    QCOMPARE(prompts.at(2).text, u"密码错误，请重新输入 PDF 密码："_s);
+    // Each prompt names the file it is for.
+    QCOMPARE(prompts.at(0).text, u"“locked.pdf”已加密，请输入密码："_s);
+    QCOMPARE(prompts.at(1).text, u"密码错误，请重新输入“locked.pdf”的密码："_s);
+    QCOMPARE(prompts.at(2).text, u"密码错误，请重新输入“locked.pdf”的密码："_s);
     QCOMPARE(viewer.documentModel()->pageCount(), 2);
     QVERIFY(requestsOf(DialogSeam::Kind::MessageBox).isEmpty());
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), viewer.documentModel()));
@@ -745,7 +746,7 @@ void TestViewerWidget::insertFilesWithPasswords()
                                    u"base.pdf"_s}));
     const auto prompts = requestsOf(DialogSeam::Kind::Text);
     QCOMPARE(prompts.size(), 1);
-    QCOMPARE(prompts.at(0).text, u"插入的 PDF 已加密，请输入密码："_s);
+    QCOMPARE(prompts.at(0).text, u"插入的 PDF“locked.pdf”已加密，请输入密码："_s);
     QVERIFY(requestsOf(DialogSeam::Kind::MessageBox).isEmpty());
     QCOMPARE(viewer.undoManager()->undoStack()->count(), 2);
 
