@@ -1,6 +1,7 @@
 #include "darktheme.h"
 
 #include "theme.h"
+#include "themeiconstyle.h"
 #include "themerecolour.h"
 
 #include <QApplication>
@@ -26,8 +27,10 @@ void applySaved()
 {
     Theme::setDark(saved());
     // Nothing is built yet; this has glyphs shown light from the start.
-    if (Theme::isDark())
+    if (Theme::isDark()) {
+        ThemeIconStyle::install();
         Theme::recolourWidgets(true);
+    }
 }
 
 bool isEnabled()
@@ -71,6 +74,8 @@ void setEnabled(bool dark)
     if (dark == Theme::isDark())
         return;
     Theme::setDark(dark);
+    if (dark)
+        ThemeIconStyle::install();
     QApplication::setPalette(applicationPalette());
     Theme::recolourWidgets(dark);
 }

@@ -173,8 +173,19 @@ def signature_svg(colour):
 </svg>"""
 
 
+def underline_svg(letter, line):
+    # The letter in the glyphs' grey over a line in the colour underlines are drawn in by default.
+    return f"""<svg xmlns="http://www.w3.org/2000/svg" width="24" height="24" viewBox="0 0 24 24">
+  <g fill="none" stroke-width="{STROKE}" stroke-linecap="round" stroke-linejoin="round">
+    <path d="M7 5v5a5 5 0 0 0 10 0v-5" stroke="{letter}"/>
+    <path d="M5 19.5h14" stroke="{line}" stroke-width="2.25"/>
+  </g>
+</svg>"""
+
+
 DRAWN = [
     ("icons/pdfviewer/signature.png", signature_svg(TEXT_2), 48),
+    ("icons/pdfviewer/annot-underline.png", underline_svg(TEXT_2, DANGER), 48),
     ("icons/modern/logo.png", logo_svg(), 256),
     ("checkbox/checkbox-unchecked.png", checkbox_svg(False, BORDER_STRONG), 40),
     ("checkbox/checkbox-unchecked-hover.png", checkbox_svg(False, ACCENT_HOVER), 40),

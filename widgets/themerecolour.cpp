@@ -54,7 +54,11 @@ bool isDarkPixel(QRgb pixel)
     return qAlpha(pixel) > 0 && QColor(pixel).lightness() < DarkGlyphLightness;
 }
 
-bool isGreyGlyph(const QImage &image)
+// What of a glyph drawn for light backgrounds is dark: all of it (a grey glyph), part of it
+// (a dark letter beside a colour, as the highlighter's "A" over its yellow), or nothing.
+enum class DarkPart { None, Some, All };
+
+DarkPart darkPart(const QImage &image)
 {
     qint64 opaque = 0;
     qint64 dark = 0;
@@ -67,7 +71,25 @@ bool isGreyGlyph(const QImage &image)
             dark += isDarkPixel(line[x]) ? 1 : 0;
         }
     }
-    return opaque > 0 && dark * 2 > opaque;
+    if (opaque == 0 || dark * 10 < opaque)
+        return DarkPart::None;
+    return dark * 2 > opaque ? DarkPart::All : DarkPart::Some;
+}
+
+// A dark pixel that stands on the background, within two pixels of a transparent one; dark
+// lines inside a coloured shape (a note's lines on its yellow) stay dark.
+bool onBackground(const QImage &image, int x, int y)
+{
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= image.width() || ny >= image.height() ||
+                qAlpha(image.pixel(nx, ny)) < 32)
+                return true;
+        }
+    }
+    return false;
 }
 
 QString darkIconFile(const QString &resource)
@@ -78,12 +100,14 @@ QString darkIconFile(const QString &resource)
         return *known;
     QString file;
     QImage image = QImage(resource).convertToFormat(QImage::Format_ARGB32);
-    if (!image.isNull() && isGreyGlyph(image)) {
+    const DarkPart part = image.isNull() ? DarkPart::None : darkPart(image);
+    if (part != DarkPart::None) {
         const QColor glyph(QLatin1StringView(textSecondary.dark));
+        const QImage original = image;
         for (int y = 0; y < image.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
-                if (isDarkPixel(line[x]))
+                if (isDarkPixel(line[x]) && (part == DarkPart::All || onBackground(original, x, y)))
                     line[x] = qRgba(glyph.red(), glyph.green(), glyph.blue(), qAlpha(line[x]));
             }
         }

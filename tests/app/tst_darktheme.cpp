@@ -66,6 +66,8 @@ private Q_SLOTS:
     void switchAtRunTime_data();
     void switchAtRunTime();
     void styleSheetsRoundTrip();
+    void viewerGlyphs_data();
+    void viewerGlyphs();
 
 private:
     QTemporaryDir m_dir;
@@ -169,6 +171,85 @@ void TestDarkTheme::styleSheetsRoundTrip()
     const QString literal = u"QLabel { color: white; background: url(x.png); }"_s;
     QCOMPARE(Theme::recoloured(light + literal, true), dark + literal);
     QCOMPARE(Theme::recoloured(dark + literal, false), light + literal);
+}
+
+void TestDarkTheme::viewerGlyphs_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+// The tool bar's glyphs read in both themes: the highlighter's letter stands out from the bar,
+// a disabled undo is fainter than an enabled button, and the underline's mark has the colour
+// underlines are drawn in by default.
+void TestDarkTheme::viewerGlyphs()
+{
+    QFETCH(bool, dark);
+    FramelessWindow window;
+    Startup::installMainPage(window);
+    window.resize(1160, 780);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *page = qobject_cast<MainPage *>(window.contentWidget());
+    const QString path = m_dir.filePath(u"glyphs.pdf"_s);
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(2);
+    QVERIFY(fixtures::write(spec, path));
+    page->openFiles({path});
+    if (dark) {
+        darkEntry(window)->trigger();
+        QTRY_VERIFY(DarkTheme::isEnabled());
+    }
+    QApplication::processEvents();
+    const auto button = [&window](const QString &name) {
+        return window.findChild<QWidget *>(name);
+    };
+    QWidget *undo = button(u"pdfUndoButton"_s);
+    QWidget *hand = button(u"pdfHandToolButton"_s);
+    QWidget *highlight = button(u"pdfAnnotation_highlight"_s);
+    QWidget *underline = button(u"pdfAnnotation_underline"_s);
+    QVERIFY(undo && hand && highlight && underline);
+    QVERIFY(!undo->isEnabled() && hand->isEnabled());
+    // What the bar shows where the button stands.
+    QWidget *bar = button(u"pdfTopToolBar"_s);
+    const auto shotOf = [bar](QWidget *widget) {
+        return bar
+            ->grab(QRect(widget->mapTo(bar, QPoint(0, 0)), widget->size()).adjusted(4, 4, -4, -4))
+            .toImage();
+    };
+    // The glyph's strongest contrast with the bar behind it.
+    const auto contrast = [&shotOf](QWidget *widget) {
+        const QImage shot = shotOf(widget);
+        const int background = shot.pixelColor(1, 1).lightness();
+        int most = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.hslSaturation() < 60)
+                    most = std::max(most, std::abs(c.lightness() - background));
+            }
+        }
+        return most;
+    };
+    QTRY_VERIFY2(contrast(highlight) > 90, qPrintable(QString::number(contrast(highlight))));
+    QVERIFY2(contrast(undo) + 40 < contrast(hand),
+             qPrintable(u"%1 %2"_s.arg(contrast(undo)).arg(contrast(hand))));
+    // The most saturated pixel of the underline button is the default underline red.
+    const QImage shot = shotOf(underline);
+    QColor mark;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (!mark.isValid() || c.hsvSaturation() > mark.hsvSaturation())
+                mark = c;
+        }
+    }
+    QVERIFY2(mark.hsvHue() <= 10 || mark.hsvHue() >= 350, qPrintable(mark.name()));
+    if (dark) {
+        darkEntry(window)->trigger();
+        QTRY_VERIFY(!DarkTheme::isEnabled());
+    }
 }
 
 VELMORA_REGISTER_TEST(TestDarkTheme);
