@@ -84,4 +84,6 @@ void PdfPageLabels::fileRead(const QString &key, const QStringList &labels)
     m_reading.remove(key);
     m_files.insert(key, labels);
     refresh();
+    if (m_reading.isEmpty())
+        Q_EMIT readingDone();
 }

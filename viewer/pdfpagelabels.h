@@ -19,9 +19,13 @@ public:
 
     // One label a row, empty when the document has no labels of its own.
     QStringList labels() const { return m_labels; }
+    // Some file's labels are still being read.
+    bool isReading() const { return !m_reading.isEmpty(); }
 
 Q_SIGNALS:
     void labelsChanged(const QStringList &labels);
+    // Every file's labels are known (after labelsChanged, when they changed anything).
+    void readingDone();
 
 private:
     void refresh();

@@ -60,6 +60,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int BottomBarGap = 24;
+constexpr int LabelWaitMs = 1000;
 constexpr int BottomBarTopLimit = 8;
 
 } // namespace
@@ -437,6 +438,8 @@ bool PdfViewerWidget::openDocument(const QString &path, const QString &password)
         break;
     }
 
+    if (m_labelWait)
+        m_labelWait->start();
     showDocumentView();
     applyWorkspaceMode(PdfWorkspaceMode::Browse);
     m_documentView->fitWidth();
@@ -784,6 +787,10 @@ void PdfViewerWidget::doPlaceBottomBar()
     if (!m_bottomBarWanted || !m_viewStack->isVisible() || m_viewStack->width() <= 0 ||
         m_viewStack->height() < 1 || !isVisible())
         return;
+    if (m_pageLabels && m_pageLabels->isReading() && m_labelWait->isActive()) {
+        m_bottomBar->hide();
+        return;
+    }
     m_bottomBar->adjustSize();
     const int x = std::max((m_viewStack->width() - m_bottomBar->width()) / 2, 0);
     const int y =
@@ -968,6 +975,12 @@ void PdfViewerWidget::wireReading()
     new PdfPageMenu(this);
     new PdfPageCardMenu(this);
     auto *labels = new PdfPageLabels(m_model, this);
+    m_pageLabels = labels;
+    m_labelWait = new QTimer(this);
+    m_labelWait->setSingleShot(true);
+    m_labelWait->setInterval(LabelWaitMs);
+    connect(m_labelWait, &QTimer::timeout, this, &PdfViewerWidget::placeBottomBar);
+    connect(labels, &PdfPageLabels::readingDone, this, &PdfViewerWidget::placeBottomBar);
     connect(labels, &PdfPageLabels::labelsChanged, this, [this](const QStringList &list) {
         m_bottomBar->setPageLabels(list);
         m_thumbnailPanel->setPageLabels(list);

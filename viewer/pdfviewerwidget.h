@@ -12,6 +12,7 @@
 #include <optional>
 
 class QTemporaryDir;
+class QTimer;
 class PdfAnnotationLayer;
 class PdfAnnotationModel;
 class PdfBottomControlBar;
@@ -23,6 +24,7 @@ class PdfFindBar;
 class PdfOperationSidePanel;
 class PdfOutlinePanel;
 class PdfPageInteraction;
+class PdfPageLabels;
 class PdfPageManagerView;
 class PdfReadingHistory;
 class PdfPropertiesDialog;
@@ -221,6 +223,10 @@ private:
     bool m_thumbnailsWanted = true;
     bool m_bottomBarWanted = false;
     bool m_bottomBarPlacementPending = false;
+    // A document just opened shows its bottom bar once its page labels are read (or after a
+    // while), so that the bar does not change its width under the reader.
+    PdfPageLabels *m_pageLabels = nullptr;
+    QTimer *m_labelWait = nullptr;
     // A change-on-disk question is open; further changes wait for its answer.
     bool m_askingReload = false;
 };

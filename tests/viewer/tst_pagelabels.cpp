@@ -65,6 +65,7 @@ private Q_SLOTS:
     void labelsInThePageBox();
     void labelsBesideNumbers_data();
     void labelsBesideNumbers();
+    void barKeepsItsWidth();
 
 private:
     QTemporaryDir m_dir;
@@ -222,6 +223,55 @@ void TestPageLabels::labelsBesideNumbers()
     QTRY_VERIFY2(std::abs(inkWidth(list->viewport()->grab(band).toImage()) - expected) <= 3,
                  qPrintable(u"%1 against %2"_s.arg(inkWidth(list->viewport()->grab(band).toImage()))
                                 .arg(expected)));
+}
+
+namespace {
+
+// What the bar shows each time it appears or changes its size while shown.
+class BarWatch : public QObject
+{
+public:
+    BarWatch(QWidget *bar, QLineEdit *edit)
+        : m_bar(bar)
+        , m_edit(edit)
+    {
+        bar->installEventFilter(this);
+    }
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show ||
+            (event->type() == QEvent::Resize && m_bar->isVisible()))
+            seen.append(u"%1 %2"_s.arg(m_edit->text()).arg(m_bar->width()));
+        return false;
+    }
+
+private:
+    QWidget *m_bar;
+    QLineEdit *m_edit;
+};
+
+} // namespace
+
+// The bar appears once the labels are read, and keeps its width.
+void TestPageLabels::barKeepsItsWidth()
+{
+    QVERIFY(m_dir.isValid());
+    const QString path = labelledPdf(m_dir.filePath(u"width.pdf"_s));
+    QVERIFY(!path.isEmpty());
+    PdfViewerWidget viewer;
+    PdfBottomControlBar *bar = viewer.bottomBar();
+    auto *edit = bar->findChild<QLineEdit *>(u"pdfPageNumberEdit"_s);
+    BarWatch watch(bar, edit);
+    QVERIFY(viewertest::showAndOpen(viewer, path, {900, 800}));
+    QTRY_VERIFY(bar->isVisible());
+    QTRY_COMPARE(edit->text(), u"i"_s);
+    QVERIFY(!watch.seen.isEmpty());
+    for (const QString &state : std::as_const(watch.seen))
+        QCOMPARE(state, watch.seen.constLast());
+    QVERIFY(watch.seen.constLast().startsWith(u"i "_s));
 }
 
 VELMORA_REGISTER_TEST(TestPageLabels);
