@@ -72,8 +72,8 @@ PdfThumbnailPanel::PdfThumbnailPanel(QWidget *parent)
         m_list->viewport()->update();
     });
     setAttribute(Qt::WA_StyledBackground, true);
-    setMinimumWidth(176);
-    setMaximumWidth(280);
+    setMinimumWidth(MinimumWidth);
+    setMaximumWidth(MaximumWidth);
     resize(210, height());
 
     auto *layout = new QVBoxLayout(this);

@@ -57,6 +57,10 @@ public:
     // The card whose actions are shown: the hovered one, once the pointer rested on it.
     int actionsRow() const { return m_actionsRow; }
     static constexpr int ActionDelayMs = 350;
+    // The strip's widths; panels of text shown in its place may widen it to the wider one.
+    static constexpr int MinimumWidth = 176;
+    static constexpr int MaximumWidth = 280;
+    static constexpr int MaximumTextWidth = 560;
 
     // The thumbnail size for a page: its shown size fitted into the card's box.
     static QSize thumbnailTargetSize(const PdfPageEntry &entry);

@@ -99,6 +99,8 @@ PdfOutlinePanel::PdfOutlinePanel(QWidget *parent)
 
     connect(m_outlineTab, &QToolButton::toggled, this, &PdfOutlinePanel::showOutline);
     connect(m_tree, &QTreeView::clicked, this, &PdfOutlinePanel::activate);
+    connect(m_tree, &QTreeView::expanded, this, [this] { markCurrentPage(true); });
+    connect(m_tree, &QTreeView::collapsed, this, [this] { markCurrentPage(false); });
     connect(m_tree, &QTreeView::activated, this, &PdfOutlinePanel::activate);
     connect(m_outline, &QAbstractItemModel::modelReset, this, &PdfOutlinePanel::updateState);
     connect(m_outline, &QAbstractItemModel::modelReset, this,
@@ -145,8 +147,17 @@ void PdfOutlinePanel::showOutline(bool show)
         m_strip->insertDropZone()->setVisible(!show);
     }
     setVisible(show && m_strip);
+    widenStrip(show);
     if (show)
         setCurrentPage(m_currentPage);
+}
+
+void PdfOutlinePanel::widenStrip(bool wide)
+{
+    if (!m_strip)
+        return;
+    m_strip->setMaximumWidth(wide ? PdfThumbnailPanel::MaximumTextWidth
+                                  : PdfThumbnailPanel::MaximumWidth);
 }
 
 void PdfOutlinePanel::addPanelTab(const QString &icon, const QString &toolTip, QWidget *panel)
@@ -180,6 +191,10 @@ void PdfOutlinePanel::addPanelTab(const QString &icon, const QString &toolTip, Q
             m_strip->insertDropZone()->setVisible(true);
         }
         panel->setVisible(on);
+        if (on)
+            widenStrip(true);
+        else if (m_thumbnailsTab->isChecked())
+            widenStrip(false);
     });
 }
 
@@ -194,6 +209,12 @@ void PdfOutlinePanel::showPanel(QWidget *panel)
 void PdfOutlinePanel::setCurrentPage(int row)
 {
     m_currentPage = row;
+    markCurrentPage(false);
+}
+
+void PdfOutlinePanel::markCurrentPage(bool branchOpened)
+{
+    const int row = m_currentPage;
     // Looked up only while shown: long manuals have thousands of items.
     if (!m_outlineShown)
         return;
@@ -207,9 +228,25 @@ void PdfOutlinePanel::setCurrentPage(int row)
         m_tree->clearSelection();
         return;
     }
-    // A clicked item that leads to the same page keeps its mark.
+    // A clicked item that leads to the same page keeps its mark while it can be seen, unless a
+    // branch above the page's own item has just opened.
     const QModelIndex current = m_tree->currentIndex();
-    if (current.isValid() && m_outline->targetRow(current) == m_outline->targetRow(index))
+    const auto seen = [this](QModelIndex item) {
+        for (item = item.parent(); item.isValid(); item = item.parent()) {
+            if (!m_tree->isExpanded(item))
+                return false;
+        }
+        return true;
+    };
+    const auto above = [](const QModelIndex &upper, QModelIndex item) {
+        for (item = item.parent(); item.isValid(); item = item.parent()) {
+            if (item == upper)
+                return true;
+        }
+        return false;
+    };
+    if (current.isValid() && m_outline->targetRow(current) == m_outline->targetRow(index) &&
+        seen(current) && !(branchOpened && above(current, index)))
         return;
     if (current != index) {
         m_tree->setCurrentIndex(index);

@@ -45,6 +45,11 @@ protected:
 
 private:
     void activate(const QModelIndex &index);
+    // Marks the bookmark of the current page that can be seen; after a branch opened, an item
+    // inside it takes the mark from the branch.
+    void markCurrentPage(bool branchOpened);
+    // Lets the strip widen while a panel of text (bookmarks, comments) stands in it.
+    void widenStrip(bool wide);
     void updateState();
     void retranslate();
 

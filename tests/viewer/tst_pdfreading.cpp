@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -130,6 +131,7 @@ private Q_SLOTS:
     void cleanup() { DialogSeam::reset(); }
     void outlineClick_data();
     void outlineClick();
+    void outlineMarksAndWidens();
     void linkClick_data();
     void linkClick();
     void externalLink_data();
@@ -208,6 +210,42 @@ void TestReading::outlineClick()
     QVERIFY(viewertest::waitForVisibleImages(viewer.documentView(), model));
     QVERIFY2(readback::similar(shownAtTop(viewer.documentView()), fixtures::colourFor(sourcePage)),
              qPrintable(shownAtTop(viewer.documentView()).name()));
+}
+
+// The mark follows the page into a branch the reader opens and back to it when closed; the
+// strip widens for long titles while the bookmarks show, and narrows again for thumbnails.
+void TestReading::outlineMarksAndWidens()
+{
+    const QString path = m_dir.filePath(u"outline-marks.pdf"_s);
+    fixtures::DocumentSpec spec;
+    spec.pages = fixtures::pagesOf(6);
+    spec.outlines = true;
+    QVERIFY(fixtures::write(spec, path));
+    PdfViewerWidget viewer;
+    QVERIFY(viewertest::showAndOpen(viewer, path, {1100, 750}));
+    PdfOutlinePanel *panel = viewer.findChild<PdfOutlinePanel *>(u"pdfOutlinePanel"_s);
+    QTest::mouseClick(viewer.findChild<QToolButton *>(u"pdfSidebarOutlineTab"_s), Qt::LeftButton);
+    QTRY_COMPARE(panel->outlineModel()->rowCount(), 6);
+    QTreeView *tree = panel->findChild<QTreeView *>(u"pdfOutlineTree"_s);
+    tree->collapseAll();
+    viewer.documentView()->goToPage(2);
+    viewer.documentView()->goToPage(0);
+    const QModelIndex section = panel->outlineModel()->index(0, 0);
+    QCOMPARE(tree->currentIndex(), section);
+    tree->expand(section);
+    QCOMPARE(tree->currentIndex().data().toString(), u"Page 1 detail"_s);
+    tree->collapse(section);
+    QCOMPARE(tree->currentIndex(), section);
+
+    QSplitter *splitter = viewer.splitter();
+    QList<int> sizes = splitter->sizes();
+    sizes[1] += sizes[0] - 480;
+    sizes[0] = 480;
+    splitter->setSizes(sizes);
+    QTRY_COMPARE_GE(viewer.thumbnailPanel()->width(), 470);
+    QTest::mouseClick(viewer.findChild<QToolButton *>(u"pdfSidebarThumbnailsTab"_s),
+                      Qt::LeftButton);
+    QTRY_COMPARE_LE(viewer.thumbnailPanel()->width(), PdfThumbnailPanel::MaximumWidth);
 }
 
 void TestReading::linkClick_data()
