@@ -1,5 +1,6 @@
 #include "pdfcommentspanel.h"
 
+#include "pagelabeltext.h"
 #include "pdfdocumentmodel.h"
 #include "theme.h"
 
@@ -82,6 +83,14 @@ PdfAnnotationRef PdfCommentsPanel::refAt(int listRow) const
     return m_refs.value(listRow);
 }
 
+void PdfCommentsPanel::setPageLabels(const QStringList &labels)
+{
+    if (labels == m_labels)
+        return;
+    m_labels = labels;
+    m_rebuild->start();
+}
+
 void PdfCommentsPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -152,7 +161,9 @@ void PdfCommentsPanel::rebuild()
                                      ? a.subtype
                                      : PdfAnnotationModel::typeName(a.type);
             const int own = a.fileIndex;
-            QString text = tr("%1. 第 %2 页 · %3").arg(++number).arg(row + 1).arg(kind);
+            QString text = tr("%1. 第 %2 页 · %3")
+                               .arg(++number)
+                               .arg(pagelabeltext::withNumber(m_labels, row), kind);
             QStringList about = byline(a);
             if (const QString state = states.value(own).state; !state.isEmpty())
                 about.append(tr("状态：%1").arg(stateName(state)));

@@ -3,6 +3,7 @@
 #include "pdfannotationmodel.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 class PdfDocumentModel;
@@ -29,6 +30,8 @@ public:
     QListWidget *list() const { return m_list; }
     // The annotation a list row stands for.
     PdfAnnotationRef refAt(int listRow) const;
+    // One label a row ("iii"); pages are named by them, with the number where they differ.
+    void setPageLabels(const QStringList &labels);
     // A review state (/State) in the user's words.
     static QString stateName(const QString &state);
 
@@ -51,4 +54,5 @@ private:
     QLabel *m_emptyLabel = nullptr;
     QTimer *m_rebuild = nullptr;
     QList<PdfAnnotationRef> m_refs;
+    QStringList m_labels;
 };

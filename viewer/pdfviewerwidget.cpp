@@ -4,6 +4,7 @@
 #include "modernmessagebox.h"
 #include "pathidentity.h"
 #include "pdfbottomcontrolbar.h"
+#include "pdfcommentspanel.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentsession.h"
 #include "pdfdocumentview.h"
@@ -986,6 +987,7 @@ void PdfViewerWidget::wireReading()
         m_thumbnailPanel->setPageLabels(list);
         m_pageManagerView->setPageLabels(list);
         m_findBar->setPageLabels(list);
+        m_commentsPanel->setPageLabels(list);
         placeBottomBar();
     });
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,

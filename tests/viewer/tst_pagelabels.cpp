@@ -1,5 +1,7 @@
 #include "pagemanagerlistview.h"
+#include "pdfannotationmodel.h"
 #include "pdfbottomcontrolbar.h"
+#include "pdfcommentspanel.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,8 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Seven empty pages labelled i, ii, iii, 1, 2, A-1, A-2, written by hand and rewritten by qpdf.
-QString labelledPdf(const QString &path)
+// Seven empty pages labelled i, ii, iii, 1, 2, A-1, A-2, written by hand and rewritten by qpdf;
+// a note on the page of row notePage.
+QString labelledPdf(const QString &path, int notePage = -1)
 {
     QList<QByteArray> objects;
     objects << "<< /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /r >> 3 << /S /D >> "
@@ -33,7 +37,11 @@ QString labelledPdf(const QString &path)
         kids += QByteArray::number(page + 3) + " 0 R ";
     objects << "<< /Type /Pages /Kids [" + kids + "] /Count 7 >>";
     for (int page = 0; page < 7; ++page)
-        objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 400] /Resources << >> >>";
+        objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 400] /Resources << >> " +
+                       QByteArray(page == notePage ? "/Annots [<< /Type /Annot /Subtype /Text "
+                                                     "/Rect [20 20 40 40] /Contents (Hi) >>] "
+                                                   : "") +
+                       ">>";
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;
     for (qsizetype i = 0; i < objects.size(); ++i) {
@@ -171,6 +179,7 @@ void TestPageLabels::labelsBesideNumbers_data()
     QTest::newRow("find: roman") << u"find"_s << true << 1 << u"第 ii (2) 页"_s;
     QTest::newRow("find: prefixed") << u"find"_s << true << 6 << u"第 A-2 (7) 页"_s;
     QTest::newRow("find: no labels") << u"find"_s << false << 5 << u"第 6 页"_s;
+    QTest::newRow("comments: roman") << u"comments"_s << true << 2 << u"第 iii (3) 页"_s;
 }
 
 void TestPageLabels::labelsBesideNumbers()
@@ -181,7 +190,7 @@ void TestPageLabels::labelsBesideNumbers()
     QFETCH(QString, text);
 
     QVERIFY(m_dir.isValid());
-    const QString path = labelled ? labelledPdf(m_dir.filePath(u"names.pdf"_s))
+    const QString path = labelled ? labelledPdf(m_dir.filePath(u"names.pdf"_s), row)
                                   : fixtures::textPdf(m_dir.filePath(u"names-plain.pdf"_s), 7);
     QVERIFY(!path.isEmpty());
     PdfViewerWidget viewer;
@@ -192,6 +201,16 @@ void TestPageLabels::labelsBesideNumbers()
 
     QListView *list = nullptr;
     QRect band;
+    if (place == u"comments"_s) {
+        viewer.annotationModel()->waitUntilLoaded();
+        auto *panel = viewer.findChild<PdfCommentsPanel *>();
+        QVERIFY(panel);
+        panel->show();
+        QTRY_COMPARE(panel->list()->count(), 1);
+        QTRY_VERIFY2(panel->list()->item(0)->text().contains(text),
+                     qPrintable(panel->list()->item(0)->text()));
+        return;
+    }
     if (place == u"find"_s) {
         auto *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
         QCOMPARE(bar->pageName(row), text);
