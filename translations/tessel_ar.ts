@@ -848,60 +848,31 @@
 <context>
     <name>PdfAnnotationLayer</name>
     <message>
-        <source>文字：</source>
-        <translation>النص:</translation>
+        <source>所选批注的样式</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>编辑批注</source>
-        <translation>تعديل التعليق</translation>
+        <source>%1工具的样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationMenu</name>
+    <message>
+        <source>编辑文字</source>
+        <translation type="unfinished">تعديل النص</translation>
     </message>
     <message>
-        <source>便笺</source>
-        <translation>ملاحظة لاصقة</translation>
-    </message>
-    <message>
-        <source>文本框</source>
-        <translation>مربع نص</translation>
+        <source>编辑批注文字</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation>اللون</translation>
+        <translation type="unfinished">اللون</translation>
     </message>
     <message>
-        <source>红色</source>
-        <translation>أحمر</translation>
-    </message>
-    <message>
-        <source>橙色</source>
-        <translation>برتقالي</translation>
-    </message>
-    <message>
-        <source>黄色</source>
-        <translation>أصفر</translation>
-    </message>
-    <message>
-        <source>绿色</source>
-        <translation>أخضر</translation>
-    </message>
-    <message>
-        <source>蓝色</source>
-        <translation>أزرق</translation>
-    </message>
-    <message>
-        <source>黑色</source>
-        <translation>أسود</translation>
-    </message>
-    <message>
-        <source>线宽</source>
-        <translation>سمك الخط</translation>
-    </message>
-    <message>
-        <source>%1 磅</source>
-        <translation>‏%1 نقطة</translation>
-    </message>
-    <message>
-        <source>不透明度</source>
-        <translation>العتامة</translation>
+        <source>删除批注</source>
+        <translation type="unfinished">حذف التعليق</translation>
     </message>
 </context>
 <context>
@@ -960,6 +931,96 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationStyleMenu</name>
+    <message>
+        <source>红色</source>
+        <translation type="unfinished">أحمر</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation type="unfinished">برتقالي</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation type="unfinished">أصفر</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation type="unfinished">أخضر</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation type="unfinished">أزرق</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation type="unfinished">أسود</translation>
+    </message>
+    <message>
+        <source>自定义…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线宽：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation type="unfinished">‏%1 نقطة</translation>
+    </message>
+    <message>
+        <source>线型：虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线型：实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字号：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不透明度：%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationTextEditor</name>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished">اكتمل</translation>
+    </message>
+    <message>
+        <source>保存文字 (Ctrl+Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入批注…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -970,20 +1031,28 @@
         <translation>الصفحة التالية</translation>
     </message>
     <message>
-        <source>切换为适合高度</source>
-        <translation>التبديل إلى ملاءمة الارتفاع</translation>
+        <source>缩放比例：选择或输入百分比</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>切换为适合宽度</source>
-        <translation>التبديل إلى ملاءمة العرض</translation>
+        <source>适合宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未适合窗口：点按适合宽度</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PdfCommentsPanel</name>
-    <message>
-        <source>第 %1 页 · %2</source>
-        <translation>الصفحة %1 · %2</translation>
-    </message>
     <message>
         <source>正在读取批注…</source>
         <translation>جارٍ قراءة التعليقات…</translation>
@@ -1003,6 +1072,46 @@
     <message>
         <source>批注</source>
         <translation>التعليقات</translation>
+    </message>
+    <message>
+        <source>已接受</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已拒绝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. 第 %2 页 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回复</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1648,18 @@
     <message>
         <source>查找所选文字</source>
         <translation>البحث عن النص المحدد</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation type="unfinished">تمييز</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished">تسطير</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation type="unfinished">يتوسطه خط</translation>
     </message>
 </context>
 <context>
@@ -2664,6 +2785,10 @@
         <source>签名</source>
         <translation>توقيع</translation>
     </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -2747,20 +2872,8 @@
         <translation>كلمة المرور مطلوبة</translation>
     </message>
     <message>
-        <source>密码错误，请重新输入 PDF 密码：</source>
-        <translation>كلمة المرور غير صحيحة، يُرجى إعادة إدخال كلمة مرور ملف PDF:</translation>
-    </message>
-    <message>
-        <source>此 PDF 已加密，请输入密码：</source>
-        <translation>ملف PDF هذا مشفّر، يُرجى إدخال كلمة المرور:</translation>
-    </message>
-    <message>
         <source>无法打开 PDF</source>
         <translation>تعذّر فتح ملف PDF</translation>
-    </message>
-    <message>
-        <source>插入的 PDF 已加密，请输入密码：</source>
-        <translation>ملف PDF المُدرج مشفّر، يُرجى إدخال كلمة المرور:</translation>
     </message>
     <message>
         <source>插入 PDF 失败</source>
@@ -3038,6 +3151,26 @@
         <source>此文档以只读方式打开，请另存为新文件。</source>
         <translation>فُتح هذا المستند للقراءة فقط، يُرجى حفظه كملف جديد.</translation>
     </message>
+    <message>
+        <source>密码错误，请重新输入“%1”的密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入的 PDF“%1”已加密，请输入密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation type="unfinished">&quot;%1&quot; مشفّر. أدخل كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>无法删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>
@@ -3086,6 +3219,22 @@
     <message>
         <source>启动时重新打开上次的文档</source>
         <translation>إعادة فتح مستندات الجلسة السابقة عند البدء</translation>
+    </message>
+    <message>
+        <source>批注作者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新批注署名（留空则用系统用户名）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者：%1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

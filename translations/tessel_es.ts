@@ -844,60 +844,31 @@
 <context>
     <name>PdfAnnotationLayer</name>
     <message>
-        <source>文字：</source>
-        <translation>Texto:</translation>
+        <source>所选批注的样式</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>编辑批注</source>
-        <translation>Editar comentario</translation>
+        <source>%1工具的样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationMenu</name>
+    <message>
+        <source>编辑文字</source>
+        <translation type="unfinished">Editar texto</translation>
     </message>
     <message>
-        <source>便笺</source>
-        <translation>Nota</translation>
-    </message>
-    <message>
-        <source>文本框</source>
-        <translation>Cuadro de texto</translation>
+        <source>编辑批注文字</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation>Color</translation>
+        <translation type="unfinished">Color</translation>
     </message>
     <message>
-        <source>红色</source>
-        <translation>Rojo</translation>
-    </message>
-    <message>
-        <source>橙色</source>
-        <translation>Naranja</translation>
-    </message>
-    <message>
-        <source>黄色</source>
-        <translation>Amarillo</translation>
-    </message>
-    <message>
-        <source>绿色</source>
-        <translation>Verde</translation>
-    </message>
-    <message>
-        <source>蓝色</source>
-        <translation>Azul</translation>
-    </message>
-    <message>
-        <source>黑色</source>
-        <translation>Negro</translation>
-    </message>
-    <message>
-        <source>线宽</source>
-        <translation>Grosor de línea</translation>
-    </message>
-    <message>
-        <source>%1 磅</source>
-        <translation>%1 pt</translation>
-    </message>
-    <message>
-        <source>不透明度</source>
-        <translation>Opacidad</translation>
+        <source>删除批注</source>
+        <translation type="unfinished">Eliminar comentario</translation>
     </message>
 </context>
 <context>
@@ -956,6 +927,96 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationStyleMenu</name>
+    <message>
+        <source>红色</source>
+        <translation type="unfinished">Rojo</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation type="unfinished">Naranja</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation type="unfinished">Amarillo</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation type="unfinished">Verde</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation type="unfinished">Azul</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation type="unfinished">Negro</translation>
+    </message>
+    <message>
+        <source>自定义…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线宽：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation type="unfinished">%1 pt</translation>
+    </message>
+    <message>
+        <source>线型：虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线型：实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字号：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不透明度：%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationTextEditor</name>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished">Completado</translation>
+    </message>
+    <message>
+        <source>保存文字 (Ctrl+Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入批注…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -966,20 +1027,28 @@
         <translation>Página siguiente</translation>
     </message>
     <message>
-        <source>切换为适合高度</source>
-        <translation>Ajustar a la altura</translation>
+        <source>缩放比例：选择或输入百分比</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>切换为适合宽度</source>
-        <translation>Ajustar al ancho</translation>
+        <source>适合宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未适合窗口：点按适合宽度</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PdfCommentsPanel</name>
-    <message>
-        <source>第 %1 页 · %2</source>
-        <translation>Página %1 · %2</translation>
-    </message>
     <message>
         <source>正在读取批注…</source>
         <translation>Leyendo comentarios…</translation>
@@ -999,6 +1068,46 @@
     <message>
         <source>批注</source>
         <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>已接受</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已拒绝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation type="unfinished">Cancelado</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. 第 %2 页 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回复</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1636,18 @@ Páginas %2-%3</translation>
     <message>
         <source>查找所选文字</source>
         <translation>Buscar el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation type="unfinished">Resaltado</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished">Subrayado</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation type="unfinished">Tachado</translation>
     </message>
 </context>
 <context>
@@ -2652,6 +2773,10 @@ Páginas %2-%3</translation>
         <source>签名</source>
         <translation>Firmar</translation>
     </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -2735,20 +2860,8 @@ Páginas %2-%3</translation>
         <translation>Se requiere contraseña</translation>
     </message>
     <message>
-        <source>密码错误，请重新输入 PDF 密码：</source>
-        <translation>Contraseña incorrecta. Vuelva a introducir la contraseña del PDF:</translation>
-    </message>
-    <message>
-        <source>此 PDF 已加密，请输入密码：</source>
-        <translation>Este PDF está cifrado. Introduzca la contraseña:</translation>
-    </message>
-    <message>
         <source>无法打开 PDF</source>
         <translation>No se puede abrir el PDF</translation>
-    </message>
-    <message>
-        <source>插入的 PDF 已加密，请输入密码：</source>
-        <translation>El PDF que se va a insertar está cifrado. Introduzca la contraseña:</translation>
     </message>
     <message>
         <source>插入 PDF 失败</source>
@@ -3026,6 +3139,26 @@ Páginas %2-%3</translation>
         <source>此文档以只读方式打开，请另存为新文件。</source>
         <translation>Este documento se abrió en modo de solo lectura. Guárdelo como archivo nuevo.</translation>
     </message>
+    <message>
+        <source>密码错误，请重新输入“%1”的密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入的 PDF“%1”已加密，请输入密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation type="unfinished">«%1» está cifrado. Introduzca su contraseña:</translation>
+    </message>
+    <message>
+        <source>无法删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>
@@ -3074,6 +3207,22 @@ Páginas %2-%3</translation>
     <message>
         <source>启动时重新打开上次的文档</source>
         <translation>Reabrir al iniciar los documentos de la última sesión</translation>
+    </message>
+    <message>
+        <source>批注作者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新批注署名（留空则用系统用户名）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者：%1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -844,60 +844,31 @@
 <context>
     <name>PdfAnnotationLayer</name>
     <message>
-        <source>文字：</source>
-        <translation>Texte&#xa0;:</translation>
+        <source>所选批注的样式</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>编辑批注</source>
-        <translation>Modifier le commentaire</translation>
+        <source>%1工具的样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationMenu</name>
+    <message>
+        <source>编辑文字</source>
+        <translation type="unfinished">Modifier le texte</translation>
     </message>
     <message>
-        <source>便笺</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>文本框</source>
-        <translation>Zone de texte</translation>
+        <source>编辑批注文字</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation>Couleur</translation>
+        <translation type="unfinished">Couleur</translation>
     </message>
     <message>
-        <source>红色</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>橙色</source>
-        <translation>Orange</translation>
-    </message>
-    <message>
-        <source>黄色</source>
-        <translation>Jaune</translation>
-    </message>
-    <message>
-        <source>绿色</source>
-        <translation>Vert</translation>
-    </message>
-    <message>
-        <source>蓝色</source>
-        <translation>Bleu</translation>
-    </message>
-    <message>
-        <source>黑色</source>
-        <translation>Noir</translation>
-    </message>
-    <message>
-        <source>线宽</source>
-        <translation>Épaisseur du trait</translation>
-    </message>
-    <message>
-        <source>%1 磅</source>
-        <translation>%1&#xa0;pt</translation>
-    </message>
-    <message>
-        <source>不透明度</source>
-        <translation>Opacité</translation>
+        <source>删除批注</source>
+        <translation type="unfinished">Supprimer le commentaire</translation>
     </message>
 </context>
 <context>
@@ -956,6 +927,96 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationStyleMenu</name>
+    <message>
+        <source>红色</source>
+        <translation type="unfinished">Rouge</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation type="unfinished">Orange</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation type="unfinished">Jaune</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation type="unfinished">Vert</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation type="unfinished">Bleu</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation type="unfinished">Noir</translation>
+    </message>
+    <message>
+        <source>自定义…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线宽：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation type="unfinished">%1&#xa0;pt</translation>
+    </message>
+    <message>
+        <source>线型：虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线型：实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字号：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不透明度：%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationTextEditor</name>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished">Terminé</translation>
+    </message>
+    <message>
+        <source>保存文字 (Ctrl+Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入批注…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -966,20 +1027,28 @@
         <translation>Page suivante</translation>
     </message>
     <message>
-        <source>切换为适合高度</source>
-        <translation>Ajuster à la hauteur</translation>
+        <source>缩放比例：选择或输入百分比</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>切换为适合宽度</source>
-        <translation>Ajuster à la largeur</translation>
+        <source>适合宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未适合窗口：点按适合宽度</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PdfCommentsPanel</name>
-    <message>
-        <source>第 %1 页 · %2</source>
-        <translation>Page %1 · %2</translation>
-    </message>
     <message>
         <source>正在读取批注…</source>
         <translation>Lecture des commentaires…</translation>
@@ -999,6 +1068,46 @@
     <message>
         <source>批注</source>
         <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>已接受</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已拒绝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation type="unfinished">Annulé</translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. 第 %2 页 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回复</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1636,18 @@ Pages %2-%3</translation>
     <message>
         <source>查找所选文字</source>
         <translation>Rechercher le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation type="unfinished">Surlignage</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished">Soulignement</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation type="unfinished">Barré</translation>
     </message>
 </context>
 <context>
@@ -2652,6 +2773,10 @@ Pages %2-%3</translation>
         <source>签名</source>
         <translation>Signer</translation>
     </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -2735,20 +2860,8 @@ Pages %2-%3</translation>
         <translation>Mot de passe requis</translation>
     </message>
     <message>
-        <source>密码错误，请重新输入 PDF 密码：</source>
-        <translation>Mot de passe incorrect. Saisissez à nouveau le mot de passe du PDF&#xa0;:</translation>
-    </message>
-    <message>
-        <source>此 PDF 已加密，请输入密码：</source>
-        <translation>Ce PDF est chiffré. Saisissez le mot de passe&#xa0;:</translation>
-    </message>
-    <message>
         <source>无法打开 PDF</source>
         <translation>Impossible d&apos;ouvrir le PDF</translation>
-    </message>
-    <message>
-        <source>插入的 PDF 已加密，请输入密码：</source>
-        <translation>Le PDF à insérer est chiffré. Saisissez le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>插入 PDF 失败</source>
@@ -3026,6 +3139,26 @@ Pages %2-%3</translation>
         <source>此文档以只读方式打开，请另存为新文件。</source>
         <translation>Ce document est ouvert en lecture seule. Enregistrez-le dans un nouveau fichier.</translation>
     </message>
+    <message>
+        <source>密码错误，请重新输入“%1”的密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入的 PDF“%1”已加密，请输入密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation type="unfinished">«&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>无法删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>
@@ -3074,6 +3207,22 @@ Pages %2-%3</translation>
     <message>
         <source>启动时重新打开上次的文档</source>
         <translation>Rouvrir au démarrage les documents de la dernière session</translation>
+    </message>
+    <message>
+        <source>批注作者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新批注署名（留空则用系统用户名）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者：%1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

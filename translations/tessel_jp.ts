@@ -843,60 +843,31 @@
 <context>
     <name>PdfAnnotationLayer</name>
     <message>
-        <source>文字：</source>
-        <translation>テキスト：</translation>
+        <source>所选批注的样式</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>编辑批注</source>
-        <translation>注釈を編集</translation>
+        <source>%1工具的样式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationMenu</name>
+    <message>
+        <source>编辑文字</source>
+        <translation type="unfinished">テキストを編集</translation>
     </message>
     <message>
-        <source>便笺</source>
-        <translation>付箋</translation>
-    </message>
-    <message>
-        <source>文本框</source>
-        <translation>テキストボックス</translation>
+        <source>编辑批注文字</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation>色</translation>
+        <translation type="unfinished">色</translation>
     </message>
     <message>
-        <source>红色</source>
-        <translation>赤</translation>
-    </message>
-    <message>
-        <source>橙色</source>
-        <translation>オレンジ</translation>
-    </message>
-    <message>
-        <source>黄色</source>
-        <translation>黄</translation>
-    </message>
-    <message>
-        <source>绿色</source>
-        <translation>緑</translation>
-    </message>
-    <message>
-        <source>蓝色</source>
-        <translation>青</translation>
-    </message>
-    <message>
-        <source>黑色</source>
-        <translation>黒</translation>
-    </message>
-    <message>
-        <source>线宽</source>
-        <translation>線の太さ</translation>
-    </message>
-    <message>
-        <source>%1 磅</source>
-        <translation>%1 pt</translation>
-    </message>
-    <message>
-        <source>不透明度</source>
-        <translation>不透明度</translation>
+        <source>删除批注</source>
+        <translation type="unfinished">注釈を削除</translation>
     </message>
 </context>
 <context>
@@ -955,6 +926,96 @@
     </message>
 </context>
 <context>
+    <name>PdfAnnotationStyleMenu</name>
+    <message>
+        <source>红色</source>
+        <translation type="unfinished">赤</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation type="unfinished">オレンジ</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation type="unfinished">黄</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation type="unfinished">緑</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation type="unfinished">青</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation type="unfinished">黒</translation>
+    </message>
+    <message>
+        <source>自定义…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无填充</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线宽：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 磅</source>
+        <translation type="unfinished">%1 pt</translation>
+    </message>
+    <message>
+        <source>线型：虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>线型：实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>虚线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字号：%1 磅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不透明度：%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfAnnotationTextEditor</name>
+    <message>
+        <source>完成</source>
+        <translation type="unfinished">完了</translation>
+    </message>
+    <message>
+        <source>保存文字 (Ctrl+Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入批注…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfBottomControlBar</name>
     <message>
         <source>上一页</source>
@@ -965,20 +1026,28 @@
         <translation>次のページ</translation>
     </message>
     <message>
-        <source>切换为适合高度</source>
-        <translation>高さに合わせる</translation>
+        <source>缩放比例：选择或输入百分比</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>切换为适合宽度</source>
-        <translation>幅に合わせる</translation>
+        <source>适合宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未适合窗口：点按适合宽度</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>PdfCommentsPanel</name>
-    <message>
-        <source>第 %1 页 · %2</source>
-        <translation>%1 ページ · %2</translation>
-    </message>
     <message>
         <source>正在读取批注…</source>
         <translation>注釈を読み込み中…</translation>
@@ -998,6 +1067,46 @@
     <message>
         <source>批注</source>
         <translation>注釈</translation>
+    </message>
+    <message>
+        <source>已接受</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已拒绝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation type="unfinished">なし</translation>
+    </message>
+    <message>
+        <source>已标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未标记</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. 第 %2 页 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回复</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1633,18 @@
     <message>
         <source>查找所选文字</source>
         <translation>選択した文字を検索</translation>
+    </message>
+    <message>
+        <source>高亮</source>
+        <translation type="unfinished">ハイライト</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished">下線</translation>
+    </message>
+    <message>
+        <source>删除线</source>
+        <translation type="unfinished">取り消し線</translation>
     </message>
 </context>
 <context>
@@ -2649,6 +2770,10 @@
         <source>签名</source>
         <translation>署名</translation>
     </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfUndoManager</name>
@@ -2732,20 +2857,8 @@
         <translation>パスワードが必要です</translation>
     </message>
     <message>
-        <source>密码错误，请重新输入 PDF 密码：</source>
-        <translation>パスワードが正しくありません。PDFのパスワードをもう一度入力してください：</translation>
-    </message>
-    <message>
-        <source>此 PDF 已加密，请输入密码：</source>
-        <translation>このPDFは暗号化されています。パスワードを入力してください：</translation>
-    </message>
-    <message>
         <source>无法打开 PDF</source>
         <translation>PDFを開けません</translation>
-    </message>
-    <message>
-        <source>插入的 PDF 已加密，请输入密码：</source>
-        <translation>挿入するPDFは暗号化されています。パスワードを入力してください：</translation>
     </message>
     <message>
         <source>插入 PDF 失败</source>
@@ -3023,6 +3136,26 @@
         <source>此文档以只读方式打开，请另存为新文件。</source>
         <translation>このドキュメントは読み取り専用で開かれています。新しいファイルとして保存してください。</translation>
     </message>
+    <message>
+        <source>密码错误，请重新输入“%1”的密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>插入的 PDF“%1”已加密，请输入密码：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”已加密，请输入密码：</source>
+        <translation type="unfinished">「%1」は暗号化されています。パスワードを入力してください：</translation>
+    </message>
+    <message>
+        <source>无法删除页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文档至少要保留一页，不能删除全部页面。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecentFileListView</name>
@@ -3071,6 +3204,22 @@
     <message>
         <source>启动时重新打开上次的文档</source>
         <translation>起動時に前回のドキュメントを再度開く</translation>
+    </message>
+    <message>
+        <source>批注作者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新批注署名（留空则用系统用户名）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>批注作者：%1…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
