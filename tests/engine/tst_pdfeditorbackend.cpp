@@ -902,7 +902,8 @@ void TestPdfEditorBackend::fileAnnotationsReadRepliesAndState()
         state.replaceKey("/IRT", note);
         page.replaceKey("/Annots", QPDFObjectHandle::newArray(
                                        std::vector<QPDFObjectHandle>{note, reply, state}));
-        QPDFWriter writer(pdf, QFile::encodeName(file).constData());
+        const QByteArray name = QFile::encodeName(file); // the writer keeps the pointer
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
     }
     QList<QList<PdfAnnotation>> pages;

@@ -232,7 +232,8 @@ int main(int argc, char **argv)
         state.replaceKey("/IRT", asked);
         first.replaceKey("/Annots", QPDFObjectHandle::newArray(
                                         std::vector<QPDFObjectHandle>{asked, reply, state}));
-        QPDFWriter writer(pdf, QFile::encodeName(replies).constData());
+        const QByteArray name = QFile::encodeName(replies); // the writer keeps the pointer
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
     }
     PdfViewerWidget answered;

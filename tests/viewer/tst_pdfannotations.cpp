@@ -1127,7 +1127,8 @@ void TestPdfAnnotations::commentsShowRepliesAndState()
         state.replaceKey("/IRT", note);
         page.replaceKey("/Annots", QPDFObjectHandle::newArray(
                                        std::vector<QPDFObjectHandle>{note, reply, state}));
-        QPDFWriter writer(pdf, QFile::encodeName(source).constData());
+        const QByteArray name = QFile::encodeName(source); // the writer keeps the pointer
+        QPDFWriter writer(pdf, name.constData());
         writer.write();
     }
     PdfViewerWidget viewer;
