@@ -469,11 +469,11 @@
     <name>FileProtectionCheck</name>
     <message>
         <source>更改“%1”的保护需要所有者密码，请输入：</source>
-        <translation>يتطلب تغيير حماية &quot;%1&quot; كلمة مرور المالك. أدخلها:</translation>
+        <translation>يتطلب تغيير حماية «%1» كلمة مرور المالك. أدخلها:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation>&quot;%1&quot; مشفّر. أدخل كلمة المرور:</translation>
+        <translation>الملف «%1» مشفّر. أدخل كلمة المرور:</translation>
     </message>
     <message>
         <source>密码错误，请重试。</source>
@@ -849,30 +849,30 @@
     <name>PdfAnnotationLayer</name>
     <message>
         <source>所选批注的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>نمط التعليق المحدد</translation>
     </message>
     <message>
         <source>%1工具的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>نمط أداة %1</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationMenu</name>
     <message>
         <source>编辑文字</source>
-        <translation type="unfinished">تعديل النص</translation>
+        <translation>تعديل النص</translation>
     </message>
     <message>
         <source>编辑批注文字</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل نص التعليق</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished">اللون</translation>
+        <translation>اللون</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished">حذف التعليق</translation>
+        <translation>حذف التعليق</translation>
     </message>
 </context>
 <context>
@@ -934,90 +934,90 @@
     <name>PdfAnnotationStyleMenu</name>
     <message>
         <source>红色</source>
-        <translation type="unfinished">أحمر</translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>橙色</source>
-        <translation type="unfinished">برتقالي</translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>黄色</source>
-        <translation type="unfinished">أصفر</translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>绿色</source>
-        <translation type="unfinished">أخضر</translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>蓝色</source>
-        <translation type="unfinished">أزرق</translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>黑色</source>
-        <translation type="unfinished">أسود</translation>
+        <translation>أسود</translation>
     </message>
     <message>
         <source>自定义…</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص…</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار اللون</translation>
     </message>
     <message>
         <source>填充</source>
-        <translation type="unfinished"></translation>
+        <translation>التعبئة</translation>
     </message>
     <message>
         <source>无填充</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا تعبئة</translation>
     </message>
     <message>
         <source>线宽：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>سمك الخط: %1 نقطة</translation>
     </message>
     <message>
         <source>%1 磅</source>
-        <translation type="unfinished">‏%1 نقطة</translation>
+        <translation>‏%1 نقطة</translation>
     </message>
     <message>
         <source>线型：虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الخط: متقطع</translation>
     </message>
     <message>
         <source>线型：实线</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الخط: متصل</translation>
     </message>
     <message>
         <source>实线</source>
-        <translation type="unfinished"></translation>
+        <translation>متصل</translation>
     </message>
     <message>
         <source>虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>متقطع</translation>
     </message>
     <message>
         <source>字号：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الخط: %1 نقطة</translation>
     </message>
     <message>
         <source>不透明度：%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>العتامة: %1%</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationTextEditor</name>
     <message>
         <source>完成</source>
-        <translation type="unfinished">اكتمل</translation>
+        <translation>تم</translation>
     </message>
     <message>
         <source>保存文字 (Ctrl+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ النص (Ctrl+Enter)</translation>
     </message>
     <message>
         <source>输入批注…</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب تعليقًا…</translation>
     </message>
 </context>
 <context>
@@ -1032,23 +1032,23 @@
     </message>
     <message>
         <source>缩放比例：选择或输入百分比</source>
-        <translation type="unfinished"></translation>
+        <translation>نسبة التكبير: اختر نسبة مئوية أو اكتبها</translation>
     </message>
     <message>
         <source>适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاءمة العرض</translation>
     </message>
     <message>
         <source>适合页面</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاءمة الصفحة</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم الفعلي</translation>
     </message>
     <message>
         <source>未适合窗口：点按适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>غير ملائم للنافذة: انقر لملاءمة العرض</translation>
     </message>
 </context>
 <context>
@@ -1075,43 +1075,43 @@
     </message>
     <message>
         <source>已接受</source>
-        <translation type="unfinished"></translation>
+        <translation>مقبول</translation>
     </message>
     <message>
         <source>已拒绝</source>
-        <translation type="unfinished"></translation>
+        <translation>مرفوض</translation>
     </message>
     <message>
         <source>已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>ملغى</translation>
     </message>
     <message>
         <source>已完成</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتمل</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>已标记</source>
-        <translation type="unfinished"></translation>
+        <translation>مُعلَّم</translation>
     </message>
     <message>
         <source>未标记</source>
-        <translation type="unfinished"></translation>
+        <translation>غير مُعلَّم</translation>
     </message>
     <message>
         <source>%1. 第 %2 页 · %3</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1. الصفحة %2 · %3</translation>
     </message>
     <message>
         <source>状态：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة: %1</translation>
     </message>
     <message>
         <source>回复</source>
-        <translation type="unfinished"></translation>
+        <translation>رد</translation>
     </message>
 </context>
 <context>
@@ -1651,15 +1651,15 @@
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished">تمييز</translation>
+        <translation>تمييز</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished">تسطير</translation>
+        <translation>تسطير</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished">يتوسطه خط</translation>
+        <translation>شطب</translation>
     </message>
 </context>
 <context>
@@ -2787,7 +2787,7 @@
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يحتفظ المستند بصفحة واحدة على الأقل، ولا يمكن حذف كل الصفحات</translation>
     </message>
 </context>
 <context>
@@ -3153,23 +3153,23 @@
     </message>
     <message>
         <source>密码错误，请重新输入“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور غير صحيحة. يُرجى إعادة إدخال كلمة مرور «%1»:</translation>
     </message>
     <message>
         <source>插入的 PDF“%1”已加密，请输入密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف PDF «%1» المراد إدراجه مشفّر. أدخل كلمة المرور:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation type="unfinished">&quot;%1&quot; مشفّر. أدخل كلمة المرور:</translation>
+        <translation>الملف «%1» مشفّر. أدخل كلمة المرور:</translation>
     </message>
     <message>
         <source>无法删除页面</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حذف الصفحات</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يحتفظ المستند بصفحة واحدة على الأقل، ولا يمكن حذف كل الصفحات.</translation>
     </message>
 </context>
 <context>
@@ -3222,19 +3222,19 @@
     </message>
     <message>
         <source>批注作者</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤلف التعليقات</translation>
     </message>
     <message>
         <source>新批注署名（留空则用系统用户名）：</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم في التعليقات الجديدة (اتركه فارغًا لاستخدام اسم مستخدم النظام):</translation>
     </message>
     <message>
         <source>批注作者…</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤلف التعليقات…</translation>
     </message>
     <message>
         <source>批注作者：%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤلف التعليقات: %1…</translation>
     </message>
 </context>
 <context>

@@ -465,11 +465,11 @@
     <name>FileProtectionCheck</name>
     <message>
         <source>更改“%1”的保护需要所有者密码，请输入：</source>
-        <translation>Zum Ändern des Schutzes von „%1“ wird das Besitzerpasswort benötigt. Bitte eingeben:</translation>
+        <translation>Zum Ändern des Schutzes von &quot;%1&quot; wird das Besitzerpasswort benötigt. Bitte eingeben:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation>„%1“ ist verschlüsselt. Bitte Passwort eingeben:</translation>
+        <translation>&quot;%1&quot; ist verschlüsselt. Bitte Passwort eingeben:</translation>
     </message>
     <message>
         <source>密码错误，请重试。</source>
@@ -845,30 +845,30 @@
     <name>PdfAnnotationLayer</name>
     <message>
         <source>所选批注的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil des ausgewählten Kommentars</translation>
     </message>
     <message>
         <source>%1工具的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugstil: %1</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationMenu</name>
     <message>
         <source>编辑文字</source>
-        <translation type="unfinished">Text bearbeiten</translation>
+        <translation>Text bearbeiten</translation>
     </message>
     <message>
         <source>编辑批注文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentartext bearbeiten</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished">Farbe</translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished">Kommentar löschen</translation>
+        <translation>Kommentar löschen</translation>
     </message>
 </context>
 <context>
@@ -930,90 +930,90 @@
     <name>PdfAnnotationStyleMenu</name>
     <message>
         <source>红色</source>
-        <translation type="unfinished">Rot</translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>橙色</source>
-        <translation type="unfinished">Orange</translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>黄色</source>
-        <translation type="unfinished">Gelb</translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>绿色</source>
-        <translation type="unfinished">Grün</translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>蓝色</source>
-        <translation type="unfinished">Blau</translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>黑色</source>
-        <translation type="unfinished">Schwarz</translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>自定义…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Farbe…</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe auswählen</translation>
     </message>
     <message>
         <source>填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllung</translation>
     </message>
     <message>
         <source>无填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Füllung</translation>
     </message>
     <message>
         <source>线宽：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienstärke: %1 pt</translation>
     </message>
     <message>
         <source>%1 磅</source>
-        <translation type="unfinished">%1 pt</translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>线型：虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienart: gestrichelt</translation>
     </message>
     <message>
         <source>线型：实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienart: durchgezogen</translation>
     </message>
     <message>
         <source>实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgezogen</translation>
     </message>
     <message>
         <source>虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelt</translation>
     </message>
     <message>
         <source>字号：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße: %1 pt</translation>
     </message>
     <message>
         <source>不透明度：%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft: %1 %</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationTextEditor</name>
     <message>
         <source>完成</source>
-        <translation type="unfinished">Abgeschlossen</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>保存文字 (Ctrl+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text speichern (Strg+Eingabe)</translation>
     </message>
     <message>
         <source>输入批注…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar eingeben…</translation>
     </message>
 </context>
 <context>
@@ -1028,23 +1028,23 @@
     </message>
     <message>
         <source>缩放比例：选择或输入百分比</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: Wert auswählen oder Prozentsatz eingeben</translation>
     </message>
     <message>
         <source>适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbreite</translation>
     </message>
     <message>
         <source>适合页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seite</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>未适合窗口：点按适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht an das Fenster angepasst: Klicken, um an die Seitenbreite anzupassen</translation>
     </message>
 </context>
 <context>
@@ -1071,43 +1071,43 @@
     </message>
     <message>
         <source>已接受</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>已拒绝</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>已取消</source>
-        <translation type="unfinished">Abgebrochen</translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>已完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>已标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert</translation>
     </message>
     <message>
         <source>未标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht markiert</translation>
     </message>
     <message>
         <source>%1. 第 %2 页 · %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Seite %2 · %3</translation>
     </message>
     <message>
         <source>状态：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>回复</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
 </context>
 <context>
@@ -1639,15 +1639,15 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished">Markierung</translation>
+        <translation>Markieren</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished">Unterstreichung</translation>
+        <translation>Unterstreichen</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished">Durchstreichung</translation>
+        <translation>Durchstreichen</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2775,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument muss mindestens eine Seite behalten, daher können nicht alle Seiten gelöscht werden</translation>
     </message>
 </context>
 <context>
@@ -2973,7 +2973,7 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
-        <translation>„%1“ ist bereits vorhanden. Ersetzen?</translation>
+        <translation>&quot;%1&quot; ist bereits vorhanden. Ersetzen?</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
@@ -2981,11 +2981,11 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>“%1”已修改，是否保存？</source>
-        <translation>„%1“ wurde geändert. Speichern?</translation>
+        <translation>&quot;%1&quot; wurde geändert. Speichern?</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
-        <translation>„%1“ ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Beim Ersetzen wird dieser Tab geschlossen und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
+        <translation>&quot;%1&quot; ist in einem anderen Tab mit ungespeicherten Änderungen geöffnet. Beim Ersetzen wird dieser Tab geschlossen und seine ungespeicherten Änderungen gehen verloren. Ersetzen?</translation>
     </message>
     <message>
         <source>无法添加批注</source>
@@ -3141,23 +3141,23 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>密码错误，请重新输入“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort. Geben Sie das Passwort von &quot;%1&quot; erneut ein:</translation>
     </message>
     <message>
         <source>插入的 PDF“%1”已加密，请输入密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingefügte PDF &quot;%1&quot; ist verschlüsselt. Bitte Passwort eingeben:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation type="unfinished">„%1“ ist verschlüsselt. Bitte Passwort eingeben:</translation>
+        <translation>&quot;%1&quot; ist verschlüsselt. Bitte Passwort eingeben:</translation>
     </message>
     <message>
         <source>无法删除页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten können nicht gelöscht werden</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument muss mindestens eine Seite behalten, daher können nicht alle Seiten gelöscht werden.</translation>
     </message>
 </context>
 <context>
@@ -3210,19 +3210,19 @@ Seiten %2-%3</translation>
     </message>
     <message>
         <source>批注作者</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentarautor</translation>
     </message>
     <message>
         <source>新批注署名（留空则用系统用户名）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für neue Kommentare (leer lassen, um den Benutzernamen des Systems zu verwenden):</translation>
     </message>
     <message>
         <source>批注作者…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentarautor…</translation>
     </message>
     <message>
         <source>批注作者：%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentarautor: %1…</translation>
     </message>
 </context>
 <context>

@@ -465,11 +465,11 @@
     <name>FileProtectionCheck</name>
     <message>
         <source>更改“%1”的保护需要所有者密码，请输入：</source>
-        <translation>Changing the protection of “%1” needs its owner password. Enter it:</translation>
+        <translation>Changing the protection of &quot;%1&quot; needs its owner password. Enter it:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation>“%1” is encrypted. Enter its password:</translation>
+        <translation>&quot;%1&quot; is encrypted. Enter its password:</translation>
     </message>
     <message>
         <source>密码错误，请重试。</source>
@@ -845,30 +845,30 @@
     <name>PdfAnnotationLayer</name>
     <message>
         <source>所选批注的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Style of the selected comment</translation>
     </message>
     <message>
         <source>%1工具的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tool style</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationMenu</name>
     <message>
         <source>编辑文字</source>
-        <translation type="unfinished">Edit text</translation>
+        <translation>Edit text</translation>
     </message>
     <message>
         <source>编辑批注文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit comment text</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished">Color</translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished">Delete comment</translation>
+        <translation>Delete comment</translation>
     </message>
 </context>
 <context>
@@ -930,90 +930,90 @@
     <name>PdfAnnotationStyleMenu</name>
     <message>
         <source>红色</source>
-        <translation type="unfinished">Red</translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>橙色</source>
-        <translation type="unfinished">Orange</translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>黄色</source>
-        <translation type="unfinished">Yellow</translation>
+        <translation>Yellow</translation>
     </message>
     <message>
         <source>绿色</source>
-        <translation type="unfinished">Green</translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>蓝色</source>
-        <translation type="unfinished">Blue</translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>黑色</source>
-        <translation type="unfinished">Black</translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>自定义…</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom…</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose color</translation>
     </message>
     <message>
         <source>填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill</translation>
     </message>
     <message>
         <source>无填充</source>
-        <translation type="unfinished"></translation>
+        <translation>No fill</translation>
     </message>
     <message>
         <source>线宽：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Line width: %1 pt</translation>
     </message>
     <message>
         <source>%1 磅</source>
-        <translation type="unfinished">%1 pt</translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>线型：虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Line style: dashed</translation>
     </message>
     <message>
         <source>线型：实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Line style: solid</translation>
     </message>
     <message>
         <source>实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Solid</translation>
     </message>
     <message>
         <source>虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Dashed</translation>
     </message>
     <message>
         <source>字号：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Font size: %1 pt</translation>
     </message>
     <message>
         <source>不透明度：%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity: %1%</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationTextEditor</name>
     <message>
         <source>完成</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>保存文字 (Ctrl+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Save text (Ctrl+Enter)</translation>
     </message>
     <message>
         <source>输入批注…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a comment…</translation>
     </message>
 </context>
 <context>
@@ -1028,23 +1028,23 @@
     </message>
     <message>
         <source>缩放比例：选择或输入百分比</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: choose or enter a percentage</translation>
     </message>
     <message>
         <source>适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit width</translation>
     </message>
     <message>
         <source>适合页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit page</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual size</translation>
     </message>
     <message>
         <source>未适合窗口：点按适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Not fitted to the window: click to fit width</translation>
     </message>
 </context>
 <context>
@@ -1071,43 +1071,43 @@
     </message>
     <message>
         <source>已接受</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepted</translation>
     </message>
     <message>
         <source>已拒绝</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejected</translation>
     </message>
     <message>
         <source>已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled</translation>
     </message>
     <message>
         <source>已完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Completed</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>已标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Marked</translation>
     </message>
     <message>
         <source>未标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Unmarked</translation>
     </message>
     <message>
         <source>%1. 第 %2 页 · %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Page %2 · %3</translation>
     </message>
     <message>
         <source>状态：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>回复</source>
-        <translation type="unfinished"></translation>
+        <translation>Reply</translation>
     </message>
 </context>
 <context>
@@ -1639,15 +1639,15 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished">Highlight</translation>
+        <translation>Highlight</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished">Underline</translation>
+        <translation>Underline</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished">Strikethrough</translation>
+        <translation>Strike through</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2775,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面</source>
-        <translation type="unfinished"></translation>
+        <translation>The document must keep at least one page, so not all pages can be deleted</translation>
     </message>
 </context>
 <context>
@@ -2973,7 +2973,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
-        <translation>“%1” already exists. Replace it?</translation>
+        <translation>&quot;%1&quot; already exists. Replace it?</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
@@ -2981,11 +2981,11 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>“%1”已修改，是否保存？</source>
-        <translation>“%1” was modified. Save it?</translation>
+        <translation>&quot;%1&quot; was modified. Save it?</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
-        <translation>“%1” is open in another tab with unsaved changes. Replacing it closes that tab and its unsaved changes are lost. Replace it?</translation>
+        <translation>&quot;%1&quot; is open in another tab with unsaved changes. Replacing it closes that tab and its unsaved changes are lost. Replace it?</translation>
     </message>
     <message>
         <source>无法添加批注</source>
@@ -3141,23 +3141,23 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>密码错误，请重新输入“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong password. Enter the password of &quot;%1&quot; again:</translation>
     </message>
     <message>
         <source>插入的 PDF“%1”已加密，请输入密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>The inserted PDF &quot;%1&quot; is encrypted. Enter its password:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation type="unfinished">“%1” is encrypted. Enter its password:</translation>
+        <translation>&quot;%1&quot; is encrypted. Enter its password:</translation>
     </message>
     <message>
         <source>无法删除页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot delete pages</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document must keep at least one page, so not all pages can be deleted.</translation>
     </message>
 </context>
 <context>
@@ -3210,19 +3210,19 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>批注作者</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment author</translation>
     </message>
     <message>
         <source>新批注署名（留空则用系统用户名）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Name on new comments (leave empty to use the system user name):</translation>
     </message>
     <message>
         <source>批注作者…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment author…</translation>
     </message>
     <message>
         <source>批注作者：%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment author: %1…</translation>
     </message>
 </context>
 <context>

@@ -845,30 +845,30 @@
     <name>PdfAnnotationLayer</name>
     <message>
         <source>所选批注的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo del comentario seleccionado</translation>
     </message>
     <message>
         <source>%1工具的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo de la herramienta %1</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationMenu</name>
     <message>
         <source>编辑文字</source>
-        <translation type="unfinished">Editar texto</translation>
+        <translation>Editar texto</translation>
     </message>
     <message>
         <source>编辑批注文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el texto del comentario</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished">Color</translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished">Eliminar comentario</translation>
+        <translation>Eliminar comentario</translation>
     </message>
 </context>
 <context>
@@ -930,90 +930,90 @@
     <name>PdfAnnotationStyleMenu</name>
     <message>
         <source>红色</source>
-        <translation type="unfinished">Rojo</translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>橙色</source>
-        <translation type="unfinished">Naranja</translation>
+        <translation>Naranja</translation>
     </message>
     <message>
         <source>黄色</source>
-        <translation type="unfinished">Amarillo</translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>绿色</source>
-        <translation type="unfinished">Verde</translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>蓝色</source>
-        <translation type="unfinished">Azul</translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>黑色</source>
-        <translation type="unfinished">Negro</translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>自定义…</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado…</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno</translation>
     </message>
     <message>
         <source>无填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin relleno</translation>
     </message>
     <message>
         <source>线宽：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor: %1 pt</translation>
     </message>
     <message>
         <source>%1 磅</source>
-        <translation type="unfinished">%1 pt</translation>
+        <translation>%1 pt</translation>
     </message>
     <message>
         <source>线型：虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea: discontinua</translation>
     </message>
     <message>
         <source>线型：实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea: continua</translation>
     </message>
     <message>
         <source>实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Discontinua</translation>
     </message>
     <message>
         <source>字号：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de fuente: %1 pt</translation>
     </message>
     <message>
         <source>不透明度：%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad: %1 %</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationTextEditor</name>
     <message>
         <source>完成</source>
-        <translation type="unfinished">Completado</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>保存文字 (Ctrl+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el texto (Ctrl+Enter)</translation>
     </message>
     <message>
         <source>输入批注…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un comentario…</translation>
     </message>
 </context>
 <context>
@@ -1028,23 +1028,23 @@
     </message>
     <message>
         <source>缩放比例：选择或输入百分比</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom: elija o escriba un porcentaje</translation>
     </message>
     <message>
         <source>适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al ancho</translation>
     </message>
     <message>
         <source>适合页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la página</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño real</translation>
     </message>
     <message>
         <source>未适合窗口：点按适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ajustar a la ventana: haga clic para ajustar al ancho</translation>
     </message>
 </context>
 <context>
@@ -1071,43 +1071,43 @@
     </message>
     <message>
         <source>已接受</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptado</translation>
     </message>
     <message>
         <source>已拒绝</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado</translation>
     </message>
     <message>
         <source>已取消</source>
-        <translation type="unfinished">Cancelado</translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>已完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>已标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>未标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar</translation>
     </message>
     <message>
         <source>%1. 第 %2 页 · %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Página %2 · %3</translation>
     </message>
     <message>
         <source>状态：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: %1</translation>
     </message>
     <message>
         <source>回复</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
 </context>
 <context>
@@ -1639,15 +1639,15 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished">Resaltado</translation>
+        <translation>Resaltar</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished">Subrayado</translation>
+        <translation>Subrayar</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished">Tachado</translation>
+        <translation>Tachar</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2775,7 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento debe conservar al menos una página; no se pueden eliminar todas las páginas</translation>
     </message>
 </context>
 <context>
@@ -3141,23 +3141,23 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>密码错误，请重新输入“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta. Vuelva a introducir la contraseña de «%1»:</translation>
     </message>
     <message>
         <source>插入的 PDF“%1”已加密，请输入密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>El PDF «%1» que se va a insertar está cifrado. Introduzca su contraseña:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation type="unfinished">«%1» está cifrado. Introduzca su contraseña:</translation>
+        <translation>«%1» está cifrado. Introduzca su contraseña:</translation>
     </message>
     <message>
         <source>无法删除页面</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden eliminar las páginas</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento debe conservar al menos una página; no se pueden eliminar todas las páginas.</translation>
     </message>
 </context>
 <context>
@@ -3210,19 +3210,19 @@ Páginas %2-%3</translation>
     </message>
     <message>
         <source>批注作者</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor de los comentarios</translation>
     </message>
     <message>
         <source>新批注署名（留空则用系统用户名）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre para los comentarios nuevos (déjelo vacío para usar el nombre de usuario del sistema):</translation>
     </message>
     <message>
         <source>批注作者…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor de los comentarios…</translation>
     </message>
     <message>
         <source>批注作者：%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor de los comentarios: %1…</translation>
     </message>
 </context>
 <context>

@@ -845,30 +845,30 @@
     <name>PdfAnnotationLayer</name>
     <message>
         <source>所选批注的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Style du commentaire sélectionné</translation>
     </message>
     <message>
         <source>%1工具的样式</source>
-        <translation type="unfinished"></translation>
+        <translation>Style de l&apos;outil %1</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationMenu</name>
     <message>
         <source>编辑文字</source>
-        <translation type="unfinished">Modifier le texte</translation>
+        <translation>Modifier le texte</translation>
     </message>
     <message>
         <source>编辑批注文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le texte du commentaire</translation>
     </message>
     <message>
         <source>颜色</source>
-        <translation type="unfinished">Couleur</translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished">Supprimer le commentaire</translation>
+        <translation>Supprimer le commentaire</translation>
     </message>
 </context>
 <context>
@@ -930,90 +930,90 @@
     <name>PdfAnnotationStyleMenu</name>
     <message>
         <source>红色</source>
-        <translation type="unfinished">Rouge</translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>橙色</source>
-        <translation type="unfinished">Orange</translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>黄色</source>
-        <translation type="unfinished">Jaune</translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>绿色</source>
-        <translation type="unfinished">Vert</translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>蓝色</source>
-        <translation type="unfinished">Bleu</translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>黑色</source>
-        <translation type="unfinished">Noir</translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>自定义…</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnaliser…</translation>
     </message>
     <message>
         <source>选择颜色</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur</translation>
     </message>
     <message>
         <source>填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage</translation>
     </message>
     <message>
         <source>无填充</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun remplissage</translation>
     </message>
     <message>
         <source>线宽：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur&#xa0;: %1&#xa0;pt</translation>
     </message>
     <message>
         <source>%1 磅</source>
-        <translation type="unfinished">%1&#xa0;pt</translation>
+        <translation>%1&#xa0;pt</translation>
     </message>
     <message>
         <source>线型：虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait&#xa0;: tirets</translation>
     </message>
     <message>
         <source>线型：实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Trait&#xa0;: continu</translation>
     </message>
     <message>
         <source>实线</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>虚线</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirets</translation>
     </message>
     <message>
         <source>字号：%1 磅</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police&#xa0;: %1&#xa0;pt</translation>
     </message>
     <message>
         <source>不透明度：%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité&#xa0;: %1&#xa0;%</translation>
     </message>
 </context>
 <context>
     <name>PdfAnnotationTextEditor</name>
     <message>
         <source>完成</source>
-        <translation type="unfinished">Terminé</translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>保存文字 (Ctrl+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le texte (Ctrl+Entrée)</translation>
     </message>
     <message>
         <source>输入批注…</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un commentaire…</translation>
     </message>
 </context>
 <context>
@@ -1028,23 +1028,23 @@
     </message>
     <message>
         <source>缩放比例：选择或输入百分比</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;: choisissez ou saisissez un pourcentage</translation>
     </message>
     <message>
         <source>适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine largeur</translation>
     </message>
     <message>
         <source>适合页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Page entière</translation>
     </message>
     <message>
         <source>实际大小</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <source>未适合窗口：点按适合宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ajusté à la fenêtre&#xa0;: cliquez pour ajuster à la largeur</translation>
     </message>
 </context>
 <context>
@@ -1071,43 +1071,43 @@
     </message>
     <message>
         <source>已接受</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepté</translation>
     </message>
     <message>
         <source>已拒绝</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>已取消</source>
-        <translation type="unfinished">Annulé</translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>已完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>无</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>已标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqué</translation>
     </message>
     <message>
         <source>未标记</source>
-        <translation type="unfinished"></translation>
+        <translation>Non marqué</translation>
     </message>
     <message>
         <source>%1. 第 %2 页 · %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Page %2 · %3</translation>
     </message>
     <message>
         <source>状态：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut&#xa0;: %1</translation>
     </message>
     <message>
         <source>回复</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
 </context>
 <context>
@@ -1639,15 +1639,15 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished">Surlignage</translation>
+        <translation>Surligner</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished">Soulignement</translation>
+        <translation>Souligner</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished">Barré</translation>
+        <translation>Barrer</translation>
     </message>
 </context>
 <context>
@@ -2775,7 +2775,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document doit conserver au moins une page&#xa0;; toutes les pages ne peuvent pas être supprimées</translation>
     </message>
 </context>
 <context>
@@ -2973,7 +2973,7 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>“%1”已存在，要替换它吗？</source>
-        <translation>« %1 » existe déjà. Le remplacer ?</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>技术信息：%1</source>
@@ -2981,11 +2981,11 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>“%1”已修改，是否保存？</source>
-        <translation>« %1 » a été modifié. L’enregistrer ?</translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié. L&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>“%1”已在另一个标签页中打开，且有未保存的修改。替换后该标签页将关闭，其未保存的修改将丢失。是否替换？</source>
-        <translation>« %1 » est ouvert dans un autre onglet avec des modifications non enregistrées. Le remplacer ferme cet onglet et ses modifications non enregistrées seront perdues. Remplacer ?</translation>
+        <translation>«&#xa0;%1&#xa0;» est ouvert dans un autre onglet avec des modifications non enregistrées. Le remplacer ferme cet onglet et ses modifications non enregistrées seront perdues. Remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>无法添加批注</source>
@@ -3141,23 +3141,23 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>密码错误，请重新输入“%1”的密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect. Saisissez à nouveau le mot de passe de «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>插入的 PDF“%1”已加密，请输入密码：</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF inséré «&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>“%1”已加密，请输入密码：</source>
-        <translation type="unfinished">«&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
+        <translation>«&#xa0;%1&#xa0;» est chiffré. Saisissez son mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>无法删除页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer les pages</translation>
     </message>
     <message>
         <source>文档至少要保留一页，不能删除全部页面。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document doit conserver au moins une page&#xa0;; toutes les pages ne peuvent pas être supprimées.</translation>
     </message>
 </context>
 <context>
@@ -3210,19 +3210,19 @@ Pages %2-%3</translation>
     </message>
     <message>
         <source>批注作者</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur des commentaires</translation>
     </message>
     <message>
         <source>新批注署名（留空则用系统用户名）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom sur les nouveaux commentaires (laisser vide pour utiliser le nom d&apos;utilisateur du système)&#xa0;:</translation>
     </message>
     <message>
         <source>批注作者…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur des commentaires…</translation>
     </message>
     <message>
         <source>批注作者：%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur des commentaires&#xa0;: %1…</translation>
     </message>
 </context>
 <context>

@@ -88,9 +88,12 @@ PdfOutlinePanel::PdfOutlinePanel(QWidget *parent)
         tab->setCheckable(true);
         tab->setCursor(Qt::PointingHandCursor);
         tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // Below its text's width: a long name is shortened to the room there is (fitTabTexts).
+        tab->setMinimumWidth(1);
         m_tabGroup->addButton(tab);
     }
     m_thumbnailsTab->setChecked(true);
+    m_tabs->installEventFilter(this);
     auto *tabLayout = new QHBoxLayout(m_tabs);
     tabLayout->setContentsMargins(2, 2, 2, 2);
     tabLayout->setSpacing(2);
@@ -278,9 +281,31 @@ void PdfOutlinePanel::updateState()
 
 void PdfOutlinePanel::retranslate()
 {
-    m_thumbnailsTab->setText(tr("缩略图"));
-    m_outlineTab->setText(tr("书签"));
+    fitTabTexts();
     updateState();
+}
+
+void PdfOutlinePanel::fitTabTexts()
+{
+    // Some languages' names are wider than a narrow side panel: shortened, the whole name in the
+    // tool tip, rather than cut at both ends.
+    const QList<QPair<QToolButton *, QString>> tabs = {{m_thumbnailsTab, tr("缩略图")},
+                                                       {m_outlineTab, tr("书签")}};
+    for (const auto &[tab, text] : tabs) {
+        const int room = tab->width() - 8;
+        const QString shown = room > 0 && tab->isVisible()
+                                  ? tab->fontMetrics().elidedText(text, Qt::ElideRight, room)
+                                  : text;
+        tab->setText(shown);
+        tab->setToolTip(shown == text ? QString() : text);
+    }
+}
+
+bool PdfOutlinePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tabs && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        fitTabTexts();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PdfOutlinePanel::changeEvent(QEvent *event)

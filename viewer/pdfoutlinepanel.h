@@ -42,6 +42,7 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void activate(const QModelIndex &index);
@@ -52,6 +53,7 @@ private:
     void widenStrip(bool wide);
     void updateState();
     void retranslate();
+    void fitTabTexts();
 
     PdfOutlineModel *m_outline = nullptr;
     QTreeView *m_tree = nullptr;
