@@ -69,6 +69,8 @@ bool PdfFormFilling::pressed(const QPoint &pos)
 
 bool PdfFormFilling::viewKey(QEvent *event)
 {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride && m_fieldIndex >= 0 &&
         key->key() == Qt::Key_Space) {
