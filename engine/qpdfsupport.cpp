@@ -10,6 +10,7 @@
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
@@ -337,6 +338,13 @@ int normalizedRotation(long long degrees)
     long long r = ((degrees % 360) + 360) % 360;
     r = ((r + 45) / 90) * 90;
     return static_cast<int>(r % 360);
+}
+
+int ownRotation(QPDFObjectHandle page)
+{
+    QPDFObjectHandle rotate = QPDFPageObjectHelper(page).getAttribute("/Rotate", false);
+    return normalizedRotation(rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue())
+                                                : 0);
 }
 
 } // namespace qpdfsupport

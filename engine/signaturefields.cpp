@@ -112,6 +112,16 @@ QPDFObjectHandle pageAt(QPDF &pdf, int index, int *count)
     return Handle::newNull();
 }
 
+bool allowsAnnotations(int level)
+{
+    return level == 0 || level == 3;
+}
+
+bool allowsFormFilling(int level)
+{
+    return level != 1;
+}
+
 int certificationLevel(QPDF &pdf)
 {
     Handle docMdp = pdf.getRoot().getKey("/Perms").getKey("/DocMDP");

@@ -85,7 +85,8 @@ Result write(const QList<PdfSourcePage> &pages, const QString &folder,
             forms = forms || !page.fieldValues.isEmpty();
         }
         const int level = signaturefields::certificationLevel(pdf);
-        if ((level == 1 && (annotations || forms)) || (level == 2 && annotations)) {
+        if ((annotations && !signaturefields::allowsAnnotations(level)) ||
+            (forms && !signaturefields::allowsFormFilling(level))) {
             *error = PdfBackendError::WriteFailed;
             *message = level == 1 ? QStringLiteral("The document is certified by its signer "
                                                    "against any change.")
@@ -102,11 +103,8 @@ Result write(const QList<PdfSourcePage> &pages, const QString &folder,
                 continue;
             if (!font.isInitialized())
                 font = pagestamp::helveticaFont(pdf);
-            QPDFPageObjectHelper page(filePages[static_cast<size_t>(i)]);
-            QPDFObjectHandle rotate = page.getAttribute("/Rotate", false);
-            const int own = qpdfsupport::normalizedRotation(
-                rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
-            annotationwriter::writePage(pdf, page.getObjectHandle(), spec, own, font);
+            QPDFObjectHandle page = filePages[static_cast<size_t>(i)];
+            annotationwriter::writePage(pdf, page, spec, qpdfsupport::ownRotation(page), font);
         }
         annotationwriter::fillForms(pdf, filePages, pages);
 

@@ -76,5 +76,7 @@ void setLocalDestination(QPDFObjectHandle item, QPDFObjectHandle dest);
 
 // Normalises a /Rotate value to 0, 90, 180 or 270 the way viewers read it.
 int normalizedRotation(long long degrees);
+// A page's own /Rotate, inherited from the page tree where the page has none, normalised.
+int ownRotation(QPDFObjectHandle page);
 
 } // namespace qpdfsupport

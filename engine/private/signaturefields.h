@@ -26,5 +26,8 @@ bool anySigned(QPDF &pdf);
 QPDFObjectHandle pageAt(QPDF &pdf, int index, int *count = nullptr);
 // /P of the document's certification signature (1, 2 or 3), 0 when it has none.
 int certificationLevel(QPDF &pdf);
+// What a certification with that /P (0: none) lets later revisions do.
+bool allowsAnnotations(int level);
+bool allowsFormFilling(int level);
 
 } // namespace signaturefields

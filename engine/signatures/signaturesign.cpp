@@ -447,13 +447,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
         if (!options.location.isEmpty())
             lines << QStringLiteral("Location: %1").arg(options.location);
 
-        auto ownRotation = [](Handle page) {
-            Handle rotate = QPDFPageObjectHelper(page).getAttribute("/Rotate", false);
-            return qpdfsupport::normalizedRotation(
-                rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
-        };
         auto setAppearance = [&](Handle widget, Handle page, const QRectF &userRect) {
-            const int own = ownRotation(page);
+            const int own = qpdfsupport::ownRotation(page);
             const QTransform toUser =
                 annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own);
             // Upright (y up) in the box as the page shows it: flip, then the page's own turn.
@@ -490,7 +485,7 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             QRectF userRect;
             if (visible) {
                 const QTransform toUser = annotationgeometry::shownToUser(
-                    annotationgeometry::visibleBox(page), ownRotation(page));
+                    annotationgeometry::visibleBox(page), qpdfsupport::ownRotation(page));
                 userRect = toUser.mapRect(options.rect);
             }
             widget.replaceKey("/Rect", Handle::newArray(QPDFObjectHandle::Rectangle(

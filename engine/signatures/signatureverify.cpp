@@ -44,12 +44,12 @@ int PdfSignatureReport::signedCount() const
 
 bool PdfSignatureReport::allowsAnnotations() const
 {
-    return certificationLevel == 0 || certificationLevel == 3;
+    return signaturefields::allowsAnnotations(certificationLevel);
 }
 
 bool PdfSignatureReport::allowsFormFilling() const
 {
-    return certificationLevel != 1;
+    return signaturefields::allowsFormFilling(certificationLevel);
 }
 
 QString PdfSignatures::describeChanges(int changes)
@@ -486,8 +486,6 @@ void checkCms(PdfSignatureInfo *info, const QByteArray &bytes, const qint64 rang
         info->signatureMatches = CMS_verify(cms.get(), nullptr, nullptr, nullptr, content,
                                             CMS_NO_SIGNER_CERT_VERIFY | CMS_BINARY) == 1;
         BIO_free(content);
-        const unsigned char *p = der - 0; // unused
-        Q_UNUSED(p);
         const unsigned char *tokenDer = reinterpret_cast<const unsigned char *>(value.constData());
         if (PKCS7 *token = d2i_PKCS7(nullptr, &tokenDer, value.size())) {
             if (TS_TST_INFO *tst = PKCS7_to_TS_TST_INFO(token)) {
@@ -579,10 +577,7 @@ QRectF shownRect(Handle widget, Handle page)
     const QRectF user = QRectF(QPointF(v[0], v[1]), QPointF(v[2], v[3])).normalized();
     if (user.width() < 0.5 || user.height() < 0.5)
         return {};
-    QPDFPageObjectHelper helper(page);
-    Handle rotate = helper.getAttribute("/Rotate", false);
-    const int own = qpdfsupport::normalizedRotation(
-        rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
+    const int own = qpdfsupport::ownRotation(page);
     return annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own)
         .inverted()
         .mapRect(user);
@@ -680,10 +675,8 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
                 report->signatures.append(info);
                 continue;
             }
-            const QString trustProblem = [&] {
-                checkCms(&info, bytes, range, value);
-                return info.problem;
-            }();
+            checkCms(&info, bytes, range, value);
+            const QString cmsProblem = info.problem; // why it could not be read, or trust
             if (!info.coversWholeFile) {
                 if (!changes)
                     changes.emplace(pdf, bytes, password);
@@ -694,7 +687,7 @@ bool PdfSignatures::verify(const QString &path, const QString &password, PdfSign
                 info.signer = info.chain.front().commonName;
             if (!info.digestMatches || !info.signatureMatches) {
                 info.verdict = PdfSignatureVerdict::Invalid;
-                info.problem = !info.digestMatches && info.hashAlgorithm.isEmpty() ? trustProblem
+                info.problem = !info.digestMatches && info.hashAlgorithm.isEmpty() ? cmsProblem
                                : !info.digestMatches
                                    ? QStringLiteral("The signed bytes were changed after signing "
                                                     "(digest mismatch).")
