@@ -209,8 +209,7 @@ QWidget *PdfSignaturesPanel::makeCard(const PdfSignatureInfo &info, int index, i
         for (const PdfCertificate &certificate : info.chain) {
             QStringList lines{certificate.commonName.isEmpty() ? certificate.subject
                                                                : certificate.commonName};
-            lines << (PdfSignatureTexts::isSelfSigned(certificate) ? tr("颁发者：%1（自签名）")
-                                                                   : tr("颁发者：%1"))
+            lines << (certificate.selfSigned ? tr("颁发者：%1（自签名）") : tr("颁发者：%1"))
                          .arg(certificate.issuer);
             lines << tr("有效期：%1 至 %2")
                          .arg(dateText(certificate.validFrom), dateText(certificate.validTo));
@@ -224,16 +223,34 @@ QWidget *PdfSignaturesPanel::makeCard(const PdfSignatureInfo &info, int index, i
         auto *button = new QPushButton(tr("查看签名时的版本"), card);
         button->setObjectName(u"pdfSignedVersionButton"_s);
         button->setCursor(Qt::PointingHandCursor);
+        // No wider than the panel: a long name (some languages) is shortened, whole in the tool
+        // tip, instead of pushing every line of the card past the panel's edge.
+        button->setProperty("fullText", button->text());
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        button->installEventFilter(this);
         const qint64 length = info.signedLength;
         connect(button, &QPushButton::clicked, this,
                 [this, length] { Q_EMIT signedVersionRequested(length); });
-        layout->addWidget(button, 0, Qt::AlignLeft);
+        layout->addWidget(button);
     }
     return card;
 }
 
 bool PdfSignaturesPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Resize) {
+        if (auto *button = qobject_cast<QPushButton *>(watched)) {
+            const QString full = button->property("fullText").toString();
+            const int room = button->width() - 24; // its padding and border
+            const QString shown =
+                button->fontMetrics().elidedText(full, Qt::ElideRight, std::max(room, 0));
+            if (button->fontMetrics().horizontalAdvance(full) <= room)
+                button->setText(full);
+            else
+                button->setText(shown);
+            button->setToolTip(button->text() == full ? QString() : full);
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         const QVariant index = watched->property("signatureIndex");

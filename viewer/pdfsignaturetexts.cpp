@@ -77,16 +77,9 @@ QString PdfSignatureTexts::changeList(int changes)
     return parts.join(tr("、"));
 }
 
-bool PdfSignatureTexts::isSelfSigned(const PdfCertificate &certificate)
-{
-    // A certificate without the right to sign certificates can still be its own issuer.
-    return certificate.selfSigned ||
-           (!certificate.subject.isEmpty() && certificate.subject == certificate.issuer);
-}
-
 QString PdfSignatureTexts::untrusted(const PdfSignatureInfo &info)
 {
-    if (!info.chain.isEmpty() && info.chain.size() == 1 && isSelfSigned(info.chain.constFirst()))
+    if (!info.chain.isEmpty() && info.chain.size() == 1 && info.chain.constFirst().selfSigned)
         return tr("证书不受信任（自签名证书）");
     if (info.certificateExpired)
         return tr("证书不受信任（证书已过期）");

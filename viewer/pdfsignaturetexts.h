@@ -37,7 +37,6 @@ public:
     static QString saveChangeList(int changes);
     static QString time(const QDateTime &when);
     static QString signerName(const PdfSignatureInfo &info);
-    static bool isSelfSigned(const PdfCertificate &certificate);
 
 private:
     // Why a certificate is not trusted: "证书不受信任（自签名证书）" …

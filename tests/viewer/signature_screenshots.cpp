@@ -3,10 +3,12 @@
 // page. Not a test.
 //
 // Usage: signature_screenshots <output folder> <corpus folder (tests/signatures/make_corpus.py)>
-//        [dark]   (the dark theme; VELMORA_TRUSTED_CERTIFICATES=<corpus>/ca.pem trusts the test CA)
+//        [dark | language code, e.g. de_DE]   (the dark theme, or the interface in that language;
+//        VELMORA_TRUSTED_CERTIFICATES=<corpus>/ca.pem trusts the test CA)
 
 #include "darktheme.h"
 #include "dialogseam.h"
+#include "languagemanager.h"
 #include "moderncombobox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
@@ -69,8 +71,11 @@ int main(int argc, char **argv)
     const QString folder = QApplication::arguments().value(1, u"."_s);
     const QDir corpus(QApplication::arguments().value(2, u"."_s));
     shots::setFolder(folder);
-    if (QApplication::arguments().value(3) == u"dark"_s)
+    const QString look = QApplication::arguments().value(3);
+    if (look == u"dark"_s)
         DarkTheme::setEnabled(true);
+    else if (!look.isEmpty())
+        LanguageManager::instance().setLanguage(look);
 
     PdfViewerWidget viewer;
     viewer.resize(1300, 860);
