@@ -24,6 +24,8 @@ void paintOne(QPainter *painter, const PdfAnnotation &a)
 {
     using Type = PdfAnnotation::Type;
     painter->save();
+    // Set left to right as the file draws it, whatever the interface's direction.
+    painter->setLayoutDirection(Qt::LeftToRight);
     painter->setOpacity(std::clamp(a.opacity, 0.0, 1.0));
     QPen pen(a.colour, a.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     switch (a.type) {
@@ -121,6 +123,7 @@ void PdfEditorBackend::paintFormValue(QPainter *painter, const PdfFormField &fie
                                       const QRectF &rect)
 {
     painter->save();
+    painter->setLayoutDirection(Qt::LeftToRight);
     painter->setRenderHint(QPainter::Antialiasing);
     // The page shows the file's value underneath.
     painter->fillRect(rect, Qt::white);

@@ -73,6 +73,8 @@ QPushButton#pdfAnnotationTextDone:hover { background: %8; }
         m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_edit->setLineWrapMode(QTextEdit::WidgetWidth);
+        // Set left to right as the saved box draws it, also in a right-to-left interface.
+        m_edit->setLayoutDirection(Qt::LeftToRight);
         // The page stays white under the box whatever the theme.
         setStyleSheet(uR"(
 QFrame#pdfAnnotationTextEditor { background: rgba(255, 255, 255, 235); border: 1px dashed %1; }
