@@ -9,7 +9,7 @@
 
 #include <qpdf/QPDFExc.hh>
 
-Q_LOGGING_CATEGORY(lcBatch, "velmora.engine.batch", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcBatch, "velmora.engine.batch", QtWarningMsg)
 
 namespace batchsupport {
 namespace {

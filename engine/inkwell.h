@@ -40,6 +40,8 @@ enum class BatchFailure : int {
     RecognitionDataMissing, // no language data for text recognition; argument: the language
     RecognitionFailed,      // argument: the file
     AlreadySearchable,      // every page already has text; argument: the file
+    EmptyFile,              // zero bytes; argument: the file
+    PdfNotOffice,           // a PDF under an office file's name; argument: the file
 };
 
 // What the last batch operation of a thread did: its failure, if any, and the file or folder it

@@ -4,6 +4,7 @@
 #include "inkwell.h"
 #include "officehelpers.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,10 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <mutex>
 #include <unistd.h>
 #endif
 
@@ -94,7 +98,11 @@ Run runBounded(QProcess &process, const QString &program, const QStringList &arg
                std::chrono::milliseconds limit)
 {
 #ifdef Q_OS_UNIX
-    process.setChildProcessModifier([] { ::setsid(); });
+    const int guard = groupGuard();
+    process.setChildProcessModifier([guard] {
+        ::setsid();
+        guardGroupAfterFork(guard);
+    });
 #endif
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -147,6 +155,71 @@ bool isPdf(const QString &path)
 }
 
 } // namespace
+
+#ifdef Q_OS_UNIX
+int groupGuard()
+{
+    // Only this process holds the write end (close-on-exec), so it closes when the process ends,
+    // killed or not; the watchers read the end of the pipe then.
+    static const int readEnd = [] {
+        int ends[2];
+        return ::pipe2(ends, O_CLOEXEC) == 0 ? ends[0] : -1;
+    }();
+    return readEnd;
+}
+
+void guardGroupAfterFork(int guard)
+{
+    if (guard < 0)
+        return;
+    const pid_t group = ::getpid();
+    if (::fork() != 0)
+        return;
+    // The watcher holds nothing else: above all not the write end, nor the child's pipes.
+    for (int fd = 0; fd < 1024; ++fd) {
+        if (fd != guard)
+            ::close(fd);
+    }
+    char byte;
+    while (::read(guard, &byte, 1) < 0 && errno == EINTR) {
+    }
+    ::kill(-group, SIGKILL);
+    ::_exit(0);
+}
+
+QString freshTemporaryFolder(const QString &profile)
+{
+    const QString folder = profile + u"-temp"_s;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+#endif
+
+namespace {
+
+constexpr auto kWorkPrefix = "velmora-office-";
+
+} // namespace
+
+void sweepAbandonedWork()
+{
+#ifdef Q_OS_UNIX
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const QString prefix = QString::fromLatin1(kWorkPrefix);
+        QDir temp(QDir::tempPath());
+        const QStringList names =
+            temp.entryList({prefix + u'*'}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString &name : names) {
+            bool ok = false;
+            const qint64 owner = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong(&ok);
+            if (ok && owner > 0 && ::kill(pid_t(owner), 0) != 0 && errno == ESRCH)
+                QDir(temp.filePath(name)).removeRecursively();
+        }
+    });
+#endif
+}
 
 QString profileRoot()
 {
@@ -232,8 +305,13 @@ Result convertWithCommand(const QString &source, const QString &pdf,
         QUrl::fromLocalFile(source).toString(QUrl::FullyEncoded)};
     const QDeadlineTimer deadline(limit);
     // A new profile's first start may end early (81) once the profile is built.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+#ifdef Q_OS_UNIX
+    environment.insert(u"TMPDIR"_s, freshTemporaryFolder(slot.folder()));
+#endif
     for (int attempt = 0; attempt < 2; ++attempt) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         const Run run = runBounded(process, program, arguments,
                                    std::chrono::milliseconds(deadline.remainingTime()));
         switch (run) {
@@ -263,11 +341,17 @@ Result convertWithCommand(const QString &source, const QString &pdf,
 
 bool convert(const TaskRequest &request)
 {
+    sweepAbandonedWork();
     const QString source = batchsupport::singleSource(request);
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return fail(request, BatchFailure::SourceMissing, source, u"no source"_s);
     if (!suffixes().contains(QFileInfo(source).suffix().toLower()))
         return fail(request, BatchFailure::UnsupportedFormat, source, u"not an office file"_s);
+    // The office would write a blank page for nothing, and a PDF it opens as a drawing.
+    if (QFileInfo(source).size() == 0)
+        return fail(request, BatchFailure::EmptyFile, source, u"empty"_s);
+    if (isPdf(source))
+        return fail(request, BatchFailure::PdfNotOffice, source, u"a PDF"_s);
     if (lacksItsContainer(source))
         return fail(request, BatchFailure::OfficeUnreadable, source, u"not a document"_s);
     if (officeProgram().isEmpty())
@@ -278,7 +362,9 @@ bool convert(const TaskRequest &request)
         return fail(request, BatchFailure::OutputFolderMissing, folder, u"no output folder"_s);
 
     // The office writes into a folder of ours; the output folder only sees the finished file.
-    QTemporaryDir work(QDir::tempPath() + u"/velmora-office-XXXXXX"_s);
+    // Named after this process, so that a later one can tell when it was left behind.
+    QTemporaryDir work(QDir::tempPath() + u'/' + QString::fromLatin1(kWorkPrefix) +
+                       QString::number(QCoreApplication::applicationPid()) + u"-XXXXXX"_s);
     if (!work.isValid())
         return fail(request, BatchFailure::WriteFailed, QDir::tempPath(), work.errorString());
     const QString pdf = work.filePath(u"out.pdf"_s);

@@ -1,6 +1,7 @@
 #include "officehelpers.h"
 
 #include "batchsupport.h"
+#include "officeconversion.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -20,6 +21,7 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -38,10 +40,15 @@ QString helperProgram()
     if (!forced.isEmpty())
         return QString::fromLocal8Bit(forced);
     if (QCoreApplication::instance()) {
-        const QString installed =
-            QCoreApplication::applicationDirPath() + u"/../lib/velmora/velmora-office-helper"_s;
-        if (QFileInfo(installed).isExecutable())
-            return QFileInfo(installed).canonicalFilePath();
+        // The window's program is installed in the private folder itself, the command line's
+        // in bin.
+        const QString folder = QCoreApplication::applicationDirPath();
+        for (const QString &installed :
+             QStringList{folder + u"/../lib/velmora/velmora-office-helper"_s,
+                         folder + u"/velmora-office-helper"_s}) {
+            if (QFileInfo(installed).isExecutable())
+                return QFileInfo(installed).canonicalFilePath();
+        }
     }
 #ifdef VELMORA_OFFICE_HELPER_BUILT
     if (QFileInfo(QStringLiteral(VELMORA_OFFICE_HELPER_BUILT)).isExecutable())
@@ -146,6 +153,19 @@ std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolde
     const QByteArray profile = QUrl::fromLocalFile(helper->lock->fileName().chopped(5))
                                    .toString(QUrl::FullyEncoded)
                                    .toUtf8();
+    // The kit's own temporary files go to a folder of this profile, emptied at each start, so
+    // that a helper killed mid-way leaves nothing in the system's.
+    const QByteArray temporary =
+        "TMPDIR=" + QFile::encodeName(officeconversion::freshTemporaryFolder(
+                        helper->lock->fileName().chopped(5)));
+    std::vector<char *> environment;
+    for (char **variable = environ; *variable; ++variable) {
+        if (std::strncmp(*variable, "TMPDIR=", 7) != 0)
+            environment.push_back(*variable);
+    }
+    environment.push_back(const_cast<char *>(temporary.constData()));
+    environment.push_back(nullptr);
+    const int guard = officeconversion::groupGuard();
     int in[2];
     int out[2];
     if (::pipe2(in, O_CLOEXEC) != 0)
@@ -159,8 +179,10 @@ std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolde
     const pid_t pid = ::fork();
     if (pid == 0) {
         // Not a parent-death signal: that follows the forking thread, and pool threads expire.
-        // A helper whose parent is gone reads the end of its input and exits.
+        // A helper whose parent is gone reads the end of its input and exits when idle; the
+        // group's watcher ends it mid-document too.
         ::setsid();
+        officeconversion::guardGroupAfterFork(guard);
         ::dup2(in[0], 0);
         ::dup2(out[1], 1);
         if (devnull >= 0)
@@ -168,7 +190,7 @@ std::unique_ptr<Helper> spawn(const QString &program, const QString &officeFolde
         char *const argv[] = {const_cast<char *>(path.constData()),
                               const_cast<char *>(folder.constData()),
                               const_cast<char *>(profile.constData()), nullptr};
-        ::execv(path.constData(), argv);
+        ::execve(path.constData(), argv, environment.data());
         ::_exit(127);
     }
     ::close(in[0]);

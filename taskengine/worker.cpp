@@ -27,6 +27,8 @@ bool readsInput(BatchFailure failure)
     case BatchFailure::ImageTooLarge:
     case BatchFailure::OfficeUnreadable:
     case BatchFailure::UnsupportedFormat:
+    case BatchFailure::EmptyFile:
+    case BatchFailure::PdfNotOffice:
         return true;
     default:
         return false;

@@ -180,6 +180,10 @@ QString Worklane::failureText(int failure, const QString &argument)
         return tr("文字识别失败：%1").arg(name);
     case BatchFailure::AlreadySearchable:
         return tr("每页都已有文字，无需识别：%1").arg(name);
+    case BatchFailure::EmptyFile:
+        return tr("文件是空的：%1").arg(name);
+    case BatchFailure::PdfNotOffice:
+        return tr("这是PDF文件，不是Office文档：%1").arg(name);
     case BatchFailure::None:
     case BatchFailure::Unknown:
         break;

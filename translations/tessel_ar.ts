@@ -3678,5 +3678,13 @@
         <source>、</source>
         <translation>، </translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>الملف فارغ: %1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>هذا ملف PDF وليس مستند Office: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3646,5 +3646,13 @@ Seiten %2-%3</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>Die Datei ist leer: %1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>Dies ist eine PDF-Datei, kein Office-Dokument: %1</translation>
+    </message>
 </context>
 </TS>

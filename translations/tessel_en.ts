@@ -3646,5 +3646,13 @@ Pages %2-%3</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>The file is empty: %1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>This is a PDF file, not an Office document: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3646,5 +3646,13 @@ Páginas %2-%3</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>El archivo está vacío: %1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>Es un archivo PDF, no un documento de Office: %1</translation>
+    </message>
 </context>
 </TS>

@@ -3646,5 +3646,13 @@ Pages %2-%3</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>Le fichier est vide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>Ceci est un fichier PDF, pas un document Office&#xa0;: %1</translation>
+    </message>
 </context>
 </TS>

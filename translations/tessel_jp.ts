@@ -3638,5 +3638,13 @@
         <source>、</source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>文件是空的：%1</source>
+        <translation>ファイルが空です：%1</translation>
+    </message>
+    <message>
+        <source>这是PDF文件，不是Office文档：%1</source>
+        <translation>これは Office 文書ではなく PDF ファイルです：%1</translation>
+    </message>
 </context>
 </TS>

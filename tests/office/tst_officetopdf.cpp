@@ -159,6 +159,7 @@ private Q_SLOTS:
     void failsWithItsReason_data();
     void failsWithItsReason();
     void hungConversionIsKilled();
+    void killedProgramLeavesNothing();
     void missingOfficeStartsNothing();
     void commandLine_data();
     void commandLine();
@@ -281,6 +282,9 @@ void TestOfficeToPdf::failsWithItsReason_data()
     QTest::newRow("password") << u"sealed.odt"_s << sealed << u"文件已损坏或受密码保护"_s;
     QTest::newRow("text named docx")
         << u"fake.docx"_s << QByteArray("only text, no document\n") << u"文件已损坏或受密码保护"_s;
+    QTest::newRow("empty doc") << u"blank.doc"_s << QByteArray() << u"文件是空的：blank.doc"_s;
+    QTest::newRow("PDF named docx") << u"scan.docx"_s << QByteArray("%PDF-1.7\n%\xe2\xe3\n")
+                                    << u"这是PDF文件，不是Office文档：scan.docx"_s;
     QTest::newRow("not an office file")
         << u"picture.png"_s << QByteArray("\x89PNG\r\n") << u"不支持的文件类型：picture.png"_s;
 }
@@ -328,6 +332,51 @@ void TestOfficeToPdf::hungConversionIsKilled()
     const qint64 child = pidFile.readAll().trimmed().toLongLong();
     QTRY_VERIFY(!alive(child));
     QVERIFY(!QFileInfo::exists(out.filePath(u"notes.pdf"_s)));
+}
+
+// Killed outright mid-document, the program takes the office's processes with it; the next run
+// clears the work folder it left.
+void TestOfficeToPdf::killedProgramLeavesNothing()
+{
+    if (!QFileInfo::exists(QStringLiteral(VELMORA_EXECUTABLE)))
+        QSKIP("The program is not built.");
+    QTemporaryDir out;
+    const QString office = writeHangingOffice(out.path());
+    const QString temporary = out.filePath(u"tmp"_s);
+    QVERIFY(QDir().mkpath(temporary));
+    QVERIFY(QFile::copy(m_sources + u"/notes.txt"_s, out.filePath(u"notes.txt"_s)));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"VELMORA_OFFICE_PROGRAM"_s, office);
+    environment.insert(u"VELMORA_OFFICE_HELPER"_s, office);
+    environment.insert(u"TMPDIR"_s, temporary);
+    const auto run = [&](QProcess &velmora, const QString &file) {
+        velmora.setWorkingDirectory(out.path());
+        velmora.setProcessEnvironment(environment);
+        velmora.start(QStringLiteral(VELMORA_EXECUTABLE), {u"--convert-to"_s, u"pdf"_s, file});
+    };
+    const auto leftovers = [&] {
+        return QDir(temporary).entryList({u"velmora-office-*"_s}, QDir::Dirs | QDir::Hidden);
+    };
+
+    QProcess killed;
+    run(killed, u"notes.txt"_s);
+    const QString pidPath = out.filePath(u"child.pid"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidPath).size() > 0, 30000);
+    QFile pidFile(pidPath);
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const qint64 child = pidFile.readAll().trimmed().toLongLong();
+    QVERIFY(alive(child));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(child), 2000);
+    QCOMPARE(leftovers().size(), 1);
+
+    QProcess next;
+    write(out.filePath(u"blank.doc"_s), QByteArray());
+    run(next, u"blank.doc"_s);
+    QVERIFY(next.waitForFinished(60000));
+    QCOMPARE(next.exitCode(), 1);
+    QCOMPARE(leftovers(), QStringList());
 }
 
 void TestOfficeToPdf::missingOfficeStartsNothing()
