@@ -2,8 +2,6 @@
 
 #include "accountwiring.h"
 #include "commandline.h"
-#include "commandlineconversion.h"
-#include "commandlinesignatures.h"
 #include "customtabwidget.h"
 #include "darktheme.h"
 #include "framelesswindow.h"
@@ -106,57 +104,6 @@ QMenu::item:selected { background-color: %5; color: %6; }
 QMenu::separator { height: 1px; background: %7; margin: 5px 10px; }
 )"_s.arg(Theme::toolTipBackground, Theme::surface, Theme::paneLine, Theme::menuText,
          Theme::menuSelected, Theme::menuSelectedText, Theme::menuSeparator);
-}
-
-void nameApplication()
-{
-    QCoreApplication::setApplicationName(u"Velmora"_s);
-    QCoreApplication::setOrganizationName(u"Velmora"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-}
-
-std::optional<int> runInformationalOptions(int argc, char *argv[])
-{
-    // Qt's own options are the application object's to take; they are no usage error here.
-    static const QStringList qtWithValue = {
-        u"-platform"_s,        u"-platformpluginpath"_s, u"-platformtheme"_s, u"-plugin"_s,
-        u"-qwindowgeometry"_s, u"-qwindowicon"_s,        u"-qwindowtitle"_s,  u"-session"_s,
-        u"-display"_s,         u"-geometry"_s,           u"-style"_s,         u"-stylesheet"_s,
-        u"-qmljsdebugger"_s};
-    static const QStringList qtFlags = {u"-reverse"_s, u"-widgetcount"_s, u"-nograb"_s,
-                                        u"-dograb"_s, u"-sync"_s};
-    QStringList raw;
-    for (int i = 0; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (i > 0 && qtWithValue.contains(argument)) {
-            ++i;
-            continue;
-        }
-        if (i > 0 && (qtFlags.contains(argument) || argument.startsWith(u"-style="_s)))
-            continue;
-        raw.append(argument);
-    }
-    CommandLine line = CommandLine::parse(raw, QDir::currentPath());
-    if (line.action == CommandLine::Action::Open)
-        return std::nullopt;
-    // No display needed: a console application answers, in the saved language.
-    QCoreApplication core(argc, argv);
-    nameApplication();
-    LanguageManager::instance().loadSaved();
-    line = CommandLine::parse(raw, QDir::currentPath());
-    if (line.action == CommandLine::Action::Error) {
-        fputs(qPrintable(line.message + u'\n'), stderr);
-        fputs(qPrintable(CommandLine::tr("用 --help 查看可用的选项。") + u'\n'), stderr);
-        return 2;
-    }
-    if (line.action == CommandLine::Action::Convert)
-        return CommandLineConversion::run(line);
-    if (line.action == CommandLine::Action::Verify)
-        return CommandLineSignatures::verify(line);
-    if (line.action == CommandLine::Action::Sign)
-        return CommandLineSignatures::sign(line);
-    fputs(qPrintable(line.message + u'\n'), stdout);
-    return 0;
 }
 
 void configureApplication(QApplication &app)

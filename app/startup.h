@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "commandlinestart.h"
 
-#include <optional>
+#include <QStringList>
 
 class CommandLine;
 class FramelessWindow;
@@ -11,13 +11,6 @@ class SingleInstance;
 
 // The steps of process start-up, kept out of main() so that tests can run them.
 namespace Startup {
-
-// Names and version, which settings, the command line and the single-instance socket rely on.
-void nameApplication();
-
-// Answers --help and --version, and reports usage errors, before any window or display is
-// needed. Returns the exit code when the process should end now.
-std::optional<int> runInformationalOptions(int argc, char *argv[]);
 
 // Names, version, icon, the saved interface language, font, palette and the global style sheet.
 void configureApplication(QApplication &app);

@@ -19,8 +19,12 @@ QStringList modulePlaces()
     const QString forced = qEnvironmentVariable("VELMORA_OCR_MODULE");
     if (!forced.isEmpty())
         return {forced};
-    if (QCoreApplication::instance())
-        places << QCoreApplication::applicationDirPath() + u"/../lib/velmora/libvelmora_ocr.so"_s;
+    // The window's program is installed in the private folder itself, the command line's in bin.
+    if (QCoreApplication::instance()) {
+        const QString folder = QCoreApplication::applicationDirPath();
+        places << folder + u"/../lib/velmora/libvelmora_ocr.so"_s
+               << folder + u"/libvelmora_ocr.so"_s;
+    }
 #ifdef VELMORA_OCR_MODULE_BUILT
     places << QStringLiteral(VELMORA_OCR_MODULE_BUILT);
 #endif

@@ -37,18 +37,6 @@ constexpr double kDpi = 300.0;
 // Pages larger than this many pixels are read at a lower resolution (tesseract's sides stop at
 // 32767 pixels, and memory per thread stays bounded).
 constexpr double kMaxPixels = 60e6;
-struct Language
-{
-    QLocale::Language language;
-    const char *code;
-};
-
-constexpr Language kLanguages[] = {
-    {QLocale::Chinese, "chi_sim"}, {QLocale::German, "deu"},   {QLocale::French, "fra"},
-    {QLocale::Spanish, "spa"},     {QLocale::Japanese, "jpn"}, {QLocale::Arabic, "ara"},
-    {QLocale::English, "eng"},
-};
-
 // A page drawn for reading: grey pixels and the way back from them to the page's user space.
 struct Scan
 {
@@ -125,49 +113,6 @@ QString languagesOf(const TaskRequest &request)
 }
 
 } // namespace
-
-QString dataFolder()
-{
-    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
-    if (!prefix.isEmpty())
-        return QDir::cleanPath(prefix);
-    for (const QString &folder :
-         {u"/usr/share/tesseract-ocr/5/tessdata"_s, u"/usr/share/tesseract-ocr/4.00/tessdata"_s,
-          u"/usr/share/tessdata"_s, u"/usr/local/share/tessdata"_s}) {
-        if (QFileInfo(folder).isDir())
-            return folder;
-    }
-    return u"/usr/share/tesseract-ocr/5/tessdata"_s;
-}
-
-QStringList installedLanguages()
-{
-    QStringList languages;
-    const QFileInfoList files =
-        QDir(dataFolder()).entryInfoList({u"*.traineddata"_s}, QDir::Files, QDir::Name);
-    for (const QFileInfo &file : files) {
-        const QString code = file.completeBaseName();
-        if (code != u"osd"_s && code != u"equ"_s)
-            languages.append(code);
-    }
-    return languages;
-}
-
-QString defaultLanguages()
-{
-    const QStringList installed = installedLanguages();
-    QStringList chosen;
-    const QLocale::Language interface = QLocale().language();
-    for (const Language &language : kLanguages) {
-        if (language.language == interface && installed.contains(QLatin1String(language.code)))
-            chosen.append(QLatin1String(language.code));
-    }
-    if (!chosen.contains(u"eng"_s) && installed.contains(u"eng"_s))
-        chosen.append(u"eng"_s);
-    if (chosen.isEmpty() && !installed.isEmpty())
-        chosen.append(installed.first());
-    return chosen.join(u'+');
-}
 
 bool recognise(const TaskRequest &request)
 {

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QSettings>
 #include <QTranslator>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -98,7 +98,11 @@ bool LanguageManager::apply(const QString &code)
     m_translator = std::move(translator);
 
     QLocale::setDefault(QLocale(row->language, row->territory));
-    QGuiApplication::setLayoutDirection(row->direction);
+    // Through the property, so that the command line, which has no GUI application, does not
+    // load the GUI library for it.
+    if (QCoreApplication *app = QCoreApplication::instance();
+        app && app->inherits("QGuiApplication"))
+        app->setProperty("layoutDirection", QVariant::fromValue(row->direction));
 
     if (m_translator)
         QCoreApplication::installTranslator(m_translator.get());

@@ -15,6 +15,7 @@ listing="$(dpkg-deb -c "$deb")"
 expected=(
   ./usr/bin/velmora
   ./usr/lib/velmora/libworklane.so
+  ./usr/lib/velmora/velmora-window
   ./usr/lib/velmora/velmora-office-helper
   ./usr/lib/velmora/libvelmora_ocr.so
   ./usr/share/applications/org.velmora.Velmora.desktop
@@ -58,13 +59,16 @@ for png in "$tmp"/usr/share/icons/hicolor/*x*/apps/org.velmora.Velmora.png; do
   [[ "$actual" == "$size" ]] || fail "$png is $actual, not $size"
 done
 
-# The unpacked program finds its private library next to itself, not in the build tree.
+# The unpacked programs find their private library in the package, not in the build tree.
 readelf -d "$tmp/usr/bin/velmora" | grep -q 'RUNPATH.*\[\$ORIGIN/../lib/velmora\]' ||
   fail "RUNPATH of velmora: $(readelf -d "$tmp/usr/bin/velmora" | grep -E 'R(UN)?PATH')"
-loaded="$(ldd "$tmp/usr/bin/velmora" | awk '/libworklane/ { print $3 }')"
-[[ -n "$loaded" && "$(readlink -f "$loaded")" == "$(readlink -f "$tmp/usr/lib/velmora/libworklane.so")" ]] ||
-  fail "velmora loads libworklane from '$loaded', not from the package"
 [[ "$("$tmp/usr/bin/velmora" --version)" == "velmora $version" ]] || fail "velmora --version"
+# The command line starts without the widget libraries; the window's program, beside the
+# private library, finds it there.
+! ldd "$tmp/usr/bin/velmora" | grep -q libQt6Widgets || fail "velmora loads the widget library"
+loaded="$(ldd "$tmp/usr/lib/velmora/velmora-window" | awk '/libworklane/ { print $3 }')"
+[[ -n "$loaded" && "$(readlink -f "$loaded")" == "$(readlink -f "$tmp/usr/lib/velmora/libworklane.so")" ]] ||
+  fail "velmora-window loads libworklane from '$loaded', not from the package"
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error "$deb"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worklane_global.h"
+
 #include <QSet>
 #include <QString>
 
@@ -8,7 +10,7 @@ struct TaskRequest;
 // Output names of the jobs of one start. A name is free when nothing of that name exists on
 // disk, no earlier job of the same start was given it and no unfinished job of any page holds
 // it, so a.jpg and a.png converted into one folder become a.pdf and a(1).pdf.
-class OutputNaming
+class WORKLANE_EXPORT OutputNaming
 {
 public:
     // Where a job on source writes: next to the source, or into the folder the panel chose.
