@@ -20,6 +20,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageSize>
@@ -150,6 +151,9 @@ int main(int argc, char **argv)
     Startup::configureApplication(app);
     // Documents opened here stay out of the user's recent files.
     QStandardPaths::setTestModeEnabled(true);
+    // A reading place left by an earlier run would open the manual elsewhere than page 1.
+    for (const auto location : {QStandardPaths::AppConfigLocation, QStandardPaths::AppDataLocation})
+        QDir(QStandardPaths::writableLocation(location)).removeRecursively();
 
     QTemporaryDir dir;
     QString path = QApplication::arguments().value(1);
