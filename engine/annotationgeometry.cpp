@@ -12,59 +12,6 @@
 
 namespace annotationgeometry {
 
-QPainterPath strokePath(const PdfAnnotation &a)
-{
-    QPainterPath path;
-    const double inset = a.width / 2;
-    switch (a.type) {
-    case PdfAnnotation::Type::Rectangle:
-        path.addRect(a.rect.adjusted(inset, inset, -inset, -inset));
-        break;
-    case PdfAnnotation::Type::Ellipse:
-        path.addEllipse(a.rect.adjusted(inset, inset, -inset, -inset));
-        break;
-    case PdfAnnotation::Type::Ink:
-        for (const QPolygonF &stroke : a.paths) {
-            if (stroke.isEmpty())
-                continue;
-            path.moveTo(stroke.first());
-            if (stroke.size() == 1)
-                path.lineTo(stroke.first() + QPointF(0.01, 0));
-            for (qsizetype i = 1; i < stroke.size(); ++i)
-                path.lineTo(stroke.at(i));
-        }
-        break;
-    case PdfAnnotation::Type::Arrow:
-        if (!a.paths.isEmpty() && a.paths.first().size() >= 2) {
-            path.moveTo(a.paths.first().first());
-            path.lineTo(a.paths.first().last());
-        }
-        break;
-    default:
-        break;
-    }
-    return path;
-}
-
-QPainterPath arrowHead(const PdfAnnotation &a)
-{
-    QPainterPath path;
-    if (a.type != PdfAnnotation::Type::Arrow || a.paths.isEmpty() || a.paths.first().size() < 2)
-        return path;
-    const QPointF from = a.paths.first().first();
-    const QPointF to = a.paths.first().last();
-    const QLineF line(to, from);
-    if (line.length() <= 0)
-        return path;
-    const double size = std::max(6.0, a.width * 4);
-    QLineF left = QLineF::fromPolar(size, line.angle() + 28).translated(to);
-    QLineF right = QLineF::fromPolar(size, line.angle() - 28).translated(to);
-    path.moveTo(left.p2());
-    path.lineTo(to);
-    path.lineTo(right.p2());
-    return path;
-}
-
 double markupThickness(const QPolygonF &quad)
 {
     if (quad.size() < 4)
@@ -81,19 +28,6 @@ QLineF markupLine(const PdfAnnotation &a, const QPolygonF &quad)
     const QPointF left = quad.at(0) + (quad.at(3) - quad.at(0)) * t;
     const QPointF right = quad.at(1) + (quad.at(2) - quad.at(1)) * t;
     return {left, right};
-}
-
-QPainterPath noteIcon(const QRectF &rect)
-{
-    QPainterPath path;
-    const double fold = rect.width() * 0.3;
-    path.moveTo(rect.topLeft());
-    path.lineTo(rect.right(), rect.top());
-    path.lineTo(rect.right(), rect.bottom() - fold);
-    path.lineTo(rect.right() - fold, rect.bottom());
-    path.lineTo(rect.left(), rect.bottom());
-    path.closeSubpath();
-    return path;
 }
 
 double helveticaWidth(const QString &text, double fontSize)
@@ -162,6 +96,50 @@ QRectF visibleBox(QPDFObjectHandle page)
                    QPointF(std::max(crop.llx, crop.urx), std::max(crop.lly, crop.ury)));
     const QRectF both = m.intersected(c);
     return both.isEmpty() ? m : both;
+}
+
+namespace {
+
+// Affine maps written out with QTransform's inline parts: signing runs in the command-line
+// program, which does not load the GUI library that holds the rest of QTransform.
+QRectF mapped(const QTransform &t, const QRectF &r)
+{
+    const auto at = [&t](double x, double y) {
+        return QPointF(t.m11() * x + t.m21() * y + t.dx(), t.m12() * x + t.m22() * y + t.dy());
+    };
+    const QPointF corners[] = {at(r.left(), r.top()), at(r.right(), r.top()),
+                               at(r.left(), r.bottom()), at(r.right(), r.bottom())};
+    QPointF low = corners[0];
+    QPointF high = corners[0];
+    for (const QPointF &corner : corners) {
+        low = QPointF(std::min(low.x(), corner.x()), std::min(low.y(), corner.y()));
+        high = QPointF(std::max(high.x(), corner.x()), std::max(high.y(), corner.y()));
+    }
+    return QRectF(low, high);
+}
+
+QTransform invertedAffine(const QTransform &t)
+{
+    const double det = t.m11() * t.m22() - t.m12() * t.m21();
+    if (det == 0)
+        return {};
+    const double a = t.m22() / det;
+    const double b = -t.m12() / det;
+    const double c = -t.m21() / det;
+    const double d = t.m11() / det;
+    return QTransform(a, b, c, d, -(t.dx() * a + t.dy() * c), -(t.dx() * b + t.dy() * d));
+}
+
+} // namespace
+
+QRectF shownToUserRect(const QRectF &box, int ownRotation, const QRectF &shown)
+{
+    return mapped(shownToUser(box, ownRotation), shown);
+}
+
+QRectF userToShownRect(const QRectF &box, int ownRotation, const QRectF &user)
+{
+    return mapped(invertedAffine(shownToUser(box, ownRotation)), user);
 }
 
 QTransform shownToUser(const QRectF &box, int ownRotation)

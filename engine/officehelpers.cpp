@@ -2,6 +2,7 @@
 
 #include "batchsupport.h"
 #include "officeconversion.h"
+#include "privatefiles.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -36,24 +37,16 @@ namespace officehelpers {
 
 QString helperProgram()
 {
-    const QByteArray forced = qgetenv("VELMORA_OFFICE_HELPER");
-    if (!forced.isEmpty())
-        return QString::fromLocal8Bit(forced);
-    if (QCoreApplication::instance()) {
-        // The window's program is installed in the private folder itself, the command line's
-        // in bin.
-        const QString folder = QCoreApplication::applicationDirPath();
-        for (const QString &installed :
-             QStringList{folder + u"/../lib/velmora/velmora-office-helper"_s,
-                         folder + u"/velmora-office-helper"_s}) {
-            if (QFileInfo(installed).isExecutable())
-                return QFileInfo(installed).canonicalFilePath();
-        }
-    }
 #ifdef VELMORA_OFFICE_HELPER_BUILT
-    if (QFileInfo(QStringLiteral(VELMORA_OFFICE_HELPER_BUILT)).isExecutable())
-        return QStringLiteral(VELMORA_OFFICE_HELPER_BUILT);
+    const QString built = QStringLiteral(VELMORA_OFFICE_HELPER_BUILT);
+#else
+    const QString built;
 #endif
+    for (const QString &place :
+         privatefiles::places(u"velmora-office-helper"_s, "VELMORA_OFFICE_HELPER", built)) {
+        if (QFileInfo(place).isExecutable())
+            return QFileInfo(place).canonicalFilePath();
+    }
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "pagereader.h"
 
+#include "privatefiles.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -15,20 +17,12 @@ using Factory = PageReader *(*)(const char *languages, const char *dataFolder);
 
 QStringList modulePlaces()
 {
-    QStringList places;
-    const QString forced = qEnvironmentVariable("VELMORA_OCR_MODULE");
-    if (!forced.isEmpty())
-        return {forced};
-    // The window's program is installed in the private folder itself, the command line's in bin.
-    if (QCoreApplication::instance()) {
-        const QString folder = QCoreApplication::applicationDirPath();
-        places << folder + u"/../lib/velmora/libvelmora_ocr.so"_s
-               << folder + u"/libvelmora_ocr.so"_s;
-    }
 #ifdef VELMORA_OCR_MODULE_BUILT
-    places << QStringLiteral(VELMORA_OCR_MODULE_BUILT);
+    const QString built = QStringLiteral(VELMORA_OCR_MODULE_BUILT);
+#else
+    const QString built;
 #endif
-    return places;
+    return privatefiles::places(u"libvelmora_ocr.so"_s, "VELMORA_OCR_MODULE", built);
 }
 
 } // namespace

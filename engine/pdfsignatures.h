@@ -84,6 +84,34 @@ struct PdfSignatureReport
     bool allowsFormFilling() const;
 };
 
+// A picture for a visible signature: 8-bit RGBA rows without padding.
+struct PdfSignatureImage
+{
+    QByteArray rgba;
+    int width = 0;
+    int height = 0;
+
+    bool isNull() const
+    {
+        return width <= 0 || height <= 0 || rgba.size() < qsizetype(width) * height * 4;
+    }
+    // Inline, so that only callers with a picture link the GUI library (the command line has none).
+    static PdfSignatureImage fromImage(const QImage &image)
+    {
+        PdfSignatureImage picture;
+        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+        if (rgba.isNull())
+            return picture;
+        picture.width = rgba.width();
+        picture.height = rgba.height();
+        picture.rgba.reserve(qsizetype(picture.width) * picture.height * 4);
+        for (int y = 0; y < picture.height; ++y)
+            picture.rgba.append(reinterpret_cast<const char *>(rgba.constScanLine(y)),
+                                qsizetype(picture.width) * 4);
+        return picture;
+    }
+};
+
 struct PdfSignOptions
 {
     QString certificatePath; // PKCS#12 (.p12, .pfx)
@@ -94,9 +122,9 @@ struct PdfSignOptions
     QString reason;
     QString location;
     QString contactInfo;
-    QString timestampUrl;  // RFC 3161 authority; empty: no timestamp (B-B)
-    QImage image;          // drawn in the appearance beside the text; may be null
-    QDateTime signingTime; // invalid: now
+    QString timestampUrl;    // RFC 3161 authority; empty: no timestamp (B-B)
+    PdfSignatureImage image; // drawn in the appearance beside the text; may be null
+    QDateTime signingTime;   // invalid: now
 };
 
 // Reading, verifying and making digital signatures (engine/signatures/).

@@ -18,6 +18,7 @@ expected=(
   ./usr/lib/velmora/velmora-window
   ./usr/lib/velmora/velmora-office-helper
   ./usr/lib/velmora/libvelmora_ocr.so
+  ./usr/lib/velmora/libvelmora_http.so
   ./usr/share/applications/org.velmora.Velmora.desktop
   ./usr/share/metainfo/org.velmora.Velmora.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg
@@ -63,9 +64,11 @@ done
 readelf -d "$tmp/usr/bin/velmora" | grep -q 'RUNPATH.*\[\$ORIGIN/../lib/velmora\]' ||
   fail "RUNPATH of velmora: $(readelf -d "$tmp/usr/bin/velmora" | grep -E 'R(UN)?PATH')"
 [[ "$("$tmp/usr/bin/velmora" --version)" == "velmora $version" ]] || fail "velmora --version"
-# The command line starts without the widget libraries; the window's program, beside the
+# The command line starts without the GUI and network libraries (a timestamp loads the latter
+# with libvelmora_http.so); the window's program, beside the
 # private library, finds it there.
-! ldd "$tmp/usr/bin/velmora" | grep -q libQt6Widgets || fail "velmora loads the widget library"
+! ldd "$tmp/usr/bin/velmora" | grep -Eq 'libQt6(Widgets|Gui|Network)' ||
+  fail "velmora loads Qt's GUI or network library: $(ldd "$tmp/usr/bin/velmora" | grep libQt6)"
 loaded="$(ldd "$tmp/usr/lib/velmora/velmora-window" | awk '/libworklane/ { print $3 }')"
 [[ -n "$loaded" && "$(readlink -f "$loaded")" == "$(readlink -f "$tmp/usr/lib/velmora/libworklane.so")" ]] ||
   fail "velmora-window loads libworklane from '$loaded', not from the package"

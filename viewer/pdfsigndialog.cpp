@@ -305,7 +305,7 @@ PdfSignDialog::Choice PdfSignDialog::choice() const
     options.contactInfo = m_contact->text().trimmed();
     options.timestampUrl = m_timestamp->text().trimmed();
     if (!m_imagePath.isEmpty())
-        options.image = QImage(m_imagePath);
+        options.image = PdfSignatureImage::fromImage(QImage(m_imagePath));
     const int index = m_placement->currentIndex();
     if (index <= 0) {
         choice.placement = Placement::DrawBox;

@@ -8,8 +8,8 @@
 
 class QPDFObjectHandle;
 
-// Shapes of annotations, shared by the painter over page images and the appearance streams
-// written into files, so that both look alike.
+// Shapes of annotations (the outlines in annotationshapes.cpp), shared by the painter over page
+// images and the appearance streams written into files, so that both look alike.
 namespace annotationgeometry {
 
 // The outline an annotation draws, in its page's points (as the page shows itself). Closed
@@ -37,5 +37,8 @@ double freeTextHeight(const PdfAnnotation &annotation);
 QRectF visibleBox(QPDFObjectHandle page);
 // Maps points of a page as it shows itself (own rotation, origin top-left) to its own space.
 QTransform shownToUser(const QRectF &box, int ownRotation);
+// A box in points as the page shows itself, in the page's own space, and back again.
+QRectF shownToUserRect(const QRectF &box, int ownRotation, const QRectF &shown);
+QRectF userToShownRect(const QRectF &box, int ownRotation, const QRectF &user);
 
 } // namespace annotationgeometry

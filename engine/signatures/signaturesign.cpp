@@ -123,21 +123,23 @@ Handle pdfText(const QString &value)
 // The text lines of a visible signature, in a box w x h (points, upright), with an image at
 // the left when one is given.
 Handle appearance(QPDF &pdf, incrementalwriter::NewObjects &objects, double w, double h,
-                  const QStringList &lines, const QImage &image, const QTransform &matrix)
+                  const QStringList &lines, const PdfSignatureImage &image,
+                  const QTransform &matrix)
 {
     std::string content = "q\n";
     Handle resources = Handle::newDictionary();
     double textLeft = 4;
     if (!image.isNull() && w > 40) {
-        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+        const PdfSignatureImage &rgba = image;
         QByteArray rgb;
         QByteArray alpha;
-        rgb.reserve(rgba.width() * rgba.height() * 3);
-        alpha.reserve(rgba.width() * rgba.height());
+        rgb.reserve(rgba.width * rgba.height * 3);
+        alpha.reserve(rgba.width * rgba.height);
         bool anyAlpha = false;
-        for (int y = 0; y < rgba.height(); ++y) {
-            const uchar *row = rgba.constScanLine(y);
-            for (int x = 0; x < rgba.width(); ++x) {
+        for (int y = 0; y < rgba.height; ++y) {
+            const auto *row = reinterpret_cast<const uchar *>(rgba.rgba.constData()) +
+                              qsizetype(y) * rgba.width * 4;
+            for (int x = 0; x < rgba.width; ++x) {
                 rgb.append(reinterpret_cast<const char *>(row + x * 4), 3);
                 alpha.append(static_cast<char>(row[x * 4 + 3]));
                 anyAlpha = anyAlpha || row[x * 4 + 3] != 255;
@@ -145,20 +147,20 @@ Handle appearance(QPDF &pdf, incrementalwriter::NewObjects &objects, double w, d
         }
         auto imageStream = [&](const QByteArray &rows, int components, const char *space) {
             const QByteArray data = flateimage::encode(
-                reinterpret_cast<const unsigned char *>(rows.constData()),
-                rgba.width() * components, rgba.width() * components, rgba.height(), components);
+                reinterpret_cast<const unsigned char *>(rows.constData()), rgba.width * components,
+                rgba.width * components, rgba.height, components);
             Handle dict = Handle::newDictionary();
             dict.replaceKey("/Type", Handle::newName("/XObject"));
             dict.replaceKey("/Subtype", Handle::newName("/Image"));
-            dict.replaceKey("/Width", Handle::newInteger(rgba.width()));
-            dict.replaceKey("/Height", Handle::newInteger(rgba.height()));
+            dict.replaceKey("/Width", Handle::newInteger(rgba.width));
+            dict.replaceKey("/Height", Handle::newInteger(rgba.height));
             dict.replaceKey("/BitsPerComponent", Handle::newInteger(8));
             dict.replaceKey("/ColorSpace", Handle::newName(space));
             dict.replaceKey("/Filter", Handle::newName("/FlateDecode"));
             dict.replaceKey("/DecodeParms",
                             Handle::parse("<< /Predictor 15 /Colors " + std::to_string(components) +
                                           " /BitsPerComponent 8 /Columns " +
-                                          std::to_string(rgba.width()) + " >>"));
+                                          std::to_string(rgba.width) + " >>"));
             return objects.addStream(dict, data.toStdString());
         };
         Handle picture = imageStream(rgb, 3, "/DeviceRGB");
@@ -170,10 +172,9 @@ Handle appearance(QPDF &pdf, incrementalwriter::NewObjects &objects, double w, d
         // The image takes up to the left third, kept in proportion.
         const double boxW = w / 3 - 4;
         const double boxH = h - 4;
-        const double scale =
-            std::min(boxW / rgba.width(), boxH / static_cast<double>(rgba.height()));
-        const double iw = rgba.width() * scale;
-        const double ih = rgba.height() * scale;
+        const double scale = std::min(boxW / rgba.width, boxH / static_cast<double>(rgba.height));
+        const double iw = rgba.width * scale;
+        const double ih = rgba.height * scale;
         content += "q " + number(iw) + " 0 0 " + number(ih) + " " + number(2 + (boxW - iw) / 2) +
                    " " + number((h - ih) / 2) + " cm /Im0 Do Q\n";
         textLeft = w / 3 + 2;
@@ -452,8 +453,8 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             const QTransform toUser =
                 annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own);
             // Upright (y up) in the box as the page shows it: flip, then the page's own turn.
-            const QTransform linear(toUser.m11(), toUser.m12(), toUser.m21(), toUser.m22(), 0, 0);
-            const QTransform matrix = QTransform(1, 0, 0, -1, 0, 0) * linear;
+            // The flip applied first: the second row of the linear part changes sign.
+            const QTransform matrix(toUser.m11(), toUser.m12(), -toUser.m21(), -toUser.m22(), 0, 0);
             const bool quarter = own == 90 || own == 270;
             const double w = quarter ? userRect.height() : userRect.width();
             const double h = quarter ? userRect.width() : userRect.height();
@@ -484,9 +485,9 @@ bool PdfSignatures::sign(const QString &input, const QString &password,
             widget.replaceKey("/V", sig);
             QRectF userRect;
             if (visible) {
-                const QTransform toUser = annotationgeometry::shownToUser(
-                    annotationgeometry::visibleBox(page), qpdfsupport::ownRotation(page));
-                userRect = toUser.mapRect(options.rect);
+                userRect = annotationgeometry::shownToUserRect(annotationgeometry::visibleBox(page),
+                                                               qpdfsupport::ownRotation(page),
+                                                               options.rect);
             }
             widget.replaceKey("/Rect", Handle::newArray(QPDFObjectHandle::Rectangle(
                                            userRect.left(), userRect.top(), userRect.right(),

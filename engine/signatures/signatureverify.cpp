@@ -578,9 +578,7 @@ QRectF shownRect(Handle widget, Handle page)
     if (user.width() < 0.5 || user.height() < 0.5)
         return {};
     const int own = qpdfsupport::ownRotation(page);
-    return annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own)
-        .inverted()
-        .mapRect(user);
+    return annotationgeometry::userToShownRect(annotationgeometry::visibleBox(page), own, user);
 }
 
 } // namespace

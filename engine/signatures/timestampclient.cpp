@@ -1,10 +1,10 @@
 #include "timestampclient.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
+#include "privatefiles.h"
+
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMutex>
 #include <QUrl>
 
 #include <openssl/err.h>
@@ -45,6 +45,39 @@ QByteArray query(const QByteArray &sha256, ASN1_INTEGER **nonceOut)
     return out;
 }
 
+using Post = bool (*)(const QString &url, const QByteArray &contentType, const QByteArray &body,
+                      int timeoutMs, QByteArray *answer, QString *error);
+
+// The network library is loaded with the module, on the first request only.
+Post loadPost(QString *why)
+{
+    static QMutex mutex;
+    static Post post = nullptr;
+    static QString failure;
+    QMutexLocker lock(&mutex);
+    if (!post && failure.isEmpty()) {
+#ifdef VELMORA_HTTP_MODULE_BUILT
+        const QString built = QStringLiteral(VELMORA_HTTP_MODULE_BUILT);
+#else
+        const QString built;
+#endif
+        for (const QString &place : privatefiles::places(QStringLiteral("libvelmora_http.so"),
+                                                         "VELMORA_HTTP_MODULE", built)) {
+            if (!QFileInfo::exists(place))
+                continue;
+            QLibrary module(place);
+            post = reinterpret_cast<Post>(module.resolve("velmora_http_post"));
+            if (post)
+                break;
+            failure = module.errorString();
+        }
+        if (!post && failure.isEmpty())
+            failure = QStringLiteral("libvelmora_http.so is not installed");
+    }
+    *why = failure;
+    return post;
+}
+
 } // namespace
 
 QByteArray request(const QString &url, const QByteArray &sha256, QString *message, int timeoutMs)
@@ -56,23 +89,17 @@ QByteArray request(const QString &url, const QByteArray &sha256, QString *messag
             QStringLiteral("The timestamp server address is not an http(s) address: %1").arg(url);
         return {};
     }
+    QString why;
+    const Post post = loadPost(&why);
+    if (!post) {
+        *message = QStringLiteral("The network module cannot be loaded: %1").arg(why);
+        return {};
+    }
     ASN1_INTEGER *nonce = nullptr;
     const QByteArray body = query(sha256, &nonce);
-
-    QNetworkAccessManager network;
-    QNetworkRequest request(address);
-    request.setHeader(QNetworkRequest::ContentTypeHeader,
-                      QStringLiteral("application/timestamp-query"));
-    request.setTransferTimeout(timeoutMs);
-    QNetworkReply *reply = network.post(request, body);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    const QByteArray answer = reply->readAll();
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    const QString networkError = reply->errorString();
-    reply->deleteLater();
-    if (failed) {
+    QByteArray answer;
+    QString networkError;
+    if (!post(url, "application/timestamp-query", body, timeoutMs, &answer, &networkError)) {
         ASN1_INTEGER_free(nonce);
         *message = QStringLiteral("The timestamp server did not answer: %1").arg(networkError);
         return {};

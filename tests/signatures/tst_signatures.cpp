@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -336,6 +340,13 @@ private Q_SLOTS:
                 // Drawn with a subset of a system face (its objects numbered by qpdf) beside
                 // the objects the signer numbers itself.
                 options.reason = u"Утверждено Ωmega"_s;
+                // A picture beside the text, half of it transparent.
+                QImage picture(8, 4, QImage::Format_ARGB32);
+                picture.fill(Qt::transparent);
+                for (int y = 0; y < 4; ++y)
+                    for (int x = 0; x < 4; ++x)
+                        picture.setPixelColor(x, y, Qt::red);
+                options.image = PdfSignatureImage::fromImage(picture);
             }
             QString written;
             PdfBackendError error = PdfBackendError::NoError;
@@ -388,6 +399,21 @@ private Q_SLOTS:
             QVERIFY(text.waitForFinished(30000));
             QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(u"Утверждено"_s));
             QCOMPARE(QString::fromUtf8(text.readAllStandardError()), QString());
+            // The picture went in at its size, with its transparency as a soft mask.
+            QByteArray json;
+            QVERIFY(fixtures::run(u"qpdf"_s, {u"--json=2"_s, u"--json-key=qpdf"_s, target}, &json));
+            const QJsonObject objects =
+                QJsonDocument::fromJson(json).object().value(u"qpdf"_s).toArray().at(1).toObject();
+            bool pictured = false;
+            for (const QJsonValue &object : objects) {
+                const QJsonObject dict =
+                    object.toObject().value(u"stream"_s).toObject().value(u"dict"_s).toObject();
+                pictured = pictured ||
+                           (dict.value(u"/Subtype"_s) == u"/Image"_s &&
+                            dict.value(u"/Width"_s).toInt() == 8 &&
+                            dict.value(u"/Height"_s).toInt() == 4 && dict.contains(u"/SMask"_s));
+            }
+            QVERIFY(pictured);
         }
         if (change == u"fill"_s)
             QCOMPARE(report.signatures.constFirst().changesAfter, int(PdfChangeFormFields));
