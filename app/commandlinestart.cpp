@@ -68,4 +68,31 @@ std::optional<int> runInformationalOptions(int argc, char *argv[], Conversion co
     return 0;
 }
 
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0)
+            return std::nullopt;
+    }
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        !qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland"_s)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    nameApplication();
+    LanguageManager::instance().loadSaved();
+    fputs(qPrintable(CommandLine::tr("没有可用的显示器：窗口需要图形会话（DISPLAY 或 "
+                                     "WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。") +
+                     u'\n'),
+          stderr);
+    return 1;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt;
+#endif
+}
+
 } // namespace Startup

@@ -18,4 +18,8 @@ using Conversion = int (*)(const CommandLine &line);
 // Without convert, conversions continue in the window's program, which carries the batch engine.
 std::optional<int> runInformationalOptions(int argc, char *argv[], Conversion convert = nullptr);
 
+// Where no display server can be reached, says so and returns 1, before Qt would abort the
+// process for want of its platform.
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[]);
+
 } // namespace Startup

@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     if (const auto exitCode =
             Startup::runInformationalOptions(argc, argv, &CommandLineConversion::run))
         return *exitCode;
+    if (const auto exitCode = Startup::refuseWithoutDisplay(argc, argv))
+        return *exitCode;
 
     QApplication app(argc, argv);
     Startup::configureApplication(app);

@@ -359,6 +359,10 @@
         <source>证书文件不存在：%1</source>
         <translation>ملف الشهادة غير موجود: %1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>لا تتوفر شاشة عرض: تحتاج النافذة إلى جلسة رسومية (DISPLAY أو WAYLAND_DISPLAY). تعمل وظائف سطر الأوامر بدونها؛ راجع --help.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

@@ -355,6 +355,10 @@
         <source>证书文件不存在：%1</source>
         <translation>Die Zertifikatsdatei existiert nicht: %1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>Keine Anzeige verfügbar: Das Fenster braucht eine grafische Sitzung (DISPLAY oder WAYLAND_DISPLAY). Die Befehlszeilenfunktionen arbeiten ohne Anzeige; siehe --help.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

@@ -355,6 +355,10 @@
         <source>证书文件不存在：%1</source>
         <translation>The certificate file does not exist: %1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>No display is available: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY). The command-line functions work without one; see --help.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

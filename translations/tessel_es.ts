@@ -355,6 +355,10 @@
         <source>证书文件不存在：%1</source>
         <translation>El archivo de certificado no existe: %1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>No hay ninguna pantalla disponible: la ventana necesita una sesión gráfica (DISPLAY o WAYLAND_DISPLAY). Las funciones de línea de comandos funcionan sin ella; consulte --help.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

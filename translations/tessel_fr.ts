@@ -355,6 +355,10 @@
         <source>证书文件不存在：%1</source>
         <translation>Le fichier de certificat n&apos;existe pas&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>Aucun affichage disponible&#xa0;: la fenêtre nécessite une session graphique (DISPLAY ou WAYLAND_DISPLAY). Les fonctions en ligne de commande fonctionnent sans affichage&#xa0;; voir --help.</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

@@ -354,6 +354,10 @@
         <source>证书文件不存在：%1</source>
         <translation>証明書ファイルが存在しません：%1</translation>
     </message>
+    <message>
+        <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
+        <translation>ディスプレイを利用できません：ウィンドウにはグラフィカルセッション（DISPLAY または WAYLAND_DISPLAY）が必要です。コマンドラインの機能はディスプレイなしで動作します。--help を参照してください。</translation>
+    </message>
 </context>
 <context>
     <name>CustomTabBar</name>

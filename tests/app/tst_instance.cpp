@@ -103,6 +103,7 @@ class TestInstance : public QObject
 private Q_SLOTS:
     void commandLine_data();
     void commandLine();
+    void withoutDisplay();
     void handOver_data();
     void handOver();
 };
@@ -173,6 +174,23 @@ void TestInstance::commandLine()
         QVERIFY(line.message.contains(u"--page"_s) && line.message.contains(u"--new-window"_s));
     if (line.action == CommandLine::Action::Version)
         QCOMPARE(line.message, u"velmora %1"_s.arg(QStringLiteral(VELMORA_VERSION)));
+}
+
+// Without a display server the window says so and ends with 1; Qt itself would abort.
+void TestInstance::withoutDisplay()
+{
+    QProcess velmora;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name :
+         {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"XDG_SESSION_TYPE"_s})
+        environment.remove(name);
+    environment.insert(u"LANG"_s, u"C"_s);
+    velmora.setProcessEnvironment(environment);
+    velmora.start(QStringLiteral(VELMORA_EXECUTABLE), {u"--new-window"_s});
+    QVERIFY(velmora.waitForFinished(30000));
+    QCOMPARE(velmora.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(velmora.exitCode(), 1);
+    QVERIFY(QString::fromLocal8Bit(velmora.readAllStandardError()).contains(u"DISPLAY"_s));
 }
 
 void TestInstance::handOver_data()
