@@ -161,6 +161,7 @@ void PdfRenderManager::startJob(RenderJob job, int priority)
             QList<QString> errors;
             QList<QImage> images =
                 PdfEditorBackend::renderPages(job.sources, job.sizes, job.regions, &errors);
+            PdfEditorBackend::trimWhileBusy();
 
             // The manager waits for running jobs before it goes, so it is alive here; the
             // check still covers a job that somehow outlived it.

@@ -419,6 +419,19 @@ QList<QImage> PdfEditorBackend::renderPages(const QList<PdfSourcePage> &pages,
     return images;
 }
 
+void PdfEditorBackend::trimWhileBusy()
+{
+#ifdef __GLIBC__
+    // Drawing frees as much as it allocates, in the heaps of the threads that drew; while pages
+    // keep coming the freed space would pile up until the reader rests.
+    static std::atomic<qint64> last{0};
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    qint64 before = last.load();
+    if (now - before >= 500 && last.compare_exchange_strong(before, now))
+        malloc_trim(0);
+#endif
+}
+
 void PdfEditorBackend::releaseSpareMemory()
 {
     PageBuffers::instance().clear();

@@ -273,6 +273,9 @@ public:
     // Gives the memory kept for the next page images (and what the allocator holds freed) back to
     // the system; called when rendering rests. Takes milliseconds: not on the GUI thread.
     static void releaseSpareMemory();
+    // Hands the allocator's freed space back at most twice a second, while pages keep coming;
+    // called on the drawing threads after each batch.
+    static void trimWhileBusy();
     static QImage renderPage(const PdfSourcePage &page, const QSize &size, PdfBackendError *error,
                              QString *message);
 

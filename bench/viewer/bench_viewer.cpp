@@ -209,8 +209,9 @@ int main(int argc, char **argv)
         const double sizesMs = double(clock.nsecsElapsed()) / 1e6;
         QTest::qWait(500);
         std::printf("every page's size read %.0f ms after the request to open; longest stall "
-                    "meanwhile %.1f ms\n",
-                    sizesMs, arrival.stopMs());
+                    "meanwhile %.1f ms; resident +%.0f MiB (peak +%.0f MiB)\n",
+                    sizesMs, arrival.stopMs(), mib(BenchSupport::residentKiB("VmRSS:") - baseKiB),
+                    mib(BenchSupport::residentKiB("VmHWM:") - baseKiB));
     }
 
     // Flick to the end: 1,500 pixels every 8 ms, about a page and a half per frame; on very
