@@ -663,8 +663,10 @@ QString Cell::text() const
 bool analysePage(const mupdf::DocumentRef &doc, int index, Page *page, QString *message)
 {
     RawPage raw;
-    if (!readPage(doc, index, &raw, message))
+    if (!readPage(doc, index, &raw, message)) {
+        page->tooLargeImage = raw.tooLargeImage;
         return false;
+    }
     page->size = raw.size;
     page->hasText = raw.hasText;
     page->items.clear();
@@ -980,6 +982,10 @@ bool analyseDocument(const QString &path, const QString &password, int threads, 
     runInParallel(std::clamp(threads, 1, std::max(1, count)), worker);
     if (failed) {
         *message = firstError.isEmpty() ? QStringLiteral("cancelled") : firstError;
+        for (const Page &page : std::as_const(document->pages)) {
+            if (page.tooLargeImage.isValid())
+                document->tooLargeImage = page.tooLargeImage;
+        }
         return false;
     }
     finishDocument(document);

@@ -25,6 +25,12 @@ using mupdf::ErrorTextSize;
 constexpr float kRuleThickness = 3.0f; // filled bars thinner than this are rules
 constexpr float kMinRule = 4.0f;
 constexpr double kPictureDpi = 150.0;
+// MuPDF decodes a Flate or LZW picture whole, whatever size it is drawn at: one declared larger
+// than this many bytes decoded is refused rather than taking the machine's memory (JPEG, which
+// MuPDF decodes scaled down, is exempt).
+constexpr qint64 kMaxDecodedImageBytes = qint64(256) << 20;
+// Page and figure pictures at most this many pixels: a page of 200 inches is drawn coarser.
+constexpr double kMaxPicturePixels = 40e6;
 
 struct GraphicsDevice
 {
@@ -334,7 +340,11 @@ fz_buffer *renderArea(fz_context *ctx, fz_display_list *list, fz_rect area)
     fz_var(result);
     fz_try(ctx)
     {
-        const float scale = float(kPictureDpi / 72.0);
+        const double wanted = kPictureDpi / 72.0;
+        const double pixels =
+            double(area.x1 - area.x0) * double(area.y1 - area.y0) * wanted * wanted;
+        const float scale = float(
+            pixels > kMaxPicturePixels ? wanted * std::sqrt(kMaxPicturePixels / pixels) : wanted);
         const fz_matrix ctm = fz_pre_translate(fz_scale(scale, scale), -area.x0, -area.y0);
         const fz_irect box =
             fz_round_rect(fz_transform_rect(fz_make_rect(area.x0, area.y0, area.x1, area.y1), ctm));
@@ -445,7 +455,18 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
             const QRectF box(QPointF(block->bbox.x0 - b.x0, block->bbox.y0 - b.y0),
                              QPointF(block->bbox.x1 - b.x0, block->bbox.y1 - b.y0));
             if (block->type == FZ_STEXT_BLOCK_IMAGE) {
-                images.append({block->u.i.image, box});
+                fz_image *image = block->u.i.image;
+                fz_compressed_buffer *compressed = fz_compressed_image_buffer(ctx, image);
+                const bool scalable = compressed && compressed->params.type == FZ_IMAGE_JPEG;
+                if (!scalable && qint64(image->w) * image->h * std::max(1, int(image->n)) >
+                                     kMaxDecodedImageBytes) {
+                    raw->tooLargeImage = QSize(image->w, image->h);
+                    dropObjects(ctx, &objects);
+                    *message =
+                        QStringLiteral("an image of %1 x %2 pixels").arg(image->w).arg(image->h);
+                    return false;
+                }
+                images.append({image, box});
                 continue;
             }
             for (fz_stext_line *line = block->u.t.first_line; line; line = line->next) {

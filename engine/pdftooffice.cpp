@@ -61,6 +61,8 @@ bool convert(const TaskRequest &request)
                                        &status, &message, batchsupport::cancelFlag())) {
         if (batchsupport::cancelRequested())
             return fail(request, BatchFailure::Cancelled, QString(), u"cancelled"_s);
+        if (document.tooLargeImage.isValid())
+            return fail(request, BatchFailure::ImageTooLarge, source, message);
         const BatchFailure failure = status == mupdf::OpenStatus::Ok
                                          ? BatchFailure::NotPdf
                                          : mupdftools::openFailure(status);

@@ -107,6 +107,7 @@ struct Page
     bool hasText = false;
     bool pictureOnly = false; // no text: the page's picture stands for it
     bool blank = false;       // nothing on it
+    QSize tooLargeImage;      // the page was refused for an image of this size
 };
 
 struct Document
@@ -115,6 +116,7 @@ struct Document
     double bodySize = 10;
     QString bodyFamily;
     int pagesWithoutText = 0;
+    QSize tooLargeImage; // set when a page was refused for the size of an image
 };
 
 // Reads page index of doc into page. False with *message when MuPDF failed.

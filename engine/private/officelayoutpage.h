@@ -41,8 +41,9 @@ struct RawPage
     QList<Image> figures; // drawn figures as pictures
     Graphics graphics;
     bool hasText = false;
-    bool blank = false; // nothing drawn at all
-    Image picture;      // the whole page, when it has no text but shows something
+    bool blank = false;  // nothing drawn at all
+    Image picture;       // the whole page, when it has no text but shows something
+    QSize tooLargeImage; // an image refused for its decoded size (the page was not read)
 };
 
 bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *message);

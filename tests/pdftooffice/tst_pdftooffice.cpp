@@ -290,6 +290,9 @@ private Q_SLOTS:
         QTest::newRow("not a PDF")
             << QStringList{u"--convert-to"_s, u"docx"_s, u"{dir}/notes.pdf"_s}
             << QStringList{u"notes.pdf"_s} << 1 << QStringList{} << u"notes.pdf"_s;
+        QTest::newRow("an image too large to decode is refused, nothing written")
+            << QStringList{u"--convert-to"_s, u"docx"_s, u"{dir}/bomb.pdf"_s} << QStringList{} << 1
+            << QStringList{} << u"bomb.pdf"_s;
         QTest::newRow("unknown format")
             << QStringList{u"--convert-to"_s, u"odt"_s, u"{dir}/harbour.pdf"_s} << QStringList{}
             << 2 << QStringList{} << u"odt"_s;
@@ -304,6 +307,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QFile::copy(m_source, dir.filePath(u"harbour.pdf"_s)));
+        writeImageBomb(dir.filePath(u"bomb.pdf"_s));
         for (const QString &name : existing) {
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -341,6 +345,38 @@ private Q_SLOTS:
     }
 
 private:
+    // A page showing a 20000 x 20000 grey Flate image (400 MB decoded) whose stream holds a few
+    // bytes: only its declared size is large.
+    static void writeImageBomb(const QString &path)
+    {
+        const QByteArray data = qCompress(QByteArray(64, '\0')).mid(4);
+        const QByteArray content = "q 612 0 0 792 0 0 cm /Im0 Do Q";
+        const QList<QByteArray> objects = {
+            "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] "
+            "/Resources << /XObject << /Im0 4 0 R >> >> /Contents 5 0 R >>",
+            "<< /Type /XObject /Subtype /Image /Width 20000 /Height 20000 /ColorSpace /DeviceGray "
+            "/BitsPerComponent 8 /Filter /FlateDecode /Length " +
+                QByteArray::number(data.size()) + " >>\nstream\n" + data + "\nendstream",
+            "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+                "\nendstream"};
+        QByteArray pdf = "%PDF-1.7\n";
+        QList<qsizetype> offsets;
+        for (qsizetype i = 0; i < objects.size(); ++i) {
+            offsets.append(pdf.size());
+            pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+        }
+        const qsizetype xref = pdf.size();
+        pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+        for (const qsizetype offset : offsets)
+            pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+        pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+               " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(pdf);
+    }
+
     QTemporaryDir m_dir;
     QString m_source;
 };
