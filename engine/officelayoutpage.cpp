@@ -565,6 +565,10 @@ bool readPage(const mupdf::DocumentRef &doc, int index, RawPage *raw, QString *m
         if (filled >= 2 && (sparse || marks > letters))
             areas.append(table.box.adjusted(-2, -2, 2, 2));
     }
+    // A page without text becomes one picture of itself: drawing its figures as well would only
+    // double the time (a page of long strokes takes minutes to draw).
+    if (!hasText)
+        areas.clear();
     for (QRectF area : std::as_const(areas)) {
         // Labels of a drawing (axes, ticks, captions inside it) are short lines at its edges or
         // over it: the picture takes them in.
