@@ -53,6 +53,8 @@ bool encrypt(const QString &in, const QString &out, Scheme scheme, const QString
              const QString &owner);
 
 bool writeBytes(const QString &path, const QByteArray &bytes);
+// A PDF file of objects numbered 1, 2, ... in order (1 is the catalogue), with its xref table.
+QByteArray pdfOfObjects(const QList<QByteArray> &objects, const QByteArray &version = "1.7");
 QByteArray readBytes(const QString &path);
 
 struct Outline

@@ -1,3 +1,4 @@
+#include "pdffixtures.h"
 #include "testregistry.h"
 
 #include "inkwell.h"
@@ -360,21 +361,7 @@ private:
                 QByteArray::number(data.size()) + " >>\nstream\n" + data + "\nendstream",
             "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
                 "\nendstream"};
-        QByteArray pdf = "%PDF-1.7\n";
-        QList<qsizetype> offsets;
-        for (qsizetype i = 0; i < objects.size(); ++i) {
-            offsets.append(pdf.size());
-            pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-        }
-        const qsizetype xref = pdf.size();
-        pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-        for (const qsizetype offset : offsets)
-            pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
-               " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(pdf);
+        fixtures::writeBytes(path, fixtures::pdfOfObjects(objects));
     }
 
     QTemporaryDir m_dir;

@@ -42,18 +42,7 @@ QString labelledPdf(const QString &path, int notePage = -1)
                                                      "/Rect [20 20 40 40] /Contents (Hi) >>] "
                                                    : "") +
                        ">>";
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
-           " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    const QByteArray pdf = fixtures::pdfOfObjects(objects, "1.4");
     const QString raw = path + u".raw"_s;
     if (!fixtures::writeBytes(raw, pdf) || !fixtures::run(u"qpdf"_s, {raw, path}))
         return {};
