@@ -110,6 +110,10 @@ int main(int argc, char *argv[])
     }
     const QString badDocument = file(u"damaged.docx"_s);
     writeGarbage(badDocument);
+    const QString emptyDocument = file(u"empty.doc"_s);
+    QFile(emptyDocument).open(QIODevice::WriteOnly);
+    const QString pdfAsDocument = file(u"scan.docx"_s);
+    QFile::copy(report, pdfAsDocument);
     // Questions not answered here (the passwords of files added) are skipped.
     DialogSeam::setScripted(true);
 
@@ -134,7 +138,7 @@ int main(int argc, char *argv[])
         {7, "encrypt", {contract, report, broken}},
         {8, "merge", {report, contract, broken, slides}},
         {2, "pdf-to-office", {report, scan, broken}},
-        {3, "office-to-pdf", {notes, badDocument}},
+        {3, "office-to-pdf", {notes, badDocument, emptyDocument, pdfAsDocument}},
         {9, "recognise-text", {scan, report, broken}},
     };
     for (const Tool &tool : tools) {
