@@ -2,8 +2,6 @@
 
 #include "privatefiles.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QMutex>
 #include <QStringList>
@@ -14,16 +12,6 @@ namespace textrecognition {
 namespace {
 
 using Factory = PageReader *(*)(const char *languages, const char *dataFolder);
-
-QStringList modulePlaces()
-{
-#ifdef VELMORA_OCR_MODULE_BUILT
-    const QString built = QStringLiteral(VELMORA_OCR_MODULE_BUILT);
-#else
-    const QString built;
-#endif
-    return privatefiles::places(u"libvelmora_ocr.so"_s, "VELMORA_OCR_MODULE", built);
-}
 
 } // namespace
 
@@ -36,20 +24,16 @@ std::unique_ptr<PageReader> makePageReader(const QByteArray &languages,
     {
         QMutexLocker lock(&mutex);
         if (!factory && failure.isEmpty()) {
-            for (const QString &place : modulePlaces()) {
-                if (!QFileInfo::exists(place))
-                    continue;
-                // Never unloaded; its libraries global, so that it finds tesseract's OpenMP
-                // runtime by name to keep it to one thread.
-                QLibrary module(place);
-                module.setLoadHints(QLibrary::ExportExternalSymbolsHint);
-                factory = reinterpret_cast<Factory>(module.resolve("velmora_page_reader"));
-                if (factory)
-                    break;
-                failure = module.errorString();
-            }
-            if (!factory && failure.isEmpty())
-                failure = u"libvelmora_ocr.so is not installed"_s;
+#ifdef VELMORA_OCR_MODULE_BUILT
+            const QString built = QStringLiteral(VELMORA_OCR_MODULE_BUILT);
+#else
+            const QString built;
+#endif
+            // Its libraries global, so that it finds tesseract's OpenMP runtime by name to keep
+            // it to one thread.
+            factory = reinterpret_cast<Factory>(privatefiles::resolve(
+                u"libvelmora_ocr.so"_s, "VELMORA_OCR_MODULE", built, "velmora_page_reader",
+                QLibrary::ExportExternalSymbolsHint, &failure));
         }
     }
     if (!factory) {

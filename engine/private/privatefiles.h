@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
@@ -10,5 +11,10 @@ namespace privatefiles {
 // folder as seen from bin/ (the command line), the program's own folder (the window's program,
 // which lives in the private folder), then the build tree's copy.
 QStringList places(const QString &name, const char *forcingVariable, const QString &built);
+
+// Loads the first module of those places that exists (never unloaded) and resolves symbol in
+// it; null with the reason in *failure when none could be.
+QFunctionPointer resolve(const QString &name, const char *forcingVariable, const QString &built,
+                         const char *symbol, QLibrary::LoadHints hints, QString *failure);
 
 } // namespace privatefiles

@@ -2,8 +2,6 @@
 
 #include "privatefiles.h"
 
-#include <QFileInfo>
-#include <QLibrary>
 #include <QMutex>
 #include <QUrl>
 
@@ -61,18 +59,9 @@ Post loadPost(QString *why)
 #else
         const QString built;
 #endif
-        for (const QString &place : privatefiles::places(QStringLiteral("libvelmora_http.so"),
-                                                         "VELMORA_HTTP_MODULE", built)) {
-            if (!QFileInfo::exists(place))
-                continue;
-            QLibrary module(place);
-            post = reinterpret_cast<Post>(module.resolve("velmora_http_post"));
-            if (post)
-                break;
-            failure = module.errorString();
-        }
-        if (!post && failure.isEmpty())
-            failure = QStringLiteral("libvelmora_http.so is not installed");
+        post = reinterpret_cast<Post>(privatefiles::resolve(QStringLiteral("libvelmora_http.so"),
+                                                            "VELMORA_HTTP_MODULE", built,
+                                                            "velmora_http_post", {}, &failure));
     }
     *why = failure;
     return post;
