@@ -77,8 +77,7 @@ void PdfAnnotationModel::startLoading(const QString &path, const QString &passwo
         Loaded loaded;
         QString message;
         loaded.ok = PdfEditorBackend::loadAnnotations(path, password, &loaded.pages, &loaded.allows,
-                                                      &message);
-        PdfEditorBackend::loadFormFields(path, password, &loaded.fields, &message);
+                                                      &message, &loaded.fields);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, path, size, modified, loaded] {

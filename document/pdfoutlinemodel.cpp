@@ -1,5 +1,6 @@
 #include "pdfoutlinemodel.h"
 
+#include "backgroundreaders.h"
 #include "pdfdocumentmodel.h"
 #include "relink.h"
 
@@ -47,7 +48,7 @@ void PdfOutlineModel::reloadIfNeeded()
     // Long manuals carry thousands of bookmarks: read them away from the window.
     const QString password = m_model->documentPassword();
     QPointer<PdfOutlineModel> guard(this);
-    QThreadPool::globalInstance()->start([guard, generation, path, password] {
+    background::readers()->start([guard, generation, path, password] {
         QList<PdfOutlineItem> items;
         QString message;
         PdfEditorBackend::loadOutline(path, password, &items, &message);

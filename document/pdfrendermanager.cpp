@@ -1,5 +1,6 @@
 #include "pdfrendermanager.h"
 
+#include "backgroundreaders.h"
 #include "pdfdocumentmodel.h"
 #include "pdfeditorbackend.h"
 
@@ -243,7 +244,7 @@ void PdfRenderManager::releaseFreedMemory()
     static std::atomic_bool queued{false};
     if (queued.exchange(true))
         return;
-    QThreadPool::globalInstance()->start([] {
+    background::readers()->start([] {
         queued = false;
         PdfEditorBackend::releaseSpareMemory();
     });

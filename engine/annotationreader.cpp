@@ -1,4 +1,5 @@
 #include "annotationgeometry.h"
+#include "mupdfsupport.h"
 #include "pdfeditorbackend.h"
 #include "qpdfsupport.h"
 
@@ -152,15 +153,120 @@ PdfAnnotation readOne(Handle annot, Type type, const QTransform &toShown)
     return a;
 }
 
+QList<PdfAnnotation> annotationsOf(Handle page)
+{
+    QList<PdfAnnotation> list;
+    Handle annots = page.getKey("/Annots");
+    if (annots.isArray()) {
+        Handle rotate = page.getKey("/Rotate");
+        for (Handle up = page.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
+             up = up.getKey("/Parent"))
+            rotate = up.getKey("/Rotate");
+        const int own = qpdfsupport::normalizedRotation(
+            rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
+        const QTransform toShown =
+            annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own).inverted();
+        const int count = annots.getArrayNItems();
+        std::map<QPDFObjGen, int> places;
+        for (int i = 0; i < count; ++i)
+            if (annots.getArrayItem(i).isIndirect())
+                places.emplace(annots.getArrayItem(i).getObjGen(), i);
+        for (int i = 0; i < count; ++i) {
+            Handle annot = annots.getArrayItem(i);
+            if (!annot.isDictionary() || !annot.getKey("/Subtype").isName())
+                continue;
+            Type type = Type::Other;
+            if (!typeOf(annot.getKey("/Subtype").getName(), &type))
+                continue;
+            PdfAnnotation a = readOne(annot, type, toShown);
+            a.fileIndex = i;
+            if (Handle parent = annot.getKey("/IRT"); parent.isIndirect()) {
+                const auto place = places.find(parent.getObjGen());
+                if (place != places.end() && place->second != i)
+                    a.replyTo = place->second;
+            }
+            list.append(a);
+        }
+    }
+    return list;
+}
+
+// False only when every page is known to carry no comments (links and the like aside), then
+// with the number of pages. Long documents mostly carry links only; MuPDF's objects tell that at
+// a sixth of the memory qpdf's take for the same pages.
+bool hasComments(const QString &path, const QString &password, int *pageCount)
+{
+    mupdf::OpenStatus status;
+    QString message;
+    const mupdf::DocumentRef doc = mupdf::openDocument(path, password, true, &status, &message);
+    return !doc || mupdf::markedPages(doc, pageCount) != 0;
+}
+
+QList<PdfFormField> fieldsOf(QPDFAcroFormDocumentHelper &forms, QPDFPageObjectHelper page)
+{
+    QList<PdfFormField> list;
+    if (forms.hasAcroForm()) {
+        Handle object = page.getObjectHandle();
+        Handle rotate = object.getKey("/Rotate");
+        for (Handle up = object.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
+             up = up.getKey("/Parent"))
+            rotate = up.getKey("/Rotate");
+        const QTransform toShown =
+            annotationgeometry::shownToUser(
+                annotationgeometry::visibleBox(object),
+                qpdfsupport::normalizedRotation(
+                    rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0))
+                .inverted();
+        for (QPDFAnnotationObjectHelper widget : forms.getWidgetAnnotationsForPage(page)) {
+            QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
+            if (field.isNull() || field.isPushbutton() || field.getFieldType() == "/Sig")
+                continue;
+            PdfFormField f;
+            f.name = QString::fromStdString(field.getFullyQualifiedName());
+            const QPDFObjectHandle::Rectangle r = widget.getRect();
+            f.rect =
+                toShown.mapRect(QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized());
+            const int flags = field.getFlags();
+            f.readOnly = (flags & 1) != 0;
+            if (field.isCheckbox() || field.isRadioButton()) {
+                f.kind =
+                    field.isCheckbox() ? PdfFormField::Kind::CheckBox : PdfFormField::Kind::Radio;
+                Handle normal = widget.getAppearanceDictionary().getKey("/N");
+                if (normal.isDictionary())
+                    for (const std::string &key : normal.getKeys())
+                        if (key != "/Off")
+                            f.onState = QString::fromStdString(key).mid(1);
+                const std::string state = widget.getAppearanceState();
+                f.value =
+                    state.empty() ? QStringLiteral("Off") : QString::fromStdString(state).mid(1);
+            } else if (field.isChoice()) {
+                f.kind = PdfFormField::Kind::Choice;
+                for (const std::string &choice : field.getChoices())
+                    f.options.append(QString::fromStdString(choice));
+                f.value = QString::fromStdString(field.getValueAsString());
+            } else if (field.isText()) {
+                f.multiline = (flags & (1 << 12)) != 0;
+                f.value = QString::fromStdString(field.getValueAsString());
+            } else {
+                continue;
+            }
+            list.append(f);
+        }
+    }
+    return list;
+}
+
 } // namespace
 
 bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &password,
                                        QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
-                                       QString *message)
+                                       QString *message, QList<QList<PdfFormField>> *fields)
 {
     PdfBackendError error = PdfBackendError::NoError;
     QString text;
     try {
+        // Comments and form fields come from one read: on a long manual each read of the page
+        // tree costs half a second and a couple of hundred megabytes.
         const std::shared_ptr<qpdfsupport::Source> source =
             qpdfsupport::open(path, password, false, &error, &text);
         if (!source) {
@@ -171,125 +277,28 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
         QPDF &pdf = *source->pdf;
         if (allowsAnnotating)
             *allowsAnnotating = pdf.allowModifyAnnotation() && pdf.allowModifyForm();
-        QList<QList<PdfAnnotation>> result;
-        for (Handle page : pdf.getAllPages()) {
-            QList<PdfAnnotation> list;
-            Handle annots = page.getKey("/Annots");
-            if (annots.isArray()) {
-                Handle rotate = page.getKey("/Rotate");
-                for (Handle up = page.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
-                     up = up.getKey("/Parent"))
-                    rotate = up.getKey("/Rotate");
-                const int own = qpdfsupport::normalizedRotation(
-                    rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
-                const QTransform toShown =
-                    annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own)
-                        .inverted();
-                const int count = annots.getArrayNItems();
-                std::map<QPDFObjGen, int> places;
-                for (int i = 0; i < count; ++i)
-                    if (annots.getArrayItem(i).isIndirect())
-                        places.emplace(annots.getArrayItem(i).getObjGen(), i);
-                for (int i = 0; i < count; ++i) {
-                    Handle annot = annots.getArrayItem(i);
-                    if (!annot.isDictionary() || !annot.getKey("/Subtype").isName())
-                        continue;
-                    Type type = Type::Other;
-                    if (!typeOf(annot.getKey("/Subtype").getName(), &type))
-                        continue;
-                    PdfAnnotation a = readOne(annot, type, toShown);
-                    a.fileIndex = i;
-                    if (Handle parent = annot.getKey("/IRT"); parent.isIndirect()) {
-                        const auto place = places.find(parent.getObjGen());
-                        if (place != places.end() && place->second != i)
-                            a.replyTo = place->second;
-                    }
-                    list.append(a);
-                }
-            }
-            result.append(list);
-        }
-        if (pages)
-            *pages = std::move(result);
-        return true;
-    } catch (const std::exception &e) {
-        if (message)
-            *message = QString::fromStdString(e.what());
-        return false;
-    }
-}
-
-bool PdfEditorBackend::loadFormFields(const QString &path, const QString &password,
-                                      QList<QList<PdfFormField>> *pages, QString *message)
-{
-    PdfBackendError error = PdfBackendError::NoError;
-    QString text;
-    try {
-        const std::shared_ptr<qpdfsupport::Source> source =
-            qpdfsupport::open(path, password, false, &error, &text);
-        if (!source) {
-            if (message)
-                *message = text;
-            return false;
-        }
-        QPDF &pdf = *source->pdf;
         QPDFAcroFormDocumentHelper forms(pdf);
-        QList<QList<PdfFormField>> result;
+        const bool withFields = fields && forms.hasAcroForm();
+        QList<QList<PdfAnnotation>> annotations;
+        QList<QList<PdfFormField>> widgets;
+        int pageCount = 0;
+        if (!withFields && !hasComments(path, password, &pageCount)) {
+            annotations.resize(pageCount);
+            widgets.resize(fields ? pageCount : 0);
+            if (pages)
+                *pages = std::move(annotations);
+            if (fields)
+                *fields = std::move(widgets);
+            return true;
+        }
         for (QPDFPageObjectHelper page : QPDFPageDocumentHelper(pdf).getAllPages()) {
-            QList<PdfFormField> list;
-            if (forms.hasAcroForm()) {
-                Handle object = page.getObjectHandle();
-                Handle rotate = object.getKey("/Rotate");
-                for (Handle up = object.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
-                     up = up.getKey("/Parent"))
-                    rotate = up.getKey("/Rotate");
-                const QTransform toShown =
-                    annotationgeometry::shownToUser(
-                        annotationgeometry::visibleBox(object),
-                        qpdfsupport::normalizedRotation(
-                            rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue())
-                                              : 0))
-                        .inverted();
-                for (QPDFAnnotationObjectHelper widget : forms.getWidgetAnnotationsForPage(page)) {
-                    QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
-                    if (field.isNull() || field.isPushbutton() || field.getFieldType() == "/Sig")
-                        continue;
-                    PdfFormField f;
-                    f.name = QString::fromStdString(field.getFullyQualifiedName());
-                    const QPDFObjectHandle::Rectangle r = widget.getRect();
-                    f.rect = toShown.mapRect(
-                        QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized());
-                    const int flags = field.getFlags();
-                    f.readOnly = (flags & 1) != 0;
-                    if (field.isCheckbox() || field.isRadioButton()) {
-                        f.kind = field.isCheckbox() ? PdfFormField::Kind::CheckBox
-                                                    : PdfFormField::Kind::Radio;
-                        Handle normal = widget.getAppearanceDictionary().getKey("/N");
-                        if (normal.isDictionary())
-                            for (const std::string &key : normal.getKeys())
-                                if (key != "/Off")
-                                    f.onState = QString::fromStdString(key).mid(1);
-                        const std::string state = widget.getAppearanceState();
-                        f.value = state.empty() ? QStringLiteral("Off")
-                                                : QString::fromStdString(state).mid(1);
-                    } else if (field.isChoice()) {
-                        f.kind = PdfFormField::Kind::Choice;
-                        for (const std::string &choice : field.getChoices())
-                            f.options.append(QString::fromStdString(choice));
-                        f.value = QString::fromStdString(field.getValueAsString());
-                    } else if (field.isText()) {
-                        f.multiline = (flags & (1 << 12)) != 0;
-                        f.value = QString::fromStdString(field.getValueAsString());
-                    } else {
-                        continue;
-                    }
-                    list.append(f);
-                }
-            }
-            result.append(list);
+            annotations.append(annotationsOf(page.getObjectHandle()));
+            widgets.append(withFields ? fieldsOf(forms, page) : QList<PdfFormField>());
         }
         if (pages)
-            *pages = std::move(result);
+            *pages = std::move(annotations);
+        if (fields)
+            *fields = std::move(widgets);
         return true;
     } catch (const std::exception &e) {
         if (message)

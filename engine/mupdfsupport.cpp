@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
@@ -411,6 +412,67 @@ int treeSizes(fz_context *ctx, pdf_document *doc, float *sizes, int capacity)
     return found;
 }
 
+struct MarkupWalk
+{
+    int found;
+    int marked;
+    int budget; // nodes left to visit; guards against cycles
+};
+
+// Annotations a reader does not list as comments.
+bool unlisted(fz_context *ctx, pdf_obj *subtype)
+{
+    static const char *const names[] = {"Link",    "Widget",    "Popup",    "PrinterMark",
+                                        "TrapNet", "Watermark", "3D",       "Screen",
+                                        "Movie",   "Sound",     "RichMedia"};
+    if (!pdf_is_name(ctx, subtype))
+        return true;
+    const char *name = pdf_to_name(ctx, subtype);
+    return std::any_of(std::begin(names), std::end(names),
+                       [name](const char *known) { return std::strcmp(name, known) == 0; });
+}
+
+void walkMarkup(fz_context *ctx, pdf_obj *node, int depth, MarkupWalk *walk)
+{
+    if (depth > 64 || --walk->budget < 0)
+        fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too deep or cyclic");
+    pdf_obj *kids = pdf_dict_get(ctx, node, PDF_NAME(Kids));
+    const int n = pdf_array_len(ctx, kids);
+    for (int i = 0; i < n; ++i) {
+        pdf_obj *kid = pdf_array_get(ctx, kids, i);
+        if (isPagesNode(ctx, kid)) {
+            walkMarkup(ctx, kid, depth + 1, walk);
+            continue;
+        }
+        ++walk->found;
+        pdf_obj *annots = pdf_dict_get(ctx, kid, PDF_NAME(Annots));
+        const int count = pdf_array_len(ctx, annots);
+        for (int a = 0; a < count; ++a) {
+            pdf_obj *annot = pdf_array_get(ctx, annots, a);
+            if (pdf_is_dict(ctx, annot) &&
+                !unlisted(ctx, pdf_dict_get(ctx, annot, PDF_NAME(Subtype)))) {
+                ++walk->marked;
+                break;
+            }
+        }
+    }
+}
+
+int markupRaw(fz_context *ctx, pdf_document *doc, int *pages)
+{
+    MarkupWalk walk{0, 0, 4 * pdf_xref_len(ctx, doc) + 1024};
+    int marked = -1;
+    fz_var(marked);
+    fz_try(ctx)
+    {
+        walkMarkup(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), 0, &walk);
+        marked = walk.marked;
+        *pages = walk.found;
+    }
+    fz_catch(ctx) marked = -1;
+    return marked;
+}
+
 int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
 {
     int ok = 1;
@@ -791,6 +853,15 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
         sizes->append(QSizeF(w, h));
     }
     return true;
+}
+
+int markedPages(const DocumentRef &doc, int *pageCount)
+{
+    int pages = 0;
+    const int marked = markupRaw(doc.context(), doc.get(), &pages);
+    if (marked >= 0 && pageCount)
+        *pageCount = pages;
+    return marked;
 }
 
 bool repairedCopy(const DocumentRef &doc, QByteArray *bytes, QString *message)

@@ -59,6 +59,9 @@ QString labelText(QPDFObjectHandle label)
     return text;
 }
 
+// A count beyond this is more likely damage than a document.
+constexpr long long MaxCountedPages = 1000000;
+
 } // namespace
 
 QStringList PdfEditorBackend::pageLabels(const QString &path, const QString &password,
@@ -78,7 +81,14 @@ QStringList PdfEditorBackend::pageLabels(const QString &path, const QString &pas
         QPDFPageLabelDocumentHelper labels(pdf);
         if (!labels.hasPageLabels())
             return {};
-        const long long count = static_cast<long long>(pdf.getAllPages().size());
+        // The tree's own count spares a walk of every page (half a second and a couple of hundred
+        // megabytes on a long manual); a tree whose count cannot be trusted is walked.
+        long long count = -1;
+        QPDFObjectHandle tree = pdf.getRoot().getKey("/Pages");
+        if (QPDFObjectHandle total = tree.getKey("/Count"); total.isInteger())
+            count = total.getIntValue();
+        if (count <= 0 || count > MaxCountedPages)
+            count = static_cast<long long>(pdf.getAllPages().size());
         QStringList result;
         result.reserve(count);
         for (long long page = 0; page < count; ++page)

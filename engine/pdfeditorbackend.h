@@ -290,12 +290,10 @@ public:
                            PdfSelectionUnit unit = PdfSelectionUnit::Characters);
     // The markup annotations of every page of a file (annotationreader.cpp); pages[i] for page i.
     // *allowsAnnotating: the file's permissions let the password given add and change them.
+    // With fields, also the form field widgets of every page, in tab order.
     static bool loadAnnotations(const QString &path, const QString &password,
                                 QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
-                                QString *message);
-    // The form field widgets of every page of a file, in tab order (annotationreader.cpp).
-    static bool loadFormFields(const QString &path, const QString &password,
-                               QList<QList<PdfFormField>> *pages, QString *message);
+                                QString *message, QList<QList<PdfFormField>> *fields = nullptr);
     // Everything an annotation draws, in its page's points.
     static QRectF annotationBounds(const PdfAnnotation &annotation);
     // A free text's box grown downwards until every line of its text fits at its width (as it

@@ -92,6 +92,11 @@ int pageCount(const DocumentRef &doc);
 // True when the file carries encryption (also when it was opened without a password).
 bool isEncrypted(const DocumentRef &doc);
 
+// The number of pages carrying comments (annotations other than links, widgets, popups and the
+// like), read in one walk of the tree; -1 when the tree cannot be walked. pageCount receives the
+// pages found.
+int markedPages(const DocumentRef &doc, int *pageCount);
+
 // Page sizes in points as each page shows itself (CropBox within MediaBox, /UserUnit and the
 // page's own /Rotate applied). With a limit below the page count, only the first pages are read
 // (cheap on any page tree) and count, when given, receives the number of pages.

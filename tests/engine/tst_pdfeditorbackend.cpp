@@ -203,6 +203,8 @@ private slots:
     void annotationStylesRoundTrip_data();
     void annotationStylesRoundTrip();
     void fileAnnotationsReadRepliesAndState();
+    void commentsAndFieldsOfNestedTrees_data();
+    void commentsAndFieldsOfNestedTrees();
     void renderPagesReportsFailuresInPlace();
     void renderSeesFileReplacedOnDisk();
 
@@ -784,6 +786,84 @@ void TestPdfEditorBackend::fileAnnotationsReadHiddenOrKept()
     QVERIFY2(PdfEditorBackend::saveDocument({sourcePage(file, 0), page}, out, &error, &message),
              qPrintable(message));
     QCOMPARE(readback::inspect(out).pages.value(1).annotations, hidden ? 0 : 1);
+}
+
+void TestPdfEditorBackend::commentsAndFieldsOfNestedTrees_data()
+{
+    // Three pages in a tree of two levels (page 0 alone, pages 1 and 2 under a node of their
+    // own); what each page carries, and what must be read back.
+    QTest::addColumn<QByteArrayList>("annots"); // /Annots of each page, empty for none
+    QTest::addColumn<bool>("form");
+    QTest::addColumn<QList<int>>("comments"); // comments read per page
+    QTest::addColumn<QList<int>>("fields");   // fields read per page
+    const QByteArray link = "<< /Type /Annot /Subtype /Link /Rect [10 10 50 50] /Border [0 0 0] >>";
+    const QByteArray popup = "<< /Type /Annot /Subtype /Popup /Rect [10 10 50 50] >>";
+    const QByteArray note = "<< /Type /Annot /Subtype /Text /Rect [20 20 40 40] /Contents (n) >>";
+    const QByteArray stamp = "<< /Type /Annot /Subtype /Stamp /Rect [20 20 90 40] >>";
+    const QByteArray widget = "9 0 R";
+    QTest::newRow("links and popups only")
+        << QByteArrayList{"[" + link + "]", "", "[" + link + ' ' + popup + "]"} << false
+        << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+    QTest::newRow("a note on the last page, behind links")
+        << QByteArrayList{"[" + link + "]", "", "[" + link + ' ' + note + "]"} << false
+        << QList<int>{0, 0, 1} << QList<int>{0, 0, 0};
+    QTest::newRow("an annotation type not drawn as a comment")
+        << QByteArrayList{"", "[" + stamp + "]", ""} << false << QList<int>{0, 1, 0}
+        << QList<int>{0, 0, 0};
+    QTest::newRow("a form field, no comments")
+        << QByteArrayList{"", "[" + widget + "]", "[" + link + "]"} << true << QList<int>{0, 0, 0}
+        << QList<int>{0, 1, 0};
+    QTest::newRow("a form field and a note")
+        << QByteArrayList{"[" + note + "]", "[" + widget + "]", ""} << true << QList<int>{1, 0, 0}
+        << QList<int>{0, 1, 0};
+}
+
+void TestPdfEditorBackend::commentsAndFieldsOfNestedTrees()
+{
+    QFETCH(QByteArrayList, annots);
+    QFETCH(bool, form);
+    QFETCH(QList<int>, comments);
+    QFETCH(QList<int>, fields);
+    const auto page = [&](int index, int parent) -> QByteArray {
+        QByteArray object =
+            "<< /Type /Page /Parent " + QByteArray::number(parent) + " 0 R /MediaBox [0 0 200 300]";
+        if (!annots.at(index).isEmpty())
+            object += " /Annots " + annots.at(index);
+        return object + " >>";
+    };
+    QList<QByteArray> objects = {
+        form ? "<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [9 0 R] >> >>"
+             : "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 3 >>",
+        page(0, 2),
+        "<< /Type /Pages /Parent 2 0 R /Kids [5 0 R 6 0 R] /Count 2 >>",
+        page(1, 4),
+        page(2, 4),
+        "<< >>",
+        "<< >>",
+        "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /Rect [20 200 180 220] "
+        "/P 5 0 R >>"};
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    const QString file = path(tag + QStringLiteral(".pdf"));
+    fixtures::writeBytes(file, fixtures::pdfOfObjects(objects));
+
+    QList<QList<PdfAnnotation>> readComments;
+    QList<QList<PdfFormField>> readFields;
+    bool allowed = false;
+    QString message;
+    QVERIFY2(
+        PdfEditorBackend::loadAnnotations(file, {}, &readComments, &allowed, &message, &readFields),
+        qPrintable(message));
+    QList<int> commentCounts;
+    for (const QList<PdfAnnotation> &list : std::as_const(readComments))
+        commentCounts.append(int(list.size()));
+    QList<int> fieldCounts;
+    for (const QList<PdfFormField> &list : std::as_const(readFields))
+        fieldCounts.append(int(list.size()));
+    QCOMPARE(commentCounts, comments);
+    QCOMPARE(fieldCounts, fields);
+    if (fields.contains(1))
+        QCOMPARE(readFields.at(fields.indexOf(1)).first().value, QStringLiteral("Ada"));
 }
 
 void TestPdfEditorBackend::annotationStylesRoundTrip_data()

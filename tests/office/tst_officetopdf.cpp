@@ -184,22 +184,31 @@ void TestOfficeToPdf::initTestCase()
     // The office itself writes the Office formats, each in a profile of its own, side by side.
     const QList<std::pair<QString, QString>> made = {
         {u"docx"_s, u"report.txt"_s}, {u"xlsx"_s, u"sheet.csv"_s}, {u"pptx"_s, u"deck.fodp"_s}};
-    std::vector<std::unique_ptr<QProcess>> makers;
-    for (const auto &[format, file] : made) {
+    const auto start = [this](const QString &format, const QString &file) {
         auto maker = std::make_unique<QProcess>();
         const QString profile = m_dir.filePath(u"profile-"_s + format);
         maker->start(Inkwell::officeProgram(),
                      {u"-env:UserInstallation="_s + QUrl::fromLocalFile(profile).toString(),
                       u"--headless"_s, u"--convert-to"_s, format, u"--outdir"_s, m_sources,
                       m_sources + u'/' + file});
-        makers.push_back(std::move(maker));
-    }
+        return maker;
+    };
+    const auto output = [this](const QString &format, const QString &file) -> QString {
+        return m_sources + u'/' + QFileInfo(file).completeBaseName() + u'.' + format;
+    };
+    std::vector<std::unique_ptr<QProcess>> makers;
+    for (const auto &[format, file] : made)
+        makers.push_back(start(format, file));
     for (auto &maker : makers)
         QVERIFY(maker->waitForFinished(180000));
+    // A first start of the office on a busy machine now and then ends without writing
+    // anything; once more, alone, settles it.
+    for (const auto &[format, file] : made) {
+        if (!QFileInfo::exists(output(format, file)))
+            QVERIFY(start(format, file)->waitForFinished(180000));
+    }
     for (const auto &[format, file] : made)
-        QVERIFY2(QFileInfo::exists(m_sources + u'/' + QFileInfo(file).completeBaseName() + u'.' +
-                                   format),
-                 qPrintable(format));
+        QVERIFY2(QFileInfo::exists(output(format, file)), qPrintable(format));
 }
 
 void TestOfficeToPdf::cleanup()

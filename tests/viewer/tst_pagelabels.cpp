@@ -6,6 +6,8 @@
 #include "pdfdocumentview.h"
 #include "pdffindbar.h"
 #include "pdffixtures.h"
+#include "pdfoutlinemodel.h"
+#include "pdfpagelabels.h"
 #include "pdfpagemanagerview.h"
 #include "pdfthumbnailpanel.h"
 #include "pdfundomanager.h"
@@ -18,8 +20,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +67,7 @@ private Q_SLOTS:
     void labelsBesideNumbers_data();
     void labelsBesideNumbers();
     void barKeepsItsWidth();
+    void readWhileQtPoolIsBusy();
 
 private:
     QTemporaryDir m_dir;
@@ -280,6 +285,34 @@ void TestPageLabels::barKeepsItsWidth()
     for (const QString &state : std::as_const(watch.seen))
         QCOMPARE(state, watch.seen.constLast());
     QVERIFY(watch.seen.constLast().startsWith(u"i "_s));
+}
+
+// Qt's raster engine splits large fills over its global pool and waits for them: a document's
+// background reads queued there would hold the window's painting up. With that pool held, the
+// labels and the outline still arrive.
+void TestPageLabels::readWhileQtPoolIsBusy()
+{
+    QVERIFY(m_dir.isValid());
+    const QString path = labelledPdf(m_dir.filePath(u"busy-pool.pdf"_s));
+    QVERIFY(!path.isEmpty());
+    QThreadPool *global = QThreadPool::globalInstance();
+    QSemaphore release;
+    const int busy = global->maxThreadCount();
+    for (int i = 0; i < busy; ++i)
+        global->start([&release] { release.acquire(); });
+    PdfDocumentModel model;
+    PdfPageLabels labels(&model);
+    PdfOutlineModel outline;
+    outline.setDocumentModel(&model);
+    const bool opened = model.loadDocument(path, {}, nullptr, nullptr);
+    const bool labelled =
+        QTest::qWaitFor([&labels] { return labels.labels().value(0) == u"i"_s; }, 5000);
+    const bool outlined = QTest::qWaitFor([&outline] { return !outline.isLoading(); }, 5000);
+    release.release(busy);
+    global->waitForDone();
+    QVERIFY(opened);
+    QVERIFY(labelled);
+    QVERIFY(outlined);
 }
 
 VELMORA_REGISTER_TEST(TestPageLabels);
