@@ -1,6 +1,7 @@
 #include "pagereader.h"
 
 #include <QFileInfo>
+#include <QRect>
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -8,6 +9,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -19,8 +21,6 @@ namespace {
 // Below this mean confidence the page is read again with orientation detection: text turned
 // upside down reads as nonsense otherwise (a quarter turn tesseract finds by itself).
 constexpr int kOrientationRetryConfidence = 60;
-// Words below this confidence are noise from pictures and rules.
-constexpr float kMinWordConfidence = 10.0f;
 
 void limitLibraryThreads()
 {
@@ -57,6 +57,52 @@ QPointF along(const QPointF &from, const QPointF &direction, double distance)
 double dot(const QPointF &a, const QPointF &b)
 {
     return a.x() * b.x() + a.y() * b.y();
+}
+
+// The box of the characters [from, to) of the iterator's word, found symbol by symbol.
+bool symbolsBox(const tesseract::ResultIterator &word, qsizetype from, qsizetype to, QRect *box)
+{
+    tesseract::ResultIterator symbol(word);
+    qsizetype seen = 0;
+    QRect found;
+    do {
+        const std::unique_ptr<char[]> utf8(symbol.GetUTF8Text(tesseract::RIL_SYMBOL));
+        int l = 0, t = 0, r = 0, b = 0;
+        if (!utf8 || !symbol.BoundingBox(tesseract::RIL_SYMBOL, &l, &t, &r, &b))
+            return false;
+        const qsizetype length = QString::fromUtf8(utf8.get()).size();
+        if (seen + length > from && seen < to)
+            found |= QRect(QPoint(l, t), QPoint(r - 1, b - 1));
+        seen += length;
+    } while (seen < to && symbol.Next(tesseract::RIL_SYMBOL) &&
+             !symbol.IsAtBeginningOf(tesseract::RIL_WORD));
+    *box = found;
+    return seen >= to && !found.isEmpty();
+}
+
+bool hasLetterOrNumber(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+// A word as tesseract read it, split at dot leaders: a title run into its leaders and the page
+// number ("arrays.........42") come as one word, of no confidence. The parts, as [from, to).
+QList<std::pair<qsizetype, qsizetype>> partsOf(const QString &text)
+{
+    const qsizetype leader = text.indexOf(u"..."_s);
+    if (leader < 0)
+        return {{0, text.size()}};
+    qsizetype after = leader;
+    while (after < text.size() && text.at(after) == u'.')
+        ++after;
+    QList<std::pair<qsizetype, qsizetype>> parts;
+    if (leader > 0)
+        parts.append({0, leader});
+    if (after < text.size())
+        parts.append(partsOf(text.mid(after)));
+    for (qsizetype i = leader > 0 ? 1 : 0; i < parts.size(); ++i)
+        parts[i] = {parts[i].first + after, parts[i].second + after};
+    return parts;
 }
 
 // The words tesseract read, in the page's user space.
@@ -109,29 +155,39 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
             }
             lineHeight = std::max(1.0, high - low);
         }
-        if (it->Confidence(tesseract::RIL_WORD) < kMinWordConfidence)
-            continue;
         const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_WORD));
-        const QString text = QString::fromUtf8(utf8.get()).trimmed();
-        if (text.isEmpty())
-            continue;
-        int left = 0, top = 0, right = 0, bottom = 0;
-        it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
-        double from = 0, to = 0;
-        bool first = true;
-        for (const QPointF corner : {QPointF(left, top), QPointF(right, top), QPointF(left, bottom),
-                                     QPointF(right, bottom)}) {
-            const double d = dot(corner - lineStart, direction);
-            from = first ? d : std::min(from, d);
-            to = first ? d : std::max(to, d);
-            first = false;
+        const QString read = QString::fromUtf8(utf8.get());
+        // Every word tesseract returns is kept, however unsure it is, as its own renderers keep
+        // them: dropping the unsure ones lost titles run into their dot leaders.
+        const QList<std::pair<qsizetype, qsizetype>> parts = partsOf(read);
+        for (const auto &[partFrom, partTo] : parts) {
+            const QString text = read.mid(partFrom, partTo - partFrom).trimmed();
+            if (text.isEmpty() || (parts.size() > 1 && !hasLetterOrNumber(text)))
+                continue;
+            QRect box;
+            if (parts.size() == 1 || !symbolsBox(*it, partFrom, partTo, &box)) {
+                int left = 0, top = 0, right = 0, bottom = 0;
+                it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
+                box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+            }
+            const int left = box.left(), top = box.top();
+            const int right = box.right() + 1, bottom = box.bottom() + 1;
+            double from = 0, to = 0;
+            bool first = true;
+            for (const QPointF corner : {QPointF(left, top), QPointF(right, top),
+                                         QPointF(left, bottom), QPointF(right, bottom)}) {
+                const double d = dot(corner - lineStart, direction);
+                from = first ? d : std::min(from, d);
+                to = first ? d : std::max(to, d);
+                first = false;
+            }
+            Word word;
+            word.text = text;
+            word.origin = toPage.map(along(lineStart, direction, from));
+            word.end = toPage.map(along(lineStart, direction, to));
+            word.size = lineHeight * pixelSize;
+            page.words.append(word);
         }
-        Word word;
-        word.text = text;
-        word.origin = toPage.map(along(lineStart, direction, from));
-        word.end = toPage.map(along(lineStart, direction, to));
-        word.size = lineHeight * pixelSize;
-        page.words.append(word);
     } while (it->Next(tesseract::RIL_WORD));
     finishLine();
     return page;
