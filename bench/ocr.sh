@@ -11,7 +11,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 velmora="$root/build/dev/app/velmora"
 [ -x "$velmora" ] || "$root/scripts/build.sh" dev >/dev/null
 work="$root/bench/out/ocr"
-rm -rf "$work" && mkdir -p "$work/pages" "$work/out1" "$work/outN" "$work/tess"
+rm -rf "$work" && mkdir -p "$work/pages" "$work/out1" "$work/outN" "$work/tess" "$work/ocrmypdf"
 export QT_QPA_PLATFORM=offscreen
 
 manual="${1:-/usr/share/R/doc/manual/R-intro.pdf}"
@@ -48,6 +48,14 @@ printf '%-34s %8s %s\n' "10 pages of $(basename "$manual") from page $first" "" 
 printf '%-34s %8.2f s  recall %s\n' "velmora --ocr ($cores cores)" "$t_ours" "$r_ours"
 printf '%-34s %8.2f s\n' "velmora --ocr (1 core)" "$t_one"
 printf '%-34s %8.2f s  recall %s\n' "tesseract page by page" "$t_tess" "$r_tess"
+if command -v ocrmypdf >/dev/null; then
+  t_omp=$(seconds ocrmypdf --jobs "$cores" "$work/scan.pdf" "$work/ocrmypdf/scan.pdf")
+  pdftotext "$work/ocrmypdf/scan.pdf" "$work/ocrmypdf.txt"
+  r_omp=$(python3 "$root/bench/ocr/recall.py" "$work/source.txt" "$work/ocrmypdf.txt")
+  omp_size=$(stat -c %s "$work/ocrmypdf/scan.pdf")
+  printf '%-34s %8.2f s  recall %s  size %d bytes\n' "ocrmypdf --jobs $cores" "$t_omp" "$r_omp" "$omp_size"
+  awk -v o="$t_ours" -v m="$t_omp" 'BEGIN { printf "ours/ocrmypdf %.2fx\n", o / m }'
+fi
 awk -v o="$t_ours" -v t="$t_tess" -v one="$t_one" -v i="$in_size" -v s="$out_size" 'BEGIN {
   printf "ours/tesseract %.2fx   1 core/%s cores %.2fx   size %d -> %d bytes (%+.1f%%)\n",
          o / t, "'"$cores"'", one / o, i, s, 100 * (s - i) / i }'
