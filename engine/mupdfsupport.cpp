@@ -372,28 +372,36 @@ struct TreeWalk
     int budget; // nodes left to visit; guards against cycles
 };
 
-void walkPageTree(fz_context *ctx, pdf_obj *node, int depth, TreeWalk *walk)
+// Calls visit(page) for each leaf of the tree below node, in document order.
+template<typename Visit>
+void walkLeaves(fz_context *ctx, pdf_obj *node, int depth, int *budget, const Visit &visit)
 {
-    if (depth > 64 || --walk->budget < 0)
+    if (depth > 64 || --*budget < 0)
         fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too deep or cyclic");
     pdf_obj *kids = pdf_dict_get(ctx, node, PDF_NAME(Kids));
     const int n = pdf_array_len(ctx, kids);
     for (int i = 0; i < n; ++i) {
         pdf_obj *kid = pdf_array_get(ctx, kids, i);
-        if (isPagesNode(ctx, kid)) {
-            walkPageTree(ctx, kid, depth + 1, walk);
-            continue;
-        }
+        if (isPagesNode(ctx, kid))
+            walkLeaves(ctx, kid, depth + 1, budget, visit);
+        else
+            visit(kid);
+    }
+}
+
+void walkPageTree(fz_context *ctx, pdf_obj *node, TreeWalk *walk)
+{
+    walkLeaves(ctx, node, 0, &walk->budget, [ctx, walk](pdf_obj *page) {
         if (walk->found < walk->capacity) {
             fz_rect box;
             fz_matrix ctm;
-            pdf_page_obj_transform(ctx, kid, &box, &ctm);
+            pdf_page_obj_transform(ctx, page, &box, &ctm);
             const fz_rect shown = fz_transform_rect(box, ctm);
             walk->sizes[2 * walk->found] = shown.x1 - shown.x0;
             walk->sizes[2 * walk->found + 1] = shown.y1 - shown.y0;
         }
         ++walk->found;
-    }
+    });
 }
 
 // Sizes of all pages in one walk of the tree (looking pages up one by one is quadratic on the
@@ -405,7 +413,7 @@ int treeSizes(fz_context *ctx, pdf_document *doc, float *sizes, int capacity)
     fz_var(found);
     fz_try(ctx)
     {
-        walkPageTree(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), 0, &walk);
+        walkPageTree(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), &walk);
         found = walk.found;
     }
     fz_catch(ctx) found = -1;
@@ -432,20 +440,11 @@ bool unlisted(fz_context *ctx, pdf_obj *subtype)
                        [name](const char *known) { return std::strcmp(name, known) == 0; });
 }
 
-void walkMarkup(fz_context *ctx, pdf_obj *node, int depth, MarkupWalk *walk)
+void walkMarkup(fz_context *ctx, pdf_obj *node, MarkupWalk *walk)
 {
-    if (depth > 64 || --walk->budget < 0)
-        fz_throw(ctx, FZ_ERROR_GENERIC, "page tree too deep or cyclic");
-    pdf_obj *kids = pdf_dict_get(ctx, node, PDF_NAME(Kids));
-    const int n = pdf_array_len(ctx, kids);
-    for (int i = 0; i < n; ++i) {
-        pdf_obj *kid = pdf_array_get(ctx, kids, i);
-        if (isPagesNode(ctx, kid)) {
-            walkMarkup(ctx, kid, depth + 1, walk);
-            continue;
-        }
+    walkLeaves(ctx, node, 0, &walk->budget, [ctx, walk](pdf_obj *page) {
         ++walk->found;
-        pdf_obj *annots = pdf_dict_get(ctx, kid, PDF_NAME(Annots));
+        pdf_obj *annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
         const int count = pdf_array_len(ctx, annots);
         for (int a = 0; a < count; ++a) {
             pdf_obj *annot = pdf_array_get(ctx, annots, a);
@@ -455,7 +454,7 @@ void walkMarkup(fz_context *ctx, pdf_obj *node, int depth, MarkupWalk *walk)
                 break;
             }
         }
-    }
+    });
 }
 
 int markupRaw(fz_context *ctx, pdf_document *doc, int *pages)
@@ -465,7 +464,7 @@ int markupRaw(fz_context *ctx, pdf_document *doc, int *pages)
     fz_var(marked);
     fz_try(ctx)
     {
-        walkMarkup(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), 0, &walk);
+        walkMarkup(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), &walk);
         marked = walk.marked;
         *pages = walk.found;
     }

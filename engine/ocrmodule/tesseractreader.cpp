@@ -59,6 +59,22 @@ double dot(const QPointF &a, const QPointF &b)
     return a.x() * b.x() + a.y() * b.y();
 }
 
+// How far the corners of a box reach along axis, measured from origin: (least, most).
+std::pair<double, double> extentAlong(int left, int top, int right, int bottom,
+                                      const QPointF &origin, const QPointF &axis)
+{
+    double low = 0, high = 0;
+    bool first = true;
+    for (const QPointF corner :
+         {QPointF(left, top), QPointF(right, top), QPointF(left, bottom), QPointF(right, bottom)}) {
+        const double d = dot(corner - origin, axis);
+        low = first ? d : std::min(low, d);
+        high = first ? d : std::max(high, d);
+        first = false;
+    }
+    return {low, high};
+}
+
 // The box of the characters [from, to) of the iterator's word, found symbol by symbol.
 bool symbolsBox(const tesseract::ResultIterator &word, qsizetype from, qsizetype to, QRect *box)
 {
@@ -144,15 +160,7 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
             direction = length > 0 ? run / length : QPointF(1, 0);
             // Up the page from the baseline, in pixels (y grows downwards).
             const QPointF normal(direction.y(), -direction.x());
-            double low = 0, high = 0;
-            bool first = true;
-            for (const QPointF corner : {QPointF(left, top), QPointF(right, top),
-                                         QPointF(left, bottom), QPointF(right, bottom)}) {
-                const double d = dot(corner - lineStart, normal);
-                low = first ? d : std::min(low, d);
-                high = first ? d : std::max(high, d);
-                first = false;
-            }
+            const auto [low, high] = extentAlong(left, top, right, bottom, lineStart, normal);
             lineHeight = std::max(1.0, high - low);
         }
         const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_WORD));
@@ -170,17 +178,8 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
                 it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
                 box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
             }
-            const int left = box.left(), top = box.top();
-            const int right = box.right() + 1, bottom = box.bottom() + 1;
-            double from = 0, to = 0;
-            bool first = true;
-            for (const QPointF corner : {QPointF(left, top), QPointF(right, top),
-                                         QPointF(left, bottom), QPointF(right, bottom)}) {
-                const double d = dot(corner - lineStart, direction);
-                from = first ? d : std::min(from, d);
-                to = first ? d : std::max(to, d);
-                first = false;
-            }
+            const auto [from, to] = extentAlong(box.left(), box.top(), box.right() + 1,
+                                                box.bottom() + 1, lineStart, direction);
             Word word;
             word.text = text;
             word.origin = toPage.map(along(lineStart, direction, from));
