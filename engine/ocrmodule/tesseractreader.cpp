@@ -59,6 +59,17 @@ double dot(const QPointF &a, const QPointF &b)
     return a.x() * b.x() + a.y() * b.y();
 }
 
+// A direction within a few degrees of the image's axes is taken as that axis.
+QPointF nearestAxis(const QPointF &direction)
+{
+    constexpr double MaxSkewDegrees = 8.0;
+    const QPointF axis = std::abs(direction.x()) >= std::abs(direction.y())
+                             ? QPointF(direction.x() < 0 ? -1 : 1, 0)
+                             : QPointF(0, direction.y() < 0 ? -1 : 1);
+    const double skew = std::acos(std::clamp(dot(direction, axis), -1.0, 1.0)) * 180.0 / M_PI;
+    return skew <= MaxSkewDegrees ? axis : direction;
+}
+
 // How far the corners of a box reach along axis, measured from origin: (least, most).
 std::pair<double, double> extentAlong(int left, int top, int right, int bottom,
                                       const QPointF &origin, const QPointF &axis)
@@ -133,6 +144,7 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
     const double pixelSize = std::hypot(unit.x(), unit.y());
     QPointF lineStart;
     QPointF direction(1, 0);
+    QPointF upright(1, 0);
     double lineHeight = 0;
     qsizetype lineFirst = 0;
     auto finishLine = [&page, &lineFirst] {
@@ -158,10 +170,16 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
             const QPointF run(x2 - x1, y2 - y1);
             const double length = std::hypot(run.x(), run.y());
             direction = length > 0 ? run / length : QPointF(1, 0);
+            upright = nearestAxis(direction);
             // Up the page from the baseline, in pixels (y grows downwards).
             const QPointF normal(direction.y(), -direction.x());
             const auto [low, high] = extentAlong(left, top, right, bottom, lineStart, normal);
-            lineHeight = std::max(1.0, high - low);
+            // The row's own measure where tesseract has one: the box of a line a few degrees
+            // off is as tall as its drift, and words set that large fall apart into letters.
+            float rowHeight = 0, descenders = 0, ascenders = 0;
+            it->RowAttributes(&rowHeight, &descenders, &ascenders);
+            lineHeight =
+                std::max(1.0, rowHeight > 0 ? std::min(double(rowHeight), high - low) : high - low);
         }
         const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_WORD));
         const QString read = QString::fromUtf8(utf8.get());
@@ -182,8 +200,12 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
                                                 box.bottom() + 1, lineStart, direction);
             Word word;
             word.text = text;
-            word.origin = toPage.map(along(lineStart, direction, from));
-            word.end = toPage.map(along(lineStart, direction, to));
+            // Each word starts where it stands on its line but runs along the page's axis: text
+            // readers take words a few degrees off for a line each, and interleave the letters of
+            // a slightly skewed scan.
+            const QPointF start = along(lineStart, direction, from);
+            word.origin = toPage.map(start);
+            word.end = toPage.map(along(start, upright, to - from));
             word.size = lineHeight * pixelSize;
             page.words.append(word);
         }

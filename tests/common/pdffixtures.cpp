@@ -426,8 +426,17 @@ QByteArray scannedJpeg(const QStringList &lines, int turn)
         for (qsizetype i = 0; i < lines.size(); ++i)
             painter.drawText(QPointF(90, 160 + 130 * double(i)), lines.at(i));
     }
-    if (turn != 0)
+    if (turn % 90 != 0) {
+        // A scan fed in a little askew: the corners the turn uncovers are paper, not black.
+        const QImage turned = image.convertToFormat(QImage::Format_ARGB32)
+                                  .transformed(QTransform().rotate(turn), Qt::SmoothTransformation);
+        QImage paper(turned.size(), QImage::Format_Grayscale8);
+        paper.fill(Qt::white);
+        QPainter(&paper).drawImage(0, 0, turned);
+        image = paper;
+    } else if (turn != 0) {
         image = image.transformed(QTransform().rotate(turn));
+    }
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);

@@ -115,6 +115,7 @@ private Q_SLOTS:
         QTest::newRow("jpeg scan") << u"scan"_s << 0 << 0 << QString() << none;
         QTest::newRow("page turned by /Rotate") << u"scan"_s << 90 << 270 << QString() << none;
         QTest::newRow("scan upside down") << u"scan"_s << 180 << 0 << QString() << none;
+        QTest::newRow("scan turned by 3 degrees") << u"scan"_s << 3 << 0 << QString() << none;
         QTest::newRow("protected") << u"protected"_s << 0 << 0 << u"user"_s << none;
         QTest::newRow("page with text kept") << u"mixed"_s << 0 << 0 << QString() << none;
         QTest::newRow("chinese") << u"chinese"_s << 0 << 0 << QString() << none;
