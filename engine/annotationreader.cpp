@@ -153,19 +153,21 @@ PdfAnnotation readOne(Handle annot, Type type, const QTransform &toShown)
     return a;
 }
 
+// From the page's user space to the page as shown: its visible box, its own (or inherited)
+// /Rotate applied, origin at the top left.
+QTransform userToShown(Handle page)
+{
+    return annotationgeometry::shownToUser(annotationgeometry::visibleBox(page),
+                                           qpdfsupport::ownRotation(page))
+        .inverted();
+}
+
 QList<PdfAnnotation> annotationsOf(Handle page)
 {
     QList<PdfAnnotation> list;
     Handle annots = page.getKey("/Annots");
     if (annots.isArray()) {
-        Handle rotate = page.getKey("/Rotate");
-        for (Handle up = page.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
-             up = up.getKey("/Parent"))
-            rotate = up.getKey("/Rotate");
-        const int own = qpdfsupport::normalizedRotation(
-            rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0);
-        const QTransform toShown =
-            annotationgeometry::shownToUser(annotationgeometry::visibleBox(page), own).inverted();
+        const QTransform toShown = userToShown(page);
         const int count = annots.getArrayNItems();
         std::map<QPDFObjGen, int> places;
         for (int i = 0; i < count; ++i)
@@ -205,53 +207,38 @@ bool hasComments(const QString &path, const QString &password, int *pageCount)
 QList<PdfFormField> fieldsOf(QPDFAcroFormDocumentHelper &forms, QPDFPageObjectHelper page)
 {
     QList<PdfFormField> list;
-    if (forms.hasAcroForm()) {
-        Handle object = page.getObjectHandle();
-        Handle rotate = object.getKey("/Rotate");
-        for (Handle up = object.getKey("/Parent"); !rotate.isNumber() && up.isDictionary();
-             up = up.getKey("/Parent"))
-            rotate = up.getKey("/Rotate");
-        const QTransform toShown =
-            annotationgeometry::shownToUser(
-                annotationgeometry::visibleBox(object),
-                qpdfsupport::normalizedRotation(
-                    rotate.isNumber() ? static_cast<long long>(rotate.getNumericValue()) : 0))
-                .inverted();
-        for (QPDFAnnotationObjectHelper widget : forms.getWidgetAnnotationsForPage(page)) {
-            QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
-            if (field.isNull() || field.isPushbutton() || field.getFieldType() == "/Sig")
-                continue;
-            PdfFormField f;
-            f.name = QString::fromStdString(field.getFullyQualifiedName());
-            const QPDFObjectHandle::Rectangle r = widget.getRect();
-            f.rect =
-                toShown.mapRect(QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized());
-            const int flags = field.getFlags();
-            f.readOnly = (flags & 1) != 0;
-            if (field.isCheckbox() || field.isRadioButton()) {
-                f.kind =
-                    field.isCheckbox() ? PdfFormField::Kind::CheckBox : PdfFormField::Kind::Radio;
-                Handle normal = widget.getAppearanceDictionary().getKey("/N");
-                if (normal.isDictionary())
-                    for (const std::string &key : normal.getKeys())
-                        if (key != "/Off")
-                            f.onState = QString::fromStdString(key).mid(1);
-                const std::string state = widget.getAppearanceState();
-                f.value =
-                    state.empty() ? QStringLiteral("Off") : QString::fromStdString(state).mid(1);
-            } else if (field.isChoice()) {
-                f.kind = PdfFormField::Kind::Choice;
-                for (const std::string &choice : field.getChoices())
-                    f.options.append(QString::fromStdString(choice));
-                f.value = QString::fromStdString(field.getValueAsString());
-            } else if (field.isText()) {
-                f.multiline = (flags & (1 << 12)) != 0;
-                f.value = QString::fromStdString(field.getValueAsString());
-            } else {
-                continue;
-            }
-            list.append(f);
+    const QTransform toShown = userToShown(page.getObjectHandle());
+    for (QPDFAnnotationObjectHelper widget : forms.getWidgetAnnotationsForPage(page)) {
+        QPDFFormFieldObjectHelper field = forms.getFieldForAnnotation(widget);
+        if (field.isNull() || field.isPushbutton() || field.getFieldType() == "/Sig")
+            continue;
+        PdfFormField f;
+        f.name = QString::fromStdString(field.getFullyQualifiedName());
+        const QPDFObjectHandle::Rectangle r = widget.getRect();
+        f.rect = toShown.mapRect(QRectF(QPointF(r.llx, r.lly), QPointF(r.urx, r.ury)).normalized());
+        const int flags = field.getFlags();
+        f.readOnly = (flags & 1) != 0;
+        if (field.isCheckbox() || field.isRadioButton()) {
+            f.kind = field.isCheckbox() ? PdfFormField::Kind::CheckBox : PdfFormField::Kind::Radio;
+            Handle normal = widget.getAppearanceDictionary().getKey("/N");
+            if (normal.isDictionary())
+                for (const std::string &key : normal.getKeys())
+                    if (key != "/Off")
+                        f.onState = QString::fromStdString(key).mid(1);
+            const std::string state = widget.getAppearanceState();
+            f.value = state.empty() ? QStringLiteral("Off") : QString::fromStdString(state).mid(1);
+        } else if (field.isChoice()) {
+            f.kind = PdfFormField::Kind::Choice;
+            for (const std::string &choice : field.getChoices())
+                f.options.append(QString::fromStdString(choice));
+            f.value = QString::fromStdString(field.getValueAsString());
+        } else if (field.isText()) {
+            f.multiline = (flags & (1 << 12)) != 0;
+            f.value = QString::fromStdString(field.getValueAsString());
+        } else {
+            continue;
         }
+        list.append(f);
     }
     return list;
 }

@@ -364,14 +364,6 @@ int isEncryptedRaw(fz_context *ctx, pdf_document *doc)
     return encrypted;
 }
 
-struct TreeWalk
-{
-    float *sizes; // width, height per page
-    int capacity;
-    int found;
-    int budget; // nodes left to visit; guards against cycles
-};
-
 // Calls visit(page) for each leaf of the tree below node, in document order.
 template<typename Visit>
 void walkLeaves(fz_context *ctx, pdf_obj *node, int depth, int *budget, const Visit &visit)
@@ -389,43 +381,39 @@ void walkLeaves(fz_context *ctx, pdf_obj *node, int depth, int *budget, const Vi
     }
 }
 
-void walkPageTree(fz_context *ctx, pdf_obj *node, TreeWalk *walk)
+// Calls visit(index, page) for every page of the document in one walk of its tree, visiting at
+// most budget nodes (a guard against cycles). Returns the number of pages, -1 on error.
+template<typename Visit>
+int walkPages(fz_context *ctx, pdf_document *doc, int budget, const Visit &visit)
 {
-    walkLeaves(ctx, node, 0, &walk->budget, [ctx, walk](pdf_obj *page) {
-        if (walk->found < walk->capacity) {
-            fz_rect box;
-            fz_matrix ctm;
-            pdf_page_obj_transform(ctx, page, &box, &ctm);
-            const fz_rect shown = fz_transform_rect(box, ctm);
-            walk->sizes[2 * walk->found] = shown.x1 - shown.x0;
-            walk->sizes[2 * walk->found + 1] = shown.y1 - shown.y0;
-        }
-        ++walk->found;
-    });
+    int found = -1;
+    fz_var(found);
+    fz_try(ctx)
+    {
+        int pages = 0;
+        walkLeaves(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), 0, &budget,
+                   [&visit, &pages](pdf_obj *page) { visit(pages++, page); });
+        found = pages;
+    }
+    fz_catch(ctx) found = -1;
+    return found;
 }
 
 // Sizes of all pages in one walk of the tree (looking pages up one by one is quadratic on the
 // flat trees most writers produce). Returns the number of pages found, -1 on error.
 int treeSizes(fz_context *ctx, pdf_document *doc, float *sizes, int capacity)
 {
-    TreeWalk walk{sizes, capacity, 0, 4 * capacity + 1024};
-    int found = -1;
-    fz_var(found);
-    fz_try(ctx)
-    {
-        walkPageTree(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), &walk);
-        found = walk.found;
-    }
-    fz_catch(ctx) found = -1;
-    return found;
+    return walkPages(ctx, doc, 4 * capacity + 1024, [ctx, sizes, capacity](int i, pdf_obj *page) {
+        if (i >= capacity)
+            return;
+        fz_rect box;
+        fz_matrix ctm;
+        pdf_page_obj_transform(ctx, page, &box, &ctm);
+        const fz_rect shown = fz_transform_rect(box, ctm);
+        sizes[2 * i] = shown.x1 - shown.x0;
+        sizes[2 * i + 1] = shown.y1 - shown.y0;
+    });
 }
-
-struct MarkupWalk
-{
-    int found;
-    int marked;
-    int budget; // nodes left to visit; guards against cycles
-};
 
 // Annotations a reader does not list as comments.
 bool unlisted(fz_context *ctx, pdf_obj *subtype)
@@ -440,36 +428,16 @@ bool unlisted(fz_context *ctx, pdf_obj *subtype)
                        [name](const char *known) { return std::strcmp(name, known) == 0; });
 }
 
-void walkMarkup(fz_context *ctx, pdf_obj *node, MarkupWalk *walk)
+bool carriesComments(fz_context *ctx, pdf_obj *page)
 {
-    walkLeaves(ctx, node, 0, &walk->budget, [ctx, walk](pdf_obj *page) {
-        ++walk->found;
-        pdf_obj *annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
-        const int count = pdf_array_len(ctx, annots);
-        for (int a = 0; a < count; ++a) {
-            pdf_obj *annot = pdf_array_get(ctx, annots, a);
-            if (pdf_is_dict(ctx, annot) &&
-                !unlisted(ctx, pdf_dict_get(ctx, annot, PDF_NAME(Subtype)))) {
-                ++walk->marked;
-                break;
-            }
-        }
-    });
-}
-
-int markupRaw(fz_context *ctx, pdf_document *doc, int *pages)
-{
-    MarkupWalk walk{0, 0, 4 * pdf_xref_len(ctx, doc) + 1024};
-    int marked = -1;
-    fz_var(marked);
-    fz_try(ctx)
-    {
-        walkMarkup(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/Pages"), &walk);
-        marked = walk.marked;
-        *pages = walk.found;
+    pdf_obj *annots = pdf_dict_get(ctx, page, PDF_NAME(Annots));
+    const int count = pdf_array_len(ctx, annots);
+    for (int a = 0; a < count; ++a) {
+        pdf_obj *annot = pdf_array_get(ctx, annots, a);
+        if (pdf_is_dict(ctx, annot) && !unlisted(ctx, pdf_dict_get(ctx, annot, PDF_NAME(Subtype))))
+            return true;
     }
-    fz_catch(ctx) marked = -1;
-    return marked;
+    return false;
 }
 
 int pageBounds(fz_context *ctx, pdf_document *doc, int index, fz_rect *bounds, char *error)
@@ -856,9 +824,16 @@ bool pageSizes(const DocumentRef &doc, QList<QSizeF> *sizes, QString *message, i
 
 int markedPages(const DocumentRef &doc, int *pageCount)
 {
-    int pages = 0;
-    const int marked = markupRaw(doc.context(), doc.get(), &pages);
-    if (marked >= 0 && pageCount)
+    fz_context *ctx = doc.context();
+    int marked = 0;
+    const int pages = walkPages(ctx, doc.get(), 4 * pdf_xref_len(ctx, doc.get()) + 1024,
+                                [ctx, &marked](int, pdf_obj *page) {
+                                    if (carriesComments(ctx, page))
+                                        ++marked;
+                                });
+    if (pages < 0)
+        return -1;
+    if (pageCount)
         *pageCount = pages;
     return marked;
 }

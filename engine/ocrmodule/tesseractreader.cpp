@@ -116,19 +116,16 @@ bool hasLetterOrNumber(const QString &text)
 // number ("arrays.........42") come as one word, of no confidence. The parts, as [from, to).
 QList<std::pair<qsizetype, qsizetype>> partsOf(const QString &text)
 {
-    const qsizetype leader = text.indexOf(u"..."_s);
-    if (leader < 0)
-        return {{0, text.size()}};
-    qsizetype after = leader;
-    while (after < text.size() && text.at(after) == u'.')
-        ++after;
     QList<std::pair<qsizetype, qsizetype>> parts;
-    if (leader > 0)
-        parts.append({0, leader});
-    if (after < text.size())
-        parts.append(partsOf(text.mid(after)));
-    for (qsizetype i = leader > 0 ? 1 : 0; i < parts.size(); ++i)
-        parts[i] = {parts[i].first + after, parts[i].second + after};
+    qsizetype start = 0;
+    for (qsizetype leader; (leader = text.indexOf(u"..."_s, start)) >= 0;) {
+        if (leader > start)
+            parts.append({start, leader});
+        for (start = leader; start < text.size() && text.at(start) == u'.';)
+            ++start;
+    }
+    if (start < text.size())
+        parts.append({start, text.size()});
     return parts;
 }
 
@@ -188,10 +185,11 @@ PageText collectWords(tesseract::TessBaseAPI &api, const QTransform &toPage)
         const QList<std::pair<qsizetype, qsizetype>> parts = partsOf(read);
         for (const auto &[partFrom, partTo] : parts) {
             const QString text = read.mid(partFrom, partTo - partFrom).trimmed();
-            if (text.isEmpty() || (parts.size() > 1 && !hasLetterOrNumber(text)))
+            const bool whole = partFrom == 0 && partTo == read.size();
+            if (text.isEmpty() || (!whole && !hasLetterOrNumber(text)))
                 continue;
             QRect box;
-            if (parts.size() == 1 || !symbolsBox(*it, partFrom, partTo, &box)) {
+            if (whole || !symbolsBox(*it, partFrom, partTo, &box)) {
                 int left = 0, top = 0, right = 0, bottom = 0;
                 it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
                 box = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
