@@ -82,6 +82,16 @@ bool Inkwell::recognizeText(TaskRequest request)
     return guarded(request, [&] { return textrecognition::recognise(request); });
 }
 
+QStringList Inkwell::recognitionLanguages()
+{
+    return textrecognition::installedLanguages();
+}
+
+QString Inkwell::defaultRecognitionLanguages()
+{
+    return textrecognition::defaultLanguages();
+}
+
 QString Inkwell::officeSuffix(OfficeFormat format)
 {
     return pdftooffice::suffix(format);

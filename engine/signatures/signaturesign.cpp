@@ -3,12 +3,12 @@
 #include "cmssupport.h"
 #include "flateimage.h"
 #include "incrementalwriter.h"
-#include "inkwell.h"
 #include "mappeddocument.h"
 #include "outputreservations.h"
 #include "pdfsignatures.h"
 #include "qpdfsupport.h"
 #include "signaturefields.h"
+#include "stagedfile.h"
 #include "timestampclient.h"
 #include "unicodeface.h"
 
