@@ -12,6 +12,7 @@ using TestApplication = QGuiApplication;
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -124,6 +125,12 @@ int main(int argc, char **argv)
     for (void (*setup)() : setups(Stage::AfterApp))
         setup();
 
+    // Unless the caller chose its own loggers, each class also logs to a file, and the failures
+    // are repeated at the end: a long log cut in the middle still shows what failed.
+    const bool ownLoggers = std::any_of(arguments.begin(), arguments.end(),
+                                        [](const char *a) { return qstrcmp(a, "-o") == 0; });
+    QTemporaryDir logs;
+    QByteArrayList recap;
     int failures = 0;
     int ran = 0;
     for (const Entry &entry : tests()) {
@@ -134,11 +141,32 @@ int main(int argc, char **argv)
         if (own.empty())
             continue;
         ++ran;
-        failures += QTest::qExec(test.get(), int(own.size()), own.data());
+        const QString logPath = logs.filePath(QString::fromLatin1(entry.name) + u".txt");
+        QByteArray toFile = QFile::encodeName(logPath) + ",txt";
+        QByteArray option = "-o", toStdout = "-,txt";
+        if (!ownLoggers && logs.isValid())
+            own.insert(own.begin() + 1,
+                       {option.data(), toFile.data(), option.data(), toStdout.data()});
+        const int failed = QTest::qExec(test.get(), int(own.size()), own.data());
+        failures += failed;
+        QFile log(logPath);
+        if (failed != 0 && log.open(QIODevice::ReadOnly)) {
+            bool inFailure = false;
+            for (const QByteArray &line : log.readAll().split('\n')) {
+                if (line.startsWith("FAIL!") || line.startsWith("XPASS"))
+                    inFailure = true;
+                else if (!line.startsWith(' '))
+                    inFailure = false;
+                if (inFailure)
+                    recap += line;
+            }
+        }
     }
     if (ran == 0) {
         std::fprintf(stderr, "No test class matched the command line.\n");
         return 1;
     }
+    if (!recap.isEmpty())
+        std::printf("\n********* Failures *********\n%s\n", recap.join('\n').constData());
     return failures == 0 ? 0 : 1;
 }
