@@ -2,6 +2,7 @@
 
 #include "pdfsignatures.h"
 
+#include "cpubudget.h"
 #include "inkwell.h"
 #include "taskbase.h"
 #include "taskstatus.h"
@@ -99,6 +100,18 @@ void Worker::run()
         if (m_onResult)
             m_onResult(result);
         return;
+    }
+    // A job runs once a core is free for it. Office to PDF is the exception: its work is done by
+    // the office helpers, which are as many as the cores themselves.
+    cpubudget::Share core;
+    if (m_task->request.type != TaskType::OfficeToPdf) {
+        core = cpubudget::Share::forThisThread(&m_task->cancelled);
+        if (core.threads() == 0) {
+            result.cancelled = true;
+            if (m_onResult)
+                m_onResult(result);
+            return;
+        }
     }
     if (m_onStatus)
         m_onStatus(m_taskId, TaskStatus::Running);

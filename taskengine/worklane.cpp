@@ -241,6 +241,7 @@ void Worklane::finishTask(const TaskResult &result)
     }
     if (!result.failedInput.isEmpty())
         emit taskInputFailed(result.taskId, result.failedInput);
+    emit taskFailed(result.taskId, result.failure, result.failureArgument);
     emit taskError(result.taskId, failureText(result.failure, result.failureArgument));
     emit taskStatus(result.taskId, TaskStatus::Failed);
 }

@@ -51,6 +51,9 @@ signals:
     void taskFinished(const QString &taskId, bool success);
     // A failed task's reason, translated, just before its Failed status.
     void taskError(const QString &taskId, const QString &error);
+    // The same reason as the engine gives it (a BatchFailure and the file or folder it names),
+    // just before taskError, for callers that answer some reasons in their own way.
+    void taskFailed(const QString &taskId, int failure, const QString &argument);
     // The file or folder a task finally wrote, just before its Completed status.
     void taskOutputWritten(const QString &taskId, const QString &path);
     // The input a failed task could not read (as the request listed it), just before taskError;

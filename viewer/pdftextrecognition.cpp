@@ -4,6 +4,8 @@
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfundomanager.h"
+#include "taskstatus.h"
+#include "worklane.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,11 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 
-#include <atomic>
-#include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -29,47 +28,26 @@ struct Source
     QString password;
 };
 
+// The jobs of one run on the task centre, and what they came to.
 struct Run
 {
-    QList<Source> sources;
-    QString folder;
-    std::atomic<bool> cancel{false};
-    std::atomic<int> percent{0};
-    // Written by the worker, read once it has finished.
-    QHash<QString, QString> written;
+    QStringList tasks;
+    QHash<QString, QString> sourceOf; // task -> source file
+    QHash<QString, int> percent;      // task -> its progress
+    int ended = 0;
+    bool cancel = false;
+    QHash<QString, QString> written; // source -> its searchable version
     BatchOutcome failure;
     int kept = 0; // files whose every page had text
-};
 
-void work(Run *run)
-{
-    Inkwell::setCancelFlag(&run->cancel);
-    const int count = int(run->sources.size());
-    for (int i = 0; i < count && !run->cancel; ++i) {
-        const Source &source = run->sources.at(i);
-        Inkwell::setProgressSink(
-            [run, i, count](int percent) { run->percent = (i * 100 + percent) / count; });
-        TaskRequest request;
-        request.type = TaskType::RecognizeText;
-        request.inputFile = source.path;
-        request.outputPath =
-            QDir(run->folder)
-                .filePath(u"%1-%2.pdf"_s.arg(i + 1).arg(QFileInfo(source.path).completeBaseName()));
-        request.options.insert(TaskOption::InputPasswords, QStringList{source.password});
-        const bool done = Inkwell::recognizeText(request);
-        const BatchOutcome outcome = Inkwell::lastOutcome();
-        if (done) {
-            run->written.insert(source.path, outcome.writtenPath);
-        } else if (outcome.failure == BatchFailure::AlreadySearchable) {
-            ++run->kept;
-        } else {
-            run->failure = outcome;
-            break;
-        }
+    int overall() const
+    {
+        int sum = 0;
+        for (int value : percent)
+            sum += value;
+        return tasks.isEmpty() ? 0 : sum / int(tasks.size());
     }
-    Inkwell::setProgressSink({});
-    Inkwell::setCancelFlag(nullptr);
-}
+};
 
 // Escape and Cancel ask the worker to stop; the box closes when it has.
 class ProgressBox : public ModernMessageBox
@@ -82,8 +60,9 @@ public:
 
     void reject() override
     {
-        if (m_run->cancel.exchange(true))
+        if (std::exchange(m_run->cancel, true))
             return;
+        Worklane::instance().cancelTasks(m_run->tasks);
         if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s))
             cancel->setEnabled(false);
         if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
@@ -138,28 +117,28 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
 {
     if (!model || !undo || !folder || !folder->isValid())
         return false;
-    auto run = std::make_unique<Run>();
+    QList<Source> sources;
     for (const PdfPageEntry &entry : model->pages()) {
         if (entry.sourcePath.isEmpty())
             continue;
-        const bool known =
-            std::any_of(run->sources.cbegin(), run->sources.cend(),
-                        [&entry](const Source &s) { return s.path == entry.sourcePath; });
+        const bool known = std::any_of(sources.cbegin(), sources.cend(), [&entry](const Source &s) {
+            return s.path == entry.sourcePath;
+        });
         if (!known)
-            run->sources.append({entry.sourcePath, entry.password});
+            sources.append({entry.sourcePath, entry.password});
     }
-    if (run->sources.isEmpty())
+    if (sources.isEmpty())
         return false;
     // Every run writes into a folder of its own: names of earlier runs stay with their pages.
     int serial = 1;
     while (QFileInfo::exists(folder->filePath(QString::number(serial))))
         ++serial;
-    run->folder = folder->filePath(QString::number(serial));
-    if (!QDir().mkpath(run->folder)) {
+    const QString runFolder = folder->filePath(QString::number(serial));
+    if (!QDir().mkpath(runFolder)) {
         ModernMessageBox::showWarning(
             parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
             QApplication::translate("PdfTextRecognition", "无法创建临时文件夹。"),
-            QDir::toNativeSeparators(run->folder));
+            QDir::toNativeSeparators(runFolder));
         return false;
     }
 
@@ -173,38 +152,76 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
     options.showCancel = true;
     options.showProgress = true;
     options.mayReject = false;
-    ProgressBox box(options, parent, run.get());
+    Run run;
+    ProgressBox box(options, parent, &run);
     box.setObjectName(u"pdfRecognizeProgressBox"_s);
-    QTimer progress;
-    progress.setInterval(200);
-    QObject::connect(&progress, &QTimer::timeout, &box, [&box, &run] {
-        if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
-            details->setText(QApplication::translate("PdfTextRecognition", "已完成 %1%")
-                                 .arg(run->percent.load()));
-    });
-    progress.start();
-    Run *shared = run.get();
-    std::unique_ptr<QThread> thread(QThread::create([shared] { work(shared); }));
-    QObject::connect(thread.get(), &QThread::finished, &box, &QDialog::accept);
-    QThread *started = thread.get();
-    QTimer::singleShot(0, started, [started] { started->start(QThread::InheritPriority); });
-    box.exec();
-    thread->wait();
-
-    if (run->cancel)
+    // The files are jobs of the task centre: they share its cores with the tool pages' jobs.
+    Worklane &centre = Worklane::instance();
+    QObject::connect(
+        &centre, &Worklane::taskProgress, &box, [&run, &box](const QString &task, int percent) {
+            if (!run.sourceOf.contains(task))
+                return;
+            run.percent[task] = percent;
+            if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
+                details->setText(
+                    QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(run.overall()));
+        });
+    QObject::connect(&centre, &Worklane::taskOutputWritten, &box,
+                     [&run](const QString &task, const QString &path) {
+                         if (run.sourceOf.contains(task))
+                             run.written.insert(run.sourceOf.value(task), path);
+                     });
+    QObject::connect(&centre, &Worklane::taskFailed, &box,
+                     [&run](const QString &task, int failure, const QString &argument) {
+                         if (!run.sourceOf.contains(task))
+                             return;
+                         if (BatchFailure(failure) == BatchFailure::AlreadySearchable) {
+                             ++run.kept;
+                         } else if (run.failure.failure == BatchFailure::None) {
+                             // The first failure ends the run: the others are not waited for.
+                             run.failure.failure = BatchFailure(failure);
+                             run.failure.argument = argument;
+                             Worklane::instance().cancelTasks(run.tasks);
+                         }
+                     });
+    QObject::connect(
+        &centre, &Worklane::taskStatus, &box, [&run, &box](const QString &task, int status) {
+            const bool final = status == TaskStatus::Completed || status == TaskStatus::Failed ||
+                               status == TaskStatus::Cancelled;
+            if (final && run.sourceOf.contains(task) && ++run.ended == run.tasks.size())
+                box.accept();
+        });
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        TaskRequest request;
+        request.type = TaskType::RecognizeText;
+        request.inputFile = sources[i].path;
+        request.outputPath = QDir(runFolder).filePath(
+            u"%1-%2.pdf"_s.arg(i + 1).arg(QFileInfo(sources[i].path).completeBaseName()));
+        request.options.insert(TaskOption::InputPasswords, QStringList{sources[i].password});
+        const QString task = centre.submitTask(request);
+        if (task.isEmpty())
+            continue;
+        run.tasks.append(task);
+        run.sourceOf.insert(task, sources[i].path);
+    }
+    if (run.tasks.isEmpty())
         return false;
-    if (run->failure.failure != BatchFailure::None) {
-        explain(run->failure, parent);
+    box.exec();
+
+    if (run.failure.failure != BatchFailure::None) {
+        explain(run.failure, parent);
         return false;
     }
-    if (run->written.isEmpty()) {
+    if (run.cancel)
+        return false;
+    if (run.written.isEmpty()) {
         ModernMessageBox::showInformation(
             parent, QApplication::translate("PdfTextRecognition", "无需识别文字"),
             QApplication::translate("PdfTextRecognition", "此文档的每一页都已有文字。"));
         return false;
     }
     return undo->replaceSourceFiles(QApplication::translate("PdfTextRecognition", "识别文字"),
-                                    run->written);
+                                    run.written);
 }
 
 } // namespace PdfTextRecognition

@@ -979,7 +979,9 @@ bool analyseDocument(const QString &path, const QString &password, int threads, 
             }
         }
     };
-    runInParallel(std::clamp(threads, 1, std::max(1, count)), worker);
+    runInParallel(
+        std::clamp(threads, 1, std::max(1, count)), worker,
+        [&] { return next.load() < count && !failed; }, cancel);
     if (failed) {
         *message = firstError.isEmpty() ? QStringLiteral("cancelled") : firstError;
         for (const Page &page : std::as_const(document->pages)) {

@@ -265,7 +265,9 @@ bool recognise(const TaskRequest &request)
                 progress(finished * 100 / total);
         }
     };
-    runInParallel(std::clamp(QThread::idealThreadCount(), 1, total), work);
+    runInParallel(
+        std::clamp(QThread::idealThreadCount(), 1, total), work,
+        [&] { return next.load() < total && !stop; }, batchsupport::cancelFlag());
     if (batchsupport::cancelRequested())
         return fail(request, BatchFailure::Cancelled, QString(), u"cancelled"_s);
     if (!firstError.isEmpty())

@@ -150,7 +150,9 @@ bool renderPages(const TaskRequest &request, const Job &job)
             }
         }
     };
-    runInParallel(std::clamp(QThread::idealThreadCount(), 1, count), worker);
+    runInParallel(
+        std::clamp(QThread::idealThreadCount(), 1, count), worker,
+        [&] { return next.load() < count && !failed; }, batchsupport::cancelFlag());
     if (failed) {
         if (cancelRequested())
             return fail(request, BatchFailure::Cancelled, QString(), QStringLiteral("cancelled"));

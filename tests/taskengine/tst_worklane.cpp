@@ -1,3 +1,4 @@
+#include "cpubudget.h"
 #include "taskbase.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
@@ -266,33 +267,77 @@ private slots:
         QCOMPARE(recorder.eventsFor(id).last().value, int(TaskStatus::Failed));
     }
 
-    void fiveJobsOnFourThreads()
+    // Jobs share the program's CPU budget: no more run at once than there are cores (and than
+    // the task centre's four threads). Office to PDF runs in the office helpers, so four of
+    // those run at once anywhere.
+    void jobsAtOnce_data()
     {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("atOnce");
+        QTest::newRow("compress") << int(TaskType::Compress) << std::min(4, cpubudget::capacity());
+        QTest::newRow("text recognition")
+            << int(TaskType::RecognizeText) << std::min(4, cpubudget::capacity());
+        QTest::newRow("office to PDF") << int(TaskType::OfficeToPdf) << 4;
+    }
+
+    void jobsAtOnce()
+    {
+        QFETCH(int, type);
+        QFETCH(int, atOnce);
+        if (cpubudget::capacity() == 0)
+            QSKIP("VELMORA_CPU_BUDGET=0 turns the budget off");
         Gate gate;
         g_gate = &gate;
         Recorder recorder;
         QStringList ids;
-        for (int i = 0; i < 5; ++i)
-            ids.append(Worklane::instance().submitTask(scripted(u"gate"_s)));
-        QTRY_COMPARE(recorder.countStatus(TaskStatus::Running), 4);
-        const QString fifth = ids.last();
-        QCOMPARE(recorder.indexOf(fifth, TaskStatus::Running), -1);
-        QCOMPARE(Worklane::instance().liveTaskIds().size(), 5);
+        for (int i = 0; i <= atOnce; ++i) {
+            TaskRequest request = scripted(u"gate"_s);
+            request.type = type;
+            ids.append(Worklane::instance().submitTask(request));
+        }
+        QTRY_COMPARE(recorder.countStatus(TaskStatus::Running), atOnce);
+        const QString last = ids.last();
+        QTest::qWait(100);
+        QCOMPARE(recorder.indexOf(last, TaskStatus::Running), -1);
+        QCOMPARE(Worklane::instance().liveTaskIds().size(), atOnce + 1);
 
         gate.release(1);
-        QTRY_VERIFY(recorder.indexOf(fifth, TaskStatus::Running) >= 0);
-        // The fifth got a thread only after one of the first four had reported its end.
+        QTRY_VERIFY(recorder.indexOf(last, TaskStatus::Running) >= 0);
+        // The last one started only after one of the others had reported its end.
         int firstEnd = -1;
         for (int i = 0; i < recorder.events.size() && firstEnd < 0; ++i)
             if (recorder.events[i].kind == u"status"_s &&
                 recorder.events[i].value == TaskStatus::Completed)
                 firstEnd = i;
         QVERIFY(firstEnd >= 0);
-        QVERIFY(firstEnd < recorder.indexOf(fifth, TaskStatus::Running));
+        QVERIFY(firstEnd < recorder.indexOf(last, TaskStatus::Running));
 
-        gate.release(4);
-        QTRY_COMPARE(recorder.countStatus(TaskStatus::Completed), 5);
-        QCOMPARE(gate.maxRunning(), 4);
+        gate.release(atOnce);
+        QTRY_COMPARE(recorder.countStatus(TaskStatus::Completed), atOnce + 1);
+        QCOMPARE(gate.maxRunning(), atOnce);
+        g_gate = nullptr;
+    }
+
+    // A job waiting for a core can be cancelled, and then never runs.
+    void cancelWhileWaitingForACore()
+    {
+        const int cores = cpubudget::capacity();
+        if (cores == 0 || cores >= 4)
+            QSKIP("the task centre's threads run out before the cores do");
+        Gate gate;
+        g_gate = &gate;
+        Recorder recorder;
+        for (int i = 0; i < cores; ++i)
+            Worklane::instance().submitTask(scripted(u"gate"_s));
+        QTRY_COMPARE(recorder.countStatus(TaskStatus::Running), cores);
+        const QString waiting = Worklane::instance().submitTask(scripted(u"succeed"_s));
+        QTest::qWait(150);
+        QCOMPARE(recorder.indexOf(waiting, TaskStatus::Running), -1);
+        Worklane::instance().cancelTask(waiting);
+        QTRY_VERIFY(recorder.indexOf(waiting, TaskStatus::Cancelled) >= 0);
+        QCOMPARE(recorder.indexOf(waiting, TaskStatus::Running), -1);
+        gate.release(cores);
+        QTRY_COMPARE(recorder.countStatus(TaskStatus::Completed), cores);
         g_gate = nullptr;
     }
 

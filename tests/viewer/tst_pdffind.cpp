@@ -103,6 +103,7 @@ private Q_SLOTS:
     void findCountsAndSteps();
     void hitBoxesFollowRotation_data();
     void hitBoxesFollowRotation();
+    void scannedPagesOfferRecognition_data();
     void scannedPagesOfferRecognition();
     void findOptionsAndResults_data();
     void findOptionsAndResults();
@@ -275,37 +276,67 @@ void TestPdfFind::hitBoxesFollowRotation()
 
 // A search that finds nothing on pages without text offers to recognise them; the pages then
 // read a searchable version of their file, as one step that undo takes back.
+void TestPdfFind::scannedPagesOfferRecognition_data()
+{
+    QTest::addColumn<int>("files"); // scans the tab's pages come from, one page each
+
+    QTest::newRow("one scan") << 1;
+    // Each file is a job of the task centre; both run, and both versions replace their pages.
+    QTest::newRow("pages of two scans") << 2;
+}
+
 void TestPdfFind::scannedPagesOfferRecognition()
 {
+    QFETCH(int, files);
     if (!Inkwell::recognitionLanguages().contains(u"eng"_s))
         QSKIP("no English language data for tesseract (package tesseract-ocr-eng)");
-    const QString scan =
-        fixtures::scanPdf(m_dir.filePath(u"scan.pdf"_s), {u"Lanterns guide the evening ferry"_s});
-    QVERIFY(!scan.isEmpty());
-    const QByteArray before = fixtures::readBytes(scan);
+    const QStringList lines = {u"Lanterns guide the evening ferry"_s,
+                               u"Harbour lanterns answer the ferry"_s};
+    QStringList scans;
+    QList<QByteArray> before;
+    for (int i = 0; i < files; ++i) {
+        scans.append(fixtures::scanPdf(
+            m_dir.filePath(
+                u"scan-%1-%2.pdf"_s.arg(QString::fromUtf8(QTest::currentDataTag())).arg(i)),
+            {lines[i]}));
+        QVERIFY(!scans.last().isEmpty());
+        before.append(fixtures::readBytes(scans.last()));
+    }
     PdfViewerWidget viewer;
-    QVERIFY(viewertest::showAndOpen(viewer, scan, {1000, 760}));
+    QVERIFY(viewertest::showAndOpen(viewer, scans.first(), {1000, 760}));
+    PdfDocumentModel *model = viewer.documentModel();
+    for (int i = 1; i < files; ++i)
+        QVERIFY(viewer.undoManager()->insertPdf(scans[i], i, QString(), nullptr, nullptr));
+    QCOMPARE(model->pageCount(), files);
     auto *bar = viewer.findChild<PdfFindBar *>(u"pdfFindBar"_s);
     auto *recognise = bar->findChild<QPushButton *>(u"pdfFindRecognizeButton"_s);
     QTest::keyClick(viewer.documentView(), Qt::Key_F, Qt::ControlModifier);
     QTest::keyClicks(bar->lineEdit(), u"lanterns"_s);
     QTest::keyClick(bar->lineEdit(), Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == files,
+                             20000);
     QCOMPARE(bar->search()->hitCount(), 0);
     QVERIFY(recognise->isVisible());
 
     recognise->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->hitCount() == 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->hitCount() == files,
+                             60000);
     QVERIFY(!recognise->isVisible());
-    PdfDocumentModel *model = viewer.documentModel();
     QVERIFY(model->isModified());
-    QVERIFY(model->pageAt(0)->sourcePath != scan);
-    QCOMPARE(fixtures::readBytes(scan), before);
+    for (int i = 0; i < files; ++i) {
+        QVERIFY(model->pageAt(i)->sourcePath != scans[i]);
+        QCOMPARE(fixtures::readBytes(scans[i]), before[i]);
+    }
 
-    viewer.undoManager()->undoStack()->undo();
-    QCOMPARE(model->pageAt(0)->sourcePath, scan);
+    QUndoStack *stack = viewer.undoManager()->undoStack();
+    const int recognised = stack->index();
+    stack->undo();
+    QCOMPARE(stack->index(), recognised - 1);
+    for (int i = 0; i < files; ++i)
+        QCOMPARE(model->pageAt(i)->sourcePath, scans[i]);
     bar->openBar();
-    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->search()->isRunning() && bar->search()->pagesDone() == files,
+                             20000);
     QCOMPARE(bar->search()->hitCount(), 0);
 }
 
