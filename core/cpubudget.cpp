@@ -38,8 +38,7 @@ Share::Share(int threads, bool ownThread)
 Share::Share(Share &&other) noexcept
     : m_threads(std::exchange(other.m_threads, 0))
     , m_ownThread(std::exchange(other.m_ownThread, false))
-{
-}
+{}
 
 Share &Share::operator=(Share &&other) noexcept
 {

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QThreadPool>
 
 namespace {
 
@@ -26,7 +25,6 @@ PdfAnnotationModel::PdfAnnotationModel(PdfDocumentModel *model, PdfUndoManager *
     , m_model(model)
     , m_undo(undo)
 {
-    m_pool.setMaxThreadCount(1);
     connect(model, &PdfDocumentModel::documentReset, this, &PdfAnnotationModel::refreshFiles);
     connect(model, &QAbstractItemModel::rowsInserted, this, &PdfAnnotationModel::refreshFiles);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &PdfAnnotationModel::annotationsChanged);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jobrunner.h"
 #include "pdfeditorbackend.h"
 #include "pdfpageid.h"
 
@@ -7,7 +8,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
-#include <QThreadPool>
 
 #include <functional>
 
@@ -108,5 +108,6 @@ private:
     bool m_certifiedAnnotations = false;
     bool m_certifiedForms = false;
     bool m_readOnly = false;
-    QThreadPool m_pool;
+    // One read at a time: each reads a whole file.
+    jobs::Group m_pool{jobs::Lane::Reads, 1};
 };

@@ -1,21 +1,16 @@
 #include "pdfdocumentmodel.h"
 
+#include "jobrunner.h"
+
 #include <QDataStream>
 #include <QFutureWatcher>
 #include <QIODevice>
 #include <QMimeData>
 #include <QPromise>
-#include <QThread>
 
 #include <algorithm>
 #include <memory>
 #include <utility>
-
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -187,12 +182,9 @@ void PdfDocumentModel::readPageSizes(const QString &path, const QString &passwor
             applyPageSizes();
     });
     watcher->setFuture(m_sizeRead);
-    // A thread of its own, at a lower priority: the first screen's pages are drawn meanwhile
-    // and must not wait for this on a machine with few cores.
-    QThread *thread = QThread::create([promise, path, password] {
-#ifdef Q_OS_LINUX
-        setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10);
-#endif
+    // At a lower priority: the first screen's pages are drawn meanwhile and must not wait for
+    // this on a machine with few cores.
+    jobs::startOn(jobs::Lane::Background, [promise, path, password] {
         promise->start();
         PdfDocumentInfo info;
         // A page that cannot be read keeps its stand-in size; drawing it reports the fault.
@@ -201,9 +193,6 @@ void PdfDocumentModel::readPageSizes(const QString &path, const QString &passwor
         promise->addResult(info);
         promise->finish();
     });
-    thread->setObjectName(QStringLiteral("PdfPageSizes"));
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::LowPriority);
 }
 
 void PdfDocumentModel::ensurePageSizes() const

@@ -1,6 +1,7 @@
 #include "pdfdocumentsession.h"
 
 #include "filechangewatcher.h"
+#include "jobrunner.h"
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdffileregistry.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
@@ -65,8 +65,8 @@ PdfDocumentSession::PdfDocumentSession(QObject *parent, PdfFileRegistry *registr
 PdfDocumentSession::~PdfDocumentSession()
 {
     m_registry->remove(this);
-    if (m_writer) {
-        m_writer->wait();
+    if (m_saving) {
+        m_writer.waitForFinished();
         m_registry->endWrite(m_job->target);
     }
     // No late render result may reach a view that is being torn down.
@@ -212,7 +212,7 @@ QStringList PdfDocumentSession::modifiedTabsReplacedBy(const QString &path) cons
 
 bool PdfDocumentSession::isWriting() const
 {
-    return m_writer && !m_writer->isFinished();
+    return m_saving && !m_writer.isFinished();
 }
 
 bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
@@ -250,25 +250,21 @@ bool PdfDocumentSession::beginSave(const QString &path, Failure *failure)
     m_saving = true;
     m_registry->beginWrite(target);
     const std::shared_ptr<SaveJob> job = m_job;
-    m_writer.reset(QThread::create([job] {
+    m_writer = jobs::run(jobs::Lane::Writes, [job] {
         if (!job->keep.isEmpty())
             job->kept = QFile::copy(job->target, job->keep);
         job->ok = PdfEditorBackend::saveDocument(job->pages, job->target, job->options, &job->error,
                                                  &job->message);
-    }));
-    // The writer signals from its own thread; the session hears it on the GUI thread.
-    connect(m_writer.get(), &QThread::finished, this, &PdfDocumentSession::saveFinished,
-            Qt::QueuedConnection);
-    m_writer->start(QThread::InheritPriority);
+    });
     return true;
 }
 
 bool PdfDocumentSession::endSave(Failure *failure)
 {
-    if (!m_saving || !m_writer)
+    if (!m_saving)
         return false;
-    m_writer->wait();
-    m_writer.reset();
+    m_writer.waitForFinished();
+    m_writer = {};
     const std::shared_ptr<SaveJob> job = std::exchange(m_job, {});
     m_saving = false;
     m_registry->endWrite(job->target);

@@ -3,6 +3,7 @@
 #include "pdfeditorbackend.h"
 #include "pdfpageentry.h"
 
+#include <QFuture>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -22,7 +23,6 @@ class PdfRenderManager;
 class PdfSignatureStatus;
 class PdfUndoManager;
 class QTemporaryDir;
-class QThread;
 
 // What one document tab does with files, without any widget: opening with passwords, inserting
 // PDFs, saving on a worker thread, which files the pages are read from and what a save changes
@@ -79,9 +79,11 @@ public:
     // drop (they reload the new file afterwards).
     QStringList modifiedTabsReplacedBy(const QString &path) const;
 
-    // Starts writing the pages to path on a worker thread; saveFinished follows. False when
-    // there is nothing to write, a save runs already, or the file cannot be replaced (failure
-    // says why).
+    // The save under way (finished when there is none).
+    QFuture<void> writing() const { return m_writer; }
+    // Starts writing the pages to path on a worker thread (see writing(); endSave waits for it).
+    // False when there is nothing to write, a save runs already, or the file cannot be replaced
+    // (failure says why).
     bool beginSave(const QString &path, Failure *failure);
     bool isSaving() const { return m_saving; }
     bool isWriting() const;
@@ -104,8 +106,6 @@ public:
     void noteWritten(const QString &path);
 
 Q_SIGNALS:
-    // The save's writer thread has ended (endSave applies its outcome).
-    void saveFinished();
     // A file the document reads was changed by another program.
     void fileChangedOnDisk(const QString &path, bool isDocument);
     // Another tab saved over the document's file; the document now shows that file.
@@ -152,7 +152,7 @@ private:
     PasswordProvider m_passwordProvider;
 
     bool m_saving = false;
-    std::unique_ptr<QThread> m_writer;
+    QFuture<void> m_writer;
     std::shared_ptr<SaveJob> m_job;
     QList<QPointer<PdfDocumentSession>> m_reloadAfterSave;
 

@@ -1,6 +1,6 @@
 #include "pdfoutlinemodel.h"
 
-#include "backgroundreaders.h"
+#include "jobrunner.h"
 #include "pdfdocumentmodel.h"
 #include "relink.h"
 
@@ -48,7 +48,7 @@ void PdfOutlineModel::reloadIfNeeded()
     // Long manuals carry thousands of bookmarks: read them away from the window.
     const QString password = m_model->documentPassword();
     QPointer<PdfOutlineModel> guard(this);
-    background::readers()->start([guard, generation, path, password] {
+    jobs::startOn(jobs::Lane::Reads, [guard, generation, path, password] {
         QList<PdfOutlineItem> items;
         QString message;
         PdfEditorBackend::loadOutline(path, password, &items, &message);

@@ -1,6 +1,6 @@
 #include "pdfrendermanager.h"
 
-#include "backgroundreaders.h"
+#include "jobrunner.h"
 #include "pdfdocumentmodel.h"
 #include "pdfeditorbackend.h"
 
@@ -244,7 +244,7 @@ void PdfRenderManager::releaseFreedMemory()
     static std::atomic_bool queued{false};
     if (queued.exchange(true))
         return;
-    background::readers()->start([] {
+    jobs::startOn(jobs::Lane::Reads, [] {
         queued = false;
         PdfEditorBackend::releaseSpareMemory();
     });

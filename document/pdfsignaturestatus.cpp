@@ -1,12 +1,12 @@
 #include "pdfsignaturestatus.h"
 
+#include "jobrunner.h"
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
-#include <QThread>
 
 #include <memory>
 
@@ -63,7 +63,7 @@ void PdfSignatureStatus::refresh()
     const QString path = m_path;
     const QString password = m_password;
     QPointer<PdfSignatureStatus> self(this);
-    QThread *worker = QThread::create([check, path, password, self, generation] {
+    QFuture<void> checked = jobs::run(jobs::Lane::Reads, [check, path, password, self, generation] {
         // Telling apart a signed file first lets the tab say that a check is under way.
         if (PdfSignatures::isSigned(path, password)) {
             QMetaObject::invokeMethod(
@@ -78,8 +78,7 @@ void PdfSignatureStatus::refresh()
         PdfBackendError error = PdfBackendError::NoError;
         check->ok = PdfSignatures::verify(path, password, &check->report, &error, &check->message);
     });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, [self, check, generation] {
+    checked.then(this, [self, check, generation] {
         // A later refresh (another save, another file) has the last word.
         if (!self || generation != self->m_generation)
             return;
@@ -95,7 +94,6 @@ void PdfSignatureStatus::refresh()
         Q_EMIT self->reportReady(self->m_report);
         Q_EMIT self->changed();
     });
-    worker->start(QThread::LowPriority);
 }
 
 int PdfSignatureStatus::saveChanges(const QList<PdfSourcePage> &pages,

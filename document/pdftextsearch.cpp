@@ -4,7 +4,6 @@
 #include "relink.h"
 
 #include <QMutex>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
@@ -28,13 +27,10 @@ struct PdfTextSearch::Job
 
 PdfTextSearch::PdfTextSearch(QObject *parent)
     : QObject(parent)
-    , m_pool(new QThreadPool(this))
+    , m_pool(std::make_unique<jobs::Group>(jobs::Lane::Reads, MaxThreads))
     , m_drainTimer(new QTimer(this))
     , m_restartTimer(new QTimer(this))
 {
-    m_pool->setMaxThreadCount(MaxThreads);
-    // Keeping the threads keeps their open documents for the next search.
-    m_pool->setExpiryTimeout(60000);
     m_drainTimer->setInterval(BatchIntervalMs);
     connect(m_drainTimer, &QTimer::timeout, this, &PdfTextSearch::drain);
     m_restartTimer->setSingleShot(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jobrunner.h"
 #include "pdfeditorbackend.h"
 #include "pdfpageid.h"
 
@@ -11,7 +12,6 @@
 #include <memory>
 
 class PdfDocumentModel;
-class QThreadPool;
 class QTimer;
 
 // Finds a text on every page of a document model on background threads. Results come in
@@ -86,7 +86,7 @@ private:
     int step(int fromRow, int direction);
 
     QPointer<PdfDocumentModel> m_model;
-    QThreadPool *m_pool = nullptr;
+    std::unique_ptr<jobs::Group> m_pool;
     QTimer *m_drainTimer = nullptr;
     QTimer *m_restartTimer = nullptr;
     std::shared_ptr<Job> m_job;

@@ -1,13 +1,13 @@
 #include "pdfextractsplitwriter.h"
 
+#include "jobrunner.h"
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "revealinfolder.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
+#include <QSemaphore>
 
 #include <memory>
 
@@ -72,27 +72,26 @@ PdfExtractSplitWriter::Outcome
 PdfExtractSplitWriter::run(QWidget *parent, const QList<PdfExtractSplitPlan::Job> &jobs,
                            const PdfWriteOptions &options, const QString &progressTitle)
 {
-    // The writer thread works on its own copy of the page lists and writes only the outcome,
-    // which is read after the thread has ended.
+    // The writer works on its own copy of the page lists and writes only the outcome, which is
+    // read after it has ended.
     auto outcome = std::make_shared<Outcome>();
-    std::unique_ptr<QThread> writer(QThread::create(
-        [jobs, options, outcome] { *outcome = PdfExtractSplitPlan::write(jobs, options); }));
-    writer->start();
-    if (!writer->wait(QDeadlineTimer(ProgressBoxDelayMs))) {
-        MessageBoxOptions options;
-        options.kind = MessageBoxOptions::Question;
-        options.title = progressTitle;
-        options.message = tr("正在写入文件，大文件可能需要一些时间。");
-        options.details = tr("完成前请不要关闭程序。");
-        options.showConfirm = false;
-        options.showProgress = true;
-        options.mayReject = false;
-        ModernMessageBox box(options, parent);
-        QObject::connect(writer.get(), &QThread::finished, &box, &QDialog::accept);
-        if (!writer->isFinished())
-            box.exec();
-        writer->wait();
+    auto written = std::make_shared<QSemaphore>();
+    QFuture<void> writer = ::jobs::run(::jobs::Lane::Writes, [jobs, options, outcome, written] {
+        *outcome = PdfExtractSplitPlan::write(jobs, options);
+        written->release();
+    });
+    // A short write shows no box at all.
+    if (written->tryAcquire(1, ProgressBoxDelayMs)) {
+        writer.waitForFinished();
+        return *outcome;
     }
+    MessageBoxOptions box;
+    box.kind = MessageBoxOptions::Question;
+    box.title = progressTitle;
+    box.message = tr("正在写入文件，大文件可能需要一些时间。");
+    box.details = tr("完成前请不要关闭程序。");
+    ModernMessageBox::waitFor(writer, box, parent, u"pdfExtractSplitProgressBox"_s);
+    writer.waitForFinished();
     return *outcome;
 }
 

@@ -4,7 +4,6 @@
 #include "pdfeditorbackend.h"
 
 #include <QFileInfo>
-#include <QThreadPool>
 
 #include <algorithm>
 
@@ -13,12 +12,10 @@ using namespace Qt::StringLiterals;
 FileProtectionCheck::FileProtectionCheck(QWidget *dialogParent)
     : QObject(dialogParent)
     , m_dialogParent(dialogParent)
-    , m_pool(std::make_unique<QThreadPool>())
-{
     // Opening a file is mostly waiting for the disk; two readers keep a long drop short without
     // taking the cores the jobs use.
-    m_pool->setMaxThreadCount(2);
-}
+    , m_pool(std::make_unique<jobs::Group>(jobs::Lane::Reads, 2))
+{}
 
 FileProtectionCheck::~FileProtectionCheck()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobrunner.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -8,7 +10,6 @@
 
 #include <memory>
 
-class QThreadPool;
 class QWidget;
 struct PdfProtection;
 
@@ -67,7 +68,7 @@ private:
     void finishIfIdle();
 
     QPointer<QWidget> m_dialogParent;
-    std::unique_ptr<QThreadPool> m_pool;
+    std::unique_ptr<jobs::Group> m_pool;
     Ask m_ask = Ask::Nothing;
     // Files under way, each with the token of its latest check; a result with another token is
     // stale (the file was removed, or removed and added again, meanwhile).

@@ -1,6 +1,6 @@
 #include "pdfpagelabels.h"
 
-#include "backgroundreaders.h"
+#include "jobrunner.h"
 #include "pdfdocumentmodel.h"
 
 #include <QCoreApplication>
@@ -58,8 +58,8 @@ void PdfPageLabels::refresh()
             } else if (!m_reading.value(*key)) {
                 m_reading.insert(*key, true);
                 QPointer<PdfPageLabels> guard(this);
-                background::readers()->start([guard, file = *key, path = page.sourcePath,
-                                              password = page.password] {
+                jobs::startOn(jobs::Lane::Reads, [guard, file = *key, path = page.sourcePath,
+                                                  password = page.password] {
                     QString message;
                     const QStringList read = PdfEditorBackend::pageLabels(path, password, &message);
                     QMetaObject::invokeMethod(qApp, [guard, file, read] {

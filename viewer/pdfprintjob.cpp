@@ -1,22 +1,18 @@
 #include "pdfprintjob.h"
 
 #include "inkwell.h"
+#include "jobrunner.h"
 #include "modernmessagebox.h"
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 #include "pdfprintworker.h"
 #include "pdfspool.h"
-#include "theme.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
-#include <QThread>
-#include <QTimer>
 #include <QUuid>
 
 #include <algorithm>
@@ -70,32 +66,6 @@ PdfPrintWorker::Route routeFor(const QPrinter &printer)
 }
 
 // Escape and Cancel ask the worker to stop; the box closes when it has.
-class PrintProgressBox : public ModernMessageBox
-{
-public:
-    PrintProgressBox(const MessageBoxOptions &options, QWidget *parent, PdfPrintWorker *worker)
-        : ModernMessageBox(options, parent)
-        , m_worker(worker)
-    {}
-
-    void reject() override
-    {
-        if (m_worker->isCancelRequested())
-            return;
-        m_worker->cancel();
-        if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s)) {
-            cancel->setEnabled(false);
-            // The kit's buttons have no disabled look of their own.
-            cancel->setStyleSheet(u"color: %1;"_s.arg(Theme::textMuted));
-        }
-        if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
-            message->setText(QApplication::translate("PdfPrintJob", "正在取消打印…"));
-    }
-
-private:
-    PdfPrintWorker *m_worker;
-};
-
 // Replacing a file the document reads its pages from would change the document under the tab.
 bool readsFrom(const PdfDocumentModel &model, const QString &path)
 {
@@ -117,39 +87,27 @@ QString progressText(const PdfPrintWorker &worker)
         .arg(QString::number(worker.pagesDone()), QString::number(worker.pageCount()));
 }
 
-// Runs the worker on its own thread while a window-blocking progress box keeps the event loop
-// turning; the document cannot be edited or saved over meanwhile.
+// Runs the worker away from the window while a window-blocking progress box keeps the event
+// loop turning; the document cannot be edited or saved over meanwhile.
 void runWithProgress(PdfPrintWorker *worker, QWidget *parent)
 {
-    std::unique_ptr<QThread> thread(QThread::create([worker] { worker->run(); }));
-
+    QFuture<void> printing = jobs::run(jobs::Lane::Writes, [worker] { worker->run(); });
     MessageBoxOptions options;
     options.kind = MessageBoxOptions::Question;
     options.title = QApplication::translate("PdfPrintJob", "正在打印 PDF");
     options.message =
         QApplication::translate("PdfPrintJob", "正在准备 %1 页，页数多时可能需要一些时间。")
             .arg(QString::number(worker->pageCount()));
-    options.details = progressText(*worker);
-    options.showConfirm = false;
-    options.showCancel = true;
-    options.showProgress = true;
-    options.mayReject = false;
-    PrintProgressBox box(options, parent, worker);
-    box.setObjectName(u"pdfPrintProgressBox"_s);
-
-    QTimer progress;
-    progress.setInterval(200);
-    QObject::connect(&progress, &QTimer::timeout, &box, [&box, worker] {
-        if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
-            details->setText(progressText(*worker));
-    });
-    progress.start();
-
-    QObject::connect(thread.get(), &QThread::finished, &box, &QDialog::accept);
-    QThread *started = thread.get();
-    QTimer::singleShot(0, started, [started] { started->start(QThread::InheritPriority); });
-    box.exec();
-    thread->wait();
+    ModernMessageBox::Wait wait;
+    wait.details = [worker] {
+        return progressText(*worker);
+    };
+    wait.cancel = [worker] {
+        worker->cancel();
+    };
+    wait.cancelling = QApplication::translate("PdfPrintJob", "正在取消打印…");
+    ModernMessageBox::waitFor(printing, options, parent, u"pdfPrintProgressBox"_s, wait);
+    printing.waitForFinished();
 }
 
 } // namespace

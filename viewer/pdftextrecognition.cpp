@@ -11,11 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QLabel>
-#include <QPushButton>
+#include <QPromise>
 #include <QTemporaryDir>
-
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -47,30 +44,6 @@ struct Run
             sum += value;
         return tasks.isEmpty() ? 0 : sum / int(tasks.size());
     }
-};
-
-// Escape and Cancel ask the worker to stop; the box closes when it has.
-class ProgressBox : public ModernMessageBox
-{
-public:
-    ProgressBox(const MessageBoxOptions &options, QWidget *parent, Run *run)
-        : ModernMessageBox(options, parent)
-        , m_run(run)
-    {}
-
-    void reject() override
-    {
-        if (std::exchange(m_run->cancel, true))
-            return;
-        Worklane::instance().cancelTasks(m_run->tasks);
-        if (auto *cancel = findChild<QPushButton *>(u"messageBoxCancelButton"_s))
-            cancel->setEnabled(false);
-        if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
-            message->setText(QApplication::translate("PdfTextRecognition", "正在取消文字识别…"));
-    }
-
-private:
-    Run *m_run;
 };
 
 void explain(const BatchOutcome &outcome, QWidget *parent)
@@ -142,36 +115,24 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
         return false;
     }
 
-    MessageBoxOptions options;
-    options.kind = MessageBoxOptions::Question;
-    options.title = QApplication::translate("PdfTextRecognition", "正在识别文字");
-    options.message =
-        QApplication::translate("PdfTextRecognition", "正在识别没有文字的页面，每页需要几秒钟。");
-    options.details = QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(0);
-    options.showConfirm = false;
-    options.showCancel = true;
-    options.showProgress = true;
-    options.mayReject = false;
     Run run;
-    ProgressBox box(options, parent, &run);
-    box.setObjectName(u"pdfRecognizeProgressBox"_s);
+    // Ends when every job has.
+    QPromise<void> ended;
+    ended.start();
     // The files are jobs of the task centre: they share its cores with the tool pages' jobs.
     Worklane &centre = Worklane::instance();
-    QObject::connect(
-        &centre, &Worklane::taskProgress, &box, [&run, &box](const QString &task, int percent) {
-            if (!run.sourceOf.contains(task))
-                return;
-            run.percent[task] = percent;
-            if (auto *details = box.findChild<QLabel *>(u"messageBoxDetails"_s))
-                details->setText(
-                    QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(run.overall()));
-        });
-    QObject::connect(&centre, &Worklane::taskOutputWritten, &box,
+    QObject context;
+    QObject::connect(&centre, &Worklane::taskProgress, &context,
+                     [&run](const QString &task, int percent) {
+                         if (run.sourceOf.contains(task))
+                             run.percent[task] = percent;
+                     });
+    QObject::connect(&centre, &Worklane::taskOutputWritten, &context,
                      [&run](const QString &task, const QString &path) {
                          if (run.sourceOf.contains(task))
                              run.written.insert(run.sourceOf.value(task), path);
                      });
-    QObject::connect(&centre, &Worklane::taskFailed, &box,
+    QObject::connect(&centre, &Worklane::taskFailed, &context,
                      [&run](const QString &task, int failure, const QString &argument) {
                          if (!run.sourceOf.contains(task))
                              return;
@@ -185,11 +146,11 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
                          }
                      });
     QObject::connect(
-        &centre, &Worklane::taskStatus, &box, [&run, &box](const QString &task, int status) {
+        &centre, &Worklane::taskStatus, &context, [&run, &ended](const QString &task, int status) {
             const bool final = status == TaskStatus::Completed || status == TaskStatus::Failed ||
                                status == TaskStatus::Cancelled;
             if (final && run.sourceOf.contains(task) && ++run.ended == run.tasks.size())
-                box.accept();
+                ended.finish();
         });
     for (qsizetype i = 0; i < sources.size(); ++i) {
         TaskRequest request;
@@ -206,7 +167,22 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
     }
     if (run.tasks.isEmpty())
         return false;
-    box.exec();
+
+    MessageBoxOptions options;
+    options.kind = MessageBoxOptions::Question;
+    options.title = QApplication::translate("PdfTextRecognition", "正在识别文字");
+    options.message =
+        QApplication::translate("PdfTextRecognition", "正在识别没有文字的页面，每页需要几秒钟。");
+    ModernMessageBox::Wait wait;
+    wait.details = [&run] {
+        return QApplication::translate("PdfTextRecognition", "已完成 %1%").arg(run.overall());
+    };
+    wait.cancel = [&run] {
+        run.cancel = true;
+        Worklane::instance().cancelTasks(run.tasks);
+    };
+    wait.cancelling = QApplication::translate("PdfTextRecognition", "正在取消文字识别…");
+    ModernMessageBox::waitFor(ended.future(), options, parent, u"pdfRecognizeProgressBox"_s, wait);
 
     if (run.failure.failure != BatchFailure::None) {
         explain(run.failure, parent);

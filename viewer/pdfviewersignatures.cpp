@@ -1,6 +1,7 @@
 #include "pdfviewerwidget.h"
 
 #include "dialogseam.h"
+#include "jobrunner.h"
 #include "modernmessagebox.h"
 #include "pathidentity.h"
 #include "pdfannotationmodel.h"
@@ -22,7 +23,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -205,13 +205,11 @@ void PdfViewerWidget::openSignedVersion(qint64 signedLength)
         QString message;
     };
     auto extract = std::make_shared<Extract>();
-    QThread *worker = QThread::create([extract, path, signedLength] {
+    QPointer<PdfViewerWidget> self(this);
+    jobs::run(jobs::Lane::Writes, [extract, path, signedLength] {
         extract->ok =
             PdfSignatures::extractRevision(path, signedLength, &extract->copy, &extract->message);
-    });
-    QPointer<PdfViewerWidget> self(this);
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, [self, extract, password] {
+    }).then(this, [self, extract, password] {
         if (!self)
             return;
         if (!extract->ok) {
@@ -222,7 +220,6 @@ void PdfViewerWidget::openSignedVersion(qint64 signedLength)
         }
         Q_EMIT self->readOnlyCopyRequested(extract->copy, password);
     });
-    worker->start();
 }
 
 std::optional<bool> PdfViewerWidget::settleSignedSave(const QString &target)
@@ -346,11 +343,11 @@ void PdfViewerWidget::signInto(const PdfSignOptions &options)
     auto job = std::make_shared<SignJob>();
     const QString password = m_model->documentPassword();
     registry->beginWrite(target);
-    std::unique_ptr<QThread> worker(
-        QThread::create([job, input, password, options, target, replace] {
+    QFuture<void> signing =
+        jobs::run(jobs::Lane::Writes, [job, input, password, options, target, replace] {
             job->ok = PdfSignatures::sign(input, password, options, target, replace, &job->written,
                                           &job->error, &job->message);
-        }));
+        });
 
     MessageBoxOptions progress;
     progress.kind = MessageBoxOptions::Question;
@@ -358,17 +355,8 @@ void PdfViewerWidget::signInto(const PdfSignOptions &options)
     progress.message = options.timestampUrl.isEmpty() ? tr("正在签名并写入文件。")
                                                       : tr("正在签名并向时间戳服务器请求时间戳。");
     progress.details = tr("完成前请不要关闭程序。");
-    progress.showProgress = true;
-    progress.showConfirm = false;
-    progress.showCancel = false;
-    progress.showDiscard = false;
-    progress.mayReject = false;
-    ModernMessageBox box(progress, this);
-    box.setObjectName(u"pdfSignProgressBox"_s);
-    connect(worker.get(), &QThread::finished, &box, &QDialog::accept, Qt::QueuedConnection);
-    worker->start();
-    box.exec();
-    worker->wait();
+    ModernMessageBox::waitFor(signing, progress, this, u"pdfSignProgressBox"_s);
+    signing.waitForFinished();
     registry->endWrite(target);
 
     if (!job->ok) {

@@ -1,6 +1,7 @@
 #include "pdfviewerwidget.h"
 
 #include "dialogseam.h"
+#include "jobrunner.h"
 #include "modernmessagebox.h"
 #include "pathidentity.h"
 #include "pdfbottomcontrolbar.h"
@@ -47,7 +48,6 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -615,16 +615,7 @@ bool PdfViewerWidget::writeDocument(const QString &target)
     options.title = tr("正在保存 PDF");
     options.message = tr("正在写入文件，大文件可能需要一些时间。");
     options.details = tr("保存完成前请不要关闭程序。");
-    options.showProgress = true;
-    options.showConfirm = false;
-    options.showCancel = false;
-    options.showDiscard = false;
-    options.mayReject = false;
-    ModernMessageBox box(options, this);
-    box.setObjectName(u"pdfSaveProgressBox"_s);
-    connect(m_session, &PdfDocumentSession::saveFinished, &box, &QDialog::accept);
-    // The finished signal is queued, so it reaches the box once its loop runs.
-    box.exec();
+    ModernMessageBox::waitFor(m_session->writing(), options, this, u"pdfSaveProgressBox"_s);
 
     const int scroll = m_documentView->verticalScrollBar()->value();
     if (!m_session->endSave(&failure)) {
@@ -717,40 +708,35 @@ void PdfViewerWidget::showDocumentProperties()
     auto shown = std::make_shared<PdfDocumentMetadata>(pending.value_or(PdfDocumentMetadata()));
     dialog->setDocument(path, sizes, *shown);
 
-    auto properties = std::make_shared<PdfDocumentProperties>();
-    auto failure = std::make_shared<QString>();
-    QThread *reader = QThread::create([path, password, properties, failure] {
-        if (!PdfEditorBackend::readProperties(path, password, properties.get(), nullptr,
-                                              failure.get()) &&
-            failure->isEmpty())
-            *failure = tr("文件无法读取。");
-    });
     QPointer<PdfPropertiesDialog> guard(dialog);
-    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-    connect(reader, &QThread::finished, this,
-            [guard, properties, failure, shown, pending, path, sizes] {
-                if (!guard)
-                    return;
-                if (!failure->isEmpty()) {
-                    guard->setReadError(*failure);
-                    return;
-                }
-                if (!pending) {
-                    *shown = properties->metadata;
-                    guard->setDocument(path, sizes, *shown);
-                }
-                guard->setProperties(*properties);
-            });
     showSignaturesIn(dialog);
     connect(dialog, &QDialog::accepted, this, [this, guard, shown] {
         if (guard && !isSaving())
             m_undoManager->setDocumentMetadata(*shown, guard->metadata());
     });
     if (path.isEmpty()) {
-        delete reader;
         dialog->setReadError(tr("文档尚未保存。"));
     } else {
-        reader->start();
+        auto properties = std::make_shared<PdfDocumentProperties>();
+        auto failure = std::make_shared<QString>();
+        jobs::run(jobs::Lane::Reads, [path, password, properties, failure] {
+            if (!PdfEditorBackend::readProperties(path, password, properties.get(), nullptr,
+                                                  failure.get()) &&
+                failure->isEmpty())
+                *failure = tr("文件无法读取。");
+        }).then(this, [guard, properties, failure, shown, pending, path, sizes] {
+            if (!guard)
+                return;
+            if (!failure->isEmpty()) {
+                guard->setReadError(*failure);
+                return;
+            }
+            if (!pending) {
+                *shown = properties->metadata;
+                guard->setDocument(path, sizes, *shown);
+            }
+            guard->setProperties(*properties);
+        });
     }
     dialog->open();
 }

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -228,9 +229,53 @@ int ModernMessageBox::exec()
 
 void ModernMessageBox::reject()
 {
+    if (m_cancel) {
+        // A job's box: it closes when the job has stopped.
+        const std::function<void()> cancel = std::exchange(m_cancel, {});
+        cancel();
+        if (auto *button = findChild<QPushButton *>(u"messageBoxCancelButton"_s)) {
+            button->setEnabled(false);
+            // The kit's buttons have no disabled look of their own.
+            button->setStyleSheet(u"color: %1;"_s.arg(Theme::textMuted));
+        }
+        if (auto *message = findChild<QLabel *>(u"messageBoxMessage"_s))
+            message->setText(m_cancelling);
+        return;
+    }
     if (!m_options.mayReject)
         return;
     QDialog::reject();
+}
+
+void ModernMessageBox::waitFor(const QFuture<void> &job, MessageBoxOptions options, QWidget *parent,
+                               const QString &objectName, const Wait &wait)
+{
+    if (job.isFinished())
+        return;
+    options.showProgress = true;
+    options.showConfirm = false;
+    options.showDiscard = false;
+    options.showCancel = bool(wait.cancel);
+    options.mayReject = false;
+    if (wait.details)
+        options.details = wait.details();
+    ModernMessageBox box(options, parent);
+    box.setObjectName(objectName);
+    box.m_cancel = wait.cancel;
+    box.m_cancelling = wait.cancelling;
+    QTimer details;
+    if (wait.details) {
+        details.setInterval(200);
+        QObject::connect(&details, &QTimer::timeout, &box, [&box, &wait] {
+            if (auto *label = box.findChild<QLabel *>(u"messageBoxDetails"_s))
+                label->setText(wait.details());
+        });
+        details.start();
+    }
+    QFutureWatcher<void> watcher;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &box, &QDialog::accept);
+    watcher.setFuture(job);
+    box.exec();
 }
 
 void ModernMessageBox::closeEvent(QCloseEvent *event)

@@ -3,7 +3,10 @@
 #include "messageboxoptions.h"
 
 #include <QDialog>
+#include <QFuture>
 #include <QPointer>
+
+#include <functional>
 
 class PasswordInput;
 class QPushButton;
@@ -50,6 +53,21 @@ public:
     static QString askPassword(QWidget *parent, const QString &title, const QString &prompt,
                                bool *ok);
 
+    // What a progress box does while it waits for its job.
+    struct Wait
+    {
+        // The line under the message, asked again every 200 ms (none: the options' details).
+        std::function<QString()> details;
+        // Called once on Escape or Cancel (none: the box cannot be cancelled); the job ends
+        // soon after, and meanwhile the message says cancelling.
+        std::function<void()> cancel;
+        QString cancelling;
+    };
+    // Blocks the window with a progress box (options.showProgress) until job has finished; the
+    // box is named objectName for tests. Returns at once for a job already finished.
+    static void waitFor(const QFuture<void> &job, MessageBoxOptions options, QWidget *parent,
+                        const QString &objectName, const Wait &wait = {});
+
 public Q_SLOTS:
     void reject() override;
 
@@ -71,4 +89,6 @@ private:
     QPointer<QWidget> m_backdrop;
     PasswordInput *m_password = nullptr;
     bool m_blend = true;
+    std::function<void()> m_cancel;
+    QString m_cancelling;
 };

@@ -1,7 +1,7 @@
 #include "officelayout.h"
 
+#include "jobrunner.h"
 #include "officelayoutpage.h"
-#include "parallelrun.h"
 
 #include <QHash>
 #include <QMap>
@@ -979,7 +979,7 @@ bool analyseDocument(const QString &path, const QString &password, int threads, 
             }
         }
     };
-    runInParallel(
+    jobs::runInParallel(
         std::clamp(threads, 1, std::max(1, count)), worker,
         [&] { return next.load() < count && !failed; }, cancel);
     if (failed) {

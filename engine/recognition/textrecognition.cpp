@@ -1,10 +1,10 @@
 #include "textrecognition.h"
 
 #include "batchsupport.h"
+#include "jobrunner.h"
 #include "mupdfpage.h"
 #include "mupdftools.h"
 #include "pagereader.h"
-#include "parallelrun.h"
 #include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
@@ -265,7 +265,7 @@ bool recognise(const TaskRequest &request)
                 progress(finished * 100 / total);
         }
     };
-    runInParallel(
+    jobs::runInParallel(
         std::clamp(QThread::idealThreadCount(), 1, total), work,
         [&] { return next.load() < total && !stop; }, batchsupport::cancelFlag());
     if (batchsupport::cancelRequested())

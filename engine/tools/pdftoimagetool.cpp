@@ -1,9 +1,9 @@
 #include "pdftoimagetool.h"
 
 #include "batchsupport.h"
+#include "jobrunner.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
-#include "parallelrun.h"
 #include "stagedfile.h"
 
 #include <QDir>
@@ -150,7 +150,7 @@ bool renderPages(const TaskRequest &request, const Job &job)
             }
         }
     };
-    runInParallel(
+    jobs::runInParallel(
         std::clamp(QThread::idealThreadCount(), 1, count), worker,
         [&] { return next.load() < count && !failed; }, batchsupport::cancelFlag());
     if (failed) {
