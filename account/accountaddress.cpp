@@ -1,5 +1,7 @@
 #include "accountaddress.h"
 
+#include "settingskeys.h"
+
 #include <QHostAddress>
 #include <QSettings>
 
@@ -9,7 +11,7 @@ namespace AccountAddress {
 
 QString settingsKey()
 {
-    return u"account/serviceUrl"_s;
+    return settingskeys::AccountService;
 }
 
 QUrl defaultBaseUrl()

@@ -2,6 +2,7 @@
 
 #include "accountaddress.h"
 #include "sessionvault.h"
+#include "settingskeys.h"
 
 #include <QCoreApplication>
 #include <QHostInfo>
@@ -26,7 +27,7 @@ constexpr QStringView logoutPath = u"/api/desktop/auth/logout";
 
 QString sessionKey()
 {
-    return u"account/encryptedSession"_s;
+    return settingskeys::AccountSession;
 }
 
 constexpr char refusedRedirectProperty[] = "velmoraRefusedRedirect";

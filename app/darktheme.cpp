@@ -1,5 +1,6 @@
 #include "darktheme.h"
 
+#include "settingskeys.h"
 #include "theme.h"
 #include "themeiconstyle.h"
 #include "themerecolour.h"
@@ -10,17 +11,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString settingsKey = u"appearance/theme"_s;
-
-} // namespace
+namespace {} // namespace
 
 namespace DarkTheme {
 
 bool saved()
 {
-    return QSettings().value(settingsKey).toString() == u"dark"_s;
+    return QSettings().value(settingskeys::Theme).toString() == u"dark"_s;
 }
 
 void applySaved()
@@ -70,7 +67,7 @@ QPalette applicationPalette()
 
 void setEnabled(bool dark)
 {
-    QSettings().setValue(settingsKey, dark ? u"dark"_s : u"light"_s);
+    QSettings().setValue(settingskeys::Theme, dark ? u"dark"_s : u"light"_s);
     if (dark == Theme::isDark())
         return;
     Theme::setDark(dark);

@@ -3,38 +3,33 @@
 #include "customtabwidget.h"
 #include "mainpage.h"
 #include "pathidentity.h"
+#include "settingskeys.h"
 
 #include <QFileInfo>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString reopenKey = u"session/reopenAtStart"_s;
-const QString documentsKey = u"session/documents"_s;
-const QString currentKey = u"session/currentDocument"_s;
-
-} // namespace
+namespace {} // namespace
 
 namespace LastSession {
 
 bool reopensAtStart()
 {
-    return QSettings().value(reopenKey, false).toBool();
+    return QSettings().value(settingskeys::ReopenAtStart, false).toBool();
 }
 
 void setReopensAtStart(bool reopen)
 {
-    QSettings().setValue(reopenKey, reopen);
+    QSettings().setValue(settingskeys::ReopenAtStart, reopen);
 }
 
 Documents saved()
 {
     const QSettings settings;
     Documents documents;
-    documents.paths = settings.value(documentsKey).toStringList();
-    documents.current = settings.value(currentKey, -1).toInt();
+    documents.paths = settings.value(settingskeys::SessionDocuments).toStringList();
+    documents.current = settings.value(settingskeys::SessionCurrent, -1).toInt();
     if (documents.current >= documents.paths.size())
         documents.current = -1;
     return documents;
@@ -58,8 +53,8 @@ Documents documentsOf(const MainPage &page)
 void remember(const Documents &documents)
 {
     QSettings settings;
-    settings.setValue(documentsKey, documents.paths);
-    settings.setValue(currentKey, documents.current);
+    settings.setValue(settingskeys::SessionDocuments, documents.paths);
+    settings.setValue(settingskeys::SessionCurrent, documents.current);
 }
 
 QStringList reopen(MainPage &page)

@@ -46,12 +46,13 @@ template<typename Result, typename Work> QFuture<Result> runWithPromise(Lane lan
 template<typename Work> auto run(Lane lane, Work work) -> QFuture<std::invoke_result_t<Work>>
 {
     using Result = std::invoke_result_t<Work>;
-    return runWithPromise<Result>(lane, [work = std::move(work)](QPromise<Result> &promise) mutable {
-        if constexpr (std::is_void_v<Result>)
-            work();
-        else
-            promise.addResult(work());
-    });
+    return runWithPromise<Result>(lane,
+                                  [work = std::move(work)](QPromise<Result> &promise) mutable {
+                                      if constexpr (std::is_void_v<Result>)
+                                          work();
+                                      else
+                                          promise.addResult(work());
+                                  });
 }
 
 // Jobs of one owner on a lane, at most maxThreads of them at once (the rest wait their turn in

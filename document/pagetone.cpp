@@ -1,5 +1,7 @@
 #include "pagetone.h"
 
+#include "settingskeys.h"
+
 #include <QColor>
 #include <QSettings>
 
@@ -9,8 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString settingsKey = u"reading/pageTone"_s;
 
 // Night pages are not pure black on white inverted: a soft grey pair is easier on the eyes.
 constexpr QRgb nightPaper = qRgb(0x1E, 0x1F, 0x22);
@@ -114,7 +114,7 @@ PageToneSetting &PageToneSetting::instance()
 }
 
 PageToneSetting::PageToneSetting()
-    : m_tone(toneFrom(QSettings().value(settingsKey, 0).toInt()))
+    : m_tone(toneFrom(QSettings().value(settingskeys::PageTone, 0).toInt()))
 {}
 
 void PageToneSetting::setTone(PdfPageTone tone)
@@ -122,6 +122,6 @@ void PageToneSetting::setTone(PdfPageTone tone)
     if (tone == m_tone)
         return;
     m_tone = tone;
-    QSettings().setValue(settingsKey, int(tone));
+    QSettings().setValue(settingskeys::PageTone, int(tone));
     Q_EMIT toneChanged(tone);
 }

@@ -47,10 +47,8 @@ void PdfAnnotationModel::refreshFiles()
     if (!m_model)
         return;
     QHash<QString, QString> wanted; // path -> password
-    const QList<PdfPageEntry> pages = m_model->pages();
-    for (const PdfPageEntry &entry : pages)
-        if (!entry.sourcePath.isEmpty() && !wanted.contains(entry.sourcePath))
-            wanted.insert(entry.sourcePath, entry.password);
+    for (const PdfDocumentModel::SourceFile &file : m_model->sourceFiles())
+        wanted.insert(file.path, file.password);
     for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
         const QFileInfo info(it.key());
         const auto known = m_files.constFind(it.key());

@@ -1,5 +1,7 @@
 #include "pdfannotationstyles.h"
 
+#include "settingskeys.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -10,7 +12,7 @@ namespace {
 
 QString key(const QString &tool, const char *name)
 {
-    return u"annotations/"_s + tool + u'/' + QLatin1StringView(name);
+    return settingskeys::AnnotationStyles + u'/' + tool + u'/' + QLatin1StringView(name);
 }
 
 } // namespace
@@ -63,14 +65,14 @@ void PdfAnnotationStyles::setStyle(const QString &tool, const Style &style)
 
 QString PdfAnnotationStyles::author() const
 {
-    return QSettings().value(u"annotations/author"_s).toString().trimmed();
+    return QSettings().value(settingskeys::AnnotationAuthor).toString().trimmed();
 }
 
 void PdfAnnotationStyles::setAuthor(const QString &name)
 {
     if (name.trimmed() == author())
         return;
-    QSettings().setValue(u"annotations/author"_s, name.trimmed());
+    QSettings().setValue(settingskeys::AnnotationAuthor, name.trimmed());
     Q_EMIT authorChanged(name.trimmed());
 }
 

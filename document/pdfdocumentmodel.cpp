@@ -66,6 +66,19 @@ int PdfDocumentModel::rowOfPage(PdfPageId id) const
     return -1;
 }
 
+QList<PdfDocumentModel::SourceFile> PdfDocumentModel::sourceFiles() const
+{
+    QList<SourceFile> files;
+    QSet<QString> seen;
+    for (const PdfPageEntry &entry : m_pages) {
+        if (!entry.sourcePath.isEmpty() && !seen.contains(entry.sourcePath)) {
+            seen.insert(entry.sourcePath);
+            files.append({entry.sourcePath, entry.password});
+        }
+    }
+    return files;
+}
+
 QList<PdfSourcePage> PdfDocumentModel::sourcePages() const
 {
     ensurePageSizes();

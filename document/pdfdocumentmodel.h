@@ -56,6 +56,14 @@ public:
     int rowOfPage(PdfPageId id) const;
     QList<PdfPageEntry> pages() const { return m_pages; }
     QList<PdfSourcePage> sourcePages() const;
+    // A file the pages read, with the password it opened with.
+    struct SourceFile
+    {
+        QString path;
+        QString password;
+    };
+    // The files the pages read, each once, in the order of their first pages.
+    QList<SourceFile> sourceFiles() const;
     quint64 revision() const { return m_revision; }
     bool isModified() const { return m_modified; }
     QSet<PdfPageId> selectedPageIds() const;

@@ -573,9 +573,7 @@ void PdfDocumentSession::watchFiles()
     QSet<QString> wanted;
     if (!m_model->documentPath().isEmpty())
         wanted.insert(m_model->documentPath());
-    for (const PdfPageEntry &entry : m_model->pages()) {
-        if (!entry.sourcePath.isEmpty())
-            wanted.insert(entry.sourcePath);
-    }
+    for (const PdfDocumentModel::SourceFile &file : m_model->sourceFiles())
+        wanted.insert(file.path);
     m_watcher->setFiles(wanted);
 }

@@ -1,5 +1,6 @@
 #include "pdfextractsplitplan.h"
 
+#include "freename.h"
 #include "pathidentity.h"
 #include "pdfdocumentmodel.h"
 
@@ -104,32 +105,19 @@ PdfExtractSplitPlan::resolveTargets(const PdfDocumentModel &model, const QString
     protect(model.documentPath());
     for (const QString &path : protectedPaths)
         protect(path);
-    QSet<QString> seenPaths;
-    for (const PdfPageEntry &entry : model.pages()) {
-        if (!entry.sourcePath.isEmpty() && !seenPaths.contains(entry.sourcePath)) {
-            seenPaths.insert(entry.sourcePath);
-            protect(entry.sourcePath);
-        }
-    }
+    for (const PdfDocumentModel::SourceFile &file : model.sourceFiles())
+        protect(file.path);
 
     const QDir dir(directory);
     QSet<QString> planned;
     QList<OutputFile> files;
     files.reserve(named.size());
     for (const auto &[name, rows] : named) {
-        QString path = dir.filePath(name);
-        if (const QString key = pathidentity::key(path);
-            sources.contains(key) || planned.contains(key) || QFileInfo::exists(path) ||
-            QFileInfo(path).isSymLink()) {
-            const QString stem = QFileInfo(name).completeBaseName();
-            for (int k = 1;; ++k) {
-                path = dir.filePath(u"%1(%2).pdf"_s.arg(stem, QString::number(k)));
-                const QString key = pathidentity::key(path);
-                if (!sources.contains(key) && !planned.contains(key) && !QFileInfo::exists(path) &&
-                    !QFileInfo(path).isSymLink())
-                    break;
-            }
-        }
+        const QString path = freename::first(dir.filePath(name), [&](const QString &candidate) {
+            const QString key = pathidentity::key(candidate);
+            return sources.contains(key) || planned.contains(key) || QFileInfo::exists(candidate) ||
+                   QFileInfo(candidate).isSymLink();
+        });
         planned.insert(pathidentity::key(path));
         files.append({path, rows});
     }

@@ -1,5 +1,7 @@
 #include "languagemanager.h"
 
+#include "settingskeys.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -22,7 +24,7 @@ QString &catalogueFolderOverride()
 
 } // namespace
 
-const QString LanguageManager::settingsKey = u"appearance/language"_s;
+const QString LanguageManager::settingsKey = settingskeys::Language;
 
 LanguageManager::LanguageManager() = default;
 

@@ -1,5 +1,6 @@
 #include "outputnaming.h"
 
+#include "freename.h"
 #include "pathidentity.h"
 #include "taskrequest.h"
 #include "worklane.h"
@@ -36,11 +37,8 @@ QString OutputNaming::pdfFile(const QString &folder, const QString &base)
 
 QString OutputNaming::file(const QString &folder, const QString &base, const QString &suffix)
 {
-    const QDir dir(folder);
-    QString name = base + u'.' + suffix;
-    for (int counter = 1; isTaken(dir.filePath(name)); ++counter)
-        name = u"%1(%2).%3"_s.arg(base, QString::number(counter), suffix);
-    const QString path = dir.filePath(name);
+    const QString path = freename::first(QDir(folder).filePath(base + u'.' + suffix),
+                                         [this](const QString &name) { return isTaken(name); });
     reserve(path);
     return QDir::toNativeSeparators(path);
 }

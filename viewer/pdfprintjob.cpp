@@ -75,10 +75,9 @@ bool readsFrom(const PdfDocumentModel &model, const QString &path)
         return false;
     if (!model.documentPath().isEmpty() && QFileInfo(model.documentPath()) == target)
         return true;
-    const QList<PdfPageEntry> pages = model.pages();
-    return std::any_of(pages.cbegin(), pages.cend(), [&target](const PdfPageEntry &entry) {
-        return !entry.sourcePath.isEmpty() && QFileInfo(entry.sourcePath) == target;
-    });
+    const QList<PdfDocumentModel::SourceFile> files = model.sourceFiles();
+    return std::any_of(files.cbegin(), files.cend(),
+                       [&target](const auto &file) { return QFileInfo(file.path) == target; });
 }
 
 QString progressText(const PdfPrintWorker &worker)

@@ -4,6 +4,7 @@
 #include "kitstyle.h"
 #include "moderncombobox.h"
 #include "modernmessagebox.h"
+#include "settingskeys.h"
 #include "theme.h"
 
 #include <QDir>
@@ -21,9 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const auto CertificateKey = "signing/certificate"_L1;
-const auto TimestampKey = "signing/timestampUrl"_L1;
 
 QString cardStyle()
 {
@@ -129,7 +127,7 @@ PdfSignDialog::PdfSignDialog(const QList<PdfSignatureInfo> &emptyFields, QWidget
     m_location = lineEdit(u"signLocation"_s, tr("可选"));
     m_contact = lineEdit(u"signContact"_s, tr("可选"));
     m_timestamp = lineEdit(u"signTimestamp"_s, tr("可选：时间戳服务器地址（RFC 3161）"));
-    m_timestamp->setText(QSettings().value(TimestampKey).toString());
+    m_timestamp->setText(QSettings().value(settingskeys::TimestampUrl).toString());
 
     m_imageLabel = new QLabel(tr("无"), card);
     m_imageLabel->setObjectName(u"signImageLabel"_s);
@@ -186,7 +184,7 @@ PdfSignDialog::PdfSignDialog(const QList<PdfSignatureInfo> &emptyFields, QWidget
         m_clearImage->hide();
     });
 
-    const QString remembered = QSettings().value(CertificateKey).toString();
+    const QString remembered = QSettings().value(settingskeys::SigningCertificate).toString();
     if (!remembered.isEmpty() && QFileInfo::exists(remembered))
         m_certificatePath = remembered;
     showCertificate();
@@ -224,7 +222,7 @@ void PdfSignDialog::chooseCertificate()
     if (path.isEmpty())
         return;
     if (unlockCertificate(path))
-        QSettings().setValue(CertificateKey, path);
+        QSettings().setValue(settingskeys::SigningCertificate, path);
 }
 
 bool PdfSignDialog::unlockCertificate(const QString &path)
@@ -288,9 +286,9 @@ void PdfSignDialog::accept()
         return;
     const QString timestamp = m_timestamp->text().trimmed();
     if (timestamp.isEmpty())
-        QSettings().remove(TimestampKey);
+        QSettings().remove(settingskeys::TimestampUrl);
     else
-        QSettings().setValue(TimestampKey, timestamp);
+        QSettings().setValue(settingskeys::TimestampUrl, timestamp);
     QDialog::accept();
 }
 

@@ -19,12 +19,6 @@ using namespace Qt::StringLiterals;
 namespace PdfTextRecognition {
 namespace {
 
-struct Source
-{
-    QString path;
-    QString password;
-};
-
 // The jobs of one run on the task centre, and what they came to.
 struct Run
 {
@@ -90,16 +84,7 @@ bool recognise(PdfDocumentModel *model, PdfUndoManager *undo, QTemporaryDir *fol
 {
     if (!model || !undo || !folder || !folder->isValid())
         return false;
-    QList<Source> sources;
-    for (const PdfPageEntry &entry : model->pages()) {
-        if (entry.sourcePath.isEmpty())
-            continue;
-        const bool known = std::any_of(sources.cbegin(), sources.cend(), [&entry](const Source &s) {
-            return s.path == entry.sourcePath;
-        });
-        if (!known)
-            sources.append({entry.sourcePath, entry.password});
-    }
+    const QList<PdfDocumentModel::SourceFile> sources = model->sourceFiles();
     if (sources.isEmpty())
         return false;
     // Every run writes into a folder of its own: names of earlier runs stay with their pages.

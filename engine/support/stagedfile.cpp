@@ -2,13 +2,13 @@
 
 #include "batchsupport.h"
 #include "fileplacement.h"
+#include "freename.h"
 #include "outputreservations.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #ifdef Q_OS_WIN
 #include "mupdfsupport.h"
@@ -37,26 +37,6 @@ std::filesystem::path fsPath(const QString &path)
 #else
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif
-}
-
-// "<stem>(n).<suffix>" after target, counting on from a "(n)" target already has.
-QString candidate(const QString &target, int step)
-{
-    if (step == 0)
-        return target;
-    const QFileInfo info(target);
-    QString stem = info.completeBaseName();
-    const QString suffix = info.suffix();
-    int start = 0;
-    static const QRegularExpression numbered(QStringLiteral("^(.*)\\((\\d{1,6})\\)$"));
-    if (const QRegularExpressionMatch m = numbered.match(stem); m.hasMatch()) {
-        stem = m.captured(1);
-        start = m.captured(2).toInt();
-    }
-    QString name = QStringLiteral("%1(%2)").arg(stem).arg(start + step);
-    if (!suffix.isEmpty())
-        name += QLatin1Char('.') + suffix;
-    return info.dir().filePath(name);
 }
 
 #ifdef Q_OS_LINUX
@@ -250,7 +230,7 @@ bool StagedFile::commitTo(const QString &target)
     if (m_path.isEmpty() || refuseWhenCancelled())
         return false;
     for (int step = 0; step < 100000; ++step) {
-        const QString name = candidate(target, step);
+        const QString name = freename::numbered(target, step, freename::Counting::CountingOn);
         if (outputreservations::isReservedByOther(name, m_owner))
             continue;
         const QFileInfo info(name);
