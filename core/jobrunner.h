@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QPromise>
 
 #include <atomic>
@@ -53,6 +54,20 @@ template<typename Work> auto run(Lane lane, Work work) -> QFuture<std::invoke_re
                                       else
                                           promise.addResult(work());
                                   });
+}
+
+// Calls done() on context's thread once future has finished, unless context has gone by then.
+// (Qt 6.4's QFuture::then(context, …) asserts when its context goes first.)
+template<typename Result, typename Done>
+void whenDone(const QFuture<Result> &future, QObject *context, Done done)
+{
+    auto *watcher = new QFutureWatcher<Result>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context,
+                     [watcher, done = std::move(done)]() mutable {
+                         watcher->deleteLater();
+                         done();
+                     });
+    watcher->setFuture(future);
 }
 
 // Jobs of one owner on a lane, at most maxThreads of them at once (the rest wait their turn in

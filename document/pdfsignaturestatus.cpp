@@ -78,7 +78,7 @@ void PdfSignatureStatus::refresh()
         PdfBackendError error = PdfBackendError::NoError;
         check->ok = PdfSignatures::verify(path, password, &check->report, &error, &check->message);
     });
-    checked.then(this, [self, check, generation] {
+    jobs::whenDone(checked, this, [self, check, generation] {
         // A later refresh (another save, another file) has the last word.
         if (!self || generation != self->m_generation)
             return;

@@ -206,10 +206,11 @@ void PdfViewerWidget::openSignedVersion(qint64 signedLength)
     };
     auto extract = std::make_shared<Extract>();
     QPointer<PdfViewerWidget> self(this);
-    jobs::run(jobs::Lane::Writes, [extract, path, signedLength] {
+    const QFuture<void> extracted = jobs::run(jobs::Lane::Writes, [extract, path, signedLength] {
         extract->ok =
             PdfSignatures::extractRevision(path, signedLength, &extract->copy, &extract->message);
-    }).then(this, [self, extract, password] {
+    });
+    jobs::whenDone(extracted, this, [self, extract, password] {
         if (!self)
             return;
         if (!extract->ok) {

@@ -719,12 +719,14 @@ void PdfViewerWidget::showDocumentProperties()
     } else {
         auto properties = std::make_shared<PdfDocumentProperties>();
         auto failure = std::make_shared<QString>();
-        jobs::run(jobs::Lane::Reads, [path, password, properties, failure] {
-            if (!PdfEditorBackend::readProperties(path, password, properties.get(), nullptr,
-                                                  failure.get()) &&
-                failure->isEmpty())
-                *failure = tr("文件无法读取。");
-        }).then(this, [guard, properties, failure, shown, pending, path, sizes] {
+        const QFuture<void> read =
+            jobs::run(jobs::Lane::Reads, [path, password, properties, failure] {
+                if (!PdfEditorBackend::readProperties(path, password, properties.get(), nullptr,
+                                                      failure.get()) &&
+                    failure->isEmpty())
+                    *failure = tr("文件无法读取。");
+            });
+        jobs::whenDone(read, this, [guard, properties, failure, shown, pending, path, sizes] {
             if (!guard)
                 return;
             if (!failure->isEmpty()) {

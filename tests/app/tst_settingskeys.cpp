@@ -60,9 +60,10 @@ private slots:
                     continue;
                 // A key below another key; below a group only one level down, beside the
                 // group's own "<group>/<name>/<property>" keys.
-                QVERIFY2(!QString(other.key).startsWith(entry.key + u'/') ||
-                             (entry.group && !other.key.sliced(entry.key.size() + 1).contains(u'/')),
-                         other.key.data());
+                QVERIFY2(
+                    !QString(other.key).startsWith(entry.key + u'/') ||
+                        (entry.group && !other.key.sliced(entry.key.size() + 1).contains(u'/')),
+                    other.key.data());
             }
         }
     }

@@ -7,6 +7,7 @@
 
 #include <QMutex>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QThread>
@@ -288,6 +289,14 @@ private slots:
             QSKIP("VELMORA_CPU_BUDGET=0 turns the budget off");
         Gate gate;
         g_gate = &gate;
+        // Whatever fails, no job is left waiting at the gate when it goes.
+        const auto drain = qScopeGuard([&gate] {
+            gate.release(100);
+            if (!QTest::qWaitFor([] { return Worklane::instance().liveTaskIds().isEmpty(); },
+                                 30000))
+                qWarning("jobs of the task centre still running");
+            g_gate = nullptr;
+        });
         Recorder recorder;
         QStringList ids;
         for (int i = 0; i <= atOnce; ++i) {
@@ -296,26 +305,30 @@ private slots:
             ids.append(Worklane::instance().submitTask(request));
         }
         QTRY_COMPARE(recorder.countStatus(TaskStatus::Running), atOnce);
-        const QString last = ids.last();
         QTest::qWait(100);
-        QCOMPARE(recorder.indexOf(last, TaskStatus::Running), -1);
+        QCOMPARE(recorder.countStatus(TaskStatus::Running), atOnce);
         QCOMPARE(Worklane::instance().liveTaskIds().size(), atOnce + 1);
+        // Which one waits is up to the threads; one does.
+        QString waiting;
+        for (const QString &id : std::as_const(ids))
+            if (recorder.indexOf(id, TaskStatus::Running) < 0)
+                waiting = id;
+        QVERIFY(!waiting.isEmpty());
 
         gate.release(1);
-        QTRY_VERIFY(recorder.indexOf(last, TaskStatus::Running) >= 0);
-        // The last one started only after one of the others had reported its end.
+        QTRY_VERIFY(recorder.indexOf(waiting, TaskStatus::Running) >= 0);
+        // It started only after one of the others had reported its end.
         int firstEnd = -1;
         for (int i = 0; i < recorder.events.size() && firstEnd < 0; ++i)
             if (recorder.events[i].kind == u"status"_s &&
                 recorder.events[i].value == TaskStatus::Completed)
                 firstEnd = i;
         QVERIFY(firstEnd >= 0);
-        QVERIFY(firstEnd < recorder.indexOf(last, TaskStatus::Running));
+        QVERIFY(firstEnd < recorder.indexOf(waiting, TaskStatus::Running));
 
         gate.release(atOnce);
         QTRY_COMPARE(recorder.countStatus(TaskStatus::Completed), atOnce + 1);
         QCOMPARE(gate.maxRunning(), atOnce);
-        g_gate = nullptr;
     }
 
     // A job waiting for a core can be cancelled, and then never runs.
@@ -326,6 +339,13 @@ private slots:
             QSKIP("the task centre's threads run out before the cores do");
         Gate gate;
         g_gate = &gate;
+        const auto drain = qScopeGuard([&gate] {
+            gate.release(100);
+            if (!QTest::qWaitFor([] { return Worklane::instance().liveTaskIds().isEmpty(); },
+                                 30000))
+                qWarning("jobs of the task centre still running");
+            g_gate = nullptr;
+        });
         Recorder recorder;
         for (int i = 0; i < cores; ++i)
             Worklane::instance().submitTask(scripted(u"gate"_s));
@@ -338,7 +358,6 @@ private slots:
         QCOMPARE(recorder.indexOf(waiting, TaskStatus::Running), -1);
         gate.release(cores);
         QTRY_COMPARE(recorder.countStatus(TaskStatus::Completed), cores);
-        g_gate = nullptr;
     }
 
     void identifiersAreUniqueAndSeenByTheTask()
