@@ -90,7 +90,6 @@ QString progressText(const PdfPrintWorker &worker)
 // loop turning; the document cannot be edited or saved over meanwhile.
 void runWithProgress(PdfPrintWorker *worker, QWidget *parent)
 {
-    QFuture<void> printing = jobs::run(jobs::Lane::Writes, [worker] { worker->run(); });
     MessageBoxOptions options;
     options.kind = MessageBoxOptions::Question;
     options.title = QApplication::translate("PdfPrintJob", "正在打印 PDF");
@@ -105,7 +104,9 @@ void runWithProgress(PdfPrintWorker *worker, QWidget *parent)
         worker->cancel();
     };
     wait.cancelling = QApplication::translate("PdfPrintJob", "正在取消打印…");
-    ModernMessageBox::waitFor(printing, options, parent, u"pdfPrintProgressBox"_s, wait);
+    QFuture<void> printing = ModernMessageBox::waitFor(
+        [worker] { return jobs::run(jobs::Lane::Writes, [worker] { worker->run(); }); }, options,
+        parent, u"pdfPrintProgressBox"_s, wait);
     printing.waitForFinished();
 }
 

@@ -250,8 +250,14 @@ void ModernMessageBox::reject()
 void ModernMessageBox::waitFor(const QFuture<void> &job, MessageBoxOptions options, QWidget *parent,
                                const QString &objectName, const Wait &wait)
 {
-    if (job.isFinished())
-        return;
+    if (!job.isFinished())
+        waitFor([job] { return job; }, std::move(options), parent, objectName, wait);
+}
+
+QFuture<void> ModernMessageBox::waitFor(const std::function<QFuture<void>()> &start,
+                                        MessageBoxOptions options, QWidget *parent,
+                                        const QString &objectName, const Wait &wait)
+{
     options.showProgress = true;
     options.showConfirm = false;
     options.showDiscard = false;
@@ -272,10 +278,15 @@ void ModernMessageBox::waitFor(const QFuture<void> &job, MessageBoxOptions optio
         });
         details.start();
     }
+    QFuture<void> job;
     QFutureWatcher<void> watcher;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &box, &QDialog::accept);
-    watcher.setFuture(job);
+    QTimer::singleShot(0, &box, [&] {
+        job = start();
+        watcher.setFuture(job);
+    });
     box.exec();
+    return job;
 }
 
 void ModernMessageBox::closeEvent(QCloseEvent *event)

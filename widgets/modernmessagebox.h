@@ -67,6 +67,11 @@ public:
     // box is named objectName for tests. Returns at once for a job already finished.
     static void waitFor(const QFuture<void> &job, MessageBoxOptions options, QWidget *parent,
                         const QString &objectName, const Wait &wait = {});
+    // The same for a job that start() begins once the box is up, so that it runs behind the
+    // box from its first moment; returns the job.
+    static QFuture<void> waitFor(const std::function<QFuture<void>()> &start,
+                                 MessageBoxOptions options, QWidget *parent,
+                                 const QString &objectName, const Wait &wait = {});
 
 public Q_SLOTS:
     void reject() override;
