@@ -82,16 +82,6 @@ bool Inkwell::recognizeText(TaskRequest request)
     return guarded(request, [&] { return textrecognition::recognise(request); });
 }
 
-QStringList Inkwell::recognitionLanguages()
-{
-    return textrecognition::installedLanguages();
-}
-
-QString Inkwell::defaultRecognitionLanguages()
-{
-    return textrecognition::defaultLanguages();
-}
-
 QString Inkwell::officeSuffix(OfficeFormat format)
 {
     return pdftooffice::suffix(format);
