@@ -54,6 +54,16 @@ private:
 };
 
 Gate *g_gate = nullptr;
+
+// Lets every gated job through and waits for the task centre to be empty, so that no job is
+// left waiting at a gate that goes, whatever failed.
+void drainGate(Gate &gate)
+{
+    gate.release(100);
+    if (!QTest::qWaitFor([] { return Worklane::instance().liveTaskIds().isEmpty(); }, 30000))
+        qWarning("jobs of the task centre still running");
+    g_gate = nullptr;
+}
 QMutex g_seenMutex;
 QStringList g_seenIds;
 
@@ -289,14 +299,7 @@ private slots:
             QSKIP("VELMORA_CPU_BUDGET=0 turns the budget off");
         Gate gate;
         g_gate = &gate;
-        // Whatever fails, no job is left waiting at the gate when it goes.
-        const auto drain = qScopeGuard([&gate] {
-            gate.release(100);
-            if (!QTest::qWaitFor([] { return Worklane::instance().liveTaskIds().isEmpty(); },
-                                 30000))
-                qWarning("jobs of the task centre still running");
-            g_gate = nullptr;
-        });
+        const auto drain = qScopeGuard([&gate] { drainGate(gate); });
         Recorder recorder;
         QStringList ids;
         for (int i = 0; i <= atOnce; ++i) {
@@ -339,13 +342,7 @@ private slots:
             QSKIP("the task centre's threads run out before the cores do");
         Gate gate;
         g_gate = &gate;
-        const auto drain = qScopeGuard([&gate] {
-            gate.release(100);
-            if (!QTest::qWaitFor([] { return Worklane::instance().liveTaskIds().isEmpty(); },
-                                 30000))
-                qWarning("jobs of the task centre still running");
-            g_gate = nullptr;
-        });
+        const auto drain = qScopeGuard([&gate] { drainGate(gate); });
         Recorder recorder;
         for (int i = 0; i < cores; ++i)
             Worklane::instance().submitTask(scripted(u"gate"_s));
