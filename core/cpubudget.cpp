@@ -87,18 +87,6 @@ Share Share::forThisThread(const std::atomic<bool> *cancel)
     return Share(1, true);
 }
 
-Share Share::spare(int wanted)
-{
-    if (wanted <= 0)
-        return {};
-    if (capacity() == 0)
-        return Share(wanted, false);
-    QMutexLocker lock(&mutex);
-    const int taken = std::clamp(capacity() - busy, 0, wanted);
-    busy += taken;
-    return Share(taken, false);
-}
-
 Share Share::whenFree(const std::atomic<bool> &stop)
 {
     if (capacity() == 0)

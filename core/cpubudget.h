@@ -25,8 +25,6 @@ public:
     // One thread, the calling one, once a core is free; an empty share when cancel turns true
     // first. The calling thread holds it until the share goes.
     static Share forThisThread(const std::atomic<bool> *cancel = nullptr);
-    // Up to wanted threads that are free now; none when none are.
-    static Share spare(int wanted);
     // One thread once one is free, or an empty share once stop turns true (see wakeWaiting).
     static Share whenFree(const std::atomic<bool> &stop);
 
