@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "inkwell.h"
+#include "tooltype.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -19,6 +20,11 @@ QString absolutePath(const QString &argument, const QString &workingFolder)
             return QDir::cleanPath(url.toLocalFile());
     }
     return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
+}
+
+QString dashed(const char *name)
+{
+    return u"--"_s + QLatin1StringView(name);
 }
 
 } // namespace
@@ -42,9 +48,29 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         u"convert-to"_s, tr("不打开窗口，把文件转换为 <格式>（pdf、docx、xlsx、pptx）。"),
         tr("格式"));
     const QCommandLineOption outdir(u"outdir"_s, tr("转换结果写入 <文件夹>。"), tr("文件夹"));
-    const QCommandLineOption ocr(u"ocr"_s,
-                                 tr("不打开窗口，识别扫描页面的文字，写入可搜索的 PDF。"));
-    const QCommandLineOption lang(u"lang"_s, tr("文字识别的语言，例如 eng+chi_sim。"), tr("语言"));
+    const QCommandLineOption password(
+        u"password"_s, tr("从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，"
+                          "--unlock 和其他工具打开文件用的密码。"));
+    // Every tool of the tool table with a command line of its own, then their options.
+    QList<std::pair<const ToolType::Info *, QCommandLineOption>> verbs;
+    for (const ToolType::Info *row = ToolType::begin(); row != ToolType::end(); ++row) {
+        if (row->verb)
+            verbs.append({row, QCommandLineOption(
+                                   QString::fromLatin1(row->verb),
+                                   QCoreApplication::translate("CommandLine", row->verbHelp))});
+    }
+    QList<std::pair<const ToolType::Option *, QCommandLineOption>> toolOptions;
+    for (const ToolType::Option *option = ToolType::optionsBegin();
+         option != ToolType::optionsEnd(); ++option) {
+        toolOptions.append(
+            {option,
+             option->valueName
+                 ? QCommandLineOption(QString::fromLatin1(option->name),
+                                      QCoreApplication::translate("CommandLine", option->help),
+                                      QCoreApplication::translate("CommandLine", option->valueName))
+                 : QCommandLineOption(QString::fromLatin1(option->name),
+                                      QCoreApplication::translate("CommandLine", option->help))});
+    }
     const QCommandLineOption verify(
         u"verify"_s,
         tr("不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。"));
@@ -57,8 +83,12 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         u"rect"_s, tr("签名框：x,y,宽,高（磅，从页面左上角算起），与 --page 一起使用。"), tr("框"));
     const QCommandLineOption reason(u"reason"_s, tr("签名的原因。"), tr("原因"));
     const QCommandLineOption tsa(u"tsa"_s, tr("时间戳服务器的地址（RFC 3161）。"), tr("地址"));
-    parser.addOptions({help, version, page, newWindow, convertTo, outdir, ocr, lang, verify, sign,
-                       cert, field, rect, reason, tsa});
+    parser.addOptions({help, version, page, newWindow, convertTo});
+    for (const auto &verb : std::as_const(verbs))
+        parser.addOption(verb.second);
+    for (const auto &option : std::as_const(toolOptions))
+        parser.addOption(option.second);
+    parser.addOptions({outdir, password, verify, sign, cert, field, rect, reason, tsa});
     parser.addPositionalArgument(tr("文件"), tr("要打开的 PDF 文件，可以有多个。"), tr("[文件…]"));
 
     CommandLine line;
@@ -82,6 +112,20 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         if (!argument.isEmpty())
             line.files.append(absolutePath(argument, workingFolder));
     }
+    auto error = [](const QString &message) {
+        CommandLine failed;
+        failed.action = Action::Error;
+        failed.message = message;
+        return failed;
+    };
+    // The tools asked for, as they were named.
+    QStringList asked;
+    if (parser.isSet(convertTo))
+        asked.append(u"--convert-to"_s);
+    for (const auto &verb : std::as_const(verbs)) {
+        if (parser.isSet(verb.second))
+            asked.append(dashed(verb.first->verb));
+    }
     const bool signing = parser.isSet(sign);
     if (parser.isSet(verify) || signing) {
         const QStringList files = line.files;
@@ -89,9 +133,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         line.action = Action::Error;
         if (parser.isSet(verify) && signing)
             line.message = tr("--verify 不能与 --sign 一起使用。");
-        else if (parser.isSet(convertTo) || parser.isSet(ocr) || parser.isSet(lang))
-            line.message = tr("%1 不能与 --convert-to 或 --ocr 一起使用。")
-                               .arg(signing ? u"--sign"_s : u"--verify"_s);
+        else if (!asked.isEmpty() || parser.isSet(password))
+            line.message = tr("%1 不能与 %2 一起使用。")
+                               .arg(signing ? u"--sign"_s : u"--verify"_s,
+                                    asked.isEmpty() ? u"--password"_s : asked.constFirst());
         else if (files.isEmpty())
             line.message = signing ? tr("--sign 需要要签名的 PDF 文件。")
                                    : tr("--verify 需要要检查的 PDF 文件。");
@@ -151,71 +196,99 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
             return line;
         }
     }
-    if (parser.isSet(ocr)) {
-        const QStringList files = line.files;
-        line = CommandLine();
-        line.action = Action::Error;
-        const QStringList installed = Inkwell::recognitionLanguages();
-        QStringList unknown;
-        const QString languages = parser.value(lang).trimmed();
-        for (const QString &code : languages.split(u'+', Qt::SkipEmptyParts)) {
-            if (!installed.contains(code))
-                unknown.append(code);
+    if (!asked.isEmpty()) {
+        const QString name = asked.constFirst();
+        if (asked.size() > 1)
+            return error(tr("%1 不能与 %2 一起使用。").arg(name, asked.at(1)));
+        const ToolType::Info *tool = nullptr;
+        QVariantMap options;
+        if (parser.isSet(convertTo)) {
+            const QString format = parser.value(convertTo).trimmed();
+            for (const ToolType::Info *row = ToolType::begin(); row != ToolType::end() && !tool;
+                 ++row) {
+                const QVariant value =
+                    row->convertTo ? ToolType::optionValue(row->convertTo, format) : QVariant();
+                if (!value.isValid())
+                    continue;
+                tool = row;
+                if (row->output == ToolType::Output::OfficeFile)
+                    options.insert(TaskOption::OfficeFormat, value);
+            }
+            if (!tool)
+                return error(tr("不支持转换为此格式：%1").arg(parser.value(convertTo)));
+        } else {
+            for (const auto &verb : std::as_const(verbs)) {
+                if (parser.isSet(verb.second))
+                    tool = verb.first;
+            }
         }
-        if (parser.isSet(convertTo))
-            line.message = tr("--ocr 不能与 --convert-to 一起使用。");
-        else if (files.isEmpty())
-            line.message = tr("--ocr 需要要识别的 PDF 文件。");
-        else if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
-            line.message = tr("--outdir 需要一个文件夹。");
-        else if (parser.isSet(lang) && languages.isEmpty())
-            line.message = tr("--lang 需要语言，例如 eng+chi_sim。");
-        else if (!unknown.isEmpty())
-            line.message = tr("未安装这些语言的识别数据：%1（已安装：%2）")
-                               .arg(unknown.join(u", "_s),
-                                    installed.isEmpty() ? tr("无") : installed.join(u", "_s));
-        else {
-            line.action = Action::Convert;
-            line.recognizeText = true;
-            line.languages = languages;
-            line.files = files;
-            if (parser.isSet(outdir))
-                line.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+        for (const auto &[option, parsed] : std::as_const(toolOptions)) {
+            if (!parser.isSet(parsed))
+                continue;
+            if (option->type != tool->type)
+                return error(
+                    tr("%1 只能与 %2 一起使用。")
+                        .arg(dashed(option->name), dashed(ToolType::info(option->type)->verb)));
+            const QString value = parser.value(parsed).trimmed();
+            QVariant stored = true;
+            if (option->valueName && option->values)
+                stored = ToolType::optionValue(option->values, value);
+            else if (option->valueName)
+                stored = value.isEmpty() ? QVariant() : QVariant(value);
+            if (!stored.isValid() && value.isEmpty())
+                return error(tr("%1 需要一个值。").arg(dashed(option->name)));
+            if (!stored.isValid())
+                return error(tr("%1 只能是 %2：%3")
+                                 .arg(dashed(option->name),
+                                      ToolType::optionValueNames(option->values).join(u", "_s),
+                                      value));
+            options.insert(option->key, stored);
         }
-        return line;
-    }
-    if (parser.isSet(lang)) {
-        line = CommandLine();
-        line.action = Action::Error;
-        line.message = tr("--lang 只能与 --ocr 一起使用。");
-        return line;
-    }
-    if (parser.isSet(convertTo)) {
-        const QString format = parser.value(convertTo).toLower();
-        const QStringList files = line.files;
-        line = CommandLine();
-        line.action = Action::Error;
-        static const QStringList formats = {u"pdf"_s, u"docx"_s, u"xlsx"_s, u"pptx"_s};
-        if (!formats.contains(format))
-            line.message = tr("不支持转换为此格式：%1").arg(parser.value(convertTo));
-        else if (files.isEmpty())
-            line.message = tr("--convert-to 需要要转换的文件。");
-        else if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
-            line.message = tr("--outdir 需要一个文件夹。");
-        else {
-            line.action = Action::Convert;
-            line.convertTo = format;
-            line.files = files;
-            if (parser.isSet(outdir))
-                line.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+        if (line.files.isEmpty())
+            return error(tr("%1 需要要处理的文件。").arg(name));
+        if (parser.isSet(outdir) && parser.value(outdir).isEmpty())
+            return error(tr("--outdir 需要一个文件夹。"));
+        if (tool->takesPassword && !parser.isSet(password))
+            return error(tr("%1 需要 --password。").arg(name));
+        // Recognition reads only languages whose data is installed.
+        const QString languages = options.value(TaskOption::OcrLanguages).toString();
+        if (!languages.isEmpty()) {
+            const QStringList installed = Inkwell::recognitionLanguages();
+            QStringList unknown;
+            for (const QString &code : languages.split(u'+', Qt::SkipEmptyParts)) {
+                if (!installed.contains(code))
+                    unknown.append(code);
+            }
+            if (!unknown.isEmpty())
+                return error(tr("未安装这些语言的识别数据：%1（已安装：%2）")
+                                 .arg(unknown.join(u", "_s),
+                                      installed.isEmpty() ? tr("无") : installed.join(u", "_s)));
         }
-        return line;
+        CommandLine converted;
+        converted.action = Action::Convert;
+        converted.tool = tool->type;
+        converted.options = options;
+        converted.readsPassword = parser.isSet(password);
+        converted.files = line.files;
+        if (parser.isSet(outdir))
+            converted.outputFolder = absolutePath(parser.value(outdir), workingFolder);
+        return converted;
     }
-    if (parser.isSet(outdir)) {
-        line = CommandLine();
-        line.action = Action::Error;
-        line.message = tr("--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。");
-        return line;
+    for (const auto &[option, parsed] : std::as_const(toolOptions)) {
+        if (parser.isSet(parsed))
+            return error(
+                tr("%1 只能与 %2 一起使用。")
+                    .arg(dashed(option->name), dashed(ToolType::info(option->type)->verb)));
+    }
+    if (parser.isSet(outdir) || parser.isSet(password)) {
+        QStringList users{u"--convert-to"_s};
+        for (const auto &verb : std::as_const(verbs))
+            users.append(dashed(verb.first->verb));
+        if (parser.isSet(outdir))
+            users.append(u"--sign"_s);
+        return error(
+            tr("%1 只能与 %2 一起使用。")
+                .arg(parser.isSet(outdir) ? u"--outdir"_s : u"--password"_s, users.join(u", "_s)));
     }
     if (parser.isSet(page)) {
         bool ok = false;

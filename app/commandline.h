@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 // What the program was asked on its command line.
 class CommandLine
@@ -19,12 +20,12 @@ public:
     // 1-based page for the first file, 0 when not asked.
     int page = 0;
     bool newWindow = false;
-    // --convert-to: the format to write ("pdf"), and --outdir, absolute; empty: beside each file.
-    QString convertTo;
-    // --ocr: recognise the text of scanned pages (convertTo is empty); --lang: the languages
-    // (tesseract codes joined by '+'), empty for the default ones.
-    bool recognizeText = false;
-    QString languages;
+    // Action::Convert: the tool of the tool table to run (--convert-to, --ocr, --compress ...),
+    // its options by TaskOption key, and whether a password is to be read (--password).
+    int tool = 0;
+    QVariantMap options;
+    bool readsPassword = false;
+    // --outdir, absolute; empty: beside each file.
     QString outputFolder;
     // --sign: the PKCS#12 file, an empty field to sign or a page (1-based) and box (points from
     // the page's top-left corner as it shows itself), the reason and a timestamp authority.

@@ -3,18 +3,34 @@
 #include "commandline.h"
 #include "outputnaming.h"
 #include "taskstatus.h"
+#include "tooltype.h"
 #include "worklane.h"
 
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
+#include <QTextStream>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace CommandLineConversion {
+namespace {
+
+// VELMORA_PASSWORD, else the first line of standard input: never an argument, which every
+// user of the machine could read.
+QString readPassword()
+{
+    const QByteArray fromEnvironment = qgetenv("VELMORA_PASSWORD");
+    if (!fromEnvironment.isNull())
+        return QString::fromLocal8Bit(fromEnvironment);
+    QTextStream in(stdin);
+    return in.readLine();
+}
+
+} // namespace
 
 int run(const CommandLine &line)
 {
@@ -58,31 +74,29 @@ int run(const CommandLine &line)
               stderr);
         return 1;
     }
-    OutputNaming naming;
-    const bool toPdf = line.convertTo == u"pdf"_s;
-    const OfficeFormat format = line.convertTo == u"xlsx"_s   ? OfficeFormat::Excel
-                                : line.convertTo == u"pptx"_s ? OfficeFormat::PowerPoint
-                                                              : OfficeFormat::Word;
-    for (const QString &file : line.files) {
-        TaskRequest request;
-        request.type = line.recognizeText ? TaskType::RecognizeText
-                       : toPdf            ? TaskType::OfficeToPdf
-                                          : TaskType::PdfToOffice;
-        request.inputFile = QDir::toNativeSeparators(file);
-        if (line.recognizeText)
-            request.options.insert(TaskOption::OcrLanguages, line.languages);
-        else if (!toPdf)
-            request.options.insert(TaskOption::OfficeFormat, int(format));
-        const QString folder =
-            line.outputFolder.isEmpty() ? QFileInfo(file).absolutePath() : line.outputFolder;
-        request.outputPath = naming.file(folder, QFileInfo(file).completeBaseName(),
-                                         toPdf || line.recognizeText ? u"pdf"_s : line.convertTo);
-        const QString id = lane.submitTask(request);
+    // The same requests the tool pages make: the row's output rule, beside each file or in the
+    // folder asked for.
+    const ToolType::Info &tool = *ToolType::info(line.tool);
+    TaskRequest base;
+    base.useSourceFolder = line.outputFolder.isEmpty();
+    base.outputPath = line.outputFolder;
+    base.options = line.options;
+    if (line.readsPassword) {
+        const QString password = readPassword();
+        if (tool.takesPassword)
+            base.options.insert(TaskOption::Password, password);
+        else
+            base.options.insert(TaskOption::InputPasswords,
+                                QStringList(line.files.size(), password));
+    }
+    const QList<TaskRequest> requests = OutputNaming().requests(tool, base, line.files);
+    for (qsizetype i = 0; i < requests.size(); ++i) {
+        const QString id = lane.submitTask(requests[i]);
         if (id.isEmpty()) {
             ++failed;
             continue;
         }
-        sources.insert(id, file);
+        sources.insert(id, line.files[i]);
         ++open;
     }
     if (open > 0)

@@ -2,7 +2,8 @@
 
 class CommandLine;
 
-// `velmora --convert-to pdf [--outdir DIR] FILE...`: the tool pages' jobs without a window.
+// `velmora --compress|--ocr|--convert-to pdf|... [--outdir DIR] FILE...`: the tool pages' jobs
+// without a window.
 namespace CommandLineConversion {
 
 // Converts every file of the command line, one line per file written on standard output, the

@@ -40,46 +40,97 @@ template<typename Operation> bool guarded(const TaskRequest &request, Operation 
     }
 }
 
+template<typename Tool, auto... arguments> bool runTool(const TaskRequest &request)
+{
+    return Tool(arguments...).execute(request);
+}
+
+// The engine function of each row of the tool table, by task type.
+struct Operation
+{
+    TaskType task;
+    bool (*run)(const TaskRequest &);
+    // Offered through CreateTool as well.
+    bool asTool = false;
+};
+
+constexpr Operation operations[] = {
+    {TaskType::Merge, runTool<MergeTool>, true},
+    {TaskType::Encrypt, runTool<PasswordTool, PasswordTool::Mode::Encrypt>, true},
+    {TaskType::Decrypt, runTool<PasswordTool, PasswordTool::Mode::Decrypt>, true},
+    {TaskType::PdfToImage, runTool<PdfToImageTool>, true},
+    {TaskType::ImageToPdf, imageconversion::imagesToPdf},
+    {TaskType::Compress, compression::compress},
+    {TaskType::OfficeToPdf, officeconversion::convert},
+    {TaskType::PdfToOffice, pdftooffice::convert},
+    {TaskType::RecognizeText, textrecognition::recognise},
+};
+
+const Operation *operation(int task)
+{
+    for (const Operation &row : operations) {
+        if (row.task == task)
+            return &row;
+    }
+    return nullptr;
+}
+
 class GuardedTool final : public IPfdfTool
 {
 public:
-    explicit GuardedTool(std::unique_ptr<IPfdfTool> tool)
-        : m_tool(std::move(tool))
+    explicit GuardedTool(const Operation *operation)
+        : m_operation(operation)
     {}
     bool execute(const TaskRequest &request) override
     {
-        return guarded(request, [&] { return m_tool->execute(request); });
+        return guarded(request, [&] { return m_operation->run(request); });
     }
 
 private:
-    std::unique_ptr<IPfdfTool> m_tool;
+    const Operation *m_operation;
 };
 
 } // namespace
 
+bool Inkwell::run(const TaskRequest &request)
+{
+    const Operation *row = operation(request.type);
+    if (!row) {
+        batchsupport::beginJob(request);
+        batchsupport::outcome().failure = BatchFailure::Unknown;
+        return false;
+    }
+    return guarded(request, [&] { return row->run(request); });
+}
+
 bool Inkwell::compress(TaskRequest request)
 {
-    return guarded(request, [&] { return compression::compress(request); });
+    request.type = TaskType::Compress;
+    return run(request);
 }
 
 bool Inkwell::imageToPdf(TaskRequest request)
 {
-    return guarded(request, [&] { return imageconversion::imagesToPdf(request); });
+    request.type = TaskType::ImageToPdf;
+    return run(request);
 }
 
 bool Inkwell::officeToPdf(TaskRequest request)
 {
-    return guarded(request, [&] { return officeconversion::convert(request); });
+    request.type = TaskType::OfficeToPdf;
+    return run(request);
 }
 
 bool Inkwell::pdfToOffice(TaskRequest request)
 {
-    return guarded(request, [&] { return pdftooffice::convert(request); });
+    request.type = TaskType::PdfToOffice;
+    return run(request);
 }
 
 bool Inkwell::recognizeText(TaskRequest request)
 {
-    return guarded(request, [&] { return textrecognition::recognise(request); });
+    request.type = TaskType::RecognizeText;
+    return run(request);
 }
 
 QString Inkwell::officeSuffix(OfficeFormat format)
@@ -130,22 +181,8 @@ void Inkwell::releaseOutputs(const QString &owner)
 
 std::shared_ptr<IPfdfTool> Inkwell::CreateTool(int type)
 {
-    std::unique_ptr<IPfdfTool> tool;
-    switch (type) {
-    case TaskType::Merge:
-        tool = std::make_unique<MergeTool>();
-        break;
-    case TaskType::Encrypt:
-        tool = std::make_unique<PasswordTool>(PasswordTool::Mode::Encrypt);
-        break;
-    case TaskType::Decrypt:
-        tool = std::make_unique<PasswordTool>(PasswordTool::Mode::Decrypt);
-        break;
-    case TaskType::PdfToImage:
-        tool = std::make_unique<PdfToImageTool>();
-        break;
-    default:
+    const Operation *row = operation(type);
+    if (!row || !row->asTool)
         return {};
-    }
-    return std::make_shared<GuardedTool>(std::move(tool));
+    return std::make_shared<GuardedTool>(row);
 }

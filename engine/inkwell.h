@@ -15,6 +15,9 @@
 class Inkwell
 {
 public:
+    // Runs the tool of the table that request.type names (see tooltype.h); false, with the
+    // failure Unknown, for a type no tool runs.
+    static bool run(const TaskRequest &request);
     static bool compress(TaskRequest request);
     static bool imageToPdf(TaskRequest request);
     // An Office document (inputFile) to a PDF named by the output rule (outputPath).
@@ -35,7 +38,8 @@ public:
     static QString officeProgram();
     // Suffixes of the Office documents it converts, lower case, without the dot.
     static QStringList officeSuffixes();
-    // 0 merge, 2 encrypt, 3 decrypt, 4 PDF to images; an empty pointer for anything else.
+    // 0 merge, 2 encrypt, 3 decrypt, 4 PDF to images, each guarded as run(); an empty pointer
+    // for anything else.
     static std::shared_ptr<IPfdfTool> CreateTool(int type);
 
     // What the last operation run on the calling thread did: why it failed, or what it wrote.

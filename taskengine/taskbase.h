@@ -25,8 +25,4 @@ public:
     TaskRequest request;
     std::function<void(int)> progressCallback;
     std::atomic<bool> cancelled{false};
-
-protected:
-    // The body shared by the tasks that run one of the engine's tools.
-    TaskResult runEngineTool() const;
 };

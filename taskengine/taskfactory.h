@@ -12,8 +12,8 @@ namespace TaskFactory {
 
 using Creator = std::function<std::shared_ptr<TaskBase>(const TaskRequest &)>;
 
-// The task class that request.type selects, holding a copy of the request; empty for a type
-// without one.
+// The task of the tool-table row that request.type names, holding a copy of the request; empty
+// for a type no row names.
 std::shared_ptr<TaskBase> create(const TaskRequest &request);
 
 // Test seam: while set, creator is asked first and its task, if any, is used instead.

@@ -6,6 +6,7 @@
 #include "inkwell.h"
 #include "taskbase.h"
 #include "taskstatus.h"
+#include "tooltype.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -55,16 +56,9 @@ QString listedInput(const TaskRequest &request, const QString &argument)
 // Jobs that write a PDF anew from PDFs: their signatures do not survive in the output.
 QStringList signedInputs(const TaskRequest &request)
 {
-    switch (request.type) {
-    case TaskType::Merge:
-    case TaskType::Encrypt:
-    case TaskType::Decrypt:
-    case TaskType::Compress:
-    case TaskType::RecognizeText:
-        break;
-    default:
+    const ToolType::Info *tool = ToolType::forTask(request.type);
+    if (!tool || !tool->rewritesPdf)
         return {};
-    }
     QStringList inputs = request.inputFiles;
     if (!request.inputFile.isEmpty())
         inputs.append(request.inputFile);
@@ -101,10 +95,11 @@ void Worker::run()
             m_onResult(result);
         return;
     }
-    // A job runs once a core is free for it. Office to PDF is the exception: its work is done by
-    // the office helpers, which are as many as the cores themselves.
+    // A job runs once a core is free for it, unless its work is done by helper processes, which
+    // are as many as the cores themselves.
     cpubudget::Share core;
-    if (m_task->request.type != TaskType::OfficeToPdf) {
+    const ToolType::Info *tool = ToolType::forTask(m_task->request.type);
+    if (!tool || !tool->ownProcesses) {
         core = cpubudget::Share::forThisThread(&m_task->cancelled);
         if (core.threads() == 0) {
             result.cancelled = true;

@@ -5,6 +5,7 @@
 #include "taskbase.h"
 #include "taskfactory.h"
 #include "taskstatus.h"
+#include "tooltype.h"
 #include "worker.h"
 
 #include <QDir>
@@ -14,23 +15,13 @@
 namespace {
 constexpr int kMaxThreads = 4;
 
-// The output a request writes by name; encrypt and unlock jobs name theirs as they finish.
-QString namedOutput(const TaskRequest &request)
+// The output a request writes by name; the engine names some outputs only as it finishes.
+QString namedOutput(const ToolType::Info &tool, const TaskRequest &request)
 {
-    switch (request.type) {
-    case TaskType::Merge:
-    case TaskType::ImageToPdf:
-    case TaskType::PdfToImage:
-    case TaskType::OfficeToPdf:
-    case TaskType::PdfToOffice:
-        return request.outputPath;
-    case TaskType::Compress:
-    case TaskType::RecognizeText:
-        // Replacing the original writes nothing new.
-        return replacesSource(request.options) ? QString() : request.outputPath;
-    default:
+    if (tool.output == ToolType::Output::NamedByEngine)
         return {};
-    }
+    // Replacing the original writes nothing new.
+    return replacesSource(request.options) ? QString() : request.outputPath;
 }
 
 QString fileName(const QString &path)
@@ -72,12 +63,13 @@ QString Worklane::submitTask(TaskRequest request)
     task->progressCallback = [this, taskId](int progress) {
         emit taskProgress(taskId, progress);
     };
-    const QString output = namedOutput(request);
+    const ToolType::Info *tool = ToolType::forTask(request.type);
+    const QString output = tool ? namedOutput(*tool, request) : QString();
     {
         QMutexLocker lock(&m_registryMutex);
         m_registry.insert(taskId, task);
         Inkwell::reserveOutput(QDir::cleanPath(QDir::fromNativeSeparators(output)), taskId);
-        if (request.type == TaskType::PdfToImage && !output.isEmpty() &&
+        if (tool && tool->output == ToolType::Output::ImageFolder && !output.isEmpty() &&
             QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
                                  QDir::System))
             m_emptyFolders.insert(taskId, output);

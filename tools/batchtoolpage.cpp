@@ -6,8 +6,10 @@
 #include "kitstyle.h"
 #include "modernmessagebox.h"
 #include "outputlocationchoice.h"
+#include "outputnaming.h"
 #include "tasklistwidget.h"
 #include "taskstatus.h"
+#include "tooltype.h"
 #include "worklane.h"
 
 #include <QDesktopServices>
@@ -76,10 +78,12 @@ void BatchToolPage::setSubmissionObserver(SubmissionObserver observer)
     submissionObserver() = std::move(observer);
 }
 
-BatchToolPage::BatchToolPage(BatchOptionsPanel *panel, QWidget *parent)
+BatchToolPage::BatchToolPage(int toolType, BatchOptionsPanel *panel, QWidget *parent)
     : QWidget(parent)
     , m_panel(panel)
+    , m_tool(ToolType::info(toolType))
 {
+    Q_ASSERT(m_tool);
     m_dropZone = new FileDropZoneWidget(this);
     m_fileList = new FileListWidget(this);
     m_taskList = new TaskListWidget(this);
@@ -163,7 +167,12 @@ void BatchToolPage::setIntake(const QString &prompt, const QString &filter, cons
     }
 }
 
-void BatchToolPage::addFileFromOutside(const QString &path)
+QList<TaskRequest> BatchToolPage::makeRequests(const QStringList &files) const
+{
+    return OutputNaming().requests(*m_tool, m_panel->buildRequest(), files);
+}
+
+void BatchToolPage::addFile(const QString &path)
 {
     if (path.isEmpty())
         return;
@@ -233,7 +242,7 @@ void BatchToolPage::submit(const QList<TaskRequest> &requests,
             m_taskList->replaceTask(replacing, info);
         m_jobs.insert(id, request);
         if (refused) {
-            if (request.type == TaskType::PdfToImage)
+            if (m_tool->output == ToolType::Output::ImageFolder)
                 QDir().rmdir(request.outputPath);
             onTaskStatus(id, TaskStatus::Failed);
         } else {
@@ -298,7 +307,7 @@ void BatchToolPage::removeInputAndRetry(const QString &id, const QString &file)
         return;
     rest.removeAt(index);
     job.inputFiles = rest;
-    job.outputPath = outputWithoutInput(job);
+    job.outputPath = OutputNaming::outputWithFewerInputs(*m_tool, job);
     m_jobs.remove(id);
     submit({job}, passwords, id);
     updatePanelVisibility();

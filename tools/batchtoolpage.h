@@ -17,16 +17,23 @@ class FileListWidget;
 class QLabel;
 class QStackedWidget;
 class TaskListWidget;
+namespace ToolType {
+struct Info;
+}
 
-// A tool page that runs jobs: files come in through the drop zone into the file list, Start
-// turns them into requests for the task centre, and the task list follows the jobs until the
-// user starts over.
+// A tool page that runs the jobs of one row of the tool table: files come in through the drop
+// zone into the file list, Start turns them into requests for the task centre by the row's
+// output rule, and the task list follows the jobs until the user starts over.
 class BatchToolPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    BatchToolPage(BatchOptionsPanel *panel, QWidget *parent = nullptr);
+    BatchToolPage(int toolType, BatchOptionsPanel *panel, QWidget *parent = nullptr);
+
+    const ToolType::Info &tool() const { return *m_tool; }
+    // Adds a file given by another part of the program (the viewer) and shows the list.
+    void addFile(const QString &path);
 
     FileDropZoneWidget *dropZone() const { return m_dropZone; }
     FileListWidget *fileList() const { return m_fileList; }
@@ -52,28 +59,18 @@ Q_SIGNALS:
     void openPdfRequested(const QString &path);
 
 protected:
-    // The requests of one start, in submission order, for the files in list order.
-    virtual QList<TaskRequest> makeRequests(const QStringList &files) = 0;
-
     // Which added files the list asks a password for (PDF pages: those that need one to open).
     void setPasswordCheck(FileProtectionCheck::Ask ask);
-    // The output file of a job resubmitted without one of its inputs; by default the same.
-    virtual QString outputWithoutInput(const TaskRequest &request) const
-    {
-        return request.outputPath;
-    }
-
     // Prompt of the drop zone; file-dialog filter and caption of the drop zone and the list.
     void setIntake(const QString &prompt, const QString &filter = QString(),
                    const QString &caption = QString());
-    // Adds a file given by another part of the program (the viewer) and shows the list.
-    void addFileFromOutside(const QString &path);
-
 private Q_SLOTS:
     void onStart();
     void onTaskStatus(const QString &id, int status);
 
 private:
+    // The requests of one start, in submission order, for the files in list order.
+    QList<TaskRequest> makeRequests(const QStringList &files) const;
     // Submits the requests with the inputs' passwords; with replacing, the one request's row
     // takes that row's place.
     void submit(const QList<TaskRequest> &requests, const QHash<QString, QString> &passwords,
@@ -94,6 +91,7 @@ private:
     QStackedWidget *m_stack = nullptr;
     QLabel *m_separator = nullptr;
     BatchOptionsPanel *m_panel = nullptr;
+    const ToolType::Info *m_tool = nullptr;
     // Each job of this page as it was submitted, by task identifier, for retrying it.
     QHash<QString, TaskRequest> m_jobs;
     QSet<QString> m_unfinished;

@@ -4,14 +4,13 @@
 
 class QWidget;
 
-// The tool pages by tool type: 1 compress, 2 PDF to Office, 3 Office to PDF, 4 images to PDF,
-// 5 PDF to images, 6 unlock, 7 encrypt, 8 merge.
+// The tool pages by tool type (tooltype.h); the pages and this table are in toolpages.cpp.
 namespace ToolPageFactory {
 
 // A new page for the tool, or nullptr for a type that names no tool.
 QWidget *create(int toolType, QWidget *parent);
-// Hands a file to a page made by create; only the compress, PDF to images, unlock and encrypt
-// pages take one. Answers whether the page took it.
+// Hands a file to a page made by create; only the pages of tools the viewer offers take one.
+// Answers whether the page took it.
 bool addFile(QWidget *page, const QString &path);
 
 } // namespace ToolPageFactory

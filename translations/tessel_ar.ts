@@ -212,10 +212,6 @@
         <translation>التحويل إلى هذا التنسيق غير مدعوم: %1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>يحتاج --convert-to إلى ملفات لتحويلها.</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>يحتاج --outdir إلى مجلد.</translation>
     </message>
@@ -240,28 +236,12 @@
         <translation>اللغات</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>لا يمكن استخدام --ocr مع --convert-to.</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>يحتاج --ocr إلى ملفات PDF المراد التعرف عليها.</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>يحتاج --lang إلى لغات، مثل eng+chi_sim.</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>لا توجد بيانات تعرف مثبتة لهذه اللغات: %1 (المثبتة: %2)</translation>
     </message>
     <message>
         <source>无</source>
         <translation>لا شيء</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>لا يمكن استخدام --lang إلا مع --ocr.</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -316,10 +296,6 @@
         <translation>لا يمكن استخدام ‎--verify مع ‎--sign.</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>لا يمكن استخدام ‎%1 مع ‎--convert-to أو ‎--ocr.</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>يحتاج ‎--sign إلى ملفات PDF المراد توقيعها.</translation>
     </message>
@@ -352,16 +328,112 @@
         <translation>لا يمكن استخدام ‎--%1 إلا مع ‎--sign.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>لا يمكن استخدام ‎--outdir إلا مع ‎--convert-to أو ‎--ocr أو ‎--sign.</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>ملف الشهادة غير موجود: %1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>لا تتوفر شاشة عرض: تحتاج النافذة إلى جلسة رسومية (DISPLAY أو WAYLAND_DISPLAY). تعمل وظائف سطر الأوامر بدونها؛ راجع --help.</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>قراءة كلمة مرور من VELMORA_PASSWORD أو من السطر الأول من الإدخال القياسي: كلمة المرور الجديدة لـ ‎--encrypt، وكلمة المرور التي تفتح الملفات لـ ‎--unlock والأدوات الأخرى.</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>لا يمكن استخدام ‎%1 مع ‎%2.</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>لا يمكن استخدام ‎%1 إلا مع ‎%2.</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>يحتاج ‎%1 إلى قيمة.</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>يجب أن تكون قيمة ‎%1 إحدى ‎%2: %3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>يحتاج ‎%1 إلى الملفات المراد معالجتها.</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>يحتاج ‎%1 إلى ‎--password.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>ضغط ملفات PDF دون فتح نافذة وكتابة ملفات جديدة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>حفظ كل صفحة من ملفات PDF كصورة دون فتح نافذة، مجلد لكل ملف.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>تحويل الصور (JPEG، PNG) إلى PDF دون فتح نافذة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>حماية ملفات PDF بكلمة المرور المعطاة بـ ‎--password دون فتح نافذة وكتابة ملفات جديدة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>إزالة حماية ملفات PDF بكلمة المرور المعطاة بـ ‎--password دون فتح نافذة وكتابة ملفات جديدة.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>دمج ملفات PDF في ملف واحد بالترتيب المعطى دون فتح نافذة.</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>مستوى الضغط: basic (الافتراضي) أو strong.</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>المستوى</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>تنسيق الصورة: jpg (الافتراضي) أو png.</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>كتابة كل الصور في ملف PDF واحد.</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>حجم الصفحة: a4 (الافتراضي) أو letter.</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>الهوامش: none (الافتراضي) أو narrow أو wide.</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>الهوامش</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>اتجاه الصفحة: portrait (الافتراضي) أو landscape.</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>إدراج صفحة فارغة بين الملفات.</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>التعرف أيضًا على الصفحات التي تحتوي على نص بالفعل.</translation>
     </message>
 </context>
 <context>

@@ -208,10 +208,6 @@
         <translation>Umwandlung in dieses Format wird nicht unterstützt: %1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>--convert-to benötigt Dateien zum Umwandeln.</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>--outdir benötigt einen Ordner.</translation>
     </message>
@@ -236,28 +232,12 @@
         <translation>Sprachen</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>--ocr kann nicht zusammen mit --convert-to verwendet werden.</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>--ocr braucht die PDF-Dateien, deren Text erkannt werden soll.</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>--lang braucht Sprachen, zum Beispiel eng+chi_sim.</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>Für diese Sprachen sind keine Erkennungsdaten installiert: %1 (installiert: %2)</translation>
     </message>
     <message>
         <source>无</source>
         <translation>keine</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>--lang kann nur mit --ocr verwendet werden.</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -312,10 +292,6 @@
         <translation>--verify kann nicht zusammen mit --sign verwendet werden.</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>%1 kann nicht zusammen mit --convert-to oder --ocr verwendet werden.</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>--sign braucht die zu signierenden PDF-Dateien.</translation>
     </message>
@@ -348,16 +324,112 @@
         <translation>--%1 kann nur mit --sign verwendet werden.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>--outdir kann nur mit --convert-to, --ocr oder --sign verwendet werden.</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>Die Zertifikatsdatei existiert nicht: %1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>Keine Anzeige verfügbar: Das Fenster braucht eine grafische Sitzung (DISPLAY oder WAYLAND_DISPLAY). Die Befehlszeilenfunktionen arbeiten ohne Anzeige; siehe --help.</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>Ein Passwort aus VELMORA_PASSWORD oder der ersten Zeile der Standardeingabe lesen: das neue Passwort für --encrypt, das Passwort zum Öffnen der Dateien für --unlock und die anderen Werkzeuge.</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>%1 kann nicht zusammen mit %2 verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>%1 kann nur zusammen mit %2 verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>%1 benötigt einen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>%1 muss einer der Werte %2 sein: %3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>%1 benötigt die zu verarbeitenden Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>%1 benötigt --password.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>Ohne Fenster PDF-Dateien komprimieren und als neue Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>Ohne Fenster jede Seite der PDF-Dateien als Bild speichern, ein Ordner pro Datei.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>Ohne Fenster Bilder (JPEG, PNG) in PDF konvertieren.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>Ohne Fenster PDF-Dateien mit dem über --password angegebenen Passwort schützen und als neue Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>Ohne Fenster den Schutz von PDF-Dateien mit dem über --password angegebenen Passwort entfernen und als neue Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>Ohne Fenster die PDF-Dateien in der angegebenen Reihenfolge zu einer kombinieren.</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>Komprimierungsstufe: basic (Standard) oder strong.</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>Bildformat: jpg (Standard) oder png.</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>Alle Bilder in ein PDF schreiben.</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>Seitengröße: a4 (Standard) oder letter.</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>Ränder: none (Standard), narrow oder wide.</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>Seitenausrichtung: portrait (Standard) oder landscape.</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>Zwischen den Dateien eine leere Seite einfügen.</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>Auch Seiten erkennen, die bereits Text haben.</translation>
     </message>
 </context>
 <context>

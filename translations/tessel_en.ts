@@ -208,10 +208,6 @@
         <translation>Conversion to this format is not supported: %1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>--convert-to needs files to convert.</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>--outdir needs a folder.</translation>
     </message>
@@ -236,28 +232,12 @@
         <translation>languages</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>--ocr cannot be used together with --convert-to.</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>--ocr needs the PDF files to recognise.</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>--lang needs languages, for example eng+chi_sim.</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>No recognition data is installed for these languages: %1 (installed: %2)</translation>
     </message>
     <message>
         <source>无</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>--lang can only be used with --ocr.</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -312,10 +292,6 @@
         <translation>--verify cannot be used together with --sign.</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>%1 cannot be used together with --convert-to or --ocr.</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>--sign needs the PDF files to sign.</translation>
     </message>
@@ -348,16 +324,112 @@
         <translation>--%1 can only be used with --sign.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>--outdir can only be used with --convert-to, --ocr or --sign.</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>The certificate file does not exist: %1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>No display is available: the window needs a graphical session (DISPLAY or WAYLAND_DISPLAY). The command-line functions work without one; see --help.</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>Read a password from VELMORA_PASSWORD or the first line of standard input: the new password for --encrypt, the password that opens the files for --unlock and the other tools.</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>%1 cannot be used together with %2.</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>%1 can only be used together with %2.</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>%1 must be one of %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>%1 needs the files to process.</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>%1 needs --password.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>Compress PDF files without opening a window and write new files.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>Save every page of the PDF files as an image without opening a window, one folder per file.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>Convert images (JPEG, PNG) to PDF without opening a window.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>Protect PDF files with the password given by --password without opening a window and write new files.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>Remove the protection of PDF files with the password given by --password without opening a window and write new files.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>Merge the PDF files into one, in the order given, without opening a window.</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>Compression level: basic (default) or strong.</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>level</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>Image format: jpg (default) or png.</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>Write all images into one PDF.</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>Page size: a4 (default) or letter.</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>size</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>Margins: none (default), narrow or wide.</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>margins</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>Page orientation: portrait (default) or landscape.</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>orientation</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>Insert a blank page between the files.</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>Also recognise pages that already have text.</translation>
     </message>
 </context>
 <context>

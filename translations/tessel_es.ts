@@ -208,10 +208,6 @@
         <translation>No se admite la conversión a este formato: %1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>--convert-to necesita archivos que convertir.</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>--outdir necesita una carpeta.</translation>
     </message>
@@ -236,28 +232,12 @@
         <translation>idiomas</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>--ocr no se puede usar junto con --convert-to.</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>--ocr necesita los archivos PDF que reconocer.</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>--lang necesita idiomas, por ejemplo eng+chi_sim.</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>No hay datos de reconocimiento instalados para estos idiomas: %1 (instalados: %2)</translation>
     </message>
     <message>
         <source>无</source>
         <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>--lang solo se puede usar con --ocr.</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -312,10 +292,6 @@
         <translation>--verify no se puede usar junto con --sign.</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>%1 no se puede usar junto con --convert-to ni con --ocr.</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>--sign necesita los archivos PDF que firmar.</translation>
     </message>
@@ -348,16 +324,112 @@
         <translation>--%1 solo se puede usar con --sign.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>--outdir solo se puede usar con --convert-to, --ocr o --sign.</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>El archivo de certificado no existe: %1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>No hay ninguna pantalla disponible: la ventana necesita una sesión gráfica (DISPLAY o WAYLAND_DISPLAY). Las funciones de línea de comandos funcionan sin ella; consulte --help.</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>Leer una contraseña de VELMORA_PASSWORD o de la primera línea de la entrada estándar: la nueva contraseña para --encrypt, la que abre los archivos para --unlock y las demás herramientas.</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>%1 no se puede usar junto con %2.</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>%1 solo se puede usar junto con %2.</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>%1 debe ser uno de %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>%1 necesita los archivos que procesar.</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>%1 necesita --password.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>Comprimir archivos PDF sin abrir una ventana y escribir archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>Guardar cada página de los archivos PDF como imagen sin abrir una ventana, una carpeta por archivo.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>Convertir imágenes (JPEG, PNG) a PDF sin abrir una ventana.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>Proteger archivos PDF con la contraseña indicada con --password sin abrir una ventana y escribir archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>Quitar la protección de archivos PDF con la contraseña indicada con --password sin abrir una ventana y escribir archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>Combinar los archivos PDF en uno, en el orden indicado, sin abrir una ventana.</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>Nivel de compresión: basic (predeterminado) o strong.</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>Formato de imagen: jpg (predeterminado) o png.</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>Escribir todas las imágenes en un solo PDF.</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>Tamaño de página: a4 (predeterminado) o letter.</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>tamaño</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>Márgenes: none (predeterminado), narrow o wide.</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>márgenes</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>Orientación de página: portrait (predeterminada) o landscape.</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>orientación</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>Insertar una página en blanco entre los archivos.</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>Reconocer también las páginas que ya tienen texto.</translation>
     </message>
 </context>
 <context>

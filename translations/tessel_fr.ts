@@ -208,10 +208,6 @@
         <translation>La conversion vers ce format n’est pas prise en charge&#xa0;: %1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>--convert-to nécessite des fichiers à convertir.</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>--outdir nécessite un dossier.</translation>
     </message>
@@ -236,28 +232,12 @@
         <translation>langues</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>--ocr ne peut pas être utilisé avec --convert-to.</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>--ocr a besoin des fichiers PDF à reconnaître.</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>--lang a besoin de langues, par exemple eng+chi_sim.</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>Aucune donnée de reconnaissance n’est installée pour ces langues : %1 (installées : %2)</translation>
     </message>
     <message>
         <source>无</source>
         <translation>aucune</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>--lang ne peut être utilisé qu’avec --ocr.</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -312,10 +292,6 @@
         <translation>--verify ne peut pas être utilisé avec --sign.</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>%1 ne peut pas être utilisé avec --convert-to ou --ocr.</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>--sign a besoin des fichiers PDF à signer.</translation>
     </message>
@@ -348,16 +324,112 @@
         <translation>--%1 ne peut être utilisé qu&apos;avec --sign.</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>--outdir ne peut être utilisé qu&apos;avec --convert-to, --ocr ou --sign.</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>Le fichier de certificat n&apos;existe pas&#xa0;: %1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>Aucun affichage disponible&#xa0;: la fenêtre nécessite une session graphique (DISPLAY ou WAYLAND_DISPLAY). Les fonctions en ligne de commande fonctionnent sans affichage&#xa0;; voir --help.</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>Lire un mot de passe dans VELMORA_PASSWORD ou sur la première ligne de l&apos;entrée standard&#xa0;: le nouveau mot de passe pour --encrypt, celui qui ouvre les fichiers pour --unlock et les autres outils.</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>%1 ne peut pas être utilisé avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>%1 ne peut être utilisé qu&apos;avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>%1 nécessite une valeur.</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>%1 doit valoir %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>%1 nécessite les fichiers à traiter.</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>%1 nécessite --password.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>Compresser des fichiers PDF sans ouvrir de fenêtre et écrire de nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>Enregistrer chaque page des fichiers PDF comme image sans ouvrir de fenêtre, un dossier par fichier.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>Convertir des images (JPEG, PNG) en PDF sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>Protéger des fichiers PDF par le mot de passe donné avec --password sans ouvrir de fenêtre et écrire de nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>Retirer la protection de fichiers PDF avec le mot de passe donné par --password sans ouvrir de fenêtre et écrire de nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>Fusionner les fichiers PDF en un seul, dans l&apos;ordre donné, sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>Niveau de compression&#xa0;: basic (par défaut) ou strong.</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>Format d&apos;image&#xa0;: jpg (par défaut) ou png.</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>Écrire toutes les images dans un seul PDF.</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>Taille de page&#xa0;: a4 (par défaut) ou letter.</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>taille</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>Marges&#xa0;: none (par défaut), narrow ou wide.</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>marges</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>Orientation de page&#xa0;: portrait (par défaut) ou landscape.</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>orientation</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>Insérer une page blanche entre les fichiers.</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>Reconnaître aussi les pages qui ont déjà du texte.</translation>
     </message>
 </context>
 <context>

@@ -207,10 +207,6 @@
         <translation>この形式への変換はサポートされていません：%1</translation>
     </message>
     <message>
-        <source>--convert-to 需要要转换的文件。</source>
-        <translation>--convert-to には変換するファイルが必要です。</translation>
-    </message>
-    <message>
         <source>--outdir 需要一个文件夹。</source>
         <translation>--outdir にはフォルダーが必要です。</translation>
     </message>
@@ -235,28 +231,12 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>--ocr 不能与 --convert-to 一起使用。</source>
-        <translation>--ocr は --convert-to と同時に使えません。</translation>
-    </message>
-    <message>
-        <source>--ocr 需要要识别的 PDF 文件。</source>
-        <translation>--ocr には認識する PDF ファイルが必要です。</translation>
-    </message>
-    <message>
-        <source>--lang 需要语言，例如 eng+chi_sim。</source>
-        <translation>--lang には言語が必要です（例：eng+chi_sim）。</translation>
-    </message>
-    <message>
         <source>未安装这些语言的识别数据：%1（已安装：%2）</source>
         <translation>次の言語の認識データがインストールされていません：%1（インストール済み：%2）</translation>
     </message>
     <message>
         <source>无</source>
         <translation>なし</translation>
-    </message>
-    <message>
-        <source>--lang 只能与 --ocr 一起使用。</source>
-        <translation>--lang は --ocr と一緒にのみ使えます。</translation>
     </message>
     <message>
         <source>不打开窗口，检查文件的数字签名：每个签名一行（文件、字段、签名者、结论）。</source>
@@ -311,10 +291,6 @@
         <translation>--verify は --sign と同時に使えません。</translation>
     </message>
     <message>
-        <source>%1 不能与 --convert-to 或 --ocr 一起使用。</source>
-        <translation>%1 は --convert-to や --ocr と同時に使えません。</translation>
-    </message>
-    <message>
         <source>--sign 需要要签名的 PDF 文件。</source>
         <translation>--sign には署名するPDFファイルが必要です。</translation>
     </message>
@@ -347,16 +323,112 @@
         <translation>--%1 は --sign と一緒にのみ使えます。</translation>
     </message>
     <message>
-        <source>--outdir 只能与 --convert-to、--ocr 或 --sign 一起使用。</source>
-        <translation>--outdir は --convert-to、--ocr、--sign のいずれかと一緒にのみ使えます。</translation>
-    </message>
-    <message>
         <source>证书文件不存在：%1</source>
         <translation>証明書ファイルが存在しません：%1</translation>
     </message>
     <message>
         <source>没有可用的显示器：窗口需要图形会话（DISPLAY 或 WAYLAND_DISPLAY）。命令行功能无需显示器，见 --help。</source>
         <translation>ディスプレイを利用できません：ウィンドウにはグラフィカルセッション（DISPLAY または WAYLAND_DISPLAY）が必要です。コマンドラインの機能はディスプレイなしで動作します。--help を参照してください。</translation>
+    </message>
+    <message>
+        <source>从 VELMORA_PASSWORD 或标准输入的第一行读取密码：--encrypt 的新密码，--unlock 和其他工具打开文件用的密码。</source>
+        <translation>VELMORA_PASSWORD または標準入力の 1 行目からパスワードを読み取ります。--encrypt では新しいパスワード、--unlock やほかのツールではファイルを開くパスワードです。</translation>
+    </message>
+    <message>
+        <source>%1 不能与 %2 一起使用。</source>
+        <translation>%1 は %2 と同時に使えません。</translation>
+    </message>
+    <message>
+        <source>%1 只能与 %2 一起使用。</source>
+        <translation>%1 は %2 と一緒にのみ使えます。</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值。</source>
+        <translation>%1 には値が必要です。</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2：%3</source>
+        <translation>%1 には %2 のいずれかを指定してください：%3</translation>
+    </message>
+    <message>
+        <source>%1 需要要处理的文件。</source>
+        <translation>%1 には処理するファイルが必要です。</translation>
+    </message>
+    <message>
+        <source>%1 需要 --password。</source>
+        <translation>%1 には --password が必要です。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，压缩 PDF 文件，写入新文件。</source>
+        <translation>ウィンドウを開かずに PDF ファイルを圧縮し、新しいファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把 PDF 的每一页存为图像，每个文件一个文件夹。</source>
+        <translation>ウィンドウを開かずに PDF の各ページを画像として保存します。ファイルごとに 1 つのフォルダーです。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，把图像（JPEG、PNG）转为 PDF。</source>
+        <translation>ウィンドウを開かずに画像（JPEG、PNG）を PDF に変換します。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码保护 PDF 文件，写入新文件。</source>
+        <translation>ウィンドウを開かずに --password で指定したパスワードで PDF ファイルを保護し、新しいファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，用 --password 给出的密码去除 PDF 文件的保护，写入新文件。</source>
+        <translation>ウィンドウを開かずに --password で指定したパスワードで PDF ファイルの保護を解除し、新しいファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>不打开窗口，按给出的顺序把 PDF 文件合并为一个。</source>
+        <translation>ウィンドウを開かずに、指定した順に PDF ファイルを 1 つに結合します。</translation>
+    </message>
+    <message>
+        <source>压缩程度：basic（默认）或 strong。</source>
+        <translation>圧縮レベル：basic（既定）または strong。</translation>
+    </message>
+    <message>
+        <source>程度</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>图像格式：jpg（默认）或 png。</source>
+        <translation>画像形式：jpg（既定）または png。</translation>
+    </message>
+    <message>
+        <source>所有图像写入一个 PDF。</source>
+        <translation>すべての画像を 1 つの PDF に書き出します。</translation>
+    </message>
+    <message>
+        <source>页面大小：a4（默认）或 letter。</source>
+        <translation>ページサイズ：a4（既定）または letter。</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>页边距：none（默认）、narrow 或 wide。</source>
+        <translation>余白：none（既定）、narrow または wide。</translation>
+    </message>
+    <message>
+        <source>边距</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>页面方向：portrait（默认）或 landscape。</source>
+        <translation>ページの向き：portrait（既定）または landscape。</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>向き</translation>
+    </message>
+    <message>
+        <source>在文件之间插入一页空白页。</source>
+        <translation>ファイルの間に空白ページを挿入します。</translation>
+    </message>
+    <message>
+        <source>已有文字的页面也重新识别。</source>
+        <translation>すでに文字があるページも認識します。</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,8 @@
 #include "filedropzonewidget.h"
 #include "filelistwidget.h"
 #include "iconbutton.h"
-#include "pdfcompresspage.h"
 #include "tasklistwidget.h"
+#include "toolpages.h"
 
 #include <QApplication>
 #include <QDir>

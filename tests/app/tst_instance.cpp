@@ -104,6 +104,8 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void withoutDisplay();
+    void toolCommandLines_data();
+    void toolCommandLines();
     void handOver_data();
     void handOver();
 };
@@ -191,6 +193,115 @@ void TestInstance::withoutDisplay()
     QCOMPARE(velmora.exitStatus(), QProcess::NormalExit);
     QCOMPARE(velmora.exitCode(), 1);
     QVERIFY(QString::fromLocal8Bit(velmora.readAllStandardError()).contains(u"DISPLAY"_s));
+}
+
+void TestInstance::toolCommandLines_data()
+{
+    // {dir}: a folder holding a.pdf (3 pages), b.pdf (2 pages), locked.pdf (b.pdf, password
+    // "pw"), one.png and two.png.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("password"); // VELMORA_PASSWORD; null: none
+    QTest::addColumn<int>("exitCode");
+    // Each file written, as stdout names it (sorted; jobs end in any order): what it holds ("pdf:N"
+    // pages, "locked:N" pages behind "pw", "images:N" files in a folder).
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("contents");
+
+    QTest::newRow("compress, strong, beside the sources")
+        << QStringList{u"--compress"_s, u"--level"_s, u"strong"_s, u"{dir}/a.pdf"_s,
+                       u"{dir}/b.pdf"_s}
+        << QString() << 0 << QStringList{u"{dir}/a(1).pdf"_s, u"{dir}/b(1).pdf"_s}
+        << QStringList{u"pdf:3"_s, u"pdf:2"_s};
+    QTest::newRow("merge in list order, blank pages between, into a new folder")
+        << QStringList{u"--merge"_s,   u"--blank-pages"_s, u"--outdir"_s,
+                       u"{dir}/out"_s, u"{dir}/b.pdf"_s,   u"{dir}/a.pdf"_s}
+        << QString() << 0 << QStringList{u"{dir}/out/pdf_merge.pdf"_s} << QStringList{u"pdf:6"_s};
+    QTest::newRow("compress opens a protected input with the password and keeps it protected")
+        << QStringList{u"--compress"_s, u"--password"_s, u"{dir}/locked.pdf"_s} << u"pw"_s << 0
+        << QStringList{u"{dir}/locked(1).pdf"_s} << QStringList{u"locked:2"_s};
+    QTest::newRow("pages to PNG images, a folder a file")
+        << QStringList{u"--to-images"_s, u"--format"_s, u"png"_s, u"{dir}/a.pdf"_s} << QString()
+        << 0 << QStringList{u"{dir}/a"_s} << QStringList{u"images:3"_s};
+    QTest::newRow("images, one PDF for all")
+        << QStringList{u"--images-to-pdf"_s, u"--one-pdf"_s, u"{dir}/one.png"_s, u"{dir}/two.png"_s}
+        << QString() << 0 << QStringList{u"{dir}/one.pdf"_s} << QStringList{u"pdf:2"_s};
+    QTest::newRow("encrypt with the password read, never beside the source unasked")
+        << QStringList{u"--encrypt"_s, u"--password"_s, u"{dir}/a.pdf"_s} << u"pw"_s << 0
+        << QStringList{u"{dir}/a(1).pdf"_s} << QStringList{u"locked:3"_s};
+    QTest::newRow("unlock") << QStringList{u"--unlock"_s, u"--password"_s, u"{dir}/locked.pdf"_s}
+                            << u"pw"_s << 0 << QStringList{u"{dir}/locked(1).pdf"_s}
+                            << QStringList{u"pdf:2"_s};
+    QTest::newRow("unlock with a wrong password writes nothing")
+        << QStringList{u"--unlock"_s, u"--password"_s, u"{dir}/locked.pdf"_s} << u"no"_s << 1
+        << QStringList{} << QStringList{};
+    QTest::newRow("encrypt without a password") << QStringList{u"--encrypt"_s, u"{dir}/a.pdf"_s}
+                                                << QString() << 2 << QStringList{} << QStringList{};
+    QTest::newRow("two tools") << QStringList{u"--compress"_s, u"--merge"_s, u"{dir}/a.pdf"_s}
+                               << QString() << 2 << QStringList{} << QStringList{};
+    QTest::newRow("another tool's option")
+        << QStringList{u"--compress"_s, u"--one-pdf"_s, u"{dir}/a.pdf"_s} << QString() << 2
+        << QStringList{} << QStringList{};
+    QTest::newRow("a value the option does not take")
+        << QStringList{u"--to-images"_s, u"--format"_s, u"gif"_s, u"{dir}/a.pdf"_s} << QString()
+        << 2 << QStringList{} << QStringList{};
+}
+
+void TestInstance::toolCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, password);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, contents);
+
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    QVERIFY(!fixtures::textPdf(folder + u"/a.pdf"_s, 3).isEmpty());
+    QVERIFY(!fixtures::textPdf(folder + u"/b.pdf"_s, 2).isEmpty());
+    QVERIFY(fixtures::encrypt(folder + u"/b.pdf"_s, folder + u"/locked.pdf"_s,
+                              fixtures::Scheme::Aes256, u"pw"_s, u"pw"_s));
+    QVERIFY(fixtures::picture({60, 40}).save(folder + u"/one.png"_s));
+    QVERIFY(fixtures::picture({40, 60}).save(folder + u"/two.png"_s));
+    const QByteArray before = fixtures::fileHash(folder + u"/a.pdf"_s);
+    for (QString &argument : arguments)
+        argument.replace(u"{dir}"_s, folder);
+
+    QProcess velmora;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.insert(u"LANG"_s, u"C"_s);
+    if (!password.isNull())
+        environment.insert(u"VELMORA_PASSWORD"_s, password);
+    velmora.setProcessEnvironment(environment);
+    velmora.start(QStringLiteral(VELMORA_EXECUTABLE), arguments);
+    velmora.closeWriteChannel();
+    QVERIFY(velmora.waitForFinished(120000));
+    const QString errors = QString::fromLocal8Bit(velmora.readAllStandardError());
+    QVERIFY2(velmora.exitCode() == exitCode, qPrintable(errors));
+    if (exitCode != 0)
+        QVERIFY(!errors.isEmpty());
+    QStringList lines =
+        QString::fromLocal8Bit(velmora.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList expected;
+    for (const QString &path : written)
+        expected.append(QString(path).replace(u"{dir}"_s, folder));
+    lines.sort();
+    QCOMPARE(lines, expected);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const QString kind = contents.at(i).section(u':', 0, 0);
+        const int count = contents.at(i).section(u':', 1).toInt();
+        if (kind == u"images"_s) {
+            QCOMPARE(QDir(expected[i]).entryList(QDir::Files).size(), count);
+            continue;
+        }
+        const QString opening = kind == u"locked"_s ? u"pw"_s : QString();
+        QCOMPARE(fixtures::encryptionRevision(expected[i], QString()),
+                 kind == u"locked"_s ? -1 : 0);
+        QCOMPARE(fixtures::pageCount(expected[i], opening), count);
+    }
+    // The sources are never replaced.
+    QCOMPARE(fixtures::fileHash(folder + u"/a.pdf"_s), before);
 }
 
 void TestInstance::handOver_data()

@@ -7,10 +7,10 @@
 #include "filelistwidget.h"
 #include "iconbutton.h"
 #include "inkwell.h"
-#include "officetopdfpage.h"
 #include "pdfreadback.h"
 #include "tasklistwidget.h"
 #include "taskstatus.h"
+#include "toolpages.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -6,8 +6,7 @@
 #include "filelistitem.h"
 #include "filelistwidget.h"
 #include "iconbutton.h"
-#include "imagetopdfpage.h"
-#include "pdfcompresspage.h"
+#include "toolpages.h"
 #include "toolpixmaps.h"
 
 #include <QAbstractItemModelTester>

@@ -1,13 +1,13 @@
-#include "recognizetexttask.h"
+#include "tooltask.h"
 
 #include "inkwell.h"
 
-TaskResult RecognizeTextTask::run()
+TaskResult ToolTask::run()
 {
     TaskResult result;
     result.taskId = request.taskId;
     Inkwell::setProgressSink(progressCallback);
-    result.success = Inkwell::recognizeText(request);
+    result.success = Inkwell::run(request);
     Inkwell::setProgressSink({});
     return result;
 }

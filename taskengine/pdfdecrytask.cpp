@@ -1,6 +1,0 @@
-#include "pdfdecrytask.h"
-
-TaskResult PdfDecryTask::run()
-{
-    return runEngineTool();
-}

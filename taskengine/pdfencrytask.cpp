@@ -1,6 +1,0 @@
-#include "pdfencrytask.h"
-
-TaskResult PdfEncryTask::run()
-{
-    return runEngineTool();
-}

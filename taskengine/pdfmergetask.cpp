@@ -1,6 +1,0 @@
-#include "pdfmergetask.h"
-
-TaskResult PdfMergeTask::run()
-{
-    return runEngineTool();
-}

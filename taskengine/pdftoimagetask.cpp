@@ -1,6 +1,0 @@
-#include "pdftoimagetask.h"
-
-TaskResult PdfToImageTask::run()
-{
-    return runEngineTool();
-}
