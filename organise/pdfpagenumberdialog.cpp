@@ -59,17 +59,10 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
     setModal(true);
     setMinimumWidth(520);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(20, 20, 20, 20);
-    auto *card = new QFrame(this);
-    card->setObjectName(u"pageNumberCard"_s);
-    QString style = cardStyle();
-    if (!KitStyle::dressCardWindow(this, outer, card, 40, 12, 65))
-        style += u"QFrame#pageNumberCard { border-radius: 0px; }"_s;
-    card->setStyleSheet(style);
-    outer->addWidget(card);
-
-    QVBoxLayout *layout = KitStyle::cardContent(card, u"pageNumberAccent"_s);
+    const KitStyle::CardDialog frame =
+        KitStyle::makeCardDialog(this, u"pageNumberCard"_s, cardStyle(), u"pageNumberAccent"_s);
+    QFrame *card = frame.card;
+    QVBoxLayout *layout = frame.content;
     auto *title = new QLabel(tr("添加页码"), card);
     title->setObjectName(u"pageNumberTitle"_s);
     layout->addWidget(title);
@@ -118,22 +111,7 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
     layout->addLayout(grid);
     layout->addSpacing(28);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(12);
-    buttons->addStretch();
-    auto *cancel = new QPushButton(tr("取消"), card);
-    cancel->setObjectName(u"pageNumberCancelButton"_s);
-    auto *confirm = new QPushButton(tr("添加"), card);
-    confirm->setObjectName(u"pageNumberConfirmButton"_s);
-    confirm->setDefault(true);
-    for (QPushButton *button : {cancel, confirm}) {
-        button->setCursor(Qt::PointingHandCursor);
-        button->setMinimumSize(92, 42);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(confirm, &QPushButton::clicked, this, &QDialog::accept);
+    KitStyle::addCardButtons(this, frame, u"pageNumber"_s, tr("取消"), tr("添加"));
     adjustSize();
 }
 

@@ -65,17 +65,10 @@ PdfPropertiesDialog::PdfPropertiesDialog(QWidget *parent)
     setModal(true);
     setMinimumWidth(600);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(20, 20, 20, 20);
-    m_card = new QFrame(this);
-    m_card->setObjectName(u"propertiesCard"_s);
-    QString style = cardStyle();
-    if (!KitStyle::dressCardWindow(this, outer, m_card, 40, 12, 65))
-        style += u"QFrame#propertiesCard { border-radius: 0px; }"_s;
-    m_card->setStyleSheet(style);
-    outer->addWidget(m_card);
-
-    QVBoxLayout *layout = KitStyle::cardContent(m_card, u"propertiesAccent"_s);
+    const KitStyle::CardDialog frame =
+        KitStyle::makeCardDialog(this, u"propertiesCard"_s, cardStyle(), u"propertiesAccent"_s);
+    m_card = frame.card;
+    QVBoxLayout *layout = frame.content;
     auto *heading = new QLabel(tr("文档属性"), m_card);
     heading->setObjectName(u"propertiesHeading"_s);
     layout->addWidget(heading);
@@ -137,22 +130,7 @@ PdfPropertiesDialog::PdfPropertiesDialog(QWidget *parent)
     layout->addWidget(m_notice);
     layout->addSpacing(18);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(12);
-    buttons->addStretch();
-    auto *cancel = new QPushButton(tr("取消"), m_card);
-    cancel->setObjectName(u"propertiesCancelButton"_s);
-    auto *confirm = new QPushButton(tr("确定"), m_card);
-    confirm->setObjectName(u"propertiesConfirmButton"_s);
-    confirm->setDefault(true);
-    for (QPushButton *button : {cancel, confirm}) {
-        button->setCursor(Qt::PointingHandCursor);
-        button->setMinimumSize(92, 42);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(confirm, &QPushButton::clicked, this, &QDialog::accept);
+    KitStyle::addCardButtons(this, frame, u"properties"_s, tr("取消"), tr("确定"));
     setEditable(false);
     adjustSize();
 }

@@ -72,17 +72,10 @@ PdfSignDialog::PdfSignDialog(const QList<PdfSignatureInfo> &emptyFields, QWidget
     setModal(true);
     setMinimumWidth(600);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(20, 20, 20, 20);
-    auto *card = new QFrame(this);
-    card->setObjectName(u"signCard"_s);
-    QString style = cardStyle();
-    if (!KitStyle::dressCardWindow(this, outer, card, 40, 12, 65))
-        style += u"QFrame#signCard { border-radius: 0px; }"_s;
-    card->setStyleSheet(style);
-    outer->addWidget(card);
-
-    QVBoxLayout *layout = KitStyle::cardContent(card, u"signAccent"_s);
+    const KitStyle::CardDialog frame =
+        KitStyle::makeCardDialog(this, u"signCard"_s, cardStyle(), u"signAccent"_s);
+    QFrame *card = frame.card;
+    QVBoxLayout *layout = frame.content;
     auto *title = new QLabel(tr("签名"), card);
     title->setObjectName(u"signTitle"_s);
     layout->addWidget(title);
@@ -160,22 +153,7 @@ PdfSignDialog::PdfSignDialog(const QList<PdfSignatureInfo> &emptyFields, QWidget
     layout->addLayout(grid);
     layout->addSpacing(28);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(12);
-    buttons->addStretch();
-    auto *cancel = new QPushButton(tr("取消"), card);
-    cancel->setObjectName(u"signCancelButton"_s);
-    auto *confirm = new QPushButton(tr("签名"), card);
-    confirm->setObjectName(u"signConfirmButton"_s);
-    confirm->setDefault(true);
-    for (QPushButton *button : {cancel, confirm}) {
-        button->setCursor(Qt::PointingHandCursor);
-        button->setMinimumSize(92, 42);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(confirm, &QPushButton::clicked, this, &PdfSignDialog::accept);
+    KitStyle::addCardButtons(this, frame, u"sign"_s, tr("取消"), tr("签名"));
     connect(chooseCertificate, &QPushButton::clicked, this, &PdfSignDialog::chooseCertificate);
     connect(chooseImage, &QPushButton::clicked, this, &PdfSignDialog::chooseImage);
     connect(m_clearImage, &QPushButton::clicked, this, [this] {

@@ -2,11 +2,13 @@
 
 #include "theme.h"
 
+#include <QDialog>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -193,6 +195,43 @@ bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRad
     shadow->setColor(QColor(15, 23, 42, shadowAlpha));
     card->setGraphicsEffect(shadow);
     return true;
+}
+
+CardDialog makeCardDialog(QDialog *dialog, const QString &cardName, const QString &style,
+                          const QString &accentName)
+{
+    auto *outer = new QVBoxLayout(dialog);
+    outer->setContentsMargins(20, 20, 20, 20);
+    auto *card = new QFrame(dialog);
+    card->setObjectName(cardName);
+    QString sheet = style;
+    if (!dressCardWindow(dialog, outer, card, 40, 12, 65))
+        sheet += QStringLiteral("QFrame#%1 { border-radius: 0px; }").arg(cardName);
+    card->setStyleSheet(sheet);
+    outer->addWidget(card);
+    return {card, cardContent(card, accentName)};
+}
+
+CardButtons addCardButtons(QDialog *dialog, const CardDialog &card, const QString &prefix,
+                           const QString &cancelText, const QString &confirmText)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addStretch();
+    CardButtons buttons{new QPushButton(cancelText, card.card),
+                        new QPushButton(confirmText, card.card)};
+    buttons.cancel->setObjectName(prefix + QStringLiteral("CancelButton"));
+    buttons.confirm->setObjectName(prefix + QStringLiteral("ConfirmButton"));
+    buttons.confirm->setDefault(true);
+    for (QPushButton *button : {buttons.cancel, buttons.confirm}) {
+        button->setCursor(Qt::PointingHandCursor);
+        button->setMinimumSize(92, 42);
+        row->addWidget(button);
+    }
+    card.content->addLayout(row);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(buttons.confirm, &QPushButton::clicked, dialog, &QDialog::accept);
+    return buttons;
 }
 
 } // namespace KitStyle

@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QString>
 
+class QDialog;
+class QFrame;
 class QLayout;
+class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -51,6 +54,28 @@ bool dressCardWindow(QWidget *window, QLayout *outer, QWidget *card, int blurRad
 // The inside of a card dialog: its layout (the card's margins) with the short accent bar on top,
 // named accentName, and the space under it.
 QVBoxLayout *cardContent(QWidget *card, const QString &accentName);
+
+// A dialog drawn as a card: the window's margins and shadow (dressCardWindow) around a card
+// named cardName, styled by style (squared where windows do not blend), and its content layout
+// under the accent bar accentName.
+struct CardDialog
+{
+    QFrame *card = nullptr;
+    QVBoxLayout *content = nullptr;
+};
+CardDialog makeCardDialog(QDialog *dialog, const QString &cardName, const QString &style,
+                          const QString &accentName);
+
+// The button row closing a card dialog's content: cancel and confirm on the right, named
+// <prefix>CancelButton and <prefix>ConfirmButton, wired to reject and accept; confirm is the
+// default button.
+struct CardButtons
+{
+    QPushButton *cancel = nullptr;
+    QPushButton *confirm = nullptr;
+};
+CardButtons addCardButtons(QDialog *dialog, const CardDialog &card, const QString &prefix,
+                           const QString &cancelText, const QString &confirmText);
 
 // Tab moves through the controls inside `root` as they are seen: top to bottom, then left to
 // right (creation order often differs, e.g. a base class's bottom row built first).
