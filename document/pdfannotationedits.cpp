@@ -20,12 +20,7 @@ bool PdfDocumentModel::setPageAnnotations(PdfPageId id, const QList<PdfAnnotatio
         return false;
     entry.annotations = annotations;
     entry.hiddenAnnotations = hidden;
-    entry.annotationVersion = versions.fetch_add(1);
-    entry.edited = true;
-    // Views take the stamp and size roles as the sign to draw the page again.
-    Q_EMIT dataChanged(index(row), index(row),
-                       {PageSizeRole, StampTextRole, AnnotationsRole, EditedRole});
-    markPagesChanged();
+    markAnnotationsEdited(row);
     return true;
 }
 
@@ -34,14 +29,20 @@ bool PdfDocumentModel::setPageFieldValues(PdfPageId id, const QMap<QString, QStr
     const int row = rowOfPage(id);
     if (row < 0 || m_pages[row].fieldValues == values)
         return false;
+    m_pages[row].fieldValues = values;
+    markAnnotationsEdited(row);
+    return true;
+}
+
+void PdfDocumentModel::markAnnotationsEdited(int row)
+{
     PdfPageEntry &entry = m_pages[row];
-    entry.fieldValues = values;
     entry.annotationVersion = versions.fetch_add(1);
     entry.edited = true;
+    // Views take the stamp and size roles as the sign to draw the page again.
     Q_EMIT dataChanged(index(row), index(row),
                        {PageSizeRole, StampTextRole, AnnotationsRole, EditedRole});
     markPagesChanged();
-    return true;
 }
 
 bool PdfUndoManager::setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values)

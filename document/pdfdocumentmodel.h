@@ -150,6 +150,8 @@ private:
     void moveOneRow(int sourceRow, int destination);
     void setSelectedAt(int row, bool selected);
     void markPagesChanged();
+    // A page's comments or form values changed: a new annotation version, edited, redrawn.
+    void markAnnotationsEdited(int row);
     // Puts each numbered page's text in line with its place; notify reports the changed rows.
     void refreshStampTexts(bool notify);
     // The page a payload names, or no value when it names none of this model's pages.

@@ -249,19 +249,9 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
                                        QList<QList<PdfAnnotation>> *pages, bool *allowsAnnotating,
                                        QString *message, QList<QList<PdfFormField>> *fields)
 {
-    PdfBackendError error = PdfBackendError::NoError;
-    QString text;
-    try {
-        // Comments and form fields come from one read: on a long manual each read of the page
-        // tree costs half a second and a couple of hundred megabytes.
-        const std::shared_ptr<qpdfsupport::Source> source =
-            qpdfsupport::open(path, password, false, &error, &text);
-        if (!source) {
-            if (message)
-                *message = text;
-            return false;
-        }
-        QPDF &pdf = *source->pdf;
+    // Comments and form fields come from one read: on a long manual each read of the page tree
+    // costs half a second and a couple of hundred megabytes.
+    return qpdfsupport::readWith(path, password, message, false, [&](QPDF &pdf) {
         if (allowsAnnotating)
             *allowsAnnotating = pdf.allowModifyAnnotation() && pdf.allowModifyForm();
         QPDFAcroFormDocumentHelper forms(pdf);
@@ -272,24 +262,16 @@ bool PdfEditorBackend::loadAnnotations(const QString &path, const QString &passw
         if (!withFields && !hasComments(path, password, &pageCount)) {
             annotations.resize(pageCount);
             widgets.resize(fields ? pageCount : 0);
-            if (pages)
-                *pages = std::move(annotations);
-            if (fields)
-                *fields = std::move(widgets);
-            return true;
-        }
-        for (QPDFPageObjectHelper page : QPDFPageDocumentHelper(pdf).getAllPages()) {
-            annotations.append(annotationsOf(page.getObjectHandle()));
-            widgets.append(withFields ? fieldsOf(forms, page) : QList<PdfFormField>());
+        } else {
+            for (QPDFPageObjectHelper page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+                annotations.append(annotationsOf(page.getObjectHandle()));
+                widgets.append(withFields ? fieldsOf(forms, page) : QList<PdfFormField>());
+            }
         }
         if (pages)
             *pages = std::move(annotations);
         if (fields)
             *fields = std::move(widgets);
         return true;
-    } catch (const std::exception &e) {
-        if (message)
-            *message = QString::fromStdString(e.what());
-        return false;
-    }
+    });
 }

@@ -67,22 +67,12 @@ constexpr long long MaxCountedPages = 1000000;
 QStringList PdfEditorBackend::pageLabels(const QString &path, const QString &password,
                                          QString *message)
 {
-    PdfBackendError error = PdfBackendError::NoError;
-    QString text;
-    try {
-        const std::shared_ptr<qpdfsupport::Source> source =
-            qpdfsupport::open(path, password, false, &error, &text);
-        if (!source) {
-            if (message)
-                *message = text;
-            return {};
-        }
-        QPDF &pdf = *source->pdf;
+    return qpdfsupport::readWith(path, password, message, QStringList(), [](QPDF &pdf) {
         QPDFPageLabelDocumentHelper labels(pdf);
         if (!labels.hasPageLabels())
-            return {};
-        // The tree's own count spares a walk of every page (half a second and a couple of hundred
-        // megabytes on a long manual); a tree whose count cannot be trusted is walked.
+            return QStringList();
+        // The tree's own count spares a walk of every page (half a second and a couple of
+        // hundred megabytes on a long manual); a tree whose count cannot be trusted is walked.
         long long count = -1;
         QPDFObjectHandle tree = pdf.getRoot().getKey("/Pages");
         if (QPDFObjectHandle total = tree.getKey("/Count"); total.isInteger())
@@ -94,9 +84,5 @@ QStringList PdfEditorBackend::pageLabels(const QString &path, const QString &pas
         for (long long page = 0; page < count; ++page)
             result.append(labelText(labels.getLabelForPage(page)));
         return result;
-    } catch (const std::exception &e) {
-        if (message)
-            *message = QString::fromLocal8Bit(e.what());
-        return {};
-    }
+    });
 }

@@ -31,6 +31,26 @@ struct Source
 std::shared_ptr<Source> open(const QString &path, const QString &password, bool forceRepair,
                              PdfBackendError *error, QString *message);
 
+// Opens path for reading and hands the document to read; failed when it cannot be opened or
+// read throws, with *message saying why.
+template<typename Result, typename Read>
+Result readWith(const QString &path, const QString &password, QString *message, Result failed,
+                Read read)
+{
+    PdfBackendError error = PdfBackendError::NoError;
+    QString text;
+    try {
+        const std::shared_ptr<Source> source = open(path, password, false, &error, &text);
+        if (source)
+            return read(*source->pdf);
+    } catch (const std::exception &e) {
+        text = QString::fromLocal8Bit(e.what());
+    }
+    if (message)
+        *message = text;
+    return failed;
+}
+
 // Writes pdf into a staged file (StagedFile::path()), which becomes an output only when placed.
 // configure adjusts the writer before writing.
 bool writeStaged(QPDF &pdf, const QString &path, const std::function<void(QPDFWriter &)> &configure,
