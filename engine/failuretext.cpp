@@ -20,10 +20,14 @@ QString failureText(BatchFailure failure, const QString &argument)
     const QString name = fileName(argument);
     switch (failure) {
     case BatchFailure::SourceMissing:
-        return argument.isEmpty() ? QCoreApplication::translate("Worklane", "找不到源文件") : QCoreApplication::translate("Worklane", "找不到文件：%1").arg(name);
+        return argument.isEmpty()
+                   ? QCoreApplication::translate("Worklane", "找不到源文件")
+                   : QCoreApplication::translate("Worklane", "找不到文件：%1").arg(name);
     case BatchFailure::NotPdf:
-        return argument.isEmpty() ? QCoreApplication::translate("Worklane", "有文件不是PDF文件或已损坏")
-                                  : QCoreApplication::translate("Worklane", "不是PDF文件或文件已损坏：%1").arg(name);
+        return argument.isEmpty()
+                   ? QCoreApplication::translate("Worklane", "有文件不是PDF文件或已损坏")
+                   : QCoreApplication::translate("Worklane", "不是PDF文件或文件已损坏：%1")
+                         .arg(name);
     case BatchFailure::PasswordRequired:
         return QCoreApplication::translate("Worklane", "文件受密码保护，需要密码：%1").arg(name);
     case BatchFailure::WrongPassword:
@@ -37,7 +41,8 @@ QString failureText(BatchFailure failure, const QString &argument)
     case BatchFailure::NoSpace:
         return QCoreApplication::translate("Worklane", "磁盘空间不足");
     case BatchFailure::NoPermission:
-        return QCoreApplication::translate("Worklane", "没有写入权限：%1").arg(QDir::toNativeSeparators(argument));
+        return QCoreApplication::translate("Worklane", "没有写入权限：%1")
+            .arg(QDir::toNativeSeparators(argument));
     case BatchFailure::OutputFolderMissing:
         return QCoreApplication::translate("Worklane", "输出文件夹不存在");
     case BatchFailure::WriteFailed:
@@ -57,7 +62,8 @@ QString failureText(BatchFailure failure, const QString &argument)
     case BatchFailure::NotProtected:
         return QCoreApplication::translate("Worklane", "此文件没有密码");
     case BatchFailure::OwnerPasswordRequired:
-        return QCoreApplication::translate("Worklane", "更改此文件的保护需要其所有者密码：%1").arg(name);
+        return QCoreApplication::translate("Worklane", "更改此文件的保护需要其所有者密码：%1")
+            .arg(name);
     case BatchFailure::OfficeMissing:
         return QCoreApplication::translate("Worklane", "未找到 LibreOffice，请先安装");
     case BatchFailure::OfficeUnreadable:
@@ -69,9 +75,12 @@ QString failureText(BatchFailure failure, const QString &argument)
     case BatchFailure::UnsupportedFormat:
         return QCoreApplication::translate("Worklane", "不支持的文件类型：%1").arg(name);
     case BatchFailure::RecognitionDataMissing:
-        return argument.isEmpty() ? QCoreApplication::translate("Worklane", "未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包")
-                                  : QCoreApplication::translate("Worklane", "未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）")
-                                        .arg(argument, argument.toLower().replace(u'_', u'-'));
+        return argument.isEmpty()
+                   ? QCoreApplication::translate(
+                         "Worklane", "未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包")
+                   : QCoreApplication::translate(
+                         "Worklane", "未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）")
+                         .arg(argument, argument.toLower().replace(u'_', u'-'));
     case BatchFailure::RecognitionFailed:
         return QCoreApplication::translate("Worklane", "文字识别失败：%1").arg(name);
     case BatchFailure::AlreadySearchable:
@@ -101,7 +110,8 @@ QString failureText(PdfBackendError error)
     case PdfBackendError::RenderFailed:
         return QCoreApplication::translate("PdfViewerWidget", "页面渲染失败。");
     case PdfBackendError::WriteFailed:
-        return QCoreApplication::translate("PdfViewerWidget", "无法写入目标文件，请检查权限和磁盘空间。");
+        return QCoreApplication::translate("PdfViewerWidget",
+                                           "无法写入目标文件，请检查权限和磁盘空间。");
     default:
         return QCoreApplication::translate("PdfViewerWidget", "操作未完成。");
     }

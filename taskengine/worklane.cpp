@@ -1,5 +1,6 @@
 #include "worklane.h"
 
+#include "failuretext.h"
 #include "inkwell.h"
 #include "pdfeditorbackend.h"
 #include "taskbase.h"
@@ -22,12 +23,6 @@ QString namedOutput(const ToolType::Info &tool, const TaskRequest &request)
         return {};
     // Replacing the original writes nothing new.
     return replacesSource(request.options) ? QString() : request.outputPath;
-}
-
-QString fileName(const QString &path)
-{
-    const QString name = QFileInfo(QDir::fromNativeSeparators(path)).fileName();
-    return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
 
 } // namespace
@@ -113,74 +108,7 @@ void Worklane::cancelTasks(const QStringList &taskIds)
 
 QString Worklane::failureText(int failure, const QString &argument)
 {
-    const QString name = fileName(argument);
-    switch (BatchFailure(failure)) {
-    case BatchFailure::SourceMissing:
-        return argument.isEmpty() ? tr("找不到源文件") : tr("找不到文件：%1").arg(name);
-    case BatchFailure::NotPdf:
-        return argument.isEmpty() ? tr("有文件不是PDF文件或已损坏")
-                                  : tr("不是PDF文件或文件已损坏：%1").arg(name);
-    case BatchFailure::PasswordRequired:
-        return tr("文件受密码保护，需要密码：%1").arg(name);
-    case BatchFailure::WrongPassword:
-        return tr("密码不正确");
-    case BatchFailure::EmptyPassword:
-        return tr("未输入密码");
-    case BatchFailure::UnreadableImage:
-        return tr("无法读取图像：%1").arg(name);
-    case BatchFailure::ImageTooLarge:
-        return tr("图像太大，无法转换：%1").arg(name);
-    case BatchFailure::NoSpace:
-        return tr("磁盘空间不足");
-    case BatchFailure::NoPermission:
-        return tr("没有写入权限：%1").arg(QDir::toNativeSeparators(argument));
-    case BatchFailure::OutputFolderMissing:
-        return tr("输出文件夹不存在");
-    case BatchFailure::WriteFailed:
-        return tr("无法写入输出文件");
-    case BatchFailure::NoPages:
-        return tr("文档没有页面");
-    case BatchFailure::NoImages:
-        return tr("文档中没有可提取的图像");
-    case BatchFailure::OutputIsInput:
-        return tr("输出会覆盖源文件：%1").arg(name);
-    case BatchFailure::OutOfMemory:
-        return tr("内存不足");
-    case BatchFailure::NoFreeName:
-        return tr("找不到可用的文件名");
-    case BatchFailure::Cancelled:
-        return tr("已取消");
-    case BatchFailure::NotProtected:
-        return tr("此文件没有密码");
-    case BatchFailure::OwnerPasswordRequired:
-        return tr("更改此文件的保护需要其所有者密码：%1").arg(name);
-    case BatchFailure::OfficeMissing:
-        return tr("未找到 LibreOffice，请先安装");
-    case BatchFailure::OfficeUnreadable:
-        return tr("文件已损坏或受密码保护");
-    case BatchFailure::ConversionTimedOut:
-        return tr("转换超时");
-    case BatchFailure::ConversionFailed:
-        return tr("转换失败：%1").arg(name);
-    case BatchFailure::UnsupportedFormat:
-        return tr("不支持的文件类型：%1").arg(name);
-    case BatchFailure::RecognitionDataMissing:
-        return argument.isEmpty() ? tr("未安装文字识别语言数据，请安装 tesseract-ocr-eng 等语言包")
-                                  : tr("未安装文字识别语言数据：%1（软件包 tesseract-ocr-%2）")
-                                        .arg(argument, argument.toLower().replace(u'_', u'-'));
-    case BatchFailure::RecognitionFailed:
-        return tr("文字识别失败：%1").arg(name);
-    case BatchFailure::AlreadySearchable:
-        return tr("每页都已有文字，无需识别：%1").arg(name);
-    case BatchFailure::EmptyFile:
-        return tr("文件是空的：%1").arg(name);
-    case BatchFailure::PdfNotOffice:
-        return tr("这是PDF文件，不是Office文档：%1").arg(name);
-    case BatchFailure::None:
-    case BatchFailure::Unknown:
-        break;
-    }
-    return tr("处理时出错");
+    return ::failureText(BatchFailure(failure), argument);
 }
 
 void Worklane::finishTask(const TaskResult &result)

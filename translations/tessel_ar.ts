@@ -2606,14 +2606,6 @@
         <translation>للتثبيت: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>يحتاج الملف إلى كلمة مرور لقراءته.</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>لا توجد مساحة كافية على القرص.</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>حدث خطأ أثناء التعرف؛ لم يتغير المستند.</translation>
     </message>

@@ -2594,14 +2594,6 @@ Seiten %2-%3</translation>
         <translation>Installieren: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>Die Datei braucht ein Passwort, um gelesen zu werden.</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>Nicht genug Speicherplatz.</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>Bei der Erkennung ist ein Fehler aufgetreten; das Dokument ist unverändert.</translation>
     </message>

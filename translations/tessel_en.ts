@@ -2594,14 +2594,6 @@ Pages %2-%3</translation>
         <translation>To install: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>The file needs a password to be read.</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>Not enough disk space.</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>An error occurred during recognition; the document is unchanged.</translation>
     </message>

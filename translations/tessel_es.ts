@@ -2594,14 +2594,6 @@ Páginas %2-%3</translation>
         <translation>Para instalarlo: sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>El archivo necesita una contraseña para leerse.</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>No hay suficiente espacio en disco.</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>Se produjo un error durante el reconocimiento; el documento no ha cambiado.</translation>
     </message>

@@ -2594,14 +2594,6 @@ Pages %2-%3</translation>
         <translation>Pour l’installer : sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>Le fichier a besoin d’un mot de passe pour être lu.</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>Espace disque insuffisant.</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>Une erreur s’est produite pendant la reconnaissance ; le document n’a pas changé.</translation>
     </message>

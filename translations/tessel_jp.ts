@@ -2591,14 +2591,6 @@
         <translation>インストール方法：sudo apt install tesseract-ocr-%1</translation>
     </message>
     <message>
-        <source>文件需要密码才能读取。</source>
-        <translation>このファイルを読むにはパスワードが必要です。</translation>
-    </message>
-    <message>
-        <source>磁盘空间不足。</source>
-        <translation>ディスクの空き容量が不足しています。</translation>
-    </message>
-    <message>
         <source>识别过程中出错，文档保持不变。</source>
         <translation>認識中にエラーが発生しました。文書は変更されていません。</translation>
     </message>

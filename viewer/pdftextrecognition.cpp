@@ -1,6 +1,7 @@
 #include "pdftextrecognition.h"
 
 #include "inkwell.h"
+#include "failuretext.h"
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfundomanager.h"
@@ -59,20 +60,16 @@ void explain(const BatchOutcome &outcome, QWidget *parent)
         return;
     case BatchFailure::PasswordRequired:
     case BatchFailure::WrongPassword:
-        ModernMessageBox::showWarning(
-            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
-            QApplication::translate("PdfTextRecognition", "文件需要密码才能读取。"));
-        return;
     case BatchFailure::NoSpace:
         ModernMessageBox::showWarning(
             parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
-            QApplication::translate("PdfTextRecognition", "磁盘空间不足。"));
+            failureText(outcome.failure, outcome.argument));
         return;
     default:
         ModernMessageBox::showWarning(
             parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
             QApplication::translate("PdfTextRecognition", "识别过程中出错，文档保持不变。"),
-            QDir::toNativeSeparators(outcome.argument));
+            failureText(outcome.failure, outcome.argument));
         return;
     }
 }

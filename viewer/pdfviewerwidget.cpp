@@ -1,6 +1,7 @@
 #include "pdfviewerwidget.h"
 
 #include "dialogseam.h"
+#include "failuretext.h"
 #include "jobrunner.h"
 #include "modernmessagebox.h"
 #include "pathidentity.h"
@@ -375,32 +376,12 @@ void PdfViewerWidget::removePages(const QList<PdfPageId> &ids)
     m_undoManager->removePages(ids);
 }
 
-QString PdfViewerWidget::errorText(PdfBackendError error)
-{
-    switch (error) {
-    case PdfBackendError::FileNotFound:
-        return tr("文件不存在或已被移动。");
-    case PdfBackendError::PasswordRequired:
-        return tr("PDF 需要密码。");
-    case PdfBackendError::WrongPassword:
-        return tr("PDF 密码错误。");
-    case PdfBackendError::CorruptOrUnsupported:
-        return tr("PDF 已损坏或格式不受支持。");
-    case PdfBackendError::RenderFailed:
-        return tr("页面渲染失败。");
-    case PdfBackendError::WriteFailed:
-        return tr("无法写入目标文件，请检查权限和磁盘空间。");
-    default:
-        return tr("操作未完成。");
-    }
-}
-
 void PdfViewerWidget::showBackendError(const QString &title, PdfBackendError error,
                                        const QString &message)
 {
     // The engine's words are technical and untranslated: labelled as such, under our sentence.
     const QString detail = message.trimmed();
-    ModernMessageBox::showWarning(this, title, errorText(error),
+    ModernMessageBox::showWarning(this, title, failureText(error),
                                   detail.isEmpty() ? QString() : tr("技术信息：%1").arg(detail));
 }
 

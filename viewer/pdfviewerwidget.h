@@ -82,7 +82,6 @@ public:
     bool isReadOnly() const { return m_readOnly; }
 
     // The text shown for an engine error.
-    static QString errorText(PdfBackendError error);
     void showBackendError(const QString &title, PdfBackendError error, const QString &message);
 
     PdfDocumentSession *session() const { return m_session; }
