@@ -5,6 +5,11 @@
 
 namespace pathidentity {
 
+QString internal(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
 QString normalised(const QString &path)
 {
     if (path.isEmpty())
@@ -24,7 +29,7 @@ QString key(const QString &path)
 
 QString outputKey(const QString &path)
 {
-    return QDir::cleanPath(QDir::fromNativeSeparators(path)).toCaseFolded();
+    return internal(path).toCaseFolded();
 }
 
 bool same(const QString &a, const QString &b)

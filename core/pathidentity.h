@@ -12,6 +12,10 @@ inline constexpr Qt::CaseSensitivity caseSensitivity = Qt::CaseInsensitive;
 inline constexpr Qt::CaseSensitivity caseSensitivity = Qt::CaseSensitive;
 #endif
 
+// The one form paths take inside the program: '/' separators, cleaned; native separators only
+// where a path is shown. Empty for an empty path.
+QString internal(const QString &path);
+
 // Absolute and cleaned, behind links when the file exists; case as given. Empty for an empty path.
 QString normalised(const QString &path);
 

@@ -4,6 +4,7 @@
 
 #include "cpubudget.h"
 #include "inkwell.h"
+#include "pathidentity.h"
 #include "taskbase.h"
 #include "taskstatus.h"
 #include "tooltype.h"
@@ -42,12 +43,12 @@ QString listedInput(const TaskRequest &request, const QString &argument)
 {
     if (argument.isEmpty())
         return {};
-    const QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(argument));
+    const QString wanted = pathidentity::internal(argument);
     QStringList inputs = request.inputFiles;
     if (!request.inputFile.isEmpty())
         inputs.append(request.inputFile);
     for (const QString &input : std::as_const(inputs)) {
-        if (QDir::cleanPath(QDir::fromNativeSeparators(input)) == wanted)
+        if (pathidentity::internal(input) == wanted)
             return input;
     }
     return {};

@@ -2,6 +2,7 @@
 
 #include "failuretext.h"
 #include "inkwell.h"
+#include "pathidentity.h"
 #include "pdfeditorbackend.h"
 #include "taskbase.h"
 #include "taskfactory.h"
@@ -63,7 +64,7 @@ QString Worklane::submitTask(TaskRequest request)
     {
         QMutexLocker lock(&m_registryMutex);
         m_registry.insert(taskId, task);
-        Inkwell::reserveOutput(QDir::cleanPath(QDir::fromNativeSeparators(output)), taskId);
+        Inkwell::reserveOutput(pathidentity::internal(output), taskId);
         if (tool && tool->output == ToolType::Output::ImageFolder && !output.isEmpty() &&
             QDir(output).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
                                  QDir::System))

@@ -1,7 +1,7 @@
 #include "pdftextrecognition.h"
 
-#include "inkwell.h"
 #include "failuretext.h"
+#include "inkwell.h"
 #include "modernmessagebox.h"
 #include "pdfdocumentmodel.h"
 #include "pdfundomanager.h"
@@ -61,9 +61,9 @@ void explain(const BatchOutcome &outcome, QWidget *parent)
     case BatchFailure::PasswordRequired:
     case BatchFailure::WrongPassword:
     case BatchFailure::NoSpace:
-        ModernMessageBox::showWarning(
-            parent, QApplication::translate("PdfTextRecognition", "无法识别文字"),
-            failureText(outcome.failure, outcome.argument));
+        ModernMessageBox::showWarning(parent,
+                                      QApplication::translate("PdfTextRecognition", "无法识别文字"),
+                                      failureText(outcome.failure, outcome.argument));
         return;
     default:
         ModernMessageBox::showWarning(

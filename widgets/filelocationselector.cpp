@@ -47,7 +47,7 @@ QString FileLocationSelector::normalisedPath(const QString &path)
 {
     if (path.trimmed().isEmpty())
         return QString();
-    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+    return pathidentity::internal(path);
 }
 
 bool FileLocationSelector::samePath(const QString &a, const QString &b)

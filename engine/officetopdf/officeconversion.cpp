@@ -2,6 +2,7 @@
 
 #include "batchsupport.h"
 #include "officehelpers.h"
+#include "pathidentity.h"
 #include "stagedfile.h"
 
 #include <QCoreApplication>
@@ -356,7 +357,7 @@ bool convert(const TaskRequest &request)
         return fail(request, BatchFailure::OfficeUnreadable, source, u"not a document"_s);
     if (officeProgram().isEmpty())
         return fail(request, BatchFailure::OfficeMissing, QString(), u"no office suite"_s);
-    const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = pathidentity::internal(request.outputPath);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QFileInfo(folder).isDir())
         return fail(request, BatchFailure::OutputFolderMissing, folder, u"no output folder"_s);

@@ -4,6 +4,7 @@
 #include "mupdftools.h"
 #include "officelayout.h"
 #include "officepackage.h"
+#include "pathidentity.h"
 #include "stagedfile.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ bool convert(const TaskRequest &request)
     const QString source = batchsupport::singleSource(request);
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return fail(request, BatchFailure::SourceMissing, source, u"no source"_s);
-    const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = pathidentity::internal(request.outputPath);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QFileInfo(folder).isDir())
         return fail(request, BatchFailure::OutputFolderMissing, folder, u"no output folder"_s);

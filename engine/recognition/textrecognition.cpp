@@ -156,8 +156,7 @@ bool recognise(const TaskRequest &request)
     if (source.isEmpty() || !QFileInfo(source).isFile())
         return fail(request, BatchFailure::SourceMissing, source, u"no source"_s);
     const bool replace = replacesSource(request.options);
-    const QString target =
-        replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = replace ? source : pathidentity::internal(request.outputPath);
     if (target.isEmpty())
         return fail(request, BatchFailure::OutputFolderMissing, QString(), u"no output file"_s);
     if (!replace && pathidentity::same(source, target))

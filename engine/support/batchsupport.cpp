@@ -1,5 +1,6 @@
 #include "batchsupport.h"
 
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ namespace {
 
 QString clean(const QString &path)
 {
-    return path.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(path));
+    return path.isEmpty() ? QString() : pathidentity::internal(path);
 }
 
 struct JobState

@@ -256,8 +256,7 @@ bool compress(const TaskRequest &request)
         return fail(request, BatchFailure::SourceMissing, source,
                     QStringLiteral("the source does not exist: %1").arg(source));
     const bool replace = replacesSource(request.options);
-    const QString target =
-        replace ? source : QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = replace ? source : pathidentity::internal(request.outputPath);
     if (target.isEmpty())
         return fail(request, BatchFailure::OutputFolderMissing, QString(),
                     QStringLiteral("no output file"));

@@ -428,7 +428,7 @@ bool convert(const TaskRequest &request, const QStringList &images, const QStrin
 bool imagesToPdf(const TaskRequest &request)
 {
     const QStringList images = sources(request);
-    const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = pathidentity::internal(request.outputPath);
     if (images.isEmpty())
         return fail(request, BatchFailure::SourceMissing, QString(), QStringLiteral("no images"));
     if (request.outputPath.isEmpty())

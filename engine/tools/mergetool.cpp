@@ -156,7 +156,7 @@ bool merge(const TaskRequest &request, const QStringList &paths, const QString &
 bool MergeTool::execute(const TaskRequest &request)
 {
     const QStringList paths = sources(request);
-    const QString target = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    const QString target = pathidentity::internal(request.outputPath);
     if (paths.isEmpty())
         return fail(request, BatchFailure::SourceMissing, QString(),
                     QStringLiteral("nothing to merge"));

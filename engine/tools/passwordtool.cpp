@@ -2,6 +2,7 @@
 
 #include "batchsupport.h"
 #include "mupdftools.h"
+#include "pathidentity.h"
 #include "qpdfsupport.h"
 #include "stagedfile.h"
 
@@ -37,7 +38,7 @@ bool PasswordTool::execute(const TaskRequest &request)
                     QStringLiteral("an empty password protects nothing"));
 
     const SaveMode save = saveMode(request);
-    QString folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    QString folder = pathidentity::internal(request.outputPath);
     if (save == SaveMode::NewFile && folder.isEmpty() && request.useSourceFolder)
         folder = QFileInfo(source).absolutePath();
     if (save == SaveMode::ReplaceSource)

@@ -4,6 +4,7 @@
 #include "jobrunner.h"
 #include "mupdfsupport.h"
 #include "mupdftools.h"
+#include "pathidentity.h"
 #include "stagedfile.h"
 
 #include <QDir>
@@ -279,7 +280,7 @@ bool PdfToImageTool::execute(const TaskRequest &request)
 {
     Job job;
     job.source = request.inputFiles.isEmpty() ? singleSource(request) : sources(request).first();
-    job.folder = QDir::cleanPath(QDir::fromNativeSeparators(request.outputPath));
+    job.folder = pathidentity::internal(request.outputPath);
     job.png =
         ImageFormat(request.options.value(TaskOption::ImageFormat).toInt()) == ImageFormat::Png;
     if (job.source.isEmpty() || !QFileInfo(job.source).isFile())
