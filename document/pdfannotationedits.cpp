@@ -39,35 +39,20 @@ void PdfDocumentModel::markAnnotationsEdited(int row)
     PdfPageEntry &entry = m_pages[row];
     entry.annotationVersion = versions.fetch_add(1);
     entry.edited = true;
-    // Views take the stamp and size roles as the sign to draw the page again.
-    Q_EMIT dataChanged(index(row), index(row),
-                       {PageSizeRole, StampTextRole, AnnotationsRole, EditedRole});
+    Q_EMIT dataChanged(index(row), index(row), {AnnotationsRole, EditedRole});
     markPagesChanged();
 }
 
 bool PdfUndoManager::setPageFieldValues(PdfPageId id, const QMap<QString, QString> &values)
 {
-    if (!m_model)
-        return false;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    if (!m_model->setPageFieldValues(id, values))
-        return false;
-    pushSnapshot(tr("填写表单"), before, revision);
-    return true;
+    return record(tr("填写表单"), false,
+                  [&](PdfDocumentModel &model) { return model.setPageFieldValues(id, values); });
 }
 
 bool PdfUndoManager::setPageAnnotations(PdfPageId id, const QList<PdfAnnotation> &annotations,
                                         const QList<int> &hidden, const QString &text)
 {
-    if (!m_model)
-        return false;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    if (!m_model->setPageAnnotations(id, annotations, hidden))
-        return false;
-    pushSnapshot(text, before, revision);
-    return true;
+    return record(text, false, [&](PdfDocumentModel &model) {
+        return model.setPageAnnotations(id, annotations, hidden);
+    });
 }

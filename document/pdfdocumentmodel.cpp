@@ -546,6 +546,7 @@ PdfDocumentModel::PageChanges PdfDocumentModel::pageChanges(const QList<int> &ro
     changes.setFlag(PageChange::Size, roles.contains(PageSizeRole));
     changes.setFlag(PageChange::Rotation, roles.contains(RotationRole));
     changes.setFlag(PageChange::Stamp, roles.contains(StampTextRole));
+    changes.setFlag(PageChange::Annotations, roles.contains(AnnotationsRole));
     return changes;
 }
 

@@ -33,12 +33,19 @@ public:
         PixelsRole,
         AnnotationsRole,
     };
-    // What a dataChanged tells views that draw pages: drawn anew (pixels, rotation, stamps) or
-    // only laid out again (size).
-    enum class PageChange : unsigned { None = 0, Pixels = 1, Size = 2, Rotation = 4, Stamp = 8 };
+    // What a dataChanged tells views that draw pages: drawn anew (pixels, rotation, stamps,
+    // comments and form values) or only laid out again (size).
+    enum class PageChange : unsigned {
+        None = 0,
+        Pixels = 1,
+        Size = 2,
+        Rotation = 4,
+        Stamp = 8,
+        Annotations = 16,
+    };
     Q_DECLARE_FLAGS(PageChanges, PageChange)
-    static constexpr PageChanges Redraw{PageChange::Pixels, PageChange::Rotation,
-                                        PageChange::Stamp};
+    static constexpr PageChanges Redraw{PageChange::Pixels, PageChange::Rotation, PageChange::Stamp,
+                                        PageChange::Annotations};
     static PageChanges pageChanges(const QList<int> &roles);
 
     static inline const QString PageIdMimeType = QStringLiteral("application/x-tessel-page-id");

@@ -111,75 +111,61 @@ void PdfUndoManager::setClean()
 
 QList<PdfPageId> PdfUndoManager::duplicatePages(const QList<PdfPageId> &ids)
 {
-    if (!m_model)
-        return {};
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    const QList<PdfPageId> created = m_model->duplicatePages(ids);
-    pushSnapshot(tr("复制页面"), before, revision);
-    return created;
+    return record(tr("复制页面"), QList<PdfPageId>(),
+                  [&](PdfDocumentModel &model) { return model.duplicatePages(ids); });
 }
 
 PdfPageId PdfUndoManager::insertBlankPage(int row, const QSizeF &size)
 {
-    if (!m_model)
-        return 0;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    const PdfPageId id = m_model->insertBlankPage(row, size);
-    pushSnapshot(tr("插入空白页"), before, revision);
-    return id;
+    return record(tr("插入空白页"), PdfPageId(0),
+                  [&](PdfDocumentModel &model) { return model.insertBlankPage(row, size); });
 }
 
 bool PdfUndoManager::insertPdf(const QString &path, int row, const QString &password,
                                PdfBackendError *error, QString *message)
 {
-    if (!m_model)
-        return false;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    if (!m_model->insertPdf(path, row, password, error, message))
-        return false;
-    pushSnapshot(tr("插入 PDF"), before, revision);
-    return true;
+    return record(tr("插入 PDF"), false, [&](PdfDocumentModel &model) {
+        return model.insertPdf(path, row, password, error, message);
+    });
 }
 
 void PdfUndoManager::removePages(const QList<PdfPageId> &ids)
 {
-    if (!m_model)
-        return;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    m_model->removePages(ids);
-    pushSnapshot(tr("删除页面"), before, revision);
+    record(tr("删除页面"), false, [&](PdfDocumentModel &model) {
+        model.removePages(ids);
+        return true;
+    });
 }
 
 void PdfUndoManager::rotatePages(const QList<PdfPageId> &ids, int degrees)
 {
-    if (!m_model)
-        return;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    m_model->rotatePages(ids, degrees);
-    pushSnapshot(degrees < 0 ? tr("向左旋转页面") : tr("向右旋转页面"), before, revision);
+    record(degrees < 0 ? tr("向左旋转页面") : tr("向右旋转页面"), false,
+           [&](PdfDocumentModel &model) {
+               model.rotatePages(ids, degrees);
+               return true;
+           });
 }
 
 bool PdfUndoManager::setPageNumbering(const PdfPageNumbering &numbering)
 {
-    if (!m_model)
-        return false;
+    return record(numbering.enabled ? tr("添加页码") : tr("删除页码"), false,
+                  [&](PdfDocumentModel &model) { return model.setPageNumbering(numbering); });
+}
+
+PdfUndoManager::Before PdfUndoManager::beginStep()
+{
     flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    if (!m_model->setPageNumbering(numbering))
-        return false;
-    pushSnapshot(numbering.enabled ? tr("添加页码") : tr("删除页码"), before, revision);
-    return true;
+    return {m_model->pages(), m_model->revision()};
+}
+
+PdfDocumentModel &PdfUndoManager::model() const
+{
+    return *m_model;
+}
+
+bool PdfUndoManager::hasModel() const
+{
+    return !m_model.isNull();
 }
 
 void PdfUndoManager::pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
@@ -207,26 +193,22 @@ bool PdfUndoManager::setDocumentMetadata(const PdfDocumentMetadata &before,
 bool PdfUndoManager::replaceSourceFiles(const QString &text,
                                         const QHash<QString, QString> &replacements)
 {
-    if (!m_model)
-        return false;
-    flushPendingMove();
-    const QList<PdfPageEntry> before = m_model->pages();
-    const quint64 revision = m_model->revision();
-    QList<PdfPageEntry> after = before;
-    bool changed = false;
-    for (PdfPageEntry &entry : after) {
-        const auto to = replacements.constFind(entry.sourcePath);
-        if (entry.sourcePath.isEmpty() || to == replacements.constEnd())
-            continue;
-        entry.sourcePath = *to;
-        changed = true;
-    }
-    if (!changed)
-        return false;
-    m_model->restoreSnapshot(after, true);
-    m_model->invalidatePages();
-    pushSnapshot(text, before, revision);
-    return true;
+    return record(text, false, [&](PdfDocumentModel &model) {
+        QList<PdfPageEntry> after = model.pages();
+        bool changed = false;
+        for (PdfPageEntry &entry : after) {
+            const auto to = replacements.constFind(entry.sourcePath);
+            if (entry.sourcePath.isEmpty() || to == replacements.constEnd())
+                continue;
+            entry.sourcePath = *to;
+            changed = true;
+        }
+        if (!changed)
+            return false;
+        model.restoreSnapshot(after, true);
+        model.invalidatePages();
+        return true;
+    });
 }
 
 QList<QList<PdfPageEntry>> PdfUndoManager::historySnapshots() const

@@ -61,6 +61,28 @@ public:
 private:
     void pushSnapshot(const QString &text, const QList<PdfPageEntry> &before,
                       quint64 beforeRevision);
+    // Runs edit on the model (a pending move recorded first) and records what it changed as one
+    // step named text; nothing is recorded when the model did not change. Answers edit's answer,
+    // or failed without a model.
+    template<typename Result, typename Edit>
+    Result record(const QString &text, Result failed, Edit edit)
+    {
+        if (!hasModel())
+            return failed;
+        const Before before = beginStep();
+        Result result = edit(model());
+        pushSnapshot(text, before.pages, before.revision);
+        return result;
+    }
+    struct Before
+    {
+        QList<PdfPageEntry> pages;
+        quint64 revision = 0;
+    };
+    // The model as a step begins: a pending move recorded first.
+    Before beginStep();
+    PdfDocumentModel &model() const;
+    bool hasModel() const;
     void beginMove();
     void flushPendingMove();
 

@@ -838,8 +838,9 @@ void PdfDocumentView::onDataChanged(const QModelIndex &topLeft, const QModelInde
         layoutPages(true);
         return;
     }
-    if (changes & Change::Stamp) {
-        // Page numbers added, changed or taken off: drawn again, the older images shown until then.
+    if (changes & (Change::Stamp | Change::Annotations)) {
+        // Page numbers, comments or form values changed: drawn again, the older images shown
+        // until then.
         for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
             if (const auto entry = m_model->pageAt(row))
                 m_images.redraw(entry->id);
