@@ -97,7 +97,7 @@ QTabWidget#mainTabWidget RecentFilesPage { background: %1; border-bottom-right-r
     connect(m_tabWidget, &QTabWidget::currentChanged, this, [this](int index) {
         if (auto *viewer = qobject_cast<PdfShowPage *>(m_tabWidget->widget(index));
             viewer && viewer->viewer())
-            PdfViewerShortcuts::focusCurrentView(viewer->viewer());
+            PdfViewerShortcuts::focusCurrentView(viewer->viewer()->viewStack());
     });
     installShortcuts();
     TabContextMenu::install(

@@ -1,11 +1,8 @@
 #include "pdfpagecardmenu.h"
 
 #include "pdfdocumentmodel.h"
-#include "pdfpagemanagerview.h"
-#include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
 #include "pdfundomanager.h"
-#include "pdfviewerwidget.h"
 #include "roundedpopupmenu.h"
 
 #include <QAbstractItemView>
@@ -14,13 +11,13 @@
 
 using namespace Qt::StringLiterals;
 
-PdfPageCardMenu::PdfPageCardMenu(PdfViewerWidget *viewer)
-    : QObject(viewer)
-    , m_viewer(viewer)
+PdfPageCardMenu::PdfPageCardMenu(const Parts &parts)
+    : QObject(parts.host)
+    , m_parts(parts)
 {
     setObjectName(u"pdfPageCardMenu"_s);
-    watch(viewer->thumbnailPanel()->findChild<QAbstractItemView *>(u"pdfThumbnailList"_s));
-    watch(viewer->pageManagerView()->findChild<QAbstractItemView *>(u"pdfPageGrid"_s));
+    for (QAbstractItemView *view : parts.views)
+        watch(view);
 }
 
 void PdfPageCardMenu::watch(QAbstractItemView *view)
@@ -33,7 +30,7 @@ void PdfPageCardMenu::watch(QAbstractItemView *view)
 
 QMenu *PdfPageCardMenu::build(int row)
 {
-    PdfDocumentModel *model = m_viewer->documentModel();
+    PdfDocumentModel *model = m_parts.model;
     const std::optional<PdfPageEntry> entry = model->pageAt(row);
     if (!entry)
         return nullptr;
@@ -41,13 +38,13 @@ QMenu *PdfPageCardMenu::build(int row)
         model->setSelectedPageIds({entry->id});
 
     using Command = PdfTopToolBar::Command;
-    PdfTopToolBar *bar = m_viewer->topToolBar();
-    PdfUndoManager *undo = m_viewer->undoManager();
-    auto *menu = new RoundedPopupMenu(m_viewer);
+    PdfTopToolBar *bar = m_parts.toolBar;
+    PdfUndoManager *undo = m_parts.undo;
+    auto *menu = new RoundedPopupMenu(m_parts.host);
     menu->setObjectName(u"pdfPageCardContextMenu"_s);
     menu->addAction(bar->action(Command::RotateLeft));
     menu->addAction(bar->action(Command::RotateRight));
-    QAction *duplicate = menu->addAction(tr("创建副本"), m_viewer, [model, undo] {
+    QAction *duplicate = menu->addAction(tr("创建副本"), m_parts.host, [model, undo] {
         undo->duplicatePages(model->selectedPageIds().values());
     });
     duplicate->setObjectName(u"pdfPageCardDuplicateAction"_s);
@@ -55,7 +52,7 @@ QMenu *PdfPageCardMenu::build(int row)
     menu->addAction(bar->action(Command::Delete));
     menu->addSeparator();
     const PdfPageId id = entry->id;
-    QAction *blank = menu->addAction(tr("在后面插入空白页"), m_viewer, [model, undo, id] {
+    QAction *blank = menu->addAction(tr("在后面插入空白页"), m_parts.host, [model, undo, id] {
         const int at = model->rowOfPage(id);
         const std::optional<PdfPageEntry> page = model->pageAt(at);
         if (page)
@@ -63,8 +60,8 @@ QMenu *PdfPageCardMenu::build(int row)
     });
     blank->setObjectName(u"pdfPageCardBlankAction"_s);
     blank->setIcon(QIcon(u":/res/icons/pdfviewer/insert-plus.png"_s));
-    QAction *insert = menu->addAction(tr("插入 PDF"), m_viewer, [this, model, id] {
-        m_viewer->chooseAndInsertPdf(model->rowOfPage(id) + 1);
+    QAction *insert = menu->addAction(tr("插入 PDF"), m_parts.host, [this, model, id] {
+        m_parts.insertPdf(model->rowOfPage(id) + 1);
     });
     insert->setObjectName(u"pdfPageCardInsertAction"_s);
     insert->setIcon(QIcon(u":/res/icons/modern/add-file.png"_s));

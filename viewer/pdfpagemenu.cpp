@@ -7,7 +7,6 @@
 #include "pdffindbar.h"
 #include "pdfpageinteraction.h"
 #include "pdfreadinghistory.h"
-#include "pdfviewerwidget.h"
 #include "roundedpopupmenu.h"
 
 #include <QContextMenuEvent>
@@ -16,20 +15,26 @@
 
 using namespace Qt::StringLiterals;
 
-PdfPageMenu::PdfPageMenu(PdfViewerWidget *viewer)
-    : QObject(viewer)
-    , m_viewer(viewer)
+PdfPageMenu::PdfPageMenu(const Parts &parts)
+    : QObject(parts.host)
+    , m_parts(parts)
 {
     setObjectName(u"pdfPageMenu"_s);
-    viewer->documentView()->viewport()->installEventFilter(this);
+    parts.view->viewport()->installEventFilter(this);
+}
+
+void PdfPageMenu::setAnnotations(PdfAnnotationModel *annotations, PdfAnnotationLayer *layer)
+{
+    m_annotations = annotations;
+    m_annotationLayer = layer;
 }
 
 int PdfPageMenu::rowAt(const QPoint &viewportPosition) const
 {
-    const PdfDocumentView *view = m_viewer->documentView();
+    const PdfDocumentView *view = m_parts.view;
     const QPoint content = viewportPosition + QPoint(view->horizontalScrollBar()->value(),
                                                      view->verticalScrollBar()->value());
-    for (int row = 0; row < m_viewer->documentModel()->rowCount(); ++row) {
+    for (int row = 0; row < m_parts.model->rowCount(); ++row) {
         const QRect rect = view->pageRect(row);
         if (rect.top() > content.y())
             break;
@@ -41,8 +46,8 @@ int PdfPageMenu::rowAt(const QPoint &viewportPosition) const
 
 QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
 {
-    PdfPageInteraction *pages = m_viewer->pageInteraction();
-    auto *menu = new RoundedPopupMenu(m_viewer);
+    PdfPageInteraction *pages = m_parts.pages;
+    auto *menu = new RoundedPopupMenu(m_parts.host);
     menu->setObjectName(u"pdfPageContextMenu"_s);
     const bool selected = pages->hasSelection();
 
@@ -55,19 +60,19 @@ QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
         menu->addAction(tr("全选本页文字"), pages, [pages, row] { pages->selectPage(row); });
     all->setObjectName(u"pdfPageSelectAllAction"_s);
     all->setEnabled(row >= 0);
-    QAction *find = menu->addAction(tr("查找所选文字"), m_viewer, [this, pages] {
-        PdfFindBar *bar = m_viewer->findBar();
+    QAction *find = menu->addAction(tr("查找所选文字"), m_parts.host, [this, pages] {
+        PdfFindBar *bar = m_parts.findBar;
         // One line of the selection is what a search can find.
         bar->lineEdit()->setText(pages->selectedText().section(u'\n', 0, 0).trimmed());
         bar->openBar();
     });
     find->setObjectName(u"pdfPageFindSelectionAction"_s);
     find->setEnabled(selected);
-    if (selected) {
+    if (selected && m_annotations && m_annotationLayer) {
         // The selected text marked as the markup tools would, in their styles.
         menu->addSeparator();
-        const bool allowed = m_viewer->annotationModel()->allowsAnnotating();
-        PdfAnnotationLayer *layer = m_viewer->annotationLayer();
+        const bool allowed = m_annotations->allowsAnnotating();
+        PdfAnnotationLayer *layer = m_annotationLayer;
         const QList<std::tuple<QString, QString, const char *>> marks = {
             {tr("高亮"), u"highlight"_s, "pdfPageHighlightAction"},
             {tr("下划线"), u"underline"_s, "pdfPageUnderlineAction"},
@@ -81,14 +86,14 @@ QMenu *PdfPageMenu::build(const QPoint &viewportPosition)
         }
     }
     menu->addSeparator();
-    menu->addAction(m_viewer->history()->backAction());
-    menu->addAction(m_viewer->history()->forwardAction());
+    menu->addAction(m_parts.history->backAction());
+    menu->addAction(m_parts.history->forwardAction());
     return menu;
 }
 
 bool PdfPageMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ContextMenu && m_viewer->documentModel()->pageCount() > 0) {
+    if (event->type() == QEvent::ContextMenu && m_parts.model->pageCount() > 0) {
         const auto *context = static_cast<QContextMenuEvent *>(event);
         QMenu *menu = build(context->pos());
         menu->setAttribute(Qt::WA_DeleteOnClose);

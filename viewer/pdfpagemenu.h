@@ -3,8 +3,15 @@
 #include <QObject>
 #include <QPoint>
 
-class PdfViewerWidget;
+class PdfAnnotationLayer;
+class PdfAnnotationModel;
+class PdfDocumentModel;
+class PdfDocumentView;
+class PdfFindBar;
+class PdfPageInteraction;
+class PdfReadingHistory;
 class QMenu;
+class QWidget;
 
 // The menu of a right click on the reading view: copy, select all, find the selection, mark it
 // (highlight, underline, strike-out), back.
@@ -13,7 +20,19 @@ class PdfPageMenu : public QObject
     Q_OBJECT
 
 public:
-    explicit PdfPageMenu(PdfViewerWidget *viewer);
+    // What the menu acts on; host owns it and its menus.
+    struct Parts
+    {
+        QWidget *host = nullptr;
+        PdfDocumentModel *model = nullptr;
+        PdfDocumentView *view = nullptr;
+        PdfPageInteraction *pages = nullptr;
+        PdfFindBar *findBar = nullptr;
+        PdfReadingHistory *history = nullptr;
+    };
+    explicit PdfPageMenu(const Parts &parts);
+    // The markup tools that mark a selection; without them the menu offers no marking.
+    void setAnnotations(PdfAnnotationModel *annotations, PdfAnnotationLayer *layer);
 
     // The menu for a click at a point of the view's viewport; the caller owns it.
     QMenu *build(const QPoint &viewportPosition);
@@ -24,5 +43,7 @@ protected:
 private:
     int rowAt(const QPoint &viewportPosition) const;
 
-    PdfViewerWidget *m_viewer = nullptr;
+    Parts m_parts;
+    PdfAnnotationModel *m_annotations = nullptr;
+    PdfAnnotationLayer *m_annotationLayer = nullptr;
 };

@@ -5,7 +5,6 @@
 #include "pdfpresentationview.h"
 #include "pdfreadinghistory.h"
 #include "pdftoptoolbar.h"
-#include "pdfviewerwidget.h"
 #include "roundedpopupmenu.h"
 
 #include <QAction>
@@ -26,13 +25,13 @@ const QString ViewerIcons = u":/res/icons/pdfviewer/"_s;
 
 } // namespace
 
-PdfReadingModes::PdfReadingModes(PdfViewerWidget *viewer)
-    : QObject(viewer)
-    , m_viewer(viewer)
+PdfReadingModes::PdfReadingModes(const Parts &parts)
+    : QObject(parts.host)
+    , m_parts(parts)
 {
     setObjectName(u"pdfReadingModes"_s);
-    PdfDocumentView *view = viewer->documentView();
-    QMenu *more = viewer->topToolBar()->moreMenu();
+    PdfDocumentView *view = parts.view;
+    QMenu *more = parts.toolBar->moreMenu();
 
     m_layoutMenu = new RoundedPopupMenu(more);
     m_layoutMenu->setObjectName(u"pdfPageLayoutMenu"_s);
@@ -87,17 +86,16 @@ PdfReadingModes::PdfReadingModes(PdfViewerWidget *viewer)
     more->addAction(fullScreen);
     more->addAction(presentation);
     connect(more, &QMenu::aboutToShow, this, [this] {
-        action(Command::FullScreen)->setChecked(m_viewer->window()->isFullScreen());
+        action(Command::FullScreen)->setChecked(m_parts.host->window()->isFullScreen());
     });
 
     for (Command command :
          {Command::RotateViewClockwise, Command::RotateViewAnticlockwise, Command::Presentation}) {
         QAction *key = action(command);
         key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        viewer->addAction(key);
+        parts.host->addAction(key);
     }
-    connect(viewer, &PdfViewerWidget::pageCountChanged, this, &PdfReadingModes::updateEnabled);
-    connect(viewer->viewStack(), &QStackedWidget::currentChanged, this,
+    connect(parts.viewStack, &QStackedWidget::currentChanged, this,
             &PdfReadingModes::updateEnabled);
     updateEnabled();
 }
@@ -130,8 +128,8 @@ QAction *PdfReadingModes::layoutAction(PdfPageLayout layout) const
 void PdfReadingModes::updateEnabled()
 {
     // The page grid has layouts of its own; these act on the reading view.
-    const bool reading = m_viewer->viewStack()->currentWidget() == m_viewer->documentView() &&
-                         m_viewer->documentModel()->pageCount() > 0;
+    const bool reading =
+        m_parts.viewStack->currentWidget() == m_parts.view && m_parts.model->pageCount() > 0;
     for (Command command :
          {Command::RotateViewClockwise, Command::RotateViewAnticlockwise, Command::Presentation})
         action(command)->setEnabled(reading);
@@ -141,23 +139,23 @@ void PdfReadingModes::updateEnabled()
 void PdfReadingModes::toggleFullScreen()
 {
     // Maximised stays in the state underneath, so leaving full screen gives it back.
-    QWidget *window = m_viewer->window();
+    QWidget *window = m_parts.host->window();
     window->setWindowState(window->windowState() ^ Qt::WindowFullScreen);
 }
 
 QList<QWidget *> PdfReadingModes::chrome() const
 {
     QList<QWidget *> widgets;
-    if (QLayout *column = m_viewer->layout()) {
+    if (QLayout *column = m_parts.host->layout()) {
         for (int i = 0; i < column->count(); ++i) {
             QWidget *widget = column->itemAt(i)->widget();
-            if (widget && widget != m_viewer->splitter())
+            if (widget && widget != m_parts.splitter)
                 widgets.append(widget);
         }
     }
-    QSplitter *splitter = m_viewer->splitter();
+    QSplitter *splitter = m_parts.splitter;
     for (int i = 0; i < splitter->count(); ++i) {
-        if (splitter->widget(i) != m_viewer->viewStack())
+        if (splitter->widget(i) != m_parts.viewStack)
             widgets.append(splitter->widget(i));
     }
     return widgets;
@@ -206,22 +204,23 @@ bool PdfReadingModes::eventFilter(QObject *watched, QEvent *event)
 
 void PdfReadingModes::startPresentation()
 {
-    PdfDocumentView *view = m_viewer->documentView();
-    if (m_presentation || m_viewer->documentModel()->pageCount() == 0)
+    PdfDocumentView *view = m_parts.view;
+    if (m_presentation || m_parts.model->pageCount() == 0)
         return;
-    auto *show = new PdfPresentationView(m_viewer->documentModel(), m_viewer->renderManager(),
-                                         view->viewRotation(), view->currentPage(), nullptr);
+    auto *show = new PdfPresentationView(m_parts.model, m_parts.renderManager, view->viewRotation(),
+                                         view->currentPage(), nullptr);
     show->setAttribute(Qt::WA_DeleteOnClose);
     m_presentation = show;
     connect(show, &PdfPresentationView::finished, this, [this](int row) {
         // Where the talk ended is where reading goes on.
-        if (row != m_viewer->documentView()->currentPage())
-            m_viewer->history()->jumpTo(row);
-        QWidget *window = m_viewer->window();
+        if (row != m_parts.view->currentPage())
+            m_parts.history->jumpTo(row);
+        QWidget *window = m_parts.host->window();
         window->activateWindow();
-        m_viewer->documentView()->setFocus(Qt::OtherFocusReason);
+        m_parts.view->setFocus(Qt::OtherFocusReason);
     });
-    QScreen *screen = m_viewer->screen() ? m_viewer->screen() : QGuiApplication::primaryScreen();
+    QScreen *screen =
+        m_parts.host->screen() ? m_parts.host->screen() : QGuiApplication::primaryScreen();
     if (screen)
         show->setGeometry(screen->geometry());
     show->showFullScreen();

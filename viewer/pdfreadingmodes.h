@@ -8,10 +8,15 @@
 #include <QObject>
 #include <QPointer>
 
-class PdfViewerWidget;
+class PdfDocumentModel;
+class PdfReadingHistory;
+class PdfRenderManager;
+class PdfTopToolBar;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QSplitter;
+class QStackedWidget;
 
 // How a viewer tab shows its pages beyond zoom: the page layout, a turn of the view that leaves
 // the document as it is, full screen and the presentation. Its commands are actions on the
@@ -28,7 +33,20 @@ public:
         Presentation,
     };
 
-    explicit PdfReadingModes(PdfViewerWidget *viewer);
+    // What the modes act on: host is the viewer tab's widget (its keys, window and column of
+    // bars), splitter holds the side panels beside viewStack, the reading view's stack.
+    struct Parts
+    {
+        QWidget *host = nullptr;
+        PdfDocumentModel *model = nullptr;
+        PdfRenderManager *renderManager = nullptr;
+        PdfDocumentView *view = nullptr;
+        PdfReadingHistory *history = nullptr;
+        PdfTopToolBar *toolBar = nullptr;
+        QSplitter *splitter = nullptr;
+        QStackedWidget *viewStack = nullptr;
+    };
+    explicit PdfReadingModes(const Parts &parts);
     ~PdfReadingModes() override;
 
     QAction *action(Command command) const { return m_actions.value(command); }
@@ -42,6 +60,8 @@ public:
     // it lasts, and those that were shown come back as they were.
     void setPagesOnly(bool pagesOnly);
     bool isPagesOnly() const { return m_pagesOnly; }
+    // Offers the commands that fit what the tab shows now (call when its page count changes).
+    void updateEnabled();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,9 +71,8 @@ private:
     QList<QWidget *> chrome() const;
     QAction *makeAction(Command command, const QString &text, const QList<QKeySequence> &keys);
     void toggleFullScreen();
-    void updateEnabled();
 
-    PdfViewerWidget *m_viewer = nullptr;
+    Parts m_parts;
     QHash<Command, QAction *> m_actions;
     QActionGroup *m_layouts = nullptr;
     QMenu *m_layoutMenu = nullptr;

@@ -1,13 +1,9 @@
 #include "pdfviewershortcuts.h"
 
-#include "pdfbottomcontrolbar.h"
 #include "pdfdocumentmodel.h"
 #include "pdfdocumentview.h"
-#include "pdfpagemanagerview.h"
 #include "pdfreadinghistory.h"
-#include "pdfthumbnailpanel.h"
 #include "pdftoptoolbar.h"
-#include "pdfviewerwidget.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -17,24 +13,25 @@
 
 using namespace Qt::StringLiterals;
 
-PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
-    : QObject(viewer)
-    , m_viewer(viewer)
+PdfViewerShortcuts::PdfViewerShortcuts(const Parts &parts)
+    : QObject(parts.host)
+    , m_parts(parts)
 {
+    QWidget *viewer = parts.host;
     setObjectName(u"pdfViewerShortcuts"_s);
     using Command = PdfTopToolBar::Command;
-    PdfTopToolBar *bar = viewer->topToolBar();
+    PdfTopToolBar *bar = parts.toolBar;
     for (Command command : {Command::Save, Command::SaveAs, Command::Print, Command::Undo,
                             Command::Redo, Command::Properties})
         put(viewer, bar->action(command));
 
     m_readingKeys = {
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Plus), &PdfViewerShortcuts::zoomIn),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Equal), &PdfViewerShortcuts::zoomIn),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Minus), &PdfViewerShortcuts::zoomOut),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_0), &PdfViewerShortcuts::fitPage),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_1), &PdfViewerShortcuts::zoomReset),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_2), &PdfViewerShortcuts::fitWidth),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Plus), &PdfViewerShortcuts::zoomInPressed),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Equal), &PdfViewerShortcuts::zoomInPressed),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Minus), &PdfViewerShortcuts::zoomOutPressed),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_0), &PdfViewerShortcuts::fitPagePressed),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_1), &PdfViewerShortcuts::zoomResetPressed),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_2), &PdfViewerShortcuts::fitWidthPressed),
         add(viewer, QKeySequence(Qt::Key_Home), &PdfViewerShortcuts::firstPage),
         add(viewer, QKeySequence(Qt::CTRL | Qt::Key_Home), &PdfViewerShortcuts::firstPage),
         add(viewer, QKeySequence(Qt::Key_End), &PdfViewerShortcuts::lastPage),
@@ -45,17 +42,17 @@ PdfViewerShortcuts::PdfViewerShortcuts(PdfViewerWidget *viewer)
         add(viewer, QKeySequence(Qt::SHIFT | Qt::Key_Space), &PdfViewerShortcuts::screenUp),
         add(viewer, QKeySequence(Qt::Key_Left), &PdfViewerShortcuts::leftKey),
         add(viewer, QKeySequence(Qt::Key_Right), &PdfViewerShortcuts::rightKey),
-        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_G), &PdfViewerShortcuts::pageNumberBox),
+        add(viewer, QKeySequence(Qt::CTRL | Qt::Key_G), &PdfViewerShortcuts::pageNumberPressed),
     };
     // Delete acts on the pages where they are picked: the strip (when it has the focus) and the
     // grid (whenever it is shown).
     QAction *remove = bar->action(Command::Delete);
-    put(viewer->thumbnailPanel(), remove);
-    auto *inGrid = new QShortcut(remove->shortcut(), viewer->pageManagerView());
+    put(parts.strip, remove);
+    auto *inGrid = new QShortcut(remove->shortcut(), parts.grid);
     inGrid->setContext(Qt::WindowShortcut);
     connect(inGrid, &QShortcut::activated, remove, &QAction::trigger);
 
-    connect(viewer->viewStack(), &QStackedWidget::currentChanged, this,
+    connect(parts.viewStack, &QStackedWidget::currentChanged, this,
             &PdfViewerShortcuts::updateEnabled);
     updateEnabled();
 }
@@ -76,9 +73,9 @@ void PdfViewerShortcuts::put(QWidget *owner, QAction *action)
     owner->addAction(action);
 }
 
-void PdfViewerShortcuts::focusCurrentView(PdfViewerWidget *viewer)
+void PdfViewerShortcuts::focusCurrentView(QStackedWidget *viewStack)
 {
-    QWidget *page = viewer->viewStack()->currentWidget();
+    QWidget *page = viewStack->currentWidget();
     if (!page)
         return;
     if (page->focusPolicy() != Qt::NoFocus) {
@@ -92,49 +89,24 @@ void PdfViewerShortcuts::focusCurrentView(PdfViewerWidget *viewer)
 void PdfViewerShortcuts::updateEnabled()
 {
     // In the grid, Home, End and the page keys move among the cards instead.
-    const bool reading = m_viewer->viewStack()->currentWidget() == m_viewer->documentView();
+    const bool reading = m_parts.viewStack->currentWidget() == m_parts.view;
     for (QShortcut *shortcut : std::as_const(m_readingKeys))
         shortcut->setEnabled(reading);
 }
 
-void PdfViewerShortcuts::zoomIn()
-{
-    m_viewer->zoomIn();
-}
-
-void PdfViewerShortcuts::zoomOut()
-{
-    m_viewer->zoomOut();
-}
-
-void PdfViewerShortcuts::zoomReset()
-{
-    m_viewer->setZoomFactor(1.0);
-}
-
-void PdfViewerShortcuts::fitPage()
-{
-    m_viewer->fitPage();
-}
-
-void PdfViewerShortcuts::fitWidth()
-{
-    m_viewer->fitWidth();
-}
-
 void PdfViewerShortcuts::firstPage()
 {
-    m_viewer->history()->jumpTo(0);
+    m_parts.history->jumpTo(0);
 }
 
 void PdfViewerShortcuts::lastPage()
 {
-    m_viewer->history()->jumpTo(m_viewer->documentModel()->pageCount() - 1);
+    m_parts.history->jumpTo(m_parts.model->pageCount() - 1);
 }
 
 void PdfViewerShortcuts::scrollBy(int direction)
 {
-    m_viewer->documentView()->turnScreen(direction);
+    m_parts.view->turnScreen(direction);
 }
 
 void PdfViewerShortcuts::screenUp()
@@ -150,15 +122,15 @@ void PdfViewerShortcuts::screenDown()
 void PdfViewerShortcuts::sideways(int direction)
 {
     // With nothing to scroll sideways the arrows turn pages, as the page buttons do.
-    QScrollBar *bar = m_viewer->documentView()->horizontalScrollBar();
+    QScrollBar *bar = m_parts.view->horizontalScrollBar();
     if (bar->maximum() > bar->minimum()) {
         bar->triggerAction(direction < 0 ? QAbstractSlider::SliderSingleStepSub
                                          : QAbstractSlider::SliderSingleStepAdd);
         return;
     }
-    if (m_viewer->layoutDirection() == Qt::RightToLeft)
+    if (m_parts.host->layoutDirection() == Qt::RightToLeft)
         direction = -direction;
-    m_viewer->documentView()->turnPage(direction);
+    m_parts.view->turnPage(direction);
 }
 
 void PdfViewerShortcuts::leftKey()
@@ -169,10 +141,4 @@ void PdfViewerShortcuts::leftKey()
 void PdfViewerShortcuts::rightKey()
 {
     sideways(1);
-}
-
-void PdfViewerShortcuts::pageNumberBox()
-{
-    if (m_viewer->isBottomBarWanted())
-        m_viewer->bottomBar()->focusPageNumber();
 }

@@ -38,6 +38,7 @@
 #include "theme.h"
 #include "tooltype.h"
 
+#include <QAbstractItemView>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
@@ -106,8 +107,33 @@ PdfViewerWidget::PdfViewerWidget(QWidget *parent)
     m_bottomBar->setHistoryActions(m_history->backAction(), m_history->forwardAction());
     connect(this, &PdfViewerWidget::documentLoaded, m_history, &PdfReadingHistory::clear);
     wire();
-    new PdfViewerShortcuts(this);
-    m_readingModes = new PdfReadingModes(this);
+    auto *keys = new PdfViewerShortcuts({.host = this,
+                                         .model = m_model,
+                                         .view = m_documentView,
+                                         .history = m_history,
+                                         .toolBar = m_topToolBar,
+                                         .viewStack = m_viewStack,
+                                         .strip = m_thumbnailPanel,
+                                         .grid = m_pageManagerView});
+    connect(keys, &PdfViewerShortcuts::zoomInPressed, this, &PdfViewerWidget::zoomIn);
+    connect(keys, &PdfViewerShortcuts::zoomOutPressed, this, &PdfViewerWidget::zoomOut);
+    connect(keys, &PdfViewerShortcuts::zoomResetPressed, this, [this] { setZoomFactor(1.0); });
+    connect(keys, &PdfViewerShortcuts::fitPagePressed, this, &PdfViewerWidget::fitPage);
+    connect(keys, &PdfViewerShortcuts::fitWidthPressed, this, &PdfViewerWidget::fitWidth);
+    connect(keys, &PdfViewerShortcuts::pageNumberPressed, this, [this] {
+        if (m_bottomBarWanted)
+            m_bottomBar->focusPageNumber();
+    });
+    m_readingModes = new PdfReadingModes({.host = this,
+                                          .model = m_model,
+                                          .renderManager = m_renderManager,
+                                          .view = m_documentView,
+                                          .history = m_history,
+                                          .toolBar = m_topToolBar,
+                                          .splitter = m_splitter,
+                                          .viewStack = m_viewStack});
+    connect(this, &PdfViewerWidget::pageCountChanged, m_readingModes,
+            &PdfReadingModes::updateEnabled);
     PdfPageToneMenu::install(m_topToolBar, m_documentView);
     wireReading();
     updatePageCount();
@@ -942,8 +968,23 @@ void PdfViewerWidget::wireReading()
     connect(m_pageInteraction, &PdfPageInteraction::pageRequested, m_history,
             &PdfReadingHistory::jumpTo);
     connect(m_findBar, &PdfFindBar::hitAboutToShow, m_history, &PdfReadingHistory::record);
-    new PdfPageMenu(this);
-    new PdfPageCardMenu(this);
+    // Before the annotation tools, whose own right clicks on comments come first.
+    auto *pageMenu = new PdfPageMenu({.host = this,
+                                      .model = m_model,
+                                      .view = m_documentView,
+                                      .pages = m_pageInteraction,
+                                      .findBar = m_findBar,
+                                      .history = m_history});
+    new PdfPageCardMenu(
+        {.host = this,
+         .model = m_model,
+         .undo = m_undoManager,
+         .toolBar = m_topToolBar,
+         .views = {m_thumbnailPanel->findChild<QAbstractItemView *>(u"pdfThumbnailList"_s),
+                   m_pageManagerView->findChild<QAbstractItemView *>(u"pdfPageGrid"_s)},
+         .insertPdf = [this](int beforeRow) {
+             chooseAndInsertPdf(beforeRow);
+         }});
     auto *labels = new PdfPageLabels(m_model, this);
     m_pageLabels = labels;
     m_labelWait = new QTimer(this);
@@ -962,6 +1003,7 @@ void PdfViewerWidget::wireReading()
     connect(m_pageInteraction, &PdfPageInteraction::externalLinkRequested, this,
             &PdfViewerWidget::openExternalLink);
     wireAnnotations();
+    pageMenu->setAnnotations(m_annotations, m_annotationLayer);
     wireSignatures();
 }
 
