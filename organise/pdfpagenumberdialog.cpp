@@ -63,15 +63,8 @@ PdfPageNumberDialog::PdfPageNumberDialog(QWidget *parent)
         KitStyle::makeCardDialog(this, u"pageNumberCard"_s, cardStyle(), u"pageNumberAccent"_s);
     QFrame *card = frame.card;
     QVBoxLayout *layout = frame.content;
-    auto *title = new QLabel(tr("添加页码"), card);
-    title->setObjectName(u"pageNumberTitle"_s);
-    layout->addWidget(title);
-    layout->addSpacing(22);
-
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(12);
-    grid->setColumnStretch(1, 1);
+    KitStyle::addCardTitle(frame, tr("添加页码"), u"pageNumberTitle"_s);
+    QGridLayout *grid = KitStyle::cardGrid();
 
     m_position = new ModernComboBox(card);
     m_position->setObjectName(u"pageNumberPosition"_s);

@@ -69,15 +69,8 @@ PdfPropertiesDialog::PdfPropertiesDialog(QWidget *parent)
         KitStyle::makeCardDialog(this, u"propertiesCard"_s, cardStyle(), u"propertiesAccent"_s);
     m_card = frame.card;
     QVBoxLayout *layout = frame.content;
-    auto *heading = new QLabel(tr("文档属性"), m_card);
-    heading->setObjectName(u"propertiesHeading"_s);
-    layout->addWidget(heading);
-    layout->addSpacing(18);
-
-    m_grid = new QGridLayout;
-    m_grid->setHorizontalSpacing(16);
-    m_grid->setVerticalSpacing(8);
-    m_grid->setColumnStretch(1, 1);
+    KitStyle::addCardTitle(frame, tr("文档属性"), u"propertiesHeading"_s, 18);
+    m_grid = KitStyle::cardGrid(8);
     const auto addEdit = [this](const QString &label, const QString &objectName) {
         auto *field = new QLabel(label, m_card);
         field->setProperty("role", u"field"_s);

@@ -76,15 +76,8 @@ PdfSignDialog::PdfSignDialog(const QList<PdfSignatureInfo> &emptyFields, QWidget
         KitStyle::makeCardDialog(this, u"signCard"_s, cardStyle(), u"signAccent"_s);
     QFrame *card = frame.card;
     QVBoxLayout *layout = frame.content;
-    auto *title = new QLabel(tr("签名"), card);
-    title->setObjectName(u"signTitle"_s);
-    layout->addWidget(title);
-    layout->addSpacing(22);
-
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(12);
-    grid->setColumnStretch(1, 1);
+    KitStyle::addCardTitle(frame, tr("签名"), u"signTitle"_s);
+    QGridLayout *grid = KitStyle::cardGrid();
 
     m_certificateLabel = new QLabel(card);
     m_certificateLabel->setObjectName(u"signCertificateLabel"_s);

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QPushButton>
@@ -210,6 +212,25 @@ CardDialog makeCardDialog(QDialog *dialog, const QString &cardName, const QStrin
     card->setStyleSheet(sheet);
     outer->addWidget(card);
     return {card, cardContent(card, accentName)};
+}
+
+QLabel *addCardTitle(const CardDialog &card, const QString &text, const QString &objectName,
+                     int spaceBelow)
+{
+    auto *title = new QLabel(text, card.card);
+    title->setObjectName(objectName);
+    card.content->addWidget(title);
+    card.content->addSpacing(spaceBelow);
+    return title;
+}
+
+QGridLayout *cardGrid(int rowSpacing)
+{
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(rowSpacing);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }
 
 CardButtons addCardButtons(QDialog *dialog, const CardDialog &card, const QString &prefix,

@@ -5,6 +5,8 @@
 
 class QDialog;
 class QFrame;
+class QGridLayout;
+class QLabel;
 class QLayout;
 class QPushButton;
 class QVBoxLayout;
@@ -65,6 +67,11 @@ struct CardDialog
 };
 CardDialog makeCardDialog(QDialog *dialog, const QString &cardName, const QString &style,
                           const QString &accentName);
+// The card's title (named objectName) with the space under it; and the two-column grid of its
+// labelled fields (rowSpacing apart), for the caller to fill and add.
+QLabel *addCardTitle(const CardDialog &card, const QString &text, const QString &objectName,
+                     int spaceBelow = 22);
+QGridLayout *cardGrid(int rowSpacing = 12);
 
 // The button row closing a card dialog's content: cancel and confirm on the right, named
 // <prefix>CancelButton and <prefix>ConfirmButton, wired to reject and accept; confirm is the
