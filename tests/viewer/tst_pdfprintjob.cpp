@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -373,8 +375,11 @@ void TestPrintJob::printsOffTheGuiThread()
     // Counts the turns of the event loop while the print runs behind its progress box.
     int ticks = 0;
     bool cancelOffered = false;
-    // A name taken in the folder before the print is complete would outlive a killed process.
+    // A name taken in the folder while the pages are written would outlive a killed process.
+    // Only the finished file may show one, for the instant between taking its hidden name and
+    // replacing the old file with it.
     QStringList seenWhilePrinting;
+    int ticksWithName = 0;
     QTimer heartbeat;
     heartbeat.setInterval(0);
     connect(&heartbeat, &QTimer::timeout, this, [&] {
@@ -382,7 +387,10 @@ void TestPrintJob::printsOffTheGuiThread()
         if (!box || box->objectName() != u"pdfPrintProgressBox"_s)
             return;
         ++ticks;
-        seenWhilePrinting += QDir(m_dir.path()).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
+        const QStringList names =
+            QDir(m_dir.path()).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
+        seenWhilePrinting += names;
+        ticksWithName += names.isEmpty() ? 0 : 1;
         auto *button = box->findChild<QPushButton *>(u"messageBoxCancelButton"_s);
         cancelOffered = cancelOffered || (button && button->isEnabled());
         if (cancel && button && button->isEnabled())
@@ -401,7 +409,10 @@ void TestPrintJob::printsOffTheGuiThread()
     const QStringList leftovers =
         QDir(m_dir.path()).entryList({u"*.part"_s}, QDir::Files | QDir::Hidden);
     QVERIFY2(leftovers.isEmpty(), qPrintable(leftovers.join(u", "_s)));
-    QVERIFY2(seenWhilePrinting.isEmpty(), qPrintable(seenWhilePrinting.join(u", "_s)));
+    seenWhilePrinting.removeDuplicates();
+    QVERIFY2(seenWhilePrinting.size() <= 1 && ticksWithName <= std::max(1, ticks / 10),
+             qPrintable(u"%1 of %2 turns: "_s.arg(ticksWithName).arg(ticks) +
+                        seenWhilePrinting.join(u", "_s)));
     if (cancel) {
         // Thirty pages as PDF may all be written before the click lands: then the print is
         // whole. Drawn pages take long enough for the cancel to come first every time.
