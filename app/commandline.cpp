@@ -118,6 +118,10 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
         failed.message = message;
         return failed;
     };
+    auto otherToolsOption = [](const ToolType::Option &option) -> QString {
+        return tr("%1 只能与 %2 一起使用。")
+            .arg(dashed(option.name), dashed(ToolType::info(option.type)->verb));
+    };
     // The tools asked for, as they were named.
     QStringList asked;
     if (parser.isSet(convertTo))
@@ -226,22 +230,20 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
             if (!parser.isSet(parsed))
                 continue;
             if (option->type != tool->type)
-                return error(
-                    tr("%1 只能与 %2 一起使用。")
-                        .arg(dashed(option->name), dashed(ToolType::info(option->type)->verb)));
-            const QString value = parser.value(parsed).trimmed();
-            QVariant stored = true;
-            if (option->valueName && option->values)
-                stored = ToolType::optionValue(option->values, value);
-            else if (option->valueName)
-                stored = value.isEmpty() ? QVariant() : QVariant(value);
-            if (!stored.isValid() && value.isEmpty())
-                return error(tr("%1 需要一个值。").arg(dashed(option->name)));
-            if (!stored.isValid())
-                return error(tr("%1 只能是 %2：%3")
-                                 .arg(dashed(option->name),
-                                      ToolType::optionValueNames(option->values).join(u", "_s),
-                                      value));
+                return error(otherToolsOption(*option));
+            QVariant stored = true; // a switch
+            if (option->valueName) {
+                const QString value = parser.value(parsed).trimmed();
+                if (value.isEmpty())
+                    return error(tr("%1 需要一个值。").arg(dashed(option->name)));
+                stored =
+                    option->values ? ToolType::optionValue(option->values, value) : QVariant(value);
+                if (!stored.isValid())
+                    return error(tr("%1 只能是 %2：%3")
+                                     .arg(dashed(option->name),
+                                          ToolType::optionValueNames(option->values).join(u", "_s),
+                                          value));
+            }
             options.insert(option->key, stored);
         }
         if (line.files.isEmpty())
@@ -276,9 +278,7 @@ CommandLine CommandLine::parse(const QStringList &arguments, const QString &work
     }
     for (const auto &[option, parsed] : std::as_const(toolOptions)) {
         if (parser.isSet(parsed))
-            return error(
-                tr("%1 只能与 %2 一起使用。")
-                    .arg(dashed(option->name), dashed(ToolType::info(option->type)->verb)));
+            return error(otherToolsOption(*option));
     }
     if (parser.isSet(outdir) || parser.isSet(password)) {
         QStringList users{u"--convert-to"_s};
